@@ -1,0 +1,10 @@
+# Copies every file below QUELLE to ZIEL that does not exist there yet.
+file(GLOB_RECURSE dateien RELATIVE "${QUELLE}" "${QUELLE}/*")
+list(FILTER dateien EXCLUDE REGEX "(^|/)README\\.md$")
+foreach(d IN LISTS dateien)
+  if(NOT EXISTS "${ZIEL}/${d}")
+    get_filename_component(ordner "${ZIEL}/${d}" DIRECTORY)
+    file(MAKE_DIRECTORY "${ordner}")
+    file(COPY_FILE "${QUELLE}/${d}" "${ZIEL}/${d}")
+  endif()
+endforeach()

@@ -1,0 +1,124 @@
+// platform/pfad.cpp - program directory, path mapping, opening files
+#include "platform/pfad.h"
+#include "platform/zeichensatz.h"
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <memory>
+#include <vector>
+
+namespace plattform {
+
+namespace {
+
+bool existiert(const std::string& nativ)
+{
+    struct stat st;
+    return ::lstat(nativ.c_str(), &st) == 0;
+}
+
+// Upper and lower case of Windows-1252 fold to one byte.
+unsigned char falten(unsigned char c)
+{
+    if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
+    switch (c) {
+    case 0x8A: return 0x9A;
+    case 0x8C: return 0x9C;
+    case 0x8E: return 0x9E;
+    case 0x9F: return 0xFF;
+    default: return c;
+    }
+}
+
+bool gleichOhneGross(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (falten(static_cast<unsigned char>(a[i])) != falten(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+// The entry of ordner (native) whose name equals name (UTF-8) ignoring case, or "".
+std::string eintragSuchen(const std::string& ordner, const std::string& name)
+{
+    std::unique_ptr<DIR, int (*)(DIR*)> d(::opendir(ordner.empty() ? "." : ordner.c_str()), ::closedir);
+    if (!d)
+        return {};
+    const std::string gesucht = nachCp1252(name);
+    while (dirent* e = ::readdir(d.get())) {
+        const std::string eintrag = e->d_name;
+        if (gleichOhneGross(nachCp1252(eintrag), gesucht))
+            return eintrag;
+    }
+    return {};
+}
+
+} // namespace
+
+const std::string& programmVerzeichnis()
+{
+    static const std::string verzeichnis = [] {
+        std::vector<char> puffer(4096);
+        const ssize_t n = ::readlink("/proc/self/exe", puffer.data(), puffer.size() - 1);
+        if (n <= 0)
+            return std::string("./");
+        std::string exe(puffer.data(), static_cast<size_t>(n));
+        const size_t schnitt = exe.rfind('/');
+        return nachCp1252(exe.substr(0, schnitt + 1));
+    }();
+    return verzeichnis;
+}
+
+std::string pfadAufloesen(const std::string& pfad)
+{
+    std::string p = pfad;
+    for (char& c : p)
+        if (c == '\\')
+            c = '/';
+    // "C:/..." of a stored Windows path: the drive has no meaning here
+    if (p.size() >= 2 && p[1] == ':' && ((p[0] | 0x20) >= 'a' && (p[0] | 0x20) <= 'z'))
+        p.erase(0, 2);
+    const std::string nativ = nachUtf8(p);
+    if (nativ.empty() || existiert(nativ))
+        return nativ;
+
+    std::string aufgeloest = nativ[0] == '/' ? "/" : "";
+    size_t anfang = nativ[0] == '/' ? 1 : 0;
+    bool gefunden = true;
+    while (anfang <= nativ.size()) {
+        size_t ende = nativ.find('/', anfang);
+        if (ende == std::string::npos)
+            ende = nativ.size();
+        std::string teil = nativ.substr(anfang, ende - anfang);
+        if (gefunden && !teil.empty() && teil != "." && teil != "..") {
+            if (!existiert(aufgeloest + teil)) {
+                std::string treffer = eintragSuchen(aufgeloest, teil);
+                if (treffer.empty())
+                    gefunden = false;       // the rest stays as given (a file to be created)
+                else
+                    teil = treffer;
+            }
+        }
+        aufgeloest += teil;
+        if (ende < nativ.size())
+            aufgeloest += '/';
+        anfang = ende + 1;
+    }
+    return aufgeloest;
+}
+
+std::FILE* dateiOeffnen(const std::string& pfad, const char* modus)
+{
+    return std::fopen(pfadAufloesen(pfad).c_str(), modus);
+}
+
+bool dateiExistiert(const std::string& pfad)
+{
+    struct stat st;
+    return ::stat(pfadAufloesen(pfad).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+} // namespace plattform

@@ -1,0 +1,24 @@
+// platform/pfad.h - program directory, path mapping, opening files
+//
+// Paths inside the program are Windows-1252 text with '/' (or '\' as stored files have
+// them). Before they reach the file system they are mapped here: '\' becomes '/', a
+// drive prefix "C:" is dropped, the text becomes UTF-8, and each component that does
+// not exist under its exact name is looked up ignoring case.
+#pragma once
+#include <cstdio>
+#include <string>
+
+namespace plattform {
+
+// The folder of the running executable, with a trailing '/', in Windows-1252.
+const std::string& programmVerzeichnis();
+
+// The file-system form of a program path (UTF-8). Components that exist neither exactly
+// nor ignoring case are kept as given, so a new file can be created under the name.
+std::string pfadAufloesen(const std::string& pfad);
+
+// fopen on the resolved path; null with errno set on failure.
+std::FILE* dateiOeffnen(const std::string& pfad, const char* modus);
+bool dateiExistiert(const std::string& pfad);
+
+} // namespace plattform

@@ -1,0 +1,104 @@
+// platform/qt/qtfenster.h - the window record behind a handle and the widgets it owns
+//
+// Internal to platform/qt. A top-level window is a Rahmen (the frame: title, menu bar)
+// holding a Klient (the client area that paints and gets input); a child window is a
+// Klient alone, placed in its parent's Klient.
+#pragma once
+#include "platform/fenster.h"
+#include "platform/menue.h"
+#include <QMenuBar>
+#include <QPointer>
+#include <QWidget>
+#include <climits>
+#include <map>
+#include <string>
+
+namespace plattform {
+
+namespace qt {
+class Rahmen;
+class Klient;
+}
+
+struct FensterObjekt {
+    uint64_t nummer = 0;                  // unique over the run: tells a new window from a dead one
+    std::string klasse;
+    FensterProc proc = nullptr;
+    uint32_t hintergrund = 0xFFFFFF;
+    uint32_t stil = 0;
+    Fenster eltern = nullptr;             // parent of a child, owner of a top-level window
+    intptr_t daten = 0;
+    Menue menue = nullptr;
+    QPointer<qt::Rahmen> rahmen;          // null for child windows
+    QPointer<qt::Klient> klient;
+    QPointer<QMenuBar> leiste;
+    std::map<uintptr_t, int> zeitgeber;   // our id -> Qt timer id
+    bool freigegeben = true;
+    bool aktiv = false;                   // last Aktivieren sent
+    bool stirbt = false;                  // Zerstoeren is on its way
+    // what Groesse and Bewegen reported last: they are sent on change only
+    uintptr_t gemeldeteArt = UINTPTR_MAX;
+    int gemeldeteBreite = -1, gemeldeteHoehe = -1;
+    int gemeldetesX = INT_MIN, gemeldetesY = INT_MIN;
+};
+
+namespace qt {
+
+class Klient : public QWidget {
+public:
+    Klient(Fenster f, QWidget* eltern);
+    Fenster fenster;                      // null once the window is destroyed
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+    void mouseDoubleClickEvent(QMouseEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
+    bool focusNextPrevChild(bool) override { return false; }   // Tab belongs to the program
+};
+
+class Rahmen : public QWidget {
+public:
+    Rahmen(Fenster f, QWidget* eigner, Qt::WindowFlags art);
+    Fenster fenster;
+
+protected:
+    void closeEvent(QCloseEvent* e) override;
+    void changeEvent(QEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
+    void moveEvent(QMoveEvent* e) override;
+};
+
+// the outer widget: the frame of a top-level window, the client of a child
+QWidget* aussen(Fenster f);
+// our window whose client holds w (w itself or an ancestor), or null
+Fenster fensterVonWidget(QWidget* w);
+
+// places menu bar and client inside the frame (also while hidden, when Qt sends no
+// resize events yet)
+void anordnen(Fenster f);
+// send Groesse / Bewegen when the state, client size or client origin changed
+void groesseMelden(Fenster f);
+void lageMelden(Fenster f);
+
+void zeitgeberAlleLoeschen(Fenster f);       // nachrichten.cpp
+void pumpeVermerken();                       // nachrichten.cpp: a pump just happened
+void leisteAufbauen(Fenster f);              // menue_qt.cpp
+void menueGuiEinrichten();                   // menue_qt.cpp: sets menueGuiFreigabe
+void menuesAufraeumen();                     // menue_qt.cpp: before the application ends
+void verteilerEinrichten();                  // nachrichten.cpp
+void verteilerAufraeumen();
+void alleFensterZerstoeren();                // fenster.cpp: before the application ends
+
+QString text(const std::string& cp1252);     // Windows-1252 -> QString
+std::string text(const QString& s);          // QString -> Windows-1252 ('?' for the rest)
+
+} // namespace qt
+} // namespace plattform

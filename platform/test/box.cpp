@@ -1,0 +1,60 @@
+// platform/test/box.cpp - message boxes answered from the scripted queue
+#include "platform/box.h"
+#include "platform/test/zustand.h"
+
+namespace plattform {
+using namespace test::intern;
+
+namespace {
+
+bool passt(uint32_t knoepfeArt, int a)
+{
+    switch (knoepfeArt) {
+    case knoepfe::Ok: return a == antwort::Ok;
+    case knoepfe::OkAbbrechen: return a == antwort::Ok || a == antwort::Abbrechen;
+    case knoepfe::JaNeinAbbrechen: return a == antwort::Ja || a == antwort::Nein || a == antwort::Abbrechen;
+    case knoepfe::JaNein: return a == antwort::Ja || a == antwort::Nein;
+    }
+    return true;
+}
+
+} // namespace
+
+// No answer scripted: the test fails and the box returns what closing it would.
+int meldungsBox(Fenster, const std::string& text, const std::string& titel, uint32_t art)
+{
+    Zustand& z = zustand();
+    uint32_t k = art & 0xF;
+    int schliessen = (k == knoepfe::OkAbbrechen || k == knoepfe::JaNeinAbbrechen) ? antwort::Abbrechen
+                   : k == knoepfe::JaNein ? antwort::Nein : antwort::Ok;
+    if (z.boxAntworten.empty()) {
+        z.boxen.push_back({titel, text, art, schliessen, false});
+        fehler("message box without a scripted answer: \"" + titel + "\": " + text);
+        return schliessen;
+    }
+    int a = z.boxAntworten.front();
+    z.boxAntworten.pop_front();
+    bool gut = passt(k, a);
+    z.boxen.push_back({titel, text, art, gut ? a : schliessen, true});
+    if (!gut) {
+        fehler("scripted answer " + std::to_string(a) + " is not a button of the box \"" + titel +
+               "\": " + text);
+        return schliessen;
+    }
+    return a;
+}
+
+namespace test {
+
+void boxAntworten(std::initializer_list<int> antworten)
+{
+    auto& a = zustand().boxAntworten;
+    a.insert(a.end(), antworten.begin(), antworten.end());
+}
+
+const std::vector<BoxEintrag>& boxLog() { return zustand().boxen; }
+
+size_t offeneBoxAntworten() { return zustand().boxAntworten.size(); }
+
+} // namespace test
+} // namespace plattform

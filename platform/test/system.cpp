@@ -1,0 +1,25 @@
+// platform/test/system.cpp - start-up, the GUI thread and the clock of the scripted platform
+// (the rest of platform/system.h is the core library's, the same for both implementations)
+#include "platform/system.h"
+#include "platform/test/zustand.h"
+#include "platform/zeichensatz.h"
+#include <clocale>
+
+namespace plattform {
+using namespace test::intern;
+
+// No display to check here; the caller's thread becomes the GUI thread.
+int starten(int argc, char** argv, int (*programm)(const std::string& dateiArgument))
+{
+    std::setlocale(LC_NUMERIC, "C");
+    zustand().guiThread = std::this_thread::get_id();
+    std::string argument = argc > 1 && argv[1] ? argv[1] : "";
+    std::erase(argument, '"');   // a quoted path as the original's command line brought it
+    return programm(nachCp1252(argument));
+}
+
+bool istGuiThread() { return std::this_thread::get_id() == zustand().guiThread.load(); }
+
+double uhrSekunden() { return zustand().uhr / 1000.0; }
+
+} // namespace plattform

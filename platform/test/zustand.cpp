@@ -1,0 +1,112 @@
+// platform/test/zustand.cpp - the global records, failures, the message log, reset
+#include "platform/test/zustand.h"
+#include <gtest/gtest.h>
+
+namespace plattform {
+namespace test::intern {
+
+Zustand::Zustand() : guiThread(std::this_thread::get_id()) {}
+
+Zustand& zustand()
+{
+    // kept until the process ends, so no record ever dangles behind a handle
+    static Zustand& z = *[] {
+        auto* neu = new Zustand;
+        menueHakenSetzen();
+        return neu;
+    }();
+    return z;
+}
+
+FensterObjekt* lesbar(Fenster f)
+{
+    Zustand& z = zustand();
+    if (!f || !z.bekannt.count(f) || f->lage == Lebenslage::Tot)
+        return nullptr;
+    return f;
+}
+
+FensterObjekt* lebend(Fenster f)
+{
+    FensterObjekt* o = lesbar(f);
+    return o && o->lage == Lebenslage::Lebt ? o : nullptr;
+}
+
+void fehler(const std::string& text)
+{
+    Zustand& z = zustand();
+    if (z.fehlerBehandlung)
+        z.fehlerBehandlung(text);
+    else
+        ADD_FAILURE() << text;
+}
+
+bool aufGui(const char* wer)
+{
+    if (std::this_thread::get_id() == zustand().guiThread.load())
+        return true;
+    fehler(std::string(wer) + " called outside the GUI thread (use aufGuiThread)");
+    return false;
+}
+
+intptr_t zustellen(FensterObjekt* f, uint32_t nachricht, uintptr_t w, intptr_t l, bool gepostet)
+{
+    zustand().log.push_back({f, nachricht, w, l, gepostet});
+    return f->proc(f, nachricht, w, l);
+}
+
+} // namespace test::intern
+
+namespace test {
+using namespace intern;
+
+void zuruecksetzen()
+{
+    Zustand& z = zustand();
+    z.guiThread = std::this_thread::get_id();
+    for (FensterObjekt* f : z.lebende)
+        fensterAufgeben(*f);
+    z.lebende.clear();
+    z.klassen.clear();
+    z.schlange.clear();
+    z.zeitgeber.clear();
+    z.naechsteFolge = 1;
+    z.uhr = 0.0;
+    z.letztesPumpen = 0.0;
+    z.log.clear();
+    z.boxAntworten.clear();
+    z.popupAntworten.clear();
+    z.boxen.clear();
+    z.popups.clear();
+    z.arbeitsbereich = {0, 0, 1920, 1050};
+    z.aktivierungen.clear();
+    z.vordergrund = nullptr;
+    z.fokus = nullptr;
+    z.maus = {};
+    z.fehlerBehandlung = nullptr;
+    std::lock_guard<std::mutex> sperre(z.arbeitMutex);
+    z.arbeiten.clear();
+}
+
+const std::vector<LogEintrag>& nachrichtenLog() { return zustand().log; }
+
+std::vector<LogEintrag> nachrichtenVon(Fenster f)
+{
+    std::vector<LogEintrag> aus;
+    for (const LogEintrag& e : zustand().log)
+        if (e.fenster == f)
+            aus.push_back(e);
+    return aus;
+}
+
+void logLeeren() { zustand().log.clear(); }
+
+void fehlerBehandlungSetzen(std::function<void(const std::string&)> behandlung)
+{
+    zustand().fehlerBehandlung = std::move(behandlung);
+}
+
+void arbeitsbereichSetzen(Rechteck r) { zustand().arbeitsbereich = r; }
+
+} // namespace test
+} // namespace plattform

@@ -1,0 +1,118 @@
+// platform/test/zustand.h - the records behind the scripted platform (not for tests)
+//
+// One global Zustand holds everything; only the GUI thread touches it, except the
+// aufGuiThread queue, which has its own mutex.
+#pragma once
+#include "platform/fenster.h"
+#include "platform/menue.h"
+#include "platform/test/testplattform.h"
+#include <atomic>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <unordered_set>
+#include <vector>
+
+namespace plattform {
+
+enum class Lebenslage {
+    Lebt,
+    Stirbt,    // inside its own Zerstoeren: the handle is dead, its data still readable
+    Tot
+};
+
+struct FensterObjekt {
+    uint64_t nummer = 0;                 // creation order, also the painting order
+    Lebenslage lage = Lebenslage::Lebt;
+    std::string klasse, titel;
+    FensterProc proc = nullptr;
+    uint32_t stil = 0;
+    Fenster eltern = nullptr;            // parent of a child, owner of a top-level window
+    Rechteck normal;                     // outer rectangle; children: in the parent's client coordinates
+    bool sichtbar = false, minimiert = false, maximiert = false, freigegeben = true;
+    intptr_t daten = 0;
+    Menue menue = nullptr;
+    int leisteGezeichnet = 0;
+    bool ungueltig = false;
+    Rechteck ungueltigBereich;           // client coordinates, kept for the drawing surface
+};
+
+namespace test::intern {
+
+struct Eintrag {                         // one entry of the posted queue
+    Fenster fenster = nullptr;           // null: a quit request
+    uint32_t nachricht = 0;
+    uintptr_t w = 0;
+    intptr_t l = 0;
+    int code = 0;                        // of a quit request
+};
+
+struct Zeitgeber {
+    Fenster fenster;
+    uintptr_t id;
+    double periode, faellig;             // ms of the virtual clock
+    uint64_t folge;                      // order of setting, breaks ties of equal due times
+};
+
+struct Zustand {
+    Zustand();
+
+    // records are never freed, so a stale handle is never mistaken for a new window
+    std::vector<std::unique_ptr<FensterObjekt>> alleFenster;
+    std::unordered_set<const FensterObjekt*> bekannt;
+    std::vector<FensterObjekt*> lebende;        // Lebt or Stirbt, in creation order
+    uint64_t naechsteNummer = 1;
+    std::map<std::string, FensterKlasse> klassen;
+
+    std::deque<Eintrag> schlange;
+    std::vector<Zeitgeber> zeitgeber;
+    uint64_t naechsteFolge = 1;
+    double uhr = 0.0;                    // ms
+    double letztesPumpen = 0.0;
+
+    std::vector<LogEintrag> log;
+    std::deque<int> boxAntworten, popupAntworten;
+    std::vector<BoxEintrag> boxen;
+    std::vector<std::vector<int>> popups;
+
+    Rechteck arbeitsbereich{0, 0, 1920, 1050};
+    std::vector<Fenster> aktivierungen;  // activation history, most recent last
+    Fenster vordergrund = nullptr;
+    Fenster fokus = nullptr;
+    Punkt maus;
+
+    std::function<void(const std::string&)> fehlerBehandlung;
+    std::atomic<std::thread::id> guiThread;
+    std::mutex arbeitMutex;
+    std::deque<std::function<void()>> arbeiten;
+};
+
+Zustand& zustand();
+
+FensterObjekt* lebend(Fenster f);        // null unless the window lives
+FensterObjekt* lesbar(Fenster f);        // also while it receives its Zerstoeren
+void fehler(const std::string& text);
+bool aufGui(const char* wer);            // false (and a failure) when called from another thread
+
+// calls the procedure and logs the message
+intptr_t zustellen(FensterObjekt* f, uint32_t nachricht, uintptr_t w, intptr_t l, bool gepostet);
+
+// fenster.cpp
+bool istOberstes(const FensterObjekt& f);
+bool zeigtSich(const FensterObjekt& f);          // visible, not minimised, nor any parent
+void aktivieren(Fenster f);                      // f's top-level window joins the front
+void vordergrundNeu();                           // sends Aktivieren when the front changed
+void fensterAufgeben(FensterObjekt& f);          // zuruecksetzen: dead without messages
+
+// pumpe.cpp
+void fensterAusPumpeEntfernen(Fenster f);        // its queued messages and timers
+
+// menue.cpp
+void menueHakenSetzen();
+
+} // namespace test::intern
+} // namespace plattform

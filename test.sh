@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Builds every test with AddressSanitizer and UndefinedBehaviorSanitizer (into
+# build-test/) and runs them all.
+set -euo pipefail
+cd "$(dirname "$0")"
+source tools/pakete.sh
+
+cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELNOR_SANITIZE=ON \
+      -DVELNOR_TESTS=ON -DVELNOR_BENCH=ON >/dev/null
+cmake --build build-test
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+cd build-test
+ctest --output-on-failure -j "$(nproc)" --timeout 600

@@ -1,0 +1,50 @@
+// tests/platform/test_system.cpp
+#include "platform/system.h"
+#include <gtest/gtest.h>
+#include <sched.h>
+
+using namespace plattform;
+
+TEST(Kerne, BindenAnEinenErlaubtenKernUndZurueck)
+{
+    const uint64_t maske = prozessKerne();
+    ASSERT_NE(maske, 0u);
+    int kern = 0;
+    while (!(maske & (uint64_t{1} << kern)))
+        ++kern;
+    std::string grund;
+    ASSERT_TRUE(aufKernBinden(kern, &grund)) << grund;
+    cpu_set_t jetzt;
+    ASSERT_EQ(::sched_getaffinity(0, sizeof jetzt, &jetzt), 0);
+    EXPECT_EQ(CPU_COUNT(&jetzt), 1);
+    EXPECT_TRUE(CPU_ISSET(kern, &jetzt));
+    kernBindungAufheben();
+    ASSERT_EQ(::sched_getaffinity(0, sizeof jetzt, &jetzt), 0);
+    EXPECT_EQ(static_cast<uint64_t>(CPU_COUNT(&jetzt)), static_cast<uint64_t>(__builtin_popcountll(maske)));
+}
+
+TEST(Kerne, FremderKernWirdMitGrundAbgelehnt)
+{
+    std::string grund;
+    EXPECT_FALSE(aufKernBinden(-1, &grund));
+    EXPECT_FALSE(aufKernBinden(64, &grund));
+    EXPECT_NE(grund.find("64"), std::string::npos);
+}
+
+TEST(Ressourcen, PlatzUndSpeicherSindPlausibel)
+{
+    EXPECT_GT(freierPlatz("/tmp"), 0);
+    EXPECT_EQ(freierPlatz("/gibt/es/nicht"), -1);
+    EXPECT_GT(verfuegbarerSpeicher(), 1024 * 1024);
+}
+
+TEST(Echtzeit, AblehnungNenntEinenGrund)
+{
+    std::string grund;
+    if (!echtzeitPrioritaet(&grund)) {
+        EXPECT_FALSE(grund.empty());
+    } else {
+        sched_param sp{};
+        EXPECT_EQ(::pthread_setschedparam(::pthread_self(), SCHED_OTHER, &sp), 0);
+    }
+}

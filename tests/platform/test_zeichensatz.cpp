@@ -1,0 +1,49 @@
+// tests/platform/test_zeichensatz.cpp
+#include "platform/zeichensatz.h"
+#include <gtest/gtest.h>
+
+using namespace plattform;
+
+TEST(Zeichensatz, JedesByteUeberstehtDenHinUndRueckweg)
+{
+    std::string alle;
+    for (int c = 1; c < 256; ++c)      // the five unassigned codes included
+        alle += static_cast<char>(c);
+    std::string zurueck;
+    EXPECT_TRUE(nachCp1252(nachUtf8(alle), zurueck));
+    EXPECT_EQ(zurueck, alle);
+}
+
+TEST(Zeichensatz, SchluesselMitUmlautenUndSonderzeichen)
+{
+    const std::string schluessel = "rauschen h\xE4ufigkeit=";
+    EXPECT_EQ(nachUtf8(schluessel), "rauschen h\xC3\xA4ufigkeit=");
+    EXPECT_EQ(nachUtf8("\x80"), "\xE2\x82\xAC");          // euro sign from the 0x80 zone
+    EXPECT_EQ(nachCp1252("\xE2\x80\x9E"), "\x84");        // low double quote back into it
+}
+
+TEST(Zeichensatz, NichtDarstellbaresUndKaputtesUtf8WirdGemeldet)
+{
+    std::string ziel;
+    EXPECT_FALSE(nachCp1252("\xE2\x88\x9E", ziel));        // infinity sign: not in Windows-1252
+    EXPECT_EQ(ziel, "?");
+    EXPECT_FALSE(nachCp1252("a\xC3", ziel));               // cut sequence at the end
+    EXPECT_EQ(ziel, "a?");
+    EXPECT_FALSE(istGueltigesUtf8("\xC0\x80"));             // overlong NUL
+    EXPECT_FALSE(istGueltigesUtf8("\xED\xA0\x80"));         // surrogate
+    EXPECT_TRUE(istGueltigesUtf8("\xF0\x9F\x98\x80"));
+}
+
+TEST(Zeichensatz, GeladenerTextWirdNurAusEchtemUtf8Umgewandelt)
+{
+    std::string utf8 = "gr\xC3\xB6\xC3\x9F" "e=3\r\n";
+    EXPECT_TRUE(geladenenTextAngleichen(utf8));
+    EXPECT_EQ(utf8, "gr\xF6\xDF" "e=3\r\n");
+
+    std::string cp = "gr\xF6\xDF" "e=3";                    // our own file: stays as it is
+    EXPECT_FALSE(geladenenTextAngleichen(cp));
+    EXPECT_EQ(cp, "gr\xF6\xDF" "e=3");
+
+    std::string ascii = "dauer=1.0";
+    EXPECT_FALSE(geladenenTextAngleichen(ascii));
+}
