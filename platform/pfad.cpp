@@ -2,8 +2,11 @@
 #include "platform/pfad.h"
 #include "platform/zeichensatz.h"
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -119,6 +122,55 @@ bool dateiExistiert(const std::string& pfad)
 {
     struct stat st;
     return ::stat(pfadAufloesen(pfad).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool dateiSicherSchreiben(const std::string& pfad, std::string_view bytes, std::string* fehler)
+{
+    const std::string ziel = pfadAufloesen(pfad);
+    std::string vorlage = ziel + ".XXXXXX";
+    const auto melden = [&](const char* was) {
+        if (fehler)
+            *fehler = std::string(was) + " \"" + nachCp1252(ziel) + "\": " + std::strerror(errno);
+        return false;
+    };
+    const int fd = ::mkstemp(vorlage.data());
+    if (fd < 0)
+        return melden("cannot create a temporary file beside");
+    // mkstemp makes the file private; a saved file gets the usual rights, or the old file's
+    struct stat alt;
+    const mode_t rechte = ::stat(ziel.c_str(), &alt) == 0 ? (alt.st_mode & 07777) : [] {
+        const mode_t maske = ::umask(0);
+        ::umask(maske);
+        return static_cast<mode_t>(0666 & ~maske);
+    }();
+    ::fchmod(fd, rechte);
+    size_t geschrieben = 0;
+    while (geschrieben < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + geschrieben, bytes.size() - geschrieben);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            const int e = errno ? errno : ENOSPC;
+            ::close(fd);
+            ::unlink(vorlage.c_str());
+            errno = e;
+            return melden("cannot write");
+        }
+        geschrieben += static_cast<size_t>(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+        const int e = errno;
+        ::unlink(vorlage.c_str());
+        errno = e;
+        return melden("cannot write");
+    }
+    if (::rename(vorlage.c_str(), ziel.c_str()) != 0) {
+        const int e = errno;
+        ::unlink(vorlage.c_str());
+        errno = e;
+        return melden("cannot replace");
+    }
+    return true;
 }
 
 } // namespace plattform

@@ -7,6 +7,7 @@
 #pragma once
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace plattform {
 
@@ -20,5 +21,10 @@ std::string pfadAufloesen(const std::string& pfad);
 // fopen on the resolved path; null with errno set on failure.
 std::FILE* dateiOeffnen(const std::string& pfad, const char* modus);
 bool dateiExistiert(const std::string& pfad);
+
+// Writes bytes to pfad without ever destroying the old file first: a temporary file in
+// the same folder is written, flushed and renamed over it. On failure the old file is
+// untouched, the temporary one removed, and fehler says why.
+bool dateiSicherSchreiben(const std::string& pfad, std::string_view bytes, std::string* fehler = nullptr);
 
 } // namespace plattform

@@ -3,6 +3,7 @@
 #include "platform/zeichensatz.h"
 #include <gtest/gtest.h>
 #include <cstdlib>
+#include <unistd.h>
 #include <filesystem>
 #include <fstream>
 
@@ -76,4 +77,29 @@ TEST(Programmverzeichnis, IstDerOrdnerDesLaufendenProgramms)
     ASSERT_FALSE(v.empty());
     EXPECT_EQ(v.back(), '/');
     EXPECT_TRUE(fs::exists(fs::path(nachUtf8(v)) / "test_platform"));
+}
+
+TEST_F(Pfad, SicheresSchreibenErsetztGanzOderGarNicht)
+{
+    const std::string ziel = basis() + "parameter/default.cfg";
+    std::string fehler;
+    ASSERT_TRUE(dateiSicherSchreiben(ziel, "alt\r\n", &fehler)) << fehler;
+    ASSERT_TRUE(dateiSicherSchreiben(ziel, std::string("neu\0mit Null\r\n", 15), &fehler)) << fehler;
+    std::ifstream ein(wurzel / "Parameter" / "default.cfg", std::ios::binary);
+    const std::string inhalt((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+    EXPECT_EQ(inhalt, std::string("neu\0mit Null\r\n", 15));
+
+    // a folder that cannot be written keeps the old file and leaves no temporary behind
+    fs::permissions(wurzel / "Parameter", fs::perms::owner_read | fs::perms::owner_exec);
+    const bool root = ::geteuid() == 0;      // root writes anyway; the rest still holds
+    if (!root) {
+        EXPECT_FALSE(dateiSicherSchreiben(ziel, "verloren", &fehler));
+        EXPECT_NE(fehler.find("default.cfg"), std::string::npos);
+    }
+    fs::permissions(wurzel / "Parameter", fs::perms::owner_all);
+    size_t dateien = 0;
+    for ([[maybe_unused]] auto& e : fs::directory_iterator(wurzel / "Parameter"))
+        ++dateien;
+    EXPECT_EQ(dateien, 3u);   // Unter, größe.txt, default.cfg
+    EXPECT_FALSE(dateiSicherSchreiben(basis() + "gibt/es/nicht/x.cfg", "x", &fehler));
 }
