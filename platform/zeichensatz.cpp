@@ -122,6 +122,22 @@ bool istGueltigesUtf8(std::string_view text)
     return true;
 }
 
+std::string zeilenendenLf(std::string_view text)
+{
+    std::string aus;
+    aus.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r') {
+            aus += '\n';
+            if (i + 1 < text.size() && text[i + 1] == '\n')
+                ++i;
+        } else {
+            aus += text[i];
+        }
+    }
+    return aus;
+}
+
 bool geladenenTextAngleichen(std::string& text)
 {
     bool nichtAscii = false;

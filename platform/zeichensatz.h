@@ -15,6 +15,8 @@ bool nachCp1252(std::string_view utf8, std::string& ziel);
 std::string nachCp1252(std::string_view utf8);     // unknown characters become '?'
 
 bool istGueltigesUtf8(std::string_view text);
+// "\r\n" and a lone "\r" become "\n" (how the text box holds its lines)
+std::string zeilenendenLf(std::string_view text);
 // A loaded file that is valid UTF-8 as a whole and holds non-ASCII bytes was not written
 // by this program: convert it to Windows-1252. Returns true when it converted.
 bool geladenenTextAngleichen(std::string& text);

@@ -68,6 +68,7 @@ namespace qt {
 
 QString text(const std::string& cp1252) { return QString::fromStdString(nachUtf8(cp1252)); }
 std::string text(const QString& s) { return nachCp1252(s.toStdString()); }
+QColor farbe(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 QWidget* aussen(Fenster f)
 {
@@ -344,7 +345,8 @@ Rechteck clientRechteck(Fenster f)
 {
     if (!istFenster(f))
         return {};
-    return {0, 0, f->klient->width(), f->klient->height()};
+    QSize g = qt::klientGroesse(f);
+    return {0, 0, g.width(), g.height()};
 }
 
 Punkt clientZuBildschirm(Fenster f, Punkt p)

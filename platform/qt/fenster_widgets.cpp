@@ -19,8 +19,6 @@ namespace {
 
 constexpr uint32_t keineFarbe = 0x1000000;
 
-QColor farbe(uint32_t bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
-
 int tasteAusQt(const QKeyEvent* e)
 {
     const int k = e->key();
@@ -129,13 +127,18 @@ void Klient::paintEvent(QPaintEvent* e)
     if (f->hintergrund != keineFarbe)
         maler.fillRect(e->rect(), farbe(f->hintergrund));
     Zeichenflaeche z;
-    z.maler = &maler;
+    const QSize g = klientGroesse(f);
+    flaecheEinrichten(z, &maler, this, g.width(), g.height());
     const QRect& r = e->rect();
     z.bereich = {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
     senden(f, nachricht::Zeichnen, 0, reinterpret_cast<intptr_t>(&z));
 }
 
-void Klient::resizeEvent(QResizeEvent*) { groesseMelden(fenster); }
+void Klient::resizeEvent(QResizeEvent*)
+{
+    scrollLeistenAnordnen(fenster);
+    groesseMelden(fenster);
+}
 void Klient::moveEvent(QMoveEvent*) { lageMelden(fenster); }
 
 void Klient::keyPressEvent(QKeyEvent* e)
@@ -264,7 +267,8 @@ void groesseMelden(Fenster f)
         art = groesse::Minimiert;
     else if (f->rahmen && f->rahmen->isMaximized())
         art = groesse::Maximiert;
-    const int b = f->klient->width(), h = f->klient->height();
+    const QSize g = klientGroesse(f);
+    const int b = g.width(), h = g.height();
     if (art == f->gemeldeteArt && b == f->gemeldeteBreite && h == f->gemeldeteHoehe)
         return;
     f->gemeldeteArt = art;

@@ -6,19 +6,32 @@
 #pragma once
 #include "platform/fenster.h"
 #include "platform/menue.h"
+#include <QColor>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScrollBar>
 #include <QWidget>
 #include <climits>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace plattform {
+
+struct DateiFilter;
 
 namespace qt {
 class Rahmen;
 class Klient;
 }
+
+// one of the window's own scroll bars (scrollleiste_qt.cpp)
+struct FensterScroll {
+    QPointer<QScrollBar> leiste;          // made when the program first sets the bar
+    int min = 0, max = 100, seite = 0, position = 0;
+    bool sichtbar = false;                // our own flag: isVisible() is false in a hidden window
+    bool gehandelt = false;               // a line or page action since the button went down
+};
 
 struct FensterObjekt {
     uint64_t nummer = 0;                  // unique over the run: tells a new window from a dead one
@@ -36,6 +49,8 @@ struct FensterObjekt {
     bool freigegeben = true;
     bool aktiv = false;                   // last Aktivieren sent
     bool stirbt = false;                  // Zerstoeren is on its way
+    int id = 0;                           // control id of a built-in child (status bar, ...)
+    FensterScroll scroll[2];              // [0] horizontal, [1] vertical
     // what Groesse and Bewegen reported last: they are sent on change only
     uintptr_t gemeldeteArt = UINTPTR_MAX;
     int gemeldeteBreite = -1, gemeldeteHoehe = -1;
@@ -99,6 +114,28 @@ void alleFensterZerstoeren();                // fenster.cpp: before the applicat
 
 QString text(const std::string& cp1252);     // Windows-1252 -> QString
 std::string text(const QString& s);          // QString -> Windows-1252 ('?' for the rest)
+QColor farbe(uint32_t bgr);                  // 0x00BBGGRR -> QColor
+
+// the client area without the visible scroll bars, which lie over its right and bottom
+// edge (scrollleiste_qt.cpp)
+QSize klientGroesse(Fenster f);
+void scrollLeistenAnordnen(Fenster f);       // after the client widget changed its size
+
+// the built-in classes of the controls that are windows of ours (steuerelemente_qt.cpp);
+// registered at start and again before each use, so they exist whatever ran first
+constexpr const char* statusleisteKlasse = "Statusleiste";
+constexpr const char* textfeldKlasse = "Textfeld";
+constexpr const char* schiebereglerKlasse = "Schieberegler";
+void eingebauteKlassenRegistrieren();
+intptr_t statusleisteProc(Fenster f, uint32_t n, uintptr_t w, intptr_t l);   // statusleiste_qt.cpp
+void tastenBeobachten();                     // eingabe_qt.cpp: the application-wide key filter
+// waehler_qt.cpp: the file dialog's filters, "text (muster ...)" with every letter of a
+// pattern matching either case ("*.KNL" -> "*.[kK][nN][lL]")
+QStringList dateiFilterListe(const std::vector<DateiFilter>& filter);
+
+// Widgets that are not windows of ours (the controls of dialogs) carry their control id
+// in this property, so tooltips and lookups by id find them.
+constexpr const char* steuerIdEigenschaft = "velnorSteuerId";
 
 } // namespace qt
 } // namespace plattform

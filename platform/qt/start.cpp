@@ -28,6 +28,8 @@ void anwendungEinrichten()
     QApplication::setQuitOnLastWindowClosed(false);   // the program ends through beendenPosten
     qt::verteilerEinrichten();
     qt::menueGuiEinrichten();
+    qt::eingebauteKlassenRegistrieren();
+    qt::tastenBeobachten();
 }
 
 // the file named on the command line, in Windows-1252, without the quotes a desktop

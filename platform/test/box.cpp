@@ -29,6 +29,7 @@ int meldungsBox(Fenster, const std::string& text, const std::string& titel, uint
                    : k == knoepfe::JaNein ? antwort::Nein : antwort::Ok;
     if (z.boxAntworten.empty()) {
         z.boxen.push_back({titel, text, art, schliessen, false});
+        z.ereignisse.push_back({test::Ereignis::Box, text, schliessen, static_cast<int>(art)});
         fehler("message box without a scripted answer: \"" + titel + "\": " + text);
         return schliessen;
     }
@@ -36,6 +37,7 @@ int meldungsBox(Fenster, const std::string& text, const std::string& titel, uint
     z.boxAntworten.pop_front();
     bool gut = passt(k, a);
     z.boxen.push_back({titel, text, art, gut ? a : schliessen, true});
+    z.ereignisse.push_back({test::Ereignis::Box, text, gut ? a : schliessen, static_cast<int>(art)});
     if (!gut) {
         fehler("scripted answer " + std::to_string(a) + " is not a button of the box \"" + titel +
                "\": " + text);

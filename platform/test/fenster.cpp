@@ -43,7 +43,10 @@ Punkt clientGroesse(const FensterObjekt& f)
 {
     Rechteck a = aussen(f);
     Rahmen r = rahmen(f);
-    return {std::max(0, a.breite() - r.links - r.rechts), std::max(0, a.hoehe() - r.oben - r.unten)};
+    // visible scroll bars sit inside the frame, right and bottom, and take from the client area
+    int rechts = r.rechts + (f.scrollLeisten[1].sichtbar ? test::scrollLeistenBreite : 0);
+    int unten = r.unten + (f.scrollLeisten[0].sichtbar ? test::scrollLeistenBreite : 0);
+    return {std::max(0, a.breite() - r.links - rechts), std::max(0, a.hoehe() - r.oben - unten)};
 }
 
 Punkt clientUrsprung(const FensterObjekt& f)   // on the screen
@@ -203,6 +206,16 @@ void vordergrundNeu()
         senden(alt, nachricht::Aktivieren, 0, 0);
     if (neu && z.vordergrund == neu)
         senden(neu, nachricht::Aktivieren, 1, 0);
+}
+
+void scrollSichtbarkeitSetzen(FensterObjekt& f, bool vertikal, bool sichtbar)
+{
+    bool& s = f.scrollLeisten[vertikal ? 1 : 0].sichtbar;
+    if (s == sichtbar)
+        return;
+    Lage alt = lageVon(f);
+    s = sichtbar;
+    lageMelden(f, alt);
 }
 
 void fensterAufgeben(FensterObjekt& f)
@@ -524,8 +537,7 @@ void neuZeichnen(Fenster f)
     FensterObjekt* o = lebend(f);
     if (!aufGui("neuZeichnen") || !o || !o->ungueltig || !zeigtSich(*o))
         return;
-    o->ungueltig = false;
-    zustellen(o, nachricht::Zeichnen, 0, 0, false);
+    zeichnenZustellen(o, false);
 }
 
 Punkt mausPosition() { return zustand().maus; }

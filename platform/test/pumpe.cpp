@@ -81,8 +81,7 @@ Schritt einSchritt()
     }
     for (FensterObjekt* f : z.lebende)
         if (f->lage == Lebenslage::Lebt && f->ungueltig && zeigtSich(*f)) {
-            f->ungueltig = false;
-            zustellen(f, nachricht::Zeichnen, 0, 0, true);
+            zeichnenZustellen(f, true);
             return Schritt::Getan;
         }
     Zeitgeber* t = naechsterZeitgeber();
@@ -143,6 +142,10 @@ Warteende warten(const std::function<bool()>* fertig, const std::string& blockie
     }
 }
 
+} // namespace
+
+namespace test::intern {
+
 bool eingabeMoeglich(Fenster f, const char* wer)
 {
     FensterObjekt* o = lebend(f);
@@ -160,10 +163,6 @@ bool eingabeMoeglich(Fenster f, const char* wer)
     fehler(std::string(wer) + ": " + grund + " (the user could not reach it)");
     return false;
 }
-
-} // namespace
-
-namespace test::intern {
 
 void fensterAusPumpeEntfernen(Fenster f)
 {

@@ -1,20 +1,29 @@
 // platform/test/testplattform.h - controls of the scripted platform for unit tests
 //
 // Windows are plain records, messages go through one queue, time is a virtual clock
-// that moves only when a test (or a loop waiting for a timer) moves it. Boxes and popup
-// menus take their answers from scripted queues; one without an answer fails the
-// running test with its text and returns at once, so nothing ever blocks.
+// that moves only when a test (or a loop waiting for a timer) moves it. Boxes, popup
+// menus and the file, colour and font choosers take their answers from scripted
+// queues; one without an answer fails the running test with its text and returns at
+// once, so nothing ever blocks. Every drawing call is recorded with the state it drew
+// with, so painting and printing are checked call by call.
 #pragma once
+#include "platform/drucken.h"
 #include "platform/fenster.h"
+#include "platform/steuerelemente.h"
+#include "platform/waehler.h"
+#include "platform/zeichnen.h"
 #include <functional>
 #include <initializer_list>
+#include <map>
 #include <string>
 #include <vector>
 
 namespace plattform::test {
 
 // Back to the start state: all windows, classes, menus, timers, queues, logs and
-// scripted answers are gone, the clock stands at 0, the work area is 0,0-1920,1050.
+// scripted answers are gone, the clock stands at 0, the work area is 0,0-1920,1050, no
+// printer but the PDF printer, no key pressed. Drawing objects, images, print jobs and
+// cursors belong to the program and stay valid.
 void zuruecksetzen();
 
 // The frame of a top-level window, so tests can compute client rectangles: a border of
@@ -95,6 +104,172 @@ const std::vector<std::vector<int>>& popupLog();
 // ---- desktop ---------------------------------------------------------------
 void arbeitsbereichSetzen(Rechteck r);
 void fokusFensterSetzen(Fenster f);   // as if the user had activated that window
+
+// ---- drawing -----------------------------------------------------------------
+// Every surface records its calls with the state in effect. Nothing is rasterised except
+// in images (see bildPixel below).
+// Text extents are fixed numbers, the same on every machine: a font of hoehe h is
+// |h| pixels high (16 for h = 0); its mittlereBreite is round(height / 2), its oberlaenge
+// round(height * 0.8), unterlaenge the rest. A text is bytes x mittlereBreite wide and
+// one height high. Windows and images have 96 dpi, printer pages 600.
+enum class ZeichenArt { Linie, Polylinie, Polygon, Rechteck, RechteckFuellen, Ellipse, Bogen, Text, BildZeichnen };
+
+struct StiftWerte {
+    int stil = stiftStil::Durchgehend;   // normalised: stiftStilNormiert
+    int breite = 0;                      // 0: one pixel
+    Farbe farbe = 0;
+};
+struct ZeichenZustand {
+    StiftWerte stift;
+    Farbe pinsel = 0xFFFFFF;             // KeineFarbe: hollow
+    SchriftMerkmale schrift;
+    Farbe textFarbe = 0, hintergrundFarbe = 0xFFFFFF;
+    bool transparent = false;
+    uint32_t ausrichtung = textAusrichtung::Links | textAusrichtung::Oben;
+    bool ausschnitt = false;             // clipping to ausschnittRechteck
+    Rechteck ausschnittRechteck;
+};
+struct ZeichenAufruf {
+    ZeichenArt art;
+    // Linie: from, to; Polylinie, Polygon: as given; Bogen: anfang, ende;
+    // Text, BildZeichnen: the point given
+    std::vector<Punkt> punkte;
+    Rechteck rechteck;                   // Rechteck, RechteckFuellen, Ellipse, Bogen; BildZeichnen: where it lands
+    Farbe farbe = KeineFarbe;            // RechteckFuellen
+    std::string text;                    // Text, Windows-1252
+    Bild bild = nullptr;                 // BildZeichnen: only to compare, it may be deleted by now
+    ZeichenZustand zustand;
+};
+
+const std::vector<ZeichenAufruf>& aufrufe(Zeichenflaeche& z);
+void aufrufeLeeren(Zeichenflaeche& z);
+// A window's Zeichnen message carries a recording surface of its client size in l. These
+// are the calls of the window's last paint through the pump or neuZeichnen (not those of
+// fensterAbbild, which go to the image) and the area that was invalid for it.
+const std::vector<ZeichenAufruf>& letzteZeichnung(Fenster f);
+Rechteck letzterZeichenBereich(Fenster f);
+int zeichenObjekteLebend();          // pens, brushes and fonts created and not deleted
+
+// Images: the pixels follow rechteckFuellen (inside the clipping) and bildZeichnen only;
+// everything else is in the recording. bildAlsBmp writes the pixels; bildAlsPng writes
+// nothing here (the Qt suite covers real PNG files), it only records the request.
+struct PngEintrag {
+    std::string pfad;
+    int breite, hoehe;
+    std::vector<ZeichenAufruf> aufrufe;
+};
+const std::vector<PngEintrag>& pngLog();
+
+// ---- printing ------------------------------------------------------------------
+// The system's printers; druckerListe() adds the PDF printer last. standard "" (or a name
+// not in the list) makes the PDF printer the default. Without a call: no other printer.
+void druckerSetzen(std::initializer_list<std::string> namen, const std::string& standard = "");
+// An A4 sheet at 600 dpi: 4961 x 7016 device units (swapped for landscape); the printable
+// area lies druckRand units inside every edge (5 mm).
+constexpr int a4Breite = 4961, a4Hoehe = 7016, druckDpi = 600, druckRand = 118;
+// The PDF printer with an empty pdfDatei asks through dateiWaehlen (save, this title).
+constexpr const char* pdfWahlTitel = "Als PDF-Datei drucken";
+struct DruckEintrag {
+    std::string drucker;                 // resolved: never ""
+    bool quer;
+    std::string dokument, pdfDatei;
+    std::vector<ZeichenAufruf> aufrufe;
+    bool gedruckt;                       // false: druckAbbrechen
+};
+const std::vector<DruckEintrag>& druckLog();   // each job as it ended
+
+// ---- choosers --------------------------------------------------------------------
+// Answers come from queues, in order; a chooser with none fails the test with its title
+// (or kind) and returns "cancelled" at once.
+struct DateiAntwort {
+    std::string ordner, name, endung;
+    bool abgebrochen = false;
+};
+DateiAntwort dateiAntwort(const std::string& pfad);   // "ordner/name.endung" split
+inline DateiAntwort dateiAbbruch() { return {{}, {}, {}, true}; }
+void dateiAntworten(std::initializer_list<DateiAntwort> antworten);
+void farbAntworten(std::initializer_list<Farbe> antworten);     // KeineFarbe: cancelled
+struct SchriftAntwort {
+    SchriftMerkmale merkmale;
+    Farbe farbe = 0;
+    bool abgebrochen = false;
+};
+void schriftAntworten(std::initializer_list<SchriftAntwort> antworten);
+size_t offeneWahlAntworten();        // of all three queues
+
+struct DateiWahlEintrag { DateiWahl gefragt; bool beantwortet; };   // the DateiWahl as passed in
+struct FarbWahlEintrag { Farbe vorgabe; bool beantwortet; };
+struct SchriftWahlEintrag { SchriftMerkmale vorgabe; Farbe farbe; bool beantwortet; };
+const std::vector<DateiWahlEintrag>& dateiWahlLog();
+const std::vector<FarbWahlEintrag>& farbWahlLog();
+const std::vector<SchriftWahlEintrag>& schriftWahlLog();
+
+// ---- controls ----------------------------------------------------------------------
+// Status bar, text box and trackbar are child windows of the built-in classes below. A
+// status bar is statusleisteHoehe high. A trackbar starts with the range 0..100 at 0.
+constexpr const char* statusleisteKlasse = "Statusleiste";
+constexpr const char* textfeldKlasse = "Textfeld";
+constexpr const char* schiebereglerKlasse = "Schieberegler";
+constexpr int statusleisteHoehe = 22;
+
+struct StatusTeil { std::string text; uint32_t stil = 0; };   // text as set, a leading tab too
+struct StatusleisteZustand {
+    int id = 0;
+    std::vector<int> kanten;
+    std::map<int, StatusTeil> teile;     // statusEinfacherTeil holds the simple-mode text
+    bool einfach = false;
+};
+struct TextfeldZustand {
+    int id = 0;
+    std::string text;
+    bool nurLesen = false;
+    SchriftMerkmale schrift;
+};
+struct SchiebereglerZustand {
+    int id = 0, min = 0, max = 100, position = 0;
+    bool vertikal = false;
+};
+// null when the handle is no such control (or was destroyed)
+const StatusleisteZustand* statusleisteZustand(Fenster leiste);
+const TextfeldZustand* textfeldZustand(Fenster feld);
+const SchiebereglerZustand* schiebereglerZustand(Fenster regler);
+
+// The user moves the trackbar: the position follows (within the range) and the parent
+// gets HScroll/VScroll with machWParam(code, position) and l = the trackbar. Fails
+// (and sends nothing) when the user could not reach it.
+void schiebereglerBenutzen(Fenster regler, int code, int position);
+
+// Window scroll bars start hidden. A visible vertical bar takes scrollLeistenBreite pixels
+// from the right of the client area, a horizontal one from the bottom; the window gets
+// Groesse when that changes. The position is kept in min..max - (seite - 1).
+constexpr int scrollLeistenBreite = 17;
+// The user works the bar: DaumenZiehen moves the thumb to position (within the range)
+// and stays there until the program sets the bar or another code comes; the window gets
+// HScroll/VScroll with machWParam(code, position), l = 0. A hidden bar fails.
+void scrollen(Fenster f, bool vertikal, int code, int position = 0);
+
+// the tip of (fenster, id), "" when none; the style of all tips
+std::string tooltip(Fenster fenster, int id);
+size_t tooltipAnzahl();
+struct TooltipStil { bool gesetzt = false; SchriftMerkmale schrift; Farbe text = 0, hintergrund = 0; };
+TooltipStil tooltipStilAbfragen();
+
+// Built-in cursors are fixed handles; a loaded one stays valid for the whole process.
+Cursor aktuellerCursor();                // of cursorSetzen; null before the first
+Cursor fensterCursor(Fenster f);         // of fensterCursorSetzen; null when none
+std::string cursorDatei(Cursor c);       // the path it was loaded from; "" for built-in ones
+
+void tastenZustandSetzen(int welche, bool gedrueckt);   // tastenStatus::*
+void feststellSetzen(bool an);
+
+// ---- the event log: boxes, beeps and status texts in the order they came ----------
+struct Ereignis {
+    enum Art { Box, Piep, Status } art;
+    std::string text;            // Box: its text; Status: the text as set
+    int a = 0, b = 0;            // Box: answer, art bits; Piep: frequency, ms; Status: part, style bits
+    Fenster fenster = nullptr;   // Status: the bar
+};
+const std::vector<Ereignis>& ereignisLog();
 
 // How a failure is reported; by default a GoogleTest failure with the text. An empty
 // function brings the default back (zuruecksetzen does too).

@@ -1,6 +1,8 @@
 // platform/test/zustand.cpp - the global records, failures, the message log, reset
 #include "platform/test/zustand.h"
 #include <gtest/gtest.h>
+#include <algorithm>
+#include <iterator>
 
 namespace plattform {
 namespace test::intern {
@@ -83,12 +85,37 @@ void zuruecksetzen()
     z.vordergrund = nullptr;
     z.fokus = nullptr;
     z.maus = {};
+    z.pngs.clear();
+    {
+        std::lock_guard<std::mutex> sperre(z.druckerMutex);
+        z.drucker.clear();
+        z.standardDrucker.clear();
+    }
+    z.druckAuftraege.clear();
+    z.dateiAntworten.clear();
+    z.farbAntworten.clear();
+    z.schriftAntworten.clear();
+    z.dateiWahlen.clear();
+    z.farbWahlen.clear();
+    z.schriftWahlen.clear();
+    z.statusleisten.clear();
+    z.textfelder.clear();
+    z.regler.clear();
+    z.tooltips.clear();
+    z.tooltipStil = {};
+    z.aktuellerCursor = nullptr;
+    z.fensterCursor.clear();
+    std::fill(std::begin(z.tasten), std::end(z.tasten), false);
+    z.feststell = false;
+    z.ereignisse.clear();
     z.fehlerBehandlung = nullptr;
     std::lock_guard<std::mutex> sperre(z.arbeitMutex);
     z.arbeiten.clear();
 }
 
 const std::vector<LogEintrag>& nachrichtenLog() { return zustand().log; }
+
+const std::vector<Ereignis>& ereignisLog() { return zustand().ereignisse; }
 
 std::vector<LogEintrag> nachrichtenVon(Fenster f)
 {

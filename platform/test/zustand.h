@@ -39,6 +39,14 @@ struct FensterObjekt {
     int leisteGezeichnet = 0;
     bool ungueltig = false;
     Rechteck ungueltigBereich;           // client coordinates, kept for the drawing surface
+    std::vector<test::ZeichenAufruf> letzteZeichnung;
+    Rechteck letzterZeichenBereich;
+    ScrollZustand scrollLeisten[2];      // [0] horizontal, [1] vertical
+};
+
+struct CursorObjekt {
+    int art = -1;                        // cursorArt::* of a built-in one, -1 for a file
+    std::string pfad;
 };
 
 namespace test::intern {
@@ -85,6 +93,32 @@ struct Zustand {
     Fenster fokus = nullptr;
     Punkt maus;
 
+    // drawing, printing, choosers
+    std::vector<test::PngEintrag> pngs;
+    std::mutex druckerMutex;             // druckerListe may be called from any thread
+    std::vector<std::string> drucker;
+    std::string standardDrucker;
+    std::vector<test::DruckEintrag> druckAuftraege;
+    std::deque<test::DateiAntwort> dateiAntworten;
+    std::deque<Farbe> farbAntworten;
+    std::deque<test::SchriftAntwort> schriftAntworten;
+    std::vector<test::DateiWahlEintrag> dateiWahlen;
+    std::vector<test::FarbWahlEintrag> farbWahlen;
+    std::vector<test::SchriftWahlEintrag> schriftWahlen;
+
+    // controls, keyed by their window records (which are never freed)
+    std::map<const FensterObjekt*, test::StatusleisteZustand> statusleisten;
+    std::map<const FensterObjekt*, test::TextfeldZustand> textfelder;
+    std::map<const FensterObjekt*, test::SchiebereglerZustand> regler;
+    std::map<std::pair<const FensterObjekt*, int>, std::string> tooltips;
+    test::TooltipStil tooltipStil;
+    std::vector<std::unique_ptr<CursorObjekt>> geladeneCursor;   // never freed: handles stay valid
+    Cursor aktuellerCursor = nullptr;
+    std::map<const FensterObjekt*, Cursor> fensterCursor;
+    bool tasten[4] = {};
+    bool feststell = false;
+    std::vector<test::Ereignis> ereignisse;
+
     std::function<void(const std::string&)> fehlerBehandlung;
     std::atomic<std::thread::id> guiThread;
     std::mutex arbeitMutex;
@@ -108,8 +142,16 @@ void aktivieren(Fenster f);                      // f's top-level window joins t
 void vordergrundNeu();                           // sends Aktivieren when the front changed
 void fensterAufgeben(FensterObjekt& f);          // zuruecksetzen: dead without messages
 
+// lageMelden around a change of a scroll bar's visibility
+void scrollSichtbarkeitSetzen(FensterObjekt& f, bool vertikal, bool sichtbar);
+
 // pumpe.cpp
 void fensterAusPumpeEntfernen(Fenster f);        // its queued messages and timers
+// false (and a failure naming wer) for a dead, hidden or disabled window
+bool eingabeMoeglich(Fenster f, const char* wer);
+
+// bild.cpp: a paint with a fresh recording surface, kept as the window's last paint
+void zeichnenZustellen(FensterObjekt* f, bool gepostet);
 
 // menue.cpp
 void menueHakenSetzen();

@@ -3,9 +3,11 @@
 #include "platform/fenster.h"
 #include "platform/test/testplattform.h"
 #include <algorithm>
+#include <filesystem>
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace probe {
@@ -56,6 +58,24 @@ struct Fall : ::testing::Test {
     {
         return fensterErzeugen("Probe", "Probe", s, x, y, b, h, eltern);
     }
+};
+
+// a folder of its own under /tmp, removed with everything in it
+struct TempOrdner {
+    std::filesystem::path pfad;
+    TempOrdner()
+    {
+        char muster[] = "/tmp/velnor-test-XXXXXX";
+        if (::mkdtemp(muster))
+            pfad = muster;
+    }
+    ~TempOrdner()
+    {
+        std::error_code egal;
+        if (!pfad.empty())
+            std::filesystem::remove_all(pfad, egal);
+    }
+    std::string datei(const std::string& name) const { return (pfad / name).string(); }
 };
 
 } // namespace probe

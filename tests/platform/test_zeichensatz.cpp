@@ -47,3 +47,9 @@ TEST(Zeichensatz, GeladenerTextWirdNurAusEchtemUtf8Umgewandelt)
     std::string ascii = "dauer=1.0";
     EXPECT_FALSE(geladenenTextAngleichen(ascii));
 }
+
+TEST(Zeichensatz, ZeilenendenWerdenZuLf)
+{
+    EXPECT_EQ(zeilenendenLf("a\r\nb\rc\n\r\n"), "a\nb\nc\n\n");
+    EXPECT_EQ(zeilenendenLf("\r"), "\n");
+}

@@ -4,6 +4,9 @@
 #include "platform/qt/qtstart.h"
 #include <gtest/gtest.h>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <string>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -48,6 +51,13 @@ inline std::vector<uint32_t> nachrichtenVon(Fenster f)
         if (e.f == f)
             r.push_back(e.n);
     return r;
+}
+
+// a whole file's bytes ("" when missing)
+inline std::string dateiInhalt(const std::string& pfad)
+{
+    std::ifstream ein(pfad, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(ein), {});
 }
 
 // The suite never shows windows on the developer's screen, whatever ctest passes on.

@@ -1,0 +1,282 @@
+// platform/qt/steuerelemente_qt.cpp - text box, trackbar and tooltips
+//
+// Text box and trackbar are windows of ours (built-in classes) holding one Qt widget that
+// fills their client area, so placing, showing and destroying them work as for any window
+// and they die with their parent.
+#include "platform/qt/qtfenster.h"
+#include "platform/zeichensatz.h"
+#include "platform/qt/zeichenflaeche.h"
+#include "platform/steuerelemente.h"
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QTextEdit>
+#include <QToolTip>
+#include <algorithm>
+
+namespace plattform {
+
+namespace {
+
+const QString inhaltName = QStringLiteral("inhalt");
+
+// the Qt widget that makes up a control window, if f is one of this kind
+template <class T>
+T* inhalt(Fenster f, const char* klasse)
+{
+    if (!istFenster(f) || f->klasse != klasse)
+        return nullptr;
+    return f->klient->findChild<T*>(inhaltName, Qt::FindDirectChildrenOnly);
+}
+
+// the control widget follows the size of its window
+intptr_t steuerProc(Fenster f, uint32_t n, uintptr_t w, intptr_t l)
+{
+    if (n == nachricht::Groesse && istFenster(f))
+        if (auto* innen = f->klient->findChild<QWidget*>(inhaltName, Qt::FindDirectChildrenOnly))
+            innen->setGeometry(0, 0, f->klient->width(), f->klient->height());
+    return standardFensterProc(f, n, w, l);
+}
+
+Fenster kindErzeugen(const char* klasse, Fenster eltern, int id, const Rechteck& r)
+{
+    if (!istFenster(eltern))
+        return nullptr;
+    qt::eingebauteKlassenRegistrieren();
+    Fenster f = fensterErzeugen(klasse, "", stil::Kind | stil::Sichtbar, r.links, r.oben, r.breite(), r.hoehe(), eltern);
+    if (f)
+        f->id = id;
+    return f;
+}
+
+void einsetzen(Fenster f, QWidget* w)
+{
+    w->setObjectName(inhaltName);
+    w->setGeometry(0, 0, f->klient->width(), f->klient->height());
+    w->show();
+}
+
+// line ends of the program's texts ("\r\n", also "\r" or "\n") as the box keeps them
+QString zeilen(const std::string& text)
+{
+    return qt::text(zeilenendenLf(text));
+}
+
+// ---- trackbar ---------------------------------------------------------------------------
+
+// Reports the user's moves to the parent, as HScroll/VScroll with l = the trackbar; the
+// end of a run of clicks or keys comes as ScrollEnde.
+class Regler : public QSlider {
+public:
+    Regler(Qt::Orientation o, QWidget* eltern) : QSlider(o, eltern)
+    {
+        connect(this, &QAbstractSlider::actionTriggered, this, [this](int a) { handeln(a); });
+        connect(this, &QAbstractSlider::sliderReleased, this, [this] {
+            melden(scroll::DaumenPosition, sliderPosition());
+            gehandelt = true;
+            beenden();
+        });
+    }
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* e) override
+    {
+        const bool zog = isSliderDown();
+        QSlider::mouseReleaseEvent(e);
+        if (!zog)
+            beenden();
+    }
+    void keyReleaseEvent(QKeyEvent* e) override
+    {
+        QSlider::keyReleaseEvent(e);
+        if (!e->isAutoRepeat())
+            beenden();
+    }
+
+private:
+    bool gehandelt = false;
+
+    void melden(int code, int position)
+    {
+        Fenster regler = qt::fensterVonWidget(this);
+        Fenster eltern = elternFenster(regler);
+        const uint32_t n = orientation() == Qt::Vertical ? nachricht::VScroll : nachricht::HScroll;
+        senden(eltern, n, machWParam(code, position), reinterpret_cast<intptr_t>(regler));
+    }
+
+    void handeln(int aktion)
+    {
+        int code = -1;
+        switch (aktion) {
+        case SliderSingleStepAdd: code = scroll::ZeileRunter; break;
+        case SliderSingleStepSub: code = scroll::ZeileHoch; break;
+        case SliderPageStepAdd: code = scroll::SeiteRunter; break;
+        case SliderPageStepSub: code = scroll::SeiteHoch; break;
+        case SliderToMinimum: code = scroll::Anfang; break;
+        case SliderToMaximum: code = scroll::Ende; break;
+        case SliderMove:
+            code = isSliderDown() ? scroll::DaumenZiehen
+                                  : (sliderPosition() < value() ? scroll::ZeileHoch : scroll::ZeileRunter);
+            break;
+        }
+        if (code < 0)
+            return;
+        {
+            // the new position first, so the parent reads it while handling the message
+            const QSignalBlocker ruhe(this);
+            setValue(sliderPosition());
+        }
+        if (code != scroll::DaumenZiehen)
+            gehandelt = true;
+        melden(code, value());
+    }
+
+    void beenden()
+    {
+        if (!gehandelt)
+            return;
+        gehandelt = false;
+        melden(scroll::ScrollEnde, value());
+    }
+};
+
+// the widget of a control with this id: a child window of ours, or a dialog's control
+QWidget* steuerelement(Fenster f, int id)
+{
+    if (id == 0)
+        return f->klient;
+    QWidget* wurzel = qt::aussen(f);
+    for (QWidget* w : wurzel->findChildren<QWidget*>()) {
+        if (auto* k = dynamic_cast<qt::Klient*>(w); k && k->fenster && k->fenster->eltern == f && k->fenster->id == id)
+            return w;
+        const QVariant v = w->property(qt::steuerIdEigenschaft);
+        if (v.isValid() && v.toInt() == id)
+            return w;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+namespace qt {
+
+void eingebauteKlassenRegistrieren()
+{
+    constexpr uint32_t keineFarbe = 0x1000000;   // they paint all of themselves
+    klasseRegistrieren({statusleisteKlasse, statusleisteProc, keineFarbe});
+    klasseRegistrieren({textfeldKlasse, steuerProc, keineFarbe});
+    klasseRegistrieren({schiebereglerKlasse, steuerProc, keineFarbe});
+}
+
+} // namespace qt
+
+// ---- text box ------------------------------------------------------------------------------
+
+Fenster textfeldErzeugen(Fenster eltern, int id, const Rechteck& r, bool nurLesen)
+{
+    Fenster f = kindErzeugen(qt::textfeldKlasse, eltern, id, r);
+    if (!f)
+        return nullptr;
+    auto* t = new QTextEdit(f->klient);
+    t->setAcceptRichText(false);
+    t->setReadOnly(nurLesen);
+    einsetzen(f, t);
+    return f;
+}
+
+void textfeldTextSetzen(Fenster feld, const std::string& text)
+{
+    if (auto* t = inhalt<QTextEdit>(feld, qt::textfeldKlasse))
+        t->setPlainText(zeilen(text));
+}
+
+void textfeldAnhaengen(Fenster feld, const std::string& text)
+{
+    auto* t = inhalt<QTextEdit>(feld, qt::textfeldKlasse);
+    if (!t)
+        return;
+    t->moveCursor(QTextCursor::End);
+    t->insertPlainText(zeilen(text));
+    t->moveCursor(QTextCursor::End);
+    t->verticalScrollBar()->setValue(t->verticalScrollBar()->maximum());
+}
+
+// line ends come back as "\n"
+std::string textfeldText(Fenster feld)
+{
+    auto* t = inhalt<QTextEdit>(feld, qt::textfeldKlasse);
+    return t ? qt::text(t->toPlainText()) : std::string();
+}
+
+void textfeldSchrift(Fenster feld, Schrift s)
+{
+    if (auto* t = inhalt<QTextEdit>(feld, qt::textfeldKlasse))
+        t->setFont(qt::schriftVon(s));      // a copy: the program may delete its font
+}
+
+// ---- trackbar ------------------------------------------------------------------------------
+
+Fenster schiebereglerErzeugen(Fenster eltern, int id, const Rechteck& r, bool vertikal)
+{
+    Fenster f = kindErzeugen(qt::schiebereglerKlasse, eltern, id, r);
+    if (!f)
+        return nullptr;
+    auto* s = new Regler(vertikal ? Qt::Vertical : Qt::Horizontal, f->klient);
+    if (vertikal) {                        // the least value at the top, Down increases
+        s->setInvertedAppearance(true);
+        s->setInvertedControls(true);
+    }
+    s->setRange(0, 100);
+    s->setPageStep(20);
+    einsetzen(f, s);
+    return f;
+}
+
+void schiebereglerBereich(Fenster regler, int min, int max)
+{
+    auto* s = inhalt<QSlider>(regler, qt::schiebereglerKlasse);
+    if (!s)
+        return;
+    const QSignalBlocker ruhe(s);
+    s->setRange(min, std::max(min, max));
+    s->setPageStep(std::max(1, (std::max(min, max) - min) / 5));   // a fifth of the range
+}
+
+void schiebereglerPositionSetzen(Fenster regler, int position)
+{
+    if (auto* s = inhalt<QSlider>(regler, qt::schiebereglerKlasse)) {
+        const QSignalBlocker ruhe(s);
+        s->setValue(position);
+    }
+}
+
+int schiebereglerPosition(Fenster regler)
+{
+    auto* s = inhalt<QSlider>(regler, qt::schiebereglerKlasse);
+    return s ? s->value() : 0;
+}
+
+// ---- tooltips ------------------------------------------------------------------------------
+
+void tooltipSetzen(Fenster fenster, int id, const std::string& text)
+{
+    if (!istFenster(fenster))
+        return;
+    if (QWidget* w = steuerelement(fenster, id))
+        w->setToolTip(qt::text(text));
+}
+
+void tooltipStil(Schrift schrift, Farbe text, Farbe hintergrund)
+{
+    QToolTip::setFont(qt::schriftVon(schrift));
+    QPalette p = QToolTip::palette();
+    for (auto rolle : {QPalette::ToolTipText, QPalette::WindowText, QPalette::Text})
+        p.setColor(rolle, qt::farbe(text));
+    for (auto rolle : {QPalette::ToolTipBase, QPalette::Window, QPalette::Base})
+        p.setColor(rolle, qt::farbe(hintergrund));
+    QToolTip::setPalette(p);
+}
+
+} // namespace plattform

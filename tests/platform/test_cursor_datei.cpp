@@ -1,0 +1,135 @@
+// tests/platform/test_cursor_datei.cpp - the .cur header check, on good and broken bytes
+#include "platform/cursor_datei.h"
+#include <gtest/gtest.h>
+#include <cstdint>
+#include <string>
+
+using namespace plattform;
+
+namespace {
+
+void le16(std::string& s, size_t o, uint32_t v)
+{
+    s[o] = static_cast<char>(v & 0xFF);
+    s[o + 1] = static_cast<char>((v >> 8) & 0xFF);
+}
+
+void le32(std::string& s, size_t o, uint32_t v)
+{
+    le16(s, o, v & 0xFFFF);
+    le16(s, o + 2, v >> 16);
+}
+
+// a cursor file with two directory entries; the first image (32 x 32, hot spot 15, 16)
+// follows the directory, the second after it
+std::string gueltig()
+{
+    std::string s(6 + 2 * 16 + 40 + 20, '\0');
+    le16(s, 2, 2);
+    le16(s, 4, 2);
+    s[6] = 32;
+    s[7] = 32;
+    le16(s, 10, 15);
+    le16(s, 12, 16);
+    le32(s, 14, 40);
+    le32(s, 18, 38);
+    s[22] = 0;         // 256 x 256
+    s[23] = 0;
+    le32(s, 30, 20);
+    le32(s, 34, 78);
+    return s;
+}
+
+bool gelesen(const std::string& s)
+{
+    CursorKopf k;
+    return cursorKopfLesen(s, k);
+}
+
+} // namespace
+
+TEST(CursorDatei, GueltigerKopfGibtDasErsteBild)
+{
+    CursorKopf k;
+    ASSERT_TRUE(cursorKopfLesen(gueltig(), k));
+    EXPECT_EQ(k.bilder, 2);
+    EXPECT_EQ(k.breite, 32);
+    EXPECT_EQ(k.hoehe, 32);
+    EXPECT_EQ(k.hotspotX, 15);
+    EXPECT_EQ(k.hotspotY, 16);
+    EXPECT_EQ(k.groesse, 40u);
+    EXPECT_EQ(k.versatz, 38u);
+
+    std::string gross = gueltig();
+    gross[6] = 0;      // a 0 in the file stands for 256
+    ASSERT_TRUE(cursorKopfLesen(gross, k));
+    EXPECT_EQ(k.breite, 256);
+}
+
+TEST(CursorDatei, KaputteKoepfeWerdenAbgelehnt)
+{
+    struct Fall { const char* was; size_t o; int breite; uint32_t wert; };
+    const Fall faelle[] = {
+        {"reserved word not 0", 0, 2, 1},
+        {"an icon (type 1)", 2, 2, 1},
+        {"no entries", 4, 2, 0},
+        {"more entries than the file holds", 4, 2, 5},
+        {"empty first image", 14, 4, 0},
+        {"first image inside the directory", 18, 4, 37},
+        {"first image past the end", 18, 4, 80},
+        {"first image longer than the file", 14, 4, 61},   // 38 + 61 > 98
+        {"offset and size wrap around 32 bits", 14, 4, 0xFFFFFFF0u},
+    };
+    for (const Fall& f : faelle) {
+        std::string s = gueltig();
+        if (f.breite == 2)
+            le16(s, f.o, f.wert);
+        else
+            le32(s, f.o, f.wert);
+        EXPECT_FALSE(gelesen(s)) << f.was;
+    }
+    EXPECT_FALSE(gelesen(""));
+    EXPECT_FALSE(gelesen(std::string("\0\0\2\0\1", 5)));
+    // only the first image is checked: the second may point anywhere
+    std::string s = gueltig();
+    le32(s, 34, 0xFFFFFF00u);
+    EXPECT_TRUE(gelesen(s));
+}
+
+// Every truncation and, from a fixed seed, thousands of byte flips: nothing reads outside
+// the bytes (the sanitizers watch), and whatever is accepted lies inside them.
+TEST(CursorDatei, VerstuemmelteDateienStuerzenNieAb)
+{
+    const std::string ganz = gueltig();
+    for (size_t n = 0; n < ganz.size(); ++n) {
+        // the copy has exactly n bytes, so a read past them is caught
+        const std::string kurz = ganz.substr(0, n);
+        EXPECT_EQ(gelesen(kurz), n >= 78) << n;   // the first image ends at byte 78
+    }
+
+    uint32_t zufall = 20240611u;
+    auto naechste = [&zufall] {
+        zufall = zufall * 1664525u + 1013904223u;
+        return zufall >> 8;
+    };
+    int angenommen = 0;
+    for (int i = 0; i < 20000; ++i) {
+        std::string s = ganz;
+        const int flips = 1 + static_cast<int>(naechste() % 4);
+        for (int j = 0; j < flips; ++j) {
+            const size_t o = naechste() % 38;   // inside the header and directory
+            s[o] = static_cast<char>(naechste() & 0xFF);
+        }
+        s.resize(naechste() % (s.size() + 1));
+        CursorKopf k;
+        if (!cursorKopfLesen(s, k))
+            continue;
+        ++angenommen;
+        EXPECT_GE(k.bilder, 1);
+        EXPECT_GT(k.groesse, 0u);
+        EXPECT_GE(k.versatz, 6u + 16u * static_cast<uint32_t>(k.bilder));
+        EXPECT_LE(uint64_t{k.versatz} + k.groesse, s.size());
+        EXPECT_TRUE(k.breite >= 1 && k.breite <= 256);
+    }
+    EXPECT_GT(angenommen, 0);   // the loop also went down the accepting path
+}

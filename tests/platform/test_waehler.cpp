@@ -1,0 +1,103 @@
+// tests/platform/test_waehler.cpp - file, colour and font choosers from scripted answers
+#include "test_fenster_hilfe.h"
+
+using namespace plattform;
+using namespace probe;
+
+using Waehler = Fall;
+
+TEST_F(Waehler, DateiwahlNimmtDieAntwortUndProtokolliertDieFrage)
+{
+    test::dateiAntworten({test::dateiAntwort("/daten/netze/Kreis.STR"), test::dateiAbbruch()});
+    DateiWahl w;
+    w.ordner = "/daten";
+    w.name = "neu";
+    w.endung = "str";
+    w.filter = {{"Netze (*.str)", "*.str"}, {"Alle Dateien (*.*)", "*.*"}};
+    w.titel = "Netz speichern";
+    w.speichern = true;
+    ASSERT_TRUE(dateiWaehlen(nullptr, w));
+    EXPECT_EQ(w.ordner, "/daten/netze");
+    EXPECT_EQ(w.name, "Kreis");
+    EXPECT_EQ(w.endung, "STR");
+    EXPECT_EQ(w.titel, "Netz speichern");   // the question's own fields stay
+
+    DateiWahl offen = w;
+    offen.speichern = false;
+    EXPECT_FALSE(dateiWaehlen(nullptr, offen));
+    EXPECT_EQ(offen.name, "Kreis");          // a cancel changes nothing
+
+    const auto& log = test::dateiWahlLog();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0].gefragt.ordner, "/daten");   // what the program asked, not the answer
+    EXPECT_EQ(log[0].gefragt.name, "neu");
+    EXPECT_EQ(log[0].gefragt.filter.at(1).muster, "*.*");
+    EXPECT_TRUE(log[0].gefragt.speichern);
+    EXPECT_FALSE(log[1].gefragt.speichern);
+    EXPECT_TRUE(log[1].beantwortet);
+    EXPECT_EQ(test::offeneWahlAntworten(), 0u);
+}
+
+TEST_F(Waehler, DateiAntwortTeiltDenPfad)
+{
+    auto teile = [](const std::string& p) {
+        test::DateiAntwort a = test::dateiAntwort(p);
+        return a.ordner + "|" + a.name + "|" + a.endung;
+    };
+    EXPECT_EQ(teile("netz.str"), "|netz|str");
+    EXPECT_EQ(teile("a/b/ohne"), "a/b|ohne|");
+    EXPECT_EQ(teile("a.b/c"), "a.b|c|");           // a dot in a folder is no extension
+    EXPECT_EQ(teile("/home/.profil"), "/home|.profil|");
+    EXPECT_EQ(teile("x/archiv.tar.gz"), "x|archiv.tar|gz");
+}
+
+TEST_F(Waehler, FarbeUndSchrift)
+{
+    test::farbAntworten({0x00FF00, KeineFarbe});
+    EXPECT_EQ(farbeWaehlen(nullptr, 0x123456), 0x00FF00u);
+    EXPECT_EQ(farbeWaehlen(nullptr, 0x00FF00), KeineFarbe);
+    ASSERT_EQ(test::farbWahlLog().size(), 2u);
+    EXPECT_EQ(test::farbWahlLog()[0].vorgabe, 0x123456u);
+
+    test::SchriftAntwort gewaehlt;
+    gewaehlt.merkmale.hoehe = -16;
+    gewaehlt.merkmale.gewicht = 700;
+    gewaehlt.merkmale.name = "Times";
+    gewaehlt.farbe = 0x0000FF;
+    test::SchriftAntwort abbruch;
+    abbruch.abgebrochen = true;
+    test::schriftAntworten({gewaehlt, abbruch});
+    SchriftMerkmale m;
+    m.name = "Arial";
+    Farbe farbe = 0;
+    ASSERT_TRUE(schriftWaehlen(nullptr, m, farbe));
+    EXPECT_EQ(m.name, "Times");
+    EXPECT_EQ(m.gewicht, 700);
+    EXPECT_EQ(farbe, 0x0000FFu);
+    EXPECT_FALSE(schriftWaehlen(nullptr, m, farbe));
+    EXPECT_EQ(m.name, "Times");
+    EXPECT_EQ(test::schriftWahlLog()[0].vorgabe.name, "Arial");
+    EXPECT_EQ(test::schriftWahlLog()[1].vorgabe.name, "Times");
+}
+
+// like a box without an answer: the test fails with the title, the chooser returns at once
+TEST_F(Waehler, OhneAntwortScheitertDerTestUndNichtsBlockiert)
+{
+    fehlerSammeln();
+    test::farbAntworten({0x111111});
+    DateiWahl w;
+    w.titel = "Kanaldatei laden";
+    EXPECT_FALSE(dateiWaehlen(nullptr, w));
+    SchriftMerkmale m;
+    Farbe f = 0;
+    EXPECT_FALSE(schriftWaehlen(nullptr, m, f));
+    ASSERT_EQ(fehler.size(), 2u);
+    EXPECT_NE(fehler[0].find("Kanaldatei laden"), std::string::npos);
+    EXPECT_NE(fehler[1].find("font"), std::string::npos);
+    EXPECT_FALSE(test::dateiWahlLog().at(0).beantwortet);
+    EXPECT_EQ(test::offeneWahlAntworten(), 1u);   // the colour answer waits for its own chooser
+
+    EXPECT_EQ(farbeWaehlen(nullptr, 0), 0x111111u);
+    EXPECT_EQ(farbeWaehlen(nullptr, 0), KeineFarbe);
+    EXPECT_EQ(fehler.size(), 3u);
+}

@@ -1,0 +1,91 @@
+// tests/platform_qt/test_bild.cpp - images as files, and snapshots of windows
+#include "protokoll.h"
+#include "platform/steuerelemente.h"
+#include "platform/zeichnen.h"
+#include <QDir>
+#include <QImage>
+#include <QTemporaryDir>
+#include <fstream>
+#include <iterator>
+
+using namespace plattform;
+using namespace protokoll;
+using Bilder = QtTest;
+
+namespace {
+
+uint32_t le32(const std::string& b, size_t o)
+{
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i)
+        v = (v << 8) | static_cast<uint8_t>(b[o + static_cast<size_t>(i)]);
+    return v;
+}
+
+} // namespace
+
+TEST_F(Bilder, BmpUndPngKommenSoZurueckWieGezeichnet)
+{
+    QTemporaryDir ordner;
+    ASSERT_TRUE(ordner.isValid());
+    const std::string basis = ordner.path().toStdString() + "/";
+    Bild b = bildErzeugen(3, 2, rgbFarbe(0, 0, 255));
+    ASSERT_NE(b, nullptr);
+    rechteckFuellen(bildFlaeche(b), {0, 1, 1, 2}, rgbFarbe(255, 0, 0));    // bottom left red
+
+    ASSERT_TRUE(bildAlsBmp(b, basis + "bild.bmp"));
+    const std::string bmp = dateiInhalt(basis + "bild.bmp");
+    ASSERT_GE(bmp.size(), 54u + 2 * 12);
+    EXPECT_EQ(bmp.substr(0, 2), "BM");
+    EXPECT_EQ(le32(bmp, 18), 3u);
+    EXPECT_EQ(le32(bmp, 22), 2u);
+    const size_t daten = le32(bmp, 10);
+    // the first row in the file is the bottom one: red first (B, G, R), then blue
+    EXPECT_EQ(bmp.substr(daten, 6), std::string("\x00\x00\xff\xff\x00\x00", 6));
+    EXPECT_EQ(bmp.size(), daten + 2 * 12);                                  // rows padded to 4 bytes
+
+    // PNG over an existing file, through a temporary one that does not stay behind
+    { std::ofstream(basis + "bild.png") << "alt"; }
+    ASSERT_TRUE(bildAlsPng(b, basis + "bild.png"));
+    QImage zurueck(QString::fromStdString(basis + "bild.png"));
+    ASSERT_EQ(zurueck.size(), QSize(3, 2));
+    EXPECT_EQ(zurueck.pixel(0, 1), qRgb(255, 0, 0));
+    EXPECT_EQ(zurueck.pixel(2, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files).size(), 2);
+
+    EXPECT_FALSE(bildAlsPng(b, basis + "fehlt/bild.png"));
+    EXPECT_FALSE(bildAlsBmp(nullptr, basis + "x.bmp"));
+    bildLoeschen(b);
+
+    EXPECT_EQ(bildErzeugen(0, 10), nullptr);
+    EXPECT_EQ(bildErzeugen(40000, 10), nullptr);
+    EXPECT_EQ(bildErzeugen(30000, 30000), nullptr);
+}
+
+TEST_F(Bilder, FensterAbbildZeigtWasDieProzedurMalt)
+{
+    klasseRegistrieren({"Abbild", proc, rgbFarbe(0, 0, 128)});
+    reaktion = [](Fenster, uint32_t n, uintptr_t, intptr_t l) -> std::optional<intptr_t> {
+        if (n == nachricht::Zeichnen) {
+            auto& z = *reinterpret_cast<Zeichenflaeche*>(l);
+            rechteckFuellen(z, {10, 10, 20, 15}, rgbFarbe(255, 255, 0));
+            const Rechteck g = flaechenGroesse(z);
+            linie(z, 0, g.hoehe() - 1, g.breite(), g.hoehe() - 1);
+        }
+        return std::nullopt;
+    };
+    Fenster f = fensterErzeugen("Abbild", "", stil::Hauptfenster | stil::VScrollLeiste, 0, 0, 120, 80);
+    fenster.push_back(f);
+    EXPECT_EQ(fensterAbbild(f), nullptr);                 // hidden: nothing to show
+    zeigen(f, anzeige::Normal);
+    scrollLeisteSetzen(f, true, 0, 100, 10, 0);           // the bar takes its width off the image
+    const Rechteck c = clientRechteck(f);
+    Bild b = fensterAbbild(f);
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(bildBreite(b), c.breite());
+    EXPECT_EQ(bildHoehe(b), c.hoehe());
+    EXPECT_EQ(bildPixel(b, 12, 12), rgbFarbe(255, 255, 0));
+    EXPECT_EQ(bildPixel(b, 30, 30), rgbFarbe(0, 0, 128));   // the class background first
+    EXPECT_EQ(bildPixel(b, 30, c.hoehe() - 1), 0u);
+    bildLoeschen(b);
+}
