@@ -120,7 +120,7 @@ protected:
         case QEvent::KeyPress:
         case QEvent::KeyRelease:
             tasteVerfolgen(static_cast<QKeyEvent*>(e));
-            break;
+            return qt::f2Abfangen(o, static_cast<QKeyEvent*>(e));
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonRelease:
             seitenVergessen(static_cast<QMouseEvent*>(e)->modifiers());

@@ -35,10 +35,10 @@ Qt::WindowFlags fensterArt(uint32_t s)
 // window of the same kind.
 QMargins rahmenRaender(Fenster f)
 {
-    static QMargins gesehen[2];
+    static QMargins gesehen[3];          // main windows, tool windows, dialogs
     if (!f->rahmen || (f->stil & stil::Rahmenlos))
         return {};
-    QMargins& merk = gesehen[(f->stil & stil::Werkzeug) ? 1 : 0];
+    QMargins& merk = gesehen[f->dialog ? 2 : (f->stil & stil::Werkzeug) ? 1 : 0];
     if (f->rahmen->isVisible()) {
         QRect a = f->rahmen->frameGeometry(), i = f->rahmen->geometry();
         QMargins m(i.left() - a.left(), i.top() - a.top(), a.right() - i.right(), a.bottom() - i.bottom());
@@ -74,18 +74,24 @@ QWidget* aussen(Fenster f)
 {
     if (!istFenster(f))
         return nullptr;
-    return f->rahmen ? static_cast<QWidget*>(f->rahmen.data()) : f->klient.data();
+    return f->rahmen ? f->rahmen.data() : f->klient.data();
 }
 
 Fenster fensterVonWidget(QWidget* w)
 {
-    for (; w; w = w->parentWidget()) {
-        if (auto* k = dynamic_cast<Klient*>(w); k && k->fenster)
-            return k->fenster;
-        if (auto* r = dynamic_cast<Rahmen*>(w); r && r->fenster)
-            return r->fenster;
-    }
+    // the nearest window decides: the widgets of a destroyed one belong to no other
+    for (; w; w = w->parentWidget())
+        if (auto* b = dynamic_cast<FensterBezug*>(w))
+            return b->fenster;
     return nullptr;
+}
+
+Fenster fensterEintragen(std::unique_ptr<FensterObjekt> objekt)
+{
+    Fenster f = objekt.get();
+    f->nummer = naechsteNummer++;
+    lebende.emplace(f, std::move(objekt));
+    return f;
 }
 
 QWidget* fensterWidget(Fenster f) { return aussen(f); }
@@ -122,15 +128,12 @@ Fenster fensterErzeugen(const std::string& klasse, const std::string& titel, uin
     auto k = klassen.find(klasse);
     if (k == klassen.end() || (eltern && !istFenster(eltern)) || ((s & stil::Kind) && !eltern))
         return nullptr;
-    auto objekt = std::make_unique<FensterObjekt>();
-    Fenster f = objekt.get();
-    f->nummer = naechsteNummer++;
+    Fenster f = qt::fensterEintragen(std::make_unique<FensterObjekt>());
     f->klasse = klasse;
     f->proc = k->second.proc;
     f->hintergrund = k->second.hintergrund;
     f->stil = s;
     f->eltern = eltern;
-    lebende.emplace(f, std::move(objekt));
 
     if (s & stil::Kind) {
         f->klient = new qt::Klient(f, eltern->klient);
@@ -183,6 +186,8 @@ void fensterZerstoeren(Fenster f)
         return;
     f->stirbt = true;
     senden(f, nachricht::Zerstoeren);
+    if (f->dialog)
+        qt::dialogStirbt(f);
 
     std::vector<Fenster> kinder;
     for (auto& [g, o] : lebende)
@@ -201,9 +206,9 @@ void fensterZerstoeren(Fenster f)
     // The widgets go later: a Qt handler of this window may still be on the stack.
     if (f->klient)
         f->klient->fenster = nullptr;
-    if (f->rahmen)
-        f->rahmen->fenster = nullptr;
-    if (QWidget* w = f->rahmen ? static_cast<QWidget*>(f->rahmen.data()) : f->klient.data()) {
+    if (auto* b = dynamic_cast<qt::FensterBezug*>(f->rahmen.data()))
+        b->fenster = nullptr;
+    if (QWidget* w = f->rahmen ? f->rahmen.data() : f->klient.data()) {
         w->hide();
         w->deleteLater();
     }
@@ -283,6 +288,7 @@ void verschieben(Fenster f, int x, int y, int breite, int hoehe)
 {
     if (!istFenster(f))
         return;
+    f->lageStumm = false;            // placed by the program: its moves count from now on
     aeussereGeometrieSetzen(f, x, y, breite, hoehe);
     qt::anordnen(f);
     qt::groesseMelden(f);

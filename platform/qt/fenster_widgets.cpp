@@ -111,7 +111,7 @@ void mausMelden(Fenster f, QMouseEvent* e, uint32_t links, uint32_t rechts)
 
 // ---- client area --------------------------------------------------------------
 
-Klient::Klient(Fenster f, QWidget* eltern) : QWidget(eltern), fenster(f)
+Klient::Klient(Fenster f, QWidget* eltern) : QWidget(eltern), FensterBezug(f)
 {
     setMouseTracking(true);
     setFocusPolicy((f->stil & stil::Kind) ? Qt::NoFocus : Qt::StrongFocus);
@@ -212,7 +212,7 @@ void Klient::focusOutEvent(QFocusEvent*)
 
 // ---- frame of a top-level window ----------------------------------------------
 
-Rahmen::Rahmen(Fenster f, QWidget* eigner, Qt::WindowFlags art) : QWidget(eigner, art), fenster(f) {}
+Rahmen::Rahmen(Fenster f, QWidget* eigner, Qt::WindowFlags art) : QWidget(eigner, art), FensterBezug(f) {}
 
 void Rahmen::closeEvent(QCloseEvent* e)
 {
@@ -228,18 +228,22 @@ void Rahmen::changeEvent(QEvent* e)
         return;
     if (e->type() == QEvent::WindowStateChange)
         groesseMelden(fenster);
-    else if (e->type() == QEvent::ActivationChange) {
-        // Qt lets tool windows share their owner's activation; only the window itself counts
-        bool aktiv = QApplication::activeWindow() == this;
-        if (aktiv != fenster->aktiv) {
-            fenster->aktiv = aktiv;
-            senden(fenster, nachricht::Aktivieren, aktiv ? 1 : 0);
-        }
-    }
+    else if (e->type() == QEvent::ActivationChange)
+        aktivierungMelden(fenster, this);
 }
 
 void Rahmen::resizeEvent(QResizeEvent*) { anordnen(fenster); }
 void Rahmen::moveEvent(QMoveEvent*) { lageMelden(fenster); }
+
+void aktivierungMelden(Fenster f, QWidget* rahmen)
+{
+    // Qt lets tool windows share their owner's activation; only the window itself counts
+    const bool aktiv = QApplication::activeWindow() == rahmen;
+    if (istFenster(f) && aktiv != f->aktiv) {
+        f->aktiv = aktiv;
+        senden(f, nachricht::Aktivieren, aktiv ? 1 : 0);
+    }
+}
 
 // ---- geometry ------------------------------------------------------------------
 
@@ -260,7 +264,7 @@ void anordnen(Fenster f)
 
 void groesseMelden(Fenster f)
 {
-    if (!istFenster(f))
+    if (!istFenster(f) || f->dialog)     // a dialog's procedure hears nothing of sizes
         return;
     uintptr_t art = groesse::Wiederhergestellt;
     if (f->rahmen && f->rahmen->isMinimized())
@@ -280,7 +284,7 @@ void groesseMelden(Fenster f)
 
 void lageMelden(Fenster f)
 {
-    if (!istFenster(f))
+    if (!istFenster(f) || f->lageStumm)
         return;
     QPoint o = f->klient->mapToGlobal(QPoint(0, 0));
     if (o.x() == f->gemeldetesX && o.y() == f->gemeldetesY)

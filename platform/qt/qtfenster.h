@@ -2,7 +2,8 @@
 //
 // Internal to platform/qt. A top-level window is a Rahmen (the frame: title, menu bar)
 // holding a Klient (the client area that paints and gets input); a child window is a
-// Klient alone, placed in its parent's Klient.
+// Klient alone, placed in its parent's Klient. A dialog's frame is a QDialog of its own
+// (dialog_qt.cpp) around a client that holds the controls.
 #pragma once
 #include "platform/fenster.h"
 #include "platform/menue.h"
@@ -13,16 +14,19 @@
 #include <QWidget>
 #include <climits>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
+
+class QKeyEvent;
 
 namespace plattform {
 
 struct DateiFilter;
 
 namespace qt {
-class Rahmen;
 class Klient;
+struct DialogDaten;
 }
 
 // one of the window's own scroll bars (scrollleiste_qt.cpp)
@@ -42,7 +46,7 @@ struct FensterObjekt {
     Fenster eltern = nullptr;             // parent of a child, owner of a top-level window
     intptr_t daten = 0;
     Menue menue = nullptr;
-    QPointer<qt::Rahmen> rahmen;          // null for child windows
+    QPointer<QWidget> rahmen;             // a Rahmen, a dialog's QDialog; null for child windows
     QPointer<qt::Klient> klient;
     QPointer<QMenuBar> leiste;
     std::map<uintptr_t, int> zeitgeber;   // our id -> Qt timer id
@@ -55,14 +59,22 @@ struct FensterObjekt {
     uintptr_t gemeldeteArt = UINTPTR_MAX;
     int gemeldeteBreite = -1, gemeldeteHoehe = -1;
     int gemeldetesX = INT_MIN, gemeldetesY = INT_MIN;
+    bool lageStumm = false;               // a dialog reports no moves before it was first placed
+    std::shared_ptr<qt::DialogDaten> dialog;   // set for dialogs (qtdialog.h)
 };
 
 namespace qt {
 
-class Klient : public QWidget {
+// what a widget that makes up a window knows of it; fenster is null once it is destroyed
+struct FensterBezug {
+    explicit FensterBezug(Fenster f) : fenster(f) {}
+    virtual ~FensterBezug() = default;
+    Fenster fenster;
+};
+
+class Klient : public QWidget, public FensterBezug {
 public:
     Klient(Fenster f, QWidget* eltern);
-    Fenster fenster;                      // null once the window is destroyed
 
 protected:
     void paintEvent(QPaintEvent* e) override;
@@ -79,10 +91,9 @@ protected:
     bool focusNextPrevChild(bool) override { return false; }   // Tab belongs to the program
 };
 
-class Rahmen : public QWidget {
+class Rahmen : public QWidget, public FensterBezug {
 public:
     Rahmen(Fenster f, QWidget* eigner, Qt::WindowFlags art);
-    Fenster fenster;
 
 protected:
     void closeEvent(QCloseEvent* e) override;
@@ -93,8 +104,11 @@ protected:
 
 // the outer widget: the frame of a top-level window, the client of a child
 QWidget* aussen(Fenster f);
-// our window whose client holds w (w itself or an ancestor), or null
+// our window whose client holds w (w itself or an ancestor), or null; null too when the
+// nearest window there is destroyed
 Fenster fensterVonWidget(QWidget* w);
+// Enters a record made elsewhere (a dialog) into the registry and numbers it.
+Fenster fensterEintragen(std::unique_ptr<FensterObjekt> objekt);
 
 // places menu bar and client inside the frame (also while hidden, when Qt sends no
 // resize events yet)
@@ -102,6 +116,8 @@ void anordnen(Fenster f);
 // send Groesse / Bewegen when the state, client size or client origin changed
 void groesseMelden(Fenster f);
 void lageMelden(Fenster f);
+// Aktivieren when the frame became or stopped being the active window
+void aktivierungMelden(Fenster f, QWidget* rahmen);
 
 void zeitgeberAlleLoeschen(Fenster f);       // nachrichten.cpp
 void pumpeVermerken();                       // nachrichten.cpp: a pump just happened
@@ -129,6 +145,9 @@ constexpr const char* schiebereglerKlasse = "Schieberegler";
 void eingebauteKlassenRegistrieren();
 intptr_t statusleisteProc(Fenster f, uint32_t n, uintptr_t w, intptr_t l);   // statusleiste_qt.cpp
 void tastenBeobachten();                     // eingabe_qt.cpp: the application-wide key filter
+// f2_qt.cpp: F2 for the registered dialog; true when the key is used up
+bool f2Abfangen(QObject* ziel, const QKeyEvent* e);
+void dialogStirbt(Fenster f);                // dialog_qt.cpp: from fensterZerstoeren
 // waehler_qt.cpp: the file dialog's filters, "text (muster ...)" with every letter of a
 // pattern matching either case ("*.KNL" -> "*.[kK][nN][lL]")
 QStringList dateiFilterListe(const std::vector<DateiFilter>& filter);

@@ -4,13 +4,11 @@
 // fills their client area, so placing, showing and destroying them work as for any window
 // and they die with their parent.
 #include "platform/qt/qtfenster.h"
+#include "platform/qt/schiebemelder.h"
 #include "platform/zeichensatz.h"
 #include "platform/qt/zeichenflaeche.h"
 #include "platform/steuerelemente.h"
-#include <QKeyEvent>
-#include <QMouseEvent>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QSlider>
 #include <QTextEdit>
 #include <QToolTip>
@@ -66,81 +64,15 @@ QString zeilen(const std::string& text)
 
 // ---- trackbar ---------------------------------------------------------------------------
 
-// Reports the user's moves to the parent, as HScroll/VScroll with l = the trackbar; the
-// end of a run of clicks or keys comes as ScrollEnde.
-class Regler : public QSlider {
-public:
-    Regler(Qt::Orientation o, QWidget* eltern) : QSlider(o, eltern)
-    {
-        connect(this, &QAbstractSlider::actionTriggered, this, [this](int a) { handeln(a); });
-        connect(this, &QAbstractSlider::sliderReleased, this, [this] {
-            melden(scroll::DaumenPosition, sliderPosition());
-            gehandelt = true;
-            beenden();
-        });
-    }
+// the user's moves go to the parent, as HScroll/VScroll with l = the trackbar
+void reglerMelden(QSlider* s, int code, int position)
+{
+    Fenster regler = qt::fensterVonWidget(s);
+    const uint32_t n = s->orientation() == Qt::Vertical ? nachricht::VScroll : nachricht::HScroll;
+    senden(elternFenster(regler), n, machWParam(code, position), reinterpret_cast<intptr_t>(regler));
+}
 
-protected:
-    void mouseReleaseEvent(QMouseEvent* e) override
-    {
-        const bool zog = isSliderDown();
-        QSlider::mouseReleaseEvent(e);
-        if (!zog)
-            beenden();
-    }
-    void keyReleaseEvent(QKeyEvent* e) override
-    {
-        QSlider::keyReleaseEvent(e);
-        if (!e->isAutoRepeat())
-            beenden();
-    }
-
-private:
-    bool gehandelt = false;
-
-    void melden(int code, int position)
-    {
-        Fenster regler = qt::fensterVonWidget(this);
-        Fenster eltern = elternFenster(regler);
-        const uint32_t n = orientation() == Qt::Vertical ? nachricht::VScroll : nachricht::HScroll;
-        senden(eltern, n, machWParam(code, position), reinterpret_cast<intptr_t>(regler));
-    }
-
-    void handeln(int aktion)
-    {
-        int code = -1;
-        switch (aktion) {
-        case SliderSingleStepAdd: code = scroll::ZeileRunter; break;
-        case SliderSingleStepSub: code = scroll::ZeileHoch; break;
-        case SliderPageStepAdd: code = scroll::SeiteRunter; break;
-        case SliderPageStepSub: code = scroll::SeiteHoch; break;
-        case SliderToMinimum: code = scroll::Anfang; break;
-        case SliderToMaximum: code = scroll::Ende; break;
-        case SliderMove:
-            code = isSliderDown() ? scroll::DaumenZiehen
-                                  : (sliderPosition() < value() ? scroll::ZeileHoch : scroll::ZeileRunter);
-            break;
-        }
-        if (code < 0)
-            return;
-        {
-            // the new position first, so the parent reads it while handling the message
-            const QSignalBlocker ruhe(this);
-            setValue(sliderPosition());
-        }
-        if (code != scroll::DaumenZiehen)
-            gehandelt = true;
-        melden(code, value());
-    }
-
-    void beenden()
-    {
-        if (!gehandelt)
-            return;
-        gehandelt = false;
-        melden(scroll::ScrollEnde, value());
-    }
-};
+qt::Schiebemelder* melderVon(QSlider* s) { return s->findChild<qt::Schiebemelder*>(); }
 
 // the widget of a control with this id: a child window of ours, or a dialog's control
 QWidget* steuerelement(Fenster f, int id)
@@ -223,33 +155,27 @@ Fenster schiebereglerErzeugen(Fenster eltern, int id, const Rechteck& r, bool ve
     Fenster f = kindErzeugen(qt::schiebereglerKlasse, eltern, id, r);
     if (!f)
         return nullptr;
-    auto* s = new Regler(vertikal ? Qt::Vertical : Qt::Horizontal, f->klient);
+    auto* s = new QSlider(vertikal ? Qt::Vertical : Qt::Horizontal, f->klient);
     if (vertikal) {                        // the least value at the top, Down increases
         s->setInvertedAppearance(true);
         s->setInvertedControls(true);
     }
-    s->setRange(0, 100);
-    s->setPageStep(20);
+    auto* melder = new qt::Schiebemelder(s, true, [s](int code, int position) { reglerMelden(s, code, position); });
+    melder->bereichSetzen(0, 100, 20);
     einsetzen(f, s);
     return f;
 }
 
 void schiebereglerBereich(Fenster regler, int min, int max)
 {
-    auto* s = inhalt<QSlider>(regler, qt::schiebereglerKlasse);
-    if (!s)
-        return;
-    const QSignalBlocker ruhe(s);
-    s->setRange(min, std::max(min, max));
-    s->setPageStep(std::max(1, (std::max(min, max) - min) / 5));   // a fifth of the range
+    if (auto* s = inhalt<QSlider>(regler, qt::schiebereglerKlasse))
+        melderVon(s)->bereichSetzen(min, max, (std::max(min, max) - min) / 5);   // a page: a fifth of the range
 }
 
 void schiebereglerPositionSetzen(Fenster regler, int position)
 {
-    if (auto* s = inhalt<QSlider>(regler, qt::schiebereglerKlasse)) {
-        const QSignalBlocker ruhe(s);
-        s->setValue(position);
-    }
+    if (auto* s = inhalt<QSlider>(regler, qt::schiebereglerKlasse))
+        melderVon(s)->positionSetzen(position);
 }
 
 int schiebereglerPosition(Fenster regler)

@@ -218,6 +218,25 @@ void scrollSichtbarkeitSetzen(FensterObjekt& f, bool vertikal, bool sichtbar)
     lageMelden(f, alt);
 }
 
+FensterObjekt* fensterAnlegen(const std::string& klasse, FensterProc proc, const std::string& titel,
+                              uint32_t stilBits, Rechteck aussen, FensterObjekt* eltern)
+{
+    Zustand& z = zustand();
+    auto neu = std::make_unique<FensterObjekt>();
+    FensterObjekt* f = neu.get();
+    f->nummer = z.naechsteNummer++;
+    f->klasse = klasse;
+    f->titel = titel;
+    f->proc = proc;
+    f->stil = stilBits;
+    f->eltern = eltern;
+    f->normal = aussen;
+    z.alleFenster.push_back(std::move(neu));
+    z.bekannt.insert(f);
+    z.lebende.push_back(f);
+    return f;
+}
+
 void fensterAufgeben(FensterObjekt& f)
 {
     if (Menue m = f.menue) {
@@ -256,14 +275,6 @@ Fenster fensterErzeugen(const std::string& klasse, const std::string& titel, uin
     if ((eltern && !e) || (kind && !e))
         return nullptr;
 
-    auto neu = std::make_unique<FensterObjekt>();
-    FensterObjekt* f = neu.get();
-    f->nummer = z.naechsteNummer++;
-    f->klasse = klasse;
-    f->titel = titel;
-    f->proc = k->second.proc;
-    f->stil = stilBits & ~stil::Sichtbar;
-    f->eltern = e;
     if (x == StandardPosition) {
         x = kind ? 0 : test::standardX;
         y = kind ? 0 : test::standardY;
@@ -272,10 +283,8 @@ Fenster fensterErzeugen(const std::string& klasse, const std::string& titel, uin
         breite = kind ? 100 : 800;
         hoehe = kind ? 100 : 600;
     }
-    f->normal = {x, y, x + breite, y + hoehe};
-    z.alleFenster.push_back(std::move(neu));
-    z.bekannt.insert(f);
-    z.lebende.push_back(f);
+    FensterObjekt* f = fensterAnlegen(klasse, k->second.proc, titel, stilBits & ~stil::Sichtbar,
+                                      {x, y, x + breite, y + hoehe}, e);
     if (menue && !kind)
         leisteAnbringen(*f, menue);
 
@@ -417,6 +426,8 @@ void verschieben(Fenster f, int x, int y, int breite, int hoehe)
     if (!o)
         return;
     Lage alt = lageVon(*o);
+    if (o->dialog)
+        o->dialog->platziert = true;   // its procedure hears of moves only from now on
     o->minimiert = o->maximiert = false;
     o->normal = {x, y, x + breite, y + hoehe};
     lageMelden(*o, alt);

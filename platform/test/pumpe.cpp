@@ -21,14 +21,6 @@ constexpr double schleifeMaxMs = 600000.0;
 
 enum class Schritt { Nichts, Getan, Beenden };
 
-bool beendenWartet()
-{
-    for (const Eintrag& e : zustand().schlange)
-        if (!e.fenster)
-            return true;
-    return false;
-}
-
 Zeitgeber* naechsterZeitgeber()
 {
     Zeitgeber* n = nullptr;
@@ -145,6 +137,23 @@ Warteende warten(const std::function<bool()>* fertig, const std::string& blockie
 } // namespace
 
 namespace test::intern {
+
+bool beendenWartet()
+{
+    for (const Eintrag& e : zustand().schlange)
+        if (!e.fenster)
+            return true;
+    return false;
+}
+
+void abarbeitenBis(const std::function<bool()>& fertig)
+{
+    for (int n = 0; n < sturmGrenze; ++n)
+        if (fertig() || einSchritt() != Schritt::Getan)
+            return;
+    fehler("message storm: " + std::to_string(sturmGrenze) +
+           " messages in one pass (does a procedure keep posting to itself?)");
+}
 
 bool eingabeMoeglich(Fenster f, const char* wer)
 {
@@ -307,8 +316,13 @@ double zeitgeberPeriode(Fenster f, uintptr_t id)
 
 void tasteDruecken(Fenster f, int taste, char zeichen)
 {
+    // the key filter sees F2 before any window does
+    if (taste == taste::F2 && lebend(f) && f2Abfangen())
+        return;
     if (!eingabeMoeglich(f, "tasteDruecken"))
         return;
+    if (taste == taste::F2 && dialogVon(f))
+        return;   // no registration: F2 means nothing in a dialog
     posten(f, nachricht::TasteRunter, static_cast<uintptr_t>(taste), 1);
     if (zeichen)
         posten(f, nachricht::Zeichen, static_cast<unsigned char>(zeichen), 1);

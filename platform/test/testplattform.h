@@ -7,15 +7,18 @@
 // once, so nothing ever blocks. Every drawing call is recorded with the state it drew
 // with, so painting and printing are checked call by call.
 #pragma once
+#include "platform/dialog.h"
 #include "platform/drucken.h"
 #include "platform/fenster.h"
 #include "platform/steuerelemente.h"
 #include "platform/waehler.h"
 #include "platform/zeichnen.h"
+#include <concepts>
 #include <functional>
 #include <initializer_list>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace plattform::test {
@@ -77,6 +80,10 @@ double zeitgeberPeriode(Fenster f, uintptr_t id);
 // Queue the messages a real key press or click would bring (down, char where the key
 // has one, up; button down and up at client point x, y). Use nachrichtenVerarbeiten()
 // to deliver them. A user cannot reach a dead, hidden or disabled window: that fails.
+// F2 first passes the key filter of dialog.h: with a registered dialog it becomes Befehl
+// 2300 posted to that dialog (whatever window it was aimed at, as long as that lives);
+// without one, F2 aimed at a dialog does nothing. A modal dialog's owner is disabled, so
+// keys aimed at it fail.
 void tasteDruecken(Fenster f, int taste, char zeichen = 0);
 void klicken(Fenster f, int x, int y, bool rechts = false);
 
@@ -261,6 +268,128 @@ std::string cursorDatei(Cursor c);       // the path it was loaded from; "" for 
 
 void tastenZustandSetzen(int welche, bool gedrueckt);   // tastenStatus::*
 void feststellSetzen(bool an);
+
+// ---- dialogs -------------------------------------------------------------------------
+// A dialog is a top-level window record of the class dialogKlasse with the standard frame
+// (see rahmenBreite), owned by the top-level window of its owner, opened centred in the
+// work area. Its controls sit in grids: the dialog's own and one inside each group box
+// (gruppeRand from its sides, gruppeKopf from its top). A control needs spanne *
+// dialogSpalte pixels of width (a group box at least its inner grid plus gruppeRand on
+// both sides) and dialogZeile of height (hoheZeilen * dialogZeile for list boxes,
+// multi-line edits and paint areas; gruppeKopf + inner grid + gruppeRand for a group box).
+// Columns are dialogSpalte wide; a control needing more widens the last column it spans
+// (in table order); it fills its columns and sits at the top of its row. A row is as high
+// as its highest control, an empty one dialogZeile. The client area is the dialog's grid
+// with dialogRand around it. Hidden controls keep their place.
+// The procedure sees DialogInit, Befehl, Bewegen (once placed), HScroll/VScroll, Zeichnen
+// of its paint areas, Aktivieren, Zeitgeber, Zerstoeren and Benutzer + n, nothing else;
+// the message log shows exactly those for a dialog. Keys posted to a dialog (tasteDruecken)
+// act as dialogTaste does. A paint area paints when the part of the dialog it covers was
+// invalid and the queue is processed: Zeichnen with w = its id, l = a recording surface of
+// its size (fensterAbbild of a dialog shows none of this). Trackbars, scroll bars and
+// up-downs start with the range 0..100 at 0.
+constexpr const char* dialogKlasse = "Dialog";
+constexpr int dialogRand = 10, dialogSpalte = 100, dialogZeile = 24, hoheZeilen = 4,
+              gruppeKopf = 20, gruppeRand = 8;
+
+struct ListenEintrag { std::string text; intptr_t daten = 0; };
+struct DialogElementZustand {
+    int id = 0;
+    ElementArt art = ElementArt::Text;
+    uint32_t stil = 0;                   // the template's style bits
+    int gruppe = 0;                      // the group box it sits in, 0: the dialog
+    int gruppenNummer = 0;               // of a group box: its own number, 1.. in table order
+    int zeile = 0, spalte = 0, spanne = 1;   // as in the template
+    Rechteck platz;                      // in the dialog's client area
+    std::string text;                    // a drop-down list: the chosen item's
+    bool haken = false, freigegeben = true, sichtbar = true, nurLesen = false, geaendert = false;
+    std::vector<ListenEintrag> eintraege;
+    int auswahl = -1;
+    int min = 0, max = 100, position = 0;
+    bool allesMarkiert = false;          // as the last elementFokussieren asked
+    int zeichnungen = 0;                 // paints of a paint area so far
+    std::vector<ZeichenAufruf> zeichnung;   // ... and the calls of the last one
+};
+// null for an unknown id or a window that is no dialog
+const DialogElementZustand* dialogElement(Fenster dlg, int id);
+int dialogFokus(Fenster dlg);            // the id of the last elementFokussieren, 0 when none
+Fenster offenerDialog(int vorlage);      // the newest living dialog of that template, or null
+
+// The user at an open dialog. Each acts at once (sending, not posting) and processes no
+// queue; one the user could not do (dead, hidden or disabled dialog or control, unknown
+// id, wrong kind of control, read-only edit, item out of range) fails and does nothing.
+// tippen: replaces the text of an edit or editable combo, sets the modified flag, then
+//   Geaendert (combo: KombiEditGeaendert); a combo's list and selection stay as they are.
+void tippen(Fenster dlg, int id, const std::string& text);
+// fokusVerlassen: FokusVerloren for edits, KombiFokusVerloren for combos, nothing else
+void fokusVerlassen(Fenster dlg, int id);
+// klicken: buttons; a check box toggles, a radio clears the other radios of its group box
+// (or of the dialog, outside group boxes) and checks itself; then Geklickt
+void klicken(Fenster dlg, int id);
+// waehlen: item index of a list box or combo: selection (a combo's text too), then
+//   AuswahlGeaendert, then AuswahlOk for combos
+void waehlen(Fenster dlg, int id, int index);
+// dialogTaste: Eingabe sends Befehl with the default id (the template's standardId, else its
+//   StandardKnopf, else 1; nothing while that button is disabled), Esc sends Befehl 2, F2
+//   goes to the registered dialog (Befehl 2300 posted) or nowhere. Other keys fail.
+void dialogTaste(Fenster dlg, int taste);
+void schliessenKlicken(Fenster dlg);     // the close box: Befehl 2; nothing closes by itself
+// regler: trackbar, scroll bar or up-down to position (within its range), then HScroll or
+//   VScroll (vertical ones and up-downs) with machWParam(code, position), l = its id
+void regler(Fenster dlg, int id, int position, int code = scroll::DaumenPosition);
+
+// One step of a modal dialog's script: a user action above, or a check that gets the
+// dialog (a lambda converts): { schritt::tippen(1251, "5"), [](Fenster d) { ... }, schritt::klicken(1) }
+struct DialogSchritt {
+    enum class Art { Tippen, FokusVerlassen, Klicken, Waehlen, Taste, SchliessenKlicken, Regler, Pruefen };
+    Art art = Art::Pruefen;
+    int id = 0, wert = 0, code = 0;      // wert: index, key or position
+    std::string text;
+    std::function<void(Fenster)> pruefen;
+
+    DialogSchritt() = default;
+    DialogSchritt(Art a, int i, int w = 0, std::string t = {}, int c = 0)
+        : art(a), id(i), wert(w), code(c), text(std::move(t)) {}
+    template <class F>
+        requires std::invocable<F&, Fenster>
+    DialogSchritt(F f) : pruefen(std::move(f)) {}
+};
+namespace schritt {
+inline DialogSchritt tippen(int id, std::string text) { return {DialogSchritt::Art::Tippen, id, 0, std::move(text)}; }
+inline DialogSchritt fokusVerlassen(int id) { return {DialogSchritt::Art::FokusVerlassen, id}; }
+inline DialogSchritt klicken(int id) { return {DialogSchritt::Art::Klicken, id}; }
+inline DialogSchritt waehlen(int id, int index) { return {DialogSchritt::Art::Waehlen, id, index}; }
+inline DialogSchritt taste(int t) { return {DialogSchritt::Art::Taste, 0, t}; }
+inline DialogSchritt schliessenKlicken() { return {DialogSchritt::Art::SchliessenKlicken, 0}; }
+inline DialogSchritt regler(int id, int position, int code = scroll::DaumenPosition)
+{
+    return {DialogSchritt::Art::Regler, id, position, {}, code};
+}
+} // namespace schritt
+
+// Scripts per template number, in a queue: the n-th modal opening of that template takes
+// the n-th script queued for it (modeless dialogs take none). dialogModal sends DialogInit,
+// shows the dialog and processes the queue, then plays the steps one by one, processing
+// the queue after each, until dialogBeenden was called and its handler returned. When the
+// steps are used up (or there was no script) and the dialog is still open, it waits as
+// laufenBis does: the clock jumps to the next timer. With no timer either, the test fails
+// ("dialog N waits for the user") and the dialog ends with 2. Steps left over when the
+// dialog ends fail too. A dialog destroyed without dialogBeenden returns 2. The owner's
+// top-level window is disabled from the return of DialogInit until the dialog ends.
+void dialogSkript(int vorlage, std::vector<DialogSchritt> schritte);
+size_t offeneDialogSkripte();            // scripts not yet taken, of all templates
+
+struct DialogOeffnung {
+    int vorlage;
+    Fenster eigner;                      // as passed
+    intptr_t parameter;
+    bool modal;
+    bool geskriptet;                     // modal: a script was queued for it
+    Fenster dialog;
+    bool beendet = false;                // modal: returned; modeless: dialogBeenden was called
+    intptr_t ergebnis = 0;
+};
+const std::vector<DialogOeffnung>& dialogLog();   // every opening in order
 
 // ---- the event log: boxes, beeps and status texts in the order they came ----------
 struct Ereignis {

@@ -53,6 +53,8 @@ bool aufGui(const char* wer)
 
 intptr_t zustellen(FensterObjekt* f, uint32_t nachricht, uintptr_t w, intptr_t l, bool gepostet)
 {
+    if (f->dialog)   // the log shows what the dialog procedure got, not the frame's traffic
+        return dialogZustellen(*f, nachricht, w, l, gepostet);
     zustand().log.push_back({f, nachricht, w, l, gepostet});
     return f->proc(f, nachricht, w, l);
 }
@@ -108,6 +110,9 @@ void zuruecksetzen()
     std::fill(std::begin(z.tasten), std::end(z.tasten), false);
     z.feststell = false;
     z.ereignisse.clear();
+    z.dialogSkripte.clear();
+    z.dialogOeffnungen.clear();
+    z.tastaturHook = nullptr;
     z.fehlerBehandlung = nullptr;
     std::lock_guard<std::mutex> sperre(z.arbeitMutex);
     z.arbeiten.clear();

@@ -3,6 +3,7 @@
 // One global Zustand holds everything; only the GUI thread touches it, except the
 // aufGuiThread queue, which has its own mutex.
 #pragma once
+#include "platform/dialog.h"
 #include "platform/fenster.h"
 #include "platform/menue.h"
 #include "platform/test/testplattform.h"
@@ -18,6 +19,21 @@
 #include <vector>
 
 namespace plattform {
+
+// what a window record holds when it is a dialog (platform/test/dialog*.cpp)
+struct DialogZustand {
+    int nummer = 0;
+    int standardId = 1;                  // what Enter sends (eingabetastenId)
+    DialogProc proc = nullptr;
+    bool modal = false;
+    bool platziert = false;              // verschieben was called: from then on Bewegen reaches the procedure
+    bool beendet = false;                // dialogBeenden was called
+    intptr_t ergebnis = 0;
+    int tiefe = 0;                       // calls of the procedure in progress
+    size_t oeffnung = 0;                 // its entry in the dialog log
+    int fokus = 0;                       // the control of the last elementFokussieren
+    std::vector<test::DialogElementZustand> elemente;   // table order, never resized
+};
 
 enum class Lebenslage {
     Lebt,
@@ -42,6 +58,7 @@ struct FensterObjekt {
     std::vector<test::ZeichenAufruf> letzteZeichnung;
     Rechteck letzterZeichenBereich;
     ScrollZustand scrollLeisten[2];      // [0] horizontal, [1] vertical
+    std::unique_ptr<DialogZustand> dialog;   // set for dialogs only
 };
 
 struct CursorObjekt {
@@ -119,6 +136,11 @@ struct Zustand {
     bool feststell = false;
     std::vector<test::Ereignis> ereignisse;
 
+    // dialogs
+    std::map<int, std::deque<std::vector<test::DialogSchritt>>> dialogSkripte;   // per template number
+    std::vector<test::DialogOeffnung> dialogOeffnungen;
+    Fenster tastaturHook = nullptr;
+
     std::function<void(const std::string&)> fehlerBehandlung;
     std::atomic<std::thread::id> guiThread;
     std::mutex arbeitMutex;
@@ -136,6 +158,9 @@ bool aufGui(const char* wer);            // false (and a failure) when called fr
 intptr_t zustellen(FensterObjekt* f, uint32_t nachricht, uintptr_t w, intptr_t l, bool gepostet);
 
 // fenster.cpp
+// a new living record without any message (fensterErzeugen sends them; dialogs get DialogInit)
+FensterObjekt* fensterAnlegen(const std::string& klasse, FensterProc proc, const std::string& titel,
+                              uint32_t stil, Rechteck aussen, FensterObjekt* eltern);
 bool istOberstes(const FensterObjekt& f);
 bool zeigtSich(const FensterObjekt& f);          // visible, not minimised, nor any parent
 void aktivieren(Fenster f);                      // f's top-level window joins the front
@@ -147,6 +172,9 @@ void scrollSichtbarkeitSetzen(FensterObjekt& f, bool vertikal, bool sichtbar);
 
 // pumpe.cpp
 void fensterAusPumpeEntfernen(Fenster f);        // its queued messages and timers
+bool beendenWartet();                            // a quit request is in the queue
+// processes one unit at a time until nothing is left, a quit request is next or fertig() holds
+void abarbeitenBis(const std::function<bool()>& fertig);
 // false (and a failure naming wer) for a dead, hidden or disabled window
 bool eingabeMoeglich(Fenster f, const char* wer);
 
@@ -155,6 +183,21 @@ void zeichnenZustellen(FensterObjekt* f, bool gepostet);
 
 // menue.cpp
 void menueHakenSetzen();
+
+// dialog.cpp
+DialogZustand* dialogVon(Fenster f);             // also while it receives its Zerstoeren
+// what reaches a dialog's procedure: its window messages filtered and translated
+intptr_t dialogZustellen(FensterObjekt& f, uint32_t nachricht, uintptr_t w, intptr_t l, bool gepostet);
+// the procedure itself, logged; a modeless dialog ended inside it dies when the outermost call returns
+intptr_t dialogProcRufen(FensterObjekt& f, uint32_t nachricht, uintptr_t w, intptr_t l, bool gepostet);
+// F2 with a registered dialog: Befehl 2300 posted to it; true when the key was taken
+bool f2Abfangen();
+
+// dialog_elemente.cpp
+test::DialogElementZustand* elementVon(Fenster dlg, int id);   // null for unknown ids
+
+// dialog_skript.cpp
+void schrittSpielen(Fenster dlg, const test::DialogSchritt& s);
 
 } // namespace test::intern
 } // namespace plattform

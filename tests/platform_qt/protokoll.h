@@ -2,13 +2,16 @@
 #pragma once
 #include "platform/fenster.h"
 #include "platform/qt/qtstart.h"
+#include "platform/system.h"
 #include <gtest/gtest.h>
+#include <chrono>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <functional>
 #include <optional>
+#include <thread>
 #include <vector>
 
 namespace protokoll {
@@ -58,6 +61,19 @@ inline std::string dateiInhalt(const std::string& pfad)
 {
     std::ifstream ein(pfad, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(ein), {});
+}
+
+// pumps until bedingung holds; false after two seconds
+inline bool pumpenBis(const std::function<bool()>& bedingung)
+{
+    const double ende = uhrSekunden() + 2.0;
+    while (!bedingung()) {
+        if (uhrSekunden() > ende)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+        nachrichtenVerarbeiten();
+    }
+    return true;
 }
 
 // The suite never shows windows on the developer's screen, whatever ctest passes on.

@@ -17,19 +17,6 @@ using Fenster_ = QtTest;
 
 namespace {
 
-// pumps until bedingung holds; false after two seconds
-bool pumpenBis(const std::function<bool()>& bedingung)
-{
-    const double ende = uhrSekunden() + 2.0;
-    while (!bedingung()) {
-        if (uhrSekunden() > ende)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(2));
-        nachrichtenVerarbeiten();
-    }
-    return true;
-}
-
 void tasteSenden(Fenster f, QEvent::Type art, int key, Qt::KeyboardModifiers mod, const QString& text)
 {
     QKeyEvent e(art, key, mod, text);

@@ -1,0 +1,116 @@
+// dialogs/rahmen.cpp - the frame every dialog follows, and the small shared helpers
+#include "dialogs/rahmen.h"
+#include "app/status.h"
+#include "platform/menue_modell.h"
+#include "texts/texte.h"
+#include <cmath>
+
+using namespace plattform;
+
+DialogEinstellungen dialogEinstellungen;
+
+namespace {
+
+// an axis keeps its value when 1 <= wert <= kante - groesse, else it is centred
+int achsePlatzieren(int wert, int kante, int groesse)
+{
+    if (wert >= 1 && wert <= kante - groesse)
+        return wert;
+    return static_cast<int>(std::lround(kante / 2.0 - groesse / 2.0));
+}
+
+} // namespace
+
+void dialogPlatzieren(Fenster dlg, DialogRahmen& r)
+{
+    const Rechteck f = fensterRechteck(dlg);
+    r.breite = f.breite();
+    r.hoehe = f.hoehe();
+    const Rechteck a = arbeitsbereich();
+    r.x = achsePlatzieren(r.x, a.rechts, r.breite);
+    r.y = achsePlatzieren(r.y, a.unten, r.hoehe);
+}
+
+void dialogAnPosition(Fenster dlg, const DialogRahmen& r)
+{
+    verschieben(dlg, r.x, r.y, r.breite, r.hoehe);
+}
+
+void dialogPositionMerken(Fenster dlg, DialogRahmen& r)
+{
+    const Rechteck f = fensterRechteck(dlg);
+    r.x = f.links;
+    r.y = f.oben;
+}
+
+void dialogSchliessen(Fenster dlg, DialogRahmen& r, intptr_t ergebnis, bool mitHook)
+{
+    if (mitHook)
+        tastaturHookEntfernen();
+    dialogBeenden(dlg, ergebnis);
+    r.frisch = 1;
+}
+
+void simulationAusDialogStarten()
+{
+    senden(fensterhandles.hauptfenster, nachricht::Befehl, machWParam(befehlSimulationStarten, 0), 0);
+}
+
+int fensterMass(Fenster f, int welches)
+{
+    const Rechteck r = fensterRechteck(f);
+    switch (welches) {
+    case 1: return r.hoehe();
+    case 2: return r.breite();
+    case 3: return r.links;
+    case 4: return r.oben;
+    default: return 0;
+    }
+}
+
+void dialogElementAktivieren(Fenster dlg, int id, int an)
+{
+    elementFreigeben(dlg, id, an != 0);
+}
+
+void dialogElementFokussieren(Fenster dlg, int id, int allesMarkieren)
+{
+    vordergrundSetzen(dlg);
+    elementFokussieren(dlg, id, allesMarkieren != 0);
+}
+
+int menuePunktSuchen(Menue menue, const std::string& text)
+{
+    const auto suchen = [&text](Menue m) {
+        for (int i = 0; i < postenAnzahl(m); ++i)
+            if (postenText(m, i, Nach::Position).substr(0, 64) == text)
+                return i;
+        return -1;
+    };
+    if (menue)
+        return suchen(menue);
+    for (int k = 0; k < 20; ++k) {
+        Menue unter = untermenue(fensterhandles.hauptmenue, k);
+        if (!unter)
+            return -1;
+        if (int i = suchen(unter); i >= 0)
+            return i;
+    }
+    return -1;
+}
+
+bool menueTextSetzen(Menue menue, int posten, std::string& text, int kopieren)
+{
+    MenuePostenDaten* p = posten < 0 ? postenSuchen(menue, -posten, Nach::Position)
+                                     : postenSuchen(menue, posten, Nach::Befehl);
+    if (!p)
+        return false;
+    meldungsPuffer = p->text.substr(0, 8192);
+    if (kopieren) {
+        text = meldungsPuffer;
+        return true;
+    }
+    p->text = text;
+    p->art &= ~(menueArt::Abgehakt | menueArt::Grau);
+    return true;
+}

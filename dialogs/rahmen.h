@@ -1,0 +1,48 @@
+// dialogs/rahmen.h - the frame every dialog follows, and the small shared helpers
+#pragma once
+#include "platform/dialog.h"
+#include "platform/menue.h"
+#include <string>
+
+// The state of one dialog procedure; it outlives the openings, so the position carries
+// over for the whole program run.
+struct DialogRahmen {
+    int frisch = 1;              // 1: the next DialogInit is an opening
+    int x = 0, y = 0;            // outer top-left where the dialog was last
+    int breite = 0, hoehe = 0;   // measured at each opening
+};
+
+// One-time part of an opening: measures the dialog and keeps the stored position only
+// where it lies inside the work area, each axis on its own; otherwise centres that axis.
+void dialogPlatzieren(plattform::Fenster dlg, DialogRahmen& r);
+// Every DialogInit: the dialog goes to the stored position with the measured size.
+void dialogAnPosition(plattform::Fenster dlg, const DialogRahmen& r);
+// Bewegen: remembers the outer top-left, so a reopened dialog does not creep.
+void dialogPositionMerken(plattform::Fenster dlg, DialogRahmen& r);
+
+// The closing buttons: keyboard hook off where the dialog had it, end with the result,
+// fresh flag set.
+void dialogSchliessen(plattform::Fenster dlg, DialogRahmen& r, intptr_t ergebnis, bool mitHook);
+// "OK - F2": the main window's command that starts a run, before the caller returns
+void simulationAusDialogStarten();
+
+// The dialogs' own settings (stored by the settings and network files).
+struct DialogEinstellungen {
+    int dialogeKomplett = 0;        // show command of the optional controls: 1 shown, 0 hidden
+    int synapsenDialogAnzeige = 0;  // show command of the synapse dialogs' options: 5 shown, 0 hidden
+    int werteChecken = 0;           // check values before facilitation parameters are computed
+    double xlpspToleranz = 0.0;     // rounding tolerance of free PSP shapes
+};
+extern DialogEinstellungen dialogEinstellungen;
+
+// one measure of a window's screen rectangle: 1 height, 2 width, 3 left, 4 top; else 0
+int fensterMass(plattform::Fenster f, int welches);
+void dialogElementAktivieren(plattform::Fenster dlg, int id, int an);
+void dialogElementFokussieren(plattform::Fenster dlg, int id, int allesMarkieren);
+// The position of the item bearing text (exact, at most 64 characters compared) in menu,
+// or, with no menu, in the first of the main menu's submenus 0..19 that holds it; -1.
+int menuePunktSuchen(plattform::Menue menue, const std::string& text);
+// A negative item is a position (its absolute value), otherwise a command id. The
+// item's text is read into meldungsPuffer; with kopieren it is copied into text,
+// otherwise the item gets text as a plain item, enabled and unchecked.
+bool menueTextSetzen(plattform::Menue menue, int posten, std::string& text, int kopieren);

@@ -1,0 +1,14 @@
+// resources/vorlagen.h - every dialog template of the program
+#pragma once
+#include "platform/dialog.h"
+#include <span>
+
+// all templates, so tests can build and open each one
+std::span<const plattform::DialogVorlage* const> alleDialogVorlagen();
+// the template with this number, or null
+const plattform::DialogVorlage* dialogVorlage(int nummer);
+
+// one declaration per template, defined in resources/dialoge/
+extern const plattform::DialogVorlage vorlageEingabe;        // 146
+extern const plattform::DialogVorlage vorlageAnzeigebox;     // 174
+extern const plattform::DialogVorlage vorlageStartbild;      // 318

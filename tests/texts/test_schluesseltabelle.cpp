@@ -1,0 +1,148 @@
+// tests/texts/test_schluesseltabelle.cpp - the key tables against the language files,
+// the templates and the source tree
+#include "resources/vorlagen.h"
+#include "texte_hilfe.h"
+#include <regex>
+#include <set>
+
+using namespace texthilfe;
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Datei {
+    const char* name;
+    const TextTabelle* tabelle;
+};
+const Datei dateien[] = {
+    {"meldung texte de.txt", &meldungsTexte}, {"meldung texte en.txt", &meldungsTexte},
+    {"dialog texte de.txt", &dialogTexte},    {"dialog texte en.txt", &dialogTexte},
+};
+
+// every source file of the program, not the tests and not the build trees
+std::vector<fs::path> quellDateien()
+{
+    std::vector<fs::path> pfade;
+    const fs::path wurzel = fs::canonical(quellbaum());
+    for (auto it = fs::recursive_directory_iterator(wurzel); it != fs::recursive_directory_iterator(); ++it) {
+        const std::string name = it->path().filename().string();
+        if (it->is_directory() && (name.starts_with("build") || name.starts_with(".") || name == "tests")) {
+            it.disable_recursion_pending();
+            continue;
+        }
+        const std::string endung = it->path().extension().string();
+        if (it->is_regular_file() && (endung == ".cpp" || endung == ".h"))
+            pfade.push_back(it->path());
+    }
+    return pfade;
+}
+
+} // namespace
+
+TEST(SchluesselTabelle, JederSchluesselStehtInBeidenDateienMitDenselbenUmwandlungen)
+{
+    for (const Datei& d : dateien) {
+        const auto werte = zeilen(ausgelieferteDateien() + d.name);
+        std::set<std::string> bekannt;
+        for (const TextEintrag& e : d.tabelle->eingebaut()) {
+            bekannt.insert(e.schluessel);
+            const auto it = werte.find(e.schluessel);
+            ASSERT_NE(it, werte.end()) << d.name << ": " << e.schluessel;
+            EXPECT_EQ(umwandlungen(it->second), umwandlungen(e.deutsch)) << d.name << ": " << e.schluessel;
+        }
+        for (const auto& [schluessel, text] : werte)
+            EXPECT_TRUE(bekannt.count(schluessel)) << d.name << " has a key the program never reads: " << schluessel;
+    }
+    EXPECT_EQ(zeilen(ausgelieferteDateien() + "tooltip texte de.txt").size(),
+              zeilen(ausgelieferteDateien() + "tooltip texte en.txt").size());
+}
+
+TEST(SchluesselTabelle, NummernUndSchluesselSindEindeutig)
+{
+    for (const TextTabelle* t : {&meldungsTexte, &dialogTexte}) {
+        std::set<int> nummern;
+        std::set<std::string> schluessel;
+        for (const TextEintrag& e : t->eingebaut()) {
+            EXPECT_TRUE(nummern.insert(e.nummer).second) << e.nummer;
+            EXPECT_TRUE(schluessel.insert(e.schluessel).second) << e.schluessel;
+            EXPECT_GE(e.nummer, 0);
+            EXPECT_LT(e.nummer, t->groesse());
+            EXPECT_TRUE(std::string(e.schluessel).ends_with("="));
+        }
+    }
+    EXPECT_EQ(meldungsTexte.groesse(), 777);
+    EXPECT_EQ(dialogTexte.groesse(), 630);
+}
+
+TEST(SchluesselTabelle, FesteSlotsDerDialogtexte)
+{
+    const std::pair<int, const char*> fest[] = {
+        {0, "IDCANCEL="},
+        {130, "IDD_SIMULATION="},
+        {131, "IDC_SIM_DAUER_TXT="},
+        {132, "IDC_SIM_SCHRITTLAENGE_TXT="},
+        {133, "IDC_SIM_SCHRITTE_PRO_ANZEIGE_TXT="},
+        {134, "IDC_SIM_RESTZEIT_ZEIGEN="},
+        {135, "IDC_SIM_SPIKESCHWELLE_TXT="},
+        {136, "IDC_SIM_OBJEKTE_AKTIVIEREN="},
+        {137, "IDC_SIM_KOLLISIONS_OBJEKTE_AKTIVIEREN="},
+        {294, "IDC_SI_NEURONLISTE_TXT="},
+        {295, "IDC_SI_TITEL="},
+        {485, "IDC_KPROPS_ANZAHL_KANAELE="},
+        {493, "IDC_KANAL_AKTIVIERENDER_TEIL="},
+        {494, "IDC_KANAL_INAKTIVIERENDER_TEIL="},
+        {628, "IDC_SPIKEZEITEN_SPEICHERN_ANZDEZI_TXT="},
+    };
+    for (const auto& [slot, schluessel] : fest) {
+        EXPECT_EQ(dialogTexte.schluesselVon(slot), schluessel);
+        EXPECT_EQ(dialogTexte.nummerVon(schluessel), slot);
+    }
+    // the formats and what their callers pass
+    EXPECT_EQ(umwandlungen(dialogTexte.eingebauterText(294)), "d");
+    EXPECT_EQ(umwandlungen(dialogTexte.eingebauterText(295)), "s");
+    EXPECT_EQ(umwandlungen(dialogTexte.eingebauterText(485)), "d");
+    EXPECT_EQ(umwandlungen(dialogTexte.eingebauterText(494)), "s");
+    EXPECT_EQ(umwandlungen(dialogTexte.eingebauterText(628)), "d");
+    // 136 and 137 are themselves the %s of "%s  (%d)"
+    EXPECT_EQ(umwandlungen(dialogTexte.eingebauterText(136)), "");
+    EXPECT_EQ(umwandlungen(dialogTexte.eingebauterText(137)), "");
+    EXPECT_EQ(dialogTexte.nummerVon("IDCANCEL"), 0);    // a key quoted without its '='
+    EXPECT_EQ(dialogTexte.nummerVon("GIBT_ES_NICHT="), -1);
+}
+
+TEST(SchluesselTabelle, JedeVorlageNenntNurBekannteSchluessel)
+{
+    for (const plattform::DialogVorlage* v : alleDialogVorlagen()) {
+        if (*v->titelSchluessel) {
+            EXPECT_NE(dialogText(v->titelSchluessel), nullptr) << v->nummer << " " << v->titelSchluessel;
+        }
+        for (const plattform::DialogElement& e : v->elemente) {
+            if (*e.textSchluessel) {
+                EXPECT_NE(dialogText(e.textSchluessel), nullptr) << v->nummer << " " << e.textSchluessel;
+            }
+        }
+    }
+}
+
+TEST(SchluesselTabelle, DerQuelltextBenutztNurNummernUndSchluesselDerTabellen)
+{
+    const std::regex meldung(R"((?:meldungFormatieren\(|meldungsTexte\[)\s*(\d+))");
+    const std::regex dialog(R"((?:dialogTextFormatieren\(|dialogTexte\[)\s*(\d+))");
+    const std::regex schluessel(R"re("((?:IDD|IDC|IDOK|IDCANCEL)[A-Z0-9_]*=)")re");
+    int gefunden = 0;
+    for (const fs::path& p : quellDateien()) {
+        const std::string name = p.filename().string();
+        if (name == "meldungstabelle.cpp" || name == "dialogtabelle.cpp")
+            continue;
+        const std::string text = lesen(p.string());
+        for (std::sregex_iterator it(text.begin(), text.end(), meldung), ende; it != ende; ++it, ++gefunden)
+            EXPECT_FALSE(meldungsTexte.schluesselVon(std::stoi((*it)[1])).empty())
+                << p << ": message " << (*it)[1] << " has no key in the table";
+        for (std::sregex_iterator it(text.begin(), text.end(), dialog), ende; it != ende; ++it, ++gefunden)
+            EXPECT_FALSE(dialogTexte.schluesselVon(std::stoi((*it)[1])).empty())
+                << p << ": dialog slot " << (*it)[1] << " has no key in the table";
+        for (std::sregex_iterator it(text.begin(), text.end(), schluessel), ende; it != ende; ++it, ++gefunden)
+            EXPECT_GE(dialogTexte.nummerVon((*it)[1].str()), 0) << p << ": " << (*it)[1];
+    }
+    EXPECT_GT(gefunden, 0);   // the scan found the tree at all
+}

@@ -1,0 +1,75 @@
+// texts/textsetzen.cpp - putting the dialog and tooltip texts into open dialogs
+#include "platform/steuerelemente.h"
+#include "texts/texte.h"
+#include <initializer_list>
+#include <utility>
+
+using namespace plattform;
+
+namespace {
+
+bool gesetzt(const char* schluessel) { return schluessel != nullptr && *schluessel != '\0'; }
+
+// a control shows the first of several "||" alternatives
+std::string anzeigeText(const std::string& text)
+{
+    return text.find("||") == std::string::npos ? text : std::string(textFeldHolen(text, 1));
+}
+
+void elementAusSchluessel(Fenster dlg, int id, const char* schluessel)
+{
+    if (const std::string* t = dialogText(schluessel))
+        elementTextSetzen(dlg, id, anzeigeText(*t));
+}
+
+void titelAusSchluessel(Fenster dlg, const char* schluessel)
+{
+    if (const std::string* t = dialogText(schluessel))
+        titelSetzen(dlg, *t);
+}
+
+// A named applier: the caption and the controls its dialog's Part lists, whatever keys
+// the template carries.
+void texteSetzen(Fenster dlg, const char* titelSchluessel,
+                 std::initializer_list<std::pair<int, const char*>> elemente)
+{
+    titelAusSchluessel(dlg, titelSchluessel);
+    for (const auto& [id, schluessel] : elemente)
+        elementAusSchluessel(dlg, id, schluessel);
+}
+
+constexpr const char* abbrechen = "IDCANCEL=";
+
+} // namespace
+
+void vorlagenTexteSetzen(Fenster dlg, const DialogVorlage& v)
+{
+    if (gesetzt(v.titelSchluessel))
+        titelAusSchluessel(dlg, v.titelSchluessel);
+    for (const DialogElement& e : v.elemente)
+        if (gesetzt(e.textSchluessel))
+            elementAusSchluessel(dlg, e.id, e.textSchluessel);
+}
+
+void vorlagenTooltipsSetzen(Fenster dlg, const DialogVorlage& v)
+{
+    for (const DialogElement& e : v.elemente)
+        if (gesetzt(e.textSchluessel))
+            if (const std::string* t = tooltipText(e.textSchluessel))
+                tooltipSetzen(dlg, e.id, *t);
+}
+
+void eingabeTexteSetzen(Fenster dlg)
+{
+    texteSetzen(dlg, "IDD_EINGABE=",
+                {{2, abbrechen},
+                 {1252, "IDC_EINGABE_TEXT1="},
+                 {1254, "IDC_EINGABE_TEXT2="},
+                 {1253, "IDC_EINGABE_BEZEICHNUNG="},
+                 {1802, "IDC_EINGABE_NICHT_MEHR_ANZEIGEN="}});
+}
+
+void anzeigeBoxTexteSetzen(Fenster dlg)
+{
+    texteSetzen(dlg, "IDD_ANZEIGEBOX=", {{2, abbrechen}, {1424, "IDC_ANZEIGEBOX_TEXT="}});
+}
