@@ -1,5 +1,6 @@
 // app/status.h - the program-wide status words and window handles
 #pragma once
+#include "app/befehle.h"
 #include "platform/fenster.h"
 #include <cstdint>
 
@@ -11,6 +12,3 @@ struct Fensterhandles {
     plattform::Menue hauptmenue = nullptr;
 };
 extern Fensterhandles fensterhandles;
-
-// the main window's commands the other subsystems send
-constexpr int befehlSimulationStarten = 40039;
