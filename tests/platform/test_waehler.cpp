@@ -9,17 +9,11 @@ using Waehler = Fall;
 TEST_F(Waehler, DateiwahlNimmtDieAntwortUndProtokolliertDieFrage)
 {
     test::dateiAntworten({test::dateiAntwort("/daten/netze/Kreis.STR"), test::dateiAbbruch()});
-    DateiWahl w;
-    w.ordner = "/daten";
-    w.name = "neu";
-    w.endung = "str";
-    w.filter = {{"Netze (*.str)", "*.str"}, {"Alle Dateien (*.*)", "*.*"}};
-    w.titel = "Netz speichern";
-    w.speichern = true;
+    DateiWahl w{.ordner = "/daten", .name = "neu", .endung = "str",
+                .filter = {{"Netze (*.str)", "*.str"}, {"Alle Dateien (*.*)", "*.*"}},
+                .titel = "Netz speichern", .speichern = true};
     ASSERT_TRUE(dateiWaehlen(nullptr, w));
-    EXPECT_EQ(w.ordner, "/daten/netze");
-    EXPECT_EQ(w.name, "Kreis");
-    EXPECT_EQ(w.endung, "STR");
+    EXPECT_EQ(w.ordner + "|" + w.name + "|" + w.endung, "/daten/netze|Kreis|STR");
     EXPECT_EQ(w.titel, "Netz speichern");   // the question's own fields stay
 
     DateiWahl offen = w;
@@ -29,23 +23,17 @@ TEST_F(Waehler, DateiwahlNimmtDieAntwortUndProtokolliertDieFrage)
 
     const auto& log = test::dateiWahlLog();
     ASSERT_EQ(log.size(), 2u);
-    EXPECT_EQ(log[0].gefragt.ordner, "/daten");   // what the program asked, not the answer
-    EXPECT_EQ(log[0].gefragt.name, "neu");
+    EXPECT_EQ(log[0].gefragt.ordner + "|" + log[0].gefragt.name, "/daten|neu");   // what was asked, not the answer
     EXPECT_EQ(log[0].gefragt.filter.at(1).muster, "*.*");
     EXPECT_TRUE(log[0].gefragt.speichern);
     EXPECT_FALSE(log[1].gefragt.speichern);
     EXPECT_TRUE(log[1].beantwortet);
     EXPECT_EQ(test::offeneWahlAntworten(), 0u);
-}
 
-TEST_F(Waehler, DateiAntwortTeiltDenPfad)
-{
     auto teile = [](const std::string& p) {
         test::DateiAntwort a = test::dateiAntwort(p);
         return a.ordner + "|" + a.name + "|" + a.endung;
     };
-    EXPECT_EQ(teile("netz.str"), "|netz|str");
-    EXPECT_EQ(teile("a/b/ohne"), "a/b|ohne|");
     EXPECT_EQ(teile("a.b/c"), "a.b|c|");           // a dot in a folder is no extension
     EXPECT_EQ(teile("/home/.profil"), "/home|.profil|");
     EXPECT_EQ(teile("x/archiv.tar.gz"), "x|archiv.tar|gz");
@@ -59,14 +47,7 @@ TEST_F(Waehler, FarbeUndSchrift)
     ASSERT_EQ(test::farbWahlLog().size(), 2u);
     EXPECT_EQ(test::farbWahlLog()[0].vorgabe, 0x123456u);
 
-    test::SchriftAntwort gewaehlt;
-    gewaehlt.merkmale.hoehe = -16;
-    gewaehlt.merkmale.gewicht = 700;
-    gewaehlt.merkmale.name = "Times";
-    gewaehlt.farbe = 0x0000FF;
-    test::SchriftAntwort abbruch;
-    abbruch.abgebrochen = true;
-    test::schriftAntworten({gewaehlt, abbruch});
+    test::schriftAntworten({{{-16, 700, false, false, 0, "Times"}, 0x0000FF, false}, {{}, 0, true}});
     SchriftMerkmale m;
     m.name = "Arial";
     Farbe farbe = 0;

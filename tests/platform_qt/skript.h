@@ -42,4 +42,16 @@ private:
     QTimer takt;
 };
 
+// a step for the next dialog of kind T (a QFileDialog, a QMessageBox ...)
+template <class T>
+DialogSkript::Schritt bei(std::function<void(T*)> tun)
+{
+    return [tun](QWidget* w) {
+        T* d = qobject_cast<T*>(w);
+        if (d)
+            tun(d);
+        return d != nullptr;
+    };
+}
+
 } // namespace protokoll

@@ -92,24 +92,12 @@ TEST_F(Drucken, AbgebrochenerOderMisslungenerDruckLaesstDieAlteDateiStehen)
     std::string fehler;
     EXPECT_EQ(druckBeginnen(nullptr, {"Kein Drucker hier", false, "Netz", ""}, &fehler), nullptr);
     EXPECT_NE(fehler, "");
-}
 
-TEST_F(Drucken, PdfOhneDateiFragtUndAbbrechenIstKeinFehler)
-{
-    QString titel;
-    DialogSkript skript({[&](QWidget* w) {
-        auto* d = qobject_cast<QFileDialog*>(w);
-        if (!d)
-            return false;
-        titel = d->windowTitle();
-        d->reject();
-        return true;
-    }});
-    std::string fehler = "vorher";
+    // without a file the PDF printer asks; a cancel there is no failure
+    DialogSkript skript({bei<QFileDialog>([](QFileDialog* d) { d->reject(); })});
     EXPECT_EQ(druckBeginnen(nullptr, {pdfDrucker, false, "Netz", ""}, &fehler), nullptr);
     EXPECT_TRUE(skript.fertig());
     EXPECT_EQ(fehler, "");
-    EXPECT_FALSE(titel.isEmpty());
 }
 
 TEST_F(Drucken, DruckerlisteEndetMitDemPdfDruckerAuchAusEinemThread)

@@ -140,17 +140,14 @@ TEST_F(Steuerelemente, StatusleisteTeileTexteUndEinfacherModus)
     statusTextSetzen(s, 0, "Bereit");
     statusTextSetzen(s, 2 | statusStil::Herausgehoben, "\tNeuron 12");
     statusTextSetzen(s, statusEinfacherTeil, "L\xe4uft ...");
-    EXPECT_EQ(statusText(s, 0), "Bereit");
-    EXPECT_EQ(statusText(s, 1), "");
     EXPECT_EQ(statusText(s, 2), "\tNeuron 12");   // as set; the tab is not shown
     EXPECT_EQ(statusText(s, statusEinfacherTeil), "L\xe4uft ...");
-    Bild b = fensterAbbild(s);                     // paints parts and the raised one
-    ASSERT_NE(b, nullptr);
-    bildLoeschen(b);
-    statusEinfach(s, true);
-    b = fensterAbbild(s);
-    ASSERT_NE(b, nullptr);
-    bildLoeschen(b);
+    for (bool einfach : {false, true}) {           // paints parts and the raised one, then the simple text
+        statusEinfach(s, einfach);
+        Bild b = fensterAbbild(s);
+        ASSERT_NE(b, nullptr);
+        bildLoeschen(b);
+    }
     EXPECT_EQ(statusText(s, 0), "Bereit");         // simple mode keeps the parts' texts
 
     verschieben(f, 0, 0, 500, 350);
@@ -259,21 +256,12 @@ TEST_F(Steuerelemente, CursorAusDateiMitHotspotUndKaputteDateien)
     fensterCursorSetzen(f, standardCursor(cursorArt::Kreuz));
     EXPECT_EQ(qt::clientWidget(f)->cursor().shape(), Qt::CrossCursor);
 
-    // cut short, a wrong type, an image offset beyond the end, garbage inside: null, no crash
-    std::string kaputt[] = {gut.substr(0, 10), gut.substr(0, 100), gut, gut, gut};
-    kaputt[2][2] = 1;
-    kaputt[3][18] = '\x7f';
+    // the header check has its own tests; here: the image itself broken, Qt must not crash
+    std::string kaputt = gut;
     for (size_t i = 40; i < 140; ++i)
-        kaputt[4][i] = static_cast<char>(i * 37);
-    int n = 0;
-    for (const std::string& k : kaputt) {
-        const std::string p = ordner.path().toStdString() + "/kaputt" + std::to_string(n++) + ".cur";
-        std::ofstream(p, std::ios::binary) << k;
-        if (n <= 4)
-            EXPECT_EQ(cursorLaden(p), nullptr) << p;
-        else
-            cursorLaden(p);                        // may or may not read: must not crash
-    }
+        kaputt[i] = static_cast<char>(i * 37);
+    std::ofstream(ordner.path().toStdString() + "/kaputt.cur", std::ios::binary) << kaputt;
+    cursorLaden(ordner.path().toStdString() + "/kaputt.cur");
     EXPECT_EQ(cursorLaden(ordner.path().toStdString() + "/fehlt.cur"), nullptr);
 
     cursorSetzen(standardCursor(cursorArt::Warten));

@@ -49,21 +49,15 @@ TEST_F(Waehler, GewaehlterPfadKommtZerlegtZurueck)
     QTemporaryDir ordner;
     const QString datei = ordner.path() + "/netz.version2.KNL";
     std::ofstream(datei.toStdString()) << "x";
-    DialogSkript skript({[&](QWidget* w) {
-        auto* d = qobject_cast<QFileDialog*>(w);
-        if (!d)
-            return false;
+    DialogSkript skript({bei<QFileDialog>([&](QFileDialog* d) {
         d->selectFile(datei);
         static_cast<QDialog*>(d)->accept();   // the OK button
-        return true;
-    }});
+    })});
     DateiWahl wahl;
     wahl.ordner = ordner.path().toStdString();
     wahl.filter = {{"Kan\xe4le", "*.knl"}};
     ASSERT_TRUE(dateiWaehlen(nullptr, wahl));
-    EXPECT_EQ(wahl.ordner, ordner.path().toStdString());
-    EXPECT_EQ(wahl.name, "netz.version2");
-    EXPECT_EQ(wahl.endung, "KNL");
+    EXPECT_EQ(wahl.ordner + "|" + wahl.name + "|" + wahl.endung, ordner.path().toStdString() + "|netz.version2|KNL");
 }
 
 TEST_F(Waehler, PfadOhneWindows1252WirdAbgelehntUndDerDialogKommtWieder)
@@ -71,29 +65,15 @@ TEST_F(Waehler, PfadOhneWindows1252WirdAbgelehntUndDerDialogKommtWieder)
     QTemporaryDir ordner;
     QString zweiterVorschlag;
     DialogSkript skript({
-        [&](QWidget* w) {
-            auto* d = qobject_cast<QFileDialog*>(w);
-            if (!d)
-                return false;
+        bei<QFileDialog>([&](QFileDialog* d) {
             d->selectFile(ordner.path() + QString::fromUtf8("/gr\xc5\x91\xc3\x9f""e.knl"));   // o with double acute
-            static_cast<QDialog*>(d)->accept();   // the OK button
-            return true;
-        },
-        [&](QWidget* w) {
-            auto* b = qobject_cast<QMessageBox*>(w);
-            if (!b)
-                return false;
-            b->accept();
-            return true;
-        },
-        [&](QWidget* w) {
-            auto* d = qobject_cast<QFileDialog*>(w);
-            if (!d)
-                return false;
+            static_cast<QDialog*>(d)->accept();
+        }),
+        bei<QMessageBox>([](QMessageBox* b) { b->accept(); }),
+        bei<QFileDialog>([&](QFileDialog* d) {
             zweiterVorschlag = d->directory().absolutePath();
             d->reject();
-            return true;
-        },
+        }),
     });
     DateiWahl wahl;
     wahl.ordner = ordner.path().toStdString();

@@ -2,16 +2,16 @@
 #include "texts/textformat.h"
 #include <gtest/gtest.h>
 #include <climits>
-#include <initializer_list>
+#include <vector>
 #include <string>
 
 namespace {
 
 // formats like printf would, or "<passt nicht>" when the text does not fit
-std::string fmt(std::string_view text, std::initializer_list<FormatArgument> a)
+std::string fmt(std::string_view text, const std::vector<FormatArgument>& a)
 {
     std::string aus = "<unberuehrt>";
-    if (!formatieren(aus, text, std::span(a.begin(), a.size())))
+    if (!formatieren(aus, text, std::span(a)))
         return aus == "<unberuehrt>" ? "<passt nicht>" : "<veraendert>";
     return aus;
 }
@@ -21,10 +21,8 @@ std::string fmt(std::string_view text, std::initializer_list<FormatArgument> a)
 TEST(TextFormat, PassendeTexteWieBeiPrintf)
 {
     EXPECT_EQ(fmt("Datei %s: %d von %5.2f%%", {"a.txt", 3, 7.125}), "Datei a.txt: 3 von  7.12%");
-    EXPECT_EQ(fmt("%-4d|%04d|%+d|%x|%X|%o", {7, 7, 7, 255, 255, 8}), "7   |0007|+7|ff|FF|10");
-    EXPECT_EQ(fmt("%.15g V", {-0.065}), "-0.065 V");
-    EXPECT_EQ(fmt("%c%c", {'o', 'k'}), "ok");
-    EXPECT_EQ(fmt("[%.3s][%6s]", {"abcdef", "ab"}), "[abc][    ab]");
+    EXPECT_EQ(fmt("%-4d|%04d|%+d|%x|%X|%o|%c", {7, 7, 7, 255, 255, 8, 'k'}), "7   |0007|+7|ff|FF|10|k");
+    EXPECT_EQ(fmt("[%.3s][%6s] %.15g", {"abcdef", "ab", -0.065}), "[abc][    ab] -0.065");
     EXPECT_EQ(fmt("ohne Umwandlung", {1, "x"}), "ohne Umwandlung");   // spare arguments are harmless
     EXPECT_EQ(fmt("%s", {static_cast<const char*>(nullptr)}), "(null)");
     EXPECT_EQ(fmt("%*d|%-*d|%.*f", {4, 1, 3, 2, 1, 2.25}), "   1|2  |2.2");
@@ -37,26 +35,18 @@ TEST(TextFormat, GanzzahlenBehaltenIhreBreite)
     EXPECT_EQ(fmt("%d", {LLONG_MAX}), "9223372036854775807");      // never cut to 32 bits
     EXPECT_EQ(fmt("%lu", {static_cast<unsigned long long>(ULLONG_MAX)}), "18446744073709551615");
     EXPECT_EQ(fmt("%hd %hhu", {70000, 300}), "4464 44");
-    EXPECT_EQ(fmt("%d", {true}), "1");
 }
 
 TEST(TextFormat, UnpassendeUmwandlungenWerdenNieAusgefuehrt)
 {
-    EXPECT_EQ(fmt("%s", {42}), "<passt nicht>");          // a number where a text belongs
-    EXPECT_EQ(fmt("%d", {"text"}), "<passt nicht>");
-    EXPECT_EQ(fmt("%f", {3}), "<passt nicht>");
-    EXPECT_EQ(fmt("%d", {2.5}), "<passt nicht>");
-    EXPECT_EQ(fmt("%s und %s", {"eins"}), "<passt nicht>");    // one argument too few
-    EXPECT_EQ(fmt("%n", {0}), "<passt nicht>");
-    EXPECT_EQ(fmt("%1$s", {"a"}), "<passt nicht>");
-    EXPECT_EQ(fmt("%Lf", {1.0}), "<passt nicht>");
-    EXPECT_EQ(fmt("%ls", {"a"}), "<passt nicht>");
-    EXPECT_EQ(fmt("%99999d", {1}), "<passt nicht>");
-    EXPECT_EQ(fmt("%.*f", {5000, 1.0}), "<passt nicht>");
-    EXPECT_EQ(fmt("%*d", {"breit", 1}), "<passt nicht>");
-    EXPECT_EQ(fmt("100%", {}), "<passt nicht>");
-    EXPECT_EQ(fmt("%y", {1}), "<passt nicht>");
-    EXPECT_EQ(fmt("%p", {"text"}), "<passt nicht>");
+    const std::pair<const char*, std::vector<FormatArgument>> faelle[] = {
+        {"%s", {42}}, {"%d", {"text"}}, {"%f", {3}}, {"%d", {2.5}}, {"%p", {"text"}},   // the wrong kind
+        {"%s und %s", {"eins"}},                                                        // one too few
+        {"%n", {0}}, {"%1$s", {"a"}}, {"%Lf", {1.0}}, {"%ls", {"a"}}, {"%y", {1}}, {"100%", {}},
+        {"%99999d", {1}}, {"%.*f", {5000, 1.0}}, {"%*d", {"breit", 1}},
+    };
+    for (const auto& [text, argumente] : faelle)
+        EXPECT_EQ(fmt(text, argumente), "<passt nicht>") << text;
 }
 
 TEST(TextFormat, ErsatzTextUndSonstDerRoheText)
@@ -71,7 +61,5 @@ TEST(TextFormat, ErsatzTextUndSonstDerRoheText)
 TEST(TextFormat, UmwandlungenNachArt)
 {
     EXPECT_EQ(umwandlungen("%d %i %u %x %c|%e %.15g %f|%s %-20s|%p|%%"), "dddddfffssp");
-    EXPECT_EQ(umwandlungen("%*.*f %ld %hhd"), "**fdd");
-    EXPECT_EQ(umwandlungen("%n %y"), "??");
-    EXPECT_EQ(umwandlungen("kein Prozent"), "");
+    EXPECT_EQ(umwandlungen("%*.*f %ld %hhd %n %y"), "**fdd??");
 }

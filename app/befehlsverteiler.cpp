@@ -1,0 +1,232 @@
+// app/befehlsverteiler.cpp - the main window's command dispatcher
+//
+// One table says which commands have code. Their menu items are enabled, all others
+// grey; a command without code that still arrives (a key, another window) does nothing.
+#include "app/anschluesse.h"
+#include "app/beenden.h"
+#include "app/hauptfenster.h"
+#include "app/protokoll.h"
+#include "app/sprache.h"
+#include "dialogs/eingabe.h"
+#include "dialogs/rahmen.h"
+#include "platform/box.h"
+#include "platform/fenster.h"
+#include "texts/texte.h"
+#include <cstdlib>
+
+using namespace plattform;
+
+namespace {
+
+constexpr const char* textLaufGesperrt = "simulation is locked to prevent loss of loaded data";
+constexpr const char* textWaehrendLauf =
+    "Das ist w\xE4hrend einer laufenden Simulation nicht m\xF6glich.";
+constexpr const char* frageSkriptAbbrechen = "Skriptbearbeitung abbrechen?";
+
+// ---- the handlers ---------------------------------------------------------------------
+
+void simulationStartenBefehl(Fenster, int)
+{
+    if (laufAktiv())
+        return;                          // one run at a time
+    if (programmStatus & programmBit::LaufGesperrt) {
+        hinweisBox(textLaufGesperrt);
+        return;
+    }
+    if (!anschluss::simulationStarten) {
+        nochNichtVerfuegbar();
+        return;
+    }
+    anschluss::simulationStarten();
+}
+
+void simulationAbbrechenBefehl(Fenster, int)
+{
+    if (skriptStatus & skriptBit::Laeuft) {
+        if (sysInfoBox(frageSkriptAbbrechen, knoepfe::JaNein) != antwort::Ja)
+            return;
+        skriptStatus |= skriptBit::Abbrechen;
+        skriptStatus &= ~skriptBit::InteraktiveAusfuehrung;
+        fensterZerstoeren(fensterhandles.interaktivFenster);
+        fensterhandles.interaktivFenster = nullptr;
+    }
+    laufZustand.abbrechen = 1;
+}
+
+void programmBeendenBefehl(Fenster, int) { hauptfensterSchliessen(); }
+
+void dateiOeffnenBefehl(Fenster, int)
+{
+    if (anschluss::dateiOeffnen)
+        anschluss::dateiOeffnen();
+    else if (!dateipfade.startDatei.empty())
+        nochNichtVerfuegbar();           // the file named on the command line cannot be opened yet
+}
+
+void programmBitUmschalten(uint32_t bits)
+{
+    if (programmStatus & bits)
+        programmStatus &= ~bits;
+    else
+        programmStatus |= bits;
+}
+
+void schalterBefehl(Fenster, int befehl)
+{
+    switch (befehl) {
+    case befehlErgebnisExportieren: programmBitUmschalten(programmBit::WerteExportieren); break;
+    case befehlHauptfensterMinimieren: programmBitUmschalten(programmBit::NachLaufMinimieren); break;
+    case befehlSpikesZaehlen: programmBitUmschalten(programmBit::SpikesZaehlen); break;
+    case befehlSomapotentialSpeichern:
+        // writing and reading the soma-potential file go together
+        if (programmStatus & programmBit::SomaDateiSchreiben)
+            programmStatus &= ~(programmBit::SomaDateiSchreiben | programmBit::SomaDateiLesen);
+        else
+            programmStatus |= programmBit::SomaDateiSchreiben | programmBit::SomaDateiLesen;
+        break;
+    case befehlApsAufzeichnen: spikeAufzeichnung.aufzeichnen = !spikeAufzeichnung.aufzeichnen; break;
+    case befehlDialogeKomplett: dialogEinstellungen.dialogeKomplett = !dialogEinstellungen.dialogeKomplett; break;
+    }
+}
+
+void anzeigedauerBefehl(Fenster, int befehl)
+{
+    letzterDialog = befehl;
+    eingabeParameter.titel = "Anzeigedauer der Info-Box";
+    eingabeParameter.text1 = "Wie lange soll die Info-Box stehen bleiben?";
+    eingabeParameter.text2.clear();
+    eingabeParameter.eingabeBeschriftung = "Millisekunden:";
+    eingabeParameter.eingabeText = std::to_string(anzeigeboxParameter.anzeigedauer);
+    eingabeParameter.flags = 0;
+    if (eingabeDialogOeffnen() != 1)
+        return;
+    const int ms = std::atoi(eingabeParameter.eingabeText.c_str());
+    anzeigeboxParameter.anzeigedauer = ms < 0 ? 0 : ms;
+}
+
+void protokollBefehl(Fenster, int befehl)
+{
+    if (befehl == befehlTextfensterAnzeigen)
+        protokollAnzeigen(!protokoll.sichtbar);
+    else
+        protokollEinbetten(!protokoll.eingebettet);
+}
+
+void spracheBefehl(Fenster, int befehl)
+{
+    spracheWechseln(befehl == befehlSpracheEnglisch ? spracheEnglisch : spracheDeutsch);
+}
+
+bool immer() { return true; }
+bool laufStartDa() { return anschluss::simulationStarten != nullptr; }
+bool oeffnenDa() { return anschluss::dateiOeffnen != nullptr; }
+
+struct BefehlsEintrag {
+    int befehl;
+    void (*behandeln)(Fenster f, int befehl);
+    bool (*verfuegbar)();
+};
+
+const BefehlsEintrag befehlsTabelle[] = {
+    {befehlSimulationStarten, simulationStartenBefehl, laufStartDa},
+    {befehlSimulationAbbrechen, simulationAbbrechenBefehl, immer},
+    {befehlProgrammBeenden, programmBeendenBefehl, immer},
+    {befehlDateiOeffnen, dateiOeffnenBefehl, oeffnenDa},
+    {befehlErgebnisExportieren, schalterBefehl, immer},
+    {befehlSomapotentialSpeichern, schalterBefehl, immer},
+    {befehlHauptfensterMinimieren, schalterBefehl, immer},
+    {befehlSpikesZaehlen, schalterBefehl, immer},
+    {befehlApsAufzeichnen, schalterBefehl, immer},
+    {befehlDialogeKomplett, schalterBefehl, immer},
+    {befehlAnzeigedauerInfobox, anzeigedauerBefehl, immer},
+    {befehlTextfensterAnzeigen, protokollBefehl, immer},
+    {befehlTextfensterEinblenden, protokollBefehl, immer},
+    {befehlSpracheDeutsch, spracheBefehl, immer},
+    {befehlSpracheEnglisch, spracheBefehl, immer},
+};
+
+const BefehlsEintrag* eintrag(int befehl)
+{
+    for (const BefehlsEintrag& e : befehlsTabelle)
+        if (e.befehl == befehl)
+            return &e;
+    return nullptr;
+}
+
+bool zwischen(int befehl, int von, int bis) { return befehl >= von && befehl <= bis; }
+
+// Commands that change or free the network, or start runs of their own: inside a run's
+// pump they would pull records away from under the running engine.
+bool aendertNetz(int befehl)
+{
+    switch (befehl) {
+    case befehlDateiOeffnen: case befehlDateiSchliessen: case befehlDefinitionImportieren:
+    case befehlMembranpotentialImport: case befehlEinstellungenLaden:
+    case befehlNeuronNeu: case befehlNeuroneKopieren: case befehlNeuroneLoeschen:
+    case befehlSynapseNeu: case befehlSynapseNeuKontext: case befehlSynapsentypen:
+    case befehlKeinDendrit: case befehlDendritEinSegment: case befehlDendritDreiSegmente:
+    case befehlDendritNSegmente: case befehlSimulationseinstellungen: case befehlStromreizeZuruecksetzen:
+    case befehlDarzustellendeKurven:
+    case befehlPermutationsmodusEinschalten: case befehlPmtModusBeenden:
+    case befehlPmtStarten: case befehlPmtErneutStarten: case befehlPmtPartiell: case befehlPmtFreieReihenfolge:
+    case befehlSkriptLaden: case befehlSkriptSchliessen: case befehlSkriptStarten:
+    case befehlSkriptNeuLadenUndStarten: case befehlSkriptInteraktiv: case befehlSkriptTesten:
+    case befehlAuswertemodus: case befehlServerStarten:
+        return true;
+    }
+    return zwischen(befehl, befehlSynapseLoeschenErste, befehlSynapseLoeschenLetzte) ||
+           zwischen(befehl, befehlGruppeAufloesenErste, befehlGruppeAufloesenLetzte);
+}
+
+} // namespace
+
+void nochNichtVerfuegbar()
+{
+    hinweisBox("Diese Funktion ist noch nicht verf\xFCgbar.");
+}
+
+namespace anschluss {
+void (*simulationStarten)() = nullptr;
+void (*einstellungenLaden)() = nullptr;
+void (*dateiOeffnen)() = nullptr;
+void (*netzSpeichernAnbieten)() = nullptr;
+void (*kurvenMarkierungBeenden)() = nullptr;
+bool (*druckerSucheBeenden)() = nullptr;
+} // namespace anschluss
+
+bool befehlVerfuegbar(int befehl)
+{
+    const BefehlsEintrag* e = eintrag(befehl);
+    return e && e->verfuegbar();
+}
+
+int befehlHaken(int befehl)
+{
+    switch (befehl) {
+    case befehlErgebnisExportieren: return (programmStatus & programmBit::WerteExportieren) ? 1 : 0;
+    case befehlSomapotentialSpeichern: return (programmStatus & programmBit::SomaDateiSchreiben) ? 1 : 0;
+    case befehlHauptfensterMinimieren: return (programmStatus & programmBit::NachLaufMinimieren) ? 1 : 0;
+    case befehlSpikesZaehlen: return (programmStatus & programmBit::SpikesZaehlen) ? 1 : 0;
+    case befehlApsAufzeichnen: return spikeAufzeichnung.aufzeichnen ? 1 : 0;
+    case befehlDialogeKomplett: return dialogEinstellungen.dialogeKomplett ? 1 : 0;
+    case befehlTextfensterAnzeigen: return protokoll.sichtbar ? 1 : 0;
+    case befehlTextfensterEinblenden: return protokoll.eingebettet ? 1 : 0;
+    case befehlSpracheDeutsch: return sprache != spracheEnglisch ? 1 : 0;
+    case befehlSpracheEnglisch: return sprache == spracheEnglisch ? 1 : 0;
+    }
+    return -1;
+}
+
+void hauptfensterBefehl(Fenster f, int befehl)
+{
+    if (programmEndet())
+        return;
+    if (laufAktiv() && aendertNetz(befehl)) {
+        hinweisBox(textWaehrendLauf);
+        return;
+    }
+    // verfuegbar only greys the menu item: F2, "OK - F2" and the start-up reach the
+    // handlers anyway, and those refuse with a notice what is not there yet
+    if (const BefehlsEintrag* e = eintrag(befehl))
+        e->behandeln(f, befehl);
+}

@@ -1,0 +1,25 @@
+// app/protokoll.h - the protocol text window: inside the main window or a window of its own
+#pragma once
+#include "platform/fenster.h"
+#include <cstdint>
+
+constexpr const char* protokollKlasse = "Velnor Protokoll";
+constexpr int protokollTextId = 2;
+
+intptr_t protokollFensterProc(plattform::Fenster f, uint32_t nachricht, uintptr_t w, intptr_t l);
+
+// start-up: makes the text box where protokoll says, with the saved text in it
+void protokollFensterErzeugen();
+// the main window's layout: an embedded box lies above the status bar, at least
+// protokollMindesthoehe high
+void protokollEinbettungAnordnen(plattform::Fenster haupt);
+void protokollAnzeigen(int an);
+// moves the text box between the main window and its own window, keeping the text
+void protokollEinbetten(int an);
+// the font of protokoll.schrift for the box
+void protokollSchriftSetzen();
+
+// appends a text; null clears the protocol
+void protokollSchreiben(const char* text);
+// 0 for a null window; else the box's text becomes the saved text and 1 is returned
+int protokollTextSichern(plattform::Fenster edit);

@@ -1,0 +1,80 @@
+// app/tastatur.cpp - the main window's shortcuts, made by hand (there is no accelerator table)
+#include "app/hauptfenster.h"
+#include "platform/steuerelemente.h"
+
+using namespace plattform;
+
+namespace {
+
+bool umschalt()
+{
+    return plattform::tasteGedrueckt(tastenStatus::LinksUmschalt) ||
+           plattform::tasteGedrueckt(tastenStatus::RechtsUmschalt);
+}
+
+bool strg()
+{
+    return plattform::tasteGedrueckt(tastenStatus::LinksStrg) ||
+           plattform::tasteGedrueckt(tastenStatus::RechtsStrg);
+}
+
+void befehlSenden(Fenster f, int befehl)
+{
+    senden(f, nachricht::Befehl, machWParam(befehl, 0));
+}
+
+// F12 and Ctrl+F5 open the last dialog again. The context items of the synapses under
+// the cursor number a list that lived only as long as their popup: replaying one later
+// would pick whatever synapse now has that place, or one that is gone.
+void letztenDialogOeffnen(Fenster f)
+{
+    if (letzterDialog <= 0)
+        return;
+    if (letzterDialog >= befehlSynapseBearbeitenErste && letzterDialog <= befehlSynapseLoeschenLetzte)
+        return;
+    befehlSenden(f, letzterDialog);
+}
+
+} // namespace
+
+bool tasteGedrueckt(Fenster f, int taste, bool alt)
+{
+    switch (taste) {
+    case taste::F2:
+        if (alt)
+            befehlSenden(f, befehlSkriptInteraktiv);
+        else if (strg())
+            befehlSenden(f, befehlSkriptNeuLadenUndStarten);
+        else if (umschalt())
+            befehlSenden(f, befehlSkriptStarten);
+        else
+            befehlSenden(f, befehlSimulationStarten);
+        return true;
+    case taste::F9:
+        if (alt || strg() || umschalt())
+            return false;
+        befehlSenden(f, befehlSynapseAendern);
+        return true;
+    case taste::F12:
+        letztenDialogOeffnen(f);
+        return true;
+    case taste::F5:
+        if (!strg())
+            return false;
+        letztenDialogOeffnen(f);
+        return true;
+    }
+    return false;
+}
+
+void escTasteBearbeiten(Fenster f, int zeichen)
+{
+    if (zeichen != 27)
+        return;
+    // during a script Esc asks whether to cancel the whole script (40040), once
+    if ((skriptStatus & skriptBit::Laeuft) && !(skriptStatus & skriptBit::Abbrechen)) {
+        befehlSenden(f, befehlSimulationAbbrechen);
+        return;
+    }
+    laufZustand.abbrechen = 1;
+}

@@ -1,0 +1,129 @@
+// tests/app/app_hilfe.h - a program directory of our own and a fresh program state per test
+#pragma once
+#include "app/anschluesse.h"
+#include "app/beenden.h"
+#include "app/hauptfenster.h"
+#include "app/start.h"
+#include "app/status.h"
+#include "dialogs/eingabe.h"
+#include "dialogs/rahmen.h"
+#include "platform/test/testplattform.h"
+#include "texts/texte.h"
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace apphilfe {
+
+// resources/parameter of the source tree (VELNOR_TEST_DATEN is its tests/data)
+inline std::string ausgelieferteTexte()
+{
+    std::string pfad = VELNOR_TEST_DATEN;
+    pfad.resize(pfad.size() - std::string_view("tests/data").size());
+    return pfad + "resources/parameter/";
+}
+
+inline void schreiben(const std::string& pfad, const std::string& inhalt)
+{
+    std::ofstream(pfad, std::ios::binary) << inhalt;
+}
+
+inline std::string lesen(const std::string& pfad)
+{
+    std::ifstream f(pfad, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+// A program directory: "parameter" with the shipped language files (or without the
+// message files) and default.cfg when cfg is not empty.
+inline std::string programmOrdner(const std::string& cfg = "", bool mitMeldungen = true)
+{
+    std::string vorlage = std::filesystem::temp_directory_path().string() + "/velnor-app-XXXXXX";
+    if (!mkdtemp(vorlage.data()))
+        ADD_FAILURE() << "no temporary folder";
+    const std::string ordner = vorlage + "/";
+    std::filesystem::create_directory(ordner + "parameter");
+    for (const auto& e : std::filesystem::directory_iterator(ausgelieferteTexte())) {
+        const std::string name = e.path().filename().string();
+        if (mitMeldungen || !name.starts_with("meldung"))
+            std::filesystem::copy_file(e.path(), ordner + "parameter/" + name);
+    }
+    if (!cfg.empty())
+        schreiben(ordner + "default.cfg", cfg);
+    return ordner;
+}
+
+// the shutdown's steps as the program has them, taken before any test puts probes in
+inline const std::vector<void (*)()>& beendenOriginal()
+{
+    static const std::vector<void (*)()> original = [] {
+        std::vector<void (*)()> v;
+        for (const BeendenSchritt& s : beendenSchritte())
+            v.push_back(s.ausfuehren);
+        return v;
+    }();
+    return original;
+}
+
+// every record of the frame back to the state of a program that has not started
+inline void programmZuruecksetzen()
+{
+    plattform::test::zuruecksetzen();
+    startZuruecksetzen();
+    for (FontDaten* s : {&standardSchrift, &protokoll.schrift, &restzeit.schrift})
+        plattform::loeschen(s->schrift);
+    standardSchrift = {};
+    programmStatus = programmBit::DiagrammeOeffnen | programmBit::StartUnfertig;
+    statusWoerterSetzen();
+    fensterhandles = {};
+    statusTexte = {};
+    dateipfade = {};
+    protokoll = {};
+    restzeit = {};
+    laufZustand = {};
+    spikeAufzeichnung = {};
+    markierteNeurone = {};
+    markiertFeldSetzen = nullptr;
+    letzterDialog = 0;
+    anzeigeboxParameter = {};
+    eingabeParameter = {};
+    dialogEinstellungen = {};
+    anschluss::simulationStarten = nullptr;
+    anschluss::einstellungenLaden = nullptr;
+    anschluss::dateiOeffnen = nullptr;
+    anschluss::netzSpeichernAnbieten = nullptr;
+    anschluss::kurvenMarkierungBeenden = nullptr;
+    anschluss::druckerSucheBeenden = nullptr;
+    const auto& original = beendenOriginal();
+    for (size_t i = 0; i < original.size(); ++i)
+        beendenSchritte()[i].ausfuehren = original[i];
+}
+
+class AppFall : public ::testing::Test {
+protected:
+    std::string ordner;
+
+    void SetUp() override { programmZuruecksetzen(); }
+    void TearDown() override
+    {
+        programmZuruecksetzen();
+        parameterOrdner.pfad = ausgelieferteTexte();
+        sprachTexteLaden(spracheDeutsch);
+        if (!ordner.empty())
+            std::filesystem::remove_all(ordner);
+    }
+
+    // the whole start up to the message loop, in a directory of our own
+    bool starten(const std::string& cfg = "", const std::string& argument = "")
+    {
+        ordner = programmOrdner(cfg);
+        return programmStarten(argument, ordner);
+    }
+    plattform::Fenster haupt() const { return fensterhandles.hauptfenster; }
+    void befehl(int id) { plattform::senden(haupt(), plattform::nachricht::Befehl, plattform::machWParam(id, 0)); }
+};
+
+} // namespace apphilfe

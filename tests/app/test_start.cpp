@@ -1,0 +1,158 @@
+// tests/app/test_start.cpp - the start: order, texts before windows, classes, menus, the splash
+#include "app_hilfe.h"
+#include "app/protokoll.h"
+#include "platform/box.h"
+#include "platform/menue.h"
+#include "platform/system.h"
+#include "resources/vorlagen.h"
+
+using namespace plattform;
+using namespace apphilfe;
+namespace pt = plattform::test;
+
+namespace {
+
+using Start = AppFall;
+
+// what a probe in the settings slot saw of the start so far
+struct Gesehen {
+    bool gerufen = false;
+    uint32_t programm = 0, anzeige = 0;
+    Rechteck restzeit;
+    int anzeigedauer = 0;
+    size_t dialoge = 99;
+    bool protokoll = true;
+};
+Gesehen gesehen;
+
+} // namespace
+
+TEST_F(Start, OhneMeldungstexteEndetDasProgrammVorJedemFenster)
+{
+    ordner = programmOrdner("", false);
+    pt::boxAntworten({antwort::Ok});
+    EXPECT_FALSE(programmStarten("", ordner));
+    ASSERT_EQ(pt::boxLog().size(), 1u);
+    EXPECT_EQ(pt::boxLog()[0].titel, "Hinweis");
+    EXPECT_NE(pt::boxLog()[0].text.find("meldung texte de.txt"), std::string::npos);
+    EXPECT_EQ(fensterhandles.hauptfenster, nullptr);
+    EXPECT_TRUE(pt::nachrichtenLog().empty());   // no window ever got a message
+}
+
+TEST_F(Start, InitialisierungLaeuftInDerReihenfolgeDesAblaufs)
+{
+    gesehen = {};
+    // the settings file comes after the start values and before the splash and the protocol
+    anschluss::einstellungenLaden = [] {
+        gesehen = {true, programmStatus, anzeigeStatus, restzeit.rechteck, anzeigeboxParameter.anzeigedauer,
+                   pt::dialogLog().size(), fensterhandles.protokollfenster != nullptr};
+    };
+    ASSERT_TRUE(starten());
+    ASSERT_TRUE(gesehen.gerufen);
+    EXPECT_EQ(gesehen.programm, programmBit::DiagrammeOeffnen | programmBit::StartUnfertig);
+    EXPECT_EQ(gesehen.anzeige, anzeigeBit::SynapsenBeimVerschieben);
+    EXPECT_EQ(gesehen.restzeit.links, 200);
+    EXPECT_EQ(gesehen.restzeit.unten, 300);
+    EXPECT_EQ(gesehen.anzeigedauer, 2000);
+    EXPECT_EQ(gesehen.dialoge, 0u);
+    EXPECT_FALSE(gesehen.protokoll);
+
+    // the splash came once, with version 6.2, and timer 3 closed it after one second
+    ASSERT_EQ(pt::dialogLog().size(), 1u);
+    EXPECT_EQ(pt::dialogLog()[0].vorlage, vorlageStartbild.nummer);
+    EXPECT_TRUE(pt::dialogLog()[0].beendet);
+    EXPECT_FLOAT_EQ(anzeigeboxParameter.programmVersion, 6.2f);
+    EXPECT_EQ(anzeigeboxParameter.fenster, nullptr);
+    EXPECT_DOUBLE_EQ(uhrSekunden(), 1.0);
+    EXPECT_EQ(pt::zeitgeberPeriode(haupt(), zeitgeber::Startbild), -1.0);
+
+    // afterwards: protocol window, cursors, work area, the start mark gone, no board
+    EXPECT_TRUE(istFenster(fensterhandles.protokollfenster));
+    EXPECT_NE(cursorMessenZeit, nullptr);
+    EXPECT_EQ(arbeitsbereichKanten.rechts, 1920);
+    EXPECT_EQ(arbeitsbereichKanten.unten, 1050);
+    EXPECT_EQ(programmStatus, programmBit::DiagrammeOeffnen);
+    EXPECT_FALSE(daqFunktionen.vorhanden());
+    EXPECT_TRUE(istSichtbar(haupt()));
+    EXPECT_EQ(pt::wartendeNachrichten(), 0u);   // no file to open: no open command
+}
+
+TEST_F(Start, DieNeunFensterklassenTragenDieNamenDerMeldungstexte)
+{
+    ASSERT_TRUE(starten());
+    for (int nummer : {12, 13, 14, 15, 16, 17}) {
+        EXPECT_FALSE(klasseRegistrieren({meldungsTexte[nummer], standardFensterProc})) << nummer;
+        Fenster f = fensterErzeugen(meldungsTexte[nummer], "", stil::Hauptfenster, 0, 0, 100, 100);
+        EXPECT_NE(f, nullptr) << nummer;
+        fensterZerstoeren(f);
+    }
+    for (const char* name : {hauptfensterKlasse, protokollKlasse, "Vidiz Testfenster"})
+        EXPECT_FALSE(klasseRegistrieren({name, standardFensterProc})) << name;
+}
+
+TEST_F(Start, HauptfensterMitStatusleisteUndGrauenPunktenOhneCode)
+{
+    ASSERT_TRUE(starten());
+    const pt::StatusleisteZustand* leiste = pt::statusleisteZustand(fensterhandles.statusleiste);
+    ASSERT_NE(leiste, nullptr);
+    ASSERT_EQ(leiste->kanten.size(), 5u);
+    EXPECT_EQ(leiste->kanten.back(), -1);
+
+    Menue m = fensterhandles.hauptmenue;
+    EXPECT_EQ(fensterMenue(haupt()), m);
+    EXPECT_EQ(postenText(m, 0, Nach::Position), "&Datei");
+    EXPECT_TRUE(istGrau(m, befehlNeuronNeu, Nach::Befehl));
+    EXPECT_TRUE(istGrau(m, befehlSimulationStarten, Nach::Befehl));   // no run start yet
+    EXPECT_FALSE(istGrau(m, befehlSimulationAbbrechen, Nach::Befehl));
+    EXPECT_FALSE(istGrau(m, befehlProgrammBeenden, Nach::Befehl));
+
+    // once the run start is there, opening the menu enables its item
+    static int laeufe = 0;
+    laeufe = 0;
+    anschluss::simulationStarten = [] { ++laeufe; };
+    ASSERT_TRUE(pt::menueBefehlWaehlen(haupt(), befehlSimulationStarten));
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(laeufe, 1);
+}
+
+TEST_F(Start, DateiDerBefehlszeileWirdZumSchlussGeoeffnet)
+{
+    static std::string geoeffnet;
+    geoeffnet.clear();
+    anschluss::dateiOeffnen = [] {
+        // the start is complete when the open command arrives
+        geoeffnet = (programmStatus & programmBit::StartUnfertig) ? "zu frueh" : dateipfade.startDatei;
+    };
+    ASSERT_TRUE(starten("", "\"/daten/mein netz.gui\""));
+    EXPECT_EQ(dateipfade.startModus, 1);
+    EXPECT_EQ(pt::wartendeNachrichten(), 1u);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(geoeffnet, "/daten/mein netz.gui");
+}
+
+TEST_F(Start, DateiDerBefehlszeileOhneLeserGibtEinenHinweis)
+{
+    ASSERT_TRUE(starten("", "/daten/netz.gui"));
+    pt::boxAntworten({antwort::Ok});
+    nachrichtenVerarbeiten();
+    ASSERT_EQ(pt::boxLog().size(), 1u);
+    EXPECT_NE(pt::boxLog()[0].text.find("noch nicht verf"), std::string::npos);
+}
+
+TEST_F(Start, BeendenWaehrendDesStartsEndetIhnSofort)
+{
+    anschluss::einstellungenLaden = [] { programmBeenden(); };
+    EXPECT_FALSE(starten());
+    EXPECT_TRUE(pt::dialogLog().empty());               // no splash after the end
+    EXPECT_FALSE(istFenster(fensterhandles.hauptfenster));
+    EXPECT_EQ(fensterhandles.protokollfenster, nullptr);
+    EXPECT_EQ(nachrichtenSchleife(), 1);                 // the quit request waits
+}
+
+TEST_F(Start, ProgrammLaeuftBisZumBeendenBefehl)
+{
+    ASSERT_TRUE(starten());
+    posten(haupt(), nachricht::Befehl, machWParam(befehlProgrammBeenden, 0));
+    EXPECT_EQ(nachrichtenSchleife(), 0);
+    EXPECT_TRUE(programmEndet());
+}

@@ -1,0 +1,159 @@
+// tests/app/test_zeitgeber.cpp - the main window's timers and the remaining-time window
+#include "app_hilfe.h"
+#include "app/restzeit.h"
+#include "platform/box.h"
+#include "platform/menue.h"
+#include "platform/system.h"
+#include "resources/vorlagen.h"
+
+using namespace plattform;
+using namespace apphilfe;
+namespace pt = plattform::test;
+
+namespace {
+
+class Zeitgeber : public AppFall {
+protected:
+    void SetUp() override
+    {
+        AppFall::SetUp();
+        ASSERT_TRUE(starten());
+    }
+};
+using Restzeit = Zeitgeber;
+
+int gerufen = 0;
+
+} // namespace
+
+TEST_F(Zeitgeber, InfoboxSchliesstNachIhrerAnzeigedauer)
+{
+    anzeigeboxParameter.anzeigedauer = 2500;
+    const double start = uhrSekunden();
+    anzeigeboxOeffnen("Titel", "Text");
+    EXPECT_DOUBLE_EQ(uhrSekunden() - start, 2.5);
+    EXPECT_EQ(anzeigeboxParameter.fenster, nullptr);
+    EXPECT_TRUE(pt::dialogLog().back().beendet);
+    EXPECT_EQ(pt::zeitgeberPeriode(haupt(), zeitgeber::Infobox), -1.0);   // killed, fires once
+}
+
+TEST_F(Zeitgeber, DoppelklickMarkierungUndDruckerSucheEndenMitIhremZeitgeber)
+{
+    doppelklickAktiv = 1;
+    zeitgeberSetzen(haupt(), zeitgeber::Doppelklick, zeiteinstellungen.doppelklick);
+    pt::uhrVorstellen(zeiteinstellungen.doppelklick - 1);
+    EXPECT_EQ(doppelklickAktiv, 1);
+    pt::uhrVorstellen(1);
+    EXPECT_EQ(doppelklickAktiv, 0);
+
+    // timer 8 ends the highlight where the diagrams put it; without them it only stops
+    gerufen = 0;
+    zeitgeberSetzen(haupt(), zeitgeber::KurvenMarkierung, 1000);
+    pt::uhrVorstellen(1000);
+    anschluss::kurvenMarkierungBeenden = [] { ++gerufen; };
+    zeitgeberSetzen(haupt(), zeitgeber::KurvenMarkierung, 1000);
+    pt::uhrVorstellen(5000);
+    EXPECT_EQ(gerufen, 1);
+
+    // timer 11: a printer thread that cannot be ended is reported
+    anschluss::druckerSucheBeenden = [] { return false; };
+    pt::boxAntworten({antwort::Ok});
+    zeitgeberSetzen(haupt(), zeitgeber::DruckerSuche, 100);
+    pt::uhrVorstellen(1000);
+    ASSERT_EQ(pt::boxLog().size(), 1u);
+    EXPECT_EQ(pt::boxLog()[0].text, "fehler bei: killing enumPrinterThread");
+    for (uintptr_t id : {zeitgeber::Doppelklick, zeitgeber::KurvenMarkierung, zeitgeber::DruckerSuche})
+        EXPECT_EQ(pt::zeitgeberPeriode(haupt(), id), -1.0) << id;
+}
+
+TEST_F(Zeitgeber, EingeblendeterStatustextWeichtDenGespeicherten)
+{
+    statusTeilSetzen(2, "\tSimulation beendet");
+    statusEinblenden(2, "\tdrucken beendet");
+    EXPECT_EQ(statusText(fensterhandles.statusleiste, 2), "\tdrucken beendet");
+    pt::uhrVorstellen(statuszeilenAnzeigedauer);
+    EXPECT_EQ(statusText(fensterhandles.statusleiste, 2), "\tSimulation beendet");
+    EXPECT_EQ(statusTexte[2], "\tSimulation beendet");
+}
+
+TEST_F(Restzeit, ErscheintAmGespeichertenRechteckOhneZuWachsen)
+{
+    for (int lauf = 0; lauf < 3; ++lauf) {
+        Fenster f = restzeitFensterErzeugen("Restzeit-Anzeige", nullptr, 483);
+        ASSERT_NE(f, nullptr);
+        EXPECT_EQ(restzeit.fenster, f);
+        EXPECT_TRUE(istSichtbar(f));
+        EXPECT_EQ(titel(f), "Restzeit-Anzeige");
+        const Rechteck r = fensterRechteck(f);
+        EXPECT_EQ(r.links, 200);
+        EXPECT_EQ(r.oben, 200);
+        EXPECT_EQ(r.rechts, 400) << "run " << lauf;
+        EXPECT_EQ(r.unten, 300) << "run " << lauf;
+        fensterZerstoeren(f);
+        EXPECT_EQ(restzeit.fenster, nullptr);
+    }
+    // where the user left it, there it comes back
+    Fenster f = restzeitFensterErzeugen("Restzeit-Anzeige", nullptr, 483);
+    verschieben(f, 700, 40, 320, 140);
+    fensterZerstoeren(f);
+    f = restzeitFensterErzeugen("Restzeit-Anzeige", nullptr, 483);
+    const Rechteck r = fensterRechteck(f);
+    EXPECT_EQ(r.links, 700);
+    EXPECT_EQ(r.oben, 40);
+    EXPECT_EQ(r.breite(), 320);
+    EXPECT_EQ(r.hoehe(), 140);
+}
+
+TEST_F(Restzeit, ZeigtFortschrittOderDiePermutation)
+{
+    Fenster f = restzeitFensterErzeugen("Restzeit-Anzeige", nullptr, 483);
+    statusTeilSetzen(2, "\t40%  0 min  1.25 s");
+    ungueltigMachen(f);
+    neuZeichnen(f);
+    auto texte = [f] {
+        std::vector<std::string> t;
+        for (const pt::ZeichenAufruf& a : pt::letzteZeichnung(f))
+            if (a.art == pt::ZeichenArt::Text)
+                t.push_back(a.text);
+        return t;
+    };
+    EXPECT_EQ(texte(), (std::vector<std::string>{"0 %", "40%  0 min  1.25 s"}));
+    modusStatus |= modusBit::SerieLaeuft;
+    restzeit.permutationsNummer = 3;
+    restzeit.geplanteLaeufe = 10;
+    ungueltigMachen(f);
+    neuZeichnen(f);
+    EXPECT_EQ(texte(), (std::vector<std::string>{"Permutation 3 / 10"}));
+}
+
+TEST_F(Restzeit, Befehl235HaeltAnBisErErneutKommt)
+{
+    const MenueZeile zeilen[] = {{0, menueArt::Untermenue, 0, "Permutation"},
+                                 {1, menueArt::Posten, befehlPmtAnhaltenFortschritt, "anhalten"}};
+    Fenster f = restzeitFensterErzeugen("Permutations-Anzeige", menueLaden(zeilen), 127);
+    ASSERT_NE(f, nullptr);
+
+    // A probe window looks while the pause holds, then the user chooses 235 again.
+    static Fenster restzeitFenster;
+    static uint32_t gesehen;
+    static std::string text;
+    restzeitFenster = f;
+    gesehen = 0;
+    klasseRegistrieren({"Probe", [](Fenster p, uint32_t n, uintptr_t w, intptr_t l) -> intptr_t {
+                            if (n != nachricht::Benutzer)
+                                return standardFensterProc(p, n, w, l);
+                            gesehen = modusStatus;
+                            text = postenText(fensterMenue(restzeitFenster), befehlPmtAnhaltenFortschritt, Nach::Befehl);
+                            posten(restzeitFenster, nachricht::Befehl, machWParam(befehlPmtAnhaltenFortschritt, 0));
+                            return 0;
+                        }});
+    Fenster probe = fensterErzeugen("Probe", "", stil::Hauptfenster, 0, 0, 10, 10);
+    posten(probe, nachricht::Benutzer);
+    senden(f, nachricht::Befehl, machWParam(befehlPmtAnhaltenFortschritt, 0));
+
+    EXPECT_EQ(gesehen & modusBit::Pause, modusBit::Pause);      // it waited inside the command
+    EXPECT_EQ(text, "fortsetzen");
+    EXPECT_EQ(modusStatus & modusBit::Pause, 0u);
+    EXPECT_EQ(postenText(fensterMenue(f), befehlPmtAnhaltenFortschritt, Nach::Befehl), "anhalten");
+    EXPECT_EQ(programmStatus & programmBit::AbbruchAnforderung, 0u);   // the pause is no abort
+}
