@@ -20,28 +20,9 @@ bool existiert(const std::string& nativ)
     return ::lstat(nativ.c_str(), &st) == 0;
 }
 
-// Upper and lower case of Windows-1252 fold to one byte.
-unsigned char falten(unsigned char c)
-{
-    if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 32);
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 32);
-    switch (c) {
-    case 0x8A: return 0x9A;
-    case 0x8C: return 0x9C;
-    case 0x8E: return 0x9E;
-    case 0x9F: return 0xFF;
-    default: return c;
-    }
-}
-
 bool gleichOhneGross(const std::string& a, const std::string& b)
 {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (falten(static_cast<unsigned char>(a[i])) != falten(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
+    return cp1252Vergleichen(a, b) == 0;
 }
 
 // The entry of ordner (native) whose name equals name (UTF-8) ignoring case, or "".

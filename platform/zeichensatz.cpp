@@ -1,5 +1,6 @@
 // platform/zeichensatz.cpp - Windows-1252 <-> UTF-8
 #include "platform/zeichensatz.h"
+#include <algorithm>
 #include <cstdint>
 
 namespace plattform {
@@ -120,6 +121,31 @@ bool istGueltigesUtf8(std::string_view text)
             return false;
     }
     return true;
+}
+
+unsigned char cp1252Falten(unsigned char c)
+{
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+        return static_cast<unsigned char>(c + 32);
+    switch (c) {
+    case 0x8A: return 0x9A;
+    case 0x8C: return 0x9C;
+    case 0x8E: return 0x9E;
+    case 0x9F: return 0xFF;
+    default: return c;
+    }
+}
+
+int cp1252Vergleichen(std::string_view a, std::string_view b)
+{
+    const size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; ++i) {
+        const int x = cp1252Falten(static_cast<unsigned char>(a[i]));
+        const int y = cp1252Falten(static_cast<unsigned char>(b[i]));
+        if (x != y)
+            return x - y;
+    }
+    return a.size() < b.size() ? -1 : (a.size() > b.size() ? 1 : 0);
 }
 
 std::string zeilenendenLf(std::string_view text)

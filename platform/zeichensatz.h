@@ -15,6 +15,11 @@ bool nachCp1252(std::string_view utf8, std::string& ziel);
 std::string nachCp1252(std::string_view utf8);     // unknown characters become '?'
 
 bool istGueltigesUtf8(std::string_view text);
+
+// Upper and lower case of Windows-1252 folded to one byte, and texts compared that way
+// (<0, 0, >0), as file names and sorted lists compare.
+unsigned char cp1252Falten(unsigned char c);
+int cp1252Vergleichen(std::string_view a, std::string_view b);
 // "\r\n" and a lone "\r" become "\n" (how the text box holds its lines)
 std::string zeilenendenLf(std::string_view text);
 // A loaded file that is valid UTF-8 as a whole and holds non-ASCII bytes was not written

@@ -37,32 +37,6 @@ std::string mitCrLf(const QString& s)
     return qt::text(t.replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
 }
 
-// Upper and lower case of Windows-1252 fold to one byte (as paths compare).
-unsigned char falten(unsigned char c)
-{
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
-        return static_cast<unsigned char>(c + 32);
-    switch (c) {
-    case 0x8A: return 0x9A;
-    case 0x8C: return 0x9C;
-    case 0x8E: return 0x9E;
-    case 0x9F: return 0xFF;
-    default: return c;
-    }
-}
-
-// <0, 0, >0 as a before, equal to or after b, ignoring case
-int vergleichen(const std::string& a, const std::string& b)
-{
-    const size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        const int x = falten(static_cast<unsigned char>(a[i])), y = falten(static_cast<unsigned char>(b[i]));
-        if (x != y)
-            return x - y;
-    }
-    return a.size() < b.size() ? -1 : a.size() > b.size() ? 1 : 0;
-}
-
 // A list box or a combo's list, one interface for both. QComboBox selects the first item
 // that comes into an empty list and moves its selection when the chosen item goes; the
 // program expects neither, so the selection (and a combo's typed text) is put back.
@@ -110,7 +84,7 @@ public:
         if (!sortiert)
             return anzahl();
         int i = 0;
-        while (i < anzahl() && vergleichen(text(i), t) <= 0)
+        while (i < anzahl() && cp1252Vergleichen(text(i), t) <= 0)
             ++i;
         return i;
     }
@@ -384,7 +358,7 @@ int listeSuchen(Fenster dlg, int id, const std::string& text)
 {
     Liste l(qt::steuerelementVon(dlg, id));
     for (int i = 0; i < l.anzahl(); ++i)
-        if (vergleichen(l.text(i), text) == 0)
+        if (cp1252Vergleichen(l.text(i), text) == 0)
             return i;
     return -1;
 }

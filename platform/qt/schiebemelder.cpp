@@ -40,22 +40,27 @@ void Schiebemelder::positionSetzen(int p)
 
 int Schiebemelder::position() const { return selbstBewegend ? schieber->value() : programmPosition; }
 
+int scrollCodeVonAktion(int aktion)
+{
+    switch (aktion) {
+    case QAbstractSlider::SliderSingleStepAdd: return scroll::ZeileRunter;
+    case QAbstractSlider::SliderSingleStepSub: return scroll::ZeileHoch;
+    case QAbstractSlider::SliderPageStepAdd: return scroll::SeiteRunter;
+    case QAbstractSlider::SliderPageStepSub: return scroll::SeiteHoch;
+    case QAbstractSlider::SliderToMinimum: return scroll::Anfang;
+    case QAbstractSlider::SliderToMaximum: return scroll::Ende;
+    default: return -1;
+    }
+}
+
 void Schiebemelder::handeln(int aktion)
 {
-    int code = -1;
-    switch (aktion) {
-    case QAbstractSlider::SliderSingleStepAdd: code = scroll::ZeileRunter; break;
-    case QAbstractSlider::SliderSingleStepSub: code = scroll::ZeileHoch; break;
-    case QAbstractSlider::SliderPageStepAdd: code = scroll::SeiteRunter; break;
-    case QAbstractSlider::SliderPageStepSub: code = scroll::SeiteHoch; break;
-    case QAbstractSlider::SliderToMinimum: code = scroll::Anfang; break;
-    case QAbstractSlider::SliderToMaximum: code = scroll::Ende; break;
-    case QAbstractSlider::SliderMove:
+    int code = scrollCodeVonAktion(aktion);
+    if (aktion == QAbstractSlider::SliderMove) {
         if (schieber->isSliderDown())
             code = scroll::DaumenZiehen;
         else   // the wheel: a line in its direction
             code = schieber->sliderPosition() < position() ? scroll::ZeileHoch : scroll::ZeileRunter;
-        break;
     }
     if (code < 0)
         return;

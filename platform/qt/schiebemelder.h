@@ -12,6 +12,9 @@
 
 namespace plattform::qt {
 
+// the scroll code of a line, page or end action of a slider; -1 for a move (drag or wheel)
+int scrollCodeVonAktion(int aktion);
+
 class Schiebemelder : public QObject {
 public:
     using Meldung = std::function<void(int code, int position)>;

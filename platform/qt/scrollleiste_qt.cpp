@@ -5,6 +5,7 @@
 // that changes. The bar never moves itself for line and page clicks: it reports them and
 // the program sets the new position. Only the thumb follows the mouse while it is dragged,
 // and goes back to the program's position when it is let go.
+#include "platform/qt/schiebemelder.h"
 #include "platform/qt/qtfenster.h"
 #include "platform/steuerelemente.h"
 #include <QEvent>
@@ -36,22 +37,14 @@ void handeln(QScrollBar* l, bool vertikal, int aktion)
     if (!f)
         return;
     FensterScroll& s = f->scroll[vertikal ? 1 : 0];
-    int code = -1;
-    switch (aktion) {
-    case QAbstractSlider::SliderSingleStepAdd: code = scroll::ZeileRunter; break;
-    case QAbstractSlider::SliderSingleStepSub: code = scroll::ZeileHoch; break;
-    case QAbstractSlider::SliderPageStepAdd: code = scroll::SeiteRunter; break;
-    case QAbstractSlider::SliderPageStepSub: code = scroll::SeiteHoch; break;
-    case QAbstractSlider::SliderToMinimum: code = scroll::Anfang; break;
-    case QAbstractSlider::SliderToMaximum: code = scroll::Ende; break;
-    case QAbstractSlider::SliderMove:
+    int code = qt::scrollCodeVonAktion(aktion);
+    if (aktion == QAbstractSlider::SliderMove) {
         if (l->isSliderDown()) {
             senden(f, meldung(vertikal), machWParam(scroll::DaumenZiehen, l->sliderPosition()), 0);
             return;
         }
         // the wheel: a line in its direction
         code = l->sliderPosition() < s.position ? scroll::ZeileHoch : scroll::ZeileRunter;
-        break;
     }
     if (code < 0)
         return;

@@ -1,5 +1,6 @@
 // platform/test/dialog_elemente.cpp - the program's calls on dialog controls. Unknown ids
 // and calls that do not fit the kind of control are ignored; nothing here notifies.
+#include "platform/zeichensatz.h"
 #include "platform/test/zustand.h"
 #include <algorithm>
 
@@ -30,25 +31,6 @@ DialogElementZustand* reglerVon(Fenster dlg, int id)
 bool imBereich(const DialogElementZustand& e, int index) { return index >= 0 && index < static_cast<int>(e.eintraege.size()); }
 
 // Windows-1252 lower case, so "Ä" and "ä" compare equal as they do for the user
-unsigned char klein(unsigned char c)
-{
-    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
-        return c + 0x20;
-    if (c == 0x8A || c == 0x8C || c == 0x8E)   // Š Œ Ž
-        return c + 0x10;
-    if (c == 0x9F)                             // Ÿ
-        return 0xFF;
-    return c;
-}
-
-std::string klein(const std::string& s)
-{
-    std::string k = s;
-    for (char& c : k)
-        c = static_cast<char>(klein(static_cast<unsigned char>(c)));
-    return k;
-}
-
 // a combo shows its chosen item; a drop-down list has no text of its own
 void auswahlZeigen(DialogElementZustand& e)
 {
@@ -181,9 +163,10 @@ int listeHinzufuegen(Fenster dlg, int id, const std::string& text)
         return -1;
     int index = static_cast<int>(e->eintraege.size());
     if (e->stil & elementStil::Sortiert) {
-        const std::string k = klein(text);
-        auto it = std::upper_bound(e->eintraege.begin(), e->eintraege.end(), k,
-                                   [](const std::string& a, const test::ListenEintrag& b) { return a < klein(b.text); });
+        auto it = std::upper_bound(e->eintraege.begin(), e->eintraege.end(), text,
+                                   [](const std::string& a, const test::ListenEintrag& b) {
+                                       return cp1252Vergleichen(a, b.text) < 0;
+                                   });
         index = static_cast<int>(it - e->eintraege.begin());
     }
     return listeEinfuegen(dlg, id, index, text);
@@ -265,9 +248,8 @@ int listeSuchen(Fenster dlg, int id, const std::string& text)
     const DialogElementZustand* e = liste(dlg, id);
     if (!e)
         return -1;
-    const std::string k = klein(text);
     for (size_t i = 0; i < e->eintraege.size(); ++i)
-        if (klein(e->eintraege[i].text) == k)
+        if (cp1252Vergleichen(e->eintraege[i].text, text) == 0)
             return static_cast<int>(i);
     return -1;
 }
