@@ -2,6 +2,7 @@
 #include "app/einstellungen.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
+#include "model/netzeinstellungen.h"
 #include "platform/fenster.h"
 
 using namespace plattform;
@@ -57,6 +58,8 @@ constexpr Voreinstellung voreinstellungen[] = {
     {"Kontaktorte", kontaktorte},
     {"Formelliste", formelListeFuellen},
     {"Kalium-Vorgaben", kalium},
+    {"Simulationsparameter", simulationsparameterVoreinstellen},
+    {"Standardneuron", standardneuronVoreinstellen},
 };
 
 // ---- the refresh -----------------------------------------------------------------------
@@ -134,6 +137,12 @@ constexpr Aktualisierung aktualisierungen[] = {
     {"xlPSP-Toleranz", xlpspToleranz},
     {"Linienarten", linien},
     {"Standardschrift", standardSchriftFuellen},
+    {"Anzeigeintervall", anzeigeIntervallPruefen},
+    {"Netzwerktyp", netzwerktypPruefen},
+    {"Kompartimente", kompartimenteAktualisieren},
+    {"Modelltyp", modellTypAktualisieren},
+    {"Neurontabelle", neuronTabelleAktualisieren},
+    {"Passivmarke", passivMarkenAktualisieren},
 };
 
 } // namespace

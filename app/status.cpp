@@ -1,5 +1,6 @@
 // app/status.cpp - the program-wide status words and the records of the program frame
 #include "app/status.h"
+#include "model/neuron.h"
 #include <algorithm>
 
 uint32_t programmStatus = programmBit::DiagrammeOeffnen | programmBit::StartUnfertig;
@@ -29,7 +30,7 @@ plattform::Cursor cursorStandard = nullptr, cursorMessenZeit = nullptr, cursorMe
 Protokoll protokoll;
 SpikeAufzeichnung spikeAufzeichnung;
 MarkierteNeurone markierteNeurone;
-void (*markiertFeldSetzen)(NeuronDaten*, int) = nullptr;
+void (*markiertFeldSetzen)(NeuronDaten*, int) = neuronMarkiertSetzen;
 LaufZustand laufZustand;
 RestzeitFenster restzeit;
 DaqFunktionen daqFunktionen;

@@ -5,6 +5,7 @@
 // own name on the same value, so a reader sees the overlap instead of a silent choice.
 #pragma once
 #include "app/befehle.h"
+#include "diagrams/schrift.h"
 #include "platform/fenster.h"
 #include "platform/menue.h"
 #include "platform/steuerelemente.h"
@@ -181,7 +182,6 @@ struct Dateipfade {
     std::string oeffnenName;          // ... and name with extension
     std::string permutationsDefinition;
     std::string ergebnisVerzeichnis;  // set when a result file is chosen
-    char dezimalzeichen = '.';
     std::string startDatei;           // named on the command line, quotes removed
     int startModus = 0;               // 1: the first settings read opens startDatei
     std::string laufInfoDatei;        // named by the run driver; removed at the end
@@ -192,18 +192,6 @@ struct HauptfensterGeometrie { int x = 0, y = 0, breite = 0, hoehe = 0, clientBr
 extern HauptfensterGeometrie hauptfensterGeometrie;
 
 // ---- fonts and pens -------------------------------------------------------------------
-struct FontDaten {
-    plattform::SchriftMerkmale merkmale;  // what the font is created from
-    plattform::Farbe farbe = 0;
-    plattform::Schrift schrift = nullptr;
-    int punkte = 0;
-    int gewicht = 400;
-    int fett = 0;
-    int kursiv = 0;
-    int unterstrichen = 0;
-    int orientierung = 0;                 // tenths of a degree, as the page settings store it
-    std::string name;
-};
 extern FontDaten standardSchrift;
 extern std::array<int, 3> linienArten;      // pen styles of line styles 0 solid, 1 dash, 2 dot
 namespace textHintergrund { constexpr int Transparent = 1, Deckend = 2; }
@@ -246,8 +234,8 @@ struct MarkierteNeurone {
 extern MarkierteNeurone markierteNeurone;
 // (neuron, 1) marks it, (neuron, 0) unmarks it, (null, 0) clears all marks
 void neuronMarkieren(NeuronDaten* neuron, int modus);
-// The neuron's own marked flag mirrors the list; the network model sets this when its
-// record exists. Until then the list alone holds the marks.
+// The neuron's own marked flag mirrors the list; the network model's neuronMarkiertSetzen
+// by default (tests of the frame put their own here).
 extern void (*markiertFeldSetzen)(NeuronDaten* neuron, int markiert);
 
 // ---- the run state (the engine's; the abort flag is set here too) ------------------------------

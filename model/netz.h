@@ -1,0 +1,64 @@
+// model/netz.h - the network that every subsystem reads and edits
+#pragma once
+#include "model/neuron.h"
+#include "model/synapse.h"
+#include <array>
+#include <string>
+#include <vector>
+
+struct NeuronenKette {            // all neurons in creation order
+    NeuronDaten* kopf = nullptr;
+    NeuronDaten* ende = nullptr;
+    int anzahl = 0;               // kept by the callers that create and delete
+    int hoechsteNummer = 0;
+};
+extern NeuronenKette neuronKette;
+extern NeuronDaten* aktuellesNeuron;        // cursor; the time loop points it at the neuron being stepped
+
+// the template of every new neuron; never in the chain. Its main diagram is the
+// diagram template.
+extern NeuronDaten stdNeuron;
+
+constexpr int neuronTabellenGroesse = 1024;   // numbers 1..1023; slot 0 unused
+bool neuronNummerGueltig(int nummer);          // 1..1023
+NeuronDaten* neuronNachNummer(int nummer);     // null outside 1..1023 or when empty
+bool neuronTabelleSetzen(int nummer, NeuronDaten* n);   // false outside 1..1023
+void neuronTabelleLeeren();
+inline NeuronDaten* neuronSuchen(int nummer) { return neuronNachNummer(nummer); }
+
+// synapses by id 1..4095, the counters and the type table
+SynapseDaten* synapseNachId(int id);
+bool synapsenTabelleSetzen(int id, SynapseDaten* s);
+void synapsenTabelleLeeren();
+struct SynapsenZaehler {
+    int synapsen = 0;             // axo-axonic ones included
+    int axo = 0;
+    int hoechsteId = 0;
+};
+extern SynapsenZaehler synapsenZaehler;
+extern std::vector<SynapsenTyp> synapsenTypen;
+extern int synapsenTypAnzahl;
+extern std::array<Synapsengruppe, synapsengruppenAnzahl> synapsengruppen;
+extern int synapsengruppenZahl;
+extern int gruppeWirdAufgeloest;              // while set, deleting a synapse leaves the groups alone
+extern int letztesZielNeuron;
+
+extern std::string netzTitel;                 // the main window's title for an unsaved network
+constexpr const char* unbenannt = "unbenannt";
+
+// ---- objects that other parts of the network keep; their code fills these ----------------
+struct RueckkopplungsObjekt;
+struct KollisionsObjekt;
+extern RueckkopplungsObjekt* rueckkopplungsObjekte;
+extern KollisionsObjekt* kollisionsObjekte;
+// objekt null: the whole list
+void rueckkopplungsObjektLoeschen(RueckkopplungsObjekt*& liste, RueckkopplungsObjekt* objekt);
+void kollisionsObjekteLoeschen(KollisionsObjekt*& liste, KollisionsObjekt* objekt);
+// the editor's undo list
+void undoListeLoeschen();
+
+// Deletes the whole network and leaves the empty, untitled one with the standard
+// synapse types.
+void netzLoeschen();
+// gives every listed neuron the network's segment count (new segments get defaults)
+void netzKompartimenteAnpassen();

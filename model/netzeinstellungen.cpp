@@ -1,0 +1,101 @@
+// model/netzeinstellungen.cpp - the network's steps in the start values and the refresh
+#include "model/netzeinstellungen.h"
+#include "model/netz.h"
+#include "model/simulationsparameter.h"
+#include <algorithm>
+#include <cmath>
+#include <initializer_list>
+
+namespace {
+
+template <class F>
+void fuerNeurone(NeuronDaten* n, F f)
+{
+    if (n) {
+        f(*n);
+        return;
+    }
+    for (NeuronDaten* x = neuronKette.kopf; x; x = x->naechstesNeuron)
+        f(*x);
+}
+
+} // namespace
+
+void simulationsparameterVoreinstellen()
+{
+    simulationsParameter = Simulationsparameter{};
+    netzvorgaben = Netzvorgaben{};
+    reizSchrittweite = 10.0 * simulationsParameter.schrittweite;
+    gereizteKompartimenteGesamt = 0;
+}
+
+void standardneuronVoreinstellen()
+{
+    // the stimulus builder works in the standard neuron's tables of compartments 0-3,
+    // whatever the network's segment count
+    if (stdNeuron.segmentAnzahl < 3 || kompartimentAnzahl(stdNeuron) < 4)
+        kompartimenteAnpassen(stdNeuron, std::max(3, stdNeuron.segmentAnzahl));
+}
+
+void anzeigeIntervallPruefen(NeuronDaten*, int)
+{
+    if (simulationsParameter.anzeigeIntervall <= 0.0)
+        simulationsParameter.anzeigeIntervall = 1000.0;
+}
+
+void netzwerktypPruefen(NeuronDaten*, int)
+{
+    if (simulationsParameter.netzwerktyp < 1) {
+        simulationsParameter.netzwerktyp = 3;
+        simulationsParameter.anzahlSegmente = 3;
+    }
+}
+
+void kompartimenteAktualisieren(NeuronDaten* n, int)
+{
+    const int segmente = simulationsParameter.anzahlSegmente;
+    fuerNeurone(n, [&](NeuronDaten& x) {
+        if (x.nummer != -1 && (x.segmentAnzahl != segmente || kompartimentAnzahl(x) != segmente + 1))
+            kompartimenteAnpassen(x, segmente);
+    });
+}
+
+void modellTypAktualisieren(NeuronDaten* n, int)
+{
+    fuerNeurone(n, [](NeuronDaten& x) {
+        if (x.modellTyp == 0)
+            x.modellTyp = simulationsParameter.netzwerkmodell;
+    });
+}
+
+void neuronTabelleAktualisieren(NeuronDaten* n, int)
+{
+    if (n) {
+        if (neuronNachNummer(n->nummer) == nullptr)
+            neuronTabelleSetzen(n->nummer, n);
+        return;
+    }
+    neuronTabelleLeeren();
+    for (NeuronDaten* x = neuronKette.kopf; x; x = x->naechstesNeuron)
+        if (!neuronNachNummer(x->nummer))   // the first of equal numbers keeps the slot
+            neuronTabelleSetzen(x->nummer, x);
+}
+
+int passivMarkeBerechnen(const NeuronDaten& n)
+{
+    auto alleNull = [&](std::initializer_list<int> indizes) {
+        return std::all_of(indizes.begin(), indizes.end(), [&](int i) { return n.parameter[i] == 0.0; });
+    };
+    switch (n.modellTyp) {
+    case modell::OnOff: return alleNull({par::Phase1G, par::Phase2G, par::Phase3G});
+    case modell::Swim: return alleNull({par::SwimNaG, par::SwimKG, par::SwimCaG});
+    case modell::HodgkinHuxley: return alleNull({par::HhNaG, par::HhKG});
+    case modell::GolowaschBuchholz: return alleNull({par::Gb1G, par::Gb2G});
+    default: return 0;
+    }
+}
+
+void passivMarkenAktualisieren(NeuronDaten* n, int)
+{
+    fuerNeurone(n, [](NeuronDaten& x) { x.passivMarke = passivMarkeBerechnen(x); });
+}

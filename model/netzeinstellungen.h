@@ -1,0 +1,21 @@
+// model/netzeinstellungen.h - the network's steps in the program's start values and refresh
+//
+// The frame's ordered lists (app/einstellungen.cpp) call these.
+#pragma once
+
+struct NeuronDaten;
+
+// ---- start values
+void simulationsparameterVoreinstellen();   // run settings, network defaults, stimulus step
+void standardneuronVoreinstellen();         // room for the stimulus builder's four tables
+
+// ---- refresh: with a neuron only that neuron, with null every neuron
+void anzeigeIntervallPruefen(NeuronDaten* n, int nachLaden);
+void netzwerktypPruefen(NeuronDaten* n, int nachLaden);
+void kompartimenteAktualisieren(NeuronDaten* n, int nachLaden);
+void modellTypAktualisieren(NeuronDaten* n, int nachLaden);
+void neuronTabelleAktualisieren(NeuronDaten* n, int nachLaden);
+void passivMarkenAktualisieren(NeuronDaten* n, int nachLaden);
+
+// 1 when all main conductances of the neuron's model are exactly 0
+int passivMarkeBerechnen(const NeuronDaten& n);

@@ -1,0 +1,86 @@
+// model/netzloeschen.cpp - clearing the whole network
+#include "model/netz.h"
+#include "model/simulationsparameter.h"
+#include "app/beenden.h"
+#include "app/protokoll.h"
+#include "app/status.h"
+#include "platform/box.h"
+#include "platform/steuerelemente.h"
+#include "texts/texte.h"
+
+void netzLoeschen()
+{
+    // 1. the groups with members
+    for (int g = 0; g < synapsengruppenAnzahl; ++g)
+        if (synapsengruppen[g].anzahl() > 0)
+            synapsengruppeAufloesen(g, 0);
+
+    // 2. diagram windows, marks, the spike recording
+    diagrammeVerwalten(5, 6);
+    neuronMarkieren(nullptr, 0);
+    aufzeichnungLoeschen(spikeAufzeichnung);
+    spikeAufzeichnung.aufzeichnen = 0;
+
+    // 3. feedback and collision objects
+    if (rueckkopplungsObjekte)
+        rueckkopplungsObjektLoeschen(rueckkopplungsObjekte, nullptr);
+    if (kollisionsObjekte)
+        kollisionsObjekteLoeschen(kollisionsObjekte, nullptr);
+
+    // 4. protocol and run result
+    protokollSchreiben(nullptr);
+    programmStatus &= ~programmBit::ErgebnisDa;
+
+    // 5. every neuron, the successor taken first
+    for (NeuronDaten* n = neuronKette.kopf; n;) {
+        NeuronDaten* weiter = n->naechstesNeuron;
+        neuronFreigeben(n);
+        n = weiter;
+    }
+    neuronKette = NeuronenKette{};
+    aktuellesNeuron = nullptr;
+
+    // 6. counters and tables
+    synapsenZaehler = SynapsenZaehler{};
+    synapsenTypAnzahl = 0;
+    synapsengruppen = {};
+    synapsengruppenZahl = 0;
+    letztesZielNeuron = 0;
+    fensterliste.fill(FensterlistenEintrag{});
+    neuronTabelleLeeren();
+    synapsenTabelleLeeren();
+    aktuellesDiagramm = AktuellesDiagramm{};
+
+    // 7. the title of an unsaved network
+    if (fensterhandles.hauptfenster)
+        plattform::titelSetzen(fensterhandles.hauptfenster, "unbenannt");
+
+    // 8. the four standard types; the count goes with the table, or files would skip them
+    if (!stdSynapsenTypen(synapsenTypen)) {
+        plattform::velnorInfoBox(meldungFormatieren(109));
+        programmBeenden();
+        return;
+    }
+    synapsenTypAnzahl = static_cast<int>(synapsenTypen.size());
+
+    // 9. the empty picture
+    if (!(editierStatus & editierBit::DateiWirdGelesen)) {
+        if (fensterhandles.hauptfenster)
+            plattform::ungueltigMachen(fensterhandles.hauptfenster);
+        if (fensterhandles.statusleiste) {
+            plattform::statusEinfach(fensterhandles.statusleiste, true);
+            plattform::statusTextSetzen(fensterhandles.statusleiste, plattform::statusEinfacherTeil,
+                                        "am besten 'ne datei laden, oder eine machen...");
+        }
+    }
+    // the undo list names neurons that are gone, loading or not
+    undoListeLoeschen();
+}
+
+void netzKompartimenteAnpassen()
+{
+    const int n = simulationsParameter.anzahlSegmente;
+    for (NeuronDaten* neuron = neuronKette.kopf; neuron; neuron = neuron->naechstesNeuron)
+        if (neuron->segmentAnzahl != n || kompartimentAnzahl(*neuron) != n + 1)
+            kompartimenteAnpassen(*neuron, n);
+}

@@ -1,0 +1,258 @@
+// model/neuron.cpp - creating and freeing neurons
+#include "model/netz.h"
+#include "model/fehler.h"
+#include "model/simulationsparameter.h"
+#include "app/beenden.h"
+#include "app/einstellungen.h"
+#include "app/status.h"
+#include "platform/box.h"
+#include "platform/menue.h"
+#include "texts/texte.h"
+#include <algorithm>
+#include <new>
+
+namespace {
+
+bool gehoertZu(const DiagrammDaten* d, NeuronDaten& n)
+{
+    for (const DiagrammDaten* x = &n.hauptDiagramm; x; x = x->naechstes)
+        if (x == d)
+            return true;
+    return false;
+}
+
+// the neuron count goes to the status bar unless a file creates neurons or the bar is off
+bool statusMelden()
+{
+    return !(programmStatus & programmBit::KeineStatusleiste) && !(editierStatus & editierBit::DateiWirdGelesen);
+}
+
+} // namespace
+
+bool kompartimenteAnpassen(NeuronDaten& n, int segmente)
+{
+    if (segmente < 0 || segmente > groessteSegmentAnzahl)
+        return false;
+    const size_t alt = n.potentiale.size();
+    const size_t neu = static_cast<size_t>(segmente) + 1;
+    // a new segment starts at the dendrite start potential, without current
+    n.potentiale.resize(neu, n.parameter[par::DendritStartpotential]);
+    n.synStromChemisch.resize(neu, 0.0);
+    n.synStromElektrisch.resize(neu, 0.0);
+    n.stromTabellen.resize(neu);
+    for (size_t k = alt; k < neu; ++k)
+        stromTabelleStandard(n.stromTabellen[k], simulationsParameter.simulationsDauer);
+    n.segmentAnzahl = segmente;
+    n.kompartimentSchalter[1] = segmente;
+    n.dendSCLocation = std::min(n.dendSCLocation, segmente);
+    return true;
+}
+
+NeuronDaten* neuronNeu(int nummer, int standardDateien)
+{
+    // numbers index the table: only 1..1023 and the scratch record
+    if (nummer != -1 && (!neuronNummerGueltig(nummer) || neuronNachNummer(nummer)))
+        return nullptr;
+    const int n = simulationsParameter.anzahlSegmente;
+    if (n < 0 || n > groessteSegmentAnzahl)
+        return nullptr;
+
+    // 1. the record
+    NeuronDaten* neuron = new (std::nothrow) NeuronDaten;
+    if (!neuron) {
+        plattform::velnorInfoBox(meldungFormatieren(133));
+        programmBeenden();
+        return nullptr;
+    }
+    // 2. the per-compartment arrays: zeroed, tables without points
+    try {
+        neuron->potentiale.assign(n + 1, 0.0);
+        neuron->synStromChemisch.assign(n + 1, 0.0);
+        neuron->synStromElektrisch.assign(n + 1, 0.0);
+        neuron->stromTabellen.resize(n + 1);
+    } catch (const std::bad_alloc&) {
+        delete neuron;
+        fehlerMelden(114);
+        return nullptr;
+    }
+    neuron->segmentAnzahl = n;
+
+    // 3. links and switches
+    neuron->nummer = nummer;
+    neuron->vorigesNeuron = neuronKette.ende;
+    neuron->kompartimentSchalter = {1, n, 0, 1};
+
+    // 4. the scratch record is in no list and no table
+    if (nummer == -1)
+        return neuron;
+
+    // 5. at the end of the chain
+    if (neuronKette.ende)
+        neuronKette.ende->naechstesNeuron = neuron;
+    else
+        neuronKette.kopf = neuron;
+    neuronKette.ende = neuron;
+
+    // 6. the standard neuron's values of the network model
+    parameterGruppeZuruecksetzen(neuron, simulationsParameter.netzwerkmodell, 1);
+
+    // 7. the neuron count in the status bar
+    if (statusMelden()) {
+        const bool ohnePlusEins = modusStatus & modusBit::NeuronzahlOhnePlusEins;
+        const int zahl = ohnePlusEins ? neuronKette.anzahl : neuronKette.anzahl + 1;
+        if (neuron->vorigesNeuron)
+            statusTeilSetzen(0, meldungFormatieren(773, zahl));
+        else
+            statusTeilSetzen(0, ohnePlusEins ? std::string("\tkeine Neurone") : meldungFormatieren(774, zahl));
+    }
+
+    // 8. into the table
+    einstellungenAktualisieren(neuron, 0);
+
+    // 9. the defaults
+    if (standardDateien)
+        neuronStandardwerte(*neuron);
+    else
+        neuronGrundwerte(*neuron);
+    return neuron;
+}
+
+void neuronFensterLoeschen(NeuronDaten& neuron)
+{
+    // 1. every stored window of the neuron leaves the list; the rest moves up
+    auto ende = std::remove_if(fensterliste.begin(), fensterliste.end(),
+                               [&](const FensterlistenEintrag& e) { return e.neuronId == neuron.nummer; });
+    std::fill(ende, fensterliste.end(), FensterlistenEintrag{});
+
+    // 2. the diagrams: the main one stays in the record, the others go
+    DiagrammDaten* d = &neuron.hauptDiagramm;
+    while (d) {
+        DiagrammDaten* weiter = d->naechstes;
+        diagrammFreigeben(*d);
+        if (d != &neuron.hauptDiagramm)
+            delete d;
+        d = weiter;
+    }
+    neuron.hauptDiagramm.naechstes = nullptr;
+
+    // 3. K(Ca) and the pictures
+    neuron.kca.reset();
+    plattform::bildLoeschen(neuron.bild1);
+    plattform::bildLoeschen(neuron.bild2);
+    neuron.bild1 = neuron.bild2 = nullptr;
+    neuron.bildDC = nullptr;
+    if (neuron.markenBild1Benutzt)
+        plattform::bildLoeschen(neuron.markenBild1);
+    if (neuron.markenBild2Benutzt)
+        plattform::bildLoeschen(neuron.markenBild2);
+    neuron.markenBild1 = neuron.markenBild2 = nullptr;
+    neuron.markenBild1Benutzt = neuron.markenBild2Benutzt = 0;
+}
+
+void neuronFreigeben(NeuronDaten* neuron)
+{
+    if (!neuron)
+        return;
+    // 1. the per-compartment arrays
+    neuron->potentiale.clear();
+    neuron->synStromChemisch.clear();
+    neuron->synStromElektrisch.clear();
+    neuron->stromTabellen.clear();
+
+    // 2. outgoing synapses; stop if a deletion leaves the list as it was
+    while (SynapseDaten* s = neuron->ausgangsSynapsen) {
+        synapseLoeschen(neuron, s, 0);
+        if (neuron->ausgangsSynapsen == s)
+            break;
+    }
+    // 3. incoming ones: while a pool exists, the first sender of the first pool. Deleting
+    // the last sender frees the pool, so no pool is held across a deletion.
+    while (SynapsenPool* p = neuron->eingangsPools) {
+        if (!p->sender || !p->sender->synapse) {
+            poolEntfernen(*neuron, p);
+            continue;
+        }
+        SynapseDaten* s = p->sender->synapse;
+        synapseLoeschen(s->quelle, s, 0);
+        if (neuron->eingangsPools == p && p->sender && p->sender->synapse == s)
+            break;
+    }
+
+    // its diagrams go with the windows below: nothing may keep pointing at them
+    if (gehoertZu(aktuellesDiagramm.diagramm, *neuron)) {
+        aktuellesDiagramm.diagramm = nullptr;
+        aktuellesDiagramm.kurvenSlot = 0;
+        aktuellesDiagramm.kurvenWort = 0;
+    }
+    if (gehoertZu(aktuellesDiagramm.messDiagramm, *neuron))
+        aktuellesDiagramm.messDiagramm = nullptr;
+
+    // 4. the scratch record is in no list; its resources still go
+    if (neuron->nummer == -1) {
+        neuronFensterLoeschen(*neuron);
+        delete neuron;
+        return;
+    }
+
+    // 5. windows, diagrams, pictures
+    neuronFensterLoeschen(*neuron);
+
+    // 6. the neuron count
+    if (statusMelden()) {
+        if (neuronKette.anzahl == 2)
+            statusTeilSetzen(0, meldungFormatieren(774, 1));
+        else if (neuronKette.anzahl == 1)
+            statusTeilSetzen(0, meldungFormatieren(775));
+        else
+            statusTeilSetzen(0, meldungFormatieren(773, neuronKette.anzahl - 1));
+    }
+
+    // 7. nothing keeps pointing at it
+    if (letztesZielNeuron == neuron->nummer)
+        letztesZielNeuron = 0;
+    if (neuronNachNummer(neuron->nummer) == neuron)
+        neuronTabelleSetzen(neuron->nummer, nullptr);
+    if (aktuellesNeuron == neuron)
+        aktuellesNeuron = nullptr;
+    if (std::find(markierteNeurone.liste.begin(), markierteNeurone.liste.end(), neuron) != markierteNeurone.liste.end())
+        neuronMarkieren(neuron, 0);
+
+    // 8. out of the chain
+    if (neuron->vorigesNeuron)
+        neuron->vorigesNeuron->naechstesNeuron = neuron->naechstesNeuron;
+    else if (neuronKette.kopf == neuron)
+        neuronKette.kopf = neuron->naechstesNeuron;
+    if (neuron->naechstesNeuron)
+        neuron->naechstesNeuron->vorigesNeuron = neuron->vorigesNeuron;
+    else if (neuronKette.ende == neuron)
+        neuronKette.ende = neuron->vorigesNeuron;
+    delete neuron;
+}
+
+int neuronAuswahlMenu()
+{
+    // 1. one entry per neuron in list order, command id = position from 1
+    plattform::Menue menue = plattform::menueErzeugen();
+    int k = 0;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        plattform::postenAnhaengen(menue, 0, ++k, n->name);
+    // 2. at the cursor; the handle is known while the menu is open
+    offenesKontextMenu = menue;
+    const int gewaehlt = plattform::popupMenue(menue, fensterhandles.hauptfenster, plattform::mausPosition());
+    offenesKontextMenu = nullptr;
+    plattform::menueZerstoeren(menue);
+    if (fensterhandles.hauptfenster)
+        plattform::ungueltigMachen(fensterhandles.hauptfenster);
+    // 3. the number of the chosen entry
+    k = 0;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        if (++k == gewaehlt)
+            return n->nummer;
+    return 0;
+}
+
+void neuronMarkiertSetzen(NeuronDaten* neuron, int markiert)
+{
+    if (neuron)
+        neuron->markiert = markiert;
+}

@@ -1,0 +1,106 @@
+// model/standarddateien.cpp - the five loaders of the default-parameter files
+#include "model/standarddateien.h"
+
+#include "files/token.h"
+#include "model/fehler.h"
+#include "model/netz.h"
+#include "model/parameter.h"
+#include "platform/pfad.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+StandardDateien standardDateien;
+
+namespace {
+
+bool vorgegeben = false;
+
+const std::string& pfadVon(std::string StandardDateien::*feld)
+{
+    if (!vorgegeben)
+        standardDateienVorgeben();
+    return standardDateien.*feld;
+}
+
+// false (reported) when closing fails
+bool schliessen(std::FILE* datei)
+{
+    if (std::fclose(datei) != 0) {
+        fehlerMelden(101);
+        return false;
+    }
+    return true;
+}
+
+int gruppeLaden(NeuronDaten& neuron, const std::string& pfad, ParameterBereich b)
+{
+    // 1. only the head reads the file; also stdNeuron copies from it while a network exists
+    const NeuronDaten* kopf = neuronKette.kopf;
+    if (kopf != nullptr && kopf != &neuron) {
+        for (int i = b.erster; i <= b.letzter(); ++i)
+            neuron.parameter[i] = kopf->parameter[i];
+        return 1;
+    }
+    // 2.
+    std::FILE* datei = plattform::dateiOeffnen(pfad, "rb");
+    if (datei == nullptr) {
+        fehlerMelden(115);
+        return 0;
+    }
+    // 3. - 4.
+    tokenNeueDatei(pfad);
+    char token[128];
+    for (int k = 0; k < b.anzahl; ++k) {
+        if (!dateiTokenLesen(datei, token)) {
+            fehlerMelden(125);
+            schliessen(datei);
+            return 0;
+        }
+        neuron.parameter[b.erster + k] = std::strtod(token, nullptr);
+    }
+    // 5. nothing may follow the group's numbers
+    if (tokenDateiendeErreicht())
+        return schliessen(datei) ? 1 : 0;
+    fehlerMelden(120);
+    schliessen(datei);
+    return 0;
+}
+
+} // namespace
+
+void standardDateienVorgeben(const std::string& unterverzeichnis)
+{
+    const std::string ordner = plattform::programmVerzeichnis() + unterverzeichnis + "/";
+    standardDateien.allgemein = ordner + "standard.gen";
+    standardDateien.onOff = ordner + "onoff.channel";
+    standardDateien.hh = ordner + "hh.channel";
+    standardDateien.swim = ordner + "swim.channel";
+    standardDateien.gb = ordner + "gb.channel";
+    vorgegeben = true;
+}
+
+int stdParameterAllgemeinLaden(NeuronDaten& neuron)
+{
+    return gruppeLaden(neuron, pfadVon(&StandardDateien::allgemein), bereich::Gemeinsam);
+}
+
+int stdParameterModell1Laden(NeuronDaten& neuron)
+{
+    return gruppeLaden(neuron, pfadVon(&StandardDateien::onOff), bereich::OnOff);
+}
+
+int stdParameterModell2Laden(NeuronDaten& neuron)
+{
+    return gruppeLaden(neuron, pfadVon(&StandardDateien::swim), bereich::Swim);
+}
+
+int stdParameterModell3Laden(NeuronDaten& neuron)
+{
+    return gruppeLaden(neuron, pfadVon(&StandardDateien::hh), bereich::HodgkinHuxley);
+}
+
+int stdParameterModell4Laden(NeuronDaten& neuron)
+{
+    return gruppeLaden(neuron, pfadVon(&StandardDateien::gb), bereich::GolowaschBuchholz);
+}

@@ -1,0 +1,178 @@
+// model/synapse.h - synapses, their pools and types, and the synapse groups
+//
+// Records only; creating, connecting and deleting synapses comes with the synapse code.
+#pragma once
+#include "platform/fenster.h"
+#include <array>
+#include <string>
+#include <vector>
+
+struct NeuronDaten;
+struct SynapseDaten;
+struct SynapsenPool;
+
+constexpr int synapsenTabellenGroesse = 4096;   // ids 1..4095
+
+// one episode of transmitter release for the shaped PSP; oldest first
+struct XLPSP {
+    XLPSP* naechstes = nullptr;
+    double wert = 0.0;           // the largest release of the episode
+    int abgeschlossen = 0;
+    double startzeit = 0.0;      // s
+};
+
+struct TransmitterDynamik {
+    double e = 0.0, g = 0.0, potenz = 0.0, initialwert = 0.0;
+    double formAlpha = 0.0, rateAlpha = 0.0, v0Alpha = 0.0, schrittweiteAlpha = 0.0;
+    double formBeta = 0.0, rateBeta = 0.0, v0Beta = 0.0, schrittweiteBeta = 0.0;
+    double faktor = 0.0;
+    double gatterWert = 0.0;
+    double freisetzung = 0.0;
+    int an = 0;
+    int abBerechnung = 0;        // 1-3
+};
+
+namespace bahnungsArt { constexpr int Fazilitation = 1; }   // anything else: depression
+struct Bahnung {
+    int an = 0;
+    int art = 0;
+    double faktor = 0.0;         // the run driver starts it at 1.0
+    // rise and fall of facilitation, rise and fall of depression
+    std::array<double, 4> tau{};
+    std::array<double, 4> kurvenZeit{};
+    std::array<double, 4> a{};
+    std::array<double, 4> b{};
+    double letzteFreisetzung = 0.0;
+    int maximalwertAn = 0;
+    double summe = 0.0;
+    double letzterFreisetzungsBeginn = 0.0;
+    double zuwachs = 0.0;
+    double maximalwert = 0.0;
+    double tauAb = 0.0;
+};
+
+namespace pspArt { constexpr int Polynom = 1, Exponentiell = 2; }
+struct PspForm {
+    int an = 0;
+    int art = 0;
+    double summe = 0.0;
+    double letzteFreisetzung = 0.0;
+    double dauerPolynom = 0.0, dauerExp = 0.0;
+    double expAAnstieg = 0.0, expTauAnstieg = 0.0, expAAbfall = 0.0, expTauAbfall = 0.0;
+    std::array<double, 7> polynom{};          // a0..a6
+    std::array<double, 4> polynomAbfall{};    // a0..a3
+    double anfangPolynom = 0.0, anfangExp = 0.0;
+    XLPSP* liste = nullptr;                   // owned, freed with the synapse
+};
+
+// node of a pool's sender list and of an axo-axonic list
+struct SenderKnoten {
+    SenderKnoten* vorige = nullptr;
+    SenderKnoten* naechste = nullptr;
+    SynapseDaten* synapse = nullptr;
+};
+struct AxoKnoten {
+    AxoKnoten* vorige = nullptr;
+    AxoKnoten* naechste = nullptr;
+    SynapseDaten* synapse = nullptr;
+    std::vector<double> ring;                 // round(delay / step) + 1 entries
+    int ringPosition = 0;
+};
+
+namespace kontaktort { constexpr int Soma = 0, Axo = -1; }   // 1.. dendrite segments
+
+struct SynapseDaten {
+    SynapseDaten* vorigeSynapse = nullptr;
+    SynapseDaten* naechsteSynapse = nullptr;
+    SynapsenPool* pool = nullptr;             // null for axo-axonic ones
+    SenderKnoten* senderKnoten = nullptr;
+    AxoKnoten* axoKnoten = nullptr;           // ordinary: head of its axo list; axo: own node
+    void* reserve = nullptr;
+    NeuronDaten* quelle = nullptr;
+    SynapseDaten* elternSynapse = nullptr;
+    std::vector<double> axoSchlange;
+    int id = 0;                               // 1..4095
+    int zielNummer = 0, quellNummer = 0;
+    int zielBereich = 0;                      // kontaktort
+    int elternId = 0;
+    int elektrischerTyp = 0;                  // 0 always, 1 only Vt > Vs, 2 only Vs > Vt
+    int axoIndex = 0;                         // >= 1: axo-axonic
+    int axoAnzahl = 0;
+    // drawing
+    plattform::Punkt start, ende, knick;
+    plattform::Rechteck umriss;
+    int geometrieAn = 0;
+    double ausgeschalteteLeitfaehigkeit = 0.0;
+    int ausgeschaltet = 0;
+    int synapsenTyp = 0;                      // index into the type table
+    double quellPotential = 0.0, abgabe = 0.0;
+    double initialLeitfaehigkeit = 0.0, leitfaehigkeit = 0.0;   // S
+    double verzoegerung = 0.0;                // s
+    double freisetzungsSchwelle = 0.0, freisetzungsSaettigung = 0.0;
+    double axoWert = 0.0, axoLeitfaehigkeit = 0.0, axoLeitfaehigkeitStart = 0.0;
+    double freisetzungsBereich = 0.0;
+    int schlangenLaenge = 0;
+    double kanalFreisetzung = 0.0;
+    int kanalAktivierung = 0;
+    double freisetzungAnzeige = 0.0;
+    int freisetzungAnzeigen = 0;
+    TransmitterDynamik transmitter;
+    Bahnung bahnung;
+    int verzoegerungsfaktorAn = 0;
+    int verteilungsSchritte = 0;
+    double freisetzungszeit = 0.0;
+    double gewichtungsfaktor = 0.0;
+    PspForm psp;
+    int gruppe = 0;                           // 0 none, 1-31
+};
+
+struct SynapsenPool {
+    SynapsenPool* vorigerPool = nullptr;
+    SynapsenPool* naechsterPool = nullptr;
+    SenderKnoten* sender = nullptr;
+    std::vector<double> ring;                 // schlangenLaenge + 1
+    double elektrischerAbzug = 0.0;
+    int elektrischerAbzugGesetzt = 0;
+    double maxVerzoegerung = 0.0;
+    double gSumme = 0.0;
+    int an = 0;
+    int typ = 0;
+    int ringPosition = 0;
+    int laufIndex = 0;
+    int zielBereich = 0;
+    int ringLaenge = 0;
+    std::vector<double> aufzeichnung;
+    int aufzeichnungsVersatz = 0;
+    std::vector<double> hilfspuffer;
+    int geschlossen = 0;
+    SynapseDaten* verzoegerungsSynapse = nullptr;
+    int senderAnzahl = 0;
+    double vorigerElektrischerWert = 0.0;
+    int elektrischeSchritte = 0;
+};
+
+namespace ionenArt { constexpr int Natrium = 1, Kalium = 2, Chemisch = 3, Elektrisch = 4; }
+struct SynapsenTyp {
+    int ion = 0;
+    double potential = 0.0;                   // V
+    std::string bezeichnung;                  // up to 127 bytes
+};
+constexpr int standardSynapsenTypAnzahl = 4;
+
+constexpr int synapsengruppenAnzahl = 32;     // slot 0 is never a group
+struct Synapsengruppe {
+    std::vector<int> mitglieder;              // synapse ids, appended at the end
+    std::string name;
+    int anzahl() const { return static_cast<int>(mitglieder.size()); }
+};
+
+// ---- operations the synapse code fills -------------------------------------------------
+// Deletes synapse s of neuron quelle with its axo-axonic children; nurAushaengen 1 only
+// frees the record. The last sender of a pool takes the pool with it.
+void synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaengen);
+// unlinks an empty pool from its target neuron and frees it
+void poolEntfernen(NeuronDaten& ziel, SynapsenPool* p);
+// the table of the four standard types; false when it cannot be built
+bool stdSynapsenTypen(std::vector<SynapsenTyp>& typen);
+// dissolves group g; mitSynapsen 1 also deletes its synapses
+void synapsengruppeAufloesen(int g, int mitSynapsen);

@@ -1,0 +1,273 @@
+// tests/model/test_neuron.cpp - creating, listing and freeing neurons; clearing the network
+#include "test_neuron_hilfe.h"
+#include "diagrams/diagramm.h"
+#include "platform/fenster.h"
+#include "platform/steuerelemente.h"
+
+namespace pt = plattform::test;
+
+namespace {
+
+using Neuron = NeuronFall;
+
+// a synapse from a to b, in b's first pool (made when b has none)
+SynapseDaten* verbinden(NeuronDaten* a, NeuronDaten* b, int id)
+{
+    auto* s = new SynapseDaten;
+    s->id = id;
+    s->quelle = a;
+    s->quellNummer = a->nummer;
+    s->zielNummer = b->nummer;
+    s->naechsteSynapse = a->ausgangsSynapsen;
+    if (a->ausgangsSynapsen)
+        a->ausgangsSynapsen->vorigeSynapse = s;
+    a->ausgangsSynapsen = s;
+    if (!b->eingangsPools)
+        b->eingangsPools = new SynapsenPool;
+    SynapsenPool* p = b->eingangsPools;
+    auto* k = new SenderKnoten{nullptr, p->sender, s};
+    if (p->sender)
+        p->sender->vorige = k;
+    p->sender = k;
+    ++p->senderAnzahl;
+    s->pool = p;
+    s->senderKnoten = k;
+    s->psp.liste = new XLPSP{nullptr, 1.0, 0, 0.0};
+    synapsenTabelleSetzen(id, s);
+    ++synapsenZaehler.synapsen;
+    return s;
+}
+
+} // namespace
+
+TEST_F(Neuron, NeueNeuroneStehenInDerKetteUndInDerTabelle)
+{
+    NeuronDaten* a = neu(1);
+    NeuronDaten* b = neu(5);
+    NeuronDaten* c = neu(2);
+    ASSERT_TRUE(a && b && c);
+    EXPECT_EQ(nummern(), (std::vector<int>{1, 5, 2}));
+    EXPECT_EQ(neuronKette.kopf, a);
+    EXPECT_EQ(neuronKette.ende, c);
+    EXPECT_EQ(b->vorigesNeuron, a);
+    EXPECT_EQ(b->naechstesNeuron, c);
+    EXPECT_EQ(neuronNachNummer(5), b);
+    EXPECT_EQ(neuronSuchen(2), c);
+    EXPECT_EQ(neuronNachNummer(3), nullptr);
+    // compartments of n = 3, switches 1, n, 0, 1, every compartment with its default table
+    EXPECT_EQ(b->segmentAnzahl, 3);
+    EXPECT_EQ(kompartimentAnzahl(*b), 4);
+    EXPECT_EQ(b->kompartimentSchalter, (std::array<int, 4>{1, 3, 0, 1}));
+    for (const StromTabelle& t : b->stromTabellen) {
+        EXPECT_EQ(t.anzahlPunkte, 3);
+        EXPECT_EQ(t.startzeiten, (std::vector<double>{0.0, 1.0, 1.0}));
+        EXPECT_EQ(t.stromwerte, (std::vector<double>{0.0, 0.0, 0.0}));
+    }
+    EXPECT_EQ(b->modellTyp, modell::Swim);   // the refresh gives it the network model
+    EXPECT_EQ(aktuellesNeuron, c);           // the setters leave the cursor at the neuron
+}
+
+TEST_F(Neuron, NeuronzahlImStatusbalken)
+{
+    neu(1);
+    EXPECT_EQ(statusTexte[0], "\t1 Neuron");
+    neu(2);
+    EXPECT_EQ(statusTexte[0], "\t2 Neurone");
+    weg(neuronNachNummer(2));
+    EXPECT_EQ(statusTexte[0], "\t1 Neuron");
+    weg(neuronNachNummer(1));
+    EXPECT_EQ(statusTexte[0], "\tkeine Neurone");
+    // a file creating neurons leaves the bar alone
+    editierStatus = editierBit::DateiWirdGelesen;
+    statusTexte[0] = "x";
+    neu(3);
+    EXPECT_EQ(statusTexte[0], "x");
+}
+
+TEST_F(Neuron, ArbeitsdatensatzStehtInKeinerListe)
+{
+    NeuronDaten* a = neu(1);
+    NeuronDaten* s = neu(-1);
+    ASSERT_NE(s, nullptr);
+    EXPECT_EQ(s->nummer, -1);
+    EXPECT_EQ(s->vorigesNeuron, a);          // the tail at creation, as for listed ones
+    EXPECT_EQ(a->naechstesNeuron, nullptr);
+    EXPECT_EQ(nummern(), (std::vector<int>{1}));
+    EXPECT_EQ(s->stromTabellen.size(), 4u);
+    EXPECT_EQ(s->stromTabellen[0].anzahlPunkte, 0);   // no defaults for the scratch record
+    EXPECT_EQ(s->parameter[par::SomaLeitwert], 0.0);
+    s->kca = std::make_unique<KCaKanal>();
+    neuronFreigeben(s);                      // freed as a whole, the chain untouched
+    EXPECT_EQ(nummern(), (std::vector<int>{1}));
+    EXPECT_EQ(neuronKette.ende, a);
+}
+
+TEST_F(Neuron, NummernAusserhalbDerTabelleUndDoppelteWerdenAbgewiesen)
+{
+    neu(7);
+    for (int nummer : {1024, 5000, 0, -2, -1024, 7})
+        EXPECT_EQ(neuronNeu(nummer, 0), nullptr) << nummer;
+    EXPECT_NE(neu(1023), nullptr);
+    EXPECT_EQ(nummern(), (std::vector<int>{7, 1023}));
+    EXPECT_EQ(neuronNachNummer(1024), nullptr);
+    EXPECT_EQ(neuronNachNummer(-1), nullptr);
+    EXPECT_FALSE(neuronTabelleSetzen(1024, neuronKette.kopf));
+}
+
+TEST_F(Neuron, FreigebenVerbindetDieNachbarnUndLeertDenPlatz)
+{
+    NeuronDaten* a = neu(1);
+    NeuronDaten* b = neu(2);
+    NeuronDaten* c = neu(3);
+    NeuronDaten* d = neu(4);
+    weg(b);                                  // in the middle
+    EXPECT_EQ(nummern(), (std::vector<int>{1, 3, 4}));
+    EXPECT_EQ(c->vorigesNeuron, a);
+    EXPECT_EQ(neuronNachNummer(2), nullptr);
+    weg(a);                                  // the head
+    EXPECT_EQ(neuronKette.kopf, c);
+    EXPECT_EQ(c->vorigesNeuron, nullptr);
+    weg(d);                                  // the tail
+    EXPECT_EQ(neuronKette.ende, c);
+    EXPECT_EQ(c->naechstesNeuron, nullptr);
+    weg(c);                                  // the last one
+    EXPECT_EQ(neuronKette.kopf, nullptr);
+    EXPECT_EQ(neuronKette.ende, nullptr);
+}
+
+TEST_F(Neuron, FreigebenLaesstKeineVerweiseZurueck)
+{
+    NeuronDaten* a = neu(1);
+    NeuronDaten* b = neu(2);
+    letztesZielNeuron = 2;
+    aktuellesNeuron = b;
+    auto* weiteres = new DiagrammDaten;
+    b->hauptDiagramm.naechstes = weiteres;
+    aktuellesDiagramm.diagramm = weiteres;
+    aktuellesDiagramm.kurvenSlot = 3;
+    aktuellesDiagramm.messDiagramm = &b->hauptDiagramm;
+    neuronMarkieren(a, 1);
+    neuronMarkieren(b, 1);
+    EXPECT_EQ(b->markiert, 1);
+    weg(b);
+    EXPECT_EQ(letztesZielNeuron, 0);
+    EXPECT_EQ(aktuellesNeuron, nullptr);
+    EXPECT_EQ(aktuellesDiagramm.diagramm, nullptr);
+    EXPECT_EQ(aktuellesDiagramm.kurvenSlot, 0);
+    EXPECT_EQ(aktuellesDiagramm.messDiagramm, nullptr);
+    EXPECT_EQ(markierteNeurone.liste, (std::list<NeuronDaten*>{a}));
+    EXPECT_EQ(a->markiert, 1);
+
+    // references into another neuron stay
+    NeuronDaten* c = neu(3);
+    aktuellesNeuron = a;
+    aktuellesDiagramm.diagramm = &a->hauptDiagramm;
+    letztesZielNeuron = 1;
+    weg(c);
+    EXPECT_EQ(aktuellesNeuron, a);
+    EXPECT_EQ(aktuellesDiagramm.diagramm, &a->hauptDiagramm);
+    EXPECT_EQ(letztesZielNeuron, 1);
+}
+
+TEST_F(Neuron, FreigebenLoeschtAlleSynapsenUndPoolsOhneFreigegebenePoolsZuBenutzen)
+{
+    NeuronDaten* a = neu(1);
+    NeuronDaten* b = neu(2);
+    NeuronDaten* c = neu(3);
+    verbinden(a, b, 1);
+    verbinden(c, b, 2);                      // b's pool has two senders
+    verbinden(a, b, 3);
+    verbinden(b, a, 4);                      // and b sends to a
+    verbinden(c, a, 5);
+    weg(b);                                  // ASan reports any use of a freed pool or node
+    EXPECT_EQ(c->ausgangsSynapsen->id, 5);
+    EXPECT_EQ(c->ausgangsSynapsen->naechsteSynapse, nullptr);
+    EXPECT_EQ(a->ausgangsSynapsen, nullptr);
+    ASSERT_NE(a->eingangsPools, nullptr);    // c's synapse to a keeps a's pool
+    EXPECT_EQ(a->eingangsPools->senderAnzahl, 1);
+    for (int id : {1, 2, 3, 4})
+        EXPECT_EQ(synapseNachId(id), nullptr) << id;
+    EXPECT_EQ(synapseNachId(5), c->ausgangsSynapsen);
+    EXPECT_EQ(synapsenZaehler.synapsen, 1);
+}
+
+TEST_F(Neuron, FensterlisteVerliertAlleEintraegeDesNeurons)
+{
+    NeuronDaten* n = neu(4);
+    fensterliste[0] = {4, 0, 1, 1, 10, 10};
+    fensterliste[1] = {2, 0, 2, 2, 10, 10};
+    fensterliste[2] = {4, 1, 3, 3, 10, 10};
+    fensterliste[3] = {5, 0, 4, 4, 10, 10};
+    n->hauptDiagramm.kurven[0].werte.assign(100, keineDaten);
+    auto* zweites = new DiagrammDaten;
+    zweites->kurven[3].werte.assign(10, 1.0f);
+    n->hauptDiagramm.naechstes = zweites;
+    neuronFensterLoeschen(*n);
+    EXPECT_EQ(fensterliste[0].neuronId, 2);
+    EXPECT_EQ(fensterliste[1].neuronId, 5);
+    EXPECT_EQ(fensterliste[1].x, 4);
+    EXPECT_EQ(fensterliste[2].neuronId, 0);  // the list ends there
+    EXPECT_EQ(n->hauptDiagramm.naechstes, nullptr);
+    EXPECT_TRUE(n->hauptDiagramm.kurven[0].werte.empty());
+}
+
+TEST_F(Neuron, NetzLoeschenHinterlaesstDasLeereUnbenannteNetz)
+{
+    plattform::klasseRegistrieren({"NetzProbe", plattform::standardFensterProc});
+    fensterhandles.hauptfenster = plattform::fensterErzeugen("NetzProbe", "alt.net", plattform::stil::Hauptfenster, 0, 0, 50, 50);
+    fensterhandles.statusleiste = plattform::statusleisteErzeugen(fensterhandles.hauptfenster, 1);
+    NeuronDaten* a = neu(1);
+    NeuronDaten* b = neu(2);
+    verbinden(a, b, 7);
+    synapsengruppen[3].mitglieder = {7};
+    synapsenZaehler.hoechsteId = 7;
+    neuronMarkieren(a, 1);
+    fensterliste[0] = {1, 0, 0, 0, 1, 1};
+    spikeAufzeichnung.aufzeichnen = 1;
+    programmStatus |= programmBit::ErgebnisDa;
+    synapsenTypen.clear();
+    synapsenTypAnzahl = 0;
+
+    netzLoeschen();
+
+    EXPECT_EQ(neuronKette.kopf, nullptr);
+    EXPECT_EQ(neuronKette.ende, nullptr);
+    EXPECT_EQ(neuronKette.anzahl, 0);
+    EXPECT_EQ(neuronKette.hoechsteNummer, 0);
+    EXPECT_EQ(neuronNachNummer(1), nullptr);
+    EXPECT_EQ(synapseNachId(7), nullptr);
+    EXPECT_EQ(synapsenZaehler.synapsen, 0);
+    EXPECT_EQ(synapsenZaehler.hoechsteId, 0);
+    EXPECT_EQ(synapsengruppen[3].anzahl(), 0);
+    EXPECT_EQ(markierteNeurone.anzahl(), 0);
+    EXPECT_EQ(fensterliste[0].neuronId, 0);
+    EXPECT_EQ(spikeAufzeichnung.aufzeichnen, 0);
+    EXPECT_FALSE(programmStatus & programmBit::ErgebnisDa);
+    // exactly the four standard types, and a count that says so
+    ASSERT_EQ(synapsenTypen.size(), 4u);
+    EXPECT_EQ(synapsenTypAnzahl, 4);
+    EXPECT_EQ(synapsenTypen[0].ion, ionenArt::Natrium);
+    EXPECT_EQ(synapsenTypen[1].potential, -0.09);
+    EXPECT_EQ(synapsenTypen[2].bezeichnung, "chemische Synapse (?!?)");
+    EXPECT_EQ(synapsenTypen[3].bezeichnung, "elektrische Synapse (Potential: 0.0)");
+    EXPECT_EQ(plattform::titel(fensterhandles.hauptfenster), "unbenannt");
+    EXPECT_EQ(plattform::statusText(fensterhandles.statusleiste, plattform::statusEinfacherTeil),
+              "am besten 'ne datei laden, oder eine machen...");
+    plattform::fensterZerstoeren(fensterhandles.hauptfenster);
+    fensterhandles = {};
+}
+
+TEST_F(Neuron, AuswahlmenueLiefertDieNummerDesGewaehltenNeurons)
+{
+    pt::popupAntworten({0});
+    EXPECT_EQ(neuronAuswahlMenu(), 0) << "no neuron: nothing to choose";
+    neu(4)->name = "vier";
+    neu(9)->name = "neun";
+    neu(2)->name = "zwei";
+    pt::popupAntworten({2, 0});
+    EXPECT_EQ(neuronAuswahlMenu(), 9);
+    EXPECT_EQ(neuronAuswahlMenu(), 0);
+    ASSERT_GE(pt::popupLog().size(), 2u);
+    EXPECT_EQ(pt::popupLog().back(), (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(offenesKontextMenu, nullptr);
+}

@@ -1,0 +1,109 @@
+// tests/model/test_neuron_kompartimente.cpp - per-compartment arrays follow the neuron's own count
+#include "test_neuron_hilfe.h"
+
+namespace {
+using Kompartimente = NeuronFall;
+}
+
+TEST_F(Kompartimente, JedesNeuronBehaeltSeineEigeneAnzahl)
+{
+    simulationsParameter.netzwerktyp = 1;
+    simulationsParameter.anzahlSegmente = 0;
+    NeuronDaten* soma = neu(1);
+    simulationsParameter.netzwerktyp = 4;
+    simulationsParameter.anzahlSegmente = 6;
+    NeuronDaten* lang = neu(2);
+    EXPECT_EQ(soma->segmentAnzahl, 0);
+    EXPECT_EQ(lang->segmentAnzahl, 6);
+    for (NeuronDaten* n : {soma, lang}) {
+        const size_t k = static_cast<size_t>(n->segmentAnzahl) + 1;
+        EXPECT_EQ(n->potentiale.size(), k);
+        EXPECT_EQ(n->synStromChemisch.size(), k);
+        EXPECT_EQ(n->synStromElektrisch.size(), k);
+        EXPECT_EQ(n->stromTabellen.size(), k);
+        EXPECT_EQ(n->parameter[par::SegmentAnzahl], n->segmentAnzahl);
+        EXPECT_LE(n->dendSCLocation, n->segmentAnzahl);   // never a segment the neuron lacks
+    }
+}
+
+TEST_F(Kompartimente, WachsenGibtNeuenSegmentenStartpotentialUndStandardtabelle)
+{
+    NeuronDaten* n = neu(1);
+    n->potentiale = {-0.05, -0.051, -0.052, -0.053};
+    n->synStromChemisch[3] = 1e-9;
+    n->stromTabellen[1].startzeiten = {0.0, 0.1, 0.2, 1.0};
+    n->stromTabellen[1].stromwerte = {0.0, 1e-9, 0.0, 0.0};
+    n->stromTabellen[1].anzahlPunkte = 4;
+    simulationsParameter.simulationsDauer = 2.0;
+
+    ASSERT_TRUE(kompartimenteAnpassen(*n, 6));
+    EXPECT_EQ(n->segmentAnzahl, 6);
+    EXPECT_EQ(n->kompartimentSchalter[1], 6);
+    ASSERT_EQ(n->potentiale.size(), 7u);
+    EXPECT_EQ(n->potentiale[3], -0.053);                       // kept
+    EXPECT_EQ(n->potentiale[4], n->parameter[par::DendritStartpotential]);
+    EXPECT_EQ(n->potentiale[6], -0.07);
+    EXPECT_EQ(n->synStromChemisch[3], 1e-9);
+    EXPECT_EQ(n->synStromChemisch[6], 0.0);
+    EXPECT_EQ(n->synStromElektrisch[5], 0.0);
+    EXPECT_EQ(n->stromTabellen[1].anzahlPunkte, 4);           // a stimulus stays
+    EXPECT_EQ(n->stromTabellen[5].startzeiten, (std::vector<double>{0.0, 2.0, 2.0}));
+    EXPECT_EQ(n->stromTabellen[5].anzahlPunkte, 3);
+
+    ASSERT_TRUE(kompartimenteAnpassen(*n, 1));                 // the short dendrite
+    EXPECT_EQ(n->potentiale.size(), 2u);
+    EXPECT_EQ(n->stromTabellen.size(), 2u);
+    EXPECT_LE(n->dendSCLocation, 1);
+
+    EXPECT_FALSE(kompartimenteAnpassen(*n, 7));
+    EXPECT_FALSE(kompartimenteAnpassen(*n, -1));
+    EXPECT_EQ(n->segmentAnzahl, 1);
+}
+
+TEST_F(Kompartimente, DieAktualisierungPasstAlleNeuroneDemDendritenmodusAn)
+{
+    NeuronDaten* a = neu(1);
+    NeuronDaten* b = neu(2);
+    NeuronDaten* s = neuronNeu(-1, 0);
+    simulationsParameter.netzwerktyp = 4;
+    simulationsParameter.anzahlSegmente = segmenteFuerNetzwerktyp(4);
+    einstellungenAktualisieren(nullptr, 1);
+    EXPECT_EQ(kompartimentAnzahl(*a), 7);
+    EXPECT_EQ(kompartimentAnzahl(*b), 7);
+    EXPECT_EQ(kompartimentAnzahl(*s), 4);    // the scratch record is nobody's to resize
+    neuronFreigeben(s);
+    EXPECT_EQ(segmenteFuerNetzwerktyp(1), 0);
+    EXPECT_EQ(segmenteFuerNetzwerktyp(2), 1);
+    EXPECT_EQ(segmenteFuerNetzwerktyp(3), 3);
+    EXPECT_EQ(segmenteFuerNetzwerktyp(5), -1);
+}
+
+TEST_F(Kompartimente, StromtabellenEndenAmLaufende)
+{
+    NeuronDaten* n = neu(1);
+    n->stromTabellen[0] = {};                             // no table yet
+    n->stromTabellen[2].startzeiten = {0.0, 0.3, 0.4, 1.0};
+    n->stromTabellen[2].stromwerte = {0.0, 1e-9, 0.0, 0.0};
+    n->stromTabellen[2].anzahlPunkte = 4;
+    simulationsParameter.simulationsDauer = 5.0;
+    aktuellesNeuron = nullptr;
+    ASSERT_TRUE(stromtabellenSicherstellen(*n));
+    EXPECT_EQ(aktuellesNeuron, n);
+    EXPECT_EQ(n->stromTabellen[0].startzeiten, (std::vector<double>{0.0, 5.0, 5.0}));
+    EXPECT_EQ(n->stromTabellen[2].startzeiten, (std::vector<double>{0.0, 0.3, 0.4, 5.0}));
+    EXPECT_EQ(n->stromTabellen[3].startzeiten.back(), 5.0);
+    // a point count beyond the stored points is not trusted: the default replaces it
+    n->stromTabellen[1].anzahlPunkte = 9;
+    ASSERT_TRUE(stromtabellenSicherstellen(*n));
+    EXPECT_EQ(n->stromTabellen[1].anzahlPunkte, 3);
+}
+
+TEST_F(Kompartimente, StandardneuronHatImmerVierTabellen)
+{
+    simulationsParameter.anzahlSegmente = 0;
+    stdNeuron.potentiale.clear();
+    stdNeuron.stromTabellen.clear();
+    stdNeuron.segmentAnzahl = 0;
+    standardneuronVoreinstellen();
+    EXPECT_GE(stdNeuron.stromTabellen.size(), 4u);
+}

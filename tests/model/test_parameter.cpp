@@ -1,0 +1,245 @@
+// tests/model/test_parameter.cpp - the parameter vector, the defaults per model, the refresh steps
+#include "test_neuron_hilfe.h"
+#include "platform/box.h"
+#include "texts/texte.h"
+
+namespace pt = plattform::test;
+
+namespace {
+
+using Parameter = NeuronFall;
+
+std::vector<double> gemeinsame(const NeuronDaten& n)
+{
+    return {n.parameter.begin(), n.parameter.begin() + 12};
+}
+
+} // namespace
+
+TEST(ParameterVektor, GruppenDeckenDieVektorLueckenlosAb)
+{
+    int naechster = 0;
+    for (ParameterBereich b : {bereich::Soma, bereich::Dendrit, bereich::OnOff, bereich::HodgkinHuxley,
+                               bereich::Swim, bereich::GolowaschBuchholz}) {
+        EXPECT_EQ(b.erster, naechster);
+        naechster = b.letzter() + 1;
+    }
+    EXPECT_EQ(naechster, anzahlParameter);
+    EXPECT_EQ(modellBereich(modell::Swim).letzter(), 105);
+    EXPECT_EQ(modellBereich(modell::HodgkinHuxley).letzter(), 58);
+    EXPECT_EQ(modellBereich(7).anzahl, 0);
+    EXPECT_EQ(spikeSchwellenIndex(modell::OnOff), 23);
+    EXPECT_EQ(spikeSchwellenIndex(modell::GolowaschBuchholz), 238);
+}
+
+TEST_F(Parameter, NeuesSwimNeuronMitDreiSegmenten)
+{
+    NeuronDaten* n = neu(1);
+    EXPECT_EQ(gemeinsame(*n), (std::vector<double>{3e-9, -0.07, 3e-11, -0.07, 4e-8, 1.0, 3.0, 9.6e-9, -0.07,
+                                                   3e-10, 4e-8, -0.07}));
+    EXPECT_EQ(n->somaSCEnd, 1.0);
+    EXPECT_EQ(n->dendSCEnd, 1.0);
+    EXPECT_EQ(n->apAnzahl, 0);
+}
+
+TEST_F(Parameter, EingebauteWerteJeModell)
+{
+    struct Fall { int modell; std::vector<double> p; };
+    const Fall faelle[] = {
+        {modell::OnOff, {3e-9, -0.07, 1e-10, -0.07, 4e-8, 1.0, 3.0, 9.6e-9, -0.07, 3e-10, 4e-8, -0.07}},
+        {modell::HodgkinHuxley, {3e-9, -0.065, 1e-11, -0.065, 4e-8, 1.0, 3.0, 9.6e-9, -0.065, 3e-10, 4e-8, -0.065}},
+        {modell::GolowaschBuchholz, {1e-7, -0.05, 1.7e-9, -0.047, 4e-8, 1.0, 3.0, 9.6e-9, -0.05, 3e-10, 4e-8, -0.047}},
+    };
+    int nummer = 1;
+    for (const Fall& f : faelle) {
+        simulationsParameter.netzwerkmodell = f.modell;
+        NeuronDaten* n = neu(nummer++);
+        EXPECT_EQ(gemeinsame(*n), f.p) << f.modell;
+        EXPECT_EQ(n->modellTyp, f.modell);
+    }
+    ParameterVektor p{};
+    EXPECT_TRUE(eingebauteGemeinsameWerte(modell::Swim, 0, p));
+    EXPECT_EQ(p[par::SegmentAnzahl], 0.0);
+    EXPECT_FALSE(eingebauteGemeinsameWerte(0, 3, p));
+}
+
+TEST_F(Parameter, EingebauteWerteGehenVorStandardneuronDessenModellbereichBleibt)
+{
+    stdNeuron.parameter.fill(0.5);
+    stdNeuron.groesse = 12;
+    stdNeuron.axonLaenge = 30;
+    NeuronDaten* n = neu(1);
+    EXPECT_EQ(n->parameter[par::SomaLeitwert], 3e-9);
+    EXPECT_EQ(n->parameter[par::DendritKapazitaet], 3e-10);
+    for (int i = bereich::Swim.erster; i <= bereich::Swim.letzter(); ++i)
+        EXPECT_EQ(n->parameter[i], 0.5) << i;
+    EXPECT_EQ(n->parameter[par::Phase1G], 0.0);   // other models' ranges stay empty
+    EXPECT_EQ(n->parameter[par::GbSchwelle], 0.0);
+    EXPECT_EQ(n->groesse, 12);
+    EXPECT_EQ(n->axonLaenge, 30);
+    EXPECT_TRUE(pt::boxLog().empty());            // a new neuron's range is empty: no question
+}
+
+TEST_F(Parameter, StandardwerteHolenDenModellbereichVomErstenNeuron)
+{
+    NeuronDaten* kopf = neu(1);
+    for (int i = bereich::Swim.erster; i <= bereich::Swim.letzter(); ++i)
+        kopf->parameter[i] = i;
+    NeuronDaten* n = neu(2, 1);
+    ASSERT_NE(n, nullptr);
+    for (int i = bereich::Swim.erster; i <= bereich::Swim.letzter(); ++i)
+        EXPECT_EQ(n->parameter[i], i) << i;
+    EXPECT_EQ(n->dendSCLocation, 1);
+    EXPECT_EQ(gemeinsame(*n)[2], 3e-11);
+    EXPECT_TRUE(pt::boxLog().empty());
+}
+
+TEST_F(Parameter, UnbekanntesModell)
+{
+    NeuronDaten* n = neu(1);
+    n->parameter.fill(2.0);
+    simulationsParameter.netzwerkmodell = 9;
+    neuronGrundwerte(*n);
+    EXPECT_TRUE(pt::boxLog().empty());
+    EXPECT_EQ(n->parameter[par::SomaLeitwert], 2.0);
+    EXPECT_EQ(n->parameter[par::DendritLeitwert], 9.6e-9);
+    pt::boxAntworten({plattform::antwort::Ok});
+    neuronStandardwerte(*n);
+    ASSERT_EQ(pt::boxLog().size(), 1u);
+    EXPECT_EQ(pt::boxLog()[0].titel, "Hinweis");
+    EXPECT_EQ(pt::boxLog()[0].text, meldungFormatieren(104));
+}
+
+TEST_F(Parameter, GruppeZuruecksetzenFragtVorDemUeberschreiben)
+{
+    NeuronDaten* n = neu(1);
+    stdNeuron.parameter.fill(0.25);
+    n->parameter[par::SwimNaG] = 7.0;
+    pt::boxAntworten({plattform::antwort::Nein, plattform::antwort::Ja});
+
+    parameterGruppeZuruecksetzen(n, modell::Swim, 1);
+    ASSERT_EQ(pt::boxLog().size(), 1u);
+    EXPECT_EQ(pt::boxLog()[0].titel, "SysInfo");
+    EXPECT_EQ(pt::boxLog()[0].text, meldungFormatieren(339));
+    EXPECT_EQ(n->parameter[par::SwimNaG], 7.0);             // "No" keeps the neuron's range
+    EXPECT_EQ(n->parameter[par::SwimKG], 0.0);
+    EXPECT_EQ(n->parameter[par::SomaLeitwert], 0.25);       // the common entries are copied anyway
+
+    parameterGruppeZuruecksetzen(n, modell::Swim, 1);
+    EXPECT_EQ(n->parameter[par::SwimNaG], 0.25);
+    EXPECT_EQ(n->parameter[par::SwimSchwelle], 0.25);
+    EXPECT_EQ(n->parameter[par::GbSchwelle], 0.0);
+    EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
+
+    // an empty range is taken without asking
+    parameterGruppeZuruecksetzen(n, modell::OnOff, 0);
+    EXPECT_EQ(pt::boxLog().size(), 2u);
+    EXPECT_EQ(n->parameter[par::OnOffSchwelle], 0.25);
+
+    pt::boxAntworten({plattform::antwort::Ok});
+    parameterGruppeZuruecksetzen(nullptr, modell::Swim, 1);
+    ASSERT_EQ(pt::boxLog().size(), 3u);
+    EXPECT_EQ(pt::boxLog()[2].text, meldungFormatieren(486));
+}
+
+TEST(ParameterSlots, TabelleJeTyp)
+{
+    modellParameterIndizesSetzen(modell::Swim);
+    EXPECT_EQ(modellParameterIndizes,
+              (std::array<int, anzahlParameterSlots>{59, 60, 81, 82, 93, 94, 69, 7, 0, 1, 2, 3, 4, 10, 8, 9, 11}));
+    EXPECT_TRUE(parameterSlotBelegt(8));          // entry 0 itself, not "none"
+    modellParameterIndizesSetzen(modell::GolowaschBuchholz);
+    EXPECT_EQ(modellParameterIndizes[0], 117);
+    EXPECT_EQ(modellParameterIndizes[1], 116);
+    EXPECT_EQ(modellParameterIndizes[6], 112);
+    EXPECT_EQ(modellParameterIndizes[4], 0);
+    EXPECT_FALSE(parameterSlotBelegt(4));
+    EXPECT_FALSE(parameterSlotBelegt(8));
+    modellParameterIndizesSetzen(modell::HodgkinHuxley);
+    EXPECT_EQ(modellParameterIndizes[6], 36);
+    modellParameterIndizesSetzen(modell::OnOff);
+    EXPECT_EQ(modellParameterIndizes[5], 20);
+    modellParameterIndizesSetzen(0);
+    for (int i = 0; i < anzahlParameterSlots; ++i) {
+        EXPECT_EQ(modellParameterIndizes[i], 0);
+        EXPECT_FALSE(parameterSlotBelegt(i));
+    }
+    EXPECT_FALSE(parameterSlotBelegt(17));
+}
+
+// ---- the network's steps in the start values and the refresh ----------------------------------
+
+TEST_F(Parameter, VoreinstellungenDerSimulation)
+{
+    simulationsParameter.simulationsDauer = 9.0;
+    simulationsParameter.netzwerkmodell = 4;
+    netzvorgaben.rauschStaerke = 0.0;
+    programmVoreinstellungen();
+    const Simulationsparameter& s = simulationsParameter;
+    EXPECT_EQ(s.simulationsDauer, 1.0);
+    EXPECT_EQ(s.schrittweite, 1e-4);
+    EXPECT_EQ(s.anzahlSchritte, 10000);
+    EXPECT_EQ(s.spikeSchwelle, -0.02);
+    EXPECT_EQ(s.netzwerkmodell, 2);
+    EXPECT_EQ(s.anzeigeIntervall, 1000.0);
+    EXPECT_EQ(s.integrationsmethode, 2);
+    EXPECT_EQ(s.netzwerktyp, 0);
+    EXPECT_EQ(s.anzahlSegmente, 3);
+    EXPECT_EQ(netzvorgaben.rauschStaerke, 1e-9);
+    EXPECT_EQ(netzvorgaben.rauschHaeufigkeit, 1000.0);
+    EXPECT_EQ(netzvorgaben.rauschAbklingzeit, 0.001);
+    EXPECT_EQ(netzvorgaben.elektrischeSynapsenEingeschraenkt, 1);
+    EXPECT_DOUBLE_EQ(reizSchrittweite, 0.001);
+    EXPECT_GE(stdNeuron.stromTabellen.size(), 4u);
+}
+
+TEST_F(Parameter, AktualisierungErgaenztDieLaufeinstellungen)
+{
+    simulationsParameter.anzeigeIntervall = 0.0;
+    simulationsParameter.netzwerktyp = 0;
+    simulationsParameter.anzahlSegmente = 1;
+    einstellungenAktualisieren(nullptr, 1);
+    EXPECT_EQ(simulationsParameter.anzeigeIntervall, 1000.0);
+    EXPECT_EQ(simulationsParameter.netzwerktyp, 3);
+    EXPECT_EQ(simulationsParameter.anzahlSegmente, 3);
+    simulationsParameter.netzwerktyp = 2;
+    simulationsParameter.anzahlSegmente = 1;
+    einstellungenAktualisieren(nullptr, 1);
+    EXPECT_EQ(simulationsParameter.anzahlSegmente, 1);   // a set mode stays
+}
+
+TEST_F(Parameter, AktualisierungFuelltTabelleUndModelltyp)
+{
+    NeuronDaten* a = neu(3);
+    NeuronDaten* b = neu(8);
+    b->modellTyp = 0;
+    neuronTabelleLeeren();
+    einstellungenAktualisieren(nullptr, 1);
+    EXPECT_EQ(neuronNachNummer(3), a);
+    EXPECT_EQ(neuronNachNummer(8), b);
+    EXPECT_EQ(b->modellTyp, modell::Swim);
+}
+
+TEST_F(Parameter, PassivmarkeJeModell)
+{
+    NeuronDaten* n = neu(1);
+    struct Fall { int modell; std::vector<int> leitwerte; };
+    const Fall faelle[] = {
+        {modell::OnOff, {13, 16, 20}},
+        {modell::Swim, {60, 82, 94}},
+        {modell::HodgkinHuxley, {25, 27}},
+        {modell::GolowaschBuchholz, {116, 136}},
+    };
+    for (const Fall& f : faelle) {
+        n->modellTyp = f.modell;
+        n->parameter.fill(0.0);
+        einstellungenAktualisieren(n, 0);
+        EXPECT_EQ(n->passivMarke, 1) << f.modell;
+        for (int i : f.leitwerte) {
+            n->parameter.fill(0.0);
+            n->parameter[i] = 1e-6;
+            einstellungenAktualisieren(n, 0);
+            EXPECT_EQ(n->passivMarke, 0) << f.modell << " P" << i;
+        }
+    }
+}

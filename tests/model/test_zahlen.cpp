@@ -1,0 +1,179 @@
+// tests/model/test_zahlen.cpp
+#include "model/zahlen.h"
+#include "platform/bmp.h"
+#include "platform/pfad.h"
+#include "platform/test/testplattform.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace {
+int pruefen(const char* text)
+{
+    std::vector<char> kopie(text, text + std::strlen(text) + 1);
+    return zahlPruefen(kopie.data());
+}
+int pruefenKurz(const char* text)
+{
+    std::vector<char> kopie(text, text + std::strlen(text) + 1);
+    return zahlPruefenKurz(kopie.data());
+}
+} // namespace
+
+TEST(Zahlen, PotenzGanzeUndNegativeExponenten)
+{
+    EXPECT_EQ(potenz(3.7, 0), 1.0);
+    EXPECT_EQ(potenz(3.7, 1), 3.7);
+    EXPECT_EQ(potenz(2.0, 10), 1024.0);
+    EXPECT_EQ(potenz(-2.0, 3), -8.0);
+    EXPECT_DOUBLE_EQ(potenz(1.5, 7), std::pow(1.5, 7));
+    // negative exponents end (the old version recursed forever) and give 1 / x^-n
+    EXPECT_EQ(potenz(2.0, -1), 0.5);
+    EXPECT_EQ(potenz(2.0, -10), 1.0 / 1024.0);
+    EXPECT_EQ(potenz(-2.0, -3), -0.125);
+    EXPECT_EQ(potenz(1.0, INT_MIN), 1.0);
+    EXPECT_EQ(potenz(2.0, INT_MIN), 0.0);
+    EXPECT_TRUE(std::isinf(potenz(0.0, -2)));
+}
+
+TEST(Zahlen, ZahlPruefenNimmtZahlenMitExponent)
+{
+    for (const char* t : {"1.5e+3", "1.5e3", "1.5e3.2", "-.5", "2.5E-3", "0", "+7", "3.", "-0.07", "1e-9", " 4 2 "})
+        EXPECT_EQ(pruefen(t), 1) << t;
+    for (const char* t : {"1e2e3", "+", "3-", "1e", ".", "", "0,5", "1..5", "1.5x", "--1", "1e+", "e5", ".e5", "-E3", "\xFF"})
+        EXPECT_EQ(pruefen(t), 0) << t;
+}
+
+TEST(Zahlen, ZahlPruefenEntferntBlankeAnOrt)
+{
+    char text[] = " -1 .5e 3 ";
+    ASSERT_EQ(zahlPruefen(text), 1);
+    EXPECT_STREQ(text, "-1.5e3");
+}
+
+TEST(Zahlen, ZahlPruefenKurzOhneExponent)
+{
+    for (const char* t : {"1.5", "-.5", "+3", "7."})
+        EXPECT_EQ(pruefenKurz(t), 1) << t;
+    for (const char* t : {"1e3", "2.5E-3", "3-", "+", ".", "1.2.3", "", "0,5"})
+        EXPECT_EQ(pruefenKurz(t), 0) << t;
+}
+
+TEST(Zahlen, DezimalzeichenErsetztDenErstenPunkt)
+{
+    const char alt = dezimalzeichen;
+    dezimalzeichen = '.';
+    EXPECT_STREQ(zahlMitDezimalzeichen(1.5), "1.500000e+00");
+    dezimalzeichen = ',';
+    EXPECT_STREQ(zahlMitDezimalzeichen(-0.00025), "-2,500000e-04");
+    char* puffer = zahlMitDezimalzeichen(1e300);
+    EXPECT_STREQ(puffer, "1,000000e+300");
+    EXPECT_EQ(zahlMitDezimalzeichen(2.0), puffer);   // one buffer, overwritten
+    EXPECT_STREQ(puffer, "2,000000e+00");
+    dezimalzeichen = alt;
+}
+
+// ---- pictures ---------------------------------------------------------------------
+namespace {
+std::string bmpMitTabelle(int breite, int hoehe, int bits, const std::vector<uint32_t>& tabelle,
+                          const std::vector<unsigned char>& pixelZeilen)
+{
+    std::string d(54, '\0');
+    auto w32 = [&](size_t i, uint32_t v) { for (int k = 0; k < 4; ++k) d[i + k] = char((v >> (8 * k)) & 0xFF); };
+    d[0] = 'B';
+    d[1] = 'M';
+    w32(10, 54 + static_cast<uint32_t>(tabelle.size()) * 4);
+    w32(14, 40);
+    w32(18, breite);
+    w32(22, hoehe);
+    d[26] = 1;
+    d[28] = char(bits);
+    w32(46, static_cast<uint32_t>(tabelle.size()));
+    for (uint32_t t : tabelle)   // B, G, R, 0
+        for (int k = 0; k < 4; ++k)
+            d.push_back(char(k == 3 ? 0 : (t >> (8 * k)) & 0xFF));
+    d.append(pixelZeilen.begin(), pixelZeilen.end());
+    w32(2, static_cast<uint32_t>(d.size()));
+    return d;
+}
+std::string schreiben(const std::string& name, const std::string& bytes)
+{
+    const auto pfad = (std::filesystem::temp_directory_path() / name).string();
+    EXPECT_TRUE(plattform::dateiSicherSchreiben(pfad, bytes));
+    return pfad;
+}
+} // namespace
+
+TEST(Zahlen, BitmapMitPaletteAchtBit)
+{
+    // 2 x 2, 8 bits, a table of 3 colours; rows bottom-up, padded to 4 bytes
+    const std::vector<uint32_t> tabelle{0x0000FF /*B=FF: blue*/, 0x00FF00, 0xFF0000};
+    const std::vector<unsigned char> pixel{0, 1, 0, 0, /* bottom */ 2, 2, 0, 0 /* top */};
+    const auto pfad = schreiben("velnor_test_pal.bmp", bmpMitTabelle(2, 2, 8, tabelle, pixel));
+    plattform::Bild bild = nullptr;
+    Palette* palette = nullptr;
+    ASSERT_EQ(bitmapMitPaletteLaden(pfad, &bild, &palette), 1);
+    ASSERT_NE(bild, nullptr);
+    ASSERT_NE(palette, nullptr);
+    EXPECT_FALSE(palette->halbton);
+    EXPECT_EQ(palette->eintraege[0].blau, 0xFF);
+    EXPECT_EQ(palette->eintraege[2].rot, 0xFF);
+    EXPECT_EQ(palette->eintraege[3].rot + palette->eintraege[255].gruen, 0);   // past the table: black
+    EXPECT_EQ(plattform::bildPixel(bild, 0, 0), plattform::rgbFarbe(0xFF, 0, 0));
+    EXPECT_EQ(plattform::bildPixel(bild, 0, 1), plattform::rgbFarbe(0, 0, 0xFF));
+    EXPECT_EQ(plattform::bildPixel(bild, 1, 1), plattform::rgbFarbe(0, 0xFF, 0));
+    plattform::bildLoeschen(bild);
+    delete palette;
+    std::filesystem::remove(pfad);
+}
+
+TEST(Zahlen, BitmapVierundzwanzigBitMitHalbtonpalette)
+{
+    const uint32_t pixel[] = {0x123456, 0xABCDEF, 0x000000, 0xFFFFFF, 0x0000FF, 0x00FF00};
+    const auto pfad = schreiben("velnor_test_24.bmp", plattform::bmp24Bytes(3, 2, pixel));
+    plattform::Bild bild = nullptr;
+    Palette* palette = nullptr;
+    ASSERT_EQ(bitmapMitPaletteLaden(pfad, &bild, &palette), 1);
+    EXPECT_TRUE(palette->halbton);
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(plattform::bildPixel(bild, i % 3, i / 3), pixel[i]) << i;
+    plattform::bildLoeschen(bild);
+    delete palette;
+    std::filesystem::remove(pfad);
+}
+
+TEST(Zahlen, BitmapUnlesbarGibtNullUndKeineAusgaben)
+{
+    plattform::Bild bild = reinterpret_cast<plattform::Bild>(1);
+    Palette* palette = reinterpret_cast<Palette*>(1);
+    EXPECT_EQ(bitmapMitPaletteLaden("/nonexistent/velnor.bmp", &bild, &palette), 0);
+    EXPECT_EQ(bild, nullptr);
+    EXPECT_EQ(palette, nullptr);
+
+    // every truncation and a few byte flips of a valid file: refused or loaded, never overrun
+    const std::vector<uint32_t> tabelle{0x000000, 0xFFFFFF};
+    std::string gut = bmpMitTabelle(9, 3, 1, tabelle, std::vector<unsigned char>(12, 0xA5));
+    for (size_t laenge = 0; laenge <= gut.size(); ++laenge) {
+        std::string d = gut.substr(0, laenge);
+        for (size_t flip : {size_t(10), size_t(18), size_t(22), size_t(28), size_t(46)})
+            for (int art = 0; art < 2; ++art) {
+                if (art == 1 && flip < d.size())
+                    d[flip] = char(d[flip] ^ 0x80);
+                const auto pfad = schreiben("velnor_test_kaputt.bmp", d);
+                if (bitmapMitPaletteLaden(pfad, &bild, &palette) == 1) {
+                    plattform::bildLoeschen(bild);
+                    delete palette;
+                } else {
+                    EXPECT_EQ(bild, nullptr);
+                    EXPECT_EQ(palette, nullptr);
+                }
+            }
+    }
+    std::filesystem::remove((std::filesystem::temp_directory_path() / "velnor_test_kaputt.bmp").string());
+}
