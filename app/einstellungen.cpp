@@ -1,5 +1,9 @@
 // app/einstellungen.cpp - the start values of the program and the global refresh
 #include "app/einstellungen.h"
+#include "app/anschluesse.h"
+#include "diagrams/kurven.h"
+#include "diagrams/layout.h"
+#include "model/netz.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
 #include "model/netzeinstellungen.h"
@@ -49,6 +53,20 @@ void kalium()
     bildschirmHoehe = a.unten;
 }
 
+// The template starts without colours, so its layout gives it the program's own; laid out
+// once here, no diagram ever falls back to a tick spacing of 0.
+void diagrammVorlageAnlegen()
+{
+    diagrammOptionen = DiagrammOptionen{};
+    DiagrammDaten& v = diagrammVorlage;
+    v.achsenFarbe = v.cursorFarbe = v.rechteckFarbe = v.linienFarbe = v.tickFarbe = KeineFarbe;
+    for (KurvenDaten& k : v.kurven)
+        k.farbe = KeineFarbe;
+    diagrammLayoutBerechnen(&stdNeuron, &v, 0);
+    kurvenVorbereiten(&v, -1);
+    anschluss::kurvenMarkierungBeenden = kurvenMarkierungBeenden;
+}
+
 // Each part of the program adds its start values here, behind the frame's.
 constexpr Voreinstellung voreinstellungen[] = {
     {"Statuswoerter", statusWoerter},
@@ -60,6 +78,7 @@ constexpr Voreinstellung voreinstellungen[] = {
     {"Kalium-Vorgaben", kalium},
     {"Simulationsparameter", simulationsparameterVoreinstellen},
     {"Standardneuron", standardneuronVoreinstellen},
+    {"Diagrammvorlage", diagrammVorlageAnlegen},
 };
 
 // ---- the refresh -----------------------------------------------------------------------
@@ -84,6 +103,14 @@ void zeiten(NeuronDaten*, int)
         zeiteinstellungen.doppelklick = 500;
     if (zeiteinstellungen.kurvenMarkierung <= 0)
         zeiteinstellungen.kurvenMarkierung = 1000;
+}
+
+void diagrammMindestgroesse(NeuronDaten*, int)
+{
+    if (diagrammOptionen.minimalBreite < 200)
+        diagrammOptionen.minimalBreite = 200;
+    if (diagrammOptionen.minimalHoehe < 100)
+        diagrammOptionen.minimalHoehe = 100;
 }
 
 void protokollMasse(NeuronDaten*, int)
@@ -134,6 +161,7 @@ constexpr Aktualisierung aktualisierungen[] = {
     {"Zoom", zoomGrenzen},
     {"Zeiten", zeiten},
     {"Protokollfenster", protokollMasse},
+    {"Diagrammfenster", diagrammMindestgroesse},
     {"xlPSP-Toleranz", xlpspToleranz},
     {"Linienarten", linien},
     {"Standardschrift", standardSchriftFuellen},

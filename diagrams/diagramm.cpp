@@ -1,30 +1,213 @@
-// diagrams/diagramm.cpp - the diagram globals and releasing a diagram's resources
+// diagrams/diagramm.cpp - the diagram globals, curve buffers, format copies, clearing and freeing
 #include "diagrams/diagramm.h"
+#include "diagrams/kurven.h"
+#include "model/netz.h"
+#include <new>
 
 AktuellesDiagramm aktuellesDiagramm;
 std::array<FensterlistenEintrag, fensterlistenLaenge> fensterliste{};
+DiagrammDaten& diagrammVorlage = stdNeuron.hauptDiagramm;
+DiagrammOptionen diagrammOptionen;
+
+namespace diagrammAnschluss {
+DiagrammDaten* (*anzeigen)(NeuronDaten*, DiagrammDaten*) = nullptr;
+void (*druckerMenueFuellen)(plattform::Fenster) = nullptr;
+plattform::Fenster (*fensterErzeugen)(DiagrammDaten&) = nullptr;
+}
+
+// ---- buffers ---------------------------------------------------------------------------
+
+bool wertePufferBereitstellen(KurvenDaten& k, int schritte)
+{
+    const size_t noetig = static_cast<size_t>(std::max(schritte, 0)) + werteReserve;
+    if (k.werte.size() >= noetig)
+        return true;
+    try {
+        // older samples are of a shorter run: they go, the slot says "no data"
+        std::vector<float>(noetig, keineDaten).swap(k.werte);
+    } catch (const std::bad_alloc&) {
+        std::vector<float>().swap(k.werte);
+        k.werteAnzahl = 0;
+        return false;
+    }
+    k.schreibPosition = 0;
+    return true;
+}
+
+bool punktPufferBereitstellen(KurvenDaten& k, int breite)
+{
+    const size_t noetig = static_cast<size_t>(std::max(breite, 0)) * 4 + punkteReserve;
+    if (punktPlatz(k) >= noetig)
+        return true;
+    try {
+        k.punkte.resize(2 * noetig);
+    } catch (const std::bad_alloc&) {
+        std::vector<int32_t>().swap(k.punkte);
+        k.punktAnzahl = 0;
+        return false;
+    }
+    return true;
+}
+
+void kurvenPufferFreigeben(KurvenDaten& k)
+{
+    std::vector<int32_t>().swap(k.punkte);
+    std::vector<float>().swap(k.werte);
+    k.punktAnzahl = k.werteAnzahl = 0;
+    k.schreibPosition = 0;
+}
+
+// ---- format copies ---------------------------------------------------------------------
+
+namespace {
+
+void diagrammFormat(DiagrammDaten& z, const DiagrammDaten& q)
+{
+    z.linienDicke = q.linienDicke;
+    z.linienArt = q.linienArt;
+    z.linienWieTicks = q.linienWieTicks;
+    z.abstandHorizontalerLinien = q.abstandHorizontalerLinien;
+    z.abstandVertikalerLinien = q.abstandVertikalerLinien;
+    z.definierteHorizontaleHilfslinie = q.definierteHorizontaleHilfslinie;
+    z.definierteVertikaleHilfslinie = q.definierteVertikaleHilfslinie;
+    z.xRand = q.xRand;
+    z.yRand = q.yRand;
+    z.achsenDicke = q.achsenDicke;
+    z.tickDicke = q.tickDicke;
+    z.tickLaenge = q.tickLaenge;
+    z.xTickPosition = q.xTickPosition;
+    z.yTickPosition = q.yTickPosition;
+    z.xTextAbstand = q.xTextAbstand;
+    z.yTextAbstand = q.yTextAbstand;
+    z.tickFontSize = q.tickFontSize;
+    z.cursorDicke = q.cursorDicke;
+    z.cursorArt = q.cursorArt;
+    z.cursorFarbe = q.cursorFarbe;
+    z.xUrsprung = q.xUrsprung;
+    z.yUrsprung = q.yUrsprung;
+    z.xUrsprungManuell = q.xUrsprungManuell;
+    z.xTickIntervallWirksam = q.xTickIntervallWirksam;
+    z.xTickIntervall = q.xTickIntervall;
+    z.yTickIntervall = q.yTickIntervall;
+    z.minX = q.minX;
+    z.maxX = q.maxX;
+    z.minY = q.minY;
+    z.maxY = q.maxY;
+    z.achsenFarbe = q.achsenFarbe;
+    z.tickFarbe = q.tickFarbe;
+    z.linienFarbe = q.linienFarbe;
+    z.textFarbe = q.textFarbe;
+    z.hilfslinien = q.hilfslinien;
+    z.horizontaleHilfslinien = q.horizontaleHilfslinien;
+    z.vertikaleHilfslinien = q.vertikaleHilfslinien;
+    z.ticksAnpassen = q.ticksAnpassen;
+    z.dimensionenAnzeigen = q.dimensionenAnzeigen;
+    z.legendeFontSize = q.legendeFontSize;
+    z.legendeLinksbuendig = q.legendeLinksbuendig;
+    z.legendeX = q.legendeX;
+    z.legendeY = q.legendeY;
+    z.xDimension = q.xDimension;
+    z.yDimension = q.yDimension;
+    z.xDimensionPosition = q.xDimensionPosition;
+    z.xDimensionAbstand = q.xDimensionAbstand;
+    z.yDimensionAbstand = q.yDimensionAbstand;
+    z.yDimensionPosition = q.yDimensionPosition;
+    z.dimensionLinks = q.dimensionLinks;
+    z.dimensionSchriftgroesse = q.dimensionSchriftgroesse;
+    z.dezimalstellenVCursor = q.dezimalstellenVCursor;
+    z.vCursorAbstand = q.vCursorAbstand;
+    z.zweiterVCursor = q.zweiterVCursor;
+    z.hCursorAbstand = q.hCursorAbstand;
+    z.zweiterHCursor = q.zweiterHCursor;
+    z.dezimalstellenHCursor = q.dezimalstellenHCursor;
+}
+
+// everything but the buffers, the write position, the drag and hit state, the factor,
+// the highlight and the drawing objects
+void kurvenFormat(KurvenDaten& z, const KurvenDaten& q)
+{
+    z.punktAnzahl = q.punktAnzahl;
+    z.werteAnzahl = q.werteAnzahl;
+    z.referenz = q.referenz;
+    z.stromreizSegment = q.stromreizSegment;
+    z.externeNeuronId = q.externeNeuronId;
+    z.externeKurveId = q.externeKurveId;
+    z.synapseId = q.synapseId;
+    z.yOffset = q.yOffset;
+    z.yZoom = q.yZoom;
+    z.eigeneYAchse = q.eigeneYAchse;
+    z.nullAufXAchse = q.nullAufXAchse;
+    z.yAchse2Wert = q.yAchse2Wert;
+    z.minY = q.minY;
+    z.maxY = q.maxY;
+    z.xPos = q.xPos;
+    z.festerTickAbstand = q.festerTickAbstand;
+    z.tickAbstand = q.tickAbstand;
+    z.anzahlTicks = q.anzahlTicks;
+    z.tickPos = q.tickPos;
+    z.tickLaenge = q.tickLaenge;
+    z.beschriftungAbstand = q.beschriftungAbstand;
+    z.dicke2Achse = q.dicke2Achse;
+    z.dezimalstellenAn = q.dezimalstellenAn;
+    z.anzahlDezimalstellen = q.anzahlDezimalstellen;
+    z.dimensionAnzeigen = q.dimensionAnzeigen;
+    z.dimensionAbstand = q.dimensionAbstand;
+    z.dimensionYPos = q.dimensionYPos;
+    z.neuBerechnen = q.neuBerechnen;
+    z.farbe = q.farbe;
+    z.dicke = q.dicke;
+    z.linienart = q.linienart;
+    z.bezeichnung = q.bezeichnung;
+    z.dimension = q.dimension;
+    z.anzeigen = q.anzeigen;
+    z.kanal = q.kanal;
+}
+
+} // namespace
+
+void diagrammFormatKopieren(DiagrammDaten* ziel, const DiagrammDaten* quelle, const NeuronDaten* neuron, int teil)
+{
+    if (!ziel || !quelle || ziel == quelle)
+        return;
+    if (teil == 1)
+        diagrammFormat(*ziel, *quelle);
+    else if (teil == 2)
+        for (int i = 0; i < kurvenProDiagramm; ++i)
+            kurvenFormat(ziel->kurven[i], quelle->kurven[i]);
+    if ((teil == 1 || teil == 2) && neuron)
+        ziel->neuronId = neuron->nummer;
+    ziel->werteInLegende = quelle->werteInLegende;
+}
+
+// ---- freeing -----------------------------------------------------------------------------
 
 void diagrammGdiFreigeben(DiagrammDaten& d)
 {
+    for (FontDaten* s : {&d.achsenSchrift, &d.legendeSchrift}) {
+        plattform::loeschen(s->schrift);
+        s->schrift = nullptr;
+    }
+    for (int i = 0; i < 5; ++i) {
+        plattform::loeschen(d.stifte[i]);
+        plattform::loeschen(d.pinsel[i]);
+        d.stifte[i] = nullptr;
+        d.pinsel[i] = nullptr;
+    }
+    d.speicherDC = nullptr;      // the surface of the image, gone with it
+    plattform::bildLoeschen(d.bild);
+    d.bild = nullptr;
     for (KurvenDaten& k : d.kurven) {
         plattform::loeschen(k.stift);
         plattform::loeschen(k.pinsel);
         k.stift = nullptr;
         k.pinsel = nullptr;
     }
-    plattform::bildLoeschen(d.bild);
-    d.bild = nullptr;
-    d.speicherDC = nullptr;
 }
 
 void diagrammFreigeben(DiagrammDaten& d)
 {
-    for (KurvenDaten& k : d.kurven) {
-        std::vector<int32_t>().swap(k.punkte);
-        std::vector<float>().swap(k.werte);
-        k.punktAnzahl = k.werteAnzahl = 0;
-        k.schreibPosition = 0;
-    }
+    for (KurvenDaten& k : d.kurven)
+        kurvenPufferFreigeben(k);
     diagrammGdiFreigeben(d);
     if (d.fenster) {
         plattform::fensterZerstoeren(d.fenster);
@@ -33,7 +216,79 @@ void diagrammFreigeben(DiagrammDaten& d)
     d.offen = 0;
 }
 
-void diagrammeVerwalten(int, int)
+// ---- clearing slots ----------------------------------------------------------------------
+
+namespace {
+
+void slotLeeren(KurvenDaten& k, const KurvenDaten& vorlage)
 {
-    // the diagram windows bring this; until then no diagram window exists to arrange
+    k.anzeigen = 0;
+    k.bezeichnung = vorlage.bezeichnung;
+    k.dimension = vorlage.dimension;
+    kurvenPufferFreigeben(k);
+    k.yZoom = 1.0;
+    k.neuBerechnen = 0;
+    k.synapseId = k.externeKurveId = k.externeNeuronId = k.referenz = 0;
+    k.yOffset = 0.0;
+}
+
+void freisetzungsKurveWeniger(DiagrammDaten& d)
+{
+    if (d.freisetzungsKurven > 0)
+        --d.freisetzungsKurven;
+}
+
+} // namespace
+
+void kurveEntfernen(NeuronDaten* neuron, DiagrammDaten* arbeitskopie, DiagrammDaten* diagramm, int slot)
+{
+    if (!arbeitskopie || !diagramm || slot < 0 || slot >= kurvenProDiagramm)
+        return;
+    // 1. the slot of the working copy back to the template's name, unit and line
+    const KurvenDaten& v = diagrammVorlage.kurven[slot];
+    KurvenDaten& a = arbeitskopie->kurven[slot];
+    a.bezeichnung = v.bezeichnung;
+    a.dimension = v.dimension;
+    a.farbe = v.farbe;
+    a.linienart = v.linienart;
+    a.dicke = v.dicke;
+    a.punktAnzahl = a.werteAnzahl = 0;
+    a.yZoom = 1.0;
+    a.neuBerechnen = a.anzeigen = 0;
+    a.synapseId = a.externeKurveId = a.externeNeuronId = a.referenz = a.stromreizSegment = 0;
+    a.yOffset = 0.0;
+    // 2. no curve is current any more
+    aktuellesDiagramm.kurvenSlot = 0;
+    aktuellesDiagramm.kurvenWort = 0;
+    // 3. the formats into the diagram, its buffers of the slot freed
+    if (diagramm->kurven[slot].referenz & kurvenReferenz::Freisetzung)
+        freisetzungsKurveWeniger(*diagramm);
+    diagrammFormatKopieren(diagramm, arbeitskopie, neuron, 2);
+    KurvenDaten& k = diagramm->kurven[slot];
+    std::vector<int32_t>().swap(k.punkte);
+    std::vector<float>().swap(k.werte);
+    k.schreibPosition = 0;
+    // 4. the first copy of this curve elsewhere goes too
+    if (!neuron)
+        return;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes)
+            for (int i = 0; i < kurvenProDiagramm; ++i) {
+                KurvenDaten& kopie = d->kurven[i];
+                if (kopie.externeNeuronId == neuron->nummer && kopie.externeKurveId == slot) {
+                    slotLeeren(kopie, diagrammVorlage.kurven[i]);
+                    return;
+                }
+            }
+}
+
+void kurvenMarkierungBeenden()
+{
+    DiagrammDaten* d = aktuellesDiagramm.diagramm;
+    const int slot = aktuellesDiagramm.kurvenSlot;
+    if (!d || slot < 0 || slot >= kurvenProDiagramm)
+        return;
+    d->kurven[slot].hervorheben = 0;
+    if (d->fenster)
+        plattform::ungueltigMachen(d->fenster);
 }

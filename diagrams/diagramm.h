@@ -1,12 +1,13 @@
 // diagrams/diagramm.h - the records of the diagram windows
 //
 // Every neuron embeds its main diagram; further diagrams of the neuron hang behind it
-// through naechstes. The operations on them (layout, painting, windows) live with the
-// diagram windows; this header holds the data and the "current diagram" globals.
+// through naechstes. This header holds the data, the "current diagram" globals and the
+// operations on the records; layout.h and kurven.h the geometry and the curve points.
 #pragma once
 #include "diagrams/schrift.h"
 #include "platform/fenster.h"
 #include "platform/zeichnen.h"
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -28,12 +29,17 @@ namespace kurvenReferenz {
 constexpr int Eigen = 0, Gespeichert = 1, Kopie = 2, Synapse = 4, Freisetzung = 0x10, Spezial = 0x20;
 }
 
+// Room a slot keeps beyond its samples and points. The buffers never shrink while the slot
+// lives: their size is the capacity, the counts say how much of it is in use.
+constexpr int werteReserve = 64;            // samples past the step count
+constexpr int punkteReserve = 512;          // points past 4 per pixel column
+
 struct KurvenDaten {
     int punktAnzahl = 0;
     int werteAnzahl = 0;
     std::vector<int32_t> punkte;     // x, y pairs of the drawn line
     std::vector<float> werte;        // one sample per step, keineDaten at [0] when empty
-    size_t schreibPosition = 0;      // next sample written
+    size_t schreibPosition = 0;      // next sample written by the engine
     int referenz = kurvenReferenz::Eigen;
     int stromreizSegment = 0;        // compartment + 1
     int externeNeuronId = 0;
@@ -65,6 +71,8 @@ struct KurvenDaten {
     plattform::Stift stift = nullptr;
     plattform::Pinsel pinsel = nullptr;
 };
+
+namespace zeichenMittel { constexpr int Rechteck = 0, Cursor = 1, Achse = 2, Tick = 3, Gitter = 4; }
 
 struct DiagrammDaten {
     DiagrammDaten* naechstes = nullptr;   // further diagrams of the same neuron, owned by the chain
@@ -103,7 +111,9 @@ struct DiagrammDaten {
     int definierteHorizontaleHilfslinie = 0, definierteVertikaleHilfslinie = 0;
     int linienDicke = 0, linienArt = 0, linienWieTicks = 0;
     double abstandHorizontalerLinien = 0.0, abstandVertikalerLinien = 0.0;
-    std::array<void*, 10> stifte{};       // pens and brushes of axes, ticks, grid and cursors
+    // pens and brushes of the plain rectangles, cursors, axes, ticks and grid (zeichenMittel::*)
+    std::array<plattform::Stift, 5> stifte{};
+    std::array<plattform::Pinsel, 5> pinsel{};
     std::array<KurvenDaten, kurvenProDiagramm> kurven;
     int yAchse2Slot = 0;
     DiagrammDaten* yAchse2Quelle = nullptr;
@@ -141,11 +151,99 @@ struct FensterlistenEintrag { int neuronId = 0, diagrammId = 0, x = 0, y = 0, br
 constexpr int fensterlistenLaenge = 256;
 extern std::array<FensterlistenEintrag, fensterlistenLaenge> fensterliste;
 
-// Frees what a diagram holds (curve buffers, its window's drawing objects) and destroys its
-// window; the diagram windows fill in the drawing part.
+// the main diagram of stdNeuron: the format of new diagrams and the fallbacks of the layout
+extern DiagrammDaten& diagrammVorlage;
+
+// the program-wide diagram settings of the settings file
+struct DiagrammOptionen {
+    int scrollleisteAnzeigen = 0;         // "horizontale scrollbar in diagrammfenster anzeigen"
+    int scrollleisteAutomatisch = 0;      // "... automatisch anzeigen"
+    int minimalBreite = 250, minimalHoehe = 100;   // of a diagram window
+    int alleVerlinken = 0;
+    int kontextMenuCursor = 0;            // cursors are placed through the context menu
+    double wavKalibrierung = 0.0;         // mV; 0: raw data
+    int wavYAchseOptimieren = 0;
+    // event detection
+    double schwelle = 0.0, totzeit = 0.0;
+    int glaettungsrate = 0, kurveGlaettenAn = 0, ungeglaettetAusschliessen = 0;
+    int blockgroesse = 9000;              // growth step of the event list text
+    int ereignisseAlsLinien = 0, hoeheAlternieren = 0;
+};
+extern DiagrammOptionen diagrammOptionen;
+
+// ---- buffers ---------------------------------------------------------------------------
+// Makes room for schritte samples (plus the reserve). A buffer that is large enough stays
+// as it is; a smaller or missing one is replaced by one filled with the no-data mark.
+// False when memory runs out (the slot is left without samples then).
+bool wertePufferBereitstellen(KurvenDaten& k, int schritte);
+// the same for the points of a plot breite pixels wide
+bool punktPufferBereitstellen(KurvenDaten& k, int breite);
+// frees both buffers of the slot; the counts become 0
+void kurvenPufferFreigeben(KurvenDaten& k);
+// samples that may be read: the count, never more than the buffer holds
+inline int lesbareWerte(const KurvenDaten& k)
+{
+    return k.werteAnzahl < static_cast<int>(k.werte.size()) ? std::max(k.werteAnzahl, 0)
+                                                              : static_cast<int>(k.werte.size());
+}
+// room for points (x, y pairs)
+inline size_t punktPlatz(const KurvenDaten& k) { return k.punkte.size() / 2; }
+inline bool hatDaten(const KurvenDaten& k) { return !k.werte.empty() && k.werte[0] != keineDaten; }
+
+// ---- records ---------------------------------------------------------------------------
+// (Re)creates the font at this point size for the screen, always with orientation 900.
+void fontErzeugen(FontDaten* schrift, int punkte);
+// the same without fontErzeugen's checks: for records that exist for certain
+void schriftFuerBildschirm(FontDaten& schrift, int punkte);
+
+// the smallest number from 1 up that no diagram of the neuron bears
+int freieDiagrammNummer(const NeuronDaten& neuron);
+// "name" for the main diagram, "name N" for further ones
+std::string diagrammTitel(const NeuronDaten& neuron, const DiagrammDaten& d);
+// A new further diagram at the end of the neuron's list, with the smallest free number and
+// offen = 1; null when memory runs out (after the fatal message and the shutdown).
+DiagrammDaten* diagrammAnhaengen(NeuronDaten& neuron);
+// Gives a diagram its window, or with a null diagram a new further diagram with its window:
+// lays it out, prepares its curves, copies the main diagram's samples into a new one.
+// 1 on success, the diagram is then the current one; 0 on failure.
+int diagrammErzeugen(NeuronDaten* neuron, DiagrammDaten* diagramm);
+
+// Copies the diagram format (teil 1) or the curve formats of the 20 slots without their
+// buffers (teil 2); a neuron also sets ziel's neuronId.
+void diagrammFormatKopieren(DiagrammDaten* ziel, const DiagrammDaten* quelle, const NeuronDaten* neuron, int teil);
+
+// Frees what a diagram holds (curve buffers, its drawing objects) and destroys its window.
 void diagrammGdiFreigeben(DiagrammDaten& d);
 void diagrammFreigeben(DiagrammDaten& d);
 
+// Clears a slot: reset in the working copy, the curve formats written back into the
+// diagram, the diagram's buffers of that slot freed, and the first copy of that curve in
+// another diagram cleared as well.
+void kurveEntfernen(NeuronDaten* neuron, DiagrammDaten* arbeitskopie, DiagrammDaten* diagramm, int slot);
+
+// ---- windows ---------------------------------------------------------------------------
+// The diagram whose window this is, null when none. A null window falls back, after a
+// notice, to the first neuron's main diagram; with no neuron at all the result is null.
+DiagrammDaten* diagrammZuFenster(plattform::Fenster fenster);
 // Arranges, closes or restores the diagram windows; (5, 6) closes all of them when the
-// network goes. Filled by the diagram windows.
-void diagrammeVerwalten(int aktion, int art);
+// network goes. Until the diagram windows exist only closing is done here.
+void diagrammeVerwalten(int muster, int modus);
+
+// where one window of a tiling lands (work area 0, 0 - rechts, unten)
+struct Kachel { int x = 0, y = 0, breite = 0, hoehe = 0; };
+// The tiling of n windows: one column of full width while each row keeps the smallest
+// height, otherwise rows of twice that height filled column by column. Empty for n < 1.
+std::vector<Kachel> kachelnBerechnen(int n, int arbeitsbereichRechts, int arbeitsbereichUnten, int minimalHoehe);
+
+// What the diagram windows plug in; each stays null until they exist.
+namespace diagrammAnschluss {
+// diagrammAnzeigen: shows a diagram, creating it (null) or its window first
+extern DiagrammDaten* (*anzeigen)(NeuronDaten* neuron, DiagrammDaten* diagramm);
+// the printer submenu of a new diagram window
+extern void (*druckerMenueFuellen)(plattform::Fenster fenster);
+// the window of a diagram (class, menu, style); null: a plain window of the diagram class
+extern plattform::Fenster (*fensterErzeugen)(DiagrammDaten& d);
+}
+
+// main-window timer 8: the highlighted curve of the current diagram is drawn plain again
+void kurvenMarkierungBeenden();

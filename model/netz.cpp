@@ -7,7 +7,11 @@ NeuronenKette neuronKette;
 NeuronDaten* aktuellesNeuron = nullptr;
 NeuronDaten stdNeuron;
 
-SynapsenZaehler synapsenZaehler;
+int synapsenZaehler = 0;
+int axoZaehler = 0;
+int hoechsteSynapsenId = 0;
+SynapseDaten* aktuelleSynapse = nullptr;
+SynapseDaten* gewaehlteSynapse = nullptr;
 std::vector<SynapsenTyp> synapsenTypen;
 int synapsenTypAnzahl = 0;
 std::array<Synapsengruppe, synapsengruppenAnzahl> synapsengruppen;

@@ -2,6 +2,7 @@
 #pragma once
 #include "model/neuron.h"
 #include "model/synapse.h"
+#include "model/gruppen.h"
 #include <array>
 #include <string>
 #include <vector>
@@ -30,12 +31,11 @@ inline NeuronDaten* neuronSuchen(int nummer) { return neuronNachNummer(nummer); 
 SynapseDaten* synapseNachId(int id);
 bool synapsenTabelleSetzen(int id, SynapseDaten* s);
 void synapsenTabelleLeeren();
-struct SynapsenZaehler {
-    int synapsen = 0;             // axo-axonic ones included
-    int axo = 0;
-    int hoechsteId = 0;
-};
-extern SynapsenZaehler synapsenZaehler;
+extern int synapsenZaehler;                   // axo-axonic ones included
+extern int axoZaehler;
+extern int hoechsteSynapsenId;                // the highest id the new-synapse dialog gave
+extern SynapseDaten* aktuelleSynapse;         // the one group and dynamics commands act on
+extern SynapseDaten* gewaehlteSynapse;        // the one the synapse dialogs show
 extern std::vector<SynapsenTyp> synapsenTypen;
 extern int synapsenTypAnzahl;
 extern std::array<Synapsengruppe, synapsengruppenAnzahl> synapsengruppen;

@@ -41,7 +41,8 @@ void netzLoeschen()
     aktuellesNeuron = nullptr;
 
     // 6. counters and tables
-    synapsenZaehler = SynapsenZaehler{};
+    synapsenZaehler = axoZaehler = hoechsteSynapsenId = 0;
+    aktuelleSynapse = gewaehlteSynapse = nullptr;
     synapsenTypAnzahl = 0;
     synapsengruppen = {};
     synapsengruppenZahl = 0;
@@ -56,7 +57,7 @@ void netzLoeschen()
         plattform::titelSetzen(fensterhandles.hauptfenster, "unbenannt");
 
     // 8. the four standard types; the count goes with the table, or files would skip them
-    if (!stdSynapsenTypen(synapsenTypen)) {
+    if (!synapsenTypTabelleAusStandard(synapsenTypen)) {
         plattform::velnorInfoBox(meldungFormatieren(109));
         programmBeenden();
         return;

@@ -1,6 +1,7 @@
 // model/synapse.h - synapses, their pools and types, and the synapse groups
 //
-// Records only; creating, connecting and deleting synapses comes with the synapse code.
+// The records, creating and deleting synapses (synapsen.cpp) and the type table
+// (synapse_typen.cpp). Groups are in gruppen.h, the line geometry in geometrie.h.
 #pragma once
 #include "platform/fenster.h"
 #include <array>
@@ -98,10 +99,13 @@ struct SynapseDaten {
     int elektrischerTyp = 0;                  // 0 always, 1 only Vt > Vs, 2 only Vs > Vt
     int axoIndex = 0;                         // >= 1: axo-axonic
     int axoAnzahl = 0;
-    // drawing
-    plattform::Punkt start, ende, knick;
-    plattform::Rechteck umriss;
-    int geometrieAn = 0;
+    // drawing, in editor pixels; the connection variants are indexed by geometrieIndex
+    plattform::Rechteck markerRechteck;
+    std::array<int, 4> markerPunktX{}, markerPunktY{};
+    std::array<int, 4> endPunktX{}, endPunktY{};
+    std::array<int, 4> startPunktX{}, startPunktY{};
+    plattform::Punkt linienStart, linienEnde;
+    int geometrieAn = 0;                      // cleared once the geometry is computed
     double ausgeschalteteLeitfaehigkeit = 0.0;
     int ausgeschaltet = 0;
     int synapsenTyp = 0;                      // index into the type table
@@ -158,6 +162,10 @@ struct SynapsenTyp {
     std::string bezeichnung;                  // up to 127 bytes
 };
 constexpr int standardSynapsenTypAnzahl = 4;
+constexpr int synapsenTypNameLaenge = 127;
+
+// the connection variants are kept for dendrite modes 4, 3, 2, 1 in this order
+constexpr int geometrieIndex(int dendritenModus) { return 4 - dendritenModus; }
 
 constexpr int synapsengruppenAnzahl = 32;     // slot 0 is never a group
 struct Synapsengruppe {
@@ -166,13 +174,36 @@ struct Synapsengruppe {
     int anzahl() const { return static_cast<int>(mitglieder.size()); }
 };
 
-// ---- operations the synapse code fills -------------------------------------------------
-// Deletes synapse s of neuron quelle with its axo-axonic children; nurAushaengen 1 only
-// frees the record. The last sender of a pool takes the pool with it.
+// ---- life cycle (synapsen.cpp) -----------------------------------------------------------
+// A new synapse at the head of quelle's outgoing list, in the pool of ziel that shares
+// its type and target area (or a new pool), or on eltern when that is given (area -1).
+// It gets an id but is not entered in the table: the caller does that. Null on failure,
+// and then nothing of it is left: no record, no pool member, the counters as before.
+SynapseDaten* synapseNeu(NeuronDaten* quelle, NeuronDaten* ziel, int synapticType,
+                         double initialConductance, double deliveryTime,
+                         double transmitterReleaseThreshold, double transmitterSatiate,
+                         int targetArea, SynapseDaten* eltern);
+// Deletes synapse s of neuron quelle: pool, table slot, counters; with nurAushaengen 0
+// also its group membership, its axo-axonic synapses and the curve slots that showed it.
+// nurAushaengen 1 keeps group and axo-axonic synapses for a caller that re-creates it.
 void synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaengen);
-// unlinks an empty pool from its target neuron and frees it
+// unlinks a pool from its target neuron and frees it with its sender nodes
 void poolEntfernen(NeuronDaten& ziel, SynapsenPool* p);
-// the table of the four standard types; false when it cannot be built
-bool stdSynapsenTypen(std::vector<SynapsenTyp>& typen);
-// dissolves group g; mitSynapsen 1 also deletes its synapses
-void synapsengruppeAufloesen(int g, int mitSynapsen);
+// ring steps of a delay at the run settings' step: at least 1; -1 for a delay no ring can hold
+int ringSchritte(double verzoegerung);
+// The seam of the diagrams: in each diagram of quelle the first curve slot that shows
+// synapse id goes back to an empty slot.
+void synapsenKurveZuruecksetzen(NeuronDaten& quelle, int id);
+
+// ---- the type table (synapse_typen.cpp) --------------------------------------------------
+// the template the settings file fills; starts as the built-in four
+extern std::array<SynapsenTyp, standardSynapsenTypAnzahl> stdSynapsenTypen;
+const std::array<SynapsenTyp, standardSynapsenTypAnzahl>& eingebauteSynapsenTypen();
+// the table as a copy of all four standard types; false when it cannot be built
+bool synapsenTypTabelleAusStandard(std::vector<SynapsenTyp>& tabelle);
+// ion of entry typ of the global table; 0 outside it
+int synapsenTypIon(int typ);
+// Removes the entry named like eintrag from tabelle and lowers every synapse's type index
+// above it; refused with message 309 while a synapse uses a type of that name. The global
+// count follows when tabelle is the global table. False when nothing was removed.
+bool synapsenTypLoeschen(const SynapsenTyp* eintrag, std::vector<SynapsenTyp>& tabelle);

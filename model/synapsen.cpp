@@ -1,28 +1,312 @@
-// model/synapsen.cpp - deleting synapses, the standard types, groups
-//
-// Only as much as freeing a neuron and clearing the network need; creating and
-// connecting synapses comes with the synapse code.
+// model/synapsen.cpp - creating and deleting synapses with their pools and axo-axonic lists
+#include "model/fehler.h"
+#include "model/geometrie.h"
 #include "model/netz.h"
+#include "model/simulationsparameter.h"
+#include "app/beenden.h"
+#include "app/status.h"
+#include "platform/box.h"
+#include "texts/texte.h"
+#include <cmath>
+#include <new>
 
 namespace {
 
-void xlpspFreigeben(PspForm& p)
+// a longer ring is a broken delay, not a network: refused like a failed allocation
+constexpr double groessteRingSchritte = 1 << 24;
+
+int ersteFreieId()
 {
-    while (XLPSP* e = p.liste) {
-        p.liste = e->naechstes;
-        delete e;
-    }
+    for (int id = 1; id < synapsenTabellenGroesse; ++id)
+        if (!synapseNachId(id))
+            return id;
+    return 0;
 }
 
-void ausGruppeNehmen(const SynapseDaten& s)
+void ausQuellListe(NeuronDaten* quelle, SynapseDaten* s)
+{
+    if (s->vorigeSynapse)
+        s->vorigeSynapse->naechsteSynapse = s->naechsteSynapse;
+    else if (quelle && quelle->ausgangsSynapsen == s)
+        quelle->ausgangsSynapsen = s->naechsteSynapse;
+    if (s->naechsteSynapse)
+        s->naechsteSynapse->vorigeSynapse = s->vorigeSynapse;
+    s->vorigeSynapse = s->naechsteSynapse = nullptr;
+}
+
+// a failed creation leaves nothing behind: the record goes, the counters are as before
+SynapseDaten* zurueckrollen(NeuronDaten* quelle, SynapseDaten* s, int fehler)
+{
+    if (s->elternSynapse && s->axoIndex >= 1) {
+        --axoZaehler;
+        --s->elternSynapse->axoAnzahl;
+    }
+    ausQuellListe(quelle, s);
+    --synapsenZaehler;
+    delete s;
+    if (fehler)
+        fehlerMelden(fehler);
+    return nullptr;
+}
+
+// Joins the first pool of ziel with the same type and area, or makes one. Nothing is
+// changed unless everything could be allocated; the error number otherwise.
+int inPoolEintragen(NeuronDaten& ziel, SynapseDaten& s)
+{
+    const bool elektrisch = synapsenTypIon(s.synapsenTyp) == ionenArt::Elektrisch;
+    SynapsenPool* p = ziel.eingangsPools;
+    while (p && !(p->typ == s.synapsenTyp && p->zielBereich == s.zielBereich))
+        p = p->naechsterPool;
+    const bool neu = !p || p->geschlossen >= 1;
+
+    const double maxVerzoegerung = neu ? s.verzoegerung : std::max(p->maxVerzoegerung, s.verzoegerung);
+    const int schritte = elektrisch ? 2 : ringSchritte(maxVerzoegerung);
+    if (schritte < 0)
+        return 104;
+    if (neu) {
+        p = new (std::nothrow) SynapsenPool;
+        if (!p)
+            return 110;
+    }
+    try {
+        p->ring.resize(static_cast<size_t>(schritte) + 1);
+    } catch (const std::bad_alloc&) {
+        if (neu)
+            delete p;
+        return 104;
+    }
+    auto* knoten = new (std::nothrow) SenderKnoten{nullptr, p->sender, &s};
+    if (!knoten) {
+        if (neu)
+            delete p;
+        return 109;
+    }
+
+    if (neu) {
+        p->typ = s.synapsenTyp;
+        p->zielBereich = s.zielBereich;
+        p->naechsterPool = ziel.eingangsPools;
+        if (ziel.eingangsPools)
+            ziel.eingangsPools->vorigerPool = p;
+        ziel.eingangsPools = p;
+    }
+    p->gSumme += s.initialLeitfaehigkeit;
+    p->maxVerzoegerung = maxVerzoegerung;
+    if (p->sender)
+        p->sender->vorige = knoten;
+    p->sender = knoten;
+    ++p->senderAnzahl;   // the run start counts again; kept right in between
+    s.schlangenLaenge = schritte;
+    s.pool = p;
+    s.senderKnoten = knoten;
+    return 0;
+}
+
+int anElternHaengen(SynapseDaten& s, SynapseDaten& eltern)
+{
+    const int schritte = ringSchritte(s.verzoegerung);
+    if (schritte < 0)
+        return 104;
+    auto* knoten = new (std::nothrow) AxoKnoten;
+    if (!knoten)
+        return 109;
+    try {
+        knoten->ring.resize(static_cast<size_t>(schritte) + 1);
+    } catch (const std::bad_alloc&) {
+        delete knoten;
+        return 104;
+    }
+    knoten->synapse = &s;
+    knoten->naechste = eltern.axoKnoten;
+    if (eltern.axoKnoten)
+        eltern.axoKnoten->vorige = knoten;
+    eltern.axoKnoten = knoten;
+    s.schlangenLaenge = schritte;
+    s.axoKnoten = knoten;
+    s.elternId = eltern.id;
+    return 0;
+}
+
+void ausPoolNehmen(SynapseDaten& s)
+{
+    SynapsenPool* p = s.pool;
+    if (!p)
+        return;
+    p->gSumme -= s.initialLeitfaehigkeit;
+    if (SenderKnoten* k = s.senderKnoten) {
+        if (k->vorige)
+            k->vorige->naechste = k->naechste;
+        else if (p->sender == k)
+            p->sender = k->naechste;
+        if (k->naechste)
+            k->naechste->vorige = k->vorige;
+        delete k;
+        if (p->senderAnzahl > 0)
+            --p->senderAnzahl;
+    }
+    s.senderKnoten = nullptr;
+    if (p->sender)
+        return;
+    // the last sender takes the pool along
+    if (NeuronDaten* ziel = neuronSuchen(s.zielNummer)) {
+        poolEntfernen(*ziel, p);
+    } else {
+        if (p->vorigerPool)
+            p->vorigerPool->naechsterPool = p->naechsterPool;
+        if (p->naechsterPool)
+            p->naechsterPool->vorigerPool = p->vorigerPool;
+        delete p;
+    }
+    s.pool = nullptr;
+}
+
+void vonElternLoesen(SynapseDaten& s)
+{
+    SynapseDaten* eltern = s.elternSynapse;
+    if (AxoKnoten* k = s.axoKnoten) {
+        if (k->vorige)
+            k->vorige->naechste = k->naechste;
+        else if (eltern && eltern->axoKnoten == k)
+            eltern->axoKnoten = k->naechste;
+        if (k->naechste)
+            k->naechste->vorige = k->vorige;
+        delete k;
+    }
+    s.axoKnoten = nullptr;
+    std::vector<double>().swap(s.axoSchlange);
+    if (axoZaehler > 0)
+        --axoZaehler;
+    if (synapsenZaehler > 0)
+        --synapsenZaehler;
+    if (eltern && eltern->axoAnzahl > 0)
+        --eltern->axoAnzahl;
+}
+
+void ausGruppeNehmen(SynapseDaten& s)
 {
     if (gruppeWirdAufgeloest || s.gruppe < 1 || s.gruppe >= synapsengruppenAnzahl)
         return;
-    auto& m = synapsengruppen[s.gruppe].mitglieder;
-    std::erase(m, s.id);
+    const int g = s.gruppe;
+    synapseAusGruppeEntfernen(s);
+    if (synapsengruppen[g].anzahl() == 0)
+        synapsengruppeAufloesen(g, 0);
+}
+
+// nothing may point at a freed record
+void verweiseLoeschen(const SynapseDaten* s)
+{
+    if (aktuelleSynapse == s)
+        aktuelleSynapse = nullptr;
+    if (gewaehlteSynapse == s)
+        gewaehlteSynapse = nullptr;
+    if (laufZustand.aktuelleSynapse == s)
+        laufZustand.aktuelleSynapse = nullptr;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        for (BenutzerKanal& k : n->benutzerKanaele)
+            if (k.synapse == s)
+                k.synapse = nullptr;
+        for (SynapsenPool* p = n->eingangsPools; p; p = p->naechsterPool)
+            if (p->verzoegerungsSynapse == s)
+                p->verzoegerungsSynapse = nullptr;
+    }
+}
+
+void freigeben(SynapseDaten* s)
+{
+    while (XLPSP* e = s->psp.liste) {
+        s->psp.liste = e->naechstes;
+        delete e;
+    }
+    verweiseLoeschen(s);
+    delete s;
 }
 
 } // namespace
+
+int ringSchritte(double verzoegerung)
+{
+    const double schritt = simulationsParameter.schrittweite;
+    if (!(schritt > 0.0))
+        return 1;
+    const double n = std::round(verzoegerung / schritt);
+    if (std::isnan(n) || n < 1.0)
+        return 1;   // below half a step: one slot, or the ring would wrap onto itself
+    if (n > groessteRingSchritte)
+        return -1;
+    return static_cast<int>(n);
+}
+
+SynapseDaten* synapseNeu(NeuronDaten* quelle, NeuronDaten* ziel, int synapticType, double initialConductance,
+                         double deliveryTime, double transmitterReleaseThreshold, double transmitterSatiate,
+                         int targetArea, SynapseDaten* eltern)
+{
+    // an axo-axonic synapse cannot carry further ones: its list node is its own
+    if (!quelle || (!ziel && !eltern) || (eltern && eltern->axoIndex >= 1))
+        return nullptr;
+
+    // 1. the record
+    auto* s = new (std::nothrow) SynapseDaten;
+    if (!s) {
+        fehlerMelden(108);
+        return nullptr;
+    }
+
+    // 2. the id: counter + 1, else the first free slot
+    ++synapsenZaehler;
+    int id = synapsenZaehler;
+    if (id >= synapsenTabellenGroesse || synapseNachId(id))
+        id = ersteFreieId();
+    if (id == 0) {
+        plattform::hinweisBox(meldungFormatieren(398));
+        --synapsenZaehler;
+        delete s;
+        return nullptr;
+    }
+    s->id = id;
+
+    // 3. at the head of the source's list
+    s->naechsteSynapse = quelle->ausgangsSynapsen;
+    if (quelle->ausgangsSynapsen)
+        quelle->ausgangsSynapsen->vorigeSynapse = s;
+    quelle->ausgangsSynapsen = s;
+
+    // 4. the values
+    s->initialLeitfaehigkeit = s->leitfaehigkeit = s->axoLeitfaehigkeitStart = initialConductance;
+    s->verzoegerung = deliveryTime;
+    s->freisetzungsSchwelle = transmitterReleaseThreshold;
+    s->freisetzungsSaettigung = transmitterSatiate;
+    s->synapsenTyp = synapticType;
+    s->zielBereich = targetArea;
+    s->quelle = quelle;
+    s->quellNummer = quelle->nummer;
+    s->zielNummer = ziel ? ziel->nummer : eltern->zielNummer;
+    s->elternSynapse = eltern;
+
+    // 5. an axo-axonic synapse counts on its parent and keeps its own delay buffer
+    if (eltern) {
+        const int schritte = ringSchritte(deliveryTime);
+        if (schritte < 0)
+            return zurueckrollen(quelle, s, 104);
+        ++axoZaehler;
+        s->axoIndex = ++eltern->axoAnzahl;
+        try {
+            s->axoSchlange.assign(static_cast<size_t>(schritte) + 10, 0.0);
+        } catch (const std::bad_alloc&) {
+            plattform::hinweisBox(meldungFormatieren(399));
+            programmBeenden();
+            return zurueckrollen(quelle, s, 0);
+        }
+    }
+
+    // 6. where the editor draws it
+    synapseGeometrie(*s, 1);
+
+    // 7./8. into a pool of the target, or onto the parent
+    const int fehler = eltern ? anElternHaengen(*s, *eltern) : inPoolEintragen(*ziel, *s);
+    if (fehler)
+        return zurueckrollen(quelle, s, fehler);
+    return s;
+}
 
 void poolEntfernen(NeuronDaten& ziel, SynapsenPool* p)
 {
@@ -36,6 +320,10 @@ void poolEntfernen(NeuronDaten& ziel, SynapsenPool* p)
         p->naechsterPool->vorigerPool = p->vorigerPool;
     while (SenderKnoten* k = p->sender) {
         p->sender = k->naechste;
+        if (k->synapse && k->synapse->senderKnoten == k) {
+            k->synapse->senderKnoten = nullptr;
+            k->synapse->pool = nullptr;
+        }
         delete k;
     }
     delete p;
@@ -45,65 +333,76 @@ void synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaengen)
 {
     if (!s)
         return;
-    if (!nurAushaengen) {
-        // out of the sender's list
-        if (s->vorigeSynapse)
-            s->vorigeSynapse->naechsteSynapse = s->naechsteSynapse;
-        else if (quelle && quelle->ausgangsSynapsen == s)
-            quelle->ausgangsSynapsen = s->naechsteSynapse;
-        if (s->naechsteSynapse)
-            s->naechsteSynapse->vorigeSynapse = s->vorigeSynapse;
-        // out of the target's pool; the last sender takes the pool along
-        if (SynapsenPool* p = s->pool) {
-            if (SenderKnoten* k = s->senderKnoten) {
-                if (k->vorige)
-                    k->vorige->naechste = k->naechste;
-                else if (p->sender == k)
-                    p->sender = k->naechste;
-                if (k->naechste)
-                    k->naechste->vorige = k->vorige;
-                delete k;
-                --p->senderAnzahl;
+    if (!quelle)
+        quelle = s->quelle;
+
+    // 1. the table slot, when it is this record's
+    if (synapseNachId(s->id) == s)
+        synapsenTabelleSetzen(s->id, nullptr);
+
+    if (s->axoIndex < 1) {
+        // 2. the pool, the counter, then group and axo-axonic synapses
+        ausPoolNehmen(*s);
+        if (synapsenZaehler > 0)
+            --synapsenZaehler;
+        if (!nurAushaengen) {
+            ausGruppeNehmen(*s);
+            for (AxoKnoten* k = s->axoKnoten; k;) {
+                AxoKnoten* weiter = k->naechste;
+                if (SynapseDaten* axo = k->synapse)
+                    synapseLoeschen(axo->quelle, axo, 0);
+                k = weiter;
             }
-            if (!p->sender)
-                if (NeuronDaten* ziel = neuronNachNummer(s->zielNummer))
-                    poolEntfernen(*ziel, p);
         }
-        ausGruppeNehmen(*s);
-        if (synapseNachId(s->id) == s)
-            synapsenTabelleSetzen(s->id, nullptr);
-        if (synapsenZaehler.synapsen > 0)
-            --synapsenZaehler.synapsen;
+    } else {
+        // 3. off the parent's list
+        vonElternLoesen(*s);
     }
-    xlpspFreigeben(s->psp);
-    delete s;
-}
 
-bool stdSynapsenTypen(std::vector<SynapsenTyp>& typen)
-{
-    typen = {
-        {ionenArt::Natrium, 0.05, "excitatorische Synapse (Natrium)"},
-        {ionenArt::Kalium, -0.09, "inhibitorische Synapse (Kalium)"},
-        {ionenArt::Chemisch, -0.08, "chemische Synapse (?!?)"},
-        {ionenArt::Elektrisch, 0.0, "elektrische Synapse (Potential: 0.0)"},
-    };
-    return true;
-}
-
-void synapsengruppeAufloesen(int g, int mitSynapsen)
-{
-    if (g < 1 || g >= synapsengruppenAnzahl)
+    // 4. out of the source's list
+    ausQuellListe(quelle, s);
+    if (nurAushaengen) {
+        freigeben(s);
         return;
-    Synapsengruppe& gruppe = synapsengruppen[g];
-    gruppeWirdAufgeloest = 1;
-    for (int id : gruppe.mitglieder)
-        if (SynapseDaten* s = synapseNachId(id)) {
-            s->gruppe = 0;
-            if (mitSynapsen)
-                synapseLoeschen(s->quelle, s, 0);
+    }
+
+    // 5. a pool that stays loses what the run prepared for it
+    if (SynapsenPool* p = s->pool) {
+        p->geschlossen = 0;
+        p->verzoegerungsSynapse = nullptr;
+        std::vector<double>().swap(p->hilfspuffer);
+    }
+    // 6. the curves that showed it
+    if (quelle)
+        synapsenKurveZuruecksetzen(*quelle, s->id);
+    freigeben(s);
+}
+
+void synapsenKurveZuruecksetzen(NeuronDaten& quelle, int id)
+{
+    if (id < 1)
+        return;
+    for (DiagrammDaten* d = &quelle.hauptDiagramm; d; d = d->naechstes) {
+        for (int slot = 0; slot < kurvenProDiagramm; ++slot) {
+            KurvenDaten& k = d->kurven[slot];
+            if (k.synapseId != id)
+                continue;
+            const KurvenDaten& vorlage = stdNeuron.hauptDiagramm.kurven[slot];
+            if ((k.referenz & kurvenReferenz::Freisetzung) && d->freisetzungsKurven > 0)
+                --d->freisetzungsKurven;
+            k.bezeichnung = vorlage.bezeichnung;
+            k.dimension = vorlage.dimension;
+            k.anzeigen = 0;
+            k.hervorheben = 0;
+            k.yOffset = 0.0;
+            k.yZoom = 1.0;
+            k.referenz = kurvenReferenz::Eigen;
+            k.synapseId = k.externeKurveId = k.externeNeuronId = 0;
+            std::vector<float>().swap(k.werte);
+            std::vector<int32_t>().swap(k.punkte);
+            k.werteAnzahl = k.punktAnzahl = 0;
+            k.schreibPosition = 0;
+            break;
         }
-    gruppeWirdAufgeloest = 0;
-    gruppe = Synapsengruppe{};
-    if (synapsengruppenZahl > 0)
-        --synapsengruppenZahl;
+    }
 }

@@ -22,3 +22,15 @@ double zufallszahlPoisson(double rate, double dt);
 
 // forgets the kept Gaussian value (a new run, tests)
 void gaussVorratLoeschen();
+
+// A generator of its own with the same rule, for users that must not move the engine's
+// sequence (the editor's line geometry draws with one).
+struct Zufallsgenerator {
+    uint32_t zustand = 1;
+    void starten(uint32_t saat) { zustand = saat; }
+    int roh()                               // 0..32767
+    {
+        zustand = zustand * 214013u + 2531011u;
+        return static_cast<int>((zustand >> 16) & 0x7FFF);
+    }
+};

@@ -34,7 +34,7 @@ SynapseDaten* verbinden(NeuronDaten* a, NeuronDaten* b, int id)
     s->senderKnoten = k;
     s->psp.liste = new XLPSP{nullptr, 1.0, 0, 0.0};
     synapsenTabelleSetzen(id, s);
-    ++synapsenZaehler.synapsen;
+    ++synapsenZaehler;
     return s;
 }
 
@@ -188,7 +188,7 @@ TEST_F(Neuron, FreigebenLoeschtAlleSynapsenUndPoolsOhneFreigegebenePoolsZuBenutz
     for (int id : {1, 2, 3, 4})
         EXPECT_EQ(synapseNachId(id), nullptr) << id;
     EXPECT_EQ(synapseNachId(5), c->ausgangsSynapsen);
-    EXPECT_EQ(synapsenZaehler.synapsen, 1);
+    EXPECT_EQ(synapsenZaehler, 1);
 }
 
 TEST_F(Neuron, FensterlisteVerliertAlleEintraegeDesNeurons)
@@ -220,7 +220,7 @@ TEST_F(Neuron, NetzLoeschenHinterlaesstDasLeereUnbenannteNetz)
     NeuronDaten* b = neu(2);
     verbinden(a, b, 7);
     synapsengruppen[3].mitglieder = {7};
-    synapsenZaehler.hoechsteId = 7;
+    hoechsteSynapsenId = 7;
     neuronMarkieren(a, 1);
     fensterliste[0] = {1, 0, 0, 0, 1, 1};
     spikeAufzeichnung.aufzeichnen = 1;
@@ -236,8 +236,8 @@ TEST_F(Neuron, NetzLoeschenHinterlaesstDasLeereUnbenannteNetz)
     EXPECT_EQ(neuronKette.hoechsteNummer, 0);
     EXPECT_EQ(neuronNachNummer(1), nullptr);
     EXPECT_EQ(synapseNachId(7), nullptr);
-    EXPECT_EQ(synapsenZaehler.synapsen, 0);
-    EXPECT_EQ(synapsenZaehler.hoechsteId, 0);
+    EXPECT_EQ(synapsenZaehler, 0);
+    EXPECT_EQ(hoechsteSynapsenId, 0);
     EXPECT_EQ(synapsengruppen[3].anzahl(), 0);
     EXPECT_EQ(markierteNeurone.anzahl(), 0);
     EXPECT_EQ(fensterliste[0].neuronId, 0);

@@ -1,0 +1,249 @@
+// diagrams/kurven.cpp - curve slots made ready for drawing, and their pixel points
+#include "diagrams/kurven.h"
+#include "app/beenden.h"
+#include "app/status.h"
+#include "diagrams/layout.h"
+#include "model/netz.h"
+#include "model/simulationsparameter.h"
+#include "platform/box.h"
+#include "texts/texte.h"
+#include <cmath>
+
+using namespace plattform;
+
+namespace {
+
+bool gehoertZurVorlage(const DiagrammDaten* d)
+{
+    for (const DiagrammDaten* x = &stdNeuron.hauptDiagramm; x; x = x->naechstes)
+        if (x == d)
+            return true;
+    return false;
+}
+
+void vorlagenKurven(DiagrammDaten& v)
+{
+    for (int i = 0; i < kurvenProDiagramm; ++i) {
+        KurvenDaten& k = v.kurven[i];
+        if (k.farbe == KeineFarbe)
+            k.farbe = vorlagenKurvenFarbe(i);
+        if (k.dimension.empty())
+            k.dimension = standardDimension(i);
+        if (k.dicke < 0) k.dicke = 0;
+        if (k.linienart < 0) k.linienart = 0;
+        if (k.yZoom <= 0.0) k.yZoom = 1.0;
+    }
+}
+
+void fatal(int meldung)
+{
+    velnorInfoBox(meldungFormatieren(meldung));
+    programmBeenden();
+}
+
+// a copied curve takes the samples of its source when they match in count
+void kopieUebernehmen(KurvenDaten& k, int schritte)
+{
+    if (k.referenz != kurvenReferenz::Kopie || k.werteAnzahl <= 0 || k.externeNeuronId <= 0)
+        return;
+    if (k.externeKurveId < 0 || k.externeKurveId >= kurvenProDiagramm)
+        return;
+    const NeuronDaten* q = neuronNachNummer(k.externeNeuronId);
+    if (!q)
+        return;
+    const KurvenDaten& quelle = q->hauptDiagramm.kurven[k.externeKurveId];
+    if (quelle.werte.empty() || quelle.werteAnzahl != k.werteAnzahl || k.werteAnzahl > schritte)
+        return;
+    const size_t n = std::min({static_cast<size_t>(k.werteAnzahl), quelle.werte.size(), k.werte.size()});
+    std::copy_n(quelle.werte.begin(), n, k.werte.begin());
+}
+
+void slotVorbereiten(DiagrammDaten& d, int i, bool alle, int schritte)
+{
+    KurvenDaten& k = d.kurven[i];
+    const KurvenDaten& v = diagrammVorlage.kurven[i];
+    // 1. name
+    if (k.bezeichnung.empty())
+        k.bezeichnung = v.bezeichnung;
+    // 2. samples; a buffer of a shorter run is replaced, never written past
+    if (d.fenster || !k.werte.empty()) {
+        if (!wertePufferBereitstellen(k, schritte))
+            return fatal(701);
+    }
+    // 3. a copied curve
+    kopieUebernehmen(k, schritte);
+    // 4. the points are due again; the point buffer keeps its size
+    bool punkteNeu = k.punkte.empty();
+    if (k.werteAnzahl != schritte || k.neuBerechnen || alle) {
+        k.werteAnzahl = schritte;
+        k.punktAnzahl = 0;
+        k.neuBerechnen = 0;
+        punkteNeu = true;
+    }
+    // 5. points
+    if (punkteNeu && d.fenster) {
+        if (!punktPufferBereitstellen(k, d.plotBreite))
+            return fatal(702);
+        if (hatDaten(k))
+            kurvePunkteBerechnen(&d, i);
+    }
+    // 6., 7. unit, colour, width
+    if (k.dimension.empty())
+        k.dimension = standardDimension(i);
+    if (k.farbe == KeineFarbe)
+        k.farbe = v.farbe;
+    if (k.dicke < 0)
+        k.dicke = v.dicke;
+    // 8. pen and brush
+    loeschen(k.stift);
+    loeschen(k.pinsel);
+    const int art = (k.linienart >= 0 && k.linienart <= 2) ? k.linienart : 0;
+    k.stift = stiftErzeugen(linienArten[art], k.dicke, k.farbe);
+    k.pinsel = pinselErzeugen(k.farbe);
+}
+
+} // namespace
+
+Farbe vorlagenKurvenFarbe(int i)
+{
+    return rgbFarbe((i * 20) % 255 + 128, (i * 30) % 255 + 64, (i * 40) % 255 + 32);
+}
+
+const char* standardDimension(int slot)
+{
+    if (slot == kurve::Soma || (slot >= kurve::Dendrit1 && slot < kurve::Kanal1))
+        return "mV ";
+    return slot >= kurve::Referenz1 ? "" : "nA ";
+}
+
+void kurvenVorbereiten(DiagrammDaten* diagramm, int slot)
+{
+    if (!diagramm || slot >= kurvenProDiagramm)
+        return;
+    DiagrammDaten& d = *diagramm;
+    // 1. the template's diagrams only get their defaults
+    if (gehoertZurVorlage(&d)) {
+        vorlagenKurven(d);
+        return;
+    }
+    // 2. a diagram without a layout gets one first
+    if (d.plotBreite < 1) {
+        hinweisBox(meldungFormatieren(446));
+        diagrammLayoutBerechnen(neuronNachNummer(d.neuronId), &d, 0);
+    }
+    if (d.maxX <= 0.0)
+        d.maxX = simulationsParameter.simulationsDauer;
+    // 3. the shown slots
+    const int schritte = simulationsParameter.anzahlSchritte;
+    if (schritte < 1)
+        return;
+    const bool alle = slot < 0;
+    for (int i = alle ? 0 : slot; i < (alle ? kurvenProDiagramm : slot + 1); ++i)
+        if (d.kurven[i].anzeigen)
+            slotVorbereiten(d, i, alle, schritte);
+}
+
+void kurvePunkteBerechnen(DiagrammDaten* diagramm, int slot)
+{
+    if (!diagramm || slot < 0 || slot >= kurvenProDiagramm)
+        return;
+    DiagrammDaten& d = *diagramm;
+    KurvenDaten& s = d.kurven[slot];
+    if (s.punkte.empty())
+        return;
+    s.punktAnzahl = 0;
+    const int W = d.plotBreite, H = d.plotHoehe;
+    if (W < 1 || H < 1)
+        return;
+    // at most two points per column and one column past the width
+    if (punktPlatz(s) < 2 * static_cast<size_t>(W) + 2 && !punktPufferBereitstellen(s, W))
+        return;
+    // 1. the value scale; a second axis without a span uses the diagram's
+    double lo = d.minY, spanne = d.maxY - d.minY;
+    if (s.eigeneYAchse && s.maxY - s.minY != 0.0) {
+        lo = s.minY;
+        spanne = s.maxY - s.minY;
+    }
+    const double dt = simulationsParameter.schrittweite;
+    const double T = simulationsParameter.simulationsDauer;
+    const int n = lesbareWerte(s);
+    if (spanne == 0.0 || dt <= 0.0 || T <= 0.0 || !(d.maxX > d.minX) || n < 1)
+        return;
+    const float zoom = static_cast<float>(s.yZoom > 0.0 ? s.yZoom : 1.0);
+    // 2., 3., 4.
+    const int versatz = static_cast<int>(std::lround(s.yOffset * H / spanne));
+    long long index = std::llround(s.werteAnzahl * d.minX / T);
+    if (index < 0 || index >= n)
+        return;
+    double t = d.minX;
+    int c = 0, spalten = 0;
+    double a = 0.0;
+    const double p = std::max(1.0, W / ((d.maxX - d.minX) / dt));
+    const int unten = d.yAchseUnten[1], oben = d.yAchseOben[1];
+    const double loZoom = lo * zoom;
+    auto zeile = [&](float v) {
+        const int y = unten - static_cast<int>(std::lround((v - loZoom) * H / spanne)) - versatz;
+        return std::clamp(y, oben, unten);
+    };
+    const size_t platz = punktPlatz(s);
+    // 5. one column after the other
+    while (t < d.maxX && index < n && 2 * static_cast<size_t>(spalten) + 2 <= platz) {
+        const double te = std::min(d.minX + (d.maxX - d.minX) * c / W, d.maxX);
+        float hoch = s.werte[index], tief = hoch;
+        int k = 0, iHoch = -1, iTief = -1;
+        do {
+            const float w = s.werte[index];
+            if (w >= hoch) {
+                hoch = w;
+                iHoch = k;
+            } else if (w < tief) {
+                tief = w;
+                iTief = k;
+            }
+            ++index;
+            ++k;
+            t += dt;
+        } while (t < te && index < n);
+        hoch *= zoom;
+        tief *= zoom;
+        const int x = c + d.xRand;
+        const bool tiefZuerst = iTief < iHoch;
+        int32_t* q = s.punkte.data() + 4 * spalten;
+        q[0] = x;
+        q[1] = zeile(tiefZuerst ? tief : hoch);
+        q[2] = x;
+        q[3] = zeile(tiefZuerst ? hoch : tief);
+        a += p;
+        c = static_cast<int>(std::lround(a));
+        ++spalten;
+    }
+    // 6. the last column's second point is not drawn
+    s.punktAnzahl = spalten > 0 ? 2 * spalten - 1 : 0;
+}
+
+void kurveAktualisieren(NeuronDaten* neuron, DiagrammDaten* quelle, int quelleSlot, int zielSlot)
+{
+    if (!quelle || quelleSlot < 0 || quelleSlot >= kurvenProDiagramm || zielSlot >= kurvenProDiagramm)
+        return;
+    // taken first: the source may be one of the targets
+    const KurvenDaten& k0 = quelle->kurven[quelleSlot];
+    const int linienart = k0.linienart, dicke = k0.dicke;
+    const Farbe farbe = k0.farbe;
+    const double yOffset = k0.yOffset;
+    const int von = zielSlot < 0 ? 0 : zielSlot, bis = zielSlot < 0 ? kurvenProDiagramm : zielSlot + 1;
+    for (NeuronDaten* n = neuron ? neuron : neuronKette.kopf; n; n = neuron ? nullptr : n->naechstesNeuron)
+        for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes) {
+            for (int i = von; i < bis; ++i) {
+                KurvenDaten& k = d->kurven[i];
+                k.linienart = linienart;
+                k.dicke = dicke;
+                k.farbe = farbe;
+                k.yOffset = yOffset;
+                k.neuBerechnen = 1;
+                // the diagram that changed gets its pen and points, not only the main one
+                kurvenVorbereiten(d, i);
+            }
+            if (d->fenster)
+                ungueltigMachen(d->fenster);
+        }
+}

@@ -1,0 +1,60 @@
+// tests/model/test_integration.cpp
+#include "model/integration.h"
+#include "model/simulationsparameter.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Integration : ::testing::Test {
+    Simulationsparameter gesichert = simulationsParameter;
+    void SetUp() override { simulationsParameter.schrittweite = 1e-4; }
+    void TearDown() override { simulationsParameter = gesichert; }
+};
+
+} // namespace
+
+TEST_F(Integration, EinSchrittJeMethodeBeiYEinsBZweiADrei)
+{
+    const struct { int methode; double erwartet; } faelle[] = {
+        {integration::Euler, 1.0001},
+        {integration::CrankNicolson, 1.000099990001},
+        {integration::ExponentiellerEuler, 1.0000999900006666},
+        {integration::RungeKutta4, 1.0000999900006666},
+    };
+    for (const auto& f : faelle)
+        EXPECT_NEAR(integrationsSchritt(f.methode, 1.0, 2.0, 3.0, 1e-4), f.erwartet, 1e-15) << f.methode;
+}
+
+TEST_F(Integration, JedeAndereNummerRechnetAlsExponentiellerEuler)
+{
+    const double exponentiell = integrationsSchritt(integration::ExponentiellerEuler, 1.0, 2.0, 3.0, 1e-4);
+    for (int methode : {7, 0, 5, -1, 1000})
+        EXPECT_EQ(integrationsSchritt(methode, 1.0, 2.0, 3.0, 1e-4), exponentiell) << methode;
+}
+
+TEST_F(Integration, EulerUndCrankNicolsonNehmenDenLaufschrittDieAnderenH)
+{
+    for (int methode : {integration::Euler, integration::CrankNicolson})
+        EXPECT_EQ(integrationsSchritt(methode, 1.0, 2.0, 3.0, 0.5),
+                  integrationsSchritt(methode, 1.0, 2.0, 3.0, 1e-4)) << methode;
+
+    simulationsParameter.schrittweite = 0.5;
+    EXPECT_NEAR(integrationsSchritt(integration::ExponentiellerEuler, 1.0, 2.0, 3.0, 1e-4),
+                1.0000999900006666, 1e-15);
+    EXPECT_NEAR(integrationsSchritt(integration::RungeKutta4, 1.0, 2.0, 3.0, 1e-4), 1.0000999900006666,
+                1e-15);
+}
+
+TEST_F(Integration, OhneAbbauWaechstJedeMethodeLinear)
+{
+    // the exponential Euler would divide a by b = 0; its limit is y + a*h
+    const double h = 2e-3;
+    EXPECT_DOUBLE_EQ(integrationsSchritt(integration::Euler, 1.0, 0.0, 3.0, h), 1.0 + 1e-4 * 3.0);
+    EXPECT_DOUBLE_EQ(integrationsSchritt(integration::CrankNicolson, 1.0, 0.0, 3.0, h), 1.0 + 1e-4 * 3.0);
+    EXPECT_DOUBLE_EQ(integrationsSchritt(integration::RungeKutta4, 1.0, 0.0, 3.0, h), 1.0 + h * 3.0);
+    EXPECT_DOUBLE_EQ(integrationsSchritt(integration::ExponentiellerEuler, 1.0, 0.0, 3.0, h), 1.0 + h * 3.0);
+    EXPECT_DOUBLE_EQ(integrationsSchritt(integration::ExponentiellerEuler, 1.0, -0.0, 3.0, h), 1.0 + h * 3.0);
+    // ... and a decay too small to show in 1 - exp(-b*h) still lets the variable grow
+    EXPECT_DOUBLE_EQ(integrationsSchritt(integration::ExponentiellerEuler, 1.0, 1e-20, 3.0, h), 1.0 + h * 3.0);
+}
