@@ -9,6 +9,8 @@
 #include "app/sprache.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
+#include "dialogs/simulationsparameter.h"
+#include "model/simulationspruefung.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
 #include "texts/texte.h"
@@ -117,6 +119,18 @@ void spracheBefehl(Fenster, int befehl)
     spracheWechseln(befehl == befehlSpracheEnglisch ? spracheEnglisch : spracheDeutsch);
 }
 
+void simulationseinstellungenBefehl(Fenster f, int befehl)
+{
+    letzterDialog = befehl;
+    simulationsParameterDialogOeffnen(f);
+}
+
+void dendritBefehl(Fenster, int befehl)
+{
+    // 40094..40097 are the dendrite modes 1..4
+    dendritenModusSetzen(befehl - befehlKeinDendrit + 1);
+}
+
 bool immer() { return true; }
 bool laufStartDa() { return anschluss::simulationStarten != nullptr; }
 bool oeffnenDa() { return anschluss::dateiOeffnen != nullptr; }
@@ -143,6 +157,11 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlTextfensterEinblenden, protokollBefehl, immer},
     {befehlSpracheDeutsch, spracheBefehl, immer},
     {befehlSpracheEnglisch, spracheBefehl, immer},
+    {befehlSimulationseinstellungen, simulationseinstellungenBefehl, immer},
+    {befehlKeinDendrit, dendritBefehl, immer},
+    {befehlDendritEinSegment, dendritBefehl, immer},
+    {befehlDendritDreiSegmente, dendritBefehl, immer},
+    {befehlDendritNSegmente, dendritBefehl, immer},
 };
 
 const BefehlsEintrag* eintrag(int befehl)

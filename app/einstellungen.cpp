@@ -7,6 +7,7 @@
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
 #include "model/netzeinstellungen.h"
+#include "model/stromreiz.h"
 #include "platform/fenster.h"
 
 using namespace plattform;
@@ -77,6 +78,7 @@ constexpr Voreinstellung voreinstellungen[] = {
     {"Formelliste", formelListeFuellen},
     {"Kalium-Vorgaben", kalium},
     {"Simulationsparameter", simulationsparameterVoreinstellen},
+    {"Reizschrittweite", reizSchrittweiteVoreinstellen},   // 10 x the step just set
     {"Standardneuron", standardneuronVoreinstellen},
     {"Diagrammvorlage", diagrammVorlageAnlegen},
 };

@@ -3,10 +3,11 @@
 #include <array>
 
 namespace {
-const std::array<const plattform::DialogVorlage*, 3> vorlagen = {
+const std::array<const plattform::DialogVorlage*, 4> vorlagen = {
     &vorlageEingabe,
     &vorlageAnzeigebox,
     &vorlageStartbild,
+    &vorlageSimulation,
 };
 }
 

@@ -12,3 +12,4 @@ const plattform::DialogVorlage* dialogVorlage(int nummer);
 extern const plattform::DialogVorlage vorlageEingabe;        // 146
 extern const plattform::DialogVorlage vorlageAnzeigebox;     // 174
 extern const plattform::DialogVorlage vorlageStartbild;      // 318
+extern const plattform::DialogVorlage vorlageSimulation;     // 133

@@ -116,3 +116,6 @@ void vorlagenTooltipsSetzen(plattform::Fenster dlg, const plattform::DialogVorla
 void eingabeTexteSetzen(plattform::Fenster dlg);
 // dialog 174: caption, Cancel and the static 1424
 void anzeigeBoxTexteSetzen(plattform::Fenster dlg);
+// dialog 133: caption, Cancel, the statics 1645-1648 and the check boxes 1559-1561 (the
+// dialog then writes the object counts into the labels of 1560 and 1561)
+void simulationTexteSetzen(plattform::Fenster dlg);

@@ -73,3 +73,16 @@ void anzeigeBoxTexteSetzen(Fenster dlg)
 {
     texteSetzen(dlg, "IDD_ANZEIGEBOX=", {{2, abbrechen}, {1424, "IDC_ANZEIGEBOX_TEXT="}});
 }
+
+void simulationTexteSetzen(Fenster dlg)
+{
+    texteSetzen(dlg, "IDD_SIMULATION=",
+                {{2, abbrechen},
+                 {1645, "IDC_SIM_DAUER_TXT="},
+                 {1646, "IDC_SIM_SCHRITTLAENGE_TXT="},
+                 {1647, "IDC_SIM_SCHRITTE_PRO_ANZEIGE_TXT="},
+                 {1559, "IDC_SIM_RESTZEIT_ZEIGEN="},
+                 {1648, "IDC_SIM_SPIKESCHWELLE_TXT="},
+                 {1560, "IDC_SIM_OBJEKTE_AKTIVIEREN="},
+                 {1561, "IDC_SIM_KOLLISIONS_OBJEKTE_AKTIVIEREN="}});
+}

@@ -148,11 +148,3 @@ TEST_F(Start, BeendenWaehrendDesStartsEndetIhnSofort)
     EXPECT_EQ(fensterhandles.protokollfenster, nullptr);
     EXPECT_EQ(nachrichtenSchleife(), 1);                 // the quit request waits
 }
-
-TEST_F(Start, ProgrammLaeuftBisZumBeendenBefehl)
-{
-    ASSERT_TRUE(starten());
-    posten(haupt(), nachricht::Befehl, machWParam(befehlProgrammBeenden, 0));
-    EXPECT_EQ(nachrichtenSchleife(), 0);
-    EXPECT_TRUE(programmEndet());
-}

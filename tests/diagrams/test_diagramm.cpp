@@ -18,14 +18,6 @@ TEST_F(DiagrammFall, NeueDiagrammeNehmenDieKleinsteFreieNummer)
     EXPECT_EQ(c->offen, 1);
 }
 
-TEST_F(DiagrammFall, TitelSindNameOderNameUndNummer)
-{
-    NeuronDaten* n = neu(1, "Zelle");
-    EXPECT_EQ(diagrammTitel(*n, n->hauptDiagramm), "Zelle");
-    DiagrammDaten* d = diagrammAnhaengen(*n);
-    EXPECT_EQ(diagrammTitel(*n, *d), "Zelle 1");
-}
-
 TEST_F(DiagrammFall, KachelnInEinerSpalteOderSpaltenweise)
 {
     EXPECT_TRUE(kachelnBerechnen(0, 1920, 801, 100).empty());
@@ -119,7 +111,7 @@ TEST_F(DiagrammFall, KurveEntfernenLeertDenSlotUndDieErsteKopie)
     EXPECT_EQ(b->hauptDiagramm.kurven[13].anzeigen, 1);   // at most one copy goes
 }
 
-TEST_F(DiagrammFall, NeuesDiagrammZeigtDieKurvenDesHauptdiagramms)
+TEST_F(DiagrammFall, NeuesDiagrammTraegtNameUndNummerUndZeigtDieKurvenDesHauptdiagramms)
 {
     laufSetzen(0.1, 0.001);
     NeuronDaten* n = neu(3, "Zelle");

@@ -3,14 +3,12 @@
 
 namespace {
 
-using Gruppen = SynapsenFall;
+using Gruppen = ZweiNeuroneFall;
 
 } // namespace
 
 TEST_F(Gruppen, BelegenEintragenUndEntfernen)
 {
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
     SynapseDaten* s1 = verbinde(a, b);
     SynapseDaten* s2 = verbinde(a, b);
     SynapseDaten* s3 = verbinde(a, b);
@@ -46,8 +44,6 @@ TEST_F(Gruppen, BelegenEintragenUndEntfernen)
 
 TEST_F(Gruppen, AlleEinunddreissigBelegtHeisstKeineFreieGruppe)
 {
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
     for (int g = 1; g < synapsengruppenAnzahl; ++g)
         ASSERT_TRUE(synapsengruppeBelegen(g, *verbinde(a, b), nullptr));
     EXPECT_EQ(synapsengruppeFrei(), 0);
@@ -57,8 +53,6 @@ TEST_F(Gruppen, AlleEinunddreissigBelegtHeisstKeineFreieGruppe)
 
 TEST_F(Gruppen, AufloesenBehaeltOderLoeschtDieMitglieder)
 {
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
     SynapseDaten* s1 = verbinde(a, b);
     SynapseDaten* s2 = verbinde(a, b);
     const std::string name = "g";
@@ -90,8 +84,6 @@ TEST_F(Gruppen, AufloesenBehaeltOderLoeschtDieMitglieder)
 
 TEST_F(Gruppen, LoeschenDesLetztenMitgliedsLoestDieGruppeAuf)
 {
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
     SynapseDaten* s1 = verbinde(a, b);
     SynapseDaten* s2 = verbinde(a, b);
     const std::string name = "g";
@@ -107,8 +99,6 @@ TEST_F(Gruppen, LoeschenDesLetztenMitgliedsLoestDieGruppeAuf)
 
 TEST_F(Gruppen, NurAushaengenBehaeltDieGruppe)
 {
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
     SynapseDaten* s = verbinde(a, b);
     synapsengruppeBelegen(1, *s, nullptr);
     synapseLoeschen(a, s, 1);

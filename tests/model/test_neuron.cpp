@@ -1,5 +1,5 @@
 // tests/model/test_neuron.cpp - creating, listing and freeing neurons; clearing the network
-#include "test_neuron_hilfe.h"
+#include "test_synapse_hilfe.h"
 #include "diagrams/diagramm.h"
 #include "platform/fenster.h"
 #include "platform/steuerelemente.h"
@@ -8,35 +8,8 @@ namespace pt = plattform::test;
 
 namespace {
 
-using Neuron = NeuronFall;
-
-// a synapse from a to b, in b's first pool (made when b has none)
-SynapseDaten* verbinden(NeuronDaten* a, NeuronDaten* b, int id)
-{
-    auto* s = new SynapseDaten;
-    s->id = id;
-    s->quelle = a;
-    s->quellNummer = a->nummer;
-    s->zielNummer = b->nummer;
-    s->naechsteSynapse = a->ausgangsSynapsen;
-    if (a->ausgangsSynapsen)
-        a->ausgangsSynapsen->vorigeSynapse = s;
-    a->ausgangsSynapsen = s;
-    if (!b->eingangsPools)
-        b->eingangsPools = new SynapsenPool;
-    SynapsenPool* p = b->eingangsPools;
-    auto* k = new SenderKnoten{nullptr, p->sender, s};
-    if (p->sender)
-        p->sender->vorige = k;
-    p->sender = k;
-    ++p->senderAnzahl;
-    s->pool = p;
-    s->senderKnoten = k;
-    s->psp.liste = new XLPSP{nullptr, 1.0, 0, 0.0};
-    synapsenTabelleSetzen(id, s);
-    ++synapsenZaehler;
-    return s;
-}
+// the synapse fixture: the neuron's synapses are made as the editor makes them
+using Neuron = SynapsenFall;
 
 } // namespace
 
@@ -174,11 +147,11 @@ TEST_F(Neuron, FreigebenLoeschtAlleSynapsenUndPoolsOhneFreigegebenePoolsZuBenutz
     NeuronDaten* a = neu(1);
     NeuronDaten* b = neu(2);
     NeuronDaten* c = neu(3);
-    verbinden(a, b, 1);
-    verbinden(c, b, 2);                      // b's pool has two senders
-    verbinden(a, b, 3);
-    verbinden(b, a, 4);                      // and b sends to a
-    verbinden(c, a, 5);
+    verbinde(a, b);                          // ids 1 to 5
+    verbinde(c, b);                          // b's pool has two senders
+    verbinde(a, b);
+    verbinde(b, a);                          // and b sends to a
+    verbinde(c, a);
     weg(b);                                  // ASan reports any use of a freed pool or node
     EXPECT_EQ(c->ausgangsSynapsen->id, 5);
     EXPECT_EQ(c->ausgangsSynapsen->naechsteSynapse, nullptr);
@@ -211,22 +184,25 @@ TEST_F(Neuron, FensterlisteVerliertAlleEintraegeDesNeurons)
     EXPECT_TRUE(n->hauptDiagramm.kurven[0].werte.empty());
 }
 
-TEST_F(Neuron, NetzLoeschenHinterlaesstDasLeereUnbenannteNetz)
+TEST_F(Neuron, NetzLoeschenHinterlaesstDasLeereUnbenannteNetzMitDenVierStandardtypen)
 {
     plattform::klasseRegistrieren({"NetzProbe", plattform::standardFensterProc});
     fensterhandles.hauptfenster = plattform::fensterErzeugen("NetzProbe", "alt.net", plattform::stil::Hauptfenster, 0, 0, 50, 50);
     fensterhandles.statusleiste = plattform::statusleisteErzeugen(fensterhandles.hauptfenster, 1);
     NeuronDaten* a = neu(1);
     NeuronDaten* b = neu(2);
-    verbinden(a, b, 7);
-    synapsengruppen[3].mitglieder = {7};
-    hoechsteSynapsenId = 7;
+    SynapseDaten* s = verbinde(a, b);
+    verbinde(b, a, 0, 0.4, 0.001, kontaktort::Axo, s);
+    synapsengruppeBelegen(3, *s, nullptr);
+    hoechsteSynapsenId = 2;
+    aktuelleSynapse = s;
     neuronMarkieren(a, 1);
     fensterliste[0] = {1, 0, 0, 0, 1, 1};
     spikeAufzeichnung.aufzeichnen = 1;
     programmStatus |= programmBit::ErgebnisDa;
-    synapsenTypen.clear();
-    synapsenTypAnzahl = 0;
+    synapsenTypen[1].potential = 0.0;        // an edited standard type and a fifth one
+    synapsenTypen.push_back({ionenArt::Chemisch, -0.07, "Chlorid"});
+    synapsenTypAnzahl = 5;
 
     netzLoeschen();
 
@@ -235,20 +211,26 @@ TEST_F(Neuron, NetzLoeschenHinterlaesstDasLeereUnbenannteNetz)
     EXPECT_EQ(neuronKette.anzahl, 0);
     EXPECT_EQ(neuronKette.hoechsteNummer, 0);
     EXPECT_EQ(neuronNachNummer(1), nullptr);
-    EXPECT_EQ(synapseNachId(7), nullptr);
+    EXPECT_EQ(synapseNachId(1), nullptr);
     EXPECT_EQ(synapsenZaehler, 0);
+    EXPECT_EQ(axoZaehler, 0);
     EXPECT_EQ(hoechsteSynapsenId, 0);
     EXPECT_EQ(synapsengruppen[3].anzahl(), 0);
+    EXPECT_EQ(synapsengruppenZahl, 0);
+    EXPECT_EQ(aktuelleSynapse, nullptr);
     EXPECT_EQ(markierteNeurone.anzahl(), 0);
     EXPECT_EQ(fensterliste[0].neuronId, 0);
     EXPECT_EQ(spikeAufzeichnung.aufzeichnen, 0);
     EXPECT_FALSE(programmStatus & programmBit::ErgebnisDa);
-    // exactly the four standard types, and a count that says so
+    // exactly the four standard types, and a count that says so (a count of 0 loses every synapse)
     ASSERT_EQ(synapsenTypen.size(), 4u);
     EXPECT_EQ(synapsenTypAnzahl, 4);
-    EXPECT_EQ(synapsenTypen[0].ion, ionenArt::Natrium);
-    EXPECT_EQ(synapsenTypen[1].potential, -0.09);
-    EXPECT_EQ(synapsenTypen[2].bezeichnung, "chemische Synapse (?!?)");
+    const auto& eingebaut = eingebauteSynapsenTypen();
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(synapsenTypen[i].ion, i + 1);
+        EXPECT_EQ(synapsenTypen[i].potential, eingebaut[i].potential);
+        EXPECT_EQ(synapsenTypen[i].bezeichnung, eingebaut[i].bezeichnung);
+    }
     EXPECT_EQ(synapsenTypen[3].bezeichnung, "elektrische Synapse (Potential: 0.0)");
     EXPECT_EQ(plattform::titel(fensterhandles.hauptfenster), "unbenannt");
     EXPECT_EQ(plattform::statusText(fensterhandles.statusleiste, plattform::statusEinfacherTeil),

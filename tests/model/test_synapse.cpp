@@ -6,14 +6,12 @@ namespace pt = plattform::test;
 
 namespace {
 
-using Synapse = SynapsenFall;
+using Synapse = ZweiNeuroneFall;
 
 } // namespace
 
 TEST_F(Synapse, IdIstZaehlerPlusEinsSonstDerErsteFreiePlatz)
 {
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
     for (int i = 1; i <= 10; ++i)
         ASSERT_EQ(verbinde(a, b)->id, i);
     synapseLoeschen(a, synapseNachId(10), 0);
@@ -28,8 +26,6 @@ TEST_F(Synapse, IdIstZaehlerPlusEinsSonstDerErsteFreiePlatz)
 
 TEST_F(Synapse, VolleTabelleMeldet398UndLaesstZaehlerUndListenStehen)
 {
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
     SynapseDaten platzhalter;
     for (int id = 1; id < synapsenTabellenGroesse; ++id)
         synapsenTabelleSetzen(id, &platzhalter);
@@ -48,8 +44,6 @@ TEST_F(Synapse, VolleTabelleMeldet398UndLaesstZaehlerUndListenStehen)
 
 TEST_F(Synapse, GleicherTypUndBereichTeilenEinenPool)
 {
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
     SynapseDaten* s1 = verbinde(a, b, 0, 1e-7, 0.001);
     SynapseDaten* s2 = verbinde(a, b, 0, 2e-7, 0.003);
     SynapseDaten* anderesSegment = verbinde(a, b, 0, 1e-7, 0.001, 1);
@@ -77,8 +71,6 @@ TEST_F(Synapse, GleicherTypUndBereichTeilenEinenPool)
 
 TEST_F(Synapse, GeschlossenerPoolNimmtNiemandenMehrAuf)
 {
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
     SynapseDaten* s1 = verbinde(a, b);
     s1->pool->geschlossen = 1;
     SynapseDaten* s2 = verbinde(a, b);
@@ -88,8 +80,6 @@ TEST_F(Synapse, GeschlossenerPoolNimmtNiemandenMehrAuf)
 
 TEST_F(Synapse, RinglaengeAusVerzoegerungUndSchritt)
 {
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
     SynapseDaten* s = verbinde(a, b, 0, 1e-7, 0.004);
     EXPECT_EQ(s->schlangenLaenge, 40);
     EXPECT_EQ(s->pool->ring.size(), 41u);
@@ -113,8 +103,6 @@ TEST_F(Synapse, RinglaengeAusVerzoegerungUndSchritt)
 
 TEST_F(Synapse, FehlgeschlageneErzeugungHinterlaesstNichts)
 {
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
     SynapseDaten* s = verbinde(a, b, 0, 1e-7, 0.002);
     const double gVorher = s->pool->gSumme;
 
@@ -141,8 +129,6 @@ TEST_F(Synapse, FehlgeschlageneErzeugungHinterlaesstNichts)
 
 TEST_F(Synapse, AxoAxonischeHaengenAmElternteilUndGehenVorIhm)
 {
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
     NeuronDaten* c = neu(3);
     SynapseDaten* s = verbinde(a, b, 0, 1e-7, 0.001);
     SynapseDaten* x1 = verbinde(c, b, 0, 0.4, 0.002, kontaktort::Axo, s);
@@ -179,8 +165,6 @@ TEST_F(Synapse, AxoAxonischeHaengenAmElternteilUndGehenVorIhm)
 
 TEST_F(Synapse, LoeschenLaesstKeinenVerweisAufDenSatzZurueck)
 {
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
     SynapseDaten* s = verbinde(a, b);
     SynapseDaten* bleibt = verbinde(a, b);
     s->psp.liste = new XLPSP{new XLPSP{}, 1.0, 0, 0.0};   // freed with the record (the leak check sees it)
@@ -198,8 +182,6 @@ TEST_F(Synapse, LoeschenLaesstKeinenVerweisAufDenSatzZurueck)
 
 TEST_F(Synapse, LoeschenLeertNurDieKurvenDieSieZeigten)
 {
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
     SynapseDaten* s = verbinde(a, b);
     SynapseDaten* andere = verbinde(a, b);
     stdNeuron.hauptDiagramm.kurven[13].bezeichnung = "Referenz 2";
@@ -232,8 +214,6 @@ TEST_F(Synapse, LoeschenLeertNurDieKurvenDieSieZeigten)
 
 TEST_F(Synapse, TypLoeschenNummeriertUmOderVerweigertBenutzteTypen)
 {
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
     ASSERT_EQ(synapsenTypAnzahl, 4);
     synapsenTypen.push_back({ionenArt::Chemisch, -0.07, "Chlorid"});
     synapsenTypAnzahl = 5;
@@ -252,33 +232,4 @@ TEST_F(Synapse, TypLoeschenNummeriertUmOderVerweigertBenutzteTypen)
     EXPECT_NE(pt::boxLog()[0].text.find("Chlorid"), std::string::npos);
     EXPECT_EQ(synapsenTypen.size(), 4u);
     EXPECT_EQ(s->synapsenTyp, 3);
-}
-
-TEST_F(Synapse, NetzLoeschenLaesstDieVierStandardtypenUndNullZaehler)
-{
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
-    SynapseDaten* s = verbinde(a, b);
-    verbinde(b, a, 0, 0.4, 0.001, kontaktort::Axo, s);
-    synapsengruppeBelegen(2, *s, nullptr);
-    synapsenTypen.push_back({ionenArt::Chemisch, -0.07, "Chlorid"});
-    synapsenTypAnzahl = 5;
-    hoechsteSynapsenId = 2;
-    aktuelleSynapse = s;
-
-    netzLoeschen();
-    EXPECT_EQ(synapsenZaehler, 0);
-    EXPECT_EQ(axoZaehler, 0);
-    EXPECT_EQ(hoechsteSynapsenId, 0);
-    EXPECT_EQ(synapsengruppenZahl, 0);
-    EXPECT_EQ(aktuelleSynapse, nullptr);
-    ASSERT_EQ(synapsenTypAnzahl, 4);
-    ASSERT_EQ(synapsenTypen.size(), 4u);
-    const auto& eingebaut = eingebauteSynapsenTypen();
-    for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(synapsenTypen[i].ion, i + 1);
-        EXPECT_EQ(synapsenTypen[i].potential, eingebaut[i].potential);
-        EXPECT_EQ(synapsenTypen[i].bezeichnung, eingebaut[i].bezeichnung);
-    }
-    EXPECT_EQ(synapsenTypen[3].bezeichnung, "elektrische Synapse (Potential: 0.0)");
 }

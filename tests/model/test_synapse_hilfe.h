@@ -35,3 +35,15 @@ struct SynapsenFall : NeuronFall {
         return k;
     }
 };
+
+// most synapse tests need just a sender 1 and a receiver 2
+struct ZweiNeuroneFall : SynapsenFall {
+    NeuronDaten* a = nullptr;
+    NeuronDaten* b = nullptr;
+    void SetUp() override
+    {
+        SynapsenFall::SetUp();
+        a = neu(1);
+        b = neu(2);
+    }
+};

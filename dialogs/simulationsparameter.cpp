@@ -1,0 +1,259 @@
+// dialogs/simulationsparameter.cpp - the run settings dialog "Simulations-Parameter" (133)
+#include "dialogs/simulationsparameter.h"
+#include "app/status.h"
+#include "dialogs/rahmen.h"
+#include "files/schluessel.h"
+#include "model/simulationsparameter.h"
+#include "model/simulationspruefung.h"
+#include "platform/box.h"
+#include "platform/system.h"
+#include "resources/vorlagen.h"
+#include "texts/texte.h"
+#include <bit>
+#include <cstdio>
+
+using namespace plattform;
+
+SimulationsObjektAnschluss rueckkopplungsAnschluss, kollisionsAnschluss;
+uint64_t (*kernMaskeLesen)() = prozessKerne;
+bool exportHinweisGewuenscht = true;
+
+namespace {
+
+enum : int {
+    idDauer = 1213, idSchritt = 1217, idIntervall = 1218, idSchwelle = 1219,
+    idRestzeit = 1559, idRueckkopplung = 1560, idKollision = 1561, idKernZuweisen = 1562,
+    idRueckkopplungNeu = 1919, idKollisionNeu = 1920, idKern = 2321,
+};
+
+constexpr const char* frageKern =
+    "sicher, dass sie den prozess kern %d zuweisen wollen?\n"
+    "wenn ja, dann passiert das genau jetzt, wenn sie auf's knoepfchen druecken!";
+constexpr const char* frageExport =
+    "es sind neurone fuer ASCII-Export aktiviert. jetzt sollte die anzahl dezimalstellen "
+    "ggfls. angepasst werden.\n\nfalls ihnen dieser hinweis auf die nerven geht, einfach auf "
+    "NEIN klicken, dann ist bis zum nexten programmstart ruhe.";
+
+// what the dialog shows and OK writes back; the record stays untouched until then
+struct Arbeitskopie {
+    double dauer = 0.0, schritt = 0.0, schwelle = 0.0;
+    int restzeit = 0, rueckkopplung = 0, kollision = 0;
+};
+
+DialogRahmen rahmen;
+Arbeitskopie kopie;
+bool exportHinweisFaellig = false;
+
+std::string zahlText(double x)
+{
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "%.15g", x);
+    return puffer;
+}
+
+double zahlLesen(Fenster dlg, int id)
+{
+    std::string t = elementText(dlg, id, 255);
+    return kommaZahlLesen(t.data());
+}
+
+int objektAnzahl(const SimulationsObjektAnschluss& a) { return a.anzahl ? a.anzahl() : 0; }
+
+void objektZeile(Fenster dlg, int kasten, int knopf, int slot, int schalter, const SimulationsObjektAnschluss& a)
+{
+    const int anzahl = objektAnzahl(a);
+    elementTextSetzen(dlg, kasten, dialogTexte[slot] + "  (" + std::to_string(anzahl) + ")");
+    hakenSetzen(dlg, kasten, schalter != 0 ? 1 : 0);
+    dialogElementAktivieren(dlg, kasten, anzahl > 0);
+    elementZeigen(dlg, knopf, 1);
+    dialogElementAktivieren(dlg, knopf, a.neuBearbeiten != nullptr);
+}
+
+void kernAuswahlFuellen(Fenster dlg)
+{
+    const Simulationsparameter& sp = simulationsParameter;
+    const bool mehrere = sp.anzahlProzessorkerne > 1;
+    dialogElementAktivieren(dlg, idKernZuweisen, mehrere);
+    hakenSetzen(dlg, idKernZuweisen, sp.prozessorkernZuweisen != 0 ? 1 : 0);
+    listeLeeren(dlg, idKern);
+    if (mehrere) {
+        int auswahl = 0;
+        for (int k = 1; k <= sp.anzahlProzessorkerne; ++k) {
+            char text[16];
+            std::snprintf(text, sizeof text, "% 2d", k);
+            const int i = listeHinzufuegen(dlg, idKern, text);
+            listeDatenSetzen(dlg, idKern, i, k);
+            if (k == sp.prozessorkern)
+                auswahl = i;
+        }
+        listeAuswahlSetzen(dlg, idKern, auswahl);
+    }
+    dialogElementAktivieren(dlg, idKern, sp.prozessorkernZuweisen != 0 && mehrere);
+}
+
+void oeffnen(Fenster dlg)
+{
+    Simulationsparameter& sp = simulationsParameter;
+    editierStatus &= ~editierBit::MarkierteZiehen;
+    if (rahmen.frisch) {
+        dialogPlatzieren(dlg, rahmen);
+        tastaturHookSetzen(dlg);
+        simulationTexteSetzen(dlg);
+        kopie = {sp.simulationsDauer, sp.schrittweite, sp.spikeSchwelle,
+                 sp.restzeitFensterAnzeigen, sp.rueckkopplungAktiv, sp.kollisionAktiv};
+        rahmen.frisch = 0;
+        exportHinweisFaellig = false;
+        sp.anzahlProzessorkerne = prozessorkerneZaehlen(kernMaskeLesen());
+    }
+    dialogAnPosition(dlg, rahmen);
+    elementTextSetzen(dlg, idDauer, zahlText(kopie.dauer));
+    elementTextSetzen(dlg, idSchritt, zahlText(kopie.schritt));
+    elementTextSetzen(dlg, idIntervall, zahlText(sp.anzeigeIntervall));
+    elementTextSetzen(dlg, idSchwelle, zahlText(kopie.schwelle));
+    dialogElementFokussieren(dlg, idDauer, 1);
+    objektZeile(dlg, idRueckkopplung, idRueckkopplungNeu, 136, kopie.rueckkopplung, rueckkopplungsAnschluss);
+    objektZeile(dlg, idKollision, idKollisionNeu, 137, kopie.kollision, kollisionsAnschluss);
+    kernAuswahlFuellen(dlg);
+    hakenSetzen(dlg, idRestzeit, kopie.restzeit != 0 ? 1 : 0);
+    dialogElementAktivieren(dlg, idRestzeit, 0);
+}
+
+// the core is chosen at once, outside OK and Cancel
+void kernGewaehlt(Fenster dlg)
+{
+    const int i = listeAuswahl(dlg, idKern);
+    const int kern = static_cast<int>(listeDaten(dlg, idKern, i));
+    char text[256];
+    std::snprintf(text, sizeof text, frageKern, kern);
+    if (sysInfoBox(text, knoepfe::JaNein) == antwort::Ja) {
+        simulationsParameter.prozessorkern = kern;
+        return;
+    }
+    simulationsParameter.prozessorkernZuweisen = 0;
+    simulationsParameter.prozessorkern = 0;
+    senden(dlg, nachricht::DialogInit, 0, 0);
+}
+
+void objektNeu(Fenster dlg, int id)
+{
+    const SimulationsObjektAnschluss& a = id == idRueckkopplungNeu ? rueckkopplungsAnschluss : kollisionsAnschluss;
+    if (!a.neuBearbeiten)
+        return;
+    if (!a.neuBearbeiten(dlg)) {
+        dialogSchliessen(dlg, rahmen, 2, true);
+        return;
+    }
+    // the feedback count beside 1560 is not refreshed; the collision line is
+    if (id == idKollisionNeu)
+        senden(dlg, nachricht::DialogInit, 0, 0);
+}
+
+intptr_t speichern(Fenster dlg, int id)
+{
+    Simulationsparameter& sp = simulationsParameter;
+
+    // 1. the step against the Izhikevich step (exact: both are typed numbers)
+    double schritt = zahlLesen(dlg, idSchritt);
+    if (sp.izhikevichSchrittweite != 0.0 && sp.izhikevichSchrittweite / 1000.0 != schritt) {
+        const double izh = sp.izhikevichSchrittweite / 1000.0;
+        const int a = sysInfoBox(meldungFormatieren(332, schritt, izh, schritt, izh), knoepfe::JaNeinAbbrechen);
+        if (a == antwort::Ja) {
+            schritt = izh;
+        } else if (a == antwort::Nein) {
+            // the typed step stays, and the Izhikevich step follows it: both agree, so
+            // the question does not come back at every OK
+            sp.izhikevichSchrittweite = schritt * 1000.0;
+        } else {
+            dialogSchliessen(dlg, rahmen, 0, true);
+            return 1;
+        }
+    }
+    // 2.-4. duration, display interval, threshold
+    const double dauer = zahlLesen(dlg, idDauer);
+    sp.anzeigeIntervall = zahlLesen(dlg, idIntervall);
+    const double schwelle = zahlLesen(dlg, idSchwelle);
+    if (schwelle != sp.spikeSchwelle &&
+        sysInfoBox(meldungFormatieren(334, sp.spikeSchwelle, schwelle), knoepfe::JaNein) == antwort::Ja)
+        spikeSchwelleSetzen(schwelle);
+    // 5. the switches; the remaining-time flag is never changed here
+    sp.rueckkopplungAktiv = haken(dlg, idRueckkopplung) == 1 ? 1 : 0;
+    sp.kollisionAktiv = haken(dlg, idKollision) == 1 ? 1 : 0;
+    sp.restzeitFensterAnzeigen = kopie.restzeit;
+    // 6.-7. the run's length, and every neuron follows it
+    laufzeitSetzen(dauer, schritt);
+    if (neuronenAnLaufzeitAnpassen())
+        exportHinweisFaellig = true;
+    // 8.
+    if (exportHinweisFaellig) {
+        exportHinweisFaellig = false;
+        if (exportHinweisGewuenscht && sysInfoBox(frageExport, knoepfe::JaNein) == antwort::Nein)
+            exportHinweisGewuenscht = false;
+    }
+    // 9.-11.
+    dialogSchliessen(dlg, rahmen, 1, true);
+    if (id == befehlOkF2)
+        simulationAusDialogStarten();
+    if (fensterhandles.hauptfenster) {
+        ungueltigMachen(fensterhandles.hauptfenster);
+        neuZeichnen(fensterhandles.hauptfenster);
+    }
+    return 1;
+}
+
+} // namespace
+
+int prozessorkerneZaehlen(uint64_t maske)
+{
+    if (maske <= 1)
+        return 1;
+    return std::popcount(maske);
+}
+
+intptr_t simulationsParameterDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
+{
+    switch (n) {
+    case nachricht::Bewegen:
+        dialogPositionMerken(dlg, rahmen);
+        return 0;
+
+    case nachricht::DialogInit:
+        oeffnen(dlg);
+        return 1;
+
+    case nachricht::Befehl: {
+        const int id = loWort(w);
+        const int art = hiWort(w);
+        switch (id) {
+        case idRueckkopplung: kopie.rueckkopplung = haken(dlg, id) == 1 ? 1 : 0; return 0;
+        case idKollision: kopie.kollision = haken(dlg, id) == 1 ? 1 : 0; return 0;
+        case idKernZuweisen:
+            if (haken(dlg, id) == 1) {
+                simulationsParameter.prozessorkernZuweisen = 1;
+                dialogElementAktivieren(dlg, idKern, 1);
+                dialogElementFokussieren(dlg, idKern, 0);
+            } else {
+                simulationsParameter.prozessorkernZuweisen = 0;
+                dialogElementAktivieren(dlg, idKern, 0);
+            }
+            return 0;
+        case idKern:
+            if (art == benachrichtigung::AuswahlGeaendert)
+                kernGewaehlt(dlg);
+            return 1;
+        case idRueckkopplungNeu:
+        case idKollisionNeu: objektNeu(dlg, id); return 0;
+        case 1:
+        case befehlOkF2: return speichern(dlg, id);
+        case 2: dialogSchliessen(dlg, rahmen, 2, true); return 0;
+        }
+        return 0;
+    }
+    }
+    (void)l;
+    return 0;
+}
+
+intptr_t simulationsParameterDialogOeffnen(Fenster eigner)
+{
+    return dialogModal(vorlageSimulation, eigner ? eigner : fensterhandles.hauptfenster, simulationsParameterDlgProc);
+}

@@ -1,0 +1,457 @@
+// model/stromreiz_kurve.cpp - a stimulus definition becomes the current table of its compartment
+//
+// The base pulse is built in the standard neuron's table of the same compartment (the work
+// area), copied, then repeated, shifted into bursts and merged with the single pulse. The
+// neuron's table is replaced only when everything is built.
+#include "app/beenden.h"
+#include "model/netz.h"
+#include "model/simulationsparameter.h"
+#include "model/stromreiz.h"
+#include "platform/box.h"
+#include "platform/fenster.h"
+#include "texts/texte.h"
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <new>
+#include <vector>
+
+namespace {
+
+// Above this many points a table is not built: a definition that asks for more is a
+// typing error, not a stimulus, and must not take the program down.
+constexpr int64_t groessteTabelle = int64_t{1} << 26;
+
+int verweigern(int text, const NeuronDaten& n, int kompartiment)
+{
+    plattform::hinweisBox(meldungFormatieren(text, n.name, kompartiment));
+    return -2;
+}
+
+// the work area cannot be had: the program ends whatever the user answers
+int arbeitsbereichFehlt(int text)
+{
+    const plattform::Fenster fokus = plattform::fokusFenster();
+    plattform::velnorInfoBox(meldungFormatieren(text));
+    plattform::fokusSetzen(fokus);
+    programmBeenden();
+    return 0;
+}
+
+int neuronSpeicherFehlt(int text, const NeuronDaten& n)
+{
+    plattform::hinweisBox(meldungFormatieren(text, n.name));
+    programmBeenden();
+    return 0;
+}
+
+// Grows (or makes) both arrays to punkte points; 0 or the text that says which failed.
+int anlegen(std::vector<double>& zeiten, std::vector<double>& werte, int64_t punkte,
+            int textZeiten, int textWerte)
+{
+    if (punkte > groessteTabelle)
+        return textZeiten;
+    punkte = std::max<int64_t>(punkte, static_cast<int64_t>(std::min(zeiten.size(), werte.size())));
+    try {
+        zeiten.resize(static_cast<size_t>(punkte), 0.0);
+    } catch (const std::bad_alloc&) {
+        return textZeiten;
+    }
+    try {
+        werte.resize(static_cast<size_t>(punkte), 0.0);
+    } catch (const std::bad_alloc&) {
+        return textWerte;
+    }
+    return 0;
+}
+
+// Writes the base pulse point by point. The last slot stays for the end point; a loop
+// that would fill the table (times that no longer advance) ends as if cut at the run end.
+struct Basis {
+    StromTabelle& s;
+    int kapazitaet;
+    int i = 0;
+    bool abgeschnitten = false;
+
+    bool punkt(double t, double v)
+    {
+        if (i >= kapazitaet - 1) {
+            abgeschnitten = true;
+            return false;
+        }
+        s.startzeiten[i] = t;
+        s.stromwerte[i] = v;
+        ++i;
+        return true;
+    }
+    // a cut table ends after its last point below the run end
+    void beenden(double ende)
+    {
+        if (abgeschnitten)
+            while (i > 1 && s.startzeiten[i - 1] >= ende)
+                --i;
+        s.startzeiten[i] = ende;
+        s.stromwerte[i] = 0.0;
+        ++i;
+        s.anzahlPunkte = i;
+        s.aktuellerIndex = 0;
+    }
+};
+
+// The point count a duration needs at step h, halves away from zero; -1 when not a number.
+int64_t punkteFuer(double dauer, double h)
+{
+    const double n = std::round(dauer / h);
+    if (!std::isfinite(n) || n > static_cast<double>(groessteTabelle))
+        return -1;
+    return static_cast<int64_t>(n);
+}
+
+// Frees the work area and allocates it anew; 0 or the failure text.
+int arbeitsbereichAnlegen(StromTabelle& s, int kapazitaet)
+{
+    std::vector<double>().swap(s.startzeiten);
+    std::vector<double>().swap(s.stromwerte);
+    s.anzahlPunkte = 0;
+    return anlegen(s.startzeiten, s.stromwerte, kapazitaet, 373, 727);
+}
+
+// rectangle/ramp into s; -2 refused, 0 out of memory, 1 built. pause: the gap to the next
+// stimulus; abgeschnitten: the pulse reached the run end.
+int rechteckBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, bool& abgeschnitten)
+{
+    const StromreizDefinition& d = n.stromreize[k];
+    const double h = reizSchrittweite;
+    const double ende = simulationsParameter.simulationsDauer;
+    // 1. room for the ramps and the few corner points
+    const int64_t rampen = punkteFuer(d.anstieg + d.abfall, h);
+    if (rampen < 0 || rampen + 64 < 3 || rampen + 64 > groessteTabelle)
+        return verweigern(393, n, k);
+    const int kapazitaet = static_cast<int>(rampen + 64);
+    // 2.
+    if (const int text = arbeitsbereichAnlegen(s, kapazitaet))
+        return arbeitsbereichFehlt(text);
+    Basis b{s, kapazitaet};
+    // 3.
+    const double r = d.amplitude / (d.anstieg / h + 1.0);
+    // 4. a permanent stimulus starts at 0, without a ramp
+    double t = 0.0, a = 0.0;
+    if (d.dauerreiz == 0) {
+        t = d.beginn;
+        a = d.beginn + d.anstieg;
+    }
+    // 5.
+    b.punkt(0.0, 0.0);
+    double v = r;
+    // 6. rise
+    while (t < a && !b.abgeschnitten) {
+        if (t >= ende) {
+            b.abgeschnitten = true;
+            break;
+        }
+        b.punkt(t, v);
+        v += r;
+        t += h;
+    }
+    if (!b.abgeschnitten) {
+        // 7. plateau
+        b.punkt(t, d.amplitude);
+        // 8.
+        double f = 0.0;
+        if (d.dauerreiz == 1) {
+            b.punkt(t, d.amplitude);
+        } else {
+            t = d.dach < h ? t + h : a + d.dach;
+            f = a + d.dach + d.abfall;
+        }
+        // 9.
+        const double sAb = d.amplitude / (d.abfall / h + 1.0);
+        v = d.amplitude;
+        // 10. fall
+        while (t < f && !b.abgeschnitten) {
+            v -= sAb;
+            if (t >= ende) {
+                b.abgeschnitten = true;
+                break;
+            }
+            b.punkt(t, v);
+            t += h;
+        }
+    }
+    if (!b.abgeschnitten) {
+        // 11.
+        if (t < ende && d.dauerreiz == 0)
+            b.punkt(t, 0.0);
+        // 12. a series needs room between its stimuli
+        pause = d.pause;
+        if (d.anzahl >= 2) {
+            pause = d.pause - d.anstieg - d.dach - d.abfall;
+            if (pause < 0.0)
+                return verweigern(396, n, k);
+        }
+    }
+    // 13., 14.
+    b.beenden(ende);
+    abgeschnitten = b.abgeschnitten;
+    s.herkunft = n.strominjektionBezeichnung;
+    return 1;
+}
+
+// sine into s; results as rechteckBauen
+int sinusBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, bool& abgeschnitten)
+{
+    const StromreizDefinition& d = n.stromreize[k];
+    const double h = reizSchrittweite;
+    // 1. a period of 0 would divide by 0 below
+    const int64_t zug = punkteFuer(d.ende - d.beginn, h);
+    if (!(d.periode > 0.0) || zug < 0 || zug + 64 < 3 || zug + 64 > groessteTabelle)
+        return verweigern(395, n, k);
+    const int kapazitaet = static_cast<int>(zug + 64);
+    // 2.
+    if (const int text = arbeitsbereichAnlegen(s, kapazitaet))
+        return arbeitsbereichFehlt(text);
+    Basis b{s, kapazitaet};
+    // 3.
+    const double w = 4.0 * std::asin(1.0) / (d.periode / h);
+    // 4.
+    b.punkt(0.0, 0.0);
+    double t = d.beginn;
+    // 5. the train is not cut at the run end: playback never gets there
+    while (t < d.ende && !b.abgeschnitten) {
+        b.punkt(t, d.abfall + d.amplitude * std::sin(b.i * w));
+        t += h;
+    }
+    // 6., 7.
+    b.punkt(t, 0.0);
+    const bool voll = b.abgeschnitten;
+    b.abgeschnitten = false;   // the sine keeps its points beyond the run end
+    b.beenden(simulationsParameter.simulationsDauer);
+    abgeschnitten = voll;
+    s.herkunft = n.strominjektionBezeichnung;
+    // 8.
+    pause = d.pause;
+    if (d.anzahl >= 2) {
+        pause = d.pause - (d.ende - d.beginn);
+        if (pause < 0.0)
+            return verweigern(396, n, k);
+    }
+    return 1;
+}
+
+struct Ziel {                    // the neuron's new table while it is built
+    std::vector<double> zeiten, werte;
+    int punkte = 0;
+    int groesse() const { return static_cast<int>(std::min(zeiten.size(), werte.size())); }
+};
+
+void endpunktPruefen(const Ziel& z, int index, double ende)
+{
+    if (z.zeiten[index] != ende)
+        plattform::hinweisBox(meldungFormatieren(505));
+}
+
+// the stimulus repeated anzahl times, every pause seconds
+int wiederholen(const NeuronDaten& n, const StromreizDefinition& d, const StromTabelle& s,
+                int kapazitaet, double pause, Ziel& z)
+{
+    const double ende = simulationsParameter.simulationsDauer;
+    const double reiz = d.reizart == 1 ? d.ende - d.beginn : d.anstieg + d.dach + d.abfall;
+    // 1. repetitions that start after the run end are never written: no room for them
+    int64_t wiederholungen = d.anzahl;
+    if (reiz + pause > 0.0 && s.anzahlPunkte > 1) {
+        const double erster = std::min(0.0, s.startzeiten[1]);
+        wiederholungen = std::min<int64_t>(d.anzahl, static_cast<int64_t>((ende - erster) / (reiz + pause)) + 2);
+    }
+    if (const int text = anlegen(z.zeiten, z.werte, wiederholungen * (kapazitaet + 1), 378, 379))
+        return neuronSpeicherFehlt(text, n);
+    // 2.
+    int l = z.punkte - 1;
+    endpunktPruefen(z, l, ende);
+    // 3.
+    double versatz = 0.0;
+    for (int k = 2; k <= d.anzahl; ++k) {
+        const int vorzeichen = d.alternieren == 1 && k % 2 == 0 ? -1 : 1;
+        versatz += reiz + pause;
+        const int anfang = l;
+        bool schluss = false;
+        for (int j = 1; j <= s.anzahlPunkte - 2; ++j) {
+            const double t = s.startzeiten[j] + versatz;
+            if (t >= ende || l + 1 >= z.groesse()) {
+                // a partial stimulus ends with 0; a complete one before it stays whole
+                for (int x : {l - 2, l - 1})
+                    if (x >= anfang)
+                        z.werte[x] = 0.0;
+                schluss = true;
+                break;
+            }
+            z.zeiten[l] = t;
+            const double wert = s.stromwerte[j];
+            // a sine is mirrored about its offset, a rectangle or ramp changes its sign
+            z.werte[l] = vorzeichen > 0 ? wert : (d.reizart == 1 ? 2.0 * d.abfall - wert : -wert);
+            ++l;
+        }
+        if (schluss)
+            break;
+        if (vorzeichen < 0)
+            z.werte[l - 1] = 0.0;
+    }
+    // 4.
+    z.zeiten[l] = ende;
+    z.werte[l] = 0.0;
+    z.punkte = l + 1;
+    return 1;
+}
+
+// the whole train again every burstabstand seconds
+int bursts(const NeuronDaten& n, const StromreizDefinition& d, Ziel& z)
+{
+    const double ende = simulationsParameter.simulationsDauer;
+    // 1.
+    const int b = z.punkte - 1;
+    int64_t anzahl = d.anzahlBursts;
+    if (d.burstabstand > 0.0)
+        anzahl = std::min<int64_t>(anzahl, static_cast<int64_t>(ende / d.burstabstand) + 2);
+    if (const int text = anlegen(z.zeiten, z.werte, int64_t{z.punkte} * anzahl + 2 * anzahl + 4, 378, 379))
+        return neuronSpeicherFehlt(text, n);
+    // 2.
+    int m = z.punkte - 1;
+    endpunktPruefen(z, m, ende);
+    // 3.
+    bool schluss = false;
+    for (int k = 1; k < d.anzahlBursts && !schluss; ++k) {
+        for (int j = 1; j <= b - 1; ++j) {
+            z.werte[m] = z.werte[j];
+            z.zeiten[m] = k * d.burstabstand + z.zeiten[j];
+            if (z.zeiten[m] < ende && m + 1 < z.groesse()) {
+                ++m;
+            } else {
+                z.werte[m - 1] = 0.0;
+                schluss = true;
+                break;
+            }
+        }
+    }
+    // 4.
+    z.zeiten[m] = ende;
+    z.werte[m] = 0.0;
+    z.punkte = m + 1;
+    return 1;
+}
+
+// one extra pulse of the full amplitude, merged into the train
+int einzelreizEinfuegen(const NeuronDaten& n, const StromreizDefinition& d, Ziel& z)
+{
+    const double ende = simulationsParameter.simulationsDauer;
+    const double beginn = d.einzelreiz;
+    // 1. a pulse that would not end before the run end is left out
+    const double dauer = d.reizart == 1 ? d.ende - d.beginn : d.anstieg + d.dach + d.abfall;
+    if (!(beginn + dauer < ende))
+        return 1;
+    // 2. merge into new arrays; the walk writes at most two points more than it reads
+    Ziel neu;
+    if (const int text = anlegen(neu.zeiten, neu.werte, int64_t{z.punkte} + 4, 378, 379))
+        return neuronSpeicherFehlt(text, n);
+    int m = 0;
+    auto schreiben = [&](double t, double v) {
+        neu.zeiten[m] = t;
+        neu.werte[m] = v;
+        ++m;
+    };
+    const int letzter = z.punkte - 1;
+    bool eingefuegt = false;
+    int j = 0;
+    while (j < letzter) {
+        const bool haelt = z.zeiten[j] <= beginn && beginn < z.zeiten[j + 1];
+        if (!haelt || eingefuegt) {
+            schreiben(z.zeiten[j], z.werte[j]);
+            ++j;
+            continue;
+        }
+        eingefuegt = true;
+        const bool genau = z.zeiten[j] == beginn;
+        if (genau) {
+            schreiben(beginn, d.amplitude);
+            schreiben(beginn + dauer, 0.0);
+        } else {
+            schreiben(z.zeiten[j], z.werte[j]);
+            schreiben(beginn, d.amplitude);
+        }
+        ++j;
+        while (j < letzter && z.zeiten[j] < beginn + dauer)
+            ++j;
+        // a following point of 0 ends the pulse itself
+        if (!genau && (j >= letzter || z.werte[j] != 0.0 || z.zeiten[j] >= ende))
+            schreiben(beginn + dauer, 0.0);
+    }
+    // 3.
+    schreiben(ende, 0.0);
+    neu.punkte = m;
+    z = std::move(neu);
+    return 1;
+}
+
+} // namespace
+
+int stromreizKurveErzeugen(NeuronDaten& n, int kompartiment)
+{
+    const int k = kompartiment;
+    if (k < 0 || k > hoechsteReizDefinition(n) || k >= static_cast<int>(n.stromTabellen.size()))
+        return -2;
+    const StromreizDefinition& d = n.stromreize[k];
+    if (d.reizart != 0 && d.reizart != 1)
+        return 1;
+    if (!(reizSchrittweite > 0.0))
+        return verweigern(393, n, k);   // refused: no table is touched
+    // the work area of compartments 0-3 exists from the start values on; make sure anyway
+    if (stdNeuron.stromTabellen.size() <= static_cast<size_t>(k)) {
+        try {
+            stdNeuron.stromTabellen.resize(static_cast<size_t>(k) + 1);
+        } catch (const std::bad_alloc&) {
+            return arbeitsbereichFehlt(373);
+        }
+    }
+    StromTabelle& s = stdNeuron.stromTabellen[k];
+
+    // 1. base pulse into the work table
+    double pause = 0.0;
+    bool abgeschnitten = false;
+    const int ergebnis = d.reizart == 0 ? rechteckBauen(n, k, s, pause, abgeschnitten)
+                                        : sinusBauen(n, k, s, pause, abgeschnitten);
+    if (ergebnis != 1)
+        return ergebnis;
+    // the standard neuron keeps only its base pulse
+    if (&n == &stdNeuron)
+        return 1;
+
+    // 2. the copy into the neuron's table
+    const int kapazitaet = static_cast<int>(s.startzeiten.size());
+    Ziel z;
+    try {
+        z.zeiten.assign(s.startzeiten.begin(), s.startzeiten.end());
+        z.werte.assign(s.stromwerte.begin(), s.stromwerte.end());
+    } catch (const std::bad_alloc&) {
+        return neuronSpeicherFehlt(285, n);
+    }
+    z.punkte = s.anzahlPunkte;
+
+    // 3. repetitions (alternating polarity where asked); a cut pulse has none
+    if (d.anzahl >= 2 && !abgeschnitten)
+        if (wiederholen(n, d, s, kapazitaet, pause, z) == 0)
+            return 0;
+    // 4. bursts and the single pulse, compartment 0 only
+    if (k == 0 && d.anzahlBursts >= 2) {
+        if (bursts(n, d, z) == 0)
+            return 0;
+        if (d.einzelreiz > 0.0 && einzelreizEinfuegen(n, d, z) == 0)
+            return 0;
+    }
+
+    StromTabelle& t = n.stromTabellen[k];
+    t.startzeiten = std::move(z.zeiten);
+    t.stromwerte = std::move(z.werte);
+    t.anzahlPunkte = z.punkte;
+    t.aktuellerIndex = 0;
+    t.herkunft = s.herkunft;
+    gereizteKompartimenteZaehlen(n);
+    return 1;
+}
