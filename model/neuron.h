@@ -174,7 +174,7 @@ struct NeuronDaten {
     int izhikevichAktiv = 0;
     double izA = 0.0, izB = 0.0, izC = 0.0, izD = 0.0, izSpitze = 0.0;
     double izV = 0.0, izVStart = 0.0, izVNeu = 0.0, izU = 0.0, izUStart = 0.0, izUNeu = 0.0;
-    void (*izhikevichSchrittFunktion)(NeuronDaten&) = nullptr;
+    double (*izhikevichSchrittFunktion)(NeuronDaten*, double) = nullptr;   // see model/izhikevich.h
     int izhikevichKorrigieren = 0;
     double izSpitzeAusstehend = 0.0;
     double izOffsetStrom = 0.0;
@@ -228,7 +228,9 @@ struct NeuronDaten {
     int inPsp = 0;
     float pspMaximum = 0.0f, pspMaximumZeit = 0.0f;
     std::vector<float> pspAmplituden, pspZeiten;
+    int pspAnzahl = 0, pspKapazitaet = 0;   // entries stored; entries the lists hold room for
     std::vector<float> spikeZeiten;
+    int spikeZeitenKapazitaet = 0;          // grows by 1000 with the list
     // server and scripts
     double serverStrom = 0.0;               // nA
     double kaliumVerhaeltnis = 0.0;

@@ -1,0 +1,281 @@
+// model/swim.cpp - the SWIM step: gates, user channels, currents, the potential update
+#include "model/swim.h"
+#include "app/status.h"
+#include "model/formen.h"
+#include "model/integration.h"
+#include "model/izhikevich.h"
+#include "model/netz.h"
+#include "model/neuron.h"
+#include "model/simulationsparameter.h"
+#include "model/swim_anschluesse.h"
+#include "model/synapse.h"
+#include "model/zahlen.h"
+#include "model/zufall.h"
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace {
+
+constexpr int hoechsteKompartimente = groessteSegmentAnzahl + 1;
+using KompartimentWerte = std::array<double, hoechsteKompartimente>;
+
+// a parameter used as a whole number (form, power): cut toward zero; NaN gives 0
+int ganzzahl(double w)
+{
+    if (std::isnan(w))
+        return 0;
+    return static_cast<int>(std::trunc(std::clamp(w, -2.0e9, 2.0e9)));
+}
+
+// Compartments the step may touch: every per-compartment array must have them. The menu
+// can give 6 segments, so the work arrays hold groessteSegmentAnzahl + 1.
+int kompartimenteDesSchritts(const NeuronDaten& n)
+{
+    const size_t k = std::min({n.potentiale.size(), n.synStromChemisch.size(), n.synStromElektrisch.size(),
+                               static_cast<size_t>(hoechsteKompartimente)});
+    return static_cast<int>(k);
+}
+
+// one gate of P[alpha..alpha+3], P[beta..beta+3] advanced in place
+void torSchritt(const ParameterVektor& P, int alpha, int beta, double& x, int methode, double T)
+{
+    const double a = funktionaleFormBerechnen(ganzzahl(P[alpha + tor::Form]), P[alpha + tor::Rate],
+                                              P[alpha + tor::Halbwert], P[alpha + tor::Steigung], 1.0, 0.0);
+    const double b = funktionaleFormBerechnen(ganzzahl(P[beta + tor::Form]), P[beta + tor::Rate],
+                                              P[beta + tor::Halbwert], P[beta + tor::Steigung], 1.0, 0.0);
+    x = integrationsSchritt(methode, x, a + b, a, T);
+}
+
+// the current of one step from a compartment's table, when the compartment has one
+double tabellenStrom(NeuronDaten& n, int c, double t)
+{
+    if (c < 0 || c >= static_cast<int>(n.stromTabellen.size()))
+        return 0.0;
+    return stromAusTabelle(n.stromTabellen[c], t);
+}
+
+void rauschenSchritt(NeuronDaten& n, double T)
+{
+    if (simulationsParameter.rauschenEin && n.rauschenAn) {
+        n.rauschZustand = std::exp(-T / n.rauschAbklingzeit) * n.rauschZustand
+                          + zufallszahlPoisson(T, n.rauschHaeufigkeit);
+        n.rauschStrom = n.rauschZustand * n.rauschIntensitaet;
+    } else {
+        n.rauschStrom = 0.0;
+    }
+}
+
+// in [beginn, ende): closed at the start, open at the end
+bool imFenster(double t, double beginn, double ende) { return beginn <= t && t < ende; }
+
+// The user channels of step 6; adds their currents to ionenStromSumme.
+void benutzerKanaeleBerechnen(NeuronDaten& n, double V0, int methode, double T)
+{
+    BenutzerKanal* gehalten = nullptr;   // an activation channel waiting for its deactivation
+    for (BenutzerKanal& k : n.benutzerKanaele) {
+        // a. switched off; a mode outside 1-3 has no rates and counts as off too
+        const bool modusGueltig = k.berechnungsmodus >= 1 && k.berechnungsmodus <= 3;
+        if (k.leitfaehigkeit <= 0.0 || !modusGueltig) {
+            k.oeffnung = 0.0;
+            k.strom = 0.0;
+        } else {
+            // b. gate by the channel's mode, opening and current
+            const double f1 = funktionaleFormBerechnen(ganzzahl(k.alpha[0]), k.alpha[1], k.alpha[2], k.alpha[3],
+                                                       1.0, k.hilfsparameterAlpha);
+            const double f2 = funktionaleFormBerechnen(ganzzahl(k.beta[0]), k.beta[1], k.beta[2], k.beta[3],
+                                                       1.0, k.hilfsparameterBeta);
+            double a = 0.0, b = 0.0;
+            switch (k.berechnungsmodus) {
+            case 1: b = f1 + f2; a = f1; break;              // rates
+            case 2: b = f2; a = f2 * f1; break;               // steady state and rate
+            default: b = 1.0 / f2; a = f1 / f2; break;        // steady state and time constant
+            }
+            k.torWert = integrationsSchritt(methode, k.torWert, b, a, T);
+            k.oeffnung = potenz(k.torWert, ganzzahl(k.potenz));
+            if (k.stromUeberSynapse)   // an unlinked synapse releases nothing
+                k.oeffnung *= k.synapse ? k.synapse->kanalFreisetzung : 0.0;
+            k.strom = (k.gleichgewichtspotential - V0) * k.oeffnung * k.leitfaehigkeit;
+        }
+        // c. the held activation channel takes this one's opening as a factor
+        if (gehalten) {
+            gehalten->oeffnung *= k.oeffnung;
+            gehalten->strom = (gehalten->gleichgewichtspotential - V0) * gehalten->oeffnung * gehalten->leitfaehigkeit;
+            k.oeffnung = 0.0;
+            k.strom = 0.0;
+            gehalten = nullptr;
+        }
+        // d. an activation channel waits for the next record
+        if (k.aktivierungMitDeaktivierung == 1)
+            gehalten = &k;
+        // e.
+        n.ionenStromSumme += k.strom;
+    }
+}
+
+void leitwertPfad(NeuronDaten& n, int kompartimente)
+{
+    const ParameterVektor& P = n.parameter;
+    const int methode = simulationsParameter.integrationsmethode;
+    const double T = simulationsParameter.schrittweite;
+    const double t = laufZustand.t;
+    const double V0 = n.potentiale[0];
+    const int segmente = kompartimente - 1;
+
+    // 1. Na
+    double gNa = 0.0;
+    if (P[par::SwimNaG] <= 0.0) {
+        n.kanalStrom[0] = 0.0;
+    } else {
+        torSchritt(P, par::SwimMAlpha, par::SwimMBeta, n.torVariable[0], methode, T);
+        torSchritt(P, par::SwimHAlpha, par::SwimHBeta, n.torVariable[1], methode, T);
+        gNa = potenz(n.torVariable[0], ganzzahl(P[par::SwimMPotenz]))
+              * potenz(n.torVariable[1], ganzzahl(P[par::SwimHPotenz]));
+        n.kanalStrom[0] = (P[par::SwimNaE] - V0) * gNa * P[par::SwimNaG];
+    }
+    // 2. K
+    double gK = 0.0;
+    if (P[par::SwimKG] <= 0.0) {
+        n.kanalStrom[1] = 0.0;
+    } else {
+        torSchritt(P, par::SwimNAlpha, par::SwimNBeta, n.torVariable[2], methode, T);
+        gK = potenz(n.torVariable[2], ganzzahl(P[par::SwimNPotenz]));
+        n.kanalStrom[1] = (P[par::SwimKE] - V0) * gK * P[par::SwimKG];
+    }
+    // 3. Ca
+    double gCa = 0.0;
+    if (P[par::SwimCaG] <= 0.0) {
+        n.kanalStrom[2] = 0.0;
+    } else {
+        torSchritt(P, par::SwimCAlpha, par::SwimCBeta, n.torVariable[6], methode, T);
+        gCa = potenz(n.torVariable[6], ganzzahl(P[par::SwimCPotenz]));
+        n.kanalStrom[2] = (P[par::SwimCaE] - V0) * gCa * P[par::SwimCaG];
+    }
+    // 4. Ca pool and K(Ca)
+    double aKCa = 0.0, gKCa = 0.0;
+    if ((n.kcaModus & 1) && n.kca) {
+        caKanaeleBerechnen(n, *n.kca);
+        aKCa = n.kca->summeGE;
+        gKCa = n.kca->summeG;
+    }
+    // 5.
+    n.ionenStromSumme = n.kanalStrom[0] + n.kanalStrom[1] + n.kanalStrom[2] + aKCa;
+    // 6. user channels
+    if (!n.benutzerKanaele.empty())
+        benutzerKanaeleBerechnen(n, V0, methode, T);
+    // 7. every table's cursor moves at most one point; its current is kept for 9 and 11
+    KompartimentWerte reizStrom{};
+    for (int c = 0; c < kompartimente; ++c)
+        reizStrom[c] = tabellenStrom(n, c, t);
+    // 8. noise
+    rauschenSchritt(n, T);
+    // 9. the three injected currents of the soma
+    const double somaStroeme = (imFenster(t, n.somaSCStart, n.somaSCEnd) ? n.somaCurrent : 0.0)
+                               + (imFenster(t, n.dendStartAmSoma, n.dendEndeAmSoma) ? n.dendStromAmSoma : 0.0)
+                               + reizStrom[0];
+    // 10. soma coefficients; the dendrite counts only where the neuron has segments
+    const bool mitDendriten = n.kompartimentSchalter[0] != 0 && segmente > 0;
+    KompartimentWerte a{}, b{};
+    const double sSyn = n.synStromChemisch[0] + n.synStromElektrisch[0];
+    n.synStromSumme = sSyn;
+    double u = 0.0, w = 0.0;
+    for (const BenutzerKanal& k : n.benutzerKanaele)
+        if (k.oeffnung != 0.0) {
+            u += k.oeffnung * k.eMalG;
+            w += k.oeffnung * k.leitfaehigkeit;
+        }
+    n.eingangSumme = sSyn + somaStroeme + n.rauschStrom + n.leckTerm + n.leitwertMalPotential[0] * gNa
+                     + n.leitwertMalPotential[1] * gK + n.leitwertMalPotential[3] * gCa + aKCa + u;
+    const double kanalLeitwert = P[par::SwimNaG] * gNa + P[par::SwimKG] * gK + P[par::SwimCaG] * gCa + w + gKCa;
+    if (mitDendriten) {
+        n.eingangSumme += n.potentiale[1] * P[par::SomaDendritKopplung];
+        b[0] = (kanalLeitwert + n.somaLeitwert) / P[par::SomaKapazitaet];
+    } else {
+        b[0] = (kanalLeitwert + P[par::SomaLeitwert]) / P[par::SomaKapazitaet];
+    }
+    a[0] = n.eingangSumme / P[par::SomaKapazitaet];
+    // 11. segment coefficients from the old potentials. Without dendrites the segments are
+    // neither computed nor updated, so no coefficient is used unset.
+    const int letztesKompartiment = mitDendriten ? segmente : 0;
+    for (int c = 1; c <= letztesKompartiment; ++c) {
+        double nachbarn = 0.0;
+        int k = 2;
+        if (c == n.kompartimentSchalter[1] || c == segmente) {   // a last segment has one neighbour
+            nachbarn = n.potentiale[c - 1];
+            k = 1;
+        } else {
+            nachbarn = n.potentiale[c - 1] + n.potentiale[c + 1];
+        }
+        const double alt = (c == n.kompartimentSchalter[2] && imFenster(t, n.dendSCStart, n.dendSCEnd))
+                               ? n.dendCurrent : 0.0;
+        const double sc = n.synStromChemisch[c] + n.synStromElektrisch[c];
+        n.synStromSumme += sc;
+        const double ic = alt + reizStrom[c] + n.dendLeckTerm + nachbarn * P[par::DendritSomaKopplung] + sc;
+        n.eingangSumme += ic;
+        b[c] = (k * P[par::DendritSomaKopplung] + P[par::DendritLeitwert]) / P[par::DendritKapazitaet];
+        a[c] = ic / P[par::DendritKapazitaet];
+    }
+    // 12. update in order 0..n, or the clamp potentials
+    const Spannungsklemme& klemme = n.klemme;
+    if (klemme.flags & 0x1) {
+        const double v = t < klemme.pulsBeginn ? klemme.startSpannung
+                         : t < klemme.pulsEnde ? klemme.pulsSpannung
+                                               : klemme.endSpannung;
+        for (int c = 0; c < kompartimente; ++c)
+            n.potentiale[c] = v;
+        return;
+    }
+    const Potentialbegrenzung& g = n.begrenzung;
+    for (int c = 0; c <= letztesKompartiment; ++c) {
+        double& v = n.potentiale[c];
+        v = integrationsSchritt(methode, v, b[c], a[c], T);
+        // clipping exists for the soma and segments 1-3 only
+        if (!g.an || c >= static_cast<int>(g.kompartimentAn.size()) || !g.kompartimentAn[c])
+            continue;
+        if ((g.art[c] & 0x4) && v < g.unten[c])
+            v = g.unten[c];
+        if ((g.art[c] & 0x2) && v > g.oben[c])
+            v = g.oben[c];
+    }
+}
+
+void izhikevichPfad(NeuronDaten& n, int kompartimente)
+{
+    const double t = laufZustand.t;
+    // 1. the soma's table
+    double strom = tabellenStrom(n, 0, t) * 1e9;
+    // 2. the segments' tables count when more than one compartment is stimulated; only
+    // segments 1-3 have definitions
+    if (n.gereizteKompartimente > 1) {
+        const int bis = std::min(kompartimente - 1, reizDefinitionen - 1);
+        for (int c = 1; c <= bis; ++c)
+            if (n.stromreize[c].an)
+                strom += tabellenStrom(n, c, t) * 1e9;
+    }
+    // 3. noise
+    rauschenSchritt(n, simulationsParameter.schrittweite);
+    strom += n.rauschStrom * 1e9;
+    // 4. synapses and the server's current
+    strom += (n.synStromChemisch[0] + n.synStromElektrisch[0]) * 1e9 + serverEingangsStrom(n);
+    // 5. mV to V; the run preparation chooses the step, a neuron not prepared takes the plain one
+    const auto schritt = n.izhikevichSchrittFunktion ? n.izhikevichSchrittFunktion : izhikevichSchritt;
+    n.potentiale[0] = schritt(&n, strom) / 1000.0;
+}
+
+} // namespace
+
+void swimModellBerechnen()
+{
+    if (aktuellesNeuron == nullptr)
+        return;
+    NeuronDaten& n = *aktuellesNeuron;
+    const int kompartimente = kompartimenteDesSchritts(n);
+    if (kompartimente < 1)
+        return;
+    const double v0 = n.potentiale[0];
+    if (n.izhikevichAktiv)
+        izhikevichPfad(n, kompartimente);
+    else
+        leitwertPfad(n, kompartimente);
+    swimSpikesBehandeln(n, v0, n.potentiale[0], laufZustand.t);
+}

@@ -1,0 +1,223 @@
+// tests/model/test_startzustand.cpp - the run state of every neuron before the first step
+#include "model/startzustand.h"
+#include "platform/box.h"
+#include "test_synapse_hilfe.h"
+#include <tuple>
+
+namespace pt = plattform::test;
+
+namespace {
+
+struct Startzustand : ZweiNeuroneFall {
+    // a neuron of the model with n segments and parameters that tell every entry apart
+    static NeuronDaten* modellNeuron(int nummer, int modellTyp, int segmente = 3)
+    {
+        NeuronDaten* n = neu(nummer);
+        kompartimenteAnpassen(*n, segmente);
+        n->modellTyp = modellTyp;
+        for (int i = 0; i < anzahlParameter; ++i)
+            n->parameter[i] = 0.5 + i;
+        return n;
+    }
+};
+
+struct SchalterFall {
+    int netzwerktyp, anzahlSegmente, eigeneSegmente;
+    double p5, p6;
+    int dendSCLocation;
+    std::array<int, 4> erwartet;
+};
+
+TEST_F(Startzustand, KompartimentSchalterFolgenDemDendritenModus)
+{
+    const SchalterFall faelle[] = {
+        {1, 0, 0, 1, 1, 2, {0, 0, 0, 1}},
+        {2, 1, 1, 1, 1, 0, {1, 1, 1, 1}},
+        {3, 3, 3, 1, 1, 5, {1, 3, 3, 1}},      // the dendrite current goes to segment 3
+        {3, 3, 3, 1, 1, 2, {1, 3, 2, 1}},
+        {4, 6, 6, 0.0, 6, 7, {0, 0, 6, 9}},    // P5 = 0: soma only
+        {4, 6, 6, 1.9, 6, 2, {1, 6, 2, 9}},    // cut toward zero
+        {4, 6, 6, 1, 0, 2, {0, 0, 2, 9}},      // no segment: soma only
+        {4, 6, 6, 1, 9, 2, {1, 6, 2, 9}},      // never past the neuron's own segments
+        {4, 6, 3, 1, 6, 5, {1, 3, 3, 9}},
+    };
+    for (const SchalterFall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << "Modus " << f.netzwerktyp << " P5 " << f.p5 << " P6 " << f.p6);
+        simulationsParameter.netzwerktyp = f.netzwerktyp;
+        simulationsParameter.anzahlSegmente = f.anzahlSegmente;
+        NeuronDaten* n = modellNeuron(3, modell::OnOff, f.eigeneSegmente);
+        n->parameter[par::ErstesSegment] = f.p5;
+        n->parameter[par::SegmentAnzahl] = f.p6;
+        n->dendSCLocation = f.dendSCLocation;
+        n->dendSCSchalter = 9;
+        n->dendCurrent = 1e-9, n->dendSCStart = 0.1, n->dendSCEnd = 0.2;
+        n->apAnzahl = 4;
+        ASSERT_TRUE(neuronenStartzustandSetzen());
+        EXPECT_EQ(n->kompartimentSchalter, f.erwartet);
+        EXPECT_EQ(n->apAnzahl, 0);
+        // only the soma-only mode applies the legacy dendrite current to the soma
+        const bool amSoma = f.netzwerktyp == 1;
+        EXPECT_EQ(n->dendStromAmSoma, amSoma ? 1e-9 : 0.0);
+        EXPECT_EQ(n->dendStartAmSoma, amSoma ? 0.1 : 0.0);
+        EXPECT_EQ(n->dendEndeAmSoma, amSoma ? 0.2 : 0.0);
+        weg(n);
+    }
+    EXPECT_EQ(aktuellesNeuron, nullptr);
+}
+
+TEST_F(Startzustand, LeckUndRatenTermeMitUndOhneDendrit)
+{
+    for (int modus : {1, 3}) {
+        SCOPED_TRACE(modus);
+        simulationsParameter.netzwerktyp = modus;
+        simulationsParameter.anzahlSegmente = modus == 1 ? 0 : 3;
+        NeuronDaten* n = modellNeuron(3, modell::Swim, simulationsParameter.anzahlSegmente);
+        const ParameterVektor& P = n->parameter;
+        const double k0 = modus == 1 ? 0.0 : 1.0;
+        ASSERT_TRUE(neuronenStartzustandSetzen());
+        EXPECT_EQ(n->leckTerm, P[1] * P[0]);
+        EXPECT_EQ(n->somaLeitwert, k0 * P[10] + P[0]);
+        EXPECT_EQ(n->dendLeckTerm, P[8] * P[7]);
+        EXPECT_EQ(n->somaRate, P[0] / P[2]);
+        EXPECT_EQ(n->somaRateMitDendrit, (k0 * P[4] + P[0]) / P[2]);
+        weg(n);
+    }
+}
+
+// (model, gate or product index, expected parameter indices; one index: a start gate)
+using Erwartung = std::tuple<int, int, int, int>;
+
+TEST_F(Startzustand, StarttoreUndProdukteJeModell)
+{
+    simulationsParameter.netzwerktyp = 3;
+    const Erwartung tore[] = {
+        {modell::Swim, 0, 70, -1}, {modell::Swim, 1, 80, -1}, {modell::Swim, 2, 92, -1}, {modell::Swim, 6, 104, -1},
+        {modell::HodgkinHuxley, 0, 37, -1}, {modell::HodgkinHuxley, 1, 47, -1}, {modell::HodgkinHuxley, 2, 57, -1},
+        {modell::GolowaschBuchholz, 0, 113, -1}, {modell::GolowaschBuchholz, 1, 115, -1},
+        {modell::GolowaschBuchholz, 2, 135, -1}, {modell::GolowaschBuchholz, 3, 147, -1},
+        {modell::GolowaschBuchholz, 4, 149, -1}, {modell::GolowaschBuchholz, 5, 151, -1},
+        {modell::GolowaschBuchholz, 6, 176, -1}, {modell::GolowaschBuchholz, 8, 178, -1},
+        {modell::GolowaschBuchholz, 9, 191, -1}, {modell::GolowaschBuchholz, 10, 199, -1},
+        {modell::GolowaschBuchholz, 11, 201, -1}, {modell::GolowaschBuchholz, 12, 219, -1},
+        {modell::GolowaschBuchholz, 13, 230, -1},
+    };
+    const Erwartung produkte[] = {
+        {modell::Swim, 0, 59, 60}, {modell::Swim, 1, 81, 82}, {modell::Swim, 3, 93, 94},
+        {modell::HodgkinHuxley, 4, 24, 25}, {modell::HodgkinHuxley, 5, 26, 27},
+        {modell::GolowaschBuchholz, 6, 117, 116}, {modell::GolowaschBuchholz, 7, 137, 136},
+        {modell::GolowaschBuchholz, 8, 155, 154}, {modell::GolowaschBuchholz, 9, 203, 202},
+        {modell::GolowaschBuchholz, 10, 221, 220}, {modell::GolowaschBuchholz, 11, 232, 231},
+    };
+    NeuronDaten* s = modellNeuron(3, modell::Swim);
+    NeuronDaten* h = modellNeuron(4, modell::HodgkinHuxley);
+    NeuronDaten* g = modellNeuron(5, modell::GolowaschBuchholz);
+    NeuronDaten* unbekannt = modellNeuron(6, 0);
+    for (NeuronDaten* n : {s, h, g, unbekannt}) {
+        n->torVariable.fill(-1.0);
+        n->leitwertMalPotential.fill(-1.0);
+        n->kanalStrom.fill(-1.0);
+    }
+    ASSERT_TRUE(neuronenStartzustandSetzen());
+    auto neuron = [&](int m) { return m == modell::Swim ? s : m == modell::HodgkinHuxley ? h : g; };
+    for (auto [m, i, a, b] : tore)
+        EXPECT_EQ(neuron(m)->torVariable[i], neuron(m)->parameter[a]) << "Modell " << m << " Tor " << i;
+    for (auto [m, i, a, b] : produkte)
+        EXPECT_EQ(neuron(m)->leitwertMalPotential[i], neuron(m)->parameter[a] * neuron(m)->parameter[b])
+            << "Modell " << m << " Produkt " << i;
+    // the cleared display currents, nothing else
+    const std::array<double, 9> swimStroeme{-1, -1, -1, 0, 0, 0, 0, -1, -1};
+    const std::array<double, 9> hhStroeme{-1, -1, -1, -1, 0, 0, 0, -1, -1};
+    const std::array<double, 9> gbStroeme{-1, -1, -1, -1, 0, 0, -1, -1, -1};
+    EXPECT_EQ(s->kanalStrom, swimStroeme);
+    EXPECT_EQ(h->kanalStrom, hhStroeme);
+    EXPECT_EQ(g->kanalStrom, gbStroeme);
+    EXPECT_EQ(h->hhLeckTerm, h->parameter[0] * -0.054402);
+    EXPECT_EQ(g->caKonzentration, g->parameter[106]);
+    // a neuron without a model gets no gates
+    EXPECT_EQ(unbekannt->torVariable[0], -1.0);
+    EXPECT_EQ(unbekannt->leitwertMalPotential[0], -1.0);
+}
+
+TEST_F(Startzustand, OnOffZeitgeberStehtHinterDerLaengstenPhase)
+{
+    simulationsParameter.netzwerktyp = 3;
+    NeuronDaten* n = modellNeuron(3, modell::OnOff);
+    n->parameter[par::Phase1Dauer] = 0.001;
+    n->parameter[par::Phase2Verzoegerung] = 0.002;
+    n->parameter[par::Phase2Dauer] = 0.003;
+    n->parameter[par::Phase3Verzoegerung] = n->parameter[par::Phase3Dauer] = 0.0;
+    n->onOffPhaseAktiv = 1;
+    ASSERT_TRUE(neuronenStartzustandSetzen());
+    EXPECT_DOUBLE_EQ(n->onOffZeitgeber, 0.005);
+    EXPECT_EQ(n->onOffPhaseAktiv, 0);
+}
+
+TEST_F(Startzustand, StartpotentialeOderDieDerSpannungsklemme)
+{
+    simulationsParameter.netzwerktyp = 3;
+    simulationsParameter.anzahlSegmente = 3;
+    NeuronDaten* n = modellNeuron(3, modell::Swim);
+    n->parameter[par::SomaStartpotential] = -0.07;
+    n->parameter[par::DendritStartpotential] = -0.065;
+    ASSERT_TRUE(neuronenStartzustandSetzen());
+    EXPECT_EQ(n->potentiale, (std::vector<double>{-0.07, -0.065, -0.065, -0.065}));
+    n->klemme.flags = 0x1;
+    n->klemme.startSpannung = -0.03;
+    ASSERT_TRUE(neuronenStartzustandSetzen());
+    EXPECT_EQ(n->potentiale, (std::vector<double>{-0.03, -0.03, -0.03, -0.03}));
+}
+
+TEST_F(Startzustand, SynapsenAktivierterKanalWirdVerknuepft)
+{
+    simulationsParameter.netzwerktyp = 3;
+    SynapseDaten* syn = verbinde(a, b);
+    ASSERT_NE(syn, nullptr);
+    a->modellTyp = modell::Swim;
+    BenutzerKanal& k = a->benutzerKanaele.emplace_back();
+    k.leitfaehigkeit = 2e-9, k.gleichgewichtspotential = -0.08, k.torStartwert = 0.3;
+    k.stromUeberSynapse = 2, k.synapseId = syn->id;
+    BenutzerKanal& aus = a->benutzerKanaele.emplace_back();   // no conductance: left alone
+    aus.torWert = 0.7, aus.torStartwert = 0.1, aus.stromUeberSynapse = 1, aus.synapseId = 0;
+    aus.synapse = syn;                                        // from an earlier run
+    ASSERT_TRUE(neuronenStartzustandSetzen());
+    EXPECT_EQ(k.torWert, 0.3);
+    EXPECT_EQ(k.eMalG, -0.08 * 2e-9);
+    EXPECT_EQ(k.synapse, syn);
+    EXPECT_EQ(syn->kanalAktivierung, 2);
+    EXPECT_EQ(syn->verzoegerung, simulationsParameter.schrittweite);
+    EXPECT_EQ(syn->initialLeitfaehigkeit, 1e-300);
+    EXPECT_EQ(aus.torWert, 0.7);
+    EXPECT_EQ(aus.synapse, nullptr);
+    EXPECT_TRUE(pt::boxLog().empty());
+}
+
+// the refusal ends only the run: a notice, false, and the program goes on
+TEST_F(Startzustand, KanalOhneSynapseVerweigertDenLaufMitHinweis)
+{
+    simulationsParameter.netzwerktyp = 3;
+    const std::pair<int, const char*> faelle[] = {
+        {0, "strom ueber synapse aktivieren mit synapseID = 0 bei neuron Zelle"},
+        {77, "strom ueber synapse aktivieren mit synapseID = 77 bei neuron Zelle nicht gefunden"},
+    };
+    a->modellTyp = modell::Swim;
+    a->name = "Zelle";
+    b->modellTyp = modell::Swim;
+    BenutzerKanal& k = a->benutzerKanaele.emplace_back();
+    k.leitfaehigkeit = 1e-9;
+    k.stromUeberSynapse = 1;
+    for (auto [id, text] : faelle) {
+        pt::zuruecksetzen();
+        pt::boxAntworten({plattform::antwort::Ok});
+        k.synapseId = id;
+        b->torVariable[0] = 42.0;
+        EXPECT_FALSE(neuronenStartzustandSetzen());
+        ASSERT_EQ(pt::boxLog().size(), 1u);
+        EXPECT_EQ(pt::boxLog()[0].titel, "Hinweis");
+        EXPECT_EQ(pt::boxLog()[0].text, text);
+        EXPECT_EQ(pt::boxLog()[0].art, plattform::knoepfe::Ok | plattform::symbol::Information);
+        EXPECT_EQ(aktuellesNeuron, a);
+        EXPECT_EQ(b->torVariable[0], 42.0);   // the neurons after it keep their state
+    }
+}
+
+} // namespace

@@ -1,0 +1,259 @@
+// tests/model/test_swim.cpp - traces of the SWIM step
+#include "test_swim_hilfe.h"
+#include <cmath>
+
+namespace {
+
+// spikes counted while a legacy soma current of `strom` flows from 10 ms to the end
+int spikesUnterStrom(SwimFall& f, double strom, int schritte)
+{
+    f.n->somaCurrent = strom;
+    f.n->somaSCStart = 0.01;
+    f.n->somaSCEnd = 10.0;
+    f.laufen(schritte);
+    return f.n->apAnzahl;
+}
+
+} // namespace
+
+TEST_F(SwimFall, StandarddateiHatSiebenundvierzigWerteInDerReihenfolgeDerGruppe)
+{
+    NeuronDaten& x = neuron();
+    EXPECT_EQ(x.parameter[par::SwimNaE], 0.05);
+    EXPECT_EQ(x.parameter[par::SwimMPotenz], 3.0);
+    EXPECT_EQ(x.parameter[par::SwimNPotenz], 4.0);
+    EXPECT_EQ(x.parameter[par::SwimKE], -0.077);
+    EXPECT_EQ(x.parameter[par::SwimCaE], 0.08);
+    EXPECT_EQ(x.parameter[par::SwimSchwelle], -0.02);
+    EXPECT_EQ(x.parameter[par::SwimSchwelle + 1], 0.0);   // nothing beyond the group
+}
+
+TEST_F(SwimFall, PassivesNeuronKehrtZumRuhepotentialZurueckUndZaehltKeinenSpike)
+{
+    NeuronDaten& x = neuron();
+    x.parameter[par::SwimNaG] = x.parameter[par::SwimKG] = x.parameter[par::SwimCaG] = 0.0;
+    x.parameter[par::SomaStartpotential] = -0.05;
+    starten();
+    ASSERT_EQ(x.passivMarke, 1);
+    laufen(2000);   // 20 time constants
+    EXPECT_NEAR(x.potentiale[0], x.parameter[par::SomaRuhepotential], 1e-6);
+    // driven far above the threshold: the potential crosses it, no spike counts
+    const double gates = x.torVariable[0];
+    x.somaCurrent = 2e-9;
+    x.somaSCStart = 0.2;
+    x.somaSCEnd = 0.3;
+    laufen(1000, 2000);
+    EXPECT_GT(x.potentiale[0], -0.02);
+    EXPECT_EQ(x.apAnzahl, 0);
+    EXPECT_EQ(x.kanalStrom[0], 0.0);
+    EXPECT_EQ(x.torVariable[0], gates);   // switched-off channels keep their gates
+}
+
+TEST_F(SwimFall, StandardneuronRuhtStabilUndFeuertUnterEinemStromsprung)
+{
+    NeuronDaten& x = neuron();
+    starten();
+    laufen(3000);
+    const double ruhe = x.potentiale[0];
+    EXPECT_NEAR(ruhe, -0.07, 0.005);
+    laufen(2000, 3000);
+    EXPECT_NEAR(x.potentiale[0], ruhe, 1e-5);   // at rest: no drift
+    EXPECT_EQ(x.apAnzahl, 0);
+    // 0.5 nA from 0.5 s to the end: repetitive firing
+    x.somaCurrent = 0.5e-9;
+    x.somaSCStart = 0.5;
+    x.somaSCEnd = 10.0;
+    laufen(5000, 5000);
+    EXPECT_GE(x.apAnzahl, 10);
+    // the current ends: back to rest without spikes
+    x.somaSCEnd = 1.0;
+    const int spikes = x.apAnzahl;
+    laufen(3000, 10000);
+    EXPECT_LE(x.apAnzahl, spikes + 1);
+    EXPECT_NEAR(x.potentiale[0], ruhe, 0.002);
+}
+
+TEST_F(SwimFall, UnterschwelligerStromLoestKeinenSpikeAus)
+{
+    neuron();
+    starten();
+    EXPECT_EQ(spikesUnterStrom(*this, 0.02e-9, 3000), 0);
+    EXPECT_GT(n->potentiale[0], -0.07);
+}
+
+TEST_F(SwimFall, SpikezeitenWerdenGespeichertUndNurDannVomLaufGezaehlt)
+{
+    NeuronDaten& x = neuron();
+    starten();
+    spikesUnterStrom(*this, 0.5e-9, 3000);
+    ASSERT_GE(x.apAnzahl, 3);
+    EXPECT_EQ(laufZustand.apAnzahl, 0);   // nothing stored, the run counts nothing
+    EXPECT_TRUE(x.spikeZeiten.empty());
+
+    const int ohne = x.apAnzahl;
+    x.spikezeitenSpeichern = 1;
+    spikeAufzeichnung.aufzeichnen = 1;
+    starten();
+    spikesUnterStrom(*this, 0.5e-9, 3000);
+    EXPECT_EQ(x.apAnzahl, ohne);
+    EXPECT_EQ(laufZustand.apAnzahl, ohne);
+    EXPECT_EQ(x.spikeZeitenKapazitaet, 1000);
+    EXPECT_EQ(x.spikeZeiten.size(), 1000u + 128u);
+    ASSERT_EQ(spikeAufzeichnung.ereignisse.size(), static_cast<size_t>(ohne));
+    for (int i = 0; i < ohne; ++i) {
+        EXPECT_FLOAT_EQ(x.spikeZeiten[i], static_cast<float>(spikeAufzeichnung.ereignisse[i].zeit));
+        EXPECT_EQ(spikeAufzeichnung.ereignisse[i].neuron, &x);
+        if (i > 0) {
+            EXPECT_GT(x.spikeZeiten[i], x.spikeZeiten[i - 1]);
+        }
+    }
+    EXPECT_GT(x.spikeZeiten[0], 0.01f);   // after the current began
+    EXPECT_EQ(x.spikeZeiten[ohne], 0.0f);
+}
+
+TEST_F(SwimFall, SpikeZaehltNurBeiEchterUeberschreitungDerSchwelle)
+{
+    NeuronDaten& x = neuron();
+    starten();
+    const double s = x.parameter[par::SwimSchwelle];
+    swimSpikesBehandeln(x, s, s + 0.01, 0.0);   // V0 on the threshold
+    swimSpikesBehandeln(x, s - 0.01, s, 0.0);   // V1 on the threshold
+    EXPECT_EQ(x.apAnzahl, 0);
+    swimSpikesBehandeln(x, s - 0.01, s + 0.01, 0.0);
+    EXPECT_EQ(x.apAnzahl, 1);
+}
+
+TEST_F(SwimFall, SpikeErreichtKollisionSkriptUndRueckkopplung)
+{
+    static int kollision, skript, angeboten, abgeschaltet;
+    kollision = skript = angeboten = abgeschaltet = 0;
+    kollisionsSpikeZeiten = [](NeuronDaten&) { ++kollision; };
+    skriptSpikeWarten = [](NeuronDaten&, double) { ++skript; };
+    rueckkopplungSpikeAnbieten = [](NeuronDaten&, double) { ++angeboten; };
+    rueckkopplungReizeAbschalten = [](double) { ++abgeschaltet; };
+    NeuronDaten& x = neuron();
+    starten();
+    simulationsParameter.kollisionAktiv = 1;
+    swimSpikesBehandeln(x, -0.03, 0.0, 0.0);
+    EXPECT_EQ(kollision, 1);
+    EXPECT_EQ(skript, 1);
+    EXPECT_EQ(angeboten + abgeschaltet, 0);
+    // with feedback: offered first, counted, no script; the switch-off runs every step
+    simulationsParameter.rueckkopplungAktiv = 1;
+    swimSpikesBehandeln(x, -0.03, 0.0, 0.0);
+    swimSpikesBehandeln(x, -0.07, -0.07, 0.0);
+    EXPECT_EQ(angeboten, 1);
+    EXPECT_EQ(abgeschaltet, 2);
+    EXPECT_EQ(kollision, 2);
+    EXPECT_EQ(skript, 1);
+    EXPECT_EQ(x.apAnzahl, 2);
+}
+
+TEST_F(SwimFall, PspModusSpeichertMaximaUndZaehltKeineSpikes)
+{
+    NeuronDaten& x = neuron();
+    starten();
+    x.pspModus = 0x10;
+    x.pspSchwelle = -0.065f;
+    // a PSP whose maximum lies after the crossing, then one whose maximum is the crossing
+    const double verlauf[] = {-0.07, -0.064, -0.06, -0.062, -0.07, -0.07, -0.05, -0.055, -0.07};
+    for (int i = 1; i < 9; ++i)
+        swimSpikesBehandeln(x, verlauf[i - 1], verlauf[i], i * 0.001);
+    EXPECT_EQ(x.apAnzahl, 0);
+    ASSERT_EQ(x.pspAnzahl, 2);
+    EXPECT_EQ(x.pspKapazitaet, 1000);
+    EXPECT_FLOAT_EQ(x.pspAmplituden[0], -0.06f);
+    EXPECT_FLOAT_EQ(x.pspZeiten[0], 0.002f);
+    EXPECT_FLOAT_EQ(x.pspAmplituden[1], -0.05f);
+    EXPECT_FLOAT_EQ(x.pspZeiten[1], 0.006f);   // the maximum at the crossing keeps its time
+    for (size_t i = 2; i < x.pspAmplituden.size(); ++i)
+        ASSERT_EQ(x.pspAmplituden[i], 0.0f) << i;   // grown lists are zero-filled
+    EXPECT_EQ(x.pspZeiten.back(), 0.0f);
+}
+
+TEST_F(SwimFall, KlemmeSetztAlleKompartimenteNachIhrenFensternUndSpikesZaehlen)
+{
+    NeuronDaten& x = neuron(3);
+    x.klemme = {-0.08, 0.0, -0.06, 0.001, 0.002, 0, 0x1};
+    x.begrenzung.an = 1;
+    x.begrenzung.kompartimentAn = {1, 1, 1, 1};
+    x.begrenzung.art = {0x2, 0x2, 0x2, 0x2};
+    x.begrenzung.oben = {-0.07, -0.07, -0.07, -0.07};   // the clamp is not clipped
+    starten();
+    const double erwartet[] = {-0.08, -0.08, 0.0, 0.0, -0.06, -0.06};
+    for (int i = 0; i < 6; ++i) {
+        laufZustand.t = i * 0.0005;   // 0, 0.5, 1 (begin), 1.5, 2 (end), 2.5 ms
+        aktuellesNeuron = n;
+        swimModellBerechnen();
+        for (int c = 0; c <= 3; ++c)
+            EXPECT_EQ(x.potentiale[c], erwartet[i]) << i << " " << c;
+    }
+    EXPECT_EQ(x.apAnzahl, 1);   // -80 mV to 0 crosses the threshold
+}
+
+TEST_F(SwimFall, BegrenzungHaeltDiePotentialeInIhrenGrenzen)
+{
+    NeuronDaten& x = neuron();
+    x.begrenzung.an = 1;
+    x.begrenzung.kompartimentAn[0] = 1;
+    x.begrenzung.art[0] = 0x2 | 0x4;
+    x.begrenzung.oben[0] = -0.03;
+    x.begrenzung.unten[0] = -0.075;
+    starten();
+    double hoechstes = -1.0;
+    x.somaCurrent = 1e-9;
+    x.somaSCStart = 0.0;
+    x.somaSCEnd = 0.05;
+    for (int i = 0; i < 500; ++i) {
+        laufen(1, i);
+        hoechstes = std::max(hoechstes, x.potentiale[0]);
+    }
+    EXPECT_EQ(hoechstes, -0.03);
+    EXPECT_EQ(x.apAnzahl, 0);   // held below the threshold
+    x.somaCurrent = -1e-9;
+    x.somaSCStart = 0.05;
+    x.somaSCEnd = 0.1;
+    laufen(500, 500);
+    EXPECT_EQ(x.potentiale[0], -0.075);
+    // only the upper limit: the lower one is ignored
+    x.begrenzung.art[0] = 0x2;
+    laufen(10, 600);
+    EXPECT_LT(x.potentiale[0], -0.075);
+}
+
+TEST_F(SwimFall, IzhikevichNeuronFeuertEinmalUndKommtBeiMinusSiebzigZurRuhe)
+{
+    NeuronDaten& x = neuron();
+    simulationsParameter.izhikevichSchrittweite = 0.1;
+    x.izhikevichAktiv = 1;
+    izhikevichStandardwerte(x);
+    starten();
+    izhikevichVorbereiten(x);
+    x.potentiale[0] = x.izV / 1000.0;
+    x.spikezeitenSpeichern = 1;
+    laufen(3000);
+    ASSERT_EQ(x.apAnzahl, 1);
+    EXPECT_NEAR(x.spikeZeiten[0], 0.0056, 0.0005);
+    EXPECT_NEAR(x.potentiale[0], -0.07, 0.002);
+}
+
+TEST_F(SwimFall, IzhikevichNeuronFeuertUnterDauerstromStetig)
+{
+    for (double nA : {5.0, 10.0}) {
+        NeuronDaten& x = neuron();
+        simulationsParameter.izhikevichSchrittweite = 0.1;
+        x.izhikevichAktiv = 1;
+        izhikevichStandardwerte(x);
+        starten();
+        izhikevichVorbereiten(x);
+        x.potentiale[0] = x.izV / 1000.0;
+        x.serverStrom = nA;   // a permanent current in nA
+        laufen(5000);
+        const int ersteHaelfte = x.apAnzahl;
+        laufen(5000, 5000);
+        const int zweiteHaelfte = x.apAnzahl - ersteHaelfte;
+        EXPECT_GE(zweiteHaelfte, 3) << nA;
+        EXPECT_NEAR(zweiteHaelfte, ersteHaelfte, 2 + ersteHaelfte / 5) << nA;   // steady
+        weg(n);
+    }
+}
