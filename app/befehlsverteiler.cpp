@@ -10,6 +10,7 @@
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
 #include "dialogs/simulationsparameter.h"
+#include "model/laufstart.h"
 #include "model/simulationspruefung.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
@@ -205,7 +206,7 @@ void nochNichtVerfuegbar()
 }
 
 namespace anschluss {
-void (*simulationStarten)() = nullptr;
+void (*simulationStarten)() = ::simulationStarten;   // model/laufstart.h
 void (*einstellungenLaden)() = nullptr;
 void (*dateiOeffnen)() = nullptr;
 void (*netzSpeichernAnbieten)() = nullptr;

@@ -1,5 +1,6 @@
 // model/swim.cpp - the SWIM step: gates, user channels, currents, the potential update
 #include "model/swim.h"
+#include "model/modell_gemeinsam.h"
 #include "app/status.h"
 #include "model/formen.h"
 #include "model/integration.h"
@@ -17,32 +18,14 @@
 
 namespace {
 
-constexpr int hoechsteKompartimente = groessteSegmentAnzahl + 1;
-using KompartimentWerte = std::array<double, hoechsteKompartimente>;
-
-// a parameter used as a whole number (form, power): cut toward zero; NaN gives 0
-int ganzzahl(double w)
-{
-    if (std::isnan(w))
-        return 0;
-    return static_cast<int>(std::trunc(std::clamp(w, -2.0e9, 2.0e9)));
-}
-
-// Compartments the step may touch: every per-compartment array must have them. The menu
-// can give 6 segments, so the work arrays hold groessteSegmentAnzahl + 1.
-int kompartimenteDesSchritts(const NeuronDaten& n)
-{
-    const size_t k = std::min({n.potentiale.size(), n.synStromChemisch.size(), n.synStromElektrisch.size(),
-                               static_cast<size_t>(hoechsteKompartimente)});
-    return static_cast<int>(k);
-}
+using KompartimentWerte = KompartimentFeld;
 
 // one gate of P[alpha..alpha+3], P[beta..beta+3] advanced in place
 void torSchritt(const ParameterVektor& P, int alpha, int beta, double& x, int methode, double T)
 {
-    const double a = funktionaleFormBerechnen(ganzzahl(P[alpha + tor::Form]), P[alpha + tor::Rate],
+    const double a = funktionaleFormBerechnen(ganzeZahl(P[alpha + tor::Form]), P[alpha + tor::Rate],
                                               P[alpha + tor::Halbwert], P[alpha + tor::Steigung], 1.0, 0.0);
-    const double b = funktionaleFormBerechnen(ganzzahl(P[beta + tor::Form]), P[beta + tor::Rate],
+    const double b = funktionaleFormBerechnen(ganzeZahl(P[beta + tor::Form]), P[beta + tor::Rate],
                                               P[beta + tor::Halbwert], P[beta + tor::Steigung], 1.0, 0.0);
     x = integrationsSchritt(methode, x, a + b, a, T);
 }
@@ -81,9 +64,9 @@ void benutzerKanaeleBerechnen(NeuronDaten& n, double V0, int methode, double T)
             k.strom = 0.0;
         } else {
             // b. gate by the channel's mode, opening and current
-            const double f1 = funktionaleFormBerechnen(ganzzahl(k.alpha[0]), k.alpha[1], k.alpha[2], k.alpha[3],
+            const double f1 = funktionaleFormBerechnen(ganzeZahl(k.alpha[0]), k.alpha[1], k.alpha[2], k.alpha[3],
                                                        1.0, k.hilfsparameterAlpha);
-            const double f2 = funktionaleFormBerechnen(ganzzahl(k.beta[0]), k.beta[1], k.beta[2], k.beta[3],
+            const double f2 = funktionaleFormBerechnen(ganzeZahl(k.beta[0]), k.beta[1], k.beta[2], k.beta[3],
                                                        1.0, k.hilfsparameterBeta);
             double a = 0.0, b = 0.0;
             switch (k.berechnungsmodus) {
@@ -92,7 +75,7 @@ void benutzerKanaeleBerechnen(NeuronDaten& n, double V0, int methode, double T)
             default: b = 1.0 / f2; a = f1 / f2; break;        // steady state and time constant
             }
             k.torWert = integrationsSchritt(methode, k.torWert, b, a, T);
-            k.oeffnung = potenz(k.torWert, ganzzahl(k.potenz));
+            k.oeffnung = potenz(k.torWert, ganzeZahl(k.potenz));
             if (k.stromUeberSynapse)   // an unlinked synapse releases nothing
                 k.oeffnung *= k.synapse ? k.synapse->kanalFreisetzung : 0.0;
             k.strom = (k.gleichgewichtspotential - V0) * k.oeffnung * k.leitfaehigkeit;
@@ -129,8 +112,8 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
     } else {
         torSchritt(P, par::SwimMAlpha, par::SwimMBeta, n.torVariable[0], methode, T);
         torSchritt(P, par::SwimHAlpha, par::SwimHBeta, n.torVariable[1], methode, T);
-        gNa = potenz(n.torVariable[0], ganzzahl(P[par::SwimMPotenz]))
-              * potenz(n.torVariable[1], ganzzahl(P[par::SwimHPotenz]));
+        gNa = potenz(n.torVariable[0], ganzeZahl(P[par::SwimMPotenz]))
+              * potenz(n.torVariable[1], ganzeZahl(P[par::SwimHPotenz]));
         n.kanalStrom[0] = (P[par::SwimNaE] - V0) * gNa * P[par::SwimNaG];
     }
     // 2. K
@@ -139,7 +122,7 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
         n.kanalStrom[1] = 0.0;
     } else {
         torSchritt(P, par::SwimNAlpha, par::SwimNBeta, n.torVariable[2], methode, T);
-        gK = potenz(n.torVariable[2], ganzzahl(P[par::SwimNPotenz]));
+        gK = potenz(n.torVariable[2], ganzeZahl(P[par::SwimNPotenz]));
         n.kanalStrom[1] = (P[par::SwimKE] - V0) * gK * P[par::SwimKG];
     }
     // 3. Ca
@@ -148,7 +131,7 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
         n.kanalStrom[2] = 0.0;
     } else {
         torSchritt(P, par::SwimCAlpha, par::SwimCBeta, n.torVariable[6], methode, T);
-        gCa = potenz(n.torVariable[6], ganzzahl(P[par::SwimCPotenz]));
+        gCa = potenz(n.torVariable[6], ganzeZahl(P[par::SwimCPotenz]));
         n.kanalStrom[2] = (P[par::SwimCaE] - V0) * gCa * P[par::SwimCaG];
     }
     // 4. Ca pool and K(Ca)
@@ -269,7 +252,7 @@ void swimModellBerechnen()
     if (aktuellesNeuron == nullptr)
         return;
     NeuronDaten& n = *aktuellesNeuron;
-    const int kompartimente = kompartimenteDesSchritts(n);
+    const int kompartimente = passivKompartimente(n);
     if (kompartimente < 1)
         return;
     const double v0 = n.potentiale[0];

@@ -1,13 +1,9 @@
 // model/swim_anschluesse.cpp - the seams' defaults
 #include "model/swim_anschluesse.h"
+#include "model/kca.h"
 #include "model/neuron.h"
 
 namespace {
-void keineCaKanaele(NeuronDaten&, KCaKanal& kca)
-{
-    kca.summeGE = 0.0;
-    kca.summeG = 0.0;
-}
 void keineKollision(NeuronDaten&) {}
 void keineRueckkopplung(NeuronDaten&, double) {}
 void keinAbschalten(double) {}
@@ -15,7 +11,7 @@ double eigenerServerStrom(const NeuronDaten& n) { return n.serverStrom; }
 void keinSkript(NeuronDaten&, double) {}
 }
 
-void (*caKanaeleBerechnen)(NeuronDaten&, KCaKanal&) = keineCaKanaele;
+void (*caKanaeleBerechnen)(NeuronDaten&, KCaKanal&) = kcaKanaeleBerechnen;
 void (*kollisionsSpikeZeiten)(NeuronDaten&) = keineKollision;
 void (*rueckkopplungSpikeAnbieten)(NeuronDaten&, double) = keineRueckkopplung;
 void (*rueckkopplungReizeAbschalten)(double) = keinAbschalten;
@@ -24,7 +20,7 @@ void (*skriptSpikeWarten)(NeuronDaten&, double) = keinSkript;
 
 void swimAnschluesseZuruecksetzen()
 {
-    caKanaeleBerechnen = keineCaKanaele;
+    caKanaeleBerechnen = kcaKanaeleBerechnen;
     kollisionsSpikeZeiten = keineKollision;
     rueckkopplungSpikeAnbieten = keineRueckkopplung;
     rueckkopplungReizeAbschalten = keinAbschalten;

@@ -1,0 +1,55 @@
+// model/ergebnisdateien.h - the names of a run's result files, the spike-time and the
+// PSP-amplitude file
+#pragma once
+#include <ctime>
+#include <string>
+
+// the ASCII export settings; the spike-time and PSP files use the time decimals and the
+// decimal sign, the recording adds the export itself
+struct AsciiExportEinstellungen {
+    int trennzeichen = 0;           // the refresh makes 0 a ';'
+    int dezimalstellen = 6;
+    int zeitDezimalstellen = 3;
+    int dezimalzeichen = 44;        // ',' or '.'
+    double stromSkalierung = 1e9;
+    int intervall = 0;
+};
+extern AsciiExportEinstellungen asciiExportEinstellungen;
+
+// "extension fuer ausgabedateien=": the extension of the export and run-information files
+extern std::string ausgabeDateiEndung;
+// set whenever some neuron's measurement kind is 16 (PSP amplitudes)
+extern int pspMessungAktiv;
+
+struct ErgebnisNamen {
+    std::string exportDatei;        // "<folder>/<stem> yymmddhhmmss soma potential.<ext>"
+    std::string laufInfo;           // "<folder>/<stem> yymmddhhmmss info.<ext>"
+    std::string somaDatei;          // "<folder>/<stem>.dat" (the datPfad of the run)
+    std::string spikeZeiten;        // "<folder>/<stem> yymmddhhmmss spike-zeiten.txt"
+    std::string pspAmplituden;      // "<folder>/<stem> yymmddhhmmss psp amplituden.txt"
+};
+extern ErgebnisNamen ergebnisNamen;
+
+// the local time the names take; tests put a clock of their own here
+extern std::tm (*ortszeitHolen)();
+
+// "<folder>/<stem> yymmddhhmmss<rest>" with the document folder (one trailing '/' cut)
+// and the network file's stem, at the local time now
+std::string zeitgestempelterName(const std::string& rest);
+
+// The names of a network run: the export and run-information names while
+// programmStatus WerteExportieren is set (an existing file: question 338, Yes deletes it,
+// No takes a fresh time stamp and asks again); the soma-potential name while
+// SomaDateiSchreiben is set (an existing file is deleted without asking); the spike-time
+// and PSP names always.
+void ergebnisNamenBilden();
+
+// The contents, CR LF line ends: per neuron with spike times stored its name, one line per
+// time, an empty line (a comma decimal sign turns the last '.' of each number line);
+// per neuron with PSP measurement (pspModus 0x10) its name, "zeit\tpsp-amplitude", one
+// line per PSP, an empty line (a comma decimal sign turns every '.' of a number line).
+std::string spikeZeitenText();
+std::string pspAmplitudenText();
+// Writes the file under its name; when it cannot be written: text 74 with the name in a
+// notice over the main window, and false.
+bool ergebnisDateiSchreiben(const std::string& name, const std::string& inhalt);

@@ -1,0 +1,74 @@
+// model/hh.cpp - the Hodgkin-Huxley step
+#include "model/hh.h"
+#include "app/status.h"
+#include "model/formen.h"
+#include "model/integration.h"
+#include "model/netz.h"
+#include "model/modell_gemeinsam.h"
+#include "model/simulationsparameter.h"
+#include "model/zahlen.h"
+
+namespace {
+// a gate by rates; the D of each form is fixed by the gate
+void torSchritt(const ParameterVektor& P, int alpha, double dAlpha, int beta, double dBeta, double& x,
+                int methode, double T)
+{
+    const double a = funktionaleFormBerechnen(ganzeZahl(P[alpha + tor::Form]), P[alpha + tor::Rate],
+                                              P[alpha + tor::Halbwert], P[alpha + tor::Steigung], dAlpha, 0.0);
+    const double b = funktionaleFormBerechnen(ganzeZahl(P[beta + tor::Form]), P[beta + tor::Rate],
+                                              P[beta + tor::Halbwert], P[beta + tor::Steigung], dBeta, 0.0);
+    x = integrationsSchritt(methode, x, a + b, a, T);
+}
+}
+
+void hodgkinHuxleyModellBerechnen()
+{
+    if (aktuellesNeuron == nullptr)
+        return;
+    NeuronDaten& n = *aktuellesNeuron;
+    // 1. work values on the stack
+    PassivSchritt s;
+    s.kompartimente = passivKompartimente(n);
+    if (s.kompartimente < 1)
+        return;
+    const ParameterVektor& P = n.parameter;
+    const int methode = simulationsParameter.integrationsmethode;
+    const double T = simulationsParameter.schrittweite;
+    const double t = laufZustand.t;
+    auto& x = n.torVariable;
+    // 2. m
+    const double V0 = n.potentiale[0];
+    torSchritt(P, par::HhMAlpha, 1.0, par::HhMBeta, 0.0, x[0], methode, T);
+    // 3. h
+    torSchritt(P, par::HhHAlpha, 0.0, par::HhHBeta, 1.0, x[1], methode, T);
+    // 4. Na
+    const double gNa = potenz(x[0], ganzeZahl(P[par::HhMPotenz])) * potenz(x[1], ganzeZahl(P[par::HhHPotenz]));
+    n.kanalStrom[0] = (P[par::HhNaE] - V0) * gNa * P[par::HhNaG];
+    // 5. n and K
+    torSchritt(P, par::HhNAlpha, 1.0, par::HhNBeta, 0.0, x[2], methode, T);
+    const double gK = potenz(x[2], ganzeZahl(P[par::HhNPotenz]));
+    n.kanalStrom[1] = (P[par::HhKE] - V0) * gK * P[par::HhKG];
+    // 6. the gates in current units, for the diagrams
+    n.kanalStrom[4] = x[0] / 1e9;
+    n.kanalStrom[5] = x[1] / 1e9;
+    n.kanalStrom[6] = x[2] / 1e9;
+    // 7. - 8. stimulus cursors, noise, injected soma currents
+    reizUndRauschen(n, s, t, T);
+    // 9. - 10. soma
+    n.synStromSumme = n.synStromChemisch[0] + n.synStromElektrisch[0];
+    n.eingangSumme = n.synStromSumme + s.somaStroeme + n.rauschStrom + n.hhLeckTerm
+                     + n.leitwertMalPotential[4] * gNa + n.leitwertMalPotential[5] * gK;
+    const double kanalLeitwert = P[par::HhNaG] * gNa + P[par::HhKG] * gK;
+    if (s.mitDendriten) {
+        n.eingangSumme += n.potentiale[1] * P[par::SomaDendritKopplung];
+        s.b[0] = (kanalLeitwert + n.somaLeitwert) / P[par::SomaKapazitaet];
+    } else {
+        s.b[0] = (kanalLeitwert + P[par::SomaLeitwert]) / P[par::SomaKapazitaet];
+    }
+    s.a[0] = n.eingangSumme / P[par::SomaKapazitaet];
+    dendritKoeffizienten(n, s, t);
+    // 11.
+    kompartimenteIntegrieren(n, s, methode, T);
+    // 12.
+    apZaehlen(n, V0, P[par::HhSchwelle]);
+}

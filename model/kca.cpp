@@ -1,0 +1,81 @@
+// model/kca.cpp - the K(Ca) record's Ca pool and channels for SWIM neurons
+#include "model/kca.h"
+#include "model/formen.h"
+#include "model/gb.h"
+#include "model/integration.h"
+#include "model/neuron.h"
+#include "model/modell_gemeinsam.h"
+#include "model/simulationsparameter.h"
+#include "model/swim_anschluesse.h"
+#include "model/zahlen.h"
+#include "model/zeitschleife.h"
+#include <cmath>
+
+namespace {
+// a gate by steady state f1 = form(alpha; rate, v0, step, 1) and rate f2 = form(beta; ...)
+void kcaTorSchritt(const KCaTor& g, double& x, int methode, double T)
+{
+    const double f1 = funktionaleFormBerechnen(ganzeZahl(g.formAlpha), g.rateAlpha, g.v0Alpha, g.schrittAlpha, 1.0, 0.0);
+    const double f2 = funktionaleFormBerechnen(ganzeZahl(g.formBeta), g.rateBeta, g.v0Beta, g.schrittBeta, 1.0, 0.0);
+    x = integrationsSchritt(methode, x, f2, f2 * f1, T);
+}
+double pot(double x, double p) { return potenz(x, ganzeZahl(p)); }
+
+}
+
+void kcaKanaeleBerechnen(NeuronDaten& n, KCaKanal& k)
+{
+    const int methode = simulationsParameter.integrationsmethode;
+    const double T = simulationsParameter.schrittweite;
+    const double V0 = n.potentiale.empty() ? 0.0 : n.potentiale[0];
+    auto& x = n.torVariable;
+    auto& I = n.kanalStrom;
+    // 1. the pool, fed by the Ca currents of the previous step
+    double& ca = n.caKonzentration;
+    ca = integrationsSchritt(methode, ca, k.caAbbau, k.caAbbau * k.caHintergrund + (I[4] + I[5]) * k.zellvolumenKonstante, T);
+    // 2.
+    n.caPotential = caNernstFaktor * k.temperatur * std::log(k.caAussen / ca);
+    // 3. Ca channel 1
+    kcaTorSchritt(k.tore[0], x[7], methode, T);
+    kcaTorSchritt(k.tore[1], x[8], methode, T);
+    k.oeffnungCa1 = pot(x[7], k.tore[0].potenz) * pot(x[8], k.tore[1].potenz);
+    I[4] = (n.caPotential - V0) * k.oeffnungCa1 * k.gCa1;
+    // 4. Ca channel 2
+    kcaTorSchritt(k.tore[2], x[9], methode, T);
+    k.oeffnungCa2 = pot(x[9], k.tore[2].potenz);
+    I[5] = (n.caPotential - V0) * k.oeffnungCa2 * k.gCa2;
+    // 5. K(Ca) activation, driven by the pool
+    {
+        const KCaTor& g = k.tore[3];
+        const double rate = 1.0 / g.rateBeta;
+        double a = 0.0;
+        if (!k.spannungsabhaengig) {
+            a = rate * ca / (g.hilfsParamBeta + ca);
+        } else {
+            const double f1 = funktionaleFormBerechnen(ganzeZahl(g.formAlpha), 1.0, g.v0Alpha - g.hilfsParamAlpha * ca,
+                                                       g.schrittAlpha, 1.0, 0.0);
+            const double f2 = funktionaleFormBerechnen(ganzeZahl(g.formBeta), 1.0, g.v0Beta - g.hilfsParamAlpha * ca,
+                                                       g.schrittBeta, 1.0, 0.0);
+            a = rate * f1 * f2 * ca / (g.hilfsParamBeta + ca);
+        }
+        x[10] = integrationsSchritt(methode, x[10], rate, a, T);
+    }
+    // 6. K(Ca) inactivation
+    if (!k.mitInaktivierung) {
+        x[11] = 1.0;
+    } else {
+        const KCaTor& g = k.tore[4];
+        const double f1 = funktionaleFormBerechnen(ganzeZahl(g.formAlpha), g.hilfsParamAlpha, 0.0, 1.0, g.hilfsParamBeta + ca, 0.0);
+        const double f2 = funktionaleFormBerechnen(ganzeZahl(g.formBeta), 1.0, 0.0, 1.0, g.rateBeta, 0.0);
+        x[11] = integrationsSchritt(methode, x[11], f2, f2 * f1, T);
+    }
+    // 7.
+    k.oeffnungKCa = pot(x[10], k.tore[3].potenz) * pot(x[11], k.tore[4].potenz);
+    // 8. what the SWIM step adds to its numerator and its conductance sum
+    k.summeGE = n.caPotential * k.gCa1 * k.oeffnungCa1 + n.caPotential * k.gCa2 * k.oeffnungCa2
+                + n.leitwertMalPotential[9] * k.oeffnungKCa;
+    k.summeG = k.gCa1 * k.oeffnungCa1 + k.gCa2 * k.oeffnungCa2 + k.gKCa * k.oeffnungKCa;
+    // 9. the displayed K(Ca) current, or its opening scaled to a current
+    I[6] = k.oeffnungAnzeigen ? k.oeffnungKCa * k.gKCa * (-0.03) : n.leitwertMalPotential[9] * k.oeffnungKCa;
+}
+

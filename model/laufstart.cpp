@@ -1,0 +1,252 @@
+// model/laufstart.cpp - the start of a run and the run driver
+#include "model/laufstart.h"
+#include "app/beenden.h"
+#include "app/restzeit.h"
+#include "app/status.h"
+#include "diagrams/kurven.h"
+#include "model/ergebnisdateien.h"
+#include "model/izhikevich.h"
+#include "model/lauf_anschluesse.h"
+#include "model/netz.h"
+#include "model/simulationsparameter.h"
+#include "model/simulationspruefung.h"
+#include "model/zeitschleife.h"
+#include "platform/box.h"
+#include "platform/fenster.h"
+#include "texts/texte.h"
+#include <algorithm>
+#include <cstring>
+
+int sicherungsOptionen = 0;
+
+namespace {
+
+bool interaktiv()
+{
+    return !(modusStatus & modusBit::Permutationsmodus) && !(skriptStatus & skriptBit::Laeuft);
+}
+
+void alleDiagramme(NeuronDaten& n, auto&& tun)
+{
+    for (DiagrammDaten* d = &n.hauptDiagramm; d; d = d->naechstes)
+        tun(*d);
+}
+
+// 4.2 the Izhikevich start values and step
+void izhikevichVorbereitenFallsAn(NeuronDaten& n)
+{
+    if (n.izhikevichAktiv)
+        izhikevichVorbereiten(n);
+}
+
+} // namespace
+
+bool laufDiagrammeVorbereiten(NeuronDaten& n)
+{
+    const double dauer = simulationsParameter.simulationsDauer;
+    const int schritte = anzahlSchritteBerechnen(dauer, simulationsParameter.schrittweite);
+    bool gut = true;
+    alleDiagramme(n, [&](DiagrammDaten& d) {
+        if (!gut)
+            return;
+        if (d.maxX > dauer)
+            d.maxX = dauer;
+        if (d.minX > d.maxX)
+            d.minX = 0.0;
+        for (KurvenDaten& k : d.kurven) {
+            if (k.yZoom == 0.0)
+                k.yZoom = 1.0;
+            if (!k.anzeigen) {
+                std::vector<float>().swap(k.werte);
+                k.werteAnzahl = 0;
+            } else if (k.referenz == kurvenReferenz::Eigen || static_cast<int>(k.werte.size()) < schritte) {
+                if (!wertePufferBereitstellen(k, schritte)) {
+                    plattform::velnorInfoBox(meldungFormatieren(701));
+                    programmBeenden();
+                    gut = false;
+                    return;
+                }
+                k.werte[0] = keineDaten;
+            }
+            k.schreibPosition = 0;
+        }
+    });
+    return gut;
+}
+
+void laufKurvenUebertragen(NeuronDaten& n)
+{
+    if (!n.hauptDiagramm.fenster)
+        return;
+    // 12.1 the spike-train rating
+    if (n.spikefolge.an) {
+        if (n.spikefolge.burstFaktor == 0.0)
+            n.spikefolge.burstFaktor = 2.0;
+        if (n.spikefolge.mindestStreuung == 0.0)
+            n.spikefolge.mindestStreuung = 1.0;
+        if (n.apAnzahl > 0 && !n.spikeZeiten.empty())
+            spikefolgeBewerten(n, n.spikeZeiten.data(),
+                               std::min(n.apAnzahl, static_cast<int>(n.spikeZeiten.size())));
+    }
+    // 12.2 the further diagrams take the main diagram's samples
+    alleDiagramme(n, [&](DiagrammDaten& d) {
+        for (int slot = 0; slot < kurvenProDiagramm; ++slot) {
+            KurvenDaten& k = d.kurven[slot];
+            const KurvenDaten& haupt = n.hauptDiagramm.kurven[slot];
+            k.neuBerechnen = 1;
+            kurvenVorbereiten(&d, slot);     // first, so the preparation keeps the copied samples
+            if (&d != &n.hauptDiagramm && k.anzeigen && !haupt.werte.empty() && !k.werte.empty()) {
+                const int anzahl = std::min(lesbareWerte(haupt), static_cast<int>(k.werte.size()));
+                std::copy_n(haupt.werte.begin(), anzahl, k.werte.begin());
+                k.werteAnzahl = anzahl;
+            }
+        }
+        if (d.fenster) {
+            d.zustand |= 0x8000;
+            plattform::ungueltigMachen(d.fenster);
+            plattform::neuZeichnen(d.fenster);
+        }
+    });
+}
+
+int simulationslaufSteuern()
+{
+    const bool imDialog = interaktiv();
+    // 1. feedback objects
+    if (simulationsParameter.rueckkopplungAktiv)
+        rueckkopplungVorLauf();
+    // 2.
+    bool restzeitFenster = false;
+    if (imDialog) {
+        // 2.1, 2.2 the backup (while saving does not exist, none is written)
+        statusTeilSetzen(0, "\tspeichere gui-backup...");
+        if ((sicherungsOptionen & sicherungBit::An) &&
+            dateipfade.netzName.find(" tmp aus bin ") == std::string::npos && guiSicherungSpeichern) {
+            sicherungsOptionen |= sicherungBit::WirdGeschrieben;
+            guiSicherungSpeichern();
+            sicherungsOptionen &= ~sicherungBit::WirdGeschrieben;
+        }
+        // 2.3, 2.4
+        statusTeilSetzen(0, "\treserviere Speicher...");
+        if (simulationsParameter.restzeitFensterAnzeigen) {
+            restzeit.fortschritt = 0.0;
+            restzeit.fenster = restzeitFensterErzeugen("Restzeit-Anzeige", nullptr, 483);
+            if (!restzeit.fenster)
+                return 0;
+            restzeitFenster = true;
+        }
+    } else {
+        aufzeichnungLoeschen(spikeAufzeichnung);
+        spikeAufzeichnung.aufzeichnen = 0;
+    }
+    // 3.
+    laufZustand.apAnzahl = 0;
+    // 4. synapses and Izhikevich neurons
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        if (!laufSynapsenVorbereiten(*n))
+            return 0;
+        izhikevichVorbereitenFallsAn(*n);
+    }
+    // 5.
+    if (!axoAxonischeSynapseDa())
+        programmStatus &= ~programmBit::AxoAxonisch;
+    NeuronDaten* einzeln = nullptr;
+    int schritte = 0;
+    if (teilsimulationsModus < 2) {
+        // 6. the network run
+        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+            if (!laufDiagrammeVorbereiten(*n))
+                return 0;
+        ergebnisNamenBilden();
+        if (skriptStatus & skriptBit::Laeuft)
+            skriptEpspZuruecksetzen();
+        if (!(programmStatus & programmBit::LaufGesperrt))
+            schritte = simulationAusfuehren();
+        if (schritte < 0) {                 // refused set-up: no step, nothing to keep
+            if (restzeitFenster) {
+                plattform::fensterZerstoeren(restzeit.fenster);
+                restzeit.fenster = nullptr;
+            }
+            programmStatus &= ~programmBit::Beschaeftigt;
+            return -1;
+        }
+    } else {
+        // 7. the single-neuron run
+        einzeln = teilsimulationsNeuron();
+        if (einzeln) {
+            if (!laufDiagrammeVorbereiten(*einzeln))
+                return 0;
+            if (einzelneuronSimulieren)
+                einzelneuronSimulieren(*einzeln);
+        }
+    }
+    // 8.
+    if (simulationsParameter.rueckkopplungAktiv)
+        rueckkopplungNachLauf();
+    // 9. the result files of an interactive run that took steps
+    if (imDialog) {
+        if (laufZustand.apAnzahl > 0)
+            ergebnisDateiSchreiben(ergebnisNamen.spikeZeiten, spikeZeitenText());
+        if (pspMessungAktiv)
+            ergebnisDateiSchreiben(ergebnisNamen.pspAmplituden, pspAmplitudenText());
+    }
+    // 10.
+    if (restzeitFenster && !(modusStatus & modusBit::Permutationsmodus)) {
+        plattform::fensterZerstoeren(restzeit.fenster);
+        restzeit.fenster = nullptr;
+    }
+    // 11.
+    programmStatus &= ~programmBit::Beschaeftigt;
+    // 12. the curves into the diagrams
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        if (teilsimulationsModus == 0 || n == einzeln)
+            laufKurvenUebertragen(*n);
+    // 13.
+    if ((programmStatus & programmBit::NachLaufMinimieren) && fensterhandles.hauptfenster)
+        plattform::senden(fensterhandles.hauptfenster, plattform::nachricht::SystemBefehl,
+                          plattform::systembefehl::Minimieren);
+    return 1;
+}
+
+void simulationStarten()
+{
+    // 1.
+    programmStatus &= ~programmBit::WiederherstellenAuslassen;
+    // 2. no neuron: the open command first
+    if (neuronKette.anzahl < 1 && !simulationOeffnen(1))
+        return;
+    // 3.
+    programmStatus |= programmBit::LaufAktiv;
+    programmStatus &= ~programmBit::LaufErgebnisDa;
+    // 4. the settings check
+    const bool imDialog = interaktiv();
+    if (imDialog) {
+        statusTeilSetzen(0, "\tbereite Simulation vor");
+        statusTeilSetzen(3, meldungFormatieren(770));
+        if (!simulationsParameterPruefen(fensterhandles.hauptfenster)) {
+            programmStatus &= ~programmBit::LaufAktiv;
+            return;
+        }
+    }
+    // 5.
+    if (!spikeAufzeichnung.ereignisse.empty() && spikeAufzeichnung.aufzeichnen)
+        aufzeichnungLoeschen(spikeAufzeichnung);
+    // 6.
+    const int ergebnis = simulationslaufSteuern();
+    if (ergebnis < 0) {                     // the loop refused its set-up: no result
+        laufZustand.abbrechen = 0;
+        programmStatus &= ~programmBit::LaufAktiv;
+        return;
+    }
+    // 7.
+    if (!laufZustand.abbrechen && imDialog) {
+        statusTeilSetzen(0, meldungFormatieren(771));
+        statusTeilSetzen(3, "");
+    } else {
+        laufZustand.abbrechen = 0;
+    }
+    // 8.
+    programmStatus &= ~programmBit::LaufAktiv;
+    programmStatus |= programmBit::LaufErgebnisDa | programmBit::ErgebnisDa;
+    laufZustand.nachLauf = 1;
+}

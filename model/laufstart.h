@@ -1,0 +1,30 @@
+// model/laufstart.h - the start of a run and the run driver
+#pragma once
+struct NeuronDaten;
+
+// Frames a run in the status words and the status bar, checks the run settings and calls
+// simulationslaufSteuern. Returns when the run has ended; afterwards programmStatus holds
+// LaufErgebnisDa and ErgebnisDa (unless the settings check or the loop's set-up refused)
+// and the abort flag is 0.
+void simulationStarten();
+// Everything around the time loop: feedback objects, backup, remaining-time window,
+// synapse and Izhikevich preparation, sample buffers, result names, the run, the
+// spike-time and PSP files, the curves into the diagrams. 0 when the program is being
+// shut down on a fatal failure, -1 when the time loop refused its set-up (no result files),
+// else 1.
+int simulationslaufSteuern();
+
+// the backup option word: 0x1 "Backup vor Simulation speichern", 0x2 while it is written
+namespace sicherungBit { constexpr int An = 0x1, WirdGeschrieben = 0x2; }
+extern int sicherungsOptionen;
+
+// The diagrams of a neuron before a run: time windows inside the duration, zoom 1.0 for 0,
+// unused slots without samples, used slots with room for every step (own curves start with
+// the no-data mark), write positions at the start. false when memory runs out (text 701,
+// the program is shut down).
+bool laufDiagrammeVorbereiten(NeuronDaten& neuron);
+// After a run: the spike-train rating and, in every further diagram, a copy of the main
+// diagram's samples of each used slot (the smaller of both counts; absent buffers are
+// skipped); every slot prepared anew; windows redrawn. Only for a neuron whose main
+// diagram has a window.
+void laufKurvenUebertragen(NeuronDaten& neuron);

@@ -1,0 +1,82 @@
+// model/modell_gemeinsam.cpp - the passive part of the on/off, HH and GB steps
+#include "model/modell_gemeinsam.h"
+#include "model/integration.h"
+#include "model/simulationsparameter.h"
+#include "model/zufall.h"
+#include <algorithm>
+#include <cmath>
+
+namespace {
+bool imFenster(double t, double beginn, double ende) { return beginn <= t && t < ende; }
+}
+
+int ganzeZahl(double w)
+{
+    if (std::isnan(w))
+        return 0;
+    return static_cast<int>(std::trunc(std::clamp(w, -2.0e9, 2.0e9)));
+}
+
+int passivKompartimente(const NeuronDaten& n)
+{
+    const size_t k = std::min({n.potentiale.size(), n.synStromChemisch.size(), n.synStromElektrisch.size(),
+                               static_cast<size_t>(hoechsteKompartimenteAnzahl)});
+    return static_cast<int>(k);
+}
+
+void reizUndRauschen(NeuronDaten& n, PassivSchritt& s, double t, double T)
+{
+    // cursors: each table moves at most one point; the current is kept for soma and segments
+    const int tabellen = std::min(s.kompartimente, static_cast<int>(n.stromTabellen.size()));
+    for (int c = 0; c < tabellen; ++c)
+        s.reizStrom[c] = stromAusTabelle(n.stromTabellen[c], t);
+    // the network noise: one shared state, advanced once for every neuron with noise
+    if (simulationsParameter.rauschenEin && n.rauschenAn) {
+        gemeinsamerRauschZustand = std::exp(-T / netzvorgaben.rauschAbklingzeit) * gemeinsamerRauschZustand
+                                   + zufallszahlPoisson(netzvorgaben.rauschHaeufigkeit, T);
+        n.rauschStrom = gemeinsamerRauschZustand * netzvorgaben.rauschStaerke;
+    } else {
+        n.rauschStrom = 0.0;
+    }
+    s.somaStroeme = (imFenster(t, n.somaSCStart, n.somaSCEnd) ? n.somaCurrent : 0.0)
+                    + (imFenster(t, n.dendStartAmSoma, n.dendEndeAmSoma) ? n.dendStromAmSoma : 0.0)
+                    + s.reizStrom[0];
+    s.mitDendriten = n.kompartimentSchalter[0] != 0 && s.kompartimente > 1;
+    s.letztes = s.mitDendriten ? s.kompartimente - 1 : 0;
+}
+
+void dendritKoeffizienten(NeuronDaten& n, PassivSchritt& s, double t)
+{
+    const ParameterVektor& P = n.parameter;
+    const int segmente = s.kompartimente - 1;
+    for (int c = 1; c <= s.letztes; ++c) {
+        double nachbarn = 0.0;
+        int k = 2;
+        if (c == n.kompartimentSchalter[1] || c == segmente) {   // a last segment has one neighbour
+            nachbarn = n.potentiale[c - 1];
+            k = 1;
+        } else {
+            nachbarn = n.potentiale[c - 1] + n.potentiale[c + 1];
+        }
+        const double alt = (c == n.kompartimentSchalter[2] && imFenster(t, n.dendSCStart, n.dendSCEnd))
+                               ? n.dendCurrent : 0.0;
+        const double sc = n.synStromChemisch[c] + n.synStromElektrisch[c];
+        n.synStromSumme += sc;
+        const double ic = alt + s.reizStrom[c] + n.dendLeckTerm + nachbarn * P[par::DendritSomaKopplung] + sc;
+        n.eingangSumme += ic;
+        s.b[c] = (k * P[par::DendritSomaKopplung] + P[par::DendritLeitwert]) / P[par::DendritKapazitaet];
+        s.a[c] = ic / P[par::DendritKapazitaet];
+    }
+}
+
+void kompartimenteIntegrieren(NeuronDaten& n, const PassivSchritt& s, int methode, double T)
+{
+    for (int c = 0; c <= s.letztes; ++c)
+        n.potentiale[c] = integrationsSchritt(methode, n.potentiale[c], s.b[c], s.a[c], T);
+}
+
+void apZaehlen(NeuronDaten& n, double v0, double schwelle)
+{
+    if (n.passivMarke == 0 && v0 < schwelle && n.potentiale[0] > schwelle)
+        ++n.apAnzahl;
+}

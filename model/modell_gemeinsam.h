@@ -1,0 +1,35 @@
+// model/modell_gemeinsam.h - what the model steps share
+//
+// The stimulus cursors, the network noise, the injected soma currents, the passive dendrite
+// segments, the update of all compartments and the AP count are the same in the three
+// models; only the soma's channels and its rate differ. The work values live on the stack
+// in fixed arrays of groessteSegmentAnzahl + 1, so a step allocates nothing.
+#pragma once
+#include "model/neuron.h"
+#include <array>
+
+constexpr int hoechsteKompartimenteAnzahl = groessteSegmentAnzahl + 1;
+using KompartimentFeld = std::array<double, hoechsteKompartimenteAnzahl>;
+
+struct PassivSchritt {
+    int kompartimente = 0;      // entries every per-compartment array of the neuron has
+    int letztes = 0;            // last compartment computed and updated (0 without dendrites)
+    bool mitDendriten = false;
+    double somaStroeme = 0.0;   // the three injected soma currents of this step
+    KompartimentFeld reizStrom{}, b{}, a{};
+};
+
+// compartments the step may touch; 0 when the neuron has no arrays
+int passivKompartimente(const NeuronDaten& n);
+// table cursors of all compartments, the network noise (shared state) and the injected
+// soma currents at time t
+void reizUndRauschen(NeuronDaten& n, PassivSchritt& s, double t, double T);
+// segments 1..letztes as in the SWIM step: neighbour sum, legacy dendCurrent, table,
+// synapses, leak; adds their currents to eingangSumme and synStromSumme
+void dendritKoeffizienten(NeuronDaten& n, PassivSchritt& s, double t);
+// potentiale[c] for c = 0..letztes; no clamp, no clipping
+void kompartimenteIntegrieren(NeuronDaten& n, const PassivSchritt& s, int methode, double T);
+// counts an AP when the soma crossed the threshold upward in this step
+void apZaehlen(NeuronDaten& n, double v0, double schwelle);
+// a parameter used as a whole number (form, power): cut toward zero; NaN gives 0
+int ganzeZahl(double w);

@@ -1,0 +1,321 @@
+// model/zeitschleife.cpp - the time loop of a network run
+#include "model/zeitschleife.h"
+#include "app/status.h"
+#include "diagrams/kurven.h"
+#include "model/lauf_anschluesse.h"
+#include "model/netz.h"
+#include "model/parameter.h"
+#include "model/startzustand.h"
+#include "model/gb.h"
+#include "model/hh.h"
+#include "model/onoff.h"
+#include "model/swim.h"
+#include "model/simulationsparameter.h"
+#include "model/simulationspruefung.h"
+#include "model/zufall.h"
+#include "platform/box.h"
+#include "platform/fenster.h"
+#include "platform/system.h"
+#include "texts/texte.h"
+#include <cmath>
+#include <cstdio>
+#include <ctime>
+#include <string>
+#include <vector>
+
+namespace {
+
+// the model steps read aktuellesNeuron, which the loop sets before the call
+void onOffSchritt(NeuronDaten&) { onOffModellBerechnen(); }
+void swimSchritt(NeuronDaten&) { swimModellBerechnen(); }
+void hhSchritt(NeuronDaten&) { hodgkinHuxleyModellBerechnen(); }
+void gbSchritt(NeuronDaten&) { golowaschBuchholzModellBerechnen(); }
+
+// the loop asks for pending events only every this many steps; the pump itself waits
+// for ~20 ms of wall time between two passes
+constexpr int pumpIntervall = 256;
+
+bool interaktiv()
+{
+    return !(modusStatus & modusBit::Permutationsmodus) && !(skriptStatus & skriptBit::Laeuft);
+}
+
+void alleDiagramme(NeuronDaten& n, auto&& tun)
+{
+    for (DiagrammDaten* d = &n.hauptDiagramm; d; d = d->naechstes)
+        tun(*d);
+}
+
+// the main window's title: the status text without its leading tab
+void titelAusStatus(const std::string& text)
+{
+    if (fensterhandles.hauptfenster)
+        plattform::titelSetzen(fensterhandles.hauptfenster, text.empty() ? text : text.substr(1));
+}
+
+std::string fortschrittText(double prozent, double sekunden)
+{
+    char puffer[96];
+    const int minuten = static_cast<int>(sekunden / 60.0);
+    std::snprintf(puffer, sizeof puffer, "\t%2.0lf%%  %01d min  %2.02lf s", prozent, minuten,
+                  sekunden - minuten * 60.0);
+    return puffer;
+}
+
+// 6. passive when every channel conductance of its model is 0
+int passivMarkeBestimmen(const NeuronDaten& n)
+{
+    const ParameterVektor& P = n.parameter;
+    auto null = [&](std::initializer_list<int> nummern) {
+        for (int i : nummern)
+            if (P[i] != 0.0)
+                return 0;
+        return 1;
+    };
+    switch (n.modellTyp) {
+    case modell::OnOff: return null({13, 16});
+    case modell::HodgkinHuxley: return null({25, 27});
+    case modell::GolowaschBuchholz: return null({116, 136, 179, 192});
+    default: return null({60, 82, 94});
+    }
+}
+
+// 5. the per-neuron resets of a run
+void neuronZuruecksetzen(NeuronDaten& n)
+{
+    // 5.1 stimulus-table positions
+    for (StromTabelle& tabelle : n.stromTabellen)
+        tabelle.aktuellerIndex = 0;
+    // 5.2 K(Ca) run values
+    if ((n.kcaModus & 0x1) && n.kca)
+        kcaLaufwerteSetzen(n);
+    // 5.3 write positions; a used slot without samples gets its points computed
+    alleDiagramme(n, [&](DiagrammDaten& d) {
+        for (int slot = 0; slot < kurvenProDiagramm; ++slot) {
+            KurvenDaten& k = d.kurven[slot];
+            k.schreibPosition = 0;
+            if (k.anzeigen && k.werte.empty())
+                kurvePunkteBerechnen(&d, slot);
+            if (slot == 7 && n.oeffnungSynapseId > 0)
+                k.bezeichnung = n.oeffnungBezeichnung;
+        }
+    });
+    // 5.4 measurement buffers and counters
+    spikeListenFreigeben(n);
+    n.apAnzahl = 0;
+    n.pspMaximum = -1.0f;
+    n.pspMaximumZeit = 0.0f;
+    // 5.5 the Izhikevich step is never shorter than the run step
+    const double kleinsterIzSchritt = simulationsParameter.schrittweite * 1000.0;
+    if (n.izhikevichAktiv && simulationsParameter.izhikevichSchrittweite <= kleinsterIzSchritt)
+        simulationsParameter.izhikevichSchrittweite = kleinsterIzSchritt;
+}
+
+// after the loop: every slot holds the step count of samples (never more than its buffer)
+void probenAnzahlenSetzen(NeuronDaten& n, int schritte)
+{
+    alleDiagramme(n, [&](DiagrammDaten& d) {
+        for (KurvenDaten& k : d.kurven) {
+            k.schreibPosition = 0;
+            k.werteAnzahl = k.werte.empty() ? 0 : std::min(schritte, static_cast<int>(k.werte.size()));
+            if ((k.referenz & kurvenReferenz::Freisetzung) && !k.werte.empty())
+                freisetzungsKurveFuellen(k, k.werteAnzahl);
+        }
+    });
+}
+
+// an aborted run keeps its counts, but never beyond what the buffers hold
+void probenAnzahlenBegrenzen(NeuronDaten& n)
+{
+    alleDiagramme(n, [&](DiagrammDaten& d) {
+        for (KurvenDaten& k : d.kurven)
+            k.werteAnzahl = std::min(k.werteAnzahl, static_cast<int>(k.werte.size()));
+    });
+}
+
+// the neurons of the run in chain order; kept between runs so a run allocates only when
+// the network grew
+std::vector<NeuronDaten*> laufNeurone;
+
+} // namespace
+
+ModellSchritt modellSchritt[modellSchrittAnzahl] = {
+    nullptr,       // 0: no model, never stepped
+    onOffSchritt,  // 1: on/off
+    swimSchritt,   // 2: SWIM
+    hhSchritt,     // 3: Hodgkin-Huxley
+    gbSchritt,     // 4: Golowasch-Buchholz
+};
+
+int simulationAusfuehren()
+{
+    Simulationsparameter& sp = simulationsParameter;
+    const double dauer = sp.simulationsDauer;
+    const double schritt = sp.schrittweite;
+    const bool serie = modusStatus & modusBit::SerieLaeuft;
+    // 1.
+    laufZustand.t = 0.0;
+    laufZustand.abbrechen = 0;
+    // 2. the set-up; a refused one runs no step
+    if (!laufZustand.eingerichtet || laufZustand.nachLauf) {
+        if (!neuronenStartzustandSetzen())
+            return -1;
+        synapsenWarteschlangenAnlegen();
+        laufZustand.eingerichtet = 1;
+    }
+    // 3. processor core
+    if (sp.prozessorkernZuweisen && sp.prozessorkern > 0 && !plattform::aufKernBinden(sp.prozessorkern - 1))
+        plattform::hinweisBox("fehler beim zuweisen des prozesses auf einen bestimmten prozessor-kern");
+    // 4. progress
+    double naechsterFortschritt = 0.0;
+    const double beginn = plattform::uhrSekunden();
+    if (!serie) {
+        naechsterFortschritt = schritt * sp.anzeigeIntervall;
+        exportPufferFreigeben();
+        if (programmStatus & programmBit::WerteExportieren)
+            exportPufferAnlegen();
+        if (interaktiv()) {
+            statusTeilSetzen(0, meldungFormatieren(769));
+            statusTeilSetzen(1, "");
+            statusTeilSetzen(2, fortschrittText(0, 0));
+            titelAusStatus(statusTexte[2]);
+        }
+    }
+    // 5. per-neuron resets
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        neuronZuruecksetzen(*n);
+    // 6. passive neurons
+    for (aktuellesNeuron = neuronKette.kopf; aktuellesNeuron; aktuellesNeuron = aktuellesNeuron->naechstesNeuron)
+        aktuellesNeuron->passivMarke = passivMarkeBestimmen(*aktuellesNeuron);
+    // 7. collision objects
+    if (sp.kollisionAktiv)
+        kollisionenVorbereiten();
+    // 8.
+    datenAufzeichnen(0.0, 1);
+    // 9.
+    const std::clock_t prozessorBeginn = std::clock();
+    zufallStarten(static_cast<uint32_t>(std::time(nullptr)));
+    // 10.
+    laufZustand.schrittZaehler = anzahlSchritteBerechnen(dauer, schritt);
+    // 11. the neurons of the run, as many as the chain holds
+    laufNeurone.clear();
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        laufNeurone.push_back(n);
+
+    // the loop
+    const bool kollisionen = sp.kollisionAktiv;
+    const bool mitFortschritt = !serie;
+    const bool fortschrittInteraktiv = interaktiv();
+    const bool skript = skriptStatus & skriptBit::Laeuft;
+    int schritte = 0;
+    double& t = laufZustand.t;
+    while (t < dauer && !laufZustand.abbrechen) {
+        // 1.
+        synaptischeStroemeBerechnen();
+        // 2.
+        for (NeuronDaten* n : laufNeurone) {
+            const int typ = n->modellTyp;
+            if (typ <= 0 || typ >= modellSchrittAnzahl || !modellSchritt[typ])
+                continue;
+            aktuellesNeuron = n;
+            modellSchritt[typ](*n);
+        }
+        // 3. pending events, throttled to ~20 ms of wall time
+        if ((schritte % pumpIntervall) == 0 && !plattform::nachrichtenVerarbeitenGedrosselt())
+            laufZustand.abbrechen = 1;
+        // 4.
+        if (kollisionen)
+            kollisionenPruefen();
+        // 5.
+        synapsenBerechnen();
+        // 6.
+        datenAufzeichnen(t, 0);
+        // 7.
+        t += schritt;
+        ++schritte;
+        // 8. progress
+        if (mitFortschritt && t < dauer && t >= naechsterFortschritt) {
+            naechsterFortschritt = t + schritt * sp.anzeigeIntervall;
+            if (fortschrittInteraktiv) {
+                statusTeilSetzen(2, fortschrittText(100.0 * t / dauer, plattform::uhrSekunden() - beginn));
+                titelAusStatus(statusTexte[2]);
+                restzeit.fortschritt = 100.0 * t / dauer;
+                if (restzeit.fenster)
+                    plattform::ungueltigMachen(restzeit.fenster);
+            }
+        }
+        // 9. the script's progress and EPSP measurement
+        if (skript)
+            skriptSchritt(t);
+        // 10.
+        ++laufZustand.schrittZaehler;
+    }
+
+    // after the loop
+    // 1.
+    programmStatus |= programmBit::WiederherstellenAuslassen;
+    // 2. aborted
+    if (laufZustand.abbrechen) {
+        exportPufferFreigeben();
+        for (NeuronDaten* n : laufNeurone)
+            probenAnzahlenBegrenzen(*n);
+        return schritte;
+    }
+    // 3.
+    if (t > dauer)
+        t = dauer;
+    const double prozessorzeit = static_cast<double>(std::clock() - prozessorBeginn) / CLOCKS_PER_SEC;
+    // 5.
+    if (!(modusStatus & modusBit::Permutationsmodus)) {
+        if (sp.kollisionAktiv)
+            kollisionenNachLauf();
+        if (sp.rueckkopplungAktiv)
+            rueckkopplungNachLauf();
+        if (interaktiv()) {
+            statusTeilSetzen(0, "\tdatenspeicherung...");
+            const double sekunden = plattform::uhrSekunden() - beginn;
+            const int minuten = static_cast<int>(sekunden / 60.0);
+            char puffer[64];
+            std::snprintf(puffer, sizeof puffer, "\t%2d min  %2.02lf s", minuten, sekunden - minuten * 60.0);
+            statusTeilSetzen(2, puffer);
+            titelAusStatus(statusTexte[2]);
+            if (fensterhandles.statusleiste) {
+                plattform::ungueltigMachen(fensterhandles.statusleiste);
+                plattform::neuZeichnen(fensterhandles.statusleiste);
+            }
+        }
+    }
+    // 4. and 5.4 the script's end of run
+    if (skript)
+        skriptLaufEnde();
+    // 6.
+    if (teilsimulationsModus == 1)
+        teilsimulationsModus = 2;
+    // 7. sample counts
+    if (teilsimulationsModus == 0)
+        for (NeuronDaten* n : laufNeurone)
+            probenAnzahlenSetzen(*n, anzahlSchritteBerechnen(dauer, schritt));
+    // 8. results and the closing texts
+    if (!serie && (!skript || (skriptStatus & skriptBit::AsciiWerte))) {
+        exportSchreiben();
+        if (programmStatus & programmBit::SomaDateiSchreiben)
+            somaDateiSchreiben();
+        statusTeilSetzen(0, "\tSimulation beendet");
+        if (fensterhandles.hauptfenster)
+            plattform::titelSetzen(fensterhandles.hauptfenster, dateipfade.vollerPfad);
+        if (laufZustand.prozessorzeitAnzeigen) {
+            char puffer[96];
+            std::snprintf(puffer, sizeof puffer, "%s %f", "Prozessorzeit [s]:", prozessorzeit);
+            plattform::hinweisBox(puffer);
+        }
+        if (programmStatus & programmBit::SpikesZaehlen) {
+            int summe = 0;
+            for (NeuronDaten* n : laufNeurone)
+                summe += n->apAnzahl;
+            char puffer[48];
+            std::snprintf(puffer, sizeof puffer, "\tAPs: %d", summe);
+            statusTeilSetzen(1, puffer);
+        }
+    }
+    return schritte;
+}

