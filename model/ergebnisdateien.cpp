@@ -1,6 +1,7 @@
 // model/ergebnisdateien.cpp - result-file names, the spike-time and the PSP-amplitude file
 #include "model/ergebnisdateien.h"
 #include "app/status.h"
+#include "model/export.h"
 #include "model/netz.h"
 #include "platform/box.h"
 #include "platform/pfad.h"
@@ -100,7 +101,8 @@ void ergebnisNamenBilden()
     }
     if (programmStatus & programmBit::SomaDateiSchreiben) {
         ergebnisNamen.somaDatei = ordnerOhneTrenner() + "/" + dateipfade.netzName + ".dat";
-        if (plattform::dateiExistiert(ergebnisNamen.somaDatei))
+        // a saved curve data file under this name is never deleted
+        if (plattform::dateiExistiert(ergebnisNamen.somaDatei) && !kurvenDateiIst(ergebnisNamen.somaDatei))
             entfernen(ergebnisNamen.somaDatei);
     }
     ergebnisNamen.spikeZeiten = zeitgestempelterName(" spike-zeiten.txt");

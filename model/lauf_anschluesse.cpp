@@ -1,13 +1,13 @@
 // model/lauf_anschluesse.cpp - the seams of the run start and the time loop, at their defaults
 #include "model/lauf_anschluesse.h"
+#include "model/aufzeichnung.h"
+#include "model/export.h"
 #include "model/netz.h"
+#include "model/synaptisch.h"
 
 namespace {
-bool synapsenNichts(NeuronDaten&) { return true; }
 void nichts() {}
-void kurveNichts(KurvenDaten&, int) {}
 bool axoDa() { return axoZaehler > 0; }
-void aufzeichnenNichts(double, int) {}
 void neuronNichts(NeuronDaten&) {}
 int oeffnenNichts(int) { return 0; }
 NeuronDaten* keinNeuron() { return nullptr; }
@@ -15,17 +15,17 @@ void bewertenNichts(NeuronDaten&, const float*, int) {}
 void skriptNichts(double) {}
 } // namespace
 
-bool (*laufSynapsenVorbereiten)(NeuronDaten&) = synapsenNichts;
-void (*synapsenWarteschlangenAnlegen)() = nichts;
-void (*synaptischeStroemeBerechnen)() = nichts;
-void (*synapsenBerechnen)() = nichts;
-void (*freisetzungsKurveFuellen)(KurvenDaten&, int) = kurveNichts;
+bool (*laufSynapsenVorbereiten)(NeuronDaten&) = synapsenLaufVorbereiten;
+void (*synapsenWarteschlangenAnlegen)() = synapsenRingeAnlegen;
+void (*synaptischeStroemeBerechnen)() = synaptischeStroemeRechnen;
+void (*synapsenBerechnen)() = synapsenDynamikRechnen;
+void (*freisetzungsKurveFuellen)(KurvenDaten&, int) = freisetzungsKurveAusRing;
 bool (*axoAxonischeSynapseDa)() = axoDa;
-void (*datenAufzeichnen)(double, int) = aufzeichnenNichts;
-void (*exportPufferAnlegen)() = nichts;
-void (*exportPufferFreigeben)() = nichts;
-void (*exportSchreiben)() = nichts;
-void (*somaDateiSchreiben)() = nichts;
+void (*datenAufzeichnen)(double, int) = datenAufzeichnenStandard;
+void (*exportPufferAnlegen)() = exportPufferAnlegenStandard;
+void (*exportPufferFreigeben)() = exportPufferFreigebenStandard;
+void (*exportSchreiben)() = exportSchreibenStandard;
+void (*somaDateiSchreiben)() = somaDateiSchreibenStandard;
 void (*kollisionenVorbereiten)() = nichts;
 void (*kollisionenPruefen)() = nichts;
 void (*kollisionenNachLauf)() = nichts;
@@ -44,17 +44,17 @@ void (*skriptLaufEnde)() = nichts;
 
 void laufAnschluesseZuruecksetzen()
 {
-    laufSynapsenVorbereiten = synapsenNichts;
-    synapsenWarteschlangenAnlegen = nichts;
-    synaptischeStroemeBerechnen = nichts;
-    synapsenBerechnen = nichts;
-    freisetzungsKurveFuellen = kurveNichts;
+    laufSynapsenVorbereiten = synapsenLaufVorbereiten;
+    synapsenWarteschlangenAnlegen = synapsenRingeAnlegen;
+    synaptischeStroemeBerechnen = synaptischeStroemeRechnen;
+    synapsenBerechnen = synapsenDynamikRechnen;
+    freisetzungsKurveFuellen = freisetzungsKurveAusRing;
     axoAxonischeSynapseDa = axoDa;
-    datenAufzeichnen = aufzeichnenNichts;
-    exportPufferAnlegen = nichts;
-    exportPufferFreigeben = nichts;
-    exportSchreiben = nichts;
-    somaDateiSchreiben = nichts;
+    datenAufzeichnen = datenAufzeichnenStandard;
+    exportPufferAnlegen = exportPufferAnlegenStandard;
+    exportPufferFreigeben = exportPufferFreigebenStandard;
+    exportSchreiben = exportSchreibenStandard;
+    somaDateiSchreiben = somaDateiSchreibenStandard;
     kollisionenVorbereiten = nichts;
     kollisionenPruefen = nichts;
     kollisionenNachLauf = nichts;

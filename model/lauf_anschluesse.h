@@ -11,32 +11,35 @@ struct NeuronDaten;
 struct KurvenDaten;
 
 // ---- synaptic transmission ----------------------------------------------------------------
-// Run preparation of one outgoing synapse of the neuron (synapse table, transmitter delay
+// Run preparation of the outgoing synapses of the neuron (synapse table, transmitter delay
 // pool, facilitation and xlPSP run values). false: the program is being shut down and the
-// run driver returns at once. Default: true, nothing prepared.
+// run driver returns at once. Default: synapsenLaufVorbereiten (model/synaptisch.h).
 extern bool (*laufSynapsenVorbereiten)(NeuronDaten& neuron);
-// the queues of the pools, once per set-up. Default: nothing.
+// the queues of the pools, once per set-up. Default: synapsenRingeAnlegen.
 extern void (*synapsenWarteschlangenAnlegen)();
-// the synaptic currents of one step, before the model steps. Default: nothing.
+// the synaptic currents of one step, before the model steps. Default:
+// synaptischeStroemeRechnen.
 extern void (*synaptischeStroemeBerechnen)();
-// the synapse dynamics of one step, after the collisions. Default: nothing.
+// the synapse dynamics of one step, after the collisions. Default: synapsenDynamikRechnen.
 extern void (*synapsenBerechnen)();
 // a kind-16 curve slot whose source synapse has a transmitter delay: its samples become
-// the synapse's conductance course of the run. Default: nothing.
+// the synapse's conductance course of the run. Default: freisetzungsKurveAusRing.
 extern void (*freisetzungsKurveFuellen)(KurvenDaten& kurve, int schritte);
 // true when the network has an axo-axonic synapse. Default: axoZaehler > 0.
 extern bool (*axoAxonischeSynapseDa)();
 
 // ---- recording and result files -----------------------------------------------------------
 // (t, 1) once before the loop, (t, 0) after every step with t before the increment.
-// Writes at most the step count of samples into a slot. Default: nothing.
+// Writes at most the step count of samples into a slot. Default: datenAufzeichnenStandard
+// (model/aufzeichnung.h).
 extern void (*datenAufzeichnen)(double t, int start);
 // the text export of the recorded values: build its buffer with the header, free it,
-// write it (the buffer freed). Default: nothing.
+// write it (the buffer freed). Defaults: the ...Standard functions of model/export.h.
 extern void (*exportPufferAnlegen)();
 extern void (*exportPufferFreigeben)();
 extern void (*exportSchreiben)();
-// the binary soma-potential file under ergebnisNamen.somaDatei. Default: nothing.
+// the binary soma-potential file under ergebnisNamen.somaDatei. Default:
+// somaDateiSchreibenStandard (model/export.h).
 extern void (*somaDateiSchreiben)();
 
 // ---- collision and feedback objects ----------------------------------------------------------

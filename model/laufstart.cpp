@@ -10,6 +10,7 @@
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "model/simulationspruefung.h"
+#include "model/synaptisch.h"
 #include "model/zeitschleife.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
@@ -160,8 +161,9 @@ int simulationslaufSteuern()
         ergebnisNamenBilden();
         if (skriptStatus & skriptBit::Laeuft)
             skriptEpspZuruecksetzen();
+        // an electrical pool the rings cannot hold refuses the run like a refused set-up
         if (!(programmStatus & programmBit::LaufGesperrt))
-            schritte = simulationAusfuehren();
+            schritte = synapsenEinrichtungPruefen() ? simulationAusfuehren() : -1;
         if (schritte < 0) {                 // refused set-up: no step, nothing to keep
             if (restzeitFenster) {
                 plattform::fensterZerstoeren(restzeit.fenster);

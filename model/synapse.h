@@ -133,6 +133,7 @@ struct SynapseDaten {
 struct SynapsenPool {
     SynapsenPool* vorigerPool = nullptr;
     SynapsenPool* naechsterPool = nullptr;
+    NeuronDaten* ziel = nullptr;              // the neuron whose list holds the pool
     SenderKnoten* sender = nullptr;
     std::vector<double> ring;                 // schlangenLaenge + 1
     double elektrischerAbzug = 0.0;

@@ -85,6 +85,7 @@ int inPoolEintragen(NeuronDaten& ziel, SynapseDaten& s)
     if (neu) {
         p->typ = s.synapsenTyp;
         p->zielBereich = s.zielBereich;
+        p->ziel = &ziel;
         p->naechsterPool = ziel.eingangsPools;
         if (ziel.eingangsPools)
             ziel.eingangsPools->vorigerPool = p;
@@ -147,9 +148,10 @@ void ausPoolNehmen(SynapseDaten& s)
     s.senderKnoten = nullptr;
     if (p->sender)
         return;
-    // the last sender takes the pool along
-    if (NeuronDaten* ziel = neuronSuchen(s.zielNummer)) {
-        poolEntfernen(*ziel, p);
+    // the last sender takes the pool along, out of the list that holds it (the
+    // synapse's target number may have changed meanwhile)
+    if (p->ziel) {
+        poolEntfernen(*p->ziel, p);
     } else {
         if (p->vorigerPool)
             p->vorigerPool->naechsterPool = p->naechsterPool;

@@ -1,5 +1,6 @@
 // model/zahlen.cpp - potenz, the number checks, zahlMitDezimalzeichen, bitmapMitPaletteLaden
 #include "model/zahlen.h"
+#include "model/ergebnisdateien.h"
 
 #include "platform/pfad.h"
 #include "platform/zeichnen.h"
@@ -10,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-char dezimalzeichen = '.';
+int& dezimalzeichen = asciiExportEinstellungen.dezimalzeichen;
 
 double potenz(double x, int n)
 {
@@ -73,8 +74,6 @@ int zahlText(char* text, bool mitExponent)
 int zahlPruefen(char* text) { return zahlText(text, true); }
 int zahlPruefenKurz(char* text) { return zahlText(text, false); }
 
-
-
 char* zahlMitDezimalzeichen(double x)
 {
     static char puffer[64];
@@ -82,7 +81,7 @@ char* zahlMitDezimalzeichen(double x)
     if (dezimalzeichen != '.')
         for (char* p = puffer; *p != '\0'; ++p)
             if (*p == '.') {
-                *p = dezimalzeichen;
+                *p = static_cast<char>(dezimalzeichen);
                 break;
             }
     return puffer;

@@ -13,8 +13,9 @@ int zahlPruefen(char* text);
 // the same without exponent letters
 int zahlPruefenKurz(char* text);
 
-// The decimal sign of exported numbers; '.' until the export settings say otherwise.
-extern char dezimalzeichen;
+// The decimal sign of exported numbers: the export settings' own field
+// (asciiExportEinstellungen.dezimalzeichen), so both always agree.
+extern int& dezimalzeichen;
 
 // x with "%e", the first '.' replaced by dezimalzeichen. One static buffer: the next call
 // overwrites it.

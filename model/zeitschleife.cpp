@@ -116,8 +116,11 @@ void probenAnzahlenSetzen(NeuronDaten& n, int schritte)
 {
     alleDiagramme(n, [&](DiagrammDaten& d) {
         for (KurvenDaten& k : d.kurven) {
+            // an own or calcium slot nobody wrote to has no samples, only its no-data fill
+            const bool unbeschrieben = k.schreibPosition == 0
+                                       && (k.referenz == kurvenReferenz::Eigen || k.referenz == kurvenReferenz::Spezial);
+            k.werteAnzahl = (k.werte.empty() || unbeschrieben) ? 0 : std::min(schritte, static_cast<int>(k.werte.size()));
             k.schreibPosition = 0;
-            k.werteAnzahl = k.werte.empty() ? 0 : std::min(schritte, static_cast<int>(k.werte.size()));
             if ((k.referenz & kurvenReferenz::Freisetzung) && !k.werte.empty())
                 freisetzungsKurveFuellen(k, k.werteAnzahl);
         }

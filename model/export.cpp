@@ -1,0 +1,343 @@
+// model/export.cpp - export buffer, export file, soma-potential file, export settings keys
+#include "model/export.h"
+#include "app/beenden.h"
+#include "app/status.h"
+#include "files/schluessel.h"
+#include "model/ergebnisdateien.h"
+#include "model/netz.h"
+#include "model/simulationsparameter.h"
+#include "platform/box.h"
+#include "platform/pfad.h"
+#include "texts/texte.h"
+#include <bit>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <new>
+
+size_t exportPufferGroesse = 1000000;
+
+namespace {
+
+struct ExportZustand {
+    bool da = false;
+    std::string puffer;                 // the text not yet written; its capacity never shrinks in a run
+    size_t kapazitaet = 0;
+    int zeilenSchaetzung = -1;          // length of the first value line + 128
+    size_t zeilenBeginn = 0;
+    bool ersteZelleDerZeile = false;
+    std::string datei;                  // the export name
+    std::string teilDatei;              // where the flushes of the run go
+    bool teilBegonnen = false;
+};
+ExportZustand ex;
+
+// the separator the export writes; 0 is what the settings refresh turns into ';'
+char trenner()
+{
+    const int t = asciiExportEinstellungen.trennzeichen;
+    return t == 0 ? ';' : static_cast<char>(t);
+}
+
+// printf into the buffer; a cell longer than the local room takes the slow path
+template <class... A>
+void anhaengen(const char* format, A... werte)
+{
+    char zelle[256];
+    const int laenge = std::snprintf(zelle, sizeof zelle, format, werte...);
+    if (laenge < 0)
+        return;
+    if (static_cast<size_t>(laenge) < sizeof zelle) {
+        ex.puffer.append(zelle, static_cast<size_t>(laenge));
+        return;
+    }
+    std::string lang(static_cast<size_t>(laenge) + 1, '\0');
+    std::snprintf(lang.data(), lang.size(), format, werte...);
+    lang.pop_back();
+    ex.puffer += lang;
+}
+
+void hinweis74(const std::string& name)
+{
+    plattform::meldungsBox(fensterhandles.hauptfenster, meldungFormatieren(74, name), "Hinweis",
+                           plattform::knoepfe::Ok | plattform::symbol::Information);
+}
+
+void entfernen(const std::string& pfad)
+{
+    std::error_code fehler;
+    std::filesystem::remove(plattform::pfadAufloesen(pfad), fehler);
+}
+
+void freigeben()
+{
+    std::string().swap(ex.puffer);
+    ex.da = false;
+}
+
+// the buffer appended to the part file and emptied; false (text 74, export stopped) when
+// the file cannot be written
+bool pufferAusschreiben()
+{
+    // 1. the decimal sign
+    const char zeichen = static_cast<char>(asciiExportEinstellungen.dezimalzeichen);
+    if (zeichen != '.')
+        for (char& c : ex.puffer)
+            if (c == '.')
+                c = zeichen;
+    // 2. appended in binary mode
+    std::FILE* f = plattform::dateiOeffnen(ex.teilDatei, "ab");
+    bool gut = f != nullptr;
+    if (f) {
+        ex.teilBegonnen = true;
+        gut = std::fwrite(ex.puffer.data(), 1, ex.puffer.size(), f) == ex.puffer.size();
+        gut = (std::fclose(f) == 0) && gut;
+    }
+    if (!gut) {
+        hinweis74(ex.datei);
+        freigeben();
+        return false;
+    }
+    // 3. back to the start, the capacity kept
+    ex.puffer.clear();
+    return true;
+}
+
+// the column name of one mask bit, kind-32 slots named by their value
+const char* spaltenName(const NeuronDaten& n, int bit)
+{
+    const auto spezial = [&](int slot) { return n.hauptDiagramm.kurven[slot].referenz == kurvenReferenz::Spezial; };
+    switch (bit) {
+    case 0x1: return "Soma";
+    case 0x2: return spezial(5) ? "Ca1-Strom [nA]" : "Dend1";
+    case 0x4: return spezial(6) ? "Ca2-Strom [nA]" : "Dend2";
+    case 0x8: return spezial(7) ? "K(Ca)-Strom [nA]" : "Dend3";
+    case 0x10: return "Na";
+    case 0x20: return "K";
+    case 0x40: return "Ca";
+    case 0x80: return spezial(4) ? "Ca-Konz [nMol]" : "gesamt";
+    default: return "";
+    }
+}
+
+double potential(const NeuronDaten& n, size_t i) { return i < n.potentiale.size() ? n.potentiale[i] : 0.0; }
+
+// the value of one mask bit below 0x100
+double spaltenWert(const NeuronDaten& n, int bit)
+{
+    const double skalierung = asciiExportEinstellungen.stromSkalierung;
+    const auto& k = n.hauptDiagramm.kurven;
+    const auto spezial = [&](int slot) { return k[slot].referenz == kurvenReferenz::Spezial; };
+    switch (bit) {
+    case 0x1: return potential(n, 0);
+    case 0x2: return spezial(5) ? n.kanalStrom[4] * k[5].faktor : potential(n, 1);
+    case 0x4: return spezial(6) ? n.kanalStrom[5] * k[6].faktor : potential(n, 2);
+    case 0x8: return spezial(7) ? n.kanalStrom[6] * k[7].faktor : potential(n, 3);
+    case 0x10: return n.kanalStrom[0] * skalierung;
+    case 0x20: return n.kanalStrom[1] * skalierung;
+    case 0x40: return n.kanalStrom[2] * skalierung;
+    case 0x80: return spezial(4) ? n.caKonzentration * 1e9 : n.ionenStromSumme * skalierung;
+    default: return 0.0;
+    }
+}
+
+// bit 30 only marks a neuron chosen while the export dialog is open
+int wirksameMaske(const NeuronDaten& n) { return n.exportMaske & 0x1FF; }
+
+void zahlAnhaengenLE(std::string& aus, uint64_t bits, int bytes)
+{
+    for (int i = 0; i < bytes; ++i)
+        aus.push_back(static_cast<char>((bits >> (8 * i)) & 0xFF));
+}
+
+// "<folder>/<stem> skript yymmdd hhmmss <n>.txt" with the smallest free n
+std::string nummerierterName()
+{
+    const std::tm z = ortszeitHolen();
+    char stamm[64];
+    std::snprintf(stamm, sizeof stamm, " skript %02d%02d%02d %02d%02d%02d", (z.tm_year + 1900 - 2000) % 100,
+                  z.tm_mon + 1, z.tm_mday, z.tm_hour, z.tm_min, z.tm_sec);
+    std::string ordner = dateipfade.dokumentVerzeichnis;
+    if (!ordner.empty() && (ordner.back() == '/' || ordner.back() == '\\'))
+        ordner.pop_back();
+    for (int nummer = 1;; ++nummer) {
+        std::string name = ordner + "/" + dateipfade.netzName + stamm + " " + std::to_string(nummer) + ".txt";
+        if (!plattform::dateiExistiert(name))
+            return name;
+    }
+}
+
+} // namespace
+
+void exportEinstellungenLesen(char* text)
+{
+    AsciiExportEinstellungen& e = asciiExportEinstellungen;
+    const auto ganz = [&](int& ziel, const char* schluessel) {
+        double wert = 0.0;
+        if (schluesselZahlLesen(&wert, text, schluessel) && std::isfinite(wert) && std::fabs(wert) < 2e9)
+            ziel = static_cast<int>(std::lround(wert));
+    };
+    ganz(e.trennzeichen, exportSchluessel::Trennzeichen);
+    ganz(e.dezimalstellen, exportSchluessel::Dezimalstellen);
+    ganz(e.zeitDezimalstellen, exportSchluessel::ZeitDezimalstellen);
+    ganz(e.dezimalzeichen, exportSchluessel::Dezimalzeichen);
+    ganz(e.intervall, exportSchluessel::Intervall);
+    double skalierung = 0.0;
+    if (schluesselZahlLesen(&skalierung, text, exportSchluessel::StromSkalierung))
+        e.stromSkalierung = skalierung;
+}
+
+std::string exportKopfZellen(const NeuronDaten& n)
+{
+    std::string kopf;
+    const int maske = wirksameMaske(n);
+    const auto zelle = [&](const std::string& spalte) {
+        kopf += trenner();
+        kopf += '"' + n.name + ' ' + spalte + '"';
+    };
+    for (int bit = 0x1; bit <= 0x80; bit <<= 1)
+        if (maske & bit)
+            zelle(spaltenName(n, bit));
+    if (maske & 0x100)
+        for (const BenutzerKanal& k : n.benutzerKanaele)
+            if (k.exportieren)
+                zelle(k.name);
+    return kopf;
+}
+
+bool exportPufferDa() { return ex.da; }
+
+void exportPufferAnlegenStandard()
+{
+    freigeben();
+    // 1. numbered files of a script
+    if (skriptStatus & skriptBit::AsciiWerte)
+        ergebnisNamen.exportDatei = nummerierterName();
+    if (ergebnisNamen.exportDatei.empty())
+        return;
+    ex.datei = ergebnisNamen.exportDatei;
+    ex.teilDatei = ex.datei + ".teil";
+    ex.teilBegonnen = false;
+    entfernen(ex.teilDatei);
+    // 2. the header line: the time column, then the neurons' cells
+    std::string kopf = meldungFormatieren(567);
+    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        if (n->exportMaske != 0)
+            kopf += exportKopfZellen(*n);
+    // 3. the buffer
+    try {
+        ex.puffer.reserve(std::max(exportPufferGroesse, kopf.size() + 1));
+    } catch (const std::bad_alloc&) {
+        plattform::hinweisBox(meldungFormatieren(118, static_cast<int>(exportPufferGroesse)));
+        programmBeenden();
+        return;
+    }
+    // 4. and 5. (the changed-parameter line of numbered script files is not written yet)
+    ex.puffer = kopf;
+    ex.kapazitaet = ex.puffer.capacity();
+    ex.zeilenSchaetzung = -1;
+    ex.da = true;
+}
+
+void exportPufferFreigebenStandard()
+{
+    freigeben();
+    if (ex.teilBegonnen)
+        entfernen(ex.teilDatei);
+    ex.teilBegonnen = false;
+}
+
+void exportLaufBeginnen()
+{
+    if (!ex.da)
+        return;
+    ex.kapazitaet = ex.puffer.capacity();
+    ex.zeilenSchaetzung = -1;
+    if (asciiExportEinstellungen.intervall > 0)
+        anhaengen("%c%cIntervall = %d", '\r', '\n', asciiExportEinstellungen.intervall + 1);
+}
+
+void exportZeileBeginnen(double t)
+{
+    ex.zeilenBeginn = ex.puffer.size();
+    anhaengen("%c%c%.*lf", '\r', '\n', asciiExportEinstellungen.zeitDezimalstellen, t);
+}
+
+void exportNeuronZellen(const NeuronDaten& n)
+{
+    if (!ex.da)
+        return;
+    const int stellen = asciiExportEinstellungen.dezimalstellen;
+    const char sep = trenner();
+    const int maske = wirksameMaske(n);
+    // 3. the cells in bit order; a mask of exactly 0x1 is the soma potential alone
+    for (int bit = 0x1; bit <= 0x80; bit <<= 1)
+        if (maske & bit)
+            anhaengen("%c%.*lf", sep, stellen, spaltenWert(n, bit));
+    if (maske & 0x100)
+        for (const BenutzerKanal& k : n.benutzerKanaele)
+            if (k.exportieren)
+                anhaengen("%c%.*lf", sep, stellen, k.strom * asciiExportEinstellungen.stromSkalierung);
+    // 4. the estimate from the first line written
+    if (ex.zeilenSchaetzung < 0)
+        ex.zeilenSchaetzung = static_cast<int>(ex.puffer.size() - ex.zeilenBeginn) + 128;
+    // 5. written out when the next line might not fit
+    if (ex.puffer.size() + static_cast<size_t>(ex.zeilenSchaetzung) >= ex.kapazitaet)
+        pufferAusschreiben();
+}
+
+void exportSchreibenStandard()
+{
+    if (!ex.da)
+        return;
+    if (pufferAusschreiben()) {
+        std::error_code fehler;
+        std::filesystem::rename(plattform::pfadAufloesen(ex.teilDatei), plattform::pfadAufloesen(ex.datei), fehler);
+        if (fehler) {
+            hinweis74(ex.datei);
+            entfernen(ex.teilDatei);
+        }
+        ex.teilBegonnen = false;
+    }
+    exportPufferFreigebenStandard();
+}
+
+bool kurvenDateiIst(const std::string& pfad)
+{
+    std::FILE* f = plattform::dateiOeffnen(pfad, "rb");
+    if (!f)
+        return false;
+    char kopf[10] = {};
+    const bool ganz = std::fread(kopf, 1, sizeof kopf, f) == sizeof kopf;
+    std::fclose(f);
+    return ganz && std::memcmp(kopf, "[datFile]\0", sizeof kopf) == 0;
+}
+
+void somaDateiSchreibenStandard()
+{
+    const std::string& name = ergebnisNamen.somaDatei;
+    if (name.empty())
+        return;
+    // a curve data file under this name is never replaced
+    if (kurvenDateiIst(name)) {
+        plattform::hinweisBox(name + "\r\nist eine gespeicherte Kurvendatei und wird nicht \xFC" "berschrieben: "
+                                     "keine Somapotential-Datei geschrieben.");
+        return;
+    }
+    // 1. duration and step
+    std::string bytes;
+    zahlAnhaengenLE(bytes, std::bit_cast<uint64_t>(simulationsParameter.simulationsDauer), 8);
+    zahlAnhaengenLE(bytes, std::bit_cast<uint64_t>(simulationsParameter.schrittweite), 8);
+    // 2. the recorded soma curves (an unrecorded slot has no samples after the run)
+    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        const KurvenDaten& k = n->hauptDiagramm.kurven[kurve::Soma];
+        const int anzahl = lesbareWerte(k);
+        for (int i = 0; i < anzahl; ++i)
+            zahlAnhaengenLE(bytes, std::bit_cast<uint32_t>(k.werte[static_cast<size_t>(i)]), 4);
+    }
+    // 3. never over the old file first
+    if (!plattform::dateiSicherSchreiben(name, bytes))
+        hinweis74(name);
+}

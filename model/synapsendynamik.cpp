@@ -1,0 +1,345 @@
+// model/synapsendynamik.cpp - the synapse dynamics of a step: the source potential becomes a
+// conductance written into the delay ring of the synapse's pool
+#include "model/synaptisch.h"
+#include "app/beenden.h"
+#include "app/status.h"
+#include "dialogs/rahmen.h"
+#include "model/formen.h"
+#include "model/integration.h"
+#include "model/lauf_anschluesse.h"
+#include "model/netz.h"
+#include "model/zahlen.h"
+#include "platform/box.h"
+#include <algorithm>
+#include <cmath>
+
+double freisetzungsAnteil(double v, double schwelle, double bereich)
+{
+    if (bereich == 0.0)                     // threshold = saturation: a step, not 0/0
+        return v > schwelle ? 1.0 : 0.0;
+    return std::clamp((v - schwelle) / bereich, 0.0, 1.0);
+}
+
+namespace {
+
+constexpr int anfaz = 0, abfaz = 1, andepr = 2, abdepr = 3;
+
+double kurveY(const Bahnung& b, int i) { return b.a[i] * std::exp(-b.kurvenZeit[i] / b.tau[i]) + b.b[i]; }
+
+// x of the curve A e^(-x/Tau) + B at F; 0 where the logarithm is undefined
+double kurveInvertieren(const Bahnung& b, int i, double F)
+{
+    if (F == 1.0 || F == b.b[i])
+        return 0.0;
+    const double q = b.a[i] / (F - b.b[i]);
+    if (!(q > 0.0) || !std::isfinite(q))
+        return 0.0;
+    return b.tau[i] * std::log(q);
+}
+
+int schrittNummer()
+{
+    const double T = simulationsParameter.schrittweite;
+    return T > 0.0 ? static_cast<int>(std::lround(laufZustand.t / T)) : 0;
+}
+
+void aufzeichnungAddieren(SynapsenPool& p, long i, double wert)
+{
+    if (i >= 0 && i < static_cast<long>(p.aufzeichnung.size()))
+        p.aufzeichnung[i] += wert;
+}
+
+// 5b: the episode list; r becomes the sum of the shapes
+double xlpspAktualisieren(PspForm& f, double r, double t)
+{
+    // 1. - 2.
+    XLPSP* letztes = f.liste;
+    while (letztes && letztes->naechstes)
+        letztes = letztes->naechstes;
+    if (r > 1e-30) {
+        if (f.letzteFreisetzung <= 1e-30) {
+            XLPSP* neu = new (std::nothrow) XLPSP;
+            if (!neu) {
+                plattform::hinweisBox("fataler absemmler bei reservieren von speicher fuer XLPSP");
+                programmBeenden();
+                return 0.0;
+            }
+            neu->startzeit = t;
+            if (letztes)
+                letztes->naechstes = neu;
+            else
+                f.liste = neu;
+            letztes = neu;
+        }
+        if (!letztes->abgeschlossen)
+            letztes->wert = std::max(letztes->wert, r);
+    } else if (letztes) {
+        letztes->abgeschlossen = 1;
+    }
+    // 3.
+    if (f.liste) {
+        const double dauer = f.art == pspArt::Exponentiell ? f.dauerExp : f.dauerPolynom;
+        if (t - f.liste->startzeit >= dauer) {
+            XLPSP* alt = f.liste;
+            f.liste = alt->naechstes;
+            delete alt;
+        }
+    }
+    f.summe = 0.0;
+    const double toleranz = dialogEinstellungen.xlpspToleranz;
+    for (XLPSP* e = f.liste; e; e = e->naechstes) {
+        const double a = t - e->startzeit;
+        if (f.art == pspArt::Exponentiell) {
+            if (a - f.dauerExp * f.anfangExp <= toleranz)
+                f.summe += std::exp(-a / f.expTauAnstieg) * f.expAAnstieg * e->wert;
+            else
+                f.summe += std::exp(-a / f.expTauAbfall) * f.expAAbfall * e->wert;
+        } else if (a < f.anfangPolynom) {
+            const auto& k = f.polynom;
+            const double poly = k[0] + a * (k[1] + a * (k[2] + a * (k[3] + a * (k[4] + a * k[5]))));
+            f.summe += poly * e->wert * k[6];
+        } else {
+            const auto& k = f.polynomAbfall;
+            f.summe += (k[0] * std::exp(-a / k[1]) + k[2]) * e->wert * k[3];
+        }
+    }
+    // 4.
+    f.letzteFreisetzung = r;
+    return f.summe;
+}
+
+// 5c - 5e: the transmitter gate
+double transmitterFreisetzung(TransmitterDynamik& d, double v)
+{
+    const double T = simulationsParameter.schrittweite;
+    const double alpha = funktionaleFormBerechnen(static_cast<int>(d.formAlpha), d.rateAlpha, d.v0Alpha,
+                                                  d.schrittweiteAlpha, 1.0, 0.0);
+    const double beta = funktionaleFormBerechnen(static_cast<int>(d.formBeta), d.rateBeta, d.v0Beta,
+                                                 d.schrittweiteBeta, 1.0, 0.0);
+    (void)v;                                // the forms read aktuellesNeuron, the source, or synapsenPotential
+    const int m = simulationsParameter.integrationsmethode;
+    switch (d.abBerechnung) {
+    case 1: d.gatterWert = integrationsSchritt(m, d.gatterWert, alpha + beta, alpha, T); break;
+    case 2: d.gatterWert = integrationsSchritt(m, d.gatterWert, beta, beta * alpha, T); break;
+    case 3:
+        if (beta != 0.0)
+            d.gatterWert = integrationsSchritt(m, d.gatterWert, 1.0 / beta, alpha / beta, T);
+        break;
+    default: break;
+    }
+    d.freisetzung = potenz(d.gatterWert, static_cast<int>(d.potenz));
+    const double r = std::clamp(d.freisetzung * d.faktor, 0.0, 1.0);
+    d.freisetzung = r;
+    return r;
+}
+
+// 6. facilitation and depression; the factor F
+void bahnungRechnen(Bahnung& b, double r, double t, double T)
+{
+    double& F = b.faktor;
+    const double vorher = b.letzteFreisetzung;
+    if (b.maximalwertAn) {
+        if (r > 0.0 && vorher == 0.0) {
+            if (b.letzterFreisetzungsBeginn > 0.0) {
+                const double abfall = b.tauAb != 0.0 ? std::exp(-(t - b.letzterFreisetzungsBeginn) / b.tauAb) : 0.0;
+                b.summe = b.summe * abfall + (b.maximalwert - 1.0) * abfall;
+                F = b.summe + 1.0;
+            }
+            b.letzterFreisetzungsBeginn = t;
+        } else if (r <= 0.0 && vorher > 0.0) {
+            F = 1.0;
+        }
+    } else {
+        const bool fazilitation = b.art == bahnungsArt::Fazilitation;
+        const int an = fazilitation ? anfaz : andepr;
+        const int ab = fazilitation ? abfaz : abdepr;
+        if (r > 0.0 && vorher == 0.0) {
+            b.kurvenZeit[an] = kurveInvertieren(b, an, F);
+        } else if (r > 0.0) {
+            b.kurvenZeit[an] += T;
+            F = kurveY(b, an);
+        } else if (vorher > 0.0) {
+            b.kurvenZeit[ab] = kurveInvertieren(b, ab, F);
+        } else if (fazilitation ? F > 1.0 : F < 1.0) {
+            b.kurvenZeit[ab] += T;
+            F = kurveY(b, ab);
+            if (fazilitation ? F - 1.0 <= 0.0001 : 1.0 - F <= 0.0001)
+                F = 1.0;
+        }
+    }
+    b.letzteFreisetzung = r;
+}
+
+// 8. the write position, kept inside the ring
+int schreibPosition(const SynapsenPool& p, const SynapseDaten& s)
+{
+    const int L = std::max(1, p.ringLaenge);
+    int pos = p.ringPosition + s.schlangenLaenge;
+    while (pos >= L)
+        pos -= L;
+    return std::max(0, pos);
+}
+
+void ringSchreiben(SynapsenPool& p, const SynapseDaten& s, int pos, double v)
+{
+    std::vector<double>& ring = p.ring;
+    const int groesse = static_cast<int>(ring.size());
+    const int k = s.verteilungsSchritte;
+    if (s.verzoegerungsfaktorAn && k >= 1 && pos < p.ringLaenge - p.ringLaenge / k) {
+        if (v <= 0.0)
+            return;
+        // the spread: the failed test of the first loop counts as well
+        int j = 0;
+        double w = k;
+        int slot = pos;
+        while (j++ < k / 2 && w > 0.0) {
+            if (slot < groesse)             // never past the ring end
+                ring[slot] += v / w * s.gewichtungsfaktor;
+            w -= 1.0;
+            ++slot;
+        }
+        while (j++ < k) {
+            w += 1.0;
+            if (slot < groesse)
+                ring[slot] += v / w * s.gewichtungsfaktor;
+            ++slot;
+        }
+        return;
+    }
+    if (pos < groesse)
+        ring[pos] += v;
+}
+
+void axoSynapse(SynapseDaten& s)
+{
+    AxoKnoten* a = s.axoKnoten;
+    if (!axoAxonischAn() || !a || a->ring.empty()) {
+        s.abgabe = 0.0;
+        return;
+    }
+    // a. the release fraction
+    double r = s.transmitter.an ? transmitterFreisetzung(s.transmitter, s.quellPotential)
+                                : freisetzungsAnteil(s.quellPotential, s.freisetzungsSchwelle, s.freisetzungsBereich);
+    // b.
+    s.axoLeitfaehigkeit = s.axoLeitfaehigkeitStart;
+    r *= s.axoLeitfaehigkeit;
+    // c. the current position
+    const int L = std::max(1, s.schlangenLaenge);
+    int p = a->ringPosition + L;
+    while (p >= L)
+        p -= L;
+    if (p < static_cast<int>(a->ring.size()))
+        a->ring[p] = r;
+    s.abgabe = r;
+    if (p < static_cast<int>(s.axoSchlange.size()))
+        s.axoSchlange[p] = r;
+}
+
+void elektrischeSynapse(SynapseDaten& s, SynapsenPool& P)
+{
+    const int eingeschraenkt = netzvorgaben.elektrischeSynapsenEingeschraenkt;
+    const int p = eingeschraenkt ? 0 : schreibPosition(P, s);
+    const double g = s.leitfaehigkeit;
+    s.abgabe = g;
+    NeuronDaten* T = neuronNachNummer(s.zielNummer);
+    if (!T || T->potentiale.empty())
+        return;                             // a missing target is skipped
+    const int letztes = kompartimentAnzahl(*T) - 1;
+    const double Vs = s.quellPotential;
+    const double Vt = T->potentiale[std::clamp(s.zielBereich, 0, letztes)];
+    bool leitet = false;
+    switch (s.elektrischerTyp) {
+    case 0: leitet = true; break;
+    case 1: leitet = Vt > Vs; break;
+    case 2: leitet = Vs > Vt; break;
+    default: break;
+    }
+    if (leitet) {
+        if (eingeschraenkt) {
+            if (P.ring.size() >= 2) {
+                P.ring[0] += Vs * g;
+                P.ring[1] += Vt * g;
+            }
+        } else {
+            if (p < static_cast<int>(P.ring.size()))
+                P.ring[p] += Vs * g;
+            if (p == 0)
+                P.elektrischerAbzugGesetzt = 1;
+            if (P.elektrischerAbzugGesetzt)
+                P.elektrischerAbzug += T->potentiale[std::clamp(P.zielBereich, 0, letztes)] * g;
+        }
+    }
+    if (teilsimulationsModus == 1 && !P.aufzeichnung.empty()) {
+        const long i = schrittNummer();
+        aufzeichnungAddieren(P, i, Vs);
+        aufzeichnungAddieren(P, i + P.aufzeichnungsVersatz, Vt);
+    }
+}
+
+void chemischeSynapse(SynapseDaten& s, SynapsenPool& P)
+{
+    const double t = laufZustand.t;
+    const double T = simulationsParameter.schrittweite;
+    // 5a.
+    double r = freisetzungsAnteil(s.quellPotential, s.freisetzungsSchwelle, s.freisetzungsBereich);
+    const double schwellenAnteil = r;
+    // 5b.
+    if (s.psp.an)
+        r = xlpspAktualisieren(s.psp, schwellenAnteil, t);
+    // 5c - 5e.
+    if (s.transmitter.an)
+        r = transmitterFreisetzung(s.transmitter, s.quellPotential);
+    // 6.
+    double g = s.leitfaehigkeit;
+    if (s.bahnung.an) {
+        bahnungRechnen(s.bahnung, r, t, T);
+        g = s.leitfaehigkeit * s.bahnung.faktor;
+    }
+    // 7.
+    if (s.freisetzungAnzeigen)
+        s.freisetzungAnzeige = r;
+    if (s.kanalAktivierung)
+        s.kanalFreisetzung = r;
+    const double v = r * g;
+    // 8.
+    const int p = schreibPosition(P, s);
+    s.abgabe = v;
+    ringSchreiben(P, s, p, v);
+    // 9. the permutation mode's input record
+    if (teilsimulationsModus == 1 && !P.aufzeichnung.empty())
+        aufzeichnungAddieren(P, static_cast<long>(schrittNummer()) + p, schwellenAnteil);
+}
+
+} // namespace
+
+void synapsenDynamikRechnen()
+{
+    for (aktuellesNeuron = neuronKette.kopf; aktuellesNeuron; aktuellesNeuron = aktuellesNeuron->naechstesNeuron) {
+        NeuronDaten& n = *aktuellesNeuron;
+        for (SynapseDaten* s = n.ausgangsSynapsen; s; s = s->naechsteSynapse) {
+            laufZustand.aktuelleSynapse = s;
+            // 1.
+            if (s->ausgeschaltet)
+                continue;
+            // 2.
+            s->quellPotential = n.potentiale.empty() ? 0.0 : n.potentiale[0];
+            synapsenPotential = s->quellPotential;
+            // 3.
+            if (s->axoIndex >= 1) {
+                axoSynapse(*s);
+                continue;
+            }
+            // 4.
+            if (!s->pool || s->pool->ring.empty())
+                continue;
+            const int ion = synapsenTypIon(s->pool->typ);
+            if (ion < 1)
+                s->abgabe = 0.0;
+            else if (ion <= 3)
+                chemischeSynapse(*s, *s->pool);
+            else if (ion == ionenArt::Elektrisch)
+                elektrischeSynapse(*s, *s->pool);
+        }
+    }
+    laufZustand.aktuelleSynapse = nullptr;
+}

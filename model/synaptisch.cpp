@@ -1,0 +1,333 @@
+// model/synaptisch.cpp - run preparation of the synapses, the delay rings of the pools and
+// the synaptic currents of a step
+#include "model/synaptisch.h"
+#include "app/beenden.h"
+#include "app/status.h"
+#include "diagrams/diagramm.h"
+#include "model/fehler.h"
+#include "model/netz.h"
+#include "model/simulationsparameter.h"
+#include "platform/box.h"
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+int gerundet(double x) { return static_cast<int>(std::lround(x)); }
+
+double typPotential(int typ)
+{
+    if (typ < 0 || typ >= static_cast<int>(synapsenTypen.size()))
+        return 0.0;
+    return synapsenTypen[typ].potential;
+}
+
+SynapseDaten* ersterSender(const SynapsenPool& p) { return p.sender ? p.sender->synapse : nullptr; }
+
+// ring steps of a delay; every wrap length is at least 1
+int ringSchritteMindestensEins(double verzoegerung)
+{
+    const double T = simulationsParameter.schrittweite;
+    if (T <= 0.0)
+        return 1;
+    return std::max(1, gerundet(verzoegerung / T));
+}
+
+bool ringGroesseSetzen(std::vector<double>& ring, size_t eintraege)
+{
+    try {
+        ring.assign(eintraege, 0.0);
+    } catch (...) {
+        fehlerMelden(104);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool axoAxonischAn()
+{
+    return (programmStatus & programmBit::AxoAxonisch) || simulationsParameter.netzwerkVariante;
+}
+
+int zielKompartiment(int modus, int a, int n, int kompartimente, bool elektrisch)
+{
+    int c = -1;
+    switch (modus) {
+    case 1: c = 0; break;
+    case 2: c = elektrisch ? (a != 0 ? 1 : 0) : (a < 1 ? 0 : 1); break;
+    case 3: c = a < 4 ? a : 3; break;
+    case 4: c = a <= n ? a : n; break;
+    default: c = elektrisch ? (a <= n ? a : n) : -1; break;
+    }
+    if (c < 0)
+        return elektrisch ? 0 : -1;
+    // the target's own compartments bound every area
+    return std::min(c, kompartimente - 1);
+}
+
+// ---- step 4.1 of the run start -----------------------------------------------------------
+bool synapsenLaufVorbereiten(NeuronDaten& neuron)
+{
+    const Simulationsparameter& sp = simulationsParameter;
+    for (SynapseDaten* s = neuron.ausgangsSynapsen; s; s = s->naechsteSynapse) {
+        // 1. table, whole-run pool, gate
+        if (s->zielBereich >= 0) {
+            synapsenTabelleSetzen(s->id, s);
+            if (s->pool) {
+                if (!s->verzoegerungsfaktorAn) {
+                    s->pool->geschlossen = 0;
+                    s->pool->verzoegerungsSynapse = nullptr;
+                } else {
+                    s->pool->geschlossen = sp.schrittweite > 0.0
+                        ? std::max(1, gerundet((s->verzoegerung + sp.simulationsDauer) / sp.schrittweite)) : 1;
+                    s->pool->verzoegerungsSynapse = s;
+                }
+            }
+            if (s->transmitter.an)
+                s->transmitter.gatterWert = 0.0;
+        }
+        // 2.
+        s->bahnung.faktor = 1.0;
+        // 3. facilitation run values and defaults
+        Bahnung& b = s->bahnung;
+        if (b.an) {
+            b.letzteFreisetzung = 0.0;
+            b.summe = 0.0;
+            b.letzterFreisetzungsBeginn = -1.0;
+            b.zuwachs = 0.0;
+            if (b.maximalwertAn && b.maximalwert == 0.0) {
+                b.maximalwert = 6.0;
+                b.tauAb = 0.01;
+            }
+            if (b.a[0] == 0.0) {
+                b.a = {-1.0, 1.0, 0.8, -0.8};
+                b.b = {2.0, 1.0, 0.2, 1.0};
+                b.tau = {0.05, 0.05, 0.05, 0.05};
+                b.kurvenZeit = {0.0, 0.0, 0.0, 0.0};
+            }
+        }
+        // 4. the xlPSP list
+        PspForm& psp = s->psp;
+        if (psp.an) {
+            while (psp.liste) {
+                XLPSP* weiter = psp.liste->naechstes;
+                delete psp.liste;
+                psp.liste = weiter;
+            }
+            psp.summe = 0.0;
+            psp.letzteFreisetzung = 0.0;
+            if (psp.art == 0) {
+                plattform::hinweisBox("es gibt probleme bei einer synapse mit xlpsp (lang andauerndes postsyn. "
+                                      "potential). ich weiss nicht wie ich das berechnen soll!?! so kann ich nicht "
+                                      "weiterleben...");
+                programmBeenden();
+                return false;
+            }
+        }
+    }
+    return true;
+}
+
+// ---- the set-up of the rings ---------------------------------------------------------------
+bool synapsenEinrichtungPruefen()
+{
+    if (netzvorgaben.elektrischeSynapsenEingeschraenkt)
+        return true;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (SynapsenPool* p = n->eingangsPools; p; p = p->naechsterPool) {
+            if (synapsenTypIon(p->typ) != ionenArt::Elektrisch)
+                continue;
+            int mitglieder = 0;
+            for (SenderKnoten* k = p->sender; k; k = k->naechste)
+                ++mitglieder;
+            if (mitglieder < 2)
+                continue;
+            char text[512];
+            std::snprintf(text, sizeof text,
+                          "wenn elektrische Synapsen nicht eingeschraenkt sind, muss jede el. Synapse einen "
+                          "eigenen Synapsentyp haben (der braucht sich nur im Text fuer die Bezeichnung "
+                          "unterscheiden) bitte die Synapsen an Neuron %s kontrollieren. Die Simulation kann "
+                          "deshalb nicht starten.",
+                          n->name.c_str());
+            plattform::sysInfoBox(text, plattform::knoepfe::Ok);
+            laufZustand.eingerichtet = 0;
+            return false;
+        }
+    return true;
+}
+
+void synapsenRingeAnlegen()
+{
+    const bool axo = axoAxonischAn();
+    const int eingeschraenkt = netzvorgaben.elektrischeSynapsenEingeschraenkt;
+    if (!synapsenEinrichtungPruefen()) {
+        laufZustand.abbrechen = 1;          // no step runs on rings that were not set up
+        return;
+    }
+    for (aktuellesNeuron = neuronKette.kopf; aktuellesNeuron; aktuellesNeuron = aktuellesNeuron->naechstesNeuron) {
+        for (SynapsenPool* p = aktuellesNeuron->eingangsPools; p; p = p->naechsterPool) {
+            const bool elektrisch = synapsenTypIon(p->typ) == ionenArt::Elektrisch;
+            // 1.
+            p->maxVerzoegerung = 0.0;
+            p->senderAnzahl = 0;
+            // 2. the members
+            for (SenderKnoten* k = p->sender; k; k = k->naechste) {
+                SynapseDaten* s = k->synapse;
+                if (!s)
+                    continue;
+                // 2.1, 2.2 (two or more in an unrestricted electrical pool were refused above)
+                ++p->senderAnzahl;
+                // 2.3 - 2.6
+                laufZustand.aktuelleSynapse = s;
+                s->leitfaehigkeit = s->initialLeitfaehigkeit;
+                p->maxVerzoegerung = std::max(p->maxVerzoegerung, s->verzoegerung);
+                s->freisetzungsBereich = s->freisetzungsSaettigung - s->freisetzungsSchwelle;
+                s->schlangenLaenge = p->geschlossen > 0 ? p->geschlossen : ringSchritteMindestensEins(s->verzoegerung);
+                // 2.7 the axo-axonic nodes
+                if (!axo)
+                    continue;
+                for (AxoKnoten* a = s->axoKnoten; a; a = a->naechste) {
+                    SynapseDaten* as = a->synapse;
+                    if (!as)
+                        continue;
+                    as->freisetzungsBereich = as->freisetzungsSaettigung - as->freisetzungsSchwelle;
+                    as->schlangenLaenge = ringSchritteMindestensEins(as->verzoegerung);
+                    if (!ringGroesseSetzen(a->ring, as->schlangenLaenge + 1))
+                        return;
+                    a->ringPosition = 0;
+                }
+            }
+            // 3. ring length and used size
+            size_t eintraege = 0;
+            if (p->geschlossen > 0) {
+                p->ringLaenge = p->geschlossen;
+                const int k = p->verzoegerungsSynapse ? std::max(0, p->verzoegerungsSynapse->verteilungsSchritte) : 0;
+                eintraege = static_cast<size_t>(p->geschlossen) + k + 1;
+            } else {
+                p->ringLaenge = ringSchritteMindestensEins(p->maxVerzoegerung);
+                // restricted electrical pools use entries 0 and 1 only
+                eintraege = elektrisch && eingeschraenkt ? 3 : static_cast<size_t>(p->ringLaenge) + 1;
+            }
+            p->elektrischerAbzug = 0.0;
+            p->elektrischerAbzugGesetzt = 0;
+            // 4.
+            p->ringPosition = 0;
+            p->laufIndex = 0;
+            // 5.
+            if (!ringGroesseSetzen(p->ring, eintraege))
+                return;
+        }
+    }
+}
+
+// ---- the synaptic currents of a step -----------------------------------------------------------
+void synaptischeStroemeRechnen()
+{
+    const Simulationsparameter& sp = simulationsParameter;
+    // A. axo-axonic transmission
+    if (axoAxonischAn()) {
+        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+            for (SynapseDaten* P = n->ausgangsSynapsen; P; P = P->naechsteSynapse) {
+                if (P->axoAnzahl <= 0 || !P->pool || P->pool->ring.empty())
+                    continue;
+                SynapsenPool& pool = *P->pool;
+                for (AxoKnoten* a = P->axoKnoten; a; a = a->naechste) {
+                    SynapseDaten* as = a->synapse;
+                    if (!as || a->ring.empty())
+                        continue;
+                    // 1.
+                    const int L = std::max(1, as->schlangenLaenge);
+                    if (++a->ringPosition >= L)
+                        a->ringPosition -= L;
+                    // 2.
+                    int naechste = pool.ringPosition + 1;
+                    if (naechste >= pool.ringLaenge)
+                        naechste = 0;
+                    // 3.
+                    as->axoWert = a->ring[std::min<size_t>(a->ringPosition, a->ring.size() - 1)] / 2.0;
+                    // 4. never below 0
+                    double& g = pool.ring[naechste];
+                    if (g >= as->axoWert)
+                        g -= as->axoWert;
+                    else
+                        g = 0.0;
+                }
+            }
+    }
+    // B. the currents
+    const double t = laufZustand.t;
+    for (aktuellesNeuron = neuronKette.kopf; aktuellesNeuron; aktuellesNeuron = aktuellesNeuron->naechstesNeuron) {
+        NeuronDaten& n = *aktuellesNeuron;
+        const int kompartimente = kompartimentAnzahl(n);
+        if (kompartimente < 1)
+            continue;
+        // 1.
+        const int modus = n.izhikevichAktiv ? 1 : sp.netzwerktyp;
+        const int bis = n.izhikevichAktiv ? 1 : kompartimente;
+        for (int c = 0; c < bis && c < static_cast<int>(n.synStromChemisch.size()); ++c)
+            n.synStromChemisch[c] = 0.0;
+        for (int c = 0; c < bis && c < static_cast<int>(n.synStromElektrisch.size()); ++c)
+            n.synStromElektrisch[c] = 0.0;
+        // 2.
+        for (SynapsenPool* p = n.eingangsPools; p; p = p->naechsterPool) {
+            if (p->ring.empty() || p->ringLaenge < 1)
+                continue;
+            std::vector<double>& g = p->ring;
+            const int k = synapsenTypIon(p->typ);
+            const int a = p->zielBereich;
+            if (k >= 1 && k <= 3) {
+                // 2.1
+                if (++p->ringPosition >= p->ringLaenge)
+                    p->ringPosition -= p->ringLaenge;
+                SynapseDaten* erster = ersterSender(*p);
+                // 2.2
+                if (p->geschlossen > 0 && erster && t - erster->verzoegerung <= 0.0)
+                    p->laufIndex = 0;
+                // 2.3
+                const int c = zielKompartiment(modus, a, sp.anzahlSegmente, kompartimente, false);
+                if (c >= 0 && c < static_cast<int>(n.synStromChemisch.size())) {
+                    double wert = g[p->ringPosition];
+                    if (modus == 3 && p->geschlossen > 0 && a < 4) {
+                        wert = p->laufIndex < static_cast<int>(g.size()) ? g[p->laufIndex] : 0.0;
+                        ++p->laufIndex;
+                    }
+                    n.synStromChemisch[c] += (typPotential(p->typ) - n.potentiale[c]) * wert;
+                }
+                // 2.4 consumed, unless the pool keeps the whole run
+                if (!(erster && erster->verzoegerungsfaktorAn))
+                    g[p->ringPosition] = 0.0;
+            } else if (k == ionenArt::Elektrisch) {
+                double wert = 0.0;
+                if (netzvorgaben.elektrischeSynapsenEingeschraenkt && g.size() >= 2) {
+                    p->ringPosition = 0;
+                    wert = g[0] - g[1];
+                    g[0] = g[1] = 0.0;
+                } else {
+                    if (++p->ringPosition >= p->ringLaenge)
+                        p->ringPosition -= p->ringLaenge;
+                    wert = g[p->ringPosition] - p->elektrischerAbzug;
+                    g[p->ringPosition] = 0.0;
+                    p->elektrischerAbzug = 0.0;
+                }
+                const int c = zielKompartiment(modus, a, sp.anzahlSegmente, kompartimente, true);
+                if (c >= 0 && c < static_cast<int>(n.synStromElektrisch.size()))
+                    n.synStromElektrisch[c] += wert;
+            }
+        }
+    }
+}
+
+// ---- the kind-16 curve ---------------------------------------------------------------------------
+void freisetzungsKurveAusRing(KurvenDaten& kurve, int schritte)
+{
+    SynapseDaten* s = synapseNachId(kurve.synapseId);
+    if (!s || !s->verzoegerungsfaktorAn || !s->pool)
+        return;
+    const std::vector<double>& ring = s->pool->ring;
+    const int anzahl = std::min({schritte, static_cast<int>(kurve.werte.size()), static_cast<int>(ring.size())});
+    for (int i = 0; i < anzahl; ++i)
+        kurve.werte[i] = static_cast<float>(ring[i] * 1e7);
+}

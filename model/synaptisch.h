@@ -1,0 +1,32 @@
+// model/synaptisch.h - synaptic transmission of a run: run preparation of the synapses,
+// the delay rings of the pools, the synaptic currents and the synapse dynamics per step
+//
+// lauf_anschluesse.cpp points its synaptic seams at these functions.
+#pragma once
+struct NeuronDaten;
+struct KurvenDaten;
+struct SynapseDaten;
+
+// run preparation of every outgoing synapse of the neuron (table, whole-run pools, gate,
+// facilitation defaults, xlPSP reset). false: the program is being shut down.
+bool synapsenLaufVorbereiten(NeuronDaten& neuron);
+// true when every pool can be set up; an electrical pool with two or more members while
+// electrical synapses are not restricted refuses the run: the box says why, the set-up
+// flag is cleared and nothing else changes
+bool synapsenEinrichtungPruefen();
+// the delay rings of all pools and axo-axonic nodes, once per set-up
+void synapsenRingeAnlegen();
+// the synaptic currents of one step, first in the step
+void synaptischeStroemeRechnen();
+// the synapse dynamics of one step, after the model steps
+void synapsenDynamikRechnen();
+// a kind-16 curve: the pool ring of its synapse x 1e7 as samples
+void freisetzungsKurveAusRing(KurvenDaten& kurve, int schritte);
+// the axo-axonic switch: option bit 0x10 or the network variant
+bool axoAxonischAn();
+// the release fraction between release threshold and saturation, limited to [0, 1];
+// with threshold = saturation a step: 1 above the threshold, else 0
+double freisetzungsAnteil(double v, double schwelle, double bereich);
+// the compartment of a target area, for chemical (elektrisch false) or electrical
+// currents, by dendrite mode; -1: nothing is delivered. Bounded by the compartment count.
+int zielKompartiment(int modus, int bereich, int segmente, int kompartimente, bool elektrisch);

@@ -1,0 +1,661 @@
+// tests/lauf/test_synaptisch.cpp - delay rings, synaptic currents and synapse dynamics
+#include "../model/test_swim_hilfe.h"
+#include "../model/test_synapse_hilfe.h"
+#include "app/status.h"
+#include "diagrams/diagramm.h"
+#include "model/lauf_anschluesse.h"
+#include "dialogs/rahmen.h"
+#include "model/laufstart.h"
+#include "model/simulationspruefung.h"
+#include "model/formen.h"
+#include "model/integration.h"
+#include "model/synaptisch.h"
+#include "model/zeitschleife.h"
+#include "platform/box.h"
+#include <algorithm>
+#include <cmath>
+#include <filesystem>
+
+namespace pt = plattform::test;
+
+namespace {
+
+constexpr int natrium = 0, kalium = 1, elektrisch = 3;
+
+struct Synaptisch : SwimFall {
+    void SetUp() override
+    {
+        SwimFall::SetUp();
+        laufAnschluesseZuruecksetzen();
+        netzvorgaben.elektrischeSynapsenEingeschraenkt = 1;
+        dialogEinstellungen.xlpspToleranz = 0.0;
+    }
+    void TearDown() override
+    {
+        laufAnschluesseZuruecksetzen();
+        netzvorgaben = {};
+        SwimFall::TearDown();
+    }
+    // a neuron of the current dendrite mode with its compartments, potentials at rest
+    static NeuronDaten* knoten(int nummer, double v = -0.07)
+    {
+        NeuronDaten* k = neu(nummer);
+        EXPECT_TRUE(kompartimenteAnpassen(*k, simulationsParameter.anzahlSegmente));
+        for (double& p : k->potentiale)
+            p = v;
+        return k;
+    }
+    static void modus(int m)
+    {
+        simulationsParameter.netzwerktyp = m;
+        simulationsParameter.anzahlSegmente = segmenteFuerNetzwerktyp(m);
+    }
+    static SynapseDaten* verbinde(NeuronDaten* a, NeuronDaten* b, int typ, double g, double verzoegerung,
+                                  int bereich = 0, SynapseDaten* eltern = nullptr)
+    {
+        return SynapsenFall::verbinde(a, b, typ, g, verzoegerung, bereich, eltern);
+    }
+    // the run start's synapse steps and the set-up of the rings
+    static void einrichten()
+    {
+        for (NeuronDaten* k = neuronKette.kopf; k; k = k->naechstesNeuron)
+            ASSERT_TRUE(synapsenLaufVorbereiten(*k));
+        synapsenRingeAnlegen();
+    }
+    static void schritt(int i)
+    {
+        laufZustand.t = i * simulationsParameter.schrittweite;
+        synaptischeStroemeRechnen();
+        synapsenDynamikRechnen();
+    }
+};
+
+// ---- rings and routing ---------------------------------------------------------------------
+
+TEST_F(Synaptisch, RingLaengeFolgtDerGroesstenVerzoegerung)
+{
+    modus(1);
+    NeuronDaten* a = knoten(1);
+    NeuronDaten* b = knoten(2);
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.004);
+    einrichten();
+    EXPECT_EQ(s->pool->ringLaenge, 40);
+    EXPECT_EQ(s->pool->ring.size(), 41u);
+    EXPECT_EQ(s->schlangenLaenge, 40);
+    EXPECT_DOUBLE_EQ(s->freisetzungsBereich, 0.02);
+}
+
+TEST_F(Synaptisch, VerzoegerungUnterEinemHalbenSchrittGibtRingLaengeEins)   // the mended wrap length
+{
+    modus(1);
+    NeuronDaten* a = knoten(1, -0.02);
+    NeuronDaten* b = knoten(2);
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.00001);
+    einrichten();
+    EXPECT_EQ(s->pool->ringLaenge, 1);
+    EXPECT_EQ(s->schlangenLaenge, 1);
+    for (int i = 0; i < 4; ++i)
+        schritt(i);
+    EXPECT_GT(b->synStromChemisch[0], 0.0);
+}
+
+TEST_F(Synaptisch, BereichFuenfGehtImModusDreiInsKompartimentDrei)
+{
+    modus(3);
+    NeuronDaten* a = knoten(1);
+    NeuronDaten* b = knoten(2);
+    b->potentiale = {-0.07, -0.06, -0.05, -0.04};
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001, 1);
+    einrichten();
+    s->pool->zielBereich = 5;
+    s->pool->ring[1] = 2e-7;
+    synaptischeStroemeRechnen();
+    EXPECT_DOUBLE_EQ(b->synStromChemisch[3], (0.05 - (-0.04)) * 2e-7);
+    EXPECT_EQ(b->synStromChemisch[0], 0.0);
+    EXPECT_EQ(b->synStromChemisch[1], 0.0);
+    EXPECT_EQ(s->pool->ring[1], 0.0);      // consumed
+}
+
+TEST_F(Synaptisch, ImModusZweiGehtJederBereichUeberNullInsKompartimentEins)
+{
+    modus(2);
+    NeuronDaten* a = knoten(1);
+    NeuronDaten* b = knoten(2);
+    SynapseDaten* s = verbinde(a, b, kalium, 1e-7, 0.001, 1);
+    einrichten();
+    s->pool->zielBereich = 3;
+    s->pool->ring[1] = 1e-7;
+    synaptischeStroemeRechnen();
+    EXPECT_DOUBLE_EQ(b->synStromChemisch[1], (-0.09 + 0.07) * 1e-7);
+    EXPECT_EQ(b->synStromChemisch[0], 0.0);
+    EXPECT_EQ(zielKompartiment(2, 0, 1, 2, false), 0);
+    EXPECT_EQ(zielKompartiment(2, 2, 1, 2, true), 1);
+    EXPECT_EQ(zielKompartiment(4, 9, 6, 7, false), 6);
+    EXPECT_EQ(zielKompartiment(7, 2, 3, 4, false), -1);   // other modes: no chemical current
+    EXPECT_EQ(zielKompartiment(3, 3, 3, 2, false), 1);    // bounded by the target's compartments
+}
+
+TEST_F(Synaptisch, IzhikevichZielErhaeltAllesImKompartimentNull)
+{
+    modus(3);
+    NeuronDaten* a = knoten(1);
+    NeuronDaten* b = knoten(2);
+    b->izhikevichAktiv = 1;
+    b->potentiale = {-0.07, -0.06, -0.05, -0.04};
+    b->synStromChemisch[2] = 5.0;           // only compartment 0 is cleared
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001, 2);
+    einrichten();
+    s->pool->ring[1] = 1e-7;
+    synaptischeStroemeRechnen();
+    EXPECT_DOUBLE_EQ(b->synStromChemisch[0], (0.05 + 0.07) * 1e-7);
+    EXPECT_EQ(b->synStromChemisch[2], 5.0);
+}
+
+// ---- release fraction --------------------------------------------------------------------------
+
+TEST_F(Synaptisch, FreisetzungAnUndJenseitsVonSchwelleUndSaettigung)
+{
+    EXPECT_EQ(freisetzungsAnteil(-0.05, -0.05, 0.02), 0.0);
+    EXPECT_EQ(freisetzungsAnteil(-0.06, -0.05, 0.02), 0.0);
+    EXPECT_DOUBLE_EQ(freisetzungsAnteil(-0.04, -0.05, 0.02), 0.5);
+    EXPECT_EQ(freisetzungsAnteil(-0.03, -0.05, 0.02), 1.0);
+    EXPECT_EQ(freisetzungsAnteil(0.01, -0.05, 0.02), 1.0);
+}
+
+TEST_F(Synaptisch, SchwelleGleichSaettigungIstEineStufeStattNullDurchNull)   // the mended 0/0
+{
+    EXPECT_EQ(freisetzungsAnteil(-0.05, -0.05, 0.0), 0.0);
+    EXPECT_EQ(freisetzungsAnteil(-0.0499, -0.05, 0.0), 1.0);
+    modus(1);
+    NeuronDaten* a = knoten(1, -0.04);
+    NeuronDaten* b = knoten(2);
+    SynapseDaten* s = SynapsenFall::verbinde(a, b, natrium, 1e-7, 0.001);
+    s->freisetzungsSaettigung = s->freisetzungsSchwelle;
+    einrichten();
+    schritt(0);
+    EXPECT_DOUBLE_EQ(s->abgabe, 1e-7);
+    EXPECT_FALSE(std::isnan(s->pool->ring[s->schlangenLaenge % s->pool->ringLaenge]));
+}
+
+// ---- spreading -----------------------------------------------------------------------------------
+
+TEST_F(Synaptisch, VerteilungUeberVierSchritteSchreibtEinViertelUndZweimalEinDrittel)
+{
+    modus(1);
+    laufzeitSetzen(0.01, 1e-4);
+    NeuronDaten* a = knoten(1, -0.02);
+    NeuronDaten* b = knoten(2);
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
+    s->verzoegerungsfaktorAn = 1;
+    s->verteilungsSchritte = 4;
+    s->gewichtungsfaktor = 2.0;
+    einrichten();
+    SynapsenPool& p = *s->pool;
+    EXPECT_EQ(p.geschlossen, 110);
+    EXPECT_EQ(p.ring.size(), 110u + 4 + 1);
+    laufZustand.t = 0.0;
+    synapsenDynamikRechnen();
+    const double v = 1e-7;
+    EXPECT_DOUBLE_EQ(p.ring[0], v / 4 * 2.0);
+    EXPECT_DOUBLE_EQ(p.ring[1], v / 3 * 2.0);
+    EXPECT_DOUBLE_EQ(p.ring[2], v / 3 * 2.0);
+    EXPECT_EQ(p.ring[3], 0.0);
+}
+
+TEST_F(Synaptisch, VerteilungNullSchritteSchreibtOhneVerteilung)
+{
+    modus(1);
+    laufzeitSetzen(0.01, 1e-4);
+    NeuronDaten* a = knoten(1, -0.02);
+    NeuronDaten* b = knoten(2);
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
+    s->verzoegerungsfaktorAn = 1;
+    s->verteilungsSchritte = 0;
+    einrichten();
+    synapsenDynamikRechnen();
+    EXPECT_DOUBLE_EQ(s->pool->ring[0], 1e-7);
+    EXPECT_EQ(s->pool->ring[1], 0.0);
+}
+
+TEST_F(Synaptisch, VerteilungSchreibtNieHinterDasRingende)   // the mended spread
+{
+    modus(1);
+    laufzeitSetzen(0.0003, 1e-4);
+    NeuronDaten* a = knoten(1, -0.02);
+    NeuronDaten* b = knoten(2);
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.0001);
+    s->verzoegerungsfaktorAn = 1;
+    s->verteilungsSchritte = 0;             // the ring gets no room for a spread
+    s->gewichtungsfaktor = 1.0;
+    einrichten();
+    SynapsenPool& p = *s->pool;
+    ASSERT_EQ(p.ring.size(), 5u);
+    s->verteilungsSchritte = 40;            // raised after the set-up
+    p.ringPosition = 3;
+    synapsenDynamikRechnen();               // the sanitizer sees every write
+    double summe = 0.0;
+    for (double g : p.ring)
+        summe += g;
+    EXPECT_GT(summe, 0.0);
+}
+
+// ---- facilitation and depression -------------------------------------------------------------------
+
+TEST_F(Synaptisch, FazilitationSteigtImZugUndKehrtGenauAufEinsZurueck)
+{
+    modus(1);
+    NeuronDaten* a = knoten(1);
+    NeuronDaten* b = knoten(2);
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
+    s->bahnung.an = 1;
+    s->bahnung.art = bahnungsArt::Fazilitation;
+    einrichten();
+    EXPECT_EQ(s->bahnung.a[0], -1.0);
+    EXPECT_EQ(s->bahnung.b[0], 2.0);
+    double vorher = 1.0;
+    int i = 0;
+    for (int zug = 0; zug < 3; ++zug) {
+        a->potentiale[0] = -0.02;           // release for 10 steps
+        for (int k = 0; k < 10; ++k)
+            schritt(i++);
+        EXPECT_GT(s->bahnung.faktor, vorher);
+        vorher = s->bahnung.faktor;
+        a->potentiale[0] = -0.07;           // a short pause
+        for (int k = 0; k < 5; ++k)
+            schritt(i++);
+        EXPECT_GT(s->bahnung.faktor, 1.0);
+        EXPECT_LT(s->bahnung.faktor, vorher);
+        vorher = s->bahnung.faktor;
+    }
+    for (int k = 0; k < 10000 && s->bahnung.faktor != 1.0; ++k)
+        schritt(i++);
+    EXPECT_EQ(s->bahnung.faktor, 1.0);
+}
+
+TEST_F(Synaptisch, DepressionSinktImZugUndErholtSichAufEins)
+{
+    modus(1);
+    NeuronDaten* a = knoten(1);
+    NeuronDaten* b = knoten(2);
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
+    s->bahnung.an = 1;
+    s->bahnung.art = 2;
+    einrichten();
+    int i = 0;
+    a->potentiale[0] = -0.02;
+    for (int k = 0; k < 50; ++k)
+        schritt(i++);
+    EXPECT_LT(s->bahnung.faktor, 1.0);
+    EXPECT_GT(s->bahnung.faktor, 0.2);
+    EXPECT_DOUBLE_EQ(s->abgabe, 1e-7 * s->bahnung.faktor);
+    a->potentiale[0] = -0.07;
+    for (int k = 0; k < 10000 && s->bahnung.faktor != 1.0; ++k)
+        schritt(i++);
+    EXPECT_EQ(s->bahnung.faktor, 1.0);
+}
+
+TEST_F(Synaptisch, UmkehrungOhneLogarithmusNimmtNull)   // the mended inversion
+{
+    modus(1);
+    NeuronDaten* a = knoten(1, -0.02);
+    NeuronDaten* b = knoten(2);
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
+    s->bahnung.an = 1;
+    s->bahnung.art = bahnungsArt::Fazilitation;
+    einrichten();
+    s->bahnung.faktor = 2.5;                // A / (F - B) = -1 / 0.5: no logarithm
+    schritt(0);
+    EXPECT_EQ(s->bahnung.kurvenZeit[0], 0.0);
+    schritt(1);
+    EXPECT_TRUE(std::isfinite(s->bahnung.faktor));
+    EXPECT_DOUBLE_EQ(s->bahnung.kurvenZeit[0], 1e-4);
+}
+
+// ---- run preparation and transmitter gate ---------------------------------------------------------
+
+TEST_F(Synaptisch, LaufvorbereitungSetztTabelleGanzlaufpoolUndBahnungsvorgaben)
+{
+    modus(1);
+    laufzeitSetzen(0.01, 1e-4);
+    NeuronDaten* a = knoten(1);
+    NeuronDaten* b = knoten(2);
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.002);
+    SynapseDaten* t = verbinde(b, a, natrium, 1e-7, 0.002);
+    synapsenTabelleSetzen(s->id, nullptr);
+    s->verzoegerungsfaktorAn = 1;
+    s->bahnung.an = 1;
+    s->bahnung.faktor = 3.0;
+    s->transmitter.an = 1;
+    s->transmitter.gatterWert = 0.7;
+    t->bahnung.an = 1;
+    t->bahnung.a = {-1.0, 5.0, 5.0, 5.0};   // A[ANFAZ] set: the table is kept
+    ASSERT_TRUE(synapsenLaufVorbereiten(*a));
+    ASSERT_TRUE(synapsenLaufVorbereiten(*b));
+    EXPECT_EQ(synapseNachId(s->id), s);
+    EXPECT_EQ(s->pool->geschlossen, 120);
+    EXPECT_EQ(s->pool->verzoegerungsSynapse, s);
+    EXPECT_EQ(t->pool->geschlossen, 0);
+    EXPECT_EQ(s->bahnung.faktor, 1.0);
+    EXPECT_EQ(s->transmitter.gatterWert, 0.0);
+    EXPECT_EQ(s->bahnung.letzterFreisetzungsBeginn, -1.0);
+    EXPECT_EQ(s->bahnung.a, (std::array<double, 4>{-1.0, 1.0, 0.8, -0.8}));
+    EXPECT_EQ(s->bahnung.b, (std::array<double, 4>{2.0, 1.0, 0.2, 1.0}));
+    EXPECT_EQ(s->bahnung.tau, (std::array<double, 4>{0.05, 0.05, 0.05, 0.05}));
+    EXPECT_EQ(t->bahnung.a, (std::array<double, 4>{-1.0, 5.0, 5.0, 5.0}));
+}
+
+TEST_F(Synaptisch, TransmitterGatterFolgtDerIntegrationsmethode)
+{
+    modus(1);
+    NeuronDaten* a = knoten(1, -0.03);
+    NeuronDaten* b = knoten(2);
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
+    TransmitterDynamik& d = s->transmitter;
+    d.an = 1;
+    d.abBerechnung = 1;
+    d.formAlpha = 1; d.rateAlpha = 200.0; d.v0Alpha = -0.04; d.schrittweiteAlpha = 0.01;
+    d.formBeta = 1; d.rateBeta = 50.0; d.v0Beta = -0.04; d.schrittweiteBeta = -0.01;
+    d.potenz = 2;
+    d.faktor = 3.0;
+    einrichten();
+    aktuellesNeuron = a;
+    const double alpha = funktionaleFormBerechnen(1, 200.0, -0.04, 0.01, 1.0, 0.0);
+    const double beta = funktionaleFormBerechnen(1, 50.0, -0.04, -0.01, 1.0, 0.0);
+    const double x = integrationsSchritt(integration::ExponentiellerEuler, 0.0, alpha + beta, alpha, T);
+    const double r = std::clamp(x * x * 3.0, 0.0, 1.0);
+    laufZustand.t = 0.0;
+    synapsenDynamikRechnen();
+    EXPECT_DOUBLE_EQ(d.gatterWert, x);
+    EXPECT_DOUBLE_EQ(d.freisetzung, r);
+    EXPECT_DOUBLE_EQ(s->abgabe, r * 1e-7);
+    EXPECT_GT(r, 0.0);
+}
+
+TEST_F(Synaptisch, KanalFreisetzungUndEingangsaufzeichnungDerPermutation)
+{
+    modus(1);
+    NeuronDaten* a = knoten(1, -0.04);
+    NeuronDaten* b = knoten(2);
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.0005);
+    s->kanalAktivierung = 1;
+    einrichten();
+    s->pool->aufzeichnung.assign(50, 0.0);
+    teilsimulationsModus = 1;
+    laufZustand.t = 3 * T;
+    synapsenDynamikRechnen();
+    EXPECT_DOUBLE_EQ(s->kanalFreisetzung, 0.5);
+    EXPECT_DOUBLE_EQ(s->pool->aufzeichnung[3 + 0], 0.5);   // write place 0 + 5 - 5
+    teilsimulationsModus = 0;
+}
+
+// ---- xlPSP -------------------------------------------------------------------------------------------
+
+TEST_F(Synaptisch, XlpspEpisodeBehaeltIhrenGroesstenWertUndEndetNachIhrerDauer)
+{
+    modus(1);
+    NeuronDaten* a = knoten(1);
+    NeuronDaten* b = knoten(2);
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
+    PspForm& f = s->psp;
+    f.an = 1;
+    f.art = pspArt::Polynom;
+    f.dauerPolynom = 0.00095;               // ten steps
+    f.anfangPolynom = 0.0004;
+    f.polynom = {1.0, 0, 0, 0, 0, 0, 2.0};  // rise: 2 x value
+    f.polynomAbfall = {1.0, 1e9, 0.0, 0.5}; // fall: ~0.5 x value
+    einrichten();
+    const double v[] = {-0.04, -0.034, -0.045, -0.07};   // r = 0.5, 0.8, 0.25, 0
+    for (int i = 0; i < 4; ++i) {
+        a->potentiale[0] = v[i];
+        schritt(i);
+    }
+    ASSERT_NE(f.liste, nullptr);
+    EXPECT_DOUBLE_EQ(f.liste->wert, 0.8);
+    EXPECT_EQ(f.liste->abgeschlossen, 1);
+    EXPECT_EQ(f.liste->naechstes, nullptr);
+    EXPECT_DOUBLE_EQ(f.summe, 1.6);         // age 0.0003: still rising
+    a->potentiale[0] = -0.07;
+    schritt(4);
+    EXPECT_NEAR(f.summe, 0.4, 1e-9);        // age 0.0004: falling
+    for (int i = 5; i < 11; ++i)
+        schritt(i);
+    EXPECT_EQ(f.liste, nullptr);
+    EXPECT_EQ(f.summe, 0.0);
+}
+
+// ---- axo-axonic ---------------------------------------------------------------------------------------
+
+TEST_F(Synaptisch, AxoAxonischeSynapseSenktDieLeitfaehigkeitDesElternPoolsNieUnterNull)
+{
+    modus(1);
+    NeuronDaten* a = knoten(1);
+    NeuronDaten* b = knoten(2);
+    NeuronDaten* c = knoten(3, -0.02);
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
+    SynapseDaten* axo = verbinde(c, b, natrium, 0.4, 0.0003, kontaktort::Axo, s);
+    ASSERT_NE(axo, nullptr);
+    programmStatus |= programmBit::AxoAxonisch;
+    einrichten();
+    AxoKnoten* k = s->axoKnoten;
+    ASSERT_NE(k, nullptr);
+    ASSERT_EQ(k->ring.size(), 4u);
+    // the release of c goes into the axo ring at its current place
+    synapsenDynamikRechnen();
+    EXPECT_DOUBLE_EQ(axo->abgabe, 0.4);
+    EXPECT_DOUBLE_EQ(k->ring[0], 0.4);
+    // a value the parent can bear is subtracted, a larger one leaves 0
+    k->ring[1] = 1e-7;
+    s->pool->ring[1] = 1e-7;
+    synaptischeStroemeRechnen();
+    EXPECT_DOUBLE_EQ(axo->axoWert, 0.5e-7);
+    EXPECT_DOUBLE_EQ(b->synStromChemisch[0], (0.05 + 0.07) * 0.5e-7);
+    k->ring[2] = 4e-7;
+    s->pool->ring[2] = 1e-7;
+    synaptischeStroemeRechnen();
+    EXPECT_EQ(b->synStromChemisch[0], 0.0);
+    EXPECT_EQ(s->pool->ring[2], 0.0);
+}
+
+TEST_F(Synaptisch, AxoAxonischAusGeschaltetWirktNicht)
+{
+    modus(1);
+    NeuronDaten* a = knoten(1);
+    NeuronDaten* b = knoten(2);
+    NeuronDaten* c = knoten(3, -0.02);
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
+    SynapseDaten* axo = verbinde(c, b, natrium, 0.4, 0.0003, kontaktort::Axo, s);
+    einrichten();
+    s->pool->ring[1] = 1e-7;
+    s->axoKnoten->ring.assign(s->axoKnoten->ring.size(), 1.0);
+    synapsenDynamikRechnen();
+    EXPECT_EQ(axo->abgabe, 0.0);
+    laufZustand.t = 0.0;
+    synaptischeStroemeRechnen();
+    EXPECT_DOUBLE_EQ(b->synStromChemisch[0], (0.05 + 0.07) * 1e-7);
+}
+
+// ---- electrical coupling ----------------------------------------------------------------------------------
+
+TEST_F(Synaptisch, ElektrischEingeschraenktKoppeltImNaechstenSchritt)
+{
+    modus(1);
+    NeuronDaten* a = knoten(1, -0.04);
+    NeuronDaten* b = knoten(2, -0.07);
+    SynapseDaten* s = verbinde(a, b, elektrisch, 1e-8, 0.003);
+    einrichten();
+    EXPECT_EQ(s->pool->ring.size(), 3u);
+    schritt(0);
+    EXPECT_EQ(b->synStromElektrisch[0], 0.0);
+    EXPECT_DOUBLE_EQ(s->pool->ring[0], -0.04 * 1e-8);
+    EXPECT_DOUBLE_EQ(s->pool->ring[1], -0.07 * 1e-8);
+    schritt(1);
+    EXPECT_NEAR(b->synStromElektrisch[0], 0.03 * 1e-8, 1e-20);
+}
+
+TEST_F(Synaptisch, ElektrischUneingeschraenktKoppeltNachDerVerzoegerung)
+{
+    modus(1);
+    netzvorgaben.elektrischeSynapsenEingeschraenkt = 0;
+    NeuronDaten* a = knoten(1, -0.04);
+    NeuronDaten* b = knoten(2, -0.07);
+    SynapseDaten* s = verbinde(a, b, elektrisch, 1e-8, 0.0003);
+    einrichten();
+    EXPECT_EQ(s->pool->ringLaenge, 3);
+    EXPECT_EQ(s->pool->ring.size(), 4u);
+    for (int i = 0; i < 3; ++i) {
+        schritt(i);
+        EXPECT_EQ(b->synStromElektrisch[0], 0.0) << i;
+    }
+    for (int i = 3; i < 8; ++i) {
+        schritt(i);
+        EXPECT_NEAR(b->synStromElektrisch[0], 0.03 * 1e-8, 1e-20) << i;
+    }
+}
+
+TEST_F(Synaptisch, ElektrischArtZweiLeitetNichtWennDasZielDepolarisierterIst)
+{
+    modus(1);
+    NeuronDaten* a = knoten(1, -0.07);
+    NeuronDaten* b = knoten(2, -0.04);
+    SynapseDaten* s = verbinde(a, b, elektrisch, 1e-8, 0.001);
+    s->elektrischerTyp = 2;
+    einrichten();
+    schritt(0);
+    schritt(1);
+    EXPECT_EQ(b->synStromElektrisch[0], 0.0);
+    s->elektrischerTyp = 1;
+    schritt(2);
+    schritt(3);
+    EXPECT_NEAR(b->synStromElektrisch[0], -0.03 * 1e-8, 1e-20);
+}
+
+TEST_F(Synaptisch, ElektrischOhneZielWirdUebergangenUndBereicheBleibenImZiel)   // the mended target
+{
+    modus(1);
+    NeuronDaten* a = knoten(1, -0.04);
+    NeuronDaten* b = knoten(2, -0.07);
+    SynapseDaten* s = verbinde(a, b, elektrisch, 1e-8, 0.001);
+    einrichten();
+    s->zielBereich = 9;                     // beyond the target's one compartment
+    s->pool->zielBereich = 9;
+    schritt(0);
+    schritt(1);
+    EXPECT_NEAR(b->synStromElektrisch[0], 0.03 * 1e-8, 1e-20);
+    s->zielNummer = 999;                    // no such neuron
+    schritt(2);
+    schritt(3);
+    EXPECT_EQ(b->synStromElektrisch[0], 0.0);
+    // the teardown must still take the pool out of the target's list (no stale pool left)
+}
+
+// ---- the refused run --------------------------------------------------------------------------------------
+
+struct SynaptischerLauf : Synaptisch {
+    std::string ordner;
+    void SetUp() override
+    {
+        Synaptisch::SetUp();
+        std::string v = std::filesystem::temp_directory_path().string() + "/velnor-synaptisch-XXXXXX";
+        EXPECT_NE(mkdtemp(v.data()), nullptr);
+        ordner = v + "/";
+        dateipfade.dokumentVerzeichnis = ordner;
+        dateipfade.netzName = "netz";
+    }
+    void TearDown() override
+    {
+        std::filesystem::remove_all(ordner);
+        Synaptisch::TearDown();
+    }
+};
+
+TEST_F(SynaptischerLauf, UneingeschraenkterElektrischerPoolMitZweiMitgliedernVerweigertDenLauf)   // the mended shutdown
+{
+    NeuronDaten& z = neuron(1);
+    NeuronDaten* a = knoten(2, -0.04);
+    NeuronDaten* c = knoten(3, -0.04);
+    a->modellTyp = c->modellTyp = modell::Swim;
+    a->parameter = c->parameter = z.parameter;
+    z.spikezeitenSpeichern = 1;
+    verbinde(a, &z, elektrisch, 1e-8, 0.001);
+    verbinde(c, &z, elektrisch, 1e-8, 0.001);
+    netzvorgaben.elektrischeSynapsenEingeschraenkt = 0;
+    laufzeitSetzen(0.01, 1e-4);
+    static int schritte;
+    schritte = 0;
+    synapsenBerechnen = [] { ++schritte; };
+    pt::boxAntworten({plattform::antwort::Ok, plattform::antwort::Ok});
+    simulationStarten();
+    EXPECT_EQ(schritte, 0);
+    EXPECT_FALSE(programmStatus & (programmBit::LaufErgebnisDa | programmBit::ErgebnisDa | programmBit::LaufAktiv));
+    EXPECT_EQ(laufZustand.eingerichtet, 0);
+    EXPECT_TRUE(std::filesystem::is_empty(ordner));
+    bool gemeldet = false;
+    for (const auto& e : pt::ereignisLog())
+        if (e.art == pt::Ereignis::Box && e.text.find("nicht starten") != std::string::npos &&
+            e.text.find("Programm beenden") == std::string::npos)
+            gemeldet = true;
+    EXPECT_TRUE(gemeldet);
+}
+
+// ---- two SWIM neurons ----------------------------------------------------------------------------------------
+
+TEST_F(Synaptisch, ZwischenZweiSwimNeuronenKommtDerStromNachGenauDerVerzoegerung)
+{
+    NeuronDaten& ziel = neuron(1);
+    NeuronDaten* quelle = neu(2);
+    ASSERT_TRUE(kompartimenteAnpassen(*quelle, 0));
+    ASSERT_EQ(stdParameterAllgemeinLaden(*quelle), 1);
+    ASSERT_EQ(stdParameterModell2Laden(*quelle), 1);
+    quelle->modellTyp = modell::Swim;
+    quelle->parameter[par::SomaStartpotential] = -0.03;   // starts above its firing threshold
+    const double verzoegerung = 0.0023;
+    SynapseDaten* s = SynapsenFall::verbinde(quelle, &ziel, natrium, 1e-7, verzoegerung);
+    s->freisetzungsSchwelle = 0.0;          // crossed on the way up of the action potential
+    s->freisetzungsSaettigung = 0.02;
+    laufzeitSetzen(0.02, T);
+    ASSERT_TRUE(neuronenStartzustandSetzen());
+    einrichten();
+    int quelleUeber = -1, zielStrom = -1;
+    for (int i = 0; i < 200 && zielStrom < 0; ++i) {
+        laufZustand.t = i * T;
+        synaptischeStroemeRechnen();
+        if (zielStrom < 0 && ziel.synStromChemisch[0] != 0.0)
+            zielStrom = i;
+        for (NeuronDaten* k : {&ziel, quelle}) {
+            aktuellesNeuron = k;
+            modellSchritt[modell::Swim](*k);
+        }
+        if (quelleUeber < 0 && quelle->potentiale[0] > s->freisetzungsSchwelle)
+            quelleUeber = i;
+        synapsenDynamikRechnen();
+    }
+    ASSERT_GT(quelleUeber, 0) << "the source should cross after some steps, not at once";
+    ASSERT_GE(zielStrom, 0);
+    EXPECT_EQ(zielStrom - quelleUeber, std::lround(verzoegerung / T));
+}
+
+// ---- the kind-16 curve ----------------------------------------------------------------------------------------
+
+TEST_F(Synaptisch, KurveDerArtSechzehnErhaeltDenPoolRingMalZehnHochSieben)
+{
+    modus(1);
+    laufzeitSetzen(0.001, 1e-4);
+    NeuronDaten* a = knoten(1, -0.02);
+    NeuronDaten* b = knoten(2);
+    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.0002);
+    s->verzoegerungsfaktorAn = 1;
+    einrichten();
+    for (int i = 0; i < 10; ++i)
+        schritt(i);
+    KurvenDaten k;
+    k.werte.assign(20, -1.0f);
+    k.synapseId = s->id;
+    k.referenz = kurvenReferenz::Freisetzung;
+    freisetzungsKurveFuellen(k, 10);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(k.werte[i], static_cast<float>(s->pool->ring[i] * 1e7)) << i;
+    EXPECT_EQ(k.werte[10], -1.0f);
+    EXPECT_FLOAT_EQ(k.werte[3], 1.0f);      // the release of every step stays in the ring
+}
+
+} // namespace
