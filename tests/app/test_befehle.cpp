@@ -207,27 +207,6 @@ TEST_F(Befehle, F12UndStrgF5OeffnenDenLetztenDialogAberKeinenAltenKontextpunkt)
     }
 }
 
-TEST_F(Befehle, SchalterUndIhreHaken)
-{
-    Menue m = fensterhandles.hauptmenue;
-    befehl(befehlSomapotentialSpeichern);
-    EXPECT_EQ(programmStatus & (programmBit::SomaDateiSchreiben | programmBit::SomaDateiLesen),
-              programmBit::SomaDateiSchreiben | programmBit::SomaDateiLesen);
-    befehl(befehlApsAufzeichnen);
-    befehl(befehlDialogeKomplett);
-    menueStandSetzen(m);
-    EXPECT_TRUE(istAbgehakt(m, befehlSomapotentialSpeichern, Nach::Befehl));
-    EXPECT_TRUE(istAbgehakt(m, befehlApsAufzeichnen, Nach::Befehl));
-    EXPECT_TRUE(istAbgehakt(m, befehlDialogeKomplett, Nach::Befehl));
-    EXPECT_TRUE(istAbgehakt(m, befehlSpracheDeutsch, Nach::Befehl));
-    EXPECT_FALSE(istAbgehakt(m, befehlErgebnisExportieren, Nach::Befehl));
-
-    befehl(befehlSomapotentialSpeichern);
-    EXPECT_EQ(programmStatus & (programmBit::SomaDateiSchreiben | programmBit::SomaDateiLesen), 0u);
-    EXPECT_EQ(spikeAufzeichnung.aufzeichnen, 1);
-    EXPECT_EQ(dialogEinstellungen.dialogeKomplett, 1);
-}
-
 TEST_F(Befehle, AnzeigedauerDerInfoboxAusDemEingabedialog)
 {
     pt::dialogSkript(146, {pt::schritt::tippen(1251, "3500"), pt::schritt::klicken(1)});

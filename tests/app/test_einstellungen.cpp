@@ -44,22 +44,6 @@ TEST_F(Voreinstellungen, StartwerteUeberschreibenAltenZustand)
     EXPECT_TRUE(programmStatus & programmBit::StartUnfertig);
 }
 
-TEST_F(Voreinstellungen, FormellisteHatJedeGueltigeFormGenauEinmal)
-{
-    programmVoreinstellungen();
-    std::set<int> formen;
-    for (const Formel& f : formelListe) {
-        EXPECT_TRUE(formen.insert(f.funktionaleForm).second) << f.funktionaleForm;
-        EXPECT_FALSE(f.name.empty());
-    }
-    std::set<int> gueltig{1, 2, 3, 4, 5, 6, 11, 12, 13, 14, 15, 16, 17, 21, 22, 23, 24, 25, 26, 27, 28,
-                          31, 32, 101, 102, 103, 104, 105};
-    EXPECT_EQ(formen, gueltig);
-    const auto f21 = std::find_if(formelListe.begin(), formelListe.end(),
-                                  [](const Formel& f) { return f.funktionaleForm == 21; });
-    EXPECT_EQ(f21->name, "k / (W + exp((E - V0) / s))");
-}
-
 TEST_F(GlobaleAktualisierung, ErsetztNurUngueltigeWerte)
 {
     zoomFaktor = 0.0;

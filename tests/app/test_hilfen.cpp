@@ -73,35 +73,3 @@ TEST_F(Waehler, DateiDialogZerlegtDenFilterUndGibtDieWahlZurueck)
     EXPECT_TRUE(pt::dateiWahlLog()[1].gefragt.speichern);
 }
 
-TEST_F(Waehler, SchriftUndFarbeUndHaken)
-{
-    FontDaten s;
-    s.punkte = 12;
-    s.gewicht = 0;
-    s.name = "Arial";
-    schriftWaehlen(nullptr, s, 1);
-    EXPECT_EQ(s.merkmale.gewicht, 400);
-    EXPECT_EQ(s.merkmale.hoehe, -16);
-    EXPECT_TRUE(pt::schriftWahlLog().empty());
-
-    SchriftMerkmale neu;
-    neu.hoehe = -24;
-    neu.gewicht = 700;
-    neu.name = "Courier";
-    pt::schriftAntworten({{neu, 0x0000FF, false}});
-    schriftWaehlen(nullptr, s, 0);
-    EXPECT_EQ(s.punkte, 18);
-    EXPECT_EQ(s.fett, 1);
-    EXPECT_EQ(s.farbe, 0x0000FFu);
-    EXPECT_NE(s.schrift, nullptr);
-    loeschen(s.schrift);
-
-    pt::farbAntworten({KeineFarbe});
-    EXPECT_EQ(::farbeWaehlen(nullptr, 0x123456), 0x1000000u);
-
-    ASSERT_TRUE(starten());
-    EXPECT_EQ(menuePunktHaken(haupt(), befehlSpikesZaehlen, 1), 8);
-    EXPECT_EQ(menuePunktHaken(haupt(), befehlSpikesZaehlen, 0), 0);
-    EXPECT_EQ(menuePunktHaken(haupt(), befehlSpikesZaehlen, 0), 8);
-    EXPECT_EQ(menuePunktHaken(haupt(), befehlSpikesZaehlen, -1), 0);
-}

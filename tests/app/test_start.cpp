@@ -77,19 +77,6 @@ TEST_F(Start, InitialisierungLaeuftInDerReihenfolgeDesAblaufs)
     EXPECT_EQ(pt::wartendeNachrichten(), 0u);   // no file to open: no open command
 }
 
-TEST_F(Start, DieNeunFensterklassenTragenDieNamenDerMeldungstexte)
-{
-    ASSERT_TRUE(starten());
-    for (int nummer : {12, 13, 14, 15, 16, 17}) {
-        EXPECT_FALSE(klasseRegistrieren({meldungsTexte[nummer], standardFensterProc})) << nummer;
-        Fenster f = fensterErzeugen(meldungsTexte[nummer], "", stil::Hauptfenster, 0, 0, 100, 100);
-        EXPECT_NE(f, nullptr) << nummer;
-        fensterZerstoeren(f);
-    }
-    for (const char* name : {hauptfensterKlasse, protokollKlasse, "Vidiz Testfenster"})
-        EXPECT_FALSE(klasseRegistrieren({name, standardFensterProc})) << name;
-}
-
 TEST_F(Start, HauptfensterMitStatusleisteUndGrauenPunktenOhneCode)
 {
     ASSERT_TRUE(starten());

@@ -104,28 +104,6 @@ TEST_F(Restzeit, ErscheintAmGespeichertenRechteckOhneZuWachsen)
     EXPECT_EQ(r.hoehe(), 140);
 }
 
-TEST_F(Restzeit, ZeigtFortschrittOderDiePermutation)
-{
-    Fenster f = restzeitFensterErzeugen("Restzeit-Anzeige", nullptr, 483);
-    statusTeilSetzen(2, "\t40%  0 min  1.25 s");
-    ungueltigMachen(f);
-    neuZeichnen(f);
-    auto texte = [f] {
-        std::vector<std::string> t;
-        for (const pt::ZeichenAufruf& a : pt::letzteZeichnung(f))
-            if (a.art == pt::ZeichenArt::Text)
-                t.push_back(a.text);
-        return t;
-    };
-    EXPECT_EQ(texte(), (std::vector<std::string>{"0 %", "40%  0 min  1.25 s"}));
-    modusStatus |= modusBit::SerieLaeuft;
-    restzeit.permutationsNummer = 3;
-    restzeit.geplanteLaeufe = 10;
-    ungueltigMachen(f);
-    neuZeichnen(f);
-    EXPECT_EQ(texte(), (std::vector<std::string>{"Permutation 3 / 10"}));
-}
-
 TEST_F(Restzeit, Befehl235HaeltAnBisErErneutKommt)
 {
     const MenueZeile zeilen[] = {{0, menueArt::Untermenue, 0, "Permutation"},

@@ -156,23 +156,6 @@ TEST_F(DiagrammFall, ZeitgeberAchtBeendetDieMarkierung)
     anschluss::kurvenMarkierungBeenden();
 }
 
-TEST_F(DiagrammFall, SchriftenHabenOrientierung900)
-{
-    FontDaten s;
-    fontErzeugen(&s, 12);                              // no neuron: nothing
-    EXPECT_EQ(s.schrift, nullptr);
-    neu(1);
-    fontErzeugen(&s, 12);
-    ASSERT_NE(s.schrift, nullptr);
-    EXPECT_EQ(plattform::schriftMerkmale(s.schrift).orientierung, 900);
-    EXPECT_EQ(plattform::schriftMerkmale(s.schrift).hoehe, -16);
-    EXPECT_EQ(s.punkte, 12);
-    plattform::loeschen(s.schrift);
-    plattform::test::boxAntworten({plattform::antwort::Ok});
-    fontErzeugen(nullptr, 12);
-    EXPECT_EQ(plattform::test::boxLog().back().text, meldungFormatieren(447));
-}
-
 TEST_F(DiagrammFall, DiagrammZuFenster)
 {
     EXPECT_EQ(diagrammZuFenster(nullptr), nullptr);    // no neuron: no box, no record

@@ -13,20 +13,6 @@ DiagrammDaten& diagrammMit(NeuronDaten* n, int breite, int hoehe)
 }
 }
 
-TEST_F(DiagrammFall, VorlageBekommtDieEigenenStandards)
-{
-    const DiagrammDaten& v = diagrammVorlage;
-    EXPECT_GT(v.xTickIntervallWirksam, 0.0);
-    EXPECT_GT(v.yTickIntervall, 0.0);
-    EXPECT_EQ(v.maxX, simulationsParameter.simulationsDauer);
-    EXPECT_EQ(v.achsenFarbe, 0xFF0000u);                 // one of the unset colours
-    EXPECT_EQ(v.kurven[0].bezeichnung, "Somapotential");
-    EXPECT_EQ(v.kurven[19].bezeichnung, "Referenz 8");
-    EXPECT_EQ(plattform::blauAnteil(v.kurven[19].farbe), (19 * 40 % 255 + 32) & 0xFF);   // 282 keeps its low byte
-    EXPECT_EQ(v.kurven[5].dimension, "mV ");
-    EXPECT_EQ(v.kurven[14].dimension, "");
-}
-
 TEST_F(DiagrammFall, PlotflaecheAusFensterUndRaendern)
 {
     NeuronDaten* n = neu(1);

@@ -224,8 +224,8 @@ TEST_F(Lauf, KopieInWeitereDiagrammeNimmtDieKleinereAnzahlUndUebergehtFehlendePu
     weiteres.kurven[1].anzeigen = 1;        // no buffer here: skipped
     n->hauptDiagramm.kurven[1].werte.assign(3, 1.0f);
     n->hauptDiagramm.kurven[1].werteAnzahl = 3;
-    pt::boxAntworten(std::initializer_list<int>(
-        {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1}));
+    for (int i = 0; i < 40; ++i)
+        pt::boxAntworten({1});             // appended to the queue
     laufKurvenUebertragen(*n);
     EXPECT_EQ(weiteres.kurven[0].werteAnzahl, std::min(10, static_cast<int>(weiteres.kurven[0].werte.size())));
     EXPECT_EQ(weiteres.kurven[0].werte[3], 2.0f);

@@ -45,6 +45,22 @@ struct Synaptisch : SwimFall {
             p = v;
         return k;
     }
+    NeuronDaten *a = nullptr, *b = nullptr;
+    SynapseDaten* s = nullptr;
+    // mode 1, source a at va, target b at vb, one synapse a -> b
+    void paar(double va, int typ, double g, double verzoegerung, double vb = -0.07, int bereich = 0, int m = 1)
+    {
+        modus(m);
+        a = knoten(1, va);
+        b = knoten(2, vb);
+        s = verbinde(a, b, typ, g, verzoegerung, bereich);
+    }
+    // a -> b plus an axo-axonic synapse from c (releasing) onto a -> b
+    SynapseDaten* axoPaar()
+    {
+        paar(-0.07, natrium, 1e-7, 0.001);
+        return verbinde(knoten(3, -0.02), b, natrium, 0.4, 0.0003, kontaktort::Axo, s);
+    }
     static void modus(int m)
     {
         simulationsParameter.netzwerktyp = m;
@@ -74,10 +90,7 @@ struct Synaptisch : SwimFall {
 
 TEST_F(Synaptisch, RingLaengeFolgtDerGroesstenVerzoegerung)
 {
-    modus(1);
-    NeuronDaten* a = knoten(1);
-    NeuronDaten* b = knoten(2);
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.004);
+    paar(-0.07, natrium, 1e-7, 0.004);
     einrichten();
     EXPECT_EQ(s->pool->ringLaenge, 40);
     EXPECT_EQ(s->pool->ring.size(), 41u);
@@ -87,10 +100,7 @@ TEST_F(Synaptisch, RingLaengeFolgtDerGroesstenVerzoegerung)
 
 TEST_F(Synaptisch, VerzoegerungUnterEinemHalbenSchrittGibtRingLaengeEins)   // the mended wrap length
 {
-    modus(1);
-    NeuronDaten* a = knoten(1, -0.02);
-    NeuronDaten* b = knoten(2);
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.00001);
+    paar(-0.02, natrium, 1e-7, 0.00001);
     einrichten();
     EXPECT_EQ(s->pool->ringLaenge, 1);
     EXPECT_EQ(s->schlangenLaenge, 1);
@@ -101,11 +111,8 @@ TEST_F(Synaptisch, VerzoegerungUnterEinemHalbenSchrittGibtRingLaengeEins)   // t
 
 TEST_F(Synaptisch, BereichFuenfGehtImModusDreiInsKompartimentDrei)
 {
-    modus(3);
-    NeuronDaten* a = knoten(1);
-    NeuronDaten* b = knoten(2);
+    paar(-0.07, natrium, 1e-7, 0.001, -0.07, 1, 3);
     b->potentiale = {-0.07, -0.06, -0.05, -0.04};
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001, 1);
     einrichten();
     s->pool->zielBereich = 5;
     s->pool->ring[1] = 2e-7;
@@ -118,10 +125,7 @@ TEST_F(Synaptisch, BereichFuenfGehtImModusDreiInsKompartimentDrei)
 
 TEST_F(Synaptisch, ImModusZweiGehtJederBereichUeberNullInsKompartimentEins)
 {
-    modus(2);
-    NeuronDaten* a = knoten(1);
-    NeuronDaten* b = knoten(2);
-    SynapseDaten* s = verbinde(a, b, kalium, 1e-7, 0.001, 1);
+    paar(-0.07, kalium, 1e-7, 0.001, -0.07, 1, 2);
     einrichten();
     s->pool->zielBereich = 3;
     s->pool->ring[1] = 1e-7;
@@ -137,13 +141,10 @@ TEST_F(Synaptisch, ImModusZweiGehtJederBereichUeberNullInsKompartimentEins)
 
 TEST_F(Synaptisch, IzhikevichZielErhaeltAllesImKompartimentNull)
 {
-    modus(3);
-    NeuronDaten* a = knoten(1);
-    NeuronDaten* b = knoten(2);
+    paar(-0.07, natrium, 1e-7, 0.001, -0.07, 2, 3);
     b->izhikevichAktiv = 1;
     b->potentiale = {-0.07, -0.06, -0.05, -0.04};
     b->synStromChemisch[2] = 5.0;           // only compartment 0 is cleared
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001, 2);
     einrichten();
     s->pool->ring[1] = 1e-7;
     synaptischeStroemeRechnen();
@@ -166,10 +167,7 @@ TEST_F(Synaptisch, SchwelleGleichSaettigungIstEineStufeStattNullDurchNull)   // 
 {
     EXPECT_EQ(freisetzungsAnteil(-0.05, -0.05, 0.0), 0.0);
     EXPECT_EQ(freisetzungsAnteil(-0.0499, -0.05, 0.0), 1.0);
-    modus(1);
-    NeuronDaten* a = knoten(1, -0.04);
-    NeuronDaten* b = knoten(2);
-    SynapseDaten* s = SynapsenFall::verbinde(a, b, natrium, 1e-7, 0.001);
+    paar(-0.04, natrium, 1e-7, 0.001);
     s->freisetzungsSaettigung = s->freisetzungsSchwelle;
     einrichten();
     schritt(0);
@@ -181,11 +179,8 @@ TEST_F(Synaptisch, SchwelleGleichSaettigungIstEineStufeStattNullDurchNull)   // 
 
 TEST_F(Synaptisch, VerteilungUeberVierSchritteSchreibtEinViertelUndZweimalEinDrittel)
 {
-    modus(1);
     laufzeitSetzen(0.01, 1e-4);
-    NeuronDaten* a = knoten(1, -0.02);
-    NeuronDaten* b = knoten(2);
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
+    paar(-0.02, natrium, 1e-7, 0.001);
     s->verzoegerungsfaktorAn = 1;
     s->verteilungsSchritte = 4;
     s->gewichtungsfaktor = 2.0;
@@ -200,30 +195,20 @@ TEST_F(Synaptisch, VerteilungUeberVierSchritteSchreibtEinViertelUndZweimalEinDri
     EXPECT_DOUBLE_EQ(p.ring[1], v / 3 * 2.0);
     EXPECT_DOUBLE_EQ(p.ring[2], v / 3 * 2.0);
     EXPECT_EQ(p.ring[3], 0.0);
-}
-
-TEST_F(Synaptisch, VerteilungNullSchritteSchreibtOhneVerteilung)
-{
-    modus(1);
-    laufzeitSetzen(0.01, 1e-4);
-    NeuronDaten* a = knoten(1, -0.02);
-    NeuronDaten* b = knoten(2);
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
-    s->verzoegerungsfaktorAn = 1;
+    // no spreading steps: the whole release in one place
+    p.ring.assign(p.ring.size(), 0.0);
+    p.ringPosition = 0;
     s->verteilungsSchritte = 0;
-    einrichten();
+    s->gewichtungsfaktor = 1.0;
     synapsenDynamikRechnen();
-    EXPECT_DOUBLE_EQ(s->pool->ring[0], 1e-7);
-    EXPECT_EQ(s->pool->ring[1], 0.0);
+    EXPECT_DOUBLE_EQ(p.ring[0], v);
+    EXPECT_EQ(p.ring[1], 0.0);
 }
 
 TEST_F(Synaptisch, VerteilungSchreibtNieHinterDasRingende)   // the mended spread
 {
-    modus(1);
     laufzeitSetzen(0.0003, 1e-4);
-    NeuronDaten* a = knoten(1, -0.02);
-    NeuronDaten* b = knoten(2);
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.0001);
+    paar(-0.02, natrium, 1e-7, 0.0001);
     s->verzoegerungsfaktorAn = 1;
     s->verteilungsSchritte = 0;             // the ring gets no room for a spread
     s->gewichtungsfaktor = 1.0;
@@ -243,10 +228,7 @@ TEST_F(Synaptisch, VerteilungSchreibtNieHinterDasRingende)   // the mended sprea
 
 TEST_F(Synaptisch, FazilitationSteigtImZugUndKehrtGenauAufEinsZurueck)
 {
-    modus(1);
-    NeuronDaten* a = knoten(1);
-    NeuronDaten* b = knoten(2);
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
+    paar(-0.07, natrium, 1e-7, 0.001);
     s->bahnung.an = 1;
     s->bahnung.art = bahnungsArt::Fazilitation;
     einrichten();
@@ -274,10 +256,7 @@ TEST_F(Synaptisch, FazilitationSteigtImZugUndKehrtGenauAufEinsZurueck)
 
 TEST_F(Synaptisch, DepressionSinktImZugUndErholtSichAufEins)
 {
-    modus(1);
-    NeuronDaten* a = knoten(1);
-    NeuronDaten* b = knoten(2);
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
+    paar(-0.07, natrium, 1e-7, 0.001);
     s->bahnung.an = 1;
     s->bahnung.art = 2;
     einrichten();
@@ -296,10 +275,7 @@ TEST_F(Synaptisch, DepressionSinktImZugUndErholtSichAufEins)
 
 TEST_F(Synaptisch, UmkehrungOhneLogarithmusNimmtNull)   // the mended inversion
 {
-    modus(1);
-    NeuronDaten* a = knoten(1, -0.02);
-    NeuronDaten* b = knoten(2);
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
+    paar(-0.02, natrium, 1e-7, 0.001);
     s->bahnung.an = 1;
     s->bahnung.art = bahnungsArt::Fazilitation;
     einrichten();
@@ -315,11 +291,8 @@ TEST_F(Synaptisch, UmkehrungOhneLogarithmusNimmtNull)   // the mended inversion
 
 TEST_F(Synaptisch, LaufvorbereitungSetztTabelleGanzlaufpoolUndBahnungsvorgaben)
 {
-    modus(1);
     laufzeitSetzen(0.01, 1e-4);
-    NeuronDaten* a = knoten(1);
-    NeuronDaten* b = knoten(2);
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.002);
+    paar(-0.07, natrium, 1e-7, 0.002);
     SynapseDaten* t = verbinde(b, a, natrium, 1e-7, 0.002);
     synapsenTabelleSetzen(s->id, nullptr);
     s->verzoegerungsfaktorAn = 1;
@@ -346,10 +319,7 @@ TEST_F(Synaptisch, LaufvorbereitungSetztTabelleGanzlaufpoolUndBahnungsvorgaben)
 
 TEST_F(Synaptisch, TransmitterGatterFolgtDerIntegrationsmethode)
 {
-    modus(1);
-    NeuronDaten* a = knoten(1, -0.03);
-    NeuronDaten* b = knoten(2);
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
+    paar(-0.03, natrium, 1e-7, 0.001);
     TransmitterDynamik& d = s->transmitter;
     d.an = 1;
     d.abBerechnung = 1;
@@ -373,10 +343,7 @@ TEST_F(Synaptisch, TransmitterGatterFolgtDerIntegrationsmethode)
 
 TEST_F(Synaptisch, KanalFreisetzungUndEingangsaufzeichnungDerPermutation)
 {
-    modus(1);
-    NeuronDaten* a = knoten(1, -0.04);
-    NeuronDaten* b = knoten(2);
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.0005);
+    paar(-0.04, natrium, 1e-7, 0.0005);
     s->kanalAktivierung = 1;
     einrichten();
     s->pool->aufzeichnung.assign(50, 0.0);
@@ -392,10 +359,7 @@ TEST_F(Synaptisch, KanalFreisetzungUndEingangsaufzeichnungDerPermutation)
 
 TEST_F(Synaptisch, XlpspEpisodeBehaeltIhrenGroesstenWertUndEndetNachIhrerDauer)
 {
-    modus(1);
-    NeuronDaten* a = knoten(1);
-    NeuronDaten* b = knoten(2);
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
+    paar(-0.07, natrium, 1e-7, 0.001);
     PspForm& f = s->psp;
     f.an = 1;
     f.art = pspArt::Polynom;
@@ -427,12 +391,7 @@ TEST_F(Synaptisch, XlpspEpisodeBehaeltIhrenGroesstenWertUndEndetNachIhrerDauer)
 
 TEST_F(Synaptisch, AxoAxonischeSynapseSenktDieLeitfaehigkeitDesElternPoolsNieUnterNull)
 {
-    modus(1);
-    NeuronDaten* a = knoten(1);
-    NeuronDaten* b = knoten(2);
-    NeuronDaten* c = knoten(3, -0.02);
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
-    SynapseDaten* axo = verbinde(c, b, natrium, 0.4, 0.0003, kontaktort::Axo, s);
+    SynapseDaten* axo = axoPaar();
     ASSERT_NE(axo, nullptr);
     programmStatus |= programmBit::AxoAxonisch;
     einrichten();
@@ -458,12 +417,7 @@ TEST_F(Synaptisch, AxoAxonischeSynapseSenktDieLeitfaehigkeitDesElternPoolsNieUnt
 
 TEST_F(Synaptisch, AxoAxonischAusGeschaltetWirktNicht)
 {
-    modus(1);
-    NeuronDaten* a = knoten(1);
-    NeuronDaten* b = knoten(2);
-    NeuronDaten* c = knoten(3, -0.02);
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.001);
-    SynapseDaten* axo = verbinde(c, b, natrium, 0.4, 0.0003, kontaktort::Axo, s);
+    SynapseDaten* axo = axoPaar();
     einrichten();
     s->pool->ring[1] = 1e-7;
     s->axoKnoten->ring.assign(s->axoKnoten->ring.size(), 1.0);
@@ -478,10 +432,7 @@ TEST_F(Synaptisch, AxoAxonischAusGeschaltetWirktNicht)
 
 TEST_F(Synaptisch, ElektrischEingeschraenktKoppeltImNaechstenSchritt)
 {
-    modus(1);
-    NeuronDaten* a = knoten(1, -0.04);
-    NeuronDaten* b = knoten(2, -0.07);
-    SynapseDaten* s = verbinde(a, b, elektrisch, 1e-8, 0.003);
+    paar(-0.04, elektrisch, 1e-8, 0.003, -0.07);
     einrichten();
     EXPECT_EQ(s->pool->ring.size(), 3u);
     schritt(0);
@@ -494,11 +445,8 @@ TEST_F(Synaptisch, ElektrischEingeschraenktKoppeltImNaechstenSchritt)
 
 TEST_F(Synaptisch, ElektrischUneingeschraenktKoppeltNachDerVerzoegerung)
 {
-    modus(1);
     netzvorgaben.elektrischeSynapsenEingeschraenkt = 0;
-    NeuronDaten* a = knoten(1, -0.04);
-    NeuronDaten* b = knoten(2, -0.07);
-    SynapseDaten* s = verbinde(a, b, elektrisch, 1e-8, 0.0003);
+    paar(-0.04, elektrisch, 1e-8, 0.0003);
     einrichten();
     EXPECT_EQ(s->pool->ringLaenge, 3);
     EXPECT_EQ(s->pool->ring.size(), 4u);
@@ -514,10 +462,7 @@ TEST_F(Synaptisch, ElektrischUneingeschraenktKoppeltNachDerVerzoegerung)
 
 TEST_F(Synaptisch, ElektrischArtZweiLeitetNichtWennDasZielDepolarisierterIst)
 {
-    modus(1);
-    NeuronDaten* a = knoten(1, -0.07);
-    NeuronDaten* b = knoten(2, -0.04);
-    SynapseDaten* s = verbinde(a, b, elektrisch, 1e-8, 0.001);
+    paar(-0.07, elektrisch, 1e-8, 0.001, -0.04);
     s->elektrischerTyp = 2;
     einrichten();
     schritt(0);
@@ -531,10 +476,7 @@ TEST_F(Synaptisch, ElektrischArtZweiLeitetNichtWennDasZielDepolarisierterIst)
 
 TEST_F(Synaptisch, ElektrischOhneZielWirdUebergangenUndBereicheBleibenImZiel)   // the mended target
 {
-    modus(1);
-    NeuronDaten* a = knoten(1, -0.04);
-    NeuronDaten* b = knoten(2, -0.07);
-    SynapseDaten* s = verbinde(a, b, elektrisch, 1e-8, 0.001);
+    paar(-0.04, elektrisch, 1e-8, 0.001, -0.07);
     einrichten();
     s->zielBereich = 9;                     // beyond the target's one compartment
     s->pool->zielBereich = 9;
@@ -571,13 +513,13 @@ struct SynaptischerLauf : Synaptisch {
 TEST_F(SynaptischerLauf, UneingeschraenkterElektrischerPoolMitZweiMitgliedernVerweigertDenLauf)   // the mended shutdown
 {
     NeuronDaten& z = neuron(1);
-    NeuronDaten* a = knoten(2, -0.04);
-    NeuronDaten* c = knoten(3, -0.04);
-    a->modellTyp = c->modellTyp = modell::Swim;
-    a->parameter = c->parameter = z.parameter;
+    for (int nr : {2, 3}) {
+        NeuronDaten* q = knoten(nr, -0.04);
+        q->modellTyp = modell::Swim;
+        q->parameter = z.parameter;
+        verbinde(q, &z, elektrisch, 1e-8, 0.001);
+    }
     z.spikezeitenSpeichern = 1;
-    verbinde(a, &z, elektrisch, 1e-8, 0.001);
-    verbinde(c, &z, elektrisch, 1e-8, 0.001);
     netzvorgaben.elektrischeSynapsenEingeschraenkt = 0;
     laufzeitSetzen(0.01, 1e-4);
     static int schritte;
@@ -609,7 +551,7 @@ TEST_F(Synaptisch, ZwischenZweiSwimNeuronenKommtDerStromNachGenauDerVerzoegerung
     quelle->modellTyp = modell::Swim;
     quelle->parameter[par::SomaStartpotential] = -0.03;   // starts above its firing threshold
     const double verzoegerung = 0.0023;
-    SynapseDaten* s = SynapsenFall::verbinde(quelle, &ziel, natrium, 1e-7, verzoegerung);
+    s = verbinde(quelle, &ziel, natrium, 1e-7, verzoegerung);
     s->freisetzungsSchwelle = 0.0;          // crossed on the way up of the action potential
     s->freisetzungsSaettigung = 0.02;
     laufzeitSetzen(0.02, T);
@@ -638,11 +580,8 @@ TEST_F(Synaptisch, ZwischenZweiSwimNeuronenKommtDerStromNachGenauDerVerzoegerung
 
 TEST_F(Synaptisch, KurveDerArtSechzehnErhaeltDenPoolRingMalZehnHochSieben)
 {
-    modus(1);
     laufzeitSetzen(0.001, 1e-4);
-    NeuronDaten* a = knoten(1, -0.02);
-    NeuronDaten* b = knoten(2);
-    SynapseDaten* s = verbinde(a, b, natrium, 1e-7, 0.0002);
+    paar(-0.02, natrium, 1e-7, 0.0002);
     s->verzoegerungsfaktorAn = 1;
     einrichten();
     for (int i = 0; i < 10; ++i)

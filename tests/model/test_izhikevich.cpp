@@ -3,6 +3,7 @@
 #include "model/neuron.h"
 #include "model/simulationsparameter.h"
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace {
 
@@ -25,13 +26,8 @@ struct Izhikevich : ::testing::Test {
 
 TEST_F(Izhikevich, VorbereitungGibtDieStandardwerteUndDieStartwerte)
 {
-    EXPECT_EQ(n.izA, 0.02);
-    EXPECT_EQ(n.izB, 0.2);
-    EXPECT_EQ(n.izC, -65.0);
-    EXPECT_EQ(n.izD, 8.0);
-    EXPECT_EQ(n.izSpitze, 30.0);
-    EXPECT_EQ(n.izV, -70.0);
-    EXPECT_EQ(n.izU, -20.0);
+    EXPECT_EQ(std::make_tuple(n.izA, n.izB, n.izC, n.izD, n.izSpitze, n.izV, n.izU),
+              std::make_tuple(0.02, 0.2, -65.0, 8.0, 30.0, -70.0, -20.0));
     EXPECT_EQ(n.izhikevichSchrittFunktion, &izhikevichSchritt);
     // a set neuron keeps its values; the flag chooses the corrected step; the pending
     // peak stays
@@ -39,10 +35,7 @@ TEST_F(Izhikevich, VorbereitungGibtDieStandardwerteUndDieStartwerte)
     n.izhikevichKorrigieren = 1;
     n.izSpitzeAusstehend = 1.0;
     izhikevichVorbereiten(n);
-    EXPECT_EQ(n.izA, 0.1);
-    EXPECT_EQ(n.izV, -60.0);
-    EXPECT_EQ(n.izU, -10.0);
-    EXPECT_EQ(n.izSpitzeAusstehend, 1.0);
+    EXPECT_EQ(std::make_tuple(n.izA, n.izV, n.izU, n.izSpitzeAusstehend), std::make_tuple(0.1, -60.0, -10.0, 1.0));
     EXPECT_EQ(n.izhikevichSchrittFunktion, &izhikevichSchrittKorrigiert);
 }
 

@@ -14,6 +14,19 @@ int spikesUnterStrom(SwimFall& f, double strom, int schritte)
     return f.n->apAnzahl;
 }
 
+// an Izhikevich neuron with the default set, started at its start potential
+NeuronDaten& izhikevichNeuron(SwimFall& f)
+{
+    NeuronDaten& x = f.neuron();
+    simulationsParameter.izhikevichSchrittweite = 0.1;
+    x.izhikevichAktiv = 1;
+    izhikevichStandardwerte(x);
+    f.starten();
+    izhikevichVorbereiten(x);
+    x.potentiale[0] = x.izV / 1000.0;
+    return x;
+}
+
 } // namespace
 
 TEST_F(SwimFall, StandarddateiHatSiebenundvierzigWerteInDerReihenfolgeDerGruppe)
@@ -223,13 +236,7 @@ TEST_F(SwimFall, BegrenzungHaeltDiePotentialeInIhrenGrenzen)
 
 TEST_F(SwimFall, IzhikevichNeuronFeuertEinmalUndKommtBeiMinusSiebzigZurRuhe)
 {
-    NeuronDaten& x = neuron();
-    simulationsParameter.izhikevichSchrittweite = 0.1;
-    x.izhikevichAktiv = 1;
-    izhikevichStandardwerte(x);
-    starten();
-    izhikevichVorbereiten(x);
-    x.potentiale[0] = x.izV / 1000.0;
+    NeuronDaten& x = izhikevichNeuron(*this);
     x.spikezeitenSpeichern = 1;
     laufen(3000);
     ASSERT_EQ(x.apAnzahl, 1);
@@ -240,13 +247,7 @@ TEST_F(SwimFall, IzhikevichNeuronFeuertEinmalUndKommtBeiMinusSiebzigZurRuhe)
 TEST_F(SwimFall, IzhikevichNeuronFeuertUnterDauerstromStetig)
 {
     for (double nA : {5.0, 10.0}) {
-        NeuronDaten& x = neuron();
-        simulationsParameter.izhikevichSchrittweite = 0.1;
-        x.izhikevichAktiv = 1;
-        izhikevichStandardwerte(x);
-        starten();
-        izhikevichVorbereiten(x);
-        x.potentiale[0] = x.izV / 1000.0;
+        NeuronDaten& x = izhikevichNeuron(*this);
         x.serverStrom = nA;   // a permanent current in nA
         laufen(5000);
         const int ersteHaelfte = x.apAnzahl;

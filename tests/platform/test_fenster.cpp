@@ -107,19 +107,6 @@ TEST_F(FensterLeben, SchliessenAusDerEigenenProzedurIstSicher)
     EXPECT_EQ(test::wartendeNachrichten(), 0u);   // its posted message died with it
 }
 
-TEST_F(FensterLage, KindUndClientKoordinaten)
-{
-    Fenster haupt = neu();
-    Fenster kind = neu(stil::Kind | stil::Sichtbar, haupt, 10, 20, 50, 40);
-    EXPECT_EQ(fensterRechteck(kind).oben, 50 + oben + 20);
-    Punkt p = clientZuBildschirm(kind, {3, 4});
-    EXPECT_EQ(p.x, 108 + 13);
-    EXPECT_EQ(bildschirmZuClient(haupt, p).y, 24);
-    EXPECT_EQ(vordergrundFenster(), haupt);   // a child is never the active window
-    zeigen(haupt, anzeige::Verbergen);
-    EXPECT_FALSE(istSichtbar(kind));          // hidden with its parent
-}
-
 TEST_F(FensterLage, SystemBefehleUndVerschieben)
 {
     Fenster f = neu();

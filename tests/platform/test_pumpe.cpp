@@ -125,21 +125,6 @@ TEST_F(PumpeZeitgeber, PeriodischNeustartLoeschen)
     EXPECT_EQ(zeitgeberZahl(), 1u);
 }
 
-TEST_F(PumpeZeitgeber, ZweiZeitgeberInFaelligkeitsUndSetzfolge)
-{
-    Fenster a = neu(), b = neu();
-    zeitgeberSetzen(a, 7, 15);
-    zeitgeberSetzen(b, 8, 10);
-    zeitgeberSetzen(a, 9, 10);
-    test::logLeeren();
-    test::uhrVorstellen(30);
-    std::vector<uintptr_t> ids;
-    for (const auto& e : test::nachrichtenLog())
-        if (e.nachricht == n::Zeitgeber)
-            ids.push_back(e.w);
-    EXPECT_EQ(ids, (std::vector<uintptr_t>{8, 9, 7, 8, 9, 7, 8, 9}));   // at 30: all due, set order
-}
-
 TEST_F(PumpeZeitgeber, EinZeitgeberBeendetDasWarten)
 {
     Fenster haupt = neu();

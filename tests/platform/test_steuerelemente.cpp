@@ -241,30 +241,3 @@ TEST_F(Eingabe, CursorDateiWirdVorDemLadenGeprueft)
     EXPECT_EQ(test::cursorDatei(c), ordner.datei("zeiger.CUR"));   // still valid after the reset
 }
 
-TEST_F(Eingabe, ZuruecksetzenVergisstAlles)
-{
-    Fenster f = neu();
-    statusTextSetzen(statusleisteErzeugen(f, 1), 0, "x");
-    piepen(1000, 50);
-    tooltipSetzen(f, 0, "Tipp");
-    tooltipStil(nullptr, 0, 0);
-    cursorSetzen(standardCursor(cursorArt::Warten));
-    test::tastenZustandSetzen(tastenStatus::LinksUmschalt, true);
-    test::feststellSetzen(true);
-    test::druckerSetzen({"Laser"});
-    test::dateiAntworten({test::dateiAbbruch()});
-    test::farbAntworten({1});
-    farbeWaehlen(nullptr, 0);
-    druckAbbrechen(druckBeginnen(nullptr, {"Laser", false, "", ""}));
-
-    test::zuruecksetzen();
-    EXPECT_TRUE(test::ereignisLog().empty() && test::farbWahlLog().empty() && test::druckLog().empty());
-    EXPECT_EQ(test::tooltipAnzahl() + test::offeneWahlAntworten(), 0u);
-    EXPECT_FALSE(test::tooltipStilAbfragen().gesetzt);
-    EXPECT_EQ(test::aktuellerCursor(), nullptr);
-    EXPECT_FALSE(tasteGedrueckt(tastenStatus::LinksUmschalt) || feststelltasteAn());
-    EXPECT_EQ(druckerListe().size(), 1u);
-    // the built-in classes come back on demand
-    ASSERT_TRUE(klasseRegistrieren({"Probe", probeProc}));
-    EXPECT_NE(statusleisteErzeugen(neu(), 2), nullptr);
-}

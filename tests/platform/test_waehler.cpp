@@ -39,28 +39,6 @@ TEST_F(Waehler, DateiwahlNimmtDieAntwortUndProtokolliertDieFrage)
     EXPECT_EQ(teile("x/archiv.tar.gz"), "x|archiv.tar|gz");
 }
 
-TEST_F(Waehler, FarbeUndSchrift)
-{
-    test::farbAntworten({0x00FF00, KeineFarbe});
-    EXPECT_EQ(farbeWaehlen(nullptr, 0x123456), 0x00FF00u);
-    EXPECT_EQ(farbeWaehlen(nullptr, 0x00FF00), KeineFarbe);
-    ASSERT_EQ(test::farbWahlLog().size(), 2u);
-    EXPECT_EQ(test::farbWahlLog()[0].vorgabe, 0x123456u);
-
-    test::schriftAntworten({{{-16, 700, false, false, 0, "Times"}, 0x0000FF, false}, {{}, 0, true}});
-    SchriftMerkmale m;
-    m.name = "Arial";
-    Farbe farbe = 0;
-    ASSERT_TRUE(schriftWaehlen(nullptr, m, farbe));
-    EXPECT_EQ(m.name, "Times");
-    EXPECT_EQ(m.gewicht, 700);
-    EXPECT_EQ(farbe, 0x0000FFu);
-    EXPECT_FALSE(schriftWaehlen(nullptr, m, farbe));
-    EXPECT_EQ(m.name, "Times");
-    EXPECT_EQ(test::schriftWahlLog()[0].vorgabe.name, "Arial");
-    EXPECT_EQ(test::schriftWahlLog()[1].vorgabe.name, "Times");
-}
-
 // like a box without an answer: the test fails with the title, the chooser returns at once
 TEST_F(Waehler, OhneAntwortScheitertDerTestUndNichtsBlockiert)
 {

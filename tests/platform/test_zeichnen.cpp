@@ -126,25 +126,6 @@ TEST_F(Zeichnen, JederAufrufMitDemZustandDavorLinieZuVonDerAktuellenPosition)
     EXPECT_EQ(a[5].rechteck.rechts, 201);
 }
 
-TEST_F(Zeichnen, TextmasseFolgenDerSchrifthoehe)
-{
-    BildHalter bild(bildErzeugen(100, 100));
-    Zeichenflaeche& z = bild.z();
-    EXPECT_EQ(dpiY(z), 96);
-    SchriftMasse m = schriftMasse(z);   // the default font: 16 pixels
-    EXPECT_EQ(m.hoehe, 16);
-    EXPECT_EQ(m.oberlaenge + m.unterlaenge, m.hoehe);
-    Schrift s = schriftErzeugen({-20, 400, false, false, 0, ""});
-    Schrift alt = auswaehlen(z, s);
-    EXPECT_EQ(schriftMasse(z).hoehe, 20);
-    TextAusmass t = textAusmass(z, "Neuron \xE4");   // bytes, not UTF-8 characters
-    EXPECT_EQ(t.breite, 8 * schriftMasse(z).mittlereBreite);
-    EXPECT_EQ(t.hoehe, 20);
-    auswaehlen(z, alt);
-    loeschen(s);
-    EXPECT_EQ(schriftHoeheAusPunkten(8, 96), -11);   // how the program sizes its fonts
-}
-
 TEST_F(Zeichnen, FensterMaltUeberDiePumpeAufEineAufzeichnendeFlaeche)
 {
     Rechteck groesse;

@@ -230,17 +230,6 @@ TEST_F(Steuerelemente, TextfeldHaengtAnUndZeigtDasEnde)
     EXPECT_EQ(e->size(), QSize(200, 60));
 }
 
-TEST_F(Steuerelemente, TooltipAmSteuerelementUndAmFenster)
-{
-    Fenster f = neu(stil::Hauptfenster | stil::Sichtbar, 0, 0, 300, 200);
-    Fenster regler = schiebereglerErzeugen(f, 12, {0, 0, 100, 30}, false);
-    tooltipSetzen(f, 12, "Verst\xe4rkung");
-    tooltipSetzen(f, 0, "Hauptfenster");
-    tooltipSetzen(f, 99, "niemand");              // unknown ids are ignored
-    EXPECT_EQ(qt::clientWidget(regler)->toolTip(), QString::fromUtf8("Verst\xc3\xa4rkung"));
-    EXPECT_EQ(qt::clientWidget(f)->toolTip(), "Hauptfenster");
-}
-
 TEST_F(Steuerelemente, CursorAusDateiMitHotspotUndKaputteDateien)
 {
     QTemporaryDir ordner;

@@ -130,16 +130,3 @@ TEST_F(SichereMeldung, PasstAuchDerEingebauteNichtKommtDerRoheText)
     EXPECT_EQ(meldungFormatieren(776, "x"), "");
 }
 
-TEST_F(Sprache, NurSprache1033IstEnglisch)
-{
-    const std::string ordner = neuerOrdner();
-    auto mit = [&](const std::string& inhalt) {
-        schreiben(ordner + "default.cfg", inhalt);
-        return spracheLesen(ordner + "default.cfg");
-    };
-    EXPECT_EQ(mit("[programmdefinitionen]\r\nzoom=2\r\nsprache=1033\r\n"), spracheEnglisch);
-    EXPECT_EQ(mit("sprache= 1031\r\n"), spracheDeutsch);
-    EXPECT_EQ(mit("sprache=7\r\n"), spracheDeutsch);
-    EXPECT_EQ(mit("zoom=2\r\n"), spracheDeutsch);
-    EXPECT_EQ(spracheLesen(ordner + "gibt es nicht.cfg"), spracheDeutsch);
-}

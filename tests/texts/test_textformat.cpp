@@ -29,14 +29,6 @@ TEST(TextFormat, PassendeTexteWieBeiPrintf)
     EXPECT_EQ(fmt("%*d", {-3, 5}), "5  ");
 }
 
-TEST(TextFormat, GanzzahlenBehaltenIhreBreite)
-{
-    EXPECT_EQ(fmt("%u %x", {-1, -1}), "4294967295 ffffffff");    // an int, as printf sees it
-    EXPECT_EQ(fmt("%d", {LLONG_MAX}), "9223372036854775807");      // never cut to 32 bits
-    EXPECT_EQ(fmt("%lu", {static_cast<unsigned long long>(ULLONG_MAX)}), "18446744073709551615");
-    EXPECT_EQ(fmt("%hd %hhu", {70000, 300}), "4464 44");
-}
-
 TEST(TextFormat, UnpassendeUmwandlungenWerdenNieAusgefuehrt)
 {
     const std::pair<const char*, std::vector<FormatArgument>> faelle[] = {

@@ -47,16 +47,6 @@ TEST_F(TextSetzen, EingabeDialogInBeidenSprachen)
     EXPECT_EQ(elementText(d, 1), "OK");    // not one of its controls: the template's
 }
 
-TEST_F(TextSetzen, AnzeigeboxBekommtTitelUndText)
-{
-    ASSERT_EQ(sprachTexteLaden(spracheEnglisch), "");
-    Fenster d = oeffnen(vorlageAnzeigebox);
-    elementTextSetzen(d, 1424, "alt");
-    anzeigeBoxTexteSetzen(d);
-    EXPECT_EQ(titel(d), "Note");
-    EXPECT_EQ(elementText(d, 1424), "");
-}
-
 TEST_F(TextSetzen, VorlagenschluesselBestimmenDenAllgemeinenAnwender)
 {
     ASSERT_EQ(sprachTexteLaden(spracheDeutsch), "");
