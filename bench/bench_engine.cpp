@@ -1,0 +1,202 @@
+// bench/bench_engine.cpp - cost of the time loop: nanoseconds per neuron-step per model and
+// dendrite mode, and the fixed cost per time step, with recording on and off.
+//
+// Runs on the scripted platform (no display). Every benchmark builds its network once and
+// then calls simulationAusfuehren() repeatedly; each call repeats the run's set-up (start
+// state, synapse rings) and its end bookkeeping, which the long runs amortise.
+#include "app/einstellungen.h"
+#include "app/status.h"
+#include "diagrams/diagramm.h"
+#include "model/lauf_anschluesse.h"
+#include "model/netz.h"
+#include "model/netzeinstellungen.h"
+#include "model/neuron.h"
+#include "model/parameter.h"
+#include "model/simulationsparameter.h"
+#include "model/standarddateien.h"
+#include "model/synapse.h"
+#include "model/synaptisch.h"
+#include "model/zeitschleife.h"
+#include "platform/test/testplattform.h"
+#include <benchmark/benchmark.h>
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+const std::string ordner = VELNOR_PARAMETER_ORDNER;
+
+// stands in for a diagram window: the recorder only asks whether there is one
+int fensterAttrappe;
+plattform::Fenster diagrammFenster() { return reinterpret_cast<plattform::Fenster>(&fensterAttrappe); }
+
+void netzLeeren()
+{
+    plattform::test::zuruecksetzen();
+    programmStatus = 0;
+    editierStatus = 0;
+    modusStatus = 0;
+    fensterhandles = {};
+    statusTexte = {};
+    markierteNeurone = {};
+    netzLoeschen();
+    plattform::test::zuruecksetzen();
+    simulationsparameterVoreinstellen();
+    laufAnschluesseZuruecksetzen();
+    laufZustand = {};
+    stdNeuron.parameter = {};
+    stdNeuron.zeichenGroessen = {};
+}
+
+// the run settings: model m in dendrite mode `modus`, exponential Euler at 0.1 ms, no noise
+void laufEinstellen(int m, int modus, int schritte)
+{
+    Simulationsparameter& sp = simulationsParameter;
+    sp.netzwerkmodell = m;
+    sp.netzwerktyp = modus;
+    sp.anzahlSegmente = segmenteFuerNetzwerktyp(modus);
+    sp.schrittweite = 1e-4;
+    sp.integrationsmethode = integration::ExponentiellerEuler;
+    sp.rauschenEin = 0;
+    sp.rueckkopplungAktiv = 0;
+    sp.kollisionAktiv = 0;
+    sp.simulationsDauer = (schritte + 0.5) * sp.schrittweite;
+    // a series run: no progress texts and no result export, the loop itself is measured
+    modusStatus = modusBit::SerieLaeuft;
+    standardDateienVorgeben();
+    standardDateien.allgemein = ordner + "standard.gen";
+    standardDateien.onOff = ordner + "onoff.channel";
+    standardDateien.swim = ordner + "swim.channel";
+    standardDateien.hh = ordner + "hh.channel";
+    standardDateien.gb = ordner + "gb.channel";
+}
+
+// a default neuron of model m as the tests build it; recording: the soma potential and the
+// first channel current into buffers of the run's length
+NeuronDaten* neuronAnlegen(int nummer, int m, bool aufzeichnen, int schritte)
+{
+    const int segmente = simulationsParameter.anzahlSegmente;
+    NeuronDaten* n = neuronNeu(nummer, 0);
+    if (!n)
+        std::abort();
+    ++neuronKette.anzahl;
+    neuronKette.hoechsteNummer = std::max(neuronKette.hoechsteNummer, nummer);
+    if (!kompartimenteAnpassen(*n, segmente))
+        std::abort();
+    int geladen = 0;
+    switch (m) {
+    case modell::Swim:
+        geladen = stdParameterAllgemeinLaden(*n) == 1 ? stdParameterModell2Laden(*n) : 0;
+        break;
+    case modell::OnOff:
+        geladen = eingebauteGemeinsameWerte(m, segmente, n->parameter) ? stdParameterModell1Laden(*n) : 0;
+        break;
+    case modell::HodgkinHuxley:
+        geladen = eingebauteGemeinsameWerte(m, segmente, n->parameter) ? stdParameterModell3Laden(*n) : 0;
+        break;
+    default:
+        geladen = eingebauteGemeinsameWerte(m, segmente, n->parameter) ? stdParameterModell4Laden(*n) : 0;
+        break;
+    }
+    if (geladen != 1)
+        std::abort();
+    n->parameter[par::SegmentAnzahl] = segmente;
+    n->modellTyp = m;
+    if (aufzeichnen) {
+        n->hauptDiagramm.fenster = diagrammFenster();
+        for (int slot : {0, 1}) {
+            KurvenDaten& k = n->hauptDiagramm.kurven[slot];
+            k.anzeigen = 1;
+            k.werte.assign(static_cast<size_t>(schritte) + 1, 0.0f);
+        }
+    }
+    return n;
+}
+
+// the neuron-steps of a benchmark: about 2e5 per run, never fewer than 100 steps
+int schritteFuer(int neurone) { return std::max(100, 200000 / std::max(1, neurone)); }
+
+void laufen(benchmark::State& state, int neurone, bool mitSynapsen)
+{
+    const int m = static_cast<int>(state.range(0));
+    const int modus = static_cast<int>(state.range(1));
+    const bool aufzeichnen = state.range(2) != 0;
+    const int schritte = schritteFuer(neurone);
+    netzLeeren();
+    laufEinstellen(m, modus, schritte);
+    std::vector<NeuronDaten*> netz;
+    for (int i = 1; i <= neurone; ++i)
+        netz.push_back(neuronAnlegen(i, m, aufzeichnen, schritte));
+    if (mitSynapsen) {
+        // every neuron excites the next and the seventh after it (chemical, 1 ms delay)
+        for (int i = 0; i < neurone; ++i)
+            for (int d : {1, 7}) {
+                SynapseDaten* s = synapseNeu(netz[i], netz[(i + d) % neurone], 0, 1e-9, 0.001, -0.05, -0.03, 0, nullptr);
+                if (!s || !synapsenTabelleSetzen(s->id, s))
+                    std::abort();
+            }
+        for (NeuronDaten* n : netz)
+            if (!synapsenLaufVorbereiten(*n))
+                std::abort();
+    }
+    int64_t durchlaeufe = 0;
+    for (auto _ : state) {
+        laufZustand.eingerichtet = 0;
+        const int r = simulationAusfuehren();
+        if (r <= 0) {
+            state.SkipWithError("run refused");
+            break;
+        }
+        durchlaeufe += r;
+        benchmark::ClobberMemory();
+    }
+    int aps = 0;
+    for (NeuronDaten* n : netz)
+        aps += n->apAnzahl;
+    const double je = static_cast<double>(durchlaeufe) / static_cast<double>(std::max<int64_t>(1, state.iterations()));
+    if (neurone > 0) {
+        // seconds per neuron-step, printed with an SI prefix: "38n" is 38 ns
+        state.counters["s/neuronschritt"] = benchmark::Counter(je * neurone, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+        state.counters["APs"] = aps;
+    }
+    state.counters["s/schritt"] = benchmark::Counter(je, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    netzLeeren();
+}
+
+void BM_Ungekoppelt(benchmark::State& state) { laufen(state, static_cast<int>(state.range(3)), false); }
+void BM_Gekoppelt(benchmark::State& state) { laufen(state, static_cast<int>(state.range(3)), true); }
+void BM_LeeresNetz(benchmark::State& state) { laufen(state, 0, false); }
+
+// arguments: model (1 on/off, 2 SWIM, 3 HH, 4 GB), dendrite mode (1 or 3), recording (0/1), neurons
+void ungekoppeltArgumente(benchmark::internal::Benchmark* b)
+{
+    b->ArgNames({"modell", "modus", "aufz", "n"});
+    for (int m : {1, 2, 3, 4})
+        for (int modus : {1, 3})
+            for (int aufz : {0, 1})
+                for (int n : {1, 10, 100, 1000})
+                    b->Args({m, modus, aufz, n});
+}
+void gekoppeltArgumente(benchmark::internal::Benchmark* b)
+{
+    b->ArgNames({"modell", "modus", "aufz", "n"});
+    for (int m : {1, 2, 3, 4})
+        for (int modus : {1, 3})
+            for (int aufz : {0, 1})
+                b->Args({m, modus, aufz, 100});
+}
+void leerArgumente(benchmark::internal::Benchmark* b)
+{
+    b->ArgNames({"modell", "modus", "aufz"});
+    for (int modus : {1, 3})
+        b->Args({3, modus, 0});
+}
+
+BENCHMARK(BM_LeeresNetz)->Apply(leerArgumente)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Ungekoppelt)->Apply(ungekoppeltArgumente)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Gekoppelt)->Apply(gekoppeltArgumente)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+BENCHMARK_MAIN();
