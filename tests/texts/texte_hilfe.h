@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <cstdlib>
 #include <filesystem>
+#include <vector>
 #include <fstream>
 #include <map>
 #include <string>
@@ -22,12 +23,30 @@ inline std::string quellbaum()
 // resources/parameter of the source tree, with the six files as they ship
 inline std::string ausgelieferteDateien() { return quellbaum() + "resources/parameter/"; }
 
+// the folders the tests made, removed when the test program ends
+struct TempOrdnerListe {
+    std::vector<std::string> ordner;
+    ~TempOrdnerListe()
+    {
+        std::error_code egal;
+        for (const std::string& o : ordner)
+            std::filesystem::remove_all(o, egal);
+    }
+};
+inline TempOrdnerListe& tempOrdnerListe()
+{
+    static TempOrdnerListe liste;
+    return liste;
+}
+
 // a fresh folder for language files written by a test
 inline std::string neuerOrdner()
 {
     std::string vorlage = std::filesystem::temp_directory_path().string() + "/velnor-texte-XXXXXX";
     const char* ordner = mkdtemp(vorlage.data());
     EXPECT_NE(ordner, nullptr);
+    if (ordner)
+        tempOrdnerListe().ordner.push_back(vorlage);
     return vorlage + "/";
 }
 
