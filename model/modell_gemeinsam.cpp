@@ -1,14 +1,10 @@
-// model/modell_gemeinsam.cpp - the passive part of the on/off, HH and GB steps
+// model/modell_gemeinsam.cpp - what the model steps share
 #include "model/modell_gemeinsam.h"
 #include "model/integration.h"
 #include "model/simulationsparameter.h"
 #include "model/zufall.h"
 #include <algorithm>
 #include <cmath>
-
-namespace {
-bool imFenster(double t, double beginn, double ende) { return beginn <= t && t < ende; }
-}
 
 int ganzeZahl(double w)
 {
@@ -45,11 +41,11 @@ void reizUndRauschen(NeuronDaten& n, PassivSchritt& s, double t, double T)
     s.letztes = s.mitDendriten ? s.kompartimente - 1 : 0;
 }
 
-void dendritKoeffizienten(NeuronDaten& n, PassivSchritt& s, double t)
+void segmentKoeffizienten(NeuronDaten& n, int letztes, int segmente, const KompartimentFeld& reizStrom,
+                          KompartimentFeld& a, KompartimentFeld& b, double t)
 {
     const ParameterVektor& P = n.parameter;
-    const int segmente = s.kompartimente - 1;
-    for (int c = 1; c <= s.letztes; ++c) {
+    for (int c = 1; c <= letztes; ++c) {
         double nachbarn = 0.0;
         int k = 2;
         if (c == n.kompartimentSchalter[1] || c == segmente) {   // a last segment has one neighbour
@@ -62,11 +58,16 @@ void dendritKoeffizienten(NeuronDaten& n, PassivSchritt& s, double t)
                                ? n.dendCurrent : 0.0;
         const double sc = n.synStromChemisch[c] + n.synStromElektrisch[c];
         n.synStromSumme += sc;
-        const double ic = alt + s.reizStrom[c] + n.dendLeckTerm + nachbarn * P[par::DendritSomaKopplung] + sc;
+        const double ic = alt + reizStrom[c] + n.dendLeckTerm + nachbarn * P[par::DendritSomaKopplung] + sc;
         n.eingangSumme += ic;
-        s.b[c] = (k * P[par::DendritSomaKopplung] + P[par::DendritLeitwert]) / P[par::DendritKapazitaet];
-        s.a[c] = ic / P[par::DendritKapazitaet];
+        b[c] = (k * P[par::DendritSomaKopplung] + P[par::DendritLeitwert]) / P[par::DendritKapazitaet];
+        a[c] = ic / P[par::DendritKapazitaet];
     }
+}
+
+void dendritKoeffizienten(NeuronDaten& n, PassivSchritt& s, double t)
+{
+    segmentKoeffizienten(n, s.letztes, s.kompartimente - 1, s.reizStrom, s.a, s.b, t);
 }
 
 void kompartimenteIntegrieren(NeuronDaten& n, const PassivSchritt& s, int methode, double T)

@@ -19,13 +19,20 @@ struct PassivSchritt {
     KompartimentFeld reizStrom{}, b{}, a{};
 };
 
+// t lies in [beginn, ende): the windows of the constant legacy currents
+inline bool imFenster(double t, double beginn, double ende) { return beginn <= t && t < ende; }
+
 // compartments the step may touch; 0 when the neuron has no arrays
 int passivKompartimente(const NeuronDaten& n);
 // table cursors of all compartments, the network noise (shared state) and the injected
 // soma currents at time t
 void reizUndRauschen(NeuronDaten& n, PassivSchritt& s, double t, double T);
-// segments 1..letztes as in the SWIM step: neighbour sum, legacy dendCurrent, table,
-// synapses, leak; adds their currents to eingangSumme and synStromSumme
+// Coefficients a, b of segments 1..letztes (of segmente in all): neighbour sum, legacy
+// dendCurrent, stimulus table, synapses, leak; adds their currents to eingangSumme and
+// synStromSumme. Every model with dendrites computes its segments this way.
+void segmentKoeffizienten(NeuronDaten& n, int letztes, int segmente, const KompartimentFeld& reizStrom,
+                          KompartimentFeld& a, KompartimentFeld& b, double t);
+// the same for the passive models' work values
 void dendritKoeffizienten(NeuronDaten& n, PassivSchritt& s, double t);
 // potentiale[c] for c = 0..letztes; no clamp, no clipping
 void kompartimenteIntegrieren(NeuronDaten& n, const PassivSchritt& s, int methode, double T);

@@ -49,9 +49,6 @@ void rauschenSchritt(NeuronDaten& n, double T)
     }
 }
 
-// in [beginn, ende): closed at the start, open at the end
-bool imFenster(double t, double beginn, double ende) { return beginn <= t && t < ende; }
-
 // The user channels of step 6; adds their currents to ionenStromSumme.
 void benutzerKanaeleBerechnen(NeuronDaten& n, double V0, int methode, double T)
 {
@@ -180,24 +177,7 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
     // 11. segment coefficients from the old potentials. Without dendrites the segments are
     // neither computed nor updated, so no coefficient is used unset.
     const int letztesKompartiment = mitDendriten ? segmente : 0;
-    for (int c = 1; c <= letztesKompartiment; ++c) {
-        double nachbarn = 0.0;
-        int k = 2;
-        if (c == n.kompartimentSchalter[1] || c == segmente) {   // a last segment has one neighbour
-            nachbarn = n.potentiale[c - 1];
-            k = 1;
-        } else {
-            nachbarn = n.potentiale[c - 1] + n.potentiale[c + 1];
-        }
-        const double alt = (c == n.kompartimentSchalter[2] && imFenster(t, n.dendSCStart, n.dendSCEnd))
-                               ? n.dendCurrent : 0.0;
-        const double sc = n.synStromChemisch[c] + n.synStromElektrisch[c];
-        n.synStromSumme += sc;
-        const double ic = alt + reizStrom[c] + n.dendLeckTerm + nachbarn * P[par::DendritSomaKopplung] + sc;
-        n.eingangSumme += ic;
-        b[c] = (k * P[par::DendritSomaKopplung] + P[par::DendritLeitwert]) / P[par::DendritKapazitaet];
-        a[c] = ic / P[par::DendritKapazitaet];
-    }
+    segmentKoeffizienten(n, letztesKompartiment, segmente, reizStrom, a, b, t);
     // 12. update in order 0..n, or the clamp potentials
     const Spannungsklemme& klemme = n.klemme;
     if (klemme.flags & 0x1) {
