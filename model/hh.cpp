@@ -23,14 +23,12 @@ void torSchritt(const ParameterVektor& P, int alpha, double dAlpha, int beta, do
 
 void hodgkinHuxleyModellBerechnen()
 {
-    if (aktuellesNeuron == nullptr)
-        return;
-    NeuronDaten& n = *aktuellesNeuron;
     // 1. work values on the stack
     PassivSchritt s;
-    s.kompartimente = passivKompartimente(n);
-    if (s.kompartimente < 1)
+    NeuronDaten* neuron = schrittNeuron(s);
+    if (!neuron)
         return;
+    NeuronDaten& n = *neuron;
     const ParameterVektor& P = n.parameter;
     const int methode = simulationsParameter.integrationsmethode;
     const double T = simulationsParameter.schrittweite;

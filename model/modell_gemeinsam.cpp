@@ -1,6 +1,7 @@
 // model/modell_gemeinsam.cpp - what the model steps share
 #include "model/modell_gemeinsam.h"
 #include "model/integration.h"
+#include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "model/zufall.h"
 #include <algorithm>
@@ -11,6 +12,14 @@ int ganzeZahl(double w)
     if (std::isnan(w))
         return 0;
     return static_cast<int>(std::trunc(std::clamp(w, -2.0e9, 2.0e9)));
+}
+
+NeuronDaten* schrittNeuron(PassivSchritt& s)
+{
+    if (aktuellesNeuron == nullptr)
+        return nullptr;
+    s.kompartimente = passivKompartimente(*aktuellesNeuron);
+    return s.kompartimente < 1 ? nullptr : aktuellesNeuron;
 }
 
 int passivKompartimente(const NeuronDaten& n)

@@ -24,6 +24,9 @@ inline bool imFenster(double t, double beginn, double ende) { return beginn <= t
 
 // compartments the step may touch; 0 when the neuron has no arrays
 int passivKompartimente(const NeuronDaten& n);
+// The neuron a model step works on (aktuellesNeuron) with s.kompartimente set; null when
+// there is none or it has no arrays, and the step does nothing.
+NeuronDaten* schrittNeuron(PassivSchritt& s);
 // table cursors of all compartments, the network noise (shared state) and the injected
 // soma currents at time t
 void reizUndRauschen(NeuronDaten& n, PassivSchritt& s, double t, double T);

@@ -7,14 +7,12 @@
 
 void onOffModellBerechnen()
 {
-    if (aktuellesNeuron == nullptr)
-        return;
-    NeuronDaten& n = *aktuellesNeuron;
     // 1. work values on the stack: nothing to allocate, nothing can fail
     PassivSchritt s;
-    s.kompartimente = passivKompartimente(n);
-    if (s.kompartimente < 1)
+    NeuronDaten* neuron = schrittNeuron(s);
+    if (!neuron)
         return;
+    NeuronDaten& n = *neuron;
     const ParameterVektor& P = n.parameter;
     const int methode = simulationsParameter.integrationsmethode;
     const double T = simulationsParameter.schrittweite;
