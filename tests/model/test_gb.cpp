@@ -51,13 +51,14 @@ TEST_F(GolowaschBuchholz, StandardNeuronRuht)
     EXPECT_EQ(x.apAnzahl, 0);
 }
 
-// open: the retuned default set rests but does not yet fire under this step
-TEST_F(GolowaschBuchholz, DISABLED_StandardNeuronFeuertUnterStrom)
+TEST_F(GolowaschBuchholz, StandardNeuronFeuertUnterStrom)
 {
     NeuronDaten& x = neuron(modell::GolowaschBuchholz);
     starten();
-    laufen(12000);
-    strom(20e-9, 1.2, 1.4);   // about 12 uA/cm2 on the 1.7 nF membrane
-    laufen(4000, 12000);
-    EXPECT_GE(x.apAnzahl, 2);
+    strom(2e-9, 1.2, 1.4);   // about 1.2 uA/cm2 on the 1.7 nF membrane: below threshold
+    laufen(16000);
+    EXPECT_EQ(x.apAnzahl, 0);
+    strom(20e-9, 1.6, 1.8);  // about 12 uA/cm2: steady firing for the whole step
+    laufen(4000, 16000);
+    EXPECT_GE(x.apAnzahl, 10);
 }
