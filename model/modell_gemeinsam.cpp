@@ -7,13 +7,6 @@
 #include <algorithm>
 #include <cmath>
 
-int ganzeZahl(double w)
-{
-    if (std::isnan(w))
-        return 0;
-    return static_cast<int>(std::trunc(std::clamp(w, -2.0e9, 2.0e9)));
-}
-
 NeuronDaten* schrittNeuron(PassivSchritt& s)
 {
     if (aktuellesNeuron == nullptr)

@@ -6,7 +6,9 @@
 // in fixed arrays of groessteSegmentAnzahl + 1, so a step allocates nothing.
 #pragma once
 #include "model/neuron.h"
+#include <algorithm>
 #include <array>
+#include <cmath>
 
 constexpr int hoechsteKompartimenteAnzahl = groessteSegmentAnzahl + 1;
 using KompartimentFeld = std::array<double, hoechsteKompartimenteAnzahl>;
@@ -42,4 +44,9 @@ void kompartimenteIntegrieren(NeuronDaten& n, const PassivSchritt& s, int method
 // counts an AP when the soma crossed the threshold upward in this step
 void apZaehlen(NeuronDaten& n, double v0, double schwelle);
 // a parameter used as a whole number (form, power): cut toward zero; NaN gives 0
-int ganzeZahl(double w);
+inline int ganzeZahl(double w)
+{
+    if (std::isnan(w))
+        return 0;
+    return static_cast<int>(std::trunc(std::clamp(w, -2.0e9, 2.0e9)));
+}

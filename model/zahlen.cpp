@@ -13,22 +13,6 @@
 
 int& dezimalzeichen = asciiExportEinstellungen.dezimalzeichen;
 
-double potenz(double x, int n)
-{
-    if (n < 0) {
-        // -INT_MIN does not exist: take one factor out first
-        if (n == INT_MIN)
-            return 1.0 / (potenz(x, INT_MAX) * x);
-        return 1.0 / potenz(x, -n);
-    }
-    if (n == 0)
-        return 1.0;
-    if (n == 1)
-        return x;
-    const double y = potenz(x, n >> 1);
-    return (n & 1) ? y * y * x : y * y;
-}
-
 namespace {
 void blankeEntfernen(char* text)
 {

@@ -2,10 +2,26 @@
 #pragma once
 #include "platform/zeichnen.h"
 
+#include <climits>
 #include <string>
 
-// x to the power n; a negative n gives 1 / x^-n
-double potenz(double x, int n);
+// x to the power n; a negative n gives 1 / x^-n. Inline: every gate of every step uses it.
+inline double potenz(double x, int n)
+{
+    if (n < 0) {
+        // -INT_MIN does not exist: take one factor out first
+        if (n == INT_MIN)
+            return 1.0 / (potenz(x, INT_MAX) * x);
+        return 1.0 / potenz(x, -n);
+    }
+    double ergebnis = 1.0;
+    for (; n > 0; n >>= 1) {
+        if (n & 1)
+            ergebnis *= x;
+        x *= x;
+    }
+    return ergebnis;
+}
 
 // 1 when the text is a number with optional exponent ("1.5e+3", "-.5", "2.5E-3"), else 0.
 // Removes the blanks from the text in place first.

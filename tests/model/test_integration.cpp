@@ -1,6 +1,7 @@
 // tests/model/test_integration.cpp
 #include "model/integration.h"
 #include "model/simulationsparameter.h"
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -52,4 +53,20 @@ TEST_F(Integration, OhneAbbauWaechstJedeMethodeLinear)
     EXPECT_DOUBLE_EQ(integrationsSchritt(integration::ExponentiellerEuler, 1.0, -0.0, 3.0, h), 1.0 + h * 3.0);
     // ... and a decay too small to show in 1 - exp(-b*h) still lets the variable grow
     EXPECT_DOUBLE_EQ(integrationsSchritt(integration::ExponentiellerEuler, 1.0, 1e-20, 3.0, h), 1.0 + h * 3.0);
+}
+
+TEST_F(Integration, ExponentiellerEulerTrifftDieExakteLoesungUeberAlleZerfallsraten)
+{
+    // y(h) = a/b + (y - a/b) exp(-b h), against long double; the series and the
+    // exponential meet at b*h = 0.01
+    for (double bh : {1e-12, 1e-6, 0.0099999, 0.0100001, 0.5, 3.0, 40.0, 800.0}) {
+        const double h = 1e-4, b = bh / h, a = 0.3 * b, y = 0.9;
+        const long double e = std::exp(-static_cast<long double>(bh));
+        const double genau = static_cast<double>(a / static_cast<long double>(b) * (1 - e) + y * e);
+        EXPECT_NEAR(integrationsSchritt(integration::ExponentiellerEuler, y, b, a, h), genau, 1e-15) << bh;
+        // a steady state far below the start is reached exactly, not lost in y's rounding
+        if (bh > 700) {
+            EXPECT_EQ(integrationsSchritt(integration::ExponentiellerEuler, 1.0, b, 1e-20 * b, h), 1e-20);
+        }
+    }
 }
