@@ -36,9 +36,7 @@ void golowaschBuchholzModellBerechnen()
         return;
     NeuronDaten& n = *neuron;
     const ParameterVektor& P = n.parameter;
-    const int methode = simulationsParameter.integrationsmethode;
-    const double T = simulationsParameter.schrittweite;
-    const double t = laufZustand.t;
+    const auto [methode, T, t] = laufWerte();
     const double V0 = n.potentiale[0];
     auto& x = n.torVariable;
     auto& I = n.kanalStrom;

@@ -30,9 +30,7 @@ void hodgkinHuxleyModellBerechnen()
         return;
     NeuronDaten& n = *neuron;
     const ParameterVektor& P = n.parameter;
-    const int methode = simulationsParameter.integrationsmethode;
-    const double T = simulationsParameter.schrittweite;
-    const double t = laufZustand.t;
+    const auto [methode, T, t] = laufWerte();
     auto& x = n.torVariable;
     // 2. m
     const double V0 = n.potentiale[0];

@@ -5,7 +5,9 @@
 // models; only the soma's channels and its rate differ. The work values live on the stack
 // in fixed arrays of groessteSegmentAnzahl + 1, so a step allocates nothing.
 #pragma once
+#include "app/status.h"
 #include "model/neuron.h"
+#include "model/simulationsparameter.h"
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -20,6 +22,16 @@ struct PassivSchritt {
     double somaStroeme = 0.0;   // the three injected soma currents of this step
     KompartimentFeld reizStrom{}, b{}, a{};
 };
+
+// what every model step reads of the run: integration method, step width (s), time (s)
+struct LaufWerte {
+    int methode;
+    double T, t;
+};
+inline LaufWerte laufWerte()
+{
+    return {simulationsParameter.integrationsmethode, simulationsParameter.schrittweite, laufZustand.t};
+}
 
 // t lies in [beginn, ende): the windows of the constant legacy currents
 inline bool imFenster(double t, double beginn, double ende) { return beginn <= t && t < ende; }

@@ -14,9 +14,7 @@ void onOffModellBerechnen()
         return;
     NeuronDaten& n = *neuron;
     const ParameterVektor& P = n.parameter;
-    const int methode = simulationsParameter.integrationsmethode;
-    const double T = simulationsParameter.schrittweite;
-    const double t = laufZustand.t;
+    const auto [methode, T, t] = laufWerte();
     // 2. a tenth of a step keeps the phase ends off the rounding of the timer
     const double eps = T / 10.0;
     n.onOffZeitgeber += T;

@@ -96,9 +96,7 @@ void benutzerKanaeleBerechnen(NeuronDaten& n, double V0, int methode, double T)
 void leitwertPfad(NeuronDaten& n, int kompartimente)
 {
     const ParameterVektor& P = n.parameter;
-    const int methode = simulationsParameter.integrationsmethode;
-    const double T = simulationsParameter.schrittweite;
-    const double t = laufZustand.t;
+    const auto [methode, T, t] = laufWerte();
     const double V0 = n.potentiale[0];
     const int segmente = kompartimente - 1;
 
