@@ -6,7 +6,11 @@
 #include "texts/texte.h"
 #include <span>
 
-constexpr int meldungsAnzahl = 777;
+// Numbers 0..776 are the message texts every language file of the format carries;
+// this program's own texts (notices the format never had) are numbered from 800 on,
+// with keys of their own, so older language files simply keep their German wording.
+constexpr int meldungsEigeneAb = 800;
+constexpr int meldungsAnzahl = 1000;
 constexpr int dialogTextAnzahl = 630;
 
 extern const std::span<const TextEintrag> eingebauteMeldungen;

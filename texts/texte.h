@@ -54,7 +54,7 @@ private:
     std::vector<std::string> texte;
 };
 
-extern TextTabelle meldungsTexte;   // 777 message texts by number
+extern TextTabelle meldungsTexte;   // message texts by number (see meldungsEigeneAb)
 extern TextTabelle dialogTexte;     // 630 dialog texts by slot; slot 0 is the Cancel text
 
 // the text of the next message box or status text; grows as needed

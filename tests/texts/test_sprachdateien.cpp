@@ -32,7 +32,7 @@ TEST_F(SprachDateien, DeutschAusDenAusgeliefertenDateienGleichtDenEingebautenTex
         EXPECT_EQ(dialogTexte[e.nummer], e.deutsch) << e.schluessel;
     EXPECT_EQ(meldungsTexte[769], "\tSimulation l\xE4uft");   // status texts begin with a tab
     EXPECT_NE(meldungsTexte[73].find('\n'), std::string::npos);
-    EXPECT_EQ(meldungsTexte[776] + meldungsTexte[-1] + meldungsTexte[777], "");   // no text, out of range
+    EXPECT_EQ(meldungsTexte[776] + meldungsTexte[-1] + meldungsTexte[meldungsTexte.groesse()], "");   // no text, out of range
 }
 
 TEST_F(SprachDateien, EnglischWirdUeberDeutschGeladen)
