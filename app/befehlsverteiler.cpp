@@ -7,6 +7,7 @@
 #include "app/hauptfenster.h"
 #include "app/protokoll.h"
 #include "app/sprache.h"
+#include "app/start.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
 #include "dialogs/simulationsparameter.h"
@@ -21,11 +22,6 @@ using namespace plattform;
 
 namespace {
 
-constexpr const char* textLaufGesperrt = "simulation is locked to prevent loss of loaded data";
-constexpr const char* textWaehrendLauf =
-    "Das ist w\xE4hrend einer laufenden Simulation nicht m\xF6glich.";
-constexpr const char* frageSkriptAbbrechen = "Skriptbearbeitung abbrechen?";
-
 // ---- the handlers ---------------------------------------------------------------------
 
 void simulationStartenBefehl(Fenster, int)
@@ -33,7 +29,7 @@ void simulationStartenBefehl(Fenster, int)
     if (laufAktiv())
         return;                          // one run at a time
     if (programmStatus & programmBit::LaufGesperrt) {
-        hinweisBox(textLaufGesperrt);
+        hinweisBox(meldungsTexte[880]);
         return;
     }
     if (!anschluss::simulationStarten) {
@@ -46,7 +42,7 @@ void simulationStartenBefehl(Fenster, int)
 void simulationAbbrechenBefehl(Fenster, int)
 {
     if (skriptStatus & skriptBit::Laeuft) {
-        if (sysInfoBox(frageSkriptAbbrechen, knoepfe::JaNein) != antwort::Ja)
+        if (sysInfoBox(meldungsTexte[882], knoepfe::JaNein) != antwort::Ja)
             return;
         skriptStatus |= skriptBit::Abbrechen;
         skriptStatus &= ~skriptBit::InteraktiveAusfuehrung;
@@ -60,6 +56,8 @@ void programmBeendenBefehl(Fenster, int) { hauptfensterSchliessen(); }
 
 void dateiOeffnenBefehl(Fenster, int)
 {
+    if (!startDateiPruefen())
+        return;                          // named in a notice and dropped
     if (anschluss::dateiOeffnen)
         anschluss::dateiOeffnen();
     else if (!dateipfade.startDatei.empty())
@@ -95,10 +93,10 @@ void schalterBefehl(Fenster, int befehl)
 void anzeigedauerBefehl(Fenster, int befehl)
 {
     letzterDialog = befehl;
-    eingabeParameter.titel = "Anzeigedauer der Info-Box";
-    eingabeParameter.text1 = "Wie lange soll die Info-Box stehen bleiben?";
+    eingabeParameter.titel = meldungsTexte[883];
+    eingabeParameter.text1 = meldungsTexte[884];
     eingabeParameter.text2.clear();
-    eingabeParameter.eingabeBeschriftung = "Millisekunden:";
+    eingabeParameter.eingabeBeschriftung = meldungsTexte[885];
     eingabeParameter.eingabeText = std::to_string(anzeigeboxParameter.anzeigedauer);
     eingabeParameter.flags = 0;
     if (eingabeDialogOeffnen() != 1)
@@ -202,7 +200,7 @@ bool aendertNetz(int befehl)
 
 void nochNichtVerfuegbar()
 {
-    hinweisBox("Diese Funktion ist noch nicht verf\xFCgbar.");
+    hinweisBox(meldungsTexte[886]);
 }
 
 namespace anschluss {
@@ -242,7 +240,7 @@ void hauptfensterBefehl(Fenster f, int befehl)
     if (programmEndet())
         return;
     if (laufAktiv() && aendertNetz(befehl)) {
-        hinweisBox(textWaehrendLauf);
+        hinweisBox(meldungsTexte[881]);
         return;
     }
     // verfuegbar only greys the menu item: F2, "OK - F2" and the start-up reach the

@@ -8,15 +8,13 @@
 #include "platform/box.h"
 #include "platform/menue.h"
 #include "platform/steuerelemente.h"
+#include "texts/texte.h"
 #include <algorithm>
 #include <vector>
 
 using namespace plattform;
 
 namespace {
-
-constexpr const char* frageLaufBeenden =
-    "Eine Simulation l\xE4uft noch. Soll sie abgebrochen und das Programm beendet werden?";
 
 std::vector<int> aufgeschoben;
 
@@ -116,7 +114,7 @@ void hauptfensterSchliessen()
     if (laufAktiv()) {
         // The run is on the stack below this message: it must return before anything is
         // freed. Stop it, and close once it has returned.
-        if (sysInfoBox(frageLaufBeenden, knoepfe::JaNein) != antwort::Ja)
+        if (sysInfoBox(meldungsTexte[887], knoepfe::JaNein) != antwort::Ja)
             return;
         laeufeAbbrechenZumSchliessen();
         nachLaufAufschieben(befehlProgrammBeenden);
@@ -150,7 +148,7 @@ void hauptfensterTimer(Fenster f, uintptr_t id)
     case zeitgeber::DruckerSuche:
         zeitgeberLoeschen(f, id);
         if (anschluss::druckerSucheBeenden && !anschluss::druckerSucheBeenden())
-            hinweisBox("fehler bei: killing enumPrinterThread");
+            hinweisBox(meldungsTexte[888]);
         break;
     case zeitgeber::NachLauf:
         zeitgeberNachLauf(f);

@@ -2,6 +2,7 @@
 #include "app/protokoll.h"
 #include "app/status.h"
 #include "platform/steuerelemente.h"
+#include "texts/texte.h"
 #include <algorithm>
 
 using namespace plattform;
@@ -23,7 +24,7 @@ Fenster textfeldIn(Fenster eltern)
 void eigenesFensterErzeugen()
 {
     Protokoll& p = protokoll;
-    p.eigenesFenster = fensterErzeugen(protokollKlasse, "Protokoll", stil::Hauptfenster, p.x, p.y,
+    p.eigenesFenster = fensterErzeugen(protokollKlasse, meldungsTexte[889], stil::Hauptfenster, p.x, p.y,
                                        p.breite, p.hoehe, fensterhandles.hauptfenster);
     if (!p.eigenesFenster)
         return;
@@ -38,19 +39,6 @@ void eingebettetErzeugen()
         return;
     fensterhandles.protokollfenster = textfeldIn(fensterhandles.hauptfenster);
     protokollEinbettungAnordnen(fensterhandles.hauptfenster);
-}
-
-// the text goes into the saved text, the box (and its own window) away
-void abbauen()
-{
-    protokollTextSichern(fensterhandles.protokollfenster);
-    if (protokoll.eigenesFenster) {
-        fensterZerstoeren(protokoll.eigenesFenster);
-        protokoll.eigenesFenster = nullptr;
-    } else {
-        fensterZerstoeren(fensterhandles.protokollfenster);
-    }
-    fensterhandles.protokollfenster = nullptr;
 }
 
 void eigeneMasseMerken(Fenster f)
@@ -135,9 +123,18 @@ void protokollEinbetten(int an)
 {
     if ((protokoll.eingebettet != 0) == (an != 0) && fensterhandles.protokollfenster)
         return;
-    abbauen();
+    // The new box is made while the old one still lives and takes the text straight from
+    // it: the saved text is Windows-1252 and would lose what the user typed beyond that.
+    Fenster altesFeld = fensterhandles.protokollfenster;
+    Fenster altesFenster = protokoll.eigenesFenster;
+    protokollTextSichern(altesFeld);
+    fensterhandles.protokollfenster = nullptr;
+    protokoll.eigenesFenster = nullptr;
     protokoll.eingebettet = an ? 1 : 0;
     protokollFensterErzeugen();
+    if (altesFeld && fensterhandles.protokollfenster)
+        textfeldTextUebernehmen(fensterhandles.protokollfenster, altesFeld);
+    fensterZerstoeren(altesFenster ? altesFenster : altesFeld);
 }
 
 void protokollSchriftSetzen()

@@ -58,8 +58,11 @@ void spracheWechseln(int neueSprache)
         return;
     std::string fehler;
     if (!spracheSpeichern(neueSprache, &fehler)) {
-        plattform::hinweisBox("Die Sprache konnte nicht in default.cfg gespeichert werden:\n" + fehler);
+        plattform::hinweisBox(meldungFormatieren(890, fehler));
         return;
     }
+    // the texts, menus and window classes are made once at the start: the program ends,
+    // and says so, since it does not come back by itself
+    plattform::hinweisBox(meldungsTexte[891]);
     hauptfensterSchliessen();
 }

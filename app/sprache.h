@@ -6,6 +6,7 @@
 // other line of the file as it is (replaced where it stands, else appended). false, with
 // the reason in fehler, when the file could not be written; the old file then stays.
 bool spracheSpeichern(int neueSprache, std::string* fehler = nullptr);
-// The language counts from the next start: saved, then the program ends (as a regular
-// close does). The language in use already changes nothing.
+// The language counts from the next start: saved, a notice that the program ends and
+// must be started again, then it ends (as a regular close does). The language in use
+// already changes nothing.
 void spracheWechseln(int neueSprache);

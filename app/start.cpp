@@ -15,12 +15,14 @@
 #include "platform/steuerelemente.h"
 #include "resources/menues.h"
 #include "texts/texte.h"
+#include <cstdio>
 
 using namespace plattform;
 
 namespace {
 
 bool initialisiert = false;
+bool startDateiDarstellbar = true;
 
 // The classes whose procedures belong to later parts are registered with the standard
 // procedure; each part puts its own procedure here when it comes.
@@ -43,13 +45,26 @@ const Klasse klassen[] = {
 };
 
 // a path in double quotes comes without them
-void startDateiMerken(const std::string& argument)
+void startDateiMerken(const std::string& argument, bool darstellbar)
 {
     std::string pfad = argument;
     if (pfad.size() >= 2 && pfad.front() == '"' && pfad.back() == '"')
         pfad = pfad.substr(1, pfad.size() - 2);
     dateipfade.startDatei = pfad;
     dateipfade.startModus = pfad.empty() ? 0 : 1;
+    startDateiDarstellbar = darstellbar;
+}
+
+bool lesbar(const std::string& pfad)
+{
+    std::FILE* f = dateiOeffnen(pfad, "rb");
+    if (!f)
+        return false;
+    char zeichen;
+    const size_t gelesen = std::fread(&zeichen, 1, 1, f);
+    const bool gut = gelesen == 1 || !std::ferror(f);   // a folder opens, but does not read
+    std::fclose(f);
+    return gut;
 }
 
 // There is no board library on this system: the table stays empty and the program runs
@@ -120,12 +135,28 @@ const StartSchritt schritte[] = {
     {"Protokollfenster", protokollFensterErzeugen},
     {"Schriften", schriften},
     {"Arbeitsbereich", arbeitsbereichNehmen},
+    {"Statuszeile", netzlosStatusZeigen},          // a new user sees what to do first
     {"Oeffnen-Befehl", oeffnenBefehl},
 };
 
 } // namespace
 
 std::span<const StartSchritt> startSchritte() { return schritte; }
+
+bool startDateiPruefen()
+{
+    if (!dateipfade.startModus || dateipfade.startDatei.empty())
+        return true;
+    const std::string pfad = dateipfade.startDatei;
+    const int text = !startDateiDarstellbar ? 893 : !lesbar(pfad) ? 73 : 0;
+    if (!text)
+        return true;
+    dateipfade.startDatei.clear();
+    dateipfade.startModus = 0;
+    startDateiDarstellbar = true;
+    hinweisBox(meldungFormatieren(text, pfad));
+    return false;
+}
 
 void fensterklassenRegistrieren()
 {
@@ -147,14 +178,15 @@ void startInitialisieren()
     }
 }
 
-bool programmStarten(const std::string& dateiArgument, const std::string& programmVerzeichnis)
+bool programmStarten(const std::string& dateiArgument, const std::string& programmVerzeichnis,
+                     bool argumentDarstellbar)
 {
     // 1. status words and paths
     programmStatus |= programmBit::StartUnfertig;
     statusWoerterSetzen();
     dateipfade = {};
     dateipfade.programmVerzeichnis = programmVerzeichnis;
-    startDateiMerken(dateiArgument);
+    startDateiMerken(dateiArgument, argumentDarstellbar);
 
     // 2. the texts, before any window: without the message texts nothing can be said
     parameterOrdner.pfad = programmVerzeichnis + "parameter/";
@@ -193,9 +225,9 @@ bool programmStarten(const std::string& dateiArgument, const std::string& progra
     return true;
 }
 
-int programmStart(const std::string& dateiArgument)
+int programmStart(const DateiArgument& datei)
 {
-    if (!programmStarten(dateiArgument, programmVerzeichnis()))
+    if (!programmStarten(datei.pfad, programmVerzeichnis(), datei.darstellbar))
         return 1;
     return nachrichtenSchleife();
 }
@@ -203,6 +235,7 @@ int programmStart(const std::string& dateiArgument)
 void startZuruecksetzen()
 {
     initialisiert = false;
+    startDateiDarstellbar = true;
     beendenZuruecksetzen();
     nachLaufVerwerfen();
 }

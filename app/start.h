@@ -1,18 +1,26 @@
 // app/start.h - the program's start
 #pragma once
+#include "platform/system.h"
 #include <span>
 #include <string>
 
 // The counterpart of WinMain: the start up to the message loop, then the loop; returns
-// the program's exit code. dateiArgument: the network file named on the command line.
-int programmStart(const std::string& dateiArgument);
+// the program's exit code. datei: the network file named on the command line.
+int programmStart(const plattform::DateiArgument& datei);
 
 // The start without the loop, with the program directory given (the "parameter" folder
 // and default.cfg lie below it): status words and paths, the language texts, the window
 // classes, the main window (whose first size message runs the initialisation) and the
 // board table. false when the program ends before its loop: the message texts are
 // missing, the main window cannot be made, or the initialisation ended the program.
-bool programmStarten(const std::string& dateiArgument, const std::string& programmVerzeichnis);
+// argumentDarstellbar false: Windows-1252 cannot hold the name of the file argument.
+bool programmStarten(const std::string& dateiArgument, const std::string& programmVerzeichnis,
+                     bool argumentDarstellbar = true);
+
+// The open command calls this first. A file named on the command line that cannot be
+// opened (missing, unreadable, or a name the program cannot store) is named in a notice
+// and dropped, and the program goes on without it: false then. true otherwise.
+bool startDateiPruefen();
 
 // the one-time initialisation; the main window's first size message calls it, later calls
 // do nothing

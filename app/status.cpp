@@ -1,6 +1,7 @@
 // app/status.cpp - the program-wide status words and the records of the program frame
 #include "app/status.h"
 #include "model/neuron.h"
+#include "texts/texte.h"
 #include <algorithm>
 
 uint32_t programmStatus = programmBit::DiagrammeOeffnen | programmBit::StartUnfertig;
@@ -75,9 +76,20 @@ void statusTeilSetzen(int teil, const std::string& text)
     if (teil < 0 || teil >= statusTeile)
         return;
     statusTexte[teil] = text.substr(0, statusTextLaenge - 1);
-    if (fensterhandles.statusleiste && !(programmStatus & programmBit::KeineStatusleiste))
+    if (fensterhandles.statusleiste && !(programmStatus & programmBit::KeineStatusleiste)) {
+        // the hint of an empty network gives way to what the program now has to say
+        plattform::statusEinfach(fensterhandles.statusleiste, false);
         plattform::statusTextSetzen(fensterhandles.statusleiste, teil | plattform::statusStil::Herausgehoben,
                                     statusTexte[teil]);
+    }
+}
+
+void netzlosStatusZeigen()
+{
+    if (!fensterhandles.statusleiste)
+        return;
+    plattform::statusEinfach(fensterhandles.statusleiste, true);
+    plattform::statusTextSetzen(fensterhandles.statusleiste, plattform::statusEinfacherTeil, meldungsTexte[892]);
 }
 
 void aufzeichnungEintragen(SpikeAufzeichnung& a, NeuronDaten* neuron, double t)

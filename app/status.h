@@ -148,9 +148,11 @@ constexpr int statusTeile = 5;
 constexpr size_t statusTextLaenge = 128;
 // the texts of the status-bar parts, each beginning with a tab
 extern std::array<std::string, statusTeile> statusTexte;
-// stores the text (cut to 127 bytes) and shows it in the part, raised; nothing reaches the
-// bar while programmStatus KeineStatusleiste is set
+// stores the text (cut to 127 bytes) and shows it in the part, raised, the bar out of
+// simple mode; nothing reaches the bar while programmStatus KeineStatusleiste is set
 void statusTeilSetzen(int teil, const std::string& text);
+// a program without a network: the bar in simple mode with the hint to load or make one
+void netzlosStatusZeigen();
 
 // F12 and Ctrl+F5 send this command again
 extern int letzterDialog;

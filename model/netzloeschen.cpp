@@ -68,11 +68,7 @@ void netzLoeschen()
     if (!(editierStatus & editierBit::DateiWirdGelesen)) {
         if (fensterhandles.hauptfenster)
             plattform::ungueltigMachen(fensterhandles.hauptfenster);
-        if (fensterhandles.statusleiste) {
-            plattform::statusEinfach(fensterhandles.statusleiste, true);
-            plattform::statusTextSetzen(fensterhandles.statusleiste, plattform::statusEinfacherTeil,
-                                        "am besten 'ne datei laden, oder eine machen...");
-        }
+        netzlosStatusZeigen();
     }
     // the undo list names neurons that are gone, loading or not
     undoListeLoeschen();

@@ -1,9 +1,9 @@
 // platform/box.h - message boxes
 //
 // The program shows three forms: a notice ("Hinweis", information, OK), a fatal message
-// ("Velnor info", OK and Cancel) and a question ("SysInfo" with Yes/No, Yes/No/Cancel or
-// OK/Cancel). Boxes are modal over the owner (null: over the foreground window) and use
-// German buttons, whatever the program's language.
+// ("Velnor info", information too, OK and Cancel) and a question ("SysInfo", question,
+// with Yes/No, Yes/No/Cancel or OK/Cancel). Boxes are modal over the owner (null: over
+// the foreground window) and use German buttons, whatever the program's language.
 #pragma once
 #include "platform/fenster.h"
 #include <string>
@@ -30,7 +30,7 @@ inline int hinweisBox(const std::string& text)
 }
 inline int velnorInfoBox(const std::string& text)
 {
-    return meldungsBox(vordergrundFenster(), text, "Velnor info", knoepfe::OkAbbrechen | symbol::Ausruf);
+    return meldungsBox(vordergrundFenster(), text, "Velnor info", knoepfe::OkAbbrechen | symbol::Information);
 }
 inline int sysInfoBox(const std::string& text, uint32_t knoepfeArt)
 {

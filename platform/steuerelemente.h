@@ -27,6 +27,9 @@ Fenster textfeldErzeugen(Fenster eltern, int id, const Rechteck& r, bool nurLese
 void textfeldTextSetzen(Fenster feld, const std::string& text);
 void textfeldAnhaengen(Fenster feld, const std::string& text);   // at the end, scrolled to it
 std::string textfeldText(Fenster feld);
+// The whole text of von into nach as the boxes hold it: characters that Windows-1252
+// cannot hold (typed or pasted by the user) survive, which textfeldText would lose.
+void textfeldTextUebernehmen(Fenster nach, Fenster von);
 void textfeldSchrift(Fenster feld, Schrift s);
 
 // ---- window scroll bars ------------------------------------------------------------

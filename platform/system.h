@@ -6,12 +6,20 @@
 
 namespace plattform {
 
+// The file named on the command line, in Windows-1252 ("" when none is given). A name
+// that Windows-1252 cannot hold comes with darstellbar false and '?' in place of the
+// characters it lacks, so that the program can name it when it refuses it.
+struct DateiArgument {
+    std::string pfad;
+    bool darstellbar = true;
+};
+
 // The program's entry: main() calls starten with the program's own start function
 // (the counterpart of WinMain). starten prepares the platform (the GUI application,
-// LC_NUMERIC "C"), then calls programm with the command-line file argument in
-// Windows-1252 ("" when none is given) and returns its result. Without a display it
-// prints why and returns 1 without calling programm.
-int starten(int argc, char** argv, int (*programm)(const std::string& dateiArgument));
+// LC_NUMERIC "C"), then calls programm with the command-line file argument and returns
+// its result. Without a display, or with one that cannot be opened, it prints why and
+// returns 1 without calling programm.
+int starten(int argc, char** argv, int (*programm)(const DateiArgument& datei));
 
 // ---- threads -------------------------------------------------------------
 // Only the GUI thread touches windows. Other threads hand work to it here; the work

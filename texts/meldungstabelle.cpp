@@ -456,6 +456,20 @@ constexpr TextEintrag meldungsTabelle[] = {
     {773, "ANZAHL_NEURONE=", "\t%d Neurone"},
     {774, "EIN_NEURON=", "\t%d Neuron"},
     {775, "NICHTS_GELADEN=", "\tkeine Neurone"},
+    {880, "LAUF_GESPERRT_HINWEIS=", "simulation is locked to prevent loss of loaded data"},
+    {881, "WAEHREND_LAUF_NICHT_MOEGLICH=", "Das ist w\xE4hrend einer laufenden Simulation nicht m\xF6glich."},
+    {882, "SKRIPT_ABBRECHEN_FRAGE=", "Skriptbearbeitung abbrechen?"},
+    {883, "INFOBOX_DAUER_TITEL=", "Anzeigedauer der Info-Box"},
+    {884, "INFOBOX_DAUER_FRAGE=", "Wie lange soll die Info-Box stehen bleiben?"},
+    {885, "INFOBOX_DAUER_EINHEIT=", "Millisekunden:"},
+    {886, "FUNKTION_NOCH_NICHT_VERFUEGBAR=", "Diese Funktion ist noch nicht verf\xFCgbar."},
+    {887, "LAUF_ABBRECHEN_UND_BEENDEN=", "Eine Simulation l\xE4uft noch. Soll sie abgebrochen und das Programm beendet werden?"},
+    {888, "DRUCKERSUCHE_NICHT_BEENDET=", "fehler bei: killing enumPrinterThread"},
+    {889, "PROTOKOLL_FENSTER_TITEL=", "Protokoll"},
+    {890, "SPRACHE_NICHT_GESPEICHERT=", "Die Sprache konnte nicht in default.cfg gespeichert werden:\n%s"},
+    {891, "SPRACHE_GILT_AB_NEUSTART=", "Die gew\xE4hlte Sprache gilt ab dem n\xE4" "chsten Start.\nDas Programm wird jetzt beendet; bitte danach neu starten."},
+    {892, "NETZ_LEER_STATUS=", "am besten 'ne datei laden, oder eine machen..."},
+    {893, "PFAD_NICHT_DARSTELLBAR=", "Der Pfad enth\xE4lt Zeichen, die das Programm nicht speichern kann:\n%s\nBitte einen anderen Namen oder Ordner w\xE4hlen."},
 };
 
 } // namespace

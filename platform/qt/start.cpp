@@ -9,6 +9,12 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <dlfcn.h>
+#include <string_view>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace plattform {
 
@@ -32,32 +38,109 @@ void anwendungEinrichten()
     qt::tastenBeobachten();
 }
 
+// Qt aborts the whole process when the display it picks cannot be opened, so each is
+// tried here first, the way Qt's platforms would open it.
+
+// X: a real connection through the library Qt's xcb platform uses (so a missing server
+// and a refused authorisation both count); without that library Qt cannot use X either
+bool xOeffnen()
+{
+    void* xcb = dlopen("libxcb.so.1", RTLD_NOW | RTLD_LOCAL);
+    if (!xcb)
+        return false;
+    using Verbinden = void* (*)(const char*, int*);
+    using Fehler = int (*)(void*);
+    using Trennen = void (*)(void*);
+    auto verbinden = reinterpret_cast<Verbinden>(dlsym(xcb, "xcb_connect"));
+    auto fehler = reinterpret_cast<Fehler>(dlsym(xcb, "xcb_connection_has_error"));
+    auto trennen = reinterpret_cast<Trennen>(dlsym(xcb, "xcb_disconnect"));
+    bool offen = false;
+    if (verbinden && fehler && trennen) {
+        void* verbindung = verbinden(nullptr, nullptr);     // DISPLAY
+        offen = verbindung && fehler(verbindung) == 0;
+        if (verbindung)
+            trennen(verbindung);
+    }
+    dlclose(xcb);
+    return offen;
+}
+
+// Wayland: the compositor's socket, WAYLAND_DISPLAY (default "wayland-0") in
+// XDG_RUNTIME_DIR or an absolute path of its own
+bool waylandOeffnen()
+{
+    if (gesetzt("WAYLAND_SOCKET"))
+        return true;                          // handed over already connected
+    std::string pfad = gesetzt("WAYLAND_DISPLAY") ? std::getenv("WAYLAND_DISPLAY") : "wayland-0";
+    if (pfad.front() != '/') {
+        if (!gesetzt("XDG_RUNTIME_DIR"))
+            return false;
+        pfad = std::string(std::getenv("XDG_RUNTIME_DIR")) + "/" + pfad;
+    }
+    sockaddr_un adresse{};
+    adresse.sun_family = AF_UNIX;
+    if (pfad.size() >= sizeof adresse.sun_path)
+        return false;
+    std::memcpy(adresse.sun_path, pfad.c_str(), pfad.size() + 1);
+    const int s = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    if (s < 0)
+        return false;
+    const bool offen = connect(s, reinterpret_cast<const sockaddr*>(&adresse), sizeof adresse) == 0;
+    close(s);
+    return offen;
+}
+
+// "" when the display Qt will take can be opened (or is none that needs one), else what
+// to say. QT_QPA_PLATFORM may list platforms separated by ';', tried in turn.
+std::string anzeigeFehler()
+{
+    const auto umgebung = [](const char* name) { return std::string(gesetzt(name) ? std::getenv(name) : ""); };
+    const std::string plattformen = umgebung("QT_QPA_PLATFORM");
+    if (plattformen.empty() && !gesetzt("DISPLAY") && !gesetzt("WAYLAND_DISPLAY"))
+        return "velnor: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set). ";
+    if (plattformen.empty()) {
+        if ((gesetzt("DISPLAY") && xOeffnen()) || (gesetzt("WAYLAND_DISPLAY") && waylandOeffnen()))
+            return {};
+    } else {
+        for (size_t anfang = 0; anfang <= plattformen.size();) {
+            size_t ende = plattformen.find(';', anfang);
+            if (ende == std::string::npos)
+                ende = plattformen.size();
+            const std::string_view eintrag(plattformen.data() + anfang, ende - anfang);
+            const std::string_view name = eintrag.substr(0, eintrag.find(':'));
+            if (name == "xcb" ? xOeffnen() : name.starts_with("wayland") ? waylandOeffnen() : true)
+                return {};                        // offscreen, vnc, ...: nothing to open
+            anfang = ende + 1;
+        }
+    }
+    std::string text = "velnor: the display cannot be opened (DISPLAY=\"" + umgebung("DISPLAY") +
+                       "\", WAYLAND_DISPLAY=\"" + umgebung("WAYLAND_DISPLAY") + "\"";
+    if (!plattformen.empty())
+        text += ", QT_QPA_PLATFORM=\"" + plattformen + "\"";
+    return text + "). ";
+}
+
 // the file named on the command line, in Windows-1252, without the quotes a desktop
 // launcher may leave around it
-std::string dateiArgument(int argc, char** argv)
+DateiArgument dateiArgument(int argc, char** argv)
 {
     if (argc < 2 || !argv[1])
         return {};
     std::string a = argv[1];
     if (a.size() >= 2 && a.front() == '"' && a.back() == '"')
         a = a.substr(1, a.size() - 2);
-    std::string ziel;
-    if (!nachCp1252(a, ziel)) {
-        std::fprintf(stderr, "velnor: the file name \"%s\" holds characters the program cannot "
-                             "store; starting without a file\n", a.c_str());
-        return {};
-    }
-    return ziel;
+    DateiArgument datei;
+    datei.darstellbar = nachCp1252(a, datei.pfad);   // the notice names it with '?' in place
+    return datei;
 }
 
 } // namespace
 
-int starten(int argc, char** argv, int (*programm)(const std::string& dateiArgument))
+int starten(int argc, char** argv, int (*programm)(const DateiArgument& datei))
 {
-    if (!gesetzt("DISPLAY") && !gesetzt("WAYLAND_DISPLAY") && !gesetzt("QT_QPA_PLATFORM")) {
-        std::fprintf(stderr, "velnor: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set). "
-                             "Start it in a graphical session, or set QT_QPA_PLATFORM=offscreen "
-                             "to run without a screen.\n");
+    if (const std::string fehler = anzeigeFehler(); !fehler.empty()) {
+        std::fprintf(stderr, "%sStart it in a running graphical session, or set QT_QPA_PLATFORM=offscreen "
+                             "to run without a screen.\n", fehler.c_str());
         return 1;
     }
     QApplication anwendung(argc, argv);

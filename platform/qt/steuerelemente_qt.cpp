@@ -142,6 +142,14 @@ std::string textfeldText(Fenster feld)
     return t ? qt::text(t->toPlainText()) : std::string();
 }
 
+void textfeldTextUebernehmen(Fenster nach, Fenster von)
+{
+    auto* quelle = inhalt<QTextEdit>(von, qt::textfeldKlasse);
+    auto* ziel = inhalt<QTextEdit>(nach, qt::textfeldKlasse);
+    if (quelle && ziel)
+        ziel->setPlainText(quelle->toPlainText());
+}
+
 void textfeldSchrift(Fenster feld, Schrift s)
 {
     if (auto* t = inhalt<QTextEdit>(feld, qt::textfeldKlasse))

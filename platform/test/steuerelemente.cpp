@@ -143,6 +143,14 @@ std::string textfeldText(Fenster feld)
     return t ? t->text : std::string();
 }
 
+void textfeldTextUebernehmen(Fenster nach, Fenster von)
+{
+    const auto* quelle = gelesen(zustand().textfelder, von);
+    auto* ziel = steuerelement(zustand().textfelder, nach, "textfeldTextUebernehmen");
+    if (quelle && ziel)
+        ziel->text = quelle->text;
+}
+
 void textfeldSchrift(Fenster feld, Schrift s)
 {
     if (auto* t = steuerelement(zustand().textfelder, feld, "textfeldSchrift"))

@@ -9,13 +9,15 @@ namespace plattform {
 using namespace test::intern;
 
 // No display to check here; the caller's thread becomes the GUI thread.
-int starten(int argc, char** argv, int (*programm)(const std::string& dateiArgument))
+int starten(int argc, char** argv, int (*programm)(const DateiArgument& datei))
 {
     std::setlocale(LC_NUMERIC, "C");
     zustand().guiThread = std::this_thread::get_id();
     std::string argument = argc > 1 && argv[1] ? argv[1] : "";
     std::erase(argument, '"');   // a quoted path as the original's command line brought it
-    return programm(nachCp1252(argument));
+    DateiArgument datei;
+    datei.darstellbar = nachCp1252(argument, datei.pfad);
+    return programm(datei);
 }
 
 bool istGuiThread() { return std::this_thread::get_id() == zustand().guiThread.load(); }

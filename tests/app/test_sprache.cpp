@@ -1,7 +1,11 @@
 // tests/app/test_sprache.cpp - the language by default.cfg and the language command
 #include "app_hilfe.h"
+#include "app/protokoll.h"
 #include "app/sprache.h"
+#include "platform/box.h"
 #include "platform/menue.h"
+#include "platform/steuerelemente.h"
+#include <functional>
 
 using namespace plattform;
 using namespace apphilfe;
@@ -32,6 +36,7 @@ TEST_F(Sprache, BefehlSchreibtNurDieSprachzeileUndBeendet)
 {
     ASSERT_TRUE(starten(cfgDeutsch));
     EXPECT_EQ(postenText(fensterhandles.hauptmenue, 0, Nach::Position), "&Datei");
+    pt::boxAntworten({antwort::Ok});
     ASSERT_TRUE(pt::menueBefehlWaehlen(haupt(), befehlSpracheEnglisch));
     nachrichtenVerarbeiten();
     EXPECT_EQ(lesen(ordner + "default.cfg"),
@@ -53,6 +58,7 @@ TEST_F(Sprache, OhneSprachzeileWirdSieAngehaengtUndGleicheSpracheTutNichts)
     befehl(befehlSpracheDeutsch);
     EXPECT_FALSE(programmEndet());
     EXPECT_EQ(lesen(ordner + "default.cfg"), "zoom faktor=2.5");
+    pt::boxAntworten({antwort::Ok});
     befehl(befehlSpracheEnglisch);
     EXPECT_EQ(lesen(ordner + "default.cfg"),
               "zoom faktor=2.5\r\nsprache=1033     // deutsch=1031   english=1033\r\n");
@@ -61,7 +67,98 @@ TEST_F(Sprache, OhneSprachzeileWirdSieAngehaengtUndGleicheSpracheTutNichts)
 TEST_F(Sprache, OhneDefaultCfgEntstehtSie)
 {
     ASSERT_TRUE(starten());
+    pt::boxAntworten({antwort::Ok});
     befehl(befehlSpracheEnglisch);
     EXPECT_EQ(lesen(ordner + "default.cfg"), "sprache=1033     // deutsch=1031   english=1033\r\n");
     EXPECT_EQ(spracheLesen(ordner + "default.cfg"), spracheEnglisch);
+}
+
+TEST_F(Sprache, WechselSagtVorDemEndeDassDasProgrammNeuGestartetWerdenMuss)
+{
+    ASSERT_TRUE(starten(cfgDeutsch));
+    pt::boxAntworten({antwort::Ok});
+    befehl(befehlSpracheEnglisch);
+    ASSERT_EQ(pt::boxLog().size(), 1u);
+    EXPECT_EQ(pt::boxLog()[0].titel, "Hinweis");
+    EXPECT_NE(pt::boxLog()[0].text.find("neu starten"), std::string::npos) << pt::boxLog()[0].text;
+    EXPECT_TRUE(programmEndet());
+
+    // a file that cannot be written: its reason, and the program stays
+    programmZuruecksetzen();
+    ASSERT_TRUE(starten(cfgDeutsch));
+    std::filesystem::remove(ordner + "default.cfg");
+    std::filesystem::create_directory(ordner + "default.cfg");
+    pt::boxAntworten({antwort::Ok});
+    befehl(befehlSpracheEnglisch);
+    ASSERT_EQ(pt::boxLog().size(), 1u);
+    EXPECT_EQ(pt::boxLog()[0].text.rfind("Die Sprache konnte nicht in default.cfg gespeichert werden:\n", 0), 0u)
+        << pt::boxLog()[0].text;
+    EXPECT_FALSE(programmEndet());
+}
+
+TEST_F(Sprache, ImEnglischenSprichtAuchDerRahmenEnglisch)
+{
+    ASSERT_TRUE(starten("sprache=1033\r\n"));
+    EXPECT_EQ(statusText(fensterhandles.statusleiste, statusEinfacherTeil), "best load a file, or make one...");
+
+    // what the frame says, and the box or text it says it in
+    struct Fall {
+        const char* was;
+        std::function<void()> ausloesen;
+        int antwort;
+        const char* text;
+    };
+    const Fall faelle[] = {
+        {"function without code", [this] { befehl(befehlSimulationStarten); }, antwort::Ok,
+         "This function is not available yet."},
+        {"network command in a run",
+         [this] {
+             programmStatus |= programmBit::LaufAktiv;
+             befehl(befehlDateiOeffnen);
+             programmStatus &= ~programmBit::LaufAktiv;
+         },
+         antwort::Ok, "That is not possible while a run is in progress."},
+        {"cancel a script",
+         [this] {
+             skriptStatus |= skriptBit::Laeuft;
+             befehl(befehlSimulationAbbrechen);
+             skriptStatus = 0;
+         },
+         antwort::Nein, "Cancel the script?"},
+        {"close in a run",
+         [this] {
+             programmStatus |= programmBit::LaufAktiv;
+             senden(haupt(), nachricht::Schliessen);
+             programmStatus &= ~programmBit::LaufAktiv;
+         },
+         antwort::Nein, "A run is still in progress. Stop it and end the program?"},
+        {"printer list overran",
+         [this] {
+             anschluss::druckerSucheBeenden = [] { return false; };
+             hauptfensterTimer(haupt(), zeitgeber::DruckerSuche);
+         },
+         antwort::Ok, "error at: killing enumPrinterThread"},
+    };
+    for (const Fall& f : faelle) {
+        const size_t vorher = pt::boxLog().size();
+        pt::boxAntworten({f.antwort});
+        f.ausloesen();
+        ASSERT_EQ(pt::boxLog().size(), vorher + 1) << f.was;
+        EXPECT_EQ(pt::boxLog().back().text, f.text) << f.was;
+    }
+
+    // the info-box time asks in English, the protocol's own window is titled so
+    pt::dialogSkript(146, {pt::schritt::klicken(2)});
+    befehl(befehlAnzeigedauerInfobox);
+    EXPECT_EQ(eingabeParameter.titel + "|" + eingabeParameter.eingabeBeschriftung,
+              "Display time of the info box|Milliseconds:");
+    protokollEinbetten(0);
+    EXPECT_EQ(titel(protokoll.eigenesFenster), "Protocol");
+
+    // and the language command says in English that the program ends
+    pt::boxAntworten({antwort::Ok});
+    befehl(befehlSpracheDeutsch);
+    EXPECT_EQ(pt::boxLog().back().text,
+              "The chosen language applies from the next start.\nThe program ends now; please start it again.");
+    EXPECT_TRUE(programmEndet());
 }

@@ -3,6 +3,7 @@
 #include "app/protokoll.h"
 #include "platform/box.h"
 #include "platform/menue.h"
+#include "platform/steuerelemente.h"
 #include "platform/system.h"
 #include "resources/vorlagen.h"
 
@@ -110,20 +111,75 @@ TEST_F(Start, DateiDerBefehlszeileWirdZumSchlussGeoeffnet)
         // the start is complete when the open command arrives
         geoeffnet = (programmStatus & programmBit::StartUnfertig) ? "zu frueh" : dateipfade.startDatei;
     };
-    ASSERT_TRUE(starten("", "\"/daten/mein netz.gui\""));
+    ordner = programmOrdner();
+    schreiben(ordner + "mein netz.gui", "[neuronen-netzwerk-datei]\r\n");
+    ASSERT_TRUE(programmStarten("\"" + ordner + "mein netz.gui\"", ordner));
     EXPECT_EQ(dateipfade.startModus, 1);
     EXPECT_EQ(pt::wartendeNachrichten(), 1u);
     nachrichtenVerarbeiten();
-    EXPECT_EQ(geoeffnet, "/daten/mein netz.gui");
+    EXPECT_EQ(geoeffnet, ordner + "mein netz.gui");
+    EXPECT_TRUE(pt::boxLog().empty());
 }
 
 TEST_F(Start, DateiDerBefehlszeileOhneLeserGibtEinenHinweis)
 {
-    ASSERT_TRUE(starten("", "/daten/netz.gui"));
+    ordner = programmOrdner();
+    schreiben(ordner + "netz.gui", "");
+    ASSERT_TRUE(programmStarten(ordner + "netz.gui", ordner));
     pt::boxAntworten({antwort::Ok});
     nachrichtenVerarbeiten();
     ASSERT_EQ(pt::boxLog().size(), 1u);
     EXPECT_NE(pt::boxLog()[0].text.find("noch nicht verf"), std::string::npos);
+}
+
+TEST_F(Start, DateiDerBefehlszeileDieSichNichtOeffnenLaesstWirdImHinweisGenannt)
+{
+    static int geoeffnet = 0;
+    anschluss::dateiOeffnen = [] { ++geoeffnet; };
+    struct Fall {
+        const char* was;
+        std::string argument;   // below the program folder
+        bool darstellbar;
+        const char* anfang;     // of the notice; the path follows it
+    };
+    const Fall faelle[] = {
+        {"missing", "gibt es nicht.gui", true, "Die Datei\n"},
+        {"a folder", "parameter", true, "Die Datei\n"},
+        {"beyond Windows-1252", "netz-?.gui", false, "Der Pfad enth\xE4lt Zeichen, die das Programm nicht speichern kann:\n"},
+    };
+    for (const Fall& f : faelle) {
+        programmZuruecksetzen();
+        geoeffnet = 0;
+        anschluss::dateiOeffnen = [] { ++geoeffnet; };
+        if (!ordner.empty())
+            std::filesystem::remove_all(ordner);
+        ordner = programmOrdner();
+        const std::string pfad = ordner + f.argument;
+        ASSERT_TRUE(programmStarten(pfad, ordner, f.darstellbar)) << f.was;
+        pt::boxAntworten({antwort::Ok});
+        nachrichtenVerarbeiten();
+        ASSERT_EQ(pt::boxLog().size(), 1u) << f.was;
+        EXPECT_EQ(pt::boxLog()[0].titel, "Hinweis");
+        EXPECT_EQ(pt::boxLog()[0].text.rfind(f.anfang + pfad + "\n", 0), 0u) << f.was << ": " << pt::boxLog()[0].text;
+        EXPECT_EQ(geoeffnet, 0) << f.was;                      // nothing to open: the start goes on empty
+        EXPECT_EQ(dateipfade.startDatei + std::to_string(dateipfade.startModus), "0") << f.was;
+        EXPECT_TRUE(istFenster(haupt())) << f.was;
+    }
+}
+
+TEST_F(Start, FrischerStartZeigtDenHinweisFuerEinLeeresNetzBisEtwasAnderesKommt)
+{
+    ASSERT_TRUE(starten());
+    const pt::StatusleisteZustand* leiste = pt::statusleisteZustand(fensterhandles.statusleiste);
+    ASSERT_NE(leiste, nullptr);
+    EXPECT_TRUE(leiste->einfach);
+    EXPECT_EQ(statusText(fensterhandles.statusleiste, statusEinfacherTeil),
+              "am besten 'ne datei laden, oder eine machen...");
+
+    // the first part text (a run, a new neuron) takes the bar back into its parts
+    statusTeilSetzen(0, meldungFormatieren(774, 1));
+    EXPECT_FALSE(leiste->einfach);
+    EXPECT_EQ(statusText(fensterhandles.statusleiste, 0), "\t1 Neuron");
 }
 
 TEST_F(Start, BeendenWaehrendDesStartsEndetIhnSofort)

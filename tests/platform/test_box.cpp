@@ -18,8 +18,25 @@ TEST_F(BoxSkript, AntwortenInDerReihenfolgeUndImLog)
     const auto& log = test::boxLog();
     ASSERT_EQ(log.size(), 3u);
     EXPECT_EQ(log[1].titel + "|" + log[1].text, "SysInfo|\xC4nderungen speichern?");
-    EXPECT_EQ(log[1].art, knoepfe::JaNeinAbbrechen | symbol::Frage);
     EXPECT_TRUE(log[1].beantwortet);
+}
+
+TEST_F(BoxSkript, VelnorInfoZeigtDasInformationssymbolWieDerHinweis)
+{
+    test::boxAntworten({antwort::Ok, antwort::Ok, antwort::Nein});
+    hinweisBox("a");
+    velnorInfoBox("b");
+    sysInfoBox("c", knoepfe::JaNein);
+    const std::pair<const char*, uint32_t> formen[] = {
+        {"Hinweis", knoepfe::Ok | symbol::Information},
+        {"Velnor info", knoepfe::OkAbbrechen | symbol::Information},   // a fatal message, yet the information icon
+        {"SysInfo", knoepfe::JaNein | symbol::Frage},
+    };
+    ASSERT_EQ(test::boxLog().size(), 3u);
+    for (size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(test::boxLog()[i].titel, formen[i].first);
+        EXPECT_EQ(test::boxLog()[i].art, formen[i].second) << formen[i].first;
+    }
 }
 
 TEST_F(BoxSkript, OhneAntwortFaelltDerTestUndDieBoxSchliesstSich)

@@ -5,6 +5,9 @@
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 using namespace plattform;
@@ -32,23 +35,57 @@ bool zahlenMitPunkt()
     return std::string(text) == "2.50" && std::strtod("2.5", nullptr) == 2.5;
 }
 
-std::string empfangen;
+DateiArgument empfangen;
 bool programmLief = false;
+
+// a display number no X server listens on: no socket file, no abstract socket
+std::string freieAnzeige()
+{
+    std::ifstream netz("/proc/net/unix");
+    const std::string sockets(std::istreambuf_iterator<char>(netz), {});
+    for (int n = 7391;; ++n) {
+        const std::string pfad = "/tmp/.X11-unix/X" + std::to_string(n);
+        if (!std::filesystem::exists(pfad) && sockets.find("@" + pfad + "\n") == std::string::npos)
+            return ":" + std::to_string(n);
+    }
+}
 
 } // namespace
 
-TEST(QtStart, OhneAnzeigeMeldetEsUndStartetNichts)
+TEST(QtStart, AnzeigeDieSichNichtOeffnenLaesstWirdGemeldetStattAbzubrechen)
 {
-    Umgebung a("DISPLAY", nullptr), b("WAYLAND_DISPLAY", nullptr), c("QT_QPA_PLATFORM", nullptr);
-    programmLief = false;
-    char name[] = "velnor";
-    char* argv[] = {name, nullptr};
-    testing::internal::CaptureStderr();
-    int r = starten(1, argv, [](const std::string&) { programmLief = true; return 0; });
-    std::string fehler = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(r, 1);
-    EXPECT_FALSE(programmLief);
-    EXPECT_NE(fehler.find("no display"), std::string::npos) << fehler;
+    const std::string x = freieAnzeige(), xUnix = "unix" + x + ".0";
+    const std::string laufzeit = std::filesystem::temp_directory_path().string();
+    struct Fall {
+        const char *display, *wayland, *plattform, *meldung;
+    };
+    const Fall faelle[] = {
+        {nullptr, nullptr, nullptr, "no display found"},
+        {x.c_str(), nullptr, nullptr, "cannot be opened"},
+        {xUnix.c_str(), nullptr, nullptr, "cannot be opened"},
+        {x.c_str(), nullptr, "xcb", "cannot be opened"},
+        {nullptr, nullptr, "xcb", "cannot be opened"},
+        {nullptr, "velnor-keins", nullptr, "cannot be opened"},
+        {x.c_str(), "velnor-keins", "wayland;xcb", "cannot be opened"},
+    };
+    Umgebung xdg("XDG_RUNTIME_DIR", laufzeit.c_str()), socket("WAYLAND_SOCKET", nullptr);
+    for (const Fall& f : faelle) {
+        const std::string wer = std::string(f.display ? f.display : "-") + " " + (f.wayland ? f.wayland : "-") +
+                                " " + (f.plattform ? f.plattform : "-");
+        Umgebung a("DISPLAY", f.display), b("WAYLAND_DISPLAY", f.wayland), c("QT_QPA_PLATFORM", f.plattform);
+        programmLief = false;
+        char name[] = "velnor";
+        char* argv[] = {name, nullptr};
+        testing::internal::CaptureStderr();
+        const int r = starten(1, argv, [](const DateiArgument&) { programmLief = true; return 0; });
+        const std::string fehler = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(r, 1) << wer;
+        EXPECT_FALSE(programmLief) << wer;
+        EXPECT_NE(fehler.find(f.meldung), std::string::npos) << wer << ": " << fehler;
+        if (f.display) {
+            EXPECT_NE(fehler.find(f.display), std::string::npos) << wer << ": " << fehler;
+        }
+    }
 }
 
 // Each test runs in its own process under ctest; run together with the others, the
@@ -62,7 +99,7 @@ TEST(QtStart, StartenRuftDasProgrammMitDemDateinamenUndRaeumtAuf)
     char name[] = "velnor";
     char datei[] = "\"/tmp/Gr\xc3\xb6\xc3\x9f" "e.net\"";
     char* argv[] = {name, datei, nullptr};
-    int r = starten(2, argv, [](const std::string& d) {
+    int r = starten(2, argv, [](const DateiArgument& d) {
         empfangen = d;
         EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
         EXPECT_TRUE(zahlenMitPunkt());
@@ -73,7 +110,8 @@ TEST(QtStart, StartenRuftDasProgrammMitDemDateinamenUndRaeumtAuf)
         return fensterErzeugen("Rest", "", stil::Hauptfenster | stil::Sichtbar, 0, 0, 50, 50) ? 17 : 0;
     });
     EXPECT_EQ(r, 17);
-    EXPECT_EQ(empfangen, "/tmp/Gr\xf6\xdf" "e.net");
+    EXPECT_EQ(empfangen.pfad, "/tmp/Gr\xf6\xdf" "e.net");
+    EXPECT_TRUE(empfangen.darstellbar);
 }
 
 TEST(QtStart, TestanwendungBehaeltDenPunktInZahlen)
