@@ -456,6 +456,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {773, "ANZAHL_NEURONE=", "\t%d Neurone"},
     {774, "EIN_NEURON=", "\t%d Neuron"},
     {775, "NICHTS_GELADEN=", "\tkeine Neurone"},
+    {800, "FEHLER_XLPSP_OHNE_ART=", "Synapse %d von \"%s\" auf \"%s\": \"xlPSP an\" ist gesetzt, aber keine xlPSP-Art gew\xE4hlt. Die Simulation startet deshalb nicht."},
 };
 
 } // namespace
