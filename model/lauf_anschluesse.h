@@ -12,8 +12,8 @@ struct KurvenDaten;
 
 // ---- synaptic transmission ----------------------------------------------------------------
 // Run preparation of the outgoing synapses of the neuron (synapse table, transmitter delay
-// pool, facilitation and xlPSP run values). false: the program is being shut down and the
-// run driver returns at once. Default: synapsenLaufVorbereiten (model/synaptisch.h).
+// pool, facilitation and xlPSP run values). false: the run is refused (a notice said why)
+// and the run driver returns at once. Default: synapsenLaufVorbereiten (model/synaptisch.h).
 extern bool (*laufSynapsenVorbereiten)(NeuronDaten& neuron);
 // the queues of the pools, once per set-up. Default: synapsenRingeAnlegen.
 extern void (*synapsenWarteschlangenAnlegen)();

@@ -140,12 +140,21 @@ int simulationslaufSteuern()
         aufzeichnungLoeschen(spikeAufzeichnung);
         spikeAufzeichnung.aufzeichnen = 0;
     }
+    // a refused run takes no step and keeps nothing
+    auto verweigert = [&] {
+        if (restzeitFenster) {
+            plattform::fensterZerstoeren(restzeit.fenster);
+            restzeit.fenster = nullptr;
+        }
+        programmStatus &= ~programmBit::Beschaeftigt;
+        return -1;
+    };
     // 3.
     laufZustand.apAnzahl = 0;
     // 4. synapses and Izhikevich neurons
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         if (!laufSynapsenVorbereiten(*n))
-            return 0;
+            return verweigert();
         izhikevichVorbereitenFallsAn(*n);
     }
     // 5.
@@ -164,14 +173,8 @@ int simulationslaufSteuern()
         // an electrical pool the rings cannot hold refuses the run like a refused set-up
         if (!(programmStatus & programmBit::LaufGesperrt))
             schritte = synapsenEinrichtungPruefen() ? simulationAusfuehren() : -1;
-        if (schritte < 0) {                 // refused set-up: no step, nothing to keep
-            if (restzeitFenster) {
-                plattform::fensterZerstoeren(restzeit.fenster);
-                restzeit.fenster = nullptr;
-            }
-            programmStatus &= ~programmBit::Beschaeftigt;
-            return -1;
-        }
+        if (schritte < 0)                   // refused set-up
+            return verweigert();
     } else {
         // 7. the single-neuron run
         einzeln = teilsimulationsNeuron();

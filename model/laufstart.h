@@ -10,8 +10,8 @@ void simulationStarten();
 // Everything around the time loop: feedback objects, backup, remaining-time window,
 // synapse and Izhikevich preparation, sample buffers, result names, the run, the
 // spike-time and PSP files, the curves into the diagrams. 0 when the program is being
-// shut down on a fatal failure, -1 when the time loop refused its set-up (no result files),
-// else 1.
+// shut down on a fatal failure, -1 when the synapse preparation or the time loop refused
+// its set-up (no step, no result files), else 1.
 int simulationslaufSteuern();
 
 // the backup option word: 0x1 "Backup vor Simulation speichern", 0x2 while it is written

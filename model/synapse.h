@@ -186,8 +186,14 @@ SynapseDaten* synapseNeu(NeuronDaten* quelle, NeuronDaten* ziel, int synapticTyp
                          int targetArea, SynapseDaten* eltern);
 // Deletes synapse s of neuron quelle: pool, table slot, counters; with nurAushaengen 0
 // also its group membership, its axo-axonic synapses and the curve slots that showed it.
-// nurAushaengen 1 keeps group and axo-axonic synapses for a caller that re-creates it.
-void synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaengen);
+// nurAushaengen 1 keeps group and axo-axonic synapses for a caller that re-creates it:
+// the result is then the list of the kept axo-axonic synapses (their parent cleared until
+// axoSynapsenUebernehmen gives them the new one); null otherwise.
+AxoKnoten* synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaengen);
+// The re-created parent takes back the list synapseLoeschen kept: each synapse on it gets
+// eltern as parent and its id as parent id (so give eltern its id first), and the parent's
+// count follows its list.
+void axoSynapsenUebernehmen(SynapseDaten& eltern, AxoKnoten* liste);
 // unlinks a pool from its target neuron and frees it with its sender nodes
 void poolEntfernen(NeuronDaten& ziel, SynapsenPool* p);
 // ring steps of a delay at the run settings' step: at least 1; -1 for a delay no ring can hold
@@ -204,7 +210,23 @@ const std::array<SynapsenTyp, standardSynapsenTypAnzahl>& eingebauteSynapsenType
 bool synapsenTypTabelleAusStandard(std::vector<SynapsenTyp>& tabelle);
 // ion of entry typ of the global table; 0 outside it
 int synapsenTypIon(int typ);
-// Removes the entry named like eintrag from tabelle and lowers every synapse's type index
-// above it; refused with message 309 while a synapse uses a type of that name. The global
-// count follows when tabelle is the global table. False when nothing was removed.
+// Removes the entry named like eintrag from tabelle; refused with message 309 while a
+// synapse uses a type of that name. When tabelle is the network's table (the synapse
+// dialogs change it at once), every synapse's and pool's type index above the entry is
+// lowered and the count follows. False when nothing was removed.
 bool synapsenTypLoeschen(const SynapsenTyp* eintrag, std::vector<SynapsenTyp>& tabelle);
+
+// A dialog's working copy of the type table. Deleting in it changes nothing in the
+// network; the commit renumbers synapses and pools together with the table, and Cancel
+// simply drops the copy.
+struct SynapsenTypArbeitskopie {
+    std::vector<SynapsenTyp> tabelle;
+    std::vector<int> herkunft;   // per entry its index in the network's table; entries past it are new
+};
+// the copy of the network's table; false when there is no memory for it
+bool synapsenTypArbeitskopieNehmen(SynapsenTypArbeitskopie& kopie);
+// the same refusal as above; only the copy loses the entry
+bool synapsenTypLoeschen(const SynapsenTyp* eintrag, SynapsenTypArbeitskopie& kopie);
+// OK: the copy becomes the network's table with its count, and every synapse and pool keeps
+// its type under the type's new index. False when there is no memory: nothing changed.
+bool synapsenTypenUebernehmen(const SynapsenTypArbeitskopie& kopie);

@@ -331,10 +331,10 @@ void poolEntfernen(NeuronDaten& ziel, SynapsenPool* p)
     delete p;
 }
 
-void synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaengen)
+AxoKnoten* synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaengen)
 {
     if (!s)
-        return;
+        return nullptr;
     if (!quelle)
         quelle = s->quelle;
 
@@ -342,6 +342,7 @@ void synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaengen)
     if (synapseNachId(s->id) == s)
         synapsenTabelleSetzen(s->id, nullptr);
 
+    AxoKnoten* behalten = nullptr;
     if (s->axoIndex < 1) {
         // 2. the pool, the counter, then group and axo-axonic synapses
         ausPoolNehmen(*s);
@@ -355,6 +356,14 @@ void synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaengen)
                     synapseLoeschen(axo->quelle, axo, 0);
                 k = weiter;
             }
+        } else {
+            // kept for the re-created parent; until it takes them they have none, so
+            // nothing reaches the freed record through them
+            behalten = s->axoKnoten;
+            s->axoKnoten = nullptr;
+            for (AxoKnoten* k = behalten; k; k = k->naechste)
+                if (k->synapse)
+                    k->synapse->elternSynapse = nullptr;
         }
     } else {
         // 3. off the parent's list
@@ -365,7 +374,7 @@ void synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaengen)
     ausQuellListe(quelle, s);
     if (nurAushaengen) {
         freigeben(s);
-        return;
+        return behalten;
     }
 
     // 5. a pool that stays loses what the run prepared for it
@@ -378,6 +387,32 @@ void synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaengen)
     if (quelle)
         synapsenKurveZuruecksetzen(*quelle, s->id);
     freigeben(s);
+    return nullptr;
+}
+
+void axoSynapsenUebernehmen(SynapseDaten& eltern, AxoKnoten* liste)
+{
+    if (!liste || eltern.axoIndex >= 1)
+        return;
+    // behind those the parent may already carry
+    AxoKnoten* ende = eltern.axoKnoten;
+    while (ende && ende->naechste)
+        ende = ende->naechste;
+    if (ende) {
+        ende->naechste = liste;
+        liste->vorige = ende;
+    } else {
+        eltern.axoKnoten = liste;
+        liste->vorige = nullptr;
+    }
+    eltern.axoAnzahl = 0;
+    for (AxoKnoten* k = eltern.axoKnoten; k; k = k->naechste) {
+        ++eltern.axoAnzahl;
+        if (SynapseDaten* axo = k->synapse) {
+            axo->elternSynapse = &eltern;
+            axo->elternId = eltern.id;
+        }
+    }
 }
 
 void synapsenKurveZuruecksetzen(NeuronDaten& quelle, int id)

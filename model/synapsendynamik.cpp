@@ -7,6 +7,7 @@
 #include "model/formen.h"
 #include "model/integration.h"
 #include "model/lauf_anschluesse.h"
+#include "model/modell_gemeinsam.h"
 #include "model/netz.h"
 #include "model/zahlen.h"
 #include "platform/box.h"
@@ -57,7 +58,7 @@ double xlpspAktualisieren(PspForm& f, double r, double t)
     while (letztes && letztes->naechstes)
         letztes = letztes->naechstes;
     if (r > 1e-30) {
-        if (f.letzteFreisetzung <= 1e-30) {
+        if (f.letzteFreisetzung <= 1e-30 || !letztes) {
             XLPSP* neu = new (std::nothrow) XLPSP;
             if (!neu) {
                 plattform::hinweisBox("fataler absemmler bei reservieren von speicher fuer XLPSP");
@@ -76,8 +77,9 @@ double xlpspAktualisieren(PspForm& f, double r, double t)
     } else if (letztes) {
         letztes->abgeschlossen = 1;
     }
-    // 3.
-    if (f.liste) {
+    // 3. an episode still open stays, however long the release lasts: the next step of
+    // the release goes on with it
+    if (f.liste && f.liste->abgeschlossen) {
         const double dauer = f.art == pspArt::Exponentiell ? f.dauerExp : f.dauerPolynom;
         if (t - f.liste->startzeit >= dauer) {
             XLPSP* alt = f.liste;
@@ -112,9 +114,9 @@ double xlpspAktualisieren(PspForm& f, double r, double t)
 double transmitterFreisetzung(TransmitterDynamik& d, double v)
 {
     const double T = simulationsParameter.schrittweite;
-    const double alpha = funktionaleFormBerechnen(static_cast<int>(d.formAlpha), d.rateAlpha, d.v0Alpha,
+    const double alpha = funktionaleFormBerechnen(ganzeZahl(d.formAlpha), d.rateAlpha, d.v0Alpha,
                                                   d.schrittweiteAlpha, 1.0, 0.0);
-    const double beta = funktionaleFormBerechnen(static_cast<int>(d.formBeta), d.rateBeta, d.v0Beta,
+    const double beta = funktionaleFormBerechnen(ganzeZahl(d.formBeta), d.rateBeta, d.v0Beta,
                                                  d.schrittweiteBeta, 1.0, 0.0);
     (void)v;                                // the forms read aktuellesNeuron, the source, or synapsenPotential
     const int m = simulationsParameter.integrationsmethode;
@@ -127,7 +129,7 @@ double transmitterFreisetzung(TransmitterDynamik& d, double v)
         break;
     default: break;
     }
-    d.freisetzung = potenz(d.gatterWert, static_cast<int>(d.potenz));
+    d.freisetzung = potenz(d.gatterWert, ganzeZahl(d.potenz));
     const double r = std::clamp(d.freisetzung * d.faktor, 0.0, 1.0);
     d.freisetzung = r;
     return r;

@@ -1,16 +1,17 @@
 // model/synaptisch.cpp - run preparation of the synapses, the delay rings of the pools and
 // the synaptic currents of a step
 #include "model/synaptisch.h"
-#include "app/beenden.h"
 #include "app/status.h"
 #include "diagrams/diagramm.h"
 #include "model/fehler.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "platform/box.h"
+#include "texts/texte.h"
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <string>
 
 namespace {
 
@@ -120,10 +121,13 @@ bool synapsenLaufVorbereiten(NeuronDaten& neuron)
             psp.summe = 0.0;
             psp.letzteFreisetzung = 0.0;
             if (psp.art == 0) {
-                plattform::hinweisBox("es gibt probleme bei einer synapse mit xlpsp (lang andauerndes postsyn. "
-                                      "potential). ich weiss nicht wie ich das berechnen soll!?! so kann ich nicht "
-                                      "weiterleben...");
-                programmBeenden();
+                // a shape that cannot be computed refuses the run; nothing else is lost
+                const NeuronDaten* ziel = neuronNachNummer(s->zielNummer);
+                std::string text = "es gibt probleme bei einer synapse mit xlpsp (lang andauerndes postsyn. "
+                                   "potential). ich weiss nicht wie ich das berechnen soll!?! so kann ich nicht "
+                                   "weiterleben...\n\n";
+                text += meldungFormatieren(800, s->id, neuron.name.c_str(), ziel ? ziel->name.c_str() : "");
+                plattform::hinweisBox(text);
                 return false;
             }
         }

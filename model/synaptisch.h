@@ -8,7 +8,8 @@ struct KurvenDaten;
 struct SynapseDaten;
 
 // run preparation of every outgoing synapse of the neuron (table, whole-run pools, gate,
-// facilitation defaults, xlPSP reset). false: the program is being shut down.
+// facilitation defaults, xlPSP reset). false: the run is refused, a notice said why (an
+// xlPSP without a kind).
 bool synapsenLaufVorbereiten(NeuronDaten& neuron);
 // true when every pool can be set up; an electrical pool with two or more members while
 // electrical synapses are not restricted refuses the run: the box says why, the set-up

@@ -456,6 +456,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {773, "ANZAHL_NEURONE=", "\t%d Neurone"},
     {774, "EIN_NEURON=", "\t%d Neuron"},
     {775, "NICHTS_GELADEN=", "\tkeine Neurone"},
+    {800, "FEHLER_XLPSP_OHNE_ART=", "Synapse %d von \"%s\" auf \"%s\": \"xlPSP an\" ist gesetzt, aber keine xlPSP-Art gew\xE4hlt. Die Simulation startet deshalb nicht."},
     {880, "LAUF_GESPERRT_HINWEIS=", "simulation is locked to prevent loss of loaded data"},
     {881, "WAEHREND_LAUF_NICHT_MOEGLICH=", "Das ist w\xE4hrend einer laufenden Simulation nicht m\xF6glich."},
     {882, "SKRIPT_ABBRECHEN_FRAGE=", "Skriptbearbeitung abbrechen?"},

@@ -1,13 +1,14 @@
 // tests/lauf/test_synaptisch.cpp - delay rings, synaptic currents and synapse dynamics
 #include "../model/test_swim_hilfe.h"
 #include "../model/test_synapse_hilfe.h"
+#include "app/beenden.h"
 #include "app/status.h"
 #include "diagrams/diagramm.h"
 #include "model/lauf_anschluesse.h"
 #include "dialogs/rahmen.h"
 #include "model/laufstart.h"
 #include "model/simulationspruefung.h"
-#include "model/formen.h"
+#include "model/fehler.h"
 #include "model/integration.h"
 #include "model/synaptisch.h"
 #include "model/zeitschleife.h"
@@ -156,11 +157,12 @@ TEST_F(Synaptisch, IzhikevichZielErhaeltAllesImKompartimentNull)
 
 TEST_F(Synaptisch, FreisetzungAnUndJenseitsVonSchwelleUndSaettigung)
 {
-    EXPECT_EQ(freisetzungsAnteil(-0.05, -0.05, 0.02), 0.0);
-    EXPECT_EQ(freisetzungsAnteil(-0.06, -0.05, 0.02), 0.0);
-    EXPECT_DOUBLE_EQ(freisetzungsAnteil(-0.04, -0.05, 0.02), 0.5);
-    EXPECT_EQ(freisetzungsAnteil(-0.03, -0.05, 0.02), 1.0);
-    EXPECT_EQ(freisetzungsAnteil(0.01, -0.05, 0.02), 1.0);
+    // threshold -0.05 V, saturation -0.03 V
+    const struct { double v, anteil; } faelle[] = {
+        {-0.06, 0.0}, {-0.05, 0.0}, {-0.04, 0.5}, {-0.03, 1.0}, {0.01, 1.0},
+    };
+    for (const auto& f : faelle)
+        EXPECT_DOUBLE_EQ(freisetzungsAnteil(f.v, -0.05, 0.02), f.anteil) << f.v;
 }
 
 TEST_F(Synaptisch, SchwelleGleichSaettigungIstEineStufeStattNullDurchNull)   // the mended 0/0
@@ -317,28 +319,98 @@ TEST_F(Synaptisch, LaufvorbereitungSetztTabelleGanzlaufpoolUndBahnungsvorgaben)
     EXPECT_EQ(t->bahnung.a, (std::array<double, 4>{-1.0, 5.0, 5.0, 5.0}));
 }
 
-TEST_F(Synaptisch, TransmitterGatterFolgtDerIntegrationsmethode)
+// a transmitter gate with constant rates (form 32 gives its amplitude), power 1, factor 1
+TransmitterDynamik& konstantesGatter(SynapseDaten& s, int art, double alpha, double beta)
 {
-    paar(-0.03, natrium, 1e-7, 0.001);
-    TransmitterDynamik& d = s->transmitter;
+    TransmitterDynamik& d = s.transmitter;
     d.an = 1;
-    d.abBerechnung = 1;
-    d.formAlpha = 1; d.rateAlpha = 200.0; d.v0Alpha = -0.04; d.schrittweiteAlpha = 0.01;
-    d.formBeta = 1; d.rateBeta = 50.0; d.v0Beta = -0.04; d.schrittweiteBeta = -0.01;
-    d.potenz = 2;
-    d.faktor = 3.0;
+    d.abBerechnung = art;
+    d.formAlpha = d.formBeta = 32;
+    d.rateAlpha = alpha;
+    d.rateBeta = beta;
+    d.potenz = 1;
+    d.faktor = 1.0;
+    return d;
+}
+
+TEST_F(Synaptisch, TransmitterGatterErreichtSeinGleichgewichtMitJederIntegrationsmethode)
+{
+    const struct { int art; double alpha, beta, gleichgewicht; } faelle[] = {
+        {1, 200.0, 50.0, 0.8},              // dx/dt = a - (a + b) x: a / (a + b)
+        {2, 0.6, 500.0, 0.6},               // dx/dt = b (a - x): a
+        {3, 0.6, 0.002, 0.6},               // dx/dt = (a - x) / b: a
+    };
+    paar(-0.03, natrium, 1e-7, 0.001);
     einrichten();
-    aktuellesNeuron = a;
-    const double alpha = funktionaleFormBerechnen(1, 200.0, -0.04, 0.01, 1.0, 0.0);
-    const double beta = funktionaleFormBerechnen(1, 50.0, -0.04, -0.01, 1.0, 0.0);
-    const double x = integrationsSchritt(integration::ExponentiellerEuler, 0.0, alpha + beta, alpha, T);
-    const double r = std::clamp(x * x * 3.0, 0.0, 1.0);
-    laufZustand.t = 0.0;
-    synapsenDynamikRechnen();
-    EXPECT_DOUBLE_EQ(d.gatterWert, x);
-    EXPECT_DOUBLE_EQ(d.freisetzung, r);
-    EXPECT_DOUBLE_EQ(s->abgabe, r * 1e-7);
-    EXPECT_GT(r, 0.0);
+    for (const int methode : {integration::Euler, integration::ExponentiellerEuler, integration::CrankNicolson,
+                              integration::RungeKutta4})
+        for (const auto& f : faelle) {
+            SCOPED_TRACE(testing::Message() << "Methode " << methode << ", Art " << f.art);
+            simulationsParameter.integrationsmethode = methode;
+            TransmitterDynamik& d = konstantesGatter(*s, f.art, f.alpha, f.beta);
+            d.potenz = 2;
+            d.gatterWert = 0.0;
+            synapsenDynamikRechnen();
+            EXPECT_GT(d.gatterWert, 0.0);   // on its way up
+            EXPECT_LT(d.gatterWert, 0.1 * f.gleichgewicht);
+            for (int i = 0; i < 2000; ++i)  // 50 time constants
+                synapsenDynamikRechnen();
+            EXPECT_NEAR(d.gatterWert, f.gleichgewicht, 1e-9);
+            EXPECT_NEAR(s->abgabe, f.gleichgewicht * f.gleichgewicht * 1e-7, 1e-16);
+        }
+}
+
+TEST_F(Synaptisch, FreisetzungBleibtZwischenNullUndEins)
+{
+    // threshold -0.05 V, saturation -0.03 V; the transmitter gate at its steady state 0.8
+    const struct { int transmitter; double v, faktor, abgabe; } faelle[] = {
+        {0, 0.05, 1.0, 1e-7}, {0, -0.04, 1.0, 0.5e-7}, {0, -0.2, 1.0, 0.0},
+        {1, -0.03, 10.0, 1e-7}, {1, -0.03, 1.25, 1e-7}, {1, -0.03, 0.5, 0.4e-7}, {1, -0.03, -10.0, 0.0},
+    };
+    paar(-0.03, natrium, 1e-7, 0.001);
+    einrichten();
+    TransmitterDynamik& d = konstantesGatter(*s, 1, 200.0, 50.0);
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.transmitter << ", " << f.v << " V, Faktor " << f.faktor);
+        a->potentiale[0] = f.v;
+        d.an = f.transmitter;
+        d.gatterWert = 0.8;
+        d.faktor = f.faktor;
+        s->pool->ring.assign(s->pool->ring.size(), 0.0);
+        synapsenDynamikRechnen();
+        EXPECT_NEAR(s->abgabe, f.abgabe, 1e-20);
+        double ring = 0.0;
+        for (double g : s->pool->ring)
+            ring += g;
+        EXPECT_NEAR(ring, f.abgabe, 1e-20);
+    }
+}
+
+TEST_F(Synaptisch, TransmitterFormUndPotenzJenseitsDerGanzenZahlenSindDefiniert)   // the mended conversion
+{
+    const double nan = std::nan("");
+    paar(-0.03, natrium, 1e-7, 0.001);
+    einrichten();
+    TransmitterDynamik& d = konstantesGatter(*s, 1, 200.0, 50.0);
+    // a power past the whole numbers is cut to the largest one: a gate below 1 releases nothing
+    const struct { double potenz, abgabe; } potenzen[] = {{1e300, 0.0}, {-1e300, 1e-7}, {nan, 1e-7}};
+    for (const auto& f : potenzen) {
+        d.gatterWert = 0.8;
+        d.potenz = f.potenz;
+        synapsenDynamikRechnen();
+        EXPECT_DOUBLE_EQ(s->abgabe, f.abgabe) << f.potenz;
+    }
+    // a form that is no whole number is no form: error 130 once, and the run stops
+    d.potenz = 1;
+    pt::boxAntworten({1});
+    for (const double form : {nan, 1e300, -1e300}) {
+        d.formAlpha = form;
+        synapsenDynamikRechnen();
+        EXPECT_TRUE(std::isfinite(d.gatterWert)) << form;
+    }
+    EXPECT_EQ(laufZustand.abbrechen, 1);
+    ASSERT_EQ(pt::boxLog().size(), 1u);
+    EXPECT_EQ(pt::boxLog()[0].text, fehlerText(130));
 }
 
 TEST_F(Synaptisch, KanalFreisetzungUndEingangsaufzeichnungDerPermutation)
@@ -385,6 +457,48 @@ TEST_F(Synaptisch, XlpspEpisodeBehaeltIhrenGroesstenWertUndEndetNachIhrerDauer)
         schritt(i);
     EXPECT_EQ(f.liste, nullptr);
     EXPECT_EQ(f.summe, 0.0);
+}
+
+TEST_F(Synaptisch, XlpspEpisodeBleibtOffenSolangeDieFreisetzungAnhaelt)   // the mended drop of an open episode
+{
+    // a source held above saturation for longer than the shape lasts (and a shape of no
+    // duration at all): the open episode stays until the release ends
+    const struct { int typ, art; double dauer; } faelle[] = {
+        {natrium, pspArt::Polynom, 0.00095}, {kalium, pspArt::Polynom, 0.0}, {2, pspArt::Exponentiell, 0.0},
+    };
+    paar(-0.02, natrium, 1e-7, 0.001);
+    std::vector<SynapseDaten*> synapsen;
+    for (const auto& f : faelle) {
+        SynapseDaten* x = f.typ == natrium ? s : verbinde(a, b, f.typ, 1e-7, 0.001);
+        PspForm& p = x->psp;
+        p.an = 1;
+        p.art = f.art;
+        p.dauerPolynom = p.dauerExp = f.dauer;
+        p.anfangPolynom = 0.0004;
+        p.polynom = {1.0, 0, 0, 0, 0, 0, 2.0};  // rise: 2 x value
+        p.polynomAbfall = {1.0, 1e9, 0.0, 0.5}; // fall: ~0.5 x value
+        p.expAAnstieg = 2.0;
+        p.expTauAnstieg = p.expTauAbfall = 1e9;
+        p.expAAbfall = 0.5;
+        synapsen.push_back(x);
+    }
+    einrichten();
+    for (int i = 0; i < 30; ++i)
+        schritt(i);
+    for (SynapseDaten* x : synapsen) {
+        const PspForm& p = x->psp;
+        ASSERT_NE(p.liste, nullptr);
+        EXPECT_EQ(p.liste->naechstes, nullptr);
+        EXPECT_EQ(p.liste->abgeschlossen, 0);
+        EXPECT_DOUBLE_EQ(p.liste->wert, 1.0);
+        EXPECT_NEAR(x->abgabe, 0.5e-7, 1e-15);   // the falling shape of the held episode
+    }
+    a->potentiale[0] = -0.07;               // the release ends: the episode closes and goes
+    schritt(30);
+    for (SynapseDaten* x : synapsen) {
+        EXPECT_EQ(x->psp.liste, nullptr);
+        EXPECT_EQ(x->abgabe, 0.0);
+    }
 }
 
 // ---- axo-axonic ---------------------------------------------------------------------------------------
@@ -508,35 +622,59 @@ struct SynaptischerLauf : Synaptisch {
         std::filesystem::remove_all(ordner);
         Synaptisch::TearDown();
     }
+    // sources 2, 3 ... onto the SWIM neuron 1, each with one synapse of the type
+    std::vector<SynapseDaten*> quellen(int anzahl, int typ)
+    {
+        NeuronDaten& z = neuron(1);
+        std::vector<SynapseDaten*> v;
+        for (int nr = 2; nr < 2 + anzahl; ++nr) {
+            NeuronDaten* q = knoten(nr, -0.04);
+            q->modellTyp = modell::Swim;
+            q->parameter = z.parameter;
+            v.push_back(verbinde(q, &z, typ, 1e-8, 0.001));
+        }
+        z.spikezeitenSpeichern = 1;
+        laufzeitSetzen(0.01, 1e-4);
+        return v;
+    }
+    // the run is refused with a notice that contains the given words: no step, no result,
+    // no file, and the program goes on
+    void verweigert(const std::vector<std::string>& worte)
+    {
+        static int schritte;
+        schritte = 0;
+        synapsenBerechnen = [] { ++schritte; };
+        pt::boxAntworten({plattform::antwort::Ok, plattform::antwort::Ok});
+        simulationStarten();
+        EXPECT_FALSE(programmEndet());
+        beendenZuruecksetzen();
+        EXPECT_EQ(schritte, 0);
+        EXPECT_FALSE(programmStatus & (programmBit::LaufErgebnisDa | programmBit::ErgebnisDa | programmBit::LaufAktiv |
+                                       programmBit::Beschaeftigt));
+        EXPECT_EQ(laufZustand.eingerichtet, 0);
+        EXPECT_TRUE(std::filesystem::is_empty(ordner));
+        int gemeldet = 0;
+        for (const auto& e : pt::ereignisLog())
+            if (e.art == pt::Ereignis::Box &&
+                std::all_of(worte.begin(), worte.end(), [&](const std::string& w) { return e.text.find(w) != std::string::npos; }))
+                ++gemeldet;
+        EXPECT_EQ(gemeldet, 1);
+    }
 };
 
 TEST_F(SynaptischerLauf, UneingeschraenkterElektrischerPoolMitZweiMitgliedernVerweigertDenLauf)   // the mended shutdown
 {
-    NeuronDaten& z = neuron(1);
-    for (int nr : {2, 3}) {
-        NeuronDaten* q = knoten(nr, -0.04);
-        q->modellTyp = modell::Swim;
-        q->parameter = z.parameter;
-        verbinde(q, &z, elektrisch, 1e-8, 0.001);
-    }
-    z.spikezeitenSpeichern = 1;
+    quellen(2, elektrisch);
     netzvorgaben.elektrischeSynapsenEingeschraenkt = 0;
-    laufzeitSetzen(0.01, 1e-4);
-    static int schritte;
-    schritte = 0;
-    synapsenBerechnen = [] { ++schritte; };
-    pt::boxAntworten({plattform::antwort::Ok, plattform::antwort::Ok});
-    simulationStarten();
-    EXPECT_EQ(schritte, 0);
-    EXPECT_FALSE(programmStatus & (programmBit::LaufErgebnisDa | programmBit::ErgebnisDa | programmBit::LaufAktiv));
-    EXPECT_EQ(laufZustand.eingerichtet, 0);
-    EXPECT_TRUE(std::filesystem::is_empty(ordner));
-    bool gemeldet = false;
-    for (const auto& e : pt::ereignisLog())
-        if (e.art == pt::Ereignis::Box && e.text.find("nicht starten") != std::string::npos &&
-            e.text.find("Programm beenden") == std::string::npos)
-            gemeldet = true;
-    EXPECT_TRUE(gemeldet);
+    verweigert({"Neuron", "nicht starten"});
+}
+
+TEST_F(SynaptischerLauf, XlpspOhneArtVerweigertDenLauf)   // the mended shutdown
+{
+    SynapseDaten* x = quellen(2, natrium)[1];
+    x->psp.an = 1;
+    x->psp.art = 0;
+    verweigert({"xlpsp", "Synapse " + std::to_string(x->id), "nicht"});
 }
 
 // ---- two SWIM neurons ----------------------------------------------------------------------------------------

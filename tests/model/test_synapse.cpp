@@ -80,22 +80,17 @@ TEST_F(Synapse, GeschlossenerPoolNimmtNiemandenMehrAuf)
 
 TEST_F(Synapse, RinglaengeAusVerzoegerungUndSchritt)
 {
-    SynapseDaten* s = verbinde(a, b, 0, 1e-7, 0.004);
-    EXPECT_EQ(s->schlangenLaenge, 40);
-    EXPECT_EQ(s->pool->ring.size(), 41u);
-
-    // electrical: two steps, whatever the delay
-    SynapseDaten* e = verbinde(a, b, 3, 1e-7, 0.004);
-    EXPECT_EQ(e->schlangenLaenge, 2);
-    EXPECT_EQ(e->pool->ring.size(), 3u);
-    EXPECT_EQ(verbinde(a, b, 3, 1e-7, 0.5)->pool, e->pool);
-    EXPECT_EQ(e->pool->ring.size(), 3u);
-
-    // below half a step there is still one slot to wrap around
-    SynapseDaten* kurz = verbinde(a, b, 1, 1e-7, 0.00004);
-    EXPECT_EQ(kurz->schlangenLaenge, 1);
-    EXPECT_EQ(kurz->pool->ring.size(), 2u);
-    SynapseDaten* axo = verbinde(a, b, 0, 0.4, 0.0, kontaktort::Axo, s);
+    // step 1e-4 s; an electrical type (3) has two steps whatever the delay, and below half a
+    // step there is still one slot to wrap around
+    const struct { int typ; double verzoegerung; int schritte; } faelle[] = {
+        {0, 0.004, 40}, {3, 0.004, 2}, {3, 0.5, 2}, {1, 0.00004, 1},
+    };
+    for (const auto& f : faelle) {
+        SynapseDaten* s = verbinde(a, b, f.typ, 1e-7, f.verzoegerung);
+        EXPECT_EQ(s->schlangenLaenge, f.schritte) << f.typ << ", " << f.verzoegerung;
+        EXPECT_EQ(s->pool->ring.size(), static_cast<size_t>(f.schritte) + 1) << f.typ << ", " << f.verzoegerung;
+    }
+    SynapseDaten* axo = verbinde(a, b, 0, 0.4, 0.0, kontaktort::Axo, a->ausgangsSynapsen);
     EXPECT_EQ(axo->schlangenLaenge, 1);
     EXPECT_EQ(axo->axoKnoten->ring.size(), 2u);
     EXPECT_EQ(axo->axoSchlange.size(), 11u);
@@ -163,6 +158,45 @@ TEST_F(Synapse, AxoAxonischeHaengenAmElternteilUndGehenVorIhm)
     EXPECT_EQ(synapsenZaehler, 0);
 }
 
+TEST_F(Synapse, NurAushaengenBehaeltDieAxoAxonischenFuerDenNeuenElternteil)   // the mended dangling parent
+{
+    NeuronDaten* c = neu(3);
+    SynapseDaten* s = verbinde(a, b, 0, 1e-7, 0.001);
+    SynapseDaten* x1 = verbinde(c, b, 0, 0.4, 0.002, kontaktort::Axo, s);
+    SynapseDaten* x2 = verbinde(c, b, 0, 0.3, 0.001, kontaktort::Axo, s);
+    const int id = s->id;
+
+    // unlinked for a re-creation, as the edit dialog does it: the axo-axonic synapses stay
+    // and point at no parent until the new one takes them
+    AxoKnoten* behalten = synapseLoeschen(a, s, 1);
+    EXPECT_EQ(x1->elternSynapse, nullptr);
+    EXPECT_EQ(x2->elternSynapse, nullptr);
+    EXPECT_EQ(synapseNachId(x1->id), x1);
+    EXPECT_EQ(synapsenVon(c), 2);
+    EXPECT_EQ(axoZaehler, 2);
+    ASSERT_NE(behalten, nullptr);
+
+    SynapseDaten* neu = synapseNeu(a, b, 0, 2e-7, 0.003, -0.05, -0.03, 0, nullptr);
+    ASSERT_NE(neu, nullptr);
+    neu->id = id;
+    synapsenTabelleSetzen(id, neu);
+    axoSynapsenUebernehmen(*neu, behalten);
+    EXPECT_EQ(neu->axoAnzahl, 2);
+    EXPECT_EQ(neu->axoKnoten, behalten);
+    for (SynapseDaten* x : {x1, x2}) {
+        EXPECT_EQ(x->elternSynapse, neu);
+        EXPECT_EQ(x->elternId, id);
+    }
+    // they hang on the new parent like any other: deleting one, then the parent
+    synapseLoeschen(c, x2, 0);
+    EXPECT_EQ(neu->axoAnzahl, 1);
+    EXPECT_EQ(neu->axoKnoten->synapse, x1);
+    synapseLoeschen(a, neu, 0);
+    EXPECT_EQ(c->ausgangsSynapsen, nullptr);
+    EXPECT_EQ(axoZaehler, 0);
+    EXPECT_EQ(synapsenZaehler, 0);
+}
+
 TEST_F(Synapse, LoeschenLaesstKeinenVerweisAufDenSatzZurueck)
 {
     SynapseDaten* s = verbinde(a, b);
@@ -212,24 +246,75 @@ TEST_F(Synapse, LoeschenLeertNurDieKurvenDieSieZeigten)
     stdNeuron.hauptDiagramm.kurven[13].bezeichnung.clear();
 }
 
-TEST_F(Synapse, TypLoeschenNummeriertUmOderVerweigertBenutzteTypen)
-{
-    ASSERT_EQ(synapsenTypAnzahl, 4);
-    synapsenTypen.push_back({ionenArt::Chemisch, -0.07, "Chlorid"});
-    synapsenTypAnzahl = 5;
-    SynapseDaten* s = verbinde(a, b, 4);
+// types 0-3 standard, 4 "Chlorid"; a synapse of type 4 onto b, so its pool is of type 4 too
+struct SynapsenTypen : ZweiNeuroneFall {
+    SynapseDaten* s = nullptr;
+    void SetUp() override
+    {
+        ZweiNeuroneFall::SetUp();
+        ASSERT_EQ(synapsenTypAnzahl, 4);
+        synapsenTypen.push_back({ionenArt::Chemisch, -0.07, "Chlorid"});
+        synapsenTypAnzahl = 5;
+        s = verbinde(a, b, 4);
+        ASSERT_NE(s, nullptr);
+    }
+    // the type, its ion and potential as the engine reads them through synapse and pool
+    void zeigtAufChlorid(int index) const
+    {
+        EXPECT_EQ(s->synapsenTyp, index);
+        EXPECT_EQ(s->pool->typ, index);
+        ASSERT_LT(s->pool->typ, static_cast<int>(synapsenTypen.size()));
+        EXPECT_EQ(synapsenTypen[s->pool->typ].bezeichnung, "Chlorid");
+        EXPECT_EQ(synapsenTypIon(s->pool->typ), ionenArt::Chemisch);
+    }
+};
 
+TEST_F(SynapsenTypen, LoeschenNummeriertSynapsenUndPoolsGemeinsam)   // the mended pool type
+{
     const SynapsenTyp kalium = synapsenTypen[1];
     EXPECT_TRUE(synapsenTypLoeschen(&kalium, synapsenTypen));
     EXPECT_EQ(synapsenTypAnzahl, 4);
-    EXPECT_EQ(s->synapsenTyp, 3);
-    EXPECT_EQ(synapsenTypen[3].bezeichnung, "Chlorid");
+    zeigtAufChlorid(3);
+    // a new synapse of the same type and area joins the pool again
+    EXPECT_EQ(verbinde(a, b, 3)->pool, s->pool);
+    EXPECT_EQ(poolAnzahl(b), 1);
 
     pt::boxAntworten({1});
     const SynapsenTyp chlorid = synapsenTypen[3];
-    EXPECT_FALSE(synapsenTypLoeschen(&chlorid, synapsenTypen));
+    EXPECT_FALSE(synapsenTypLoeschen(&chlorid, synapsenTypen));   // still used
     ASSERT_EQ(pt::boxLog().size(), 1u);
     EXPECT_NE(pt::boxLog()[0].text.find("Chlorid"), std::string::npos);
     EXPECT_EQ(synapsenTypen.size(), 4u);
-    EXPECT_EQ(s->synapsenTyp, 3);
+    zeigtAufChlorid(3);
+}
+
+TEST_F(SynapsenTypen, LoeschenInDerArbeitskopieWirktErstBeimUebernehmen)   // the mended early renumbering
+{
+    SynapsenTypArbeitskopie kopie;
+    ASSERT_TRUE(synapsenTypArbeitskopieNehmen(kopie));
+    const SynapsenTyp kalium = synapsenTypen[1];
+    EXPECT_TRUE(synapsenTypLoeschen(&kalium, kopie));
+    EXPECT_EQ(kopie.tabelle.size(), 4u);
+    // the network still reads the table it has: nothing moved
+    EXPECT_EQ(synapsenTypen.size(), 5u);
+    EXPECT_EQ(synapsenTypAnzahl, 5);
+    zeigtAufChlorid(4);
+    // the copy knows that a synapse uses its entry, wherever it now stands
+    pt::boxAntworten({1});
+    const SynapsenTyp chlorid = synapsenTypen[4];
+    EXPECT_FALSE(synapsenTypLoeschen(&chlorid, kopie));
+    EXPECT_EQ(pt::boxLog().size(), 1u);
+    kopie.tabelle.push_back({ionenArt::Natrium, 0.04, "neu"});   // a type added in the dialog
+
+    // Cancel drops the copy; a second copy committed as it stands changes nothing
+    SynapsenTypArbeitskopie unveraendert;
+    ASSERT_TRUE(synapsenTypArbeitskopieNehmen(unveraendert));
+    EXPECT_TRUE(synapsenTypenUebernehmen(unveraendert));
+    zeigtAufChlorid(4);
+    // OK
+    EXPECT_TRUE(synapsenTypenUebernehmen(kopie));
+    EXPECT_EQ(synapsenTypAnzahl, 5);
+    EXPECT_EQ(synapsenTypen[4].bezeichnung, "neu");
+    zeigtAufChlorid(3);
+    EXPECT_EQ(verbinde(a, b, 3)->pool, s->pool);
 }
