@@ -29,11 +29,6 @@ intptr_t anzeigeboxDlgProc(Fenster dlg, uint32_t n, uintptr_t, intptr_t)
             vordergrundSetzen(dlg);
             vordergrund = 0;
         }
-        // always centred, keeping no position
-        const Rechteck f = fensterRechteck(dlg);
-        const Rechteck a = arbeitsbereich();
-        verschieben(dlg, static_cast<int>(std::lround(a.rechts / 2.0 - f.breite() / 2.0)),
-                    static_cast<int>(std::lround(a.unten / 2.0 - f.hoehe() / 2.0)), f.breite(), f.hoehe());
         anzeigeboxParameter.fenster = dlg;
         char version[64];
         std::snprintf(version, sizeof version, "Version   %.02f",
@@ -44,6 +39,11 @@ intptr_t anzeigeboxDlgProc(Fenster dlg, uint32_t n, uintptr_t, intptr_t)
         titelSetzen(dlg, eingabeParameter.titel);
         // F2 always reaches the dialogs here, so the note of a missing hook stays hidden
         elementZeigen(dlg, idOhneHook, 0);
+        // always centred, keeping no position; measured with its texts, which size it
+        const Rechteck f = fensterRechteck(dlg);
+        const Rechteck a = arbeitsbereich();
+        verschieben(dlg, static_cast<int>(std::lround(a.rechts / 2.0 - f.breite() / 2.0)),
+                    static_cast<int>(std::lround(a.unten / 2.0 - f.hoehe() / 2.0)), f.breite(), f.hoehe());
         return 1;
     }
     case anzeigeboxSchliessen:

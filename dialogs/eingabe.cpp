@@ -16,6 +16,30 @@ enum : int { idText1 = 1252, idEingabe = 1251, idBeschriftung = 1253, idText2 = 
 
 DialogRahmen rahmen;
 
+void oeffnen(Fenster) { editierStatus &= ~0x4u; }
+
+void fuellen(Fenster dlg)
+{
+    const EingabeParameter& e = eingabeParameter;
+    titelSetzen(dlg, e.titel);
+    elementTextSetzen(dlg, idText1, e.text1);
+    elementTextSetzen(dlg, idText2, e.text2);
+    elementTextSetzen(dlg, idEingabe, e.eingabeText);
+    elementTextSetzen(dlg, idBeschriftung, e.eingabeBeschriftung);
+    dialogElementFokussieren(dlg, idEingabe, 1);
+    if (e.flags & eingabeFlag::KeineEingabe) {
+        elementZeigen(dlg, idEingabe, 0);
+        elementZeigen(dlg, idBeschriftung, 0);
+    }
+    if (e.flags & eingabeFlag::Kontrollkasten) {
+        dialogElementAktivieren(dlg, idKasten, 1);
+        hakenSetzen(dlg, idKasten, e.kastenZustand != 0 ? 1 : 0);
+        elementTextSetzen(dlg, idKasten, e.kastenText);
+    } else {
+        elementZeigen(dlg, idKasten, 0);
+    }
+}
+
 void schliessenAufraeumen()
 {
     eingabeParameter.flags = 0;
@@ -34,30 +58,7 @@ intptr_t eingabeDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t)
         return 0;
 
     case nachricht::DialogInit:
-        if (rahmen.frisch) {
-            editierStatus &= ~0x4u;
-            dialogPlatzieren(dlg, rahmen);
-            rahmen.frisch = 0;
-            eingabeTexteSetzen(dlg);
-        }
-        dialogAnPosition(dlg, rahmen);
-        titelSetzen(dlg, e.titel);
-        elementTextSetzen(dlg, idText1, e.text1);
-        elementTextSetzen(dlg, idText2, e.text2);
-        elementTextSetzen(dlg, idEingabe, e.eingabeText);
-        elementTextSetzen(dlg, idBeschriftung, e.eingabeBeschriftung);
-        dialogElementFokussieren(dlg, idEingabe, 1);
-        if (e.flags & eingabeFlag::KeineEingabe) {
-            elementZeigen(dlg, idEingabe, 0);
-            elementZeigen(dlg, idBeschriftung, 0);
-        }
-        if (e.flags & eingabeFlag::Kontrollkasten) {
-            dialogElementAktivieren(dlg, idKasten, 1);
-            hakenSetzen(dlg, idKasten, e.kastenZustand != 0 ? 1 : 0);
-            elementTextSetzen(dlg, idKasten, e.kastenText);
-        } else {
-            elementZeigen(dlg, idKasten, 0);
-        }
+        dialogInitialisieren(dlg, rahmen, {oeffnen, eingabeTexteSetzen, fuellen});
         return 1;
 
     case nachricht::Befehl:

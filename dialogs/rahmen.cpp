@@ -36,6 +36,24 @@ void dialogAnPosition(Fenster dlg, const DialogRahmen& r)
     verschieben(dlg, r.x, r.y, r.breite, r.hoehe);
 }
 
+void dialogInitialisieren(Fenster dlg, DialogRahmen& r, const DialogInitTeile& teile)
+{
+    const bool oeffnung = r.frisch != 0;
+    if (oeffnung) {
+        if (teile.einmalig)
+            teile.einmalig(dlg);
+        if (teile.texteSetzen)
+            teile.texteSetzen(dlg);
+    }
+    if (teile.fuellen)
+        teile.fuellen(dlg);
+    if (oeffnung) {
+        dialogPlatzieren(dlg, r);
+        r.frisch = 0;
+    }
+    dialogAnPosition(dlg, r);
+}
+
 void dialogPositionMerken(Fenster dlg, DialogRahmen& r)
 {
     const Rechteck f = fensterRechteck(dlg);

@@ -12,10 +12,24 @@ struct DialogRahmen {
     int breite = 0, hoehe = 0;   // measured at each opening
 };
 
-// One-time part of an opening: measures the dialog and keeps the stored position only
-// where it lies inside the work area, each axis on its own; otherwise centres that axis.
+// What a dialog does at its DialogInit, handed to dialogInitialisieren.
+struct DialogInitTeile {
+    void (*einmalig)(plattform::Fenster) = nullptr;     // the opening's own work: hook, working copy, ...
+    void (*texteSetzen)(plattform::Fenster) = nullptr;  // the text applier of the language files
+    void (*fuellen)(plattform::Fenster) = nullptr;      // every control from the working values
+};
+// Every DialogInit goes through here. An opening (fresh flag set) runs the dialog's own
+// one-time work and its text applier; then every time the controls are filled; only then
+// is an opening measured and placed, so the dialog is measured with the texts it shows
+// (texts make it wider, and the work area must hold it as it shows); last it goes to its
+// place. A refill (fresh flag clear) only fills; the dialog stays where it is.
+void dialogInitialisieren(plattform::Fenster dlg, DialogRahmen& r, const DialogInitTeile& teile);
+
+// The steps of the above for dialogs of their own order. dialogPlatzieren measures the
+// dialog and keeps the stored position only where it lies inside the work area, each
+// axis on its own; otherwise centres that axis. dialogAnPosition moves the dialog to the
+// stored position with the measured size.
 void dialogPlatzieren(plattform::Fenster dlg, DialogRahmen& r);
-// Every DialogInit: the dialog goes to the stored position with the measured size.
 void dialogAnPosition(plattform::Fenster dlg, const DialogRahmen& r);
 // Bewegen: remembers the outer top-left, so a reopened dialog does not creep.
 void dialogPositionMerken(plattform::Fenster dlg, DialogRahmen& r);

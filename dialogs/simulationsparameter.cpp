@@ -91,21 +91,20 @@ void kernAuswahlFuellen(Fenster dlg)
     dialogElementAktivieren(dlg, idKern, sp.prozessorkernZuweisen != 0 && mehrere);
 }
 
+// the opening's own work: a fresh working copy, the cores offered
 void oeffnen(Fenster dlg)
 {
     Simulationsparameter& sp = simulationsParameter;
-    editierStatus &= ~editierBit::MarkierteZiehen;
-    if (rahmen.frisch) {
-        dialogPlatzieren(dlg, rahmen);
-        tastaturHookSetzen(dlg);
-        simulationTexteSetzen(dlg);
-        kopie = {sp.simulationsDauer, sp.schrittweite, sp.spikeSchwelle,
-                 sp.restzeitFensterAnzeigen, sp.rueckkopplungAktiv, sp.kollisionAktiv};
-        rahmen.frisch = 0;
-        exportHinweisFaellig = false;
-        sp.anzahlProzessorkerne = prozessorkerneZaehlen(kernMaskeLesen());
-    }
-    dialogAnPosition(dlg, rahmen);
+    tastaturHookSetzen(dlg);
+    kopie = {sp.simulationsDauer, sp.schrittweite, sp.spikeSchwelle,
+             sp.restzeitFensterAnzeigen, sp.rueckkopplungAktiv, sp.kollisionAktiv};
+    exportHinweisFaellig = false;
+    sp.anzahlProzessorkerne = prozessorkerneZaehlen(kernMaskeLesen());
+}
+
+void fuellen(Fenster dlg)
+{
+    const Simulationsparameter& sp = simulationsParameter;
     elementTextSetzen(dlg, idDauer, zahlText(kopie.dauer));
     elementTextSetzen(dlg, idSchritt, zahlText(kopie.schritt));
     elementTextSetzen(dlg, idIntervall, zahlText(sp.anzeigeIntervall));
@@ -217,7 +216,8 @@ intptr_t simulationsParameterDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intpt
         return 0;
 
     case nachricht::DialogInit:
-        oeffnen(dlg);
+        editierStatus &= ~editierBit::MarkierteZiehen;
+        dialogInitialisieren(dlg, rahmen, {oeffnen, simulationTexteSetzen, fuellen});
         return 1;
 
     case nachricht::Befehl: {

@@ -7,11 +7,13 @@
 #include "platform/qt/qtdialog.h"
 #include "platform/qt/zeichenflaeche.h"
 #include "platform/zeichensatz.h"
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -257,7 +260,72 @@ QWidget* bauen(const DialogBezug& b, size_t index, const DialogElement& e, QPoin
     return new QWidget;
 }
 
+constexpr const char* vollerTextEigenschaft = "velnorVollerText";
+
+bool mitText(ElementArt art)
+{
+    return art == A::Text || art == A::Knopf || art == A::StandardKnopf || art == A::Kontrollkasten ||
+           art == A::Optionsfeld;
+}
+
+// The room of each control: two thirds of the work area's width (what Qt gives a new
+// window at most) shared out among the columns of its grid, of which it gets its span;
+// a group box shares its own room out among the columns inside it.
+void raumVerteilen(std::vector<DialogSteuer>& steuer, const DialogVorlage& v, size_t kaesten)
+{
+    std::vector<int> spalten(kaesten + 1, 1);          // [0] the dialog's grid, [k] the k-th box's
+    for (size_t i = 0; i < steuer.size(); ++i) {
+        const DialogElement& e = v.elemente[i];
+        int& n = spalten[steuer[i].gruppe];
+        n = std::max(n, std::max(0, e.spalte) + std::max(1, e.spanne));
+    }
+    const QScreen* bildschirm = QGuiApplication::primaryScreen();
+    std::vector<double> raum(kaesten + 1, bildschirm ? bildschirm->availableGeometry().width() * 2.0 / 3.0 : 1e6);
+    size_t box = 0;
+    for (size_t i = 0; i < steuer.size(); ++i) {
+        DialogSteuer& s = steuer[i];
+        const double eigen = raum[s.gruppe] * std::max(1, v.elemente[i].spanne) / spalten[s.gruppe];
+        if (s.art == A::Gruppe)
+            raum[++box] = eigen;                        // boxes are numbered in table order
+        s.raum = std::max(1, static_cast<int>(eigen));
+    }
+}
+
 } // namespace
+
+void steuerTextSetzen(DialogSteuer& s, const QString& text)
+{
+    if (auto* l = qobject_cast<QLabel*>(s.widget)) {
+        // measured on one line (keeping its own line breaks), wrapped only when too wide,
+        // and then over all its room rather than in Qt's narrow column
+        l->setWordWrap(false);
+        l->setMinimumWidth(0);
+        l->setMaximumWidth(QWIDGETSIZE_MAX);
+        l->setText(text);
+        if (l->sizeHint().width() > s.raum) {
+            l->setWordWrap(true);
+            l->setFixedWidth(s.raum);
+        }
+        return;
+    }
+    if (auto* k = qobject_cast<QAbstractButton*>(s.widget)) {
+        k->setProperty(vollerTextEigenschaft, text);
+        k->setText(text);
+        if (const int ueber = k->sizeHint().width() - s.raum; ueber > 0) {
+            const QFontMetrics fm(k->font());
+            k->setText(fm.elidedText(text, Qt::ElideRight, std::max(0, fm.horizontalAdvance(text) - ueber)));
+        }
+    }
+}
+
+QString knopfText(const DialogSteuer& s)
+{
+    const QVariant voll = s.widget ? s.widget->property(vollerTextEigenschaft) : QVariant();
+    if (voll.isValid())
+        return voll.toString();
+    auto* k = qobject_cast<QAbstractButton*>(s.widget);
+    return k ? k->text() : QString();
+}
 
 void steuerelementeAufbauen(Fenster dlg, const DialogVorlage& v)
 {
@@ -301,6 +369,11 @@ void steuerelementeAufbauen(Fenster dlg, const DialogVorlage& v)
         if (e.stil & elementStil::Verborgen)
             w->hide();
     }
+
+    raumVerteilen(d.steuer, v, boxen.size());
+    for (size_t i = 0; i < v.elemente.size(); ++i)
+        if (mitText(d.steuer[i].art))
+            steuerTextSetzen(d.steuer[i], qt::text(zeilenendenLf(v.elemente[i].text ? v.elemente[i].text : "")));
 
     d.standardId = eingabetastenId(v);
 }

@@ -182,7 +182,7 @@ void elementTextSetzen(Fenster dlg, int id, const std::string& text)
     QWidget* w = s->widget;
     const QSignalBlocker ruhe(w);
     switch (s->art) {
-    case A::Text: static_cast<QLabel*>(w)->setText(zeilen(text)); break;
+    case A::Text: qt::steuerTextSetzen(*s, zeilen(text)); break;
     case A::Gruppe: static_cast<QGroupBox*>(w)->setTitle(qt::text(text)); break;
     case A::Eingabe: static_cast<QLineEdit*>(w)->setText(qt::text(text)); break;
     case A::EingabeMehrzeilig:
@@ -192,7 +192,7 @@ void elementTextSetzen(Fenster dlg, int id, const std::string& text)
     case A::Knopf:
     case A::StandardKnopf:
     case A::Kontrollkasten:
-    case A::Optionsfeld: static_cast<QAbstractButton*>(w)->setText(qt::text(text)); break;
+    case A::Optionsfeld: qt::steuerTextSetzen(*s, qt::text(text)); break;
     case A::Kombi: static_cast<QComboBox*>(w)->setEditText(qt::text(text)); break;
     case A::Auswahlliste:                 // a drop-down list shows only its items: choose the one
         if (const int i = listeSuchen(dlg, id, text); i >= 0)
@@ -218,7 +218,7 @@ std::string elementText(Fenster dlg, int id, size_t maxLaenge)
     case A::Knopf:
     case A::StandardKnopf:
     case A::Kontrollkasten:
-    case A::Optionsfeld: t = qt::text(static_cast<QAbstractButton*>(w)->text()); break;
+    case A::Optionsfeld: t = qt::text(qt::knopfText(*s)); break;
     case A::Kombi:
     case A::Auswahlliste: t = qt::text(static_cast<QComboBox*>(w)->currentText()); break;
     default: break;

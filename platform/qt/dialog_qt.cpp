@@ -9,6 +9,7 @@
 #include <QCloseEvent>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QVBoxLayout>
 #include <memory>
 
@@ -131,6 +132,17 @@ Fenster dialogAnlegen(const DialogVorlage& v, Fenster eigner, DialogProc proc)
     return f;
 }
 
+// Qt lays out what changed only when its events come; a measure must see it now, the
+// grids inside group boxes before the ones around them
+void layoutsAktivieren(QWidget* w)
+{
+    for (QObject* k : w->children())
+        if (auto* kw = qobject_cast<QWidget*>(k); kw && !kw->isWindow())
+            layoutsAktivieren(kw);
+    if (QLayout* l = w->layout())
+        l->activate();
+}
+
 bool eignerGueltig(Fenster eigner) { return !eigner || istFenster(eigner); }
 
 struct ModalZaehler {
@@ -143,6 +155,16 @@ struct ModalZaehler {
 namespace qt {
 
 bool modalerDialogOffen() { return offeneModale > 0; }
+
+void dialogEinpassen(Fenster f)
+{
+    if (!istFenster(f) || !f->dialog || !f->lageStumm || !f->rahmen || f->rahmen->isVisible())
+        return;
+    DialogRahmen* r = rahmenVon(f);
+    layoutsAktivieren(r);
+    r->adjustSize();
+    r->mittigSetzen();
+}
 
 void dialogStirbt(Fenster f)
 {
@@ -168,6 +190,7 @@ intptr_t dialogModal(const DialogVorlage& v, Fenster eigner, DialogProc proc, in
         // call still waits here for its end
         if (eigner)
             rahmenVon(f)->setWindowModality(Qt::WindowModal);
+        qt::dialogEinpassen(f);
         rahmenVon(f)->show();
         QEventLoop schleife;
         d->schleife = &schleife;
@@ -192,6 +215,7 @@ Fenster dialogModeless(const DialogVorlage& v, Fenster eigner, DialogProc proc, 
         fensterZerstoeren(f);
         return nullptr;
     }
+    qt::dialogEinpassen(f);
     rahmenVon(f)->show();
     return f;
 }

@@ -341,6 +341,7 @@ Rechteck fensterRechteck(Fenster f)
 {
     if (!istFenster(f))
         return {};
+    qt::dialogEinpassen(f);
     if (f->rahmen)
         return rechteck(f->rahmen->frameGeometry());
     QPoint o = f->klient->mapToGlobal(QPoint(0, 0));

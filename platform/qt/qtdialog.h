@@ -11,6 +11,7 @@
 #include "platform/qt/schiebemelder.h"
 #include <QEventLoop>
 #include <QPointer>
+#include <QWidget>
 #include <vector>
 
 namespace plattform::qt {
@@ -24,6 +25,7 @@ struct DialogSteuer {
     QPointer<QWidget> widget;
     QPointer<Schiebemelder> melder;       // trackbars, scroll bars and up-downs
     bool geaendert = false;               // edits: typed into since the program set the text
+    int raum = QWIDGETSIZE_MAX;           // the widest its text may make it, in pixels
 };
 
 struct DialogDaten {
@@ -54,5 +56,11 @@ void steuerelementeAufbauen(Fenster dlg, const DialogVorlage& v);
 // widgets and windows that are no dialogs
 DialogSteuer* steuerelementVon(Fenster dlg, int id);
 bool modalerDialogOffen();
+
+// The text of a static text or of a button, check box or radio. A static text wider than
+// its room wraps inside it; a button's label is cut with an ellipsis there (knopfText
+// still gives all of it). So no language's text pushes a dialog past the work area.
+void steuerTextSetzen(DialogSteuer& s, const QString& text);
+QString knopfText(const DialogSteuer& s);
 
 } // namespace plattform::qt

@@ -148,6 +148,10 @@ void tastenBeobachten();                     // eingabe_qt.cpp: the application-
 // f2_qt.cpp: F2 for the registered dialog; true when the key is used up
 bool f2Abfangen(QObject* ziel, const QKeyEvent* e);
 void dialogStirbt(Fenster f);                // dialog_qt.cpp: from fensterZerstoeren
+// dialog_qt.cpp: a dialog its procedure has not placed yet, still hidden, takes the size
+// its present texts need and stands centred again, so what the procedure measures is
+// what shows; other windows are left alone
+void dialogEinpassen(Fenster f);
 // waehler_qt.cpp: the file dialog's filters, "text (muster ...)" with every letter of a
 // pattern matching either case ("*.KNL" -> "*.[kK][nN][lL]")
 QStringList dateiFilterListe(const std::vector<DateiFilter>& filter);

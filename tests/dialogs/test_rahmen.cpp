@@ -3,8 +3,10 @@
 #include "ersatz_hauptfenster.h"
 #include "platform/menue_modell.h"
 #include "resources/vorlagen.h"
-#include <cmath>
 #include "texts/texte.h"
+#include <cmath>
+#include <string>
+#include <vector>
 
 using namespace plattform;
 using Rahmen = ersatz::Fall;
@@ -44,6 +46,62 @@ TEST_F(Rahmen, EineAchseAusserhalbWirdAlleinZentriert)
     r.x = 0;            // 0 counts as outside too
     dialogPlatzieren(d, r);
     EXPECT_EQ(r.x, static_cast<int>(std::lround(500 - r.breite / 2.0)));
+}
+
+namespace {
+
+// a dialog that follows the frame and notes which of its parts ran
+std::vector<std::string> teileGelaufen;
+DialogRahmen notierRahmen;
+
+void einmalig(Fenster) { teileGelaufen.push_back("einmalig"); }
+// the texts of a language widen the dialog, and its values heighten it, as on a real screen
+void texte(Fenster d)
+{
+    teileGelaufen.push_back("texte");
+    const Rechteck r = fensterRechteck(d);
+    verschieben(d, r.links, r.oben, 900, r.hoehe());
+}
+void fuellen(Fenster d)
+{
+    teileGelaufen.push_back("fuellen");
+    const Rechteck r = fensterRechteck(d);
+    verschieben(d, r.links, r.oben, r.breite(), 400);
+}
+
+intptr_t notierDlgProc(Fenster dlg, uint32_t n, uintptr_t, intptr_t)
+{
+    if (n == nachricht::Bewegen)
+        dialogPositionMerken(dlg, notierRahmen);
+    if (n != nachricht::DialogInit)
+        return 0;
+    dialogInitialisieren(dlg, notierRahmen, {einmalig, texte, fuellen});
+    return 1;
+}
+
+} // namespace
+
+TEST_F(Rahmen, OeffnungMisstErstNachTextenUndWertenNachfuellenLaesstDieLage)
+{
+    test::arbeitsbereichSetzen({0, 0, 1000, 800});
+    teileGelaufen.clear();
+    notierRahmen = {};
+    Fenster d = dialogModeless(vorlageEingabe, fensterhandles.hauptfenster, notierDlgProc);
+    ASSERT_TRUE(d);
+    EXPECT_EQ(teileGelaufen, (std::vector<std::string>{"einmalig", "texte", "fuellen"}));
+    const Rechteck r = fensterRechteck(d);    // centred with the size it shows with
+    EXPECT_EQ(r.links, 50);
+    EXPECT_EQ(r.oben, 200);
+    EXPECT_EQ(r.breite(), 900);
+    EXPECT_EQ(r.hoehe(), 400);
+    EXPECT_EQ(notierRahmen.frisch, 0);
+
+    verschieben(d, 30, 40, 900, 400);         // the user drags it
+    teileGelaufen.clear();
+    senden(d, nachricht::DialogInit, 0, 0);   // a refill
+    EXPECT_EQ(teileGelaufen, (std::vector<std::string>{"fuellen"}));
+    EXPECT_EQ(fensterRechteck(d).links, 30);
+    EXPECT_EQ(fensterRechteck(d).oben, 40);
 }
 
 TEST_F(Rahmen, FensterMassUndOkF2)

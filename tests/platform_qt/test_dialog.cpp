@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -267,4 +268,85 @@ TEST_F(Dialog, MalflaecheMaltMitIhrerIdUndAufAnforderung)
     const size_t vorher = zeichnungen();
     elementUngueltigMachen(dlg, 39);
     EXPECT_TRUE(pumpenBis([&] { return zeichnungen() > vorher; }));
+}
+
+namespace {
+
+const DialogElement textArten[] = {
+    {50, A::Text, "kurz", "", 0, 0, 0, 0},
+    {51, A::Eingabe, "", "", 0, 0, 0, 1},
+    {52, A::Kontrollkasten, "Haken", "", 0, 0, 1, 0},
+    {53, A::Optionsfeld, "Wahl", "", 0, 0, 2, 0},
+    {54, A::Knopf, "neu", "", 0, 0, 2, 1},
+    {1, A::StandardKnopf, "OK", "", 0, 0, 3, 0},
+    {2, A::Knopf, "Abbrechen", "", 0, 0, 3, 1},
+};
+const DialogVorlage textArtenVorlage{9002, "Texte", "", textArten};
+
+std::string satz(size_t n)
+{
+    std::string t;
+    while (t.size() < n)
+        t += "ein ziemlich langer Text ";
+    t.resize(n);
+    return t;
+}
+
+} // namespace
+
+// However long the texts of a language are, the dialog fits in the work area: a static
+// text wraps, a button's label is cut, and the program still reads every text whole.
+TEST_F(Dialog, LangeTexteBrechenUmOderWerdenGekuerztUndBleibenGanzLesbar)
+{
+    const std::string lang = satz(400);
+    Fenster dlg = nullptr;
+    reaktion = [&](Fenster d, uint32_t n, uintptr_t, intptr_t) -> std::optional<intptr_t> {
+        if (n == nachricht::DialogInit)
+            for (int id : {50, 52, 53, 54})
+                elementTextSetzen(d, id, lang);
+        return std::nullopt;
+    };
+    dlg = modeless(textArtenVorlage);
+    ASSERT_TRUE(dlg);
+    ASSERT_TRUE(pumpenBis([&] { return istSichtbar(dlg); }));
+    nachrichtenVerarbeiten();
+    const Rechteck a = arbeitsbereich(), r = fensterRechteck(dlg);
+    EXPECT_LE(r.breite(), a.breite());
+    for (int id : {50, 52, 53, 54}) {
+        SCOPED_TRACE(id);
+        EXPECT_EQ(elementText(dlg, id), lang);
+        EXPECT_LE(steuer(dlg, id)->width(), a.breite());
+    }
+    auto* text = steuer<QLabel>(dlg, 50);
+    EXPECT_GT(text->height(), 2 * text->fontMetrics().height());   // on several lines
+    EXPECT_NE(steuer<QAbstractButton>(dlg, 52)->text().toStdString(), lang);   // shown cut
+
+    elementTextSetzen(dlg, 50, "kurz");                    // a short one keeps its one line
+    elementTextSetzen(dlg, 52, "Haken");
+    EXPECT_FALSE(text->wordWrap());
+    EXPECT_EQ(steuer<QAbstractButton>(dlg, 52)->text(), "Haken");
+}
+
+// The procedure measures its dialog after setting the texts: the measure must be the size
+// it shows with, so a dialog placed by it does not grow afterwards.
+TEST_F(Dialog, DialogWirdMitSeinenTextenGemessenUndWaechstDanachNicht)
+{
+    Rechteck vorher{}, gemessen{};
+    QSize gesetzt;
+    reaktion = [&](Fenster d, uint32_t n, uintptr_t, intptr_t) -> std::optional<intptr_t> {
+        if (n != nachricht::DialogInit)
+            return std::nullopt;
+        vorher = fensterRechteck(d);
+        elementTextSetzen(d, 50, "ein Text, der breiter ist als das Wort der Vorlage");
+        gemessen = fensterRechteck(d);
+        verschieben(d, 20, 30, gemessen.breite(), gemessen.hoehe());
+        gesetzt = qt::fensterWidget(d)->size();
+        return 1;
+    };
+    Fenster dlg = modeless(textArtenVorlage);
+    ASSERT_TRUE(dlg);
+    EXPECT_GT(gemessen.breite(), vorher.breite());
+    ASSERT_TRUE(pumpenBis([&] { return istSichtbar(dlg); }));
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(qt::fensterWidget(dlg)->size(), gesetzt);   // the frame's own edges aside
 }
