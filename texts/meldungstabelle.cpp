@@ -456,6 +456,8 @@ constexpr TextEintrag meldungsTabelle[] = {
     {773, "ANZAHL_NEURONE=", "\t%d Neurone"},
     {774, "EIN_NEURON=", "\t%d Neuron"},
     {775, "NICHTS_GELADEN=", "\tkeine Neurone"},
+    {820, "LAUF_WERTE_NICHT_ENDLICH=", "Das Somapotential von Neuron %d (%s) ist bei t = %g s keine endliche Zahl mehr. Die Simulation wurde angehalten; was bis dahin aufgezeichnet war, bleibt erhalten.\nBitte eine kleinere Schrittweite oder eine andere Integrationsmethode (z. B. das exponentielle Euler-Verfahren) w\xE4hlen."},
+    {821, "EXPORT_ABGEBROCHEN=", "Der Export in die Datei\n%s\nwurde abgebrochen: die Datei konnte nicht weiter geschrieben werden (Datentr\xE4ger voll?). Was bis dahin geschrieben war, steht in der Datei."},
 };
 
 } // namespace
