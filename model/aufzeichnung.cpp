@@ -12,6 +12,7 @@ namespace {
 size_t probenGrenze = 0;        // samples a slot takes in this run: the step count
 int intervallZaehler = 0;       // steps since the last export line
 size_t schrittIndex = 0;        // steps recorded in this run
+bool somaFuerDatei = false;     // the soma-potential file is asked for: slot 0 of every neuron
 
 constexpr int letzterKanalSlot = kurve::Kanal1 + 3;   // slot 11: 12 and up are reference curves
 
@@ -62,6 +63,14 @@ bool kanalSlotAufgezeichnet(const NeuronDaten& n, int slot)
 {
     const KurvenDaten& k = n.hauptDiagramm.kurven[slot];
     return k.anzeigen && k.referenz != kurvenReferenz::Kopie && n.kurvenKanaele[slot - kurve::Kanal1];
+}
+
+// slot 0 of a neuron the window path leaves out, for the soma-potential file
+void somaAufzeichnen(NeuronDaten& n)
+{
+    KurvenDaten& k = n.hauptDiagramm.kurven[kurve::Soma];
+    if (k.schreibPosition < probenGrenze && k.schreibPosition < k.werte.size())
+        k.werte[k.schreibPosition++] = static_cast<float>(potential(n, 0) * 1000.0);
 }
 
 void kurvenAufzeichnen(NeuronDaten& n, double t)
@@ -136,6 +145,7 @@ void datenAufzeichnenStandard(double t, int start)
         probenGrenze = schritte > 0 ? static_cast<size_t>(schritte) : 0;
         intervallZaehler = asciiExportEinstellungen.intervall;   // the first step is written
         schrittIndex = 0;
+        somaFuerDatei = somaDateiVerlangt();
         exportLaufBeginnen();
         return;
     }
@@ -154,8 +164,11 @@ void datenAufzeichnenStandard(double t, int start)
     // 2. every neuron in chain order
     bool zeileBegonnen = false;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
-        if (n->hauptDiagramm.fenster)
+        const bool mitFenster = n->hauptDiagramm.fenster;
+        if (mitFenster)
             kurvenAufzeichnen(*n, t);
+        if (somaFuerDatei && !(mitFenster && n->hauptDiagramm.kurven[kurve::Soma].anzeigen))
+            somaAufzeichnen(*n);
         if (n->exportMaske == 0 || !exportieren || !exportPufferDa())
             continue;
         if (!zeileBegonnen) {

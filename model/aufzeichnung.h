@@ -5,7 +5,8 @@
 // start 1 (t 0, before the first step): the user-channel values of the channel slots set to
 // 0, the sample limit and the export interval taken, the "Intervall" line.
 // start 0 (after the synapse dynamics, t before the increment): one float per slot in use
-// of every main diagram that has a window, at most the run's step count per slot; one
+// of every main diagram that has a window, at most the run's step count per slot (while
+// the soma-potential file is asked for, slot 0 of every neuron, window or not); one
 // export line every interval + 1 steps (within the step count) with the cells of every
 // neuron with an export mask.
 void datenAufzeichnenStandard(double t, int start);

@@ -109,6 +109,13 @@ void ergebnisNamenBilden()
     ergebnisNamen.pspAmplituden = zeitgestempelterName(" psp amplituden.txt");
 }
 
+void einzelLaufNamenBilden()
+{
+    ergebnisNamen = {};
+    ergebnisNamen.spikeZeiten = zeitgestempelterName(" spike-zeiten.txt");
+    ergebnisNamen.pspAmplituden = zeitgestempelterName(" psp amplituden.txt");
+}
+
 std::string spikeZeitenText()
 {
     const bool komma = asciiExportEinstellungen.dezimalzeichen == ',';

@@ -43,6 +43,10 @@ std::string zeitgestempelterName(const std::string& rest);
 // SomaDateiSchreiben is set (an existing file is deleted without asking); the spike-time
 // and PSP names always.
 void ergebnisNamenBilden();
+// The names of a single-neuron run: the spike-time and PSP names alone (it writes neither
+// the export nor the soma-potential file), so its files never land under the names of an
+// earlier run.
+void einzelLaufNamenBilden();
 
 // The contents, CR LF line ends: per neuron with spike times stored its name, one line per
 // time, an empty line (a comma decimal sign turns the last '.' of each number line);

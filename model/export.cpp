@@ -18,6 +18,7 @@
 #include <new>
 
 size_t exportPufferGroesse = 1000000;
+std::FILE* (*exportDateiOeffnen)(const std::string&, const char*) = plattform::dateiOeffnen;
 
 namespace {
 
@@ -59,9 +60,10 @@ void anhaengen(const char* format, A... werte)
     ex.puffer += lang;
 }
 
-void hinweis74(const std::string& name)
+// text 74 (cannot open) or 821 (export stopped, the written part kept) with the name
+void hinweis(int text, const std::string& name)
 {
-    plattform::meldungsBox(fensterhandles.hauptfenster, meldungFormatieren(74, name), "Hinweis",
+    plattform::meldungsBox(fensterhandles.hauptfenster, meldungFormatieren(text, name), "Hinweis",
                            plattform::knoepfe::Ok | plattform::symbol::Information);
 }
 
@@ -77,8 +79,19 @@ void freigeben()
     ex.da = false;
 }
 
-// the buffer appended to the part file and emptied; false (text 74, export stopped) when
-// the file cannot be written
+// the part file under the export's name; when that fails the part file stays where it is
+// and no later run removes it
+bool teilUmbenennen()
+{
+    std::error_code fehler;
+    std::filesystem::rename(plattform::pfadAufloesen(ex.teilDatei), plattform::pfadAufloesen(ex.datei), fehler);
+    ex.teilBegonnen = false;
+    return !fehler;
+}
+
+// the buffer appended to the part file and emptied. false when the file cannot be opened
+// or written: export stops for the run, what the part file holds is kept under the
+// export's name (text 821), or, when nothing was written yet, text 74
 bool pufferAusschreiben()
 {
     // 1. the decimal sign
@@ -88,7 +101,7 @@ bool pufferAusschreiben()
             if (c == '.')
                 c = zeichen;
     // 2. appended in binary mode
-    std::FILE* f = plattform::dateiOeffnen(ex.teilDatei, "ab");
+    std::FILE* f = exportDateiOeffnen(ex.teilDatei, "ab");
     bool gut = f != nullptr;
     if (f) {
         ex.teilBegonnen = true;
@@ -96,7 +109,12 @@ bool pufferAusschreiben()
         gut = (std::fclose(f) == 0) && gut;
     }
     if (!gut) {
-        hinweis74(ex.datei);
+        if (!ex.teilBegonnen)
+            hinweis(74, ex.datei);
+        else if (teilUmbenennen())
+            hinweis(821, ex.datei);
+        else
+            hinweis(821, ex.teilDatei);
         freigeben();
         return false;
     }
@@ -292,15 +310,8 @@ void exportSchreibenStandard()
 {
     if (!ex.da)
         return;
-    if (pufferAusschreiben()) {
-        std::error_code fehler;
-        std::filesystem::rename(plattform::pfadAufloesen(ex.teilDatei), plattform::pfadAufloesen(ex.datei), fehler);
-        if (fehler) {
-            hinweis74(ex.datei);
-            entfernen(ex.teilDatei);
-        }
-        ex.teilBegonnen = false;
-    }
+    if (pufferAusschreiben() && ex.teilBegonnen && !teilUmbenennen())
+        hinweis(821, ex.teilDatei);
     exportPufferFreigebenStandard();
 }
 
@@ -314,6 +325,8 @@ bool kurvenDateiIst(const std::string& pfad)
     std::fclose(f);
     return ganz && std::memcmp(kopf, "[datFile]\0", sizeof kopf) == 0;
 }
+
+bool somaDateiVerlangt() { return programmStatus & programmBit::SomaDateiSchreiben; }
 
 void somaDateiSchreibenStandard()
 {
@@ -339,5 +352,5 @@ void somaDateiSchreibenStandard()
     }
     // 3. never over the old file first
     if (!plattform::dateiSicherSchreiben(name, bytes))
-        hinweis74(name);
+        hinweis(74, name);
 }

@@ -3,10 +3,12 @@
 //
 // The export text is formatted into one memory buffer and written out in flushes. During
 // the run the flushes go to "<export name>.teil" in the same folder; the finished run
-// appends the rest and renames it to the export name, an aborted one removes it. So a run
-// never leaves half a file under the export name.
+// appends the rest and renames it to the export name, an aborted one removes it. So an
+// aborted run never leaves half a file under the export name. A flush that fails (disk
+// full) stops the export with a notice and keeps what was written under the export name.
 #pragma once
 #include <cstddef>
+#include <cstdio>
 #include <string>
 struct NeuronDaten;
 
@@ -14,6 +16,9 @@ struct NeuronDaten;
 // longer than the room left makes the buffer grow instead (the written bytes stay the same).
 // Tests lower it to force flushes.
 extern size_t exportPufferGroesse;
+// how the flushes open the part file; tests hand in a file that cannot take more bytes.
+// Default: plattform::dateiOeffnen.
+extern std::FILE* (*exportDateiOeffnen)(const std::string& pfad, const char* modus);
 
 // the settings-file keys of the export (Windows-1252); a missing key keeps the current value
 namespace exportSchluessel {
@@ -36,6 +41,8 @@ void exportPufferAnlegenStandard();
 void exportPufferFreigebenStandard();
 // the rest written, the part file renamed to the export name, the buffer freed
 void exportSchreibenStandard();
+// true while the settings ask for the soma-potential file after a run
+bool somaDateiVerlangt();
 // "<stem>.dat": f64 duration, f64 step, then the floats of every neuron whose main
 // diagram's slot 0 holds samples. A curve data file under that name is left alone.
 void somaDateiSchreibenStandard();

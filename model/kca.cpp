@@ -79,3 +79,19 @@ void kcaKanaeleBerechnen(NeuronDaten& n, KCaKanal& k)
     I[6] = k.oeffnungAnzeigen ? k.oeffnungKCa * k.gKCa * (-0.03) : n.leitwertMalPotential[9] * k.oeffnungKCa;
 }
 
+void kcaLaufwerteSetzen(NeuronDaten& n)
+{
+    if (!n.kca)
+        return;
+    const KCaKanal& k = *n.kca;
+    n.leitwertMalPotential[9] = k.eKCa * k.gKCa;
+    n.caPotential = 0.0;
+    n.kanalStrom[2] = n.kanalStrom[4] = n.kanalStrom[5] = n.kanalStrom[6] = 0.0;
+    n.caKonzentration = k.caStart;
+    auto& x = n.torVariable;
+    x[7] = k.cStart;
+    x[8] = k.dStart;
+    x[9] = k.eStart;
+    x[10] = k.pStart;
+    x[11] = k.qStart;
+}

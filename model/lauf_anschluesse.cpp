@@ -8,7 +8,6 @@
 namespace {
 void nichts() {}
 bool axoDa() { return axoZaehler > 0; }
-void neuronNichts(NeuronDaten&) {}
 int oeffnenNichts(int) { return 0; }
 NeuronDaten* keinNeuron() { return nullptr; }
 void bewertenNichts(NeuronDaten&, const float*, int) {}
@@ -31,7 +30,6 @@ void (*kollisionenPruefen)() = nichts;
 void (*kollisionenNachLauf)() = nichts;
 void (*rueckkopplungVorLauf)() = nichts;
 void (*rueckkopplungNachLauf)() = nichts;
-void (*kcaLaufwerteSetzen)(NeuronDaten&) = neuronNichts;
 int (*simulationOeffnen)(int) = oeffnenNichts;
 void (*guiSicherungSpeichern)() = nullptr;
 int teilsimulationsModus = 0;
@@ -60,7 +58,6 @@ void laufAnschluesseZuruecksetzen()
     kollisionenNachLauf = nichts;
     rueckkopplungVorLauf = nichts;
     rueckkopplungNachLauf = nichts;
-    kcaLaufwerteSetzen = neuronNichts;
     simulationOeffnen = oeffnenNichts;
     guiSicherungSpeichern = nullptr;
     teilsimulationsModus = 0;

@@ -55,10 +55,6 @@ extern void (*kollisionenNachLauf)();
 extern void (*rueckkopplungVorLauf)();
 extern void (*rueckkopplungNachLauf)();
 
-// ---- the models ---------------------------------------------------------------------------
-// the K(Ca) run values of a neuron whose kcaModus has bit 0x1. Default: nothing.
-extern void (*kcaLaufwerteSetzen)(NeuronDaten& neuron);
-
 // ---- the program frame ----------------------------------------------------------------------
 // the open command (with 1: the open dialog); 1 when a network was loaded. Default: 0.
 extern int (*simulationOeffnen)(int fragen);

@@ -40,12 +40,26 @@ void izhikevichVorbereitenFallsAn(NeuronDaten& n)
         izhikevichVorbereiten(n);
 }
 
+// an extra diagram's slot takes the main slot's samples; its buffer is made large enough
+// for the run first (as the preparation would, which then keeps them). A slot of a diagram
+// without a window that has no buffer stays without samples.
+void probenKopieren(const KurvenDaten& haupt, const DiagrammDaten& d, KurvenDaten& k)
+{
+    const int anzahl = lesbareWerte(haupt);
+    if (d.fenster || !k.werte.empty())
+        wertePufferBereitstellen(k, std::max(anzahl, simulationsParameter.anzahlSchritte));
+    const int kopiert = std::min(anzahl, static_cast<int>(k.werte.size()));
+    std::copy_n(haupt.werte.begin(), kopiert, k.werte.begin());
+    k.werteAnzahl = kopiert;
+}
+
 } // namespace
 
 bool laufDiagrammeVorbereiten(NeuronDaten& n)
 {
     const double dauer = simulationsParameter.simulationsDauer;
     const int schritte = anzahlSchritteBerechnen(dauer, simulationsParameter.schrittweite);
+    const bool somaDatei = programmStatus & programmBit::SomaDateiSchreiben;
     bool gut = true;
     alleDiagramme(n, [&](DiagrammDaten& d) {
         if (!gut)
@@ -57,7 +71,8 @@ bool laufDiagrammeVorbereiten(NeuronDaten& n)
         for (KurvenDaten& k : d.kurven) {
             if (k.yZoom == 0.0)
                 k.yZoom = 1.0;
-            if (!k.anzeigen) {
+            const bool somaFuerDatei = somaDatei && &d == &n.hauptDiagramm && &k == &d.kurven[kurve::Soma];
+            if (!k.anzeigen && !somaFuerDatei) {
                 std::vector<float>().swap(k.werte);
                 k.werteAnzahl = 0;
             } else if (k.referenz == kurvenReferenz::Eigen || static_cast<int>(k.werte.size()) < schritte) {
@@ -89,18 +104,16 @@ void laufKurvenUebertragen(NeuronDaten& n)
             spikefolgeBewerten(n, n.spikeZeiten.data(),
                                std::min(n.apAnzahl, static_cast<int>(n.spikeZeiten.size())));
     }
-    // 12.2 the further diagrams take the main diagram's samples
+    // 12.2 the further diagrams take the main diagram's samples before their slots are
+    // prepared, so that their points are drawn from this run's values
     alleDiagramme(n, [&](DiagrammDaten& d) {
         for (int slot = 0; slot < kurvenProDiagramm; ++slot) {
             KurvenDaten& k = d.kurven[slot];
             const KurvenDaten& haupt = n.hauptDiagramm.kurven[slot];
+            if (&d != &n.hauptDiagramm && k.anzeigen && !haupt.werte.empty())
+                probenKopieren(haupt, d, k);
             k.neuBerechnen = 1;
-            kurvenVorbereiten(&d, slot);     // first, so the preparation keeps the copied samples
-            if (&d != &n.hauptDiagramm && k.anzeigen && !haupt.werte.empty() && !k.werte.empty()) {
-                const int anzahl = std::min(lesbareWerte(haupt), static_cast<int>(k.werte.size()));
-                std::copy_n(haupt.werte.begin(), anzahl, k.werte.begin());
-                k.werteAnzahl = anzahl;
-            }
+            kurvenVorbereiten(&d, slot);
         }
         if (d.fenster) {
             d.zustand |= 0x8000;
@@ -178,6 +191,7 @@ int simulationslaufSteuern()
     } else {
         // 7. the single-neuron run
         einzeln = teilsimulationsNeuron();
+        einzelLaufNamenBilden();
         if (einzeln) {
             if (!laufDiagrammeVorbereiten(*einzeln))
                 return 0;

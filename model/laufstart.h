@@ -20,11 +20,13 @@ extern int sicherungsOptionen;
 
 // The diagrams of a neuron before a run: time windows inside the duration, zoom 1.0 for 0,
 // unused slots without samples, used slots with room for every step (own curves start with
-// the no-data mark), write positions at the start. false when memory runs out (text 701,
+// the no-data mark), write positions at the start. While the soma-potential file is asked
+// for, slot 0 has room for every step whether it is used or not: the file holds every
+// neuron's soma potential. false when memory runs out (text 701,
 // the program is shut down).
 bool laufDiagrammeVorbereiten(NeuronDaten& neuron);
 // After a run: the spike-train rating and, in every further diagram, a copy of the main
-// diagram's samples of each used slot (the smaller of both counts; absent buffers are
-// skipped); every slot prepared anew; windows redrawn. Only for a neuron whose main
+// diagram's samples of each used slot (taken before the slot is prepared, so its points
+// show this run); every slot prepared anew; windows redrawn. Only for a neuron whose main
 // diagram has a window.
 void laufKurvenUebertragen(NeuronDaten& neuron);

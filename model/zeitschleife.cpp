@@ -8,6 +8,7 @@
 #include "model/startzustand.h"
 #include "model/gb.h"
 #include "model/hh.h"
+#include "model/kca.h"
 #include "model/onoff.h"
 #include "model/swim.h"
 #include "model/simulationsparameter.h"
@@ -17,6 +18,7 @@
 #include "platform/fenster.h"
 #include "platform/system.h"
 #include "texts/texte.h"
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -87,7 +89,7 @@ void neuronZuruecksetzen(NeuronDaten& n)
     for (StromTabelle& tabelle : n.stromTabellen)
         tabelle.aktuellerIndex = 0;
     // 5.2 K(Ca) run values
-    if ((n.kcaModus & 0x1) && n.kca)
+    if (n.kcaModus & 0x1)
         kcaLaufwerteSetzen(n);
     // 5.3 write positions; a used slot without samples gets its points computed
     alleDiagramme(n, [&](DiagrammDaten& d) {
@@ -139,6 +141,16 @@ void probenAnzahlenBegrenzen(NeuronDaten& n)
 // the neurons of the run in chain order; kept between runs so a run allocates only when
 // the network grew
 std::vector<NeuronDaten*> laufNeurone;
+
+// the first neuron whose soma potential is no longer a finite number (a step too large for
+// the integration method lets it run away), or null
+const NeuronDaten* nichtEndlichesNeuron()
+{
+    for (const NeuronDaten* n : laufNeurone)
+        if (!n->potentiale.empty() && !std::isfinite(n->potentiale[0]))
+            return n;
+    return nullptr;
+}
 
 } // namespace
 
@@ -212,6 +224,11 @@ int simulationAusfuehren()
     const bool skript = skriptStatus & skriptBit::Laeuft;
     int schritte = 0;
     double& t = laufZustand.t;
+    // the potentials are checked once per display interval, not in every neuron's step
+    const double intervall = sp.anzeigeIntervall;
+    const int pruefAbstand = !(intervall >= 1.0) ? 1 : static_cast<int>(std::min(intervall, 1e9));
+    int bisZurPruefung = pruefAbstand;
+    const NeuronDaten* entgleist = nullptr;
     while (t < dauer && !laufZustand.abbrechen) {
         // 1.
         synaptischeStroemeBerechnen();
@@ -236,6 +253,11 @@ int simulationAusfuehren()
         // 7.
         t += schritt;
         ++schritte;
+        if (--bisZurPruefung == 0) {
+            bisZurPruefung = pruefAbstand;
+            if ((entgleist = nichtEndlichesNeuron()))
+                laufZustand.abbrechen = 1;
+        }
         // 8. progress
         if (mitFortschritt && t < dauer && t >= naechsterFortschritt) {
             naechsterFortschritt = t + schritt * sp.anzeigeIntervall;
@@ -254,9 +276,22 @@ int simulationAusfuehren()
         ++laufZustand.schrittZaehler;
     }
 
+    // the last steps since the final check
+    if (!laufZustand.abbrechen && (entgleist = nichtEndlichesNeuron()))
+        laufZustand.abbrechen = 1;
+
     // after the loop
     // 1.
     programmStatus |= programmBit::WiederherstellenAuslassen;
+    // a run whose values ran away stops like an abort, but keeps what it recorded
+    if (entgleist) {
+        plattform::hinweisBox(meldungFormatieren(820, entgleist->nummer, entgleist->name, t));
+        exportSchreiben();
+        if (teilsimulationsModus == 0)
+            for (NeuronDaten* n : laufNeurone)
+                probenAnzahlenSetzen(*n, std::min(schritte, anzahlSchritteBerechnen(dauer, schritt)));
+        return schritte;
+    }
     // 2. aborted
     if (laufZustand.abbrechen) {
         exportPufferFreigeben();

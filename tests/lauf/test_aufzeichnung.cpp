@@ -11,6 +11,7 @@
 #include "model/zahlen.h"
 #include "model/zeitschleife.h"
 #include "platform/box.h"
+#include "platform/pfad.h"
 #include <cstring>
 #include <filesystem>
 
@@ -19,10 +20,11 @@ namespace fs = std::filesystem;
 
 namespace {
 
+int sekunde = 1;
 std::tm festeZeit()
 {
     std::tm z{};
-    z.tm_year = 124; z.tm_mon = 2; z.tm_mday = 5; z.tm_hour = 7; z.tm_min = 8; z.tm_sec = 1;
+    z.tm_year = 124; z.tm_mon = 2; z.tm_mday = 5; z.tm_hour = 7; z.tm_min = 8; z.tm_sec = sekunde;
     return z;
 }
 
@@ -43,6 +45,7 @@ struct Aufzeichnung : NeuronFall {
         laufAnschluesseZuruecksetzen();
         laufZustand = {};
         ortszeitHolen = festeZeit;
+        sekunde = 1;
         ordner = fs::temp_directory_path().string() + "/velnor-aufz-XXXXXX";
         ASSERT_NE(mkdtemp(ordner.data()), nullptr);
         ordner += "/";
@@ -58,6 +61,7 @@ struct Aufzeichnung : NeuronFall {
             n->ausgangsSynapsen = nullptr;
         }
         exportPufferGroesse = 1000000;
+        exportDateiOeffnen = plattform::dateiOeffnen;
         laufAnschluesseZuruecksetzen();
         fs::remove_all(ordner);
         NeuronFall::TearDown();
@@ -98,25 +102,35 @@ float f32(const std::string& b, size_t i) { float x; std::memcpy(&x, b.data() + 
 
 } // namespace
 
-TEST_F(Aufzeichnung, SomaDateiDreierNeuroneMitZehntausendProbenHat120016Bytes)
+TEST_F(Aufzeichnung, SomaDateiHatEinenBlockJeNeuronInKettenfolge)   // neurons without a shown soma curve were left out
 {
     neuron(1, "A", true);
-    neuron(2, "B", true).hauptDiagramm.kurven[9].anzeigen = 1;   // a channel slot without channel
-    NeuronDaten& ohne = neuron(3, "C", false);                     // no window: records nothing
-    neuron(4, "D", true);
+    neuron(2, "B", true).hauptDiagramm.kurven[9].anzeigen = 1;               // a channel slot without channel
+    neuron(3, "C", false);                                                   // no window
+    neuron(4, "D", true).hauptDiagramm.kurven[kurve::Soma].anzeigen = 0;     // soma curve not shown
+    neuron(5, "E", true);
     programmStatus |= programmBit::SomaDateiSchreiben;
-    synapsenBerechnen = potentialeFolgenDerZeit;
+    synapsenBerechnen = [] {                // soma potential: the neuron's number + t volts
+        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+            n->potentiale[0] = n->nummer + laufZustand.t;
+    };
     laufen(1.0, 1e-4);
     const std::string b = apphilfe::lesen(ordner + "netz.dat");
-    ASSERT_EQ(b.size(), 120016u);
+    ASSERT_EQ(b.size(), 16u + 5u * 40000u);
     EXPECT_EQ(f64(b, 0), 1.0);
     EXPECT_EQ(f64(b, 8), 1e-4);
-    EXPECT_FLOAT_EQ(f32(b, 16 + 4 * 7), static_cast<float>(7e-4 * 1000.0));
-    EXPECT_FLOAT_EQ(f32(b, 16 + 40000 + 4 * 9999), static_cast<float>(0.9999 * 1000.0));
+    for (size_t block = 0; block < 5; ++block) {
+        const double nummer = static_cast<double>(block + 1);
+        EXPECT_FLOAT_EQ(f32(b, 16 + 40000 * block + 4 * 7), static_cast<float>((nummer + 7e-4) * 1000.0)) << block;
+        EXPECT_FLOAT_EQ(f32(b, 16 + 40000 * block + 4 * 9999), static_cast<float>((nummer + 0.9999) * 1000.0)) << block;
+    }
     // a slot nobody recorded reports no samples
-    EXPECT_EQ(ohne.hauptDiagramm.kurven[kurve::Soma].werteAnzahl, 0);
     EXPECT_EQ(neuronNachNummer(2)->hauptDiagramm.kurven[9].werteAnzahl, 0);
-    EXPECT_EQ(neuronNachNummer(2)->hauptDiagramm.kurven[kurve::Soma].werteAnzahl, 10000);
+    // without the soma file a neuron without a window records nothing
+    programmStatus &= ~programmBit::SomaDateiSchreiben;
+    laufen(0.001, 1e-4);
+    EXPECT_EQ(neuronNachNummer(3)->hauptDiagramm.kurven[kurve::Soma].werteAnzahl, 0);
+    EXPECT_EQ(neuronNachNummer(5)->hauptDiagramm.kurven[kurve::Soma].werteAnzahl, 10);
 }
 
 TEST_F(Aufzeichnung, ExportdateiNameKopfDezimalzeichenUndIntervall)
@@ -165,6 +179,39 @@ TEST_F(Aufzeichnung, ExportPufferWaechstStattUeberzulaufenUndSchreibtDieselbenBy
     laufen(0.002, 1e-4);
     EXPECT_EQ(apphilfe::lesen(ergebnisNamen.exportDatei), grosserPuffer);
     EXPECT_GT(grosserPuffer.size(), 20u * 300u);
+}
+
+TEST_F(Aufzeichnung, VollerDatentraegerBehaeltDenGeschriebenenExportUndSagtEs)   // the part was left, then deleted
+{
+    neuron(1, "A", false).exportMaske = 0x11;
+    programmStatus |= programmBit::WerteExportieren;
+    synapsenBerechnen = potentialeFolgenDerZeit;
+    exportPufferGroesse = 64;               // a flush in every step
+    laufen(0.002, 1e-4);
+    const std::string ganz = apphilfe::lesen(ergebnisNamen.exportDatei);
+    fs::remove(ergebnisNamen.exportDatei);
+    // the fourth flush finds the disk full
+    static int oeffnungen;
+    oeffnungen = 0;
+    exportDateiOeffnen = [](const std::string& pfad, const char* modus) {
+        return ++oeffnungen < 4 ? plattform::dateiOeffnen(pfad, modus) : std::fopen("/dev/full", modus);
+    };
+    pt::boxAntworten({plattform::antwort::Ok});
+    laufen(0.002, 1e-4);
+    exportDateiOeffnen = plattform::dateiOeffnen;
+    const std::string name = "netz 240305070801 soma potential.TXT";
+    EXPECT_EQ(dateien(), std::vector<std::string>{name});   // no part file left behind
+    const std::string teil = apphilfe::lesen(ordner + name);
+    EXPECT_GT(teil.size(), 0u);
+    EXPECT_LT(teil.size(), ganz.size());
+    EXPECT_EQ(ganz.substr(0, teil.size()), teil);
+    ASSERT_FALSE(pt::ereignisLog().empty());
+    EXPECT_EQ(pt::ereignisLog().back().text, meldungFormatieren(821, ordner + name));
+    // the next run leaves it where it is
+    sekunde = 2;
+    laufen(0.002, 1e-4);
+    EXPECT_EQ(apphilfe::lesen(ordner + name), teil);
+    EXPECT_EQ(dateien().size(), 2u);
 }
 
 TEST_F(Aufzeichnung, AbgebrochenerLaufSchreibtKeineDerBeidenDateien)

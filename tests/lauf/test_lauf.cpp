@@ -1,16 +1,23 @@
 // tests/lauf/test_lauf.cpp - run start, run driver and time loop
 #include "../app/app_hilfe.h"
+#include "../model/test_onoff_hilfe.h"
 #include "../model/test_swim_hilfe.h"
 #include "app/anschluesse.h"
+#include "diagrams/layout.h"
 #include "model/ergebnisdateien.h"
 #include "model/lauf_anschluesse.h"
 #include "model/laufstart.h"
 #include "model/simulationspruefung.h"
 #include "model/zeitschleife.h"
 #include "platform/box.h"
+#include <cmath>
 #include <filesystem>
 
 namespace pt = plattform::test;
+
+namespace {
+const auto fensterAttrappe = reinterpret_cast<plattform::Fenster>(1);   // only tested for presence
+}
 
 namespace {
 
@@ -211,34 +218,205 @@ TEST_F(Lauf, SpikezeitenUndPspDateiEinesInteraktivenLaufs)
               "N1\r\nzeit\tpsp-amplitude\r\n0,250\t1,50000\r\n\r\n");
 }
 
-TEST_F(Lauf, KopieInWeitereDiagrammeNimmtDieKleinereAnzahlUndUebergehtFehlendePuffer)
+TEST_F(Lauf, WeiteresDiagrammZeichnetDieProbenDiesesLaufs)   // it drew the previous run's
 {
     NeuronDaten* n = neu(1);
-    DiagrammDaten weiteres;
-    n->hauptDiagramm.naechstes = &weiteres;
-    n->hauptDiagramm.fenster = reinterpret_cast<plattform::Fenster>(1);   // only tested for presence
-    n->hauptDiagramm.kurven[0].werte.assign(10, 2.0f);
+    DiagrammDaten* weiteres = diagrammAnhaengen(*n);
+    ASSERT_NE(weiteres, nullptr);
+    laufzeit(0.001, 1e-4);
+    diagrammLayoutBerechnen(&stdNeuron, &diagrammVorlage, 0);
+    for (DiagrammDaten* d : {&n->hauptDiagramm, weiteres}) {
+        diagrammLayoutBerechnen(n, d, 1);
+        d->fenster = fensterAttrappe;
+        d->minY = -100.0;
+        d->maxY = 100.0;
+        d->kurven[0].anzeigen = 1;
+        d->kurven[1].anzeigen = 1;
+    }
+    ASSERT_GT(weiteres->plotBreite, 0);
+    n->hauptDiagramm.kurven[0].werte.assign(10 + werteReserve, 50.0f);   // this run
     n->hauptDiagramm.kurven[0].werteAnzahl = 10;
-    weiteres.kurven[0].anzeigen = 1;
-    weiteres.kurven[0].werte.assign(4, 0.0f);
-    weiteres.kurven[1].anzeigen = 1;        // no buffer here: skipped
-    n->hauptDiagramm.kurven[1].werte.assign(3, 1.0f);
-    n->hauptDiagramm.kurven[1].werteAnzahl = 3;
-    for (int i = 0; i < 40; ++i)
-        pt::boxAntworten({1});             // appended to the queue
+    weiteres->kurven[0].werte.assign(10 + werteReserve, -50.0f);          // the previous run
+    weiteres->kurven[0].werteAnzahl = 10;
+    n->hauptDiagramm.kurven[1].werte.assign(10 + werteReserve, 20.0f);   // a slot the extra
+    n->hauptDiagramm.kurven[1].werteAnzahl = 10;                          // diagram had no buffer for
     laufKurvenUebertragen(*n);
-    EXPECT_EQ(weiteres.kurven[0].werteAnzahl, std::min(10, static_cast<int>(weiteres.kurven[0].werte.size())));
-    EXPECT_EQ(weiteres.kurven[0].werte[3], 2.0f);
-    EXPECT_TRUE(weiteres.kurven[1].werte.empty());
-    for (DiagrammDaten* d : {&n->hauptDiagramm, &weiteres})
-        for (KurvenDaten& k : d->kurven) {
-            plattform::loeschen(k.stift);
-            plattform::loeschen(k.pinsel);
-            k.stift = nullptr;
-            k.pinsel = nullptr;
+    for (int slot : {0, 1}) {
+        const KurvenDaten& haupt = n->hauptDiagramm.kurven[slot];
+        const KurvenDaten& kopie = weiteres->kurven[slot];
+        ASSERT_GE(kopie.werte.size(), 10u) << slot;
+        EXPECT_EQ(kopie.werte[9], haupt.werte[9]) << slot;
+        ASSERT_GT(haupt.punktAnzahl, 0) << slot;
+        EXPECT_EQ(kopie.punktAnzahl, haupt.punktAnzahl) << slot;
+        EXPECT_TRUE(std::equal(haupt.punkte.begin(), haupt.punkte.begin() + 2 * haupt.punktAnzahl,
+                               kopie.punkte.begin()))
+            << slot;
+    }
+    for (DiagrammDaten* d : {&n->hauptDiagramm, weiteres})
+        d->fenster = nullptr;
+}
+
+TEST_F(Lauf, KCaLaufwerteBeginnenJedenLaufBeimKCaDatensatz)   // they were never set
+{
+    NeuronDaten& x = neuron();
+    x.kca = std::make_unique<KCaKanal>();
+    KCaKanal& k = *x.kca;
+    k.caAbbau = 50.0; k.caHintergrund = 5e-5; k.caAussen = 13.0; k.temperatur = 283.0;
+    k.gKCa = 1e-9; k.eKCa = -0.08;
+    k.caStart = 1e-3; k.cStart = 0.1; k.dStart = 0.2; k.eStart = 0.3; k.pStart = 0.4; k.qStart = 0.5;
+    k.tore[3].potenz = 1; k.tore[3].rateBeta = 0.01; k.tore[3].hilfsParamBeta = 1e-3;
+    k.tore[4].potenz = 1;
+    for (size_t g = 0; g < 3; ++g)   // Ca channels closed: steady state 0 at rate 1/s
+        k.tore[g] = {1, 32, 0.0, 0.0, 0.0, 32, 1.0, 0.0, 0.0, 0.0, 0.0};
+    x.kcaModus = 1;
+    // what an earlier run left behind
+    x.caKonzentration = 7.0;
+    x.caPotential = 0.3;
+    x.leitwertMalPotential[9] = 0.0;
+    for (size_t i : {2u, 4u, 5u, 6u})
+        x.kanalStrom[i] = 1e-6;
+    for (size_t i = 7; i <= 11; ++i)
+        x.torVariable[i] = 0.9;
+    laufzeit(0.0, 1e-4);                    // the start of a run alone
+    simulationAusfuehren();
+    struct Wert { const char* name; double ist, soll; };
+    for (const Wert w : {Wert{"g*E", x.leitwertMalPotential[9], -0.08e-9}, Wert{"Ca", x.caKonzentration, 1e-3},
+                         Wert{"E(Ca)", x.caPotential, 0.0}, Wert{"C", x.torVariable[7], 0.1},
+                         Wert{"D", x.torVariable[8], 0.2}, Wert{"E", x.torVariable[9], 0.3},
+                         Wert{"P", x.torVariable[10], 0.4}, Wert{"Q", x.torVariable[11], 0.5},
+                         Wert{"Ca-Strom", x.kanalStrom[2], 0.0}, Wert{"Ca1", x.kanalStrom[4], 0.0},
+                         Wert{"Ca2", x.kanalStrom[5], 0.0}, Wert{"K(Ca)", x.kanalStrom[6], 0.0}})
+        EXPECT_DOUBLE_EQ(w.ist, w.soll) << w.name;
+    // two equal runs end equal: nothing carries over
+    laufzeit(0.01, 1e-4);
+    simulationAusfuehren();
+    const double ca = x.caKonzentration, v = x.potentiale[0];
+    laufZustand.nachLauf = 1;
+    simulationAusfuehren();
+    EXPECT_EQ(x.caKonzentration, ca);
+    EXPECT_EQ(x.potentiale[0], v);
+}
+
+TEST_F(Lauf, EinzelneuronLaufSchreibtSpikezeitenUnterEigenemNamen)   // it overwrote the last ones
+{
+    NeuronDaten& x = neuron();
+    x.name = "N1";
+    x.spikezeitenSpeichern = 1;
+    laufzeit(0.01, 1e-4);
+    const std::string netzlauf = ordner + "netz 240305070801 spike-zeiten.txt";
+    apphilfe::schreiben(netzlauf, "netzlauf");
+    ergebnisNamen.spikeZeiten = netzlauf;   // as the network run left them
+    zeiten = {zeitstempel(2)};
+    teilsimulationsModus = 2;
+    teilsimulationsNeuron = [] { return neuronKette.kopf; };
+    einzelneuronSimulieren = [](NeuronDaten& m) {
+        m.spikeZeiten = {0.5f};
+        m.apAnzahl = 1;
+        laufZustand.apAnzahl = 1;
+    };
+    simulationStarten();
+    EXPECT_EQ(apphilfe::lesen(netzlauf), "netzlauf");
+    EXPECT_EQ(apphilfe::lesen(ordner + "netz 240305070802 spike-zeiten.txt"), "N1\r\n0,500\r\n\r\n");
+}
+
+TEST_F(Lauf, EinwaertsstroemeErscheinenImDiagrammNegativAuswaertsstroemePositiv)
+{
+    NeuronDaten& x = neuron();
+    x.hauptDiagramm.fenster = fensterAttrappe;
+    for (int slot : {kurve::Natrium, kurve::Kalium, kurve::Calcium})
+        x.hauptDiagramm.kurven[slot].anzeigen = 1;
+    laufzeit(0.01, 1e-4);
+    ASSERT_TRUE(laufDiagrammeVorbereiten(x));
+    simulationAusfuehren();
+    x.hauptDiagramm.fenster = nullptr;
+    // at rest the soma lies below the Na and Ca reversal potentials and above K's: Na and Ca
+    // flow in, K flows out
+    const ParameterVektor& P = x.parameter;
+    ASSERT_LT(x.potentiale[0], std::min(P[par::SwimNaE], P[par::SwimCaE]));
+    ASSERT_GT(x.potentiale[0], P[par::SwimKE]);
+    ASSERT_EQ(x.apAnzahl, 0);
+    const auto& k = x.hauptDiagramm.kurven;
+    for (int i : {0, 50, 99}) {
+        EXPECT_LT(k[kurve::Natrium].werte[i], 0.0f) << i;
+        EXPECT_GT(k[kurve::Kalium].werte[i], 0.0f) << i;
+        EXPECT_LT(k[kurve::Calcium].werte[i], 0.0f) << i;
+    }
+}
+
+// the other models, run through the time loop
+struct ModellLauf : ModellFall {
+    void SetUp() override
+    {
+        ModellFall::SetUp();
+        laufAnschluesseZuruecksetzen();
+        ortszeitHolen = naechsteZeit;
+        zeiten = {zeitstempel(1)};
+        zeitIndex = 0;
+    }
+    void TearDown() override
+    {
+        laufAnschluesseZuruecksetzen();
+        ModellFall::TearDown();
+    }
+};
+
+TEST_F(ModellLauf, NurEinNeuronOhneJedenKanalZaehltKeineSpikes)
+{
+    // the conductances that make the mark, and further ones that do not but are switched off
+    // so that the current alone drives the soma
+    struct Fall { int modell; std::vector<int> leitwerte, weitere; };
+    for (const Fall& f : {Fall{modell::HodgkinHuxley, {par::HhNaG, par::HhKG}, {}},
+                          Fall{modell::GolowaschBuchholz, {par::Gb1G, par::Gb2G, par::Gb4G, par::Gb5G},
+                               {par::Gb3G, par::Gb6G, par::Gb7G, par::Gb8G}},
+                          Fall{modell::OnOff, {par::Phase1G, par::Phase2G}, {par::Phase3G}}}) {
+        // each channel alone left on with a conductance too small to matter, then none: the
+        // soma follows the same passive course, only the mark decides whether APs count
+        for (size_t offen = 0; offen <= f.leitwerte.size(); ++offen) {
+            NeuronFall::leeren();
+            laufZustand = {};               // a new network: the set-up runs again
+            NeuronDaten& x = neuron(f.modell);
+            for (size_t i = 0; i < f.leitwerte.size(); ++i)
+                x.parameter[static_cast<size_t>(f.leitwerte[i])] = i == offen ? 1e-18 : 0.0;
+            for (int i : f.weitere)
+                x.parameter[static_cast<size_t>(i)] = 0.0;
+            strom(5e-9);                    // far above every threshold
+            laufzeitSetzen(0.05, 1e-4);
+            simulationAusfuehren();
+            const bool passiv = offen == f.leitwerte.size();
+            const double schwelle = x.parameter[static_cast<size_t>(spikeSchwellenIndex(f.modell))];
+            EXPECT_GT(x.potentiale[0], schwelle) << f.modell << ": the soma crossed the threshold";
+            EXPECT_EQ(x.apAnzahl == 0, passiv) << f.modell << " offen " << offen << " APs " << x.apAnzahl;
         }
-    n->hauptDiagramm.naechstes = nullptr;
-    n->hauptDiagramm.fenster = nullptr;
+    }
+}
+
+TEST_F(ModellLauf, EntgleisteWerteHaltenDenLaufMitHinweisAnUndBehaltenDasAufgezeichnete)
+{
+    NeuronDaten& x = neuron(modell::HodgkinHuxley);
+    x.name = "HH1";
+    x.hauptDiagramm.fenster = fensterAttrappe;
+    x.hauptDiagramm.kurven[kurve::Soma].anzeigen = 1;
+    strom(1e-9);
+    simulationsParameter.integrationsmethode = integration::Euler;
+    simulationsParameter.anzeigeIntervall = 10;
+    laufzeitSetzen(0.5, 1e-3);
+    ASSERT_TRUE(laufDiagrammeVorbereiten(x));
+    pt::boxAntworten({plattform::antwort::Ok});
+    const int schritte = simulationAusfuehren();
+    x.hauptDiagramm.fenster = nullptr;
+    EXPECT_LT(laufZustand.t, 0.5) << "stopped early";
+    EXPECT_EQ(schritte % 10, 0) << "checked once per display interval";
+    std::vector<std::string> boxen;
+    for (const auto& e : pt::ereignisLog())
+        if (e.art == pt::Ereignis::Box)
+            boxen.push_back(e.text);
+    ASSERT_EQ(boxen.size(), 1u);
+    EXPECT_EQ(boxen[0], meldungFormatieren(820, 1, "HH1", laufZustand.t));
+    // the samples up to the stop are kept, the first ones finite
+    const KurvenDaten& soma = x.hauptDiagramm.kurven[kurve::Soma];
+    EXPECT_EQ(soma.werteAnzahl, schritte);
+    EXPECT_TRUE(std::isfinite(soma.werte[0]));
+    EXPECT_FALSE(std::isfinite(x.potentiale[0]));
 }
 
 // the whole program: F2 in the main window runs a few SWIM neurons to the end
