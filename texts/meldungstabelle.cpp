@@ -456,6 +456,8 @@ constexpr TextEintrag meldungsTabelle[] = {
     {773, "ANZAHL_NEURONE=", "\t%d Neurone"},
     {774, "EIN_NEURON=", "\t%d Neuron"},
     {775, "NICHTS_GELADEN=", "\tkeine Neurone"},
+    {840, "FEHLER_SRZ_ZU_VIELE_REIZE=", "Der Stromreiz von \"%s\" in Kompartiment %d braucht zu viele Punkte: bitte Anzahl und Abstand der Reize und der Bursts pr\xFC" "fen."},
+    {841, "FEHLER_SEGMENTANZAHL=", "Die Anzahl dendritischer Segmente %d ist ung\xFCltig: erlaubt sind 0 bis %d."},
 };
 
 } // namespace
