@@ -30,6 +30,10 @@ size_t position = 0;
 std::string dateiPfad;
 
 bool istTrenner(unsigned char c) { return c <= 13; }
+// What editors leave behind the last value: line ends, blanks and Ctrl-Z (26, the old
+// end-of-text mark). None of it is a value, so a file whose values were all read is
+// complete however many of these follow.
+bool istEndrest(unsigned char c) { return istTrenner(c) || c == ' ' || c == 26; }
 
 long dateiLaenge(std::FILE* datei)
 {
@@ -81,8 +85,12 @@ bool fuellen(std::FILE* datei)
     const size_t gelesen = std::fread(fenster.data() + behalten, 1, fenster.size() - behalten, datei);
     gefuellt = behalten + gelesen;
     tokenLeserFlags &= ~tokenFlag::NeueDatei;
-    if (gefuellt < fenster.size() || std::feof(datei))
+    if (gefuellt < fenster.size() || std::feof(datei)) {
         tokenLeserFlags |= tokenFlag::Dateiende;
+        // the window now ends where the file ends: its rest is not read
+        while (gefuellt > 0 && istEndrest(fenster[gefuellt - 1]))
+            --gefuellt;
+    }
     position = 0;
     return true;
 }

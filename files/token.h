@@ -1,7 +1,9 @@
 // files/token.h - the token reader of the number-per-line files
 //
 // A token is a maximal run of bytes above 13 (blanks belong to it); bytes of 13 or less
-// separate tokens. Every token must pass zahlPruefen. Errors go through fehlerMelden:
+// separate tokens. Line ends, blanks and Ctrl-Z bytes at the very end of a file are not
+// read, also right behind the last token. Every token must pass zahlPruefen. Errors go
+// through fehlerMelden:
 // 122 no buffer, 123 the file ended before a token, 124 a token that is no number or
 // does not fit the caller's buffer.
 #pragma once

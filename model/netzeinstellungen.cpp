@@ -51,9 +51,26 @@ void netzwerktypPruefen(NeuronDaten*, int)
     }
 }
 
+bool segmentAnzahlSetzen(int segmente)
+{
+    if (!segmentAnzahlPruefen(segmente))
+        return false;
+    simulationsParameter.anzahlSegmente = segmente;
+    netzKompartimenteAnpassen();
+    return true;
+}
+
 void kompartimenteAktualisieren(NeuronDaten* n, int)
 {
-    const int segmente = simulationsParameter.anzahlSegmente;
+    // A count stored without segmentAnzahlSetzen that no arrays can have is reported and
+    // gives way to the dendrite mode's count: the count and the arrays must agree.
+    int& anzahl = simulationsParameter.anzahlSegmente;
+    if (!segmentAnzahlPruefen(anzahl)) {
+        const int vomModus = segmenteFuerNetzwerktyp(simulationsParameter.netzwerktyp);
+        anzahl = vomModus >= 0 ? vomModus : 3;
+        n = nullptr;   // every neuron follows, not only the one refreshed
+    }
+    const int segmente = anzahl;
     fuerNeurone(n, [&](NeuronDaten& x) {
         if (x.nummer != -1 && (x.segmentAnzahl != segmente || kompartimentAnzahl(x) != segmente + 1))
             kompartimenteAnpassen(x, segmente);

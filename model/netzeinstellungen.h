@@ -17,5 +17,10 @@ void modellTypAktualisieren(NeuronDaten* n, int nachLaden);
 void neuronTabelleAktualisieren(NeuronDaten* n, int nachLaden);
 void passivMarkenAktualisieren(NeuronDaten* n, int nachLaden);
 
+// The network's segment count as a file or dialog sets it ("anzahl dendritischer
+// segmente="): 0..6 is stored and every listed neuron's arrays follow; any other count is
+// refused with a notice and nothing changes. false when refused.
+bool segmentAnzahlSetzen(int segmente);
+
 // 1 when all main conductances of the neuron's model are exactly 0
 int passivMarkeBerechnen(const NeuronDaten& n);

@@ -29,6 +29,14 @@ bool statusMelden()
 
 } // namespace
 
+bool segmentAnzahlPruefen(int segmente)
+{
+    if (segmente >= 0 && segmente <= groessteSegmentAnzahl)
+        return true;
+    plattform::hinweisBox(meldungFormatieren(841, segmente, groessteSegmentAnzahl));
+    return false;
+}
+
 bool kompartimenteAnpassen(NeuronDaten& n, int segmente)
 {
     if (segmente < 0 || segmente > groessteSegmentAnzahl)
@@ -53,8 +61,9 @@ NeuronDaten* neuronNeu(int nummer, int standardDateien)
     // numbers index the table: only 1..1023 and the scratch record
     if (nummer != -1 && (!neuronNummerGueltig(nummer) || neuronNachNummer(nummer)))
         return nullptr;
+    // a count that bypassed segmentAnzahlSetzen: no arrays can follow it
     const int n = simulationsParameter.anzahlSegmente;
-    if (n < 0 || n > groessteSegmentAnzahl)
+    if (!segmentAnzahlPruefen(n))
         return nullptr;
 
     // 1. the record

@@ -21,6 +21,9 @@ struct SynapsenPool;
 
 // 1 = only the soma, 3 = the default dendrite, 6 = the long dendrite (mode 4)
 constexpr int groessteSegmentAnzahl = 6;
+// True for a segment count the per-compartment arrays can have (0..groessteSegmentAnzahl);
+// any other count is reported with a notice (text 841) and false.
+bool segmentAnzahlPruefen(int segmente);
 
 // A channel the user defines, gates by rates or steady state
 struct BenutzerKanal {
@@ -249,7 +252,8 @@ inline int kompartimentAnzahl(const NeuronDaten& n) { return static_cast<int>(n.
 // A new neuron at the end of the chain, entered in the table, with its defaults (from the
 // default files when standardDateien is set). Number -1 gives the unlisted scratch
 // record without defaults. Null for numbers outside 1..1023 other than -1, for a number
-// already in use, and when memory runs out.
+// already in use, for a network segment count no arrays can have (reported), and when
+// memory runs out.
 NeuronDaten* neuronNeu(int nummer, int standardDateien);
 // Deletes its synapses, windows and diagrams, clears every reference to it, unlinks and
 // frees it. The callers keep the neuron count.

@@ -21,6 +21,8 @@ namespace {
 // Above this many points a table is not built: a definition that asks for more is a
 // typing error, not a stimulus, and must not take the program down.
 constexpr int64_t groessteTabelle = int64_t{1} << 26;
+// the notice for such a definition: too many stimuli or bursts before the run end
+constexpr int textZuVieleReize = 840;
 
 int verweigern(int text, const NeuronDaten& n, int kompartiment)
 {
@@ -98,13 +100,28 @@ struct Basis {
     }
 };
 
-// The point count a duration needs at step h, halves away from zero; -1 when not a number.
+// The point count a duration needs at step h, halves away from zero; -1 when not a number
+// or beyond any table (checked before the conversion: a huge value has no integer).
 int64_t punkteFuer(double dauer, double h)
 {
     const double n = std::round(dauer / h);
-    if (!std::isfinite(n) || n > static_cast<double>(groessteTabelle))
+    if (!std::isfinite(n) || std::abs(n) > static_cast<double>(groessteTabelle))
         return -1;
     return static_cast<int64_t>(n);
+}
+
+// How many of anzahl stimuli (or bursts), one every abstand seconds from erster on, need
+// room: those that start before the run end and the one that is cut there. Worked out in
+// floating point and compared before it becomes a count, so a tiny interval cannot
+// overflow it; without a positive interval every one of them needs room.
+int64_t reizeVorDemEnde(int anzahl, double erster, double abstand, double ende)
+{
+    if (!(abstand > 0.0))
+        return anzahl;
+    const double moeglich = (ende - erster) / abstand + 2.0;
+    if (!(moeglich < static_cast<double>(anzahl)))   // also infinite or not a number
+        return anzahl;
+    return moeglich > 0.0 ? static_cast<int64_t>(moeglich) : 0;
 }
 
 // Frees the work area and allocates it anew; 0 or the failure text.
@@ -250,26 +267,27 @@ void endpunktPruefen(const Ziel& z, int index, double ende)
         plattform::hinweisBox(meldungFormatieren(505));
 }
 
-// the stimulus repeated anzahl times, every pause seconds
-int wiederholen(const NeuronDaten& n, const StromreizDefinition& d, const StromTabelle& s,
+// the stimulus repeated anzahl times, every pause seconds; results as stromreizKurveErzeugen
+int wiederholen(const NeuronDaten& n, int kompartiment, const StromreizDefinition& d, const StromTabelle& s,
                 int kapazitaet, double pause, Ziel& z)
 {
     const double ende = simulationsParameter.simulationsDauer;
     const double reiz = d.reizart == 1 ? d.ende - d.beginn : d.anstieg + d.dach + d.abfall;
-    // 1. repetitions that start after the run end are never written: no room for them
-    int64_t wiederholungen = d.anzahl;
-    if (reiz + pause > 0.0 && s.anzahlPunkte > 1) {
-        const double erster = std::min(0.0, s.startzeiten[1]);
-        wiederholungen = std::min<int64_t>(d.anzahl, static_cast<int64_t>((ende - erster) / (reiz + pause)) + 2);
-    }
-    if (const int text = anlegen(z.zeiten, z.werte, wiederholungen * (kapazitaet + 1), 378, 379))
+    // 1. repetitions that start after the run end are never written: no room for them.
+    // More than any table holds is a typing error in count or interval, not a lack of memory.
+    const double erster = s.anzahlPunkte > 1 ? std::min(0.0, s.startzeiten[1]) : 0.0;
+    const int64_t wiederholungen = reizeVorDemEnde(d.anzahl, erster, reiz + pause, ende);
+    const int64_t punkte = wiederholungen * (int64_t{kapazitaet} + 1);
+    if (punkte > groessteTabelle)
+        return verweigern(textZuVieleReize, n, kompartiment);
+    if (const int text = anlegen(z.zeiten, z.werte, punkte, 378, 379))
         return neuronSpeicherFehlt(text, n);
     // 2.
     int l = z.punkte - 1;
     endpunktPruefen(z, l, ende);
     // 3.
     double versatz = 0.0;
-    for (int k = 2; k <= d.anzahl; ++k) {
+    for (int64_t k = 2; k <= wiederholungen; ++k) {
         const int vorzeichen = d.alternieren == 1 && k % 2 == 0 ? -1 : 1;
         versatz += reiz + pause;
         const int anfang = l;
@@ -302,26 +320,29 @@ int wiederholen(const NeuronDaten& n, const StromreizDefinition& d, const StromT
     return 1;
 }
 
-// the whole train again every burstabstand seconds
+// the whole train again every burstabstand seconds; results as stromreizKurveErzeugen
 int bursts(const NeuronDaten& n, const StromreizDefinition& d, Ziel& z)
 {
     const double ende = simulationsParameter.simulationsDauer;
-    // 1.
+    // 1. as for the repetitions: no room for bursts after the run end, and a count that
+    // no table holds is refused
     const int b = z.punkte - 1;
-    int64_t anzahl = d.anzahlBursts;
-    if (d.burstabstand > 0.0)
-        anzahl = std::min<int64_t>(anzahl, static_cast<int64_t>(ende / d.burstabstand) + 2);
-    if (const int text = anlegen(z.zeiten, z.werte, int64_t{z.punkte} * anzahl + 2 * anzahl + 4, 378, 379))
+    const double erster = z.punkte > 1 ? std::min(0.0, z.zeiten[1]) : 0.0;
+    const int64_t anzahl = reizeVorDemEnde(d.anzahlBursts, erster, d.burstabstand, ende);
+    const int64_t punkte = int64_t{z.punkte} * anzahl + 2 * anzahl + 4;
+    if (punkte > groessteTabelle)
+        return verweigern(textZuVieleReize, n, 0);
+    if (const int text = anlegen(z.zeiten, z.werte, punkte, 378, 379))
         return neuronSpeicherFehlt(text, n);
     // 2.
     int m = z.punkte - 1;
     endpunktPruefen(z, m, ende);
     // 3.
     bool schluss = false;
-    for (int k = 1; k < d.anzahlBursts && !schluss; ++k) {
+    for (int64_t k = 1; k < anzahl && !schluss; ++k) {
         for (int j = 1; j <= b - 1; ++j) {
             z.werte[m] = z.werte[j];
-            z.zeiten[m] = k * d.burstabstand + z.zeiten[j];
+            z.zeiten[m] = static_cast<double>(k) * d.burstabstand + z.zeiten[j];
             if (z.zeiten[m] < ende && m + 1 < z.groesse()) {
                 ++m;
             } else {
@@ -436,12 +457,12 @@ int stromreizKurveErzeugen(NeuronDaten& n, int kompartiment)
 
     // 3. repetitions (alternating polarity where asked); a cut pulse has none
     if (d.anzahl >= 2 && !abgeschnitten)
-        if (wiederholen(n, d, s, kapazitaet, pause, z) == 0)
-            return 0;
+        if (const int e = wiederholen(n, k, d, s, kapazitaet, pause, z); e != 1)
+            return e;
     // 4. bursts and the single pulse, compartment 0 only
     if (k == 0 && d.anzahlBursts >= 2) {
-        if (bursts(n, d, z) == 0)
-            return 0;
+        if (const int e = bursts(n, d, z); e != 1)
+            return e;
         if (d.einzelreiz > 0.0 && einzelreizEinfuegen(n, d, z) == 0)
             return 0;
     }

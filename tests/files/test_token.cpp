@@ -170,3 +170,36 @@ TEST_F(TokenTest, KeinSpeicherFuerDasFenster)
     EXPECT_FALSE(plattform::nachrichtenVerarbeiten());  // Cancel ends the program
     std::fclose(f);
 }
+
+TEST_F(TokenTest, BlankeUndStrgZAmDateiendeWerdenNichtGelesen)
+{
+    // what an editor leaves behind the last value, from a file and from a pipe (the last
+    // of several fills); a Ctrl-Z inside the values stays a bad entry
+    for (const char* rest : {"\x1A", " ", "\r\n  \r\n\x1A", " \x1A\x1A\n"}) {
+        std::string inhalt = "1\r\n2";
+        inhalt += rest;
+        std::FILE* f = dateiMit(inhalt);
+        pt::zuruecksetzen();
+        pt::boxAntworten({plattform::antwort::Ok});
+        EXPECT_EQ(alleTokens(f), (std::vector<std::string>{"1", "2"})) << inhalt;
+        EXPECT_EQ(letzteBox(), "Dateiende wurde vorzeitig erreicht");
+        EXPECT_TRUE(tokenDateiendeErreicht());
+        std::fclose(f);
+    }
+    std::FILE* p = popen("seq 1 30000; printf ' \\032\\r\\n'", "r");
+    ASSERT_NE(p, nullptr);
+    tokenNeueDatei();
+    char aus[16];
+    for (int i = 1; i <= 30000; ++i)
+        ASSERT_EQ(dateiTokenLesen(p, aus), 1) << i;
+    EXPECT_STREQ(aus, "30000");
+    EXPECT_TRUE(tokenDateiendeErreicht());
+    pclose(p);
+
+    std::FILE* f = dateiMit("1\n\x1A\n2\n");
+    pt::zuruecksetzen();
+    pt::boxAntworten({plattform::antwort::Ok});
+    EXPECT_EQ(alleTokens(f), (std::vector<std::string>{"1"}));
+    EXPECT_EQ(letzteBox(), "In der Datei gibt es einen Eintrag der keine Zahl darstellt");
+    std::fclose(f);
+}

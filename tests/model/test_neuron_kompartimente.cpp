@@ -1,5 +1,7 @@
 // tests/model/test_neuron_kompartimente.cpp - per-compartment arrays follow the neuron's own count
 #include "test_neuron_hilfe.h"
+#include "texts/texte.h"
+#include <climits>
 
 namespace {
 using Kompartimente = NeuronFall;
@@ -106,4 +108,76 @@ TEST_F(Kompartimente, StandardneuronHatImmerVierTabellen)
     stdNeuron.segmentAnzahl = 0;
     standardneuronVoreinstellen();
     EXPECT_GE(stdNeuron.stromTabellen.size(), 4u);
+}
+
+namespace {
+// every listed neuron has the network's count and arrays of that count
+void anzahlUndFelderStimmen(int erwartet)
+{
+    EXPECT_EQ(simulationsParameter.anzahlSegmente, erwartet);
+    for (NeuronDaten* x = neuronKette.kopf; x; x = x->naechstesNeuron) {
+        EXPECT_EQ(x->segmentAnzahl, erwartet) << x->nummer;
+        EXPECT_EQ(kompartimentAnzahl(*x), erwartet + 1) << x->nummer;
+        EXPECT_EQ(x->stromTabellen.size(), static_cast<size_t>(erwartet) + 1) << x->nummer;
+    }
+}
+std::string segmentHinweis(int anzahl) { return meldungFormatieren(841, anzahl, groessteSegmentAnzahl); }
+} // namespace
+
+TEST_F(Kompartimente, SegmentanzahlSetzenVerweigertAnzahlenOhneFelderMitHinweis)
+{
+    neu(1);
+    neu(2);
+    struct Fall {
+        int anzahl;
+        bool gilt;
+    };
+    int bisher = simulationsParameter.anzahlSegmente;
+    for (const Fall f : {Fall{0, true}, Fall{6, true}, Fall{7, false}, Fall{-1, false}, Fall{INT_MAX, false},
+                         Fall{1, true}}) {
+        plattform::test::zuruecksetzen();
+        plattform::test::boxAntworten({1});
+        EXPECT_EQ(segmentAnzahlSetzen(f.anzahl), f.gilt) << f.anzahl;
+        if (f.gilt) {
+            bisher = f.anzahl;
+            EXPECT_TRUE(plattform::test::boxLog().empty()) << f.anzahl;
+        } else {
+            ASSERT_EQ(plattform::test::boxLog().size(), 1u) << f.anzahl;
+            EXPECT_EQ(plattform::test::boxLog()[0].text, segmentHinweis(f.anzahl));
+            EXPECT_EQ(plattform::test::boxLog()[0].titel, "Hinweis");
+        }
+        anzahlUndFelderStimmen(bisher);
+    }
+}
+
+TEST_F(Kompartimente, NeuronNeuMeldetEineSegmentanzahlOhneFelder)
+{
+    simulationsParameter.anzahlSegmente = 7;   // as a reader that stored it unchecked
+    plattform::test::boxAntworten({1});
+    EXPECT_EQ(neu(1), nullptr);
+    ASSERT_EQ(plattform::test::boxLog().size(), 1u);
+    EXPECT_EQ(plattform::test::boxLog()[0].text, segmentHinweis(7));
+    EXPECT_EQ(neuronKette.kopf, nullptr);
+}
+
+TEST_F(Kompartimente, AktualisierungBringtEineUngueltigeSegmentanzahlAufDieDesDendritenmodus)
+{
+    // a count stored unchecked: the refresh reports it and takes the dendrite mode's count,
+    // so that the count and every neuron's arrays agree again
+    struct Fall {
+        int netzwerktyp, anzahl, erwartet;
+    };
+    for (const Fall f : {Fall{4, 7, 6}, Fall{1, -1, 0}, Fall{2, 100, 1}, Fall{9, 7, 3}}) {
+        leeren();
+        neu(1);
+        neu(2);
+        simulationsParameter.netzwerktyp = f.netzwerktyp;
+        simulationsParameter.anzahlSegmente = f.anzahl;
+        plattform::test::boxAntworten({1});
+        einstellungenAktualisieren(nullptr, 1);
+        SCOPED_TRACE(testing::Message() << "mode " << f.netzwerktyp << ", count " << f.anzahl);
+        ASSERT_EQ(plattform::test::boxLog().size(), 1u);
+        EXPECT_EQ(plattform::test::boxLog()[0].text, segmentHinweis(f.anzahl));
+        anzahlUndFelderStimmen(f.erwartet);
+    }
 }

@@ -36,17 +36,19 @@ struct ModellFall : NeuronFall {
         NeuronFall::TearDown();
     }
 
-    // a neuron of model `m` in dendrite mode 1: built-in common values, the shipped model file
-    NeuronDaten& neuron(int m)
+    // a neuron of model `m` in a dendrite mode (1: soma only): built-in common values, the
+    // shipped model file
+    NeuronDaten& neuron(int m, int dendritenModus = 1)
     {
         const std::string ordner = std::string(VELNOR_TEST_DATEN) + "/../../resources/parameter/";
-        simulationsParameter.netzwerktyp = 1;
-        simulationsParameter.anzahlSegmente = 0;
+        const int segmente = segmenteFuerNetzwerktyp(dendritenModus);
+        simulationsParameter.netzwerktyp = dendritenModus;
+        simulationsParameter.anzahlSegmente = segmente;
         simulationsParameter.netzwerkmodell = m;
         n = neu(1);
         EXPECT_NE(n, nullptr);
-        EXPECT_TRUE(kompartimenteAnpassen(*n, 0));
-        EXPECT_TRUE(eingebauteGemeinsameWerte(m, 0, n->parameter));
+        EXPECT_TRUE(kompartimenteAnpassen(*n, segmente));
+        EXPECT_TRUE(eingebauteGemeinsameWerte(m, segmente, n->parameter));
         standardDateienVorgeben();
         standardDateien.onOff = ordner + "onoff.channel";
         standardDateien.hh = ordner + "hh.channel";

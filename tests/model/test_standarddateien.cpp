@@ -3,13 +3,17 @@
 #include "model/netz.h"
 #include "model/parameter.h"
 #include "platform/box.h"
+#include "platform/pfad.h"
 #include "platform/test/testplattform.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace pt = plattform::test;
 
@@ -77,50 +81,81 @@ TEST_F(StandarddateienTest, GenauZwoelfZahlenOhneZeilenendeUndImOrdnerGesucht)
     EXPECT_EQ(stdParameterModell1Laden(*neuron), 1);
 }
 
-TEST_F(StandarddateienTest, ZuWenigeZahlen)
+TEST_F(StandarddateienTest, FehlerhafteDateienWerdenGemeldetUndBehaltenDasBisDahinGelesene)
 {
-    standardDateien.hh = daten + "hh_34.channel";
-    antworten(2);
-    EXPECT_EQ(stdParameterModell3Laden(*neuron), 0);
-    EXPECT_EQ(boxTexte(), (std::vector<std::string>{text123, text125}));
-    for (int i = 0; i < 34; ++i)   // the values read so far stay
-        EXPECT_DOUBLE_EQ(neuron->parameter[24 + i], std::stod("0." + std::to_string(i + 1))) << i;
-    EXPECT_EQ(neuron->parameter[58], 0.0);
-
-    pt::zuruecksetzen();
-    standardDateien.allgemein = daten + "standard_kurz.gen";
-    antworten(2);
-    EXPECT_EQ(stdParameterAllgemeinLaden(*neuron), 0);
-    EXPECT_EQ(boxTexte(), (std::vector<std::string>{text123, text125}));
-    EXPECT_EQ(neuron->parameter[2], 3e-11);
+    struct Probe {
+        int index;
+        double wert;
+    };
+    struct Fall {
+        const char* datei;
+        std::string StandardDateien::*pfad;
+        int (*laden)(NeuronDaten&);
+        std::vector<std::string> boxen;
+        std::vector<Probe> proben;   // values read before the failure stay, nothing behind them
+    };
+    const Fall faelle[] = {
+        {"hh_34.channel", &StandardDateien::hh, stdParameterModell3Laden, {text123, text125},
+         {{24, 0.1}, {57, 0.34}, {58, 0.0}}},
+        {"standard_kurz.gen", &StandardDateien::allgemein, stdParameterAllgemeinLaden, {text123, text125},
+         {{2, 3e-11}, {3, 0.0}}},
+        // all twelve values set, but more follow
+        {"onoff_mehr.channel", &StandardDateien::onOff, stdParameterModell1Laden, {text120},
+         {{12, 1.5}, {23, 12.5}, {24, 0.0}}},
+        {"komma.channel", &StandardDateien::swim, stdParameterModell2Laden, {text124, text125},
+         {{59, 1.0}, {60, 0.0}}},
+        {"gibt_es_nicht.channel", &StandardDateien::gb, stdParameterModell4Laden, {text115}, {{106, 0.0}}},
+    };
+    for (const Fall& f : faelle) {
+        pt::zuruecksetzen();
+        neuron->parameter = ParameterVektor{};
+        standardDateien.*f.pfad = daten + f.datei;
+        antworten(static_cast<int>(f.boxen.size()));
+        EXPECT_EQ(f.laden(*neuron), 0) << f.datei;
+        EXPECT_EQ(boxTexte(), f.boxen) << f.datei;
+        for (const Probe& p : f.proben)
+            EXPECT_DOUBLE_EQ(neuron->parameter[p.index], p.wert) << f.datei << ", P" << p.index;
+    }
 }
 
-TEST_F(StandarddateienTest, MehrZahlenAlsDieGruppe)
+TEST_F(StandarddateienTest, VollstaendigeDateiDarfMitBlankenUndStrgZEnden)
 {
-    standardDateien.onOff = daten + "onoff_mehr.channel";
-    antworten(1);
-    EXPECT_EQ(stdParameterModell1Laden(*neuron), 0);
-    EXPECT_EQ(boxTexte(), (std::vector<std::string>{text120}));
-    for (int i = 0; i < 12; ++i)
-        EXPECT_EQ(neuron->parameter[12 + i], i + 1.5) << i;
-}
-
-TEST_F(StandarddateienTest, DezimalkommaWirdAbgelehnt)
-{
-    standardDateien.swim = daten + "komma.channel";
-    antworten(2);
-    EXPECT_EQ(stdParameterModell2Laden(*neuron), 0);
-    EXPECT_EQ(boxTexte(), (std::vector<std::string>{text124, text125}));
-    EXPECT_EQ(neuron->parameter[59], 1.0);
-    EXPECT_EQ(neuron->parameter[60], 0.0);
-}
-
-TEST_F(StandarddateienTest, FehlendeDatei)
-{
-    standardDateien.gb = daten + "gibt_es_nicht.channel";
-    antworten(1);
-    EXPECT_EQ(stdParameterModell4Laden(*neuron), 0);
-    EXPECT_EQ(boxTexte(), (std::vector<std::string>{text115}));
+    // all twelve values, then what an editor may leave behind them; only a further
+    // token makes the file longer than its group
+    std::string zahlen;
+    for (int i = 1; i <= 12; ++i)
+        zahlen += std::to_string(i) + ".25" + (i < 12 ? "\r\n" : "");
+    struct Fall {
+        const char* was;
+        std::string ende;
+        int ergebnis;
+    };
+    const Fall faelle[] = {
+        {"line end", "\r\n", 1},
+        {"blank behind the number", " ", 1},
+        {"line of blanks", "\r\n  \r\n", 1},
+        {"blanks without a line end", "\n   ", 1},
+        {"Ctrl-Z right behind the number", "\x1A", 1},
+        {"Ctrl-Z on a line of its own", "\r\n\x1A", 1},
+        {"blanks, line ends and Ctrl-Z", " \t\r\n \x1A\r\n", 1},
+        {"one value more", "\r\n13.25\r\n", 0},
+        {"a value behind the Ctrl-Z", "\r\n\x1A" "13.25", 0},
+        {"text behind the values", "\r\nx ", 0},
+    };
+    const std::string pfad = (std::filesystem::temp_directory_path()
+                              / ("velnor_onoff_" + std::to_string(::getpid()) + ".channel")).string();
+    standardDateien.onOff = pfad;
+    for (const Fall& f : faelle) {
+        ASSERT_TRUE(plattform::dateiSicherSchreiben(pfad, zahlen + f.ende));
+        pt::zuruecksetzen();
+        antworten(1);
+        neuron->parameter = ParameterVektor{};
+        EXPECT_EQ(stdParameterModell1Laden(*neuron), f.ergebnis) << f.was;
+        EXPECT_EQ(boxTexte(), f.ergebnis ? std::vector<std::string>{} : std::vector<std::string>{text120}) << f.was;
+        for (int i = 0; i < 12; ++i)
+            EXPECT_EQ(neuron->parameter[12 + i], i + 1.25) << f.was << ", value " << i;
+    }
+    std::filesystem::remove(pfad);
 }
 
 TEST_F(StandarddateienTest, SpaetereNeuroneKopierenVomKopf)

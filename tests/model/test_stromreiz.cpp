@@ -3,6 +3,7 @@
 #include "model/stromreiz.h"
 #include "texts/texte.h"
 #include <cmath>
+#include <limits>
 #include <string_view>
 #include <utility>
 
@@ -117,39 +118,116 @@ TEST_F(Stromreiz, DreiPulseBeiBeidenFormen)
     EXPECT_EQ(n->gereizteKompartimente, 2);
 }
 
-TEST_F(Stromreiz, UngueltigeDefinitionenWerdenVerweigert)
+TEST_F(Stromreiz, UngueltigeDefinitionenWerdenMitHinweisVerweigert)
 {
-    n->stromreize[0] = rechteck(0.1, 0.05);
-    stromreizKurveErzeugen(*n, 0);
-    const Punkte vorher = punkte(n->stromTabellen[0]);
-    auto verweigert = [&](int text) {
-        plattform::test::boxAntworten({1});
-        EXPECT_EQ(stromreizKurveErzeugen(*n, 0), -2);
-        ASSERT_FALSE(plattform::test::boxLog().empty());
-        EXPECT_EQ(plattform::test::boxLog().back().text, meldungFormatieren(text, "N1", 0));
-        EXPECT_EQ(plattform::test::boxLog().back().titel, "Hinweis");
-        EXPECT_EQ(punkte(n->stromTabellen[0]), vorher);   // only the work area changed
+    // each case changes the valid rectangle below; the notice names neuron and compartment
+    struct Fall {
+        const char* was;
+        void (*aendern)(StromreizDefinition&);
+        int text;
     };
-    n->stromreize[0] = rechteck(0.1, 0.05, 2, 0.04);   // pause shorter than one stimulus
-    verweigert(396);
-    n->stromreize[0].reizart = 1;
-    n->stromreize[0].ende = 0.2;
-    n->stromreize[0].periode = 0.05;
-    n->stromreize[0].pause = 0.05;
-    verweigert(396);
-    n->stromreize[0].periode = 0.0;
-    verweigert(395);
+    const Fall faelle[] = {
+        {"pause shorter than one stimulus", [](StromreizDefinition& d) { d = rechteck(0.1, 0.05, 2, 0.04); }, 396},
+        {"sine train longer than its interval",
+         [](StromreizDefinition& d) {
+             d = rechteck(0.1, 0.05, 2, 0.05);
+             d.reizart = 1;
+             d.ende = 0.2;
+             d.periode = 0.05;
+         },
+         396},
+        {"sine without a period",
+         [](StromreizDefinition& d) {
+             d.reizart = 1;
+             d.ende = 0.2;
+         },
+         395},
+        {"ramp beyond every count", [](StromreizDefinition& d) { d.anstieg = -1e300; }, 393},
+        {"fall beyond every count", [](StromreizDefinition& d) { d.abfall = 1e300; }, 393},
+    };
     n->stromreize[0] = rechteck(0.1, 0.05);
-    reizSchrittweite = 0.0;
-    verweigert(393);
-    reizSchrittweite = -0.001;
-    verweigert(393);
+    ASSERT_EQ(stromreizKurveErzeugen(*n, 0), 1);
+    const Punkte vorher = punkte(n->stromTabellen[0]);
+    for (const Fall& f : faelle) {
+        plattform::test::zuruecksetzen();
+        plattform::test::boxAntworten({1});
+        n->stromreize[0] = rechteck(0.1, 0.05);
+        f.aendern(n->stromreize[0]);
+        EXPECT_EQ(stromreizKurveErzeugen(*n, 0), -2) << f.was;
+        ASSERT_EQ(plattform::test::boxLog().size(), 1u) << f.was;
+        EXPECT_EQ(plattform::test::boxLog().back().text, meldungFormatieren(f.text, "N1", 0)) << f.was;
+        EXPECT_EQ(plattform::test::boxLog().back().titel, "Hinweis");
+        EXPECT_EQ(punkte(n->stromTabellen[0]), vorher) << f.was;   // only the work area changed
+    }
+    // no point spacing
+    n->stromreize[0] = rechteck(0.1, 0.05);
+    for (double h : {0.0, -0.001}) {
+        plattform::test::boxAntworten({1});
+        reizSchrittweite = h;
+        EXPECT_EQ(stromreizKurveErzeugen(*n, 0), -2);
+        EXPECT_EQ(plattform::test::boxLog().back().text, meldungFormatieren(393, "N1", 0));
+    }
     // compartments without a definition or without a table: refused, no box
     reizSchrittweite = 0.001;
+    const size_t boxen = plattform::test::boxLog().size();
     EXPECT_EQ(stromreizKurveErzeugen(*n, 4), -2);
     NeuronDaten* soma = neu(2);
     kompartimenteAnpassen(*soma, 0);
     EXPECT_EQ(stromreizKurveErzeugen(*soma, 1), -2);
+    EXPECT_EQ(plattform::test::boxLog().size(), boxen);
+}
+
+TEST_F(Stromreiz, ZuVieleReizeVorDemLaufendeWerdenVerweigertOhneDasProgrammZuBeenden)
+{
+    // a typing error in the count with an interval that puts every stimulus before the run
+    // end: refused with a notice, the table kept, the program goes on
+    struct Fall {
+        const char* was;
+        int anzahl, anzahlBursts;
+        double pause, burstabstand;
+        int ergebnis, punkte;     // punkte of a built table
+    };
+    constexpr int riesig = std::numeric_limits<int>::max();
+    const Fall faelle[] = {
+        {"repetitions without an interval", riesig, 0, 0.0, 0.0, -2, 0},
+        {"repetitions a tiny interval apart", riesig, 0, 1e-300, 0.0, -2, 0},
+        {"bursts without an interval", 1, riesig, 0.0, 0.0, -2, 0},
+        {"bursts a tiny interval apart", 1, riesig, 0.0, 1e-300, -2, 0},
+        {"bursts a negative interval apart", 1, riesig, 0.0, -0.3, -2, 0},
+        // the same counts with intervals that reach the run end are cut there
+        {"repetitions cut at the end", riesig, 0, 0.1, 0.0, 1, 2 + 2 * 9},
+        {"bursts cut at the end", 1, riesig, 0.0, 0.3, 1, 2 + 2 * 3},
+        {"a few repetitions at one time", 5, 0, 0.0, 0.0, 1, 2 + 2 * 5},
+    };
+    simulationsParameter.simulationsDauer = 0.95;   // the stimulus after the last stays clear of the end
+    n->stromreize[0] = rechteck(0.1, 0.02);
+    ASSERT_EQ(stromreizKurveErzeugen(*n, 0), 1);
+    const Punkte vorher = punkte(n->stromTabellen[0]);
+    for (const Fall& f : faelle) {
+        plattform::test::zuruecksetzen();
+        plattform::test::boxAntworten({1, 1});
+        // a series closer than one stimulus needs stimuli of no length
+        const bool dicht = f.anzahl >= 2 && f.pause < 0.02;
+        StromreizDefinition d = rechteck(0.1, dicht ? 0.0 : 0.02, f.anzahl, f.pause);
+        d.anzahlBursts = f.anzahlBursts;
+        d.burstabstand = f.burstabstand;
+        n->stromreize[0] = d;
+        EXPECT_EQ(stromreizKurveErzeugen(*n, 0), f.ergebnis) << f.was;
+        EXPECT_TRUE(plattform::nachrichtenVerarbeiten()) << f.was << ": the program must go on";
+        const StromTabelle& t = n->stromTabellen[0];
+        if (f.ergebnis == -2) {
+            ASSERT_EQ(plattform::test::boxLog().size(), 1u) << f.was;
+            EXPECT_EQ(plattform::test::boxLog()[0].text, meldungFormatieren(840, "N1", 0)) << f.was;
+            EXPECT_EQ(plattform::test::boxLog()[0].titel, "Hinweis");
+            EXPECT_EQ(punkte(t), vorher) << f.was;
+        } else {
+            EXPECT_TRUE(plattform::test::boxLog().empty()) << f.was;
+            EXPECT_EQ(t.anzahlPunkte, f.punkte) << f.was;
+            EXPECT_EQ(t.startzeiten[t.anzahlPunkte - 1], 0.95) << f.was;
+            n->stromreize[0] = rechteck(0.1, 0.02);
+            ASSERT_EQ(stromreizKurveErzeugen(*n, 0), 1);
+        }
+    }
 }
 
 TEST_F(Stromreiz, AlternierenKehrtPulseZweiUndVierUm)
