@@ -3,6 +3,7 @@
 #include "app/anschluesse.h"
 #include "app/hauptfenster.h"
 #include "app/status.h"
+#include "model/netz.h"
 #include "platform/dialog.h"
 #include "platform/pfad.h"
 #include "platform/system.h"

@@ -1,16 +1,11 @@
 // app/beenden.h - the end of the program
 #pragma once
+#include "core/rahmen.h"
 #include <span>
 #include <string>
 
-// The orderly shutdown: frees what the program holds, in this order, destroys the main
-// window and asks the message loop to end. Callable from anywhere, also from another
-// thread (it runs on the GUI thread then) and while a run is on the stack (the run is
-// stopped and the shutdown follows once it has returned). Callers return at once; a
-// second call does nothing. While the start-up is unfinished it only ends the start.
-void programmBeenden();
-// true from the first step of the shutdown on: nothing may use the freed records then
-bool programmEndet();
+// programmBeenden and programmEndet (core/rahmen.h): the shutdown runs the steps below in
+// their order, on the GUI thread; while the start-up is unfinished it only ends the start.
 
 // one step of the shutdown; later parts of the program fill the empty slots
 struct BeendenSchritt {

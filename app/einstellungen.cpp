@@ -1,8 +1,9 @@
 // app/einstellungen.cpp - the start values of the program and the global refresh
 #include "app/einstellungen.h"
 #include "app/anschluesse.h"
-#include "diagrams/kurven.h"
-#include "diagrams/layout.h"
+#include "diagrams/diagramm.h"
+#include "model/kurven.h"
+#include "model/layout.h"
 #include "model/netz.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
@@ -130,12 +131,6 @@ void protokollMasse(NeuronDaten*, int)
         p.eingebetteteHoehe = 60;
 }
 
-void xlpspToleranz(NeuronDaten*, int)
-{
-    if (dialogEinstellungen.xlpspToleranz <= 0.0)
-        dialogEinstellungen.xlpspToleranz = 1e-10;
-}
-
 void linien(NeuronDaten*, int)
 {
     linienArten = {stiftStil::Durchgehend, stiftStil::Strich, stiftStil::Punkt};
@@ -164,15 +159,9 @@ constexpr Aktualisierung aktualisierungen[] = {
     {"Zeiten", zeiten},
     {"Protokollfenster", protokollMasse},
     {"Diagrammfenster", diagrammMindestgroesse},
-    {"xlPSP-Toleranz", xlpspToleranz},
     {"Linienarten", linien},
     {"Standardschrift", standardSchriftFuellen},
-    {"Anzeigeintervall", anzeigeIntervallPruefen},
-    {"Netzwerktyp", netzwerktypPruefen},
-    {"Kompartimente", kompartimenteAktualisieren},
-    {"Modelltyp", modellTypAktualisieren},
-    {"Neurontabelle", neuronTabelleAktualisieren},
-    {"Passivmarke", passivMarkenAktualisieren},
+    {"Netz", netzAktualisieren},   // the engine's own steps, in their order
 };
 
 } // namespace

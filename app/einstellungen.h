@@ -4,6 +4,7 @@
 // records come into being, so no step reaches into a record that does not exist yet.
 #pragma once
 #include "app/status.h"
+#include "core/rahmen.h"
 #include <span>
 
 struct Voreinstellung {
@@ -18,9 +19,7 @@ struct Aktualisierung {
     const char* name;
     void (*ausfuehren)(NeuronDaten* neuron, int nachLaden);
 };
-// The global refresh after edits, loads and dialogs. With a neuron (as a new neuron calls
-// it) the steps for that neuron; with (null, 1) after a load everything derived.
-void einstellungenAktualisieren(NeuronDaten* neuron, int nachLaden);
+// einstellungenAktualisieren (core/rahmen.h) runs these steps in their order
 std::span<const Aktualisierung> aktualisierungsSchritte();
 
 // the gate formulas by number, in the notation of the channel dialogs

@@ -6,7 +6,7 @@
 // state, synapse rings) and its end bookkeeping, which the long runs amortise.
 #include "app/einstellungen.h"
 #include "app/status.h"
-#include "diagrams/diagramm.h"
+#include "model/diagramm.h"
 #include "model/lauf_anschluesse.h"
 #include "model/netz.h"
 #include "model/netzeinstellungen.h"

@@ -1,8 +1,8 @@
-// diagrams/erzeugen.cpp - fonts of the diagrams, new diagram records and their windows
-#include "app/beenden.h"
+// diagrams/erzeugen.cpp - the windows of the diagrams
+#include "core/rahmen.h"
 #include "diagrams/diagramm.h"
-#include "diagrams/kurven.h"
-#include "diagrams/layout.h"
+#include "model/kurven.h"
+#include "model/layout.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "platform/box.h"
@@ -12,9 +12,6 @@
 using namespace plattform;
 
 namespace {
-
-// windows and the screen have the same resolution on this platform
-constexpr int bildschirmDpi = 96;
 
 int fatal(int meldung)
 {
@@ -49,68 +46,6 @@ bool hauptWerteKopieren(const NeuronDaten& neuron, DiagrammDaten& d, int schritt
 }
 
 } // namespace
-
-void schriftFuerBildschirm(FontDaten& s, int punkte)
-{
-    loeschen(s.schrift);
-    s.schrift = nullptr;
-    s.punkte = punkte;
-    SchriftMerkmale m;
-    m.gewicht = s.gewicht < 1 ? 400 : s.gewicht;
-    m.kursiv = s.kursiv != 0;
-    m.unterstrichen = s.unterstrichen != 0;
-    m.orientierung = 900;            // as the stored pages expect; text still runs horizontally
-    m.hoehe = schriftHoeheAusPunkten(punkte, bildschirmDpi);
-    m.name = s.name;
-    s.merkmale = m;
-    s.schrift = schriftErzeugen(m);
-}
-
-void fontErzeugen(FontDaten* schrift, int punkte)
-{
-    if (!neuronKette.kopf)
-        return;
-    if (!schrift) {
-        hinweisBox(meldungFormatieren(447));
-        return;
-    }
-    schriftFuerBildschirm(*schrift, punkte);
-}
-
-int freieDiagrammNummer(const NeuronDaten& neuron)
-{
-    int nummer = 1;
-    for (const DiagrammDaten* d = &neuron.hauptDiagramm; d;) {
-        if (d->nummer == nummer) {
-            ++nummer;
-            d = &neuron.hauptDiagramm;   // a later diagram may bear the next number
-        } else {
-            d = d->naechstes;
-        }
-    }
-    return nummer;
-}
-
-std::string diagrammTitel(const NeuronDaten& neuron, const DiagrammDaten& d)
-{
-    return d.nummer < 1 ? neuron.name : neuron.name + " " + std::to_string(d.nummer);
-}
-
-DiagrammDaten* diagrammAnhaengen(NeuronDaten& neuron)
-{
-    DiagrammDaten* neu = new (std::nothrow) DiagrammDaten;
-    if (!neu) {
-        fatal(693);
-        return nullptr;
-    }
-    neu->nummer = freieDiagrammNummer(neuron);
-    DiagrammDaten* letztes = &neuron.hauptDiagramm;
-    while (letztes->naechstes)
-        letztes = letztes->naechstes;
-    letztes->naechstes = neu;
-    neu->offen = 1;
-    return neu;
-}
 
 int diagrammErzeugen(NeuronDaten* neuron, DiagrammDaten* diagramm)
 {

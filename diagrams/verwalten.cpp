@@ -1,5 +1,5 @@
 // diagrams/verwalten.cpp - closing and arranging the diagram windows of all neurons
-#include "app/beenden.h"
+#include "core/rahmen.h"
 #include "diagrams/diagramm.h"
 #include "model/netz.h"
 #include "platform/box.h"
@@ -72,4 +72,21 @@ void diagrammeVerwalten(int, int modus)
             fensterSchliessen(*d);
             d->offen = 0;
         }
+}
+
+namespace diagrammAnschluss {
+DiagrammDaten* (*anzeigen)(NeuronDaten*, DiagrammDaten*) = nullptr;
+void (*druckerMenueFuellen)(plattform::Fenster) = nullptr;
+plattform::Fenster (*fensterErzeugen)(DiagrammDaten&) = nullptr;
+}
+
+void kurvenMarkierungBeenden()
+{
+    DiagrammDaten* d = aktuellesDiagramm.diagramm;
+    const int slot = aktuellesDiagramm.kurvenSlot;
+    if (!d || slot < 0 || slot >= kurvenProDiagramm)
+        return;
+    d->kurven[slot].hervorheben = 0;
+    if (d->fenster)
+        plattform::ungueltigMachen(d->fenster);
 }

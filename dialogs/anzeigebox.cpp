@@ -1,5 +1,5 @@
 // dialogs/anzeigebox.cpp - the timed info box and the start-up splash
-#include "app/status.h"
+#include "core/status.h"
 #include "dialogs/eingabe.h"
 #include "platform/dialog.h"
 #include "resources/vorlagen.h"

@@ -1,6 +1,6 @@
 // dialogs/eingabe.cpp - the generic message, question and input dialog
 #include "dialogs/eingabe.h"
-#include "app/status.h"
+#include "core/status.h"
 #include "dialogs/rahmen.h"
 #include "platform/dialog.h"
 #include "resources/vorlagen.h"

@@ -1,6 +1,7 @@
 // dialogs/rahmen.cpp - the frame every dialog follows, and the small shared helpers
 #include "dialogs/rahmen.h"
-#include "app/status.h"
+#include "core/status.h"
+#include "resources/befehle.h"
 #include "platform/menue_modell.h"
 #include "texts/texte.h"
 #include <cmath>

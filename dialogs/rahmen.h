@@ -45,7 +45,6 @@ struct DialogEinstellungen {
     int dialogeKomplett = 0;        // show command of the optional controls: 1 shown, 0 hidden
     int synapsenDialogAnzeige = 0;  // show command of the synapse dialogs' options: 5 shown, 0 hidden
     int werteChecken = 0;           // check values before facilitation parameters are computed
-    double xlpspToleranz = 0.0;     // rounding tolerance of free PSP shapes
 };
 extern DialogEinstellungen dialogEinstellungen;
 

@@ -1,8 +1,8 @@
 // dialogs/simulationsparameter.cpp - the run settings dialog "Simulations-Parameter" (133)
 #include "dialogs/simulationsparameter.h"
-#include "app/status.h"
+#include "core/status.h"
 #include "dialogs/rahmen.h"
-#include "files/schluessel.h"
+#include "core/schluessel.h"
 #include "model/simulationsparameter.h"
 #include "model/simulationspruefung.h"
 #include "platform/box.h"

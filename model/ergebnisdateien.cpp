@@ -1,6 +1,6 @@
 // model/ergebnisdateien.cpp - result-file names, the spike-time and the PSP-amplitude file
 #include "model/ergebnisdateien.h"
-#include "app/status.h"
+#include "core/status.h"
 #include "model/export.h"
 #include "model/netz.h"
 #include "platform/box.h"

@@ -1,8 +1,8 @@
 // model/export.cpp - export buffer, export file, soma-potential file, export settings keys
 #include "model/export.h"
-#include "app/beenden.h"
-#include "app/status.h"
-#include "files/schluessel.h"
+#include "core/rahmen.h"
+#include "core/status.h"
+#include "core/schluessel.h"
 #include "model/ergebnisdateien.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"

@@ -1,7 +1,7 @@
 // model/formen.cpp - the numbered rate and steady-state formulas
 #include "model/formen.h"
-#include "app/status.h"
-#include "model/fehler.h"
+#include "core/status.h"
+#include "core/fehler.h"
 #include "model/netz.h"
 #include <cmath>
 

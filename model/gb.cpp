@@ -1,6 +1,6 @@
 // model/gb.cpp - the Golowasch-Buchholz step with its own Ca pool
 #include "model/gb.h"
-#include "app/status.h"
+#include "core/status.h"
 #include "model/formen.h"
 #include "model/integration.h"
 #include "model/netz.h"

@@ -1,6 +1,6 @@
 // model/hh.cpp - the Hodgkin-Huxley step
 #include "model/hh.h"
-#include "app/status.h"
+#include "core/status.h"
 #include "model/formen.h"
 #include "model/integration.h"
 #include "model/netz.h"

@@ -1,9 +1,8 @@
 // model/laufstart.cpp - the start of a run and the run driver
 #include "model/laufstart.h"
-#include "app/beenden.h"
-#include "app/restzeit.h"
-#include "app/status.h"
-#include "diagrams/kurven.h"
+#include "core/rahmen.h"
+#include "core/status.h"
+#include "model/kurven.h"
 #include "model/ergebnisdateien.h"
 #include "model/izhikevich.h"
 #include "model/lauf_anschluesse.h"
@@ -144,7 +143,7 @@ int simulationslaufSteuern()
         statusTeilSetzen(0, "\treserviere Speicher...");
         if (simulationsParameter.restzeitFensterAnzeigen) {
             restzeit.fortschritt = 0.0;
-            restzeit.fenster = restzeitFensterErzeugen("Restzeit-Anzeige", nullptr, 483);
+            restzeit.fenster = rahmen::restzeitFensterZeigen("Restzeit-Anzeige", 483);
             if (!restzeit.fenster)
                 return 0;
             restzeitFenster = true;

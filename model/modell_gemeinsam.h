@@ -5,7 +5,7 @@
 // models; only the soma's channels and its rate differ. The work values live on the stack
 // in fixed arrays of groessteSegmentAnzahl + 1, so a step allocates nothing.
 #pragma once
-#include "app/status.h"
+#include "core/status.h"
 #include "model/neuron.h"
 #include "model/simulationsparameter.h"
 #include <algorithm>

@@ -20,6 +20,7 @@ int gruppeWirdAufgeloest = 0;
 int letztesZielNeuron = 0;
 
 Simulationsparameter simulationsParameter;
+Laufeinstellungen laufEinstellungen;
 Netzvorgaben netzvorgaben;
 double gemeinsamerRauschZustand = 0.0;
 

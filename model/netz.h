@@ -4,6 +4,7 @@
 #include "model/synapse.h"
 #include "model/gruppen.h"
 #include <array>
+#include <list>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,17 @@ extern NeuronDaten* aktuellesNeuron;        // cursor; the time loop points it a
 // the template of every new neuron; never in the chain. Its main diagram is the
 // diagram template.
 extern NeuronDaten stdNeuron;
+
+// the neurons the user marked, in the order of marking; each neuron's own markiert flag
+// mirrors the list
+struct MarkierteNeurone {
+    std::list<NeuronDaten*> liste;       // walked from the first node
+    int anzahl() const { return static_cast<int>(liste.size()); }
+    NeuronDaten* erstes() const { return liste.empty() ? nullptr : liste.front(); }
+};
+extern MarkierteNeurone markierteNeurone;
+// (neuron, 1) marks it, (neuron, 0) unmarks it, (null, 0) clears all marks
+void neuronMarkieren(NeuronDaten* neuron, int modus);
 
 constexpr int neuronTabellenGroesse = 1024;   // numbers 1..1023; slot 0 unused
 bool neuronNummerGueltig(int nummer);          // 1..1023

@@ -116,3 +116,15 @@ void passivMarkenAktualisieren(NeuronDaten* n, int)
 {
     fuerNeurone(n, [](NeuronDaten& x) { x.passivMarke = passivMarkeBerechnen(x); });
 }
+
+void netzAktualisieren(NeuronDaten* n, int nachLaden)
+{
+    if (laufEinstellungen.xlpspToleranz <= 0.0)
+        laufEinstellungen.xlpspToleranz = 1e-10;
+    anzeigeIntervallPruefen(n, nachLaden);
+    netzwerktypPruefen(n, nachLaden);
+    kompartimenteAktualisieren(n, nachLaden);
+    modellTypAktualisieren(n, nachLaden);
+    neuronTabelleAktualisieren(n, nachLaden);
+    passivMarkenAktualisieren(n, nachLaden);
+}

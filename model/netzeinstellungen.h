@@ -10,6 +10,9 @@ void simulationsparameterVoreinstellen();   // run settings, network defaults, s
 void standardneuronVoreinstellen();         // room for the stimulus builder's four tables
 
 // ---- refresh: with a neuron only that neuron, with null every neuron
+// the engine's share of the global refresh: the steps below in this order (the xlPSP
+// tolerance first)
+void netzAktualisieren(NeuronDaten* n, int nachLaden);
 void anzeigeIntervallPruefen(NeuronDaten* n, int nachLaden);
 void netzwerktypPruefen(NeuronDaten* n, int nachLaden);
 void kompartimenteAktualisieren(NeuronDaten* n, int nachLaden);

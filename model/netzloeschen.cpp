@@ -1,9 +1,8 @@
 // model/netzloeschen.cpp - clearing the whole network
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
-#include "app/beenden.h"
-#include "app/protokoll.h"
-#include "app/status.h"
+#include "core/rahmen.h"
+#include "core/status.h"
 #include "platform/box.h"
 #include "platform/steuerelemente.h"
 #include "texts/texte.h"
@@ -16,7 +15,7 @@ void netzLoeschen()
             synapsengruppeAufloesen(g, 0);
 
     // 2. diagram windows, marks, the spike recording
-    diagrammeVerwalten(5, 6);
+    rahmen::diagrammFensterSchliessen();
     neuronMarkieren(nullptr, 0);
     aufzeichnungLoeschen(spikeAufzeichnung);
     spikeAufzeichnung.aufzeichnen = 0;
@@ -28,7 +27,7 @@ void netzLoeschen()
         kollisionsObjekteLoeschen(kollisionsObjekte, nullptr);
 
     // 4. protocol and run result
-    protokollSchreiben(nullptr);
+    rahmen::protokollLeeren();
     programmStatus &= ~programmBit::ErgebnisDa;
 
     // 5. every neuron, the successor taken first
@@ -68,7 +67,7 @@ void netzLoeschen()
     if (!(editierStatus & editierBit::DateiWirdGelesen)) {
         if (fensterhandles.hauptfenster)
             plattform::ungueltigMachen(fensterhandles.hauptfenster);
-        netzlosStatusZeigen();
+        rahmen::netzlosStatusZeigen();
     }
     // the undo list names neurons that are gone, loading or not
     undoListeLoeschen();

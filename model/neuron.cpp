@@ -1,10 +1,9 @@
 // model/neuron.cpp - creating and freeing neurons
 #include "model/netz.h"
-#include "model/fehler.h"
+#include "core/fehler.h"
 #include "model/simulationsparameter.h"
-#include "app/beenden.h"
-#include "app/einstellungen.h"
-#include "app/status.h"
+#include "core/rahmen.h"
+#include "core/status.h"
 #include "platform/box.h"
 #include "platform/menue.h"
 #include "texts/texte.h"
@@ -260,8 +259,25 @@ int neuronAuswahlMenu()
     return 0;
 }
 
-void neuronMarkiertSetzen(NeuronDaten* neuron, int markiert)
+MarkierteNeurone markierteNeurone;
+
+void neuronMarkieren(NeuronDaten* neuron, int modus)
 {
-    if (neuron)
-        neuron->markiert = markiert;
+    auto& liste = markierteNeurone.liste;
+    if (!neuron) {
+        if (modus == 0) {
+            for (NeuronDaten* n : liste)
+                n->markiert = 0;
+            liste.clear();
+        }
+        return;
+    }
+    const auto da = std::find(liste.begin(), liste.end(), neuron);
+    if (modus == 1) {
+        if (da == liste.end())     // a neuron is in the list once, however often it is clicked
+            liste.push_back(neuron);
+    } else if (da != liste.end()) {
+        liste.erase(da);
+    }
+    neuron->markiert = modus == 1 ? 1 : 0;
 }

@@ -5,7 +5,7 @@
 // K(Ca) record. Synapses are not owned here: the neuron holds the heads of the outgoing
 // synapses and of the pools of synapses that end on it.
 #pragma once
-#include "diagrams/diagramm.h"
+#include "model/diagramm.h"
 #include "model/parameter.h"
 #include "model/stromreiz.h"
 #include "platform/zeichnen.h"
@@ -261,5 +261,3 @@ void neuronFreigeben(NeuronDaten* neuron);
 void neuronFensterLoeschen(NeuronDaten& neuron);
 // a popup of all neurons by name; the chosen neuron's number, 0 for none
 int neuronAuswahlMenu();
-// the frame's seam for the marked flag: mirrors the list of marked neurons in the record
-void neuronMarkiertSetzen(NeuronDaten* neuron, int markiert);

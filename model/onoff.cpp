@@ -1,6 +1,6 @@
 // model/onoff.cpp - the on/off step: timed phases, passive soma and dendrite
 #include "model/onoff.h"
-#include "app/status.h"
+#include "core/status.h"
 #include "model/netz.h"
 #include "model/modell_gemeinsam.h"
 #include "model/simulationsparameter.h"

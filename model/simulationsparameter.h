@@ -26,6 +26,12 @@ struct Simulationsparameter {
 };
 extern Simulationsparameter simulationsParameter;
 
+// what the settings file sets for the engine beyond a run's own settings
+struct Laufeinstellungen {
+    double xlpspToleranz = 0.0;             // rounding tolerance of free PSP shapes; <= 0 becomes 1e-10 at the refresh
+};
+extern Laufeinstellungen laufEinstellungen;
+
 // the defaults a network file header and new synapses use
 struct Netzvorgaben {
     double rauschHaeufigkeit = 1000.0;      // events/s ("noiseIntensity=")

@@ -1,11 +1,9 @@
 // model/simulationspruefung.cpp - the check before a run and the run settings' changes that
 // reach every neuron
 #include "model/simulationspruefung.h"
-#include "app/beenden.h"
-#include "app/einstellungen.h"
-#include "dialogs/simulationsparameter.h"
-#include "diagrams/kurven.h"
-#include "diagrams/layout.h"
+#include "core/rahmen.h"
+#include "model/kurven.h"
+#include "model/layout.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "model/stromreiz.h"
@@ -116,7 +114,7 @@ int simulationsParameterPruefen(plattform::Fenster eigner)
     einstellungenAktualisieren(nullptr, 0);
     const Simulationsparameter& sp = simulationsParameter;
     if (sp.simulationsDauer <= 0.0 || sp.schrittweite <= 0.0) {
-        simulationsParameterDialogOeffnen(eigner);
+        rahmen::laufEinstellungenDialog(eigner);
         // each must be positive: two negative values would give a positive product
         if (sp.simulationsDauer <= 0.0 || sp.schrittweite <= 0.0)
             return 0;

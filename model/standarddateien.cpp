@@ -1,8 +1,8 @@
 // model/standarddateien.cpp - the five loaders of the default-parameter files
 #include "model/standarddateien.h"
 
-#include "files/token.h"
-#include "model/fehler.h"
+#include "core/token.h"
+#include "core/fehler.h"
 #include "model/netz.h"
 #include "model/parameter.h"
 #include "platform/pfad.h"

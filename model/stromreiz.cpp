@@ -1,6 +1,6 @@
 // model/stromreiz.cpp - the current tables every compartment needs
 #include "model/stromreiz.h"
-#include "model/fehler.h"
+#include "core/fehler.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "platform/box.h"

@@ -3,7 +3,7 @@
 // The base pulse is built in the standard neuron's table of the same compartment (the work
 // area), copied, then repeated, shifted into bursts and merged with the single pulse. The
 // neuron's table is replaced only when everything is built.
-#include "app/beenden.h"
+#include "core/rahmen.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "model/stromreiz.h"

@@ -1,7 +1,7 @@
 // model/swim.cpp - the SWIM step: gates, user channels, currents, the potential update
 #include "model/swim.h"
 #include "model/modell_gemeinsam.h"
-#include "app/status.h"
+#include "core/status.h"
 #include "model/formen.h"
 #include "model/integration.h"
 #include "model/izhikevich.h"

@@ -1,6 +1,6 @@
 // model/swim_spikes.cpp - what a SWIM spike feeds: counters, lists, recording, hooks
-#include "app/beenden.h"
-#include "app/status.h"
+#include "core/rahmen.h"
+#include "core/status.h"
 #include "model/neuron.h"
 #include "model/parameter.h"
 #include "model/simulationsparameter.h"

@@ -1,10 +1,10 @@
 // model/synapsen.cpp - creating and deleting synapses with their pools and axo-axonic lists
-#include "model/fehler.h"
+#include "core/fehler.h"
 #include "model/geometrie.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
-#include "app/beenden.h"
-#include "app/status.h"
+#include "core/rahmen.h"
+#include "core/status.h"
 #include "platform/box.h"
 #include "texts/texte.h"
 #include <cmath>

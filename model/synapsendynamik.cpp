@@ -1,9 +1,8 @@
 // model/synapsendynamik.cpp - the synapse dynamics of a step: the source potential becomes a
 // conductance written into the delay ring of the synapse's pool
 #include "model/synaptisch.h"
-#include "app/beenden.h"
-#include "app/status.h"
-#include "dialogs/rahmen.h"
+#include "core/rahmen.h"
+#include "core/status.h"
 #include "model/formen.h"
 #include "model/integration.h"
 #include "model/lauf_anschluesse.h"
@@ -88,7 +87,7 @@ double xlpspAktualisieren(PspForm& f, double r, double t)
         }
     }
     f.summe = 0.0;
-    const double toleranz = dialogEinstellungen.xlpspToleranz;
+    const double toleranz = laufEinstellungen.xlpspToleranz;
     for (XLPSP* e = f.liste; e; e = e->naechstes) {
         const double a = t - e->startzeit;
         if (f.art == pspArt::Exponentiell) {

@@ -1,9 +1,9 @@
 // model/synaptisch.cpp - run preparation of the synapses, the delay rings of the pools and
 // the synaptic currents of a step
 #include "model/synaptisch.h"
-#include "app/status.h"
-#include "diagrams/diagramm.h"
-#include "model/fehler.h"
+#include "core/status.h"
+#include "model/diagramm.h"
+#include "core/fehler.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "platform/box.h"

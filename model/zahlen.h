@@ -1,6 +1,6 @@
-// model/zahlen.h - whole powers, number checks, the formatter with the user's decimal sign
+// model/zahlen.h - whole powers and the formatter with the user's decimal sign
 #pragma once
-#include "platform/zeichnen.h"
+#include "core/zahlen.h"
 
 #include <climits>
 #include <string>
@@ -23,12 +23,6 @@ inline double potenz(double x, int n)
     return ergebnis;
 }
 
-// 1 when the text is a number with optional exponent ("1.5e+3", "-.5", "2.5E-3"), else 0.
-// Removes the blanks from the text in place first.
-int zahlPruefen(char* text);
-// the same without exponent letters
-int zahlPruefenKurz(char* text);
-
 // The decimal sign of exported numbers: the export settings' own field
 // (asciiExportEinstellungen.dezimalzeichen), so both always agree.
 extern int& dezimalzeichen;
@@ -36,17 +30,3 @@ extern int& dezimalzeichen;
 // x with "%e", the first '.' replaced by dezimalzeichen. One static buffer: the next call
 // overwrites it.
 char* zahlMitDezimalzeichen(double x);
-
-// ---- pictures with their palette ---------------------------------------------------
-struct PalettenEintrag {
-    unsigned char rot = 0, gruen = 0, blau = 0, merkmale = 0;
-};
-struct Palette {
-    bool halbton = false;               // pictures above 8 bits per pixel: the screen's halftone palette
-    PalettenEintrag eintraege[256];     // entries past a short colour table stay black
-};
-
-// Loads an uncompressed BMP file (1, 4, 8, 24 or 32 bits per pixel) with its palette;
-// 1 with both outputs set (the caller deletes them: bildLoeschen, delete), 0 with both
-// null when the file cannot be loaded.
-int bitmapMitPaletteLaden(const std::string& pfad, plattform::Bild* bild, Palette** palette);

@@ -1,7 +1,7 @@
 // model/zeitschleife.cpp - the time loop of a network run
 #include "model/zeitschleife.h"
-#include "app/status.h"
-#include "diagrams/kurven.h"
+#include "core/status.h"
+#include "model/kurven.h"
 #include "model/lauf_anschluesse.h"
 #include "model/netz.h"
 #include "model/parameter.h"

@@ -1,6 +1,6 @@
 // resources/menues/hauptmenue.cpp - the main window's menu in German (101) and English (310)
 #include "resources/menues.h"
-#include "app/befehle.h"
+#include "resources/befehle.h"
 
 using plattform::MenueZeile;
 

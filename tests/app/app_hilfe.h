@@ -7,7 +7,9 @@
 #include "app/status.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
+#include "model/netz.h"
 #include "platform/test/testplattform.h"
+#include "../stuetzen/dateien.h"
 #include "texts/texte.h"
 #include <gtest/gtest.h>
 #include <cstdlib>
@@ -26,16 +28,8 @@ inline std::string ausgelieferteTexte()
     return pfad + "resources/parameter/";
 }
 
-inline void schreiben(const std::string& pfad, const std::string& inhalt)
-{
-    std::ofstream(pfad, std::ios::binary) << inhalt;
-}
-
-inline std::string lesen(const std::string& pfad)
-{
-    std::ifstream f(pfad, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
+using testhilfe::lesen;
+using testhilfe::schreiben;
 
 // A program directory: "parameter" with the shipped language files (or without the
 // message files) and default.cfg when cfg is not empty.
@@ -86,7 +80,6 @@ inline void programmZuruecksetzen()
     laufZustand = {};
     spikeAufzeichnung = {};
     markierteNeurone = {};
-    markiertFeldSetzen = nullptr;
     letzterDialog = 0;
     anzeigeboxParameter = {};
     eingabeParameter = {};

@@ -47,8 +47,8 @@ protected:
 TEST_F(Beenden, SchritteInDerReihenfolgeUndNurEinmal)
 {
     ASSERT_EQ(beendenSchritte().size(), 12u);
-    int merker = 0;
-    neuronMarkieren(reinterpret_cast<NeuronDaten*>(&merker), 1);
+    NeuronDaten markiert;
+    neuronMarkieren(&markiert, 1);
     aufzeichnungEintragen(spikeAufzeichnung, nullptr, 0.5);
     tastaturHookSetzen(haupt());
 

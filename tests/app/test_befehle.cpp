@@ -1,6 +1,8 @@
 // tests/app/test_befehle.cpp - the dispatcher: run start, the lock, commands during a run,
 // abort, the hand-made keys and the switches
 #include "app_hilfe.h"
+#include "../model/test_neuron_hilfe.h"
+#include "model/simulationsparameter.h"
 #include "platform/box.h"
 #include "platform/menue.h"
 #include <functional>
@@ -219,4 +221,21 @@ TEST_F(Befehle, AnzeigedauerDerInfoboxAusDemEingabedialog)
     befehl(befehlAnzeigedauerInfobox);
     EXPECT_EQ(anzeigeboxParameter.anzeigedauer, 0);
     EXPECT_EQ(letzterDialog, befehlAnzeigedauerInfobox);
+}
+
+TEST_F(Befehle, DendritBefehleSetzenModusUndKompartimente)
+{
+    NeuronDaten* n = NeuronFall::neu(1);
+    ASSERT_TRUE(n);
+    for (int befehl = befehlKeinDendrit; befehl <= befehlDendritNSegmente; ++befehl)
+        EXPECT_TRUE(befehlVerfuegbar(befehl));
+    EXPECT_TRUE(befehlVerfuegbar(befehlSimulationseinstellungen));
+    const int segmente[] = {0, 1, 3, 6};
+    for (int i = 0; i < 4; ++i) {
+        hauptfensterBefehl(nullptr, befehlKeinDendrit + i);
+        EXPECT_EQ(simulationsParameter.netzwerktyp, i + 1);
+        EXPECT_EQ(simulationsParameter.anzahlSegmente, segmente[i]);
+        EXPECT_EQ(n->potentiale.size(), static_cast<size_t>(segmente[i] + 1));
+        EXPECT_EQ(n->stromTabellen.size(), static_cast<size_t>(segmente[i] + 1));
+    }
 }

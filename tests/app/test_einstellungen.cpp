@@ -1,7 +1,11 @@
 // tests/app/test_einstellungen.cpp - the start values, the refresh and the protocol window
+#include "model/simulationsparameter.h"
 #include "app_hilfe.h"
 #include "app/einstellungen.h"
 #include "app/protokoll.h"
+#include "model/parameter.h"
+#include "model/stromreiz.h"
+#include <string_view>
 #include <set>
 
 using namespace plattform;
@@ -52,7 +56,7 @@ TEST_F(GlobaleAktualisierung, ErsetztNurUngueltigeWerte)
     statuszeilenAnzeigedauer = -1;
     zeiteinstellungen = {0, 750, 0};
     protokoll.eingebetteteHoehe = 30;
-    dialogEinstellungen.xlpspToleranz = 0.0;
+    laufEinstellungen.xlpspToleranz = 0.0;
     einstellungenAktualisieren(nullptr, 1);
     EXPECT_EQ(zoomFaktor, 1.0);
     EXPECT_EQ(kleinsterZoom, 0.01);
@@ -63,7 +67,7 @@ TEST_F(GlobaleAktualisierung, ErsetztNurUngueltigeWerte)
     EXPECT_EQ(zeiteinstellungen.prozesszeitIntervall, 1000);
     EXPECT_EQ(protokoll.eingebetteteHoehe, 60);
     EXPECT_EQ(protokoll.breite, 500);
-    EXPECT_EQ(dialogEinstellungen.xlpspToleranz, 1e-10);
+    EXPECT_EQ(laufEinstellungen.xlpspToleranz, 1e-10);
     EXPECT_EQ(linienArten[1], stiftStil::Strich);
     EXPECT_NE(standardSchrift.schrift, nullptr);
 
@@ -120,4 +124,17 @@ TEST_F(ProtokollFenster, TextBleibtBeimWechselInsEigeneFensterUndZurueck)
     protokollSchreiben(nullptr);
     EXPECT_EQ(pt::textfeldZustand(fensterhandles.protokollfenster)->text, "");
     EXPECT_EQ(protokollTextSichern(nullptr), 0);
+}
+
+TEST_F(Voreinstellungen, ReizschrittweiteFolgtDerSimulationsschrittweite)
+{
+    const auto schritte = voreinstellungsSchritte();
+    size_t i = 0;
+    while (i < schritte.size() && std::string_view(schritte[i].name) != "Simulationsparameter")
+        ++i;
+    ASSERT_LT(i + 1, schritte.size());
+    EXPECT_EQ(std::string_view(schritte[i + 1].name), "Reizschrittweite");
+    simulationsParameter.schrittweite = 2e-5;
+    schritte[i + 1].ausfuehren();
+    EXPECT_DOUBLE_EQ(reizSchrittweite, 2e-4);
 }

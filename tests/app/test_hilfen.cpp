@@ -1,4 +1,4 @@
-// tests/app/test_hilfen.cpp - spike recording, marks, the choosers and check marks
+// tests/app/test_hilfen.cpp - spike recording, the choosers and check marks
 #include "app_hilfe.h"
 #include "app/hilfen.h"
 #include "platform/menue.h"
@@ -10,12 +10,9 @@ namespace pt = plattform::test;
 namespace {
 
 using Aufzeichnung = AppFall;
-using Markieren = AppFall;
 using Waehler = AppFall;
 
 NeuronDaten* neuron(int& platz) { return reinterpret_cast<NeuronDaten*>(&platz); }
-
-std::vector<std::pair<NeuronDaten*, int>> gespiegelt;
 
 } // namespace
 
@@ -35,24 +32,6 @@ TEST_F(Aufzeichnung, WaechstInTausenderschrittenUndLoeschenBehaeltDenSchalter)
     EXPECT_EQ(a.ereignisse.capacity(), 0u);
     EXPECT_EQ(a.letzterIndex, 0);
     EXPECT_EQ(a.aufzeichnen, 1);
-}
-
-TEST_F(Markieren, JedesNeuronEinmalUndDasFeldFolgtDerListe)
-{
-    gespiegelt.clear();
-    markiertFeldSetzen = [](NeuronDaten* n, int m) { gespiegelt.push_back({n, m}); };
-    int a = 0, b = 0;
-    neuronMarkieren(neuron(a), 1);
-    neuronMarkieren(neuron(b), 1);
-    neuronMarkieren(neuron(a), 1);
-    EXPECT_EQ(markierteNeurone.anzahl(), 2);
-    EXPECT_EQ(markierteNeurone.erstes(), neuron(a));
-    neuronMarkieren(neuron(a), 0);
-    EXPECT_EQ(markierteNeurone.erstes(), neuron(b));
-    neuronMarkieren(nullptr, 0);
-    EXPECT_EQ(markierteNeurone.anzahl(), 0);
-    EXPECT_EQ(gespiegelt.back(), std::make_pair(neuron(b), 0));
-    EXPECT_EQ(gespiegelt.size(), 5u);
 }
 
 TEST_F(Waehler, DateiDialogZerlegtDenFilterUndGibtDieWahlZurueck)

@@ -1,7 +1,7 @@
 // tests/dialogs/ersatz_hauptfenster.h - a small main window for the dialog tests: it owns
 // the timers that close the info box and the splash and notes the commands it gets
 #pragma once
-#include "app/status.h"
+#include "core/status.h"
 #include "dialogs/eingabe.h"
 #include "platform/dialog.h"
 #include "platform/test/testplattform.h"

@@ -1,5 +1,6 @@
 // tests/dialogs/test_rahmen.cpp - placement, the remembered position and the shared helpers
 #include "dialogs/rahmen.h"
+#include "resources/befehle.h"
 #include "ersatz_hauptfenster.h"
 #include "platform/menue_modell.h"
 #include "resources/vorlagen.h"

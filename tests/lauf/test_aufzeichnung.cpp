@@ -1,5 +1,6 @@
 // tests/lauf/test_aufzeichnung.cpp - curve samples, the export file and the soma-potential file
-#include "../app/app_hilfe.h"
+#include "../stuetzen/dateien.h"
+#include "texts/texte.h"
 #include "../model/test_neuron_hilfe.h"
 #include "model/aufzeichnung.h"
 #include "model/ergebnisdateien.h"
@@ -115,7 +116,7 @@ TEST_F(Aufzeichnung, SomaDateiHatEinenBlockJeNeuronInKettenfolge)   // neurons w
             n->potentiale[0] = n->nummer + laufZustand.t;
     };
     laufen(1.0, 1e-4);
-    const std::string b = apphilfe::lesen(ordner + "netz.dat");
+    const std::string b = testhilfe::lesen(ordner + "netz.dat");
     ASSERT_EQ(b.size(), 16u + 5u * 40000u);
     EXPECT_EQ(f64(b, 0), 1.0);
     EXPECT_EQ(f64(b, 8), 1e-4);
@@ -158,7 +159,7 @@ TEST_F(Aufzeichnung, ExportdateiNameKopfDezimalzeichenUndIntervall)
     std::string erwartet = meldungFormatieren(567) + "\t\"A Soma\"\t\"A Na\"\t\"B Soma\"\r\nIntervall = 2";
     for (const char* t : {"0,0000", "0,0002", "0,0004", "0,0006", "0,0008"})
         erwartet += std::string("\r\n") + t + "\t-0,065\t1,000\t0,500";
-    EXPECT_EQ(apphilfe::lesen(ordner + name), erwartet);
+    EXPECT_EQ(testhilfe::lesen(ordner + name), erwartet);
     EXPECT_EQ(dateien(), std::vector<std::string>{name});   // the part file renamed
 }
 
@@ -173,11 +174,11 @@ TEST_F(Aufzeichnung, ExportPufferWaechstStattUeberzulaufenUndSchreibtDieselbenBy
     programmStatus |= programmBit::WerteExportieren;
     synapsenBerechnen = potentialeFolgenDerZeit;
     laufen(0.002, 1e-4);
-    const std::string grosserPuffer = apphilfe::lesen(ergebnisNamen.exportDatei);
+    const std::string grosserPuffer = testhilfe::lesen(ergebnisNamen.exportDatei);
     fs::remove(ergebnisNamen.exportDatei);
     exportPufferGroesse = 64;               // a flush in every step, lines longer than the buffer
     laufen(0.002, 1e-4);
-    EXPECT_EQ(apphilfe::lesen(ergebnisNamen.exportDatei), grosserPuffer);
+    EXPECT_EQ(testhilfe::lesen(ergebnisNamen.exportDatei), grosserPuffer);
     EXPECT_GT(grosserPuffer.size(), 20u * 300u);
 }
 
@@ -188,7 +189,7 @@ TEST_F(Aufzeichnung, VollerDatentraegerBehaeltDenGeschriebenenExportUndSagtEs)  
     synapsenBerechnen = potentialeFolgenDerZeit;
     exportPufferGroesse = 64;               // a flush in every step
     laufen(0.002, 1e-4);
-    const std::string ganz = apphilfe::lesen(ergebnisNamen.exportDatei);
+    const std::string ganz = testhilfe::lesen(ergebnisNamen.exportDatei);
     fs::remove(ergebnisNamen.exportDatei);
     // the fourth flush finds the disk full
     static int oeffnungen;
@@ -201,7 +202,7 @@ TEST_F(Aufzeichnung, VollerDatentraegerBehaeltDenGeschriebenenExportUndSagtEs)  
     exportDateiOeffnen = plattform::dateiOeffnen;
     const std::string name = "netz 240305070801 soma potential.TXT";
     EXPECT_EQ(dateien(), std::vector<std::string>{name});   // no part file left behind
-    const std::string teil = apphilfe::lesen(ordner + name);
+    const std::string teil = testhilfe::lesen(ordner + name);
     EXPECT_GT(teil.size(), 0u);
     EXPECT_LT(teil.size(), ganz.size());
     EXPECT_EQ(ganz.substr(0, teil.size()), teil);
@@ -210,7 +211,7 @@ TEST_F(Aufzeichnung, VollerDatentraegerBehaeltDenGeschriebenenExportUndSagtEs)  
     // the next run leaves it where it is
     sekunde = 2;
     laufen(0.002, 1e-4);
-    EXPECT_EQ(apphilfe::lesen(ordner + name), teil);
+    EXPECT_EQ(testhilfe::lesen(ordner + name), teil);
     EXPECT_EQ(dateien().size(), 2u);
 }
 
@@ -231,18 +232,18 @@ TEST_F(Aufzeichnung, KurvendateiGleichenNamensUeberstehtDenLauf)
 {
     neuron(1, "A", true);
     const std::string kurven("[datFile]\0rest", 14);
-    apphilfe::schreiben(ordner + "netz.dat", kurven);
+    testhilfe::schreiben(ordner + "netz.dat", kurven);
     programmStatus |= programmBit::SomaDateiSchreiben;
     pt::boxAntworten({plattform::antwort::Ok});
     laufen(0.001, 1e-4);
-    EXPECT_EQ(apphilfe::lesen(ordner + "netz.dat"), kurven);
+    EXPECT_EQ(testhilfe::lesen(ordner + "netz.dat"), kurven);
     ASSERT_FALSE(pt::ereignisLog().empty());
     EXPECT_NE(pt::ereignisLog().back().text.find("Kurvendatei"), std::string::npos);
 
     // any other file of that name is replaced
-    apphilfe::schreiben(ordner + "netz.dat", "alt");
+    testhilfe::schreiben(ordner + "netz.dat", "alt");
     laufen(0.001, 1e-4);
-    EXPECT_EQ(apphilfe::lesen(ordner + "netz.dat").size(), 16u + 10u * 4u);
+    EXPECT_EQ(testhilfe::lesen(ordner + "netz.dat").size(), 16u + 10u * 4u);
 }
 
 TEST_F(Aufzeichnung, AufzeichnungsSlotsNachArt)

@@ -1,9 +1,10 @@
 // tests/lauf/test_lauf.cpp - run start, run driver and time loop
-#include "../app/app_hilfe.h"
+#include "../stuetzen/dateien.h"
+#include "texts/texte.h"
+#include "rahmen_attrappe.h"
 #include "../model/test_onoff_hilfe.h"
 #include "../model/test_swim_hilfe.h"
-#include "app/anschluesse.h"
-#include "diagrams/layout.h"
+#include "model/layout.h"
 #include "model/ergebnisdateien.h"
 #include "model/lauf_anschluesse.h"
 #include "model/laufstart.h"
@@ -20,9 +21,6 @@ const auto fensterAttrappe = reinterpret_cast<plattform::Fenster>(1);   // only 
 }
 
 namespace {
-
-// 40039's default, taken before any test resets the frame's seams
-void (*const startStandard)() = anschluss::simulationStarten;
 
 int durchlaeufe = 0;
 std::vector<std::tm> zeiten;
@@ -173,7 +171,7 @@ TEST_F(Lauf, VorhandenerExportNameFragt338NeinNimmtNeueZeitJaLoeschtDieAlte)
 {
     programmStatus |= programmBit::WerteExportieren;
     const std::string alt = ordner + "netz 240305070801 soma potential.TXT";
-    apphilfe::schreiben(alt, "x");
+    testhilfe::schreiben(alt, "x");
     zeiten = {zeitstempel(1), zeitstempel(2), zeitstempel(2)};
     pt::boxAntworten({plattform::antwort::Nein});
     ergebnisNamenBilden();
@@ -213,8 +211,8 @@ TEST_F(Lauf, SpikezeitenUndPspDateiEinesInteraktivenLaufs)
     simulationStarten();
     modellSchritt[2] = [](NeuronDaten&) { swimModellBerechnen(); };
     const std::string stempel = " 240305070801 ";
-    EXPECT_EQ(apphilfe::lesen(ordner + "netz" + stempel + "spike-zeiten.txt"), "N1\r\n0,013\r\n1,500\r\n\r\n");
-    EXPECT_EQ(apphilfe::lesen(ordner + "netz" + stempel + "psp amplituden.txt"),
+    EXPECT_EQ(testhilfe::lesen(ordner + "netz" + stempel + "spike-zeiten.txt"), "N1\r\n0,013\r\n1,500\r\n\r\n");
+    EXPECT_EQ(testhilfe::lesen(ordner + "netz" + stempel + "psp amplituden.txt"),
               "N1\r\nzeit\tpsp-amplitude\r\n0,250\t1,50000\r\n\r\n");
 }
 
@@ -304,7 +302,7 @@ TEST_F(Lauf, EinzelneuronLaufSchreibtSpikezeitenUnterEigenemNamen)   // it overw
     x.spikezeitenSpeichern = 1;
     laufzeit(0.01, 1e-4);
     const std::string netzlauf = ordner + "netz 240305070801 spike-zeiten.txt";
-    apphilfe::schreiben(netzlauf, "netzlauf");
+    testhilfe::schreiben(netzlauf, "netzlauf");
     ergebnisNamen.spikeZeiten = netzlauf;   // as the network run left them
     zeiten = {zeitstempel(2)};
     teilsimulationsModus = 2;
@@ -315,8 +313,8 @@ TEST_F(Lauf, EinzelneuronLaufSchreibtSpikezeitenUnterEigenemNamen)   // it overw
         laufZustand.apAnzahl = 1;
     };
     simulationStarten();
-    EXPECT_EQ(apphilfe::lesen(netzlauf), "netzlauf");
-    EXPECT_EQ(apphilfe::lesen(ordner + "netz 240305070802 spike-zeiten.txt"), "N1\r\n0,500\r\n\r\n");
+    EXPECT_EQ(testhilfe::lesen(netzlauf), "netzlauf");
+    EXPECT_EQ(testhilfe::lesen(ordner + "netz 240305070802 spike-zeiten.txt"), "N1\r\n0,500\r\n\r\n");
 }
 
 TEST_F(Lauf, EinwaertsstroemeErscheinenImDiagrammNegativAuswaertsstroemePositiv)
@@ -417,46 +415,4 @@ TEST_F(ModellLauf, EntgleisteWerteHaltenDenLaufMitHinweisAnUndBehaltenDasAufgeze
     EXPECT_EQ(soma.werteAnzahl, schritte);
     EXPECT_TRUE(std::isfinite(soma.werte[0]));
     EXPECT_FALSE(std::isfinite(x.potentiale[0]));
-}
-
-// the whole program: F2 in the main window runs a few SWIM neurons to the end
-struct LaufImProgramm : apphilfe::AppFall {};
-
-TEST_F(LaufImProgramm, F2RechnetEinigeSwimNeuroneBisZumEnde)
-{
-    ASSERT_NE(startStandard, nullptr);
-    ASSERT_TRUE(starten());
-    anschluss::simulationStarten = startStandard;
-    laufAnschluesseZuruecksetzen();
-    const std::string ordner = std::string(VELNOR_TEST_DATEN) + "/../../resources/parameter/";
-    standardDateienVorgeben();
-    standardDateien.allgemein = ordner + "standard.gen";
-    standardDateien.swim = ordner + "swim.channel";
-    simulationsParameter.netzwerktyp = 1;
-    simulationsParameter.anzahlSegmente = 0;
-    for (int i = 1; i <= 3; ++i) {
-        NeuronDaten* n = NeuronFall::neu(i);
-        ASSERT_NE(n, nullptr);
-        ASSERT_TRUE(kompartimenteAnpassen(*n, 0));
-        ASSERT_EQ(stdParameterAllgemeinLaden(*n), 1);
-        ASSERT_EQ(stdParameterModell2Laden(*n), 1);
-        n->modellTyp = modell::Swim;
-    }
-    laufzeitSetzen(0.02, 1e-4);
-    dateipfade.dokumentVerzeichnis = this->ordner;
-    dateipfade.netzName = "netz";
-    pt::tasteDruecken(haupt(), plattform::taste::F2);
-    plattform::nachrichtenVerarbeiten();
-    for (const auto& e : pt::ereignisLog())
-        if (e.art == pt::Ereignis::Box)
-            ADD_FAILURE() << e.text;
-    EXPECT_TRUE(programmStatus & programmBit::LaufErgebnisDa) << statusTexte[0] << "|" << statusTexte[3] << "|" << neuronKette.anzahl;
-    EXPECT_FALSE(programmStatus & programmBit::LaufAktiv);
-    EXPECT_DOUBLE_EQ(laufZustand.t, 0.02);
-    EXPECT_EQ(laufZustand.eingerichtet, 1);
-    EXPECT_EQ(statusTexte[0], meldungFormatieren(771));
-    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-        EXPECT_NE(n->potentiale[0], 0.0);
-    netzLoeschen();
-    standardDateienVorgeben();
 }

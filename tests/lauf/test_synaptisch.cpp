@@ -1,14 +1,14 @@
 // tests/lauf/test_synaptisch.cpp - delay rings, synaptic currents and synapse dynamics
 #include "../model/test_swim_hilfe.h"
 #include "../model/test_synapse_hilfe.h"
-#include "app/beenden.h"
-#include "app/status.h"
-#include "diagrams/diagramm.h"
+#include "core/rahmen.h"
+#include "core/status.h"
+#include "model/diagramm.h"
+#include "rahmen_attrappe.h"
 #include "model/lauf_anschluesse.h"
-#include "dialogs/rahmen.h"
 #include "model/laufstart.h"
 #include "model/simulationspruefung.h"
-#include "model/fehler.h"
+#include "core/fehler.h"
 #include "model/integration.h"
 #include "model/synaptisch.h"
 #include "model/zeitschleife.h"
@@ -29,7 +29,7 @@ struct Synaptisch : SwimFall {
         SwimFall::SetUp();
         laufAnschluesseZuruecksetzen();
         netzvorgaben.elektrischeSynapsenEingeschraenkt = 1;
-        dialogEinstellungen.xlpspToleranz = 0.0;
+        laufEinstellungen.xlpspToleranz = 0.0;
     }
     void TearDown() override
     {
@@ -647,7 +647,7 @@ struct SynaptischerLauf : Synaptisch {
         pt::boxAntworten({plattform::antwort::Ok, plattform::antwort::Ok});
         simulationStarten();
         EXPECT_FALSE(programmEndet());
-        beendenZuruecksetzen();
+        attrappe::rahmenZuruecksetzen();
         EXPECT_EQ(schritte, 0);
         EXPECT_FALSE(programmStatus & (programmBit::LaufErgebnisDa | programmBit::ErgebnisDa | programmBit::LaufAktiv |
                                        programmBit::Beschaeftigt));

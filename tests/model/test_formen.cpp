@@ -1,7 +1,7 @@
 // tests/model/test_formen.cpp
 #include "model/formen.h"
-#include "app/status.h"
-#include "model/fehler.h"
+#include "core/status.h"
+#include "core/fehler.h"
 #include "model/netz.h"
 #include "platform/box.h"
 #include "platform/test/testplattform.h"

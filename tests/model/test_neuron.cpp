@@ -1,6 +1,7 @@
 // tests/model/test_neuron.cpp - creating, listing and freeing neurons; clearing the network
 #include "test_synapse_hilfe.h"
-#include "diagrams/diagramm.h"
+#include "model/diagramm.h"
+#include "rahmen_attrappe.h"
 #include "platform/fenster.h"
 #include "platform/steuerelemente.h"
 
@@ -204,6 +205,7 @@ TEST_F(Neuron, NetzLoeschenHinterlaesstDasLeereUnbenannteNetzMitDenVierStandardt
     synapsenTypen.push_back({ionenArt::Chemisch, -0.07, "Chlorid"});
     synapsenTypAnzahl = 5;
 
+    attrappe::rahmenZuruecksetzen();
     netzLoeschen();
 
     EXPECT_EQ(neuronKette.kopf, nullptr);
@@ -233,8 +235,7 @@ TEST_F(Neuron, NetzLoeschenHinterlaesstDasLeereUnbenannteNetzMitDenVierStandardt
     }
     EXPECT_EQ(synapsenTypen[3].bezeichnung, "elektrische Synapse (Potential: 0.0)");
     EXPECT_EQ(plattform::titel(fensterhandles.hauptfenster), "unbenannt");
-    EXPECT_EQ(plattform::statusText(fensterhandles.statusleiste, plattform::statusEinfacherTeil),
-              "am besten 'ne datei laden, oder eine machen...");
+    EXPECT_EQ(attrappe::dienste.netzlosStatus, 1);   // the frame shows the hint of an empty network
     plattform::fensterZerstoeren(fensterhandles.hauptfenster);
     fensterhandles = {};
 }
@@ -252,4 +253,22 @@ TEST_F(Neuron, AuswahlmenueLiefertDieNummerDesGewaehltenNeurons)
     ASSERT_GE(pt::popupLog().size(), 2u);
     EXPECT_EQ(pt::popupLog().back(), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(offenesKontextMenu, nullptr);
+}
+
+TEST_F(Neuron, MarkierenNimmtJedesNeuronEinmalUndDasFeldFolgtDerListe)
+{
+    NeuronDaten* a = neu(1);
+    NeuronDaten* b = neu(2);
+    neuronMarkieren(a, 1);
+    neuronMarkieren(b, 1);
+    neuronMarkieren(a, 1);
+    EXPECT_EQ(markierteNeurone.anzahl(), 2);
+    EXPECT_EQ(markierteNeurone.erstes(), a);
+    EXPECT_EQ(a->markiert + b->markiert, 2);
+    neuronMarkieren(a, 0);
+    EXPECT_EQ(markierteNeurone.erstes(), b);
+    EXPECT_EQ(a->markiert, 0);
+    neuronMarkieren(nullptr, 0);
+    EXPECT_EQ(markierteNeurone.anzahl(), 0);
+    EXPECT_EQ(b->markiert, 0);
 }

@@ -1,7 +1,7 @@
 // tests/model/test_neuron_hilfe.h - an empty network and frame for every neuron test
 #pragma once
-#include "app/einstellungen.h"
-#include "app/status.h"
+#include "core/rahmen.h"
+#include "core/status.h"
 #include "model/netz.h"
 #include "model/netzeinstellungen.h"
 #include "model/simulationsparameter.h"
@@ -22,7 +22,6 @@ struct NeuronFall : ::testing::Test {
         fensterhandles = {};
         statusTexte = {};
         markierteNeurone = {};
-        markiertFeldSetzen = neuronMarkiertSetzen;
         netzLoeschen();
         plattform::test::zuruecksetzen();   // netzLoeschen's boxes and calls are not the test's
         simulationsparameterVoreinstellen();

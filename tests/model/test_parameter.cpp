@@ -167,7 +167,8 @@ TEST_F(Parameter, VoreinstellungenDerSimulation)
     simulationsParameter.simulationsDauer = 9.0;
     simulationsParameter.netzwerkmodell = 4;
     netzvorgaben.rauschStaerke = 0.0;
-    programmVoreinstellungen();
+    simulationsparameterVoreinstellen();
+    reizSchrittweiteVoreinstellen();
     const Simulationsparameter& s = simulationsParameter;
     EXPECT_EQ(s.simulationsDauer, 1.0);
     EXPECT_EQ(s.anzahlSchritte, 10000);                  // from duration and step

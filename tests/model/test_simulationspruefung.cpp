@@ -1,15 +1,13 @@
 // tests/model/test_simulationspruefung.cpp - the check before a run, step counts, dendrite modes
-#include "app/befehle.h"
-#include "app/hauptfenster.h"
-#include "diagrams/layout.h"
-#include "files/schluessel.h"
+#include "model/layout.h"
+#include "core/schluessel.h"
 #include "model/simulationspruefung.h"
 #include <climits>
 #include "test_neuron_hilfe.h"
+#include "rahmen_attrappe.h"
 
 namespace {
 using Pruefung = NeuronFall;
-namespace sch = plattform::test::schritt;
 }
 
 TEST_F(Pruefung, SchrittzahlUndKommaLesen)
@@ -28,14 +26,17 @@ TEST_F(Pruefung, SchrittzahlUndKommaLesen)
 TEST_F(Pruefung, DauerUndSchrittMuessenJeweilsPositivSein)
 {
     // two negative values have a positive product, and still no run may start
+    attrappe::rahmenZuruecksetzen();
     laufzeitSetzen(-1.0, -0.001);
-    plattform::test::dialogSkript(133, {sch::klicken(2)});
     EXPECT_EQ(simulationsParameterPruefen(nullptr), 0);
     laufzeitSetzen(0.0, 1e-4);
-    plattform::test::dialogSkript(133, {sch::klicken(2)});
     EXPECT_EQ(simulationsParameterPruefen(nullptr), 0);
     EXPECT_EQ(simulationsParameter.simulationsDauer, 0.0);
-    EXPECT_EQ(plattform::test::dialogLog().size(), 2u);
+    EXPECT_EQ(attrappe::dienste.laufDialoge, 2);
+    // a dialog that gives both values lets the run go on
+    attrappe::dienste.laufDialog = [](plattform::Fenster) { laufzeitSetzen(0.1, 1e-4); };
+    EXPECT_EQ(simulationsParameterPruefen(nullptr), 1);
+    attrappe::rahmenZuruecksetzen();
 }
 
 TEST_F(Pruefung, OhneTypentabelleEntstehenVierStandardtypenOhneNamen)
@@ -43,8 +44,9 @@ TEST_F(Pruefung, OhneTypentabelleEntstehenVierStandardtypenOhneNamen)
     synapsenTypen.clear();
     synapsenTypAnzahl = 0;
     simulationsParameter.anzeigeIntervall = 0.0;
+    attrappe::rahmenZuruecksetzen();
     EXPECT_EQ(simulationsParameterPruefen(nullptr), 1);
-    EXPECT_TRUE(plattform::test::dialogLog().empty());
+    EXPECT_EQ(attrappe::dienste.laufDialoge, 0);
     EXPECT_EQ(simulationsParameter.anzeigeIntervall, 1000.0);   // the refresh ran first
     ASSERT_EQ(synapsenTypen.size(), 4u);
     EXPECT_EQ(synapsenTypAnzahl, 4);
@@ -52,23 +54,6 @@ TEST_F(Pruefung, OhneTypentabelleEntstehenVierStandardtypenOhneNamen)
         EXPECT_EQ(synapsenTypen[i].ion, stdSynapsenTypen[i].ion);
         EXPECT_EQ(synapsenTypen[i].potential, stdSynapsenTypen[i].potential);
         EXPECT_TRUE(synapsenTypen[i].bezeichnung.empty());
-    }
-}
-
-TEST_F(Pruefung, DendritBefehleSetzenModusUndKompartimente)
-{
-    NeuronDaten* n = neu(1);
-    ASSERT_TRUE(n);
-    for (int befehl = befehlKeinDendrit; befehl <= befehlDendritNSegmente; ++befehl)
-        EXPECT_TRUE(befehlVerfuegbar(befehl));
-    EXPECT_TRUE(befehlVerfuegbar(befehlSimulationseinstellungen));
-    const int segmente[] = {0, 1, 3, 6};
-    for (int i = 0; i < 4; ++i) {
-        hauptfensterBefehl(nullptr, befehlKeinDendrit + i);
-        EXPECT_EQ(simulationsParameter.netzwerktyp, i + 1);
-        EXPECT_EQ(simulationsParameter.anzahlSegmente, segmente[i]);
-        EXPECT_EQ(n->potentiale.size(), static_cast<size_t>(segmente[i] + 1));
-        EXPECT_EQ(n->stromTabellen.size(), static_cast<size_t>(segmente[i] + 1));
     }
 }
 

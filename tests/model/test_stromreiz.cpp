@@ -333,15 +333,3 @@ TEST_F(Stromreiz, BeendetNachDerLetztenWiederholung)
     EXPECT_EQ(stromreizBeendet(d, 0.0), 1);
 }
 
-TEST_F(Stromreiz, ReizschrittweiteFolgtDerSimulationsschrittweite)
-{
-    const auto schritte = voreinstellungsSchritte();
-    size_t i = 0;
-    while (i < schritte.size() && std::string_view(schritte[i].name) != "Simulationsparameter")
-        ++i;
-    ASSERT_LT(i + 1, schritte.size());
-    EXPECT_EQ(std::string_view(schritte[i + 1].name), "Reizschrittweite");
-    simulationsParameter.schrittweite = 2e-5;
-    schritte[i + 1].ausfuehren();
-    EXPECT_DOUBLE_EQ(reizSchrittweite, 2e-4);
-}

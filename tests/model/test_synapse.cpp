@@ -1,6 +1,6 @@
 // tests/model/test_synapse.cpp - creating and deleting synapses, pools, axo-axonic synapses
 #include "test_synapse_hilfe.h"
-#include "model/fehler.h"
+#include "core/fehler.h"
 
 namespace pt = plattform::test;
 

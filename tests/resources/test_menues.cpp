@@ -1,6 +1,6 @@
-// tests/resources/test_menues.cpp - the main menus 101 and 310 against app/befehle.h
+// tests/resources/test_menues.cpp - the main menus 101 and 310 against resources/befehle.h
 #include "resources/menues.h"
-#include "app/befehle.h"
+#include "resources/befehle.h"
 #include <gtest/gtest.h>
 #include <fstream>
 #include <map>
@@ -19,11 +19,11 @@ struct Konstante {
     int id;
 };
 
-// every constant of app/befehle.h, read from the header itself so that a new one is
+// every constant of resources/befehle.h, read from the header itself so that a new one is
 // checked without touching this test
 std::vector<Konstante> befehlsKonstanten()
 {
-    std::ifstream ein(VELNOR_QUELLEN "/app/befehle.h");
+    std::ifstream ein(VELNOR_QUELLEN "/resources/befehle.h");
     std::stringstream s;
     s << ein.rdbuf();
     const std::string text = s.str();
@@ -123,7 +123,7 @@ TEST(Hauptmenue, JederBefehlStehtGenauEinmalInBeiden)
             n.erase(k.id);
         }
         for (const auto& [id, anzahl] : n)
-            ADD_FAILURE() << "menu id " << id << " (" << anzahl << " times) is no constant of app/befehle.h";
+            ADD_FAILURE() << "menu id " << id << " (" << anzahl << " times) is no constant of resources/befehle.h";
     }
 }
 

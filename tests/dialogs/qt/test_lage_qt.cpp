@@ -1,6 +1,6 @@
 // tests/dialogs/qt/test_lage_qt.cpp - the dialogs on Qt are measured with the texts they
 // show: centred where the frame centres them, and inside the work area with long texts
-#include "app/status.h"
+#include "core/status.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/simulationsparameter.h"
 #include "platform/qt/qtfenster.h"

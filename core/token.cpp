@@ -1,14 +1,14 @@
-// files/token.cpp - dateiTokenLesen
+// core/token.cpp - dateiTokenLesen
 //
 // One window for the whole program, as big as the file being read plus 4 bytes, so a
 // file is normally read in one fill. The refill path stays for files that grow while
 // being read or do not tell their length. The end of the filled bytes is the end mark:
 // no byte value stands for it, so a stray byte 255 is just a bad entry (124).
-#include "files/token.h"
-#include "app/beenden.h"
+#include "core/token.h"
+#include "core/rahmen.h"
 
-#include "model/fehler.h"
-#include "model/zahlen.h"
+#include "core/fehler.h"
+#include "core/zahlen.h"
 #include "platform/box.h"
 #include "texts/texte.h"
 

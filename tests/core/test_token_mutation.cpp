@@ -1,6 +1,6 @@
-// tests/files/test_token_mutation.cpp - malformed token files never make the reader
+// tests/core/test_token_mutation.cpp - malformed token files never make the reader
 // read or write outside its bytes (run under the sanitizers)
-#include "files/token.h"
+#include "core/token.h"
 #include "platform/test/testplattform.h"
 
 #include <gtest/gtest.h>

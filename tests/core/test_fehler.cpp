@@ -1,5 +1,5 @@
-// tests/model/test_fehler.cpp
-#include "model/fehler.h"
+// tests/core/test_fehler.cpp
+#include "core/fehler.h"
 #include "platform/box.h"
 #include "platform/test/testplattform.h"
 

@@ -1,8 +1,8 @@
-// diagrams/kurven.cpp - curve slots made ready for drawing, and their pixel points
-#include "diagrams/kurven.h"
-#include "app/beenden.h"
-#include "app/status.h"
-#include "diagrams/layout.h"
+// model/kurven.cpp - curve slots made ready for drawing, and their pixel points
+#include "model/kurven.h"
+#include "core/rahmen.h"
+#include "core/status.h"
+#include "model/layout.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "platform/box.h"

@@ -1,4 +1,4 @@
-// model/fehler.h - the numbered error messages of the engine and the file readers
+// core/fehler.h - the numbered error messages of the engine and the file readers
 #pragma once
 
 // The text of an error number, Windows-1252; numbers without a text of their own give

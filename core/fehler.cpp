@@ -1,5 +1,5 @@
-// model/fehler.cpp - the numbered error messages of the engine and the file readers
-#include "model/fehler.h"
+// core/fehler.cpp - the numbered error messages of the engine and the file readers
+#include "core/fehler.h"
 #include "platform/box.h"
 #include <string>
 

@@ -1,6 +1,7 @@
-// tests/files/test_token.cpp
+// tests/core/test_token.cpp
 #include "platform/fenster.h"
-#include "files/token.h"
+#include "core/rahmen.h"
+#include "core/token.h"
 #include "platform/box.h"
 #include "platform/test/testplattform.h"
 
@@ -167,7 +168,7 @@ TEST_F(TokenTest, KeinSpeicherFuerDasFenster)
     pt::boxAntworten({plattform::antwort::Abbrechen, plattform::antwort::Ok});
     tokenNeueDatei();
     EXPECT_EQ(dateiTokenLesen(f, aus), 0);
-    EXPECT_FALSE(plattform::nachrichtenVerarbeiten());  // Cancel ends the program
+    EXPECT_TRUE(programmEndet());                       // Cancel ends the program
     std::fclose(f);
 }
 

@@ -1,7 +1,7 @@
-// diagrams/layout.cpp - sizes, ranges, ticks, axes, fonts, pens and scroll bar of a diagram
-#include "diagrams/layout.h"
-#include "app/beenden.h"
-#include "app/status.h"
+// model/layout.cpp - sizes, ranges, ticks, axes, fonts, pens and scroll bar of a diagram
+#include "model/layout.h"
+#include "core/rahmen.h"
+#include "core/status.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "platform/box.h"

@@ -1,4 +1,4 @@
-// files/schluessel.h - the key=value readers every file reader uses
+// core/schluessel.h - the key=value readers every file reader uses
 //
 // The texts are whole files loaded into memory, ended by a zero byte. The number readers
 // turn a decimal comma into a point inside the text itself (a line that holds no point),

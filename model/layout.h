@@ -1,6 +1,6 @@
-// diagrams/layout.h - the working geometry of a diagram
+// model/layout.h - the working geometry of a diagram
 #pragma once
-#include "diagrams/diagramm.h"
+#include "model/diagramm.h"
 
 // Turns the stored format into sizes, ranges, ticks, axis pixels, fonts, pens and the
 // scroll bar, repairing what is missing from the template. For stdNeuron it fills the

@@ -1,4 +1,4 @@
-// files/token.h - the token reader of the number-per-line files
+// core/token.h - the token reader of the number-per-line files
 //
 // A token is a maximal run of bytes above 13 (blanks belong to it); bytes of 13 or less
 // separate tokens. Line ends, blanks and Ctrl-Z bytes at the very end of a file are not

@@ -1,4 +1,4 @@
-// diagrams/schrift.h - a font as the settings keep it and the painters use it
+// core/schrift.h - a font as the settings keep it and the painters use it
 //
 // Shared by the program frame (its standard font) and the diagram records (axis and
 // legend fonts), so neither has to include the other.

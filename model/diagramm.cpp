@@ -1,19 +1,16 @@
-// diagrams/diagramm.cpp - the diagram globals, curve buffers, format copies, clearing and freeing
-#include "diagrams/diagramm.h"
-#include "diagrams/kurven.h"
+// model/diagramm.cpp - the diagram globals, curve buffers, format copies, clearing and freeing
+#include "model/diagramm.h"
+#include "model/kurven.h"
 #include "model/netz.h"
+#include "core/rahmen.h"
+#include "platform/box.h"
+#include "texts/texte.h"
 #include <new>
 
 AktuellesDiagramm aktuellesDiagramm;
 std::array<FensterlistenEintrag, fensterlistenLaenge> fensterliste{};
 DiagrammDaten& diagrammVorlage = stdNeuron.hauptDiagramm;
 DiagrammOptionen diagrammOptionen;
-
-namespace diagrammAnschluss {
-DiagrammDaten* (*anzeigen)(NeuronDaten*, DiagrammDaten*) = nullptr;
-void (*druckerMenueFuellen)(plattform::Fenster) = nullptr;
-plattform::Fenster (*fensterErzeugen)(DiagrammDaten&) = nullptr;
-}
 
 // ---- buffers ---------------------------------------------------------------------------
 
@@ -282,13 +279,74 @@ void kurveEntfernen(NeuronDaten* neuron, DiagrammDaten* arbeitskopie, DiagrammDa
             }
 }
 
-void kurvenMarkierungBeenden()
+// ---- fonts and new records ---------------------------------------------------------------
+
+namespace {
+
+// windows and the screen have the same resolution on this platform
+constexpr int bildschirmDpi = 96;
+
+} // namespace
+
+void schriftFuerBildschirm(FontDaten& s, int punkte)
 {
-    DiagrammDaten* d = aktuellesDiagramm.diagramm;
-    const int slot = aktuellesDiagramm.kurvenSlot;
-    if (!d || slot < 0 || slot >= kurvenProDiagramm)
+    plattform::loeschen(s.schrift);
+    s.schrift = nullptr;
+    s.punkte = punkte;
+    plattform::SchriftMerkmale m;
+    m.gewicht = s.gewicht < 1 ? 400 : s.gewicht;
+    m.kursiv = s.kursiv != 0;
+    m.unterstrichen = s.unterstrichen != 0;
+    m.orientierung = 900;            // as the stored pages expect; text still runs horizontally
+    m.hoehe = plattform::schriftHoeheAusPunkten(punkte, bildschirmDpi);
+    m.name = s.name;
+    s.merkmale = m;
+    s.schrift = plattform::schriftErzeugen(m);
+}
+
+void fontErzeugen(FontDaten* schrift, int punkte)
+{
+    if (!neuronKette.kopf)
         return;
-    d->kurven[slot].hervorheben = 0;
-    if (d->fenster)
-        plattform::ungueltigMachen(d->fenster);
+    if (!schrift) {
+        plattform::hinweisBox(meldungFormatieren(447));
+        return;
+    }
+    schriftFuerBildschirm(*schrift, punkte);
+}
+
+int freieDiagrammNummer(const NeuronDaten& neuron)
+{
+    int nummer = 1;
+    for (const DiagrammDaten* d = &neuron.hauptDiagramm; d;) {
+        if (d->nummer == nummer) {
+            ++nummer;
+            d = &neuron.hauptDiagramm;   // a later diagram may bear the next number
+        } else {
+            d = d->naechstes;
+        }
+    }
+    return nummer;
+}
+
+std::string diagrammTitel(const NeuronDaten& neuron, const DiagrammDaten& d)
+{
+    return d.nummer < 1 ? neuron.name : neuron.name + " " + std::to_string(d.nummer);
+}
+
+DiagrammDaten* diagrammAnhaengen(NeuronDaten& neuron)
+{
+    DiagrammDaten* neu = new (std::nothrow) DiagrammDaten;
+    if (!neu) {
+        plattform::velnorInfoBox(meldungFormatieren(693));
+        programmBeenden();
+        return nullptr;
+    }
+    neu->nummer = freieDiagrammNummer(neuron);
+    DiagrammDaten* letztes = &neuron.hauptDiagramm;
+    while (letztes->naechstes)
+        letztes = letztes->naechstes;
+    letztes->naechstes = neu;
+    neu->offen = 1;
+    return neu;
 }

@@ -1,6 +1,6 @@
-// diagrams/kurven.h - curve slots made ready for drawing, and their pixel points
+// model/kurven.h - curve slots made ready for drawing, and their pixel points
 #pragma once
-#include "diagrams/diagramm.h"
+#include "model/diagramm.h"
 
 // Prepares one slot, or all 20 when slot is negative: name, unit, colour and pen, and the
 // buffers when the diagram has a window. The template's own diagram only gets its defaults.

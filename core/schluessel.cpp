@@ -1,5 +1,5 @@
-// files/schluessel.cpp - the key=value readers every file reader uses
-#include "files/schluessel.h"
+// core/schluessel.cpp - the key=value readers every file reader uses
+#include "core/schluessel.h"
 #include "platform/box.h"
 #include "texts/texte.h"
 #include <algorithm>

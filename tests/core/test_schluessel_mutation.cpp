@@ -1,7 +1,7 @@
-// tests/files/test_schluessel_mutation.cpp - the key readers on damaged texts
+// tests/core/test_schluessel_mutation.cpp - the key readers on damaged texts
 //
 // Seeded truncations, byte flips and huge numbers; the sanitizers watch every read.
-#include "files/schluessel.h"
+#include "core/schluessel.h"
 #include "platform/test/testplattform.h"
 #include <gtest/gtest.h>
 #include <cstdint>

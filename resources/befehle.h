@@ -1,4 +1,4 @@
-// app/befehle.h - the command ids of the main window
+// resources/befehle.h - the command ids of the main window
 //
 // Every command that reaches hauptfensterBefehl, from the main menus 101/310, the
 // permutation menus, context menus, keys and other windows. Ranges are given by their

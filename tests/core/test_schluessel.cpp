@@ -1,5 +1,5 @@
-// tests/files/test_schluessel.cpp - the key=value readers
-#include "files/schluessel.h"
+// tests/core/test_schluessel.cpp - the key=value readers
+#include "core/schluessel.h"
 #include "platform/test/testplattform.h"
 #include <gtest/gtest.h>
 #include <climits>

@@ -1,0 +1,24 @@
+// app/rahmen.cpp - the frame's side of what the engine asks of it
+#include "core/rahmen.h"
+#include "app/protokoll.h"
+#include "app/restzeit.h"
+#include "app/status.h"
+#include "diagrams/diagramm.h"
+#include "dialogs/simulationsparameter.h"
+
+namespace rahmen {
+
+void laufEinstellungenDialog(plattform::Fenster eigner) { simulationsParameterDialogOeffnen(eigner); }
+
+plattform::Fenster restzeitFensterZeigen(const std::string& titel, int fehlerText)
+{
+    return restzeitFensterErzeugen(titel, nullptr, fehlerText);
+}
+
+void protokollLeeren() { protokollSchreiben(nullptr); }
+
+void diagrammFensterSchliessen() { diagrammeVerwalten(5, 6); }
+
+void netzlosStatusZeigen() { ::netzlosStatusZeigen(); }
+
+} // namespace rahmen

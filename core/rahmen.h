@@ -1,0 +1,36 @@
+// core/rahmen.h - what the engine and the readers ask of the program frame
+//
+// Declared here, below the engine, and implemented by the frame (app/), so that the engine
+// never includes a window or a dialog. The engine's tests link stand-ins of their own.
+#pragma once
+#include "platform/fenster.h"
+#include <string>
+
+struct NeuronDaten;
+
+// The orderly shutdown: frees what the program holds, destroys the main window and asks
+// the message loop to end. Callable from anywhere, also from another thread and while a
+// run is on the stack (the run is stopped and the shutdown follows once it has returned).
+// Callers return at once; a second call does nothing.
+void programmBeenden();
+// true from the first step of the shutdown on: nothing may use the freed records then
+bool programmEndet();
+
+// The global refresh after edits, loads and dialogs. With a neuron (as a new neuron calls
+// it) the steps for that neuron; with (null, 1) after a load everything derived.
+void einstellungenAktualisieren(NeuronDaten* neuron, int nachLaden);
+
+// The windows and dialogs the engine needs, all of them the frame's.
+namespace rahmen {
+// the run settings dialog, modal over eigner (null: the main window)
+void laufEinstellungenDialog(plattform::Fenster eigner);
+// the remaining-time window of a run, shown at its stored place with the progress at 0;
+// null (after the message fehlerText, with the program ending) when it cannot be made
+plattform::Fenster restzeitFensterZeigen(const std::string& titel, int fehlerText);
+// the protocol text emptied
+void protokollLeeren();
+// every diagram window closed: the network goes
+void diagrammFensterSchliessen();
+// the status bar of a program without a network
+void netzlosStatusZeigen();
+}

@@ -1,0 +1,83 @@
+// core/status.cpp - the program-wide status words and the records every subsystem reads
+#include "core/status.h"
+#include "platform/steuerelemente.h"
+
+uint32_t programmStatus = programmBit::DiagrammeOeffnen | programmBit::StartUnfertig;
+uint32_t anzeigeStatus = anzeigeBit::SynapsenBeimVerschieben;
+uint32_t modusStatus = 0;
+uint32_t skriptStatus = 0;
+uint32_t ladeStatus = 0;
+uint32_t editierStatus = 0;
+
+Fensterhandles fensterhandles;
+plattform::Menue offenesKontextMenu = nullptr;
+std::array<std::string, statusTeile> statusTexte;
+Arbeitsbereich arbeitsbereichKanten;
+int bildschirmBreite = 0, bildschirmHoehe = 0;
+Dateipfade dateipfade;
+FontDaten standardSchrift;
+std::array<int, 3> linienArten{plattform::stiftStil::Durchgehend, plattform::stiftStil::Strich,
+                               plattform::stiftStil::Punkt};
+int textHintergrundModus = textHintergrund::Transparent;
+SpikeAufzeichnung spikeAufzeichnung;
+LaufZustand laufZustand;
+RestzeitFenster restzeit;
+int schnellBeenden = 0;
+
+bool laufAktiv()
+{
+    return (programmStatus & programmBit::LaufAktiv) || (skriptStatus & skriptBit::Laeuft) ||
+           (modusStatus & modusBit::SerieLaeuft);
+}
+
+void laeufeAbbrechenZumSchliessen()
+{
+    laufZustand.abbrechen = 1;
+    programmStatus |= programmBit::ProgrammSchliesst;
+    if (skriptStatus & skriptBit::Laeuft)
+        skriptStatus |= skriptBit::Abbrechen;
+    if (modusStatus & modusBit::SerieLaeuft)
+        modusStatus |= modusBit::SerieAbbrechen;
+}
+
+void statusWoerterSetzen()
+{
+    programmStatus = programmBit::DiagrammeOeffnen | (programmStatus & programmBit::StartUnfertig);
+    anzeigeStatus = anzeigeBit::SynapsenBeimVerschieben;
+    modusStatus = 0;
+    skriptStatus = 0;
+    ladeStatus = 0;
+    editierStatus = 0;
+    schnellBeenden = 0;
+}
+
+void statusTeilSetzen(int teil, const std::string& text)
+{
+    if (teil < 0 || teil >= statusTeile)
+        return;
+    statusTexte[teil] = text.substr(0, statusTextLaenge - 1);
+    if (fensterhandles.statusleiste && !(programmStatus & programmBit::KeineStatusleiste)) {
+        // the hint of an empty network gives way to what the program now has to say
+        plattform::statusEinfach(fensterhandles.statusleiste, false);
+        plattform::statusTextSetzen(fensterhandles.statusleiste, teil | plattform::statusStil::Herausgehoben,
+                                    statusTexte[teil]);
+    }
+}
+
+void aufzeichnungEintragen(SpikeAufzeichnung& a, NeuronDaten* neuron, double t)
+{
+    // the list grows by whole blocks, as the recording of a long run would otherwise
+    // reallocate at every doubling in the middle of the run
+    if (a.ereignisse.size() == a.ereignisse.capacity())
+        a.ereignisse.reserve(a.ereignisse.capacity() + 1000);
+    a.ereignisse.push_back({t, neuron});
+    a.letzterIndex = static_cast<int>(a.ereignisse.size());
+}
+
+void aufzeichnungLoeschen(SpikeAufzeichnung& a)
+{
+    std::vector<SpikeEreignis>().swap(a.ereignisse);
+    a.letzterIndex = 0;
+    a.wiedergabe = 0;
+    a.wiedergabeIndex = 0;
+}

@@ -1,0 +1,67 @@
+// tests/stuetzen/rahmen_attrappe.cpp
+#include "rahmen_attrappe.h"
+#include "core/rahmen.h"
+#include "core/status.h"
+#include "model/netzeinstellungen.h"
+#include <gtest/gtest.h>
+
+namespace attrappe {
+Rahmen dienste;
+
+namespace {
+// every test starts with a frame that was asked for nothing
+struct Zuruecksetzer : ::testing::EmptyTestEventListener {
+    void OnTestStart(const ::testing::TestInfo&) override { rahmenZuruecksetzen(); }
+};
+const bool angemeldet = [] {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new Zuruecksetzer);
+    return true;
+}();
+} // namespace
+}
+
+using attrappe::dienste;
+
+void programmBeenden()
+{
+    ++dienste.beendenAufrufe;
+    // as the frame does: a run on the stack is stopped first, the end follows it
+    if (laufAktiv()) {
+        laeufeAbbrechenZumSchliessen();
+        return;
+    }
+    dienste.endet = true;
+    programmStatus |= programmBit::ProgrammSchliesst;
+}
+
+bool programmEndet() { return dienste.endet; }
+
+// the frame's own refresh steps only touch its windows; the engine's share runs as there
+void einstellungenAktualisieren(NeuronDaten* neuron, int nachLaden)
+{
+    ++dienste.aktualisierungen;
+    netzAktualisieren(neuron, nachLaden);
+}
+
+namespace rahmen {
+
+void laufEinstellungenDialog(plattform::Fenster eigner)
+{
+    ++attrappe::dienste.laufDialoge;
+    if (attrappe::dienste.laufDialog)
+        attrappe::dienste.laufDialog(eigner);
+}
+
+plattform::Fenster restzeitFensterZeigen(const std::string& titel, int)
+{
+    ++attrappe::dienste.restzeitFenster;
+    return plattform::fensterErzeugen("", titel, 0, 0, 0, 100, 100);
+}
+
+void protokollLeeren() { ++attrappe::dienste.protokollGeleert; }
+
+void diagrammFensterSchliessen() { ++attrappe::dienste.diagrammeGeschlossen; }
+
+void netzlosStatusZeigen() { ++attrappe::dienste.netzlosStatus; }
+
+} // namespace rahmen
