@@ -27,12 +27,6 @@
 
 namespace {
 
-// the model steps read aktuellesNeuron, which the loop sets before the call
-void onOffSchritt(NeuronDaten&) { onOffModellBerechnen(); }
-void swimSchritt(NeuronDaten&) { swimModellBerechnen(); }
-void hhSchritt(NeuronDaten&) { hodgkinHuxleyModellBerechnen(); }
-void gbSchritt(NeuronDaten&) { golowaschBuchholzModellBerechnen(); }
-
 // the loop asks for pending events only every this many steps; the pump itself waits
 // for ~20 ms of wall time between two passes
 constexpr int pumpIntervall = 256;
@@ -155,11 +149,11 @@ const NeuronDaten* nichtEndlichesNeuron()
 } // namespace
 
 ModellSchritt modellSchritt[modellSchrittAnzahl] = {
-    nullptr,       // 0: no model, never stepped
-    onOffSchritt,  // 1: on/off
-    swimSchritt,   // 2: SWIM
-    hhSchritt,     // 3: Hodgkin-Huxley
-    gbSchritt,     // 4: Golowasch-Buchholz
+    nullptr,                            // 0: no model, never stepped
+    onOffModellBerechnen,               // 1: on/off
+    swimModellBerechnen,                // 2: SWIM
+    hodgkinHuxleyModellBerechnen,       // 3: Hodgkin-Huxley
+    golowaschBuchholzModellBerechnen,   // 4: Golowasch-Buchholz
 };
 
 int simulationAusfuehren()
@@ -237,7 +231,7 @@ int simulationAusfuehren()
             const int typ = n->modellTyp;
             if (typ <= 0 || typ >= modellSchrittAnzahl || !modellSchritt[typ])
                 continue;
-            aktuellesNeuron = n;
+            aktuellesNeuron = n;   // the editor's cursor follows the run; the step takes n
             modellSchritt[typ](*n);
         }
         // 3. pending events, throttled to ~20 ms of wall time

@@ -5,8 +5,7 @@
 #pragma once
 struct NeuronDaten;
 
-// One step of one neuron at laufZustand.t. The loop sets aktuellesNeuron to the neuron
-// before the call. Each model registers its step in its own file by filling its slot.
+// One step of the given neuron at laufZustand.t; a step reads no current-neuron cursor.
 using ModellSchritt = void (*)(NeuronDaten& neuron);
 
 // Indexed by NeuronDaten::modellTyp: 1 on/off, 2 SWIM, 3 HH, 4 GB. Slot 0 stays null:

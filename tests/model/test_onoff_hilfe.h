@@ -64,7 +64,6 @@ struct ModellFall : NeuronFall {
     {
         n->passivMarke = 0;   // the run driver's mark: these neurons have conductances
         ASSERT_TRUE(neuronenStartzustandSetzen());
-        aktuellesNeuron = n;
     }
     // a soma current (A) in [beginn, ende)
     void strom(double I, double beginn = 0.0, double ende = 1e9)
@@ -75,13 +74,12 @@ struct ModellFall : NeuronFall {
     }
     void laufen(int schritte, int ab = 0)
     {
-        void (*schritt)() = n->modellTyp == modell::OnOff ? onOffModellBerechnen
-                            : n->modellTyp == modell::HodgkinHuxley ? hodgkinHuxleyModellBerechnen
-                                                                    : golowaschBuchholzModellBerechnen;
+        void (*schritt)(NeuronDaten&) = n->modellTyp == modell::OnOff ? onOffModellBerechnen
+                                        : n->modellTyp == modell::HodgkinHuxley ? hodgkinHuxleyModellBerechnen
+                                                                                : golowaschBuchholzModellBerechnen;
         for (int i = ab; i < ab + schritte; ++i) {
             laufZustand.t = i * T;
-            aktuellesNeuron = n;
-            schritt();
+            schritt(*n);
         }
     }
 };

@@ -63,15 +63,13 @@ struct SwimFall : NeuronFall {
         const ParameterVektor& P = n->parameter;
         n->passivMarke = P[par::SwimNaG] == 0.0 && P[par::SwimKG] == 0.0 && P[par::SwimCaG] == 0.0;
         ASSERT_TRUE(neuronenStartzustandSetzen());
-        aktuellesNeuron = n;
     }
     // steps from `ab` (step index) on; laufZustand.t is the step's time
     void laufen(int schritte, int ab = 0)
     {
         for (int i = ab; i < ab + schritte; ++i) {
             laufZustand.t = i * T;
-            aktuellesNeuron = n;
-            swimModellBerechnen();
+            swimModellBerechnen(*n);
         }
     }
 };
