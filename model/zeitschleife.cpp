@@ -58,7 +58,7 @@ std::string fortschrittText(double prozent, double sekunden)
     return puffer;
 }
 
-// 6. passive when every channel conductance of its model is 0
+// passive when every channel conductance of its model that the run looks at is 0
 int passivMarkeBestimmen(const NeuronDaten& n)
 {
     const ParameterVektor& P = n.parameter;
@@ -76,8 +76,9 @@ int passivMarkeBestimmen(const NeuronDaten& n)
     }
 }
 
-// 5. the per-neuron resets of a run
-void neuronZuruecksetzen(NeuronDaten& n)
+} // namespace
+
+void neuronLaufVorbereiten(NeuronDaten& n)
 {
     // 5.1 stimulus-table positions
     for (StromTabelle& tabelle : n.stromTabellen)
@@ -105,7 +106,11 @@ void neuronZuruecksetzen(NeuronDaten& n)
     const double kleinsterIzSchritt = simulationsParameter.schrittweite * 1000.0;
     if (n.izhikevichAktiv && simulationsParameter.izhikevichSchrittweite <= kleinsterIzSchritt)
         simulationsParameter.izhikevichSchrittweite = kleinsterIzSchritt;
+    // 6. the passive mark
+    n.passivMarke = passivMarkeBestimmen(n);
 }
+
+namespace {
 
 // after the loop: every slot holds the step count of samples (never more than its buffer)
 void probenAnzahlenSetzen(NeuronDaten& n, int schritte)
@@ -190,12 +195,9 @@ int simulationAusfuehren()
             titelAusStatus(statusTexte[2]);
         }
     }
-    // 5. per-neuron resets
-    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-        neuronZuruecksetzen(*n);
-    // 6. passive neurons
+    // 5. - 6. per-neuron resets and passive marks; the chain cursor walks past the end
     for (aktuellesNeuron = neuronKette.kopf; aktuellesNeuron; aktuellesNeuron = aktuellesNeuron->naechstesNeuron)
-        aktuellesNeuron->passivMarke = passivMarkeBestimmen(*aktuellesNeuron);
+        neuronLaufVorbereiten(*aktuellesNeuron);
     // 7. collision objects
     if (sp.kollisionAktiv)
         kollisionenVorbereiten();

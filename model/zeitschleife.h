@@ -17,6 +17,14 @@ using ModellSchritt = void (*)(NeuronDaten& neuron);
 constexpr int modellSchrittAnzahl = 5;
 extern ModellSchritt modellSchritt[modellSchrittAnzahl];
 
+// What every run does to each neuron after the start state and before the first step:
+// stimulus-table positions to 0, the K(Ca) run values, the diagrams' write positions (a
+// shown slot without samples gets its points), the spike and PSP lists freed and their
+// counters cleared, the Izhikevich step kept at least the run step, and the passive mark
+// (1 when the model's main conductances that the run looks at are all 0: no spike counts).
+// Tests that step a neuron themselves prepare it with this too.
+void neuronLaufVorbereiten(NeuronDaten& neuron);
+
 // The time loop with its set-up and its end bookkeeping. Returns the number of passes run
 // (0 when the duration gives none), or -1 when the set-up was refused (no step, no end
 // bookkeeping; the set-up flag is left as it was). Results stay in the neurons, the

@@ -11,6 +11,7 @@
 #include "model/standarddateien.h"
 #include "model/startzustand.h"
 #include "model/swim_anschluesse.h"
+#include "model/zeitschleife.h"
 #include "model/zufall.h"
 #include <string>
 
@@ -60,10 +61,12 @@ struct ModellFall : NeuronFall {
         n->modellTyp = m;
         return *n;
     }
+    // what the run start does before the first step
     void starten()
     {
-        n->passivMarke = 0;   // the run driver's mark: these neurons have conductances
         ASSERT_TRUE(neuronenStartzustandSetzen());
+        for (NeuronDaten* x = neuronKette.kopf; x; x = x->naechstesNeuron)
+            neuronLaufVorbereiten(*x);
     }
     // a soma current (A) in [beginn, ende)
     void strom(double I, double beginn = 0.0, double ende = 1e9)
