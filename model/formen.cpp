@@ -2,7 +2,6 @@
 #include "model/formen.h"
 #include "core/status.h"
 #include "core/fehler.h"
-#include "model/netz.h"
 #include <cmath>
 
 double synapsenPotential = 0.0;
@@ -20,9 +19,6 @@ constexpr int divisionDurchNull = 131;
         fehlerMelden(code);
     laufZustand.abbrechen = 1;
 }
-
-// read only by the forms that use it: forms 16, 17, 27, 31 and 32 work without a neuron
-inline double somaPotential() { return aktuellesNeuron->potentiale[0]; }
 
 // a NaN denominator is not 0.0 and divides normally
 inline double geteilt(double zaehler, double nenner)
@@ -49,74 +45,74 @@ inline double linoid(double zaehler, double nenner, double A, double H, double S
 
 } // namespace
 
-double funktionaleFormBerechnen(int form, double A, double H, double S, double D, double E)
+double funktionaleFormBerechnen(int form, double A, double H, double S, double D, double E, FormSpannungen u)
 {
     switch (form) {
     case 1:
     case 6:
-        return A * (std::exp((somaPotential() - H) / S) + D);
+        return A * (std::exp((u.V - H) / S) + D);
     case 2:
     case 3:
-        return A * (std::exp((somaPotential() - H) / (-S)) + D);
+        return A * (std::exp((u.V - H) / (-S)) + D);
     case 4:
-        return (std::exp((somaPotential() - H) / S) + D) / A;
+        return (std::exp((u.V - H) / S) + D) / A;
     case 5:
-        return (std::exp((somaPotential() - H) / (-S)) + D) / A;
+        return (std::exp((u.V - H) / (-S)) + D) / A;
 
     // The limit at V = H (D = 1) is -A*S for 11 and +A*S for the others: 1 - exp(x/S)
     // goes as -x/S. The opposite signs would make an opening rate negative for one step.
     case 11: {
-        const double V = somaPotential();
+        const double V = u.V;
         return linoid(A * (V - H), D - std::exp((V - H) / S), A, H, S, D, -1.0);
     }
     case 12: {
-        const double V = somaPotential();
+        const double V = u.V;
         return linoid(A * (V - H), D - std::exp((V - H) / (-S)), A, H, S, D, +1.0);
     }
     case 13: {
-        const double V = somaPotential();
+        const double V = u.V;
         return linoid(A * (H - V), D - std::exp((V - H) / S), A, H, S, D, +1.0);
     }
     case 14: {
-        const double V = somaPotential();
+        const double V = u.V;
         return geteilt(A * (H - V), D - std::exp((V - H) / (-S)));
     }
     case 15: {
-        const double V = somaPotential();
+        const double V = u.V;
         return geteilt(A * V / H + A, std::exp((V + H) / S) + D);
     }
     case 16: {
-        const double Vs = synapsenPotential;
+        const double Vs = u.Vs;
         return linoid(A * (Vs - H), D - std::exp((Vs - H) / (-S)), A, H, S, D, +1.0);
     }
     case 17: {
-        const double Vs = synapsenPotential;
+        const double Vs = u.Vs;
         return linoid(A * (H - Vs), D - std::exp((Vs - H) / S), A, H, S, D, +1.0);
     }
 
     case 21:
-        return geteilt(A, std::exp((somaPotential() - H) / S) + D);
+        return geteilt(A, std::exp((u.V - H) / S) + D);
     case 22:
-        return geteilt(A, D - std::exp((somaPotential() - H) / (-S)));
+        return geteilt(A, D - std::exp((u.V - H) / (-S)));
     case 23:
-        return geteilt(A, std::exp((somaPotential() - H) / (-S)) + D);
+        return geteilt(A, std::exp((u.V - H) / (-S)) + D);
     case 24:
-        return geteilt(1.0, std::exp((somaPotential() - H) / S) + D);
+        return geteilt(1.0, std::exp((u.V - H) / S) + D);
     case 25:
-        return geteilt(1.0, std::exp((somaPotential() - H) / (-S)) + D);
+        return geteilt(1.0, std::exp((u.V - H) / (-S)) + D);
     case 26:
-        return geteilt(A, D - std::exp((somaPotential() - H) / S));
+        return geteilt(A, D - std::exp((u.V - H) / S));
     case 27:
         return A / D;    // D = 0 gives the division's infinity; callers carry on with it
     case 28:
-        return geteilt(A, std::exp((somaPotential() + H) / S) + D);
+        return geteilt(A, std::exp((u.V + H) / S) + D);
     case 31:
         return 1.0 / D;
     case 32:
         return A;
 
     case 101: {    // user channels: E is their auxiliary parameter; never below 0
-        const double nenner = std::exp((somaPotential() - H) / (-S)) + D;
+        const double nenner = std::exp((u.V - H) / (-S)) + D;
         if (nenner == 0.0) {
             laufFehler(divisionDurchNull);
             return 0.0;
@@ -126,13 +122,13 @@ double funktionaleFormBerechnen(int form, double A, double H, double S, double D
     }
     // fixed half-activation voltages and slopes (V); only A and D come from the caller
     case 102:
-        return A / (std::exp((-somaPotential() - 0.0255) / 0.00529) + D);
+        return A / (std::exp((-u.V - 0.0255) / 0.00529) + D);
     case 103:
-        return 1.32 - A / (std::exp((-0.12 - somaPotential()) / 0.025) + D);
+        return 1.32 - A / (std::exp((-0.12 - u.V) / 0.025) + D);
     case 104:
-        return A / (std::exp((somaPotential() + 0.0489) / 0.00518) + D);
+        return A / (std::exp((u.V + 0.0489) / 0.00518) + D);
     case 105: {
-        const double V = somaPotential();
+        const double V = u.V;
         return 0.67 * A / (std::exp((-0.0629 - V) / 0.01) + D)
                * (A / (std::exp((V + 0.0349) / 0.0036) + D) + 1.5);
     }

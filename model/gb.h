@@ -2,5 +2,6 @@
 #pragma once
 // Nernst factor (V/K) of the Ca potential: k/(2e)
 constexpr double caNernstFaktor = 4.308507882e-05;
-// Advances aktuellesNeuron by one step at laufZustand.t.
-void golowaschBuchholzModellBerechnen();
+struct NeuronDaten;
+// Advances the neuron by one step at laufZustand.t.
+void golowaschBuchholzModellBerechnen(NeuronDaten& neuron);

@@ -11,37 +11,36 @@
 namespace {
 // a gate by rates; the D of each form is fixed by the gate
 void torSchritt(const ParameterVektor& P, int alpha, double dAlpha, int beta, double dBeta, double& x,
-                int methode, double T)
+                FormSpannungen u, int methode, double T)
 {
     const double a = funktionaleFormBerechnen(ganzeZahl(P[alpha + tor::Form]), P[alpha + tor::Rate],
-                                              P[alpha + tor::Halbwert], P[alpha + tor::Steigung], dAlpha, 0.0);
+                                              P[alpha + tor::Halbwert], P[alpha + tor::Steigung], dAlpha, 0.0, u);
     const double b = funktionaleFormBerechnen(ganzeZahl(P[beta + tor::Form]), P[beta + tor::Rate],
-                                              P[beta + tor::Halbwert], P[beta + tor::Steigung], dBeta, 0.0);
+                                              P[beta + tor::Halbwert], P[beta + tor::Steigung], dBeta, 0.0, u);
     x = integrationsSchritt(methode, x, a + b, a, T);
 }
 }
 
-void hodgkinHuxleyModellBerechnen()
+void hodgkinHuxleyModellBerechnen(NeuronDaten& n)
 {
     // 1. work values on the stack
     PassivSchritt s;
-    NeuronDaten* neuron = schrittNeuron(s);
-    if (!neuron)
+    if (!schrittBeginnen(n, s))
         return;
-    NeuronDaten& n = *neuron;
     const ParameterVektor& P = n.parameter;
     const auto [methode, T, t] = laufWerte();
     auto& x = n.torVariable;
     // 2. m
     const double V0 = n.potentiale[0];
-    torSchritt(P, par::HhMAlpha, 1.0, par::HhMBeta, 0.0, x[0], methode, T);
+    const FormSpannungen u{V0, synapsenPotential};
+    torSchritt(P, par::HhMAlpha, 1.0, par::HhMBeta, 0.0, x[0], u, methode, T);
     // 3. h
-    torSchritt(P, par::HhHAlpha, 0.0, par::HhHBeta, 1.0, x[1], methode, T);
+    torSchritt(P, par::HhHAlpha, 0.0, par::HhHBeta, 1.0, x[1], u, methode, T);
     // 4. Na
     const double gNa = potenz(x[0], ganzeZahl(P[par::HhMPotenz])) * potenz(x[1], ganzeZahl(P[par::HhHPotenz]));
     n.kanalStrom[0] = (P[par::HhNaE] - V0) * gNa * P[par::HhNaG];
     // 5. n and K
-    torSchritt(P, par::HhNAlpha, 1.0, par::HhNBeta, 0.0, x[2], methode, T);
+    torSchritt(P, par::HhNAlpha, 1.0, par::HhNBeta, 0.0, x[2], u, methode, T);
     const double gK = potenz(x[2], ganzeZahl(P[par::HhNPotenz]));
     n.kanalStrom[1] = (P[par::HhKE] - V0) * gK * P[par::HhKG];
     // 6. the gates in current units, for the diagrams

@@ -13,10 +13,11 @@
 
 namespace {
 // a gate by steady state f1 = form(alpha; rate, v0, step, 1) and rate f2 = form(beta; ...)
-void kcaTorSchritt(const KCaTor& g, double& x, int methode, double T)
+void kcaTorSchritt(const KCaTor& g, double& x, FormSpannungen u, int methode, double T)
 {
-    const double f1 = funktionaleFormBerechnen(ganzeZahl(g.formAlpha), g.rateAlpha, g.v0Alpha, g.schrittAlpha, 1.0, 0.0);
-    const double f2 = funktionaleFormBerechnen(ganzeZahl(g.formBeta), g.rateBeta, g.v0Beta, g.schrittBeta, 1.0, 0.0);
+    const double f1 = funktionaleFormBerechnen(ganzeZahl(g.formAlpha), g.rateAlpha, g.v0Alpha, g.schrittAlpha, 1.0, 0.0,
+                                               u);
+    const double f2 = funktionaleFormBerechnen(ganzeZahl(g.formBeta), g.rateBeta, g.v0Beta, g.schrittBeta, 1.0, 0.0, u);
     x = integrationsSchritt(methode, x, f2, f2 * f1, T);
 }
 double pot(double x, double p) { return potenz(x, ganzeZahl(p)); }
@@ -28,6 +29,7 @@ void kcaKanaeleBerechnen(NeuronDaten& n, KCaKanal& k)
     const int methode = simulationsParameter.integrationsmethode;
     const double T = simulationsParameter.schrittweite;
     const double V0 = n.potentiale.empty() ? 0.0 : n.potentiale[0];
+    const FormSpannungen u{V0, synapsenPotential};
     auto& x = n.torVariable;
     auto& I = n.kanalStrom;
     // 1. the pool, fed by the Ca currents of the previous step
@@ -36,12 +38,12 @@ void kcaKanaeleBerechnen(NeuronDaten& n, KCaKanal& k)
     // 2.
     n.caPotential = caNernstFaktor * k.temperatur * std::log(k.caAussen / ca);
     // 3. Ca channel 1
-    kcaTorSchritt(k.tore[0], x[7], methode, T);
-    kcaTorSchritt(k.tore[1], x[8], methode, T);
+    kcaTorSchritt(k.tore[0], x[7], u, methode, T);
+    kcaTorSchritt(k.tore[1], x[8], u, methode, T);
     k.oeffnungCa1 = pot(x[7], k.tore[0].potenz) * pot(x[8], k.tore[1].potenz);
     I[4] = (n.caPotential - V0) * k.oeffnungCa1 * k.gCa1;
     // 4. Ca channel 2
-    kcaTorSchritt(k.tore[2], x[9], methode, T);
+    kcaTorSchritt(k.tore[2], x[9], u, methode, T);
     k.oeffnungCa2 = pot(x[9], k.tore[2].potenz);
     I[5] = (n.caPotential - V0) * k.oeffnungCa2 * k.gCa2;
     // 5. K(Ca) activation, driven by the pool
@@ -53,9 +55,9 @@ void kcaKanaeleBerechnen(NeuronDaten& n, KCaKanal& k)
             a = rate * ca / (g.hilfsParamBeta + ca);
         } else {
             const double f1 = funktionaleFormBerechnen(ganzeZahl(g.formAlpha), 1.0, g.v0Alpha - g.hilfsParamAlpha * ca,
-                                                       g.schrittAlpha, 1.0, 0.0);
+                                                       g.schrittAlpha, 1.0, 0.0, u);
             const double f2 = funktionaleFormBerechnen(ganzeZahl(g.formBeta), 1.0, g.v0Beta - g.hilfsParamAlpha * ca,
-                                                       g.schrittBeta, 1.0, 0.0);
+                                                       g.schrittBeta, 1.0, 0.0, u);
             a = rate * f1 * f2 * ca / (g.hilfsParamBeta + ca);
         }
         x[10] = integrationsSchritt(methode, x[10], rate, a, T);
@@ -65,8 +67,9 @@ void kcaKanaeleBerechnen(NeuronDaten& n, KCaKanal& k)
         x[11] = 1.0;
     } else {
         const KCaTor& g = k.tore[4];
-        const double f1 = funktionaleFormBerechnen(ganzeZahl(g.formAlpha), g.hilfsParamAlpha, 0.0, 1.0, g.hilfsParamBeta + ca, 0.0);
-        const double f2 = funktionaleFormBerechnen(ganzeZahl(g.formBeta), 1.0, 0.0, 1.0, g.rateBeta, 0.0);
+        const double f1 = funktionaleFormBerechnen(ganzeZahl(g.formAlpha), g.hilfsParamAlpha, 0.0, 1.0,
+                                                   g.hilfsParamBeta + ca, 0.0, u);
+        const double f2 = funktionaleFormBerechnen(ganzeZahl(g.formBeta), 1.0, 0.0, 1.0, g.rateBeta, 0.0, u);
         x[11] = integrationsSchritt(methode, x[11], f2, f2 * f1, T);
     }
     // 7.

@@ -1,19 +1,10 @@
 // model/modell_gemeinsam.cpp - what the model steps share
 #include "model/modell_gemeinsam.h"
 #include "model/integration.h"
-#include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "model/zufall.h"
 #include <algorithm>
 #include <cmath>
-
-NeuronDaten* schrittNeuron(PassivSchritt& s)
-{
-    if (aktuellesNeuron == nullptr)
-        return nullptr;
-    s.kompartimente = passivKompartimente(*aktuellesNeuron);
-    return s.kompartimente < 1 ? nullptr : aktuellesNeuron;
-}
 
 int passivKompartimente(const NeuronDaten& n)
 {

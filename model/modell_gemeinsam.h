@@ -38,9 +38,13 @@ inline bool imFenster(double t, double beginn, double ende) { return beginn <= t
 
 // compartments the step may touch; 0 when the neuron has no arrays
 int passivKompartimente(const NeuronDaten& n);
-// The neuron a model step works on (aktuellesNeuron) with s.kompartimente set; null when
-// there is none or it has no arrays, and the step does nothing.
-NeuronDaten* schrittNeuron(PassivSchritt& s);
+// s.kompartimente of the neuron a model step works on; false when it has no arrays, and
+// the step does nothing
+inline bool schrittBeginnen(const NeuronDaten& n, PassivSchritt& s)
+{
+    s.kompartimente = passivKompartimente(n);
+    return s.kompartimente >= 1;
+}
 // table cursors of all compartments, the network noise (shared state) and the injected
 // soma currents at time t
 void reizUndRauschen(NeuronDaten& n, PassivSchritt& s, double t, double T);

@@ -5,14 +5,12 @@
 #include "model/modell_gemeinsam.h"
 #include "model/simulationsparameter.h"
 
-void onOffModellBerechnen()
+void onOffModellBerechnen(NeuronDaten& n)
 {
     // 1. work values on the stack: nothing to allocate, nothing can fail
     PassivSchritt s;
-    NeuronDaten* neuron = schrittNeuron(s);
-    if (!neuron)
+    if (!schrittBeginnen(n, s))
         return;
-    NeuronDaten& n = *neuron;
     const ParameterVektor& P = n.parameter;
     const auto [methode, T, t] = laufWerte();
     // 2. a tenth of a step keeps the phase ends off the rounding of the timer

@@ -21,12 +21,12 @@ namespace {
 using KompartimentWerte = KompartimentFeld;
 
 // one gate of P[alpha..alpha+3], P[beta..beta+3] advanced in place
-void torSchritt(const ParameterVektor& P, int alpha, int beta, double& x, int methode, double T)
+void torSchritt(const ParameterVektor& P, int alpha, int beta, double& x, FormSpannungen u, int methode, double T)
 {
     const double a = funktionaleFormBerechnen(ganzeZahl(P[alpha + tor::Form]), P[alpha + tor::Rate],
-                                              P[alpha + tor::Halbwert], P[alpha + tor::Steigung], 1.0, 0.0);
+                                              P[alpha + tor::Halbwert], P[alpha + tor::Steigung], 1.0, 0.0, u);
     const double b = funktionaleFormBerechnen(ganzeZahl(P[beta + tor::Form]), P[beta + tor::Rate],
-                                              P[beta + tor::Halbwert], P[beta + tor::Steigung], 1.0, 0.0);
+                                              P[beta + tor::Halbwert], P[beta + tor::Steigung], 1.0, 0.0, u);
     x = integrationsSchritt(methode, x, a + b, a, T);
 }
 
@@ -50,8 +50,9 @@ void rauschenSchritt(NeuronDaten& n, double T)
 }
 
 // The user channels of step 6; adds their currents to ionenStromSumme.
-void benutzerKanaeleBerechnen(NeuronDaten& n, double V0, int methode, double T)
+void benutzerKanaeleBerechnen(NeuronDaten& n, FormSpannungen u, int methode, double T)
 {
+    const double V0 = u.V;
     BenutzerKanal* gehalten = nullptr;   // an activation channel waiting for its deactivation
     for (BenutzerKanal& k : n.benutzerKanaele) {
         // a. switched off; a mode outside 1-3 has no rates and counts as off too
@@ -62,9 +63,9 @@ void benutzerKanaeleBerechnen(NeuronDaten& n, double V0, int methode, double T)
         } else {
             // b. gate by the channel's mode, opening and current
             const double f1 = funktionaleFormBerechnen(ganzeZahl(k.alpha[0]), k.alpha[1], k.alpha[2], k.alpha[3],
-                                                       1.0, k.hilfsparameterAlpha);
+                                                       1.0, k.hilfsparameterAlpha, u);
             const double f2 = funktionaleFormBerechnen(ganzeZahl(k.beta[0]), k.beta[1], k.beta[2], k.beta[3],
-                                                       1.0, k.hilfsparameterBeta);
+                                                       1.0, k.hilfsparameterBeta, u);
             double a = 0.0, b = 0.0;
             switch (k.berechnungsmodus) {
             case 1: b = f1 + f2; a = f1; break;              // rates
@@ -98,6 +99,7 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
     const ParameterVektor& P = n.parameter;
     const auto [methode, T, t] = laufWerte();
     const double V0 = n.potentiale[0];
+    const FormSpannungen spannung{V0, synapsenPotential};
     const int segmente = kompartimente - 1;
 
     // 1. Na
@@ -105,8 +107,8 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
     if (P[par::SwimNaG] <= 0.0) {
         n.kanalStrom[0] = 0.0;
     } else {
-        torSchritt(P, par::SwimMAlpha, par::SwimMBeta, n.torVariable[0], methode, T);
-        torSchritt(P, par::SwimHAlpha, par::SwimHBeta, n.torVariable[1], methode, T);
+        torSchritt(P, par::SwimMAlpha, par::SwimMBeta, n.torVariable[0], spannung, methode, T);
+        torSchritt(P, par::SwimHAlpha, par::SwimHBeta, n.torVariable[1], spannung, methode, T);
         gNa = potenz(n.torVariable[0], ganzeZahl(P[par::SwimMPotenz]))
               * potenz(n.torVariable[1], ganzeZahl(P[par::SwimHPotenz]));
         n.kanalStrom[0] = (P[par::SwimNaE] - V0) * gNa * P[par::SwimNaG];
@@ -116,7 +118,7 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
     if (P[par::SwimKG] <= 0.0) {
         n.kanalStrom[1] = 0.0;
     } else {
-        torSchritt(P, par::SwimNAlpha, par::SwimNBeta, n.torVariable[2], methode, T);
+        torSchritt(P, par::SwimNAlpha, par::SwimNBeta, n.torVariable[2], spannung, methode, T);
         gK = potenz(n.torVariable[2], ganzeZahl(P[par::SwimNPotenz]));
         n.kanalStrom[1] = (P[par::SwimKE] - V0) * gK * P[par::SwimKG];
     }
@@ -125,7 +127,7 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
     if (P[par::SwimCaG] <= 0.0) {
         n.kanalStrom[2] = 0.0;
     } else {
-        torSchritt(P, par::SwimCAlpha, par::SwimCBeta, n.torVariable[6], methode, T);
+        torSchritt(P, par::SwimCAlpha, par::SwimCBeta, n.torVariable[6], spannung, methode, T);
         gCa = potenz(n.torVariable[6], ganzeZahl(P[par::SwimCPotenz]));
         n.kanalStrom[2] = (P[par::SwimCaE] - V0) * gCa * P[par::SwimCaG];
     }
@@ -140,7 +142,7 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
     n.ionenStromSumme = n.kanalStrom[0] + n.kanalStrom[1] + n.kanalStrom[2] + aKCa;
     // 6. user channels
     if (!n.benutzerKanaele.empty())
-        benutzerKanaeleBerechnen(n, V0, methode, T);
+        benutzerKanaeleBerechnen(n, spannung, methode, T);
     // 7. every table's cursor moves at most one point; its current is kept for 9 and 11
     KompartimentWerte reizStrom{};
     for (int c = 0; c < kompartimente; ++c)
@@ -225,11 +227,8 @@ void izhikevichPfad(NeuronDaten& n, int kompartimente)
 
 } // namespace
 
-void swimModellBerechnen()
+void swimModellBerechnen(NeuronDaten& n)
 {
-    if (aktuellesNeuron == nullptr)
-        return;
-    NeuronDaten& n = *aktuellesNeuron;
     const int kompartimente = passivKompartimente(n);
     if (kompartimente < 1)
         return;

@@ -3,10 +3,10 @@
 
 struct NeuronDaten;
 
-// Advances aktuellesNeuron by one step at laufZustand.t: the conductance-based path, or
-// the Izhikevich step when its flag is set; then the spike handling. Allocates nothing
-// except when a spike-time or PSP list grows.
-void swimModellBerechnen();
+// Advances the neuron by one step at laufZustand.t: the conductance-based path, or the
+// Izhikevich step when its flag is set; then the spike handling. Allocates nothing except
+// when a spike-time or PSP list grows.
+void swimModellBerechnen(NeuronDaten& neuron);
 
 // The spike handling of one step, V0 the soma potential before and V1 after the update
 // (model/swim_spikes.cpp).

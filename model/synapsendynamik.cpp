@@ -109,15 +109,15 @@ double xlpspAktualisieren(PspForm& f, double r, double t)
     return f.summe;
 }
 
-// 5c - 5e: the transmitter gate
+// 5c - 5e: the transmitter gate; every form (16 and 17 too) at the source's soma potential v
 double transmitterFreisetzung(TransmitterDynamik& d, double v)
 {
     const double T = simulationsParameter.schrittweite;
+    const FormSpannungen u{v, v};
     const double alpha = funktionaleFormBerechnen(ganzeZahl(d.formAlpha), d.rateAlpha, d.v0Alpha,
-                                                  d.schrittweiteAlpha, 1.0, 0.0);
+                                                  d.schrittweiteAlpha, 1.0, 0.0, u);
     const double beta = funktionaleFormBerechnen(ganzeZahl(d.formBeta), d.rateBeta, d.v0Beta,
-                                                 d.schrittweiteBeta, 1.0, 0.0);
-    (void)v;                                // the forms read aktuellesNeuron, the source, or synapsenPotential
+                                                 d.schrittweiteBeta, 1.0, 0.0, u);
     const int m = simulationsParameter.integrationsmethode;
     switch (d.abBerechnung) {
     case 1: d.gatterWert = integrationsSchritt(m, d.gatterWert, alpha + beta, alpha, T); break;

@@ -27,12 +27,6 @@
 
 namespace {
 
-// the model steps read aktuellesNeuron, which the loop sets before the call
-void onOffSchritt(NeuronDaten&) { onOffModellBerechnen(); }
-void swimSchritt(NeuronDaten&) { swimModellBerechnen(); }
-void hhSchritt(NeuronDaten&) { hodgkinHuxleyModellBerechnen(); }
-void gbSchritt(NeuronDaten&) { golowaschBuchholzModellBerechnen(); }
-
 // the loop asks for pending events only every this many steps; the pump itself waits
 // for ~20 ms of wall time between two passes
 constexpr int pumpIntervall = 256;
@@ -64,7 +58,7 @@ std::string fortschrittText(double prozent, double sekunden)
     return puffer;
 }
 
-// 6. passive when every channel conductance of its model is 0
+// passive when every channel conductance of its model that the run looks at is 0
 int passivMarkeBestimmen(const NeuronDaten& n)
 {
     const ParameterVektor& P = n.parameter;
@@ -82,8 +76,9 @@ int passivMarkeBestimmen(const NeuronDaten& n)
     }
 }
 
-// 5. the per-neuron resets of a run
-void neuronZuruecksetzen(NeuronDaten& n)
+} // namespace
+
+void neuronLaufVorbereiten(NeuronDaten& n)
 {
     // 5.1 stimulus-table positions
     for (StromTabelle& tabelle : n.stromTabellen)
@@ -111,7 +106,11 @@ void neuronZuruecksetzen(NeuronDaten& n)
     const double kleinsterIzSchritt = simulationsParameter.schrittweite * 1000.0;
     if (n.izhikevichAktiv && simulationsParameter.izhikevichSchrittweite <= kleinsterIzSchritt)
         simulationsParameter.izhikevichSchrittweite = kleinsterIzSchritt;
+    // 6. the passive mark
+    n.passivMarke = passivMarkeBestimmen(n);
 }
+
+namespace {
 
 // after the loop: every slot holds the step count of samples (never more than its buffer)
 void probenAnzahlenSetzen(NeuronDaten& n, int schritte)
@@ -155,11 +154,11 @@ const NeuronDaten* nichtEndlichesNeuron()
 } // namespace
 
 ModellSchritt modellSchritt[modellSchrittAnzahl] = {
-    nullptr,       // 0: no model, never stepped
-    onOffSchritt,  // 1: on/off
-    swimSchritt,   // 2: SWIM
-    hhSchritt,     // 3: Hodgkin-Huxley
-    gbSchritt,     // 4: Golowasch-Buchholz
+    nullptr,                            // 0: no model, never stepped
+    onOffModellBerechnen,               // 1: on/off
+    swimModellBerechnen,                // 2: SWIM
+    hodgkinHuxleyModellBerechnen,       // 3: Hodgkin-Huxley
+    golowaschBuchholzModellBerechnen,   // 4: Golowasch-Buchholz
 };
 
 int simulationAusfuehren()
@@ -196,12 +195,9 @@ int simulationAusfuehren()
             titelAusStatus(statusTexte[2]);
         }
     }
-    // 5. per-neuron resets
-    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-        neuronZuruecksetzen(*n);
-    // 6. passive neurons
+    // 5. - 6. per-neuron resets and passive marks; the chain cursor walks past the end
     for (aktuellesNeuron = neuronKette.kopf; aktuellesNeuron; aktuellesNeuron = aktuellesNeuron->naechstesNeuron)
-        aktuellesNeuron->passivMarke = passivMarkeBestimmen(*aktuellesNeuron);
+        neuronLaufVorbereiten(*aktuellesNeuron);
     // 7. collision objects
     if (sp.kollisionAktiv)
         kollisionenVorbereiten();
@@ -237,7 +233,7 @@ int simulationAusfuehren()
             const int typ = n->modellTyp;
             if (typ <= 0 || typ >= modellSchrittAnzahl || !modellSchritt[typ])
                 continue;
-            aktuellesNeuron = n;
+            aktuellesNeuron = n;   // the editor's cursor follows the run; the step takes n
             modellSchritt[typ](*n);
         }
         // 3. pending events, throttled to ~20 ms of wall time

@@ -5,8 +5,7 @@
 #pragma once
 struct NeuronDaten;
 
-// One step of one neuron at laufZustand.t. The loop sets aktuellesNeuron to the neuron
-// before the call. Each model registers its step in its own file by filling its slot.
+// One step of the given neuron at laufZustand.t; a step reads no current-neuron cursor.
 using ModellSchritt = void (*)(NeuronDaten& neuron);
 
 // Indexed by NeuronDaten::modellTyp: 1 on/off, 2 SWIM, 3 HH, 4 GB. Slot 0 stays null:
@@ -17,6 +16,14 @@ using ModellSchritt = void (*)(NeuronDaten& neuron);
 // a self-registering object in the static library could be dropped by the linker).
 constexpr int modellSchrittAnzahl = 5;
 extern ModellSchritt modellSchritt[modellSchrittAnzahl];
+
+// What every run does to each neuron after the start state and before the first step:
+// stimulus-table positions to 0, the K(Ca) run values, the diagrams' write positions (a
+// shown slot without samples gets its points), the spike and PSP lists freed and their
+// counters cleared, the Izhikevich step kept at least the run step, and the passive mark
+// (1 when the model's main conductances that the run looks at are all 0: no spike counts).
+// Tests that step a neuron themselves prepare it with this too.
+void neuronLaufVorbereiten(NeuronDaten& neuron);
 
 // The time loop with its set-up and its end bookkeeping. Returns the number of passes run
 // (0 when the duration gives none), or -1 when the set-up was refused (no step, no end

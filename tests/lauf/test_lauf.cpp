@@ -209,7 +209,7 @@ TEST_F(Lauf, SpikezeitenUndPspDateiEinesInteraktivenLaufs)
         }
     };
     simulationStarten();
-    modellSchritt[2] = [](NeuronDaten&) { swimModellBerechnen(); };
+    modellSchritt[2] = swimModellBerechnen;
     const std::string stempel = " 240305070801 ";
     EXPECT_EQ(testhilfe::lesen(ordner + "netz" + stempel + "spike-zeiten.txt"), "N1\r\n0,013\r\n1,500\r\n\r\n");
     EXPECT_EQ(testhilfe::lesen(ordner + "netz" + stempel + "psp amplituden.txt"),

@@ -701,10 +701,8 @@ TEST_F(Synaptisch, ZwischenZweiSwimNeuronenKommtDerStromNachGenauDerVerzoegerung
         synaptischeStroemeRechnen();
         if (zielStrom < 0 && ziel.synStromChemisch[0] != 0.0)
             zielStrom = i;
-        for (NeuronDaten* k : {&ziel, quelle}) {
-            aktuellesNeuron = k;
+        for (NeuronDaten* k : {&ziel, quelle})
             modellSchritt[modell::Swim](*k);
-        }
         if (quelleUeber < 0 && quelle->potentiale[0] > s->freisetzungsSchwelle)
             quelleUeber = i;
         synapsenDynamikRechnen();

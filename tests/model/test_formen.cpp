@@ -2,7 +2,6 @@
 #include "model/formen.h"
 #include "core/status.h"
 #include "core/fehler.h"
-#include "model/netz.h"
 #include "platform/box.h"
 #include "platform/test/testplattform.h"
 
@@ -16,36 +15,26 @@ namespace {
 
 constexpr double A = 2.0, S = 0.01;
 const double x = S * std::log(4.0);    // (V-H)/S = ln 4: exp gives 4, with -S 0.25
+const double ungelesen = std::numeric_limits<double>::quiet_NaN();   // a voltage the form must not read
+const FormSpannungen beliebig{-0.05, -0.05};
 
 struct Formen : ::testing::Test {
-    NeuronDaten neuron;
     void SetUp() override
     {
         pt::zuruecksetzen();
         laufZustand = {};
-        neuron.potentiale.assign(4, 0.0);
-        aktuellesNeuron = &neuron;
-        synapsenPotential = 0.0;
     }
     void TearDown() override
     {
-        aktuellesNeuron = nullptr;
         laufZustand = {};
-        synapsenPotential = 0.0;
         pt::zuruecksetzen();
     }
-    // forms 16 and 17 read only the synapse voltage: without a neuron they must not look for one
-    void spannungSetzen(int form, double V)
+    // forms 16 and 17 read only the synapse voltage, the others only the soma's
+    static double berechnen(int form, double V, double H, double D, double E = 0.0)
     {
         const bool synapse = form == 16 || form == 17;
-        aktuellesNeuron = synapse ? nullptr : &neuron;
-        neuron.potentiale[0] = V;
-        synapsenPotential = synapse ? V : 0.0;
-    }
-    double berechnen(int form, double V, double H, double D, double E = 0.0)
-    {
-        spannungSetzen(form, V);
-        return funktionaleFormBerechnen(form, A, H, S, D, E);
+        const FormSpannungen u = synapse ? FormSpannungen{ungelesen, V} : FormSpannungen{V, ungelesen};
+        return funktionaleFormBerechnen(form, A, H, S, D, E, u);
     }
     static void meldungErwarten(int code)
     {
@@ -104,13 +93,9 @@ TEST_F(Formen, JedeFormRechnetIhreFormel)
 TEST_F(Formen, SynapsenformenLesenNurDieSynapsenspannung)
 {
     for (int form : {16, 17}) {
-        synapsenPotential = -0.05;
-        neuron.potentiale[0] = -0.07;
-        const double vorher = funktionaleFormBerechnen(form, A, -0.06, S, 3.0, 0.0);
-        neuron.potentiale[0] = 0.03;
-        EXPECT_EQ(funktionaleFormBerechnen(form, A, -0.06, S, 3.0, 0.0), vorher) << form;
-        synapsenPotential = -0.04;
-        EXPECT_NE(funktionaleFormBerechnen(form, A, -0.06, S, 3.0, 0.0), vorher) << form;
+        const double vorher = funktionaleFormBerechnen(form, A, -0.06, S, 3.0, 0.0, {-0.07, -0.05});
+        EXPECT_EQ(funktionaleFormBerechnen(form, A, -0.06, S, 3.0, 0.0, {0.03, -0.05}), vorher) << form;
+        EXPECT_NE(funktionaleFormBerechnen(form, A, -0.06, S, 3.0, 0.0, {0.03, -0.04}), vorher) << form;
     }
 }
 
@@ -184,7 +169,7 @@ TEST_F(Formen, UngueltigeFormMeldetEinmalJeLaufUndGibtNull)
         pt::zuruecksetzen();
         laufZustand.abbrechen = 0;
         pt::boxAntworten({plattform::antwort::Ok});
-        EXPECT_EQ(funktionaleFormBerechnen(form, A, -0.05, S, 3.0, 0.0), 0.0);
+        EXPECT_EQ(funktionaleFormBerechnen(form, A, -0.05, S, 3.0, 0.0, beliebig), 0.0);
         meldungErwarten(130);
     }
     // one box per run, whichever error comes next
@@ -193,7 +178,7 @@ TEST_F(Formen, UngueltigeFormMeldetEinmalJeLaufUndGibtNull)
 
     // a run already aborted (by ESC, say) shows nothing
     pt::zuruecksetzen();
-    EXPECT_EQ(funktionaleFormBerechnen(7, A, -0.05, S, 3.0, 0.0), 0.0);
+    EXPECT_EQ(funktionaleFormBerechnen(7, A, -0.05, S, 3.0, 0.0, beliebig), 0.0);
     EXPECT_TRUE(pt::boxLog().empty());
     EXPECT_EQ(laufZustand.abbrechen, 1);
 }
@@ -205,7 +190,7 @@ TEST_F(Formen, UngepruefteNennerRechnenMitDerDivisionWeiter)
     EXPECT_TRUE(std::isnan(berechnen(11, -0.05, -0.05, nan)));
     EXPECT_TRUE(std::isinf(berechnen(27, -0.05, -0.05, 0.0)));
     EXPECT_TRUE(std::isinf(berechnen(31, -0.05, -0.05, 0.0)));
-    EXPECT_TRUE(std::isinf(funktionaleFormBerechnen(4, 0.0, -0.05, S, 3.0, 0.0)));
+    EXPECT_TRUE(std::isinf(funktionaleFormBerechnen(4, 0.0, -0.05, S, 3.0, 0.0, beliebig)));
     EXPECT_TRUE(pt::boxLog().empty());
     EXPECT_EQ(laufZustand.abbrechen, 0);
 }

@@ -13,6 +13,31 @@ TEST_F(HodgkinHuxley, RuhtEineSekundeNaheMinus65mV)
     EXPECT_EQ(x.apAnzahl, 0);
 }
 
+// the step takes its neuron as an argument: the editor's cursor, wherever it stands, changes nothing
+TEST_F(HodgkinHuxley, SchrittRechnetMitSeinemNeuronWoAuchDerCursorSteht)
+{
+    NeuronDaten& x = neuron(modell::HodgkinHuxley);
+    NeuronDaten* zwilling = neu(2);
+    NeuronDaten* anderes = neu(3);
+    for (NeuronDaten* k : {zwilling, anderes}) {
+        ASSERT_TRUE(kompartimenteAnpassen(*k, simulationsParameter.anzahlSegmente));
+        k->parameter = x.parameter;
+        k->modellTyp = modell::HodgkinHuxley;
+    }
+    anderes->parameter[par::SomaStartpotential] = 0.02;   // its gates would open x's
+    starten();
+    for (int i = 0; i < 50; ++i) {
+        laufZustand.t = i * T;
+        aktuellesNeuron = anderes;
+        hodgkinHuxleyModellBerechnen(x);
+        aktuellesNeuron = nullptr;
+        hodgkinHuxleyModellBerechnen(*zwilling);
+    }
+    EXPECT_NE(x.torVariable[0], x.parameter[par::HhMStart]);   // the step did run
+    EXPECT_EQ(x.potentiale[0], zwilling->potentiale[0]);
+    EXPECT_EQ(x.torVariable, zwilling->torVariable);
+}
+
 TEST_F(HodgkinHuxley, KurzerPulsErstUeberDerSchwelleEinSpike)
 {
     for (double I : {0.05e-9, 0.1e-9}) {

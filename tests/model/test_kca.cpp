@@ -11,19 +11,13 @@ TEST_F(KCa, SwimNeuronMitKCaRecordRelaxiertUndOeffnet)
     x.kca = std::make_unique<KCaKanal>();
     KCaKanal& k = *x.kca;
     k.caAbbau = 50.0; k.caHintergrund = 5e-5; k.caAussen = 13.0; k.temperatur = 283.0;
-    k.caStart = 1e-3; k.gKCa = 1e-9; k.eKCa = -0.08;
+    k.caStart = 1e-3; k.gKCa = 1e-9; k.eKCa = -0.08; k.qStart = 0.5;
     k.tore[3].potenz = 1; k.tore[3].rateBeta = 0.01; k.tore[3].hilfsParamBeta = 1e-3;
     k.tore[4].potenz = 1;
     for (int g = 0; g < 3; ++g)   // Ca channels closed: steady state 0 at rate 1/s
         k.tore[g] = {1, 32, 0.0, 0.0, 0.0, 32, 1.0, 0.0, 0.0, 0.0, 0.0};
     x.kcaModus = 1;
     starten();
-    // the run start of a SWIM neuron with a K(Ca) record
-    x.leitwertMalPotential[9] = k.eKCa * k.gKCa;
-    x.caKonzentration = k.caStart;
-    x.kanalStrom[4] = x.kanalStrom[5] = 0.0;
-    x.torVariable[10] = 0.0;
-    x.torVariable[11] = 0.5;
     caKanaeleBerechnen = kcaKanaeleBerechnen;
     laufen(100);
     // no Ca conductance: the pool relaxes to the background at the removal rate

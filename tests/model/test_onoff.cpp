@@ -64,10 +64,8 @@ TEST_F(OnOff, GemeinsamesRauschenKlingtJeNeuronAb)
     netzvorgaben.rauschHaeufigkeit = 0.0;   // no events: only the decay shows
     gemeinsamerRauschZustand = 1.0;
     laufZustand.t = 0.0;
-    aktuellesNeuron = &a;
-    onOffModellBerechnen();
-    aktuellesNeuron = b;
-    onOffModellBerechnen();
+    onOffModellBerechnen(a);
+    onOffModellBerechnen(*b);
     EXPECT_NEAR(gemeinsamerRauschZustand, std::exp(-2.0 * T / netzvorgaben.rauschAbklingzeit), 1e-15);
     EXPECT_DOUBLE_EQ(b->rauschStrom, gemeinsamerRauschZustand * netzvorgaben.rauschStaerke);
 }

@@ -11,6 +11,7 @@
 #include "model/standarddateien.h"
 #include "model/startzustand.h"
 #include "model/swim_anschluesse.h"
+#include "model/zeitschleife.h"
 #include "model/zufall.h"
 #include <string>
 
@@ -60,11 +61,12 @@ struct ModellFall : NeuronFall {
         n->modellTyp = m;
         return *n;
     }
+    // what the run start does before the first step
     void starten()
     {
-        n->passivMarke = 0;   // the run driver's mark: these neurons have conductances
         ASSERT_TRUE(neuronenStartzustandSetzen());
-        aktuellesNeuron = n;
+        for (NeuronDaten* x = neuronKette.kopf; x; x = x->naechstesNeuron)
+            neuronLaufVorbereiten(*x);
     }
     // a soma current (A) in [beginn, ende)
     void strom(double I, double beginn = 0.0, double ende = 1e9)
@@ -75,13 +77,12 @@ struct ModellFall : NeuronFall {
     }
     void laufen(int schritte, int ab = 0)
     {
-        void (*schritt)() = n->modellTyp == modell::OnOff ? onOffModellBerechnen
-                            : n->modellTyp == modell::HodgkinHuxley ? hodgkinHuxleyModellBerechnen
-                                                                    : golowaschBuchholzModellBerechnen;
+        void (*schritt)(NeuronDaten&) = n->modellTyp == modell::OnOff ? onOffModellBerechnen
+                                        : n->modellTyp == modell::HodgkinHuxley ? hodgkinHuxleyModellBerechnen
+                                                                                : golowaschBuchholzModellBerechnen;
         for (int i = ab; i < ab + schritte; ++i) {
             laufZustand.t = i * T;
-            aktuellesNeuron = n;
-            schritt();
+            schritt(*n);
         }
     }
 };

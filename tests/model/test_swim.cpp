@@ -196,8 +196,7 @@ TEST_F(SwimFall, KlemmeSetztAlleKompartimenteNachIhrenFensternUndSpikesZaehlen)
     const double erwartet[] = {-0.08, -0.08, 0.0, 0.0, -0.06, -0.06};
     for (int i = 0; i < 6; ++i) {
         laufZustand.t = i * 0.0005;   // 0, 0.5, 1 (begin), 1.5, 2 (end), 2.5 ms
-        aktuellesNeuron = n;
-        swimModellBerechnen();
+        swimModellBerechnen(x);
         for (int c = 0; c <= 3; ++c)
             EXPECT_EQ(x.potentiale[c], erwartet[i]) << i << " " << c;
     }

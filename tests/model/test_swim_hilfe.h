@@ -9,6 +9,7 @@
 #include "model/startzustand.h"
 #include "model/swim.h"
 #include "model/swim_anschluesse.h"
+#include "model/zeitschleife.h"
 #include "model/zufall.h"
 #include <string>
 
@@ -60,18 +61,16 @@ struct SwimFall : NeuronFall {
     // what the run start does before the first step
     void starten()
     {
-        const ParameterVektor& P = n->parameter;
-        n->passivMarke = P[par::SwimNaG] == 0.0 && P[par::SwimKG] == 0.0 && P[par::SwimCaG] == 0.0;
         ASSERT_TRUE(neuronenStartzustandSetzen());
-        aktuellesNeuron = n;
+        for (NeuronDaten* x = neuronKette.kopf; x; x = x->naechstesNeuron)
+            neuronLaufVorbereiten(*x);
     }
     // steps from `ab` (step index) on; laufZustand.t is the step's time
     void laufen(int schritte, int ab = 0)
     {
         for (int i = ab; i < ab + schritte; ++i) {
             laufZustand.t = i * T;
-            aktuellesNeuron = n;
-            swimModellBerechnen();
+            swimModellBerechnen(*n);
         }
     }
 };
