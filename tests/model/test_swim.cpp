@@ -29,18 +29,6 @@ NeuronDaten& izhikevichNeuron(SwimFall& f)
 
 } // namespace
 
-TEST_F(SwimFall, StandarddateiHatSiebenundvierzigWerteInDerReihenfolgeDerGruppe)
-{
-    NeuronDaten& x = neuron();
-    EXPECT_EQ(x.parameter[par::SwimNaE], 0.05);
-    EXPECT_EQ(x.parameter[par::SwimMPotenz], 3.0);
-    EXPECT_EQ(x.parameter[par::SwimNPotenz], 4.0);
-    EXPECT_EQ(x.parameter[par::SwimKE], -0.077);
-    EXPECT_EQ(x.parameter[par::SwimCaE], 0.08);
-    EXPECT_EQ(x.parameter[par::SwimSchwelle], -0.02);
-    EXPECT_EQ(x.parameter[par::SwimSchwelle + 1], 0.0);   // nothing beyond the group
-}
-
 TEST_F(SwimFall, PassivesNeuronKehrtZumRuhepotentialZurueckUndZaehltKeinenSpike)
 {
     NeuronDaten& x = neuron();
