@@ -37,14 +37,31 @@ inline std::string lesen(const std::string& pfad)
     return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
+// a fresh folder in the temporary directory; the path ends in '/'
+inline std::string tempOrdner(const std::string& name)
+{
+    std::string vorlage = std::filesystem::temp_directory_path().string() + "/" + name + "-XXXXXX";
+    if (!mkdtemp(vorlage.data()))
+        ADD_FAILURE() << "no temporary folder";
+    return vorlage + "/";
+}
+
+// the local time the result names are stamped with: 5 March 2024, 07:08 and the second
+inline std::tm zeitstempel(int sekunde)
+{
+    std::tm z{};
+    z.tm_year = 124; z.tm_mon = 2; z.tm_mday = 5; z.tm_hour = 7; z.tm_min = 8; z.tm_sec = sekunde;
+    return z;
+}
+
+// a window the run only tests for presence
+inline const plattform::Fenster fensterAttrappe = reinterpret_cast<plattform::Fenster>(1);
+
 // A program directory: "parameter" with the shipped language files (or without the
 // message files) and default.cfg when cfg is not empty.
 inline std::string programmOrdner(const std::string& cfg = "", bool mitMeldungen = true)
 {
-    std::string vorlage = std::filesystem::temp_directory_path().string() + "/velnor-app-XXXXXX";
-    if (!mkdtemp(vorlage.data()))
-        ADD_FAILURE() << "no temporary folder";
-    const std::string ordner = vorlage + "/";
+    const std::string ordner = tempOrdner("velnor-app");
     std::filesystem::create_directory(ordner + "parameter");
     for (const auto& e : std::filesystem::directory_iterator(ausgelieferteTexte())) {
         const std::string name = e.path().filename().string();

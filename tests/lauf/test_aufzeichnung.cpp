@@ -21,12 +21,7 @@ namespace fs = std::filesystem;
 namespace {
 
 int sekunde = 1;
-std::tm festeZeit()
-{
-    std::tm z{};
-    z.tm_year = 124; z.tm_mon = 2; z.tm_mday = 5; z.tm_hour = 7; z.tm_min = 8; z.tm_sec = sekunde;
-    return z;
-}
+std::tm festeZeit() { return apphilfe::zeitstempel(sekunde); }
 
 // the neurons follow the time: soma potential t volts
 void potentialeFolgenDerZeit()
@@ -34,8 +29,6 @@ void potentialeFolgenDerZeit()
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         n->potentiale[0] = laufZustand.t;
 }
-
-const auto fensterAttrappe = reinterpret_cast<plattform::Fenster>(1);   // only tested for presence
 
 struct Aufzeichnung : NeuronFall {
     std::string ordner;
@@ -46,9 +39,7 @@ struct Aufzeichnung : NeuronFall {
         laufZustand = {};
         ortszeitHolen = festeZeit;
         sekunde = 1;
-        ordner = fs::temp_directory_path().string() + "/velnor-aufz-XXXXXX";
-        ASSERT_NE(mkdtemp(ordner.data()), nullptr);
-        ordner += "/";
+        ordner = apphilfe::tempOrdner("velnor-aufz");
         dateipfade.dokumentVerzeichnis = ordner;
         dateipfade.netzName = "netz";
         asciiExportEinstellungen = {};
@@ -75,7 +66,7 @@ struct Aufzeichnung : NeuronFall {
         n->name = name;
         n->hauptDiagramm.kurven[kurve::Soma].anzeigen = 1;
         if (fenster)
-            n->hauptDiagramm.fenster = fensterAttrappe;
+            n->hauptDiagramm.fenster = apphilfe::fensterAttrappe;
         return *n;
     }
     // the run driver's part: buffers, names, the loop

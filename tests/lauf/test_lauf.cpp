@@ -16,10 +16,9 @@
 namespace pt = plattform::test;
 
 namespace {
-const auto fensterAttrappe = reinterpret_cast<plattform::Fenster>(1);   // only tested for presence
-}
 
-namespace {
+using apphilfe::fensterAttrappe;
+using apphilfe::zeitstempel;
 
 // 40039's default, taken before any test resets the frame's seams
 void (*const startStandard)() = anschluss::simulationStarten;
@@ -28,20 +27,7 @@ int durchlaeufe = 0;
 std::vector<std::tm> zeiten;
 size_t zeitIndex = 0;
 
-std::tm zeitstempel(int sekunde)
-{
-    std::tm z{};
-    z.tm_year = 124; z.tm_mon = 2; z.tm_mday = 5; z.tm_hour = 7; z.tm_min = 8; z.tm_sec = sekunde;
-    return z;
-}
 std::tm naechsteZeit() { return zeiten[std::min(zeitIndex++, zeiten.size() - 1)]; }
-
-std::string ordnerNeu()
-{
-    std::string v = std::filesystem::temp_directory_path().string() + "/velnor-lauf-XXXXXX";
-    EXPECT_NE(mkdtemp(v.data()), nullptr);
-    return v + "/";
-}
 
 struct Lauf : SwimFall {
     std::string ordner;
@@ -54,7 +40,7 @@ struct Lauf : SwimFall {
         zeiten = {zeitstempel(1)};
         zeitIndex = 0;
         ortszeitHolen = naechsteZeit;
-        ordner = ordnerNeu();
+        ordner = apphilfe::tempOrdner("velnor-lauf");
         dateipfade.dokumentVerzeichnis = ordner;
         dateipfade.netzName = "netz";
         asciiExportEinstellungen = {};
