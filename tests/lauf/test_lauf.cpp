@@ -99,24 +99,6 @@ TEST_F(Lauf, DauerNullMachtKeinenSchrittUndRechnetDasEnde)
     EXPECT_EQ(statusTexte[0], "\tSimulation beendet");
 }
 
-TEST_F(Lauf, AbgelehnteEinrichtungMachtKeinenLaufUndKeinErgebnis)
-{
-    NeuronDaten& n = neuron();
-    n.spikezeitenSpeichern = 1;
-    BenutzerKanal k;
-    k.stromUeberSynapse = 1;
-    k.leitfaehigkeit = 1e-9;
-    k.synapseId = 0;                        // names no synapse: the start state refuses
-    n.benutzerKanaele.push_back(k);
-    laufzeit(0.01, 1e-4);
-    pt::boxAntworten({plattform::antwort::Ok, plattform::antwort::Ok});
-    simulationStarten();
-    EXPECT_EQ(durchlaeufe, 0);
-    EXPECT_FALSE(programmStatus & (programmBit::LaufErgebnisDa | programmBit::ErgebnisDa | programmBit::LaufAktiv));
-    EXPECT_EQ(laufZustand.eingerichtet, 0);
-    EXPECT_TRUE(std::filesystem::is_empty(ordner));
-}
-
 TEST_F(Lauf, AbgebrochenerLaufSetztDieErgebnisBitsUndLoeschtDenAbbruch)
 {
     laufzeit(0.01, 1e-4);

@@ -636,6 +636,16 @@ TEST_F(SynaptischerLauf, UneingeschraenkterElektrischerPoolMitZweiMitgliedernVer
     verweigert({"Neuron", "nicht starten"});
 }
 
+TEST_F(SynaptischerLauf, KanalUeberKeineSynapseVerweigertDenLauf)
+{
+    quellen(0, natrium);
+    BenutzerKanal& k = n->benutzerKanaele.emplace_back();
+    k.stromUeberSynapse = 1;
+    k.leitfaehigkeit = 1e-9;
+    k.synapseId = 0;                        // names no synapse: the start state refuses
+    verweigert({"synapseID = 0"});
+}
+
 TEST_F(SynaptischerLauf, XlpspOhneArtVerweigertDenLauf)   // the mended shutdown
 {
     SynapseDaten* x = quellen(2, natrium)[1];
