@@ -255,10 +255,18 @@ TEST_F(Lauf, KCaLaufwerteBeginnenJedenLaufBeimKCaDatensatz)   // they were never
                          Wert{"Ca-Strom", x.kanalStrom[2], 0.0}, Wert{"Ca1", x.kanalStrom[4], 0.0},
                          Wert{"Ca2", x.kanalStrom[5], 0.0}, Wert{"K(Ca)", x.kanalStrom[6], 0.0}})
         EXPECT_DOUBLE_EQ(w.ist, w.soll) << w.name;
-    // two equal runs end equal: nothing carries over
+    // without Ca conductance the pool relaxes to the background at its removal rate, and
+    // K(Ca) opens; two equal runs end equal: nothing carries over
     laufzeit(0.01, 1e-4);
     simulationAusfuehren();
     const double ca = x.caKonzentration, v = x.potentiale[0];
+    EXPECT_NEAR(ca, 5e-5 + (1e-3 - 5e-5) * std::exp(-50.0 * 101 * 1e-4), 1e-12);   // the loop's extra pass
+    EXPECT_NEAR(x.caPotential, 4.308507882e-05 * 283.0 * std::log(13.0 / ca), 1e-12);
+    EXPECT_EQ(x.torVariable[11], 1.0);      // without inactivation Q stays 1
+    EXPECT_GT(k.oeffnungKCa, 0.0);
+    EXPECT_DOUBLE_EQ(k.summeG, k.gKCa * k.oeffnungKCa);
+    EXPECT_DOUBLE_EQ(k.summeGE, x.leitwertMalPotential[9] * k.oeffnungKCa);
+    EXPECT_DOUBLE_EQ(x.kanalStrom[6], x.leitwertMalPotential[9] * k.oeffnungKCa);
     laufZustand.nachLauf = 1;
     simulationAusfuehren();
     EXPECT_EQ(x.caKonzentration, ca);
