@@ -9,7 +9,7 @@
 #include "dialogs/rahmen.h"
 #include "model/netz.h"
 #include "platform/test/testplattform.h"
-#include "../stuetzen/dateien.h"
+#include "../stuetzen/testhilfe.h"
 #include "texts/texte.h"
 #include <gtest/gtest.h>
 #include <cstdlib>
@@ -31,14 +31,15 @@ inline std::string ausgelieferteTexte()
 using testhilfe::lesen;
 using testhilfe::schreiben;
 
+using testhilfe::fensterAttrappe;
+using testhilfe::tempOrdner;
+using testhilfe::zeitstempel;
+
 // A program directory: "parameter" with the shipped language files (or without the
 // message files) and default.cfg when cfg is not empty.
 inline std::string programmOrdner(const std::string& cfg = "", bool mitMeldungen = true)
 {
-    std::string vorlage = std::filesystem::temp_directory_path().string() + "/velnor-app-XXXXXX";
-    if (!mkdtemp(vorlage.data()))
-        ADD_FAILURE() << "no temporary folder";
-    const std::string ordner = vorlage + "/";
+    const std::string ordner = tempOrdner("velnor-app");
     std::filesystem::create_directory(ordner + "parameter");
     for (const auto& e : std::filesystem::directory_iterator(ausgelieferteTexte())) {
         const std::string name = e.path().filename().string();

@@ -32,18 +32,31 @@ TEST_F(Sprache, DefaultCfgWaehltMenueUndTexte)
     EXPECT_NE(meldungsTexte[14], meldungsTexte.eingebauterText(14));
 }
 
-TEST_F(Sprache, BefehlSchreibtNurDieSprachzeileUndBeendet)
+TEST_F(Sprache, BefehlSchreibtNurDieSprachzeileSagtDassEsNeuStartetUndBeendet)
 {
-    ASSERT_TRUE(starten(cfgDeutsch));
-    EXPECT_EQ(postenText(fensterhandles.hauptmenue, 0, Nach::Position), "&Datei");
-    pt::boxAntworten({antwort::Ok});
-    ASSERT_TRUE(pt::menueBefehlWaehlen(haupt(), befehlSpracheEnglisch));
-    nachrichtenVerarbeiten();
-    EXPECT_EQ(lesen(ordner + "default.cfg"),
-              "[programmdefinitionen]\r\nzoom faktor=2.5\r\n"
-              "sprache=1033     // deutsch=1031   english=1033\r\nmaximale undo anzahl=7\r\n");
-    EXPECT_TRUE(programmEndet());
-    EXPECT_FALSE(istFenster(fensterhandles.hauptfenster));
+    const std::string zeile = "sprache=1033     // deutsch=1031   english=1033\r\n";
+    const struct { const char* was; std::string vorher, nachher; } faelle[] = {
+        {"the line replaced", cfgDeutsch,
+         "[programmdefinitionen]\r\nzoom faktor=2.5\r\n" + zeile + "maximale undo anzahl=7\r\n"},
+        {"the line appended", "zoom faktor=2.5", "zoom faktor=2.5\r\n" + zeile},
+        {"the file made", "", zeile},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        programmZuruecksetzen();
+        if (!ordner.empty())
+            std::filesystem::remove_all(ordner);
+        ASSERT_TRUE(starten(f.vorher));
+        pt::boxAntworten({antwort::Ok});
+        ASSERT_TRUE(pt::menueBefehlWaehlen(haupt(), befehlSpracheEnglisch));
+        nachrichtenVerarbeiten();
+        EXPECT_EQ(lesen(ordner + "default.cfg"), f.nachher);
+        ASSERT_EQ(pt::boxLog().size(), 1u);
+        EXPECT_EQ(pt::boxLog()[0].titel, "Hinweis");
+        EXPECT_NE(pt::boxLog()[0].text.find("neu starten"), std::string::npos) << pt::boxLog()[0].text;
+        EXPECT_TRUE(programmEndet());
+        EXPECT_FALSE(istFenster(fensterhandles.hauptfenster));
+    }
 
     // the next start speaks English
     const std::string gleicherOrdner = ordner;
@@ -52,39 +65,16 @@ TEST_F(Sprache, BefehlSchreibtNurDieSprachzeileUndBeendet)
     EXPECT_EQ(postenText(fensterhandles.hauptmenue, 0, Nach::Position), "&File");
 }
 
-TEST_F(Sprache, OhneSprachzeileWirdSieAngehaengtUndGleicheSpracheTutNichts)
+TEST_F(Sprache, GleicheSpracheTutNichts)
 {
     ASSERT_TRUE(starten("zoom faktor=2.5"));
     befehl(befehlSpracheDeutsch);
     EXPECT_FALSE(programmEndet());
     EXPECT_EQ(lesen(ordner + "default.cfg"), "zoom faktor=2.5");
-    pt::boxAntworten({antwort::Ok});
-    befehl(befehlSpracheEnglisch);
-    EXPECT_EQ(lesen(ordner + "default.cfg"),
-              "zoom faktor=2.5\r\nsprache=1033     // deutsch=1031   english=1033\r\n");
 }
 
-TEST_F(Sprache, OhneDefaultCfgEntstehtSie)
+TEST_F(Sprache, UnschreibbareDefaultCfgNenntDenGrundUndDasProgrammBleibt)
 {
-    ASSERT_TRUE(starten());
-    pt::boxAntworten({antwort::Ok});
-    befehl(befehlSpracheEnglisch);
-    EXPECT_EQ(lesen(ordner + "default.cfg"), "sprache=1033     // deutsch=1031   english=1033\r\n");
-    EXPECT_EQ(spracheLesen(ordner + "default.cfg"), spracheEnglisch);
-}
-
-TEST_F(Sprache, WechselSagtVorDemEndeDassDasProgrammNeuGestartetWerdenMuss)
-{
-    ASSERT_TRUE(starten(cfgDeutsch));
-    pt::boxAntworten({antwort::Ok});
-    befehl(befehlSpracheEnglisch);
-    ASSERT_EQ(pt::boxLog().size(), 1u);
-    EXPECT_EQ(pt::boxLog()[0].titel, "Hinweis");
-    EXPECT_NE(pt::boxLog()[0].text.find("neu starten"), std::string::npos) << pt::boxLog()[0].text;
-    EXPECT_TRUE(programmEndet());
-
-    // a file that cannot be written: its reason, and the program stays
-    programmZuruecksetzen();
     ASSERT_TRUE(starten(cfgDeutsch));
     std::filesystem::remove(ordner + "default.cfg");
     std::filesystem::create_directory(ordner + "default.cfg");

@@ -1,5 +1,5 @@
 // tests/lauf/test_aufzeichnung.cpp - curve samples, the export file and the soma-potential file
-#include "../stuetzen/dateien.h"
+#include "../stuetzen/testhilfe.h"
 #include "texts/texte.h"
 #include "../model/test_neuron_hilfe.h"
 #include "model/aufzeichnung.h"
@@ -22,12 +22,7 @@ namespace fs = std::filesystem;
 namespace {
 
 int sekunde = 1;
-std::tm festeZeit()
-{
-    std::tm z{};
-    z.tm_year = 124; z.tm_mon = 2; z.tm_mday = 5; z.tm_hour = 7; z.tm_min = 8; z.tm_sec = sekunde;
-    return z;
-}
+std::tm festeZeit() { return testhilfe::zeitstempel(sekunde); }
 
 // the neurons follow the time: soma potential t volts
 void potentialeFolgenDerZeit()
@@ -35,8 +30,6 @@ void potentialeFolgenDerZeit()
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         n->potentiale[0] = laufZustand.t;
 }
-
-const auto fensterAttrappe = reinterpret_cast<plattform::Fenster>(1);   // only tested for presence
 
 struct Aufzeichnung : NeuronFall {
     std::string ordner;
@@ -47,9 +40,7 @@ struct Aufzeichnung : NeuronFall {
         laufZustand = {};
         ortszeitHolen = festeZeit;
         sekunde = 1;
-        ordner = fs::temp_directory_path().string() + "/velnor-aufz-XXXXXX";
-        ASSERT_NE(mkdtemp(ordner.data()), nullptr);
-        ordner += "/";
+        ordner = testhilfe::tempOrdner("velnor-aufz");
         dateipfade.dokumentVerzeichnis = ordner;
         dateipfade.netzName = "netz";
         asciiExportEinstellungen = {};
@@ -76,7 +67,7 @@ struct Aufzeichnung : NeuronFall {
         n->name = name;
         n->hauptDiagramm.kurven[kurve::Soma].anzeigen = 1;
         if (fenster)
-            n->hauptDiagramm.fenster = fensterAttrappe;
+            n->hauptDiagramm.fenster = testhilfe::fensterAttrappe;
         return *n;
     }
     // the run driver's part: buffers, names, the loop

@@ -89,50 +89,61 @@ struct Synaptisch : SwimFall {
 
 // ---- rings and routing ---------------------------------------------------------------------
 
-TEST_F(Synaptisch, RingLaengeFolgtDerGroesstenVerzoegerung)
+TEST_F(Synaptisch, RingLaengeFolgtDerVerzoegerungUndIstNieNull)   // the mended wrap length
 {
-    paar(-0.07, natrium, 1e-7, 0.004);
-    einrichten();
-    EXPECT_EQ(s->pool->ringLaenge, 40);
-    EXPECT_EQ(s->pool->ring.size(), 41u);
-    EXPECT_EQ(s->schlangenLaenge, 40);
-    EXPECT_DOUBLE_EQ(s->freisetzungsBereich, 0.02);
+    // below half a step the ring still has one slot to wrap around, and the current comes
+    const struct { double verzoegerung; int laenge; } faelle[] = {{0.004, 40}, {0.00001, 1}};
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.verzoegerung);
+        TearDown();
+        SetUp();
+        paar(-0.02, natrium, 1e-7, f.verzoegerung);
+        einrichten();
+        EXPECT_EQ(s->pool->ringLaenge, f.laenge);
+        EXPECT_EQ(s->pool->ring.size(), f.laenge + 1u);
+        EXPECT_EQ(s->schlangenLaenge, f.laenge);
+        EXPECT_DOUBLE_EQ(s->freisetzungsBereich, 0.02);
+        for (int i = 0; i <= f.laenge; ++i)
+            schritt(i);
+        EXPECT_GT(b->synStromChemisch[0], 0.0);
+    }
 }
 
-TEST_F(Synaptisch, VerzoegerungUnterEinemHalbenSchrittGibtRingLaengeEins)   // the mended wrap length
+TEST_F(Synaptisch, ChemischerStromGehtInsKompartimentSeinesBereichs)
 {
-    paar(-0.02, natrium, 1e-7, 0.00001);
-    einrichten();
-    EXPECT_EQ(s->pool->ringLaenge, 1);
-    EXPECT_EQ(s->schlangenLaenge, 1);
-    for (int i = 0; i < 4; ++i)
-        schritt(i);
-    EXPECT_GT(b->synStromChemisch[0], 0.0);
-}
-
-TEST_F(Synaptisch, BereichFuenfGehtImModusDreiInsKompartimentDrei)
-{
-    paar(-0.07, natrium, 1e-7, 0.001, -0.07, 1, 3);
-    b->potentiale = {-0.07, -0.06, -0.05, -0.04};
-    einrichten();
-    s->pool->zielBereich = 5;
-    s->pool->ring[1] = 2e-7;
-    synaptischeStroemeRechnen();
-    EXPECT_DOUBLE_EQ(b->synStromChemisch[3], (0.05 - (-0.04)) * 2e-7);
-    EXPECT_EQ(b->synStromChemisch[0], 0.0);
-    EXPECT_EQ(b->synStromChemisch[1], 0.0);
-    EXPECT_EQ(s->pool->ring[1], 0.0);      // consumed
-}
-
-TEST_F(Synaptisch, ImModusZweiGehtJederBereichUeberNullInsKompartimentEins)
-{
-    paar(-0.07, kalium, 1e-7, 0.001, -0.07, 1, 2);
-    einrichten();
-    s->pool->zielBereich = 3;
-    s->pool->ring[1] = 1e-7;
-    synaptischeStroemeRechnen();
-    EXPECT_DOUBLE_EQ(b->synStromChemisch[1], (-0.09 + 0.07) * 1e-7);
-    EXPECT_EQ(b->synStromChemisch[0], 0.0);
+    // the target's compartments at -0.07, -0.06, ...; type 0 reverses at 0.05 V, type 1 at -0.09 V
+    const struct {
+        const char* was;
+        int modus, typ, bereich, izhikevich, kompartiment;
+        double umkehr;
+    } faelle[] = {
+        {"area 5 in mode 3", 3, natrium, 5, 0, 3, 0.05},
+        {"mode 2: every area above 0", 2, kalium, 3, 0, 1, -0.09},
+        {"an Izhikevich target: all in compartment 0, only it cleared", 3, natrium, 2, 1, 0, 0.05},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        TearDown();
+        SetUp();
+        paar(-0.07, f.typ, 1e-7, 0.001, -0.07, 1, f.modus);
+        b->izhikevichAktiv = f.izhikevich;
+        for (size_t c = 0; c < b->potentiale.size(); ++c) {
+            b->potentiale[c] = -0.07 + 0.01 * static_cast<double>(c);
+            b->synStromChemisch[c] = 5.0;
+        }
+        einrichten();
+        s->pool->zielBereich = f.bereich;
+        s->pool->ring[1] = 1e-7;
+        synaptischeStroemeRechnen();
+        for (size_t c = 0; c < b->potentiale.size(); ++c) {
+            const double erwartet = static_cast<int>(c) == f.kompartiment ? (f.umkehr - b->potentiale[c]) * 1e-7
+                                    : f.izhikevich                          ? 5.0
+                                                                            : 0.0;
+            EXPECT_DOUBLE_EQ(b->synStromChemisch[c], erwartet) << c;
+        }
+        EXPECT_EQ(s->pool->ring[1], 0.0);   // consumed
+    }
+    // the rule of every mode
     EXPECT_EQ(zielKompartiment(2, 0, 1, 2, false), 0);
     EXPECT_EQ(zielKompartiment(2, 2, 1, 2, true), 1);
     EXPECT_EQ(zielKompartiment(4, 9, 6, 7, false), 6);
@@ -140,30 +151,7 @@ TEST_F(Synaptisch, ImModusZweiGehtJederBereichUeberNullInsKompartimentEins)
     EXPECT_EQ(zielKompartiment(3, 3, 3, 2, false), 1);    // bounded by the target's compartments
 }
 
-TEST_F(Synaptisch, IzhikevichZielErhaeltAllesImKompartimentNull)
-{
-    paar(-0.07, natrium, 1e-7, 0.001, -0.07, 2, 3);
-    b->izhikevichAktiv = 1;
-    b->potentiale = {-0.07, -0.06, -0.05, -0.04};
-    b->synStromChemisch[2] = 5.0;           // only compartment 0 is cleared
-    einrichten();
-    s->pool->ring[1] = 1e-7;
-    synaptischeStroemeRechnen();
-    EXPECT_DOUBLE_EQ(b->synStromChemisch[0], (0.05 + 0.07) * 1e-7);
-    EXPECT_EQ(b->synStromChemisch[2], 5.0);
-}
-
 // ---- release fraction --------------------------------------------------------------------------
-
-TEST_F(Synaptisch, FreisetzungAnUndJenseitsVonSchwelleUndSaettigung)
-{
-    // threshold -0.05 V, saturation -0.03 V
-    const struct { double v, anteil; } faelle[] = {
-        {-0.06, 0.0}, {-0.05, 0.0}, {-0.04, 0.5}, {-0.03, 1.0}, {0.01, 1.0},
-    };
-    for (const auto& f : faelle)
-        EXPECT_DOUBLE_EQ(freisetzungsAnteil(f.v, -0.05, 0.02), f.anteil) << f.v;
-}
 
 TEST_F(Synaptisch, SchwelleGleichSaettigungIstEineStufeStattNullDurchNull)   // the mended 0/0
 {
@@ -228,51 +216,40 @@ TEST_F(Synaptisch, VerteilungSchreibtNieHinterDasRingende)   // the mended sprea
 
 // ---- facilitation and depression -------------------------------------------------------------------
 
-TEST_F(Synaptisch, FazilitationSteigtImZugUndKehrtGenauAufEinsZurueck)
+TEST_F(Synaptisch, BahnungWaechstOderSinktImZugUndKehrtGenauAufEinsZurueck)
 {
-    paar(-0.07, natrium, 1e-7, 0.001);
-    s->bahnung.an = 1;
-    s->bahnung.art = bahnungsArt::Fazilitation;
-    einrichten();
-    EXPECT_EQ(s->bahnung.a[0], -1.0);
-    EXPECT_EQ(s->bahnung.b[0], 2.0);
-    double vorher = 1.0;
-    int i = 0;
-    for (int zug = 0; zug < 3; ++zug) {
-        a->potentiale[0] = -0.02;           // release for 10 steps
-        for (int k = 0; k < 10; ++k)
+    // three trains of ten releasing steps, each followed by a short pause; facilitation
+    // raises the factor in a train, depression lowers it, a pause leads it back towards 1
+    for (const int art : {bahnungsArt::Fazilitation, 2}) {   // anything but 1 depresses
+        SCOPED_TRACE(art);
+        TearDown();
+        SetUp();
+        const double richtung = art == bahnungsArt::Fazilitation ? 1.0 : -1.0;
+        paar(-0.07, natrium, 1e-7, 0.001);
+        s->bahnung.an = 1;
+        s->bahnung.art = art;
+        einrichten();
+        double vorher = 1.0;
+        int i = 0;
+        for (int zug = 0; zug < 3; ++zug) {
+            a->potentiale[0] = -0.02;
+            for (int k = 0; k < 10; ++k)
+                schritt(i++);
+            EXPECT_GT(richtung * (s->bahnung.faktor - vorher), 0.0);
+            EXPECT_GT(s->bahnung.faktor, 0.2);
+            EXPECT_DOUBLE_EQ(s->abgabe, 1e-7 * s->bahnung.faktor);
+            vorher = s->bahnung.faktor;
+            a->potentiale[0] = -0.07;
+            for (int k = 0; k < 5; ++k)
+                schritt(i++);
+            EXPECT_GT(richtung * (s->bahnung.faktor - 1.0), 0.0);
+            EXPECT_GT(richtung * (vorher - s->bahnung.faktor), 0.0);
+            vorher = s->bahnung.faktor;
+        }
+        for (int k = 0; k < 10000 && s->bahnung.faktor != 1.0; ++k)
             schritt(i++);
-        EXPECT_GT(s->bahnung.faktor, vorher);
-        vorher = s->bahnung.faktor;
-        a->potentiale[0] = -0.07;           // a short pause
-        for (int k = 0; k < 5; ++k)
-            schritt(i++);
-        EXPECT_GT(s->bahnung.faktor, 1.0);
-        EXPECT_LT(s->bahnung.faktor, vorher);
-        vorher = s->bahnung.faktor;
+        EXPECT_EQ(s->bahnung.faktor, 1.0);
     }
-    for (int k = 0; k < 10000 && s->bahnung.faktor != 1.0; ++k)
-        schritt(i++);
-    EXPECT_EQ(s->bahnung.faktor, 1.0);
-}
-
-TEST_F(Synaptisch, DepressionSinktImZugUndErholtSichAufEins)
-{
-    paar(-0.07, natrium, 1e-7, 0.001);
-    s->bahnung.an = 1;
-    s->bahnung.art = 2;
-    einrichten();
-    int i = 0;
-    a->potentiale[0] = -0.02;
-    for (int k = 0; k < 50; ++k)
-        schritt(i++);
-    EXPECT_LT(s->bahnung.faktor, 1.0);
-    EXPECT_GT(s->bahnung.faktor, 0.2);
-    EXPECT_DOUBLE_EQ(s->abgabe, 1e-7 * s->bahnung.faktor);
-    a->potentiale[0] = -0.07;
-    for (int k = 0; k < 10000 && s->bahnung.faktor != 1.0; ++k)
-        schritt(i++);
-    EXPECT_EQ(s->bahnung.faktor, 1.0);
 }
 
 TEST_F(Synaptisch, UmkehrungOhneLogarithmusNimmtNull)   // the mended inversion
@@ -313,9 +290,7 @@ TEST_F(Synaptisch, LaufvorbereitungSetztTabelleGanzlaufpoolUndBahnungsvorgaben)
     EXPECT_EQ(s->bahnung.faktor, 1.0);
     EXPECT_EQ(s->transmitter.gatterWert, 0.0);
     EXPECT_EQ(s->bahnung.letzterFreisetzungsBeginn, -1.0);
-    EXPECT_EQ(s->bahnung.a, (std::array<double, 4>{-1.0, 1.0, 0.8, -0.8}));
-    EXPECT_EQ(s->bahnung.b, (std::array<double, 4>{2.0, 1.0, 0.2, 1.0}));
-    EXPECT_EQ(s->bahnung.tau, (std::array<double, 4>{0.05, 0.05, 0.05, 0.05}));
+    EXPECT_EQ(s->bahnung.a, (std::array<double, 4>{-1.0, 1.0, 0.8, -0.8}));   // the defaults, A[ANFAZ] unset
     EXPECT_EQ(t->bahnung.a, (std::array<double, 4>{-1.0, 5.0, 5.0, 5.0}));
 }
 
@@ -364,7 +339,8 @@ TEST_F(Synaptisch, FreisetzungBleibtZwischenNullUndEins)
 {
     // threshold -0.05 V, saturation -0.03 V; the transmitter gate at its steady state 0.8
     const struct { int transmitter; double v, faktor, abgabe; } faelle[] = {
-        {0, 0.05, 1.0, 1e-7}, {0, -0.04, 1.0, 0.5e-7}, {0, -0.2, 1.0, 0.0},
+        {0, 0.05, 1.0, 1e-7}, {0, -0.03, 1.0, 1e-7}, {0, -0.04, 1.0, 0.5e-7}, {0, -0.05, 1.0, 0.0},
+        {0, -0.2, 1.0, 0.0},
         {1, -0.03, 10.0, 1e-7}, {1, -0.03, 1.25, 1e-7}, {1, -0.03, 0.5, 0.4e-7}, {1, -0.03, -10.0, 0.0},
     };
     paar(-0.03, natrium, 1e-7, 0.001);
@@ -544,64 +520,44 @@ TEST_F(Synaptisch, AxoAxonischAusGeschaltetWirktNicht)
 
 // ---- electrical coupling ----------------------------------------------------------------------------------
 
-TEST_F(Synaptisch, ElektrischEingeschraenktKoppeltImNaechstenSchritt)
+// with the mended target: an area beyond the target stays in it, a missing target is passed over
+TEST_F(Synaptisch, ElektrischeKopplungNachArtUndEinschraenkungOhneZielKeinStrom)
 {
-    paar(-0.04, elektrisch, 1e-8, 0.003, -0.07);
-    einrichten();
-    EXPECT_EQ(s->pool->ring.size(), 3u);
-    schritt(0);
-    EXPECT_EQ(b->synStromElektrisch[0], 0.0);
-    EXPECT_DOUBLE_EQ(s->pool->ring[0], -0.04 * 1e-8);
-    EXPECT_DOUBLE_EQ(s->pool->ring[1], -0.07 * 1e-8);
-    schritt(1);
-    EXPECT_NEAR(b->synStromElektrisch[0], 0.03 * 1e-8, 1e-20);
-}
-
-TEST_F(Synaptisch, ElektrischUneingeschraenktKoppeltNachDerVerzoegerung)
-{
-    netzvorgaben.elektrischeSynapsenEingeschraenkt = 0;
-    paar(-0.04, elektrisch, 1e-8, 0.0003);
-    einrichten();
-    EXPECT_EQ(s->pool->ringLaenge, 3);
-    EXPECT_EQ(s->pool->ring.size(), 4u);
-    for (int i = 0; i < 3; ++i) {
-        schritt(i);
-        EXPECT_EQ(b->synStromElektrisch[0], 0.0) << i;
+    // the current g (Vs - Vt) in the target's soma from the step it arrives on, none before;
+    // kind 1 conducts only towards a more depolarised target, kind 2 only away from it
+    const struct {
+        const char* was;
+        int eingeschraenkt, art;
+        double vs, vt, verzoegerung;
+        int zielBereich, zielNummer;
+        int ankunft;                        // -1: never
+    } faelle[] = {
+        {"restricted: the next step", 1, 0, -0.04, -0.07, 0.003, 0, 2, 1},
+        {"unrestricted: after the delay", 0, 0, -0.04, -0.07, 0.0003, 0, 2, 3},
+        {"kind 0 both ways", 1, 0, -0.07, -0.04, 0.001, 0, 2, 1},
+        {"kind 1, target more depolarised", 1, 1, -0.07, -0.04, 0.001, 0, 2, 1},
+        {"kind 1, source more depolarised", 1, 1, -0.04, -0.07, 0.001, 0, 2, -1},
+        {"kind 2, target more depolarised", 1, 2, -0.07, -0.04, 0.001, 0, 2, -1},
+        {"kind 2, source more depolarised", 1, 2, -0.04, -0.07, 0.001, 0, 2, 1},
+        {"an area beyond the target's one compartment", 1, 0, -0.04, -0.07, 0.001, 9, 2, 1},
+        {"no such target: passed over", 1, 0, -0.04, -0.07, 0.001, 0, 999, -1},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        TearDown();
+        SetUp();
+        netzvorgaben.elektrischeSynapsenEingeschraenkt = f.eingeschraenkt;
+        paar(f.vs, elektrisch, 1e-8, f.verzoegerung, f.vt);
+        s->elektrischerTyp = f.art;
+        einrichten();
+        s->zielBereich = s->pool->zielBereich = f.zielBereich;
+        s->zielNummer = f.zielNummer;       // the teardown must still find the pool
+        for (int i = 0; i < 8; ++i) {
+            schritt(i);
+            const bool da = f.ankunft >= 0 && i >= f.ankunft;
+            EXPECT_NEAR(b->synStromElektrisch[0], da ? (f.vs - f.vt) * 1e-8 : 0.0, 1e-20) << i;
+        }
     }
-    for (int i = 3; i < 8; ++i) {
-        schritt(i);
-        EXPECT_NEAR(b->synStromElektrisch[0], 0.03 * 1e-8, 1e-20) << i;
-    }
-}
-
-TEST_F(Synaptisch, ElektrischArtZweiLeitetNichtWennDasZielDepolarisierterIst)
-{
-    paar(-0.07, elektrisch, 1e-8, 0.001, -0.04);
-    s->elektrischerTyp = 2;
-    einrichten();
-    schritt(0);
-    schritt(1);
-    EXPECT_EQ(b->synStromElektrisch[0], 0.0);
-    s->elektrischerTyp = 1;
-    schritt(2);
-    schritt(3);
-    EXPECT_NEAR(b->synStromElektrisch[0], -0.03 * 1e-8, 1e-20);
-}
-
-TEST_F(Synaptisch, ElektrischOhneZielWirdUebergangenUndBereicheBleibenImZiel)   // the mended target
-{
-    paar(-0.04, elektrisch, 1e-8, 0.001, -0.07);
-    einrichten();
-    s->zielBereich = 9;                     // beyond the target's one compartment
-    s->pool->zielBereich = 9;
-    schritt(0);
-    schritt(1);
-    EXPECT_NEAR(b->synStromElektrisch[0], 0.03 * 1e-8, 1e-20);
-    s->zielNummer = 999;                    // no such neuron
-    schritt(2);
-    schritt(3);
-    EXPECT_EQ(b->synStromElektrisch[0], 0.0);
-    // the teardown must still take the pool out of the target's list (no stale pool left)
 }
 
 // ---- the refused run --------------------------------------------------------------------------------------
@@ -667,6 +623,16 @@ TEST_F(SynaptischerLauf, UneingeschraenkterElektrischerPoolMitZweiMitgliedernVer
     quellen(2, elektrisch);
     netzvorgaben.elektrischeSynapsenEingeschraenkt = 0;
     verweigert({"Neuron", "nicht starten"});
+}
+
+TEST_F(SynaptischerLauf, KanalUeberKeineSynapseVerweigertDenLauf)
+{
+    quellen(0, natrium);
+    BenutzerKanal& k = n->benutzerKanaele.emplace_back();
+    k.stromUeberSynapse = 1;
+    k.leitfaehigkeit = 1e-9;
+    k.synapseId = 0;                        // names no synapse: the start state refuses
+    verweigert({"synapseID = 0"});
 }
 
 TEST_F(SynaptischerLauf, XlpspOhneArtVerweigertDenLauf)   // the mended shutdown

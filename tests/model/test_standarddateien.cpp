@@ -58,18 +58,6 @@ struct StandarddateienTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(StandarddateienTest, MitgelieferteStandardGenFuelltP0BisP11)
-{
-    standardDateien.allgemein = std::string(VELNOR_TEST_DATEN) + "/../../resources/parameter/standard.gen";
-    neuron->parameter[12] = 42.0;
-    ASSERT_EQ(stdParameterAllgemeinLaden(*neuron), 1);
-    const double erwartet[] = {3e-9, -0.07, 3e-11, -0.07, 4e-8, 1.0, 3.0, 9.6e-9, -0.07, 3e-10, 4e-8, -0.07};
-    for (int i = 0; i < 12; ++i)
-        EXPECT_DOUBLE_EQ(neuron->parameter[i], erwartet[i]) << i;
-    EXPECT_EQ(neuron->parameter[12], 42.0);   // nothing beyond the group
-    EXPECT_TRUE(pt::boxLog().empty());
-}
-
 TEST_F(StandarddateienTest, GenauZwoelfZahlenOhneZeilenendeUndImOrdnerGesucht)
 {
     standardDateien.onOff = daten + "onoff_ok.channel";
@@ -150,10 +138,12 @@ TEST_F(StandarddateienTest, VollstaendigeDateiDarfMitBlankenUndStrgZEnden)
         pt::zuruecksetzen();
         antworten(1);
         neuron->parameter = ParameterVektor{};
+        neuron->parameter[11] = neuron->parameter[24] = 42.0;   // the neighbours of the group
         EXPECT_EQ(stdParameterModell1Laden(*neuron), f.ergebnis) << f.was;
         EXPECT_EQ(boxTexte(), f.ergebnis ? std::vector<std::string>{} : std::vector<std::string>{text120}) << f.was;
         for (int i = 0; i < 12; ++i)
             EXPECT_EQ(neuron->parameter[12 + i], i + 1.25) << f.was << ", value " << i;
+        EXPECT_EQ(neuron->parameter[11] + neuron->parameter[24], 84.0) << f.was;
     }
     std::filesystem::remove(pfad);
 }

@@ -83,16 +83,6 @@ std::map<int, int> befehleZaehlen(Tabelle t)
 
 } // namespace
 
-TEST(Hauptmenue, BeideTabellenLadenSich)
-{
-    for (Tabelle t : {hauptmenue101, hauptmenue310}) {
-        plattform::Menue m = plattform::menueLaden(t);
-        ASSERT_NE(m, nullptr);
-        EXPECT_EQ(plattform::postenAnzahl(m), 8);   // Datei ... Server
-        plattform::menueZerstoeren(m);
-    }
-}
-
 TEST(Hauptmenue, DeutschUndEnglischHabenDenselbenAufbau)
 {
     ASSERT_EQ(hauptmenue101.size(), hauptmenue310.size());
