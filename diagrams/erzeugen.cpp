@@ -92,7 +92,7 @@ int diagrammErzeugen(NeuronDaten* neuron, DiagrammDaten* diagramm)
         return fatal(696);
     d.titel = neu ? diagrammTitel(*neuron, d) : neuron->name;
     titelSetzen(d.fenster, d.titel);
-    // 8., 9., 10.
+    // the soma curve's points, the printer menu, the window shown
     if (!d.kurven[kurve::Soma].werte.empty())
         kurvePunkteBerechnen(&d, kurve::Soma);
     if (diagrammAnschluss::druckerMenueFuellen)

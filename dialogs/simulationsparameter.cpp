@@ -182,7 +182,7 @@ intptr_t speichern(Fenster dlg, int id)
     laufzeitSetzen(dauer, schritt);
     if (neuronenAnLaufzeitAnpassen())
         exportHinweisFaellig = true;
-    // 8.
+    // the reminder of the ASCII export
     if (exportHinweisFaellig) {
         exportHinweisFaellig = false;
         if (exportHinweisGewuenscht && sysInfoBox(frageExport, knoepfe::JaNein) == antwort::Nein)

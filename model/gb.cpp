@@ -129,8 +129,8 @@ void golowaschBuchholzModellBerechnen(NeuronDaten& n)
              / P[par::SomaKapazitaet];
     s.a[0] = n.eingangSumme / P[par::SomaKapazitaet];
     dendritKoeffizienten(n, s, t);
-    // 11.
+    // every compartment integrated
     kompartimenteIntegrieren(n, s, methode, T);
-    // 12.
+    // the soma counts its action potentials
     apZaehlen(n, V0, P[par::GbSchwelle]);
 }

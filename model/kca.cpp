@@ -35,7 +35,7 @@ void kcaKanaeleBerechnen(NeuronDaten& n, KCaKanal& k)
     // 1. the pool, fed by the Ca currents of the previous step
     double& ca = n.caKonzentration;
     ca = integrationsSchritt(methode, ca, k.caAbbau, k.caAbbau * k.caHintergrund + (I[4] + I[5]) * k.zellvolumenKonstante, T);
-    // 2.
+    // the Ca reversal potential from the pool
     n.caPotential = caNernstFaktor * k.temperatur * std::log(k.caAussen / ca);
     // 3. Ca channel 1
     kcaTorSchritt(k.tore[0], x[7], u, methode, T);
@@ -72,7 +72,7 @@ void kcaKanaeleBerechnen(NeuronDaten& n, KCaKanal& k)
         const double f2 = funktionaleFormBerechnen(ganzeZahl(g.formBeta), 1.0, 0.0, 1.0, g.rateBeta, 0.0, u);
         x[11] = integrationsSchritt(methode, x[11], f2, f2 * f1, T);
     }
-    // 7.
+    // the K(Ca) channel's opening
     k.oeffnungKCa = pot(x[10], k.tore[3].potenz) * pot(x[11], k.tore[4].potenz);
     // 8. what the SWIM step adds to its numerator and its conductance sum
     k.summeGE = n.caPotential * k.gCa1 * k.oeffnungCa1 + n.caPotential * k.gCa2 * k.oeffnungCa2

@@ -170,7 +170,7 @@ void kurvePunkteBerechnen(DiagrammDaten* diagramm, int slot)
     if (spanne == 0.0 || dt <= 0.0 || T <= 0.0 || !(d.maxX > d.minX) || n < 1)
         return;
     const float zoom = static_cast<float>(s.yZoom > 0.0 ? s.yZoom : 1.0);
-    // 2., 3., 4.
+    // offset, zoom and the first sample of the visible window
     const int versatz = static_cast<int>(std::lround(s.yOffset * H / spanne));
     long long index = std::llround(s.werteAnzahl * d.minX / T);
     if (index < 0 || index >= n)

@@ -75,7 +75,7 @@ void vorlagenStandards(DiagrammDaten& v)
     }
     if (v.yTickIntervall <= 0.0)
         v.yTickIntervall = (v.maxY - v.minY) / 5.0;
-    // 7.
+    // tick length and cursor kind
     if (v.tickLaenge < 1) v.tickLaenge = 20;
     if (v.cursorArt < 0) v.cursorArt = 1;
     // 8. colours

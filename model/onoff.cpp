@@ -49,8 +49,8 @@ void onOffModellBerechnen(NeuronDaten& n)
     }
     s.a[0] = n.eingangSumme / P[par::SomaKapazitaet];
     dendritKoeffizienten(n, s, t);
-    // 10.
+    // every compartment integrated
     kompartimenteIntegrieren(n, s, methode, T);
-    // 11.
+    // the soma counts its action potentials
     apZaehlen(n, V0, schwelle);
 }

@@ -42,7 +42,7 @@ int gruppeLaden(NeuronDaten& neuron, const std::string& pfad, ParameterBereich b
             neuron.parameter[i] = kopf->parameter[i];
         return 1;
     }
-    // 2.
+    // the file itself
     std::FILE* datei = plattform::dateiOeffnen(pfad, "rb");
     if (datei == nullptr) {
         fehlerMelden(115);

@@ -126,6 +126,6 @@ int stromreizBeendet(const StromreizDefinition& d, double zeit)
             return 0;
         dauer = d.anzahl * d.pause;
     }
-    // 4.
+    // ended once its last pulse has ended
     return d.beginn + dauer < zeit ? 1 : 0;
 }

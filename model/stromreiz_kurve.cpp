@@ -145,11 +145,11 @@ int rechteckBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, b
     if (rampen < 0 || rampen + 64 < 3 || rampen + 64 > groessteTabelle)
         return verweigern(393, n, k);
     const int kapazitaet = static_cast<int>(rampen + 64);
-    // 2.
+    // the work table
     if (const int text = arbeitsbereichAnlegen(s, kapazitaet))
         return arbeitsbereichFehlt(text);
     Basis b{s, kapazitaet};
-    // 3.
+    // the rise's step per point
     const double r = d.amplitude / (d.anstieg / h + 1.0);
     // 4. a permanent stimulus starts at 0, without a ramp
     double t = 0.0, a = 0.0;
@@ -157,7 +157,7 @@ int rechteckBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, b
         t = d.beginn;
         a = d.beginn + d.anstieg;
     }
-    // 5.
+    // every table starts with 0 at time 0
     b.punkt(0.0, 0.0);
     double v = r;
     // 6. rise
@@ -173,7 +173,7 @@ int rechteckBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, b
     if (!b.abgeschnitten) {
         // 7. plateau
         b.punkt(t, d.amplitude);
-        // 8.
+        // where the top ends and the fall begins
         double f = 0.0;
         if (d.dauerreiz == 1) {
             b.punkt(t, d.amplitude);
@@ -181,7 +181,7 @@ int rechteckBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, b
             t = d.dach < h ? t + h : a + d.dach;
             f = a + d.dach + d.abfall;
         }
-        // 9.
+        // the fall's step per point
         const double sAb = d.amplitude / (d.abfall / h + 1.0);
         v = d.amplitude;
         // 10. fall
@@ -196,7 +196,7 @@ int rechteckBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, b
         }
     }
     if (!b.abgeschnitten) {
-        // 11.
+        // back to 0 after the fall
         if (t < ende && d.dauerreiz == 0)
             b.punkt(t, 0.0);
         // 12. a series needs room between its stimuli
@@ -207,7 +207,7 @@ int rechteckBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, b
                 return verweigern(396, n, k);
         }
     }
-    // 13., 14.
+    // the end point at the run end
     b.beenden(ende);
     abgeschnitten = b.abgeschnitten;
     s.herkunft = n.strominjektionBezeichnung;
@@ -224,13 +224,13 @@ int sinusBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, bool
     if (!(d.periode > 0.0) || zug < 0 || zug + 64 < 3 || zug + 64 > groessteTabelle)
         return verweigern(395, n, k);
     const int kapazitaet = static_cast<int>(zug + 64);
-    // 2.
+    // the work table
     if (const int text = arbeitsbereichAnlegen(s, kapazitaet))
         return arbeitsbereichFehlt(text);
     Basis b{s, kapazitaet};
-    // 3.
+    // the angle per point
     const double w = 4.0 * std::asin(1.0) / (d.periode / h);
-    // 4.
+    // every table starts with 0 at time 0
     b.punkt(0.0, 0.0);
     double t = d.beginn;
     // 5. the train is not cut at the run end: playback never gets there
@@ -238,14 +238,14 @@ int sinusBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, bool
         b.punkt(t, d.abfall + d.amplitude * std::sin(b.i * w));
         t += h;
     }
-    // 6., 7.
+    // back to 0, then the end point at the run end
     b.punkt(t, 0.0);
     const bool voll = b.abgeschnitten;
     b.abgeschnitten = false;   // the sine keeps its points beyond the run end
     b.beenden(simulationsParameter.simulationsDauer);
     abgeschnitten = voll;
     s.herkunft = n.strominjektionBezeichnung;
-    // 8.
+    // a series needs room between its trains
     pause = d.pause;
     if (d.anzahl >= 2) {
         pause = d.pause - (d.ende - d.beginn);
@@ -282,10 +282,10 @@ int wiederholen(const NeuronDaten& n, int kompartiment, const StromreizDefinitio
         return verweigern(textZuVieleReize, n, kompartiment);
     if (const int text = anlegen(z.zeiten, z.werte, punkte, 378, 379))
         return neuronSpeicherFehlt(text, n);
-    // 2.
+    // the base table must end at the run end
     int l = z.punkte - 1;
     endpunktPruefen(z, l, ende);
-    // 3.
+    // each further repetition shifted by one stimulus and its pause
     double versatz = 0.0;
     for (int64_t k = 2; k <= wiederholungen; ++k) {
         const int vorzeichen = d.alternieren == 1 && k % 2 == 0 ? -1 : 1;
@@ -313,7 +313,7 @@ int wiederholen(const NeuronDaten& n, int kompartiment, const StromreizDefinitio
         if (vorzeichen < 0)
             z.werte[l - 1] = 0.0;
     }
-    // 4.
+    // the end point at the run end
     z.zeiten[l] = ende;
     z.werte[l] = 0.0;
     z.punkte = l + 1;
@@ -334,10 +334,10 @@ int bursts(const NeuronDaten& n, const StromreizDefinition& d, Ziel& z)
         return verweigern(textZuVieleReize, n, 0);
     if (const int text = anlegen(z.zeiten, z.werte, punkte, 378, 379))
         return neuronSpeicherFehlt(text, n);
-    // 2.
+    // the train must end at the run end
     int m = z.punkte - 1;
     endpunktPruefen(z, m, ende);
-    // 3.
+    // each further burst shifted by the burst interval
     bool schluss = false;
     for (int64_t k = 1; k < anzahl && !schluss; ++k) {
         for (int j = 1; j <= b - 1; ++j) {
@@ -352,7 +352,7 @@ int bursts(const NeuronDaten& n, const StromreizDefinition& d, Ziel& z)
             }
         }
     }
-    // 4.
+    // the end point at the run end
     z.zeiten[m] = ende;
     z.werte[m] = 0.0;
     z.punkte = m + 1;
@@ -404,7 +404,7 @@ int einzelreizEinfuegen(const NeuronDaten& n, const StromreizDefinition& d, Ziel
         if (!genau && (j >= letzter || z.werte[j] != 0.0 || z.zeiten[j] >= ende))
             schreiben(beginn + dauer, 0.0);
     }
-    // 3.
+    // the end point at the run end
     schreiben(ende, 0.0);
     neu.punkte = m;
     z = std::move(neu);

@@ -138,7 +138,7 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
         aKCa = n.kca->summeGE;
         gKCa = n.kca->summeG;
     }
-    // 5.
+    // the sum of the ionic currents
     n.ionenStromSumme = n.kanalStrom[0] + n.kanalStrom[1] + n.kanalStrom[2] + aKCa;
     // 6. user channels
     if (!n.benutzerKanaele.empty())

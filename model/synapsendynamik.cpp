@@ -104,7 +104,7 @@ double xlpspAktualisieren(PspForm& f, double r, double t)
             f.summe += (k[0] * std::exp(-a / k[1]) + k[2]) * e->wert * k[3];
         }
     }
-    // 4.
+    // kept for the release display
     f.letzteFreisetzung = r;
     return f.summe;
 }
@@ -290,19 +290,19 @@ void chemischeSynapse(SynapseDaten& s, SynapsenPool& P)
     // 5c - 5e.
     if (s.transmitter.an)
         r = transmitterFreisetzung(s.transmitter, s.quellPotential);
-    // 6.
+    // the conductance, facilitated when asked
     double g = s.leitfaehigkeit;
     if (s.bahnung.an) {
         bahnungRechnen(s.bahnung, r, t, T);
         g = s.leitfaehigkeit * s.bahnung.faktor;
     }
-    // 7.
+    // what the release display and the channel activation show
     if (s.freisetzungAnzeigen)
         s.freisetzungAnzeige = r;
     if (s.kanalAktivierung)
         s.kanalFreisetzung = r;
     const double v = r * g;
-    // 8.
+    // into the ring at the delay's position
     const int p = schreibPosition(P, s);
     s.abgabe = v;
     ringSchreiben(P, s, p, v);
@@ -319,18 +319,18 @@ void synapsenDynamikRechnen()
         NeuronDaten& n = *aktuellesNeuron;
         for (SynapseDaten* s = n.ausgangsSynapsen; s; s = s->naechsteSynapse) {
             laufZustand.aktuelleSynapse = s;
-            // 1.
+            // a switched-off synapse transmits nothing
             if (s->ausgeschaltet)
                 continue;
-            // 2.
+            // the source's soma potential drives the release
             s->quellPotential = n.potentiale.empty() ? 0.0 : n.potentiale[0];
             synapsenPotential = s->quellPotential;
-            // 3.
+            // an axo-axonic synapse acts on its parent
             if (s->axoIndex >= 1) {
                 axoSynapse(*s);
                 continue;
             }
-            // 4.
+            // only a synapse with a delay ring transmits
             if (!s->pool || s->pool->ring.empty())
                 continue;
             const int ion = synapsenTypIon(s->pool->typ);
