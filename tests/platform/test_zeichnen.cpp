@@ -1,7 +1,6 @@
 // tests/platform/test_zeichnen.cpp - the scripted platform's recording surface: every call
 // with the state it drew with, the last paint of each window, the PNG requests
 #include "skript.h"
-#include <memory>
 
 using namespace skript;
 using test::ZeichenArt;
@@ -9,11 +8,6 @@ using test::ZeichenArt;
 using SkriptZeichnen = Fall;
 
 namespace {
-
-struct BildWeg {
-    void operator()(BildObjekt* b) const { bildLoeschen(b); }
-};
-using EigenesBild = std::unique_ptr<BildObjekt, BildWeg>;
 
 // paints through fn on every Zeichnen message
 std::function<std::optional<intptr_t>(Fenster, uint32_t, uintptr_t, intptr_t)> malen(std::function<void(Zeichenflaeche&)> fn)
@@ -30,7 +24,7 @@ std::function<std::optional<intptr_t>(Fenster, uint32_t, uintptr_t, intptr_t)> m
 TEST_F(SkriptZeichnen, JederAufrufTraegtDenZustandDavorGeloeschteObjekteBleibenInKraft)
 {
     const int vorher = test::zeichenObjekteLebend();
-    EigenesBild bild(bildErzeugen(200, 100));
+    auto bild = vertrag::bild(200, 100);
     Zeichenflaeche& z = bildFlaeche(bild.get());
     Stift s = stiftErzeugen(42, -3, 0x0000FF);             // unknown style and a negative width
     Pinsel p = pinselErzeugen(0x00FF00);

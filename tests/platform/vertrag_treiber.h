@@ -63,7 +63,6 @@ inline void dateiAntworten(std::initializer_list<std::string> pfade)
     for (const std::string& p : pfade)
         test::dateiAntworten({p.empty() ? test::dateiAbbruch() : test::dateiAntwort(p)});
 }
-inline void farbAntworten(std::initializer_list<Farbe> farben) { test::farbAntworten(farben); }
 
 // ---- controls --------------------------------------------------------------------------
 inline void schiebereglerSchritt(Fenster regler)

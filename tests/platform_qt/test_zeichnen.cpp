@@ -6,7 +6,6 @@
 #include <array>
 #include <climits>
 #include <cstdlib>
-#include <memory>
 #include <set>
 
 using namespace vertrag;
@@ -15,13 +14,6 @@ using QtZeichnen = Vertrag;
 namespace {
 
 constexpr Farbe weiss = 0xFFFFFF, schwarz = 0x000000, rot = rgbFarbe(255, 0, 0), gruen = rgbFarbe(0, 255, 0);
-
-struct BildWeg {
-    void operator()(BildObjekt* b) const { bildLoeschen(b); }
-};
-using EigenesBild = std::unique_ptr<BildObjekt, BildWeg>;
-
-EigenesBild bild(int b, int h) { return EigenesBild(bildErzeugen(b, h)); }
 
 std::set<std::pair<int, int>> gesetzt(Bild b, Farbe hintergrund = weiss)
 {

@@ -14,7 +14,6 @@
 #include "platform/zeichensatz.h"
 #include <QAbstractButton>
 #include <QApplication>
-#include <QColorDialog>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QKeyEvent>
@@ -45,7 +44,6 @@ struct Skript {
 struct Antworten {
     std::deque<int> boxen;
     std::deque<std::string> dateien;     // "" cancels
-    std::deque<Farbe> farben;            // KeineFarbe cancels
     std::deque<std::pair<Menue, int>> popups;
     std::deque<Skript> skripte;
     QPointer<QWidget> wartend;           // the popup or modal widget on top, unanswered since seit
@@ -77,7 +75,7 @@ T* vorne(std::deque<T>& d)
     return d.empty() ? nullptr : &d.front();
 }
 
-// our dialog's step, a box's or chooser's answer, a popup's choice; false: none waits
+// our dialog's step, a box's or the file chooser's answer, a popup's choice; false: none waits
 inline bool beantworten(QWidget* w)
 {
     Antworten& a = antworten;
@@ -99,16 +97,13 @@ inline bool beantworten(QWidget* w)
         d->selectFile(text(a.dateien.front()));
         a.dateien.front().empty() ? d->reject() : static_cast<QDialog*>(d)->accept();   // the OK button
         a.dateien.pop_front();
-    } else if (auto* c = qobject_cast<QColorDialog*>(w); c && vorne(a.farben)) {
-        c->setCurrentColor(qt::farbe(a.farben.front()));
-        a.farben.front() == KeineFarbe ? c->reject() : c->accept();
-        a.farben.pop_front();
-    } else if (Fenster dlg = qt::fensterVonWidget(w); vorlagenNummer(dlg) && istSichtbar(dlg)) {
-        Skript* s = nullptr;
+    } else if (Fenster dlg = qt::fensterVonWidget(w); vorlagenNummer(dlg) && istSichtbar(dlg) && !dlg->dialog->beendet) {
+        Skript* s = nullptr;                 // the opening's own script, else the next one for its template
         for (Skript& k : a.skripte)
-            if (!s && (k.dialog == dlg || (!k.dialog && k.vorlage == vorlagenNummer(dlg))) && k.naechster < k.schritte.size())
-                s = &k;
-        if (!s)
+            s = k.dialog == dlg ? &k : s;
+        for (Skript& k : a.skripte)
+            s = !s && !k.dialog && k.vorlage == vorlagenNummer(dlg) ? &k : s;
+        if (!s || s->naechster == s->schritte.size())
             return false;
         s->dialog = dlg;
         const auto schritt = s->schritte[s->naechster++];
@@ -263,7 +258,6 @@ inline void modal(int vorlage, std::vector<std::function<void(Fenster)>> schritt
 inline void boxAntworten(std::initializer_list<int> a) { intern::antworten.boxen.insert(intern::antworten.boxen.end(), a); }
 inline void popupWaehlen(Menue m, int befehl) { intern::antworten.popups.push_back({m, befehl}); }
 inline void dateiAntworten(std::initializer_list<std::string> p) { intern::antworten.dateien.insert(intern::antworten.dateien.end(), p); }
-inline void farbAntworten(std::initializer_list<Farbe> f) { intern::antworten.farben.insert(intern::antworten.farben.end(), f); }
 
 // the user opens each submenu on the way and clicks the item; false when it is grey
 inline bool menueWaehlen(Fenster f, int befehl)
@@ -304,9 +298,10 @@ inline void daumenZiehen(Fenster f, bool vertikal, int position)
     leiste(f, vertikal)->setSliderPosition(position);
 }
 inline void daumenLoslassen(Fenster f, bool vertikal) { leiste(f, vertikal)->setSliderDown(false); }
-inline void schiebereglerSchritt(Fenster regler)
+inline void schiebereglerSchritt(Fenster regler)   // by its key: right, or down on a vertical one
 {
-    qt::clientWidget(regler)->findChild<QSlider*>()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+    auto* s = qt::clientWidget(regler)->findChild<QSlider*>();
+    intern::tasteSenden(s, s->orientation() == Qt::Vertical ? Qt::Key_Down : Qt::Key_Right);
 }
 
 // left and right Shift and Ctrl by their key symbols, as the display server sends them

@@ -23,6 +23,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unistd.h>
@@ -75,12 +76,12 @@ inline std::vector<Eintrag> von(Fenster f, uint32_t m)
     return r;
 }
 
-// the messages of one window (null: of all) without those in ohne
-inline std::vector<uint32_t> nachrichten(Fenster f = nullptr, std::vector<uint32_t> ohne = {})
+// the messages of one window (null: of all), only those of the kinds in nur when it is given
+inline std::vector<uint32_t> nachrichten(Fenster f = nullptr, std::vector<uint32_t> nur = {})
 {
     std::vector<uint32_t> r;
     for (const Eintrag& e : eingang)
-        if ((!f || e.f == f) && std::find(ohne.begin(), ohne.end(), e.n) == ohne.end())
+        if ((!f || e.f == f) && (nur.empty() || std::find(nur.begin(), nur.end(), e.n) != nur.end()))
             r.push_back(e.n);
     return r;
 }
@@ -99,6 +100,12 @@ inline std::string dateiInhalt(const std::string& pfad)
     std::ifstream ein(pfad, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(ein), {});
 }
+
+struct BildWeg {
+    void operator()(BildObjekt* b) const { bildLoeschen(b); }
+};
+using EigenesBild = std::unique_ptr<BildObjekt, BildWeg>;   // the images of a test die with it
+inline EigenesBild bild(int b, int h, Farbe hintergrund = 0xFFFFFF) { return EigenesBild(bildErzeugen(b, h, hintergrund)); }
 
 // a folder of its own under /tmp, removed with everything in it
 struct TempOrdner {

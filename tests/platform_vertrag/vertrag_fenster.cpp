@@ -20,16 +20,6 @@ std::string benutzerFolge(std::initializer_list<Fenster> fenster)
     return aus;
 }
 
-// the messages of f that are one of these, in order
-std::vector<uint32_t> nur(Fenster f, std::vector<uint32_t> welche)
-{
-    std::vector<uint32_t> r;
-    for (const Eintrag& e : eingang)
-        if (e.f == f && std::find(welche.begin(), welche.end(), e.n) != welche.end())
-            r.push_back(e.n);
-    return r;
-}
-
 } // namespace
 
 TEST_F(VertragFenster, ErzeugenMeldetErzeugenGroesseUndBewegenVorDerRueckkehr)
@@ -140,7 +130,7 @@ TEST_F(VertragFenster, ZerstoerenAusDerEigenenProzedurIstSicher)
     posten(f, n::Benutzer + 2);
     EXPECT_EQ(senden(f, n::Benutzer), 5);
     nachrichtenVerarbeiten();                              // its posted message died with it
-    EXPECT_EQ(nur(f, {n::Benutzer, n::Benutzer + 1, n::Benutzer + 2, n::SystemBefehl, n::Schliessen, n::Zerstoeren}),
+    EXPECT_EQ(nachrichten(f, {n::Benutzer, n::Benutzer + 1, n::Benutzer + 2, n::SystemBefehl, n::Schliessen, n::Zerstoeren}),
               (std::vector<uint32_t>{n::Benutzer, n::SystemBefehl, n::Schliessen, n::Zerstoeren}));
 
     Fenster tippt = neu();

@@ -110,10 +110,6 @@ TEST_F(VertragWahl, DateiKommtZerlegtZurueckEinAbbruchAendertNichts)
     EXPECT_EQ(w.titel, "Kanal laden");                     // the question's own fields stay
     EXPECT_FALSE(dateiWaehlen(nullptr, w));
     EXPECT_EQ(w.name, "netz.version2");
-
-    treiber::farbAntworten({rgbFarbe(0x12, 0x34, 0x56), KeineFarbe});
-    EXPECT_EQ(farbeWaehlen(nullptr, 0), rgbFarbe(0x12, 0x34, 0x56));
-    EXPECT_EQ(farbeWaehlen(nullptr, 0x00FF00), KeineFarbe);
 }
 
 TEST_F(VertragDrucken, DruckerlisteEndetMitDemPdfDruckerAuchAusEinemThread)

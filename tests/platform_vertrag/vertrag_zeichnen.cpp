@@ -2,23 +2,11 @@
 // their pixels, window snapshots and BMP files
 #include "platform/bmp.h"
 #include "vertrag.h"
-#include <memory>
 
 using namespace vertrag;
 
 using VertragZeichnen = Vertrag;
 using VertragBild = Vertrag;
-
-namespace {
-
-struct BildWeg {
-    void operator()(BildObjekt* b) const { bildLoeschen(b); }
-};
-using EigenesBild = std::unique_ptr<BildObjekt, BildWeg>;   // the images of a test die with it
-
-EigenesBild bild(int b, int h, Farbe hintergrund = 0xFFFFFF) { return EigenesBild(bildErzeugen(b, h, hintergrund)); }
-
-} // namespace
 
 TEST_F(VertragZeichnen, AuswaehlenGibtDasVorherigeZurueckUndNullIstDerStandard)
 {
