@@ -38,8 +38,9 @@ std::string mitCrLf(const QString& s)
 }
 
 // A list box or a combo's list, one interface for both. QComboBox selects the first item
-// that comes into an empty list and moves its selection when the chosen item goes; the
-// program expects neither, so the selection (and a combo's typed text) is put back.
+// that comes into an empty list and moves its selection when the chosen item goes, and a
+// list box's view chooses a neighbour then; the program expects none of it, so the
+// selection (and a combo's typed text) is put back.
 class Liste {
 public:
     explicit Liste(qt::DialogSteuer* s)
@@ -103,8 +104,13 @@ public:
     void entfernen(int i)
     {
         if (kasten) {
-            const QSignalBlocker ruhe(kasten);
-            delete kasten->takeItem(i);
+            const bool gewaehlt = auswahl() == i;
+            {
+                const QSignalBlocker ruhe(kasten);
+                delete kasten->takeItem(i);
+            }
+            if (gewaehlt)
+                auswahlSetzen(-1);        // the view would choose a neighbour by itself
             return;
         }
         const Stand vorher = stand();

@@ -3,7 +3,7 @@
 // Posted messages, the quit request and work from other threads all go as Qt events to
 // one dispatcher object, so they arrive in the order they were posted, whatever window
 // they are for. Timers run on the same object.
-#include "platform/qt/qtfenster.h"
+#include "platform/qt/qtdialog.h"
 #include "platform/system.h"
 #include <QCoreApplication>
 #include <QEventLoop>
@@ -82,6 +82,10 @@ constexpr unsigned kuerzesterZeitgeber = 1;
 
 int schleifenEbene() { return QThread::currentThread()->loopLevel(); }
 
+// A dialog ended by its procedure returns (or dies) once that handler is done: what was
+// posted to it or fell due for it meanwhile no longer reaches it.
+bool nimmtAn(Fenster f) { return !f->dialog || !f->dialog->beendet; }
+
 bool Verteiler::event(QEvent* e)
 {
     if (e->type() == postTyp()) {
@@ -89,7 +93,7 @@ bool Verteiler::event(QEvent* e)
         if (schleifenEbene() == zurueckhaltenAufEbene)
             QCoreApplication::postEvent(
                 this, new PostEreignis(p->fenster, p->nummer, p->nachricht, p->w, p->l));
-        else if (istFenster(p->fenster) && p->fenster->nummer == p->nummer)
+        else if (istFenster(p->fenster) && p->fenster->nummer == p->nummer && nimmtAn(p->fenster))
             senden(p->fenster, p->nachricht, p->w, p->l);
         return true;
     }
@@ -108,7 +112,7 @@ bool Verteiler::event(QEvent* e)
 void Verteiler::timerEvent(QTimerEvent* e)
 {
     auto it = zeitgeberZiele.find(e->timerId());
-    if (it != zeitgeberZiele.end())
+    if (it != zeitgeberZiele.end() && nimmtAn(it->second.fenster))
         senden(it->second.fenster, nachricht::Zeitgeber, it->second.id);
 }
 

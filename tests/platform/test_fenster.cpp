@@ -1,190 +1,210 @@
-// tests/platform/test_fenster.cpp - window records of the scripted platform
-#include "test_fenster_hilfe.h"
+// tests/platform/test_fenster.cpp - what only the scripted platform promises of windows and
+// its pump: a fixed frame and work area, the order of activation, the log, the virtual clock
+#include "skript.h"
 
-using namespace plattform;
-using namespace probe;
-namespace n = plattform::nachricht;
+using namespace skript;
 
-using FensterLeben = Fall;
-using FensterLage = Fall;
+using SkriptFenster = Fall;
+using SkriptPumpe = Fall;
 
 namespace {
-constexpr int oben = test::rahmenBreite + test::titelHoehe;   // title bar and top border
-}
 
-TEST_F(FensterLeben, ErzeugenMeldetErzeugenGroesseBewegenVorDerRueckkehr)
+constexpr int rahmen = test::rahmenBreite, oben = test::rahmenBreite + test::titelHoehe;
+
+size_t zeitgeberZahl()
 {
-    Fenster f = fensterErzeugen("Probe", "", stil::Hauptfenster, 100, 50, 400, 300, nullptr, nullptr, 42);
-    ASSERT_TRUE(istFenster(f));
-    const auto& log = test::nachrichtenLog();
-    ASSERT_EQ(nachrichten(), (std::vector<uint32_t>{n::Erzeugen, n::Groesse, n::Bewegen}));
-    EXPECT_EQ(log[0].l, 42);
-    EXPECT_EQ(log[1].l, machLParam(400 - 2 * test::rahmenBreite, 300 - test::rahmenBreite - oben));
-    EXPECT_EQ(log[2].l, machLParam(108, 50 + oben));
-    EXPECT_FALSE(istSichtbar(f));
-
-    Fenster g = neu();   // visible at once, and the active window
-    EXPECT_TRUE(istSichtbar(g));
-    EXPECT_EQ(vordergrundFenster(), g);
-    EXPECT_EQ(nachrichten(g), (std::vector<uint32_t>{n::Erzeugen, n::Groesse, n::Bewegen, n::Aktivieren}));
+    return static_cast<size_t>(std::count_if(eingang.begin(), eingang.end(), [](const Eintrag& e) { return e.n == n::Zeitgeber; }));
 }
 
-TEST_F(FensterLeben, ErzeugenKannVerweigertWerden)
-{
-    Fenster gesehen = nullptr;
-    reaktion = [&](Fenster f, uint32_t m, uintptr_t, intptr_t) -> intptr_t {
-        gesehen = f;
-        return m == n::Erzeugen ? -1 : 0;
-    };
-    EXPECT_EQ(neu(), nullptr);
-    EXPECT_EQ(nachrichten(), (std::vector<uint32_t>{n::Erzeugen, n::Zerstoeren}));
-    EXPECT_FALSE(istFenster(gesehen));
+} // namespace
 
-    fehlerSammeln();
-    EXPECT_EQ(fensterErzeugen("Gibtsnicht", "", 0, 0, 0, 10, 10), nullptr);
-    EXPECT_EQ(fehler.size(), 1u);
-    EXPECT_FALSE(klasseRegistrieren({"Probe", probeProc}));
-    EXPECT_EQ(neu(stil::Kind), nullptr);   // a child needs a parent
-}
-
-TEST_F(FensterLeben, ZerstoerenNimmtKinderBesitzteTimerUndNachrichtenMit)
-{
-    Fenster haupt = neu();
-    Fenster kind = neu(stil::Kind | stil::Sichtbar, haupt, 5, 5, 50, 50);
-    Fenster besessen = neu(stil::Werkzeug | stil::Sichtbar, haupt);
-    Fenster fremd = neu();
-    fensterDatenSetzen(haupt, 77);
-    intptr_t datenImZerstoeren = 0;
-    reaktion = [&](Fenster f, uint32_t m, uintptr_t w, intptr_t l) -> intptr_t {
-        if (m == n::Zerstoeren && f == haupt) {
-            datenImZerstoeren = fensterDaten(f);   // where a procedure frees what hangs on it
-            EXPECT_FALSE(istFenster(f));
-            EXPECT_FALSE(posten(f, n::Benutzer));
-            EXPECT_TRUE(istFenster(kind));      // children go after their parent
-        }
-        return standardFensterProc(f, m, w, l);
-    };
-    zeitgeberSetzen(kind, 1, 10);
-    zeitgeberSetzen(fremd, 1, 10);
-    posten(besessen, n::Benutzer);
-    posten(fremd, n::Benutzer);
-    test::logLeeren();
-
-    fensterZerstoeren(haupt);
-    std::vector<Fenster> reihe;
-    for (const auto& e : test::nachrichtenLog())
-        if (e.nachricht == n::Zerstoeren)
-            reihe.push_back(e.fenster);
-    EXPECT_EQ(reihe, (std::vector<Fenster>{haupt, kind, besessen}));
-    EXPECT_EQ(datenImZerstoeren, 77);
-    for (Fenster f : {haupt, kind, besessen}) {
-        EXPECT_FALSE(istFenster(f));
-        EXPECT_EQ(senden(f, n::Benutzer), 0);
-        EXPECT_EQ(test::zeitgeberPeriode(f, 1), -1);
-    }
-    EXPECT_EQ(test::wartendeNachrichten(), 1u);   // only fremd's
-    EXPECT_EQ(test::zeitgeberPeriode(fremd, 1), 10);
-    EXPECT_EQ(vordergrundFenster(), fremd);
-    fensterZerstoeren(haupt);                                 // dead handles are ignored,
-    fensterZerstoeren(reinterpret_cast<Fenster>(&reihe));     // and so is garbage
-}
-
-TEST_F(FensterLeben, SchliessenAusDerEigenenProzedurIstSicher)
-{
-    Fenster f = neu();
-    reaktion = [&](Fenster g, uint32_t m, uintptr_t w, intptr_t l) -> intptr_t {
-        if (m == n::Benutzer) {
-            senden(g, n::SystemBefehl, systembefehl::Schliessen);   // -> Schliessen -> destroyed
-            EXPECT_EQ(senden(g, n::Benutzer + 1), 0);
-            return 5;
-        }
-        return standardFensterProc(g, m, w, l);
-    };
-    posten(f, n::Benutzer + 2);
-    EXPECT_EQ(senden(f, n::Benutzer), 5);
-    EXPECT_EQ(nachrichten(f, {n::Erzeugen, n::Groesse, n::Bewegen, n::Aktivieren}),
-              (std::vector<uint32_t>{n::Benutzer, n::SystemBefehl, n::Schliessen, n::Zerstoeren}));
-    EXPECT_EQ(test::wartendeNachrichten(), 0u);   // its posted message died with it
-}
-
-TEST_F(FensterLage, SystemBefehleUndVerschieben)
+TEST_F(SkriptFenster, MaximiertFuelltDenArbeitsbereichWiederhergestelltGehtEsZurueck)
 {
     Fenster f = neu();
     const Rechteck a = arbeitsbereich();
-    test::logLeeren();
+    eingang.clear();
     senden(f, n::SystemBefehl, systembefehl::Maximieren);
     EXPECT_TRUE(istMaximiert(f));
-    auto log = test::nachrichtenVon(f);
     ASSERT_EQ(nachrichten(f), (std::vector<uint32_t>{n::SystemBefehl, n::Groesse, n::Bewegen}));
-    EXPECT_EQ(log[1].w, groesse::Maximiert);
-    EXPECT_EQ(log[1].l, machLParam(a.breite() - 2 * test::rahmenBreite, a.hoehe() - test::rahmenBreite - oben));
-
+    EXPECT_EQ(eingang[1].w, groesse::Maximiert);
+    EXPECT_EQ(eingang[1].l, machLParam(a.breite() - 2 * rahmen, a.hoehe() - rahmen - oben));
     senden(f, n::SystemBefehl, systembefehl::Minimieren);
-    EXPECT_EQ(test::nachrichtenLog().back().w, groesse::Minimiert);
+    EXPECT_EQ(von(f, n::Groesse).back().w, groesse::Minimiert);
     senden(f, n::SystemBefehl, systembefehl::Wiederherstellen);   // back to maximised
     EXPECT_TRUE(istMaximiert(f));
     senden(f, n::SystemBefehl, systembefehl::Wiederherstellen);   // and to the normal place
     EXPECT_EQ(fensterRechteck(f).links, 100);
-
-    test::logLeeren();
-    verschieben(f, 100, 50, 400, 300);   // unchanged: silent
-    verschieben(f, 200, 50, 400, 300);
-    verschieben(f, 200, 50, 500, 300);
-    EXPECT_EQ(nachrichten(), (std::vector<uint32_t>{n::Bewegen, n::Groesse}));
-    EXPECT_EQ(test::nachrichtenLog()[0].l, machLParam(208, 50 + oben));
 }
 
-TEST_F(FensterLage, VordergrundFokusUndFreigabe)
+TEST_F(SkriptFenster, AktivierungFolgtDemFokusDemVerbergenUndDemZerstoeren)
 {
     Fenster a = neu(), b = neu();
+    EXPECT_EQ(nachrichten(b), (std::vector<uint32_t>{n::Erzeugen, n::Groesse, n::Bewegen, n::Aktivieren}));
+    EXPECT_EQ(vordergrundFenster(), b);                    // shown at once, and active
     Fenster kind = neu(stil::Kind | stil::Sichtbar, a, 0, 0, 10, 10);
-    EXPECT_EQ(vordergrundFenster(), b);
-    test::logLeeren();
-    fokusSetzen(kind);   // activates a first
-    const auto& log = test::nachrichtenLog();
-    ASSERT_EQ(log.size(), 3u);
-    EXPECT_TRUE(log[0].fenster == b && log[0].w == 0);
-    EXPECT_TRUE(log[1].fenster == a && log[1].w == 1);
-    EXPECT_EQ(log[2].nachricht, n::FokusErhalten);
-
-    test::logLeeren();
+    eingang.clear();
+    fokusSetzen(kind);                                     // activates a first
+    ASSERT_EQ(eingang.size(), 3u);
+    EXPECT_TRUE(eingang[0].f == b && eingang[0].n == n::Aktivieren && eingang[0].w == 0);
+    EXPECT_TRUE(eingang[1].f == a && eingang[1].n == n::Aktivieren && eingang[1].w == 1);
+    EXPECT_TRUE(eingang[2].f == kind && eingang[2].n == n::FokusErhalten);
     fokusSetzen(b);
-    ASSERT_EQ(log.size(), 4u);
-    EXPECT_EQ(log[2].w, reinterpret_cast<uintptr_t>(b));      // FokusVerloren: who takes it
-    EXPECT_EQ(log[3].w, reinterpret_cast<uintptr_t>(kind));   // FokusErhalten: who had it
-
-    zeigen(b, anzeige::Verbergen);   // the window active before comes back
+    zeigen(b, anzeige::Verbergen);                         // the window active before comes back
     EXPECT_EQ(vordergrundFenster(), a);
     fensterZerstoeren(a);
     EXPECT_EQ(vordergrundFenster(), nullptr);
-
-    test::logLeeren();
-    freigeben(b, false);
-    freigeben(b, false);
-    freigeben(b, true);
-    EXPECT_EQ(nachrichten(), (std::vector<uint32_t>{n::Freigeben, n::Freigeben}));
 }
 
-TEST_F(FensterLage, UngueltigeFensterZeichnenEinmalUndNurSichtbar)
+TEST_F(SkriptFenster, ImZerstoerenIstDasFensterTotSeineZeitgeberUndNachrichtenGehenMit)
 {
-    Fenster f = neu(stil::Hauptfenster);
-    ungueltigMachen(f);
-    nachrichtenVerarbeiten();
-    EXPECT_EQ(nachrichten(f).size(), 3u);   // hidden: the paint waits
+    Fenster fremd = neu(), haupt = neu();
+    Fenster kind = neu(stil::Kind | stil::Sichtbar, haupt, 5, 5, 50, 50);
+    reaktion = [&](Fenster f, uint32_t m, uintptr_t, intptr_t) -> std::optional<intptr_t> {
+        if (m == n::Zerstoeren && f == haupt) {
+            EXPECT_FALSE(istFenster(f));
+            EXPECT_FALSE(posten(f, n::Benutzer));
+        }
+        return std::nullopt;
+    };
+    zeitgeberSetzen(kind, 1, 10);
+    zeitgeberSetzen(fremd, 1, 10);
+    posten(kind, n::Benutzer);
+    posten(fremd, n::Benutzer);
+    fensterZerstoeren(haupt);
+    EXPECT_EQ(test::zeitgeberPeriode(kind, 1), -1);
+    EXPECT_EQ(test::zeitgeberPeriode(fremd, 1), 10);
+    EXPECT_EQ(test::wartendeNachrichten(), 1u);            // only fremd's
+    EXPECT_EQ(vordergrundFenster(), fremd);
+    fehlerSammeln();
+    EXPECT_EQ(fensterErzeugen("Gibtsnicht", "", 0, 0, 0, 10, 10), nullptr);   // an unknown class fails the test
+    EXPECT_EQ(fehler.size(), 1u);
+}
 
-    zeigen(f, anzeige::Zeigen);
+TEST_F(SkriptPumpe, GepostetesVorZeichnenVorZeitgeberUndDasLogWeissWasGepostetWar)
+{
+    Fenster f = neu();
+    nachrichtenVerarbeiten();
+    zeitgeberSetzen(f, 3, 5);
+    test::uhrVorstellen(5, false);
     ungueltigMachen(f);
+    posten(f, n::Benutzer);
+    eingang.clear();
     test::logLeeren();
     nachrichtenVerarbeiten();
-    nachrichtenVerarbeiten();
-    EXPECT_EQ(nachrichten(f), (std::vector<uint32_t>{n::Zeichnen}));
-
+    EXPECT_EQ(nachrichten(f), (std::vector<uint32_t>{n::Benutzer, n::Zeichnen, n::Zeitgeber}));
+    for (const auto& e : test::nachrichtenLog())
+        EXPECT_TRUE(e.gepostet);                           // through the queue, or a paint or timer of the pump
     test::logLeeren();
-    Rechteck r{10, 10, 20, 20};
-    ungueltigMachen(f, &r);
-    neuZeichnen(f);   // at once, not through the queue
-    neuZeichnen(f);   // nothing left to paint
+    ungueltigMachen(f);
+    neuZeichnen(f);
+    EXPECT_FALSE(test::nachrichtenLog().at(0).gepostet);   // a direct call
+}
+
+TEST_F(SkriptPumpe, DerBenutzerErreichtNurWasErKannEndlosesPostenScheitert)
+{
+    Fenster f = neu();
+    test::klicken(f, 30, 40);
+    EXPECT_EQ(mausPosition().y, clientZuBildschirm(f, {30, 40}).y);
     nachrichtenVerarbeiten();
-    ASSERT_EQ(nachrichten(f), (std::vector<uint32_t>{n::Zeichnen}));
-    EXPECT_FALSE(test::nachrichtenLog()[0].gepostet);
+    fehlerSammeln();
+    freigeben(f, false);
+    test::klicken(f, 1, 1);                                // the user cannot click a disabled window
+    EXPECT_EQ(test::wartendeNachrichten(), 0u);
+    reaktion = [&](Fenster g, uint32_t m, uintptr_t, intptr_t) {
+        return m == n::Benutzer ? std::optional<intptr_t>(posten(g, n::Benutzer)) : std::nullopt;
+    };
+    posten(f, n::Benutzer);
+    nachrichtenVerarbeiten();                              // fails instead of hanging
+    EXPECT_EQ(fehler.size(), 2u);
+}
+
+TEST_F(SkriptPumpe, ZeitgeberAufDerVirtuellenUhrPeriodischNeugestartetVerspaetet)
+{
+    Fenster f = neu();
+    zeitgeberSetzen(f, 1, 10);
+    test::uhrVorstellen(95);
+    EXPECT_EQ(zeitgeberZahl(), 9u);
+    EXPECT_DOUBLE_EQ(uhrSekunden(), 0.095);
+
+    eingang.clear();
+    zeitgeberSetzen(f, 1, 10);                             // restarts at 95: due at 105, not 100
+    test::uhrVorstellen(9);
+    EXPECT_EQ(zeitgeberZahl(), 0u);
+    test::uhrVorstellen(1);
+    EXPECT_EQ(zeitgeberZahl(), 1u);
+
+    eingang.clear();
+    test::uhrVorstellen(50, false);                        // late: one message however many periods passed
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(zeitgeberZahl(), 1u);
+    zeitgeberLoeschen(f, 1);
+    test::uhrVorstellen(100);
+    EXPECT_EQ(zeitgeberZahl(), 1u);
+}
+
+TEST_F(SkriptPumpe, EinZeitgeberBeendetDasWartenOhneIhnScheitertEs)
+{
+    Fenster haupt = neu();
+    Fenster box = neu(stil::Werkzeug | stil::Sichtbar, haupt);
+    zeitgeberSetzen(haupt, 7, 1500);
+    reaktion = [&](Fenster f, uint32_t m, uintptr_t w, intptr_t) -> std::optional<intptr_t> {
+        if (m == n::Zeitgeber && w == 7) {
+            zeitgeberLoeschen(f, 7);
+            posten(box, n::Schliessen);
+        }
+        return std::nullopt;
+    };
+    EXPECT_TRUE(test::laufenBis([&] { return !istFenster(box); }, "the info box closes"));
+    EXPECT_DOUBLE_EQ(uhrSekunden(), 1.5);
+
+    fehlerSammeln();
+    EXPECT_FALSE(test::laufenBis([] { return false; }, "nothing"));   // no timer left: would block
+    zeitgeberSetzen(haupt, 1, 1000);
+    EXPECT_FALSE(test::laufenBis([] { return false; }, "too long", 5000));
+    ASSERT_EQ(fehler.size(), 2u);
+    EXPECT_NE(fehler[0].find("nothing"), std::string::npos);
+    EXPECT_DOUBLE_EQ(uhrSekunden(), 6.5);
+}
+
+TEST_F(SkriptPumpe, GedrosseltPumptErstNachZwanzigMillisekunden)
+{
+    Fenster f = neu();
+    posten(f, n::Benutzer);
+    nachrichtenVerarbeitenGedrosselt();
+    test::uhrVorstellen(19.5, false);
+    nachrichtenVerarbeitenGedrosselt();
+    EXPECT_EQ(test::wartendeNachrichten(), 1u);
+    test::uhrVorstellen(0.5, false);
+    nachrichtenVerarbeitenGedrosselt();
+    EXPECT_EQ(test::wartendeNachrichten(), 0u);
+
+    test::uhrVorstellen(30, false);
+    nachrichtenVerarbeiten();                              // any pump counts
+    posten(f, n::Benutzer);
+    test::uhrVorstellen(10, false);
+    nachrichtenVerarbeitenGedrosselt();
+    EXPECT_EQ(test::wartendeNachrichten(), 1u);
+}
+
+TEST_F(SkriptPumpe, DieSchleifeLaesstZeitBisZumZeitgeberVergehen)
+{
+    Fenster f = neu();
+    int runden = 0;
+    reaktion = [&](Fenster, uint32_t m, uintptr_t, intptr_t) -> std::optional<intptr_t> {
+        if (m == n::Zeitgeber && ++runden == 3)
+            beendenPosten(9);
+        return std::nullopt;
+    };
+    zeitgeberSetzen(f, 1, 250);
+    EXPECT_EQ(nachrichtenSchleife(), 9);
+    EXPECT_DOUBLE_EQ(uhrSekunden(), 0.75);
+    beendenPosten(3);
+    EXPECT_FALSE(test::laufenBis([] { return false; }, "ends like a modal loop, no failure"));
+    EXPECT_EQ(nachrichtenSchleife(), 3);
+
+    fehlerSammeln();
+    zeitgeberLoeschen(f, 1);
+    EXPECT_EQ(nachrichtenSchleife(), -1);
+    ASSERT_EQ(fehler.size(), 1u);
+    EXPECT_NE(fehler[0].find("would block"), std::string::npos);
 }

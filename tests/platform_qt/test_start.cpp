@@ -1,6 +1,8 @@
 // tests/platform_qt/test_start.cpp - start-up: the display check, locale, file argument
-#include "protokoll.h"
+#include "platform/fenster.h"
+#include "platform/qt/qtstart.h"
 #include "platform/system.h"
+#include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <clocale>
 #include <cstdio>
@@ -95,7 +97,7 @@ TEST(QtStart, StartenRuftDasProgrammMitDemDateinamenUndRaeumtAuf)
     if (QCoreApplication::instance())
         GTEST_SKIP() << "an application exists in this process already";
     Umgebung sprache("LC_ALL", "C.UTF-8");                // Qt takes it over, the program must not
-    protokoll::offscreenWaehlen();
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);   // never on the developer's screen
     char name[] = "velnor";
     char datei[] = "\"/tmp/Gr\xc3\xb6\xc3\x9f" "e.net\"";
     char* argv[] = {name, datei, nullptr};
@@ -117,7 +119,7 @@ TEST(QtStart, StartenRuftDasProgrammMitDemDateinamenUndRaeumtAuf)
 TEST(QtStart, TestanwendungBehaeltDenPunktInZahlen)
 {
     Umgebung sprache("LC_ALL", "C.UTF-8");
-    protokoll::offscreenWaehlen();
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);   // never on the developer's screen
     qt::anwendungSicherstellen();
     EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
     EXPECT_TRUE(zahlenMitPunkt());

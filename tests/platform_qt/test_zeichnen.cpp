@@ -1,25 +1,19 @@
-// tests/platform_qt/test_zeichnen.cpp - the pixel rules of the drawing calls, in images
-#include "protokoll.h"
-#include "platform/zeichnen.h"
+// tests/platform_qt/test_zeichnen.cpp - the pixel rules of the drawing calls, in images and
+// window snapshots, and images as PNG files
+#include "vertrag.h"
+#include <QDir>
+#include <QImage>
 #include <array>
 #include <climits>
 #include <cstdlib>
-#include <memory>
 #include <set>
 
-using namespace plattform;
-using Zeichnen = protokoll::QtTest;
+using namespace vertrag;
+using QtZeichnen = Vertrag;
 
 namespace {
 
 constexpr Farbe weiss = 0xFFFFFF, schwarz = 0x000000, rot = rgbFarbe(255, 0, 0), gruen = rgbFarbe(0, 255, 0);
-
-struct BildWeg {
-    void operator()(BildObjekt* b) const { bildLoeschen(b); }
-};
-using EigenesBild = std::unique_ptr<BildObjekt, BildWeg>;
-
-EigenesBild bild(int b, int h) { return EigenesBild(bildErzeugen(b, h)); }
 
 std::set<std::pair<int, int>> gesetzt(Bild b, Farbe hintergrund = weiss)
 {
@@ -51,7 +45,7 @@ bool gleich(const Rechteck& a, const Rechteck& b)
 
 } // namespace
 
-TEST_F(Zeichnen, DuenneLinieLaesstDenEndpunktInJederRichtungAus)
+TEST_F(QtZeichnen, DuenneLinieLaesstDenEndpunktInJederRichtungAus)
 {
     // Qt's own pen leaves out the far end along the axis, whichever end that is; the
     // program draws chains of lines and relies on the start being set and the end not.
@@ -84,7 +78,7 @@ TEST_F(Zeichnen, DuenneLinieLaesstDenEndpunktInJederRichtungAus)
     }
 }
 
-TEST_F(Zeichnen, StiftstileUndBreiten)
+TEST_F(QtZeichnen, StiftstileUndBreiten)
 {
     auto zeile = [](int stil, int breite) {
         auto b = bild(200, 9);
@@ -121,7 +115,7 @@ TEST_F(Zeichnen, StiftstileUndBreiten)
     EXPECT_EQ(breit.second, 3);
 }
 
-TEST_F(Zeichnen, RechteckeHabenExklusiveRechteUndUntereKante)
+TEST_F(QtZeichnen, RechteckeHabenExklusiveRechteUndUntereKante)
 {
     auto b = bild(30, 20);
     Zeichenflaeche& f = bildFlaeche(b.get());
@@ -160,7 +154,7 @@ TEST_F(Zeichnen, RechteckeHabenExklusiveRechteUndUntereKante)
     loeschen(p);
 }
 
-TEST_F(Zeichnen, BogenLaeuftGegenDenUhrzeigerVonAnfangZuEnde)
+TEST_F(QtZeichnen, BogenLaeuftGegenDenUhrzeigerVonAnfangZuEnde)
 {
     // circle around (20, 20); from the ray to the right to the ray upwards
     auto quadranten = [](Punkt anfang, Punkt ende) {
@@ -182,7 +176,7 @@ TEST_F(Zeichnen, BogenLaeuftGegenDenUhrzeigerVonAnfangZuEnde)
     EXPECT_EQ(quadranten({30, 10}, {30, 10}), (std::array<bool, 4>{true, true, true, true}));
 }
 
-TEST_F(Zeichnen, TextSitztNachDerAusrichtungImUndeckendenKasten)
+TEST_F(QtZeichnen, TextSitztNachDerAusrichtungImUndeckendenKasten)
 {
     SchriftMerkmale m;
     m.hoehe = -16;
@@ -230,73 +224,64 @@ TEST_F(Zeichnen, TextSitztNachDerAusrichtungImUndeckendenKasten)
     loeschen(s);
 }
 
-TEST_F(Zeichnen, SchriftenNachHoeheGewichtUndFehlendemNamen)
+TEST_F(QtZeichnen, SchriftZeichenhoeheLaesstDieZelleHoeherFettIstBreiter)
 {
     auto b = bild(10, 10);
     Zeichenflaeche& f = bildFlaeche(b.get());
-    auto masse = [&](SchriftMerkmale m, const char* probe = "Wasserstand") {
-        Schrift s = schriftErzeugen(m);
+    auto masse = [&](int hoehe, int gewicht) {
+        Schrift s = schriftErzeugen({hoehe, gewicht, false, false, 0, ""});
         auswaehlen(f, s);
-        auto r = std::make_pair(schriftMasse(f), textAusmass(f, probe));
+        auto r = std::make_pair(schriftMasse(f).hoehe, textAusmass(f, "Wasserstand").breite);
         auswaehlen(f, Schrift{});
         loeschen(s);
         return r;
     };
-    SchriftMerkmale zeichen;
-    zeichen.hoehe = -20;                   // the characters 20 pixels: the cell is taller
-    SchriftMerkmale zelle;
-    zelle.hoehe = 20;                      // the cell 20 pixels
-    EXPECT_GT(masse(zeichen).first.hoehe, 20);
-    EXPECT_NEAR(masse(zelle).first.hoehe, 20, 1);
-    const SchriftMasse sm = masse(zeichen).first;
-    EXPECT_EQ(sm.hoehe, sm.oberlaenge + sm.unterlaenge);
-    SchriftMerkmale fett = zeichen;
-    fett.gewicht = 700;
-    EXPECT_GT(masse(fett).second.breite, masse(zeichen).second.breite);
-    SchriftMerkmale fremd = zeichen;
-    fremd.name = "Gibt Es Nicht \xc4rger";   // falls back to the default face
-    EXPECT_GT(masse(fremd).second.breite, 0);
-    EXPECT_EQ(masse(fremd).first.hoehe, sm.hoehe);
+    EXPECT_GT(masse(-20, 400).first, 20);                  // the characters 20 pixels: the cell is taller
+    EXPECT_GT(masse(-20, 700).second, masse(-20, 400).second);
 }
 
-TEST_F(Zeichnen, GewaehltesObjektUeberlebtSeinLoeschen)
+TEST_F(QtZeichnen, GewaehltesObjektZeichnetNachSeinemLoeschenWeiterUndDasAbbildMaltAlles)
 {
     auto b = bild(20, 10);
     Zeichenflaeche& f = bildFlaeche(b.get());
     Stift r = stiftErzeugen(stiftStil::Durchgehend, 0, rot);
-    EXPECT_EQ(auswaehlen(f, r), nullptr);              // the default was selected
-    loeschen(r);                                       // the program deletes it while selected
+    auswaehlen(f, r);
+    loeschen(r);                                           // the program deletes it while selected
     linie(f, 0, 2, 10, 2);
-    EXPECT_EQ(bildPixel(b.get(), 3, 2), rot);          // the surface kept its copy
-    Stift g = stiftErzeugen(stiftStil::Durchgehend, 0, gruen);
-    EXPECT_EQ(auswaehlen(f, g), r);                    // the old handle comes back ...
-    auswaehlen(f, r);                                  // ... and selecting it gives the default
+    EXPECT_EQ(bildPixel(b.get(), 3, 2), rot);              // the surface kept its copy
+    auswaehlen(f, r);                                      // a deleted handle selects the default
     linie(f, 0, 5, 10, 5);
     EXPECT_EQ(bildPixel(b.get(), 3, 5), schwarz);
-    loeschen(g);
-    loeschen(hohlerPinsel());                          // shared: never deleted
-    auswaehlen(f, hohlerPinsel());
-    auswaehlen(f, Pinsel{});
+
+    klasseRegistrieren({"Abbild", proc, rgbFarbe(0, 0, 128)});
+    reaktion = [](Fenster, uint32_t m, uintptr_t, intptr_t l) -> std::optional<intptr_t> {
+        if (m == n::Zeichnen) {
+            auto& z = *reinterpret_cast<Zeichenflaeche*>(l);
+            const Rechteck g = flaechenGroesse(z);
+            linie(z, 0, g.hoehe() - 1, g.breite(), g.hoehe() - 1);
+        }
+        return std::nullopt;
+    };
+    Fenster w = fensterErzeugen("Abbild", "", stil::Hauptfenster | stil::Sichtbar, 0, 0, 120, 80);
+    fenster.push_back(w);
+    const EigenesBild abbild(fensterAbbild(w));
+    EXPECT_EQ(bildPixel(abbild.get(), 30, clientRechteck(w).hoehe() - 1), 0u);
 }
 
-TEST_F(Zeichnen, AusschnittUndBildKopie)
+TEST_F(QtZeichnen, PngKommtUeberEineTemporaereDateiUndSoZurueckWieGezeichnet)
 {
-    auto b = bild(20, 20);
-    Zeichenflaeche& f = bildFlaeche(b.get());
-    const Rechteck nur{5, 5, 10, 10};
-    ausschnittSetzen(f, &nur);
-    rechteckFuellen(f, {0, 0, 20, 20}, rot);
-    EXPECT_TRUE(gleich(umriss(b.get()), nur));
-    ausschnittSetzen(f, nullptr);
-    rechteckFuellen(f, {0, 0, 2, 2}, gruen);
-    EXPECT_EQ(bildPixel(b.get(), 1, 1), gruen);
-    EXPECT_EQ(bildPixel(b.get(), 20, 1), KeineFarbe);
-
-    auto ziel = bild(40, 40);
-    bildZeichnen(bildFlaeche(ziel.get()), b.get(), 10, 12);
-    EXPECT_EQ(bildPixel(ziel.get(), 15, 17), rot);
-    EXPECT_EQ(bildPixel(ziel.get(), 11, 13), gruen);
-    EXPECT_EQ(bildPixel(ziel.get(), 9, 12), weiss);
-    EXPECT_TRUE(gleich(flaechenGroesse(bildFlaeche(ziel.get())), {0, 0, 40, 40}));
-    EXPECT_EQ(dpiY(bildFlaeche(ziel.get())), 96);
+    TempOrdner ordner;
+    auto b = bild(3, 2);
+    rechteckFuellen(bildFlaeche(b.get()), {0, 0, 3, 2}, rgbFarbe(0, 0, 255));
+    rechteckFuellen(bildFlaeche(b.get()), {0, 1, 1, 2}, rot);   // bottom left red
+    std::ofstream(ordner.datei("bild.png")) << "alt";
+    ASSERT_TRUE(bildAlsPng(b.get(), ordner.datei("bild.png")));
+    QImage zurueck(QString::fromStdString(ordner.datei("bild.png")));
+    ASSERT_EQ(zurueck.size(), QSize(3, 2));
+    EXPECT_EQ(zurueck.pixel(0, 1), qRgb(255, 0, 0));
+    EXPECT_EQ(zurueck.pixel(2, 0), qRgb(0, 0, 255));
+    EXPECT_EQ(ordner.dateien(), 1u);                       // no temporary left behind
+    EXPECT_FALSE(bildAlsPng(b.get(), ordner.datei("fehlt/bild.png")));
+    EXPECT_FALSE(bildAlsBmp(nullptr, ordner.datei("x.bmp")));
+    EXPECT_FALSE(bildAlsPng(nullptr, ordner.datei("x.png")));
 }

@@ -1,0 +1,151 @@
+// tests/platform/test_antworten.cpp - the scripted platform's queues of answers and its logs:
+// boxes, popups and the menu bar, the choosers, printers and print jobs. What has no answer
+// fails the test with its text and returns at once.
+#include "skript.h"
+
+using namespace skript;
+
+using SkriptAntworten = Fall;
+
+namespace {
+
+const MenueZeile tabelle[] = {
+    {0, menueArt::Untermenue, 0, "&Datei"},
+    {1, menueArt::Posten, 101, "&Neu"},
+    {1, menueArt::Posten, 103, "&Beenden"},
+    {1, menueArt::Untermenue, 0, "&Drucker"},
+    {2, menueArt::Untermenue, 0, "Weitere"},
+    {3, menueArt::Posten, 301, "Tief"},
+};
+
+} // namespace
+
+TEST_F(SkriptAntworten, BoxenNehmenIhreAntwortenDerReiheNachOhneAntwortScheitertDerTest)
+{
+    test::boxAntworten({antwort::Ok, antwort::Ja});
+    test::boxAntworten({antwort::Abbrechen});              // appended
+    hinweisBox("Datei gespeichert");
+    sysInfoBox("\xC4nderungen speichern?", knoepfe::JaNeinAbbrechen);
+    EXPECT_EQ(velnorInfoBox("Fehler"), antwort::Abbrechen);
+    EXPECT_EQ(test::offeneBoxAntworten(), 0u);
+    ASSERT_EQ(test::boxLog().size(), 3u);
+    EXPECT_EQ(test::boxLog()[1].titel + "|" + test::boxLog()[1].text, "SysInfo|\xC4nderungen speichern?");
+    EXPECT_TRUE(test::boxLog()[1].beantwortet);
+
+    fehlerSammeln();                                       // closed as the user's close box would
+    EXPECT_EQ(sysInfoBox("Wirklich?", knoepfe::JaNeinAbbrechen), antwort::Abbrechen);
+    EXPECT_EQ(sysInfoBox("Wirklich?", knoepfe::JaNein), antwort::Nein);
+    EXPECT_EQ(hinweisBox("Nur zur Info"), antwort::Ok);
+    ASSERT_EQ(fehler.size(), 3u);
+    EXPECT_NE(fehler[2].find("Nur zur Info"), std::string::npos);
+    EXPECT_FALSE(test::boxLog()[3].beantwortet);
+    test::boxAntworten({antwort::Ja});                     // an OK box has no Yes
+    EXPECT_EQ(hinweisBox("Hallo"), antwort::Ok);
+    EXPECT_EQ(fehler.size(), 4u);
+}
+
+TEST_F(SkriptAntworten, PopupUndMenueleisteOeffnenJedesUntermenueUndScheiternAnGrauem)
+{
+    Menue m = menueLaden(tabelle);
+    Fenster f = neu(stil::Hauptfenster | stil::Sichtbar, nullptr, 0, 0, 400, 300, m);
+    Menue datei = untermenue(m, 0), drucker = untermenue(datei, 2);
+    std::vector<std::pair<Menue, intptr_t>> inits;
+    reaktion = [&](Fenster, uint32_t msg, uintptr_t w, intptr_t l) -> std::optional<intptr_t> {
+        if (msg == n::MenuePopupInit) {
+            inits.emplace_back(reinterpret_cast<Menue>(w), l);
+            grauSetzen(m, 103, Nach::Befehl, true);        // greyed as the menu opens
+        }
+        return std::nullopt;
+    };
+    test::popupAntworten({301});
+    EXPECT_EQ(popupMenue(datei, f, {5, 5}), 301);
+    EXPECT_EQ(inits, (std::vector<std::pair<Menue, intptr_t>>{{datei, 0}, {drucker, 2}, {untermenue(drucker, 0), 0}}));
+    ASSERT_EQ(test::popupLog().size(), 1u);
+    EXPECT_EQ(test::popupLog()[0], (std::vector<int>{101, 103, 0}));
+
+    fehlerSammeln();
+    EXPECT_EQ(popupMenue(datei, f, {}), 0);                // no answer scripted
+    test::popupAntworten({103});
+    EXPECT_EQ(popupMenue(datei, f, {}), 0);                // grey after the init
+    EXPECT_FALSE(test::menueBefehlWaehlen(f, 103));
+    EXPECT_EQ(fehler.size(), 3u);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(befehle(f), "");
+}
+
+TEST_F(SkriptAntworten, WaehlerProtokollierenDieFrageUndZerlegenDieAntwort)
+{
+    test::dateiAntworten({test::dateiAntwort("/daten/netze/Kreis.STR"), test::dateiAbbruch()});
+    DateiWahl w{.ordner = "/daten", .name = "neu", .endung = "str",
+                .filter = {{"Netze (*.str)", "*.str"}, {"Alle Dateien (*.*)", "*.*"}},
+                .titel = "Netz speichern", .speichern = true};
+    ASSERT_TRUE(dateiWaehlen(nullptr, w));
+    EXPECT_EQ(w.ordner + "|" + w.name + "|" + w.endung, "/daten/netze|Kreis|STR");
+    w.speichern = false;
+    EXPECT_FALSE(dateiWaehlen(nullptr, w));
+    const auto& log = test::dateiWahlLog();
+    ASSERT_EQ(log.size(), 2u);
+    EXPECT_EQ(log[0].gefragt.ordner + "|" + log[0].gefragt.name, "/daten|neu");   // what was asked, not the answer
+    EXPECT_EQ(log[0].gefragt.filter.at(1).muster, "*.*");
+    EXPECT_TRUE(log[0].gefragt.speichern && !log[1].gefragt.speichern && log[1].beantwortet);
+    EXPECT_EQ(test::offeneWahlAntworten(), 0u);
+    auto teile = [](const std::string& p) {
+        const test::DateiAntwort a = test::dateiAntwort(p);
+        return a.ordner + "|" + a.name + "|" + a.endung;
+    };
+    EXPECT_EQ(teile("a.b/c"), "a.b|c|");                   // a dot in a folder is no extension
+    EXPECT_EQ(teile("/home/.profil"), "/home|.profil|");
+    EXPECT_EQ(teile("x/archiv.tar.gz"), "x|archiv.tar|gz");
+
+    fehlerSammeln();
+    test::farbAntworten({0x111111});
+    w.titel = "Kanaldatei laden";
+    EXPECT_FALSE(dateiWaehlen(nullptr, w));
+    SchriftMerkmale m;
+    Farbe f = 0;
+    EXPECT_FALSE(schriftWaehlen(nullptr, m, f));
+    ASSERT_EQ(fehler.size(), 2u);
+    EXPECT_NE(fehler[0].find("Kanaldatei laden"), std::string::npos);
+    EXPECT_NE(fehler[1].find("font"), std::string::npos);
+    EXPECT_FALSE(test::dateiWahlLog().back().beantwortet);
+    EXPECT_EQ(test::offeneWahlAntworten(), 1u);            // the colour answer waits for its own chooser
+    EXPECT_EQ(farbeWaehlen(nullptr, 0), 0x111111u);
+    EXPECT_EQ(farbeWaehlen(nullptr, 0), KeineFarbe);
+    EXPECT_EQ(fehler.size(), 3u);
+}
+
+TEST_F(SkriptAntworten, DruckerSindGesetztUndJederAuftragStehtImLog)
+{
+    EXPECT_EQ(druckerListe(), (std::vector<std::string>{pdfDrucker}));
+    test::druckerSetzen({"Laser", pdfDrucker, "Farbe", "Laser"}, "Farbe");
+    EXPECT_EQ(druckerListe(), (std::vector<std::string>{"Laser", "Farbe", pdfDrucker}));
+    EXPECT_EQ(standardDrucker(), "Farbe");
+    test::druckerSetzen({"Laser"}, "Weg");                 // a default that is not there
+    EXPECT_EQ(standardDrucker(), pdfDrucker);
+
+    test::druckerSetzen({"Laser"}, "Laser");
+    DruckAuftrag a = druckBeginnen(nullptr, {"", true, "Diagramm 3", ""});
+    ASSERT_NE(a, nullptr);
+    text(druckFlaeche(a), 10, 10, "Neuron 1");
+    EXPECT_TRUE(druckBeenden(a));
+    DruckAuftrag b = druckBeginnen(nullptr, {"Laser", false, "verworfen", "/tmp/nicht.pdf"});
+    druckAbbrechen(b);
+    test::dateiAntworten({test::dateiAntwort("/tmp/berichte/lauf.pdf")});
+    druckBeenden(druckBeginnen(nullptr, {pdfDrucker, false, "lauf", ""}));
+    druckAbbrechen(druckBeginnen(nullptr, {pdfDrucker, false, "x", "/tmp/x.pdf"}));   // given a file, nobody asks
+
+    const auto& log = test::druckLog();
+    ASSERT_EQ(log.size(), 4u);
+    EXPECT_EQ(log[0].drucker + "|" + log[0].dokument, "Laser|Diagramm 3");   // "" became the default
+    EXPECT_TRUE(log[0].quer && log[0].gedruckt && !log[1].gedruckt);
+    EXPECT_EQ(log[0].aufrufe.at(0).text, "Neuron 1");
+    EXPECT_EQ(log[1].pdfDatei, "");                        // only the PDF printer has a file
+    EXPECT_EQ(log[2].pdfDatei, "/tmp/berichte/lauf.pdf");
+    ASSERT_EQ(test::dateiWahlLog().size(), 1u);
+    const DateiWahl& frage = test::dateiWahlLog()[0].gefragt;
+    EXPECT_EQ(frage.titel, test::pdfWahlTitel);
+    EXPECT_TRUE(frage.speichern);
+    EXPECT_EQ(frage.name + "." + frage.endung, "lauf.pdf");
+    test::zuruecksetzen();
+    EXPECT_EQ(druckerListe().size(), 1u);
+}

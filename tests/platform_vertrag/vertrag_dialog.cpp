@@ -1,0 +1,442 @@
+// tests/platform_vertrag/vertrag_dialog.cpp - dialogs: opening and ending, their controls
+// set by the program and used by the user, keys, modal loops and the F2 filter
+#include "vertrag.h"
+
+using namespace vertrag;
+
+using VertragDialog = Vertrag;
+using VertragDialogModal = Vertrag;
+
+namespace {
+
+// the scroll messages of a window as (message, code, position, l)
+std::vector<std::tuple<uint32_t, int, int, intptr_t>> scrollMeldungen(Fenster f)
+{
+    std::vector<std::tuple<uint32_t, int, int, intptr_t>> r;
+    for (const Eintrag& e : eingang)
+        if (e.f == f && (e.n == n::HScroll || e.n == n::VScroll))
+            r.emplace_back(e.n, loWort(e.w), hiWort(e.w), e.l);
+    return r;
+}
+
+std::vector<Fenster> zerstoerte()
+{
+    std::vector<Fenster> r;
+    for (const Eintrag& e : eingang)
+        if (e.n == n::Zerstoeren)
+            r.push_back(e.f);
+    return r;
+}
+
+} // namespace
+
+TEST_F(VertragDialog, ModelessOeffnetMitParameterUndEndetNachSeinemHandler)
+{
+    Fenster haupt = neu();
+    Fenster d = modeless(alleArtenVorlage, haupt, 42);
+    ASSERT_TRUE(istFenster(d));
+    EXPECT_TRUE(istFreigegeben(haupt));                    // modeless: the owner stays usable
+    EXPECT_EQ(von(d, n::DialogInit).at(0).l, 42);
+    EXPECT_EQ(vorlagenNummer(d) + vorlagenNummer(haupt), 9001);
+    EXPECT_EQ(klassenName(d) + "|" + titel(d), "Dialog|Pr\xfc" "fen");
+    EXPECT_EQ(elternFenster(d), haupt);
+
+    std::string waehrend;
+    reaktion = [&](Fenster dlg, uint32_t m, uintptr_t w, intptr_t) -> std::optional<intptr_t> {
+        if (m != n::Befehl || loWort(w) != 1)
+            return std::nullopt;
+        dialogBeenden(dlg, 5);
+        senden(dlg, n::Benutzer);                          // a nested call returning ends nothing
+        elementTextSetzen(dlg, 30, "danach");              // alive until the handler returns
+        waehrend = elementText(dlg, 30);
+        return 0;
+    };
+    treiber::klicken(d, 1);
+    EXPECT_EQ(waehrend, "danach");
+    nachrichtenVerarbeiten();
+    EXPECT_FALSE(istFenster(d));
+    EXPECT_EQ(nachrichten(d).back(), n::Zerstoeren);
+
+    Fenster e = modeless(alleArtenVorlage, haupt), g = modeless(kleinVorlage, haupt);
+    dialogBeenden(e, 2);                                   // from outside its handlers
+    nachrichtenVerarbeiten();
+    EXPECT_FALSE(istFenster(e));
+    fensterZerstoeren(haupt);                              // dies with its owner
+    EXPECT_EQ(nachrichten(g).back(), n::Zerstoeren);
+    reaktion = [](Fenster dlg, uint32_t m, uintptr_t, intptr_t) -> std::optional<intptr_t> {
+        if (m == n::DialogInit)
+            dialogBeenden(dlg, 0);
+        return std::nullopt;
+    };
+    EXPECT_EQ(dialogModeless(alleArtenVorlage, nullptr, dlgProc), nullptr);   // ended in DialogInit
+}
+
+TEST_F(VertragDialog, ProgrammSetztStillNutzerEingabenMelden)
+{
+    Fenster d = modeless();
+    eingang.clear();
+    elementTextSetzen(d, 30, "12");
+    elementTextSetzen(d, 31, "a\r\nb");
+    elementTextSetzen(d, 34, "frei");
+    hakenSetzen(d, 32, 1);
+    listeHinzufuegen(d, 35, "x");
+    listeAuswahlSetzen(d, 35, 0);
+    reglerPositionSetzen(d, 36, 500);
+    elementFreigeben(d, 42, true);
+    elementZeigen(d, 41, anzeige::Zeigen);
+    elementFokussieren(d, 30, true);
+    EXPECT_EQ(befehle(d), "");
+    EXPECT_EQ(elementText(d, 31), "a\r\nb");
+    EXPECT_EQ(elementText(d, 30, 1), "1");                 // cut to the asked length
+    EXPECT_EQ(reglerPosition(d, 36), 100);                 // within 0..100
+    EXPECT_TRUE(elementIstFreigegeben(d, 42) && elementIstSichtbar(d, 41));
+    EXPECT_FALSE(elementIstFreigegeben(d, 40));
+    EXPECT_FALSE(elementGeaendert(d, 30));
+
+    treiber::tippen(d, 30, "123");
+    EXPECT_TRUE(elementGeaendert(d, 30));
+    EXPECT_EQ(elementText(d, 30), "123");
+    treiber::fokusVerlassen(d, 30);
+    treiber::tippen(d, 34, "s");
+    treiber::fokusVerlassen(d, 34);
+    treiber::klicken(d, 32);
+    EXPECT_EQ(haken(d, 32), 0);                            // toggled off
+    treiber::klicken(d, 42);                               // enabled and shown by the program above
+    treiber::klicken(d, 41);
+    EXPECT_EQ(befehle(d), "30/1 30/2 34/5 34/6 32/0 42/0 41/0");
+    elementTextSetzen(d, 30, "7");
+    EXPECT_FALSE(elementGeaendert(d, 30));
+
+    elementTextSetzen(d, 999, "x");                        // unknown ids are ignored and read empty
+    hakenSetzen(d, 999, 1);
+    EXPECT_EQ(elementText(d, 999) + elementText(neu(), 30), "");
+    EXPECT_EQ(haken(d, 999) + listeAnzahl(d, 999) + reglerPosition(d, 999), 0);
+    EXPECT_EQ(listeAuswahl(d, 999) + listeSuchen(d, 999, "") + listeHinzufuegen(d, 30, "kein Listenfeld"), -3);
+}
+
+TEST_F(VertragDialog, OptionsfelderSchliessenSichNurBeimKlickInIhrerGruppeAus)
+{
+    Fenster d = modeless();
+    for (int id : {11, 12, 21})
+        hakenSetzen(d, id, 1);                             // the program touches only that one
+    EXPECT_EQ(haken(d, 11) + haken(d, 12) + haken(d, 21), 3);
+    treiber::klicken(d, 22);
+    EXPECT_EQ(haken(d, 21), 0);
+    EXPECT_EQ(haken(d, 11) + haken(d, 12) + haken(d, 22), 3);   // another group keeps both
+    treiber::klicken(d, 11);                               // a checked radio stays checked
+    EXPECT_EQ(haken(d, 11) + haken(d, 22), 2);
+    EXPECT_EQ(haken(d, 12), 0);
+    EXPECT_EQ(befehle(d), "22/0 11/0");
+}
+
+TEST_F(VertragDialog, ListenSortierenMitDatenUndMeldenNurDieWahlDesNutzers)
+{
+    Fenster d = modeless();
+    for (int id : {33, 35}) {
+        SCOPED_TRACE(id);
+        EXPECT_EQ(listeHinzufuegen(d, id, "b"), 0);
+        EXPECT_EQ(listeHinzufuegen(d, id, "\xc4pfel"), 1);  // Windows-1252 sorts by its bytes, case aside
+        EXPECT_EQ(listeHinzufuegen(d, id, "A"), 0);
+        EXPECT_EQ(listeHinzufuegen(d, id, "a"), 1);         // after its equal
+        EXPECT_EQ(listeEinfuegen(d, id, 0, "z"), 0);        // at the index, sorted or not
+        EXPECT_EQ(listeEinfuegen(d, id, 9, "y"), -1);
+        listeDatenSetzen(d, id, 2, -42);
+        EXPECT_EQ(listeDaten(d, id, 2), -42);
+        EXPECT_EQ(listeText(d, id, 2), "a");
+        EXPECT_EQ(listeSuchen(d, id, "\xe4PFEL"), 4);       // exact, case aside
+        EXPECT_EQ(listeSuchen(d, id, "ap"), -1);
+        EXPECT_EQ(listeAuswahl(d, id), -1);                 // adding chooses nothing
+        listeAuswahlSetzen(d, id, 3);
+        EXPECT_TRUE(listeEntfernen(d, id, 0));
+        EXPECT_EQ(listeAuswahl(d, id), 2);                  // the choice follows its item
+        EXPECT_EQ(listeAnzahl(d, id), 4);
+    }
+    listeAuswahlSetzen(d, 33, 1);
+    EXPECT_EQ(elementText(d, 33), "a");                    // a drop-down list shows its choice ...
+    elementTextSetzen(d, 33, "anders");                    // ... and takes no other text
+    EXPECT_EQ(elementText(d, 33), "a");
+    EXPECT_EQ(listeHinzufuegen(d, 34, "zwei"), 0);          // unsorted: appended
+    EXPECT_EQ(listeHinzufuegen(d, 34, "eins"), 1);
+    EXPECT_EQ(befehle(d), "");
+
+    treiber::waehlen(d, 33, 2);
+    treiber::waehlen(d, 35, 0);                            // a list box has no AuswahlOk
+    EXPECT_EQ(befehle(d), "33/3 33/4 35/3");
+    EXPECT_EQ(elementText(d, 33), listeText(d, 33, 2));
+    EXPECT_EQ(listeAuswahl(d, 35), 0);
+    listeLeeren(d, 35);
+    EXPECT_EQ(listeAuswahl(d, 35) + listeAnzahl(d, 35), -1);
+}
+
+TEST_F(VertragDialog, EntfernenDesGewaehltenEintragsLaesstDieListeOhneWahl)
+{
+    Fenster d = modeless();
+    for (int id : {33, 34, 35}) {
+        SCOPED_TRACE(id);
+        for (const char* t : {"a", "b", "c"})
+            listeHinzufuegen(d, id, t);
+        listeAuswahlSetzen(d, id, 1);
+        EXPECT_TRUE(listeEntfernen(d, id, 1));
+        EXPECT_EQ(listeAuswahl(d, id), -1);                 // no neighbour is chosen by itself
+    }
+    EXPECT_EQ(befehle(d), "");
+}
+
+TEST_F(VertragDialog, KombiNimmtGetipptesNichtAufWaehlenMeldetZweimal)
+{
+    Fenster d = modeless();
+    listeHinzufuegen(d, 34, "rot");
+    listeHinzufuegen(d, 34, "blau");
+    listeAuswahlSetzen(d, 34, 1);
+    EXPECT_EQ(elementText(d, 34), "blau");
+    treiber::tippen(d, 34, "gelb");
+    treiber::fokusVerlassen(d, 34);
+    EXPECT_EQ(elementText(d, 34), "gelb");
+    EXPECT_EQ(listeAnzahl(d, 34), 2);
+    treiber::waehlen(d, 34, 0);
+    EXPECT_EQ(elementText(d, 34), "rot");
+    EXPECT_EQ(befehle(d), "34/5 34/6 34/3 34/4");
+    listeLeeren(d, 34);                                    // the list and the typed text go together
+    EXPECT_EQ(elementText(d, 34), "");
+}
+
+TEST_F(VertragDialog, ReglerUndAufAbMeldenMitIhrerId)
+{
+    Fenster d = modeless();
+    for (int id : {36, 37}) {
+        reglerBereichSetzen(d, id, 0, 10);
+        reglerPositionSetzen(d, id, 5);
+        EXPECT_EQ(reglerPosition(d, id), 5);
+    }
+    reglerPositionSetzen(d, 36, 50);                       // kept inside the range
+    EXPECT_EQ(reglerPosition(d, 36), 10);
+    reglerPositionSetzen(d, 36, 5);
+    EXPECT_TRUE(scrollMeldungen(d).empty());
+    treiber::reglerSchritt(d, 36);
+    treiber::reglerSchritt(d, 37);                         // an up-down's upper arrow raises it
+    EXPECT_EQ(scrollMeldungen(d), (std::vector<std::tuple<uint32_t, int, int, intptr_t>>{
+                                      {n::VScroll, scroll::ZeileRunter, 6, 36},
+                                      {n::VScroll, scroll::DaumenPosition, 6, 37}}));
+    EXPECT_EQ(reglerPosition(d, 36) + reglerPosition(d, 37), 12);
+}
+
+TEST_F(VertragDialog, EingabeSendetDieStandardIdEscUndSchliessfeldZweiUndSchliessenNichts)
+{
+    reaktion = [](Fenster, uint32_t m, uintptr_t, intptr_t) {
+        return m == n::Befehl ? std::optional<intptr_t>(0) : std::nullopt;   // nothing ends them
+    };
+    Fenster k = modeless(kleinVorlage);                    // no default button: Enter means OK
+    treiber::dialogTaste(k, taste::Eingabe);
+    treiber::dialogTaste(k, taste::Esc);
+    treiber::schliessenKlicken(k);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(befehle(k), "1/0 2/0 2/0");
+    EXPECT_TRUE(istFenster(k) && istSichtbar(k));
+
+    Fenster p = modeless();                                // its StandardKnopf
+    treiber::dialogTaste(p, taste::Eingabe);
+    elementFreigeben(p, 1, false);
+    treiber::dialogTaste(p, taste::Eingabe);               // a disabled default button: nothing
+    const DialogVorlage mitId{9003, "", "", alleArten, 32};
+    Fenster q = modeless(mitId);                           // the template's id comes first
+    treiber::dialogTaste(q, taste::Eingabe);
+    EXPECT_EQ(befehle(p) + " | " + befehle(q), "1/0 | 32/0");
+}
+
+TEST_F(VertragDialog, MalflaecheMaltMitIhrerIdUndAufAnforderung)
+{
+    Rechteck groesse;
+    reaktion = [&](Fenster, uint32_t m, uintptr_t w, intptr_t l) -> std::optional<intptr_t> {
+        if (m == n::Zeichnen) {
+            EXPECT_EQ(w, 39u);
+            groesse = flaechenGroesse(*reinterpret_cast<Zeichenflaeche*>(l));
+        }
+        return std::nullopt;
+    };
+    Fenster d = modeless();
+    auto zeichnungen = [&] { return von(d, n::Zeichnen).size(); };
+    ASSERT_TRUE(treiber::warten([&] { return zeichnungen() > 0; }));
+    EXPECT_GT(groesse.breite() * groesse.hoehe(), 0);
+    nachrichtenVerarbeiten();
+    size_t vorher = zeichnungen();
+    elementUngueltigMachen(d, 39);
+    EXPECT_EQ(zeichnungen(), vorher);                      // when the queue runs, not at once
+    ASSERT_TRUE(treiber::warten([&] { return zeichnungen() > vorher; }));
+    nachrichtenVerarbeiten();
+    vorher = zeichnungen();
+    elementZeigen(d, 39, anzeige::Verbergen);              // hidden: no paint
+    elementUngueltigMachen(d, 39);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(zeichnungen(), vorher);
+}
+
+TEST_F(VertragDialog, BewegenErstNachDerErstenPlatzierungGroesseNie)
+{
+    Fenster d = modeless();
+    EXPECT_TRUE(von(d, n::Bewegen).empty());
+    const Rechteck r = fensterRechteck(d);
+    verschieben(d, 50, 60, r.breite(), r.hoehe());
+    EXPECT_EQ(fensterRechteck(d).links, 50);
+    nachrichtenVerarbeiten();
+    ASSERT_EQ(von(d, n::Bewegen).size(), 1u);
+    const Punkt p = clientZuBildschirm(d, {0, 0});
+    EXPECT_EQ(von(d, n::Bewegen)[0].l, machLParam(p.x, p.y));
+    EXPECT_TRUE(von(d, n::Groesse).empty());
+}
+
+TEST_F(VertragDialogModal, SchritteSpielenDasLetzteBeendenZaehltCodeDanachLaeuft)
+{
+    Fenster haupt = neu();
+    std::vector<std::string> folge;
+    reaktion = [&](Fenster d, uint32_t m, uintptr_t w, intptr_t) -> std::optional<intptr_t> {
+        if (!vorlagenNummer(d))
+            return std::nullopt;
+        if (m == n::Befehl && loWort(w) == 1) {
+            dialogBeenden(d, 7);
+            dialogBeenden(d, 8);                           // the last call counts
+            folge.push_back(istFenster(d) ? "danach offen" : "danach zu");
+            return 0;
+        }
+        if (m == n::Zerstoeren)
+            folge.push_back("zerstoert");
+        return std::nullopt;
+    };
+    treiber::modal(9001, {[](Fenster d) { treiber::tippen(d, 30, "5"); },
+                          [](Fenster d) { treiber::klicken(d, 32); },
+                          [](Fenster d) {
+                              EXPECT_EQ(elementText(d, 30) + std::to_string(haken(d, 32)), "51");
+                              treiber::dialogTaste(d, taste::Eingabe);
+                          }});
+    EXPECT_EQ(dialogModal(alleArtenVorlage, haupt, dlgProc, 42), 8);
+    std::vector<Eintrag> init;
+    for (const Eintrag& e : eingang)
+        if (e.n == n::DialogInit)
+            init.push_back(e);
+    ASSERT_EQ(init.size(), 1u);
+    EXPECT_EQ(init[0].l, 42);
+    EXPECT_FALSE(istFenster(init[0].f));
+    EXPECT_TRUE(istFenster(haupt) && istFreigegeben(haupt));
+    EXPECT_EQ(befehle(init[0].f), "30/1 32/0 1/0");
+    EXPECT_EQ(folge, (std::vector<std::string>{"danach offen", "zerstoert"}));
+}
+
+TEST_F(VertragDialogModal, BeendeterDialogBekommtNichtsGepostetesMehr)
+{
+    Fenster haupt = neu();
+    reaktion = [&](Fenster d, uint32_t m, uintptr_t w, intptr_t) -> std::optional<intptr_t> {
+        if (!vorlagenNummer(d) || m != n::Befehl || loWort(w) != 1)
+            return std::nullopt;
+        dialogBeenden(d, 1);
+        posten(d, n::Benutzer);
+        return 0;
+    };
+    treiber::modal(9002, {[](Fenster d) { treiber::klicken(d, 1); }});
+    EXPECT_EQ(dialogModal(kleinVorlage, haupt, dlgProc), 1);
+    Fenster e = modeless(kleinVorlage, haupt);
+    posten(e, n::Benutzer);
+    dialogBeenden(e, 2);                                   // from outside its handlers
+    nachrichtenVerarbeiten();
+    for (const Eintrag& x : eingang)
+        EXPECT_NE(x.n, n::Benutzer) << "reached an ended dialog";
+}
+
+TEST_F(VertragDialogModal, VerschachtelteDialogeKehrenErstNachIhremHandlerZurueck)
+{
+    Fenster haupt = neu();
+    std::vector<intptr_t> innen;
+    bool lebtNachDemBeenden = false;
+    reaktion = [&](Fenster d, uint32_t m, uintptr_t w, intptr_t) -> std::optional<intptr_t> {
+        if (m != n::Befehl || vorlagenNummer(d) != 9001 || loWort(w) != 1)
+            return std::nullopt;
+        innen.push_back(dialogModal(kleinVorlage, d, dlgProc));   // a handler opens others
+        innen.push_back(dialogModal(kleinVorlage, d, dlgProc));
+        dialogBeenden(d, 100);
+        lebtNachDemBeenden = istFenster(d);
+        return 0;
+    };
+    treiber::modal(9001, {[](Fenster d) { treiber::klicken(d, 1); }});
+    treiber::modal(9002, {[](Fenster d) { treiber::klicken(d, 1); }});
+    treiber::modal(9002, {[](Fenster d) { treiber::schliessenKlicken(d); }});
+    eingang.clear();
+    EXPECT_EQ(dialogModal(alleArtenVorlage, haupt, dlgProc), 100);
+    EXPECT_EQ(innen, (std::vector<intptr_t>{1, 2}));
+    EXPECT_TRUE(lebtNachDemBeenden);
+    std::vector<Fenster> geoeffnet;                        // the inner ones died first, the outer one last
+    for (const Eintrag& e : eingang)
+        if (e.n == n::DialogInit)
+            geoeffnet.push_back(e.f);
+    ASSERT_EQ(geoeffnet.size(), 3u);
+    EXPECT_EQ(zerstoerte(), (std::vector<Fenster>{geoeffnet[1], geoeffnet[2], geoeffnet[0]}));
+    EXPECT_TRUE(istFenster(haupt));
+}
+
+TEST_F(VertragDialogModal, ZeitgeberDesEignersBeendetDenDialog)
+{
+    Fenster haupt = neu();
+    Fenster box = nullptr;
+    reaktion = [&](Fenster f, uint32_t m, uintptr_t w, intptr_t) -> std::optional<intptr_t> {
+        if (m == n::DialogInit)
+            box = f;
+        if (m == n::Zeitgeber && f == haupt && w == 5) {
+            zeitgeberLoeschen(f, 5);
+            dialogBeenden(box, 3);
+        }
+        return std::nullopt;
+    };
+    zeitgeberSetzen(haupt, 5, 20);
+    EXPECT_EQ(dialogModal(kleinVorlage, haupt, dlgProc), 3);   // nobody clicks: the timer ends it
+    EXPECT_FALSE(istFenster(box));
+}
+
+TEST_F(VertragDialogModal, F2ErreichtDenAngemeldetenDialogAuchGesperrtOderOhneKnopf)
+{
+    const DialogElement mitF2[] = {
+        {30, A::Eingabe, "", "", 0, 0, 0, 0},
+        {befehlOkF2, A::Knopf, "OK (F2)", "", es::Gesperrt, 0, 1, 0},
+    };
+    const DialogVorlage f2Vorlage{9004, "", "", mitF2};
+    Fenster haupt = neu();
+    reaktion = [](Fenster, uint32_t m, uintptr_t, intptr_t) {
+        return m == n::Befehl ? std::optional<intptr_t>(0) : std::nullopt;   // nothing ends them
+    };
+    Fenster a = modeless(f2Vorlage, haupt), b = modeless(alleArtenVorlage, haupt);
+    eingang.clear();
+    treiber::dialogTaste(a, taste::F2);                    // no registration: nothing in a dialog
+    treiber::taste(haupt, taste::F2);                      // the main window gets its key
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(befehle(a), "");
+    ASSERT_EQ(von(haupt, n::TasteRunter).size(), 1u);
+    EXPECT_EQ(von(haupt, n::TasteRunter)[0].w, static_cast<uintptr_t>(taste::F2));
+
+    tastaturHookSetzen(a);
+    EXPECT_EQ(tastaturHookDialog(), a);
+    eingang.clear();
+    treiber::taste(haupt, taste::F2);                      // anywhere, its button disabled or not
+    treiber::dialogTaste(b, taste::F2);
+    EXPECT_EQ(befehle(a), "");                             // posted
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(befehle(a), "2300/0 2300/0");
+    EXPECT_TRUE(von(haupt, n::TasteRunter).empty());
+    tastaturHookSetzen(b);                                 // replaces a
+    treiber::dialogTaste(a, taste::F2);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(befehle(a) + " | " + befehle(b), "2300/0 2300/0 | 2300/0");
+    fensterZerstoeren(b);                                  // the registration dies with it
+    EXPECT_EQ(tastaturHookDialog(), nullptr);
+
+    // a modal dialog registered in DialogInit: F2 at its (blocked) owner ends it
+    reaktion = [](Fenster d, uint32_t m, uintptr_t w, intptr_t) -> std::optional<intptr_t> {
+        if (m == n::DialogInit && vorlagenNummer(d) == 9002)
+            tastaturHookSetzen(d);
+        if (m == n::Befehl && loWort(w) == befehlOkF2) {
+            dialogBeenden(d, befehlOkF2);
+            return 0;
+        }
+        return std::nullopt;
+    };
+    treiber::modal(9002, {[&](Fenster) { treiber::taste(haupt, taste::F2); }});
+    eingang.clear();
+    EXPECT_EQ(dialogModal(kleinVorlage, haupt, dlgProc), befehlOkF2);
+    EXPECT_EQ(tastaturHookDialog(), nullptr);              // ended with its dialog
+    EXPECT_TRUE(von(haupt, n::TasteRunter).empty());
+}

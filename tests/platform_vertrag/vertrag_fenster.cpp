@@ -1,0 +1,299 @@
+// tests/platform_vertrag/vertrag_fenster.cpp - windows, messages, the pump and timers
+#include "vertrag.h"
+#include <thread>
+
+using namespace vertrag;
+
+using VertragFenster = Vertrag;
+using VertragPumpe = Vertrag;
+
+namespace {
+
+// the program's own messages of these windows, as "window:number" (windows a, b, ...)
+std::string benutzerFolge(std::initializer_list<Fenster> fenster)
+{
+    std::string aus;
+    for (const Eintrag& e : eingang)
+        for (size_t i = 0; i < fenster.size(); ++i)
+            if (e.n >= n::Benutzer && fenster.begin()[i] == e.f)
+                aus += std::string(aus.empty() ? "" : " ") + char('a' + i) + std::to_string(e.n - n::Benutzer);
+    return aus;
+}
+
+} // namespace
+
+TEST_F(VertragFenster, ErzeugenMeldetErzeugenGroesseUndBewegenVorDerRueckkehr)
+{
+    Fenster f = neu(stil::Hauptfenster, nullptr, 100, 120, 300, 200, nullptr, 77);
+    ASSERT_TRUE(istFenster(f));
+    ASSERT_EQ(nachrichten(f), (std::vector<uint32_t>{n::Erzeugen, n::Groesse, n::Bewegen}));
+    const Rechteck c = clientRechteck(f), r = fensterRechteck(f);
+    const Punkt o = clientZuBildschirm(f, {0, 0});
+    EXPECT_EQ(eingang[0].l, 77);
+    EXPECT_EQ(eingang[1].w, groesse::Wiederhergestellt);
+    EXPECT_EQ(eingang[1].l, machLParam(c.breite(), c.hoehe()));
+    EXPECT_EQ(eingang[2].l, machLParam(o.x, o.y));
+    EXPECT_EQ(std::make_pair(r.links, r.unten), std::make_pair(100, 320));   // the outer rectangle as given
+    EXPECT_FALSE(istSichtbar(f));
+    titelSetzen(f, "Ma\xdf und Zahl \xe4");                 // Windows-1252 in and out
+    EXPECT_EQ(titel(f), "Ma\xdf und Zahl \xe4");
+
+    Fenster k = neu(stil::Kind | stil::Sichtbar, f, 10, 20, 50, 40);
+    EXPECT_EQ(elternFenster(k), f);
+    EXPECT_EQ(von(k, n::Groesse).back().l, machLParam(50, 40));
+    EXPECT_EQ(von(k, n::Bewegen).back().l, machLParam(o.x + 10, o.y + 20));
+    const Punkt p = clientZuBildschirm(k, {1, 2});
+    EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(o.x + 11, o.y + 22));
+    EXPECT_EQ(bildschirmZuClient(k, p).y, 2);
+
+    eingang.clear();
+    verschieben(f, 100, 120, 300, 200);                    // nothing changed: nothing sent
+    verschieben(f, 200, 120, 300, 200);
+    verschieben(f, 200, 120, 400, 200);
+    ASSERT_EQ(nachrichten(f), (std::vector<uint32_t>{n::Bewegen, n::Groesse}));
+    EXPECT_EQ(eingang[0].l, machLParam(o.x + 100, o.y));
+    EXPECT_EQ(eingang[1].l, machLParam(c.breite() + 100, c.hoehe()));
+}
+
+TEST_F(VertragFenster, ErzeugenKannVerweigertWerden)
+{
+    Fenster gesehen = nullptr;
+    reaktion = [&](Fenster f, uint32_t m, uintptr_t, intptr_t) -> std::optional<intptr_t> {
+        gesehen = f;
+        return m == n::Erzeugen ? std::optional<intptr_t>(-1) : std::nullopt;
+    };
+    EXPECT_EQ(neu(), nullptr);
+    EXPECT_EQ(nachrichten(gesehen), (std::vector<uint32_t>{n::Erzeugen, n::Zerstoeren}));
+    EXPECT_FALSE(istFenster(gesehen));
+    reaktion = nullptr;
+    EXPECT_EQ(neu(stil::Kind), nullptr);                   // a child needs a parent
+    klasseRegistrieren({"Doppelt", proc});
+    EXPECT_FALSE(klasseRegistrieren({"Doppelt", proc}));
+}
+
+TEST_F(VertragFenster, ZerstoerenErreichtErstDasFensterDannKinderUndBesessene)
+{
+    Fenster haupt = neu();
+    Fenster kind = neu(stil::Kind | stil::Sichtbar, haupt, 5, 5, 50, 50);
+    Fenster besessen = neu(stil::Werkzeug | stil::Sichtbar, haupt);
+    Fenster fremd = neu();
+    fensterDatenSetzen(haupt, 77);
+    intptr_t datenImZerstoeren = 0;
+    bool kindLebtNoch = false;
+    reaktion = [&](Fenster f, uint32_t m, uintptr_t, intptr_t) -> std::optional<intptr_t> {
+        if (m == n::Zerstoeren && f == haupt) {
+            datenImZerstoeren = fensterDaten(f);           // where a procedure frees what hangs on it
+            kindLebtNoch = istFenster(kind);
+        }
+        return std::nullopt;
+    };
+    zeitgeberSetzen(kind, 1, 10);
+    posten(besessen, n::Benutzer);
+    posten(fremd, n::Benutzer);
+    eingang.clear();
+
+    fensterZerstoeren(haupt);
+    std::vector<Fenster> reihe;
+    for (const Eintrag& e : eingang)
+        if (e.n == n::Zerstoeren)
+            reihe.push_back(e.f);
+    EXPECT_EQ(reihe, (std::vector<Fenster>{haupt, kind, besessen}));
+    EXPECT_EQ(datenImZerstoeren, 77);
+    EXPECT_TRUE(kindLebtNoch);
+    for (Fenster f : {haupt, kind, besessen}) {
+        EXPECT_FALSE(istFenster(f));
+        EXPECT_EQ(senden(f, n::Benutzer), 0);
+        EXPECT_FALSE(posten(f, n::Benutzer));
+    }
+    EXPECT_FALSE(posten(nullptr, n::Benutzer));
+    Fenster danach = neu();                                // even at a dead one's address
+    treiber::zeitVergehen(30);                             // timers and queued messages died with them
+    EXPECT_EQ(benutzerFolge({fremd, besessen, danach}), "a0");
+    EXPECT_TRUE(von(kind, n::Zeitgeber).empty());
+    fensterZerstoeren(haupt);                              // dead handles are ignored,
+    fensterZerstoeren(reinterpret_cast<Fenster>(&reihe));  // and so is garbage
+}
+
+TEST_F(VertragFenster, ZerstoerenAusDerEigenenProzedurIstSicher)
+{
+    reaktion = [&](Fenster g, uint32_t m, uintptr_t, intptr_t) -> std::optional<intptr_t> {
+        if (m == n::Benutzer) {
+            senden(g, n::SystemBefehl, systembefehl::Schliessen);   // -> Schliessen -> destroyed
+            EXPECT_EQ(senden(g, n::Benutzer + 1), 0);
+            return 5;
+        }
+        if (m == n::TasteRunter || m == n::LinksRunter)
+            fensterZerstoeren(g);
+        return std::nullopt;
+    };
+    Fenster f = neu();
+    posten(f, n::Benutzer + 2);
+    EXPECT_EQ(senden(f, n::Benutzer), 5);
+    nachrichtenVerarbeiten();                              // its posted message died with it
+    EXPECT_EQ(nachrichten(f, {n::Benutzer, n::Benutzer + 1, n::Benutzer + 2, n::SystemBefehl, n::Schliessen, n::Zerstoeren}),
+              (std::vector<uint32_t>{n::Benutzer, n::SystemBefehl, n::Schliessen, n::Zerstoeren}));
+
+    Fenster tippt = neu();
+    Fenster kind = neu(stil::Kind | stil::Sichtbar, tippt, 0, 0, 10, 10);
+    treiber::taste(tippt, 'A', 'a');
+    Fenster klickt = neu();
+    treiber::klick(klickt, 5, 5);
+    nachrichtenVerarbeiten();
+    EXPECT_FALSE(istFenster(tippt) || istFenster(kind) || istFenster(klickt));
+    EXPECT_TRUE(von(tippt, n::Zeichen).empty());          // the key's character finds no window
+    EXPECT_TRUE(von(klickt, n::LinksHoch).empty());
+}
+
+TEST_F(VertragFenster, EingabenWerdenZuTastenZeichenUndMausnachrichten)
+{
+    Fenster f = neu();
+    nachrichtenVerarbeiten();
+    eingang.clear();
+    treiber::taste(f, 'A', '\xE4');
+    treiber::klick(f, 30, 40, true);
+    nachrichtenVerarbeiten();
+    std::vector<std::pair<uint32_t, uintptr_t>> ist;
+    for (const Eintrag& e : eingang)
+        if (e.f == f && e.n != n::MausBewegung && e.n >= n::TasteRunter && e.n <= n::RechtsHoch)
+            ist.emplace_back(e.n, e.w);
+    EXPECT_EQ(ist, (std::vector<std::pair<uint32_t, uintptr_t>>{
+                       {n::TasteRunter, 'A'}, {n::Zeichen, 0xE4},  // the Windows-1252 byte, not a negative char
+                       {n::TasteHoch, 'A'}, {n::RechtsRunter, maus::Rechts}, {n::RechtsHoch, 0}}));
+    EXPECT_EQ(von(f, n::RechtsRunter).at(0).l, machLParam(30, 40));
+}
+
+TEST_F(VertragFenster, AktivierungFokusFreigabeUndMinimieren)
+{
+    Fenster f = neu(stil::Hauptfenster | stil::Sichtbar, nullptr, 0, 0, 200, 100);
+    Fenster a = neu(stil::Kind | stil::Sichtbar, f, 0, 0, 50, 50);
+    Fenster b = neu(stil::Kind | stil::Sichtbar, f, 60, 0, 50, 50);
+    const Rechteck c = clientRechteck(f);
+    vordergrundSetzen(f);
+    ASSERT_TRUE(treiber::warten([&] { return vordergrundFenster() == f; }));
+    EXPECT_EQ(von(f, n::Aktivieren).back().w, 1u);
+    fokusSetzen(a);
+    ASSERT_TRUE(treiber::warten([&] { return fokusFenster() == a; }));
+    eingang.clear();
+    fokusSetzen(b);                                        // each side names the other window
+    EXPECT_EQ(fokusFenster(), b);
+    ASSERT_EQ(von(a, n::FokusVerloren).size(), 1u);
+    EXPECT_EQ(von(a, n::FokusVerloren)[0].w, reinterpret_cast<uintptr_t>(b));
+    ASSERT_EQ(von(b, n::FokusErhalten).size(), 1u);
+    EXPECT_EQ(von(b, n::FokusErhalten)[0].w, reinterpret_cast<uintptr_t>(a));
+
+    freigeben(f, false);
+    freigeben(f, false);                                   // no change: no message
+    EXPECT_FALSE(istFreigegeben(f));
+    freigeben(f, true);
+    EXPECT_EQ(von(f, n::Freigeben).size(), 2u);
+
+    zeigen(f, anzeige::Minimiert);
+    EXPECT_TRUE(istMinimiert(f));
+    EXPECT_EQ(von(f, n::Groesse).back().w, groesse::Minimiert);
+    EXPECT_EQ(von(f, n::Groesse).back().l, 0);
+    zeigen(f, anzeige::Wiederherstellen);
+    EXPECT_FALSE(istMinimiert(f));
+    EXPECT_EQ(von(f, n::Groesse).back().w, groesse::Wiederhergestellt);
+    EXPECT_EQ(von(f, n::Groesse).back().l, machLParam(c.breite(), c.hoehe()));
+}
+
+TEST_F(VertragFenster, VerborgeneMalenNichtNeuZeichnenMaltNurDasUngueltigeSofort)
+{
+    Fenster f = neu(stil::Hauptfenster);
+    ungueltigMachen(f);
+    nachrichtenVerarbeiten();
+    EXPECT_TRUE(von(f, n::Zeichnen).empty());              // hidden: the paint waits
+    zeigen(f, anzeige::Zeigen);
+    ASSERT_TRUE(treiber::warten([&] { return !von(f, n::Zeichnen).empty(); }));
+    nachrichtenVerarbeiten();
+
+    eingang.clear();
+    ungueltigMachen(f);
+    ungueltigMachen(f);
+    nachrichtenVerarbeiten();
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(von(f, n::Zeichnen).size(), 1u);             // once, however often it was invalidated
+
+    eingang.clear();
+    const Rechteck r{10, 20, 30, 40};
+    ungueltigMachen(f, &r);
+    EXPECT_TRUE(von(f, n::Zeichnen).empty());
+    neuZeichnen(f);                                        // at once, not through the queue
+    EXPECT_EQ(von(f, n::Zeichnen).size(), 1u);
+    neuZeichnen(f);                                        // nothing left to paint
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(von(f, n::Zeichnen).size(), 1u);
+}
+
+TEST_F(VertragPumpe, SendenSofortPostenInEinerReiheUeberAlleFenster)
+{
+    Fenster a = neu(), b = neu();
+    reaktion = [&](Fenster f, uint32_t m, uintptr_t, intptr_t) -> std::optional<intptr_t> {
+        if (f == a && m == n::Benutzer)
+            return senden(b, n::Benutzer + 1) + 1;         // nested: b answers before a returns
+        if (m == n::Benutzer + 1)
+            return 40;
+        if (m == n::Benutzer + 2)
+            posten(b, n::Benutzer + 9);                    // behind everything already waiting
+        return std::nullopt;
+    };
+    nachrichtenVerarbeiten();
+    eingang.clear();
+    EXPECT_EQ(senden(a, n::Benutzer), 41);
+    EXPECT_EQ(benutzerFolge({a, b}), "a0 b1");
+
+    eingang.clear();
+    EXPECT_TRUE(posten(a, n::Benutzer + 2, 1, 2));
+    posten(b, n::Benutzer + 3);
+    posten(a, n::Benutzer + 4);
+    EXPECT_EQ(benutzerFolge({a, b}), "");
+    EXPECT_TRUE(nachrichtenVerarbeiten());
+    EXPECT_EQ(benutzerFolge({a, b}), "a2 b3 a4 b9");
+    const Eintrag e = von(a, n::Benutzer + 2).at(0);
+    EXPECT_TRUE(e.w == 1 && e.l == 2);
+}
+
+TEST_F(VertragPumpe, BeendenKommtNachDemVorherGeposteten)
+{
+    Fenster f = neu();
+    posten(f, n::Benutzer);
+    beendenPosten(3);
+    posten(f, n::Benutzer + 1);
+    EXPECT_EQ(nachrichtenSchleife(), 3);
+    EXPECT_EQ(benutzerFolge({f}), "a0");
+
+    beendenPosten(4);
+    EXPECT_FALSE(nachrichtenVerarbeiten());
+    EXPECT_EQ(benutzerFolge({f}), "a0 a1");
+    EXPECT_FALSE(nachrichtenVerarbeitenGedrosselt());     // the request stands ...
+    EXPECT_EQ(nachrichtenSchleife(), 4);                   // ... until the loop takes it
+    EXPECT_TRUE(nachrichtenVerarbeiten());
+}
+
+TEST_F(VertragPumpe, ZeitgeberFeuertBeimPumpenUndSchweigtGeloescht)
+{
+    Fenster f = neu();
+    ASSERT_TRUE(zeitgeberSetzen(f, 7, 10));
+    ASSERT_TRUE(treiber::warten([&] { return !von(f, n::Zeitgeber).empty(); }));
+    EXPECT_EQ(von(f, n::Zeitgeber)[0].w, 7u);
+    zeitgeberLoeschen(f, 7);
+    eingang.clear();
+    treiber::zeitVergehen(30);
+    EXPECT_TRUE(von(f, n::Zeitgeber).empty());
+}
+
+TEST_F(VertragPumpe, ArbeitAusEinemAnderenThreadLaeuftBeimVerarbeiten)
+{
+    std::vector<int> erledigt;
+    bool fremdIstGui = true;
+    std::thread fremd([&] {
+        fremdIstGui = istGuiThread();
+        for (int i = 0; i < 3; ++i)
+            aufGuiThread([&erledigt, i] { erledigt.push_back(istGuiThread() ? i : -1); });
+    });
+    fremd.join();
+    EXPECT_FALSE(fremdIstGui);
+    EXPECT_TRUE(erledigt.empty());
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(erledigt, (std::vector<int>{0, 1, 2}));
+}

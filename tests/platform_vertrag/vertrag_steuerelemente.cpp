@@ -1,0 +1,200 @@
+// tests/platform_vertrag/vertrag_steuerelemente.cpp - status bar, text box, trackbar, window
+// scroll bars, cursors and key states
+#include "vertrag.h"
+
+using namespace vertrag;
+
+using VertragSteuerelemente = Vertrag;
+using VertragScrollLeiste = Vertrag;
+
+TEST_F(VertragSteuerelemente, StatusleisteTeileTexteUndEinfacherModusFolgtNurAufAnpassen)
+{
+    Fenster f = neu(stil::Hauptfenster | stil::Sichtbar, nullptr, 0, 0, 400, 300);
+    Fenster s = statusleisteErzeugen(f, 77);
+    ASSERT_TRUE(istFenster(s));
+    EXPECT_EQ(elternFenster(s), f);
+    auto untenAnliegend = [&] {                            // along the bottom, the whole width
+        const Rechteck r = fensterRechteck(s), c = clientRechteck(f);
+        return bildschirmZuClient(f, {r.links, r.unten}).y == c.unten && r.breite() == c.breite() && r.hoehe() > 10;
+    };
+    EXPECT_TRUE(untenAnliegend());
+    const int kanten[] = {100, 250, -1};
+    statusTeileSetzen(s, kanten);
+    statusTextSetzen(s, 0, "\tBereit");
+    statusTextSetzen(s, 2 | statusStil::Randlos, "t = 12 ms");
+    statusTextSetzen(s, 2 | statusStil::Herausgehoben, "t = 13 ms");   // replaces
+    EXPECT_EQ(statusText(s, 0) + "|" + statusText(s, 1) + "|" + statusText(s, 2), "\tBereit||t = 13 ms");
+    statusEinfach(s, true);
+    statusTextSetzen(s, statusEinfacherTeil, "Simulation l\xE4uft");
+    EXPECT_EQ(statusText(s, statusEinfacherTeil), "Simulation l\xE4uft");
+    EXPECT_EQ(statusText(s, 0), "\tBereit");               // the parts keep their texts meanwhile
+    statusEinfach(s, false);
+
+    verschieben(f, 0, 0, 500, 350);
+    EXPECT_FALSE(untenAnliegend());                        // does not follow by itself
+    statusleisteAnpassen(s);
+    EXPECT_TRUE(untenAnliegend());
+    zeigen(s, anzeige::Verbergen);
+    EXPECT_FALSE(istSichtbar(s));
+    fensterZerstoeren(f);                                  // it goes with its parent
+    EXPECT_FALSE(istFenster(s));
+    statusTextSetzen(s, 0, "zu sp\xE4t");                  // a late update of a dead bar is ignored
+    EXPECT_EQ(statusText(s, 0), "");
+    EXPECT_EQ(statusleisteErzeugen(nullptr, 1), nullptr);
+}
+
+TEST_F(VertragSteuerelemente, TextfeldHaeltZeilenMitLfUndEineKopieDerSchrift)
+{
+    Fenster f = neu();
+    Fenster t = textfeldErzeugen(f, 9, {0, 0, 300, 80}, true);
+    ASSERT_TRUE(istFenster(t));
+    textfeldTextSetzen(t, "Protokoll\r\n");
+    textfeldAnhaengen(t, "Zeile mit \xfc\r\n");
+    textfeldAnhaengen(t, "Ende\r");
+    EXPECT_EQ(textfeldText(t), "Protokoll\nZeile mit \xfc\nEnde\n");
+    SchriftMerkmale m;
+    m.hoehe = -30;
+    m.name = "Courier New";
+    Schrift s = schriftErzeugen(m);
+    textfeldSchrift(t, s);
+    loeschen(s);                                           // the box keeps its own copy
+}
+
+TEST_F(VertragSteuerelemente, SchiebereglerMeldetDenBenutzerNichtDasProgramm)
+{
+    Fenster f = neu();
+    Fenster regler = schiebereglerErzeugen(f, 5, {10, 10, 210, 40}, false);
+    ASSERT_TRUE(istFenster(regler));
+    EXPECT_EQ(klassenName(regler), "Schieberegler");
+    schiebereglerBereich(regler, 10, 50);
+    EXPECT_EQ(schiebereglerPosition(regler), 10);          // pulled into the range
+    schiebereglerPositionSetzen(regler, 70);
+    EXPECT_EQ(schiebereglerPosition(regler), 50);
+    eingang.clear();
+    schiebereglerPositionSetzen(regler, 20);
+    EXPECT_TRUE(von(f, n::HScroll).empty());               // setting does not notify
+
+    int gelesen = -1;
+    reaktion = [&](Fenster, uint32_t m, uintptr_t, intptr_t) -> std::optional<intptr_t> {
+        if (m == n::HScroll && gelesen < 0)
+            gelesen = schiebereglerPosition(regler);
+        return std::nullopt;
+    };
+    treiber::schiebereglerSchritt(regler);
+    ASSERT_FALSE(von(f, n::HScroll).empty());
+    EXPECT_EQ(von(f, n::HScroll)[0].w, machWParam(scroll::ZeileRunter, 21));
+    EXPECT_EQ(von(f, n::HScroll)[0].l, reinterpret_cast<intptr_t>(regler));
+    EXPECT_EQ(gelesen, 21);                                // moved before the parent hears of it
+    Fenster senkrecht = schiebereglerErzeugen(f, 6, {250, 10, 280, 190}, true);
+    treiber::schiebereglerSchritt(senkrecht);
+    ASSERT_FALSE(von(f, n::VScroll).empty());
+    EXPECT_EQ(von(f, n::VScroll)[0].l, reinterpret_cast<intptr_t>(senkrecht));
+    EXPECT_EQ(schiebereglerPosition(senkrecht), 1);
+}
+
+TEST_F(VertragSteuerelemente, CursorAusDateiWirdGeprueftTastenLinksUndRechts)
+{
+    TempOrdner ordner;
+    std::ofstream(ordner.datei("Zeiger.cur"), std::ios::binary) << cursorDatei(5, 9);
+    std::ofstream(ordner.datei("symbol.ico"), std::ios::binary) << cursorDatei(5, 9, 1);
+    Cursor c = cursorLaden(ordner.datei("zeiger.CUR"));    // found ignoring case, as every path
+    ASSERT_NE(c, nullptr);
+    EXPECT_EQ(cursorLaden(ordner.datei("symbol.ico")), nullptr);
+    EXPECT_EQ(cursorLaden(ordner.datei("fehlt.cur")), nullptr);
+    Cursor warten = standardCursor(cursorArt::Warten);
+    EXPECT_EQ(warten, standardCursor(cursorArt::Warten));
+    EXPECT_NE(warten, standardCursor(cursorArt::Pfeil));
+    Fenster f = neu();
+    fensterCursorSetzen(f, c);
+    fensterCursorSetzen(f, standardCursor(cursorArt::Kreuz));
+    cursorSetzen(warten);
+    cursorSetzen(nullptr);
+
+    treiber::seitenTaste(f, tastenStatus::RechtsStrg, true);
+    EXPECT_TRUE(tasteGedrueckt(tastenStatus::RechtsStrg));
+    EXPECT_FALSE(tasteGedrueckt(tastenStatus::LinksStrg));
+    treiber::seitenTaste(f, tastenStatus::RechtsStrg, false);
+    EXPECT_FALSE(tasteGedrueckt(tastenStatus::RechtsStrg));
+    const bool vorher = feststelltasteAn();
+    treiber::feststellDruecken(f);
+    EXPECT_NE(feststelltasteAn(), vorher);
+    treiber::feststellDruecken(f);
+    EXPECT_EQ(feststelltasteAn(), vorher);
+}
+
+TEST_F(VertragScrollLeiste, SichtbareLeisteVerkleinertDenClientBereich)
+{
+    Fenster f = neu(stil::Hauptfenster | stil::Sichtbar | stil::VScrollLeiste, nullptr, 0, 0, 300, 200);
+    nachrichtenVerarbeiten();
+    const Rechteck vorher = clientRechteck(f);
+    EXPECT_FALSE(scrollLeiste(f, true).sichtbar);         // hidden until the program sets it
+    eingang.clear();
+    scrollLeisteSetzen(f, true, 0, 100, 10, 95);
+    EXPECT_TRUE(scrollLeiste(f, true).sichtbar);
+    EXPECT_EQ(scrollLeiste(f, true).position, 91);         // the page has to end inside the range
+    const int schmal = clientRechteck(f).breite();
+    EXPECT_LT(schmal, vorher.breite());
+    ASSERT_EQ(von(f, n::Groesse).size(), 1u);
+    EXPECT_EQ(von(f, n::Groesse).back().l, machLParam(schmal, vorher.hoehe()));
+    scrollLeisteSetzen(f, true, 0, 100, 20, 5);            // still shown: no Groesse
+    EXPECT_EQ(von(f, n::Groesse).size(), 1u);
+
+    scrollLeisteSetzen(f, true, 0, 100, 101, 0);           // page > max - min: nothing to scroll
+    EXPECT_FALSE(scrollLeiste(f, true).sichtbar);
+    ASSERT_EQ(von(f, n::Groesse).size(), 2u);
+    EXPECT_EQ(von(f, n::Groesse).back().l, machLParam(vorher.breite(), vorher.hoehe()));
+    scrollLeisteSetzen(f, true, 0, 100, 100, 0);           // 101 units: a page of 100 still scrolls
+    EXPECT_TRUE(scrollLeiste(f, true).sichtbar);
+    scrollLeisteSetzen(f, false, -50, 50, 10, -80);        // a bar the style did not ask for, at the bottom
+    EXPECT_EQ(scrollLeiste(f, false).position, -50);
+    EXPECT_LT(clientRechteck(f).hoehe(), vorher.hoehe());
+}
+
+TEST_F(VertragScrollLeiste, GroesseAusDerLeisteDarfDieLeisteNeuSetzen)
+{
+    // a window that fits its bar to the client size, as the diagram windows do
+    Fenster f = neu(stil::Hauptfenster | stil::Sichtbar, nullptr, 0, 0, 300, 200);
+    nachrichtenVerarbeiten();
+    int groesseMeldungen = 0;
+    reaktion = [&](Fenster g, uint32_t m, uintptr_t, intptr_t l) -> std::optional<intptr_t> {
+        if (m == n::Groesse && g == f && ++groesseMeldungen < 10)
+            scrollLeisteSetzen(g, true, 0, 999, hiWortS(l), 0);
+        return std::nullopt;
+    };
+    scrollLeisteSetzen(f, true, 0, 100, 20, 5);            // shows the bar: Groesse, and the window sets it anew
+    EXPECT_EQ(groesseMeldungen, 1);
+    EXPECT_EQ(scrollLeiste(f, true).max, 999);             // the inner call was the last
+    EXPECT_TRUE(scrollLeiste(f, true).sichtbar);
+}
+
+TEST_F(VertragScrollLeiste, BenutzerZiehtDenDaumenUndDasProgrammSetztDiePosition)
+{
+    bool antworten = true;
+    std::vector<int> gesehen;
+    reaktion = [&](Fenster g, uint32_t m, uintptr_t w, intptr_t) -> std::optional<intptr_t> {
+        if (m == n::VScroll) {
+            gesehen.push_back(loWort(w) * 1000 + hiWort(w));
+            if (loWort(w) == scroll::DaumenPosition && antworten)
+                scrollLeisteSetzen(g, true, 0, 200, 20, hiWort(w));
+        }
+        return std::nullopt;
+    };
+    Fenster f = neu();
+    scrollLeisteSetzen(f, true, 0, 200, 20, 50);
+    treiber::scrollZeile(f, true);                         // reported; the bar waits for the program
+    EXPECT_EQ(scrollLeiste(f, true).position, 50);
+    treiber::daumenZiehen(f, true, 70);
+    EXPECT_EQ(scrollLeiste(f, true).daumen, 70);
+    EXPECT_EQ(scrollLeiste(f, true).position, 50);         // the program has not moved it yet
+    treiber::daumenZiehen(f, true, 999);
+    EXPECT_EQ(scrollLeiste(f, true).daumen, 181);          // the thumb stops at the end
+    treiber::daumenLoslassen(f, true);
+    EXPECT_EQ(scrollLeiste(f, true).position, 181);
+    EXPECT_EQ(gesehen, (std::vector<int>{1050, 5070, 5181, 4181, 8000}));
+
+    antworten = false;
+    treiber::daumenZiehen(f, true, 10);
+    treiber::daumenLoslassen(f, true);                     // let go without the program moving the bar
+    EXPECT_EQ(scrollLeiste(f, true).daumen, 181);          // the thumb springs back
+    EXPECT_EQ(scrollLeiste(f, true).position, 181);
+}
