@@ -1,7 +1,5 @@
 // model/synaptisch.h - synaptic transmission of a run: run preparation of the synapses,
 // the delay rings of the pools, the synaptic currents and the synapse dynamics per step
-//
-// lauf_anschluesse.cpp points its synaptic seams at these functions.
 #pragma once
 struct NeuronDaten;
 struct KurvenDaten;

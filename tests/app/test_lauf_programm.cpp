@@ -2,7 +2,6 @@
 #include "app_hilfe.h"
 #include "../model/test_neuron_hilfe.h"
 #include "app/anschluesse.h"
-#include "model/lauf_anschluesse.h"
 #include "model/netz.h"
 #include "model/parameter.h"
 #include "model/simulationspruefung.h"
@@ -25,7 +24,6 @@ TEST_F(LaufImProgramm, F2RechnetEinigeSwimNeuroneBisZumEnde)
     ASSERT_NE(startStandard, nullptr);
     ASSERT_TRUE(starten());
     anschluss::simulationStarten = startStandard;
-    laufAnschluesseZuruecksetzen();
     const std::string ordner = std::string(VELNOR_TEST_DATEN) + "/../../resources/parameter/";
     standardDateienVorgeben();
     standardDateien.allgemein = ordner + "standard.gen";

@@ -5,7 +5,7 @@
 #include "core/status.h"
 #include "model/diagramm.h"
 #include "rahmen_attrappe.h"
-#include "model/lauf_anschluesse.h"
+#include "model/laufhaken.h"
 #include "model/laufstart.h"
 #include "model/simulationspruefung.h"
 #include "core/fehler.h"
@@ -27,13 +27,13 @@ struct Synaptisch : SwimFall {
     void SetUp() override
     {
         SwimFall::SetUp();
-        laufAnschluesseZuruecksetzen();
+        laufHaken = {};
         netzvorgaben.elektrischeSynapsenEingeschraenkt = 1;
         laufEinstellungen.xlpspToleranz = 0.0;
     }
     void TearDown() override
     {
-        laufAnschluesseZuruecksetzen();
+        laufHaken = {};
         netzvorgaben = {};
         SwimFall::TearDown();
     }
@@ -643,7 +643,7 @@ struct SynaptischerLauf : Synaptisch {
     {
         static int schritte;
         schritte = 0;
-        synapsenBerechnen = [] { ++schritte; };
+        laufHaken.synapsen = [] { ++schritte; };
         pt::boxAntworten({plattform::antwort::Ok, plattform::antwort::Ok});
         simulationStarten();
         EXPECT_FALSE(programmEndet());
@@ -726,7 +726,7 @@ TEST_F(Synaptisch, KurveDerArtSechzehnErhaeltDenPoolRingMalZehnHochSieben)
     k.werte.assign(20, -1.0f);
     k.synapseId = s->id;
     k.referenz = kurvenReferenz::Freisetzung;
-    freisetzungsKurveFuellen(k, 10);
+    freisetzungsKurveAusRing(k, 10);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(k.werte[i], static_cast<float>(s->pool->ring[i] * 1e7)) << i;
     EXPECT_EQ(k.werte[10], -1.0f);

@@ -18,7 +18,6 @@ TEST_F(KCa, SwimNeuronMitKCaRecordRelaxiertUndOeffnet)
         k.tore[g] = {1, 32, 0.0, 0.0, 0.0, 32, 1.0, 0.0, 0.0, 0.0, 0.0};
     x.kcaModus = 1;
     starten();
-    caKanaeleBerechnen = kcaKanaeleBerechnen;
     laufen(100);
     // no Ca conductance: the pool relaxes to the background at the removal rate
     const double ca = 5e-5 + (1e-3 - 5e-5) * std::exp(-50.0 * 100 * T);
