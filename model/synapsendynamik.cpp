@@ -313,7 +313,7 @@ void chemischeSynapse(SynapseDaten& s, SynapsenPool& P)
 
 } // namespace
 
-void synapsenDynamikRechnen()
+void synapsenBerechnen()
 {
     for (aktuellesNeuron = neuronKette.kopf; aktuellesNeuron; aktuellesNeuron = aktuellesNeuron->naechstesNeuron) {
         NeuronDaten& n = *aktuellesNeuron;

@@ -183,7 +183,7 @@ int simulationAusfuehren()
     if (!laufZustand.eingerichtet || laufZustand.nachLauf) {
         if (!neuronenStartzustandSetzen())
             return -1;
-        synapsenRingeAnlegen();
+        synapsenWarteschlangenAnlegen();
         laufZustand.eingerichtet = 1;
     }
     // 3. processor core
@@ -236,7 +236,7 @@ int simulationAusfuehren()
     const NeuronDaten* entgleist = nullptr;
     while (t < dauer && !laufZustand.abbrechen) {
         // 1.
-        synaptischeStroemeRechnen();
+        synaptischeStroemeBerechnen();
         // 2.
         for (NeuronDaten* n : laufNeurone) {
             const int typ = n->modellTyp;
@@ -255,7 +255,7 @@ int simulationAusfuehren()
         if (laufHaken.synapsen)
             laufHaken.synapsen();
         else
-            synapsenDynamikRechnen();
+            synapsenBerechnen();
         // 6.
         datenAufzeichnen(t, 0);
         // 7.

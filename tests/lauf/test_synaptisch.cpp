@@ -77,13 +77,13 @@ struct Synaptisch : SwimFall {
     {
         for (NeuronDaten* k = neuronKette.kopf; k; k = k->naechstesNeuron)
             ASSERT_TRUE(synapsenLaufVorbereiten(*k));
-        synapsenRingeAnlegen();
+        synapsenWarteschlangenAnlegen();
     }
     static void schritt(int i)
     {
         laufZustand.t = i * simulationsParameter.schrittweite;
-        synaptischeStroemeRechnen();
-        synapsenDynamikRechnen();
+        synaptischeStroemeBerechnen();
+        synapsenBerechnen();
     }
 };
 
@@ -117,7 +117,7 @@ TEST_F(Synaptisch, BereichFuenfGehtImModusDreiInsKompartimentDrei)
     einrichten();
     s->pool->zielBereich = 5;
     s->pool->ring[1] = 2e-7;
-    synaptischeStroemeRechnen();
+    synaptischeStroemeBerechnen();
     EXPECT_DOUBLE_EQ(b->synStromChemisch[3], (0.05 - (-0.04)) * 2e-7);
     EXPECT_EQ(b->synStromChemisch[0], 0.0);
     EXPECT_EQ(b->synStromChemisch[1], 0.0);
@@ -130,7 +130,7 @@ TEST_F(Synaptisch, ImModusZweiGehtJederBereichUeberNullInsKompartimentEins)
     einrichten();
     s->pool->zielBereich = 3;
     s->pool->ring[1] = 1e-7;
-    synaptischeStroemeRechnen();
+    synaptischeStroemeBerechnen();
     EXPECT_DOUBLE_EQ(b->synStromChemisch[1], (-0.09 + 0.07) * 1e-7);
     EXPECT_EQ(b->synStromChemisch[0], 0.0);
     EXPECT_EQ(zielKompartiment(2, 0, 1, 2, false), 0);
@@ -148,7 +148,7 @@ TEST_F(Synaptisch, IzhikevichZielErhaeltAllesImKompartimentNull)
     b->synStromChemisch[2] = 5.0;           // only compartment 0 is cleared
     einrichten();
     s->pool->ring[1] = 1e-7;
-    synaptischeStroemeRechnen();
+    synaptischeStroemeBerechnen();
     EXPECT_DOUBLE_EQ(b->synStromChemisch[0], (0.05 + 0.07) * 1e-7);
     EXPECT_EQ(b->synStromChemisch[2], 5.0);
 }
@@ -191,7 +191,7 @@ TEST_F(Synaptisch, VerteilungUeberVierSchritteSchreibtEinViertelUndZweimalEinDri
     EXPECT_EQ(p.geschlossen, 110);
     EXPECT_EQ(p.ring.size(), 110u + 4 + 1);
     laufZustand.t = 0.0;
-    synapsenDynamikRechnen();
+    synapsenBerechnen();
     const double v = 1e-7;
     EXPECT_DOUBLE_EQ(p.ring[0], v / 4 * 2.0);
     EXPECT_DOUBLE_EQ(p.ring[1], v / 3 * 2.0);
@@ -202,7 +202,7 @@ TEST_F(Synaptisch, VerteilungUeberVierSchritteSchreibtEinViertelUndZweimalEinDri
     p.ringPosition = 0;
     s->verteilungsSchritte = 0;
     s->gewichtungsfaktor = 1.0;
-    synapsenDynamikRechnen();
+    synapsenBerechnen();
     EXPECT_DOUBLE_EQ(p.ring[0], v);
     EXPECT_EQ(p.ring[1], 0.0);
 }
@@ -219,7 +219,7 @@ TEST_F(Synaptisch, VerteilungSchreibtNieHinterDasRingende)   // the mended sprea
     ASSERT_EQ(p.ring.size(), 5u);
     s->verteilungsSchritte = 40;            // raised after the set-up
     p.ringPosition = 3;
-    synapsenDynamikRechnen();               // the sanitizer sees every write
+    synapsenBerechnen();                    // the sanitizer sees every write
     double summe = 0.0;
     for (double g : p.ring)
         summe += g;
@@ -350,11 +350,11 @@ TEST_F(Synaptisch, TransmitterGatterErreichtSeinGleichgewichtMitJederIntegration
             TransmitterDynamik& d = konstantesGatter(*s, f.art, f.alpha, f.beta);
             d.potenz = 2;
             d.gatterWert = 0.0;
-            synapsenDynamikRechnen();
+            synapsenBerechnen();
             EXPECT_GT(d.gatterWert, 0.0);   // on its way up
             EXPECT_LT(d.gatterWert, 0.1 * f.gleichgewicht);
             for (int i = 0; i < 2000; ++i)  // 50 time constants
-                synapsenDynamikRechnen();
+                synapsenBerechnen();
             EXPECT_NEAR(d.gatterWert, f.gleichgewicht, 1e-9);
             EXPECT_NEAR(s->abgabe, f.gleichgewicht * f.gleichgewicht * 1e-7, 1e-16);
         }
@@ -377,7 +377,7 @@ TEST_F(Synaptisch, FreisetzungBleibtZwischenNullUndEins)
         d.gatterWert = 0.8;
         d.faktor = f.faktor;
         s->pool->ring.assign(s->pool->ring.size(), 0.0);
-        synapsenDynamikRechnen();
+        synapsenBerechnen();
         EXPECT_NEAR(s->abgabe, f.abgabe, 1e-20);
         double ring = 0.0;
         for (double g : s->pool->ring)
@@ -397,7 +397,7 @@ TEST_F(Synaptisch, TransmitterFormUndPotenzJenseitsDerGanzenZahlenSindDefiniert)
     for (const auto& f : potenzen) {
         d.gatterWert = 0.8;
         d.potenz = f.potenz;
-        synapsenDynamikRechnen();
+        synapsenBerechnen();
         EXPECT_DOUBLE_EQ(s->abgabe, f.abgabe) << f.potenz;
     }
     // a form that is no whole number is no form: error 130 once, and the run stops
@@ -405,7 +405,7 @@ TEST_F(Synaptisch, TransmitterFormUndPotenzJenseitsDerGanzenZahlenSindDefiniert)
     pt::boxAntworten({1});
     for (const double form : {nan, 1e300, -1e300}) {
         d.formAlpha = form;
-        synapsenDynamikRechnen();
+        synapsenBerechnen();
         EXPECT_TRUE(std::isfinite(d.gatterWert)) << form;
     }
     EXPECT_EQ(laufZustand.abbrechen, 1);
@@ -421,7 +421,7 @@ TEST_F(Synaptisch, KanalFreisetzungUndEingangsaufzeichnungDerPermutation)
     s->pool->aufzeichnung.assign(50, 0.0);
     teilsimulationsModus = 1;
     laufZustand.t = 3 * T;
-    synapsenDynamikRechnen();
+    synapsenBerechnen();
     EXPECT_DOUBLE_EQ(s->kanalFreisetzung, 0.5);
     EXPECT_DOUBLE_EQ(s->pool->aufzeichnung[3 + 0], 0.5);   // write place 0 + 5 - 5
     teilsimulationsModus = 0;
@@ -513,18 +513,18 @@ TEST_F(Synaptisch, AxoAxonischeSynapseSenktDieLeitfaehigkeitDesElternPoolsNieUnt
     ASSERT_NE(k, nullptr);
     ASSERT_EQ(k->ring.size(), 4u);
     // the release of c goes into the axo ring at its current place
-    synapsenDynamikRechnen();
+    synapsenBerechnen();
     EXPECT_DOUBLE_EQ(axo->abgabe, 0.4);
     EXPECT_DOUBLE_EQ(k->ring[0], 0.4);
     // a value the parent can bear is subtracted, a larger one leaves 0
     k->ring[1] = 1e-7;
     s->pool->ring[1] = 1e-7;
-    synaptischeStroemeRechnen();
+    synaptischeStroemeBerechnen();
     EXPECT_DOUBLE_EQ(axo->axoWert, 0.5e-7);
     EXPECT_DOUBLE_EQ(b->synStromChemisch[0], (0.05 + 0.07) * 0.5e-7);
     k->ring[2] = 4e-7;
     s->pool->ring[2] = 1e-7;
-    synaptischeStroemeRechnen();
+    synaptischeStroemeBerechnen();
     EXPECT_EQ(b->synStromChemisch[0], 0.0);
     EXPECT_EQ(s->pool->ring[2], 0.0);
 }
@@ -535,10 +535,10 @@ TEST_F(Synaptisch, AxoAxonischAusGeschaltetWirktNicht)
     einrichten();
     s->pool->ring[1] = 1e-7;
     s->axoKnoten->ring.assign(s->axoKnoten->ring.size(), 1.0);
-    synapsenDynamikRechnen();
+    synapsenBerechnen();
     EXPECT_EQ(axo->abgabe, 0.0);
     laufZustand.t = 0.0;
-    synaptischeStroemeRechnen();
+    synaptischeStroemeBerechnen();
     EXPECT_DOUBLE_EQ(b->synStromChemisch[0], (0.05 + 0.07) * 1e-7);
 }
 
@@ -698,14 +698,14 @@ TEST_F(Synaptisch, ZwischenZweiSwimNeuronenKommtDerStromNachGenauDerVerzoegerung
     int quelleUeber = -1, zielStrom = -1;
     for (int i = 0; i < 200 && zielStrom < 0; ++i) {
         laufZustand.t = i * T;
-        synaptischeStroemeRechnen();
+        synaptischeStroemeBerechnen();
         if (zielStrom < 0 && ziel.synStromChemisch[0] != 0.0)
             zielStrom = i;
         for (NeuronDaten* k : {&ziel, quelle})
             modellSchritt[modell::Swim](*k);
         if (quelleUeber < 0 && quelle->potentiale[0] > s->freisetzungsSchwelle)
             quelleUeber = i;
-        synapsenDynamikRechnen();
+        synapsenBerechnen();
     }
     ASSERT_GT(quelleUeber, 0) << "the source should cross after some steps, not at once";
     ASSERT_GE(zielStrom, 0);
