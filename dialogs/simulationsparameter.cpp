@@ -99,8 +99,8 @@ void oeffnen(Fenster dlg)
     kopie = {sp.simulationsDauer, sp.schrittweite, sp.spikeSchwelle,
              sp.restzeitFensterAnzeigen, sp.rueckkopplungAktiv, sp.kollisionAktiv};
     exportHinweisFaellig = false;
-    sp.anzahlProzessorkerne = prozessorkerneZaehlen(simulationsParameterHaken.kernMaske ? simulationsParameterHaken.kernMaske()
-                                                                                      : prozessKerne());
+    const uint64_t maske = simulationsParameterHaken.kernMaske ? simulationsParameterHaken.kernMaske() : prozessKerne();
+    sp.anzahlProzessorkerne = prozessorkerneZaehlen(maske);
 }
 
 void fuellen(Fenster dlg)

@@ -1,4 +1,5 @@
-// model/swim_spikes.cpp - what a SWIM spike feeds: counters, lists, recording, the objects and scripts waiting for it
+// model/swim_spikes.cpp - what a SWIM spike feeds: counters, lists, recording, and the
+// objects and scripts waiting for it
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "model/kollision.h"
