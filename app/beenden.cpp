@@ -1,9 +1,12 @@
 // app/beenden.cpp - the orderly end of the program
 #include "app/beenden.h"
-#include "app/anschluesse.h"
 #include "app/hauptfenster.h"
+#include "app/netzdateien.h"
 #include "app/status.h"
+#include "model/kollision.h"
 #include "model/netz.h"
+#include "model/permutation.h"
+#include "model/rueckkopplung.h"
 #include "platform/dialog.h"
 #include "platform/pfad.h"
 #include "platform/system.h"
@@ -16,6 +19,13 @@ namespace {
 
 bool endet = false;
 std::vector<std::string> temporaereDateien;
+
+// the objects name neurons: they go before them
+void objekteFreigeben()
+{
+    rueckkopplungsObjektLoeschen(rueckkopplungsObjekte, nullptr);
+    kollisionsObjekteLoeschen(kollisionsObjekte, nullptr);
+}
 
 // the marks and the recorded spikes name neurons: they go with them
 void markierungenFreigeben()
@@ -49,18 +59,17 @@ void hauptfensterZerstoeren()
 
 void schleifeBeenden() { beendenPosten(0); }
 
-// The empty slots are filled by the parts that own those records, in this order.
 BeendenSchritt schritte[] = {
-    {"Undo-Liste", nullptr},
-    {"Rueckkopplungs- und Kollisionsobjekte", nullptr},
-    {"Neurone", nullptr},
+    {"Undo-Liste", undoListeLoeschen},
+    {"Rueckkopplungs- und Kollisionsobjekte", objekteFreigeben},
+    {"Neurone", netzLoeschen},              // with them their synapses, groups and diagrams
     {"Markierungen und Spike-Aufzeichnung", markierungenFreigeben},
-    {"Board-Ausgaenge", nullptr},
-    {"Threads", nullptr},                   // a running series, the server
-    {"Skriptergebnisse", nullptr},
+    {"Board-Ausgaenge", boardAusgaengeZuruecksetzen},
+    {"Threads", serverBeenden},             // a running series stops before the shutdown begins
+    {"Skriptergebnisse", ergebnisDateienSchliessen},
     {"Stifte, Pinsel und Schriften", zeichenObjekteLoeschen},
     {"Tastatur-Hook", hookEntfernen},
-    {"Permutationsmodus", nullptr},
+    {"Permutationsmodus", permutationsmodusVerlassen},
     {"Hauptfenster", hauptfensterZerstoeren},
     {"Nachrichtenschleife", schleifeBeenden},
 };
@@ -97,8 +106,7 @@ void programmBeenden()
     endet = true;
     programmStatus |= programmBit::ProgrammSchliesst;
     for (const BeendenSchritt& s : schritte)
-        if (s.ausfuehren)
-            s.ausfuehren();
+        s.ausfuehren();
 }
 
 void programmEndeAufraeumen(int modus)
@@ -118,8 +126,7 @@ void hauptfensterZerstoert()
 {
     if (endet)
         return;                      // the shutdown itself destroys it: nothing is offered then
-    if (anschluss::netzSpeichernAnbieten)
-        anschluss::netzSpeichernAnbieten();
+    netzSpeichernAnbieten();
     programmEndeAufraeumen(0);
     programmBeenden();
 }

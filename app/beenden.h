@@ -7,7 +7,7 @@
 // programmBeenden and programmEndet (core/rahmen.h): the shutdown runs the steps below in
 // their order, on the GUI thread; while the start-up is unfinished it only ends the start.
 
-// one step of the shutdown; later parts of the program fill the empty slots
+// one step of the shutdown, in the order the table in app/beenden.cpp gives
 struct BeendenSchritt {
     const char* name;
     void (*ausfuehren)();
@@ -26,3 +26,11 @@ void hauptfensterZerstoert();
 
 // back to the state before the start (tests start the program more than once)
 void beendenZuruecksetzen();
+
+// ---- what the shutdown asks of parts not built yet (their stub files in app/) -------------
+// the board's outputs back to rest
+void boardAusgaengeZuruecksetzen();
+// the server thread stopped
+void serverBeenden();
+// the evaluation mode's result files closed
+void ergebnisDateienSchliessen();

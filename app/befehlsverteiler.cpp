@@ -2,7 +2,6 @@
 //
 // One table says which commands have code. Their menu items are enabled, all others
 // grey; a command without code that still arrives (a key, another window) does nothing.
-#include "app/anschluesse.h"
 #include "app/beenden.h"
 #include "app/hauptfenster.h"
 #include "app/protokoll.h"
@@ -32,11 +31,7 @@ void simulationStartenBefehl(Fenster, int)
         hinweisBox(meldungsTexte[880]);
         return;
     }
-    if (!anschluss::simulationStarten) {
-        nochNichtVerfuegbar();
-        return;
-    }
-    anschluss::simulationStarten();
+    simulationStarten();
 }
 
 void simulationAbbrechenBefehl(Fenster, int)
@@ -58,10 +53,7 @@ void dateiOeffnenBefehl(Fenster, int)
 {
     if (!startDateiPruefen())
         return;                          // named in a notice and dropped
-    if (anschluss::dateiOeffnen)
-        anschluss::dateiOeffnen();
-    else if (!dateipfade.startDatei.empty())
-        nochNichtVerfuegbar();           // the file named on the command line cannot be opened yet
+    simulationOeffnen(1);
 }
 
 void programmBitUmschalten(uint32_t bits)
@@ -131,8 +123,9 @@ void dendritBefehl(Fenster, int befehl)
 }
 
 bool immer() { return true; }
-bool laufStartDa() { return anschluss::simulationStarten != nullptr; }
-bool oeffnenDa() { return anschluss::dateiOeffnen != nullptr; }
+// the open command only says that it cannot open anything yet: its item stays grey until
+// networks can be opened
+bool nochNicht() { return false; }
 
 struct BefehlsEintrag {
     int befehl;
@@ -141,10 +134,10 @@ struct BefehlsEintrag {
 };
 
 const BefehlsEintrag befehlsTabelle[] = {
-    {befehlSimulationStarten, simulationStartenBefehl, laufStartDa},
+    {befehlSimulationStarten, simulationStartenBefehl, immer},
     {befehlSimulationAbbrechen, simulationAbbrechenBefehl, immer},
     {befehlProgrammBeenden, programmBeendenBefehl, immer},
-    {befehlDateiOeffnen, dateiOeffnenBefehl, oeffnenDa},
+    {befehlDateiOeffnen, dateiOeffnenBefehl, nochNicht},
     {befehlErgebnisExportieren, schalterBefehl, immer},
     {befehlSomapotentialSpeichern, schalterBefehl, immer},
     {befehlHauptfensterMinimieren, schalterBefehl, immer},
@@ -197,20 +190,6 @@ bool aendertNetz(int befehl)
 }
 
 } // namespace
-
-void nochNichtVerfuegbar()
-{
-    hinweisBox(meldungsTexte[886]);
-}
-
-namespace anschluss {
-void (*simulationStarten)() = ::simulationStarten;   // model/laufstart.h
-void (*einstellungenLaden)() = nullptr;
-void (*dateiOeffnen)() = nullptr;
-void (*netzSpeichernAnbieten)() = nullptr;
-void (*kurvenMarkierungBeenden)() = nullptr;
-bool (*druckerSucheBeenden)() = nullptr;
-} // namespace anschluss
 
 bool befehlVerfuegbar(int befehl)
 {

@@ -1,6 +1,5 @@
 // app/einstellungen.cpp - the start values of the program and the global refresh
 #include "app/einstellungen.h"
-#include "app/anschluesse.h"
 #include "diagrams/diagramm.h"
 #include "model/kurven.h"
 #include "model/layout.h"
@@ -66,7 +65,6 @@ void diagrammVorlageAnlegen()
         k.farbe = KeineFarbe;
     diagrammLayoutBerechnen(&stdNeuron, &v, 0);
     kurvenVorbereiten(&v, -1);
-    anschluss::kurvenMarkierungBeenden = kurvenMarkierungBeenden;
 }
 
 // Each part of the program adds its start values here, behind the frame's.

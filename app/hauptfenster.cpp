@@ -1,9 +1,10 @@
 // app/hauptfenster.cpp - the main window's procedure, layout, close and timers
 #include "app/hauptfenster.h"
-#include "app/anschluesse.h"
 #include "app/beenden.h"
 #include "app/protokoll.h"
 #include "app/start.h"
+#include "diagrams/diagramm.h"
+#include "diagrams/drucken.h"
 #include "dialogs/eingabe.h"
 #include "platform/box.h"
 #include "platform/menue.h"
@@ -142,12 +143,11 @@ void hauptfensterTimer(Fenster f, uintptr_t id)
         break;
     case zeitgeber::KurvenMarkierung:
         zeitgeberLoeschen(f, id);
-        if (anschluss::kurvenMarkierungBeenden)
-            anschluss::kurvenMarkierungBeenden();
+        kurvenMarkierungBeenden();
         break;
     case zeitgeber::DruckerSuche:
         zeitgeberLoeschen(f, id);
-        if (anschluss::druckerSucheBeenden && !anschluss::druckerSucheBeenden())
+        if (!druckerSucheBeenden())
             hinweisBox(meldungsTexte[888]);
         break;
     case zeitgeber::NachLauf:

@@ -1,6 +1,5 @@
 // app/start.cpp - the program's start: WinMain and the one-time initialisation
 #include "app/start.h"
-#include "app/anschluesse.h"
 #include "app/beenden.h"
 #include "app/einstellungen.h"
 #include "app/hauptfenster.h"
@@ -8,6 +7,7 @@
 #include "app/restzeit.h"
 #include "app/status.h"
 #include "dialogs/eingabe.h"
+#include "files/einstellungsdatei.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
 #include "platform/menue.h"
@@ -18,6 +18,8 @@
 #include <cstdio>
 
 using namespace plattform;
+
+StartTestHaken startHaken;
 
 namespace {
 
@@ -78,8 +80,10 @@ void daqFunktionenBinden()
 
 void einstellungenLesen()
 {
-    if (anschluss::einstellungenLaden)
-        anschluss::einstellungenLaden();
+    if (startHaken.einstellungenLaden)
+        startHaken.einstellungenLaden();
+    else
+        cfgDateiLaden(0);
 }
 
 // F2 reaches the registered dialog through the platform's key filter, which is always

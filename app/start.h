@@ -31,6 +31,15 @@ struct StartSchritt {
 };
 std::span<const StartSchritt> startSchritte();
 
+// What tests of the start may put in place of its own steps; null is the start's own.
+// Reset with `startHaken = {};`.
+struct StartTestHaken {
+    // in place of reading the settings file (a probe of what the start has done by then,
+    // an end of the program in the middle of the start)
+    void (*einstellungenLaden)() = nullptr;
+};
+extern StartTestHaken startHaken;
+
 // the nine window classes; their names come from the message texts
 void fensterklassenRegistrieren();
 

@@ -7,7 +7,6 @@
 #include "app/einstellungen.h"
 #include "app/status.h"
 #include "model/diagramm.h"
-#include "model/lauf_anschluesse.h"
 #include "model/netz.h"
 #include "model/netzeinstellungen.h"
 #include "model/neuron.h"
@@ -43,7 +42,6 @@ void netzLeeren()
     netzLoeschen();
     plattform::test::zuruecksetzen();
     simulationsparameterVoreinstellen();
-    laufAnschluesseZuruecksetzen();
     laufZustand = {};
     stdNeuron.parameter = {};
     stdNeuron.zeichenGroessen = {};

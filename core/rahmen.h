@@ -20,6 +20,12 @@ bool programmEndet();
 // it) the steps for that neuron; with (null, 1) after a load everything derived.
 void einstellungenAktualisieren(NeuronDaten* neuron, int nachLaden);
 
+// The open command: with fragen 1 the open dialog. Deletes the network and loads the chosen
+// file; 1 when a network was loaded, 0 otherwise.
+int simulationOeffnen(int fragen);
+// The settings and network files saved under ".bkp" names (the backup before a run).
+void guiSicherungSpeichern();
+
 // The windows and dialogs the engine needs, all of them the frame's.
 namespace rahmen {
 // the run settings dialog, modal over eigner (null: the main window)

@@ -26,15 +26,8 @@ struct Kachel { int x = 0, y = 0, breite = 0, hoehe = 0; };
 // height, otherwise rows of twice that height filled column by column. Empty for n < 1.
 std::vector<Kachel> kachelnBerechnen(int n, int arbeitsbereichRechts, int arbeitsbereichUnten, int minimalHoehe);
 
-// What the diagram windows plug in; each stays null until they exist.
-namespace diagrammAnschluss {
-// diagrammAnzeigen: shows a diagram, creating it (null) or its window first
-extern DiagrammDaten* (*anzeigen)(NeuronDaten* neuron, DiagrammDaten* diagramm);
-// the printer submenu of a new diagram window
-extern void (*druckerMenueFuellen)(plattform::Fenster fenster);
-// the window of a diagram (class, menu, style); null: a plain window of the diagram class
-extern plattform::Fenster (*fensterErzeugen)(DiagrammDaten& d);
-}
+// the window of a diagram, with its class, menu and style
+plattform::Fenster diagrammFensterErzeugen(DiagrammDaten& d);
 
 // main-window timer 8: the highlighted curve of the current diagram is drawn plain again
 void kurvenMarkierungBeenden();

@@ -1,6 +1,7 @@
 // diagrams/erzeugen.cpp - the windows of the diagrams
 #include "core/rahmen.h"
 #include "diagrams/diagramm.h"
+#include "diagrams/drucken.h"
 #include "model/kurven.h"
 #include "model/layout.h"
 #include "model/netz.h"
@@ -18,12 +19,6 @@ int fatal(int meldung)
     velnorInfoBox(meldungFormatieren(meldung));
     programmBeenden();
     return 0;
-}
-
-Fenster einfachesFenster(DiagrammDaten&)
-{
-    return fensterErzeugen(meldungsTexte[12], meldungFormatieren(694), stil::Hauptfenster,
-                           StandardPosition, StandardPosition, StandardPosition, StandardPosition);
 }
 
 // the main diagram's samples into a new further diagram, slot by slot
@@ -63,7 +58,7 @@ int diagrammErzeugen(NeuronDaten* neuron, DiagrammDaten* diagramm)
         return 1;
     }
     // 3. the window
-    d.fenster = diagrammAnschluss::fensterErzeugen ? diagrammAnschluss::fensterErzeugen(d) : einfachesFenster(d);
+    d.fenster = diagrammFensterErzeugen(d);
     if (!d.fenster) {
         if (velnorInfoBox(meldungFormatieren(695)) == antwort::Abbrechen)
             programmBeenden();
@@ -95,8 +90,7 @@ int diagrammErzeugen(NeuronDaten* neuron, DiagrammDaten* diagramm)
     // the soma curve's points, the printer menu, the window shown
     if (!d.kurven[kurve::Soma].werte.empty())
         kurvePunkteBerechnen(&d, kurve::Soma);
-    if (diagrammAnschluss::druckerMenueFuellen)
-        diagrammAnschluss::druckerMenueFuellen(d.fenster);
+    druckerMenueFuellen(d.fenster);
     aktuellesDiagramm.diagramm = &d;
     return 1;
 }

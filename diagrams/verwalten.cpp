@@ -64,7 +64,7 @@ std::vector<Kachel> kachelnBerechnen(int n, int rechts, int unten, int minimalHo
 void diagrammeVerwalten(int, int modus)
 {
     // Closing all needs no window procedure. Showing, tiling and restoring come with the
-    // diagram windows (diagrammAnschluss::anzeigen, kachelnBerechnen).
+    // diagram windows (diagrammAnzeigen, kachelnBerechnen).
     if (modus != 6)
         return;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
@@ -72,12 +72,6 @@ void diagrammeVerwalten(int, int modus)
             fensterSchliessen(*d);
             d->offen = 0;
         }
-}
-
-namespace diagrammAnschluss {
-DiagrammDaten* (*anzeigen)(NeuronDaten*, DiagrammDaten*) = nullptr;
-void (*druckerMenueFuellen)(plattform::Fenster) = nullptr;
-plattform::Fenster (*fensterErzeugen)(DiagrammDaten&) = nullptr;
 }
 
 void kurvenMarkierungBeenden()

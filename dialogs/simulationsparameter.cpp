@@ -3,6 +3,8 @@
 #include "core/status.h"
 #include "dialogs/rahmen.h"
 #include "core/schluessel.h"
+#include "model/kollision.h"
+#include "model/rueckkopplung.h"
 #include "model/simulationsparameter.h"
 #include "model/simulationspruefung.h"
 #include "platform/box.h"
@@ -14,8 +16,7 @@
 
 using namespace plattform;
 
-SimulationsObjektAnschluss rueckkopplungsAnschluss, kollisionsAnschluss;
-uint64_t (*kernMaskeLesen)() = prozessKerne;
+SimulationsParameterTestHaken simulationsParameterHaken;
 bool exportHinweisGewuenscht = true;
 
 namespace {
@@ -57,16 +58,15 @@ double zahlLesen(Fenster dlg, int id)
     return kommaZahlLesen(t.data());
 }
 
-int objektAnzahl(const SimulationsObjektAnschluss& a) { return a.anzahl ? a.anzahl() : 0; }
-
-void objektZeile(Fenster dlg, int kasten, int knopf, int slot, int schalter, const SimulationsObjektAnschluss& a)
+// The "neu" buttons stay disabled until feedback and collision objects can be made; the
+// part that brings them enables the buttons and handles them.
+void objektZeile(Fenster dlg, int kasten, int knopf, int slot, int schalter, int anzahl)
 {
-    const int anzahl = objektAnzahl(a);
     elementTextSetzen(dlg, kasten, dialogTexte[slot] + "  (" + std::to_string(anzahl) + ")");
     hakenSetzen(dlg, kasten, schalter != 0 ? 1 : 0);
     dialogElementAktivieren(dlg, kasten, anzahl > 0);
     elementZeigen(dlg, knopf, 1);
-    dialogElementAktivieren(dlg, knopf, a.neuBearbeiten != nullptr);
+    dialogElementAktivieren(dlg, knopf, 0);
 }
 
 void kernAuswahlFuellen(Fenster dlg)
@@ -99,7 +99,8 @@ void oeffnen(Fenster dlg)
     kopie = {sp.simulationsDauer, sp.schrittweite, sp.spikeSchwelle,
              sp.restzeitFensterAnzeigen, sp.rueckkopplungAktiv, sp.kollisionAktiv};
     exportHinweisFaellig = false;
-    sp.anzahlProzessorkerne = prozessorkerneZaehlen(kernMaskeLesen());
+    const uint64_t maske = simulationsParameterHaken.kernMaske ? simulationsParameterHaken.kernMaske() : prozessKerne();
+    sp.anzahlProzessorkerne = prozessorkerneZaehlen(maske);
 }
 
 void fuellen(Fenster dlg)
@@ -110,8 +111,8 @@ void fuellen(Fenster dlg)
     elementTextSetzen(dlg, idIntervall, zahlText(sp.anzeigeIntervall));
     elementTextSetzen(dlg, idSchwelle, zahlText(kopie.schwelle));
     dialogElementFokussieren(dlg, idDauer, 1);
-    objektZeile(dlg, idRueckkopplung, idRueckkopplungNeu, 136, kopie.rueckkopplung, rueckkopplungsAnschluss);
-    objektZeile(dlg, idKollision, idKollisionNeu, 137, kopie.kollision, kollisionsAnschluss);
+    objektZeile(dlg, idRueckkopplung, idRueckkopplungNeu, 136, kopie.rueckkopplung, rueckkopplungsObjektAnzahl());
+    objektZeile(dlg, idKollision, idKollisionNeu, 137, kopie.kollision, kollisionsObjektAnzahl());
     kernAuswahlFuellen(dlg);
     hakenSetzen(dlg, idRestzeit, kopie.restzeit != 0 ? 1 : 0);
     dialogElementAktivieren(dlg, idRestzeit, 0);
@@ -131,20 +132,6 @@ void kernGewaehlt(Fenster dlg)
     simulationsParameter.prozessorkernZuweisen = 0;
     simulationsParameter.prozessorkern = 0;
     senden(dlg, nachricht::DialogInit, 0, 0);
-}
-
-void objektNeu(Fenster dlg, int id)
-{
-    const SimulationsObjektAnschluss& a = id == idRueckkopplungNeu ? rueckkopplungsAnschluss : kollisionsAnschluss;
-    if (!a.neuBearbeiten)
-        return;
-    if (!a.neuBearbeiten(dlg)) {
-        dialogSchliessen(dlg, rahmen, 2, true);
-        return;
-    }
-    // the feedback count beside 1560 is not refreshed; the collision line is
-    if (id == idKollisionNeu)
-        senden(dlg, nachricht::DialogInit, 0, 0);
 }
 
 intptr_t speichern(Fenster dlg, int id)
@@ -240,8 +227,6 @@ intptr_t simulationsParameterDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intpt
             if (art == benachrichtigung::AuswahlGeaendert)
                 kernGewaehlt(dlg);
             return 1;
-        case idRueckkopplungNeu:
-        case idKollisionNeu: objektNeu(dlg, id); return 0;
         case 1:
         case befehlOkF2: return speichern(dlg, id);
         case 2: dialogSchliessen(dlg, rahmen, 2, true); return 0;

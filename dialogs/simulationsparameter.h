@@ -7,18 +7,13 @@ intptr_t simulationsParameterDlgProc(plattform::Fenster dlg, uint32_t nachricht,
 // modal over eigner (null: the main window); the callers do not use the result
 intptr_t simulationsParameterDialogOeffnen(plattform::Fenster eigner);
 
-// Where the feedback and collision objects plug into the dialog. Null until their part
-// exists: the count shows 0 (check box disabled) and the "neu" button is disabled.
-struct SimulationsObjektAnschluss {
-    int (*anzahl)() = nullptr;
-    // appends a new object and opens its dialog modally over eigner; false when the
-    // object could not be made (the program is shutting down then)
-    bool (*neuBearbeiten)(plattform::Fenster eigner) = nullptr;
+// What tests of the dialog may put in place of its own behaviour; null is the dialog's own.
+// Reset with `simulationsParameterHaken = {};`.
+struct SimulationsParameterTestHaken {
+    // the process's core mask (bit n = core n) in place of the machine's (a fixed mask)
+    uint64_t (*kernMaske)() = nullptr;
 };
-extern SimulationsObjektAnschluss rueckkopplungsAnschluss, kollisionsAnschluss;
-
-// the process's core mask (bit n = core n); tests put a fixed mask here
-extern uint64_t (*kernMaskeLesen)();
+extern SimulationsParameterTestHaken simulationsParameterHaken;
 // the cores offered: 1 for a mask of 0 or 1, else the number of cores in it
 int prozessorkerneZaehlen(uint64_t maske);
 

@@ -123,7 +123,7 @@ bool kurvenWert(const NeuronDaten& n, int slot, double t, float& wert)
     return true;
 }
 
-void datenAufzeichnenStandard(double t, int start)
+void datenAufzeichnen(double t, int start)
 {
     if (start) {
         // 1. the user-channel values of the channel slots start at 0

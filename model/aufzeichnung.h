@@ -1,7 +1,6 @@
 // model/aufzeichnung.h - what a run records in every step
 #pragma once
 
-// The recorder behind the seam datenAufzeichnen (model/lauf_anschluesse.h).
 // start 1 (t 0, before the first step): the user-channel values of the channel slots set to
 // 0, the sample limit and the export interval taken, the "Intervall" line.
 // start 0 (after the synapse dynamics, t before the increment): one float per slot in use
@@ -9,7 +8,7 @@
 // the soma-potential file is asked for, slot 0 of every neuron, window or not); one
 // export line every interval + 1 steps (within the step count) with the cells of every
 // neuron with an export mask.
-void datenAufzeichnenStandard(double t, int start);
+void datenAufzeichnen(double t, int start);
 
 // the float a main-diagram slot records at t; false when the recorder leaves that slot
 // alone (kind 2 and stored curves, slots of kinds that have no value there, channel slots

@@ -2,6 +2,7 @@
 #include "model/ergebnisdateien.h"
 #include "core/status.h"
 #include "model/export.h"
+#include "model/laufhaken.h"
 #include "model/netz.h"
 #include "platform/box.h"
 #include "platform/pfad.h"
@@ -14,15 +15,17 @@ std::string ausgabeDateiEndung = "TXT";
 int pspMessungAktiv = 0;
 ErgebnisNamen ergebnisNamen;
 
-namespace {
-
-std::tm ortszeitJetzt()
+std::tm ortszeit()
 {
+    if (laufHaken.ortszeit)
+        return laufHaken.ortszeit();
     const std::time_t jetzt = std::time(nullptr);
     std::tm zeit{};
     localtime_r(&jetzt, &zeit);
     return zeit;
 }
+
+namespace {
 
 // the document folder without one trailing separator
 std::string ordnerOhneTrenner()
@@ -80,11 +83,9 @@ std::string zahl(const char* format, auto... werte)
 
 } // namespace
 
-std::tm (*ortszeitHolen)() = ortszeitJetzt;
-
 std::string zeitgestempelterName(const std::string& rest)
 {
-    const std::tm z = ortszeitHolen();
+    const std::tm z = ortszeit();
     char stempel[32];
     std::snprintf(stempel, sizeof stempel, "%02d%02d%02d%02d%02d%02d", (z.tm_year + 1900 - 2000) % 100,
                   z.tm_mon + 1, z.tm_mday, z.tm_hour, z.tm_min, z.tm_sec);

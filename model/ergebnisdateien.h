@@ -30,8 +30,8 @@ struct ErgebnisNamen {
 };
 extern ErgebnisNamen ergebnisNamen;
 
-// the local time the names take; tests put a clock of their own here
-extern std::tm (*ortszeitHolen)();
+// the local time now, which stamps the result names
+std::tm ortszeit();
 
 // "<folder>/<stem> yymmddhhmmss<rest>" with the document folder (one trailing '/' cut)
 // and the network file's stem, at the local time now

@@ -4,6 +4,7 @@
 #include "core/status.h"
 #include "core/schluessel.h"
 #include "model/ergebnisdateien.h"
+#include "model/laufhaken.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "platform/box.h"
@@ -16,9 +17,6 @@
 #include <cstring>
 #include <filesystem>
 #include <new>
-
-size_t exportPufferGroesse = 1000000;
-std::FILE* (*exportDateiOeffnen)(const std::string&, const char*) = plattform::dateiOeffnen;
 
 namespace {
 
@@ -101,7 +99,8 @@ bool pufferAusschreiben()
             if (c == '.')
                 c = zeichen;
     // 2. appended in binary mode
-    std::FILE* f = exportDateiOeffnen(ex.teilDatei, "ab");
+    std::FILE* f = laufHaken.exportDateiOeffnen ? laufHaken.exportDateiOeffnen(ex.teilDatei, "ab")
+                                                : plattform::dateiOeffnen(ex.teilDatei, "ab");
     bool gut = f != nullptr;
     if (f) {
         ex.teilBegonnen = true;
@@ -173,7 +172,7 @@ void zahlAnhaengenLE(std::string& aus, uint64_t bits, int bytes)
 // "<folder>/<stem> skript yymmdd hhmmss <n>.txt" with the smallest free n
 std::string nummerierterName()
 {
-    const std::tm z = ortszeitHolen();
+    const std::tm z = ortszeit();
     char stamm[64];
     std::snprintf(stamm, sizeof stamm, " skript %02d%02d%02d %02d%02d%02d", (z.tm_year + 1900 - 2000) % 100,
                   z.tm_mon + 1, z.tm_mday, z.tm_hour, z.tm_min, z.tm_sec);
@@ -227,7 +226,7 @@ std::string exportKopfZellen(const NeuronDaten& n)
 
 bool exportPufferDa() { return ex.da; }
 
-void exportPufferAnlegenStandard()
+void exportPufferAnlegen()
 {
     freigeben();
     // 1. numbered files of a script
@@ -245,10 +244,11 @@ void exportPufferAnlegenStandard()
         if (n->exportMaske != 0)
             kopf += exportKopfZellen(*n);
     // 3. the buffer
+    const size_t groesse = laufHaken.exportPufferGroesse ? laufHaken.exportPufferGroesse : exportPufferGroesse;
     try {
-        ex.puffer.reserve(std::max(exportPufferGroesse, kopf.size() + 1));
+        ex.puffer.reserve(std::max(groesse, kopf.size() + 1));
     } catch (const std::bad_alloc&) {
-        plattform::hinweisBox(meldungFormatieren(118, static_cast<int>(exportPufferGroesse)));
+        plattform::hinweisBox(meldungFormatieren(118, static_cast<int>(groesse)));
         programmBeenden();
         return;
     }
@@ -259,7 +259,7 @@ void exportPufferAnlegenStandard()
     ex.da = true;
 }
 
-void exportPufferFreigebenStandard()
+void exportPufferFreigeben()
 {
     freigeben();
     if (ex.teilBegonnen)
@@ -306,13 +306,13 @@ void exportNeuronZellen(const NeuronDaten& n)
         pufferAusschreiben();
 }
 
-void exportSchreibenStandard()
+void exportSchreiben()
 {
     if (!ex.da)
         return;
     if (pufferAusschreiben() && ex.teilBegonnen && !teilUmbenennen())
         hinweis(821, ex.teilDatei);
-    exportPufferFreigebenStandard();
+    exportPufferFreigeben();
 }
 
 bool kurvenDateiIst(const std::string& pfad)
@@ -328,7 +328,7 @@ bool kurvenDateiIst(const std::string& pfad)
 
 bool somaDateiVerlangt() { return programmStatus & programmBit::SomaDateiSchreiben; }
 
-void somaDateiSchreibenStandard()
+void somaDateiSchreiben()
 {
     const std::string& name = ergebnisNamen.somaDatei;
     if (name.empty())

@@ -14,11 +14,7 @@ struct NeuronDaten;
 
 // Room the buffer is set up with; a flush is due when the next line might not fit. A line
 // longer than the room left makes the buffer grow instead (the written bytes stay the same).
-// Tests lower it to force flushes.
-extern size_t exportPufferGroesse;
-// how the flushes open the part file; tests hand in a file that cannot take more bytes.
-// Default: plattform::dateiOeffnen.
-extern std::FILE* (*exportDateiOeffnen)(const std::string& pfad, const char* modus);
+constexpr size_t exportPufferGroesse = 1000000;
 
 // the settings-file keys of the export (Windows-1252); a missing key keeps the current value
 namespace exportSchluessel {
@@ -33,19 +29,19 @@ inline constexpr const char* Intervall = "bei export werte in intervallen ausgeb
 // rounded to the nearest). The text is writable: the key readers turn a decimal comma.
 void exportEinstellungenLesen(char* text);
 
-// ---- the run (the seams of model/lauf_anschluesse.h point here) ---------------------------
+// ---- the run ----------------------------------------------------------------------------
 // the buffer with its header line; a script asking for numbered files gets a fresh
 // numbered name first. No buffer when there is no export name.
-void exportPufferAnlegenStandard();
+void exportPufferAnlegen();
 // the buffer freed; a started part file removed (an aborted run writes no export file)
-void exportPufferFreigebenStandard();
+void exportPufferFreigeben();
 // the rest written, the part file renamed to the export name, the buffer freed
-void exportSchreibenStandard();
+void exportSchreiben();
 // true while the settings ask for the soma-potential file after a run
 bool somaDateiVerlangt();
 // "<stem>.dat": f64 duration, f64 step, then the floats of every neuron whose main
 // diagram's slot 0 holds samples. A curve data file under that name is left alone.
-void somaDateiSchreibenStandard();
+void somaDateiSchreiben();
 
 // used by the recorder: start of a run, one step's line, one neuron's cells
 bool exportPufferDa();

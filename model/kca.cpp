@@ -6,7 +6,6 @@
 #include "model/neuron.h"
 #include "model/modell_gemeinsam.h"
 #include "model/simulationsparameter.h"
-#include "model/swim_anschluesse.h"
 #include "model/zahlen.h"
 #include "model/zeitschleife.h"
 #include <cmath>
@@ -24,7 +23,7 @@ double pot(double x, double p) { return potenz(x, ganzeZahl(p)); }
 
 }
 
-void kcaKanaeleBerechnen(NeuronDaten& n, KCaKanal& k)
+void caKanaeleBerechnen(NeuronDaten& n, KCaKanal& k)
 {
     const int methode = simulationsParameter.integrationsmethode;
     const double T = simulationsParameter.schrittweite;

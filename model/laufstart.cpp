@@ -4,9 +4,14 @@
 #include "core/status.h"
 #include "model/kurven.h"
 #include "model/ergebnisdateien.h"
+#include "model/einzelneuron.h"
 #include "model/izhikevich.h"
-#include "model/lauf_anschluesse.h"
+#include "model/kollision.h"
 #include "model/netz.h"
+#include "model/permutation.h"
+#include "model/rueckkopplung.h"
+#include "model/skript.h"
+#include "model/spikefolge.h"
 #include "model/simulationsparameter.h"
 #include "model/simulationspruefung.h"
 #include "model/synaptisch.h"
@@ -18,6 +23,7 @@
 #include <cstring>
 
 int sicherungsOptionen = 0;
+int teilsimulationsModus = 0;
 
 namespace {
 
@@ -131,10 +137,10 @@ int simulationslaufSteuern()
     // 2.
     bool restzeitFenster = false;
     if (imDialog) {
-        // 2.1, 2.2 the backup (while saving does not exist, none is written)
+        // 2.1, 2.2 the backup
         statusTeilSetzen(0, "\tspeichere gui-backup...");
         if ((sicherungsOptionen & sicherungBit::An) &&
-            dateipfade.netzName.find(" tmp aus bin ") == std::string::npos && guiSicherungSpeichern) {
+            dateipfade.netzName.find(" tmp aus bin ") == std::string::npos) {
             sicherungsOptionen |= sicherungBit::WirdGeschrieben;
             guiSicherungSpeichern();
             sicherungsOptionen &= ~sicherungBit::WirdGeschrieben;
@@ -165,12 +171,12 @@ int simulationslaufSteuern()
     laufZustand.apAnzahl = 0;
     // 4. synapses and Izhikevich neurons
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
-        if (!laufSynapsenVorbereiten(*n))
+        if (!synapsenLaufVorbereiten(*n))
             return verweigert();
         izhikevichVorbereitenFallsAn(*n);
     }
     // 5.
-    if (!axoAxonischeSynapseDa())
+    if (axoZaehler <= 0)
         programmStatus &= ~programmBit::AxoAxonisch;
     NeuronDaten* einzeln = nullptr;
     int schritte = 0;
@@ -194,8 +200,7 @@ int simulationslaufSteuern()
         if (einzeln) {
             if (!laufDiagrammeVorbereiten(*einzeln))
                 return 0;
-            if (einzelneuronSimulieren)
-                einzelneuronSimulieren(*einzeln);
+            einzelneuronSimulieren(*einzeln);
         }
     }
     // 8.

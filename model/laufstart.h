@@ -18,6 +18,11 @@ int simulationslaufSteuern();
 namespace sicherungBit { constexpr int An = 0x1, WirdGeschrieben = 0x2; }
 extern int sicherungsOptionen;
 
+// the permutation mode's kind of run: 0 full network run; 1 the run records the synaptic
+// input (the time loop then sets 2); 2 or more: the single-neuron run of the neuron
+// teilsimulationsNeuron() names
+extern int teilsimulationsModus;
+
 // The diagrams of a neuron before a run: time windows inside the duration, zoom 1.0 for 0,
 // unused slots without samples, used slots with room for every step (own curves start with
 // the no-data mark), write positions at the start. While the soma-potential file is asked

@@ -58,14 +58,6 @@ extern int letztesZielNeuron;
 extern std::string netzTitel;                 // the main window's title for an unsaved network
 constexpr const char* unbenannt = "unbenannt";
 
-// ---- objects that other parts of the network keep; their code fills these ----------------
-struct RueckkopplungsObjekt;
-struct KollisionsObjekt;
-extern RueckkopplungsObjekt* rueckkopplungsObjekte;
-extern KollisionsObjekt* kollisionsObjekte;
-// objekt null: the whole list
-void rueckkopplungsObjektLoeschen(RueckkopplungsObjekt*& liste, RueckkopplungsObjekt* objekt);
-void kollisionsObjekteLoeschen(KollisionsObjekt*& liste, KollisionsObjekt* objekt);
 // the editor's undo list
 void undoListeLoeschen();
 

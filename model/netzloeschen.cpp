@@ -1,5 +1,7 @@
 // model/netzloeschen.cpp - clearing the whole network
 #include "model/netz.h"
+#include "model/kollision.h"
+#include "model/rueckkopplung.h"
 #include "model/simulationsparameter.h"
 #include "core/rahmen.h"
 #include "core/status.h"

@@ -5,10 +5,10 @@
 #include "model/formen.h"
 #include "model/integration.h"
 #include "model/izhikevich.h"
+#include "model/kca.h"
 #include "model/netz.h"
 #include "model/neuron.h"
 #include "model/simulationsparameter.h"
-#include "model/swim_anschluesse.h"
 #include "model/synapse.h"
 #include "model/zahlen.h"
 #include "model/zufall.h"
@@ -219,7 +219,7 @@ void izhikevichPfad(NeuronDaten& n, int kompartimente)
     rauschenSchritt(n, simulationsParameter.schrittweite);
     strom += n.rauschStrom * 1e9;
     // 4. synapses and the server's current
-    strom += (n.synStromChemisch[0] + n.synStromElektrisch[0]) * 1e9 + serverEingangsStrom(n);
+    strom += (n.synStromChemisch[0] + n.synStromElektrisch[0]) * 1e9 + n.serverStrom;
     // 5. mV to V; the run preparation chooses the step, a neuron not prepared takes the plain one
     const auto schritt = n.izhikevichSchrittFunktion ? n.izhikevichSchrittFunktion : izhikevichSchritt;
     n.potentiale[0] = schritt(&n, strom) / 1000.0;

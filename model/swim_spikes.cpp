@@ -1,11 +1,14 @@
-// model/swim_spikes.cpp - what a SWIM spike feeds: counters, lists, recording, hooks
+// model/swim_spikes.cpp - what a SWIM spike feeds: counters, lists, recording, and the
+// objects and scripts waiting for it
 #include "core/rahmen.h"
 #include "core/status.h"
+#include "model/kollision.h"
 #include "model/neuron.h"
 #include "model/parameter.h"
+#include "model/rueckkopplung.h"
 #include "model/simulationsparameter.h"
+#include "model/skript.h"
 #include "model/swim.h"
-#include "model/swim_anschluesse.h"
 #include "platform/box.h"
 #include "texts/texte.h"
 #include <new>

@@ -198,8 +198,8 @@ void axoSynapsenUebernehmen(SynapseDaten& eltern, AxoKnoten* liste);
 void poolEntfernen(NeuronDaten& ziel, SynapsenPool* p);
 // ring steps of a delay at the run settings' step: at least 1; -1 for a delay no ring can hold
 int ringSchritte(double verzoegerung);
-// The seam of the diagrams: in each diagram of quelle the first curve slot that shows
-// synapse id goes back to an empty slot.
+// The diagrams' share of a deleted synapse: in each diagram of quelle the first curve slot
+// that shows synapse id goes back to an empty slot.
 void synapsenKurveZuruecksetzen(NeuronDaten& quelle, int id);
 
 // ---- the type table (synapse_typen.cpp) --------------------------------------------------

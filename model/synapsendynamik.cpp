@@ -5,7 +5,7 @@
 #include "core/status.h"
 #include "model/formen.h"
 #include "model/integration.h"
-#include "model/lauf_anschluesse.h"
+#include "model/laufstart.h"
 #include "model/modell_gemeinsam.h"
 #include "model/netz.h"
 #include "model/zahlen.h"
@@ -313,7 +313,7 @@ void chemischeSynapse(SynapseDaten& s, SynapsenPool& P)
 
 } // namespace
 
-void synapsenDynamikRechnen()
+void synapsenBerechnen()
 {
     for (aktuellesNeuron = neuronKette.kopf; aktuellesNeuron; aktuellesNeuron = aktuellesNeuron->naechstesNeuron) {
         NeuronDaten& n = *aktuellesNeuron;

@@ -163,7 +163,7 @@ bool synapsenEinrichtungPruefen()
     return true;
 }
 
-void synapsenRingeAnlegen()
+void synapsenWarteschlangenAnlegen()
 {
     const bool axo = axoAxonischAn();
     const int eingeschraenkt = netzvorgaben.elektrischeSynapsenEingeschraenkt;
@@ -228,7 +228,7 @@ void synapsenRingeAnlegen()
 }
 
 // ---- the synaptic currents of a step -----------------------------------------------------------
-void synaptischeStroemeRechnen()
+void synaptischeStroemeBerechnen()
 {
     const Simulationsparameter& sp = simulationsParameter;
     // A. axo-axonic transmission

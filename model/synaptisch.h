@@ -1,7 +1,5 @@
 // model/synaptisch.h - synaptic transmission of a run: run preparation of the synapses,
 // the delay rings of the pools, the synaptic currents and the synapse dynamics per step
-//
-// lauf_anschluesse.cpp points its synaptic seams at these functions.
 #pragma once
 struct NeuronDaten;
 struct KurvenDaten;
@@ -16,11 +14,11 @@ bool synapsenLaufVorbereiten(NeuronDaten& neuron);
 // flag is cleared and nothing else changes
 bool synapsenEinrichtungPruefen();
 // the delay rings of all pools and axo-axonic nodes, once per set-up
-void synapsenRingeAnlegen();
+void synapsenWarteschlangenAnlegen();
 // the synaptic currents of one step, first in the step
-void synaptischeStroemeRechnen();
+void synaptischeStroemeBerechnen();
 // the synapse dynamics of one step, after the model steps
-void synapsenDynamikRechnen();
+void synapsenBerechnen();
 // a kind-16 curve: the pool ring of its synapse x 1e7 as samples
 void freisetzungsKurveAusRing(KurvenDaten& kurve, int schritte);
 // the axo-axonic switch: option bit 0x10 or the network variant

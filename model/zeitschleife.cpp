@@ -2,9 +2,15 @@
 #include "model/zeitschleife.h"
 #include "core/status.h"
 #include "model/kurven.h"
-#include "model/lauf_anschluesse.h"
+#include "model/aufzeichnung.h"
+#include "model/export.h"
+#include "model/kollision.h"
+#include "model/laufhaken.h"
+#include "model/laufstart.h"
 #include "model/netz.h"
 #include "model/parameter.h"
+#include "model/rueckkopplung.h"
+#include "model/skript.h"
 #include "model/startzustand.h"
 #include "model/gb.h"
 #include "model/hh.h"
@@ -13,6 +19,7 @@
 #include "model/swim.h"
 #include "model/simulationsparameter.h"
 #include "model/simulationspruefung.h"
+#include "model/synaptisch.h"
 #include "model/zufall.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
@@ -123,7 +130,7 @@ void probenAnzahlenSetzen(NeuronDaten& n, int schritte)
             k.werteAnzahl = (k.werte.empty() || unbeschrieben) ? 0 : std::min(schritte, static_cast<int>(k.werte.size()));
             k.schreibPosition = 0;
             if ((k.referenz & kurvenReferenz::Freisetzung) && !k.werte.empty())
-                freisetzungsKurveFuellen(k, k.werteAnzahl);
+                freisetzungsKurveAusRing(k, k.werteAnzahl);
         }
     });
 }
@@ -152,6 +159,8 @@ const NeuronDaten* nichtEndlichesNeuron()
 }
 
 } // namespace
+
+LaufTestHaken laufHaken;
 
 ModellSchritt modellSchritt[modellSchrittAnzahl] = {
     nullptr,                            // 0: no model, never stepped
@@ -243,7 +252,10 @@ int simulationAusfuehren()
         if (kollisionen)
             kollisionenPruefen();
         // 5.
-        synapsenBerechnen();
+        if (laufHaken.synapsen)
+            laufHaken.synapsen();
+        else
+            synapsenBerechnen();
         // 6.
         datenAufzeichnen(t, 0);
         // 7.

@@ -1,6 +1,5 @@
 // tests/app/app_hilfe.h - a program directory of our own and a fresh program state per test
 #pragma once
-#include "app/anschluesse.h"
 #include "app/beenden.h"
 #include "app/hauptfenster.h"
 #include "app/start.h"
@@ -8,7 +7,11 @@
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
 #include "model/netz.h"
+#include "model/parameter.h"
+#include "model/simulationspruefung.h"
+#include "model/standarddateien.h"
 #include "platform/test/testplattform.h"
+#include "../model/test_neuron_hilfe.h"
 #include "../stuetzen/testhilfe.h"
 #include "texts/texte.h"
 #include <gtest/gtest.h>
@@ -51,6 +54,29 @@ inline std::string programmOrdner(const std::string& cfg = "", bool mitMeldungen
     return ordner;
 }
 
+// A network a run takes: anzahl SWIM neurons of the soma-only mode with the shipped default
+// files, 20 ms at 0.1 ms; the result files go to ordner.
+inline void laufbaresNetz(int anzahl, const std::string& ordner)
+{
+    const std::string parameter = ausgelieferteTexte();
+    standardDateienVorgeben();
+    standardDateien.allgemein = parameter + "standard.gen";
+    standardDateien.swim = parameter + "swim.channel";
+    simulationsParameter.netzwerktyp = 1;
+    simulationsParameter.anzahlSegmente = 0;
+    for (int i = 1; i <= anzahl; ++i) {
+        NeuronDaten* n = NeuronFall::neu(i);
+        ASSERT_NE(n, nullptr);
+        ASSERT_TRUE(kompartimenteAnpassen(*n, 0));
+        ASSERT_EQ(stdParameterAllgemeinLaden(*n), 1);
+        ASSERT_EQ(stdParameterModell2Laden(*n), 1);
+        n->modellTyp = modell::Swim;
+    }
+    laufzeitSetzen(0.02, 1e-4);
+    dateipfade.dokumentVerzeichnis = ordner;
+    dateipfade.netzName = "netz";
+}
+
 // the shutdown's steps as the program has them, taken before any test puts probes in
 inline const std::vector<void (*)()>& beendenOriginal()
 {
@@ -85,12 +111,7 @@ inline void programmZuruecksetzen()
     anzeigeboxParameter = {};
     eingabeParameter = {};
     dialogEinstellungen = {};
-    anschluss::simulationStarten = nullptr;
-    anschluss::einstellungenLaden = nullptr;
-    anschluss::dateiOeffnen = nullptr;
-    anschluss::netzSpeichernAnbieten = nullptr;
-    anschluss::kurvenMarkierungBeenden = nullptr;
-    anschluss::druckerSucheBeenden = nullptr;
+    startHaken = {};
     const auto& original = beendenOriginal();
     for (size_t i = 0; i < original.size(); ++i)
         beendenSchritte()[i].ausfuehren = original[i];
@@ -104,6 +125,8 @@ protected:
     void TearDown() override
     {
         programmZuruecksetzen();
+        NeuronFall::leeren();               // the network the test built
+        standardDateienVorgeben();
         parameterOrdner.pfad = ausgelieferteTexte();
         sprachTexteLaden(spracheDeutsch);
         if (!ordner.empty())

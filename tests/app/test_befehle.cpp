@@ -5,7 +5,6 @@
 #include "model/simulationsparameter.h"
 #include "platform/box.h"
 #include "platform/menue.h"
-#include <functional>
 
 using namespace plattform;
 using namespace apphilfe;
@@ -13,44 +12,22 @@ namespace pt = plattform::test;
 
 namespace {
 
-// A run as the engine makes it: the running bit, messages pumped from inside the run,
-// the bit cleared on return.
-struct Lauf {
-    static inline int anzahl = 0;
-    static inline std::function<void()> imLauf;
-    static inline bool fensterLebtImLauf = false;
-    static void ausfuehren()
-    {
-        ++anzahl;
-        programmStatus |= programmBit::LaufAktiv;
-        if (imLauf)
-            imLauf();
-        for (int i = 0; i < 5 && !laufZustand.abbrechen; ++i)
-            nachrichtenVerarbeiten();
-        fensterLebtImLauf = istFenster(fensterhandles.hauptfenster);
-        programmStatus &= ~programmBit::LaufAktiv;
-    }
-};
-
 class Befehle : public AppFall {
 protected:
     void SetUp() override
     {
         AppFall::SetUp();
-        Lauf::anzahl = 0;
-        Lauf::imLauf = nullptr;
-        Lauf::fensterLebtImLauf = false;
         ASSERT_TRUE(starten());
     }
-    void TearDown() override
+    // Starts a run of a one-neuron network with the command, after whatever the test
+    // posted: the run's first pump delivers it while the run goes.
+    void laufMitWartendenNachrichten()
     {
-        Lauf::imLauf = nullptr;
-        AppFall::TearDown();
+        laufbaresNetz(1, ordner);
+        pt::uhrVorstellen(50, false);       // the pump is due at the run's first step
+        befehl(befehlSimulationStarten);
     }
 };
-
-int zaehler = 0;
-bool angebotImLauf = false;
 
 bool enthaelt(const std::string& text, const char* teil) { return text.find(teil) != std::string::npos; }
 
@@ -58,18 +35,19 @@ bool enthaelt(const std::string& text, const char* teil) { return text.find(teil
 
 TEST_F(Befehle, F2StartetDenLaufUndDieSperreMeldetSich)
 {
-    anschluss::simulationStarten = Lauf::ausfuehren;
+    laufbaresNetz(1, ordner);
     pt::tasteDruecken(haupt(), taste::F2);
     nachrichtenVerarbeiten();
-    EXPECT_EQ(Lauf::anzahl, 1);
+    EXPECT_TRUE(programmStatus & programmBit::LaufErgebnisDa);
 
     // imported data a run would overwrite: F2 and "OK - F2" are refused with the notice
+    programmStatus &= ~programmBit::LaufErgebnisDa;
     programmStatus |= programmBit::LaufGesperrt;
     pt::boxAntworten({antwort::Ok, antwort::Ok});
     pt::tasteDruecken(haupt(), taste::F2);
     nachrichtenVerarbeiten();
     simulationAusDialogStarten();
-    EXPECT_EQ(Lauf::anzahl, 1);
+    EXPECT_FALSE(programmStatus & programmBit::LaufErgebnisDa);
     ASSERT_EQ(pt::boxLog().size(), 2u);
     for (const pt::BoxEintrag& b : pt::boxLog()) {
         EXPECT_EQ(b.titel, "Hinweis");
@@ -77,60 +55,52 @@ TEST_F(Befehle, F2StartetDenLaufUndDieSperreMeldetSich)
     }
 }
 
-TEST_F(Befehle, OhneLaufstartEinHinweisStattEinesScheinlaufs)
+TEST_F(Befehle, OhneNetzEinHinweisStattEinesLaufs)
 {
     pt::boxAntworten({antwort::Ok});
     befehl(befehlSimulationStarten);
     ASSERT_EQ(pt::boxLog().size(), 1u);
-    EXPECT_TRUE(enthaelt(pt::boxLog()[0].text, "noch nicht verf"));
-    EXPECT_EQ(programmStatus & programmBit::LaufAktiv, 0u);
+    EXPECT_TRUE(enthaelt(pt::boxLog()[0].text, "noch nicht verf"));   // no file can be opened yet
+    EXPECT_FALSE(programmStatus & (programmBit::LaufAktiv | programmBit::LaufErgebnisDa));
 }
 
 TEST_F(Befehle, NetzAenderndeBefehleWerdenImLaufAbgewiesen)
 {
-    anschluss::simulationStarten = Lauf::ausfuehren;
-    zaehler = 0;
-    anschluss::dateiOeffnen = [] { ++zaehler; };
-    Lauf::imLauf = [] {
-        for (int b : {befehlDateiOeffnen, befehlNeuronNeu, befehlSimulationStarten})
-            posten(fensterhandles.hauptfenster, nachricht::Befehl, machWParam(b, 0));
-        pt::tasteDruecken(fensterhandles.hauptfenster, taste::F2);
-    };
+    for (int b : {befehlDateiOeffnen, befehlNeuronNeu, befehlSimulationStarten})
+        posten(haupt(), nachricht::Befehl, machWParam(b, 0));
+    pt::tasteDruecken(haupt(), taste::F2);
     pt::boxAntworten({antwort::Ok, antwort::Ok});
-    befehl(befehlSimulationStarten);
-    EXPECT_EQ(Lauf::anzahl, 1);            // no run inside the run
-    EXPECT_EQ(zaehler, 0);                 // nothing was opened under the running engine
-    ASSERT_EQ(pt::boxLog().size(), 2u);
-    EXPECT_TRUE(enthaelt(pt::boxLog()[1].text, "laufenden Simulation"));
+    laufMitWartendenNachrichten();
+    EXPECT_TRUE(programmStatus & programmBit::LaufErgebnisDa);
+    // the step counter starts at the step count and counts the passes of one run (one more
+    // than the steps): a run inside the run would have started it afresh
+    EXPECT_EQ(laufZustand.schrittZaehler, 200 + 201);
+    EXPECT_EQ(neuronKette.anzahl, 1);
+    ASSERT_EQ(pt::boxLog().size(), 2u);     // nothing was opened under the running engine
+    for (const pt::BoxEintrag& b : pt::boxLog())
+        EXPECT_TRUE(enthaelt(b.text, "laufenden Simulation")) << b.text;
 
-    befehl(befehlDateiOeffnen);            // after the run it works
-    EXPECT_EQ(zaehler, 1);
+    pt::boxAntworten({antwort::Ok});
+    befehl(befehlDateiOeffnen);             // after the run the open command answers again
+    ASSERT_EQ(pt::boxLog().size(), 3u);
+    EXPECT_TRUE(enthaelt(pt::boxLog()[2].text, "noch nicht verf"));
 }
 
 TEST_F(Befehle, SchliessenImLaufBrichtAbUndSchliesstNachDemLauf)
 {
-    anschluss::simulationStarten = Lauf::ausfuehren;
-    zaehler = 0;
-    anschluss::netzSpeichernAnbieten = [] {
-        ++zaehler;
-        angebotImLauf = laufAktiv();
-    };
-    Lauf::imLauf = [] { posten(fensterhandles.hauptfenster, nachricht::Schliessen); };
+    posten(haupt(), nachricht::Schliessen);
     pt::boxAntworten({antwort::Ja});
-    befehl(befehlSimulationStarten);
+    laufMitWartendenNachrichten();
 
     ASSERT_EQ(pt::boxLog().size(), 1u);
     EXPECT_EQ(pt::boxLog()[0].titel, "SysInfo");
-    EXPECT_TRUE(Lauf::fensterLebtImLauf);
-    EXPECT_EQ(laufZustand.abbrechen, 1);
-    EXPECT_TRUE(istFenster(haupt()));
-    EXPECT_EQ(zaehler, 0);
+    EXPECT_LT(laufZustand.t, 0.02);         // stopped after its first step
+    EXPECT_TRUE(istFenster(haupt()));       // the window outlived the run
+    EXPECT_FALSE(programmEndet());
 
     pt::uhrVorstellen(200);
     EXPECT_FALSE(istFenster(fensterhandles.hauptfenster));
     EXPECT_TRUE(programmEndet());
-    EXPECT_EQ(zaehler, 1);
-    EXPECT_FALSE(angebotImLauf);
 }
 
 TEST_F(Befehle, SchliessenImLaufAbgelehntLaeuftWeiter)

@@ -122,12 +122,6 @@ TEST_F(Sprache, ImEnglischenSprichtAuchDerRahmenEnglisch)
              programmStatus &= ~programmBit::LaufAktiv;
          },
          antwort::Nein, "A run is still in progress. Stop it and end the program?"},
-        {"printer list overran",
-         [this] {
-             anschluss::druckerSucheBeenden = [] { return false; };
-             hauptfensterTimer(haupt(), zeitgeber::DruckerSuche);
-         },
-         antwort::Ok, "error at: killing enumPrinterThread"},
     };
     for (const Fall& f : faelle) {
         const size_t vorher = pt::boxLog().size();

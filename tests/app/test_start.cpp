@@ -44,7 +44,7 @@ TEST_F(Start, InitialisierungLaeuftInDerReihenfolgeDesAblaufs)
 {
     gesehen = {};
     // the settings file comes after the start values and before the splash and the protocol
-    anschluss::einstellungenLaden = [] {
+    startHaken.einstellungenLaden = [] {
         gesehen = {true, programmStatus, anzeigeStatus, restzeit.rechteck, anzeigeboxParameter.anzeigedauer,
                    pt::dialogLog().size(), fensterhandles.protokollfenster != nullptr};
     };
@@ -90,42 +90,23 @@ TEST_F(Start, HauptfensterMitStatusleisteUndGrauenPunktenOhneCode)
     EXPECT_EQ(fensterMenue(haupt()), m);
     EXPECT_EQ(postenText(m, 0, Nach::Position), "&Datei");
     EXPECT_TRUE(istGrau(m, befehlNeuronNeu, Nach::Befehl));
-    EXPECT_TRUE(istGrau(m, befehlSimulationStarten, Nach::Befehl));   // no run start yet
+    EXPECT_TRUE(istGrau(m, befehlDateiOeffnen, Nach::Befehl));   // nothing can be opened yet
+    EXPECT_FALSE(istGrau(m, befehlSimulationStarten, Nach::Befehl));
     EXPECT_FALSE(istGrau(m, befehlSimulationAbbrechen, Nach::Befehl));
     EXPECT_FALSE(istGrau(m, befehlProgrammBeenden, Nach::Befehl));
-
-    // once the run start is there, opening the menu enables its item
-    static int laeufe = 0;
-    laeufe = 0;
-    anschluss::simulationStarten = [] { ++laeufe; };
-    ASSERT_TRUE(pt::menueBefehlWaehlen(haupt(), befehlSimulationStarten));
-    nachrichtenVerarbeiten();
-    EXPECT_EQ(laeufe, 1);
 }
 
 TEST_F(Start, DateiDerBefehlszeileWirdZumSchlussGeoeffnet)
 {
-    static std::string geoeffnet;
-    geoeffnet.clear();
-    anschluss::dateiOeffnen = [] {
-        // the start is complete when the open command arrives
-        geoeffnet = (programmStatus & programmBit::StartUnfertig) ? "zu frueh" : dateipfade.startDatei;
-    };
     ordner = programmOrdner();
     schreiben(ordner + "mein netz.gui", "[neuronen-netzwerk-datei]\r\n");
     ASSERT_TRUE(programmStarten("\"" + ordner + "mein netz.gui\"", ordner));
     EXPECT_EQ(dateipfade.startModus, 1);
+    EXPECT_EQ(dateipfade.startDatei, ordner + "mein netz.gui");
+    // the open command waits behind the complete start
     EXPECT_EQ(pt::wartendeNachrichten(), 1u);
-    nachrichtenVerarbeiten();
-    EXPECT_EQ(geoeffnet, ordner + "mein netz.gui");
-    EXPECT_TRUE(pt::boxLog().empty());
-}
-
-TEST_F(Start, DateiDerBefehlszeileOhneLeserGibtEinenHinweis)
-{
-    ordner = programmOrdner();
-    schreiben(ordner + "netz.gui", "");
-    ASSERT_TRUE(programmStarten(ordner + "netz.gui", ordner));
+    EXPECT_FALSE(programmStatus & programmBit::StartUnfertig);
+    // without a reader it says so
     pt::boxAntworten({antwort::Ok});
     nachrichtenVerarbeiten();
     ASSERT_EQ(pt::boxLog().size(), 1u);
@@ -134,8 +115,6 @@ TEST_F(Start, DateiDerBefehlszeileOhneLeserGibtEinenHinweis)
 
 TEST_F(Start, DateiDerBefehlszeileDieSichNichtOeffnenLaesstWirdImHinweisGenannt)
 {
-    static int geoeffnet = 0;
-    anschluss::dateiOeffnen = [] { ++geoeffnet; };
     struct Fall {
         const char* was;
         std::string argument;   // below the program folder
@@ -149,8 +128,6 @@ TEST_F(Start, DateiDerBefehlszeileDieSichNichtOeffnenLaesstWirdImHinweisGenannt)
     };
     for (const Fall& f : faelle) {
         programmZuruecksetzen();
-        geoeffnet = 0;
-        anschluss::dateiOeffnen = [] { ++geoeffnet; };
         if (!ordner.empty())
             std::filesystem::remove_all(ordner);
         ordner = programmOrdner();
@@ -161,7 +138,7 @@ TEST_F(Start, DateiDerBefehlszeileDieSichNichtOeffnenLaesstWirdImHinweisGenannt)
         ASSERT_EQ(pt::boxLog().size(), 1u) << f.was;
         EXPECT_EQ(pt::boxLog()[0].titel, "Hinweis");
         EXPECT_EQ(pt::boxLog()[0].text.rfind(f.anfang + pfad + "\n", 0), 0u) << f.was << ": " << pt::boxLog()[0].text;
-        EXPECT_EQ(geoeffnet, 0) << f.was;                      // nothing to open: the start goes on empty
+        // the one box is the refusal: nothing is opened, the start goes on empty
         EXPECT_EQ(dateipfade.startDatei + std::to_string(dateipfade.startModus), "0") << f.was;
         EXPECT_TRUE(istFenster(haupt())) << f.was;
     }
@@ -184,7 +161,7 @@ TEST_F(Start, FrischerStartZeigtDenHinweisFuerEinLeeresNetzBisEtwasAnderesKommt)
 
 TEST_F(Start, BeendenWaehrendDesStartsEndetIhnSofort)
 {
-    anschluss::einstellungenLaden = [] { programmBeenden(); };
+    startHaken.einstellungenLaden = [] { programmBeenden(); };
     EXPECT_FALSE(starten());
     EXPECT_TRUE(pt::dialogLog().empty());               // no splash after the end
     EXPECT_FALSE(istFenster(fensterhandles.hauptfenster));

@@ -1,6 +1,5 @@
 // tests/diagrams/test_diagramm.cpp - numbering, titles, tiling, format copies, clearing
 #include "diagramm_hilfe.h"
-#include "app/anschluesse.h"
 
 TEST_F(DiagrammFall, NeueDiagrammeNehmenDieKleinsteFreieNummer)
 {
@@ -149,11 +148,10 @@ TEST_F(DiagrammFall, ZeitgeberAchtBeendetDieMarkierung)
     n->hauptDiagramm.kurven[2].hervorheben = 1;
     aktuellesDiagramm.diagramm = &n->hauptDiagramm;
     aktuellesDiagramm.kurvenSlot = 2;
-    ASSERT_TRUE(anschluss::kurvenMarkierungBeenden);
-    anschluss::kurvenMarkierungBeenden();
+    kurvenMarkierungBeenden();
     EXPECT_EQ(n->hauptDiagramm.kurven[2].hervorheben, 0);
     aktuellesDiagramm.kurvenSlot = 20;                 // out of range: nothing happens
-    anschluss::kurvenMarkierungBeenden();
+    kurvenMarkierungBeenden();
 }
 
 TEST_F(DiagrammFall, DiagrammZuFenster)

@@ -26,11 +26,11 @@ struct SimDialog : ersatz::Fall {
         ersatz::Fall::SetUp();
         simulationsparameterVoreinstellen();
         exportHinweisGewuenscht = true;
-        kernMaskeLesen = zweiKerne;
+        simulationsParameterHaken.kernMaske = zweiKerne;
     }
     void TearDown() override
     {
-        kernMaskeLesen = prozessKerne;
+        simulationsParameterHaken = {};
         netzLoeschen();
         ersatz::Fall::TearDown();
     }
@@ -82,7 +82,7 @@ TEST_F(SimDialog, KernlisteAusDerMaskeUndKernwahlUeberlebtAbbrechen)
     EXPECT_NE(test::boxLog().at(0).text.find("kern 2 zuweisen"), std::string::npos);
     EXPECT_EQ(tastaturHookDialog(), nullptr);
 
-    kernMaskeLesen = einKern;
+    simulationsParameterHaken.kernMaske = einKern;
     test::dialogSkript(133, {[](Fenster d) {
         EXPECT_EQ(el(d, 1213).text, "1");
         EXPECT_FALSE(el(d, 1562).freigegeben);

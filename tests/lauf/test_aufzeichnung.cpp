@@ -5,7 +5,7 @@
 #include "model/aufzeichnung.h"
 #include "model/ergebnisdateien.h"
 #include "model/export.h"
-#include "model/lauf_anschluesse.h"
+#include "model/laufhaken.h"
 #include "model/laufstart.h"
 #include "model/netz.h"
 #include "model/simulationspruefung.h"
@@ -36,15 +36,14 @@ struct Aufzeichnung : NeuronFall {
     void SetUp() override
     {
         NeuronFall::SetUp();
-        laufAnschluesseZuruecksetzen();
+        laufHaken = {};
         laufZustand = {};
-        ortszeitHolen = festeZeit;
+        laufHaken.ortszeit = festeZeit;
         sekunde = 1;
         ordner = testhilfe::tempOrdner("velnor-aufz");
         dateipfade.dokumentVerzeichnis = ordner;
         dateipfade.netzName = "netz";
         asciiExportEinstellungen = {};
-        exportPufferGroesse = 1000000;
     }
     void TearDown() override
     {
@@ -52,9 +51,7 @@ struct Aufzeichnung : NeuronFall {
             n->hauptDiagramm.fenster = nullptr;
             n->ausgangsSynapsen = nullptr;
         }
-        exportPufferGroesse = 1000000;
-        exportDateiOeffnen = plattform::dateiOeffnen;
-        laufAnschluesseZuruecksetzen();
+        laufHaken = {};
         fs::remove_all(ordner);
         NeuronFall::TearDown();
     }
@@ -102,7 +99,7 @@ TEST_F(Aufzeichnung, SomaDateiHatEinenBlockJeNeuronInKettenfolge)   // neurons w
     neuron(4, "D", true).hauptDiagramm.kurven[kurve::Soma].anzeigen = 0;     // soma curve not shown
     neuron(5, "E", true);
     programmStatus |= programmBit::SomaDateiSchreiben;
-    synapsenBerechnen = [] {                // soma potential: the neuron's number + t volts
+    laufHaken.synapsen = [] {               // soma potential: the neuron's number + t volts
         for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
             n->potentiale[0] = n->nummer + laufZustand.t;
     };
@@ -140,7 +137,7 @@ TEST_F(Aufzeichnung, ExportdateiNameKopfDezimalzeichenUndIntervall)
     asciiExportEinstellungen.dezimalzeichen = ',';
     asciiExportEinstellungen.intervall = 1;   // every second step, shown as 2
     programmStatus |= programmBit::WerteExportieren;
-    synapsenBerechnen = [] {                // the start state resets the potentials
+    laufHaken.synapsen = [] {               // the start state resets the potentials
         neuronNachNummer(1)->potentiale[0] = -0.065;
         neuronNachNummer(2)->potentiale[0] = 0.5;
     };
@@ -163,11 +160,11 @@ TEST_F(Aufzeichnung, ExportPufferWaechstStattUeberzulaufenUndSchreibtDieselbenBy
     a.benutzerKanaele.back().exportieren = 1;
     a.benutzerKanaele.back().strom = 1e280;   // a cell longer than any estimate
     programmStatus |= programmBit::WerteExportieren;
-    synapsenBerechnen = potentialeFolgenDerZeit;
+    laufHaken.synapsen = potentialeFolgenDerZeit;
     laufen(0.002, 1e-4);
     const std::string grosserPuffer = testhilfe::lesen(ergebnisNamen.exportDatei);
     fs::remove(ergebnisNamen.exportDatei);
-    exportPufferGroesse = 64;               // a flush in every step, lines longer than the buffer
+    laufHaken.exportPufferGroesse = 64;     // a flush in every step, lines longer than the buffer
     laufen(0.002, 1e-4);
     EXPECT_EQ(testhilfe::lesen(ergebnisNamen.exportDatei), grosserPuffer);
     EXPECT_GT(grosserPuffer.size(), 20u * 300u);
@@ -177,20 +174,20 @@ TEST_F(Aufzeichnung, VollerDatentraegerBehaeltDenGeschriebenenExportUndSagtEs)  
 {
     neuron(1, "A", false).exportMaske = 0x11;
     programmStatus |= programmBit::WerteExportieren;
-    synapsenBerechnen = potentialeFolgenDerZeit;
-    exportPufferGroesse = 64;               // a flush in every step
+    laufHaken.synapsen = potentialeFolgenDerZeit;
+    laufHaken.exportPufferGroesse = 64;     // a flush in every step
     laufen(0.002, 1e-4);
     const std::string ganz = testhilfe::lesen(ergebnisNamen.exportDatei);
     fs::remove(ergebnisNamen.exportDatei);
     // the fourth flush finds the disk full
     static int oeffnungen;
     oeffnungen = 0;
-    exportDateiOeffnen = [](const std::string& pfad, const char* modus) {
+    laufHaken.exportDateiOeffnen = [](const std::string& pfad, const char* modus) {
         return ++oeffnungen < 4 ? plattform::dateiOeffnen(pfad, modus) : std::fopen("/dev/full", modus);
     };
     pt::boxAntworten({plattform::antwort::Ok});
     laufen(0.002, 1e-4);
-    exportDateiOeffnen = plattform::dateiOeffnen;
+    laufHaken.exportDateiOeffnen = nullptr;
     const std::string name = "netz 240305070801 soma potential.TXT";
     EXPECT_EQ(dateien(), std::vector<std::string>{name});   // no part file left behind
     const std::string teil = testhilfe::lesen(ordner + name);
@@ -210,8 +207,8 @@ TEST_F(Aufzeichnung, AbgebrochenerLaufSchreibtKeineDerBeidenDateien)
 {
     neuron(1, "A", true).exportMaske = 1;
     programmStatus |= programmBit::WerteExportieren | programmBit::SomaDateiSchreiben;
-    exportPufferGroesse = 64;               // flushes before the abort
-    synapsenBerechnen = [] {
+    laufHaken.exportPufferGroesse = 64;     // flushes before the abort
+    laufHaken.synapsen = [] {
         if (laufZustand.t > 0.0005)
             laufZustand.abbrechen = 1;
     };

@@ -6,11 +6,12 @@
 #include "../model/test_swim_hilfe.h"
 #include "model/layout.h"
 #include "model/ergebnisdateien.h"
-#include "model/lauf_anschluesse.h"
+#include "model/laufhaken.h"
 #include "model/laufstart.h"
 #include "model/simulationspruefung.h"
 #include "model/zeitschleife.h"
 #include "platform/box.h"
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 
@@ -32,12 +33,12 @@ struct Lauf : SwimFall {
     void SetUp() override
     {
         SwimFall::SetUp();
-        laufAnschluesseZuruecksetzen();
+        laufHaken = {};
         durchlaeufe = 0;
-        synapsenBerechnen = [] { ++durchlaeufe; };
+        laufHaken.synapsen = [] { ++durchlaeufe; };
         zeiten = {zeitstempel(1)};
         zeitIndex = 0;
-        ortszeitHolen = naechsteZeit;
+        laufHaken.ortszeit = naechsteZeit;
         ordner = testhilfe::tempOrdner("velnor-lauf");
         dateipfade.dokumentVerzeichnis = ordner;
         dateipfade.netzName = "netz";
@@ -46,7 +47,7 @@ struct Lauf : SwimFall {
     }
     void TearDown() override
     {
-        laufAnschluesseZuruecksetzen();
+        laufHaken = {};
         std::filesystem::remove_all(ordner);
         SwimFall::TearDown();
     }
@@ -72,18 +73,19 @@ TEST_F(Lauf, DerZusaetzlicheDurchlaufSchreibtNieUeberDenPufferUndDieAnzahlIstDie
 {
     NeuronDaten* n = neu(1);
     n->modellTyp = 0;                       // carried, never stepped
-    n->hauptDiagramm.kurven[0].anzeigen = 1;
+    n->hauptDiagramm.fenster = fensterAttrappe;
+    KurvenDaten& k = n->hauptDiagramm.kurven[0];
+    k.anzeigen = 1;
     laufzeit(1.0, 1e-4);
     ASSERT_TRUE(laufDiagrammeVorbereiten(*n));
-    datenAufzeichnen = [](double, int start) {
-        if (start)
-            return;
-        KurvenDaten& k = neuronKette.kopf->hauptDiagramm.kurven[0];
-        ASSERT_LT(k.schreibPosition, k.werte.size());
-        k.werte[k.schreibPosition++] = 1.0f;
-    };
+    ASSERT_GT(k.werte.size(), 10000u);
+    constexpr float unberuehrt = 12345.0f;
+    std::fill(k.werte.begin(), k.werte.end(), unberuehrt);
     EXPECT_EQ(simulationAusfuehren(), 10001);
-    EXPECT_EQ(n->hauptDiagramm.kurven[0].werteAnzahl, 10000);
+    n->hauptDiagramm.fenster = nullptr;
+    EXPECT_EQ(k.werteAnzahl, 10000);
+    EXPECT_NE(k.werte[9999], unberuehrt);
+    EXPECT_EQ(k.werte[10000], unberuehrt);
 }
 
 TEST_F(Lauf, DauerNullMachtKeinenSchrittUndRechnetDasEnde)
@@ -101,7 +103,7 @@ TEST_F(Lauf, AbgebrochenerLaufSetztDieErgebnisBitsUndLoeschtDenAbbruch)
 {
     laufzeit(0.01, 1e-4);
     neuron();
-    synapsenBerechnen = [] {
+    laufHaken.synapsen = [] {
         if (++durchlaeufe == 5)
             laufZustand.abbrechen = 1;
     };
@@ -282,15 +284,10 @@ TEST_F(Lauf, EinzelneuronLaufSchreibtSpikezeitenUnterEigenemNamen)   // it overw
     ergebnisNamen.spikeZeiten = netzlauf;   // as the network run left them
     zeiten = {zeitstempel(2)};
     teilsimulationsModus = 2;
-    teilsimulationsNeuron = [] { return neuronKette.kopf; };
-    einzelneuronSimulieren = [](NeuronDaten& m) {
-        m.spikeZeiten = {0.5f};
-        m.apAnzahl = 1;
-        laufZustand.apAnzahl = 1;
-    };
     simulationStarten();
+    teilsimulationsModus = 0;
     EXPECT_EQ(testhilfe::lesen(netzlauf), "netzlauf");
-    EXPECT_EQ(testhilfe::lesen(ordner + "netz 240305070802 spike-zeiten.txt"), "N1\r\n0,500\r\n\r\n");
+    EXPECT_EQ(ergebnisNamen.spikeZeiten, ordner + "netz 240305070802 spike-zeiten.txt");
 }
 
 TEST_F(Lauf, EinwaertsstroemeErscheinenImDiagrammNegativAuswaertsstroemePositiv)
@@ -322,14 +319,14 @@ struct ModellLauf : ModellFall {
     void SetUp() override
     {
         ModellFall::SetUp();
-        laufAnschluesseZuruecksetzen();
-        ortszeitHolen = naechsteZeit;
+        laufHaken = {};
+        laufHaken.ortszeit = naechsteZeit;
         zeiten = {zeitstempel(1)};
         zeitIndex = 0;
     }
     void TearDown() override
     {
-        laufAnschluesseZuruecksetzen();
+        laufHaken = {};
         ModellFall::TearDown();
     }
 };

@@ -5,7 +5,7 @@
 #include "core/status.h"
 #include "model/diagramm.h"
 #include "rahmen_attrappe.h"
-#include "model/lauf_anschluesse.h"
+#include "model/laufhaken.h"
 #include "model/laufstart.h"
 #include "model/simulationspruefung.h"
 #include "core/fehler.h"
@@ -27,13 +27,13 @@ struct Synaptisch : SwimFall {
     void SetUp() override
     {
         SwimFall::SetUp();
-        laufAnschluesseZuruecksetzen();
+        laufHaken = {};
         netzvorgaben.elektrischeSynapsenEingeschraenkt = 1;
         laufEinstellungen.xlpspToleranz = 0.0;
     }
     void TearDown() override
     {
-        laufAnschluesseZuruecksetzen();
+        laufHaken = {};
         netzvorgaben = {};
         SwimFall::TearDown();
     }
@@ -77,13 +77,13 @@ struct Synaptisch : SwimFall {
     {
         for (NeuronDaten* k = neuronKette.kopf; k; k = k->naechstesNeuron)
             ASSERT_TRUE(synapsenLaufVorbereiten(*k));
-        synapsenRingeAnlegen();
+        synapsenWarteschlangenAnlegen();
     }
     static void schritt(int i)
     {
         laufZustand.t = i * simulationsParameter.schrittweite;
-        synaptischeStroemeRechnen();
-        synapsenDynamikRechnen();
+        synaptischeStroemeBerechnen();
+        synapsenBerechnen();
     }
 };
 
@@ -134,7 +134,7 @@ TEST_F(Synaptisch, ChemischerStromGehtInsKompartimentSeinesBereichs)
         einrichten();
         s->pool->zielBereich = f.bereich;
         s->pool->ring[1] = 1e-7;
-        synaptischeStroemeRechnen();
+        synaptischeStroemeBerechnen();
         for (size_t c = 0; c < b->potentiale.size(); ++c) {
             const double erwartet = static_cast<int>(c) == f.kompartiment ? (f.umkehr - b->potentiale[c]) * 1e-7
                                     : f.izhikevich                          ? 5.0
@@ -179,7 +179,7 @@ TEST_F(Synaptisch, VerteilungUeberVierSchritteSchreibtEinViertelUndZweimalEinDri
     EXPECT_EQ(p.geschlossen, 110);
     EXPECT_EQ(p.ring.size(), 110u + 4 + 1);
     laufZustand.t = 0.0;
-    synapsenDynamikRechnen();
+    synapsenBerechnen();
     const double v = 1e-7;
     EXPECT_DOUBLE_EQ(p.ring[0], v / 4 * 2.0);
     EXPECT_DOUBLE_EQ(p.ring[1], v / 3 * 2.0);
@@ -190,7 +190,7 @@ TEST_F(Synaptisch, VerteilungUeberVierSchritteSchreibtEinViertelUndZweimalEinDri
     p.ringPosition = 0;
     s->verteilungsSchritte = 0;
     s->gewichtungsfaktor = 1.0;
-    synapsenDynamikRechnen();
+    synapsenBerechnen();
     EXPECT_DOUBLE_EQ(p.ring[0], v);
     EXPECT_EQ(p.ring[1], 0.0);
 }
@@ -207,7 +207,7 @@ TEST_F(Synaptisch, VerteilungSchreibtNieHinterDasRingende)   // the mended sprea
     ASSERT_EQ(p.ring.size(), 5u);
     s->verteilungsSchritte = 40;            // raised after the set-up
     p.ringPosition = 3;
-    synapsenDynamikRechnen();               // the sanitizer sees every write
+    synapsenBerechnen();                    // the sanitizer sees every write
     double summe = 0.0;
     for (double g : p.ring)
         summe += g;
@@ -325,11 +325,11 @@ TEST_F(Synaptisch, TransmitterGatterErreichtSeinGleichgewichtMitJederIntegration
             TransmitterDynamik& d = konstantesGatter(*s, f.art, f.alpha, f.beta);
             d.potenz = 2;
             d.gatterWert = 0.0;
-            synapsenDynamikRechnen();
+            synapsenBerechnen();
             EXPECT_GT(d.gatterWert, 0.0);   // on its way up
             EXPECT_LT(d.gatterWert, 0.1 * f.gleichgewicht);
             for (int i = 0; i < 2000; ++i)  // 50 time constants
-                synapsenDynamikRechnen();
+                synapsenBerechnen();
             EXPECT_NEAR(d.gatterWert, f.gleichgewicht, 1e-9);
             EXPECT_NEAR(s->abgabe, f.gleichgewicht * f.gleichgewicht * 1e-7, 1e-16);
         }
@@ -353,7 +353,7 @@ TEST_F(Synaptisch, FreisetzungBleibtZwischenNullUndEins)
         d.gatterWert = 0.8;
         d.faktor = f.faktor;
         s->pool->ring.assign(s->pool->ring.size(), 0.0);
-        synapsenDynamikRechnen();
+        synapsenBerechnen();
         EXPECT_NEAR(s->abgabe, f.abgabe, 1e-20);
         double ring = 0.0;
         for (double g : s->pool->ring)
@@ -373,7 +373,7 @@ TEST_F(Synaptisch, TransmitterFormUndPotenzJenseitsDerGanzenZahlenSindDefiniert)
     for (const auto& f : potenzen) {
         d.gatterWert = 0.8;
         d.potenz = f.potenz;
-        synapsenDynamikRechnen();
+        synapsenBerechnen();
         EXPECT_DOUBLE_EQ(s->abgabe, f.abgabe) << f.potenz;
     }
     // a form that is no whole number is no form: error 130 once, and the run stops
@@ -381,7 +381,7 @@ TEST_F(Synaptisch, TransmitterFormUndPotenzJenseitsDerGanzenZahlenSindDefiniert)
     pt::boxAntworten({1});
     for (const double form : {nan, 1e300, -1e300}) {
         d.formAlpha = form;
-        synapsenDynamikRechnen();
+        synapsenBerechnen();
         EXPECT_TRUE(std::isfinite(d.gatterWert)) << form;
     }
     EXPECT_EQ(laufZustand.abbrechen, 1);
@@ -397,7 +397,7 @@ TEST_F(Synaptisch, KanalFreisetzungUndEingangsaufzeichnungDerPermutation)
     s->pool->aufzeichnung.assign(50, 0.0);
     teilsimulationsModus = 1;
     laufZustand.t = 3 * T;
-    synapsenDynamikRechnen();
+    synapsenBerechnen();
     EXPECT_DOUBLE_EQ(s->kanalFreisetzung, 0.5);
     EXPECT_DOUBLE_EQ(s->pool->aufzeichnung[3 + 0], 0.5);   // write place 0 + 5 - 5
     teilsimulationsModus = 0;
@@ -489,18 +489,18 @@ TEST_F(Synaptisch, AxoAxonischeSynapseSenktDieLeitfaehigkeitDesElternPoolsNieUnt
     ASSERT_NE(k, nullptr);
     ASSERT_EQ(k->ring.size(), 4u);
     // the release of c goes into the axo ring at its current place
-    synapsenDynamikRechnen();
+    synapsenBerechnen();
     EXPECT_DOUBLE_EQ(axo->abgabe, 0.4);
     EXPECT_DOUBLE_EQ(k->ring[0], 0.4);
     // a value the parent can bear is subtracted, a larger one leaves 0
     k->ring[1] = 1e-7;
     s->pool->ring[1] = 1e-7;
-    synaptischeStroemeRechnen();
+    synaptischeStroemeBerechnen();
     EXPECT_DOUBLE_EQ(axo->axoWert, 0.5e-7);
     EXPECT_DOUBLE_EQ(b->synStromChemisch[0], (0.05 + 0.07) * 0.5e-7);
     k->ring[2] = 4e-7;
     s->pool->ring[2] = 1e-7;
-    synaptischeStroemeRechnen();
+    synaptischeStroemeBerechnen();
     EXPECT_EQ(b->synStromChemisch[0], 0.0);
     EXPECT_EQ(s->pool->ring[2], 0.0);
 }
@@ -511,10 +511,10 @@ TEST_F(Synaptisch, AxoAxonischAusGeschaltetWirktNicht)
     einrichten();
     s->pool->ring[1] = 1e-7;
     s->axoKnoten->ring.assign(s->axoKnoten->ring.size(), 1.0);
-    synapsenDynamikRechnen();
+    synapsenBerechnen();
     EXPECT_EQ(axo->abgabe, 0.0);
     laufZustand.t = 0.0;
-    synaptischeStroemeRechnen();
+    synaptischeStroemeBerechnen();
     EXPECT_DOUBLE_EQ(b->synStromChemisch[0], (0.05 + 0.07) * 1e-7);
 }
 
@@ -599,7 +599,7 @@ struct SynaptischerLauf : Synaptisch {
     {
         static int schritte;
         schritte = 0;
-        synapsenBerechnen = [] { ++schritte; };
+        laufHaken.synapsen = [] { ++schritte; };
         pt::boxAntworten({plattform::antwort::Ok, plattform::antwort::Ok});
         simulationStarten();
         EXPECT_FALSE(programmEndet());
@@ -664,14 +664,14 @@ TEST_F(Synaptisch, ZwischenZweiSwimNeuronenKommtDerStromNachGenauDerVerzoegerung
     int quelleUeber = -1, zielStrom = -1;
     for (int i = 0; i < 200 && zielStrom < 0; ++i) {
         laufZustand.t = i * T;
-        synaptischeStroemeRechnen();
+        synaptischeStroemeBerechnen();
         if (zielStrom < 0 && ziel.synStromChemisch[0] != 0.0)
             zielStrom = i;
         for (NeuronDaten* k : {&ziel, quelle})
             modellSchritt[modell::Swim](*k);
         if (quelleUeber < 0 && quelle->potentiale[0] > s->freisetzungsSchwelle)
             quelleUeber = i;
-        synapsenDynamikRechnen();
+        synapsenBerechnen();
     }
     ASSERT_GT(quelleUeber, 0) << "the source should cross after some steps, not at once";
     ASSERT_GE(zielStrom, 0);
@@ -692,7 +692,7 @@ TEST_F(Synaptisch, KurveDerArtSechzehnErhaeltDenPoolRingMalZehnHochSieben)
     k.werte.assign(20, -1.0f);
     k.synapseId = s->id;
     k.referenz = kurvenReferenz::Freisetzung;
-    freisetzungsKurveFuellen(k, 10);
+    freisetzungsKurveAusRing(k, 10);
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(k.werte[i], static_cast<float>(s->pool->ring[i] * 1e7)) << i;
     EXPECT_EQ(k.werte[10], -1.0f);

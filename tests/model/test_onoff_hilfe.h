@@ -10,7 +10,6 @@
 #include "model/parameter.h"
 #include "model/standarddateien.h"
 #include "model/startzustand.h"
-#include "model/swim_anschluesse.h"
 #include "model/zeitschleife.h"
 #include "model/zufall.h"
 #include <string>
@@ -22,7 +21,6 @@ struct ModellFall : NeuronFall {
     void SetUp() override
     {
         NeuronFall::SetUp();
-        swimAnschluesseZuruecksetzen();
         laufZustand = {};
         simulationsParameter.schrittweite = T;
         simulationsParameter.integrationsmethode = integration::ExponentiellerEuler;
@@ -31,7 +29,6 @@ struct ModellFall : NeuronFall {
     }
     void TearDown() override
     {
-        swimAnschluesseZuruecksetzen();
         laufZustand = {};
         standardDateienVorgeben();
         NeuronFall::TearDown();

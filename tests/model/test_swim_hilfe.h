@@ -8,7 +8,6 @@
 #include "model/standarddateien.h"
 #include "model/startzustand.h"
 #include "model/swim.h"
-#include "model/swim_anschluesse.h"
 #include "model/zeitschleife.h"
 #include "model/zufall.h"
 #include <string>
@@ -20,7 +19,6 @@ struct SwimFall : NeuronFall {
     void SetUp() override
     {
         NeuronFall::SetUp();
-        swimAnschluesseZuruecksetzen();
         laufZustand = {};
         spikeAufzeichnung = {};
         simulationsParameter.netzwerkmodell = modell::Swim;
@@ -33,7 +31,6 @@ struct SwimFall : NeuronFall {
     }
     void TearDown() override
     {
-        swimAnschluesseZuruecksetzen();
         laufZustand = {};
         spikeAufzeichnung = {};
         standardDateienVorgeben();

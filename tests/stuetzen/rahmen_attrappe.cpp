@@ -43,6 +43,14 @@ void einstellungenAktualisieren(NeuronDaten* neuron, int nachLaden)
     netzAktualisieren(neuron, nachLaden);
 }
 
+int simulationOeffnen(int)
+{
+    ++dienste.oeffnen;
+    return 0;
+}
+
+void guiSicherungSpeichern() { ++dienste.sicherungen; }
+
 namespace rahmen {
 
 void laufEinstellungenDialog(plattform::Fenster eigner)

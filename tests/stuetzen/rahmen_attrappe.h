@@ -17,6 +17,8 @@ struct Rahmen {
     int protokollGeleert = 0;
     int diagrammeGeschlossen = 0;
     int netzlosStatus = 0;
+    int oeffnen = 0;                    // the open command: it loads nothing
+    int sicherungen = 0;
     // the run settings dialog: a test may answer it by changing the settings
     void (*laufDialog)(plattform::Fenster eigner) = nullptr;
 };

@@ -1,0 +1,16 @@
+// model/skript.h - what the run and the SWIM step ask of the script language
+#pragma once
+
+struct NeuronDaten;
+
+// before a script run: the EPSP measurement reset when the script's result kind is 16
+void skriptEpspZuruecksetzen();
+// after every step of a script run: progress text and the EPSP running maximum
+void skriptSchritt(double t);
+// after a finished script run: the open EPSP measurement closed, the script's progress
+// display and its EPSP file line
+void skriptLaufEnde();
+// A script waiting for a spike of this neuron: registers it, sets the wake-up time to
+// t + the statement's time and stores -1.7e308 as the statement's result. Called for every
+// counted spike; the script checks whether it runs and waits for this neuron.
+void skriptSpikeWarten(NeuronDaten& neuron, double t);

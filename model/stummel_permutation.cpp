@@ -1,0 +1,9 @@
+// model/stummel_permutation.cpp - stands in for the permutation mode until it is built
+//
+// The mode cannot be switched on yet: there are no varied synapses to name a neuron, and
+// nothing to leave or release at the end.
+#include "model/permutation.h"
+
+NeuronDaten* teilsimulationsNeuron() { return nullptr; }
+
+void permutationsmodusVerlassen() {}
