@@ -134,7 +134,7 @@ int simulationslaufSteuern()
     // 1. feedback objects
     if (simulationsParameter.rueckkopplungAktiv)
         rueckkopplungVorLauf();
-    // 2.
+    // a run from the main window saves a backup and shows its progress
     bool restzeitFenster = false;
     if (imDialog) {
         // 2.1, 2.2 the backup
@@ -145,7 +145,7 @@ int simulationslaufSteuern()
             guiSicherungSpeichern();
             sicherungsOptionen &= ~sicherungBit::WirdGeschrieben;
         }
-        // 2.3, 2.4
+        // memory and the remaining-time window
         statusTeilSetzen(0, "\treserviere Speicher...");
         if (simulationsParameter.restzeitFensterAnzeigen) {
             restzeit.fortschritt = 0.0;
@@ -167,7 +167,7 @@ int simulationslaufSteuern()
         programmStatus &= ~programmBit::Beschaeftigt;
         return -1;
     };
-    // 3.
+    // no action potentials counted yet
     laufZustand.apAnzahl = 0;
     // 4. synapses and Izhikevich neurons
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
@@ -175,7 +175,7 @@ int simulationslaufSteuern()
             return verweigert();
         izhikevichVorbereitenFallsAn(*n);
     }
-    // 5.
+    // axo-axonic synapses only while the network has some
     if (axoZaehler <= 0)
         programmStatus &= ~programmBit::AxoAxonisch;
     NeuronDaten* einzeln = nullptr;
@@ -203,7 +203,7 @@ int simulationslaufSteuern()
             einzelneuronSimulieren(*einzeln);
         }
     }
-    // 8.
+    // feedback objects after the run
     if (simulationsParameter.rueckkopplungAktiv)
         rueckkopplungNachLauf();
     // 9. the result files of an interactive run that took steps
@@ -213,18 +213,18 @@ int simulationslaufSteuern()
         if (pspMessungAktiv)
             ergebnisDateiSchreiben(ergebnisNamen.pspAmplituden, pspAmplitudenText());
     }
-    // 10.
+    // the remaining-time window goes, unless a series still shows it
     if (restzeitFenster && !(modusStatus & modusBit::Permutationsmodus)) {
         plattform::fensterZerstoeren(restzeit.fenster);
         restzeit.fenster = nullptr;
     }
-    // 11.
+    // busy no more
     programmStatus &= ~programmBit::Beschaeftigt;
     // 12. the curves into the diagrams
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         if (teilsimulationsModus == 0 || n == einzeln)
             laufKurvenUebertragen(*n);
-    // 13.
+    // the main window minimised when the user asked for it
     if ((programmStatus & programmBit::NachLaufMinimieren) && fensterhandles.hauptfenster)
         plattform::senden(fensterhandles.hauptfenster, plattform::nachricht::SystemBefehl,
                           plattform::systembefehl::Minimieren);
@@ -233,12 +233,12 @@ int simulationslaufSteuern()
 
 void simulationStarten()
 {
-    // 1.
+    // a run restores the main window again
     programmStatus &= ~programmBit::WiederherstellenAuslassen;
     // 2. no neuron: the open command first
     if (neuronKette.anzahl < 1 && !simulationOeffnen(1))
         return;
-    // 3.
+    // the run is on
     programmStatus |= programmBit::LaufAktiv;
     programmStatus &= ~programmBit::LaufErgebnisDa;
     // 4. the settings check
@@ -251,24 +251,24 @@ void simulationStarten()
             return;
         }
     }
-    // 5.
+    // a new recording starts when the old one was kept
     if (!spikeAufzeichnung.ereignisse.empty() && spikeAufzeichnung.aufzeichnen)
         aufzeichnungLoeschen(spikeAufzeichnung);
-    // 6.
+    // the run itself
     const int ergebnis = simulationslaufSteuern();
     if (ergebnis < 0) {                     // the loop refused its set-up: no result
         laufZustand.abbrechen = 0;
         programmStatus &= ~programmBit::LaufAktiv;
         return;
     }
-    // 7.
+    // the end of a run from the main window in the status bar
     if (!laufZustand.abbrechen && imDialog) {
         statusTeilSetzen(0, meldungFormatieren(771));
         statusTeilSetzen(3, "");
     } else {
         laufZustand.abbrechen = 0;
     }
-    // 8.
+    // the result is there
     programmStatus &= ~programmBit::LaufAktiv;
     programmStatus |= programmBit::LaufErgebnisDa | programmBit::ErgebnisDa;
     laufZustand.nachLauf = 1;

@@ -90,7 +90,7 @@ bool synapsenLaufVorbereiten(NeuronDaten& neuron)
             if (s->transmitter.an)
                 s->transmitter.gatterWert = 0.0;
         }
-        // 2.
+        // no facilitation carried over from the last run
         s->bahnung.faktor = 1.0;
         // 3. facilitation run values and defaults
         Bahnung& b = s->bahnung;
@@ -174,7 +174,7 @@ void synapsenWarteschlangenAnlegen()
     for (aktuellesNeuron = neuronKette.kopf; aktuellesNeuron; aktuellesNeuron = aktuellesNeuron->naechstesNeuron) {
         for (SynapsenPool* p = aktuellesNeuron->eingangsPools; p; p = p->naechsterPool) {
             const bool elektrisch = synapsenTypIon(p->typ) == ionenArt::Elektrisch;
-            // 1.
+            // the delay and the senders are counted afresh
             p->maxVerzoegerung = 0.0;
             p->senderAnzahl = 0;
             // 2. the members
@@ -217,10 +217,10 @@ void synapsenWarteschlangenAnlegen()
             }
             p->elektrischerAbzug = 0.0;
             p->elektrischerAbzugGesetzt = 0;
-            // 4.
+            // the ring starts at its first slot
             p->ringPosition = 0;
             p->laufIndex = 0;
-            // 5.
+            // the ring sized for the longest delay
             if (!ringGroesseSetzen(p->ring, eintraege))
                 return;
         }
@@ -242,15 +242,15 @@ void synaptischeStroemeBerechnen()
                     SynapseDaten* as = a->synapse;
                     if (!as || a->ring.empty())
                         continue;
-                    // 1.
+                    // the axo-axonic synapse's own ring moves on
                     const int L = std::max(1, as->schlangenLaenge);
                     if (++a->ringPosition >= L)
                         a->ringPosition -= L;
-                    // 2.
+                    // the slot the parent pool fills next
                     int naechste = pool.ringPosition + 1;
                     if (naechste >= pool.ringLaenge)
                         naechste = 0;
-                    // 3.
+                    // half of the axo-axonic synapse's value acts on its parent
                     as->axoWert = a->ring[std::min<size_t>(a->ringPosition, a->ring.size() - 1)] / 2.0;
                     // 4. never below 0
                     double& g = pool.ring[naechste];
@@ -268,14 +268,14 @@ void synaptischeStroemeBerechnen()
         const int kompartimente = kompartimentAnzahl(n);
         if (kompartimente < 1)
             continue;
-        // 1.
+        // Izhikevich targets take everything in compartment 0
         const int modus = n.izhikevichAktiv ? 1 : sp.netzwerktyp;
         const int bis = n.izhikevichAktiv ? 1 : kompartimente;
         for (int c = 0; c < bis && c < static_cast<int>(n.synStromChemisch.size()); ++c)
             n.synStromChemisch[c] = 0.0;
         for (int c = 0; c < bis && c < static_cast<int>(n.synStromElektrisch.size()); ++c)
             n.synStromElektrisch[c] = 0.0;
-        // 2.
+        // every pool delivers what its ring holds now
         for (SynapsenPool* p = n.eingangsPools; p; p = p->naechsterPool) {
             if (p->ring.empty() || p->ringLaenge < 1)
                 continue;
@@ -283,14 +283,14 @@ void synaptischeStroemeBerechnen()
             const int k = synapsenTypIon(p->typ);
             const int a = p->zielBereich;
             if (k >= 1 && k <= 3) {
-                // 2.1
+                // the ring moves on
                 if (++p->ringPosition >= p->ringLaenge)
                     p->ringPosition -= p->ringLaenge;
                 SynapseDaten* erster = ersterSender(*p);
-                // 2.2
+                // a closed pool starts its run index again once its first sender's delay has passed
                 if (p->geschlossen > 0 && erster && t - erster->verzoegerung <= 0.0)
                     p->laufIndex = 0;
-                // 2.3
+                // the current into the compartment of the contact area
                 const int c = zielKompartiment(modus, a, sp.anzahlSegmente, kompartimente, false);
                 if (c >= 0 && c < static_cast<int>(n.synStromChemisch.size())) {
                     double wert = g[p->ringPosition];

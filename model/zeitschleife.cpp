@@ -176,7 +176,7 @@ int simulationAusfuehren()
     const double dauer = sp.simulationsDauer;
     const double schritt = sp.schrittweite;
     const bool serie = modusStatus & modusBit::SerieLaeuft;
-    // 1.
+    // the clock and the abort flag start afresh
     laufZustand.t = 0.0;
     laufZustand.abbrechen = 0;
     // 2. the set-up; a refused one runs no step
@@ -210,12 +210,12 @@ int simulationAusfuehren()
     // 7. collision objects
     if (sp.kollisionAktiv)
         kollisionenVorbereiten();
-    // 8.
+    // the first samples at time 0
     datenAufzeichnen(0.0, 1);
-    // 9.
+    // processor time and the noise generator start
     const std::clock_t prozessorBeginn = std::clock();
     zufallStarten(static_cast<uint32_t>(std::time(nullptr)));
-    // 10.
+    // the step counter
     laufZustand.schrittZaehler = anzahlSchritteBerechnen(dauer, schritt);
     // 11. the neurons of the run, as many as the chain holds
     laufNeurone.clear();
@@ -235,9 +235,9 @@ int simulationAusfuehren()
     int bisZurPruefung = pruefAbstand;
     const NeuronDaten* entgleist = nullptr;
     while (t < dauer && !laufZustand.abbrechen) {
-        // 1.
+        // the synaptic currents of this step
         synaptischeStroemeBerechnen();
-        // 2.
+        // every neuron's model step
         for (NeuronDaten* n : laufNeurone) {
             const int typ = n->modellTyp;
             if (typ <= 0 || typ >= modellSchrittAnzahl || !modellSchritt[typ])
@@ -248,17 +248,17 @@ int simulationAusfuehren()
         // 3. pending events, throttled to ~20 ms of wall time
         if ((schritte % pumpIntervall) == 0 && !plattform::nachrichtenVerarbeitenGedrosselt())
             laufZustand.abbrechen = 1;
-        // 4.
+        // collisions
         if (kollisionen)
             kollisionenPruefen();
-        // 5.
+        // the synapse dynamics
         if (laufHaken.synapsen)
             laufHaken.synapsen();
         else
             synapsenBerechnen();
-        // 6.
+        // the samples of this step
         datenAufzeichnen(t, 0);
-        // 7.
+        // time moves on
         t += schritt;
         ++schritte;
         if (--bisZurPruefung == 0) {
@@ -280,7 +280,7 @@ int simulationAusfuehren()
         // 9. the script's progress and EPSP measurement
         if (skript)
             skriptSchritt(t);
-        // 10.
+        // the step counter
         ++laufZustand.schrittZaehler;
     }
 
@@ -289,7 +289,7 @@ int simulationAusfuehren()
         laufZustand.abbrechen = 1;
 
     // after the loop
-    // 1.
+    // a finished run does not restore the main window
     programmStatus |= programmBit::WiederherstellenAuslassen;
     // a run whose values ran away stops like an abort, but keeps what it recorded
     if (entgleist) {
@@ -307,11 +307,11 @@ int simulationAusfuehren()
             probenAnzahlenBegrenzen(*n);
         return schritte;
     }
-    // 3.
+    // the time stands at the run's end at most
     if (t > dauer)
         t = dauer;
     const double prozessorzeit = static_cast<double>(std::clock() - prozessorBeginn) / CLOCKS_PER_SEC;
-    // 5.
+    // after a run of its own: collision and feedback objects, display, scripts
     if (!(modusStatus & modusBit::Permutationsmodus)) {
         if (sp.kollisionAktiv)
             kollisionenNachLauf();
@@ -334,7 +334,7 @@ int simulationAusfuehren()
     // 4. and 5.4 the script's end of run
     if (skript)
         skriptLaufEnde();
-    // 6.
+    // a run that recorded the synaptic input hands over to the single-neuron run
     if (teilsimulationsModus == 1)
         teilsimulationsModus = 2;
     // 7. sample counts
