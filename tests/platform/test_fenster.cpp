@@ -55,26 +55,23 @@ TEST_F(SkriptFenster, AktivierungFolgtDemFokusDemVerbergenUndDemZerstoeren)
     EXPECT_EQ(vordergrundFenster(), nullptr);
 }
 
-TEST_F(SkriptFenster, ImZerstoerenIstDasFensterTotSeineZeitgeberUndNachrichtenGehenMit)
+TEST_F(SkriptFenster, ImZerstoerenIstDasFensterTotNurSeineZeitgeberUndNachrichtenGehenMit)
 {
     Fenster fremd = neu(), haupt = neu();
-    Fenster kind = neu(stil::Kind | stil::Sichtbar, haupt, 5, 5, 50, 50);
     reaktion = [&](Fenster f, uint32_t m, uintptr_t, intptr_t) -> std::optional<intptr_t> {
         if (m == n::Zerstoeren && f == haupt) {
-            EXPECT_FALSE(istFenster(f));
-            EXPECT_FALSE(posten(f, n::Benutzer));
+            EXPECT_FALSE(istFenster(f) || posten(f, n::Benutzer));
         }
         return std::nullopt;
     };
-    zeitgeberSetzen(kind, 1, 10);
+    zeitgeberSetzen(haupt, 1, 10);
     zeitgeberSetzen(fremd, 1, 10);
-    posten(kind, n::Benutzer);
+    posten(haupt, n::Benutzer);
     posten(fremd, n::Benutzer);
     fensterZerstoeren(haupt);
-    EXPECT_EQ(test::zeitgeberPeriode(kind, 1), -1);
+    EXPECT_EQ(test::zeitgeberPeriode(haupt, 1), -1);
     EXPECT_EQ(test::zeitgeberPeriode(fremd, 1), 10);
     EXPECT_EQ(test::wartendeNachrichten(), 1u);            // only fremd's
-    EXPECT_EQ(vordergrundFenster(), fremd);
     fehlerSammeln();
     EXPECT_EQ(fensterErzeugen("Gibtsnicht", "", 0, 0, 0, 10, 10), nullptr);   // an unknown class fails the test
     EXPECT_EQ(fehler.size(), 1u);
