@@ -6,7 +6,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
-#include <QScrollBar>
 
 using namespace vertrag;
 using treiber::intern::steuer;
@@ -77,8 +76,6 @@ TEST_F(QtDialog, VorlageWirdGitterMitGruppenkaestenUndStilen)
     EXPECT_TRUE(als<QLineEdit>(d, 40)->isReadOnly());
     tooltipSetzen(d, 30, "Zahl \xe4");                     // tooltips find dialog controls
     EXPECT_EQ(steuer(d, 30)->toolTip(), QString::fromUtf8("Zahl \xc3\xa4"));
-    listeLeeren(d, 35);
-    EXPECT_EQ(listeDaten(d, 35, 0), 0);                    // an item out of range
 }
 
 TEST_F(QtDialog, TabEnterUndFokusGehenQtsWegNurDieStandardIdIstEnter)
@@ -107,18 +104,6 @@ TEST_F(QtDialog, TabEnterUndFokusGehenQtsWegNurDieStandardIdIstEnter)
     EXPECT_EQ(listeAnzahl(d, 34), 0);
     tasteSenden(steuer(mitId, 30), Qt::Key_Enter, {}, Qt::KeypadModifier);
     EXPECT_EQ(befehle(mitId), "30/0");
-}
-
-TEST_F(QtDialog, EineScrollleisteImDialogWartetAufDasProgramm)
-{
-    Fenster d = modeless();
-    reglerBereichSetzen(d, 38, 0, 10);
-    reglerPositionSetzen(d, 38, 5);
-    als<QScrollBar>(d, 38)->triggerAction(QAbstractSlider::SliderPageStepAdd);
-    EXPECT_EQ(von(d, n::HScroll).at(0).w, machWParam(scroll::SeiteRunter, 5));
-    EXPECT_EQ(von(d, n::HScroll).at(0).l, 38);
-    EXPECT_EQ(reglerPosition(d, 38), 5);
-    EXPECT_EQ(als<QScrollBar>(d, 38)->value(), 5);
 }
 
 // However long the texts of a language are, the dialog fits in the work area: a static
