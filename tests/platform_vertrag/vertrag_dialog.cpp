@@ -167,25 +167,6 @@ TEST_F(VertragDialog, EntfernenDesGewaehltenEintragsLaesstDieListeOhneWahl)
     EXPECT_EQ(befehle(d), "");
 }
 
-TEST_F(VertragDialog, ReglerUndAufAbMeldenMitIhrerId)
-{
-    Fenster d = modeless();
-    for (int id : {36, 37}) {
-        reglerBereichSetzen(d, id, 0, 10);
-        reglerPositionSetzen(d, id, 50);                   // kept inside the range
-        EXPECT_EQ(reglerPosition(d, id), 10);
-        reglerPositionSetzen(d, id, 5);
-    }
-    EXPECT_TRUE(nachrichten(d, {n::HScroll, n::VScroll}).empty());
-    treiber::reglerSchritt(d, 36);
-    treiber::reglerSchritt(d, 37);                         // an up-down's upper arrow raises it
-    ASSERT_EQ(nachrichten(d, {n::HScroll, n::VScroll}).size(), 2u);
-    const std::vector<Eintrag> v = von(d, n::VScroll);
-    EXPECT_TRUE(v[0].w == machWParam(scroll::ZeileRunter, 6) && v[0].l == 36);
-    EXPECT_TRUE(v[1].w == machWParam(scroll::DaumenPosition, 6) && v[1].l == 37);
-    EXPECT_EQ(reglerPosition(d, 36) + reglerPosition(d, 37), 12);
-}
-
 TEST_F(VertragDialog, EingabeSendetDieStandardIdEscUndSchliessfeldZweiUndSchliessenNichts)
 {
     reaktion = [](Fenster, uint32_t m, uintptr_t, intptr_t) {
@@ -207,33 +188,6 @@ TEST_F(VertragDialog, EingabeSendetDieStandardIdEscUndSchliessfeldZweiUndSchlies
     Fenster q = modeless(mitId);                           // the template's id comes first
     treiber::dialogTaste(q, taste::Eingabe);
     EXPECT_EQ(befehle(p) + " | " + befehle(q), "1/0 | 32/0");
-}
-
-TEST_F(VertragDialog, MalflaecheMaltMitIhrerIdUndAufAnforderung)
-{
-    Rechteck groesse;
-    reaktion = [&](Fenster, uint32_t m, uintptr_t w, intptr_t l) -> std::optional<intptr_t> {
-        if (m == n::Zeichnen) {
-            EXPECT_EQ(w, 39u);
-            groesse = flaechenGroesse(*reinterpret_cast<Zeichenflaeche*>(l));
-        }
-        return std::nullopt;
-    };
-    Fenster d = modeless();
-    auto zeichnungen = [&] { return von(d, n::Zeichnen).size(); };
-    ASSERT_TRUE(treiber::warten([&] { return zeichnungen() > 0; }));
-    EXPECT_GT(groesse.breite() * groesse.hoehe(), 0);
-    nachrichtenVerarbeiten();
-    size_t vorher = zeichnungen();
-    elementUngueltigMachen(d, 39);
-    EXPECT_EQ(zeichnungen(), vorher);                      // when the queue runs, not at once
-    ASSERT_TRUE(treiber::warten([&] { return zeichnungen() > vorher; }));
-    nachrichtenVerarbeiten();
-    vorher = zeichnungen();
-    elementZeigen(d, 39, anzeige::Verbergen);              // hidden: no paint
-    elementUngueltigMachen(d, 39);
-    nachrichtenVerarbeiten();
-    EXPECT_EQ(zeichnungen(), vorher);
 }
 
 TEST_F(VertragDialog, BewegenErstNachDerErstenPlatzierungGroesseNie)
