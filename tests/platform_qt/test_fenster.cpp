@@ -1,6 +1,5 @@
 // tests/platform_qt/test_fenster.cpp - what only the Qt platform has to see to: windows that
-// die inside Qt's own handlers, Qt's keys as ours, menu bars of Qt actions, boxes with German
-// buttons
+// die inside Qt's own handlers, Qt's keys as ours, menu bars of Qt actions, boxes closed
 #include "platform/qt/zeichenflaeche.h"
 #include "vertrag.h"
 #include <QMenuBar>
@@ -107,25 +106,19 @@ TEST_F(QtFenster, MenueleisteAusQtAktionenOhneKuerzelGebautNachDemInit)
     EXPECT_EQ(leiste->actions()[0]->menu(), datei);
 }
 
-TEST_F(QtFenster, BoxHatDeutscheKnoepfeUndSchliessenZaehltAlsAbbrechenNeinOderOk)
+// The driver answers boxes by their German buttons; here the user closes them instead.
+TEST_F(QtFenster, SchliessenDerBoxZaehltAlsAbbrechenNeinOderOk)
 {
-    QStringList beschriftungen;
-    auto schliessen = [&beschriftungen] {
-        QTimer::singleShot(0, [&beschriftungen] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            ASSERT_NE(box, nullptr);
-            beschriftungen.clear();
-            for (QAbstractButton* k : box->buttons())
-                beschriftungen << k->text();
+    std::function<void()> schliessen = [&schliessen] {    // once the box shows
+        if (QWidget* box = QApplication::activeModalWidget())
             box->close();
-        });
+        else
+            QTimer::singleShot(5, schliessen);
     };
-    schliessen();
+    QTimer::singleShot(0, schliessen);
     EXPECT_EQ(meldungsBox(nullptr, "Speichern?", "SysInfo", knoepfe::JaNeinAbbrechen | symbol::Frage), antwort::Abbrechen);
-    beschriftungen.sort();
-    EXPECT_EQ(beschriftungen, (QStringList{"Abbrechen", "Ja", "Nein"}));
-    schliessen();
+    QTimer::singleShot(0, schliessen);
     EXPECT_EQ(meldungsBox(nullptr, "Weiter?", "SysInfo", knoepfe::JaNein), antwort::Nein);
-    schliessen();
+    QTimer::singleShot(0, schliessen);
     EXPECT_EQ(hinweisBox("Fertig."), antwort::Ok);
 }

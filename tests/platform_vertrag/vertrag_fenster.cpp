@@ -52,18 +52,6 @@ TEST_F(VertragFenster, ErzeugenMeldetErzeugenGroesseUndBewegenVorDerRueckkehr)
     EXPECT_EQ(eingang[1].l, machLParam(c.breite() + 100, c.hoehe()));
 }
 
-TEST_F(VertragFenster, ErzeugenKannVerweigertWerden)
-{
-    Fenster gesehen = nullptr;
-    reaktion = [&](Fenster f, uint32_t m, uintptr_t, intptr_t) -> std::optional<intptr_t> {
-        gesehen = f;
-        return m == n::Erzeugen ? std::optional<intptr_t>(-1) : std::nullopt;
-    };
-    EXPECT_EQ(neu(), nullptr);
-    EXPECT_EQ(nachrichten(gesehen), (std::vector<uint32_t>{n::Erzeugen, n::Zerstoeren}));
-    EXPECT_FALSE(istFenster(gesehen));
-}
-
 TEST_F(VertragFenster, ZerstoerenErreichtErstDasFensterDannKinderUndBesessene)
 {
     Fenster haupt = neu();
