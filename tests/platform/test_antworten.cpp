@@ -86,9 +86,7 @@ TEST_F(SkriptAntworten, WaehlerProtokollierenDieFrageUndZerlegenDieAntwort)
     const auto& log = test::dateiWahlLog();
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[0].gefragt.ordner + "|" + log[0].gefragt.name, "/daten|neu");   // what was asked, not the answer
-    EXPECT_EQ(log[0].gefragt.filter.at(1).muster, "*.*");
     EXPECT_TRUE(log[0].gefragt.speichern && !log[1].gefragt.speichern && log[1].beantwortet);
-    EXPECT_EQ(test::offeneWahlAntworten(), 0u);
     auto teile = [](const std::string& p) {
         const test::DateiAntwort a = test::dateiAntwort(p);
         return a.ordner + "|" + a.name + "|" + a.endung;

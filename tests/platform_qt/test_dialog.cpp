@@ -107,10 +107,9 @@ TEST_F(QtDialog, TabEnterUndFokusGehenQtsWegNurDieStandardIdIstEnter)
 // text wraps, a button's label is cut, and the program still reads every text whole.
 TEST_F(QtDialog, LangeTexteBrechenUmOderWerdenGekuerztUndBleibenGanzLesbar)
 {
-    std::string lang;
-    while (lang.size() < 400)
-        lang += "ein ziemlich langer Text ";
-    lang.resize(400);
+    std::string lang(400, 'x');
+    for (size_t i = 4; i < lang.size(); i += 9)
+        lang[i] = ' ';                                     // words of eight letters
     reaktion = [&](Fenster d, uint32_t m, uintptr_t, intptr_t) -> std::optional<intptr_t> {
         if (m == n::DialogInit)
             for (int id : {50, 52, 53, 54})

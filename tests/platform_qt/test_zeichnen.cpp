@@ -57,7 +57,8 @@ TEST_F(QtZeichnen, TextSitztObenLinksImUndeckendenKastenTransparentNurDieTinte)
         if (transparent) {
             EXPECT_EQ(gruenePixel, 0);
         } else {                                           // the opaque background is exactly the text's box
-            EXPECT_EQ(umriss(b.get()), "150,50," + std::to_string(150 + a.breite) + "," + std::to_string(50 + a.hoehe));
+            const std::string kasten = std::to_string(150 + a.breite) + "," + std::to_string(50 + a.hoehe);
+            EXPECT_EQ(umriss(b.get()), "150,50," + kasten);
         }
         auswaehlen(f, Schrift{});
     }

@@ -223,14 +223,12 @@ inline void waehlen(Fenster dlg, int id, int index)
     QWidget* w = intern::steuer(dlg, id);
     if (auto* l = qobject_cast<QListWidget*>(w))
         return l->setCurrentRow(index);
-    auto* k = qobject_cast<QComboBox*>(w);
-    if (!k)
-        return;
-    {
-        const QSignalBlocker ruhe(k);
+    if (auto* k = qobject_cast<QComboBox*>(w)) {
+        k->blockSignals(true);                  // the program hears of the user's key only
         k->setCurrentIndex(index - 1);
+        k->blockSignals(false);
+        intern::tasteSenden(k, Qt::Key_Down);   // the user's key down to the item
     }
-    intern::tasteSenden(k, Qt::Key_Down);   // the user's key down to the item
 }
 
 inline void dialogTaste(Fenster dlg, int t) { intern::tasteSenden(qt::fensterWidget(dlg), intern::qtTaste(t)); }

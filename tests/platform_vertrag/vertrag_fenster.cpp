@@ -175,8 +175,7 @@ TEST_F(VertragFenster, VerborgeneMalenNichtNeuZeichnenMaltNurDasUngueltigeSofort
     EXPECT_EQ(von(f, n::Zeichnen).size(), 1u);             // once, however often it was invalidated
 
     eingang.clear();
-    const Rechteck r{10, 20, 30, 40};
-    ungueltigMachen(f, &r);
+    ungueltigMachen(f);
     EXPECT_TRUE(von(f, n::Zeichnen).empty());
     neuZeichnen(f);                                        // at once, not through the queue
     EXPECT_EQ(von(f, n::Zeichnen).size(), 1u);

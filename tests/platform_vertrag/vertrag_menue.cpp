@@ -28,7 +28,7 @@ const MenueZeile tabelle[] = {
 TEST_F(VertragMenue, LeisteNimmtPlatzMeldetPopupInitUndPostetBefehle)
 {
     Menue m = menueLaden(tabelle);
-    Fenster f = neu(stil::Hauptfenster | stil::Sichtbar, nullptr, 0, 0, 400, 300, m);   // the menu dies with it
+    Fenster f = neu(stil::Hauptfenster | stil::Sichtbar, nullptr, 0, 0, 400, 300, m);   // m dies with it
     Fenster ohne = neu(stil::Hauptfenster | stil::Sichtbar, nullptr, 0, 0, 400, 300);
     nachrichtenVerarbeiten();
     EXPECT_EQ(fensterMenue(f), m);

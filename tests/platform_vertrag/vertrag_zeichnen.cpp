@@ -54,7 +54,7 @@ TEST_F(VertragZeichnen, SchriftenNachHoeheUndFehlendemNamen)
         loeschen(s);
         return r;
     };
-    const SchriftMerkmale zeichen{-20, 400, false, false, 0, ""};   // the characters 20 pixels: the cell no less
+    const SchriftMerkmale zeichen{-20, 400, false, false, 0, ""};   // characters 20 pixels: the cell no less
     const auto [sm, ausmass] = masse(zeichen);
     EXPECT_GE(sm.hoehe, 20);
     EXPECT_NEAR(masse({20, 400, false, false, 0, ""}).first.hoehe, 20, 1);   // the cell 20 pixels
