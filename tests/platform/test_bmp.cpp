@@ -5,32 +5,18 @@
 
 using namespace plattform;
 
-namespace {
-uint32_t le32(const std::string& s, size_t o)
-{
-    return static_cast<uint8_t>(s[o]) | static_cast<uint8_t>(s[o + 1]) << 8 |
-           static_cast<uint8_t>(s[o + 2]) << 16 | static_cast<uint32_t>(static_cast<uint8_t>(s[o + 3])) << 24;
-}
-} // namespace
-
 TEST(Bmp, KopfZeilenauffuellungUndUntenBeginnendeZeilen)
 {
-    // 2 x 2: top row red, green; bottom row blue, white (0x00BBGGRR)
+    // 2 x 2: top row red, green; bottom row blue, white (0x00BBGGRR). The header: file size
+    // 70, pixels at 54; 2 x 2 bottom-up, 24 bits, 16 bytes of pixels, 96 dpi. Then the rows,
+    // bottom first, B G R, 6 bytes a row padded to 8.
     const uint32_t pixel[] = {0x0000FF, 0x00FF00, 0xFF0000, 0xFFFFFF};
-    const std::string s = bmp24Bytes(2, 2, pixel);
-    ASSERT_EQ(s.size(), 54u + 2 * 8);           // 6 bytes a row, padded to 8
-    EXPECT_EQ(s.substr(0, 2), "BM");
-    EXPECT_EQ(le32(s, 2), 70u);
-    EXPECT_EQ(le32(s, 10), 54u);
-    EXPECT_EQ(le32(s, 14), 40u);
-    EXPECT_EQ(le32(s, 18), 2u);
-    EXPECT_EQ(le32(s, 22), 2u);                 // positive: bottom-up
-    EXPECT_EQ(static_cast<uint8_t>(s[28]), 24);
-    EXPECT_EQ(le32(s, 34), 16u);
-    const std::string daten = s.substr(54);
-    const std::string erwartet("\xFF\x00\x00" "\xFF\xFF\xFF" "\x00\x00"     // bottom row first, B G R
-                               "\x00\x00\xFF" "\x00\xFF\x00" "\x00\x00", 16);
-    EXPECT_EQ(daten, erwartet);
+    const std::string erwartet("BM" "\x46\0\0\0" "\0\0\0\0" "\x36\0\0\0"
+                               "\x28\0\0\0" "\2\0\0\0" "\2\0\0\0" "\1\0" "\x18\0"
+                               "\0\0\0\0" "\x10\0\0\0" "\xC4\x0E\0\0" "\xC4\x0E\0\0" "\0\0\0\0" "\0\0\0\0"
+                               "\xFF\x00\x00" "\xFF\xFF\xFF" "\x00\x00"
+                               "\x00\x00\xFF" "\x00\xFF\x00" "\x00\x00", 70);
+    EXPECT_EQ(bmp24Bytes(2, 2, pixel), erwartet);
 }
 
 TEST(Bmp, UngueltigeGroessenGebenNichts)

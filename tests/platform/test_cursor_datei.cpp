@@ -8,16 +8,11 @@ using namespace plattform;
 
 namespace {
 
-void le16(std::string& s, size_t o, uint32_t v)
+// writes v little-endian into the bytes at o
+void le(std::string& s, size_t o, int bytes, uint32_t v)
 {
-    s[o] = static_cast<char>(v & 0xFF);
-    s[o + 1] = static_cast<char>((v >> 8) & 0xFF);
-}
-
-void le32(std::string& s, size_t o, uint32_t v)
-{
-    le16(s, o, v & 0xFFFF);
-    le16(s, o + 2, v >> 16);
+    for (int i = 0; i < bytes; ++i)
+        s[o + i] = static_cast<char>((v >> (8 * i)) & 0xFF);
 }
 
 // a cursor file with two directory entries; the first image (32 x 32, hot spot 15, 16)
@@ -25,10 +20,10 @@ void le32(std::string& s, size_t o, uint32_t v)
 std::string gueltig()
 {
     std::string s(6 + 2 * 16 + 40 + 20, '\0');
-    le16(s, 2, 2); le16(s, 4, 2);                          // a cursor, two images
-    s[6] = s[7] = 32; le16(s, 10, 15); le16(s, 12, 16);    // the first: 32 x 32, hot spot (15, 16)
-    le32(s, 14, 40); le32(s, 18, 38);                      // its size and offset
-    le32(s, 30, 20); le32(s, 34, 78);                      // the second: 256 x 256 (bytes 22, 23 stay 0)
+    le(s, 2, 2, 2); le(s, 4, 2, 2);                        // a cursor, two images
+    s[6] = s[7] = 32; le(s, 10, 2, 15); le(s, 12, 2, 16);  // the first: 32 x 32, hot spot (15, 16)
+    le(s, 14, 4, 40); le(s, 18, 4, 38);                    // its size and offset
+    le(s, 30, 4, 20); le(s, 34, 4, 78);                    // the second: 256 x 256 (bytes 22, 23 stay 0)
     return s;
 }
 
@@ -71,17 +66,14 @@ TEST(CursorDatei, KaputteKoepfeWerdenAbgelehnt)
     };
     for (const Fall& f : faelle) {
         std::string s = gueltig();
-        if (f.breite == 2)
-            le16(s, f.o, f.wert);
-        else
-            le32(s, f.o, f.wert);
+        le(s, f.o, f.breite, f.wert);
         EXPECT_FALSE(gelesen(s)) << f.was;
     }
     EXPECT_FALSE(gelesen(""));
     EXPECT_FALSE(gelesen(std::string("\0\0\2\0\1", 5)));
     // only the first image is checked: the second may point anywhere
     std::string s = gueltig();
-    le32(s, 34, 0xFFFFFF00u);
+    le(s, 34, 4, 0xFFFFFF00u);
     EXPECT_TRUE(gelesen(s));
 }
 

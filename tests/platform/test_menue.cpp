@@ -41,12 +41,8 @@ TEST(MenueTabelle, LadenUndFindenNachBefehlUndPosition)
     EXPECT_EQ(postenText(m, 102, Nach::Befehl), "\xD6&ffnen...\tStrg+O");
     EXPECT_TRUE(istGrau(m, 102, Nach::Befehl));
     EXPECT_TRUE(istAbgehakt(untermenue(m, 1), 0, Nach::Position));
-    EXPECT_EQ(menueMitBefehl(m, 301), untermenue(drucker, 1));   // at depth 3
-    EXPECT_EQ(menueMitBefehl(m, 500), m);
-    EXPECT_EQ(untermenuePosition(datei, drucker), 3);
-    EXPECT_EQ(untermenuePosition(m, drucker), -1);   // only direct submenus
 
-    EXPECT_TRUE(abhaken(m, 301, Nach::Befehl, true) && istAbgehakt(m, 301, Nach::Befehl));
+    EXPECT_TRUE(abhaken(m, 301, Nach::Befehl, true) && istAbgehakt(m, 301, Nach::Befehl));   // at depth 3
     EXPECT_TRUE(grauSetzen(m, 1, Nach::Position, true));   // a whole menu of the bar, not its items
     EXPECT_FALSE(istGrau(m, 401, Nach::Befehl));
     EXPECT_TRUE(postenUmbenennen(m, 201, Nach::Befehl, "Drucker 1"));
@@ -54,26 +50,15 @@ TEST(MenueTabelle, LadenUndFindenNachBefehlUndPosition)
     EXPECT_FALSE(abhaken(m, 0, Nach::Befehl, true));   // separators and submenus have no command
 }
 
-TEST(MenueTabelle, LoeschenUndAnhaengenWieDasDruckerUntermenue)
+TEST(MenueTabelle, AngehaengtWieDasNeuronenMenue)
 {
-    MenueFrei t;
-    Menue drucker = untermenue(untermenue(t.m, 0), 3);
-    EXPECT_TRUE(postenLoeschen(drucker, 1, Nach::Position));   // takes its submenu along
-    EXPECT_EQ(menueMitBefehl(t.m, 301), nullptr);
-    EXPECT_TRUE(postenLoeschen(t.m, 201, Nach::Befehl));
-    EXPECT_EQ(postenAnzahl(drucker), 0);
-    for (int i = 0; i < 3; ++i)
-        EXPECT_TRUE(postenAnhaengen(drucker, a::Posten, 210 + i, "Drucker " + std::to_string(i)));
-    EXPECT_TRUE(postenEinfuegen(drucker, 0, a::Trenner, 77, ""));
-    EXPECT_EQ(postenBefehl(drucker, 0), 0);   // a separator keeps no command
-    EXPECT_EQ(postenBefehl(drucker, 3), 212);
-    EXPECT_FALSE(postenEinfuegen(drucker, 9, a::Posten, 1, ""));
-
-    Menue extra = menueErzeugen();
-    postenAnhaengen(extra, a::Posten, 600, "Neu");
-    EXPECT_TRUE(untermenueAnhaengen(t.m, extra, "&Extra"));
-    EXPECT_EQ(menueMitBefehl(t.m, 600), extra);
-    EXPECT_EQ(untermenuePosition(t.m, extra), 3);
+    Menue m = menueErzeugen();
+    for (int i = 1; i <= 3; ++i)
+        EXPECT_TRUE(postenAnhaengen(m, a::Posten, i, "Neuron " + std::to_string(i)));
+    EXPECT_EQ(postenAnzahl(m), 3);
+    EXPECT_EQ(postenBefehl(m, 2), 3);
+    EXPECT_EQ(postenText(m, 2, Nach::Befehl), "Neuron 2");
+    menueZerstoeren(m);
 }
 
 TEST(MenueTabelle, FehlerhafteTabellenLadenNichts)
@@ -87,22 +72,4 @@ TEST(MenueTabelle, FehlerhafteTabellenLadenNichts)
     EXPECT_EQ(menueLaden(ohneUntermenue), nullptr);
     EXPECT_EQ(menueLaden(zweiStufen), nullptr);
     EXPECT_EQ(menueLaden(negativ), nullptr);
-}
-
-TEST(MenueTabelle, EinUntermenueHatGenauEinenBesitzer)
-{
-    MenueFrei t;
-    Menue datei = untermenue(t.m, 0);
-    Menue drucker = untermenue(datei, 3);
-    Menue fremd = menueErzeugen();
-    EXPECT_FALSE(untermenueAnhaengen(fremd, drucker, "x"));   // owned by "Datei" already
-    EXPECT_FALSE(untermenueAnhaengen(drucker, datei, "x"));   // would hold itself
-    EXPECT_FALSE(untermenueAnhaengen(datei, datei, "x"));
-    ASSERT_TRUE(untermenueAnhaengen(drucker, fremd, "Fremd"));
-    EXPECT_EQ(untermenuePosition(drucker, fremd), 2);
-
-    // destroying a submenu takes it out of its owner, which must not free it again
-    menueZerstoeren(drucker);
-    EXPECT_EQ(postenAnzahl(datei), 4);
-    EXPECT_EQ(menueMitBefehl(t.m, 301), nullptr);
 }

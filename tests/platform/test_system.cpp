@@ -24,21 +24,3 @@ TEST(Kerne, BindenNurAnErlaubteKerneUndZurueck)
     EXPECT_FALSE(aufKernBinden(64, &grund));
     EXPECT_NE(grund.find("64"), std::string::npos);
 }
-
-TEST(Ressourcen, PlatzUndSpeicherSindPlausibel)
-{
-    EXPECT_GT(freierPlatz("/tmp"), 0);
-    EXPECT_EQ(freierPlatz("/gibt/es/nicht"), -1);
-    EXPECT_GT(verfuegbarerSpeicher(), 1024 * 1024);
-}
-
-TEST(Echtzeit, AblehnungNenntEinenGrund)
-{
-    std::string grund;
-    if (!echtzeitPrioritaet(&grund)) {
-        EXPECT_FALSE(grund.empty());
-    } else {
-        sched_param sp{};
-        EXPECT_EQ(::pthread_setschedparam(::pthread_self(), SCHED_OTHER, &sp), 0);
-    }
-}

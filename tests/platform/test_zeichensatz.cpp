@@ -42,11 +42,3 @@ TEST(Zeichensatz, GeladenerTextWirdNurAusEchtemUtf8UmgewandeltZeilenendenZuLf)
     EXPECT_EQ(zeilenendenLf("a\r\nb\rc\n\r\n"), "a\nb\nc\n\n");
     EXPECT_EQ(zeilenendenLf("\r"), "\n");
 }
-
-TEST(Zeichensatz, VergleichOhneGrossschreibungNachCp1252Bytes)
-{
-    EXPECT_EQ(cp1252Vergleichen("\xC4pfel", "\xE4PFEL"), 0);      // Äpfel / äPFEL
-    EXPECT_LT(cp1252Vergleichen("Zebra", "\xE4pfel"), 0);         // bytes unsigned: ä after Z
-    EXPECT_LT(cp1252Vergleichen("ab", "abc"), 0);
-    EXPECT_GT(cp1252Vergleichen("b", "A"), 0);
-}

@@ -37,14 +37,6 @@ inline void klicken(Fenster dlg, int id) { test::klicken(dlg, id); }
 inline void waehlen(Fenster dlg, int id, int index) { test::waehlen(dlg, id, index); }
 inline void dialogTaste(Fenster dlg, int t) { test::dialogTaste(dlg, t); }
 inline void schliessenKlicken(Fenster dlg) { test::schliessenKlicken(dlg); }
-// one step on: a trackbar a line down, an up-down by its upper arrow (one up)
-inline void reglerSchritt(Fenster dlg, int id)
-{
-    const test::DialogElementZustand* e = test::dialogElement(dlg, id);
-    const bool aufAb = e && e->art == ElementArt::AufAb;
-    test::regler(dlg, id, reglerPosition(dlg, id) + 1, aufAb ? scroll::DaumenPosition : scroll::ZeileRunter);
-}
-
 // the steps the next modal opening of this template plays, each once the dialog shows
 inline void modal(int vorlage, std::vector<std::function<void(Fenster)>> schritte)
 {
@@ -65,10 +57,6 @@ inline void dateiAntworten(std::initializer_list<std::string> pfade)
 }
 
 // ---- controls --------------------------------------------------------------------------
-inline void schiebereglerSchritt(Fenster regler)
-{
-    test::schiebereglerBenutzen(regler, scroll::ZeileRunter, schiebereglerPosition(regler) + 1);
-}
 inline void scrollZeile(Fenster f, bool vertikal)
 {
     test::scrollen(f, vertikal, scroll::ZeileRunter, scrollLeiste(f, vertikal).position);
@@ -80,6 +68,5 @@ inline void daumenLoslassen(Fenster f, bool vertikal)
     test::scrollen(f, vertikal, scroll::ScrollEnde);
 }
 inline void seitenTaste(Fenster, int welche, bool gedrueckt) { test::tastenZustandSetzen(welche, gedrueckt); }
-inline void feststellDruecken(Fenster) { test::feststellSetzen(!feststelltasteAn()); }
 
 } // namespace treiber

@@ -3,26 +3,14 @@
 // file dialogs that compare names with their case, real PDF files
 #include "vertrag.h"
 #include <QDir>
-#include <QSlider>
 #include <QTextEdit>
-#include <cstdio>
 
 using namespace vertrag;
 using treiber::intern::tasteSenden;
 
 using QtSteuerelemente = Vertrag;
 
-namespace {
-
-template <class T>
-T* inhalt(Fenster f)
-{
-    return qt::clientWidget(f)->findChild<T*>();
-}
-
-} // namespace
-
-TEST_F(QtSteuerelemente, LeistenUndReglerSindQtWidgetsDieDerBenutzerBewegt)
+TEST_F(QtSteuerelemente, LeistenSindQtWidgetsDieDerBenutzerBewegt)
 {
     Fenster f = neu(stil::Hauptfenster | stil::Sichtbar | stil::VScrollLeiste, nullptr, 0, 0, 300, 200);
     Fenster s = statusleisteErzeugen(f, 77);
@@ -43,19 +31,13 @@ TEST_F(QtSteuerelemente, LeistenUndReglerSindQtWidgetsDieDerBenutzerBewegt)
     QScrollBar* l = treiber::leiste(f, true);
     l->triggerAction(QAbstractSlider::SliderSingleStepAdd);
     EXPECT_EQ(l->value(), 51);                             // the widget shows the program's position
-
-    Fenster regler = schiebereglerErzeugen(f, 5, {10, 10, 210, 40}, false);
-    eingang.clear();
-    treiber::schiebereglerSchritt(regler);                 // its key's release ends the run
-    EXPECT_EQ(nachrichten(f), (std::vector<uint32_t>{n::HScroll, n::HScroll}));
-    EXPECT_EQ(eingang.back().w, machWParam(scroll::ScrollEnde, 1));
 }
 
 TEST_F(QtSteuerelemente, TextfeldZeigtDasEndeFolgtSeinemFensterUndHaeltSeineSchrift)
 {
     Fenster f = neu(stil::Hauptfenster | stil::Sichtbar, nullptr, 0, 0, 300, 200);
     Fenster t = textfeldErzeugen(f, 9, {0, 0, 300, 80}, true);
-    auto* e = inhalt<QTextEdit>(t);
+    auto* e = qt::clientWidget(t)->findChild<QTextEdit*>();
     ASSERT_NE(e, nullptr);
     EXPECT_TRUE(e->isReadOnly());
     for (int i = 0; i < 50; ++i)
@@ -72,23 +54,18 @@ TEST_F(QtSteuerelemente, TextfeldZeigtDasEndeFolgtSeinemFensterUndHaeltSeineSchr
     EXPECT_EQ(e->size(), QSize(200, 60));
 }
 
-TEST_F(QtSteuerelemente, CursorMitHotspotEinmalGeladenKaputteBilderSchadenNicht)
+TEST_F(QtSteuerelemente, CursorMitHotspotKaputteBilderSchadenNicht)
 {
     TempOrdner ordner;
     std::string gut = cursorDatei(5, 9);
     std::ofstream(ordner.datei("ziel.cur"), std::ios::binary) << gut;
     Cursor c = cursorLaden(ordner.datei("ziel.cur"));
     ASSERT_NE(c, nullptr);
-    EXPECT_EQ(cursorLaden(ordner.datei("ziel.cur")), c);   // loaded once
     Fenster f = neu();
     fensterCursorSetzen(f, c);
     EXPECT_EQ(qt::clientWidget(f)->cursor().hotSpot(), QPoint(5, 9));
     fensterCursorSetzen(f, standardCursor(cursorArt::Kreuz));
     EXPECT_EQ(qt::clientWidget(f)->cursor().shape(), Qt::CrossCursor);
-    cursorSetzen(standardCursor(cursorArt::Warten));
-    EXPECT_EQ(QApplication::overrideCursor()->shape(), Qt::WaitCursor);
-    cursorSetzen(nullptr);
-    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
     // the header check has its own tests; here the image itself is broken: Qt must not crash
     for (size_t i = 40; i < 140; ++i)
         gut[i] = static_cast<char>(i * 37);
@@ -96,7 +73,7 @@ TEST_F(QtSteuerelemente, CursorMitHotspotEinmalGeladenKaputteBilderSchadenNicht)
     cursorLaden(ordner.datei("kaputt.cur"));
 }
 
-TEST_F(QtSteuerelemente, UmschaltUndStrgNachSeitenFeststellNachDenBuchstaben)
+TEST_F(QtSteuerelemente, UmschaltUndStrgNachSeiten)
 {
     Fenster f = neu();
     QWidget* w = qt::clientWidget(f);
@@ -113,10 +90,6 @@ TEST_F(QtSteuerelemente, UmschaltUndStrgNachSeitenFeststellNachDenBuchstaben)
     EXPECT_FALSE(tasteGedrueckt(tastenStatus::RechtsUmschalt));
     schicken(QEvent::KeyPress, Qt::Key_A, 'a', Qt::NoModifier, "a");   // no Ctrl held: the release we missed
     EXPECT_FALSE(tasteGedrueckt(tastenStatus::LinksStrg));
-    schicken(QEvent::KeyPress, Qt::Key_B, 'B', Qt::NoModifier, "B");   // capitals without Shift
-    EXPECT_TRUE(feststelltasteAn());
-    schicken(QEvent::KeyPress, Qt::Key_B, 'b', Qt::NoModifier, "b");
-    EXPECT_FALSE(feststelltasteAn());
 }
 
 TEST_F(QtSteuerelemente, DateifilterFindenNamenInJederSchreibweise)
@@ -166,29 +139,21 @@ TEST_F(QtSteuerelemente, PfadOhneWindows1252WirdAbgelehntUndDerDialogKommtWieder
     EXPECT_EQ(wahl.name, "netz");                          // untouched on cancel
 }
 
-TEST_F(QtSteuerelemente, PdfDateiIstA4UndNurEinFertigerDruckSchreibt)
+TEST_F(QtSteuerelemente, PdfDateiEntstehtNurAusEinemFertigenDruck)
 {
     TempOrdner ordner;
-    for (bool quer : {false, true}) {
-        const std::string pfad = ordner.datei(quer ? "quer.pdf" : "hoch.pdf");
-        std::string fehler = "vorher";
-        DruckAuftrag a = druckBeginnen(nullptr, {pdfDrucker, quer, "Diagramm", pfad}, &fehler);
-        ASSERT_NE(a, nullptr) << fehler;
-        EXPECT_EQ(fehler, "");
-        text(druckFlaeche(a), 100, 100, "Potential \xb5V");
-        ASSERT_TRUE(druckBeenden(a));
-        const std::string pdf = dateiInhalt(pfad);
-        EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
-        EXPECT_NE(pdf.find("%%EOF", pdf.size() - 16), std::string::npos);
-        double breite = 0, hoehe = 0;                      // the first page's size in points
-        const size_t p = pdf.find("/MediaBox");
-        ASSERT_NE(p, std::string::npos);
-        std::sscanf(pdf.c_str() + p, "/MediaBox [0 0 %lf %lf", &breite, &hoehe);
-        EXPECT_NEAR(breite, quer ? 842 : 595, 0.5);
-        EXPECT_NEAR(hoehe, quer ? 595 : 842, 0.5);
-    }
-    EXPECT_EQ(ordner.dateien(), 2u);                       // nothing else left behind
-    DruckAuftrag a = druckBeginnen(nullptr, {pdfDrucker, false, "Netz", ordner.datei("fehlt/x.pdf")});
-    ASSERT_NE(a, nullptr);
-    EXPECT_FALSE(druckBeenden(a));                         // the folder does not exist
+    std::string fehler = "vorher";
+    const std::string pfad = ordner.datei("quer.pdf");
+    DruckAuftrag a = druckBeginnen(nullptr, {pdfDrucker, true, "Diagramm", pfad}, &fehler);
+    ASSERT_NE(a, nullptr) << fehler;
+    EXPECT_EQ(fehler, "");
+    text(druckFlaeche(a), 100, 100, "Potential \xb5V");
+    ASSERT_TRUE(druckBeenden(a));
+    const std::string pdf = dateiInhalt(pfad);
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_NE(pdf.find("%%EOF", pdf.size() - 16), std::string::npos);
+    EXPECT_EQ(ordner.dateien(), 1u);                       // nothing else left behind
+    DruckAuftrag b = druckBeginnen(nullptr, {pdfDrucker, false, "Netz", ordner.datei("fehlt/x.pdf")});
+    ASSERT_NE(b, nullptr);
+    EXPECT_FALSE(druckBeenden(b));                         // the folder does not exist
 }

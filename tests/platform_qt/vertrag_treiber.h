@@ -1,11 +1,11 @@
 // tests/platform_qt/vertrag_treiber.h - how the contract tests (tests/platform_vertrag) play
 // the user on the Qt platform (offscreen)
 //
-// What differs from the scripted platform: time is real, so waiting polls for up to two
-// seconds; the user's doings are Qt events sent to the widgets, or the actions the widgets
-// take on a click; boxes, choosers, popups and modal dialogs run loops of their own, so
-// their answers wait in queues that a look every few milliseconds hands out, from inside
-// those loops. What nobody answers is closed after three seconds and fails the test.
+// What differs from the scripted platform: time is real, so waiting polls; the user's
+// doings are Qt events sent to the widgets, or the actions the widgets take on a click;
+// boxes, choosers, popups and modal dialogs run loops of their own, so their answers wait
+// in queues that a look every few milliseconds hands out, from inside those loops. What
+// nobody answers is closed after a while and fails the test.
 #pragma once
 #include "platform/qt/qtdialog.h"
 #include "platform/qt/qtstart.h"
@@ -22,7 +22,6 @@
 #include <QMenu>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QSlider>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <deque>
@@ -50,6 +49,9 @@ struct Antworten {
     double seit = 0;
 };
 inline Antworten antworten;
+// how long a wait may take, and an unanswered box stay open, before the test fails: generous,
+// as the sanitizer builds share two cores with other tests
+constexpr double geduld = 10.0;
 inline int lauf = 0;                     // the test running: a look planned in an earlier one ends
 
 inline QString text(const std::string& cp1252) { return QString::fromStdString(nachUtf8(cp1252)); }
@@ -69,31 +71,25 @@ inline int qtTaste(int t)
     return t == taste::Esc ? Qt::Key_Escape : t == taste::Eingabe ? Qt::Key_Return : t;   // letters and digits alike
 }
 
-template <class T>
-T* vorne(std::deque<T>& d)
-{
-    return d.empty() ? nullptr : &d.front();
-}
-
 // our dialog's step, a box's or the file chooser's answer, a popup's choice; false: none waits
 inline bool beantworten(QWidget* w)
 {
     Antworten& a = antworten;
-    if (auto* p = qobject_cast<QMenu*>(w); p && vorne(a.popups)) {
+    if (auto* p = qobject_cast<QMenu*>(w); p && !a.popups.empty()) {
         const auto [m, befehl] = a.popups.front();
         a.popups.pop_front();
         for (QAction* x : p->actions())
             if (befehl && x->text() == text(postenText(m, befehl, Nach::Befehl)))
                 p->setActiveAction(x);
         befehl ? tasteSenden(p, Qt::Key_Return) : void(p->close());
-    } else if (auto* b = qobject_cast<QMessageBox*>(w); b && vorne(a.boxen)) {
+    } else if (auto* b = qobject_cast<QMessageBox*>(w); b && !a.boxen.empty()) {
         const int x = a.boxen.front();
         a.boxen.pop_front();
         const char* name = x == antwort::Ok ? "OK" : x == antwort::Ja ? "Ja" : x == antwort::Nein ? "Nein" : "Abbrechen";
         for (QAbstractButton* k : b->buttons())
             if (k->text() == QLatin1String(name))
                 k->click();
-    } else if (auto* d = qobject_cast<QFileDialog*>(w); d && vorne(a.dateien)) {
+    } else if (auto* d = qobject_cast<QFileDialog*>(w); d && !a.dateien.empty()) {
         d->selectFile(text(a.dateien.front()));
         a.dateien.front().empty() ? d->reject() : static_cast<QDialog*>(d)->accept();   // the OK button
         a.dateien.pop_front();
@@ -127,7 +123,7 @@ inline void schauen(int meinLauf)
     }
     if (w != a.wartend)
         a.wartend = w, a.seit = uhrSekunden();
-    if (uhrSekunden() - a.seit < 3.0)
+    if (uhrSekunden() - a.seit < geduld)
         return;
     ADD_FAILURE() << "nobody answers the " << w->metaObject()->className() << " \"" << w->windowTitle().toStdString() << "\"";
     a.wartend = nullptr;
@@ -166,7 +162,7 @@ inline void beenden()
 
 inline bool warten(const std::function<bool()>& bis)
 {
-    for (const double ende = uhrSekunden() + 2.0; !bis(); nachrichtenVerarbeiten()) {
+    for (const double ende = uhrSekunden() + intern::geduld; !bis(); nachrichtenVerarbeiten()) {
         if (uhrSekunden() > ende)
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -227,26 +223,16 @@ inline void waehlen(Fenster dlg, int id, int index)
     QWidget* w = intern::steuer(dlg, id);
     if (auto* l = qobject_cast<QListWidget*>(w))
         return l->setCurrentRow(index);
-    auto* k = qobject_cast<QComboBox*>(w);
-    if (!k)
-        return;
-    {
-        const QSignalBlocker ruhe(k);
+    if (auto* k = qobject_cast<QComboBox*>(w)) {
+        k->blockSignals(true);                  // the program hears of the user's key only
         k->setCurrentIndex(index - 1);
+        k->blockSignals(false);
+        intern::tasteSenden(k, Qt::Key_Down);   // the user's key down to the item
     }
-    intern::tasteSenden(k, Qt::Key_Down);   // the user's key down to the item
 }
 
 inline void dialogTaste(Fenster dlg, int t) { intern::tasteSenden(qt::fensterWidget(dlg), intern::qtTaste(t)); }
 inline void schliessenKlicken(Fenster dlg) { qt::fensterWidget(dlg)->close(); }
-
-// one step on: a trackbar a line down, an up-down by its upper arrow (one up)
-inline void reglerSchritt(Fenster dlg, int id)
-{
-    qt::DialogSteuer* s = qt::steuerelementVon(dlg, id);
-    static_cast<QAbstractSlider*>(s->widget.data())
-        ->triggerAction(s->art == ElementArt::AufAb ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd);
-}
 
 // the steps the next modal opening of this template plays, each once the dialog shows
 inline void modal(int vorlage, std::vector<std::function<void(Fenster)>> schritte)
@@ -298,11 +284,6 @@ inline void daumenZiehen(Fenster f, bool vertikal, int position)
     leiste(f, vertikal)->setSliderPosition(position);
 }
 inline void daumenLoslassen(Fenster f, bool vertikal) { leiste(f, vertikal)->setSliderDown(false); }
-inline void schiebereglerSchritt(Fenster regler)   // by its key: right, or down on a vertical one
-{
-    auto* s = qt::clientWidget(regler)->findChild<QSlider*>();
-    intern::tasteSenden(s, s->orientation() == Qt::Vertical ? Qt::Key_Down : Qt::Key_Right);
-}
 
 // left and right Shift and Ctrl by their key symbols, as the display server sends them
 inline void seitenTaste(Fenster f, int welche, bool gedrueckt)
@@ -313,6 +294,5 @@ inline void seitenTaste(Fenster f, int welche, bool gedrueckt)
                 0xffe1 + static_cast<quint32>(welche), 0);
     QApplication::sendEvent(qt::clientWidget(f), &e);
 }
-inline void feststellDruecken(Fenster f) { intern::tasteSenden(qt::clientWidget(f), Qt::Key_CapsLock, {}, {}, 0xffe5); }
 
 } // namespace treiber

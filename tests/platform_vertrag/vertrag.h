@@ -76,6 +76,16 @@ inline std::vector<Eintrag> von(Fenster f, uint32_t m)
     return r;
 }
 
+// the windows that got message m, in order
+inline std::vector<Fenster> mit(uint32_t m)
+{
+    std::vector<Fenster> r;
+    for (const Eintrag& e : eingang)
+        if (e.n == m)
+            r.push_back(e.f);
+    return r;
+}
+
 // the messages of one window (null: of all), only those of the kinds in nur when it is given
 inline std::vector<uint32_t> nachrichten(Fenster f = nullptr, std::vector<uint32_t> nur = {})
 {
@@ -141,7 +151,6 @@ inline std::string cursorDatei(int hx, int hy, int art = 2)
     b.append(32 * 4, '\0');                                        // the mask: all shown
     return b;
 }
-
 
 using A = ElementArt;
 namespace es = elementStil;
