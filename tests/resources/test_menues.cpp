@@ -59,7 +59,7 @@ TEST(Hauptmenue, DeutschUndEnglischHabenDenselbenAufbau)
         const auto& e = hauptmenue310[i];
         SCOPED_TRACE(d.text);
         EXPECT_EQ(std::tie(d.ebene, d.art, d.befehl), std::tie(e.ebene, e.art, e.befehl));
-        EXPECT_EQ((*d.text == 0) + (*e.text == 0), (d.art & art::Trenner) ? 2 : 0);   // separators only are blank
+        EXPECT_EQ((*d.text == 0) + (*e.text == 0), (d.art & art::Trenner) ? 2 : 0);   // blank: separators
     }
 }
 
@@ -80,7 +80,7 @@ TEST(Hauptmenue, JederBefehlStehtGenauEinmalInBeiden)
             n.erase(k.id);
         }
         for (const auto& [id, anzahl] : n)
-            ADD_FAILURE() << "menu id " << id << " (" << anzahl << " times) is no constant of resources/befehle.h";
+            ADD_FAILURE() << "menu id " << id << " (" << anzahl << " times) is no constant of befehle.h";
     }
 }
 
