@@ -10,33 +10,13 @@
 using namespace plattform;
 using namespace apphilfe;
 namespace pt = plattform::test;
-
-namespace {
-
 using Sprache = AppFall;
-
-const std::string cfgDeutsch = "[programmdefinitionen]\r\nzoom faktor=2.5\r\n"
-                               "sprache=1031     // deutsch=1031   english=1033\r\nmaximale undo anzahl=7\r\n";
-
-} // namespace
-
-TEST_F(Sprache, DefaultCfgWaehltMenueUndTexte)
-{
-    ASSERT_TRUE(starten("sprache=1033\r\n"));
-    EXPECT_EQ(sprache, spracheEnglisch);
-    EXPECT_EQ(postenText(fensterhandles.hauptmenue, 0, Nach::Position), "&File");
-    EXPECT_EQ(meldungsTexte[769], "\tRun in progress");
-    EXPECT_TRUE(istAbgehakt(fensterhandles.hauptmenue, befehlSpracheEnglisch, Nach::Befehl));
-    // the remaining-time class carries the English name
-    EXPECT_NE(fensterErzeugen(meldungsTexte[14], "", stil::Hauptfenster, 0, 0, 50, 50), nullptr);
-    EXPECT_NE(meldungsTexte[14], meldungsTexte.eingebauterText(14));
-}
 
 TEST_F(Sprache, BefehlSchreibtNurDieSprachzeileSagtDassEsNeuStartetUndBeendet)
 {
     const std::string zeile = "sprache=1033     // deutsch=1031   english=1033\r\n";
     const struct { const char* was; std::string vorher, nachher; } faelle[] = {
-        {"the line replaced", cfgDeutsch,
+        {"the line replaced", "[programmdefinitionen]\r\nzoom faktor=2.5\r\nsprache=1031\r\nmaximale undo anzahl=7\r\n",
          "[programmdefinitionen]\r\nzoom faktor=2.5\r\n" + zeile + "maximale undo anzahl=7\r\n"},
         {"the line appended", "zoom faktor=2.5", "zoom faktor=2.5\r\n" + zeile},
         {"the file made", "", zeile},
@@ -65,17 +45,13 @@ TEST_F(Sprache, BefehlSchreibtNurDieSprachzeileSagtDassEsNeuStartetUndBeendet)
     EXPECT_EQ(postenText(fensterhandles.hauptmenue, 0, Nach::Position), "&File");
 }
 
-TEST_F(Sprache, GleicheSpracheTutNichts)
+TEST_F(Sprache, GleicheSpracheTutNichtsUnschreibbareDefaultCfgNenntDenGrund)
 {
     ASSERT_TRUE(starten("zoom faktor=2.5"));
     befehl(befehlSpracheDeutsch);
     EXPECT_FALSE(programmEndet());
     EXPECT_EQ(lesen(ordner + "default.cfg"), "zoom faktor=2.5");
-}
 
-TEST_F(Sprache, UnschreibbareDefaultCfgNenntDenGrundUndDasProgrammBleibt)
-{
-    ASSERT_TRUE(starten(cfgDeutsch));
     std::filesystem::remove(ordner + "default.cfg");
     std::filesystem::create_directory(ordner + "default.cfg");
     pt::boxAntworten({antwort::Ok});
@@ -83,53 +59,52 @@ TEST_F(Sprache, UnschreibbareDefaultCfgNenntDenGrundUndDasProgrammBleibt)
     ASSERT_EQ(pt::boxLog().size(), 1u);
     EXPECT_EQ(pt::boxLog()[0].text.rfind("Die Sprache konnte nicht in default.cfg gespeichert werden:\n", 0), 0u)
         << pt::boxLog()[0].text;
-    EXPECT_FALSE(programmEndet());
+    EXPECT_FALSE(programmEndet());            // the program stays
 }
 
-TEST_F(Sprache, ImEnglischenSprichtAuchDerRahmenEnglisch)
+TEST_F(Sprache, DefaultCfgWaehltEnglischUndDerRahmenSprichtEnglisch)
 {
     ASSERT_TRUE(starten("sprache=1033\r\n"));
+    EXPECT_EQ(sprache, spracheEnglisch);
+    EXPECT_EQ(postenText(fensterhandles.hauptmenue, 0, Nach::Position), "&File");
+    EXPECT_TRUE(istAbgehakt(fensterhandles.hauptmenue, befehlSpracheEnglisch, Nach::Befehl));
+    // the remaining-time class carries the English name
+    EXPECT_NE(fensterErzeugen(meldungsTexte[14], "", stil::Hauptfenster, 0, 0, 50, 50), nullptr);
+    EXPECT_NE(meldungsTexte[14], meldungsTexte.eingebauterText(14));
     EXPECT_EQ(statusText(fensterhandles.statusleiste, statusEinfacherTeil), "best load a file, or make one...");
 
     // what the frame says, and the box or text it says it in
-    struct Fall {
-        const char* was;
-        std::function<void()> ausloesen;
-        int antwort;
-        const char* text;
-    };
-    const Fall faelle[] = {
-        {"function without code", [this] { befehl(befehlSimulationStarten); }, antwort::Ok,
-         "This function is not available yet."},
-        {"network command in a run",
-         [this] {
+    const struct { std::function<void()> ausloesen; int antwort; const char* text; } faelle[] = {
+        {[this] { befehl(befehlSimulationStarten); }, antwort::Ok, "This function is not available yet."},
+        {[this] {
              programmStatus |= programmBit::LaufAktiv;
              befehl(befehlDateiOeffnen);
              programmStatus &= ~programmBit::LaufAktiv;
          },
          antwort::Ok, "That is not possible while a run is in progress."},
-        {"cancel a script",
-         [this] {
+        {[this] {
              skriptStatus |= skriptBit::Laeuft;
              befehl(befehlSimulationAbbrechen);
              skriptStatus = 0;
          },
          antwort::Nein, "Cancel the script?"},
-        {"close in a run",
-         [this] {
+        {[this] {
              programmStatus |= programmBit::LaufAktiv;
              senden(haupt(), nachricht::Schliessen);
              programmStatus &= ~programmBit::LaufAktiv;
          },
          antwort::Nein, "A run is still in progress. Stop it and end the program?"},
     };
-    for (const Fall& f : faelle) {
+    for (const auto& f : faelle) {
         const size_t vorher = pt::boxLog().size();
         pt::boxAntworten({f.antwort});
         f.ausloesen();
-        ASSERT_EQ(pt::boxLog().size(), vorher + 1) << f.was;
-        EXPECT_EQ(pt::boxLog().back().text, f.text) << f.was;
+        ASSERT_EQ(pt::boxLog().size(), vorher + 1) << f.text;
+        EXPECT_EQ(pt::boxLog().back().text, f.text);
     }
+    // "No" to a close or an abort: nothing stopped, nothing waits, the window stays
+    EXPECT_EQ(laufZustand.abbrechen + aufgeschobeneBefehle(), 0u);
+    EXPECT_TRUE(istFenster(haupt()));
 
     // the info-box time asks in English, the protocol's own window is titled so
     pt::dialogSkript(146, {pt::schritt::klicken(2)});

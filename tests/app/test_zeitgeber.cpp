@@ -5,6 +5,7 @@
 #include "platform/menue.h"
 #include "platform/system.h"
 #include "resources/vorlagen.h"
+#include <tuple>
 
 using namespace plattform;
 using namespace apphilfe;
@@ -22,56 +23,33 @@ protected:
 };
 using Restzeit = Zeitgeber;
 
-} // namespace
-
-TEST_F(Zeitgeber, InfoboxSchliesstNachIhrerAnzeigedauer)
+// left, top, width and height of a window
+std::tuple<int, int, int, int> lage(Fenster f)
 {
-    anzeigeboxParameter.anzeigedauer = 2500;
-    const double start = uhrSekunden();
-    anzeigeboxOeffnen("Titel", "Text");
-    EXPECT_DOUBLE_EQ(uhrSekunden() - start, 2.5);
-    EXPECT_EQ(anzeigeboxParameter.fenster, nullptr);
-    EXPECT_TRUE(pt::dialogLog().back().beendet);
-    EXPECT_EQ(pt::zeitgeberPeriode(haupt(), zeitgeber::Infobox), -1.0);   // killed, fires once
+    const Rechteck r = fensterRechteck(f);
+    return {r.links, r.oben, r.breite(), r.hoehe()};
 }
+
+} // namespace
 
 TEST_F(Zeitgeber, DoppelklickMarkierungUndDruckerSucheEndenMitIhremZeitgeber)
 {
-    doppelklickAktiv = 1;
-    zeitgeberSetzen(haupt(), zeitgeber::Doppelklick, zeiteinstellungen.doppelklick);
-    pt::uhrVorstellen(zeiteinstellungen.doppelklick - 1);
-    EXPECT_EQ(doppelklickAktiv, 1);
-    pt::uhrVorstellen(1);
-    EXPECT_EQ(doppelklickAktiv, 0);
-
-    // timer 8 ends the highlight of the current diagram's curve
     DiagrammDaten d;
     d.kurven[2].hervorheben = 1;
     aktuellesDiagramm.diagramm = &d;
     aktuellesDiagramm.kurvenSlot = 2;
+    doppelklickAktiv = 1;
+    zeitgeberSetzen(haupt(), zeitgeber::Doppelklick, zeiteinstellungen.doppelklick);
     zeitgeberSetzen(haupt(), zeitgeber::KurvenMarkierung, 1000);
-    pt::uhrVorstellen(999);
-    EXPECT_EQ(d.kurven[2].hervorheben, 1);
-    pt::uhrVorstellen(1);
-    EXPECT_EQ(d.kurven[2].hervorheben, 0);
-    aktuellesDiagramm = AktuellesDiagramm{};
-
-    // timer 11: no printer-list thread runs yet, so it ends without a notice
-    zeitgeberSetzen(haupt(), zeitgeber::DruckerSuche, 100);
+    zeitgeberSetzen(haupt(), zeitgeber::DruckerSuche, 100);   // no printer-list thread yet: no notice
+    pt::uhrVorstellen(zeiteinstellungen.doppelklick - 1);
+    EXPECT_EQ(doppelklickAktiv, 1);
     pt::uhrVorstellen(1000);
+    EXPECT_EQ(doppelklickAktiv + d.kurven[2].hervorheben, 0);
+    aktuellesDiagramm = AktuellesDiagramm{};
     EXPECT_TRUE(pt::boxLog().empty());
     for (uintptr_t id : {zeitgeber::Doppelklick, zeitgeber::KurvenMarkierung, zeitgeber::DruckerSuche})
         EXPECT_EQ(pt::zeitgeberPeriode(haupt(), id), -1.0) << id;
-}
-
-TEST_F(Zeitgeber, EingeblendeterStatustextWeichtDenGespeicherten)
-{
-    statusTeilSetzen(2, "\tSimulation beendet");
-    statusEinblenden(2, "\tdrucken beendet");
-    EXPECT_EQ(statusText(fensterhandles.statusleiste, 2), "\tdrucken beendet");
-    pt::uhrVorstellen(statuszeilenAnzeigedauer);
-    EXPECT_EQ(statusText(fensterhandles.statusleiste, 2), "\tSimulation beendet");
-    EXPECT_EQ(statusTexte[2], "\tSimulation beendet");
 }
 
 TEST_F(Restzeit, ErscheintAmGespeichertenRechteckOhneZuWachsen)
@@ -82,11 +60,7 @@ TEST_F(Restzeit, ErscheintAmGespeichertenRechteckOhneZuWachsen)
         EXPECT_EQ(restzeit.fenster, f);
         EXPECT_TRUE(istSichtbar(f));
         EXPECT_EQ(titel(f), "Restzeit-Anzeige");
-        const Rechteck r = fensterRechteck(f);
-        EXPECT_EQ(r.links, 200);
-        EXPECT_EQ(r.oben, 200);
-        EXPECT_EQ(r.rechts, 400) << "run " << lauf;
-        EXPECT_EQ(r.unten, 300) << "run " << lauf;
+        EXPECT_EQ(lage(f), std::tuple(200, 200, 200, 100)) << "run " << lauf;
         fensterZerstoeren(f);
         EXPECT_EQ(restzeit.fenster, nullptr);
     }
@@ -94,12 +68,7 @@ TEST_F(Restzeit, ErscheintAmGespeichertenRechteckOhneZuWachsen)
     Fenster f = restzeitFensterErzeugen("Restzeit-Anzeige", nullptr, 483);
     verschieben(f, 700, 40, 320, 140);
     fensterZerstoeren(f);
-    f = restzeitFensterErzeugen("Restzeit-Anzeige", nullptr, 483);
-    const Rechteck r = fensterRechteck(f);
-    EXPECT_EQ(r.links, 700);
-    EXPECT_EQ(r.oben, 40);
-    EXPECT_EQ(r.breite(), 320);
-    EXPECT_EQ(r.hoehe(), 140);
+    EXPECT_EQ(lage(restzeitFensterErzeugen("Restzeit-Anzeige", nullptr, 483)), std::tuple(700, 40, 320, 140));
 }
 
 TEST_F(Restzeit, Befehl235HaeltAnBisErErneutKommt)
