@@ -1,13 +1,10 @@
 // tests/app/test_beenden.cpp - the shutdown: its order, once only, from anywhere
 #include "app_hilfe.h"
 #include "platform/dialog.h"
-#include "platform/system.h"
 #include <thread>
 #include <vector>
 
-using namespace plattform;
 using namespace apphilfe;
-namespace pt = plattform::test;
 
 namespace {
 
@@ -17,13 +14,15 @@ struct Gesehen {
     bool netz = false, fenster = false;
 };
 std::vector<Gesehen> gesehen;
+std::vector<void (*)()> original;   // the steps as the program has them
 
 // A probe before every step notes what it saw, then the step runs as the program has it.
 template <size_t I>
 void probe()
 {
-    gesehen.push_back({beendenSchritte()[I].name, neuronKette.kopf != nullptr, istFenster(fensterhandles.hauptfenster)});
-    beendenOriginal()[I]();
+    gesehen.push_back(
+        {beendenSchritte()[I].name, neuronKette.kopf != nullptr, istFenster(fensterhandles.hauptfenster)});
+    original[I]();
 }
 
 template <size_t... I>
@@ -40,7 +39,16 @@ protected:
         gesehen.clear();
         ASSERT_TRUE(starten());
         ASSERT_EQ(beendenSchritte().size(), 12u);
+        original.clear();
+        for (const BeendenSchritt& s : beendenSchritte())
+            original.push_back(s.ausfuehren);
         probenEinsetzen(std::make_index_sequence<12>());
+    }
+    void TearDown() override
+    {
+        for (size_t i = 0; i < original.size(); ++i)
+            beendenSchritte()[i].ausfuehren = original[i];
+        AppFall::TearDown();
     }
 };
 
@@ -72,7 +80,7 @@ TEST_F(Beenden, SchritteInDerReihenfolgeUndNurEinmal)   // the neurons were neve
     EXPECT_EQ(nachrichtenSchleife(), 0);
 }
 
-TEST_F(Beenden, SchliessenUeberDasMenueRaeumtAufUndBeendetDasProgramm)
+TEST_F(Beenden, SchliessenUeberDasMenueRaeumtAufUndDanachErreichtKeinBefehlDieFreigegebenenDaten)
 {
     const std::string info = ordner + "lauf.info", temp = ordner + "temp.dat";
     schreiben(info, "x");
@@ -83,7 +91,6 @@ TEST_F(Beenden, SchliessenUeberDasMenueRaeumtAufUndBeendetDasProgramm)
     nachrichtenVerarbeiten();
     EXPECT_EQ(gesehen.size(), beendenSchritte().size());
     EXPECT_TRUE(programmEndet());
-    EXPECT_FALSE(istFenster(fensterhandles.hauptfenster));
     EXPECT_FALSE(std::filesystem::exists(info) || std::filesystem::exists(temp));
 
     befehl(befehlAnzeigedauerInfobox);          // no command reaches the freed records
