@@ -15,13 +15,15 @@
 #include "../stuetzen/testhilfe.h"
 #include "texts/texte.h"
 #include <gtest/gtest.h>
-#include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
 namespace apphilfe {
+
+// the names every test of the frame speaks
+using namespace plattform;
+namespace pt = plattform::test;
 
 // resources/parameter of the source tree (VELNOR_TEST_DATEN is its tests/data)
 inline std::string ausgelieferteTexte()
@@ -34,15 +36,11 @@ inline std::string ausgelieferteTexte()
 using testhilfe::lesen;
 using testhilfe::schreiben;
 
-using testhilfe::fensterAttrappe;
-using testhilfe::tempOrdner;
-using testhilfe::zeitstempel;
-
 // A program directory: "parameter" with the shipped language files (or without the
 // message files) and default.cfg when cfg is not empty.
 inline std::string programmOrdner(const std::string& cfg = "", bool mitMeldungen = true)
 {
-    const std::string ordner = tempOrdner("velnor-app");
+    const std::string ordner = testhilfe::tempOrdner("velnor-app");
     std::filesystem::create_directory(ordner + "parameter");
     for (const auto& e : std::filesystem::directory_iterator(ausgelieferteTexte())) {
         const std::string name = e.path().filename().string();
@@ -77,18 +75,6 @@ inline void laufbaresNetz(int anzahl, const std::string& ordner)
     dateipfade.netzName = "netz";
 }
 
-// the shutdown's steps as the program has them, taken before any test puts probes in
-inline const std::vector<void (*)()>& beendenOriginal()
-{
-    static const std::vector<void (*)()> original = [] {
-        std::vector<void (*)()> v;
-        for (const BeendenSchritt& s : beendenSchritte())
-            v.push_back(s.ausfuehren);
-        return v;
-    }();
-    return original;
-}
-
 // every record of the frame back to the state of a program that has not started
 inline void programmZuruecksetzen()
 {
@@ -112,9 +98,6 @@ inline void programmZuruecksetzen()
     eingabeParameter = {};
     dialogEinstellungen = {};
     startHaken = {};
-    const auto& original = beendenOriginal();
-    for (size_t i = 0; i < original.size(); ++i)
-        beendenSchritte()[i].ausfuehren = original[i];
 }
 
 class AppFall : public ::testing::Test {
@@ -139,8 +122,8 @@ protected:
         ordner = programmOrdner(cfg);
         return programmStarten(argument, ordner);
     }
-    plattform::Fenster haupt() const { return fensterhandles.hauptfenster; }
-    void befehl(int id) { plattform::senden(haupt(), plattform::nachricht::Befehl, plattform::machWParam(id, 0)); }
+    Fenster haupt() const { return fensterhandles.hauptfenster; }
+    void befehl(int id) { senden(haupt(), nachricht::Befehl, machWParam(id, 0)); }
 };
 
 } // namespace apphilfe

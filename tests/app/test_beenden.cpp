@@ -1,55 +1,34 @@
 // tests/app/test_beenden.cpp - the shutdown: its order, once only, from anywhere
 #include "app_hilfe.h"
-#include "../model/test_neuron_hilfe.h"
 #include "platform/dialog.h"
-#include "platform/system.h"
 #include <thread>
 #include <vector>
 
-using namespace plattform;
 using namespace apphilfe;
-namespace pt = plattform::test;
 
 namespace {
 
-// what a step saw when it began
+// what a step saw when it began: its name, whether the network and the main window were there
 struct Gesehen {
     std::string name;
-    int neurone = 0;
-    bool fenster = false;
+    bool netz = false, fenster = false;
 };
 std::vector<Gesehen> gesehen;
-
-int neuroneZaehlen()
-{
-    int n = 0;
-    for (NeuronDaten* x = neuronKette.kopf; x; x = x->naechstesNeuron)
-        ++n;
-    return n;
-}
+std::vector<void (*)()> original;   // the steps as the program has them
 
 // A probe before every step notes what it saw, then the step runs as the program has it.
 template <size_t I>
 void probe()
 {
-    gesehen.push_back({beendenSchritte()[I].name, neuroneZaehlen(), istFenster(fensterhandles.hauptfenster)});
-    beendenOriginal()[I]();
+    gesehen.push_back(
+        {beendenSchritte()[I].name, neuronKette.kopf != nullptr, istFenster(fensterhandles.hauptfenster)});
+    original[I]();
 }
 
 template <size_t... I>
 void probenEinsetzen(std::index_sequence<I...>)
 {
     ((beendenSchritte()[I].ausfuehren = probe<I>), ...);
-}
-
-const Gesehen& schritt(const std::string& name)
-{
-    static const Gesehen keiner{"fehlt"};
-    for (const Gesehen& g : gesehen)
-        if (g.name == name)
-            return g;
-    ADD_FAILURE() << name << " did not run";
-    return keiner;
 }
 
 class Beenden : public AppFall {
@@ -60,7 +39,16 @@ protected:
         gesehen.clear();
         ASSERT_TRUE(starten());
         ASSERT_EQ(beendenSchritte().size(), 12u);
+        original.clear();
+        for (const BeendenSchritt& s : beendenSchritte())
+            original.push_back(s.ausfuehren);
         probenEinsetzen(std::make_index_sequence<12>());
+    }
+    void TearDown() override
+    {
+        for (size_t i = 0; i < original.size(); ++i)
+            beendenSchritte()[i].ausfuehren = original[i];
+        AppFall::TearDown();
     }
 };
 
@@ -80,12 +68,9 @@ TEST_F(Beenden, SchritteInDerReihenfolgeUndNurEinmal)   // the neurons were neve
     for (size_t i = 0; i < gesehen.size(); ++i)
         EXPECT_EQ(gesehen[i].name, beendenSchritte()[i].name) << i;
     // the network goes after the objects that name its neurons, the window after the records
-    EXPECT_EQ(schritt("Neurone").neurone, 2);
-    EXPECT_EQ(schritt("Markierungen und Spike-Aufzeichnung").neurone, 0);
-    EXPECT_TRUE(schritt("Permutationsmodus").fenster);
-    EXPECT_FALSE(schritt("Nachrichtenschleife").fenster);
+    EXPECT_TRUE(gesehen[2].name == "Neurone" && gesehen[2].netz && !gesehen[3].netz);
+    EXPECT_TRUE(gesehen[9].name == "Permutationsmodus" && gesehen[9].fenster && !gesehen[11].fenster);
     EXPECT_EQ(neuronKette.kopf, nullptr);
-    EXPECT_EQ(neuronKette.anzahl, 0);
     EXPECT_EQ(neuronNachNummer(1), nullptr);
     EXPECT_EQ(markierteNeurone.anzahl(), 0);
     EXPECT_TRUE(spikeAufzeichnung.ereignisse.empty());
@@ -95,19 +80,20 @@ TEST_F(Beenden, SchritteInDerReihenfolgeUndNurEinmal)   // the neurons were neve
     EXPECT_EQ(nachrichtenSchleife(), 0);
 }
 
-TEST_F(Beenden, SchliessenUeberDasMenueBeendetDasProgramm)
+TEST_F(Beenden, SchliessenUeberDasMenueRaeumtAufUndDanachErreichtKeinBefehlDieFreigegebenenDaten)
 {
+    const std::string info = ordner + "lauf.info", temp = ordner + "temp.dat";
+    schreiben(info, "x");
+    schreiben(temp, "x");
+    dateipfade.laufInfoDatei = info;
+    temporaereDateiAnmelden(temp);
     ASSERT_TRUE(pt::menueBefehlWaehlen(haupt(), befehlProgrammBeenden));
     nachrichtenVerarbeiten();
     EXPECT_EQ(gesehen.size(), beendenSchritte().size());
     EXPECT_TRUE(programmEndet());
-    EXPECT_FALSE(istFenster(fensterhandles.hauptfenster));
-}
+    EXPECT_FALSE(std::filesystem::exists(info) || std::filesystem::exists(temp));
 
-TEST_F(Beenden, NachDemEndeErreichtKeinBefehlDieFreigegebenenDaten)
-{
-    programmBeenden();
-    befehl(befehlAnzeigedauerInfobox);
+    befehl(befehlAnzeigedauerInfobox);          // no command reaches the freed records
     EXPECT_EQ(pt::dialogLog().size(), 1u);     // the splash only
 }
 
@@ -135,16 +121,4 @@ TEST_F(Beenden, AusEinemAnderenThreadAufDemGuiThread)
     EXPECT_TRUE(istFenster(haupt()));
     EXPECT_EQ(nachrichtenSchleife(), 0);
     EXPECT_EQ(gesehen.size(), beendenSchritte().size());
-}
-
-TEST_F(Beenden, AufraeumenEntferntLaufinfoUndTemporaereDateien)
-{
-    const std::string info = ordner + "lauf.info", temp = ordner + "temp.dat";
-    schreiben(info, "x");
-    schreiben(temp, "x");
-    dateipfade.laufInfoDatei = info;
-    temporaereDateiAnmelden(temp);
-    programmEndeAufraeumen(0);
-    EXPECT_FALSE(std::filesystem::exists(info));
-    EXPECT_FALSE(std::filesystem::exists(temp));
 }

@@ -1,92 +1,33 @@
-// tests/app/test_zeitgeber.cpp - the main window's timers and the remaining-time window
+// tests/app/test_zeitgeber.cpp - the remaining-time window and its pause
 #include "app_hilfe.h"
 #include "app/restzeit.h"
-#include "platform/box.h"
 #include "platform/menue.h"
-#include "platform/system.h"
-#include "resources/vorlagen.h"
+#include <tuple>
 
-using namespace plattform;
 using namespace apphilfe;
-namespace pt = plattform::test;
 
 namespace {
 
-class Zeitgeber : public AppFall {
-protected:
-    void SetUp() override
-    {
-        AppFall::SetUp();
-        ASSERT_TRUE(starten());
-    }
-};
-using Restzeit = Zeitgeber;
+using Restzeit = AppFall;
+
+// left, top, width and height of a window
+std::tuple<int, int, int, int> lage(Fenster f)
+{
+    const Rechteck r = fensterRechteck(f);
+    return {r.links, r.oben, r.breite(), r.hoehe()};
+}
 
 } // namespace
 
-TEST_F(Zeitgeber, InfoboxSchliesstNachIhrerAnzeigedauer)
-{
-    anzeigeboxParameter.anzeigedauer = 2500;
-    const double start = uhrSekunden();
-    anzeigeboxOeffnen("Titel", "Text");
-    EXPECT_DOUBLE_EQ(uhrSekunden() - start, 2.5);
-    EXPECT_EQ(anzeigeboxParameter.fenster, nullptr);
-    EXPECT_TRUE(pt::dialogLog().back().beendet);
-    EXPECT_EQ(pt::zeitgeberPeriode(haupt(), zeitgeber::Infobox), -1.0);   // killed, fires once
-}
-
-TEST_F(Zeitgeber, DoppelklickMarkierungUndDruckerSucheEndenMitIhremZeitgeber)
-{
-    doppelklickAktiv = 1;
-    zeitgeberSetzen(haupt(), zeitgeber::Doppelklick, zeiteinstellungen.doppelklick);
-    pt::uhrVorstellen(zeiteinstellungen.doppelklick - 1);
-    EXPECT_EQ(doppelklickAktiv, 1);
-    pt::uhrVorstellen(1);
-    EXPECT_EQ(doppelklickAktiv, 0);
-
-    // timer 8 ends the highlight of the current diagram's curve
-    DiagrammDaten d;
-    d.kurven[2].hervorheben = 1;
-    aktuellesDiagramm.diagramm = &d;
-    aktuellesDiagramm.kurvenSlot = 2;
-    zeitgeberSetzen(haupt(), zeitgeber::KurvenMarkierung, 1000);
-    pt::uhrVorstellen(999);
-    EXPECT_EQ(d.kurven[2].hervorheben, 1);
-    pt::uhrVorstellen(1);
-    EXPECT_EQ(d.kurven[2].hervorheben, 0);
-    aktuellesDiagramm = AktuellesDiagramm{};
-
-    // timer 11: no printer-list thread runs yet, so it ends without a notice
-    zeitgeberSetzen(haupt(), zeitgeber::DruckerSuche, 100);
-    pt::uhrVorstellen(1000);
-    EXPECT_TRUE(pt::boxLog().empty());
-    for (uintptr_t id : {zeitgeber::Doppelklick, zeitgeber::KurvenMarkierung, zeitgeber::DruckerSuche})
-        EXPECT_EQ(pt::zeitgeberPeriode(haupt(), id), -1.0) << id;
-}
-
-TEST_F(Zeitgeber, EingeblendeterStatustextWeichtDenGespeicherten)
-{
-    statusTeilSetzen(2, "\tSimulation beendet");
-    statusEinblenden(2, "\tdrucken beendet");
-    EXPECT_EQ(statusText(fensterhandles.statusleiste, 2), "\tdrucken beendet");
-    pt::uhrVorstellen(statuszeilenAnzeigedauer);
-    EXPECT_EQ(statusText(fensterhandles.statusleiste, 2), "\tSimulation beendet");
-    EXPECT_EQ(statusTexte[2], "\tSimulation beendet");
-}
-
 TEST_F(Restzeit, ErscheintAmGespeichertenRechteckOhneZuWachsen)
 {
+    ASSERT_TRUE(starten());
     for (int lauf = 0; lauf < 3; ++lauf) {
         Fenster f = restzeitFensterErzeugen("Restzeit-Anzeige", nullptr, 483);
         ASSERT_NE(f, nullptr);
         EXPECT_EQ(restzeit.fenster, f);
         EXPECT_TRUE(istSichtbar(f));
-        EXPECT_EQ(titel(f), "Restzeit-Anzeige");
-        const Rechteck r = fensterRechteck(f);
-        EXPECT_EQ(r.links, 200);
-        EXPECT_EQ(r.oben, 200);
-        EXPECT_EQ(r.rechts, 400) << "run " << lauf;
-        EXPECT_EQ(r.unten, 300) << "run " << lauf;
+        EXPECT_EQ(lage(f), std::tuple(200, 200, 200, 100)) << "run " << lauf;
         fensterZerstoeren(f);
         EXPECT_EQ(restzeit.fenster, nullptr);
     }
@@ -94,16 +35,12 @@ TEST_F(Restzeit, ErscheintAmGespeichertenRechteckOhneZuWachsen)
     Fenster f = restzeitFensterErzeugen("Restzeit-Anzeige", nullptr, 483);
     verschieben(f, 700, 40, 320, 140);
     fensterZerstoeren(f);
-    f = restzeitFensterErzeugen("Restzeit-Anzeige", nullptr, 483);
-    const Rechteck r = fensterRechteck(f);
-    EXPECT_EQ(r.links, 700);
-    EXPECT_EQ(r.oben, 40);
-    EXPECT_EQ(r.breite(), 320);
-    EXPECT_EQ(r.hoehe(), 140);
+    EXPECT_EQ(lage(restzeitFensterErzeugen("Restzeit-Anzeige", nullptr, 483)), std::tuple(700, 40, 320, 140));
 }
 
 TEST_F(Restzeit, Befehl235HaeltAnBisErErneutKommt)
 {
+    ASSERT_TRUE(starten());
     const MenueZeile zeilen[] = {{0, menueArt::Untermenue, 0, "Permutation"},
                                  {1, menueArt::Posten, befehlPmtAnhaltenFortschritt, "anhalten"}};
     Fenster f = restzeitFensterErzeugen("Permutations-Anzeige", menueLaden(zeilen), 127);
@@ -116,13 +53,13 @@ TEST_F(Restzeit, Befehl235HaeltAnBisErErneutKommt)
     restzeitFenster = f;
     gesehen = 0;
     klasseRegistrieren({"Probe", [](Fenster p, uint32_t n, uintptr_t w, intptr_t l) -> intptr_t {
-                            if (n != nachricht::Benutzer)
-                                return standardFensterProc(p, n, w, l);
-                            gesehen = modusStatus;
-                            text = postenText(fensterMenue(restzeitFenster), befehlPmtAnhaltenFortschritt, Nach::Befehl);
-                            posten(restzeitFenster, nachricht::Befehl, machWParam(befehlPmtAnhaltenFortschritt, 0));
-                            return 0;
-                        }});
+        if (n != nachricht::Benutzer)
+            return standardFensterProc(p, n, w, l);
+        gesehen = modusStatus;
+        text = postenText(fensterMenue(restzeitFenster), befehlPmtAnhaltenFortschritt, Nach::Befehl);
+        posten(restzeitFenster, nachricht::Befehl, machWParam(befehlPmtAnhaltenFortschritt, 0));
+        return 0;
+    }});
     Fenster probe = fensterErzeugen("Probe", "", stil::Hauptfenster, 0, 0, 10, 10);
     posten(probe, nachricht::Benutzer);
     senden(f, nachricht::Befehl, machWParam(befehlPmtAnhaltenFortschritt, 0));

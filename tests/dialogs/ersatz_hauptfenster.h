@@ -3,7 +3,6 @@
 #pragma once
 #include "core/status.h"
 #include "dialogs/eingabe.h"
-#include "platform/dialog.h"
 #include "platform/test/testplattform.h"
 #include <gtest/gtest.h>
 #include <vector>
@@ -19,12 +18,9 @@ inline intptr_t hauptProc(plattform::Fenster f, uint32_t n, uintptr_t w, intptr_
         zeitgeberLoeschen(f, w);
         if (anzeigeboxParameter.fenster)
             senden(anzeigeboxParameter.fenster, anzeigeboxSchliessen);
-        return 0;
     }
-    if (n == nachricht::Befehl) {
+    if (n == nachricht::Befehl)
         befehle.push_back(loWort(w));
-        return 0;
-    }
     return standardFensterProc(f, n, w, l);
 }
 

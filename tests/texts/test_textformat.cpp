@@ -41,15 +41,6 @@ TEST(TextFormat, UnpassendeUmwandlungenWerdenNieAusgefuehrt)
         EXPECT_EQ(fmt(text, argumente), "<passt nicht>") << text;
 }
 
-TEST(TextFormat, ErsatzTextUndSonstDerRoheText)
-{
-    const FormatArgument a[] = {FormatArgument("x.txt")};
-    EXPECT_EQ(sicherFormatieren("Datei %s fehlt", "Ersatz %s", a), "Datei x.txt fehlt");
-    EXPECT_EQ(sicherFormatieren("Datei %d fehlt", "Ersatz %s", a), "Ersatz x.txt");
-    EXPECT_EQ(sicherFormatieren("Datei %d fehlt", "auch %f falsch", a), "Datei %d fehlt");
-    EXPECT_EQ(sicherFormatieren("50% gelesen", "50% gelesen", {}), "50% gelesen");
-}
-
 TEST(TextFormat, UmwandlungenNachArt)
 {
     EXPECT_EQ(umwandlungen("%d %i %u %x %c|%e %.15g %f|%s %-20s|%p|%%"), "dddddfffssp");

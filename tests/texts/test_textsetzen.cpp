@@ -1,4 +1,4 @@
-// tests/texts/test_textsetzen.cpp - the appliers on open dialogs, the "||" fields
+// tests/texts/test_textsetzen.cpp - the appliers on open dialogs, the tooltips, the "||" fields
 #include "platform/dialog.h"
 #include "resources/vorlagen.h"
 #include "texte_hilfe.h"
@@ -13,13 +13,6 @@ intptr_t stillDlgProc(Fenster, uint32_t n, uintptr_t, intptr_t)
     return n == nachricht::DialogInit ? 1 : 0;
 }
 
-Fenster oeffnen(const DialogVorlage& v)
-{
-    Fenster d = dialogModeless(v, nullptr, stillDlgProc);
-    EXPECT_NE(d, nullptr);
-    return d;
-}
-
 const DialogElement schluesselElemente[] = {
     {10, ElementArt::Knopf, "deutsch", "IDC_SYN_SYNAPSE_LOESCHEN=", 0, 0, 0, 0, 1},
     {11, ElementArt::Text, "bleibt", "GIBT_ES_NICHT=", 0, 0, 0, 1, 1},
@@ -29,65 +22,61 @@ const DialogElement schluesselElemente[] = {
 const DialogVorlage schluesselVorlage{990, "Titel", "IDD_SYNAPSE_NEU3=", schluesselElemente};
 
 using TextSetzen = TexteFall;
-using TextFeld = TexteFall;
 
 } // namespace
 
-TEST_F(TextSetzen, EingabeDialogInBeidenSprachen)
+TEST_F(TextSetzen, EingabeDialogUndVorlagenschluesselInBeidenSprachen)
 {
-    ASSERT_EQ(sprachTexteLaden(spracheDeutsch), "");
-    Fenster d = oeffnen(vorlageEingabe);
-    eingabeTexteSetzen(d);
-    EXPECT_EQ(titel(d) + "|" + elementText(d, 2) + "|" + elementText(d, 1253), "Eingabe|Abbrechen|Eingabe:");
-
-    ASSERT_EQ(sprachTexteLaden(spracheEnglisch), "");
-    eingabeTexteSetzen(d);
-    EXPECT_EQ(titel(d) + "|" + elementText(d, 2) + "|" + elementText(d, 1253), "Input|Cancel|Input:");
-    EXPECT_EQ(elementText(d, 1802), "do not show this message again");
-    EXPECT_EQ(elementText(d, 1), "OK");    // not one of its controls: the template's
+    Fenster e = dialogModeless(vorlageEingabe, nullptr, stillDlgProc);
+    Fenster d = dialogModeless(schluesselVorlage, nullptr, stillDlgProc);
+    ASSERT_TRUE(e && d);
+    const struct { int sprache; const char* eingabe; const char* vorlage; } faelle[] = {
+        {spracheDeutsch, "Eingabe|Abbrechen|Eingabe:", "Synapse l\xF6schen|Synapse l\xF6schen|bleibt"},
+        {spracheEnglisch, "Input|Cancel|Input:", "Delete synapse|Delete synapse|bleibt"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.sprache);
+        ASSERT_EQ(sprachTexteLaden(f.sprache), "");
+        eingabeTexteSetzen(e);
+        vorlagenTexteSetzen(d, schluesselVorlage);
+        EXPECT_EQ(titel(e) + "|" + elementText(e, 2) + "|" + elementText(e, 1253), f.eingabe);
+        // the first of the "||" fields; an unknown key leaves the template's text
+        EXPECT_EQ(titel(d) + "|" + elementText(d, 10) + "|" + elementText(d, 11), f.vorlage);
+    }
+    EXPECT_EQ(elementText(e, 1802), "do not show this message again");
+    EXPECT_EQ(elementText(e, 1), "OK");    // not one of its controls: the template's
 }
 
-TEST_F(TextSetzen, VorlagenschluesselBestimmenDenAllgemeinenAnwender)
+TEST_F(TextSetzen, TooltipsMitAnzahlzeileEnglischUeberDeutschNachDenSchluesselnDerVorlage)
 {
+    parameterOrdner.pfad = ordnerMit(
+        {{"tooltip texte de.txt",
+          "TT_PARAMS_ANZAHL=2\r\nIDOK=\xDC" "bernimmt\\ndie Werte\r\nIDCANCEL=verwirft\r\n"},
+         {"meldung texte en.txt", ""},
+         {"tooltip texte en.txt", "IDOK=applies\r\n"}});
     ASSERT_EQ(sprachTexteLaden(spracheDeutsch), "");
-    Fenster d = oeffnen(schluesselVorlage);
-    vorlagenTexteSetzen(d, schluesselVorlage);
-    EXPECT_EQ(titel(d), "Synapse l\xF6schen");
-    EXPECT_EQ(elementText(d, 10), "Synapse l\xF6schen");   // the first of its "||" fields
-    EXPECT_EQ(elementText(d, 11), "bleibt");               // unknown key: the template's text
-
-    ASSERT_EQ(sprachTexteLaden(spracheEnglisch), "");
-    vorlagenTexteSetzen(d, schluesselVorlage);
-    EXPECT_EQ(titel(d), "Delete synapse");
-    EXPECT_EQ(elementText(d, 10), "Delete synapse");
-}
-
-TEST_F(TextSetzen, TooltipsNachDenSchluesselnDerVorlage)
-{
-    const std::string ordner = neuerOrdner();
-    schreiben(ordner + "meldung texte de.txt", lesen(ausgelieferteDateien() + "meldung texte de.txt"));
-    schreiben(ordner + "tooltip texte de.txt", "TT_PARAMS_ANZAHL=1\r\nIDOK=\xFC" "bernimmt alles\\nund schliesst\r\n");
-    parameterOrdner.pfad = ordner;
-    ASSERT_EQ(sprachTexteLaden(spracheDeutsch), "");
-    Fenster d = oeffnen(schluesselVorlage);
+    EXPECT_EQ(tooltipText("TT_PARAMS_ANZAHL="), nullptr);
+    Fenster d = dialogModeless(schluesselVorlage, nullptr, stillDlgProc);
     vorlagenTooltipsSetzen(d, schluesselVorlage);
-    EXPECT_EQ(test::tooltip(d, 1), "\xFC" "bernimmt alles\nund schliesst");
+    EXPECT_EQ(test::tooltip(d, 1), "\xDC" "bernimmt\ndie Werte");
     EXPECT_EQ(test::tooltip(d, 10), "");
     EXPECT_EQ(test::tooltipAnzahl(), 1u);
-}
-
-TEST_F(TextFeld, FelderAbEinsGetrenntDurchZweiStriche)
-{
-    EXPECT_EQ(textFeldHolen("eins||zwei||drei", 1), "eins");
-    EXPECT_EQ(textFeldHolen("eins||zwei||drei", 3), "drei");
-    EXPECT_EQ(textFeldHolen("eins||zwei||drei", 4), "");
-    EXPECT_EQ(textFeldHolen("eins||zwei", 0), "");
-    EXPECT_EQ(textFeldHolen("a||||c", 2), "");
-    EXPECT_EQ(textFeldHolen("a||||c", 3), "c");
-    EXPECT_EQ(textFeldHolen("ein|strich", 1), "ein|strich");
 
     ASSERT_EQ(sprachTexteLaden(spracheEnglisch), "");
-    const std::string* loeschen = dialogText("IDC_SYN_SYNAPSE_LOESCHEN=");
-    ASSERT_NE(loeschen, nullptr);
-    EXPECT_EQ(textFeldHolen(*loeschen, 2), "delete now");
+    EXPECT_EQ(*tooltipText("IDOK="), "applies");
+    EXPECT_EQ(*tooltipText("IDCANCEL="), "verwirft");
+}
+
+TEST_F(TextSetzen, FelderAbEinsGetrenntDurchZweiStriche)
+{
+    const struct { const char* text; int n; const char* feld; } faelle[] = {
+        {"eins||zwei||drei", 1, "eins"}, {"eins||zwei||drei", 3, "drei"}, {"eins||zwei||drei", 4, ""},
+        {"eins||zwei", 0, ""},           {"a||||c", 2, ""},               {"a||||c", 3, "c"},
+        {"ein|strich", 1, "ein|strich"},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(textFeldHolen(f.text, f.n), f.feld) << f.text << " " << f.n;
+
+    ASSERT_EQ(sprachTexteLaden(spracheEnglisch), "");
+    EXPECT_EQ(textFeldHolen(*dialogText("IDC_SYN_SYNAPSE_LOESCHEN="), 2), "delete now");
 }
