@@ -1,7 +1,6 @@
 // tests/lauf/test_aufzeichnung.cpp - curve samples, the export file and the soma-potential file
 #include "lauf_hilfe.h"
 #include "model/aufzeichnung.h"
-#include "model/export.h"
 #include "model/zeitschleife.h"
 #include "platform/pfad.h"
 #include <cstring>
@@ -95,7 +94,7 @@ TEST_F(Aufzeichnung, SomaDateiHatEinenBlockJeNeuronInKettenfolge)   // neurons w
     EXPECT_EQ(neuronNachNummer(5)->hauptDiagramm.kurven[kurve::Soma].werteAnzahl, 10);
 }
 
-TEST_F(Aufzeichnung, ExportdateiNameKopfDezimalzeichenUndIntervall)
+TEST_F(Aufzeichnung, ExportdateiNameKopfDezimalzeichenUndIntervallUndNichtsNachEinemAbbruch)
 {
     NeuronDaten& a = knoten(1, "A", false);
     a.exportMaske = 0x11;                   // soma and Na
@@ -122,6 +121,13 @@ TEST_F(Aufzeichnung, ExportdateiNameKopfDezimalzeichenUndIntervall)
         erwartet += std::string("\r\n") + t + "\t-0,065\t1,000\t0,500";
     EXPECT_EQ(testhilfe::lesen(ordner + name), erwartet);
     EXPECT_EQ(dateien(), std::vector<std::string>{name});   // the part file renamed
+    // an aborted run writes neither the export nor the soma file
+    std::filesystem::remove(ordner + name);
+    programmStatus |= programmBit::SomaDateiSchreiben;
+    laufHaken.exportPufferGroesse = 64;     // flushes before the abort
+    laufHaken.synapsen = [] { laufZustand.abbrechen = laufZustand.t > 0.0005; };
+    laufen(0.01, 1e-4);
+    EXPECT_TRUE(dateien().empty()) << dateien().front();
 }
 
 TEST_F(Aufzeichnung, VollerDatentraegerBehaeltDenGeschriebenenExportUndSagtEs)   // the part was left, then deleted
@@ -165,19 +171,6 @@ TEST_F(Aufzeichnung, VollerDatentraegerBehaeltDenGeschriebenenExportUndSagtEs)  
     laufen(0.002, 1e-4);
     EXPECT_EQ(testhilfe::lesen(ordner + name), teil);
     EXPECT_EQ(dateien().size(), 2u);
-}
-
-TEST_F(Aufzeichnung, AbgebrochenerLaufSchreibtKeineDerBeidenDateien)
-{
-    knoten(1, "A", true).exportMaske = 1;
-    programmStatus |= programmBit::WerteExportieren | programmBit::SomaDateiSchreiben;
-    laufHaken.exportPufferGroesse = 64;     // flushes before the abort
-    laufHaken.synapsen = [] {
-        if (laufZustand.t > 0.0005)
-            laufZustand.abbrechen = 1;
-    };
-    laufen(0.01, 1e-4);
-    EXPECT_TRUE(dateien().empty()) << dateien().front();
 }
 
 TEST_F(Aufzeichnung, AufzeichnungsSlotsNachArt)
@@ -261,18 +254,4 @@ TEST_F(Aufzeichnung, Slot7ZeigtDieVerknuepfteSynapseAxoAxonischOhneVerzoegerungN
     s.verzoegerung = 0.0;                   // no division by zero
     EXPECT_FLOAT_EQ(wert(3e-4), 0.0f);
     synapsenTabelleSetzen(5, nullptr);
-}
-
-TEST_F(Aufzeichnung, ExportSchluessel)
-{
-    asciiExportEinstellungen.dezimalstellen = 9;
-    std::string text = "anzahl von zeitangabe dezimalstellen=5\r\ndezimalzeichen fuer ausgabedateien=46\r\n"
-                       "strom-skalierungsfaktor fuer ausgabedateien=1000,000000\r\n"
-                       "bei export werte in intervallen ausgeben, intervall=3.6\r\n";
-    exportEinstellungenLesen(text.data());
-    EXPECT_EQ(asciiExportEinstellungen.dezimalstellen, 9);   // missing: kept
-    EXPECT_EQ(asciiExportEinstellungen.zeitDezimalstellen, 5);
-    EXPECT_EQ(asciiExportEinstellungen.dezimalzeichen, '.');
-    EXPECT_EQ(asciiExportEinstellungen.stromSkalierung, 1000.0);
-    EXPECT_EQ(asciiExportEinstellungen.intervall, 4);
 }

@@ -18,11 +18,16 @@ struct Lauf : LaufFall {
         durchlaeufe = 0;
         laufHaken.synapsen = [] { ++durchlaeufe; };
     }
+    void neuesNetz()
+    {
+        TearDown();
+        SetUp();
+    }
 };
 
 } // namespace
 
-TEST_F(Lauf, SchleifeMachtEinenDurchlaufMehrAlsSchritteDerNieUeberDenPufferSchreibt)
+TEST_F(Lauf, SchleifeMachtEinenDurchlaufMehrAlsSchritteDerNieUeberDenPufferSchreibtUndOhneDauerKeinen)
 {
     NeuronDaten* n = neu(1);
     n->modellTyp = 0;                       // carried, never stepped
@@ -46,12 +51,9 @@ TEST_F(Lauf, SchleifeMachtEinenDurchlaufMehrAlsSchritteDerNieUeberDenPufferSchre
         EXPECT_EQ(k.werte[f.schritte], unberuehrt);
     }
     n->hauptDiagramm.fenster = nullptr;
-}
-
-TEST_F(Lauf, DauerNullMachtKeinenSchrittUndRechnetDasEnde)
-{
-    laufZustand.t = 5.0;
+    // no length: no pass, and the end is worked out
     simulationsParameter.simulationsDauer = 0.0;
+    durchlaeufe = 0;
     EXPECT_EQ(simulationAusfuehren(), 0);
     EXPECT_EQ(durchlaeufe, 0);
     EXPECT_EQ(laufZustand.t, 0.0);
@@ -65,8 +67,7 @@ TEST_F(Lauf, ErgebnisBitsUndStatustexteEinesGanzenUndEinesAbgebrochenenLaufs)
     static int abbruch;
     for (const int nach : {5, 0}) {
         SCOPED_TRACE(nach);
-        TearDown();
-        SetUp();
+        neuesNetz();
         laufzeitSetzen(0.01, 1e-4);
         neuron();
         programmStatus |= programmBit::SpikesZaehlen;

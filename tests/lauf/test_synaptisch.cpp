@@ -1,42 +1,35 @@
 // tests/lauf/test_synaptisch.cpp - delay rings, synaptic currents and synapse dynamics
-#include "../model/test_swim_hilfe.h"
+#include "lauf_hilfe.h"
 #include "../model/test_synapse_hilfe.h"
-#include "../stuetzen/testhilfe.h"
 #include "core/fehler.h"
-#include "model/diagramm.h"
 #include "model/integration.h"
-#include "model/laufhaken.h"
-#include "model/laufstart.h"
-#include "model/simulationspruefung.h"
 #include "model/synaptisch.h"
-#include "platform/box.h"
 #include "rahmen_attrappe.h"
-#include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <numeric>
-
-namespace pt = plattform::test;
 
 namespace {
 
 constexpr int natrium = 0, kalium = 1, elektrisch = 3;
 
-struct Synaptisch : SwimFall {
+struct Synaptisch : LaufFall {
     NeuronDaten *a = nullptr, *b = nullptr;
     SynapseDaten* s = nullptr;
     void SetUp() override
     {
-        SwimFall::SetUp();
-        laufHaken = {};
+        LaufFall::SetUp();
         netzvorgaben.elektrischeSynapsenEingeschraenkt = 1;
         laufEinstellungen.xlpspToleranz = 0.0;
     }
     void TearDown() override
     {
-        laufHaken = {};
         netzvorgaben = {};
-        SwimFall::TearDown();
+        LaufFall::TearDown();
+    }
+    void neuesNetz()
+    {
+        TearDown();
+        SetUp();
     }
     // a neuron of the current dendrite mode with its compartments, potentials at v
     static NeuronDaten* knoten(int nummer, double v = -0.07)
@@ -108,8 +101,7 @@ TEST_F(Synaptisch, RingLaengeFolgtDerVerzoegerungUndIstNieNull)   // the mended 
     const struct { double verzoegerung; int laenge; } faelle[] = {{0.0023, 23}, {0.00001, 1}};
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.verzoegerung);
-        TearDown();
-        SetUp();
+        neuesNetz();
         paar(-0.02, natrium, 1e-7, f.verzoegerung);
         einrichten();
         EXPECT_EQ(s->pool->ringLaenge, f.laenge);
@@ -125,19 +117,14 @@ TEST_F(Synaptisch, RingLaengeFolgtDerVerzoegerungUndIstNieNull)   // the mended 
 TEST_F(Synaptisch, ChemischerStromGehtInsKompartimentSeinesBereichs)
 {
     // the target's compartments at -0.07, -0.06, ...; type 0 reverses at 0.05 V, type 1 at -0.09 V
-    const struct {
-        const char* was;
-        int modus, typ, bereich, izhikevich, kompartiment;
-        double umkehr;
-    } faelle[] = {
+    const struct { const char* was; int modus, typ, bereich, izhikevich, kompartiment; double umkehr; } faelle[] = {
         {"area 5 in mode 3", 3, natrium, 5, 0, 3, 0.05},
         {"mode 2: every area above 0", 2, kalium, 3, 0, 1, -0.09},
         {"an Izhikevich target: all in compartment 0, only it cleared", 3, natrium, 2, 1, 0, 0.05},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.was);
-        TearDown();
-        SetUp();
+        neuesNetz();
         paar(-0.07, f.typ, 1e-7, 0.001, -0.07, 1, f.modus);
         b->izhikevichAktiv = f.izhikevich;
         for (size_t c = 0; c < b->potentiale.size(); ++c) {
@@ -209,8 +196,7 @@ TEST_F(Synaptisch, BahnungWaechstOderSinktImZugUndKehrtGenauAufEinsZurueck)
     // raises the factor in a train, depression lowers it, a pause leads it back towards 1
     for (const int art : {bahnungsArt::Fazilitation, 2}) {   // anything but 1 depresses
         SCOPED_TRACE(art);
-        TearDown();
-        SetUp();
+        neuesNetz();
         const double richtung = art == bahnungsArt::Fazilitation ? 1.0 : -1.0;
         paar(-0.07, natrium, 1e-7, 0.001);
         s->bahnung.an = 1;
@@ -469,13 +455,8 @@ TEST_F(Synaptisch, ElektrischeKopplungNachArtUndEinschraenkungOhneZielKeinStrom)
 {
     // the current g (Vs - Vt) in the target's soma from the step it arrives on, none before;
     // kind 1 conducts only towards a more depolarised target, kind 2 only away from it
-    const struct {
-        const char* was;
-        int eingeschraenkt, art;
-        double vs, vt, verzoegerung;
-        int zielBereich, zielNummer;
-        int ankunft;                        // -1: never
-    } faelle[] = {
+    // the arrival step, -1: never
+    const struct { const char* was; int eingeschraenkt, art; double vs, vt, verzoegerung; int bereich, ziel, ankunft; } faelle[] = {
         {"restricted: the next step", 1, 0, -0.04, -0.07, 0.003, 0, 2, 1},
         {"unrestricted: after the delay", 0, 0, -0.04, -0.07, 0.0003, 0, 2, 3},
         {"kind 0 both ways", 1, 0, -0.07, -0.04, 0.001, 0, 2, 1},
@@ -488,14 +469,13 @@ TEST_F(Synaptisch, ElektrischeKopplungNachArtUndEinschraenkungOhneZielKeinStrom)
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.was);
-        TearDown();
-        SetUp();
+        neuesNetz();
         netzvorgaben.elektrischeSynapsenEingeschraenkt = f.eingeschraenkt;
         paar(f.vs, elektrisch, 1e-8, f.verzoegerung, f.vt);
         s->elektrischerTyp = f.art;
         einrichten();
-        s->zielBereich = s->pool->zielBereich = f.zielBereich;
-        s->zielNummer = f.zielNummer;       // the teardown must still find the pool
+        s->zielBereich = s->pool->zielBereich = f.bereich;
+        s->zielNummer = f.ziel;             // the teardown must still find the pool
         for (int i = 0; i < 8; ++i) {
             schritt(i);
             const bool da = f.ankunft >= 0 && i >= f.ankunft;
@@ -523,23 +503,8 @@ TEST_F(Synaptisch, KurveDerArtSechzehnErhaeltDenPoolRingMalZehnHochSieben)
     EXPECT_FLOAT_EQ(k.werte[3], 1.0f);      // the release of every step stays in the ring
 }
 
-// ---- the refused run: no step, no result, no file, and the program goes on -------------------
-
+// sources 2, 3 ... onto the SWIM neuron 1, each with one synapse of the type
 struct SynaptischerLauf : Synaptisch {
-    std::string ordner;
-    void SetUp() override
-    {
-        Synaptisch::SetUp();
-        ordner = testhilfe::tempOrdner("velnor-synaptisch");
-        dateipfade.dokumentVerzeichnis = ordner;
-        dateipfade.netzName = "netz";
-    }
-    void TearDown() override
-    {
-        std::filesystem::remove_all(ordner);
-        Synaptisch::TearDown();
-    }
-    // sources 2, 3 ... onto the SWIM neuron 1, each with one synapse of the type
     std::vector<SynapseDaten*> quellen(int anzahl, int typ)
     {
         NeuronDaten& z = neuron(1);
@@ -554,10 +519,38 @@ struct SynaptischerLauf : Synaptisch {
         laufzeitSetzen(0.01, 1e-4);
         return v;
     }
-    // one notice holds all the words
-    void verweigert(const std::vector<std::string>& worte)
-    {
-        static int schritte;
+};
+
+TEST_F(SynaptischerLauf, VerweigertOhneSchrittErgebnisOderDateiMitEinemHinweisUndDasProgrammLaeuftWeiter)
+{
+    // each row builds its network and names the words of its notice
+    using Worte = std::vector<std::string>;
+    const struct { const char* was; Worte (*aufbau)(SynaptischerLauf&); } faelle[] = {
+        {"an unrestricted electrical pool of two members (the mended shutdown)", [](SynaptischerLauf& t) {
+             t.quellen(2, elektrisch);
+             netzvorgaben.elektrischeSynapsenEingeschraenkt = 0;
+             return Worte{"Neuron", "nicht starten"};
+         }},
+        {"a channel over synapse 0, which the start state refuses", [](SynaptischerLauf& t) {
+             t.quellen(0, natrium);
+             BenutzerKanal& k = t.n->benutzerKanaele.emplace_back();
+             k.stromUeberSynapse = 1;
+             k.leitfaehigkeit = 1e-9;
+             k.synapseId = 0;
+             return Worte{"synapseID = 0"};
+         }},
+        {"an xlPSP without a kind (the mended shutdown)", [](SynaptischerLauf& t) {
+             SynapseDaten* x = t.quellen(2, natrium)[1];
+             x->psp.an = 1;
+             x->psp.art = 0;
+             return Worte{"xlpsp", "Synapse " + std::to_string(x->id), "nicht"};
+         }},
+    };
+    static int schritte;
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        neuesNetz();
+        const Worte worte = f.aufbau(*this);
         schritte = 0;
         laufHaken.synapsen = [] { ++schritte; };
         pt::boxAntworten({plattform::antwort::Ok, plattform::antwort::Ok});
@@ -568,37 +561,12 @@ struct SynaptischerLauf : Synaptisch {
         EXPECT_FALSE(programmStatus & (programmBit::LaufErgebnisDa | programmBit::ErgebnisDa | programmBit::LaufAktiv |
                                        programmBit::Beschaeftigt));
         EXPECT_EQ(laufZustand.eingerichtet, 0);
-        EXPECT_TRUE(std::filesystem::is_empty(ordner));
-        const auto alle = [&worte](const pt::Ereignis& e) {
+        EXPECT_TRUE(dateien().empty());
+        const auto enthaeltAlle = [&worte](const pt::Ereignis& e) {
             return e.art == pt::Ereignis::Box && std::all_of(worte.begin(), worte.end(), [&e](const std::string& w) {
                        return e.text.find(w) != std::string::npos;
                    });
         };
-        EXPECT_EQ(std::count_if(pt::ereignisLog().begin(), pt::ereignisLog().end(), alle), 1);
+        EXPECT_EQ(std::count_if(pt::ereignisLog().begin(), pt::ereignisLog().end(), enthaeltAlle), 1);
     }
-};
-
-TEST_F(SynaptischerLauf, UneingeschraenkterElektrischerPoolMitZweiMitgliedernVerweigertDenLauf)   // the mended shutdown
-{
-    quellen(2, elektrisch);
-    netzvorgaben.elektrischeSynapsenEingeschraenkt = 0;
-    verweigert({"Neuron", "nicht starten"});
-}
-
-TEST_F(SynaptischerLauf, KanalUeberKeineSynapseVerweigertDenLauf)
-{
-    quellen(0, natrium);
-    BenutzerKanal& k = n->benutzerKanaele.emplace_back();
-    k.stromUeberSynapse = 1;
-    k.leitfaehigkeit = 1e-9;
-    k.synapseId = 0;                        // names no synapse: the start state refuses
-    verweigert({"synapseID = 0"});
-}
-
-TEST_F(SynaptischerLauf, XlpspOhneArtVerweigertDenLauf)   // the mended shutdown
-{
-    SynapseDaten* x = quellen(2, natrium)[1];
-    x->psp.an = 1;
-    x->psp.art = 0;
-    verweigert({"xlpsp", "Synapse " + std::to_string(x->id), "nicht"});
 }
