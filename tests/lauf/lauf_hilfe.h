@@ -32,12 +32,20 @@ struct LaufFall : SwimFall {
         dateipfade.netzName = "netz";
         asciiExportEinstellungen = {};
         pspMessungAktiv = 0;
+        netzvorgaben.elektrischeSynapsenEingeschraenkt = 1;
+        laufEinstellungen.xlpspToleranz = 0.0;
     }
     void TearDown() override
     {
         laufHaken = {};
+        netzvorgaben = {};
         std::filesystem::remove_all(ordner);
         SwimFall::TearDown();
+    }
+    void neuesNetz()
+    {
+        TearDown();
+        SetUp();
     }
     // the seconds of the stamps 5 March 2024, 07:08:ss
     static void zeitenSetzen(const std::vector<int>& sekunden)

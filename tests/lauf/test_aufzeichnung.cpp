@@ -53,7 +53,7 @@ float f32(const std::string& b, size_t i) { float x; std::memcpy(&x, b.data() + 
 
 } // namespace
 
-TEST_F(Aufzeichnung, SomaDateiHatEinenBlockJeNeuronInKettenfolge)   // neurons without a shown soma curve were left out
+TEST_F(Aufzeichnung, SomaDateiHatEinenBlockJeNeuronInKettenfolge)   // it left out unshown soma curves
 {
     knoten(1, "A", true);
     knoten(2, "B", true).hauptDiagramm.kurven[9].anzeigen = 1;               // a channel slot without channel
@@ -72,8 +72,9 @@ TEST_F(Aufzeichnung, SomaDateiHatEinenBlockJeNeuronInKettenfolge)   // neurons w
     EXPECT_EQ(f64(b, 8), 1e-4);
     for (size_t block = 0; block < 5; ++block) {
         const double nummer = static_cast<double>(block + 1);
-        EXPECT_FLOAT_EQ(f32(b, 16 + 40000 * block + 4 * 7), static_cast<float>((nummer + 7e-4) * 1000.0)) << block;
-        EXPECT_FLOAT_EQ(f32(b, 16 + 40000 * block + 4 * 9999), static_cast<float>((nummer + 0.9999) * 1000.0)) << block;
+        const size_t anfang = 16 + 40000 * block;
+        EXPECT_FLOAT_EQ(f32(b, anfang + 4 * 7), static_cast<float>((nummer + 7e-4) * 1000.0)) << block;
+        EXPECT_FLOAT_EQ(f32(b, anfang + 4 * 9999), static_cast<float>((nummer + 0.9999) * 1000.0)) << block;
     }
     EXPECT_EQ(neuronNachNummer(2)->hauptDiagramm.kurven[9].werteAnzahl, 0);   // nobody recorded it
     // a curve file of that name survives the run with a notice; any other file is replaced
@@ -130,7 +131,7 @@ TEST_F(Aufzeichnung, ExportdateiNameKopfDezimalzeichenUndIntervallUndNichtsNachE
     EXPECT_TRUE(dateien().empty()) << dateien().front();
 }
 
-TEST_F(Aufzeichnung, VollerDatentraegerBehaeltDenGeschriebenenExportUndSagtEs)   // the part was left, then deleted
+TEST_F(Aufzeichnung, VollerDatentraegerBehaeltDenGeschriebenenExportUndSagtEs)   // the part was deleted
 {
     NeuronDaten& a = knoten(1, "A", false);
     a.exportMaske = 0x1FF;

@@ -18,11 +18,6 @@ struct Lauf : LaufFall {
         durchlaeufe = 0;
         laufHaken.synapsen = [] { ++durchlaeufe; };
     }
-    void neuesNetz()
-    {
-        TearDown();
-        SetUp();
-    }
 };
 
 } // namespace
@@ -207,7 +202,8 @@ TEST_F(Lauf, KCaLaufwerteBeginnenJedenLaufBeimKCaDatensatz)   // they were never
     laufzeitSetzen(0.0, 1e-4);              // the start of a run alone
     simulationAusfuehren();
     struct Wert { const char* name; double ist, soll; };
-    for (const Wert w : {Wert{"g*E", x.leitwertMalPotential[9], -0.08e-9}, Wert{"Ca", x.caKonzentration, 1e-3},
+    for (const Wert w : {Wert{"g*E", x.leitwertMalPotential[9], -0.08e-9},
+                         Wert{"Ca", x.caKonzentration, 1e-3},
                          Wert{"E(Ca)", x.caPotential, 0.0}, Wert{"C", x.torVariable[7], 0.1},
                          Wert{"D", x.torVariable[8], 0.2}, Wert{"E", x.torVariable[9], 0.3},
                          Wert{"P", x.torVariable[10], 0.4}, Wert{"Q", x.torVariable[11], 0.5},

@@ -15,22 +15,6 @@ constexpr int natrium = 0, kalium = 1, elektrisch = 3;
 struct Synaptisch : LaufFall {
     NeuronDaten *a = nullptr, *b = nullptr;
     SynapseDaten* s = nullptr;
-    void SetUp() override
-    {
-        LaufFall::SetUp();
-        netzvorgaben.elektrischeSynapsenEingeschraenkt = 1;
-        laufEinstellungen.xlpspToleranz = 0.0;
-    }
-    void TearDown() override
-    {
-        netzvorgaben = {};
-        LaufFall::TearDown();
-    }
-    void neuesNetz()
-    {
-        TearDown();
-        SetUp();
-    }
     // a neuron of the current dendrite mode with its compartments, potentials at v
     static NeuronDaten* knoten(int nummer, double v = -0.07)
     {
@@ -40,7 +24,8 @@ struct Synaptisch : LaufFall {
         return k;
     }
     // dendrite mode m, source a at va, target b at vb, one synapse a -> b
-    void paar(double va, int typ, double g, double verzoegerung, double vb = -0.07, int bereich = 0, int m = 1)
+    void paar(double va, int typ, double g, double verzoegerung, double vb = -0.07, int bereich = 0,
+              int m = 1)
     {
         simulationsParameter.netzwerktyp = m;
         simulationsParameter.anzahlSegmente = segmenteFuerNetzwerktyp(m);
@@ -61,8 +46,9 @@ struct Synaptisch : LaufFall {
         synaptischeStroemeBerechnen();
         synapsenBerechnen();
     }
-    static double ringSumme(const SynapsenPool& p) { return std::accumulate(p.ring.begin(), p.ring.end(), 0.0); }
 };
+
+double ringSumme(const SynapsenPool& p) { return std::accumulate(p.ring.begin(), p.ring.end(), 0.0); }
 
 // a transmitter gate with constant rates (form 32 gives its amplitude), power 1, factor 1
 TransmitterDynamik& konstantesGatter(SynapseDaten& s, int art, double alpha, double beta)
@@ -117,7 +103,11 @@ TEST_F(Synaptisch, RingLaengeFolgtDerVerzoegerungUndIstNieNull)   // the mended 
 TEST_F(Synaptisch, ChemischerStromGehtInsKompartimentSeinesBereichs)
 {
     // the target's compartments at -0.07, -0.06, ...; type 0 reverses at 0.05 V, type 1 at -0.09 V
-    const struct { const char* was; int modus, typ, bereich, izhikevich, kompartiment; double umkehr; } faelle[] = {
+    const struct {
+        const char* was;
+        int modus, typ, bereich, izhikevich, kompartiment;
+        double umkehr;
+    } faelle[] = {
         {"area 5 in mode 3", 3, natrium, 5, 0, 3, 0.05},
         {"mode 2: every area above 0", 2, kalium, 3, 0, 1, -0.09},
         {"an Izhikevich target: all in compartment 0, only it cleared", 3, natrium, 2, 1, 0, 0.05},
@@ -136,9 +126,9 @@ TEST_F(Synaptisch, ChemischerStromGehtInsKompartimentSeinesBereichs)
         s->pool->ring[1] = 1e-7;
         synaptischeStroemeBerechnen();
         for (size_t c = 0; c < b->potentiale.size(); ++c) {
-            const double erwartet = static_cast<int>(c) == f.kompartiment ? (f.umkehr - b->potentiale[c]) * 1e-7
-                                    : f.izhikevich                          ? 5.0
-                                                                            : 0.0;
+            const double anderswo = f.izhikevich ? 5.0 : 0.0;
+            const bool hier = static_cast<int>(c) == f.kompartiment;
+            const double erwartet = hier ? (f.umkehr - b->potentiale[c]) * 1e-7 : anderswo;
             EXPECT_DOUBLE_EQ(b->synStromChemisch[c], erwartet) << c;
         }
         EXPECT_EQ(s->pool->ring[1], 0.0);   // consumed
@@ -151,7 +141,7 @@ TEST_F(Synaptisch, ChemischerStromGehtInsKompartimentSeinesBereichs)
     EXPECT_EQ(zielKompartiment(3, 3, 3, 2, false), 1);    // bounded by the target's compartments
 }
 
-TEST_F(Synaptisch, VerteilungUeberVierSchritteSchreibtEinViertelUndZweimalEinDrittel)
+TEST_F(Synaptisch, VerteilungUeberVierSchritteSchreibtEinViertelUndZweimalEinDrittelUndBleibtImRing)
 {
     laufzeitSetzen(0.01, 1e-4);
     paar(-0.02, natrium, 1e-7, 0.001);
@@ -173,6 +163,18 @@ TEST_F(Synaptisch, VerteilungUeberVierSchritteSchreibtEinViertelUndZweimalEinDri
     synapsenBerechnen();
     EXPECT_DOUBLE_EQ(p.ring[0], 1e-7);
     EXPECT_EQ(p.ring[1], 0.0);
+    // a curve of kind 16 shows the ring times 10^7; the release of every step stays in it
+    for (int i = 1; i < 10; ++i)
+        schritt(i);
+    KurvenDaten k;
+    k.werte.assign(20, -1.0f);
+    k.synapseId = s->id;
+    k.referenz = kurvenReferenz::Freisetzung;
+    freisetzungsKurveAusRing(k, 10);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(k.werte[i], static_cast<float>(p.ring[i] * 1e7)) << i;
+    EXPECT_EQ(k.werte[10], -1.0f);
+    EXPECT_FLOAT_EQ(k.werte[3], 1.0f);
 }
 
 TEST_F(Synaptisch, VerteilungSchreibtNieHinterDasRingende)   // the mended spread
@@ -263,7 +265,7 @@ TEST_F(Synaptisch, LaufvorbereitungSetztTabelleGanzlaufpoolUndBahnungsvorgaben)
     EXPECT_EQ(t->bahnung.a, (std::array<double, 4>{-1.0, 5.0, 5.0, 5.0}));
 }
 
-TEST_F(Synaptisch, TransmitterGatterErreichtSeinGleichgewichtMitJederIntegrationsmethode)
+TEST_F(Synaptisch, TransmitterGatterErreichtSeinGleichgewichtMitJederMethodeUndEineUngueltigeFormHaeltAn)
 {
     const struct { int art; double alpha, beta, gleichgewicht; } faelle[] = {
         {1, 200.0, 50.0, 0.8},              // dx/dt = a - (a + b) x: a / (a + b)
@@ -272,8 +274,8 @@ TEST_F(Synaptisch, TransmitterGatterErreichtSeinGleichgewichtMitJederIntegration
     };
     paar(-0.03, natrium, 1e-7, 0.001);
     einrichten();
-    for (const int methode : {integration::Euler, integration::ExponentiellerEuler, integration::CrankNicolson,
-                              integration::RungeKutta4})
+    using namespace integration;
+    for (const int methode : {Euler, ExponentiellerEuler, CrankNicolson, RungeKutta4})
         for (const auto& f : faelle) {
             SCOPED_TRACE(testing::Message() << "Methode " << methode << ", Art " << f.art);
             simulationsParameter.integrationsmethode = methode;
@@ -288,6 +290,17 @@ TEST_F(Synaptisch, TransmitterGatterErreichtSeinGleichgewichtMitJederIntegration
             EXPECT_NEAR(d.gatterWert, f.gleichgewicht, 1e-9);
             EXPECT_NEAR(s->abgabe, f.gleichgewicht * f.gleichgewicht * 1e-7, 1e-16);
         }
+    // the mended conversion: a form that is no whole number is no form, error 130 once, and
+    // the run stops
+    pt::boxAntworten({1});
+    for (const double form : {std::nan(""), 1e300, -1e300}) {
+        s->transmitter.formAlpha = form;
+        synapsenBerechnen();
+        EXPECT_TRUE(std::isfinite(s->transmitter.gatterWert)) << form;
+    }
+    EXPECT_EQ(laufZustand.abbrechen, 1);
+    ASSERT_EQ(pt::boxLog().size(), 1u);
+    EXPECT_EQ(pt::boxLog()[0].text, fehlerText(130));
 }
 
 TEST_F(Synaptisch, FreisetzungBleibtZwischenNullUndEins)
@@ -295,14 +308,15 @@ TEST_F(Synaptisch, FreisetzungBleibtZwischenNullUndEins)
     // threshold -0.05 V, saturation -0.03 V unless a row says otherwise; the transmitter
     // gate at its steady state 0.8
     const double nan = std::nan("");
-    const struct { const char* was; int transmitter; double v, faktor, potenz, saettigung, abgabe; } faelle[] = {
+    const struct {
+        const char* was;
+        int transmitter;
+        double v, faktor, potenz, saettigung, abgabe;
+    } faelle[] = {
         {"above saturation", 0, 0.05, 1.0, 1, -0.03, 1e-7},
-        {"at saturation", 0, -0.03, 1.0, 1, -0.03, 1e-7},
         {"half way", 0, -0.04, 1.0, 1, -0.03, 0.5e-7},
-        {"at threshold", 0, -0.05, 1.0, 1, -0.03, 0.0},
         {"far below", 0, -0.2, 1.0, 1, -0.03, 0.0},
         {"gate factor 10", 1, -0.03, 10.0, 1, -0.03, 1e-7},
-        {"gate factor 1.25", 1, -0.03, 1.25, 1, -0.03, 1e-7},
         {"gate factor 0.5", 1, -0.03, 0.5, 1, -0.03, 0.4e-7},
         {"gate factor -10", 1, -0.03, -10.0, 1, -0.03, 0.0},
         // the mended 0/0: a threshold equal to the saturation is a step
@@ -328,22 +342,6 @@ TEST_F(Synaptisch, FreisetzungBleibtZwischenNullUndEins)
         EXPECT_NEAR(s->abgabe, f.abgabe, 1e-20);
         EXPECT_NEAR(ringSumme(*s->pool), f.abgabe, 1e-20);
     }
-}
-
-TEST_F(Synaptisch, TransmitterFormJenseitsDerGanzenZahlenIstKeineFormUndHaeltDenLaufAn)   // the mended conversion
-{
-    paar(-0.03, natrium, 1e-7, 0.001);
-    einrichten();
-    TransmitterDynamik& d = konstantesGatter(*s, 1, 200.0, 50.0);
-    pt::boxAntworten({1});
-    for (const double form : {std::nan(""), 1e300, -1e300}) {
-        d.formAlpha = form;
-        synapsenBerechnen();
-        EXPECT_TRUE(std::isfinite(d.gatterWert)) << form;
-    }
-    EXPECT_EQ(laufZustand.abbrechen, 1);
-    ASSERT_EQ(pt::boxLog().size(), 1u);     // error 130 once
-    EXPECT_EQ(pt::boxLog()[0].text, fehlerText(130));
 }
 
 TEST_F(Synaptisch, KanalFreisetzungUndEingangsaufzeichnungDerPermutation)
@@ -384,7 +382,7 @@ TEST_F(Synaptisch, XlpspEpisodeBehaeltIhrenGroesstenWertUndEndetNachIhrerDauer)
     EXPECT_EQ(f.summe, 0.0);
 }
 
-TEST_F(Synaptisch, XlpspEpisodeBleibtOffenSolangeDieFreisetzungAnhaelt)   // the mended drop of an open episode
+TEST_F(Synaptisch, XlpspEpisodeBleibtOffenSolangeDieFreisetzungAnhaelt)   // it dropped an open episode
 {
     // a source held above saturation for longer than the shape lasts (and a shape of no
     // duration at all): the open episode stays until the release ends
@@ -455,8 +453,12 @@ TEST_F(Synaptisch, ElektrischeKopplungNachArtUndEinschraenkungOhneZielKeinStrom)
 {
     // the current g (Vs - Vt) in the target's soma from the step it arrives on, none before;
     // kind 1 conducts only towards a more depolarised target, kind 2 only away from it
-    // the arrival step, -1: never
-    const struct { const char* was; int eingeschraenkt, art; double vs, vt, verzoegerung; int bereich, ziel, ankunft; } faelle[] = {
+    const struct {
+        const char* was;
+        int eingeschraenkt, art;
+        double vs, vt, verzoegerung;
+        int bereich, ziel, ankunft;         // the arrival step, -1: never
+    } faelle[] = {
         {"restricted: the next step", 1, 0, -0.04, -0.07, 0.003, 0, 2, 1},
         {"unrestricted: after the delay", 0, 0, -0.04, -0.07, 0.0003, 0, 2, 3},
         {"kind 0 both ways", 1, 0, -0.07, -0.04, 0.001, 0, 2, 1},
@@ -482,25 +484,6 @@ TEST_F(Synaptisch, ElektrischeKopplungNachArtUndEinschraenkungOhneZielKeinStrom)
             EXPECT_NEAR(b->synStromElektrisch[0], da ? (f.vs - f.vt) * 1e-8 : 0.0, 1e-20) << i;
         }
     }
-}
-
-TEST_F(Synaptisch, KurveDerArtSechzehnErhaeltDenPoolRingMalZehnHochSieben)
-{
-    laufzeitSetzen(0.001, 1e-4);
-    paar(-0.02, natrium, 1e-7, 0.0002);
-    s->verzoegerungsfaktorAn = 1;
-    einrichten();
-    for (int i = 0; i < 10; ++i)
-        schritt(i);
-    KurvenDaten k;
-    k.werte.assign(20, -1.0f);
-    k.synapseId = s->id;
-    k.referenz = kurvenReferenz::Freisetzung;
-    freisetzungsKurveAusRing(k, 10);
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(k.werte[i], static_cast<float>(s->pool->ring[i] * 1e7)) << i;
-    EXPECT_EQ(k.werte[10], -1.0f);
-    EXPECT_FLOAT_EQ(k.werte[3], 1.0f);      // the release of every step stays in the ring
 }
 
 // sources 2, 3 ... onto the SWIM neuron 1, each with one synapse of the type
@@ -558,14 +541,13 @@ TEST_F(SynaptischerLauf, VerweigertOhneSchrittErgebnisOderDateiMitEinemHinweisUn
         EXPECT_FALSE(programmEndet());
         attrappe::rahmenZuruecksetzen();
         EXPECT_EQ(schritte, 0);
-        EXPECT_FALSE(programmStatus & (programmBit::LaufErgebnisDa | programmBit::ErgebnisDa | programmBit::LaufAktiv |
-                                       programmBit::Beschaeftigt));
+        using namespace programmBit;
+        EXPECT_FALSE(programmStatus & (LaufErgebnisDa | ErgebnisDa | LaufAktiv | Beschaeftigt));
         EXPECT_EQ(laufZustand.eingerichtet, 0);
         EXPECT_TRUE(dateien().empty());
         const auto enthaeltAlle = [&worte](const pt::Ereignis& e) {
-            return e.art == pt::Ereignis::Box && std::all_of(worte.begin(), worte.end(), [&e](const std::string& w) {
-                       return e.text.find(w) != std::string::npos;
-                   });
+            const auto steht = [&e](const std::string& w) { return e.text.find(w) != std::string::npos; };
+            return e.art == pt::Ereignis::Box && std::all_of(worte.begin(), worte.end(), steht);
         };
         EXPECT_EQ(std::count_if(pt::ereignisLog().begin(), pt::ereignisLog().end(), enthaeltAlle), 1);
     }
