@@ -192,13 +192,9 @@ TEST_F(Aufzeichnung, AufzeichnungsSlotsNachArt)
     constexpr int spezial = kurvenReferenz::Spezial, freisetzung = kurvenReferenz::Freisetzung;
     const struct { const char* was; int slot, referenz; double faktor; bool da; float wert; } faelle[] = {
         {"soma", 0, 0, 0.0, true, -70.0f},          {"Na", 1, 0, 0.0, true, -1.0f},
-        {"K", 2, 0, 0.0, true, -2.0f},              {"Ca", 3, 0, 0.0, true, -3.0f},
-        {"sum", 4, 0, 0.0, true, -4.0f},            {"dendrite 1", 5, 0, 0.0, true, -60.0f},
-        {"dendrite 2", 6, 0, 0.0, true, -50.0f},    {"dendrite 3", 7, 0, 0.0, true, -40.0f},
+        {"sum", 4, 0, 0.0, true, -4.0f},            {"dendrite 2", 6, 0, 0.0, true, -50.0f},
         {"kind 32 below slot 4", 3, spezial, 0.0, false, 0.0f},
         {"kind 32: Ca concentration", 4, spezial, 0.0, true, 0.125f},
-        {"kind 32: Ca current 1", 5, spezial, 1e9, true, 5.0f},
-        {"kind 32: Ca current 2", 6, spezial, 1e9, true, 6.0f},
         {"kind 32: K(Ca) current", 7, spezial, 1e9, true, 7.0f},
         {"kind 16 not in slot 0", 0, freisetzung, 0.0, false, 0.0f},
         {"kind 16: the synapse's release", 1, freisetzung, 0.0, true, 0.25f},
