@@ -1,8 +1,10 @@
-// tests/core/test_schluessel.cpp - the key=value readers
+// tests/core/test_schluessel.cpp - the key=value readers, also on damaged texts
 #include "core/schluessel.h"
 #include "platform/test/testplattform.h"
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -11,16 +13,7 @@ using namespace plattform;
 
 namespace {
 
-// a writable copy of a text, as the readers expect it
-struct Text {
-    std::vector<char> bytes;
-    explicit Text(const std::string& s) : bytes(s.begin(), s.end()) { bytes.push_back('\0'); }
-    char* p() { return bytes.data(); }
-    std::string str() const { return bytes.data(); }
-};
-
-class Schluessel : public ::testing::Test {
-protected:
+struct Schluessel : ::testing::Test {
     void SetUp() override
     {
         test::zuruecksetzen();
@@ -28,152 +21,129 @@ protected:
     }
 };
 
-using KommaZahl = Schluessel;
-using SchluesselZahl = Schluessel;
-using SchluesselText = Schluessel;
-using ZeileLesen = Schluessel;
-
 } // namespace
 
-TEST_F(KommaZahl, KommaWirdImTextSelbstZumPunktWennDieZeileKeinenHat)
+TEST_F(Schluessel, KommaZahlNimmtNurDasErsteKommaDerZeileUndGanzzahlBleibtImIntBereich)
 {
-    Text t("3,5 und 7,25\nb=1,5");
-    EXPECT_DOUBLE_EQ(kommaZahlLesen(t.p()), 3.5);
-    EXPECT_EQ(t.str(), "3.5 und 7,25\nb=1,5");       // only the first comma, only this line
-
-    Text mitPunkt("1,5.25");
-    EXPECT_DOUBLE_EQ(kommaZahlLesen(mitPunkt.p()), 1.0);
-    EXPECT_EQ(mitPunkt.str(), "1,5.25");
-}
-
-TEST_F(KommaZahl, GanzzahlNimmtDenGanzenTeilUndBleibtImIntBereich)
-{
-    Text a("3,5"), b("  -2,7"), d("99999999999"), e("-99999999999"), f("x1");
-    EXPECT_EQ(kommaGanzzahlLesen(a.p()), 3);
-    EXPECT_EQ(a.str(), "3.5");
-    EXPECT_EQ(kommaGanzzahlLesen(b.p()), -2);
-    EXPECT_EQ(kommaGanzzahlLesen(d.p()), INT_MAX);   // atoi would overflow
-    EXPECT_EQ(kommaGanzzahlLesen(e.p()), INT_MIN);
-    EXPECT_EQ(kommaGanzzahlLesen(f.p()), 0);
-}
-
-TEST_F(KommaZahl, KeineZahlGibtNullUndEinLeererWertNimmtNichtDieNaechsteZeile)
-{
-    Text leer("\n5"), wort("abc"), exponent(" 1e-3");
-    EXPECT_EQ(kommaZahlLesen(leer.p()), 0.0);
-    EXPECT_EQ(kommaZahlLesen(wort.p()), 0.0);
-    EXPECT_DOUBLE_EQ(kommaZahlLesen(exponent.p()), 0.001);
+    const struct { const char* text; double zahl; int ganz; const char* danach; } faelle[] = {
+        {"3,5 und 7,25\nb=1,5", 3.5, 3, "3.5 und 7,25\nb=1,5"},   // only the first comma, only this line
+        {"1,5.25", 1.0, 1, "1,5.25"},                              // the line has a point
+        {"  -2,7", -2.7, -2, "  -2.7"},
+        {"99999999999", 99999999999.0, INT_MAX, "99999999999"},    // atoi would overflow
+        {"-99999999999", -99999999999.0, INT_MIN, "-99999999999"},
+        {"x1", 0.0, 0, "x1"},
+        {"\n5", 0.0, 0, "\n5"},                                    // an empty value never takes the next line
+        {" 1e-3", 0.001, 1, " 1e-3"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.text);
+        std::string a = f.text, b = f.text;
+        EXPECT_DOUBLE_EQ(kommaZahlLesen(a.data()), f.zahl);
+        EXPECT_EQ(a, f.danach);
+        EXPECT_EQ(kommaGanzzahlLesen(b.data()), f.ganz);
+        EXPECT_EQ(b, f.danach);
+    }
     EXPECT_EQ(kommaZahlLesen(nullptr), 0.0);
 }
 
-TEST_F(SchluesselZahl, FindetDenSchluesselUeberallAuchInEinemLaengerenOderImKommentar)
+TEST_F(Schluessel, ZahlFindetDenSchluesselUeberallAuchInEinemLaengerenOderImKommentar)
 {
-    Text t("// alte dauer=9\nsimulations dauer=2,5\n");
+    std::string t = "// alte dauer=9\nsimulations dauer=2,5\n";
     double wert = -1.0;
-    char* hinter = schluesselZahlLesen(&wert, t.p(), "dauer=");
+    EXPECT_EQ(schluesselZahlLesen(&wert, t.data(), "dauer="), t.data() + std::strlen("// alte dauer="));
     EXPECT_EQ(wert, 9.0);                                    // the first occurrence wins
-    EXPECT_EQ(hinter, t.p() + std::strlen("// alte dauer="));
-    schluesselZahlLesen(&wert, t.p(), "simulations dauer=");
+    schluesselZahlLesen(&wert, t.data(), "simulations dauer=");
     EXPECT_DOUBLE_EQ(wert, 2.5);
-    EXPECT_NE(t.str().find("dauer=2.5"), std::string::npos);  // the comma was fixed in place
+    EXPECT_NE(t.find("dauer=2.5"), std::string::npos);      // the comma was fixed in place
 
     wert = 42.0;                                             // a missing key leaves the value
-    EXPECT_EQ(schluesselZahlLesen(&wert, t.p(), "b="), nullptr);
-    EXPECT_EQ(schluesselZahlLesen(&wert, t.p(), ""), nullptr);
+    EXPECT_EQ(schluesselZahlLesen(&wert, t.data(), "b="), nullptr);
+    EXPECT_EQ(schluesselZahlLesen(&wert, t.data(), ""), nullptr);
     EXPECT_EQ(wert, 42.0);
 }
 
-TEST_F(SchluesselText, NurAmZeilenanfangUndDerTextanfangZaehltAlsZeilenanfang)
+TEST_F(Schluessel, TextNurAmZeilenanfangOhneKommentarUndHoechstensMaxMinusEinsBytes)
 {
-    char aus[64] = "alt";
-    const char* text = "name=erster\nvorname=x\n";
-    const char* hinter = schluesselTextLesen(aus, sizeof aus, text, "name=");
-    EXPECT_STREQ(aus, "erster");                 // never reads before the buffer
-    EXPECT_EQ(hinter, text + std::strlen("name=erster"));
-
-    schluesselTextLesen(aus, sizeof aus, "vorname=x\r\nname=zweiter\r\n", "name=");
-    EXPECT_STREQ(aus, "zweiter");
+    const struct { const char *was, *text; int max; const char *aus, *rest; } faelle[] = {
+        {"the text start is a line start", "name=erster\nvorname=x\n", 64, "erster", "\nvorname=x\n"},
+        {"not inside a longer key", "vorname=x\r\nname=zweiter\r\n", 64, "zweiter", "\r\n"},
+        // 0xE4 is negative as a signed char: it must not count as a control character
+        {"an umlaut before the key", "\xE4name=falsch\nname=richtig", 64, "richtig", ""},
+        {"a comment with its blanks", "name= \t C:\\a b  \t// Kommentar\nx=1", 64, "C:\\a b", "\nx=1"},
+        {"max 4 takes three bytes", "name=abcdef", 4, "abc", "def"},
+        {"max 0: the value's position", "name=  abc", 0, "alt", "abc"},
+        {"a fixed buffer never takes the whole rest", "name=abc", -1, "alt", "abc"},
+        {"no key at a line start", "xname=1", 64, "alt", nullptr},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        // exactly max bytes: ASan watches their end
+        std::vector<char> aus(static_cast<size_t>(std::max(f.max, 4)));
+        std::strcpy(aus.data(), "alt");
+        EXPECT_STREQ(schluesselTextLesen(aus.data(), f.max, f.text, "name="), f.rest);
+        EXPECT_STREQ(aus.data(), f.aus);
+        std::string wachsend = "alt";
+        schluesselTextLesen(wachsend, std::max(f.max, 0), f.text, "name=");
+        EXPECT_EQ(wachsend, f.aus);
+    }
 }
 
-TEST_F(SchluesselText, EinUmlautVorDemSchluesselIstKeinZeilenanfang)
+TEST_F(Schluessel, WachsendeAusgabeNimmtMitMaxMinusEinsDenGanzenRest)
 {
-    char aus[64] = "";
-    // 0xE4 is negative as a signed char: it must not count as a control character
-    schluesselTextLesen(aus, sizeof aus, "\xE4name=falsch\nname=richtig", "name=");
-    EXPECT_STREQ(aus, "richtig");
-}
-
-TEST_F(SchluesselText, LeerzeichenDavorUndKommentarMitLeerzeichenWegMaxBegrenzt)
-{
-    char aus[64] = "";
-    schluesselTextLesen(aus, sizeof aus, "pfad= \t C:\\a b  \t// Kommentar\nx=1", "pfad=");
-    EXPECT_STREQ(aus, "C:\\a b");
-
-    char klein[4] = "";
-    EXPECT_STREQ(schluesselTextLesen(klein, sizeof klein, "w=abcdef", "w="), "def");
-    EXPECT_STREQ(klein, "abc");
-
-    char unberuehrt[8] = "alt";
-    EXPECT_STREQ(schluesselTextLesen(unberuehrt, 0, "w=  abc", "w="), "abc");   // max 0: the value's position
-    EXPECT_STREQ(schluesselTextLesen(unberuehrt, -1, "w=abc", "w="), "abc");
-    EXPECT_STREQ(unberuehrt, "alt");               // a fixed buffer never takes "the whole rest"
-}
-
-TEST_F(SchluesselText, WachsendeAusgabeNimmtDenGanzenRest)
-{
-    std::string aus = "alt";
     const std::string lang(5000, 'x');
     const std::string text = "k=" + lang + " // weg\nk2=y";
-    EXPECT_EQ(schluesselTextLesen(aus, -1, text.c_str(), "fehlt="), nullptr);
-    EXPECT_EQ(aus, "alt");
+    std::string aus;
     EXPECT_NE(schluesselTextLesen(aus, -1, text.c_str(), "k="), nullptr);
     EXPECT_EQ(aus, lang);
-    schluesselTextLesen(aus, 3, text.c_str(), "k=");
-    EXPECT_EQ(aus, "xx");
 }
 
-TEST_F(ZeileLesen, UeberspringtLeereZeilenSchneidetAnSteuerzeichenUndKommentar)
+TEST_F(Schluessel, ZeilenOhneLeereKommentarUndSteuerzeichenGekuerztDannEinmalNullDannVonVorn)
 {
-    Text t("\r\n\r\nerste\tzeile  // weg\r\n\n zweite\x01rest\nnur // \n");
-    char aus[64];
-    char* p = zeileLesen(t.p(), aus, sizeof aus);
-    ASSERT_NE(p, nullptr);
-    EXPECT_STREQ(aus, "erste\tzeile");            // TAB stays
-    EXPECT_EQ(*p, '\r');
+    std::string t = "\r\n\r\nerste\tzeile  // weg\r\n\n zweite\x01rest\n1234567890abc\nnur // \nb";
+    char aus[12];
+    test::boxAntworten({1});
     std::string folge;
-    while (zeileLesen(t.p(), aus, sizeof aus))
+    char* p = nullptr;
+    while (char* q = zeileLesen(t.data(), aus, sizeof aus)) {
         folge += std::string(aus) + "|";
-    EXPECT_EQ(folge, " zweite|rest|nur|");        // the control character is stepped over
-}
-
-TEST_F(ZeileLesen, LetzteZeileGibtDasEndeDannEinmalNullDannVonVorn)
-{
-    Text t("a\nb");
-    char aus[8];
-    zeileLesen(t.p(), aus, sizeof aus);
-    EXPECT_EQ(zeileLesen(t.p(), aus, sizeof aus), t.p() + 3);
-    EXPECT_STREQ(aus, "b");
-    EXPECT_EQ(zeileLesen(t.p(), aus, sizeof aus), nullptr);
+        p = q;
+    }
+    // TAB stays; a control character is stepped over, the rest of a cut line too; a line of
+    // exactly max - 1 bytes once the comment is gone is no long line
+    EXPECT_EQ(folge, "erste\tzeile| zweite|rest|1234567890a|nur|b|");
+    EXPECT_EQ(p, t.data() + t.size());            // the last line gives the end, the next call null
     EXPECT_STREQ(aus, "");
-    ASSERT_NE(zeileLesen(t.p(), aus, sizeof aus), nullptr);
-    EXPECT_STREQ(aus, "a");
+    ASSERT_EQ(test::boxLog().size(), 1u);         // text 344, once
+    EXPECT_EQ(test::boxLog()[0].text,
+              "Eine Zeile ist l\xE4nger als 11 Zeichen und wurde gek\xFCrzt:\n1234567890a");
+    ASSERT_NE(zeileLesen(t.data(), aus, sizeof aus), nullptr);
+    EXPECT_STREQ(aus, "erste\tzeile");
 }
 
-TEST_F(ZeileLesen, EinNichtZuEndeGelesenerTextStoertDenNaechstenNicht)
+TEST_F(Schluessel, JederTextBehaeltSeinenStandAuchWennEinAndererZuEndeGelesenWurde)
 {
     // a reader that stops right after the last line never asks for the null
-    Text a("nur eine"), b("erste\nzweite");
-    char aus[16];
-    ASSERT_NE(zeileLesen(a.p(), aus, sizeof aus), nullptr);
-    ASSERT_NE(zeileLesen(b.p(), aus, sizeof aus), nullptr);
-    EXPECT_STREQ(aus, "erste");
-    // a, b, a: each text keeps its own place
-    EXPECT_EQ(zeileLesen(a.p(), aus, sizeof aus), nullptr);
-    ASSERT_NE(zeileLesen(b.p(), aus, sizeof aus), nullptr);
-    EXPECT_STREQ(aus, "zweite");
+    std::string a = "a1\na2", b = "b1\nb2", folge;
+    const auto lies = [&folge](std::string& t) {
+        char aus[8];
+        folge += zeileLesen(t.data(), aus, sizeof aus) ? aus : "-";
+        folge += ' ';
+    };
+    lies(a);
+    lies(a);
+    lies(b);
+    lies(a);
+    lies(a);
+    lies(b);
+    zeileLesen(b.data(), nullptr, 0);             // b alone starts anew
+    lies(b);
+    lies(a);
+    zeileLesen(nullptr, nullptr, 0);              // every text starts anew
+    lies(a);
+    EXPECT_EQ(folge, "a1 a2 b1 - a1 b2 b1 a2 a1 ");
 }
 
-TEST_F(ZeileLesen, EinNeuerTextImSelbenPufferBeginntVorn)
+TEST_F(Schluessel, EinNeuerTextImSelbenPufferBeginntVorn)
 {
     char puffer[32] = "alte datei\nletzte";
     char aus[16];
@@ -191,36 +161,49 @@ TEST_F(ZeileLesen, EinNeuerTextImSelbenPufferBeginntVorn)
     EXPECT_STREQ(aus, "2,5");
 }
 
-TEST_F(ZeileLesen, ZuruecksetzenAllerOderEinesTextes)
+// seeded truncations, byte flips and huge numbers; the sanitizers watch every read
+TEST(SchluesselMutation, BeschaedigteTexteLesenNieUeberDasEnde)
 {
-    Text a("1\n2"), b("x\ny");
-    char aus[8];
-    zeileLesen(a.p(), aus, sizeof aus);
-    zeileLesen(b.p(), aus, sizeof aus);
-    EXPECT_EQ(zeileLesen(a.p(), nullptr, 0), nullptr);   // a alone starts anew
-    zeileLesen(a.p(), aus, sizeof aus);
-    EXPECT_STREQ(aus, "1");
-    zeileLesen(b.p(), aus, sizeof aus);
-    EXPECT_STREQ(aus, "y");
-    EXPECT_EQ(zeileLesen(nullptr, nullptr, 0), nullptr);
-    zeileLesen(b.p(), aus, sizeof aus);
-    EXPECT_STREQ(aus, "x");
-}
-
-TEST_F(ZeileLesen, ZuLangeZeileWirdGekuerztGemeldetUndUebersprungen)
-{
-    Text t("1234567890\nkurz\nabcdefg // langer Kommentar zaehlt nicht\n");
-    char aus[8];
-    test::boxAntworten({1});
-    ASSERT_NE(zeileLesen(t.p(), aus, sizeof aus), nullptr);
-    EXPECT_STREQ(aus, "1234567");
-    ASSERT_EQ(test::boxLog().size(), 1u);
-    EXPECT_NE(test::boxLog()[0].text.find("l\xE4nger als 7 Zeichen"), std::string::npos);   // text 344
-    EXPECT_NE(test::boxLog()[0].text.find("1234567"), std::string::npos);
-
-    ASSERT_NE(zeileLesen(t.p(), aus, sizeof aus), nullptr);
-    EXPECT_STREQ(aus, "kurz");                     // the rest of the long line is gone
-    ASSERT_NE(zeileLesen(t.p(), aus, sizeof aus), nullptr);
-    EXPECT_STREQ(aus, "abcdefg");                  // exactly max - 1 is no long line
-    EXPECT_EQ(test::boxLog().size(), 1u);
+    const std::string original = "[programmdefinitionen]\r\nsimulationsdauer=1,5\r\n"
+                                 "schrittweite=0.0001 // in s\r\nname=Neuron \xE4\xF6\xFC 1\r\n\r\n"
+                                 "liste=1,2,3,4\ngrosse zahl=1e400\nganz=123456789012345\n"
+                                 "\tzeile mit tab\x0B und steuerzeichen\nende=ja";
+    const char* const schluessel[] = {"simulationsdauer=", "schrittweite=", "name=", "liste=",
+                                      "grosse zahl=", "ganz=", "ende=", "fehlt="};
+    uint32_t s = 12345;
+    auto zufall = [&s] {
+        s = s * 214013u + 2531011u;
+        return (s >> 16) & 0x7FFF;
+    };
+    test::zuruecksetzen();
+    test::fehlerBehandlungSetzen([](const std::string&) {});   // long lines may raise boxes
+    for (int runde = 0; runde < 400; ++runde) {
+        std::string t = original;
+        switch (zufall() % 3) {
+        case 0: t.resize(zufall() % (t.size() + 1)); break;
+        case 1:
+            for (int k = 0; k < 8 && !t.empty(); ++k)
+                t[zufall() % t.size()] = static_cast<char>(zufall() & 0xFF);
+            break;
+        default: t.insert(zufall() % (t.size() + 1), std::string(zufall() % 300, '9')); break;
+        }
+        std::vector<char> text(t.begin(), t.end());
+        text.push_back('\0');
+        for (const char* k : schluessel) {
+            double d = 0.0;
+            schluesselZahlLesen(&d, text.data(), k);
+            char aus[16];
+            schluesselTextLesen(aus, sizeof aus, text.data(), k);
+            std::string lang;
+            schluesselTextLesen(lang, -1, text.data(), k);
+        }
+        kommaGanzzahlLesen(text.data());
+        char zeile[12];
+        for (int n = 0; n < 100 && zeileLesen(text.data(), zeile, sizeof zeile) != nullptr; ++n) {
+            kommaZahlLesen(zeile);
+            kommaGanzzahlLesen(zeile);
+        }
+        zeileLesen(nullptr, nullptr, 0);
+    }
+    test::fehlerBehandlungSetzen({});
 }

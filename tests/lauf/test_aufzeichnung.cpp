@@ -1,28 +1,13 @@
 // tests/lauf/test_aufzeichnung.cpp - curve samples, the export file and the soma-potential file
-#include "../stuetzen/testhilfe.h"
-#include "texts/texte.h"
-#include "../model/test_neuron_hilfe.h"
+#include "lauf_hilfe.h"
 #include "model/aufzeichnung.h"
-#include "model/ergebnisdateien.h"
-#include "model/export.h"
-#include "model/laufhaken.h"
-#include "model/laufstart.h"
-#include "model/netz.h"
-#include "model/simulationspruefung.h"
-#include "model/zahlen.h"
 #include "model/zeitschleife.h"
-#include "platform/box.h"
 #include "platform/pfad.h"
 #include <cstring>
-#include <filesystem>
 
-namespace pt = plattform::test;
 namespace fs = std::filesystem;
 
 namespace {
-
-int sekunde = 1;
-std::tm festeZeit() { return testhilfe::zeitstempel(sekunde); }
 
 // the neurons follow the time: soma potential t volts
 void potentialeFolgenDerZeit()
@@ -31,36 +16,21 @@ void potentialeFolgenDerZeit()
         n->potentiale[0] = laufZustand.t;
 }
 
-struct Aufzeichnung : NeuronFall {
-    std::string ordner;
-    void SetUp() override
-    {
-        NeuronFall::SetUp();
-        laufHaken = {};
-        laufZustand = {};
-        laufHaken.ortszeit = festeZeit;
-        sekunde = 1;
-        ordner = testhilfe::tempOrdner("velnor-aufz");
-        dateipfade.dokumentVerzeichnis = ordner;
-        dateipfade.netzName = "netz";
-        asciiExportEinstellungen = {};
-    }
+struct Aufzeichnung : LaufFall {
     void TearDown() override
     {
         for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
             n->hauptDiagramm.fenster = nullptr;
             n->ausgangsSynapsen = nullptr;
         }
-        laufHaken = {};
-        fs::remove_all(ordner);
-        NeuronFall::TearDown();
+        LaufFall::TearDown();
     }
-    NeuronDaten& neuron(int nummer, const char* name, bool fenster)
+    // a neuron carried through the run but never stepped, its soma curve shown
+    static NeuronDaten& knoten(int nummer, const char* name, bool fenster)
     {
         NeuronDaten* n = neu(nummer);
-        EXPECT_NE(n, nullptr);
         EXPECT_TRUE(kompartimenteAnpassen(*n, 3));
-        n->modellTyp = 0;                   // carried, never stepped
+        n->modellTyp = 0;
         n->name = name;
         n->hauptDiagramm.kurven[kurve::Soma].anzeigen = 1;
         if (fenster)
@@ -68,21 +38,13 @@ struct Aufzeichnung : NeuronFall {
         return *n;
     }
     // the run driver's part: buffers, names, the loop
-    int laufen(double dauer, double schritt)
+    static int laufen(double dauer, double schritt)
     {
         laufzeitSetzen(dauer, schritt);
         for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
             EXPECT_TRUE(laufDiagrammeVorbereiten(*n));
         ergebnisNamenBilden();
         return simulationAusfuehren();
-    }
-    std::vector<std::string> dateien() const
-    {
-        std::vector<std::string> namen;
-        for (const auto& e : fs::directory_iterator(ordner))
-            namen.push_back(e.path().filename().string());
-        std::sort(namen.begin(), namen.end());
-        return namen;
     }
 };
 
@@ -91,13 +53,13 @@ float f32(const std::string& b, size_t i) { float x; std::memcpy(&x, b.data() + 
 
 } // namespace
 
-TEST_F(Aufzeichnung, SomaDateiHatEinenBlockJeNeuronInKettenfolge)   // neurons without a shown soma curve were left out
+TEST_F(Aufzeichnung, SomaDateiHatEinenBlockJeNeuronInKettenfolge)   // it left out unshown soma curves
 {
-    neuron(1, "A", true);
-    neuron(2, "B", true).hauptDiagramm.kurven[9].anzeigen = 1;               // a channel slot without channel
-    neuron(3, "C", false);                                                   // no window
-    neuron(4, "D", true).hauptDiagramm.kurven[kurve::Soma].anzeigen = 0;     // soma curve not shown
-    neuron(5, "E", true);
+    knoten(1, "A", true);
+    knoten(2, "B", true).hauptDiagramm.kurven[9].anzeigen = 1;               // a channel slot without channel
+    knoten(3, "C", false);                                                   // no window
+    knoten(4, "D", true).hauptDiagramm.kurven[kurve::Soma].anzeigen = 0;     // soma curve not shown
+    knoten(5, "E", true);
     programmStatus |= programmBit::SomaDateiSchreiben;
     laufHaken.synapsen = [] {               // soma potential: the neuron's number + t volts
         for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
@@ -110,11 +72,22 @@ TEST_F(Aufzeichnung, SomaDateiHatEinenBlockJeNeuronInKettenfolge)   // neurons w
     EXPECT_EQ(f64(b, 8), 1e-4);
     for (size_t block = 0; block < 5; ++block) {
         const double nummer = static_cast<double>(block + 1);
-        EXPECT_FLOAT_EQ(f32(b, 16 + 40000 * block + 4 * 7), static_cast<float>((nummer + 7e-4) * 1000.0)) << block;
-        EXPECT_FLOAT_EQ(f32(b, 16 + 40000 * block + 4 * 9999), static_cast<float>((nummer + 0.9999) * 1000.0)) << block;
+        const size_t anfang = 16 + 40000 * block;
+        EXPECT_FLOAT_EQ(f32(b, anfang + 4 * 7), static_cast<float>((nummer + 7e-4) * 1000.0)) << block;
+        EXPECT_FLOAT_EQ(f32(b, anfang + 4 * 9999), static_cast<float>((nummer + 0.9999) * 1000.0)) << block;
     }
-    // a slot nobody recorded reports no samples
-    EXPECT_EQ(neuronNachNummer(2)->hauptDiagramm.kurven[9].werteAnzahl, 0);
+    EXPECT_EQ(neuronNachNummer(2)->hauptDiagramm.kurven[9].werteAnzahl, 0);   // nobody recorded it
+    // a curve file of that name survives the run with a notice; any other file is replaced
+    const std::string kurven("[datFile]\0rest", 14);
+    testhilfe::schreiben(ordner + "netz.dat", kurven);
+    pt::boxAntworten({plattform::antwort::Ok});
+    laufen(0.001, 1e-4);
+    EXPECT_EQ(testhilfe::lesen(ordner + "netz.dat"), kurven);
+    ASSERT_FALSE(pt::ereignisLog().empty());
+    EXPECT_NE(pt::ereignisLog().back().text.find("Kurvendatei"), std::string::npos);
+    testhilfe::schreiben(ordner + "netz.dat", "alt");
+    laufen(0.001, 1e-4);
+    EXPECT_EQ(testhilfe::lesen(ordner + "netz.dat").size(), 16u + 5u * 10u * 4u);
     // without the soma file a neuron without a window records nothing
     programmStatus &= ~programmBit::SomaDateiSchreiben;
     laufen(0.001, 1e-4);
@@ -122,15 +95,15 @@ TEST_F(Aufzeichnung, SomaDateiHatEinenBlockJeNeuronInKettenfolge)   // neurons w
     EXPECT_EQ(neuronNachNummer(5)->hauptDiagramm.kurven[kurve::Soma].werteAnzahl, 10);
 }
 
-TEST_F(Aufzeichnung, ExportdateiNameKopfDezimalzeichenUndIntervall)
+TEST_F(Aufzeichnung, ExportdateiNameKopfDezimalzeichenUndIntervallUndNichtsNachEinemAbbruch)
 {
-    NeuronDaten& a = neuron(1, "A", false);
+    NeuronDaten& a = knoten(1, "A", false);
     a.exportMaske = 0x11;                   // soma and Na
     a.kanalStrom[0] = 1e-9;
-    NeuronDaten& b = neuron(2, "B", true);
+    NeuronDaten& b = knoten(2, "B", true);
     b.exportMaske = 0x1;
     b.hauptDiagramm.kurven[kurve::Soma].anzeigen = 0;
-    neuron(3, "C", true);                   // no mask: no cells
+    knoten(3, "C", true);                   // no mask: no cells
     asciiExportEinstellungen.trennzeichen = 9;
     asciiExportEinstellungen.dezimalstellen = 3;
     asciiExportEinstellungen.zeitDezimalstellen = 4;
@@ -149,35 +122,34 @@ TEST_F(Aufzeichnung, ExportdateiNameKopfDezimalzeichenUndIntervall)
         erwartet += std::string("\r\n") + t + "\t-0,065\t1,000\t0,500";
     EXPECT_EQ(testhilfe::lesen(ordner + name), erwartet);
     EXPECT_EQ(dateien(), std::vector<std::string>{name});   // the part file renamed
+    // an aborted run writes neither the export nor the soma file
+    std::filesystem::remove(ordner + name);
+    programmStatus |= programmBit::SomaDateiSchreiben;
+    laufHaken.exportPufferGroesse = 64;     // flushes before the abort
+    laufHaken.synapsen = [] { laufZustand.abbrechen = laufZustand.t > 0.0005; };
+    laufen(0.01, 1e-4);
+    EXPECT_TRUE(dateien().empty()) << dateien().front();
 }
 
-TEST_F(Aufzeichnung, ExportPufferWaechstStattUeberzulaufenUndSchreibtDieselbenBytes)
+TEST_F(Aufzeichnung, VollerDatentraegerBehaeltDenGeschriebenenExportUndSagtEs)   // the part was deleted
 {
-    NeuronDaten& a = neuron(1, "A", false);
+    NeuronDaten& a = knoten(1, "A", false);
     a.exportMaske = 0x1FF;
-    a.benutzerKanaele.push_back({});
-    a.benutzerKanaele.back().name = "kanal";
-    a.benutzerKanaele.back().exportieren = 1;
-    a.benutzerKanaele.back().strom = 1e280;   // a cell longer than any estimate
+    BenutzerKanal& k = a.benutzerKanaele.emplace_back();
+    k.name = "kanal";
+    k.exportieren = 1;
+    k.strom = 1e280;                        // a cell longer than any estimate
     programmStatus |= programmBit::WerteExportieren;
     laufHaken.synapsen = potentialeFolgenDerZeit;
-    laufen(0.002, 1e-4);
-    const std::string grosserPuffer = testhilfe::lesen(ergebnisNamen.exportDatei);
-    fs::remove(ergebnisNamen.exportDatei);
-    laufHaken.exportPufferGroesse = 64;     // a flush in every step, lines longer than the buffer
-    laufen(0.002, 1e-4);
-    EXPECT_EQ(testhilfe::lesen(ergebnisNamen.exportDatei), grosserPuffer);
-    EXPECT_GT(grosserPuffer.size(), 20u * 300u);
-}
-
-TEST_F(Aufzeichnung, VollerDatentraegerBehaeltDenGeschriebenenExportUndSagtEs)   // the part was left, then deleted
-{
-    neuron(1, "A", false).exportMaske = 0x11;
-    programmStatus |= programmBit::WerteExportieren;
-    laufHaken.synapsen = potentialeFolgenDerZeit;
-    laufHaken.exportPufferGroesse = 64;     // a flush in every step
     laufen(0.002, 1e-4);
     const std::string ganz = testhilfe::lesen(ergebnisNamen.exportDatei);
+    EXPECT_GT(ganz.size(), 20u * 300u);
+    fs::remove(ergebnisNamen.exportDatei);
+    // a buffer that grows instead of overflowing: a flush in every step, lines longer than
+    // the buffer, the same bytes
+    laufHaken.exportPufferGroesse = 64;
+    laufen(0.002, 1e-4);
+    EXPECT_EQ(testhilfe::lesen(ergebnisNamen.exportDatei), ganz);
     fs::remove(ergebnisNamen.exportDatei);
     // the fourth flush finds the disk full
     static int oeffnungen;
@@ -196,100 +168,59 @@ TEST_F(Aufzeichnung, VollerDatentraegerBehaeltDenGeschriebenenExportUndSagtEs)  
     EXPECT_EQ(ganz.substr(0, teil.size()), teil);
     ASSERT_FALSE(pt::ereignisLog().empty());
     EXPECT_EQ(pt::ereignisLog().back().text, meldungFormatieren(821, ordner + name));
-    // the next run leaves it where it is
-    sekunde = 2;
+    zeitenSetzen({2});                      // the next run leaves it where it is
     laufen(0.002, 1e-4);
     EXPECT_EQ(testhilfe::lesen(ordner + name), teil);
     EXPECT_EQ(dateien().size(), 2u);
 }
 
-TEST_F(Aufzeichnung, AbgebrochenerLaufSchreibtKeineDerBeidenDateien)
-{
-    neuron(1, "A", true).exportMaske = 1;
-    programmStatus |= programmBit::WerteExportieren | programmBit::SomaDateiSchreiben;
-    laufHaken.exportPufferGroesse = 64;     // flushes before the abort
-    laufHaken.synapsen = [] {
-        if (laufZustand.t > 0.0005)
-            laufZustand.abbrechen = 1;
-    };
-    laufen(0.01, 1e-4);
-    EXPECT_TRUE(dateien().empty()) << dateien().front();
-}
-
-TEST_F(Aufzeichnung, KurvendateiGleichenNamensUeberstehtDenLauf)
-{
-    neuron(1, "A", true);
-    const std::string kurven("[datFile]\0rest", 14);
-    testhilfe::schreiben(ordner + "netz.dat", kurven);
-    programmStatus |= programmBit::SomaDateiSchreiben;
-    pt::boxAntworten({plattform::antwort::Ok});
-    laufen(0.001, 1e-4);
-    EXPECT_EQ(testhilfe::lesen(ordner + "netz.dat"), kurven);
-    ASSERT_FALSE(pt::ereignisLog().empty());
-    EXPECT_NE(pt::ereignisLog().back().text.find("Kurvendatei"), std::string::npos);
-
-    // any other file of that name is replaced
-    testhilfe::schreiben(ordner + "netz.dat", "alt");
-    laufen(0.001, 1e-4);
-    EXPECT_EQ(testhilfe::lesen(ordner + "netz.dat").size(), 16u + 10u * 4u);
-}
-
 TEST_F(Aufzeichnung, AufzeichnungsSlotsNachArt)
 {
-    NeuronDaten& n = neuron(1, "A", true);
+    NeuronDaten& n = knoten(1, "A", true);
     n.potentiale = {-0.07, -0.06, -0.05, -0.04};
     n.kanalStrom = {1e-9, 2e-9, 3e-9, 4e-9, 5e-9, 6e-9, 7e-9};
     n.caKonzentration = 0.125;
     auto& k = n.hauptDiagramm.kurven;
-    float w = 0.0f;
-    // kind 0
-    const float eigen[8] = {-70.0f, -1.0f, -2.0f, -3.0f, -4.0f, -60.0f, -50.0f, -40.0f};
-    for (int slot = 0; slot < 8; ++slot) {
-        ASSERT_TRUE(kurvenWert(n, slot, 0.0, w)) << slot;
-        EXPECT_FLOAT_EQ(w, eigen[slot]) << slot;
-    }
-    // kind 32: from slot 4 on
-    for (int slot = 3; slot < 8; ++slot)
-        k[static_cast<size_t>(slot)].referenz = kurvenReferenz::Spezial;
-    k[5].faktor = k[6].faktor = k[7].faktor = 1e9;
-    EXPECT_FALSE(kurvenWert(n, 3, 0.0, w));
-    ASSERT_TRUE(kurvenWert(n, 4, 0.0, w));
-    EXPECT_FLOAT_EQ(w, 0.125f);
-    const float kalzium[3] = {5.0f, 6.0f, 7.0f};
-    for (int slot = 5; slot < 8; ++slot) {
-        ASSERT_TRUE(kurvenWert(n, slot, 0.0, w));
-        EXPECT_FLOAT_EQ(w, kalzium[slot - 5]);
-    }
-    // kind 16: the source synapse's release; not in slot 0
-    SynapseDaten s;
+    SynapseDaten s;                         // the source of kind 16
     s.id = 17;
     s.transmitter.freisetzung = 0.25;
     ASSERT_TRUE(synapsenTabelleSetzen(17, &s));
-    k[0].referenz = k[1].referenz = kurvenReferenz::Freisetzung;
-    k[0].synapseId = k[1].synapseId = 17;
-    EXPECT_FALSE(kurvenWert(n, 0, 0.0, w));
-    ASSERT_TRUE(kurvenWert(n, 1, 0.0, w));
-    EXPECT_FLOAT_EQ(w, 0.25f);
-    // kind 2 records nothing
-    k[2].referenz = kurvenReferenz::Kopie;
-    EXPECT_FALSE(kurvenWert(n, 2, 0.0, w));
-    // user channels: slots 8 to 11 with a bound channel, never beyond
-    n.benutzerKanaele.push_back({});
+    n.benutzerKanaele.push_back({});        // slots 8 to 11 with a bound channel, never beyond
     n.benutzerKanaele.back().strom = 2e-9;
-    k[8].anzeigen = k[12].anzeigen = 1;
     n.kurvenKanaele[0] = &n.benutzerKanaele.back();
-    ASSERT_TRUE(kurvenWert(n, 8, 0.0, w));
-    EXPECT_FLOAT_EQ(w, -2.0f);
-    k[8].referenz = kurvenReferenz::Kopie;
-    EXPECT_FALSE(kurvenWert(n, 8, 0.0, w));
-    EXPECT_FALSE(kurvenWert(n, 9, 0.0, w));   // no channel bound
-    EXPECT_FALSE(kurvenWert(n, 12, 0.0, w));  // a reference curve
+    k[8].anzeigen = k[12].anzeigen = 1;
+    constexpr int spezial = kurvenReferenz::Spezial, freisetzung = kurvenReferenz::Freisetzung;
+    const struct { const char* was; int slot, referenz; double faktor; bool da; float wert; } faelle[] = {
+        {"soma", 0, 0, 0.0, true, -70.0f},          {"Na", 1, 0, 0.0, true, -1.0f},
+        {"sum", 4, 0, 0.0, true, -4.0f},            {"dendrite 2", 6, 0, 0.0, true, -50.0f},
+        {"kind 32 below slot 4", 3, spezial, 0.0, false, 0.0f},
+        {"kind 32: Ca concentration", 4, spezial, 0.0, true, 0.125f},
+        {"kind 32: K(Ca) current", 7, spezial, 1e9, true, 7.0f},
+        {"kind 16 not in slot 0", 0, freisetzung, 0.0, false, 0.0f},
+        {"kind 16: the synapse's release", 1, freisetzung, 0.0, true, 0.25f},
+        {"kind 2 records nothing", 2, kurvenReferenz::Kopie, 0.0, false, 0.0f},
+        {"a bound user channel", 8, 0, 0.0, true, -2.0f},
+        {"a bound user channel of kind 2", 8, kurvenReferenz::Kopie, 0.0, false, 0.0f},
+        {"no channel bound", 9, 0, 0.0, false, 0.0f},
+        {"a reference curve", 12, 0, 0.0, false, 0.0f},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        KurvenDaten& slot = k[static_cast<size_t>(f.slot)];
+        slot.referenz = f.referenz;
+        slot.faktor = f.faktor;
+        slot.synapseId = 17;
+        float w = 0.0f;
+        ASSERT_EQ(kurvenWert(n, f.slot, 0.0, w), f.da);
+        if (f.da)
+            EXPECT_FLOAT_EQ(w, f.wert);
+    }
     synapsenTabelleSetzen(17, nullptr);
 }
 
 TEST_F(Aufzeichnung, Slot7ZeigtDieVerknuepfteSynapseAxoAxonischOhneVerzoegerungNull)
 {
-    NeuronDaten& n = neuron(1, "A", true);
+    NeuronDaten& n = knoten(1, "A", true);
     n.potentiale = {0.0, 0.0, 0.0, -0.04};
     SynapseDaten s;
     s.id = 5;
@@ -298,45 +229,26 @@ TEST_F(Aufzeichnung, Slot7ZeigtDieVerknuepfteSynapseAxoAxonischOhneVerzoegerungN
     pool.ring = {1e-9, 2e-9, 3e-9};
     s.pool = &pool;
     ASSERT_TRUE(synapsenTabelleSetzen(5, &s));
-    float w = 0.0f;
     n.oeffnungSynapseId = 5;
-    ASSERT_TRUE(kurvenWert(n, 7, 0.0, w));
-    EXPECT_FLOAT_EQ(w, -40.0f);              // no outgoing synapse: dendrite 3
+    const auto wert = [&n](double t) {
+        float w = -1.0f;
+        EXPECT_TRUE(kurvenWert(n, 7, t, w));
+        return w;
+    };
+    EXPECT_FLOAT_EQ(wert(0.0), -40.0f);    // no outgoing synapse: dendrite 3
     n.ausgangsSynapsen = &s;
-    ASSERT_TRUE(kurvenWert(n, 7, 0.0, w));
-    EXPECT_FLOAT_EQ(w, 2.0f);                // the place after the ring position
+    EXPECT_FLOAT_EQ(wert(0.0), 2.0f);      // the place after the ring position
     pool.ringPosition = 1;
-    ASSERT_TRUE(kurvenWert(n, 7, 0.0, w));
-    EXPECT_FLOAT_EQ(w, 1.0f);                // wrapped
+    EXPECT_FLOAT_EQ(wert(0.0), 1.0f);      // wrapped
     // axo-axonic: its delay buffer once the delay has passed
     simulationsParameter.schrittweite = 1e-4;
     s.pool = nullptr;
     s.schlangenLaenge = 5;
     s.axoSchlange = {0.0, 0.0, 0.0, 7e-9, 0.0};
     s.verzoegerung = 2e-4;
-    ASSERT_TRUE(kurvenWert(n, 7, 1e-4, w));
-    EXPECT_FLOAT_EQ(w, 0.0f);
-    ASSERT_TRUE(kurvenWert(n, 7, 3e-4, w));
-    EXPECT_FLOAT_EQ(w, 7.0f);
-    s.verzoegerung = 0.0;                    // no division by zero
-    ASSERT_TRUE(kurvenWert(n, 7, 3e-4, w));
-    EXPECT_FLOAT_EQ(w, 0.0f);
+    EXPECT_FLOAT_EQ(wert(1e-4), 0.0f);
+    EXPECT_FLOAT_EQ(wert(3e-4), 7.0f);
+    s.verzoegerung = 0.0;                   // no division by zero
+    EXPECT_FLOAT_EQ(wert(3e-4), 0.0f);
     synapsenTabelleSetzen(5, nullptr);
-}
-
-TEST_F(Aufzeichnung, ExportSchluesselUndDezimalzeichenDerZahlen)
-{
-    asciiExportEinstellungen.dezimalstellen = 9;
-    std::string text = "anzahl von zeitangabe dezimalstellen=5\r\ndezimalzeichen fuer ausgabedateien=46\r\n"
-                       "strom-skalierungsfaktor fuer ausgabedateien=1000,000000\r\n"
-                       "bei export werte in intervallen ausgeben, intervall=3.6\r\n";
-    exportEinstellungenLesen(text.data());
-    EXPECT_EQ(asciiExportEinstellungen.dezimalstellen, 9);   // missing: kept
-    EXPECT_EQ(asciiExportEinstellungen.zeitDezimalstellen, 5);
-    EXPECT_EQ(asciiExportEinstellungen.dezimalzeichen, '.');
-    EXPECT_EQ(asciiExportEinstellungen.stromSkalierung, 1000.0);
-    EXPECT_EQ(asciiExportEinstellungen.intervall, 4);
-    EXPECT_STREQ(zahlMitDezimalzeichen(1.5), "1.500000e+00");
-    asciiExportEinstellungen.dezimalzeichen = ',';
-    EXPECT_STREQ(zahlMitDezimalzeichen(1.5), "1,500000e+00");
 }

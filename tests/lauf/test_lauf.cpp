@@ -1,97 +1,54 @@
 // tests/lauf/test_lauf.cpp - run start, run driver and time loop
-#include "../stuetzen/testhilfe.h"
-#include "texts/texte.h"
-#include "rahmen_attrappe.h"
+#include "lauf_hilfe.h"
 #include "../model/test_onoff_hilfe.h"
-#include "../model/test_swim_hilfe.h"
 #include "model/layout.h"
-#include "model/ergebnisdateien.h"
-#include "model/laufhaken.h"
-#include "model/laufstart.h"
-#include "model/simulationspruefung.h"
 #include "model/zeitschleife.h"
-#include "platform/box.h"
-#include <algorithm>
 #include <cmath>
-#include <filesystem>
-
-namespace pt = plattform::test;
 
 namespace {
 
 using testhilfe::fensterAttrappe;
-using testhilfe::zeitstempel;
 
 int durchlaeufe = 0;
-std::vector<std::tm> zeiten;
-size_t zeitIndex = 0;
 
-std::tm naechsteZeit() { return zeiten[std::min(zeitIndex++, zeiten.size() - 1)]; }
-
-struct Lauf : SwimFall {
-    std::string ordner;
+struct Lauf : LaufFall {
     void SetUp() override
     {
-        SwimFall::SetUp();
-        laufHaken = {};
+        LaufFall::SetUp();
         durchlaeufe = 0;
         laufHaken.synapsen = [] { ++durchlaeufe; };
-        zeiten = {zeitstempel(1)};
-        zeitIndex = 0;
-        laufHaken.ortszeit = naechsteZeit;
-        ordner = testhilfe::tempOrdner("velnor-lauf");
-        dateipfade.dokumentVerzeichnis = ordner;
-        dateipfade.netzName = "netz";
-        asciiExportEinstellungen = {};
-        pspMessungAktiv = 0;
     }
-    void TearDown() override
-    {
-        laufHaken = {};
-        std::filesystem::remove_all(ordner);
-        SwimFall::TearDown();
-    }
-    void laufzeit(double dauer, double schritt) { laufzeitSetzen(dauer, schritt); }
 };
 
 } // namespace
 
-TEST_F(Lauf, SchleifeZaehltEinenDurchlaufMehrAlsSchritte)
-{
-    struct Fall { double dauer, schritt; int durchlaeufe, schritte; };
-    for (const Fall f : {Fall{1.0, 1e-4, 10001, 10000}, Fall{0.3, 1e-4, 3001, 3000}, Fall{1.0, 3e-4, 3334, 3333}}) {
-        laufzeit(f.dauer, f.schritt);
-        durchlaeufe = 0;
-        EXPECT_EQ(simulationAusfuehren(), f.durchlaeufe);
-        EXPECT_EQ(durchlaeufe, f.durchlaeufe);
-        EXPECT_EQ(anzahlSchritteBerechnen(f.dauer, f.schritt), f.schritte);
-        EXPECT_DOUBLE_EQ(laufZustand.t, f.dauer);
-    }
-}
-
-TEST_F(Lauf, DerZusaetzlicheDurchlaufSchreibtNieUeberDenPufferUndDieAnzahlIstDieSchrittzahl)
+TEST_F(Lauf, SchleifeMachtEinenDurchlaufMehrAlsSchritteDerNieUeberDenPufferSchreibtUndOhneDauerKeinen)
 {
     NeuronDaten* n = neu(1);
     n->modellTyp = 0;                       // carried, never stepped
     n->hauptDiagramm.fenster = fensterAttrappe;
     KurvenDaten& k = n->hauptDiagramm.kurven[0];
     k.anzeigen = 1;
-    laufzeit(1.0, 1e-4);
-    ASSERT_TRUE(laufDiagrammeVorbereiten(*n));
-    ASSERT_GT(k.werte.size(), 10000u);
     constexpr float unberuehrt = 12345.0f;
-    std::fill(k.werte.begin(), k.werte.end(), unberuehrt);
-    EXPECT_EQ(simulationAusfuehren(), 10001);
+    struct Fall { double dauer, schritt; int schritte; };
+    for (const Fall f : {Fall{1.0, 1e-4, 10000}, Fall{0.3, 1e-4, 3000}, Fall{1.0, 3e-4, 3333}}) {
+        SCOPED_TRACE(f.schritte);
+        laufzeitSetzen(f.dauer, f.schritt);
+        ASSERT_TRUE(laufDiagrammeVorbereiten(*n));
+        ASSERT_GT(k.werte.size(), static_cast<size_t>(f.schritte));
+        std::fill(k.werte.begin(), k.werte.end(), unberuehrt);
+        durchlaeufe = 0;
+        EXPECT_EQ(simulationAusfuehren(), f.schritte + 1);
+        EXPECT_EQ(durchlaeufe, f.schritte + 1);
+        EXPECT_DOUBLE_EQ(laufZustand.t, f.dauer);
+        EXPECT_EQ(k.werteAnzahl, f.schritte);
+        EXPECT_NE(k.werte[f.schritte - 1], unberuehrt);
+        EXPECT_EQ(k.werte[f.schritte], unberuehrt);
+    }
     n->hauptDiagramm.fenster = nullptr;
-    EXPECT_EQ(k.werteAnzahl, 10000);
-    EXPECT_NE(k.werte[9999], unberuehrt);
-    EXPECT_EQ(k.werte[10000], unberuehrt);
-}
-
-TEST_F(Lauf, DauerNullMachtKeinenSchrittUndRechnetDasEnde)
-{
-    laufZustand.t = 5.0;
+    // no length: no pass, and the end is worked out
     simulationsParameter.simulationsDauer = 0.0;
+    durchlaeufe = 0;
     EXPECT_EQ(simulationAusfuehren(), 0);
     EXPECT_EQ(durchlaeufe, 0);
     EXPECT_EQ(laufZustand.t, 0.0);
@@ -99,50 +56,44 @@ TEST_F(Lauf, DauerNullMachtKeinenSchrittUndRechnetDasEnde)
     EXPECT_EQ(statusTexte[0], "\tSimulation beendet");
 }
 
-TEST_F(Lauf, AbgebrochenerLaufSetztDieErgebnisBitsUndLoeschtDenAbbruch)
+TEST_F(Lauf, ErgebnisBitsUndStatustexteEinesGanzenUndEinesAbgebrochenenLaufs)
 {
-    laufzeit(0.01, 1e-4);
-    neuron();
-    laufHaken.synapsen = [] {
-        if (++durchlaeufe == 5)
-            laufZustand.abbrechen = 1;
-    };
-    simulationStarten();
-    EXPECT_EQ(durchlaeufe, 5);
-    EXPECT_EQ(laufZustand.abbrechen, 0);
-    EXPECT_TRUE(programmStatus & programmBit::LaufErgebnisDa);
-    EXPECT_TRUE(programmStatus & programmBit::ErgebnisDa);
-    EXPECT_FALSE(programmStatus & programmBit::LaufAktiv);
-    EXPECT_NE(statusTexte[0], meldungFormatieren(771));   // no finished text after an abort
-}
-
-TEST_F(Lauf, StatustexteEinesInteraktivenLaufs)
-{
-    laufzeit(0.01, 1e-4);
-    neuron();
-    programmStatus |= programmBit::SpikesZaehlen;
-    simulationStarten();
-    EXPECT_EQ(statusTexte[0], meldungFormatieren(771));
-    EXPECT_EQ(statusTexte[3], "");
+    // an aborted run has its results too, its abort is cleared, but it does not say it ended
+    static int abbruch;
+    for (const int nach : {5, 0}) {
+        SCOPED_TRACE(nach);
+        neuesNetz();
+        laufzeitSetzen(0.01, 1e-4);
+        neuron();
+        programmStatus |= programmBit::SpikesZaehlen;
+        abbruch = nach;
+        laufHaken.synapsen = [] {
+            if (++durchlaeufe == abbruch)
+                laufZustand.abbrechen = 1;
+        };
+        simulationStarten();
+        EXPECT_EQ(durchlaeufe, nach ? nach : 101);
+        EXPECT_EQ(laufZustand.abbrechen, 0);
+        EXPECT_TRUE(programmStatus & programmBit::LaufErgebnisDa);
+        EXPECT_TRUE(programmStatus & programmBit::ErgebnisDa);
+        EXPECT_FALSE(programmStatus & programmBit::LaufAktiv);
+        EXPECT_EQ(statusTexte[0] == meldungFormatieren(771), nach == 0);
+    }
     EXPECT_EQ(statusTexte[1].rfind("\tAPs: ", 0), 0u);
     EXPECT_EQ(laufZustand.nachLauf, 1);
 }
 
-TEST_F(Lauf, ErgebnisnamenTragenDenZeitstempelOhneLeerzeichen)
+TEST_F(Lauf, ErgebnisnamenTragenDenZeitstempelUndEinVorhandenerExportFragt338)
 {
-    zeiten = {zeitstempel(9)};
     ergebnisNamenBilden();
-    EXPECT_EQ(ergebnisNamen.spikeZeiten, ordner + "netz 240305070809 spike-zeiten.txt");
-    EXPECT_EQ(ergebnisNamen.pspAmplituden, ordner + "netz 240305070809 psp amplituden.txt");
+    EXPECT_EQ(ergebnisNamen.spikeZeiten, ordner + "netz 240305070801 spike-zeiten.txt");
+    EXPECT_EQ(ergebnisNamen.pspAmplituden, ordner + "netz 240305070801 psp amplituden.txt");
     EXPECT_TRUE(ergebnisNamen.exportDatei.empty());
-}
-
-TEST_F(Lauf, VorhandenerExportNameFragt338NeinNimmtNeueZeitJaLoeschtDieAlte)
-{
+    // No takes a new time, Yes deletes the old file
     programmStatus |= programmBit::WerteExportieren;
     const std::string alt = ordner + "netz 240305070801 soma potential.TXT";
     testhilfe::schreiben(alt, "x");
-    zeiten = {zeitstempel(1), zeitstempel(2), zeitstempel(2)};
+    zeitenSetzen({1, 2, 2});
     pt::boxAntworten({plattform::antwort::Nein});
     ergebnisNamenBilden();
     EXPECT_EQ(ergebnisNamen.exportDatei, ordner + "netz 240305070802 soma potential.TXT");
@@ -150,18 +101,16 @@ TEST_F(Lauf, VorhandenerExportNameFragt338NeinNimmtNeueZeitJaLoeschtDieAlte)
     EXPECT_TRUE(std::filesystem::exists(alt));
     ASSERT_FALSE(pt::ereignisLog().empty());
     EXPECT_EQ(pt::ereignisLog().front().text, meldungFormatieren(338, alt));
-
-    zeiten = {zeitstempel(1)};
-    zeitIndex = 0;
+    zeitenSetzen({1});
     pt::boxAntworten({plattform::antwort::Ja});
     ergebnisNamenBilden();
     EXPECT_EQ(ergebnisNamen.exportDatei, alt);
     EXPECT_FALSE(std::filesystem::exists(alt));
 }
 
-TEST_F(Lauf, SpikezeitenUndPspDateiEinesInteraktivenLaufs)
+TEST_F(Lauf, SpikezeitenUndPspDateiUndDerEinzelneuronlaufUnterEigenemNamen)   // it overwrote the last ones
 {
-    laufzeit(0.01, 1e-4);
+    laufzeitSetzen(0.01, 1e-4);
     NeuronDaten& n = neuron();
     n.name = "N1";
     n.spikezeitenSpeichern = 1;
@@ -179,11 +128,17 @@ TEST_F(Lauf, SpikezeitenUndPspDateiEinesInteraktivenLaufs)
         }
     };
     simulationStarten();
-    modellSchritt[2] = swimModellBerechnen;
-    const std::string stempel = " 240305070801 ";
-    EXPECT_EQ(testhilfe::lesen(ordner + "netz" + stempel + "spike-zeiten.txt"), "N1\r\n0,013\r\n1,500\r\n\r\n");
-    EXPECT_EQ(testhilfe::lesen(ordner + "netz" + stempel + "psp amplituden.txt"),
+    const std::string spikes = ordner + "netz 240305070801 spike-zeiten.txt";
+    EXPECT_EQ(testhilfe::lesen(spikes), "N1\r\n0,013\r\n1,500\r\n\r\n");
+    EXPECT_EQ(testhilfe::lesen(ordner + "netz 240305070801 psp amplituden.txt"),
               "N1\r\nzeit\tpsp-amplitude\r\n0,250\t1,50000\r\n\r\n");
+    zeitenSetzen({2});
+    teilsimulationsModus = 2;
+    simulationStarten();
+    teilsimulationsModus = 0;
+    modellSchritt[2] = swimModellBerechnen;
+    EXPECT_EQ(testhilfe::lesen(spikes), "N1\r\n0,013\r\n1,500\r\n\r\n");
+    EXPECT_EQ(ergebnisNamen.spikeZeiten, ordner + "netz 240305070802 spike-zeiten.txt");
 }
 
 TEST_F(Lauf, WeiteresDiagrammZeichnetDieProbenDiesesLaufs)   // it drew the previous run's
@@ -191,7 +146,7 @@ TEST_F(Lauf, WeiteresDiagrammZeichnetDieProbenDiesesLaufs)   // it drew the prev
     NeuronDaten* n = neu(1);
     DiagrammDaten* weiteres = diagrammAnhaengen(*n);
     ASSERT_NE(weiteres, nullptr);
-    laufzeit(0.001, 1e-4);
+    laufzeitSetzen(0.001, 1e-4);
     diagrammLayoutBerechnen(&stdNeuron, &diagrammVorlage, 0);
     for (DiagrammDaten* d : {&n->hauptDiagramm, weiteres}) {
         diagrammLayoutBerechnen(n, d, 1);
@@ -215,9 +170,8 @@ TEST_F(Lauf, WeiteresDiagrammZeichnetDieProbenDiesesLaufs)   // it drew the prev
         ASSERT_GE(kopie.werte.size(), 10u) << slot;
         EXPECT_EQ(kopie.werte[9], haupt.werte[9]) << slot;
         ASSERT_GT(haupt.punktAnzahl, 0) << slot;
-        EXPECT_EQ(kopie.punktAnzahl, haupt.punktAnzahl) << slot;
-        EXPECT_TRUE(std::equal(haupt.punkte.begin(), haupt.punkte.begin() + 2 * haupt.punktAnzahl,
-                               kopie.punkte.begin()))
+        EXPECT_EQ(std::vector<int32_t>(kopie.punkte.begin(), kopie.punkte.begin() + 2 * kopie.punktAnzahl),
+                  std::vector<int32_t>(haupt.punkte.begin(), haupt.punkte.begin() + 2 * haupt.punktAnzahl))
             << slot;
     }
     for (DiagrammDaten* d : {&n->hauptDiagramm, weiteres})
@@ -245,10 +199,11 @@ TEST_F(Lauf, KCaLaufwerteBeginnenJedenLaufBeimKCaDatensatz)   // they were never
         x.kanalStrom[i] = 1e-6;
     for (size_t i = 7; i <= 11; ++i)
         x.torVariable[i] = 0.9;
-    laufzeit(0.0, 1e-4);                    // the start of a run alone
+    laufzeitSetzen(0.0, 1e-4);              // the start of a run alone
     simulationAusfuehren();
     struct Wert { const char* name; double ist, soll; };
-    for (const Wert w : {Wert{"g*E", x.leitwertMalPotential[9], -0.08e-9}, Wert{"Ca", x.caKonzentration, 1e-3},
+    for (const Wert w : {Wert{"g*E", x.leitwertMalPotential[9], -0.08e-9},
+                         Wert{"Ca", x.caKonzentration, 1e-3},
                          Wert{"E(Ca)", x.caPotential, 0.0}, Wert{"C", x.torVariable[7], 0.1},
                          Wert{"D", x.torVariable[8], 0.2}, Wert{"E", x.torVariable[9], 0.3},
                          Wert{"P", x.torVariable[10], 0.4}, Wert{"Q", x.torVariable[11], 0.5},
@@ -257,7 +212,7 @@ TEST_F(Lauf, KCaLaufwerteBeginnenJedenLaufBeimKCaDatensatz)   // they were never
         EXPECT_DOUBLE_EQ(w.ist, w.soll) << w.name;
     // without Ca conductance the pool relaxes to the background at its removal rate, and
     // K(Ca) opens; two equal runs end equal: nothing carries over
-    laufzeit(0.01, 1e-4);
+    laufzeitSetzen(0.01, 1e-4);
     simulationAusfuehren();
     const double ca = x.caKonzentration, v = x.potentiale[0];
     EXPECT_NEAR(ca, 5e-5 + (1e-3 - 5e-5) * std::exp(-50.0 * 101 * 1e-4), 1e-12);   // the loop's extra pass
@@ -273,30 +228,13 @@ TEST_F(Lauf, KCaLaufwerteBeginnenJedenLaufBeimKCaDatensatz)   // they were never
     EXPECT_EQ(x.potentiale[0], v);
 }
 
-TEST_F(Lauf, EinzelneuronLaufSchreibtSpikezeitenUnterEigenemNamen)   // it overwrote the last ones
-{
-    NeuronDaten& x = neuron();
-    x.name = "N1";
-    x.spikezeitenSpeichern = 1;
-    laufzeit(0.01, 1e-4);
-    const std::string netzlauf = ordner + "netz 240305070801 spike-zeiten.txt";
-    testhilfe::schreiben(netzlauf, "netzlauf");
-    ergebnisNamen.spikeZeiten = netzlauf;   // as the network run left them
-    zeiten = {zeitstempel(2)};
-    teilsimulationsModus = 2;
-    simulationStarten();
-    teilsimulationsModus = 0;
-    EXPECT_EQ(testhilfe::lesen(netzlauf), "netzlauf");
-    EXPECT_EQ(ergebnisNamen.spikeZeiten, ordner + "netz 240305070802 spike-zeiten.txt");
-}
-
 TEST_F(Lauf, EinwaertsstroemeErscheinenImDiagrammNegativAuswaertsstroemePositiv)
 {
     NeuronDaten& x = neuron();
     x.hauptDiagramm.fenster = fensterAttrappe;
     for (int slot : {kurve::Natrium, kurve::Kalium, kurve::Calcium})
         x.hauptDiagramm.kurven[slot].anzeigen = 1;
-    laufzeit(0.01, 1e-4);
+    laufzeitSetzen(0.01, 1e-4);
     ASSERT_TRUE(laufDiagrammeVorbereiten(x));
     simulationAusfuehren();
     x.hauptDiagramm.fenster = nullptr;
@@ -315,23 +253,7 @@ TEST_F(Lauf, EinwaertsstroemeErscheinenImDiagrammNegativAuswaertsstroemePositiv)
 }
 
 // the other models, run through the time loop
-struct ModellLauf : ModellFall {
-    void SetUp() override
-    {
-        ModellFall::SetUp();
-        laufHaken = {};
-        laufHaken.ortszeit = naechsteZeit;
-        zeiten = {zeitstempel(1)};
-        zeitIndex = 0;
-    }
-    void TearDown() override
-    {
-        laufHaken = {};
-        ModellFall::TearDown();
-    }
-};
-
-TEST_F(ModellLauf, NurEinNeuronOhneJedenKanalZaehltKeineSpikes)
+TEST_F(ModellFall, NurEinNeuronOhneJedenKanalZaehltKeineSpikes)
 {
     // the conductances that make the mark, and further ones that do not but are switched off
     // so that the current alone drives the soma
@@ -361,7 +283,7 @@ TEST_F(ModellLauf, NurEinNeuronOhneJedenKanalZaehltKeineSpikes)
     }
 }
 
-TEST_F(ModellLauf, EntgleisteWerteHaltenDenLaufMitHinweisAnUndBehaltenDasAufgezeichnete)
+TEST_F(ModellFall, EntgleisteWerteHaltenDenLaufMitHinweisAnUndBehaltenDasAufgezeichnete)
 {
     NeuronDaten& x = neuron(modell::HodgkinHuxley);
     x.name = "HH1";
@@ -377,12 +299,8 @@ TEST_F(ModellLauf, EntgleisteWerteHaltenDenLaufMitHinweisAnUndBehaltenDasAufgeze
     x.hauptDiagramm.fenster = nullptr;
     EXPECT_LT(laufZustand.t, 0.5) << "stopped early";
     EXPECT_EQ(schritte % 10, 0) << "checked once per display interval";
-    std::vector<std::string> boxen;
-    for (const auto& e : pt::ereignisLog())
-        if (e.art == pt::Ereignis::Box)
-            boxen.push_back(e.text);
-    ASSERT_EQ(boxen.size(), 1u);
-    EXPECT_EQ(boxen[0], meldungFormatieren(820, 1, "HH1", laufZustand.t));
+    ASSERT_EQ(pt::boxLog().size(), 1u);
+    EXPECT_EQ(pt::boxLog()[0].text, meldungFormatieren(820, 1, "HH1", laufZustand.t));
     // the samples up to the stop are kept, the first ones finite
     const KurvenDaten& soma = x.hauptDiagramm.kurven[kurve::Soma];
     EXPECT_EQ(soma.werteAnzahl, schritte);

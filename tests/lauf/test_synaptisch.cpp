@@ -1,76 +1,37 @@
 // tests/lauf/test_synaptisch.cpp - delay rings, synaptic currents and synapse dynamics
-#include "../model/test_swim_hilfe.h"
+#include "lauf_hilfe.h"
 #include "../model/test_synapse_hilfe.h"
-#include "core/rahmen.h"
-#include "core/status.h"
-#include "model/diagramm.h"
-#include "rahmen_attrappe.h"
-#include "model/laufhaken.h"
-#include "model/laufstart.h"
-#include "model/simulationspruefung.h"
 #include "core/fehler.h"
 #include "model/integration.h"
 #include "model/synaptisch.h"
-#include "model/zeitschleife.h"
-#include "platform/box.h"
-#include <algorithm>
+#include "rahmen_attrappe.h"
 #include <cmath>
-#include <filesystem>
-
-namespace pt = plattform::test;
+#include <numeric>
 
 namespace {
 
 constexpr int natrium = 0, kalium = 1, elektrisch = 3;
 
-struct Synaptisch : SwimFall {
-    void SetUp() override
-    {
-        SwimFall::SetUp();
-        laufHaken = {};
-        netzvorgaben.elektrischeSynapsenEingeschraenkt = 1;
-        laufEinstellungen.xlpspToleranz = 0.0;
-    }
-    void TearDown() override
-    {
-        laufHaken = {};
-        netzvorgaben = {};
-        SwimFall::TearDown();
-    }
-    // a neuron of the current dendrite mode with its compartments, potentials at rest
+struct Synaptisch : LaufFall {
+    NeuronDaten *a = nullptr, *b = nullptr;
+    SynapseDaten* s = nullptr;
+    // a neuron of the current dendrite mode with its compartments, potentials at v
     static NeuronDaten* knoten(int nummer, double v = -0.07)
     {
         NeuronDaten* k = neu(nummer);
         EXPECT_TRUE(kompartimenteAnpassen(*k, simulationsParameter.anzahlSegmente));
-        for (double& p : k->potentiale)
-            p = v;
+        std::fill(k->potentiale.begin(), k->potentiale.end(), v);
         return k;
     }
-    NeuronDaten *a = nullptr, *b = nullptr;
-    SynapseDaten* s = nullptr;
-    // mode 1, source a at va, target b at vb, one synapse a -> b
-    void paar(double va, int typ, double g, double verzoegerung, double vb = -0.07, int bereich = 0, int m = 1)
-    {
-        modus(m);
-        a = knoten(1, va);
-        b = knoten(2, vb);
-        s = verbinde(a, b, typ, g, verzoegerung, bereich);
-    }
-    // a -> b plus an axo-axonic synapse from c (releasing) onto a -> b
-    SynapseDaten* axoPaar()
-    {
-        paar(-0.07, natrium, 1e-7, 0.001);
-        return verbinde(knoten(3, -0.02), b, natrium, 0.4, 0.0003, kontaktort::Axo, s);
-    }
-    static void modus(int m)
+    // dendrite mode m, source a at va, target b at vb, one synapse a -> b
+    void paar(double va, int typ, double g, double verzoegerung, double vb = -0.07, int bereich = 0,
+              int m = 1)
     {
         simulationsParameter.netzwerktyp = m;
         simulationsParameter.anzahlSegmente = segmenteFuerNetzwerktyp(m);
-    }
-    static SynapseDaten* verbinde(NeuronDaten* a, NeuronDaten* b, int typ, double g, double verzoegerung,
-                                  int bereich = 0, SynapseDaten* eltern = nullptr)
-    {
-        return SynapsenFall::verbinde(a, b, typ, g, verzoegerung, bereich, eltern);
+        a = knoten(1, va);
+        b = knoten(2, vb);
+        s = SynapsenFall::verbinde(a, b, typ, g, verzoegerung, bereich);
     }
     // the run start's synapse steps and the set-up of the rings
     static void einrichten()
@@ -87,25 +48,55 @@ struct Synaptisch : SwimFall {
     }
 };
 
-// ---- rings and routing ---------------------------------------------------------------------
+double ringSumme(const SynapsenPool& p) { return std::accumulate(p.ring.begin(), p.ring.end(), 0.0); }
+
+// a transmitter gate with constant rates (form 32 gives its amplitude), power 1, factor 1
+TransmitterDynamik& konstantesGatter(SynapseDaten& s, int art, double alpha, double beta)
+{
+    TransmitterDynamik& d = s.transmitter;
+    d.an = 1;
+    d.abBerechnung = art;
+    d.formAlpha = d.formBeta = 32;
+    d.rateAlpha = alpha;
+    d.rateBeta = beta;
+    d.potenz = 1;
+    d.faktor = 1.0;
+    return d;
+}
+
+// an xlPSP shape of a kind and a duration: it rises as 2 x, then falls as about 0.5 x the episode's value
+void pspForm(PspForm& p, int art, double dauer)
+{
+    p.an = 1;
+    p.art = art;
+    p.dauerPolynom = p.dauerExp = dauer;
+    p.anfangPolynom = 0.0004;
+    p.polynom = {1.0, 0, 0, 0, 0, 0, 2.0};
+    p.polynomAbfall = {1.0, 1e9, 0.0, 0.5};
+    p.expAAnstieg = 2.0;
+    p.expTauAnstieg = p.expTauAbfall = 1e9;
+    p.expAAbfall = 0.5;
+}
+
+} // namespace
 
 TEST_F(Synaptisch, RingLaengeFolgtDerVerzoegerungUndIstNieNull)   // the mended wrap length
 {
-    // below half a step the ring still has one slot to wrap around, and the current comes
-    const struct { double verzoegerung; int laenge; } faelle[] = {{0.004, 40}, {0.00001, 1}};
+    // the current comes exactly after the delay; below half a step the ring still has one
+    // slot to wrap around
+    const struct { double verzoegerung; int laenge; } faelle[] = {{0.0023, 23}, {0.00001, 1}};
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.verzoegerung);
-        TearDown();
-        SetUp();
+        neuesNetz();
         paar(-0.02, natrium, 1e-7, f.verzoegerung);
         einrichten();
         EXPECT_EQ(s->pool->ringLaenge, f.laenge);
         EXPECT_EQ(s->pool->ring.size(), f.laenge + 1u);
         EXPECT_EQ(s->schlangenLaenge, f.laenge);
-        EXPECT_DOUBLE_EQ(s->freisetzungsBereich, 0.02);
-        for (int i = 0; i <= f.laenge; ++i)
+        for (int i = 0; i <= f.laenge; ++i) {
             schritt(i);
-        EXPECT_GT(b->synStromChemisch[0], 0.0);
+            EXPECT_EQ(b->synStromChemisch[0] > 0.0, i == f.laenge) << i;
+        }
     }
 }
 
@@ -123,8 +114,7 @@ TEST_F(Synaptisch, ChemischerStromGehtInsKompartimentSeinesBereichs)
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.was);
-        TearDown();
-        SetUp();
+        neuesNetz();
         paar(-0.07, f.typ, 1e-7, 0.001, -0.07, 1, f.modus);
         b->izhikevichAktiv = f.izhikevich;
         for (size_t c = 0; c < b->potentiale.size(); ++c) {
@@ -136,9 +126,9 @@ TEST_F(Synaptisch, ChemischerStromGehtInsKompartimentSeinesBereichs)
         s->pool->ring[1] = 1e-7;
         synaptischeStroemeBerechnen();
         for (size_t c = 0; c < b->potentiale.size(); ++c) {
-            const double erwartet = static_cast<int>(c) == f.kompartiment ? (f.umkehr - b->potentiale[c]) * 1e-7
-                                    : f.izhikevich                          ? 5.0
-                                                                            : 0.0;
+            const double anderswo = f.izhikevich ? 5.0 : 0.0;
+            const bool hier = static_cast<int>(c) == f.kompartiment;
+            const double erwartet = hier ? (f.umkehr - b->potentiale[c]) * 1e-7 : anderswo;
             EXPECT_DOUBLE_EQ(b->synStromChemisch[c], erwartet) << c;
         }
         EXPECT_EQ(s->pool->ring[1], 0.0);   // consumed
@@ -151,23 +141,7 @@ TEST_F(Synaptisch, ChemischerStromGehtInsKompartimentSeinesBereichs)
     EXPECT_EQ(zielKompartiment(3, 3, 3, 2, false), 1);    // bounded by the target's compartments
 }
 
-// ---- release fraction --------------------------------------------------------------------------
-
-TEST_F(Synaptisch, SchwelleGleichSaettigungIstEineStufeStattNullDurchNull)   // the mended 0/0
-{
-    EXPECT_EQ(freisetzungsAnteil(-0.05, -0.05, 0.0), 0.0);
-    EXPECT_EQ(freisetzungsAnteil(-0.0499, -0.05, 0.0), 1.0);
-    paar(-0.04, natrium, 1e-7, 0.001);
-    s->freisetzungsSaettigung = s->freisetzungsSchwelle;
-    einrichten();
-    schritt(0);
-    EXPECT_DOUBLE_EQ(s->abgabe, 1e-7);
-    EXPECT_FALSE(std::isnan(s->pool->ring[s->schlangenLaenge % s->pool->ringLaenge]));
-}
-
-// ---- spreading -----------------------------------------------------------------------------------
-
-TEST_F(Synaptisch, VerteilungUeberVierSchritteSchreibtEinViertelUndZweimalEinDrittel)
+TEST_F(Synaptisch, VerteilungUeberVierSchritteSchreibtEinViertelUndZweimalEinDrittelUndBleibtImRing)
 {
     laufzeitSetzen(0.01, 1e-4);
     paar(-0.02, natrium, 1e-7, 0.001);
@@ -176,23 +150,31 @@ TEST_F(Synaptisch, VerteilungUeberVierSchritteSchreibtEinViertelUndZweimalEinDri
     s->gewichtungsfaktor = 2.0;
     einrichten();
     SynapsenPool& p = *s->pool;
-    EXPECT_EQ(p.geschlossen, 110);
+    EXPECT_EQ(p.geschlossen, 110);          // the whole run
     EXPECT_EQ(p.ring.size(), 110u + 4 + 1);
-    laufZustand.t = 0.0;
     synapsenBerechnen();
-    const double v = 1e-7;
-    EXPECT_DOUBLE_EQ(p.ring[0], v / 4 * 2.0);
-    EXPECT_DOUBLE_EQ(p.ring[1], v / 3 * 2.0);
-    EXPECT_DOUBLE_EQ(p.ring[2], v / 3 * 2.0);
-    EXPECT_EQ(p.ring[3], 0.0);
+    EXPECT_EQ(std::vector<double>(p.ring.begin(), p.ring.begin() + 4),
+              (std::vector<double>{1e-7 / 4 * 2.0, 1e-7 / 3 * 2.0, 1e-7 / 3 * 2.0, 0.0}));
     // no spreading steps: the whole release in one place
     p.ring.assign(p.ring.size(), 0.0);
     p.ringPosition = 0;
     s->verteilungsSchritte = 0;
     s->gewichtungsfaktor = 1.0;
     synapsenBerechnen();
-    EXPECT_DOUBLE_EQ(p.ring[0], v);
+    EXPECT_DOUBLE_EQ(p.ring[0], 1e-7);
     EXPECT_EQ(p.ring[1], 0.0);
+    // a curve of kind 16 shows the ring times 10^7; the release of every step stays in it
+    for (int i = 1; i < 10; ++i)
+        schritt(i);
+    KurvenDaten k;
+    k.werte.assign(20, -1.0f);
+    k.synapseId = s->id;
+    k.referenz = kurvenReferenz::Freisetzung;
+    freisetzungsKurveAusRing(k, 10);
+    for (int i = 0; i < 10; ++i)
+        EXPECT_EQ(k.werte[i], static_cast<float>(p.ring[i] * 1e7)) << i;
+    EXPECT_EQ(k.werte[10], -1.0f);
+    EXPECT_FLOAT_EQ(k.werte[3], 1.0f);
 }
 
 TEST_F(Synaptisch, VerteilungSchreibtNieHinterDasRingende)   // the mended spread
@@ -203,18 +185,12 @@ TEST_F(Synaptisch, VerteilungSchreibtNieHinterDasRingende)   // the mended sprea
     s->verteilungsSchritte = 0;             // the ring gets no room for a spread
     s->gewichtungsfaktor = 1.0;
     einrichten();
-    SynapsenPool& p = *s->pool;
-    ASSERT_EQ(p.ring.size(), 5u);
+    ASSERT_EQ(s->pool->ring.size(), 5u);
     s->verteilungsSchritte = 40;            // raised after the set-up
-    p.ringPosition = 3;
+    s->pool->ringPosition = 3;
     synapsenBerechnen();                    // the sanitizer sees every write
-    double summe = 0.0;
-    for (double g : p.ring)
-        summe += g;
-    EXPECT_GT(summe, 0.0);
+    EXPECT_GT(ringSumme(*s->pool), 0.0);
 }
-
-// ---- facilitation and depression -------------------------------------------------------------------
 
 TEST_F(Synaptisch, BahnungWaechstOderSinktImZugUndKehrtGenauAufEinsZurueck)
 {
@@ -222,8 +198,7 @@ TEST_F(Synaptisch, BahnungWaechstOderSinktImZugUndKehrtGenauAufEinsZurueck)
     // raises the factor in a train, depression lowers it, a pause leads it back towards 1
     for (const int art : {bahnungsArt::Fazilitation, 2}) {   // anything but 1 depresses
         SCOPED_TRACE(art);
-        TearDown();
-        SetUp();
+        neuesNetz();
         const double richtung = art == bahnungsArt::Fazilitation ? 1.0 : -1.0;
         paar(-0.07, natrium, 1e-7, 0.001);
         s->bahnung.an = 1;
@@ -266,13 +241,11 @@ TEST_F(Synaptisch, UmkehrungOhneLogarithmusNimmtNull)   // the mended inversion
     EXPECT_DOUBLE_EQ(s->bahnung.kurvenZeit[0], 1e-4);
 }
 
-// ---- run preparation and transmitter gate ---------------------------------------------------------
-
 TEST_F(Synaptisch, LaufvorbereitungSetztTabelleGanzlaufpoolUndBahnungsvorgaben)
 {
     laufzeitSetzen(0.01, 1e-4);
     paar(-0.07, natrium, 1e-7, 0.002);
-    SynapseDaten* t = verbinde(b, a, natrium, 1e-7, 0.002);
+    SynapseDaten* t = SynapsenFall::verbinde(b, a, natrium, 1e-7, 0.002);
     synapsenTabelleSetzen(s->id, nullptr);
     s->verzoegerungsfaktorAn = 1;
     s->bahnung.an = 1;
@@ -281,10 +254,8 @@ TEST_F(Synaptisch, LaufvorbereitungSetztTabelleGanzlaufpoolUndBahnungsvorgaben)
     s->transmitter.gatterWert = 0.7;
     t->bahnung.an = 1;
     t->bahnung.a = {-1.0, 5.0, 5.0, 5.0};   // A[ANFAZ] set: the table is kept
-    ASSERT_TRUE(synapsenLaufVorbereiten(*a));
-    ASSERT_TRUE(synapsenLaufVorbereiten(*b));
+    einrichten();
     EXPECT_EQ(synapseNachId(s->id), s);
-    EXPECT_EQ(s->pool->geschlossen, 120);
     EXPECT_EQ(s->pool->verzoegerungsSynapse, s);
     EXPECT_EQ(t->pool->geschlossen, 0);
     EXPECT_EQ(s->bahnung.faktor, 1.0);
@@ -294,21 +265,7 @@ TEST_F(Synaptisch, LaufvorbereitungSetztTabelleGanzlaufpoolUndBahnungsvorgaben)
     EXPECT_EQ(t->bahnung.a, (std::array<double, 4>{-1.0, 5.0, 5.0, 5.0}));
 }
 
-// a transmitter gate with constant rates (form 32 gives its amplitude), power 1, factor 1
-TransmitterDynamik& konstantesGatter(SynapseDaten& s, int art, double alpha, double beta)
-{
-    TransmitterDynamik& d = s.transmitter;
-    d.an = 1;
-    d.abBerechnung = art;
-    d.formAlpha = d.formBeta = 32;
-    d.rateAlpha = alpha;
-    d.rateBeta = beta;
-    d.potenz = 1;
-    d.faktor = 1.0;
-    return d;
-}
-
-TEST_F(Synaptisch, TransmitterGatterErreichtSeinGleichgewichtMitJederIntegrationsmethode)
+TEST_F(Synaptisch, TransmitterGatterErreichtSeinGleichgewichtMitJederMethodeUndEineUngueltigeFormHaeltAn)
 {
     const struct { int art; double alpha, beta, gleichgewicht; } faelle[] = {
         {1, 200.0, 50.0, 0.8},              // dx/dt = a - (a + b) x: a / (a + b)
@@ -317,8 +274,8 @@ TEST_F(Synaptisch, TransmitterGatterErreichtSeinGleichgewichtMitJederIntegration
     };
     paar(-0.03, natrium, 1e-7, 0.001);
     einrichten();
-    for (const int methode : {integration::Euler, integration::ExponentiellerEuler, integration::CrankNicolson,
-                              integration::RungeKutta4})
+    using namespace integration;
+    for (const int methode : {Euler, ExponentiellerEuler, CrankNicolson, RungeKutta4})
         for (const auto& f : faelle) {
             SCOPED_TRACE(testing::Message() << "Methode " << methode << ", Art " << f.art);
             simulationsParameter.integrationsmethode = methode;
@@ -333,60 +290,58 @@ TEST_F(Synaptisch, TransmitterGatterErreichtSeinGleichgewichtMitJederIntegration
             EXPECT_NEAR(d.gatterWert, f.gleichgewicht, 1e-9);
             EXPECT_NEAR(s->abgabe, f.gleichgewicht * f.gleichgewicht * 1e-7, 1e-16);
         }
-}
-
-TEST_F(Synaptisch, FreisetzungBleibtZwischenNullUndEins)
-{
-    // threshold -0.05 V, saturation -0.03 V; the transmitter gate at its steady state 0.8
-    const struct { int transmitter; double v, faktor, abgabe; } faelle[] = {
-        {0, 0.05, 1.0, 1e-7}, {0, -0.03, 1.0, 1e-7}, {0, -0.04, 1.0, 0.5e-7}, {0, -0.05, 1.0, 0.0},
-        {0, -0.2, 1.0, 0.0},
-        {1, -0.03, 10.0, 1e-7}, {1, -0.03, 1.25, 1e-7}, {1, -0.03, 0.5, 0.4e-7}, {1, -0.03, -10.0, 0.0},
-    };
-    paar(-0.03, natrium, 1e-7, 0.001);
-    einrichten();
-    TransmitterDynamik& d = konstantesGatter(*s, 1, 200.0, 50.0);
-    for (const auto& f : faelle) {
-        SCOPED_TRACE(testing::Message() << f.transmitter << ", " << f.v << " V, Faktor " << f.faktor);
-        a->potentiale[0] = f.v;
-        d.an = f.transmitter;
-        d.gatterWert = 0.8;
-        d.faktor = f.faktor;
-        s->pool->ring.assign(s->pool->ring.size(), 0.0);
-        synapsenBerechnen();
-        EXPECT_NEAR(s->abgabe, f.abgabe, 1e-20);
-        double ring = 0.0;
-        for (double g : s->pool->ring)
-            ring += g;
-        EXPECT_NEAR(ring, f.abgabe, 1e-20);
-    }
-}
-
-TEST_F(Synaptisch, TransmitterFormUndPotenzJenseitsDerGanzenZahlenSindDefiniert)   // the mended conversion
-{
-    const double nan = std::nan("");
-    paar(-0.03, natrium, 1e-7, 0.001);
-    einrichten();
-    TransmitterDynamik& d = konstantesGatter(*s, 1, 200.0, 50.0);
-    // a power past the whole numbers is cut to the largest one: a gate below 1 releases nothing
-    const struct { double potenz, abgabe; } potenzen[] = {{1e300, 0.0}, {-1e300, 1e-7}, {nan, 1e-7}};
-    for (const auto& f : potenzen) {
-        d.gatterWert = 0.8;
-        d.potenz = f.potenz;
-        synapsenBerechnen();
-        EXPECT_DOUBLE_EQ(s->abgabe, f.abgabe) << f.potenz;
-    }
-    // a form that is no whole number is no form: error 130 once, and the run stops
-    d.potenz = 1;
+    // the mended conversion: a form that is no whole number is no form, error 130 once, and
+    // the run stops
     pt::boxAntworten({1});
-    for (const double form : {nan, 1e300, -1e300}) {
-        d.formAlpha = form;
+    for (const double form : {std::nan(""), 1e300, -1e300}) {
+        s->transmitter.formAlpha = form;
         synapsenBerechnen();
-        EXPECT_TRUE(std::isfinite(d.gatterWert)) << form;
+        EXPECT_TRUE(std::isfinite(s->transmitter.gatterWert)) << form;
     }
     EXPECT_EQ(laufZustand.abbrechen, 1);
     ASSERT_EQ(pt::boxLog().size(), 1u);
     EXPECT_EQ(pt::boxLog()[0].text, fehlerText(130));
+}
+
+TEST_F(Synaptisch, FreisetzungBleibtZwischenNullUndEins)
+{
+    // threshold -0.05 V, saturation -0.03 V unless a row says otherwise; the transmitter
+    // gate at its steady state 0.8
+    const double nan = std::nan("");
+    const struct {
+        const char* was;
+        int transmitter;
+        double v, faktor, potenz, saettigung, abgabe;
+    } faelle[] = {
+        {"above saturation", 0, 0.05, 1.0, 1, -0.03, 1e-7},
+        {"half way", 0, -0.04, 1.0, 1, -0.03, 0.5e-7},
+        {"far below", 0, -0.2, 1.0, 1, -0.03, 0.0},
+        {"gate factor 10", 1, -0.03, 10.0, 1, -0.03, 1e-7},
+        {"gate factor 0.5", 1, -0.03, 0.5, 1, -0.03, 0.4e-7},
+        {"gate factor -10", 1, -0.03, -10.0, 1, -0.03, 0.0},
+        // the mended 0/0: a threshold equal to the saturation is a step
+        {"threshold = saturation, at it", 0, -0.05, 1.0, 1, -0.05, 0.0},
+        {"threshold = saturation, above it", 0, -0.0499, 1.0, 1, -0.05, 1e-7},
+        // the mended conversion: a power past the whole numbers is cut to the largest one
+        {"power 1e300: a gate below 1 releases nothing", 1, -0.03, 1.0, 1e300, -0.03, 0.0},
+        {"power -1e300", 1, -0.03, 1.0, -1e300, -0.03, 1e-7},
+        {"power NaN", 1, -0.03, 1.0, nan, -0.03, 1e-7},
+    };
+    paar(-0.03, natrium, 1e-7, 0.001);
+    TransmitterDynamik& d = konstantesGatter(*s, 1, 200.0, 50.0);
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        s->freisetzungsSaettigung = f.saettigung;
+        einrichten();
+        a->potentiale[0] = f.v;
+        d.an = f.transmitter;
+        d.gatterWert = 0.8;
+        d.faktor = f.faktor;
+        d.potenz = f.potenz;
+        synapsenBerechnen();
+        EXPECT_NEAR(s->abgabe, f.abgabe, 1e-20);
+        EXPECT_NEAR(ringSumme(*s->pool), f.abgabe, 1e-20);
+    }
 }
 
 TEST_F(Synaptisch, KanalFreisetzungUndEingangsaufzeichnungDerPermutation)
@@ -403,18 +358,11 @@ TEST_F(Synaptisch, KanalFreisetzungUndEingangsaufzeichnungDerPermutation)
     teilsimulationsModus = 0;
 }
 
-// ---- xlPSP -------------------------------------------------------------------------------------------
-
 TEST_F(Synaptisch, XlpspEpisodeBehaeltIhrenGroesstenWertUndEndetNachIhrerDauer)
 {
     paar(-0.07, natrium, 1e-7, 0.001);
     PspForm& f = s->psp;
-    f.an = 1;
-    f.art = pspArt::Polynom;
-    f.dauerPolynom = 0.00095;               // ten steps
-    f.anfangPolynom = 0.0004;
-    f.polynom = {1.0, 0, 0, 0, 0, 0, 2.0};  // rise: 2 x value
-    f.polynomAbfall = {1.0, 1e9, 0.0, 0.5}; // fall: ~0.5 x value
+    pspForm(f, pspArt::Polynom, 0.00095);   // ten steps
     einrichten();
     const double v[] = {-0.04, -0.034, -0.045, -0.07};   // r = 0.5, 0.8, 0.25, 0
     for (int i = 0; i < 4; ++i) {
@@ -426,7 +374,6 @@ TEST_F(Synaptisch, XlpspEpisodeBehaeltIhrenGroesstenWertUndEndetNachIhrerDauer)
     EXPECT_EQ(f.liste->abgeschlossen, 1);
     EXPECT_EQ(f.liste->naechstes, nullptr);
     EXPECT_DOUBLE_EQ(f.summe, 1.6);         // age 0.0003: still rising
-    a->potentiale[0] = -0.07;
     schritt(4);
     EXPECT_NEAR(f.summe, 0.4, 1e-9);        // age 0.0004: falling
     for (int i = 5; i < 11; ++i)
@@ -435,7 +382,7 @@ TEST_F(Synaptisch, XlpspEpisodeBehaeltIhrenGroesstenWertUndEndetNachIhrerDauer)
     EXPECT_EQ(f.summe, 0.0);
 }
 
-TEST_F(Synaptisch, XlpspEpisodeBleibtOffenSolangeDieFreisetzungAnhaelt)   // the mended drop of an open episode
+TEST_F(Synaptisch, XlpspEpisodeBleibtOffenSolangeDieFreisetzungAnhaelt)   // it dropped an open episode
 {
     // a source held above saturation for longer than the shape lasts (and a shape of no
     // duration at all): the open episode stays until the release ends
@@ -445,28 +392,18 @@ TEST_F(Synaptisch, XlpspEpisodeBleibtOffenSolangeDieFreisetzungAnhaelt)   // the
     paar(-0.02, natrium, 1e-7, 0.001);
     std::vector<SynapseDaten*> synapsen;
     for (const auto& f : faelle) {
-        SynapseDaten* x = f.typ == natrium ? s : verbinde(a, b, f.typ, 1e-7, 0.001);
-        PspForm& p = x->psp;
-        p.an = 1;
-        p.art = f.art;
-        p.dauerPolynom = p.dauerExp = f.dauer;
-        p.anfangPolynom = 0.0004;
-        p.polynom = {1.0, 0, 0, 0, 0, 0, 2.0};  // rise: 2 x value
-        p.polynomAbfall = {1.0, 1e9, 0.0, 0.5}; // fall: ~0.5 x value
-        p.expAAnstieg = 2.0;
-        p.expTauAnstieg = p.expTauAbfall = 1e9;
-        p.expAAbfall = 0.5;
+        SynapseDaten* x = f.typ == natrium ? s : SynapsenFall::verbinde(a, b, f.typ, 1e-7, 0.001);
+        pspForm(x->psp, f.art, f.dauer);
         synapsen.push_back(x);
     }
     einrichten();
     for (int i = 0; i < 30; ++i)
         schritt(i);
     for (SynapseDaten* x : synapsen) {
-        const PspForm& p = x->psp;
-        ASSERT_NE(p.liste, nullptr);
-        EXPECT_EQ(p.liste->naechstes, nullptr);
-        EXPECT_EQ(p.liste->abgeschlossen, 0);
-        EXPECT_DOUBLE_EQ(p.liste->wert, 1.0);
+        ASSERT_NE(x->psp.liste, nullptr);
+        EXPECT_EQ(x->psp.liste->naechstes, nullptr);
+        EXPECT_EQ(x->psp.liste->abgeschlossen, 0);
+        EXPECT_DOUBLE_EQ(x->psp.liste->wert, 1.0);
         EXPECT_NEAR(x->abgabe, 0.5e-7, 1e-15);   // the falling shape of the held episode
     }
     a->potentiale[0] = -0.07;               // the release ends: the episode closes and goes
@@ -477,19 +414,25 @@ TEST_F(Synaptisch, XlpspEpisodeBleibtOffenSolangeDieFreisetzungAnhaelt)   // the
     }
 }
 
-// ---- axo-axonic ---------------------------------------------------------------------------------------
-
-TEST_F(Synaptisch, AxoAxonischeSynapseSenktDieLeitfaehigkeitDesElternPoolsNieUnterNull)
+TEST_F(Synaptisch, AxoAxonischeSynapseWirktNurEingeschaltetUndSenktDenElternPoolNieUnterNull)
 {
-    SynapseDaten* axo = axoPaar();
+    // a -> b, and c (releasing) axo-axonic onto a -> b
+    paar(-0.07, natrium, 1e-7, 0.001);
+    SynapseDaten* axo = SynapsenFall::verbinde(knoten(3, -0.02), b, natrium, 0.4, 0.0003, kontaktort::Axo, s);
     ASSERT_NE(axo, nullptr);
+    einrichten();
+    s->pool->ring[1] = 1e-7;
+    synapsenBerechnen();
+    EXPECT_EQ(axo->abgabe, 0.0);            // switched off: no effect
+    synaptischeStroemeBerechnen();
+    EXPECT_DOUBLE_EQ(b->synStromChemisch[0], (0.05 + 0.07) * 1e-7);
+
     programmStatus |= programmBit::AxoAxonisch;
     einrichten();
     AxoKnoten* k = s->axoKnoten;
     ASSERT_NE(k, nullptr);
     ASSERT_EQ(k->ring.size(), 4u);
-    // the release of c goes into the axo ring at its current place
-    synapsenBerechnen();
+    synapsenBerechnen();                    // the release of c into the axo ring at its current place
     EXPECT_DOUBLE_EQ(axo->abgabe, 0.4);
     EXPECT_DOUBLE_EQ(k->ring[0], 0.4);
     // a value the parent can bear is subtracted, a larger one leaves 0
@@ -505,21 +448,6 @@ TEST_F(Synaptisch, AxoAxonischeSynapseSenktDieLeitfaehigkeitDesElternPoolsNieUnt
     EXPECT_EQ(s->pool->ring[2], 0.0);
 }
 
-TEST_F(Synaptisch, AxoAxonischAusGeschaltetWirktNicht)
-{
-    SynapseDaten* axo = axoPaar();
-    einrichten();
-    s->pool->ring[1] = 1e-7;
-    s->axoKnoten->ring.assign(s->axoKnoten->ring.size(), 1.0);
-    synapsenBerechnen();
-    EXPECT_EQ(axo->abgabe, 0.0);
-    laufZustand.t = 0.0;
-    synaptischeStroemeBerechnen();
-    EXPECT_DOUBLE_EQ(b->synStromChemisch[0], (0.05 + 0.07) * 1e-7);
-}
-
-// ---- electrical coupling ----------------------------------------------------------------------------------
-
 // with the mended target: an area beyond the target stays in it, a missing target is passed over
 TEST_F(Synaptisch, ElektrischeKopplungNachArtUndEinschraenkungOhneZielKeinStrom)
 {
@@ -529,8 +457,7 @@ TEST_F(Synaptisch, ElektrischeKopplungNachArtUndEinschraenkungOhneZielKeinStrom)
         const char* was;
         int eingeschraenkt, art;
         double vs, vt, verzoegerung;
-        int zielBereich, zielNummer;
-        int ankunft;                        // -1: never
+        int bereich, ziel, ankunft;         // the arrival step, -1: never
     } faelle[] = {
         {"restricted: the next step", 1, 0, -0.04, -0.07, 0.003, 0, 2, 1},
         {"unrestricted: after the delay", 0, 0, -0.04, -0.07, 0.0003, 0, 2, 3},
@@ -544,14 +471,13 @@ TEST_F(Synaptisch, ElektrischeKopplungNachArtUndEinschraenkungOhneZielKeinStrom)
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.was);
-        TearDown();
-        SetUp();
+        neuesNetz();
         netzvorgaben.elektrischeSynapsenEingeschraenkt = f.eingeschraenkt;
         paar(f.vs, elektrisch, 1e-8, f.verzoegerung, f.vt);
         s->elektrischerTyp = f.art;
         einrichten();
-        s->zielBereich = s->pool->zielBereich = f.zielBereich;
-        s->zielNummer = f.zielNummer;       // the teardown must still find the pool
+        s->zielBereich = s->pool->zielBereich = f.bereich;
+        s->zielNummer = f.ziel;             // the teardown must still find the pool
         for (int i = 0; i < 8; ++i) {
             schritt(i);
             const bool da = f.ankunft >= 0 && i >= f.ankunft;
@@ -560,25 +486,8 @@ TEST_F(Synaptisch, ElektrischeKopplungNachArtUndEinschraenkungOhneZielKeinStrom)
     }
 }
 
-// ---- the refused run --------------------------------------------------------------------------------------
-
+// sources 2, 3 ... onto the SWIM neuron 1, each with one synapse of the type
 struct SynaptischerLauf : Synaptisch {
-    std::string ordner;
-    void SetUp() override
-    {
-        Synaptisch::SetUp();
-        std::string v = std::filesystem::temp_directory_path().string() + "/velnor-synaptisch-XXXXXX";
-        EXPECT_NE(mkdtemp(v.data()), nullptr);
-        ordner = v + "/";
-        dateipfade.dokumentVerzeichnis = ordner;
-        dateipfade.netzName = "netz";
-    }
-    void TearDown() override
-    {
-        std::filesystem::remove_all(ordner);
-        Synaptisch::TearDown();
-    }
-    // sources 2, 3 ... onto the SWIM neuron 1, each with one synapse of the type
     std::vector<SynapseDaten*> quellen(int anzahl, int typ)
     {
         NeuronDaten& z = neuron(1);
@@ -587,17 +496,44 @@ struct SynaptischerLauf : Synaptisch {
             NeuronDaten* q = knoten(nr, -0.04);
             q->modellTyp = modell::Swim;
             q->parameter = z.parameter;
-            v.push_back(verbinde(q, &z, typ, 1e-8, 0.001));
+            v.push_back(SynapsenFall::verbinde(q, &z, typ, 1e-8, 0.001));
         }
         z.spikezeitenSpeichern = 1;
         laufzeitSetzen(0.01, 1e-4);
         return v;
     }
-    // the run is refused with a notice that contains the given words: no step, no result,
-    // no file, and the program goes on
-    void verweigert(const std::vector<std::string>& worte)
-    {
-        static int schritte;
+};
+
+TEST_F(SynaptischerLauf, VerweigertOhneSchrittErgebnisOderDateiMitEinemHinweisUndDasProgrammLaeuftWeiter)
+{
+    // each row builds its network and names the words of its notice
+    using Worte = std::vector<std::string>;
+    const struct { const char* was; Worte (*aufbau)(SynaptischerLauf&); } faelle[] = {
+        {"an unrestricted electrical pool of two members (the mended shutdown)", [](SynaptischerLauf& t) {
+             t.quellen(2, elektrisch);
+             netzvorgaben.elektrischeSynapsenEingeschraenkt = 0;
+             return Worte{"Neuron", "nicht starten"};
+         }},
+        {"a channel over synapse 0, which the start state refuses", [](SynaptischerLauf& t) {
+             t.quellen(0, natrium);
+             BenutzerKanal& k = t.n->benutzerKanaele.emplace_back();
+             k.stromUeberSynapse = 1;
+             k.leitfaehigkeit = 1e-9;
+             k.synapseId = 0;
+             return Worte{"synapseID = 0"};
+         }},
+        {"an xlPSP without a kind (the mended shutdown)", [](SynaptischerLauf& t) {
+             SynapseDaten* x = t.quellen(2, natrium)[1];
+             x->psp.an = 1;
+             x->psp.art = 0;
+             return Worte{"xlpsp", "Synapse " + std::to_string(x->id), "nicht"};
+         }},
+    };
+    static int schritte;
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        neuesNetz();
+        const Worte worte = f.aufbau(*this);
         schritte = 0;
         laufHaken.synapsen = [] { ++schritte; };
         pt::boxAntworten({plattform::antwort::Ok, plattform::antwort::Ok});
@@ -605,98 +541,14 @@ struct SynaptischerLauf : Synaptisch {
         EXPECT_FALSE(programmEndet());
         attrappe::rahmenZuruecksetzen();
         EXPECT_EQ(schritte, 0);
-        EXPECT_FALSE(programmStatus & (programmBit::LaufErgebnisDa | programmBit::ErgebnisDa | programmBit::LaufAktiv |
-                                       programmBit::Beschaeftigt));
+        using namespace programmBit;
+        EXPECT_FALSE(programmStatus & (LaufErgebnisDa | ErgebnisDa | LaufAktiv | Beschaeftigt));
         EXPECT_EQ(laufZustand.eingerichtet, 0);
-        EXPECT_TRUE(std::filesystem::is_empty(ordner));
-        int gemeldet = 0;
-        for (const auto& e : pt::ereignisLog())
-            if (e.art == pt::Ereignis::Box &&
-                std::all_of(worte.begin(), worte.end(), [&](const std::string& w) { return e.text.find(w) != std::string::npos; }))
-                ++gemeldet;
-        EXPECT_EQ(gemeldet, 1);
+        EXPECT_TRUE(dateien().empty());
+        const auto enthaeltAlle = [&worte](const pt::Ereignis& e) {
+            const auto steht = [&e](const std::string& w) { return e.text.find(w) != std::string::npos; };
+            return e.art == pt::Ereignis::Box && std::all_of(worte.begin(), worte.end(), steht);
+        };
+        EXPECT_EQ(std::count_if(pt::ereignisLog().begin(), pt::ereignisLog().end(), enthaeltAlle), 1);
     }
-};
-
-TEST_F(SynaptischerLauf, UneingeschraenkterElektrischerPoolMitZweiMitgliedernVerweigertDenLauf)   // the mended shutdown
-{
-    quellen(2, elektrisch);
-    netzvorgaben.elektrischeSynapsenEingeschraenkt = 0;
-    verweigert({"Neuron", "nicht starten"});
 }
-
-TEST_F(SynaptischerLauf, KanalUeberKeineSynapseVerweigertDenLauf)
-{
-    quellen(0, natrium);
-    BenutzerKanal& k = n->benutzerKanaele.emplace_back();
-    k.stromUeberSynapse = 1;
-    k.leitfaehigkeit = 1e-9;
-    k.synapseId = 0;                        // names no synapse: the start state refuses
-    verweigert({"synapseID = 0"});
-}
-
-TEST_F(SynaptischerLauf, XlpspOhneArtVerweigertDenLauf)   // the mended shutdown
-{
-    SynapseDaten* x = quellen(2, natrium)[1];
-    x->psp.an = 1;
-    x->psp.art = 0;
-    verweigert({"xlpsp", "Synapse " + std::to_string(x->id), "nicht"});
-}
-
-// ---- two SWIM neurons ----------------------------------------------------------------------------------------
-
-TEST_F(Synaptisch, ZwischenZweiSwimNeuronenKommtDerStromNachGenauDerVerzoegerung)
-{
-    NeuronDaten& ziel = neuron(1);
-    NeuronDaten* quelle = neu(2);
-    ASSERT_TRUE(kompartimenteAnpassen(*quelle, 0));
-    ASSERT_EQ(stdParameterAllgemeinLaden(*quelle), 1);
-    ASSERT_EQ(stdParameterModell2Laden(*quelle), 1);
-    quelle->modellTyp = modell::Swim;
-    quelle->parameter[par::SomaStartpotential] = -0.03;   // starts above its firing threshold
-    const double verzoegerung = 0.0023;
-    s = verbinde(quelle, &ziel, natrium, 1e-7, verzoegerung);
-    s->freisetzungsSchwelle = 0.0;          // crossed on the way up of the action potential
-    s->freisetzungsSaettigung = 0.02;
-    laufzeitSetzen(0.02, T);
-    ASSERT_TRUE(neuronenStartzustandSetzen());
-    einrichten();
-    int quelleUeber = -1, zielStrom = -1;
-    for (int i = 0; i < 200 && zielStrom < 0; ++i) {
-        laufZustand.t = i * T;
-        synaptischeStroemeBerechnen();
-        if (zielStrom < 0 && ziel.synStromChemisch[0] != 0.0)
-            zielStrom = i;
-        for (NeuronDaten* k : {&ziel, quelle})
-            modellSchritt[modell::Swim](*k);
-        if (quelleUeber < 0 && quelle->potentiale[0] > s->freisetzungsSchwelle)
-            quelleUeber = i;
-        synapsenBerechnen();
-    }
-    ASSERT_GT(quelleUeber, 0) << "the source should cross after some steps, not at once";
-    ASSERT_GE(zielStrom, 0);
-    EXPECT_EQ(zielStrom - quelleUeber, std::lround(verzoegerung / T));
-}
-
-// ---- the kind-16 curve ----------------------------------------------------------------------------------------
-
-TEST_F(Synaptisch, KurveDerArtSechzehnErhaeltDenPoolRingMalZehnHochSieben)
-{
-    laufzeitSetzen(0.001, 1e-4);
-    paar(-0.02, natrium, 1e-7, 0.0002);
-    s->verzoegerungsfaktorAn = 1;
-    einrichten();
-    for (int i = 0; i < 10; ++i)
-        schritt(i);
-    KurvenDaten k;
-    k.werte.assign(20, -1.0f);
-    k.synapseId = s->id;
-    k.referenz = kurvenReferenz::Freisetzung;
-    freisetzungsKurveAusRing(k, 10);
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(k.werte[i], static_cast<float>(s->pool->ring[i] * 1e7)) << i;
-    EXPECT_EQ(k.werte[10], -1.0f);
-    EXPECT_FLOAT_EQ(k.werte[3], 1.0f);      // the release of every step stays in the ring
-}
-
-} // namespace
