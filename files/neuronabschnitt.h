@@ -1,0 +1,30 @@
+// files/neuronabschnitt.h - the neuron block of the network and settings texts, with its
+// physiology and K(Ca) lines
+//
+// Writers print at the shared cursor (files/xbuffer.h): they point textZeiger at puffer
+// and print there; with flush non-zero the text they printed goes to datei afterwards
+// and leaves the buffer. Readers search from the block start they are given and keep a
+// field's value when its key is missing or its number is not finite.
+#pragma once
+#include "files/xbuffer.h"
+#include <cstdio>
+
+struct NeuronDaten;
+struct KCaKanal;
+
+// The neuron block. nummer < 1: the lines carry the neuron's own number; >= 1: that number
+// (the definition export renumbers). The result is not used by the callers.
+int guiNeuronSpeichern(NeuronDaten* neuron, int nummer, std::FILE* datei, XBuffer& puffer, int flush);
+// The neuron block from blockAnfang (the "[NEURON %d]" line; the standard neuron's place in
+// the settings text). The record carries its nummer already, which selects the keys.
+void guiNeuronLaden(NeuronDaten* neuron, char* blockAnfang);
+
+// the physiology lines of the neuron (and its user channels) at the cursor
+void physParameterSpeichern(NeuronDaten* neuron, std::FILE* datei, XBuffer& puffer);
+// 1 when done, 0 when reading the user channels was cancelled
+int physParameterLaden(NeuronDaten* neuron, char* blockAnfang);
+
+// the K(Ca) lines "neuron %d K(Ca)-kanal ..." with nummer in the prefix
+void kCaKanalSpeichern(const KCaKanal& kca, int nummer, std::FILE* datei, XBuffer& puffer, int flush);
+// 0 when reading failed (the neuron's K(Ca) mode is then switched off by the caller)
+int kCaKanalLaden(NeuronDaten* neuron, KCaKanal& kca, char* position);
