@@ -18,6 +18,21 @@ struct SynapsenIdListen {
     std::vector<int> axoSynapsen;
 };
 
+// What the definition export (modus 3) records while it writes: per export number (the
+// entry's position + 1) the synapse written with its new source and target numbers, for
+// the export's axo-axonic lines, and the synapse types the written synapses use (each
+// once, in order of first use). Reset when the first marked neuron is written.
+struct ExportSynapse {
+    SynapseDaten* synapse = nullptr;
+    int quellNummer = 0;
+    int zielNummer = 0;
+};
+struct DefinitionsExport {
+    std::vector<ExportSynapse> synapsen;
+    std::vector<int> benutzteTypen;
+};
+extern DefinitionsExport definitionsExport;
+
 // The outgoing synapses of the neuron: modus 2 network file, 3 definition export, other
 // modes write nothing. With flush and at least one synapse written the text goes to datei.
 void guiSynapsenSpeichern(NeuronDaten* neuron, std::FILE* datei, int modus, XBuffer& puffer, int flush);

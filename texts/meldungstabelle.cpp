@@ -268,7 +268,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {412, "FEHLER_KANAL_EINTRAG_FEHLT=", "Ein Feld des Kanals ist leer. Bitte einen Wert eintragen."},
     {413, "FEHLER_KANAL_WERTE_NICHT_OK=", "Bei einer Leitf\xE4higkeit \xFC" "ber 0 m\xFCssen Alpha- und Beta-Form gesetzt sein."},
     {414, "FEHLER_KEIN_ZUGRIFF_AUF_STROMDATEI=", "Auf die Stromdatei kann nicht zugegriffen werden."},
-    {415, "FEHLER_ION_TYP_4_ELEKTRISCH=", "Ein Synapsentyp ohne Ionenart kann nicht repariert werden: frei ist nur noch die elektrische Art. Das Programm wird beendet."},
+    {415, "FEHLER_ION_TYP_4_ELEKTRISCH=", "Ein Synapsentyp ohne Ionenart kann nicht repariert werden: frei ist nur noch die elektrische Art. Die Datei wird nicht geladen."},
     {416, "ION_TYP_UNBEKANNT=", "unbekannt"},
     {418, "FEHLER_INAKTIVIERENDE_KANALDEFINITION_FEHLT=", "Auf einen aktivierenden Kanalanteil folgt kein inaktivierender; ein leerer Kanal wird eingef\xFCgt."},
     {419, "FATAL_SPEICHER_FUER_SWIM_KANAL=", "Kein Speicher f\xFCr einen SWIM-Kanal. Das Programm wird beendet."},
@@ -475,6 +475,10 @@ constexpr TextEintrag meldungsTabelle[] = {
     {891, "SPRACHE_GILT_AB_NEUSTART=", "Die gew\xE4hlte Sprache gilt ab dem n\xE4" "chsten Start.\nDas Programm wird jetzt beendet; bitte danach neu starten."},
     {892, "NETZ_LEER_STATUS=", "am besten 'ne datei laden, oder eine machen..."},
     {893, "PFAD_NICHT_DARSTELLBAR=", "Der Pfad enth\xE4lt Zeichen, die das Programm nicht speichern kann:\n%s\nBitte einen anderen Namen oder Ordner w\xE4hlen."},
+    {970, "FEHLER_ZUVIELE_SYNAPSENTYPEN=", "Die Datei nennt %d Synapsentypen; h\xF6" "chstens %d sind m\xF6glich. Die Datei wird nicht geladen."},
+    {971, "FEHLER_UNGUELTIGE_SYNAPSENNUMMER=", "Die Synapsennummer %d der Datei ist ung\xFCltig oder doppelt (erlaubt sind 1 bis 4095, jede einmal). Die Datei wird nicht geladen."},
+    {972, "FEHLER_SYNAPSEN_UNVOLLSTAENDIG=", "%d Synapsen der Datei sind unvollst\xE4ndig oder haben einen ung\xFCltigen Synapsentyp oder Zielbereich; sie wurden nicht geladen."},
+    {973, "LADE_SYNAPSE=", "\tlade Synapse %d"},
 };
 
 } // namespace
