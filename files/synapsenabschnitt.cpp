@@ -402,16 +402,17 @@ std::optional<int> ungueltigeId(const SynapsenIdListen& ids)
     return std::nullopt;
 }
 
-// the counters follow what the network holds before anything is added (nothing, when a
-// file is loaded into the empty network)
+// the counters and the highest id follow what the network holds before anything is added
+// (nothing, when a file is loaded into the empty network); creation counts up from there
 void zaehlerNeuBestimmen()
 {
-    synapsenZaehler = axoZaehler = 0;
+    synapsenZaehler = axoZaehler = hoechsteSynapsenId = 0;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         for (SynapseDaten* s = n->ausgangsSynapsen; s; s = s->naechsteSynapse) {
             ++synapsenZaehler;
             if (s->axoIndex >= 1)
                 ++axoZaehler;
+            hoechsteSynapsenId = std::max(hoechsteSynapsenId, s->id);
         }
 }
 
@@ -487,8 +488,9 @@ void guiAxoSynapseSpeichern(SynapseDaten* axo, int elternId, int quellNummer, in
 
 bool synapsenLaden(char* text, const SynapsenIdListen& ids)
 {
+    char keinText[1] = "";
     if (!text)
-        return ids.synapsen.empty() && ids.axoSynapsen.empty();
+        text = keinText;
     if (const std::optional<int> id = ungueltigeId(ids)) {
         plattform::hinweisBox(meldungFormatieren(971, *id));
         return false;
@@ -497,7 +499,6 @@ bool synapsenLaden(char* text, const SynapsenIdListen& ids)
     Abschnitt schnitt(text, endeAxoSynapsen);
 
     // 2. creation counts the synapses up again
-    hoechsteSynapsenId = 0;
     zaehlerNeuBestimmen();
     NeuronVerzeichnis neurone{};
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)

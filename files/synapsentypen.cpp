@@ -108,7 +108,8 @@ bool synapsenTypenLaden(char* text)
             tabelle.assign(stdSynapsenTypen.begin(), stdSynapsenTypen.end());
         } else {
             // a table holds at least the four kinds; slots no type line fills stay "leer"
-            tabelle.assign(static_cast<size_t>(std::max(anzahl, standardSynapsenTypAnzahl)), SynapsenTyp{0, 0.0, "leer"});
+            const int groesse = std::max(anzahl, standardSynapsenTypAnzahl);
+            tabelle.assign(static_cast<size_t>(groesse), SynapsenTyp{0, 0.0, "leer"});
             size_t slot = 0;
             bool reparieren = false;
             for (int k = 0; k < static_cast<int>(tabelle.size()); ++k)

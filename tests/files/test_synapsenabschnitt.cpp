@@ -117,6 +117,19 @@ std::string synapsenText(int id, const std::string& extra = "", int von = 1, int
     return z + extra;
 }
 
+// the lines of the two sections that begin with anfang
+int zeilenMit(const std::string& ganz, const std::string& anfang)
+{
+    const std::string text = ganz.substr(0, ganz.find("[ende axo-axonische Synapsen]"));
+    int n = 0;
+    for (size_t a = 0; a < text.size(); a = text.find('\n', a) + 1) {
+        n += text.compare(a, anfang.size(), anfang) == 0;
+        if (text.find('\n', a) == std::string::npos)
+            break;
+    }
+    return n;
+}
+
 } // namespace
 
 TEST_F(SynapsenAbschnitt, JedeArtUndJederDynamikblockKommenFeldGenauZurueck)
@@ -142,7 +155,11 @@ TEST_F(SynapsenAbschnitt, JedeArtUndJederDynamikblockKommenFeldGenauZurueck)
     const int elternId = chemisch->id, axoId = axo->id;
 
     SynapsenIdListen ids;
-    std::vector<char> text = beschreibbar(schreiben(ids));
+    const std::string geschrieben = schreiben(ids);
+    // 67 lines a synapse with its transmitter block, 27 an axo-axonic one
+    EXPECT_EQ(zeilenMit(geschrieben, "Synapse " + std::to_string(elternId) + " "), 67);
+    EXPECT_EQ(zeilenMit(geschrieben, "Axo-Synapse " + std::to_string(axoId) + " "), 27);
+    std::vector<char> text = beschreibbar(geschrieben);
     ASSERT_EQ(ids.synapsen.size(), 4u);
     ASSERT_EQ(ids.axoSynapsen, std::vector<int>{axoId});
     leeresNetz();
@@ -192,6 +209,10 @@ TEST_F(SynapsenAbschnitt, WasDasFormatVerliert)
     SynapsenIdListen ids;
     const std::string geschrieben = schreiben(ids);
     EXPECT_EQ(geschrieben.find("transmitter dynamik an="), std::string::npos);
+    EXPECT_EQ(zeilenMit(geschrieben, "Synapse 1 "), 52);
+    EXPECT_NE(geschrieben.find("Axo-Synapse 3 initialInhibitionFactor=0.6\nAxo-Synapse 3 ausgeschaltete leitfaehigkeit=0.6\n"
+                               "Axo-Synapse 3 ausgeschaltet=1\n[ende"),
+              std::string::npos);
     EXPECT_NE(geschrieben.find("Synapse 1 transmitter freisetzungszeit=0.000000\n"), std::string::npos);
     std::vector<char> text = beschreibbar(geschrieben);
     leeresNetz();

@@ -107,12 +107,13 @@ TEST_F(SynapsenAbschnittFall, BeschaedigteTexteStuerzenNieAbUndLadenNurStimmiges
     verbinde(n3, nullptr, 0, 0.6, 0.0007, kontaktort::Axo, s1)->transmitter.formAlpha = 2;
     verbinde(n2, nullptr, 1, 0.3, 0.0009, kontaktort::Axo, s1);
     SynapsenIdListen basisIds;
-    const std::string basis = "[SynapsenTypen-definition] ***\nSynapsentyp 0 Ion=1\nSynapsentyp 0 Gleichgewichtspotential=0.05\n"
-                              "Synapsentyp 0 Bezeichnung=Na\nSynapsentyp 1 Ion=2\nSynapsentyp 1 Gleichgewichtspotential=\n"
-                              "Synapsentyp 1 Bezeichnung=\nSynapsentyp 2 Ion=3\nSynapsentyp 2 Gleichgewichtspotential=-0.08\n"
-                              "Synapsentyp 2 Bezeichnung=Cl\nSynapsentyp 3 Ion=4\nSynapsentyp 3 Gleichgewichtspotential=0\n"
-                              "Synapsentyp 3 Bezeichnung=Gap\n[ende SynapsenTypen-definition] ***\n\n"
-                            + schreiben(basisIds);
+    std::string basis = "[SynapsenTypen-definition] ***\n";
+    for (const char* typ : {"0 Ion=1\n", "0 Gleichgewichtspotential=0.05\n", "0 Bezeichnung=Na\n", "1 Ion=2\n",
+                            "1 Gleichgewichtspotential=\n", "1 Bezeichnung=\n", "2 Ion=3\n",
+                            "2 Gleichgewichtspotential=-0.08\n", "2 Bezeichnung=Cl\n", "3 Ion=4\n",
+                            "3 Gleichgewichtspotential=0\n", "3 Bezeichnung=Gap\n"})
+        basis += std::string("Synapsentyp ") + typ;
+    basis += "[ende SynapsenTypen-definition] ***\n\n" + schreiben(basisIds);
     const int typAnzahlen[] = {4, 4, 4, 5, 2, 0, -3, 50, 4097};
 
     Zufall z{20240611u};

@@ -27,7 +27,8 @@ struct SynapsenTypenFall : SynapsenAbschnittFall {
     static std::string typZeilen(int k, int ion, const char* potential, const char* name)
     {
         char z[300];
-        std::snprintf(z, sizeof z, "Synapsentyp %d Ion=%d\nSynapsentyp %d Gleichgewichtspotential=%s\nSynapsentyp %d Bezeichnung=%s\n",
+        std::snprintf(z, sizeof z,
+                      "Synapsentyp %d Ion=%d\nSynapsentyp %d Gleichgewichtspotential=%s\nSynapsentyp %d Bezeichnung=%s\n",
                       k, ion, k, potential, k, name);
         return z;
     }
@@ -49,7 +50,8 @@ TEST_F(SynapsenTypen, TabelleKommtAusDenTypzeilenZurueck)
     std::string t = "[SynapsenTypen-definition] ****\n";
     const std::string lang(200, 'x');
     t += typZeilen(0, 1, "0.055", "Glutamat schnell") + typZeilen(1, 2, "-0.0925", "GABA-B")
-       + typZeilen(2, 3, "-0.08", "Chlorid") + typZeilen(3, 4, "0", "Gap") + typZeilen(4, 1, "0.0123456789012345", lang.c_str());
+       + typZeilen(2, 3, "-0.08", "Chlorid") + typZeilen(3, 4, "0", "Gap")
+       + typZeilen(4, 1, "0.0123456789012345", lang.c_str());
     std::vector<char> text = beschreibbar(t + "[ende SynapsenTypen-definition] ****\n");
     synapsenTypAnzahl = 5;
     ASSERT_TRUE(synapsenTypenLaden(text.data()));
