@@ -41,8 +41,9 @@ void guiAxoSynapseSpeichern(SynapseDaten* axo, int elternId, int quellNummer, in
                             int elternZielNummer, int elternZielBereich, int nummer, std::FILE* datei,
                             XBuffer& puffer, int flush);
 // Reads from text to "[ende axo-axonische Synapsen]" and creates the synapses of the id
-// lists; a synapse whose neurons are missing is skipped. false when the text is refused
-// (its message shown); the synapses made until then stay for the caller to clear.
+// lists; a synapse whose neurons are missing is skipped, one with a missing or invalid
+// value (type, area) too, with one notice for all. false when the text is refused (its
+// message shown): a listed id outside 1..4095, listed twice or taken; nothing is made then.
 bool synapsenLaden(char* text, const SynapsenIdListen& ids);
 
 // The synapse-type table from the "[SynapsenTypen-definition]" lines of text, or with a
