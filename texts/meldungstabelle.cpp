@@ -475,6 +475,8 @@ constexpr TextEintrag meldungsTabelle[] = {
     {891, "SPRACHE_GILT_AB_NEUSTART=", "Die gew\xE4hlte Sprache gilt ab dem n\xE4" "chsten Start.\nDas Programm wird jetzt beendet; bitte danach neu starten."},
     {892, "NETZ_LEER_STATUS=", "am besten 'ne datei laden, oder eine machen..."},
     {893, "PFAD_NICHT_DARSTELLBAR=", "Der Pfad enth\xE4lt Zeichen, die das Programm nicht speichern kann:\n%s\nBitte einen anderen Namen oder Ordner w\xE4hlen."},
+    {960, "FEHLER_KCA_KANAL_LESEN=", "Beim Einlesen der K(Ca)-Kanal-Parameter traten %d Fehler auf bei:\n\n%s\nDer Kanal wurde nicht geladen"},
+    {961, "FEHLER_KCA_KANAL_LESEN_ERSTE=", "Die ersten 7 von %d Fehlern beim Einlesen der K(Ca)-Kanal-Parameter:\n\n%s\nDer Kanal wurde nicht geladen"},
 };
 
 } // namespace
