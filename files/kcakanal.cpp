@@ -68,7 +68,7 @@ constexpr KCaSchalter schalter[] = {
 
 std::string schluessel(int nummer, const char* text, int tor = 0)
 {
-    return neuronSchluessel(nummer, (std::string(kcaVorsilbe) + text).c_str(), tor);
+    return neuronblockSchluessel(nummer, (std::string(kcaVorsilbe) + text).c_str(), tor);
 }
 
 // the texts of the notice name at most this many keys

@@ -228,7 +228,7 @@ struct Schreiber {
     void ganz(const std::string& s, int wert) { aus.drucken("%s%d\n", s.c_str(), wert); }
     void zahl(const std::string& s, double wert) { aus.drucken("%s%.15g\n", s.c_str(), wert); }
     void text(const std::string& s, const std::string& wert) { aus.drucken("%s%s\n", s.c_str(), wert.c_str()); }
-    std::string schluessel(const char* text, int index = 0) const { return neuronSchluessel(nummer, text, index); }
+    std::string schluessel(const char* text, int index = 0) const { return neuronblockSchluessel(nummer, text, index); }
 
     void zeilen(NeuronDaten& n, std::span<const Zeile> zeilen)
     {
@@ -271,7 +271,7 @@ void reizSchreiben(Schreiber& w, const StromreizDefinition& d, int s)
 
 // ---- reading -----------------------------------------------------------------------------
 
-void zeilenLesen(Kette& k, NeuronDaten& n, std::span<const Zeile> zeilen)
+void zeilenLesen(NeuronblockSuche& k, NeuronDaten& n, std::span<const Zeile> zeilen)
 {
     for (const Zeile& z : zeilen) {
         switch (z.art) {
@@ -303,7 +303,7 @@ void zeilenLesen(Kette& k, NeuronDaten& n, std::span<const Zeile> zeilen)
 }
 
 // all three parts or no colour
-void farbeLesen(Kette& k, const Farbzeile& f, NeuronDaten& n)
+void farbeLesen(NeuronblockSuche& k, const Farbzeile& f, NeuronDaten& n)
 {
     int teil[3] = {};
     bool alle = true;
@@ -317,7 +317,7 @@ void farbeLesen(Kette& k, const Farbzeile& f, NeuronDaten& n)
 
 // The stimulus of compartment s. False when its table was to be built and that failed:
 // then no later compartment's table is built in this read.
-bool reizLesen(Kette& k, char* blockAnfang, NeuronDaten& n, int s, bool bauen)
+bool reizLesen(NeuronblockSuche& k, char* blockAnfang, NeuronDaten& n, int s, bool bauen)
 {
     StromreizDefinition& d = n.stromreize[s];
     StromTabelle* tabelle = s < static_cast<int>(n.stromTabellen.size()) ? &n.stromTabellen[s] : nullptr;
@@ -354,7 +354,7 @@ bool reizLesen(Kette& k, char* blockAnfang, NeuronDaten& n, int s, bool bauen)
         k.zahlNochmal(d.*r.feld, r.schluessel, s);
     // 2. "dauerreiz=ja" of older files, a number, or off
     {
-        const std::string schluessel = neuronSchluessel(k.nummer, reiz::dauerreiz, s);
+        const std::string schluessel = neuronblockSchluessel(k.nummer, reiz::dauerreiz, s);
         std::string wert;
         char* hinter = schluesselTextLesen(wert, 8, k.zeiger, schluessel.c_str());
         if (!hinter)
@@ -468,9 +468,9 @@ void guiNeuronLaden(NeuronDaten* neuron, char* blockAnfang)
         return;
     NeuronDaten& n = *neuron;
     // 1. the block ends with its end line (without one it runs to the text's end)
-    const std::string ende = neuronSchluessel(n.nummer, endeSchluessel);
+    const std::string ende = neuronblockSchluessel(n.nummer, endeSchluessel);
     Abschnitt block(blockAnfang, ende.c_str(), true);
-    Kette k(blockAnfang, n.nummer);
+    NeuronblockSuche k(blockAnfang, n.nummer);
 
     // 2. name, place, model
     if (!k.text(n.name, 260, "name="))

@@ -4,7 +4,7 @@
 #include "files/lesen.h"
 #include <cstdio>
 
-std::string neuronSchluessel(int nummer, const char* text, int index)
+std::string neuronblockSchluessel(int nummer, const char* text, int index)
 {
     char teil[160];
     std::snprintf(teil, sizeof teil, text, index);
@@ -14,9 +14,9 @@ std::string neuronSchluessel(int nummer, const char* text, int index)
 namespace {
 
 template <class T>
-bool kettenZahl(Kette& k, T& ziel, const char* text, int index, bool nochmal)
+bool suchZahl(NeuronblockSuche& k, T& ziel, const char* text, int index, bool nochmal)
 {
-    const std::string s = neuronSchluessel(k.nummer, text, index);
+    const std::string s = neuronblockSchluessel(k.nummer, text, index);
     char* hinter = zahlLesen(ziel, k.zeiger, s.c_str());
     if (!hinter && nochmal) {
         hinter = zahlLesen(ziel, k.ruecksprung, s.c_str());
@@ -29,14 +29,14 @@ bool kettenZahl(Kette& k, T& ziel, const char* text, int index, bool nochmal)
 
 } // namespace
 
-bool Kette::zahl(double& ziel, const char* text, int index) { return kettenZahl(*this, ziel, text, index, false); }
-bool Kette::zahl(int& ziel, const char* text, int index) { return kettenZahl(*this, ziel, text, index, false); }
-bool Kette::zahlNochmal(double& ziel, const char* text, int index) { return kettenZahl(*this, ziel, text, index, true); }
-bool Kette::zahlNochmal(int& ziel, const char* text, int index) { return kettenZahl(*this, ziel, text, index, true); }
+bool NeuronblockSuche::zahl(double& ziel, const char* text, int index) { return suchZahl(*this, ziel, text, index, false); }
+bool NeuronblockSuche::zahl(int& ziel, const char* text, int index) { return suchZahl(*this, ziel, text, index, false); }
+bool NeuronblockSuche::zahlNochmal(double& ziel, const char* text, int index) { return suchZahl(*this, ziel, text, index, true); }
+bool NeuronblockSuche::zahlNochmal(int& ziel, const char* text, int index) { return suchZahl(*this, ziel, text, index, true); }
 
-bool Kette::text(std::string& ziel, int laenge, const char* text, int index)
+bool NeuronblockSuche::text(std::string& ziel, int laenge, const char* text, int index)
 {
-    const std::string s = neuronSchluessel(nummer, text, index);
+    const std::string s = neuronblockSchluessel(nummer, text, index);
     char* hinter = schluesselTextLesen(ziel, laenge, zeiger, s.c_str());
     zeiger = hinter ? hinter : ruecksprung;
     return hinter != nullptr;

@@ -4,17 +4,17 @@
 #include <string>
 
 // "neuron <nummer> " and the key text; a "%d" in the key text takes index
-std::string neuronSchluessel(int nummer, const char* text, int index = 0);
+std::string neuronblockSchluessel(int nummer, const char* text, int index = 0);
 
 // The chained search of a block: each key is searched from behind the last key found, so
 // a block in writer order is read in one pass; a key that is missing (or whose number is
 // not finite) sends the search back to ruecksprung, and the field keeps its value.
-struct Kette {
+struct NeuronblockSuche {
     char* ruecksprung;
     char* zeiger;
     int nummer;
 
-    Kette(char* anfang, int neuronNummer) : ruecksprung(anfang), zeiger(anfang), nummer(neuronNummer) {}
+    NeuronblockSuche(char* anfang, int neuronNummer) : ruecksprung(anfang), zeiger(anfang), nummer(neuronNummer) {}
 
     bool zahl(double& ziel, const char* text, int index = 0);
     bool zahl(int& ziel, const char* text, int index = 0);

@@ -44,7 +44,7 @@ void physParameterSpeichern(NeuronDaten* neuron, std::FILE* datei, XBuffer& puff
     const int nummer = neuron->nummer;
     const ParameterVektor& p = neuron->parameter;
     auto zeile = [&](int i) {
-        puffer.drucken("%s%.15g\n", neuronSchluessel(nummer, parameterSchluessel, i).c_str(), p[i]);
+        puffer.drucken("%s%.15g\n", neuronblockSchluessel(nummer, parameterSchluessel, i).c_str(), p[i]);
     };
     puffer.drucken("neuron %d physiologische Parameter\n", nummer);
     for (int i = bereich::Gemeinsam.erster; i <= bereich::Gemeinsam.letzter(); ++i)
@@ -63,10 +63,10 @@ int physParameterLaden(NeuronDaten* neuron, char* blockAnfang)
     const int nummer = neuron->nummer;
     {
         // the parameter lines stand before the noise keys
-        const std::string ende = neuronSchluessel(nummer, "rauschen abklingzeit=");
+        const std::string ende = neuronblockSchluessel(nummer, "rauschen abklingzeit=");
         Abschnitt schnitt(blockAnfang, ende.c_str(), true);
         ParameterVektor& p = neuron->parameter;
-        Kette k(blockAnfang, nummer);
+        NeuronblockSuche k(blockAnfang, nummer);
         // 1. the common entries
         for (int i = bereich::Gemeinsam.erster; i <= bereich::Gemeinsam.letzter(); ++i)
             k.zahl(p[i], parameterSchluessel, i);
@@ -76,7 +76,7 @@ int physParameterLaden(NeuronDaten* neuron, char* blockAnfang)
         for (const Gruppe& g : gruppen) {
             const bool gb = g.modell == modell::GolowaschBuchholz;
             const int probe = gb ? par::Gb1E : g.bereich.erster;
-            const std::string s = neuronSchluessel(nummer, parameterSchluessel, probe);
+            const std::string s = neuronblockSchluessel(nummer, parameterSchluessel, probe);
             const int bit = 1 << g.modell;
             if (!std::strstr(k.zeiger, s.c_str())) {
                 k.zeiger = k.ruecksprung;
