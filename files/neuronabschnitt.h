@@ -15,6 +15,12 @@ struct KCaKanal;
 // The neuron block. nummer < 1: the lines carry the neuron's own number; >= 1: that number
 // (the definition export renumbers). The result is not used by the callers.
 int guiNeuronSpeichern(NeuronDaten* neuron, int nummer, std::FILE* datei, XBuffer& puffer, int flush);
+// Older network texts (those without "[Servereinstellungen]") kept the pause of a pulse
+// series as the gap between pulses, not from start to start. The network-file reader sets
+// this while it reads the neurons of such a text and clears it afterwards; guiNeuronLaden
+// then converts the pauses it reads. Off for the settings file and the definition import.
+extern bool altePausenUmrechnen;
+
 // The neuron block from blockAnfang (the "[NEURON %d]" line; the standard neuron's place in
 // the settings text). The record carries its nummer already, which selects the keys.
 void guiNeuronLaden(NeuronDaten* neuron, char* blockAnfang);

@@ -109,6 +109,9 @@ struct NeuronDaten {
     int passivMarke = 0;                    // 1: all main conductances are 0, no spikes count
     int aktualisierungsIndex = 0;
     ParameterVektor parameter{};
+    // bit (1 << m) for model m 1-4: the network text this neuron was read from held no
+    // values of that model's range, so a new neuron must not copy the range from it
+    int fehlendeModellbereiche = 0;
     int apAnzahl = 0;
     SpikefolgenBewertung spikefolge;
 

@@ -33,13 +33,26 @@ bool schliessen(std::FILE* datei)
     return true;
 }
 
+// the bit of a model range in fehlendeModellbereiche; 0 for the common entries
+int bereichsBit(ParameterBereich b)
+{
+    for (int m = modell::OnOff; m <= modell::GolowaschBuchholz; ++m)
+        if (modellBereich(m).erster == b.erster)
+            return 1 << m;
+    return 0;
+}
+
 int gruppeLaden(NeuronDaten& neuron, const std::string& pfad, ParameterBereich b)
 {
-    // 1. only the head reads the file; also stdNeuron copies from it while a network exists
+    // 1. only the head reads the file; also stdNeuron copies from it while a network exists.
+    // A head read from a network text without this range has none to give: then the file
+    // is read, as for the head itself.
+    const int bit = bereichsBit(b);
     const NeuronDaten* kopf = neuronKette.kopf;
-    if (kopf != nullptr && kopf != &neuron) {
+    if (kopf != nullptr && kopf != &neuron && !(kopf->fehlendeModellbereiche & bit)) {
         for (int i = b.erster; i <= b.letzter(); ++i)
             neuron.parameter[i] = kopf->parameter[i];
+        neuron.fehlendeModellbereiche &= ~bit;
         return 1;
     }
     // the file itself
@@ -60,8 +73,10 @@ int gruppeLaden(NeuronDaten& neuron, const std::string& pfad, ParameterBereich b
         neuron.parameter[b.erster + k] = std::strtod(token, nullptr);
     }
     // 5. nothing may follow the group's numbers
-    if (tokenDateiendeErreicht())
+    if (tokenDateiendeErreicht()) {
+        neuron.fehlendeModellbereiche &= ~bit;
         return schliessen(datei) ? 1 : 0;
+    }
     fehlerMelden(120);
     schliessen(datei);
     return 0;

@@ -2,7 +2,8 @@
 //
 // Each file holds exactly the numbers of one parameter group, one a line, with a decimal
 // point. Only the head of the neuron list reads a file; every later neuron copies the
-// group from the head.
+// group from the head, unless the head came from a network text that lacked the group
+// (NeuronDaten::fehlendeModellbereiche): then it reads the file too.
 #pragma once
 #include "model/neuron.h"
 
