@@ -188,7 +188,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {248, "FEHLER_KEINE_NEURONE_IN_DATEI=", "Die Datei\n%s\nenth\xE4lt keine Neurone."},
     {249, "FEHLER_FEHLERHAFTE_SYNAPSENLISTE=", "In der Datei\n%s\npasst die Liste der Synapsen nicht zu ihrer Anzahl."},
     {250, "FEHLER_FEHLERHAFTE_AXO_SYNAPSENLISTE=", "In der Datei\n%s\npasst die Liste der axo-axonischen Synapsen nicht zu ihrer Anzahl."},
-    {253, "FEHLER_BEI_NEURON_IN_GUI_DATEI=", "In der Datei\n%s\nkann Neuron %d nicht gelesen werden. Das Programm wird beendet."},
+    {253, "FEHLER_BEI_NEURON_IN_GUI_DATEI=", "In der Datei\n%s\nkann Neuron %d nicht gelesen werden. Die Datei wird nicht geladen."},
     {258, "FEHLER_ZUVIELE_STROMREIZE=", "Die Datei\n%s\nenth\xE4lt %d Stromreize, aber nur %d Neurone."},
     {259, "FEHLER_KAPUTTER_SYNAPSENTYP=", "Synapsentyp %d hat keine Ionenart."},
     {260, "DER_ION_TYP_WURDE_SOOFT_REPARIERT=", "Synapsentypen ohne Ionenart (zuerst \"%s\") wurden repariert: %d Eintr\xE4ge."},
@@ -475,6 +475,16 @@ constexpr TextEintrag meldungsTabelle[] = {
     {891, "SPRACHE_GILT_AB_NEUSTART=", "Die gew\xE4hlte Sprache gilt ab dem n\xE4" "chsten Start.\nDas Programm wird jetzt beendet; bitte danach neu starten."},
     {892, "NETZ_LEER_STATUS=", "am besten 'ne datei laden, oder eine machen..."},
     {893, "PFAD_NICHT_DARSTELLBAR=", "Der Pfad enth\xE4lt Zeichen, die das Programm nicht speichern kann:\n%s\nBitte einen anderen Namen oder Ordner w\xE4hlen."},
+    {940, "FEHLER_UNDO_TEXT_OHNE_NETZ=", "fataler crash beim setzen des undo buffers auf \"[neuronen-netzwerk-datei]\""},
+    {941, "LADE_SIMULATION=", "\tlade Simulation..."},
+    {942, "LADE_NEURON=", "\tlade Neuron %d"},
+    {943, "LADE_DATEI=", "\tlade Datei..."},
+    {944, "FEHLER_SYNAPSENGRUPPEN_EINLESEN=", "fehler beim einlesen von synapsengruppen"},
+    {945, "FRAGE_GRUPPE_SYNAPSENZAHL=", "die anzahl der eingelesenen synapsen (%d) in gruppe \"%s\" stimmt nicht mit der gespeicherten anzahl (%d) ueberein.\n\nwir koennen aber trotzdem weitermachen. sollmer?"},
+    {946, "FRAGE_GRUPPENZAHL=", "die anzahl der eingelesenen gruppen (%d) stimmt nicht mit der gespeicherten anzahl (%d) ueberein.\n\nwir koennen aber trotzdem weitermachen. sollmer?"},
+    {947, "FEHLER_NETZDATEI_SPEICHERN=", "Die Datei\n%s\nkonnte nicht gespeichert werden; die bisherige Datei bleibt unver\xE4ndert.\n(%s)"},
+    {948, "GUI_DATEI_SPEICHERN_TITEL=", "gui-datei Speichern"},
+    {949, "FEHLER_SPEICHER_NETZTEXT=", "Kein Speicher f\xFCr den Text der Netzwerkdatei: nichts wurde gespeichert."},
 };
 
 } // namespace
