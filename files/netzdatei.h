@@ -21,7 +21,7 @@ enum class NetzQuelle { Datei, Undo, Kurvendaten };
 
 // Reads the network file name into the (empty) network. 1: loaded, or refused as no
 // network text (246) or as a network without neurons (248); 0: not loaded (the network
-// is empty then).
+// is empty then, unless the program is ending over a failure it could not get past).
 int guiDateiLaden(std::string& name);
 // The same from an in-memory text whose network part follows its settings part; name
 // receives the current network path.

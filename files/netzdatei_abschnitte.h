@@ -27,7 +27,6 @@ public:
     {
         return lesen(ziel, schluessel) || lesen(ziel, schluessel);
     }
-    char* position() const { return stelle; }
 
 private:
     char* anfang;

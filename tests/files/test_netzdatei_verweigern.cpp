@@ -226,3 +226,37 @@ TEST_F(Verweigern, SegmentzahlUndModellAusserhalbDerGrenzenBleibenUnveraendert)
     EXPECT_EQ(simulationsParameter.integrationsmethode, integration::Euler);
     EXPECT_EQ(neuronKette.kopf->segmentAnzahl, 3);
 }
+
+TEST_F(Verweigern, AlterStromJenseitsDerVierReizdefinitionenBleibtUnberuehrt)
+{
+    // six segments, but a neuron holds stimulus definitions for compartments 0-3 only
+    std::string text = netzText("anzahl neurone=1\nexistierende Neurone=1\nnetzwerktyp=4\n"
+                                "anzahl dendritischer segmente=6\n");
+    text += "[Currents] ***\nCurrent 1 somaCurrent=0\nCurrent 1 dendCurrent=1e-9\nCurrent 1 dendSCStart=0.1\n"
+            "Current 1 dendSCEnd=0.2\nCurrent 1 dendSCLocation=5\n[ende Currents] ***\n";
+    boxAntworten({plattform::antwort::Ja});
+    ASSERT_EQ(laden(text), 1);
+    const NeuronDaten* n = neuronKette.kopf;
+    ASSERT_EQ(n->segmentAnzahl, 6);
+    for (const StromreizDefinition& d : n->stromreize)
+        EXPECT_EQ(d.an, 0);
+    EXPECT_EQ(n->dendSCLocation, 0);
+}
+
+TEST_F(Verweigern, TextImSpeicherOhneNetzteilBeendetDasProgramm)
+{
+    std::string name;
+    std::string ohne = "[programmdefinitionen]\nnichts\n";
+    boxAntworten({plattform::antwort::Ok});
+    EXPECT_EQ(guiTextLaden(ohne.data(), NetzQuelle::Undo, name), 0);
+    EXPECT_EQ(boxLog().back().text, meldungsTexte[940]);
+    EXPECT_TRUE(attrappe::dienste.endet);
+    // the network part behind a settings part; the name becomes the current network path
+    attrappe::rahmenZuruecksetzen();
+    dateipfade.vollerPfad = "/irgendwo/netz.gui";
+    std::string mit = "[programmdefinitionen]\nanzahl neurone=9\n" + netzText("anzahl neurone=1\nexistierende Neurone=4\n", {4});
+    EXPECT_EQ(guiTextLaden(mit.data(), NetzQuelle::Kurvendaten, name), 1);
+    EXPECT_EQ(name, "/irgendwo/netz.gui");
+    EXPECT_EQ(neuronZahl(), 1);
+    EXPECT_EQ(attrappe::dienste.druckerSuchen, 1);
+}
