@@ -1,5 +1,6 @@
 // app/protokoll.h - the protocol text window: inside the main window or a window of its own
 #pragma once
+#include "core/rahmen.h"
 #include "platform/fenster.h"
 #include <cstdint>
 
@@ -21,5 +22,4 @@ void protokollSchriftSetzen();
 
 // appends a text; null clears the protocol
 void protokollSchreiben(const char* text);
-// 0 for a null window; else the box's text becomes the saved text and 1 is returned
-int protokollTextSichern(plattform::Fenster edit);
+// protokollTextSichern, which the file writers call too, is declared in core/rahmen.h

@@ -4,6 +4,7 @@
 #include "app/restzeit.h"
 #include "app/status.h"
 #include "diagrams/diagramm.h"
+#include "diagrams/drucken.h"
 #include "dialogs/simulationsparameter.h"
 
 namespace rahmen {
@@ -20,5 +21,7 @@ void protokollLeeren() { protokollSchreiben(nullptr); }
 void diagrammFensterSchliessen() { diagrammeVerwalten(5, 6); }
 
 void netzlosStatusZeigen() { ::netzlosStatusZeigen(); }
+
+void druckerSucheAnstossen(plattform::Fenster hauptfenster) { druckerSucheStarten(hauptfenster); }
 
 } // namespace rahmen

@@ -8,10 +8,8 @@ int letzterDialog = 0;
 plattform::Punkt letzterKlickpunkt;
 double zoomFaktor = 1.0;
 double kleinsterZoom = 0.01, groessterZoom = 10.0;
-HauptfensterGeometrie hauptfensterGeometrie;
 plattform::Cursor cursorStandard = nullptr, cursorMessenZeit = nullptr, cursorMessenWert = nullptr,
                   cursorMessenBeide = nullptr;
-Protokoll protokoll;
 DaqFunktionen daqFunktionen;
 int statuszeilenAnzeigedauer = 0;
 Zeiteinstellungen zeiteinstellungen;

@@ -16,23 +16,7 @@ extern plattform::Punkt letzterKlickpunkt;   // client point of the last click t
 extern double zoomFaktor;                    // grid units to pixels of the network picture
 extern double kleinsterZoom, groessterZoom;
 
-struct HauptfensterGeometrie { int x = 0, y = 0, breite = 0, hoehe = 0, clientBreite = 0, clientHoehe = 0; };
-extern HauptfensterGeometrie hauptfensterGeometrie;
-
 extern plattform::Cursor cursorStandard, cursorMessenZeit, cursorMessenWert, cursorMessenBeide;
-
-// ---- the protocol text window ---------------------------------------------------------
-constexpr int protokollMindesthoehe = 50;    // an embedded protocol window is never lower
-struct Protokoll {
-    plattform::Fenster eigenesFenster = nullptr;   // the own window when not embedded
-    int eingebettet = 1;                 // inside the main window, above the status bar
-    int eingebetteteHoehe = 0;           // the refresh makes 30 or less 60
-    std::string gesicherterText;         // the text while no window shows it
-    int sichtbar = 1;
-    int x = 0, y = 0, breite = 0, hoehe = 0;   // own window; the refresh gives 50, 50, 500, 500 for zeros
-    FontDaten schrift;
-};
-extern Protokoll protokoll;
 
 // ---- board, settings of the frame, tables filled at start --------------------------------
 struct DaqFunktionen {

@@ -26,6 +26,10 @@ int simulationOeffnen(int fragen);
 // The settings and network files saved under ".bkp" names (the backup before a run).
 void guiSicherungSpeichern();
 
+// The protocol window's text becomes the saved protocol text (Protokoll in core/status.h):
+// 0 for a null window, else 1. The file writers store the saved text.
+int protokollTextSichern(plattform::Fenster edit);
+
 // The windows and dialogs the engine needs, all of them the frame's.
 namespace rahmen {
 // the run settings dialog, modal over eigner (null: the main window)
@@ -39,4 +43,6 @@ void protokollLeeren();
 void diagrammFensterSchliessen();
 // the status bar of a program without a network
 void netzlosStatusZeigen();
+// the search for printers starts in the background (after a network file was read)
+void druckerSucheAnstossen(plattform::Fenster hauptfenster);
 }

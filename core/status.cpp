@@ -22,6 +22,9 @@ int textHintergrundModus = textHintergrund::Transparent;
 SpikeAufzeichnung spikeAufzeichnung;
 LaufZustand laufZustand;
 RestzeitFenster restzeit;
+HauptfensterGeometrie hauptfensterGeometrie;
+Protokoll protokoll;
+DialogEinstellungen dialogEinstellungen;
 int schnellBeenden = 0;
 
 bool laufAktiv()

@@ -181,6 +181,31 @@ struct Dateipfade {
 extern Dateipfade dateipfade;
 
 
+// ---- windows and settings that the settings and network files keep ----------------------------
+struct HauptfensterGeometrie { int x = 0, y = 0, breite = 0, hoehe = 0, clientBreite = 0, clientHoehe = 0; };
+extern HauptfensterGeometrie hauptfensterGeometrie;
+
+// the protocol text window
+constexpr int protokollMindesthoehe = 50;    // an embedded protocol window is never lower
+struct Protokoll {
+    plattform::Fenster eigenesFenster = nullptr;   // the own window when not embedded
+    int eingebettet = 1;                 // inside the main window, above the status bar
+    int eingebetteteHoehe = 0;           // the refresh makes 30 or less 60
+    std::string gesicherterText;         // the text while no window shows it
+    int sichtbar = 1;
+    int x = 0, y = 0, breite = 0, hoehe = 0;   // own window; the refresh gives 50, 50, 500, 500 for zeros
+    FontDaten schrift;
+};
+extern Protokoll protokoll;
+
+// The dialogs' own settings (stored by the settings and network files).
+struct DialogEinstellungen {
+    int dialogeKomplett = 0;        // show command of the optional controls: 1 shown, 0 hidden
+    int synapsenDialogAnzeige = 0;  // show command of the synapse dialogs' options: 5 shown, 0 hidden
+    int werteChecken = 0;           // check values before facilitation parameters are computed
+};
+extern DialogEinstellungen dialogEinstellungen;
+
 // ---- fonts and pens -------------------------------------------------------------------
 extern FontDaten standardSchrift;
 extern std::array<int, 3> linienArten;      // pen styles of line styles 0 solid, 1 dash, 2 dot

@@ -6,4 +6,6 @@
 
 void druckerMenueFuellen(plattform::Fenster) {}
 
+void druckerSucheStarten(plattform::Fenster) {}
+
 bool druckerSucheBeenden() { return true; }

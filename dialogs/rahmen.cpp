@@ -8,8 +8,6 @@
 
 using namespace plattform;
 
-DialogEinstellungen dialogEinstellungen;
-
 namespace {
 
 // an axis keeps its value when 1 <= wert <= kante - groesse, else it is centred

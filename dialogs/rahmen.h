@@ -1,5 +1,6 @@
 // dialogs/rahmen.h - the frame every dialog follows, and the small shared helpers
 #pragma once
+#include "core/status.h"
 #include "platform/dialog.h"
 #include "platform/menue.h"
 #include <string>
@@ -39,14 +40,6 @@ void dialogPositionMerken(plattform::Fenster dlg, DialogRahmen& r);
 void dialogSchliessen(plattform::Fenster dlg, DialogRahmen& r, intptr_t ergebnis, bool mitHook);
 // "OK - F2": the main window's command that starts a run, before the caller returns
 void simulationAusDialogStarten();
-
-// The dialogs' own settings (stored by the settings and network files).
-struct DialogEinstellungen {
-    int dialogeKomplett = 0;        // show command of the optional controls: 1 shown, 0 hidden
-    int synapsenDialogAnzeige = 0;  // show command of the synapse dialogs' options: 5 shown, 0 hidden
-    int werteChecken = 0;           // check values before facilitation parameters are computed
-};
-extern DialogEinstellungen dialogEinstellungen;
 
 // one measure of a window's screen rectangle: 1 height, 2 width, 3 left, 4 top; else 0
 int fensterMass(plattform::Fenster f, int welches);

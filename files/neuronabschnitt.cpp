@@ -7,7 +7,7 @@
 #include "core/schluessel.h"
 #include "files/lesen.h"
 #include "files/neuronzeilen.h"
-#include "files/reizdateien.h"
+#include "files/stromdateien.h"
 #include "model/netz.h"
 #include "model/stromreiz.h"
 #include <cfloat>

@@ -2,6 +2,7 @@
 // the renumbering export and the standard neuron
 #include "test_neuronabschnitt_hilfe.h"
 #include "model/stromreiz.h"
+#include "platform/box.h"
 #include <algorithm>
 #include <array>
 #include <cstdio>
@@ -329,7 +330,9 @@ TEST_F(Neuronabschnitt, ZeilenRegelnBeimLesen)
         {"permanent stimulus of older files", "strominjektion segment 1 dauerreiz=ja\nstrominjektion segment 2 dauerreiz=1", {},
          [](const NeuronDaten& n) { EXPECT_EQ(n.stromreize[1].dauerreiz, 1); EXPECT_EQ(n.stromreize[2].dauerreiz, 1); }},
         {"a stimulus file needs its name and path", "strominjektion aus datei in segment 0=1\nstrominjektion aus datei in segment 0 bezeichnung=puls\n"
-         "strominjektion aus datei in segment 1=1\nstrominjektion aus datei in segment 1 bezeichnung=zug\nstrominjektion in segment 1 aus datei=C:\\r.str", {},
+         "strominjektion aus datei in segment 1=1\nstrominjektion aus datei in segment 1 bezeichnung=zug\nstrominjektion in segment 1 aus datei=C:\\r.str",
+         // the stimulus file itself cannot be read yet: its notice is answered
+         [](NeuronDaten&) { plattform::test::boxAntworten({plattform::antwort::Ok}); },
          [](const NeuronDaten& n) {
              EXPECT_EQ(n.stromreize[0].ausDatei, 0); EXPECT_EQ(n.stromreize[0].reizName, "puls");
              EXPECT_EQ(n.stromTabellen[0].herkunft, "puls");

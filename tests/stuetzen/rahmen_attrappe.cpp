@@ -3,6 +3,7 @@
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "model/netzeinstellungen.h"
+#include "platform/steuerelemente.h"
 #include <gtest/gtest.h>
 
 namespace attrappe {
@@ -51,6 +52,15 @@ int simulationOeffnen(int)
 
 void guiSicherungSpeichern() { ++dienste.sicherungen; }
 
+// as the frame does: the box's text becomes the saved text
+int protokollTextSichern(plattform::Fenster edit)
+{
+    if (!edit)
+        return 0;
+    protokoll.gesicherterText = plattform::textfeldText(edit);
+    return 1;
+}
+
 namespace rahmen {
 
 void laufEinstellungenDialog(plattform::Fenster eigner)
@@ -71,5 +81,7 @@ void protokollLeeren() { ++attrappe::dienste.protokollGeleert; }
 void diagrammFensterSchliessen() { ++attrappe::dienste.diagrammeGeschlossen; }
 
 void netzlosStatusZeigen() { ++attrappe::dienste.netzlosStatus; }
+
+void druckerSucheAnstossen(plattform::Fenster) { ++attrappe::dienste.druckerSuchen; }
 
 } // namespace rahmen

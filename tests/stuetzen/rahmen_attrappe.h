@@ -19,6 +19,7 @@ struct Rahmen {
     int netzlosStatus = 0;
     int oeffnen = 0;                    // the open command: it loads nothing
     int sicherungen = 0;
+    int druckerSuchen = 0;
     // the run settings dialog: a test may answer it by changing the settings
     void (*laufDialog)(plattform::Fenster eigner) = nullptr;
 };

@@ -1,0 +1,45 @@
+// files/netzdatei.h - the network file: its writer and its reader
+//
+// A network is one text of bracketed sections from "[neuronen-netzwerk-datei]" to
+// "[Dateiende]". The writer builds the whole text in memory and writes it through a
+// temporary file, so a failed save leaves the old file as it was; the reader takes the
+// whole file, refuses what it cannot trust and never leaves half a network behind.
+#pragma once
+#include "files/xbuffer.h"
+#include <string>
+
+// Saves the network. (0, null, 1): under the current name; (1, null, 1): the save dialog
+// asks first; (0, puffer, 0): the settings text and the network text into the caller's
+// buffer, nothing to disk. false when nothing was saved: the dialog was cancelled or the
+// file could not be written (said in a notice; the old file is kept).
+bool guiDateiSpeichern(int fragen, XBuffer* puffer, int inDatei);
+
+// Where a network text comes from: a network file, the undo text being restored, or the
+// text of a curve data file. Only files are read so far; the other two hand their text to
+// guiTextLaden.
+enum class NetzQuelle { Datei, Undo, Kurvendaten };
+
+// Reads the network file name into the (empty) network. 1: loaded, or refused as no
+// network text (246) or as a network without neurons (248); 0: not loaded (the network
+// is empty then, unless the program is ending over a failure it could not get past).
+int guiDateiLaden(std::string& name);
+// The same from an in-memory text whose network part follows its settings part; name
+// receives the current network path.
+int guiTextLaden(char* text, NetzQuelle quelle, std::string& name);
+
+// 1 when the last text read had "[Servereinstellungen]": only texts without it get the
+// old conversion of stimulus pauses
+extern int serverBlockVorhanden;
+
+// the two binary files beside the last network file read: the soma potentials (*.dat)
+// and the reference curves (*.ref)
+struct NetzBegleitdateien {
+    std::string datPfad;
+    std::string refPfad;
+};
+extern NetzBegleitdateien netzBegleitdateien;
+
+// The decimal numbers behind schluessel up to the end of its line, into aus (room for
+// kapazitaet numbers). Returns their count: 0 when the key is missing, -1 when the line
+// holds more numbers than fit or something that is no whole number.
+int fensterlisteLesen(int* aus, int kapazitaet, char* text, const char* schluessel);

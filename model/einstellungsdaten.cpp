@@ -1,0 +1,36 @@
+// model/einstellungsdaten.cpp - the settings records a network file keeps beside the network
+#include "model/anzeigeeinstellungen.h"
+#include "model/kurven.h"
+#include "model/permutationsfenster.h"
+#include "model/seiteneinrichtung.h"
+#include "model/serverdaten.h"
+
+SeitenEinrichtung seiteNetzfenster;
+SeitenEinrichtung seiteDiagrammfenster;
+
+PermutationsFensterEinstellungen permutationsFenster;
+uint32_t maxBinDateiGroesse = 0;
+int64_t permutationsSpeichergrenze = 0;
+DiagrammDaten permutationsDiagramm = [] {
+    DiagrammDaten d;
+    d.fensterBreite = 700;
+    d.fensterHoehe = 500;
+    d.fensterX = 100;
+    d.fensterY = 100;
+    return d;
+}();
+
+ServerDaten serverDaten;
+
+NeueSynapseVorgaben neueSynapseVorgaben;
+Synapsenfarben synapsenfarben;
+Wiedergabe wiedergabe;
+int neuronnamenAnzeigen = 1;
+int skriptMeldungenAnzeigen = 1;
+// a new curve gets the template's colour of its slot
+std::array<plattform::Farbe, kurvenProDiagramm> kurvenStandardfarben = [] {
+    std::array<plattform::Farbe, kurvenProDiagramm> f{};
+    for (int i = 0; i < kurvenProDiagramm; ++i)
+        f[static_cast<size_t>(i)] = vorlagenKurvenFarbe(i);
+    return f;
+}();

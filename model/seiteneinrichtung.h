@@ -1,0 +1,36 @@
+// model/seiteneinrichtung.h - the page setup of printed pages
+//
+// Two records: one for the network window, one shared by all diagram windows. Here are the
+// fields the page dialog edits and the network file keeps; the printer's page metrics are
+// worked out from them when a page is printed.
+#pragma once
+#include "core/schrift.h"
+#include "platform/zeichnen.h"
+#include <string>
+
+namespace seitenAusrichtung { constexpr int Hochformat = 3, Querformat = 4; }
+
+struct SeitenEinrichtung {
+    int ausrichtung = seitenAusrichtung::Hochformat;
+    double randOben = 0.0, randUnten = 0.0, randLinks = 0.0, randRechts = 0.0;   // mm
+    double seitenZoom = 0.0;             // kept with the record; nothing reads it
+    int umrandung = 0;                   // page frame on ("rahmen zeichnen")
+    double umrandungDickeMm = 0.0;
+    int umrandungArt = 0;                // pen style 0, 1 or 2
+    plattform::Farbe umrandungFarbe = 0;
+    int kopfzeile = 0;
+    int kopfAusrichtung = 0;             // 0 left, 1 right, 2 centred
+    double kopfAbstandMm = 0.0;
+    FontDaten kopfSchrift;
+    std::string kopfText;                // up to 1023 bytes
+    int fusszeile = 0;
+    int fussAusrichtung = 0;
+    double fussAbstandMm = 0.0;
+    FontDaten fussSchrift;
+    std::string fussText;
+    int seiteMaximalAusnutzen = 0;
+    int rahmenZeichnen = 0;              // a hairline round the printable area ("aeusseren rahmen zeichnen")
+};
+
+extern SeitenEinrichtung seiteNetzfenster;
+extern SeitenEinrichtung seiteDiagrammfenster;
