@@ -42,7 +42,7 @@ TEST_F(Synapse, VolleTabelleMeldet398UndLaesstZaehlerUndListenStehen)
     synapsenZaehler = 0;
 }
 
-TEST_F(Synapse, GleicherTypUndBereichTeilenEinenPool)
+TEST_F(Synapse, GleicherTypUndBereichTeilenEinenOffenenPool)
 {
     SynapseDaten* s1 = verbinde(a, b, 0, 1e-7, 0.001);
     SynapseDaten* s2 = verbinde(a, b, 0, 2e-7, 0.003);
@@ -67,15 +67,12 @@ TEST_F(Synapse, GleicherTypUndBereichTeilenEinenPool)
     synapseLoeschen(a, s1, 0);                 // the last sender takes the pool along
     EXPECT_EQ(poolAnzahl(b), 2);
     EXPECT_EQ(synapsenZaehler, 2);
-}
 
-TEST_F(Synapse, GeschlossenerPoolNimmtNiemandenMehrAuf)
-{
-    SynapseDaten* s1 = verbinde(a, b);
-    s1->pool->geschlossen = 1;
-    SynapseDaten* s2 = verbinde(a, b);
-    EXPECT_NE(s1->pool, s2->pool);
-    EXPECT_EQ(b->eingangsPools, s2->pool);     // new pools go to the head
+    // a closed pool takes nobody in; new pools go to the head
+    andererTyp->pool->geschlossen = 1;
+    SynapseDaten* s3 = verbinde(a, b, 1, 1e-7, 0.001);
+    EXPECT_NE(s3->pool, andererTyp->pool);
+    EXPECT_EQ(b->eingangsPools, s3->pool);
 }
 
 TEST_F(Synapse, RinglaengeAusVerzoegerungUndSchritt)
@@ -122,55 +119,36 @@ TEST_F(Synapse, FehlgeschlageneErzeugungHinterlaesstNichts)
     EXPECT_EQ(verbinde(a, b)->id, 2);
 }
 
-TEST_F(Synapse, AxoAxonischeHaengenAmElternteilUndGehenVorIhm)
+// the mended dangling parent: unlinked for a re-creation, as the edit dialog does it, the
+// axo-axonic synapses stay and point at no parent until the new one takes them
+TEST_F(Synapse, AxoAxonischeHaengenAmElternteilUndNurAushaengenBehaeltSieFuerDenNeuen)
 {
     NeuronDaten* c = neu(3);
     SynapseDaten* s = verbinde(a, b, 0, 1e-7, 0.001);
     SynapseDaten* x1 = verbinde(c, b, 0, 0.4, 0.002, kontaktort::Axo, s);
     SynapseDaten* x2 = verbinde(c, b, 0, 0.3, 0.001, kontaktort::Axo, s);
-    ASSERT_TRUE(x1 && x2);
-    EXPECT_EQ(x1->axoIndex, 1);
+    SynapseDaten* x3 = verbinde(c, b, 0, 0.3, 0.001, kontaktort::Axo, s);
+    ASSERT_TRUE(x1 && x2 && x3);
     EXPECT_EQ(x2->axoIndex, 2);
     EXPECT_EQ(x1->elternId, s->id);
-    EXPECT_EQ(x1->pool, nullptr);
+    EXPECT_EQ(x1->pool, nullptr);              // axo-axonic ones join no pool
+    EXPECT_EQ(poolAnzahl(b), 1);
     EXPECT_EQ(x1->axoSchlange.size(), 30u);    // round(delay / step) + 10
     EXPECT_EQ(x1->axoKnoten->ring.size(), 21u);
-    EXPECT_EQ(s->axoKnoten->synapse, x2);      // the newest at the head
-    EXPECT_EQ(s->axoAnzahl, 2);
-    EXPECT_EQ(axoZaehler, 2);
-    EXPECT_EQ(synapsenZaehler, 3);
-    EXPECT_EQ(poolAnzahl(b), 1);               // axo-axonic ones join no pool
+    EXPECT_EQ(s->axoKnoten->synapse, x3);      // the newest at the head
+    EXPECT_EQ(s->axoAnzahl, 3);
     // an axo-axonic synapse carries none of its own
     EXPECT_EQ(synapseNeu(c, b, 0, 0.1, 0.001, 0, 0, kontaktort::Axo, x1), nullptr);
 
-    synapseLoeschen(b, x1, 0);
-    EXPECT_EQ(s->axoAnzahl, 1);
-    EXPECT_EQ(s->axoKnoten->synapse, x2);
-    EXPECT_EQ(s->axoKnoten->vorige, nullptr);
+    synapseLoeschen(c, x2, 0);                 // from the middle
+    EXPECT_EQ(s->axoAnzahl, 2);
+    EXPECT_EQ(s->axoKnoten->naechste, x1->axoKnoten);
+    EXPECT_EQ(x1->axoKnoten->vorige, s->axoKnoten);
 
-    const int idAxo = x2->id;
-    synapseLoeschen(a, s, 0);
-    EXPECT_EQ(synapseNachId(idAxo), nullptr);
-    EXPECT_EQ(c->ausgangsSynapsen, nullptr);
-    EXPECT_EQ(a->ausgangsSynapsen, nullptr);
-    EXPECT_EQ(b->eingangsPools, nullptr);
-    EXPECT_EQ(axoZaehler, 0);
-    EXPECT_EQ(synapsenZaehler, 0);
-}
-
-TEST_F(Synapse, NurAushaengenBehaeltDieAxoAxonischenFuerDenNeuenElternteil)   // the mended dangling parent
-{
-    NeuronDaten* c = neu(3);
-    SynapseDaten* s = verbinde(a, b, 0, 1e-7, 0.001);
-    SynapseDaten* x1 = verbinde(c, b, 0, 0.4, 0.002, kontaktort::Axo, s);
-    SynapseDaten* x2 = verbinde(c, b, 0, 0.3, 0.001, kontaktort::Axo, s);
     const int id = s->id;
-
-    // unlinked for a re-creation, as the edit dialog does it: the axo-axonic synapses stay
-    // and point at no parent until the new one takes them
     AxoKnoten* behalten = synapseLoeschen(a, s, 1);
     EXPECT_EQ(x1->elternSynapse, nullptr);
-    EXPECT_EQ(x2->elternSynapse, nullptr);
+    EXPECT_EQ(x3->elternSynapse, nullptr);
     EXPECT_EQ(synapseNachId(x1->id), x1);
     EXPECT_EQ(synapsenVon(c), 2);
     EXPECT_EQ(axoZaehler, 2);
@@ -183,21 +161,25 @@ TEST_F(Synapse, NurAushaengenBehaeltDieAxoAxonischenFuerDenNeuenElternteil)   //
     axoSynapsenUebernehmen(*neu, behalten);
     EXPECT_EQ(neu->axoAnzahl, 2);
     EXPECT_EQ(neu->axoKnoten, behalten);
-    for (SynapseDaten* x : {x1, x2}) {
+    for (SynapseDaten* x : {x1, x3}) {
         EXPECT_EQ(x->elternSynapse, neu);
         EXPECT_EQ(x->elternId, id);
     }
-    // they hang on the new parent like any other: deleting one, then the parent
-    synapseLoeschen(c, x2, 0);
-    EXPECT_EQ(neu->axoAnzahl, 1);
+    // they hang on the new parent like any other: deleting the head, then the parent takes the other
+    synapseLoeschen(c, x3, 0);
     EXPECT_EQ(neu->axoKnoten->synapse, x1);
+    EXPECT_EQ(neu->axoKnoten->vorige, nullptr);
+    const int idAxo = x1->id;
     synapseLoeschen(a, neu, 0);
+    EXPECT_EQ(synapseNachId(idAxo), nullptr);
     EXPECT_EQ(c->ausgangsSynapsen, nullptr);
+    EXPECT_EQ(a->ausgangsSynapsen, nullptr);
+    EXPECT_EQ(b->eingangsPools, nullptr);
     EXPECT_EQ(axoZaehler, 0);
     EXPECT_EQ(synapsenZaehler, 0);
 }
 
-TEST_F(Synapse, LoeschenLaesstKeinenVerweisAufDenSatzZurueck)
+TEST_F(Synapse, LoeschenLaesstKeinenVerweisUndLeertNurDieKurvenDieSieZeigte)
 {
     SynapseDaten* s = verbinde(a, b);
     SynapseDaten* bleibt = verbinde(a, b);
@@ -205,25 +187,11 @@ TEST_F(Synapse, LoeschenLaesstKeinenVerweisAufDenSatzZurueck)
     aktuelleSynapse = gewaehlteSynapse = laufZustand.aktuelleSynapse = s;
     b->benutzerKanaele.emplace_back().synapse = s;
     bleibt->pool->verzoegerungsSynapse = s;
-    synapseLoeschen(a, s, 0);
-    EXPECT_EQ(aktuelleSynapse, nullptr);
-    EXPECT_EQ(gewaehlteSynapse, nullptr);
-    EXPECT_EQ(laufZustand.aktuelleSynapse, nullptr);
-    EXPECT_EQ(b->benutzerKanaele.front().synapse, nullptr);
-    EXPECT_EQ(bleibt->pool->verzoegerungsSynapse, nullptr);
-    EXPECT_EQ(synapseNachId(1), nullptr);
-}
-
-TEST_F(Synapse, LoeschenLeertNurDieKurvenDieSieZeigten)
-{
-    SynapseDaten* s = verbinde(a, b);
-    SynapseDaten* andere = verbinde(a, b);
     stdNeuron.hauptDiagramm.kurven[13].bezeichnung = "Referenz 2";
     DiagrammDaten& d = a->hauptDiagramm;
     KurvenDaten& fremd = d.kurven[12];          // another synapse's curve stays
     fremd.referenz = kurvenReferenz::Synapse;
-    fremd.synapseId = andere->id;
-    fremd.anzeigen = 1;
+    fremd.synapseId = bleibt->id;
     KurvenDaten& k = d.kurven[13];
     k.referenz = kurvenReferenz::Freisetzung;
     k.synapseId = s->id;
@@ -234,6 +202,12 @@ TEST_F(Synapse, LoeschenLeertNurDieKurvenDieSieZeigten)
     d.freisetzungsKurven = 1;
 
     synapseLoeschen(a, s, 0);
+    EXPECT_EQ(aktuelleSynapse, nullptr);
+    EXPECT_EQ(gewaehlteSynapse, nullptr);
+    EXPECT_EQ(laufZustand.aktuelleSynapse, nullptr);
+    EXPECT_EQ(b->benutzerKanaele.front().synapse, nullptr);
+    EXPECT_EQ(bleibt->pool->verzoegerungsSynapse, nullptr);
+    EXPECT_EQ(synapseNachId(1), nullptr);
     EXPECT_EQ(k.synapseId, 0);
     EXPECT_EQ(k.referenz, 0);
     EXPECT_EQ(k.anzeigen, 0);
@@ -241,8 +215,7 @@ TEST_F(Synapse, LoeschenLeertNurDieKurvenDieSieZeigten)
     EXPECT_EQ(k.bezeichnung, "Referenz 2");
     EXPECT_TRUE(k.werte.empty());
     EXPECT_EQ(d.freisetzungsKurven, 0);
-    EXPECT_EQ(fremd.synapseId, andere->id);
-    EXPECT_EQ(fremd.referenz, kurvenReferenz::Synapse);
+    EXPECT_EQ(fremd.synapseId, bleibt->id);
     stdNeuron.hauptDiagramm.kurven[13].bezeichnung.clear();
 }
 
