@@ -42,7 +42,8 @@ TEST_F(Integration, OhneAbbauWaechstJedeMethodeLinear)
     EXPECT_DOUBLE_EQ(integrationsSchritt(integration::CrankNicolson, 1.0, 0.0, 3.0, h), 1.0 + 1e-4 * 3.0);
     EXPECT_DOUBLE_EQ(integrationsSchritt(integration::RungeKutta4, 1.0, 0.0, 3.0, h), 1.0 + h * 3.0);
     for (double b : {0.0, -0.0, 1e-20})
-        EXPECT_DOUBLE_EQ(integrationsSchritt(integration::ExponentiellerEuler, 1.0, b, 3.0, h), 1.0 + h * 3.0) << b;
+        EXPECT_DOUBLE_EQ(integrationsSchritt(integration::ExponentiellerEuler, 1.0, b, 3.0, h), 1.0 + h * 3.0)
+            << b;
 }
 
 TEST_F(Integration, ExponentiellerEulerTrifftDieExakteLoesungUeberAlleZerfallsraten)

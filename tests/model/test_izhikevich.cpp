@@ -32,7 +32,8 @@ TEST_F(Izhikevich, ErsterSchrittAusDerRuheVorbereitungBehaeltGesetzteWerte)
     n.izhikevichKorrigieren = 1;
     n.izSpitzeAusstehend = 1.0;
     izhikevichVorbereiten(n);
-    EXPECT_EQ(std::make_tuple(n.izA, n.izV, n.izU, n.izSpitzeAusstehend), std::make_tuple(0.1, -60.0, -10.0, 1.0));
+    EXPECT_EQ(std::make_tuple(n.izA, n.izV, n.izU, n.izSpitzeAusstehend),
+              std::make_tuple(0.1, -60.0, -10.0, 1.0));
     EXPECT_EQ(n.izhikevichSchrittFunktion, &izhikevichSchrittKorrigiert);
 }
 

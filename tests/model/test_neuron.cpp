@@ -198,12 +198,14 @@ TEST_F(Neuron, NetzLoeschenHinterlaesstDasLeereUnbenannteNetzMitDenVierStandardt
     attrappe::rahmenZuruecksetzen();
     netzLoeschen();
 
-    EXPECT_EQ(std::make_tuple(neuronKette.kopf, neuronKette.ende, neuronNachNummer(1), synapseNachId(1), aktuelleSynapse),
+    EXPECT_EQ(std::make_tuple(neuronKette.kopf, neuronKette.ende, neuronNachNummer(1), synapseNachId(1),
+                              aktuelleSynapse),
               std::make_tuple(nullptr, nullptr, nullptr, nullptr, nullptr));
     // every count of the old network
     EXPECT_EQ(std::make_tuple(neuronKette.anzahl, neuronKette.hoechsteNummer, synapsenZaehler, axoZaehler,
                               hoechsteSynapsenId, synapsengruppen[3].anzahl(), synapsengruppenZahl,
-                              markierteNeurone.anzahl(), fensterliste[0].neuronId, spikeAufzeichnung.aufzeichnen),
+                              markierteNeurone.anzahl(), fensterliste[0].neuronId,
+                              spikeAufzeichnung.aufzeichnen),
               std::make_tuple(0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
     EXPECT_FALSE(programmStatus & programmBit::ErgebnisDa);
     // exactly the four standard types, and a count that says so (a count of 0 loses every synapse)

@@ -126,7 +126,8 @@ TEST_F(Stromreiz, WiederholungenUndBurstsEndenAmLaufende)
          {{0, 0}, {0.1, A}, {0.12, 0}, {0.2, A}, {0.22, 0}, {0.25, 0}}},
         {"the second cut: it ends at 0", drei, 0, 0.21, {{0, 0}, {0.1, A}, {0.12, 0}, {0.2, 0}, {0.21, 0}}},
         {"bursts and the single stimulus", bursts, 0, 1.0,
-         {{0, 0}, {0.1, A}, {0.12, 0}, {0.4, A}, {0.42, 0}, {0.55, A}, {0.57, 0}, {0.7, A}, {0.72, 0}, {1, 0}}},
+         {{0, 0}, {0.1, A}, {0.12, 0}, {0.4, A}, {0.42, 0}, {0.55, A}, {0.57, 0}, {0.7, A}, {0.72, 0},
+          {1, 0}}},
         // a single stimulus that would end after the run is left out
         {"a late single stimulus", mit(bursts, &StromreizDefinition::einzelreiz, 0.99), 0, 1.0,
          {{0, 0}, {0.1, A}, {0.12, 0}, {0.4, A}, {0.42, 0}, {0.7, A}, {0.72, 0}, {1, 0}}},

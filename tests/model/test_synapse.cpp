@@ -84,8 +84,9 @@ TEST_F(Synapse, RinglaengeAusVerzoegerungUndSchritt)
     };
     for (const auto& f : faelle) {
         SynapseDaten* s = verbinde(a, b, f.typ, 1e-7, f.verzoegerung);
-        EXPECT_EQ(s->schlangenLaenge, f.schritte) << f.typ << ", " << f.verzoegerung;
-        EXPECT_EQ(s->pool->ring.size(), static_cast<size_t>(f.schritte) + 1) << f.typ << ", " << f.verzoegerung;
+        SCOPED_TRACE(testing::Message() << f.typ << ", " << f.verzoegerung);
+        EXPECT_EQ(s->schlangenLaenge, f.schritte);
+        EXPECT_EQ(s->pool->ring.size(), static_cast<size_t>(f.schritte) + 1);
     }
     SynapseDaten* axo = verbinde(a, b, 0, 0.4, 0.0, kontaktort::Axo, a->ausgangsSynapsen);
     EXPECT_EQ(axo->schlangenLaenge, 1);
