@@ -3,6 +3,8 @@
 #include "texts/texte.h"
 #include <climits>
 
+namespace pt = plattform::test;
+
 namespace {
 using Kompartimente = NeuronFall;
 }
@@ -106,40 +108,34 @@ void anzahlUndFelderStimmen(int erwartet)
 std::string segmentHinweis(int anzahl) { return meldungFormatieren(841, anzahl, groessteSegmentAnzahl); }
 } // namespace
 
-TEST_F(Kompartimente, SegmentanzahlSetzenVerweigertAnzahlenOhneFelderMitHinweis)
+TEST_F(Kompartimente, SegmentanzahlSetzenUndNeuronNeuVerweigernAnzahlenOhneFelderMitHinweis)
 {
     neu(1);
     neu(2);
-    struct Fall {
+    const struct {
         int anzahl;
         bool gilt;
-    };
+    } faelle[] = {{0, true}, {6, true}, {7, false}, {-1, false}, {INT_MAX, false}, {1, true}};
     int bisher = simulationsParameter.anzahlSegmente;
-    for (const Fall f : {Fall{0, true}, Fall{6, true}, Fall{7, false}, Fall{-1, false}, Fall{INT_MAX, false},
-                         Fall{1, true}}) {
-        plattform::test::zuruecksetzen();
-        plattform::test::boxAntworten({1});
+    for (const auto& f : faelle) {
+        pt::zuruecksetzen();
+        pt::boxAntworten({1});
         EXPECT_EQ(segmentAnzahlSetzen(f.anzahl), f.gilt) << f.anzahl;
         if (f.gilt) {
             bisher = f.anzahl;
-            EXPECT_TRUE(plattform::test::boxLog().empty()) << f.anzahl;
+            EXPECT_TRUE(pt::boxLog().empty()) << f.anzahl;
         } else {
-            ASSERT_EQ(plattform::test::boxLog().size(), 1u) << f.anzahl;
-            EXPECT_EQ(plattform::test::boxLog()[0].text, segmentHinweis(f.anzahl));
-            EXPECT_EQ(plattform::test::boxLog()[0].titel, "Hinweis");
+            ASSERT_EQ(pt::boxLog().size(), 1u) << f.anzahl;
+            EXPECT_EQ(pt::boxLog()[0].text, segmentHinweis(f.anzahl));
+            EXPECT_EQ(pt::boxLog()[0].titel, "Hinweis");
         }
         anzahlUndFelderStimmen(bisher);
     }
-}
-
-TEST_F(Kompartimente, NeuronNeuMeldetEineSegmentanzahlOhneFelder)
-{
     simulationsParameter.anzahlSegmente = 7;   // as a reader that stored it unchecked
-    plattform::test::boxAntworten({1});
-    EXPECT_EQ(neu(1), nullptr);
-    ASSERT_EQ(plattform::test::boxLog().size(), 1u);
-    EXPECT_EQ(plattform::test::boxLog()[0].text, segmentHinweis(7));
-    EXPECT_EQ(neuronKette.kopf, nullptr);
+    pt::boxAntworten({1});
+    EXPECT_EQ(neu(3), nullptr);
+    EXPECT_EQ(pt::boxLog().back().text, segmentHinweis(7));
+    EXPECT_EQ(nummern(), (std::vector<int>{1, 2}));
 }
 
 TEST_F(Kompartimente, AktualisierungBringtEineUngueltigeSegmentanzahlAufDieDesDendritenmodus)
@@ -157,14 +153,14 @@ TEST_F(Kompartimente, AktualisierungBringtEineUngueltigeSegmentanzahlAufDieDesDe
         NeuronDaten* s = neuronNeu(-1, 0);
         simulationsParameter.netzwerktyp = f.netzwerktyp;
         simulationsParameter.anzahlSegmente = f.anzahl;
-        plattform::test::boxAntworten({1});
+        pt::boxAntworten({1});
         einstellungenAktualisieren(nullptr, 1);
         SCOPED_TRACE(testing::Message() << "mode " << f.netzwerktyp << ", count " << f.anzahl);
         if (f.anzahl == f.erwartet) {
-            EXPECT_TRUE(plattform::test::boxLog().empty());
+            EXPECT_TRUE(pt::boxLog().empty());
         } else {
-            ASSERT_EQ(plattform::test::boxLog().size(), 1u);
-            EXPECT_EQ(plattform::test::boxLog()[0].text, segmentHinweis(f.anzahl));
+            ASSERT_EQ(pt::boxLog().size(), 1u);
+            EXPECT_EQ(pt::boxLog()[0].text, segmentHinweis(f.anzahl));
         }
         anzahlUndFelderStimmen(f.erwartet);
         EXPECT_EQ(kompartimentAnzahl(*s), 4);

@@ -65,33 +65,27 @@ TEST_F(Startzustand, KompartimentSchalterFolgenDemDendritenModus)
     EXPECT_EQ(aktuellesNeuron, nullptr);
 }
 
-TEST_F(Startzustand, OnOffZeitgeberStehtHinterDerLaengstenPhase)
-{
-    simulationsParameter.netzwerktyp = 3;
-    NeuronDaten* n = modellNeuron(3, modell::OnOff);
-    n->parameter[par::Phase1Dauer] = 0.001;
-    n->parameter[par::Phase2Verzoegerung] = 0.002;
-    n->parameter[par::Phase2Dauer] = 0.003;
-    n->parameter[par::Phase3Verzoegerung] = n->parameter[par::Phase3Dauer] = 0.0;
-    n->onOffPhaseAktiv = 1;
-    ASSERT_TRUE(neuronenStartzustandSetzen());
-    EXPECT_DOUBLE_EQ(n->onOffZeitgeber, 0.005);
-    EXPECT_EQ(n->onOffPhaseAktiv, 0);
-}
-
-TEST_F(Startzustand, StartpotentialeOderDieDerSpannungsklemme)
+TEST_F(Startzustand, StartpotentialeOderDieDerKlemmeOnOffZeitgeberHinterDerLaengstenPhase)
 {
     simulationsParameter.netzwerktyp = 3;
     simulationsParameter.anzahlSegmente = 3;
     NeuronDaten* n = modellNeuron(3, modell::Swim);
     n->parameter[par::SomaStartpotential] = -0.07;
     n->parameter[par::DendritStartpotential] = -0.065;
+    NeuronDaten* onOff = modellNeuron(4, modell::OnOff);
+    onOff->parameter[par::Phase1Dauer] = 0.001;
+    onOff->parameter[par::Phase2Verzoegerung] = 0.002;
+    onOff->parameter[par::Phase2Dauer] = 0.003;
+    onOff->parameter[par::Phase3Verzoegerung] = onOff->parameter[par::Phase3Dauer] = 0.0;
+    onOff->onOffPhaseAktiv = 1;
     ASSERT_TRUE(neuronenStartzustandSetzen());
     EXPECT_EQ(n->potentiale, (std::vector<double>{-0.07, -0.065, -0.065, -0.065}));
+    EXPECT_DOUBLE_EQ(onOff->onOffZeitgeber, 0.005);
+    EXPECT_EQ(onOff->onOffPhaseAktiv, 0);
     n->klemme.flags = 0x1;
     n->klemme.startSpannung = -0.03;
     ASSERT_TRUE(neuronenStartzustandSetzen());
-    EXPECT_EQ(n->potentiale, (std::vector<double>{-0.03, -0.03, -0.03, -0.03}));
+    EXPECT_EQ(n->potentiale, std::vector<double>(4, -0.03));
 }
 
 TEST_F(Startzustand, SynapsenAktivierterKanalWirdVerknuepft)
