@@ -38,15 +38,19 @@ struct Geometrie : SynapsenFall {
 
 } // namespace
 
-TEST_F(Geometrie, SchraegeVerbindungRuecktUmDieRadienZurueck)
+TEST_F(Geometrie, SchraegeVerbindungRuecktUmDieRadienZurueckAxoAxonischeZieltAufDenMarker)
 {
     // centres (10, 10) and (310, 410): a 3-4-5 line; onto the soma every variant is the same
     NeuronDaten* a = platziert(1, 0, 0);
-    SynapseDaten* s = verbinde(a, platziert(2, 300, 400));
+    NeuronDaten* b = platziert(2, 300, 400);
+    SynapseDaten* s = verbinde(a, b);
     gleich(*s, {{'s', 1, 16, 18}, {'e', 1, 304, 402}, {'m', 1, 302, 400}, {'e', 4, 304, 402}});
     // the current mode's variant is the line; the default mode is 3
     gleich(s->linienStart, 16, 18);
     gleich(s->linienEnde, 304, 402);
+    // from (10, 410) straight to the parent's marker (302, 400), stopping a synapse size short
+    SynapseDaten* axo = verbinde(platziert(3, 0, 400), b, 0, 0.4, 0.001, kontaktort::Axo, s);
+    gleich(*axo, {{'e', 1, 299, 400}, {'m', 1, 296, 400}});
 }
 
 TEST_F(Geometrie, DendritenpunktJeModus)
@@ -97,16 +101,6 @@ TEST_F(Geometrie, NullAbstandUndNullRadiusBleibenEndlich)
     eltern->markerPunktX.fill(50);
     eltern->markerPunktY.fill(50);
     gleich(*verbinde(a, b, 0, 0.4, 0.001, kontaktort::Axo, eltern), {{'s', 2, 50, 50}, {'m', 2, 50, 50}});
-}
-
-TEST_F(Geometrie, AxoAxonischeZieltAufDenMarkerDesElternteils)
-{
-    NeuronDaten* a = platziert(1, 0, 0);
-    NeuronDaten* b = platziert(2, 300, 400);
-    SynapseDaten* s = verbinde(a, b);
-    SynapseDaten* axo = verbinde(platziert(3, 0, 400), b, 0, 0.4, 0.001, kontaktort::Axo, s);
-    // from (10, 410) straight to the parent's marker (302, 400), stopping a synapse size short
-    gleich(*axo, {{'e', 1, 299, 400}, {'m', 1, 296, 400}});
 }
 
 TEST_F(Geometrie, LinienendeAmSomaUndAmDendriten)

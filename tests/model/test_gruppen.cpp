@@ -40,15 +40,6 @@ TEST_F(Gruppen, BelegenEintragenUndEntfernen)
     EXPECT_EQ(synapsengruppen[1].name, lang.substr(0, 259));   // no new name: the old one
 }
 
-TEST_F(Gruppen, AlleEinunddreissigBelegtHeisstKeineFreieGruppe)
-{
-    for (int g = 1; g < synapsengruppenAnzahl; ++g)
-        ASSERT_TRUE(synapsengruppeBelegen(g, *verbinde(a, b), nullptr));
-    EXPECT_EQ(synapsengruppeFrei(), 0);
-    EXPECT_EQ(synapsengruppenZahl, 31);
-    EXPECT_FALSE(synapsengruppeBelegen(0, *verbinde(a, b), nullptr));   // slot 0 is never a group
-}
-
 TEST_F(Gruppen, AufloesenBehaeltOderLoeschtDieMitglieder)
 {
     SynapseDaten* s1 = verbinde(a, b);

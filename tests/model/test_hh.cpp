@@ -60,21 +60,14 @@ TEST_F(HodgkinHuxley, PulsUndDauerstromFeuernErstUeberDerSchwelle)
     }
 }
 
-namespace {
-
-constexpr double pA = 1e-12;
-
-// An HH neuron with the default dendrite of three segments, settled for 0.5 s under a
-// constant current into the soma and one into segment 1; its potentials at the end.
-struct HodgkinHuxleyDendrit : ModellFall {
-    std::vector<double> lauf(double somaStrom, double dendritStrom, double kopplung = 4e-8,
-                             double dendritRuhe = -0.065, int modus = 3)
-    {
+TEST_F(HodgkinHuxley, StromInSegmentEinsHebtDasSomaUndDieFernerenSegmenteWenigerAn)
+{
+    // the default dendrite of three segments, strongly coupled, settled for 0.5 s under a current
+    // into the soma and one into segment 1: the potentials, less those without the currents
+    auto lauf = [&](double somaStrom, double dendritStrom) {
         NeuronFall::leeren();
-        NeuronDaten& x = neuron(modell::HodgkinHuxley, modus);
-        x.parameter[par::SomaDendritKopplung] = kopplung;
-        x.parameter[par::DendritSomaKopplung] = kopplung;
-        x.parameter[par::DendritRuhepotential] = dendritRuhe;
+        NeuronDaten& x = neuron(modell::HodgkinHuxley, 3);
+        x.parameter[par::SomaDendritKopplung] = x.parameter[par::DendritSomaKopplung] = 4e-8;
         strom(somaStrom);
         x.dendCurrent = dendritStrom;
         x.dendSCLocation = 1;
@@ -84,24 +77,17 @@ struct HodgkinHuxleyDendrit : ModellFall {
         laufen(5000);
         EXPECT_EQ(x.apAnzahl, 0);
         return x.potentiale;
-    }
-    // the change a current makes against the same neuron without it, per compartment
-    std::vector<double> aenderung(double somaStrom, double dendritStrom, double kopplung = 4e-8)
-    {
-        const std::vector<double> ohne = lauf(0.0, 0.0, kopplung);
-        std::vector<double> d = lauf(somaStrom, dendritStrom, kopplung);
+    };
+    const std::vector<double> ruhe = lauf(0.0, 0.0);
+    ASSERT_EQ(ruhe.size(), 4u);
+    auto aenderung = [&](double somaStrom, double dendritStrom) {
+        std::vector<double> d = lauf(somaStrom, dendritStrom);
         for (size_t c = 0; c < d.size(); ++c)
-            d[c] -= ohne[c];
+            d[c] -= ruhe[c];
         return d;
-    }
-};
-
-} // namespace
-
-TEST_F(HodgkinHuxleyDendrit, StromInSegmentEinsHebtDasSomaUndDieFernerenSegmenteWenigerAn)
-{
+    };
+    constexpr double pA = 1e-12;
     const std::vector<double> d = aenderung(0.0, 2 * pA);
-    ASSERT_EQ(d.size(), 4u);
     // depolarised everywhere, most where the current enters, less with every coupling step
     EXPECT_GT(d[3], 0.0);
     EXPECT_GT(d[2], d[3]);
@@ -116,31 +102,4 @@ TEST_F(HodgkinHuxleyDendrit, StromInSegmentEinsHebtDasSomaUndDieFernerenSegmente
     const std::vector<double> s = aenderung(2 * pA, 0.0);
     EXPECT_NEAR(s[1], d[0], 0.01 * d[0]);
     EXPECT_GT(s[0], s[1]);
-}
-
-TEST_F(HodgkinHuxleyDendrit, DasSomaFolgtDemDendritenJeStaerkerDieKopplung)
-{
-    // the share of segment 1's change that reaches the soma: none without coupling, nearly
-    // all with a coupling far above the leak conductances
-    std::vector<double> anteile;
-    for (double kopplung : {0.0, 4e-9, 4e-8, 4e-7}) {
-        const std::vector<double> d = aenderung(0.0, 2 * pA, kopplung);
-        ASSERT_GT(d[1], 0.0) << kopplung;
-        anteile.push_back(d[0] / d[1]);
-    }
-    EXPECT_EQ(anteile[0], 0.0);
-    EXPECT_GT(anteile[1], 0.05);
-    EXPECT_GT(anteile[2], anteile[1]);
-    EXPECT_GT(anteile[3], anteile[2]);
-    EXPECT_GT(anteile[3], 0.9);
-    EXPECT_LE(anteile[3], 1.0);
-
-    // a dendrite whose leak pulls towards -75 mV: the soma settles between, the far end lowest
-    const double allein = lauf(0.0, 0.0, 4e-8, -0.065, 1)[0];
-    const std::vector<double> v = lauf(0.0, 0.0, 4e-8, -0.075);
-    EXPECT_LT(v[0], allein - 0.001);
-    EXPECT_GT(v[3], -0.075);
-    EXPECT_LT(v[3], v[2]);
-    EXPECT_LT(v[2], v[1]);
-    EXPECT_LT(v[1], v[0]);
 }

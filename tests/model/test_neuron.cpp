@@ -56,24 +56,6 @@ TEST_F(Neuron, NeuronzahlImStatusbalken)
     EXPECT_EQ(statusTexte[0], "x");
 }
 
-TEST_F(Neuron, ArbeitsdatensatzStehtInKeinerListe)
-{
-    NeuronDaten* a = neu(1);
-    NeuronDaten* s = neu(-1);
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->nummer, -1);
-    EXPECT_EQ(s->vorigesNeuron, a);          // the tail at creation, as for listed ones
-    EXPECT_EQ(a->naechstesNeuron, nullptr);
-    EXPECT_EQ(nummern(), (std::vector<int>{1}));
-    EXPECT_EQ(s->stromTabellen.size(), 4u);
-    EXPECT_EQ(s->stromTabellen[0].anzahlPunkte, 0);   // no defaults for the scratch record
-    EXPECT_EQ(s->parameter[par::SomaLeitwert], 0.0);
-    s->kca = std::make_unique<KCaKanal>();
-    neuronFreigeben(s);                      // freed as a whole, the chain untouched
-    EXPECT_EQ(nummern(), (std::vector<int>{1}));
-    EXPECT_EQ(neuronKette.ende, a);
-}
-
 TEST_F(Neuron, NummernAusserhalbDerTabelleUndDoppelteWerdenAbgewiesen)
 {
     neu(7);

@@ -14,6 +14,16 @@
 #include <string>
 #include <vector>
 
+// every box shown so far as "title: text"
+inline std::vector<std::string> gezeigteBoxen()
+{
+    std::vector<std::string> v;
+    for (const auto& b : plattform::test::boxLog())
+        v.push_back(b.titel + ": " + b.text);
+    return v;
+}
+using BoxTexte = std::vector<std::string>;
+
 struct NeuronFall : ::testing::Test {
     void SetUp() override { leeren(); }
     void TearDown() override { leeren(); }

@@ -134,26 +134,3 @@ TEST_F(StandarddateienTest, VollstaendigeDateiDarfMitBlankenUndStrgZEnden)
     EXPECT_EQ(stdParameterModell1Laden(*neuron), 1);
 }
 
-TEST_F(StandarddateienTest, SpaetereNeuroneKopierenVomKopf)
-{
-    auto kopf = std::make_unique<NeuronDaten>();
-    for (int i = 0; i < anzahlParameter; ++i)
-        kopf->parameter[i] = 1000.0 + i;
-    neuronKette.kopf = neuronKette.ende = kopf.get();
-    neuronKette.anzahl = 1;
-    // the files are missing: a copy opens none
-    standardDateien = StandardDateien{};
-    EXPECT_EQ(stdParameterModell4Laden(*neuron), 1);
-    EXPECT_EQ(stdParameterAllgemeinLaden(stdNeuron), 1);   // also the standard neuron, never in the list
-    EXPECT_TRUE(pt::boxLog().empty());
-    EXPECT_EQ(neuron->parameter[106], 1106.0);
-    EXPECT_EQ(neuron->parameter[238], 1238.0);
-    EXPECT_EQ(neuron->parameter[105], 0.0);
-    EXPECT_EQ(stdNeuron.parameter[11], 1011.0);
-    EXPECT_EQ(stdNeuron.parameter[12], 0.0);
-    stdNeuron.parameter = ParameterVektor{};
-    // the head itself reads its file
-    boxenErwarten(1);
-    EXPECT_EQ(stdParameterModell4Laden(*kopf), 0);
-    EXPECT_EQ(boxTexte(), (std::vector<std::string>{fehlerText(115)}));
-}

@@ -100,19 +100,6 @@ TEST_F(Stromreiz, RechteckOhneRampenHatVierPunkteUndWiedergabeBleibtInDerTabelle
     EXPECT_EQ(stromAusTabelle(t, 0.12), 0.0);
 }
 
-TEST_F(Stromreiz, DauerreizLiefertStromAbDemDrittenSchritt)
-{
-    n->stromreize[0] = rechteck(0.3, 1.0 - 1e-4);
-    n->stromreize[0].dauerreiz = 1;
-    ASSERT_EQ(stromreizKurveErzeugen(*n, 0), 1);
-    StromTabelle& t = n->stromTabellen[0];
-    EXPECT_EQ(punkte(t), (Punkte{{0, 0}, {0, A}, {0, A}, {1, 0}}));
-    std::vector<double> strom;
-    for (int schritt = 0; schritt < 5; ++schritt)
-        strom.push_back(stromAusTabelle(t, schritt * 1e-4));
-    EXPECT_EQ(strom, (std::vector<double>{0, 0, A, A, A}));
-}
-
 TEST_F(Stromreiz, WiederholungenUndBurstsEndenAmLaufende)
 {
     const StromreizDefinition drei = rechteck(0.1, 0.02, 3, 0.1);

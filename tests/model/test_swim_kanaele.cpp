@@ -129,18 +129,6 @@ TEST_F(SwimFall, OhneDendritenBleibenVorhandeneSegmenteUnberuehrt)
     EXPECT_TRUE(std::isfinite(x.potentiale[0]));
 }
 
-TEST_F(SwimFall, DendritenkopplungNimmtP4FuerDenStromUndP10FuerDenLeitwert)
-{
-    NeuronDaten& x = neuron(2);
-    x.parameter[par::SwimNaG] = x.parameter[par::SwimKG] = x.parameter[par::SwimCaG] = 0.0;
-    starten();
-    laufen(10);
-    EXPECT_NEAR(x.potentiale[0], -0.07, 1e-12);   // P4 = P10: soma and segment at rest
-    x.parameter[par::SomaDendritKopplung] = 0.0;   // no current from the segment...
-    laufen(1, 10);
-    EXPECT_GT(x.potentiale[0], -0.0699);   // ...but its conductance P10 still counts
-}
-
 TEST_F(SwimFall, ReizCursorGehtNichtUeberDenLetztenPunkt)
 {
     NeuronDaten& x = neuron();
