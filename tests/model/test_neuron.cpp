@@ -8,19 +8,17 @@
 
 namespace pt = plattform::test;
 
-namespace {
-
 // the synapse fixture: the neuron's synapses are made as the editor makes them
 using Neuron = SynapsenFall;
 
-} // namespace
-
-TEST_F(Neuron, NeueNeuroneStehenInDerKetteUndInDerTabelle)
+TEST_F(Neuron, NeueNeuroneStehenInDerKetteInDerTabelleUndImStatusbalken)
 {
     NeuronDaten* a = neu(1);
+    EXPECT_EQ(statusTexte[0], "\t1 Neuron");
     NeuronDaten* b = neu(5);
     NeuronDaten* c = neu(2);
     ASSERT_TRUE(a && b && c);
+    EXPECT_EQ(statusTexte[0], "\t3 Neurone");
     EXPECT_EQ(nummern(), (std::vector<int>{1, 5, 2}));
     EXPECT_EQ(neuronKette.ende, c);
     EXPECT_EQ(b->vorigesNeuron, a);
@@ -28,8 +26,7 @@ TEST_F(Neuron, NeueNeuroneStehenInDerKetteUndInDerTabelle)
     EXPECT_EQ(neuronSuchen(2), c);
     EXPECT_EQ(neuronNachNummer(3), nullptr);
     // compartments of n = 3, switches 1, n, 0, 1, every compartment with its default table
-    EXPECT_EQ(b->segmentAnzahl, 3);
-    EXPECT_EQ(kompartimentAnzahl(*b), 4);
+    EXPECT_EQ(std::make_tuple(b->segmentAnzahl, kompartimentAnzahl(*b)), std::make_tuple(3, 4));
     EXPECT_EQ(b->kompartimentSchalter, (std::array<int, 4>{1, 3, 0, 1}));
     for (const StromTabelle& t : b->stromTabellen) {
         EXPECT_EQ(t.anzahlPunkte, 3);
@@ -37,18 +34,16 @@ TEST_F(Neuron, NeueNeuroneStehenInDerKetteUndInDerTabelle)
     }
     EXPECT_EQ(b->modellTyp, modell::Swim);   // the refresh gives it the network model
     EXPECT_EQ(aktuellesNeuron, c);           // the setters leave the cursor at the neuron
-}
 
-TEST_F(Neuron, NeuronzahlImStatusbalken)
-{
-    neu(1);
-    EXPECT_EQ(statusTexte[0], "\t1 Neuron");
-    neu(2);
-    EXPECT_EQ(statusTexte[0], "\t2 Neurone");
-    weg(neuronNachNummer(2));
-    EXPECT_EQ(statusTexte[0], "\t1 Neuron");
-    weg(neuronNachNummer(1));
-    EXPECT_EQ(statusTexte[0], "\tkeine Neurone");
+    // numbers outside the table and numbers in use are refused
+    for (int nummer : {1024, 5000, 0, -2, -1024, 5})
+        EXPECT_EQ(neuronNeu(nummer, 0), nullptr) << nummer;
+    EXPECT_NE(neu(1023), nullptr);
+    EXPECT_EQ(nummern(), (std::vector<int>{1, 5, 2, 1023}));
+    EXPECT_EQ(neuronNachNummer(1024), nullptr);
+    EXPECT_EQ(neuronNachNummer(-1), nullptr);
+    EXPECT_FALSE(neuronTabelleSetzen(1024, neuronKette.kopf));
+
     // a file creating neurons leaves the bar alone
     editierStatus = editierBit::DateiWirdGelesen;
     statusTexte[0] = "x";
@@ -56,22 +51,18 @@ TEST_F(Neuron, NeuronzahlImStatusbalken)
     EXPECT_EQ(statusTexte[0], "x");
 }
 
-TEST_F(Neuron, NummernAusserhalbDerTabelleUndDoppelteWerdenAbgewiesen)
-{
-    neu(7);
-    for (int nummer : {1024, 5000, 0, -2, -1024, 7})
-        EXPECT_EQ(neuronNeu(nummer, 0), nullptr) << nummer;
-    EXPECT_NE(neu(1023), nullptr);
-    EXPECT_EQ(nummern(), (std::vector<int>{7, 1023}));
-    EXPECT_EQ(neuronNachNummer(1024), nullptr);
-    EXPECT_EQ(neuronNachNummer(-1), nullptr);
-    EXPECT_FALSE(neuronTabelleSetzen(1024, neuronKette.kopf));
-}
-
-TEST_F(Neuron, FreigebenLaesstKeineVerweiseZurueck)
+TEST_F(Neuron, FreigebenLaesstKeineVerweiseZurueckMarkiertJedesNeuronEinmal)
 {
     NeuronDaten* a = neu(1);
     NeuronDaten* b = neu(2);
+    neuronMarkieren(a, 1);
+    neuronMarkieren(b, 1);
+    neuronMarkieren(a, 1);
+    EXPECT_EQ(markierteNeurone.liste, (std::list<NeuronDaten*>{a, b}));
+    neuronMarkieren(a, 0);
+    EXPECT_EQ(markierteNeurone.erstes(), b);
+    EXPECT_EQ(std::make_pair(a->markiert, b->markiert), std::make_pair(0, 1));
+    neuronMarkieren(a, 1);
     letztesZielNeuron = 2;
     aktuellesNeuron = b;
     auto* weiteres = new DiagrammDaten;
@@ -79,12 +70,9 @@ TEST_F(Neuron, FreigebenLaesstKeineVerweiseZurueck)
     aktuellesDiagramm.diagramm = weiteres;
     aktuellesDiagramm.kurvenSlot = 3;
     aktuellesDiagramm.messDiagramm = &b->hauptDiagramm;
-    neuronMarkieren(a, 1);
-    neuronMarkieren(b, 1);
     weg(b);
-    EXPECT_EQ(letztesZielNeuron, 0);
+    EXPECT_EQ(std::make_pair(letztesZielNeuron, aktuellesDiagramm.kurvenSlot), std::make_pair(0, 0));
     EXPECT_EQ(aktuellesNeuron, nullptr);
-    EXPECT_EQ(aktuellesDiagramm.kurvenSlot, 0);
     EXPECT_EQ(aktuellesDiagramm.diagramm, nullptr);
     EXPECT_EQ(aktuellesDiagramm.messDiagramm, nullptr);
     EXPECT_EQ(markierteNeurone.liste, (std::list<NeuronDaten*>{a}));
@@ -99,6 +87,9 @@ TEST_F(Neuron, FreigebenLaesstKeineVerweiseZurueck)
     EXPECT_EQ(aktuellesNeuron, a);
     EXPECT_EQ(aktuellesDiagramm.diagramm, &a->hauptDiagramm);
     EXPECT_EQ(letztesZielNeuron, 1);
+    neuronMarkieren(nullptr, 0);
+    EXPECT_EQ(markierteNeurone.anzahl(), 0);
+    EXPECT_EQ(a->markiert, 0);
 }
 
 TEST_F(Neuron, FreigebenVerbindetDieNachbarnUndLoeschtSynapsenUndPoolsOhneFreigegebeneZuBenutzen)
@@ -120,10 +111,9 @@ TEST_F(Neuron, FreigebenVerbindetDieNachbarnUndLoeschtSynapsenUndPoolsOhneFreige
     EXPECT_EQ(c->ausgangsSynapsen->naechsteSynapse, nullptr);
     EXPECT_EQ(a->ausgangsSynapsen, nullptr);
     ASSERT_NE(a->eingangsPools, nullptr);    // c's synapse to a keeps a's pool
-    EXPECT_EQ(a->eingangsPools->senderAnzahl, 1);
+    EXPECT_EQ(std::make_pair(a->eingangsPools->senderAnzahl, synapsenZaehler), std::make_pair(1, 1));
     for (int id : {1, 2, 3, 4})
         EXPECT_EQ(synapseNachId(id), nullptr) << id;
-    EXPECT_EQ(synapsenZaehler, 1);
     weg(a);                                  // the head, and the target of c's synapse
     EXPECT_EQ(neuronKette.kopf, c);
     EXPECT_EQ(c->vorigesNeuron, nullptr);
@@ -131,9 +121,11 @@ TEST_F(Neuron, FreigebenVerbindetDieNachbarnUndLoeschtSynapsenUndPoolsOhneFreige
     weg(d);                                  // the tail
     EXPECT_EQ(neuronKette.ende, c);
     EXPECT_EQ(c->naechstesNeuron, nullptr);
+    EXPECT_EQ(statusTexte[0], "\t1 Neuron");
     weg(c);                                  // the last one
     EXPECT_EQ(neuronKette.kopf, nullptr);
     EXPECT_EQ(neuronKette.ende, nullptr);
+    EXPECT_EQ(statusTexte[0], "\tkeine Neurone");
 }
 
 TEST_F(Neuron, FensterlisteVerliertAlleEintraegeDesNeurons)
@@ -148,10 +140,10 @@ TEST_F(Neuron, FensterlisteVerliertAlleEintraegeDesNeurons)
     zweites->kurven[3].werte.assign(10, 1.0f);
     n->hauptDiagramm.naechstes = zweites;
     neuronFensterLoeschen(*n);
-    EXPECT_EQ(fensterliste[0].neuronId, 2);
-    EXPECT_EQ(fensterliste[1].neuronId, 5);
-    EXPECT_EQ(fensterliste[1].x, 4);
-    EXPECT_EQ(fensterliste[2].neuronId, 0);  // the list ends there
+    // the others move up with their places, and the list ends behind them
+    EXPECT_EQ(std::make_tuple(fensterliste[0].neuronId, fensterliste[1].neuronId, fensterliste[1].x,
+                              fensterliste[2].neuronId),
+              std::make_tuple(2, 5, 4, 0));
     EXPECT_EQ(n->hauptDiagramm.naechstes, nullptr);
     EXPECT_TRUE(n->hauptDiagramm.kurven[0].werte.empty());
 }
@@ -218,22 +210,4 @@ TEST_F(Neuron, AuswahlmenueLiefertDieNummerDesGewaehltenNeurons)
     ASSERT_GE(pt::popupLog().size(), 2u);
     EXPECT_EQ(pt::popupLog().back(), (std::vector<int>{1, 2, 3}));
     EXPECT_EQ(offenesKontextMenu, nullptr);
-}
-
-TEST_F(Neuron, MarkierenNimmtJedesNeuronEinmalUndDasFeldFolgtDerListe)
-{
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
-    neuronMarkieren(a, 1);
-    neuronMarkieren(b, 1);
-    neuronMarkieren(a, 1);
-    EXPECT_EQ(markierteNeurone.anzahl(), 2);
-    EXPECT_EQ(markierteNeurone.erstes(), a);
-    EXPECT_EQ(a->markiert + b->markiert, 2);
-    neuronMarkieren(a, 0);
-    EXPECT_EQ(markierteNeurone.erstes(), b);
-    EXPECT_EQ(a->markiert, 0);
-    neuronMarkieren(nullptr, 0);
-    EXPECT_EQ(markierteNeurone.anzahl(), 0);
-    EXPECT_EQ(b->markiert, 0);
 }

@@ -109,6 +109,13 @@ struct LaufFall : NeuronFall {
         standardDateienVorgeben();   // before the paths: the first load would set them again
         return *n;
     }
+    // a soma current (A) in [beginn, ende)
+    void strom(double I, double beginn = 0.0, double ende = 1e9)
+    {
+        n->somaCurrent = I;
+        n->somaSCStart = beginn;
+        n->somaSCEnd = ende;
+    }
     // what the run start does before the first step
     void starten()
     {

@@ -26,13 +26,6 @@ struct ModellFall : LaufFall {
         n->modellTyp = m;
         return *n;
     }
-    // a soma current (A) in [beginn, ende)
-    void strom(double I, double beginn = 0.0, double ende = 1e9)
-    {
-        n->somaCurrent = I;
-        n->somaSCStart = beginn;
-        n->somaSCEnd = ende;
-    }
     void laufen(int schritte, int ab = 0)
     {
         auto schritt = n->modellTyp == modell::OnOff ? onOffModellBerechnen

@@ -2,18 +2,6 @@
 #include "test_swim_hilfe.h"
 #include <cmath>
 
-namespace {
-
-// a legacy soma current from `beginn` to the end
-void strom(NeuronDaten& x, double I, double beginn = 0.01, double ende = 10.0)
-{
-    x.somaCurrent = I;
-    x.somaSCStart = beginn;
-    x.somaSCEnd = ende;
-}
-
-} // namespace
-
 TEST_F(SwimFall, PassivesNeuronKehrtZumRuhepotentialZurueckUndZaehltKeinenSpike)
 {
     NeuronDaten& x = neuron();
@@ -25,7 +13,7 @@ TEST_F(SwimFall, PassivesNeuronKehrtZumRuhepotentialZurueckUndZaehltKeinenSpike)
     EXPECT_NEAR(x.potentiale[0], x.parameter[par::SomaRuhepotential], 1e-6);
     // driven far above the threshold: the potential crosses it, no spike counts
     const double gates = x.torVariable[0];
-    strom(x, 2e-9, 0.2, 0.3);
+    strom(2e-9, 0.2, 0.3);
     laufen(1000, 2000);
     EXPECT_GT(x.potentiale[0], -0.02);
     EXPECT_EQ(x.apAnzahl, 0);
@@ -43,11 +31,11 @@ TEST_F(SwimFall, StandardneuronRuhtStabilUndFeuertErstUeberDerSchwelle)
     laufen(2000, 3000);
     EXPECT_NEAR(x.potentiale[0], ruhe, 1e-5);   // at rest: no drift
     EXPECT_EQ(x.apAnzahl, 0);
-    strom(x, 0.02e-9, 0.5, 0.8);                  // below the threshold
+    strom(0.02e-9, 0.5, 0.8);                  // below the threshold
     laufen(3000, 5000);
     EXPECT_EQ(x.apAnzahl, 0);
     EXPECT_GT(x.potentiale[0], ruhe + 0.001);
-    strom(x, 0.5e-9, 0.8, 1.3);                   // repetitive firing
+    strom(0.5e-9, 0.8, 1.3);                   // repetitive firing
     laufen(5000, 8000);
     EXPECT_GE(x.apAnzahl, 10);
     const int spikes = x.apAnzahl;                // the current ends: back to rest without spikes
@@ -59,7 +47,7 @@ TEST_F(SwimFall, StandardneuronRuhtStabilUndFeuertErstUeberDerSchwelle)
 TEST_F(SwimFall, SpikezeitenWerdenGespeichertUndNurDannVomLaufGezaehlt)
 {
     NeuronDaten& x = neuron();
-    strom(x, 0.5e-9);
+    strom(0.5e-9, 0.01);
     starten();
     laufen(3000);
     const int ohne = x.apAnzahl;
@@ -152,14 +140,14 @@ TEST_F(SwimFall, BegrenzungHaeltDiePotentialeInIhrenGrenzen)
     x.begrenzung.unten[0] = -0.075;
     starten();
     double hoechstes = -1.0;
-    strom(x, 1e-9, 0.0, 0.05);
+    strom(1e-9, 0.0, 0.05);
     for (int i = 0; i < 500; ++i) {
         laufen(1, i);
         hoechstes = std::max(hoechstes, x.potentiale[0]);
     }
     EXPECT_EQ(hoechstes, -0.03);
     EXPECT_EQ(x.apAnzahl, 0);   // held below the threshold
-    strom(x, -1e-9, 0.05, 0.1);
+    strom(-1e-9, 0.05, 0.1);
     laufen(500, 500);
     EXPECT_EQ(x.potentiale[0], -0.075);
     // only the upper limit: the lower one is ignored

@@ -2,6 +2,7 @@
 #include "test_swim_hilfe.h"
 #include "model/synapse.h"
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -30,16 +31,26 @@ void somaFest(SwimFall& f, int schritte)
 
 } // namespace
 
-TEST_F(SwimFall, BenutzerKanaeleFolgenIhremBerechnungsmodusAndereModiSindAus)
+TEST_F(SwimFall, BenutzerKanaeleFolgenIhremBerechnungsmodusUndIhrerAktivierung)
 {
     NeuronDaten& x = neuron();
     BenutzerKanal& raten = kanal(x, 1, 300.0, 100.0);        // x -> 300 / 400
     BenutzerKanal& gleichRate = kanal(x, 2, 0.4, 500.0);     // x -> 0.4
     BenutzerKanal& gleichTau = kanal(x, 3, 0.6, 0.002);      // x -> 0.6, tau 2 ms
-    BenutzerKanal& k0 = kanal(x, 0, 0.5, 0.5);
+    BenutzerKanal& k0 = kanal(x, 0, 0.5, 0.5);               // modes outside 1 to 3 are off
     BenutzerKanal& k4 = kanal(x, 4, 0.5, 0.5);
+    BenutzerKanal& akt = kanal(x, 2, 0.5, 1000.0);           // with the next: one channel
+    akt.aktivierungMitDeaktivierung = 1;
+    BenutzerKanal& deakt = kanal(x, 2, 0.8, 1000.0);
+    deakt.gleichgewichtspotential = 0.05;
+    deakt.leitfaehigkeit = 5e-9;
+    BenutzerKanal& ueberSynapse = kanal(x, 2, 0.5, 1000.0);
     starten();
     k0.torWert = k4.torWert = 0.3;
+    ueberSynapse.stromUeberSynapse = 1;
+    SynapseDaten s;
+    ueberSynapse.synapse = &s;   // as the run start links it
+    s.kanalFreisetzung = 0.5;
     somaFest(*this, 1);
     // one exponential step of tau 2 ms from 0
     EXPECT_NEAR(gleichTau.torWert, 0.6 * (1.0 - std::exp(-T / 0.002)), 1e-12);
@@ -49,36 +60,15 @@ TEST_F(SwimFall, BenutzerKanaeleFolgenIhremBerechnungsmodusAndereModiSindAus)
     EXPECT_NEAR(gleichTau.torWert, 0.6, 1e-7);
     EXPECT_NEAR(raten.oeffnung, 0.75 * 0.75, 1e-7);
     EXPECT_DOUBLE_EQ(raten.strom, (-0.09 + 0.07) * raten.oeffnung * 1e-9);   // at the step's V0
-    for (BenutzerKanal* k : {&k0, &k4}) {
-        EXPECT_EQ(k->oeffnung, 0.0);
-        EXPECT_EQ(k->strom, 0.0);
-        EXPECT_EQ(k->torWert, 0.3);
-    }
-}
-
-TEST_F(SwimFall, AktivierungMitDeaktivierungWirktAlsEinKanalSynapsenaktivierterMitDerFreisetzung)
-{
-    NeuronDaten& x = neuron();
-    BenutzerKanal& akt = kanal(x, 2, 0.5, 1000.0);
-    akt.aktivierungMitDeaktivierung = 1;
-    BenutzerKanal& deakt = kanal(x, 2, 0.8, 1000.0);
-    deakt.gleichgewichtspotential = 0.05;
-    deakt.leitfaehigkeit = 5e-9;
-    BenutzerKanal& k = kanal(x, 2, 0.5, 1000.0);
-    starten();
-    k.stromUeberSynapse = 1;
-    SynapseDaten s;
-    k.synapse = &s;   // as the run start links it
-    s.kanalFreisetzung = 0.5;
-    somaFest(*this, 200);
+    for (BenutzerKanal* k : {&k0, &k4})
+        EXPECT_EQ(std::make_tuple(k->oeffnung, k->strom, k->torWert), std::make_tuple(0.0, 0.0, 0.3));
     EXPECT_NEAR(akt.oeffnung, 0.25 * 0.64, 1e-7);
     EXPECT_DOUBLE_EQ(akt.strom, (-0.09 + 0.07) * akt.oeffnung * 1e-9);
-    EXPECT_EQ(deakt.oeffnung, 0.0);
-    EXPECT_EQ(deakt.strom, 0.0);
-    EXPECT_NEAR(k.oeffnung, 0.25 * 0.5, 1e-7);
-    k.synapse = nullptr;   // unlinked: no release
+    EXPECT_EQ(std::make_pair(deakt.oeffnung, deakt.strom), std::make_pair(0.0, 0.0));
+    EXPECT_NEAR(ueberSynapse.oeffnung, 0.25 * 0.5, 1e-7);   // opened by the release
+    ueberSynapse.synapse = nullptr;                           // unlinked: no release
     somaFest(*this, 1);
-    EXPECT_EQ(k.oeffnung, 0.0);
+    EXPECT_EQ(ueberSynapse.oeffnung, 0.0);
 }
 
 TEST_F(SwimFall, SechsSegmenteImModusVierBleibenInIhrenFeldern)
@@ -121,9 +111,7 @@ TEST_F(SwimFall, OhneDendritenBleibenVorhandeneSegmenteUnberuehrt)
     NeuronDaten& x = neuron(3);
     starten();
     x.kompartimentSchalter[0] = 0;   // dendrites switched off, the neuron keeps 3 segments
-    x.potentiale[1] = -0.05;
-    x.potentiale[2] = -0.06;
-    x.potentiale[3] = -0.04;
+    x.potentiale = {-0.07, -0.05, -0.06, -0.04};
     laufen(100);
     EXPECT_EQ(x.potentiale, (std::vector<double>{x.potentiale[0], -0.05, -0.06, -0.04}));
     EXPECT_TRUE(std::isfinite(x.potentiale[0]));
