@@ -1,7 +1,5 @@
 // tests/model/test_geometrie.cpp - where the editor draws synapses
 #include "test_synapse_hilfe.h"
-#include "model/zufall.h"
-#include <cmath>
 
 namespace {
 
@@ -103,44 +101,3 @@ TEST_F(Geometrie, NullAbstandUndNullRadiusBleibenEndlich)
     gleich(*verbinde(a, b, 0, 0.4, 0.001, kontaktort::Axo, eltern), {{'s', 2, 50, 50}, {'m', 2, 50, 50}});
 }
 
-TEST_F(Geometrie, LinienendeAmSomaUndAmDendriten)
-{
-    NeuronDaten* a = platziert(1, 200, 100);
-    SynapseDaten* s = verbinde(a, platziert(2, 200, 200));
-    simulationsParameter.netzwerktyp = 1;
-    synapsenLinieSetzen(*s);
-    // axon end (200, 120); radius 10 + 3 - 2 straight above the target position
-    gleich(s->linienStart, 200, 120);
-    gleich(s->linienEnde, 200, 189);
-    EXPECT_EQ(s->markerRechteck.links, 197);
-    EXPECT_EQ(s->markerRechteck.unten, 192);
-    // segment 2: 200 - 10 - 60/3.5 - 60/7 up, 2 + 3 - 2 to the side
-    simulationsParameter.netzwerktyp = 2;
-    s->zielBereich = 2;
-    synapsenLinieSetzen(*s);
-    gleich(s->linienEnde, 203, 164);
-    // mode 3 draws nothing new for area -1
-    simulationsParameter.netzwerktyp = 3;
-    s->zielBereich = kontaktort::Axo;
-    s->linienEnde = {1, 2};
-    synapsenLinieSetzen(*s);
-    gleich(s->linienEnde, 1, 2);
-}
-
-TEST_F(Geometrie, ZufallsbogenLaesstDasRauschenDerMaschineInRuhe)
-{
-    // the axon ends exactly on the target position: a random step off it
-    NeuronDaten* a = platziert(1, 200, 180);
-    SynapseDaten* s = verbinde(a, platziert(2, 200, 200));
-    simulationsParameter.netzwerktyp = 1;
-    zufallStarten(5);
-    const int erwartet = zufallRoh();
-    zufallStarten(5);
-    synapsenLinieSetzen(*s);
-    EXPECT_EQ(zufallRoh(), erwartet);
-    // right and below the target: on the arc of radius 11 in that quadrant
-    const double dx = s->linienEnde.x - 200, dy = s->linienEnde.y - 200;
-    EXPECT_GE(dx, 0);
-    EXPECT_GE(dy, 0);
-    EXPECT_NEAR(std::hypot(dx, dy), 11.0, 1.0);
-}

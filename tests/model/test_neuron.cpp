@@ -6,8 +6,6 @@
 #include "platform/steuerelemente.h"
 #include <tuple>
 
-namespace pt = plattform::test;
-
 // the synapse fixture: the neuron's synapses are made as the editor makes them
 using Neuron = SynapsenFall;
 
@@ -197,17 +195,3 @@ TEST_F(Neuron, NetzLoeschenHinterlaesstDasLeereUnbenannteNetzMitDenVierStandardt
     fensterhandles = {};
 }
 
-TEST_F(Neuron, AuswahlmenueLiefertDieNummerDesGewaehltenNeurons)
-{
-    pt::popupAntworten({0});
-    EXPECT_EQ(neuronAuswahlMenu(), 0) << "no neuron: nothing to choose";
-    neu(4)->name = "vier";
-    neu(9)->name = "neun";
-    neu(2)->name = "zwei";
-    pt::popupAntworten({2, 0});
-    EXPECT_EQ(neuronAuswahlMenu(), 9);
-    EXPECT_EQ(neuronAuswahlMenu(), 0);
-    ASSERT_GE(pt::popupLog().size(), 2u);
-    EXPECT_EQ(pt::popupLog().back(), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(offenesKontextMenu, nullptr);
-}

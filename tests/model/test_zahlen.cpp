@@ -37,16 +37,3 @@ TEST(Zahlen, ZahlPruefenMitUndOhneExponentEntferntBlankeAnOrt)
     EXPECT_STREQ(text, "-1.5e3");
 }
 
-TEST(Zahlen, DezimalzeichenErsetztDenErstenPunkt)
-{
-    const char alt = dezimalzeichen;
-    dezimalzeichen = '.';
-    EXPECT_STREQ(zahlMitDezimalzeichen(1.5), "1.500000e+00");
-    dezimalzeichen = ',';
-    EXPECT_STREQ(zahlMitDezimalzeichen(-0.00025), "-2,500000e-04");
-    char* puffer = zahlMitDezimalzeichen(1e300);
-    EXPECT_STREQ(puffer, "1,000000e+300");
-    EXPECT_EQ(zahlMitDezimalzeichen(2.0), puffer);   // one buffer, overwritten
-    EXPECT_STREQ(puffer, "2,000000e+00");
-    dezimalzeichen = alt;
-}
