@@ -2,11 +2,7 @@
 #include "test_synapse_hilfe.h"
 #include <tuple>
 
-namespace {
-
 using Gruppen = ZweiNeuroneFall;
-
-} // namespace
 
 TEST_F(Gruppen, BelegenEintragenUndEntfernen)
 {
@@ -32,10 +28,8 @@ TEST_F(Gruppen, BelegenEintragenUndEntfernen)
     // emptied by removals: name and count stay, the slot is free again
     synapseAusGruppeEntfernen(*s1);
     synapseAusGruppeEntfernen(*s2);
-    EXPECT_EQ(s1->gruppe, 0);
-    EXPECT_EQ(synapsengruppen[1].anzahl(), 0);
-    EXPECT_EQ(synapsengruppenZahl, 2);
-    EXPECT_EQ(synapsengruppeFrei(), 1);
+    EXPECT_EQ(std::make_tuple(s1->gruppe, synapsengruppen[1].anzahl(), synapsengruppenZahl, synapsengruppeFrei()),
+              std::make_tuple(0, 0, 2, 1));
     ASSERT_TRUE(synapsengruppeBelegen(1, *s1, nullptr));
     EXPECT_EQ(synapsengruppen[1].name, lang.substr(0, 259));   // no new name: the old one
 }

@@ -89,9 +89,8 @@ TEST_F(Kompartimente, StandardneuronHatImmerVierTabellen)
     EXPECT_GE(stdNeuron.stromTabellen.size(), 4u);
 }
 
-namespace {
 // every listed neuron has the network's count and arrays of that count
-void anzahlUndFelderStimmen(int erwartet)
+static void anzahlUndFelderStimmen(int erwartet)
 {
     EXPECT_EQ(simulationsParameter.anzahlSegmente, erwartet);
     for (NeuronDaten* x = neuronKette.kopf; x; x = x->naechstesNeuron) {
@@ -100,11 +99,10 @@ void anzahlUndFelderStimmen(int erwartet)
         EXPECT_EQ(x->stromTabellen.size(), static_cast<size_t>(erwartet) + 1) << x->nummer;
     }
 }
-BoxTexte segmentHinweis(int anzahl)
+static BoxTexte segmentHinweis(int anzahl)
 {
     return {"Hinweis: " + meldungFormatieren(841, anzahl, groessteSegmentAnzahl)};
 }
-} // namespace
 
 TEST_F(Kompartimente, SegmentanzahlSetzenUndNeuronNeuVerweigernAnzahlenOhneFelderMitHinweis)
 {

@@ -5,9 +5,7 @@
 #include "rahmen_attrappe.h"
 #include <climits>
 
-namespace {
 using Pruefung = NeuronFall;
-}
 
 TEST_F(Pruefung, SchrittzahlAusDauerUndSchrittDieJeweilsPositivSeinMuessen)
 {

@@ -4,16 +4,13 @@
 #include <cmath>
 #include <tuple>
 
-namespace {
-
 // a channel with constant forms (32: the value is A): f1 = erstes, f2 = zweites
-BenutzerKanal& kanal(NeuronDaten& n, int modus, double erstes, double zweites)
+static BenutzerKanal& kanal(NeuronDaten& n, int modus, double erstes, double zweites)
 {
     BenutzerKanal& k = n.benutzerKanaele.emplace_back();
     k.gleichgewichtspotential = -0.09;
     k.leitfaehigkeit = 1e-9;
     k.potenz = 2.0;
-    k.torStartwert = 0.0;
     k.alpha = {32.0, erstes, 0.0, 0.0};
     k.beta = {32.0, zweites, 0.0, 0.0};
     k.berechnungsmodus = modus;
@@ -21,15 +18,13 @@ BenutzerKanal& kanal(NeuronDaten& n, int modus, double erstes, double zweites)
 }
 
 // soma potential held: only the channel gates move
-void somaFest(SwimFall& f, int schritte)
+static void somaFest(SwimFall& f, int schritte)
 {
     for (int i = 0; i < schritte; ++i) {
         f.n->potentiale[0] = -0.07;
         f.laufen(1, i);
     }
 }
-
-} // namespace
 
 TEST_F(SwimFall, BenutzerKanaeleFolgenIhremBerechnungsmodusUndIhrerAktivierung)
 {
