@@ -185,9 +185,9 @@ TEST_F(Neuron, NetzLoeschenHinterlaesstDasLeereUnbenannteNetzMitDenVierStandardt
     EXPECT_EQ(synapsenTypAnzahl, 4);
     const auto& eingebaut = eingebauteSynapsenTypen();
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(synapsenTypen[i].ion, i + 1);
-        EXPECT_EQ(synapsenTypen[i].potential, eingebaut[i].potential);
-        EXPECT_EQ(synapsenTypen[i].bezeichnung, eingebaut[i].bezeichnung);
+        const SynapsenTyp& t = synapsenTypen[i];
+        EXPECT_EQ(std::make_tuple(t.ion, t.potential, t.bezeichnung),
+                  std::make_tuple(i + 1, eingebaut[i].potential, eingebaut[i].bezeichnung));
     }
     EXPECT_EQ(plattform::titel(fensterhandles.hauptfenster), "unbenannt");
     EXPECT_EQ(attrappe::dienste.netzlosStatus, 1);   // the frame shows the hint of an empty network

@@ -79,16 +79,6 @@ TEST_F(Kompartimente, StromtabellenEndenAmLaufende)
     EXPECT_EQ(n->stromTabellen[1].anzahlPunkte, 3);
 }
 
-TEST_F(Kompartimente, StandardneuronHatImmerVierTabellen)
-{
-    simulationsParameter.anzahlSegmente = 0;
-    stdNeuron.potentiale.clear();
-    stdNeuron.stromTabellen.clear();
-    stdNeuron.segmentAnzahl = 0;
-    standardneuronVoreinstellen();
-    EXPECT_GE(stdNeuron.stromTabellen.size(), 4u);
-}
-
 // every listed neuron has the network's count and arrays of that count
 static void anzahlUndFelderStimmen(int erwartet)
 {

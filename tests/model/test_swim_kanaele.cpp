@@ -101,17 +101,6 @@ TEST_F(SwimFall, LetztesSegmentHatEinenNachbarnAuchBeiAbweichenderSchaltung)
         EXPECT_NEAR(x.potentiale[c], -0.07, 1e-12) << c;
 }
 
-TEST_F(SwimFall, OhneDendritenBleibenVorhandeneSegmenteUnberuehrt)
-{
-    NeuronDaten& x = neuron(3);
-    starten();
-    x.kompartimentSchalter[0] = 0;   // dendrites switched off, the neuron keeps 3 segments
-    x.potentiale = {-0.07, -0.05, -0.06, -0.04};
-    laufen(100);
-    EXPECT_EQ(x.potentiale, (std::vector<double>{x.potentiale[0], -0.05, -0.06, -0.04}));
-    EXPECT_TRUE(std::isfinite(x.potentiale[0]));
-}
-
 TEST_F(SwimFall, ReizCursorGehtNichtUeberDenLetztenPunkt)
 {
     NeuronDaten& x = neuron();

@@ -3,7 +3,6 @@
 #include "model/simulationsparameter.h"
 #include <gtest/gtest.h>
 #include <cmath>
-#include <limits>
 
 namespace {
 
