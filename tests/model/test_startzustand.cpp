@@ -85,12 +85,14 @@ TEST_F(Startzustand, StartpotentialeOderDieDerKlemmeOnOffZeitgeberHinterDerLaeng
     EXPECT_EQ(n->potentiale, std::vector<double>(4, -0.03));
 }
 
-TEST_F(Startzustand, SynapsenAktivierterKanalWirdVerknuepft)
+// a channel without its synapse ends only the run: a notice, false, and the program goes on
+TEST_F(Startzustand, SynapsenAktivierterKanalWirdVerknuepftOhneSynapseVerweigertErDenLauf)
 {
     simulationsParameter.netzwerktyp = 3;
     SynapseDaten* syn = verbinde(a, b);
     ASSERT_NE(syn, nullptr);
-    a->modellTyp = modell::Swim;
+    a->modellTyp = b->modellTyp = modell::Swim;
+    a->name = "Zelle";
     BenutzerKanal& k = a->benutzerKanaele.emplace_back();
     k.leitfaehigkeit = 2e-9, k.gleichgewichtspotential = -0.08, k.torStartwert = 0.3;
     k.stromUeberSynapse = 2, k.synapseId = syn->id;
@@ -104,22 +106,11 @@ TEST_F(Startzustand, SynapsenAktivierterKanalWirdVerknuepft)
     EXPECT_EQ(std::make_tuple(syn->kanalAktivierung, syn->verzoegerung, syn->initialLeitfaehigkeit),
               std::make_tuple(2, simulationsParameter.schrittweite, 1e-300));
     EXPECT_TRUE(pt::boxLog().empty());
-}
 
-// the refusal ends only the run: a notice, false, and the program goes on
-TEST_F(Startzustand, KanalOhneSynapseVerweigertDenLaufMitHinweis)
-{
-    simulationsParameter.netzwerktyp = 3;
     const std::pair<int, const char*> faelle[] = {
         {0, "strom ueber synapse aktivieren mit synapseID = 0 bei neuron Zelle"},
         {77, "strom ueber synapse aktivieren mit synapseID = 77 bei neuron Zelle nicht gefunden"},
     };
-    a->modellTyp = modell::Swim;
-    a->name = "Zelle";
-    b->modellTyp = modell::Swim;
-    BenutzerKanal& k = a->benutzerKanaele.emplace_back();
-    k.leitfaehigkeit = 1e-9;
-    k.stromUeberSynapse = 1;
     for (auto [id, text] : faelle) {
         pt::zuruecksetzen();
         pt::boxAntworten({plattform::antwort::Ok});
