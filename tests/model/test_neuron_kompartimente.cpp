@@ -8,7 +8,7 @@ namespace pt = plattform::test;
 
 using Kompartimente = NeuronFall;
 
-TEST_F(Kompartimente, JedesNeuronBehaeltSeineEigeneAnzahl)
+TEST_F(Kompartimente, JedesNeuronBehaeltSeineAnzahlNeueSegmenteBekommenStartpotentialUndStandardtabelle)
 {
     simulationsParameter.netzwerktyp = 1;
     simulationsParameter.anzahlSegmente = 0;
@@ -26,11 +26,11 @@ TEST_F(Kompartimente, JedesNeuronBehaeltSeineEigeneAnzahl)
         EXPECT_EQ(n->parameter[par::SegmentAnzahl], n->segmentAnzahl);
         EXPECT_LE(n->dendSCLocation, n->segmentAnzahl);   // never a segment the neuron lacks
     }
-}
 
-TEST_F(Kompartimente, WachsenGibtNeuenSegmentenStartpotentialUndStandardtabelle)
-{
-    NeuronDaten* n = neu(1);
+    // growing keeps what was there; the new segments get the start potential and the default table
+    simulationsParameter.netzwerktyp = 3;
+    simulationsParameter.anzahlSegmente = 3;
+    NeuronDaten* n = neu(3);
     n->potentiale = {-0.05, -0.051, -0.052, -0.053};
     n->synStromChemisch[3] = 1e-9;
     n->stromTabellen[1].startzeiten = {0.0, 0.1, 0.2, 1.0};
@@ -39,7 +39,6 @@ TEST_F(Kompartimente, WachsenGibtNeuenSegmentenStartpotentialUndStandardtabelle)
     simulationsParameter.simulationsDauer = 2.0;
 
     ASSERT_TRUE(kompartimenteAnpassen(*n, 6));
-    // what was there stays, the new segments start at the dendrite's start potential
     const double d = n->parameter[par::DendritStartpotential];
     EXPECT_EQ(d, -0.07);
     EXPECT_EQ(n->potentiale, (std::vector<double>{-0.05, -0.051, -0.052, -0.053, d, d, d}));

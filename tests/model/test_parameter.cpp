@@ -69,21 +69,7 @@ TEST_F(Parameter, NeuesNeuronNimmtNetzmodellUndEingebauteWerteDerModellbereichKo
     EXPECT_FALSE(eingebauteGemeinsameWerte(0, 3, p));
 }
 
-TEST_F(Parameter, UnbekanntesModell)
-{
-    NeuronDaten* n = neu(1);
-    n->parameter.fill(2.0);
-    simulationsParameter.netzwerkmodell = 9;
-    neuronGrundwerte(*n);
-    EXPECT_TRUE(pt::boxLog().empty());
-    EXPECT_EQ(n->parameter[par::SomaLeitwert], 2.0);
-    EXPECT_EQ(n->parameter[par::DendritLeitwert], 9.6e-9);
-    pt::boxAntworten({plattform::antwort::Ok});
-    neuronStandardwerte(*n);
-    EXPECT_EQ(gezeigteBoxen(), BoxTexte{"Hinweis: " + meldungFormatieren(104)});
-}
-
-TEST_F(Parameter, GruppeZuruecksetzenFragtVorDemUeberschreiben)
+TEST_F(Parameter, GruppeZuruecksetzenFragtVorDemUeberschreibenEinUnbekanntesModellMeldetSich)
 {
     NeuronDaten* n = neu(1);
     stdNeuron.parameter.fill(0.25);
@@ -104,6 +90,17 @@ TEST_F(Parameter, GruppeZuruecksetzenFragtVorDemUeberschreiben)
     parameterGruppeZuruecksetzen(nullptr, modell::Swim, 1);
     const std::string frage = "SysInfo: " + meldungFormatieren(339);
     EXPECT_EQ(gezeigteBoxen(), (BoxTexte{frage, frage, "Hinweis: " + meldungFormatieren(486)}));
+
+    // an unknown model: the built-in values of no model, and from the files a notice
+    pt::zuruecksetzen();
+    n->parameter.fill(2.0);
+    simulationsParameter.netzwerkmodell = 9;
+    neuronGrundwerte(*n);
+    EXPECT_TRUE(pt::boxLog().empty());
+    EXPECT_EQ(std::make_tuple(P[par::SomaLeitwert], P[par::DendritLeitwert]), std::make_tuple(2.0, 9.6e-9));
+    pt::boxAntworten({plattform::antwort::Ok});
+    neuronStandardwerte(*n);
+    EXPECT_EQ(gezeigteBoxen(), BoxTexte{"Hinweis: " + meldungFormatieren(104)});
 }
 
 // ---- the network's steps in the start values and the refresh ----------------------------------

@@ -20,7 +20,7 @@ struct ZufallTest : ::testing::Test {
 
 } // namespace
 
-TEST_F(ZufallTest, GeneratorMitSaatEinsUndBereich)
+TEST_F(ZufallTest, GeneratorMitSaatEinsBereichUndPoissonZiehungen)
 {
     for (int erwartet : {41, 18467, 6334, 26500, 19169, 15724})
         EXPECT_EQ(zufallRoh(), erwartet);
@@ -29,11 +29,9 @@ TEST_F(ZufallTest, GeneratorMitSaatEinsUndBereich)
     EXPECT_DOUBLE_EQ(zufallszahlBereich(2.0, 4.0), 2.0 * 18467.0 / 32767.0 + 2.0);
     zufallStarten(saatFuerNull);
     EXPECT_EQ(zufallszahl(), 0.0);
-}
 
-TEST_F(ZufallTest, PoissonBeiRateNullMittelUndVorzeichen)
-{
     // rate * dt = 0: L = 1, no loop; the sign draw still comes
+    zufallStarten(1);
     EXPECT_EQ(zufallszahlPoisson(0.0, 1e-4), 0.0);
     EXPECT_EQ(zufallRoh(), 6334);        // two draws used
     // seed 1, rate * dt = 0.1: p = 0.00125 < L, k = 0
@@ -63,3 +61,4 @@ TEST_F(ZufallTest, PoissonBeiRateNullMittelUndVorzeichen)
     for (int i = 0; i < 1000; ++i)
         EXPECT_GE(zufallszahlPoisson(2000.0, 1e-3), 0.0);
 }
+
