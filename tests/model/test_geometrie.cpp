@@ -1,9 +1,13 @@
 // tests/model/test_geometrie.cpp - where the editor draws synapses
 #include "test_synapse_hilfe.h"
-#include "model/zufall.h"
-#include <cmath>
 
 namespace {
+
+// a stored point of a synapse: the start, end or marker of one dendrite mode's variant
+struct Punkt {
+    char art;   // 's', 'e', 'm'
+    int modus, x, y;
+};
 
 struct Geometrie : SynapsenFall {
     // soma 20, dendrite 60 long and 4 thick, axon 10, synapse 6, loop radius 15
@@ -15,43 +19,36 @@ struct Geometrie : SynapsenFall {
         n->zeichenGroessen = {1, 60, 4, 20, 10, 6, 15, 5};
         return n;
     }
-    static plattform::Punkt start(const SynapseDaten& s, int modus)
+    static void gleich(const SynapseDaten& s, std::initializer_list<Punkt> erwartet)
     {
-        return {s.startPunktX[geometrieIndex(modus)], s.startPunktY[geometrieIndex(modus)]};
+        for (const Punkt& p : erwartet) {
+            const int i = geometrieIndex(p.modus);
+            const auto& x = p.art == 's' ? s.startPunktX : p.art == 'e' ? s.endPunktX : s.markerPunktX;
+            const auto& y = p.art == 's' ? s.startPunktY : p.art == 'e' ? s.endPunktY : s.markerPunktY;
+            EXPECT_EQ(std::make_pair(x[i], y[i]), std::make_pair(p.x, p.y)) << p.art << ", mode " << p.modus;
+        }
     }
-    static plattform::Punkt ende(const SynapseDaten& s, int modus)
+    static void gleich(plattform::Punkt p, int x, int y)
     {
-        return {s.endPunktX[geometrieIndex(modus)], s.endPunktY[geometrieIndex(modus)]};
-    }
-    static plattform::Punkt marker(const SynapseDaten& s, int modus)
-    {
-        return {s.markerPunktX[geometrieIndex(modus)], s.markerPunktY[geometrieIndex(modus)]};
+        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(x, y));
     }
 };
 
-::testing::AssertionResult gleich(plattform::Punkt p, int x, int y)
-{
-    if (p.x == x && p.y == y)
-        return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "(" << p.x << ", " << p.y << ") statt (" << x << ", " << y << ")";
-}
-
 } // namespace
 
-TEST_F(Geometrie, SchraegeVerbindungRuecktUmDieRadienZurueck)
+TEST_F(Geometrie, SchraegeVerbindungRuecktUmDieRadienZurueckAxoAxonischeZieltAufDenMarker)
 {
-    // centres (10, 10) and (310, 410): a 3-4-5 line
+    // centres (10, 10) and (310, 410): a 3-4-5 line; onto the soma every variant is the same
     NeuronDaten* a = platziert(1, 0, 0);
     NeuronDaten* b = platziert(2, 300, 400);
     SynapseDaten* s = verbinde(a, b);
-    EXPECT_TRUE(gleich(start(*s, 1), 16, 18));
-    EXPECT_TRUE(gleich(ende(*s, 1), 304, 402));
-    EXPECT_TRUE(gleich(marker(*s, 1), 302, 400));
-    // onto the soma every variant is the same
-    EXPECT_TRUE(gleich(ende(*s, 4), 304, 402));
+    gleich(*s, {{'s', 1, 16, 18}, {'e', 1, 304, 402}, {'m', 1, 302, 400}, {'e', 4, 304, 402}});
     // the current mode's variant is the line; the default mode is 3
-    EXPECT_TRUE(gleich(s->linienStart, 16, 18));
-    EXPECT_TRUE(gleich(s->linienEnde, 304, 402));
+    gleich(s->linienStart, 16, 18);
+    gleich(s->linienEnde, 304, 402);
+    // from (10, 410) straight to the parent's marker (302, 400), stopping a synapse size short
+    SynapseDaten* axo = verbinde(platziert(3, 0, 400), b, 0, 0.4, 0.001, kontaktort::Axo, s);
+    gleich(*axo, {{'e', 1, 299, 400}, {'m', 1, 296, 400}});
 }
 
 TEST_F(Geometrie, DendritenpunktJeModus)
@@ -60,48 +57,31 @@ TEST_F(Geometrie, DendritenpunktJeModus)
     NeuronDaten* b = platziert(2, 100, 300);
     b->segmentAnzahl = 3;
     simulationsParameter.netzwerktyp = 2;
+    // mode 1: the soma; mode 2: half the dendrite below the box, back by its thickness; mode 3,
+    // segment 2: the middle of the second third; mode 4 with three segments: the middle of segment 2
     SynapseDaten* s = verbinde(a, b, 0, 1e-7, 0.001, 2);
-    // mode 1: the soma
-    EXPECT_TRUE(gleich(start(*s, 1), 110, 120));
-    EXPECT_TRUE(gleich(ende(*s, 1), 110, 300));
-    EXPECT_TRUE(gleich(marker(*s, 1), 110, 297));
-    // mode 2: half the dendrite below the box, back by its thickness
-    EXPECT_TRUE(gleich(ende(*s, 2), 110, 346));
-    EXPECT_TRUE(gleich(marker(*s, 2), 110, 343));
-    EXPECT_TRUE(gleich(s->linienEnde, 110, 346));
-    // mode 3, segment 2: the middle of the second third
-    EXPECT_TRUE(gleich(ende(*s, 3), 110, 346));
-    // mode 4 with three segments: the middle of segment 2 as well
-    EXPECT_TRUE(gleich(ende(*s, 4), 110, 346));
-
+    gleich(*s, {{'s', 1, 110, 120}, {'e', 1, 110, 300}, {'m', 1, 110, 297}, {'e', 2, 110, 346},
+                {'m', 2, 110, 343}, {'e', 3, 110, 346}, {'e', 4, 110, 346}});
+    gleich(s->linienEnde, 110, 346);
     // segment 3: the dendrite's half in mode 2, the middle of the last third or segment otherwise
     SynapseDaten* t = verbinde(a, b, 0, 1e-7, 0.001, 3);
-    EXPECT_TRUE(gleich(ende(*t, 2), 110, 346));
-    EXPECT_TRUE(gleich(ende(*t, 3), 110, 366));
-    EXPECT_TRUE(gleich(ende(*t, 4), 110, 366));
-
+    gleich(*t, {{'e', 2, 110, 346}, {'e', 3, 110, 366}, {'e', 4, 110, 366}});
     // mode 4 without segments stays on the soma
     b->segmentAnzahl = 0;
     synapsenLinieBerechnen(*t);
-    EXPECT_TRUE(gleich(ende(*t, 4), 110, 300));
-    EXPECT_TRUE(gleich(marker(*t, 4), 110, 297));
+    gleich(*t, {{'e', 4, 110, 300}, {'m', 4, 110, 297}});
 }
 
 TEST_F(Geometrie, SchleifeAufDasEigeneNeuron)
 {
     NeuronDaten* a = platziert(1, 100, 100);
-    SynapseDaten* s = verbinde(a, a);
     // gamma = 2 (asin(10/30) + asin(3/30)), m = (cos, sin)(pi/2 - gamma) * 30 sin(gamma/2)
-    EXPECT_TRUE(gleich(marker(*s, 1), 119, 118));
-    EXPECT_TRUE(gleich(marker(*s, 3), 119, 102));
-    EXPECT_TRUE(gleich(start(*s, 2), 110, 110));
-    EXPECT_TRUE(gleich(ende(*s, 4), 110, 110));
-    EXPECT_TRUE(gleich(s->linienEnde, 0, 0));   // a loop stores no line
-
+    SynapseDaten* s = verbinde(a, a);
+    gleich(*s, {{'m', 1, 119, 118}, {'m', 3, 119, 102}, {'s', 2, 110, 110}, {'e', 4, 110, 110}});
+    gleich(s->linienEnde, 0, 0);   // a loop stores no line
+    // onto segment 1, measured from the soma's lower edge
     SynapseDaten* t = verbinde(a, a, 0, 1e-7, 0.001, 1);
-    EXPECT_TRUE(gleich(marker(*t, 1), 119, 118));
-    EXPECT_TRUE(gleich(marker(*t, 2), 107, 150));   // measured from the soma's lower edge
-    EXPECT_TRUE(gleich(ende(*t, 2), 110, 150));
+    gleich(*t, {{'m', 1, 119, 118}, {'m', 2, 107, 150}, {'e', 2, 110, 150}});
 }
 
 TEST_F(Geometrie, NullAbstandUndNullRadiusBleibenEndlich)
@@ -110,74 +90,14 @@ TEST_F(Geometrie, NullAbstandUndNullRadiusBleibenEndlich)
     NeuronDaten* a = neu(1);
     a->x = a->y = 50;
     SynapseDaten* s = verbinde(a, a);
-    for (int m = 1; m <= 4; ++m) {
-        EXPECT_TRUE(gleich(marker(*s, m), 50, 50)) << m;
-        EXPECT_TRUE(gleich(ende(*s, m), 50, 50)) << m;
-    }
+    for (int m = 1; m <= 4; ++m)
+        gleich(*s, {{'m', m, 50, 50}, {'e', m, 50, 50}});
     // an axo-axonic synapse whose parent's marker is its own centre
     NeuronDaten* b = neu(2);
     b->x = 200;
     SynapseDaten* eltern = verbinde(a, b);
     eltern->markerPunktX.fill(50);
     eltern->markerPunktY.fill(50);
-    SynapseDaten* axo = verbinde(a, b, 0, 0.4, 0.001, kontaktort::Axo, eltern);
-    EXPECT_TRUE(gleich(start(*axo, 2), 50, 50));
-    EXPECT_TRUE(gleich(marker(*axo, 2), 50, 50));
+    gleich(*verbinde(a, b, 0, 0.4, 0.001, kontaktort::Axo, eltern), {{'s', 2, 50, 50}, {'m', 2, 50, 50}});
 }
 
-TEST_F(Geometrie, AxoAxonischeZieltAufDenMarkerDesElternteils)
-{
-    NeuronDaten* a = platziert(1, 0, 0);
-    NeuronDaten* b = platziert(2, 300, 400);
-    NeuronDaten* c = platziert(3, 0, 400);
-    SynapseDaten* s = verbinde(a, b);
-    SynapseDaten* axo = verbinde(c, b, 0, 0.4, 0.001, kontaktort::Axo, s);
-    // from (10, 410) straight to the parent's marker (302, 400), stopping a synapse size short
-    EXPECT_TRUE(gleich(ende(*axo, 1), 299, 400));
-    EXPECT_TRUE(gleich(marker(*axo, 1), 296, 400));
-}
-
-TEST_F(Geometrie, LinienendeAmSomaUndAmDendriten)
-{
-    NeuronDaten* a = platziert(1, 200, 100);
-    NeuronDaten* b = platziert(2, 200, 200);
-    SynapseDaten* s = verbinde(a, b);
-    simulationsParameter.netzwerktyp = 1;
-    synapsenLinieSetzen(*s);
-    // axon end (200, 120); radius 10 + 3 - 2 straight above the target position
-    EXPECT_TRUE(gleich(s->linienStart, 200, 120));
-    EXPECT_TRUE(gleich(s->linienEnde, 200, 189));
-    EXPECT_EQ(s->markerRechteck.links, 197);
-    EXPECT_EQ(s->markerRechteck.unten, 192);
-
-    // segment 2: 200 - 10 - 60/3.5 - 60/7 up, 2 + 3 - 2 to the side
-    simulationsParameter.netzwerktyp = 2;
-    s->zielBereich = 2;
-    synapsenLinieSetzen(*s);
-    EXPECT_TRUE(gleich(s->linienEnde, 203, 164));
-
-    // mode 3 draws nothing new for area -1
-    simulationsParameter.netzwerktyp = 3;
-    s->zielBereich = kontaktort::Axo;
-    s->linienEnde = {1, 2};
-    synapsenLinieSetzen(*s);
-    EXPECT_TRUE(gleich(s->linienEnde, 1, 2));
-}
-
-TEST_F(Geometrie, ZufallsbogenLaesstDasRauschenDerMaschineInRuhe)
-{
-    // the axon ends exactly on the target position: a random step off it
-    NeuronDaten* a = platziert(1, 200, 180);
-    NeuronDaten* b = platziert(2, 200, 200);
-    SynapseDaten* s = verbinde(a, b);
-    simulationsParameter.netzwerktyp = 1;
-    zufallStarten(5);
-    const int erwartet = [] { zufallStarten(5); const int r = zufallRoh(); zufallStarten(5); return r; }();
-    synapsenLinieSetzen(*s);
-    EXPECT_EQ(zufallRoh(), erwartet);
-    // right and below the target: on the arc of radius 11 in that quadrant
-    const double dx = s->linienEnde.x - 200, dy = s->linienEnde.y - 200;
-    EXPECT_GE(dx, 0);
-    EXPECT_GE(dy, 0);
-    EXPECT_NEAR(std::hypot(dx, dy), 11.0, 1.0);
-}

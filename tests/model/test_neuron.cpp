@@ -4,53 +4,44 @@
 #include "rahmen_attrappe.h"
 #include "platform/fenster.h"
 #include "platform/steuerelemente.h"
-
-namespace pt = plattform::test;
-
-namespace {
+#include <tuple>
 
 // the synapse fixture: the neuron's synapses are made as the editor makes them
 using Neuron = SynapsenFall;
 
-} // namespace
-
-TEST_F(Neuron, NeueNeuroneStehenInDerKetteUndInDerTabelle)
+TEST_F(Neuron, NeueNeuroneStehenInDerKetteInDerTabelleUndImStatusbalken)
 {
     NeuronDaten* a = neu(1);
+    EXPECT_EQ(statusTexte[0], "\t1 Neuron");
     NeuronDaten* b = neu(5);
     NeuronDaten* c = neu(2);
     ASSERT_TRUE(a && b && c);
+    EXPECT_EQ(statusTexte[0], "\t3 Neurone");
     EXPECT_EQ(nummern(), (std::vector<int>{1, 5, 2}));
-    EXPECT_EQ(neuronKette.kopf, a);
     EXPECT_EQ(neuronKette.ende, c);
     EXPECT_EQ(b->vorigesNeuron, a);
-    EXPECT_EQ(b->naechstesNeuron, c);
     EXPECT_EQ(neuronNachNummer(5), b);
     EXPECT_EQ(neuronSuchen(2), c);
     EXPECT_EQ(neuronNachNummer(3), nullptr);
     // compartments of n = 3, switches 1, n, 0, 1, every compartment with its default table
-    EXPECT_EQ(b->segmentAnzahl, 3);
-    EXPECT_EQ(kompartimentAnzahl(*b), 4);
+    EXPECT_EQ(std::make_tuple(b->segmentAnzahl, kompartimentAnzahl(*b)), std::make_tuple(3, 4));
     EXPECT_EQ(b->kompartimentSchalter, (std::array<int, 4>{1, 3, 0, 1}));
     for (const StromTabelle& t : b->stromTabellen) {
         EXPECT_EQ(t.anzahlPunkte, 3);
         EXPECT_EQ(t.startzeiten, (std::vector<double>{0.0, 1.0, 1.0}));
-        EXPECT_EQ(t.stromwerte, (std::vector<double>{0.0, 0.0, 0.0}));
     }
     EXPECT_EQ(b->modellTyp, modell::Swim);   // the refresh gives it the network model
     EXPECT_EQ(aktuellesNeuron, c);           // the setters leave the cursor at the neuron
-}
 
-TEST_F(Neuron, NeuronzahlImStatusbalken)
-{
-    neu(1);
-    EXPECT_EQ(statusTexte[0], "\t1 Neuron");
-    neu(2);
-    EXPECT_EQ(statusTexte[0], "\t2 Neurone");
-    weg(neuronNachNummer(2));
-    EXPECT_EQ(statusTexte[0], "\t1 Neuron");
-    weg(neuronNachNummer(1));
-    EXPECT_EQ(statusTexte[0], "\tkeine Neurone");
+    // numbers outside the table and numbers in use are refused
+    for (int nummer : {1024, 5000, 0, -2, -1024, 5})
+        EXPECT_EQ(neuronNeu(nummer, 0), nullptr) << nummer;
+    EXPECT_NE(neu(1023), nullptr);
+    EXPECT_EQ(nummern(), (std::vector<int>{1, 5, 2, 1023}));
+    EXPECT_EQ(neuronNachNummer(1024), nullptr);
+    EXPECT_EQ(neuronNachNummer(-1), nullptr);
+    EXPECT_FALSE(neuronTabelleSetzen(1024, neuronKette.kopf));
+
     // a file creating neurons leaves the bar alone
     editierStatus = editierBit::DateiWirdGelesen;
     statusTexte[0] = "x";
@@ -58,61 +49,18 @@ TEST_F(Neuron, NeuronzahlImStatusbalken)
     EXPECT_EQ(statusTexte[0], "x");
 }
 
-TEST_F(Neuron, ArbeitsdatensatzStehtInKeinerListe)
-{
-    NeuronDaten* a = neu(1);
-    NeuronDaten* s = neu(-1);
-    ASSERT_NE(s, nullptr);
-    EXPECT_EQ(s->nummer, -1);
-    EXPECT_EQ(s->vorigesNeuron, a);          // the tail at creation, as for listed ones
-    EXPECT_EQ(a->naechstesNeuron, nullptr);
-    EXPECT_EQ(nummern(), (std::vector<int>{1}));
-    EXPECT_EQ(s->stromTabellen.size(), 4u);
-    EXPECT_EQ(s->stromTabellen[0].anzahlPunkte, 0);   // no defaults for the scratch record
-    EXPECT_EQ(s->parameter[par::SomaLeitwert], 0.0);
-    s->kca = std::make_unique<KCaKanal>();
-    neuronFreigeben(s);                      // freed as a whole, the chain untouched
-    EXPECT_EQ(nummern(), (std::vector<int>{1}));
-    EXPECT_EQ(neuronKette.ende, a);
-}
-
-TEST_F(Neuron, NummernAusserhalbDerTabelleUndDoppelteWerdenAbgewiesen)
-{
-    neu(7);
-    for (int nummer : {1024, 5000, 0, -2, -1024, 7})
-        EXPECT_EQ(neuronNeu(nummer, 0), nullptr) << nummer;
-    EXPECT_NE(neu(1023), nullptr);
-    EXPECT_EQ(nummern(), (std::vector<int>{7, 1023}));
-    EXPECT_EQ(neuronNachNummer(1024), nullptr);
-    EXPECT_EQ(neuronNachNummer(-1), nullptr);
-    EXPECT_FALSE(neuronTabelleSetzen(1024, neuronKette.kopf));
-}
-
-TEST_F(Neuron, FreigebenVerbindetDieNachbarnUndLeertDenPlatz)
+TEST_F(Neuron, FreigebenLaesstKeineVerweiseZurueckMarkiertJedesNeuronEinmal)
 {
     NeuronDaten* a = neu(1);
     NeuronDaten* b = neu(2);
-    NeuronDaten* c = neu(3);
-    NeuronDaten* d = neu(4);
-    weg(b);                                  // in the middle
-    EXPECT_EQ(nummern(), (std::vector<int>{1, 3, 4}));
-    EXPECT_EQ(c->vorigesNeuron, a);
-    EXPECT_EQ(neuronNachNummer(2), nullptr);
-    weg(a);                                  // the head
-    EXPECT_EQ(neuronKette.kopf, c);
-    EXPECT_EQ(c->vorigesNeuron, nullptr);
-    weg(d);                                  // the tail
-    EXPECT_EQ(neuronKette.ende, c);
-    EXPECT_EQ(c->naechstesNeuron, nullptr);
-    weg(c);                                  // the last one
-    EXPECT_EQ(neuronKette.kopf, nullptr);
-    EXPECT_EQ(neuronKette.ende, nullptr);
-}
-
-TEST_F(Neuron, FreigebenLaesstKeineVerweiseZurueck)
-{
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
+    neuronMarkieren(a, 1);
+    neuronMarkieren(b, 1);
+    neuronMarkieren(a, 1);
+    EXPECT_EQ(markierteNeurone.liste, (std::list<NeuronDaten*>{a, b}));
+    neuronMarkieren(a, 0);
+    EXPECT_EQ(markierteNeurone.erstes(), b);
+    EXPECT_EQ(std::make_pair(a->markiert, b->markiert), std::make_pair(0, 1));
+    neuronMarkieren(a, 1);
     letztesZielNeuron = 2;
     aktuellesNeuron = b;
     auto* weiteres = new DiagrammDaten;
@@ -120,14 +68,10 @@ TEST_F(Neuron, FreigebenLaesstKeineVerweiseZurueck)
     aktuellesDiagramm.diagramm = weiteres;
     aktuellesDiagramm.kurvenSlot = 3;
     aktuellesDiagramm.messDiagramm = &b->hauptDiagramm;
-    neuronMarkieren(a, 1);
-    neuronMarkieren(b, 1);
-    EXPECT_EQ(b->markiert, 1);
     weg(b);
-    EXPECT_EQ(letztesZielNeuron, 0);
+    EXPECT_EQ(std::make_pair(letztesZielNeuron, aktuellesDiagramm.kurvenSlot), std::make_pair(0, 0));
     EXPECT_EQ(aktuellesNeuron, nullptr);
     EXPECT_EQ(aktuellesDiagramm.diagramm, nullptr);
-    EXPECT_EQ(aktuellesDiagramm.kurvenSlot, 0);
     EXPECT_EQ(aktuellesDiagramm.messDiagramm, nullptr);
     EXPECT_EQ(markierteNeurone.liste, (std::list<NeuronDaten*>{a}));
     EXPECT_EQ(a->markiert, 1);
@@ -141,28 +85,45 @@ TEST_F(Neuron, FreigebenLaesstKeineVerweiseZurueck)
     EXPECT_EQ(aktuellesNeuron, a);
     EXPECT_EQ(aktuellesDiagramm.diagramm, &a->hauptDiagramm);
     EXPECT_EQ(letztesZielNeuron, 1);
+    neuronMarkieren(nullptr, 0);
+    EXPECT_EQ(markierteNeurone.anzahl(), 0);
+    EXPECT_EQ(a->markiert, 0);
 }
 
-TEST_F(Neuron, FreigebenLoeschtAlleSynapsenUndPoolsOhneFreigegebenePoolsZuBenutzen)
+TEST_F(Neuron, FreigebenVerbindetDieNachbarnUndLoeschtSynapsenUndPoolsOhneFreigegebeneZuBenutzen)
 {
     NeuronDaten* a = neu(1);
     NeuronDaten* b = neu(2);
     NeuronDaten* c = neu(3);
+    NeuronDaten* d = neu(4);
     verbinde(a, b);                          // ids 1 to 5
     verbinde(c, b);                          // b's pool has two senders
     verbinde(a, b);
     verbinde(b, a);                          // and b sends to a
     verbinde(c, a);
-    weg(b);                                  // ASan reports any use of a freed pool or node
+    weg(b);                                  // in the middle; ASan reports any use of a freed pool or node
+    EXPECT_EQ(nummern(), (std::vector<int>{1, 3, 4}));
+    EXPECT_EQ(c->vorigesNeuron, a);
+    EXPECT_EQ(neuronNachNummer(2), nullptr);
     EXPECT_EQ(c->ausgangsSynapsen->id, 5);
     EXPECT_EQ(c->ausgangsSynapsen->naechsteSynapse, nullptr);
     EXPECT_EQ(a->ausgangsSynapsen, nullptr);
     ASSERT_NE(a->eingangsPools, nullptr);    // c's synapse to a keeps a's pool
-    EXPECT_EQ(a->eingangsPools->senderAnzahl, 1);
+    EXPECT_EQ(std::make_pair(a->eingangsPools->senderAnzahl, synapsenZaehler), std::make_pair(1, 1));
     for (int id : {1, 2, 3, 4})
         EXPECT_EQ(synapseNachId(id), nullptr) << id;
-    EXPECT_EQ(synapseNachId(5), c->ausgangsSynapsen);
-    EXPECT_EQ(synapsenZaehler, 1);
+    weg(a);                                  // the head, and the target of c's synapse
+    EXPECT_EQ(neuronKette.kopf, c);
+    EXPECT_EQ(c->vorigesNeuron, nullptr);
+    EXPECT_EQ(c->ausgangsSynapsen, nullptr);
+    weg(d);                                  // the tail
+    EXPECT_EQ(neuronKette.ende, c);
+    EXPECT_EQ(c->naechstesNeuron, nullptr);
+    EXPECT_EQ(statusTexte[0], "\t1 Neuron");
+    weg(c);                                  // the last one
+    EXPECT_EQ(neuronKette.kopf, nullptr);
+    EXPECT_EQ(neuronKette.ende, nullptr);
+    EXPECT_EQ(statusTexte[0], "\tkeine Neurone");
 }
 
 TEST_F(Neuron, FensterlisteVerliertAlleEintraegeDesNeurons)
@@ -177,10 +138,10 @@ TEST_F(Neuron, FensterlisteVerliertAlleEintraegeDesNeurons)
     zweites->kurven[3].werte.assign(10, 1.0f);
     n->hauptDiagramm.naechstes = zweites;
     neuronFensterLoeschen(*n);
-    EXPECT_EQ(fensterliste[0].neuronId, 2);
-    EXPECT_EQ(fensterliste[1].neuronId, 5);
-    EXPECT_EQ(fensterliste[1].x, 4);
-    EXPECT_EQ(fensterliste[2].neuronId, 0);  // the list ends there
+    // the others move up with their places, and the list ends behind them
+    EXPECT_EQ(std::make_tuple(fensterliste[0].neuronId, fensterliste[1].neuronId, fensterliste[1].x,
+                              fensterliste[2].neuronId),
+              std::make_tuple(2, 5, 4, 0));
     EXPECT_EQ(n->hauptDiagramm.naechstes, nullptr);
     EXPECT_TRUE(n->hauptDiagramm.kurven[0].werte.empty());
 }
@@ -188,7 +149,8 @@ TEST_F(Neuron, FensterlisteVerliertAlleEintraegeDesNeurons)
 TEST_F(Neuron, NetzLoeschenHinterlaesstDasLeereUnbenannteNetzMitDenVierStandardtypen)
 {
     plattform::klasseRegistrieren({"NetzProbe", plattform::standardFensterProc});
-    fensterhandles.hauptfenster = plattform::fensterErzeugen("NetzProbe", "alt.net", plattform::stil::Hauptfenster, 0, 0, 50, 50);
+    fensterhandles.hauptfenster =
+        plattform::fensterErzeugen("NetzProbe", "alt.net", plattform::stil::Hauptfenster, 0, 0, 50, 50);
     fensterhandles.statusleiste = plattform::statusleisteErzeugen(fensterhandles.hauptfenster, 1);
     NeuronDaten* a = neu(1);
     NeuronDaten* b = neu(2);
@@ -208,67 +170,28 @@ TEST_F(Neuron, NetzLoeschenHinterlaesstDasLeereUnbenannteNetzMitDenVierStandardt
     attrappe::rahmenZuruecksetzen();
     netzLoeschen();
 
-    EXPECT_EQ(neuronKette.kopf, nullptr);
-    EXPECT_EQ(neuronKette.ende, nullptr);
-    EXPECT_EQ(neuronKette.anzahl, 0);
-    EXPECT_EQ(neuronKette.hoechsteNummer, 0);
-    EXPECT_EQ(neuronNachNummer(1), nullptr);
-    EXPECT_EQ(synapseNachId(1), nullptr);
-    EXPECT_EQ(synapsenZaehler, 0);
-    EXPECT_EQ(axoZaehler, 0);
-    EXPECT_EQ(hoechsteSynapsenId, 0);
-    EXPECT_EQ(synapsengruppen[3].anzahl(), 0);
-    EXPECT_EQ(synapsengruppenZahl, 0);
-    EXPECT_EQ(aktuelleSynapse, nullptr);
-    EXPECT_EQ(markierteNeurone.anzahl(), 0);
-    EXPECT_EQ(fensterliste[0].neuronId, 0);
-    EXPECT_EQ(spikeAufzeichnung.aufzeichnen, 0);
+    EXPECT_EQ(std::make_tuple(neuronKette.kopf, neuronKette.ende, neuronNachNummer(1), synapseNachId(1),
+                              aktuelleSynapse),
+              std::make_tuple(nullptr, nullptr, nullptr, nullptr, nullptr));
+    // every count of the old network
+    EXPECT_EQ(std::make_tuple(neuronKette.anzahl, neuronKette.hoechsteNummer, synapsenZaehler, axoZaehler,
+                              hoechsteSynapsenId, synapsengruppen[3].anzahl(), synapsengruppenZahl,
+                              markierteNeurone.anzahl(), fensterliste[0].neuronId,
+                              spikeAufzeichnung.aufzeichnen),
+              std::make_tuple(0, 0, 0, 0, 0, 0, 0, 0, 0, 0));
     EXPECT_FALSE(programmStatus & programmBit::ErgebnisDa);
     // exactly the four standard types, and a count that says so (a count of 0 loses every synapse)
     ASSERT_EQ(synapsenTypen.size(), 4u);
     EXPECT_EQ(synapsenTypAnzahl, 4);
     const auto& eingebaut = eingebauteSynapsenTypen();
     for (int i = 0; i < 4; ++i) {
-        EXPECT_EQ(synapsenTypen[i].ion, i + 1);
-        EXPECT_EQ(synapsenTypen[i].potential, eingebaut[i].potential);
-        EXPECT_EQ(synapsenTypen[i].bezeichnung, eingebaut[i].bezeichnung);
+        const SynapsenTyp& t = synapsenTypen[i];
+        EXPECT_EQ(std::make_tuple(t.ion, t.potential, t.bezeichnung),
+                  std::make_tuple(i + 1, eingebaut[i].potential, eingebaut[i].bezeichnung));
     }
-    EXPECT_EQ(synapsenTypen[3].bezeichnung, "elektrische Synapse (Potential: 0.0)");
     EXPECT_EQ(plattform::titel(fensterhandles.hauptfenster), "unbenannt");
     EXPECT_EQ(attrappe::dienste.netzlosStatus, 1);   // the frame shows the hint of an empty network
     plattform::fensterZerstoeren(fensterhandles.hauptfenster);
     fensterhandles = {};
 }
 
-TEST_F(Neuron, AuswahlmenueLiefertDieNummerDesGewaehltenNeurons)
-{
-    pt::popupAntworten({0});
-    EXPECT_EQ(neuronAuswahlMenu(), 0) << "no neuron: nothing to choose";
-    neu(4)->name = "vier";
-    neu(9)->name = "neun";
-    neu(2)->name = "zwei";
-    pt::popupAntworten({2, 0});
-    EXPECT_EQ(neuronAuswahlMenu(), 9);
-    EXPECT_EQ(neuronAuswahlMenu(), 0);
-    ASSERT_GE(pt::popupLog().size(), 2u);
-    EXPECT_EQ(pt::popupLog().back(), (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(offenesKontextMenu, nullptr);
-}
-
-TEST_F(Neuron, MarkierenNimmtJedesNeuronEinmalUndDasFeldFolgtDerListe)
-{
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
-    neuronMarkieren(a, 1);
-    neuronMarkieren(b, 1);
-    neuronMarkieren(a, 1);
-    EXPECT_EQ(markierteNeurone.anzahl(), 2);
-    EXPECT_EQ(markierteNeurone.erstes(), a);
-    EXPECT_EQ(a->markiert + b->markiert, 2);
-    neuronMarkieren(a, 0);
-    EXPECT_EQ(markierteNeurone.erstes(), b);
-    EXPECT_EQ(a->markiert, 0);
-    neuronMarkieren(nullptr, 0);
-    EXPECT_EQ(markierteNeurone.anzahl(), 0);
-    EXPECT_EQ(b->markiert, 0);
-}

@@ -2,12 +2,13 @@
 #include "test_neuron_hilfe.h"
 #include "texts/texte.h"
 #include <climits>
+#include <tuple>
 
-namespace {
+namespace pt = plattform::test;
+
 using Kompartimente = NeuronFall;
-}
 
-TEST_F(Kompartimente, JedesNeuronBehaeltSeineEigeneAnzahl)
+TEST_F(Kompartimente, JedesNeuronBehaeltSeineAnzahlNeueSegmenteBekommenStartpotentialUndStandardtabelle)
 {
     simulationsParameter.netzwerktyp = 1;
     simulationsParameter.anzahlSegmente = 0;
@@ -15,8 +16,7 @@ TEST_F(Kompartimente, JedesNeuronBehaeltSeineEigeneAnzahl)
     simulationsParameter.netzwerktyp = 4;
     simulationsParameter.anzahlSegmente = 6;
     NeuronDaten* lang = neu(2);
-    EXPECT_EQ(soma->segmentAnzahl, 0);
-    EXPECT_EQ(lang->segmentAnzahl, 6);
+    EXPECT_EQ(std::make_pair(soma->segmentAnzahl, lang->segmentAnzahl), std::make_pair(0, 6));
     for (NeuronDaten* n : {soma, lang}) {
         const size_t k = static_cast<size_t>(n->segmentAnzahl) + 1;
         EXPECT_EQ(n->potentiale.size(), k);
@@ -26,11 +26,11 @@ TEST_F(Kompartimente, JedesNeuronBehaeltSeineEigeneAnzahl)
         EXPECT_EQ(n->parameter[par::SegmentAnzahl], n->segmentAnzahl);
         EXPECT_LE(n->dendSCLocation, n->segmentAnzahl);   // never a segment the neuron lacks
     }
-}
 
-TEST_F(Kompartimente, WachsenGibtNeuenSegmentenStartpotentialUndStandardtabelle)
-{
-    NeuronDaten* n = neu(1);
+    // growing keeps what was there; the new segments get the start potential and the default table
+    simulationsParameter.netzwerktyp = 3;
+    simulationsParameter.anzahlSegmente = 3;
+    NeuronDaten* n = neu(3);
     n->potentiale = {-0.05, -0.051, -0.052, -0.053};
     n->synStromChemisch[3] = 1e-9;
     n->stromTabellen[1].startzeiten = {0.0, 0.1, 0.2, 1.0};
@@ -39,22 +39,18 @@ TEST_F(Kompartimente, WachsenGibtNeuenSegmentenStartpotentialUndStandardtabelle)
     simulationsParameter.simulationsDauer = 2.0;
 
     ASSERT_TRUE(kompartimenteAnpassen(*n, 6));
-    EXPECT_EQ(n->segmentAnzahl, 6);
-    EXPECT_EQ(n->kompartimentSchalter[1], 6);
-    ASSERT_EQ(n->potentiale.size(), 7u);
-    EXPECT_EQ(n->potentiale[3], -0.053);                       // kept
-    EXPECT_EQ(n->potentiale[4], n->parameter[par::DendritStartpotential]);
-    EXPECT_EQ(n->potentiale[6], -0.07);
-    EXPECT_EQ(n->synStromChemisch[3], 1e-9);
-    EXPECT_EQ(n->synStromChemisch[6], 0.0);
-    EXPECT_EQ(n->synStromElektrisch[5], 0.0);
-    EXPECT_EQ(n->stromTabellen[1].anzahlPunkte, 4);           // a stimulus stays
+    const double d = n->parameter[par::DendritStartpotential];
+    EXPECT_EQ(d, -0.07);
+    EXPECT_EQ(n->potentiale, (std::vector<double>{-0.05, -0.051, -0.052, -0.053, d, d, d}));
+    EXPECT_EQ(n->synStromChemisch, (std::vector<double>{0, 0, 0, 1e-9, 0, 0, 0}));
+    EXPECT_EQ(n->synStromElektrisch, std::vector<double>(7, 0.0));
+    EXPECT_EQ(std::make_tuple(n->segmentAnzahl, n->kompartimentSchalter[1], n->stromTabellen[1].anzahlPunkte),
+              std::make_tuple(6, 6, 4));
     EXPECT_EQ(n->stromTabellen[5].startzeiten, (std::vector<double>{0.0, 2.0, 2.0}));
     EXPECT_EQ(n->stromTabellen[5].anzahlPunkte, 3);
 
     ASSERT_TRUE(kompartimenteAnpassen(*n, 1));                 // the short dendrite
-    EXPECT_EQ(n->potentiale.size(), 2u);
-    EXPECT_EQ(n->stromTabellen.size(), 2u);
+    EXPECT_EQ(std::make_tuple(n->potentiale.size(), n->stromTabellen.size()), std::make_tuple(2u, 2u));
     EXPECT_LE(n->dendSCLocation, 1);
 
     EXPECT_FALSE(kompartimenteAnpassen(*n, 7));
@@ -82,19 +78,8 @@ TEST_F(Kompartimente, StromtabellenEndenAmLaufende)
     EXPECT_EQ(n->stromTabellen[1].anzahlPunkte, 3);
 }
 
-TEST_F(Kompartimente, StandardneuronHatImmerVierTabellen)
-{
-    simulationsParameter.anzahlSegmente = 0;
-    stdNeuron.potentiale.clear();
-    stdNeuron.stromTabellen.clear();
-    stdNeuron.segmentAnzahl = 0;
-    standardneuronVoreinstellen();
-    EXPECT_GE(stdNeuron.stromTabellen.size(), 4u);
-}
-
-namespace {
 // every listed neuron has the network's count and arrays of that count
-void anzahlUndFelderStimmen(int erwartet)
+static void anzahlUndFelderStimmen(int erwartet)
 {
     EXPECT_EQ(simulationsParameter.anzahlSegmente, erwartet);
     for (NeuronDaten* x = neuronKette.kopf; x; x = x->naechstesNeuron) {
@@ -103,43 +88,32 @@ void anzahlUndFelderStimmen(int erwartet)
         EXPECT_EQ(x->stromTabellen.size(), static_cast<size_t>(erwartet) + 1) << x->nummer;
     }
 }
-std::string segmentHinweis(int anzahl) { return meldungFormatieren(841, anzahl, groessteSegmentAnzahl); }
-} // namespace
+static BoxTexte segmentHinweis(int anzahl)
+{
+    return {"Hinweis: " + meldungFormatieren(841, anzahl, groessteSegmentAnzahl)};
+}
 
-TEST_F(Kompartimente, SegmentanzahlSetzenVerweigertAnzahlenOhneFelderMitHinweis)
+TEST_F(Kompartimente, SegmentanzahlSetzenUndNeuronNeuVerweigernAnzahlenOhneFelderMitHinweis)
 {
     neu(1);
     neu(2);
-    struct Fall {
-        int anzahl;
-        bool gilt;
-    };
+    const struct { int anzahl; bool gilt; } faelle[] = {{0, true}, {6, true}, {7, false}, {-1, false},
+                                                        {INT_MAX, false}, {1, true}};
     int bisher = simulationsParameter.anzahlSegmente;
-    for (const Fall f : {Fall{0, true}, Fall{6, true}, Fall{7, false}, Fall{-1, false}, Fall{INT_MAX, false},
-                         Fall{1, true}}) {
-        plattform::test::zuruecksetzen();
-        plattform::test::boxAntworten({1});
+    for (const auto& f : faelle) {
+        pt::zuruecksetzen();
+        pt::boxAntworten({1});
         EXPECT_EQ(segmentAnzahlSetzen(f.anzahl), f.gilt) << f.anzahl;
-        if (f.gilt) {
-            bisher = f.anzahl;
-            EXPECT_TRUE(plattform::test::boxLog().empty()) << f.anzahl;
-        } else {
-            ASSERT_EQ(plattform::test::boxLog().size(), 1u) << f.anzahl;
-            EXPECT_EQ(plattform::test::boxLog()[0].text, segmentHinweis(f.anzahl));
-            EXPECT_EQ(plattform::test::boxLog()[0].titel, "Hinweis");
-        }
+        EXPECT_EQ(gezeigteBoxen(), f.gilt ? BoxTexte{} : segmentHinweis(f.anzahl));
+        bisher = f.gilt ? f.anzahl : bisher;
         anzahlUndFelderStimmen(bisher);
     }
-}
-
-TEST_F(Kompartimente, NeuronNeuMeldetEineSegmentanzahlOhneFelder)
-{
     simulationsParameter.anzahlSegmente = 7;   // as a reader that stored it unchecked
-    plattform::test::boxAntworten({1});
-    EXPECT_EQ(neu(1), nullptr);
-    ASSERT_EQ(plattform::test::boxLog().size(), 1u);
-    EXPECT_EQ(plattform::test::boxLog()[0].text, segmentHinweis(7));
-    EXPECT_EQ(neuronKette.kopf, nullptr);
+    pt::zuruecksetzen();
+    pt::boxAntworten({1});
+    EXPECT_EQ(neu(3), nullptr);
+    EXPECT_EQ(gezeigteBoxen(), segmentHinweis(7));
+    EXPECT_EQ(nummern(), (std::vector<int>{1, 2}));
 }
 
 TEST_F(Kompartimente, AktualisierungBringtEineUngueltigeSegmentanzahlAufDieDesDendritenmodus)
@@ -147,25 +121,19 @@ TEST_F(Kompartimente, AktualisierungBringtEineUngueltigeSegmentanzahlAufDieDesDe
     // a count stored unchecked: the refresh reports it and takes the dendrite mode's count,
     // so that the count and every neuron's arrays agree again; a valid count passes silently.
     // The scratch record is nobody's to resize.
-    struct Fall {
-        int netzwerktyp, anzahl, erwartet;
-    };
-    for (const Fall f : {Fall{4, 6, 6}, Fall{4, 7, 6}, Fall{1, -1, 0}, Fall{2, 100, 1}, Fall{9, 7, 3}}) {
+    const struct { int netzwerktyp, anzahl, erwartet; } faelle[] = {
+        {4, 6, 6}, {4, 7, 6}, {1, -1, 0}, {2, 100, 1}, {9, 7, 3}};
+    for (const auto& f : faelle) {
         leeren();
         neu(1);
         neu(2);
         NeuronDaten* s = neuronNeu(-1, 0);
         simulationsParameter.netzwerktyp = f.netzwerktyp;
         simulationsParameter.anzahlSegmente = f.anzahl;
-        plattform::test::boxAntworten({1});
+        pt::boxAntworten({1});
         einstellungenAktualisieren(nullptr, 1);
         SCOPED_TRACE(testing::Message() << "mode " << f.netzwerktyp << ", count " << f.anzahl);
-        if (f.anzahl == f.erwartet) {
-            EXPECT_TRUE(plattform::test::boxLog().empty());
-        } else {
-            ASSERT_EQ(plattform::test::boxLog().size(), 1u);
-            EXPECT_EQ(plattform::test::boxLog()[0].text, segmentHinweis(f.anzahl));
-        }
+        EXPECT_EQ(gezeigteBoxen(), f.anzahl == f.erwartet ? BoxTexte{} : segmentHinweis(f.anzahl));
         anzahlUndFelderStimmen(f.erwartet);
         EXPECT_EQ(kompartimentAnzahl(*s), 4);
         neuronFreigeben(s);

@@ -21,16 +21,14 @@ struct Startzustand : ZweiNeuroneFall {
     }
 };
 
-struct SchalterFall {
-    int netzwerktyp, anzahlSegmente, eigeneSegmente;
-    double p5, p6;
-    int dendSCLocation;
-    std::array<int, 4> erwartet;
-};
-
 TEST_F(Startzustand, KompartimentSchalterFolgenDemDendritenModus)
 {
-    const SchalterFall faelle[] = {
+    const struct {
+        int netzwerktyp, anzahlSegmente, eigeneSegmente;
+        double p5, p6;
+        int dendSCLocation;
+        std::array<int, 4> erwartet;
+    } faelle[] = {
         {1, 0, 0, 1, 1, 2, {0, 0, 0, 1}},
         {2, 1, 1, 1, 1, 0, {1, 1, 1, 1}},
         {3, 3, 3, 1, 1, 5, {1, 3, 3, 1}},      // the dendrite current goes to segment 3
@@ -41,7 +39,7 @@ TEST_F(Startzustand, KompartimentSchalterFolgenDemDendritenModus)
         {4, 6, 6, 1, 9, 2, {1, 6, 2, 9}},      // never past the neuron's own segments
         {4, 6, 3, 1, 6, 5, {1, 3, 3, 9}},
     };
-    for (const SchalterFall& f : faelle) {
+    for (const auto& f : faelle) {
         SCOPED_TRACE(testing::Message() << "Modus " << f.netzwerktyp << " P5 " << f.p5 << " P6 " << f.p6);
         simulationsParameter.netzwerktyp = f.netzwerktyp;
         simulationsParameter.anzahlSegmente = f.anzahlSegmente;
@@ -56,50 +54,45 @@ TEST_F(Startzustand, KompartimentSchalterFolgenDemDendritenModus)
         EXPECT_EQ(n->kompartimentSchalter, f.erwartet);
         EXPECT_EQ(n->apAnzahl, 0);
         // only the soma-only mode applies the legacy dendrite current to the soma
-        const bool amSoma = f.netzwerktyp == 1;
-        EXPECT_EQ(n->dendStromAmSoma, amSoma ? 1e-9 : 0.0);
-        EXPECT_EQ(n->dendStartAmSoma, amSoma ? 0.1 : 0.0);
-        EXPECT_EQ(n->dendEndeAmSoma, amSoma ? 0.2 : 0.0);
+        const double amSoma = f.netzwerktyp == 1 ? 1.0 : 0.0;
+        EXPECT_EQ(std::make_tuple(n->dendStromAmSoma, n->dendStartAmSoma, n->dendEndeAmSoma),
+                  std::make_tuple(amSoma * 1e-9, amSoma * 0.1, amSoma * 0.2));
         weg(n);
     }
     EXPECT_EQ(aktuellesNeuron, nullptr);
 }
 
-TEST_F(Startzustand, OnOffZeitgeberStehtHinterDerLaengstenPhase)
-{
-    simulationsParameter.netzwerktyp = 3;
-    NeuronDaten* n = modellNeuron(3, modell::OnOff);
-    n->parameter[par::Phase1Dauer] = 0.001;
-    n->parameter[par::Phase2Verzoegerung] = 0.002;
-    n->parameter[par::Phase2Dauer] = 0.003;
-    n->parameter[par::Phase3Verzoegerung] = n->parameter[par::Phase3Dauer] = 0.0;
-    n->onOffPhaseAktiv = 1;
-    ASSERT_TRUE(neuronenStartzustandSetzen());
-    EXPECT_DOUBLE_EQ(n->onOffZeitgeber, 0.005);
-    EXPECT_EQ(n->onOffPhaseAktiv, 0);
-}
-
-TEST_F(Startzustand, StartpotentialeOderDieDerSpannungsklemme)
+TEST_F(Startzustand, StartpotentialeOderDieDerKlemmeOnOffZeitgeberHinterDerLaengstenPhase)
 {
     simulationsParameter.netzwerktyp = 3;
     simulationsParameter.anzahlSegmente = 3;
     NeuronDaten* n = modellNeuron(3, modell::Swim);
     n->parameter[par::SomaStartpotential] = -0.07;
     n->parameter[par::DendritStartpotential] = -0.065;
+    NeuronDaten* onOff = modellNeuron(4, modell::OnOff);
+    onOff->parameter[par::Phase1Dauer] = 0.001;
+    onOff->parameter[par::Phase2Verzoegerung] = 0.002;
+    onOff->parameter[par::Phase2Dauer] = 0.003;
+    onOff->parameter[par::Phase3Verzoegerung] = onOff->parameter[par::Phase3Dauer] = 0.0;
+    onOff->onOffPhaseAktiv = 1;
     ASSERT_TRUE(neuronenStartzustandSetzen());
     EXPECT_EQ(n->potentiale, (std::vector<double>{-0.07, -0.065, -0.065, -0.065}));
+    EXPECT_DOUBLE_EQ(onOff->onOffZeitgeber, 0.005);
+    EXPECT_EQ(onOff->onOffPhaseAktiv, 0);
     n->klemme.flags = 0x1;
     n->klemme.startSpannung = -0.03;
     ASSERT_TRUE(neuronenStartzustandSetzen());
-    EXPECT_EQ(n->potentiale, (std::vector<double>{-0.03, -0.03, -0.03, -0.03}));
+    EXPECT_EQ(n->potentiale, std::vector<double>(4, -0.03));
 }
 
-TEST_F(Startzustand, SynapsenAktivierterKanalWirdVerknuepft)
+// a channel without its synapse ends only the run: a notice, false, and the program goes on
+TEST_F(Startzustand, SynapsenAktivierterKanalWirdVerknuepftOhneSynapseVerweigertErDenLauf)
 {
     simulationsParameter.netzwerktyp = 3;
     SynapseDaten* syn = verbinde(a, b);
     ASSERT_NE(syn, nullptr);
-    a->modellTyp = modell::Swim;
+    a->modellTyp = b->modellTyp = modell::Swim;
+    a->name = "Zelle";
     BenutzerKanal& k = a->benutzerKanaele.emplace_back();
     k.leitfaehigkeit = 2e-9, k.gleichgewichtspotential = -0.08, k.torStartwert = 0.3;
     k.stromUeberSynapse = 2, k.synapseId = syn->id;
@@ -107,41 +100,25 @@ TEST_F(Startzustand, SynapsenAktivierterKanalWirdVerknuepft)
     aus.torWert = 0.7, aus.torStartwert = 0.1, aus.stromUeberSynapse = 1, aus.synapseId = 0;
     aus.synapse = syn;                                        // from an earlier run
     ASSERT_TRUE(neuronenStartzustandSetzen());
-    EXPECT_EQ(k.torWert, 0.3);
-    EXPECT_EQ(k.eMalG, -0.08 * 2e-9);
+    EXPECT_EQ(std::make_tuple(k.torWert, k.eMalG, aus.torWert), std::make_tuple(0.3, -0.08 * 2e-9, 0.7));
     EXPECT_EQ(k.synapse, syn);
-    EXPECT_EQ(syn->kanalAktivierung, 2);
-    EXPECT_EQ(syn->verzoegerung, simulationsParameter.schrittweite);
-    EXPECT_EQ(syn->initialLeitfaehigkeit, 1e-300);
-    EXPECT_EQ(aus.torWert, 0.7);
     EXPECT_EQ(aus.synapse, nullptr);
+    EXPECT_EQ(std::make_tuple(syn->kanalAktivierung, syn->verzoegerung, syn->initialLeitfaehigkeit),
+              std::make_tuple(2, simulationsParameter.schrittweite, 1e-300));
     EXPECT_TRUE(pt::boxLog().empty());
-}
 
-// the refusal ends only the run: a notice, false, and the program goes on
-TEST_F(Startzustand, KanalOhneSynapseVerweigertDenLaufMitHinweis)
-{
-    simulationsParameter.netzwerktyp = 3;
     const std::pair<int, const char*> faelle[] = {
         {0, "strom ueber synapse aktivieren mit synapseID = 0 bei neuron Zelle"},
         {77, "strom ueber synapse aktivieren mit synapseID = 77 bei neuron Zelle nicht gefunden"},
     };
-    a->modellTyp = modell::Swim;
-    a->name = "Zelle";
-    b->modellTyp = modell::Swim;
-    BenutzerKanal& k = a->benutzerKanaele.emplace_back();
-    k.leitfaehigkeit = 1e-9;
-    k.stromUeberSynapse = 1;
     for (auto [id, text] : faelle) {
         pt::zuruecksetzen();
         pt::boxAntworten({plattform::antwort::Ok});
         k.synapseId = id;
         b->torVariable[0] = 42.0;
         EXPECT_FALSE(neuronenStartzustandSetzen());
-        ASSERT_EQ(pt::boxLog().size(), 1u);
-        EXPECT_EQ(pt::boxLog()[0].titel, "Hinweis");
-        EXPECT_EQ(pt::boxLog()[0].text, text);
-        EXPECT_EQ(pt::boxLog()[0].art, plattform::knoepfe::Ok | plattform::symbol::Information);
+        EXPECT_EQ(gezeigteBoxen(), BoxTexte{std::string("Hinweis: ") + text});
+        EXPECT_EQ(pt::boxLog().back().art, plattform::knoepfe::Ok | plattform::symbol::Information);
         EXPECT_EQ(aktuellesNeuron, a);
         EXPECT_EQ(b->torVariable[0], 42.0);   // the neurons after it keep their state
     }

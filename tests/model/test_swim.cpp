@@ -2,33 +2,6 @@
 #include "test_swim_hilfe.h"
 #include <cmath>
 
-namespace {
-
-// spikes counted while a legacy soma current of `strom` flows from 10 ms to the end
-int spikesUnterStrom(SwimFall& f, double strom, int schritte)
-{
-    f.n->somaCurrent = strom;
-    f.n->somaSCStart = 0.01;
-    f.n->somaSCEnd = 10.0;
-    f.laufen(schritte);
-    return f.n->apAnzahl;
-}
-
-// an Izhikevich neuron with the default set, started at its start potential
-NeuronDaten& izhikevichNeuron(SwimFall& f)
-{
-    NeuronDaten& x = f.neuron();
-    simulationsParameter.izhikevichSchrittweite = 0.1;
-    x.izhikevichAktiv = 1;
-    izhikevichStandardwerte(x);
-    f.starten();
-    izhikevichVorbereiten(x);
-    x.potentiale[0] = x.izV / 1000.0;
-    return x;
-}
-
-} // namespace
-
 TEST_F(SwimFall, PassivesNeuronKehrtZumRuhepotentialZurueckUndZaehltKeinenSpike)
 {
     NeuronDaten& x = neuron();
@@ -40,9 +13,7 @@ TEST_F(SwimFall, PassivesNeuronKehrtZumRuhepotentialZurueckUndZaehltKeinenSpike)
     EXPECT_NEAR(x.potentiale[0], x.parameter[par::SomaRuhepotential], 1e-6);
     // driven far above the threshold: the potential crosses it, no spike counts
     const double gates = x.torVariable[0];
-    x.somaCurrent = 2e-9;
-    x.somaSCStart = 0.2;
-    x.somaSCEnd = 0.3;
+    strom(2e-9, 0.2, 0.3);
     laufen(1000, 2000);
     EXPECT_GT(x.potentiale[0], -0.02);
     EXPECT_EQ(x.apAnzahl, 0);
@@ -50,101 +21,69 @@ TEST_F(SwimFall, PassivesNeuronKehrtZumRuhepotentialZurueckUndZaehltKeinenSpike)
     EXPECT_EQ(x.torVariable[0], gates);   // switched-off channels keep their gates
 }
 
-TEST_F(SwimFall, StandardneuronRuhtStabilUndFeuertUnterEinemStromsprung)
+TEST_F(SwimFall, StandardneuronFeuertErstUeberDerSchwelleUndSpeichertSpikezeitenNurAufWunsch)
 {
     NeuronDaten& x = neuron();
-    starten();
-    laufen(3000);
-    const double ruhe = x.potentiale[0];
-    EXPECT_NEAR(ruhe, -0.07, 0.005);
-    laufen(2000, 3000);
-    EXPECT_NEAR(x.potentiale[0], ruhe, 1e-5);   // at rest: no drift
-    EXPECT_EQ(x.apAnzahl, 0);
-    // 0.5 nA from 0.5 s to the end: repetitive firing
-    x.somaCurrent = 0.5e-9;
-    x.somaSCStart = 0.5;
-    x.somaSCEnd = 10.0;
-    laufen(5000, 5000);
-    EXPECT_GE(x.apAnzahl, 10);
-    // the current ends: back to rest without spikes
-    x.somaSCEnd = 1.0;
-    const int spikes = x.apAnzahl;
-    laufen(3000, 10000);
-    EXPECT_LE(x.apAnzahl, spikes + 1);
-    EXPECT_NEAR(x.potentiale[0], ruhe, 0.002);
-}
-
-TEST_F(SwimFall, UnterschwelligerStromLoestKeinenSpikeAus)
-{
-    neuron();
-    starten();
-    EXPECT_EQ(spikesUnterStrom(*this, 0.02e-9, 3000), 0);
-    EXPECT_GT(n->potentiale[0], -0.07);
-}
-
-TEST_F(SwimFall, SpikezeitenWerdenGespeichertUndNurDannVomLaufGezaehlt)
-{
-    NeuronDaten& x = neuron();
-    starten();
-    spikesUnterStrom(*this, 0.5e-9, 3000);
-    ASSERT_GE(x.apAnzahl, 3);
+    auto lauf = [&] {
+        starten();
+        strom(0.02e-9, 0.2, 0.5);   // below the threshold
+        laufen(2000);
+        const double ruhe = x.potentiale[0];
+        EXPECT_NEAR(ruhe, -0.07, 0.005);
+        laufen(3000, 2000);
+        EXPECT_EQ(x.apAnzahl, 0);
+        EXPECT_GT(x.potentiale[0], ruhe + 0.001);
+        strom(0.5e-9, 0.5, 0.75);   // repetitive firing, then back to rest
+        laufen(5000, 5000);
+        EXPECT_GE(x.apAnzahl, 10);
+        EXPECT_NEAR(x.potentiale[0], ruhe, 0.002);
+        return x.apAnzahl;
+    };
+    const int ohne = lauf();
     EXPECT_EQ(laufZustand.apAnzahl, 0);   // nothing stored, the run counts nothing
     EXPECT_TRUE(x.spikeZeiten.empty());
 
-    const int ohne = x.apAnzahl;
     x.spikezeitenSpeichern = 1;
     spikeAufzeichnung.aufzeichnen = 1;
-    starten();
-    spikesUnterStrom(*this, 0.5e-9, 3000);
-    EXPECT_EQ(x.apAnzahl, ohne);
+    EXPECT_EQ(lauf(), ohne);
     EXPECT_EQ(laufZustand.apAnzahl, ohne);
     ASSERT_EQ(spikeAufzeichnung.ereignisse.size(), static_cast<size_t>(ohne));
     for (int i = 0; i < ohne; ++i) {
         EXPECT_FLOAT_EQ(x.spikeZeiten[i], static_cast<float>(spikeAufzeichnung.ereignisse[i].zeit));
         EXPECT_EQ(spikeAufzeichnung.ereignisse[i].neuron, &x);
-        if (i > 0) {
-            EXPECT_GT(x.spikeZeiten[i], x.spikeZeiten[i - 1]);
-        }
+        EXPECT_GT(x.spikeZeiten[i], i > 0 ? x.spikeZeiten[i - 1] : 0.5f);   // ascending, after the onset
     }
-    EXPECT_GT(x.spikeZeiten[0], 0.01f);   // after the current began
     EXPECT_EQ(x.spikeZeiten[ohne], 0.0f);
 }
 
-TEST_F(SwimFall, SpikeZaehltNurBeiEchterUeberschreitungDerSchwelle)
+TEST_F(SwimFall, SpikeZaehltNurBeiEchterUeberschreitungImPspModusZaehlenMaxima)
 {
     NeuronDaten& x = neuron();
     starten();
     const double s = x.parameter[par::SwimSchwelle];
-    swimSpikesBehandeln(x, s, s + 0.01, 0.0);   // V0 on the threshold
-    swimSpikesBehandeln(x, s - 0.01, s, 0.0);   // V1 on the threshold
-    EXPECT_EQ(x.apAnzahl, 0);
-    swimSpikesBehandeln(x, s - 0.01, s + 0.01, 0.0);
-    EXPECT_EQ(x.apAnzahl, 1);
-}
-
-TEST_F(SwimFall, SpikeZaehltAuchMitKollisionUndRueckkopplung)
-{
-    NeuronDaten& x = neuron();
-    starten();
-    simulationsParameter.kollisionAktiv = 1;
-    swimSpikesBehandeln(x, -0.03, 0.0, 0.0);
-    simulationsParameter.rueckkopplungAktiv = 1;
-    swimSpikesBehandeln(x, -0.03, 0.0, 0.0);
-    swimSpikesBehandeln(x, -0.07, -0.07, 0.0);
-    EXPECT_EQ(x.apAnzahl, 2);
-}
-
-TEST_F(SwimFall, PspModusSpeichertMaximaUndZaehltKeineSpikes)
-{
-    NeuronDaten& x = neuron();
-    starten();
+    const struct { double v0, v1; int kollision, rueckkopplung, spikes; } faelle[] = {
+        {s, s + 0.01, 0, 0, 0},          // V0 on the threshold
+        {s - 0.01, s, 0, 0, 0},          // V1 on the threshold
+        {s - 0.01, s + 0.01, 0, 0, 1},
+        {s - 0.01, s + 0.01, 1, 0, 2},
+        {s - 0.01, s + 0.01, 1, 1, 3},
+        {-0.07, -0.07, 1, 1, 3},
+    };
+    for (const auto& f : faelle) {
+        simulationsParameter.kollisionAktiv = f.kollision;
+        simulationsParameter.rueckkopplungAktiv = f.rueckkopplung;
+        swimSpikesBehandeln(x, f.v0, f.v1, 0.0);
+        EXPECT_EQ(x.apAnzahl, f.spikes) << f.v0 << " " << f.v1 << " " << f.kollision << f.rueckkopplung;
+    }
+    // in PSP mode the maxima are stored, no spike counts
+    simulationsParameter.kollisionAktiv = simulationsParameter.rueckkopplungAktiv = 0;
     x.pspModus = 0x10;
     x.pspSchwelle = -0.065f;
     // a PSP whose maximum lies after the crossing, then one whose maximum is the crossing
     const double verlauf[] = {-0.07, -0.064, -0.06, -0.062, -0.07, -0.07, -0.05, -0.055, -0.07};
     for (int i = 1; i < 9; ++i)
         swimSpikesBehandeln(x, verlauf[i - 1], verlauf[i], i * 0.001);
-    EXPECT_EQ(x.apAnzahl, 0);
+    EXPECT_EQ(x.apAnzahl, 3);
     ASSERT_EQ(x.pspAnzahl, 2);
     EXPECT_FLOAT_EQ(x.pspAmplituden[0], -0.06f);
     EXPECT_FLOAT_EQ(x.pspZeiten[0], 0.002f);
@@ -168,8 +107,7 @@ TEST_F(SwimFall, KlemmeSetztAlleKompartimenteNachIhrenFensternUndSpikesZaehlen)
     for (int i = 0; i < 6; ++i) {
         laufZustand.t = i * 0.0005;   // 0, 0.5, 1 (begin), 1.5, 2 (end), 2.5 ms
         swimModellBerechnen(x);
-        for (int c = 0; c <= 3; ++c)
-            EXPECT_EQ(x.potentiale[c], erwartet[i]) << i << " " << c;
+        EXPECT_EQ(x.potentiale, std::vector<double>(4, erwartet[i])) << i;
     }
     EXPECT_EQ(x.apAnzahl, 1);   // -80 mV to 0 crosses the threshold
 }
@@ -184,18 +122,14 @@ TEST_F(SwimFall, BegrenzungHaeltDiePotentialeInIhrenGrenzen)
     x.begrenzung.unten[0] = -0.075;
     starten();
     double hoechstes = -1.0;
-    x.somaCurrent = 1e-9;
-    x.somaSCStart = 0.0;
-    x.somaSCEnd = 0.05;
+    strom(1e-9, 0.0, 0.05);
     for (int i = 0; i < 500; ++i) {
         laufen(1, i);
         hoechstes = std::max(hoechstes, x.potentiale[0]);
     }
     EXPECT_EQ(hoechstes, -0.03);
     EXPECT_EQ(x.apAnzahl, 0);   // held below the threshold
-    x.somaCurrent = -1e-9;
-    x.somaSCStart = 0.05;
-    x.somaSCEnd = 0.1;
+    strom(-1e-9, 0.05, 0.1);
     laufen(500, 500);
     EXPECT_EQ(x.potentiale[0], -0.075);
     // only the upper limit: the lower one is ignored
@@ -204,27 +138,26 @@ TEST_F(SwimFall, BegrenzungHaeltDiePotentialeInIhrenGrenzen)
     EXPECT_LT(x.potentiale[0], -0.075);
 }
 
-TEST_F(SwimFall, IzhikevichNeuronFeuertEinmalUndKommtBeiMinusSiebzigZurRuhe)
+TEST_F(SwimFall, IzhikevichNeuronFeuertEinmalKommtZurRuheUndFeuertUnterDauerstromStetig)
 {
-    NeuronDaten& x = izhikevichNeuron(*this);
+    NeuronDaten& x = neuron();
+    simulationsParameter.izhikevichSchrittweite = 0.1;
+    x.izhikevichAktiv = 1;
+    izhikevichStandardwerte(x);
+    starten();
+    izhikevichVorbereiten(x);
+    x.potentiale[0] = x.izV / 1000.0;
     x.spikezeitenSpeichern = 1;
     laufen(3000);
     ASSERT_EQ(x.apAnzahl, 1);
     EXPECT_NEAR(x.spikeZeiten[0], 0.0056, 0.0005);
     EXPECT_NEAR(x.potentiale[0], -0.07, 0.002);
-}
 
-TEST_F(SwimFall, IzhikevichNeuronFeuertUnterDauerstromStetig)
-{
-    for (double nA : {5.0, 10.0}) {
-        NeuronDaten& x = izhikevichNeuron(*this);
-        x.serverStrom = nA;   // a permanent current in nA
-        laufen(5000);
-        const int ersteHaelfte = x.apAnzahl;
-        laufen(5000, 5000);
-        const int zweiteHaelfte = x.apAnzahl - ersteHaelfte;
-        EXPECT_GE(zweiteHaelfte, 3) << nA;
-        EXPECT_NEAR(zweiteHaelfte, ersteHaelfte, 2 + ersteHaelfte / 5) << nA;   // steady
-        weg(n);
-    }
+    x.serverStrom = 5.0;   // a permanent current in nA
+    laufen(5000, 3000);
+    const int ersteHaelfte = x.apAnzahl - 1;
+    laufen(5000, 8000);
+    const int zweiteHaelfte = x.apAnzahl - 1 - ersteHaelfte;
+    EXPECT_GE(zweiteHaelfte, 3);
+    EXPECT_NEAR(zweiteHaelfte, ersteHaelfte, 2 + ersteHaelfte / 5);   // steady
 }

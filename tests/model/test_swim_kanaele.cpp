@@ -2,17 +2,15 @@
 #include "test_swim_hilfe.h"
 #include "model/synapse.h"
 #include <cmath>
-
-namespace {
+#include <tuple>
 
 // a channel with constant forms (32: the value is A): f1 = erstes, f2 = zweites
-BenutzerKanal& kanal(NeuronDaten& n, int modus, double erstes, double zweites)
+static BenutzerKanal& kanal(NeuronDaten& n, int modus, double erstes, double zweites)
 {
     BenutzerKanal& k = n.benutzerKanaele.emplace_back();
     k.gleichgewichtspotential = -0.09;
     k.leitfaehigkeit = 1e-9;
     k.potenz = 2.0;
-    k.torStartwert = 0.0;
     k.alpha = {32.0, erstes, 0.0, 0.0};
     k.beta = {32.0, zweites, 0.0, 0.0};
     k.berechnungsmodus = modus;
@@ -20,7 +18,7 @@ BenutzerKanal& kanal(NeuronDaten& n, int modus, double erstes, double zweites)
 }
 
 // soma potential held: only the channel gates move
-void somaFest(SwimFall& f, int schritte)
+static void somaFest(SwimFall& f, int schritte)
 {
     for (int i = 0; i < schritte; ++i) {
         f.n->potentiale[0] = -0.07;
@@ -28,15 +26,26 @@ void somaFest(SwimFall& f, int schritte)
     }
 }
 
-} // namespace
-
-TEST_F(SwimFall, BenutzerKanaeleFolgenIhremBerechnungsmodus)
+TEST_F(SwimFall, BenutzerKanaeleFolgenIhremBerechnungsmodusUndIhrerAktivierung)
 {
     NeuronDaten& x = neuron();
     BenutzerKanal& raten = kanal(x, 1, 300.0, 100.0);        // x -> 300 / 400
     BenutzerKanal& gleichRate = kanal(x, 2, 0.4, 500.0);     // x -> 0.4
     BenutzerKanal& gleichTau = kanal(x, 3, 0.6, 0.002);      // x -> 0.6, tau 2 ms
+    BenutzerKanal& k0 = kanal(x, 0, 0.5, 0.5);               // modes outside 1 to 3 are off
+    BenutzerKanal& k4 = kanal(x, 4, 0.5, 0.5);
+    BenutzerKanal& akt = kanal(x, 2, 0.5, 1000.0);           // with the next: one channel
+    akt.aktivierungMitDeaktivierung = 1;
+    BenutzerKanal& deakt = kanal(x, 2, 0.8, 1000.0);
+    deakt.gleichgewichtspotential = 0.05;
+    deakt.leitfaehigkeit = 5e-9;
+    BenutzerKanal& ueberSynapse = kanal(x, 2, 0.5, 1000.0);
     starten();
+    k0.torWert = k4.torWert = 0.3;
+    ueberSynapse.stromUeberSynapse = 1;
+    SynapseDaten s;
+    ueberSynapse.synapse = &s;   // as the run start links it
+    s.kanalFreisetzung = 0.5;
     somaFest(*this, 1);
     // one exponential step of tau 2 ms from 0
     EXPECT_NEAR(gleichTau.torWert, 0.6 * (1.0 - std::exp(-T / 0.002)), 1e-12);
@@ -46,53 +55,15 @@ TEST_F(SwimFall, BenutzerKanaeleFolgenIhremBerechnungsmodus)
     EXPECT_NEAR(gleichTau.torWert, 0.6, 1e-7);
     EXPECT_NEAR(raten.oeffnung, 0.75 * 0.75, 1e-7);
     EXPECT_DOUBLE_EQ(raten.strom, (-0.09 + 0.07) * raten.oeffnung * 1e-9);   // at the step's V0
-}
-
-TEST_F(SwimFall, BenutzerKanalMitModusAusserhalbEinsBisDreiIstAus)
-{
-    NeuronDaten& x = neuron();
-    BenutzerKanal& k0 = kanal(x, 0, 0.5, 0.5);
-    BenutzerKanal& k4 = kanal(x, 4, 0.5, 0.5);
-    starten();
-    k0.torWert = k4.torWert = 0.3;
-    laufen(10);
-    for (BenutzerKanal* k : {&k0, &k4}) {
-        EXPECT_EQ(k->oeffnung, 0.0);
-        EXPECT_EQ(k->strom, 0.0);
-        EXPECT_EQ(k->torWert, 0.3);
-    }
-}
-
-TEST_F(SwimFall, AktivierungUndDeaktivierungWirkenAlsEinKanal)
-{
-    NeuronDaten& x = neuron();
-    BenutzerKanal& akt = kanal(x, 2, 0.5, 1000.0);
-    akt.aktivierungMitDeaktivierung = 1;
-    BenutzerKanal& deakt = kanal(x, 2, 0.8, 1000.0);
-    deakt.gleichgewichtspotential = 0.05;
-    deakt.leitfaehigkeit = 5e-9;
-    starten();
-    somaFest(*this, 200);
+    for (BenutzerKanal* k : {&k0, &k4})
+        EXPECT_EQ(std::make_tuple(k->oeffnung, k->strom, k->torWert), std::make_tuple(0.0, 0.0, 0.3));
     EXPECT_NEAR(akt.oeffnung, 0.25 * 0.64, 1e-7);
     EXPECT_DOUBLE_EQ(akt.strom, (-0.09 + 0.07) * akt.oeffnung * 1e-9);
-    EXPECT_EQ(deakt.oeffnung, 0.0);
-    EXPECT_EQ(deakt.strom, 0.0);
-}
-
-TEST_F(SwimFall, SynapsenaktivierterKanalOeffnetMitDerFreisetzung)
-{
-    NeuronDaten& x = neuron();
-    BenutzerKanal& k = kanal(x, 2, 0.5, 1000.0);
-    starten();
-    k.stromUeberSynapse = 1;
-    SynapseDaten s;
-    k.synapse = &s;   // as the run start links it
-    s.kanalFreisetzung = 0.5;
-    somaFest(*this, 200);
-    EXPECT_NEAR(k.oeffnung, 0.25 * 0.5, 1e-7);
-    k.synapse = nullptr;   // unlinked: no release
+    EXPECT_EQ(std::make_pair(deakt.oeffnung, deakt.strom), std::make_pair(0.0, 0.0));
+    EXPECT_NEAR(ueberSynapse.oeffnung, 0.25 * 0.5, 1e-7);   // opened by the release
+    ueberSynapse.synapse = nullptr;                           // unlinked: no release
     somaFest(*this, 1);
-    EXPECT_EQ(k.oeffnung, 0.0);
+    EXPECT_EQ(ueberSynapse.oeffnung, 0.0);
 }
 
 TEST_F(SwimFall, SechsSegmenteImModusVierBleibenInIhrenFeldern)
@@ -128,33 +99,6 @@ TEST_F(SwimFall, LetztesSegmentHatEinenNachbarnAuchBeiAbweichenderSchaltung)
     // equal potentials and no leak: one neighbour each for segments 2 and 6, nothing moves
     for (int c = 1; c <= 6; ++c)
         EXPECT_NEAR(x.potentiale[c], -0.07, 1e-12) << c;
-}
-
-TEST_F(SwimFall, OhneDendritenBleibenVorhandeneSegmenteUnberuehrt)
-{
-    NeuronDaten& x = neuron(3);
-    starten();
-    x.kompartimentSchalter[0] = 0;   // dendrites switched off, the neuron keeps 3 segments
-    x.potentiale[1] = -0.05;
-    x.potentiale[2] = -0.06;
-    x.potentiale[3] = -0.04;
-    laufen(100);
-    EXPECT_EQ(x.potentiale[1], -0.05);
-    EXPECT_EQ(x.potentiale[2], -0.06);
-    EXPECT_EQ(x.potentiale[3], -0.04);
-    EXPECT_TRUE(std::isfinite(x.potentiale[0]));
-}
-
-TEST_F(SwimFall, DendritenkopplungNimmtP4FuerDenStromUndP10FuerDenLeitwert)
-{
-    NeuronDaten& x = neuron(2);
-    x.parameter[par::SwimNaG] = x.parameter[par::SwimKG] = x.parameter[par::SwimCaG] = 0.0;
-    starten();
-    laufen(10);
-    EXPECT_NEAR(x.potentiale[0], -0.07, 1e-12);   // P4 = P10: soma and segment at rest
-    x.parameter[par::SomaDendritKopplung] = 0.0;   // no current from the segment...
-    laufen(1, 10);
-    EXPECT_GT(x.potentiale[0], -0.0699);   // ...but its conductance P10 still counts
 }
 
 TEST_F(SwimFall, ReizCursorGehtNichtUeberDenLetztenPunkt)

@@ -13,7 +13,8 @@ struct SynapsenFall : NeuronFall {
 
     // the caller enters the record, as the new-synapse dialog does
     static SynapseDaten* verbinde(NeuronDaten* a, NeuronDaten* b, int typ = 0, double g = 1e-7,
-                                  double verzoegerung = 0.001, int bereich = 0, SynapseDaten* eltern = nullptr)
+                                  double verzoegerung = 0.001, int bereich = 0,
+                                  SynapseDaten* eltern = nullptr)
     {
         SynapseDaten* s = synapseNeu(a, b, typ, g, verzoegerung, -0.05, -0.03, bereich, eltern);
         if (s)

@@ -1,14 +1,11 @@
-// tests/model/test_zufall.cpp
+// tests/model/test_zufall.cpp - the 15-bit generator and the draws built on it
 #include "model/zufall.h"
 #include "model/simulationsparameter.h"
-
 #include <gtest/gtest.h>
-
 #include <cmath>
-#include <limits>
 
 namespace {
-constexpr double unendlich = std::numeric_limits<double>::infinity();
+
 // the seed whose first value is 0: a uniform draw of exactly 0
 constexpr uint32_t saatFuerNull = 2708534849u;
 
@@ -16,18 +13,14 @@ struct ZufallTest : ::testing::Test {
     void SetUp() override
     {
         zufallStarten(1);
-        gaussVorratLoeschen();
         simulationsParameter.rauschenNurExzitatorisch = 0;
     }
-    void TearDown() override
-    {
-        gaussVorratLoeschen();
-        simulationsParameter.rauschenNurExzitatorisch = 0;
-    }
+    void TearDown() override { SetUp(); }
 };
+
 } // namespace
 
-TEST_F(ZufallTest, GeneratorMitSaatEinsUndBereich)
+TEST_F(ZufallTest, GeneratorMitSaatEinsBereichUndPoissonZiehungen)
 {
     for (int erwartet : {41, 18467, 6334, 26500, 19169, 15724})
         EXPECT_EQ(zufallRoh(), erwartet);
@@ -36,61 +29,15 @@ TEST_F(ZufallTest, GeneratorMitSaatEinsUndBereich)
     EXPECT_DOUBLE_EQ(zufallszahlBereich(2.0, 4.0), 2.0 * 18467.0 / 32767.0 + 2.0);
     zufallStarten(saatFuerNull);
     EXPECT_EQ(zufallszahl(), 0.0);
-}
 
-TEST_F(ZufallTest, GaussPaarUndVorrat)
-{
-    const double erster = zufallszahlGauss(0.0, 1.0, -unendlich, unendlich);
-    EXPECT_NEAR(erster, -1.4221377710264886, 1e-12);
-    // the kept value scaled with the second call's own sd and mean, no new draw
-    const double zweiter = zufallszahlGauss(10.0, 2.0, -unendlich, unendlich);
-    EXPECT_NEAR(zweiter, 10.0 + 2.0 * -3.368194532315787, 1e-12);
-    EXPECT_EQ(zufallRoh(), 6334);    // only two uniforms used by the pair
-
-    zufallStarten(1);
-    EXPECT_EQ(zufallszahlGauss(0.0, 1.0, -1.0, 1.0), -1.0);   // cut at the bound
-    EXPECT_EQ(zufallszahlGauss(0.0, 1.0, -1.0, 1.0), -1.0);
-}
-
-TEST_F(ZufallTest, GaussUnendlicherRadiusGibtDieGrenze)
-{
-    // u1 = 0: the radius is infinite; the result is the bound on that side
-    zufallStarten(saatFuerNull);
-    // u2 = 38 / 32767: sin and cos are positive, both values of the pair are +infinity
-    EXPECT_EQ(zufallszahlGauss(0.0, 1.0, -5.0, 5.0), 5.0);
-    EXPECT_EQ(zufallszahlGauss(0.0, 1.0, -5.0, 5.0), 5.0);
-    zufallStarten(saatFuerNull);
-    EXPECT_EQ(zufallszahlGauss(0.0, -1.0, -5.0, 5.0), -5.0);   // a negative sd turns the side
-
-    // sd 0 against the infinite kept value: the mean, not NaN
-    zufallStarten(saatFuerNull);
-    zufallszahlGauss(0.0, 1.0, -5.0, 5.0);
-    EXPECT_EQ(zufallszahlGauss(0.25, 0.0, -5.0, 5.0), 0.25);
-    zufallStarten(saatFuerNull);
-    EXPECT_EQ(zufallszahlGauss(0.25, 0.0, -5.0, 5.0), 0.25);
-}
-
-TEST_F(ZufallTest, PoissonBeiRateNullUndVorzeichen)
-{
     // rate * dt = 0: L = 1, no loop; the sign draw still comes
-    for (int i = 0; i < 50; ++i)
-        EXPECT_EQ(zufallszahlPoisson(0.0, 1e-4), 0.0);
     zufallStarten(1);
-    zufallszahlPoisson(1000.0, 0.0);
+    EXPECT_EQ(zufallszahlPoisson(0.0, 1e-4), 0.0);
     EXPECT_EQ(zufallRoh(), 6334);        // two draws used
-    simulationsParameter.rauschenNurExzitatorisch = 1;
-    zufallStarten(1);
-    zufallszahlPoisson(0.0, 0.0);
-    EXPECT_EQ(zufallRoh(), 18467);       // no sign draw
-
     // seed 1, rate * dt = 0.1: p = 0.00125 < L, k = 0
-    simulationsParameter.rauschenNurExzitatorisch = 0;
     zufallStarten(1);
     EXPECT_EQ(zufallszahlPoisson(1000.0, 1e-4), 0.0);
-}
 
-TEST_F(ZufallTest, PoissonMittelUndNegativeWerte)
-{
     zufallStarten(12345);
     double summe = 0.0, betrag = 0.0;
     int negativ = 0;
@@ -106,7 +53,12 @@ TEST_F(ZufallTest, PoissonMittelUndNegativeWerte)
     EXPECT_NEAR(summe / n, 0.0, 0.15);
     EXPECT_GT(negativ, n / 4);
 
+    // excitatory only: no sign draw, nothing negative
     simulationsParameter.rauschenNurExzitatorisch = 1;
+    zufallStarten(1);
+    zufallszahlPoisson(0.0, 0.0);
+    EXPECT_EQ(zufallRoh(), 18467);
     for (int i = 0; i < 1000; ++i)
         EXPECT_GE(zufallszahlPoisson(2000.0, 1e-3), 0.0);
 }
+
