@@ -70,7 +70,7 @@ struct NeuronFall : ::testing::Test {
 };
 
 // the neuron `n` of a model test, stepped as a run steps it (the model fixtures build it)
-struct LaufFall : NeuronFall {
+struct ModellLaufFall : NeuronFall {
     NeuronDaten* n = nullptr;
     double T = 1e-4;
 

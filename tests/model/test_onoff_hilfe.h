@@ -8,7 +8,7 @@
 #include "model/onoff.h"
 #include "model/parameter.h"
 
-struct ModellFall : LaufFall {
+struct ModellFall : ModellLaufFall {
     // a neuron of model `m` in a dendrite mode (1: soma only): built-in common values, the
     // shipped model file
     NeuronDaten& neuron(int m, int dendritenModus = 1)

@@ -6,10 +6,10 @@
 #include "model/parameter.h"
 #include "model/swim.h"
 
-struct SwimFall : LaufFall {
+struct SwimFall : ModellLaufFall {
     void SetUp() override
     {
-        LaufFall::SetUp();
+        ModellLaufFall::SetUp();
         simulationsParameter.netzwerkmodell = modell::Swim;
     }
     // a neuron of dendrite mode `modus` with the shipped default files
