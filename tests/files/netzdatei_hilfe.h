@@ -1,23 +1,25 @@
-// tests/files/netzdatei_hilfe.h - an empty network, the settings records at their defaults
-// and a folder for the files, for every test of the network file
+// tests/files/netzdatei_hilfe.h - an empty network with the settings the network file keeps
+// at their start values, a folder for the files, texts for the readers and the damage the
+// mutation tests do to them
 #pragma once
 #include "../model/test_synapse_hilfe.h"
-#include "files/einstellungsdatei.h"
 #include "files/netzdatei.h"
-#include "files/netzdatei_abschnitte.h"
+#include "files/neuronabschnitt.h"
+#include "files/synapsenabschnitt.h"
 #include "model/anzeigeeinstellungen.h"
 #include "model/kurven.h"
 #include "model/permutationsfenster.h"
 #include "model/seiteneinrichtung.h"
 #include "model/serverdaten.h"
+#include "model/stromreiz.h"
 #include "platform/box.h"
 #include "platform/zeichensatz.h"
 #include "rahmen_attrappe.h"
 #include "testhilfe.h"
 #include "texts/texte.h"
-#include <sstream>
-#include <string>
-#include <vector>
+#include <functional>
+
+namespace pt = plattform::test;
 
 struct NetzdateiFall : SynapsenFall {
     std::string ordner;
@@ -37,8 +39,7 @@ struct NetzdateiFall : SynapsenFall {
     {
         einstellungenVoreinstellen();
         SynapsenFall::TearDown();
-        std::error_code egal;
-        std::filesystem::remove_all(ordner, egal);
+        std::filesystem::remove_all(ordner);
     }
 
     // every record the network file keeps back at its start value
@@ -47,8 +48,7 @@ struct NetzdateiFall : SynapsenFall {
         hauptfensterGeometrie = {};
         protokoll = {};
         dialogEinstellungen = {};
-        seiteNetzfenster = {};
-        seiteDiagrammfenster = {};
+        seiteNetzfenster = seiteDiagrammfenster = {};
         permutationsFenster = {};
         maxBinDateiGroesse = 0;
         permutationsDiagramm.fensterBreite = 700;
@@ -58,15 +58,12 @@ struct NetzdateiFall : SynapsenFall {
         neueSynapseVorgaben = {};
         synapsenfarben = {};
         wiedergabe = {};
-        neuronnamenAnzeigen = 1;
-        skriptMeldungenAnzeigen = 1;
+        neuronnamenAnzeigen = skriptMeldungenAnzeigen = 1;
         for (int i = 0; i < kurvenProDiagramm; ++i)
             kurvenStandardfarben[static_cast<size_t>(i)] = vorlagenKurvenFarbe(i);
         fensterliste.fill(FensterlistenEintrag{});
-        netzvorgaben = Netzvorgaben{};
         serverBlockVorhanden = 0;
-        netzBegleitdateien = {};
-        cfgPfad.clear();
+        altePausenUmrechnen = false;
     }
 
     std::string pfad(const std::string& name = "netz.gui") const { return ordner + name; }
@@ -78,56 +75,93 @@ struct NetzdateiFall : SynapsenFall {
         EXPECT_TRUE(guiDateiSpeichern(0, &b, 0));
         return b.text();
     }
-
-    // the network saved under dateipfade; the file's bytes
-    std::string gespeichert()
-    {
-        EXPECT_TRUE(guiDateiSpeichern(0, nullptr, 1));
-        return testhilfe::lesen(pfad());
-    }
-
+    // the network saved under dateipfade
+    void gespeichert() { EXPECT_TRUE(guiDateiSpeichern(0, nullptr, 1)); }
     // the text written as a file and opened into an empty network, as the open command does
-    int laden(const std::string& text, const std::string& name = "geladen.gui")
+    int laden(const std::string& text)
     {
-        testhilfe::schreiben(pfad(name), text);
+        testhilfe::schreiben(pfad("geladen.gui"), text);
         netzLoeschen();
-        std::string datei = pfad(name);
+        std::string datei = pfad("geladen.gui");
         return guiDateiLaden(datei);
     }
 
-    static std::vector<std::string> zeilen(const std::string& text)
+    // a writable, zero-ended copy for the section readers
+    static std::vector<char> lesbar(const std::string& text)
     {
-        std::vector<std::string> z;
-        std::istringstream ein(text);
-        for (std::string zeile; std::getline(ein, zeile);)
-            z.push_back(zeile);
-        return z;
+        return {text.c_str(), text.c_str() + text.size() + 1};
     }
-
-    static std::vector<std::string> boxTexte()
+    // the neuron's block as the network writer prints it, under nummer (-1: its own)
+    static std::string block(NeuronDaten* n, int nummer = -1)
     {
-        std::vector<std::string> t;
-        for (const auto& b : plattform::test::boxLog())
-            t.push_back(b.text);
-        return t;
-    }
-
-    static int neuronZahl()
-    {
-        int k = 0;
-        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-            ++k;
-        return k;
+        XBuffer puffer;
+        guiNeuronSpeichern(n, nummer, nullptr, puffer, 0);
+        return puffer.text();
     }
 };
 
-// a minimal network text with the given global keys behind the marker, and neuron blocks
-inline std::string netzText(const std::string& kopf, const std::vector<int>& neurone = {1})
+// a minimal network text with the given global keys, neuron blocks and further sections
+inline std::string netzText(const std::string& kopf, const std::vector<int>& neurone = {1},
+                            const std::string& abschnitte = "")
 {
-    std::string t = "[neuronen-netzwerk-datei]\n" + kopf;
-    t += "\n[seiteneinstellungen start]\n[seiteneinstellungen ende]\n";
+    std::string t = "[neuronen-netzwerk-datei]\n" + kopf + "\n[seiteneinstellungen start]\n";
     for (int n : neurone)
         t += "\n[NEURON " + std::to_string(n) + "] ***\n[ende NEURON " + std::to_string(n) + "] ***\n";
-    t += "[Servereinstellungen] ***\n[ende Servereinstellungen] ***\n[Dateiende]\n";
-    return t;
+    return t + abschnitte + "[Servereinstellungen]\n[ende Servereinstellungen]\n[Dateiende]\n";
 }
+
+// the lines of an ordinary synapse as a file has them
+inline std::string synapseZeilen(int id, int von = 1, int auf = 2, const std::string& weitere = "")
+{
+    const std::string p = "Synapse " + std::to_string(id) + " ";
+    return p + "von=" + std::to_string(von) + "\n" + p + "auf=" + std::to_string(auf) + "\n" + p +
+           "targetArea=0\n" + p + "deliveryTime=0.002\n" + p + "synapticType=1\n" + p +
+           "initialConductance=2e-07\n" + p + "transmitterReleaseThreshold=-0.04\n" + p +
+           "transmitterSatiate=0.02\n" + weitere;
+}
+
+// The damage of the mutation tests, the same on every run: the text cut anywhere, bytes
+// changed, a value made huge, endless or broken, a line gone, other line ends or UTF-8.
+struct Verformer {
+    uint32_t zustand;
+
+    size_t bis(size_t n)
+    {
+        zustand = zustand * 1664525u + 1013904223u;
+        return n ? (zustand >> 8) % n : 0;
+    }
+    std::string operator()(std::string t)
+    {
+        static const char besondere[] = {'\0', '\n', '\r', '=', '[',    ']',   '-',
+                                         '9',  ',',  '.',  ' ', '\xE4', '\xFF'};
+        static const char* const zahlen[] = {
+            "nan", "-inf",       "1e999", "-1e308", "99999999999", "-2147483649", "1e-320", "",
+            "-0",  "4294967296", "1,5,5", "ja",     "4095",        "4096",        "-1",     "7"};
+        for (size_t schritte = 1 + bis(2), a = 0; schritte > 0 && t.size() > 1; --schritte) {
+            const size_t stelle = bis(t.size());
+            switch (bis(5)) {
+            case 0: t.resize(stelle); break;
+            case 1:
+                t[stelle] = bis(2) ? besondere[bis(sizeof besondere)] : static_cast<char>(t[stelle] ^ 0x10);
+                break;
+            case 2:
+                if ((a = t.find('=', stelle)) != std::string::npos)
+                    t.replace(a + 1, t.find('\n', a) - a - 1, zahlen[bis(std::size(zahlen))]);
+                break;
+            case 3:
+                a = t.rfind('\n', stelle) == std::string::npos ? 0 : t.rfind('\n', stelle) + 1;
+                t.erase(a,
+                        t.find('\n', a) == std::string::npos ? std::string::npos : t.find('\n', a) + 1 - a);
+                break;
+            default:
+                if (bis(3) == 0)
+                    t = plattform::nachUtf8(t);
+                else   // CR LF, or CR alone
+                    for (size_t i = t.find('\n'), lf = bis(2); i != std::string::npos;
+                         i = t.find('\n', i + 1 + lf))
+                        t.replace(i, 1, lf ? "\r\n" : "\r");
+            }
+        }
+        return t;
+    }
+};

@@ -1,142 +1,94 @@
-// tests/files/test_netzdatei.cpp - the network file: its form, and a save read back
+// tests/files/test_netzdatei.cpp - the network file: its form, safe saving, the reference
+// curves, and what the reader does with texts that are not as the writer left them
 #include "netzdatei_hilfe.h"
-#include "files/protokolldatei.h"
-#include "model/laufstart.h"
-#include <bit>
-#include <cstring>
 
-using namespace plattform::test;
+using pt::boxLog;
 
 namespace {
+constexpr int Ok = plattform::antwort::Ok, Ja = plattform::antwort::Ja, Nein = plattform::antwort::Nein;
+}
 
-struct Netzdatei : NetzdateiFall {
-    NeuronDaten* a = nullptr;
-    NeuronDaten* b = nullptr;
-    void SetUp() override
-    {
-        NetzdateiFall::SetUp();
-        a = neu(3);
-        b = neu(7);
-        hauptfensterGeometrie = {10, 20, 640, 480, 0, 0};
-    }
-};
+// ---- writing -------------------------------------------------------------------------------
 
-} // namespace
-
-TEST_F(Netzdatei, DieDateiBeginntUndEndetWieFestgelegtMitCrLf)
+TEST_F(NetzdateiFall, DateiBeginntUndEndetWieFestgelegtMitCrLf)
 {
-    SynapseDaten* s = verbinde(a, b);
-    ASSERT_NE(s, nullptr);
+    NeuronDaten* a = neu(3);
+    SynapseDaten* s = verbinde(a, neu(7));
+    hauptfensterGeometrie = {10, 20, 640, 480, 0, 0};
     programmStatus |= programmBit::AxoAxonisch;
-    const std::string datei = gespeichert();
-    EXPECT_EQ(datei.find("\n"), datei.find("\r\n") + 1);
-    size_t blosseLf = 0;
-    for (size_t i = 0; i < datei.size(); ++i)
-        blosseLf += datei[i] == '\n' && (i == 0 || datei[i - 1] != '\r');
-    EXPECT_EQ(blosseLf, 0u);
-
-    const std::string erwartet = "[neuronen-netzwerk-datei]\r\nhauptfenster xl=10\r\nhauptfenster yl=20\r\n"
-                                 "hauptfenster breite=640\r\nhauptfenster hoehe=480\r\nanzahl neurone=2\r\n"
-                                 "neuronname anzeigen=1\r\nexistierende Neurone=3 7 \r\nanzahl synapsen=1\r\n"
-                                 "existierende Synapsen=" + std::to_string(s->id) + " \r\n"
-                                 "anzahl axo-axonischer synapsen=0\r\nexistierende Axo-Synapsen=\r\n"
-                                 "axo-axonische synapsen aktivieren=16\r\n";
-    EXPECT_EQ(datei.substr(0, erwartet.size()), erwartet);
-    // the file ends with the protocol's font and window keys and the end line
-    const auto z = zeilen(datei);
-    ASSERT_GE(z.size(), 9u);
-    EXPECT_EQ(z.back(), "[Dateiende]\r");
-    EXPECT_EQ(z[z.size() - 12], "fontname f\xFCr protokollfenster=\r");
-    EXPECT_EQ(z[z.size() - 2], "protokollfenster anzeigen=1\r");
-    // an in-memory text has no protocol font keys and keeps LF
+    gespeichert();
+    const std::string datei = testhilfe::lesen(pfad());
+    EXPECT_TRUE(datei.starts_with("[neuronen-netzwerk-datei]\r\nhauptfenster xl=10\r\nhauptfenster yl=20\r\n"
+                                  "hauptfenster breite=640\r\nhauptfenster hoehe=480\r\nanzahl neurone=2\r\n"
+                                  "neuronname anzeigen=1\r\nexistierende Neurone=3 7 \r\nanzahl "
+                                  "synapsen=1\r\n"
+                                  "existierende Synapsen=" +
+                                  std::to_string(s->id) +
+                                  " \r\n"
+                                  "anzahl axo-axonischer synapsen=0\r\nexistierende Axo-Synapsen=\r\n"
+                                  "axo-axonische synapsen aktivieren=16\r\n"));
+    EXPECT_TRUE(datei.ends_with("[ProtokollTextEnde]\r\nfontgroesse f\xFCr protokollfenster=0\r\n"
+                                "fontname f\xFCr protokollfenster=\r\nfont-wichtung f\xFCr "
+                                "protokollfenster=400\r\n"
+                                "font kursiv f\xFCr protokollfenster=0\r\n"
+                                "font unterstrichen f\xFCr protokollfenster=0\r\nprotokollfenster xl=0\r\n"
+                                "protokollfenster yl=0\r\nprotokollfenster breite=0\r\nprotokollfenster "
+                                "hoehe=0\r\n"
+                                "protokollfenster einblenden=1\r\nprotokollfenster hoehe des "
+                                "einblendfensters=0\r\n"
+                                "protokollfenster anzeigen=1\r\n[Dateiende]\r\n"));
+    for (size_t i = datei.find('\n'); i != std::string::npos; i = datei.find('\n', i + 1))
+        ASSERT_EQ(datei[i - 1], '\r') << i;
+    // an in-memory text keeps LF and has no protocol font keys
     const std::string text = imSpeicher();
     EXPECT_TRUE(text.starts_with("[neuronen-netzwerk-datei]\nhauptfenster xl=10\n"));
-    EXPECT_TRUE(text.ends_with("protokollfenster anzeigen=1\n[Dateiende]\n"));
+    EXPECT_TRUE(text.ends_with("\nprotokollfenster anzeigen=1\n[Dateiende]\n"));
     EXPECT_EQ(text.find("fontgroesse f\xFCr protokollfenster="), std::string::npos);
 }
 
-TEST_F(Netzdatei, NetzwerkmodellTraegtDieVarianteInDerParitaet)
+TEST_F(NetzdateiFall, NetzwerkmodellTraegtDieVarianteInDerParitaetUndLeereListen)
 {
-    const struct { int modell, variante, wert; } faelle[] = {{1, 0, 1}, {2, 0, 3}, {2, 1, 4}, {3, 1, 6}, {4, 0, 7}, {4, 1, 8}};
-    for (const auto& f : faelle) {
-        simulationsParameter.netzwerkmodell = f.modell;
-        simulationsParameter.netzwerkVariante = f.variante;
-        const std::string text = imSpeicher();
-        EXPECT_NE(text.find("\nnetzwerkmodell=" + std::to_string(f.wert) + "\n"), std::string::npos) << f.wert;
-        simulationsParameter.netzwerkmodell = 9;
-        simulationsParameter.netzwerkVariante = 7;
-        ASSERT_EQ(laden(text), 1);
-        EXPECT_EQ(simulationsParameter.netzwerkmodell, f.modell) << f.wert;
-        EXPECT_EQ(simulationsParameter.netzwerkVariante, f.variante) << f.wert;
-    }
-}
-
-TEST_F(Netzdatei, RandfaelleDesSchreibers)
-{
-    // no synapse, no window, no type table
+    neu(1);
     synapsenTypen.clear();
-    std::string text = imSpeicher();
-    EXPECT_NE(text.find("\nexistierende Synapsen=\n"), std::string::npos);
-    EXPECT_NE(text.find("\n[fensterliste start]\n[fensterliste ende]\n"), std::string::npos);
-    EXPECT_NE(text.find("[SynapsenTypen-definition] *******************************************\n"
-                        "[Synapsen auf soma oder dendrit]"),
-              std::string::npos);
+    kurvenStandardfarben[19] = 1019;
+    Simulationsparameter& sp = simulationsParameter;
+    for (const auto& [modell, variante, wert] :
+         {std::tuple{1, 0, 1}, {2, 0, 3}, {2, 1, 4}, {3, 1, 6}, {4, 0, 7}}) {
+        sp.netzwerkmodell = modell;
+        sp.netzwerkVariante = variante;
+        const std::string text = imSpeicher();
+        EXPECT_NE(text.find("\nnetzwerkmodell=" + std::to_string(wert) + "\n"), std::string::npos) << wert;
+        sp.netzwerkmodell = sp.netzwerkVariante = 0;
+        ASSERT_EQ(laden(text), 1);
+        EXPECT_EQ(std::tie(sp.netzwerkmodell, sp.netzwerkVariante), std::tie(modell, variante)) << wert;
+        synapsenTypen.clear();
+    }
+    const std::string text = imSpeicher();
+    for (const char* teil :
+         {"\nstandardfarbe fuer referenz-kurve 12=1019\n", // as the stored files number it
+          "\nexistierende Synapsen=\n", "\naxo-axonische synapsen aktivieren=0\n",
+          "\n[fensterliste start]\n[fensterliste ende]\n", "*\n[Synapsen auf soma oder dendrit]",
+          "\n[Servereinstellungen] ***"}) // always: without it a text is an older one
+        EXPECT_NE(text.find(teil), std::string::npos) << teil;
     EXPECT_EQ(text.find("[ende SynapsenTypen-definition]"), std::string::npos);
-    EXPECT_NE(text.find("axo-axonische synapsen aktivieren=0\n"), std::string::npos);
-    // the server section is always there
-    EXPECT_NE(text.find("[Servereinstellungen] ***"), std::string::npos);
-
-    // groups in slots 3 and 7 become groups 1 and 2
-    SynapseDaten* s1 = verbinde(a, b);
-    SynapseDaten* s2 = verbinde(b, a);
-    ASSERT_TRUE(synapsengruppeBelegen(3, *s1, nullptr));
-    ASSERT_TRUE(synapsengruppeBelegen(7, *s2, nullptr));
-    synapsengruppen[7].name = "zweite";
-    text = imSpeicher();
-    const std::string gruppen = "anzahl von synapsengruppen=2\nanzahl von synapsen in gruppe 1=1\nbezeichnung von gruppe 1=\n"
-                                "synapse 1 in 1=" + std::to_string(s1->id) + "\nanzahl von synapsen in gruppe 2=1\n"
-                                "bezeichnung von gruppe 2=zweite\nsynapse 1 in 2=" + std::to_string(s2->id) + "\n";
-    EXPECT_NE(text.find(gruppen), std::string::npos);
 }
 
-TEST_F(Netzdatei, EinNameAusDerErgebnisdateiWirdImDialogAngeboten)
-{
-    dateipfade.netzName = "alt tmp aus bin neu";
-    dateiAntworten({dateiAbbruch()});
-    EXPECT_FALSE(guiDateiSpeichern(0, nullptr, 1));
-    ASSERT_EQ(dateiWahlLog().size(), 1u);
-    EXPECT_EQ(dateiWahlLog()[0].gefragt.name, "alt neu");
-    EXPECT_TRUE(dateiWahlLog()[0].gefragt.speichern);
-    EXPECT_FALSE(std::filesystem::exists(pfad("alt neu.gui")));
-    // the chosen name is the new network path and the window's title
-    dateiAntworten({dateiAntwort(ordner + "anders.gui")});
-    EXPECT_TRUE(guiDateiSpeichern(1, nullptr, 1));
-    EXPECT_TRUE(std::filesystem::exists(pfad("anders.gui")));
-    EXPECT_EQ(dateipfade.vollerPfad, ordner.substr(0, ordner.size() - 1) + "/anders.gui");
-}
-
-TEST_F(Netzdatei, EinFehlgeschlagenesSpeichernSagtEsUndLaesstDieAlteDatei)
+TEST_F(NetzdateiFall, EinFehlgeschlagenesSpeichernSagtEsUndLaesstDieAlteDatei)
 {
     // the target is a folder: the rename over it fails, the folder stays
     std::filesystem::create_directory(pfad());
     testhilfe::schreiben(pfad() + "/drin", "alt");
-    boxAntworten({plattform::antwort::Ok});
+    pt::boxAntworten({Ok});
     EXPECT_FALSE(guiDateiSpeichern(0, nullptr, 1));
     ASSERT_EQ(boxLog().size(), 1u);
     EXPECT_NE(boxLog()[0].text.find(pfad()), std::string::npos);
     EXPECT_EQ(testhilfe::lesen(pfad() + "/drin"), "alt");
-    // a folder that does not exist
-    dateipfade.dokumentVerzeichnis = ordner + "gibt/es/nicht";
-    boxAntworten({plattform::antwort::Ok});
-    EXPECT_FALSE(guiDateiSpeichern(0, nullptr, 1));
-    EXPECT_EQ(boxLog().size(), 2u);
-    // nothing of a temporary file is left beside the target
-    for (const auto& e : std::filesystem::directory_iterator(ordner))
-        EXPECT_EQ(e.path().filename().string().find("netz.gui."), std::string::npos) << e.path();
 }
 
-TEST_F(Netzdatei, ReferenzkurvenDateiFeldFuerFeldKleinEndian)
+TEST_F(NetzdateiFall, ReferenzkurvenDateiFeldFuerFeldKleinEndian)
 {
+    neu(3);
+    KurvenDaten& k = neu(7)->hauptDiagramm.kurven[13];
     programmStatus |= programmBit::SomaDateiSchreiben;
     netzBegleitdateien.refPfad = pfad("netz.ref");
     simulationsParameter.simulationsDauer = 0.5;
@@ -145,216 +97,296 @@ TEST_F(Netzdatei, ReferenzkurvenDateiFeldFuerFeldKleinEndian)
     testhilfe::schreiben(pfad("netz.ref"), "alt");
     gespeichert();
     EXPECT_FALSE(std::filesystem::exists(pfad("netz.ref")));
-
-    KurvenDaten& k = b->hauptDiagramm.kurven[13];
     k.werte = {1.5f, -2.0f, 9.0f};
     k.werteAnzahl = 3;
     gespeichert();
-    const std::string bytes = testhilfe::lesen(pfad("netz.ref"));
-    std::string erwartet;
-    const auto le = [&](auto wert) {
-        using U = std::conditional_t<sizeof(wert) == 8, uint64_t, uint32_t>;
-        const U bits = std::bit_cast<U>(wert);
-        for (size_t i = 0; i < sizeof(wert); ++i)
-            erwartet += static_cast<char>((bits >> (8 * i)) & 0xFF);
+    // f64 0.5 s, f64 0.25 s, i32 2 samples a curve; neuron 7, slot 13, f32 1.5 and -2
+    const std::string erwartet("\0\0\0\0\0\0\xE0\x3F" "\0\0\0\0\0\0\xD0\x3F" "\x02\0\0\0" "\x07\0\0\0"
+                               "\x0D\0\0\0" "\0\0\xC0\x3F" "\0\0\0\xC0", 36);
+    EXPECT_EQ(testhilfe::lesen(pfad("netz.ref")), erwartet);
+}
+
+// ---- reading -------------------------------------------------------------------------------
+
+TEST_F(NetzdateiFall, LeserVerweigertRepariertOderNimmtVorgaben)
+{
+    const std::string eins = "anzahl neurone=1\nexistierende Neurone=1\n";
+    const std::string datei = pfad("geladen.gui");
+    const auto ohneServer = [](std::string t) { return t.erase(t.find("[Servereinstellungen]")); };
+    std::string reiz = "[permutationsdefinitionen start]\n";
+    for (const char* z :
+         {"reizart=0", "anstieg=0.001", "dach=0.002", "abfall=0.003", "pause=0.01", "anzahl=5"})
+        reiz += std::string("permutation: stromreizdefinition ") + z + "\n";
+    const auto pause = [](double p) {
+        return [p] { EXPECT_DOUBLE_EQ(permutationsFenster.stromreiz.pause, p); };
     };
-    le(0.5);
-    le(0.25);
-    le(int32_t{2});      // 0.5 / 0.25 samples per curve
-    le(int32_t{7});
-    le(int32_t{13});
-    le(1.5f);
-    le(-2.0f);
-    EXPECT_EQ(bytes, erwartet);
-}
-
-// ---- reading ------------------------------------------------------------------------------
-
-TEST_F(Netzdatei, RandfaelleDesLesers)
-{
-    const std::string text = imSpeicher();
-    // anything before the marker refuses the text, a blank too
-    boxAntworten({plattform::antwort::Ok});
-    EXPECT_EQ(laden(" " + text), 1);
-    EXPECT_EQ(boxLog().back().text, meldungFormatieren(246, pfad("geladen.gui")));
-    EXPECT_EQ(neuronKette.kopf, nullptr);
-
-    // dendrite mode 2 without a segment count gives one segment; no noise keys the defaults
-    netzvorgaben.rauschHaeufigkeit = 5.0;
-    netzvorgaben.rauschStaerke = 5.0;
-    ASSERT_EQ(laden(netzText("anzahl neurone=1\nexistierende Neurone=1\nnetzwerktyp=2\n")), 1);
-    EXPECT_EQ(simulationsParameter.netzwerktyp, 2);
-    EXPECT_EQ(simulationsParameter.anzahlSegmente, 1);
-    EXPECT_EQ(neuronKette.kopf->segmentAnzahl, 1);
-    EXPECT_EQ(netzvorgaben.rauschHaeufigkeit, 1000.0);
-    EXPECT_EQ(netzvorgaben.rauschStaerke, 1e-9);
-    EXPECT_EQ(dialogEinstellungen.werteChecken, 1);
-    EXPECT_EQ(neueSynapseVorgaben.freisetzungsSchwelle, -1000.0);
-    EXPECT_EQ(synapsenfarben.gruppenNummern, plattform::KeineFarbe);
-    EXPECT_EQ(attrappe::dienste.druckerSuchen, 1);   // not for the refused text
-}
-
-TEST_F(Netzdatei, FehlenderFarbschluesselSuchtDieNaechsteFarbeVonVorn)
-{
-    synapsenfarben.natrium = 0x123456;
-    // the inhibitory keys stand before the sodium keys: only a search from the start finds them
-    const std::string kopf = "anzahl neurone=1\nexistierende Neurone=1\n"
-                             "inhibitorische synapse rotanteil=1\ninhibitorische synapse gruenanteil=2\n"
-                             "inhibitorische synapse blauanteil=3\n"
-                             "natrium synapse rotanteil=200\nnatrium synapse blauanteil=100\n";
-    ASSERT_EQ(laden(netzText(kopf)), 1);
-    EXPECT_EQ(synapsenfarben.natrium, 0x123456u);
-    EXPECT_EQ(synapsenfarben.inhibitorisch, plattform::rgbFarbe(1, 2, 3));
-}
-
-TEST_F(Netzdatei, FehlendeBenannteKurvenfarbeRuecktDieFolgendenNachVorn)
-{
-    const std::string kopf = "anzahl neurone=1\nexistierende Neurone=1\n"
-                             "standardfarbe fuer somapotential-kurve=11\nstandardfarbe fuer kaliumstrom-kurve=33\n"
-                             "standardfarbe fuer calziumstrom-kurve=44\n";
-    ASSERT_EQ(laden(netzText(kopf)), 1);
-    EXPECT_EQ(kurvenStandardfarben[0], 11u);
-    EXPECT_EQ(kurvenStandardfarben[1], 33u);
-    EXPECT_EQ(kurvenStandardfarben[2], 44u);
-}
-
-TEST_F(Netzdatei, ReferenzkurvenFarbenFindenIhrenEigenenEintrag)
-{
-    for (int i = 0; i < kurvenProDiagramm; ++i)
-        kurvenStandardfarben[static_cast<size_t>(i)] = 1000u + static_cast<unsigned>(i);
-    const std::string text = imSpeicher();
-    // the stored files carry the numbers 5 to 12
-    EXPECT_NE(text.find("\nstandardfarbe fuer referenz-kurve 5=1012\n"), std::string::npos);
-    EXPECT_NE(text.find("\nstandardfarbe fuer referenz-kurve 12=1019\n"), std::string::npos);
-    kurvenStandardfarben.fill(0);
-    ASSERT_EQ(laden(text), 1);
-    for (int i = 0; i < kurvenProDiagramm; ++i)
-        EXPECT_EQ(kurvenStandardfarben[static_cast<size_t>(i)], 1000u + static_cast<unsigned>(i)) << i;
-}
-
-TEST_F(Netzdatei, FensterlisteOhneLueckenUndNurMitGueltigenNeuronen)
-{
-    std::string kopf = "anzahl neurone=1\nexistierende Neurone=1\n[fensterliste start]\n";
-    for (int n : {1, 2, 4, 5}) {
-        const std::string p = "fensterliste " + std::to_string(n);
-        kopf += p + " neuron=" + (n == 5 ? "4000" : std::to_string(n * 10)) + "\n" + p + " x=" + std::to_string(n) + "\n";
+    const auto zweiPulse = [] { permutationsFenster.stromreiz.anzahl = 2; };
+    const std::string gruppe = "[Synapsengruppen]\nanzahl von synapsengruppen=1\nanzahl von synapsen in "
+                               "gruppe 1=1\n";
+    const std::string zweiSynapsen = netzText("anzahl neurone=2\nexistierende Neurone=1 2\nanzahl "
+                                              "synapsen=2\nexistierende Synapsen=1 2\n",
+                                              {1, 2},
+                                              synapseZeilen(1) + synapseZeilen(2, 2, 1) +
+                                                  "[Synapsengruppen]\nanzahl von synapsengruppen=3\n"
+                                                  "anzahl von synapsen in gruppe 1=3\nbezeichnung von gruppe "
+                                                  "1=drei\nsynapse 1 in 1=1\nsynapse 2 in 1=2\n"
+                                                  "synapse 3 in 1=999\n");
+    std::string strom = "[Currents]\n";
+    for (const char* z :
+         {"1 somaCurrent=2e-9", "1 somaSCStart=0.1", "1 somaSCEnd=0.4", "2 somaCurrent=0",
+          "2 dendCurrent=1e-9", "2 dendSCStart=0.2", "2 dendSCEnd=5", "2 dendSCLocation=2", "2 noise=1"})
+        strom += std::string("Current ") + z + "\n";
+    strom = netzText("anzahl neurone=2\nexistierende Neurone=1 2 \nanzahl currents=5\n", {1, 2}, strom);
+    std::string eigeneRegeln = eins + "netzwerktyp=2\n[fensterliste start]\n";
+    for (int n : {1, 2, 4, 5})   // numbers that name no neuron leave no gap
+        eigeneRegeln += "fensterliste " + std::to_string(n) +
+                        " neuron=" + std::to_string(n == 5 ? 4000 : n * 10) + "\nfensterliste " +
+                        std::to_string(n) + " x=" + std::to_string(n) + "\n";
+    eigeneRegeln += "[fensterliste ende]\ninhibitorische synapse rotanteil=1\ninhibitorische synapse "
+                    "gruenanteil=2\n"
+                    "inhibitorische synapse blauanteil=3\nnatrium synapse rotanteil=200\n"
+                    "natrium synapse blauanteil=9\nstandardfarbe fuer somapotential-kurve=11\n"
+                    "standardfarbe fuer kaliumstrom-kurve=33\n";
+    struct Fall {
+        std::string was;
+        std::string text;
+        int ergebnis;
+        std::string meldung;   // the last box's text, "" for none
+        std::vector<int> antworten = {};
+        std::function<void()> vorher = {}, pruefen = {};
+    };
+    std::string alle;
+    for (int i = 1; i <= 1025; ++i)
+        alle += std::to_string(i) + "\t";
+    const auto liste = [&](const std::string& kopf, int meldung) {
+        return Fall{kopf, netzText(kopf), 0, meldungFormatieren(meldung, datei), {Ok}};
+    };
+    const Fall faelle[] = {
+        {"anything before the marker, a blank too",
+         " " + netzText(eins),
+         1,
+         meldungFormatieren(246, datei),
+         {Ok},
+         {},
+         [] {
+             EXPECT_EQ(std::tie(neuronKette.kopf, attrappe::dienste.druckerSuchen), std::tuple(nullptr, 0));
+         }},
+        {"no neurons: refused, but no error",
+         netzText("anzahl neurone=0\n", {}),
+         1,
+         meldungFormatieren(248, datei),
+         {Ok}},
+        // id lists that cannot be trusted refuse the file and leave an empty network
+        liste("anzahl neurone=2\nexistierende Neurone=1 \n", 247), // fewer than counted
+        liste("anzahl neurone=2\nexistierende Neurone=1 1 \n", 247),
+        liste("anzahl neurone=2\nexistierende Neurone=0 1 \n", 247),
+        liste("anzahl neurone=1\nexistierende Neurone=1024 \n", 247),
+        liste("anzahl neurone=1\nexistierende Neurone=x \n", 247),
+        liste("anzahl neurone=2\nexistierende Neurone=1 2x\n", 247),
+        liste("anzahl neurone=2\nexistierende Neurone=1 - 2\n", 247),
+        liste("anzahl neurone=1\nexistierende Neurone=1.5\n", 247),
+        liste("anzahl neurone=1\nexistierende Neurone=99999999999999999999\n", 247),
+        liste("anzahl neurone=1023\nexistierende Neurone=" + alle + "\n", 247), // longer than the table
+        liste("anzahl neurone=5000\nexistierende Neurone=1 \n", 247),
+        liste(eins + "anzahl synapsen=2\nexistierende Synapsen=3 \n", 249),
+        liste(eins + "anzahl synapsen=2\nexistierende Synapsen=3 3 \n", 249),
+        liste(eins + "anzahl synapsen=1\nexistierende Synapsen=4096 \n", 249),
+        liste(eins + "anzahl synapsen=1\nanzahl axo-axonischer synapsen=2\n", 249),
+        liste(eins + "anzahl synapsen=99999\n", 249),
+        liste(eins + "anzahl synapsen=2\nexistierende Synapsen=5 \nanzahl axo-axonischer synapsen=1\n"
+                     "existierende Axo-Synapsen=5 \n",
+              250), // in both lists
+        liste(eins + "anzahl synapsen=1\nanzahl axo-axonischer synapsen=1\nexistierende Axo-Synapsen=0 \n",
+              250),
+        liste(eins + "anzahl axo-axonischer synapsen=-1\n", 250),
+        // what used to end the program refuses the file
+        {"a neuron block missing",
+         netzText("anzahl neurone=2\nexistierende Neurone=4 5 \n", {4}),
+         0,
+         meldungFormatieren(253, datei, 5),
+         {Ok}},
+        {"a group without member 1", netzText(eins, {1}, gruppe), 0, meldungsTexte[944], {Ok}},
+        {"No when a group lacks members",
+         netzText(eins, {1}, gruppe + "bezeichnung von gruppe 1=g\nsynapse 1 in 1=17\n"),
+         0,
+         meldungFormatieren(945, 0, "g", 1),
+         {Nein},
+         {},
+         [] { EXPECT_EQ(boxLog().back().titel, "SysInfo"); }},
+        {"Yes to both count questions keeps what was read",
+         zweiSynapsen,
+         1,
+         meldungFormatieren(946, 1, 3),
+         {Ja, Ja},
+         {},
+         [] {
+             EXPECT_EQ(boxLog()[0].text, meldungFormatieren(945, 2, "drei", 3));
+             EXPECT_EQ(std::tie(synapsengruppen[1].mitglieder, synapsengruppenZahl),
+                       std::tuple(std::vector{1, 2}, 1));
+         }},
+        {"No to the group count", zweiSynapsen, 0, meldungFormatieren(946, 1, 3), {Ja, Nein}},
+        {"type count 0: the four standard types",
+         netzText(eins + "anzahl verschiedener synapsentypen=0\n"),
+         1,
+         "",
+         {},
+         [] { synapsenTypen.resize(1); },
+         [] { EXPECT_EQ(synapsenTypen.size(), 4u); }},
+        {"server neurons that do not exist are passed over",
+         netzText("anzahl neurone=1\nexistierende Neurone=6\n", {6},
+                  "[Servereinstellungen]\nserver: eingangsneuron=6\nserver: ausgangsneuron=7\n"
+                  "server: 1. neuron dessen somapotential angezeigt wird=5000\n[ende Servereinstellungen]\n"),
+         1,
+         "",
+         {},
+         {},
+         [] {
+             const ServerDaten& s = serverDaten;
+             EXPECT_EQ(std::tie(s.eingangsNeuron, s.ausgangsNeuron, s.angezeigtesNeuron, s.stromDatei),
+                       std::tuple(6, 0, 0, serverStromDateiVorgabe));
+         }},
+        // the old pause conversion: only without a server section, by the count held before
+        {"the pause of a text with a server section",
+         netzText(eins + reiz),
+         1,
+         "",
+         {},
+         zweiPulse,
+         pause(0.01)},
+        {"the pause of an older text", ohneServer(netzText(eins + reiz)), 1, "", {}, zweiPulse, pause(0.016)},
+        {"the pause of an older text, a count below 2 held",
+         ohneServer(netzText(eins + reiz)),
+         1,
+         "",
+         {},
+         {},
+         pause(0.01)},
+        {"old constant currents become rectangles after one question",
+         strom,
+         1,
+         meldungsTexte[531],
+         {Ok, Ja},
+         {},
+         [datei] {
+             EXPECT_EQ(boxLog()[0].text, meldungFormatieren(258, datei, 5, 2));
+             const StromreizDefinition& s = neuronNachNummer(1)->stromreize[0];
+             EXPECT_EQ(std::tie(s.an, s.anzahl, s.amplitude, s.beginn, neuronNachNummer(2)->rauschenAn),
+                       std::tuple(1, 1, 2e-9, 0.1, 1));
+             // the dendrite current in its segment, its end cut at the run's end
+             EXPECT_DOUBLE_EQ(neuronNachNummer(2)->stromreize[2].dach, 1.0 - 1e-4 - 0.2);
+         }},
+        {"an old current beyond the four stimulus definitions",
+         netzText(eins + "netzwerktyp=4\nanzahl dendritischer segmente=6\n", {1},
+                  "[Currents]\nCurrent 1 somaCurrent=0\nCurrent 1 dendCurrent=1e-9\nCurrent 1 "
+                  "dendSCStart=0.1\n"
+                  "Current 1 dendSCEnd=0.2\nCurrent 1 dendSCLocation=5\n"),
+         1,
+         meldungsTexte[531],
+         {Ja},
+         {},
+         [] {
+             const NeuronDaten* n = neuronKette.kopf;
+             EXPECT_EQ(std::tie(n->segmentAnzahl, n->dendSCLocation, gereizteKompartimenteGesamt),
+                       std::tuple(6, 0, 0));
+         }},
+        {"segment count, model, dendrite mode and method out of range keep theirs",
+         netzText(eins + "netzwerkmodell=11\nnetzwerktyp=9\nanzahl dendritischer "
+                         "segmente=40\nintegrationsmethode=7\n"),
+         1,
+         meldungFormatieren(841, 40, groessteSegmentAnzahl),
+         {Ok},
+         {},
+         [] {
+             const Simulationsparameter& s = simulationsParameter;
+             EXPECT_EQ(std::tie(s.netzwerkmodell, s.netzwerktyp, s.anzahlSegmente, s.integrationsmethode),
+                       std::tuple(2, 3, 3, Simulationsparameter{}.integrationsmethode));
+         }},
+        {"numbers that are not finite count as missing",
+         netzText(eins + "hauptfenster xl=nan\ndauer der simulation in sekunden=1e999\n"
+                         "schwelle zur spike-detektion=-inf\nnoiseIntensity=nan\nnoiseDecay=0,25\n"),
+         1,
+         "",
+         {},
+         [] { hauptfensterGeometrie.x = 5; },
+         [] {
+             EXPECT_EQ(std::tie(hauptfensterGeometrie.x, simulationsParameter.simulationsDauer,
+                                simulationsParameter.spikeSchwelle, netzvorgaben.rauschHaeufigkeit,
+                                netzvorgaben.rauschAbklingzeit),
+                       std::tuple(5, 1.0, -0.02, 1000.0, 0.25));
+         }},
+        {"reference curve colours 5 to 12 find their own entries",
+         netzText(eins + "standardfarbe fuer referenz-kurve 5=1012\nstandardfarbe fuer referenz-kurve "
+                         "12=1019\n"),
+         1,
+         "",
+         {},
+         {},
+         [] {
+             EXPECT_EQ(std::tie(kurvenStandardfarben[12], kurvenStandardfarben[19]),
+                       std::tuple(1012u, 1019u));
+         }},
+        // dendrite mode 2 gives one segment; a synapse colour missing a part keeps its colour and
+        // the next one is searched from the start; a missing curve colour moves the next ones down
+        {"keys with rules of their own",
+         netzText(eigeneRegeln),
+         1,
+         "",
+         {},
+         [] {
+             synapsenfarben.natrium = 5;
+             netzvorgaben.rauschStaerke = 5.0;
+         },
+         [] {
+             EXPECT_EQ(std::tie(simulationsParameter.anzahlSegmente, neuronKette.kopf->segmentAnzahl,
+                                netzvorgaben.rauschStaerke, dialogEinstellungen.werteChecken,
+                                neueSynapseVorgaben.freisetzungsSchwelle, synapsenfarben.gruppenNummern),
+                       std::tuple(1, 1, 1e-9, 1, -1000.0, plattform::KeineFarbe));
+             EXPECT_EQ(std::tie(synapsenfarben.natrium, synapsenfarben.inhibitorisch, kurvenStandardfarben[0],
+                                kurvenStandardfarben[1], attrappe::dienste.druckerSuchen),
+                       std::tuple(5u, plattform::rgbFarbe(1, 2, 3), 11u, 33u, 1));
+             const std::array<FensterlistenEintrag, 256>& f = fensterliste;
+             EXPECT_EQ(std::tie(f[0].neuronId, f[1].neuronId, f[2].neuronId, f[2].x, f[3].neuronId),
+                       std::tuple(10, 20, 40, 4, 0));
+         }},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.was);
+        pt::zuruecksetzen();
+        attrappe::rahmenZuruecksetzen();
+        einstellungenVoreinstellen();
+        simulationsparameterVoreinstellen();
+        simulationsParameter.schrittweite = 1e-4;
+        programmStatus = modusStatus = 0;
+        if (f.vorher)
+            f.vorher();
+        for (int a : f.antworten)
+            pt::boxAntworten({a});
+        EXPECT_EQ(laden(f.text), f.ergebnis);
+        EXPECT_EQ(boxLog().empty() ? "" : boxLog().back().text, f.meldung);
+        EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
+        if (f.ergebnis == 0) {
+            EXPECT_EQ(std::tie(neuronKette.kopf, neuronKette.anzahl), std::tuple(nullptr, 0));
+        }
+        EXPECT_FALSE(attrappe::dienste.endet || (editierStatus & editierBit::DateiWirdGelesen));
+        if (f.pruefen)
+            f.pruefen();
     }
-    kopf += "[fensterliste ende]\n";
-    ASSERT_EQ(laden(netzText(kopf)), 1);
-    EXPECT_EQ(fensterliste[0].neuronId, 10);
-    EXPECT_EQ(fensterliste[1].neuronId, 20);
-    EXPECT_EQ(fensterliste[2].neuronId, 40);
-    EXPECT_EQ(fensterliste[2].x, 4);
-    EXPECT_EQ(fensterliste[3].neuronId, 0);   // 4000 names no neuron
 }
 
-TEST_F(Netzdatei, ZweimalGeladenGibtDasselbeNetz)
+TEST_F(NetzdateiFall, ProtokolltextWirdNieAlsAbschnittOderSchluesselGelesen)
 {
-    neuronnamenAnzeigen = 0;
-    seiteNetzfenster.randOben = 12.5;
-    const std::string text = imSpeicher();
-    ASSERT_EQ(laden(text), 1);
-    const std::string erstes = imSpeicher();
-    ASSERT_EQ(laden(text), 1);
-    EXPECT_EQ(imSpeicher(), erstes);
-    EXPECT_EQ(erstes, text);
-    EXPECT_EQ(neuronZahl(), 2);
-    EXPECT_EQ(neuronKette.anzahl, 2);
-    EXPECT_EQ(neuronKette.hoechsteNummer, 7);
-    EXPECT_TRUE(programmStatus & programmBit::NetzGeladen);
-}
-
-TEST_F(Netzdatei, CrLfUndLfUtf8UndWindows1252LesenGleich)
-{
-    neueSynapseVorgaben.leitfaehigkeit = 3.5e-7;
-    neueSynapseVorgaben.freisetzungsSaettigung = 0.07;
-    const std::string lf = imSpeicher();
-    std::string crlf;
-    for (char c : lf)
-        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    const std::string utf8 = plattform::nachUtf8(lf);
-    ASSERT_NE(utf8, lf);   // the keys with umlauts differ in their bytes
-    for (const std::string* t : std::vector<const std::string*>{&lf, &crlf, &utf8}) {
-        neueSynapseVorgaben = {};
-        ASSERT_EQ(laden(*t), 1);
-        EXPECT_EQ(neueSynapseVorgaben.leitfaehigkeit, 3.5e-7);
-        EXPECT_EQ(neueSynapseVorgaben.freisetzungsSaettigung, 0.07);
-        EXPECT_EQ(imSpeicher(), lf);
-    }
-    // with an editor's byte order mark too
-    neueSynapseVorgaben = {};
-    ASSERT_EQ(laden("\xEF\xBB\xBF" + utf8), 1);
-    EXPECT_EQ(neueSynapseVorgaben.leitfaehigkeit, 3.5e-7);
-}
-
-TEST_F(Netzdatei, NichtEndlicheZahlenZaehlenAlsFehlend)
-{
-    simulationsParameter.simulationsDauer = 2.0;
-    simulationsParameter.spikeSchwelle = -0.03;
-    hauptfensterGeometrie.x = 5;
-    const std::string kopf = "anzahl neurone=1\nexistierende Neurone=1\nhauptfenster xl=nan\n"
-                             "dauer der simulation in sekunden=1e999\nschwelle zur spike-detektion=-inf\n"
-                             "noiseIntensity=nan\nnoiseDecay=0,25\n";
-    ASSERT_EQ(laden(netzText(kopf)), 1);
-    EXPECT_EQ(hauptfensterGeometrie.x, 5);
-    EXPECT_EQ(simulationsParameter.simulationsDauer, 2.0);
-    EXPECT_EQ(simulationsParameter.spikeSchwelle, -0.03);
-    EXPECT_EQ(netzvorgaben.rauschHaeufigkeit, 1000.0);   // missing: the default
-    EXPECT_EQ(netzvorgaben.rauschAbklingzeit, 0.25);
-}
-
-TEST_F(Netzdatei, ProtokolltextWirdNieAlsAbschnittOderSchluesselGelesen)
-{
+    neu(2);
     protokoll.gesicherterText = "anzahl neurone=99\n[NEURON 1] ***\n[Servereinstellungen]\n"
                                 "protokollfenster xl=77\n[ProtokollTextEnde]\nletzte Zeile";
     protokoll.sichtbar = 0;
     protokoll.x = 12;
-    protokoll.eingebetteteHoehe = 90;
-    protokoll.schrift.name = "Courier";
-    protokoll.schrift.punkte = 9;
-    const std::string datei = gespeichert();
-    const std::string text = protokoll.gesicherterText;
+    gespeichert();
+    const Protokoll vorher = protokoll;
     protokoll = {};
     netzLoeschen();
     std::string name = pfad();
     ASSERT_EQ(guiDateiLaden(name), 1);
-    EXPECT_EQ(neuronZahl(), 2);
-    EXPECT_EQ(serverBlockVorhanden, 1);
-    EXPECT_EQ(protokoll.gesicherterText, text);
-    EXPECT_EQ(protokoll.x, 12);
-    EXPECT_EQ(protokoll.eingebetteteHoehe, 90);
-    EXPECT_EQ(protokoll.sichtbar, 0);
-    EXPECT_EQ(protokoll.schrift.name, "Courier");
-    EXPECT_EQ(protokoll.schrift.punkte, 9);
-    EXPECT_TRUE(datei.ends_with("protokollfenster anzeigen=0\r\n[Dateiende]\r\n"));
-}
-
-TEST(Fensterliste, ZahlenBisZumZeilenendeInDenGrenzen)
-{
-    const struct {
-        const char* text;
-        int kapazitaet;
-        int anzahl;
-        std::vector<int> zahlen;
-    } faelle[] = {
-        {"x=1 2 3 \nweiter=4", 8, 3, {1, 2, 3}},
-        {"x=\t-5\t+6\r\n", 8, 2, {-5, 6}},
-        {"x=\n", 8, 0, {}},
-        {"y=1", 8, 0, {}},                   // no key
-        {"x=1 2 3", 2, -1, {}},              // longer than the room
-        {"x=1 2x 3", 8, -1, {}},             // no whole number
-        {"x=1 - 3", 8, -1, {}},
-        {"x=1.5", 8, -1, {}},
-        {"x=99999999999999999999", 8, 1, {}},   // stays out of every table's range
-    };
-    for (const auto& f : faelle) {
-        std::string text = f.text;
-        std::vector<int> aus(8, 0);
-        EXPECT_EQ(fensterlisteLesen(aus.data(), f.kapazitaet, text.data(), "x="), f.anzahl) << f.text;
-        for (size_t i = 0; i < f.zahlen.size(); ++i)
-            EXPECT_EQ(aus[i], f.zahlen[i]) << f.text;
-        if (f.anzahl == 1 && f.zahlen.empty()) {
-            EXPECT_GE(aus[0], 4096) << f.text;
-        }
-    }
+    EXPECT_EQ(std::tuple(NeuronFall::nummern(), serverBlockVorhanden), std::tuple(std::vector{2}, 1));
+    EXPECT_EQ(std::tie(protokoll.gesicherterText, protokoll.x, protokoll.sichtbar),
+              std::tie(vorher.gesicherterText, vorher.x, vorher.sichtbar));
 }
