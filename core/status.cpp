@@ -16,6 +16,14 @@ Arbeitsbereich arbeitsbereichKanten;
 int bildschirmBreite = 0, bildschirmHoehe = 0;
 Dateipfade dateipfade;
 FontDaten standardSchrift;
+plattform::Farbe standardFarbe = 0;
+FontDaten neuronBeschriftungSchrift;
+FontDaten tooltipSchrift = [] {
+    FontDaten s;
+    s.farbe = plattform::KeineFarbe;   // the tooltips' own colours until the settings give some
+    return s;
+}();
+plattform::Farbe tooltipHintergrund = plattform::KeineFarbe;
 std::array<int, 3> linienArten{plattform::stiftStil::Durchgehend, plattform::stiftStil::Strich,
                                plattform::stiftStil::Punkt};
 int textHintergrundModus = textHintergrund::Transparent;

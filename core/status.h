@@ -208,6 +208,10 @@ extern DialogEinstellungen dialogEinstellungen;
 
 // ---- fonts and pens -------------------------------------------------------------------
 extern FontDaten standardSchrift;
+extern plattform::Farbe standardFarbe;      // the standard text colour, kept apart from standardSchrift
+extern FontDaten neuronBeschriftungSchrift; // the neuron labels of the network window
+extern FontDaten tooltipSchrift;            // its farbe is the tooltip text colour
+extern plattform::Farbe tooltipHintergrund;
 extern std::array<int, 3> linienArten;      // pen styles of line styles 0 solid, 1 dash, 2 dot
 namespace textHintergrund { constexpr int Transparent = 1, Deckend = 2; }
 extern int textHintergrundModus;            // how the diagram painter sets the text background

@@ -39,11 +39,13 @@ TEST_F(NetzdateiFall, DateiBeginntUndEndetWieFestgelegtMitCrLf)
                                 "protokollfenster anzeigen=1\r\n[Dateiende]\r\n"));
     for (size_t i = datei.find('\n'); i != std::string::npos; i = datei.find('\n', i + 1))
         ASSERT_EQ(datei[i - 1], '\r') << i;
-    // an in-memory text keeps LF and has no protocol font keys
+    // an in-memory text keeps LF and has the protocol font keys only in the font block
     const std::string text = imSpeicher();
     EXPECT_TRUE(text.starts_with("[neuronen-netzwerk-datei]\nhauptfenster xl=10\n"));
     EXPECT_TRUE(text.ends_with("\nprotokollfenster anzeigen=1\n[Dateiende]\n"));
-    EXPECT_EQ(text.find("fontgroesse f\xFCr protokollfenster="), std::string::npos);
+    const size_t schrift = text.find("fontgroesse f\xFCr protokollfenster=");
+    EXPECT_LT(schrift, text.find("ende font definitionen"));
+    EXPECT_EQ(text.rfind("fontgroesse f\xFCr protokollfenster="), schrift);
 }
 
 TEST_F(NetzdateiFall, NetzwerkmodellTraegtDieVarianteInDerParitaetUndLeereListen)
