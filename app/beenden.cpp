@@ -7,6 +7,7 @@
 #include "model/netz.h"
 #include "model/permutation.h"
 #include "model/rueckkopplung.h"
+#include "model/undo.h"
 #include "platform/dialog.h"
 #include "platform/pfad.h"
 #include "platform/system.h"
@@ -60,7 +61,7 @@ void hauptfensterZerstoeren()
 void schleifeBeenden() { beendenPosten(0); }
 
 BeendenSchritt schritte[] = {
-    {"Undo-Liste", undoListeLoeschen},
+    {"Undo-Liste", [] { undoListeLoeschen(undoListe); }},
     {"Rueckkopplungs- und Kollisionsobjekte", objekteFreigeben},
     {"Neurone", netzLoeschen},              // with them their synapses, groups and diagrams
     {"Markierungen und Spike-Aufzeichnung", markierungenFreigeben},

@@ -4,6 +4,7 @@
 // grey; a command without code that still arrives (a key, another window) does nothing.
 #include "app/beenden.h"
 #include "app/hauptfenster.h"
+#include "app/netzdateien.h"
 #include "app/protokoll.h"
 #include "app/sprache.h"
 #include "app/start.h"
@@ -51,9 +52,11 @@ void programmBeendenBefehl(Fenster, int) { hauptfensterSchliessen(); }
 
 void dateiOeffnenBefehl(Fenster, int)
 {
+    const bool amStart = startOeffnenNehmen();
     if (!startDateiPruefen())
         return;                          // named in a notice and dropped
-    simulationOeffnen(1);
+    // the file of the start opens without the dialog
+    simulationOeffnen(amStart && startDateiUebernehmen() ? 0 : 1);
 }
 
 void programmBitUmschalten(uint32_t bits)
@@ -123,9 +126,6 @@ void dendritBefehl(Fenster, int befehl)
 }
 
 bool immer() { return true; }
-// the open command only says that it cannot open anything yet: its item stays grey until
-// networks can be opened
-bool nochNicht() { return false; }
 
 struct BefehlsEintrag {
     int befehl;
@@ -137,7 +137,7 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlSimulationStarten, simulationStartenBefehl, immer},
     {befehlSimulationAbbrechen, simulationAbbrechenBefehl, immer},
     {befehlProgrammBeenden, programmBeendenBefehl, immer},
-    {befehlDateiOeffnen, dateiOeffnenBefehl, nochNicht},
+    {befehlDateiOeffnen, dateiOeffnenBefehl, immer},
     {befehlErgebnisExportieren, schalterBefehl, immer},
     {befehlSomapotentialSpeichern, schalterBefehl, immer},
     {befehlHauptfensterMinimieren, schalterBefehl, immer},

@@ -7,3 +7,8 @@
 // When the main window is destroyed by a regular close, before anything is freed: offers
 // to save the network file that was read.
 void netzSpeichernAnbieten();
+
+// The open command at the start: a file named on the command line becomes the network's
+// path, once; true when there is a file to open without asking (that one, or the remembered
+// network the settings file asks to open). false: the open dialog asks.
+bool startDateiUebernehmen();

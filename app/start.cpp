@@ -25,6 +25,7 @@ namespace {
 
 bool initialisiert = false;
 bool startDateiDarstellbar = true;
+bool startOeffnen = false;     // the open command the start posted has not come yet
 
 // The classes whose procedures belong to later parts are registered with the standard
 // procedure; each part puts its own procedure here when it comes.
@@ -125,8 +126,10 @@ void arbeitsbereichNehmen()
 
 void oeffnenBefehl()
 {
-    if (!dateipfade.startDatei.empty() || (programmStatus & programmBit::ZuletztGeladeneOeffnen))
+    if (!dateipfade.startDatei.empty() || (programmStatus & programmBit::ZuletztGeladeneOeffnen)) {
+        startOeffnen = true;
         posten(fensterhandles.hauptfenster, nachricht::Befehl, machWParam(befehlDateiOeffnen, 0));
+    }
 }
 
 const StartSchritt schritte[] = {
@@ -146,6 +149,13 @@ const StartSchritt schritte[] = {
 } // namespace
 
 std::span<const StartSchritt> startSchritte() { return schritte; }
+
+bool startOeffnenNehmen()
+{
+    const bool anstehend = startOeffnen;
+    startOeffnen = false;
+    return anstehend;
+}
 
 bool startDateiPruefen()
 {
@@ -240,6 +250,7 @@ void startZuruecksetzen()
 {
     initialisiert = false;
     startDateiDarstellbar = true;
+    startOeffnen = false;
     beendenZuruecksetzen();
     nachLaufVerwerfen();
 }

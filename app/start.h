@@ -17,6 +17,10 @@ int programmStart(const plattform::DateiArgument& datei);
 bool programmStarten(const std::string& dateiArgument, const std::string& programmVerzeichnis,
                      bool argumentDarstellbar = true);
 
+// true once for the open command that the start posted (the one after it, from the
+// menu, asks for a file)
+bool startOeffnenNehmen();
+
 // The open command calls this first. A file named on the command line that cannot be
 // opened (missing, unreadable, or a name the program cannot store) is named in a notice
 // and dropped, and the program goes on without it: false then. true otherwise.

@@ -20,8 +20,9 @@ bool programmEndet();
 // it) the steps for that neuron; with (null, 1) after a load everything derived.
 void einstellungenAktualisieren(NeuronDaten* neuron, int nachLaden);
 
-// The open command: with fragen 1 the open dialog. Deletes the network and loads the chosen
-// file; 1 when a network was loaded, 0 otherwise.
+// The open command: with fragen 1 the open dialog, with 0 the file the paths name. Deletes
+// the network and loads the file; 1 when it was loaded, 0 otherwise (a file no reader takes
+// leaves the network as it was).
 int simulationOeffnen(int fragen);
 // The settings and network files saved under ".bkp" names (the backup before a run).
 void guiSicherungSpeichern();

@@ -31,10 +31,9 @@ int guiTextLaden(char* text, NetzQuelle quelle, std::string& name);
 // old conversion of stimulus pauses
 extern int serverBlockVorhanden;
 
-// the two binary files beside the last network file read: the soma potentials (*.dat)
-// and the reference curves (*.ref)
+// the reference curves (*.ref) beside the last network file read; the soma potentials
+// (*.dat) beside it are datPfad's (model/ergebnisdateien.h)
 struct NetzBegleitdateien {
-    std::string datPfad;
     std::string refPfad;
 };
 extern NetzBegleitdateien netzBegleitdateien;

@@ -10,6 +10,7 @@
 #include "files/protokolldatei.h"
 #include "files/schriftdefinitionen.h"
 #include "files/stromdateien.h"
+#include "model/ergebnisdateien.h"
 #include "model/permutationsfenster.h"
 #include "model/stromreiz.h"
 #include "platform/box.h"
@@ -257,7 +258,7 @@ int guiTextLaden(char* text, NetzQuelle quelle, std::string& name)
 
 int guiDateiLaden(std::string& name)
 {
-    netzBegleitdateien.datPfad = endungErsetzen(name, "dat");
+    datPfadSetzen(endungErsetzen(name, "dat"));
     netzBegleitdateien.refPfad = endungErsetzen(name, "ref");
     std::FILE* f = plattform::dateiOeffnen(name, "rb");
     if (!f) {

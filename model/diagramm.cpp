@@ -8,7 +8,7 @@
 #include <new>
 
 AktuellesDiagramm aktuellesDiagramm;
-std::array<FensterlistenEintrag, fensterlistenLaenge> fensterliste{};
+Fensterliste fensterliste{};
 DiagrammDaten& diagrammVorlage = stdNeuron.hauptDiagramm;
 DiagrammOptionen diagrammOptionen;
 
@@ -349,4 +349,23 @@ DiagrammDaten* diagrammAnhaengen(NeuronDaten& neuron)
     letztes->naechstes = neu;
     neu->offen = 1;
     return neu;
+}
+
+void fensterlisteBereinigen(Fensterliste& liste)
+{
+    const auto existiert = [](int nummer) {
+        for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+            if (n->nummer == nummer)
+                return true;
+        return false;
+    };
+    // the chain, not the neuron table: the table follows only after the next refresh
+    size_t frei = 0;
+    for (const FensterlistenEintrag& e : liste) {
+        if (e.neuronId == 0)
+            break;
+        if (existiert(e.neuronId))
+            liste[frei++] = e;
+    }
+    std::fill(liste.begin() + static_cast<std::ptrdiff_t>(frei), liste.end(), FensterlistenEintrag{});
 }

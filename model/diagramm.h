@@ -150,7 +150,11 @@ extern AktuellesDiagramm aktuellesDiagramm;
 // the stored window list: 256 entries, neuron id 0 ends it
 struct FensterlistenEintrag { int neuronId = 0, diagrammId = 0, x = 0, y = 0, breite = 0, hoehe = 0; };
 constexpr int fensterlistenLaenge = 256;
-extern std::array<FensterlistenEintrag, fensterlistenLaenge> fensterliste;
+using Fensterliste = std::array<FensterlistenEintrag, fensterlistenLaenge>;
+extern Fensterliste fensterliste;
+// Before a stored list is restored: the entries of neurons that no longer exist leave it,
+// the rest move up in their order, so the list still ends at the first empty entry.
+void fensterlisteBereinigen(Fensterliste& liste);
 
 // the main diagram of stdNeuron: the format of new diagrams and the fallbacks of the layout
 extern DiagrammDaten& diagrammVorlage;

@@ -14,6 +14,7 @@ AsciiExportEinstellungen asciiExportEinstellungen;
 std::string ausgabeDateiEndung = "TXT";
 int pspMessungAktiv = 0;
 ErgebnisNamen ergebnisNamen;
+DatPfad datPfad;
 
 std::tm ortszeit()
 {
@@ -101,13 +102,28 @@ void ergebnisNamenBilden()
         dateipfade.laufInfoDatei = ergebnisNamen.laufInfo;
     }
     if (programmStatus & programmBit::SomaDateiSchreiben) {
-        ergebnisNamen.somaDatei = ordnerOhneTrenner() + "/" + dateipfade.netzName + ".dat";
+        datPfad.ordner = ordnerOhneTrenner();
+        datPfad.stamm = dateipfade.netzName;
+        datPfad.endung = "dat";
+        datPfad.pfad = datPfad.ordner + "/" + datPfad.stamm + ".dat";
         // a saved curve data file under this name is never deleted
-        if (plattform::dateiExistiert(ergebnisNamen.somaDatei) && !kurvenDateiIst(ergebnisNamen.somaDatei))
-            entfernen(ergebnisNamen.somaDatei);
+        if (plattform::dateiExistiert(datPfad.pfad) && !kurvenDateiIst(datPfad.pfad))
+            entfernen(datPfad.pfad);
     }
     ergebnisNamen.spikeZeiten = zeitgestempelterName(" spike-zeiten.txt");
     ergebnisNamen.pspAmplituden = zeitgestempelterName(" psp amplituden.txt");
+}
+
+void datPfadSetzen(const std::string& pfad)
+{
+    const size_t trenner = pfad.find_last_of("/\\");
+    const size_t nameAb = trenner == std::string::npos ? 0 : trenner + 1;
+    const size_t punkt = pfad.rfind('.');
+    const bool mitEndung = punkt != std::string::npos && punkt >= nameAb;
+    datPfad.ordner = trenner == std::string::npos ? "" : pfad.substr(0, trenner);
+    datPfad.stamm = pfad.substr(nameAb, (mitEndung ? punkt : pfad.size()) - nameAb);
+    datPfad.endung = mitEndung ? pfad.substr(punkt + 1) : "";
+    datPfad.pfad = pfad;
 }
 
 void einzelLaufNamenBilden()

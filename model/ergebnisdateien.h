@@ -24,11 +24,26 @@ extern int pspMessungAktiv;
 struct ErgebnisNamen {
     std::string exportDatei;        // "<folder>/<stem> yymmddhhmmss soma potential.<ext>"
     std::string laufInfo;           // "<folder>/<stem> yymmddhhmmss info.<ext>"
-    std::string somaDatei;          // "<folder>/<stem>.dat" (the datPfad of the run)
     std::string spikeZeiten;        // "<folder>/<stem> yymmddhhmmss spike-zeiten.txt"
     std::string pspAmplituden;      // "<folder>/<stem> yymmddhhmmss psp amplituden.txt"
 };
 extern ErgebnisNamen ergebnisNamen;
+
+// The current data file, one path for the binary files named ".dat": the curve data file
+// saved or opened, the soma-potential file beside the network file that was read, and the
+// one a run writes (which never replaces a curve data file of that name).
+struct DatPfad {
+    std::string ordner;             // without a trailing separator
+    std::string stamm;
+    std::string endung;
+    std::string pfad;               // "<ordner>/<stamm>.<endung>"
+    // set only while a curve data file is being opened: the diagram section then writes
+    // its reference-curve lines
+    int kurvenDateiWirdGeoeffnet = 0;
+};
+extern DatPfad datPfad;
+// the parts and the full path from a full path ("" parts where it has none)
+void datPfadSetzen(const std::string& pfad);
 
 // the local time now, which stamps the result names
 std::tm ortszeit();
@@ -39,9 +54,9 @@ std::string zeitgestempelterName(const std::string& rest);
 
 // The names of a network run: the export and run-information names while
 // programmStatus WerteExportieren is set (an existing file: question 338, Yes deletes it,
-// No takes a fresh time stamp and asks again); the soma-potential name while
-// SomaDateiSchreiben is set (an existing file is deleted without asking); the spike-time
-// and PSP names always.
+// No takes a fresh time stamp and asks again); the soma-potential name into datPfad
+// while SomaDateiSchreiben is set (an existing file is deleted without asking, unless it
+// is a curve data file); the spike-time and PSP names always.
 void ergebnisNamenBilden();
 // The names of a single-neuron run: the spike-time and PSP names alone (it writes neither
 // the export nor the soma-potential file), so its files never land under the names of an

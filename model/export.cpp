@@ -330,7 +330,7 @@ bool somaDateiVerlangt() { return programmStatus & programmBit::SomaDateiSchreib
 
 void somaDateiSchreiben()
 {
-    const std::string& name = ergebnisNamen.somaDatei;
+    const std::string& name = datPfad.pfad;
     if (name.empty())
         return;
     // a curve data file under this name is never replaced

@@ -58,9 +58,6 @@ extern int letztesZielNeuron;
 extern std::string netzTitel;                 // the main window's title for an unsaved network
 constexpr const char* unbenannt = "unbenannt";
 
-// the editor's undo list
-void undoListeLoeschen();
-
 // Deletes the whole network and leaves the empty, untitled one with the standard
 // synapse types.
 void netzLoeschen();

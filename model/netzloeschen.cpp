@@ -3,6 +3,7 @@
 #include "model/kollision.h"
 #include "model/rueckkopplung.h"
 #include "model/simulationsparameter.h"
+#include "model/undo.h"
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "platform/box.h"
@@ -28,9 +29,9 @@ void netzLoeschen()
     if (kollisionsObjekte)
         kollisionsObjekteLoeschen(kollisionsObjekte, nullptr);
 
-    // 4. protocol and run result
+    // 4. protocol and run result; the run lock guards imported data, which go now
     rahmen::protokollLeeren();
-    programmStatus &= ~programmBit::ErgebnisDa;
+    programmStatus &= ~(programmBit::ErgebnisDa | programmBit::LaufGesperrt);
 
     // 5. every neuron, the successor taken first
     for (NeuronDaten* n = neuronKette.kopf; n;) {
@@ -65,14 +66,14 @@ void netzLoeschen()
     }
     synapsenTypAnzahl = static_cast<int>(synapsenTypen.size());
 
-    // 9. the empty picture
-    if (!(editierStatus & editierBit::DateiWirdGelesen)) {
+    // 9. the empty picture and an empty undo list; while a text is being read (an undo
+    // step restored among them) the list holds that text
+    if (!(editierStatus & editierBit::DateiWirdGelesen) && !undoListe.wiederherstellen) {
         if (fensterhandles.hauptfenster)
             plattform::ungueltigMachen(fensterhandles.hauptfenster);
         rahmen::netzlosStatusZeigen();
+        undoListeLoeschen(undoListe);
     }
-    // the undo list names neurons that are gone, loading or not
-    undoListeLoeschen();
 }
 
 void netzKompartimenteAnpassen()

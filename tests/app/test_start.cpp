@@ -56,8 +56,7 @@ TEST_F(Start, InitialisierungLaeuftInDerReihenfolgeDesAblaufsBisZumHauptfensterM
     EXPECT_EQ(fensterMenue(haupt()), m);
     EXPECT_EQ(postenText(m, 0, Nach::Position), "&Datei");
     EXPECT_TRUE(istGrau(m, befehlNeuronNeu, Nach::Befehl));
-    EXPECT_TRUE(istGrau(m, befehlDateiOeffnen, Nach::Befehl));   // nothing can be opened yet
-    for (int b : {befehlSimulationStarten, befehlSimulationAbbrechen, befehlProgrammBeenden})
+    for (int b : {befehlDateiOeffnen, befehlSimulationStarten, befehlSimulationAbbrechen, befehlProgrammBeenden})
         EXPECT_FALSE(istGrau(m, b, Nach::Befehl)) << b;
 }
 
@@ -80,17 +79,26 @@ TEST_F(Start, FrischerStartZeigtDenHinweisFuerEinLeeresNetzBisEtwasAnderesKommt)
 TEST_F(Start, DateiDerBefehlszeileWirdZumSchlussGeoeffnet)
 {
     ordner = programmOrdner();
-    schreiben(ordner + "mein netz.gui", "[neuronen-netzwerk-datei]\r\n");
-    ASSERT_TRUE(programmStarten("\"" + ordner + "mein netz.gui\"", ordner));
-    EXPECT_EQ(dateipfade.startDatei + std::to_string(dateipfade.startModus), ordner + "mein netz.gui1");
+    const std::string datei = ordner + "mein netz.gui";
+    schreiben(datei, "[neuronen-netzwerk-datei]\r\nanzahl neurone=1\r\nexistierende Neurone=7 \r\n"
+                     "[NEURON 7] ***\r\n[ende NEURON 7] ***\r\n[Dateiende]\r\n");
+    ASSERT_TRUE(programmStarten("\"" + datei + "\"", ordner));
+    EXPECT_EQ(dateipfade.startDatei + std::to_string(dateipfade.startModus), datei + "1");
     // the open command waits behind the complete start
     EXPECT_EQ(pt::wartendeNachrichten(), 1u);
     EXPECT_FALSE(programmStatus & programmBit::StartUnfertig);
-    // without a reader it says so
-    pt::boxAntworten({antwort::Ok});
+    // it opens the file without asking, once: the menu's open command asks again
     nachrichtenVerarbeiten();
-    ASSERT_EQ(pt::boxLog().size(), 1u);
-    EXPECT_NE(pt::boxLog()[0].text.find("noch nicht verf"), std::string::npos);
+    EXPECT_TRUE(pt::boxLog().empty()) << pt::boxLog().front().text;
+    EXPECT_TRUE(pt::dateiWahlLog().empty());
+    ASSERT_EQ(neuronKette.anzahl, 1);
+    EXPECT_EQ(neuronKette.kopf->nummer, 7);
+    EXPECT_EQ(std::tie(dateipfade.vollerPfad, dateipfade.netzName, dateipfade.dateiArt, dateipfade.startModus),
+              std::tuple(datei, "mein netz", 1, 0));
+    pt::dateiAntworten({pt::dateiAbbruch()});
+    befehl(befehlDateiOeffnen);
+    EXPECT_EQ(pt::dateiWahlLog().size(), 1u);
+    EXPECT_EQ(neuronKette.anzahl, 1);
 }
 
 TEST_F(Start, DateiDerBefehlszeileDieSichNichtOeffnenLaesstWirdImHinweisGenannt)
