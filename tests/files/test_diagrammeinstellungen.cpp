@@ -480,7 +480,7 @@ TEST_F(Diagrammeinstellungen, BeschaedigteTexteLassenNurGueltigeTabellenwerte)
     const std::string grund = neuronBlock(9, zeilen(&n->hauptDiagramm)) + "[NEURON 10]\n";
     leeren();
     Verformer verformen{20240917};
-    for (int runde = 0; runde < 300; ++runde) {
+    for (int runde = 0; runde < 150; ++runde) {
         SCOPED_TRACE(runde);
         const std::string t = verformen(grund);
         kurvendateiWirdGeoeffnet = runde % 2;
