@@ -6,6 +6,7 @@
 #include "model/neuron.h"
 #include <cstdio>
 #include <list>
+#include <string>
 
 // Prints the channels at the shared cursor, which it points at puffer: all of them with
 // hoechstens -1, else at most that many. flush as for the section writers.
@@ -14,3 +15,12 @@ void userSwimKanalSpeichern(const std::list<BenutzerKanal>& kanaele, int nummer,
 // Reads the channels of that number from text into the list: the number of channels the
 // list then holds, -1 when the user cancelled a question about a missing value.
 int userSwimKanalLaden(std::list<BenutzerKanal>& kanaele, int nummer, char* text);
+
+// The channel file: the channels from von up to bis, at most hoechstens of them (-1: all),
+// as channels 0, 1, ... of number 0, saved through a temporary file. False after the
+// notice when it could not be written (Cancel there ends the program).
+bool knlDateiSpeichern(const std::string& pfad, std::list<BenutzerKanal>::const_iterator von,
+                       std::list<BenutzerKanal>::const_iterator bis, int hoechstens);
+// Reads the channels of a channel file into the list as userSwimKanalLaden does, with its
+// result; 0 after the notice when the file cannot be read (Cancel there ends the program).
+int knlDateiLaden(const std::string& pfad, std::list<BenutzerKanal>& kanaele);
