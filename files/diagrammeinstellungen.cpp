@@ -8,6 +8,7 @@
 #include "files/diagrammeinstellungen.h"
 #include "core/schluessel.h"
 #include "files/lesen.h"
+#include "model/ergebnisdateien.h"
 #include "model/netz.h"
 #include "model/permutationsfenster.h"
 #include "platform/box.h"
@@ -16,7 +17,6 @@
 #include <cstring>
 #include <string>
 
-int kurvendateiWirdGeoeffnet = 0;
 int eingabedateienFilter = 0;
 
 namespace {
@@ -253,7 +253,7 @@ void diagrammSchreiben(XBuffer& p, const DiagrammDaten& d, int k, int n, bool oh
             p.drucken("%s=%d\n", schluessel(v, kanalSchluessel, i + 1).c_str(), k8.kanal);
     }
     // 4. reference curves only while a curve data file is being opened
-    if (kurvendateiWirdGeoeffnet && n != 0 && n != permutationsNummer)
+    if (datPfad.kurvenDateiWirdGeoeffnet && n != 0 && n != permutationsNummer)
         for (int s = kurve::Referenz1; s < kurvenProDiagramm; ++s) {
             const KurvenDaten& r = d.kurven[s];
             if (r.referenz != kurvenReferenz::Gespeichert)
@@ -451,7 +451,7 @@ void diagrammEinstellungenLaden(DiagrammDaten* erstes, char* blockAnfang)
     // 3. key searches stop at the block end
     Abschnitt schnitt(blockAnfang, ende.c_str());
     Suche su{blockAnfang, blockAnfang, {}};
-    const bool referenzen = kurvendateiWirdGeoeffnet && n != 0 && n != permutationsNummer;
+    const bool referenzen = datPfad.kurvenDateiWirdGeoeffnet && n != 0 && n != permutationsNummer;
     if (alt) {
         su.vorsilbe = alteVorsilbe(n);
         diagrammLesen(su, *erstes, referenzen);

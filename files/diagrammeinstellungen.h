@@ -12,9 +12,6 @@ void diagrammEinstellungenSpeichern(DiagrammDaten* erstes, std::FILE* datei, XBu
 // the diagrams of erstes's neuron from blockAnfang; further diagrams are made as needed
 void diagrammEinstellungenLaden(DiagrammDaten* erstes, char* blockAnfang);
 
-// Set only while a curve data file is being opened: then the diagrams of the neurons also
-// carry which of their slots 12-19 hold reference curves.
-extern int kurvendateiWirdGeoeffnet;
 // The settings' open-dialog filter index ("filter fuer eingabedateien="): while it is not
 // 0, the diagram template is saved without its y tick interval and y range.
 extern int eingabedateienFilter;

@@ -2,6 +2,7 @@
 // diagrams, the permutation display's template and the template of new diagrams
 #include "netzdatei_hilfe.h"
 #include "files/diagrammeinstellungen.h"
+#include "model/ergebnisdateien.h"
 #include <cstring>
 #include <tuple>
 
@@ -115,11 +116,11 @@ struct Diagrammeinstellungen : NetzdateiFall {
         NetzdateiFall::SetUp();
         vorlage = diagrammVorlage;
         permutation = permutationsDiagramm;
-        kurvendateiWirdGeoeffnet = eingabedateienFilter = 0;
+        datPfad.kurvenDateiWirdGeoeffnet = eingabedateienFilter = 0;
     }
     void TearDown() override
     {
-        kurvendateiWirdGeoeffnet = eingabedateienFilter = 0;
+        datPfad.kurvenDateiWirdGeoeffnet = eingabedateienFilter = 0;
         diagrammVorlage = vorlage;
         permutationsDiagramm = permutation;
         NetzdateiFall::TearDown();
@@ -312,7 +313,7 @@ TEST_F(Diagrammeinstellungen, ReferenzkurvenNurWaehrendEineKurvendateiGeoeffnetW
     d.kurven[13].werteAnzahl = 2;
     EXPECT_EQ(zeilen(&d).find("kurve zeichnen referenz"), std::string::npos);
 
-    kurvendateiWirdGeoeffnet = 1;
+    datPfad.kurvenDateiWirdGeoeffnet = 1;
     pt::boxAntworten({plattform::antwort::Ok});   // slot 14 has nothing to store
     const std::string t = zeilen(&d);
     ASSERT_EQ(gezeigteBoxen(), BoxTexte{"Hinweis: " + meldungFormatieren(951)});
@@ -323,7 +324,7 @@ TEST_F(Diagrammeinstellungen, ReferenzkurvenNurWaehrendEineKurvendateiGeoeffnetW
     NeuronDaten* m = neu(6);
     m->hauptDiagramm.neuronId = 6;
     m->hauptDiagramm.kurven[15].anzeigen = 1;
-    kurvendateiWirdGeoeffnet = 1;
+    datPfad.kurvenDateiWirdGeoeffnet = 1;
     lesen(&m->hauptDiagramm, neuronBlock(6, t));
     EXPECT_EQ(std::make_tuple(m->hauptDiagramm.kurven[13].anzeigen, m->hauptDiagramm.kurven[13].referenz),
               std::make_tuple(1, 1));
@@ -483,7 +484,7 @@ TEST_F(Diagrammeinstellungen, BeschaedigteTexteLassenNurGueltigeTabellenwerte)
     for (int runde = 0; runde < 150; ++runde) {
         SCOPED_TRACE(runde);
         const std::string t = verformen(grund);
-        kurvendateiWirdGeoeffnet = runde % 2;
+        datPfad.kurvenDateiWirdGeoeffnet = runde % 2;
         NeuronDaten* m = neu(runde % 3 ? 9 : 10);
         m->hauptDiagramm.neuronId = m->nummer;
         lesen(&m->hauptDiagramm, t);
