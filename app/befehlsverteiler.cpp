@@ -11,6 +11,7 @@
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
 #include "dialogs/simulationsparameter.h"
+#include "files/netzdefinition.h"
 #include "model/laufstart.h"
 #include "model/simulationspruefung.h"
 #include "platform/box.h"
@@ -154,6 +155,8 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlDendritEinSegment, dendritBefehl, immer},
     {befehlDendritDreiSegmente, dendritBefehl, immer},
     {befehlDendritNSegmente, dendritBefehl, immer},
+    {befehlDefinitionExportieren, [](Fenster, int) { netzwerkDefinitionSpeichern(); }, immer},
+    {befehlDefinitionImportieren, [](Fenster, int) { netzwerkDefinitionLesen(); }, immer},
 };
 
 const BefehlsEintrag* eintrag(int befehl)

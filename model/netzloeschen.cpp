@@ -49,6 +49,7 @@ void netzLoeschen()
     synapsengruppen = {};
     synapsengruppenZahl = 0;
     letztesZielNeuron = 0;
+    stromDateiPfad.clear();
     fensterliste.fill(FensterlistenEintrag{});
     neuronTabelleLeeren();
     synapsenTabelleLeeren();

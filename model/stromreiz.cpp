@@ -10,6 +10,7 @@
 
 int gereizteKompartimenteGesamt = 0;
 double reizSchrittweite = 0.001;
+std::string stromDateiPfad;
 
 void stromTabelleStandard(StromTabelle& t, double ende)
 {

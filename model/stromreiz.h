@@ -44,6 +44,9 @@ struct StromTabelle {
 
 extern int gereizteKompartimenteGesamt;
 extern double reizSchrittweite;         // s; 10 x the step width at start-up
+// The current file (*.cur) named by the last current-file load or save; empty when there
+// was none. Deleting the network forgets it: its tables belong to that network.
+extern std::string stromDateiPfad;
 
 // start value: reizSchrittweite = 10 x the simulation step
 void reizSchrittweiteVoreinstellen();
