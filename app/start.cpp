@@ -242,4 +242,5 @@ void startZuruecksetzen()
     startDateiDarstellbar = true;
     beendenZuruecksetzen();
     nachLaufVerwerfen();
+    cfgZuruecksetzen();
 }
