@@ -324,7 +324,7 @@ void ablaufLesen(char* text)
     zahlLesen(po.heimverzeichnisAnzeigen, text, k::HomeDir);
 }
 
-// the rows read after the standard synapse types and parameters
+// the keys read after the standard synapse types and parameters
 void ablaufRestLesen(char* text)
 {
     Programmoptionen& po = programmOptionen;
