@@ -11,6 +11,7 @@
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
 #include "dialogs/simulationsparameter.h"
+#include "files/einstellungsdatei.h"
 #include "files/netzdefinition.h"
 #include "model/laufstart.h"
 #include "model/simulationspruefung.h"
@@ -120,6 +121,12 @@ void simulationseinstellungenBefehl(Fenster f, int befehl)
     simulationsParameterDialogOeffnen(f);
 }
 
+// "Einstellungen speichern": under the settings file's path; the dialog asks while there is none
+void einstellungenSpeichernBefehl(Fenster, int)
+{
+    cfgDateiSpeichern(cfgPfad.empty() ? nullptr : cfgPfad.c_str(), nullptr, 1);
+}
+
 void dendritBefehl(Fenster, int befehl)
 {
     // 40094..40097 are the dendrite modes 1..4
@@ -151,6 +158,7 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlSpracheDeutsch, spracheBefehl, immer},
     {befehlSpracheEnglisch, spracheBefehl, immer},
     {befehlSimulationseinstellungen, simulationseinstellungenBefehl, immer},
+    {befehlEinstellungenSpeichern, einstellungenSpeichernBefehl, immer},
     {befehlKeinDendrit, dendritBefehl, immer},
     {befehlDendritEinSegment, dendritBefehl, immer},
     {befehlDendritDreiSegmente, dendritBefehl, immer},

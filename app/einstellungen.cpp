@@ -1,6 +1,7 @@
 // app/einstellungen.cpp - the start values of the program and the global refresh
 #include "app/einstellungen.h"
 #include "diagrams/diagramm.h"
+#include "model/anzeigeeinstellungen.h"
 #include "model/kurven.h"
 #include "model/layout.h"
 #include "model/netz.h"
@@ -134,6 +135,21 @@ void linien(NeuronDaten*, int)
     linienArten = {stiftStil::Durchgehend, stiftStil::Strich, stiftStil::Punkt};
 }
 
+// colours of the network picture that no settings file set
+void bildfarben(NeuronDaten*, int)
+{
+    Netzbildfarben& f = netzbildfarben;
+    const auto vorgeben = [](Farbe& farbe, Farbe vorgabe) {
+        if (farbe == KeineFarbe)
+            farbe = vorgabe;
+    };
+    vorgeben(f.hintergrund, rgbFarbe(255, 255, 255));
+    vorgeben(f.rahmen, rgbFarbe(0, 0, 0));
+    vorgeben(f.strich, rgbFarbe(0, 255, 0));
+    vorgeben(f.markierungFlaeche, rgbFarbe(0, 255, 255));
+    vorgeben(f.markierungRand, rgbFarbe(0, 0, 255));
+}
+
 // the program's default font: the platform's default face at 10 points, made once
 void standardSchriftFuellen(NeuronDaten*, int)
 {
@@ -158,6 +174,7 @@ constexpr Aktualisierung aktualisierungen[] = {
     {"Protokollfenster", protokollMasse},
     {"Diagrammfenster", diagrammMindestgroesse},
     {"Linienarten", linien},
+    {"Bildfarben", bildfarben},
     {"Standardschrift", standardSchriftFuellen},
     {"Netz", netzAktualisieren},   // the engine's own steps, in their order
 };

@@ -253,4 +253,5 @@ void startZuruecksetzen()
     startOeffnen = false;
     beendenZuruecksetzen();
     nachLaufVerwerfen();
+    cfgZuruecksetzen();
 }

@@ -6,13 +6,9 @@
 
 int letzterDialog = 0;
 plattform::Punkt letzterKlickpunkt;
-double zoomFaktor = 1.0;
-double kleinsterZoom = 0.01, groessterZoom = 10.0;
 plattform::Cursor cursorStandard = nullptr, cursorMessenZeit = nullptr, cursorMessenWert = nullptr,
                   cursorMessenBeide = nullptr;
 DaqFunktionen daqFunktionen;
-int statuszeilenAnzeigedauer = 0;
-Zeiteinstellungen zeiteinstellungen;
 int doppelklickAktiv = 0;
 std::array<std::string, 4> kontaktortNamen;
 std::vector<Formel> formelListe;

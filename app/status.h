@@ -13,9 +13,6 @@ void netzlosStatusZeigen();
 extern int letzterDialog;
 extern plattform::Punkt letzterKlickpunkt;   // client point of the last click that opened a context menu
 
-extern double zoomFaktor;                    // grid units to pixels of the network picture
-extern double kleinsterZoom, groessterZoom;
-
 extern plattform::Cursor cursorStandard, cursorMessenZeit, cursorMessenWert, cursorMessenBeide;
 
 // ---- board, settings of the frame, tables filled at start --------------------------------
@@ -38,13 +35,6 @@ struct DaqFunktionen {
 };
 extern DaqFunktionen daqFunktionen;
 
-extern int statuszeilenAnzeigedauer;      // ms a passing status text stays (timer 2)
-struct Zeiteinstellungen {
-    int doppelklick = 0;                  // ms of the double-click window (timer 6)
-    int kurvenMarkierung = 0;             // ms a curve stays highlighted (timer 8)
-    int prozesszeitIntervall = 0;         // ms between process-time displays
-};
-extern Zeiteinstellungen zeiteinstellungen;
 extern int doppelklickAktiv;              // set by a first click, cleared by timer 6
 
 extern std::array<std::string, 4> kontaktortNamen;   // by a synapse's target area

@@ -1,6 +1,13 @@
-# Copies every file below QUELLE to ZIEL that does not exist there yet.
+# Copies every file below QUELLE to ZIEL that does not exist there yet. NUR names the one
+# file to copy, OHNE a file to leave out.
 file(GLOB_RECURSE dateien RELATIVE "${QUELLE}" "${QUELLE}/*")
 list(FILTER dateien EXCLUDE REGEX "(^|/)README\\.md$")
+if(DEFINED NUR)
+  list(FILTER dateien INCLUDE REGEX "^${NUR}$")
+endif()
+if(DEFINED OHNE)
+  list(FILTER dateien EXCLUDE REGEX "^${OHNE}$")
+endif()
 foreach(d IN LISTS dateien)
   if(NOT EXISTS "${ZIEL}/${d}")
     get_filename_component(ordner "${ZIEL}/${d}" DIRECTORY)

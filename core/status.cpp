@@ -33,6 +33,12 @@ RestzeitFenster restzeit;
 HauptfensterGeometrie hauptfensterGeometrie;
 Protokoll protokoll;
 DialogEinstellungen dialogEinstellungen;
+AnzeigeboxParameter anzeigeboxParameter;
+double zoomFaktor = 1.0;
+double kleinsterZoom = 0.01, groessterZoom = 10.0;
+int statuszeilenAnzeigedauer = 0;
+Zeiteinstellungen zeiteinstellungen;
+Programmoptionen programmOptionen;
 int schnellBeenden = 0;
 
 bool laufAktiv()

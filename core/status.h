@@ -177,6 +177,12 @@ struct Dateipfade {
     std::string startDatei;           // named on the command line, quotes removed
     int startModus = 0;               // 1: the first settings read opens startDatei
     std::string laufInfoDatei;        // named by the run driver; removed at the end
+    // the other file kinds' extensions and open-dialog filters the settings file keeps
+    // (filters hold '0' where the dialog separates text and pattern)
+    std::string permutationsEndung, protokollEndung;
+    std::string ausgabeFilter, permutationsFilter, konfigurationsFilter, protokollFilter;
+    int filterIndex = 0;              // "filter fuer eingabedateien="
+    std::string cfgName, cfgEndung;   // of the settings file; "default" and "cfg" when empty
 };
 extern Dateipfade dateipfade;
 
@@ -203,8 +209,43 @@ struct DialogEinstellungen {
     int dialogeKomplett = 0;        // show command of the optional controls: 1 shown, 0 hidden
     int synapsenDialogAnzeige = 0;  // show command of the synapse dialogs' options: 5 shown, 0 hidden
     int werteChecken = 0;           // check values before facilitation parameters are computed
+    int strominjektionAnzeige = 0;  // show command of the current-injection dialog's full display
+    int diagrammDialogAnzeige = 0;  // the diagram dialogs': 5 full view, 0 simple view
 };
 extern DialogEinstellungen dialogEinstellungen;
+
+// the timed info box
+struct AnzeigeboxParameter {
+    plattform::Fenster fenster = nullptr;   // the open info box, null when none is open
+    int anzeigedauer = 2000;                // ms an opener keeps the box up
+    float programmVersion = 6.2f;           // shown by the splash
+};
+extern AnzeigeboxParameter anzeigeboxParameter;
+
+// ---- what the frame shows and how, as the settings file keeps it --------------------------
+extern double zoomFaktor;                    // grid units to pixels of the network picture
+extern double kleinsterZoom, groessterZoom;
+extern int statuszeilenAnzeigedauer;         // ms a passing status text stays (timer 2)
+struct Zeiteinstellungen {
+    int doppelklick = 0;                  // ms of the double-click window (timer 6)
+    int kurvenMarkierung = 0;             // ms a curve stays highlighted (timer 8)
+    int prozesszeitIntervall = 0;         // ms between process-time displays
+};
+extern Zeiteinstellungen zeiteinstellungen;
+
+// options that only the settings file keeps
+struct Programmoptionen {
+    int undoMaximum = 10;                   // "maximale undo anzahl="
+    float pspSchwelle = -0.069f;            // V, the PSP detection threshold
+    int kanalDialogSofortStarten = 0;       // the channel-properties dialog starts a run at once
+    int heimverzeichnisAnzeigen = 0;        // "homeDir beim programmstart anzeigen="
+    int ohneSpeichernBeenden = 0;           // "programm ohne speichern beenden (vorsicht)="
+    int synapsenIdsAnzeigen = 0;            // "synapsen-ID anzeigen="
+    int parameterHinweis = 1;               // the note that a changed parameter is drawn after the next run
+    int alleDiagrammeFormatieren = 0;       // lay out all diagrams when a diagram dialog closes with OK
+    int potentialbegrenzungKennzeichnen = 0; // mark neurons with a potential limit in the picture
+};
+extern Programmoptionen programmOptionen;
 
 // ---- fonts and pens -------------------------------------------------------------------
 extern FontDaten standardSchrift;

@@ -10,8 +10,6 @@
 
 using namespace plattform;
 
-AnzeigeboxParameter anzeigeboxParameter;
-
 namespace {
 
 enum : int { idText = 1424, idVersion = 2228, idOhneHook = 2299 };

@@ -1,5 +1,6 @@
 // dialogs/eingabe.h - the generic message, question and input dialog, and the timed info box
 #pragma once
+#include "core/status.h"
 #include "platform/fenster.h"
 #include <string>
 
@@ -18,12 +19,7 @@ extern EingabeParameter eingabeParameter;
 
 namespace eingabeFlag { constexpr int Kontrollkasten = 0x1, KeineEingabe = 0x2; }
 
-struct AnzeigeboxParameter {
-    plattform::Fenster fenster = nullptr;   // the open info box, null when none is open
-    int anzeigedauer = 2000;                // ms an opener keeps the box up
-    float programmVersion = 6.2f;           // shown by the splash
-};
-extern AnzeigeboxParameter anzeigeboxParameter;
+// AnzeigeboxParameter anzeigeboxParameter (the box's record) is in core/status.h
 
 // the message the main window's timers 3 and 7 send to close the box
 constexpr uint32_t anzeigeboxSchliessen = plattform::nachricht::Benutzer + 1;

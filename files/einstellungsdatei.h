@@ -1,4 +1,11 @@
 // files/einstellungsdatei.h - the settings file (default.cfg)
+//
+// The settings text holds what belongs to no single network: paths and file kinds, the
+// defaults of a run, the look of the main window and the diagrams, the fonts, the standard
+// synapse types and parameters, the standard neuron and diagram, the standard soma
+// stimulus and the example PSP shapes. It is a file of its own, and it also leads every
+// in-memory network text (undo, curve data file), ended there by the network part's
+// first line "[neuronen-netzwerk-datei]".
 #pragma once
 #include "files/xbuffer.h"
 #include <string>
@@ -6,12 +13,47 @@
 // the full path of the settings file; empty until one was read or saved
 extern std::string cfgPfad;
 
-// Reads the settings file (cfgPfad, or the in-memory text of a curve data file or of the
-// undo list); with fragen non-zero the open dialog asks for the file first. 1 when the
-// settings were read. Sets programmBit::ZuletztGeladeneOeffnen when the remembered
-// network is to be opened.
+// The definition files of the standard neuron and the four models: their folder below
+// the program folder and their names, as the settings file names them. The reader builds
+// their full paths into standardDateien (model/standarddateien.h) and
+// definitionsDateiPfade (files/standardparameter.h).
+struct DefinitionsDateinamen {
+    std::string unterverzeichnis = "Parameter";
+    std::string stdNeuron = "standard.gen";
+    std::string onOff = "onoff.channel";
+    std::string swim = "swim.channel";
+    std::string hh = "hh.channel";
+    std::string gb = "gb.channel";
+};
+extern DefinitionsDateinamen definitionsDateinamen;
+
+// An in-memory text that cfgDateiLaden reads in place of the file while text is set: the
+// undo restore and the curve data file point it at their text and clear it afterwards.
+// The read leaves netzwerkTeil at the text's "[neuronen-netzwerk-datei]", where the
+// network reader goes on. A text without that line ends the program (a notice first).
+struct EinstellungsSpeichertext {
+    char* text = nullptr;
+    char* netzwerkTeil = nullptr;
+};
+extern EinstellungsSpeichertext cfgSpeichertext;
+
+// Reads the settings file (cfgPfad; on the run's first read the program folder's
+// default.cfg, or the file the open dialog chooses when that is missing), or the
+// in-memory text of cfgSpeichertext; with fragen non-zero the open dialog asks for the
+// file first. 1 when the settings were read; 0 when the dialog was cancelled or the file
+// could not be opened for reading and writing (said in a notice), the settings unchanged.
+// Sets programmBit::ZuletztGeladeneOeffnen when the remembered network is to be opened.
 int cfgDateiLaden(int fragen);
-// Writes the settings text. With a buffer it is printed there (the network text follows
-// it in the same buffer); without one it goes to the file pfad (null: the save dialog
-// asks) when inDatei is set.
+// reads text as the settings part of an in-memory network text: cfgDateiLaden with
+// cfgSpeichertext pointed at it; afterwards cfgSpeichertext.netzwerkTeil is its network part
+int cfgTextLaden(char* text);
+
+// Writes the settings text. With a buffer it is printed at the buffer's end (the network
+// text follows it there) and nothing goes to disk. Without one, with inDatei set, it goes
+// to the file pfad (null: the save dialog asks, and the choice becomes cfgPfad; empty: no
+// settings file is known yet, nothing is written) through a temporary file, so a failed
+// save keeps the old settings (said in a notice, as is a file that may not be written).
 void cfgDateiSpeichern(const char* pfad, XBuffer* puffer, int inDatei);
+
+// back to a program that has read no settings file yet (the next read is the run's first)
+void cfgZuruecksetzen();

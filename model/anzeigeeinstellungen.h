@@ -27,6 +27,16 @@ struct Synapsenfarben {
 };
 extern Synapsenfarben synapsenfarben;
 
+// colours of the network picture that the settings file keeps; KeineFarbe until set
+struct Netzbildfarben {
+    plattform::Farbe hintergrund = plattform::KeineFarbe;
+    plattform::Farbe rahmen = plattform::KeineFarbe;
+    plattform::Farbe strich = plattform::KeineFarbe;
+    plattform::Farbe markierungFlaeche = plattform::KeineFarbe;
+    plattform::Farbe markierungRand = plattform::KeineFarbe;
+};
+extern Netzbildfarben netzbildfarben;
+
 // the playback of a recorded run
 struct Wiedergabe {
     double apAnzeigedauer = 0.0;         // s an AP stays lit

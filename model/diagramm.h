@@ -173,6 +173,7 @@ struct DiagrammOptionen {
     int glaettungsrate = 0, kurveGlaettenAn = 0, ungeglaettetAusschliessen = 0;
     int blockgroesse = 9000;              // growth step of the event list text
     int ereignisseAlsLinien = 0, hoeheAlternieren = 0;
+    int strgMMinimieren = 0;              // Ctrl+M minimises the main window
 };
 extern DiagrammOptionen diagrammOptionen;
 

@@ -4,6 +4,8 @@
 #include "model/permutationsfenster.h"
 #include "model/seiteneinrichtung.h"
 #include "model/serverdaten.h"
+#include "model/stromreiz.h"
+#include "model/synapse.h"
 
 SeitenEinrichtung seiteNetzfenster;
 SeitenEinrichtung seiteDiagrammfenster;
@@ -24,6 +26,9 @@ ServerDaten serverDaten;
 
 NeueSynapseVorgaben neueSynapseVorgaben;
 Synapsenfarben synapsenfarben;
+Netzbildfarben netzbildfarben;
+StromreizDefinition standardSomareiz;
+std::array<PspForm, 3> pspBeispiele;
 Wiedergabe wiedergabe;
 int neuronnamenAnzeigen = 1;
 int skriptMeldungenAnzeigen = 1;

@@ -13,6 +13,7 @@ struct AsciiExportEinstellungen {
     int dezimalzeichen = 44;        // ',' or '.'
     double stromSkalierung = 1e9;
     int intervall = 0;
+    int importZeilenlaenge = 0;     // longest line an ASCII import takes; the refresh makes 4 or less 512
 };
 extern AsciiExportEinstellungen asciiExportEinstellungen;
 

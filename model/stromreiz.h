@@ -31,6 +31,9 @@ struct StromreizDefinition {
 };
 constexpr int reizDefinitionen = 4;     // soma and dendrite segments 1-3
 
+// the standard soma stimulus the current-injection dialog inserts; the settings file keeps it
+extern StromreizDefinition standardSomareiz;
+
 // Current against time, one per compartment. Point 0 is (0, 0), the last (end, 0), times
 // ascend. More than three points means the compartment is stimulated. The arrays may be
 // longer than anzahlPunkte: a built table keeps spare room behind its points.

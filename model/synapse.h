@@ -65,6 +65,9 @@ struct PspForm {
     double anfangPolynom = 0.0, anfangExp = 0.0;
     XLPSP* liste = nullptr;                   // owned, freed with the synapse
 };
+// the three example shapes the free-PSP dialog offers (1 and 2 polynomial, 3 exponential);
+// the settings file keeps them
+extern std::array<PspForm, 3> pspBeispiele;
 
 // node of a pool's sender list and of an axo-axonic list
 struct SenderKnoten {

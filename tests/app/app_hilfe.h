@@ -36,15 +36,17 @@ inline std::string ausgelieferteTexte()
 using testhilfe::lesen;
 using testhilfe::schreiben;
 
-// A program directory: "parameter" with the shipped language files (or without the
-// message files) and default.cfg when cfg is not empty.
+// A program directory as the build makes it: "parameter" with the shipped files (or without
+// the message files) and beside it default.cfg, the shipped one unless cfg is given.
 inline std::string programmOrdner(const std::string& cfg = "", bool mitMeldungen = true)
 {
     const std::string ordner = testhilfe::tempOrdner("velnor-app");
     std::filesystem::create_directory(ordner + "parameter");
     for (const auto& e : std::filesystem::directory_iterator(ausgelieferteTexte())) {
         const std::string name = e.path().filename().string();
-        if (mitMeldungen || !name.starts_with("meldung"))
+        if (name == "default.cfg")
+            std::filesystem::copy_file(e.path(), ordner + name);
+        else if (mitMeldungen || !name.starts_with("meldung"))
             std::filesystem::copy_file(e.path(), ordner + "parameter/" + name);
     }
     if (!cfg.empty())

@@ -24,6 +24,8 @@ TEST_F(Sprache, BefehlSchreibtNurDieSprachzeileSagtDassEsNeuStartetUndBeendet)
         if (!ordner.empty())
             std::filesystem::remove_all(ordner);
         ASSERT_TRUE(starten(f.vorher));
+        if (f.vorher.empty())   // the shipped one was read: gone since
+            std::filesystem::remove(ordner + "default.cfg");
         pt::boxAntworten({antwort::Ok});
         ASSERT_TRUE(pt::menueBefehlWaehlen(haupt(), befehlSpracheEnglisch));
         nachrichtenVerarbeiten();

@@ -1,5 +1,6 @@
 // tests/app/test_start.cpp - the start: order, texts before windows, classes, menus, the splash
 #include "app_hilfe.h"
+#include "files/einstellungsdatei.h"
 #include "platform/box.h"
 #include "platform/menue.h"
 #include "platform/steuerelemente.h"
@@ -136,4 +137,27 @@ TEST_F(Start, BeendenWaehrendDesStartsEndetIhnSofort)
     EXPECT_FALSE(istFenster(fensterhandles.hauptfenster));
     EXPECT_EQ(fensterhandles.protokollfenster, nullptr);
     EXPECT_EQ(nachrichtenSchleife(), 1);                 // the quit request waits
+}
+
+TEST_F(Start, LiestDefaultCfgOderFragtNachEinerUndSpeichertAufBefehlDorthin)
+{
+    // the shipped default.cfg is read at the start
+    ASSERT_TRUE(starten());
+    EXPECT_TRUE(programmStatus & programmBit::EinstellungenGeladen);
+    EXPECT_EQ(cfgPfad, ordner + "default.cfg");
+    programmOptionen.undoMaximum = 3;
+    befehl(befehlEinstellungenSpeichern);
+    EXPECT_NE(lesen(ordner + "default.cfg").find("\r\nmaximale undo anzahl=3\r\n"), std::string::npos);
+
+    // without one the open dialog asks; cancelled, the start goes on with its own values
+    programmZuruecksetzen();
+    std::filesystem::remove_all(ordner);
+    ordner = programmOrdner();
+    std::filesystem::remove(ordner + "default.cfg");
+    pt::dateiAntworten({pt::dateiAbbruch()});
+    ASSERT_TRUE(programmStarten("", ordner));
+    ASSERT_EQ(pt::dateiWahlLog().size(), 1u);
+    EXPECT_EQ(pt::dateiWahlLog()[0].gefragt.titel, "Konfigurationsdatei \xD6" "ffnen");
+    EXPECT_FALSE(programmStatus & programmBit::EinstellungenGeladen);
+    EXPECT_TRUE(istFenster(haupt()));
 }

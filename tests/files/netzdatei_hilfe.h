@@ -68,12 +68,14 @@ struct NetzdateiFall : SynapsenFall {
 
     std::string pfad(const std::string& name = "netz.gui") const { return ordner + name; }
 
-    // the network text as the undo snapshot gets it
+    // the network text as the undo snapshot gets it, without the settings text before it
     static std::string imSpeicher()
     {
         XBuffer b;
         EXPECT_TRUE(guiDateiSpeichern(0, &b, 0));
-        return b.text();
+        const size_t netz = b.text().find("[neuronen-netzwerk-datei]\n");
+        EXPECT_NE(netz, std::string::npos);
+        return netz == std::string::npos ? b.text() : b.text().substr(netz);
     }
     // the network saved under dateipfade
     void gespeichert() { EXPECT_TRUE(guiDateiSpeichern(0, nullptr, 1)); }
