@@ -122,6 +122,12 @@ NeuronDaten* neuronNeu(int nummer, int standardDateien)
         neuronStandardwerte(*neuron);
     else
         neuronGrundwerte(*neuron);
+    // 10. the main diagram in the template's format: a colour the record leaves at 0 would
+    // draw black, since only an unset colour falls back to the template's
+    DiagrammDaten& haupt = neuron->hauptDiagramm;
+    diagrammFormatKopieren(&haupt, &diagrammVorlage, neuron, 1);
+    diagrammFormatKopieren(&haupt, &diagrammVorlage, neuron, 2);
+    haupt.rechteckFarbe = diagrammVorlage.rechteckFarbe;
     return neuron;
 }
 
@@ -132,7 +138,10 @@ void neuronFensterLoeschen(NeuronDaten& neuron)
                                [&](const FensterlistenEintrag& e) { return e.neuronId == neuron.nummer; });
     std::fill(ende, fensterliste.end(), FensterlistenEintrag{});
 
-    // 2. the diagrams: the main one stays in the record, the others go
+    // 2. the diagrams: the main one stays in the record, the others go; nothing may point
+    // at them afterwards
+    for (const DiagrammDaten* x = &neuron.hauptDiagramm; x; x = x->naechstes)
+        diagrammVerweiseLoesen(*x);
     DiagrammDaten* d = &neuron.hauptDiagramm;
     while (d) {
         DiagrammDaten* weiter = d->naechstes;
