@@ -357,8 +357,13 @@ bool kurvePunkteZeichnen(DiagrammZeichner& w, const KurvenDaten& k, bool abbilde
     }
     for (size_t i = 0; i < anzahl; ++i) {
         const int x = k.punkte[2 * i], y = k.punkte[2 * i + 1];
-        linienPunkte[i] = abbilden ? Punkt{w.x(x), std::clamp(w.y(y), w.druckOben, w.druckOben + std::max(w.druckHoehe, 0))}
-                                   : Punkt{x, y};
+        Punkt p{x, y};
+        if (abbilden) {
+            p = {w.x(x), w.y(y)};
+            if (w.druckHoehe > 0)
+                p.y = std::clamp(p.y, w.druckOben, w.druckOben + w.druckHoehe);
+        }
+        linienPunkte[i] = p;
     }
     polylinie(w.z, linienPunkte);
     return true;

@@ -14,7 +14,7 @@ struct DiagrammZeichner {
     // the page: pixel (x, y) of the diagram lands at (x * skalaX + versatzX, y * skalaY + versatzY)
     double skalaX = 1.0, skalaY = 1.0;
     int versatzX = 0, versatzY = 0;
-    int druckOben = 0, druckHoehe = 0;   // printed curves keep to these page rows
+    int druckOben = 0, druckHoehe = 0;   // printed curves keep to these page rows (a height of 0: no limit)
     int zeitDezimalen = 0;               // places of the time read-outs
     plattform::SchriftMasse masse;       // of the font selected last
     uint32_t ausrichtung = 0;            // the text alignment found before the axes

@@ -142,15 +142,17 @@ void neuronFensterLoeschen(NeuronDaten& neuron)
     // at them afterwards
     for (const DiagrammDaten* x = &neuron.hauptDiagramm; x; x = x->naechstes)
         diagrammVerweiseLoesen(*x);
-    DiagrammDaten* d = &neuron.hauptDiagramm;
-    while (d) {
-        DiagrammDaten* weiter = d->naechstes;
-        diagrammFreigeben(*d);
-        if (d != &neuron.hauptDiagramm)
-            delete d;
-        d = weiter;
-    }
+    // The further ones leave the chain first: a window that goes looks its diagram up, and
+    // must not walk over records already freed.
+    DiagrammDaten* weitere = neuron.hauptDiagramm.naechstes;
     neuron.hauptDiagramm.naechstes = nullptr;
+    diagrammFreigeben(neuron.hauptDiagramm);
+    while (weitere) {
+        DiagrammDaten* weiter = weitere->naechstes;
+        diagrammFreigeben(*weitere);
+        delete weitere;
+        weitere = weiter;
+    }
 
     // 3. K(Ca) and the pictures
     neuron.kca.reset();

@@ -211,9 +211,11 @@ TEST_F(Fensterfall, EinGeschlossenesOderGeloeschtesDiagrammHinterlaesstKeinenVer
     aufDiagramm(haupt);
     plattform::senden(haupt->fenster, plattform::nachricht::Schliessen);
     keinVerweis();
-    // deleting the neuron with a further diagram open
+    // deleting the neuron with further diagrams open (their windows go while the records do)
     haupt = &gezeigt(n);
     aufDiagramm(weiteres());
+    weiteres();
+    weiteres();
     weg(n);
     keinVerweis();
 }
