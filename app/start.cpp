@@ -6,6 +6,7 @@
 #include "app/protokoll.h"
 #include "app/restzeit.h"
 #include "app/status.h"
+#include "diagrams/diagramm.h"
 #include "dialogs/eingabe.h"
 #include "files/einstellungsdatei.h"
 #include "platform/box.h"
@@ -38,7 +39,7 @@ struct Klasse {
 const Klasse klassen[] = {
     {0, hauptfensterKlasse, hauptfensterProc, 0xFFFFFF},
     {0, protokollKlasse, protokollFensterProc, 0xFFFFFF},
-    {12, nullptr, standardFensterProc, 0xFFFFFF},        // diagram window: diagrammFensterProc
+    {12, nullptr, diagrammFensterProc, 0xFFFFFF},
     {13, nullptr, standardFensterProc, 0xFFFFFF},        // permutation display: permutationFensterProc
     {14, nullptr, restzeitFensterProc, 0xFFFFFF},
     {15, nullptr, standardFensterProc, 0xFFFFFF},        // evaluation: auswertungFensterProc
@@ -114,6 +115,7 @@ void cursorLadenAlle()
     cursorMessenZeit = cursorDatei("cursorTime.cur");
     cursorMessenWert = cursorDatei("cursorMagnitude.cur");
     cursorMessenBeide = cursorDatei("cursorTimeMagnitude.cur");
+    diagrammCursor = {cursorStandard, cursorMessenZeit, cursorMessenWert, cursorMessenBeide};
 }
 
 void schriften() { protokollSchriftSetzen(); }

@@ -8,6 +8,7 @@
 #include "model/simulationsparameter.h"
 #include "platform/box.h"
 #include "texts/texte.h"
+#include <algorithm>
 #include <new>
 
 using namespace plattform;
@@ -93,4 +94,50 @@ int diagrammErzeugen(NeuronDaten* neuron, DiagrammDaten* diagramm)
     druckerMenueFuellen(d.fenster);
     aktuellesDiagramm.diagramm = &d;
     return 1;
+}
+
+DiagrammDaten* diagrammAnzeigen(NeuronDaten* neuron, DiagrammDaten* diagramm)
+{
+    if (!neuron)
+        return nullptr;
+    if (!diagramm || !diagramm->fenster) {
+        // 1. a new diagram, or a window for this one
+        if (!diagrammErzeugen(neuron, diagramm)) {
+            if (velnorInfoBox(meldungFormatieren(697)) == antwort::Abbrechen)
+                programmBeenden();
+            if (diagramm)
+                diagramm->offen = 0;
+            return nullptr;
+        }
+        if (!diagramm) {
+            diagramm = aktuellesDiagramm.diagramm;
+            if (!diagramm)
+                for (diagramm = &neuron->hauptDiagramm; diagramm->naechstes;)
+                    diagramm = diagramm->naechstes;
+        }
+        diagramm->offen = 1;
+        diagramm->layoutAusstehend = 0;
+    } else {
+        // 2. an existing window, laid out again when it is new or shows a curve
+        diagramm->offen = 1;
+        const bool gezeigt = std::any_of(diagramm->kurven.begin(), diagramm->kurven.end(),
+                                         [](const KurvenDaten& k) { return k.anzeigen != 0; });
+        if (diagramm->layoutAusstehend || gezeigt) {
+            diagrammLayoutBerechnen(neuron, diagramm, 0);
+            kurvenVorbereiten(diagramm, -1);
+            zeigen(diagramm->fenster, anzeige::Normal);
+            diagramm->layoutAusstehend = 0;
+        }
+        if (istMinimiert(diagramm->fenster))
+            zeigen(diagramm->fenster, anzeige::Wiederherstellen);
+        else
+            vordergrundSetzen(diagramm->fenster);
+        titelSetzen(diagramm->fenster, diagrammTitel(*neuron, *diagramm));
+    }
+    // 3. shown and painted at once
+    if (!diagramm->fenster)
+        return diagramm;
+    zeigen(diagramm->fenster, anzeige::Normal);
+    neuZeichnen(diagramm->fenster);
+    return diagramm;
 }

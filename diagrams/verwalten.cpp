@@ -1,5 +1,6 @@
-// diagrams/verwalten.cpp - closing and arranging the diagram windows of all neurons
+// diagrams/verwalten.cpp - showing, closing, restoring and arranging the diagram windows
 #include "core/rahmen.h"
+#include "core/status.h"
 #include "diagrams/diagramm.h"
 #include "model/netz.h"
 #include "platform/box.h"
@@ -7,6 +8,28 @@
 #include <cmath>
 
 namespace {
+
+// rows of h pixels, filled column by column, each column breite wide
+struct KachelMuster {
+    int zeilen = 1, h = 0, breite = 0;
+    Kachel kachel(int i) const { return {(i / zeilen) * breite, (i % zeilen) * h, breite, h}; }
+};
+
+KachelMuster kachelMuster(int n, int rechts, int unten, int minimalHoehe)
+{
+    const int B = unten - 1;
+    const int hMin = std::max(minimalHoehe, 100);
+    KachelMuster m{1, B / std::max(n, 1), rechts};
+    if (m.h >= hMin) {
+        m.zeilen = std::max(B / std::max(m.h, 1), 1);
+    } else {
+        m.zeilen = std::max(B / (2 * hMin), 1);
+        m.h = static_cast<int>(std::lround(static_cast<double>(B) / m.zeilen));
+        const int spalten = (n + m.zeilen - 1) / m.zeilen;
+        m.breite = rechts / spalten;
+    }
+    return m;
+}
 
 // closing keeps the record and its format; buffers and window go
 void fensterSchliessen(DiagrammDaten& d)
@@ -17,6 +40,135 @@ void fensterSchliessen(DiagrammDaten& d)
         plattform::fensterZerstoeren(d.fenster);
         d.fenster = nullptr;
     }
+}
+
+void alleSchliessen()
+{
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes) {
+            fensterSchliessen(*d);
+            d->offen = 0;
+        }
+}
+
+template <class Tun>
+void offeneDiagramme(Tun&& tun)
+{
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes)
+            if (d->fenster && d->offen)
+                tun(*n, *d);
+}
+
+bool istMarkiert(const NeuronDaten* n)
+{
+    for (const NeuronDaten* m : markierteNeurone.liste)
+        if (m == n)
+            return true;
+    return false;
+}
+
+// The stored window list without the entries whose neuron is gone; the rest moves up.
+void fensterlisteOhneFehlendeNeurone()
+{
+    size_t ziel = 0;
+    for (const FensterlistenEintrag& e : fensterliste) {
+        if (e.neuronId == 0)
+            break;
+        if (neuronNachNummer(e.neuronId))
+            fensterliste[ziel++] = e;
+    }
+    std::fill(fensterliste.begin() + static_cast<std::ptrdiff_t>(ziel), fensterliste.end(), FensterlistenEintrag{});
+}
+
+// 3. the stored window list: the windows it names, at their stored places
+int fensterlisteWiederherstellen()
+{
+    ladeStatus &= ~ladeBit::FensterlisteOeffnen;
+    fensterlisteOhneFehlendeNeurone();
+    if (fensterliste[0].neuronId == 0)
+        return -1;
+    alleSchliessen();
+    int anzahl = 0;
+    for (const FensterlistenEintrag& e : fensterliste) {
+        if (e.neuronId == 0)
+            break;
+        NeuronDaten* n = neuronNachNummer(e.neuronId);
+        if (!n)
+            continue;
+        // the walk to the diagram of that number; the last one it passes gets its window
+        DiagrammDaten* gefunden = nullptr;
+        for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes) {
+            if (!d->naechstes && e.diagrammId > 0 && d->nummer != e.diagrammId)
+                diagrammErzeugen(n, d);
+            if (d->nummer == e.diagrammId) {
+                gefunden = d;
+                break;
+            }
+        }
+        DiagrammDaten* gezeigt = diagrammAnzeigen(n, gefunden);
+        if (!gezeigt)
+            for (gezeigt = &n->hauptDiagramm; gezeigt->naechstes;)
+                gezeigt = gezeigt->naechstes;
+        gezeigt->fensterX = e.x;
+        gezeigt->fensterY = e.y;
+        gezeigt->breite = e.breite;
+        gezeigt->fensterHoehe = e.hoehe;
+        ++anzahl;
+    }
+    return anzahl;
+}
+
+// 4. the marked neurons' main diagrams; -1: the call ends without arranging
+int markierteZeigen()
+{
+    int& option = diagrammOptionen.strgMNurMinimieren;
+    if (option == 0) {
+        alleSchliessen();
+    } else {
+        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+            if (!istMarkiert(n))
+                for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes)
+                    if (d->fenster)
+                        plattform::zeigen(d->fenster, plattform::anzeige::Minimiert);
+    }
+    int anzahl = 0;
+    for (NeuronDaten* n : markierteNeurone.liste) {
+        if (!n->hauptDiagramm.fenster || !n->hauptDiagramm.offen)
+            diagrammAnzeigen(n, &n->hauptDiagramm);
+        ++anzahl;
+    }
+    if (option != 0) {
+        if (option == -1)
+            option = 0;
+        return -1;
+    }
+    return anzahl;
+}
+
+void kacheln(int n)
+{
+    if (n < 1)
+        return;
+    const KachelMuster m = kachelMuster(n, arbeitsbereichKanten.rechts, arbeitsbereichKanten.unten,
+                                        diagrammOptionen.minimalHoehe);
+    int i = 0;
+    offeneDiagramme([&](NeuronDaten& neuron, DiagrammDaten& d) {
+        const Kachel k = m.kachel(i++);
+        plattform::verschieben(d.fenster, k.x, k.y, k.breite, k.hoehe);
+        diagrammAnzeigen(&neuron, &d);
+    });
+}
+
+void anGespeichertePlatzSetzen(DiagrammDaten& d)
+{
+    const int x = d.fensterX, y = d.fensterY, breite = d.breite, hoehe = d.fensterHoehe;
+    anzeigeStatus |= anzeigeBit::DiagrammWirdPlatziert;
+    plattform::verschieben(d.fenster, x, y, breite, hoehe);
+    anzeigeStatus &= ~anzeigeBit::DiagrammWirdPlatziert;
+    // the width to and fro, so the size handler lays the diagram out for it
+    plattform::verschieben(d.fenster, x, y, breite + 1, hoehe);
+    plattform::verschieben(d.fenster, x, y, breite, hoehe);
 }
 
 } // namespace
@@ -43,35 +195,66 @@ std::vector<Kachel> kachelnBerechnen(int n, int rechts, int unten, int minimalHo
     std::vector<Kachel> kacheln;
     if (n < 1)
         return kacheln;
-    const int B = unten - 1;
-    const int hMin = std::max(minimalHoehe, 100);
-    int h = B / n;
-    int zeilen = 0, breite = rechts;
-    if (h >= hMin) {
-        zeilen = std::max(B / std::max(h, 1), 1);
-    } else {
-        zeilen = std::max(B / (2 * hMin), 1);
-        h = static_cast<int>(std::lround(static_cast<double>(B) / zeilen));
-        const int spalten = (n + zeilen - 1) / zeilen;
-        breite = rechts / spalten;
-    }
+    const KachelMuster m = kachelMuster(n, rechts, unten, minimalHoehe);
     kacheln.reserve(n);
     for (int i = 0; i < n; ++i)
-        kacheln.push_back({(i / zeilen) * breite, (i % zeilen) * h, breite, h});
+        kacheln.push_back(m.kachel(i));
     return kacheln;
 }
 
-void diagrammeVerwalten(int, int modus)
+void diagrammeVerwalten(int muster, int modus)
 {
-    // Closing all needs no window procedure. Showing, tiling and restoring come with the
-    // diagram windows (diagrammAnzeigen, kachelnBerechnen).
-    if (modus != 6)
+    // the action; anzahl -1 ends the call without arranging
+    int anzahl = 0;
+    NeuronDaten* gewaehlt = nullptr;
+    switch (modus) {
+    case 1:
+        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+            for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes) {
+                if (!d->fenster || !d->offen)
+                    diagrammAnzeigen(n, d);
+                ++anzahl;
+            }
+        break;
+    case 2:
+        offeneDiagramme([&](NeuronDaten&, DiagrammDaten&) { ++anzahl; });
+        if (anzahl == 0)
+            return;
+        break;
+    case 3:
+        anzahl = fensterlisteWiederherstellen();
+        break;
+    case 4:
+        anzahl = markierteZeigen();
+        break;
+    case 5:
+        gewaehlt = markierteNeurone.erstes();
+        break;
+    case 6:
+        alleSchliessen();
         return;
-    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-        for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes) {
-            fensterSchliessen(*d);
-            d->offen = 0;
+    }
+    if (anzahl < 0)
+        return;
+    // the arrangement
+    switch (muster) {
+    case 2:
+        kacheln(anzahl);
+        break;
+    case 5:
+        offeneDiagramme([&](NeuronDaten& n, DiagrammDaten& d) {
+            diagrammAnzeigen(&n, &d);
+            anGespeichertePlatzSetzen(d);
+        });
+        break;
+    case 6:
+        if (gewaehlt && gewaehlt->hauptDiagramm.fenster && gewaehlt->hauptDiagramm.offen) {
+            DiagrammDaten& d = gewaehlt->hauptDiagramm;
+            plattform::verschieben(d.fenster, d.fensterX, d.fensterY, d.breite, d.fensterHoehe);
+            diagrammAnzeigen(gewaehlt, &d);
         }
+        break;
+    }
 }
 
 void kurvenMarkierungBeenden()

@@ -201,6 +201,28 @@ void diagrammGdiFreigeben(DiagrammDaten& d)
     }
 }
 
+void diagrammVerweiseLoesen(const DiagrammDaten& d)
+{
+    AktuellesDiagramm& a = aktuellesDiagramm;
+    if (a.diagramm == &d) {
+        a.diagramm = nullptr;
+        a.kurvenSlot = 0;
+        a.kurvenWort = 0;
+    }
+    if (a.messDiagramm == &d)
+        a.messDiagramm = nullptr;
+    if (d.fenster && a.messFenster == d.fenster)
+        a.messFenster = nullptr;
+    auto quelleLoesen = [&](NeuronDaten& n) {
+        for (DiagrammDaten* x = &n.hauptDiagramm; x; x = x->naechstes)
+            if (x->yAchse2Quelle == &d)
+                x->yAchse2Quelle = nullptr;
+    };
+    quelleLoesen(stdNeuron);
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        quelleLoesen(*n);
+}
+
 void diagrammFreigeben(DiagrammDaten& d)
 {
     for (KurvenDaten& k : d.kurven)

@@ -144,6 +144,8 @@ struct AktuellesDiagramm {
     int kurvenSlot = 0;                   // of the curve dialog
     int kurvenWort = 0;
     DiagrammDaten* messDiagramm = nullptr;   // the diagram being created or measured in
+    plattform::Fenster messFenster = nullptr;  // the window whose clicks the time measurement takes
+    int messModus = 0;                    // 0x10 time measurement, 0x8 magnitude measurement
 };
 extern AktuellesDiagramm aktuellesDiagramm;
 
@@ -166,6 +168,7 @@ struct DiagrammOptionen {
     int minimalBreite = 250, minimalHoehe = 100;   // of a diagram window
     int alleVerlinken = 0;
     int kontextMenuCursor = 0;            // cursors are placed through the context menu
+    int strgMNurMinimieren = 0;           // "fenster bei strg+m minimieren": 1 on, -1 on for one call
     double wavKalibrierung = 0.0;         // mV; 0: raw data
     int wavYAchseOptimieren = 0;
     // event detection
@@ -176,6 +179,23 @@ struct DiagrammOptionen {
     int strgMMinimieren = 0;              // Ctrl+M minimises the main window
 };
 extern DiagrammOptionen diagrammOptionen;
+
+// ---- pixels --------------------------------------------------------------------------
+// What any drawing surface takes: coordinates beyond it are off every page anyway.
+constexpr int pixelGrenze = 32767;
+// A pixel coordinate from a computed double: rounded half away from zero and kept inside
+// [min, max]. A value that is not a number gives min, so it lands off the plot, never in
+// an undefined conversion.
+inline int pixelWert(double v, int min = -pixelGrenze, int max = pixelGrenze)
+{
+    if (!(v == v))
+        return min;
+    if (v <= min)
+        return min;
+    if (v >= max)
+        return max;
+    return static_cast<int>(v < 0.0 ? -static_cast<long long>(-v + 0.5) : static_cast<long long>(v + 0.5));
+}
 
 // ---- buffers ---------------------------------------------------------------------------
 // Makes room for schritte samples (plus the reserve). A buffer that is large enough stays
@@ -204,6 +224,10 @@ void diagrammFormatKopieren(DiagrammDaten* ziel, const DiagrammDaten* quelle, co
 // Frees what a diagram holds (curve buffers, its drawing objects) and destroys its window.
 void diagrammGdiFreigeben(DiagrammDaten& d);
 void diagrammFreigeben(DiagrammDaten& d);
+// Clears every global that points at the diagram or its window (the current diagram, the
+// measured one and the measuring window, the second-axis source of any diagram): called
+// before a record is freed or its window goes, while every chain is still whole.
+void diagrammVerweiseLoesen(const DiagrammDaten& d);
 
 // Clears a slot: reset in the working copy, the curve formats written back into the
 // diagram, the diagram's buffers of that slot freed, and the first copy of that curve in

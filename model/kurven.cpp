@@ -143,14 +143,12 @@ void kurvenVorbereiten(DiagrammDaten* diagramm, int slot)
             slotVorbereiten(d, i, alle, schritte);
 }
 
-void kurvePunkteBerechnen(DiagrammDaten* diagramm, int slot)
+namespace {
+
+// The reduction of kurvePunkteBerechnen: gesamt samples make the whole run (they place the
+// time window's first sample), lesbar of them may be read.
+void punkteAusWerten(DiagrammDaten& d, KurvenDaten& s, long long gesamt, int lesbar)
 {
-    if (!diagramm || slot < 0 || slot >= kurvenProDiagramm)
-        return;
-    DiagrammDaten& d = *diagramm;
-    KurvenDaten& s = d.kurven[slot];
-    if (s.punkte.empty())
-        return;
     s.punktAnzahl = 0;
     const int W = d.plotBreite, H = d.plotHoehe;
     if (W < 1 || H < 1)
@@ -166,24 +164,26 @@ void kurvePunkteBerechnen(DiagrammDaten* diagramm, int slot)
     }
     const double dt = simulationsParameter.schrittweite;
     const double T = simulationsParameter.simulationsDauer;
-    const int n = lesbareWerte(s);
-    if (spanne == 0.0 || dt <= 0.0 || T <= 0.0 || !(d.maxX > d.minX) || n < 1)
+    const int n = std::min(lesbar, static_cast<int>(s.werte.size()));
+    if (!(spanne != 0.0 && std::isfinite(spanne)) || !(dt > 0.0) || !(T > 0.0) || !(d.maxX > d.minX) || n < 1)
         return;
     const float zoom = static_cast<float>(s.yZoom > 0.0 ? s.yZoom : 1.0);
-    // offset, zoom and the first sample of the visible window
-    const int versatz = static_cast<int>(std::lround(s.yOffset * H / spanne));
-    long long index = std::llround(s.werteAnzahl * d.minX / T);
-    if (index < 0 || index >= n)
+    // 2., 3. offset, zoom and the first sample of the visible window
+    const int versatz = pixelWert(s.yOffset * H / spanne);
+    const double erster = std::round(static_cast<double>(gesamt) * d.minX / T);
+    if (!(erster >= 0.0 && erster < n))
         return;
+    long long index = static_cast<long long>(erster);
     double t = d.minX;
     int c = 0, spalten = 0;
     double a = 0.0;
+    // 4. pixels per sample, at least one
     const double p = std::max(1.0, W / ((d.maxX - d.minX) / dt));
     const int unten = d.yAchseUnten[1], oben = d.yAchseOben[1];
     const double loZoom = lo * zoom;
+    // 5.4, 5.5 a row inside the plot, also for values far outside or not a number
     auto zeile = [&](float v) {
-        const int y = unten - static_cast<int>(std::lround((v - loZoom) * H / spanne)) - versatz;
-        return std::clamp(y, oben, unten);
+        return std::min(std::max(unten - pixelWert((v - loZoom) * H / spanne) - versatz, oben), unten);
     };
     const size_t platz = punktPlatz(s);
     // 5. one column after the other
@@ -214,11 +214,45 @@ void kurvePunkteBerechnen(DiagrammDaten* diagramm, int slot)
         q[2] = x;
         q[3] = zeile(tiefZuerst ? hoch : tief);
         a += p;
-        c = static_cast<int>(std::lround(a));
+        c = pixelWert(a);
         ++spalten;
     }
     // 6. the last column's second point is not drawn
     s.punktAnzahl = spalten > 0 ? 2 * spalten - 1 : 0;
+}
+
+} // namespace
+
+void kurvePunkteBerechnen(DiagrammDaten* diagramm, int slot)
+{
+    if (!diagramm || slot < 0 || slot >= kurvenProDiagramm)
+        return;
+    KurvenDaten& s = diagramm->kurven[slot];
+    if (s.punkte.empty())
+        return;
+    punkteAusWerten(*diagramm, s, s.werteAnzahl, lesbareWerte(s));
+}
+
+void laufKurvenZeigen()
+{
+    const long long schritte = simulationsParameter.anzahlSchritte;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        DiagrammDaten& d = n->hauptDiagramm;
+        if (!d.fenster || !d.offen || d.plotBreite < 1)
+            continue;
+        bool neu = false;
+        for (KurvenDaten& k : d.kurven) {
+            if (!k.anzeigen || k.werte.empty() || k.schreibPosition == 0)
+                continue;
+            // the first pass of a run makes the room the later ones reuse
+            if (k.punkte.empty() && !punktPufferBereitstellen(k, d.plotBreite))
+                continue;
+            punkteAusWerten(d, k, schritte, static_cast<int>(std::min(k.schreibPosition, k.werte.size())));
+            neu = true;
+        }
+        if (neu)
+            ungueltigMachen(d.fenster);
+    }
 }
 
 void kurveAktualisieren(NeuronDaten* neuron, DiagrammDaten* quelle, int quelleSlot, int zielSlot)

@@ -9,6 +9,10 @@ void kurvenVorbereiten(DiagrammDaten* diagramm, int slot);
 // (minimum and maximum in time order). Runs during a run: allocates nothing unless the
 // plot became wider than the point buffer.
 void kurvePunkteBerechnen(DiagrammDaten* diagramm, int slot);
+// During a run: the shown slots of every open main diagram get the points of the samples
+// written so far, and their windows are invalidated, so the next pass of the event pump
+// draws the curves as they grow.
+void laufKurvenZeigen();
 // Copies the line format of one slot into that slot (all slots for a negative zielSlot) of
 // every diagram of the neuron, or of every neuron when it is null.
 void kurveAktualisieren(NeuronDaten* neuron, DiagrammDaten* quelle, int quelleSlot, int zielSlot);

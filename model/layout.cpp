@@ -206,12 +206,13 @@ void diagrammLayoutBerechnen(NeuronDaten* neuron, DiagrammDaten* diagramm, int v
     if (d.plotBreite < 1 || d.plotHoehe < 1)
         return;
     // 12., 13., 14. axes
-    if (d.xUrsprung < d.minX || d.xUrsprung > d.maxX)
+    // (written so that an origin that is not a number is outside too)
+    if (!(d.xUrsprung >= d.minX && d.xUrsprung <= d.maxX))
         d.xUrsprung = d.minX;
-    if (d.yUrsprung < d.minY || d.yUrsprung > d.maxY)
+    if (!(d.yUrsprung >= d.minY && d.yUrsprung <= d.maxY))
         d.yUrsprung = 0.0;
-    d.yAchseX = gerundet((d.xUrsprung - d.minX) * d.plotBreite / (d.maxX - d.minX)) + d.xRand;
-    d.xAchseY = d.yRand + d.plotHoehe - gerundet((d.yUrsprung - d.minY) * d.plotHoehe / (d.maxY - d.minY));
+    d.yAchseX = pixelWert((d.xUrsprung - d.minX) * d.plotBreite / (d.maxX - d.minX)) + d.xRand;
+    d.xAchseY = d.yRand + d.plotHoehe - pixelWert((d.yUrsprung - d.minY) * d.plotHoehe / (d.maxY - d.minY));
     d.xAchseLinks = {d.xRand, d.xAchseY};
     d.yAchseUnten = {d.yAchseX, d.yRand + d.plotHoehe};
     d.xAchseRechts = {d.xRand + d.plotBreite, d.xAchseY};

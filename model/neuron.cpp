@@ -122,6 +122,12 @@ NeuronDaten* neuronNeu(int nummer, int standardDateien)
         neuronStandardwerte(*neuron);
     else
         neuronGrundwerte(*neuron);
+    // 10. the main diagram in the template's format: a colour the record leaves at 0 would
+    // draw black, since only an unset colour falls back to the template's
+    DiagrammDaten& haupt = neuron->hauptDiagramm;
+    diagrammFormatKopieren(&haupt, &diagrammVorlage, neuron, 1);
+    diagrammFormatKopieren(&haupt, &diagrammVorlage, neuron, 2);
+    haupt.rechteckFarbe = diagrammVorlage.rechteckFarbe;
     return neuron;
 }
 
@@ -132,16 +138,21 @@ void neuronFensterLoeschen(NeuronDaten& neuron)
                                [&](const FensterlistenEintrag& e) { return e.neuronId == neuron.nummer; });
     std::fill(ende, fensterliste.end(), FensterlistenEintrag{});
 
-    // 2. the diagrams: the main one stays in the record, the others go
-    DiagrammDaten* d = &neuron.hauptDiagramm;
-    while (d) {
-        DiagrammDaten* weiter = d->naechstes;
-        diagrammFreigeben(*d);
-        if (d != &neuron.hauptDiagramm)
-            delete d;
-        d = weiter;
-    }
+    // 2. the diagrams: the main one stays in the record, the others go; nothing may point
+    // at them afterwards
+    for (const DiagrammDaten* x = &neuron.hauptDiagramm; x; x = x->naechstes)
+        diagrammVerweiseLoesen(*x);
+    // The further ones leave the chain first: a window that goes looks its diagram up, and
+    // must not walk over records already freed.
+    DiagrammDaten* weitere = neuron.hauptDiagramm.naechstes;
     neuron.hauptDiagramm.naechstes = nullptr;
+    diagrammFreigeben(neuron.hauptDiagramm);
+    while (weitere) {
+        DiagrammDaten* weiter = weitere->naechstes;
+        diagrammFreigeben(*weitere);
+        delete weitere;
+        weitere = weiter;
+    }
 
     // 3. K(Ca) and the pictures
     neuron.kca.reset();

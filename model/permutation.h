@@ -1,5 +1,8 @@
-// model/permutation.h - what the run driver and the shutdown ask of the permutation mode
+// model/permutation.h - what the run driver, the shutdown and the diagram painter ask of
+// the permutation mode
 #pragma once
+#include "platform/zeichnen.h"
+#include <vector>
 
 struct NeuronDaten;
 
@@ -8,3 +11,17 @@ struct NeuronDaten;
 NeuronDaten* teilsimulationsNeuron();
 // at the end of the program: the permutation mode left and its results released
 void permutationsmodusVerlassen();
+
+// The level bars a diagram shows while a series runs: one bar per varied synapse, in the
+// display's pen and brush.
+struct PermutationsBalken {
+    int anzahl = 0;                      // varied synapses
+    int einzug = 0;                      // left inset of the bars in pixels
+    int breiteProzent = 0;               // drawn width of a bar, percent of its share
+    std::vector<int> oben;               // top row of each bar
+    int unten = 0;                       // their common bottom row
+    plattform::Stift stift = nullptr;
+    plattform::Pinsel pinsel = nullptr;
+};
+// false when no series runs or the display shows no bars: nothing is drawn then
+bool permutationsBalkenHolen(PermutationsBalken& balken);

@@ -3,6 +3,10 @@
 
 struct NeuronDaten;
 
+// the kind of results the loaded script makes; 4 is the screen, on which the diagram windows
+// keep their size while the script runs interactively. 0 without a script.
+extern int skriptErgebnisArt;
+
 // before a script run: the EPSP measurement reset when the script's result kind is 16
 void skriptEpspZuruecksetzen();
 // after every step of a script run: progress text and the EPSP running maximum

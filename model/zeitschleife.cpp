@@ -37,6 +37,9 @@ namespace {
 // the loop asks for pending events only every this many steps; the pump itself waits
 // for ~20 ms of wall time between two passes
 constexpr int pumpIntervall = 256;
+// the open diagrams get the points of the samples so far at most this often (seconds of
+// wall time): each pass reads every sample of their time windows
+constexpr double liveAbstand = 0.05;
 
 bool interaktiv()
 {
@@ -132,6 +135,8 @@ void probenAnzahlenSetzen(NeuronDaten& n, int schritte)
             if ((k.referenz & kurvenReferenz::Freisetzung) && !k.werte.empty())
                 freisetzungsKurveAusRing(k, k.werteAnzahl);
         }
+        // the painter ends the diagram's new-data state at its next paint
+        d.neuZeichnen = 1;
     });
 }
 
@@ -227,6 +232,8 @@ int simulationAusfuehren()
     const bool mitFortschritt = !serie;
     const bool fortschrittInteraktiv = interaktiv();
     const bool skript = skriptStatus & skriptBit::Laeuft;
+    const bool liveZeichnen = !serie;   // a series shows its runs in its own display
+    double letzteLiveZeichnung = beginn;
     int schritte = 0;
     double& t = laufZustand.t;
     // the potentials are checked once per display interval, not in every neuron's step
@@ -245,9 +252,16 @@ int simulationAusfuehren()
             aktuellesNeuron = n;   // the editor's cursor follows the run; the step takes n
             modellSchritt[typ](*n);
         }
-        // 3. pending events, throttled to ~20 ms of wall time
-        if ((schritte % pumpIntervall) == 0 && !plattform::nachrichtenVerarbeitenGedrosselt())
-            laufZustand.abbrechen = 1;
+        // 3. pending events, throttled to ~20 ms of wall time; the open diagrams show the
+        // curves so far when the pump paints them
+        if ((schritte % pumpIntervall) == 0) {
+            if (liveZeichnen && plattform::uhrSekunden() - letzteLiveZeichnung >= liveAbstand) {
+                laufKurvenZeigen();
+                letzteLiveZeichnung = plattform::uhrSekunden();
+            }
+            if (!plattform::nachrichtenVerarbeitenGedrosselt())
+                laufZustand.abbrechen = 1;
+        }
         // collisions
         if (kollisionen)
             kollisionenPruefen();

@@ -116,3 +116,59 @@ TEST_F(DiagrammFall, KurveEntfernenLeertDenSlotUndDieErsteKopie)
     EXPECT_EQ(b->hauptDiagramm.kurven[12].bezeichnung, "Referenz 1");
     EXPECT_EQ(b->hauptDiagramm.kurven[13].anzeigen, 1);   // at most one copy goes
 }
+
+TEST_F(DiagrammFall, VerwaltenZeigtKacheltStelltDieListeWiederHerNurMarkierteUndSchliesst)
+{
+    laufzeitSetzen(0.1, 0.001);
+    arbeitsbereichKanten = {801, 1920};
+    NeuronDaten* n[3] = {neu(1), neu(2), neu(3)};
+    auto rechteck = [](const DiagrammDaten& d) {
+        const plattform::Rechteck r = plattform::fensterRechteck(d.fenster);
+        return std::make_tuple(r.links, r.oben, r.breite(), r.hoehe());
+    };
+    // all shown, one column of three rows
+    diagrammeVerwalten(2, 1);
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_NE(n[i]->hauptDiagramm.fenster, nullptr);
+        EXPECT_TRUE(plattform::istSichtbar(n[i]->hauptDiagramm.fenster));
+        EXPECT_EQ(rechteck(n[i]->hauptDiagramm), std::make_tuple(0, 266 * i, 1920, 266));
+    }
+    // an empty list restores nothing and closes nothing
+    diagrammeVerwalten(5, 3);
+    EXPECT_NE(n[2]->hauptDiagramm.fenster, nullptr);
+    // the stored list: neuron 2's diagram 1 is made for it; neuron 3 stays closed
+    fensterliste[0] = {1, 0, 10, 20, 400, 300};
+    fensterliste[1] = {2, 1, 50, 60, 500, 350};
+    fensterliste[2] = {9, 0, 0, 0, 300, 300};            // a neuron that is gone
+    diagrammeVerwalten(5, 3);
+    EXPECT_EQ(rechteck(n[0]->hauptDiagramm), std::make_tuple(10, 20, 400, 300));
+    ASSERT_NE(n[1]->hauptDiagramm.naechstes, nullptr);
+    EXPECT_EQ(n[1]->hauptDiagramm.naechstes->nummer, 1);
+    EXPECT_EQ(rechteck(*n[1]->hauptDiagramm.naechstes), std::make_tuple(50, 60, 500, 350));
+    EXPECT_EQ(n[2]->hauptDiagramm.fenster, nullptr);
+    EXPECT_EQ(fensterliste[2].neuronId, 0);
+    // the marked neuron only: the others closed, or with the option minimised once
+    neuronMarkieren(n[2], 1);
+    diagrammeVerwalten(2, 4);
+    EXPECT_EQ(n[0]->hauptDiagramm.fenster, nullptr);
+    EXPECT_EQ(rechteck(n[2]->hauptDiagramm), std::make_tuple(0, 0, 1920, 800));
+    diagrammeVerwalten(2, 1);
+    diagrammOptionen.strgMNurMinimieren = -1;
+    diagrammeVerwalten(2, 4);
+    EXPECT_TRUE(plattform::istMinimiert(n[0]->hauptDiagramm.fenster));
+    EXPECT_FALSE(plattform::istMinimiert(n[2]->hauptDiagramm.fenster));
+    EXPECT_EQ(diagrammOptionen.strgMNurMinimieren, 0);
+    // the first marked neuron back to its stored place
+    n[2]->hauptDiagramm.fensterX = 70;
+    n[2]->hauptDiagramm.fensterY = 80;
+    n[2]->hauptDiagramm.breite = 600;
+    n[2]->hauptDiagramm.fensterHoehe = 400;
+    diagrammeVerwalten(6, 5);
+    EXPECT_EQ(rechteck(n[2]->hauptDiagramm), std::make_tuple(70, 80, 600, 400));
+    // all closed, the records kept
+    diagrammeVerwalten(5, 6);
+    for (NeuronDaten* x : n)
+        EXPECT_EQ(x->hauptDiagramm.fenster, nullptr);
+    EXPECT_NE(n[1]->hauptDiagramm.naechstes, nullptr);
+    fensterliste = {};
+}

@@ -1,5 +1,6 @@
 // tests/diagrams/test_kurven.cpp - curve preparation, point reduction and buffer capacity
 #include "diagramm_hilfe.h"
+#include <limits>
 #include <tuple>
 
 namespace {
@@ -115,6 +116,8 @@ TEST_F(Punkte, ZeileNachVersatzZoomUndZweiterAchseAmRandBegrenzt)
         {"a zoom", 25.0f, 0.0, 2.0, 0.0, 0, 80},
         {"a second axis of 0..200", 50.0f, 0.0, 1.0, 200.0, 1, 105},
         {"a second axis without a span: the diagram's", 50.0f, 0.0, 1.0, 0.0, 1, 80},
+        {"not a number: the bottom", std::numeric_limits<float>::quiet_NaN(), 0.0, 1.0, 0.0, 0, 130},
+        {"an offset beyond any screen: the top", 50.0f, 1e300, 1.0, 0.0, 0, 30},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.was);
