@@ -27,20 +27,21 @@ int netzwerkAusPufferLaden()
 {
     char* text = netzPufferText();
     const NetzQuelle quelle = undoListe.wiederherstellen ? NetzQuelle::Undo : NetzQuelle::Kurvendaten;
-    // 1. the settings part; without a text there is nothing the reader could take
-    const auto einstellungenLaden = netzPufferHaken.einstellungenLaden ? netzPufferHaken.einstellungenLaden : cfgDateiLaden;
-    if (!text || !einstellungenLaden(0)) {
+    // the settings part; without a text there is nothing the reader could take
+    const bool eingestellt =
+        text && (netzPufferHaken.einstellungenLaden ? netzPufferHaken.einstellungenLaden(0) : cfgTextLaden(text));
+    if (!eingestellt) {
         plattform::hinweisBox(meldungsTexte[900]);
         return 0;
     }
-    // 2. the network part, which the reader finds behind the settings
+    // the network part, which the reader finds behind the settings
     std::string name;
     if (!guiTextLaden(text, quelle, name)) {
         if (!programmEndet())
             plattform::hinweisBox(meldungsTexte[901]);
         return 0;
     }
-    // 3. refresh, the main window back, every diagram window drawn anew
+    // refresh, the main window back, every diagram window drawn anew
     einstellungenAktualisieren(nullptr, 1);
     if (fensterhandles.hauptfenster && plattform::istMinimiert(fensterhandles.hauptfenster))
         plattform::zeigen(fensterhandles.hauptfenster, plattform::anzeige::Wiederherstellen);
