@@ -7,6 +7,7 @@
 // 65535. Texts older than the numbering hold one diagram under "Diagramm zu <neuron> ".
 #include "files/diagrammeinstellungen.h"
 #include "core/schluessel.h"
+#include "core/status.h"
 #include "files/lesen.h"
 #include "model/ergebnisdateien.h"
 #include "model/netz.h"
@@ -17,7 +18,6 @@
 #include <cstring>
 #include <string>
 
-int eingabedateienFilter = 0;
 
 namespace {
 
@@ -431,7 +431,7 @@ void diagrammEinstellungenSpeichern(DiagrammDaten* erstes, std::FILE* datei, XBu
     textZeiger = &puffer;
     if (erstes) {
         const int n = listenNummer(erstes);
-        const bool ohneYBereich = erstes == &diagrammVorlage && eingabedateienFilter != 0;
+        const bool ohneYBereich = erstes == &diagrammVorlage && dateipfade.filterIndex != 0;
         int k = 1;
         for (const DiagrammDaten* d = erstes; d; d = d->naechstes, ++k)
             diagrammSchreiben(puffer, *d, k, n, ohneYBereich);

@@ -12,6 +12,3 @@ void diagrammEinstellungenSpeichern(DiagrammDaten* erstes, std::FILE* datei, XBu
 // the diagrams of erstes's neuron from blockAnfang; further diagrams are made as needed
 void diagrammEinstellungenLaden(DiagrammDaten* erstes, char* blockAnfang);
 
-// The settings' open-dialog filter index ("filter fuer eingabedateien="): while it is not
-// 0, the diagram template is saved without its y tick interval and y range.
-extern int eingabedateienFilter;

@@ -116,11 +116,11 @@ struct Diagrammeinstellungen : NetzdateiFall {
         NetzdateiFall::SetUp();
         vorlage = diagrammVorlage;
         permutation = permutationsDiagramm;
-        datPfad.kurvenDateiWirdGeoeffnet = eingabedateienFilter = 0;
+        datPfad.kurvenDateiWirdGeoeffnet = dateipfade.filterIndex = 0;
     }
     void TearDown() override
     {
-        datPfad.kurvenDateiWirdGeoeffnet = eingabedateienFilter = 0;
+        datPfad.kurvenDateiWirdGeoeffnet = dateipfade.filterIndex = 0;
         diagrammVorlage = vorlage;
         permutationsDiagramm = permutation;
         NetzdateiFall::TearDown();
@@ -342,7 +342,7 @@ TEST_F(Diagrammeinstellungen, VorlageOhneYBereichSolangeEinEingabefilterGilt)
 {
     diagrammVorlage.minY = -80.0;
     diagrammVorlage.yTickIntervall = 20.0;
-    eingabedateienFilter = 2;
+    dateipfade.filterIndex = 2;
     const std::string t = zeilen(&diagrammVorlage);
     for (const char* fehlt : {"yTickIntervall=", "minY=", "maxY="})
         EXPECT_EQ(t.find(fehlt), std::string::npos) << fehlt;
@@ -350,7 +350,7 @@ TEST_F(Diagrammeinstellungen, VorlageOhneYBereichSolangeEinEingabefilterGilt)
     lesen(&diagrammVorlage, t);
     EXPECT_EQ(diagrammVorlage.minY, -100.0);
     EXPECT_EQ(diagrammVorlage.yTickIntervall, 20.0);
-    eingabedateienFilter = 0;
+    dateipfade.filterIndex = 0;
     EXPECT_NE(zeilen(&diagrammVorlage).find("minY=-100\n"), std::string::npos);
 }
 
