@@ -33,13 +33,9 @@ TEST_F(Layout, PlotflaecheZeitfensterTicksAchsenkreuzungEineKurveSchriftenUndSti
     standardSchrift.punkte = 10;
     diagrammLayoutBerechnen(n, d, 0);
     EXPECT_EQ(d->plotBreite, 240);                     // margins of 30
-    EXPECT_EQ(d->plotHoehe, 140);
-    EXPECT_EQ(d->xAchseRechts[0], 270);
-    EXPECT_EQ(d->yAchseOben[1], 30);
-    EXPECT_EQ(d->yAchseUnten[1], 170);
-    EXPECT_EQ(d->maxX, 2.0);
-    EXPECT_EQ(d->xUrsprung, 0.0);
-    EXPECT_EQ(d->yUrsprung, 0.0);
+    EXPECT_EQ(std::make_tuple(d->plotHoehe, d->xAchseRechts[0], d->yAchseOben[1], d->yAchseUnten[1], d->maxX,
+                              d->xUrsprung, d->yUrsprung),
+              std::make_tuple(140, 270, 30, 170, 2.0, 0.0, 0.0));
     EXPECT_EQ(d->kurven[0].anzeigen, 1);               // something is always shown
     ASSERT_NE(d->achsenSchrift.schrift, nullptr);
     EXPECT_NE(d->achsenSchrift.schrift, standardSchrift.schrift);

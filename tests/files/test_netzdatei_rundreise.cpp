@@ -162,7 +162,9 @@ auto einstellungsFelder()
                  s.ausgangsReizstrom, s.ausgangsReizdauer, s.ereignisReizdauer, s.ereignisTotzeit,
                  s.ereignisReizstrom, s.ereignisSchwelle, s.verzoegerung, s.anfangVerzoegern, s.stromFaktor,
                  s.eichfaktor, s.daKalibrierung, s.daAusgabefaktor, s.eingangAusgeben,
-                 s.somaPotentialAusgeben, s.stromInDatei, s.stromDatei));
+                 s.somaPotentialAusgeben, s.stromInDatei, s.stromDatei, sp.netzwerkmodell,
+                 sp.netzwerkVariante, sp.netzwerktyp, sp.anzahlSegmente, sp.simulationsDauer, sp.schrittweite,
+                 sp.anzahlSchritte, sp.integrationsmethode));
 }
 
 // Four neurons of the four models in a dendrite of six segments (stimulus definitions on
@@ -269,15 +271,10 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
 {
     // 1. the global keys and the settings of the file
     Simulationsparameter& sp = simulationsParameter;
-    const auto netzwerk = [&] {
-        return std::tie(sp.netzwerkmodell, sp.netzwerkVariante, sp.netzwerktyp, sp.anzahlSegmente,
-                        sp.simulationsDauer, sp.schrittweite, sp.anzahlSchritte, sp.integrationsmethode);
-    };
-    netzwerk() =
-        std::make_tuple(modell::HodgkinHuxley, 1, 4, 6, 0.5, 2.5e-5, 20000, integration::RungeKutta4);
-    const auto netzwerkVorher = werte(netzwerk());
     fuellen(einstellungsFelder(), 0);
-    maxBinDateiGroesse = 0xFFFFFFF0u;
+    std::tie(sp.netzwerkmodell, sp.netzwerkVariante, sp.netzwerktyp, sp.anzahlSegmente, sp.simulationsDauer,
+             sp.schrittweite, sp.anzahlSchritte, sp.integrationsmethode, maxBinDateiGroesse) =
+        std::tuple(modell::HodgkinHuxley, 1, 4, 6, 0.5, 2.5e-5, 20000, integration::RungeKutta4, 0xFFFFFFF0u);
     const auto einstellungenVorher = werte(einstellungsFelder());
     serverDaten.pulsDauer = 0.00123456789;   // "%g"
     programmStatus |= programmBit::AxoAxonisch;
@@ -306,9 +303,8 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
     for (SynapseDaten* x : s)
         ids.push_back(x->id);
     const int axoId = axo->id;
-    serverDaten.eingangsNeuron = 7;
-    serverDaten.ausgangsNeuron = 900;
-    serverDaten.angezeigtesNeuron = 3;
+    ServerDaten& sv = serverDaten;
+    std::tie(sv.eingangsNeuron, sv.ausgangsNeuron, sv.angezeigtesNeuron) = std::tuple(7, 900, 3);
     neuronMarkieren(neuronNachNummer(7), 1);
     const std::string gruppeA = "erste \xE4", gruppeB = "zweite";
     ASSERT_TRUE(synapsengruppeBelegen(3, *s[2], &gruppeA) && synapseInGruppeEintragen(3, *s[0]));
@@ -329,18 +325,14 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
         ADD_FAILURE() << b.text;
 
     // 4. the settings
-    vergleichen(netzwerk(), netzwerkVorher, "network");
     vergleichen(einstellungsFelder(), einstellungenVorher, "settings");
-    const ServerDaten& sv = serverDaten;
     EXPECT_EQ(std::tie(sv.pulsDauer, sv.eingangsNeuron, sv.ausgangsNeuron, sv.angezeigtesNeuron,
                        sv.eingangsNeuronName),
               std::make_tuple(0.00123457, 7, 900, 3, std::string("Neuron \xE4 7")));
     EXPECT_TRUE((programmStatus & programmBit::AxoAxonisch) && (modusStatus & modusBit::Teilsimulation));
-    const auto fenster = [](const FensterlistenEintrag& e) {
-        return std::make_tuple(e.neuronId, e.diagrammId, e.x, e.y, e.breite, e.hoehe);
-    };
-    EXPECT_EQ(fenster(fensterliste[1]), std::make_tuple(900, 2, -5, 40, 640, 480));
-    EXPECT_EQ(fenster(fensterliste[2]), fenster({}));
+    const FensterlistenEintrag& f = fensterliste[1];
+    EXPECT_EQ(std::tie(f.neuronId, f.diagrammId, f.x, f.y, f.breite, f.hoehe, fensterliste[2].neuronId),
+              std::make_tuple(900, 2, -5, 40, 640, 480, 0));
     ASSERT_EQ(synapsenTypen.size(), 5u);
     EXPECT_EQ(std::tie(synapsenTypen[4].ion, synapsenTypen[4].potential, synapsenTypen[4].bezeichnung),
               std::tuple(ionenArt::Natrium, 0.0425, "schnell \xFC"));
@@ -392,10 +384,9 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
     EXPECT_EQ(std::tie(a->elternSynapse, a->quellNummer, a->zielNummer, a->synapsenTyp),
               std::make_tuple(synapseNachId(ids[1]), 900, 7, 1));
     EXPECT_EQ(std::tie(synapsenZaehler, axoZaehler, synapsengruppenZahl), std::make_tuple(7, 1, 2));
-    EXPECT_EQ(std::tie(synapsengruppen[1].mitglieder, synapsengruppen[1].name),
-              std::tie(mitgliederA, gruppeA));
-    EXPECT_EQ(std::tie(synapsengruppen[2].mitglieder, synapsengruppen[2].name),
-              std::tie(mitgliederB, gruppeB));
+    const auto& g = synapsengruppen;
+    EXPECT_EQ(std::tie(g[1].mitglieder, g[1].name, g[2].mitglieder, g[2].name),
+              std::tie(mitgliederA, gruppeA, mitgliederB, gruppeB));
     EXPECT_EQ(std::tie(synapseNachId(ids[2])->gruppe, a->gruppe), std::make_tuple(1, 2));
 
     // 7. the same file read again, with LF and UTF-8 as an editor leaves it, gives the same network
