@@ -176,7 +176,7 @@ int abschnitteLesen(char* text, const std::string& name, bool undo)
     char* synapsen = std::strstr(typen, "[Synapsen auf soma oder dendrit]");
     if (!synapsen)
         synapsen = text;
-    if (!synapsenLaden(synapsen, kopf.ids))
+    if (!synapsenLaden(synapsen, kopf.ids, undo))
         return verweigern();
 
     // 5. groups, server

@@ -295,3 +295,15 @@ TEST_F(NetzdateiFall, ProtokolltextWirdNieAlsAbschnittOderSchluesselGelesen)
     EXPECT_EQ(std::tie(protokoll.gesicherterText, protokoll.x, protokoll.sichtbar),
               std::tie(vorher.gesicherterText, vorher.x, vorher.sichtbar));
 }
+
+TEST_F(NetzdateiFall, EinUndoTextLaedtOhneEinWortInDerStatuszeile)
+{
+    NeuronDaten* a = neu(1);
+    verbinde(a, neu(2));
+    std::string text = imSpeicher(), name;
+    netzLoeschen();
+    statusTexte[0] = "vorher";
+    ASSERT_EQ(guiTextLaden(text.data(), NetzQuelle::Undo, name), 1);
+    EXPECT_EQ(std::tuple(NeuronFall::nummern(), synapsenZaehler, statusTexte[0]),
+              std::tuple(std::vector{1, 2}, 1, "vorher"));
+}
