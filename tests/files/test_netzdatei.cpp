@@ -1,6 +1,9 @@
 // tests/files/test_netzdatei.cpp - the network file: its form, safe saving, the reference
 // curves, and what the reader does with texts that are not as the writer left them
 #include "netzdatei_hilfe.h"
+#include <csignal>
+#include <sys/resource.h>
+#include <unistd.h>
 
 using pt::boxLog;
 
@@ -67,35 +70,86 @@ TEST_F(NetzdateiFall, NetzwerkmodellTraegtDieVarianteInDerParitaetUndLeereListen
 
 TEST_F(NetzdateiFall, EinFehlgeschlagenesSpeichernSagtEsUndLaesstDieAlteDatei)
 {
-    // the target is a folder: the rename over it fails, the folder stays
-    std::filesystem::create_directory(pfad());
-    testhilfe::schreiben(pfad() + "/drin", "alt");
-    pt::boxAntworten({Ok});
-    EXPECT_FALSE(guiDateiSpeichern(0, nullptr, 1));
-    ASSERT_EQ(boxLog().size(), 1u);
-    EXPECT_NE(boxLog()[0].text.find(pfad()), std::string::npos);
-    EXPECT_EQ(testhilfe::lesen(pfad() + "/drin"), "alt");
+    namespace fs = std::filesystem;
+    neu(1);
+    rlimit grenze{};
+    void (*signalVorher)(int) = nullptr;
+    const struct {
+        const char* was;
+        int text;                           // 286: the file cannot be made; 75: not written
+        std::function<bool()> hindernis;    // false: the obstacle cannot be had here
+        std::function<void()> weg;
+    } faelle[] = {
+        {"a folder that does not exist", 286, [this] {
+             dateipfade.dokumentVerzeichnis = ordner + "fehlt/";
+             return true;
+         }, [this] { dateipfade.dokumentVerzeichnis = ordner; }},
+        {"a folder that cannot be written", 286, [this] {
+             fs::permissions(ordner, fs::perms::owner_read | fs::perms::owner_exec);
+             return ::geteuid() != 0;   // the permissions do not hold for root
+         }, [this] { fs::permissions(ordner, fs::perms::owner_all); }},
+        {"a full disk: the files may grow to 64 bytes", 75, [&] {
+             signalVorher = std::signal(SIGXFSZ, SIG_IGN);
+             ::getrlimit(RLIMIT_FSIZE, &grenze);
+             const rlimit klein{64, grenze.rlim_max};
+             return ::setrlimit(RLIMIT_FSIZE, &klein) == 0;
+         }, [&] {
+             ::setrlimit(RLIMIT_FSIZE, &grenze);
+             std::signal(SIGXFSZ, signalVorher);
+         }},
+        {"a folder of that name: the rename fails", 75, [this] {
+             return fs::remove(pfad()) && fs::create_directory(pfad());
+         }, [this] { fs::remove(pfad()); }},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        testhilfe::schreiben(pfad(), "das alte Netz");
+        pt::zuruecksetzen();
+        pt::boxAntworten({Ok});
+        const bool hier = f.hindernis();
+        const bool gespeichert = hier && guiDateiSpeichern(0, nullptr, 1);
+        const std::string ziel = dateipfade.vollerPfad;
+        const bool altesDa = fs::is_directory(pfad()) || testhilfe::lesen(pfad()) == "das alte Netz";
+        f.weg();
+        if (!hier)
+            continue;
+        EXPECT_EQ(std::tuple(gespeichert, altesDa, boxLog().empty() ? "" : boxLog()[0].text),
+                  std::tuple(false, true, meldungFormatieren(f.text, ziel)));
+    }
 }
 
-TEST_F(NetzdateiFall, ReferenzkurvenDateiFeldFuerFeldKleinEndian)
+TEST_F(NetzdateiFall, ReferenzkurvenDateiFolgtDemGespeichertenNamenFeldFuerFeldKleinEndian)
 {
     neu(3);
     KurvenDaten& k = neu(7)->hauptDiagramm.kurven[13];
     programmStatus |= programmBit::SomaDateiSchreiben;
-    netzBegleitdateien.refPfad = pfad("netz.ref");
     simulationsParameter.simulationsDauer = 0.5;
     simulationsParameter.schrittweite = 0.25;
-    // no reference curve: no file, and an older one goes
-    testhilfe::schreiben(pfad("netz.ref"), "alt");
-    gespeichert();
-    EXPECT_FALSE(std::filesystem::exists(pfad("netz.ref")));
     k.werte = {1.5f, -2.0f, 9.0f};
     k.werteAnzahl = 3;
-    gespeichert();
+    // the network came from netz.gui and is saved as kopie.gui: another network's curves stay
+    netzBegleitdateien.refPfad = pfad("netz.ref");
+    testhilfe::schreiben(pfad("netz.ref"), "alt");
+    pt::dateiAntworten({pt::dateiAntwort(pfad("kopie.gui"))});
+    ASSERT_TRUE(guiDateiSpeichern(1, nullptr, 1));
     // f64 0.5 s, f64 0.25 s, i32 2 samples a curve; neuron 7, slot 13, f32 1.5 and -2
     const std::string erwartet("\0\0\0\0\0\0\xE0\x3F" "\0\0\0\0\0\0\xD0\x3F" "\x02\0\0\0" "\x07\0\0\0"
                                "\x0D\0\0\0" "\0\0\xC0\x3F" "\0\0\0\xC0", 36);
-    EXPECT_EQ(testhilfe::lesen(pfad("netz.ref")), erwartet);
+    EXPECT_EQ(std::tuple(testhilfe::lesen(pfad("kopie.ref")), testhilfe::lesen(pfad("netz.ref"))),
+              std::tuple(erwartet, "alt"));
+    // a reference file that cannot be written is said; the network is saved all the same
+    std::filesystem::remove(pfad("kopie.ref"));
+    std::filesystem::create_directory(pfad("kopie.ref"));
+    pt::boxAntworten({Ok});
+    EXPECT_TRUE(guiDateiSpeichern(0, nullptr, 1));
+    EXPECT_EQ(boxLog().back().text, meldungFormatieren(75, pfad("kopie.ref")));
+    // no reference curve: no file, and an older one of this name goes
+    std::filesystem::remove(pfad("kopie.ref"));
+    testhilfe::schreiben(pfad("kopie.ref"), "alt");
+    k.werteAnzahl = 0;
+    gespeichert();
+    EXPECT_EQ(std::tuple(std::filesystem::exists(pfad("kopie.ref")), testhilfe::lesen(pfad("netz.ref"))),
+              std::tuple(false, "alt"));
 }
 
 // ---- reading -------------------------------------------------------------------------------
