@@ -49,6 +49,7 @@ TEST_F(Neuronabschnitt, BlockleserRegelnJeZeile)
         std::string zeilen;
         std::function<void(NeuronDaten&)> vorher;
         std::function<void(N)> pruefen;
+        bool standard = false;   // read into the standard neuron of the settings file
     };
     const Fall faelle[] = {
         // without a name the number; a colour only with all three parts, each part in its byte;
@@ -59,31 +60,26 @@ TEST_F(Neuronabschnitt, BlockleserRegelnJeZeile)
          "rand rotanteil=1\nrand gruenanteil=2\nrand blauanteil=3\naxon rotanteil=257\naxon gruenanteil=0\n"
          "axon blauanteil=0\n"
          "groesse=2,5\nsomagroesse=-2,5\nmarkiert=0   (ja=1)\nstrominjektion segment 1 dauerreiz=ja\n"
-         "strominjektion segment 2 dauerreiz=1",
-         [](NeuronDaten& n) {
+         "strominjektion segment 2 dauerreiz=1", [](NeuronDaten& n) {
              n.exportMaske = n.stromreize[0].dauerreiz = 9;
              n.strominjektionBezeichnung = "alt";
              neuronMarkieren(&n, 1);
-         },
-         [](N n) {
+         }, [](N n) {
              EXPECT_EQ(std::tie(n.name, n.x, n.rauschAbklingzeit, n.groesse, n.somaGroesse),
                        std::tuple("7", 3, 1.5, 3, -3));
              EXPECT_EQ(std::tie(n.farbe, n.randFarbe, n.axonFarbe), std::tuple(0x1000000u, 0x030201u, 1u));
              const auto& r = n.stromreize;
              EXPECT_EQ(std::tie(n.exportMaske, n.kcaModus, n.strominjektionBezeichnung, r[0].dauerreiz,
-                                r[1].dauerreiz, r[2].dauerreiz),
-                       std::tuple(0, 0, "", 0, 1, 1));
+                                r[1].dauerreiz, r[2].dauerreiz), std::tuple(0, 0, "", 0, 1, 1));
              EXPECT_EQ(std::tie(n.markiert, markierteNeurone.liste.front()), std::tuple(1, &n));
          }},
         {"numbers that are not finite keep the field",
          "x-position=nan\nrauschen abklingzeit=1e999\ny-position=1e300\nvoltage clamp endeZeit=-inf\n"
-         "schwelle fuer psp-amplituden=1e39",
-         [](NeuronDaten& n) {
+         "schwelle fuer psp-amplituden=1e39", [](NeuronDaten& n) {
              n.x = n.y = 5;
              n.rauschAbklingzeit = n.klemme.pulsEnde = 0.5;
              n.pspSchwelle = 2.0f;
-         },
-         [](N n) {
+         }, [](N n) {
              EXPECT_EQ(std::tie(n.x, n.y, n.rauschAbklingzeit, n.klemme.pulsEnde, n.pspSchwelle),
                        std::tuple(5, 5, 0.5, 0.5, 2.0f));
          }},
@@ -97,8 +93,7 @@ TEST_F(Neuronabschnitt, BlockleserRegelnJeZeile)
          [](N n) {
              const auto& r = n.stromreize;
              EXPECT_EQ(std::tie(r[0].ausDatei, r[0].reizName, n.stromTabellen[0].herkunft, r[1].ausDatei,
-                                r[1].reizDatei),
-                       std::tuple(0, "puls", "puls", 1, "C:\\r.str"));
+                                r[1].reizDatei), std::tuple(0, "puls", "puls", 1, "C:\\r.str"));
          }},
         {"a key before the cursor is found once a missing key reset the search", "groesse=5\nx-position=3",
          {}, [](N n) { EXPECT_EQ(std::tie(n.x, n.groesse), std::tuple(3, 5)); }},
@@ -116,15 +111,20 @@ TEST_F(Neuronabschnitt, BlockleserRegelnJeZeile)
         {"the pause of an older text, shape 1", puls("1"), aelter, pause(7.0)},
         {"other shapes keep it", puls("2"), aelter, pause(4.0)},
         {"a text with a server section keeps it", puls("0"), {}, pause(4.0)},
+        {"the standard neuron keeps it, builds no table and is never marked", puls("0") + "\nmarkiert=1",
+         [](NeuronDaten&) { standardneuronVoreinstellen(); altePausenUmrechnen = true; }, [](N n) {
+             EXPECT_EQ(std::tuple(n.stromreize[0].pause, n.stromTabellen[0].anzahlPunkte <= 3, n.markiert),
+                       std::tuple(4.0, true, 0));
+         }, true},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.was);
         leeren();
-        NeuronDaten* n = neu(7);
+        NeuronDaten* n = f.standard ? &stdNeuron : neu(7);
         altePausenUmrechnen = false;
         if (f.vorher)
             f.vorher(*n);
-        std::string text = neuronText(f.zeilen);
+        std::string text = neuronText(f.zeilen, n->nummer);
         std::vector<char> t = lesbar(text);
         guiNeuronLaden(n, t.data());
         // the cut is put back; only decimal commas became points
@@ -132,6 +132,10 @@ TEST_F(Neuronabschnitt, BlockleserRegelnJeZeile)
         EXPECT_EQ(std::tuple(std::string(t.data()), pt::offeneBoxAntworten()), std::tuple(text, 0u));
         f.pruefen(*n);
     }
+    stdNeuron.stromreize = {};
+    // the standard neuron's block carries neither model type nor physiology
+    for (const char* teil : {"modell-typ=", "physiologische Parameter", " P "})
+        EXPECT_EQ(block(&stdNeuron).find(teil), std::string::npos) << teil;
 }
 
 TEST_F(Neuronabschnitt, JedesKompartimentBisZumDrittenSegmentHatSeineReizzeilen)
@@ -160,35 +164,6 @@ TEST_F(Neuronabschnitt, JedesKompartimentBisZumDrittenSegmentHatSeineReizzeilen)
             EXPECT_EQ(b->stromTabellen[s].anzahlPunkte > 3, s < gruppen) << s;
     }
 }
-
-TEST_F(Neuronabschnitt, StandardneuronOhneModelltypPhysiologieTabelleUndUmrechnung)
-{
-    standardneuronVoreinstellen();
-    NeuronDaten& s = stdNeuron;
-    s.parameter.fill(1.0);
-    s.stromreize[0] = {
-        .dach = 0.1, .amplitude = 1e-9, .pause = 4.0, .anzahl = 2, .an = 1, .reizDatei = {}, .reizName = {}};
-    std::tie(s.modellTyp, s.markiert) = std::tuple(2, 1);
-    const std::string text = block(&s);
-    for (const char* teil : {"modell-typ=", "physiologische Parameter", " P "})
-        EXPECT_EQ(text.find(teil), std::string::npos) << teil;
-    s.parameter.fill(2.0);
-    s.stromreize = {};
-    std::tie(s.modellTyp, s.markiert) = std::tuple(3, 0);
-    const int punkte = s.stromTabellen[0].anzahlPunkte;
-    altePausenUmrechnen = true;   // never for the standard neuron
-    std::vector<char> t = lesbar(text);
-    guiNeuronLaden(&s, t.data());
-    // it keeps no table of its own and is never marked
-    EXPECT_EQ(std::tie(s.stromreize[0].amplitude, s.stromreize[0].pause, s.stromTabellen[0].anzahlPunkte,
-                       s.modellTyp, s.parameter[0]),
-              std::tuple(1e-9, 4.0, punkte, 3, 2.0));
-    EXPECT_TRUE(markierteNeurone.liste.empty());
-    s.stromreize = {};
-    s.modellTyp = 0;
-}
-
-// ---- physiology ----------------------------------------------------------------------------
 
 TEST_F(Neuronabschnitt, EinModellbereichMitWertenWirdGeschriebenAuchWennErSichZuNullSummiert)
 {
@@ -245,8 +220,7 @@ TEST_F(Neuronabschnitt, KCaKanalNurVollstaendig)
 {
     NeuronDaten* n = neu(4);
     KCaKanal voll;
-    voll.caStart = 1e-7;
-    voll.gKCa = 2e-8;
+    std::tie(voll.caStart, voll.gKCa) = std::tuple(1e-7, 2e-8);
     XBuffer puffer;
     kCaKanalSpeichern(voll, 4, nullptr, puffer, 0);
     EXPECT_TRUE(puffer.text().starts_with("neuron 4 K(Ca)-kanal initiale [Ca]=1e-07\n"));
@@ -276,8 +250,7 @@ TEST_F(Neuronabschnitt, KCaKanalNurVollstaendig)
             const size_t a = t.find(s + "=");
             t.erase(a, t.find('\n', a) + 1 - a);
         }
-        if (!f.box.empty())
-            pt::boxAntworten({plattform::antwort::Ok});
+        pt::boxAntworten({plattform::antwort::Ok});
         KCaKanal gelesen;
         gelesen.gCa1 = 3.0;
         std::vector<char> v = lesbar(t);
