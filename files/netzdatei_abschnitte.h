@@ -54,6 +54,9 @@ void axoSynapsenDurchlaufen(F&& f)
                         f(*s, *k->synapse);
 }
 
+// the file name with its extension replaced (or added): the companion files' paths
+std::string endungErsetzen(const std::string& name, const char* endung);
+
 // ---- the global keys (netzdatei_kopf.cpp) ------------------------------------------------
 // what the global keys say about the network to come
 struct NetzKopf {

@@ -26,12 +26,6 @@
 int serverBlockVorhanden = 0;
 NetzBegleitdateien netzBegleitdateien;
 
-namespace {
-
-constexpr const char* netzMarke = "[neuronen-netzwerk-datei]";
-constexpr int weiter = -1;   // a section was read; the next one follows
-
-// the file name with its extension replaced (or added)
 std::string endungErsetzen(const std::string& name, const char* endung)
 {
     const size_t ordner = name.find_last_of("/\\");
@@ -39,6 +33,11 @@ std::string endungErsetzen(const std::string& name, const char* endung)
     const bool hatEndung = punkt != std::string::npos && (ordner == std::string::npos || punkt > ordner);
     return (hatEndung ? name.substr(0, punkt) : name) + "." + endung;
 }
+
+namespace {
+
+constexpr const char* netzMarke = "[neuronen-netzwerk-datei]";
+constexpr int weiter = -1;   // a section was read; the next one follows
 
 // text mode: a CR before a LF goes
 void zeilenendenAngleichen(std::string& text)
@@ -177,7 +176,7 @@ int abschnitteLesen(char* text, const std::string& name, bool undo)
     char* synapsen = std::strstr(typen, "[Synapsen auf soma oder dendrit]");
     if (!synapsen)
         synapsen = text;
-    if (!synapsenLaden(synapsen, kopf.ids))
+    if (!synapsenLaden(synapsen, kopf.ids, undo))
         return verweigern();
 
     // 5. groups, server

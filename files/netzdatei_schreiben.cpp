@@ -82,6 +82,20 @@ void netzTextSchreiben()
         kollisionsdatenSpeichern(p);
 }
 
+// ---- writing a file -----------------------------------------------------------------------------------
+
+// Through a temporary file beside it, so the old file stays whatever happens. A file that
+// cannot be made there gets oeffnenText (the network file 286, the reference curves 74),
+// a write, close or rename that fails text 75.
+bool sicherSchreiben(const std::string& pfad, const std::string& bytes, int oeffnenText)
+{
+    plattform::SchreibFehler art = plattform::SchreibFehler::Schreiben;
+    if (plattform::dateiSicherSchreiben(pfad, bytes, nullptr, &art))
+        return true;
+    plattform::hinweisBox(meldungFormatieren(art == plattform::SchreibFehler::Oeffnen ? oeffnenText : 75, pfad));
+    return false;
+}
+
 // ---- the reference curves ------------------------------------------------------------------------
 
 template <class T>
@@ -95,12 +109,9 @@ void kleinEndian(std::string& aus, T wert)
 
 // f64 duration, f64 step, i32 samples per curve, then per stored reference curve i32
 // neuron, i32 slot and the samples as f32. Without a stored curve no file is made, and an
-// older one goes.
-void referenzKurvenSpeichern()
+// older one of that name goes.
+void referenzKurvenSpeichern(const std::string& pfad)
 {
-    const std::string& pfad = netzBegleitdateien.refPfad;
-    if (!pfad.empty() && plattform::dateiExistiert(pfad))
-        std::remove(plattform::pfadAufloesen(pfad).c_str());
     const Simulationsparameter& sp = simulationsParameter;
     const double quotient = sp.schrittweite > 0.0 ? std::trunc(sp.simulationsDauer / sp.schrittweite) : 0.0;
     const int anzahlWerte = static_cast<int>(std::clamp(quotient, 0.0, 2147483647.0));
@@ -122,8 +133,10 @@ void referenzKurvenSpeichern()
             for (int i = 0; i < anzahlWerte; ++i)
                 kleinEndian(bytes, i < vorhanden ? k.werte[static_cast<size_t>(i)] : 0.0f);
         }
-    if (!bytes.empty() && !plattform::dateiSicherSchreiben(pfad, bytes))
-        plattform::hinweisBox(meldungFormatieren(74, pfad));
+    if (!bytes.empty())
+        sicherSchreiben(pfad, bytes, 74);
+    else if (plattform::dateiExistiert(pfad))
+        std::remove(plattform::pfadAufloesen(pfad).c_str());
 }
 
 // ---- saving ---------------------------------------------------------------------------------------
@@ -232,13 +245,12 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
     // the protocol as the window shows it, or the saved text while it is hidden
     protokollSpeichern(protokoll.sichtbar ? nullptr : protokoll.gesicherterText.c_str(), puffer);
     puffer.drucken("[Dateiende]\n");
-    std::string grund;
-    if (!plattform::dateiSicherSchreiben(netzDatei, mitCrLf(puffer.text()), &grund)) {
-        plattform::hinweisBox(meldungFormatieren(947, netzDatei, grund));
+    if (!sicherSchreiben(netzDatei, mitCrLf(puffer.text()), 286))
         return false;
-    }
+    // the reference curves go beside the network just saved, never over another one's
+    netzBegleitdateien.refPfad = endungErsetzen(dateipfade.vollerPfad, "ref");
     if (programmStatus & programmBit::SomaDateiSchreiben)
-        referenzKurvenSpeichern();
+        referenzKurvenSpeichern(netzBegleitdateien.refPfad);
     stromDateiSpeichern(1);
     return true;
 }

@@ -486,7 +486,7 @@ void guiAxoSynapseSpeichern(SynapseDaten* axo, int elternId, int quellNummer, in
     xbufferAbgeben(puffer, ab, datei, flush);
 }
 
-bool synapsenLaden(char* text, const SynapsenIdListen& ids)
+bool synapsenLaden(char* text, const SynapsenIdListen& ids, bool leise)
 {
     char keinText[1] = "";
     if (!text)
@@ -510,7 +510,9 @@ bool synapsenLaden(char* text, const SynapsenIdListen& ids)
     // 3. the ordinary synapses in list order
     int k = 0;
     for (int id : ids.synapsen) {
-        statusTeilSetzen(0, meldungFormatieren(973, ++k));
+        ++k;
+        if (!leise)
+            statusTeilSetzen(0, meldungFormatieren(973, k));
         hoechsteSynapsenId = std::max(hoechsteSynapsenId, id);
         if (synapseLaden(leser, neurone, id) == Ergebnis::Fehlerhaft)
             ++fehlerhaft;

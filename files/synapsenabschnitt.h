@@ -44,7 +44,8 @@ void guiAxoSynapseSpeichern(SynapseDaten* axo, int elternId, int quellNummer, in
 // lists; a synapse whose neurons are missing is skipped, one with a missing or invalid
 // value (type, area) too, with one notice for all. false when the text is refused (its
 // message shown): a listed id outside 1..4095, listed twice or taken; nothing is made then.
-bool synapsenLaden(char* text, const SynapsenIdListen& ids);
+// leise: an undo text is restored without a word in the status bar.
+bool synapsenLaden(char* text, const SynapsenIdListen& ids, bool leise = false);
 
 // The synapse-type table from the "[SynapsenTypen-definition]" lines of text, or with a
 // null text from the standard types. false when the table is refused (its message shown).

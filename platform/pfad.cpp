@@ -105,18 +105,20 @@ bool dateiExistiert(const std::string& pfad)
     return ::stat(pfadAufloesen(pfad).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-bool dateiSicherSchreiben(const std::string& pfad, std::string_view bytes, std::string* fehler)
+bool dateiSicherSchreiben(const std::string& pfad, std::string_view bytes, std::string* fehler, SchreibFehler* art)
 {
     const std::string ziel = pfadAufloesen(pfad);
     std::string vorlage = ziel + ".XXXXXX";
-    const auto melden = [&](const char* was) {
+    const auto melden = [&](const char* was, SchreibFehler schritt = SchreibFehler::Schreiben) {
         if (fehler)
             *fehler = std::string(was) + " \"" + nachCp1252(ziel) + "\": " + std::strerror(errno);
+        if (art)
+            *art = schritt;
         return false;
     };
     const int fd = ::mkstemp(vorlage.data());
     if (fd < 0)
-        return melden("cannot create a temporary file beside");
+        return melden("cannot create a temporary file beside", SchreibFehler::Oeffnen);
     // mkstemp makes the file private; a saved file gets the usual rights, or the old file's
     struct stat alt;
     const mode_t rechte = ::stat(ziel.c_str(), &alt) == 0 ? (alt.st_mode & 07777) : [] {

@@ -22,9 +22,14 @@ std::string pfadAufloesen(const std::string& pfad);
 std::FILE* dateiOeffnen(const std::string& pfad, const char* modus);
 bool dateiExistiert(const std::string& pfad);
 
+// Where a safe write failed: the temporary file could not be made beside the target (the
+// folder is missing or not writable), or writing, closing or renaming it failed.
+enum class SchreibFehler { Oeffnen, Schreiben };
+
 // Writes bytes to pfad without ever destroying the old file first: a temporary file in
 // the same folder is written, flushed and renamed over it. On failure the old file is
-// untouched, the temporary one removed, and fehler says why.
-bool dateiSicherSchreiben(const std::string& pfad, std::string_view bytes, std::string* fehler = nullptr);
+// untouched, the temporary one removed, fehler says why and art at which step.
+bool dateiSicherSchreiben(const std::string& pfad, std::string_view bytes, std::string* fehler = nullptr,
+                          SchreibFehler* art = nullptr);
 
 } // namespace plattform

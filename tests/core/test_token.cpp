@@ -75,9 +75,8 @@ TEST_F(TokenTest, TokensBisZumEndeOderZumErstenFehler)
         std::fclose(datei);
         EXPECT_EQ(tokens, f.tokens);
         ASSERT_EQ(pt::boxLog().size(), 1u);
-        EXPECT_EQ(pt::boxLog()[0].text, f.box);
-        EXPECT_EQ(pt::boxLog()[0].titel, "Hinweis");
-        EXPECT_EQ(pt::boxLog()[0].art, plattform::knoepfe::Ok | plattform::symbol::Information);
+        EXPECT_EQ(std::make_tuple(pt::boxLog()[0].text, pt::boxLog()[0].titel, pt::boxLog()[0].art),
+                  std::make_tuple(f.box, "Hinweis", plattform::knoepfe::Ok | plattform::symbol::Information));
     }
 }
 
@@ -135,9 +134,10 @@ TEST_F(TokenTest, KeinSpeicherFuerDasFenster)
     tokenNeueDatei("parameter/standard.gen");
     EXPECT_EQ(dateiTokenLesen(f, aus), 0);
     ASSERT_EQ(pt::boxLog().size(), 2u);
-    EXPECT_EQ(pt::boxLog()[0].titel, "Velnor info");
-    EXPECT_EQ(pt::boxLog()[0].text, "Kein Speicher (12 Bytes) zum Lesen der Datei\nparameter/standard.gen");
-    EXPECT_EQ(pt::boxLog()[1].text, "Ein Dateipuffer kann nicht erzeugt werden\nDatei wurde nicht geladen");
+    EXPECT_EQ(std::make_tuple(pt::boxLog()[0].titel, pt::boxLog()[0].text, pt::boxLog()[1].text),
+              std::make_tuple("Velnor info",
+                              "Kein Speicher (12 Bytes) zum Lesen der Datei\nparameter/standard.gen",
+                              "Ein Dateipuffer kann nicht erzeugt werden\nDatei wurde nicht geladen"));
     EXPECT_TRUE(plattform::nachrichtenVerarbeiten());   // OK: reading just fails
 
     pt::boxAntworten({plattform::antwort::Abbrechen, plattform::antwort::Ok});

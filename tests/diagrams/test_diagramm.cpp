@@ -21,19 +21,17 @@ TEST_F(DiagrammFall, NeuesDiagrammNimmtDieKleinsteFreieNummerUndZeigtDieKurvenDe
     ASSERT_EQ(diagrammErzeugen(n, nullptr), 1);
     DiagrammDaten* d = h.naechstes;
     ASSERT_NE(d, nullptr);
-    EXPECT_EQ(diagrammZuFenster(d->fenster), d);
-    EXPECT_EQ(plattform::titel(d->fenster), "Zelle 1");
-    EXPECT_EQ(d->kurven[kurve::Soma].anzeigen, 1);
-    EXPECT_EQ(d->kurven[kurve::Soma].werte[7], 7.0f);
+    EXPECT_EQ(std::make_tuple(diagrammZuFenster(d->fenster), plattform::titel(d->fenster),
+                              d->kurven[kurve::Soma].anzeigen, d->kurven[kurve::Soma].werte[7]),
+              std::make_tuple(d, "Zelle 1", 1, 7.0f));
     EXPECT_EQ(d->kurven[kurve::Natrium].anzeigen, 0);  // no samples, not shown
     EXPECT_EQ(d->plotBreite, h.plotBreite);            // the template's format, the same window
     // numbers 0, 1, 3: the next is 2, at the end; a later diagram may bear the number after it
     DiagrammDaten* b = diagrammAnhaengen(*n);
     b->nummer = 3;
     DiagrammDaten* c = diagrammAnhaengen(*n);
-    EXPECT_EQ(c->nummer, 2);
-    EXPECT_EQ(b->naechstes, c);
-    EXPECT_EQ(freieDiagrammNummer(*n), 4);
+    EXPECT_EQ(std::make_tuple(c->nummer, b->naechstes, freieDiagrammNummer(*n)),
+              std::make_tuple(2, c, 4));
     // no window: the first neuron's main diagram, with a notice
     pt::boxAntworten({plattform::antwort::Ok});
     EXPECT_EQ(diagrammZuFenster(nullptr), &h);
@@ -71,9 +69,8 @@ TEST_F(DiagrammFall, FormatKopieNimmtNurDieGenanntenFelder)
     q.xRandRechts = 9;                               // no part of the format
     q.kurven[3].bezeichnung = "x";
     diagrammFormatKopieren(&z, &q, neu(7), 1);
-    EXPECT_EQ(z.xRand, 11);
-    EXPECT_EQ(z.neuronId, 7);
-    EXPECT_EQ(z.xRandRechts, 0);
+    EXPECT_EQ(std::make_tuple(z.xRand, z.neuronId, z.xRandRechts),
+              std::make_tuple(11, 7, 0));
     EXPECT_EQ(z.kurven[3].bezeichnung, "");          // part 1 leaves the slots alone
     // part 2: the slots' format, not their buffers and highlight
     q.kurven[3].werteAnzahl = 50;
@@ -81,9 +78,8 @@ TEST_F(DiagrammFall, FormatKopieNimmtNurDieGenanntenFelder)
     q.kurven[3].werte.assign(100, 1.0f);
     z.kurven[3].werte.assign(10, 2.0f);
     diagrammFormatKopieren(&z, &q, nullptr, 2);
-    EXPECT_EQ(z.kurven[3].bezeichnung, "x");
-    EXPECT_EQ(z.kurven[3].werte, std::vector<float>(10, 2.0f));
-    EXPECT_EQ(z.kurven[3].hervorheben, 0);
+    EXPECT_EQ(std::make_tuple(z.kurven[3].bezeichnung, z.kurven[3].werte, z.kurven[3].hervorheben),
+              std::make_tuple("x", std::vector<float>(10, 2.0f), 0));
     EXPECT_EQ(lesbareWerte(z.kurven[3]), 10);        // the count is 50: readers never go past the buffer
 }
 
@@ -109,11 +105,9 @@ TEST_F(DiagrammFall, KurveEntfernenLeertDenSlotUndDieErsteKopie)
     kurveEntfernen(a, &kopie, &d, 4);
     EXPECT_EQ(d.kurven[4].anzeigen, 0);
     EXPECT_TRUE(d.kurven[4].werte.empty());
-    EXPECT_EQ(d.kurven[4].bezeichnung, "Gesamtstrom");
-    EXPECT_EQ(d.freisetzungsKurven, 0);
-    EXPECT_EQ(aktuellesDiagramm.kurvenSlot, 0);
-    EXPECT_EQ(b->hauptDiagramm.kurven[12].anzeigen, 0);
-    EXPECT_EQ(b->hauptDiagramm.kurven[12].bezeichnung, "Referenz 1");
+    EXPECT_EQ(std::make_tuple(d.kurven[4].bezeichnung, d.freisetzungsKurven, aktuellesDiagramm.kurvenSlot,
+                              b->hauptDiagramm.kurven[12].anzeigen, b->hauptDiagramm.kurven[12].bezeichnung),
+              std::make_tuple("Gesamtstrom", 0, 0, 0, "Referenz 1"));
     EXPECT_EQ(b->hauptDiagramm.kurven[13].anzeigen, 1);   // at most one copy goes
 }
 

@@ -33,13 +33,9 @@ TEST_F(Layout, PlotflaecheZeitfensterTicksAchsenkreuzungEineKurveSchriftenUndSti
     standardSchrift.punkte = 10;
     diagrammLayoutBerechnen(n, d, 0);
     EXPECT_EQ(d->plotBreite, 240);                     // margins of 30
-    EXPECT_EQ(d->plotHoehe, 140);
-    EXPECT_EQ(d->xAchseRechts[0], 270);
-    EXPECT_EQ(d->yAchseOben[1], 30);
-    EXPECT_EQ(d->yAchseUnten[1], 170);
-    EXPECT_EQ(d->maxX, 2.0);
-    EXPECT_EQ(d->xUrsprung, 0.0);
-    EXPECT_EQ(d->yUrsprung, 0.0);
+    EXPECT_EQ(std::make_tuple(d->plotHoehe, d->xAchseRechts[0], d->yAchseOben[1], d->yAchseUnten[1], d->maxX,
+                              d->xUrsprung, d->yUrsprung),
+              std::make_tuple(140, 270, 30, 170, 2.0, 0.0, 0.0));
     EXPECT_EQ(d->kurven[0].anzeigen, 1);               // something is always shown
     ASSERT_NE(d->achsenSchrift.schrift, nullptr);
     EXPECT_NE(d->achsenSchrift.schrift, standardSchrift.schrift);
@@ -93,8 +89,7 @@ TEST_F(Layout, ScrollleisteMitAutomatik)
     d->maxX = 0.5;
     diagrammLayoutBerechnen(n, d, 0);
     const plattform::ScrollZustand z = plattform::scrollLeiste(d->fenster, false);
-    EXPECT_EQ(z.max, 999);
-    EXPECT_EQ(z.seite, 251);
-    EXPECT_EQ(d->ersterSichtbarerSchritt, 250);
-    EXPECT_EQ(scrollWerteBerechnen(*d, 1.0, 0.001, 0).seite, 250);
+    EXPECT_EQ(std::make_tuple(z.max, z.seite, d->ersterSichtbarerSchritt,
+                              scrollWerteBerechnen(*d, 1.0, 0.001, 0).seite),
+              std::make_tuple(999, 251, 250, 250));
 }

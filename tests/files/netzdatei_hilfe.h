@@ -32,8 +32,7 @@ struct NetzdateiFall : SynapsenFall {
         dateipfade.dokumentVerzeichnis = ordner;
         dateipfade.netzName = "netz";
         dateipfade.endung = "gui";
-        dateipfade.filterText.clear();
-        dateipfade.vollerPfad.clear();
+        dateipfade.filterText = dateipfade.vollerPfad = "";
     }
     void TearDown() override
     {
@@ -51,9 +50,8 @@ struct NetzdateiFall : SynapsenFall {
         seiteNetzfenster = seiteDiagrammfenster = {};
         permutationsFenster = {};
         maxBinDateiGroesse = 0;
-        permutationsDiagramm.fensterBreite = 700;
-        permutationsDiagramm.fensterHoehe = 500;
-        permutationsDiagramm.fensterX = permutationsDiagramm.fensterY = 100;
+        DiagrammDaten& d = permutationsDiagramm;
+        std::tie(d.fensterBreite, d.fensterHoehe, d.fensterX, d.fensterY) = std::tuple(700, 500, 100, 100);
         serverDaten = {};
         neueSynapseVorgaben = {};
         synapsenfarben = {};
@@ -82,17 +80,14 @@ struct NetzdateiFall : SynapsenFall {
     // the text written as a file and opened into an empty network, as the open command does
     int laden(const std::string& text)
     {
-        testhilfe::schreiben(pfad("geladen.gui"), text);
-        netzLoeschen();
         std::string datei = pfad("geladen.gui");
+        testhilfe::schreiben(datei, text);
+        netzLoeschen();
         return guiDateiLaden(datei);
     }
 
     // a writable, zero-ended copy for the section readers
-    static std::vector<char> lesbar(const std::string& text)
-    {
-        return {text.c_str(), text.c_str() + text.size() + 1};
-    }
+    static std::vector<char> lesbar(const std::string& t) { return {t.c_str(), t.c_str() + t.size() + 1}; }
     // the neuron's block as the network writer prints it, under nummer (-1: its own)
     static std::string block(NeuronDaten* n, int nummer = -1)
     {
@@ -134,12 +129,13 @@ struct Verformer {
     }
     std::string operator()(std::string t)
     {
-        static const char besondere[] = {'\0', '\n', '\r', '=', '[',    ']',   '-',
-                                         '9',  ',',  '.',  ' ', '\xE4', '\xFF'};
-        static const char* const zahlen[] = {
-            "nan", "-inf",       "1e999", "-1e308", "99999999999", "-2147483649", "1e-320", "",
-            "-0",  "4294967296", "1,5,5", "ja",     "4095",        "4096",        "-1",     "7"};
-        for (size_t schritte = 1 + bis(2), a = 0; schritte > 0 && t.size() > 1; --schritte) {
+        static const char besondere[] = {'\0', '\n', '\r', '=', '[', ']', '-', '9', ',', '.', ' ', '\xE4',
+                                         '\xFF'};
+        static const char* const zahlen[] = {"nan", "-inf", "1e999", "-1e308", "99999999999", "-2147483649",
+                                             "1e-320", "", "-0", "4294967296", "1,5,5", "ja", "4095", "4096",
+                                             "-1", "7"};
+        constexpr size_t npos = std::string::npos;
+        for (size_t schritte = 1 + bis(2), a = 0, e = 0; schritte > 0 && t.size() > 1; --schritte) {
             const size_t stelle = bis(t.size());
             switch (bis(5)) {
             case 0: t.resize(stelle); break;
@@ -147,20 +143,18 @@ struct Verformer {
                 t[stelle] = bis(2) ? besondere[bis(sizeof besondere)] : static_cast<char>(t[stelle] ^ 0x10);
                 break;
             case 2:
-                if ((a = t.find('=', stelle)) != std::string::npos)
+                if ((a = t.find('=', stelle)) != npos)
                     t.replace(a + 1, t.find('\n', a) - a - 1, zahlen[bis(std::size(zahlen))]);
                 break;
             case 3:
-                a = t.rfind('\n', stelle) == std::string::npos ? 0 : t.rfind('\n', stelle) + 1;
-                t.erase(a,
-                        t.find('\n', a) == std::string::npos ? std::string::npos : t.find('\n', a) + 1 - a);
+                a = (e = t.rfind('\n', stelle)) == npos ? 0 : e + 1;
+                t.erase(a, (e = t.find('\n', a)) == npos ? npos : e + 1 - a);
                 break;
             default:
                 if (bis(3) == 0)
                     t = plattform::nachUtf8(t);
                 else   // CR LF, or CR alone
-                    for (size_t i = t.find('\n'), lf = bis(2); i != std::string::npos;
-                         i = t.find('\n', i + 1 + lf))
+                    for (size_t i = t.find('\n'), lf = bis(2); i != npos; i = t.find('\n', i + 1 + lf))
                         t.replace(i, 1, lf ? "\r\n" : "\r");
             }
         }

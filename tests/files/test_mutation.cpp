@@ -18,17 +18,8 @@ struct Mutation : NetzdateiFall {
         a->kca = std::make_unique<KCaKanal>();
         a->parameter.fill(0.001);
         for (StromreizDefinition& d : a->stromreize)
-            d = {.beginn = 0.1,
-                 .anstieg = 0.02,
-                 .abfall = 0.02,
-                 .dach = 0.05,
-                 .amplitude = 1e-9,
-                 .pause = 0.2,
-                 .burstabstand = 0.5,
-                 .anzahlBursts = 2,
-                 .anzahl = 3,
-                 .an = 1,
-                 .reizDatei = "r",
+            d = {.beginn = 0.1, .anstieg = 0.02, .abfall = 0.02, .dach = 0.05, .amplitude = 1e-9,
+                 .pause = 0.2, .burstabstand = 0.5, .anzahlBursts = 2, .anzahl = 3, .an = 1, .reizDatei = "r",
                  .reizName = "r"};
         for (int typ = 0; typ < 4; ++typ)
             verbinde(typ % 2 ? a : b, typ % 2 ? b : a, typ, 1e-7, 0.001, typ)->transmitter.formAlpha = typ;

@@ -2,6 +2,7 @@
 // into the empty network, field by field
 #include "netzdatei_hilfe.h"
 #include "model/gruppen.h"
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -17,11 +18,7 @@ struct Fueller {
     void operator()(float& f) { f = static_cast<float>(++i) * 0.25f; }
     void operator()(std::string& f) { f = "t" + std::to_string(++i) + " \xFC" "ber"; }
     template <class T, size_t N>
-    void operator()(std::array<T, N>& a)
-    {
-        for (T& x : a)
-            (*this)(x);
-    }
+    void operator()(std::array<T, N>& a) { *this = std::for_each(a.begin(), a.end(), *this); }
 };
 template <class Tupel>
 void fuellen(Tupel felder, int basis)
@@ -29,22 +26,13 @@ void fuellen(Tupel felder, int basis)
     Fueller f{basis};
     std::apply([&](auto&... x) { (f(x), ...); }, felder);
 }
-// the values a list of fields holds now
-template <class Tupel>
-auto werte(const Tupel& felder)
-{
-    return std::apply([](const auto&... x) { return std::make_tuple(x...); }, felder);
-}
 // each field of two lists alike; a failure names the field's place in the list
 template <class A, class B>
-void vergleichen(const A& gelesen, const B& erwartet, const std::string& was)
+void vergleichen(const A& a, const B& b, const std::string& was)
 {
-    const auto feld = [&](const auto& x, const auto& y, size_t i) {
-        EXPECT_EQ(x, y) << was << ", field " << i;
-    };
-    [&]<size_t... I>(std::index_sequence<I...>) {
-        (feld(std::get<I>(gelesen), std::get<I>(erwartet), I), ...);
-    }(std::make_index_sequence<std::tuple_size_v<A>>{});
+    const auto f = [&](const auto& x, const auto& y, size_t i) { EXPECT_EQ(x, y) << was << ", field " << i; };
+    [&]<size_t... I>(std::index_sequence<I...>) { (f(std::get<I>(a), std::get<I>(b), I), ...); }(
+        std::make_index_sequence<std::tuple_size_v<A>>{});
 }
 
 // what the neuron block and the old currents keep of a neuron
@@ -162,7 +150,9 @@ auto einstellungsFelder()
                  s.ausgangsReizstrom, s.ausgangsReizdauer, s.ereignisReizdauer, s.ereignisTotzeit,
                  s.ereignisReizstrom, s.ereignisSchwelle, s.verzoegerung, s.anfangVerzoegern, s.stromFaktor,
                  s.eichfaktor, s.daKalibrierung, s.daAusgabefaktor, s.eingangAusgeben,
-                 s.somaPotentialAusgeben, s.stromInDatei, s.stromDatei));
+                 s.somaPotentialAusgeben, s.stromInDatei, s.stromDatei, sp.netzwerkmodell,
+                 sp.netzwerkVariante, sp.netzwerktyp, sp.anzahlSegmente, sp.simulationsDauer, sp.schrittweite,
+                 sp.anzahlSchritte, sp.integrationsmethode));
 }
 
 // Four neurons of the four models in a dendrite of six segments (stimulus definitions on
@@ -205,12 +195,8 @@ void neuronFuellen(NeuronDaten& n, const NeuronPlan& plan, bool geladen)
         StromreizDefinition& d = n.stromreize[s];
         fuellen(reizFelder(d), 50 * plan.nummer + 10 * static_cast<int>(s));
         // a pulse pair whose table the reader builds, on the soma in bursts
-        d.an = 1;
-        d.reizart = static_cast<int>(s % 2);
-        d.dauerreiz = d.ausDatei = 0;
-        d.anzahl = 2;
-        d.anzahlBursts = s ? 0 : 2;
-        d.alternieren = s ? 1 : 0;
+        std::tie(d.an, d.reizart, d.dauerreiz, d.ausDatei, d.anzahl, d.anzahlBursts, d.alternieren) =
+            std::tuple(1, static_cast<int>(s % 2), 0, 0, 2, s ? 0 : 2, s ? 1 : 0);
         d.beginn = d.anstieg = d.dach = d.abfall = d.periode = 0.03125;
         d.ende = d.pause = 0.25;
         d.burstabstand = d.einzelreiz = s ? 0.0 : 0.375;
@@ -269,16 +255,12 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
 {
     // 1. the global keys and the settings of the file
     Simulationsparameter& sp = simulationsParameter;
-    const auto netzwerk = [&] {
-        return std::tie(sp.netzwerkmodell, sp.netzwerkVariante, sp.netzwerktyp, sp.anzahlSegmente,
-                        sp.simulationsDauer, sp.schrittweite, sp.anzahlSchritte, sp.integrationsmethode);
-    };
-    netzwerk() =
-        std::make_tuple(modell::HodgkinHuxley, 1, 4, 6, 0.5, 2.5e-5, 20000, integration::RungeKutta4);
-    const auto netzwerkVorher = werte(netzwerk());
     fuellen(einstellungsFelder(), 0);
-    maxBinDateiGroesse = 0xFFFFFFF0u;
-    const auto einstellungenVorher = werte(einstellungsFelder());
+    std::tie(sp.netzwerkmodell, sp.netzwerkVariante, sp.netzwerktyp, sp.anzahlSegmente, sp.simulationsDauer,
+             sp.schrittweite, sp.anzahlSchritte, sp.integrationsmethode, maxBinDateiGroesse) =
+        std::tuple(modell::HodgkinHuxley, 1, 4, 6, 0.5, 2.5e-5, 20000, integration::RungeKutta4, 0xFFFFFFF0u);
+    const auto einstellungenVorher =   // the values, not the fields
+        std::apply([](const auto&... x) { return std::make_tuple(x...); }, einstellungsFelder());
     serverDaten.pulsDauer = 0.00123456789;   // "%g"
     programmStatus |= programmBit::AxoAxonisch;
     modusStatus |= modusBit::Teilsimulation;
@@ -292,23 +274,21 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
     for (const NeuronPlan& p : neuronPlan)
         neuronFuellen(*neu(p.nummer), p, false);
     std::vector<SynapseDaten*> s;
+    std::vector<int> ids;
     for (size_t i = 0; i < std::size(synapsenPlan); ++i) {
         const SynapsenPlan& p = synapsenPlan[i];
         s.push_back(
             verbinde(neuronNachNummer(p.von), neuronNachNummer(p.auf), p.typ, 1e-7, 0.001, p.bereich));
         ASSERT_NE(s[i], nullptr) << i;
         synapseFuellen(*s[i], i, false);
+        ids.push_back(s[i]->id);
     }
     SynapseDaten* axo = verbinde(neuronNachNummer(900), nullptr, 1, 0.625, 0.0015, kontaktort::Axo, s[1]);
     ASSERT_NE(axo, nullptr);
     axoFuellen(*axo, false);
-    std::vector<int> ids;
-    for (SynapseDaten* x : s)
-        ids.push_back(x->id);
     const int axoId = axo->id;
-    serverDaten.eingangsNeuron = 7;
-    serverDaten.ausgangsNeuron = 900;
-    serverDaten.angezeigtesNeuron = 3;
+    ServerDaten& sv = serverDaten;
+    std::tie(sv.eingangsNeuron, sv.ausgangsNeuron, sv.angezeigtesNeuron) = std::tuple(7, 900, 3);
     neuronMarkieren(neuronNachNummer(7), 1);
     const std::string gruppeA = "erste \xE4", gruppeB = "zweite";
     ASSERT_TRUE(synapsengruppeBelegen(3, *s[2], &gruppeA) && synapseInGruppeEintragen(3, *s[0]));
@@ -329,27 +309,21 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
         ADD_FAILURE() << b.text;
 
     // 4. the settings
-    vergleichen(netzwerk(), netzwerkVorher, "network");
     vergleichen(einstellungsFelder(), einstellungenVorher, "settings");
-    const ServerDaten& sv = serverDaten;
     EXPECT_EQ(std::tie(sv.pulsDauer, sv.eingangsNeuron, sv.ausgangsNeuron, sv.angezeigtesNeuron,
                        sv.eingangsNeuronName),
               std::make_tuple(0.00123457, 7, 900, 3, std::string("Neuron \xE4 7")));
     EXPECT_TRUE((programmStatus & programmBit::AxoAxonisch) && (modusStatus & modusBit::Teilsimulation));
-    const auto fenster = [](const FensterlistenEintrag& e) {
-        return std::make_tuple(e.neuronId, e.diagrammId, e.x, e.y, e.breite, e.hoehe);
-    };
-    EXPECT_EQ(fenster(fensterliste[1]), std::make_tuple(900, 2, -5, 40, 640, 480));
-    EXPECT_EQ(fenster(fensterliste[2]), fenster({}));
+    const FensterlistenEintrag& f = fensterliste[1];
+    EXPECT_EQ(std::tie(f.neuronId, f.diagrammId, f.x, f.y, f.breite, f.hoehe, fensterliste[2].neuronId),
+              std::make_tuple(900, 2, -5, 40, 640, 480, 0));
     ASSERT_EQ(synapsenTypen.size(), 5u);
     EXPECT_EQ(std::tie(synapsenTypen[4].ion, synapsenTypen[4].potential, synapsenTypen[4].bezeichnung),
               std::tuple(ionenArt::Natrium, 0.0425, "schnell \xFC"));
 
     // 5. the neurons in their order with parameters, stimuli and their tables, K(Ca), mark
-    std::vector<int> nummern;
     for (const NeuronPlan& p : neuronPlan) {
         SCOPED_TRACE(p.nummer);
-        nummern.push_back(p.nummer);
         NeuronDaten* n = neuronNachNummer(p.nummer);
         ASSERT_NE(n, nullptr);
         NeuronDaten* e = neuronNeu(-1, 0);
@@ -368,7 +342,7 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
         EXPECT_EQ(n->markiert, p.nummer == 7);
         neuronFreigeben(e);
     }
-    EXPECT_EQ(nummern, NeuronFall::nummern());
+    EXPECT_EQ(NeuronFall::nummern(), (std::vector{3, 12, 7, 900}));   // in the order of the plan
     EXPECT_EQ(std::tie(neuronKette.anzahl, neuronKette.hoechsteNummer), std::make_tuple(4, 900));
     EXPECT_EQ(markierteNeurone.liste.size(), 1u);
 
@@ -392,10 +366,9 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
     EXPECT_EQ(std::tie(a->elternSynapse, a->quellNummer, a->zielNummer, a->synapsenTyp),
               std::make_tuple(synapseNachId(ids[1]), 900, 7, 1));
     EXPECT_EQ(std::tie(synapsenZaehler, axoZaehler, synapsengruppenZahl), std::make_tuple(7, 1, 2));
-    EXPECT_EQ(std::tie(synapsengruppen[1].mitglieder, synapsengruppen[1].name),
-              std::tie(mitgliederA, gruppeA));
-    EXPECT_EQ(std::tie(synapsengruppen[2].mitglieder, synapsengruppen[2].name),
-              std::tie(mitgliederB, gruppeB));
+    const auto& g = synapsengruppen;
+    EXPECT_EQ(std::tie(g[1].mitglieder, g[1].name, g[2].mitglieder, g[2].name),
+              std::tie(mitgliederA, gruppeA, mitgliederB, gruppeB));
     EXPECT_EQ(std::tie(synapseNachId(ids[2])->gruppe, a->gruppe), std::make_tuple(1, 2));
 
     // 7. the same file read again, with LF and UTF-8 as an editor leaves it, gives the same network

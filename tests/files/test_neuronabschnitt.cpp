@@ -35,10 +35,12 @@ std::string pZeilen(int von, int bis, double wert)
 
 TEST_F(Neuronabschnitt, BlockleserRegelnJeZeile)
 {
-    const std::string puls = "\nstrominjektion segment 0 anzahl=3\nstrominjektion segment 0 beginn=2\n"
-                             "strominjektion segment 0 anstieg=1\nstrominjektion segment 0 ende=5\n"
-                             "strominjektion segment 0 dach=2\nstrominjektion segment 0 abfall=1\n"
-                             "strominjektion segment 0 pause=4";
+    const auto puls = [](const char* form) {
+        std::string t = std::string("strominjektion segment 0 reizart=") + form;
+        for (const char* z : {"anzahl=3", "beginn=2", "anstieg=1", "ende=5", "dach=2", "abfall=1", "pause=4"})
+            t += std::string("\nstrominjektion segment 0 ") + z;
+        return t;
+    };
     const auto aelter = [](NeuronDaten&) { altePausenUmrechnen = true; };
     const auto pause = [](double p) { return [p](N n) { EXPECT_EQ(n.stromreize[0].pause, p); }; };
     const auto antwort = [](NeuronDaten&) { pt::boxAntworten({plattform::antwort::Ok}); };
@@ -47,42 +49,37 @@ TEST_F(Neuronabschnitt, BlockleserRegelnJeZeile)
         std::string zeilen;
         std::function<void(NeuronDaten&)> vorher;
         std::function<void(N)> pruefen;
+        bool standard = false;   // read into the standard neuron of the settings file
     };
     const Fall faelle[] = {
         // without a name the number; a colour only with all three parts, each part in its byte;
         // a decimal comma, integers rounded; defaults of missing keys; "dauerreiz=ja" of older
         // files; "markiert=0" takes no mark away
         {"keys with rules of their own",
-         "x-position=3\nrauschen abklingzeit=1,5\nflaeche rotanteil=1\nflaeche gruenanteil=2\nrand "
-         "rotanteil=1\n"
-         "rand gruenanteil=2\nrand blauanteil=3\naxon rotanteil=257\naxon gruenanteil=0\naxon blauanteil=0\n"
+         "x-position=3\nrauschen abklingzeit=1,5\nflaeche rotanteil=1\nflaeche gruenanteil=2\n"
+         "rand rotanteil=1\nrand gruenanteil=2\nrand blauanteil=3\naxon rotanteil=257\naxon gruenanteil=0\n"
+         "axon blauanteil=0\n"
          "groesse=2,5\nsomagroesse=-2,5\nmarkiert=0   (ja=1)\nstrominjektion segment 1 dauerreiz=ja\n"
-         "strominjektion segment 2 dauerreiz=1",
-         [](NeuronDaten& n) {
+         "strominjektion segment 2 dauerreiz=1", [](NeuronDaten& n) {
              n.exportMaske = n.stromreize[0].dauerreiz = 9;
              n.strominjektionBezeichnung = "alt";
              neuronMarkieren(&n, 1);
-         },
-         [](N n) {
+         }, [](N n) {
              EXPECT_EQ(std::tie(n.name, n.x, n.rauschAbklingzeit, n.groesse, n.somaGroesse),
                        std::tuple("7", 3, 1.5, 3, -3));
              EXPECT_EQ(std::tie(n.farbe, n.randFarbe, n.axonFarbe), std::tuple(0x1000000u, 0x030201u, 1u));
-             EXPECT_EQ(std::tie(n.exportMaske, n.kcaModus, n.strominjektionBezeichnung),
-                       std::tuple(0, 0, ""));
-             EXPECT_EQ(
-                 std::tie(n.stromreize[0].dauerreiz, n.stromreize[1].dauerreiz, n.stromreize[2].dauerreiz),
-                 std::tuple(0, 1, 1));
+             const auto& r = n.stromreize;
+             EXPECT_EQ(std::tie(n.exportMaske, n.kcaModus, n.strominjektionBezeichnung, r[0].dauerreiz,
+                                r[1].dauerreiz, r[2].dauerreiz), std::tuple(0, 0, "", 0, 1, 1));
              EXPECT_EQ(std::tie(n.markiert, markierteNeurone.liste.front()), std::tuple(1, &n));
          }},
         {"numbers that are not finite keep the field",
          "x-position=nan\nrauschen abklingzeit=1e999\ny-position=1e300\nvoltage clamp endeZeit=-inf\n"
-         "schwelle fuer psp-amplituden=1e39",
-         [](NeuronDaten& n) {
+         "schwelle fuer psp-amplituden=1e39", [](NeuronDaten& n) {
              n.x = n.y = 5;
              n.rauschAbklingzeit = n.klemme.pulsEnde = 0.5;
              n.pspSchwelle = 2.0f;
-         },
-         [](N n) {
+         }, [](N n) {
              EXPECT_EQ(std::tie(n.x, n.y, n.rauschAbklingzeit, n.klemme.pulsEnde, n.pspSchwelle),
                        std::tuple(5, 5, 0.5, 0.5, 2.0f));
          }},
@@ -94,47 +91,40 @@ TEST_F(Neuronabschnitt, BlockleserRegelnJeZeile)
          "strominjektion in segment 1 aus datei=C:\\r.str",
          antwort, // the stimulus file itself is not read yet: its notice is answered
          [](N n) {
-             EXPECT_EQ(
-                 std::tie(n.stromreize[0].ausDatei, n.stromreize[0].reizName, n.stromTabellen[0].herkunft),
-                 std::tuple(0, "puls", "puls"));
-             EXPECT_EQ(std::tie(n.stromreize[1].ausDatei, n.stromreize[1].reizDatei), std::tuple(1, "C:\\r."
-                                                                                                    "str"));
+             const auto& r = n.stromreize;
+             EXPECT_EQ(std::tie(r[0].ausDatei, r[0].reizName, n.stromTabellen[0].herkunft, r[1].ausDatei,
+                                r[1].reizDatei), std::tuple(0, "puls", "puls", 1, "C:\\r.str"));
          }},
-        {"a key before the cursor is found once a missing key reset the search",
-         "groesse=5\nx-position=3",
-         {},
-         [](N n) { EXPECT_EQ(std::tie(n.x, n.groesse), std::tuple(3, 5)); }},
+        {"a key before the cursor is found once a missing key reset the search", "groesse=5\nx-position=3",
+         {}, [](N n) { EXPECT_EQ(std::tie(n.x, n.groesse), std::tuple(3, 5)); }},
         {"a stimulus key before the cursor is searched once more from the block start",
          "strominjektion segment 2 amplitude=2e-09\nstrominjektion bezeichnung=x\n"
          "strominjektion aus datei in segment 0=0",
-         {},
-         [](N n) { EXPECT_EQ(n.stromreize[2].amplitude, 2e-9); }},
-        {"nothing behind the end line",
-         "x-position=1\nneuroneigenschaften ende\ny-position=9",
-         {},
+         {}, [](N n) { EXPECT_EQ(n.stromreize[2].amplitude, 2e-9); }},
+        {"nothing behind the end line", "x-position=1\nneuroneigenschaften ende\ny-position=9", {},
          [](N n) { EXPECT_EQ(n.y, 0); }},
         {"a K(Ca) channel that cannot be read whole is switched off",
          "K(Ca)-kanal aktivieren=1\nK(Ca)-kanal initiale [Ca]=1e-7", antwort,
          [](N n) { EXPECT_EQ(std::tie(n.kcaModus, n.kca), std::tuple(0, nullptr)); }},
         // older network texts kept the gap between pulses: from start to start now
-        {"the pause of an older text, shape 0", "strominjektion segment 0 reizart=0" + puls, aelter,
-         pause(8.0)},
-        {"the pause of an older text, shape 1", "strominjektion segment 0 reizart=1" + puls, aelter,
-         pause(7.0)},
-        {"other shapes keep it", "strominjektion segment 0 reizart=2" + puls, aelter, pause(4.0)},
-        {"a text with a server section keeps it",
-         "strominjektion segment 0 reizart=0" + puls,
-         {},
-         pause(4.0)},
+        {"the pause of an older text, shape 0", puls("0"), aelter, pause(8.0)},
+        {"the pause of an older text, shape 1", puls("1"), aelter, pause(7.0)},
+        {"other shapes keep it", puls("2"), aelter, pause(4.0)},
+        {"a text with a server section keeps it", puls("0"), {}, pause(4.0)},
+        {"the standard neuron keeps it, builds no table and is never marked", puls("0") + "\nmarkiert=1",
+         [](NeuronDaten&) { standardneuronVoreinstellen(); altePausenUmrechnen = true; }, [](N n) {
+             EXPECT_EQ(std::tuple(n.stromreize[0].pause, n.stromTabellen[0].anzahlPunkte <= 3, n.markiert),
+                       std::tuple(4.0, true, 0));
+         }, true},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.was);
         leeren();
-        NeuronDaten* n = neu(7);
+        NeuronDaten* n = f.standard ? &stdNeuron : neu(7);
         altePausenUmrechnen = false;
         if (f.vorher)
             f.vorher(*n);
-        std::string text = neuronText(f.zeilen);
+        std::string text = neuronText(f.zeilen, n->nummer);
         std::vector<char> t = lesbar(text);
         guiNeuronLaden(n, t.data());
         // the cut is put back; only decimal commas became points
@@ -142,6 +132,10 @@ TEST_F(Neuronabschnitt, BlockleserRegelnJeZeile)
         EXPECT_EQ(std::tuple(std::string(t.data()), pt::offeneBoxAntworten()), std::tuple(text, 0u));
         f.pruefen(*n);
     }
+    stdNeuron.stromreize = {};
+    // the standard neuron's block carries neither model type nor physiology
+    for (const char* teil : {"modell-typ=", "physiologische Parameter", " P "})
+        EXPECT_EQ(block(&stdNeuron).find(teil), std::string::npos) << teil;
 }
 
 TEST_F(Neuronabschnitt, JedesKompartimentBisZumDrittenSegmentHatSeineReizzeilen)
@@ -171,37 +165,6 @@ TEST_F(Neuronabschnitt, JedesKompartimentBisZumDrittenSegmentHatSeineReizzeilen)
     }
 }
 
-TEST_F(Neuronabschnitt, StandardneuronOhneModelltypPhysiologieTabelleUndUmrechnung)
-{
-    standardneuronVoreinstellen();
-    NeuronDaten& s = stdNeuron;
-    s.modellTyp = 2;
-    s.parameter.fill(1.0);
-    s.stromreize[0] = {
-        .dach = 0.1, .amplitude = 1e-9, .pause = 4.0, .anzahl = 2, .an = 1, .reizDatei = {}, .reizName = {}};
-    s.markiert = 1;
-    const std::string text = block(&s);
-    for (const char* teil : {"modell-typ=", "physiologische Parameter", " P "})
-        EXPECT_EQ(text.find(teil), std::string::npos) << teil;
-    s.modellTyp = 3;
-    s.parameter.fill(2.0);
-    s.stromreize = {};
-    s.markiert = 0;
-    const int punkte = s.stromTabellen[0].anzahlPunkte;
-    altePausenUmrechnen = true;   // never for the standard neuron
-    std::vector<char> t = lesbar(text);
-    guiNeuronLaden(&s, t.data());
-    // it keeps no table of its own and is never marked
-    EXPECT_EQ(std::tie(s.stromreize[0].amplitude, s.stromreize[0].pause, s.stromTabellen[0].anzahlPunkte,
-                       s.modellTyp, s.parameter[0]),
-              std::tuple(1e-9, 4.0, punkte, 3, 2.0));
-    EXPECT_TRUE(markierteNeurone.liste.empty());
-    s.stromreize = {};
-    s.modellTyp = 0;
-}
-
-// ---- physiology ----------------------------------------------------------------------------
-
 TEST_F(Neuronabschnitt, EinModellbereichMitWertenWirdGeschriebenAuchWennErSichZuNullSummiert)
 {
     NeuronDaten* a = neu(1);
@@ -218,39 +181,24 @@ TEST_F(Neuronabschnitt, EinModellbereichMitWertenWirdGeschriebenAuchWennErSichZu
 
 TEST_F(Neuronabschnitt, PhysiologiegruppenWerdenAnIhrerErstenZeileErkannt)
 {
-    const auto bleibt = [](int von, int bis) {
-        return [von, bis](const ParameterVektor& p) {
-            for (int i = von; i <= bis; ++i)
-                EXPECT_EQ(p[i], 9.0) << i;
-        };
-    };
     const int alle = 2 | 4 | 8 | 16;   // the model ranges noted as missing, by model bit
     const struct {
         const char* was;
         std::string zeilen;
-        std::function<void(const ParameterVektor&)> pruefen;
+        std::vector<std::tuple<int, int, double>> werte;   // entries von..bis hold the value (9: untouched)
         int fehlend;
     } faelle[] = {
-        {"only the heading", "", bleibt(0, 238), alle},
-        {"on/off without its first line", pZeilen(13, 23, 1.0), bleibt(12, 23), alle},
+        {"only the heading", "", {{0, 238, 9.0}}, alle},
+        {"on/off without its first line", pZeilen(13, 23, 1.0), {{12, 23, 9.0}}, alle},
         {"Golowasch-Buchholz known by entry 117, not 106", pZeilen(106, 116, 1.0) + pZeilen(118, 238, 1.0),
-         bleibt(106, 238), alle},
+         {{106, 238, 9.0}}, alle},
         {"Golowasch-Buchholz from 117 back to 106", pZeilen(106, 238, 1.0),
-         [](const ParameterVektor& p) {
-             EXPECT_EQ(std::tie(p[105], p[106], p[238]), std::tuple(9.0, 1.0, 1.0));
-         },
-         alle & ~(1 << modell::GolowaschBuchholz)},
+         {{105, 105, 9.0}, {106, 238, 1.0}}, alle & ~(1 << modell::GolowaschBuchholz)},
         {"a missing line in a range keeps its entry",
          pZeilen(0, 11, 2.0) + pZeilen(59, 70, 3.0) + pZeilen(72, 105, 3.0),
-         [](const ParameterVektor& p) {
-             EXPECT_EQ(std::tie(p[0], p[70], p[71], p[105]), std::tuple(2.0, 3.0, 9.0, 3.0));
-         },
-         alle & ~(1 << modell::Swim)},
+         {{0, 11, 2.0}, {70, 70, 3.0}, {71, 71, 9.0}, {105, 105, 3.0}}, alle & ~(1 << modell::Swim)},
         {"nothing behind the noise key; not finite keeps the entry", "P 3=inf\nP 4=nan\nP 5=1\n",
-         [](const ParameterVektor& p) {
-             EXPECT_EQ(std::tie(p[3], p[4], p[5], p[200]), std::tuple(9.0, 9.0, 1.0, 9.0));
-         },
-         alle},
+         {{3, 4, 9.0}, {5, 5, 1.0}, {200, 200, 9.0}}, alle},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.was);
@@ -262,7 +210,9 @@ TEST_F(Neuronabschnitt, PhysiologiegruppenWerdenAnIhrerErstenZeileErkannt)
         std::vector<char> t = lesbar(text);
         EXPECT_EQ(physParameterLaden(n, t.data()), 1);
         EXPECT_EQ(std::tuple(std::string(t.data()), n->fehlendeModellbereiche), std::tie(text, f.fehlend));
-        f.pruefen(n->parameter);
+        for (const auto& [von, bis, wert] : f.werte)
+            for (int i = von; i <= bis; ++i)
+                EXPECT_EQ(n->parameter[i], wert) << i;
     }
 }
 
@@ -270,18 +220,17 @@ TEST_F(Neuronabschnitt, KCaKanalNurVollstaendig)
 {
     NeuronDaten* n = neu(4);
     KCaKanal voll;
-    voll.caStart = 1e-7;
-    voll.gKCa = 2e-8;
+    std::tie(voll.caStart, voll.gKCa) = std::tuple(1e-7, 2e-8);
     XBuffer puffer;
     kCaKanalSpeichern(voll, 4, nullptr, puffer, 0);
     EXPECT_TRUE(puffer.text().starts_with("neuron 4 K(Ca)-kanal initiale [Ca]=1e-07\n"));
     const std::string k = "neuron 4 K(Ca)-kanal ";
     std::vector<std::string> neun;   // power and formBeta of gates 1-5, nine of them
-    for (int t = 1; neun.size() < 9; t += neun.size() % 2 ? 0 : 1)
-        neun.push_back(k + "gate " + std::to_string(t) + (neun.size() % 2 ? " formBeta" : " power"));
     std::string sieben;
-    for (size_t i = 0; i < 7; ++i)
-        sieben += neun[i] + "\n";
+    for (int t = 1; neun.size() < 9; t += neun.size() % 2 ? 0 : 1) {
+        neun.push_back(k + "gate " + std::to_string(t) + (neun.size() % 2 ? " formBeta" : " power"));
+        sieben += neun.size() <= 7 ? neun.back() + "\n" : "";
+    }
     const struct {
         const char* was;
         std::vector<std::string> weg;   // keys taken out
@@ -297,19 +246,20 @@ TEST_F(Neuronabschnitt, KCaKanalNurVollstaendig)
         SCOPED_TRACE(f.was);
         pt::zuruecksetzen();
         std::string t = puffer.text();
-        for (const std::string& s : f.weg)
-            t.erase(t.find(s + "="), t.find('\n', t.find(s + "=")) + 1 - t.find(s + "="));
-        if (!f.box.empty())
-            pt::boxAntworten({plattform::antwort::Ok});
+        for (const std::string& s : f.weg) {
+            const size_t a = t.find(s + "=");
+            t.erase(a, t.find('\n', a) + 1 - a);
+        }
+        pt::boxAntworten({plattform::antwort::Ok});
         KCaKanal gelesen;
         gelesen.gCa1 = 3.0;
         std::vector<char> v = lesbar(t);
         const bool ganz = f.weg.empty();
         EXPECT_EQ(kCaKanalLaden(n, gelesen, v.data()), ganz ? 1 : 0);
         // a channel not taken leaves the record as it was
-        EXPECT_EQ(std::tie(gelesen.caStart, gelesen.gKCa, gelesen.gCa1),
-                  ganz ? std::tuple(1e-7, 2e-8, 0.0) : std::tuple(0.0, 0.0, 3.0));
-        EXPECT_EQ(pt::boxLog().empty() ? "" : pt::boxLog()[0].text, f.box);
+        const std::string box = pt::boxLog().empty() ? "" : pt::boxLog()[0].text;
+        EXPECT_EQ(std::tie(gelesen.caStart, gelesen.gKCa, gelesen.gCa1, box),
+                  ganz ? std::tuple(1e-7, 2e-8, 0.0, f.box) : std::tuple(0.0, 0.0, 3.0, f.box));
     }
 }
 

@@ -90,9 +90,8 @@ TEST_F(Synaptisch, RingLaengeFolgtDerVerzoegerungUndIstNieNull)   // the mended 
         neuesNetz();
         paar(-0.02, natrium, 1e-7, f.verzoegerung);
         einrichten();
-        EXPECT_EQ(s->pool->ringLaenge, f.laenge);
-        EXPECT_EQ(s->pool->ring.size(), f.laenge + 1u);
-        EXPECT_EQ(s->schlangenLaenge, f.laenge);
+        EXPECT_EQ(std::make_tuple(s->pool->ringLaenge, s->pool->ring.size(), s->schlangenLaenge),
+                  std::make_tuple(f.laenge, f.laenge + 1u, f.laenge));
         for (int i = 0; i <= f.laenge; ++i) {
             schritt(i);
             EXPECT_EQ(b->synStromChemisch[0] > 0.0, i == f.laenge) << i;
@@ -255,12 +254,10 @@ TEST_F(Synaptisch, LaufvorbereitungSetztTabelleGanzlaufpoolUndBahnungsvorgaben)
     t->bahnung.an = 1;
     t->bahnung.a = {-1.0, 5.0, 5.0, 5.0};   // A[ANFAZ] set: the table is kept
     einrichten();
-    EXPECT_EQ(synapseNachId(s->id), s);
-    EXPECT_EQ(s->pool->verzoegerungsSynapse, s);
-    EXPECT_EQ(t->pool->geschlossen, 0);
-    EXPECT_EQ(s->bahnung.faktor, 1.0);
-    EXPECT_EQ(s->transmitter.gatterWert, 0.0);
-    EXPECT_EQ(s->bahnung.letzterFreisetzungsBeginn, -1.0);
+    EXPECT_EQ(std::make_tuple(synapseNachId(s->id), s->pool->verzoegerungsSynapse, t->pool->geschlossen,
+                              s->bahnung.faktor, s->transmitter.gatterWert,
+                              s->bahnung.letzterFreisetzungsBeginn),
+              std::make_tuple(s, s, 0, 1.0, 0.0, -1.0));
     EXPECT_EQ(s->bahnung.a, (std::array<double, 4>{-1.0, 1.0, 0.8, -0.8}));   // the defaults, A[ANFAZ] unset
     EXPECT_EQ(t->bahnung.a, (std::array<double, 4>{-1.0, 5.0, 5.0, 5.0}));
 }

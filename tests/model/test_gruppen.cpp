@@ -55,9 +55,8 @@ TEST_F(Gruppen, AufloesenUndLoeschenDesLetztenMitglieds)
     synapsengruppeAufloesen(5, 1);
     EXPECT_EQ(std::make_tuple(synapsenZaehler, axoZaehler, synapsengruppen[5].anzahl(), synapsengruppenZahl),
               std::make_tuple(0, 0, 0, 0));
-    EXPECT_EQ(a->ausgangsSynapsen, nullptr);
-    EXPECT_EQ(b->ausgangsSynapsen, nullptr);
-    EXPECT_EQ(b->eingangsPools, nullptr);
+    EXPECT_EQ(std::make_tuple(a->ausgangsSynapsen, b->ausgangsSynapsen, b->eingangsPools),
+              std::make_tuple(nullptr, nullptr, nullptr));
 
     // deleting the last member dissolves the group, unlinking it for a re-creation does not
     s1 = verbinde(a, b);

@@ -16,13 +16,9 @@ TEST_F(Neuron, NeueNeuroneStehenInDerKetteInDerTabelleUndImStatusbalken)
     NeuronDaten* b = neu(5);
     NeuronDaten* c = neu(2);
     ASSERT_TRUE(a && b && c);
-    EXPECT_EQ(statusTexte[0], "\t3 Neurone");
-    EXPECT_EQ(nummern(), (std::vector<int>{1, 5, 2}));
-    EXPECT_EQ(neuronKette.ende, c);
-    EXPECT_EQ(b->vorigesNeuron, a);
-    EXPECT_EQ(neuronNachNummer(5), b);
-    EXPECT_EQ(neuronSuchen(2), c);
-    EXPECT_EQ(neuronNachNummer(3), nullptr);
+    EXPECT_EQ(std::make_tuple(statusTexte[0], nummern(), neuronKette.ende, b->vorigesNeuron,
+                              neuronNachNummer(5), neuronSuchen(2), neuronNachNummer(3)),
+              std::make_tuple("\t3 Neurone", std::vector<int>{1, 5, 2}, c, a, b, c, nullptr));
     // compartments of n = 3, switches 1, n, 0, 1, every compartment with its default table
     EXPECT_EQ(std::make_tuple(b->segmentAnzahl, kompartimentAnzahl(*b)), std::make_tuple(3, 4));
     EXPECT_EQ(b->kompartimentSchalter, (std::array<int, 4>{1, 3, 0, 1}));
@@ -30,16 +26,15 @@ TEST_F(Neuron, NeueNeuroneStehenInDerKetteInDerTabelleUndImStatusbalken)
         EXPECT_EQ(t.anzahlPunkte, 3);
         EXPECT_EQ(t.startzeiten, (std::vector<double>{0.0, 1.0, 1.0}));
     }
-    EXPECT_EQ(b->modellTyp, modell::Swim);   // the refresh gives it the network model
-    EXPECT_EQ(aktuellesNeuron, c);           // the setters leave the cursor at the neuron
+    // the refresh gives it the network model; the setters leave the cursor at the neuron
+    EXPECT_EQ(std::make_tuple(b->modellTyp, aktuellesNeuron), std::make_tuple(modell::Swim, c));
 
     // numbers outside the table and numbers in use are refused
     for (int nummer : {1024, 5000, 0, -2, -1024, 5})
         EXPECT_EQ(neuronNeu(nummer, 0), nullptr) << nummer;
     EXPECT_NE(neu(1023), nullptr);
-    EXPECT_EQ(nummern(), (std::vector<int>{1, 5, 2, 1023}));
-    EXPECT_EQ(neuronNachNummer(1024), nullptr);
-    EXPECT_EQ(neuronNachNummer(-1), nullptr);
+    EXPECT_EQ(std::make_tuple(nummern(), neuronNachNummer(1024), neuronNachNummer(-1)),
+              std::make_tuple(std::vector<int>{1, 5, 2, 1023}, nullptr, nullptr));
     EXPECT_FALSE(neuronTabelleSetzen(1024, neuronKette.kopf));
 
     // a file creating neurons leaves the bar alone
@@ -69,12 +64,10 @@ TEST_F(Neuron, FreigebenLaesstKeineVerweiseZurueckMarkiertJedesNeuronEinmal)
     aktuellesDiagramm.kurvenSlot = 3;
     aktuellesDiagramm.messDiagramm = &b->hauptDiagramm;
     weg(b);
-    EXPECT_EQ(std::make_pair(letztesZielNeuron, aktuellesDiagramm.kurvenSlot), std::make_pair(0, 0));
-    EXPECT_EQ(aktuellesNeuron, nullptr);
-    EXPECT_EQ(aktuellesDiagramm.diagramm, nullptr);
-    EXPECT_EQ(aktuellesDiagramm.messDiagramm, nullptr);
-    EXPECT_EQ(markierteNeurone.liste, (std::list<NeuronDaten*>{a}));
-    EXPECT_EQ(a->markiert, 1);
+    EXPECT_EQ(std::make_tuple(letztesZielNeuron, aktuellesDiagramm.kurvenSlot, aktuellesNeuron,
+                              aktuellesDiagramm.diagramm, aktuellesDiagramm.messDiagramm,
+                              markierteNeurone.liste, a->markiert),
+              std::make_tuple(0, 0, nullptr, nullptr, nullptr, std::list<NeuronDaten*>{a}, 1));
 
     // references into another neuron stay
     NeuronDaten* c = neu(3);
@@ -82,12 +75,10 @@ TEST_F(Neuron, FreigebenLaesstKeineVerweiseZurueckMarkiertJedesNeuronEinmal)
     aktuellesDiagramm.diagramm = &a->hauptDiagramm;
     letztesZielNeuron = 1;
     weg(c);
-    EXPECT_EQ(aktuellesNeuron, a);
-    EXPECT_EQ(aktuellesDiagramm.diagramm, &a->hauptDiagramm);
-    EXPECT_EQ(letztesZielNeuron, 1);
+    EXPECT_EQ(std::make_tuple(aktuellesNeuron, aktuellesDiagramm.diagramm, letztesZielNeuron),
+              std::make_tuple(a, &a->hauptDiagramm, 1));
     neuronMarkieren(nullptr, 0);
-    EXPECT_EQ(markierteNeurone.anzahl(), 0);
-    EXPECT_EQ(a->markiert, 0);
+    EXPECT_EQ(std::make_tuple(markierteNeurone.anzahl(), a->markiert), std::make_tuple(0, 0));
 }
 
 TEST_F(Neuron, FreigebenVerbindetDieNachbarnUndLoeschtSynapsenUndPoolsOhneFreigegebeneZuBenutzen)
@@ -102,28 +93,22 @@ TEST_F(Neuron, FreigebenVerbindetDieNachbarnUndLoeschtSynapsenUndPoolsOhneFreige
     verbinde(b, a);                          // and b sends to a
     verbinde(c, a);
     weg(b);                                  // in the middle; ASan reports any use of a freed pool or node
-    EXPECT_EQ(nummern(), (std::vector<int>{1, 3, 4}));
-    EXPECT_EQ(c->vorigesNeuron, a);
-    EXPECT_EQ(neuronNachNummer(2), nullptr);
-    EXPECT_EQ(c->ausgangsSynapsen->id, 5);
-    EXPECT_EQ(c->ausgangsSynapsen->naechsteSynapse, nullptr);
-    EXPECT_EQ(a->ausgangsSynapsen, nullptr);
+    EXPECT_EQ(std::make_tuple(nummern(), c->vorigesNeuron, neuronNachNummer(2), c->ausgangsSynapsen->id,
+                              c->ausgangsSynapsen->naechsteSynapse, a->ausgangsSynapsen),
+              std::make_tuple(std::vector<int>{1, 3, 4}, a, nullptr, 5, nullptr, nullptr));
     ASSERT_NE(a->eingangsPools, nullptr);    // c's synapse to a keeps a's pool
     EXPECT_EQ(std::make_pair(a->eingangsPools->senderAnzahl, synapsenZaehler), std::make_pair(1, 1));
     for (int id : {1, 2, 3, 4})
         EXPECT_EQ(synapseNachId(id), nullptr) << id;
     weg(a);                                  // the head, and the target of c's synapse
-    EXPECT_EQ(neuronKette.kopf, c);
-    EXPECT_EQ(c->vorigesNeuron, nullptr);
-    EXPECT_EQ(c->ausgangsSynapsen, nullptr);
+    EXPECT_EQ(std::make_tuple(neuronKette.kopf, c->vorigesNeuron, c->ausgangsSynapsen),
+              std::make_tuple(c, nullptr, nullptr));
     weg(d);                                  // the tail
-    EXPECT_EQ(neuronKette.ende, c);
-    EXPECT_EQ(c->naechstesNeuron, nullptr);
-    EXPECT_EQ(statusTexte[0], "\t1 Neuron");
+    EXPECT_EQ(std::make_tuple(neuronKette.ende, c->naechstesNeuron, statusTexte[0]),
+              std::make_tuple(c, nullptr, "\t1 Neuron"));
     weg(c);                                  // the last one
-    EXPECT_EQ(neuronKette.kopf, nullptr);
-    EXPECT_EQ(neuronKette.ende, nullptr);
-    EXPECT_EQ(statusTexte[0], "\tkeine Neurone");
+    EXPECT_EQ(std::make_tuple(neuronKette.kopf, neuronKette.ende, statusTexte[0]),
+              std::make_tuple(nullptr, nullptr, "\tkeine Neurone"));
 }
 
 TEST_F(Neuron, FensterlisteVerliertAlleEintraegeDesNeurons)

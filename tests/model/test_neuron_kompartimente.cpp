@@ -19,11 +19,10 @@ TEST_F(Kompartimente, JedesNeuronBehaeltSeineAnzahlNeueSegmenteBekommenStartpote
     EXPECT_EQ(std::make_pair(soma->segmentAnzahl, lang->segmentAnzahl), std::make_pair(0, 6));
     for (NeuronDaten* n : {soma, lang}) {
         const size_t k = static_cast<size_t>(n->segmentAnzahl) + 1;
-        EXPECT_EQ(n->potentiale.size(), k);
-        EXPECT_EQ(n->synStromChemisch.size(), k);
-        EXPECT_EQ(n->synStromElektrisch.size(), k);
-        EXPECT_EQ(n->stromTabellen.size(), k);
-        EXPECT_EQ(n->parameter[par::SegmentAnzahl], n->segmentAnzahl);
+        EXPECT_EQ(std::make_tuple(n->potentiale.size(), n->synStromChemisch.size(),
+                                  n->synStromElektrisch.size(), n->stromTabellen.size(),
+                                  n->parameter[par::SegmentAnzahl]),
+                  std::make_tuple(k, k, k, k, n->segmentAnzahl));
         EXPECT_LE(n->dendSCLocation, n->segmentAnzahl);   // never a segment the neuron lacks
     }
 
@@ -40,10 +39,9 @@ TEST_F(Kompartimente, JedesNeuronBehaeltSeineAnzahlNeueSegmenteBekommenStartpote
 
     ASSERT_TRUE(kompartimenteAnpassen(*n, 6));
     const double d = n->parameter[par::DendritStartpotential];
-    EXPECT_EQ(d, -0.07);
-    EXPECT_EQ(n->potentiale, (std::vector<double>{-0.05, -0.051, -0.052, -0.053, d, d, d}));
-    EXPECT_EQ(n->synStromChemisch, (std::vector<double>{0, 0, 0, 1e-9, 0, 0, 0}));
-    EXPECT_EQ(n->synStromElektrisch, std::vector<double>(7, 0.0));
+    EXPECT_EQ(std::make_tuple(d, n->potentiale, n->synStromChemisch, n->synStromElektrisch),
+              std::make_tuple(-0.07, std::vector<double>{-0.05, -0.051, -0.052, -0.053, d, d, d},
+                              std::vector<double>{0, 0, 0, 1e-9, 0, 0, 0}, std::vector<double>(7, 0.0)));
     EXPECT_EQ(std::make_tuple(n->segmentAnzahl, n->kompartimentSchalter[1], n->stromTabellen[1].anzahlPunkte),
               std::make_tuple(6, 6, 4));
     EXPECT_EQ(n->stromTabellen[5].startzeiten, (std::vector<double>{0.0, 2.0, 2.0}));
@@ -68,10 +66,10 @@ TEST_F(Kompartimente, StromtabellenEndenAmLaufende)
     simulationsParameter.simulationsDauer = 5.0;
     aktuellesNeuron = nullptr;
     ASSERT_TRUE(stromtabellenSicherstellen(*n));
-    EXPECT_EQ(aktuellesNeuron, n);
-    EXPECT_EQ(n->stromTabellen[0].startzeiten, (std::vector<double>{0.0, 5.0, 5.0}));
-    EXPECT_EQ(n->stromTabellen[2].startzeiten, (std::vector<double>{0.0, 0.3, 0.4, 5.0}));
-    EXPECT_EQ(n->stromTabellen[3].startzeiten.back(), 5.0);
+    EXPECT_EQ(std::make_tuple(aktuellesNeuron, n->stromTabellen[0].startzeiten,
+                              n->stromTabellen[2].startzeiten, n->stromTabellen[3].startzeiten.back()),
+              std::make_tuple(n, std::vector<double>{0.0, 5.0, 5.0}, std::vector<double>{0.0, 0.3, 0.4, 5.0},
+                              5.0));
     // a point count beyond the stored points is not trusted: the default replaces it
     n->stromTabellen[1].anzahlPunkte = 9;
     ASSERT_TRUE(stromtabellenSicherstellen(*n));

@@ -129,9 +129,8 @@ TEST_F(Parameter, VoreinstellungenUndAktualisierungErgaenzenLaufeinstellungenTab
     einstellungenAktualisieren(nullptr, 1);
     EXPECT_EQ(std::make_tuple(s.anzeigeIntervall, s.netzwerktyp, s.anzahlSegmente),
               std::make_tuple(1000.0, 3, 3));
-    EXPECT_EQ(neuronNachNummer(3), a);
-    EXPECT_EQ(neuronNachNummer(8), b);
-    EXPECT_EQ(b->modellTyp, modell::Swim);
+    EXPECT_EQ(std::make_tuple(neuronNachNummer(3), neuronNachNummer(8), b->modellTyp),
+              std::make_tuple(a, b, modell::Swim));
     simulationsParameter.netzwerktyp = 2;
     simulationsParameter.anzahlSegmente = 1;
     einstellungenAktualisieren(nullptr, 1);

@@ -166,9 +166,8 @@ TEST_F(Stromreiz, AlternierenKehrtJedenZweitenPulsUm)
     ASSERT_EQ(v.size(), 3u);
     EXPECT_NEAR(v[0], 2e-10 + A * std::sin(2 * M_PI * 0.001 / 0.05), 1e-21);
     EXPECT_NEAR(v[1], 2 * 2e-10 - v[0], 1e-21);
-    EXPECT_EQ(v[2], v[0]);
-    EXPECT_EQ(t.startzeiten[t.anzahlPunkte - 1], 1.0);
-    EXPECT_EQ(n->gereizteKompartimente, 2);
+    EXPECT_EQ(std::make_tuple(v[2], t.startzeiten[t.anzahlPunkte - 1], n->gereizteKompartimente),
+              std::make_tuple(v[0], 1.0, 2));
 }
 
 TEST_F(Stromreiz, UngueltigeDefinitionenWerdenMitHinweisVerweigertOhneDasProgrammZuBeenden)

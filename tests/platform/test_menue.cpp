@@ -55,9 +55,8 @@ TEST(MenueTabelle, AngehaengtWieDasNeuronenMenue)
     Menue m = menueErzeugen();
     for (int i = 1; i <= 3; ++i)
         EXPECT_TRUE(postenAnhaengen(m, a::Posten, i, "Neuron " + std::to_string(i)));
-    EXPECT_EQ(postenAnzahl(m), 3);
-    EXPECT_EQ(postenBefehl(m, 2), 3);
-    EXPECT_EQ(postenText(m, 2, Nach::Befehl), "Neuron 2");
+    EXPECT_EQ(std::make_tuple(postenAnzahl(m), postenBefehl(m, 2), postenText(m, 2, Nach::Befehl)),
+              std::make_tuple(3, 3, "Neuron 2"));
     menueZerstoeren(m);
 }
 
@@ -68,8 +67,7 @@ TEST(MenueTabelle, FehlerhafteTabellenLadenNichts)
     const MenueZeile ohneUntermenue[] = {{0, a::Posten, 1, "x"}, {1, a::Posten, 2, "y"}};
     const MenueZeile zweiStufen[] = {{0, a::Untermenue, 0, "x"}, {2, a::Posten, 2, "y"}};
     const MenueZeile negativ[] = {{0, a::Posten, 1, "x"}, {-1, a::Posten, 2, "y"}};
-    EXPECT_EQ(menueLaden(zuTief), nullptr);
-    EXPECT_EQ(menueLaden(ohneUntermenue), nullptr);
-    EXPECT_EQ(menueLaden(zweiStufen), nullptr);
-    EXPECT_EQ(menueLaden(negativ), nullptr);
+    EXPECT_EQ(std::make_tuple(menueLaden(zuTief), menueLaden(ohneUntermenue), menueLaden(zweiStufen),
+                              menueLaden(negativ)),
+              std::make_tuple(nullptr, nullptr, nullptr, nullptr));
 }

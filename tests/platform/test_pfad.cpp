@@ -87,5 +87,7 @@ TEST_F(Pfad, SicheresSchreibenErsetztGanzOderGarNicht)
     }
     fs::permissions(wurzel / "Parameter", fs::perms::owner_all);
     EXPECT_EQ(std::distance(fs::directory_iterator(wurzel / "Parameter"), {}), 3);   // Unter, größe.txt, default.cfg
-    EXPECT_FALSE(dateiSicherSchreiben(basis() + "gibt/es/nicht/x.cfg", "x", &fehler));
+    SchreibFehler art = SchreibFehler::Schreiben;   // no temporary file where no folder is
+    EXPECT_FALSE(dateiSicherSchreiben(basis() + "gibt/es/nicht/x.cfg", "x", &fehler, &art));
+    EXPECT_EQ(art, SchreibFehler::Oeffnen);
 }

@@ -13,9 +13,8 @@ TEST_F(VertragDialog, ModelessOeffnetMitParameterUndEndetNachSeinemHandler)
     Fenster d = modeless(alleArtenVorlage, haupt, 42);
     ASSERT_TRUE(istFenster(d));
     EXPECT_TRUE(istFreigegeben(haupt));                    // modeless: the owner stays usable
-    EXPECT_EQ(von(d, n::DialogInit).at(0).l, 42);
-    EXPECT_EQ(titel(d), "Pr\xfc" "fen");
-    EXPECT_EQ(elternFenster(d), haupt);
+    EXPECT_EQ(std::make_tuple(von(d, n::DialogInit).at(0).l, titel(d), elternFenster(d)),
+              std::make_tuple(42, "Pr\xfc" "fen", haupt));
 
     std::string waehrend;
     reaktion = [&](Fenster dlg, uint32_t m, uintptr_t w, intptr_t) -> std::optional<intptr_t> {
@@ -85,9 +84,8 @@ TEST_F(VertragDialog, OptionsfelderSchliessenSichNurBeimKlickInIhrerGruppeAus)
     EXPECT_EQ(haken(d, 21), 0);
     EXPECT_EQ(haken(d, 11) + haken(d, 12) + haken(d, 22), 3);   // another group keeps both
     treiber::klicken(d, 11);                               // a checked radio stays checked
-    EXPECT_EQ(haken(d, 11) + haken(d, 22), 2);
-    EXPECT_EQ(haken(d, 12), 0);
-    EXPECT_EQ(befehle(d), "22/0 11/0");
+    EXPECT_EQ(std::make_tuple(haken(d, 11) + haken(d, 22), haken(d, 12), befehle(d)),
+              std::make_tuple(2, 0, "22/0 11/0"));
 }
 
 TEST_F(VertragDialog, ListenSortierenMitDatenUndMeldenNurDieWahlDesNutzers)
@@ -127,10 +125,8 @@ TEST_F(VertragDialog, ListenSortierenMitDatenUndMeldenNurDieWahlDesNutzers)
     EXPECT_EQ(elementText(d, 34), "gelb");
     EXPECT_EQ(listeAnzahl(d, 34), 2);                      // ... and takes it into no list
     treiber::waehlen(d, 34, 0);
-    EXPECT_EQ(befehle(d), "33/3 33/4 35/3 34/5 34/6 34/3 34/4");
-    EXPECT_EQ(elementText(d, 33), listeText(d, 33, 2));
-    EXPECT_EQ(elementText(d, 34), "rot");
-    EXPECT_EQ(listeAuswahl(d, 35), 0);
+    EXPECT_EQ(std::make_tuple(befehle(d), elementText(d, 33), elementText(d, 34), listeAuswahl(d, 35)),
+              std::make_tuple("33/3 33/4 35/3 34/5 34/6 34/3 34/4", listeText(d, 33, 2), "rot", 0));
     listeLeeren(d, 35);
     listeLeeren(d, 34);                                    // the list and the typed text go together
     EXPECT_EQ(listeAuswahl(d, 35) + listeAnzahl(d, 35), -1);

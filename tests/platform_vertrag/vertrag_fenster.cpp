@@ -29,19 +29,17 @@ TEST_F(VertragFenster, ErzeugenMeldetErzeugenGroesseUndBewegenVorDerRueckkehr)
     ASSERT_EQ(nachrichten(f), (std::vector<uint32_t>{n::Erzeugen, n::Groesse, n::Bewegen}));
     const Rechteck c = clientRechteck(f), r = fensterRechteck(f);
     const Punkt o = clientZuBildschirm(f, {0, 0});
-    EXPECT_EQ(eingang[0].l, 77);
-    EXPECT_EQ(eingang[1].w, groesse::Wiederhergestellt);
-    EXPECT_EQ(eingang[1].l, machLParam(c.breite(), c.hoehe()));
-    EXPECT_EQ(eingang[2].l, machLParam(o.x, o.y));
+    EXPECT_EQ(std::make_tuple(eingang[0].l, eingang[1].w, eingang[1].l, eingang[2].l),
+              std::make_tuple(77, groesse::Wiederhergestellt, machLParam(c.breite(), c.hoehe()),
+                              machLParam(o.x, o.y)));
     EXPECT_EQ(std::make_pair(r.links, r.unten), std::make_pair(100, 320));   // the outer rectangle as given
     EXPECT_FALSE(istSichtbar(f));
     titelSetzen(f, "Ma\xdf und Zahl \xe4");                 // Windows-1252 in and out
     EXPECT_EQ(titel(f), "Ma\xdf und Zahl \xe4");
 
     Fenster k = neu(stil::Kind | stil::Sichtbar, f, 10, 20, 50, 40);
-    EXPECT_EQ(elternFenster(k), f);
-    EXPECT_EQ(von(k, n::Groesse).back().l, machLParam(50, 40));
-    EXPECT_EQ(von(k, n::Bewegen).back().l, machLParam(o.x + 10, o.y + 20));
+    EXPECT_EQ(std::make_tuple(elternFenster(k), von(k, n::Groesse).back().l, von(k, n::Bewegen).back().l),
+              std::make_tuple(f, machLParam(50, 40), machLParam(o.x + 10, o.y + 20)));
 
     eingang.clear();
     verschieben(f, 100, 120, 300, 200);                    // nothing changed: nothing sent
