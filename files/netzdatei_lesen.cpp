@@ -259,6 +259,9 @@ int guiDateiLaden(std::string& name)
 {
     datPfadSetzen(endungErsetzen(name, "dat"));
     netzBegleitdateien.refPfad = endungErsetzen(name, "ref");
+    // the current file beside the network is the one its load reads when current files
+    // are in use (deleting the old network forgot the previous one)
+    stromDateiPfad = endungErsetzen(name, "cur");
     std::FILE* f = plattform::dateiOeffnen(name, "rb");
     if (!f) {
         plattform::hinweisBox(meldungFormatieren(73, name));

@@ -138,6 +138,21 @@ TEST_F(Stromdatei, RundreiseGibtJedeGereizteTabelleUnveraendertZurueck)
     netzLoeschen();
     EXPECT_EQ(stromDateiPfad, "");
     EXPECT_EQ(stromDateiLaden(0, 0), 0);
+
+    // opening the network again with current files in use takes the tables of its file,
+    // not those its stimulus definitions give
+    simulationsParameter.simulationsDauer = 0.5;
+    testhilfe::schreiben(pfad("netz.cur"), "3000\nanzahl stromtabellen=1\nneuron 2 stromtabelle segment 0 herkunft=\n"
+                                           "neuron 2 stromtabelle segment 0 anzahl punkte=4\n0 0\n0.1 2e-09\n0.2 0\n"
+                                           "0.5 0\n[Dateiende]\n");
+    programmStatus |= programmBit::StromdateienNutzen;
+    std::string name = pfad("netz.gui");
+    ASSERT_EQ(guiDateiLaden(name), 1);
+    programmStatus &= ~programmBit::StromdateienNutzen;
+    EXPECT_TRUE(boxLog().empty());
+    ASSERT_NE(neuronSuchen(2), nullptr);
+    EXPECT_EQ(punkte(neuronSuchen(2)->stromTabellen[0]),
+              (std::vector<std::pair<double, double>>{{0, 0}, {0.1, 2e-9}, {0.2, 0}, {0.5, 0}}));
 }
 
 TEST_F(Stromdatei, UnpassendeOderBeschaedigteDateiLaedtNichts)
