@@ -24,6 +24,13 @@ std::string netzText(const std::string& neurone, const std::vector<int>& bloecke
 }
 const std::string einNeuron = netzText("7 ", {7});
 
+// the boxes from the ab-th on
+BoxTexte boxenAb(size_t ab)
+{
+    const BoxTexte alle = gezeigteBoxen();
+    return {alle.begin() + static_cast<std::ptrdiff_t>(ab), alle.end()};
+}
+
 class Oeffnen : public AppFall {
 protected:
     void SetUp() override
@@ -40,32 +47,6 @@ protected:
     }
     // the user picks this file in the open dialog
     void waehlen(const std::string& datei) { pt::dateiAntworten({pt::dateiAntwort(ordner + datei)}); }
-    // A network that runs (two SWIM neurons) saved as ordner/netz.gui; the network is empty
-    // afterwards.
-    void laufbaresNetzGespeichert()
-    {
-        laufbaresNetz(2, ordner);
-        dateipfade.endung = "gui";
-        ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
-        netzLoeschen();
-        dateipfade.netzName.clear();
-        dateipfade.vollerPfad.clear();
-    }
-    static std::vector<int> nummern()
-    {
-        std::vector<int> v;
-        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-            v.push_back(n->nummer);
-        return v;
-    }
-    // the boxes from the ab-th on, as "title: text"
-    static std::vector<std::string> boxTexte(size_t ab = 0)
-    {
-        std::vector<std::string> v;
-        for (size_t i = ab; i < pt::boxLog().size(); ++i)
-            v.push_back(pt::boxLog()[i].titel + ": " + pt::boxLog()[i].text);
-        return v;
-    }
 };
 
 } // namespace
@@ -73,32 +54,35 @@ protected:
 TEST_F(Oeffnen, DieArtEntscheidenEndungUndErsteBytesUndNurLesbareArtenLoeschenDasNetz)
 {
     const std::string nichtDa = "Hinweis: " + meldungsTexte[886];
+    const auto hinweis = [this](int n, const char* datei) {
+        return "Hinweis: " + meldungFormatieren(n, ordner + datei);
+    };
     const struct {
         const char* was;
-        const char* datei;
-        std::string inhalt;            // "" with ordner: a folder of that name; "-": no file
+        const char* datei;              // "": the dialog cancelled
+        std::string inhalt;             // "" with ordner: a folder of that name; "-": no file
         int ergebnis;
         int art;                        // the network file's kind afterwards (5: left as it was)
         std::vector<int> neurone;       // afterwards; {1, 2} is the network before
         std::vector<std::string> boxen;
     } faelle[] = {
         {"a network text", "netz.gui", einNeuron, 1, 1, {7}, {}},
-        {"a network text under another name, with a byte order mark", "Netz.TXT", "\xEF\xBB\xBF" + einNeuron, 1, 1,
-         {7}, {}},
+        {"a network text under another name, with a byte order mark", "Netz.TXT", "\xEF\xBB\xBF" + einNeuron,
+         1, 1, {7}, {}},
         {"a network text the reader refuses", "kaputt.gui", netzText("7 7 ", {7, 7}), 0, 1, {},
-         {"Hinweis: " + meldungFormatieren(247, ordner + "kaputt.gui")}},
-        {"a curve data file, by its extension", "kurven.DAT", std::string("[datFile]\0", 10), 0, -1, {}, {nichtDa}},
+         {hinweis(247, "kaputt.gui")}},
+        {"a curve data file, by its extension", "kurven.DAT", std::string("[datFile]\0", 10), 0, -1, {},
+         {nichtDa}},
         {"the sibling program's format, by its first bytes", "alt.sim", "100\n0\n0\n", 0, 0, {},
          {nichtDa, "Hinweis: " + meldungsTexte[902]}},
         {"a recording", "ton.wav", "RIFF", 0, -1, {}, {nichtDa}},
         {"a membrane-potential file", "zelle.mpf", "NUMBER_OF_NEURONS=1\n", 0, 5, {1, 2},
          {"Hinweis: sorry not implemented yet"}},
-        {"a text of no known kind", "notiz.gui", "[programmdefinitionen]\n", 0, 5, {1, 2},
-         {"Hinweis: " + meldungFormatieren(904, ordner + "notiz.gui")}},
-        {"an empty file", "leer.gui", "-0", 0, 5, {1, 2}, {"Hinweis: " + meldungFormatieren(904, ordner + "leer.gui")}},
-        {"a file that is not there", "fehlt.gui", "-", 0, 5, {1, 2},
-         {"Hinweis: " + meldungFormatieren(73, ordner + "fehlt.gui")}},
-        {"a folder", "mappe.gui", "", 0, 5, {1, 2}, {"Hinweis: " + meldungFormatieren(73, ordner + "mappe.gui")}},
+        {"a text of no known kind", "notiz.gui", "[programme]\n", 0, 5, {1, 2}, {hinweis(904, "notiz.gui")}},
+        {"an empty file", "leer.gui", "-0", 0, 5, {1, 2}, {hinweis(904, "leer.gui")}},
+        {"a file that is not there", "fehlt.gui", "-", 0, 5, {1, 2}, {hinweis(73, "fehlt.gui")}},
+        {"a folder", "mappe.gui", "", 0, 5, {1, 2}, {hinweis(73, "mappe.gui")}},
+        {"the dialog cancelled", "", "-", 0, 5, {1, 2}, {}},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.was);
@@ -108,59 +92,52 @@ TEST_F(Oeffnen, DieArtEntscheidenEndungUndErsteBytesUndNurLesbareArtenLoeschenDa
         NeuronFall::neu(2);
         dateipfade.dateiArt = 5;
         dateipfade.netzName = "vorher";
+        dateipfade.vollerPfad.clear();
         programmStatus |= programmBit::Beschaeftigt;
         const std::string pfad = ordner + f.datei;
         if (f.inhalt.empty())
             std::filesystem::create_directory(pfad);
-        else if (f.inhalt == "-0")
-            schreiben(pfad, "");
         else if (f.inhalt != "-")
-            schreiben(pfad, f.inhalt);
+            schreiben(pfad, f.inhalt == "-0" ? "" : f.inhalt);
         for (size_t i = 0; i < f.boxen.size(); ++i)
             pt::boxAntworten({antwort::Ok});
-        waehlen(f.datei);
+        if (*f.datei)
+            waehlen(f.datei);
+        else
+            pt::dateiAntworten({pt::dateiAbbruch()});
 
         EXPECT_EQ(simulationOeffnen(1), f.ergebnis);
-        EXPECT_EQ(boxTexte(boxenVorher), f.boxen);
-        EXPECT_EQ(nummern(), f.neurone);
-        EXPECT_EQ(dateipfade.dateiArt, f.art);
+        EXPECT_EQ(boxenAb(boxenVorher), f.boxen);
+        EXPECT_EQ(std::tuple(NeuronFall::nummern(), dateipfade.dateiArt), std::tuple(f.neurone, f.art));
         // busy no more after a failure; a network that failed leaves no name to save under
         EXPECT_EQ((programmStatus & programmBit::Beschaeftigt) != 0, f.ergebnis == 1);
         if (f.ergebnis == 1)
             EXPECT_EQ(std::tie(dateipfade.vollerPfad, dateipfade.oeffnenPfad, datPfad.pfad),
                       std::tuple(pfad, pfad, pfad.substr(0, pfad.rfind('.')) + ".dat"));
-        else if (f.art != 5)
-            EXPECT_EQ(dateipfade.netzName + dateipfade.vollerPfad, "");
         else
-            EXPECT_EQ(dateipfade.netzName, "vorher");
+            EXPECT_EQ(dateipfade.netzName + dateipfade.vollerPfad, f.art == 5 ? "vorher" : "");
     }
     // every time the open dialog of the open command
-    ASSERT_EQ(pt::dateiWahlLog().size(), std::size(faelle));
-    for (const pt::DateiWahlEintrag& e : pt::dateiWahlLog())
-        EXPECT_EQ(std::tie(e.gefragt.titel, e.gefragt.speichern), std::tuple("open simulation", false));
-}
-
-TEST_F(Oeffnen, AbbruchLaesstDasNetzUndNimmtDasBeschaeftigtBit)
-{
-    NeuronFall::neu(4);
-    dateipfade.dateiArt = 1;
-    programmStatus |= programmBit::Beschaeftigt;
-    pt::dateiAntworten({pt::dateiAbbruch()});
-    EXPECT_EQ(simulationOeffnen(1), 0);
-    EXPECT_EQ(std::tuple(nummern(), dateipfade.dateiArt, programmStatus & programmBit::Beschaeftigt),
-              std::tuple(std::vector{4}, 1, 0u));
-    EXPECT_TRUE(pt::boxLog().empty());
-    // without the dialog and without a name there is nothing to open either
-    programmStatus |= programmBit::Beschaeftigt;
+    EXPECT_EQ(pt::dateiWahlLog().size(), std::size(faelle));
+    EXPECT_TRUE(std::ranges::all_of(pt::dateiWahlLog(), [](const pt::DateiWahlEintrag& e) {
+        return e.gefragt.titel == "open simulation" && !e.gefragt.speichern;
+    }));
+    // without the dialog and without a name there is nothing to open
     dateipfade.netzName.clear();
-    dateipfade.vollerPfad.clear();
+    programmStatus |= programmBit::Beschaeftigt;
     EXPECT_EQ(simulationOeffnen(0), 0);
-    EXPECT_EQ(std::tuple(nummern(), programmStatus & programmBit::Beschaeftigt), std::tuple(std::vector{4}, 0u));
+    EXPECT_EQ(std::tuple(NeuronFall::nummern(), programmStatus & programmBit::Beschaeftigt),
+              std::tuple(std::vector{1, 2}, 0u));
 }
 
 TEST_F(Oeffnen, F2OhneNetzFragtNachDerDateiUndEinAnderesNetzHebtDieLaufsperreAuf)
 {
-    laufbaresNetzGespeichert();
+    laufbaresNetz(2, ordner);
+    dateipfade.endung = "gui";
+    ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
+    netzLoeschen();
+    dateipfade.netzName.clear();
+    dateipfade.vollerPfad.clear();
     // F2 without a network: the dialog first; cancelled, no run
     pt::dateiAntworten({pt::dateiAbbruch()});
     pt::tasteDruecken(haupt(), taste::F2);
@@ -170,10 +147,9 @@ TEST_F(Oeffnen, F2OhneNetzFragtNachDerDateiUndEinAnderesNetzHebtDieLaufsperreAuf
     // "OK - F2" of a dialog: the network chosen is loaded and runs
     waehlen("netz.gui");
     simulationAusDialogStarten();
-    EXPECT_EQ(pt::dateiWahlLog().size(), 2u);
-    EXPECT_EQ(nummern(), (std::vector{1, 2}));
+    EXPECT_EQ(std::tuple(pt::dateiWahlLog().size(), NeuronFall::nummern()),
+              std::tuple(2u, std::vector{1, 2}));
     EXPECT_TRUE(programmStatus & programmBit::LaufErgebnisDa);
-    EXPECT_DOUBLE_EQ(laufZustand.t, 0.02);
 
     // imported data locked the runs; opening another network lets them start again
     programmStatus |= programmBit::LaufGesperrt;
@@ -218,16 +194,14 @@ TEST_F(Oeffnen, NetzAusDemSpeicherNenntDenLeserDerVersagt)
         netzLoeschen();
         einstellungenGelesen = f.einstellungenGelesen;
         undoListe.wiederherstellen = f.undo;
-        undoListe.text = einstellungen + f.netz;
+        undoListe.text = datHeader.text = einstellungen + f.netz;
         datHeader.flags = f.kurven ? datBit::WirdGeladen : 0;
-        datHeader.text = einstellungen + f.netz;
         zeigen(haupt(), anzeige::Minimiert);
 
         EXPECT_EQ(netzwerkAusPufferLaden(), f.ergebnis);
-        EXPECT_EQ(boxTexte(boxenVorher), f.boxen);
-        EXPECT_EQ(nummern(), f.neurone);
+        EXPECT_EQ(boxenAb(boxenVorher), f.boxen);
+        EXPECT_EQ(NeuronFall::nummern(), f.neurone);
         // after a load the main window is back
         EXPECT_EQ(istMinimiert(haupt()), f.ergebnis == 0);
-        undoListeLoeschen(undoListe);
     }
 }

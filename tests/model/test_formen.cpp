@@ -75,19 +75,17 @@ TEST_F(Formen, JedeFormRechnetIhreFormelUngepruefteNennerTeilenWeiter)
         EXPECT_NEAR(wert, f.erwartet, 1e-12 * std::fabs(f.erwartet)) << "form " << f.form;
     }
     // denominators the forms do not check divide as they are: NaN is not 0.0
-    const double nan = std::numeric_limits<double>::quiet_NaN();
-    EXPECT_TRUE(std::isnan(berechnen(21, -0.05, -0.05, nan)));
-    EXPECT_TRUE(std::isnan(berechnen(11, -0.05, -0.05, nan)));
-    EXPECT_TRUE(std::isinf(berechnen(27, -0.05, -0.05, 0.0)));
-    EXPECT_TRUE(std::isinf(berechnen(31, -0.05, -0.05, 0.0)));
-    EXPECT_TRUE(std::isinf(funktionaleFormBerechnen(4, 0.0, -0.05, S, 3.0, 0.0, beliebig)));
-    EXPECT_TRUE(pt::boxLog().empty());
-    EXPECT_EQ(laufZustand.abbrechen, 0);
+    EXPECT_TRUE(std::isnan(berechnen(21, -0.05, -0.05, ungelesen)) &&
+                std::isnan(berechnen(11, -0.05, -0.05, ungelesen)));
+    EXPECT_TRUE(std::isinf(berechnen(27, -0.05, -0.05, 0.0)) &&
+                std::isinf(berechnen(31, -0.05, -0.05, 0.0)) &&
+                std::isinf(funktionaleFormBerechnen(4, 0.0, -0.05, S, 3.0, 0.0, beliebig)));
+    EXPECT_EQ(std::tuple(pt::boxLog().size(), laufZustand.abbrechen), std::tuple(0u, 0));
 }
 
 TEST_F(Formen, NullnennerZeigtEinmalJeLaufSeineMeldungLinoidformenGebenIhrenGrenzwert)
 {
-    // each D makes the form's denominator exactly 0.0
+    // each D makes the form's denominator exactly 0.0: D = vorzeichen * exp((V -+ H) / (+-S))
     using DFuer = double (*)(double V, double H);
     const DFuer exponentMinusGleich = [](double V, double H) { return std::exp((V - H) / S); };
     const DFuer exponentPlusGleich = [](double V, double H) { return std::exp((V - H) / (-S)); };
@@ -110,8 +108,9 @@ TEST_F(Formen, NullnennerZeigtEinmalJeLaufSeineMeldungLinoidformenGebenIhrenGren
         neuerLauf();
         const double D = f.d(V, H);
         const double erwartet = f.grenzwertVorzeichen * A * S / D;
-        EXPECT_EQ(berechnen(f.form, V, H, D, 5.0), erwartet);
-        EXPECT_EQ(berechnen(f.form, V, H, D, 5.0), erwartet);   // the same run: no second box
+        // the same run: no second box
+        EXPECT_EQ(std::tuple(berechnen(f.form, V, H, D, 5.0), berechnen(f.form, V, H, D, 5.0)),
+                  std::tuple(erwartet, erwartet));
         meldungErwarten(131);
         if (f.grenzwertVorzeichen == 0)
             continue;
@@ -147,6 +146,5 @@ TEST_F(Formen, UngueltigeFormMeldetEinmalJeLaufUndGibtNull)
     // a run already aborted (by ESC, say) shows nothing
     pt::zuruecksetzen();
     EXPECT_EQ(funktionaleFormBerechnen(7, A, -0.05, S, 3.0, 0.0, beliebig), 0.0);
-    EXPECT_TRUE(pt::boxLog().empty());
-    EXPECT_EQ(laufZustand.abbrechen, 1);
+    EXPECT_EQ(std::tuple(pt::boxLog().size(), laufZustand.abbrechen), std::tuple(0u, 1));
 }

@@ -13,8 +13,7 @@ TEST_F(GolowaschBuchholz, MischfaktorHalbBeiP173UndCaGleichAussenGibtNullpotenti
     x.potentiale[0] = x.parameter[par::GbMischHalbspannung];
     laufen(1);
     EXPECT_DOUBLE_EQ(x.gbMischfaktor, 0.5);
-    EXPECT_EQ(x.caPotential, 0.0);
-    EXPECT_EQ(x.kanalStrom[2], x.parameter[par::GbCaAussen]);
+    EXPECT_EQ(std::tuple(x.caPotential, x.kanalStrom[2]), std::tuple(0.0, x.parameter[par::GbCaAussen]));
     x.potentiale[0] = x.parameter[par::GbMischHalbspannung] - 0.1;
     laufen(1, 1);
     EXPECT_GT(x.gbMischfaktor, 0.999);
@@ -40,7 +39,6 @@ TEST_F(GolowaschBuchholz, StandardNeuronRuhtUndFeuertErstUeberDerSchwelle)
     const double ruhe = x.potentiale[0];
     laufen(2000, 10000);
     EXPECT_NEAR(x.potentiale[0], ruhe, 1e-4);
-    EXPECT_EQ(x.apAnzahl, 0);
     strom(2e-9, 1.2, 1.4);   // about 1.2 uA/cm2 on the 1.7 nF membrane: below threshold
     laufen(4000, 12000);
     EXPECT_EQ(x.apAnzahl, 0);

@@ -14,8 +14,7 @@ struct Geometrie : SynapsenFall {
     static NeuronDaten* platziert(int nummer, int x, int y)
     {
         NeuronDaten* n = neu(nummer);
-        n->x = x;
-        n->y = y;
+        std::tie(n->x, n->y) = std::tuple(x, y);
         n->zeichenGroessen = {1, 60, 4, 20, 10, 6, 15, 5};
         return n;
     }
@@ -88,13 +87,13 @@ TEST_F(Geometrie, NullAbstandUndNullRadiusBleibenEndlich)
 {
     // sizes 0 everywhere: no loop radius, and every point on the centre
     NeuronDaten* a = neu(1);
+    NeuronDaten* b = neu(2);
     a->x = a->y = 50;
+    b->x = 200;
     SynapseDaten* s = verbinde(a, a);
     for (int m = 1; m <= 4; ++m)
         gleich(*s, {{'m', m, 50, 50}, {'e', m, 50, 50}});
     // an axo-axonic synapse whose parent's marker is its own centre
-    NeuronDaten* b = neu(2);
-    b->x = 200;
     SynapseDaten* eltern = verbinde(a, b);
     eltern->markerPunktX.fill(50);
     eltern->markerPunktY.fill(50);

@@ -27,8 +27,9 @@ TEST_F(OnOff, StandardNeuronRuhtUndFeuertUnterStrom)
     starten();
     laufen(5000);
     EXPECT_NEAR(x.potentiale[0], x.parameter[par::SomaRuhepotential], 1e-6);
-    EXPECT_EQ(x.apAnzahl, 0);
-    EXPECT_EQ(x.kanalStrom[0] + x.kanalStrom[1] + x.kanalStrom[2], 0.0);   // no phase before a crossing
+    // no phase before a crossing
+    EXPECT_EQ(std::tuple(x.apAnzahl, x.kanalStrom[0] + x.kanalStrom[1] + x.kanalStrom[2]),
+              std::tuple(0, 0.0));
     strom(0.1e-9, 0.5, 0.6);
     laufen(5000, 5000);
     EXPECT_GE(x.apAnzahl, 2);
@@ -53,8 +54,7 @@ TEST_F(OnOff, GemeinsamesRauschenKlingtJeNeuronAb)
     NeuronDaten& a = neuron(modell::OnOff);
     NeuronDaten* b = neu(2);
     ASSERT_TRUE(kompartimenteAnpassen(*b, 0));
-    b->parameter = a.parameter;
-    b->modellTyp = modell::OnOff;
+    std::tie(b->parameter, b->modellTyp) = std::tuple(a.parameter, modell::OnOff);
     a.rauschenAn = b->rauschenAn = 1;
     starten();
     simulationsParameter.rauschenEin = 1;

@@ -8,41 +8,19 @@ namespace pt = plattform::test;
 
 using Parameter = NeuronFall;
 
-TEST(ParameterVektor, GruppenDeckenDenVektorLueckenlosAbUnbekannteModelleHabenKeine)
-{
-    int naechster = 0;
-    for (ParameterBereich b : {bereich::Soma, bereich::Dendrit, bereich::OnOff, bereich::HodgkinHuxley,
-                               bereich::Swim, bereich::GolowaschBuchholz}) {
-        EXPECT_EQ(b.erster, naechster);
-        naechster = b.letzter() + 1;
-    }
-    EXPECT_EQ(naechster, anzahlParameter);
-    EXPECT_EQ(modellBereich(7).anzahl, 0);
-    // SWIM names entry 0 itself; no other model or none has an entry 0
-    modellParameterIndizesSetzen(modell::Swim);
-    EXPECT_TRUE(parameterSlotBelegt(8));
-    modellParameterIndizesSetzen(modell::GolowaschBuchholz);
-    EXPECT_FALSE(parameterSlotBelegt(4));
-    EXPECT_FALSE(parameterSlotBelegt(8));
-    modellParameterIndizesSetzen(0);
-    for (int i = -1; i <= anzahlParameterSlots; ++i)
-        EXPECT_FALSE(parameterSlotBelegt(i)) << i;
-}
-
 TEST_F(Parameter, NeuesNeuronNimmtNetzmodellUndEingebauteWerteDerModellbereichKommtVomStandardneuron)
 {
     stdNeuron.parameter.fill(0.5);
     stdNeuron.groesse = 12;
     stdNeuron.axonLaenge = 30;
     NeuronDaten* n = neu(1);
-    EXPECT_EQ(n->parameter[par::SomaLeitwert], 3e-9);
-    EXPECT_EQ(n->parameter[par::DendritKapazitaet], 3e-10);
+    const ParameterVektor& p = n->parameter;
     for (int i = bereich::Swim.erster; i <= bereich::Swim.letzter(); ++i)
-        EXPECT_EQ(n->parameter[i], 0.5) << i;
-    EXPECT_EQ(n->parameter[par::Phase1G], 0.0);   // other models' ranges stay empty
-    EXPECT_EQ(n->parameter[par::GbSchwelle], 0.0);
-    EXPECT_EQ(std::make_pair(n->groesse, n->axonLaenge), std::make_pair(12, 30));
-    EXPECT_TRUE(pt::boxLog().empty());            // a new neuron's range is empty: no question
+        EXPECT_EQ(p[i], 0.5) << i;
+    // other models' ranges stay empty; a new neuron's range is empty: no question
+    EXPECT_EQ(std::make_tuple(p[par::SomaLeitwert], p[par::DendritKapazitaet], p[par::Phase1G],
+                              p[par::GbSchwelle], n->groesse, n->axonLaenge, pt::boxLog().size()),
+              std::make_tuple(3e-9, 3e-10, 0.0, 0.0, 12, 30, 0u));
 
     // with the default files the model range comes from the first neuron
     for (int i = bereich::Swim.erster; i <= bereich::Swim.letzter(); ++i)
@@ -51,22 +29,21 @@ TEST_F(Parameter, NeuesNeuronNimmtNetzmodellUndEingebauteWerteDerModellbereichKo
     ASSERT_NE(zweites, nullptr);
     for (int i = bereich::Swim.erster; i <= bereich::Swim.letzter(); ++i)
         EXPECT_EQ(zweites->parameter[i], i) << i;
-    EXPECT_EQ(zweites->dendSCLocation, 1);
-    EXPECT_EQ(zweites->parameter[par::SomaKapazitaet], 3e-11);
-    EXPECT_TRUE(pt::boxLog().empty());
+    EXPECT_EQ(std::make_tuple(zweites->dendSCLocation, zweites->parameter[par::SomaKapazitaet],
+                              pt::boxLog().size()),
+              std::make_tuple(1, 3e-11, 0u));
 
     int nummer = 3;
     for (int m : {modell::Swim, modell::OnOff, modell::HodgkinHuxley, modell::GolowaschBuchholz}) {
         simulationsParameter.netzwerkmodell = m;
         NeuronDaten* x = neu(nummer++);
-        EXPECT_EQ(x->modellTyp, m);
-        EXPECT_NE(x->parameter[par::SomaKapazitaet], 0.0) << m;
+        EXPECT_TRUE(x->modellTyp == m && x->parameter[par::SomaKapazitaet] != 0.0) << m;
     }
-    ParameterVektor p{};
-    p[par::SegmentAnzahl] = 9.0;
-    EXPECT_TRUE(eingebauteGemeinsameWerte(modell::Swim, 0, p));
-    EXPECT_EQ(p[par::SegmentAnzahl], 0.0);
-    EXPECT_FALSE(eingebauteGemeinsameWerte(0, 3, p));
+    ParameterVektor q{};
+    q[par::SegmentAnzahl] = 9.0;
+    EXPECT_TRUE(eingebauteGemeinsameWerte(modell::Swim, 0, q));
+    EXPECT_EQ(q[par::SegmentAnzahl], 0.0);
+    EXPECT_FALSE(eingebauteGemeinsameWerte(0, 3, q));
 }
 
 TEST_F(Parameter, GruppeZuruecksetzenFragtVorDemUeberschreibenEinUnbekanntesModellMeldetSich)
@@ -96,8 +73,8 @@ TEST_F(Parameter, GruppeZuruecksetzenFragtVorDemUeberschreibenEinUnbekanntesMode
     n->parameter.fill(2.0);
     simulationsParameter.netzwerkmodell = 9;
     neuronGrundwerte(*n);
-    EXPECT_TRUE(pt::boxLog().empty());
-    EXPECT_EQ(std::make_tuple(P[par::SomaLeitwert], P[par::DendritLeitwert]), std::make_tuple(2.0, 9.6e-9));
+    EXPECT_EQ(std::make_tuple(P[par::SomaLeitwert], P[par::DendritLeitwert], pt::boxLog().size()),
+              std::make_tuple(2.0, 9.6e-9, 0u));
     pt::boxAntworten({plattform::antwort::Ok});
     neuronStandardwerte(*n);
     EXPECT_EQ(gezeigteBoxen(), BoxTexte{"Hinweis: " + meldungFormatieren(104)});
@@ -123,14 +100,12 @@ TEST_F(Parameter, VoreinstellungenUndAktualisierungErgaenzenLaufeinstellungenTab
     NeuronDaten* b = neu(8);
     b->modellTyp = 0;
     neuronTabelleLeeren();
-    simulationsParameter.anzeigeIntervall = 0.0;
-    simulationsParameter.netzwerktyp = 0;
-    simulationsParameter.anzahlSegmente = 1;
+    std::tie(simulationsParameter.anzeigeIntervall, simulationsParameter.netzwerktyp,
+             simulationsParameter.anzahlSegmente) = std::make_tuple(0.0, 0, 1);
     einstellungenAktualisieren(nullptr, 1);
-    EXPECT_EQ(std::make_tuple(s.anzeigeIntervall, s.netzwerktyp, s.anzahlSegmente),
-              std::make_tuple(1000.0, 3, 3));
-    EXPECT_EQ(std::make_tuple(neuronNachNummer(3), neuronNachNummer(8), b->modellTyp),
-              std::make_tuple(a, b, modell::Swim));
+    EXPECT_EQ(std::make_tuple(s.anzeigeIntervall, s.netzwerktyp, s.anzahlSegmente, neuronNachNummer(3),
+                              neuronNachNummer(8), b->modellTyp),
+              std::make_tuple(1000.0, 3, 3, a, b, modell::Swim));
     simulationsParameter.netzwerktyp = 2;
     simulationsParameter.anzahlSegmente = 1;
     einstellungenAktualisieren(nullptr, 1);
@@ -147,16 +122,14 @@ TEST_F(Parameter, PassivmarkeJeModell)
         {modell::HodgkinHuxley, {25, 27}},
         {modell::GolowaschBuchholz, {116, 136}},
     };
-    for (const Fall& f : faelle) {
-        n->modellTyp = f.modell;
-        n->parameter.fill(0.0);
-        einstellungenAktualisieren(n, 0);
-        EXPECT_EQ(n->passivMarke, 1) << f.modell;
-        for (int i : f.leitwerte) {
+    for (const Fall& f : faelle)
+        for (int i : f.leitwerte) {   // each conductance alone makes the neuron active
+            n->modellTyp = f.modell;
             n->parameter.fill(0.0);
+            einstellungenAktualisieren(n, 0);
+            EXPECT_EQ(n->passivMarke, 1) << f.modell;
             n->parameter[i] = 1e-6;
             einstellungenAktualisieren(n, 0);
             EXPECT_EQ(n->passivMarke, 0) << f.modell << " P" << i;
         }
-    }
 }

@@ -13,8 +13,8 @@ TEST_F(Pruefung, SchrittzahlDauerUndSchrittPositivOhneTypentabelleDieVierStandar
     laufzeitSetzen(1.0, 0.0003);
     EXPECT_EQ(simulationsParameter.anzahlSchritte, 3333);
     laufzeitSetzen(1.0, 0.0);                   // no quotient: no steps
-    EXPECT_EQ(simulationsParameter.anzahlSchritte, 0);
-    EXPECT_EQ(anzahlSchritteBerechnen(1e300, 1e-300), INT_MAX);
+    EXPECT_EQ(std::tuple(simulationsParameter.anzahlSchritte, anzahlSchritteBerechnen(1e300, 1e-300)),
+              std::tuple(0, INT_MAX));
 
     // two negative values have a positive product, and still no run may start
     attrappe::rahmenZuruecksetzen();
@@ -34,10 +34,10 @@ TEST_F(Pruefung, SchrittzahlDauerUndSchrittPositivOhneTypentabelleDieVierStandar
     synapsenTypAnzahl = 0;
     simulationsParameter.anzeigeIntervall = 0.0;
     EXPECT_EQ(simulationsParameterPruefen(nullptr), 1);
-    EXPECT_EQ(attrappe::dienste.laufDialoge, 3);
-    EXPECT_EQ(simulationsParameter.anzeigeIntervall, 1000.0);
+    EXPECT_EQ(
+        std::tuple(attrappe::dienste.laufDialoge, simulationsParameter.anzeigeIntervall, synapsenTypAnzahl),
+        std::tuple(3, 1000.0, 4));
     ASSERT_EQ(synapsenTypen.size(), 4u);
-    EXPECT_EQ(synapsenTypAnzahl, 4);
     for (int i = 0; i < 4; ++i) {
         const SynapsenTyp& t = synapsenTypen[i];
         EXPECT_EQ(std::make_tuple(t.ion, t.potential, t.bezeichnung),
@@ -51,8 +51,7 @@ TEST_F(Pruefung, NeueLaufzeitErreichtTabellenDiagrammeUndDauerreize)
     NeuronDaten* n = neu(1);
     diagrammLayoutBerechnen(&stdNeuron, &diagrammVorlage, 0);
     diagrammLayoutBerechnen(n, &n->hauptDiagramm, 1);
-    n->hauptDiagramm.minX = 0.7;
-    n->hauptDiagramm.maxX = 0.9;
+    std::tie(n->hauptDiagramm.minX, n->hauptDiagramm.maxX) = std::tuple(0.7, 0.9);
     n->stromreize[0].dauerreiz = n->stromreize[0].an = 1;
     n->stromreize[0].amplitude = 1e-9;
     n->stromreize[3].dauerreiz = n->stromreize[3].an = 1;   // segment 3, not in the network
@@ -60,13 +59,13 @@ TEST_F(Pruefung, NeueLaufzeitErreichtTabellenDiagrammeUndDauerreize)
     n->exportMaske = 0;
     laufzeitSetzen(0.5, 1e-4);
     EXPECT_FALSE(neuronenAnLaufzeitAnpassen());
-    EXPECT_EQ(std::make_tuple(n->hauptDiagramm.minX, n->hauptDiagramm.maxX), std::make_tuple(0.0, 0.5));
-    EXPECT_DOUBLE_EQ(n->stromreize[0].dach, 0.5 - 1e-4);
-    EXPECT_EQ(n->stromreize[3].dach, 0.0);
     const StromTabelle& t = n->stromTabellen[0];          // rebuilt as a permanent pulse
+    EXPECT_EQ(
+        std::make_tuple(n->hauptDiagramm.minX, n->hauptDiagramm.maxX, n->stromreize[3].dach, t.anzahlPunkte),
+        std::make_tuple(0.0, 0.5, 0.0, 4));
+    EXPECT_DOUBLE_EQ(n->stromreize[0].dach, 0.5 - 1e-4);
     ASSERT_EQ(t.anzahlPunkte, 4);
-    EXPECT_EQ(t.startzeiten[3], 0.5);
-    EXPECT_EQ(t.stromwerte[1], 1e-9);
+    EXPECT_EQ(std::tie(t.startzeiten[3], t.stromwerte[1]), std::tuple(0.5, 1e-9));
     n->exportMaske = 1;
     EXPECT_TRUE(neuronenAnLaufzeitAnpassen());
 }

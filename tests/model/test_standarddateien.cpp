@@ -45,16 +45,12 @@ struct StandarddateienTest : ::testing::Test {
 TEST_F(StandarddateienTest, FehlerhafteDateienWerdenGemeldetUndBehaltenDasBisDahinGelesene)
 {
     using SD = StandardDateien;
-    struct Probe {
-        int index;
-        double wert;
-    };
     struct Fall {
         const char* datei;
         std::string StandardDateien::*pfad;
         int (*laden)(NeuronDaten&);
         std::initializer_list<int> fehler;
-        std::vector<Probe> proben;   // values read before the failure stay, nothing behind them
+        std::vector<std::pair<int, double>> proben;   // values read before the failure stay, nothing behind
     };
     const Fall faelle[] = {
         {"hh_34.channel", &SD::hh, stdParameterModell3Laden, {123, 125}, {{24, 0.1}, {57, 0.34}, {58, 0.0}}},
@@ -71,8 +67,8 @@ TEST_F(StandarddateienTest, FehlerhafteDateienWerdenGemeldetUndBehaltenDasBisDah
         standardDateien.*f.pfad = std::string(VELNOR_TEST_DATEN) + "/standarddateien/" + f.datei;
         EXPECT_EQ(f.laden(*neuron), 0);
         EXPECT_EQ(gezeigteBoxen(), texte);
-        for (const Probe& p : f.proben)
-            EXPECT_DOUBLE_EQ(neuron->parameter[p.index], p.wert) << "P" << p.index;
+        for (const auto& [index, wert] : f.proben)
+            EXPECT_DOUBLE_EQ(neuron->parameter[index], wert) << "P" << index;
     }
 }
 

@@ -41,18 +41,14 @@ TEST_F(Startzustand, KompartimentSchalterFolgenDemDendritenModus)
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(testing::Message() << "Modus " << f.netzwerktyp << " P5 " << f.p5 << " P6 " << f.p6);
-        simulationsParameter.netzwerktyp = f.netzwerktyp;
-        simulationsParameter.anzahlSegmente = f.anzahlSegmente;
+        std::tie(simulationsParameter.netzwerktyp, simulationsParameter.anzahlSegmente) =
+            std::tuple(f.netzwerktyp, f.anzahlSegmente);
         NeuronDaten* n = modellNeuron(3, modell::OnOff, f.eigeneSegmente);
-        n->parameter[par::ErstesSegment] = f.p5;
-        n->parameter[par::SegmentAnzahl] = f.p6;
-        n->dendSCLocation = f.dendSCLocation;
-        n->dendSCSchalter = 9;
-        n->dendCurrent = 1e-9, n->dendSCStart = 0.1, n->dendSCEnd = 0.2;
-        n->apAnzahl = 4;
+        std::tie(n->parameter[par::ErstesSegment], n->parameter[par::SegmentAnzahl]) = std::tuple(f.p5, f.p6);
+        std::tie(n->dendSCLocation, n->dendSCSchalter, n->apAnzahl) = std::tuple(f.dendSCLocation, 9, 4);
+        std::tie(n->dendCurrent, n->dendSCStart, n->dendSCEnd) = std::tuple(1e-9, 0.1, 0.2);
         ASSERT_TRUE(neuronenStartzustandSetzen());
-        EXPECT_EQ(n->kompartimentSchalter, f.erwartet);
-        EXPECT_EQ(n->apAnzahl, 0);
+        EXPECT_EQ(std::tuple(n->kompartimentSchalter, n->apAnzahl), std::tuple(f.erwartet, 0));
         // only the soma-only mode applies the legacy dendrite current to the soma
         const double amSoma = f.netzwerktyp == 1 ? 1.0 : 0.0;
         EXPECT_EQ(std::make_tuple(n->dendStromAmSoma, n->dendStartAmSoma, n->dendEndeAmSoma),
@@ -64,23 +60,20 @@ TEST_F(Startzustand, KompartimentSchalterFolgenDemDendritenModus)
 
 TEST_F(Startzustand, StartpotentialeOderDieDerKlemmeOnOffZeitgeberHinterDerLaengstenPhase)
 {
-    simulationsParameter.netzwerktyp = 3;
-    simulationsParameter.anzahlSegmente = 3;
+    std::tie(simulationsParameter.netzwerktyp, simulationsParameter.anzahlSegmente) = std::tuple(3, 3);
     NeuronDaten* n = modellNeuron(3, modell::Swim);
-    n->parameter[par::SomaStartpotential] = -0.07;
-    n->parameter[par::DendritStartpotential] = -0.065;
+    std::tie(n->parameter[par::SomaStartpotential], n->parameter[par::DendritStartpotential]) =
+        std::tuple(-0.07, -0.065);
     NeuronDaten* onOff = modellNeuron(4, modell::OnOff);
-    onOff->parameter[par::Phase1Dauer] = 0.001;
-    onOff->parameter[par::Phase2Verzoegerung] = 0.002;
-    onOff->parameter[par::Phase2Dauer] = 0.003;
-    onOff->parameter[par::Phase3Verzoegerung] = onOff->parameter[par::Phase3Dauer] = 0.0;
+    ParameterVektor& p = onOff->parameter;
+    std::tie(p[par::Phase1Dauer], p[par::Phase2Verzoegerung], p[par::Phase2Dauer], p[par::Phase3Verzoegerung],
+             p[par::Phase3Dauer]) = std::tuple(0.001, 0.002, 0.003, 0.0, 0.0);
     onOff->onOffPhaseAktiv = 1;
     ASSERT_TRUE(neuronenStartzustandSetzen());
     EXPECT_EQ(n->potentiale, (std::vector<double>{-0.07, -0.065, -0.065, -0.065}));
     EXPECT_DOUBLE_EQ(onOff->onOffZeitgeber, 0.005);
     EXPECT_EQ(onOff->onOffPhaseAktiv, 0);
-    n->klemme.flags = 0x1;
-    n->klemme.startSpannung = -0.03;
+    std::tie(n->klemme.flags, n->klemme.startSpannung) = std::tuple(0x1, -0.03);
     ASSERT_TRUE(neuronenStartzustandSetzen());
     EXPECT_EQ(n->potentiale, std::vector<double>(4, -0.03));
 }
@@ -90,7 +83,6 @@ TEST_F(Startzustand, SynapsenAktivierterKanalWirdVerknuepftOhneSynapseVerweigert
 {
     simulationsParameter.netzwerktyp = 3;
     SynapseDaten* syn = verbinde(a, b);
-    ASSERT_NE(syn, nullptr);
     a->modellTyp = b->modellTyp = modell::Swim;
     a->name = "Zelle";
     BenutzerKanal& k = a->benutzerKanaele.emplace_back();
@@ -100,12 +92,11 @@ TEST_F(Startzustand, SynapsenAktivierterKanalWirdVerknuepftOhneSynapseVerweigert
     aus.torWert = 0.7, aus.torStartwert = 0.1, aus.stromUeberSynapse = 1, aus.synapseId = 0;
     aus.synapse = syn;                                        // from an earlier run
     ASSERT_TRUE(neuronenStartzustandSetzen());
-    EXPECT_EQ(std::make_tuple(k.torWert, k.eMalG, aus.torWert), std::make_tuple(0.3, -0.08 * 2e-9, 0.7));
-    EXPECT_EQ(k.synapse, syn);
-    EXPECT_EQ(aus.synapse, nullptr);
-    EXPECT_EQ(std::make_tuple(syn->kanalAktivierung, syn->verzoegerung, syn->initialLeitfaehigkeit),
-              std::make_tuple(2, simulationsParameter.schrittweite, 1e-300));
-    EXPECT_TRUE(pt::boxLog().empty());
+    EXPECT_EQ(std::make_tuple(k.torWert, k.eMalG, aus.torWert, k.synapse, aus.synapse),
+              std::make_tuple(0.3, -0.08 * 2e-9, 0.7, syn, nullptr));
+    EXPECT_EQ(std::make_tuple(syn->kanalAktivierung, syn->verzoegerung, syn->initialLeitfaehigkeit,
+                              pt::boxLog().size()),
+              std::make_tuple(2, simulationsParameter.schrittweite, 1e-300, 0u));
 
     const std::pair<int, const char*> faelle[] = {
         {0, "strom ueber synapse aktivieren mit synapseID = 0 bei neuron Zelle"},
@@ -118,9 +109,9 @@ TEST_F(Startzustand, SynapsenAktivierterKanalWirdVerknuepftOhneSynapseVerweigert
         b->torVariable[0] = 42.0;
         EXPECT_FALSE(neuronenStartzustandSetzen());
         EXPECT_EQ(gezeigteBoxen(), BoxTexte{std::string("Hinweis: ") + text});
-        EXPECT_EQ(pt::boxLog().back().art, plattform::knoepfe::Ok | plattform::symbol::Information);
-        EXPECT_EQ(aktuellesNeuron, a);
-        EXPECT_EQ(b->torVariable[0], 42.0);   // the neurons after it keep their state
+        // the neurons after it keep their state
+        EXPECT_EQ(std::make_tuple(pt::boxLog().back().art, aktuellesNeuron, b->torVariable[0]),
+                  std::make_tuple(plattform::knoepfe::Ok | plattform::symbol::Information, a, 42.0));
     }
 }
 

@@ -1,6 +1,7 @@
 // tests/model/test_swim_kanaele.cpp - user channels, compartments and the mended faults of the SWIM step
 #include "test_swim_hilfe.h"
 #include "model/synapse.h"
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -8,12 +9,10 @@
 static BenutzerKanal& kanal(NeuronDaten& n, int modus, double erstes, double zweites)
 {
     BenutzerKanal& k = n.benutzerKanaele.emplace_back();
-    k.gleichgewichtspotential = -0.09;
-    k.leitfaehigkeit = 1e-9;
-    k.potenz = 2.0;
+    std::tie(k.gleichgewichtspotential, k.leitfaehigkeit, k.potenz, k.berechnungsmodus) =
+        std::tuple(-0.09, 1e-9, 2.0, modus);
     k.alpha = {32.0, erstes, 0.0, 0.0};
     k.beta = {32.0, zweites, 0.0, 0.0};
-    k.berechnungsmodus = modus;
     return k;
 }
 
@@ -37,30 +36,27 @@ TEST_F(SwimFall, BenutzerKanaeleFolgenIhremBerechnungsmodusUndIhrerAktivierung)
     BenutzerKanal& akt = kanal(x, 2, 0.5, 1000.0);           // with the next: one channel
     akt.aktivierungMitDeaktivierung = 1;
     BenutzerKanal& deakt = kanal(x, 2, 0.8, 1000.0);
-    deakt.gleichgewichtspotential = 0.05;
-    deakt.leitfaehigkeit = 5e-9;
+    std::tie(deakt.gleichgewichtspotential, deakt.leitfaehigkeit) = std::tuple(0.05, 5e-9);
     BenutzerKanal& ueberSynapse = kanal(x, 2, 0.5, 1000.0);
     starten();
     k0.torWert = k4.torWert = 0.3;
-    ueberSynapse.stromUeberSynapse = 1;
     SynapseDaten s;
-    ueberSynapse.synapse = &s;   // as the run start links it
     s.kanalFreisetzung = 0.5;
+    std::tie(ueberSynapse.stromUeberSynapse, ueberSynapse.synapse) =
+        std::tuple(1, &s);   // as the run start links it
     somaFest(*this, 1);
     // one exponential step of tau 2 ms from 0
     EXPECT_NEAR(gleichTau.torWert, 0.6 * (1.0 - std::exp(-T / 0.002)), 1e-12);
     somaFest(*this, 500);
-    EXPECT_NEAR(raten.torWert, 0.75, 1e-7);
-    EXPECT_NEAR(gleichRate.torWert, 0.4, 1e-7);
-    EXPECT_NEAR(gleichTau.torWert, 0.6, 1e-7);
-    EXPECT_NEAR(raten.oeffnung, 0.75 * 0.75, 1e-7);
+    for (const auto& [wert, erwartet] : {std::pair{raten.torWert, 0.75}, {gleichRate.torWert, 0.4},
+                                          {gleichTau.torWert, 0.6}, {raten.oeffnung, 0.75 * 0.75},
+                                          {akt.oeffnung, 0.25 * 0.64}, {ueberSynapse.oeffnung, 0.25 * 0.5}})
+        EXPECT_NEAR(wert, erwartet, 1e-7);   // the last opened by the release
     EXPECT_DOUBLE_EQ(raten.strom, (-0.09 + 0.07) * raten.oeffnung * 1e-9);   // at the step's V0
     for (BenutzerKanal* k : {&k0, &k4})
         EXPECT_EQ(std::make_tuple(k->oeffnung, k->strom, k->torWert), std::make_tuple(0.0, 0.0, 0.3));
-    EXPECT_NEAR(akt.oeffnung, 0.25 * 0.64, 1e-7);
     EXPECT_DOUBLE_EQ(akt.strom, (-0.09 + 0.07) * akt.oeffnung * 1e-9);
     EXPECT_EQ(std::make_pair(deakt.oeffnung, deakt.strom), std::make_pair(0.0, 0.0));
-    EXPECT_NEAR(ueberSynapse.oeffnung, 0.25 * 0.5, 1e-7);   // opened by the release
     ueberSynapse.synapse = nullptr;                           // unlinked: no release
     somaFest(*this, 1);
     EXPECT_EQ(ueberSynapse.oeffnung, 0.0);
@@ -73,23 +69,22 @@ TEST_F(SwimFall, SechsSegmenteImModusVierBleibenInIhrenFeldern)
     x.begrenzung.an = 1;
     x.begrenzung.kompartimentAn = {1, 1, 1, 1};
     x.begrenzung.art = {0x6, 0x6, 0x6, 0x6};
-    x.begrenzung.oben = {0.1, 0.1, 0.1, 0.1};
-    x.begrenzung.unten = {-0.1, -0.1, -0.1, -0.1};
+    x.begrenzung.oben.fill(0.1);
+    x.begrenzung.unten.fill(-0.1);
     starten();
     ASSERT_EQ(x.kompartimentSchalter[1], 6);
     x.potentiale[6] = -0.05;
     laufen(100);
     EXPECT_GT(x.potentiale[6], -0.07);   // the last segment relaxes toward its neighbour
     EXPECT_LT(x.potentiale[6], -0.05);
-    for (double v : x.potentiale)
-        EXPECT_TRUE(std::isfinite(v));
+    EXPECT_TRUE(std::ranges::all_of(x.potentiale, [](double v) { return std::isfinite(v); }));
 }
 
 TEST_F(SwimFall, LetztesSegmentHatEinenNachbarnAuchBeiAbweichenderSchaltung)
 {
     NeuronDaten& x = neuron(4);
-    x.parameter[par::SwimNaG] = x.parameter[par::SwimKG] = x.parameter[par::SwimCaG] = 0.0;
-    x.parameter[par::DendritLeitwert] = 0.0;
+    x.parameter[par::SwimNaG] = x.parameter[par::SwimKG] = x.parameter[par::SwimCaG] =
+        x.parameter[par::DendritLeitwert] = 0;
     starten();
     x.kompartimentSchalter[1] = 2;   // a stored last segment below n
     for (int c = 1; c <= 6; ++c)
@@ -109,8 +104,7 @@ TEST_F(SwimFall, ReizCursorGehtNichtUeberDenLetztenPunkt)
     StromTabelle& t = x.stromTabellen[0];
     t.stromwerte = {0.0, 0.5e-9, 0.0, 0.0};
     t.startzeiten = {0.0, 0.001, 0.002, 0.003};
-    t.anzahlPunkte = 4;
-    t.aktuellerIndex = 0;
+    std::tie(t.anzahlPunkte, t.aktuellerIndex) = std::tuple(4, 0);
     double strom = 0.0;
     for (int i = 0; i < 100; ++i) {
         laufen(1, i);
@@ -127,9 +121,7 @@ TEST_F(SwimFall, ReizCursorGehtNichtUeberDenLetztenPunkt)
 TEST_F(SwimFall, AlteDendritenstromImModusEinsWirktAmSoma)
 {
     NeuronDaten& x = neuron();
-    x.dendCurrent = 0.5e-9;
-    x.dendSCStart = 0.01;
-    x.dendSCEnd = 10.0;
+    std::tie(x.dendCurrent, x.dendSCStart, x.dendSCEnd) = std::tuple(0.5e-9, 0.01, 10.0);
     starten();
     laufen(3000);
     EXPECT_GE(x.apAnzahl, 3);
@@ -143,17 +135,14 @@ TEST_F(SwimFall, FreigegebeneSpikelisteWaechstNeu)
     swimSpikesBehandeln(x, -0.03, 0.0, 0.25);
     ASSERT_EQ(x.spikeZeitenKapazitaet, 1000);
     spikeListenFreigeben(x);
-    EXPECT_EQ(x.spikeZeitenKapazitaet, 0);
-    EXPECT_TRUE(x.spikeZeiten.empty());
+    EXPECT_EQ(std::tuple(x.spikeZeitenKapazitaet, x.spikeZeiten.size()), std::tuple(0, 0u));
     x.apAnzahl = 0;
     swimSpikesBehandeln(x, -0.03, 0.0, 0.5);
-    EXPECT_EQ(x.spikeZeitenKapazitaet, 1000);
-    EXPECT_EQ(x.spikeZeiten[0], 0.5f);
+    EXPECT_EQ(std::tuple(x.spikeZeitenKapazitaet, x.spikeZeiten[0]), std::tuple(1000, 0.5f));
     // a count beyond one more block grows as far as it needs
     x.apAnzahl = 2500;
     swimSpikesBehandeln(x, -0.03, 0.0, 0.75);
-    EXPECT_EQ(x.spikeZeitenKapazitaet, 3000);
-    EXPECT_EQ(x.spikeZeiten[2500], 0.75f);
+    EXPECT_EQ(std::tuple(x.spikeZeitenKapazitaet, x.spikeZeiten[2500]), std::tuple(3000, 0.75f));
 }
 
 TEST_F(SwimFall, RauschenMitFesterSaatIstReproduzierbar)

@@ -6,9 +6,6 @@
 
 namespace {
 
-// the seed whose first value is 0: a uniform draw of exactly 0
-constexpr uint32_t saatFuerNull = 2708534849u;
-
 struct ZufallTest : ::testing::Test {
     void SetUp() override
     {
@@ -27,7 +24,7 @@ TEST_F(ZufallTest, GeneratorMitSaatEinsBereichUndPoissonZiehungen)
     zufallStarten(1);
     EXPECT_DOUBLE_EQ(zufallszahl(), 41.0 / 32767.0);
     EXPECT_DOUBLE_EQ(zufallszahlBereich(2.0, 4.0), 2.0 * 18467.0 / 32767.0 + 2.0);
-    zufallStarten(saatFuerNull);
+    zufallStarten(2708534849u);   // the seed whose first value is 0: a uniform draw of exactly 0
     EXPECT_EQ(zufallszahl(), 0.0);
 
     // rate * dt = 0: L = 1, no loop; the sign draw still comes
