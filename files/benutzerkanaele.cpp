@@ -5,6 +5,7 @@
 // An activating channel always needs its deactivating one behind it: the reader puts an
 // empty channel in where a text lacks it, so the engine never pairs the wrong channels.
 #include "files/benutzerkanaele.h"
+#include "files/textdatei.h"
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "files/lesen.h"
@@ -208,15 +209,7 @@ bool knlDateiSpeichern(const std::string& pfad, std::list<BenutzerKanal>::const_
 {
     XBuffer puffer;
     kanaeleDrucken(puffer, 0, von, bis, hoechstens);
-    // written as text files are: CR LF line ends
-    std::string bytes;
-    bytes.reserve(puffer.laenge() + puffer.laenge() / 16);
-    for (char c : puffer.text()) {
-        if (c == '\n')
-            bytes += '\r';
-        bytes += c;
-    }
-    if (plattform::dateiSicherSchreiben(pfad, bytes))
+    if (plattform::dateiSicherSchreiben(pfad, mitCrLf(puffer.text())))
         return true;
     if (plattform::velnorInfoBox(meldungFormatieren(74, pfad)) == plattform::antwort::Abbrechen)
         programmBeenden();

@@ -1,6 +1,7 @@
 // files/einstellungsdatei_schreiben.cpp - the settings file's writer: the whole settings
 // text, into a network text's buffer or through a temporary file into the settings file
 #include "files/einstellungsdatei.h"
+#include "files/textdatei.h"
 #include "core/status.h"
 #include "files/diagrammeinstellungen.h"
 #include "files/einstellungszeilen.h"
@@ -33,19 +34,6 @@ constexpr const char* permutationsFilterVorgabe =
 constexpr const char* cfgFilterVorgabe = "Config-Dateien (*.CFG)0*.CFG0alle Dateien (*.*)0*.*00";
 constexpr const char* protokollFilterVorgabe =
     "Protokoll-Dateien (*.LOG)0*.LOG0Text-Dateien (*.TXT)0*.TXT0alle Dateien (*.*)0*.*00";
-
-// The file's line ends: CR LF on disk, as the writer's text mode gives them.
-std::string mitCrLf(const std::string& text)
-{
-    std::string aus;
-    aus.reserve(text.size() + text.size() / 16);
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
-            aus += '\r';
-        aus += text[i];
-    }
-    return aus;
-}
 
 // ---- the text -----------------------------------------------------------------------------------
 

@@ -5,6 +5,7 @@
 #include "files/diagrammeinstellungen.h"
 #include "files/einstellungsdatei.h"
 #include "files/netzdatei.h"
+#include "files/textdatei.h"
 #include "files/netzdatei_abschnitte.h"
 #include "files/neuronabschnitt.h"
 #include "files/objektdaten.h"
@@ -84,18 +85,6 @@ void netzTextSchreiben()
 
 // ---- writing a file -----------------------------------------------------------------------------------
 
-// Through a temporary file beside it, so the old file stays whatever happens. A file that
-// cannot be made there gets oeffnenText (the network file 286, the reference curves 74),
-// a write, close or rename that fails text 75.
-bool sicherSchreiben(const std::string& pfad, const std::string& bytes, int oeffnenText)
-{
-    plattform::SchreibFehler art = plattform::SchreibFehler::Schreiben;
-    if (plattform::dateiSicherSchreiben(pfad, bytes, nullptr, &art))
-        return true;
-    plattform::hinweisBox(meldungFormatieren(art == plattform::SchreibFehler::Oeffnen ? oeffnenText : 75, pfad));
-    return false;
-}
-
 // ---- the reference curves ------------------------------------------------------------------------
 
 template <class T>
@@ -140,19 +129,6 @@ void referenzKurvenSpeichern(const std::string& pfad)
 }
 
 // ---- saving ---------------------------------------------------------------------------------------
-
-// The file on disk has CR LF line ends; a CR already there (a pasted protocol) stays single.
-std::string mitCrLf(const std::string& text)
-{
-    std::string aus;
-    aus.reserve(text.size() + text.size() / 16);
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
-            aus += '\r';
-        aus += text[i];
-    }
-    return aus;
-}
 
 // The save dialog with the network's folder, name, extension and filter; false on cancel.
 bool namenErfragen()

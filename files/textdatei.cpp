@@ -34,22 +34,30 @@ bool textDateiLesen(const std::string& pfad, std::string& text)
     return true;
 }
 
+std::string mitCrLf(const std::string& text)
+{
+    std::string aus;
+    aus.reserve(text.size() + text.size() / 16);
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r'))
+            aus += '\r';
+        aus += text[i];
+    }
+    return aus;
+}
+
+bool sicherSchreiben(const std::string& pfad, const std::string& bytes, int oeffnenText)
+{
+    plattform::SchreibFehler art = plattform::SchreibFehler::Schreiben;
+    if (plattform::dateiSicherSchreiben(pfad, bytes, nullptr, &art))
+        return true;
+    plattform::hinweisBox(meldungFormatieren(art == plattform::SchreibFehler::Oeffnen ? oeffnenText : 75, pfad));
+    return false;
+}
+
 bool textDateiSpeichern(const std::string& pfad, const std::string& text)
 {
-    std::string bytes;
-    bytes.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n')
-            bytes += '\r';
-        bytes += c;
-    }
-    std::string grund;
-    if (plattform::dateiSicherSchreiben(pfad, bytes, &grund))
-        return true;
-    // no temporary file beside it: the folder does not take files; else writing failed
-    const bool nichtAngelegt = grund.starts_with("cannot create");
-    plattform::hinweisBox(meldungFormatieren(nichtAngelegt ? 286 : 75, pfad) + "\n(" + grund + ")");
-    return false;
+    return sicherSchreiben(pfad, mitCrLf(text), 286);
 }
 
 std::string zahlText(double x)

@@ -7,9 +7,17 @@
 // Windows-1252, CR LF and a lone CR become LF. false when it cannot be opened or read.
 bool textDateiLesen(const std::string& pfad, std::string& text);
 
-// The text with CR LF line ends, written through a temporary file beside pfad: a failed
-// save keeps the old file and says so in a notice (286 when no file can be made there,
-// 75 when it could not be written completely), and the result is false.
+// The text with CR LF line ends, as a file on disk has them; a CR already there (a pasted
+// protocol) stays single.
+std::string mitCrLf(const std::string& text);
+
+// Writes bytes through a temporary file beside pfad, so the old file stays whatever
+// happens. A file that cannot be made there is reported with oeffnenText, a write, close
+// or rename that fails with text 75; the result is then false.
+bool sicherSchreiben(const std::string& pfad, const std::string& bytes, int oeffnenText);
+
+// The text with CR LF line ends, saved through sicherSchreiben (286 when no file can be
+// made there).
 bool textDateiSpeichern(const std::string& pfad, const std::string& text);
 
 // the shortest text that reads back as the same number ("0.1", "4.8e-10")
