@@ -1,6 +1,7 @@
 // files/einstellungsdatei.cpp - the settings file's reader: the file or the in-memory text
 // into the settings, with the first read's paths and the definition files
 #include "files/einstellungsdatei.h"
+#include "files/textdatei.h"
 #include "core/rahmen.h"
 #include "core/schluessel.h"
 #include "core/status.h"
@@ -21,8 +22,8 @@
 #include "model/standarddateien.h"
 #include "platform/box.h"
 #include "platform/pfad.h"
-#include "platform/waehler.h"
 #include "platform/zeichensatz.h"
+#include "platform/waehler.h"
 #include "texts/texte.h"
 #include <cstring>
 #include <filesystem>
@@ -173,29 +174,12 @@ bool dateiLesen(std::string& text)
     if (fensterhandles.hauptfenster)
         plattform::titelSetzen(fensterhandles.hauptfenster, cfgPfad);
     long laenge = 0;
-    try {
-        char block[65536];
-        size_t n;
-        while ((n = std::fread(block, 1, sizeof block, f)) > 0) {
-            text.append(block, n);
-            laenge += static_cast<long>(n);
-        }
-    } catch (const std::bad_alloc&) {
-        std::fclose(f);
-        text.clear();
+    if (dateiGanzLesen(f, text, laenge) == DateiGelesen::KeinSpeicher) {
         plattform::velnorInfoBox(meldungFormatieren(245, cfgPfad, laenge));
         programmBeenden();
         return false;
     }
-    std::fclose(f);
-    if (text.starts_with("\xEF\xBB\xBF") && plattform::istGueltigesUtf8(text))
-        text.erase(0, 3);
-    plattform::geladenenTextAngleichen(text);
-    size_t ziel = 0;
-    for (size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
-            text[ziel++] = text[i];
-    text.resize(ziel);
+    textAngleichen(text);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "core/status.h"
 #include "files/diagrammeinstellungen.h"
 #include "files/netzdatei.h"
+#include "files/textdatei.h"
 #include "files/netzdatei_abschnitte.h"
 #include "files/neuronabschnitt.h"
 #include "files/objektdaten.h"
@@ -16,7 +17,6 @@
 #include "platform/box.h"
 #include "platform/pfad.h"
 #include "platform/system.h"
-#include "platform/zeichensatz.h"
 #include "texts/texte.h"
 #include <algorithm>
 #include <cstdio>
@@ -38,16 +38,6 @@ namespace {
 
 constexpr const char* netzMarke = "[neuronen-netzwerk-datei]";
 constexpr int weiter = -1;   // a section was read; the next one follows
-
-// text mode: a CR before a LF goes
-void zeilenendenAngleichen(std::string& text)
-{
-    size_t ziel = 0;
-    for (size_t i = 0; i < text.size(); ++i)
-        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
-            text[ziel++] = text[i];
-    text.resize(ziel);
-}
 
 void statusZeigen(bool undo, const std::string& text)
 {
@@ -271,28 +261,13 @@ int guiDateiLaden(std::string& name)
         plattform::titelSetzen(fensterhandles.hauptfenster, name);
     std::string text;
     long laenge = 0;
-    try {
-        char block[65536];
-        size_t n;
-        while ((n = std::fread(block, 1, sizeof block, f)) > 0) {
-            text.append(block, n);
-            laenge += static_cast<long>(n);
-        }
-    } catch (const std::bad_alloc&) {
-        std::fclose(f);
+    if (dateiGanzLesen(f, text, laenge) == DateiGelesen::KeinSpeicher) {
         plattform::velnorInfoBox(meldungFormatieren(245, name, laenge));
         programmBeenden();
         return 0;
     }
-    std::fclose(f);
     dateipfade.letzteNetzLaenge = laenge;
-
-    // a text from elsewhere: an editor's byte order mark and UTF-8 become the program's
-    // Windows-1252, and CR LF line ends become LF as text mode reads them
-    if (text.starts_with("\xEF\xBB\xBF") && plattform::istGueltigesUtf8(text))
-        text.erase(0, 3);
-    plattform::geladenenTextAngleichen(text);
-    zeilenendenAngleichen(text);
+    textAngleichen(text);
     if (!text.starts_with(netzMarke)) {
         plattform::hinweisBox(meldungFormatieren(246, name));
         return 1;

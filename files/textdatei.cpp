@@ -8,28 +8,49 @@
 #include <cstdio>
 #include <new>
 
+DateiGelesen dateiGanzLesen(std::FILE* f, std::string& text, long& laenge)
+{
+    DateiGelesen ergebnis = DateiGelesen::Ja;
+    laenge = 0;
+    try {
+        char block[65536];
+        size_t n;
+        while ((n = std::fread(block, 1, sizeof block, f)) > 0) {
+            text.append(block, n);
+            laenge += static_cast<long>(n);
+        }
+        if (std::ferror(f))
+            ergebnis = DateiGelesen::Fehler;
+    } catch (const std::bad_alloc&) {
+        text.clear();
+        ergebnis = DateiGelesen::KeinSpeicher;
+    }
+    std::fclose(f);
+    return ergebnis;
+}
+
+void textAngleichen(std::string& text)
+{
+    if (text.starts_with("\xEF\xBB\xBF") && plattform::istGueltigesUtf8(text))
+        text.erase(0, 3);
+    plattform::geladenenTextAngleichen(text);
+    size_t ziel = 0;
+    for (size_t i = 0; i < text.size(); ++i)
+        if (!(text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n'))
+            text[ziel++] = text[i];
+    text.resize(ziel);
+}
+
 bool textDateiLesen(const std::string& pfad, std::string& text)
 {
     std::FILE* f = plattform::dateiOeffnen(pfad, "rb");
     if (!f)
         return false;
     text.clear();
-    bool gut = true;
-    try {
-        char block[65536];
-        size_t n;
-        while ((n = std::fread(block, 1, sizeof block, f)) > 0)
-            text.append(block, n);
-        gut = !std::ferror(f);
-    } catch (const std::bad_alloc&) {
-        gut = false;
-    }
-    std::fclose(f);
-    if (!gut)
+    long laenge = 0;
+    if (dateiGanzLesen(f, text, laenge) != DateiGelesen::Ja)
         return false;
-    if (text.starts_with("\xEF\xBB\xBF") && plattform::istGueltigesUtf8(text))
-        text.erase(0, 3);
-    plattform::geladenenTextAngleichen(text);
+    textAngleichen(text);
     text = plattform::zeilenendenLf(text);
     return true;
 }

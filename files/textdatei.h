@@ -1,7 +1,15 @@
 // files/textdatei.h - the companion text files of a network (current, stimulus and
 // definition files): read whole, saved without ever losing the old file
 #pragma once
+#include <cstdio>
 #include <string>
+
+enum class DateiGelesen { Ja, Fehler, KeinSpeicher };
+// Reads the open file whole into text and closes it; laenge: the bytes read.
+DateiGelesen dateiGanzLesen(std::FILE* f, std::string& text, long& laenge);
+// A text from elsewhere as text mode reads it: an editor's byte order mark goes, UTF-8
+// becomes the program's Windows-1252, CR LF becomes LF (a lone CR stays).
+void textAngleichen(std::string& text);
 
 // The whole file: an editor's byte order mark goes, a file in UTF-8 becomes the program's
 // Windows-1252, CR LF and a lone CR become LF. false when it cannot be opened or read.
