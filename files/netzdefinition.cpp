@@ -53,17 +53,6 @@ void altStromSchreiben(XBuffer& p, const NeuronDaten& n, int nummer)
     p.drucken("Current %d noise=%d\n", nummer, n.rauschenAn);
 }
 
-// 1-based place in the marked list, 0 for a neuron that is not marked
-int markiertePosition(const NeuronDaten* neuron)
-{
-    int i = 0;
-    for (const NeuronDaten* n : markierteNeurone.liste) {
-        ++i;
-        if (n == neuron)
-            return i;
-    }
-    return 0;
-}
 
 // the type as the network file names it: an empty name is its kind's standard name
 std::string typName(const SynapsenTyp& t)
@@ -385,7 +374,7 @@ std::string netzwerkDefinitionText()
         const ExportSynapse& e = definitionsExport.synapsen[i];
         for (AxoKnoten* k = e.synapse->axoKnoten; k; k = k->naechste) {
             SynapseDaten* axoSynapse = k->synapse;
-            const int quelle = axoSynapse ? markiertePosition(axoSynapse->quelle) : 0;
+            const int quelle = axoSynapse ? markierteNeurone.position(axoSynapse->quelle) : 0;
             if (quelle == 0)
                 continue;
             guiAxoSynapseSpeichern(axoSynapse, static_cast<int>(i) + 1, quelle, e.quellNummer, e.zielNummer,

@@ -180,17 +180,7 @@ void synapseDrucken(SynapseDaten& s, const char* vorsatz, int nummer, int von, i
         zeile(P, nummer, f);
 }
 
-// 1-based place of the neuron in the marked list, 0 when it is not there
-int markiertePosition(const NeuronDaten* neuron)
-{
-    int i = 0;
-    for (const NeuronDaten* n : markierteNeurone.liste) {
-        ++i;
-        if (n == neuron)
-            return i;
-    }
-    return 0;
-}
+// 1-based place in the marked list of the marked neuron with this number, 0 for none
 int markiertePosition(int nummer)
 {
     int i = 0;
@@ -429,7 +419,7 @@ void guiSynapsenSpeichern(NeuronDaten* neuron, std::FILE* datei, int modus, XBuf
     if (modus == 3) {
         if (markierteNeurone.erstes() == neuron)
             definitionsExport = DefinitionsExport{};
-        quellNummer = markiertePosition(neuron);
+        quellNummer = markierteNeurone.position(neuron);
         if (quellNummer == 0)
             return;
     }

@@ -27,6 +27,17 @@ struct MarkierteNeurone {
     std::list<NeuronDaten*> liste;       // walked from the first node
     int anzahl() const { return static_cast<int>(liste.size()); }
     NeuronDaten* erstes() const { return liste.empty() ? nullptr : liste.front(); }
+    // 1-based place of the neuron in the list, 0 when it is not marked
+    int position(const NeuronDaten* neuron) const
+    {
+        int i = 0;
+        for (const NeuronDaten* n : liste) {
+            ++i;
+            if (n == neuron)
+                return i;
+        }
+        return 0;
+    }
 };
 extern MarkierteNeurone markierteNeurone;
 // (neuron, 1) marks it, (neuron, 0) unmarks it, (null, 0) clears all marks
