@@ -117,7 +117,7 @@ int nichtGeoeffnet()
 
 int simulationOeffnen(int fragen)
 {
-    // 1. the file: chosen in the dialog, or the one the paths name
+    // the file: chosen in the dialog, or the one the paths name
     std::string pfad;
     if (fragen) {
         if (!dateiErfragen(pfad))
@@ -131,7 +131,7 @@ int simulationOeffnen(int fragen)
             return nichtGeoeffnet();
     }
 
-    // 2. a file that cannot be read, or that no reader takes, leaves the network as it is
+    // a file that cannot be read, or that no reader takes, leaves the network as it is
     const Art art = artErkennen(pfad);
     switch (art) {
     case Art::Unlesbar: plattform::hinweisBox(meldungFormatieren(73, pfad)); return nichtGeoeffnet();
@@ -144,7 +144,7 @@ int simulationOeffnen(int fragen)
     dateipfade.oeffnenName = teile.name + (teile.endung.empty() ? "" : "." + teile.endung);
     dateipfade.dokumentVerzeichnis = teile.ordner;
 
-    // 3. the network goes, then the reader of the kind builds the new one
+    // the network goes, then the reader of the kind builds the new one
     netzLoeschen();
     if (programmEndet())
         return 0;
@@ -187,7 +187,7 @@ int simulationOeffnen(int fragen)
     }
     if (programmEndet())
         return 0;
-    // 4. everything derived from the new network
+    // everything derived from the new network
     einstellungenAktualisieren(nullptr, 1);
     return 1;
 }

@@ -197,14 +197,14 @@ void startInitialisieren()
 bool programmStarten(const std::string& dateiArgument, const std::string& programmVerzeichnis,
                      bool argumentDarstellbar)
 {
-    // 1. status words and paths
+    // status words and paths
     programmStatus |= programmBit::StartUnfertig;
     statusWoerterSetzen();
     dateipfade = {};
     dateipfade.programmVerzeichnis = programmVerzeichnis;
     startDateiMerken(dateiArgument, argumentDarstellbar);
 
-    // 2. the texts, before any window: without the message texts nothing can be said
+    // the texts, before any window: without the message texts nothing can be said
     parameterOrdner.pfad = programmVerzeichnis + "parameter/";
     if (const std::string fehler = sprachTexteLaden(spracheLesen(programmVerzeichnis + "default.cfg"));
         !fehler.empty()) {
@@ -212,7 +212,7 @@ bool programmStarten(const std::string& dateiArgument, const std::string& progra
         return false;
     }
 
-    // 3. classes and the main window with the menu of the language
+    // classes and the main window with the menu of the language
     fensterklassenRegistrieren();
     Menue menue = menueLaden(hauptmenueTabelle(sprache));
     menueStandSetzen(menue);
@@ -225,7 +225,7 @@ bool programmStarten(const std::string& dateiArgument, const std::string& progra
     }
     fensterhandles.hauptmenue = menue;
 
-    // 4. shown: its first size message runs the initialisation (sent here when showing
+    // shown: its first size message runs the initialisation (sent here when showing
     // brought none, as the size did not change)
     zeigen(haupt, fensterhandles.anzeigeBefehl);
     if (!initialisiert && istFenster(haupt)) {
@@ -235,7 +235,7 @@ bool programmStarten(const std::string& dateiArgument, const std::string& progra
     if (programmEndet())
         return false;
 
-    // 5. the board
+    // the board
     daqFunktionenBinden();
     programmStatus &= ~programmBit::StartUnfertig;
     return true;

@@ -47,25 +47,25 @@ int diagrammErzeugen(NeuronDaten* neuron, DiagrammDaten* diagramm)
 {
     if (!neuron)
         return 0;
-    // 1. a new further record
+    // a new further record
     const bool neu = diagramm == nullptr;
     if (neu && !(diagramm = diagrammAnhaengen(*neuron)))
         return 0;
     DiagrammDaten& d = *diagramm;
-    // 2. the window procedure finds the record through messDiagramm while it is made
+    // the window procedure finds the record through messDiagramm while it is made
     aktuellesDiagramm.messDiagramm = &d;
     if (d.fenster) {
         aktuellesDiagramm.diagramm = &d;
         return 1;
     }
-    // 3. the window
+    // the window
     d.fenster = diagrammFensterErzeugen(d);
     if (!d.fenster) {
         if (velnorInfoBox(meldungFormatieren(695)) == antwort::Abbrechen)
             programmBeenden();
         return 0;
     }
-    // 4. geometry from the window, or the window to the stored place
+    // geometry from the window, or the window to the stored place
     d.offen = 1;
     const Rechteck r = fensterRechteck(d.fenster);
     const Rechteck c = clientRechteck(d.fenster);
@@ -78,12 +78,12 @@ int diagrammErzeugen(NeuronDaten* neuron, DiagrammDaten* diagramm)
     } else {
         verschieben(d.fenster, d.fensterX, d.fensterY, d.breite, d.hoehe + r.hoehe() - c.hoehe());
     }
-    // 5., 6. layout and curves
+    // layout and curves
     d.layoutAusstehend = 1;
     d.neuronId = neuron->nummer;
     diagrammLayoutBerechnen(neuron, &d, neu ? 1 : 0);
     kurvenVorbereiten(&d, -1);
-    // 7. a new diagram shows what the main diagram has
+    // a new diagram shows what the main diagram has
     if (neu && !hauptWerteKopieren(*neuron, d, simulationsParameter.anzahlSchritte))
         return fatal(696);
     d.titel = neu ? diagrammTitel(*neuron, d) : neuron->name;
@@ -101,7 +101,7 @@ DiagrammDaten* diagrammAnzeigen(NeuronDaten* neuron, DiagrammDaten* diagramm)
     if (!neuron)
         return nullptr;
     if (!diagramm || !diagramm->fenster) {
-        // 1. a new diagram, or a window for this one
+        // a new diagram, or a window for this one
         if (!diagrammErzeugen(neuron, diagramm)) {
             if (velnorInfoBox(meldungFormatieren(697)) == antwort::Abbrechen)
                 programmBeenden();
@@ -118,7 +118,7 @@ DiagrammDaten* diagrammAnzeigen(NeuronDaten* neuron, DiagrammDaten* diagramm)
         diagramm->offen = 1;
         diagramm->layoutAusstehend = 0;
     } else {
-        // 2. an existing window, laid out again when it is new or shows a curve
+        // an existing window, laid out again when it is new or shows a curve
         diagramm->offen = 1;
         const bool gezeigt = std::any_of(diagramm->kurven.begin(), diagramm->kurven.end(),
                                          [](const KurvenDaten& k) { return k.anzeigen != 0; });
@@ -134,7 +134,7 @@ DiagrammDaten* diagrammAnzeigen(NeuronDaten* neuron, DiagrammDaten* diagramm)
             vordergrundSetzen(diagramm->fenster);
         titelSetzen(diagramm->fenster, diagrammTitel(*neuron, *diagramm));
     }
-    // 3. shown and painted at once
+    // shown and painted at once
     if (!diagramm->fenster)
         return diagramm;
     zeigen(diagramm->fenster, anzeige::Normal);

@@ -95,7 +95,7 @@ void diagrammGroesseGeaendert(Fenster f, uintptr_t art)
     DiagrammDaten* d = diagrammZuFenster(f);
     if (groesseWirdGesetzt || !d)
         return;
-    // 1. the screen mode keeps the size
+    // the screen mode keeps the size
     if (bildschirmModus()) {
         groesseSetzen(f, d->fensterX, d->fensterY, d->breite, d->fensterHoehe);
         piepen(1234, 100);
@@ -105,7 +105,7 @@ void diagrammGroesseGeaendert(Fenster f, uintptr_t art)
         }
         return;
     }
-    // 2. a minimised window keeps its record as it was
+    // a minimised window keeps its record as it was
     if (art == groesse::Minimiert)
         return;
     // no smaller than the smallest size the options allow
@@ -115,14 +115,14 @@ void diagrammGroesseGeaendert(Fenster f, uintptr_t art)
         groesseSetzen(f, r.links, r.oben, std::max(r.breite(), minB), std::max(r.hoehe(), minH));
         r = fensterRechteck(f);
     }
-    // 3. the geometry; the client height not while the window is being placed
+    // the geometry; the client height not while the window is being placed
     d->fensterX = r.links;
     d->fensterY = r.oben;
     d->breite = r.breite();
     d->fensterHoehe = r.hoehe();
     if (!(anzeigeStatus & anzeigeBit::DiagrammWirdPlatziert))
         d->hoehe = clientRechteck(f).hoehe();
-    // 4. layout and curves for the new size
+    // layout and curves for the new size
     if (d->neuronId) {
         if (NeuronDaten* n = neuronNachNummer(d->neuronId)) {
             diagrammLayoutBerechnen(n, d, 0);
@@ -136,17 +136,17 @@ void diagrammGroesseGeaendert(Fenster f, uintptr_t art)
 
 intptr_t diagrammFensterZeichnen(Fenster f, Zeichenflaeche* flaeche)
 {
-    // 1. a page prints: the window is painted when the job is over
+    // a page prints: the window is painted when the job is over
     if (programmStatus & programmBit::Druckt)
         return 1;
-    // 2. the record and its neuron
+    // the record and its neuron
     DiagrammDaten* d = diagrammZuFenster(f);
     if (!d)
         return 0;
     NeuronDaten* n = neuronVon(d);
     if (!n)
         return 1;
-    // 3. the paint surface is the neuron's for this one paint
+    // the paint surface is the neuron's for this one paint
     if (flaeche) {
         n->zeichenDC = flaeche;
         diagrammZeichnen(f);
@@ -167,16 +167,16 @@ bool diagrammSchliessenPruefen(Fenster f)
     // the further windows of a main diagram being closed go without a question
     if (anzeigeStatus & anzeigeBit::WeitereDiagrammeSchliessen)
         return true;
-    // 1. an interactive script keeps its windows
+    // an interactive script keeps its windows
     if (skriptStatus & skriptBit::Interaktiv) {
         piepen(500, 40);
         return false;
     }
-    // 2. imported data would be lost
+    // imported data would be lost
     if ((programmStatus & programmBit::LaufGesperrt)
         && sysInfoBox("closing the window will delete all displayed data\n\ncontinue?", knoepfe::JaNein) != antwort::Ja)
         return false;
-    // 3. the record
+    // the record
     DiagrammDaten* d = diagrammZuFenster(f);
     NeuronDaten* n = neuronVon(d);
     if (!d || !n)

@@ -60,32 +60,12 @@ void offeneDiagramme(Tun&& tun)
                 tun(*n, *d);
 }
 
-bool istMarkiert(const NeuronDaten* n)
-{
-    for (const NeuronDaten* m : markierteNeurone.liste)
-        if (m == n)
-            return true;
-    return false;
-}
 
-// The stored window list without the entries whose neuron is gone; the rest moves up.
-void fensterlisteOhneFehlendeNeurone()
-{
-    size_t ziel = 0;
-    for (const FensterlistenEintrag& e : fensterliste) {
-        if (e.neuronId == 0)
-            break;
-        if (neuronNachNummer(e.neuronId))
-            fensterliste[ziel++] = e;
-    }
-    std::fill(fensterliste.begin() + static_cast<std::ptrdiff_t>(ziel), fensterliste.end(), FensterlistenEintrag{});
-}
-
-// 3. the stored window list: the windows it names, at their stored places
+// the stored window list: the windows it names, at their stored places
 int fensterlisteWiederherstellen()
 {
     ladeStatus &= ~ladeBit::FensterlisteOeffnen;
-    fensterlisteOhneFehlendeNeurone();
+    fensterlisteBereinigen(fensterliste);
     if (fensterliste[0].neuronId == 0)
         return -1;
     alleSchliessen();
@@ -119,7 +99,7 @@ int fensterlisteWiederherstellen()
     return anzahl;
 }
 
-// 4. the marked neurons' main diagrams; -1: the call ends without arranging
+// the marked neurons' main diagrams; -1: the call ends without arranging
 int markierteZeigen()
 {
     int& option = diagrammOptionen.strgMNurMinimieren;
@@ -127,7 +107,7 @@ int markierteZeigen()
         alleSchliessen();
     } else {
         for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-            if (!istMarkiert(n))
+            if (markierteNeurone.position(n) == 0)
                 for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes)
                     if (d->fenster)
                         plattform::zeigen(d->fenster, plattform::anzeige::Minimiert);

@@ -56,7 +56,7 @@ std::string zeitBeschriftung(const DiagrammDaten& d, double wert)
     return zahl(abstand <= 0.01 ? "%.04lf" : abstand <= 0.1 ? "%.03lf" : "%.02lf", wert);
 }
 
-// 2. places of the time read-outs from the step: 0.01 gives 2, 0.025 gives 2, 1.0 gives 0
+// places of the time read-outs from the step: 0.01 gives 2, 0.025 gives 2, 1.0 gives 0
 int zeitDezimalen(double schritt)
 {
     int stellen = 0;
@@ -85,7 +85,7 @@ void stiftUndPinselNeu(DiagrammDaten& d, int welche, int stil, int breite, Farbe
 
 int linienStil(int art) { return (art >= 0 && art <= 2) ? linienArten[static_cast<size_t>(art)] : stiftStil::Durchgehend; }
 
-// 5. page frames and the diagram's pens at the page's widths
+// page frames and the diagram's pens at the page's widths
 void seiteZeichnen(DiagrammZeichner& w)
 {
     diagrammSeitenrahmenZeichnen(w);
@@ -97,7 +97,7 @@ void seiteZeichnen(DiagrammZeichner& w)
     stiftUndPinselNeu(d, zeichenMittel::Tick, stiftStil::Durchgehend, w.breite(d.tickDicke), d.tickFarbe);
 }
 
-// 6. one bar per varied synapse while a series runs
+// one bar per varied synapse while a series runs
 void levelBalkenZeichnen(DiagrammZeichner& w)
 {
     if (!(modusStatus & modusBit::SerieLaeuft))
@@ -284,7 +284,7 @@ void ticksZeichnen(DiagrammZeichner& w, const Achsen& a)
     zeitAchseLinksZeichnen(w, a);
 }
 
-// 9. the grid lines at one value and at one time
+// the grid lines at one value and at one time
 void definierteGitterLinienZeichnen(DiagrammZeichner& w, const Achsen& a)
 {
     const DiagrammDaten& d = w.d;
@@ -303,7 +303,7 @@ void definierteGitterLinienZeichnen(DiagrammZeichner& w, const Achsen& a)
     }
 }
 
-// 10. the neuron's stimulus marks as filled bars across the plot
+// the neuron's stimulus marks as filled bars across the plot
 void stromreizMarkenZeichnen(DiagrammZeichner& w, const Achsen& a)
 {
     auto& marken = w.neuron.stromreizMarken;
@@ -476,7 +476,7 @@ void zeichenMeldungenZeigen()
 
 void diagrammZeichnen(Fenster fenster)
 {
-    // 1. the diagram, its neuron and the surface
+    // the diagram, its neuron and the surface
     DiagrammDaten* diagramm = fenster ? diagrammZuFenster(fenster) : nullptr;
     if (!diagramm) {
         zeichenMeldungMerken(meldungFormatieren(77));
@@ -490,24 +490,24 @@ void diagrammZeichnen(Fenster fenster)
     w.drucken = neuron->druckAktiv != 0;
     w.alterStift = auswaehlen(w.z, d.stifte[zeichenMittel::Achse]);
     w.alterPinsel = auswaehlen(w.z, d.pinsel[zeichenMittel::Achse]);
-    // 2. decimal places
+    // decimal places
     dezimalstellen(d);
     w.zeitDezimalen = d.dezimalstellenVCursor;
-    // 3. the page
+    // the page
     if (w.drucken && !diagrammSeiteVorbereiten(w)) {
         auswaehlen(w.z, w.alterStift);
         auswaehlen(w.z, w.alterPinsel);
         return;
     }
-    // 4. new data arrived while the window was in the background
+    // new data arrived while the window was in the background
     if (static_cast<int32_t>(d.zustand) > 0x8000 && vordergrundFenster() != fenster)
         d.zustand |= 0xC000;
-    // 5. page frames and pens
+    // page frames and pens
     if (w.drucken)
         seiteZeichnen(w);
-    // 6. permutation level bars
+    // permutation level bars
     levelBalkenZeichnen(w);
-    // 7. axes
+    // axes
     const Achsen a{d.yAchseOben[1], d.yAchseUnten[1], d.xAchseLinks[0], d.xAchseRechts[0]};
     auswaehlen(w.z, d.stifte[zeichenMittel::Achse]);
     auswaehlen(w.z, d.pinsel[zeichenMittel::Achse]);
@@ -518,14 +518,14 @@ void diagrammZeichnen(Fenster fenster)
     textAusrichtungSetzen(w.z, w.ausrichtung);
     w.linie(d.xAchseLinks[0], d.xAchseLinks[1], d.xAchseRechts[0], d.xAchseRechts[1]);
     w.linie(d.yAchseUnten[0], d.yAchseUnten[1], d.yAchseOben[0], d.yAchseOben[1]);
-    // 8. ticks, labels, unit texts and the grid at the ticks; then what was there before
+    // ticks, labels, unit texts and the grid at the ticks; then what was there before
     ticksZeichnen(w, a);
     hintergrundTransparent(w.z, warTransparent);
     textAusrichtungSetzen(w.z, w.ausrichtung);
     auswaehlen(w.z, alteSchrift);
-    // 9. the defined grid lines
+    // the defined grid lines
     definierteGitterLinienZeichnen(w, a);
-    // 10., 11. stimulus marks and curves, unless a script result hides them
+    // stimulus marks and curves, unless a script result hides them
     bool weiter = true;
     if (!(skriptStatus & skriptBit::KeineReizZeichnung)) {
         fontErzeugen(&d.achsenSchrift, d.legendeFontSize);
@@ -533,7 +533,7 @@ void diagrammZeichnen(Fenster fenster)
         weiter = kurvenZeichnen(w);
     }
     if (weiter) {
-        // 12. the read-outs start from the axis font; the background state is over
+        // the read-outs start from the axis font; the background state is over
         if (static_cast<int32_t>(d.zustand) > 0x8000) {
             hintergrundTransparent(w.z, textHintergrundModus == textHintergrund::Transparent);
             w.schriftWaehlen(d.tickFontSize);

@@ -138,7 +138,7 @@ intptr_t speichern(Fenster dlg, int id)
 {
     Simulationsparameter& sp = simulationsParameter;
 
-    // 1. the step against the Izhikevich step (exact: both are typed numbers)
+    // the step against the Izhikevich step (exact: both are typed numbers)
     double schritt = zahlLesen(dlg, idSchritt);
     if (sp.izhikevichSchrittweite != 0.0 && sp.izhikevichSchrittweite / 1000.0 != schritt) {
         const double izh = sp.izhikevichSchrittweite / 1000.0;
@@ -154,18 +154,18 @@ intptr_t speichern(Fenster dlg, int id)
             return 1;
         }
     }
-    // 2.-4. duration, display interval, threshold
+    // duration, display interval, threshold
     const double dauer = zahlLesen(dlg, idDauer);
     sp.anzeigeIntervall = zahlLesen(dlg, idIntervall);
     const double schwelle = zahlLesen(dlg, idSchwelle);
     if (schwelle != sp.spikeSchwelle &&
         sysInfoBox(meldungFormatieren(334, sp.spikeSchwelle, schwelle), knoepfe::JaNein) == antwort::Ja)
         spikeSchwelleSetzen(schwelle);
-    // 5. the switches; the remaining-time flag is never changed here
+    // the switches; the remaining-time flag is never changed here
     sp.rueckkopplungAktiv = haken(dlg, idRueckkopplung) == 1 ? 1 : 0;
     sp.kollisionAktiv = haken(dlg, idKollision) == 1 ? 1 : 0;
     sp.restzeitFensterAnzeigen = kopie.restzeit;
-    // 6.-7. the run's length, and every neuron follows it
+    // the run's length, and every neuron follows it
     laufzeitSetzen(dauer, schritt);
     if (neuronenAnLaufzeitAnpassen())
         exportHinweisFaellig = true;

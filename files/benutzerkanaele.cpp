@@ -98,7 +98,7 @@ constexpr int abgebrochen = -1;
 // drops what lies behind it.
 int kanaeleLesen(std::list<BenutzerKanal>& kanaele, std::list<BenutzerKanal>::iterator& r, int nummer, char* text)
 {
-    // 1. channel 0 starts the list; the position behind its first key is the base
+    // channel 0 starts the list; the position behind its first key is the base
     double wert = 0.0;
     char* basis = zahlLesen(wert, text, vollerSchluessel(nummer, 0, zahlNamen[0]).c_str());
     if (!basis)
@@ -165,7 +165,7 @@ int kanaeleLesen(std::list<BenutzerKanal>& kanaele, std::list<BenutzerKanal>::it
         r->gleichgewichtspotential = wert;
         ++anzahl;
     }
-    // 4. the last channel must not wait for a deactivating one
+    // the last channel must not wait for a deactivating one
     if (ausstehend) {
         plattform::hinweisBox(meldungFormatieren(textLetzterOhneInaktivierung));
         r = kanaele.insert(std::next(r), leererKanal());

@@ -4,7 +4,7 @@
 // Diagram 1 is the record given (a neuron's main diagram, the permutation display's
 // template or the template of new diagrams), 2, 3, ... the further diagrams chained behind
 // it, all under the first one's neuron number; the permutation template always under
-// 65535. Texts older than the numbering hold one diagram under "Diagramm zu <neuron> ".
+// Texts older than the numbering hold one diagram under "Diagramm zu <neuron> ".
 #include "files/diagrammeinstellungen.h"
 #include "core/schluessel.h"
 #include "core/status.h"
@@ -223,7 +223,7 @@ void zeileSchreiben(XBuffer& p, const std::string& vorsilbe, const Zeile<R>& z, 
 void diagrammSchreiben(XBuffer& p, const DiagrammDaten& d, int k, int n, bool ohneYBereich)
 {
     const std::string v = nummerierteVorsilbe(k, n);
-    // 1. up to the tick intervals; the y interval and range not for a filtered template
+    // up to the tick intervals; the y interval and range not for a filtered template
     for (const Zeile<D>& z : vorneZeilen)
         zeileSchreiben(p, v, z, d);
     p.drucken("%s%s=%.15g\n", v.c_str(), xTickSchluessel, d.xTickIntervall);
@@ -232,7 +232,7 @@ void diagrammSchreiben(XBuffer& p, const DiagrammDaten& d, int k, int n, bool oh
         for (const Grenze& g : yGrenzen)
             p.drucken("%s%s=%.15g\n", v.c_str(), g.schluessel, d.*g.feld);
     }
-    // 2. x range, cursor, colours by component, the curve switches
+    // x range, cursor, colours by component, the curve switches
     for (const Grenze& g : xGrenzen)
         p.drucken("%s%s=%.15g\n", v.c_str(), g.schluessel, d.*g.feld);
     for (const Zeile<D>& z : cursorZeilen)
@@ -246,13 +246,13 @@ void diagrammSchreiben(XBuffer& p, const DiagrammDaten& d, int k, int n, bool oh
     zeileSchreiben(p, v, legendeZeile, d);
     for (int s = 0; s < kurve::Kanal1; ++s)
         p.drucken("%s%s=%s\n", v.c_str(), kurvenSchalter[s], d.kurven[s].anzeigen ? "ja" : "nein");
-    // 3. the channel slots that are on
+    // the channel slots that are on
     for (int i = 0; i < kanalAnzahl; ++i) {
         const KurvenDaten& k8 = d.kurven[kurve::Kanal1 + i];
         if (k8.anzeigen)
             p.drucken("%s=%d\n", schluessel(v, kanalSchluessel, i + 1).c_str(), k8.kanal);
     }
-    // 4. reference curves only while a curve data file is being opened
+    // reference curves only while a curve data file is being opened
     if (datPfad.kurvenDateiWirdGeoeffnet && n != 0 && n != permutationsNummer)
         for (int s = kurve::Referenz1; s < kurvenProDiagramm; ++s) {
             const KurvenDaten& r = d.kurven[s];
@@ -263,7 +263,7 @@ void diagrammSchreiben(XBuffer& p, const DiagrammDaten& d, int k, int n, bool oh
             else
                 plattform::hinweisBox(meldungFormatieren(textReferenzOhneWerte));
         }
-    // 5. the slots that are on
+    // the slots that are on
     for (int s = 0; s < kurvenProDiagramm; ++s) {
         const KurvenDaten& kd = d.kurven[s];
         if (!kd.anzeigen)
@@ -443,12 +443,12 @@ void diagrammEinstellungenLaden(DiagrammDaten* erstes, char* blockAnfang)
 {
     if (!erstes || !blockAnfang)
         return;
-    // 1. the number and the end of the block
+    // the number and the end of the block
     const int n = listenNummer(erstes);
     const std::string ende = "[ende NEURON " + std::to_string(n == permutationsNummer ? -1 : n) + "]";
-    // 2. the older form holds a single diagram without a number
+    // the older form holds a single diagram without a number
     const bool alt = std::strstr(blockAnfang, "Diagramm zu ") != nullptr;
-    // 3. key searches stop at the block end
+    // key searches stop at the block end
     Abschnitt schnitt(blockAnfang, ende.c_str());
     Suche su{blockAnfang, blockAnfang, {}};
     const bool referenzen = datPfad.kurvenDateiWirdGeoeffnet && n != 0 && n != permutationsNummer;
@@ -457,7 +457,7 @@ void diagrammEinstellungenLaden(DiagrammDaten* erstes, char* blockAnfang)
         diagrammLesen(su, *erstes, referenzen);
         return;
     }
-    // 4. the numbered form, diagram by diagram while the next one is there
+    // the numbered form, diagram by diagram while the next one is there
     for (int k = 1;; ++k) {
         su.vorsilbe = nummerierteVorsilbe(k, n);
         if (!std::strstr(su.zeiger, su.vorsilbe.c_str()))

@@ -98,11 +98,11 @@ int kCaKanalLaden(NeuronDaten* neuron, KCaKanal& kca, char* position)
     if (!neuron || !position)
         return 0;
     const int nummer = neuron->nummer;
-    // 1. without the initial [Ca] there is no channel here
+    // without the initial [Ca] there is no channel here
     KCaKanal neu = kca;
     if (!zahlLesen(neu.caStart, position, schluessel(nummer, anfangSchluessel).c_str()))
         return 0;
-    // 2. every further key must be there: a channel is taken whole or not at all
+    // every further key must be there: a channel is taken whole or not at all
     std::string liste;
     int fehler = 0;
     auto fehlt = [&](const std::string& s) {

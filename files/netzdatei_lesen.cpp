@@ -121,7 +121,7 @@ void neuroneAktualisieren(char* text)
 // Every section from the global keys to the objects; the protocol text is cut off.
 int abschnitteLesen(char* text, const std::string& name, bool undo)
 {
-    // 1. global keys with the id lists: a list that cannot be trusted refuses the text
+    // global keys with the id lists: a list that cannot be trusted refuses the text
     NetzKopf kopf;
     int fehler = 0;
     {
@@ -135,14 +135,14 @@ int abschnitteLesen(char* text, const std::string& name, bool undo)
     if (fehler != 0)
         return verweigern(meldungFormatieren(fehler, name));
 
-    // 2. page settings, fonts, curve colours, permutation settings and its diagram
+    // page settings, fonts, curve colours, permutation settings and its diagram
     seiteneinstellungenLesen(text);
     fontDefinitionenLaden(text);
     kurvenfarbenLesen(text);
     permutationLesen(text, serverBlockVorhanden == 0);
     diagrammEinstellungenLaden(&permutationsDiagramm, text);
 
-    // 3. neurons
+    // neurons
     if (!neuronKette.kopf) {
         if (const int e = neuroneErzeugen(text, kopf, name, undo); e != weiter)
             return e;
@@ -150,7 +150,7 @@ int abschnitteLesen(char* text, const std::string& name, bool undo)
         neuroneAktualisieren(text);
     }
 
-    // 4. synapse types and synapses; a text without a type count gets the four standard types
+    // synapse types and synapses; a text without a type count gets the four standard types
     char* typen = std::strstr(text, "[SynapsenTypen-definition]");
     if (!typen)
         typen = text;
@@ -169,12 +169,12 @@ int abschnitteLesen(char* text, const std::string& name, bool undo)
     if (!synapsenLaden(synapsen, kopf.ids, undo))
         return verweigern();
 
-    // 5. groups, server
+    // groups, server
     if (!gruppenLesen(text, synapsen))
         return verweigern();
     serverLesen(text);
 
-    // 6. the old constant currents
+    // the old constant currents
     if (kopf.stromAnzahl > neuronKette.anzahl)
         plattform::hinweisBox(meldungFormatieren(258, name, kopf.stromAnzahl, neuronKette.anzahl));
     if (!altStromLesen(text))
@@ -184,7 +184,7 @@ int abschnitteLesen(char* text, const std::string& name, bool undo)
         plattform::hinweisBox(meldungsTexte[414]);
     gereizteKompartimenteGesamtZaehlen();
 
-    // 7. feedback and collision objects
+    // feedback and collision objects
     const int rueckkopplungen = rueckkopplungsdatenLaden(nullptr, text, 0);
     for (int i = 0; i < rueckkopplungen; ++i) {
         RueckkopplungsObjekt* o = rueckkopplungsObjektErzeugen();

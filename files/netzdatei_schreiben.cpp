@@ -177,24 +177,24 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
     std::string netzDatei;
     if (inDatei) {
         Dateipfade& d = dateipfade;
-        // 1. a network taken out of a result file is saved under a name of its own
+        // a network taken out of a result file is saved under a name of its own
         if (const size_t stelle = d.netzName.find(tmpAusBin); stelle != std::string::npos) {
             d.netzName.replace(stelle, std::char_traits<char>::length(tmpAusBin), " ");
             d.vollerPfad.clear();
             fragen = 1;
         }
-        // 2. the dialog; a cancel writes nothing
+        // the dialog; a cancel writes nothing
         if (fragen && !namenErfragen())
             return false;
-        // 3. the network path
+        // the network path
         d.vollerPfad = netzPfadBilden();
-        // 4. the backup before a run goes beside the files under ".bkp" names
+        // the backup before a run goes beside the files under ".bkp" names
         const bool sicherung = sicherungsOptionen & sicherungBit::WirdGeschrieben;
         const std::string cfgDatei = sicherung ? cfgPfad + ".bkp" : cfgPfad;
         netzDatei = sicherung ? d.vollerPfad + ".bkp" : d.vollerPfad;
         if (!sicherung && fensterhandles.hauptfenster)
             plattform::titelSetzen(fensterhandles.hauptfenster, d.vollerPfad);
-        // 5. the settings file first, with its own text
+        // the settings file first, with its own text
         cfgDateiSpeichern(cfgDatei.c_str(), nullptr, 1);
         textZeiger = &puffer;
     } else {

@@ -254,7 +254,7 @@ int verweigern(const std::string& pfad)
 
 int definitionLesen(std::string& text, const std::string& pfad)
 {
-    // 1. a definition file, whole to its end
+    // a definition file, whole to its end
     if (!text.starts_with(kennung) || text.find(std::string("\n") + dateiEnde) == std::string::npos)
         return verweigern(pfad);
     char* t = text.data();
@@ -271,7 +271,7 @@ int definitionLesen(std::string& text, const std::string& pfad)
     if (bloecke.empty())
         return verweigern(pfad);
 
-    // 2. room for every neuron and synapse
+    // room for every neuron and synapse
     const std::vector<SynapsenZeile> zeilen = synapsenZeilenLesen(text);
     const std::vector<int> synapsen = synapsenNummern(zeilen, false, "von=");
     const std::vector<int> axo = synapsenNummern(zeilen, true, "auf SynapseID=");
@@ -285,7 +285,7 @@ int definitionLesen(std::string& text, const std::string& pfad)
         return 0;
     }
 
-    // 3. the neurons, each read under the number its keys carry in the file
+    // the neurons, each read under the number its keys carry in the file
     const int hoechsteNummer = neuronKette.hoechsteNummer;
     const size_t typAnzahl = synapsenTypen.size();
     Abbildung a;
@@ -318,7 +318,7 @@ int definitionLesen(std::string& text, const std::string& pfad)
         }
     }
 
-    // 4. the synapses under free ids, their types found or added
+    // the synapses under free ids, their types found or added
     for (size_t i = 0; i < synapsen.size(); ++i)
         a.synapse[synapsen[i]] = ids[i];
     for (size_t i = 0; i < axo.size(); ++i)
@@ -333,7 +333,7 @@ int definitionLesen(std::string& text, const std::string& pfad)
         return 0;
     }
 
-    // 5. the new neurons are the marked ones, so the user can move them at once
+    // the new neurons are the marked ones, so the user can move them at once
     for (NeuronDaten* n : neue)
         neuronMarkieren(n, 1);
     einstellungenAktualisieren(nullptr, 0);
@@ -352,7 +352,7 @@ std::string netzwerkDefinitionText()
     puffer.drucken("%s%d\n", kennung, simulationsParameter.netzwerkmodell);
     puffer.drucken("%s%d\n", anzahlSchluessel, markierteNeurone.anzahl());
 
-    // 1. each neuron's block and its synapses to marked neurons
+    // each neuron's block and its synapses to marked neurons
     definitionsExport = DefinitionsExport{};
     int nummer = 0;
     for (NeuronDaten* n : markierteNeurone.liste) {
@@ -366,7 +366,7 @@ std::string netzwerkDefinitionText()
         guiSynapsenSpeichern(n, nullptr, 3, puffer, 0);
     }
 
-    // 2. axo-axonic synapses on exported synapses, from marked neurons
+    // axo-axonic synapses on exported synapses, from marked neurons
     std::vector<int> typen = definitionsExport.benutzteTypen;
     puffer.drucken("[axo-axonische Synapsen]\n");
     int axoNummer = 0;
@@ -385,7 +385,7 @@ std::string netzwerkDefinitionText()
     }
     puffer.drucken("[ende axo-axonische Synapsen]\n");
 
-    // 3. the types under their index in this network, which the synapse lines name
+    // the types under their index in this network, which the synapse lines name
     puffer.drucken("%s\n", typenAnfang);
     for (int i : typen) {
         if (i < 0 || i >= static_cast<int>(synapsenTypen.size()))

@@ -323,7 +323,7 @@ bool reizLesen(NeuronblockSuche& k, char* blockAnfang, NeuronDaten& n, int s, bo
     StromTabelle* tabelle = s < static_cast<int>(n.stromTabellen.size()) ? &n.stromTabellen[s] : nullptr;
     char* merke = k.zeiger;
 
-    // 1. a stimulus from a file: flag, name and path belong together
+    // a stimulus from a file: flag, name and path belong together
     if (!k.zahl(d.ausDatei, reiz::ausDatei, s)) {
         d.ausDatei = 0;
         if (tabelle)
@@ -352,7 +352,7 @@ bool reizLesen(NeuronblockSuche& k, char* blockAnfang, NeuronDaten& n, int s, bo
     k.ruecksprung = blockAnfang;
     for (const ReizGanz& r : reizVorDauerreiz)
         k.zahlNochmal(d.*r.feld, r.schluessel, s);
-    // 2. "dauerreiz=ja" of older files, a number, or off
+    // "dauerreiz=ja" of older files, a number, or off
     {
         const std::string schluessel = neuronblockSchluessel(k.nummer, reiz::dauerreiz, s);
         std::string wert;
@@ -378,14 +378,14 @@ bool reizLesen(NeuronblockSuche& k, char* blockAnfang, NeuronDaten& n, int s, bo
         k.zahlNochmal(d.*r.feld, r.schluessel, s);
     const bool mitPause = k.zahlNochmal(d.pause, reiz::pause, s);
 
-    // 3. older network texts kept the gap between pulses: from start to start now
+    // older network texts kept the gap between pulses: from start to start now
     if (mitPause && altePausenUmrechnen && &n != &stdNeuron && d.anzahl >= 2) {
         if (d.reizart == 0)
             d.pause = d.anstieg + d.dach + d.abfall + d.pause;
         else if (d.reizart == 1)
             d.pause = (d.ende - d.beginn) + d.pause;
     }
-    // 4. the table of a stimulus that is on (the standard neuron has no tables of its own)
+    // the table of a stimulus that is on (the standard neuron has no tables of its own)
     if (bauen && tabelle && d.an != 0 && d.anzahl >= 1 && &n != &stdNeuron && d.ausDatei == 0)
         return stromreizKurveErzeugen(n, s) == 1;
     return bauen;
@@ -404,7 +404,7 @@ int guiNeuronSpeichern(NeuronDaten* neuron, int nummer, std::FILE* datei, XBuffe
     textZeiger = &puffer;
     Schreiber w{puffer, nummer >= 1 ? nummer : n.nummer};
 
-    // 1. name, place, model and physiology
+    // name, place, model and physiology
     w.text(w.schluessel("name="), n.name);
     w.ganz(w.schluessel("x-position="), n.x);
     w.ganz(w.schluessel("y-position="), n.y);
@@ -417,7 +417,7 @@ int guiNeuronSpeichern(NeuronDaten* neuron, int nummer, std::FILE* datei, XBuffe
         n.nummer = eigene;
         textZeiger = &puffer;
     }
-    // 2. burst analysis, noise, drawing
+    // burst analysis, noise, drawing
     w.zeilen(n, burstUndRauschen);
     puffer.drucken("neuron %d morphologische Parameter\n", w.nummer);
     for (const Farbzeile& f : farben) {
@@ -432,13 +432,13 @@ int guiNeuronSpeichern(NeuronDaten* neuron, int nummer, std::FILE* datei, XBuffe
     w.zeilen(n, gestalt);
     puffer.drucken("neuron %d %s%d   (ja=1)\n", w.nummer, markiertSchluessel, n.markiert);
     w.zeilen(n, fensterUndKlemme);
-    // 3. the stimuli: a definition for each compartment the neuron has, soma and up to
+    // the stimuli: a definition for each compartment the neuron has, soma and up to
     // three dendrite segments
     puffer.drucken("neuron %d strominjektion-parameter\n", w.nummer);
     w.text(w.schluessel(bezeichnungSchluessel), n.strominjektionBezeichnung);
     for (int s = 0; s <= hoechsteReizDefinition(n); ++s)
         reizSchreiben(w, n.stromreize[s], s);
-    // 4. pictures, recording, Izhikevich, K(Ca), clipping
+    // pictures, recording, Izhikevich, K(Ca), clipping
     w.zeilen(n, bilderUndAufzeichnung);
     w.ganz(w.schluessel(kcaSchluessel), n.kcaModus);
     if (n.kcaModus != 0 && n.kca) {
@@ -467,12 +467,12 @@ void guiNeuronLaden(NeuronDaten* neuron, char* blockAnfang)
     if (!neuron || !blockAnfang)
         return;
     NeuronDaten& n = *neuron;
-    // 1. the block ends with its end line (without one it runs to the text's end)
+    // the block ends with its end line (without one it runs to the text's end)
     const std::string ende = neuronblockSchluessel(n.nummer, endeSchluessel);
     Abschnitt block(blockAnfang, ende.c_str(), true);
     NeuronblockSuche k(blockAnfang, n.nummer);
 
-    // 2. name, place, model
+    // name, place, model
     if (!k.text(n.name, 260, "name="))
         n.name = std::to_string(n.nummer);
     k.zahl(n.x, "x-position=");
@@ -480,7 +480,7 @@ void guiNeuronLaden(NeuronDaten* neuron, char* blockAnfang)
     int typ = 0;
     if (k.zahl(typ, "modell-typ=") && typ >= modell::OnOff && typ <= modell::GolowaschBuchholz)
         n.modellTyp = typ;
-    // 3. burst analysis, noise, drawing
+    // burst analysis, noise, drawing
     zeilenLesen(k, n, burstUndRauschen);
     for (const Farbzeile& f : farben)
         farbeLesen(k, f, n);
@@ -490,16 +490,16 @@ void guiNeuronLaden(NeuronDaten* neuron, char* blockAnfang)
     if (k.zahl(markiert, markiertSchluessel) && markiert != 0 && gelistet(n))
         neuronMarkieren(&n, 1);
     zeilenLesen(k, n, fensterUndKlemme);
-    // 4. the stimuli
+    // the stimuli
     if (!k.text(n.strominjektionBezeichnung, 256, bezeichnungSchluessel))
         n.strominjektionBezeichnung.clear();
     bool bauen = true;
     for (int s = 0; s <= hoechsteReizDefinition(n); ++s)
         bauen = reizLesen(k, blockAnfang, n, s, bauen);
-    // 5. pictures, recording, Izhikevich; a block without the export key exports nothing
+    // pictures, recording, Izhikevich; a block without the export key exports nothing
     n.exportMaske = 0;
     zeilenLesen(k, n, bilderUndAufzeichnung);
-    // 6. K(Ca): the channel lines follow the switch; a channel that cannot be read is off
+    // K(Ca): the channel lines follow the switch; a channel that cannot be read is off
     int kca = 0;
     if (!k.zahl(kca, kcaSchluessel) || kca < kcaModus::Aus || kca > kcaModus::Ausgeschaltet)
         kca = kcaModus::Aus;
@@ -514,7 +514,7 @@ void guiNeuronLaden(NeuronDaten* neuron, char* blockAnfang)
             n.kcaModus = kcaModus::Aus;
         }
     }
-    // 7. clipping
+    // clipping
     k.zahl(n.begrenzung.an, "potclip aktivieren=");
     for (int o = 0; o < 4; ++o) {
         char s[64];

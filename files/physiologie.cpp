@@ -67,10 +67,10 @@ int physParameterLaden(NeuronDaten* neuron, char* blockAnfang)
         Abschnitt schnitt(blockAnfang, ende.c_str(), true);
         ParameterVektor& p = neuron->parameter;
         NeuronblockSuche k(blockAnfang, nummer);
-        // 1. the common entries
+        // the common entries
         for (int i = bereich::Gemeinsam.erster; i <= bereich::Gemeinsam.letzter(); ++i)
             k.zahl(p[i], parameterSchluessel, i);
-        // 2. the model ranges: a range whose first line is missing was not written and keeps
+        // the model ranges: a range whose first line is missing was not written and keeps
         // the values it has. The Golowasch-Buchholz range is known by entry 117.
         k.ruecksprung = k.zeiger;
         for (const Gruppe& g : gruppen) {
@@ -90,7 +90,7 @@ int physParameterLaden(NeuronDaten* neuron, char* blockAnfang)
                 k.zahl(p[i], parameterSchluessel, i);
         }
     }
-    // 3. the user channels, searched over the rest of the text
+    // the user channels, searched over the rest of the text
     if (userSwimKanalLaden(neuron->benutzerKanaele, nummer, blockAnfang) < 0)
         return 0;
     return 1;

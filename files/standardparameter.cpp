@@ -141,14 +141,14 @@ void stdSynapsenTypenLaden(NeuronDaten* neuronZeiger, char* text)
     if (!text)
         text = leer;
 
-    // 1. The standard table has four entries: a larger count (a hand-edited file, or the
+    // The standard table has four entries: a larger count (a hand-edited file, or the
     // count a network left) reads the four there are.
     int anzahl = 0;
     if (zahlLesen(anzahl, text, "anzahl std synapsentypen="))
         synapsenTypAnzahl = anzahl;
     synapsenTypAnzahl = std::min(synapsenTypAnzahl, standardSynapsenTypAnzahl);
 
-    // 2. - 4.
+    // - 4.
     int e = standardTypenLesen(text, synapsenTypAnzahl);
     if (e > 0 || synapsenTypAnzahl <= 0) {
         plattform::hinweisBox(meldungFormatieren(429, e));
@@ -157,7 +157,7 @@ void stdSynapsenTypenLaden(NeuronDaten* neuronZeiger, char* text)
     }
     synapsenTypenLaden(nullptr);
 
-    // 5. - 6. the common parameters come from the standard-neuron file when any is missing
+    // the common parameters come from the standard-neuron file when any is missing
     e = bereichLesen(neuron, text, soma) + bereichLesen(neuron, text, dendrit);
     if (e > 0) {
         plattform::hinweisBox(meldungFormatieren(425, e));
@@ -168,7 +168,7 @@ void stdSynapsenTypenLaden(NeuronDaten* neuronZeiger, char* text)
         }
     }
 
-    // 7. each model group; its definition file refills it when anything is missing
+    // each model group; its definition file refills it when anything is missing
     for (const Modellgruppe& g : modellgruppen) {
         e = bereichLesen(neuron, text, g.schluessel);
         for (int k = 0; k < g.zwangAnzahl; ++k) {
@@ -185,7 +185,7 @@ void stdSynapsenTypenLaden(NeuronDaten* neuronZeiger, char* text)
 
 int definitionsDateiLesen(NeuronDaten* neuron, int first, int count)
 {
-    // 1. the file of the group that starts at first
+    // the file of the group that starts at first
     const auto datei = std::find_if(std::begin(definitionsDateien), std::end(definitionsDateien),
                                     [first](const Definitionsdatei& d) { return d.erster == first; });
     if (!neuron || datei == std::end(definitionsDateien) || count < 0 || first + count > anzahlParameter)
@@ -194,7 +194,7 @@ int definitionsDateiLesen(NeuronDaten* neuron, int first, int count)
     if (pfad.empty())
         pfad = plattform::programmVerzeichnis() + "Parameter/" + datei->name;
 
-    // 2. - 3.
+    // - 3.
     plattform::hinweisBox(meldungFormatieren(432, pfad));
     std::FILE* f = plattform::dateiOeffnen(pfad, "rb");
     if (!f) {
@@ -202,7 +202,7 @@ int definitionsDateiLesen(NeuronDaten* neuron, int first, int count)
         return 0;
     }
 
-    // 4. the whole file, ended by a zero byte
+    // the whole file, ended by a zero byte
     std::string text;
     try {
         char block[4096];
@@ -221,7 +221,7 @@ int definitionsDateiLesen(NeuronDaten* neuron, int first, int count)
         return 0;
     }
 
-    // 5. Value k of the file is parameter first + k. A line that holds only blanks or a
+    // Value k of the file is parameter first + k. A line that holds only blanks or a
     // comment is no value; a number that is not finite keeps the parameter's value.
     char* anfang = text.data();
     zeileLesen(anfang, nullptr, 0);

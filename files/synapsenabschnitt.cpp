@@ -288,7 +288,7 @@ Ergebnis synapseLaden(SynapsenLeser& l, const NeuronVerzeichnis& neurone, int id
     l.synapse(synapsenPraefix, id);
     int von = 0, auf = 0, bereich = 0, elektrisch = 0, typ = 0, ausgeschaltet = 0;
     double verzoegerung = 0.0, g = 0.0, gAus = 0.0, schwelle = 0.0, saettigung = 0.0;
-    // 1. the lines every synapse needs, and three that default to 0
+    // the lines every synapse needs, and three that default to 0
     bool vollstaendig = l.lesen(von, k::Von);
     vollstaendig = l.lesen(auf, k::Auf) && vollstaendig;
     vollstaendig = l.lesen(bereich, k::ZielBereich) && vollstaendig;
@@ -304,13 +304,13 @@ Ergebnis synapseLaden(SynapsenLeser& l, const NeuronVerzeichnis& neurone, int id
     if (!vollstaendig || !typGueltig(typ) || bereich < 0 || bereich > groessteSegmentAnzahl)
         return Ergebnis::Fehlerhaft;
 
-    // 2. a synapse whose neurons are gone is left out
+    // a synapse whose neurons are gone is left out
     NeuronDaten* quelle = neuronMit(neurone, von);
     NeuronDaten* ziel = neuronMit(neurone, auf);
     if (!quelle || !ziel)
         return Ergebnis::Uebersprungen;
 
-    // 3. created as the editor creates it, then the file's id
+    // created as the editor creates it, then the file's id
     SynapseDaten* s = synapseNeu(quelle, ziel, typ, g, verzoegerung, schwelle, saettigung, bereich, nullptr);
     if (!s)
         return Ergebnis::Uebersprungen;   // synapseNeu said why
@@ -322,7 +322,7 @@ Ergebnis synapseLaden(SynapsenLeser& l, const NeuronVerzeichnis& neurone, int id
     if (ausgeschaltet)
         s->leitfaehigkeit = 0.0;
 
-    // 4. the dynamics; what is missing keeps the values of a new synapse
+    // the dynamics; what is missing keeps the values of a new synapse
     transmitterLesen(l, s->transmitter);
     dynamikLesen(l, *s);
     return Ergebnis::Angelegt;
@@ -414,7 +414,7 @@ void guiSynapsenSpeichern(NeuronDaten* neuron, std::FILE* datei, int modus, XBuf
     if (!neuron || (modus != 2 && modus != 3))
         return;
     const size_t ab = puffer.laenge();
-    // 1. a new definition export starts with its first neuron
+    // a new definition export starts with its first neuron
     int quellNummer = neuron->nummer;
     if (modus == 3) {
         if (markierteNeurone.erstes() == neuron)
@@ -423,7 +423,7 @@ void guiSynapsenSpeichern(NeuronDaten* neuron, std::FILE* datei, int modus, XBuf
         if (quellNummer == 0)
             return;
     }
-    // 2. the ordinary synapses in list order; the axo-axonic ones have their own section
+    // the ordinary synapses in list order; the axo-axonic ones have their own section
     int geschrieben = 0;
     for (SynapseDaten* s = neuron->ausgangsSynapsen; s; s = s->naechsteSynapse) {
         if (s->zielBereich == kontaktort::Axo)
@@ -445,7 +445,7 @@ void guiSynapsenSpeichern(NeuronDaten* neuron, std::FILE* datei, int modus, XBuf
         }
         ++geschrieben;
     }
-    // 3. a neuron without written synapses leaves the file as it is
+    // a neuron without written synapses leaves the file as it is
     if (geschrieben > 0)
         xbufferAbgeben(puffer, ab, datei, flush);
 }
@@ -485,10 +485,10 @@ bool synapsenLaden(char* text, const SynapsenIdListen& ids, bool leise)
         plattform::hinweisBox(meldungFormatieren(971, *id));
         return false;
     }
-    // 1. the search ends with the section
+    // the search ends with the section
     Abschnitt schnitt(text, endeAxoSynapsen);
 
-    // 2. creation counts the synapses up again
+    // creation counts the synapses up again
     zaehlerNeuBestimmen();
     NeuronVerzeichnis neurone{};
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
@@ -497,7 +497,7 @@ bool synapsenLaden(char* text, const SynapsenIdListen& ids, bool leise)
 
     SynapsenLeser leser(text);
     int fehlerhaft = 0;
-    // 3. the ordinary synapses in list order
+    // the ordinary synapses in list order
     int k = 0;
     for (int id : ids.synapsen) {
         ++k;
@@ -507,7 +507,7 @@ bool synapsenLaden(char* text, const SynapsenIdListen& ids, bool leise)
         if (synapseLaden(leser, neurone, id) == Ergebnis::Fehlerhaft)
             ++fehlerhaft;
     }
-    // 4. the axo-axonic ones, on the parents just made
+    // the axo-axonic ones, on the parents just made
     for (int id : ids.axoSynapsen) {
         hoechsteSynapsenId = std::max(hoechsteSynapsenId, id);
         if (axoSynapseLaden(leser, neurone, id) == Ergebnis::Fehlerhaft)

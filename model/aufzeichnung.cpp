@@ -126,7 +126,7 @@ bool kurvenWert(const NeuronDaten& n, int slot, double t, float& wert)
 void datenAufzeichnen(double t, int start)
 {
     if (start) {
-        // 1. the user-channel values of the channel slots start at 0
+        // the user-channel values of the channel slots start at 0
         for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
             if (n->benutzerKanaele.empty())
                 continue;
@@ -140,7 +140,7 @@ void datenAufzeichnen(double t, int start)
                     kanal->strom = 0.0;
             }
         }
-        // 2. the limits of the run and the export's start
+        // the limits of the run and the export's start
         const int schritte = anzahlSchritteBerechnen(simulationsParameter.simulationsDauer, simulationsParameter.schrittweite);
         probenGrenze = schritte > 0 ? static_cast<size_t>(schritte) : 0;
         intervallZaehler = asciiExportEinstellungen.intervall;   // the first step is written
@@ -149,7 +149,7 @@ void datenAufzeichnen(double t, int start)
         exportLaufBeginnen();
         return;
     }
-    // 1. an export line every interval + 1 steps
+    // an export line every interval + 1 steps
     // (the loop's extra pass at the end of the run, past the step count, exports nothing either)
     bool exportieren = false;
     if (exportPufferDa() && schrittIndex++ < probenGrenze) {
@@ -161,7 +161,7 @@ void datenAufzeichnen(double t, int start)
             ++intervallZaehler;
         }
     }
-    // 2. every neuron in chain order
+    // every neuron in chain order
     bool zeileBegonnen = false;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         const bool mitFenster = n->hauptDiagramm.fenster;

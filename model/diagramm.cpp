@@ -263,7 +263,7 @@ void kurveEntfernen(NeuronDaten* neuron, DiagrammDaten* arbeitskopie, DiagrammDa
 {
     if (!arbeitskopie || !diagramm || slot < 0 || slot >= kurvenProDiagramm)
         return;
-    // 1. the slot of the working copy back to the template's name, unit and line
+    // the slot of the working copy back to the template's name, unit and line
     const KurvenDaten& v = diagrammVorlage.kurven[slot];
     KurvenDaten& a = arbeitskopie->kurven[slot];
     a.bezeichnung = v.bezeichnung;
@@ -276,10 +276,10 @@ void kurveEntfernen(NeuronDaten* neuron, DiagrammDaten* arbeitskopie, DiagrammDa
     a.neuBerechnen = a.anzeigen = 0;
     a.synapseId = a.externeKurveId = a.externeNeuronId = a.referenz = a.stromreizSegment = 0;
     a.yOffset = 0.0;
-    // 2. no curve is current any more
+    // no curve is current any more
     aktuellesDiagramm.kurvenSlot = 0;
     aktuellesDiagramm.kurvenWort = 0;
-    // 3. the formats into the diagram, its buffers of the slot freed
+    // the formats into the diagram, its buffers of the slot freed
     if (diagramm->kurven[slot].referenz & kurvenReferenz::Freisetzung)
         freisetzungsKurveWeniger(*diagramm);
     diagrammFormatKopieren(diagramm, arbeitskopie, neuron, 2);
@@ -287,7 +287,7 @@ void kurveEntfernen(NeuronDaten* neuron, DiagrammDaten* arbeitskopie, DiagrammDa
     std::vector<int32_t>().swap(k.punkte);
     std::vector<float>().swap(k.werte);
     k.schreibPosition = 0;
-    // 4. the first copy of this curve elsewhere goes too
+    // the first copy of this curve elsewhere goes too
     if (!neuron)
         return;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)

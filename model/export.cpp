@@ -92,13 +92,13 @@ bool teilUmbenennen()
 // export's name (text 821), or, when nothing was written yet, text 74
 bool pufferAusschreiben()
 {
-    // 1. the decimal sign
+    // the decimal sign
     const char zeichen = static_cast<char>(asciiExportEinstellungen.dezimalzeichen);
     if (zeichen != '.')
         for (char& c : ex.puffer)
             if (c == '.')
                 c = zeichen;
-    // 2. appended in binary mode
+    // appended in binary mode
     std::FILE* f = laufHaken.exportDateiOeffnen ? laufHaken.exportDateiOeffnen(ex.teilDatei, "ab")
                                                 : plattform::dateiOeffnen(ex.teilDatei, "ab");
     bool gut = f != nullptr;
@@ -117,7 +117,7 @@ bool pufferAusschreiben()
         freigeben();
         return false;
     }
-    // 3. back to the start, the capacity kept
+    // back to the start, the capacity kept
     ex.puffer.clear();
     return true;
 }
@@ -229,7 +229,7 @@ bool exportPufferDa() { return ex.da; }
 void exportPufferAnlegen()
 {
     freigeben();
-    // 1. numbered files of a script
+    // numbered files of a script
     if (skriptStatus & skriptBit::AsciiWerte)
         ergebnisNamen.exportDatei = nummerierterName();
     if (ergebnisNamen.exportDatei.empty())
@@ -238,12 +238,12 @@ void exportPufferAnlegen()
     ex.teilDatei = ex.datei + ".teil";
     ex.teilBegonnen = false;
     entfernen(ex.teilDatei);
-    // 2. the header line: the time column, then the neurons' cells
+    // the header line: the time column, then the neurons' cells
     std::string kopf = meldungFormatieren(567);
     for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         if (n->exportMaske != 0)
             kopf += exportKopfZellen(*n);
-    // 3. the buffer
+    // the buffer
     const size_t groesse = laufHaken.exportPufferGroesse ? laufHaken.exportPufferGroesse : exportPufferGroesse;
     try {
         ex.puffer.reserve(std::max(groesse, kopf.size() + 1));
@@ -252,7 +252,7 @@ void exportPufferAnlegen()
         programmBeenden();
         return;
     }
-    // 4. and 5. (the changed-parameter line of numbered script files is not written yet)
+    // (the changed-parameter line of numbered script files is not written yet)
     ex.puffer = kopf;
     ex.kapazitaet = ex.puffer.capacity();
     ex.zeilenSchaetzung = -1;
@@ -290,7 +290,7 @@ void exportNeuronZellen(const NeuronDaten& n)
     const int stellen = asciiExportEinstellungen.dezimalstellen;
     const char sep = trenner();
     const int maske = wirksameMaske(n);
-    // 3. the cells in bit order; a mask of exactly 0x1 is the soma potential alone
+    // the cells in bit order; a mask of exactly 0x1 is the soma potential alone
     for (int bit = 0x1; bit <= 0x80; bit <<= 1)
         if (maske & bit)
             anhaengen("%c%.*lf", sep, stellen, spaltenWert(n, bit));
@@ -298,10 +298,10 @@ void exportNeuronZellen(const NeuronDaten& n)
         for (const BenutzerKanal& k : n.benutzerKanaele)
             if (k.exportieren)
                 anhaengen("%c%.*lf", sep, stellen, k.strom * asciiExportEinstellungen.stromSkalierung);
-    // 4. the estimate from the first line written
+    // the estimate from the first line written
     if (ex.zeilenSchaetzung < 0)
         ex.zeilenSchaetzung = static_cast<int>(ex.puffer.size() - ex.zeilenBeginn) + 128;
-    // 5. written out when the next line might not fit
+    // written out when the next line might not fit
     if (ex.puffer.size() + static_cast<size_t>(ex.zeilenSchaetzung) >= ex.kapazitaet)
         pufferAusschreiben();
 }
@@ -339,18 +339,18 @@ void somaDateiSchreiben()
                                      "keine Somapotential-Datei geschrieben.");
         return;
     }
-    // 1. duration and step
+    // duration and step
     std::string bytes;
     zahlAnhaengenLE(bytes, std::bit_cast<uint64_t>(simulationsParameter.simulationsDauer), 8);
     zahlAnhaengenLE(bytes, std::bit_cast<uint64_t>(simulationsParameter.schrittweite), 8);
-    // 2. the recorded soma curves (an unrecorded slot has no samples after the run)
+    // the recorded soma curves (an unrecorded slot has no samples after the run)
     for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         const KurvenDaten& k = n->hauptDiagramm.kurven[kurve::Soma];
         const int anzahl = lesbareWerte(k);
         for (int i = 0; i < anzahl; ++i)
             zahlAnhaengenLE(bytes, std::bit_cast<uint32_t>(k.werte[static_cast<size_t>(i)]), 4);
     }
-    // 3. never over the old file first
+    // never over the old file first
     if (!plattform::dateiSicherSchreiben(name, bytes))
         hinweis(74, name);
 }

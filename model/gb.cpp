@@ -29,7 +29,7 @@ double pot(double x, double p) { return potenz(x, ganzeZahl(p)); }
 
 void golowaschBuchholzModellBerechnen(NeuronDaten& n)
 {
-    // 1. work values on the stack
+    // work values on the stack
     PassivSchritt s;
     if (!schrittBeginnen(n, s))
         return;
@@ -39,7 +39,7 @@ void golowaschBuchholzModellBerechnen(NeuronDaten& n)
     const FormSpannungen u{V0, synapsenPotential};
     auto& x = n.torVariable;
     auto& I = n.kanalStrom;
-    // 2. channel 1, m and h by rates
+    // channel 1, m and h by rates
     {
         const double a = form(u, P[par::Gb1MAlpha], P[par::Gb1MAlpha + 1], P[par::Gb1MAlpha + 2], P[par::Gb1MAlpha + 3], 1.0);
         const double b = form(u, P[par::Gb1MBeta], P[par::Gb1MBeta + 1], P[par::Gb1MBeta + 2], P[par::Gb1MBeta + 3], 0.0);
@@ -50,7 +50,7 @@ void golowaschBuchholzModellBerechnen(NeuronDaten& n)
     }
     const double G1 = pot(x[0], P[par::Gb1MPotenz]) * pot(x[1], P[par::Gb1HPotenz]);
     I[0] = (P[par::Gb1E] - V0) * G1 * P[par::Gb1G];
-    // 3. channel 2, n by steady state and time constant
+    // channel 2, n by steady state and time constant
     {
         const double f1 = form(u, P[par::Gb2NF1], P[par::Gb2NF1 + 1], P[par::Gb2NF1 + 2], P[par::Gb2NF1 + 3], 1.0);
         const double f2 = form(u, P[par::Gb2NF2], P[par::Gb2NF2 + 1], P[par::Gb2NF2 + 2], P[par::Gb2NF2 + 3], 1.0);
@@ -58,14 +58,14 @@ void golowaschBuchholzModellBerechnen(NeuronDaten& n)
     }
     const double G2 = pot(x[2], P[par::Gb2NPotenz]);
     I[1] = (P[par::Gb2E] - V0) * G2 * P[par::Gb2G];
-    // 4. Ca pool from the Ca currents of the previous step; no check of the value (a pool
+    // Ca pool from the Ca currents of the previous step; no check of the value (a pool
     // at or below 0 gives an infinite or NaN potential and the run goes on)
     n.caKonzentration = integrationsSchritt(methode, n.caKonzentration, P[par::GbCaAbbau],
                                             P[par::GbCaAbbau] * P[par::GbCaHintergrund]
                                                 + (I[4] + I[5]) * P[par::GbCaFaktor], T);
     n.caPotential = caNernstFaktor * P[par::GbTemperatur] * std::log(P[par::GbCaAussen] / n.caKonzentration);
     I[2] = n.caKonzentration;
-    // 5. channels 4 and 5 (Ca)
+    // channels 4 and 5 (Ca)
     fuenferTor(P, par::Gb4Akt, x[6], u, methode, T);
     fuenferTor(P, par::Gb4Inakt, x[8], u, methode, T);
     const double G4 = pot(x[6], P[par::Gb4AktPotenz]) * pot(x[8], P[par::Gb4InaktPotenz]);
@@ -73,7 +73,7 @@ void golowaschBuchholzModellBerechnen(NeuronDaten& n)
     fuenferTor(P, par::Gb5Tor, x[9], u, methode, T);
     const double G5 = pot(x[9], P[par::Gb5Potenz]);
     I[5] = (n.caPotential - V0) * G5 * P[par::Gb5G];
-    // 6. channel 3: the mixing factor chooses b1 below P173 and b2 above it
+    // channel 3: the mixing factor chooses b1 below P173 and b2 above it
     fuenferTor(P, par::Gb3A, x[3], u, methode, T);
     fuenferTor(P, par::Gb3B1, x[4], u, methode, T);
     {
@@ -86,7 +86,7 @@ void golowaschBuchholzModellBerechnen(NeuronDaten& n)
                       * (pot(x[4], P[par::Gb3B1Potenz]) * n.gbMischfaktor
                          + (1.0 - n.gbMischfaktor) * pot(x[5], P[par::Gb3B2Potenz]));
     I[3] = (P[par::Gb3E] - V0) * G3 * P[par::Gb3G];
-    // 7. channel 6, K(Ca)
+    // channel 6, K(Ca)
     {
         const double ca = n.caKonzentration;
         const int i = par::Gb6Akt;
@@ -100,7 +100,7 @@ void golowaschBuchholzModellBerechnen(NeuronDaten& n)
     }
     const double G6 = pot(x[10], P[par::Gb6AktPotenz]) * pot(x[11], P[par::Gb6InaktPotenz]);
     I[6] = (P[par::Gb6E] - V0) * G6 * P[par::Gb6G];
-    // 8. channels 7 and 8
+    // channels 7 and 8
     {
         const int i = par::Gb7Tor;
         ruheUndRate(x[12], form(u, P[i], 1.0, P[i + 1], P[i + 2], 1.0),
@@ -111,9 +111,9 @@ void golowaschBuchholzModellBerechnen(NeuronDaten& n)
     fuenferTor(P, par::Gb8Tor, x[13], u, methode, T);
     const double G8 = pot(x[13], P[par::Gb8Potenz]);
     I[8] = (P[par::Gb8E] - V0) * G8 * P[par::Gb8G];
-    // 9. stimulus cursors, noise, injected soma currents
+    // stimulus cursors, noise, injected soma currents
     reizUndRauschen(n, s, t, T);
-    // 10. soma and segments
+    // soma and segments
     const auto& gE = n.leitwertMalPotential;
     n.synStromSumme = n.synStromChemisch[0] + n.synStromElektrisch[0];
     n.eingangSumme = n.synStromSumme + s.somaStroeme + n.rauschStrom + n.leckTerm + gE[6] * G1 + gE[7] * G2

@@ -192,9 +192,9 @@ void synapsenLinieSetzen(SynapseDaten& s)
     const NeuronDaten* q = quelleVon(s);
     if (!q)
         return;
-    // 1. the end of the source's axon
+    // the end of the source's axon
     s.linienStart = {q->x, q->y + zeichenGroesseVon(*q, zeichenGroesse::Soma) / 2 + zeichenGroesseVon(*q, zeichenGroesse::Axon)};
-    // 2. the line end by dendrite mode
+    // the line end by dendrite mode
     const int modus = dendritenModus();
     if (modus == 1 || s.zielBereich == 0)
         synapsenBogenZufall(s);

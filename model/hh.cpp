@@ -23,33 +23,33 @@ void torSchritt(const ParameterVektor& P, int alpha, double dAlpha, int beta, do
 
 void hodgkinHuxleyModellBerechnen(NeuronDaten& n)
 {
-    // 1. work values on the stack
+    // work values on the stack
     PassivSchritt s;
     if (!schrittBeginnen(n, s))
         return;
     const ParameterVektor& P = n.parameter;
     const auto [methode, T, t] = laufWerte();
     auto& x = n.torVariable;
-    // 2. m
+    // m
     const double V0 = n.potentiale[0];
     const FormSpannungen u{V0, synapsenPotential};
     torSchritt(P, par::HhMAlpha, 1.0, par::HhMBeta, 0.0, x[0], u, methode, T);
-    // 3. h
+    // h
     torSchritt(P, par::HhHAlpha, 0.0, par::HhHBeta, 1.0, x[1], u, methode, T);
-    // 4. Na
+    // Na
     const double gNa = potenz(x[0], ganzeZahl(P[par::HhMPotenz])) * potenz(x[1], ganzeZahl(P[par::HhHPotenz]));
     n.kanalStrom[0] = (P[par::HhNaE] - V0) * gNa * P[par::HhNaG];
-    // 5. n and K
+    // n and K
     torSchritt(P, par::HhNAlpha, 1.0, par::HhNBeta, 0.0, x[2], u, methode, T);
     const double gK = potenz(x[2], ganzeZahl(P[par::HhNPotenz]));
     n.kanalStrom[1] = (P[par::HhKE] - V0) * gK * P[par::HhKG];
-    // 6. the gates in current units, for the diagrams
+    // the gates in current units, for the diagrams
     n.kanalStrom[4] = x[0] / 1e9;
     n.kanalStrom[5] = x[1] / 1e9;
     n.kanalStrom[6] = x[2] / 1e9;
-    // 7. - 8. stimulus cursors, noise, injected soma currents
+    // stimulus cursors, noise, injected soma currents
     reizUndRauschen(n, s, t, T);
-    // 9. - 10. soma
+    // soma
     n.synStromSumme = n.synStromChemisch[0] + n.synStromElektrisch[0];
     n.eingangSumme = n.synStromSumme + s.somaStroeme + n.rauschStrom + n.hhLeckTerm
                      + n.leitwertMalPotential[4] * gNa + n.leitwertMalPotential[5] * gK;

@@ -15,7 +15,7 @@ void eulerSchritt(NeuronDaten& n, double strom)
     n.izUNeu = n.izU + h * n.izA * (n.izB * n.izV - n.izU);   // with the old v
 }
 
-// 5. take the new values
+// take the new values
 double uebernehmen(NeuronDaten& n)
 {
     n.izV = n.izVNeu;
@@ -23,7 +23,7 @@ double uebernehmen(NeuronDaten& n)
     return n.izVNeu;
 }
 
-// 4. a potential that ran away downwards is reset, then 5.
+// a potential that ran away downwards is reset, then 5.
 double nachUntenBegrenzenUndUebernehmen(NeuronDaten& n)
 {
     if (n.izVNeu <= untereGrenze) {
@@ -38,9 +38,9 @@ double nachUntenBegrenzenUndUebernehmen(NeuronDaten& n)
 double izhikevichSchritt(NeuronDaten* neuron, double strom)
 {
     NeuronDaten& n = *neuron;
-    // 1.-2. Euler step
+    // Euler step
     eulerSchritt(n, strom);
-    // 3. peak reached: reset in the same step
+    // peak reached: reset in the same step
     if (n.izVNeu >= n.izSpitze) {
         n.izVNeu = n.izC;
         n.izUNeu += n.izD;
@@ -52,7 +52,7 @@ double izhikevichSchritt(NeuronDaten* neuron, double strom)
 double izhikevichSchrittKorrigiert(NeuronDaten* neuron, double strom)
 {
     NeuronDaten& n = *neuron;
-    // 1. the reset the previous step owes
+    // the reset the previous step owes
     if (n.izSpitzeAusstehend != 0.0) {
         n.izVNeu = n.izC;
         n.izUNeu += n.izD;
@@ -60,9 +60,9 @@ double izhikevichSchrittKorrigiert(NeuronDaten* neuron, double strom)
         n.izU = n.izUNeu;
         n.izSpitzeAusstehend = 0.0;
     }
-    // 2. Euler step from the current v and u
+    // Euler step from the current v and u
     eulerSchritt(n, strom);
-    // 3. peak reached: show it for one step, the reset follows
+    // peak reached: show it for one step, the reset follows
     if (n.izVNeu >= n.izSpitze) {
         n.izVNeu = n.izSpitze;
         n.izSpitzeAusstehend = 1.0;
@@ -86,12 +86,12 @@ void izhikevichStandardwerte(NeuronDaten& n)
 
 void izhikevichVorbereiten(NeuronDaten& n)
 {
-    // 1. an unset neuron gets the default set
+    // an unset neuron gets the default set
     if (n.izA <= 0.0)
         izhikevichStandardwerte(n);
-    // 2. start values
+    // start values
     n.izV = n.izVStart;
     n.izU = n.izUStart;
-    // 3. the step function of the correction flag
+    // the step function of the correction flag
     n.izhikevichSchrittFunktion = n.izhikevichKorrigieren != 0 ? izhikevichSchrittKorrigiert : izhikevichSchritt;
 }

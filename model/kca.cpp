@@ -31,21 +31,21 @@ void caKanaeleBerechnen(NeuronDaten& n, KCaKanal& k)
     const FormSpannungen u{V0, synapsenPotential};
     auto& x = n.torVariable;
     auto& I = n.kanalStrom;
-    // 1. the pool, fed by the Ca currents of the previous step
+    // the pool, fed by the Ca currents of the previous step
     double& ca = n.caKonzentration;
     ca = integrationsSchritt(methode, ca, k.caAbbau, k.caAbbau * k.caHintergrund + (I[4] + I[5]) * k.zellvolumenKonstante, T);
     // the Ca reversal potential from the pool
     n.caPotential = caNernstFaktor * k.temperatur * std::log(k.caAussen / ca);
-    // 3. Ca channel 1
+    // Ca channel 1
     kcaTorSchritt(k.tore[0], x[7], u, methode, T);
     kcaTorSchritt(k.tore[1], x[8], u, methode, T);
     k.oeffnungCa1 = pot(x[7], k.tore[0].potenz) * pot(x[8], k.tore[1].potenz);
     I[4] = (n.caPotential - V0) * k.oeffnungCa1 * k.gCa1;
-    // 4. Ca channel 2
+    // Ca channel 2
     kcaTorSchritt(k.tore[2], x[9], u, methode, T);
     k.oeffnungCa2 = pot(x[9], k.tore[2].potenz);
     I[5] = (n.caPotential - V0) * k.oeffnungCa2 * k.gCa2;
-    // 5. K(Ca) activation, driven by the pool
+    // K(Ca) activation, driven by the pool
     {
         const KCaTor& g = k.tore[3];
         const double rate = 1.0 / g.rateBeta;
@@ -61,7 +61,7 @@ void caKanaeleBerechnen(NeuronDaten& n, KCaKanal& k)
         }
         x[10] = integrationsSchritt(methode, x[10], rate, a, T);
     }
-    // 6. K(Ca) inactivation
+    // K(Ca) inactivation
     if (!k.mitInaktivierung) {
         x[11] = 1.0;
     } else {
@@ -73,11 +73,11 @@ void caKanaeleBerechnen(NeuronDaten& n, KCaKanal& k)
     }
     // the K(Ca) channel's opening
     k.oeffnungKCa = pot(x[10], k.tore[3].potenz) * pot(x[11], k.tore[4].potenz);
-    // 8. what the SWIM step adds to its numerator and its conductance sum
+    // what the SWIM step adds to its numerator and its conductance sum
     k.summeGE = n.caPotential * k.gCa1 * k.oeffnungCa1 + n.caPotential * k.gCa2 * k.oeffnungCa2
                 + n.leitwertMalPotential[9] * k.oeffnungKCa;
     k.summeG = k.gCa1 * k.oeffnungCa1 + k.gCa2 * k.oeffnungCa2 + k.gKCa * k.oeffnungKCa;
-    // 9. the displayed K(Ca) current, or its opening scaled to a current
+    // the displayed K(Ca) current, or its opening scaled to a current
     I[6] = k.oeffnungAnzeigen ? k.oeffnungKCa * k.gKCa * (-0.03) : n.leitwertMalPotential[9] * k.oeffnungKCa;
 }
 

@@ -62,17 +62,17 @@ void slotVorbereiten(DiagrammDaten& d, int i, bool alle, int schritte)
 {
     KurvenDaten& k = d.kurven[i];
     const KurvenDaten& v = diagrammVorlage.kurven[i];
-    // 1. name
+    // name
     if (k.bezeichnung.empty())
         k.bezeichnung = v.bezeichnung;
-    // 2. samples; a buffer of a shorter run is replaced, never written past
+    // samples; a buffer of a shorter run is replaced, never written past
     if (d.fenster || !k.werte.empty()) {
         if (!wertePufferBereitstellen(k, schritte))
             return fatal(701);
     }
-    // 3. a copied curve
+    // a copied curve
     kopieUebernehmen(k, schritte);
-    // 4. the points are due again; the point buffer keeps its size
+    // the points are due again; the point buffer keeps its size
     bool punkteNeu = k.punkte.empty();
     if (k.werteAnzahl != schritte || k.neuBerechnen || alle) {
         k.werteAnzahl = schritte;
@@ -80,21 +80,21 @@ void slotVorbereiten(DiagrammDaten& d, int i, bool alle, int schritte)
         k.neuBerechnen = 0;
         punkteNeu = true;
     }
-    // 5. points
+    // points
     if (punkteNeu && d.fenster) {
         if (!punktPufferBereitstellen(k, d.plotBreite))
             return fatal(702);
         if (hatDaten(k))
             kurvePunkteBerechnen(&d, i);
     }
-    // 6., 7. unit, colour, width
+    // unit, colour, width
     if (k.dimension.empty())
         k.dimension = standardDimension(i);
     if (k.farbe == KeineFarbe)
         k.farbe = v.farbe;
     if (k.dicke < 0)
         k.dicke = v.dicke;
-    // 8. pen and brush
+    // pen and brush
     loeschen(k.stift);
     loeschen(k.pinsel);
     const int art = (k.linienart >= 0 && k.linienart <= 2) ? k.linienart : 0;
@@ -121,19 +121,19 @@ void kurvenVorbereiten(DiagrammDaten* diagramm, int slot)
     if (!diagramm || slot >= kurvenProDiagramm)
         return;
     DiagrammDaten& d = *diagramm;
-    // 1. the template's diagrams only get their defaults
+    // the template's diagrams only get their defaults
     if (gehoertZurVorlage(&d)) {
         vorlagenKurven(d);
         return;
     }
-    // 2. a diagram without a layout gets one first
+    // a diagram without a layout gets one first
     if (d.plotBreite < 1) {
         hinweisBox(meldungFormatieren(446));
         diagrammLayoutBerechnen(neuronNachNummer(d.neuronId), &d, 0);
     }
     if (d.maxX <= 0.0)
         d.maxX = simulationsParameter.simulationsDauer;
-    // 3. the shown slots
+    // the shown slots
     const int schritte = simulationsParameter.anzahlSchritte;
     if (schritte < 1)
         return;
@@ -156,7 +156,7 @@ void punkteAusWerten(DiagrammDaten& d, KurvenDaten& s, long long gesamt, int les
     // at most two points per column and one column past the width
     if (punktPlatz(s) < 2 * static_cast<size_t>(W) + 2 && !punktPufferBereitstellen(s, W))
         return;
-    // 1. the value scale; a second axis without a span uses the diagram's
+    // the value scale; a second axis without a span uses the diagram's
     double lo = d.minY, spanne = d.maxY - d.minY;
     if (s.eigeneYAchse && s.maxY - s.minY != 0.0) {
         lo = s.minY;
@@ -168,7 +168,7 @@ void punkteAusWerten(DiagrammDaten& d, KurvenDaten& s, long long gesamt, int les
     if (!(spanne != 0.0 && std::isfinite(spanne)) || !(dt > 0.0) || !(T > 0.0) || !(d.maxX > d.minX) || n < 1)
         return;
     const float zoom = static_cast<float>(s.yZoom > 0.0 ? s.yZoom : 1.0);
-    // 2., 3. offset, zoom and the first sample of the visible window
+    // offset, zoom and the first sample of the visible window
     const int versatz = pixelWert(s.yOffset * H / spanne);
     const double erster = std::round(static_cast<double>(gesamt) * d.minX / T);
     if (!(erster >= 0.0 && erster < n))
@@ -177,7 +177,7 @@ void punkteAusWerten(DiagrammDaten& d, KurvenDaten& s, long long gesamt, int les
     double t = d.minX;
     int c = 0, spalten = 0;
     double a = 0.0;
-    // 4. pixels per sample, at least one
+    // pixels per sample, at least one
     const double p = std::max(1.0, W / ((d.maxX - d.minX) / dt));
     const int unten = d.yAchseUnten[1], oben = d.yAchseOben[1];
     const double loZoom = lo * zoom;
@@ -186,7 +186,7 @@ void punkteAusWerten(DiagrammDaten& d, KurvenDaten& s, long long gesamt, int les
         return std::min(std::max(unten - pixelWert((v - loZoom) * H / spanne) - versatz, oben), unten);
     };
     const size_t platz = punktPlatz(s);
-    // 5. one column after the other
+    // one column after the other
     while (t < d.maxX && index < n && 2 * static_cast<size_t>(spalten) + 2 <= platz) {
         const double te = std::min(d.minX + (d.maxX - d.minX) * c / W, d.maxX);
         float hoch = s.werte[index], tief = hoch;
@@ -217,7 +217,7 @@ void punkteAusWerten(DiagrammDaten& d, KurvenDaten& s, long long gesamt, int les
         c = pixelWert(a);
         ++spalten;
     }
-    // 6. the last column's second point is not drawn
+    // the last column's second point is not drawn
     s.punktAnzahl = spalten > 0 ? 2 * spalten - 1 : 0;
 }
 

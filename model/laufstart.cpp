@@ -131,7 +131,7 @@ void laufKurvenUebertragen(NeuronDaten& n)
 int simulationslaufSteuern()
 {
     const bool imDialog = interaktiv();
-    // 1. feedback objects
+    // feedback objects
     if (simulationsParameter.rueckkopplungAktiv)
         rueckkopplungVorLauf();
     // a run from the main window saves a backup and shows its progress
@@ -169,7 +169,7 @@ int simulationslaufSteuern()
     };
     // no action potentials counted yet
     laufZustand.apAnzahl = 0;
-    // 4. synapses and Izhikevich neurons
+    // synapses and Izhikevich neurons
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         if (!synapsenLaufVorbereiten(*n))
             return verweigert();
@@ -181,7 +181,7 @@ int simulationslaufSteuern()
     NeuronDaten* einzeln = nullptr;
     int schritte = 0;
     if (teilsimulationsModus < 2) {
-        // 6. the network run
+        // the network run
         for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
             if (!laufDiagrammeVorbereiten(*n))
                 return 0;
@@ -194,7 +194,7 @@ int simulationslaufSteuern()
         if (schritte < 0)                   // refused set-up
             return verweigert();
     } else {
-        // 7. the single-neuron run
+        // the single-neuron run
         einzeln = teilsimulationsNeuron();
         einzelLaufNamenBilden();
         if (einzeln) {
@@ -206,7 +206,7 @@ int simulationslaufSteuern()
     // feedback objects after the run
     if (simulationsParameter.rueckkopplungAktiv)
         rueckkopplungNachLauf();
-    // 9. the result files of an interactive run that took steps
+    // the result files of an interactive run that took steps
     if (imDialog) {
         if (laufZustand.apAnzahl > 0)
             ergebnisDateiSchreiben(ergebnisNamen.spikeZeiten, spikeZeitenText());
@@ -220,7 +220,7 @@ int simulationslaufSteuern()
     }
     // busy no more
     programmStatus &= ~programmBit::Beschaeftigt;
-    // 12. the curves into the diagrams
+    // the curves into the diagrams
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         if (teilsimulationsModus == 0 || n == einzeln)
             laufKurvenUebertragen(*n);
@@ -235,13 +235,13 @@ void simulationStarten()
 {
     // a run restores the main window again
     programmStatus &= ~programmBit::WiederherstellenAuslassen;
-    // 2. no neuron: the open command first
+    // no neuron: the open command first
     if (neuronKette.anzahl < 1 && !simulationOeffnen(1))
         return;
     // the run is on
     programmStatus |= programmBit::LaufAktiv;
     programmStatus &= ~programmBit::LaufErgebnisDa;
-    // 4. the settings check
+    // the settings check
     const bool imDialog = interaktiv();
     if (imDialog) {
         statusTeilSetzen(0, "\tbereite Simulation vor");

@@ -30,14 +30,14 @@ bool wertebereichUngueltig(const DiagrammDaten& d)
 void vorlagenStandards(DiagrammDaten& v)
 {
     const double dauer = simulationsParameter.simulationsDauer;
-    // 1. units
+    // units
     if (v.xDimension.empty())
         v.xDimension = "[s]";
     if (v.yDimension.empty())
         v.yDimension = "[mV]";
     if (v.dimensionSchriftgroesse == 0)
         v.dimensionSchriftgroesse = 6;
-    // 2. curve names
+    // curve names
     for (int i = 0; i < kurvenProDiagramm; ++i) {
         KurvenDaten& k = v.kurven[i];
         if (!k.bezeichnung.empty())
@@ -49,7 +49,7 @@ void vorlagenStandards(DiagrammDaten& v)
         else
             k.bezeichnung = meldungFormatieren(577, i - kurve::Referenz1 + 1);
     }
-    // 3. widths, style, margins
+    // widths, style, margins
     if (v.achsenDicke < 1) v.achsenDicke = 2;
     if (v.linienDicke < 1) v.linienDicke = 1;
     if (v.cursorDicke < 1) v.cursorDicke = 1;
@@ -57,18 +57,18 @@ void vorlagenStandards(DiagrammDaten& v)
     if (v.linienArt < 0 || v.linienArt > 2) v.linienArt = 0;
     if (v.xRand < 1) v.xRand = 30;
     if (v.yRand < 1) v.yRand = 30;
-    // 4. time window; the permutation display keeps its own end
+    // time window; the permutation display keeps its own end
     if (zeitfensterUngueltig(v, dauer)) {
         v.minX = 0.0;
         if (!(modusStatus & modusBit::PermutationsfensterOffen))
             v.maxX = dauer;
     }
-    // 5. value range
+    // value range
     if (wertebereichUngueltig(v)) {
         v.minY = -100.0;
         v.maxY = 50.0;
     }
-    // 6. tick spacing
+    // tick spacing
     if (v.xTickIntervallWirksam <= 0.0 || v.xTickIntervallWirksam > v.maxX - v.minX) {
         v.xTickIntervallWirksam = (v.maxX - v.minX) / 5.0;
         v.xTickIntervall = v.xTickIntervallWirksam;
@@ -78,7 +78,7 @@ void vorlagenStandards(DiagrammDaten& v)
     // tick length and cursor kind
     if (v.tickLaenge < 1) v.tickLaenge = 20;
     if (v.cursorArt < 0) v.cursorArt = 1;
-    // 8. colours
+    // colours
     if (istUnbelegt(v.achsenFarbe)) v.achsenFarbe = 0xFF0000;
     if (istUnbelegt(v.cursorFarbe)) v.cursorFarbe = 0xFF0000;
     if (istUnbelegt(v.rechteckFarbe)) v.rechteckFarbe = 0x0000FF;
@@ -142,12 +142,12 @@ void diagrammLayoutBerechnen(NeuronDaten* neuron, DiagrammDaten* diagramm, int v
     const double schritt = simulationsParameter.schrittweite;
     const Arbeitsbereich& ab = arbeitsbereichKanten;
 
-    // 1. the template's format first when asked
+    // the template's format first when asked
     if (vorlageKopieren) {
         diagrammFormatKopieren(&d, &v, nullptr, 1);
         diagrammFormatKopieren(&d, &v, nullptr, 2);
     }
-    // 2. window size while the neuron's main diagram is unsized
+    // window size while the neuron's main diagram is unsized
     const DiagrammDaten& haupt = neuron->hauptDiagramm;
     if (haupt.neuronId == 0 || static_cast<long long>(haupt.breite) * haupt.hoehe < 1) {
         if (!d.fenster) {
@@ -160,18 +160,18 @@ void diagrammLayoutBerechnen(NeuronDaten* neuron, DiagrammDaten* diagramm, int v
             d.fensterHoehe = fensterRechteck(d.fenster).hoehe();
         }
     }
-    // 3. clamp to the screen
+    // clamp to the screen
     if (d.breite > ab.rechts) d.breite = ab.rechts - 1;
     if (d.hoehe > ab.unten) d.hoehe = ab.unten - 41;
     if (d.fensterHoehe > ab.unten) d.fensterHoehe = ab.unten - 1;
-    // 4. the whole run
+    // the whole run
     if (d.maxX == -1.0) {
         if (dauer <= 0.0)
             hinweisBox(meldungFormatieren(435));
         else
             d.maxX = dauer;
     }
-    // 5., 6., 7. owner, ranges and tick spacing from the template where unusable
+    // owner, ranges and tick spacing from the template where unusable
     if (d.neuronId == 0)
         d.neuronId = neuron->nummer;
     if (zeitfensterUngueltig(d, dauer)) {
@@ -189,12 +189,12 @@ void diagrammLayoutBerechnen(NeuronDaten* neuron, DiagrammDaten* diagramm, int v
     // a template that is itself unusable would divide by zero below
     if (!(d.maxX > d.minX) || !(d.maxY > d.minY))
         return;
-    // 8. no more than 30 ticks
+    // no more than 30 ticks
     if ((d.maxX - d.minX) / d.xTickIntervallWirksam > 30.0)
         d.xTickIntervallWirksam = (d.maxX - d.minX) / 10.0;
     if ((d.maxY - d.minY) / d.yTickIntervall > 30.0)
         d.yTickIntervall = (d.maxY - d.minY) / 10.0;
-    // 9., 10., 11. plot size
+    // plot size
     if (d.breite < 1) d.breite = 300;
     if (d.hoehe < 1) d.hoehe = 200;
     if (d.xRand < 1) d.xRand = 30;
@@ -205,7 +205,7 @@ void diagrammLayoutBerechnen(NeuronDaten* neuron, DiagrammDaten* diagramm, int v
     d.plotHoehe = d.hoehe - 2 * d.yRand;
     if (d.plotBreite < 1 || d.plotHoehe < 1)
         return;
-    // 12., 13., 14. axes
+    // axes
     // (written so that an origin that is not a number is outside too)
     if (!(d.xUrsprung >= d.minX && d.xUrsprung <= d.maxX))
         d.xUrsprung = d.minX;
@@ -217,7 +217,7 @@ void diagrammLayoutBerechnen(NeuronDaten* neuron, DiagrammDaten* diagramm, int v
     d.yAchseUnten = {d.yAchseX, d.yRand + d.plotHoehe};
     d.xAchseRechts = {d.xRand + d.plotBreite, d.xAchseY};
     d.yAchseOben = {d.yAchseX, d.yRand};
-    // 15., 16. lines and ticks
+    // lines and ticks
     if (d.linienArt < 0 || d.linienArt > 2) d.linienArt = v.linienArt;
     if (d.achsenDicke < 0) d.achsenDicke = v.achsenDicke;
     if (d.tickDicke < 0) d.tickDicke = v.tickDicke;
@@ -227,10 +227,10 @@ void diagrammLayoutBerechnen(NeuronDaten* neuron, DiagrammDaten* diagramm, int v
         d.xTickPosition = gerundet(d.tickLaenge / -2.0);
     if (d.yTickPosition < -d.hoehe || d.yTickPosition > d.hoehe)
         d.yTickPosition = -d.tickLaenge;
-    // 17. fonts
+    // fonts
     schriftBereitstellen(d.achsenSchrift);
     schriftBereitstellen(d.legendeSchrift);
-    // 18., 19., 20. legend, colours, units
+    // legend, colours, units
     if (d.legendeX < 1) d.legendeX = d.xRand;
     if (d.legendeY < 0) d.legendeY = 0;
     if (istUnbelegt(d.achsenFarbe)) d.achsenFarbe = v.achsenFarbe;
@@ -241,7 +241,7 @@ void diagrammLayoutBerechnen(NeuronDaten* neuron, DiagrammDaten* diagramm, int v
     if (d.yDimension.empty()) d.yDimension = "[mV]";
     if (d.dimensionSchriftgroesse == 0) d.dimensionSchriftgroesse = 6;
     if (d.xDimensionAbstand == 0) d.xDimensionAbstand = -30;
-    // 21. tick extents, scaled with the window when asked
+    // tick extents, scaled with the window when asked
     double mass = 1.0;
     if (d.ticksAnpassen) {
         const int kante = d.hoehe < d.breite ? ab.unten : ab.rechts;
@@ -255,10 +255,10 @@ void diagrammLayoutBerechnen(NeuronDaten* neuron, DiagrammDaten* diagramm, int v
     d.xTickY2 = d.xTickY1 - laenge;
     d.yTickX1 = d.yAchseX + yPos;
     d.yTickX2 = d.yTickX1 + laenge;
-    // 22., 23. pixels per tick
+    // pixels per tick
     d.xPixelProTick = pixelProTick(d.plotBreite, d.xTickIntervallWirksam, d.maxX - d.minX, 436);
     d.yPixelProTick = pixelProTick(d.plotHoehe, d.yTickIntervall, d.maxY - d.minY, 437);
-    // 24. something is always shown
+    // something is always shown
     bool einerSichtbar = false;
     for (const KurvenDaten& k : d.kurven)
         einerSichtbar = einerSichtbar || k.anzeigen;
@@ -266,13 +266,13 @@ void diagrammLayoutBerechnen(NeuronDaten* neuron, DiagrammDaten* diagramm, int v
         d.kurven[kurve::Soma].anzeigen = 1;
     if (d.verschiebungX == 0) d.verschiebungX = 100;
     if (d.verschiebungY == 0) d.verschiebungY = 100;
-    // 25. pens and brushes
+    // pens and brushes
     stiftUndPinsel(d, zeichenMittel::Rechteck, stiftStil::Durchgehend, 0, d.rechteckFarbe);
     stiftUndPinsel(d, zeichenMittel::Cursor, d.cursorArt, d.cursorDicke, d.cursorFarbe);
     stiftUndPinsel(d, zeichenMittel::Achse, stiftStil::Durchgehend, d.achsenDicke, d.achsenFarbe);
     stiftUndPinsel(d, zeichenMittel::Gitter, linienArten[d.linienArt], d.linienDicke, d.linienFarbe);
     stiftUndPinsel(d, zeichenMittel::Tick, stiftStil::Durchgehend, d.tickDicke, d.tickFarbe);
-    // 26. scroll bar
+    // scroll bar
     if (diagrammOptionen.scrollleisteAnzeigen && d.fenster && schritt > 0.0) {
         const ScrollWerte w = scrollWerteBerechnen(d, dauer, schritt, diagrammOptionen.scrollleisteAutomatisch ? 1 : 0);
         d.ersterSichtbarerSchritt = w.position;

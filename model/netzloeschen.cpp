@@ -12,28 +12,28 @@
 
 void netzLoeschen()
 {
-    // 1. the groups with members
+    // the groups with members
     for (int g = 0; g < synapsengruppenAnzahl; ++g)
         if (synapsengruppen[g].anzahl() > 0)
             synapsengruppeAufloesen(g, 0);
 
-    // 2. diagram windows, marks, the spike recording
+    // diagram windows, marks, the spike recording
     rahmen::diagrammFensterSchliessen();
     neuronMarkieren(nullptr, 0);
     aufzeichnungLoeschen(spikeAufzeichnung);
     spikeAufzeichnung.aufzeichnen = 0;
 
-    // 3. feedback and collision objects
+    // feedback and collision objects
     if (rueckkopplungsObjekte)
         rueckkopplungsObjektLoeschen(rueckkopplungsObjekte, nullptr);
     if (kollisionsObjekte)
         kollisionsObjekteLoeschen(kollisionsObjekte, nullptr);
 
-    // 4. protocol and run result; the run lock guards imported data, which go now
+    // protocol and run result; the run lock guards imported data, which go now
     rahmen::protokollLeeren();
     programmStatus &= ~(programmBit::ErgebnisDa | programmBit::LaufGesperrt);
 
-    // 5. every neuron, the successor taken first
+    // every neuron, the successor taken first
     for (NeuronDaten* n = neuronKette.kopf; n;) {
         NeuronDaten* weiter = n->naechstesNeuron;
         neuronFreigeben(n);
@@ -42,7 +42,7 @@ void netzLoeschen()
     neuronKette = NeuronenKette{};
     aktuellesNeuron = nullptr;
 
-    // 6. counters and tables
+    // counters and tables
     synapsenZaehler = axoZaehler = hoechsteSynapsenId = 0;
     aktuelleSynapse = gewaehlteSynapse = nullptr;
     synapsenTypAnzahl = 0;
@@ -55,11 +55,11 @@ void netzLoeschen()
     synapsenTabelleLeeren();
     aktuellesDiagramm = AktuellesDiagramm{};
 
-    // 7. the title of an unsaved network
+    // the title of an unsaved network
     if (fensterhandles.hauptfenster)
         plattform::titelSetzen(fensterhandles.hauptfenster, "unbenannt");
 
-    // 8. the four standard types; the count goes with the table, or files would skip them
+    // the four standard types; the count goes with the table, or files would skip them
     if (!synapsenTypTabelleAusStandard(synapsenTypen)) {
         plattform::velnorInfoBox(meldungFormatieren(109));
         programmBeenden();
@@ -67,7 +67,7 @@ void netzLoeschen()
     }
     synapsenTypAnzahl = static_cast<int>(synapsenTypen.size());
 
-    // 9. the empty picture and an empty undo list; while a text is being read (an undo
+    // the empty picture and an empty undo list; while a text is being read (an undo
     // step restored among them) the list holds that text
     if (!(editierStatus & editierBit::DateiWirdGelesen) && !undoListe.wiederherstellen) {
         if (fensterhandles.hauptfenster)

@@ -65,14 +65,14 @@ NeuronDaten* neuronNeu(int nummer, int standardDateien)
     if (!segmentAnzahlPruefen(n))
         return nullptr;
 
-    // 1. the record
+    // the record
     NeuronDaten* neuron = new (std::nothrow) NeuronDaten;
     if (!neuron) {
         plattform::velnorInfoBox(meldungFormatieren(133));
         programmBeenden();
         return nullptr;
     }
-    // 2. the per-compartment arrays: zeroed, tables without points
+    // the per-compartment arrays: zeroed, tables without points
     try {
         neuron->potentiale.assign(n + 1, 0.0);
         neuron->synStromChemisch.assign(n + 1, 0.0);
@@ -85,26 +85,26 @@ NeuronDaten* neuronNeu(int nummer, int standardDateien)
     }
     neuron->segmentAnzahl = n;
 
-    // 3. links and switches
+    // links and switches
     neuron->nummer = nummer;
     neuron->vorigesNeuron = neuronKette.ende;
     neuron->kompartimentSchalter = {1, n, 0, 1};
 
-    // 4. the scratch record is in no list and no table
+    // the scratch record is in no list and no table
     if (nummer == -1)
         return neuron;
 
-    // 5. at the end of the chain
+    // at the end of the chain
     if (neuronKette.ende)
         neuronKette.ende->naechstesNeuron = neuron;
     else
         neuronKette.kopf = neuron;
     neuronKette.ende = neuron;
 
-    // 6. the standard neuron's values of the network model
+    // the standard neuron's values of the network model
     parameterGruppeZuruecksetzen(neuron, simulationsParameter.netzwerkmodell, 1);
 
-    // 7. the neuron count in the status bar
+    // the neuron count in the status bar
     if (statusMelden()) {
         const bool ohnePlusEins = modusStatus & modusBit::NeuronzahlOhnePlusEins;
         const int zahl = ohnePlusEins ? neuronKette.anzahl : neuronKette.anzahl + 1;
@@ -114,15 +114,15 @@ NeuronDaten* neuronNeu(int nummer, int standardDateien)
             statusTeilSetzen(0, ohnePlusEins ? std::string("\tkeine Neurone") : meldungFormatieren(774, zahl));
     }
 
-    // 8. into the table
+    // into the table
     einstellungenAktualisieren(neuron, 0);
 
-    // 9. the defaults
+    // the defaults
     if (standardDateien)
         neuronStandardwerte(*neuron);
     else
         neuronGrundwerte(*neuron);
-    // 10. the main diagram in the template's format: a colour the record leaves at 0 would
+    // the main diagram in the template's format: a colour the record leaves at 0 would
     // draw black, since only an unset colour falls back to the template's
     DiagrammDaten& haupt = neuron->hauptDiagramm;
     diagrammFormatKopieren(&haupt, &diagrammVorlage, neuron, 1);
@@ -133,12 +133,12 @@ NeuronDaten* neuronNeu(int nummer, int standardDateien)
 
 void neuronFensterLoeschen(NeuronDaten& neuron)
 {
-    // 1. every stored window of the neuron leaves the list; the rest moves up
+    // every stored window of the neuron leaves the list; the rest moves up
     auto ende = std::remove_if(fensterliste.begin(), fensterliste.end(),
                                [&](const FensterlistenEintrag& e) { return e.neuronId == neuron.nummer; });
     std::fill(ende, fensterliste.end(), FensterlistenEintrag{});
 
-    // 2. the diagrams: the main one stays in the record, the others go; nothing may point
+    // the diagrams: the main one stays in the record, the others go; nothing may point
     // at them afterwards
     for (const DiagrammDaten* x = &neuron.hauptDiagramm; x; x = x->naechstes)
         diagrammVerweiseLoesen(*x);
@@ -154,7 +154,7 @@ void neuronFensterLoeschen(NeuronDaten& neuron)
         weitere = weiter;
     }
 
-    // 3. K(Ca) and the pictures
+    // K(Ca) and the pictures
     neuron.kca.reset();
     plattform::bildLoeschen(neuron.bild1);
     plattform::bildLoeschen(neuron.bild2);
@@ -172,19 +172,19 @@ void neuronFreigeben(NeuronDaten* neuron)
 {
     if (!neuron)
         return;
-    // 1. the per-compartment arrays
+    // the per-compartment arrays
     neuron->potentiale.clear();
     neuron->synStromChemisch.clear();
     neuron->synStromElektrisch.clear();
     neuron->stromTabellen.clear();
 
-    // 2. outgoing synapses; stop if a deletion leaves the list as it was
+    // outgoing synapses; stop if a deletion leaves the list as it was
     while (SynapseDaten* s = neuron->ausgangsSynapsen) {
         synapseLoeschen(neuron, s, 0);
         if (neuron->ausgangsSynapsen == s)
             break;
     }
-    // 3. incoming ones: while a pool exists, the first sender of the first pool. Deleting
+    // incoming ones: while a pool exists, the first sender of the first pool. Deleting
     // the last sender frees the pool, so no pool is held across a deletion.
     while (SynapsenPool* p = neuron->eingangsPools) {
         if (!p->sender || !p->sender->synapse) {
@@ -206,17 +206,17 @@ void neuronFreigeben(NeuronDaten* neuron)
     if (gehoertZu(aktuellesDiagramm.messDiagramm, *neuron))
         aktuellesDiagramm.messDiagramm = nullptr;
 
-    // 4. the scratch record is in no list; its resources still go
+    // the scratch record is in no list; its resources still go
     if (neuron->nummer == -1) {
         neuronFensterLoeschen(*neuron);
         delete neuron;
         return;
     }
 
-    // 5. windows, diagrams, pictures
+    // windows, diagrams, pictures
     neuronFensterLoeschen(*neuron);
 
-    // 6. the neuron count
+    // the neuron count
     if (statusMelden()) {
         if (neuronKette.anzahl == 2)
             statusTeilSetzen(0, meldungFormatieren(774, 1));
@@ -226,7 +226,7 @@ void neuronFreigeben(NeuronDaten* neuron)
             statusTeilSetzen(0, meldungFormatieren(773, neuronKette.anzahl - 1));
     }
 
-    // 7. nothing keeps pointing at it
+    // nothing keeps pointing at it
     if (letztesZielNeuron == neuron->nummer)
         letztesZielNeuron = 0;
     if (neuronNachNummer(neuron->nummer) == neuron)
@@ -236,7 +236,7 @@ void neuronFreigeben(NeuronDaten* neuron)
     if (std::find(markierteNeurone.liste.begin(), markierteNeurone.liste.end(), neuron) != markierteNeurone.liste.end())
         neuronMarkieren(neuron, 0);
 
-    // 8. out of the chain
+    // out of the chain
     if (neuron->vorigesNeuron)
         neuron->vorigesNeuron->naechstesNeuron = neuron->naechstesNeuron;
     else if (neuronKette.kopf == neuron)
@@ -250,19 +250,19 @@ void neuronFreigeben(NeuronDaten* neuron)
 
 int neuronAuswahlMenu()
 {
-    // 1. one entry per neuron in list order, command id = position from 1
+    // one entry per neuron in list order, command id = position from 1
     plattform::Menue menue = plattform::menueErzeugen();
     int k = 0;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         plattform::postenAnhaengen(menue, 0, ++k, n->name);
-    // 2. at the cursor; the handle is known while the menu is open
+    // at the cursor; the handle is known while the menu is open
     offenesKontextMenu = menue;
     const int gewaehlt = plattform::popupMenue(menue, fensterhandles.hauptfenster, plattform::mausPosition());
     offenesKontextMenu = nullptr;
     plattform::menueZerstoeren(menue);
     if (fensterhandles.hauptfenster)
         plattform::ungueltigMachen(fensterhandles.hauptfenster);
-    // 3. the number of the chosen entry
+    // the number of the chosen entry
     k = 0;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         if (++k == gewaehlt)

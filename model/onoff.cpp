@@ -7,17 +7,17 @@
 
 void onOffModellBerechnen(NeuronDaten& n)
 {
-    // 1. work values on the stack: nothing to allocate, nothing can fail
+    // work values on the stack: nothing to allocate, nothing can fail
     PassivSchritt s;
     if (!schrittBeginnen(n, s))
         return;
     const ParameterVektor& P = n.parameter;
     const auto [methode, T, t] = laufWerte();
-    // 2. a tenth of a step keeps the phase ends off the rounding of the timer
+    // a tenth of a step keeps the phase ends off the rounding of the timer
     const double eps = T / 10.0;
     n.onOffZeitgeber += T;
     const double V0 = n.potentiale[0];
-    // 3. phase start; V0 equal to the threshold changes nothing
+    // phase start; V0 equal to the threshold changes nothing
     const double schwelle = P[par::OnOffSchwelle];
     if (V0 > schwelle && n.onOffPhaseAktiv == 0) {
         n.onOffZeitgeber = 0.0;
@@ -25,7 +25,7 @@ void onOffModellBerechnen(NeuronDaten& n)
     } else if (V0 < schwelle && n.onOffPhaseAktiv == 1) {
         n.onOffPhaseAktiv = 0;
     }
-    // 4. phase currents; phases 2 and 3 follow the timer alone
+    // phase currents; phases 2 and 3 follow the timer alone
     const double tau = n.onOffZeitgeber;
     n.kanalStrom[0] = (tau < P[par::Phase1Dauer] + eps && n.onOffPhaseAktiv == 1)
                           ? (P[par::Phase1E] - V0) * P[par::Phase1G] : 0.0;
@@ -35,9 +35,9 @@ void onOffModellBerechnen(NeuronDaten& n)
     n.kanalStrom[2] = (tau + eps >= P[par::Phase3Verzoegerung]
                        && tau < P[par::Phase3Verzoegerung] + P[par::Phase3Dauer] + eps)
                           ? (P[par::Phase3E] - V0) * P[par::Phase3G] : 0.0;
-    // 5. - 7. stimulus cursors, noise, injected soma currents
+    // stimulus cursors, noise, injected soma currents
     reizUndRauschen(n, s, t, T);
-    // 8. - 9. soma, with the dendrite's coupling when it has segments
+    // soma, with the dendrite's coupling when it has segments
     n.synStromSumme = n.synStromChemisch[0] + n.synStromElektrisch[0];
     n.eingangSumme = n.synStromSumme + s.somaStroeme + n.rauschStrom + n.leckTerm + n.kanalStrom[0]
                      + n.kanalStrom[1] + n.kanalStrom[2];

@@ -44,7 +44,7 @@ int bereichsBit(ParameterBereich b)
 
 int gruppeLaden(NeuronDaten& neuron, const std::string& pfad, ParameterBereich b)
 {
-    // 1. only the head reads the file; also stdNeuron copies from it while a network exists.
+    // only the head reads the file; also stdNeuron copies from it while a network exists.
     // A head read from a network text without this range has none to give: then the file
     // is read, as for the head itself.
     const int bit = bereichsBit(b);
@@ -61,7 +61,7 @@ int gruppeLaden(NeuronDaten& neuron, const std::string& pfad, ParameterBereich b
         fehlerMelden(115);
         return 0;
     }
-    // 3. - 4.
+    // - 4.
     tokenNeueDatei(pfad);
     char token[128];
     for (int k = 0; k < b.anzahl; ++k) {
@@ -72,7 +72,7 @@ int gruppeLaden(NeuronDaten& neuron, const std::string& pfad, ParameterBereich b
         }
         neuron.parameter[b.erster + k] = std::strtod(token, nullptr);
     }
-    // 5. nothing may follow the group's numbers
+    // nothing may follow the group's numbers
     if (tokenDateiendeErreicht()) {
         neuron.fehlendeModellbereiche &= ~bit;
         return schliessen(datei) ? 1 : 0;

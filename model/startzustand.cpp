@@ -37,12 +37,12 @@ bool benutzerKanaeleVorbereiten(NeuronDaten& n)
         k.synapse = nullptr;
         if (k.leitfaehigkeit == 0.0)
             continue;
-        // 1. start gate and E*g
+        // start gate and E*g
         k.torWert = k.torStartwert;
         k.eMalG = k.gleichgewichtspotential * k.leitfaehigkeit;
         if (k.stromUeberSynapse == 0)
             continue;
-        // 2. the synapse that activates the channel
+        // the synapse that activates the channel
         if (k.synapseId == 0) {
             const std::array<FormatArgument, 1> a{FormatArgument(std::string_view(n.name))};
             return verknuepfungVerweigern("strom ueber synapse aktivieren mit synapseID = 0 bei neuron %s", a);
@@ -69,13 +69,13 @@ bool neuronStartzustand(NeuronDaten& n)
     auto& k = n.kompartimentSchalter;
     const int eigeneSegmente = std::max(kompartimentAnzahl(n) - 1, 0);
 
-    // 1. spike count, legacy dendrite current, the dendrite-current segment and its switch
+    // spike count, legacy dendrite current, the dendrite-current segment and its switch
     n.apAnzahl = 0;
     n.dendStromAmSoma = n.dendStartAmSoma = n.dendEndeAmSoma = 0.0;
     k[2] = n.dendSCLocation;
     k[3] = n.dendSCSchalter;
 
-    // 2. compartment switches of the dendrite mode
+    // compartment switches of the dendrite mode
     switch (simulationsParameter.netzwerktyp) {
     case 1:
         n.dendStromAmSoma = n.dendCurrent;
@@ -107,7 +107,7 @@ bool neuronStartzustand(NeuronDaten& n)
     k[1] = std::min(k[1], eigeneSegmente);
     k[2] = std::min(k[2], eigeneSegmente);
 
-    // 3. start gates and g*E products of the model
+    // start gates and g*E products of the model
     auto& tor = n.torVariable;
     auto& gE = n.leitwertMalPotential;
     switch (n.modellTyp) {
@@ -168,11 +168,11 @@ bool neuronStartzustand(NeuronDaten& n)
         break;
     }
 
-    // 4. no dendrite factor or no segment: soma only
+    // no dendrite factor or no segment: soma only
     if (k[0] == 0 || k[1] == 0)
         k[0] = k[1] = 0;
 
-    // 5. leak and rate terms
+    // leak and rate terms
     const double faktor = k[0];
     n.leckTerm = P[par::SomaRuhepotential] * P[par::SomaLeitwert];
     n.somaLeitwert = faktor * P[par::DendritSomaKopplung] + P[par::SomaLeitwert];
@@ -180,7 +180,7 @@ bool neuronStartzustand(NeuronDaten& n)
     n.somaRate = P[par::SomaLeitwert] / P[par::SomaKapazitaet];
     n.somaRateMitDendrit = (faktor * P[par::SomaDendritKopplung] + P[par::SomaLeitwert]) / P[par::SomaKapazitaet];
 
-    // 6. start potentials: the clamp's start value everywhere, or P3 and P11
+    // start potentials: the clamp's start value everywhere, or P3 and P11
     const int letztes = std::min(simulationsParameter.anzahlSegmente, eigeneSegmente);
     if (n.potentiale.empty())
         return true;
@@ -199,9 +199,9 @@ bool neuronStartzustand(NeuronDaten& n)
 
 bool neuronenStartzustandSetzen()
 {
-    // 1. the shared noise state
+    // the shared noise state
     gemeinsamerRauschZustand = 0.0;
-    // 2. every neuron from the head
+    // every neuron from the head
     for (aktuellesNeuron = neuronKette.kopf; aktuellesNeuron != nullptr;
          aktuellesNeuron = aktuellesNeuron->naechstesNeuron) {
         if (!neuronStartzustand(*aktuellesNeuron))

@@ -116,12 +116,12 @@ void stromreizeZuruecksetzen(NeuronDaten* n)
 
 int stromreizBeendet(const StromreizDefinition& d, double zeit)
 {
-    // 1. permanent or switched off
+    // permanent or switched off
     if (d.dauerreiz == 1 || d.an == 0)
         return 1;
-    // 2. one stimulus
+    // one stimulus
     double dauer = d.reizart == 1 ? d.ende - d.beginn : d.anstieg + d.dach + d.abfall;
-    // 3. a series lasts its count of intervals; a stimulus longer than its interval never ends
+    // a series lasts its count of intervals; a stimulus longer than its interval never ends
     if (d.anzahl > 1) {
         if (dauer > d.pause)
             return 0;

@@ -140,7 +140,7 @@ int rechteckBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, b
     const StromreizDefinition& d = n.stromreize[k];
     const double h = reizSchrittweite;
     const double ende = simulationsParameter.simulationsDauer;
-    // 1. room for the ramps and the few corner points
+    // room for the ramps and the few corner points
     const int64_t rampen = punkteFuer(d.anstieg + d.abfall, h);
     if (rampen < 0 || rampen + 64 < 3 || rampen + 64 > groessteTabelle)
         return verweigern(393, n, k);
@@ -151,7 +151,7 @@ int rechteckBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, b
     Basis b{s, kapazitaet};
     // the rise's step per point
     const double r = d.amplitude / (d.anstieg / h + 1.0);
-    // 4. a permanent stimulus starts at 0, without a ramp
+    // a permanent stimulus starts at 0, without a ramp
     double t = 0.0, a = 0.0;
     if (d.dauerreiz == 0) {
         t = d.beginn;
@@ -160,7 +160,7 @@ int rechteckBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, b
     // every table starts with 0 at time 0
     b.punkt(0.0, 0.0);
     double v = r;
-    // 6. rise
+    // rise
     while (t < a && !b.abgeschnitten) {
         if (t >= ende) {
             b.abgeschnitten = true;
@@ -171,7 +171,7 @@ int rechteckBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, b
         t += h;
     }
     if (!b.abgeschnitten) {
-        // 7. plateau
+        // plateau
         b.punkt(t, d.amplitude);
         // where the top ends and the fall begins
         double f = 0.0;
@@ -184,7 +184,7 @@ int rechteckBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, b
         // the fall's step per point
         const double sAb = d.amplitude / (d.abfall / h + 1.0);
         v = d.amplitude;
-        // 10. fall
+        // fall
         while (t < f && !b.abgeschnitten) {
             v -= sAb;
             if (t >= ende) {
@@ -199,7 +199,7 @@ int rechteckBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, b
         // back to 0 after the fall
         if (t < ende && d.dauerreiz == 0)
             b.punkt(t, 0.0);
-        // 12. a series needs room between its stimuli
+        // a series needs room between its stimuli
         pause = d.pause;
         if (d.anzahl >= 2) {
             pause = d.pause - d.anstieg - d.dach - d.abfall;
@@ -219,7 +219,7 @@ int sinusBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, bool
 {
     const StromreizDefinition& d = n.stromreize[k];
     const double h = reizSchrittweite;
-    // 1. a period of 0 would divide by 0 below
+    // a period of 0 would divide by 0 below
     const int64_t zug = punkteFuer(d.ende - d.beginn, h);
     if (!(d.periode > 0.0) || zug < 0 || zug + 64 < 3 || zug + 64 > groessteTabelle)
         return verweigern(395, n, k);
@@ -233,7 +233,7 @@ int sinusBauen(const NeuronDaten& n, int k, StromTabelle& s, double& pause, bool
     // every table starts with 0 at time 0
     b.punkt(0.0, 0.0);
     double t = d.beginn;
-    // 5. the train is not cut at the run end: playback never gets there
+    // the train is not cut at the run end: playback never gets there
     while (t < d.ende && !b.abgeschnitten) {
         b.punkt(t, d.abfall + d.amplitude * std::sin(b.i * w));
         t += h;
@@ -273,7 +273,7 @@ int wiederholen(const NeuronDaten& n, int kompartiment, const StromreizDefinitio
 {
     const double ende = simulationsParameter.simulationsDauer;
     const double reiz = d.reizart == 1 ? d.ende - d.beginn : d.anstieg + d.dach + d.abfall;
-    // 1. repetitions that start after the run end are never written: no room for them.
+    // repetitions that start after the run end are never written: no room for them.
     // More than any table holds is a typing error in count or interval, not a lack of memory.
     const double erster = s.anzahlPunkte > 1 ? std::min(0.0, s.startzeiten[1]) : 0.0;
     const int64_t wiederholungen = reizeVorDemEnde(d.anzahl, erster, reiz + pause, ende);
@@ -324,7 +324,7 @@ int wiederholen(const NeuronDaten& n, int kompartiment, const StromreizDefinitio
 int bursts(const NeuronDaten& n, const StromreizDefinition& d, Ziel& z)
 {
     const double ende = simulationsParameter.simulationsDauer;
-    // 1. as for the repetitions: no room for bursts after the run end, and a count that
+    // as for the repetitions: no room for bursts after the run end, and a count that
     // no table holds is refused
     const int b = z.punkte - 1;
     const double erster = z.punkte > 1 ? std::min(0.0, z.zeiten[1]) : 0.0;
@@ -364,11 +364,11 @@ int einzelreizEinfuegen(const NeuronDaten& n, const StromreizDefinition& d, Ziel
 {
     const double ende = simulationsParameter.simulationsDauer;
     const double beginn = d.einzelreiz;
-    // 1. a pulse that would not end before the run end is left out
+    // a pulse that would not end before the run end is left out
     const double dauer = d.reizart == 1 ? d.ende - d.beginn : d.anstieg + d.dach + d.abfall;
     if (!(beginn + dauer < ende))
         return 1;
-    // 2. merge into new arrays; the walk writes at most two points more than it reads
+    // merge into new arrays; the walk writes at most two points more than it reads
     Ziel neu;
     if (const int text = anlegen(neu.zeiten, neu.werte, int64_t{z.punkte} + 4, 378, 379))
         return neuronSpeicherFehlt(text, n);
@@ -433,7 +433,7 @@ int stromreizKurveErzeugen(NeuronDaten& n, int kompartiment)
     }
     StromTabelle& s = stdNeuron.stromTabellen[k];
 
-    // 1. base pulse into the work table
+    // base pulse into the work table
     double pause = 0.0;
     bool abgeschnitten = false;
     const int ergebnis = d.reizart == 0 ? rechteckBauen(n, k, s, pause, abgeschnitten)
@@ -444,7 +444,7 @@ int stromreizKurveErzeugen(NeuronDaten& n, int kompartiment)
     if (&n == &stdNeuron)
         return 1;
 
-    // 2. the copy into the neuron's table
+    // the copy into the neuron's table
     const int kapazitaet = static_cast<int>(s.startzeiten.size());
     Ziel z;
     try {
@@ -455,11 +455,11 @@ int stromreizKurveErzeugen(NeuronDaten& n, int kompartiment)
     }
     z.punkte = s.anzahlPunkte;
 
-    // 3. repetitions (alternating polarity where asked); a cut pulse has none
+    // repetitions (alternating polarity where asked); a cut pulse has none
     if (d.anzahl >= 2 && !abgeschnitten)
         if (const int e = wiederholen(n, k, d, s, kapazitaet, pause, z); e != 1)
             return e;
-    // 4. bursts and the single pulse, compartment 0 only
+    // bursts and the single pulse, compartment 0 only
     if (k == 0 && d.anzahlBursts >= 2) {
         if (const int e = bursts(n, d, z); e != 1)
             return e;

@@ -102,7 +102,7 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
     const FormSpannungen spannung{V0, synapsenPotential};
     const int segmente = kompartimente - 1;
 
-    // 1. Na
+    // Na
     double gNa = 0.0;
     if (P[par::SwimNaG] <= 0.0) {
         n.kanalStrom[0] = 0.0;
@@ -113,7 +113,7 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
               * potenz(n.torVariable[1], ganzeZahl(P[par::SwimHPotenz]));
         n.kanalStrom[0] = (P[par::SwimNaE] - V0) * gNa * P[par::SwimNaG];
     }
-    // 2. K
+    // K
     double gK = 0.0;
     if (P[par::SwimKG] <= 0.0) {
         n.kanalStrom[1] = 0.0;
@@ -122,7 +122,7 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
         gK = potenz(n.torVariable[2], ganzeZahl(P[par::SwimNPotenz]));
         n.kanalStrom[1] = (P[par::SwimKE] - V0) * gK * P[par::SwimKG];
     }
-    // 3. Ca
+    // Ca
     double gCa = 0.0;
     if (P[par::SwimCaG] <= 0.0) {
         n.kanalStrom[2] = 0.0;
@@ -131,7 +131,7 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
         gCa = potenz(n.torVariable[6], ganzeZahl(P[par::SwimCPotenz]));
         n.kanalStrom[2] = (P[par::SwimCaE] - V0) * gCa * P[par::SwimCaG];
     }
-    // 4. Ca pool and K(Ca)
+    // Ca pool and K(Ca)
     double aKCa = 0.0, gKCa = 0.0;
     if ((n.kcaModus & 1) && n.kca) {
         caKanaeleBerechnen(n, *n.kca);
@@ -140,20 +140,20 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
     }
     // the sum of the ionic currents
     n.ionenStromSumme = n.kanalStrom[0] + n.kanalStrom[1] + n.kanalStrom[2] + aKCa;
-    // 6. user channels
+    // user channels
     if (!n.benutzerKanaele.empty())
         benutzerKanaeleBerechnen(n, spannung, methode, T);
-    // 7. every table's cursor moves at most one point; its current is kept for 9 and 11
+    // every table's cursor moves at most one point; its current is kept for 9 and 11
     KompartimentWerte reizStrom{};
     for (int c = 0; c < kompartimente; ++c)
         reizStrom[c] = tabellenStrom(n, c, t);
-    // 8. noise
+    // noise
     rauschenSchritt(n, T);
-    // 9. the three injected currents of the soma
+    // the three injected currents of the soma
     const double somaStroeme = (imFenster(t, n.somaSCStart, n.somaSCEnd) ? n.somaCurrent : 0.0)
                                + (imFenster(t, n.dendStartAmSoma, n.dendEndeAmSoma) ? n.dendStromAmSoma : 0.0)
                                + reizStrom[0];
-    // 10. soma coefficients; the dendrite counts only where the neuron has segments
+    // soma coefficients; the dendrite counts only where the neuron has segments
     const bool mitDendriten = n.kompartimentSchalter[0] != 0 && segmente > 0;
     KompartimentWerte a{}, b{};
     const double sSyn = n.synStromChemisch[0] + n.synStromElektrisch[0];
@@ -174,11 +174,11 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
         b[0] = (kanalLeitwert + P[par::SomaLeitwert]) / P[par::SomaKapazitaet];
     }
     a[0] = n.eingangSumme / P[par::SomaKapazitaet];
-    // 11. segment coefficients from the old potentials. Without dendrites the segments are
+    // segment coefficients from the old potentials. Without dendrites the segments are
     // neither computed nor updated, so no coefficient is used unset.
     const int letztesKompartiment = mitDendriten ? segmente : 0;
     segmentKoeffizienten(n, letztesKompartiment, segmente, reizStrom, a, b, t);
-    // 12. update in order 0..n, or the clamp potentials
+    // update in order 0..n, or the clamp potentials
     const Spannungsklemme& klemme = n.klemme;
     if (klemme.flags & 0x1) {
         const double v = t < klemme.pulsBeginn ? klemme.startSpannung
@@ -205,9 +205,9 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
 void izhikevichPfad(NeuronDaten& n, int kompartimente)
 {
     const double t = laufZustand.t;
-    // 1. the soma's table
+    // the soma's table
     double strom = tabellenStrom(n, 0, t) * 1e9;
-    // 2. the segments' tables count when more than one compartment is stimulated; only
+    // the segments' tables count when more than one compartment is stimulated; only
     // segments 1-3 have definitions
     if (n.gereizteKompartimente > 1) {
         const int bis = std::min(kompartimente - 1, reizDefinitionen - 1);
@@ -215,12 +215,12 @@ void izhikevichPfad(NeuronDaten& n, int kompartimente)
             if (n.stromreize[c].an)
                 strom += tabellenStrom(n, c, t) * 1e9;
     }
-    // 3. noise
+    // noise
     rauschenSchritt(n, simulationsParameter.schrittweite);
     strom += n.rauschStrom * 1e9;
-    // 4. synapses and the server's current
+    // synapses and the server's current
     strom += (n.synStromChemisch[0] + n.synStromElektrisch[0]) * 1e9 + n.serverStrom;
-    // 5. mV to V; the run preparation chooses the step, a neuron not prepared takes the plain one
+    // mV to V; the run preparation chooses the step, a neuron not prepared takes the plain one
     const auto schritt = n.izhikevichSchrittFunktion ? n.izhikevichSchrittFunktion : izhikevichSchritt;
     n.potentiale[0] = schritt(&n, strom) / 1000.0;
 }

@@ -246,14 +246,14 @@ SynapseDaten* synapseNeu(NeuronDaten* quelle, NeuronDaten* ziel, int synapticTyp
     if (!quelle || (!ziel && !eltern) || (eltern && eltern->axoIndex >= 1))
         return nullptr;
 
-    // 1. the record
+    // the record
     auto* s = new (std::nothrow) SynapseDaten;
     if (!s) {
         fehlerMelden(108);
         return nullptr;
     }
 
-    // 2. the id: counter + 1, else the first free slot
+    // the id: counter + 1, else the first free slot
     ++synapsenZaehler;
     int id = synapsenZaehler;
     if (id >= synapsenTabellenGroesse || synapseNachId(id))
@@ -266,13 +266,13 @@ SynapseDaten* synapseNeu(NeuronDaten* quelle, NeuronDaten* ziel, int synapticTyp
     }
     s->id = id;
 
-    // 3. at the head of the source's list
+    // at the head of the source's list
     s->naechsteSynapse = quelle->ausgangsSynapsen;
     if (quelle->ausgangsSynapsen)
         quelle->ausgangsSynapsen->vorigeSynapse = s;
     quelle->ausgangsSynapsen = s;
 
-    // 4. the values
+    // the values
     s->initialLeitfaehigkeit = s->leitfaehigkeit = s->axoLeitfaehigkeitStart = initialConductance;
     s->verzoegerung = deliveryTime;
     s->freisetzungsSchwelle = transmitterReleaseThreshold;
@@ -284,7 +284,7 @@ SynapseDaten* synapseNeu(NeuronDaten* quelle, NeuronDaten* ziel, int synapticTyp
     s->zielNummer = ziel ? ziel->nummer : eltern->zielNummer;
     s->elternSynapse = eltern;
 
-    // 5. an axo-axonic synapse counts on its parent and keeps its own delay buffer
+    // an axo-axonic synapse counts on its parent and keeps its own delay buffer
     if (eltern) {
         const int schritte = ringSchritte(deliveryTime);
         if (schritte < 0)
@@ -300,7 +300,7 @@ SynapseDaten* synapseNeu(NeuronDaten* quelle, NeuronDaten* ziel, int synapticTyp
         }
     }
 
-    // 6. where the editor draws it
+    // where the editor draws it
     synapseGeometrie(*s, 1);
 
     // 7./8. into a pool of the target, or onto the parent
@@ -338,13 +338,13 @@ AxoKnoten* synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaeng
     if (!quelle)
         quelle = s->quelle;
 
-    // 1. the table slot, when it is this record's
+    // the table slot, when it is this record's
     if (synapseNachId(s->id) == s)
         synapsenTabelleSetzen(s->id, nullptr);
 
     AxoKnoten* behalten = nullptr;
     if (s->axoIndex < 1) {
-        // 2. the pool, the counter, then group and axo-axonic synapses
+        // the pool, the counter, then group and axo-axonic synapses
         ausPoolNehmen(*s);
         if (synapsenZaehler > 0)
             --synapsenZaehler;
@@ -366,24 +366,24 @@ AxoKnoten* synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaeng
                     k->synapse->elternSynapse = nullptr;
         }
     } else {
-        // 3. off the parent's list
+        // off the parent's list
         vonElternLoesen(*s);
     }
 
-    // 4. out of the source's list
+    // out of the source's list
     ausQuellListe(quelle, s);
     if (nurAushaengen) {
         freigeben(s);
         return behalten;
     }
 
-    // 5. a pool that stays loses what the run prepared for it
+    // a pool that stays loses what the run prepared for it
     if (SynapsenPool* p = s->pool) {
         p->geschlossen = 0;
         p->verzoegerungsSynapse = nullptr;
         std::vector<double>().swap(p->hilfspuffer);
     }
-    // 6. the curves that showed it
+    // the curves that showed it
     if (quelle)
         synapsenKurveZuruecksetzen(*quelle, s->id);
     freigeben(s);

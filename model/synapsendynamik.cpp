@@ -52,7 +52,7 @@ void aufzeichnungAddieren(SynapsenPool& p, long i, double wert)
 // 5b: the episode list; r becomes the sum of the shapes
 double xlpspAktualisieren(PspForm& f, double r, double t)
 {
-    // 1. - 2.
+    // - 2.
     XLPSP* letztes = f.liste;
     while (letztes && letztes->naechstes)
         letztes = letztes->naechstes;
@@ -76,7 +76,7 @@ double xlpspAktualisieren(PspForm& f, double r, double t)
     } else if (letztes) {
         letztes->abgeschlossen = 1;
     }
-    // 3. an episode still open stays, however long the release lasts: the next step of
+    // an episode still open stays, however long the release lasts: the next step of
     // the release goes on with it
     if (f.liste && f.liste->abgeschlossen) {
         const double dauer = f.art == pspArt::Exponentiell ? f.dauerExp : f.dauerPolynom;
@@ -134,7 +134,7 @@ double transmitterFreisetzung(TransmitterDynamik& d, double v)
     return r;
 }
 
-// 6. facilitation and depression; the factor F
+// facilitation and depression; the factor F
 void bahnungRechnen(Bahnung& b, double r, double t, double T)
 {
     double& F = b.faktor;
@@ -171,7 +171,7 @@ void bahnungRechnen(Bahnung& b, double r, double t, double T)
     b.letzteFreisetzung = r;
 }
 
-// 8. the write position, kept inside the ring
+// the write position, kept inside the ring
 int schreibPosition(const SynapsenPool& p, const SynapseDaten& s)
 {
     const int L = std::max(1, p.ringLaenge);
@@ -306,7 +306,7 @@ void chemischeSynapse(SynapseDaten& s, SynapsenPool& P)
     const int p = schreibPosition(P, s);
     s.abgabe = v;
     ringSchreiben(P, s, p, v);
-    // 9. the permutation mode's input record
+    // the permutation mode's input record
     if (teilsimulationsModus == 1 && !P.aufzeichnung.empty())
         aufzeichnungAddieren(P, static_cast<long>(schrittNummer()) + p, schwellenAnteil);
 }

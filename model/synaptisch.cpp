@@ -74,7 +74,7 @@ bool synapsenLaufVorbereiten(NeuronDaten& neuron)
 {
     const Simulationsparameter& sp = simulationsParameter;
     for (SynapseDaten* s = neuron.ausgangsSynapsen; s; s = s->naechsteSynapse) {
-        // 1. table, whole-run pool, gate
+        // table, whole-run pool, gate
         if (s->zielBereich >= 0) {
             synapsenTabelleSetzen(s->id, s);
             if (s->pool) {
@@ -92,7 +92,7 @@ bool synapsenLaufVorbereiten(NeuronDaten& neuron)
         }
         // no facilitation carried over from the last run
         s->bahnung.faktor = 1.0;
-        // 3. facilitation run values and defaults
+        // facilitation run values and defaults
         Bahnung& b = s->bahnung;
         if (b.an) {
             b.letzteFreisetzung = 0.0;
@@ -110,7 +110,7 @@ bool synapsenLaufVorbereiten(NeuronDaten& neuron)
                 b.kurvenZeit = {0.0, 0.0, 0.0, 0.0};
             }
         }
-        // 4. the xlPSP list
+        // the xlPSP list
         PspForm& psp = s->psp;
         if (psp.an) {
             while (psp.liste) {
@@ -177,7 +177,7 @@ void synapsenWarteschlangenAnlegen()
             // the delay and the senders are counted afresh
             p->maxVerzoegerung = 0.0;
             p->senderAnzahl = 0;
-            // 2. the members
+            // the members
             for (SenderKnoten* k = p->sender; k; k = k->naechste) {
                 SynapseDaten* s = k->synapse;
                 if (!s)
@@ -204,7 +204,7 @@ void synapsenWarteschlangenAnlegen()
                     a->ringPosition = 0;
                 }
             }
-            // 3. ring length and used size
+            // ring length and used size
             size_t eintraege = 0;
             if (p->geschlossen > 0) {
                 p->ringLaenge = p->geschlossen;
@@ -252,7 +252,7 @@ void synaptischeStroemeBerechnen()
                         naechste = 0;
                     // half of the axo-axonic synapse's value acts on its parent
                     as->axoWert = a->ring[std::min<size_t>(a->ringPosition, a->ring.size() - 1)] / 2.0;
-                    // 4. never below 0
+                    // never below 0
                     double& g = pool.ring[naechste];
                     if (g >= as->axoWert)
                         g -= as->axoWert;

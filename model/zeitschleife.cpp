@@ -116,7 +116,7 @@ void neuronLaufVorbereiten(NeuronDaten& n)
     const double kleinsterIzSchritt = simulationsParameter.schrittweite * 1000.0;
     if (n.izhikevichAktiv && simulationsParameter.izhikevichSchrittweite <= kleinsterIzSchritt)
         simulationsParameter.izhikevichSchrittweite = kleinsterIzSchritt;
-    // 6. the passive mark
+    // the passive mark
     n.passivMarke = passivMarkeBestimmen(n);
 }
 
@@ -184,17 +184,17 @@ int simulationAusfuehren()
     // the clock and the abort flag start afresh
     laufZustand.t = 0.0;
     laufZustand.abbrechen = 0;
-    // 2. the set-up; a refused one runs no step
+    // the set-up; a refused one runs no step
     if (!laufZustand.eingerichtet || laufZustand.nachLauf) {
         if (!neuronenStartzustandSetzen())
             return -1;
         synapsenWarteschlangenAnlegen();
         laufZustand.eingerichtet = 1;
     }
-    // 3. processor core
+    // processor core
     if (sp.prozessorkernZuweisen && sp.prozessorkern > 0 && !plattform::aufKernBinden(sp.prozessorkern - 1))
         plattform::hinweisBox("fehler beim zuweisen des prozesses auf einen bestimmten prozessor-kern");
-    // 4. progress
+    // progress
     double naechsterFortschritt = 0.0;
     const double beginn = plattform::uhrSekunden();
     if (!serie) {
@@ -209,10 +209,10 @@ int simulationAusfuehren()
             titelAusStatus(statusTexte[2]);
         }
     }
-    // 5. - 6. per-neuron resets and passive marks; the chain cursor walks past the end
+    // per-neuron resets and passive marks; the chain cursor walks past the end
     for (aktuellesNeuron = neuronKette.kopf; aktuellesNeuron; aktuellesNeuron = aktuellesNeuron->naechstesNeuron)
         neuronLaufVorbereiten(*aktuellesNeuron);
-    // 7. collision objects
+    // collision objects
     if (sp.kollisionAktiv)
         kollisionenVorbereiten();
     // the first samples at time 0
@@ -222,7 +222,7 @@ int simulationAusfuehren()
     zufallStarten(static_cast<uint32_t>(std::time(nullptr)));
     // the step counter
     laufZustand.schrittZaehler = anzahlSchritteBerechnen(dauer, schritt);
-    // 11. the neurons of the run, as many as the chain holds
+    // the neurons of the run, as many as the chain holds
     laufNeurone.clear();
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         laufNeurone.push_back(n);
@@ -252,7 +252,7 @@ int simulationAusfuehren()
             aktuellesNeuron = n;   // the editor's cursor follows the run; the step takes n
             modellSchritt[typ](*n);
         }
-        // 3. pending events, throttled to ~20 ms of wall time; the open diagrams show the
+        // pending events, throttled to ~20 ms of wall time; the open diagrams show the
         // curves so far when the pump paints them
         if ((schritte % pumpIntervall) == 0) {
             if (liveZeichnen && plattform::uhrSekunden() - letzteLiveZeichnung >= liveAbstand) {
@@ -280,7 +280,7 @@ int simulationAusfuehren()
             if ((entgleist = nichtEndlichesNeuron()))
                 laufZustand.abbrechen = 1;
         }
-        // 8. progress
+        // progress
         if (mitFortschritt && t < dauer && t >= naechsterFortschritt) {
             naechsterFortschritt = t + schritt * sp.anzeigeIntervall;
             if (fortschrittInteraktiv) {
@@ -291,7 +291,7 @@ int simulationAusfuehren()
                     plattform::ungueltigMachen(restzeit.fenster);
             }
         }
-        // 9. the script's progress and EPSP measurement
+        // the script's progress and EPSP measurement
         if (skript)
             skriptSchritt(t);
         // the step counter
@@ -314,7 +314,7 @@ int simulationAusfuehren()
                 probenAnzahlenSetzen(*n, std::min(schritte, anzahlSchritteBerechnen(dauer, schritt)));
         return schritte;
     }
-    // 2. aborted
+    // aborted
     if (laufZustand.abbrechen) {
         exportPufferFreigeben();
         for (NeuronDaten* n : laufNeurone)
@@ -345,17 +345,17 @@ int simulationAusfuehren()
             }
         }
     }
-    // 4. and 5.4 the script's end of run
+    // and 5.4 the script's end of run
     if (skript)
         skriptLaufEnde();
     // a run that recorded the synaptic input hands over to the single-neuron run
     if (teilsimulationsModus == 1)
         teilsimulationsModus = 2;
-    // 7. sample counts
+    // sample counts
     if (teilsimulationsModus == 0)
         for (NeuronDaten* n : laufNeurone)
             probenAnzahlenSetzen(*n, anzahlSchritteBerechnen(dauer, schritt));
-    // 8. results and the closing texts
+    // results and the closing texts
     if (!serie && (!skript || (skriptStatus & skriptBit::AsciiWerte))) {
         exportSchreiben();
         if (programmStatus & programmBit::SomaDateiSchreiben)
