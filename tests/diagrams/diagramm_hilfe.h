@@ -21,7 +21,6 @@ struct DiagrammFall : NeuronFall {
     void SetUp() override
     {
         NeuronFall::SetUp();
-        laufZustand = {};
         aktuellesDiagramm = {};
         plattform::klasseRegistrieren({meldungsTexte[12], diagrammFensterProc});
         arbeitsbereichKanten = {1050, 1920};

@@ -90,7 +90,10 @@ TEST_F(DiagrammFall, VerwaltenZeigtKacheltStelltDieListeWiederHerNurMarkierteUnd
         ASSERT_TRUE(plattform::istSichtbar(h[i]->fenster));
         EXPECT_EQ(lage(h[i]->fenster), std::make_tuple(0, 266 * i, 1920, 266));
     }
-    // the stored list: neuron 2's diagram 1 is made for it; neuron 3 stays closed
+    // an empty stored list closes nothing; a list: neuron 2's diagram 1 is made for it, neuron 3
+    // stays closed
+    diagrammeVerwalten(5, 3);
+    ASSERT_NE(h[2]->fenster, nullptr);
     fensterliste[0] = {1, 0, 10, 20, 400, 300};
     fensterliste[1] = {2, 1, 50, 60, 500, 350};
     fensterliste[2] = {9, 0, 0, 0, 300, 300};            // a neuron that is gone

@@ -31,7 +31,6 @@ struct Punkte : DiagrammFall {
     plattform::Punkt punkt(int i) const { return {k.punkte[2 * i], k.punkte[2 * i + 1]}; }
 };
 
-// neuron 1's main diagram in its window, over a run of 0.1 s in steps of 1 ms
 using Layout = GezeigtFall;
 
 } // namespace

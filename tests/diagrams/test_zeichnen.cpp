@@ -23,7 +23,8 @@ plattform::Fenster beobachtet = nullptr;
 std::vector<int> enden;            // the curve's right end as the pump painted it, every 100 steps
 
 struct Zeichnen : GezeigtFall {
-    int spalteVon(double t) const { return d->xRand + static_cast<int>(std::lround(t * d->plotBreite * 10)); }
+    // the column of a time in the plot of the run's 0.1 s
+    int spalte(double t) const { return d->xRand + static_cast<int>(std::lround(t * d->plotBreite * 10)); }
 };
 
 } // namespace
@@ -115,13 +116,13 @@ TEST_F(Zeichnen, DefinierteGitterlinienAuchOhneTicksReizmarkenAlsBalkenUndKurven
     const Aufrufe gitter = mit(aufrufe, Art::Linie, d->linienFarbe);
     ASSERT_EQ(gitter.size(), 2u);
     EXPECT_EQ(std::make_tuple(gitter[0].punkte[0].y, gitter[1].punkte[0].x),
-              std::make_tuple(zeileVon(*d, -50.0), spalteVon(0.05)));
+              std::make_tuple(zeileVon(*d, -50.0), spalte(0.05)));
     // the shown mark only, from one column before its start to one after its end
     const Aufrufe balken = mit(aufrufe, Art::Rechteck, 0x00FF00);
     ASSERT_EQ(balken.size(), 1u);
     const plattform::Rechteck& r = balken[0].rechteck;
     EXPECT_EQ(std::make_tuple(r.links, r.oben, r.unten, n->stromreizMarken.marken[0].r.links),
-              std::make_tuple(spalteVon(0.02) - 1, d->yRand + 5, d->yRand + d->plotHoehe - 5, r.links));
+              std::make_tuple(spalte(0.02) - 1, d->yRand + 5, d->yRand + d->plotHoehe - 5, r.links));
     // the soma curve (width + 1) x 2 wide while highlighted; nothing of the other two
     const Aufrufe soma = mit(aufrufe, Art::Polylinie, braun);
     ASSERT_EQ(soma.size(), 1u);

@@ -73,7 +73,7 @@ TEST_F(ZeichnenQt, AchsenBlauTicksOlivUndDieSomakurveBraunEinDrittelUnterDerNull
     // 0 mV a third of the way down the plot of -100..50; the x-axis across the whole plot
     EXPECT_EQ(d->xAchseY - d->yRand, static_cast<int>(d->plotHoehe / 3.0 + 0.5));
     const int mitte = d->xRand + d->plotBreite / 2;
-    for (int x : {d->xRand + 1, mitte, d->xRand + d->plotBreite - 1})
+    for (int x : {d->xRand + 5, mitte, d->xRand + d->plotBreite - 1})
         EXPECT_EQ(nahe(x, d->xAchseY, blau), blau) << x;
     EXPECT_EQ(nahe(d->yAchseX, d->yRand + d->plotHoehe / 2, blau), blau);  // the y-axis
     // the first time tick right of the y-axis runs 20 pixels up from the x-axis
