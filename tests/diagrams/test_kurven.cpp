@@ -1,7 +1,7 @@
-// tests/diagrams/test_kurven.cpp - curve preparation, point reduction and buffer capacity
+// tests/diagrams/test_kurven.cpp - curve preparation, point reduction, buffer capacity and
+// the layout
 #include "diagramm_hilfe.h"
 #include <limits>
-#include <tuple>
 
 namespace {
 
@@ -31,6 +31,8 @@ struct Punkte : DiagrammFall {
     plattform::Punkt punkt(int i) const { return {k.punkte[2 * i], k.punkte[2 * i + 1]}; }
 };
 
+using Layout = GezeigtFall;
+
 } // namespace
 
 TEST_F(DiagrammFall, VorbereitenLegtPufferNurMitFensterAnKopiertKurvenUndVergroessertDiePuffer)
@@ -38,13 +40,12 @@ TEST_F(DiagrammFall, VorbereitenLegtPufferNurMitFensterAnKopiertKurvenUndVergroe
     laufzeitSetzen(0.1, 0.001);
     NeuronDaten* n = neu(1);
     DiagrammDaten& d = n->hauptDiagramm;
-    const KurvenDaten& k = d.kurven[3];
-    d.kurven[3].anzeigen = 1;
-    d.kurven[3].farbe = plattform::KeineFarbe;
+    KurvenDaten& k = d.kurven[3];
+    k.anzeigen = 1;
+    k.farbe = plattform::KeineFarbe;
     diagrammLayoutBerechnen(n, &d, 0);
     kurvenVorbereiten(&d, -1);
-    EXPECT_TRUE(k.werte.empty());
-    EXPECT_EQ(k.bezeichnung, "Calciumstrom");
+    EXPECT_EQ(std::make_tuple(k.werte.empty(), k.bezeichnung), std::make_tuple(true, "Calciumstrom"));
     // slot 12 copies the soma curve, whose buffer is shorter than its count says
     d.kurven[kurve::Soma].werte.assign(80, 3.0f);
     d.kurven[kurve::Soma].werteAnzahl = 100;
@@ -54,24 +55,18 @@ TEST_F(DiagrammFall, VorbereitenLegtPufferNurMitFensterAnKopiertKurvenUndVergroe
     kopie.externeNeuronId = 1;
     kopie.externeKurveId = kurve::Soma;
     kopie.werteAnzahl = 100;
-
     ASSERT_EQ(diagrammErzeugen(n, &d), 1);
-    EXPECT_EQ(k.werte.size(), 100u + werteReserve);
-    EXPECT_EQ(k.werte[0], keineDaten);
-    EXPECT_EQ(k.punktAnzahl, 0);                        // no data: buffers but no points
-    EXPECT_EQ(k.farbe, diagrammVorlage.kurven[3].farbe);
-    EXPECT_NE(k.stift, nullptr);
-    EXPECT_EQ(kopie.werte[79], 3.0f);
-    EXPECT_EQ(kopie.werte[80], keineDaten);
-    EXPECT_GT(kopie.punktAnzahl, 0);
+    // in a window: buffers, but no points without data; the template's colour
+    EXPECT_EQ(std::make_tuple(k.werte.size(), k.werte[0], k.punktAnzahl, k.farbe, k.stift != nullptr),
+              std::make_tuple(100u + werteReserve, keineDaten, 0, diagrammVorlage.kurven[3].farbe, true));
+    EXPECT_EQ(std::make_tuple(kopie.werte[79], kopie.werte[80], kopie.punktAnzahl > 0),
+              std::make_tuple(3.0f, keineDaten, true));
     // the room of a longer run is there before the engine writes; a shorter run keeps it
-    laufzeitSetzen(1.0, 0.001);
-    kurvenVorbereiten(&d, -1);
-    EXPECT_EQ(k.werte.size(), 1000u + werteReserve);
-    EXPECT_EQ(k.werteAnzahl, 1000);
-    laufzeitSetzen(0.5, 0.001);
-    kurvenVorbereiten(&d, -1);
-    EXPECT_EQ(k.werte.size(), 1000u + werteReserve);
+    for (double dauer : {1.0, 0.5}) {
+        laufzeitSetzen(dauer, 0.001);
+        kurvenVorbereiten(&d, -1);
+        EXPECT_EQ(k.werte.size(), 1000u + werteReserve);
+    }
 }
 
 TEST_F(Punkte, ZweiPunkteJeSpalteNurAusLesbarenWertenUndNurMitFlaeche)
@@ -83,28 +78,21 @@ TEST_F(Punkte, ZweiPunkteJeSpalteNurAusLesbarenWertenUndNurMitFlaeche)
     ASSERT_GT(k.punktAnzahl, 150);
     EXPECT_EQ(k.punktAnzahl % 2, 1);                    // the last column's second point is not drawn
     const int spalten = (k.punktAnzahl + 1) / 2;
-    EXPECT_EQ(punkt(0).x, 30);
-    EXPECT_EQ(punkt(2 * (spalten - 1)).x, 30 + spalten - 1);
-    EXPECT_EQ(punkt(2).y, 130 - 10);                    // the column of 10..90: the minimum came first
-    EXPECT_EQ(punkt(3).y, 130 - 90);
-
-    zeichnen(100, 0.01, std::vector<float>(10, 50.0f)); // 10 samples: columns 10 pixels apart
-    EXPECT_EQ(k.punktAnzahl, 19);
-    EXPECT_EQ(punkt(2).x - punkt(0).x, 10);
-    EXPECT_EQ(punkt(0).y, punkt(1).y);                  // one sample: both points level
+    // the column of 10..90 from the left: the minimum came first
+    EXPECT_EQ(std::make_tuple(punkt(0).x, punkt(2 * (spalten - 1)).x, punkt(2).y, punkt(3).y),
+              std::make_tuple(30, 30 + spalten - 1, 130 - 10, 130 - 90));
+    zeichnen(100, 0.01, std::vector<float>(10, 50.0f)); // 10 samples: columns 10 pixels apart, points level
+    EXPECT_EQ(std::make_tuple(k.punktAnzahl, punkt(2).x - punkt(0).x, punkt(1).y),
+              std::make_tuple(19, 10, punkt(0).y));
     // no area: no points; the buffers only grow
     const size_t platz = k.punkte.size();
     zeichnen(0, 0.01);
-    EXPECT_EQ(k.punktAnzahl, 0);
-    EXPECT_EQ(k.punkte.size(), platz);
+    EXPECT_EQ(std::make_tuple(k.punktAnzahl, k.punkte.size()), std::make_tuple(0, platz));
     k.werteAnzahl = 100000;                             // more than the buffer holds
     zeichnen(50, 0.01);
     EXPECT_GT(k.punktAnzahl, 0);                        // read only what is there (ASan watches)
     zeichnen(2000, 0.01);                               // a wider window regrows the points
     EXPECT_GE(k.punkte.size(), 2u * 2000);
-    const size_t breit = k.punkte.size();
-    zeichnen(50, 0.01);
-    EXPECT_EQ(k.punkte.size(), breit);
 }
 
 TEST_F(Punkte, ZeileNachVersatzZoomUndZweiterAchseAmRandBegrenzt)
@@ -131,20 +119,70 @@ TEST_F(Punkte, ZeileNachVersatzZoomUndZweiterAchseAmRandBegrenzt)
     }
 }
 
-TEST_F(DiagrammFall, LinienformatInAlleDiagramme)
+TEST_F(Layout, PlotflaecheZeitfensterTicksAchsenkreuzungEineKurveSchriftenUndStifte)
 {
-    NeuronDaten* a = neu(1);
-    NeuronDaten* b = neu(2);
-    DiagrammDaten* weiteres = diagrammAnhaengen(*b);
-    for (DiagrammDaten* d : {&a->hauptDiagramm, &b->hauptDiagramm, weiteres})
-        d->plotBreite = 100;                            // laid out: no notice
-    DiagrammDaten quelle;
-    quelle.kurven[2].farbe = 0x00FF00;
-    quelle.kurven[2].yOffset = 4.0;
-    kurveAktualisieren(nullptr, &quelle, 2, -1);
-    for (DiagrammDaten* d : {&a->hauptDiagramm, &b->hauptDiagramm, weiteres})
-        for (const KurvenDaten& k : d->kurven)
-            EXPECT_EQ(std::tie(k.farbe, k.yOffset), std::make_tuple(0x00FF00u, 4.0));
-    kurveAktualisieren(a, &quelle, 2, 5);
-    EXPECT_EQ(a->hauptDiagramm.kurven[5].neuBerechnen, 1);
+    laufzeitSetzen(2.0, 0.001);
+    d->breite = 300;                                   // the layout keeps the size
+    d->hoehe = 200;
+    d->maxX = d->xUrsprung = -1.0;                     // the whole run
+    d->minY = -100.0;
+    d->maxY = 50.0;
+    d->yUrsprung = 200.0;
+    for (KurvenDaten& k : d->kurven)
+        k.anzeigen = 0;
+    standardSchrift.punkte = 10;
+    diagrammLayoutBerechnen(n, d, 0);
+    // margins of 30, the origins in the range, something always shown, a font of its own
+    EXPECT_EQ(std::make_tuple(d->plotBreite, d->plotHoehe, d->xAchseRechts[0], d->yAchseOben[1],
+                              d->yAchseUnten[1], d->maxX, d->xUrsprung, d->yUrsprung, d->kurven[0].anzeigen),
+              std::make_tuple(240, 140, 270, 30, 170, 2.0, 0.0, 0.0, 1));
+    ASSERT_NE(d->achsenSchrift.schrift, nullptr);
+    EXPECT_NE(d->achsenSchrift.schrift, standardSchrift.schrift);
+    // no more than 30 ticks; old pens go before new ones come
+    const int lebend = pt::zeichenObjekteLebend();
+    d->maxX = 1.0;
+    const std::pair<double, double> ticks[] = {{0.01, 0.1}, {0.05, 0.05}};
+    for (const auto& [intervall, wirksam] : ticks) {
+        d->xTickIntervallWirksam = intervall;
+        diagrammLayoutBerechnen(n, d, 0);
+        EXPECT_DOUBLE_EQ(d->xTickIntervallWirksam, wirksam);
+        EXPECT_DOUBLE_EQ(d->xPixelProTick, 240 * wirksam);
+    }
+    EXPECT_EQ(pt::zeichenObjekteLebend(), lebend);
+    // at least one pixel high
+    d->hoehe = 40;
+    diagrammLayoutBerechnen(n, d, 0);
+    EXPECT_EQ(std::make_tuple(d->hoehe, d->plotHoehe), std::make_tuple(61, 1));
+    diagrammGdiFreigeben(*d);
+    EXPECT_EQ(std::make_tuple(d->achsenSchrift.schrift, d->stifte[zeichenMittel::Gitter]),
+              std::make_tuple(nullptr, nullptr));
+}
+
+TEST_F(Layout, OhneLaufdauerUndMitUnbrauchbaremTickIntervallEinHinweisStattDesEndes)
+{
+    // no run length: the template's time window; no usable tick interval: a fifth of the range
+    simulationsParameter.simulationsDauer = 0.0;
+    d->maxX = -1.0;
+    diagrammVorlage.xTickIntervallWirksam = d->xTickIntervallWirksam = -1.0;
+    pt::boxAntworten({plattform::antwort::Ok, plattform::antwort::Ok});
+    diagrammLayoutBerechnen(n, d, 0);
+    ASSERT_EQ(pt::boxLog().size(), 2u);
+    EXPECT_EQ(pt::boxLog()[0].text, meldungFormatieren(435));
+    EXPECT_EQ(pt::boxLog()[1].text, meldungFormatieren(436));
+    EXPECT_FALSE(programmEndet());
+    EXPECT_EQ(d->maxX, diagrammVorlage.maxX);
+    EXPECT_DOUBLE_EQ(d->xTickIntervallWirksam, (d->maxX - d->minX) / 5.0);
+}
+
+TEST_F(Layout, ScrollleisteMitAutomatik)
+{
+    laufzeitSetzen(1.0, 0.001);
+    diagrammOptionen.scrollleisteAnzeigen = diagrammOptionen.scrollleisteAutomatisch = 1;
+    d->minX = 0.25;
+    d->maxX = 0.5;
+    diagrammLayoutBerechnen(n, d, 0);
+    const plattform::ScrollZustand z = plattform::scrollLeiste(d->fenster, false);
+    EXPECT_EQ(std::make_tuple(z.max, z.seite, d->ersterSichtbarerSchritt),
+              std::make_tuple(999, 251, 250));
+    EXPECT_EQ(scrollWerteBerechnen(*d, 1.0, 0.001, 0).seite, 250);
 }

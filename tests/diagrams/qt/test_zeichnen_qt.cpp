@@ -1,7 +1,6 @@
 // tests/diagrams/qt/test_zeichnen_qt.cpp - a diagram window painted into an image on the
 // offscreen platform: the pixels of its axes, ticks and soma curve
 #include "app/einstellungen.h"
-#include "core/status.h"
 #include "diagrams/diagramm.h"
 #include "model/kurven.h"
 #include "model/layout.h"
@@ -29,17 +28,13 @@ protected:
     {
         qt::anwendungSicherstellen();
         klasseRegistrieren({meldungsTexte[12], diagrammFensterProc, 0xFFFFFF});
-        arbeitsbereichKanten = {1050, 1920};
-        linienArten = {0, 1, 2};
         simulationsparameterVoreinstellen();
-        stdNeuron.hauptDiagramm = DiagrammDaten{};
         for (const Voreinstellung& v : voreinstellungsSchritte())
             if (std::string_view("Diagrammvorlage") == v.name)
                 v.ausfuehren();
         laufzeitSetzen(0.1, 0.001);
         diagrammLayoutBerechnen(&stdNeuron, &diagrammVorlage, 0);
         n = neuronNeu(1, 0);
-        ASSERT_NE(n, nullptr);
         ++neuronKette.anzahl;
         d = diagrammAnzeigen(n, &n->hauptDiagramm);
         ASSERT_NE(d, nullptr);
@@ -53,17 +48,12 @@ protected:
         aktuellesDiagramm = {};
         qt::geloeschteFreigeben();
     }
-    int zeileVon(double wert) const
-    {
-        return d->yAchseUnten[1] - static_cast<int>((wert - d->minY) * d->plotHoehe / (d->maxY - d->minY) + 0.5);
-    }
-    // the colour found within a pixel of (x, y), or white
+    // the colour found within a pixel of (x, y), or the colour at (x, y)
     Farbe nahe(int x, int y, Farbe gesucht) const
     {
-        for (int dy = -1; dy <= 1; ++dy)
-            for (int dx = -1; dx <= 1; ++dx)
-                if (bildPixel(bild, x + dx, y + dy) == gesucht)
-                    return gesucht;
+        for (int i = 0; i < 9; ++i)
+            if (bildPixel(bild, x + i % 3 - 1, y + i / 3 - 1) == gesucht)
+                return gesucht;
         return bildPixel(bild, x, y);
     }
 };
@@ -80,18 +70,19 @@ TEST_F(ZeichnenQt, AchsenBlauTicksOlivUndDieSomakurveBraunEinDrittelUnterDerNull
     kurvePunkteBerechnen(d, kurve::Soma);
     bild = fensterAbbild(d->fenster);
     ASSERT_NE(bild, nullptr);
-
-    // 0 mV a third of the way down the plot of -100..50
+    // 0 mV a third of the way down the plot of -100..50; the x-axis across the whole plot
     EXPECT_EQ(d->xAchseY - d->yRand, static_cast<int>(d->plotHoehe / 3.0 + 0.5));
     const int mitte = d->xRand + d->plotBreite / 2;
-    EXPECT_EQ(nahe(mitte, d->xAchseY, blau), blau);                        // the x-axis
+    for (int x : {d->xRand + 5, mitte, d->xRand + d->plotBreite - 1})
+        EXPECT_EQ(nahe(x, d->xAchseY, blau), blau) << x;
     EXPECT_EQ(nahe(d->yAchseX, d->yRand + d->plotHoehe / 2, blau), blau);  // the y-axis
     // the first time tick right of the y-axis runs 20 pixels up from the x-axis
     const int tick = d->xRand + static_cast<int>(d->xTickIntervallWirksam * d->plotBreite / 0.1 + 0.5);
     EXPECT_EQ(nahe(tick, d->xAchseY - 10, oliv), oliv);
     EXPECT_EQ(bildPixel(bild, tick, d->xAchseY - 30), weiss);
     // the curve at -50 mV, two thirds down; nothing of it above the axis
-    EXPECT_EQ(nahe(mitte, zeileVon(-50.0), braun), braun);
-    EXPECT_EQ(bildPixel(bild, mitte, zeileVon(-50.0) - 20), weiss);
+    const int zeile = d->yAchseUnten[1] - static_cast<int>(d->plotHoehe / 3.0 + 0.5);
+    EXPECT_EQ(nahe(mitte, zeile, braun), braun);
+    EXPECT_EQ(bildPixel(bild, mitte, zeile - 20), weiss);
     EXPECT_EQ(bildPixel(bild, mitte, d->yRand + 5), weiss);
 }
