@@ -208,6 +208,11 @@ int datDateiSpeichern(DatHeader& kopf)
 
 int datSchreiben(DatHeader& kopf, std::string& aus)
 {
+    // the magic and the header length come from datHeaderInit
+    if (kopf.kopfLaenge != datKopfLaenge) {
+        plattform::hinweisBox(meldungsTexte[848]);
+        return 0;
+    }
     try {
         // 3. the settings text and the network text
         XBuffer puffer;
