@@ -165,7 +165,7 @@ bool neuroneLesen(SimLeser& l, std::FILE* f, int anzahl)
         if (!l.ganz(nummer) || !l.ganz(x) || !l.ganz(y))
             return false;
         // a number outside the table or given twice makes no neuron
-        NeuronDaten* n = neuronNeu(nummer, 0);
+        NeuronDaten* n = neuronNummerGueltig(nummer) ? neuronNeu(nummer, 0) : nullptr;
         if (!n) {
             fehlerMelden(118);
             return false;
