@@ -280,7 +280,7 @@ int datSchreiben(DatHeader& kopf, std::string& aus)
 
 int datDateiLaden(DatHeader& kopf)
 {
-    // 1.
+    // 1. a fresh header; while the flag is set the readers take their text from it
     datHeaderInit(kopf);
     kopf.datei = plattform::dateiOeffnen(datPfad.pfad, "rb");
     if (!kopf.datei)
@@ -302,7 +302,7 @@ int datDateiLaden(DatHeader& kopf)
             plattform::vordergrundSetzen(fensterhandles.hauptfenster);
     }
 
-    // 3.
+    // 3. the file closed and the flags cleared, whatever the read gave
     std::fclose(kopf.datei);
     kopf.datei = nullptr;
     kopf.text.clear();
@@ -313,7 +313,7 @@ int datDateiLaden(DatHeader& kopf)
 
 int datLesen(DatHeader& kopf)
 {
-    // 1.
+    // 1. an open file and an initialised header
     if (!kopf.datei) {
         plattform::hinweisBox(meldungsTexte[847]);
         return 0;
@@ -355,7 +355,7 @@ int datLesen(DatHeader& kopf)
     // 5. settings and network from the text
     if (!netzwerkAusPufferLaden())
         return 0;
-    // 6.
+    // 6. the text is no longer needed
     std::string().swap(kopf.text);
 
     // 7. the curves into the slots they name; records of slots the network lacks are passed over

@@ -61,7 +61,8 @@ int datDateiSpeichern(DatHeader& kopf);
 int datSchreiben(DatHeader& kopf, std::string& aus);
 
 // Reads the file datPfad names: settings and network rebuilt from its text, the curves
-// into the diagrams. 1 on success, else 0.
+// into the diagrams. 1 on success, else 0. kopf is datHeader: the settings and network
+// readers find the text there (netzPufferText).
 int datDateiLaden(DatHeader& kopf);
 // Reads the open kopf.datei: a file whose header words do not agree with each other and
 // with the file's size is refused before anything changes. 1 on success, else 0.
