@@ -168,6 +168,12 @@ TEST_F(Kurvendatei, NetzUndKurvenKommenUnveraendertZurueck)
     EXPECT_EQ(NeuronFall::nummern(), (std::vector<int>{3, 8}));
     EXPECT_EQ(kurven(), vorher);
     EXPECT_TRUE(pt::boxLog().empty());
+
+    // a folder that is not there: the notice, no success
+    pt::dateiAntworten({pt::dateiAntwort(pfad("fehlt/lauf.dat"))});
+    pt::boxAntworten({Ok});
+    EXPECT_EQ(datDateiSpeichern(datHeader), 0);
+    EXPECT_EQ(gezeigteBoxen(), BoxTexte{"Hinweis: " + meldungFormatieren(74, pfad("fehlt/lauf.dat"))});
 }
 
 // a curve of another length would shift every record behind it
