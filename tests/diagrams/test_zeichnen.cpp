@@ -2,6 +2,7 @@
 // and curves as the calls of one paint, the notices it keeps out of the paint, and the open
 // windows during and after a run
 #include "diagramm_hilfe.h"
+#include "files/netzdatei.h"
 #include "model/laufstart.h"
 #include "model/stromreiz.h"
 #include <set>
@@ -200,4 +201,33 @@ TEST_F(DiagrammFall, KurvenWachsenWaehrendDesLaufsUndStehenDanachGanz)
     EXPECT_EQ(weiteres->kurven[kurve::Soma].werte[500], wert);      // the further diagram's copy
     for (const pt::ZeichenAufruf& x : mit(pt::letzteZeichnung(d.fenster), Art::Polylinie, braun))
         EXPECT_EQ(x.punkte.front().y, zeileVon(d, wert));
+}
+
+TEST_F(DiagrammFall, NachDemLaufEinesBeispielnetzesZeigenSeineDiagrammeDieKurven)
+{
+    std::string name = std::string(VELNOR_TEST_DATEN) + "/../../examples/swim.gui";
+    netzLoeschen();
+    ASSERT_EQ(guiDateiLaden(name), 1);
+    ASSERT_TRUE(pt::boxLog().empty());
+    diagrammLayoutBerechnen(&stdNeuron, &diagrammVorlage, 0);
+    std::vector<DiagrammDaten*> diagramme;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        diagramme.push_back(&gezeigt(n));
+        ASSERT_TRUE(laufDiagrammeVorbereiten(*n));
+    }
+    ASSERT_EQ(diagramme.size(), 2u);
+    ASSERT_GT(simulationAusfuehren(), 0);
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        laufKurvenUebertragen(*n);
+    // each soma curve spans the plot; the strongly stimulated neuron's rises above 0 mV
+    int ueberNull = 0;
+    for (DiagrammDaten* d : diagramme) {
+        const Aufrufe kurven = mit(malen(d->fenster), Art::Polylinie, braun);
+        ASSERT_FALSE(kurven.empty());
+        EXPECT_GE(kurven.back().punkte.back().x, d->xRand + d->plotBreite - 1);
+        for (const Aufrufe::value_type& k : kurven)
+            for (const auto& p : k.punkte)
+                ueberNull += p.y < zeileVon(*d, 0.0);
+    }
+    EXPECT_GT(ueberNull, 0);
 }
