@@ -1,7 +1,9 @@
 // app/befehlsverteiler.cpp - the main window's command dispatcher
 //
-// One table says which commands have code. Their menu items are enabled, all others
-// grey; a command without code that still arrives (a key, another window) does nothing.
+// One table says which commands have code and what each needs to be chosen (a network,
+// marked neurons, a run or none). Their menu items are enabled while that holds, all
+// others grey; a command without code that still arrives (a key, another window) does
+// nothing. The switches are ticked from the values they stand for.
 #include "app/beenden.h"
 #include "app/hauptfenster.h"
 #include "app/netzdateien.h"
