@@ -58,6 +58,15 @@ void hauptfensterZerstoeren()
     restzeit.fenster = nullptr;
 }
 
+// the mode's results go; its menu gives the bar back, so the simulation mode's menu dies
+// with the window and the mode's own is freed
+void permutationsmodusBeenden()
+{
+    permutationsmodusVerlassen();
+    if (fensterhandles.permutationsMenue)
+        simulationsMenueZeigen();
+}
+
 void schleifeBeenden() { beendenPosten(0); }
 
 BeendenSchritt schritte[] = {
@@ -70,7 +79,7 @@ BeendenSchritt schritte[] = {
     {"Skriptergebnisse", ergebnisDateienSchliessen},
     {"Stifte, Pinsel und Schriften", zeichenObjekteLoeschen},
     {"Tastatur-Hook", hookEntfernen},
-    {"Permutationsmodus", permutationsmodusVerlassen},
+    {"Permutationsmodus", permutationsmodusBeenden},
     {"Hauptfenster", hauptfensterZerstoeren},
     {"Nachrichtenschleife", schleifeBeenden},
 };

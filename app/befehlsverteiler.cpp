@@ -1,20 +1,29 @@
 // app/befehlsverteiler.cpp - the main window's command dispatcher
 //
-// One table says which commands have code. Their menu items are enabled, all others
-// grey; a command without code that still arrives (a key, another window) does nothing.
+// One table says which commands have code and what each needs to be chosen (a network,
+// marked neurons, a run or none). Their menu items are enabled while that holds, all
+// others grey; a command without code that still arrives (a key, another window) does
+// nothing. The switches are ticked from the values they stand for.
 #include "app/beenden.h"
 #include "app/hauptfenster.h"
 #include "app/netzdateien.h"
 #include "app/protokoll.h"
 #include "app/sprache.h"
 #include "app/start.h"
+#include "diagrams/diagramm.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
 #include "dialogs/simulationsparameter.h"
 #include "files/einstellungsdatei.h"
+#include "files/netzdatei.h"
 #include "files/netzdefinition.h"
+#include "model/anzeigeeinstellungen.h"
 #include "model/laufstart.h"
+#include "model/netz.h"
+#include "model/permutationsfenster.h"
+#include "model/simulationsparameter.h"
 #include "model/simulationspruefung.h"
+#include "model/stromreiz.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
 #include "texts/texte.h"
@@ -61,6 +70,19 @@ void dateiOeffnenBefehl(Fenster, int)
     simulationOeffnen(amStart && startDateiUebernehmen() ? 0 : 1);
 }
 
+// the bit of the permutation display's numbers mask that a switch of its menu stands for
+int zahlenBit(int befehl)
+{
+    switch (befehl) {
+    case befehlPmtZeigeNummer: return 1;
+    case befehlPmtZeigeApAnzahl: return 2;
+    case befehlPmtZeigeGuete: return 4;
+    case befehlPmtZeigeFrequenzen: return 8;
+    case befehlPmtZeigePosition: return 16;
+    }
+    return 0;
+}
+
 void programmBitUmschalten(uint32_t bits)
 {
     if (programmStatus & bits)
@@ -68,6 +90,8 @@ void programmBitUmschalten(uint32_t bits)
     else
         programmStatus |= bits;
 }
+
+void modusBitUmschalten(uint32_t bit) { modusStatus ^= bit; }
 
 void schalterBefehl(Fenster, int befehl)
 {
@@ -84,6 +108,19 @@ void schalterBefehl(Fenster, int befehl)
         break;
     case befehlApsAufzeichnen: spikeAufzeichnung.aufzeichnen = !spikeAufzeichnung.aufzeichnen; break;
     case befehlDialogeKomplett: dialogEinstellungen.dialogeKomplett = !dialogEinstellungen.dialogeKomplett; break;
+    case befehlBackupVorSimulation: sicherungsOptionen ^= sicherungBit::An; break;
+    // -1 (once, from a diagram's Shift+M) counts as on
+    case befehlStrgMNurMinimieren: diagrammOptionen.strgMMinimieren = diagrammOptionen.strgMMinimieren ? 0 : 1; break;
+    case befehlSkriptMeldungen: skriptMeldungenAnzeigen = !skriptMeldungenAnzeigen; break;
+    // the permutation mode's
+    case befehlPmtTeilsimulation: modusBitUmschalten(modusBit::Teilsimulation); break;
+    case befehlPmtFensterNachFreier: modusBitUmschalten(modusBit::ErgebnisseNachFreier); break;
+    case befehlPmtLevelBalken: permutationsFenster.levelBalkenAnzeigen = !permutationsFenster.levelBalkenAnzeigen; break;
+    case befehlPmtLevelPruefen: permutationsFenster.levelPruefen = !permutationsFenster.levelPruefen; break;
+    default:
+        if (const int bit = zahlenBit(befehl))
+            permutationsFenster.zahlenMaske ^= bit;
+        break;
     }
 }
 
@@ -127,13 +164,102 @@ void einstellungenSpeichernBefehl(Fenster, int)
     cfgDateiSpeichern(cfgPfad.empty() ? nullptr : cfgPfad.c_str(), nullptr, 1);
 }
 
+// the save dialog names the file, which is the settings file from then on
+void einstellungenSpeichernUnterBefehl(Fenster, int) { cfgDateiSpeichern(nullptr, nullptr, 1); }
+
+// a settings file chosen in the open dialog, and everything derived from it
+void einstellungenLadenBefehl(Fenster f, int)
+{
+    if (!cfgDateiLaden(1) || programmEndet())
+        return;
+    einstellungenAktualisieren(nullptr, 1);
+    if (f)
+        ungueltigMachen(f);
+}
+
+// "GU&I-Datei speichern": under the network's name, which the dialog asks for while it has
+// none. The backup before a run sends it too: without a name there is nothing to back up.
+void guiSpeichernBefehl(Fenster, int)
+{
+    const bool ohneNamen = dateipfade.netzName.empty();
+    if (ohneNamen && (sicherungsOptionen & sicherungBit::WirdGeschrieben))
+        return;
+    guiDateiSpeichern(ohneNamen ? 1 : 0, nullptr, 1);
+}
+
+void guiSpeichernUnterBefehl(Fenster, int) { guiDateiSpeichern(1, nullptr, 1); }
+
+// "Datei schliessen": the network goes, the program is as after its start
+void dateiSchliessenBefehl(Fenster f, int)
+{
+    netzLoeschen();
+    if (programmEndet())
+        return;
+    dateipfade.netzName.clear();
+    dateipfade.vollerPfad.clear();
+    einstellungenAktualisieren(nullptr, 1);
+    if (f)
+        ungueltigMachen(f);
+}
+
+void stromreizeZuruecksetzenBefehl(Fenster f, int)
+{
+    stromreizeZuruecksetzen(nullptr);
+    if (f)
+        ungueltigMachen(f);
+}
+
 void dendritBefehl(Fenster, int befehl)
 {
     // 40094..40097 are the dendrite modes 1..4
     dendritenModusSetzen(befehl - befehlKeinDendrit + 1);
 }
 
+// ---- the diagram windows --------------------------------------------------------------
+
+// every open diagram window with its place and size, for "aus Liste" and the network file
+void fensterInListeSpeichern()
+{
+    fensterliste.fill(FensterlistenEintrag{});
+    size_t i = 0;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes) {
+            if (!d->fenster || !d->offen || i + 1 >= fensterliste.size())
+                continue;          // the last entry stays empty: it ends the list
+            const Rechteck r = fensterRechteck(d->fenster);
+            fensterliste[i++] = {n->nummer, d->nummer, r.links, r.oben, r.breite(), r.hoehe()};
+        }
+}
+
+void fensterBefehl(Fenster, int befehl)
+{
+    struct Paar { int befehl, muster, modus; };
+    static constexpr Paar paare[] = {
+        {befehlDiagrammeAlle, 2, 1},             // show all and tile
+        {befehlDiagrammeMarkierte, 2, 4},        // the marked neurons' only
+        {befehlDiagrammAnLetzterPosition, 6, 5}, // the first marked at its stored place
+        {befehlDiagrammeGeoeffnete, 5, 2},       // the open ones at their places
+        {befehlGeoeffneteGleichgross, 2, 2},     // the open ones tiled
+        {befehlDiagrammeAusListe, 5, 3},         // the stored list at its places
+        {befehlAusListeGleichgross, 2, 3},       // the stored list tiled
+        {befehlDiagrammeSchliessen, 5, 6},       // all closed
+    };
+    if (befehl == befehlFensterInListeSpeichern) {
+        fensterInListeSpeichern();
+        return;
+    }
+    for (const Paar& p : paare)
+        if (p.befehl == befehl)
+            diagrammeVerwalten(p.muster, p.modus);
+}
+
+// ---- when an item may be chosen --------------------------------------------------------
+
 bool immer() { return true; }
+bool mitNetz() { return neuronKette.anzahl > 0; }
+bool mitMarkierten() { return markierteNeurone.anzahl() > 0; }
+bool imLauf() { return laufAktiv(); }
+bool ohneLauf() { return !laufAktiv(); }
 
 struct BefehlsEintrag {
     int befehl;
@@ -142,8 +268,8 @@ struct BefehlsEintrag {
 };
 
 const BefehlsEintrag befehlsTabelle[] = {
-    {befehlSimulationStarten, simulationStartenBefehl, immer},
-    {befehlSimulationAbbrechen, simulationAbbrechenBefehl, immer},
+    {befehlSimulationStarten, simulationStartenBefehl, ohneLauf},
+    {befehlSimulationAbbrechen, simulationAbbrechenBefehl, imLauf},
     {befehlProgrammBeenden, programmBeendenBefehl, immer},
     {befehlDateiOeffnen, dateiOeffnenBefehl, immer},
     {befehlErgebnisExportieren, schalterBefehl, immer},
@@ -163,8 +289,36 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlDendritEinSegment, dendritBefehl, immer},
     {befehlDendritDreiSegmente, dendritBefehl, immer},
     {befehlDendritNSegmente, dendritBefehl, immer},
-    {befehlDefinitionExportieren, [](Fenster, int) { netzwerkDefinitionSpeichern(); }, immer},
+    {befehlDefinitionExportieren, [](Fenster, int) { netzwerkDefinitionSpeichern(); }, mitMarkierten},
     {befehlDefinitionImportieren, [](Fenster, int) { netzwerkDefinitionLesen(); }, immer},
+    {befehlGuiDateiSpeichern, guiSpeichernBefehl, mitNetz},
+    {befehlGuiDateiSpeichernUnter, guiSpeichernUnterBefehl, mitNetz},
+    {befehlDateiSchliessen, dateiSchliessenBefehl, mitNetz},
+    {befehlEinstellungenLaden, einstellungenLadenBefehl, immer},
+    {befehlEinstellungenSpeichernUnter, einstellungenSpeichernUnterBefehl, immer},
+    {befehlStromreizeZuruecksetzen, stromreizeZuruecksetzenBefehl, mitNetz},
+    {befehlBackupVorSimulation, schalterBefehl, immer},
+    {befehlStrgMNurMinimieren, schalterBefehl, immer},
+    {befehlSkriptMeldungen, schalterBefehl, immer},
+    {befehlDiagrammeAlle, fensterBefehl, mitNetz},
+    {befehlDiagrammeMarkierte, fensterBefehl, mitMarkierten},
+    {befehlDiagrammAnLetzterPosition, fensterBefehl, mitMarkierten},
+    {befehlDiagrammeGeoeffnete, fensterBefehl, mitNetz},
+    {befehlGeoeffneteGleichgross, fensterBefehl, mitNetz},
+    {befehlDiagrammeAusListe, fensterBefehl, mitNetz},
+    {befehlAusListeGleichgross, fensterBefehl, mitNetz},
+    {befehlFensterInListeSpeichern, fensterBefehl, mitNetz},
+    {befehlDiagrammeSchliessen, fensterBefehl, mitNetz},
+    // the permutation mode's switches
+    {befehlPmtTeilsimulation, schalterBefehl, immer},
+    {befehlPmtFensterNachFreier, schalterBefehl, immer},
+    {befehlPmtLevelBalken, schalterBefehl, immer},
+    {befehlPmtLevelPruefen, schalterBefehl, immer},
+    {befehlPmtZeigeNummer, schalterBefehl, immer},
+    {befehlPmtZeigeApAnzahl, schalterBefehl, immer},
+    {befehlPmtZeigeGuete, schalterBefehl, immer},
+    {befehlPmtZeigeFrequenzen, schalterBefehl, immer},
+    {befehlPmtZeigePosition, schalterBefehl, immer},
 };
 
 const BefehlsEintrag* eintrag(int befehl)
@@ -187,8 +341,11 @@ bool aendertNetz(int befehl)
     case befehlNeuronNeu: case befehlNeuroneKopieren: case befehlNeuroneLoeschen:
     case befehlSynapseNeu: case befehlSynapseNeuKontext: case befehlSynapsentypen:
     case befehlKeinDendrit: case befehlDendritEinSegment: case befehlDendritDreiSegmente:
-    case befehlDendritNSegmente: case befehlSimulationseinstellungen: case befehlStromreizeZuruecksetzen:
-    case befehlDarzustellendeKurven:
+    case befehlDendritNSegmente: case befehlSimulationseinstellungen:
+    case befehlDarzustellendeKurven: case befehlStromreizeZuruecksetzen:
+    // windows made or closed take the curve buffers a run writes into
+    case befehlDiagrammeAlle: case befehlDiagrammeMarkierte: case befehlDiagrammeAusListe:
+    case befehlAusListeGleichgross: case befehlDiagrammeSchliessen:
     case befehlPermutationsmodusEinschalten: case befehlPmtModusBeenden:
     case befehlPmtStarten: case befehlPmtErneutStarten: case befehlPmtPartiell: case befehlPmtFreieReihenfolge:
     case befehlSkriptLaden: case befehlSkriptSchliessen: case befehlSkriptStarten:
@@ -205,22 +362,34 @@ bool aendertNetz(int befehl)
 bool befehlVerfuegbar(int befehl)
 {
     const BefehlsEintrag* e = eintrag(befehl);
-    return e && e->verfuegbar();
+    return e && e->verfuegbar() && !(laufAktiv() && aendertNetz(befehl));
 }
 
 int befehlHaken(int befehl)
 {
+    const auto an = [](bool b) { return b ? 1 : 0; };
+    if (befehl >= befehlKeinDendrit && befehl <= befehlDendritNSegmente)
+        return an(simulationsParameter.netzwerktyp == befehl - befehlKeinDendrit + 1);
+    if (const int bit = zahlenBit(befehl))
+        return an(permutationsFenster.zahlenMaske & bit);
     switch (befehl) {
-    case befehlErgebnisExportieren: return (programmStatus & programmBit::WerteExportieren) ? 1 : 0;
-    case befehlSomapotentialSpeichern: return (programmStatus & programmBit::SomaDateiSchreiben) ? 1 : 0;
-    case befehlHauptfensterMinimieren: return (programmStatus & programmBit::NachLaufMinimieren) ? 1 : 0;
-    case befehlSpikesZaehlen: return (programmStatus & programmBit::SpikesZaehlen) ? 1 : 0;
-    case befehlApsAufzeichnen: return spikeAufzeichnung.aufzeichnen ? 1 : 0;
-    case befehlDialogeKomplett: return dialogEinstellungen.dialogeKomplett ? 1 : 0;
-    case befehlTextfensterAnzeigen: return protokoll.sichtbar ? 1 : 0;
-    case befehlTextfensterEinblenden: return protokoll.eingebettet ? 1 : 0;
-    case befehlSpracheDeutsch: return sprache != spracheEnglisch ? 1 : 0;
-    case befehlSpracheEnglisch: return sprache == spracheEnglisch ? 1 : 0;
+    case befehlErgebnisExportieren: return an(programmStatus & programmBit::WerteExportieren);
+    case befehlSomapotentialSpeichern: return an(programmStatus & programmBit::SomaDateiSchreiben);
+    case befehlHauptfensterMinimieren: return an(programmStatus & programmBit::NachLaufMinimieren);
+    case befehlSpikesZaehlen: return an(programmStatus & programmBit::SpikesZaehlen);
+    case befehlApsAufzeichnen: return an(spikeAufzeichnung.aufzeichnen);
+    case befehlDialogeKomplett: return an(dialogEinstellungen.dialogeKomplett);
+    case befehlTextfensterAnzeigen: return an(protokoll.sichtbar);
+    case befehlTextfensterEinblenden: return an(protokoll.eingebettet);
+    case befehlSpracheDeutsch: return an(sprache != spracheEnglisch);
+    case befehlSpracheEnglisch: return an(sprache == spracheEnglisch);
+    case befehlBackupVorSimulation: return an(sicherungsOptionen & sicherungBit::An);
+    case befehlStrgMNurMinimieren: return an(diagrammOptionen.strgMMinimieren);
+    case befehlSkriptMeldungen: return an(skriptMeldungenAnzeigen);
+    case befehlPmtTeilsimulation: return an(modusStatus & modusBit::Teilsimulation);
+    case befehlPmtFensterNachFreier: return an(modusStatus & modusBit::ErgebnisseNachFreier);
+    case befehlPmtLevelBalken: return an(permutationsFenster.levelBalkenAnzeigen);
+    case befehlPmtLevelPruefen: return an(permutationsFenster.levelPruefen);
     }
     return -1;
 }

@@ -1,14 +1,20 @@
 // app/einstellungen.cpp - the start values of the program and the global refresh
 #include "app/einstellungen.h"
 #include "diagrams/diagramm.h"
+#include "files/einstellungszeilen.h"
 #include "model/anzeigeeinstellungen.h"
+#include "model/ergebnisdateien.h"
+#include "model/geometrie.h"
 #include "model/kurven.h"
 #include "model/layout.h"
 #include "model/netz.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
 #include "model/netzeinstellungen.h"
+#include "model/rueckkopplung.h"
+#include "model/simulationsparameter.h"
 #include "model/stromreiz.h"
+#include "model/synapse.h"
 #include "platform/fenster.h"
 
 using namespace plattform;
@@ -167,15 +173,160 @@ void standardSchriftFuellen(NeuronDaten*, int)
         s.schrift = schriftErzeugen(s.merkmale);
 }
 
+// what a new synapse starts with; the maximum is never below the conductance
+void neueSynapse(NeuronDaten*, int)
+{
+    NeueSynapseVorgaben& v = neueSynapseVorgaben;
+    if (v.verzoegerung <= 0.0)
+        v.verzoegerung = 0.003;
+    if (v.leitfaehigkeit <= 0.0)
+        v.leitfaehigkeit = 1e-06;
+    if (v.maxLeitfaehigkeit <= 0.0)
+        v.maxLeitfaehigkeit = 5e-06;
+    if (v.maxLeitfaehigkeit < v.leitfaehigkeit)
+        v.maxLeitfaehigkeit = v.leitfaehigkeit;
+    // -1000 marks a release value no file set
+    if (v.freisetzungsSchwelle < -1.0)
+        v.freisetzungsSchwelle = -0.04;
+    if (v.freisetzungsSaettigung < -1.0)
+        v.freisetzungsSaettigung = 0.05;
+}
+
+void asciiImport(NeuronDaten*, int)
+{
+    AsciiExportEinstellungen& e = asciiExportEinstellungen;
+    if (e.importZeilenlaenge <= 4)
+        e.importZeilenlaenge = 512;
+    if (e.trennzeichen == 0)
+        e.trennzeichen = ';';
+}
+
+// The free-PSP dialog offers three example shapes. A settings file that has none (the
+// first one's polynomial lasts no time) gets these: a fast and a slow polynomial PSP that
+// rise smoothly to 1 (3(t/T)^2 - 2(t/T)^3 over the rise time T) and fall off with
+// 1.6487 e^(-t/tau) (e^0.5, so that the fall starts at 1 where the rise ends at T = tau / 2),
+// and an exponential PSP that rises with e^(t/5 ms) to 1 at 10 ms and falls with 30 ms.
+void pspBeispieleFuellen(NeuronDaten*, int)
+{
+    if (pspBeispiele[0].dauerPolynom > 0.0)
+        return;
+    const auto polynomisch = [](PspForm& f, double anstieg, double dauer) {
+        f.anfangPolynom = anstieg;
+        f.dauerPolynom = dauer;
+        f.polynom = {0.0, 0.0, 3.0 / (anstieg * anstieg), -2.0 / (anstieg * anstieg * anstieg), 0.0, 0.0, 1.0};
+        f.polynomAbfall = {1.6487212707001282, 2.0 * anstieg, 0.0, 1.0};
+    };
+    polynomisch(pspBeispiele[0], 0.01, 0.1);
+    polynomisch(pspBeispiele[1], 0.05, 0.5);
+    PspForm& e = pspBeispiele[2];
+    e.dauerExp = 0.2;
+    e.anfangExp = 0.05;              // of the duration: the rise ends at 10 ms
+    e.expTauAnstieg = -0.005;        // a negative time constant rises
+    e.expAAnstieg = 0.1353352832366127;    // e^-2: 1 at the end of the rise
+    e.expTauAbfall = 0.03;
+    e.expAAbfall = 1.3956124250860895;     // e^(1/3): the fall starts at 1 as well
+}
+
+void dateifilter(NeuronDaten*, int)
+{
+    Dateipfade& d = dateipfade;
+    const auto fuellen = [](std::string& filter, const char* vorgabe) {
+        if (filter.empty())
+            filter = vorgabe;
+    };
+    fuellen(d.filterText, cfgZeilen::netzFilterVorgabe);
+    fuellen(d.ausgabeFilter, cfgZeilen::ausgabeFilterVorgabe);
+    fuellen(d.permutationsFilter, cfgZeilen::permutationsFilterVorgabe);
+    fuellen(d.konfigurationsFilter, cfgZeilen::cfgFilterVorgabe);
+    fuellen(d.protokollFilter, cfgZeilen::protokollFilterVorgabe);
+}
+
+void rueckkopplungsGraphik(NeuronDaten*, int) { rueckkopplungsObjekteGraphikVorgeben(); }
+
+// The standard neuron holds the fallbacks of every neuron's drawing sizes: none of them may
+// be 0. Its colours are those of a record that was never set when all three are black.
+void standardneuronAussehen(NeuronDaten*, int)
+{
+    NeuronDaten& s = stdNeuron;
+    const auto vorgeben = [](int& wert, int vorgabe) {
+        if (wert <= 0)
+            wert = vorgabe;
+    };
+    vorgeben(s.groesse, 20);
+    vorgeben(s.somaGroesse, 20);
+    vorgeben(s.dendritenLaenge, 60);
+    vorgeben(s.dendritDicke, 4);
+    vorgeben(s.segmentTrennerDicke, 1);
+    vorgeben(s.axonLaenge, 10);
+    vorgeben(s.synapsenGroesse, 6);
+    vorgeben(s.kennzeichnungLaenge, 12);
+    vorgeben(s.kennzeichnungDicke, 2);
+    if (s.farbe == 0 && s.randFarbe == 0 && s.axonFarbe == 0) {
+        s.farbe = rgbFarbe(255, 255, 160);
+        s.randFarbe = rgbFarbe(0, 0, 160);
+        s.axonFarbe = rgbFarbe(0, 0, 160);
+    }
+}
+
+// The sizes the synapse geometry and the painter read, from the sizes a file keeps (in the
+// network's own units; the painter scales them by the zoom). 0 leaves a neuron to the
+// standard neuron's; a loop onto its own neuron runs as wide as the soma.
+void zeichenGroessenAusWerten(NeuronDaten& n)
+{
+    namespace z = zeichenGroesse;
+    auto& g = n.zeichenGroessen;
+    g[z::SegmentLinie] = n.segmentTrennerDicke;
+    g[z::DendritLaenge] = n.dendritenLaenge;
+    g[z::DendritDicke] = n.dendritDicke;
+    g[z::Soma] = n.somaGroesse;
+    g[z::Axon] = n.axonLaenge;
+    g[z::Synapse] = n.synapsenGroesse;
+    g[z::Schleife] = n.somaGroesse;
+    g[z::Reizblitz] = n.kennzeichnungLaenge;
+}
+
+void zeichenGroessen(NeuronDaten* neuron, int)
+{
+    zeichenGroessenAusWerten(stdNeuron);
+    if (neuron) {
+        zeichenGroessenAusWerten(*neuron);
+        return;
+    }
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        zeichenGroessenAusWerten(*n);
+}
+
+// A settings file that never saw the main window holds 0 for its place and size: the
+// window's own then, so that the next save stores where it is.
+void hauptfensterLage(NeuronDaten*, int)
+{
+    HauptfensterGeometrie& h = hauptfensterGeometrie;
+    if ((h.breite > 0 && h.hoehe > 0) || !fensterhandles.hauptfenster)
+        return;
+    const Rechteck r = fensterRechteck(fensterhandles.hauptfenster);
+    h.x = r.links;
+    h.y = r.oben;
+    h.breite = r.breite();
+    h.hoehe = r.hoehe();
+}
+
 // Each part of the program adds its steps here where their order asks for it.
 constexpr Aktualisierung aktualisierungen[] = {
     {"Zoom", zoomGrenzen},
     {"Zeiten", zeiten},
     {"Protokollfenster", protokollMasse},
     {"Diagrammfenster", diagrammMindestgroesse},
+    {"Hauptfenster", hauptfensterLage},
     {"Linienarten", linien},
     {"Bildfarben", bildfarben},
     {"Standardschrift", standardSchriftFuellen},
+    {"Neue Synapse", neueSynapse},
+    {"ASCII-Import", asciiImport},
+    {"xlPSP-Beispiele", pspBeispieleFuellen},
+    {"Dateifilter", dateifilter},
+    {"Rueckkopplungsobjekte", rueckkopplungsGraphik},
+    {"Standardneuron", standardneuronAussehen},
+    {"Zeichengroessen", zeichenGroessen},
     {"Netz", netzAktualisieren},   // the engine's own steps, in their order
 };
 

@@ -103,16 +103,3 @@ void schriftWaehlen(plattform::Fenster eigner, FontDaten& s, int modus)
     if (eigner)
         plattform::ungueltigMachen(eigner);
 }
-
-int menuePunktHaken(plattform::Fenster f, int befehl, int modus)
-{
-    plattform::Menue m = plattform::fensterMenue(f);
-    if (!m)
-        return 0;
-    bool an = modus == 1;
-    if (modus == 0)
-        an = !plattform::istAbgehakt(m, befehl, plattform::Nach::Befehl);
-    if (!plattform::abhaken(m, befehl, plattform::Nach::Befehl, an))
-        return 0;
-    return an ? 8 : 0;
-}

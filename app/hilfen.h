@@ -1,4 +1,4 @@
-// app/hilfen.h - small services of the frame: time, the choosers, menu check marks
+// app/hilfen.h - small services of the frame: time and the choosers
 #pragma once
 #include "app/status.h"
 #include "platform/fenster.h"
@@ -33,6 +33,4 @@ plattform::Farbe farbeWaehlen(plattform::Fenster eigner, plattform::Farbe vorgab
 // fields are taken and the owner is repainted; Cancel leaves the record as it was.
 void schriftWaehlen(plattform::Fenster eigner, FontDaten& schrift, int modus);
 
-// the check mark of the item in the window's menu: 1 set, -1 clear, 0 toggle; returns 8
-// when it is set afterwards, else 0
-int menuePunktHaken(plattform::Fenster f, int befehl, int modus);
+// menuePunktHaken, which the modes below the frame call too, is in core/status.h

@@ -5,8 +5,12 @@
 #pragma once
 
 // When the main window is destroyed by a regular close, before anything is freed: offers
-// to save the network file that was read.
+// to save the network file that was read, and writes the settings file (unless the
+// settings ask to end without saving).
 void netzSpeichernAnbieten();
+// true: the end that follows leaves the settings file as it is (the language command has
+// just written its line into it); a network is still offered. false takes that back.
+void einstellungenBeimEndeBehalten(bool behalten);
 
 // The open command at the start: a file named on the command line becomes the network's
 // path, once; true when there is a file to open without asking (that one, or the remembered

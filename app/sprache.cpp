@@ -1,6 +1,8 @@
 // app/sprache.cpp - the language command
 #include "app/sprache.h"
 #include "app/hauptfenster.h"
+#include "app/netzdateien.h"
+#include "core/rahmen.h"
 #include "app/status.h"
 #include "platform/box.h"
 #include "platform/pfad.h"
@@ -62,7 +64,16 @@ void spracheWechseln(int neueSprache)
         return;
     }
     // the texts, menus and window classes are made once at the start: the program ends,
-    // and says so, since it does not come back by itself
+    // and says so, since it does not come back by itself. A network saved on the way
+    // writes the new language with its settings.
     plattform::hinweisBox(meldungsTexte[891]);
+    const int bisher = sprache;
+    sprache = neueSprache;
+    einstellungenBeimEndeBehalten(true);
     hauptfensterSchliessen();
+    if (!programmEndet() && aufgeschobeneBefehle() == 0) {
+        // a run is on and the user keeps it: the program stays as it was
+        sprache = bisher;
+        einstellungenBeimEndeBehalten(false);
+    }
 }

@@ -100,6 +100,9 @@ void startbild()
 
 void aktualisieren() { einstellungenAktualisieren(nullptr, 1); }
 
+// the menu bar ticks and greys what the settings file just set
+void menueStand() { menueStandSetzen(fensterhandles.hauptmenue); }
+
 Cursor cursorDatei(const char* name)
 {
     for (const std::string& ordner : {dateipfade.programmVerzeichnis, parameterOrdner.pfad})
@@ -140,6 +143,7 @@ const StartSchritt schritte[] = {
     {"Tastatur-Hook", tastaturHook},
     {"Startbild", startbild},
     {"Aktualisierung", aktualisieren},
+    {"Menue", menueStand},
     {"Cursor", cursorLadenAlle},
     {"Protokollfenster", protokollFensterErzeugen},
     {"Schriften", schriften},

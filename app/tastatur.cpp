@@ -1,5 +1,6 @@
 // app/tastatur.cpp - the main window's shortcuts, made by hand (there is no accelerator table)
 #include "app/hauptfenster.h"
+#include "model/diagramm.h"
 #include "platform/steuerelemente.h"
 
 using namespace plattform;
@@ -35,10 +36,51 @@ void letztenDialogOeffnen(Fenster f)
     befehlSenden(f, letzterDialog);
 }
 
+// The letter keys the diagram windows give these commands work here too (with Ctrl).
+struct Buchstabe { int taste; bool umschalt; int befehl; };
+constexpr Buchstabe buchstaben[] = {
+    {'S', false, befehlGuiDateiSpeichern},
+    {'F', true, befehlFensterInListeSpeichern},   // and then saved, below
+    {'F', false, befehlDiagrammAnLetzterPosition},
+    {'G', false, befehlGeoeffneteGleichgross},
+    {'I', false, befehlAusListeGleichgross},
+    {'L', false, befehlDiagrammeAusListe},
+    {'N', true, befehlDiagrammeSchliessen},
+    {'N', false, befehlDiagrammeAlle},
+    {'O', false, befehlDiagrammeGeoeffnete},
+    {'T', false, befehlTextfensterAnzeigen},
+};
+
+bool buchstabeGedrueckt(Fenster f, int taste)
+{
+    // M: with Shift the option "only minimise" holds once, with Ctrl the marked neurons' windows
+    if (taste == 'M') {
+        if (umschalt())
+            diagrammOptionen.strgMMinimieren = -1;
+        if (!strg())
+            return umschalt();
+        befehlSenden(f, befehlDiagrammeMarkierte);
+        return true;
+    }
+    if (!strg())
+        return false;
+    for (const Buchstabe& b : buchstaben) {
+        if (b.taste != taste || b.umschalt != umschalt())
+            continue;
+        befehlSenden(f, b.befehl);
+        if (b.befehl == befehlFensterInListeSpeichern)
+            befehlSenden(f, befehlGuiDateiSpeichern);
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool tasteGedrueckt(Fenster f, int taste, bool alt)
 {
+    if (!alt && buchstabeGedrueckt(f, taste))
+        return true;
     switch (taste) {
     case taste::F2:
         if (alt)

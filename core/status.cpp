@@ -1,6 +1,7 @@
 // core/status.cpp - the program-wide status words and the records every subsystem reads
 #include "core/status.h"
 #include "platform/steuerelemente.h"
+#include "texts/texte.h"
 
 uint32_t programmStatus = programmBit::DiagrammeOeffnen | programmBit::StartUnfertig;
 uint32_t anzeigeStatus = anzeigeBit::SynapsenBeimVerschieben;
@@ -97,4 +98,50 @@ void aufzeichnungLoeschen(SpikeAufzeichnung& a)
     a.letzterIndex = 0;
     a.wiedergabe = 0;
     a.wiedergabeIndex = 0;
+}
+
+// ---- the menus of the modes ---------------------------------------------------------------
+
+int menuePunktHaken(plattform::Fenster f, int befehl, int modus)
+{
+    const plattform::Menue m = plattform::fensterMenue(f);
+    if (!m || !plattform::menueMitBefehl(m, befehl))
+        return 0;
+    const bool an = modus > 0 || (modus == 0 && !plattform::istAbgehakt(m, befehl, plattform::Nach::Befehl));
+    plattform::abhaken(m, befehl, plattform::Nach::Befehl, an);
+    return an ? 8 : 0;
+}
+
+plattform::Menue modusMenueLaden(Modusmenue art)
+{
+    const auto tabelle = modusmenueTabelle(art, sprache);
+    return tabelle.empty() ? nullptr : plattform::menueLaden(tabelle);
+}
+
+void hauptfensterMenueZeigen(plattform::Menue m)
+{
+    const plattform::Fenster f = fensterhandles.hauptfenster;
+    if (!f)
+        return;
+    plattform::menueSetzen(f, m ? m : fensterhandles.hauptmenue);
+    plattform::menueLeisteZeichnen(f);
+}
+
+bool permutationsMenueZeigen()
+{
+    if (!fensterhandles.permutationsMenue)
+        fensterhandles.permutationsMenue = modusMenueLaden(Modusmenue::Permutation);
+    if (!fensterhandles.permutationsMenue)
+        return false;
+    hauptfensterMenueZeigen(fensterhandles.permutationsMenue);
+    return true;
+}
+
+void simulationsMenueZeigen()
+{
+    hauptfensterMenueZeigen(nullptr);
+    // shown no more, so nothing else owns it
+    if (fensterhandles.permutationsMenue && fensterhandles.permutationsMenue != fensterhandles.hauptmenue)
+        plattform::menueZerstoeren(fensterhandles.permutationsMenue);
+    fensterhandles.permutationsMenue = nullptr;
 }

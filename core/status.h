@@ -9,6 +9,7 @@
 #include "platform/fenster.h"
 #include "platform/menue.h"
 #include "platform/zeichnen.h"
+#include "resources/menues.h"
 #include <array>
 #include <cstdint>
 #include <string>
@@ -143,6 +144,21 @@ struct Fensterhandles {
 };
 extern Fensterhandles fensterhandles;
 extern plattform::Menue offenesKontextMenu;  // the popup being tracked, null otherwise
+
+// ---- the menus of the modes ---------------------------------------------------------------
+// Sets (modus 1), clears (-1) or toggles (0) the check mark of the item with this command in
+// the window's menu bar. The new state: 8 ticked, 0 not (0 also when there is no such item).
+int menuePunktHaken(plattform::Fenster f, int befehl, int modus);
+// A mode's menu in the language sprache; null for a language that has none.
+plattform::Menue modusMenueLaden(Modusmenue art);
+// m becomes the main window's menu bar (null: the simulation mode's, fensterhandles.hauptmenue)
+// and is drawn; the bar shown before is kept, not destroyed.
+void hauptfensterMenueZeigen(plattform::Menue m);
+// The permutation mode's menu (loaded once into fensterhandles.permutationsMenue) becomes the
+// main window's; false when the language has none, and nothing changes then.
+bool permutationsMenueZeigen();
+// The simulation mode's menu is the main window's again; the permutation mode's goes.
+void simulationsMenueZeigen();
 
 constexpr int statusTeile = 5;
 constexpr size_t statusTextLaenge = 128;

@@ -25,16 +25,6 @@ namespace {
 namespace k = cfgZeilen;
 using namespace cfgZeilen;
 
-// what a settings file names when it is new or names nothing; '0' separates the parts
-constexpr const char* netzFilterVorgabe = "Simulationsdateien (*.GUI)0*.GUI0alle Dateien (*.*)0*.*00";
-constexpr const char* ausgabeFilterVorgabe =
-    "Ausgabe-Dateien (*.ASC)0*.ASC0Text-Dateien (*.TXT)0*.TXT0alle Dateien (*.*)0*.*00";
-constexpr const char* permutationsFilterVorgabe =
-    "Permutations-Dateien (*.PMT)0*.PMT0Text-Dateien (*.TXT)0*.TXT0alle Dateien (*.*)0*.*00";
-constexpr const char* cfgFilterVorgabe = "Config-Dateien (*.CFG)0*.CFG0alle Dateien (*.*)0*.*00";
-constexpr const char* protokollFilterVorgabe =
-    "Protokoll-Dateien (*.LOG)0*.LOG0Text-Dateien (*.TXT)0*.TXT0alle Dateien (*.*)0*.*00";
-
 // ---- the text -----------------------------------------------------------------------------------
 
 const char* jaNein(bool an) { return an ? "ja" : "nein"; }

@@ -34,6 +34,17 @@ inline constexpr const char* PermutationsFilter = "dateityp fuer permutationsdat
 inline constexpr const char* CfgFilter = "dateityp fuer konfigurationsdateien=";
 inline constexpr const char* ProtokollFilter = "dateityp fuer protokolldateien=";
 
+// the filters a settings file names when it is new or names none ('0' separates the parts);
+// the writer writes them for empty ones, the refresh fills empty ones with them
+inline constexpr const char* netzFilterVorgabe = "Simulationsdateien (*.GUI)0*.GUI0alle Dateien (*.*)0*.*00";
+inline constexpr const char* ausgabeFilterVorgabe =
+    "Ausgabe-Dateien (*.ASC)0*.ASC0Text-Dateien (*.TXT)0*.TXT0alle Dateien (*.*)0*.*00";
+inline constexpr const char* permutationsFilterVorgabe =
+    "Permutations-Dateien (*.PMT)0*.PMT0Text-Dateien (*.TXT)0*.TXT0alle Dateien (*.*)0*.*00";
+inline constexpr const char* cfgFilterVorgabe = "Config-Dateien (*.CFG)0*.CFG0alle Dateien (*.*)0*.*00";
+inline constexpr const char* protokollFilterVorgabe =
+    "Protokoll-Dateien (*.LOG)0*.LOG0Text-Dateien (*.TXT)0*.TXT0alle Dateien (*.*)0*.*00";
+
 // [parameter fuer den programmablauf]
 inline constexpr const char* SofortOeffnen = "zuletzt geladenene datei sofort bearbeiten=";
 inline constexpr const char* Sprache = "sprache=";

@@ -238,9 +238,9 @@ void simulationStarten()
     // no neuron: the open command first
     if (neuronKette.anzahl < 1 && !simulationOeffnen(1))
         return;
-    // the run is on
+    // the run is on; an abort asked for before it was meant for an earlier run
     programmStatus |= programmBit::LaufAktiv;
-    programmStatus &= ~programmBit::LaufErgebnisDa;
+    programmStatus &= ~(programmBit::LaufErgebnisDa | programmBit::AbbruchAnforderung);
     // the settings check
     const bool imDialog = interaktiv();
     if (imDialog) {

@@ -101,14 +101,14 @@ void neuronTabelleAktualisieren(NeuronDaten* n, int)
 int passivMarkeBerechnen(const NeuronDaten& n)
 {
     auto alleNull = [&](std::initializer_list<int> indizes) {
-        return std::all_of(indizes.begin(), indizes.end(), [&](int i) { return n.parameter[i] == 0.0; });
+        return std::all_of(indizes.begin(), indizes.end(), [&](int i) { return n.parameter[i] == 0.0; }) ? 1 : 0;
     };
+    // the channels whose conductances the run looks at; any other model counts as SWIM
     switch (n.modellTyp) {
-    case modell::OnOff: return alleNull({par::Phase1G, par::Phase2G, par::Phase3G});
-    case modell::Swim: return alleNull({par::SwimNaG, par::SwimKG, par::SwimCaG});
+    case modell::OnOff: return alleNull({par::Phase1G, par::Phase2G});
     case modell::HodgkinHuxley: return alleNull({par::HhNaG, par::HhKG});
-    case modell::GolowaschBuchholz: return alleNull({par::Gb1G, par::Gb2G});
-    default: return 0;
+    case modell::GolowaschBuchholz: return alleNull({par::Gb1G, par::Gb2G, par::Gb4G, par::Gb5G});
+    default: return alleNull({par::SwimNaG, par::SwimKG, par::SwimCaG});
     }
 }
 

@@ -25,5 +25,6 @@ void passivMarkenAktualisieren(NeuronDaten* n, int nachLaden);
 // refused with a notice and nothing changes. false when refused.
 bool segmentAnzahlSetzen(int segmente);
 
-// 1 when all main conductances of the neuron's model are exactly 0
+// 1 when all main conductances of the neuron's model are exactly 0: the rule of the run,
+// which sets the mark before every run as the refresh does
 int passivMarkeBerechnen(const NeuronDaten& n);

@@ -11,6 +11,9 @@ int rueckkopplungsObjektAnzahl();
 // objekt null: the whole list
 void rueckkopplungsObjektLoeschen(RueckkopplungsObjekt*& liste, RueckkopplungsObjekt* objekt);
 
+// every object of the list gets the default graphic values it lacks (its diamond, its lines)
+void rueckkopplungsObjekteGraphikVorgeben();
+
 // before a run: the target neurons' soma stimuli cleared and the objects' run values
 // reset; after a run: the stimuli cleared again. Called only while rueckkopplungAktiv is on.
 void rueckkopplungVorLauf();

@@ -14,6 +14,8 @@ void rueckkopplungsObjektLoeschen(RueckkopplungsObjekt*& liste, RueckkopplungsOb
         liste = nullptr;
 }
 
+void rueckkopplungsObjekteGraphikVorgeben() {}
+
 void rueckkopplungVorLauf() {}
 
 void rueckkopplungNachLauf() {}

@@ -8,6 +8,7 @@
 #include "model/laufhaken.h"
 #include "model/laufstart.h"
 #include "model/netz.h"
+#include "model/netzeinstellungen.h"
 #include "model/parameter.h"
 #include "model/rueckkopplung.h"
 #include "model/skript.h"
@@ -68,24 +69,6 @@ std::string fortschrittText(double prozent, double sekunden)
     return puffer;
 }
 
-// passive when every channel conductance of its model that the run looks at is 0
-int passivMarkeBestimmen(const NeuronDaten& n)
-{
-    const ParameterVektor& P = n.parameter;
-    auto null = [&](std::initializer_list<int> nummern) {
-        for (int i : nummern)
-            if (P[i] != 0.0)
-                return 0;
-        return 1;
-    };
-    switch (n.modellTyp) {
-    case modell::OnOff: return null({13, 16});
-    case modell::HodgkinHuxley: return null({25, 27});
-    case modell::GolowaschBuchholz: return null({116, 136, 179, 192});
-    default: return null({60, 82, 94});
-    }
-}
-
 } // namespace
 
 void neuronLaufVorbereiten(NeuronDaten& n)
@@ -117,7 +100,7 @@ void neuronLaufVorbereiten(NeuronDaten& n)
     if (n.izhikevichAktiv && simulationsParameter.izhikevichSchrittweite <= kleinsterIzSchritt)
         simulationsParameter.izhikevichSchrittweite = kleinsterIzSchritt;
     // the passive mark
-    n.passivMarke = passivMarkeBestimmen(n);
+    n.passivMarke = passivMarkeBerechnen(n);
 }
 
 namespace {

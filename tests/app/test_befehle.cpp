@@ -100,8 +100,10 @@ TEST_F(Befehle, EscUnd40040BrechenAbImSkriptNachEinerFrage)
     druecken(taste::Esc, 27);
     EXPECT_EQ(laufZustand.abbrechen, 1);
     laufZustand.abbrechen = 0;
+    programmStatus |= programmBit::LaufAktiv;   // the item is there while something runs
     ASSERT_TRUE(pt::menueBefehlWaehlen(haupt(), befehlSimulationAbbrechen));
     nachrichtenVerarbeiten();
+    programmStatus &= ~programmBit::LaufAktiv;
     EXPECT_EQ(laufZustand.abbrechen, 1);
 
     laufZustand.abbrechen = 0;

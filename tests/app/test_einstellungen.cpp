@@ -1,4 +1,4 @@
-// tests/app/test_einstellungen.cpp - the start values, the refresh and the protocol window
+// tests/app/test_einstellungen.cpp - the start values and the protocol window
 #include "model/simulationsparameter.h"
 #include "app_hilfe.h"
 #include "app/einstellungen.h"
@@ -9,7 +9,6 @@
 using namespace apphilfe;
 
 using Voreinstellungen = AppFall;
-using GlobaleAktualisierung = AppFall;
 using ProtokollFenster = AppFall;
 
 TEST_F(Voreinstellungen, StartwerteUeberschreibenAltenZustand)
@@ -30,34 +29,6 @@ TEST_F(Voreinstellungen, StartwerteUeberschreibenAltenZustand)
     EXPECT_EQ(anzeigeboxParameter.anzeigedauer, 2000);
     EXPECT_EQ(std::pair(restzeit.rechteck.links, restzeit.rechteck.rechts), std::pair(200, 400));
     EXPECT_DOUBLE_EQ(reizSchrittweite, 10 * simulationsParameter.schrittweite);   // follows the run's step
-}
-
-TEST_F(GlobaleAktualisierung, ErsetztNurUngueltigeWerte)
-{
-    zoomFaktor = 0.0;
-    kleinsterZoom = 1.0;       // not strictly between 0 and 1
-    groessterZoom = 0.005;
-    statuszeilenAnzeigedauer = -1;
-    zeiteinstellungen = {0, 750, 0};
-    protokoll.eingebetteteHoehe = 30;
-    laufEinstellungen.xlpspToleranz = 0.0;
-    einstellungenAktualisieren(nullptr, 1);
-    EXPECT_EQ(std::tuple(zoomFaktor, kleinsterZoom, groessterZoom), std::tuple(1.0, 0.01, 10.0));
-    const auto& z = zeiteinstellungen;
-    EXPECT_EQ(std::tuple(statuszeilenAnzeigedauer, z.doppelklick, z.kurvenMarkierung, z.prozesszeitIntervall),
-              std::tuple(2000, 500, 750, 1000));
-    EXPECT_EQ(std::pair(protokoll.eingebetteteHoehe, protokoll.breite), std::pair(60, 500));
-    EXPECT_EQ(laufEinstellungen.xlpspToleranz, 1e-10);
-    EXPECT_EQ(linienArten[1], stiftStil::Strich);
-    EXPECT_NE(standardSchrift.schrift, nullptr);
-
-    zoomFaktor = 3.0;
-    kleinsterZoom = 0.5;
-    groessterZoom = 4.0;
-    protokoll.eingebetteteHoehe = 31;
-    einstellungenAktualisieren(nullptr, 0);
-    EXPECT_EQ(std::tuple(zoomFaktor, kleinsterZoom, groessterZoom), std::tuple(3.0, 0.5, 4.0));
-    EXPECT_EQ(protokoll.eingebetteteHoehe, 31);
 }
 
 TEST_F(ProtokollFenster, EingebettetUeberDerStatusleisteTextBleibtBeimWechselInsEigeneFensterUndZurueck)

@@ -52,12 +52,13 @@ TEST_F(Start, InitialisierungLaeuftInDerReihenfolgeDesAblaufsBisZumHauptfensterM
     EXPECT_TRUE(istSichtbar(haupt()));
     EXPECT_EQ(pt::wartendeNachrichten(), 0u);   // no file to open: no open command
 
-    // the main window with its menu: grey where an item has no code yet
+    // the main window with its menu: grey where an item has no code yet, or nothing to act on
     Menue m = fensterhandles.hauptmenue;
     EXPECT_EQ(fensterMenue(haupt()), m);
     EXPECT_EQ(postenText(m, 0, Nach::Position), "&Datei");
-    EXPECT_TRUE(istGrau(m, befehlNeuronNeu, Nach::Befehl));
-    for (int b : {befehlDateiOeffnen, befehlSimulationStarten, befehlSimulationAbbrechen, befehlProgrammBeenden})
+    for (int b : {befehlNeuronNeu, befehlSimulationAbbrechen, befehlGuiDateiSpeichern})
+        EXPECT_TRUE(istGrau(m, b, Nach::Befehl)) << b;
+    for (int b : {befehlDateiOeffnen, befehlSimulationStarten, befehlProgrammBeenden})
         EXPECT_FALSE(istGrau(m, b, Nach::Befehl)) << b;
 }
 

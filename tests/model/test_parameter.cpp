@@ -112,17 +112,19 @@ TEST_F(Parameter, VoreinstellungenUndAktualisierungErgaenzenLaufeinstellungenTab
     EXPECT_EQ(simulationsParameter.anzahlSegmente, 1);   // a set mode stays
 }
 
-TEST_F(Parameter, PassivmarkeJeModell)
+// the refresh marks a neuron passive by the channels the run looks at: phase 3 of the
+// on-off model and the calcium channels 4 and 5 of the GB model count too, or not
+TEST_F(Parameter, PassivmarkeJeModellWieImLauf)
 {
     NeuronDaten* n = neu(1);
-    struct Fall { int modell; std::vector<int> leitwerte; };
+    struct Fall { int modell; std::vector<int> leitwerte; std::vector<int> ohneWirkung; };
     const Fall faelle[] = {
-        {modell::OnOff, {13, 16, 20}},
-        {modell::Swim, {60, 82, 94}},
-        {modell::HodgkinHuxley, {25, 27}},
-        {modell::GolowaschBuchholz, {116, 136}},
+        {modell::OnOff, {13, 16}, {20}},
+        {modell::Swim, {60, 82, 94}, {}},
+        {modell::HodgkinHuxley, {25, 27}, {}},
+        {modell::GolowaschBuchholz, {116, 136, 179, 192}, {}},
     };
-    for (const Fall& f : faelle)
+    for (const Fall& f : faelle) {
         for (int i : f.leitwerte) {   // each conductance alone makes the neuron active
             n->modellTyp = f.modell;
             n->parameter.fill(0.0);
@@ -132,4 +134,11 @@ TEST_F(Parameter, PassivmarkeJeModell)
             einstellungenAktualisieren(n, 0);
             EXPECT_EQ(n->passivMarke, 0) << f.modell << " P" << i;
         }
+        for (int i : f.ohneWirkung) {
+            n->parameter.fill(0.0);
+            n->parameter[i] = 1e-6;
+            einstellungenAktualisieren(n, 0);
+            EXPECT_EQ(n->passivMarke, 1) << f.modell << " P" << i;
+        }
+    }
 }

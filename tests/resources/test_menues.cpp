@@ -1,6 +1,8 @@
-// tests/resources/test_menues.cpp - the main menus 101 and 310 against resources/befehle.h
-#include "resources/menues.h"
+// tests/resources/test_menues.cpp - the main menus 101 and 310 and the menus of the modes
+// against resources/befehle.h
+#include "resources/auswertungsmenue.h"
 #include "resources/befehle.h"
+#include "resources/menues.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <fstream>
@@ -51,16 +53,50 @@ const std::set<int> nichtImHauptmenue = {
 
 } // namespace
 
+// every pair of menus: the same rows, the same ids, blank texts only for separators
 TEST(Hauptmenue, DeutschUndEnglischHabenDenselbenAufbau)
 {
-    ASSERT_EQ(hauptmenue101.size(), hauptmenue310.size());
-    for (size_t i = 0; i < hauptmenue101.size(); ++i) {
-        const auto& d = hauptmenue101[i];
-        const auto& e = hauptmenue310[i];
-        SCOPED_TRACE(d.text);
-        EXPECT_EQ(std::tie(d.ebene, d.art, d.befehl), std::tie(e.ebene, e.art, e.befehl));
-        EXPECT_EQ((*d.text == 0) + (*e.text == 0), (d.art & art::Trenner) ? 2 : 0);   // blank: separators
+    const std::pair<Tabelle, Tabelle> paare[] = {
+        {hauptmenue101, hauptmenue310},         {permutationsMenue176, permutationsMenue308},
+        {definitionsMenue238, definitionsMenue307}, {fortschrittsMenue234, fortschrittsMenue303},
+        {interaktivMenue313, interaktivMenue312}, {auswertungsMenue301, auswertungsMenue311},
+    };
+    for (const auto& [deutsch, englisch] : paare) {
+        ASSERT_EQ(deutsch.size(), englisch.size()) << deutsch[0].text;
+        for (size_t i = 0; i < deutsch.size(); ++i) {
+            const auto& d = deutsch[i];
+            const auto& e = englisch[i];
+            SCOPED_TRACE(d.text);
+            EXPECT_EQ(std::tie(d.ebene, d.art, d.befehl), std::tie(e.ebene, e.art, e.befehl));
+            EXPECT_EQ((*d.text == 0) + (*e.text == 0), (d.art & art::Trenner) ? 2 : 0);
+        }
     }
+}
+
+// The permutation commands are in the permutation mode's three menus, each once (but the
+// two of the display window's own menu); the evaluation window's ten in its menu.
+TEST(Modusmenues, JederPermutationsbefehlStehtGenauEinmalDarin)
+{
+    std::map<int, int> n;
+    for (Tabelle t : {permutationsMenue176, definitionsMenue238, fortschrittsMenue234})
+        for (const auto& z : t)
+            if (!(z.art & (art::Untermenue | art::Trenner)))
+                ++n[z.befehl];
+    for (const Konstante& k : befehlsKonstanten()) {
+        if (!k.name.starts_with("befehlPmt") || istBereich(k.name) || k.id == befehlPmtSpikefolgeBewerten ||
+            k.id == befehlPmtBurstdaten)
+            continue;
+        EXPECT_EQ(n.count(k.id) ? n[k.id] : 0, 1) << k.name;
+        n.erase(k.id);
+    }
+    for (const auto& [id, anzahl] : n)
+        ADD_FAILURE() << "permutation menu id " << id << " is no permutation command of befehle.h";
+
+    std::set<int> auswertung;
+    for (const auto& z : auswertungsMenue301)
+        if (!(z.art & (art::Untermenue | art::Trenner)))
+            EXPECT_TRUE(auswertung.insert(z.befehl).second) << z.befehl;
+    EXPECT_EQ(auswertung, (std::set<int>{40191, 40193, 40195, 40197, 40206, 40209, 40211, 40213, 40215, 40217}));
 }
 
 TEST(Hauptmenue, JederBefehlStehtGenauEinmalInBeiden)
