@@ -35,23 +35,17 @@ bool gelesen(const std::string& s)
 
 } // namespace
 
-TEST(CursorDatei, GueltigerKopfGibtDasErsteBild)
+TEST(CursorDatei, GueltigerKopfGibtDasErsteBildKaputteWerdenAbgelehnt)
 {
     CursorKopf k;
     ASSERT_TRUE(cursorKopfLesen(gueltig(), k));
-    EXPECT_EQ(k.bilder, 2);
-    EXPECT_EQ(std::make_pair(k.breite, k.hoehe), std::make_pair(32, 32));
-    EXPECT_EQ(std::make_pair(k.hotspotX, k.hotspotY), std::make_pair(15, 16));
-    EXPECT_EQ(std::make_pair(k.groesse, k.versatz), std::make_pair(40u, 38u));
-
+    EXPECT_EQ(std::make_tuple(k.bilder, k.breite, k.hoehe, k.hotspotX, k.hotspotY, k.groesse, k.versatz),
+              std::make_tuple(2, 32, 32, 15, 16, 40u, 38u));
     std::string gross = gueltig();
     gross[6] = 0;      // a 0 in the file stands for 256
     ASSERT_TRUE(cursorKopfLesen(gross, k));
     EXPECT_EQ(k.breite, 256);
-}
 
-TEST(CursorDatei, KaputteKoepfeWerdenAbgelehnt)
-{
     struct Fall { const char* was; size_t o; int breite; uint32_t wert; };
     const Fall faelle[] = {
         {"reserved word not 0", 0, 2, 1},

@@ -1,5 +1,5 @@
 // tests/platform/test_steuerelemente.cpp - the scripted platform's records of its controls:
-// status bars and one log of status texts, boxes and beeps, text boxes, tooltips
+// status bars and one log of status texts, boxes and beeps, text boxes
 #include "skript.h"
 
 using namespace skript;
@@ -46,15 +46,4 @@ TEST_F(SkriptSteuerelemente, TextfeldSchriftImProtokollBenutzerScrolltNurWoEineL
     fehlerSammeln();
     test::scrollen(f, false, scroll::ZeileRunter);         // the horizontal bar is hidden
     EXPECT_EQ(fehler.size(), 1u);
-}
-
-TEST_F(SkriptSteuerelemente, TooltipsSterbenMitDemFenster)
-{
-    Fenster f = neu();
-    tooltipSetzen(f, 1001, "Membranpotential");
-    tooltipSetzen(f, 1001, "Membranpotential in mV");
-    EXPECT_EQ(test::tooltip(f, 1001), "Membranpotential in mV");
-    EXPECT_EQ(test::tooltipAnzahl(), 1u);
-    fensterZerstoeren(f);
-    EXPECT_EQ(test::tooltipAnzahl(), 0u);
 }

@@ -18,27 +18,19 @@ TEST(Zeichensatz, JedesByteUeberstehtDenHinUndRueckweg)
 
 TEST(Zeichensatz, NichtDarstellbaresUndKaputtesUtf8WirdGemeldet)
 {
-    std::string ziel;
-    EXPECT_FALSE(nachCp1252("\xE2\x88\x9E", ziel));        // infinity sign: not in Windows-1252
-    EXPECT_EQ(ziel, "?");
-    EXPECT_FALSE(nachCp1252("a\xC3", ziel));               // cut sequence at the end
-    EXPECT_EQ(ziel, "a?");
-    EXPECT_FALSE(istGueltigesUtf8("\xC0\x80"));             // overlong NUL
-    EXPECT_FALSE(istGueltigesUtf8("\xED\xA0\x80"));         // surrogate
+    std::string unendlich, abgeschnitten;
+    EXPECT_FALSE(nachCp1252("\xE2\x88\x9E", unendlich));    // infinity sign: not in Windows-1252
+    EXPECT_FALSE(nachCp1252("a\xC3", abgeschnitten));       // cut sequence at the end
+    EXPECT_EQ(unendlich + "|" + abgeschnitten, "?|a?");
+    EXPECT_FALSE(istGueltigesUtf8("\xC0\x80") || istGueltigesUtf8("\xED\xA0\x80"));   // overlong NUL, surrogate
     EXPECT_TRUE(istGueltigesUtf8("\xF0\x9F\x98\x80"));
 }
 
 TEST(Zeichensatz, GeladenerTextWirdNurAusEchtemUtf8UmgewandeltZeilenendenZuLf)
 {
-    std::string utf8 = "gr\xC3\xB6\xC3\x9F" "e=3\r\n";
+    std::string utf8 = "gr\xC3\xB6\xC3\x9F" "e=3\r\n", cp = "gr\xF6\xDF" "e=3", ascii = "dauer=1.0";
     EXPECT_TRUE(geladenenTextAngleichen(utf8));
-    EXPECT_EQ(utf8, "gr\xF6\xDF" "e=3\r\n");
-    std::string cp = "gr\xF6\xDF" "e=3";                    // our own file: stays as it is
-    EXPECT_FALSE(geladenenTextAngleichen(cp));
-    EXPECT_EQ(cp, "gr\xF6\xDF" "e=3");
-    std::string ascii = "dauer=1.0";
-    EXPECT_FALSE(geladenenTextAngleichen(ascii));
-
-    EXPECT_EQ(zeilenendenLf("a\r\nb\rc\n\r\n"), "a\nb\nc\n\n");
-    EXPECT_EQ(zeilenendenLf("\r"), "\n");
+    EXPECT_FALSE(geladenenTextAngleichen(cp) || geladenenTextAngleichen(ascii));   // our own files stay as they are
+    EXPECT_EQ(utf8 + "|" + cp, "gr\xF6\xDF" "e=3\r\n|gr\xF6\xDF" "e=3");
+    EXPECT_EQ(zeilenendenLf("a\r\nb\rc\n\r\n") + "|" + zeilenendenLf("\r"), "a\nb\nc\n\n|\n");
 }

@@ -23,15 +23,6 @@ std::string umriss(Bild b)
 
 } // namespace
 
-TEST_F(QtZeichnen, GefuelltesRechteckHatExklusiveRechteUndUntereKante)
-{
-    auto b = bild(30, 20);
-    rechteckFuellen(bildFlaeche(b.get()), {2, 3, 8, 7}, rot);
-    EXPECT_EQ(umriss(b.get()), "2,3,8,7");
-    EXPECT_EQ(bildPixel(b.get(), 2, 3), rot);
-    EXPECT_EQ(bildPixel(b.get(), 7, 6), rot);
-}
-
 TEST_F(QtZeichnen, TextSitztObenLinksImUndeckendenKastenTransparentNurDieTinte)
 {
     SchriftMerkmale m;
