@@ -105,12 +105,6 @@ inline std::string befehle(Fenster f)
     return aus;
 }
 
-inline std::string dateiInhalt(const std::string& pfad)
-{
-    std::ifstream ein(pfad, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(ein), {});
-}
-
 struct BildWeg {
     void operator()(BildObjekt* b) const { bildLoeschen(b); }
 };
@@ -133,7 +127,6 @@ struct TempOrdner {
             std::filesystem::remove_all(pfad, egal);
     }
     std::string datei(const std::string& name) const { return (pfad / name).string(); }
-    size_t dateien() const { return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(pfad), {})); }
 };
 
 // a 32 x 32 cursor file with one 32-bit image and its hot spot at (hx, hy); art 1 makes it an icon
