@@ -42,10 +42,8 @@ TEST_F(VertragMenue, LeisteNimmtPlatzMeldetPopupInitUndPostetBefehle)
         return std::nullopt;
     };
     eingang.clear();
-    EXPECT_TRUE(treiber::menueWaehlen(f, 101));
-    EXPECT_TRUE(treiber::menueWaehlen(f, 201));
-    EXPECT_TRUE(treiber::menueWaehlen(f, 202));
-    EXPECT_TRUE(treiber::menueWaehlen(f, 301));            // an item of the bar itself
+    for (int befehl : {101, 201, 202, 301})                // 301: an item of the bar itself
+        EXPECT_TRUE(treiber::menueWaehlen(f, befehl));
     EXPECT_TRUE(von(f, n::Befehl).empty());                // posted, not sent
     nachrichtenVerarbeiten();
     EXPECT_EQ(befehle(f), "101/0 201/0 202/0 301/0");
@@ -79,10 +77,8 @@ TEST_F(VertragWahl, DateiKommtZerlegtZurueckEinAbbruchAendertNichts)
     const std::string datei = ordner.datei("netz.version2.KNL");
     std::ofstream(datei) << "x";
     treiber::dateiAntworten({datei, ""});
-    DateiWahl w;
-    w.ordner = ordner.pfad.string();
-    w.filter = {{"Kan\xe4le", "*.knl"}, {"Alle Dateien (*.*)", "*.*"}};
-    w.titel = "Kanal laden";
+    DateiWahl w{.ordner = ordner.pfad.string(), .filter = {{"Kan\xe4le", "*.knl"}, {"Alle Dateien (*.*)", "*.*"}},
+                .titel = "Kanal laden"};
     ASSERT_TRUE(dateiWaehlen(nullptr, w));
     EXPECT_EQ(w.ordner + "|" + w.name + "|" + w.endung, ordner.pfad.string() + "|netz.version2|KNL");
     EXPECT_EQ(w.titel, "Kanal laden");                     // the question's own fields stay
@@ -90,26 +86,20 @@ TEST_F(VertragWahl, DateiKommtZerlegtZurueckEinAbbruchAendertNichts)
     EXPECT_EQ(w.name, "netz.version2");
 }
 
-// Nothing prints yet: one pass through a job, a cancelled file question and an unknown printer.
-TEST_F(VertragDrucken, PdfSeiteIstA4QuerAbbruchUndUnbekannterDruckerGebenNichts)
+// Nothing prints yet: one job through, and a cancelled file question.
+TEST_F(VertragDrucken, PdfSeiteIstA4QuerEinAbbruchGibtNichts)
 {
     TempOrdner ordner;
-    const std::vector<std::string> drucker = druckerListe();
-    ASSERT_FALSE(drucker.empty());
-    EXPECT_EQ(drucker.back(), pdfDrucker);
+    EXPECT_EQ(druckerListe().back(), pdfDrucker);
     treiber::dateiAntworten({ordner.datei("quer.pdf"), ""});
     DruckAuftrag a = druckBeginnen(nullptr, {pdfDrucker, true, "Diagramm", ""});   // asks for the file
     ASSERT_NE(a, nullptr);
     const SeitenMasse m = seitenMasse(a);
     EXPECT_NEAR(m.breite * 72.0 / m.dpiX, 842, 1.0);       // A4 across
     EXPECT_NEAR(m.hoehe * 72.0 / m.dpiY, 595, 1.0);
-    const Rechteck g = flaechenGroesse(druckFlaeche(a));   // its origin: the printable area's corner
-    EXPECT_EQ(std::make_pair(g.breite(), g.hoehe()), std::make_pair(m.druckbar.breite(), m.druckbar.hoehe()));
     text(druckFlaeche(a), 100, 100, "Potential \xb5V");
     EXPECT_TRUE(druckBeenden(a));
     std::string grund = "alt";
     EXPECT_EQ(druckBeginnen(nullptr, {pdfDrucker, false, "lauf", ""}, &grund), nullptr);
     EXPECT_EQ(grund, "");                                  // the user cancelled: nothing to report
-    EXPECT_EQ(druckBeginnen(nullptr, {"Gibtsnicht", false, "x", ""}, &grund), nullptr);
-    EXPECT_NE(grund.find("Gibtsnicht"), std::string::npos);
 }
