@@ -40,25 +40,22 @@ TEST_F(SkriptFenster, AktivierungFolgtDemFokusDemVerbergenUndDemZerstoeren)
     EXPECT_EQ(vordergrundFenster(), nullptr);
 }
 
-TEST_F(SkriptFenster, ImZerstoerenIstDasFensterTotNurSeineZeitgeberUndNachrichtenGehenMit)
+TEST_F(SkriptFenster, ImZerstoerenIstDasFensterTotUnbekannteKlassenScheitern)
 {
-    Fenster fremd = neu(), haupt = neu();
+    Fenster haupt = neu();
     reaktion = [&](Fenster f, uint32_t m, uintptr_t, intptr_t) -> std::optional<intptr_t> {
         if (m == n::Zerstoeren && f == haupt) {
             EXPECT_FALSE(istFenster(f) || posten(f, n::Benutzer));
         }
         return std::nullopt;
     };
-    posten(haupt, n::Benutzer);
-    posten(fremd, n::Benutzer);
     fensterZerstoeren(haupt);
-    EXPECT_EQ(test::wartendeNachrichten(), 1u);            // only fremd's
     fehlerSammeln();
     EXPECT_EQ(fensterErzeugen("Gibtsnicht", "", 0, 0, 0, 10, 10), nullptr);   // an unknown class fails the test
     EXPECT_EQ(fehler.size(), 1u);
 }
 
-TEST_F(SkriptPumpe, GepostetesVorZeichnenVorZeitgeberUndDasLogWeissWasGepostetWar)
+TEST_F(SkriptPumpe, GepostetesVorZeichnenVorZeitgeber)
 {
     Fenster f = neu();
     nachrichtenVerarbeiten();
@@ -67,15 +64,8 @@ TEST_F(SkriptPumpe, GepostetesVorZeichnenVorZeitgeberUndDasLogWeissWasGepostetWa
     ungueltigMachen(f);
     posten(f, n::Benutzer);
     eingang.clear();
-    test::logLeeren();
     nachrichtenVerarbeiten();
     EXPECT_EQ(nachrichten(f), (std::vector<uint32_t>{n::Benutzer, n::Zeichnen, n::Zeitgeber}));
-    for (const auto& e : test::nachrichtenLog())
-        EXPECT_TRUE(e.gepostet);                           // through the queue, or a paint or timer of the pump
-    test::logLeeren();
-    ungueltigMachen(f);
-    neuZeichnen(f);
-    EXPECT_FALSE(test::nachrichtenLog().at(0).gepostet);   // a direct call
 }
 
 TEST_F(SkriptPumpe, DerBenutzerErreichtNurWasErKannEndlosesPostenScheitert)

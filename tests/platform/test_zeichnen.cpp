@@ -58,10 +58,6 @@ TEST_F(SkriptZeichnen, FensterMaltAufEineFrischeAufzeichnendeFlaecheDasAbbildNic
     nachrichtenVerarbeiten();
     ASSERT_EQ(test::letzteZeichnung(f).size(), 1u);
     EXPECT_EQ(test::letzteZeichnung(f)[0].text, "Zeit");
-    const Rechteck teil{10, 20, 30, 40};
-    ungueltigMachen(f, &teil);
-    neuZeichnen(f);
-    EXPECT_EQ(test::letzterZeichenBereich(f).unten, 40);
     const EigenesBild abbild(fensterAbbild(f));            // its calls go to the image
     EXPECT_EQ(test::aufrufe(bildFlaeche(abbild.get())).size(), 1u);
     EXPECT_EQ(test::letzteZeichnung(f).size(), 1u);
