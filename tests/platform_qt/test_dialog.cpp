@@ -49,10 +49,8 @@ TEST_F(QtDialog, JedeVorlageBautIhreSteuerelementeOeffnetUndBrichtAb)
             return std::nullopt;
         };
         EXPECT_EQ(dialogModal(*v, haupt, dlgProc, 5), 2);
-        ASSERT_FALSE(eingang.empty());
-        EXPECT_EQ(eingang.front().l, 5);
-        EXPECT_EQ(steuerZahl, v->elemente.size());
-        EXPECT_EQ(eingang.back().n, n::Zerstoeren);
+        EXPECT_EQ(std::make_tuple(eingang.at(0).l, steuerZahl, eingang.back().n),
+                  std::make_tuple(5, v->elemente.size(), n::Zerstoeren));
     }
     EXPECT_EQ(dialogModal(kleinVorlage, reinterpret_cast<Fenster>(&haupt), dlgProc), -1);   // no window as owner
 }

@@ -108,9 +108,8 @@ TEST(QtStart, StartenRuftDasProgrammMitDemDateinamenUndRaeumtAuf)
         EXPECT_TRUE(angemeldet);
         return fensterErzeugen("Rest", "", stil::Hauptfenster | stil::Sichtbar, 0, 0, 50, 50) ? 17 : 0;
     });
-    EXPECT_EQ(r, 17);
-    EXPECT_EQ(empfangen.pfad, "/tmp/Gr\xf6\xdf" "e.net");
-    EXPECT_TRUE(empfangen.darstellbar);
+    EXPECT_EQ(std::make_tuple(r, empfangen.pfad, empfangen.darstellbar),
+              std::make_tuple(17, "/tmp/Gr\xf6\xdf" "e.net", true));
 }
 
 TEST(QtStart, TestanwendungBehaeltDenPunktInZahlen)

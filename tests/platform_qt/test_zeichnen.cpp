@@ -25,9 +25,7 @@ std::string umriss(Bild b)
 
 TEST_F(QtZeichnen, TextSitztObenLinksImUndeckendenKastenTransparentNurDieTinte)
 {
-    SchriftMerkmale m;
-    m.hoehe = -16;
-    Schrift s = schriftErzeugen(m);
+    Schrift s = schriftErzeugen({.hoehe = -16});
     for (bool transparent : {false, true}) {
         SCOPED_TRACE(transparent);
         auto b = bild(300, 100);
