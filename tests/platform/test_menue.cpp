@@ -6,7 +6,6 @@
 using namespace plattform;
 namespace a = plattform::menueArt;
 
-namespace {
 const MenueZeile tabelle[] = {
     {0, a::Untermenue, 0, "&Datei"},
     {1, a::Posten, 101, "&Neu"},
@@ -22,16 +21,9 @@ const MenueZeile tabelle[] = {
     {0, a::Posten, 500, "Direkt"},
 };
 
-struct MenueFrei {   // a loaded menu that no window owns
-    Menue m = menueLaden(tabelle);
-    ~MenueFrei() { menueZerstoeren(m); }
-};
-} // namespace
-
 TEST(MenueTabelle, LadenUndFindenNachBefehlUndPosition)
 {
-    MenueFrei t;
-    Menue m = t.m;
+    Menue m = menueLaden(tabelle);                         // no window owns it
     ASSERT_EQ(postenAnzahl(m), 3);
     Menue datei = untermenue(m, 0);
     Menue drucker = untermenue(datei, 3);
@@ -48,6 +40,7 @@ TEST(MenueTabelle, LadenUndFindenNachBefehlUndPosition)
     EXPECT_TRUE(postenUmbenennen(m, 201, Nach::Befehl, "Drucker 1"));
     EXPECT_EQ(postenText(drucker, 0, Nach::Position), "Drucker 1");
     EXPECT_FALSE(abhaken(m, 0, Nach::Befehl, true));   // separators and submenus have no command
+    menueZerstoeren(m);
 }
 
 TEST(MenueTabelle, AngehaengtWieDasNeuronenMenue)

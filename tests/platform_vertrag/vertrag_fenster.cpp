@@ -198,8 +198,8 @@ TEST_F(VertragPumpe, SendenSofortPostenInEinerReiheUeberAlleFenster)
     EXPECT_EQ(benutzerFolge({a, b}), "");
     EXPECT_TRUE(nachrichtenVerarbeiten());
     EXPECT_EQ(benutzerFolge({a, b}), "a2 b3 a4 b9");
-    const Eintrag e = von(a, n::Benutzer + 2).at(0);
-    EXPECT_TRUE(e.w == 1 && e.l == 2);
+    EXPECT_EQ(std::make_pair(von(a, n::Benutzer + 2).at(0).w, von(a, n::Benutzer + 2).at(0).l),
+              std::make_pair(uintptr_t{1}, intptr_t{2}));
 }
 
 TEST_F(VertragPumpe, BeendenKommtNachDemVorherGeposteten)
