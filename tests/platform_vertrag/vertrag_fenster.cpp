@@ -169,6 +169,7 @@ TEST_F(VertragFenster, VerborgeneMalenNichtNeuZeichnenMaltNurDasUngueltigeSofort
     ungueltigMachen(f);
     EXPECT_EQ(von(f, n::Zeichnen).size(), 1u);
     neuZeichnen(f);                                        // at once, not through the queue
+    EXPECT_EQ(von(f, n::Zeichnen).size(), 2u);
     neuZeichnen(f);                                        // nothing left to paint
     nachrichtenVerarbeiten();
     EXPECT_EQ(von(f, n::Zeichnen).size(), 2u);
