@@ -7,8 +7,6 @@ using namespace skript;
 
 using SkriptAntworten = Fall;
 
-namespace {
-
 const MenueZeile tabelle[] = {
     {0, menueArt::Untermenue, 0, "&Datei"},
     {1, menueArt::Posten, 101, "&Neu"},
@@ -17,8 +15,6 @@ const MenueZeile tabelle[] = {
     {2, menueArt::Untermenue, 0, "Weitere"},
     {3, menueArt::Posten, 301, "Tief"},
 };
-
-} // namespace
 
 TEST_F(SkriptAntworten, BoxenNehmenIhreAntwortenDerReiheNachOhneAntwortScheitertDerTest)
 {

@@ -8,8 +8,6 @@ using VertragMenue = Vertrag;
 using VertragWahl = Vertrag;
 using VertragDrucken = Vertrag;
 
-namespace {
-
 const MenueZeile tabelle[] = {
     {0, menueArt::Untermenue, 0, "&Datei"},
     {1, menueArt::Posten, 101, "&Neu\tStrg+N"},
@@ -21,8 +19,6 @@ const MenueZeile tabelle[] = {
     {1, menueArt::Posten, 202, "&Gr\xf6\xdf" "e"},
     {0, menueArt::Posten, 301, "&Hilfe"},
 };
-
-} // namespace
 
 TEST_F(VertragMenue, LeisteNimmtPlatzMeldetPopupInitUndPostetBefehle)
 {
