@@ -42,7 +42,7 @@ TEST_F(QtSteuerelemente, TextfeldZeigtDasEndeFolgtSeinemFensterUndHaeltSeineSchr
     for (int i = 0; i < 50; ++i)
         textfeldAnhaengen(t, "Zeile\r\n");
     EXPECT_TRUE(e->verticalScrollBar()->maximum() > 0 && e->verticalScrollBar()->value() == e->verticalScrollBar()->maximum());
-    Schrift s = schriftErzeugen({.hoehe = -30});
+    Schrift s = schriftErzeugen({.hoehe = -30, .name = ""});
     textfeldSchrift(t, s);
     loeschen(s);
     EXPECT_EQ(e->font().pixelSize(), 30);
@@ -118,7 +118,8 @@ TEST_F(QtSteuerelemente, PfadOhneWindows1252WirdAbgelehntUndDerDialogKommtWieder
     });
     blick.start(5);
     treiber::boxAntworten({antwort::Ok});
-    DateiWahl wahl{.ordner = ordner.pfad.string(), .name = "netz", .endung = "knl", .speichern = true};
+    DateiWahl wahl{.ordner = ordner.pfad.string(), .name = "netz", .endung = "knl", .filter = {}, .titel = "",
+                   .speichern = true};
     EXPECT_FALSE(dateiWaehlen(nullptr, wahl));
     EXPECT_EQ(zweiterVorschlag, QDir(QString::fromStdString(ordner.pfad.string())).absolutePath());
     EXPECT_EQ(wahl.name, "netz");                          // untouched on cancel

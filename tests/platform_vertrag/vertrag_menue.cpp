@@ -73,8 +73,8 @@ TEST_F(VertragWahl, DateiKommtZerlegtZurueckEinAbbruchAendertNichts)
     const std::string datei = ordner.datei("netz.version2.KNL");
     std::ofstream(datei) << "x";
     treiber::dateiAntworten({datei, ""});
-    DateiWahl w{.ordner = ordner.pfad.string(), .filter = {{"Kan\xe4le", "*.knl"}, {"Alle Dateien (*.*)", "*.*"}},
-                .titel = "Kanal laden"};
+    DateiWahl w{.ordner = ordner.pfad.string(), .name = "", .endung = "",
+                .filter = {{"Kan\xe4le", "*.knl"}, {"Alle Dateien (*.*)", "*.*"}}, .titel = "Kanal laden"};
     ASSERT_TRUE(dateiWaehlen(nullptr, w));
     EXPECT_EQ(w.ordner + "|" + w.name + "|" + w.endung, ordner.pfad.string() + "|netz.version2|KNL");
     EXPECT_EQ(w.titel, "Kanal laden");                     // the question's own fields stay
