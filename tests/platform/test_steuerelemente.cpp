@@ -41,7 +41,6 @@ TEST_F(SkriptSteuerelemente, TextfeldSchriftImProtokollBenutzerScrolltNurWoEineL
     textfeldSchrift(feld, s);
     loeschen(s);
     EXPECT_EQ(test::textfeldZustand(feld)->schrift.name, "Courier New");
-    EXPECT_TRUE(test::textfeldZustand(feld)->nurLesen);
     scrollLeisteSetzen(f, true, 0, 99, 40, 10);
     fehlerSammeln();
     test::scrollen(f, false, scroll::ZeileRunter);         // the horizontal bar is hidden

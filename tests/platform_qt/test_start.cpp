@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 using namespace plattform;
@@ -21,13 +22,12 @@ struct Umgebung {
     Umgebung(const char* name, const char* wert) : name(name)
     {
         if (const char* v = std::getenv(name))
-            alt = v, hatteWert = true;
+            alt = v;
         wert ? setenv(name, wert, 1) : unsetenv(name);
     }
-    ~Umgebung() { hatteWert ? setenv(name, alt.c_str(), 1) : unsetenv(name); }
+    ~Umgebung() { alt ? setenv(name, alt->c_str(), 1) : unsetenv(name); }
     const char* name;
-    std::string alt;
-    bool hatteWert = false;
+    std::optional<std::string> alt;
 };
 
 bool zahlenMitPunkt()
