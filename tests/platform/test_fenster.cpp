@@ -163,6 +163,5 @@ TEST_F(SkriptPumpe, WartenUndSchleifeSpringenZumZeitgeberOhneIhnScheitertEs)
     EXPECT_FALSE(test::laufenBis([] { return false; }, "nothing"));
     EXPECT_EQ(nachrichtenSchleife(), -1);
     ASSERT_EQ(fehler.size(), 3u);
-    EXPECT_NE(fehler[1].find("nothing"), std::string::npos);
-    EXPECT_NE(fehler[2].find("would block"), std::string::npos);
+    EXPECT_TRUE(fehler[1].find("nothing") != std::string::npos && fehler[2].find("would block") != std::string::npos);
 }

@@ -61,8 +61,7 @@ TEST_F(QtDialog, TabEnterUndFokusGehenQtsWegNurDieStandardIdIstEnter)
     tasteSenden(steuer(d, 30), Qt::Key_Return);            // Enter in an edit: the dialog's default
     tasteSenden(steuer(d, 30), Qt::Key_Tab);               // on to the next control
     tasteSenden(steuer(d, 2), Qt::Key_Return);             // a focused button is no default either
-    EXPECT_EQ(befehle(d), "30/1 1/0 30/2 1/0");
-    EXPECT_EQ(elementText(d, 30), "alt3");
+    EXPECT_EQ(befehle(d) + " | " + elementText(d, 30), "30/1 1/0 30/2 1/0 | alt3");
     tasteSenden(steuer(mitId, 30), Qt::Key_Enter, {}, Qt::KeypadModifier);
     EXPECT_EQ(befehle(mitId), "30/0");
     tooltipSetzen(d, 30, "Zahl \xe4");                     // tooltips find dialog controls

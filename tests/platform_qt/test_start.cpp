@@ -101,8 +101,7 @@ TEST(QtStart, StartenRuftDasProgrammMitDemDateinamenUndRaeumtAuf)
     int r = starten(2, argv, [](const DateiArgument& d) {
         empfangen = d;
         EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
-        EXPECT_TRUE(zahlenMitPunkt());
-        EXPECT_TRUE(istGuiThread());
+        EXPECT_TRUE(zahlenMitPunkt() && istGuiThread());
         // a window the program leaves behind is cleaned up by starten
         static bool angemeldet = klasseRegistrieren({"Rest", standardFensterProc, 0xFFFFFF});
         EXPECT_TRUE(angemeldet);
