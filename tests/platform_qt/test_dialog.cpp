@@ -48,9 +48,7 @@ TEST_F(QtDialog, JedeVorlageBautIhreSteuerelementeOeffnetUndBrichtAb)
 TEST_F(QtDialog, TabEnterUndFokusGehenQtsWegNurDieStandardIdIstEnter)
 {
     const DialogVorlage fuenf{9006, "", "", kleinElemente, 30};
-    reaktion = [](Fenster, uint32_t m, uintptr_t, intptr_t) {
-        return m == n::Befehl ? std::optional<intptr_t>(0) : std::nullopt;   // nothing ends them
-    };
+    reaktion = befehleNurMelden;
     Fenster d = modeless(), mitId = modeless(fuenf);
     vordergrundSetzen(d);
     ASSERT_TRUE(treiber::warten([&] { return vordergrundFenster() == d; }));

@@ -69,7 +69,6 @@ TEST_F(QtFenster, MenueleisteAusQtAktionenOhneKuerzelGebautNachDemInit)
         {0, menueArt::Untermenue, 0, "&Datei"},
         {1, menueArt::Posten, 101, "&Neu\tStrg+N"},
         {1, menueArt::Grau, 102, "&Ende"},
-        {0, menueArt::Posten, 301, "&Hilfe"},
     };
     Menue m = menueLaden(tabelle);
     reaktion = [m](Fenster, uint32_t msg, uintptr_t, intptr_t) -> std::optional<intptr_t> {

@@ -72,8 +72,7 @@ TEST(QtStart, AnzeigeDieSichNichtOeffnenLaesstWirdGemeldetStattAbzubrechen)
     };
     Umgebung xdg("XDG_RUNTIME_DIR", laufzeit.c_str()), socket("WAYLAND_SOCKET", nullptr);
     for (const Fall& f : faelle) {
-        SCOPED_TRACE(std::string(f.display ? f.display : "-") + " " + (f.wayland ? f.wayland : "-") + " " +
-                     (f.plattform ? f.plattform : "-"));
+        SCOPED_TRACE(&f - faelle);
         Umgebung a("DISPLAY", f.display), b("WAYLAND_DISPLAY", f.wayland), c("QT_QPA_PLATFORM", f.plattform);
         programmLief = false;
         char name[] = "velnor";

@@ -55,6 +55,12 @@ inline intptr_t proc(Fenster f, uint32_t m, uintptr_t w, intptr_t l)
     return standardFensterProc(f, m, w, l);
 }
 
+// a reaktion that takes each Befehl and does nothing: no dialog ends
+inline std::optional<intptr_t> befehleNurMelden(Fenster, uint32_t m, uintptr_t, intptr_t)
+{
+    return m == n::Befehl ? std::optional<intptr_t>(0) : std::nullopt;
+}
+
 // by default OK and Cancel end the dialog with their id
 inline intptr_t dlgProc(Fenster d, uint32_t m, uintptr_t w, intptr_t l)
 {

@@ -7,16 +7,6 @@ using namespace vertrag;
 using VertragDialog = Vertrag;
 using VertragDialogModal = Vertrag;
 
-namespace {
-
-// each Befehl is only logged; nothing ends the dialogs
-std::optional<intptr_t> befehleNurMelden(Fenster, uint32_t m, uintptr_t, intptr_t)
-{
-    return m == n::Befehl ? std::optional<intptr_t>(0) : std::nullopt;
-}
-
-} // namespace
-
 TEST_F(VertragDialog, ModelessOeffnetMitParameterUndEndetNachSeinemHandler)
 {
     Fenster haupt = neu();
