@@ -84,11 +84,8 @@ TEST_F(QtDialog, LangeTexteBrechenUmOderWerdenGekuerztUndBleibenGanzLesbar)
     nachrichtenVerarbeiten();
     const Rechteck a = arbeitsbereich();
     EXPECT_LE(fensterRechteck(d).breite(), a.breite());
-    for (int id : {50, 52, 53, 54}) {
-        SCOPED_TRACE(id);
-        EXPECT_EQ(elementText(d, id), lang);
-        EXPECT_LE(steuer(d, id)->width(), a.breite());
-    }
+    for (int id : {50, 52, 53, 54})
+        EXPECT_TRUE(elementText(d, id) == lang && steuer(d, id)->width() <= a.breite()) << id;
     auto* text = qobject_cast<QLabel*>(steuer(d, 50));
     auto* haken = qobject_cast<QAbstractButton*>(steuer(d, 52));
     EXPECT_GT(text->height(), 2 * text->fontMetrics().height());   // on several lines

@@ -25,7 +25,6 @@ std::string benutzerFolge(std::initializer_list<Fenster> fenster)
 TEST_F(VertragFenster, ErzeugenMeldetErzeugenGroesseUndBewegenVorDerRueckkehr)
 {
     Fenster f = neu(stil::Hauptfenster, nullptr, 100, 120, 300, 200, nullptr, 77);
-    ASSERT_TRUE(istFenster(f));
     ASSERT_EQ(nachrichten(f), (std::vector<uint32_t>{n::Erzeugen, n::Groesse, n::Bewegen}));
     const Rechteck c = clientRechteck(f), r = fensterRechteck(f);
     const Punkt o = clientZuBildschirm(f, {0, 0});
