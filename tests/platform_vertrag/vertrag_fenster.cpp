@@ -105,8 +105,7 @@ TEST_F(VertragFenster, ZerstoerenAusDerEigenenProzedurIstSicher)
     treiber::klick(klickt, 5, 5);
     nachrichtenVerarbeiten();
     EXPECT_FALSE(istFenster(tippt) || istFenster(kind) || istFenster(klickt));
-    EXPECT_TRUE(von(tippt, n::Zeichen).empty());          // the key's character finds no window
-    EXPECT_TRUE(von(klickt, n::LinksHoch).empty());
+    EXPECT_TRUE(von(tippt, n::Zeichen).empty() && von(klickt, n::LinksHoch).empty());   // they find no window
 }
 
 TEST_F(VertragFenster, EingabenWerdenZuTastenZeichenUndMausnachrichten)
