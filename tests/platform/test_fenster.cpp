@@ -9,7 +9,6 @@ using SkriptPumpe = Fall;
 
 TEST_F(SkriptFenster, MaximiertFuelltDenArbeitsbereichWiederhergestelltGehtEsZurueck)
 {
-    constexpr int rahmen = test::rahmenBreite, oben = test::rahmenBreite + test::titelHoehe;
     Fenster f = neu();
     const Rechteck a = arbeitsbereich();
     eingang.clear();
@@ -17,7 +16,8 @@ TEST_F(SkriptFenster, MaximiertFuelltDenArbeitsbereichWiederhergestelltGehtEsZur
     EXPECT_TRUE(istMaximiert(f));
     ASSERT_EQ(nachrichten(f), (std::vector<uint32_t>{n::SystemBefehl, n::Groesse, n::Bewegen}));
     EXPECT_EQ(eingang[1].w, groesse::Maximiert);
-    EXPECT_EQ(eingang[1].l, machLParam(a.breite() - 2 * rahmen, a.hoehe() - rahmen - oben));
+    EXPECT_EQ(eingang[1].l, machLParam(a.breite() - 2 * test::rahmenBreite,
+                                       a.hoehe() - 2 * test::rahmenBreite - test::titelHoehe));
     senden(f, n::SystemBefehl, systembefehl::Minimieren);
     EXPECT_EQ(von(f, n::Groesse).back().w, groesse::Minimiert);
     senden(f, n::SystemBefehl, systembefehl::Wiederherstellen);   // back to maximised

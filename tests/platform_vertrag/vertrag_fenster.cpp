@@ -64,8 +64,6 @@ TEST_F(VertragFenster, ZerstoerenErreichtErstDasFensterDannKinderUndBesessene)
     zeitgeberSetzen(kind, 1, 10);
     posten(besessen, n::Benutzer);
     posten(fremd, n::Benutzer);
-    eingang.clear();
-
     fensterZerstoeren(haupt);
     EXPECT_EQ(mit(n::Zerstoeren), (std::vector<Fenster>{haupt, kind, besessen}));
     EXPECT_TRUE(kindLebtNoch);
@@ -185,7 +183,6 @@ TEST_F(VertragPumpe, SendenSofortPostenInEinerReiheUeberAlleFenster)
         return std::nullopt;
     };
     nachrichtenVerarbeiten();
-    eingang.clear();
     EXPECT_EQ(senden(a, n::Benutzer), 41);
     EXPECT_EQ(benutzerFolge({a, b}), "a0 b1");
 

@@ -37,7 +37,6 @@ TEST_F(VertragMenue, LeisteNimmtPlatzMeldetPopupInitUndPostetBefehle)
             inits.emplace_back(reinterpret_cast<Menue>(w), l);
         return std::nullopt;
     };
-    eingang.clear();
     for (int befehl : {101, 201, 202, 301})                // 301: an item of the bar itself
         EXPECT_TRUE(treiber::menueWaehlen(f, befehl));
     EXPECT_TRUE(von(f, n::Befehl).empty());                // posted, not sent
