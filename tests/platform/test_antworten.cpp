@@ -79,7 +79,7 @@ TEST_F(SkriptAntworten, WaehlerProtokollierenDieFrageUndZerlegenDieAntwort)
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[0].gefragt.ordner + "|" + log[0].gefragt.name, "/daten|neu");   // what was asked, not the answer
     EXPECT_TRUE(log[0].gefragt.speichern && !log[1].gefragt.speichern && log[1].beantwortet);
-    const test::DateiAntwort punkt = test::dateiAntwort("a.b/.profil");   // no extension in a folder or a dot file
+    const test::DateiAntwort punkt = test::dateiAntwort("a.b/.profil");   // dots that start no extension
     EXPECT_EQ(punkt.ordner + "|" + punkt.name + "|" + punkt.endung, "a.b|.profil|");
 
     fehlerSammeln();
@@ -93,5 +93,6 @@ TEST_F(SkriptAntworten, WaehlerProtokollierenDieFrageUndZerlegenDieAntwort)
     EXPECT_EQ(farbeWaehlen(nullptr, 0), 0x111111u);        // the colour answer waited for its own chooser
     EXPECT_EQ(farbeWaehlen(nullptr, 0), KeineFarbe);
     ASSERT_EQ(fehler.size(), 3u);
-    EXPECT_TRUE(fehler[0].find("Kanaldatei laden") != std::string::npos && fehler[1].find("font") != std::string::npos);
+    EXPECT_NE(fehler[0].find("Kanaldatei laden"), std::string::npos);
+    EXPECT_NE(fehler[1].find("font"), std::string::npos);
 }

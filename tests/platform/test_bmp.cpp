@@ -16,5 +16,5 @@ TEST(Bmp, KopfZeilenauffuellungUndUntenBeginnendeZeilenUngueltigeGroessenGebenNi
                                "\xFF\x00\x00" "\xFF\xFF\xFF" "\x00\x00"
                                "\x00\x00\xFF" "\x00\xFF\x00" "\x00\x00", 70);
     EXPECT_EQ(bmp24Bytes(2, 2, pixel), erwartet);
-    EXPECT_EQ(bmp24Bytes(0, 5, pixel) + bmp24Bytes(5, -1, pixel) + bmp24Bytes(100000, 100000, pixel), "");   // > 2 GB
+    EXPECT_EQ(bmp24Bytes(0, 5, pixel) + bmp24Bytes(5, -1, pixel) + bmp24Bytes(100000, 100000, pixel), "");
 }

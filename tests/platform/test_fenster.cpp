@@ -30,8 +30,7 @@ TEST_F(SkriptFenster, AktivierungFolgtDemFokusDemVerbergenUndDemZerstoeren)
 {
     Fenster a = neu(), b = neu();
     EXPECT_EQ(vordergrundFenster(), b);                    // shown at once, and active
-    Fenster kind = neu(stil::Kind | stil::Sichtbar, a, 0, 0, 10, 10);
-    fokusSetzen(kind);                                     // activates its top-level window
+    fokusSetzen(neu(stil::Kind | stil::Sichtbar, a, 0, 0, 10, 10));   // a child activates its top window
     EXPECT_EQ(vordergrundFenster(), a);
     fokusSetzen(b);
     zeigen(b, anzeige::Verbergen);                         // the window active before comes back
@@ -163,5 +162,6 @@ TEST_F(SkriptPumpe, WartenUndSchleifeSpringenZumZeitgeberOhneIhnScheitertEs)
     EXPECT_FALSE(test::laufenBis([] { return false; }, "nothing"));
     EXPECT_EQ(nachrichtenSchleife(), -1);
     ASSERT_EQ(fehler.size(), 3u);
-    EXPECT_TRUE(fehler[1].find("nothing") != std::string::npos && fehler[2].find("would block") != std::string::npos);
+    EXPECT_NE(fehler[1].find("nothing"), std::string::npos);
+    EXPECT_NE(fehler[2].find("would block"), std::string::npos);
 }

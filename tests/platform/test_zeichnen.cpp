@@ -58,8 +58,7 @@ TEST_F(SkriptZeichnen, FensterMaltAufEineFrischeAufzeichnendeFlaecheDasAbbildNic
     nachrichtenVerarbeiten();
     EXPECT_EQ(test::letzteZeichnung(f).at(0).text, "Zeit");
     const EigenesBild abbild(fensterAbbild(f));            // its calls go to the image
-    EXPECT_EQ(std::make_pair(test::aufrufe(bildFlaeche(abbild.get())).size(), test::letzteZeichnung(f).size()),
-              std::make_pair(size_t{1}, size_t{1}));
+    EXPECT_TRUE(test::aufrufe(bildFlaeche(abbild.get())).size() == 1 && test::letzteZeichnung(f).size() == 1);
 
     fehlerSammeln();
     EXPECT_FALSE(bildAlsBmp(nullptr, "/tmp/velnor-nie.bmp"));

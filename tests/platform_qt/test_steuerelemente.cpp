@@ -27,7 +27,7 @@ TEST_F(QtSteuerelemente, LeistenSindQtWidgetsDieDerBenutzerBewegt)
         return std::nullopt;
     };
     treiber::scrollZeile(f, true);
-    EXPECT_EQ(treiber::leiste(f, true)->value(), 51);      // the widget shows the program's position                             // the widget shows the program's position
+    EXPECT_EQ(treiber::leiste(f, true)->value(), 51);      // the widget shows the program's position
 }
 
 TEST_F(QtSteuerelemente, TextfeldZeigtDasEndeFolgtSeinemFensterUndHaeltSeineSchrift)
@@ -38,7 +38,8 @@ TEST_F(QtSteuerelemente, TextfeldZeigtDasEndeFolgtSeinemFensterUndHaeltSeineSchr
     ASSERT_NE(e, nullptr);
     for (int i = 0; i < 50; ++i)
         textfeldAnhaengen(t, "Zeile\r\n");
-    EXPECT_TRUE(e->verticalScrollBar()->maximum() > 0 && e->verticalScrollBar()->value() == e->verticalScrollBar()->maximum());
+    const QScrollBar* leiste = e->verticalScrollBar();
+    EXPECT_TRUE(leiste->maximum() > 0 && leiste->value() == leiste->maximum());
     Schrift s = schriftErzeugen({.hoehe = -30, .name = ""});
     textfeldSchrift(t, s);
     loeschen(s);
@@ -93,7 +94,7 @@ TEST_F(QtSteuerelemente, DateifilterFindenNamenInJederSchreibweise)
         return QDir(QString::fromStdString(ordner.pfad.string())).entryList(muster, QDir::Files | QDir::CaseSensitive, QDir::Name);
     };
     EXPECT_EQ(treffer(filter[0]), (QStringList{"B.KNL", "a.knl", "c.Knl"}));
-    EXPECT_EQ(std::make_pair(treffer(filter[1]).size(), treffer(filter[2]).size()), std::make_pair(qsizetype{5}, qsizetype{4}));
+    EXPECT_TRUE(treffer(filter[1]).size() == 5 && treffer(filter[2]).size() == 4);
 }
 
 TEST_F(QtSteuerelemente, PfadOhneWindows1252WirdAbgelehntUndDerDialogKommtWieder)

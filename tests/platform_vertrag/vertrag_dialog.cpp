@@ -52,7 +52,7 @@ TEST_F(VertragDialog, ProgrammSetztStillNutzerEingabenMelden)
     treiber::klicken(d, 32);
     treiber::klicken(d, 42);                               // enabled and shown by the program above
     treiber::klicken(d, 41);
-    EXPECT_EQ(befehle(d) + " | " + std::to_string(haken(d, 32)), "30/1 30/2 32/0 42/0 41/0 | 0");   // toggled off
+    EXPECT_EQ(befehle(d) + " | " + std::to_string(haken(d, 32)), "30/1 30/2 32/0 42/0 41/0 | 0");
 
     elementTextSetzen(d, 999, "x");                        // unknown ids are ignored and read empty
     hakenSetzen(d, 999, 1);

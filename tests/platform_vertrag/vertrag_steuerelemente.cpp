@@ -77,7 +77,7 @@ TEST_F(VertragScrollLeiste, SichtbareLeisteVerkleinertDenClientBereich)
     EXPECT_FALSE(scrollLeiste(f, true).sichtbar);         // hidden until the program sets it
     eingang.clear();
     scrollLeisteSetzen(f, true, 0, 100, 10, 95);
-    EXPECT_TRUE(scrollLeiste(f, true).sichtbar && scrollLeiste(f, true).position == 91);   // the page ends inside
+    EXPECT_TRUE(scrollLeiste(f, true).sichtbar && scrollLeiste(f, true).position == 91);   // page ends inside
     const int schmal = clientRechteck(f).breite();
     EXPECT_LT(schmal, vorher.breite());
     ASSERT_EQ(von(f, n::Groesse).size(), 1u);
@@ -108,7 +108,7 @@ TEST_F(VertragScrollLeiste, GroesseAusDerLeisteDarfDieLeisteNeuSetzen)
     };
     scrollLeisteSetzen(f, true, 0, 100, 20, 5);            // shows the bar: Groesse, and the window sets it anew
     EXPECT_EQ(groesseMeldungen, 1);
-    EXPECT_TRUE(scrollLeiste(f, true).sichtbar && scrollLeiste(f, true).max == 999);   // the inner call was the last
+    EXPECT_TRUE(scrollLeiste(f, true).sichtbar && scrollLeiste(f, true).max == 999);   // the inner one counts
 }
 
 TEST_F(VertragScrollLeiste, BenutzerZiehtDenDaumenUndDasProgrammSetztDiePosition)
@@ -126,11 +126,11 @@ TEST_F(VertragScrollLeiste, BenutzerZiehtDenDaumenUndDasProgrammSetztDiePosition
     scrollLeisteSetzen(f, true, 0, 200, 20, 50);
     treiber::scrollZeile(f, true);                         // reported; the bar waits for the program
     treiber::daumenZiehen(f, true, 70);
-    treiber::daumenLoslassen(f, true);                     // the program moves nothing: the thumb springs back
-    EXPECT_EQ(std::make_pair(scrollLeiste(f, true).daumen, scrollLeiste(f, true).position), std::make_pair(50, 50));
+    treiber::daumenLoslassen(f, true);                     // the program moves nothing: it springs back
+    EXPECT_TRUE(scrollLeiste(f, true).daumen == 50 && scrollLeiste(f, true).position == 50);
     antworten = true;
     treiber::daumenZiehen(f, true, 999);                   // the thumb stops at the end
-    EXPECT_EQ(std::make_pair(scrollLeiste(f, true).daumen, scrollLeiste(f, true).position), std::make_pair(181, 50));
+    EXPECT_TRUE(scrollLeiste(f, true).daumen == 181 && scrollLeiste(f, true).position == 50);
     treiber::daumenLoslassen(f, true);
     EXPECT_EQ(scrollLeiste(f, true).position, 181);
     EXPECT_EQ(gesehen, (std::vector<int>{1050, 5070, 4070, 8000, 5181, 4181, 8000}));
