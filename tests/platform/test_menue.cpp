@@ -6,7 +6,6 @@
 using namespace plattform;
 namespace a = plattform::menueArt;
 
-namespace {
 const MenueZeile tabelle[] = {
     {0, a::Untermenue, 0, "&Datei"},
     {1, a::Posten, 101, "&Neu"},
@@ -22,25 +21,16 @@ const MenueZeile tabelle[] = {
     {0, a::Posten, 500, "Direkt"},
 };
 
-struct MenueFrei {   // a loaded menu that no window owns
-    Menue m = menueLaden(tabelle);
-    ~MenueFrei() { menueZerstoeren(m); }
-};
-} // namespace
-
 TEST(MenueTabelle, LadenUndFindenNachBefehlUndPosition)
 {
-    MenueFrei t;
-    Menue m = t.m;
+    Menue m = menueLaden(tabelle);                         // no window owns it
     ASSERT_EQ(postenAnzahl(m), 3);
     Menue datei = untermenue(m, 0);
     Menue drucker = untermenue(datei, 3);
     ASSERT_EQ(postenAnzahl(datei), 5);
-    EXPECT_EQ(postenBefehl(datei, 1), 102);
-    EXPECT_EQ(postenBefehl(datei, 3), 0);    // submenu
+    EXPECT_TRUE(postenBefehl(datei, 1) == 102 && postenBefehl(datei, 3) == 0);   // 3: a submenu
     EXPECT_EQ(postenText(m, 102, Nach::Befehl), "\xD6&ffnen...\tStrg+O");
-    EXPECT_TRUE(istGrau(m, 102, Nach::Befehl));
-    EXPECT_TRUE(istAbgehakt(untermenue(m, 1), 0, Nach::Position));
+    EXPECT_TRUE(istGrau(m, 102, Nach::Befehl) && istAbgehakt(untermenue(m, 1), 0, Nach::Position));
 
     EXPECT_TRUE(abhaken(m, 301, Nach::Befehl, true) && istAbgehakt(m, 301, Nach::Befehl));   // at depth 3
     EXPECT_TRUE(grauSetzen(m, 1, Nach::Position, true));   // a whole menu of the bar, not its items
@@ -48,6 +38,7 @@ TEST(MenueTabelle, LadenUndFindenNachBefehlUndPosition)
     EXPECT_TRUE(postenUmbenennen(m, 201, Nach::Befehl, "Drucker 1"));
     EXPECT_EQ(postenText(drucker, 0, Nach::Position), "Drucker 1");
     EXPECT_FALSE(abhaken(m, 0, Nach::Befehl, true));   // separators and submenus have no command
+    menueZerstoeren(m);
 }
 
 TEST(MenueTabelle, AngehaengtWieDasNeuronenMenue)

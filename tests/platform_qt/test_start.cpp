@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
 
 using namespace plattform;
@@ -21,13 +22,12 @@ struct Umgebung {
     Umgebung(const char* name, const char* wert) : name(name)
     {
         if (const char* v = std::getenv(name))
-            alt = v, hatteWert = true;
+            alt = v;
         wert ? setenv(name, wert, 1) : unsetenv(name);
     }
-    ~Umgebung() { hatteWert ? setenv(name, alt.c_str(), 1) : unsetenv(name); }
+    ~Umgebung() { alt ? setenv(name, alt->c_str(), 1) : unsetenv(name); }
     const char* name;
-    std::string alt;
-    bool hatteWert = false;
+    std::optional<std::string> alt;
 };
 
 bool zahlenMitPunkt()
@@ -72,8 +72,7 @@ TEST(QtStart, AnzeigeDieSichNichtOeffnenLaesstWirdGemeldetStattAbzubrechen)
     };
     Umgebung xdg("XDG_RUNTIME_DIR", laufzeit.c_str()), socket("WAYLAND_SOCKET", nullptr);
     for (const Fall& f : faelle) {
-        SCOPED_TRACE(std::string(f.display ? f.display : "-") + " " + (f.wayland ? f.wayland : "-") + " " +
-                     (f.plattform ? f.plattform : "-"));
+        SCOPED_TRACE(&f - faelle);
         Umgebung a("DISPLAY", f.display), b("WAYLAND_DISPLAY", f.wayland), c("QT_QPA_PLATFORM", f.plattform);
         programmLief = false;
         char name[] = "velnor";
@@ -101,16 +100,14 @@ TEST(QtStart, StartenRuftDasProgrammMitDemDateinamenUndRaeumtAuf)
     int r = starten(2, argv, [](const DateiArgument& d) {
         empfangen = d;
         EXPECT_STREQ(std::setlocale(LC_NUMERIC, nullptr), "C");
-        EXPECT_TRUE(zahlenMitPunkt());
-        EXPECT_TRUE(istGuiThread());
+        EXPECT_TRUE(zahlenMitPunkt() && istGuiThread());
         // a window the program leaves behind is cleaned up by starten
         static bool angemeldet = klasseRegistrieren({"Rest", standardFensterProc, 0xFFFFFF});
         EXPECT_TRUE(angemeldet);
         return fensterErzeugen("Rest", "", stil::Hauptfenster | stil::Sichtbar, 0, 0, 50, 50) ? 17 : 0;
     });
-    EXPECT_EQ(r, 17);
-    EXPECT_EQ(empfangen.pfad, "/tmp/Gr\xf6\xdf" "e.net");
-    EXPECT_TRUE(empfangen.darstellbar);
+    EXPECT_EQ(std::make_tuple(r, empfangen.pfad, empfangen.darstellbar),
+              std::make_tuple(17, "/tmp/Gr\xf6\xdf" "e.net", true));
 }
 
 TEST(QtStart, TestanwendungBehaeltDenPunktInZahlen)

@@ -1,6 +1,6 @@
 // tests/platform_qt/test_steuerelemente.cpp - what only the Qt platform has to see to in its
-// controls, choosers and printing: the widgets behind them, the keys of the display server,
-// file dialogs that compare names with their case, real PDF files
+// controls and choosers: the widgets behind them, the keys of the display server, file
+// dialogs that compare names with their case
 #include "vertrag.h"
 #include <QDir>
 #include <QTextEdit>
@@ -18,9 +18,7 @@ TEST_F(QtSteuerelemente, LeistenSindQtWidgetsDieDerBenutzerBewegt)
     statusTextSetzen(s, 2 | statusStil::Herausgehoben, "\tNeuron 12");
     for (bool einfach : {false, true}) {                   // paints parts and the raised one, then the simple text
         statusEinfach(s, einfach);
-        Bild b = fensterAbbild(s);
-        ASSERT_NE(b, nullptr);
-        bildLoeschen(b);
+        EXPECT_NE(EigenesBild(fensterAbbild(s)).get(), nullptr);
     }
     scrollLeisteSetzen(f, true, 0, 100, 10, 50);
     reaktion = [](Fenster g, uint32_t m, uintptr_t w, intptr_t) -> std::optional<intptr_t> {
@@ -28,9 +26,8 @@ TEST_F(QtSteuerelemente, LeistenSindQtWidgetsDieDerBenutzerBewegt)
             scrollLeisteSetzen(g, true, 0, 100, 10, scrollLeiste(g, true).position + 1);
         return std::nullopt;
     };
-    QScrollBar* l = treiber::leiste(f, true);
-    l->triggerAction(QAbstractSlider::SliderSingleStepAdd);
-    EXPECT_EQ(l->value(), 51);                             // the widget shows the program's position
+    treiber::scrollZeile(f, true);
+    EXPECT_EQ(treiber::leiste(f, true)->value(), 51);      // the widget shows the program's position
 }
 
 TEST_F(QtSteuerelemente, TextfeldZeigtDasEndeFolgtSeinemFensterUndHaeltSeineSchrift)
@@ -39,14 +36,11 @@ TEST_F(QtSteuerelemente, TextfeldZeigtDasEndeFolgtSeinemFensterUndHaeltSeineSchr
     Fenster t = textfeldErzeugen(f, 9, {0, 0, 300, 80}, true);
     auto* e = qt::clientWidget(t)->findChild<QTextEdit*>();
     ASSERT_NE(e, nullptr);
-    EXPECT_TRUE(e->isReadOnly());
     for (int i = 0; i < 50; ++i)
         textfeldAnhaengen(t, "Zeile\r\n");
-    EXPECT_GT(e->verticalScrollBar()->maximum(), 0);
-    EXPECT_EQ(e->verticalScrollBar()->value(), e->verticalScrollBar()->maximum());
-    SchriftMerkmale m;
-    m.hoehe = -30;
-    Schrift s = schriftErzeugen(m);
+    const QScrollBar* leiste = e->verticalScrollBar();
+    EXPECT_TRUE(leiste->maximum() > 0 && leiste->value() == leiste->maximum());
+    Schrift s = schriftErzeugen({.hoehe = -30, .name = ""});
     textfeldSchrift(t, s);
     loeschen(s);
     EXPECT_EQ(e->font().pixelSize(), 30);
@@ -73,22 +67,15 @@ TEST_F(QtSteuerelemente, CursorMitHotspotKaputteBilderSchadenNicht)
     cursorLaden(ordner.datei("kaputt.cur"));
 }
 
-TEST_F(QtSteuerelemente, UmschaltUndStrgNachSeiten)
+TEST_F(QtSteuerelemente, UmschaltUndStrgNachSeitenOhneStrgBeimNaechstenTastendruckLosgelassen)
 {
     Fenster f = neu();
-    QWidget* w = qt::clientWidget(f);
-    auto schicken = [w](QEvent::Type art, int key, quint32 symbol, Qt::KeyboardModifiers mod, const QString& text = {}) {
-        QKeyEvent e(art, key, mod, 0, symbol, 0, text);
-        QApplication::sendEvent(w, &e);
-    };
-    schicken(QEvent::KeyPress, Qt::Key_Shift, 0xffe2, Qt::ShiftModifier);
-    EXPECT_TRUE(tasteGedrueckt(tastenStatus::RechtsUmschalt));
-    EXPECT_FALSE(tasteGedrueckt(tastenStatus::LinksUmschalt));
-    schicken(QEvent::KeyPress, Qt::Key_Control, 0xffe3, Qt::ShiftModifier | Qt::ControlModifier);
-    EXPECT_TRUE(tasteGedrueckt(tastenStatus::LinksStrg));
-    schicken(QEvent::KeyRelease, Qt::Key_Shift, 0xffe2, Qt::ControlModifier);
-    EXPECT_FALSE(tasteGedrueckt(tastenStatus::RechtsUmschalt));
-    schicken(QEvent::KeyPress, Qt::Key_A, 'a', Qt::NoModifier, "a");   // no Ctrl held: the release we missed
+    treiber::seitenTaste(f, tastenStatus::RechtsUmschalt, true);
+    EXPECT_TRUE(tasteGedrueckt(tastenStatus::RechtsUmschalt) && !tasteGedrueckt(tastenStatus::LinksUmschalt));
+    treiber::seitenTaste(f, tastenStatus::RechtsUmschalt, false);
+    treiber::seitenTaste(f, tastenStatus::LinksStrg, true);
+    EXPECT_TRUE(tasteGedrueckt(tastenStatus::LinksStrg) && !tasteGedrueckt(tastenStatus::RechtsUmschalt));
+    treiber::taste(f, 'A', 'a');                           // no Ctrl held: the release we missed
     EXPECT_FALSE(tasteGedrueckt(tastenStatus::LinksStrg));
 }
 
@@ -107,8 +94,7 @@ TEST_F(QtSteuerelemente, DateifilterFindenNamenInJederSchreibweise)
         return QDir(QString::fromStdString(ordner.pfad.string())).entryList(muster, QDir::Files | QDir::CaseSensitive, QDir::Name);
     };
     EXPECT_EQ(treffer(filter[0]), (QStringList{"B.KNL", "a.knl", "c.Knl"}));
-    EXPECT_EQ(treffer(filter[1]).size(), 5);
-    EXPECT_EQ(treffer(filter[2]).size(), 4);
+    EXPECT_TRUE(treffer(filter[1]).size() == 5 && treffer(filter[2]).size() == 4);
 }
 
 TEST_F(QtSteuerelemente, PfadOhneWindows1252WirdAbgelehntUndDerDialogKommtWieder)
@@ -129,31 +115,9 @@ TEST_F(QtSteuerelemente, PfadOhneWindows1252WirdAbgelehntUndDerDialogKommtWieder
     });
     blick.start(5);
     treiber::boxAntworten({antwort::Ok});
-    DateiWahl wahl;
-    wahl.ordner = ordner.pfad.string();
-    wahl.name = "netz";
-    wahl.endung = "knl";
-    wahl.speichern = true;
+    DateiWahl wahl{.ordner = ordner.pfad.string(), .name = "netz", .endung = "knl", .filter = {}, .titel = "",
+                   .speichern = true};
     EXPECT_FALSE(dateiWaehlen(nullptr, wahl));
     EXPECT_EQ(zweiterVorschlag, QDir(QString::fromStdString(ordner.pfad.string())).absolutePath());
     EXPECT_EQ(wahl.name, "netz");                          // untouched on cancel
-}
-
-TEST_F(QtSteuerelemente, PdfDateiEntstehtNurAusEinemFertigenDruck)
-{
-    TempOrdner ordner;
-    std::string fehler = "vorher";
-    const std::string pfad = ordner.datei("quer.pdf");
-    DruckAuftrag a = druckBeginnen(nullptr, {pdfDrucker, true, "Diagramm", pfad}, &fehler);
-    ASSERT_NE(a, nullptr) << fehler;
-    EXPECT_EQ(fehler, "");
-    text(druckFlaeche(a), 100, 100, "Potential \xb5V");
-    ASSERT_TRUE(druckBeenden(a));
-    const std::string pdf = dateiInhalt(pfad);
-    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
-    EXPECT_NE(pdf.find("%%EOF", pdf.size() - 16), std::string::npos);
-    EXPECT_EQ(ordner.dateien(), 1u);                       // nothing else left behind
-    DruckAuftrag b = druckBeginnen(nullptr, {pdfDrucker, false, "Netz", ordner.datei("fehlt/x.pdf")});
-    ASSERT_NE(b, nullptr);
-    EXPECT_FALSE(druckBeenden(b));                         // the folder does not exist
 }

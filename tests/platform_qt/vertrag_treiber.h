@@ -18,10 +18,8 @@
 #include <QFileDialog>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <deque>
@@ -185,25 +183,21 @@ inline void klick(Fenster f, int x, int y, bool rechts = false)
 {
     QWidget* w = qt::clientWidget(f);
     const Qt::MouseButton k = rechts ? Qt::RightButton : Qt::LeftButton;
-    const QPointF p(x, y);
-    QMouseEvent runter(QEvent::MouseButtonPress, p, w->mapToGlobal(p), k, k, Qt::NoModifier);
-    QApplication::sendEvent(w, &runter);
-    QMouseEvent hoch(QEvent::MouseButtonRelease, p, w->mapToGlobal(p), k, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(w, &hoch);
+    for (Qt::MouseButtons gedrueckt : {Qt::MouseButtons(k), Qt::MouseButtons()}) {
+        const QEvent::Type art = gedrueckt ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease;
+        QMouseEvent e(art, QPointF(x, y), w->mapToGlobal(QPointF(x, y)), k, gedrueckt, Qt::NoModifier);
+        QApplication::sendEvent(w, &e);
+    }
 }
 
 // ---- the user at a dialog ------------------------------------------------------------
-// typing replaces what the control holds, as one edit
+// typing replaces what the edit holds, as one edit
 inline void tippen(Fenster dlg, int id, const std::string& t)
 {
-    QWidget* w = intern::steuer(dlg, id);
-    if (auto* k = qobject_cast<QComboBox*>(w))
-        w = k->lineEdit();
-    if (auto* l = qobject_cast<QLineEdit*>(w))
+    if (auto* l = qobject_cast<QLineEdit*>(intern::steuer(dlg, id))) {
         l->selectAll();
-    if (auto* p = qobject_cast<QPlainTextEdit*>(w))
-        p->selectAll();
-    intern::tasteSenden(w, 0, intern::text(t));
+        intern::tasteSenden(l, 0, intern::text(t));
+    }
 }
 
 inline void fokusVerlassen(Fenster dlg, int id)
@@ -218,12 +212,10 @@ inline void klicken(Fenster dlg, int id)
         k->click();
 }
 
+// in a drop-down list
 inline void waehlen(Fenster dlg, int id, int index)
 {
-    QWidget* w = intern::steuer(dlg, id);
-    if (auto* l = qobject_cast<QListWidget*>(w))
-        return l->setCurrentRow(index);
-    if (auto* k = qobject_cast<QComboBox*>(w)) {
+    if (auto* k = qobject_cast<QComboBox*>(intern::steuer(dlg, id))) {
         k->blockSignals(true);                  // the program hears of the user's key only
         k->setCurrentIndex(index - 1);
         k->blockSignals(false);

@@ -55,6 +55,12 @@ inline intptr_t proc(Fenster f, uint32_t m, uintptr_t w, intptr_t l)
     return standardFensterProc(f, m, w, l);
 }
 
+// a reaktion that takes each Befehl and does nothing: no dialog ends
+inline std::optional<intptr_t> befehleNurMelden(Fenster, uint32_t m, uintptr_t, intptr_t)
+{
+    return m == n::Befehl ? std::optional<intptr_t>(0) : std::nullopt;
+}
+
 // by default OK and Cancel end the dialog with their id
 inline intptr_t dlgProc(Fenster d, uint32_t m, uintptr_t w, intptr_t l)
 {
@@ -105,12 +111,6 @@ inline std::string befehle(Fenster f)
     return aus;
 }
 
-inline std::string dateiInhalt(const std::string& pfad)
-{
-    std::ifstream ein(pfad, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(ein), {});
-}
-
 struct BildWeg {
     void operator()(BildObjekt* b) const { bildLoeschen(b); }
 };
@@ -133,7 +133,6 @@ struct TempOrdner {
             std::filesystem::remove_all(pfad, egal);
     }
     std::string datei(const std::string& name) const { return (pfad / name).string(); }
-    size_t dateien() const { return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(pfad), {})); }
 };
 
 // a 32 x 32 cursor file with one 32-bit image and its hot spot at (hx, hy); art 1 makes it an icon

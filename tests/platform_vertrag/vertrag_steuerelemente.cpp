@@ -11,8 +11,7 @@ TEST_F(VertragSteuerelemente, StatusleisteTeileTexteUndEinfacherModusFolgtNurAuf
 {
     Fenster f = neu(stil::Hauptfenster | stil::Sichtbar, nullptr, 0, 0, 400, 300);
     Fenster s = statusleisteErzeugen(f, 77);
-    ASSERT_TRUE(istFenster(s));
-    EXPECT_EQ(elternFenster(s), f);
+    ASSERT_EQ(elternFenster(s), f);
     auto untenAnliegend = [&] {                            // along the bottom, the whole width
         const Rechteck r = fensterRechteck(s), c = clientRechteck(f);
         return bildschirmZuClient(f, {r.links, r.unten}).y == c.unten && r.breite() == c.breite() && r.hoehe() > 10;
@@ -26,9 +25,8 @@ TEST_F(VertragSteuerelemente, StatusleisteTeileTexteUndEinfacherModusFolgtNurAuf
     EXPECT_EQ(statusText(s, 0) + "|" + statusText(s, 1) + "|" + statusText(s, 2), "\tBereit||t = 13 ms");
     statusEinfach(s, true);
     statusTextSetzen(s, statusEinfacherTeil, "Simulation l\xE4uft");
-    EXPECT_EQ(statusText(s, statusEinfacherTeil), "Simulation l\xE4uft");
-    EXPECT_EQ(statusText(s, 0), "\tBereit");               // the parts keep their texts meanwhile
-    statusEinfach(s, false);
+    // the parts keep their texts meanwhile
+    EXPECT_EQ(statusText(s, statusEinfacherTeil) + "|" + statusText(s, 0), "Simulation l\xE4uft|\tBereit");
 
     verschieben(f, 0, 0, 500, 350);
     EXPECT_FALSE(untenAnliegend());                        // does not follow by itself
@@ -44,7 +42,6 @@ TEST_F(VertragSteuerelemente, StatusleisteTeileTexteUndEinfacherModusFolgtNurAuf
 TEST_F(VertragSteuerelemente, TextfeldHaeltZeilenMitLfUndEineKopieDerSchrift)
 {
     Fenster t = textfeldErzeugen(neu(), 9, {0, 0, 300, 80}, true);
-    ASSERT_TRUE(istFenster(t));
     textfeldTextSetzen(t, "Protokoll\r\n");
     textfeldAnhaengen(t, "Zeile mit \xfc\r\n");
     textfeldAnhaengen(t, "Ende\r");
@@ -61,16 +58,13 @@ TEST_F(VertragSteuerelemente, CursorAusDateiWirdGeprueftTastenLinksUndRechts)
     std::ofstream(ordner.datei("symbol.ico"), std::ios::binary) << cursorDatei(5, 9, 1);
     Cursor c = cursorLaden(ordner.datei("zeiger.CUR"));    // found ignoring case, as every path
     ASSERT_NE(c, nullptr);
-    EXPECT_EQ(cursorLaden(ordner.datei("symbol.ico")), nullptr);
-    EXPECT_EQ(cursorLaden(ordner.datei("fehlt.cur")), nullptr);
+    EXPECT_FALSE(cursorLaden(ordner.datei("symbol.ico")) || cursorLaden(ordner.datei("fehlt.cur")));
     EXPECT_EQ(standardCursor(cursorArt::Warten), standardCursor(cursorArt::Warten));
-    EXPECT_NE(standardCursor(cursorArt::Warten), standardCursor(cursorArt::Pfeil));
     Fenster f = neu();
     fensterCursorSetzen(f, c);
 
     treiber::seitenTaste(f, tastenStatus::RechtsStrg, true);
-    EXPECT_TRUE(tasteGedrueckt(tastenStatus::RechtsStrg));
-    EXPECT_FALSE(tasteGedrueckt(tastenStatus::LinksStrg));
+    EXPECT_TRUE(tasteGedrueckt(tastenStatus::RechtsStrg) && !tasteGedrueckt(tastenStatus::LinksStrg));
     treiber::seitenTaste(f, tastenStatus::RechtsStrg, false);
     EXPECT_FALSE(tasteGedrueckt(tastenStatus::RechtsStrg));
 }
@@ -83,8 +77,7 @@ TEST_F(VertragScrollLeiste, SichtbareLeisteVerkleinertDenClientBereich)
     EXPECT_FALSE(scrollLeiste(f, true).sichtbar);         // hidden until the program sets it
     eingang.clear();
     scrollLeisteSetzen(f, true, 0, 100, 10, 95);
-    EXPECT_TRUE(scrollLeiste(f, true).sichtbar);
-    EXPECT_EQ(scrollLeiste(f, true).position, 91);         // the page has to end inside the range
+    EXPECT_TRUE(scrollLeiste(f, true).sichtbar && scrollLeiste(f, true).position == 91);   // page ends inside
     const int schmal = clientRechteck(f).breite();
     EXPECT_LT(schmal, vorher.breite());
     ASSERT_EQ(von(f, n::Groesse).size(), 1u);
@@ -99,8 +92,7 @@ TEST_F(VertragScrollLeiste, SichtbareLeisteVerkleinertDenClientBereich)
     scrollLeisteSetzen(f, true, 0, 100, 100, 0);           // 101 units: a page of 100 still scrolls
     EXPECT_TRUE(scrollLeiste(f, true).sichtbar);
     scrollLeisteSetzen(f, false, -50, 50, 10, -80);        // a bar the style did not ask for, at the bottom
-    EXPECT_EQ(scrollLeiste(f, false).position, -50);
-    EXPECT_LT(clientRechteck(f).hoehe(), vorher.hoehe());
+    EXPECT_TRUE(scrollLeiste(f, false).position == -50 && clientRechteck(f).hoehe() < vorher.hoehe());
 }
 
 TEST_F(VertragScrollLeiste, GroesseAusDerLeisteDarfDieLeisteNeuSetzen)
@@ -116,38 +108,30 @@ TEST_F(VertragScrollLeiste, GroesseAusDerLeisteDarfDieLeisteNeuSetzen)
     };
     scrollLeisteSetzen(f, true, 0, 100, 20, 5);            // shows the bar: Groesse, and the window sets it anew
     EXPECT_EQ(groesseMeldungen, 1);
-    EXPECT_EQ(scrollLeiste(f, true).max, 999);             // the inner call was the last
-    EXPECT_TRUE(scrollLeiste(f, true).sichtbar);
+    EXPECT_TRUE(scrollLeiste(f, true).sichtbar && scrollLeiste(f, true).max == 999);   // the inner one counts
 }
 
 TEST_F(VertragScrollLeiste, BenutzerZiehtDenDaumenUndDasProgrammSetztDiePosition)
 {
-    bool antworten = true;
+    bool antworten = false;
     std::vector<int> gesehen;
     reaktion = [&](Fenster g, uint32_t m, uintptr_t w, intptr_t) -> std::optional<intptr_t> {
-        if (m == n::VScroll) {
+        if (m == n::VScroll)
             gesehen.push_back(loWort(w) * 1000 + hiWort(w));
-            if (loWort(w) == scroll::DaumenPosition && antworten)
-                scrollLeisteSetzen(g, true, 0, 200, 20, hiWort(w));
-        }
+        if (m == n::VScroll && loWort(w) == scroll::DaumenPosition && antworten)
+            scrollLeisteSetzen(g, true, 0, 200, 20, hiWort(w));
         return std::nullopt;
     };
     Fenster f = neu();
     scrollLeisteSetzen(f, true, 0, 200, 20, 50);
     treiber::scrollZeile(f, true);                         // reported; the bar waits for the program
-    EXPECT_EQ(scrollLeiste(f, true).position, 50);
     treiber::daumenZiehen(f, true, 70);
-    EXPECT_EQ(scrollLeiste(f, true).daumen, 70);
-    EXPECT_EQ(scrollLeiste(f, true).position, 50);         // the program has not moved it yet
-    treiber::daumenZiehen(f, true, 999);
-    EXPECT_EQ(scrollLeiste(f, true).daumen, 181);          // the thumb stops at the end
+    treiber::daumenLoslassen(f, true);                     // the program moves nothing: it springs back
+    EXPECT_TRUE(scrollLeiste(f, true).daumen == 50 && scrollLeiste(f, true).position == 50);
+    antworten = true;
+    treiber::daumenZiehen(f, true, 999);                   // the thumb stops at the end
+    EXPECT_TRUE(scrollLeiste(f, true).daumen == 181 && scrollLeiste(f, true).position == 50);
     treiber::daumenLoslassen(f, true);
     EXPECT_EQ(scrollLeiste(f, true).position, 181);
-    EXPECT_EQ(gesehen, (std::vector<int>{1050, 5070, 5181, 4181, 8000}));
-
-    antworten = false;
-    treiber::daumenZiehen(f, true, 10);
-    treiber::daumenLoslassen(f, true);                     // let go without the program moving the bar
-    EXPECT_EQ(scrollLeiste(f, true).daumen, 181);          // the thumb springs back
-    EXPECT_EQ(scrollLeiste(f, true).position, 181);
+    EXPECT_EQ(gesehen, (std::vector<int>{1050, 5070, 4070, 8000, 5181, 4181, 8000}));
 }
