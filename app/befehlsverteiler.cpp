@@ -11,6 +11,8 @@
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
 #include "dialogs/simulationsparameter.h"
+#include "dialogs/strominjektion.h"
+#include "dialogs/stromreiz.h"
 #include "files/einstellungsdatei.h"
 #include "files/netzdefinition.h"
 #include "model/laufstart.h"
@@ -133,6 +135,17 @@ void dendritBefehl(Fenster, int befehl)
     dendritenModusSetzen(befehl - befehlKeinDendrit + 1);
 }
 
+void stromreizDialogBefehl(Fenster f, int befehl)
+{
+    letzterDialog = befehl;
+    if (befehl == befehlStrominjektion)
+        strominjektionDialogOeffnen(f);
+    else if (befehl == befehlStromReiz)
+        stromReizDialogOeffnen(f);
+    else
+        stromreizKennzeichnungDialogOeffnen(f);
+}
+
 bool immer() { return true; }
 
 struct BefehlsEintrag {
@@ -163,6 +176,9 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlDendritEinSegment, dendritBefehl, immer},
     {befehlDendritDreiSegmente, dendritBefehl, immer},
     {befehlDendritNSegmente, dendritBefehl, immer},
+    {befehlStrominjektion, stromreizDialogBefehl, immer},
+    {befehlStromReiz, stromreizDialogBefehl, immer},
+    {befehlStromreizKennzeichnung, stromreizDialogBefehl, immer},
     {befehlDefinitionExportieren, [](Fenster, int) { netzwerkDefinitionSpeichern(); }, immer},
     {befehlDefinitionImportieren, [](Fenster, int) { netzwerkDefinitionLesen(); }, immer},
 };
@@ -188,7 +204,7 @@ bool aendertNetz(int befehl)
     case befehlSynapseNeu: case befehlSynapseNeuKontext: case befehlSynapsentypen:
     case befehlKeinDendrit: case befehlDendritEinSegment: case befehlDendritDreiSegmente:
     case befehlDendritNSegmente: case befehlSimulationseinstellungen: case befehlStromreizeZuruecksetzen:
-    case befehlDarzustellendeKurven:
+    case befehlDarzustellendeKurven: case befehlStrominjektion:
     case befehlPermutationsmodusEinschalten: case befehlPmtModusBeenden:
     case befehlPmtStarten: case befehlPmtErneutStarten: case befehlPmtPartiell: case befehlPmtFreieReihenfolge:
     case befehlSkriptLaden: case befehlSkriptSchliessen: case befehlSkriptStarten:

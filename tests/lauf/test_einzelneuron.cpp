@@ -67,7 +67,7 @@ TEST_F(Einzelneuron, WiedergabeDerAufzeichnungErgibtDieSomakurveDesAufzeichnungs
     EXPECT_TRUE(programmStatus & programmBit::WiederherstellenAuslassen);
 }
 
-TEST_F(Einzelneuron, StartzustandBegrenztDieSegmenteAufDieDesNeurons)   // n = 6 gave segment 3 + a switch past n = 1
+TEST_F(Einzelneuron, StartzustandBegrenztDieSegmenteAufDieDesNeurons)   // it walked segments 1-3 of any neuron
 {
     const struct { int segmente, ort; std::array<int, 4> schalter; } faelle[] = {
         {3, 2, {1, 3, 2, 1}},
