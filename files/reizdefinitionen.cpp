@@ -6,7 +6,6 @@
 #include "model/neuron.h"
 #include "platform/menue.h"
 #include "resources/befehle.h"
-#include "texts/texte.h"
 #include <cmath>
 #include <cstdio>
 
@@ -60,7 +59,7 @@ int reizdefinitionenMenueZeigen(plattform::Fenster eigner, const std::vector<std
 {
     // 1. a title that cannot be chosen, then one entry per name up to the first empty one
     plattform::Menue menue = plattform::menueErzeugen();
-    plattform::postenAnhaengen(menue, plattform::menueArt::Grau, befehlReizdefinitionErste, meldungsTexte[822]);
+    plattform::postenAnhaengen(menue, plattform::menueArt::Grau, befehlReizdefinitionErste, "Liste der Reizdefinitionen");
     plattform::postenAnhaengen(menue, plattform::menueArt::Trenner, 0, "");
     const int hoechstens = befehlReizdefinitionLetzte - befehlReizdefinitionErste;
     for (int i = 0; i < static_cast<int>(namen.size()) && i < hoechstens && !namen[i].empty(); ++i)
