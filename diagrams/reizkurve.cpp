@@ -30,7 +30,7 @@ void melden(Fenster eigner, const std::string& text, std::string* meldung)
 
 void stromreizReferenzkurveAnzeigen(Fenster w, int c, int s, std::string* meldung)
 {
-    // 1. the diagram of the window and its neuron
+    // the diagram of the window and its neuron
     DiagrammDaten* d = w ? diagrammZuFenster(w) : nullptr;
     if (!d || c < 0 || c > 3 || s >= kurvenProDiagramm)
         return;
@@ -39,7 +39,7 @@ void stromreizReferenzkurveAnzeigen(Fenster w, int c, int s, std::string* meldun
         melden(w, meldungsTexte[506], meldung);
         return;
     }
-    // 2. the table of the compartment, when the neuron has it
+    // the table of the compartment, when the neuron has it
     if (c >= kompartimentAnzahl(*n) || c >= static_cast<int>(n->stromTabellen.size()))
         return;
     const StromTabelle& t = n->stromTabellen[static_cast<size_t>(c)];
@@ -47,7 +47,7 @@ void stromreizReferenzkurveAnzeigen(Fenster w, int c, int s, std::string* meldun
                                  static_cast<int>(t.stromwerte.size())});
     if (punkte <= 3)
         return;
-    // 3. its range
+    // its range
     double hoechster = -1000000.0, niedrigster = 1000000.0;
     for (int p = 0; p < punkte; ++p) {
         hoechster = std::max(hoechster, t.stromwerte[static_cast<size_t>(p)]);
@@ -56,10 +56,10 @@ void stromreizReferenzkurveAnzeigen(Fenster w, int c, int s, std::string* meldun
     const double bereich = hoechster - niedrigster;
     if (!(bereich != 0.0) || !std::isfinite(bereich))
         return;
-    // 4. the lowest quarter of the diagram's value range
+    // the lowest quarter of the diagram's value range
     const double unten = d->minY;
     const float viertel = static_cast<float>((d->maxY - unten) * 0.25);
-    // 5. the slot
+    // the slot
     if (s < 0) {
         for (int i = 0; i < kurvenProDiagramm && s < 0; ++i)
             if (!d->kurven[i].anzeigen)
@@ -70,7 +70,7 @@ void stromreizReferenzkurveAnzeigen(Fenster w, int c, int s, std::string* meldun
         }
     }
     KurvenDaten& k = d->kurven[static_cast<size_t>(s)];
-    // 6. a buffer of one sample per step
+    // a buffer of one sample per step
     const Simulationsparameter& sp = simulationsParameter;
     const size_t platz = static_cast<size_t>(std::max(sp.anzahlSchritte, 0)) + werteReserve;
     try {
@@ -80,7 +80,7 @@ void stromreizReferenzkurveAnzeigen(Fenster w, int c, int s, std::string* meldun
         programmBeenden();
         return;
     }
-    // 7. sampled as the engine plays it: one table point per step at most
+    // sampled as the engine plays it: one table point per step at most
     float wert = static_cast<float>(std::trunc(unten));
     int p = 0;
     size_t proben = 0;
@@ -96,11 +96,11 @@ void stromreizReferenzkurveAnzeigen(Fenster w, int c, int s, std::string* meldun
     }
     k.werteAnzahl = std::max(static_cast<int>(proben) - 1, 0);
     k.punktAnzahl = 0;
-    // 8. named and shown as a stimulus curve
+    // named and shown as a stimulus curve
     k.bezeichnung = meldungsTexte[744 + c];
     k.anzeigen = 1;
     k.referenz = kurvenReferenz::Kopie;
-    // 9. a new stimulus curve: the curve dialog, as long as the user goes on to another slot
+    // a new stimulus curve: the curve dialog, as long as the user goes on to another slot
     const bool neu = k.stromreizSegment == 0;
     int naechster = -1;
     if (neu && !meldung) {
@@ -112,9 +112,9 @@ void stromreizReferenzkurveAnzeigen(Fenster w, int c, int s, std::string* meldun
             naechster = kurvenDialogOeffnen(w, aktuellesDiagramm.kurvenSlot);
         }
     }
-    // 10. the compartment it shows, kept with the diagram
+    // the compartment it shows, kept with the diagram
     k.stromreizSegment = c + 1;
-    // 11. inside a paint only this slot is made ready: the painter draws it next
+    // inside a paint only this slot is made ready: the painter draws it next
     if (meldung) {
         kurvenVorbereiten(d, s);
         return;

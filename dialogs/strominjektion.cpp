@@ -262,7 +262,7 @@ void spalteFreigeben(Fenster dlg, int c, bool felder, bool an, bool form)
     dialogElementAktivieren(dlg, s.sinus, form);
 }
 
-// 6. which controls of the columns take input
+// which controls of the columns take input
 void freigabenSetzen(Fenster dlg, const NeuronDaten& n, const Eintrag& e)
 {
     StrominjektionVorgaben& v = strominjektionVorgaben;
@@ -340,7 +340,7 @@ bool nurInVoll(int id)
 void oeffnen(Fenster dlg)
 {
     tastaturHookSetzen(dlg);
-    // 2. room for every number a neuron bears, whatever the highest number given says
+    // room for every number a neuron bears, whatever the highest number given says
     int hoechste = 0;
     for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         hoechste = std::max(hoechste, n->nummer);
@@ -351,7 +351,7 @@ void oeffnen(Fenster dlg)
         programmBeenden();
         return;
     }
-    // 3. the marked neurons are selected, the first of them is shown
+    // the marked neurons are selected, the first of them is shown
     gezeigt = 0;
     ausgewaehlt = 0;
     listenWahl = 0;
@@ -374,14 +374,13 @@ void oeffnen(Fenster dlg)
         e->reize = n->stromreize;
         e->bezeichnung = n->strominjektionBezeichnung;
     }
-    // 4. the step of the stimuli lies above the run's step
+    // the step of the stimuli lies above the run's step
     const double T = simulationsParameter.schrittweite;
     if (reizSchrittweite == 0.0)
         reizSchrittweite = 10.0 * T;
     arbeitsSchritt = reizSchrittweite;
     if (T >= arbeitsSchritt)
         arbeitsSchritt = T + T / 10.0;
-    // 5.
     schaltModus = 0;
     schaltAn = 1;
     anzeigeAusstehend = -1;
@@ -396,7 +395,7 @@ void texteSetzen(Fenster dlg)
 void fuellen(Fenster dlg)
 {
     StrominjektionVorgaben& v = strominjektionVorgaben;
-    // 1. the neuron list, the stimulated compartments behind each name
+    // the neuron list, the stimulated compartments behind each name
     listeLeeren(dlg, idListe);
     int anzahl = 0;
     for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron, ++anzahl) {
@@ -416,11 +415,10 @@ void fuellen(Fenster dlg)
     Eintrag* e = eintrag(gezeigt);
     if (!n || !e)
         return;
-    // 2.
     titelSetzen(dlg, dialogTextFormatieren(295, n->name));
     elementTextSetzen(dlg, idMarkieren, feldText("IDC_SI_MARK=", e->marke ? 2 : 1));
     elementTextSetzen(dlg, idListeText, dialogTextFormatieren(294, ausgewaehlt));
-    // 4. a permanent soma stimulus is a rectangle over the whole run
+    // a permanent soma stimulus is a rectangle over the whole run
     StromreizDefinition& soma = e->reize[0];
     if (soma.dauerreiz) {
         if (soma.ausDatei == 1) {
@@ -430,7 +428,7 @@ void fuellen(Fenster dlg)
         }
         dauerreizNormieren(soma);
     }
-    // 5. the columns, the label and the step, the display
+    // the columns, the label and the step, the display
     const int letzte = letzteSpalte(*n);
     for (int c = 0; c < reizDefinitionen; ++c) {
         StromreizDefinition& d = e->reize[static_cast<size_t>(c)];
@@ -446,7 +444,6 @@ void fuellen(Fenster dlg)
     hakenSetzen(dlg, idSchaltAus, !schaltAn);
     dialogElementAktivieren(dlg, idSchaltAn, schaltModus);
     dialogElementAktivieren(dlg, idSchaltAus, schaltModus);
-    // 6.
     freigabenSetzen(dlg, *n, *e);
     hakenSetzen(dlg, idUebernehmen, v.uebernehmen);
     // the focus where the user worked last, when this display shows it
@@ -474,7 +471,7 @@ void abbrechen(Fenster dlg)
     anzeigeUebernehmen();
 }
 
-// 11. the stimulus curves of the diagrams follow the new tables
+// the stimulus curves of the diagrams follow the new tables
 void referenzkurvenNeuZeichnen()
 {
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
@@ -493,20 +490,19 @@ void referenzkurvenNeuZeichnen()
         }
 }
 
-// 8. the working copy into one selected neuron; false when a definition was refused
+// the working copy into one selected neuron; false when a definition was refused
 bool neuronSchreiben(NeuronDaten& n, Eintrag& e, const Eintrag& gezeigtes, bool& speicherFehlt)
 {
     StrominjektionVorgaben& v = strominjektionVorgaben;
-    // 8.1
+    // a clamped neuron ignores any stimulus
     if (v.klemmWarnung && (n.klemme.flags & 0x1)) {
         char text[512];
         std::snprintf(text, sizeof text, klemmFrage, n.name.c_str());
         if (sysInfoBox(text, knoepfe::JaNein) == antwort::Nein)
             v.klemmWarnung = false;
     }
-    // 8.2
     n.strominjektionBezeichnung = e.bezeichnung;
-    // 8.3 the compartments the neuron has, those from a file aside
+    // the compartments the neuron has, those from a file aside
     const int letzte = letzteSpalte(n);
     for (int c = 0; c <= letzte; ++c) {
         const size_t i = static_cast<size_t>(c);
@@ -536,7 +532,7 @@ bool neuronSchreiben(NeuronDaten& n, Eintrag& e, const Eintrag& gezeigtes, bool&
                 speicherFehlt = true;
         }
     }
-    // 8.4 the stimuli named in files
+    // the stimuli named in files
     for (int c = 0; c <= letzte; ++c) {
         const size_t i = static_cast<size_t>(c);
         StromreizDefinition& d = e.reize[i];
@@ -553,7 +549,7 @@ bool neuronSchreiben(NeuronDaten& n, Eintrag& e, const Eintrag& gezeigtes, bool&
 bool anwenden(Fenster dlg, Anwendung art)
 {
     StrominjektionVorgaben& v = strominjektionVorgaben;
-    // 1. one simulation type among the selected and marked neurons
+    // one simulation type among the selected and marked neurons
     int typ = -1;
     for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         const Eintrag* e = eintrag(n->nummer);
@@ -566,7 +562,7 @@ bool anwenden(Fenster dlg, Anwendung art)
         }
         typ = n->izhikevichAktiv;
     }
-    // 2. the columns, counts within their range
+    // the columns, counts within their range
     if (!anzahlenPruefen(dlg))
         return false;
     const int an = spaltenLesen(dlg);
@@ -574,10 +570,10 @@ bool anwenden(Fenster dlg, Anwendung art)
     Eintrag* e = eintrag(gezeigt);
     if (!gezeigtesNeuron || !e)
         return false;
-    // 3.
+    // an Izhikevich neuron takes its stimuli through the soma only
     if (gezeigtesNeuron->izhikevichAktiv && an > 0 && e->reize[0].an == 0)
         hinweisBox(izhikevichText);
-    // 4. the stimuli's step lies above the run's step
+    // the stimuli's step lies above the run's step
     const double T = simulationsParameter.schrittweite;
     if (T >= arbeitsSchritt) {
         piepen(1000, 100);
@@ -587,11 +583,11 @@ bool anwenden(Fenster dlg, Anwendung art)
         neuFuellen(dlg);
         return false;
     }
-    // 5., 6.
+    // the take-over flag is kept; the stay-open variants end here
     v.uebernehmen = haken(dlg, idUebernehmen);
     if (art == Anwendung::Bleiben)
         return true;
-    // 7., 8.
+    // every selected neuron in list order
     reizSchrittweite = arbeitsSchritt;
     bool speicherFehlt = false;
     const Eintrag gezeigtesEintrag = *e;
@@ -604,12 +600,12 @@ bool anwenden(Fenster dlg, Anwendung art)
             return false;
         }
     }
-    // 9.
+    // no neuron selected: the user may go back to the list
     if (ausgewaehlt == 0 && sysInfoBox(meldungsTexte[559], knoepfe::JaNein) == antwort::Nein) {
         dialogElementFokussieren(dlg, idListe, 0);
         return false;
     }
-    // 10. - 12.
+    // closed: counts, reference curves, undo, repaint, the run and the display asked for
     dialogSchliessen(dlg, dialogRahmen, 1, true);
     gereizteKompartimenteGesamtZaehlen();
     referenzkurvenNeuZeichnen();

@@ -38,16 +38,15 @@ void stromreizSchluesselLesen(NeuronDaten* neuron, char* text)
         return;
     NeuronDaten& n = *neuron;
     const int nr = n.nummer;
-    // 1. the soma intensity decides whether the neuron has the old stimulus at all
+    // the soma intensity decides whether the neuron has the old stimulus at all
     if (!schluesselLesen(n.somaCurrent, text, nr, "somaCurrent"))
         return;
-    // 2., 3.
     schluesselLesen(n.somaSCStart, text, nr, "somaSCStart");
     schluesselLesen(n.somaSCEnd, text, nr, "somaSCEnd");
     schluesselLesen(n.dendCurrent, text, nr, "dendCurrent");
     schluesselLesen(n.dendSCStart, text, nr, "dendSCStart");
     schluesselLesen(n.dendSCEnd, text, nr, "dendSCEnd");
-    // 4., 5. whole numbers; one no segment or switch can be is not taken
+    // whole numbers; one no segment or switch can be is not taken
     double wert = 0.0;
     if (schluesselLesen(wert, text, nr, "dendSCLocation"))
         ganzzahlInBereich(wert, 0, groessteSegmentAnzahl, n.dendSCLocation);
@@ -57,17 +56,16 @@ void stromreizSchluesselLesen(NeuronDaten* neuron, char* text)
 
 int reizdefinitionenMenueZeigen(plattform::Fenster eigner, const std::vector<std::string>& namen)
 {
-    // 1. a title that cannot be chosen, then one entry per name up to the first empty one
+    // a title that cannot be chosen, then one entry per name up to the first empty one
     plattform::Menue menue = plattform::menueErzeugen();
     plattform::postenAnhaengen(menue, plattform::menueArt::Grau, befehlReizdefinitionErste, "Liste der Reizdefinitionen");
     plattform::postenAnhaengen(menue, plattform::menueArt::Trenner, 0, "");
     const int hoechstens = befehlReizdefinitionLetzte - befehlReizdefinitionErste;
     for (int i = 0; i < static_cast<int>(namen.size()) && i < hoechstens && !namen[i].empty(); ++i)
         plattform::postenAnhaengen(menue, plattform::menueArt::Posten, befehlReizdefinitionErste + 1 + i, namen[i]);
-    // 2. at the cursor; the main window knows the menu while it is open
+    // at the cursor; the main window knows the menu while it is open
     offenesKontextMenu = menue;
     const int befehl = plattform::popupMenue(menue, eigner, plattform::mausPosition());
-    // 3.
     offenesKontextMenu = nullptr;
     plattform::menueZerstoeren(menue);
     if (befehl <= befehlReizdefinitionErste || befehl > befehlReizdefinitionLetzte)

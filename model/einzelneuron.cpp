@@ -40,14 +40,14 @@ void einzelneuronInitialisieren(NeuronDaten& n)
     const ParameterVektor& P = n.parameter;
     auto& k = n.kompartimentSchalter;
     const int segmente = std::max(kompartimentAnzahl(n) - 1, 0);
-    // 1. counters and the legacy dendrite current at the soma
+    // counters and the legacy dendrite current at the soma
     n.apAnzahl = 0;
     n.dendStromAmSoma = n.dendStartAmSoma = n.dendEndeAmSoma = 0.0;
-    // 2. dendrites on, up to segment 3 as far as the neuron has segments; the legacy pulse
+    // dendrites on, up to segment 3 as far as the neuron has segments; the legacy pulse
     // goes into a segment the neuron has
     const int letztes = std::min(3, segmente);
     k = {1, letztes, std::clamp(n.dendSCLocation, std::min(1, letztes), letztes), 1};
-    // 3. the SWIM gates and their products
+    // the SWIM gates and their products
     auto& tor = n.torVariable;
     tor[0] = P[par::SwimMStart];
     tor[1] = P[par::SwimHStart];
@@ -61,13 +61,13 @@ void einzelneuronInitialisieren(NeuronDaten& n)
     gE[0] = P[par::SwimNaE] * P[par::SwimNaG];
     gE[1] = P[par::SwimKE] * P[par::SwimKG];
     gE[3] = P[par::SwimCaE] * P[par::SwimCaG];
-    // 4. the user channels that conduct
+    // the user channels that conduct
     for (BenutzerKanal& kanal : n.benutzerKanaele)
         if (kanal.leitfaehigkeit != 0.0) {
             kanal.torWert = kanal.torStartwert;
             kanal.eMalG = kanal.gleichgewichtspotential * kanal.leitfaehigkeit;
         }
-    // 5. no dendrite factor or no segment: soma only; leak and rate terms
+    // no dendrite factor or no segment: soma only; leak and rate terms
     if (k[0] == 0 || k[1] == 0)
         k[0] = k[1] = 0;
     const double faktor = k[0];
@@ -76,7 +76,7 @@ void einzelneuronInitialisieren(NeuronDaten& n)
     n.dendLeckTerm = P[par::DendritRuhepotential] * P[par::DendritLeitwert];
     n.somaRate = P[par::SomaLeitwert] / P[par::SomaKapazitaet];
     n.somaRateMitDendrit = (faktor * P[par::SomaDendritKopplung] + P[par::SomaLeitwert]) / P[par::SomaKapazitaet];
-    // 6. start potentials
+    // start potentials
     if (n.potentiale.empty())
         return;
     n.potentiale[0] = P[par::SomaStartpotential];
@@ -113,26 +113,24 @@ void einzelneuronSimulieren(NeuronDaten& n)
 {
     const Simulationsparameter& sp = simulationsParameter;
     double& t = laufZustand.t;
-    // 1.
     t = 0.0;
     laufZustand.abbrechen = 0;
-    // 2. the start state, once per set-up
+    // the start state, once per set-up
     if (!laufZustand.eingerichtet || laufZustand.nachLauf) {
         einzelneuronInitialisieren(n);
         laufZustand.eingerichtet = 1;
     }
-    // 3. the tables from their start
+    // the tables from their start
     aktuellesNeuron = &n;
     for (StromTabelle& tabelle : n.stromTabellen)
         tabelle.aktuellerIndex = 0;
-    // 4. the start potential first
+    // the start potential first
     KurvenDaten& soma = n.hauptDiagramm.kurven[kurve::Soma];
     soma.schreibPosition = 0;
     somaAufzeichnen(n);
-    // 5.
     zufallStarten(static_cast<uint32_t>(std::time(nullptr)));
     laufZustand.schrittZaehler = 0;
-    // 6. the loop; pending events only now and then, so Escape can end it
+    // the loop; pending events only now and then, so Escape can end it
     while (t < sp.simulationsDauer && !laufZustand.abbrechen) {
         aktuellesNeuron = &n;
         einzelneuronSynapsenstromSummieren(n);
@@ -142,10 +140,9 @@ void einzelneuronSimulieren(NeuronDaten& n)
         if ((++laufZustand.schrittZaehler % pumpIntervall) == 0 && !plattform::nachrichtenVerarbeitenGedrosselt())
             laufZustand.abbrechen = 1;
     }
-    // 7. a finished run does not restore the main window
+    // a finished run does not restore the main window
     plattform::nachrichtenVerarbeitenGedrosselt();
     programmStatus |= programmBit::WiederherstellenAuslassen;
-    // 8.
     if (laufZustand.abbrechen) {
         exportPufferFreigeben();
         return;
