@@ -339,3 +339,28 @@ TEST_F(Strominjektion, OkZeichnetGebundeneReizkurvenNeu)
     fensterZerstoeren(d.fenster);
     d.fenster = nullptr;
 }
+
+TEST_F(Strominjektion, StandardSomareizEinfuegenUndMerkenUndDieFragezeichen)
+{
+    neuron(1, true);
+    test::boxAntworten({antwort::Ok, antwort::Ok, antwort::Ok});
+    test::dialogSkript(150, {
+        sch::klicken(1332),                       // nothing remembered yet: the built-in standard
+        [](Fenster d) {
+            EXPECT_EQ(el(d, 1286).text + "|" + el(d, 1283).text + "|" + el(d, 1285).text + "|" + el(d, 1291).text +
+                          "|" + el(d, 1292).text,
+                      "0.05|0.002|5e-09|4|0.02");
+            EXPECT_TRUE(el(d, 1340).haken && el(d, 1331).haken);
+        },
+        sch::tippen(1285, "0"), sch::klicken(1338),   // no amplitude: a beep, the focus there
+        [](Fenster d) { EXPECT_EQ(test::dialogFokus(d), 1285); },
+        sch::tippen(1285, "7e-9"), sch::tippen(1291, "3"), sch::klicken(1338),
+        sch::klicken(2283), sch::klicken(2290), sch::klicken(2291), sch::klicken(2),
+    });
+    EXPECT_EQ(oeffnen(), 2);
+    EXPECT_EQ(std::make_tuple(standardSomareiz.amplitude, standardSomareiz.anzahl, standardSomareiz.beginn),
+              std::make_tuple(7e-9, 3, 0.05));
+    ASSERT_EQ(test::boxLog().size(), 3u);
+    EXPECT_EQ(test::boxLog()[0].text + test::boxLog()[1].text + test::boxLog()[2].text,
+              meldungsTexte[766] + meldungsTexte[768] + meldungsTexte[767]);
+}
