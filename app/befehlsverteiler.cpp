@@ -14,6 +14,8 @@
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
 #include "dialogs/simulationsparameter.h"
+#include "dialogs/strominjektion.h"
+#include "dialogs/stromreiz.h"
 #include "files/einstellungsdatei.h"
 #include "files/netzdatei.h"
 #include "files/netzdefinition.h"
@@ -253,6 +255,17 @@ void fensterBefehl(Fenster, int befehl)
             diagrammeVerwalten(p.muster, p.modus);
 }
 
+void stromreizDialogBefehl(Fenster f, int befehl)
+{
+    letzterDialog = befehl;
+    if (befehl == befehlStrominjektion)
+        strominjektionDialogOeffnen(f);
+    else if (befehl == befehlStromReiz)
+        stromReizDialogOeffnen(f);
+    else
+        stromreizKennzeichnungDialogOeffnen(f);
+}
+
 // ---- when an item may be chosen --------------------------------------------------------
 
 bool immer() { return true; }
@@ -289,7 +302,10 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlDendritEinSegment, dendritBefehl, immer},
     {befehlDendritDreiSegmente, dendritBefehl, immer},
     {befehlDendritNSegmente, dendritBefehl, immer},
-    {befehlDefinitionExportieren, [](Fenster, int) { netzwerkDefinitionSpeichern(); }, mitMarkierten},
+    {befehlStrominjektion, stromreizDialogBefehl, immer},
+    {befehlStromReiz, stromreizDialogBefehl, immer},
+    {befehlStromreizKennzeichnung, stromreizDialogBefehl, immer},
+        {befehlDefinitionExportieren, [](Fenster, int) { netzwerkDefinitionSpeichern(); }, mitMarkierten},
     {befehlDefinitionImportieren, [](Fenster, int) { netzwerkDefinitionLesen(); }, immer},
     {befehlGuiDateiSpeichern, guiSpeichernBefehl, mitNetz},
     {befehlGuiDateiSpeichernUnter, guiSpeichernUnterBefehl, mitNetz},
@@ -342,7 +358,7 @@ bool aendertNetz(int befehl)
     case befehlSynapseNeu: case befehlSynapseNeuKontext: case befehlSynapsentypen:
     case befehlKeinDendrit: case befehlDendritEinSegment: case befehlDendritDreiSegmente:
     case befehlDendritNSegmente: case befehlSimulationseinstellungen:
-    case befehlDarzustellendeKurven: case befehlStromreizeZuruecksetzen:
+    case befehlDarzustellendeKurven: case befehlStromreizeZuruecksetzen: case befehlStrominjektion:
     // windows made or closed take the curve buffers a run writes into
     case befehlDiagrammeAlle: case befehlDiagrammeMarkierte: case befehlDiagrammeAusListe:
     case befehlAusListeGleichgross: case befehlDiagrammeSchliessen:

@@ -7,7 +7,7 @@
 #include "core/status.h"
 #include "model/netz.h"
 #include "model/permutation.h"
-#include "model/reizkurve.h"
+#include "diagrams/reizkurve.h"
 #include "model/simulationsparameter.h"
 #include "platform/box.h"
 #include "texts/texte.h"

@@ -1,6 +1,8 @@
 // dialogs/rahmen.cpp - the frame every dialog follows, and the small shared helpers
 #include "dialogs/rahmen.h"
+#include "core/schluessel.h"
 #include "core/status.h"
+#include "platform/box.h"
 #include "resources/befehle.h"
 #include "platform/menue_modell.h"
 #include "texts/texte.h"
@@ -71,6 +73,26 @@ void dialogSchliessen(Fenster dlg, DialogRahmen& r, intptr_t ergebnis, bool mitH
 void simulationAusDialogStarten()
 {
     senden(fensterhandles.hauptfenster, nachricht::Befehl, machWParam(befehlSimulationStarten, 0), 0);
+}
+
+double dialogZahlLesen(Fenster dlg, int id)
+{
+    std::string t = elementText(dlg, id, 255);
+    const double x = kommaZahlLesen(t.data());
+    return std::isfinite(x) ? x : 0.0;
+}
+
+bool dialogGanzzahlLesen(Fenster dlg, int id, int von, int bis, const std::string& feld, int& aus)
+{
+    std::string t = elementText(dlg, id, 255);
+    const int x = kommaGanzzahlLesen(t.data());
+    if (x < von || x > bis) {
+        hinweisBox(meldungFormatieren(822, feld, von, bis));
+        dialogElementFokussieren(dlg, id, 1);
+        return false;
+    }
+    aus = x;
+    return true;
 }
 
 int fensterMass(Fenster f, int welches)

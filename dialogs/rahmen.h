@@ -41,6 +41,14 @@ void dialogSchliessen(plattform::Fenster dlg, DialogRahmen& r, intptr_t ergebnis
 // "OK - F2": the main window's command that starts a run, before the caller returns
 void simulationAusDialogStarten();
 
+// A number field as the dialogs read it: kommaZahlLesen, a comma counting as the point when
+// the text has none. "nan", "inf" and numbers too large for a double are no numbers: 0.
+double dialogZahlLesen(plattform::Fenster dlg, int id);
+// A whole-number field (plain integer conversion) that must lie in von..bis. Outside: a
+// notice names the field (feld, as the dialog shows it) and the range, the focus goes into
+// the field with its text selected, and false comes back; aus is then unchanged.
+bool dialogGanzzahlLesen(plattform::Fenster dlg, int id, int von, int bis, const std::string& feld, int& aus);
+
 // one measure of a window's screen rectangle: 1 height, 2 width, 3 left, 4 top; else 0
 int fensterMass(plattform::Fenster f, int welches);
 void dialogElementAktivieren(plattform::Fenster dlg, int id, int an);

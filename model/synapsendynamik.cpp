@@ -306,9 +306,12 @@ void chemischeSynapse(SynapseDaten& s, SynapsenPool& P)
     const int p = schreibPosition(P, s);
     s.abgabe = v;
     ringSchreiben(P, s, p, v);
-    // the permutation mode's input record
-    if (teilsimulationsModus == 1 && !P.aufzeichnung.empty())
-        aufzeichnungAddieren(P, static_cast<long>(schrittNummer()) + p, schwellenAnteil);
+    // the permutation mode's input record, at the step the ring delivers this release
+    // (a pool kept for the whole run delivers after the synapse's own delay)
+    if (teilsimulationsModus == 1 && !P.aufzeichnung.empty()) {
+        const int ankunft = P.geschlossen > 0 ? std::max(1, ringSchritte(s.verzoegerung)) : s.schlangenLaenge;
+        aufzeichnungAddieren(P, static_cast<long>(schrittNummer()) + ankunft, schwellenAnteil);
+    }
 }
 
 } // namespace

@@ -3,11 +3,14 @@
 #include <array>
 
 namespace {
-const std::array<const plattform::DialogVorlage*, 4> vorlagen = {
+const std::array<const plattform::DialogVorlage*, 7> vorlagen = {
     &vorlageEingabe,
     &vorlageAnzeigebox,
     &vorlageStartbild,
     &vorlageSimulation,
+    &vorlageStrominjektion,
+    &vorlageStromreiz,
+    &vorlageNeuronBlitz,
 };
 }
 

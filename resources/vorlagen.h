@@ -13,3 +13,6 @@ extern const plattform::DialogVorlage vorlageEingabe;        // 146
 extern const plattform::DialogVorlage vorlageAnzeigebox;     // 174
 extern const plattform::DialogVorlage vorlageStartbild;      // 318
 extern const plattform::DialogVorlage vorlageSimulation;     // 133
+extern const plattform::DialogVorlage vorlageStrominjektion; // 150
+extern const plattform::DialogVorlage vorlageStromreiz;      // 132
+extern const plattform::DialogVorlage vorlageNeuronBlitz;    // 152

@@ -460,6 +460,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {801, "NETZ_VOR_DEM_ENDE_SPEICHERN=", "Die Netzwerkdatei\n%s\nvor dem Beenden speichern?"},
     {820, "LAUF_WERTE_NICHT_ENDLICH=", "Das Somapotential von Neuron %d (%s) ist bei t = %g s keine endliche Zahl mehr. Die Simulation wurde angehalten; was bis dahin aufgezeichnet war, bleibt erhalten.\nBitte eine kleinere Schrittweite oder eine andere Integrationsmethode (z. B. das exponentielle Euler-Verfahren) w\xE4hlen."},
     {821, "EXPORT_ABGEBROCHEN=", "Der Export in die Datei\n%s\nwurde abgebrochen: die Datei konnte nicht weiter geschrieben werden (Datentr\xE4ger voll?). Was bis dahin geschrieben war, steht in der Datei."},
+    {822, "FEHLER_FELD_AUSSERHALB_BEREICH=", "\"%s\": erlaubt sind %d bis %d."},
     {840, "FEHLER_SRZ_ZU_VIELE_REIZE=", "Der Stromreiz von \"%s\" in Kompartiment %d braucht zu viele Punkte: bitte Anzahl und Abstand der Reize und der Bursts pr\xFC" "fen."},
     {841, "FEHLER_SEGMENTANZAHL=", "Die Anzahl dendritischer Segmente %d ist ung\xFCltig: erlaubt sind 0 bis %d."},
     {842, "DAT_FALSCHES_FORMAT=", "falsches dateiformat in dat-datei"},

@@ -119,3 +119,11 @@ void anzeigeBoxTexteSetzen(plattform::Fenster dlg);
 // dialog 133: caption, Cancel, the statics 1645-1648 and the check boxes 1559-1561 (the
 // dialog then writes the object counts into the labels of 1560 and 1561)
 void simulationTexteSetzen(plattform::Fenster dlg);
+// dialog 150 (caption "IDD_STROMINJEKTION="), 132 ("IDD_STROMREIZ=") and 152
+// ("IDD_NEURON_BLITZ="): the caption and every control that names a key
+void strominjektionTexteSetzen(plattform::Fenster dlg);
+void stromreizTexteSetzen(plattform::Fenster dlg);
+void neuronBlitzTexteSetzen(plattform::Fenster dlg);
+// the tips of dialog 150's controls (keys "IDC_SI_..."); the number fields of a row take
+// the tip of the row's label
+void tooltipsStrominjektionDialog(plattform::Fenster dlg);

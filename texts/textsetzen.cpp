@@ -1,6 +1,8 @@
 // texts/textsetzen.cpp - putting the dialog and tooltip texts into open dialogs
 #include "platform/steuerelemente.h"
+#include "resources/vorlagen.h"
 #include "texts/texte.h"
+#include <array>
 #include <initializer_list>
 #include <utility>
 
@@ -85,4 +87,34 @@ void simulationTexteSetzen(Fenster dlg)
                  {1648, "IDC_SIM_SPIKESCHWELLE_TXT="},
                  {1560, "IDC_SIM_OBJEKTE_AKTIVIEREN="},
                  {1561, "IDC_SIM_KOLLISIONS_OBJEKTE_AKTIVIEREN="}});
+}
+
+void strominjektionTexteSetzen(Fenster dlg) { vorlagenTexteSetzen(dlg, vorlageStrominjektion); }
+
+void stromreizTexteSetzen(Fenster dlg) { vorlagenTexteSetzen(dlg, vorlageStromreiz); }
+
+void neuronBlitzTexteSetzen(Fenster dlg) { vorlagenTexteSetzen(dlg, vorlageNeuronBlitz); }
+
+void tooltipsStrominjektionDialog(Fenster dlg)
+{
+    // the controls that name a key of their own
+    vorlagenTooltipsSetzen(dlg, vorlageStrominjektion);
+    // the fields of a row share the tip of the row's label (0: no further field)
+    struct Zeile {
+        const char* schluessel;
+        std::array<int, 4> felder;
+    };
+    static constexpr Zeile zeilen[] = {
+        {"IDC_SI_ZEILE2_TXT=", {1282, 1288, 1316, 1324}},
+        {"IDC_SI_ZEILE3_TXT=", {1283, 1289, 1317, 1325}},
+        {"IDC_SI_ZEILE4_TXT=", {1284, 1290, 1318, 1326}},
+        {"IDC_SI_ABSTAND_TXT=", {1292, 1296, 1321, 1329}},
+        {"IDC_SI_AUS_DATEI=", {1351, 1354, 1355, 1356}},
+        {"IDC_SI_SCHRITTWEITE_TXT=", {1304, 0, 0, 0}},
+    };
+    for (const Zeile& z : zeilen)
+        if (const std::string* t = tooltipText(z.schluessel))
+            for (int id : z.felder)
+                if (id != 0)
+                    tooltipSetzen(dlg, id, *t);
 }

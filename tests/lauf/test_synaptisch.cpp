@@ -351,7 +351,7 @@ TEST_F(Synaptisch, KanalFreisetzungUndEingangsaufzeichnungDerPermutation)
     laufZustand.t = 3 * T;
     synapsenBerechnen();
     EXPECT_DOUBLE_EQ(s->kanalFreisetzung, 0.5);
-    EXPECT_DOUBLE_EQ(s->pool->aufzeichnung[3 + 0], 0.5);   // write place 0 + 5 - 5
+    EXPECT_DOUBLE_EQ(s->pool->aufzeichnung[3 + 5], 0.5);   // where the ring delivers it: after the delay
     teilsimulationsModus = 0;
 }
 

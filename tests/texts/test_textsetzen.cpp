@@ -80,3 +80,25 @@ TEST_F(TextSetzen, FelderAbEinsGetrenntDurchZweiStriche)
     ASSERT_EQ(sprachTexteLaden(spracheEnglisch), "");
     EXPECT_EQ(textFeldHolen(*dialogText("IDC_SYN_SYNAPSE_LOESCHEN="), 2), "delete now");
 }
+
+TEST_F(TextSetzen, StromreizDialogeUndDieTippsDerStrominjektionAusDenAusgeliefertenDateien)
+{
+    ASSERT_EQ(sprachTexteLaden(spracheEnglisch), "");
+    Fenster si = dialogModeless(vorlageStrominjektion, nullptr, stillDlgProc);
+    Fenster sr = dialogModeless(vorlageStromreiz, nullptr, stillDlgProc);
+    Fenster nb = dialogModeless(vorlageNeuronBlitz, nullptr, stillDlgProc);
+    ASSERT_TRUE(si && sr && nb);
+    strominjektionTexteSetzen(si);
+    stromreizTexteSetzen(sr);
+    neuronBlitzTexteSetzen(nb);
+    tooltipsStrominjektionDialog(si);
+    EXPECT_EQ(titel(si) + "|" + elementText(si, 3010) + "|" + elementText(si, 1307) + "|" + elementText(si, 2),
+              "Create current injection|Ramp: rise, sine: end (s)|select|do nothing");
+    EXPECT_EQ(titel(sr) + "|" + elementText(sr, 3104) + "|" + elementText(sr, 2), "Current stimulus|Dendrite current pulse start (s)|Cancel");
+    EXPECT_EQ(titel(nb) + "|" + elementText(nb, 3202), "Stimulus label|Flash thickness");
+    // the fields of a row carry the tip of its label
+    ASSERT_NE(tooltipText("IDC_SI_ZEILE2_TXT="), nullptr);
+    for (int id : {3010, 1282, 1324})
+        EXPECT_EQ(test::tooltip(si, id), *tooltipText("IDC_SI_ZEILE2_TXT=")) << id;
+    EXPECT_EQ(test::tooltip(si, 1304), *tooltipText("IDC_SI_SCHRITTWEITE_TXT="));
+}

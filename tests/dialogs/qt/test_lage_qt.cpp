@@ -3,6 +3,8 @@
 #include "core/status.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/simulationsparameter.h"
+#include "dialogs/strominjektion.h"
+#include "model/netz.h"
 #include "platform/qt/qtstart.h"
 #include "texts/texte.h"
 #include <gtest/gtest.h>
@@ -96,4 +98,25 @@ TEST_F(LageQt, Eingabedialog146StehtMittig)
     EXPECT_TRUE(a.bereich.contains(a.rahmen));
     EXPECT_NEAR(a.rahmen.center().x(), a.bereich.center().x(), 1);
     EXPECT_NEAR(a.rahmen.center().y(), a.bereich.center().y(), 1);
+}
+
+// The current-injection dialog has two dozen rows: in both displays it stays inside the
+// work area with its three closing buttons on the screen.
+TEST_F(LageQt, Strominjektionsdialog150InBeidenDarstellungenImArbeitsbereich)
+{
+    netzLoeschen();
+    NeuronDaten* n = neuronNeu(1, 0);
+    ASSERT_TRUE(n);
+    ++neuronKette.anzahl;
+    for (const int anzeige : {5, 0}) {
+        SCOPED_TRACE(anzeige);
+        dialogEinstellungen.strominjektionAnzeige = anzeige;
+        const Anblick a = ansehen([] { strominjektionDialogOeffnen(nullptr); });
+        EXPECT_TRUE(a.bereich.contains(a.rahmen)) << a.rahmen.width() << "x" << a.rahmen.height();
+        EXPECT_GE(a.knoepfe.size(), 3u);
+        for (const QRect& r : a.knoepfe)
+            EXPECT_TRUE(a.bereich.contains(r)) << r.x() << "," << r.y();
+    }
+    dialogEinstellungen = {};
+    netzLoeschen();
 }
