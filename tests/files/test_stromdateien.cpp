@@ -3,131 +3,76 @@
 #include "netzdatei_hilfe.h"
 #include "files/stromdateien.h"
 
-using pt::boxLog;
-
 namespace {
 
 constexpr int Ok = plattform::antwort::Ok;
+using Punkte = std::vector<std::pair<double, double>>;
 
 struct Stromdatei : NetzdateiFall {
+    NeuronDaten* a = nullptr;
+
     void SetUp() override
     {
         NetzdateiFall::SetUp();
         simulationsParameter.simulationsDauer = 0.5;
         reizSchrittweite = 0.01;
+        a = neu(2);
     }
-    void TearDown() override
+    static Punkte punkte(const StromTabelle& t)
     {
-        stromDateiPfad.clear();
-        NetzdateiFall::TearDown();
-    }
-    // a built stimulus in compartment k
-    static void reiz(NeuronDaten* n, int k, const StromreizDefinition& d, const std::string& herkunft = "")
-    {
-        n->stromreize[static_cast<size_t>(k)] = d;
-        n->strominjektionBezeichnung = herkunft;
-        ASSERT_EQ(stromreizKurveErzeugen(*n, k), 1);
-    }
-    // the points of a table as pairs
-    static std::vector<std::pair<double, double>> punkte(const StromTabelle& t)
-    {
-        std::vector<std::pair<double, double>> v;
+        Punkte v;
         for (int i = 0; i < t.anzahlPunkte; ++i)
             v.emplace_back(t.startzeiten[static_cast<size_t>(i)], t.stromwerte[static_cast<size_t>(i)]);
         return v;
     }
-    static std::string letzteBox() { return boxLog().empty() ? "" : boxLog().back().text; }
+    static std::string letzteBox() { return pt::boxLog().empty() ? "" : pt::boxLog().back().text; }
 };
 
-// a rectangle of 0.1 s and 1 nA
-StromreizDefinition rechteck()
+// a current file's head (one table) and end, and the table of neuron n's compartment k
+const std::string kopf = "3000\nanzahl stromtabellen=1\n", ende = "[Dateiende]\n";
+std::string tabelle(int n, int k, const std::string& anzahl = "3",
+                    const std::string& punkte = "0 0\n0.1 1e-9\n0.5 0\n")
 {
-    StromreizDefinition d;
-    d.beginn = d.dach = 0.1;
-    d.amplitude = 1e-9;
-    d.anzahl = d.an = 1;
-    return d;
-}
-// two ramps 0.2 s apart
-StromreizDefinition rampen()
-{
-    StromreizDefinition d = rechteck();
-    d.beginn = d.dach = 0.05;
-    d.anstieg = 0.02;
-    d.abfall = 0.03;
-    d.pause = 0.2;
-    d.anzahl = 2;
-    return d;
-}
-// a sine train from 0.3 s to 0.7 s, beyond the run's end
-StromreizDefinition sinus()
-{
-    StromreizDefinition d;
-    d.beginn = 0.3;
-    d.abfall = 1e-10;
-    d.ende = 0.7;
-    d.periode = 0.05;
-    d.amplitude = 2e-10;
-    d.anzahl = d.reizart = d.an = 1;
-    return d;
+    const std::string v = "neuron " + std::to_string(n) + " stromtabelle segment " + std::to_string(k) + " ";
+    return v + "herkunft=\n" + v + "anzahl punkte=" + anzahl + "\n" + punkte;
 }
 
 // A stimulus file as one writes it by hand: CR LF, comments, tabs, blanks and ';', a
 // decimal comma, a point after the run's end.
 const std::string handgeschrieben =
-    "Reizdefinitionsdatei\r\n"
-    "// zwei Reize fuer die Tests\r\n"
-    "\r\n"
-    "Reizname=Doppelpuls\r\n"
-    "0.1\t4.8e-10\r\n"
-    "0.15\t0   // Pause\r\n"
-    "0.2\t4.8e-10\r\n"
-    "0.25\t0\r\n"
-    "Reizname=  Rampe  \r\n"
-    "0,1 ; 1e-10\r\n"
-    "0.2;2E-10\r\n"
-    "0.3   0\r\n"
-    "0.9 5e-10\r\n";
+    "Reizdefinitionsdatei\r\n// zwei Reize fuer die Tests\r\n\r\nReizname=Doppelpuls\r\n0.1\t4.8e-10\r\n"
+    "0.15\t0   // Pause\r\n0.2\t4.8e-10\r\n0.25\t0\r\nReizname=  Rampe  \r\n0,1 ; 1e-10\r\n0.2;2E-10\r\n"
+    "0.3   0\r\n0.9 5e-10\r\n";
 
 } // namespace
 
-// ---- the current file ---------------------------------------------------------------------
-
 TEST_F(Stromdatei, RundreiseGibtJedeGereizteTabelleUnveraendertZurueck)
 {
-    NeuronDaten* a = neu(2);
-    NeuronDaten* b = neu(5);
-    reiz(a, 0, rampen(), "Rampen mit\nZeilenumbruch");
+    // a rectangle of 0.1 s and 1 nA with a label that breaks the line
+    StromreizDefinition& d = a->stromreize[0];
+    std::tie(d.beginn, d.dach, d.amplitude, d.anzahl, d.an) = std::tuple(0.1, 0.1, 1e-9, 1, 1);
+    a->strominjektionBezeichnung = "Rechteck mit\nZeilenumbruch";
+    ASSERT_EQ(stromreizKurveErzeugen(*a, 0), 1);
     // a sine train beyond the run's end keeps its points there, before the end point
-    reiz(b, 1, sinus(), "Sinus");
-    std::vector<StromTabelle> vorher = a->stromTabellen;
-    vorher.insert(vorher.end(), b->stromTabellen.begin(), b->stromTabellen.end());
+    NeuronDaten* b = neu(5);
+    StromreizDefinition& s = b->stromreize[1];
+    std::tie(s.beginn, s.abfall, s.ende, s.periode, s.amplitude) = std::tuple(0.3, 1e-10, 0.7, 0.05, 2e-10);
+    s.anzahl = s.reizart = s.an = 1;
+    ASSERT_EQ(stromreizKurveErzeugen(*b, 1), 1);
 
     gespeichert();   // the network's save writes it beside the network file
     const std::string datei = testhilfe::lesen(pfad("netz.cur"));
-    EXPECT_EQ(stromDateiPfad, dateipfade.vollerPfad.substr(0, dateipfade.vollerPfad.size() - 3) + "cur");
     EXPECT_TRUE(datei.starts_with("3000\r\nanzahl stromtabellen=2\r\nneuron 2 stromtabelle segment 0 "
-                                  "herkunft=Rampen mit Zeilenumbruch\r\n"));
-    EXPECT_TRUE(datei.ends_with("\r\n[Dateiende]\r\n"));
-    EXPECT_NE(datei.find("\r\nneuron 5 stromtabelle segment 1 herkunft=Sinus\r\n"), std::string::npos);
+                                  "herkunft=Rechteck mit Zeilenumbruch\r\n"));
 
-    // loading resets every table first, then takes the file's
-    reiz(a, 2, rechteck());
+    // loading resets every table and definition first, then takes the file's
+    a->stromTabellen[2] = a->stromTabellen[0];
     stromreizeZuruecksetzen(b);
     a->stromreize[0].ausDatei = 1;
     ASSERT_EQ(stromDateiLaden(0, 0), 1);
-    EXPECT_TRUE(boxLog().empty());
-    std::vector<StromTabelle> nachher = a->stromTabellen;
-    nachher.insert(nachher.end(), b->stromTabellen.begin(), b->stromTabellen.end());
-    ASSERT_EQ(nachher.size(), vorher.size());
-    for (size_t i = 0; i < vorher.size(); ++i) {
-        EXPECT_EQ(punkte(nachher[i]), punkte(vorher[i])) << i;
-        EXPECT_EQ(nachher[i].aktuellerIndex, 0);
-    }
-    EXPECT_EQ(a->stromTabellen[0].herkunft, "Rampen mit Zeilenumbruch");
-    EXPECT_EQ(b->stromTabellen[1].herkunft, "Sinus");
-    EXPECT_EQ(a->stromreize[0].ausDatei, 0);
-    EXPECT_EQ(gereizteKompartimenteGesamt, 2);
+    EXPECT_EQ(std::tie(a->stromreize[0].ausDatei, gereizteKompartimenteGesamt), std::make_tuple(0, 2));
+    stromDateiSpeichern(1);
+    EXPECT_EQ(testhilfe::lesen(pfad("netz.cur")), datei);
 
     // a longer run: each table now ends with it
     simulationsParameter.simulationsDauer = 0.8;
@@ -142,208 +87,119 @@ TEST_F(Stromdatei, RundreiseGibtJedeGereizteTabelleUnveraendertZurueck)
     // opening the network again with current files in use takes the tables of its file,
     // not those its stimulus definitions give
     simulationsParameter.simulationsDauer = 0.5;
-    testhilfe::schreiben(pfad("netz.cur"), "3000\nanzahl stromtabellen=1\nneuron 2 stromtabelle segment 0 herkunft=\n"
-                                           "neuron 2 stromtabelle segment 0 anzahl punkte=4\n0 0\n0.1 2e-09\n0.2 0\n"
-                                           "0.5 0\n[Dateiende]\n");
+    testhilfe::schreiben(pfad("geladen.cur"), kopf + tabelle(2, 0) + ende);
     programmStatus |= programmBit::StromdateienNutzen;
-    std::string name = pfad("netz.gui");
-    ASSERT_EQ(guiDateiLaden(name), 1);
-    programmStatus &= ~programmBit::StromdateienNutzen;
-    EXPECT_TRUE(boxLog().empty());
+    ASSERT_EQ(laden(testhilfe::lesen(pfad("netz.gui"))), 1);
     ASSERT_NE(neuronSuchen(2), nullptr);
-    EXPECT_EQ(punkte(neuronSuchen(2)->stromTabellen[0]),
-              (std::vector<std::pair<double, double>>{{0, 0}, {0.1, 2e-9}, {0.2, 0}, {0.5, 0}}));
+    EXPECT_EQ(punkte(neuronSuchen(2)->stromTabellen[0]), (Punkte{{0, 0}, {0.1, 1e-9}, {0.5, 0}}));
 }
-
-TEST_F(Stromdatei, UnpassendeOderBeschaedigteDateiLaedtNichts)
-{
-    NeuronDaten* a = neu(2);
-    reiz(a, 0, rechteck());
-    const auto vorher = punkte(a->stromTabellen[0]);
-    // a table of three points for neuron n, compartment k
-    const auto tabelleVon = [](int n, int k) {
-        const std::string v = "neuron " + std::to_string(n) + " stromtabelle segment " + std::to_string(k) + " ";
-        return v + "herkunft=\n" + v + "anzahl punkte=3\n0 0\n0.1 1e-9\n0.5 0\n";
-    };
-    const std::string tabelle = tabelleVon(2, 1);
-    struct Fall {
-        std::string text;
-        int zeile;   // named in the message
-    };
-    const Fall faelle[] = {
-        {"3001\nanzahl stromtabellen=0\n[Dateiende]\n", 1},
-        {"3000\nanzahl stromtabellen=2\n" + tabelle + "[Dateiende]\n", 8},           // fewer tables
-        {"3000\nanzahl stromtabellen=1\n" + tabelle, 8},                            // cut before the end
-        {"3000\nanzahl stromtabellen=1\n" + tabelle.substr(0, tabelle.size() - 6) + "[Dateiende]\n", 7},
-        {"3000\nanzahl stromtabellen=1\n" + tabelle + tabelle + "[Dateiende]\n", 8},   // a table twice
-        {"3000\nanzahl stromtabellen=1\nneuron 2 stromtabelle segment 1 herkunft=\n"
-         "neuron 2 stromtabelle segment 1 anzahl punkte=2\n0 0\n-0.1 0\n[Dateiende]\n", 6},
-        {"3000\nanzahl stromtabellen=1\nneuron 2 stromtabelle segment 1 herkunft=\n"
-         "neuron 2 stromtabelle segment 1 anzahl punkte=2\n0 0\n0.1 nan\n[Dateiende]\n", 6},
-        {"3000\nanzahl stromtabellen=1\nneuron 2 stromtabelle segment 1 herkunft=\n"
-         "neuron 2 stromtabelle segment 1 anzahl punkte=2000000000\n0 0\n[Dateiende]\n", 6},
-        {"3000\nanzahl stromtabellen=1\nneuron 2 stromtabelle segment 0 herkunft=\n"
-         "neuron 3 stromtabelle segment 0 anzahl punkte=2\n0 0\n0.5 0\n[Dateiende]\n", 4},
-        // well formed, but not of this network: a neuron it lacks, a compartment it lacks
-        {"3000\nanzahl stromtabellen=1\n" + tabelleVon(9, 1) + "[Dateiende]\n", 3},
-        {"3000\nanzahl stromtabellen=1\n" + tabelleVon(2, 6) + "[Dateiende]\n", 3},
-        {"3000\nanzahl stromtabellen=1\nneuron 2 stromtabelle segment 7 herkunft=\n", 3},
-    };
-    stromDateiPfad = pfad("netz.cur");
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.text);
-        testhilfe::schreiben(stromDateiPfad, f.text);
-        pt::zuruecksetzen();
-        pt::boxAntworten({Ok});
-        EXPECT_EQ(stromDateiLaden(0, 0), 0);
-        EXPECT_EQ(letzteBox(), meldungFormatieren(914, stromDateiPfad, f.zeile));
-        EXPECT_EQ(punkte(a->stromTabellen[0]), vorher);
-    }
-    // a file that is not there: the network reader says so itself
-    std::filesystem::remove(stromDateiPfad);
-    pt::zuruecksetzen();
-    EXPECT_EQ(stromDateiLaden(0, 0), 0);
-    EXPECT_TRUE(boxLog().empty());
-}
-
-TEST_F(Stromdatei, OhneNetzpfadEntstehtKeineDatei)
-{
-    reiz(neu(2), 0, rechteck());
-    stromDateiSpeichern(1);
-    dateipfade.vollerPfad = pfad("netz.gui");
-    stromDateiSpeichern(0);
-    EXPECT_TRUE(std::filesystem::is_empty(ordner));
-    // a folder that takes no file: the notice, and the path stays unnamed
-    dateipfade.vollerPfad = pfad("fehlt/netz.gui");
-    pt::boxAntworten({Ok});
-    stromDateiSpeichern(1);
-    EXPECT_EQ(letzteBox().rfind(meldungFormatieren(286, pfad("fehlt/netz.cur")), 0), 0u) << letzteBox();
-    EXPECT_EQ(stromDateiPfad, "");
-}
-
-// ---- stimulus files ------------------------------------------------------------------------
 
 TEST_F(Stromdatei, HandgeschriebeneReizdateiLaedtImModusEins)
 {
-    NeuronDaten* a = neu(2);
     testhilfe::schreiben(pfad("reize.str"), handgeschrieben);
     ASSERT_EQ(reizDefinitionsDateiLaden(a, 1, "Rampe", pfad("reize.str"), 1), 1);
-    const StromTabelle& t = a->stromTabellen[1];
-    // (0, 0) first, the run's end last; the point at 0.9 s lies beyond it
-    EXPECT_EQ(punkte(t), (std::vector<std::pair<double, double>>{
-                             {0.0, 0.0}, {0.1, 1e-10}, {0.2, 2e-10}, {0.3, 0.0}, {0.5, 0.0}}));
-    EXPECT_EQ(t.herkunft, "Rampe");
-    EXPECT_EQ(a->gereizteKompartimente, 1);
     ASSERT_EQ(reizDefinitionsDateiLaden(a, 0, "Doppelpuls", pfad("reize.str"), 1), 1);
-    EXPECT_EQ(a->stromTabellen[0].anzahlPunkte, 6);
-    EXPECT_TRUE(boxLog().empty());
-
-    // the network reader loads what a neuron block names from a file
-    NeuronDaten* b = neu(5);
-    std::string block = "[NEURON 5]\nneuron 5 strominjektion aus datei in segment 0=1\n"
-                        "neuron 5 strominjektion aus datei in segment 0 bezeichnung=Doppelpuls\n"
-                        "neuron 5 strominjektion in segment 0 aus datei=" + pfad("reize.str") + "\n";
-    guiNeuronLaden(b, lesbar(block).data());
-    EXPECT_EQ(punkte(b->stromTabellen[0]), punkte(a->stromTabellen[0]));
+    // (0, 0) first, the run's end last; the point at 0.9 s lies beyond it
+    EXPECT_EQ(punkte(a->stromTabellen[1]), (Punkte{{0, 0}, {0.1, 1e-10}, {0.2, 2e-10}, {0.3, 0}, {0.5, 0}}));
+    EXPECT_EQ(punkte(a->stromTabellen[0]),
+              (Punkte{{0, 0}, {0.1, 4.8e-10}, {0.15, 0}, {0.2, 4.8e-10}, {0.25, 0}, {0.5, 0}}));
+    EXPECT_EQ(std::tie(a->stromTabellen[1].herkunft, a->gereizteKompartimente), std::make_tuple("Rampe", 2));
 }
 
-TEST_F(Stromdatei, ReizdateiVerweigertOhneDenReizOderMitZuVielenReizen)
+// A current file that is damaged or does not fit the network, or a stimulus file without the
+// stimulus or with too many, loads nothing and says so; so does a folder that takes no file.
+TEST_F(Stromdatei, UnpassendeOderBeschaedigteDateiLaedtNichts)
 {
-    NeuronDaten* a = neu(2);
-    const std::string datei = pfad("reize.str");
+    const std::string datei = pfad("x");
+    const auto cur = [&](int zeile) { return meldungFormatieren(914, datei, zeile); };
+    const std::string str = "Reizdefinitionsdatei\nReizname=Sinus\n";
     std::string viele = "Reizdefinitionsdatei\n";
     for (int i = 1; i <= 500; ++i)
         viele += "Reizname=R" + std::to_string(i) + "\n0.1 1e-9\n";
-    struct Fall {
-        std::string text;   // empty: no file
+    const struct {
+        std::string text;   // current files begin with '3'; empty: no stimulus file
         std::string meldung;
-    };
-    const Fall faelle[] = {
-        {"", meldungFormatieren(73, datei)},
+    } faelle[] = {
+        {"3001\nanzahl stromtabellen=0\n" + ende, cur(1)},
+        {"3000\nanzahl stromtabellen=2\n" + tabelle(2, 1) + ende, cur(8)},   // fewer tables
+        {kopf + tabelle(2, 1), cur(8)},                                       // cut before the end
+        {kopf + tabelle(2, 1, "3", "0 0\n0.1 1e-9\n") + ende, cur(7)},
+        {kopf + tabelle(2, 1) + tabelle(2, 1) + ende, cur(8)},   // a table twice
+        {kopf + tabelle(2, 1, "2", "0 0\n-0.1 0\n") + ende, cur(6)},
+        {kopf + tabelle(2, 1, "2", "0 0\n0.1 nan\n") + ende, cur(6)},
+        {kopf + tabelle(2, 1, "2000000000", "0 0\n") + ende, cur(6)},
+        {kopf + "neuron 2 stromtabelle segment 0 herkunft=\nneuron 3 stromtabelle segment 0 anzahl punkte=2\n"
+                "0 0\n0.5 0\n" + ende, cur(4)},
+        // well formed, but not of this network: a neuron it lacks, a compartment it lacks
+        {kopf + tabelle(9, 1) + ende, cur(3)},
+        {kopf + tabelle(2, 6) + ende, cur(3)},
+        {kopf + "neuron 2 stromtabelle segment 7 herkunft=\n", cur(3)},
         {handgeschrieben + "Reizname=Rest\n0.1 1\n", meldungFormatieren(911, "Sinus", datei)},
         {viele, meldungFormatieren(912, datei, 499)},
         {"Reizdefinition\nReizname=Sinus\n0 0\n", meldungFormatieren(910, datei)},
         {"Reizdefinitionsdatei\n0.1 1\nReizname=Sinus\n0 0\n", meldungFormatieren(910, datei)},
         {"Reizdefinitionsdatei\n", meldungFormatieren(910, datei)},
-        {"Reizdefinitionsdatei\nReizname=Sinus\n0.1 1e-9\n0.2 eins\n", meldungFormatieren(913, "Sinus", datei, 4)},
-        {"Reizdefinitionsdatei\nReizname=Sinus\n0.2 1e-9\n0.1 0\n", meldungFormatieren(913, "Sinus", datei, 4)},
-        {"Reizdefinitionsdatei\nReizname=Sinus\n0.2 1e-9 7\n", meldungFormatieren(913, "Sinus", datei, 3)},
-        {"Reizdefinitionsdatei\nReizname=Sinus\nReizname=Rampe\n0 0\n", meldungFormatieren(913, "Sinus", datei, 2)},
+        {str + "0.1 1e-9\n0.2 eins\n", meldungFormatieren(913, "Sinus", datei, 4)},
+        {str + "0.2 1e-9\n0.1 0\n", meldungFormatieren(913, "Sinus", datei, 4)},
+        {str + "0.2 1e-9 7\n", meldungFormatieren(913, "Sinus", datei, 3)},
+        {str + "Reizname=Rampe\n0 0\n", meldungFormatieren(913, "Sinus", datei, 2)},
+        {"", meldungFormatieren(73, datei)},   // last: no file is left for what follows
     };
-    const auto vorher = punkte(a->stromTabellen[0]);
-    for (const Fall& f : faelle) {
-        SCOPED_TRACE(f.meldung);
+    const Punkte vorher = punkte(a->stromTabellen[0]);
+    stromDateiPfad = datei;
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.text);
         std::filesystem::remove(datei);
         if (!f.text.empty())
             testhilfe::schreiben(datei, f.text);
         pt::zuruecksetzen();
         pt::boxAntworten({Ok});
-        EXPECT_EQ(reizDefinitionsDateiLaden(a, 0, "Sinus", datei, 1), 0);
+        EXPECT_EQ(f.text[0] == '3' ? stromDateiLaden(0, 0)
+                                   : reizDefinitionsDateiLaden(a, 0, "Sinus", datei, 1), 0);
         EXPECT_EQ(letzteBox(), f.meldung);
         EXPECT_EQ(punkte(a->stromTabellen[0]), vorher);
     }
-    // a compartment the neuron lacks or has no definition for, or no neuron at all
-    testhilfe::schreiben(datei, handgeschrieben);
+    // a current file that is not there: the network reader says so itself; a compartment the
+    // neuron lacks or has no definition for, or no neuron at all
     pt::zuruecksetzen();
-    for (int k : {-1, 4})
-        EXPECT_EQ(reizDefinitionsDateiLaden(a, k, "Rampe", datei, 1), 0);
-    EXPECT_EQ(reizDefinitionsDateiLaden(nullptr, 0, "Rampe", datei, 1), 0);
-    EXPECT_TRUE(boxLog().empty());
+    EXPECT_EQ(stromDateiLaden(0, 0), 0);
+    testhilfe::schreiben(datei, handgeschrieben);
+    for (auto [n, k] : {std::pair<NeuronDaten*, int>{a, -1}, {a, 4}, {nullptr, 0}})
+        EXPECT_EQ(reizDefinitionsDateiLaden(n, k, "Rampe", datei, 1), 0);
+    EXPECT_TRUE(pt::boxLog().empty());
+    // a folder that takes no current file: the notice, and the path named before stays
+    dateipfade.vollerPfad = pfad("fehlt/netz.gui");
+    pt::boxAntworten({Ok});
+    stromDateiSpeichern(1);
+    EXPECT_EQ(letzteBox().rfind(meldungFormatieren(286, pfad("fehlt/netz.cur")), 0), 0u) << letzteBox();
+    EXPECT_EQ(stromDateiPfad, datei);
 }
-
-TEST_F(Stromdatei, ModusNullFragtNachDateiUndReizUndAendertOhneWahlNichts)
-{
-    NeuronDaten* a = neu(2);
-    testhilfe::schreiben(pfad("reize.str"), handgeschrieben);
-    // cancelled: nothing asked further
-    pt::dateiAntworten({pt::dateiAbbruch()});
-    EXPECT_EQ(reizDefinitionsDateiLaden(a, 0, "", "", 0), 0);
-    ASSERT_EQ(pt::dateiWahlLog().size(), 1u);
-    const plattform::DateiWahl& w = pt::dateiWahlLog()[0].gefragt;
-    EXPECT_EQ(w.titel, "Stromreizdatei \xD6" "ffnen");
-    ASSERT_EQ(w.filter.size(), 1u);
-    EXPECT_EQ(w.filter[0].text, "Stromreiz-Dateien (*.str)");
-    EXPECT_FALSE(w.speichern);
-    EXPECT_TRUE(boxLog().empty());
-    // a file chosen, no stimulus picked from its menu: nothing changes
-    pt::dateiAntworten({pt::dateiAntwort(pfad("reize.str"))});
-    pt::popupAntworten({0});
-    EXPECT_EQ(reizDefinitionsDateiLaden(a, 0, "", "", 0), 0);
-    EXPECT_TRUE(boxLog().empty());
-    EXPECT_EQ(a->stromreize[0].ausDatei, 0);
-    EXPECT_EQ(a->stromTabellen[0].anzahlPunkte, 3);
-}
-
-// ---- damage ------------------------------------------------------------------------------
 
 TEST_F(Stromdatei, LeserUeberstehenBeschaedigteDateienUndLadenGanzOderGarNicht)
 {
-    NeuronDaten* a = neu(2);
-    reiz(neu(5), 0, rampen(), "A");
-    reiz(a, 1, rechteck(), "B");
-    dateipfade.vollerPfad = pfad("netz.gui");
-    stromDateiSpeichern(1);
-    const std::string cur = testhilfe::lesen(pfad("netz.cur"));
+    neu(5);
+    const std::string punkte4 = "0 0\n0.1 1e-9\n0.2 0\n0.5 0\n";
+    const std::string cur =
+        "3000\nanzahl stromtabellen=2\n" + tabelle(2, 1, "4", punkte4) + tabelle(5, 0, "4", punkte4) + ende;
     Verformer verformen{20240917};
     int geladen = 0;
+    pt::fehlerBehandlungSetzen([](const std::string&) {});   // unanswered boxes are part of the game
+    stromDateiPfad = pfad("x");
     for (int runde = 0; runde < 300; ++runde) {
         SCOPED_TRACE(runde);
-        pt::zuruecksetzen();
-        pt::fehlerBehandlungSetzen([](const std::string&) {});
         const bool strDatei = runde % 2;
         testhilfe::schreiben(pfad("x"), verformen(strDatei ? handgeschrieben : cur));
-        const auto vorher = punkte(a->stromTabellen[1]);
-        stromDateiPfad = pfad("x");
-        const int e = strDatei ? reizDefinitionsDateiLaden(a, 1, runde % 4 == 1 ? "Rampe" : "Doppelpuls", pfad("x"), 1)
-                               : stromDateiLaden(0, 0);
+        const Punkte vorher = punkte(a->stromTabellen[1]);
+        const char* reiz = runde % 4 == 1 ? "Rampe" : "Doppelpuls";
+        const int e = strDatei ? reizDefinitionsDateiLaden(a, 1, reiz, pfad("x"), 1) : stromDateiLaden(0, 0);
         geladen += e;
         if (e == 0) {
             EXPECT_EQ(punkte(a->stromTabellen[1]), vorher);   // nothing half-way
         }
         for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
             for (const StromTabelle& t : n->stromTabellen) {
-                ASSERT_GE(t.anzahlPunkte, 2);
-                ASSERT_LE(static_cast<size_t>(t.anzahlPunkte), std::min(t.startzeiten.size(), t.stromwerte.size()));
+                const auto k = static_cast<size_t>(t.anzahlPunkte);
+                ASSERT_TRUE(t.anzahlPunkte >= 2 && k <= t.startzeiten.size() && k <= t.stromwerte.size());
             }
     }
     EXPECT_GT(geladen, 30);
