@@ -13,6 +13,13 @@ constexpr uint32_t Trenner     = 0x2;
 constexpr uint32_t Abgehakt    = 0x4;
 constexpr uint32_t Grau        = 0x8;
 }
+// the row kinds in one letter each, for the columns of long menu tables
+namespace menueZeilenArt {
+constexpr uint32_t P = menueArt::Posten;
+constexpr uint32_t U = menueArt::Untermenue;
+constexpr uint32_t T = menueArt::Trenner;
+constexpr uint32_t G = menueArt::Grau;
+}
 
 // One row of a menu table. A submenu row is followed by its items one level deeper;
 // texts are Windows-1252 with '&' before the mnemonic and "\t" before a key hint.

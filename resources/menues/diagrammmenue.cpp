@@ -6,10 +6,7 @@ using plattform::MenueZeile;
 
 namespace {
 
-constexpr uint32_t P = plattform::menueArt::Posten;
-constexpr uint32_t U = plattform::menueArt::Untermenue;
-constexpr uint32_t T = plattform::menueArt::Trenner;
-constexpr uint32_t G = plattform::menueArt::Grau;
+using namespace plattform::menueZeilenArt;
 
 // Both tables list the same rows in the same order, but for the English export of the
 // soma curve; keep them side by side when editing.

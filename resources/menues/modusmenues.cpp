@@ -9,10 +9,7 @@ using plattform::MenueZeile;
 
 namespace {
 
-constexpr uint32_t P = plattform::menueArt::Posten;
-constexpr uint32_t U = plattform::menueArt::Untermenue;
-constexpr uint32_t T = plattform::menueArt::Trenner;
-constexpr uint32_t G = plattform::menueArt::Grau;
+using namespace plattform::menueZeilenArt;
 
 // Both tables of a pair list the same rows in the same order; keep them side by side.
 
