@@ -138,11 +138,8 @@ TEST_F(Strominjektion, OkF2StartetDenLaufUndEinfacheDarstellungSchliesstUndOeffn
     EXPECT_EQ(dialogEinstellungen.strominjektionAnzeige, 0);
     nachrichtenVerarbeiten();
     EXPECT_EQ(ersatz::befehle, (std::vector<int>{befehlSimulationStarten, befehlStrominjektion}));
-    EXPECT_EQ(dialog({[](Fenster d) {
-                          EXPECT_FALSE(el(d, 1285).sichtbar || el(d, 1283).sichtbar || el(d, 1281).sichtbar);
-                          EXPECT_TRUE(el(d, 2066).haken && test::dialogFokus(d) == 1284);
-                      },
-                      texte({{3010, "Dauer (s)"}, {3012, "Amplitude (A)"}}), sch::tippen(1282, "0.05"),
+    EXPECT_EQ(dialog({[](Fenster d) { EXPECT_FALSE(el(d, 1285).sichtbar || el(d, 1281).sichtbar); },
+                      fokus(1284), texte({{3010, "Dauer (s)"}}), sch::tippen(1282, "0.05"),
                       sch::tippen(1284, "3e-9"), sch::tippen(1291, "2"), sch::tippen(1292, "0.2"),
                       sch::klicken(1340), sch::klicken(1)}),
               1);
@@ -224,8 +221,7 @@ TEST_F(Strominjektion, ReizAusDateiWirktSofortAuchBeimAbbrechenUndNeinEntferntIh
     test::dateiAntworten({test::dateiAntwort(ordner + "reize.str")});
     test::popupAntworten({55001});
     EXPECT_EQ(dialog({sch::klicken(1354), texte({{2072, "->"}}),
-                      [](Fenster d) { EXPECT_FALSE(el(d, 1341).freigegeben || el(d, 1288).freigegeben); },
-                      sch::klicken(2)}),
+                      [](Fenster d) { EXPECT_FALSE(el(d, 1341).freigegeben); }, sch::klicken(2)}),
               2);
     EXPECT_EQ(r.reizName + std::to_string(r.ausDatei) + n->stromTabellen[1].herkunft, "Puls1Puls");
     EXPECT_EQ(dialog({sch::klicken(1)}), 1);
