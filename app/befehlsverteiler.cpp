@@ -17,6 +17,8 @@
 #include "dialogs/strominjektion.h"
 #include "dialogs/stromreiz.h"
 #include "files/einstellungsdatei.h"
+#include "files/fremdformat.h"
+#include "files/kurvendatei.h"
 #include "files/netzdatei.h"
 #include "files/netzdefinition.h"
 #include "model/anzeigeeinstellungen.h"
@@ -309,6 +311,9 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlDefinitionImportieren, [](Fenster, int) { netzwerkDefinitionLesen(); }, immer},
     {befehlGuiDateiSpeichern, guiSpeichernBefehl, mitNetz},
     {befehlGuiDateiSpeichernUnter, guiSpeichernUnterBefehl, mitNetz},
+    {befehlDatDateiSpeichernUnter, [](Fenster, int) { datDateiSpeichern(datHeader); }, mitNetz},
+    {befehlSimDateiSpeichern, [](Fenster, int) { simDateiSpeichern(); }, mitNetz},
+    {befehlSimDateiSpeichernUnter, [](Fenster, int) { simDateiSpeichern(); }, mitNetz},
     {befehlDateiSchliessen, dateiSchliessenBefehl, mitNetz},
     {befehlEinstellungenLaden, einstellungenLadenBefehl, immer},
     {befehlEinstellungenSpeichernUnter, einstellungenSpeichernUnterBefehl, immer},

@@ -229,6 +229,10 @@ TEST_F(Menues, BefehleAusMenueUndTaste)
          "dritte.cfg"},
         {"settings loaded", {}, befehlEinstellungenLaden, 0, 0,
          [&] { return cfgPfad == pfad("default.cfg") && programmOptionen.undoMaximum == 10; }, "default.cfg"},
+        {"the network as a curve data file", {}, befehlDatDateiSpeichernUnter, 0, 0,
+         [&] { return enthaelt("kurven.dat", "[neuronen-netzwerk-datei]"); }, "kurven.dat"},
+        {"the network in the other program's format", {}, befehlSimDateiSpeichern, 0, 0,
+         [&] { return da("alt.sim"); }, "alt.sim"},
         {"the file closed", {}, befehlDateiSchliessen, 0, 0,
          [] { return neuronKette.anzahl == 0 && (dateipfade.netzName + dateipfade.vollerPfad).empty(); }},
     };
