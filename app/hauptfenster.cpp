@@ -2,6 +2,7 @@
 #include "app/hauptfenster.h"
 #include "app/beenden.h"
 #include "app/protokoll.h"
+#include "app/netzbild.h"
 #include "app/start.h"
 #include "diagrams/diagramm.h"
 #include "diagrams/drucken.h"
@@ -206,7 +207,8 @@ intptr_t hauptfensterProc(Fenster f, uint32_t n, uintptr_t w, intptr_t l)
         return 0;
 
     case nachricht::Zeichnen:
-        return 0;          // the network picture comes with the network editor
+        netzwerkZeichnen(*reinterpret_cast<Zeichenflaeche*>(l));
+        return 0;
 
     case nachricht::Schliessen:
         hauptfensterSchliessen();
