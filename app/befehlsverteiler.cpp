@@ -7,6 +7,7 @@
 #include "app/beenden.h"
 #include "app/hauptfenster.h"
 #include "app/netzdateien.h"
+#include "app/neuroneditor.h"
 #include "app/protokoll.h"
 #include "app/sprache.h"
 #include "app/start.h"
@@ -313,6 +314,7 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlEinstellungenLaden, einstellungenLadenBefehl, immer},
     {befehlEinstellungenSpeichernUnter, einstellungenSpeichernUnterBefehl, immer},
     {befehlStromreizeZuruecksetzen, stromreizeZuruecksetzenBefehl, mitNetz},
+    {befehlNeuroneLoeschen, [](Fenster, int) { neuronLoeschen(nullptr, 0); }, mitMarkierten},
     {befehlBackupVorSimulation, schalterBefehl, immer},
     {befehlStrgMNurMinimieren, schalterBefehl, immer},
     {befehlSkriptMeldungen, schalterBefehl, immer},

@@ -1,6 +1,7 @@
 // model/neuron.cpp - creating and freeing neurons
 #include "model/netz.h"
 #include "core/fehler.h"
+#include "model/serverdaten.h"
 #include "model/simulationsparameter.h"
 #include "core/rahmen.h"
 #include "core/status.h"
@@ -229,6 +230,17 @@ void neuronFreigeben(NeuronDaten* neuron)
     // nothing keeps pointing at it
     if (letztesZielNeuron == neuron->nummer)
         letztesZielNeuron = 0;
+    // the server keeps neurons by number: a later neuron of that number is not the chosen one
+    if (serverDaten.eingangsNeuron == neuron->nummer) {
+        serverDaten.eingangsNeuron = 0;
+        serverDaten.eingangsNeuronName.clear();
+    }
+    if (serverDaten.ausgangsNeuron == neuron->nummer) {
+        serverDaten.ausgangsNeuron = 0;
+        serverDaten.ausgangsNeuronName.clear();
+    }
+    if (serverDaten.angezeigtesNeuron == neuron->nummer)
+        serverDaten.angezeigtesNeuron = 0;
     if (neuronNachNummer(neuron->nummer) == neuron)
         neuronTabelleSetzen(neuron->nummer, nullptr);
     if (aktuellesNeuron == neuron)

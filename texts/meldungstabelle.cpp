@@ -472,6 +472,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {848, "DAT_KOPF_NICHT_INITIALISIERT=", "der header ist noch nicht initialisiert"},
     {849, "DAT_SPEICHERN_WAHL=", "Daten-Datei Speichern||Daten-Dateien (*.dat)"},
     {850, "SIM_SPEICHERN_WAHL=", "Simulations-Datei Speichern||SIM-Dateien (*.sim)"},
+    {860, "NEURON_KEINE_NUMMER_FREI=", "Es ist keine Neuronennummer mehr frei: ein Netz hat h\xF6" "chstens 1023 Neurone."},
     {880, "LAUF_GESPERRT_HINWEIS=", "simulation is locked to prevent loss of loaded data"},
     {881, "WAEHREND_LAUF_NICHT_MOEGLICH=", "Das ist w\xE4hrend einer laufenden Simulation nicht m\xF6glich."},
     {882, "SKRIPT_ABBRECHEN_FRAGE=", "Skriptbearbeitung abbrechen?"},
