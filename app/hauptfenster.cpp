@@ -3,6 +3,7 @@
 #include "app/beenden.h"
 #include "app/protokoll.h"
 #include "app/netzbild.h"
+#include "app/neuroneditor.h"
 #include "app/start.h"
 #include "diagrams/diagramm.h"
 #include "diagrams/drucken.h"
@@ -205,6 +206,14 @@ intptr_t hauptfensterProc(Fenster f, uint32_t n, uintptr_t w, intptr_t l)
     case nachricht::MenuePopupInit:
         menueStandSetzen(reinterpret_cast<Menue>(w));
         return 0;
+
+    case nachricht::LinksRunter:
+    case nachricht::LinksHoch:
+    case nachricht::MausBewegung:
+    case nachricht::RechtsHoch:
+        if (editorMausNachricht(f, n, w, l))
+            return 0;
+        break;
 
     case nachricht::Zeichnen:
         netzwerkZeichnen(*reinterpret_cast<Zeichenflaeche*>(l));

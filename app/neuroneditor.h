@@ -20,3 +20,10 @@ NeuronDaten* objektAnPunktSuchen(plattform::Punkt p);
 int neuronNameFrei(const std::string& name, const NeuronDaten* neuron);
 // the neuron entries of a context menu: shown, input and output neuron of the server
 void neuronMenueZeigen(plattform::Menue m);
+
+// The editor's mouse messages to the main window (buttons and movement): a click marks the
+// neuron under it (Shift or Ctrl: adds or removes it), a click beside every neuron clears
+// the marks, dragging moves the marked neurons, a second click on the same neuron inside
+// the double-click time shows its diagram, the right button opens the context menu of the
+// neuron under it or of the empty place. True when the message was the editor's.
+bool editorMausNachricht(plattform::Fenster f, uint32_t nachricht, uintptr_t w, intptr_t l);
