@@ -274,6 +274,7 @@ bool mitNetz() { return neuronKette.anzahl > 0; }
 bool mitMarkierten() { return markierteNeurone.anzahl() > 0; }
 bool imLauf() { return laufAktiv(); }
 bool ohneLauf() { return !laufAktiv(); }
+bool mitSpikes() { return !laufAktiv() && !spikeAufzeichnung.ereignisse.empty(); }
 
 struct BefehlsEintrag {
     int befehl;
@@ -315,6 +316,7 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlEinstellungenSpeichernUnter, einstellungenSpeichernUnterBefehl, immer},
     {befehlStromreizeZuruecksetzen, stromreizeZuruecksetzenBefehl, mitNetz},
     {befehlNeuroneLoeschen, [](Fenster, int) { neuronLoeschen(nullptr, 0); }, mitMarkierten},
+    {befehlApsAbspielen, [](Fenster f, int) { spikeWiedergabeStarten(f); }, mitSpikes},
     {befehlBackupVorSimulation, schalterBefehl, immer},
     {befehlStrgMNurMinimieren, schalterBefehl, immer},
     {befehlSkriptMeldungen, schalterBefehl, immer},

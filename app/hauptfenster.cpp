@@ -143,6 +143,9 @@ void hauptfensterTimer(Fenster f, uintptr_t id)
         zeitgeberLoeschen(f, id);
         doppelklickAktiv = 0;
         break;
+    case zeitgeber::Wiedergabe:
+        spikeWiedergabeSchritt(f);
+        break;
     case zeitgeber::KurvenMarkierung:
         zeitgeberLoeschen(f, id);
         kurvenMarkierungBeenden();

@@ -1,5 +1,6 @@
 // app/netzbild.cpp - the network picture: neurons over the lines of their synapses
 #include "app/netzbild.h"
+#include "app/hauptfenster.h"
 #include "core/status.h"
 #include "model/anzeigeeinstellungen.h"
 #include "model/geometrie.h"
@@ -115,7 +116,10 @@ void neuronZeichnen(Zeichenflaeche& z, const NeuronDaten& n)
     }
     // the soma, filled with the marking colours while the neuron is marked
     {
-        const Farbe fuellung = n.markiert ? oder(netzbildfarben.markierungFlaeche, rgbFarbe(0, 255, 255)) : n.farbe;
+        // a neuron flashing in the spike playback outshines its mark
+        const Farbe fuellung = n.nummer == aufblitzendesNeuron() ? blitzFarbeWiedergabe
+                               : n.markiert ? oder(netzbildfarben.markierungFlaeche, rgbFarbe(0, 255, 255))
+                                            : n.farbe;
         const Farbe linie = n.markiert ? oder(netzbildfarben.markierungRand, rgbFarbe(0, 0, 255)) : rand;
         Werkzeug w(z, stiftStil::Durchgehend, n.markiert ? 2 : 0, linie, fuellung);
         ellipse(z, soma);

@@ -12,6 +12,8 @@ struct SynapseDaten;
 
 // the whole picture: background, synapses, then the neurons over their line ends
 void netzwerkZeichnen(plattform::Zeichenflaeche& z);
+// the soma of the neuron flashing in the spike playback is filled with this colour
+constexpr plattform::Farbe blitzFarbeWiedergabe = 0x0000FF;
 // the soma box of the neuron in drawn pixels
 plattform::Rechteck somaRechteck(const NeuronDaten& n);
 // the colour a synapse is drawn in, by its ion kind (axo-axonic ones apart)

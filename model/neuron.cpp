@@ -241,6 +241,15 @@ void neuronFreigeben(NeuronDaten* neuron)
     }
     if (serverDaten.angezeigtesNeuron == neuron->nummer)
         serverDaten.angezeigtesNeuron = 0;
+    // the spike recording: a playback must not reach it, before or after its place
+    {
+        auto& e = spikeAufzeichnung.ereignisse;
+        const auto davor = std::count_if(e.begin(), e.begin() + std::clamp<std::ptrdiff_t>(spikeAufzeichnung.wiedergabeIndex, 0, std::ssize(e)),
+                                         [neuron](const SpikeEreignis& x) { return x.neuron == neuron; });
+        spikeAufzeichnung.wiedergabeIndex -= static_cast<int>(davor);
+        std::erase_if(e, [neuron](const SpikeEreignis& x) { return x.neuron == neuron; });
+        spikeAufzeichnung.letzterIndex = static_cast<int>(e.size());
+    }
     if (neuronNachNummer(neuron->nummer) == neuron)
         neuronTabelleSetzen(neuron->nummer, nullptr);
     if (aktuellesNeuron == neuron)
