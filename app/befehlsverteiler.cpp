@@ -5,6 +5,7 @@
 // others grey; a command without code that still arrives (a key, another window) does
 // nothing. The switches are ticked from the values they stand for.
 #include "app/beenden.h"
+#include "app/dateityp.h"
 #include "app/hauptfenster.h"
 #include "app/netzdateien.h"
 #include "app/neuroneditor.h"
@@ -317,6 +318,7 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlStromreizeZuruecksetzen, stromreizeZuruecksetzenBefehl, mitNetz},
     {befehlNeuroneLoeschen, [](Fenster, int) { neuronLoeschen(nullptr, 0); }, mitMarkierten},
     {befehlApsAbspielen, [](Fenster f, int) { spikeWiedergabeStarten(f); }, mitSpikes},
+    {befehlDateitypRegistrieren, [](Fenster, int) { dateitypRegistrierenBefehl(); }, immer},
     {befehlBackupVorSimulation, schalterBefehl, immer},
     {befehlStrgMNurMinimieren, schalterBefehl, immer},
     {befehlSkriptMeldungen, schalterBefehl, immer},
