@@ -5,8 +5,10 @@
 // others grey; a command without code that still arrives (a key, another window) does
 // nothing. The switches are ticked from the values they stand for.
 #include "app/beenden.h"
+#include "app/dateityp.h"
 #include "app/hauptfenster.h"
 #include "app/netzdateien.h"
+#include "app/neuroneditor.h"
 #include "app/protokoll.h"
 #include "app/sprache.h"
 #include "app/start.h"
@@ -275,6 +277,7 @@ bool mitNetz() { return neuronKette.anzahl > 0; }
 bool mitMarkierten() { return markierteNeurone.anzahl() > 0; }
 bool imLauf() { return laufAktiv(); }
 bool ohneLauf() { return !laufAktiv(); }
+bool mitSpikes() { return !laufAktiv() && !spikeAufzeichnung.ereignisse.empty(); }
 
 struct BefehlsEintrag {
     int befehl;
@@ -318,6 +321,9 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlEinstellungenLaden, einstellungenLadenBefehl, immer},
     {befehlEinstellungenSpeichernUnter, einstellungenSpeichernUnterBefehl, immer},
     {befehlStromreizeZuruecksetzen, stromreizeZuruecksetzenBefehl, mitNetz},
+    {befehlNeuroneLoeschen, [](Fenster, int) { neuronLoeschen(nullptr, 0); }, mitMarkierten},
+    {befehlApsAbspielen, [](Fenster f, int) { spikeWiedergabeStarten(f); }, mitSpikes},
+    {befehlDateitypRegistrieren, [](Fenster, int) { dateitypRegistrierenBefehl(); }, immer},
     {befehlBackupVorSimulation, schalterBefehl, immer},
     {befehlStrgMNurMinimieren, schalterBefehl, immer},
     {befehlSkriptMeldungen, schalterBefehl, immer},

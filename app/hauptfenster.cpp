@@ -2,6 +2,8 @@
 #include "app/hauptfenster.h"
 #include "app/beenden.h"
 #include "app/protokoll.h"
+#include "app/netzbild.h"
+#include "app/neuroneditor.h"
 #include "app/start.h"
 #include "diagrams/diagramm.h"
 #include "diagrams/drucken.h"
@@ -141,6 +143,9 @@ void hauptfensterTimer(Fenster f, uintptr_t id)
         zeitgeberLoeschen(f, id);
         doppelklickAktiv = 0;
         break;
+    case zeitgeber::Wiedergabe:
+        spikeWiedergabeSchritt(f);
+        break;
     case zeitgeber::KurvenMarkierung:
         zeitgeberLoeschen(f, id);
         kurvenMarkierungBeenden();
@@ -205,8 +210,17 @@ intptr_t hauptfensterProc(Fenster f, uint32_t n, uintptr_t w, intptr_t l)
         menueStandSetzen(reinterpret_cast<Menue>(w));
         return 0;
 
+    case nachricht::LinksRunter:
+    case nachricht::LinksHoch:
+    case nachricht::MausBewegung:
+    case nachricht::RechtsHoch:
+        if (editorMausNachricht(f, n, w, l))
+            return 0;
+        break;
+
     case nachricht::Zeichnen:
-        return 0;          // the network picture comes with the network editor
+        netzwerkZeichnen(*reinterpret_cast<Zeichenflaeche*>(l));
+        return 0;
 
     case nachricht::Schliessen:
         hauptfensterSchliessen();

@@ -13,6 +13,7 @@ constexpr uintptr_t Infobox = 7;            // closes the timed info box
 constexpr uintptr_t KurvenMarkierung = 8;   // ends a curve highlight
 constexpr uintptr_t DruckerSuche = 11;      // ends a printer-list thread that overran
 constexpr uintptr_t NachLauf = 20;          // ours: posts deferred commands once no run is on the stack
+constexpr uintptr_t Wiedergabe = 21;        // ours: the next neuron of the spike playback flashes
 }
 
 constexpr const char* hauptfensterKlasse = "Velnor";
@@ -48,3 +49,11 @@ void nachLaufVerwerfen();          // tests start the program more than once
 
 // the main window's layout: status bar, its parts and the embedded protocol window
 void hauptfensterAnordnen(plattform::Fenster f);
+
+// Spike playback: the recorded spikes' neurons flash one after the other in the order
+// they fired, one per tick of timer 21. Nothing happens without a recording.
+constexpr unsigned wiedergabeTaktMs = 150;
+void spikeWiedergabeStarten(plattform::Fenster f);
+void spikeWiedergabeSchritt(plattform::Fenster f);
+// the number of the neuron flashing now, 0 for none
+int aufblitzendesNeuron();

@@ -1,6 +1,7 @@
 // app/tastatur.cpp - the main window's shortcuts, made by hand (there is no accelerator table)
 #include "app/hauptfenster.h"
 #include "model/diagramm.h"
+#include "model/netz.h"
 #include "platform/steuerelemente.h"
 
 using namespace plattform;
@@ -99,6 +100,11 @@ bool tasteGedrueckt(Fenster f, int taste, bool alt)
         return true;
     case taste::F12:
         letztenDialogOeffnen(f);
+        return true;
+    case taste::Entf:
+        if (alt || markierteNeurone.anzahl() == 0)
+            return false;
+        befehlSenden(f, befehlNeuroneLoeschen);
         return true;
     case taste::F5:
         if (!strg())

@@ -19,3 +19,6 @@ void kollisionenPruefen();
 void kollisionenNachLauf();
 // a counted spike of the neuron reaches the collision objects
 void kollisionsSpikeZeiten(NeuronDaten& neuron);
+// 1 when no collision object holds the neuron as an element, so that it may be deleted;
+// 0 otherwise
+int neuronInKollisionsObjekt(const NeuronDaten& neuron);

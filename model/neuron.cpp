@@ -1,6 +1,7 @@
 // model/neuron.cpp - creating and freeing neurons
 #include "model/netz.h"
 #include "core/fehler.h"
+#include "model/serverdaten.h"
 #include "model/simulationsparameter.h"
 #include "core/rahmen.h"
 #include "core/status.h"
@@ -229,6 +230,26 @@ void neuronFreigeben(NeuronDaten* neuron)
     // nothing keeps pointing at it
     if (letztesZielNeuron == neuron->nummer)
         letztesZielNeuron = 0;
+    // the server keeps neurons by number: a later neuron of that number is not the chosen one
+    if (serverDaten.eingangsNeuron == neuron->nummer) {
+        serverDaten.eingangsNeuron = 0;
+        serverDaten.eingangsNeuronName.clear();
+    }
+    if (serverDaten.ausgangsNeuron == neuron->nummer) {
+        serverDaten.ausgangsNeuron = 0;
+        serverDaten.ausgangsNeuronName.clear();
+    }
+    if (serverDaten.angezeigtesNeuron == neuron->nummer)
+        serverDaten.angezeigtesNeuron = 0;
+    // the spike recording: a playback must not reach it, before or after its place
+    {
+        auto& e = spikeAufzeichnung.ereignisse;
+        const auto davor = std::count_if(e.begin(), e.begin() + std::clamp<std::ptrdiff_t>(spikeAufzeichnung.wiedergabeIndex, 0, std::ssize(e)),
+                                         [neuron](const SpikeEreignis& x) { return x.neuron == neuron; });
+        spikeAufzeichnung.wiedergabeIndex -= static_cast<int>(davor);
+        std::erase_if(e, [neuron](const SpikeEreignis& x) { return x.neuron == neuron; });
+        spikeAufzeichnung.letzterIndex = static_cast<int>(e.size());
+    }
     if (neuronNachNummer(neuron->nummer) == neuron)
         neuronTabelleSetzen(neuron->nummer, nullptr);
     if (aktuellesNeuron == neuron)

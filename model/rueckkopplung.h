@@ -24,3 +24,5 @@ void rueckkopplungSpikeAnbieten(NeuronDaten& neuron, double t);
 // at every step of a SWIM neuron while feedback is on: the objects whose switch-off time
 // has come switch their target stimuli off
 void rueckkopplungReizeAbschalten(double t);
+// 1 when no feedback object uses the neuron, so that it may be deleted; 0 otherwise
+int rueckkopplungNeuronFrei(const NeuronDaten& neuron);

@@ -23,3 +23,5 @@ void rueckkopplungNachLauf() {}
 void rueckkopplungSpikeAnbieten(NeuronDaten&, double) {}
 
 void rueckkopplungReizeAbschalten(double) {}
+
+int rueckkopplungNeuronFrei(const NeuronDaten&) { return 1; }

@@ -42,6 +42,16 @@ std::string eintragSuchen(const std::string& ordner, const std::string& name)
 
 } // namespace
 
+const std::string& programmDatei()
+{
+    static const std::string datei = [] {
+        std::vector<char> puffer(4096);
+        const ssize_t n = ::readlink("/proc/self/exe", puffer.data(), puffer.size() - 1);
+        return n <= 0 ? std::string() : std::string(puffer.data(), static_cast<size_t>(n));
+    }();
+    return datei;
+}
+
 const std::string& programmVerzeichnis()
 {
     static const std::string verzeichnis = [] {

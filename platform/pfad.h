@@ -13,6 +13,8 @@ namespace plattform {
 
 // The folder of the running executable, with a trailing '/', in Windows-1252.
 const std::string& programmVerzeichnis();
+// The running executable's full path (UTF-8, as the file system has it); "" when unknown.
+const std::string& programmDatei();
 
 // The file-system form of a program path (UTF-8). Components that exist neither exactly
 // nor ignoring case are kept as given, so a new file can be created under the name.

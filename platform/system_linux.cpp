@@ -2,6 +2,9 @@
 #include "platform/system.h"
 #include "platform/pfad.h"
 #include <pthread.h>
+#include <spawn.h>
+#include <unistd.h>
+#include <sys/wait.h>
 #include <sched.h>
 #include <sys/statvfs.h>
 #include <sys/sysinfo.h>
@@ -104,6 +107,24 @@ int64_t verfuegbarerSpeicher()
     if (::sysinfo(&si) != 0)
         return -1;
     return static_cast<int64_t>(si.freeram) * si.mem_unit;
+}
+
+int programmAusfuehren(const std::vector<std::string>& argumente)
+{
+    if (argumente.empty())
+        return -1;
+    std::vector<char*> argv;
+    for (const std::string& a : argumente)
+        argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid = 0;
+    if (::posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+        return -1;
+    int status = 0;
+    while (::waitpid(pid, &status, 0) < 0)
+        if (errno != EINTR)
+            return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 } // namespace plattform

@@ -1,0 +1,138 @@
+// app/editormaus.cpp - marking, moving and the context menus of the network editor
+#include "app/hauptfenster.h"
+#include "app/netzbild.h"
+#include "app/neuroneditor.h"
+#include "app/status.h"
+#include "core/status.h"
+#include "diagrams/diagramm.h"
+#include "model/geometrie.h"
+#include "model/netz.h"
+#include "platform/menue.h"
+#include "resources/befehle.h"
+#include <cmath>
+
+using namespace plattform;
+
+namespace {
+
+constexpr uint32_t neuroneWerdenGezogen = 0x4;   // editierStatus
+
+Punkt ziehPunkt;                     // where the drag stands now, drawn pixels
+// the first click of a double click: a neuron's number, or the empty place
+constexpr int leererPlatz = -1;
+int erstGeklickt = 0;
+
+int ungezoomt(int wert)
+{
+    const double zoom = zoomFaktor > 0.0 ? zoomFaktor : 1.0;
+    return static_cast<int>(std::lround(wert / zoom));
+}
+
+void linksRunter(Fenster f, uintptr_t w, Punkt p)
+{
+    NeuronDaten* n = objektAnPunktSuchen(p);
+    // a double click on the empty place makes a neuron there
+    if (!n && doppelklickAktiv && erstGeklickt == leererPlatz) {
+        doppelklickAktiv = 0;
+        erstGeklickt = 0;
+        zeitgeberLoeschen(f, zeitgeber::Doppelklick);
+        letzterKlickpunkt = p;
+        neuronErzeugen(0);
+        return;
+    }
+    if (n && doppelklickAktiv && n->nummer == erstGeklickt) {
+        doppelklickAktiv = 0;
+        erstGeklickt = 0;
+        zeitgeberLoeschen(f, zeitgeber::Doppelklick);
+        diagrammAnzeigen(n, &n->hauptDiagramm);
+        return;
+    }
+    if (!n) {
+        neuronMarkieren(nullptr, 0);
+    } else if (w & (maus::Umschalt | maus::Strg)) {
+        neuronMarkieren(n, n->markiert ? 0 : 1);
+    } else if (!n->markiert) {
+        neuronMarkieren(nullptr, 0);
+        neuronMarkieren(n, 1);
+    }
+    if (n && n->markiert) {
+        editierStatus |= neuroneWerdenGezogen;
+        ziehPunkt = p;
+    }
+    erstGeklickt = n ? n->nummer : leererPlatz;
+    doppelklickAktiv = 1;
+    zeitgeberSetzen(f, zeitgeber::Doppelklick, static_cast<unsigned>(zeiteinstellungen.doppelklick));
+    ungueltigMachen(f);
+}
+
+// moves the marked neurons by whole network units; the rest of the way stays for the next move
+void ziehen(Fenster f, Punkt p)
+{
+    const int dx = ungezoomt(p.x - ziehPunkt.x), dy = ungezoomt(p.y - ziehPunkt.y);
+    if (dx == 0 && dy == 0)
+        return;
+    for (NeuronDaten* n : markierteNeurone.liste) {
+        n->x = std::max(0, n->x + dx);
+        n->y = std::max(0, n->y + dy);
+    }
+    ziehPunkt.x += gezoomt(dx);
+    ziehPunkt.y += gezoomt(dy);
+    doppelklickAktiv = 0;          // a drag is no first click
+    for (int id = 1; id < synapsenTabellenGroesse; ++id)
+        if (SynapseDaten* s = synapseNachId(id))
+            synapseGeometrie(*s, 1);
+    ungueltigMachen(f);
+}
+
+void kontextMenue(Fenster f, Punkt p)
+{
+    letzterKlickpunkt = p;
+    NeuronDaten* n = objektAnPunktSuchen(p);
+    Menue m = menueErzeugen();
+    // the captions are those of the main menu's items
+    const auto posten = [&](int befehl) {
+        postenAnhaengen(m, 0, befehl, postenText(fensterhandles.hauptmenue, befehl, Nach::Befehl));
+    };
+    if (n) {
+        if (!n->markiert) {
+            neuronMarkieren(nullptr, 0);
+            neuronMarkieren(n, 1);
+        }
+        posten(befehlNeuroneLoeschen);
+        neuronMenueZeigen(m);
+    } else {
+        posten(befehlNeuronNeu);
+    }
+    offenesKontextMenu = m;
+    const int gewaehlt = popupMenue(m, f, clientZuBildschirm(f, p));
+    offenesKontextMenu = nullptr;
+    menueZerstoeren(m);
+    if (gewaehlt == befehlNeuronNeu)
+        neuronErzeugen(0);
+    else if (gewaehlt != 0)
+        hauptfensterBefehl(f, gewaehlt);
+    ungueltigMachen(f);
+}
+
+} // namespace
+
+bool editorMausNachricht(Fenster f, uint32_t n, uintptr_t w, intptr_t l)
+{
+    const Punkt p{loWortS(l), hiWortS(l)};
+    switch (n) {
+    case nachricht::LinksRunter:
+        linksRunter(f, w, p);
+        return true;
+    case nachricht::MausBewegung:
+        if ((editierStatus & neuroneWerdenGezogen) && (w & maus::Links))
+            ziehen(f, p);
+        return true;
+    case nachricht::LinksHoch:
+        editierStatus &= ~neuroneWerdenGezogen;
+        return true;
+    case nachricht::RechtsHoch:
+        kontextMenue(f, p);
+        return true;
+    }
+    return false;
+}

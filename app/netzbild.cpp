@@ -1,0 +1,194 @@
+// app/netzbild.cpp - the network picture: neurons over the lines of their synapses
+#include "app/netzbild.h"
+#include "app/hauptfenster.h"
+#include "core/status.h"
+#include "model/anzeigeeinstellungen.h"
+#include "model/geometrie.h"
+#include "model/netz.h"
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+
+using namespace plattform;
+
+namespace {
+
+Farbe oder(Farbe f, Farbe ersatz) { return f == KeineFarbe ? ersatz : f; }
+
+Punkt punktGezoomt(Punkt p) { return {gezoomt(p.x), gezoomt(p.y)}; }
+
+// the dendrite segments the current dendrite mode draws
+int segmenteZuZeichnen(const NeuronDaten& n)
+{
+    switch (dendritenModus()) {
+    case 1: return 0;
+    case 2: return 1;
+    case 3: return 3;
+    default: return std::clamp(n.segmentAnzahl, 0, groessteSegmentAnzahl);
+    }
+}
+
+// Pens and brushes live only for one drawing step; the surface gets its old ones back.
+class Werkzeug {
+public:
+    Werkzeug(Zeichenflaeche& z, int stil, int breite, Farbe linie, Farbe flaeche)
+        : z_(z), stift_(stiftErzeugen(stil, breite, linie)),
+          pinsel_(flaeche == KeineFarbe ? nullptr : pinselErzeugen(flaeche))
+    {
+        alterStift_ = auswaehlen(z_, stift_);
+        alterPinsel_ = auswaehlen(z_, pinsel_ ? pinsel_ : hohlerPinsel());
+    }
+    ~Werkzeug()
+    {
+        auswaehlen(z_, alterStift_);
+        auswaehlen(z_, alterPinsel_);
+        loeschen(stift_);
+        loeschen(pinsel_);
+    }
+    Werkzeug(const Werkzeug&) = delete;
+    Werkzeug& operator=(const Werkzeug&) = delete;
+
+private:
+    Zeichenflaeche& z_;
+    Stift stift_, alterStift_ = nullptr;
+    Pinsel pinsel_, alterPinsel_ = nullptr;
+};
+
+void synapseZeichnen(Zeichenflaeche& z, const SynapseDaten& s)
+{
+    const Farbe farbe = synapsenFarbe(s);
+    const NeuronDaten* q = s.quelle ? s.quelle : neuronSuchen(s.quellNummer);
+    const int groesse = q ? zeichenGroesseVon(*q, zeichenGroesse::Synapse) : zeichenGroesseVon(stdNeuron, zeichenGroesse::Synapse);
+    const int i = geometrieIndex(dendritenModus());
+    const bool schleife = s.axoIndex < 1 && s.quellNummer == s.zielNummer;
+    // a loop onto its own neuron has no straight line: start, beside the soma, back
+    const Punkt start = schleife ? Punkt{s.startPunktX[i], s.startPunktY[i]} : s.linienStart;
+    const Punkt ende = schleife ? Punkt{s.endPunktX[i], s.endPunktY[i]} : s.linienEnde;
+    const Punkt marke{s.markerPunktX[i], s.markerPunktY[i]};
+    {
+        Werkzeug w(z, stiftStil::Durchgehend, 0, farbe, KeineFarbe);
+        if (schleife) {
+            const std::array<Punkt, 3> punkte{punktGezoomt(start), punktGezoomt(marke), punktGezoomt(ende)};
+            polylinie(z, punkte);
+        } else {
+            linie(z, gezoomt(start.x), gezoomt(start.y), gezoomt(ende.x), gezoomt(ende.y));
+        }
+    }
+    const int h = std::max(1, gezoomt(groesse) / 2);
+    const Punkt m = punktGezoomt(marke);
+    rechteckFuellen(z, {m.x - h, m.y - h, m.x + h, m.y + h}, farbe);
+    if (s.gruppe > 0) {
+        textFarbeSetzen(z, oder(synapsenfarben.gruppenNummern, 0));
+        hintergrundTransparent(z, true);
+        textAusrichtungSetzen(z, textAusrichtung::Links | textAusrichtung::Unten);
+        text(z, m.x + h + 1, m.y - h, std::to_string(s.gruppe));
+    }
+}
+
+void neuronZeichnen(Zeichenflaeche& z, const NeuronDaten& n)
+{
+    namespace g = zeichenGroesse;
+    const Rechteck soma = somaRechteck(n);
+    const int cx = (soma.links + soma.rechts) / 2;
+    const int laenge = gezoomt(zeichenGroesseVon(n, g::DendritLaenge));
+    const int dicke = std::max(1, gezoomt(zeichenGroesseVon(n, g::DendritDicke)));
+    const int segmente = segmenteZuZeichnen(n);
+    const Farbe rand = oder(n.randFarbe, oder(netzbildfarben.rahmen, 0));
+
+    // the dendrite below the soma, its segments parted by lines
+    if (segmente > 0 && laenge > 0) {
+        const Rechteck dendrit{cx - dicke / 2, soma.unten, cx - dicke / 2 + dicke, soma.unten + laenge};
+        {
+            Werkzeug w(z, stiftStil::Durchgehend, 0, rand, n.farbe);
+            rechteck(z, dendrit);
+        }
+        Werkzeug w(z, stiftStil::Durchgehend, gezoomt(zeichenGroesseVon(n, g::SegmentLinie)), rand, KeineFarbe);
+        for (int k = 1; k < segmente; ++k) {
+            const int y = soma.unten + k * laenge / segmente;
+            linie(z, dendrit.links - 2, y, dendrit.rechts + 2, y);
+        }
+    }
+    // the axon above the soma
+    if (const int axon = gezoomt(zeichenGroesseVon(n, g::Axon)); axon > 0) {
+        Werkzeug w(z, stiftStil::Durchgehend, 0, oder(n.axonFarbe, rand), KeineFarbe);
+        linie(z, cx, soma.oben, cx, soma.oben - axon);
+    }
+    // the soma, filled with the marking colours while the neuron is marked
+    {
+        // a neuron flashing in the spike playback outshines its mark
+        const Farbe fuellung = n.nummer == aufblitzendesNeuron() ? blitzFarbeWiedergabe
+                               : n.markiert ? oder(netzbildfarben.markierungFlaeche, rgbFarbe(0, 255, 255))
+                                            : n.farbe;
+        const Farbe linie = n.markiert ? oder(netzbildfarben.markierungRand, rgbFarbe(0, 0, 255)) : rand;
+        Werkzeug w(z, stiftStil::Durchgehend, n.markiert ? 2 : 0, linie, fuellung);
+        ellipse(z, soma);
+    }
+    // the clipped potential: an arc around the soma
+    if (n.begrenzung.an) {
+        const int a = std::max(1, gezoomt(n.begrenzung.bogenAbstand > 0 ? n.begrenzung.bogenAbstand : 3));
+        Werkzeug w(z, stiftStil::Durchgehend, std::max(0, n.begrenzung.bogenDicke), n.begrenzung.bogenFarbe, KeineFarbe);
+        const Rechteck r{soma.links - a, soma.oben - a, soma.rechts + a, soma.unten + a};
+        bogen(z, r, {r.rechts, soma.oben}, {r.links, soma.oben});
+    }
+    // stimuli: a short flash pointing at each stimulated compartment from the left
+    const int blitz = gezoomt(zeichenGroesseVon(n, g::Reizblitz));
+    for (int k = 0; k < reizDefinitionen; ++k) {
+        if (!n.stromreize[k].an || blitz <= 0)
+            continue;
+        int y = (soma.oben + soma.unten) / 2;
+        int x = soma.links;
+        if (k > 0) {
+            if (k > segmente)
+                continue;
+            y = soma.unten + (2 * k - 1) * laenge / (2 * segmente);
+            x = cx - dicke / 2;
+        }
+        Werkzeug w(z, stiftStil::Durchgehend, std::max(1, n.kennzeichnungDicke), n.kennzeichnungFarbe, KeineFarbe);
+        linie(z, x - blitz - 2, y - blitz / 3, x - blitz / 2, y + blitz / 3);
+        linie(z, x - blitz / 2, y + blitz / 3, x - 2, y);
+    }
+    // the name beside the soma
+    if (!n.name.empty()) {
+        textFarbeSetzen(z, rand);
+        hintergrundTransparent(z, true);
+        textAusrichtungSetzen(z, textAusrichtung::Links | textAusrichtung::Oben);
+        text(z, soma.rechts + 4, soma.oben, n.name);
+    }
+}
+
+} // namespace
+
+int gezoomt(int wert)
+{
+    const double zoom = zoomFaktor > 0.0 ? zoomFaktor : 1.0;
+    return static_cast<int>(std::lround(wert * zoom));
+}
+
+Rechteck somaRechteck(const NeuronDaten& n)
+{
+    const int d = zeichenGroesseVon(n, zeichenGroesse::Soma);
+    return {gezoomt(n.x), gezoomt(n.y), gezoomt(n.x + d), gezoomt(n.y + d)};
+}
+
+Farbe synapsenFarbe(const SynapseDaten& s)
+{
+    if (s.axoIndex >= 1)
+        return synapsenfarben.axo;
+    switch (synapsenTypIon(s.synapsenTyp)) {
+    case ionenArt::Natrium: return synapsenfarben.natrium;
+    case ionenArt::Kalium: return synapsenfarben.inhibitorisch;
+    case ionenArt::Elektrisch: return synapsenfarben.elektrisch;
+    default: return synapsenfarben.chemisch;
+    }
+}
+
+void netzwerkZeichnen(Zeichenflaeche& z)
+{
+    rechteckFuellen(z, flaechenGroesse(z), oder(netzbildfarben.hintergrund, rgbFarbe(255, 255, 255)));
+    for (int id = 1; id < synapsenTabellenGroesse; ++id)
+        if (const SynapseDaten* s = synapseNachId(id))
+            synapseZeichnen(z, *s);
+    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        neuronZeichnen(z, *n);
+}
