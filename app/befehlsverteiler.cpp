@@ -311,6 +311,7 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlStromReiz, stromreizDialogBefehl, immer},
     {befehlStromreizKennzeichnung, stromreizDialogBefehl, immer},
         {befehlDefinitionExportieren, [](Fenster, int) { netzwerkDefinitionSpeichern(); }, mitMarkierten},
+    {befehlNeuronNeu, [](Fenster, int) { neuronErzeugen(0); }, immer},
     {befehlDefinitionImportieren, [](Fenster, int) { netzwerkDefinitionLesen(); }, immer},
     {befehlGuiDateiSpeichern, guiSpeichernBefehl, mitNetz},
     {befehlGuiDateiSpeichernUnter, guiSpeichernUnterBefehl, mitNetz},

@@ -233,6 +233,7 @@ TEST_F(Menues, BefehleAusMenueUndTaste)
          [&] { return enthaelt("kurven.dat", "[neuronen-netzwerk-datei]"); }, "kurven.dat"},
         {"the network in the other program's format", {}, befehlSimDateiSpeichern, 0, 0,
          [&] { return da("alt.sim"); }, "alt.sim"},
+        {"a new neuron", {}, befehlNeuronNeu, 0, 0, [] { return neuronKette.anzahl == 3; }},
         {"the file closed", {}, befehlDateiSchliessen, 0, 0,
          [] { return neuronKette.anzahl == 0 && (dateipfade.netzName + dateipfade.vollerPfad).empty(); }},
     };

@@ -56,9 +56,9 @@ TEST_F(Start, InitialisierungLaeuftInDerReihenfolgeDesAblaufsBisZumHauptfensterM
     Menue m = fensterhandles.hauptmenue;
     EXPECT_EQ(fensterMenue(haupt()), m);
     EXPECT_EQ(postenText(m, 0, Nach::Position), "&Datei");
-    for (int b : {befehlNeuronNeu, befehlSimulationAbbrechen, befehlGuiDateiSpeichern})
+    for (int b : {befehlNeuroneKopieren, befehlSimulationAbbrechen, befehlGuiDateiSpeichern})
         EXPECT_TRUE(istGrau(m, b, Nach::Befehl)) << b;
-    for (int b : {befehlDateiOeffnen, befehlSimulationStarten, befehlProgrammBeenden})
+    for (int b : {befehlDateiOeffnen, befehlSimulationStarten, befehlProgrammBeenden, befehlNeuronNeu})
         EXPECT_FALSE(istGrau(m, b, Nach::Befehl)) << b;
 }
 
