@@ -102,11 +102,8 @@ TEST_F(Synaptisch, RingLaengeFolgtDerVerzoegerungUndIstNieNull)   // the mended 
 TEST_F(Synaptisch, ChemischerStromGehtInsKompartimentSeinesBereichs)
 {
     // the target's compartments at -0.07, -0.06, ...; type 0 reverses at 0.05 V, type 1 at -0.09 V
-    const struct {
-        const char* was;
-        int modus, typ, bereich, izhikevich, kompartiment;
-        double umkehr;
-    } faelle[] = {
+    const struct { const char* was; int modus, typ, bereich, izhikevich, kompartiment; double umkehr; }
+    faelle[] = {
         {"area 5 in mode 3", 3, natrium, 5, 0, 3, 0.05},
         {"mode 2: every area above 0", 2, kalium, 3, 0, 1, -0.09},
         {"an Izhikevich target: all in compartment 0, only it cleared", 3, natrium, 2, 1, 0, 0.05},
@@ -125,17 +122,12 @@ TEST_F(Synaptisch, ChemischerStromGehtInsKompartimentSeinesBereichs)
         s->pool->ring[1] = 1e-7;
         synaptischeStroemeBerechnen();
         for (size_t c = 0; c < b->potentiale.size(); ++c) {
-            const double anderswo = f.izhikevich ? 5.0 : 0.0;
             const bool hier = static_cast<int>(c) == f.kompartiment;
-            const double erwartet = hier ? (f.umkehr - b->potentiale[c]) * 1e-7 : anderswo;
+            const double erwartet = hier ? (f.umkehr - b->potentiale[c]) * 1e-7 : f.izhikevich * 5.0;
             EXPECT_DOUBLE_EQ(b->synStromChemisch[c], erwartet) << c;
         }
         EXPECT_EQ(s->pool->ring[1], 0.0);   // consumed
     }
-    // the rule of every mode
-    EXPECT_EQ(zielKompartiment(2, 0, 1, 2, false), 0);
-    EXPECT_EQ(zielKompartiment(2, 2, 1, 2, true), 1);
-    EXPECT_EQ(zielKompartiment(4, 9, 6, 7, false), 6);
     EXPECT_EQ(zielKompartiment(7, 2, 3, 4, false), -1);   // other modes: no chemical current
     EXPECT_EQ(zielKompartiment(3, 3, 3, 2, false), 1);    // bounded by the target's compartments
 }
@@ -149,19 +141,10 @@ TEST_F(Synaptisch, VerteilungUeberVierSchritteSchreibtEinViertelUndZweimalEinDri
     s->gewichtungsfaktor = 2.0;
     einrichten();
     SynapsenPool& p = *s->pool;
-    EXPECT_EQ(p.geschlossen, 110);          // the whole run
-    EXPECT_EQ(p.ring.size(), 110u + 4 + 1);
+    EXPECT_EQ(std::make_tuple(p.geschlossen, p.ring.size()), std::make_tuple(110, 115u));   // the whole run
     synapsenBerechnen();
     EXPECT_EQ(std::vector<double>(p.ring.begin(), p.ring.begin() + 4),
               (std::vector<double>{1e-7 / 4 * 2.0, 1e-7 / 3 * 2.0, 1e-7 / 3 * 2.0, 0.0}));
-    // no spreading steps: the whole release in one place
-    p.ring.assign(p.ring.size(), 0.0);
-    p.ringPosition = 0;
-    s->verteilungsSchritte = 0;
-    s->gewichtungsfaktor = 1.0;
-    synapsenBerechnen();
-    EXPECT_DOUBLE_EQ(p.ring[0], 1e-7);
-    EXPECT_EQ(p.ring[1], 0.0);
     // a curve of kind 16 shows the ring times 10^7; the release of every step stays in it
     for (int i = 1; i < 10; ++i)
         schritt(i);
@@ -173,7 +156,6 @@ TEST_F(Synaptisch, VerteilungUeberVierSchritteSchreibtEinViertelUndZweimalEinDri
     for (int i = 0; i < 10; ++i)
         EXPECT_EQ(k.werte[i], static_cast<float>(p.ring[i] * 1e7)) << i;
     EXPECT_EQ(k.werte[10], -1.0f);
-    EXPECT_FLOAT_EQ(k.werte[3], 1.0f);
 }
 
 TEST_F(Synaptisch, VerteilungSchreibtNieHinterDasRingende)   // the mended spread
@@ -303,13 +285,10 @@ TEST_F(Synaptisch, TransmitterGatterErreichtSeinGleichgewichtMitJederMethodeUndE
 TEST_F(Synaptisch, FreisetzungBleibtZwischenNullUndEins)
 {
     // threshold -0.05 V, saturation -0.03 V unless a row says otherwise; the transmitter
-    // gate at its steady state 0.8
+    // gate at its steady state 0.8; the channel activation takes the release fraction
     const double nan = std::nan("");
-    const struct {
-        const char* was;
-        int transmitter;
-        double v, faktor, potenz, saettigung, abgabe;
-    } faelle[] = {
+    const struct { const char* was; int transmitter; double v, faktor, potenz, saettigung, abgabe; }
+    faelle[] = {
         {"above saturation", 0, 0.05, 1.0, 1, -0.03, 1e-7},
         {"half way", 0, -0.04, 1.0, 1, -0.03, 0.5e-7},
         {"far below", 0, -0.2, 1.0, 1, -0.03, 0.0},
@@ -326,6 +305,7 @@ TEST_F(Synaptisch, FreisetzungBleibtZwischenNullUndEins)
     };
     paar(-0.03, natrium, 1e-7, 0.001);
     TransmitterDynamik& d = konstantesGatter(*s, 1, 200.0, 50.0);
+    s->kanalAktivierung = 1;
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.was);
         s->freisetzungsSaettigung = f.saettigung;
@@ -338,21 +318,8 @@ TEST_F(Synaptisch, FreisetzungBleibtZwischenNullUndEins)
         synapsenBerechnen();
         EXPECT_NEAR(s->abgabe, f.abgabe, 1e-20);
         EXPECT_NEAR(ringSumme(*s->pool), f.abgabe, 1e-20);
+        EXPECT_NEAR(s->kanalFreisetzung * 1e-7, f.abgabe, 1e-20);
     }
-}
-
-TEST_F(Synaptisch, KanalFreisetzungUndEingangsaufzeichnungDerPermutation)
-{
-    paar(-0.04, natrium, 1e-7, 0.0005);
-    s->kanalAktivierung = 1;
-    einrichten();
-    s->pool->aufzeichnung.assign(50, 0.0);
-    teilsimulationsModus = 1;
-    laufZustand.t = 3 * T;
-    synapsenBerechnen();
-    EXPECT_DOUBLE_EQ(s->kanalFreisetzung, 0.5);
-    EXPECT_DOUBLE_EQ(s->pool->aufzeichnung[3 + 5], 0.5);   // where the ring delivers it: after the delay
-    teilsimulationsModus = 0;
 }
 
 TEST_F(Synaptisch, XlpspEpisodeBehaeltIhrenGroesstenWertUndEndetNachIhrerDauer)
@@ -368,15 +335,13 @@ TEST_F(Synaptisch, XlpspEpisodeBehaeltIhrenGroesstenWertUndEndetNachIhrerDauer)
     }
     ASSERT_NE(f.liste, nullptr);
     EXPECT_DOUBLE_EQ(f.liste->wert, 0.8);
-    EXPECT_EQ(f.liste->abgeschlossen, 1);
-    EXPECT_EQ(f.liste->naechstes, nullptr);
+    EXPECT_EQ(std::make_tuple(f.liste->abgeschlossen, f.liste->naechstes), std::make_tuple(1, nullptr));
     EXPECT_DOUBLE_EQ(f.summe, 1.6);         // age 0.0003: still rising
     schritt(4);
     EXPECT_NEAR(f.summe, 0.4, 1e-9);        // age 0.0004: falling
     for (int i = 5; i < 11; ++i)
         schritt(i);
-    EXPECT_EQ(f.liste, nullptr);
-    EXPECT_EQ(f.summe, 0.0);
+    EXPECT_EQ(std::make_tuple(f.liste, f.summe), std::make_tuple(nullptr, 0.0));
 }
 
 TEST_F(Synaptisch, XlpspEpisodeBleibtOffenSolangeDieFreisetzungAnhaelt)   // it dropped an open episode
@@ -398,17 +363,14 @@ TEST_F(Synaptisch, XlpspEpisodeBleibtOffenSolangeDieFreisetzungAnhaelt)   // it 
         schritt(i);
     for (SynapseDaten* x : synapsen) {
         ASSERT_NE(x->psp.liste, nullptr);
-        EXPECT_EQ(x->psp.liste->naechstes, nullptr);
-        EXPECT_EQ(x->psp.liste->abgeschlossen, 0);
-        EXPECT_DOUBLE_EQ(x->psp.liste->wert, 1.0);
+        EXPECT_EQ(std::make_tuple(x->psp.liste->naechstes, x->psp.liste->abgeschlossen, x->psp.liste->wert),
+                  std::make_tuple(nullptr, 0, 1.0));
         EXPECT_NEAR(x->abgabe, 0.5e-7, 1e-15);   // the falling shape of the held episode
     }
     a->potentiale[0] = -0.07;               // the release ends: the episode closes and goes
     schritt(30);
-    for (SynapseDaten* x : synapsen) {
-        EXPECT_EQ(x->psp.liste, nullptr);
-        EXPECT_EQ(x->abgabe, 0.0);
-    }
+    for (SynapseDaten* x : synapsen)
+        EXPECT_EQ(std::make_tuple(x->psp.liste, x->abgabe), std::make_tuple(nullptr, 0.0));
 }
 
 TEST_F(Synaptisch, AxoAxonischeSynapseWirktNurEingeschaltetUndSenktDenElternPoolNieUnterNull)
@@ -537,11 +499,10 @@ TEST_F(SynaptischerLauf, VerweigertOhneSchrittErgebnisOderDateiMitEinemHinweisUn
         simulationStarten();
         EXPECT_FALSE(programmEndet());
         attrappe::rahmenZuruecksetzen();
-        EXPECT_EQ(schritte, 0);
         using namespace programmBit;
-        EXPECT_FALSE(programmStatus & (LaufErgebnisDa | ErgebnisDa | LaufAktiv | Beschaeftigt));
-        EXPECT_EQ(laufZustand.eingerichtet, 0);
-        EXPECT_TRUE(dateien().empty());
+        const int status = programmStatus & (LaufErgebnisDa | ErgebnisDa | LaufAktiv | Beschaeftigt);
+        EXPECT_EQ(std::make_tuple(schritte, status, laufZustand.eingerichtet, dateien().size()),
+                  std::make_tuple(0, 0, 0, 0u));
         const auto enthaeltAlle = [&worte](const pt::Ereignis& e) {
             const auto steht = [&e](const std::string& w) { return e.text.find(w) != std::string::npos; };
             return e.art == pt::Ereignis::Box && std::all_of(worte.begin(), worte.end(), steht);
