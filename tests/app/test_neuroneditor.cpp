@@ -1,4 +1,5 @@
-// tests/app/test_neuroneditor.cpp - creating, finding and deleting neurons in the editor
+// tests/app/test_neuroneditor.cpp - the network editor: creating, finding and deleting neurons,
+// the mouse and keys, the spike playback
 #include "app_hilfe.h"
 #include "app/netzbild.h"
 #include "app/neuroneditor.h"
@@ -8,12 +9,12 @@
 #include "model/synapse.h"
 #include "platform/box.h"
 #include "resources/befehle.h"
-#include <cmath>
 
 using namespace apphilfe;
 
 namespace {
 
+// three neurons in a row, 100 apart
 class NeuronEditor : public AppFall {
 protected:
     void SetUp() override
@@ -21,17 +22,7 @@ protected:
         AppFall::SetUp();
         ASSERT_TRUE(starten());
         nachrichtenVerarbeiten();
-    }
-    void TearDown() override
-    {
-        zoomFaktor = 1.0;
-        serverDaten = {};
-        AppFall::TearDown();
-    }
-    // neurons 1..anzahl in a row, 100 apart
-    void reihe(int anzahl)
-    {
-        for (int i = 1; i <= anzahl; ++i) {
+        for (int i = 1; i <= 3; ++i) {
             NeuronDaten* n = NeuronFall::neu(i);
             ASSERT_NE(n, nullptr);
             n->x = 100 * i;
@@ -39,45 +30,78 @@ protected:
             einstellungenAktualisieren(n, 0);
         }
     }
+    void TearDown() override
+    {
+        zoomFaktor = 1.0;
+        serverDaten = {};
+        AppFall::TearDown();
+    }
     SynapseDaten* synapse(int von, int nach)
     {
         SynapseDaten* s = synapseNeu(neuronSuchen(von), neuronSuchen(nach), 0, 1e-6, 0.003, -0.04, 0.05, 0, nullptr);
         synapsenTabelleSetzen(s->id, s);
         return s;
     }
+    // the centre of neuron nummer's soma
+    Punkt in(int nummer) const
+    {
+        const Rechteck r = somaRechteck(*neuronSuchen(nummer));
+        return {(r.links + r.rechts) / 2, (r.oben + r.unten) / 2};
+    }
+    void klick(Punkt p, uintptr_t tasten = 0)
+    {
+        senden(haupt(), nachricht::LinksRunter, maus::Links | tasten, machLParam(p.x, p.y));
+        senden(haupt(), nachricht::LinksHoch, tasten, machLParam(p.x, p.y));
+    }
+    // the neuron flashing at every tick until the playback ends, checked against the painter;
+    // neuron weg is deleted after the nach-th flash
+    std::vector<int> abspielen(size_t nach = 0, int weg = 0)
+    {
+        befehl(befehlApsAbspielen);
+        std::vector<int> blitze;
+        while (spikeAufzeichnung.wiedergabe && blitze.size() < 100) {
+            pt::uhrVorstellen(wiedergabeTaktMs);
+            if (const int n = aufblitzendesNeuron()) {
+                blitze.push_back(n);
+                const auto& a = (ungueltigMachen(haupt()), neuZeichnen(haupt()), pt::letzteZeichnung(haupt()));
+                const Rechteck r = somaRechteck(*neuronSuchen(n));
+                EXPECT_TRUE(std::ranges::any_of(a, [&](const pt::ZeichenAufruf& z) {
+                    return z.art == pt::ZeichenArt::Ellipse && z.rechteck.links == r.links
+                           && z.zustand.pinsel == blitzFarbeWiedergabe;
+                })) << n;
+                if (blitze.size() == nach)
+                    neuronLoeschen(neuronSuchen(weg), 0);
+            }
+        }
+        return blitze;
+    }
 };
 
 TEST_F(NeuronEditor, EinNeuesNeuronStehtMitDerSomamitteAmKlickpunkt)
 {
-    int nummer = 0;
     for (double zoom : {1.0, 2.0, 0.5}) {
         SCOPED_TRACE(zoom);
         zoomFaktor = zoom;
-        letzterKlickpunkt = {300, 200};
+        letzterKlickpunkt = {600, 400};
         NeuronDaten* n = neuronErzeugen(0);
         ASSERT_NE(n, nullptr);
-        EXPECT_EQ(n->nummer, ++nummer);
-        EXPECT_EQ(neuronKette.anzahl, nummer);
+        EXPECT_EQ(n->nummer, neuronKette.anzahl);
         const Rechteck r = somaRechteck(*n);
-        EXPECT_NEAR((r.links + r.rechts) / 2.0, 300, 1.0 + zoom);
-        EXPECT_NEAR((r.oben + r.unten) / 2.0, 200, 1.0 + zoom);
-        EXPECT_EQ(objektAnPunktSuchen({300, 200}), n);
+        EXPECT_NEAR((r.links + r.rechts) / 2.0, 600, 1.0 + zoom);
+        EXPECT_NEAR((r.oben + r.unten) / 2.0, 400, 1.0 + zoom);
+        EXPECT_EQ(objektAnPunktSuchen({600, 400}), n);
     }
+    EXPECT_EQ(neuronKette.anzahl, 6);
     EXPECT_TRUE(pt::boxLog().empty()) << pt::boxLog().front().text;
 }
 
 TEST_F(NeuronEditor, NeuronErzeugenVergibtKeineNummerUeber1023)
 {
-    reihe(1);
     ASSERT_NE(NeuronFall::neu(1023), nullptr);
-    // after 1023 the lowest free number
-    NeuronDaten* n = neuronErzeugen(0);
-    ASSERT_NE(n, nullptr);
-    EXPECT_EQ(n->nummer, 2);
-    // every number taken: refused with a notice
-    for (int i = 3; i < 1023; ++i)
+    EXPECT_EQ(neuronErzeugen(0)->nummer, 4) << "after 1023 the lowest free number";
+    for (int i = 5; i < 1023; ++i)
         ASSERT_NE(NeuronFall::neu(i), nullptr);
-    pt::boxAntworten({plattform::antwort::Ok});
+    pt::boxAntworten({antwort::Ok});
     EXPECT_EQ(neuronErzeugen(0), nullptr);
     EXPECT_EQ(neuronKette.anzahl, 1023);
     ASSERT_EQ(pt::boxLog().size(), 1u);
@@ -86,11 +110,8 @@ TEST_F(NeuronEditor, NeuronErzeugenVergibtKeineNummerUeber1023)
 
 TEST_F(NeuronEditor, EinGeloeschtesNeuronHinterlaesstKeinenVerweisAufSich)
 {
-    reihe(3);
-    SynapseDaten* hin = synapse(1, 2);
-    SynapseDaten* weiter = synapse(2, 3);
-    aktuelleSynapse = hin;
-    gewaehlteSynapse = weiter;
+    aktuelleSynapse = synapse(1, 2);
+    gewaehlteSynapse = synapse(2, 3);
     letztesZielNeuron = 2;
     serverDaten.eingangsNeuron = serverDaten.angezeigtesNeuron = 2;
     serverDaten.eingangsNeuronName = "zwei";
@@ -104,26 +125,30 @@ TEST_F(NeuronEditor, EinGeloeschtesNeuronHinterlaesstKeinenVerweisAufSich)
               std::tuple(nullptr, nullptr, 0, nullptr));
     EXPECT_EQ(std::tuple(serverDaten.eingangsNeuron, serverDaten.eingangsNeuronName, serverDaten.angezeigtesNeuron),
               std::tuple(0, std::string(), 0));
-    // what points at another neuron stays
-    EXPECT_EQ(serverDaten.ausgangsNeuron, 3);
+    EXPECT_EQ(serverDaten.ausgangsNeuron, 3) << "what points at another neuron stays";
 }
 
-TEST_F(NeuronEditor, DerLoeschbefehlNimmtAlleMarkiertenNeurone)
+TEST_F(NeuronEditor, BefehlUndEntfLoeschenNurDieMarkiertenNeurone)
 {
-    reihe(3);
     EXPECT_FALSE(befehlVerfuegbar(befehlNeuroneLoeschen));
-    neuronMarkieren(neuronSuchen(1), 1);
+    pt::tasteDruecken(haupt(), taste::Entf);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(neuronKette.anzahl, 3);
     neuronMarkieren(neuronSuchen(3), 1);
-    EXPECT_TRUE(befehlVerfuegbar(befehlNeuroneLoeschen));
+    pt::tasteDruecken(haupt(), taste::Entf);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(NeuronFall::nummern(), (std::vector{1, 2}));
+    neuronMarkieren(neuronSuchen(1), 1);
+    neuronMarkieren(neuronSuchen(2), 1);
+    ASSERT_TRUE(befehlVerfuegbar(befehlNeuroneLoeschen));
     befehl(befehlNeuroneLoeschen);
-    EXPECT_EQ(NeuronFall::nummern(), (std::vector{2}));
+    EXPECT_EQ(neuronKette.anzahl, 0);
     EXPECT_EQ(markierteNeurone.anzahl(), 0);
     EXPECT_EQ(neuronLoeschen(nullptr, 0), 0);
 }
 
 TEST_F(NeuronEditor, DerTrefferIstDasObersteSomaUnterDemPunkt)
 {
-    reihe(2);
     NeuronDaten* a = neuronSuchen(1);
     NeuronDaten* b = neuronSuchen(2);
     const int d = zeichenGroesseVon(*a, zeichenGroesse::Soma);
@@ -137,16 +162,99 @@ TEST_F(NeuronEditor, DerTrefferIstDasObersteSomaUnterDemPunkt)
     }
 }
 
-TEST_F(NeuronEditor, EinNameIstFreiWennKeinAndererIhnTraegt)
+TEST_F(NeuronEditor, KlickenMarkiertUmschaltKlickFuegtHinzuKlickDanebenLoescht)
 {
-    reihe(2);
-    neuronSuchen(1)->name = "A";
-    neuronSuchen(2)->name = "B";
-    struct Fall { const char* name; int neuron, frei; };
-    for (const Fall& f : {Fall{"A", 1, 1}, Fall{"B", 1, 0}, Fall{"C", 1, 1}, Fall{"A", 0, 0}, Fall{"C", 0, 1}}) {
-        SCOPED_TRACE(std::string(f.name) + " " + std::to_string(f.neuron));
-        EXPECT_EQ(neuronNameFrei(f.name, f.neuron ? neuronSuchen(f.neuron) : nullptr), f.frei);
+    const struct { const char* was; int neuron; uintptr_t tasten; std::vector<int> markiert; } schritte[] = {
+        {"a click marks", 1, 0, {1}},
+        {"another click marks only that one", 2, 0, {2}},
+        {"shift adds", 3, maus::Umschalt, {2, 3}},
+        {"ctrl takes a marked one away", 2, maus::Strg, {3}},
+        {"a click beside every neuron clears", 0, 0, {}},
+    };
+    for (const auto& s : schritte) {
+        SCOPED_TRACE(s.was);
+        pt::uhrVorstellen(1000);           // no double click
+        klick(s.neuron ? in(s.neuron) : Punkt{5, 5}, s.tasten);
+        EXPECT_EQ(markierteNeurone.anzahl(), static_cast<int>(s.markiert.size()));
+        for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+            EXPECT_EQ(n->markiert != 0, std::ranges::count(s.markiert, n->nummer) == 1) << n->nummer;
     }
+}
+
+TEST_F(NeuronEditor, ZiehenVerschiebtDieMarkiertenNeuroneUndIhreSynapsen)
+{
+    SynapseDaten* s = synapse(1, 3);
+    neuronMarkieren(neuronSuchen(1), 1);
+    neuronMarkieren(neuronSuchen(2), 1);
+    const Punkt p = in(1);
+    const int vorher = s->linienStart.y;
+    senden(haupt(), nachricht::LinksRunter, maus::Links, machLParam(p.x, p.y));
+    senden(haupt(), nachricht::MausBewegung, maus::Links, machLParam(p.x + 30, p.y + 40));
+    senden(haupt(), nachricht::LinksHoch, 0, machLParam(p.x + 30, p.y + 40));
+    // a move without the button moves nothing
+    senden(haupt(), nachricht::MausBewegung, 0, machLParam(p.x + 90, p.y + 90));
+    std::vector<std::pair<int, int>> orte;
+    for (int i = 1; i <= 3; ++i)
+        orte.emplace_back(neuronSuchen(i)->x, neuronSuchen(i)->y);
+    EXPECT_EQ(orte, (std::vector<std::pair<int, int>>{{130, 140}, {230, 140}, {300, 100}}));
+    EXPECT_NE(s->linienStart.y, vorher);
+    EXPECT_EQ(editierStatus & 0x4, 0u);
+}
+
+TEST_F(NeuronEditor, DoppelklickZeigtDasDiagrammOderSetztEinNeuesNeuronNurInnerhalbDerDoppelklickzeit)
+{
+    for (const Punkt p : {Punkt{400, 300}, in(2)}) {
+        SCOPED_TRACE(p.x);
+        const int vorher = neuronKette.anzahl;
+        klick(p);
+        pt::uhrVorstellen(zeiteinstellungen.doppelklick + 10.0);
+        klick(p);
+        EXPECT_FALSE(neuronSuchen(2)->hauptDiagramm.fenster) << "too slow for a double click";
+        EXPECT_EQ(neuronKette.anzahl, vorher) << "too slow for a double click";
+        klick(p);
+    }
+    EXPECT_TRUE(neuronSuchen(2)->hauptDiagramm.fenster);
+    ASSERT_EQ(NeuronFall::nummern(), (std::vector{1, 2, 3, 4}));
+    EXPECT_EQ(objektAnPunktSuchen({400, 300}), neuronSuchen(4));
+}
+
+TEST_F(NeuronEditor, RechtsklickZeigtDasMenueDesOrtes)
+{
+    // on a neuron: delete and the server's entries; chosen delete takes it
+    pt::popupAntworten({befehlNeuroneLoeschen, 0});
+    pt::klicken(haupt(), in(2).x, in(2).y, true);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(NeuronFall::nummern(), (std::vector{1, 3}));
+    EXPECT_EQ(offenesKontextMenu, nullptr);
+    // on the empty place: the new-neuron item
+    pt::klicken(haupt(), 400, 300, true);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(pt::popupLog(), (std::vector<std::vector<int>>{{befehlNeuroneLoeschen, befehlServerAnzeigeNeuron,
+                                                              befehlServerEingangsNeuron, befehlServerAusgangsNeuron},
+                                                             {befehlNeuronNeu}}));
+    EXPECT_EQ(std::pair(letzterKlickpunkt.x, letzterKlickpunkt.y), std::pair(400, 300));
+}
+
+TEST_F(NeuronEditor, NeuroneBlitzenInDerAufgezeichnetenReihenfolge)
+{
+    EXPECT_FALSE(befehlVerfuegbar(befehlApsAbspielen));
+    double t = 0.0;
+    for (int n : {2, 1, 3, 2})
+        aufzeichnungEintragen(spikeAufzeichnung, neuronSuchen(n), t += 0.001);
+    EXPECT_EQ(abspielen(), (std::vector{2, 1, 3, 2}));
+    EXPECT_EQ(aufblitzendesNeuron(), 0);
+    EXPECT_EQ(pt::zeitgeberPeriode(haupt(), zeitgeber::Wiedergabe), -1.0);
+    EXPECT_EQ(abspielen(), (std::vector{2, 1, 3, 2})) << "the recording stays for another playback";
+}
+
+TEST_F(NeuronEditor, DieWiedergabeBeruehrtKeinGeloeschtesNeuron)
+{
+    double t = 0.0;
+    for (int n : {1, 2, 3, 2, 1})
+        aufzeichnungEintragen(spikeAufzeichnung, neuronSuchen(n), t += 0.001);
+    neuronLoeschen(neuronSuchen(3), 0);
+    EXPECT_EQ(abspielen(), (std::vector{1, 2, 2, 1})) << "deleted before the playback";
+    EXPECT_EQ(abspielen(2, 2), (std::vector{1, 2, 1})) << "deleted while it runs";
 }
 
 } // namespace
