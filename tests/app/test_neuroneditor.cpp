@@ -1,18 +1,87 @@
-// tests/app/test_neuroneditor.cpp - the network editor: creating, finding and deleting neurons,
-// the mouse and keys, the spike playback
+// tests/app/test_neuroneditor.cpp - the network editor: what the painter draws, creating, finding
+// and deleting neurons, the mouse and keys, the spike playback
 #include "app_hilfe.h"
 #include "app/netzbild.h"
 #include "app/neuroneditor.h"
+#include "model/anzeigeeinstellungen.h"
 #include "model/diagramm.h"
 #include "model/geometrie.h"
 #include "model/serverdaten.h"
 #include "model/synapse.h"
 #include "platform/box.h"
 #include "resources/befehle.h"
+#include <cmath>
 
 using namespace apphilfe;
 
 namespace {
+
+using Aufrufe = std::vector<pt::ZeichenAufruf>;
+
+const Aufrufe& malen()
+{
+    ungueltigMachen(fensterhandles.hauptfenster, nullptr);
+    neuZeichnen(fensterhandles.hauptfenster);
+    return pt::letzteZeichnung(fensterhandles.hauptfenster);
+}
+
+std::vector<const pt::ZeichenAufruf*> vonArt(const Aufrufe& a, pt::ZeichenArt art)
+{
+    std::vector<const pt::ZeichenAufruf*> r;
+    for (const auto& x : a)
+        if (x.art == art)
+            r.push_back(&x);
+    return r;
+}
+
+// the distance of p from the circle of n's soma
+double abstandVomRand(const NeuronDaten& n, Punkt p)
+{
+    const Rechteck r = somaRechteck(n);
+    return std::hypot(p.x - (r.links + r.rechts) / 2.0, p.y - (r.oben + r.unten) / 2.0) - r.breite() / 2.0;
+}
+
+class Beispielnetz : public AppFall {};
+
+TEST_F(Beispielnetz, ZeigtJedesNeuronUndJedeSynapseInDerFarbeIhrerIonenartMitEndenAufDenSomata)
+{
+    ASSERT_TRUE(starten("", ausgelieferteTexte() + "../../examples/synapsen.gui"));
+    nachrichtenVerarbeiten();
+    ASSERT_TRUE(pt::boxLog().empty()) << pt::boxLog().front().text;
+    ASSERT_EQ(neuronKette.anzahl, 4);
+    const Aufrufe& a = malen();
+    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        SCOPED_TRACE(n->nummer);
+        const Rechteck r = somaRechteck(*n);
+        EXPECT_EQ(std::ranges::count_if(vonArt(a, pt::ZeichenArt::Ellipse), [&](auto* e) {
+            return std::tie(e->rechteck.links, e->rechteck.oben, e->rechteck.rechts, e->rechteck.unten)
+                   == std::tie(r.links, r.oben, r.rechts, r.unten);
+        }), 1);
+        EXPECT_TRUE(n->name.empty() || std::ranges::any_of(vonArt(a, pt::ZeichenArt::Text),
+                                                           [&](auto* t) { return t->text == n->name; }));
+    }
+    // every synapse: a line in its ion's colour that leaves its source's soma and ends on its target's
+    const Farbe farben[] = {synapsenfarben.chemisch, synapsenfarben.natrium, synapsenfarben.inhibitorisch,
+                            synapsenfarben.chemisch, synapsenfarben.elektrisch};
+    const auto linien = vonArt(a, pt::ZeichenArt::Linie);
+    int synapsen = 0;
+    for (int id = 1; id < synapsenTabellenGroesse; ++id) {
+        const SynapseDaten* s = synapseNachId(id);
+        if (!s)
+            continue;
+        ++synapsen;
+        SCOPED_TRACE(id);
+        const auto l = std::ranges::find_if(linien, [&](auto* l) {
+            return l->punkte[0].x == s->linienStart.x && l->punkte[0].y == s->linienStart.y;
+        });
+        ASSERT_NE(l, linien.end());
+        ASSERT_LT(synapsenTypIon(s->synapsenTyp), 5);
+        EXPECT_EQ((*l)->zustand.stift.farbe, farben[synapsenTypIon(s->synapsenTyp)]);
+        EXPECT_NEAR(abstandVomRand(*neuronSuchen(s->quellNummer), (*l)->punkte[0]), 0.0, 1.5);
+        EXPECT_NEAR(abstandVomRand(*neuronSuchen(s->zielNummer), (*l)->punkte[1]), 0.0, 1.5);
+    }
+    EXPECT_EQ(synapsen, 4);
+}
 
 // three neurons in a row, 100 apart
 class NeuronEditor : public AppFall {
@@ -63,11 +132,9 @@ protected:
             pt::uhrVorstellen(wiedergabeTaktMs);
             if (const int n = aufblitzendesNeuron()) {
                 blitze.push_back(n);
-                const auto& a = (ungueltigMachen(haupt()), neuZeichnen(haupt()), pt::letzteZeichnung(haupt()));
                 const Rechteck r = somaRechteck(*neuronSuchen(n));
-                EXPECT_TRUE(std::ranges::any_of(a, [&](const pt::ZeichenAufruf& z) {
-                    return z.art == pt::ZeichenArt::Ellipse && z.rechteck.links == r.links
-                           && z.zustand.pinsel == blitzFarbeWiedergabe;
+                EXPECT_TRUE(std::ranges::any_of(vonArt(malen(), pt::ZeichenArt::Ellipse), [&](auto* e) {
+                    return e->rechteck.links == r.links && e->zustand.pinsel == blitzFarbeWiedergabe;
                 })) << n;
                 if (blitze.size() == nach)
                     neuronLoeschen(neuronSuchen(weg), 0);
@@ -76,6 +143,60 @@ protected:
         return blitze;
     }
 };
+
+TEST_F(NeuronEditor, DasBildZeigtSynapsenmarkeMarkierungZoomReizUndBegrenzung)
+{
+    // the synapse's mark as a pixel in the window's picture
+    SynapseDaten* s = synapse(1, 2);
+    const int i = geometrieIndex(simulationsParameter.netzwerktyp);
+    Bild b = fensterAbbild(haupt());
+    ASSERT_NE(b, nullptr);
+    EXPECT_EQ(bildPixel(b, s->markerPunktX[i], s->markerPunktY[i]), synapsenFarbe(*s));
+    EXPECT_EQ(bildPixel(b, 5, 5), rgbFarbe(255, 255, 255));
+    bildLoeschen(b);
+    // a marked neuron is filled in the marking colours
+    neuronMarkieren(neuronSuchen(2), 1);
+    const auto ellipsen = vonArt(malen(), pt::ZeichenArt::Ellipse);
+    ASSERT_EQ(ellipsen.size(), 3u);
+    EXPECT_EQ(ellipsen[0]->zustand.pinsel, neuronSuchen(1)->farbe);
+    EXPECT_EQ(ellipsen[1]->zustand.pinsel, rgbFarbe(0, 255, 255));
+    EXPECT_EQ(ellipsen[1]->zustand.stift.farbe, rgbFarbe(0, 0, 255));
+    // stimulus and potential clipping: two more lines and an arc in the clipping colour
+    const size_t linien = vonArt(malen(), pt::ZeichenArt::Linie).size();
+    EXPECT_TRUE(vonArt(malen(), pt::ZeichenArt::Bogen).empty());
+    neuronSuchen(1)->stromreize[0].an = 1;
+    neuronSuchen(1)->begrenzung.an = 1;
+    neuronSuchen(1)->begrenzung.bogenFarbe = rgbFarbe(200, 0, 0);
+    EXPECT_EQ(vonArt(malen(), pt::ZeichenArt::Linie).size(), linien + 2);
+    const auto boegen = vonArt(malen(), pt::ZeichenArt::Bogen);
+    ASSERT_EQ(boegen.size(), 1u);
+    EXPECT_EQ(boegen[0]->zustand.stift.farbe, rgbFarbe(200, 0, 0));
+    // the zoom scales place and size of the soma
+    const int d = zeichenGroesseVon(*neuronSuchen(1), zeichenGroesse::Soma);
+    zoomFaktor = 2.0;
+    const Rechteck r = vonArt(malen(), pt::ZeichenArt::Ellipse)[0]->rechteck;
+    EXPECT_EQ(std::pair(r.links, r.breite()), std::pair(200, 2 * d));
+}
+
+TEST_F(NeuronEditor, DerDendritHatDieSegmenteSeinesModus)
+{
+    struct Fall { int modus, segmente, dendriten, trenner; };
+    for (const Fall f : {Fall{1, 0, 0, 0}, Fall{2, 1, 3, 0}, Fall{3, 3, 3, 3 * 2}, Fall{4, 5, 3, 3 * 4}}) {
+        SCOPED_TRACE(f.modus);
+        simulationsParameter.netzwerktyp = f.modus;
+        simulationsParameter.anzahlSegmente = f.segmente;
+        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+            ASSERT_TRUE(kompartimenteAnpassen(*n, f.segmente));
+            einstellungenAktualisieren(n, 0);
+        }
+        const Aufrufe& a = malen();
+        EXPECT_EQ(vonArt(a, pt::ZeichenArt::Rechteck).size(), static_cast<size_t>(f.dendriten));
+        // the separators run across the dendrite; the axons are the vertical lines
+        EXPECT_EQ(std::ranges::count_if(vonArt(a, pt::ZeichenArt::Linie),
+                                        [](auto* l) { return l->punkte[0].y == l->punkte[1].y; }),
+                  f.trenner);
+    }
+}
 
 TEST_F(NeuronEditor, EinNeuesNeuronStehtMitDerSomamitteAmKlickpunkt)
 {
