@@ -42,15 +42,13 @@ TEST_F(Beispielnetz, ZeigtJedesNeuronUndJedeSynapseInDerFarbeIhrerIonenartMitEnd
 {
     ASSERT_TRUE(starten("", ausgelieferteTexte() + "../../examples/synapsen.gui"));
     nachrichtenVerarbeiten();
-    ASSERT_TRUE(pt::boxLog().empty()) << pt::boxLog().front().text;
     const Aufrufe ellipsen = vonArt(pt::ZeichenArt::Ellipse), texte = vonArt(pt::ZeichenArt::Text);
     for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
-        SCOPED_TRACE(n->nummer);
         const Rechteck r = somaRechteck(*n);
         EXPECT_EQ(std::ranges::count_if(ellipsen, [&](const auto& e) {
             return std::tie(e.rechteck.links, e.rechteck.oben, e.rechteck.rechts, e.rechteck.unten)
                    == std::tie(r.links, r.oben, r.rechts, r.unten);
-        }), 1);
+        }), 1) << n->nummer;
         EXPECT_TRUE(n->name.empty() || std::ranges::any_of(texte, [&](const auto& t) { return t.text == n->name; }));
     }
     // every synapse: a line in its ion's colour that leaves its source's soma and ends on its target's
@@ -136,8 +134,16 @@ protected:
     }
 };
 
-TEST_F(NeuronEditor, DasBildZeigtSynapsenmarkeMarkierungReizBegrenzungUndZoom)
+TEST_F(NeuronEditor, DasBildZeigtSynapsenmarkeMarkierungReizBegrenzungZoomUndDendrit)
 {
+    // the dendrite of five segments: a box with four separators across it for each neuron
+    simulationsParameter.netzwerktyp = 4;
+    simulationsParameter.anzahlSegmente = 5;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        ASSERT_TRUE(kompartimenteAnpassen(*n, 5));
+    EXPECT_EQ(vonArt(pt::ZeichenArt::Rechteck).size(), 3u);
+    EXPECT_EQ(std::ranges::count_if(vonArt(pt::ZeichenArt::Linie),
+                                    [](const auto& l) { return l.punkte[0].y == l.punkte[1].y; }), 12);
     // the synapse's mark as a pixel in the window's picture
     SynapseDaten* s = synapse(1, 2);
     const int i = geometrieIndex(simulationsParameter.netzwerktyp);
@@ -166,25 +172,6 @@ TEST_F(NeuronEditor, DasBildZeigtSynapsenmarkeMarkierungReizBegrenzungUndZoom)
     zoomFaktor = 2.0;
     const Rechteck r = vonArt(pt::ZeichenArt::Ellipse)[0].rechteck;
     EXPECT_EQ(std::pair(r.links, r.breite()), std::pair(200, 2 * d));
-}
-
-TEST_F(NeuronEditor, DerDendritHatDieSegmenteSeinesModus)
-{
-    struct Fall { int modus, segmente, dendriten, trenner; };
-    for (const Fall f : {Fall{1, 0, 0, 0}, Fall{2, 1, 3, 0}, Fall{3, 3, 3, 3 * 2}, Fall{4, 5, 3, 3 * 4}}) {
-        SCOPED_TRACE(f.modus);
-        simulationsParameter.netzwerktyp = f.modus;
-        simulationsParameter.anzahlSegmente = f.segmente;
-        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
-            ASSERT_TRUE(kompartimenteAnpassen(*n, f.segmente));
-            einstellungenAktualisieren(n, 0);
-        }
-        EXPECT_EQ(vonArt(pt::ZeichenArt::Rechteck).size(), static_cast<size_t>(f.dendriten));
-        // the separators run across the dendrite; the axons are the vertical lines
-        EXPECT_EQ(std::ranges::count_if(vonArt(pt::ZeichenArt::Linie),
-                                        [](const auto& l) { return l.punkte[0].y == l.punkte[1].y; }),
-                  f.trenner);
-    }
 }
 
 TEST_F(NeuronEditor, NeuronErzeugenVergibtKeineNummerUeber1023)
@@ -234,8 +221,10 @@ TEST_F(NeuronEditor, DerTrefferIstDasObersteSomaUnterDemPunkt)
     }
 }
 
-TEST_F(NeuronEditor, KlickenMarkiertUndEntfOderDerBefehlLoeschtNurDieMarkiertenNeurone)
+TEST_F(NeuronEditor, KlickenMarkiertZiehenVerschiebtUndEntfOderDerBefehlLoeschtDieMarkiertenNeurone)
 {
+    SynapseDaten* s = synapse(1, 2);
+    const int vorher = s->linienStart.y;
     EXPECT_FALSE(befehlVerfuegbar(befehlNeuroneLoeschen));
     const struct { const char* was; int neuron; uintptr_t tasten; std::vector<int> markiert; } schritte[] = {
         {"a click marks", 1, 0, {1}},
@@ -243,42 +232,37 @@ TEST_F(NeuronEditor, KlickenMarkiertUndEntfOderDerBefehlLoeschtNurDieMarkiertenN
         {"another click marks only that one", 2, 0, {2}},
         {"shift adds", 3, maus::Umschalt, {2, 3}},
         {"ctrl takes a marked one away", 2, maus::Strg, {3}},
+        {"shift adds another", 1, maus::Umschalt, {1, 3}},
     };
     for (const auto& s : schritte) {
-        SCOPED_TRACE(s.was);
         pt::uhrVorstellen(1000);           // no double click
         klick(s.neuron ? in(s.neuron) : Punkt{5, 5}, s.tasten);
-        EXPECT_EQ(markierteNeurone.anzahl(), static_cast<int>(s.markiert.size()));
+        EXPECT_EQ(markierteNeurone.anzahl(), static_cast<int>(s.markiert.size())) << s.was;
         for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-            EXPECT_EQ(n->markiert != 0, std::ranges::count(s.markiert, n->nummer) == 1) << n->nummer;
+            EXPECT_EQ(n->markiert != 0, std::ranges::count(s.markiert, n->nummer) == 1) << s.was << n->nummer;
     }
-    pt::tasteDruecken(haupt(), taste::Entf);
-    nachrichtenVerarbeiten();
-    EXPECT_EQ(NeuronFall::nummern(), (std::vector{1, 2}));
-    neuronMarkieren(neuronSuchen(1), 1);
-    befehl(befehlNeuroneLoeschen);
-    EXPECT_EQ(NeuronFall::nummern(), (std::vector{2}));
-    EXPECT_EQ(markierteNeurone.anzahl(), 0);
-}
-
-TEST_F(NeuronEditor, ZiehenVerschiebtDieMarkiertenNeuroneUndIhreSynapsen)
-{
-    SynapseDaten* s = synapse(1, 3);
-    neuronMarkieren(neuronSuchen(1), 1);
-    neuronMarkieren(neuronSuchen(2), 1);
+    // dragging one marked neuron moves all marked ones and the lines at them
+    pt::uhrVorstellen(1000);
     const Punkt p = in(1);
-    const int vorher = s->linienStart.y;
     senden(haupt(), nachricht::LinksRunter, maus::Links, machLParam(p.x, p.y));
     senden(haupt(), nachricht::MausBewegung, maus::Links, machLParam(p.x + 30, p.y + 40));
     senden(haupt(), nachricht::LinksHoch, 0, machLParam(p.x + 30, p.y + 40));
     EXPECT_EQ(std::pair(neuronSuchen(1)->x, neuronSuchen(1)->y), std::pair(130, 140));
-    EXPECT_EQ(std::pair(neuronSuchen(2)->x, neuronSuchen(2)->y), std::pair(230, 140));
-    EXPECT_EQ(std::pair(neuronSuchen(3)->x, neuronSuchen(3)->y), std::pair(300, 100));
+    EXPECT_EQ(std::pair(neuronSuchen(2)->x, neuronSuchen(2)->y), std::pair(200, 100));
+    EXPECT_EQ(std::pair(neuronSuchen(3)->x, neuronSuchen(3)->y), std::pair(330, 140));
     EXPECT_NE(s->linienStart.y, vorher);
+    pt::tasteDruecken(haupt(), taste::Entf);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(NeuronFall::nummern(), (std::vector{2}));
+    neuronMarkieren(neuronSuchen(2), 1);
+    befehl(befehlNeuroneLoeschen);
+    EXPECT_EQ(neuronKette.anzahl, 0);
+    EXPECT_EQ(markierteNeurone.anzahl(), 0);
 }
 
-TEST_F(NeuronEditor, DoppelklickZeigtDasDiagrammOderSetztEinNeuesNeuronMitDerSomamitteAmKlickpunkt)
+TEST_F(NeuronEditor, DoppelklickUndRechtsklickWirkenAmOrt)
 {
+    // a double click opens the diagram or sets a new neuron with its soma's centre on the point
     zoomFaktor = 2.0;
     for (const Punkt p : {Punkt{600, 400}, in(2)}) {
         const int vorher = neuronKette.anzahl;
@@ -291,15 +275,11 @@ TEST_F(NeuronEditor, DoppelklickZeigtDasDiagrammOderSetztEinNeuesNeuronMitDerSom
     EXPECT_TRUE(neuronSuchen(2)->hauptDiagramm.fenster);
     ASSERT_EQ(NeuronFall::nummern(), (std::vector{1, 2, 3, 4}));
     EXPECT_LE(std::hypot(in(4).x - 600, in(4).y - 400), 3.0);
-}
-
-TEST_F(NeuronEditor, RechtsklickZeigtDasMenueDesOrtes)
-{
-    // on a neuron: delete and the server's entries; chosen delete takes it
+    // a right click on a neuron: delete and the server's entries, and delete takes it
     pt::popupAntworten({befehlNeuroneLoeschen, 0});
     pt::klicken(haupt(), in(2).x, in(2).y, true);
     nachrichtenVerarbeiten();
-    EXPECT_EQ(NeuronFall::nummern(), (std::vector{1, 3}));
+    EXPECT_EQ(NeuronFall::nummern(), (std::vector{1, 3, 4}));
     EXPECT_EQ(offenesKontextMenu, nullptr);
     // on the empty place: the new-neuron item
     pt::klicken(haupt(), 400, 300, true);
