@@ -53,10 +53,12 @@ TEST_F(Dateityp, DerBefehlLegtPaketUndDesktopEintragImDatenordnerAnUndSagtObEsGe
                              "<match type=\"string\" offset=\"0\" value=\"[neuronen-netzwerk-datei]\"/>"})
         EXPECT_NE(paket.find(teil), std::string::npos) << teil;
     const std::string eintrag = lesen(daten + "x/applications/velnor.desktop");
-    for (const char* zeile : {"[Desktop Entry]\n", "\" %f\n", "\nMimeType=application/x-velnor-netz;\n", "\nType=Application\n"})
+    for (const char* zeile : {"[Desktop Entry]\n", "\" %f\n", "\nMimeType=application/x-velnor-netz;\n",
+                              "\nType=Application\n"})
         EXPECT_NE(eintrag.find(zeile), std::string::npos) << zeile << "\n" << eintrag;
     // quotes, blanks, $ and % in the program path are escaped
-    EXPECT_NE(desktopEintrag(R"(/x/a b/"q"$%/v)").find(R"(Exec="/x/a b/\\"q\\"\\$%%/v" %f)"), std::string::npos);
+    EXPECT_NE(desktopEintrag(R"(/x/a b/"q"$%/v)").find(R"(Exec="/x/a b/\\"q\\"\\$%%/v" %f)"),
+              std::string::npos);
     EXPECT_EQ(lesen(bin + "update-mime-database.aufruf"), daten + "x/mime\n");
     EXPECT_EQ(lesen(bin + "update-desktop-database.aufruf"), daten + "x/applications\n");
     // a second registration replaces the files and leaves nothing else behind
@@ -68,8 +70,8 @@ TEST_F(Dateityp, DerBefehlLegtPaketUndDesktopEintragImDatenordnerAnUndSagtObEsGe
     befehl(befehlDateitypRegistrieren);
     ASSERT_EQ(pt::boxLog().size(), 3u);
     EXPECT_EQ(pt::boxLog()[1].text, meldungsTexte[861]);
-    const std::string& grund = pt::boxLog()[2].text;
-    EXPECT_TRUE(grund.starts_with(meldungFormatieren(862, "")) && grund != meldungFormatieren(862, "")) << grund;
+    const std::string &grund = pt::boxLog()[2].text, kopf = meldungFormatieren(862, "");
+    EXPECT_TRUE(grund.starts_with(kopf) && grund != kopf) << grund;
     // without XDG_DATA_HOME the local data folder in the home folder
     setzen("XDG_DATA_HOME", "");
     setzen("HOME", daten + "heim");
