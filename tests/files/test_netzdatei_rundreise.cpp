@@ -253,7 +253,7 @@ void axoFuellen(SynapseDaten& s, bool geladen)
 
 TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
 {
-    // 1. the global keys and the settings of the file
+    // the global keys and the settings of the file
     Simulationsparameter& sp = simulationsParameter;
     fuellen(einstellungsFelder(), 0);
     std::tie(sp.netzwerkmodell, sp.netzwerkVariante, sp.netzwerktyp, sp.anzahlSegmente, sp.simulationsDauer,
@@ -270,7 +270,7 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
     synapsenTypen.push_back({ionenArt::Natrium, 0.0425, "schnell \xFC"});
     synapsenTypAnzahl = 5;
 
-    // 2. neurons, synapses, an axo-axonic synapse, groups in slots 3 and 7
+    // neurons, synapses, an axo-axonic synapse, groups in slots 3 and 7
     for (const NeuronPlan& p : neuronPlan)
         neuronFuellen(*neu(p.nummer), p, false);
     std::vector<SynapseDaten*> s;
@@ -296,7 +296,7 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
     const std::vector<int> mitgliederA = synapsengruppen[3].mitglieder,
                            mitgliederB = synapsengruppen[7].mitglieder;
 
-    // 3. saved, everything back to its start, read into the empty network
+    // saved, everything back to its start, read into the empty network
     gespeichert();
     netzLoeschen();
     einstellungenVoreinstellen();
@@ -308,7 +308,7 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
     for (const auto& b : pt::boxLog())
         ADD_FAILURE() << b.text;
 
-    // 4. the settings
+    // the settings
     vergleichen(einstellungsFelder(), einstellungenVorher, "settings");
     EXPECT_EQ(std::tie(sv.pulsDauer, sv.eingangsNeuron, sv.ausgangsNeuron, sv.angezeigtesNeuron,
                        sv.eingangsNeuronName),
@@ -321,7 +321,7 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
     EXPECT_EQ(std::tie(synapsenTypen[4].ion, synapsenTypen[4].potential, synapsenTypen[4].bezeichnung),
               std::tuple(ionenArt::Natrium, 0.0425, "schnell \xFC"));
 
-    // 5. the neurons in their order with parameters, stimuli and their tables, K(Ca), mark
+    // the neurons in their order with parameters, stimuli and their tables, K(Ca), mark
     for (const NeuronPlan& p : neuronPlan) {
         SCOPED_TRACE(p.nummer);
         NeuronDaten* n = neuronNachNummer(p.nummer);
@@ -346,7 +346,7 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
     EXPECT_EQ(std::tie(neuronKette.anzahl, neuronKette.hoechsteNummer), std::make_tuple(4, 900));
     EXPECT_EQ(markierteNeurone.liste.size(), 1u);
 
-    // 6. the synapses under their ids, the axo-axonic one on its parent, the groups renumbered
+    // the synapses under their ids, the axo-axonic one on its parent, the groups renumbered
     for (size_t i = 0; i < ids.size(); ++i) {
         SCOPED_TRACE(i);
         SynapseDaten* g = synapseNachId(ids[i]);
@@ -371,7 +371,7 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
               std::tie(mitgliederA, gruppeA, mitgliederB, gruppeB));
     EXPECT_EQ(std::tie(synapseNachId(ids[2])->gruppe, a->gruppe), std::make_tuple(1, 2));
 
-    // 7. the same file read again, with LF and UTF-8 as an editor leaves it, gives the same network
+    // the same file read again, with LF and UTF-8 as an editor leaves it, gives the same network
     const std::string einmal = imSpeicher();
     std::string text = testhilfe::lesen(name);
     std::erase(text, '\r');
