@@ -48,16 +48,7 @@ int dateiDialog(std::string& ordner, std::string& name, std::string& endung, std
     wahl.endung = endung;
     wahl.titel = titel;
     wahl.speichern = speichern != 0;
-    // text, pattern, text, pattern, ...; the closing double separator ends the list
-    std::vector<std::string> stuecke(1);
-    for (char c : filter) {
-        if (c == '\0' || c == '|')
-            stuecke.emplace_back();
-        else
-            stuecke.back() += c;
-    }
-    for (size_t i = 0; i + 1 < stuecke.size() && !stuecke[i + 1].empty(); i += 2)
-        wahl.filter.push_back({stuecke[i], stuecke[i + 1]});
+    wahl.filter = plattform::filterAusText(filter);
     if (!plattform::dateiWaehlen(fensterhandles.hauptfenster, wahl))
         return 0;
     ordner = wahl.ordner;

@@ -85,15 +85,7 @@ bool cfgDialog(std::string& ordner, bool speichern)
     wahl.titel = meldungsTexte[speichern ? 923 : 922];
     wahl.speichern = speichern;
     // the dialog's filter; '0' separates its parts
-    std::vector<std::string> teile(1);
-    for (const char* c = "Config-Dateien (*.cfg)0*.CFG0alle Dateien (*.*)0*.*00"; *c; ++c) {
-        if (*c == '0')
-            teile.emplace_back();
-        else
-            teile.back() += *c;
-    }
-    for (size_t i = 0; i + 1 < teile.size() && !teile[i + 1].empty(); i += 2)
-        wahl.filter.push_back({teile[i], teile[i + 1]});
+    wahl.filter = plattform::filterAusText("Config-Dateien (*.cfg)0*.CFG0alle Dateien (*.*)0*.*00", '0');
     if (!plattform::dateiWaehlen(fensterhandles.hauptfenster, wahl))
         return false;
     ordner = wahl.ordner;

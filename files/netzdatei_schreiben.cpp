@@ -140,16 +140,8 @@ bool namenErfragen()
     wahl.endung = d.endung;
     wahl.titel = meldungsTexte[948];
     wahl.speichern = true;
-    // text, pattern, text, pattern, ... separated by zero bytes or '|'
-    std::vector<std::string> stuecke(1);
-    for (char c : d.filterText) {
-        if (c == '\0' || c == '|')
-            stuecke.emplace_back();
-        else
-            stuecke.back() += c;
-    }
-    for (size_t i = 0; i + 1 < stuecke.size() && !stuecke[i + 1].empty(); i += 2)
-        wahl.filter.push_back({stuecke[i], stuecke[i + 1]});
+    // the settings file keeps '0' where the dialog separates text and pattern
+    wahl.filter = plattform::filterAusText(d.filterText, '0');
     if (!plattform::dateiWaehlen(fensterhandles.hauptfenster, wahl))
         return false;
     d.dokumentVerzeichnis = wahl.ordner;

@@ -2,6 +2,7 @@
 #pragma once
 #include "platform/zeichnen.h"
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace plattform {
@@ -10,6 +11,23 @@ struct DateiFilter {
     std::string text;             // "Kanal-Definitionsdateien, (*.knl)"
     std::string muster;           // "*.KNL", several separated by ';'; matched ignoring case
 };
+
+// The filters of a filter text "text|pattern|text|pattern||": parts end at a zero byte or
+// at trenner (the settings file writes '0' there); an empty pattern ends the list.
+inline std::vector<DateiFilter> filterAusText(std::string_view text, char trenner = '|')
+{
+    std::vector<std::string> teile(1);
+    for (char c : text) {
+        if (c == '\0' || c == trenner)
+            teile.emplace_back();
+        else
+            teile.back() += c;
+    }
+    std::vector<DateiFilter> filter;
+    for (size_t i = 0; i + 1 < teile.size() && !teile[i + 1].empty(); i += 2)
+        filter.push_back({teile[i], teile[i + 1]});
+    return filter;
+}
 
 struct DateiWahl {
     std::string ordner;           // in: the folder to start in; out: the chosen one, no trailing '/'

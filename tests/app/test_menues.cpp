@@ -204,8 +204,13 @@ TEST_F(Menues, BefehleAusMenueUndTaste)
          "netz.gui"},
         {"saving with a name does not", [&] { std::filesystem::remove(pfad("netz.gui")); },
          befehlGuiDateiSpeichern, 0, 0, [&] { return gefragt() == 1 && da("netz.gui"); }},
-        {"save as asks always", {}, befehlGuiDateiSpeichernUnter, 0, 0,
-         [&] { return da("zwei.gui") && dateipfade.vollerPfad == pfad("zwei.gui"); }, "zwei.gui"},
+        {"save as asks always, with the settings' network filter", {}, befehlGuiDateiSpeichernUnter, 0, 0,
+         [&] {
+             const auto& f = pt::dateiWahlLog().back().gefragt.filter;
+             return da("zwei.gui") && dateipfade.vollerPfad == pfad("zwei.gui") && !f.empty() &&
+                    f[0].muster == "*.GUI";
+         },
+         "zwei.gui"},
         {"... cancelled it does nothing", {}, befehlGuiDateiSpeichernUnter, 0, 0,
          [&] { return gefragt() == 3 && dateipfade.vollerPfad == pfad("zwei.gui"); }, ""},
         {"all diagrams", {}, 0, 'N', strg, [&] { return offen() == std::pair(true, true); }},
