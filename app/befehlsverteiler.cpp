@@ -312,6 +312,7 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlStromreizKennzeichnung, stromreizDialogBefehl, immer},
         {befehlDefinitionExportieren, [](Fenster, int) { netzwerkDefinitionSpeichern(); }, mitMarkierten},
     {befehlNeuronNeu, [](Fenster, int) { neuronErzeugen(0); }, immer},
+    {befehlNeuroneKopieren, [](Fenster, int) { neuroneKopieren(); }, mitMarkierten},
     {befehlDefinitionImportieren, [](Fenster, int) { netzwerkDefinitionLesen(); }, immer},
     {befehlGuiDateiSpeichern, guiSpeichernBefehl, mitNetz},
     {befehlGuiDateiSpeichernUnter, guiSpeichernUnterBefehl, mitNetz},

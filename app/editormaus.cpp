@@ -78,9 +78,7 @@ void ziehen(Fenster f, Punkt p)
     ziehPunkt.x += gezoomt(dx);
     ziehPunkt.y += gezoomt(dy);
     doppelklickAktiv = 0;          // a drag is no first click
-    for (int id = 1; id < synapsenTabellenGroesse; ++id)
-        if (SynapseDaten* s = synapseNachId(id))
-            synapseGeometrie(*s, 1);
+    synapsenGeometrieErneuern();
     ungueltigMachen(f);
 }
 

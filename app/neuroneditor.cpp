@@ -4,9 +4,11 @@
 #include "app/status.h"
 #include "core/rahmen.h"
 #include "core/status.h"
+#include "files/netzdefinition.h"
 #include "model/geometrie.h"
 #include "model/kollision.h"
 #include "model/netz.h"
+#include "model/permutation.h"
 #include "model/rueckkopplung.h"
 #include "model/simulationspruefung.h"
 #include "platform/box.h"
@@ -44,6 +46,14 @@ int ungezoomt(int wert)
     return static_cast<int>(std::lround(wert / zoom));
 }
 
+bool nameVergeben(const std::string& name, const NeuronDaten* ausser)
+{
+    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        if (n != ausser && n->name == name)
+            return true;
+    return false;
+}
+
 void neuZeichnenLassen()
 {
     if (fensterhandles.hauptfenster)
@@ -63,15 +73,78 @@ NeuronDaten* neuronErzeugen(int modus)
     if (!n)
         return nullptr;
     ++neuronKette.anzahl;
-    neuronKette.hoechsteNummer = std::max(neuronKette.hoechsteNummer, nummer);
-    const int halb = zeichenGroesseVon(*n, zeichenGroesse::Soma) / 2;
-    n->x = std::max(0, ungezoomt(letzterKlickpunkt.x) - halb);
-    n->y = std::max(0, ungezoomt(letzterKlickpunkt.y) - halb);
+    const int hoechsteVorher = neuronKette.hoechsteNummer;
+    neuronKette.hoechsteNummer = std::max(hoechsteVorher, nummer);
+    // the recorder multiplies some curves by their slot's faktor and the legend divides by it
+    for (KurvenDaten& k : n->hauptDiagramm.kurven)
+        if (k.faktor == 0.0)
+            k.faktor = 1.0;
+    if (modus == 6) {
+        // the permutation display's own neuron: a network saved while it exists warns of it
+        n->hilfsneuron = 1;
+        if (!permutationsNeuronEinrichten(*n)) {
+            neuronFreigeben(n);
+            --neuronKette.anzahl;
+            neuronKette.hoechsteNummer = hoechsteVorher;
+            return nullptr;
+        }
+        return n;
+    }
+    const int d = zeichenGroesseVon(*n, zeichenGroesse::Soma);
+    if (modus == 2) {
+        // one neuron per channel of a WAV import: a row along the top, right of every neuron there is
+        n->x = d;
+        n->y = d;
+        for (const NeuronDaten* m = neuronKette.kopf; m; m = m->naechstesNeuron)
+            if (m != n)
+                n->x = std::max(n->x, m->x + zeichenGroesseVon(*m, zeichenGroesse::Soma) + d);
+    } else {
+        n->x = std::max(0, ungezoomt(letzterKlickpunkt.x) - d / 2);
+        n->y = std::max(0, ungezoomt(letzterKlickpunkt.y) - d / 2);
+    }
     einstellungenAktualisieren(n, 0);
+    // the WAV import sets the run itself
     if (modus != 2)
         simulationsParameterPruefen(fensterhandles.hauptfenster);
     neuZeichnenLassen();
     return n;
+}
+
+int neuroneKopieren()
+{
+    const int markiert = markierteNeurone.anzahl();
+    if (markiert == 0)
+        return 0;
+    if (neuronKette.anzahl + markiert >= neuronTabellenGroesse) {
+        hinweis(meldungFormatieren(864, markiert));
+        return 0;
+    }
+    // the copies come beside their originals, as far down and right as the largest soma is wide
+    int versatz = 0;
+    for (const NeuronDaten* n : markierteNeurone.liste)
+        versatz = std::max(versatz, zeichenGroesseVon(*n, zeichenGroesse::Soma));
+    // the definition import makes the copies the marked neurons
+    const int anzahl = netzwerkDefinitionTextImportieren(netzwerkDefinitionText(), meldungsTexte[863]);
+    if (anzahl == 0)
+        return 0;
+    for (NeuronDaten* n : markierteNeurone.liste) {
+        n->x += versatz;
+        n->y += versatz;
+        // a copy's name is that of its original with the first free count behind it
+        const std::string stamm = n->name;
+        for (int k = 2; !stamm.empty() && nameVergeben(n->name, n); ++k)
+            n->name = stamm + " " + std::to_string(k);
+    }
+    synapsenGeometrieErneuern();
+    neuZeichnenLassen();
+    return anzahl;
+}
+
+void synapsenGeometrieErneuern()
+{
+    for (int id = 1; id < synapsenTabellenGroesse; ++id)
+        if (SynapseDaten* s = synapseNachId(id))
+            synapseGeometrie(*s, 1);
 }
 
 int neuronLoeschen(NeuronDaten* neuron, int)

@@ -8,9 +8,17 @@ struct NeuronDaten;
 
 // A new neuron with the next number (above the highest so far; the lowest free one once
 // that would pass 1023; none when every number is taken: message 860), its soma centred on
-// letzterKlickpunkt, refreshed, checked and painted. modus 2 (the WAV import) skips the
-// settings check. Null when no neuron could be made.
+// letzterKlickpunkt, refreshed, checked and painted. modus 2 (the WAV import) places it in
+// a row along the top, right of every other neuron, and skips the settings check; modus 6
+// makes the permutation display's pseudo-neuron (a helper neuron that the display
+// takes over). Null when no neuron could be made.
 NeuronDaten* neuronErzeugen(int modus);
+// Copies the marked neurons with the synapses among them, one soma width down and right;
+// the copies become the marked neurons. A copy's name gets the first free count behind it.
+// The number of neurons copied.
+int neuroneKopieren();
+// every synapse's lines anew, after neurons have moved
+void synapsenGeometrieErneuern();
 // Deletes the neuron, or every marked neuron for null, unless a feedback or collision object
 // still uses one of them (message 485, nothing deleted). The number of neurons deleted.
 int neuronLoeschen(NeuronDaten* neuron, int modus);

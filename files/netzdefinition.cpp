@@ -28,6 +28,7 @@
 #include <map>
 #include <new>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -423,8 +424,13 @@ int netzwerkDefinitionImportieren(const std::string& pfad)
         plattform::hinweisBox(meldungFormatieren(73, pfad));
         return 0;
     }
+    return netzwerkDefinitionTextImportieren(std::move(text), pfad);
+}
+
+int netzwerkDefinitionTextImportieren(std::string text, const std::string& herkunft)
+{
     try {
-        return definitionLesen(text, pfad);
+        return definitionLesen(text, herkunft);
     } catch (const std::bad_alloc&) {
         plattform::velnorInfoBox(meldungFormatieren(133));
         programmBeenden();

@@ -21,3 +21,6 @@ bool netzwerkDefinitionSchreiben(const std::string& pfad);
 // the number of neurons added; 0 when the file was refused (said in a notice), and then
 // nothing of it stays.
 int netzwerkDefinitionImportieren(const std::string& pfad);
+// The same for a definition text at hand (the editor's copy of the marked neurons); herkunft
+// names it in the notice of a refused text.
+int netzwerkDefinitionTextImportieren(std::string text, const std::string& herkunft);

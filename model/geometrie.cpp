@@ -4,10 +4,7 @@
 #include "model/simulationsparameter.h"
 #include <algorithm>
 #include <cmath>
-#include <ctime>
 #include <numbers>
-
-Zufallsgenerator geometrieZufall;
 
 namespace {
 
@@ -108,12 +105,6 @@ bool aufSichSelbst(const SynapseDaten& s) { return s.axoIndex < 1 && s.quellNumm
 
 const NeuronDaten* quelleVon(const SynapseDaten& s) { return s.quelle ? s.quelle : neuronSuchen(s.quellNummer); }
 
-void markerSetzen(SynapseDaten& s, int synapsenGroesse)
-{
-    const int h = static_cast<int>(halb(synapsenGroesse));
-    s.markerRechteck = {s.linienEnde.x - h, s.linienEnde.y - h, s.linienEnde.x + h, s.linienEnde.y + h};
-}
-
 } // namespace
 
 int zeichenGroesseVon(const NeuronDaten& n, int welche)
@@ -185,78 +176,4 @@ void synapseGeometrie(SynapseDaten& s, int voll)
     if ((s.axoIndex >= 1 && s.geometrieAn) || (ion >= ionenArt::Natrium && ion <= ionenArt::Elektrisch))
         synapsenEndpunktSetzen(s);
     s.geometrieAn = 0;
-}
-
-void synapsenLinieSetzen(SynapseDaten& s)
-{
-    const NeuronDaten* q = quelleVon(s);
-    if (!q)
-        return;
-    // the end of the source's axon
-    s.linienStart = {q->x, q->y + zeichenGroesseVon(*q, zeichenGroesse::Soma) / 2 + zeichenGroesseVon(*q, zeichenGroesse::Axon)};
-    // the line end by dendrite mode
-    const int modus = dendritenModus();
-    if (modus == 1 || s.zielBereich == 0)
-        synapsenBogenZufall(s);
-    else if (modus != 3 || s.zielBereich != kontaktort::Axo)
-        synapsenBogenZuPunkt(s, s.zielBereich);
-}
-
-void synapsenBogenZufall(SynapseDaten& s)
-{
-    const NeuronDaten* q = quelleVon(s);
-    const NeuronDaten* z = neuronSuchen(s.zielNummer);
-    if (!q || !z)
-        return;
-    int x0 = s.linienStart.x, y0 = s.linienStart.y;
-    const int tx = z->x, ty = z->y;
-    const int synapsenGroesse = zeichenGroesseVon(*q, zeichenGroesse::Synapse);
-    const double rho = zeichenGroesseVon(*z, zeichenGroesse::Soma) / 2 + synapsenGroesse / 2 - 2.0;
-    // on the target itself the direction is undefined: step off it by a random amount
-    if (x0 == tx && y0 == ty) {
-        geometrieZufall.starten(static_cast<uint32_t>(std::time(nullptr)));
-        x0 += geometrieZufall.roh() % 5 + 1;
-        y0 += geometrieZufall.roh() % 5 + 1;
-    }
-    double ex, ey;
-    if (x0 >= tx && y0 >= ty) {
-        if (aufSichSelbst(s) && s.zielBereich == 0) {
-            ex = tx + rho;
-            ey = ty;
-        } else {
-            const double phi = std::atan2(x0 - tx, y0 - ty);
-            ex = tx + std::sin(phi) * rho;
-            ey = ty + std::cos(phi) * rho;
-        }
-    } else if (x0 >= tx) {
-        const double phi = std::atan2(x0 - tx, ty - y0);
-        ex = tx + std::sin(phi) * rho;
-        ey = ty - std::cos(phi) * rho;
-    } else if (y0 >= ty) {
-        const double phi = std::atan2(y0 - ty, tx - x0);
-        ex = tx - std::cos(phi) * rho;
-        ey = ty + std::sin(phi) * rho;
-    } else {
-        const double phi = std::atan2(ty - y0, tx - x0);
-        ex = tx - std::cos(phi) * rho;
-        ey = ty - std::sin(phi) * rho;
-    }
-    s.linienEnde = {static_cast<int>(std::lround(ex)), static_cast<int>(std::lround(ey))};
-    markerSetzen(s, synapsenGroesse);
-}
-
-void synapsenBogenZuPunkt(SynapseDaten& s, int bereich)
-{
-    const NeuronDaten* q = quelleVon(s);
-    const NeuronDaten* z = neuronSuchen(s.zielNummer);
-    if (!q || !z)
-        return;
-    const int tx = z->x, ty = z->y;
-    const double segment = zeichenGroesseVon(*z, zeichenGroesse::DendritLaenge) / 3.5;
-    const double cy = ty - zeichenGroesseVon(*z, zeichenGroesse::Soma) / 2 - segment * (bereich - 1) - segment / 2.0;
-    const int synapsenGroesse = zeichenGroesseVon(*q, zeichenGroesse::Synapse);
-    const double rho = zeichenGroesseVon(*z, zeichenGroesse::DendritDicke) / 2 + synapsenGroesse / 2 - 2.0;
-    const double ex = s.linienStart.x >= tx ? tx + rho : tx - rho;
-    s.linienEnde = {static_cast<int>(std::lround(ex)), static_cast<int>(std::lround(cy))};
-    markerSetzen(s, synapsenGroesse);
 }

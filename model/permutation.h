@@ -11,6 +11,10 @@ struct NeuronDaten;
 NeuronDaten* teilsimulationsNeuron();
 // at the end of the program: the permutation mode left and its results released
 void permutationsmodusVerlassen();
+// The neuron that the editor made for the permutation display (creation mode 6) becomes
+// the display's pseudo-neuron: its main diagram is the display window's. false when the
+// display cannot take it (said in a notice); the editor then deletes the neuron again.
+bool permutationsNeuronEinrichten(NeuronDaten& neuron);
 
 // The level bars a diagram shows while a series runs: one bar per varied synapse, in the
 // display's pen and brush.

@@ -151,6 +151,39 @@ TEST_F(NeuronEditor, NeuronErzeugenVergibtKeineNummerUeber1023)
     EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[860]);
 }
 
+TEST_F(NeuronEditor, KopienKommenMitIhrenInnerenSynapsenUndFreienNamenNebenDieOriginale)
+{
+    synapse(1, 2);
+    synapse(2, 3);
+    neuronSuchen(1)->name = "A";
+    neuronSuchen(3)->name = "A 2";
+    neuronMarkieren(neuronSuchen(1), 1);
+    neuronMarkieren(neuronSuchen(2), 1);
+    befehl(befehlNeuroneKopieren);
+    ASSERT_EQ(NeuronFall::nummern(), (std::vector{1, 2, 3, 4, 5}));
+    const int d = zeichenGroesseVon(*neuronSuchen(4), zeichenGroesse::Soma);
+    EXPECT_EQ(std::tuple(neuronSuchen(4)->x, neuronSuchen(4)->y, neuronSuchen(4)->name, neuronSuchen(5)->x),
+              std::tuple(100 + d, 100 + d, std::string("A 3"), 200 + d));
+    EXPECT_EQ(markierteNeurone.liste, (std::list{neuronSuchen(4), neuronSuchen(5)}));
+    std::vector<std::pair<int, int>> verbindungen;
+    for (int id = 1; id < synapsenTabellenGroesse; ++id)
+        if (const SynapseDaten* s = synapseNachId(id))
+            verbindungen.emplace_back(s->quellNummer, s->zielNummer);
+    EXPECT_EQ(verbindungen, (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}, {4, 5}}));
+}
+
+TEST_F(NeuronEditor, ImportNeuroneStehenInEinerZeileUndDasPermutationsneuronWartetAufSeineAnzeige)
+{
+    const int d = zeichenGroesseVon(stdNeuron, zeichenGroesse::Soma);
+    const NeuronDaten* n = neuronErzeugen(2);
+    EXPECT_EQ(std::pair(n->x, n->y), std::pair(300 + 2 * d, d));
+    EXPECT_EQ(neuronErzeugen(2)->x, 300 + 4 * d);
+    pt::boxAntworten({antwort::Ok});
+    EXPECT_EQ(neuronErzeugen(6), nullptr);
+    EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[886]);
+    EXPECT_EQ(std::pair(NeuronFall::nummern().size(), neuronKette.hoechsteNummer), std::pair(size_t{5}, 5));
+}
+
 TEST_F(NeuronEditor, EinGeloeschtesNeuronHinterlaesstKeinenVerweisAufSich)
 {
     aktuelleSynapse = synapse(1, 2);
