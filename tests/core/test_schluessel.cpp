@@ -125,15 +125,11 @@ TEST_F(Schluessel, JederTextBehaeltSeinenStandAuchWennEinAndererZuEndeGelesenWur
         folge += zeileLesen(t.data(), aus, sizeof aus) ? aus : "-";
         folge += ' ';
     };
-    lies(a);
-    lies(a);
-    lies(b);
-    lies(a);
-    lies(a);
-    lies(b);
+    for (std::string* t : {&a, &a, &b, &a, &a, &b})
+        lies(*t);
     zeileLesen(b.data(), nullptr, 0);             // b alone starts anew
-    lies(b);
-    lies(a);
+    for (std::string* t : {&b, &a})
+        lies(*t);
     zeileLesen(nullptr, nullptr, 0);              // every text starts anew
     lies(a);
     EXPECT_EQ(folge, "a1 a2 b1 - a1 b2 b1 a2 a1 ");

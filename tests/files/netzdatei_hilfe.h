@@ -17,6 +17,8 @@
 #include "rahmen_attrappe.h"
 #include "testhilfe.h"
 #include "texts/texte.h"
+#include <algorithm>
+#include <array>
 #include <functional>
 
 namespace pt = plattform::test;
@@ -95,6 +97,20 @@ struct NetzdateiFall : SynapsenFall {
         guiNeuronSpeichern(n, nummer, nullptr, puffer, 0);
         return puffer.text();
     }
+};
+
+// Gives every field of a list its own value from a running number. The values keep all
+// their digits through "%.15g", "%f" and the server's "%g"; colours stay below "no colour".
+struct Fueller {
+    int i;
+    void operator()(int& f) { f = ++i; }
+    void operator()(int16_t& f) { f = static_cast<int16_t>(-++i); }
+    void operator()(uint32_t& f) { f = (static_cast<uint32_t>(++i) * 0x010203u) & 0xFFFFFFu; }
+    void operator()(double& f) { f = ++i * 0.0625; }
+    void operator()(float& f) { f = static_cast<float>(++i) * 0.25f; }
+    void operator()(std::string& f) { f = "t" + std::to_string(++i) + " \xFC" "ber"; }
+    template <class T, size_t N>
+    void operator()(std::array<T, N>& a) { *this = std::for_each(a.begin(), a.end(), *this); }
 };
 
 // a minimal network text with the given global keys, neuron blocks and further sections

@@ -13,16 +13,6 @@ using K = KurvenDaten;
 using plattform::KeineFarbe;
 constexpr size_t fehlt = std::string::npos;
 
-// every value a field gets from a running number: each keeps its digits through "%.15g" and
-// "%f", colours stay below "no colour"
-struct Fueller {
-    int i;
-    void operator()(int& f) { f = ++i; }
-    void operator()(uint32_t& f) { f = (static_cast<uint32_t>(++i) * 0x010203u) & 0xFFFFFFu; }
-    void operator()(double& f) { f = ++i * 0.0625; }
-    void operator()(std::string& f) { f = "t" + std::to_string(++i) + " \xFC" "ber"; }
-};
-
 // A diagram with every value its own; every slot but the references on, 8-11 with channels 4..1.
 void befuellen(D& d, int basis)
 {

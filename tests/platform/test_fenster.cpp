@@ -1,30 +1,11 @@
 // tests/platform/test_fenster.cpp - what only the scripted platform promises of windows and
-// its pump: a fixed frame and work area, the order of activation, the log, the virtual clock
+// its pump: the order of activation, the log, the virtual clock
 #include "skript.h"
 
 using namespace skript;
 
 using SkriptFenster = Fall;
 using SkriptPumpe = Fall;
-
-TEST_F(SkriptFenster, MaximiertFuelltDenArbeitsbereichWiederhergestelltGehtEsZurueck)
-{
-    Fenster f = neu();
-    const Rechteck a = arbeitsbereich();
-    eingang.clear();
-    senden(f, n::SystemBefehl, systembefehl::Maximieren);
-    EXPECT_TRUE(istMaximiert(f));
-    ASSERT_EQ(nachrichten(f), (std::vector<uint32_t>{n::SystemBefehl, n::Groesse, n::Bewegen}));
-    EXPECT_EQ(eingang[1].w, groesse::Maximiert);
-    EXPECT_EQ(eingang[1].l, machLParam(a.breite() - 2 * test::rahmenBreite,
-                                       a.hoehe() - 2 * test::rahmenBreite - test::titelHoehe));
-    senden(f, n::SystemBefehl, systembefehl::Minimieren);
-    EXPECT_EQ(von(f, n::Groesse).back().w, groesse::Minimiert);
-    senden(f, n::SystemBefehl, systembefehl::Wiederherstellen);   // back to maximised
-    EXPECT_TRUE(istMaximiert(f));
-    senden(f, n::SystemBefehl, systembefehl::Wiederherstellen);   // and to the normal place
-    EXPECT_EQ(fensterRechteck(f).links, 100);
-}
 
 TEST_F(SkriptFenster, AktivierungFolgtDemFokusDemVerbergenUndDemZerstoeren)
 {

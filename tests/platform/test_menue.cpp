@@ -38,16 +38,10 @@ TEST(MenueTabelle, LadenUndFindenNachBefehlUndPosition)
     EXPECT_TRUE(postenUmbenennen(m, 201, Nach::Befehl, "Drucker 1"));
     EXPECT_EQ(postenText(drucker, 0, Nach::Position), "Drucker 1");
     EXPECT_FALSE(abhaken(m, 0, Nach::Befehl, true));   // separators and submenus have no command
-    menueZerstoeren(m);
-}
-
-TEST(MenueTabelle, AngehaengtWieDasNeuronenMenue)
-{
-    Menue m = menueErzeugen();
-    for (int i = 1; i <= 3; ++i)
-        EXPECT_TRUE(postenAnhaengen(m, a::Posten, i, "Neuron " + std::to_string(i)));
-    EXPECT_EQ(std::make_tuple(postenAnzahl(m), postenBefehl(m, 2), postenText(m, 2, Nach::Befehl)),
-              std::make_tuple(3, 3, "Neuron 2"));
+    // appended as the neuron entries of a context menu
+    EXPECT_TRUE(postenAnhaengen(drucker, a::Posten, 3, "Neuron 3"));
+    EXPECT_EQ(std::make_tuple(postenAnzahl(drucker), postenBefehl(drucker, 2), postenText(m, 3, Nach::Befehl)),
+              std::make_tuple(3, 3, "Neuron 3"));
     menueZerstoeren(m);
 }
 
