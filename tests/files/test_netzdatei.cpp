@@ -3,7 +3,6 @@
 #include "netzdatei_hilfe.h"
 #include <csignal>
 #include <sys/resource.h>
-#include <unistd.h>
 
 using pt::boxLog;
 
@@ -83,10 +82,6 @@ TEST_F(NetzdateiFall, EinFehlgeschlagenesSpeichernSagtEsUndLaesstDieAlteDatei)
              dateipfade.dokumentVerzeichnis = ordner + "fehlt/";
              return true;
          }, [this] { dateipfade.dokumentVerzeichnis = ordner; }},
-        {"a folder that cannot be written", 286, [this] {
-             fs::permissions(ordner, fs::perms::owner_read | fs::perms::owner_exec);
-             return ::geteuid() != 0;   // the permissions do not hold for root
-         }, [this] { fs::permissions(ordner, fs::perms::owner_all); }},
         {"a full disk: the files may grow to 64 bytes", 75, [&] {
              signalVorher = std::signal(SIGXFSZ, SIG_IGN);
              ::getrlimit(RLIMIT_FSIZE, &grenze);
