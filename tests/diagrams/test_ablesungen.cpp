@@ -53,8 +53,17 @@ TEST_F(Ablesungen, CursorZeitenLegendenwertUndApFrequenzNurInnerhalbDerWerte)
     d->vCursorZustand = 4;
     d->zweiterVCursor = d->werteInLegende = d->apFrequenzAnzeigen = 1;
     d->hCursorZustand = 1;
+    // two special curves after the soma: divided by their factor unless their unit is of mol;
+    // the AP frequency only on the first line that qualifies
+    for (const auto& [slot, name, einheit] : {std::tuple{kurve::Kalium, "K", "nA"}, {kurve::Calcium, "Ca", "mmol"}}) {
+        werte(*d, slot, std::vector<float>(400, 6.0f));
+        d->kurven[slot].referenz = kurvenReferenz::Spezial, d->kurven[slot].faktor = 2.0;
+        d->kurven[slot].bezeichnung = name, d->kurven[slot].dimension = einheit;
+    }
     const struct { double t1, t2, schritt; int stellen; std::vector<std::string> texte; } faelle[] = {
-        {0.15, 0.3, 0.001, 3, {"0.150", "0.300", "Soma     -65 mV          APs: 20.0 Hz        ", "-65.000"}},
+        {0.15, 0.3, 0.001, 3,
+         {"0.150", "0.300", "Soma     -65 mV          APs: 20.0 Hz        ", "-65.000", "K     3 nA       ",
+          "Ca     6 mmol       "}},
         {0.45, 0.3, 0.001, 3, {"0.450", "Soma   APs: --- Hz        "}},      // beyond the samples
         {0.3, 0.3004, 0.001, 40, {"Soma     -65 mV       ", "-65.000000000000000"}},   // closer than a step
         {0.15, 0.3, 0.0, 3, {"Soma   APs: --- Hz        "}},                         // no step

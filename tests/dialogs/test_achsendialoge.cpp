@@ -93,6 +93,14 @@ TEST_F(Achsen, OkPrueftAbstandTeilstricheUndBereichSkalierenBleibtNachAbbrechen)
     // "skalieren" takes the samples at once, Abbrechen keeps them
     EXPECT_EQ(oeffnen({sch::klicken(1271), texte({{1214, "2"}, {1217, "6"}}), sch::klicken(2)}), 2);
     EXPECT_EQ(std::make_pair(k.minY, k.maxY), std::make_pair(2.0, 6.0));
+    // "Null auf X-Achse" with the fixed low: a low not below zero is refused, -3 gives the high 2
+    werte({-1, 6});
+    test::boxAntworten({antwort::Ok});
+    EXPECT_EQ(oeffnen({sch::klicken(1273), sch::tippen(1214, "1"), sch::klicken(1272), sch::tippen(1214, "-3"),
+                       sch::klicken(1272), texte({{1214, "-3"}, {1217, "2"}}), sch::klicken(2)}),
+              2);
+    EXPECT_EQ(std::make_tuple(k.minY, k.maxY, k.nullAufXAchse, k.yAchse2Wert), std::make_tuple(-3.0, 2.0, 1, 1));
+    EXPECT_EQ(test::boxLog().back().text, meldungsTexte[827]);
 }
 
 TEST_F(Achsen, DezimalstellenFuerAlleErreichenJedesDiagrammMitFenster)
