@@ -41,7 +41,10 @@ std::string format(const char* f, auto... werte)
 // the places the user typed, as far as a format can take them
 int stellen(int typed) { return std::clamp(typed, 0, 15); }
 
-int linienStil(int art) { return (art >= 0 && art <= 2) ? linienArten[static_cast<size_t>(art)] : stiftStil::Durchgehend; }
+int linienStil(int art)
+{
+    return (art >= 0 && art <= 2) ? linienArten[static_cast<size_t>(art)] : stiftStil::Durchgehend;
+}
 
 // the column of a time; false when the diagram has no time span to map it on
 bool zeitSpalte(const DiagrammDaten& d, double t, int& spalte)

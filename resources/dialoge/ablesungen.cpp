@@ -96,8 +96,10 @@ const DialogElement legendeFormatElemente[] = {
 
 } // namespace
 
-const DialogVorlage vorlageYAchse2{305, "zus\xE4tzliche Y-Achse formatieren", "IDD_ZWEITE_Y_ACHSE=", yAchse2Elemente, 1};
+const DialogVorlage vorlageYAchse2{305, "zus\xE4tzliche Y-Achse formatieren", "IDD_ZWEITE_Y_ACHSE=", yAchse2Elemente,
+                                   1};
 const DialogVorlage vorlageDezimalstellen{317, "Anzahl Dezimalstellen f\xFCr Anzeige", "", dezimalstellenElemente, 1};
 const DialogVorlage vorlageAchsenFormat{173, "Dimensionen an den Achsen formatieren", "IDD_DIAGRAMM_DIMENSIONEN=",
                                         achsenFormatElemente, 1};
-const DialogVorlage vorlageLegendeFormat{171, "Lengende Formatieren", "IDD_DIAGRAMM_LEGENDE=", legendeFormatElemente, 1};
+const DialogVorlage vorlageLegendeFormat{171, "Lengende Formatieren", "IDD_DIAGRAMM_LEGENDE=", legendeFormatElemente,
+                                         1};

@@ -87,7 +87,8 @@ TEST_F(Achsen, OkPrueftAbstandTeilstricheUndBereichSkalierenBleibtNachAbbrechen)
                        sch::tippen(1214, "0"), sch::klicken(2035), sch::tippen(1221, "40"), sch::klicken(1)}),
               1);
     EXPECT_EQ(gezeigteBoxen(),
-              (BoxTexte{"Hinweis: " + meldungsTexte[829], "SysInfo: wollen sie wirklich 33 teilstriche auf diese achse machen?",
+              (BoxTexte{"Hinweis: " + meldungsTexte[829],
+                        "SysInfo: wollen sie wirklich 33 teilstriche auf diese achse machen?",
                         "Hinweis: der angegebene Bereich von \n10.000000 bis 10.000000\nmacht keinen sinn"}));
     EXPECT_EQ(std::make_tuple(k.festerTickAbstand, k.tickAbstand, k.anzahlDezimalstellen), std::make_tuple(1, 0.5, 40));
     // "skalieren" takes the samples at once, Abbrechen keeps them
@@ -120,8 +121,8 @@ TEST_F(Achsen, DezimalstellenFuerAlleErreichenJedesDiagrammMitFenster)
 TEST_F(Achsen, AchsenUndLegendeSpeichernIhreFelderAbbrechenLaesstDenSatz)
 {
     const std::string lang(80, 'x');
-    test::dialogSkript(173, {sch::tippen(1403, lang), sch::tippen(1401, "x"), sch::tippen(1399, "7"), sch::klicken(2296),
-                             sch::klicken(1)});
+    test::dialogSkript(173, {sch::tippen(1403, lang), sch::tippen(1401, "x"), sch::tippen(1399, "7"),
+                             sch::klicken(2296), sch::klicken(1)});
     test::dialogSkript(171, {sch::tippen(1422, "0"), sch::klicken(1423), sch::klicken(1)});
     test::dialogSkript(173, {sch::tippen(1403, "s"), sch::klicken(2)});
     d.dimensionSchriftgroesse = 9;
