@@ -138,3 +138,16 @@ TEST_F(Ablesungen, EreignismarkenWechselnIhreHoeheUndTragenNummerUndZeit)
         EXPECT_EQ(marken, f.marken);
     }
 }
+
+TEST_F(Ablesungen, EinKurzesPotentialZaehltErstEineHalbeMillisekundeNachDemAnstieg)
+{
+    // one sample above at 0.0200 s counts at 0.0206 s; the next falls back at 0.0420 s
+    std::vector<float> w(300, -65.0f);
+    w[100] = 0.0f;
+    std::fill(w.begin() + 200, w.begin() + 210, 0.0f);
+    werte(*d, kurve::Soma, w);
+    soma->bezeichnung = "Soma";
+    simulationsParameter.schrittweite = 0.0002;
+    d->vCursorZustand = 2, d->zweiterVCursor = d->apFrequenzAnzeigen = 1, d->vCursor1 = 0.01, d->vCursor2 = 0.05;
+    EXPECT_TRUE(hat("Soma   APs: 46.7 Hz        "));
+}
