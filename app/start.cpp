@@ -6,8 +6,10 @@
 #include "app/protokoll.h"
 #include "app/restzeit.h"
 #include "app/status.h"
+#include "diagrams/ablesungen.h"
 #include "diagrams/diagramm.h"
 #include "dialogs/eingabe.h"
+#include "dialogs/yachse2.h"
 #include "files/einstellungsdatei.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
@@ -184,6 +186,7 @@ void fensterklassenRegistrieren()
         const std::string name = k.textNummer ? meldungsTexte[k.textNummer] : std::string(k.name);
         klasseRegistrieren({name, k.proc, k.hintergrund});
     }
+    zweiteYAchseDialogOeffnen = yAchse2DialogOeffnen;   // the diagram painter's way to dialog 305
 }
 
 void startInitialisieren()

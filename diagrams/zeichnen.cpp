@@ -21,7 +21,7 @@ using namespace plattform;
 
 namespace {
 
-struct ZeichenMeldung { std::string text; bool fatal; };
+struct ZeichenMeldung { std::string text; bool fatal; std::function<void()> danach; };
 std::vector<ZeichenMeldung> wartendeMeldungen;
 
 // A loop over ticks or grid lines ends at the latest after this many rounds: one per pixel
@@ -444,14 +444,16 @@ void DiagrammZeichner::beschriften(double xWert, double yWert, const std::string
     plattform::text(z, x(xWert), y(yWert) - masse.hoehe / 2, text);
 }
 
-void zeichenMeldungMerken(const std::string& text, bool fatal)
+void zeichenMeldungMerken(const std::string& text, bool fatal, std::function<void()> danach)
 {
     for (ZeichenMeldung& m : wartendeMeldungen)
         if (m.text == text) {
             m.fatal = m.fatal || fatal;
+            if (!m.danach)
+                m.danach = std::move(danach);
             return;
         }
-    wartendeMeldungen.push_back({text, fatal});
+    wartendeMeldungen.push_back({text, fatal, std::move(danach)});
 }
 
 bool zeichenMeldungenWarten() { return !wartendeMeldungen.empty(); }
@@ -464,6 +466,8 @@ void zeichenMeldungenZeigen()
     for (const ZeichenMeldung& m : meldungen) {
         if (!m.fatal) {
             hinweisBox(m.text);
+            if (m.danach)
+                m.danach();
             continue;
         }
         velnorInfoBox(m.text);

@@ -3,6 +3,7 @@
 #pragma once
 #include "model/diagramm.h"
 #include "platform/zeichnen.h"
+#include <functional>
 #include <string>
 
 struct DiagrammZeichner {
@@ -35,9 +36,10 @@ struct DiagrammZeichner {
     void beschriften(double xWert, double yWert, const std::string& text);
 };
 
-// A notice or fatal message found inside a paint, shown after it (zeichenMeldungenZeigen).
-// The same text waiting twice is shown once.
-void zeichenMeldungMerken(const std::string& text, bool fatal = false);
+// A notice or fatal message found inside a paint, shown after it (zeichenMeldungenZeigen),
+// and what follows the notice there (a dialog, say). The same text waiting twice is shown
+// once, with the first follow-up it came with.
+void zeichenMeldungMerken(const std::string& text, bool fatal = false, std::function<void()> danach = {});
 bool zeichenMeldungenWarten();
 
 // the read-outs that follow the curves: time and value cursors, legend, second y-axes and

@@ -11,6 +11,7 @@ AktuellesDiagramm aktuellesDiagramm;
 Fensterliste fensterliste{};
 DiagrammDaten& diagrammVorlage = stdNeuron.hauptDiagramm;
 DiagrammOptionen diagrammOptionen;
+Zeitmessung zeitmessung;
 
 // ---- buffers ---------------------------------------------------------------------------
 

@@ -180,6 +180,16 @@ struct DiagrammOptionen {
 };
 extern DiagrammOptionen diagrammOptionen;
 
+// The event times of the time measurement, which the diagrams mark as lines
+// (diagrammOptionen.ereignisseAlsLinien, labels alternating over hoeheAlternieren rows).
+// The list belongs to no diagram; its size is the event count.
+namespace erkennungsBit { constexpr int Nummer = 0x20, Zeit = 0x40; }
+struct Zeitmessung {
+    std::vector<double> ereignisZeiten;   // s, in the order added
+    int erkennungsOptionen = 0;           // erkennungsBit::* and the detection's own bits
+};
+extern Zeitmessung zeitmessung;
+
 // ---- pixels --------------------------------------------------------------------------
 // What any drawing surface takes: coordinates beyond it are off every page anyway.
 constexpr int pixelGrenze = 32767;

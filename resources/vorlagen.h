@@ -16,3 +16,7 @@ extern const plattform::DialogVorlage vorlageSimulation;     // 133
 extern const plattform::DialogVorlage vorlageStrominjektion; // 150
 extern const plattform::DialogVorlage vorlageStromreiz;      // 132
 extern const plattform::DialogVorlage vorlageNeuronBlitz;    // 152
+extern const plattform::DialogVorlage vorlageYAchse2;        // 305
+extern const plattform::DialogVorlage vorlageDezimalstellen; // 317
+extern const plattform::DialogVorlage vorlageAchsenFormat;   // 173
+extern const plattform::DialogVorlage vorlageLegendeFormat;  // 171

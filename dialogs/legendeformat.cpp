@@ -1,0 +1,69 @@
+// dialogs/legendeformat.cpp - the place, font size and alignment of a diagram's legend
+// ("Lengende Formatieren", 171)
+#include "dialogs/legendeformat.h"
+#include "dialogs/rahmen.h"
+#include "model/diagramm.h"
+#include "resources/vorlagen.h"
+#include "texts/texte.h"
+#include <cstdlib>
+#include <string>
+
+using namespace plattform;
+
+namespace {
+
+enum : int { idX = 1420, idY = 1421, idSchrift = 1422, idLinksbuendig = 1423, idZentriert = 1424 };
+
+DialogRahmen rahmen;
+DiagrammDaten* diagramm = nullptr;
+
+int ganzzahl(Fenster dlg, int id) { return std::atoi(elementText(dlg, id, 255).c_str()); }
+
+void fuellen(Fenster dlg)
+{
+    const DiagrammDaten& d = *diagramm;
+    elementTextSetzen(dlg, idX, std::to_string(d.legendeX));
+    elementTextSetzen(dlg, idY, std::to_string(d.legendeY));
+    elementTextSetzen(dlg, idSchrift, std::to_string(d.legendeFontSize));
+    hakenSetzen(dlg, idLinksbuendig, d.legendeLinksbuendig ? 1 : 0);
+    hakenSetzen(dlg, idZentriert, d.legendeLinksbuendig ? 0 : 1);
+}
+
+void speichern(Fenster dlg)
+{
+    DiagrammDaten& d = *diagramm;
+    d.legendeX = ganzzahl(dlg, idX);
+    d.legendeY = ganzzahl(dlg, idY);
+    d.legendeFontSize = ganzzahl(dlg, idSchrift);
+    d.legendeLinksbuendig = haken(dlg, idLinksbuendig) ? 1 : 0;
+    dialogSchliessen(dlg, rahmen, 1, false);
+}
+
+} // namespace
+
+void diagrammLegendeTexteSetzen(Fenster dlg) { vorlagenTexteSetzen(dlg, vorlageLegendeFormat); }
+
+intptr_t legendeFormatDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
+{
+    switch (n) {
+    case nachricht::Bewegen:
+        dialogPositionMerken(dlg, rahmen);
+        return 0;
+    case nachricht::DialogInit:
+        if (l != 0)
+            diagramm = reinterpret_cast<DiagrammDaten*>(l);
+        if (!diagramm) {
+            dialogSchliessen(dlg, rahmen, 2, false);
+            return 1;
+        }
+        dialogInitialisieren(dlg, rahmen, {nullptr, diagrammLegendeTexteSetzen, fuellen});
+        return 1;
+    case nachricht::Befehl:
+        if (loWort(w) == 1)
+            speichern(dlg);
+        else if (loWort(w) == 2)
+            dialogSchliessen(dlg, rahmen, 2, false);
+        return 0;
+    }
+    return 0;
+}
