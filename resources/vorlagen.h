@@ -16,3 +16,8 @@ extern const plattform::DialogVorlage vorlageSimulation;     // 133
 extern const plattform::DialogVorlage vorlageStrominjektion; // 150
 extern const plattform::DialogVorlage vorlageStromreiz;      // 132
 extern const plattform::DialogVorlage vorlageNeuronBlitz;    // 152
+extern const plattform::DialogVorlage vorlagePhysiologie;    // 117
+extern const plattform::DialogVorlage vorlageMorphologie;    // 138
+extern const plattform::DialogVorlage vorlageRauschen;       // 149
+extern const plattform::DialogVorlage vorlageVoltageClamp;   // 229
+extern const plattform::DialogVorlage vorlagePotentialbegrenzung; // 315
