@@ -105,8 +105,8 @@ TEST_F(NeuronDialoge, StandardwerteUndGecheckteAendernNurDasAngekreuzte)
     EXPECT_EQ(fremd->parameter[par::SomaLeitwert], fremdLeitwert);
     // the spiker switch for all: each neuron keeps its own conductances and loses them
     EXPECT_EQ(physiologie(), 1);
-    EXPECT_EQ(std::make_tuple(a->nichtSpiker, fremd->nichtSpiker, a->parameter[par::SwimKG], fremd->parameter[par::SwimNaG]),
-              std::make_tuple(1, 1, 0.0, 0.0));
+    EXPECT_EQ(std::make_tuple(a->nichtSpiker, fremd->nichtSpiker, a->parameter[par::SwimKG],
+                              fremd->parameter[par::SwimNaG]), std::make_tuple(1, 1, 0.0, 0.0));
     EXPECT_EQ(fremd->gespeicherteLeitwerte, (std::array<double, 3>{4e-6, 4e-6, 4e-6}));
 }
 
@@ -129,7 +129,8 @@ TEST_F(NeuronDialoge, GemischteMarkierungenOeffnenNichts)
 TEST_F(NeuronDialoge, MorphologieOhneMarkierteAmStandardneuron)
 {
     stdNeuron.zeichenGroessen = {1, 2, 3, 4, 5, 6, 7, 8};
-    test::dialogSkript(138, {texte({{1083, "4"}, {1097, "8"}, {1104, "1"}}), sch::tippen(1083, "40"), sch::klicken(1273)});
+    test::dialogSkript(138, {texte({{1083, "4"}, {1097, "8"}, {1104, "1"}}), sch::tippen(1083, "40"),
+                             sch::klicken(1273)});
     test::dialogSkript(138, {sch::tippen(1083, "40"), sch::klicken(1)});
     EXPECT_EQ(morphologieDialogOeffnen(nullptr), 1);
     EXPECT_EQ(stdNeuron.zeichenGroessen[3], 4);   // the value shown before the typing
@@ -192,10 +193,12 @@ TEST_F(NeuronDialoge, VoltageClampAlleGleichUndAus)
     test::dialogSkript(229, {sch::klicken(1559), sch::klicken(2300)});   // other flag bits stay
     EXPECT_EQ(voltageClampBefehl(nullptr), 1);
     const Spannungsklemme& k = n->klemme;
-    EXPECT_EQ(std::make_tuple(k.flags, k.alleGleich, k.pulsSpannung, k.endSpannung), std::make_tuple(0x1, 1, -0.05, -0.05));
+    EXPECT_EQ(std::make_tuple(k.flags, k.alleGleich, k.pulsSpannung, k.endSpannung),
+              std::make_tuple(0x1, 1, -0.05, -0.05));
     n->klemme.flags = 0x5;
     EXPECT_EQ(voltageClampBefehl(nullptr), 1);
-    EXPECT_EQ(std::make_tuple(n->klemme.flags, ersatz::befehle), std::make_tuple(0x4, std::vector<int>{befehlSimulationStarten}));
+    EXPECT_EQ(std::make_tuple(n->klemme.flags, ersatz::befehle),
+              std::make_tuple(0x4, std::vector<int>{befehlSimulationStarten}));
 }
 
 TEST_F(NeuronDialoge, OhneMarkiertesNeuronSchliessenKlemmeUndBegrenzungWieAbbrechen)
