@@ -4,6 +4,7 @@
 // so one editing session spans several dialog windows: the working table of every
 // neuron's noise, the standard values and the switches live here until OK or Cancel.
 #include "dialogs/rauschen.h"
+#include "core/rahmen.h"
 #include "core/schluessel.h"
 #include "core/status.h"
 #include "dialogs/rahmen.h"
@@ -13,7 +14,9 @@
 #include "platform/box.h"
 #include "resources/vorlagen.h"
 #include "texts/texte.h"
+#include <algorithm>
 #include <array>
+#include <new>
 #include <cstdio>
 #include <vector>
 
@@ -48,7 +51,7 @@ struct Sitzung {
     bool geaendert = false;
 };
 
-DialogRahmen rahmen;
+DialogRahmen fensterRahmen;
 Sitzung sitzung;
 int listenPosition = 0;                   // outlives the dialog
 
@@ -105,14 +108,37 @@ void werteLesen(Fenster dlg, int a, int b, int c, Rauschwerte& w)
     w.abklingzeit = dialogZahlLesen(dlg, c);
 }
 
+void sitzungBeenden(Fenster dlg, intptr_t ergebnis)
+{
+    sitzung.tabelle.clear();
+    dialogSchliessen(dlg, fensterRahmen, ergebnis, true);
+}
+
+// the working table from every neuron, with room for every number a neuron bears
+bool tabelleAnlegen()
+{
+    int hoechste = 0;
+    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        hoechste = std::max(hoechste, n->nummer);
+    try {
+        sitzung.tabelle.assign(static_cast<size_t>(hoechste) + 1, {});
+    } catch (const std::bad_alloc&) {
+        velnorInfoBox(meldungsTexte[710]);
+        programmBeenden();
+        return false;
+    }
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        if (Rauschwerte* e = eintrag(n))
+            *e = {n->rauschenAn, n->rauschAbklingzeit, n->rauschHaeufigkeit, n->rauschIntensitaet};
+    return true;
+}
+
 void fuellen(Fenster dlg)
 {
     texte(dlg);
-    if (sitzung.tabelle.empty()) {
-        sitzung.tabelle.assign(static_cast<size_t>(neuronKette.hoechsteNummer) + 1, {});
-        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-            if (Rauschwerte* e = eintrag(n))
-                *e = {n->rauschenAn, n->rauschAbklingzeit, n->rauschHaeufigkeit, n->rauschIntensitaet};
+    if (sitzung.tabelle.empty() && !tabelleAnlegen()) {
+        sitzungBeenden(dlg, 2);
+        return;
     }
     listeLeeren(dlg, idListe);
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
@@ -143,12 +169,6 @@ void neuFuellen(Fenster dlg) { senden(dlg, nachricht::DialogInit, 0, 0); }
 
 // ends this window; the opener opens the next one at once
 void wiederOeffnen(Fenster dlg, int id) { dialogBeenden(dlg, id); }
-
-void sitzungBeenden(Fenster dlg, intptr_t ergebnis)
-{
-    sitzung.tabelle.clear();
-    dialogSchliessen(dlg, rahmen, ergebnis, true);
-}
 
 void fokusVerloren(Fenster dlg, int id)
 {
@@ -279,14 +299,14 @@ intptr_t rauschenDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
     switch (n) {
     case nachricht::Bewegen:
-        dialogPositionMerken(dlg, rahmen);
+        dialogPositionMerken(dlg, fensterRahmen);
         return 0;
     case nachricht::DialogInit:
-        if (rahmen.frisch)
+        if (fensterRahmen.frisch)
             editierStatus &= ~editierBit::MarkierteZiehen;
         else if (l != 0)
             tastaturHookSetzen(dlg);   // a reopened window takes F2 over from the closed one
-        dialogInitialisieren(dlg, rahmen, {oeffnen, nullptr, fuellen});
+        dialogInitialisieren(dlg, fensterRahmen, {oeffnen, nullptr, fuellen});
         return 1;
     case nachricht::Befehl: return befehl(dlg, loWort(w), hiWort(w));
     }

@@ -165,7 +165,8 @@ TEST_F(NeuronDialoge, RauschenListenwahlBehaeltGespeichertesUndNeinVerwirftAlles
 TEST_F(NeuronDialoge, RauschenSchalterIstArbeitskopieUndLeeresNetzSperrtDieNeuronfelder)
 {
     test::dialogSkript(149, {frei({1271, 1287, 1280, 1273}, false), frei({1279, 1276}, true), sch::klicken(1276)});
-    test::dialogSkript(149, {frei({1279, 1283, 1284, 1285, 1288}, false), sch::klicken(2)});
+    test::dialogSkript(149, {frei({1271, 1272, 1274, 1279, 1283, 1284, 1273, 1278, 1280, 1281, 1282, 1287, 1288, 1285},
+                                  false), sch::klicken(2)});
     EXPECT_EQ(rauschenBefehl(nullptr), 2);
     EXPECT_EQ(simulationsParameter.rauschenEin, 1);
 }
