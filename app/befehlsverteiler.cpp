@@ -14,6 +14,11 @@
 #include "app/start.h"
 #include "diagrams/diagramm.h"
 #include "dialogs/eingabe.h"
+#include "dialogs/morphologie.h"
+#include "dialogs/physiologie.h"
+#include "dialogs/potentialbegrenzung.h"
+#include "dialogs/rauschen.h"
+#include "dialogs/voltageclamp.h"
 #include "dialogs/rahmen.h"
 #include "dialogs/simulationsparameter.h"
 #include "dialogs/strominjektion.h"
@@ -270,11 +275,28 @@ void stromreizDialogBefehl(Fenster f, int befehl)
         stromreizKennzeichnungDialogOeffnen(f);
 }
 
+// the neuron parameter dialogs
+void neuronDialogBefehl(Fenster f, int befehl)
+{
+    letzterDialog = befehl;
+    switch (befehl) {
+    case befehlPhysiologie:
+    case befehlPhysiologieKontext: physiologieBefehl(f, befehl); break;
+    case befehlMorphologie:
+    case befehlMorphologieKontext: morphologieDialogOeffnen(f); break;
+    case befehlRauschen: rauschenBefehl(f); break;
+    case befehlVoltageClamp: voltageClampBefehl(f); break;
+    case befehlPotentialbegrenzung:
+    case befehlPotentialbegrenzungKontext: potentialbegrenzungBefehl(f); break;
+    }
+}
+
 // ---- when an item may be chosen --------------------------------------------------------
 
 bool immer() { return true; }
 bool mitNetz() { return neuronKette.anzahl > 0; }
 bool mitMarkierten() { return markierteNeurone.anzahl() > 0; }
+bool mitEinemMarkierten() { return markierteNeurone.anzahl() == 1; }
 bool imLauf() { return laufAktiv(); }
 bool ohneLauf() { return !laufAktiv(); }
 bool mitSpikes() { return !laufAktiv() && !spikeAufzeichnung.ereignisse.empty(); }
@@ -338,6 +360,14 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlAusListeGleichgross, fensterBefehl, mitNetz},
     {befehlFensterInListeSpeichern, fensterBefehl, mitNetz},
     {befehlDiagrammeSchliessen, fensterBefehl, mitNetz},
+    {befehlPhysiologie, neuronDialogBefehl, mitMarkierten},
+    {befehlPhysiologieKontext, neuronDialogBefehl, mitMarkierten},
+    {befehlMorphologie, neuronDialogBefehl, immer},
+    {befehlMorphologieKontext, neuronDialogBefehl, immer},
+    {befehlRauschen, neuronDialogBefehl, immer},
+    {befehlVoltageClamp, neuronDialogBefehl, mitEinemMarkierten},
+    {befehlPotentialbegrenzung, neuronDialogBefehl, mitMarkierten},
+    {befehlPotentialbegrenzungKontext, neuronDialogBefehl, mitMarkierten},
     // the permutation mode's switches
     {befehlPmtTeilsimulation, schalterBefehl, immer},
     {befehlPmtFensterNachFreier, schalterBefehl, immer},

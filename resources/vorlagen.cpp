@@ -3,7 +3,7 @@
 #include <array>
 
 namespace {
-const std::array<const plattform::DialogVorlage*, 11> vorlagen = {
+const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageEingabe,
     &vorlageAnzeigebox,
     &vorlageStartbild,
@@ -15,6 +15,11 @@ const std::array<const plattform::DialogVorlage*, 11> vorlagen = {
     &vorlageDezimalstellen,
     &vorlageAchsenFormat,
     &vorlageLegendeFormat,
+    &vorlagePhysiologie,
+    &vorlageMorphologie,
+    &vorlageRauschen,
+    &vorlageVoltageClamp,
+    &vorlagePotentialbegrenzung,
 };
 }
 

@@ -20,3 +20,8 @@ extern const plattform::DialogVorlage vorlageYAchse2;        // 305
 extern const plattform::DialogVorlage vorlageDezimalstellen; // 317
 extern const plattform::DialogVorlage vorlageAchsenFormat;   // 173
 extern const plattform::DialogVorlage vorlageLegendeFormat;  // 171
+extern const plattform::DialogVorlage vorlagePhysiologie;    // 117
+extern const plattform::DialogVorlage vorlageMorphologie;    // 138
+extern const plattform::DialogVorlage vorlageRauschen;       // 149
+extern const plattform::DialogVorlage vorlageVoltageClamp;   // 229
+extern const plattform::DialogVorlage vorlagePotentialbegrenzung; // 315

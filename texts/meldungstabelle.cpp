@@ -538,6 +538,13 @@ constexpr TextEintrag meldungsTabelle[] = {
     {971, "FEHLER_UNGUELTIGE_SYNAPSENNUMMER=", "Die Synapsennummer %d der Datei ist ung\xFCltig oder doppelt (erlaubt sind 1 bis 4095, jede einmal). Die Datei wird nicht geladen."},
     {972, "FEHLER_SYNAPSEN_UNVOLLSTAENDIG=", "%d Synapsen der Datei sind unvollst\xE4ndig oder haben einen ung\xFCltigen Synapsentyp oder Zielbereich; sie wurden nicht geladen."},
     {973, "LADE_SYNAPSE=", "\tlade Synapse %d"},
+    {974, "HINWEIS_SIMULATIONSTYP_GEMISCHT=", "sapperlott, diese operation ist nur auf markierte neurone mit demselben simulationstyp anwendbar"},
+    {975, "HINWEIS_NICHTS_ANGEKREUZT=", "jawassollichden\xE4" "ndern??\nes ist nix angecheckt"},
+    {976, "FRAGE_RAUSCHWERTE_NICHT_ZUGEWIESEN=", "geaenderte werte wurden noch nicht zugewiese, z.B. mit\n\"Werte fuer dieses Neuron speichern\"\nfalls sie das nachholen moechten, dann waehlen sie JA, zum verwerfen der letzten aenderungen NEIN anklicken"},
+    {977, "HINWEIS_BEGRENZUNG_GRENZEN_NULL=", "segment \"%s\" ist aktiviert, aber beide grenzen stehen auf 0.0 V\ndieses segment wird nix, aber auch gar nix tun koennen, ausser bei einer membranspannung von 0.0 V festzuhaengen.\n\njetzt mal ernsthaft, bei so einem bloedsinn mach ich nicht mit, wirklich nicht!"},
+    {978, "HINWEIS_BEGRENZUNG_KEIN_SEGMENT=", "sie ham ja goa koa segment okreizt. desweng moch i ois aus.\n\nzefix"},
+    {979, "BEGRENZUNG_SEGMENTNAMEN=", "Soma||Dendrit1||Dendrit2||Dendrit3"},
+    {980, "RAUSCHEN_SCHALTER_TEXT=", "deactivate||activate"},
 };
 
 } // namespace

@@ -166,3 +166,25 @@ TEST_F(Befehle, DendritBefehleSetzenModusUndKompartimente)
         EXPECT_EQ(n->potentiale.size() + n->stromTabellen.size(), 2 * static_cast<size_t>(segmente[i] + 1));
     }
 }
+
+TEST_F(Befehle, NeuronDialogeOeffnenUeberIhreBefehleUndMerkenSichDenBefehl)
+{
+    laufbaresNetz(2, ordner);
+    neuronMarkieren(neuronKette.kopf, 1);
+    neuronMarkieren(neuronKette.kopf->naechstesNeuron, 1);
+    const struct { int befehl, vorlage; } faelle[] = {
+        {befehlPhysiologie, 117}, {befehlPhysiologieKontext, 117}, {befehlMorphologie, 138},
+        {befehlMorphologieKontext, 138}, {befehlRauschen, 149}, {befehlPotentialbegrenzung, 315},
+        {befehlPotentialbegrenzungKontext, 315}, {befehlVoltageClamp, 0}};   // two marked: no clamp
+    for (const auto& f : faelle) {
+        if (f.vorlage)
+            pt::dialogSkript(f.vorlage, {pt::schritt::klicken(2)});
+        const size_t vorher = pt::dialogLog().size();
+        befehl(f.befehl);
+        EXPECT_EQ(letzterDialog, f.befehl);
+        EXPECT_EQ(pt::dialogLog().size() - vorher, f.vorlage ? 1u : 0u) << f.befehl;
+    }
+    EXPECT_FALSE(befehlVerfuegbar(befehlVoltageClamp));
+    neuronMarkieren(neuronKette.kopf, 0);
+    EXPECT_TRUE(befehlVerfuegbar(befehlVoltageClamp));
+}
