@@ -16,3 +16,7 @@ extern const plattform::DialogVorlage vorlageSimulation;     // 133
 extern const plattform::DialogVorlage vorlageStrominjektion; // 150
 extern const plattform::DialogVorlage vorlageStromreiz;      // 132
 extern const plattform::DialogVorlage vorlageNeuronBlitz;    // 152
+extern const plattform::DialogVorlage vorlageKurvenDarstellen;   // 147
+extern const plattform::DialogVorlage vorlageNeuronName;         // 126
+extern const plattform::DialogVorlage vorlageKanalAuswahl;       // 251
+extern const plattform::DialogVorlage vorlageIzhikevich;         // 303

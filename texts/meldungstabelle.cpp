@@ -529,6 +529,10 @@ constexpr TextEintrag meldungsTabelle[] = {
     {971, "FEHLER_UNGUELTIGE_SYNAPSENNUMMER=", "Die Synapsennummer %d der Datei ist ung\xFCltig oder doppelt (erlaubt sind 1 bis 4095, jede einmal). Die Datei wird nicht geladen."},
     {972, "FEHLER_SYNAPSEN_UNVOLLSTAENDIG=", "%d Synapsen der Datei sind unvollst\xE4ndig oder haben einen ung\xFCltigen Synapsentyp oder Zielbereich; sie wurden nicht geladen."},
     {973, "LADE_SYNAPSE=", "\tlade Synapse %d"},
+    {987, "KURVEN_KANAL_NICHT_DEFINIERT=", "nicht definiert"},
+    {988, "FEHLER_NAME_DOPPELSCHRAEGSTRICH=", "Der Name \"%s\" darf kein \"//\" enthalten: beim Lesen der Datei endet ein Name dort."},
+    {989, "FEHLER_NAME_ZU_LANG=", "Der Name \"%s\" ist zu lang: h\xF6" "chstens %d Zeichen."},
+    {990, "NUMMERIEREN_ZIEL_EXISTIERT=", "Die Datei\n%s\nwird nicht umbenannt, weil es\n%s\nschon gibt."},
 };
 
 } // namespace
