@@ -13,7 +13,10 @@
 #include "app/sprache.h"
 #include "app/start.h"
 #include "diagrams/diagramm.h"
+#include "dialogs/darzustellendekurven.h"
 #include "dialogs/eingabe.h"
+#include "dialogs/izhikevich.h"
+#include "dialogs/neuronname.h"
 #include "dialogs/rahmen.h"
 #include "dialogs/simulationsparameter.h"
 #include "dialogs/strominjektion.h"
@@ -270,6 +273,40 @@ void stromreizDialogBefehl(Fenster f, int befehl)
         stromreizKennzeichnungDialogOeffnen(f);
 }
 
+// ---- the recorded curves, neuron name and Izhikevich types dialogs ---------------------
+
+// unless cancelled, the chosen curves are recorded by a run at once
+void kurvenDialogBefehl(Fenster f, int befehl)
+{
+    if (markierteNeurone.anzahl() == 0 || laufAktiv())
+        return;
+    letzterDialog = befehl;
+    if (darzustellendeKurvenDialogOeffnen(f) == 2)
+        return;
+    einstellungenAktualisieren(nullptr, 0);
+    if (f) {
+        ungueltigMachen(f);
+        neuZeichnen(f);
+    }
+    simulationAusDialogStarten();
+}
+
+void neuronNameBefehl(Fenster f, int befehl)
+{
+    letzterDialog = befehl;
+    neuronNameDialogOeffnen(f);
+    if (f) {
+        ungueltigMachen(f);
+        neuZeichnen(f);
+    }
+}
+
+void izhikevichBefehl(Fenster f, int befehl)
+{
+    letzterDialog = befehl;
+    izhikevichDialogOeffnen(f, markierteNeurone.erstes());
+}
+
 // ---- when an item may be chosen --------------------------------------------------------
 
 bool immer() { return true; }
@@ -310,7 +347,11 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlStrominjektion, stromreizDialogBefehl, immer},
     {befehlStromReiz, stromreizDialogBefehl, immer},
     {befehlStromreizKennzeichnung, stromreizDialogBefehl, immer},
-        {befehlDefinitionExportieren, [](Fenster, int) { netzwerkDefinitionSpeichern(); }, mitMarkierten},
+    {befehlDarzustellendeKurven, kurvenDialogBefehl, mitMarkierten},
+    {befehlNeuronName, neuronNameBefehl, mitMarkierten},
+    {befehlNeuronNameKontext, neuronNameBefehl, mitMarkierten},
+    {befehlIzhikevichKontext, izhikevichBefehl, mitMarkierten},
+    {befehlDefinitionExportieren, [](Fenster, int) { netzwerkDefinitionSpeichern(); }, mitMarkierten},
     {befehlNeuronNeu, [](Fenster, int) { neuronErzeugen(0); }, immer},
     {befehlDefinitionImportieren, [](Fenster, int) { netzwerkDefinitionLesen(); }, immer},
     {befehlGuiDateiSpeichern, guiSpeichernBefehl, mitNetz},
