@@ -47,6 +47,4 @@ TEST(IzhikevichTypen, LesenEndetAnDerLueckeUndNurEinPositiverSchrittZaehlt)
         EXPECT_EQ(std::make_tuple(d.typen[1].a, d.typen[1].b, d.typen[1].c, d.typen[1].name),
                   std::make_tuple(0.1, 0.0, -50.0, std::string("B")));
     }
-    IzhikevichDatei d;
-    EXPECT_FALSE(izhikevichTypenLesen(ordner + "fehlt.txt", d));
 }
