@@ -13,12 +13,15 @@
 #include "app/sprache.h"
 #include "app/start.h"
 #include "diagrams/diagramm.h"
+#include "dialogs/darzustellendekurven.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/morphologie.h"
 #include "dialogs/physiologie.h"
 #include "dialogs/potentialbegrenzung.h"
 #include "dialogs/rauschen.h"
 #include "dialogs/voltageclamp.h"
+#include "dialogs/izhikevich.h"
+#include "dialogs/neuronname.h"
 #include "dialogs/rahmen.h"
 #include "dialogs/simulationsparameter.h"
 #include "dialogs/strominjektion.h"
@@ -291,6 +294,40 @@ void neuronDialogBefehl(Fenster f, int befehl)
     }
 }
 
+// ---- the recorded curves, neuron name and Izhikevich types dialogs ---------------------
+
+// unless cancelled, the chosen curves are recorded by a run at once
+void kurvenDialogBefehl(Fenster f, int befehl)
+{
+    if (markierteNeurone.anzahl() == 0 || laufAktiv())
+        return;
+    letzterDialog = befehl;
+    if (darzustellendeKurvenDialogOeffnen(f) == 2)
+        return;
+    einstellungenAktualisieren(nullptr, 0);
+    if (f) {
+        ungueltigMachen(f);
+        neuZeichnen(f);
+    }
+    simulationAusDialogStarten();
+}
+
+void neuronNameBefehl(Fenster f, int befehl)
+{
+    letzterDialog = befehl;
+    neuronNameDialogOeffnen(f);
+    if (f) {
+        ungueltigMachen(f);
+        neuZeichnen(f);
+    }
+}
+
+void izhikevichBefehl(Fenster f, int befehl)
+{
+    letzterDialog = befehl;
+    izhikevichDialogOeffnen(f, markierteNeurone.erstes());
+}
+
 // ---- when an item may be chosen --------------------------------------------------------
 
 bool immer() { return true; }
@@ -332,7 +369,11 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlStrominjektion, stromreizDialogBefehl, immer},
     {befehlStromReiz, stromreizDialogBefehl, immer},
     {befehlStromreizKennzeichnung, stromreizDialogBefehl, immer},
-        {befehlDefinitionExportieren, [](Fenster, int) { netzwerkDefinitionSpeichern(); }, mitMarkierten},
+    {befehlDarzustellendeKurven, kurvenDialogBefehl, mitMarkierten},
+    {befehlNeuronName, neuronNameBefehl, mitMarkierten},
+    {befehlNeuronNameKontext, neuronNameBefehl, mitMarkierten},
+    {befehlIzhikevichKontext, izhikevichBefehl, mitMarkierten},
+    {befehlDefinitionExportieren, [](Fenster, int) { netzwerkDefinitionSpeichern(); }, mitMarkierten},
     {befehlNeuronNeu, [](Fenster, int) { neuronErzeugen(0); }, immer},
     {befehlNeuroneKopieren, [](Fenster, int) { neuroneKopieren(); }, mitMarkierten},
     {befehlDefinitionImportieren, [](Fenster, int) { netzwerkDefinitionLesen(); }, immer},

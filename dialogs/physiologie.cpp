@@ -4,6 +4,7 @@
 // view, checked values go into all neurons or all marked ones instead. The ion-current
 // entries depend on the model type (modellParameterIndizes), the passive ones do not.
 #include "dialogs/physiologie.h"
+#include "dialogs/izhikevich.h"
 #include "core/schluessel.h"
 #include "core/status.h"
 #include "dialogs/rahmen.h"
@@ -20,12 +21,6 @@
 using namespace plattform;
 
 namespace {
-
-intptr_t nochNichtVerfuegbar(Fenster, NeuronDaten*)
-{
-    hinweisBox(meldungsTexte[886]);
-    return 2;
-}
 
 enum : int { idStandard = 3, idAlleAendern = 4, idMarkierteAendern = 5, idSpiker = 1253, idNichtspiker = 1255,
              idSynchronisieren = 2225, idSpikerKasten = 1268 };
@@ -279,8 +274,6 @@ bool oeffnungVerweigert(Fenster dlg)
 
 } // namespace
 
-intptr_t (*izhikevichDialogOeffner)(Fenster eigner, NeuronDaten* neuron) = nochNichtVerfuegbar;
-
 intptr_t physiologieDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t)
 {
     switch (n) {
@@ -325,7 +318,7 @@ intptr_t physiologieBefehl(Fenster eigner, int befehl)
                 return 2;
             }
         if (erstes->izhikevichAktiv)
-            return izhikevichDialogOeffner(f, erstes);
+            return izhikevichDialogOeffnen(f, erstes);
     }
     return dialogModal(vorlagePhysiologie, f, physiologieDlgProc);
 }

@@ -12,6 +12,7 @@
 #include "files/schriftdefinitionen.h"
 #include "files/stromdateien.h"
 #include "model/ergebnisdateien.h"
+#include "model/kanalzeiger.h"
 #include "model/permutationsfenster.h"
 #include "model/stromreiz.h"
 #include "platform/box.h"
@@ -94,6 +95,7 @@ int neuroneErzeugen(char* text, const NetzKopf& kopf, const std::string& name, b
         diagrammEinstellungenLaden(&n->hauptDiagramm, block);
         if (!physParameterLaden(n, block))
             return verweigern(meldungFormatieren(253, name, k));
+        kanalZeigerAktualisieren(*n);       // the channel slots record what they name
         letzter = block;
     }
     editierStatus &= ~editierBit::DateiWirdGelesen;
@@ -114,6 +116,7 @@ void neuroneAktualisieren(char* text)
             continue;
         guiNeuronLaden(n, block);
         diagrammEinstellungenLaden(&n->hauptDiagramm, block);
+        kanalZeigerAktualisieren(*n);       // the channel slots record what they name
         letzter = block;
     }
 }

@@ -43,6 +43,7 @@ struct BenutzerKanal {
     // run values
     double torWert = 0.0, oeffnung = 0.0, strom = 0.0, eMalG = 0.0;
     SynapseDaten* synapse = nullptr;
+    int darstellung = 0;                    // a diagram shows 0 the current, 1 the gate opening factor
 };
 
 // one gate of the K(Ca) channels

@@ -20,6 +20,10 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageRauschen,
     &vorlageVoltageClamp,
     &vorlagePotentialbegrenzung,
+    &vorlageKurvenDarstellen,
+    &vorlageNeuronName,
+    &vorlageKanalAuswahl,
+    &vorlageIzhikevich,
 };
 }
 

@@ -25,3 +25,7 @@ extern const plattform::DialogVorlage vorlageMorphologie;    // 138
 extern const plattform::DialogVorlage vorlageRauschen;       // 149
 extern const plattform::DialogVorlage vorlageVoltageClamp;   // 229
 extern const plattform::DialogVorlage vorlagePotentialbegrenzung; // 315
+extern const plattform::DialogVorlage vorlageKurvenDarstellen;   // 147
+extern const plattform::DialogVorlage vorlageNeuronName;         // 126
+extern const plattform::DialogVorlage vorlageKanalAuswahl;       // 251
+extern const plattform::DialogVorlage vorlageIzhikevich;         // 303

@@ -545,6 +545,10 @@ constexpr TextEintrag meldungsTabelle[] = {
     {978, "HINWEIS_BEGRENZUNG_KEIN_SEGMENT=", "sie ham ja goa koa segment okreizt. desweng moch i ois aus.\n\nzefix"},
     {979, "BEGRENZUNG_SEGMENTNAMEN=", "Soma||Dendrit1||Dendrit2||Dendrit3"},
     {980, "RAUSCHEN_SCHALTER_TEXT=", "deactivate||activate"},
+    {987, "KURVEN_KANAL_NICHT_DEFINIERT=", "nicht definiert"},
+    {988, "FEHLER_NAME_DOPPELSCHRAEGSTRICH=", "Der Name \"%s\" darf kein \"//\" enthalten: beim Lesen der Datei endet ein Name dort."},
+    {989, "FEHLER_NAME_ZU_LANG=", "Der Name \"%s\" ist zu lang: h\xF6" "chstens %d Zeichen."},
+    {990, "NUMMERIEREN_ZIEL_EXISTIERT=", "Die Datei\n%s\nwird nicht umbenannt, weil es\n%s\nschon gibt."},
 };
 
 } // namespace
