@@ -11,7 +11,7 @@
 // with keys of their own, so older language files simply keep their German wording.
 constexpr int meldungsEigeneAb = 800;
 constexpr int meldungsAnzahl = 1000;
-constexpr int dialogTextAnzahl = 630;
+constexpr int dialogTextAnzahl = 1000;
 
 extern const std::span<const TextEintrag> eingebauteMeldungen;
 extern const std::span<const TextEintrag> eingebauteDialogTexte;

@@ -55,7 +55,7 @@ private:
 };
 
 extern TextTabelle meldungsTexte;   // message texts by number (see meldungsEigeneAb)
-extern TextTabelle dialogTexte;     // 630 dialog texts by slot; slot 0 is the Cancel text
+extern TextTabelle dialogTexte;     // the dialog texts by slot; slot 0 is the Cancel text
 
 // the text of the next message box or status text; grows as needed
 extern std::string meldungsPuffer;
