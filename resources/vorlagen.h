@@ -16,3 +16,6 @@ extern const plattform::DialogVorlage vorlageSimulation;     // 133
 extern const plattform::DialogVorlage vorlageStrominjektion; // 150
 extern const plattform::DialogVorlage vorlageStromreiz;      // 132
 extern const plattform::DialogVorlage vorlageNeuronBlitz;    // 152
+extern const plattform::DialogVorlage vorlageRueckkopplung;  // 299
+extern const plattform::DialogVorlage vorlageObjektGraphik;  // 300
+extern const plattform::DialogVorlage vorlageKollision;      // 316
