@@ -342,11 +342,3 @@ int rueckkopplungNeuronFrei(const NeuronDaten& neuron)
             return 0;
     return 1;
 }
-
-int rueckkopplungMarkierteFrei()
-{
-    for (const NeuronDaten* n : markierteNeurone.liste)
-        if (!rueckkopplungNeuronFrei(*n))
-            return 0;
-    return 1;
-}

@@ -97,5 +97,3 @@ void rueckkopplungSpikeAnbieten(NeuronDaten& neuron, double t);
 void rueckkopplungReizeAbschalten(double t);
 // 1 when no feedback object uses the neuron, so that it may be deleted; 0 otherwise
 int rueckkopplungNeuronFrei(const NeuronDaten& neuron);
-// the same for every marked neuron
-int rueckkopplungMarkierteFrei();

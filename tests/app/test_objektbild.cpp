@@ -28,6 +28,10 @@ TEST_F(Objektbild, RauteUndKastenOeffnenIhrObjekt)
     const Rechteck r = o->zielRauten[0], sa = somaRechteck(*a), sb = somaRechteck(*b);
     EXPECT_EQ((r.links + r.rechts) / 2, ((sa.links + sa.rechts) / 2 + (sb.links + sb.rechts) / 2) / 2);
     EXPECT_EQ(r.breite(), gezoomt(50));
+    o->zielneurone.assign(maxZielRauten + 5, b);   // no more diamonds than the table holds
+    ungueltigMachen(haupt(), nullptr);
+    neuZeichnen(haupt());
+    EXPECT_EQ(o->zielRauten.size(), static_cast<size_t>(maxZielRauten));
     const auto klick = [](Punkt p) { senden(fensterhandles.hauptfenster, nachricht::LinksRunter, maus::Links, machLParam(p.x, p.y)); };
     const size_t vorher = pt::dialogLog().size();
     pt::dialogSkript(299, {sch::klicken(2)});

@@ -36,37 +36,41 @@ struct Objektdialoge : reizdialog::Fall {
 TEST_F(Objektdialoge, RueckkopplungPrueftUndFragtVorDemUebernehmen)
 {
     Rueckkopplungsobjekt* o = rueckkopplungsObjektErzeugen();
-    test::boxAntworten({antwort::Ok, antwort::Ok, antwort::Ok, antwort::Nein, antwort::Ja, antwort::Ja});
+    test::boxAntworten(
+        {antwort::Ok, antwort::Ok, antwort::Ok, antwort::Nein, antwort::Ok, antwort::Ja, antwort::Ja});
     test::dialogSkript(299, {sch::klicken(1), sch::waehlen(1910, 0), sch::klicken(1914), eintrag(1910, 0, "*    N1"),
                              sch::klicken(1), sch::waehlen(1911, 1), sch::klicken(1912),
                              [](Fenster d) { EXPECT_FALSE(el(d, 1912).freigegeben || !el(d, 1913).freigegeben); },
                              eintrag(1911, 1, "*    N2"), sch::klicken(1), sch::tippen(1895, "Schleife"), sch::fokusVerlassen(1895),
                              sch::tippen(1878, "0,01"), sch::fokusVerlassen(1878), sch::waehlen(1911, 2),
                              texte({{1878, "0.01"}}), sch::klicken(2066), sch::klicken(1918), sch::klicken(1),
-                             fokus(1890), sch::klicken(1)});
+                             fokus(1890), sch::klicken(2069), sch::klicken(1), fokus(2068), sch::klicken(2067),
+                             sch::klicken(1)});
     EXPECT_EQ(rueckkopplungDialogOeffnen(nullptr, o), 1);
     EXPECT_EQ(boxen(), (std::vector<std::string>{meldungsTexte[509], meldungsTexte[510], meldungsTexte[511],
-                                                  meldungsTexte[555], meldungsTexte[555], meldungsTexte[556]}));
+                                                  meldungsTexte[555], meldungsTexte[512], meldungsTexte[555],
+                                                  meldungsTexte[556]}));
     EXPECT_EQ(std::tuple(o->triggerNeuron, o->zielneurone, o->objektName, o->geradenAchsenabschnitt[0],
                          o->reizueberlappung, o->elevatorAktiv, aktuellesRueckkopplungsobjekt),
               std::tuple(n[0], std::vector<NeuronDaten*>{n[1]}, std::string("Schleife"), 0.01, 1, 0, o));
 }
 
-// A target marked twice goes with both entries; Cancel after the graphics dialog keeps the
+// A target marked twice goes with both entries; all-zero line values are asked about; Cancel after the graphics dialog keeps the
 // object; a browser that does not start is reported.
 TEST_F(Objektdialoge, UnmarkEntferntDoppelteZieleUndAbbrechenLaesstDasObjekt)
 {
     Rueckkopplungsobjekt* o = rueckkopplungsObjektErzeugen();
-    o->zielneurone = {n[1], n[1], n[2]};
+    std::tie(o->zielneurone, o->triggerNeuron, o->objektName) = std::tuple(std::vector{n[1], n[1], n[2]}, n[0], "x");
     test::hilfeSeitenGelingen(false);
-    test::boxAntworten({antwort::Ok});
+    test::boxAntworten({antwort::Nein, antwort::Ok});
     test::farbAntworten({0x00ff00});
     test::dialogSkript(300, {sch::klicken(1908), sch::klicken(1)});
     test::dialogSkript(299, {sch::waehlen(1911, 1), sch::klicken(1913), eintrag(1911, 1, "     N2"),
-                             eintrag(1911, 2, "*    N3"), sch::klicken(1909), sch::klicken(1919), sch::klicken(2)});
+                             eintrag(1911, 2, "*    N3"), sch::klicken(1), fokus(1875), sch::klicken(1909),
+                             sch::klicken(1919), sch::klicken(2)});
     EXPECT_EQ(rueckkopplungDialogOeffnen(nullptr, o), 2);
     EXPECT_EQ(std::tuple(o->anzahlZielneurone(), o->graphik.rautenFarbe), std::tuple(3, 0xff80ff));
-    EXPECT_EQ(boxen(), std::vector<std::string>{meldungsTexte[358]});
+    EXPECT_EQ(boxen(), (std::vector<std::string>{meldungsTexte[554], meldungsTexte[358]}));
     ASSERT_EQ(test::hilfeSeitenLog().size(), 1u);
     EXPECT_NE(test::hilfeSeitenLog()[0].find("rueckkopplungs-objekte.htm"), std::string::npos);
 }

@@ -1,6 +1,7 @@
 // tests/files/test_objektdaten.cpp - feedback and collision objects through the network file
 #include "netzdatei_hilfe.h"
 #include "files/objektdaten.h"
+#include <array>
 
 TEST_F(NetzdateiFall, ObjekteKommenAusDerNetzdateiZurueck)
 {
@@ -36,4 +37,28 @@ TEST_F(NetzdateiFall, ObjekteKommenAusDerNetzdateiZurueck)
     text.replace(text.find(ziel), ziel.size(), "objekt 1 2. ziel-neuron id=77");
     ASSERT_GT(laden(text), 0);
     EXPECT_EQ(rueckkopplungsObjekte->anzahlZielneurone(), 1);
+}
+
+// damaged sections load what they can, and every neuron an object keeps is in the network
+TEST_F(NetzdateiFall, BeschaedigteObjektabschnitteLadenNurStimmiges)
+{
+    neu(2), neu(5);
+    Rueckkopplungsobjekt& r = *rueckkopplungsObjektErzeugen();
+    std::tie(r.triggerNeuron, r.zielneurone) = std::tuple(neuronNachNummer(2), std::vector{neuronNachNummer(5)});
+    r.zusammenhangsTabelle = {{0.2, 0.01, 50, 0.1}};
+    std::copy_n(std::array{2, 5, 2, 5}.begin(), 4, kollisionsObjektNeu()->elementNummern);
+    XBuffer b;
+    rueckkopplungsdatenSpeichern(b);
+    kollisionsdatenSpeichern(b);
+    Verformer verformen{20261207};
+    for (int runde = 0; runde < 300; ++runde) {
+        std::vector<char> text = lesbar(verformen(b.text()));
+        for (int i = 0, n = rueckkopplungsdatenLaden(nullptr, text.data(), 0); i < std::min(n, 50); ++i)
+            rueckkopplungsdatenLaden(rueckkopplungsObjektErzeugen(), text.data(), i);
+        for (int i = 0, n = kollisionsdatenLaden(nullptr, text.data(), 0); i < std::min(n, 50); ++i)
+            kollisionsdatenLaden(kollisionsObjektNeu(), text.data(), i);
+        for (const Rueckkopplungsobjekt* o = rueckkopplungsObjekte; o; o = o->naechstes)
+            for (const NeuronDaten* z : o->zielneurone)
+                ASSERT_EQ(neuronNachNummer(z->nummer), z) << runde;
+    }
 }
