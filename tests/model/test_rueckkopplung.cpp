@@ -53,6 +53,7 @@ TEST_F(Rueckkopplung, BurstsProgrammierenZuegeNachIhrenKriterien)
         std::vector<ZusammenhangsEintrag> tabelle;
         std::initializer_list<double> spikes;
         std::tuple<int, double, int, double> erwartet;
+        int armieren = 0;
     } faelle[] = {
         {"the third spike fires", 0, 3, 0.01, 50, 0.1, {}, {0.1, 0.11, 0.12}, {1, 0.13, 5, 0.02}},
         {"two spikes are too few", 0, 3, 0.01, 50, 0.1, {}, {0.1, 0.11}, {0, 0, 0, 0}},
@@ -62,10 +63,13 @@ TEST_F(Rueckkopplung, BurstsProgrammierenZuegeNachIhrenKriterien)
         {"a table without rows fires nothing", 2, 2, 0, 0, 0, {}, {0.1, 0.11, 0.4, 0.41}, {0, 0, 0, 0}},
         {"the second burst looks up its period", 2, 2, 0, 0, 0, zeilen, {0.1, 0.11, 0.4, 0.41}, {1, 0.43, 5, 0.01}},
         {"a period beyond the rows takes the last", 2, 2, 0, 0, 0, zeilen, {0.1, 0.11, 0.7, 0.71}, {1, 0.73, 5, 0.01}},
+        {"armed, the next burst's first spike fires", 1, 2, 0.01, 50, 0.1, {}, {0.1, 0.11, 0.3, 0.31, 0.5},
+         {1, 0.51, 5, 0.02}, 1},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.was);
-        std::tie(o->artDesZusammenhangs, o->apsProBurst) = std::tuple(f.art, f.aps);
+        std::tie(o->artDesZusammenhangs, o->apsProBurst, o->zielaktivierungBeiBurstbeginn) =
+            std::tuple(f.art, f.aps, f.armieren);
         o->geradenAchsenabschnitt[0] = f.latenz;
         o->geradenAchsenabschnitt[1] = f.frequenz;
         o->geradenAchsenabschnitt[2] = f.dauer;
