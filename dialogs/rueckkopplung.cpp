@@ -131,7 +131,7 @@ void fuellen(Fenster dlg)
     dialogElementAktivieren(dlg, idWaehlen, gewaehlt(dlg, 0) && !markiert(0));
     for (int i = 0; i < 3; ++i) {
         dialogElementAktivieren(dlg, geradenFelder[i][0], art == zusammenhang::Gerade);
-        dialogElementAktivieren(dlg, geradenFelder[i][1], art == zusammenhang::Gerade || art == zusammenhang::FesteWerte);
+        dialogElementAktivieren(dlg, geradenFelder[i][1], art != zusammenhang::Tabelle);
     }
     dialogElementAktivieren(dlg, idZielaktivierung, art != zusammenhang::FesteWerte);
     const bool aus = kopie.elevatorAktiv != 0;

@@ -73,8 +73,9 @@ void objektSchreiben(XBuffer& p, const Rueckkopplungsobjekt& o, int k)
             p.drucken("objekt %d %s %s=%d\n", k, f.name, farbTeile[teil], (g.*f.feld >> (8 * teil)) & 0xff);
     p.drucken("objekt %d linien art=%d\n", k, g.linienArt);
     p.drucken("objekt %d beschriftung zeilenabstand divisor=%d\n", k, g.zeilenabstandDivisor);
-    p.drucken("// tabelle: je eintrag cycle periode (s), ziel latenz (s), ziel frequenz (Hz), ziel burst duration (s),\n"
-              "// aufsteigend nach der cycle periode; beispiel: 0.5 s -> 0.05 s, 20 Hz, 0.2 s\n");
+    p.drucken("// tabelle: je eintrag cycle periode (s), ziel latenz (s), ziel frequenz (Hz),\n"
+              "// ziel burst duration (s), aufsteigend nach der cycle periode;\n"
+              "// beispiel: 0.5 s -> 0.05 s, 20 Hz, 0.2 s\n");
     p.drucken("objekt %d anzahl tabellen-eintraege=%d\n", k, o.anzahlTabelleneintraege());
     for (int i = 0; i < o.anzahlTabelleneintraege(); ++i) {
         const ZusammenhangsEintrag& e = o.zusammenhangsTabelle[i];

@@ -1,7 +1,10 @@
 // tests/app/test_objektbild.cpp - feedback diamonds and collision boxes in the network picture
 #include "app_hilfe.h"
 #include "app/netzbild.h"
+#include "app/neuroneditor.h"
+#include "platform/box.h"
 #include "dialogs/objektdialoge.h"
+#include "texts/texte.h"
 
 using namespace apphilfe;
 namespace sch = plattform::test::schritt;
@@ -32,12 +35,15 @@ TEST_F(Objektbild, RauteUndKastenOeffnenIhrObjekt)
     ungueltigMachen(haupt(), nullptr);
     neuZeichnen(haupt());
     EXPECT_EQ(o->zielRauten.size(), static_cast<size_t>(maxZielRauten));
-    const auto klick = [](Punkt p) { senden(fensterhandles.hauptfenster, nachricht::LinksRunter, maus::Links, machLParam(p.x, p.y)); };
+    const auto klick = [this](Punkt p) { senden(haupt(), nachricht::LinksRunter, maus::Links, machLParam(p.x, p.y)); };
     const size_t vorher = pt::dialogLog().size();
     pt::dialogSkript(299, {sch::klicken(2)});
     klick({(r.links + r.rechts) / 2, (r.oben + r.unten) / 2});
     pt::dialogSkript(316, {sch::klicken(2)});
     klick({(sa.links + sa.rechts) / 2 + 1, (sa.oben + sa.unten) / 2 + gezoomt(120) / 2 - 1});
+    pt::boxAntworten({plattform::antwort::Ok});   // a neuron an object uses is not deleted
+    EXPECT_EQ(neuronLoeschen(b, 0), 0);
+    EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[485]);
     const auto& log = pt::dialogLog();
     ASSERT_EQ(log.size(), vorher + 2);
     EXPECT_EQ(std::tuple(log[log.size() - 2].vorlage, log.back().vorlage, aktuellesKollisionsobjekt),

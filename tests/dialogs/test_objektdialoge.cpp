@@ -1,6 +1,7 @@
 // tests/dialogs/test_objektdialoge.cpp - the feedback object dialog, the collision object dialog
 // and the graphics dialog both open
 #include "dialogs/objektdialoge.h"
+#include "dialogs/simulationsparameter.h"
 #include "platform/waehler.h"
 #include "reizdialog_hilfe.h"
 
@@ -41,7 +42,8 @@ TEST_F(Objektdialoge, RueckkopplungPrueftUndFragtVorDemUebernehmen)
     test::dialogSkript(299, {sch::klicken(1), sch::waehlen(1910, 0), sch::klicken(1914), eintrag(1910, 0, "*    N1"),
                              sch::klicken(1), sch::waehlen(1911, 1), sch::klicken(1912),
                              [](Fenster d) { EXPECT_FALSE(el(d, 1912).freigegeben || !el(d, 1913).freigegeben); },
-                             eintrag(1911, 1, "*    N2"), sch::klicken(1), sch::tippen(1895, "Schleife"), sch::fokusVerlassen(1895),
+                             eintrag(1911, 1, "*    N2"), sch::klicken(1), sch::tippen(1895, "Schleife"),
+                             sch::fokusVerlassen(1895),
                              sch::tippen(1878, "0,01"), sch::fokusVerlassen(1878), sch::waehlen(1911, 2),
                              texte({{1878, "0.01"}}), sch::klicken(2066), sch::klicken(1918), sch::klicken(1),
                              fokus(1890), sch::klicken(2069), sch::klicken(1), fokus(2068), sch::klicken(2067),
@@ -55,8 +57,8 @@ TEST_F(Objektdialoge, RueckkopplungPrueftUndFragtVorDemUebernehmen)
               std::tuple(n[0], std::vector<NeuronDaten*>{n[1]}, std::string("Schleife"), 0.01, 1, 0, o));
 }
 
-// A target marked twice goes with both entries; all-zero line values are asked about; Cancel after the graphics dialog keeps the
-// object; a browser that does not start is reported.
+// A target marked twice goes with both entries; all-zero line values are asked about; Cancel
+// after the graphics dialog keeps the object; a browser that does not start is reported.
 TEST_F(Objektdialoge, UnmarkEntferntDoppelteZieleUndAbbrechenLaesstDasObjekt)
 {
     Rueckkopplungsobjekt* o = rueckkopplungsObjektErzeugen();
@@ -108,4 +110,16 @@ TEST_F(Objektdialoge, KollisionsobjektElementeLaufzeitUndLoeschen)
     test::dialogSkript(316, {sch::klicken(2212)});
     EXPECT_EQ(kollisionsDialogOeffnen(nullptr, k), 2);
     EXPECT_EQ(kollisionsObjektAnzahl(), 0);
+}
+
+// "neu" in the run settings makes an object and opens its dialog; the collision row follows
+TEST_F(Objektdialoge, NeuInDenLaufeinstellungenLegtObjekteAn)
+{
+    test::dialogSkript(299, {sch::klicken(2)});
+    test::dialogSkript(316, {sch::klicken(2)});
+    test::dialogSkript(133, {sch::klicken(1919), sch::klicken(1920),
+                             [](Fenster d) { EXPECT_TRUE(el(d, 1561).freigegeben); },
+                             sch::klicken(2)});
+    simulationsParameterDialogOeffnen(nullptr);
+    EXPECT_EQ(std::tuple(rueckkopplungsObjektAnzahl(), kollisionsObjektAnzahl()), std::tuple(1, 1));
 }
