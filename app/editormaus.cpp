@@ -1,6 +1,7 @@
 // app/editormaus.cpp - marking, moving and the context menus of the network editor
 #include "app/hauptfenster.h"
 #include "app/netzbild.h"
+#include "app/objektbild.h"
 #include "app/neuroneditor.h"
 #include "app/status.h"
 #include "core/status.h"
@@ -31,6 +32,8 @@ int ungezoomt(int wert)
 void linksRunter(Fenster f, uintptr_t w, Punkt p)
 {
     NeuronDaten* n = objektAnPunktSuchen(p);
+    if (!n && objektAnklicken(f, p))
+        return;
     // a double click on the empty place makes a neuron there
     if (!n && doppelklickAktiv && erstGeklickt == leererPlatz) {
         doppelklickAktiv = 0;

@@ -1,6 +1,7 @@
 // app/netzbild.cpp - the network picture: neurons over the lines of their synapses
 #include "app/netzbild.h"
 #include "app/hauptfenster.h"
+#include "app/objektbild.h"
 #include "core/status.h"
 #include "model/anzeigeeinstellungen.h"
 #include "model/geometrie.h"
@@ -189,6 +190,7 @@ void netzwerkZeichnen(Zeichenflaeche& z)
     for (int id = 1; id < synapsenTabellenGroesse; ++id)
         if (const SynapseDaten* s = synapseNachId(id))
             synapseZeichnen(z, *s);
+    objekteZeichnen(z);
     for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         neuronZeichnen(z, *n);
 }

@@ -1,6 +1,7 @@
 // dialogs/simulationsparameter.cpp - the run settings dialog "Simulations-Parameter" (133)
 #include "dialogs/simulationsparameter.h"
 #include "core/status.h"
+#include "dialogs/objektdialoge.h"
 #include "dialogs/rahmen.h"
 #include "core/schluessel.h"
 #include "model/kollision.h"
@@ -58,15 +59,29 @@ double zahlLesen(Fenster dlg, int id)
     return kommaZahlLesen(t.data());
 }
 
-// The "neu" buttons stay disabled until feedback and collision objects can be made; the
-// part that brings them enables the buttons and handles them.
 void objektZeile(Fenster dlg, int kasten, int knopf, int slot, int schalter, int anzahl)
 {
     elementTextSetzen(dlg, kasten, dialogTexte[slot] + "  (" + std::to_string(anzahl) + ")");
     hakenSetzen(dlg, kasten, schalter != 0 ? 1 : 0);
     dialogElementAktivieren(dlg, kasten, anzahl > 0);
     elementZeigen(dlg, knopf, 1);
-    dialogElementAktivieren(dlg, knopf, 0);
+}
+
+// "neu": a new object, edited in its own dialog at once
+void objektNeu(Fenster dlg, int knopf)
+{
+    if (knopf == idRueckkopplungNeu) {
+        Rueckkopplungsobjekt* o = rueckkopplungsObjektErzeugen();
+        if (!o)
+            return dialogSchliessen(dlg, rahmen, 2, true);
+        rueckkopplungDialogOeffnen(dlg, o);
+        return;
+    }
+    Kollisionsobjekt* o = kollisionsObjektNeu();
+    if (!o)
+        return dialogSchliessen(dlg, rahmen, 2, true);
+    kollisionsDialogOeffnen(dlg, o);
+    senden(dlg, nachricht::DialogInit, 0, 0);   // count and enabled states anew
 }
 
 void kernAuswahlFuellen(Fenster dlg)
@@ -213,6 +228,8 @@ intptr_t simulationsParameterDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intpt
         switch (id) {
         case idRueckkopplung: kopie.rueckkopplung = haken(dlg, id) == 1 ? 1 : 0; return 0;
         case idKollision: kopie.kollision = haken(dlg, id) == 1 ? 1 : 0; return 0;
+        case idRueckkopplungNeu:
+        case idKollisionNeu: objektNeu(dlg, id); return 0;
         case idKernZuweisen:
             if (haken(dlg, id) == 1) {
                 simulationsParameter.prozessorkernZuweisen = 1;

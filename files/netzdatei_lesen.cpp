@@ -190,14 +190,14 @@ int abschnitteLesen(char* text, const std::string& name, bool undo)
     // feedback and collision objects
     const int rueckkopplungen = rueckkopplungsdatenLaden(nullptr, text, 0);
     for (int i = 0; i < rueckkopplungen; ++i) {
-        RueckkopplungsObjekt* o = rueckkopplungsObjektErzeugen();
+        Rueckkopplungsobjekt* o = rueckkopplungsObjektErzeugen();
         if (!o)
             return 0;
         rueckkopplungsdatenLaden(o, text, i);
     }
     const int kollisionen = kollisionsdatenLaden(nullptr, text, 0);
     for (int i = 0; i < kollisionen; ++i) {
-        KollisionsObjekt* o = kollisionsObjektNeu();
+        Kollisionsobjekt* o = kollisionsObjektNeu();
         if (!o)
             return 0;
         kollisionsdatenLaden(o, text, i);

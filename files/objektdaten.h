@@ -1,18 +1,15 @@
 // files/objektdaten.h - the feedback and collision objects' sections of the network text
 #pragma once
 #include "files/xbuffer.h"
+#include "model/kollision.h"
+#include "model/rueckkopplung.h"
 
-struct RueckkopplungsObjekt;
-struct KollisionsObjekt;
-
-// the feedback objects' section at the shared cursor
+// the feedback objects' section
 void rueckkopplungsdatenSpeichern(XBuffer& puffer);
-// With null: the number of feedback objects the text holds (every present object is
-// deleted first); with an object just made: fills it from the index-th stored object.
-int rueckkopplungsdatenLaden(RueckkopplungsObjekt* objekt, char* text, int index);
-// a new feedback object at the end of the list; null when it cannot be made
-RueckkopplungsObjekt* rueckkopplungsObjektErzeugen();
+// With null: deletes every present object and returns the number of feedback objects the
+// text holds (0 without the section), the on-switch read; with an object just made: fills
+// it from the index-th stored object.
+int rueckkopplungsdatenLaden(Rueckkopplungsobjekt* objekt, char* text, int index);
 
 void kollisionsdatenSpeichern(XBuffer& puffer);
-int kollisionsdatenLaden(KollisionsObjekt* objekt, char* text, int index);
-KollisionsObjekt* kollisionsObjektNeu();
+int kollisionsdatenLaden(Kollisionsobjekt* objekt, char* text, int index);

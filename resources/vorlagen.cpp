@@ -24,6 +24,9 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageNeuronName,
     &vorlageKanalAuswahl,
     &vorlageIzhikevich,
+    &vorlageRueckkopplung,
+    &vorlageObjektGraphik,
+    &vorlageKollision,
 };
 }
 

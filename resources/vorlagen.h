@@ -29,3 +29,6 @@ extern const plattform::DialogVorlage vorlageKurvenDarstellen;   // 147
 extern const plattform::DialogVorlage vorlageNeuronName;         // 126
 extern const plattform::DialogVorlage vorlageKanalAuswahl;       // 251
 extern const plattform::DialogVorlage vorlageIzhikevich;         // 303
+extern const plattform::DialogVorlage vorlageRueckkopplung;  // 299
+extern const plattform::DialogVorlage vorlageObjektGraphik;  // 300
+extern const plattform::DialogVorlage vorlageKollision;      // 316

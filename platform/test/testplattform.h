@@ -404,4 +404,10 @@ const std::vector<Ereignis>& ereignisLog();
 // function brings the default back (zuruecksetzen does too).
 void fehlerBehandlungSetzen(std::function<void(const std::string&)> behandlung);
 
+// ---- help pages ------------------------------------------------------------------
+// every page hilfeSeiteZeigen was asked for, in order; it succeeds unless told otherwise
+const std::vector<std::string>& hilfeSeitenLog();
+void hilfeSeitenGelingen(bool ja);
+void hilfeZuruecksetzen();   // zuruecksetzen does it too
+
 } // namespace plattform::test

@@ -95,6 +95,7 @@ void zuruecksetzen()
     }
     z.druckAuftraege.clear();
     z.dateiAntworten.clear();
+    hilfeZuruecksetzen();
     z.farbAntworten.clear();
     z.schriftAntworten.clear();
     z.dateiWahlen.clear();

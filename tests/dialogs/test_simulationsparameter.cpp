@@ -45,7 +45,7 @@ TEST_F(SimDialog, KernlisteAusDerMaskeUndKernwahlUeberlebtAbbrechen)
             EXPECT_TRUE(el(d, 1562).freigegeben);
             EXPECT_FALSE(liste.freigegeben);              // until the box is checked
             EXPECT_FALSE(el(d, 1559).freigegeben);
-            EXPECT_TRUE(el(d, 1919).sichtbar && !el(d, 1919).freigegeben);   // no feedback objects yet
+            EXPECT_TRUE(el(d, 1919).sichtbar && el(d, 1919).freigegeben && !el(d, 1560).freigegeben);   // no objects yet
         },
         sch::tippen(1213, "7"), sch::klicken(1562),
         sch::waehlen(2321, 1), sch::waehlen(2321, 0),     // Yes: core 2 at once; No: cleared, refilled
