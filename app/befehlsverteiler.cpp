@@ -13,11 +13,14 @@
 #include "app/sprache.h"
 #include "app/start.h"
 #include "diagrams/diagramm.h"
+#include "dialogs/bahnung.h"
 #include "dialogs/eingabe.h"
+#include "dialogs/pspform.h"
 #include "dialogs/rahmen.h"
 #include "dialogs/simulationsparameter.h"
 #include "dialogs/strominjektion.h"
 #include "dialogs/stromreiz.h"
+#include "dialogs/transmitterdynamik.h"
 #include "files/einstellungsdatei.h"
 #include "files/fremdformat.h"
 #include "files/kurvendatei.h"
@@ -270,6 +273,21 @@ void stromreizDialogBefehl(Fenster f, int befehl)
         stromreizKennzeichnungDialogOeffnen(f);
 }
 
+// the dynamics dialogs of the current synapse; nothing without one
+void synapsenDynamikBefehl(Fenster f, int befehl)
+{
+    SynapseDaten* s = aktuelleSynapse;
+    if (!s)
+        return;
+    letzterDialog = befehl;
+    if (befehl == befehlTransmitterdynamik)
+        transmitterdynamikDialogOeffnen(f, s);
+    else if (befehl == befehlPspForm)
+        pspFormDialogOeffnen(f, s);
+    else
+        fazilitationDepressionDialogOeffnen(f, s);
+}
+
 // ---- when an item may be chosen --------------------------------------------------------
 
 bool immer() { return true; }
@@ -310,6 +328,9 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlStrominjektion, stromreizDialogBefehl, immer},
     {befehlStromReiz, stromreizDialogBefehl, immer},
     {befehlStromreizKennzeichnung, stromreizDialogBefehl, immer},
+    {befehlTransmitterdynamik, synapsenDynamikBefehl, immer},
+    {befehlPspForm, synapsenDynamikBefehl, immer},
+    {befehlFazilitation, synapsenDynamikBefehl, immer},
         {befehlDefinitionExportieren, [](Fenster, int) { netzwerkDefinitionSpeichern(); }, mitMarkierten},
     {befehlNeuronNeu, [](Fenster, int) { neuronErzeugen(0); }, immer},
     {befehlDefinitionImportieren, [](Fenster, int) { netzwerkDefinitionLesen(); }, immer},

@@ -3,7 +3,7 @@
 #include <array>
 
 namespace {
-const std::array<const plattform::DialogVorlage*, 7> vorlagen = {
+const std::array<const plattform::DialogVorlage*, 12> vorlagen = {
     &vorlageEingabe,
     &vorlageAnzeigebox,
     &vorlageStartbild,
@@ -11,6 +11,11 @@ const std::array<const plattform::DialogVorlage*, 7> vorlagen = {
     &vorlageStrominjektion,
     &vorlageStromreiz,
     &vorlageNeuronBlitz,
+    &vorlageTransmitterdynamik,
+    &vorlageTransmitterKurve,
+    &vorlageBahnung,
+    &vorlageFazilitationMaximum,
+    &vorlagePspForm,
 };
 }
 

@@ -16,3 +16,8 @@ extern const plattform::DialogVorlage vorlageSimulation;     // 133
 extern const plattform::DialogVorlage vorlageStrominjektion; // 150
 extern const plattform::DialogVorlage vorlageStromreiz;      // 132
 extern const plattform::DialogVorlage vorlageNeuronBlitz;    // 152
+extern const plattform::DialogVorlage vorlageTransmitterdynamik;   // 258
+extern const plattform::DialogVorlage vorlageTransmitterKurve;     // 285
+extern const plattform::DialogVorlage vorlageBahnung;              // 304
+extern const plattform::DialogVorlage vorlageFazilitationMaximum;  // 307
+extern const plattform::DialogVorlage vorlagePspForm;              // 319
