@@ -33,10 +33,9 @@ enum : int {
 };
 
 // the thirteen fields in order, with the static that names each and what it must hold;
-// 2021 and 2023 are hidden and keep what they show
+// 2021 and 2023 are hidden: the user cannot change them, so they keep the copy's values
 const std::array<ZahlFeld, 13> felder = {{
-    {2020, 3501}, {2021, 0, FeldGrenze::Keine, "G"}, {2022, 3502},
-    {2023, 0, FeldGrenze::Keine, "initialwert"}, {2024, 3506, FeldGrenze::Form}, {2025, 3507}, {2026, 3508},
+    {2020, 3501}, {2021, 0}, {2022, 3502}, {2023, 0}, {2024, 3506, FeldGrenze::Form}, {2025, 3507}, {2026, 3508},
     {2027, 3509}, {2028, 3511, FeldGrenze::Form}, {2029, 3512}, {2030, 3513}, {2031, 3514}, {2032, 3504},
 }};
 constexpr int groessteKruemmung = 100;
@@ -117,6 +116,10 @@ bool felderLesen(Fenster dlg)
     std::array<double, 13> gelesen{};
     const auto w = werte(kopie.transmitter);
     for (size_t i = 0; i < felder.size(); ++i) {
+        if (felder[i].beschriftung == 0) {
+            gelesen[i] = *w[i];
+            continue;
+        }
         if (feldLeer(dlg, felder[i].id)) {
             for (size_t k = 0; k < i; ++k)
                 *w[k] = gelesen[k];

@@ -325,3 +325,17 @@ TEST_F(Dynamik, PspFormOhneArtNeinSchaltetNurAus)
     EXPECT_EQ(test::boxLog().at(0).text, meldungsTexte[957]);
     EXPECT_EQ(std::tuple(syn.psp.an, syn.psp.dauerPolynom, laufEinstellungen.xlpspToleranz), std::tuple(0, 0.7, 1e-10));
 }
+
+// The shipped standard AP: one spike from rest, at least the 1000 samples shown at first.
+TEST_F(Dynamik, AusgeliefertesStandardApIstEinSpikeAusDerRuhe)
+{
+    dateipfade.programmVerzeichnis = std::string(VELNOR_TEST_DATEN) + "/../../resources/";
+    TransmitterVorschau v;
+    ASSERT_EQ(standardApLaden(v), 1);
+    ASSERT_GE(v.geladen, 1000);
+    int aufwaerts = 0;
+    for (size_t i = 1; i < v.apWerte.size(); ++i)
+        aufwaerts += v.apWerte[i - 1] <= 0.0 && v.apWerte[i] > 0.0;
+    EXPECT_EQ(aufwaerts, 1);
+    EXPECT_TRUE(v.apWerte.front() < -0.06 && v.apWerte.back() < -0.06);
+}
