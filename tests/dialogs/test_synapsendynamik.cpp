@@ -77,10 +77,14 @@ TEST_F(Dynamik, StandardApLiestDenWertHinterDerZeitUndNurEndlicheProben)
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.text);
         TransmitterVorschau v;
+        v.synapse = &syn;
         standardApLesen(v, f.text);
         ASSERT_EQ(std::tie(v.geladen, v.anzahl), std::tuple(f.anzahl, f.anzahl));
         if (f.anzahl) {
             EXPECT_EQ(std::tie(v.apZeiten[0], v.apWerte[0]), std::tuple(f.zeit, f.wert));
+            // the preview has a point per sample
+            EXPECT_EQ(transmitterdynamikZeichnen(v), 1);
+            EXPECT_EQ(std::tuple(v.stdPunkte.size(), v.dynPunkte.size()), std::tuple(size_t(f.anzahl), size_t(f.anzahl)));
         }
     }
 }
