@@ -22,10 +22,14 @@
 #include "dialogs/voltageclamp.h"
 #include "dialogs/izhikevich.h"
 #include "dialogs/neuronname.h"
+#include "dialogs/bahnung.h"
+#include "dialogs/eingabe.h"
+#include "dialogs/pspform.h"
 #include "dialogs/rahmen.h"
 #include "dialogs/simulationsparameter.h"
 #include "dialogs/strominjektion.h"
 #include "dialogs/stromreiz.h"
+#include "dialogs/transmitterdynamik.h"
 #include "files/einstellungsdatei.h"
 #include "files/fremdformat.h"
 #include "files/kurvendatei.h"
@@ -328,6 +332,21 @@ void izhikevichBefehl(Fenster f, int befehl)
     izhikevichDialogOeffnen(f, markierteNeurone.erstes());
 }
 
+// the dynamics dialogs of the current synapse; nothing without one
+void synapsenDynamikBefehl(Fenster f, int befehl)
+{
+    SynapseDaten* s = aktuelleSynapse;
+    if (!s)
+        return;
+    letzterDialog = befehl;
+    if (befehl == befehlTransmitterdynamik)
+        transmitterdynamikDialogOeffnen(f, s);
+    else if (befehl == befehlPspForm)
+        pspFormDialogOeffnen(f, s);
+    else
+        fazilitationDepressionDialogOeffnen(f, s);
+}
+
 // ---- when an item may be chosen --------------------------------------------------------
 
 bool immer() { return true; }
@@ -374,6 +393,9 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlNeuronNameKontext, neuronNameBefehl, mitMarkierten},
     {befehlIzhikevichKontext, izhikevichBefehl, mitMarkierten},
     {befehlDefinitionExportieren, [](Fenster, int) { netzwerkDefinitionSpeichern(); }, mitMarkierten},
+    {befehlTransmitterdynamik, synapsenDynamikBefehl, immer},
+    {befehlPspForm, synapsenDynamikBefehl, immer},
+    {befehlFazilitation, synapsenDynamikBefehl, immer},
     {befehlNeuronNeu, [](Fenster, int) { neuronErzeugen(0); }, immer},
     {befehlNeuroneKopieren, [](Fenster, int) { neuroneKopieren(); }, mitMarkierten},
     {befehlDefinitionImportieren, [](Fenster, int) { netzwerkDefinitionLesen(); }, immer},

@@ -109,6 +109,8 @@ double xlpspAktualisieren(PspForm& f, double r, double t)
     return f.summe;
 }
 
+} // namespace
+
 // 5c - 5e: the transmitter gate; every form (16 and 17 too) at the source's soma potential v
 double transmitterFreisetzung(TransmitterDynamik& d, double v)
 {
@@ -133,6 +135,8 @@ double transmitterFreisetzung(TransmitterDynamik& d, double v)
     d.freisetzung = r;
     return r;
 }
+
+namespace {
 
 // facilitation and depression; the factor F
 void bahnungRechnen(Bahnung& b, double r, double t, double T)

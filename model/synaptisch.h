@@ -4,6 +4,7 @@
 struct NeuronDaten;
 struct KurvenDaten;
 struct SynapseDaten;
+struct TransmitterDynamik;
 
 // run preparation of every outgoing synapse of the neuron (table, whole-run pools, gate,
 // facilitation defaults, xlPSP reset). false: the run is refused, a notice said why (an
@@ -29,3 +30,8 @@ double freisetzungsAnteil(double v, double schwelle, double bereich);
 // the compartment of a target area, for chemical (elektrisch false) or electrical
 // currents, by dendrite mode; -1: nothing is delivered. Bounded by the compartment count.
 int zielKompartiment(int modus, int bereich, int segmente, int kompartimente, bool elektrisch);
+// One step of a release gate at the source potential v, as the run takes it: the gate
+// follows its combination mode (modes other than 1-3, and mode 3 with a fall form of 0,
+// leave it); the result is the power of the gate times the factor, limited to [0, 1].
+// The dialog's preview drives it with a standard action potential.
+double transmitterFreisetzung(TransmitterDynamik& d, double v);

@@ -27,6 +27,11 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageRueckkopplung,
     &vorlageObjektGraphik,
     &vorlageKollision,
+    &vorlageTransmitterdynamik,
+    &vorlageTransmitterKurve,
+    &vorlageBahnung,
+    &vorlageFazilitationMaximum,
+    &vorlagePspForm,
 };
 }
 

@@ -32,3 +32,8 @@ extern const plattform::DialogVorlage vorlageIzhikevich;         // 303
 extern const plattform::DialogVorlage vorlageRueckkopplung;  // 299
 extern const plattform::DialogVorlage vorlageObjektGraphik;  // 300
 extern const plattform::DialogVorlage vorlageKollision;      // 316
+extern const plattform::DialogVorlage vorlageTransmitterdynamik;   // 258
+extern const plattform::DialogVorlage vorlageTransmitterKurve;     // 285
+extern const plattform::DialogVorlage vorlageBahnung;              // 304
+extern const plattform::DialogVorlage vorlageFazilitationMaximum;  // 307
+extern const plattform::DialogVorlage vorlagePspForm;              // 319

@@ -2,6 +2,7 @@
 // abort, the hand-made keys and the switches
 #include "app_hilfe.h"
 #include "model/simulationsparameter.h"
+#include "model/synapse.h"
 #include "platform/box.h"
 #include "platform/menue.h"
 
@@ -152,6 +153,26 @@ TEST_F(Befehle, AnzeigedauerAusDemEingabedialogF12UndStrgF5OeffnenIhnWiederAberK
     EXPECT_EQ(pt::dialogLog().size(), 6u);
     for (const pt::LogEintrag& e : pt::nachrichtenVon(haupt()))
         EXPECT_FALSE(e.nachricht == nachricht::Befehl && loWort(e.w) == befehlSynapseLoeschenErste + 1);
+}
+
+// The synapse dynamics commands open their dialog for the current synapse only.
+TEST_F(Befehle, DynamikBefehleOeffnenIhrenDialogNurMitAktuellerSynapse)
+{
+    SynapseDaten s;
+    std::tie(s.transmitter.formAlpha, s.transmitter.formBeta, s.psp.art) = std::tuple(16.0, 17.0, 1);
+    const std::pair<int, int> befehle[] = {{befehlTransmitterdynamik, 258}, {befehlPspForm, 319}, {befehlFazilitation, 304}};
+    for (const auto& [id, vorlage] : befehle) {
+        aktuelleSynapse = nullptr;
+        const size_t vorher = pt::dialogLog().size();
+        befehl(id);
+        EXPECT_EQ(pt::dialogLog().size(), vorher);
+        aktuelleSynapse = &s;
+        pt::dialogSkript(vorlage, {pt::schritt::klicken(2)});
+        befehl(id);
+        EXPECT_EQ(std::tuple(pt::dialogLog().back().vorlage, pt::dialogLog().back().ergebnis, letzterDialog),
+                  std::tuple(vorlage, intptr_t{2}, id));
+    }
+    aktuelleSynapse = nullptr;
 }
 
 TEST_F(Befehle, DendritBefehleSetzenModusUndKompartimente)
