@@ -13,8 +13,10 @@
 #include "app/sprache.h"
 #include "app/start.h"
 #include "diagrams/diagramm.h"
+#include "diagrams/drucken.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
+#include "dialogs/seiteeinrichten.h"
 #include "dialogs/simulationsparameter.h"
 #include "dialogs/strominjektion.h"
 #include "dialogs/stromreiz.h"
@@ -27,11 +29,13 @@
 #include "model/laufstart.h"
 #include "model/netz.h"
 #include "model/permutationsfenster.h"
+#include "model/seiteneinrichtung.h"
 #include "model/simulationsparameter.h"
 #include "model/simulationspruefung.h"
 #include "model/stromreiz.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
+#include "platform/steuerelemente.h"
 #include "texts/texte.h"
 #include <cstdlib>
 
@@ -270,6 +274,36 @@ void stromreizDialogBefehl(Fenster f, int befehl)
         stromreizKennzeichnungDialogOeffnen(f);
 }
 
+// ---- printing ---------------------------------------------------------------------------
+
+// the network picture on the chosen printer, else on the standard printer
+void netzDruckenBefehl(Fenster f, int)
+{
+    if (druckAuftrag.druckerName.empty()) {
+        if (::standardDrucker.empty()) {
+            piepen(1000, 100);
+            hinweisBox(meldungsTexte[440]);
+            return;
+        }
+        druckerNameSetzen(druckAuftrag, ::standardDrucker.c_str());
+    }
+    fensterDrucken(f, seiteNetzfenster, druckAuftrag, dateipfade.netzName);
+}
+
+void seiteEinrichtenBefehl(Fenster f, int) { seiteEinrichtenOeffnen(f, seiteNetzfenster); }
+
+// Item 50000 + i chooses the list's printer i: the name as listed, not the menu's text,
+// where an '&' would be a mnemonic.
+void druckerWaehlenBefehl(Fenster f, int befehl)
+{
+    const int i = befehl - befehlDruckerErste;
+    if (i < 0 || i >= druckAuftrag.druckerAnzahl || i >= static_cast<int>(druckAuftrag.druckerListe.size()))
+        return;
+    druckerNameSetzen(druckAuftrag, druckAuftrag.druckerListe[static_cast<size_t>(i)].c_str());
+    if (f)
+        ungueltigMachen(f);
+}
+
 // ---- when an item may be chosen --------------------------------------------------------
 
 bool immer() { return true; }
@@ -347,10 +381,17 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlPmtZeigeGuete, schalterBefehl, immer},
     {befehlPmtZeigeFrequenzen, schalterBefehl, immer},
     {befehlPmtZeigePosition, schalterBefehl, immer},
+    {befehlNetzwerkDrucken, netzDruckenBefehl, ohneLauf},
+    {befehlSeiteEinrichten, seiteEinrichtenBefehl, immer},
+    {befehlDruckerSuchen, [](Fenster f, int) { druckerSucheStarten(f); }, immer},
 };
+
+constexpr BefehlsEintrag druckerWahl{befehlDruckerErste, druckerWaehlenBefehl, immer};
 
 const BefehlsEintrag* eintrag(int befehl)
 {
+    if (befehl >= befehlDruckerErste && befehl <= befehlDruckerLetzte)
+        return &druckerWahl;
     for (const BefehlsEintrag& e : befehlsTabelle)
         if (e.befehl == befehl)
             return &e;

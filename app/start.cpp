@@ -7,6 +7,7 @@
 #include "app/restzeit.h"
 #include "app/status.h"
 #include "diagrams/diagramm.h"
+#include "diagrams/drucken.h"
 #include "dialogs/eingabe.h"
 #include "files/einstellungsdatei.h"
 #include "platform/box.h"
@@ -149,6 +150,7 @@ const StartSchritt schritte[] = {
     {"Schriften", schriften},
     {"Arbeitsbereich", arbeitsbereichNehmen},
     {"Statuszeile", netzlosStatusZeigen},          // a new user sees what to do first
+    {"Druckersuche", [] { druckerSucheStarten(fensterhandles.hauptfenster); }},
     {"Oeffnen-Befehl", oeffnenBefehl},
 };
 

@@ -3,7 +3,7 @@
 #include <array>
 
 namespace {
-const std::array<const plattform::DialogVorlage*, 7> vorlagen = {
+const std::array<const plattform::DialogVorlage*, 8> vorlagen = {
     &vorlageEingabe,
     &vorlageAnzeigebox,
     &vorlageStartbild,
@@ -11,6 +11,7 @@ const std::array<const plattform::DialogVorlage*, 7> vorlagen = {
     &vorlageStrominjektion,
     &vorlageStromreiz,
     &vorlageNeuronBlitz,
+    &vorlageSeiteEinrichten,
 };
 }
 

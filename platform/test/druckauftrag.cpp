@@ -107,13 +107,24 @@ Zeichenflaeche& druckFlaeche(DruckAuftrag a)
     return ersatzFlaeche();
 }
 
+void seitenAbbildungSetzen(Zeichenflaeche& z, double skala, int dx, int dy)
+{
+    z.skala = skala;
+    z.versatzX = dx;
+    z.versatzY = dy;
+}
+
+std::string druckZiel(DruckAuftrag a) { return a ? a->einstellung.pdfDatei : std::string(); }
+
 bool druckBeenden(DruckAuftrag a)
 {
     if (!a)
         return false;
-    protokollieren(a, true);
+    const bool gut = !zustand().druckFehler;
+    zustand().druckFehler = false;
+    protokollieren(a, gut);
     delete a;
-    return true;
+    return gut;
 }
 
 void druckAbbrechen(DruckAuftrag a)
@@ -126,7 +137,7 @@ void druckAbbrechen(DruckAuftrag a)
 
 namespace test {
 
-void druckerSetzen(std::initializer_list<std::string> namen, const std::string& standard)
+void druckerSetzen(const std::vector<std::string>& namen, const std::string& standard)
 {
     Zustand& z = zustand();
     std::lock_guard<std::mutex> sperre(z.druckerMutex);
@@ -139,6 +150,8 @@ void druckerSetzen(std::initializer_list<std::string> namen, const std::string& 
 }
 
 const std::vector<DruckEintrag>& druckLog() { return zustand().druckAuftraege; }
+
+void druckBeendenScheitert() { zustand().druckFehler = true; }
 
 } // namespace test
 } // namespace plattform

@@ -94,6 +94,7 @@ void zuruecksetzen()
         z.standardDrucker.clear();
     }
     z.druckAuftraege.clear();
+    z.druckFehler = false;
     z.dateiAntworten.clear();
     z.farbAntworten.clear();
     z.schriftAntworten.clear();

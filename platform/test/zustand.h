@@ -116,6 +116,7 @@ struct Zustand {
     std::vector<std::string> drucker;
     std::string standardDrucker;
     std::vector<test::DruckEintrag> druckAuftraege;
+    bool druckFehler = false;            // the next druckBeenden fails
     std::deque<test::DateiAntwort> dateiAntworten;
     std::deque<Farbe> farbAntworten;
     std::deque<test::SchriftAntwort> schriftAntworten;
