@@ -89,7 +89,8 @@ DruckAuftrag druckBeginnen(Fenster eigner, const DruckEinstellung& e, std::strin
     }
     auto* a = new DruckAuftragObjekt;
     a->einstellung = gewaehlt;
-    a->masse = a4(gewaehlt.quer);
+    a->masse = zustand().druckSeite.value_or(a4(gewaehlt.quer));
+    zustand().druckSeite.reset();
     // the surface begins at the printable area's top-left and covers just that area
     a->flaeche.breite = a->masse.druckbar.breite();
     a->flaeche.hoehe = a->masse.druckbar.hoehe();
@@ -152,6 +153,8 @@ void druckerSetzen(const std::vector<std::string>& namen, const std::string& sta
 const std::vector<DruckEintrag>& druckLog() { return zustand().druckAuftraege; }
 
 void druckBeendenScheitert() { zustand().druckFehler = true; }
+
+void druckSeiteSetzen(const SeitenMasse& m) { zustand().druckSeite = m; }
 
 } // namespace test
 } // namespace plattform

@@ -185,6 +185,7 @@ struct DruckEintrag {
 };
 const std::vector<DruckEintrag>& druckLog();   // each job as it ended
 void druckBeendenScheitert();        // the next druckBeenden fails (logged as not printed)
+void druckSeiteSetzen(const SeitenMasse& m);   // the next job's page instead of A4
 
 // ---- choosers --------------------------------------------------------------------
 // Answers come from queues, in order; a chooser with none fails the test with its title

@@ -95,6 +95,7 @@ void zuruecksetzen()
     }
     z.druckAuftraege.clear();
     z.druckFehler = false;
+    z.druckSeite.reset();
     z.dateiAntworten.clear();
     z.farbAntworten.clear();
     z.schriftAntworten.clear();
