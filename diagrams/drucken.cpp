@@ -157,14 +157,14 @@ void fensterDrucken(p::Fenster f, SeitenEinrichtung& seite, DruckAuftrag& auftra
     e.quer = seite.ausrichtung == seitenAusrichtung::Querformat;
     e.dokument = titel;
     e.pdfDatei = auftrag.pdfDatei;
+    const std::string drucker = auftrag.druckerName.empty() ? ::standardDrucker : auftrag.druckerName;
     std::string grund;
     const p::DruckAuftrag job = p::druckBeginnen(f, e, &grund);
     if (!job) {
         if (!grund.empty())                 // "" is a cancelled PDF file choice
-            p::hinweisBox(meldungFormatieren(89, auftrag.druckerName.c_str()));
+            p::hinweisBox(meldungFormatieren(89, drucker.c_str()));
         return;
     }
-    const std::string drucker = auftrag.druckerName.empty() ? ::standardDrucker : auftrag.druckerName;
     const std::string ziel = p::druckZiel(job);
     // 3 the info box, closed by timer 7; it pumps messages
     rahmen::anzeigeboxZeigen(meldungsTexte[926], meldungFormatieren(925, titel.c_str(), drucker.c_str()));

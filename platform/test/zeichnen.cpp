@@ -36,7 +36,9 @@ void aufzeichnen(Zeichenflaeche& z, test::ZeichenAufruf a)
         const auto y = [&](int v) { return static_cast<int>(std::lround(v * z.skala)) + z.versatzY; };
         for (Punkt& p : a.punkte)
             p = {x(p.x), y(p.y)};
-        a.rechteck = {x(a.rechteck.links), y(a.rechteck.oben), x(a.rechteck.rechts), y(a.rechteck.unten)};
+        if (a.art != test::ZeichenArt::Text && a.art != test::ZeichenArt::Linie && a.art != test::ZeichenArt::Polylinie &&
+            a.art != test::ZeichenArt::Polygon)
+            a.rechteck = {x(a.rechteck.links), y(a.rechteck.oben), x(a.rechteck.rechts), y(a.rechteck.unten)};
         a.zustand.stift.breite = static_cast<int>(std::lround(a.zustand.stift.breite * z.skala));
         a.zustand.schrift.hoehe = static_cast<int>(std::lround(a.zustand.schrift.hoehe * z.skala));
     }
