@@ -151,7 +151,7 @@ void kopfOderFuss(p::Zeichenflaeche& z, const SeitenEinrichtung& s, FontDaten& s
 
 void fensterDrucken(p::Fenster f, SeitenEinrichtung& seite, DruckAuftrag& auftrag, const std::string& titel)
 {
-    // 1-2 the job, in the page's orientation
+    // the job, in the page's orientation
     p::DruckEinstellung e;
     e.drucker = auftrag.druckerName;
     e.quer = seite.ausrichtung == seitenAusrichtung::Querformat;
@@ -166,13 +166,13 @@ void fensterDrucken(p::Fenster f, SeitenEinrichtung& seite, DruckAuftrag& auftra
         return;
     }
     const std::string ziel = p::druckZiel(job);
-    // 3 the info box, closed by timer 7; it pumps messages
+    // the info box, closed by timer 7; it pumps messages
     rahmen::anzeigeboxZeigen(meldungsTexte[926], meldungFormatieren(925, titel.c_str(), drucker.c_str()));
-    // 4-5
+    // the status text; the window rests while its page prints
     statusDruck(meldungFormatieren(927, titel.c_str()));
     programmStatus |= programmBit::Druckt;
     p::freigeben(f, false);
-    // 7 the paint; the window's diagram is looked up again, as the box let other work in
+    // the paint; the window's diagram is looked up again, as the box let other work in
     offenerJob = job;
     seiteVerworfen = false;
     p::Zeichenflaeche& z = p::druckFlaeche(job);
@@ -205,7 +205,7 @@ void fensterDrucken(p::Fenster f, SeitenEinrichtung& seite, DruckAuftrag& auftra
         p::loeschen(schrift->schrift);
         schrift->schrift = nullptr;
     }
-    // 8 the page goes out, or nothing does
+    // the page goes out, or nothing does
     bool gedruckt = false;
     if (gemalt && !seiteVerworfen) {
         gedruckt = p::druckBeenden(job);
@@ -216,7 +216,7 @@ void fensterDrucken(p::Fenster f, SeitenEinrichtung& seite, DruckAuftrag& auftra
         if (gemalt)
             zeichenMeldungMerken(meldungsTexte[929]);
     }
-    // 9-10
+    // the window back, the status text restored later, everything repainted
     p::freigeben(f, true);
     if (gedruckt)
         statusDruck(meldungsTexte[928]);
