@@ -1,5 +1,5 @@
 // tests/app/test_druckerliste.cpp - the printer list in the menus, the choice of a printer
-// and the network page printed from the main window
+// and the network page printed on it from the main window
 #include "app_hilfe.h"
 #include "diagrams/drucken.h"
 #include "model/seiteneinrichtung.h"
@@ -31,7 +31,7 @@ struct DruckerFall : AppFall {
 
 } // namespace
 
-TEST_F(DruckerFall, DieListeFuelltBeideSprachenUndDieWahlNimmtDenNamen)
+TEST_F(DruckerFall, DieListeFuelltBeideSprachenDieWahlNimmtDenNamenUndDasLeereNetzDruecktDieFensterflaeche)
 {
     const struct {
         std::vector<std::string> drucker;
@@ -71,13 +71,7 @@ TEST_F(DruckerFall, DieListeFuelltBeideSprachenUndDieWahlNimmtDenNamen)
     EXPECT_EQ(untermenue().front().second, "A&&B");   // shown as it is named, chosen by its name
     befehl(befehlDruckerErste);
     EXPECT_EQ(druckAuftrag.druckerName, "A&B");
-}
-
-TEST_F(DruckerFall, OhneNeuronDruecktDasNetzDieFensterflaeche)
-{
-    ASSERT_TRUE(starten());
-    druckerSucheAbwarten();
-    druckAuftrag.pdfDatei = "/tmp/netz.pdf";
+    // the network without a neuron prints the window's client area, with its header
     seiteNetzfenster.kopfzeile = 1;
     seiteNetzfenster.kopfText = "Kopf";
     befehl(befehlNetzwerkDrucken);
