@@ -14,6 +14,7 @@
 #include "app/start.h"
 #include "diagrams/diagramm.h"
 #include "dialogs/darzustellendekurven.h"
+#include "diagrams/drucken.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/morphologie.h"
 #include "dialogs/physiologie.h"
@@ -26,6 +27,7 @@
 #include "dialogs/eingabe.h"
 #include "dialogs/pspform.h"
 #include "dialogs/rahmen.h"
+#include "dialogs/seiteeinrichten.h"
 #include "dialogs/simulationsparameter.h"
 #include "dialogs/strominjektion.h"
 #include "dialogs/stromreiz.h"
@@ -39,11 +41,13 @@
 #include "model/laufstart.h"
 #include "model/netz.h"
 #include "model/permutationsfenster.h"
+#include "model/seiteneinrichtung.h"
 #include "model/simulationsparameter.h"
 #include "model/simulationspruefung.h"
 #include "model/stromreiz.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
+#include "platform/steuerelemente.h"
 #include "texts/texte.h"
 #include <cstdlib>
 
@@ -347,6 +351,36 @@ void synapsenDynamikBefehl(Fenster f, int befehl)
         fazilitationDepressionDialogOeffnen(f, s);
 }
 
+// ---- printing ---------------------------------------------------------------------------
+
+// the network picture on the chosen printer, else on the standard printer
+void netzDruckenBefehl(Fenster f, int)
+{
+    if (druckAuftrag.druckerName.empty()) {
+        if (::standardDrucker.empty()) {
+            piepen(1000, 100);
+            hinweisBox(meldungsTexte[440]);
+            return;
+        }
+        druckerNameSetzen(druckAuftrag, ::standardDrucker.c_str());
+    }
+    fensterDrucken(f, seiteNetzfenster, druckAuftrag, dateipfade.netzName);
+}
+
+void seiteEinrichtenBefehl(Fenster f, int) { seiteEinrichtenOeffnen(f, seiteNetzfenster); }
+
+// Item 50000 + i chooses the list's printer i: the name as listed, not the menu's text,
+// where an '&' would be a mnemonic.
+void druckerWaehlenBefehl(Fenster f, int befehl)
+{
+    const int i = befehl - befehlDruckerErste;
+    if (i < 0 || i >= druckAuftrag.druckerAnzahl || i >= static_cast<int>(druckAuftrag.druckerListe.size()))
+        return;
+    druckerNameSetzen(druckAuftrag, druckAuftrag.druckerListe[static_cast<size_t>(i)].c_str());
+    if (f)
+        ungueltigMachen(f);
+}
+
 // ---- when an item may be chosen --------------------------------------------------------
 
 bool immer() { return true; }
@@ -441,10 +475,17 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlPmtZeigeGuete, schalterBefehl, immer},
     {befehlPmtZeigeFrequenzen, schalterBefehl, immer},
     {befehlPmtZeigePosition, schalterBefehl, immer},
+    {befehlNetzwerkDrucken, netzDruckenBefehl, ohneLauf},
+    {befehlSeiteEinrichten, seiteEinrichtenBefehl, immer},
+    {befehlDruckerSuchen, [](Fenster f, int) { druckerSucheStarten(f); }, immer},
 };
+
+constexpr BefehlsEintrag druckerWahl{befehlDruckerErste, druckerWaehlenBefehl, immer};
 
 const BefehlsEintrag* eintrag(int befehl)
 {
+    if (befehl >= befehlDruckerErste && befehl <= befehlDruckerLetzte)
+        return &druckerWahl;
     for (const BefehlsEintrag& e : befehlsTabelle)
         if (e.befehl == befehl)
             return &e;

@@ -3,9 +3,12 @@
 #include "app/hauptfenster.h"
 #include "app/objektbild.h"
 #include "core/status.h"
+#include "diagrams/drucken.h"
 #include "model/anzeigeeinstellungen.h"
 #include "model/geometrie.h"
 #include "model/netz.h"
+#include "model/seiteneinrichtung.h"
+#include "platform/drucken.h"
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -158,6 +161,59 @@ void neuronZeichnen(Zeichenflaeche& z, const NeuronDaten& n)
     }
 }
 
+// The box the neurons are drawn in, with their axons, dendrites, stimulus flashes and names
+// (a name's width guessed from its length); false without a neuron.
+bool netzbildGrenzen(Rechteck& box)
+{
+    namespace g = zeichenGroesse;
+    bool gefunden = false;
+    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        const Rechteck soma = somaRechteck(*n);
+        const int blitz = gezoomt(zeichenGroesseVon(*n, g::Reizblitz)) + 2;
+        const int axon = std::max(0, gezoomt(zeichenGroesseVon(*n, g::Axon)));
+        const int dendrit = segmenteZuZeichnen(*n) > 0 ? std::max(0, gezoomt(zeichenGroesseVon(*n, g::DendritLaenge))) : 0;
+        const int name = n->name.empty() ? 0 : 4 + 8 * static_cast<int>(n->name.size());
+        const Rechteck r{soma.links - blitz, soma.oben - axon, soma.rechts + name, soma.unten + dendrit};
+        box = gefunden ? Rechteck{std::min(box.links, r.links), std::min(box.oben, r.oben),
+                                  std::max(box.rechts, r.rechts), std::max(box.unten, r.unten)}
+                       : r;
+        gefunden = true;
+    }
+    return gefunden;
+}
+
+// The network page: metrics and print area of the network's page record, the printer
+// fonts, frames, header and footer; then the picture, one scale both ways, its print area's
+// corner on the margins' corner.
+void netzwerkDrucken(Zeichenflaeche& z)
+{
+    SeitenEinrichtung& s = seiteNetzfenster;
+    if (!druckerSeiteLesen(s, druckAuftrag.druckerName)) {
+        druckSeiteVerwerfen();
+        return;
+    }
+    Rechteck box;
+    const bool mitNeuronen = netzbildGrenzen(box);
+    netzDruckBereichBerechnen(s, mitNeuronen ? &box : nullptr, clientRechteck(fensterhandles.hauptfenster));
+    if (s.ausdehnungX <= 0 || s.ausdehnungY <= 0) {
+        druckSeiteVerwerfen();
+        return;
+    }
+    druckerSchriftErzeugen(druckAuftrag.druckerSchrift, nullptr);
+    seitenRahmenZeichnen(z, s);
+    kopfUndFussZeichnen(z, s);
+    const double skala = static_cast<double>(s.druckBreite) / s.ausdehnungX;
+    seitenAbbildungSetzen(z, skala, s.randLinksGeraet - static_cast<int>(std::lround(s.druckLinks * skala)),
+                          s.randObenGeraet - static_cast<int>(std::lround(s.druckOben * skala)));
+    for (int id = 1; id < synapsenTabellenGroesse; ++id)
+        if (const SynapseDaten* syn = synapseNachId(id))
+            synapseZeichnen(z, *syn);
+    objekteZeichnen(z);
+    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        neuronZeichnen(z, *n);
+    seitenAbbildungSetzen(z, 1.0, 0, 0);
+}
+
 } // namespace
 
 int gezoomt(int wert)
@@ -186,6 +242,10 @@ Farbe synapsenFarbe(const SynapseDaten& s)
 
 void netzwerkZeichnen(Zeichenflaeche& z)
 {
+    if (druckAuftrag.druckeNetzwerk == 1 && netzwerkDruckDC) {
+        netzwerkDrucken(*netzwerkDruckDC);
+        return;
+    }
     rechteckFuellen(z, flaechenGroesse(z), oder(netzbildfarben.hintergrund, rgbFarbe(255, 255, 255)));
     for (int id = 1; id < synapsenTabellenGroesse; ++id)
         if (const SynapseDaten* s = synapseNachId(id))

@@ -5,6 +5,7 @@
 #include "app/status.h"
 #include "diagrams/diagramm.h"
 #include "diagrams/drucken.h"
+#include "dialogs/eingabe.h"
 #include "dialogs/simulationsparameter.h"
 
 namespace rahmen {
@@ -23,5 +24,7 @@ void diagrammFensterSchliessen() { diagrammeVerwalten(5, 6); }
 void netzlosStatusZeigen() { ::netzlosStatusZeigen(); }
 
 void druckerSucheAnstossen(plattform::Fenster hauptfenster) { druckerSucheStarten(hauptfenster); }
+
+void anzeigeboxZeigen(const std::string& titel, const std::string& text) { anzeigeboxOeffnen(titel, text); }
 
 } // namespace rahmen

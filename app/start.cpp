@@ -8,6 +8,7 @@
 #include "app/status.h"
 #include "diagrams/ablesungen.h"
 #include "diagrams/diagramm.h"
+#include "diagrams/drucken.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/yachse2.h"
 #include "files/einstellungsdatei.h"
@@ -151,6 +152,7 @@ const StartSchritt schritte[] = {
     {"Schriften", schriften},
     {"Arbeitsbereich", arbeitsbereichNehmen},
     {"Statuszeile", netzlosStatusZeigen},          // a new user sees what to do first
+    {"Druckersuche", [] { druckerSucheStarten(fensterhandles.hauptfenster); }},
     {"Oeffnen-Befehl", oeffnenBefehl},
 };
 

@@ -46,4 +46,6 @@ void diagrammFensterSchliessen();
 void netzlosStatusZeigen();
 // the search for printers starts in the background (after a network file was read)
 void druckerSucheAnstossen(plattform::Fenster hauptfenster);
+// the timed info box, modal; returns once it has closed
+void anzeigeboxZeigen(const std::string& titel, const std::string& text);
 }

@@ -30,6 +30,20 @@ struct SeitenEinrichtung {
     std::string fussText;
     int seiteMaximalAusnutzen = 0;
     int rahmenZeichnen = 0;              // a hairline round the printable area ("aeusseren rahmen zeichnen")
+
+    // Read from the open print job at each print, in its device units; no file keeps them.
+    // The page's origin is the printable area's top-left: the margins are less its offset.
+    int randObenGeraet = 0, randUntenGeraet = 0, randLinksGeraet = 0, randRechtsGeraet = 0;
+    double papierBreiteMm = 210.0, papierHoeheMm = 297.0;   // the sheet as it lies (landscape: 297 x 210)
+    int physBreite = 0, physHoehe = 0;   // the sheet
+    int druckBreite = 0, druckHoehe = 0; // between the margins
+    int umrandungDicke = 0, kopfAbstand = 0, fussAbstand = 0;
+    int horzRes = 0, vertRes = 0;        // the printable area
+    int physOffsetX = 0, physOffsetY = 0;
+    FontDaten diagrammSchrift;           // the diagram painter's font for the printer
+    // the picture's part that is printed, and the logical size mapped onto druckBreite x druckHoehe
+    int druckLinks = 0, druckOben = 0, druckRechts = 0, druckUnten = 0;
+    int ausdehnungX = 0, ausdehnungY = 0;
 };
 
 extern SeitenEinrichtung seiteNetzfenster;

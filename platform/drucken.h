@@ -38,6 +38,11 @@ SeitenMasse seitenMasse(DruckAuftrag a);
 // The page's surface; its origin is the top-left of the printable area, as on every
 // printer the program was written for.
 Zeichenflaeche& druckFlaeche(DruckAuftrag a);
+// Everything drawn on a page's surface from now on lands at (x * skala + dx, y * skala + dy),
+// pen widths and font heights scaled alike; (1, 0, 0) draws as the page stands.
+void seitenAbbildungSetzen(Zeichenflaeche& z, double skala, int dx, int dy);
+// the PDF printer's file of the job (as chosen or given), "" for a real printer
+std::string druckZiel(DruckAuftrag a);
 bool druckBeenden(DruckAuftrag a);        // prints the page and frees the job; false on failure
 void druckAbbrechen(DruckAuftrag a);      // frees the job, nothing is printed
 

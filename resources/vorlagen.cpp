@@ -32,6 +32,7 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageBahnung,
     &vorlageFazilitationMaximum,
     &vorlagePspForm,
+    &vorlageSeiteEinrichten,
 };
 }
 

@@ -37,3 +37,4 @@ extern const plattform::DialogVorlage vorlageTransmitterKurve;     // 285
 extern const plattform::DialogVorlage vorlageBahnung;              // 304
 extern const plattform::DialogVorlage vorlageFazilitationMaximum;  // 307
 extern const plattform::DialogVorlage vorlagePspForm;              // 319
+extern const plattform::DialogVorlage vorlageSeiteEinrichten; // 153

@@ -12,6 +12,7 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QTemporaryFile>
+#include <QTransform>
 #include <memory>
 #include <mutex>
 
@@ -158,6 +159,14 @@ SeitenMasse seitenMasse(DruckAuftrag a)
 }
 
 Zeichenflaeche& druckFlaeche(DruckAuftrag a) { return a->flaeche; }
+
+void seitenAbbildungSetzen(Zeichenflaeche& z, double skala, int dx, int dy)
+{
+    if (z.maler)
+        z.maler->setTransform(QTransform(skala, 0, 0, skala, dx, dy));
+}
+
+std::string druckZiel(DruckAuftrag a) { return a && a->pdf ? a->ziel : std::string(); }
 
 bool druckBeenden(DruckAuftrag a)
 {

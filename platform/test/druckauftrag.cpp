@@ -89,7 +89,8 @@ DruckAuftrag druckBeginnen(Fenster eigner, const DruckEinstellung& e, std::strin
     }
     auto* a = new DruckAuftragObjekt;
     a->einstellung = gewaehlt;
-    a->masse = a4(gewaehlt.quer);
+    a->masse = zustand().druckSeite.value_or(a4(gewaehlt.quer));
+    zustand().druckSeite.reset();
     // the surface begins at the printable area's top-left and covers just that area
     a->flaeche.breite = a->masse.druckbar.breite();
     a->flaeche.hoehe = a->masse.druckbar.hoehe();
@@ -107,13 +108,24 @@ Zeichenflaeche& druckFlaeche(DruckAuftrag a)
     return ersatzFlaeche();
 }
 
+void seitenAbbildungSetzen(Zeichenflaeche& z, double skala, int dx, int dy)
+{
+    z.skala = skala;
+    z.versatzX = dx;
+    z.versatzY = dy;
+}
+
+std::string druckZiel(DruckAuftrag a) { return a ? a->einstellung.pdfDatei : std::string(); }
+
 bool druckBeenden(DruckAuftrag a)
 {
     if (!a)
         return false;
-    protokollieren(a, true);
+    const bool gut = !zustand().druckFehler;
+    zustand().druckFehler = false;
+    protokollieren(a, gut);
     delete a;
-    return true;
+    return gut;
 }
 
 void druckAbbrechen(DruckAuftrag a)
@@ -126,7 +138,7 @@ void druckAbbrechen(DruckAuftrag a)
 
 namespace test {
 
-void druckerSetzen(std::initializer_list<std::string> namen, const std::string& standard)
+void druckerSetzen(const std::vector<std::string>& namen, const std::string& standard)
 {
     Zustand& z = zustand();
     std::lock_guard<std::mutex> sperre(z.druckerMutex);
@@ -139,6 +151,10 @@ void druckerSetzen(std::initializer_list<std::string> namen, const std::string& 
 }
 
 const std::vector<DruckEintrag>& druckLog() { return zustand().druckAuftraege; }
+
+void druckBeendenScheitert() { zustand().druckFehler = true; }
+
+void druckSeiteSetzen(const SeitenMasse& m) { zustand().druckSeite = m; }
 
 } // namespace test
 } // namespace plattform

@@ -170,7 +170,7 @@ const std::vector<PngEintrag>& pngLog();
 // ---- printing ------------------------------------------------------------------
 // The system's printers; druckerListe() adds the PDF printer last. standard "" (or a name
 // not in the list) makes the PDF printer the default. Without a call: no other printer.
-void druckerSetzen(std::initializer_list<std::string> namen, const std::string& standard = "");
+void druckerSetzen(const std::vector<std::string>& namen, const std::string& standard = "");
 // An A4 sheet at 600 dpi: 4961 x 7016 device units (swapped for landscape); the printable
 // area lies druckRand units inside every edge (5 mm).
 constexpr int a4Breite = 4961, a4Hoehe = 7016, druckDpi = 600, druckRand = 118;
@@ -184,6 +184,8 @@ struct DruckEintrag {
     bool gedruckt;                       // false: druckAbbrechen
 };
 const std::vector<DruckEintrag>& druckLog();   // each job as it ended
+void druckBeendenScheitert();        // the next druckBeenden fails (logged as not printed)
+void druckSeiteSetzen(const SeitenMasse& m);   // the next job's page instead of A4
 
 // ---- choosers --------------------------------------------------------------------
 // Answers come from queues, in order; a chooser with none fails the test with its title

@@ -19,6 +19,8 @@ struct Zeichenflaeche {
     Punkt position;
     std::vector<test::ZeichenAufruf> aufrufe;
     BildObjekt* bild = nullptr;          // the image whose pixels this surface changes
+    double skala = 1.0;                  // seitenAbbildungSetzen: recorded as it lands
+    int versatzX = 0, versatzY = 0;
 };
 
 struct BildObjekt {

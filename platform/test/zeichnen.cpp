@@ -31,6 +31,17 @@ int mittlereBreite(int hoehe) { return static_cast<int>(std::lround(hoehe * 0.5)
 void aufzeichnen(Zeichenflaeche& z, test::ZeichenAufruf a)
 {
     a.zustand = z.zustand;
+    if (z.skala != 1.0 || z.versatzX != 0 || z.versatzY != 0) {
+        const auto x = [&](int v) { return static_cast<int>(std::lround(v * z.skala)) + z.versatzX; };
+        const auto y = [&](int v) { return static_cast<int>(std::lround(v * z.skala)) + z.versatzY; };
+        for (Punkt& p : a.punkte)
+            p = {x(p.x), y(p.y)};
+        if (a.art != test::ZeichenArt::Text && a.art != test::ZeichenArt::Linie && a.art != test::ZeichenArt::Polylinie &&
+            a.art != test::ZeichenArt::Polygon)
+            a.rechteck = {x(a.rechteck.links), y(a.rechteck.oben), x(a.rechteck.rechts), y(a.rechteck.unten)};
+        a.zustand.stift.breite = static_cast<int>(std::lround(a.zustand.stift.breite * z.skala));
+        a.zustand.schrift.hoehe = static_cast<int>(std::lround(a.zustand.schrift.hoehe * z.skala));
+    }
     z.aufrufe.push_back(std::move(a));
 }
 

@@ -94,6 +94,8 @@ void zuruecksetzen()
         z.standardDrucker.clear();
     }
     z.druckAuftraege.clear();
+    z.druckFehler = false;
+    z.druckSeite.reset();
     z.dateiAntworten.clear();
     hilfeZuruecksetzen();
     z.farbAntworten.clear();

@@ -12,6 +12,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -116,6 +117,8 @@ struct Zustand {
     std::vector<std::string> drucker;
     std::string standardDrucker;
     std::vector<test::DruckEintrag> druckAuftraege;
+    bool druckFehler = false;            // the next druckBeenden fails
+    std::optional<SeitenMasse> druckSeite;   // the next job's page
     std::deque<test::DateiAntwort> dateiAntworten;
     std::deque<Farbe> farbAntworten;
     std::deque<test::SchriftAntwort> schriftAntworten;

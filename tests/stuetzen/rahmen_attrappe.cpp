@@ -84,4 +84,6 @@ void netzlosStatusZeigen() { ++attrappe::dienste.netzlosStatus; }
 
 void druckerSucheAnstossen(plattform::Fenster) { ++attrappe::dienste.druckerSuchen; }
 
+void anzeigeboxZeigen(const std::string&, const std::string&) {}
+
 } // namespace rahmen

@@ -1,15 +1,24 @@
 // tests/diagrams/qt/test_zeichnen_qt.cpp - a diagram window painted into an image on the
-// offscreen platform: the pixels of its axes, ticks and soma curve
+// offscreen platform: the pixels of its axes, ticks and soma curve; and printed to a PDF file
 #include "app/einstellungen.h"
 #include "diagrams/diagramm.h"
+#include "diagrams/drucken.h"
+#include "dialogs/eingabe.h"
 #include "model/kurven.h"
 #include "model/layout.h"
 #include "model/netz.h"
 #include "model/netzeinstellungen.h"
+#include "model/seiteneinrichtung.h"
+#include "platform/drucken.h"
 #include "model/simulationspruefung.h"
 #include "platform/qt/qtstart.h"
 #include "texts/texte.h"
 #include <gtest/gtest.h>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
 #include <string_view>
 
 using namespace plattform;
@@ -85,4 +94,48 @@ TEST_F(ZeichnenQt, AchsenBlauTicksOlivUndDieSomakurveBraunEinDrittelUnterDerNull
     EXPECT_EQ(nahe(mitte, zeile, braun), braun);
     EXPECT_EQ(bildPixel(bild, mitte, zeile - 20), weiss);
     EXPECT_EQ(bildPixel(bild, mitte, d->yRand + 5), weiss);
+}
+
+// timer 7 of the main window closes the info box
+intptr_t hauptProc(Fenster f, uint32_t n, uintptr_t w, intptr_t l)
+{
+    if (n == nachricht::Zeitgeber && w == zeitgeberAnzeigebox && anzeigeboxParameter.fenster)
+        senden(anzeigeboxParameter.fenster, anzeigeboxSchliessen);
+    return standardFensterProc(f, n, w, l);
+}
+
+TEST_F(ZeichnenQt, DruckWirdPdfDateiOderHinweisOhneDatei)
+{
+    klasseRegistrieren({"HauptQt", hauptProc, 0xFFFFFF});
+    fensterhandles.hauptfenster = fensterErzeugen("HauptQt", "Velnor", stil::Hauptfenster, 0, 0, 300, 200);
+    anzeigeboxParameter.anzeigedauer = 1;
+    std::vector<std::string> hinweise;   // answered as they come
+    QTimer antworten;
+    QObject::connect(&antworten, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                hinweise.push_back(box->text().toStdString());
+                box->accept();
+            }
+    });
+    antworten.start(20);
+    const std::string ordner = std::filesystem::temp_directory_path() / "velnor-druck-qt";
+    std::filesystem::create_directories(ordner);
+    seiteDiagrammfenster.seiteMaximalAusnutzen = 1;
+    druckAuftrag.druckerName = pdfDrucker;
+    for (const std::string datei : {ordner + "/zelle.pdf", ordner + "/fehlt/zelle.pdf"}) {
+        druckAuftrag.pdfDatei = datei;
+        fensterDrucken(d->fenster, seiteDiagrammfenster, druckAuftrag, "Zelle");
+        std::ifstream ein(datei, std::ios::binary);
+        std::string anfang(5, '\0');
+        ein.read(anfang.data(), 5);
+        const bool geschrieben = datei == ordner + "/zelle.pdf";
+        EXPECT_EQ(ein.good() && anfang == "%PDF-", geschrieben) << datei;
+        EXPECT_EQ(hinweise.size(), geschrieben ? 0u : 1u);
+    }
+    std::filesystem::remove_all(ordner);
+    druckAuftrag = {};
+    seiteDiagrammfenster = {};
+    fensterZerstoeren(fensterhandles.hauptfenster);
+    fensterhandles = {};
 }
