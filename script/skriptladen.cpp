@@ -303,12 +303,16 @@ bool lesen(Skript& s, std::vector<char>& puffer)
     std::vector<char> z(zeilenLaenge + 1);
     ::zeileLesen(l.datei, nullptr, 0);
     bool weiter = true;
+    const char* gezaehlt = l.datei;           // line ends counted up to here
+    int zeilen = 1;
     while (weiter && !l.exi) {
         char* ende = ::zeileLesen(l.datei, z.data(), zeilenLaenge);
         if (!ende)
             break;
         l.zeilenEnde = ende;
-        l.zeile = 1 + static_cast<int>(std::count(static_cast<const char*>(l.datei), static_cast<const char*>(ende), '\n'));
+        zeilen += static_cast<int>(std::count(gezaehlt, static_cast<const char*>(ende), '\n'));
+        gezaehlt = ende;
+        l.zeile = zeilen;
         weiter = l.zeileLesen(z.data());
         if (l.gestoppt) {
             ::zeileLesen(l.datei, nullptr, 0);
