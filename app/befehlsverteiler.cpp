@@ -46,6 +46,7 @@
 #include "model/simulationspruefung.h"
 #include "model/stromreiz.h"
 #include "platform/box.h"
+#include "script/skript.h"
 #include "platform/fenster.h"
 #include "platform/steuerelemente.h"
 #include "texts/texte.h"
@@ -90,6 +91,20 @@ void dateiOeffnenBefehl(Fenster, int)
         return;                          // named in a notice and dropped
     // the file of the start opens without the dialog
     simulationOeffnen(amStart && startDateiUebernehmen() ? 0 : 1);
+}
+
+// "Skript laden": a loaded script goes first, then the file dialog
+void skriptLadenBefehl(Fenster, int)
+{
+    skriptFreigeben(skript);
+    skriptLaden(skript);
+}
+
+// "Skript schliessen": its result files close with it
+void skriptSchliessenBefehl(Fenster, int)
+{
+    ergebnisDateienSchliessen();
+    skriptFreigeben(skript);
 }
 
 // the bit of the permutation display's numbers mask that a switch of its menu stands for
@@ -448,6 +463,8 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlBackupVorSimulation, schalterBefehl, immer},
     {befehlStrgMNurMinimieren, schalterBefehl, immer},
     {befehlSkriptMeldungen, schalterBefehl, immer},
+    {befehlSkriptLaden, skriptLadenBefehl, immer},
+    {befehlSkriptSchliessen, skriptSchliessenBefehl, immer},
     {befehlDiagrammeAlle, fensterBefehl, mitNetz},
     {befehlDiagrammeMarkierte, fensterBefehl, mitMarkierten},
     {befehlDiagrammAnLetzterPosition, fensterBefehl, mitMarkierten},

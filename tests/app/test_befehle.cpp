@@ -5,6 +5,7 @@
 #include "model/synapse.h"
 #include "platform/box.h"
 #include "platform/menue.h"
+#include "script/skript.h"
 
 using namespace apphilfe;
 
@@ -208,4 +209,23 @@ TEST_F(Befehle, NeuronDialogeOeffnenUeberIhreBefehleUndMerkenSichDenBefehl)
     EXPECT_FALSE(befehlVerfuegbar(befehlVoltageClamp));
     neuronMarkieren(neuronKette.kopf, 0);
     EXPECT_TRUE(befehlVerfuegbar(befehlVoltageClamp));
+}
+
+// "Skript laden" releases the loaded script before the dialog; "Skript schliessen" releases it
+TEST_F(Befehle, SkriptLadenUndSchliessen)
+{
+    laufbaresNetz(1, ordner);
+    testhilfe::schreiben(ordner + "a.skr", "SDAUER=0.02 SAUFLOESUNG=0.0001 SELSYNDELAY=O NEU=1 SIM=\n");
+    pt::boxAntworten({antwort::Ok, antwort::Ok});   // the two loads' reports
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "a.skr"), pt::dateiAbbruch(), pt::dateiAntwort(ordner + "a.skr")});
+    befehl(befehlSkriptLaden);
+    EXPECT_TRUE(skriptStatus & skriptBit::Geladen);
+    EXPECT_EQ(skript.anweisungen.size(), 2u);
+    befehl(befehlSkriptLaden);                  // cancelled: the old script is gone all the same
+    EXPECT_FALSE(skriptStatus & skriptBit::Geladen);
+    EXPECT_TRUE(skript.anweisungen.empty());
+    befehl(befehlSkriptLaden);
+    befehl(befehlSkriptSchliessen);
+    EXPECT_FALSE(skriptStatus & skriptBit::Geladen);
+    EXPECT_TRUE(skript.anweisungen.empty());
 }

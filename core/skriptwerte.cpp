@@ -1,0 +1,4 @@
+// core/skriptwerte.cpp
+#include "core/skriptwerte.h"
+
+SkriptLaufwerte skriptLaufwerte;

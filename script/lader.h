@@ -1,0 +1,126 @@
+// script/lader.h - the script loader's reading state, shared by the scanner and the keyword tables
+#pragma once
+#include "script/skript.h"
+#include "core/schluessel.h"
+#include "model/netz.h"
+#include "model/neuron.h"
+#include "texts/texte.h"
+#include <string>
+
+namespace skriptlader {
+
+constexpr Anweisungscode c(const char* wort) { return anweisungscode(wort); }
+constexpr int zeilenLaenge = 32767;
+
+// printf into a string of the needed length
+std::string formatieren(const char* format, ...);
+// a message of the loader: "Hinweis" over the foreground window
+void melden(const std::string& text);
+
+inline bool grossbuchstabe(char z) { return z >= 'A' && z <= 'Z'; }
+
+inline const char* const behebenNeuron = "es gibt kein neuron zu dieser anweisung: %s. der fehler muss im skript behoben werden";
+
+enum class Folge { Weiter, ZeileEnde, Fehler, Stopp };
+
+struct Lader {
+    Skript& s;
+    char* datei = nullptr;          // the whole file, for the search of a loop's end
+    const char* zeilenEnde = nullptr;
+    int zeile = 0;
+    char trenner = ';';
+    // the current target
+    NeuronDaten* neuron = nullptr;
+    SynapseDaten* synapse = nullptr;
+    int kanal = 0;
+    uint32_t kanalArt = 0;
+    int reiz = 0;
+    uint32_t art = 0;
+    int ebene = 0;
+    bool intScharf = false;
+    int intSlot = 0;
+    int simAnzahl = 0;
+    bool exi = false;
+    bool gestoppt = false;
+    int fehlerZeile = 0;
+    // the statement being read
+    std::string text;                // its capitals and the five characters after them
+    char* wert = nullptr;
+    char* gleich = nullptr;
+    char* wort = nullptr;
+
+    explicit Lader(Skript& skr) : s(skr) {}
+
+    Folge fehler(const std::string& meldung)
+    {
+        melden(meldung);
+        if (fehlerZeile == 0)
+            fehlerZeile = zeile;
+        return Folge::Fehler;
+    }
+    Folge fehlerMitText(const char* format) { return fehler(formatieren(format, text.c_str())); }
+
+    void zielLeeren() { neuron = nullptr; synapse = nullptr; kanal = 0; kanalArt = 0; reiz = 0; art = 0; }
+
+    // a neuron by number (the value begins with a digit) or by a part of its name
+    Folge neuronLesen(NeuronDaten*& aus)
+    {
+        if (*wert >= '0' && *wert <= '9') {
+            const int nr = kommaGanzzahlLesen(wert);
+            if (nr < 1)
+                return fehler(formatieren("ung\xFCltige neuron ID: %d bei\n\n%s\n\nder fehler muss im skript behoben werden",
+                                          nr, text.c_str()));
+            aus = neuronNachNummer(nr);
+            if (!aus)
+                return fehler(formatieren("es gibt kein neuron mit ID = %d bei\n\n%s\n\nvieleicht wurde es geloescht und "
+                                          "wieder erzeugt, dabei kann sich die ID aendern.\nvieleicht ist's auch bloss ein "
+                                          "tippfehler. der fehler muss im skript behoben werden", nr, text.c_str()));
+            return Folge::Weiter;
+        }
+        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+            if (n->name.find(wert) != std::string::npos) {
+                aus = n;
+                return Folge::Weiter;
+            }
+        return fehler(formatieren("neuron %s nicht gefunden. der fehler muss behoben werden", wert));
+    }
+    Folge zielNeuron(NeuronDaten*& aus)
+    {
+        NeuronDaten* n = nullptr;
+        const Folge f = neuronLesen(n);
+        if (f != Folge::Weiter)
+            return f;
+        zielLeeren();
+        neuron = aus = n;
+        art = zielArt::Neuron;
+        return Folge::Weiter;
+    }
+
+    SkriptAnweisung& anhaengen(Anweisungscode code)
+    {
+        s.anweisungen.push_back({});
+        s.anweisungen.back().code = code;
+        return s.anweisungen.back();
+    }
+    // STEP, DOKUMENTIEREN and OPTIMIEREN refer to the statement before, which must be a value
+    SkriptAnweisung* vorige()
+    {
+        if (s.anweisungen.empty())
+            return nullptr;
+        SkriptAnweisung& a = s.anweisungen.back();
+        if (a.code == c("SCHLEIFE") || a.code == c("WIEDERHOLEN"))
+            return nullptr;
+        return &a;
+    }
+    Folge ohneVorige(const char* schluessel) { return fehler(meldungFormatieren(873, schluessel, text)); }
+
+    Folge liste(Anweisungscode code);
+    Folge einstellung(Anweisungscode code, bool& bekannt);
+    Folge anweisung(Anweisungscode code, bool& bekannt);
+    Folge schleife();
+    Folge wiederholen();
+    Folge simulationsListe();
+    bool zeileLesen(char* z);
+};
+
+} // namespace skriptlader

@@ -1,0 +1,394 @@
+// script/skriptladen.cpp - reads a script file into the script record
+//
+// The file is read line by line; each line holds statements "KEYWORD=value", found by their
+// capitals (everything else is comment). Load-time settings go into the record, every
+// executable statement becomes a SkriptAnweisung. An error drops the rest of the file and
+// the load fails after the end checks; a stop returns at once. A failed load leaves nothing
+// of the script in the record, so nothing half-read can run.
+#include "script/lader.h"
+#include "core/rahmen.h"
+#include "core/status.h"
+#include "model/anzeigeeinstellungen.h"
+#include "model/ergebnisdateien.h"
+#include "model/kurven.h"
+#include "model/layout.h"
+#include "model/netz.h"
+#include "model/netzeinstellungen.h"
+#include "model/neuron.h"
+#include "model/simulationsparameter.h"
+#include "core/schluessel.h"
+#include "platform/box.h"
+#include "platform/pfad.h"
+#include "platform/waehler.h"
+#include "texts/texte.h"
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+
+namespace skriptlader {
+
+// ---- one line ------------------------------------------------------------------------------------
+
+// false when reading ends (an error, a stop, EXI); a stop is told by the caller's flag
+bool Lader::zeileLesen(char* z)
+{
+    char* p = z;
+    while (!exi) {
+        while (*p && !grossbuchstabe(*p))
+            ++p;
+        if (!*p)
+            return true;
+        wort = p;
+        while (grossbuchstabe(*p))
+            ++p;
+        const Anweisungscode code = anweisungscode(wort);
+        gleich = std::strchr(p, '=');
+        if (!gleich)
+            return true;                       // no value: the statement is dropped
+        wert = gleich + 1;
+        const bool zitiert = *wert == '"';
+        if (zitiert)
+            ++wert;
+        char* ende = wert;
+        if (zitiert)
+            while (*ende && *ende != '"' && static_cast<unsigned char>(*ende) >= 10)
+                ++ende;
+        else
+            while (*ende && *ende != ' ' && *ende != trenner && static_cast<unsigned char>(*ende) >= 10)
+                ++ende;
+        const char endZeichen = *ende;
+        *ende = '\0';
+        // the statement's text for the messages: its capitals and five characters more
+        size_t kopf = 0;
+        while (grossbuchstabe(wort[kopf]))
+            ++kopf;
+        text.assign(wort, kopf);
+        for (size_t i = 0; i < 5 && wort[kopf + i]; ++i)
+            text += wort[kopf + i];
+
+        // where scanning goes on; never past the line's end
+        char* weiter = ende;
+        if (endZeichen != '\0') {
+            ++weiter;
+            if (zitiert && endZeichen == '"' && *weiter)
+                ++weiter;
+        }
+        const bool listenWort = code == c("AKLASSENZEITEN") || code == c("ASOLLWERTE") || code == c("AAPANZAHL") ||
+                                code == c("ASFAKTOR") || code == c("AAFAKTOR");
+        if (listenWort && !zitiert && endZeichen != '\0')
+            *ende = endZeichen;                // a list runs to the end of its line
+
+        bool bekannt = false;
+        Folge f = einstellung(code, bekannt);
+        if (!bekannt)
+            f = anweisung(code, bekannt);
+        if (!bekannt) {
+            const char* art = (code >= 757 && code <= 19682) ? "m\xF6gliche aber ung\xFCltige anweisung:\t%s\nmit wert\t\t%s"
+                                                             : "unm\xF6gliche anweisung:\t%s\nmit wert\t\t%s";
+            melden(formatieren(art, text.c_str(), wert));
+        }
+        if (f == Folge::Fehler) {
+            skriptStatus = skriptBit::LadeFehler;
+            return false;
+        }
+        if (f == Folge::Stopp) {
+            gestoppt = true;
+            return false;
+        }
+        if (f == Folge::ZeileEnde || endZeichen == '\0')
+            return true;
+        p = weiter;
+    }
+    return false;
+}
+
+} // namespace skriptlader
+
+namespace {
+
+using namespace skriptlader;
+
+// multiplication that stops at a bound instead of overflowing
+long long mal(long long a, long long b)
+{
+    constexpr long long grenze = 1LL << 40;
+    return (a > 0 && b > grenze / a) ? grenze : std::min(a * b, grenze);
+}
+
+// Simulations of the whole script, walking it once: each SIM runs once per turn of the
+// loops around it, each innermost loop once per turn of itself and of the loops around it.
+long long simulationenZaehlen(const std::vector<SkriptAnweisung>& anweisungen)
+{
+    struct Offen { long long anzahl; bool innen; };
+    std::vector<Offen> offen;
+    long long summe = 0;
+    const auto aussen = [&](size_t bis) {
+        long long p = 1;
+        for (size_t i = 0; i < bis; ++i)
+            p = mal(p, offen[i].anzahl);
+        return p;
+    };
+    for (const SkriptAnweisung& a : anweisungen) {
+        if (a.code == c("SCHLEIFE")) {
+            if (!offen.empty())
+                offen.back().innen = true;
+            offen.push_back({a.ganzzahl, false});
+        } else if (a.code == c("WIEDERHOLEN") && !offen.empty()) {
+            if (!offen.back().innen)
+                summe += aussen(offen.size());
+            offen.pop_back();
+        } else if (a.code == c("SIM")) {
+            summe += aussen(offen.size());
+        }
+        summe = std::min(summe, 1LL << 40);
+    }
+    return summe == 0 ? 1 : summe;
+}
+
+bool dateiWaehlen(Skript& s, std::string& pfad)
+{
+    if (skriptStatus & (skriptBit::AuswertungLaedt | skriptBit::DateiAusSkriptLaden)) {
+        pfad = s.pfad;
+    } else {
+        plattform::DateiWahl wahl;
+        const std::string& vorher = dateipfade.letzteSkriptDatei;
+        if (!vorher.empty()) {
+            const size_t strich = vorher.find_last_of('/');
+            wahl.ordner = strich == std::string::npos ? "" : vorher.substr(0, strich);
+            std::string name = strich == std::string::npos ? vorher : vorher.substr(strich + 1);
+            const size_t punkt = name.find_last_of('.');
+            wahl.endung = punkt == std::string::npos ? "" : name.substr(punkt + 1);
+            wahl.name = name.substr(0, punkt);
+        } else {
+            wahl.ordner = dateipfade.dokumentVerzeichnis;
+            wahl.endung = "skr";
+        }
+        wahl.filter = {{"Skript-Dateien (*.skr)", "*.skr"}};
+        wahl.titel = "Skriptdateien \xD6" "ffnen";
+        if (!plattform::dateiWaehlen(fensterhandles.hauptfenster, wahl))
+            return false;
+        while (wahl.ordner.size() > 1 && wahl.ordner.back() == '/')
+            wahl.ordner.pop_back();
+        pfad = wahl.ordner + "/" + wahl.name + (wahl.endung.empty() ? "" : "." + wahl.endung);
+    }
+    if (!(skriptStatus & skriptBit::AuswertungLaedt) && !plattform::dateiExistiert(pfad)) {
+        melden(meldungFormatieren(265, pfad));
+        return false;
+    }
+    return true;
+}
+
+// the checks after the last line; false after a message
+bool endPruefungen(Skript& s)
+{
+    if (s.bereichStart > 0 || s.bereichEnde >= 1) {
+        const long long laenge = static_cast<long long>(s.bereichEnde) - s.bereichStart;
+        if (laenge <= 0 || laenge >= INT_MAX) {
+            melden("Fehler bei SBSTART bzw. SBENDE");
+            return false;
+        }
+        s.auswahlModus = static_cast<int>(laenge) + 1;
+    }
+    if (!(s.dauer > 0.0)) {
+        melden("SDAUER fehlt");
+        return false;
+    }
+    if (s.dauer != simulationsParameter.simulationsDauer) {
+        melden("die simulationsdauer ist im skript anders als in der gui");
+        return false;
+    }
+    if (!(s.schrittweite > 0.0)) {
+        melden("SAUFLOESUNG fehlt");
+        return false;
+    }
+    if (s.schrittweite != simulationsParameter.schrittweite) {
+        melden("die laenge eines simulationsschrittes ist im skript anders als in der gui");
+        return false;
+    }
+    if (s.elSynapsenSchalter < 0) {
+        melden("SELSYNDELAY fehlt");
+        return false;
+    }
+    if (s.elSynapsenSchalter != (netzvorgaben.elektrischeSynapsenEingeschraenkt ? 1 : 0)) {
+        melden("elektrische synapsen werden im skript anders berechnet als in der gui");
+        return false;
+    }
+    if (!(s.auswertung & auswertungsBit::An))
+        return true;
+    if (!s.auswertungsNeuron) {
+        melden("das zu bewertende neuron (ANEURON) fehlt");
+        return false;
+    }
+    if (!(s.auswertung & auswertungsBit::Klassenzeiten)) {
+        melden("klassendefinitionen (AKLASSENZEITEN) fehlen");
+        return false;
+    }
+    if (s.auswertung & auswertungsBit::Frequenz)
+        for (int i = 0; i < s.klassenAnzahl; ++i)
+            if (s.klassen[static_cast<size_t>(i)].sollWert < 0.0) {
+                melden("ASOLLWERTE duerfen wg AFREQUENZ=F nicht kleiner als 0.0 sein");
+                return false;
+            }
+    if (s.klassenAnzahl < 1) {
+        melden("widerspr\xFC" "chliche angaben:\n\nAUSWERTUNG=MIT aber keine klassen definiert");
+        return false;
+    }
+    const double letzte = s.klassen[static_cast<size_t>(s.klassenAnzahl) - 1].start;
+    if (letzte >= s.dauer) {
+        const std::string frage = formatieren("nicht alle auswertungs-klassen bei AKLASSENZEITEN liegen innerhalb der "
+                                              "simulationsdauer: %fs, letzte klasse: %fs.\n\nskript trotzdem ausfuehren?",
+                                              s.dauer, letzte);
+        if (plattform::meldungsBox(fensterhandles.hauptfenster, frage, "SysInfo",
+                                   plattform::knoepfe::JaNein | plattform::symbol::Frage) != plattform::antwort::Ja)
+            return false;
+        int behalten = 0;
+        while (behalten < s.klassenAnzahl && s.klassen[static_cast<size_t>(behalten)].start < s.dauer)
+            ++behalten;
+        s.klassenAnzahl = std::max(behalten, 1);
+    }
+    s.klassen[static_cast<size_t>(s.klassenAnzahl) - 1].ende = s.dauer;
+    if ((s.auswertung & auswertungsBit::AapAnzahl) && !(s.auswertung & auswertungsBit::AaFaktor)) {
+        melden("gewichtungsfaktor fuer die AP-anzahlen (AAFAKTOR) fehlt");
+        return false;
+    }
+    if ((s.auswertung & auswertungsBit::AaFaktor) && !(s.auswertung & auswertungsBit::AapAnzahl)) {
+        melden("AP-anzahlen zu den gewichtungsfaktoren (AAPANZAHL) fehlen");
+        return false;
+    }
+    if (!(s.auswertung & auswertungsBit::Sollwerte)) {
+        melden("erwartungswerte (ASOLLWERTE) fehlen");
+        return false;
+    }
+    if (!(s.auswertung & auswertungsBit::AsFaktor)) {
+        melden("gewichtungsfaktor fuer die erwartungswerte (ASFAKTOR) fehlt");
+        return false;
+    }
+    return true;
+}
+
+void abschlussMelden(const Skript& s)
+{
+    const int anweisungen = static_cast<int>(s.anweisungen.size());
+    int laeufe = s.gesamtSimulationen;
+    if (s.auswahlModus == 1)
+        laeufe = static_cast<int>(s.liste.size());
+    else if (s.auswahlModus >= 2)
+        laeufe = s.auswahlModus;
+    if (!skriptMeldungenAnzeigen) {
+        statusTeilSetzen(3, formatieren("\t%d sims", laeufe));
+        return;
+    }
+    if (skriptStatus & skriptBit::AuswertungLaedt)
+        return;
+    const char* kopf = "skript wurde erfolgreich geladen. aus der datei:\n\n%s\n\nwurden %d skript-anweisungen fuer %d simulationen";
+    std::string t = formatieren(kopf, s.pfad.c_str(), anweisungen, laeufe);
+    if (s.auswahlModus == 1)
+        t += " aus einer liste eingelesen";
+    else if (s.auswahlModus >= 2)
+        t += formatieren(" (%d bis %d) eingelesen", s.bereichStart, s.bereichEnde);
+    else
+        t += " eingelesen";
+    melden(t);
+}
+
+// the load after the file was chosen; false on any fault
+bool lesen(Skript& s, std::vector<char>& puffer)
+{
+    Lader l(s);
+    l.datei = puffer.data();
+    l.trenner = asciiExportEinstellungen.trennzeichen > 0 ? static_cast<char>(asciiExportEinstellungen.trennzeichen) : ';';
+    std::vector<char> z(zeilenLaenge + 1);
+    ::zeileLesen(l.datei, nullptr, 0);
+    bool weiter = true;
+    const char* gezaehlt = l.datei;           // line ends counted up to here
+    int zeilen = 1;
+    while (weiter && !l.exi) {
+        char* ende = ::zeileLesen(l.datei, z.data(), zeilenLaenge);
+        if (!ende)
+            break;
+        l.zeilenEnde = ende;
+        zeilen += static_cast<int>(std::count(gezaehlt, static_cast<const char*>(ende), '\n'));
+        gezaehlt = ende;
+        l.zeile = zeilen;
+        weiter = l.zeileLesen(z.data());
+        if (l.gestoppt) {
+            ::zeileLesen(l.datei, nullptr, 0);
+            return false;                      // a stop
+        }
+    }
+    ::zeileLesen(l.datei, nullptr, 0);
+    if (skriptStatus != skriptBit::LadeFehler && l.ebene > 0) {
+        melden(meldungFormatieren(875, l.ebene, l.ebene));
+        skriptStatus = skriptBit::LadeFehler;
+    }
+    if (skriptStatus != skriptBit::LadeFehler) {
+        const long long gesamt = simulationenZaehlen(s.anweisungen);
+        if (gesamt > INT_MAX) {
+            melden(meldungFormatieren(872, INT_MAX));
+            skriptStatus = skriptBit::LadeFehler;
+        }
+        s.gesamtSimulationen = static_cast<int>(std::min<long long>(gesamt, INT_MAX));
+    }
+    if (skriptStatus == skriptBit::LadeFehler) {
+        if (l.fehlerZeile > 0)
+            statusTeilSetzen(3, meldungFormatieren(870, l.fehlerZeile));
+        melden(formatieren("fehler in der skript-datei:\n\n%s\n\nes wurde nichts geladen, der fehler muss zuerst behoben "
+                           "werden", s.pfad.c_str()));
+        return false;
+    }
+    return endPruefungen(s);
+}
+
+} // namespace
+
+int skriptLaden(Skript& s)
+{
+    std::string pfad;
+    if (!dateiWaehlen(s, pfad))
+        return 0;
+    std::FILE* f = plattform::dateiOeffnen(pfad, "rb");
+    if (!f) {
+        melden(meldungFormatieren(73, pfad));
+        return 0;
+    }
+    dateipfade.letzteSkriptDatei = pfad;
+    std::vector<char> puffer;
+    char block[4096];
+    for (size_t n; (n = std::fread(block, 1, sizeof block, f)) > 0;)
+        puffer.insert(puffer.end(), block, block + n);
+    std::fclose(f);
+    puffer.resize(puffer.size() + 64, '\0');
+
+    // every neuron's diagram afresh, as a run of the script will fill it
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        diagrammLayoutBerechnen(n, &n->hauptDiagramm, 0);
+        kurvenVorbereiten(&n->hauptDiagramm, -1);
+    }
+    const uint32_t behalten = skriptStatus & (skriptBit::AuswertungLaedt | skriptBit::AuswertungsModus);
+    s = Skript{};
+    s.pfad = pfad;
+    skriptLaufwerte = {};
+    skriptStatus = behalten;
+    bool geladen = false;
+    try {
+        geladen = lesen(s, puffer);
+    } catch (const std::bad_alloc&) {
+        plattform::velnorInfoBox("kaputter fehler beim speicher reservieren fuer skript-daten");
+        skriptFreigeben(s);
+        programmBeenden();
+        return 0;
+    }
+    if (!geladen) {
+        const bool fehler = skriptStatus == skriptBit::LadeFehler;
+        skriptFreigeben(s);
+        s.pfad = pfad;
+        skriptStatus = (behalten & skriptBit::AuswertungsModus) | (fehler ? skriptBit::LadeFehler : 0);
+        return 0;
+    }
+    abschlussMelden(s);
+    skriptStatus = (skriptStatus & ~skriptBit::LadeFehler) | skriptBit::Geladen;
+    return 1;
+}
