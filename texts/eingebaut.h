@@ -10,8 +10,8 @@
 // this program's own texts (notices the format never had) are numbered from 800 on,
 // with keys of their own, so older language files simply keep their German wording.
 constexpr int meldungsEigeneAb = 800;
-constexpr int meldungsAnzahl = 1000;
-constexpr int dialogTextAnzahl = 1000;
+constexpr int meldungsAnzahl = 2000;
+constexpr int dialogTextAnzahl = 2000;
 
 extern const std::span<const TextEintrag> eingebauteMeldungen;
 extern const std::span<const TextEintrag> eingebauteDialogTexte;
