@@ -74,19 +74,9 @@ void speichern(Fenster dlg)
 
 intptr_t dezimalstellenDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
+    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, diagramm, {oeffnen, nullptr, fuellen}, antwort))
+        return antwort;
     switch (n) {
-    case nachricht::Bewegen:
-        dialogPositionMerken(dlg, rahmen);
-        return 0;
-    case nachricht::DialogInit:
-        if (l != 0)
-            diagramm = reinterpret_cast<DiagrammDaten*>(l);
-        if (!diagramm) {
-            dialogSchliessen(dlg, rahmen, 2, false);
-            return 1;
-        }
-        dialogInitialisieren(dlg, rahmen, {oeffnen, nullptr, fuellen});
-        return 1;
     case nachricht::Befehl:
         switch (loWort(w)) {
         case idXFest:

@@ -45,19 +45,9 @@ void diagrammLegendeTexteSetzen(Fenster dlg) { vorlagenTexteSetzen(dlg, vorlageL
 
 intptr_t legendeFormatDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
+    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, diagramm, {nullptr, diagrammLegendeTexteSetzen, fuellen}, antwort))
+        return antwort;
     switch (n) {
-    case nachricht::Bewegen:
-        dialogPositionMerken(dlg, rahmen);
-        return 0;
-    case nachricht::DialogInit:
-        if (l != 0)
-            diagramm = reinterpret_cast<DiagrammDaten*>(l);
-        if (!diagramm) {
-            dialogSchliessen(dlg, rahmen, 2, false);
-            return 1;
-        }
-        dialogInitialisieren(dlg, rahmen, {nullptr, diagrammLegendeTexteSetzen, fuellen});
-        return 1;
     case nachricht::Befehl:
         if (loWort(w) == 1)
             speichern(dlg);

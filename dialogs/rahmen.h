@@ -41,6 +41,31 @@ void dialogSchliessen(plattform::Fenster dlg, DialogRahmen& r, intptr_t ergebnis
 // "OK - F2": the main window's command that starts a run, before the caller returns
 void simulationAusDialogStarten();
 
+// The start every dialog shares that edits the record handed in its DialogInit parameter
+// (a refill passes 0 and keeps the record): Bewegen remembers the position; DialogInit
+// ends the dialog with 2 when there is no record, else initialises it with teile. True
+// when the message was one of these two; antwort then holds what the procedure returns.
+template <class Satz>
+bool satzDialogAnfang(plattform::Fenster dlg, uint32_t n, intptr_t l, DialogRahmen& r, Satz*& satz,
+                      const DialogInitTeile& teile, intptr_t& antwort)
+{
+    if (n == plattform::nachricht::Bewegen) {
+        dialogPositionMerken(dlg, r);
+        antwort = 0;
+        return true;
+    }
+    if (n != plattform::nachricht::DialogInit)
+        return false;
+    if (l != 0)
+        satz = reinterpret_cast<Satz*>(l);
+    if (!satz)
+        dialogSchliessen(dlg, r, 2, false);
+    else
+        dialogInitialisieren(dlg, r, teile);
+    antwort = 1;
+    return true;
+}
+
 // A number field as the dialogs read it: kommaZahlLesen, a comma counting as the point when
 // the text has none. "nan", "inf" and numbers too large for a double are no numbers: 0.
 double dialogZahlLesen(plattform::Fenster dlg, int id);

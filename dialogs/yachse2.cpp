@@ -203,19 +203,9 @@ void tooltipsYAchseDialog(Fenster dlg) { vorlagenTooltipsSetzen(dlg, vorlageYAch
 
 intptr_t yAchse2DlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
+    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, diagramm, {oeffnen, zweiteYAchseTexteSetzen, fuellen}, antwort))
+        return antwort;
     switch (n) {
-    case nachricht::Bewegen:
-        dialogPositionMerken(dlg, rahmen);
-        return 0;
-    case nachricht::DialogInit:
-        if (l != 0)
-            diagramm = reinterpret_cast<DiagrammDaten*>(l);
-        if (!diagramm) {
-            dialogSchliessen(dlg, rahmen, 2, false);
-            return 1;
-        }
-        dialogInitialisieren(dlg, rahmen, {oeffnen, zweiteYAchseTexteSetzen, fuellen});
-        return 1;
     case nachricht::Befehl:
         switch (loWort(w)) {
         case idNachAnzahl:
