@@ -196,20 +196,10 @@ void uebernehmen(Fenster dlg, int id)
 intptr_t fazilitationDepressionDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
     using namespace bahnung;
+    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, synapse,
+                                           {oeffnen, [](Fenster d) { vorlagenTexteSetzen(d, vorlageBahnung); }, fuellen}, antwort))
+        return antwort;
     switch (n) {
-    case nachricht::Bewegen:
-        dialogPositionMerken(dlg, rahmen);
-        return 0;
-    case nachricht::DialogInit:
-        if (rahmen.frisch)
-            synapse = reinterpret_cast<SynapseDaten*>(l);
-        if (!synapse) {
-            dialogBeenden(dlg, 2);
-            return 1;
-        }
-        dialogInitialisieren(dlg, rahmen,
-                             {oeffnen, [](Fenster d) { vorlagenTexteSetzen(d, vorlageBahnung); }, fuellen});
-        return 1;
     case nachricht::Befehl: {
         const int id = loWort(w);
         switch (id) {
@@ -238,21 +228,10 @@ intptr_t fazilitationDepressionDlgProc(Fenster dlg, uint32_t n, uintptr_t w, int
 intptr_t fazilitationMaximumDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
     using namespace maximum;
+    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, synapse,
+                                           {[](Fenster d) { tastaturHookSetzen(d); }, [](Fenster d) { vorlagenTexteSetzen(d, vorlageFazilitationMaximum); }, fuellen}, antwort))
+        return antwort;
     switch (n) {
-    case nachricht::Bewegen:
-        dialogPositionMerken(dlg, rahmen);
-        return 0;
-    case nachricht::DialogInit:
-        if (rahmen.frisch)
-            synapse = reinterpret_cast<SynapseDaten*>(l);
-        if (!synapse) {
-            dialogBeenden(dlg, 2);
-            return 1;
-        }
-        dialogInitialisieren(dlg, rahmen,
-                             {[](Fenster d) { tastaturHookSetzen(d); },
-                              [](Fenster d) { vorlagenTexteSetzen(d, vorlageFazilitationMaximum); }, fuellen});
-        return 1;
     case nachricht::Befehl:
         switch (loWort(w)) {
         case 1:

@@ -146,20 +146,10 @@ void uebernehmen(Fenster dlg, int id)
 
 intptr_t pspFormDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
+    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, synapse,
+                                           {oeffnen, [](Fenster d) { vorlagenTexteSetzen(d, vorlagePspForm); }, fuellen}, antwort))
+        return antwort;
     switch (n) {
-    case nachricht::Bewegen:
-        dialogPositionMerken(dlg, rahmen);
-        return 0;
-    case nachricht::DialogInit:
-        if (rahmen.frisch)
-            synapse = reinterpret_cast<SynapseDaten*>(l);
-        if (!synapse) {
-            dialogBeenden(dlg, 2);
-            return 1;
-        }
-        dialogInitialisieren(dlg, rahmen,
-                             {oeffnen, [](Fenster d) { vorlagenTexteSetzen(d, vorlagePspForm); }, fuellen});
-        return 1;
     case nachricht::Befehl:
         switch (loWort(w)) {
         case idAn: lokal.an = haken(dlg, idAn); neuFuellen(dlg); break;

@@ -42,7 +42,7 @@ void dialogSchliessen(plattform::Fenster dlg, DialogRahmen& r, intptr_t ergebnis
 void simulationAusDialogStarten();
 
 // The start every dialog shares that edits the record handed in its DialogInit parameter
-// (a refill passes 0 and keeps the record): Bewegen remembers the position; DialogInit
+// (an opening takes it; a refill keeps the record unless it hands another): Bewegen remembers the position; DialogInit
 // ends the dialog with 2 when there is no record, else initialises it with teile. True
 // when the message was one of these two; antwort then holds what the procedure returns.
 template <class Satz>
@@ -56,7 +56,7 @@ bool satzDialogAnfang(plattform::Fenster dlg, uint32_t n, intptr_t l, DialogRahm
     }
     if (n != plattform::nachricht::DialogInit)
         return false;
-    if (l != 0)
+    if (r.frisch || l != 0)
         satz = reinterpret_cast<Satz*>(l);
     if (!satz)
         dialogSchliessen(dlg, r, 2, false);
