@@ -196,8 +196,8 @@ void uebernehmen(Fenster dlg, int id)
 intptr_t fazilitationDepressionDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
     using namespace bahnung;
-    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, synapse,
-                                           {oeffnen, [](Fenster d) { vorlagenTexteSetzen(d, vorlageBahnung); }, fuellen}, antwort))
+    const DialogInitTeile teile{oeffnen, [](Fenster d) { vorlagenTexteSetzen(d, vorlageBahnung); }, fuellen};
+    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, synapse, teile, antwort))
         return antwort;
     switch (n) {
     case nachricht::Befehl: {
@@ -228,8 +228,9 @@ intptr_t fazilitationDepressionDlgProc(Fenster dlg, uint32_t n, uintptr_t w, int
 intptr_t fazilitationMaximumDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
     using namespace maximum;
-    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, synapse,
-                                           {[](Fenster d) { tastaturHookSetzen(d); }, [](Fenster d) { vorlagenTexteSetzen(d, vorlageFazilitationMaximum); }, fuellen}, antwort))
+    const DialogInitTeile teile{[](Fenster d) { tastaturHookSetzen(d); },
+                                [](Fenster d) { vorlagenTexteSetzen(d, vorlageFazilitationMaximum); }, fuellen};
+    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, synapse, teile, antwort))
         return antwort;
     switch (n) {
     case nachricht::Befehl:

@@ -146,8 +146,8 @@ void uebernehmen(Fenster dlg, int id)
 
 intptr_t pspFormDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
-    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, synapse,
-                                           {oeffnen, [](Fenster d) { vorlagenTexteSetzen(d, vorlagePspForm); }, fuellen}, antwort))
+    const DialogInitTeile teile{oeffnen, [](Fenster d) { vorlagenTexteSetzen(d, vorlagePspForm); }, fuellen};
+    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, synapse, teile, antwort))
         return antwort;
     switch (n) {
     case nachricht::Befehl:
