@@ -57,7 +57,8 @@ void diagrammDimensionenTexteSetzen(Fenster dlg) { vorlagenTexteSetzen(dlg, vorl
 
 intptr_t achsenFormatDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
-    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, diagramm, {nullptr, diagrammDimensionenTexteSetzen, fuellen}, antwort))
+    const DialogInitTeile teile{nullptr, diagrammDimensionenTexteSetzen, fuellen};
+    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, diagramm, teile, antwort))
         return antwort;
     switch (n) {
     case nachricht::Befehl:

@@ -74,7 +74,8 @@ void speichern(Fenster dlg)
 
 intptr_t dezimalstellenDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
-    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, diagramm, {oeffnen, nullptr, fuellen}, antwort))
+    const DialogInitTeile teile{oeffnen, nullptr, fuellen};
+    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, diagramm, teile, antwort))
         return antwort;
     switch (n) {
     case nachricht::Befehl:

@@ -45,7 +45,8 @@ void diagrammLegendeTexteSetzen(Fenster dlg) { vorlagenTexteSetzen(dlg, vorlageL
 
 intptr_t legendeFormatDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
-    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, diagramm, {nullptr, diagrammLegendeTexteSetzen, fuellen}, antwort))
+    const DialogInitTeile teile{nullptr, diagrammLegendeTexteSetzen, fuellen};
+    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, diagramm, teile, antwort))
         return antwort;
     switch (n) {
     case nachricht::Befehl:

@@ -203,7 +203,8 @@ void tooltipsYAchseDialog(Fenster dlg) { vorlagenTooltipsSetzen(dlg, vorlageYAch
 
 intptr_t yAchse2DlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
-    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, diagramm, {oeffnen, zweiteYAchseTexteSetzen, fuellen}, antwort))
+    const DialogInitTeile teile{oeffnen, zweiteYAchseTexteSetzen, fuellen};
+    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, diagramm, teile, antwort))
         return antwort;
     switch (n) {
     case nachricht::Befehl:
