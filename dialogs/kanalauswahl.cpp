@@ -45,22 +45,10 @@ void fuellen(Fenster dlg)
 
 intptr_t kanalAuswahlDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
+    // without a neuron the dialog ends with 0: nothing was chosen
+    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, neuron, {nullptr, texteSetzen, fuellen}, antwort, 0))
+        return antwort;
     switch (n) {
-    case nachricht::Bewegen:
-        dialogPositionMerken(dlg, rahmen);
-        return 0;
-
-    case nachricht::DialogInit:
-        if (rahmen.frisch) {
-            neuron = reinterpret_cast<NeuronDaten*>(l);
-            if (!neuron) {
-                dialogSchliessen(dlg, rahmen, 0, false);
-                return 1;
-            }
-        }
-        dialogInitialisieren(dlg, rahmen, {nullptr, texteSetzen, fuellen});
-        return 1;
-
     case nachricht::Befehl:
         switch (loWort(w)) {
         case idListe:

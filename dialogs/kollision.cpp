@@ -137,21 +137,10 @@ void loeschen(Fenster dlg)
 
 intptr_t kollisionsObjektDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
+    const DialogInitTeile teile{[](Fenster) { kopie = *objekt; }, texteSetzen, fuellen};
+    if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, objekt, teile, antwort))
+        return antwort;
     switch (n) {
-    case nachricht::Bewegen:
-        dialogPositionMerken(dlg, rahmen);
-        return 0;
-    case nachricht::DialogInit:
-        if (rahmen.frisch) {
-            objekt = reinterpret_cast<Kollisionsobjekt*>(l);
-            if (!objekt) {
-                dialogBeenden(dlg, 2);
-                return 1;
-            }
-            kopie = *objekt;
-        }
-        dialogInitialisieren(dlg, rahmen, {nullptr, texteSetzen, fuellen});
-        return 1;
     case nachricht::Befehl: {
         const int id = loWort(w);
         const int art = hiWort(w);

@@ -43,11 +43,11 @@ void simulationAusDialogStarten();
 
 // The start every dialog shares that edits the record handed in its DialogInit parameter
 // (an opening takes it; a refill keeps the record unless it hands another): Bewegen remembers the position; DialogInit
-// ends the dialog with 2 when there is no record, else initialises it with teile. True
-// when the message was one of these two; antwort then holds what the procedure returns.
+// ends the dialog with ohneSatz when there is no record, else initialises it with teile.
+// True when the message was one of these two; antwort then holds what the procedure returns.
 template <class Satz>
 bool satzDialogAnfang(plattform::Fenster dlg, uint32_t n, intptr_t l, DialogRahmen& r, Satz*& satz,
-                      const DialogInitTeile& teile, intptr_t& antwort)
+                      const DialogInitTeile& teile, intptr_t& antwort, intptr_t ohneSatz = 2)
 {
     if (n == plattform::nachricht::Bewegen) {
         dialogPositionMerken(dlg, r);
@@ -59,7 +59,7 @@ bool satzDialogAnfang(plattform::Fenster dlg, uint32_t n, intptr_t l, DialogRahm
     if (r.frisch || l != 0)
         satz = reinterpret_cast<Satz*>(l);
     if (!satz)
-        dialogSchliessen(dlg, r, 2, false);
+        dialogSchliessen(dlg, r, ohneSatz, false);
     else
         dialogInitialisieren(dlg, r, teile);
     antwort = 1;
