@@ -28,20 +28,15 @@
     const double kv = xc * log2e + runden;
     const double k = kv - runden;
     const double r = (xc - k * ln2hoch) - k * ln2tief;
-    double p = 1.0 / 6227020800.0;
-    p = p * r + 1.0 / 479001600.0;
-    p = p * r + 1.0 / 39916800.0;
-    p = p * r + 1.0 / 3628800.0;
-    p = p * r + 1.0 / 362880.0;
-    p = p * r + 1.0 / 40320.0;
-    p = p * r + 1.0 / 5040.0;
-    p = p * r + 1.0 / 720.0;
-    p = p * r + 1.0 / 120.0;
-    p = p * r + 1.0 / 24.0;
-    p = p * r + 1.0 / 6.0;
-    p = p * r + 0.5;
-    p = p * r + 1.0;
-    p = p * r + 1.0;
+    // The Taylor polynomial by pairs (Estrin), a short chain of dependent operations, so that
+    // a single call does not wait for thirteen multiply-adds in a row:
+    // 1 + r + r^2 (a + r^4 (b + r^4 c)), a, b, c the coefficients 2-5, 6-9 and 10-13; the 1
+    // comes last, so only its addition rounds near 1.
+    const double r2 = r * r, r4 = r2 * r2;
+    const double a = (1.0 / 2 + r * (1.0 / 6)) + r2 * (1.0 / 24 + r * (1.0 / 120));
+    const double b = (1.0 / 720 + r * (1.0 / 5040)) + r2 * (1.0 / 40320 + r * (1.0 / 362880));
+    const double c = (1.0 / 3628800 + r * (1.0 / 39916800)) + r2 * (1.0 / 479001600 + r * (1.0 / 6227020800));
+    const double p = 1.0 + (r + r2 * (a + r4 * (b + r4 * c)));
     // 2^n in two factors, each a normal number, so results down to the denormals round once;
     // u = n + 2048 keeps the shifts on unsigned numbers
     const uint64_t u = std::bit_cast<uint64_t>(kv) - std::bit_cast<uint64_t>(runden) + 2048;

@@ -27,9 +27,17 @@ int formenRechnen(size_t n, const double* X, const double* H, const double* k, c
 // y = the exponential Euler step of integrationsSchritt from y with a, b, step h
 void expEulerFeld(size_t n, double h, double* y, const double* a, const double* b);
 
-// x^p as potenz computes it, the loop inline for p >= 0
+// x^p as potenz computes it (the same products in the same order), inline for p >= 0
 inline double hoch(double x, int p)
 {
+    switch (p) {
+    case 0: return 1.0;
+    case 1: return x;
+    case 2: return x * x;
+    case 3: return x * (x * x);
+    case 4: { const double q = x * x; return q * q; }
+    default: break;
+    }
     if (p < 0)
         return potenz(x, p);
     double ergebnis = 1.0;
@@ -53,6 +61,7 @@ public:
         for (std::vector<double>* f : {&X, &H, &k, &c0, &c1, &D, &eV, &mal, &dx, &e, &w, &wert})
             f->assign(aufVektoren(lanes), 0.0);
         sonderAnzahl = static_cast<int>(lanes);   // until set, a lane goes the general way
+        synapsenAnzahl = 0;
     }
     size_t lanes() const { return konstant.size(); }
     // lane i: form number f with A, H, S, D (and E 0)
@@ -60,8 +69,10 @@ public:
     {
         Konstanten& kf = konstant[i];
         const int s = formExpVorzeichen(f);
+        synapsenAnzahl -= kf.synapse;
         const bool vorher = kf.sonder;
         kf = {f, A, S, s == 0, formLiestSynapsenPotential(f)};
+        synapsenAnzahl += kf.synapse;
         H[i] = h;
         D[i] = d;
         k[i] = s / S;
@@ -79,9 +90,17 @@ public:
         }
         sonderAnzahl += static_cast<int>(kf.sonder) - static_cast<int>(vorher);
     }
-    // the voltage the lane's form reads: V, or Vs for the forms that read the synapse's
-    bool liestSynapsenPotential(size_t i) const { return konstant[i].synapse; }
-    double& spannung(size_t i) { return X[i]; }
+    // the voltage lanes [erste, erste + anzahl) read: V, or Vs for the forms that read the
+    // synapse's
+    void spannungSetzen(size_t erste, size_t anzahl, double V, double Vs)
+    {
+        for (size_t i = erste; i < erste + anzahl; ++i)
+            X[i] = V;
+        if (synapsenAnzahl)
+            for (size_t i = erste; i < erste + anzahl; ++i)
+                if (konstant[i].synapse)
+                    X[i] = Vs;
+    }
     // every lane's value from the voltages set; u for the forms computed one by one
     // (their V, Vs: one pair per neuron, `proNeuron` lanes each)
     void berechnen(const std::vector<double>& v0, double Vs, size_t proNeuron)
@@ -110,7 +129,7 @@ private:
     std::vector<Konstanten> konstant;
     // per lane: H, s / S, z's c0 and c1, D, the sign of e in w, 1 for a product
     std::vector<double> X, H, k, c0, c1, D, eV, mal, dx, e, w, wert;
-    int sonderAnzahl = 0;
+    int sonderAnzahl = 0, synapsenAnzahl = 0;
 };
 
 // Gates, compartments (any variable of dy/dt = a - b y) on lanes, the first n stepped with

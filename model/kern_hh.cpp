@@ -8,6 +8,7 @@
 #include "model/modell_gemeinsam.h"
 #include "model/parameter.h"
 #include "model/zahlen.h"
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -96,8 +97,7 @@ void HhKern::operator()()
         aktiv[i] = passivKompartimente(n) >= 1;
         const double V = aktiv[i] ? n.potentiale[0] : 0.0;
         v0[i] = V;
-        for (size_t g = 0; g < formen; ++g)
-            f.spannung(i * formen + g) = f.liestSynapsenPotential(i * formen + g) ? Vs : V;
+        f.spannungSetzen(i * formen, formen, V, Vs);
         for (size_t j = 0; j < tore; ++j)
             x.y[i * tore + j] = n.torVariable[j];
     }
@@ -108,7 +108,9 @@ void HhKern::operator()()
         x.b[q] = f[2 * q] + f[2 * q + 1];
     }
     x.schritt<M>(T, N * tore);
-    // currents and the compartments' coefficients
+    // currents and the compartments' coefficients; the work values are set anew for each
+    // neuron where they are read before they are written
+    PassivSchritt s;
     size_t lanes = 0;
     for (size_t i = 0; i < N; ++i) {
         erstes[i] = lanes;
@@ -128,8 +130,8 @@ void HhKern::operator()()
         n.kanalStrom[4] = g[0] * 1e-9;
         n.kanalStrom[5] = g[1] * 1e-9;
         n.kanalStrom[6] = g[2] * 1e-9;
-        PassivSchritt s;
         s.kompartimente = passivKompartimente(n);
+        std::fill_n(s.reizStrom.begin(), s.kompartimente, 0.0);
         reizUndRauschen(n, s, t, T);
         n.synStromSumme = n.synStromChemisch[0] + n.synStromElektrisch[0];
         n.eingangSumme = n.synStromSumme + s.somaStroeme + n.rauschStrom + n.hhLeckTerm
