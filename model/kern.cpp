@@ -1,5 +1,6 @@
 // model/kern.cpp - which neurons the run kernels step
 #include "model/kern.h"
+#include "model/gb.h"
 #include "model/hh.h"
 #include "model/neuron.h"
 #include "model/parameter.h"
@@ -16,6 +17,7 @@ struct Eintrag {
 };
 const std::array eintraege{
     Eintrag{modell::HodgkinHuxley, hodgkinHuxleyModellBerechnen, hhKern},
+    Eintrag{modell::GolowaschBuchholz, golowaschBuchholzModellBerechnen, gbKern},
 };
 std::array<LaufKern*, modellSchrittAnzahl> aktiv{};
 

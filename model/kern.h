@@ -35,3 +35,4 @@ struct LaufKern {
     virtual bool leer() const = 0;
 };
 LaufKern& hhKern();
+LaufKern& gbKern();

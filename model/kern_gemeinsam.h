@@ -90,6 +90,9 @@ public:
         }
         sonderAnzahl += static_cast<int>(kf.sonder) - static_cast<int>(vorher);
     }
+    // H and D of a lane whose form takes values of the step (a concentration)
+    void halbwertSetzen(size_t i, double h) { H[i] = h; }
+    void dSetzen(size_t i, double d) { D[i] = d; }
     // the voltage lanes [erste, erste + anzahl) read: V, or Vs for the forms that read the
     // synapse's
     void spannungSetzen(size_t erste, size_t anzahl, double V, double Vs)
