@@ -21,9 +21,10 @@ constexpr size_t aufVektoren(size_t n) { return (n + 3) / 4 * 4; }
 
 // The loops over lanes, in copies for the widest vectors the processor has (kern_felder.cpp).
 // Values of rate forms: dx = X - H, e = exp(dx k), w = D + eV e, wert = mal != 0 ? z w : z / w
-// with z = c0 + c1 dx; returns the number of quotients with w = 0.
+// with z = c0 + c1 dx, or c0 where fest != 0; returns the number of quotients with w = 0.
 int formenRechnen(size_t n, const double* X, const double* H, const double* k, const double* c0, const double* c1,
-                  const double* D, const double* eV, const double* mal, double* dx, double* e, double* w, double* wert);
+                  const double* D, const double* eV, const double* mal, const double* fest, double* dx, double* e,
+                  double* w, double* wert);
 // y = the exponential Euler step of integrationsSchritt from y with a, b, step h
 void expEulerFeld(size_t n, double h, double* y, const double* a, const double* b);
 
@@ -50,15 +51,16 @@ inline double hoch(double x, int p)
 }
 
 // Rate forms on lanes. Every form of a single exponential (formExpVorzeichen != 0) is
-// z / w or z * w with z = c0 + c1 (X - H), w = D +- e, e = exp(s (X - H) / S); a zero w
-// of a quotient and every other form go through formAusExp or funktionaleFormBerechnen
-// one by one, in lane order, so errors and their messages come as with the plain steps.
+// z / w or z * w with z = c0 + c1 (X - H), w = D +- e, e = exp(s (X - H) / S); the forms
+// that do not read the voltage (27, 31, 32) are computed when they are set. A zero w of a
+// quotient and every other form go through formAusExp or funktionaleFormBerechnen one by
+// one, in lane order, so errors and their messages come as with the plain steps.
 class FormFeld {
 public:
     void groesse(size_t lanes)
     {
         konstant.assign(lanes, {});
-        for (std::vector<double>* f : {&X, &H, &k, &c0, &c1, &D, &eV, &mal, &dx, &e, &w, &wert})
+        for (std::vector<double>* f : {&X, &H, &k, &c0, &c1, &D, &eV, &mal, &fest, &dx, &e, &w, &wert})
             f->assign(aufVektoren(lanes), 0.0);
         sonderAnzahl = static_cast<int>(lanes);   // until set, a lane goes the general way
         synapsenAnzahl = 0;
@@ -71,14 +73,18 @@ public:
         const int s = formExpVorzeichen(f);
         synapsenAnzahl -= kf.synapse;
         const bool vorher = kf.sonder;
-        kf = {f, A, S, s == 0, formLiestSynapsenPotential(f)};
+        const bool ohneSpannung = f == 27 || f == 31 || f == 32;
+        kf = {f, A, S, s == 0 && !ohneSpannung, formLiestSynapsenPotential(f)};
         synapsenAnzahl += kf.synapse;
         H[i] = h;
         D[i] = d;
         k[i] = s / S;
         c0[i] = c1[i] = mal[i] = 0.0;
         eV[i] = 1.0;
+        fest[i] = ohneSpannung;
+        listeAlt = true;
         switch (f) {
+        case 27: case 31: case 32: c0[i] = funktionaleFormBerechnen(f, A, h, S, d, 0.0, {0.0, 0.0}); break;
         case 1: case 2: case 3: case 6: c0[i] = A; mal[i] = 1.0; break;
         case 4: case 5: c0[i] = 1.0 / A; mal[i] = 1.0; break;
         case 11: case 12: case 16: c1[i] = A; eV[i] = -1.0; break;
@@ -92,7 +98,12 @@ public:
     }
     // H and D of a lane whose form takes values of the step (a concentration)
     void halbwertSetzen(size_t i, double h) { H[i] = h; }
-    void dSetzen(size_t i, double d) { D[i] = d; }
+    void dSetzen(size_t i, double d)
+    {
+        D[i] = d;
+        if (fest[i] != 0.0)
+            c0[i] = funktionaleFormBerechnen(konstant[i].nummer, konstant[i].A, H[i], konstant[i].S, d, 0.0, {0.0, 0.0});
+    }
     // the voltage lanes [erste, erste + anzahl) read: V, or Vs for the forms that read the
     // synapse's
     void spannungSetzen(size_t erste, size_t anzahl, double V, double Vs)
@@ -110,16 +121,30 @@ public:
     {
         const size_t n = lanes();
         const int nullNenner = formenRechnen(aufVektoren(n), X.data(), H.data(), k.data(), c0.data(), c1.data(), D.data(),
-                                             eV.data(), mal.data(), dx.data(), e.data(), w.data(), wert.data());
+                                             eV.data(), mal.data(), fest.data(), dx.data(), e.data(), w.data(), wert.data());
         if (nullNenner == 0 && sonderAnzahl == 0)
             return;
-        for (size_t i = 0; i < n; ++i) {
+        const auto einzeln = [&](size_t i) {
             const Konstanten& kf = konstant[i];
             if (kf.sonder)
                 wert[i] = funktionaleFormBerechnen(kf.nummer, kf.A, H[i], kf.S, D[i], 0.0, {v0[i / proNeuron], Vs});
-            else if (mal[i] == 0.0 && w[i] == 0.0)
+            else if (fest[i] == 0.0 && mal[i] == 0.0 && w[i] == 0.0)
                 wert[i] = formAusExp(kf.nummer, kf.A, H[i], kf.S, D[i], X[i], e[i]);
+        };
+        if (nullNenner) {
+            for (size_t i = 0; i < n; ++i)
+                einzeln(i);
+            return;
         }
+        if (listeAlt) {
+            sonderLanes.clear();
+            for (size_t i = 0; i < n; ++i)
+                if (konstant[i].sonder)
+                    sonderLanes.push_back(i);
+            listeAlt = false;
+        }
+        for (size_t i : sonderLanes)
+            einzeln(i);
     }
     double operator[](size_t i) const { return wert[i]; }
 
@@ -130,9 +155,12 @@ private:
         bool sonder = true, synapse = false;
     };
     std::vector<Konstanten> konstant;
-    // per lane: H, s / S, z's c0 and c1, D, the sign of e in w, 1 for a product
-    std::vector<double> X, H, k, c0, c1, D, eV, mal, dx, e, w, wert;
+    // per lane: H, s / S, z's c0 and c1, D, the sign of e in w, 1 for a product, 1 for a
+    // value fixed when set
+    std::vector<double> X, H, k, c0, c1, D, eV, mal, fest, dx, e, w, wert;
     int sonderAnzahl = 0, synapsenAnzahl = 0;
+    std::vector<size_t> sonderLanes;   // the lanes computed one by one
+    bool listeAlt = true;
 };
 
 // Gates, compartments (any variable of dy/dt = a - b y) on lanes, the first n stepped with
