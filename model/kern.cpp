@@ -20,6 +20,8 @@ const std::array eintraege{
     Eintrag{modell::GolowaschBuchholz, golowaschBuchholzModellBerechnen, gbKern},
 };
 std::array<LaufKern*, modellSchrittAnzahl> aktiv{};
+// the same, only those with neurons: a network without kernel neurons pays for an empty loop
+std::vector<LaufKern*> laufende;
 
 // the kernels let go of the last run's neurons
 void laufKerneBeenden()
@@ -29,6 +31,7 @@ void laufKerneBeenden()
             k->nehmen({});
             k = nullptr;
         }
+    laufende.clear();
 }
 
 } // namespace
@@ -51,8 +54,10 @@ void laufKerneVorbereiten(const std::vector<NeuronDaten*>& neurone)
             continue;
         LaufKern& k = e.kern();
         k.nehmen(neurone);
-        if (!k.leer())
+        if (!k.leer()) {
             aktiv[e.typ] = &k;
+            laufende.push_back(&k);
+        }
     }
 }
 
@@ -60,14 +65,12 @@ bool laufKernUebernimmt(int typ) { return typ > 0 && typ < modellSchrittAnzahl &
 
 void laufKerneSchritt()
 {
-    for (LaufKern* k : aktiv)
-        if (k)
-            k->schritt();
+    for (LaufKern* k : laufende)
+        k->schritt();
 }
 
 void laufKerneAufloesen()
 {
-    for (LaufKern* k : aktiv)
-        if (k)
-            k->aufloesen();
+    for (LaufKern* k : laufende)
+        k->aufloesen();
 }
