@@ -6,21 +6,11 @@
 // exp(x) - 1 to about 1e-14 relative: a series for small x keeps a*h when b*h is too small
 // for 1 - exp(-b*h) to differ from 0; elsewhere exp, which is several times cheaper than
 // the library's expm1 and costs at most 1.1e-16 / |x| relative.
-inline double expMinusEinsReihe(double x)
+inline double expMinusEins(double x)
 {
-    return x * (1.0 + x / 2.0 * (1.0 + x / 3.0 * (1.0 + x / 4.0 * (1.0 + x / 5.0 * (1.0 + x / 6.0)))));
-}
-inline double expMinusEins(double x) { return std::fabs(x) < 0.01 ? expMinusEinsReihe(x) : std::exp(x) - 1.0; }
-
-// the exponential Euler step of integrationsSchritt, with e = exp(-b h) computed elsewhere
-// (the run kernels compute many at once)
-inline double expEulerSchritt(double y, double b, double a, double h, double e)
-{
-    if (b == 0.0)
-        return y + a * h;
-    const double x = -b * h;
-    const double em = std::fabs(x) < 0.01 ? expMinusEinsReihe(x) : e - 1.0;
-    return y * (1.0 + em) - (a / b) * em;
+    if (std::fabs(x) < 0.01)
+        return x * (1.0 + x / 2.0 * (1.0 + x / 3.0 * (1.0 + x / 4.0 * (1.0 + x / 5.0 * (1.0 + x / 6.0)))));
+    return std::exp(x) - 1.0;
 }
 
 // The value of y after one step of dy/dt = a - b*y; for a gate a = alpha, b = alpha + beta.

@@ -42,7 +42,7 @@ void expEulerFeld(size_t n, double h, double* __restrict y, const double* __rest
         // without decay the variable grows linearly; a/b would divide by zero
         const double x = -b[i] * h;
         const double e = expEigen(x);
-        // the series of expMinusEinsReihe with its divisions as products (a unit in the last
+        // expMinusEins's series with its divisions as products (a unit in the last
         // place at most), which a vector waits for far less
         const double reihe = x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))));
         const double em = std::fabs(x) < 0.01 ? reihe : e - 1.0;
