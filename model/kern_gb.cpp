@@ -45,6 +45,7 @@ public:
         v.groesse(N * kMax);
         v0.assign(N, 0.0);
         aktiv.assign(N, 0);
+        kompartimente.assign(N, 0);
         erstes.assign(N + 1, 0);
         aufloesen();
     }
@@ -128,6 +129,7 @@ private:
     kern::TorFeld x, v;   // gates; compartments
     std::vector<double> v0;
     std::vector<char> aktiv;
+    std::vector<int> kompartimente;
     std::vector<size_t> erstes;   // each neuron's first compartment lane in v
 };
 
@@ -144,7 +146,8 @@ void GbKern::operator()()
     for (size_t i = 0; i < N; ++i) {
         const GbKonstanten& c = k[i];
         NeuronDaten& n = *c.n;
-        aktiv[i] = passivKompartimente(n) >= 1;
+        kompartimente[i] = passivKompartimente(n);
+        aktiv[i] = kompartimente[i] >= 1;
         if (!aktiv[i])
             continue;
         const double V = n.potentiale[0];
@@ -228,8 +231,8 @@ void GbKern::operator()()
         I[7] = (c.e7 - V0) * G7 * c.g7;
         const double G8 = pot(13);
         I[8] = (c.e8 - V0) * G8 * c.g8;
-        s.kompartimente = passivKompartimente(n);
-        std::fill_n(s.reizStrom.begin(), s.kompartimente, 0.0);
+        s.kompartimente = kompartimente[i];
+        s.reizStrom.fill(0.0);
         reizUndRauschen(n, s, t, T);
         const auto& gE = n.leitwertMalPotential;
         n.synStromSumme = n.synStromChemisch[0] + n.synStromElektrisch[0];

@@ -29,7 +29,7 @@ int formenRechnen(size_t n, const double* X, const double* H, const double* k, c
 void expEulerFeld(size_t n, double h, double* y, const double* a, const double* b);
 
 // x^p as potenz computes it (the same products in the same order), inline for p >= 0
-inline double hoch(double x, int p)
+[[gnu::always_inline]] inline double hoch(double x, int p)
 {
     switch (p) {
     case 0: return 1.0;

@@ -37,6 +37,7 @@ public:
         v.groesse(N * kMax);
         v0.assign(N, 0.0);
         aktiv.assign(N, 0);
+        kompartimente.assign(N, 0);
         erstes.assign(N + 1, 0);
         aufloesen();
     }
@@ -81,6 +82,7 @@ private:
     kern::TorFeld x, v;   // gates; compartments
     std::vector<double> v0;
     std::vector<char> aktiv;
+    std::vector<int> kompartimente;
     std::vector<size_t> erstes;   // each neuron's first compartment lane in v
 };
 
@@ -94,7 +96,8 @@ void HhKern::operator()()
     // the soma potentials and gates of this step
     for (size_t i = 0; i < N; ++i) {
         NeuronDaten& n = *k[i].n;
-        aktiv[i] = passivKompartimente(n) >= 1;
+        kompartimente[i] = passivKompartimente(n);
+        aktiv[i] = kompartimente[i] >= 1;
         const double V = aktiv[i] ? n.potentiale[0] : 0.0;
         v0[i] = V;
         f.spannungSetzen(i * formen, formen, V, Vs);
@@ -130,8 +133,8 @@ void HhKern::operator()()
         n.kanalStrom[4] = g[0] * 1e-9;
         n.kanalStrom[5] = g[1] * 1e-9;
         n.kanalStrom[6] = g[2] * 1e-9;
-        s.kompartimente = passivKompartimente(n);
-        std::fill_n(s.reizStrom.begin(), s.kompartimente, 0.0);
+        s.kompartimente = kompartimente[i];
+        s.reizStrom.fill(0.0);
         reizUndRauschen(n, s, t, T);
         n.synStromSumme = n.synStromChemisch[0] + n.synStromElektrisch[0];
         n.eingangSumme = n.synStromSumme + s.somaStroeme + n.rauschStrom + n.hhLeckTerm
