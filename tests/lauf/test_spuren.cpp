@@ -12,7 +12,9 @@
 #include "model/synaptisch.h"
 #include <cmath>
 #include <cstdlib>
+#include <map>
 #include <sstream>
+#include <tuple>
 
 namespace {
 
@@ -23,14 +25,16 @@ int fensterAttrappe;   // the recorder only asks whether a neuron has a diagram 
 constexpr int alle = 0x1e;
 constexpr int bit(int m) { return 1 << m; }
 
+// strom: soma current of neuron 1 from 0.2 s to 0.7 s (A); synapse -1 none, else the type
+// of a synapse 1 -> 2 (3 electrical) with conductance g (S) onto area `bereich`; modelle:
+// the models the run is made for (a plain step runs away in the others)
 struct Lauf {
     const char* name;
     int modus, methode;
-    double strom;       // soma current of neuron 1 from 0.2 s to 0.7 s (A)
-    int synapse;        // -1 none, else the type of the synapse 1 -> 2 (3 electrical)
-    double g;           // its conductance (S)
-    int bereich;        // its target area
-    int modelle = alle; // the models it runs (a plain step runs away in the others)
+    double strom;
+    int synapse;
+    double g;
+    int bereich, modelle = alle;
 };
 
 // per model: rest, a current step under each method, both dendrite modes, both synapse kinds
@@ -47,10 +51,10 @@ const Lauf laeufe[] = {
     {"elektrisch-modus3", 3, integration::ExponentiellerEuler, 1e-9, 3, 2e-8, 0},
 };
 
-struct Spur {
+struct Spur {   // spikes: steps of the upward threshold crossings; proben: soma (mV)
     int aps = 0;
-    std::vector<int> spikes;       // steps of the upward threshold crossings
-    std::vector<double> proben;    // soma potential (mV) every probenAbstand steps
+    std::vector<int> spikes;
+    std::vector<double> proben;
 };
 
 struct Spuren : SynapsenFall {
@@ -59,14 +63,11 @@ struct Spuren : SynapsenFall {
         NeuronDaten* n = neu(nummer);
         EXPECT_TRUE(kompartimenteAnpassen(*n, simulationsParameter.anzahlSegmente));
         const int seg = simulationsParameter.anzahlSegmente;
-        int geladen = 0;
-        switch (m) {
-        case modell::Swim: geladen = stdParameterAllgemeinLaden(*n) == 1 ? stdParameterModell2Laden(*n) : 0; break;
-        case modell::OnOff: geladen = eingebauteGemeinsameWerte(m, seg, n->parameter) ? stdParameterModell1Laden(*n) : 0; break;
-        case modell::HodgkinHuxley: geladen = eingebauteGemeinsameWerte(m, seg, n->parameter) ? stdParameterModell3Laden(*n) : 0; break;
-        default: geladen = eingebauteGemeinsameWerte(m, seg, n->parameter) ? stdParameterModell4Laden(*n) : 0; break;
-        }
-        EXPECT_EQ(geladen, 1);
+        int (*const laden[])(NeuronDaten&) = {nullptr, stdParameterModell1Laden, stdParameterModell2Laden,
+                                              stdParameterModell3Laden, stdParameterModell4Laden};
+        const bool gemeinsam = m == modell::Swim ? stdParameterAllgemeinLaden(*n) == 1
+                                                  : eingebauteGemeinsameWerte(m, seg, n->parameter);
+        EXPECT_TRUE(gemeinsam && laden[m](*n) == 1);
         n->parameter[par::SegmentAnzahl] = seg;
         n->modellTyp = m;
         n->hauptDiagramm.fenster = reinterpret_cast<plattform::Fenster>(&fensterAttrappe);
@@ -91,17 +92,14 @@ struct Spuren : SynapsenFall {
         modusStatus = modusBit::SerieLaeuft;
         netzvorgaben.elektrischeSynapsenEingeschraenkt = 0;
         standardDateienVorgeben();
-        const std::string ordner = ModellLaufFall::parameterOrdner();
-        standardDateien.allgemein = ordner + "standard.gen";
-        standardDateien.onOff = ordner + "onoff.channel";
-        standardDateien.swim = ordner + "swim.channel";
-        standardDateien.hh = ordner + "hh.channel";
-        standardDateien.gb = ordner + "gb.channel";
+        const std::string o = ModellLaufFall::parameterOrdner();
+        standardDateien.allgemein = o + "standard.gen";
+        std::tie(standardDateien.onOff, standardDateien.swim, standardDateien.hh, standardDateien.gb) =
+            std::tuple(o + "onoff.channel", o + "swim.channel", o + "hh.channel", o + "gb.channel");
         std::vector<NeuronDaten*> netz{neuron(1, m)};
         // the shipped GB neuron needs a stronger current to fire
-        netz[0]->somaCurrent = l.strom * (m == modell::GolowaschBuchholz ? 10.0 : 1.0);
-        netz[0]->somaSCStart = 0.2;
-        netz[0]->somaSCEnd = 0.7;
+        std::tie(netz[0]->somaCurrent, netz[0]->somaSCStart, netz[0]->somaSCEnd) =
+            std::tuple(l.strom * (m == modell::GolowaschBuchholz ? 10.0 : 1.0), 0.2, 0.7);
         if (l.synapse >= 0) {
             netz.push_back(neuron(2, m));
             EXPECT_NE(verbinde(netz[0], netz[1], l.synapse, l.g, 0.001, l.bereich), nullptr);
@@ -112,8 +110,7 @@ struct Spuren : SynapsenFall {
         std::vector<Spur> spuren;
         for (NeuronDaten* n : netz) {
             const std::vector<float>& w = n->hauptDiagramm.kurven[kurve::Soma].werte;
-            const int schwellenIndex[] = {0, par::OnOffSchwelle, par::SwimSchwelle, par::HhSchwelle, par::GbSchwelle};
-            const double schwelle = n->parameter[schwellenIndex[m]] * 1000.0;
+            const double schwelle = n->parameter[spikeSchwellenIndex(m)] * 1000.0;
             Spur s;
             s.aps = n->apAnzahl;
             for (int i = 1; i < schritte; ++i)
@@ -129,11 +126,6 @@ struct Spuren : SynapsenFall {
     }
 };
 
-std::string schluessel(int m, const Lauf& l, size_t neuron)
-{
-    return "m" + std::to_string(m) + " " + l.name + " n" + std::to_string(neuron + 1);
-}
-
 std::string kodieren(const Spur& s)
 {
     std::ostringstream o;
@@ -145,15 +137,12 @@ std::string kodieren(const Spur& s)
     int nullen = 0;
     for (double v : s.proben) {
         const long x = std::lround(v * 100.0);
-        if (x == vorher) {
+        if (x != vorher && nullen)
+            o << " z" << std::exchange(nullen, 0);
+        if (x == vorher)
             ++nullen;
-            continue;
-        }
-        if (nullen)
-            o << " z" << nullen;
-        nullen = 0;
-        o << ' ' << x - vorher;
-        vorher = x;
+        else
+            o << ' ' << x - std::exchange(vorher, x);
     }
     if (nullen)
         o << " z" << nullen;
@@ -170,30 +159,21 @@ Spur dekodieren(const std::string& zeile)
         s.spikes.push_back(std::stoi(wort));
     long x = 0;
     while (e >> wort) {
-        if (wort[0] == 'z') {
-            s.proben.insert(s.proben.end(), std::stoul(wort.substr(1)), x / 100.0);
-            continue;
-        }
-        x += std::stol(wort);
-        s.proben.push_back(x / 100.0);
+        const bool nullen = wort[0] == 'z';
+        x += nullen ? 0 : std::stol(wort);
+        s.proben.insert(s.proben.end(), nullen ? std::stoul(wort.substr(1)) : 1, x / 100.0);
     }
     return s;
 }
 
 TEST_F(Spuren, JedesModellLaeuftWieInDenAufgezeichnetenSpuren)
 {
-    const std::string datei = std::string(VELNOR_TEST_DATEN) + "/../lauf/daten/spuren.txt";
     const char* neu = std::getenv("VELNOR_SPUREN_SCHREIBEN");
     std::map<std::string, std::string> alt;
-    {
-        std::istringstream e(testhilfe::lesen(datei));
-        std::string zeile;
-        while (std::getline(e, zeile)) {
-            const size_t p = zeile.find(':');
-            if (p != std::string::npos)
-                alt[zeile.substr(0, p)] = zeile.substr(p + 1);
-        }
-    }
+    std::istringstream datei(testhilfe::lesen(std::string(VELNOR_TEST_DATEN) + "/../lauf/daten/spuren.txt"));
+    for (std::string zeile; std::getline(datei, zeile);)
+        if (const size_t p = zeile.find(':'); p != std::string::npos)
+            alt[zeile.substr(0, p)] = zeile.substr(p + 1);
     std::string ausgabe;
     for (int m = modell::OnOff; m <= modell::GolowaschBuchholz; ++m)
         for (const Lauf& l : laeufe) {
@@ -201,7 +181,7 @@ TEST_F(Spuren, JedesModellLaeuftWieInDenAufgezeichnetenSpuren)
                 continue;
             const std::vector<Spur> spuren = laufen(m, l);
             for (size_t i = 0; i < spuren.size(); ++i) {
-                const std::string name = schluessel(m, l, i);
+                const std::string name = "m" + std::to_string(m) + " " + l.name + " n" + std::to_string(i + 1);
                 const Spur& ist = spuren[i];
                 ausgabe += name + ":" + kodieren(ist) + "\n";
                 if (neu)
@@ -213,7 +193,7 @@ TEST_F(Spuren, JedesModellLaeuftWieInDenAufgezeichnetenSpuren)
                 for (size_t k = 0; k < soll.spikes.size(); ++k)
                     EXPECT_LE(std::abs(ist.spikes[k] - soll.spikes[k]), 1) << name << " spike " << k;
                 ASSERT_EQ(ist.proben.size(), soll.proben.size()) << name;
-                int abweichungen = 0;
+                int abweichungen = 0;   // the first three are shown
                 for (size_t k = 0; k < soll.proben.size(); ++k) {
                     const int schritt = static_cast<int>(k) * probenAbstand;
                     const bool nahAmSpike = std::any_of(soll.spikes.begin(), soll.spikes.end(),
