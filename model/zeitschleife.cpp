@@ -138,6 +138,8 @@ void probenAnzahlenBegrenzen(NeuronDaten& n)
 std::vector<NeuronDaten*> laufNeurone;
 // those of them the loop steps one by one: no kernel takes their model
 std::vector<NeuronDaten*> schrittNeurone;
+// those of them with input pools
+std::vector<NeuronDaten*> poolNeurone;
 
 // the first neuron whose soma potential is no longer a finite number (a step too large for
 // the integration method lets it run away), or null
@@ -215,8 +217,11 @@ int simulationAusfuehren()
     // the run kernels take the neurons of their models; the others are stepped one by one
     laufKerneVorbereiten(laufNeurone);
     schrittNeurone.clear();
+    poolNeurone.clear();
     NeuronDaten* letzterGeschrittener = nullptr;
     for (NeuronDaten* n : laufNeurone) {
+        if (n->eingangsPools)
+            poolNeurone.push_back(n);
         const int typ = n->modellTyp;
         if (typ <= 0 || typ >= modellSchrittAnzahl || !modellSchritt[typ])
             continue;
@@ -240,8 +245,12 @@ int simulationAusfuehren()
     int bisZurPruefung = pruefAbstand;
     const NeuronDaten* entgleist = nullptr;
     while (t < dauer && !laufZustand.abbrechen) {
-        // the synaptic currents of this step
-        synaptischeStroemeBerechnen();
+        // the synaptic currents of this step; the first step clears every neuron's, then only
+        // the neurons with input pools get theirs (nothing else writes them in a run)
+        if (schritte == 0)
+            synaptischeStroemeBerechnen();
+        else
+            synaptischeStroemeBerechnen(poolNeurone);
         // every neuron's model step; a step reads and writes only its own neuron (the noise
         // state aside, see laufKerneVorbereiten), so the kernels may come after the others
         for (NeuronDaten* n : schrittNeurone) {
