@@ -15,8 +15,7 @@ namespace kern {
 VELNOR_VEKTORKOPIEN
 int formenRechnen(size_t n, const double* __restrict X, const double* __restrict H, const double* __restrict k,
                   const double* __restrict c0, const double* __restrict c1, const double* __restrict D,
-                  const double* __restrict eV, const double* __restrict mal, const double* __restrict fest,
-                  double* __restrict dx,
+                  const double* __restrict eV, const double* __restrict mal, double* __restrict dx,
                   double* __restrict e, double* __restrict w, double* __restrict wert)
 {
     // (the arrays are distinct: saying so spares the compiler its overlap checks)
@@ -28,9 +27,8 @@ int formenRechnen(size_t n, const double* __restrict X, const double* __restrict
         const double z = c0[i] + c1[i] * dx[i];
         w[i] = D[i] + eV[i] * e[i];
         const double quotient = z / w[i], produkt = z * w[i];
-        const double gerechnet = mal[i] == 0.0 ? quotient : produkt;
-        wert[i] = fest[i] != 0.0 ? c0[i] : gerechnet;
-        nullNenner += mal[i] == 0.0 && fest[i] == 0.0 && w[i] == 0.0 ? 1.0 : 0.0;
+        wert[i] = mal[i] == 0.0 ? quotient : produkt;
+        nullNenner += mal[i] == 0.0 && w[i] == 0.0 ? 1.0 : 0.0;
     }
     return static_cast<int>(nullNenner);
 }

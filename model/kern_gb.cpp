@@ -167,7 +167,7 @@ void GbKern::operator()()
             x.y[i * tore + j] = n.torVariable[j];
     }
     // the rates and steady states, and the gates moved on by them
-    f.berechnen(v0, Vs, formen);
+    f.berechnen(v0, aktiv, Vs, formen);
     for (size_t i = 0; i < N; ++i) {
         if (!aktiv[i])
             continue;

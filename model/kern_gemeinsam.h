@@ -10,6 +10,7 @@
 #include "model/kern_exp.h"
 #include "model/simulationsparameter.h"
 #include "model/zahlen.h"
+#include <algorithm>
 #include <cstddef>
 #include <vector>
 
@@ -21,10 +22,10 @@ constexpr size_t aufVektoren(size_t n) { return (n + 3) / 4 * 4; }
 
 // The loops over lanes, in copies for the widest vectors the processor has (kern_felder.cpp).
 // Values of rate forms: dx = X - H, e = exp(dx k), w = D + eV e, wert = mal != 0 ? z w : z / w
-// with z = c0 + c1 dx, or c0 where fest != 0; returns the number of quotients with w = 0.
+// with z = c0 + c1 dx; returns the number of quotients with w = 0.
 int formenRechnen(size_t n, const double* X, const double* H, const double* k, const double* c0, const double* c1,
-                  const double* D, const double* eV, const double* mal, const double* fest, double* dx, double* e,
-                  double* w, double* wert);
+                  const double* D, const double* eV, const double* mal, double* dx, double* e, double* w,
+                  double* wert);
 // y = the exponential Euler step of integrationsSchritt from y with a, b, step h
 void expEulerFeld(size_t n, double h, double* y, const double* a, const double* b);
 
@@ -59,108 +60,144 @@ class FormFeld {
 public:
     void groesse(size_t lanes)
     {
-        konstant.assign(lanes, {});
-        for (std::vector<double>* f : {&X, &H, &k, &c0, &c1, &D, &eV, &mal, &fest, &dx, &e, &w, &wert})
-            f->assign(aufVektoren(lanes), 0.0);
-        sonderAnzahl = static_cast<int>(lanes);   // until set, a lane goes the general way
+        lane.assign(lanes, {});
+        wertL.assign(lanes, 0.0);
+        pos.assign(lanes, 0);
+        physAb.assign(lanes + 1, 0);
         synapsenAnzahl = 0;
+        alt = true;
     }
-    size_t lanes() const { return konstant.size(); }
+    size_t lanes() const { return lane.size(); }
     // lane i: form number f with A, H, S, D (and E 0)
     void setzen(size_t i, int f, double A, double h, double S, double d)
     {
-        Konstanten& kf = konstant[i];
+        Lane& l = lane[i];
+        synapsenAnzahl -= l.synapse;
         const int s = formExpVorzeichen(f);
-        synapsenAnzahl -= kf.synapse;
-        const bool vorher = kf.sonder;
         const bool ohneSpannung = f == 27 || f == 31 || f == 32;
-        kf = {f, A, S, s == 0 && !ohneSpannung, formLiestSynapsenPotential(f)};
-        synapsenAnzahl += kf.synapse;
-        H[i] = h;
-        D[i] = d;
-        k[i] = s / S;
-        c0[i] = c1[i] = mal[i] = 0.0;
-        eV[i] = 1.0;
-        fest[i] = ohneSpannung;
-        listeAlt = true;
+        l = {f, A, S, h, d, s / S, 0.0, 0.0, 1.0, 0.0, s == 0 && !ohneSpannung, ohneSpannung, formLiestSynapsenPotential(f)};
+        synapsenAnzahl += l.synapse;
+        alt = true;
         switch (f) {
-        case 27: case 31: case 32: c0[i] = funktionaleFormBerechnen(f, A, h, S, d, 0.0, {0.0, 0.0}); break;
-        case 1: case 2: case 3: case 6: c0[i] = A; mal[i] = 1.0; break;
-        case 4: case 5: c0[i] = 1.0 / A; mal[i] = 1.0; break;
-        case 11: case 12: case 16: c1[i] = A; eV[i] = -1.0; break;
-        case 13: case 14: case 17: c1[i] = -A; eV[i] = -1.0; break;
-        case 21: case 23: c0[i] = A; break;
-        case 22: case 26: c0[i] = A; eV[i] = -1.0; break;
-        case 24: case 25: c0[i] = 1.0; break;
+        case 27: case 31: case 32: wertL[i] = funktionaleFormBerechnen(f, A, h, S, d, 0.0, {0.0, 0.0}); break;
+        case 1: case 2: case 3: case 6: l.c0 = A; l.mal = 1.0; break;
+        case 4: case 5: l.c0 = 1.0 / A; l.mal = 1.0; break;
+        case 11: case 12: case 16: l.c1 = A; l.eV = -1.0; break;
+        case 13: case 14: case 17: l.c1 = -A; l.eV = -1.0; break;
+        case 21: case 23: l.c0 = A; break;
+        case 22: case 26: l.c0 = A; l.eV = -1.0; break;
+        case 24: case 25: l.c0 = 1.0; break;
         default: break;
         }
-        sonderAnzahl += static_cast<int>(kf.sonder) - static_cast<int>(vorher);
     }
     // H and D of a lane whose form takes values of the step (a concentration)
-    void halbwertSetzen(size_t i, double h) { H[i] = h; }
+    void halbwertSetzen(size_t i, double h)
+    {
+        lane[i].H = h;
+        if (!alt && pos[i] != keine)
+            H[pos[i]] = h;
+    }
     void dSetzen(size_t i, double d)
     {
-        D[i] = d;
-        if (fest[i] != 0.0)
-            c0[i] = funktionaleFormBerechnen(konstant[i].nummer, konstant[i].A, H[i], konstant[i].S, d, 0.0, {0.0, 0.0});
+        Lane& l = lane[i];
+        l.D = d;
+        if (l.fest)
+            wertL[i] = funktionaleFormBerechnen(l.nummer, l.A, l.H, l.S, d, 0.0, {0.0, 0.0});
+        else if (!alt && pos[i] != keine)
+            D[pos[i]] = d;
     }
     // the voltage lanes [erste, erste + anzahl) read: V, or Vs for the forms that read the
     // synapse's
     void spannungSetzen(size_t erste, size_t anzahl, double V, double Vs)
     {
-        for (size_t i = erste; i < erste + anzahl; ++i)
-            X[i] = V;
+        if (alt)
+            ordnen();
+        for (size_t p = physAb[erste]; p < physAb[erste + anzahl]; ++p)
+            X[p] = V;
         if (synapsenAnzahl)
             for (size_t i = erste; i < erste + anzahl; ++i)
-                if (konstant[i].synapse)
-                    X[i] = Vs;
+                if (lane[i].synapse && pos[i] != keine)
+                    X[pos[i]] = Vs;
     }
     // every lane's value from the voltages set; u for the forms computed one by one
-    // (their V, Vs: one pair per neuron, `proNeuron` lanes each)
-    void berechnen(const std::vector<double>& v0, double Vs, size_t proNeuron)
+    // (their V, Vs: one pair per neuron, `proNeuron` lanes each); a neuron the step leaves
+    // out (aktiv 0) has no form computed one by one, so none of its forms stops the run
+    void berechnen(const std::vector<double>& v0, const std::vector<char>& aktiv, double Vs, size_t proNeuron)
     {
-        const size_t n = lanes();
-        const int nullNenner = formenRechnen(aufVektoren(n), X.data(), H.data(), k.data(), c0.data(), c1.data(), D.data(),
-                                             eV.data(), mal.data(), fest.data(), dx.data(), e.data(), w.data(), wert.data());
-        if (nullNenner == 0 && sonderAnzahl == 0)
-            return;
+        if (alt)
+            ordnen();
+        const int nullNenner = formenRechnen(aufVektoren(X.size()), X.data(), H.data(), k.data(), c0.data(), c1.data(),
+                                             D.data(), eV.data(), mal.data(), dx.data(), e.data(), w.data(), wert.data());
         const auto einzeln = [&](size_t i) {
-            const Konstanten& kf = konstant[i];
-            if (kf.sonder)
-                wert[i] = funktionaleFormBerechnen(kf.nummer, kf.A, H[i], kf.S, D[i], 0.0, {v0[i / proNeuron], Vs});
-            else if (fest[i] == 0.0 && mal[i] == 0.0 && w[i] == 0.0)
-                wert[i] = formAusExp(kf.nummer, kf.A, H[i], kf.S, D[i], X[i], e[i]);
+            const Lane& l = lane[i];
+            const size_t p = pos[i];
+            if (!aktiv[i / proNeuron])
+                return;
+            if (l.sonder)
+                wertL[i] = funktionaleFormBerechnen(l.nummer, l.A, l.H, l.S, l.D, 0.0, {v0[i / proNeuron], Vs});
+            else if (p != keine && l.mal == 0.0 && w[p] == 0.0)
+                wert[p] = formAusExp(l.nummer, l.A, l.H, l.S, l.D, X[p], e[p]);
         };
         if (nullNenner) {
-            for (size_t i = 0; i < n; ++i)
+            for (size_t i = 0; i < lanes(); ++i)
                 einzeln(i);
             return;
-        }
-        if (listeAlt) {
-            sonderLanes.clear();
-            for (size_t i = 0; i < n; ++i)
-                if (konstant[i].sonder)
-                    sonderLanes.push_back(i);
-            listeAlt = false;
         }
         for (size_t i : sonderLanes)
             einzeln(i);
     }
-    double operator[](size_t i) const { return wert[i]; }
+    double operator[](size_t i) const { return pos[i] != keine ? wert[pos[i]] : wertL[i]; }
 
 private:
-    struct Konstanten {
+    static constexpr size_t keine = ~size_t{0};
+    struct Lane {
         int nummer = 0;
-        double A = 0, S = 0;
-        bool sonder = true, synapse = false;
+        double A = 0, S = 0, H = 0, D = 0;
+        double k = 0, c0 = 0, c1 = 0, eV = 1, mal = 0;   // s / S, z's c0 and c1, the sign of e in w, 1 for a product
+        bool sonder = true, fest = false, synapse = false;
     };
-    std::vector<Konstanten> konstant;
-    // per lane: H, s / S, z's c0 and c1, D, the sign of e in w, 1 for a product, 1 for a
-    // value fixed when set
-    std::vector<double> X, H, k, c0, c1, D, eV, mal, fest, dx, e, w, wert;
-    int sonderAnzahl = 0, synapsenAnzahl = 0;
+    // the lanes computed together are the others than the fixed and the single ones
+    void ordnen()
+    {
+        size_t n = 0;
+        sonderLanes.clear();
+        for (size_t i = 0; i < lanes(); ++i) {
+            physAb[i] = n;
+            const bool gerechnet = !lane[i].sonder && !lane[i].fest;
+            pos[i] = gerechnet ? n++ : keine;
+            if (lane[i].sonder)
+                sonderLanes.push_back(i);
+        }
+        physAb[lanes()] = n;
+        for (std::vector<double>* f : {&X, &H, &k, &c0, &c1, &D, &eV, &mal, &dx, &e, &w, &wert})
+            f->assign(aufVektoren(n), 0.0);
+        // the padding lanes compute 0 * 1
+        std::fill(D.begin(), D.end(), 1.0);
+        std::fill(mal.begin(), mal.end(), 1.0);
+        for (size_t i = 0; i < lanes(); ++i) {
+            const size_t p = pos[i];
+            if (p == keine)
+                continue;
+            const Lane& l = lane[i];
+            H[p] = l.H;
+            k[p] = l.k;
+            c0[p] = l.c0;
+            c1[p] = l.c1;
+            D[p] = l.D;
+            eV[p] = l.eV;
+            mal[p] = l.mal;
+        }
+        alt = false;
+    }
+    std::vector<Lane> lane;
+    std::vector<double> wertL;   // the value of a fixed or single lane
+    std::vector<size_t> pos;     // a lane's place in the arrays computed together, or keine
+    std::vector<size_t> physAb;  // the places before lane i
+    // the lanes computed together: voltage, constants (as in Lane), work values
+    std::vector<double> X, H, k, c0, c1, D, eV, mal, dx, e, w, wert;
+    int synapsenAnzahl = 0;
     std::vector<size_t> sonderLanes;   // the lanes computed one by one
-    bool listeAlt = true;
+    bool alt = true;   // the places need ordering after a lane was set
 };
 
 // Gates, compartments (any variable of dy/dt = a - b y) on lanes, the first n stepped with

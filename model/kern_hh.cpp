@@ -105,7 +105,7 @@ void HhKern::operator()()
             x.y[i * tore + j] = n.torVariable[j];
     }
     // the rates, and the gates moved on by them: a = alpha, b = alpha + beta
-    f.berechnen(v0, Vs, formen);
+    f.berechnen(v0, aktiv, Vs, formen);
     for (size_t q = 0; q < N * tore; ++q) {
         x.a[q] = f[2 * q];
         x.b[q] = f[2 * q] + f[2 * q + 1];
