@@ -247,7 +247,8 @@ void GbKern::operator()()
         s.b[0] = (c.g1 * G1 + L + c.g2 * G2 + c.g4 * G4 + c.g5 * G5 + c.g3 * G3 + c.g6 * G6 + c.g7 * G7 + c.g8 * G8)
                  * c.kehrC;
         s.a[0] = n.eingangSumme * c.kehrC;
-        dendritKoeffizienten(n, s, t);
+        if (s.letztes > 0)   // (without segments it has nothing to do)
+            dendritKoeffizienten(n, s, t);
         for (int q = 0; q <= s.letztes; ++q, ++lanes) {
             v.y[lanes] = n.potentiale[q];
             v.a[lanes] = s.a[q];

@@ -147,7 +147,8 @@ void HhKern::operator()()
             s.b[0] = (kanalLeitwert + c.leitwert) * c.kehrC;
         }
         s.a[0] = n.eingangSumme * c.kehrC;
-        dendritKoeffizienten(n, s, t);
+        if (s.letztes > 0)   // (without segments it has nothing to do)
+            dendritKoeffizienten(n, s, t);
         for (int q = 0; q <= s.letztes; ++q, ++lanes) {
             v.y[lanes] = n.potentiale[q];
             v.a[lanes] = s.a[q];
