@@ -228,100 +228,120 @@ void synapsenWarteschlangenAnlegen()
 }
 
 // ---- the synaptic currents of a step -----------------------------------------------------------
-void synaptischeStroemeBerechnen()
+namespace {
+
+// A. axo-axonic transmission
+void axoAxonischUebertragen()
 {
-    const Simulationsparameter& sp = simulationsParameter;
-    // A. axo-axonic transmission
-    if (axoAxonischAn()) {
-        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-            for (SynapseDaten* P = n->ausgangsSynapsen; P; P = P->naechsteSynapse) {
-                if (P->axoAnzahl <= 0 || !P->pool || P->pool->ring.empty())
-                    continue;
-                SynapsenPool& pool = *P->pool;
-                for (AxoKnoten* a = P->axoKnoten; a; a = a->naechste) {
-                    SynapseDaten* as = a->synapse;
-                    if (!as || a->ring.empty())
-                        continue;
-                    // the axo-axonic synapse's own ring moves on
-                    const int L = std::max(1, as->schlangenLaenge);
-                    if (++a->ringPosition >= L)
-                        a->ringPosition -= L;
-                    // the slot the parent pool fills next
-                    int naechste = pool.ringPosition + 1;
-                    if (naechste >= pool.ringLaenge)
-                        naechste = 0;
-                    // half of the axo-axonic synapse's value acts on its parent
-                    as->axoWert = a->ring[std::min<size_t>(a->ringPosition, a->ring.size() - 1)] / 2.0;
-                    // never below 0
-                    double& g = pool.ring[naechste];
-                    if (g >= as->axoWert)
-                        g -= as->axoWert;
-                    else
-                        g = 0.0;
-                }
-            }
-    }
-    // B. the currents
-    const double t = laufZustand.t;
-    for (aktuellesNeuron = neuronKette.kopf; aktuellesNeuron; aktuellesNeuron = aktuellesNeuron->naechstesNeuron) {
-        NeuronDaten& n = *aktuellesNeuron;
-        const int kompartimente = kompartimentAnzahl(n);
-        if (kompartimente < 1)
-            continue;
-        // Izhikevich targets take everything in compartment 0
-        const int modus = n.izhikevichAktiv ? 1 : sp.netzwerktyp;
-        const int bis = n.izhikevichAktiv ? 1 : kompartimente;
-        for (int c = 0; c < bis && c < static_cast<int>(n.synStromChemisch.size()); ++c)
-            n.synStromChemisch[c] = 0.0;
-        for (int c = 0; c < bis && c < static_cast<int>(n.synStromElektrisch.size()); ++c)
-            n.synStromElektrisch[c] = 0.0;
-        // every pool delivers what its ring holds now
-        for (SynapsenPool* p = n.eingangsPools; p; p = p->naechsterPool) {
-            if (p->ring.empty() || p->ringLaenge < 1)
+    if (!axoAxonischAn())
+        return;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (SynapseDaten* P = n->ausgangsSynapsen; P; P = P->naechsteSynapse) {
+            if (P->axoAnzahl <= 0 || !P->pool || P->pool->ring.empty())
                 continue;
-            std::vector<double>& g = p->ring;
-            const int k = synapsenTypIon(p->typ);
-            const int a = p->zielBereich;
-            if (k >= 1 && k <= 3) {
-                // the ring moves on
-                if (++p->ringPosition >= p->ringLaenge)
-                    p->ringPosition -= p->ringLaenge;
-                SynapseDaten* erster = ersterSender(*p);
-                // a closed pool starts its run index again once its first sender's delay has passed
-                if (p->geschlossen > 0 && erster && t - erster->verzoegerung <= 0.0)
-                    p->laufIndex = 0;
-                // the current into the compartment of the contact area
-                const int c = zielKompartiment(modus, a, sp.anzahlSegmente, kompartimente, false);
-                if (c >= 0 && c < static_cast<int>(n.synStromChemisch.size())) {
-                    double wert = g[p->ringPosition];
-                    if (modus == 3 && p->geschlossen > 0 && a < 4) {
-                        wert = p->laufIndex < static_cast<int>(g.size()) ? g[p->laufIndex] : 0.0;
-                        ++p->laufIndex;
-                    }
-                    n.synStromChemisch[c] += (typPotential(p->typ) - n.potentiale[c]) * wert;
-                }
-                // 2.4 consumed, unless the pool keeps the whole run
-                if (!(erster && erster->verzoegerungsfaktorAn))
-                    g[p->ringPosition] = 0.0;
-            } else if (k == ionenArt::Elektrisch) {
-                double wert = 0.0;
-                if (netzvorgaben.elektrischeSynapsenEingeschraenkt && g.size() >= 2) {
-                    p->ringPosition = 0;
-                    wert = g[0] - g[1];
-                    g[0] = g[1] = 0.0;
-                } else {
-                    if (++p->ringPosition >= p->ringLaenge)
-                        p->ringPosition -= p->ringLaenge;
-                    wert = g[p->ringPosition] - p->elektrischerAbzug;
-                    g[p->ringPosition] = 0.0;
-                    p->elektrischerAbzug = 0.0;
-                }
-                const int c = zielKompartiment(modus, a, sp.anzahlSegmente, kompartimente, true);
-                if (c >= 0 && c < static_cast<int>(n.synStromElektrisch.size()))
-                    n.synStromElektrisch[c] += wert;
+            SynapsenPool& pool = *P->pool;
+            for (AxoKnoten* a = P->axoKnoten; a; a = a->naechste) {
+                SynapseDaten* as = a->synapse;
+                if (!as || a->ring.empty())
+                    continue;
+                // the axo-axonic synapse's own ring moves on
+                const int L = std::max(1, as->schlangenLaenge);
+                if (++a->ringPosition >= L)
+                    a->ringPosition -= L;
+                // the slot the parent pool fills next
+                int naechste = pool.ringPosition + 1;
+                if (naechste >= pool.ringLaenge)
+                    naechste = 0;
+                // half of the axo-axonic synapse's value acts on its parent
+                as->axoWert = a->ring[std::min<size_t>(a->ringPosition, a->ring.size() - 1)] / 2.0;
+                // never below 0
+                double& g = pool.ring[naechste];
+                if (g >= as->axoWert)
+                    g -= as->axoWert;
+                else
+                    g = 0.0;
             }
         }
+}
+
+// B. the currents into one neuron: its vectors to 0, then every pool's share
+void stroemeInsNeuron(NeuronDaten& n, const Simulationsparameter& sp, double t)
+{
+    const int kompartimente = kompartimentAnzahl(n);
+    if (kompartimente < 1)
+        return;
+    // Izhikevich targets take everything in compartment 0
+    const int modus = n.izhikevichAktiv ? 1 : sp.netzwerktyp;
+    const int bis = n.izhikevichAktiv ? 1 : kompartimente;
+    for (int c = 0; c < bis && c < static_cast<int>(n.synStromChemisch.size()); ++c)
+        n.synStromChemisch[c] = 0.0;
+    for (int c = 0; c < bis && c < static_cast<int>(n.synStromElektrisch.size()); ++c)
+        n.synStromElektrisch[c] = 0.0;
+    // every pool delivers what its ring holds now
+    for (SynapsenPool* p = n.eingangsPools; p; p = p->naechsterPool) {
+        if (p->ring.empty() || p->ringLaenge < 1)
+            continue;
+        std::vector<double>& g = p->ring;
+        const int k = synapsenTypIon(p->typ);
+        const int a = p->zielBereich;
+        if (k >= 1 && k <= 3) {
+            // the ring moves on
+            if (++p->ringPosition >= p->ringLaenge)
+                p->ringPosition -= p->ringLaenge;
+            SynapseDaten* erster = ersterSender(*p);
+            // a closed pool starts its run index again once its first sender's delay has passed
+            if (p->geschlossen > 0 && erster && t - erster->verzoegerung <= 0.0)
+                p->laufIndex = 0;
+            // the current into the compartment of the contact area
+            const int c = zielKompartiment(modus, a, sp.anzahlSegmente, kompartimente, false);
+            if (c >= 0 && c < static_cast<int>(n.synStromChemisch.size())) {
+                double wert = g[p->ringPosition];
+                if (modus == 3 && p->geschlossen > 0 && a < 4) {
+                    wert = p->laufIndex < static_cast<int>(g.size()) ? g[p->laufIndex] : 0.0;
+                    ++p->laufIndex;
+                }
+                n.synStromChemisch[c] += (typPotential(p->typ) - n.potentiale[c]) * wert;
+            }
+            // 2.4 consumed, unless the pool keeps the whole run
+            if (!(erster && erster->verzoegerungsfaktorAn))
+                g[p->ringPosition] = 0.0;
+        } else if (k == ionenArt::Elektrisch) {
+            double wert = 0.0;
+            if (netzvorgaben.elektrischeSynapsenEingeschraenkt && g.size() >= 2) {
+                p->ringPosition = 0;
+                wert = g[0] - g[1];
+                g[0] = g[1] = 0.0;
+            } else {
+                if (++p->ringPosition >= p->ringLaenge)
+                    p->ringPosition -= p->ringLaenge;
+                wert = g[p->ringPosition] - p->elektrischerAbzug;
+                g[p->ringPosition] = 0.0;
+                p->elektrischerAbzug = 0.0;
+            }
+            const int c = zielKompartiment(modus, a, sp.anzahlSegmente, kompartimente, true);
+            if (c >= 0 && c < static_cast<int>(n.synStromElektrisch.size()))
+                n.synStromElektrisch[c] += wert;
+        }
     }
+}
+
+} // namespace
+
+void synaptischeStroemeBerechnen()
+{
+    axoAxonischUebertragen();
+    const double t = laufZustand.t;
+    for (aktuellesNeuron = neuronKette.kopf; aktuellesNeuron; aktuellesNeuron = aktuellesNeuron->naechstesNeuron)
+        stroemeInsNeuron(*aktuellesNeuron, simulationsParameter, t);
+}
+
+void synaptischeStroemeBerechnen(const std::vector<NeuronDaten*>& mitPools)
+{
+    axoAxonischUebertragen();
+    const double t = laufZustand.t;
+    for (NeuronDaten* n : mitPools)
+        stroemeInsNeuron(*n, simulationsParameter, t);
+    aktuellesNeuron = nullptr;
 }
 
 // ---- the kind-16 curve ---------------------------------------------------------------------------

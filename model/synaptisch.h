@@ -1,6 +1,7 @@
 // model/synaptisch.h - synaptic transmission of a run: run preparation of the synapses,
 // the delay rings of the pools, the synaptic currents and the synapse dynamics per step
 #pragma once
+#include <vector>
 struct NeuronDaten;
 struct KurvenDaten;
 struct SynapseDaten;
@@ -18,6 +19,10 @@ bool synapsenEinrichtungPruefen();
 void synapsenWarteschlangenAnlegen();
 // the synaptic currents of one step, first in the step
 void synaptischeStroemeBerechnen();
+// The same for a loop that knows the neurons with input pools: only these get their
+// currents. The others' vectors stay as they are, which is 0 once a step of the whole
+// chain has cleared them and nothing else writes them.
+void synaptischeStroemeBerechnen(const std::vector<NeuronDaten*>& mitPools);
 // the synapse dynamics of one step, after the model steps
 void synapsenBerechnen();
 // a kind-16 curve: the pool ring of its synapse x 1e7 as samples

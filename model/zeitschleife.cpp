@@ -16,6 +16,7 @@
 #include "model/gb.h"
 #include "model/hh.h"
 #include "model/kca.h"
+#include "model/kern.h"
 #include "model/onoff.h"
 #include "model/swim.h"
 #include "model/simulationsparameter.h"
@@ -135,6 +136,10 @@ void probenAnzahlenBegrenzen(NeuronDaten& n)
 // the neurons of the run in chain order; kept between runs so a run allocates only when
 // the network grew
 std::vector<NeuronDaten*> laufNeurone;
+// those of them the loop steps one by one: no kernel takes their model
+std::vector<NeuronDaten*> schrittNeurone;
+// those of them with input pools
+std::vector<NeuronDaten*> poolNeurone;
 
 // the first neuron whose soma potential is no longer a finite number (a step too large for
 // the integration method lets it run away), or null
@@ -209,6 +214,21 @@ int simulationAusfuehren()
     laufNeurone.clear();
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         laufNeurone.push_back(n);
+    // the run kernels take the neurons of their models; the others are stepped one by one
+    laufKerneVorbereiten(laufNeurone);
+    schrittNeurone.clear();
+    poolNeurone.clear();
+    NeuronDaten* letzterGeschrittener = nullptr;
+    for (NeuronDaten* n : laufNeurone) {
+        if (n->eingangsPools)
+            poolNeurone.push_back(n);
+        const int typ = n->modellTyp;
+        if (typ <= 0 || typ >= modellSchrittAnzahl || !modellSchritt[typ])
+            continue;
+        letzterGeschrittener = n;
+        if (!laufKernUebernimmt(typ))
+            schrittNeurone.push_back(n);
+    }
 
     // the loop
     const bool kollisionen = sp.kollisionAktiv;
@@ -225,16 +245,21 @@ int simulationAusfuehren()
     int bisZurPruefung = pruefAbstand;
     const NeuronDaten* entgleist = nullptr;
     while (t < dauer && !laufZustand.abbrechen) {
-        // the synaptic currents of this step
-        synaptischeStroemeBerechnen();
-        // every neuron's model step
-        for (NeuronDaten* n : laufNeurone) {
-            const int typ = n->modellTyp;
-            if (typ <= 0 || typ >= modellSchrittAnzahl || !modellSchritt[typ])
-                continue;
+        // the synaptic currents of this step; the first step clears every neuron's, then only
+        // the neurons with input pools get theirs (nothing else writes them in a run)
+        if (schritte == 0)
+            synaptischeStroemeBerechnen();
+        else
+            synaptischeStroemeBerechnen(poolNeurone);
+        // every neuron's model step; a step reads and writes only its own neuron (the noise
+        // state aside, see laufKerneVorbereiten), so the kernels may come after the others
+        for (NeuronDaten* n : schrittNeurone) {
             aktuellesNeuron = n;   // the editor's cursor follows the run; the step takes n
-            modellSchritt[typ](*n);
+            modellSchritt[n->modellTyp](*n);
         }
+        laufKerneSchritt();
+        if (letzterGeschrittener)
+            aktuellesNeuron = letzterGeschrittener;
         // pending events, throttled to ~20 ms of wall time; the open diagrams show the
         // curves so far when the pump paints them
         if ((schritte % pumpIntervall) == 0) {
@@ -244,6 +269,8 @@ int simulationAusfuehren()
             }
             if (!plattform::nachrichtenVerarbeitenGedrosselt())
                 laufZustand.abbrechen = 1;
+            // what the events changed reaches the kernels' constants
+            laufKerneAufloesen();
         }
         // collisions
         if (kollisionen)
@@ -275,8 +302,10 @@ int simulationAusfuehren()
             }
         }
         // the script's progress and EPSP measurement
-        if (skript)
+        if (skript) {
             skriptSchritt(t);
+            laufKerneAufloesen();
+        }
         // the step counter
         ++laufZustand.schrittZaehler;
     }
