@@ -257,7 +257,7 @@ void zweiteAchseZeichnen(DiagrammZeichner& w, int slot, const Rand& r)
 {
     DiagrammDaten& d = w.d;
     KurvenDaten& k = d.kurven[slot];
-    // 1. the axis pen
+    // the axis pen
     Stift stift = stiftErzeugen(linienStil(k.linienart), w.breite(k.dicke2Achse), k.farbe);
     Pinsel pinsel = pinselErzeugen(k.farbe);
     const Stift alterStift = auswaehlen(w.z, stift);
@@ -269,7 +269,7 @@ void zweiteAchseZeichnen(DiagrammZeichner& w, int slot, const Rand& r)
     auto beschriften = [&](double spalte, double zeile, const std::string& t) {
         text(w.z, w.x(spalte), w.y(zeile) - anheben, t);
     };
-    // 2. the axis line, then the tick pen
+    // the axis line, then the tick pen
     if (k.anzahlTicks > 0 || k.festerTickAbstand) {
         w.linie(x, r.unten, x, r.oben - 1);
         if (!w.drucken)
@@ -279,7 +279,7 @@ void zweiteAchseZeichnen(DiagrammZeichner& w, int slot, const Rand& r)
         loeschen(stift);
         stift = tickStift;
     }
-    // 3.-5. ticks and labels
+    // ticks and labels
     if (k.anzahlTicks > 1 || k.festerTickAbstand) {
         const double spanne = k.maxY - k.minY;
         const double abstand = k.festerTickAbstand ? d.plotHoehe * k.tickAbstand / spanne
@@ -313,11 +313,11 @@ void zweiteAchseZeichnen(DiagrammZeichner& w, int slot, const Rand& r)
                 achseInOrdnung(d, slot);
         }
     }
-    // 6. the unit text
+    // the unit text
     if (k.dimensionAnzeigen)
         beschriften(x + k.dimensionAbstand, r.unten - pixelWert(d.plotHoehe * k.dimensionYPos / 100.0), k.dimension);
     textAusrichtungSetzen(w.z, ausrichtung);
-    // 7. the pen and brush before, the temporary ones gone
+    // the pen and brush before, the temporary ones gone
     auswaehlen(w.z, alterStift);
     auswaehlen(w.z, alterPinsel);
     loeschen(stift);
@@ -335,17 +335,17 @@ void legendeZeichnen(DiagrammZeichner& w, const Rand& r, double cursorAbstand)
         KurvenDaten& k = d.kurven[slot];
         if (!k.anzeigen || k.punktAnzahl <= 0 || !hatDaten(k))
             continue;
-        // 1. the slot's own pen and brush
+        // the slot's own pen and brush
         loeschen(k.stift);
         loeschen(k.pinsel);
         k.stift = stiftErzeugen(linienStil(k.linienart), w.breite(k.dicke), k.farbe);
         k.pinsel = pinselErzeugen(k.farbe);
         auswaehlen(w.z, k.stift);
         auswaehlen(w.z, k.pinsel);
-        // 2. where the line goes
+        // where the line goes
         const int spalte = w.x(d.legendeX);
         const int zeile = w.y(d.legendeY + d.legendeFontSize * 2.0 * zeilenNummer++);
-        // 3.-5. name, value at the first cursor, AP frequency between the cursors
+        // name, value at the first cursor, AP frequency between the cursors
         std::string text = k.bezeichnung;
         if (k.referenz != kurvenReferenz::Gespeichert) {
             if (d.werteInLegende && (d.vCursorZustand == 1 || d.vCursorZustand == 4))
@@ -355,7 +355,7 @@ void legendeZeichnen(DiagrammZeichner& w, const Rand& r, double cursorAbstand)
                 cursorAbstand = 0.0;   // only the first slot that qualifies shows it
             }
         }
-        // 6. the line and the rectangle it covers
+        // the line and the rectangle it covers
         if (d.legendeFontSize > 0) {
             textFarbeSetzen(w.z, k.farbe);
             const uint32_t ausrichtung = d.legendeLinksbuendig ? w.ausrichtung & ~textAusrichtung::Mitte
@@ -366,7 +366,7 @@ void legendeZeichnen(DiagrammZeichner& w, const Rand& r, double cursorAbstand)
             k.legendeRechteck = {spalte, zeile, spalte + m.breite, zeile + m.hoehe};
             textAusrichtungSetzen(w.z, vorher);
         }
-        // 7. the slot's own y-axis
+        // the slot's own y-axis
         if (k.eigeneYAchse)
             zweiteAchseZeichnen(w, slot, r);
     }
@@ -447,7 +447,7 @@ void nullAufXAchsePruefen(DiagrammDaten* halter, DiagrammDaten& d, int slot)
     const double schritt = simulationsParameter.schrittweite, dauer = simulationsParameter.simulationsDauer;
     if (quelle.punkte.empty() || quelle.werte.empty() || !(schritt > 0.0) || !(dauer > 0.0))
         return;
-    // 1. the samples of the time window
+    // the samples of the time window
     const int anzahl = lesbareWerte(quelle);
     const double start = std::round(anzahl * d.minX / dauer);
     if (!(start >= 0.0) || start >= anzahl)
@@ -461,7 +461,7 @@ void nullAufXAchsePruefen(DiagrammDaten* halter, DiagrammDaten& d, int slot)
         max = gefunden ? std::max(max, v) : v;
         gefunden = true;
     }
-    // 2. a flat curve
+    // a flat curve
     if (!gefunden || max == min)
         return;
     const double spanne = d.maxY - d.minY, hoehe = d.plotHoehe;
@@ -477,11 +477,11 @@ void nullAufXAchsePruefen(DiagrammDaten* halter, DiagrammDaten& d, int slot)
         if (h1 > 0.0 && h1 < hoehe)
             k.maxY = 1.1 * max, k.minY = -(hoehe - h1) * k.maxY / h1;
     };
-    // 3. the fixed low stays
+    // the fixed low stays
     if (k.yAchse2Wert) {
         negativ(k.minY);
     } else if (k.nullAufXAchse) {
-        // 4. zero on the X axis
+        // zero on the X axis
         if (min < 0.0f && max > 0.0f) {
             if (d.maxY == 0.0 || d.minY == 0.0) {
                 piepen(1000, 100);
@@ -497,7 +497,7 @@ void nullAufXAchsePruefen(DiagrammDaten* halter, DiagrammDaten& d, int slot)
             positiv();
         }
     } else {
-        // 5. the span of the samples
+        // the span of the samples
         k.minY = min;
         k.maxY = max;
     }

@@ -147,7 +147,7 @@ void einheitsText(DiagrammZeichner& w, int spalte, int zeile, const std::string&
     w.schriftWaehlen(w.d.tickFontSize);
 }
 
-// 8.1 - 8.3 the value axis, up from the x-axis and down below it
+// the value axis, up from the x-axis and down below it
 void wertAchseZeichnen(DiagrammZeichner& w, const Achsen& a)
 {
     const DiagrammDaten& d = w.d;
@@ -184,7 +184,7 @@ void wertAchseZeichnen(DiagrammZeichner& w, const Achsen& a)
     }
 }
 
-// 8.4, 8.5 the time axis to the right of its first tick, and its unit text
+// the time axis to the right of its first tick, and its unit text
 void zeitAchseRechtsZeichnen(DiagrammZeichner& w, const Achsen& a)
 {
     const DiagrammDaten& d = w.d;
@@ -212,7 +212,7 @@ void zeitAchseRechtsZeichnen(DiagrammZeichner& w, const Achsen& a)
                      w.y(d.xTickY2) - pixelWert(d.xDimensionAbstand * w.skalaY), d.xDimension);
 }
 
-// 8.6 vertical grid lines at their own spacing. The lines lie at the multiples of the
+// vertical grid lines at their own spacing. The lines lie at the multiples of the
 // spacing, whatever its sign; each round moves on by at least one pixel column, so a tiny
 // spacing draws one line per column and a negative one does not walk off to the left.
 void vertikaleGitterLinienZeichnen(DiagrammZeichner& w, const Achsen& a)
@@ -244,7 +244,7 @@ void vertikaleGitterLinienZeichnen(DiagrammZeichner& w, const Achsen& a)
     }
 }
 
-// 8.7 the time axis to the left of the y-axis, always labelled
+// the time axis to the left of the y-axis, always labelled
 void zeitAchseLinksZeichnen(DiagrammZeichner& w, const Achsen& a)
 {
     const DiagrammDaten& d = w.d;
@@ -369,7 +369,7 @@ bool kurvePunkteZeichnen(DiagrammZeichner& w, const KurvenDaten& k, bool abbilde
     return true;
 }
 
-// 11.1 a stimulus curve without data is filled first; one of a stimulus that is off is not drawn
+// a stimulus curve without data is filled first; one of a stimulus that is off is not drawn
 void stromreizKurvePruefen(DiagrammZeichner& w, int slot)
 {
     KurvenDaten& k = w.d.kurven[slot];
@@ -391,7 +391,7 @@ void stromreizKurvePruefen(DiagrammZeichner& w, int slot)
 bool kurvenZeichnen(DiagrammZeichner& w)
 {
     DiagrammDaten& d = w.d;
-    // 11.4 the plain loop of an interactive script
+    // the plain loop of an interactive script
     if (skriptStatus & skriptBit::Interaktiv) {
         if (!(skriptStatus & skriptBit::ErgebnisseAngezeigt))
             return true;
@@ -408,11 +408,11 @@ bool kurvenZeichnen(DiagrammZeichner& w)
         KurvenDaten& k = d.kurven[slot];
         if (k.anzeigen && k.stromreizSegment != 0)
             stromreizKurvePruefen(w, slot);
-        // 11.2 shown, with points and with data
+        // shown, with points and with data
         if (!k.anzeigen || k.punktAnzahl <= 0 || !hatDaten(k) || k.punkte.empty())
             continue;
         kurvenStift(w, k, k.hervorheben ? (k.dicke + 1) * 2 : k.dicke);
-        // 11.3 one polyline
+        // one polyline
         if (!kurvePunkteZeichnen(w, k, w.drucken))
             return false;
     }
@@ -545,10 +545,10 @@ void diagrammZeichnen(Fenster fenster)
         d.zustand &= ~0x4000u;
         diagrammAblesungenZeichnen(w);
     }
-    // 17.2 the pen and brush the paint began with
+    // the pen and brush the paint began with
     auswaehlen(w.z, w.alterStift);
     auswaehlen(w.z, w.alterPinsel);
-    // 17.3 the end of a run has been drawn
+    // the end of a run has been drawn
     if (d.neuZeichnen == 1) {
         d.zustand &= ~0x8000u;
         d.neuZeichnen = 0;

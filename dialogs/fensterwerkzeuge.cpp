@@ -35,7 +35,7 @@ bool guiThreadInfoHolen(Fenster f)
 
 int dateinamenNummerieren(const std::string& pfad, int anzahl, int breite)
 {
-    // 1. folder, stem and extension of the proposal
+    // folder, stem and extension of the proposal
     DateiWahl wahl;
     const size_t schnitt = pfad.find_last_of("/\\");
     wahl.ordner = schnitt == std::string::npos ? "" : pfad.substr(0, schnitt);
@@ -56,7 +56,7 @@ int dateinamenNummerieren(const std::string& pfad, int anzahl, int breite)
     const std::string basis = (wahl.ordner.empty() ? "" : wahl.ordner + "/") + wahl.name;
     const std::string endung = wahl.endung.empty() ? "" : "." + wahl.endung;
     breite = std::clamp(breite, 1, 64);
-    // 3. The number is the one the stem is followed by, so digits ending the stem stay
+    // The number is the one the stem is followed by, so digits ending the stem stay
     // part of it.
     for (int n = 0; n < anzahl; ++n) {
         const std::string alt = n == 0 ? basis + endung : basis + " " + std::to_string(n) + endung;

@@ -273,20 +273,20 @@ void werteSetzen(NeuronDaten& n, const Werte& w)
 
 intptr_t speichern(Fenster dlg, int id)
 {
-    // 1. the edits
+    // the edits
     Werte w;
     if (!nameLesen(dlg, w.typ.name))
         return 1;
     zahlenLesen(dlg, w.typ);
     w.korrigieren = haken(dlg, idKorrigieren);
-    // 2. the neurons
+    // the neurons
     if (markierteNeurone.anzahl() < 2) {
         werteSetzen(*neuron, w);
     } else {
         for (NeuronDaten* n : markierteNeurone.liste)
             werteSetzen(*n, w);
     }
-    // 3.-4. the compacted table, and the file; a failed write keeps the old file
+    // the compacted table, and the file; a failed write keeps the old file
     std::vector<IzhikevichTyp> typen;
     for (int i = 0; i < arbeitAnzahl; ++i)
         if (arbeit[static_cast<size_t>(i)].a != 0.0)

@@ -112,17 +112,17 @@ int kanaeleLesen(std::list<BenutzerKanal>& kanaele, std::list<BenutzerKanal>::it
     bool ausstehend = false;   // an activating channel waits for its deactivating one
     for (int k = 0;; ++k) {
         auto schluessel = [](const char* name) { return kanalSchluessel(name); };
-        // 2.1 the numbers: a missing one is asked about
+        // the numbers: a missing one is asked about
         const auto felder = zahlFelder(*r);
         for (size_t i = 1; i < felder.size(); ++i)
             if (!su.zahl(*felder[i], schluessel(zahlNamen[i]).c_str(), k) &&
                 !weiterTrotzFehlendemWert(meldungFormatieren(textFehlenderWert, zahlNamen[i])))
                 return abgebrochen;
-        // 2.2 the mode
+        // the mode
         if (!su.zahl(r->berechnungsmodus, schluessel(modusName).c_str(), k) &&
             !weiterTrotzFehlendemWert(meldungFormatieren(textOhneModus)))
             return abgebrochen;
-        // 2.3 the pairing: two activating channels in a row get an empty one between them
+        // the pairing: two activating channels in a row get an empty one between them
         int paar = 0;
         if (!su.zahl(paar, schluessel(paarName).c_str(), k)) {
             r->aktivierungMitDeaktivierung = 0;
@@ -139,7 +139,7 @@ int kanaeleLesen(std::list<BenutzerKanal>& kanaele, std::list<BenutzerKanal>::it
                 ++anzahl;
             }
         }
-        // 2.4, 2.5 name and the values that may be missing
+        // name and the values that may be missing
         if (!su.text(r->name, nameRaum, schluessel(bezeichnungName).c_str(), k))
             r->name = "swim-kanal " + std::to_string(k);
         if (!su.zahl(r->hilfsparameterAlpha, schluessel(hilfAlphaName).c_str(), k))
@@ -150,7 +150,7 @@ int kanaeleLesen(std::list<BenutzerKanal>& kanaele, std::list<BenutzerKanal>::it
             r->stromUeberSynapse = 0;
         if (!su.zahl(r->synapseId, schluessel(synapseIdName).c_str(), k))
             r->synapseId = 0;
-        // 2.6 the next channel, into a zeroed record behind this one
+        // the next channel, into a zeroed record behind this one
         su.zeiger = basis;
         char* hinter = zahlLesen(wert, su.zeiger, vollerSchluessel(nummer, k + 1, zahlNamen[0]).c_str());
         if (!hinter)

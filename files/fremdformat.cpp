@@ -483,7 +483,7 @@ void neuronParameterSchreiben(std::string& aus, const NeuronDaten& neuron)
 
 int simDateiLesen(const std::string& pfad)
 {
-    // 1. the next run prepares its start state again
+    // the next run prepares its start state again
     laufZustand.eingerichtet = 0;
     tokenNeueDatei(pfad);
     std::FILE* f = plattform::dateiOeffnen(pfad, "rb+");
@@ -497,7 +497,7 @@ int simDateiLesen(const std::string& pfad)
     }
     SimLeser l(f);
 
-    // 2. the format mark
+    // the format mark
     int marke = 0;
     if (!l.ganz(marke) || marke != simMarke) {
         fehlerMelden(100);
@@ -505,7 +505,7 @@ int simDateiLesen(const std::string& pfad)
         return 0;
     }
 
-    // 3. the header, taken only when all of it is sound; values 2-5 place the main window
+    // the header, taken only when all of it is sound; values 2-5 place the main window
     SimKopf k;
     if (!l.ganz(k.x) || !l.ganz(k.y) || !l.ganz(k.rechts) || !l.ganz(k.unten)) {
         schliessen(f);
@@ -519,7 +519,7 @@ int simDateiLesen(const std::string& pfad)
     }
     kopfUebernehmen(k);
 
-    // 4.-10. neurons, first skipped block, synapse types, synapses, second skipped block,
+    // neurons, first skipped block, synapse types, synapses, second skipped block,
     // current records
     const bool mitSynapsen = k.typen > 0;
     if (!neuroneLesen(l, f, k.neurone) || !ersterBlockLesen(l, k.block1) || !typenLesen(l, k.typen) ||
@@ -527,7 +527,7 @@ int simDateiLesen(const std::string& pfad)
         !zweiterBlockLesen(l, int64_t{k.block2a} + k.block2b) || !stroemeLesen(l, k.stroeme))
         return verwerfen(f);
 
-    // 11. nothing may follow the last current record
+    // nothing may follow the last current record
     if (!tokenDateiendeErreicht()) {
         fehlerMelden(120);
         return verwerfen(f);

@@ -102,7 +102,7 @@ void kurvenDurchlaufen(F&& f)
 bool namenWaehlen()
 {
     DatPfad& p = datPfad;
-    // 1. the network's name and the document folder where the data file has none
+    // the network's name and the document folder where the data file has none
     if (p.stamm.empty())
         p.stamm = dateipfade.netzName;
     if (p.ordner.empty())
@@ -110,7 +110,7 @@ bool namenWaehlen()
     if (p.endung.empty())
         p.endung = "dat";
     if ((skriptStatus & skriptBit::Laeuft) && datSkriptAblage.datenSpeichern) {
-        // 3. numbered and time-stamped under the script
+        // numbered and time-stamped under the script
         const std::tm z = ortszeit();
         char stempel[32];
         std::snprintf(stempel, sizeof stempel, "%02d%02d%02d %02d%02d%02d", (z.tm_year + 1900) % 100, z.tm_mon + 1,
@@ -125,7 +125,7 @@ bool namenWaehlen()
                       p.endung);
         return true;
     }
-    // 2. the save dialog
+    // the save dialog
     plattform::DateiWahl wahl;
     wahl.ordner = p.ordner;
     wahl.name = p.stamm;
@@ -214,7 +214,7 @@ int datSchreiben(DatHeader& kopf, std::string& aus)
         return 0;
     }
     try {
-        // 3. the settings text and the network text
+        // the settings text and the network text
         XBuffer puffer;
         if (!guiDateiSpeichern(0, &puffer, 0))
             return 0;
@@ -228,14 +228,14 @@ int datSchreiben(DatHeader& kopf, std::string& aus)
         kopf.textLaenge = static_cast<int32_t>(text.size() + 1);
         kopf.kurvenPosition = kopf.textPosition + kopf.textLaenge;
 
-        // 4. magic, header words (still without curves), text with its zero byte
+        // magic, header words (still without curves), text with its zero byte
         aus.clear();
         aus.append(kopf.magic.data(), magicLaenge);
         for (int32_t w : kopfWorteVon(kopf))
             wortAnhaengen(aus, static_cast<uint32_t>(w));
         aus.append(text.c_str(), text.size() + 1);
 
-        // 5. the curves; every record has the first record's sample count, so a reader
+        // the curves; every record has the first record's sample count, so a reader
         // can step from one to the next (a shorter curve is filled up with zeros)
         kurvenDurchlaufen([&](const NeuronDaten& n, const DiagrammDaten& d, int slot, const KurvenDaten& k) {
             const int vorhanden = lesbareWerte(k);
@@ -256,12 +256,12 @@ int datSchreiben(DatHeader& kopf, std::string& aus)
             return true;
         });
 
-        // 6. the bytes must be what the header words say
+        // the bytes must be what the header words say
         if (aus.size() != static_cast<size_t>(int64_t{kopf.kopfLaenge} + kopf.textLaenge + kopf.kurvenBytes)) {
             plattform::hinweisBox(meldungsTexte[844]);
             return 0;
         }
-        // 7. the final header words
+        // the final header words
         size_t stelle = magicLaenge;
         for (int32_t w : kopfWorteVon(kopf)) {
             wortSetzen(aus, stelle, w);
@@ -280,7 +280,7 @@ int datSchreiben(DatHeader& kopf, std::string& aus)
 
 int datDateiLaden(DatHeader& kopf)
 {
-    // 1. a fresh header; while the flag is set the readers take their text from it
+    // a fresh header; while the flag is set the readers take their text from it
     datHeaderInit(kopf);
     kopf.datei = plattform::dateiOeffnen(datPfad.pfad, "rb");
     if (!kopf.datei)
@@ -288,7 +288,7 @@ int datDateiLaden(DatHeader& kopf)
     kopf.flags |= datBit::WirdGeladen;
     programmStatus |= programmBit::Beschaeftigt;
 
-    // 2. every diagram laid out and drawn with the curves it got
+    // every diagram laid out and drawn with the curves it got
     const int gelesen = datLesen(kopf);
     if (gelesen && !programmEndet()) {
         for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
@@ -302,7 +302,7 @@ int datDateiLaden(DatHeader& kopf)
             plattform::vordergrundSetzen(fensterhandles.hauptfenster);
     }
 
-    // 3. the file closed and the flags cleared, whatever the read gave
+    // the file closed and the flags cleared, whatever the read gave
     std::fclose(kopf.datei);
     kopf.datei = nullptr;
     kopf.text.clear();
@@ -313,7 +313,7 @@ int datDateiLaden(DatHeader& kopf)
 
 int datLesen(DatHeader& kopf)
 {
-    // 1. an open file and an initialised header
+    // an open file and an initialised header
     if (!kopf.datei) {
         plattform::hinweisBox(meldungsTexte[847]);
         return 0;
@@ -327,12 +327,12 @@ int datLesen(DatHeader& kopf)
     if (groesse < 0)
         return falschesFormat();
 
-    // 2. the magic, its zero byte included
+    // the magic, its zero byte included
     char magic[magicLaenge];
     if (!lesen(f, magic, magicLaenge) || std::memcmp(magic, datMagic, magicLaenge) != 0)
         return falschesFormat();
 
-    // 3. the header words, which must agree with each other and with the file
+    // the header words, which must agree with each other and with the file
     for (int32_t* w : {&kopf.kopfLaenge, &kopf.kurvenAnzahl, &kopf.werteProKurve, &kopf.textPosition,
                        &kopf.textLaenge, &kopf.kurvenPosition, &kopf.kurvenBytes})
         if (!wortLesen(f, *w))
@@ -340,7 +340,7 @@ int datLesen(DatHeader& kopf)
     if (!kopfStimmt(kopf, groesse))
         return falschesFormat();
 
-    // 4. the text, ended by a zero byte of our own
+    // the text, ended by a zero byte of our own
     try {
         kopf.text.assign(static_cast<size_t>(kopf.textLaenge) + 1, '\0');
     } catch (const std::bad_alloc&) {
@@ -352,13 +352,13 @@ int datLesen(DatHeader& kopf)
         !lesen(f, kopf.text.data(), static_cast<size_t>(kopf.textLaenge)))
         return falschesFormat();
 
-    // 5. settings and network from the text
+    // settings and network from the text
     if (!netzwerkAusPufferLaden())
         return 0;
-    // 6. the text is no longer needed
+    // the text is no longer needed
     std::string().swap(kopf.text);
 
-    // 7. the curves into the slots they name; records of slots the network lacks are passed over
+    // the curves into the slots they name; records of slots the network lacks are passed over
     if (std::fseek(f, kopf.kurvenPosition, SEEK_SET) != 0)
         return falschesFormat();
     const int anzahl = kopf.werteProKurve;

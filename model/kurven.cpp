@@ -181,7 +181,7 @@ void punkteAusWerten(DiagrammDaten& d, KurvenDaten& s, long long gesamt, int les
     const double p = std::max(1.0, W / ((d.maxX - d.minX) / dt));
     const int unten = d.yAchseUnten[1], oben = d.yAchseOben[1];
     const double loZoom = lo * zoom;
-    // 5.4, 5.5 a row inside the plot, also for values far outside or not a number
+    // a row inside the plot, also for values far outside or not a number
     auto zeile = [&](float v) {
         return std::min(std::max(unten - pixelWert((v - loZoom) * H / spanne) - versatz, oben), unten);
     };

@@ -38,7 +38,7 @@ void alleDiagramme(NeuronDaten& n, auto&& tun)
         tun(*d);
 }
 
-// 4.2 the Izhikevich start values and step
+// the Izhikevich start values and step
 void izhikevichVorbereitenFallsAn(NeuronDaten& n)
 {
     if (n.izhikevichAktiv)
@@ -99,7 +99,7 @@ void laufKurvenUebertragen(NeuronDaten& n)
 {
     if (!n.hauptDiagramm.fenster)
         return;
-    // 12.1 the spike-train rating
+    // the spike-train rating
     if (n.spikefolge.an) {
         if (n.spikefolge.burstFaktor == 0.0)
             n.spikefolge.burstFaktor = 2.0;
@@ -109,7 +109,7 @@ void laufKurvenUebertragen(NeuronDaten& n)
             spikefolgeBewerten(n, n.spikeZeiten.data(),
                                std::min(n.apAnzahl, static_cast<int>(n.spikeZeiten.size())));
     }
-    // 12.2 the further diagrams take the main diagram's samples before their slots are
+    // the further diagrams take the main diagram's samples before their slots are
     // prepared, so that their points are drawn from this run's values
     alleDiagramme(n, [&](DiagrammDaten& d) {
         for (int slot = 0; slot < kurvenProDiagramm; ++slot) {
@@ -137,7 +137,7 @@ int simulationslaufSteuern()
     // a run from the main window saves a backup and shows its progress
     bool restzeitFenster = false;
     if (imDialog) {
-        // 2.1, 2.2 the backup
+        // the backup
         statusTeilSetzen(0, "\tspeichere gui-backup...");
         if ((sicherungsOptionen & sicherungBit::An) &&
             dateipfade.netzName.find(" tmp aus bin ") == std::string::npos) {

@@ -94,7 +94,7 @@ void triggerSpike(Rueckkopplungsobjekt& o, double t)
     const bool frei = z0 && (t > z0->stromreize[0].beginn + o.zielBurstDauer || o.reizueberlappung);
     bool sofortFeuern = false;
 
-    // 1. the spike opens a burst or adds to the open one
+    // the spike opens a burst or adds to the open one
     if (o.burstZustand == 0) {
         if (o.burstBeginn == 0.0) {
             o.burstBeginn = t;
@@ -137,7 +137,7 @@ void triggerSpike(Rueckkopplungsobjekt& o, double t)
         }
     }
 
-    // 2. the criteria
+    // the criteria
     if (!sofortFeuern) {
         if (o.burstSpikes >= o.apsProBurst)
             o.burstZustand |= burstBit::GenugSpikes;
@@ -158,7 +158,7 @@ void triggerSpike(Rueckkopplungsobjekt& o, double t)
             return;
     }
 
-    // 3. firing
+    // firing
     if (o.burstbeginnMarke != -1)
         ++o.burstZaehler;
     double p = 0.0;

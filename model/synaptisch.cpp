@@ -182,15 +182,15 @@ void synapsenWarteschlangenAnlegen()
                 SynapseDaten* s = k->synapse;
                 if (!s)
                     continue;
-                // 2.1, 2.2 (two or more in an unrestricted electrical pool were refused above)
+                // (two or more in an unrestricted electrical pool were refused above)
                 ++p->senderAnzahl;
-                // 2.3 - 2.6
+                // each member starts at its initial conductance
                 laufZustand.aktuelleSynapse = s;
                 s->leitfaehigkeit = s->initialLeitfaehigkeit;
                 p->maxVerzoegerung = std::max(p->maxVerzoegerung, s->verzoegerung);
                 s->freisetzungsBereich = s->freisetzungsSaettigung - s->freisetzungsSchwelle;
                 s->schlangenLaenge = p->geschlossen > 0 ? p->geschlossen : ringSchritteMindestensEins(s->verzoegerung);
-                // 2.7 the axo-axonic nodes
+                // the axo-axonic nodes
                 if (!axo)
                     continue;
                 for (AxoKnoten* a = s->axoKnoten; a; a = a->naechste) {
@@ -302,7 +302,7 @@ void stroemeInsNeuron(NeuronDaten& n, const Simulationsparameter& sp, double t)
                 }
                 n.synStromChemisch[c] += (typPotential(p->typ) - n.potentiale[c]) * wert;
             }
-            // 2.4 consumed, unless the pool keeps the whole run
+            // consumed, unless the pool keeps the whole run
             if (!(erster && erster->verzoegerungsfaktorAn))
                 g[p->ringPosition] = 0.0;
         } else if (k == ionenArt::Elektrisch) {

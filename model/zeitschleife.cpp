@@ -74,13 +74,13 @@ std::string fortschrittText(double prozent, double sekunden)
 
 void neuronLaufVorbereiten(NeuronDaten& n)
 {
-    // 5.1 stimulus-table positions
+    // stimulus-table positions
     for (StromTabelle& tabelle : n.stromTabellen)
         tabelle.aktuellerIndex = 0;
-    // 5.2 K(Ca) run values
+    // K(Ca) run values
     if (n.kcaModus & 0x1)
         kcaLaufwerteSetzen(n);
-    // 5.3 write positions; a used slot without samples gets its points computed
+    // write positions; a used slot without samples gets its points computed
     alleDiagramme(n, [&](DiagrammDaten& d) {
         for (int slot = 0; slot < kurvenProDiagramm; ++slot) {
             KurvenDaten& k = d.kurven[slot];
@@ -91,12 +91,12 @@ void neuronLaufVorbereiten(NeuronDaten& n)
                 k.bezeichnung = n.oeffnungBezeichnung;
         }
     });
-    // 5.4 measurement buffers and counters
+    // measurement buffers and counters
     spikeListenFreigeben(n);
     n.apAnzahl = 0;
     n.pspMaximum = -1.0f;
     n.pspMaximumZeit = 0.0f;
-    // 5.5 the Izhikevich step is never shorter than the run step
+    // the Izhikevich step is never shorter than the run step
     const double kleinsterIzSchritt = simulationsParameter.schrittweite * 1000.0;
     if (n.izhikevichAktiv && simulationsParameter.izhikevichSchrittweite <= kleinsterIzSchritt)
         simulationsParameter.izhikevichSchrittweite = kleinsterIzSchritt;

@@ -3,7 +3,7 @@
 //
 // tests/lauf/daten/spuren.txt holds, per run and neuron, the AP count, the steps in which
 // the soma crossed its threshold upward and the soma potential every millisecond (in
-// 0.01 mV, as differences, "zN" for N zero differences). VELNOR_SPUREN_SCHREIBEN=path
+// mV, as differences, "zN" for N zero differences). VELNOR_SPUREN_SCHREIBEN=path
 // writes the file anew from the build at hand instead of comparing.
 #include "../model/test_synapse_hilfe.h"
 #include "../stuetzen/testhilfe.h"
@@ -173,7 +173,7 @@ Spur dekodieren(const std::string& zeile)
 }
 
 // equal AP counts, every spike within a step, every sample within 0.1 mV (the file keeps
-// 0.005 mV of rounding) except within two steps of a spike; the first three misses shown
+// mV of rounding) except within two steps of a spike; the first three misses shown
 void vergleichen(const std::string& name, const Spur& ist, const Spur& soll)
 {
     EXPECT_EQ(ist.aps, soll.aps) << name;
