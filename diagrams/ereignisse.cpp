@@ -295,6 +295,14 @@ intptr_t ereignisSchwelleDlgProc(Fenster dlg, uint32_t nachricht, uintptr_t w, i
     case nachricht::Aktivieren:
         holenSetzenFreigeben(dlg);
         return 0;
+    case nachricht::Zerstoeren:
+        // gone with the time measurement dialog, without OK or Cancel
+        if (zm.erkennungsOptionen & erkennungsBit::SchwelleOffen) {
+            zm.erkennungsOptionen &= ~erkennungsBit::SchwelleOffen;
+            aktuellesDiagramm.messModus = gemerkterMessModus;
+            schwelleFrisch = 1;
+        }
+        return 0;
     case nachricht::Bewegen: {
         const Rechteck r = fensterRechteck(dlg);
         zm.schwelleDialogX = r.links;

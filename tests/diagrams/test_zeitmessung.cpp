@@ -157,6 +157,20 @@ TEST_F(Zeitmessen, SchwellenKreuzungenMitTotzeitRichtungUndBereich)
     EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[839]);
 }
 
+TEST_F(Zeitmessen, ZweiEreignisseGebenDenSuchbereich)
+{
+    ereignisZeitHinzufuegen(0.002);
+    ereignisZeitHinzufuegen(0.005);
+    pt::klicken(dlg, BereichAusZweien);
+    erkennen({s::tippen(schwelleId::Schwelle, "-20")});
+    ASSERT_EQ(zeiten().size(), 1u);
+    EXPECT_NEAR(zeiten()[0], 0.003, 1e-12);
+    ereignisZeitHinzufuegen(0.1);
+    EXPECT_TRUE(pt::dialogElement(dlg, BereichAusZweien)->freigegeben);
+    ereignisZeitHinzufuegen(0.2);
+    EXPECT_FALSE(pt::dialogElement(dlg, BereichAusZweien)->freigegeben);
+}
+
 TEST_F(Zeitmessen, GlaettenMitteltZentriertUndSchreibtNichtUeberDieWerte)
 {
     werte(*d, kurve::Soma, {0, 3, 6, 3, 0});
