@@ -183,10 +183,34 @@ extern DiagrammOptionen diagrammOptionen;
 // The event times of the time measurement, which the diagrams mark as lines
 // (diagrammOptionen.ereignisseAlsLinien, labels alternating over hoeheAlternieren rows).
 // The list belongs to no diagram; its size is the event count.
-namespace erkennungsBit { constexpr int Nummer = 0x20, Zeit = 0x40; }
+namespace erkennungsBit {
+constexpr int Nummer = 0x20, Zeit = 0x40;
+constexpr int BereichAusZweien = 0x80;     // two listed events are the detection range
+constexpr int Steigend = 0x100, Fallend = 0x200;
+constexpr int BereichGesetzt = 0x400;      // the range was taken from two events
+constexpr int StillLoeschen = 0x800;       // the next "Clear all" asks nothing
+constexpr int SchwelleOffen = 0x1000, DialogOffen = 0x2000;
+}
 struct Zeitmessung {
     std::vector<double> ereignisZeiten;   // s, in the order added
     int erkennungsOptionen = 0;           // erkennungsBit::* and the detection's own bits
+    // The list grows in steps of 100 entries (capacity counted, not the vector's), the
+    // list text in steps of diagrammOptionen.blockgroesse bytes.
+    int ereignisKapazitaet = 0;
+    int ereignisAnzahl = 0;
+    std::string ereignisText;             // what the list box shows, one "%.5lf\r\n" line per event
+    int ereignisTextKapazitaet = 0;
+    plattform::Fenster messDialog = nullptr;   // the time measurement dialog while it is open
+    int dezimalKomma = 0;                 // the list writes ',' for '.'
+    int stopAnforderung = 0;              // STOP pressed: a running scan ends
+    int loeschenFragen = 1;               // 0 once the user chose to clear without asking
+    int dialogX = 0, dialogY = 0, dialogPositionGesetzt = 0;
+    // event detection
+    double bereichStart = 0.0, bereichEnde = 0.0;   // s
+    plattform::Farbe alteKurvenfarbe = 0;
+    int letzteGlaettungsrate = 0;
+    int suchlaufAktiv = 0;                // a scan runs: Threshold, Load and Clear all wait
+    int schwelleDialogX = 0, schwelleDialogY = 0, schwelleDialogPositionGesetzt = 0;
 };
 extern Zeitmessung zeitmessung;
 

@@ -468,6 +468,16 @@ constexpr TextEintrag meldungsTabelle[] = {
     {827, "ZWEITE_ACHSE_MINIMUM_NICHT_NEGATIV=", "der minimalwert muss kleiner als null sein! (weil sonst die null nicht auf der x-axe plaziert werden kann, paletti?"},
     {828, "ZWEITE_ACHSE_NULL_AM_RAND=", "sorry :-( weil es in dieser kurve sowohl positive, als auch negative werte gibt, kann der stromwert 0 (null :-) nur auf die X-axe gelegt werden, wenn diese innerhalb des diagramms liegt und nicht am rand!!!"},
     {829, "ZWEITE_ACHSE_ABSTAND_NICHT_POSITIV=", "Der Abstand zwischen den Ticks muss gr\xF6" "\xDF" "er als 0 sein."},
+    {830, "ZM_ANZAHL_PUNKTE=", "number of points: % 4d"},
+    {831, "ZM_DATEI_NICHT_LESBAR=", "unable to open file\n\n%s\n\nfor reading"},
+    {832, "ZM_DATEI_NICHT_SCHREIBBAR=", "unable to open file\n\n%s\n\nfor writing"},
+    {833, "ZM_ALLES_LOESCHEN_FRAGE=", "really?\n\n\nchoose \"cancel\" to clear all and suppress this question until Velnor is closed ;-)"},
+    {834, "ZM_HILFE=", "to manually measure event time, simply leftclick into the diagram. an automatic way generating events is available by defining a \"Threshold\" (see there). the search range may cover the whole wav trace or be restricted to the part enclosed between (solely) two events (enable it by checking the box to the right). a window discriminator is in the works at the moment)\n\nyou may edit the results, mark and copy them or insert data deriving from other sources. pay attention to the decimal marker: leaving the box \"set decimal marker...\" unchecked will set the point, otherwise it will be the comma (don't know what to do? choose that one which is compatible to excel :) changes made to the numbers will come into effect only by pressing the \"Update\" button.\n\ndata will be kept if the dialog is hidden and only erased by a new threshold search or by pressing \"Clear all\". the content of the edit box can be saved to or loaded from ASCII file as well.\n\n"},
+    {835, "ZM_SPEICHERN_TITEL=", "save event file"},
+    {836, "ZM_OEFFNEN_TITEL=", "open event file"},
+    {837, "ZM_SPEICHERN_FILTER=", "event files, (*.evt; *.txt)"},
+    {838, "ZM_OEFFNEN_FILTER=", "event files, (*.evt)"},
+    {839, "ER_BEREICH_START_FEHLER=", "error while searching start of detection range"},
     {840, "FEHLER_SRZ_ZU_VIELE_REIZE=", "Der Stromreiz von \"%s\" in Kompartiment %d braucht zu viele Punkte: bitte Anzahl und Abstand der Reize und der Bursts pr\xFC" "fen."},
     {841, "FEHLER_SEGMENTANZAHL=", "Die Anzahl dendritischer Segmente %d ist ung\xFCltig: erlaubt sind 0 bis %d."},
     {842, "DAT_FALSCHES_FORMAT=", "falsches dateiformat in dat-datei"},
@@ -566,6 +576,11 @@ constexpr TextEintrag meldungsTabelle[] = {
     {988, "FEHLER_NAME_DOPPELSCHRAEGSTRICH=", "Der Name \"%s\" darf kein \"//\" enthalten: beim Lesen der Datei endet ein Name dort."},
     {989, "FEHLER_NAME_ZU_LANG=", "Der Name \"%s\" ist zu lang: h\xF6" "chstens %d Zeichen."},
     {990, "NUMMERIEREN_ZIEL_EXISTIERT=", "Die Datei\n%s\nwird nicht umbenannt, weil es\n%s\nschon gibt."},
+    {1260, "ER_BEREICH_ENDE_FEHLER=", "error while searching end of detection range"},
+    {1261, "ER_NICHT_GEGLAETTET_FRAGE=", "data not smoothed yet ;-)\n\n\nsmooth now?"},
+    {1262, "ER_GLAETTEN_HILFE=", "Smoothing provides the ability to prevent noise from triggering an event accidentially. it is done by calculating the mean from a couple of adjacent values. if rate is 5 for example, than the aktual value, the 2 previous and the 2 following values (all together 5) are used to calculate each data point of the smoothed curve. due to this treatment the range of rate/2 values at the beginning and at the end of the wav-channel data remains unsmoothed. to avoid undesired events elicited through noise within that range check the box \"exclude unsmoothed data\"\n\nit is important to consider that the magnitude will decrease progressively by increasing the rate. try the default rate (50) by pressing \"smooth\" in the threshold dialog and compare the smoothed waveform (blue) to the original data (gray). the effect becomes more obvious by increasing time resolution (you don't need to close the dialog. simply leftklick into the diagram and change time resolution with UP and DOWN ARROW keys)"},
+    {1263, "ER_SCHWELLE_HILFE=", "these settings are used to detect events by means of crossing a threshold either rising or falling. threshold might be defined by entering a number or by use of a single horizontal cursor (get). if the horizontal cursor is displayed (set) will it move to the appropriate position. event search is restricted to the \"time range...\" specified. you might set these points in time by two events in the time measurement dialog before you open the threshold detection. type \"end\" or \"max\" in the right edit control to set the end of the detection range to the last data point.\n\nspecifying dead time following an event is usefull if the event you are searching for caused the potential to cross the threshold a bunch of times. see also smoothing, if this is due to noise.\n\nthis modeless dialog allows the full access to all functions of the diagram window."},
+    {1264, "ER_GEGLAETTET=", "   smoothed"},
 };
 
 } // namespace

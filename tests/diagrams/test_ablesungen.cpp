@@ -123,7 +123,8 @@ TEST_F(Ablesungen, ZweiteAchseNachAnzahlUndFehlerhafteAchseMeldetSichEinmalNachD
 TEST_F(Ablesungen, EreignismarkenWechselnIhreHoeheUndTragenNummerUndZeit)
 {
     diagrammOptionen.ereignisseAlsLinien = 1;
-    zeitmessung = {{0.2, 0.3, 0.5, 0.0}, erkennungsBit::Nummer | erkennungsBit::Zeit};   // the last not after minX
+    zeitmessung.ereignisZeiten = {0.2, 0.3, 0.5, 0.0};   // the last not after minX
+    zeitmessung.erkennungsOptionen = erkennungsBit::Nummer | erkennungsBit::Zeit;
     const int oben = d->yAchseOben[1];
     const struct { int reihen; std::vector<std::pair<std::string, int>> marken; } faelle[] = {
         {1, {{"1: 0.200000", oben}, {"2: 0.300000", oben + 20}, {"3: 0.500000", oben}}},
