@@ -229,9 +229,9 @@ constexpr TextEintrag meldungsTabelle[] = {
     {349, "IZHIKEVICH_TYP_GIBTS_SCHON=", "Einen Izhikevich-Typ \"%s\" gibt es schon."},
     {358, "FEHLER_BROWSER_STARTET_NICHT=", "Der Browser f\xFCr die Hilfeseite kann nicht gestartet werden."},
     {359, "FEHLER_BERECHNUNG_ONLINE_REIZ=", "Die Reizdatei des Servers\n%s\nkann nicht ge\xF6" "ffnet werden."},
-    {360, "FATAL_SPEICHER_FUER_STD_AP_DATEI=", "Kein Speicher zum Lesen der Datei. Das Programm wird beendet."},
+    {360, "FATAL_SPEICHER_FUER_STD_AP_DATEI=", "Kein Speicher zum Lesen der Reizdatei des Servers; sie wird nicht gelesen."},
     {361, "FEHLER_BERECHNUNG_IO_BEZIEHUNG=", "Die io-Tabelle\n%s\nkann nicht ge\xF6" "ffnet werden."},
-    {362, "FATAL_SPEICHER_FUER_STD_AP=", "Kein Speicher zum Lesen der io-Tabelle. Das Programm wird beendet."},
+    {362, "FATAL_SPEICHER_FUER_STD_AP=", "Kein Speicher zum Lesen der io-Tabelle; sie wird nicht gelesen."},
     {363, "FEHLER_IN_IO_TABELLE=", "Die io-Tabelle hat mehr als 256 Eintr\xE4ge; die \xFC" "brigen werden nicht gelesen."},
     {364, "FEHLER_BEI_ISIS_IN_IO_TABELLE=", "Eintrag %d der io-Tabelle folgt nicht auf den vorigen Index."},
     {365, "FEHLER_IN_IO_TABELLE_ANZAHL=", "Die io-Tabelle muss %d Eintr\xE4ge haben, sie hat %d."},
@@ -420,7 +420,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {719, "FEHLER_DEFAULT_BROWSER_NICHT_IN_REGISTRIERUNG=", "Es ist kein Browser f\xFCr HTML-Dateien eingerichtet."},
     {722, "FEHLER_BEIM_OEFFNEN_DER_REGISTRY=", "Die Einstellung f\xFCr HTML-Dateien kann nicht gelesen werden."},
     {724, "FATAL_SPEICHER_FUER_IZHIKEVICH_TYPEN=", "Kein Speicher f\xFCr die Izhikevich-Typen. Das Programm wird beendet."},
-    {726, "FATAL_SPEICHER_FUER_ZEITEN_STD_AP=", "Kein Speicher f\xFCr die Werte der Reizdatei. Das Programm wird beendet."},
+    {726, "FATAL_SPEICHER_FUER_ZEITEN_STD_AP=", "Kein Speicher f\xFCr die Werte der Reizdatei; sie wird nicht gelesen."},
     {727, "FATAL_SPEICHER_FUER_STROM_AMPLITUDEN=", "Kein Speicher f\xFCr die Str\xF6me der Stromreiztabelle. Das Programm wird beendet."},
     {728, "FATAL_SPEICHER_FUER_NEURONLISTE=", "Kein Speicher f\xFCr die Liste der Neurone. Das Programm wird beendet."},
     {729, "FATAL_SPEICHER_FUER_REFERENZKURVE=", "Kein Speicher f\xFCr die Stromreizkurve. Das Programm wird beendet."},
@@ -566,6 +566,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {988, "FEHLER_NAME_DOPPELSCHRAEGSTRICH=", "Der Name \"%s\" darf kein \"//\" enthalten: beim Lesen der Datei endet ein Name dort."},
     {989, "FEHLER_NAME_ZU_LANG=", "Der Name \"%s\" ist zu lang: h\xF6" "chstens %d Zeichen."},
     {990, "NUMMERIEREN_ZIEL_EXISTIERT=", "Die Datei\n%s\nwird nicht umbenannt, weil es\n%s\nschon gibt."},
+    {1240, "SERVER_BRUTE_FORCE_AUS=", "der brute force mode ist aus geschwindigkeitsgruenden deaktiviert"},
 };
 
 } // namespace
