@@ -38,7 +38,7 @@ Messkarte& keineMesskarte();
 
 // A board in memory. Each call is logged as text ("DAQ_Start(1, 0, 1, 100, 3, 50)", a
 // buffer is not shown) unless nurZaehlen is set: then only the calls per entry point are
-// counted, and nothing is allocated.
+// counted, every status is 0, and nothing is allocated.
 class SimulierteMesskarte : public Messkarte {
 public:
     enum Eintrag { AoWrite, AiRead, AoConfigure, AiConfigure, DaqRate, DaqStart, DaqDbConfig, DaqCheck,
