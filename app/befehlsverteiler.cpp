@@ -47,6 +47,7 @@
 #include "model/stromreiz.h"
 #include "platform/box.h"
 #include "script/skript.h"
+#include "server/server.h"
 #include "platform/fenster.h"
 #include "platform/steuerelemente.h"
 #include "texts/texte.h"
@@ -396,6 +397,19 @@ void druckerWaehlenBefehl(Fenster f, int befehl)
         ungueltigMachen(f);
 }
 
+// ---- the server's commands ----------------------------------------------------------------
+
+// the neuron under the last right-click, else the only marked one
+void serverNeuronBefehl(Fenster, int befehl)
+{
+    NeuronDaten* n = objektAnPunktSuchen(letzterKlickpunkt);
+    if (!n && markierteNeurone.anzahl() == 1)
+        n = markierteNeurone.erstes();
+    serverNeuronSetzen(befehl, n);
+}
+
+void bruteForceBefehl(Fenster, int) { hinweisBox(meldungsTexte[1240]); }
+
 // ---- when an item may be chosen --------------------------------------------------------
 
 bool immer() { return true; }
@@ -495,6 +509,13 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlNetzwerkDrucken, netzDruckenBefehl, ohneLauf},
     {befehlSeiteEinrichten, seiteEinrichtenBefehl, immer},
     {befehlDruckerSuchen, [](Fenster f, int) { druckerSucheStarten(f); }, immer},
+    // the server's
+    {befehlServerAnzeigeNeuron, serverNeuronBefehl, immer},
+    {befehlServerEingangsNeuron, serverNeuronBefehl, immer},
+    {befehlServerAusgangsNeuron, serverNeuronBefehl, immer},
+    {befehlServerBruteForce, bruteForceBefehl, immer},
+    {befehlServerBruteForceAnzahl, bruteForceBefehl, immer},
+    {befehlServerNummerSetzen, bruteForceBefehl, immer},
 };
 
 constexpr BefehlsEintrag druckerWahl{befehlDruckerErste, druckerWaehlenBefehl, immer};

@@ -16,6 +16,7 @@
 #include "model/stromreiz.h"
 #include "model/synapse.h"
 #include "platform/fenster.h"
+#include "server/server.h"
 
 using namespace plattform;
 
@@ -328,6 +329,7 @@ constexpr Aktualisierung aktualisierungen[] = {
     {"Standardneuron", standardneuronAussehen},
     {"Zeichengroessen", zeichenGroessen},
     {"Netz", netzAktualisieren},   // the engine's own steps, in their order
+    {"Server", serverNeuroneAktualisieren},
 };
 
 } // namespace

@@ -18,6 +18,7 @@
 #include "platform/pfad.h"
 #include "platform/steuerelemente.h"
 #include "resources/menues.h"
+#include "server/server.h"
 #include "texts/texte.h"
 #include <cstdio>
 
@@ -74,12 +75,9 @@ bool lesbar(const std::string& pfad)
     return gut;
 }
 
-// There is no board library on this system: the table stays empty and the program runs
-// without a board. The server part binds its board here once the platform offers one.
-void daqFunktionenBinden()
-{
-    daqFunktionen = {};
-}
+// There is no board library on this system: the absent board is bound, its probe fails
+// and the program runs without a board.
+void daqFunktionenBinden() { messkarteBinden(plattform::keineMesskarte()); }
 
 // ---- the steps of the initialisation ---------------------------------------------------------
 

@@ -8,7 +8,6 @@ int letzterDialog = 0;
 plattform::Punkt letzterKlickpunkt;
 plattform::Cursor cursorStandard = nullptr, cursorMessenZeit = nullptr, cursorMessenWert = nullptr,
                   cursorMessenBeide = nullptr;
-DaqFunktionen daqFunktionen;
 int doppelklickAktiv = 0;
 std::array<std::string, 4> kontaktortNamen;
 std::vector<Formel> formelListe;

@@ -15,25 +15,7 @@ extern plattform::Punkt letzterKlickpunkt;   // client point of the last click t
 
 extern plattform::Cursor cursorStandard, cursorMessenZeit, cursorMessenWert, cursorMessenBeide;
 
-// ---- board, settings of the frame, tables filled at start --------------------------------
-struct DaqFunktionen {
-    // the eleven entry points of the board library, bound by name; the server gives them types
-    void* aiKonfigurieren = nullptr;
-    void* aiLesen = nullptr;
-    void* aoKonfigurieren = nullptr;
-    void* aoSchreiben = nullptr;
-    void* daqPruefen = nullptr;
-    void* daqLoeschen = nullptr;
-    void* daqDoppelpuffer = nullptr;
-    void* daqRate = nullptr;
-    void* daqStarten = nullptr;
-    void* zeitlimitKonfigurieren = nullptr;
-    void* fehlerBehandlung = nullptr;
-    void* bibliothek = nullptr;            // the two libraries
-    void* erweiterung = nullptr;
-    bool vorhanden() const { return bibliothek && erweiterung; }
-};
-extern DaqFunktionen daqFunktionen;
+// ---- settings of the frame, tables filled at start --------------------------------------
 
 extern int doppelklickAktiv;              // set by a first click, cleared by timer 6
 

@@ -4,6 +4,7 @@
 #include "files/netzdatei_abschnitte.h"
 #include "model/permutationsfenster.h"
 #include "model/serverdaten.h"
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <type_traits>
@@ -223,7 +224,7 @@ void serverLesen(char* text)
         if constexpr (std::is_same_v<T, int16_t>) {
             int wert = 0;
             if (kette.lesen(wert, key))
-                feld = static_cast<int16_t>(wert);   // the 16-bit values the board takes
+                feld = static_cast<int16_t>(std::clamp(wert, -32768, 32767));   // the 16-bit values the board takes
         } else {
             kette.lesen(feld, key);
         }

@@ -6,6 +6,7 @@
 #include "platform/steuerelemente.h"
 #include "platform/system.h"
 #include "resources/vorlagen.h"
+#include "server/server.h"
 #include <tuple>
 
 using namespace apphilfe;
@@ -48,7 +49,7 @@ TEST_F(Start, InitialisierungLaeuftInDerReihenfolgeDesAblaufsBisZumHauptfensterM
     EXPECT_NE(cursorMessenZeit, nullptr);
     EXPECT_EQ(std::pair(arbeitsbereichKanten.rechts, arbeitsbereichKanten.unten), std::pair(1920, 1050));
     EXPECT_EQ(programmStatus, programmBit::DiagrammeOeffnen);
-    EXPECT_FALSE(daqFunktionen.vorhanden());
+    EXPECT_EQ(serverLauf.karteVorhanden, 0);
     EXPECT_TRUE(istSichtbar(haupt()));
     EXPECT_EQ(pt::wartendeNachrichten(), 0u);   // no file to open: no open command
 

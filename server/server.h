@@ -1,0 +1,139 @@
+// server/server.h - the real-time server: its run-time record, the board coupling, its files
+//
+// The settings a network file keeps are model/serverdaten.h (serverDaten). What a start
+// builds and a run changes is here: the mode, the neurons the numbers resolve to, the
+// board's set-up and buffers, the event-kernel block and the counters. During a run only
+// the server thread writes the run-time fields; the other threads meet it through the
+// control bits alone.
+#pragma once
+#include "model/serverdaten.h"
+#include "platform/messkarte.h"
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <cstdio>
+#include <ctime>
+#include <string>
+#include <vector>
+
+struct NeuronDaten;
+
+namespace serverBit {
+constexpr uint32_t ThreadErzeugt = 0x1;           // created, not running yet
+constexpr uint32_t SchleifeLaeuft = 0x2;
+constexpr uint32_t StoppAnforderung = 0x4;
+constexpr uint32_t SpurSegment = 0x80;            // a trace segment waits for the painter
+constexpr uint32_t SpurZeichnen = 0x200;
+constexpr uint32_t ErfassungEingerichtet = 0x1000;
+}
+
+namespace serverModus {
+constexpr int MitKarte = 1, KeineKarte = 2, OhneErfassung = 3;
+}
+
+constexpr int ioTabellenGroesse = 256;
+constexpr uint32_t eingangsPufferGroesse = 10000;
+
+struct IoEintrag { int index = 0; int wert = 0; };
+
+struct ServerLaufzeit {
+    int karteVorhanden = 0;            // the probe passed at program start
+    int modus = 0;
+
+    // the stored neuron numbers, resolved by the refresh and the context commands
+    NeuronDaten* eingangsNeuron = nullptr;
+    NeuronDaten* ausgangsNeuron = nullptr;
+    NeuronDaten* angezeigtesNeuron = nullptr;
+
+    // the stimulus list of the table input kind
+    int reizWertAnzahl = 0;
+    double reizZeitGeloescht = 0.0;
+    int reizTabellenIndex = 0;
+    std::vector<double> reizWerte;
+
+    std::array<IoEintrag, ioTabellenGroesse> ioTabelle{};
+    int ioKapazitaet = 0;
+
+    // the event-kernel block
+    int aktiveEreignisse = 0;
+    double eingangsWert = 0.0;         // kernel sum of the current step
+    double faktor = 0.0;               // multiplies the injected current
+    int16_t pulsDaWert = 0;            // what channel 0 carries now
+    int kernEingang = 0;
+
+    // acquisition, fixed at each start
+    std::array<int16_t, eingangsPufferGroesse> eingangsPuffer{};
+    uint32_t abtastAnzahl = 100;
+    int16_t eingangsKanal = 0;
+    int16_t geraet = 1;
+    int16_t verstaerkung = 1;
+    double abtastRate = 10000.0;
+    int16_t zeitbasis = 0;             // from DAQ_Rate, passed on to DAQ_Start
+    uint16_t abtastIntervall = 0;
+    int zeitlimit = 180;
+    int ereignisAnzahl = 0;
+    int pulsAnzahl = 0;
+    int fehlerSumme = 0;               // the handler's answers, kept and never acted on
+
+    std::atomic<uint32_t> steuerBits{0};
+
+    int64_t schritte = 0;
+    double echtzeit = 0.0;
+};
+extern ServerLaufzeit serverLauf;
+// back to the state of a program that has started no server (the board binding stays)
+void serverLaufZuruecksetzen();
+
+// ---- the board -------------------------------------------------------------------------
+
+// The board the program bound at start: the absent one unless a board was found.
+extern plattform::Messkarte* daqFunktionen;
+// Binds the board, runs the probe once and marks it present when the probe passed.
+void messkarteBinden(plattform::Messkarte& karte);
+// the probe: 1 when the board takes its input configuration
+int analogEingangKonfigurieren();
+
+// Mode for the next start: with a present board whose probe passes 1, without a board 2,
+// a present board that fails the probe now 3 (no acquisition).
+int serverEinstellungenInit(ServerLaufzeit& s);
+// Zero settings become the server's start values, kept in the record so that they are saved.
+void serverStartwerteSetzen(ServerDaten& d, ServerLaufzeit& s);
+
+// The acquisition set-up of a start in mode 1. false: the user declined to go on after the
+// board reported a problem; the board is released again and the start ends.
+bool erfassungEinrichten(ServerLaufzeit& s);
+// DAQ_Clear, double buffering off, time-out released; clears the set-up bit.
+void erfassungFreigeben(ServerLaufzeit& s);
+// The newest input sample when the board has retrieved a new count since the last call.
+bool eingangAbfragen(ServerLaufzeit& s, int16_t& probe);
+// what the last DAQ_Check reported; lives as long as the program
+extern uint32_t zuletztAbgeholt;
+
+// channel 0: the pulse output (mode 1 only)
+void serverApAusgeben(ServerLaufzeit& s);
+// channel 1: the kernel input value, and the output neuron's soma potential in V
+void kernEingangAusgeben(const ServerDaten& d, ServerLaufzeit& s);
+void somaPotentialAusgeben(ServerLaufzeit& s, double potential);
+// the DA codes of channel 1 (NaN gives 0)
+int16_t kernEingangDaWert(const ServerDaten& d, const ServerLaufzeit& s);
+int16_t somaPotentialDaWert(double potential);
+
+// ---- the neurons -----------------------------------------------------------------------
+
+// refresh step: the three numbers become neurons (input and output only with their name)
+void serverNeuroneAktualisieren(NeuronDaten* neuron, int nachLaden);
+// the context commands 51109-51111 with the chosen neuron (nothing without one)
+void serverNeuronSetzen(int befehl, NeuronDaten* neuron);
+
+// ---- the files -------------------------------------------------------------------------
+
+// "parameter/ioTabelle.txt": 1 when exactly 256 entries were read
+int ioTabelleLesen(ServerLaufzeit& s);
+// "parameter/reizFuerServerBetrieb.txt": 1 when read
+int serverReizDateiLesen(ServerLaufzeit& s);
+
+// The log of a run, in the current folder, named after the prefix and the start time. A
+// file that cannot be made is no log; the run goes on.
+std::string serverLogName(const ServerDaten& d, const std::tm& start);
+std::FILE* serverLogOeffnen(const ServerDaten& d, const std::tm& start);
+void serverLogZeile(std::FILE* log, double faktor);
