@@ -31,6 +31,7 @@
 #include "dialogs/simulationsparameter.h"
 #include "dialogs/strominjektion.h"
 #include "dialogs/stromreiz.h"
+#include "dialogs/synapsengruppen.h"
 #include "dialogs/transmitterdynamik.h"
 #include "files/einstellungsdatei.h"
 #include "files/fremdformat.h"
@@ -499,10 +500,22 @@ const BefehlsEintrag befehlsTabelle[] = {
 
 constexpr BefehlsEintrag druckerWahl{befehlDruckerErste, druckerWaehlenBefehl, immer};
 
+// ---- synapse groups: the commands and id ranges of the context menu and the popups ----
+void gruppenBefehl(Fenster f, int befehl)
+{
+    if (befehl == befehlGruppeBearbeiten || befehl == befehlAlleSynapsenBearbeiten ||
+        (befehl >= befehlGruppenMitgliedErste && befehl <= befehlGruppenMitgliedLetzte))
+        letzterDialog = befehlGruppeBearbeiten;
+    synapsengruppenBefehl(f, befehl);
+}
+constexpr BefehlsEintrag gruppenEintrag{befehlGruppeNeu, gruppenBefehl, immer};
+
 const BefehlsEintrag* eintrag(int befehl)
 {
     if (befehl >= befehlDruckerErste && befehl <= befehlDruckerLetzte)
         return &druckerWahl;
+    if (istGruppenBefehl(befehl))
+        return &gruppenEintrag;
     for (const BefehlsEintrag& e : befehlsTabelle)
         if (e.befehl == befehl)
             return &e;
@@ -531,10 +544,13 @@ bool aendertNetz(int befehl)
     case befehlSkriptLaden: case befehlSkriptSchliessen: case befehlSkriptStarten:
     case befehlSkriptNeuLadenUndStarten: case befehlSkriptInteraktiv: case befehlSkriptTesten:
     case befehlAuswertemodus: case befehlServerStarten:
+    // dialog 306 can delete a group's synapses
+    case befehlGruppeBearbeiten: case befehlAlleSynapsenBearbeiten:
         return true;
     }
     return zwischen(befehl, befehlSynapseLoeschenErste, befehlSynapseLoeschenLetzte) ||
-           zwischen(befehl, befehlGruppeAufloesenErste, befehlGruppeAufloesenLetzte);
+           zwischen(befehl, befehlGruppeAufloesenErste, befehlGruppeAufloesenLetzte) ||
+           zwischen(befehl, befehlGruppenMitgliedErste, befehlGruppenMitgliedLetzte);
 }
 
 } // namespace

@@ -38,3 +38,6 @@ extern const plattform::DialogVorlage vorlageBahnung;              // 304
 extern const plattform::DialogVorlage vorlageFazilitationMaximum;  // 307
 extern const plattform::DialogVorlage vorlagePspForm;              // 319
 extern const plattform::DialogVorlage vorlageSeiteEinrichten; // 153
+extern const plattform::DialogVorlage vorlageSynapsengruppe;  // 306
+extern const plattform::DialogVorlage vorlageSpikeZeiten;     // 275
+extern const plattform::DialogVorlage vorlageAsciiExport;     // 169
