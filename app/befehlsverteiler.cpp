@@ -16,6 +16,7 @@
 #include "dialogs/darzustellendekurven.h"
 #include "diagrams/drucken.h"
 #include "dialogs/eingabe.h"
+#include "dialogs/exportdialoge.h"
 #include "dialogs/morphologie.h"
 #include "dialogs/physiologie.h"
 #include "dialogs/potentialbegrenzung.h"
@@ -407,6 +408,16 @@ bool imLauf() { return laufAktiv(); }
 bool ohneLauf() { return !laufAktiv(); }
 bool mitSpikes() { return !laufAktiv() && !spikeAufzeichnung.ereignisse.empty(); }
 
+// ---- spike times and the ASCII export: 277 opens the spike-time choice for rating ----
+void exportDialogBefehl(Fenster f, int befehl)
+{
+    letzterDialog = befehl;
+    if (befehl == befehlExportparameter)
+        asciiExportDialogOeffnen(f);
+    else
+        spikeZeitenDialogOeffnen(f, befehl);
+}
+
 struct BefehlsEintrag {
     int befehl;
     void (*behandeln)(Fenster f, int befehl);
@@ -496,6 +507,9 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlNetzwerkDrucken, netzDruckenBefehl, ohneLauf},
     {befehlSeiteEinrichten, seiteEinrichtenBefehl, immer},
     {befehlDruckerSuchen, [](Fenster f, int) { druckerSucheStarten(f); }, immer},
+    {befehlExportparameter, exportDialogBefehl, immer},
+    {befehlSpikeZeitenKontext, exportDialogBefehl, immer},
+    {befehlSpikefolgeBewerten, exportDialogBefehl, immer},
 };
 
 constexpr BefehlsEintrag druckerWahl{befehlDruckerErste, druckerWaehlenBefehl, immer};
