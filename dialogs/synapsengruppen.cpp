@@ -335,8 +335,8 @@ void anwenden(Fenster dlg, int id)
     } else {
         const std::vector<int> mitglieder = gr().mitglieder;
         for (int m : mitglieder)
-            if (SynapseDaten* s = synapseNachId(m))
-                aufMitgliedAnwenden(*s);
+            if (!mitgliedText(m).empty())
+                aufMitgliedAnwenden(*synapseNachId(m));
     }
     // 4.
     if (id == idNurAngezeigte) {
