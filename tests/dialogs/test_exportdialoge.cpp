@@ -19,11 +19,6 @@ struct Export : reizdialog::Fall {
         n1 = neuron(1, false);
         n2 = neuron(2, false);
     }
-    static void kanaele(NeuronDaten* n, int anzahl)
-    {
-        for (int i = 0; i < anzahl; ++i)
-            n->benutzerKanaele.push_back(BenutzerKanal{.name = "K" + std::to_string(i)});
-    }
 };
 
 } // namespace
@@ -88,7 +83,7 @@ TEST_F(Export, SpikeZeitenSchlaegtDezimalenVorUndSetztImBewertungsmodusDieBewert
 TEST_F(Export, NeinZu551UndAbbrechenNachWiederoeffnenStellenMaskenHer)
 {
     n1->exportMaske = 0x10;
-    kanaele(n2, 1);
+    n2->benutzerKanaele.resize(1);
     test::dialogSkript(169, {sch::waehlen(1402, 1)});         // the line of slot 1 (0x10)
     test::dialogSkript(169, {sch::klicken(1411)});            // N1 exports nothing now
     test::dialogSkript(169, {sch::waehlen(1400, 1)});
@@ -111,8 +106,8 @@ TEST_F(Export, NeinZu551UndAbbrechenNachWiederoeffnenStellenMaskenHer)
 // does not have is skipped for it.
 TEST_F(Export, KanalbitBleibtSolangeEinKanalExportiertWird)
 {
-    kanaele(n1, 2);
-    kanaele(n2, 1);
+    n1->benutzerKanaele.resize(2);
+    n2->benutzerKanaele.resize(1);
     n1->exportMaske = n2->exportMaske = 0x1;
     test::dialogSkript(169, {sch::waehlen(1402, 9)});
     test::dialogSkript(169, {sch::klicken(1412)});            // N1's second channel; N2 has none

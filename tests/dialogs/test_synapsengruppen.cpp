@@ -31,35 +31,25 @@ struct Gruppen : reizdialog::Fall {
         for (size_t i = 0, g = synapsengruppeFrei(); i < s.size(); ++i)
             i == 0 ? synapsengruppeBelegen(int(g), *s[0], &name) : synapseInGruppeEintragen(int(g), *s[i]);
     }
-    static Schritte eingabe(const std::string& name, int knopf)
-    {
-        return {sch::tippen(1251, name), sch::klicken(knopf)};
-    }
 };
 
 } // namespace
 
 TEST_F(Gruppen, ErzeugenNimmtDenNamenAuchAbgebrochenUndMeldetVolleTabelle)
 {
-    SynapseDaten* s = verbinde(a, b);
-    aktuelleSynapse = s;
-    const struct { Schritte antwort; std::string name; } faelle[] = {
-        {eingabe(std::string(300, 'x'), 1), std::string(259, 'x')},
-        {eingabe("egal", 2), ""},                       // a slot never used has no name
+    aktuelleSynapse = verbinde(a, b);
+    // a slot emptied by removals keeps its name, a dissolved one has none
+    const struct { Schritte antwort; std::string name; int danach; } faelle[] = {
+        {{sch::tippen(1251, std::string(300, 'x')), sch::klicken(1)}, std::string(259, 'x'), befehlAusGruppeEntfernen},
+        {{sch::tippen(1251, "egal"), sch::klicken(2)}, std::string(259, 'x'), befehlGruppeAufloesenErste},
+        {{sch::tippen(1251, "egal"), sch::klicken(2)}, "", 0},
     };
     for (const auto& f : faelle) {
         test::dialogSkript(146, f.antwort);
-        const int g = synapsengruppeErzeugen();
-        EXPECT_EQ(std::make_tuple(g, synapsengruppen[1].name, s->gruppe), std::make_tuple(1, f.name, 1));
-        synapsengruppeAufloesen(g, 0);
+        EXPECT_EQ(std::make_tuple(synapsengruppeErzeugen(), synapsengruppen[1].name, synapsengruppenZahl),
+                  std::make_tuple(1, f.name, 1));
+        synapsengruppenBefehl(nullptr, f.danach);
     }
-    // an emptied slot keeps its name for a cancelled creation and is counted once
-    test::dialogSkript(146, eingabe("alt", 1));
-    synapsengruppeErzeugen();
-    synapsengruppenBefehl(nullptr, befehlAusGruppeEntfernen);
-    test::dialogSkript(146, eingabe("neu", 2));
-    EXPECT_EQ(std::make_tuple(synapsengruppeErzeugen(), synapsengruppen[1].name, synapsengruppenZahl),
-              std::make_tuple(1, std::string("alt"), 1));
     // all 31 in use
     for (int g = 2; g < synapsengruppenAnzahl; ++g)
         gruppe({verbinde(a, b)});
