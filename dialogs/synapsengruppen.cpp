@@ -620,8 +620,17 @@ intptr_t synapsengruppeDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
             for (int p : pruefIds)
                 hakenSetzen(dlg, p, id == idAlle ? 1 : 0);
             return 0;
-        case idTransmitterDialog: transmitterDialog(dlg); return 0;
-        case idBahnungDialog: fazilitationDepressionDialogOeffnen(dlg, &kopie); return 0;
+        case idTransmitterDialog:
+        case idBahnungDialog:
+            if (id == idTransmitterDialog)
+                transmitterDialog(dlg);
+            else
+                fazilitationDepressionDialogOeffnen(dlg, &kopie);
+            // their own switches may have changed in the working copy
+            hakenSetzen(dlg, idTransmitter, kopie.transmitter.an ? 1 : 0);
+            hakenSetzen(dlg, idBahnung, kopie.bahnung.an ? 1 : 0);
+            freigaben(dlg);
+            return 0;
         case idAlleLoeschen: alleLoeschen(dlg); return 0;
         case 2: dialogSchliessen(dlg, rahmen306, 2, false); return 0;
         case 1:
