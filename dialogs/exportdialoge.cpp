@@ -25,7 +25,11 @@ namespace {
 
 constexpr int groessteDezimalstellen = 20;
 
-std::string zeichenText(int zeichen) { return std::string(1, static_cast<char>(zeichen)); }
+// a sign as its field shows it; a code that is no printable character shows nothing
+std::string zeichenText(int zeichen)
+{
+    return zeichen >= 32 && zeichen < 256 && zeichen != 127 ? std::string(1, static_cast<char>(zeichen)) : std::string();
+}
 
 // A one-character field: its first character, or the value kept when it is empty. A
 // control character is refused with a notice naming the field (by its label).
