@@ -16,6 +16,7 @@
 #include "dialogs/darzustellendekurven.h"
 #include "diagrams/drucken.h"
 #include "dialogs/eingabe.h"
+#include "dialogs/exportdialoge.h"
 #include "dialogs/morphologie.h"
 #include "dialogs/physiologie.h"
 #include "dialogs/potentialbegrenzung.h"
@@ -31,6 +32,7 @@
 #include "dialogs/simulationsparameter.h"
 #include "dialogs/strominjektion.h"
 #include "dialogs/stromreiz.h"
+#include "dialogs/synapsengruppen.h"
 #include "dialogs/transmitterdynamik.h"
 #include "files/einstellungsdatei.h"
 #include "files/fremdformat.h"
@@ -420,6 +422,16 @@ bool imLauf() { return laufAktiv(); }
 bool ohneLauf() { return !laufAktiv(); }
 bool mitSpikes() { return !laufAktiv() && !spikeAufzeichnung.ereignisse.empty(); }
 
+// ---- spike times and the ASCII export: 277 opens the spike-time choice for rating ----
+void exportDialogBefehl(Fenster f, int befehl)
+{
+    letzterDialog = befehl;
+    if (befehl == befehlExportparameter)
+        asciiExportDialogOeffnen(f);
+    else
+        spikeZeitenDialogOeffnen(f, befehl);
+}
+
 struct BefehlsEintrag {
     int befehl;
     void (*behandeln)(Fenster f, int befehl);
@@ -516,14 +528,29 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlServerBruteForce, bruteForceBefehl, immer},
     {befehlServerBruteForceAnzahl, bruteForceBefehl, immer},
     {befehlServerNummerSetzen, bruteForceBefehl, immer},
+    {befehlExportparameter, exportDialogBefehl, immer},
+    {befehlSpikeZeitenKontext, exportDialogBefehl, immer},
+    {befehlSpikefolgeBewerten, exportDialogBefehl, immer},
 };
 
 constexpr BefehlsEintrag druckerWahl{befehlDruckerErste, druckerWaehlenBefehl, immer};
+
+// ---- synapse groups: the commands and id ranges of the context menu and the popups ----
+void gruppenBefehl(Fenster f, int befehl)
+{
+    if (befehl == befehlGruppeBearbeiten || befehl == befehlAlleSynapsenBearbeiten ||
+        (befehl >= befehlGruppenMitgliedErste && befehl <= befehlGruppenMitgliedLetzte))
+        letzterDialog = befehlGruppeBearbeiten;
+    synapsengruppenBefehl(f, befehl);
+}
+constexpr BefehlsEintrag gruppenEintrag{befehlGruppeNeu, gruppenBefehl, immer};
 
 const BefehlsEintrag* eintrag(int befehl)
 {
     if (befehl >= befehlDruckerErste && befehl <= befehlDruckerLetzte)
         return &druckerWahl;
+    if (istGruppenBefehl(befehl))
+        return &gruppenEintrag;
     for (const BefehlsEintrag& e : befehlsTabelle)
         if (e.befehl == befehl)
             return &e;
@@ -552,10 +579,13 @@ bool aendertNetz(int befehl)
     case befehlSkriptLaden: case befehlSkriptSchliessen: case befehlSkriptStarten:
     case befehlSkriptNeuLadenUndStarten: case befehlSkriptInteraktiv: case befehlSkriptTesten:
     case befehlAuswertemodus: case befehlServerStarten:
+    // dialog 306 can delete a group's synapses
+    case befehlGruppeBearbeiten: case befehlAlleSynapsenBearbeiten:
         return true;
     }
     return zwischen(befehl, befehlSynapseLoeschenErste, befehlSynapseLoeschenLetzte) ||
-           zwischen(befehl, befehlGruppeAufloesenErste, befehlGruppeAufloesenLetzte);
+           zwischen(befehl, befehlGruppeAufloesenErste, befehlGruppeAufloesenLetzte) ||
+           zwischen(befehl, befehlGruppenMitgliedErste, befehlGruppenMitgliedLetzte);
 }
 
 } // namespace

@@ -17,6 +17,17 @@ void ausAlterGruppe(SynapseDaten& s)
     s.gruppe = 0;
 }
 
+// Groups in use are the groups with members: an emptied group is free for the next
+// creation, and counting it as well as its reuse would make the number drift.
+void gruppenZaehlen()
+{
+    int zahl = 0;
+    for (int g = 1; g < synapsengruppenAnzahl; ++g)
+        if (synapsengruppen[g].anzahl() > 0)
+            ++zahl;
+    synapsengruppenZahl = zahl;
+}
+
 } // namespace
 
 int synapsengruppeFrei()
@@ -37,7 +48,7 @@ bool synapsengruppeBelegen(int g, SynapseDaten& s, const std::string* name)
     ausAlterGruppe(s);
     gruppe.mitglieder.push_back(s.id);
     s.gruppe = g;
-    ++synapsengruppenZahl;
+    gruppenZaehlen();
     return true;
 }
 
@@ -50,6 +61,7 @@ bool synapseInGruppeEintragen(int g, SynapseDaten& s)
     ausAlterGruppe(s);
     synapsengruppen[g].mitglieder.push_back(s.id);
     s.gruppe = g;
+    gruppenZaehlen();
     return true;
 }
 
@@ -63,6 +75,7 @@ void synapseAusGruppeEntfernen(SynapseDaten& s)
         return;   // not listed: the number stays as it is
     m.erase(it);
     s.gruppe = 0;
+    gruppenZaehlen();
 }
 
 void synapsengruppeAufloesen(int g, int modus)
@@ -72,8 +85,11 @@ void synapsengruppeAufloesen(int g, int modus)
     // the list is taken out first: deleting members must not walk a list being changed
     std::vector<int> mitglieder;
     mitglieder.swap(synapsengruppen[g].mitglieder);
+    // the flag names this group only: a member's axo-axonic synapse that belongs to
+    // another group still leaves that group when it is deleted with its parent
     const int vorher = gruppeWirdAufgeloest;
-    gruppeWirdAufgeloest = 1;
+    if (g > 0)
+        gruppeWirdAufgeloest = g;
     for (int id : mitglieder) {
         // a member deleted as the axo-axonic synapse of an earlier one is gone already
         SynapseDaten* s = synapseNachId(id);
@@ -85,8 +101,6 @@ void synapsengruppeAufloesen(int g, int modus)
             s->gruppe = 0;
     }
     synapsengruppen[g] = Synapsengruppe{};
-    // slot 0 is the dialog's temporary list, never a counted group
-    if (g > 0 && synapsengruppenZahl > 0)
-        --synapsengruppenZahl;
+    gruppenZaehlen();
     gruppeWirdAufgeloest = vorher;
 }

@@ -63,7 +63,7 @@ extern std::vector<SynapsenTyp> synapsenTypen;
 extern int synapsenTypAnzahl;
 extern std::array<Synapsengruppe, synapsengruppenAnzahl> synapsengruppen;
 extern int synapsengruppenZahl;
-extern int gruppeWirdAufgeloest;              // while set, deleting a synapse leaves the groups alone
+extern int gruppeWirdAufgeloest;              // the group being dissolved (0 none): deleting its members leaves it alone
 extern int letztesZielNeuron;
 
 extern std::string netzTitel;                 // the main window's title for an unsaved network

@@ -186,7 +186,7 @@ void vonElternLoesen(SynapseDaten& s)
 
 void ausGruppeNehmen(SynapseDaten& s)
 {
-    if (gruppeWirdAufgeloest || s.gruppe < 1 || s.gruppe >= synapsengruppenAnzahl)
+    if (s.gruppe < 1 || s.gruppe >= synapsengruppenAnzahl || s.gruppe == gruppeWirdAufgeloest)
         return;
     const int g = s.gruppe;
     synapseAusGruppeEntfernen(s);
@@ -366,7 +366,9 @@ AxoKnoten* synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaeng
                     k->synapse->elternSynapse = nullptr;
         }
     } else {
-        // off the parent's list
+        // off the parent's list; it leaves its own group as any synapse does
+        if (!nurAushaengen)
+            ausGruppeNehmen(*s);
         vonElternLoesen(*s);
     }
 

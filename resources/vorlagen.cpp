@@ -35,6 +35,9 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageSeiteEinrichten,
     &vorlageZeitmessung,
     &vorlageEreignisSchwelle,
+    &vorlageSynapsengruppe,
+    &vorlageSpikeZeiten,
+    &vorlageAsciiExport,
 };
 }
 

@@ -40,3 +40,6 @@ extern const plattform::DialogVorlage vorlagePspForm;              // 319
 extern const plattform::DialogVorlage vorlageSeiteEinrichten; // 153
 extern const plattform::DialogVorlage vorlageZeitmessung;     // 328
 extern const plattform::DialogVorlage vorlageEreignisSchwelle; // 329
+extern const plattform::DialogVorlage vorlageSynapsengruppe;  // 306
+extern const plattform::DialogVorlage vorlageSpikeZeiten;     // 275
+extern const plattform::DialogVorlage vorlageAsciiExport;     // 169

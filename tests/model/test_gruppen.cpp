@@ -23,14 +23,39 @@ TEST_F(Gruppen, BelegenEintragenUndEntfernen)
     ASSERT_TRUE(synapsengruppeBelegen(2, *s3, &zwei));
     EXPECT_EQ(std::tuple(synapsengruppen[1].mitglieder, s3->gruppe), std::tuple(std::vector{1, 2}, 2));
 
-    // emptied by removals: name and count stay, the slot is free again
+    // emptied by removals: the name stays, the slot is free again
     synapseAusGruppeEntfernen(*s1);
     synapseAusGruppeEntfernen(*s2);
-    EXPECT_EQ(
-        std::make_tuple(s1->gruppe, synapsengruppen[1].anzahl(), synapsengruppenZahl, synapsengruppeFrei()),
-        std::make_tuple(0, 0, 2, 1));
+    EXPECT_EQ(std::make_tuple(s1->gruppe, synapsengruppen[1].anzahl(), synapsengruppeFrei()),
+              std::make_tuple(0, 0, 1));
     ASSERT_TRUE(synapsengruppeBelegen(1, *s1, nullptr));
     EXPECT_EQ(synapsengruppen[1].name, lang.substr(0, 259));   // no new name: the old one
+}
+
+TEST_F(Gruppen, GruppenInGebrauchSindDieGruppenMitMitgliedern)
+{
+    SynapseDaten* s1 = verbinde(a, b);
+    SynapseDaten* s2 = verbinde(a, b);
+    synapsengruppeBelegen(1, *s1, nullptr);
+    synapsengruppeBelegen(2, *s2, nullptr);
+    synapseAusGruppeEntfernen(*s1);             // group 1 emptied
+    const int nachLeeren = synapsengruppenZahl;
+    synapsengruppeBelegen(1, *s1, nullptr);     // and reused
+    synapseInGruppeEintragen(1, *s2);           // group 2 emptied by the move
+    EXPECT_EQ(std::tuple(nachLeeren, synapsengruppenZahl), std::tuple(1, 1));
+}
+
+TEST_F(Gruppen, AufloesenNimmtDieAxoSynapseEinerAnderenGruppeAusDieserGruppe)
+{
+    SynapseDaten* s1 = verbinde(a, b);
+    SynapseDaten* axo = verbinde(b, a, 0, 0.4, 0.001, kontaktort::Axo, s1);
+    SynapseDaten* s2 = verbinde(a, b);
+    synapsengruppeBelegen(5, *s1, nullptr);
+    synapsengruppeBelegen(6, *axo, nullptr);
+    synapseInGruppeEintragen(6, *s2);
+    synapsengruppeAufloesen(5, 1);              // deletes s1 and its axo-axonic synapse
+    EXPECT_EQ(std::tuple(synapsengruppen[6].mitglieder, synapsengruppenZahl),
+              std::tuple(std::vector{s2->id}, 1));
 }
 
 TEST_F(Gruppen, AufloesenUndLoeschenDesLetztenMitglieds)
