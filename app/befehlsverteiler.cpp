@@ -31,6 +31,7 @@
 #include "dialogs/simulationsparameter.h"
 #include "dialogs/strominjektion.h"
 #include "dialogs/stromreiz.h"
+#include "dialogs/synapsendialoge.h"
 #include "dialogs/transmitterdynamik.h"
 #include "files/einstellungsdatei.h"
 #include "files/fremdformat.h"
@@ -366,6 +367,27 @@ void synapsenDynamikBefehl(Fenster f, int befehl)
         fazilitationDepressionDialogOeffnen(f, s);
 }
 
+// ---- the synapse dialogs ----------------------------------------------------------------
+
+void synapsenDialogBefehl(Fenster f, int befehl)
+{
+    switch (befehl) {
+    case befehlSynapseNeu:
+    case befehlSynapseNeuKontext:
+        letzterDialog = befehlSynapseNeu;
+        synapseNeuDialogOeffnen(vordergrundFenster());
+        break;
+    case befehlSynapsentypen:
+        letzterDialog = befehlSynapsentypen;
+        synapsenTypenDialogOeffnen(vordergrundFenster());
+        break;
+    }
+    if (f) {
+        ungueltigMachen(f);
+        neuZeichnen(f);
+    }
+}
+
 // ---- printing ---------------------------------------------------------------------------
 
 // the network picture on the chosen printer, else on the standard printer
@@ -445,6 +467,9 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlTransmitterdynamik, synapsenDynamikBefehl, immer},
     {befehlPspForm, synapsenDynamikBefehl, immer},
     {befehlFazilitation, synapsenDynamikBefehl, immer},
+    {befehlSynapseNeu, synapsenDialogBefehl, immer},
+    {befehlSynapseNeuKontext, synapsenDialogBefehl, immer},
+    {befehlSynapsentypen, synapsenDialogBefehl, immer},
     {befehlNeuronNeu, [](Fenster, int) { neuronErzeugen(0); }, immer},
     {befehlNeuroneKopieren, [](Fenster, int) { neuroneKopieren(); }, mitMarkierten},
     {befehlDefinitionImportieren, [](Fenster, int) { netzwerkDefinitionLesen(); }, immer},

@@ -38,3 +38,5 @@ extern const plattform::DialogVorlage vorlageBahnung;              // 304
 extern const plattform::DialogVorlage vorlageFazilitationMaximum;  // 307
 extern const plattform::DialogVorlage vorlagePspForm;              // 319
 extern const plattform::DialogVorlage vorlageSeiteEinrichten; // 153
+extern const plattform::DialogVorlage vorlageSynapse;        // 135: new, edit and delete synapse
+extern const plattform::DialogVorlage vorlageSynapsentypen;  // 134

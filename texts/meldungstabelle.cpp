@@ -566,6 +566,11 @@ constexpr TextEintrag meldungsTabelle[] = {
     {988, "FEHLER_NAME_DOPPELSCHRAEGSTRICH=", "Der Name \"%s\" darf kein \"//\" enthalten: beim Lesen der Datei endet ein Name dort."},
     {989, "FEHLER_NAME_ZU_LANG=", "Der Name \"%s\" ist zu lang: h\xF6" "chstens %d Zeichen."},
     {990, "NUMMERIEREN_ZIEL_EXISTIERT=", "Die Datei\n%s\nwird nicht umbenannt, weil es\n%s\nschon gibt."},
+    {1200, "SYNAPSENTYP_NICHT_ZUGEWIESEN=", "fehler, synapsentyp nicht geaendert"},
+    {1201, "SYNAPSENTYP_KEINER_DIESER_ART=", "Von dieser Art gibt es keinen Synapsentyp. Bitte zuerst im Men\xFC \"Synapsentypen\" einen anlegen."},
+    {1202, "SYNAPSE_VERZOEGERUNG_ZU_LANG=", "\"%s\": so lange kann eine Synapse bei dieser Schrittweite nicht verz\xF6gern."},
+    {1203, "SYNAPSENTYP_NAME_LAENGE=", "Der Name eines Synapsentyps hat 1 bis %d Zeichen."},
+    {1204, "SYNAPSE_AXO_ZIEL=", "synapse ID=%d"},
 };
 
 } // namespace
