@@ -12,6 +12,7 @@
 #include "app/protokoll.h"
 #include "app/sprache.h"
 #include "app/start.h"
+#include "app/synapsenmenue.h"
 #include "diagrams/diagramm.h"
 #include "dialogs/darzustellendekurven.h"
 #include "diagrams/drucken.h"
@@ -346,6 +347,39 @@ void neuronNameBefehl(Fenster f, int befehl)
     }
 }
 
+// Context items 45000 + i edit and 45500 + i delete synapse i under the cursor; F9 (40133)
+// edits each of them in turn until one is cancelled.
+void synapseUnterCursorBefehl(Fenster f, int befehl)
+{
+    const std::vector<SynapseDaten*> liste = synapsenUnterCursor();
+    if (befehl == befehlSynapseAendern) {
+        synapsenSerieLaeuft = 1;
+        for (SynapseDaten* s : liste) {
+            gewaehlteSynapse = s;
+            if (synapseBearbeitenDialogOeffnen(f) == 2)
+                break;
+        }
+        synapsenSerieLaeuft = 0;
+    } else {
+        const bool loeschen = befehl >= befehlSynapseLoeschenErste;
+        const size_t i = static_cast<size_t>(befehl - (loeschen ? befehlSynapseLoeschenErste : befehlSynapseBearbeitenErste));
+        if (i >= liste.size())
+            return;
+        gewaehlteSynapse = liste[i];
+        if (loeschen) {
+            letzterDialog = befehl;
+            aktuelleSynapse = liste[i];
+            synapseLoeschenDialogOeffnen(fensterhandles.hauptfenster);
+        } else {
+            synapseBearbeitenDialogOeffnen(vordergrundFenster());
+        }
+    }
+    if (f) {
+        ungueltigMachen(f);
+        neuZeichnen(f);
+    }
+}
+
 void izhikevichBefehl(Fenster f, int befehl)
 {
     letzterDialog = befehl;
@@ -470,6 +504,7 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlSynapseNeu, synapsenDialogBefehl, immer},
     {befehlSynapseNeuKontext, synapsenDialogBefehl, immer},
     {befehlSynapsentypen, synapsenDialogBefehl, immer},
+    {befehlSynapseAendern, synapseUnterCursorBefehl, immer},
     {befehlNeuronNeu, [](Fenster, int) { neuronErzeugen(0); }, immer},
     {befehlNeuroneKopieren, [](Fenster, int) { neuroneKopieren(); }, mitMarkierten},
     {befehlDefinitionImportieren, [](Fenster, int) { netzwerkDefinitionLesen(); }, immer},
@@ -523,11 +558,14 @@ const BefehlsEintrag befehlsTabelle[] = {
 };
 
 constexpr BefehlsEintrag druckerWahl{befehlDruckerErste, druckerWaehlenBefehl, immer};
+constexpr BefehlsEintrag synapseUnterCursor{befehlSynapseBearbeitenErste, synapseUnterCursorBefehl, immer};
 
 const BefehlsEintrag* eintrag(int befehl)
 {
     if (befehl >= befehlDruckerErste && befehl <= befehlDruckerLetzte)
         return &druckerWahl;
+    if (befehl >= befehlSynapseBearbeitenErste && befehl <= befehlSynapseLoeschenLetzte)
+        return &synapseUnterCursor;
     for (const BefehlsEintrag& e : befehlsTabelle)
         if (e.befehl == befehl)
             return &e;
@@ -544,7 +582,7 @@ bool aendertNetz(int befehl)
     case befehlDateiOeffnen: case befehlDateiSchliessen: case befehlDefinitionImportieren:
     case befehlMembranpotentialImport: case befehlEinstellungenLaden:
     case befehlNeuronNeu: case befehlNeuroneKopieren: case befehlNeuroneLoeschen:
-    case befehlSynapseNeu: case befehlSynapseNeuKontext: case befehlSynapsentypen:
+    case befehlSynapseNeu: case befehlSynapseNeuKontext: case befehlSynapsentypen: case befehlSynapseAendern:
     case befehlKeinDendrit: case befehlDendritEinSegment: case befehlDendritDreiSegmente:
     case befehlDendritNSegmente: case befehlSimulationseinstellungen:
     case befehlDarzustellendeKurven: case befehlStromreizeZuruecksetzen: case befehlStrominjektion:
@@ -558,7 +596,8 @@ bool aendertNetz(int befehl)
     case befehlAuswertemodus: case befehlServerStarten:
         return true;
     }
-    return zwischen(befehl, befehlSynapseLoeschenErste, befehlSynapseLoeschenLetzte) ||
+    // editing a synapse re-creates it, deleting frees it
+    return zwischen(befehl, befehlSynapseBearbeitenErste, befehlSynapseLoeschenLetzte) ||
            zwischen(befehl, befehlGruppeAufloesenErste, befehlGruppeAufloesenLetzte);
 }
 

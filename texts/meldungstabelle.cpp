@@ -571,6 +571,11 @@ constexpr TextEintrag meldungsTabelle[] = {
     {1202, "SYNAPSE_VERZOEGERUNG_ZU_LANG=", "\"%s\": so lange kann eine Synapse bei dieser Schrittweite nicht verz\xF6gern."},
     {1203, "SYNAPSENTYP_NAME_LAENGE=", "Der Name eines Synapsentyps hat 1 bis %d Zeichen."},
     {1204, "SYNAPSE_AXO_ZIEL=", "synapse ID=%d"},
+    {1205, "SYNAPSE_OEFFNUNG_KEIN_DIAGRAMM=", "fuer neuron %s gibt's noch kein diagramm. bitte zunext mal eines erzeugen und ausserdem im menu \n\"Einstellungen->Verschiedenes->darzustellende Parameter\"\nfuer dieses neuron \"Dendrit 3\" auswaehlen.\nund anschliessend hier das haekchen reinmachen ;-)"},
+    {1206, "SYNAPSE_OEFFNUNG_KEIN_DENDRIT3=", "bitte zuerst fuer neuron %s im menu \n\"Einstellungen->Verschiedenes->darzustellende Parameter\"\n\"Dendrit 3\" auswaehlen\nund anschliessend hier das haekchen reinmachen ;-)"},
+    {1207, "SYNAPSE_OEFFNUNG_AUF_SYNAPSE=", "von neuron %s auf synapse ID=%d"},
+    {1208, "SYNAPSE_OEFFNUNG_AUF_NEURON=", "von neuron %s auf %s"},
+    {1209, "SYNAPSE_NEU_ANLEGEN_FEHLGESCHLAGEN=", "Die Synapse konnte nicht neu angelegt werden und bleibt, wie sie war."},
 };
 
 } // namespace

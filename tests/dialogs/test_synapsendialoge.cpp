@@ -124,6 +124,19 @@ TEST_F(SynapsenDialoge, NeueIdIstDieHoechstePlusEinsOderDieErsteFreie)
     }
 }
 
+// A synapse the engine cannot make (no free id) keeps the dialog open; table and counters stay.
+TEST_F(SynapsenDialoge, OhneFreieIdBleibtAllesWieEsWar)
+{
+    SynapseDaten platzhalter;
+    for (int id = 1; id < synapsenTabellenGroesse; ++id)
+        synapsenTabelleSetzen(id, &platzhalter);
+    const int zaehler = synapsenZaehler;
+    test::boxAntworten({antwort::Ok});
+    EXPECT_EQ(neueNatriumSynapse({}, {sch::klicken(2)}), 2);
+    synapsenTabelleLeeren();
+    EXPECT_EQ(std::tuple(n1->ausgangsSynapsen, synapsenZaehler, hoechsteSynapsenId), std::tuple(nullptr, zaehler, 0));
+}
+
 // The delete dialog: 1266 and F2 delete (F2 with a run), a synapse whose neuron is gone is
 // refused, and the marked neuron's synapses are offered one by one.
 TEST_F(SynapsenDialoge, LoeschenNurWasGewaehltOderBestaetigtIst)
@@ -215,4 +228,113 @@ TEST_F(SynapsenDialoge, EinschraenkungAufhebenFragtEinmal)
     EXPECT_EQ(test::boxLog().size() - vorher, 1u);
     EXPECT_EQ(std::tuple(a->verzoegerung, b->verzoegerung, netzvorgaben.elektrischeSynapsenEingeschraenkt),
               std::tuple(2e-4, 2e-4, 0));
+}
+
+// ---- the edit dialog ------------------------------------------------------------------------
+
+namespace {
+
+struct Bearbeiten : SynapsenDialoge {
+    SynapseDaten *s = nullptr, *nachbar = nullptr, *axo = nullptr;
+    void SetUp() override
+    {
+        SynapsenDialoge::SetUp();
+        dialogEinstellungen.synapsenDialogAnzeige = 5;
+        s = synapse(n1, n2, 0, 5);
+        nachbar = synapse(n2, n2, 0, 6);   // the same pool
+        NeuronDaten* n3 = neuron(3, false);
+        axo = synapseNeu(n3, nullptr, 1, 0.3, 0.003, -0.04, 0.05, kontaktort::Axo, s);
+        axo->id = 7;
+        synapsenTabelleSetzen(7, axo);
+        axo->elternId = 5;
+        gewaehlteSynapse = s;
+        ersatz::befehle.clear();
+    }
+    static int laeufe() { return static_cast<int>(std::count(ersatz::befehle.begin(), ersatz::befehle.end(), befehlSimulationStarten)); }
+};
+
+} // namespace
+
+// Only the conductance: the same record, and the pool's sum stays its members' sum. The delay:
+// a new record under the old id, in the group, with its axo-axonic synapse re-attached.
+TEST_F(Bearbeiten, LeitfaehigkeitImOrtVerzoegerungNeuMitIdGruppeUndAxo)
+{
+    const struct { int feld; const char* text; bool neu; } faelle[] = {
+        {1242, "3e-6", false},
+        {1236, "0.004", true},
+    };
+    ASSERT_TRUE(synapseInGruppeEintragen(3, *s));
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.text);
+        SynapseDaten* vorher = gewaehlteSynapse = synapseNachId(5);
+        test::dialogSkript(135, {sch::tippen(f.feld, f.text), sch::klicken(1)});
+        EXPECT_EQ(synapseBearbeitenDialogOeffnen(nullptr), 1);
+        SynapseDaten* jetzt = synapseNachId(5);
+        ASSERT_TRUE(jetzt);
+        EXPECT_EQ(jetzt != vorher, f.neu);
+        EXPECT_EQ(std::tuple(jetzt->gruppe, axo->elternSynapse, axo->elternId, jetzt->axoAnzahl, aktuelleSynapse),
+                  std::tuple(3, jetzt, 5, 1, jetzt));
+        EXPECT_DOUBLE_EQ(jetzt->pool->gSumme, jetzt->initialLeitfaehigkeit + nachbar->initialLeitfaehigkeit);
+    }
+}
+
+// A re-creation that cannot make the new record keeps the old synapse as it was.
+TEST_F(Bearbeiten, NeuAnlegenScheitertAlteSynapseBleibt)
+{
+    SynapseDaten platzhalter;
+    std::vector<int> belegt;
+    for (int id = 1; id < synapsenTabellenGroesse; ++id)
+        if (!synapseNachId(id))
+            synapsenTabelleSetzen(id, &platzhalter), belegt.push_back(id);
+    test::boxAntworten({antwort::Ok, antwort::Ok});   // no free id, then the dialog's notice
+    test::dialogSkript(135, {sch::tippen(1236, "0.004"), sch::klicken(1), sch::klicken(2)});
+    EXPECT_EQ(synapseBearbeitenDialogOeffnen(nullptr), 2);
+    for (int id : belegt)
+        synapsenTabelleSetzen(id, nullptr);
+    EXPECT_EQ(std::tuple(synapseNachId(5), s->verzoegerung, axo->elternSynapse), std::tuple(s, 0.003, s));
+}
+
+// "OK - F2" of a nested dynamics dialog: 258 starts its run and then this dialog's; 307 only
+// this dialog's; 319 starts one at once and this dialog stays open, the synapse unchanged.
+TEST_F(Bearbeiten, VerschachtelteDialogeStartenIhreLaeufe)
+{
+    const struct { const char* was; int schalter, knopf, vorlage; bool typ2; int laeufe, ergebnis; } faelle[] = {
+        {"258", 1828, 1827, 258, false, 2, 1},
+        {"307", 1830, 1829, 307, true, 1, 1},
+        {"319", 1835, 1834, 319, false, 1, 2},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        ersatz::befehle.clear();
+        gewaehlteSynapse = synapseNachId(5);
+        gewaehlteSynapse->bahnung.maximalwertAn = f.typ2;
+        std::tie(gewaehlteSynapse->psp.art, gewaehlteSynapse->psp.polynomAbfall[1]) = std::pair(pspArt::Polynom, 0.02);
+        const double g = gewaehlteSynapse->initialLeitfaehigkeit;
+        if (f.vorlage == 258)
+            test::boxAntworten({antwort::Ok});   // no standard spike in the test's folder
+        test::dialogSkript(f.vorlage, {sch::klicken(befehlOkF2)});
+        Schritte schritte{sch::klicken(f.schalter), sch::tippen(1242, "4e-6"), sch::klicken(f.knopf)};
+        if (f.ergebnis == 2)
+            schritte.push_back(sch::klicken(2));
+        test::dialogSkript(135, schritte);
+        EXPECT_EQ(synapseBearbeitenDialogOeffnen(nullptr), f.ergebnis);
+        EXPECT_EQ(laeufe(), f.laeufe);
+        if (f.ergebnis == 2)
+            EXPECT_EQ(synapseNachId(5)->initialLeitfaehigkeit, g);
+        synapseNachId(5)->initialLeitfaehigkeit = g;
+    }
+}
+
+// Refusals leave the dialog open with nothing changed: an unknown type name is a notice; the
+// caption of an axo-axonic synapse names its parent.
+TEST_F(Bearbeiten, UnbekannterTypIstEinHinweisUndAxoTitelNenntDieElternSynapse)
+{
+    test::boxAntworten({antwort::Ok});
+    test::dialogSkript(135, {sch::tippen(1259, "gibt es nicht"), sch::klicken(1), sch::klicken(2)});
+    EXPECT_EQ(synapseBearbeitenDialogOeffnen(nullptr), 2);
+    EXPECT_EQ(letzteBox(), meldungsTexte[3]);
+    gewaehlteSynapse = axo;
+    test::dialogSkript(135, {[](Fenster d) { EXPECT_NE(titel(d).find("synapse ID=5"), std::string::npos) << titel(d); },
+                             sch::klicken(2)});
+    synapseBearbeitenDialogOeffnen(nullptr);
 }
