@@ -21,6 +21,7 @@ struct SynapsenDialoge : reizdialog::Fall {
         simulationsParameter.schrittweite = 1e-4;
         neueSynapseVorgaben = {0.003, 1e-6, 5e-6, -0.04, 0.05};
         netzvorgaben.elektrischeSynapsenEingeschraenkt = 1;
+        dialogEinstellungen.synapsenDialogAnzeige = 0;
         hoechsteSynapsenId = 0;
         letztesZielNeuron = 0;
     }
@@ -121,6 +122,32 @@ TEST_F(SynapsenDialoge, NeueIdIstDieHoechstePlusEinsOderDieErsteFreie)
         }
         if (fremd)
             synapseLoeschen(n2, fremd, 0);
+    }
+}
+
+// Type management in the new dialog: a typed new name is added after question 304 and
+// assigned after 303; the last type of a kind stays; a potential that is no number is refused.
+TEST_F(SynapsenDialoge, NeuerTypWirdAngelegtUndZugewiesenDerLetzteSeinerArtBleibt)
+{
+    const struct { const char* was; int art; Schritte schritte; std::vector<int> antworten; size_t typen; int typ; } faelle[] = {
+        {"new", 1251, {sch::tippen(1259, "Na3"), sch::tippen(1260, "0.06"), sch::klicken(1265), sch::tippen(1263, "N2"), sch::klicken(1)},
+         {antwort::Ja, antwort::Ja}, 5, 4},
+        {"last potassium", 1247, {sch::klicken(1261), sch::klicken(2)}, {antwort::Ok}, 4, -1},
+        {"nan", 1251, {sch::tippen(1259, "Na3"), sch::tippen(1260, "nan"), sch::klicken(1265), sch::klicken(2)}, {antwort::Ok}, 4, -1},
+    };
+    dialogEinstellungen.synapsenDialogAnzeige = 5;   // the full view shows the type management
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        synapsenTypTabelleAusStandard(synapsenTypen);
+        for (int a : f.antworten)
+            test::boxAntworten({a});
+        test::dialogSkript(135, {sch::klicken(f.art)});
+        test::dialogSkript(135, f.schritte);
+        synapseNeuDialogOeffnen(nullptr);
+        EXPECT_EQ(synapsenTypen.size(), f.typen);
+        EXPECT_EQ(n1->ausgangsSynapsen ? n1->ausgangsSynapsen->synapsenTyp : -1, f.typ);
+        if (n1->ausgangsSynapsen)
+            synapseLoeschen(n1, n1->ausgangsSynapsen, 0);
     }
 }
 
@@ -333,6 +360,11 @@ TEST_F(Bearbeiten, UnbekannterTypIstEinHinweisUndAxoTitelNenntDieElternSynapse)
     test::dialogSkript(135, {sch::tippen(1259, "gibt es nicht"), sch::klicken(1), sch::klicken(2)});
     EXPECT_EQ(synapseBearbeitenDialogOeffnen(nullptr), 2);
     EXPECT_EQ(letzteBox(), meldungsTexte[3]);
+    // a typed name left without "neuer Typ": No to question 715 closes with nothing changed
+    test::boxAntworten({antwort::Nein});
+    test::dialogSkript(135, {sch::tippen(1242, "9e-6"), sch::tippen(1259, "anders"), sch::fokusVerlassen(1259)});
+    EXPECT_EQ(synapseBearbeitenDialogOeffnen(nullptr), 2);
+    EXPECT_EQ(synapseNachId(5)->initialLeitfaehigkeit, 1e-6);
     gewaehlteSynapse = axo;
     test::dialogSkript(135, {[](Fenster d) { EXPECT_NE(titel(d).find("synapse ID=5"), std::string::npos) << titel(d); },
                              sch::klicken(2)});
