@@ -12,6 +12,7 @@
 #include "app/protokoll.h"
 #include "app/sprache.h"
 #include "app/start.h"
+#include "app/synapsenmenue.h"
 #include "diagrams/diagramm.h"
 #include "dialogs/darzustellendekurven.h"
 #include "diagrams/drucken.h"
@@ -32,6 +33,7 @@
 #include "dialogs/simulationsparameter.h"
 #include "dialogs/strominjektion.h"
 #include "dialogs/stromreiz.h"
+#include "dialogs/synapsendialoge.h"
 #include "dialogs/synapsengruppen.h"
 #include "dialogs/transmitterdynamik.h"
 #include "files/einstellungsdatei.h"
@@ -348,6 +350,39 @@ void neuronNameBefehl(Fenster f, int befehl)
     }
 }
 
+// Context items 45000 + i edit and 45500 + i delete synapse i under the cursor; F9 (40133)
+// edits each of them in turn until one is cancelled.
+void synapseUnterCursorBefehl(Fenster f, int befehl)
+{
+    const std::vector<SynapseDaten*> liste = synapsenUnterCursor();
+    if (befehl == befehlSynapseAendern) {
+        synapsenSerieLaeuft = 1;
+        for (SynapseDaten* s : liste) {
+            gewaehlteSynapse = s;
+            if (synapseBearbeitenDialogOeffnen(f) == 2)
+                break;
+        }
+        synapsenSerieLaeuft = 0;
+    } else {
+        const bool loeschen = befehl >= befehlSynapseLoeschenErste;
+        const size_t i = static_cast<size_t>(befehl - (loeschen ? befehlSynapseLoeschenErste : befehlSynapseBearbeitenErste));
+        if (i >= liste.size())
+            return;
+        gewaehlteSynapse = liste[i];
+        if (loeschen) {
+            letzterDialog = befehl;
+            aktuelleSynapse = liste[i];
+            synapseLoeschenDialogOeffnen(fensterhandles.hauptfenster);
+        } else {
+            synapseBearbeitenDialogOeffnen(vordergrundFenster());
+        }
+    }
+    if (f) {
+        ungueltigMachen(f);
+        neuZeichnen(f);
+    }
+}
+
 void izhikevichBefehl(Fenster f, int befehl)
 {
     letzterDialog = befehl;
@@ -367,6 +402,27 @@ void synapsenDynamikBefehl(Fenster f, int befehl)
         pspFormDialogOeffnen(f, s);
     else
         fazilitationDepressionDialogOeffnen(f, s);
+}
+
+// ---- the synapse dialogs ----------------------------------------------------------------
+
+void synapsenDialogBefehl(Fenster f, int befehl)
+{
+    switch (befehl) {
+    case befehlSynapseNeu:
+    case befehlSynapseNeuKontext:
+        letzterDialog = befehlSynapseNeu;
+        synapseNeuDialogOeffnen(vordergrundFenster());
+        break;
+    case befehlSynapsentypen:
+        letzterDialog = befehlSynapsentypen;
+        synapsenTypenDialogOeffnen(vordergrundFenster());
+        break;
+    }
+    if (f) {
+        ungueltigMachen(f);
+        neuZeichnen(f);
+    }
 }
 
 // ---- printing ---------------------------------------------------------------------------
@@ -471,6 +527,10 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlTransmitterdynamik, synapsenDynamikBefehl, immer},
     {befehlPspForm, synapsenDynamikBefehl, immer},
     {befehlFazilitation, synapsenDynamikBefehl, immer},
+    {befehlSynapseNeu, synapsenDialogBefehl, immer},
+    {befehlSynapseNeuKontext, synapsenDialogBefehl, immer},
+    {befehlSynapsentypen, synapsenDialogBefehl, immer},
+    {befehlSynapseAendern, synapseUnterCursorBefehl, immer},
     {befehlNeuronNeu, [](Fenster, int) { neuronErzeugen(0); }, immer},
     {befehlNeuroneKopieren, [](Fenster, int) { neuroneKopieren(); }, mitMarkierten},
     {befehlDefinitionImportieren, [](Fenster, int) { netzwerkDefinitionLesen(); }, immer},
@@ -534,6 +594,7 @@ const BefehlsEintrag befehlsTabelle[] = {
 };
 
 constexpr BefehlsEintrag druckerWahl{befehlDruckerErste, druckerWaehlenBefehl, immer};
+constexpr BefehlsEintrag synapseUnterCursor{befehlSynapseBearbeitenErste, synapseUnterCursorBefehl, immer};
 
 // ---- synapse groups: the commands and id ranges of the context menu and the popups ----
 void gruppenBefehl(Fenster f, int befehl)
@@ -551,6 +612,8 @@ const BefehlsEintrag* eintrag(int befehl)
         return &druckerWahl;
     if (istGruppenBefehl(befehl))
         return &gruppenEintrag;
+    if (befehl >= befehlSynapseBearbeitenErste && befehl <= befehlSynapseLoeschenLetzte)
+        return &synapseUnterCursor;
     for (const BefehlsEintrag& e : befehlsTabelle)
         if (e.befehl == befehl)
             return &e;
@@ -567,7 +630,7 @@ bool aendertNetz(int befehl)
     case befehlDateiOeffnen: case befehlDateiSchliessen: case befehlDefinitionImportieren:
     case befehlMembranpotentialImport: case befehlEinstellungenLaden:
     case befehlNeuronNeu: case befehlNeuroneKopieren: case befehlNeuroneLoeschen:
-    case befehlSynapseNeu: case befehlSynapseNeuKontext: case befehlSynapsentypen:
+    case befehlSynapseNeu: case befehlSynapseNeuKontext: case befehlSynapsentypen: case befehlSynapseAendern:
     case befehlKeinDendrit: case befehlDendritEinSegment: case befehlDendritDreiSegmente:
     case befehlDendritNSegmente: case befehlSimulationseinstellungen:
     case befehlDarzustellendeKurven: case befehlStromreizeZuruecksetzen: case befehlStrominjektion:
@@ -583,7 +646,8 @@ bool aendertNetz(int befehl)
     case befehlGruppeBearbeiten: case befehlAlleSynapsenBearbeiten:
         return true;
     }
-    return zwischen(befehl, befehlSynapseLoeschenErste, befehlSynapseLoeschenLetzte) ||
+    // editing a synapse re-creates it, deleting frees it
+    return zwischen(befehl, befehlSynapseBearbeitenErste, befehlSynapseLoeschenLetzte) ||
            zwischen(befehl, befehlGruppeAufloesenErste, befehlGruppeAufloesenLetzte) ||
            zwischen(befehl, befehlGruppenMitgliedErste, befehlGruppenMitgliedLetzte);
 }

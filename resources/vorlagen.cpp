@@ -38,6 +38,8 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageSynapsengruppe,
     &vorlageSpikeZeiten,
     &vorlageAsciiExport,
+    &vorlageSynapse,
+    &vorlageSynapsentypen,
 };
 }
 
