@@ -24,6 +24,8 @@
 #include "dialogs/izhikevich.h"
 #include "dialogs/neuronname.h"
 #include "dialogs/bahnung.h"
+#include "dialogs/cakanal.h"
+#include "dialogs/swimstandardkanaele.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/pspform.h"
 #include "dialogs/rahmen.h"
@@ -366,6 +368,27 @@ void synapsenDynamikBefehl(Fenster f, int befehl)
         fazilitationDepressionDialogOeffnen(f, s);
 }
 
+// ---- the SWIM channel dialogs ------------------------------------------------------------
+
+// 219 and 40271 replace or free channel records the running engine steps through
+void swimKanalBefehl(Fenster f, int befehl)
+{
+    if (befehl != befehlStandardKanaele && laufAktiv()) {
+        hinweisBox(meldungsTexte[881]);
+        return;
+    }
+    letzterDialog = befehl;
+    if (befehl == befehlStandardKanaele)
+        swimStdKanalBefehl(f);
+    else if (befehl == befehlKCaKanal)
+        caKanalBefehl(f);
+}
+bool kCaKanalWaehlbar()
+{
+    return !laufAktiv() &&
+           (markierteNeurone.anzahl() == 1 || (markierteNeurone.anzahl() == 0 && neuronKette.anzahl == 1));
+}
+
 // ---- printing ---------------------------------------------------------------------------
 
 // the network picture on the chosen printer, else on the standard printer
@@ -495,6 +518,8 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlNetzwerkDrucken, netzDruckenBefehl, ohneLauf},
     {befehlSeiteEinrichten, seiteEinrichtenBefehl, immer},
     {befehlDruckerSuchen, [](Fenster f, int) { druckerSucheStarten(f); }, immer},
+    {befehlStandardKanaele, swimKanalBefehl, mitMarkierten},
+    {befehlKCaKanal, swimKanalBefehl, kCaKanalWaehlbar},
 };
 
 constexpr BefehlsEintrag druckerWahl{befehlDruckerErste, druckerWaehlenBefehl, immer};

@@ -33,6 +33,8 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageFazilitationMaximum,
     &vorlagePspForm,
     &vorlageSeiteEinrichten,
+    &vorlageSwimStdKanal,
+    &vorlageCaKanal,
 };
 }
 

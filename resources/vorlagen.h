@@ -38,3 +38,6 @@ extern const plattform::DialogVorlage vorlageBahnung;              // 304
 extern const plattform::DialogVorlage vorlageFazilitationMaximum;  // 307
 extern const plattform::DialogVorlage vorlagePspForm;              // 319
 extern const plattform::DialogVorlage vorlageSeiteEinrichten; // 153
+// the SWIM channel dialogs
+extern const plattform::DialogVorlage vorlageSwimStdKanal;    // 160
+extern const plattform::DialogVorlage vorlageCaKanal;         // 314

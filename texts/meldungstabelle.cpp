@@ -562,10 +562,19 @@ constexpr TextEintrag meldungsTabelle[] = {
     {978, "HINWEIS_BEGRENZUNG_KEIN_SEGMENT=", "sie ham ja goa koa segment okreizt. desweng moch i ois aus.\n\nzefix"},
     {979, "BEGRENZUNG_SEGMENTNAMEN=", "Soma||Dendrit1||Dendrit2||Dendrit3"},
     {980, "RAUSCHEN_SCHALTER_TEXT=", "deactivate||activate"},
+    {981, "KCA_STANDARDNEURON_OHNE_GB=", "boese panne, das standardneuron ist nicht mit den parametern fuer das GB-modell initialisiert.\n\nscheisse sowas..."},
+    {982, "FRAGE_KCA_KANAL_ENTFERNEN=", "ernsthaft jetzt?\n\ndabei wird (falls vorhanden) der kanal aus neuron \"%s\" entferent!"},
+    {983, "FRAGE_KCA_STANDARDWERTE=", "Standard K(Ca)-Parameter setzen?"},
+    {984, "KCA_DATEI_OHNE_NEURON=", "Die Datei\n%s\nenth\xE4" "lt keinen K(Ca)-Kanal f\xFC" "r Neuron %d; es wurde nichts geladen."},
+    {985, "HINWEIS_KANAL_SYNAPSE_FEHLT=", "ich glaube, dass sie an der synapse mit der ID = %d keinen spass haben werden, weil's die nicht gibt!!!"},
+    {986, "KCA_DATEI_FILTER=", "K(Ca)-Kanal-Definitionsdateien, (*.kca)|*.KCA|alle Dateien (*.*)|*.*"},
     {987, "KURVEN_KANAL_NICHT_DEFINIERT=", "nicht definiert"},
     {988, "FEHLER_NAME_DOPPELSCHRAEGSTRICH=", "Der Name \"%s\" darf kein \"//\" enthalten: beim Lesen der Datei endet ein Name dort."},
     {989, "FEHLER_NAME_ZU_LANG=", "Der Name \"%s\" ist zu lang: h\xF6" "chstens %d Zeichen."},
     {990, "NUMMERIEREN_ZIEL_EXISTIERT=", "Die Datei\n%s\nwird nicht umbenannt, weil es\n%s\nschon gibt."},
+    {991, "KANAL_DATEI_FILTER=", "Kanal-Definitionsdateien, (*.knl)|*.KNL|alle Dateien (*.*)|*.*"},
+    {992, "KANAL_DATEI_TITEL=", "Kanal-Definitionsdatei Lesen||Kanal-Definitionsdatei speichern"},
+    {993, "KANAL_MARKIEREN_TEXT=", "select||unselect"},
 };
 
 } // namespace
