@@ -24,6 +24,7 @@
 #include "dialogs/izhikevich.h"
 #include "dialogs/neuronname.h"
 #include "dialogs/bahnung.h"
+#include "dialogs/benutzerkanaele.h"
 #include "dialogs/cakanal.h"
 #include "dialogs/swimstandardkanaele.h"
 #include "dialogs/eingabe.h"
@@ -382,6 +383,8 @@ void swimKanalBefehl(Fenster f, int befehl)
         swimStdKanalBefehl(f);
     else if (befehl == befehlKCaKanal)
         caKanalBefehl(f);
+    else
+        kanalEigenschaftenBefehl(f);
 }
 bool kCaKanalWaehlbar()
 {
@@ -520,6 +523,7 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlDruckerSuchen, [](Fenster f, int) { druckerSucheStarten(f); }, immer},
     {befehlStandardKanaele, swimKanalBefehl, mitMarkierten},
     {befehlKCaKanal, swimKanalBefehl, kCaKanalWaehlbar},
+    {befehlBenutzerKanaele, swimKanalBefehl, [] { return mitMarkierten() && !laufAktiv(); }},
 };
 
 constexpr BefehlsEintrag druckerWahl{befehlDruckerErste, druckerWaehlenBefehl, immer};

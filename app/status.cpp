@@ -11,7 +11,6 @@ plattform::Cursor cursorStandard = nullptr, cursorMessenZeit = nullptr, cursorMe
 DaqFunktionen daqFunktionen;
 int doppelklickAktiv = 0;
 std::array<std::string, 4> kontaktortNamen;
-std::vector<Formel> formelListe;
 std::array<double, 4> kaliumVorgaben{};
 std::array<double, 2> kaliumVerhaeltnisGrenzen{};
 

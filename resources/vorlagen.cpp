@@ -35,6 +35,7 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageSeiteEinrichten,
     &vorlageSwimStdKanal,
     &vorlageCaKanal,
+    &vorlageKanalEigenschaften,
 };
 }
 

@@ -41,3 +41,4 @@ extern const plattform::DialogVorlage vorlageSeiteEinrichten; // 153
 // the SWIM channel dialogs
 extern const plattform::DialogVorlage vorlageSwimStdKanal;    // 160
 extern const plattform::DialogVorlage vorlageCaKanal;         // 314
+extern const plattform::DialogVorlage vorlageKanalEigenschaften; // 218

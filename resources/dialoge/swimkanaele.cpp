@@ -1,5 +1,5 @@
-// resources/dialoge/swimkanaele.cpp - the SWIM channel dialogs: standard channels (160) and
-// the Ca and K(Ca) channels (314)
+// resources/dialoge/swimkanaele.cpp - the SWIM channel dialogs: standard channels (160), the
+// user-defined channels (218) and the Ca and K(Ca) channels (314)
 #include "resources/vorlagen.h"
 
 using plattform::DialogElement;
@@ -99,11 +99,69 @@ const DialogElement caKanalElemente[] = {
     {2, A::Knopf, "Abbrechen", "IDCANCEL=", 0, 0, 5, 5, 1},
 };
 
+// a value field with the check box of the full view beside it
+#define WERT(gruppe, zeile, text, feld, kasten)                   \
+    {-1, A::Text, text, "", 0, gruppe, zeile, 0, 1},              \
+    {feld, A::Eingabe, "", "", 0, gruppe, zeile, 1, 1},           \
+    {kasten, A::Kontrollkasten, "", "", 0, gruppe, zeile, 2, 1}
+
+const DialogElement benutzerKanalElemente[] = {
+    {1786, A::Text, "Neuron", "", 0, 0, 0, 0, 1},
+    {1517, A::Auswahlliste, "", "", 0, 0, 0, 1, 2},
+    {1522, A::Knopf, "mark", "", 0, 0, 0, 3, 1},
+    {1536, A::Knopf, "alle", "", 0, 0, 0, 4, 1},
+    {1785, A::Text, "Kanal", "", 0, 0, 1, 0, 1},
+    {1505, A::Kombi, "", "", 0, 0, 1, 1, 2},
+    {1518, A::Knopf, "neu", "", 0, 0, 1, 3, 1},
+    {1519, A::Knopf, "l\xF6schen", "", 0, 0, 1, 4, 1},
+    {1537, A::Text, "Anzahl benutzerdefinierter Kan\xE4le im SWIM-Modell:  0", "", 0, 0, 2, 0, 5},
+    {-1, A::Gruppe, "Kanal", "", 0, 0, 3, 0, 5},
+    WERT(1, 0, "Gleichgewichts-Potential", 1504, 1523),
+    WERT(1, 1, "Leitf\xE4higkeit", 1506, 1524),
+    WERT(1, 2, "Power", 1507, 1525),
+    WERT(1, 3, "Initialwert der Torvariablen", 1508, 1526),
+    {-1, A::Gruppe, "alpha", "", 0, 0, 4, 0, 2},
+    WERT(2, 0, "Formparameter", 1509, 1527),
+    {2034, A::Auswahlliste, "", "", 0, 2, 0, 3, 1},
+    WERT(2, 1, "Rate-Constant", 1510, 1528),
+    WERT(2, 2, "Halb-Maximum Potential", 1511, 1529),
+    WERT(2, 3, "Schrittweite", 1512, 1530),
+    {-1, A::Gruppe, "beta", "", 0, 0, 4, 2, 3},
+    WERT(3, 0, "Formparameter", 1513, 1531),
+    {2035, A::Auswahlliste, "", "", 0, 3, 0, 3, 1},
+    WERT(3, 1, "Rate-Constant", 1514, 1532),
+    WERT(3, 2, "Halb-Maximum Potential", 1515, 1533),
+    WERT(3, 3, "Schrittweite", 1516, 1534),
+    {1551, A::Gruppe, "Hilfsvariable fuer Formparameter 101", "", 0, 0, 5, 0, 2},
+    WERT(4, 0, "alpha", 1548, 1545),
+    WERT(4, 1, "beta", 1521, 1544),
+    {1547, A::Gruppe, "Berechnung von A und B", "", 0, 0, 5, 2, 3},
+    {1539, A::Optionsfeld, "   A = alpha + beta        B = alpha", "", 0, 5, 0, 0, 1},
+    {1540, A::Optionsfeld, "   A = beta                    B = alpha * beta", "", 0, 5, 1, 0, 1},
+    {1541, A::Optionsfeld, "   A = 1 / beta               B = alpha / beta", "", 0, 5, 2, 0, 1},
+    {1549, A::Kontrollkasten, "aktivierender Kanal-Anteil, inaktivierender folgt", "", 0, 0, 6, 0, 5},
+    {1553, A::Gruppe, "Kanal durch Synapse aktivieren", "", 0, 0, 7, 0, 5},
+    {1556, A::Kontrollkasten, "Kanal durch Synapse aktivieren", "", 0, 6, 0, 0, 1},
+    {-1, A::Text, "Synapse ID", "", 0, 6, 0, 1, 1},
+    {1554, A::Eingabe, "", "", 0, 6, 0, 2, 1},
+    {1546, A::Knopf, "diese Werte in markierten Neuronen setzen", "", 0, 0, 8, 0, 2},
+    {1538, A::Knopf, "gecheckte Werte in markierten Neuronen setzen", "", 0, 0, 8, 2, 3},
+    {1542, A::Knopf, "Kanal laden", "", 0, 0, 9, 0, 1},
+    {1543, A::Knopf, "Kanal speichern", "", 0, 0, 9, 1, 1},
+    {1552, A::Kontrollkasten, "in alle markierten neurone", "", 0, 0, 9, 2, 3},
+    {1550, A::Kontrollkasten, "sofort die Simulation starten", "", 0, 0, 10, 0, 2},
+    {1520, A::StandardKnopf, "alle \xC4nderungen speichern", "", 0, 0, 11, 0, 2},
+    {2, A::Knopf, "nixtun", "", 0, 0, 11, 4, 1},
+};
+
+#undef WERT
 #undef FELD
 #undef TORZEILE
 
 } // namespace
 
 const DialogVorlage vorlageSwimStdKanal{160, "Standard-Kan\xE4le", "IDD_SWIM_STD_KANAL=", stdKanalElemente, 1};
+const DialogVorlage vorlageKanalEigenschaften{218, "Eigenschaften benutzerdefinierter SWIM-Kan\xE4le",
+                                              "IDD_KANAL_EIGENSCHAFTEN=", benutzerKanalElemente, 1520};
 const DialogVorlage vorlageCaKanal{314, "Eigenschaften der Ca-Kanaele und des Ca-abhaengigen Kaliumkanals",
                                    "IDD_CA_K_KANAL=", caKanalElemente, 1};
