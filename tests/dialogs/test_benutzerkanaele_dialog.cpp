@@ -39,7 +39,7 @@ TEST_F(KanalDialog, BearbeitenUndAbbrechenLaesstJedesNeuronWieEsWar)
     NeuronDaten* leer = mit(1, true, {});
     NeuronDaten* anderes = mit(2, false, {kanal("A", 1, 1, 1, 1), kanal("B", 0, 1, 1)});
     const auto vorher = namen(anderes);
-    test::boxAntworten({antwort::Ok, antwort::Ok});
+    test::boxAntworten({antwort::Ok, antwort::Ok, antwort::Ja, antwort::Ja});
     test::dialogSkript(218, {
         pruefen([](Fenster d) {   // one empty channel, "neu" hidden until both forms are set
             EXPECT_EQ(std::pair(listeAnzahl(d, 1505), listeText(d, 1505, 0)), std::pair(1, meldungFormatieren(688, 1)));
@@ -52,7 +52,10 @@ TEST_F(KanalDialog, BearbeitenUndAbbrechenLaesstJedesNeuronWieEsWar)
         sch::tippen(1504, "7"), sch::waehlen(1505, 1), sch::waehlen(1505, 0), texte({{1504, "7"}}),
         // a conducting channel needs both forms; without conductance it passes
         sch::tippen(1506, "1e-3"), sch::tippen(1509, "0"), sch::waehlen(1505, 1), fokus(1506),
-        sch::tippen(1506, "0"), sch::waehlen(1505, 1), texte({{1504, "0"}}), sch::klicken(2)});
+        sch::tippen(1506, "0"), sch::waehlen(1505, 1), texte({{1504, "0"}}),
+        // deleting removes a channel; the last one left is cleared instead
+        sch::klicken(1519), sch::klicken(1519), texte({{1509, "0"}}),
+        pruefen([](Fenster d) { EXPECT_EQ(listeText(d, 1505, 0), meldungFormatieren(688, 1)); }), sch::klicken(2)});
     EXPECT_EQ(oeffnen(), 2);
     EXPECT_EQ(std::tuple(leer->benutzerKanaele.size(), namen(anderes)), std::tuple(0u, vorher));
     EXPECT_EQ(test::boxLog().at(0).text, meldungsTexte[413]);
