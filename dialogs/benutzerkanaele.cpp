@@ -105,6 +105,7 @@ void oeffnen(Fenster dlg)
             gezeigt = n;
     }
     aktuellesNeuron = markierteNeurone.erstes() ? markierteNeurone.erstes() : neuronKette.kopf;
+    vorlagenTooltipsSetzen(dlg, vorlageKanalEigenschaften);
     const int zeigen = dialogEinstellungen.dialogeKomplett ? 1 : 0;
     for (int id : wertHaken)
         elementZeigen(dlg, id, zeigen);
