@@ -71,9 +71,10 @@ TEST_F(KanalDialog, KopierenLoeschenUndF2)
     a->hauptDiagramm.kurven[9].kanal = 3;
     test::dialogSkript(146, {sch::klicken(1)});                                        // copy: go on
     test::dialogSkript(146, {texte({{1251, "2"}}), sch::klicken(2)});                  // an activating part: 2
-    test::boxAntworten({antwort::Ja});
+    test::boxAntworten({antwort::Nein, antwort::Ja});   // the pairing stays, the delete goes on
     test::dialogSkript(218, {sch::waehlen(1505, 3), sch::tippen(1504, "5"), sch::klicken(1546),
-                             sch::waehlen(1505, 1), sch::klicken(1543), sch::klicken(1519),
+                             sch::waehlen(1505, 1), sch::klicken(1549), [](Fenster f) { EXPECT_TRUE(el(f, 1549).haken); }, sch::klicken(1543),
+                             sch::klicken(1519),
                              [](Fenster f) { senden(f, nachricht::Befehl, machWParam(befehlOkF2, 0), 0); }});
     EXPECT_EQ(oeffnen(), 1);
     const std::vector<std::string> x = {"X/0.000000", "C/5.000000"}, c5 = {"C/5.000000"}, c0 = {"C/0.000000"};
