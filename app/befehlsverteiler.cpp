@@ -26,6 +26,9 @@
 #include "dialogs/izhikevich.h"
 #include "dialogs/neuronname.h"
 #include "dialogs/bahnung.h"
+#include "dialogs/benutzerkanaele.h"
+#include "dialogs/cakanal.h"
+#include "dialogs/swimstandardkanaele.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/pspform.h"
 #include "dialogs/rahmen.h"
@@ -425,6 +428,29 @@ void synapsenDialogBefehl(Fenster f, int befehl)
     }
 }
 
+// ---- the SWIM channel dialogs ------------------------------------------------------------
+
+// 219 and 40271 replace or free channel records the running engine steps through
+void swimKanalBefehl(Fenster f, int befehl)
+{
+    if (befehl != befehlStandardKanaele && laufAktiv()) {
+        hinweisBox(meldungsTexte[881]);
+        return;
+    }
+    letzterDialog = befehl;
+    if (befehl == befehlStandardKanaele)
+        swimStdKanalBefehl(f);
+    else if (befehl == befehlKCaKanal)
+        caKanalBefehl(f);
+    else
+        kanalEigenschaftenBefehl(f);
+}
+bool kCaKanalWaehlbar()
+{
+    return !laufAktiv() &&
+           (markierteNeurone.anzahl() == 1 || (markierteNeurone.anzahl() == 0 && neuronKette.anzahl == 1));
+}
+
 // ---- printing ---------------------------------------------------------------------------
 
 // the network picture on the chosen printer, else on the standard printer
@@ -591,6 +617,9 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlExportparameter, exportDialogBefehl, immer},
     {befehlSpikeZeitenKontext, exportDialogBefehl, immer},
     {befehlSpikefolgeBewerten, exportDialogBefehl, immer},
+    {befehlStandardKanaele, swimKanalBefehl, mitMarkierten},
+    {befehlKCaKanal, swimKanalBefehl, kCaKanalWaehlbar},
+    {befehlBenutzerKanaele, swimKanalBefehl, [] { return mitMarkierten() && !laufAktiv(); }},
 };
 
 constexpr BefehlsEintrag druckerWahl{befehlDruckerErste, druckerWaehlenBefehl, immer};

@@ -10,7 +10,6 @@ plattform::Cursor cursorStandard = nullptr, cursorMessenZeit = nullptr, cursorMe
                   cursorMessenBeide = nullptr;
 int doppelklickAktiv = 0;
 std::array<std::string, 4> kontaktortNamen;
-std::vector<Formel> formelListe;
 std::array<double, 4> kaliumVorgaben{};
 std::array<double, 2> kaliumVerhaeltnisGrenzen{};
 

@@ -20,8 +20,6 @@ extern plattform::Cursor cursorStandard, cursorMessenZeit, cursorMessenWert, cur
 extern int doppelklickAktiv;              // set by a first click, cleared by timer 6
 
 extern std::array<std::string, 4> kontaktortNamen;   // by a synapse's target area
-struct Formel { std::string name; int funktionaleForm; };
-extern std::vector<Formel> formelListe;   // the gate formulas dialog 218 offers
 
 extern std::array<double, 4> kaliumVorgaben;        // K presets of the server's potassium keys
 extern std::array<double, 2> kaliumVerhaeltnisGrenzen;

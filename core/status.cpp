@@ -34,6 +34,7 @@ RestzeitFenster restzeit;
 HauptfensterGeometrie hauptfensterGeometrie;
 Protokoll protokoll;
 DialogEinstellungen dialogEinstellungen;
+std::vector<Formel> formelListe;
 AnzeigeboxParameter anzeigeboxParameter;
 double zoomFaktor = 1.0;
 double kleinsterZoom = 0.01, groessterZoom = 10.0;

@@ -230,6 +230,9 @@ struct DialogEinstellungen {
 };
 extern DialogEinstellungen dialogEinstellungen;
 
+struct Formel { std::string name; int funktionaleForm; };
+extern std::vector<Formel> formelListe;   // the gate formulas the channel dialog offers
+
 // the timed info box
 struct AnzeigeboxParameter {
     plattform::Fenster fenster = nullptr;   // the open info box, null when none is open

@@ -211,8 +211,7 @@ bool knlDateiSpeichern(const std::string& pfad, std::list<BenutzerKanal>::const_
     kanaeleDrucken(puffer, 0, von, bis, hoechstens);
     if (plattform::dateiSicherSchreiben(pfad, mitCrLf(puffer.text())))
         return true;
-    if (plattform::velnorInfoBox(meldungFormatieren(74, pfad)) == plattform::antwort::Abbrechen)
-        programmBeenden();
+    plattform::hinweisBox(meldungFormatieren(74, pfad));
     return false;
 }
 
@@ -220,8 +219,7 @@ int knlDateiLaden(const std::string& pfad, std::list<BenutzerKanal>& kanaele)
 {
     std::FILE* f = plattform::dateiOeffnen(pfad, "rb");
     if (!f) {
-        if (plattform::velnorInfoBox(meldungFormatieren(73, pfad)) == plattform::antwort::Abbrechen)
-            programmBeenden();
+        plattform::hinweisBox(meldungFormatieren(73, pfad));
         return 0;
     }
     std::string text;

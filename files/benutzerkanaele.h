@@ -18,9 +18,9 @@ int userSwimKanalLaden(std::list<BenutzerKanal>& kanaele, int nummer, char* text
 
 // The channel file: the channels from von up to bis, at most hoechstens of them (-1: all),
 // as channels 0, 1, ... of number 0, saved through a temporary file. False after the
-// notice when it could not be written (Cancel there ends the program).
+// notice when it could not be written; the old file stays.
 bool knlDateiSpeichern(const std::string& pfad, std::list<BenutzerKanal>::const_iterator von,
                        std::list<BenutzerKanal>::const_iterator bis, int hoechstens);
 // Reads the channels of a channel file into the list as userSwimKanalLaden does, with its
-// result; 0 after the notice when the file cannot be read (Cancel there ends the program).
+// result; 0 after the notice when the file cannot be read.
 int knlDateiLaden(const std::string& pfad, std::list<BenutzerKanal>& kanaele);

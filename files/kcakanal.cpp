@@ -3,11 +3,15 @@
 // The initial [Ca] comes first: a text without it holds no channel. The five gates are
 // numbered 1 to 5 in the record's order: Ca channel 1 activation and inactivation, Ca
 // channel 2 activation, K(Ca) activation and inactivation ("gate 1 power=" ...).
+#include "files/kcakanal.h"
 #include "files/lesen.h"
+#include "files/textdatei.h"
 #include "files/neuronabschnitt.h"
 #include "files/neuronzeilen.h"
 #include "model/neuron.h"
 #include "platform/box.h"
+#include "platform/pfad.h"
+#include "platform/zeichensatz.h"
 #include "texts/texte.h"
 #include <string>
 
@@ -73,7 +77,7 @@ std::string schluessel(int nummer, const char* text, int tor = 0)
 
 // the texts of the notice name at most this many keys
 constexpr int gezeigteFehler = 7;
-constexpr int textFehler = 960, textErsteFehler = 961;
+constexpr int textFehler = 960, textErsteFehler = 961, textKeinKanal = 984;
 
 } // namespace
 
@@ -132,4 +136,39 @@ int kCaKanalLaden(NeuronDaten* neuron, KCaKanal& kca, char* position)
     }
     kca = neu;
     return 1;
+}
+
+bool kcaDateiSpeichern(const std::string& pfad, const KCaKanal& kca, int nummer)
+{
+    XBuffer puffer;
+    kCaKanalSpeichern(kca, nummer, nullptr, puffer, 0);
+    if (plattform::dateiSicherSchreiben(pfad, mitCrLf(puffer.text())))
+        return true;
+    plattform::hinweisBox(meldungFormatieren(74, pfad));
+    return false;
+}
+
+int kcaDateiLaden(const std::string& pfad, NeuronDaten& neuron, KCaKanal& kca)
+{
+    std::FILE* f = plattform::dateiOeffnen(pfad, "rb");
+    if (!f) {
+        plattform::hinweisBox(meldungFormatieren(73, pfad));
+        return 0;
+    }
+    std::string text;
+    char block[8192];
+    for (size_t n; (n = std::fread(block, 1, sizeof block, f)) > 0;)
+        text.append(block, n);
+    std::fclose(f);
+    if (text.starts_with("\xEF\xBB\xBF") && plattform::istGueltigesUtf8(text))
+        text.erase(0, 3);
+    plattform::geladenenTextAngleichen(text);
+    text = plattform::zeilenendenLf(text);
+    // a file saved from a neuron of another number holds nothing for this one: say so
+    double erster = 0.0;
+    if (!zahlLesen(erster, text.data(), schluessel(neuron.nummer, anfangSchluessel).c_str())) {
+        plattform::hinweisBox(meldungFormatieren(textKeinKanal, pfad, neuron.nummer));
+        return 0;
+    }
+    return kCaKanalLaden(&neuron, kca, text.data());
 }

@@ -40,6 +40,9 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageAsciiExport,
     &vorlageSynapse,
     &vorlageSynapsentypen,
+    &vorlageSwimStdKanal,
+    &vorlageCaKanal,
+    &vorlageKanalEigenschaften,
 };
 }
 

@@ -45,3 +45,7 @@ extern const plattform::DialogVorlage vorlageSpikeZeiten;     // 275
 extern const plattform::DialogVorlage vorlageAsciiExport;     // 169
 extern const plattform::DialogVorlage vorlageSynapse;        // 135: new, edit and delete synapse
 extern const plattform::DialogVorlage vorlageSynapsentypen;  // 134
+// the SWIM channel dialogs
+extern const plattform::DialogVorlage vorlageSwimStdKanal;    // 160
+extern const plattform::DialogVorlage vorlageCaKanal;         // 314
+extern const plattform::DialogVorlage vorlageKanalEigenschaften; // 218

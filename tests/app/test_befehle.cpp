@@ -60,17 +60,19 @@ TEST_F(Befehle, F2RechnetEinigeSwimNeuroneBisZumEndeUndDieSperreMeldetSich)
 
 TEST_F(Befehle, NetzAenderndeBefehleWerdenImLaufAbgewiesen)
 {
-    for (int b : {befehlDateiOeffnen, befehlNeuronNeu, befehlSimulationStarten, befehlAlleSynapsenBearbeiten})
+    // the channel dialogs free records the engine steps through
+    for (int b : {befehlDateiOeffnen, befehlNeuronNeu, befehlSimulationStarten, befehlAlleSynapsenBearbeiten,
+                  befehlBenutzerKanaele, befehlKCaKanal})
         posten(haupt(), nachricht::Befehl, machWParam(b, 0));
     pt::tasteDruecken(haupt(), taste::F2);
-    pt::boxAntworten({antwort::Ok, antwort::Ok, antwort::Ok});
+    pt::boxAntworten({antwort::Ok, antwort::Ok, antwort::Ok, antwort::Ok, antwort::Ok});
     laufMitWartendenNachrichten();
     EXPECT_TRUE(programmStatus & programmBit::LaufErgebnisDa);
     // the step counter starts at the step count and counts the passes of one run (one more
     // than the steps): a run inside the run would have started it afresh
     EXPECT_EQ(laufZustand.schrittZaehler, 200 + 201);
     EXPECT_EQ(neuronKette.anzahl, 1);
-    ASSERT_EQ(pt::boxLog().size(), 3u);     // nothing was opened under the running engine
+    ASSERT_EQ(pt::boxLog().size(), 5u);     // nothing was opened under the running engine
     for (const pt::BoxEintrag& b : pt::boxLog())
         EXPECT_TRUE(b.text.find("laufenden Simulation") != std::string::npos) << b.text;
 
@@ -78,6 +80,9 @@ TEST_F(Befehle, NetzAenderndeBefehleWerdenImLaufAbgewiesen)
     befehl(befehlDateiOeffnen);             // after the run the open command asks again
     EXPECT_EQ(pt::dateiWahlLog().size(), 1u);
     EXPECT_EQ(neuronKette.anzahl, 1);
+    pt::dialogSkript(314, {pt::schritt::klicken(2)});   // the single neuron is marked for it
+    befehl(befehlKCaKanal);
+    EXPECT_EQ(std::pair(markierteNeurone.anzahl(), pt::offeneDialogSkripte()), std::pair(1, size_t{0}));
 }
 
 TEST_F(Befehle, SchliessenImLaufBrichtAbUndSchliesstNachDemLauf)

@@ -167,8 +167,8 @@ TEST_F(Benutzerkanaele, KanaldateiMitNummerNullKommtZurueck)
     pt::boxAntworten({Ok, Ok});
     EXPECT_FALSE(knlDateiSpeichern(pfad("fehlt/k.knl"), l.begin(), l.end(), -1));
     EXPECT_EQ(knlDateiLaden(pfad("fehlt.knl"), gelesen), 0);
-    EXPECT_EQ(gezeigteBoxen(), (BoxTexte{"Velnor info: " + meldungFormatieren(74, pfad("fehlt/k.knl")),
-                                         "Velnor info: " + meldungFormatieren(73, pfad("fehlt.knl"))}));
+    EXPECT_EQ(gezeigteBoxen(), (BoxTexte{"Hinweis: " + meldungFormatieren(74, pfad("fehlt/k.knl")),
+                                         "Hinweis: " + meldungFormatieren(73, pfad("fehlt.knl"))}));
     EXPECT_EQ(std::tuple(attrappe::dienste.endet, gelesen.size()), std::tuple(false, 1u));
 }
 
