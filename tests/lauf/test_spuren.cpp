@@ -11,7 +11,12 @@
 #include "model/parameter.h"
 #include "model/gb.h"
 #include "model/hh.h"
+#include "model/kollision.h"
+#include "model/rueckkopplung.h"
+#include "model/stromreiz.h"
 #include "model/synaptisch.h"
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -30,7 +35,10 @@ constexpr int bit(int m) { return 1 << m; }
 
 // strom: soma current of neuron 1 from 0.2 s to 0.7 s (A); synapse -1 none, else the type
 // of a synapse 1 -> 2 (3 electrical) with conductance g (S) onto area `bereich`; modelle:
-// the models the run is made for (a plain step runs away in the others)
+// the models the run is made for (a plain step runs away in the others); objekt: a feedback
+// object (neuron 1 triggers trains in neuron 2) or a collision object (neurons 1 and 2 are
+// each other's axon end and far soma)
+enum Objekt { keins, rueckkopplung, kollision };
 struct Lauf {
     const char* name;
     int modus, methode;
@@ -38,6 +46,7 @@ struct Lauf {
     int synapse;
     double g;
     int bereich, modelle = alle;
+    Objekt objekt = keins;
 };
 
 // per model: rest, a current step under each method, both dendrite modes, both synapse kinds
@@ -52,6 +61,8 @@ const Lauf laeufe[] = {
     {"chemisch-dendrit", 3, integration::ExponentiellerEuler, 1e-9, 0, 1e-7, 1},
     {"elektrisch", 1, integration::ExponentiellerEuler, 1e-9, 3, 2e-8, 0},
     {"elektrisch-modus3", 3, integration::ExponentiellerEuler, 1e-9, 3, 2e-8, 0},
+    {"rueckkopplung", 1, integration::ExponentiellerEuler, 1e-9, -1, 0.0, 0, bit(modell::Swim), rueckkopplung},
+    {"kollision", 1, integration::ExponentiellerEuler, 1e-9, -1, 0.0, 0, bit(modell::Swim), kollision},
 };
 
 struct Spur {   // spikes: steps of the upward threshold crossings; proben: soma (mV)
@@ -112,7 +123,35 @@ struct Spuren : SynapsenFall {
             for (NeuronDaten* n : netz)
                 EXPECT_TRUE(synapsenLaufVorbereiten(*n));
         }
+        const double reizSchritt = std::exchange(reizSchrittweite, sp.schrittweite);
+        if (l.objekt != keins)
+            netz.push_back(neuron(2, m));
+        if (l.objekt == rueckkopplung) {
+            Rueckkopplungsobjekt* o = rueckkopplungsObjektErzeugen();
+            std::tie(o->objektAktiv, o->triggerNeuron, o->zielneurone, o->apsProBurst) =
+                std::tuple(1, netz[0], std::vector{netz[1]}, 1);
+            std::tie(o->stromreizDauer, o->stromreizAmplitude) = std::tuple(0.002, 1e-9);
+            std::tie(o->geradenAchsenabschnitt[0], o->geradenAchsenabschnitt[1], o->geradenAchsenabschnitt[2]) =
+                std::tuple(0.01, 100.0, 0.03);
+            sp.rueckkopplungAktiv = 1;
+            rueckkopplungVorLauf();
+        } else if (l.objekt == kollision) {
+            Kollisionsobjekt* o = kollisionsObjektNeu();
+            o->aktiv = 1;
+            std::copy_n(std::array{1, 2, 1, 2}.begin(), 4, o->elementNummern);
+            std::tie(o->reizDauer, o->reizAmplitude, o->fortleitungsdauer, o->somaAxonVerzoegerung) =
+                std::tuple(0.003, 2e-9, 0.005, 0.001);
+            sp.kollisionAktiv = 1;
+        }
         EXPECT_GT(simulationAusfuehren(), 0);
+        if (l.objekt == rueckkopplung) {
+            rueckkopplungNachLauf();
+            rueckkopplungsObjektLoeschen(rueckkopplungsObjekte, nullptr);
+        } else if (l.objekt == kollision) {
+            kollisionenNachLauf();
+            kollisionsObjekteLoeschen(kollisionsObjekte, nullptr);
+        }
+        reizSchrittweite = reizSchritt;
         std::vector<Spur> spuren;
         for (NeuronDaten* n : netz) {
             const std::vector<float>& w = n->hauptDiagramm.kurven[kurve::Soma].werte;
