@@ -261,11 +261,12 @@ TEST_F(Spuren, JedesModellLaeuftWieInDenAufgezeichnetenSpuren)
 
 // The forms the shipped neurons do not use, in one rate of an HH, a GB and a SWIM neuron
 // under a current step (rates that stay positive), and SWIM neurons with one channel
-// switched off (conductance `aus` 0): the kernel against the model's own step, which the
-// loop takes when the dispatch table holds another function.
+// switched off (conductance `aus` 0) or with the synapse's target in the Izhikevich mode:
+// the kernel against the model's own step, which the loop takes when the dispatch table
+// holds another function.
 TEST_F(Spuren, KernRechnetJedeFormWieDerModellschritt)
 {
-    struct Fall { int m, rate; double form, A, H; int aus = -1; };
+    struct Fall { int m, rate; double form, A, H; int aus = -1; const Lauf* lauf = &laeufe[1]; };
     std::vector<Fall> faelle;
     for (double form : {1, 3, 4, 5, 6, 12, 13, 16, 17, 21, 23, 24, 25, 27, 28, 31, 32, 101, 102, 103, 104, 105})
         faelle.push_back({modell::HodgkinHuxley, par::HhHBeta, form, form == 103 ? 1.0 : 1000.0, -0.035});
@@ -276,6 +277,7 @@ TEST_F(Spuren, KernRechnetJedeFormWieDerModellschritt)
     faelle.push_back({modell::Swim, par::SwimHBeta, 15, 1000.0, -0.2});
     for (int aus : {par::SwimNaG, par::SwimKG, par::SwimCaG})
         faelle.push_back({modell::Swim, par::SwimHBeta, 28, 1000.0, -0.035, aus});
+    faelle.push_back({modell::Swim, par::SwimHBeta, 28, 1000.0, -0.035, -1, &laeufe[6]});
     const ModellSchritt eigen[] = {nullptr, nullptr, [](NeuronDaten& n) { swimModellBerechnen(n); },
                                    [](NeuronDaten& n) { hodgkinHuxleyModellBerechnen(n); },
                                    [](NeuronDaten& n) { golowaschBuchholzModellBerechnen(n); }};
@@ -284,13 +286,16 @@ TEST_F(Spuren, KernRechnetJedeFormWieDerModellschritt)
             std::tie(n.parameter[f.rate], n.parameter[f.rate + 1], n.parameter[f.rate + 2]) = std::tuple(f.form, f.A, f.H);
             if (f.aus >= 0)
                 n.parameter[f.aus] = 0.0;
+            n.izhikevichAktiv = n.nummer == 2;
         };
-        const std::vector<Spur> mitKern = laufen(f.m, laeufe[1]);
+        const std::vector<Spur> mitKern = laufen(f.m, *f.lauf);
         const ModellSchritt vorher = std::exchange(modellSchritt[f.m], eigen[f.m]);
-        const std::vector<Spur> ohneKern = laufen(f.m, laeufe[1]);
+        const std::vector<Spur> ohneKern = laufen(f.m, *f.lauf);
         modellSchritt[f.m] = vorher;
-        vergleichen("m" + std::to_string(f.m) + " form " + std::to_string(f.form) + " aus " + std::to_string(f.aus),
-                    mitKern[0], ohneKern[0]);
+        for (size_t i = 0; i < mitKern.size(); ++i)
+            vergleichen("m" + std::to_string(f.m) + " form " + std::to_string(f.form) + " aus " + std::to_string(f.aus)
+                            + " " + f.lauf->name + " n" + std::to_string(i + 1),
+                        mitKern[i], ohneKern[i]);
     }
 }
 
