@@ -5,6 +5,7 @@
 #include "model/neuron.h"
 #include "model/parameter.h"
 #include "model/simulationsparameter.h"
+#include "model/swim.h"
 #include "model/zeitschleife.h"
 #include <array>
 
@@ -16,6 +17,7 @@ struct Eintrag {
     LaufKern& (*kern)();
 };
 const std::array eintraege{
+    Eintrag{modell::Swim, swimModellBerechnen, swimKern},
     Eintrag{modell::HodgkinHuxley, hodgkinHuxleyModellBerechnen, hhKern},
     Eintrag{modell::GolowaschBuchholz, golowaschBuchholzModellBerechnen, gbKern},
 };
@@ -39,7 +41,9 @@ void laufKerneBeenden()
 void laufKerneVorbereiten(const std::vector<NeuronDaten*>& neurone)
 {
     laufKerneBeenden();
-    if (simulationsParameter.rauschenEin) {
+    // A feedback object's trigger spike, in a SWIM step, rebuilds its targets' stimuli, which
+    // may be neurons of any model: with feedback on, too, the steps keep the chain's order.
+    if (simulationsParameter.rauschenEin || simulationsParameter.rueckkopplungAktiv) {
         int typ = 0;
         for (const NeuronDaten* n : neurone) {
             if (n->modellTyp <= 0 || n->modellTyp >= modellSchrittAnzahl || !modellSchritt[n->modellTyp])

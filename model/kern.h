@@ -14,8 +14,9 @@ struct NeuronDaten;
 
 // Hands the run's neurons (in chain order) to the kernels. A kernel takes the neurons of
 // its model while the dispatch table still holds that model's own step. With the network
-// noise on, the noise draws follow the order of the steps: the kernels then take the
-// neurons only when all stepped neurons share one model.
+// noise or the feedback objects on, the noise draws and the stimuli a spike rebuilds follow
+// the order of the steps: the kernels then take the neurons only when all stepped neurons
+// share one model.
 void laufKerneVorbereiten(const std::vector<NeuronDaten*>& neurone);
 // true when a kernel steps the neurons of model typ in this run
 bool laufKernUebernimmt(int typ);
@@ -34,5 +35,6 @@ struct LaufKern {
     virtual void schritt() = 0;
     virtual bool leer() const = 0;
 };
+LaufKern& swimKern();
 LaufKern& hhKern();
 LaufKern& gbKern();

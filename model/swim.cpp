@@ -94,7 +94,57 @@ void benutzerKanaeleBerechnen(NeuronDaten& n, FormSpannungen u, int methode, dou
     }
 }
 
+void izhikevichPfad(NeuronDaten& n, int kompartimente)
+{
+    const double t = laufZustand.t;
+    // the soma's table
+    double strom = tabellenStrom(n, 0, t) * 1e9;
+    // the segments' tables count when more than one compartment is stimulated; only
+    // segments 1-3 have definitions
+    if (n.gereizteKompartimente > 1) {
+        const int bis = std::min(kompartimente - 1, reizDefinitionen - 1);
+        for (int c = 1; c <= bis; ++c)
+            if (n.stromreize[c].an)
+                strom += tabellenStrom(n, c, t) * 1e9;
+    }
+    // noise
+    rauschenSchritt(n, simulationsParameter.schrittweite);
+    strom += n.rauschStrom * 1e9;
+    // synapses and the server's current
+    strom += (n.synStromChemisch[0] + n.synStromElektrisch[0]) * 1e9 + n.serverStrom;
+    // mV to V; the run preparation chooses the step, a neuron not prepared takes the plain one
+    const auto schritt = n.izhikevichSchrittFunktion ? n.izhikevichSchrittFunktion : izhikevichSchritt;
+    n.potentiale[0] = schritt(&n, strom) / 1000.0;
+}
+
 void leitwertPfad(NeuronDaten& n, int kompartimente)
+{
+    const ParameterVektor& P = n.parameter;
+    const auto [methode, T, t] = laufWerte();
+    const FormSpannungen spannung{n.potentiale[0], synapsenPotential};
+    // the gates of the channels switched on
+    double gNa = 0.0, gK = 0.0, gCa = 0.0;
+    if (!(P[par::SwimNaG] <= 0.0)) {
+        torSchritt(P, par::SwimMAlpha, par::SwimMBeta, n.torVariable[0], spannung, methode, T);
+        torSchritt(P, par::SwimHAlpha, par::SwimHBeta, n.torVariable[1], spannung, methode, T);
+        gNa = potenz(n.torVariable[0], ganzeZahl(P[par::SwimMPotenz]))
+              * potenz(n.torVariable[1], ganzeZahl(P[par::SwimHPotenz]));
+    }
+    if (!(P[par::SwimKG] <= 0.0)) {
+        torSchritt(P, par::SwimNAlpha, par::SwimNBeta, n.torVariable[2], spannung, methode, T);
+        gK = potenz(n.torVariable[2], ganzeZahl(P[par::SwimNPotenz]));
+    }
+    if (!(P[par::SwimCaG] <= 0.0)) {
+        torSchritt(P, par::SwimCAlpha, par::SwimCBeta, n.torVariable[6], spannung, methode, T);
+        gCa = potenz(n.torVariable[6], ganzeZahl(P[par::SwimCPotenz]));
+    }
+    swimNachDenToren(n, kompartimente, gNa, gK, gCa);
+}
+
+} // namespace
+
+int swimKoeffizienten(NeuronDaten& n, int kompartimente, double gNa, double gK, double gCa, KompartimentFeld& a,
+                      KompartimentFeld& b)
 {
     const ParameterVektor& P = n.parameter;
     const auto [methode, T, t] = laufWerte();
@@ -102,35 +152,10 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
     const FormSpannungen spannung{V0, synapsenPotential};
     const int segmente = kompartimente - 1;
 
-    // Na
-    double gNa = 0.0;
-    if (P[par::SwimNaG] <= 0.0) {
-        n.kanalStrom[0] = 0.0;
-    } else {
-        torSchritt(P, par::SwimMAlpha, par::SwimMBeta, n.torVariable[0], spannung, methode, T);
-        torSchritt(P, par::SwimHAlpha, par::SwimHBeta, n.torVariable[1], spannung, methode, T);
-        gNa = potenz(n.torVariable[0], ganzeZahl(P[par::SwimMPotenz]))
-              * potenz(n.torVariable[1], ganzeZahl(P[par::SwimHPotenz]));
-        n.kanalStrom[0] = (P[par::SwimNaE] - V0) * gNa * P[par::SwimNaG];
-    }
-    // K
-    double gK = 0.0;
-    if (P[par::SwimKG] <= 0.0) {
-        n.kanalStrom[1] = 0.0;
-    } else {
-        torSchritt(P, par::SwimNAlpha, par::SwimNBeta, n.torVariable[2], spannung, methode, T);
-        gK = potenz(n.torVariable[2], ganzeZahl(P[par::SwimNPotenz]));
-        n.kanalStrom[1] = (P[par::SwimKE] - V0) * gK * P[par::SwimKG];
-    }
-    // Ca
-    double gCa = 0.0;
-    if (P[par::SwimCaG] <= 0.0) {
-        n.kanalStrom[2] = 0.0;
-    } else {
-        torSchritt(P, par::SwimCAlpha, par::SwimCBeta, n.torVariable[6], spannung, methode, T);
-        gCa = potenz(n.torVariable[6], ganzeZahl(P[par::SwimCPotenz]));
-        n.kanalStrom[2] = (P[par::SwimCaE] - V0) * gCa * P[par::SwimCaG];
-    }
+    // the channel currents; a channel switched off carries none
+    n.kanalStrom[0] = P[par::SwimNaG] <= 0.0 ? 0.0 : (P[par::SwimNaE] - V0) * gNa * P[par::SwimNaG];
+    n.kanalStrom[1] = P[par::SwimKG] <= 0.0 ? 0.0 : (P[par::SwimKE] - V0) * gK * P[par::SwimKG];
+    n.kanalStrom[2] = P[par::SwimCaG] <= 0.0 ? 0.0 : (P[par::SwimCaE] - V0) * gCa * P[par::SwimCaG];
     // Ca pool and K(Ca)
     double aKCa = 0.0, gKCa = 0.0;
     if ((n.kcaModus & 1) && n.kca) {
@@ -155,7 +180,6 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
                                + reizStrom[0];
     // soma coefficients; the dendrite counts only where the neuron has segments
     const bool mitDendriten = n.kompartimentSchalter[0] != 0 && segmente > 0;
-    KompartimentWerte a{}, b{};
     const double sSyn = n.synStromChemisch[0] + n.synStromElektrisch[0];
     n.synStromSumme = sSyn;
     double u = 0.0, w = 0.0;
@@ -178,23 +202,33 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
     // neither computed nor updated, so no coefficient is used unset.
     const int letztesKompartiment = mitDendriten ? segmente : 0;
     segmentKoeffizienten(n, letztesKompartiment, segmente, reizStrom, a, b, t);
-    // update in order 0..n, or the clamp potentials
+    return letztesKompartiment;
+}
+
+bool swimKlemmen(NeuronDaten& n, int kompartimente)
+{
     const Spannungsklemme& klemme = n.klemme;
-    if (klemme.flags & 0x1) {
-        const double v = t < klemme.pulsBeginn ? klemme.startSpannung
-                         : t < klemme.pulsEnde ? klemme.pulsSpannung
-                                               : klemme.endSpannung;
-        for (int c = 0; c < kompartimente; ++c)
-            n.potentiale[c] = v;
-        return;
-    }
+    if (!(klemme.flags & 0x1))
+        return false;
+    const double t = laufZustand.t;
+    const double v = t < klemme.pulsBeginn ? klemme.startSpannung
+                     : t < klemme.pulsEnde ? klemme.pulsSpannung
+                                           : klemme.endSpannung;
+    for (int c = 0; c < kompartimente; ++c)
+        n.potentiale[c] = v;
+    return true;
+}
+
+void swimBegrenzen(NeuronDaten& n, int letztes)
+{
+    // clipping exists for the soma and segments 1-3 only
     const Potentialbegrenzung& g = n.begrenzung;
-    for (int c = 0; c <= letztesKompartiment; ++c) {
-        double& v = n.potentiale[c];
-        v = integrationsSchritt(methode, v, b[c], a[c], T);
-        // clipping exists for the soma and segments 1-3 only
-        if (!g.an || c >= static_cast<int>(g.kompartimentAn.size()) || !g.kompartimentAn[c])
+    if (!g.an)
+        return;
+    for (int c = 0; c <= letztes && c < static_cast<int>(g.kompartimentAn.size()); ++c) {
+        if (!g.kompartimentAn[c])
             continue;
+        double& v = n.potentiale[c];
         if ((g.art[c] & 0x4) && v < g.unten[c])
             v = g.unten[c];
         if ((g.art[c] & 0x2) && v > g.oben[c])
@@ -202,30 +236,19 @@ void leitwertPfad(NeuronDaten& n, int kompartimente)
     }
 }
 
-void izhikevichPfad(NeuronDaten& n, int kompartimente)
+void swimNachDenToren(NeuronDaten& n, int kompartimente, double gNa, double gK, double gCa)
 {
-    const double t = laufZustand.t;
-    // the soma's table
-    double strom = tabellenStrom(n, 0, t) * 1e9;
-    // the segments' tables count when more than one compartment is stimulated; only
-    // segments 1-3 have definitions
-    if (n.gereizteKompartimente > 1) {
-        const int bis = std::min(kompartimente - 1, reizDefinitionen - 1);
-        for (int c = 1; c <= bis; ++c)
-            if (n.stromreize[c].an)
-                strom += tabellenStrom(n, c, t) * 1e9;
-    }
-    // noise
-    rauschenSchritt(n, simulationsParameter.schrittweite);
-    strom += n.rauschStrom * 1e9;
-    // synapses and the server's current
-    strom += (n.synStromChemisch[0] + n.synStromElektrisch[0]) * 1e9 + n.serverStrom;
-    // mV to V; the run preparation chooses the step, a neuron not prepared takes the plain one
-    const auto schritt = n.izhikevichSchrittFunktion ? n.izhikevichSchrittFunktion : izhikevichSchritt;
-    n.potentiale[0] = schritt(&n, strom) / 1000.0;
+    KompartimentFeld a{}, b{};
+    const int letztes = swimKoeffizienten(n, kompartimente, gNa, gK, gCa, a, b);
+    // update in order 0..n, or the clamp potentials; each compartment's update reads only
+    // its own coefficients, so the clipping may follow them all
+    if (swimKlemmen(n, kompartimente))
+        return;
+    const auto [methode, T, t] = laufWerte();
+    for (int c = 0; c <= letztes; ++c)
+        n.potentiale[c] = integrationsSchritt(methode, n.potentiale[c], b[c], a[c], T);
+    swimBegrenzen(n, letztes);
 }
-
-} // namespace
 
 void swimModellBerechnen(NeuronDaten& n)
 {

@@ -1,5 +1,6 @@
 // model/swim.h - the step of model 2 (SWIM: Hodgkin-Huxley type with Na, K, Ca)
 #pragma once
+#include "model/modell_gemeinsam.h"
 
 struct NeuronDaten;
 
@@ -7,6 +8,19 @@ struct NeuronDaten;
 // Izhikevich step when its flag is set; then the spike handling. Allocates nothing except
 // when a spike-time or PSP list grows.
 void swimModellBerechnen(NeuronDaten& neuron);
+
+// The conductance path after the gates: gNa, gK, gCa the open fractions of the three
+// channels (0 for one switched off), the gates already moved. Channel currents, Ca pool,
+// user channels, stimuli, noise, coefficients and the update of the compartments; the run
+// kernel (model/kern_swim.cpp) calls it after it has moved the gates of all its neurons.
+void swimNachDenToren(NeuronDaten& n, int kompartimente, double gNa, double gK, double gCa);
+// its parts: the coefficients of compartments 0..letztes (returned), then the clamp
+// potentials (true when the clamp is on, and nothing is to be updated) or the update of the
+// compartments followed by their clipping
+int swimKoeffizienten(NeuronDaten& n, int kompartimente, double gNa, double gK, double gCa, KompartimentFeld& a,
+                      KompartimentFeld& b);
+bool swimKlemmen(NeuronDaten& n, int kompartimente);
+void swimBegrenzen(NeuronDaten& n, int letztes);
 
 // The spike handling of one step, V0 the soma potential before and V1 after the update
 // (model/swim_spikes.cpp).

@@ -252,7 +252,8 @@ int simulationAusfuehren()
         else
             synaptischeStroemeBerechnen(poolNeurone);
         // every neuron's model step; a step reads and writes only its own neuron (the noise
-        // state aside, see laufKerneVorbereiten), so the kernels may come after the others
+        // state and the feedback objects aside, see laufKerneVorbereiten), so the kernels may
+        // come after the others
         for (NeuronDaten* n : schrittNeurone) {
             aktuellesNeuron = n;   // the editor's cursor follows the run; the step takes n
             modellSchritt[n->modellTyp](*n);

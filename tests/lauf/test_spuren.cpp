@@ -11,7 +11,13 @@
 #include "model/parameter.h"
 #include "model/gb.h"
 #include "model/hh.h"
+#include "model/kollision.h"
+#include "model/rueckkopplung.h"
+#include "model/stromreiz.h"
+#include "model/swim.h"
 #include "model/synaptisch.h"
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -30,7 +36,10 @@ constexpr int bit(int m) { return 1 << m; }
 
 // strom: soma current of neuron 1 from 0.2 s to 0.7 s (A); synapse -1 none, else the type
 // of a synapse 1 -> 2 (3 electrical) with conductance g (S) onto area `bereich`; modelle:
-// the models the run is made for (a plain step runs away in the others)
+// the models the run is made for (a plain step runs away in the others); objekt: a feedback
+// object (neuron 1 triggers trains in neuron 2) or a collision object (neurons 1 and 2 are
+// each other's axon end and far soma)
+enum Objekt { keins, rueckkopplung, kollision };
 struct Lauf {
     const char* name;
     int modus, methode;
@@ -38,6 +47,7 @@ struct Lauf {
     int synapse;
     double g;
     int bereich, modelle = alle;
+    Objekt objekt = keins;
 };
 
 // per model: rest, a current step under each method, both dendrite modes, both synapse kinds
@@ -52,6 +62,8 @@ const Lauf laeufe[] = {
     {"chemisch-dendrit", 3, integration::ExponentiellerEuler, 1e-9, 0, 1e-7, 1},
     {"elektrisch", 1, integration::ExponentiellerEuler, 1e-9, 3, 2e-8, 0},
     {"elektrisch-modus3", 3, integration::ExponentiellerEuler, 1e-9, 3, 2e-8, 0},
+    {"rueckkopplung", 1, integration::ExponentiellerEuler, 1e-9, -1, 0.0, 0, bit(modell::Swim), rueckkopplung},
+    {"kollision", 1, integration::ExponentiellerEuler, 1e-9, -1, 0.0, 0, bit(modell::Swim), kollision},
 };
 
 struct Spur {   // spikes: steps of the upward threshold crossings; proben: soma (mV)
@@ -112,7 +124,35 @@ struct Spuren : SynapsenFall {
             for (NeuronDaten* n : netz)
                 EXPECT_TRUE(synapsenLaufVorbereiten(*n));
         }
+        const double reizSchritt = std::exchange(reizSchrittweite, sp.schrittweite);
+        if (l.objekt != keins)
+            netz.push_back(neuron(2, m));
+        if (l.objekt == rueckkopplung) {
+            Rueckkopplungsobjekt* o = rueckkopplungsObjektErzeugen();
+            std::tie(o->objektAktiv, o->triggerNeuron, o->zielneurone, o->apsProBurst) =
+                std::tuple(1, netz[0], std::vector{netz[1]}, 1);
+            std::tie(o->stromreizDauer, o->stromreizAmplitude) = std::tuple(0.002, 1e-9);
+            std::tie(o->geradenAchsenabschnitt[0], o->geradenAchsenabschnitt[1], o->geradenAchsenabschnitt[2]) =
+                std::tuple(0.01, 100.0, 0.03);
+            sp.rueckkopplungAktiv = 1;
+            rueckkopplungVorLauf();
+        } else if (l.objekt == kollision) {
+            Kollisionsobjekt* o = kollisionsObjektNeu();
+            o->aktiv = 1;
+            std::copy_n(std::array{1, 2, 1, 2}.begin(), 4, o->elementNummern);
+            std::tie(o->reizDauer, o->reizAmplitude, o->fortleitungsdauer, o->somaAxonVerzoegerung) =
+                std::tuple(0.003, 2e-9, 0.005, 0.001);
+            sp.kollisionAktiv = 1;
+        }
         EXPECT_GT(simulationAusfuehren(), 0);
+        if (l.objekt == rueckkopplung) {
+            rueckkopplungNachLauf();
+            rueckkopplungsObjektLoeschen(rueckkopplungsObjekte, nullptr);
+        } else if (l.objekt == kollision) {
+            kollisionenNachLauf();
+            kollisionsObjekteLoeschen(kollisionsObjekte, nullptr);
+        }
+        reizSchrittweite = reizSchritt;
         std::vector<Spur> spuren;
         for (NeuronDaten* n : netz) {
             const std::vector<float>& w = n->hauptDiagramm.kurven[kurve::Soma].werte;
@@ -219,29 +259,43 @@ TEST_F(Spuren, JedesModellLaeuftWieInDenAufgezeichnetenSpuren)
         testhilfe::schreiben(neu, ausgabe);
 }
 
-// The forms the shipped neurons do not use, in one rate of an HH and of a GB neuron under a
-// current step (rates that stay positive): the kernel against the model's own step, which
-// the loop takes when the dispatch table holds another function.
+// The forms the shipped neurons do not use, in one rate of an HH, a GB and a SWIM neuron
+// under a current step (rates that stay positive), and SWIM neurons with one channel
+// switched off (conductance `aus` 0) or with the synapse's target in the Izhikevich mode:
+// the kernel against the model's own step, which the loop takes when the dispatch table
+// holds another function.
 TEST_F(Spuren, KernRechnetJedeFormWieDerModellschritt)
 {
-    struct Fall { int m, rate; double form, A, H; };
+    struct Fall { int m, rate; double form, A, H; int aus = -1; const Lauf* lauf = &laeufe[1]; };
     std::vector<Fall> faelle;
     for (double form : {1, 3, 4, 5, 6, 12, 13, 16, 17, 21, 23, 24, 25, 27, 28, 31, 32, 101, 102, 103, 104, 105})
         faelle.push_back({modell::HodgkinHuxley, par::HhHBeta, form, form == 103 ? 1.0 : 1000.0, -0.035});
     faelle.push_back({modell::HodgkinHuxley, par::HhHBeta, 15, 1000.0, -0.2});
     faelle.push_back({modell::GolowaschBuchholz, par::Gb1HBeta, 28, 1000.0, -0.035});
     faelle.push_back({modell::GolowaschBuchholz, par::Gb1HBeta, 15, 1000.0, -0.2});
-    const ModellSchritt eigen[] = {nullptr, nullptr, nullptr, [](NeuronDaten& n) { hodgkinHuxleyModellBerechnen(n); },
+    faelle.push_back({modell::Swim, par::SwimHBeta, 28, 1000.0, -0.035});
+    faelle.push_back({modell::Swim, par::SwimHBeta, 15, 1000.0, -0.2});
+    for (int aus : {par::SwimNaG, par::SwimKG, par::SwimCaG})
+        faelle.push_back({modell::Swim, par::SwimHBeta, 28, 1000.0, -0.035, aus});
+    faelle.push_back({modell::Swim, par::SwimHBeta, 28, 1000.0, -0.035, -1, &laeufe[6]});
+    const ModellSchritt eigen[] = {nullptr, nullptr, [](NeuronDaten& n) { swimModellBerechnen(n); },
+                                   [](NeuronDaten& n) { hodgkinHuxleyModellBerechnen(n); },
                                    [](NeuronDaten& n) { golowaschBuchholzModellBerechnen(n); }};
     for (const Fall& f : faelle) {
         anpassen = [&](NeuronDaten& n) {
             std::tie(n.parameter[f.rate], n.parameter[f.rate + 1], n.parameter[f.rate + 2]) = std::tuple(f.form, f.A, f.H);
+            if (f.aus >= 0)
+                n.parameter[f.aus] = 0.0;
+            n.izhikevichAktiv = n.nummer == 2;
         };
-        const std::vector<Spur> mitKern = laufen(f.m, laeufe[1]);
+        const std::vector<Spur> mitKern = laufen(f.m, *f.lauf);
         const ModellSchritt vorher = std::exchange(modellSchritt[f.m], eigen[f.m]);
-        const std::vector<Spur> ohneKern = laufen(f.m, laeufe[1]);
+        const std::vector<Spur> ohneKern = laufen(f.m, *f.lauf);
         modellSchritt[f.m] = vorher;
-        vergleichen("m" + std::to_string(f.m) + " form " + std::to_string(f.form), mitKern[0], ohneKern[0]);
+        for (size_t i = 0; i < mitKern.size(); ++i)
+            vergleichen("m" + std::to_string(f.m) + " form " + std::to_string(f.form) + " aus " + std::to_string(f.aus)
+                            + " " + f.lauf->name + " n" + std::to_string(i + 1),
+                        mitKern[i], ohneKern[i]);
     }
 }
 
