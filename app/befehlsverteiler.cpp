@@ -46,6 +46,7 @@
 #include "model/simulationspruefung.h"
 #include "model/stromreiz.h"
 #include "platform/box.h"
+#include "script/ausfuehrung.h"
 #include "script/skript.h"
 #include "platform/fenster.h"
 #include "platform/steuerelemente.h"
@@ -105,6 +106,21 @@ void skriptSchliessenBefehl(Fenster, int)
 {
     ergebnisDateienSchliessen();
     skriptFreigeben(skript);
+}
+
+// "Simulation mit Skript starten" (mode 1), "Skript testen" (mode 2) and "... und zuvor Skript
+// erneut laden": the last reads the script again from its own path first
+void skriptAusfuehrenBefehl(Fenster, int befehl)
+{
+    if (!(skriptStatus & skriptBit::Geladen))
+        return;
+    if (befehl == befehlSkriptNeuLadenUndStarten) {
+        skriptFreigeben(skript);
+        skriptStatus |= skriptBit::DateiAusSkriptLaden;
+        if (!skriptLaden(skript))
+            return;
+    }
+    skriptAusfuehren(skript, befehl == befehlSkriptTesten ? 2 : 1);
 }
 
 // the bit of the permutation display's numbers mask that a switch of its menu stands for
@@ -404,6 +420,7 @@ bool mitMarkierten() { return markierteNeurone.anzahl() > 0; }
 bool mitEinemMarkierten() { return markierteNeurone.anzahl() == 1; }
 bool imLauf() { return laufAktiv(); }
 bool ohneLauf() { return !laufAktiv(); }
+bool mitSkript() { return (skriptStatus & skriptBit::Geladen) != 0; }
 bool mitSpikes() { return !laufAktiv() && !spikeAufzeichnung.ereignisse.empty(); }
 
 struct BefehlsEintrag {
@@ -465,6 +482,9 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlSkriptMeldungen, schalterBefehl, immer},
     {befehlSkriptLaden, skriptLadenBefehl, immer},
     {befehlSkriptSchliessen, skriptSchliessenBefehl, immer},
+    {befehlSkriptStarten, skriptAusfuehrenBefehl, mitSkript},
+    {befehlSkriptTesten, skriptAusfuehrenBefehl, mitSkript},
+    {befehlSkriptNeuLadenUndStarten, skriptAusfuehrenBefehl, mitSkript},
     {befehlDiagrammeAlle, fensterBefehl, mitNetz},
     {befehlDiagrammeMarkierte, fensterBefehl, mitMarkierten},
     {befehlDiagrammAnLetzterPosition, fensterBefehl, mitMarkierten},
