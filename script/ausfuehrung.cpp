@@ -26,6 +26,7 @@
 #include "platform/fenster.h"
 #include "platform/pfad.h"
 #include "platform/system.h"
+#include "resources/befehle.h"
 #include "texts/texte.h"
 #include <algorithm>
 #include <cmath>
@@ -723,6 +724,11 @@ int skriptSimulationStarten(Skript& s, int, std::FILE* log)
         skriptLaufHaken();
     else
         simulationStarten();
+    if (skriptLaufwerte.dat)
+        plattform::senden(fensterhandles.hauptfenster, plattform::nachricht::Befehl,
+                          static_cast<uintptr_t>(befehlDatDateiSpeichernUnter));
+    if (s.bmpFlag)
+        ausgabefensterBmpSpeichern(s.bmpDiagramm);
     if (s.auswertung & auswertungsBit::An && s.auswertungsNeuron)
         logZeile(log, meldungFormatieren(1112, s.auswertungsNeuron->name, s.auswertungsNeuron->apAnzahl));
     if (s.ergebnisArt != ergebnisArt::Epsp && !ergebnisSpeichern(s)) {

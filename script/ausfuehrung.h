@@ -31,3 +31,5 @@ int ergebnisSpeichern(Skript& s);
 int ergebnisBinSpeichern(Skript& s);
 // closes an open binary result file
 void ergebnisDateiSchliessen(Skript& s);
+// the snapshot of the diagram's output window as a BMP file (a later part)
+void ausgabefensterBmpSpeichern(DiagrammDaten* diagramm);
