@@ -12,6 +12,7 @@
 #include "core/status.h"
 #include "model/anzeigeeinstellungen.h"
 #include "model/ergebnisdateien.h"
+#include "model/kurven.h"
 #include "model/laufstart.h"
 #include "model/netz.h"
 #include "model/neuron.h"
@@ -562,7 +563,17 @@ bool ergebnisneuroneVorbereiten(Lauf& l)
                 e.kurven[0] = 1;
                 e.kurvenAnzahl = 1;
             }
-            logZeile(l.log, meldungFormatieren(1100, e.kurvenAnzahl, e.neuron ? e.neuron->name : std::string()));
+            if (!e.neuron)
+                continue;
+            logZeile(l.log, meldungFormatieren(1100, e.kurvenAnzahl, e.neuron->name));
+            DiagrammDaten& d = e.neuron->hauptDiagramm;
+            for (size_t k = 0; k < e.kurven.size() && k < d.kurven.size(); ++k) {
+                if (!e.kurven[k] || d.kurven[k].anzeigen)
+                    continue;
+                d.kurven[k].anzeigen = 1;
+                kurvenVorbereiten(&d, static_cast<int>(k));
+                logZeile(l.log, meldungFormatieren(1101, d.kurven[k].bezeichnung, static_cast<int>(k) + 1, e.neuron->name));
+            }
         }
     }
     return true;

@@ -7,6 +7,7 @@
 #include "core/skriptwerte.h"
 #include "model/skriptzeit.h"
 #include "platform/pfad.h"
+#include "texts/texte.h"
 #include "rahmen_attrappe.h"
 #include <algorithm>
 #include <cstring>
@@ -143,6 +144,20 @@ TEST_F(AusfuehrungFall, TestmodusUndAbbruchLadenDasSkriptNeu)
     EXPECT_EQ(std::count(t.begin(), t.end(), '\n') - std::count(t.begin(), t.begin() + t.find("Simulationsnummer"), '\n'), 4);
     EXPECT_EQ(skript.anweisungen.size(), 23u);
     EXPECT_NE(lesen("!   skript.log").find("bearbeitung des skriptes abgebrochen"), std::string::npos);
+}
+
+// a script of curve values prepares the result curves; a binary result file cannot be made yet
+TEST_F(AusfuehrungFall, WerteSkriptBereitetDieErgebniskurvenVor)
+{
+    ASSERT_EQ(laden(text()), 1);
+    pt::boxAntworten({7, 1});   // no further messages; the binary result file's notice
+    EXPECT_EQ(skriptAusfuehren(skript, 2), 1);
+    const std::string log = lesen("!   skript.log");
+    EXPECT_NE(log.find("2 ergebnis-parameter von neuron Motor speichern\r\n"), std::string::npos) << log;
+    EXPECT_TRUE(neuronNachNummer(2)->hauptDiagramm.kurven[2].anzeigen);
+    EXPECT_EQ(skriptAusfuehren(skript, 1), 0);
+    EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[886]);
+    EXPECT_TRUE(gesehen.empty());
 }
 
 // a target gone since the load ends the walk with a message; the program goes on
