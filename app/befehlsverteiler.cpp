@@ -53,6 +53,7 @@
 #include "model/simulationspruefung.h"
 #include "model/stromreiz.h"
 #include "platform/box.h"
+#include "script/ausfuehrung.h"
 #include "script/skript.h"
 #include "server/server.h"
 #include "platform/fenster.h"
@@ -113,6 +114,21 @@ void skriptSchliessenBefehl(Fenster, int)
 {
     ergebnisDateienSchliessen();
     skriptFreigeben(skript);
+}
+
+// "Simulation mit Skript starten" (mode 1), "Skript testen" (mode 2) and "... und zuvor Skript
+// erneut laden": the last reads the script again from its own path first
+void skriptAusfuehrenBefehl(Fenster, int befehl)
+{
+    if (!(skriptStatus & skriptBit::Geladen))
+        return;
+    if (befehl == befehlSkriptNeuLadenUndStarten) {
+        skriptFreigeben(skript);
+        skriptStatus |= skriptBit::DateiAusSkriptLaden;
+        if (!skriptLaden(skript))
+            return;
+    }
+    skriptAusfuehren(skript, befehl == befehlSkriptTesten ? 2 : 1);
 }
 
 // the bit of the permutation display's numbers mask that a switch of its menu stands for
@@ -502,6 +518,7 @@ bool mitMarkierten() { return markierteNeurone.anzahl() > 0; }
 bool mitEinemMarkierten() { return markierteNeurone.anzahl() == 1; }
 bool imLauf() { return laufAktiv(); }
 bool ohneLauf() { return !laufAktiv(); }
+bool mitSkript() { return (skriptStatus & skriptBit::Geladen) != 0; }
 bool mitSpikes() { return !laufAktiv() && !spikeAufzeichnung.ereignisse.empty(); }
 
 // ---- spike times and the ASCII export: 277 opens the spike-time choice for rating ----
@@ -577,6 +594,9 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlSkriptMeldungen, schalterBefehl, immer},
     {befehlSkriptLaden, skriptLadenBefehl, immer},
     {befehlSkriptSchliessen, skriptSchliessenBefehl, immer},
+    {befehlSkriptStarten, skriptAusfuehrenBefehl, mitSkript},
+    {befehlSkriptTesten, skriptAusfuehrenBefehl, mitSkript},
+    {befehlSkriptNeuLadenUndStarten, skriptAusfuehrenBefehl, mitSkript},
     {befehlDiagrammeAlle, fensterBefehl, mitNetz},
     {befehlDiagrammeMarkierte, fensterBefehl, mitMarkierten},
     {befehlDiagrammAnLetzterPosition, fensterBefehl, mitMarkierten},

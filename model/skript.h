@@ -9,6 +9,9 @@ extern int skriptErgebnisArt;
 
 // before a script run: the EPSP measurement reset when the script's result kind is 16
 void skriptEpspZuruecksetzen();
+// Opens an EPSP measurement of the neuron's soma potential until the time ende (s), in the
+// next entry of the table. Which event opens one is for its owner to decide.
+void skriptEpspMessungOeffnen(NeuronDaten& neuron, double ende);
 // after every step of a script run: progress text and the EPSP running maximum
 void skriptSchritt(double t);
 // after a finished script run: the open EPSP measurement closed, the script's progress

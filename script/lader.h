@@ -19,7 +19,7 @@ void melden(const std::string& text);
 
 inline bool grossbuchstabe(char z) { return z >= 'A' && z <= 'Z'; }
 
-inline const char* const behebenNeuron = "es gibt kein neuron zu dieser anweisung: %s. der fehler muss im skript behoben werden";
+constexpr int behebenNeuron = 1065;   // "there is no neuron for this statement"
 
 enum class Folge { Weiter, ZeileEnde, Fehler, Stopp };
 
@@ -58,7 +58,7 @@ struct Lader {
             fehlerZeile = zeile;
         return Folge::Fehler;
     }
-    Folge fehlerMitText(const char* format) { return fehler(formatieren(format, text.c_str())); }
+    Folge fehlerMitText(int nummer) { return fehler(meldungFormatieren(nummer, text)); }
 
     void zielLeeren() { neuron = nullptr; synapse = nullptr; kanal = 0; kanalArt = 0; reiz = 0; art = 0; }
 
@@ -68,13 +68,10 @@ struct Lader {
         if (*wert >= '0' && *wert <= '9') {
             const int nr = kommaGanzzahlLesen(wert);
             if (nr < 1)
-                return fehler(formatieren("ung\xFCltige neuron ID: %d bei\n\n%s\n\nder fehler muss im skript behoben werden",
-                                          nr, text.c_str()));
+                return fehler(meldungFormatieren(1066, nr, text.c_str()));
             aus = neuronNachNummer(nr);
             if (!aus)
-                return fehler(formatieren("es gibt kein neuron mit ID = %d bei\n\n%s\n\nvieleicht wurde es geloescht und "
-                                          "wieder erzeugt, dabei kann sich die ID aendern.\nvieleicht ist's auch bloss ein "
-                                          "tippfehler. der fehler muss im skript behoben werden", nr, text.c_str()));
+                return fehler(meldungFormatieren(1067, nr, text.c_str()));
             return Folge::Weiter;
         }
         for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
@@ -82,7 +79,7 @@ struct Lader {
                 aus = n;
                 return Folge::Weiter;
             }
-        return fehler(formatieren("neuron %s nicht gefunden. der fehler muss behoben werden", wert));
+        return fehler(meldungFormatieren(1068, wert));
     }
     Folge zielNeuron(NeuronDaten*& aus)
     {

@@ -5,6 +5,7 @@
 // documented parameters and the result neurons.
 #pragma once
 #include <array>
+#include <cstdio>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -134,6 +135,15 @@ struct Skript {
     std::vector<int> liste;
     int listenIndex = 0;
     std::string listenPfad;
+    // the execution's own state
+    std::string guiName, pmtName;               // network and permutation definition the run used
+    std::FILE* apDatei = nullptr;               // the open AP-times table
+    std::FILE* epspDatei = nullptr;             // the open EPSP table
+    std::string apPfad, epspPfad;
+    int apZeilen = 0;                           // rows of the AP-times table
+    int epspAnzahl = 0;                         // amplitudes of the current simulation
+    int anweisungenProtokollieren = 0;          // each statement's report into the log
+    int gelaufen = 0;                           // simulations that ran in this execution
 };
 extern Skript skript;
 

@@ -86,9 +86,8 @@ bool Lader::zeileLesen(char* z)
         if (!bekannt)
             f = anweisung(code, bekannt);
         if (!bekannt) {
-            const char* art = (code >= 757 && code <= 19682) ? "m\xF6gliche aber ung\xFCltige anweisung:\t%s\nmit wert\t\t%s"
-                                                             : "unm\xF6gliche anweisung:\t%s\nmit wert\t\t%s";
-            melden(formatieren(art, text.c_str(), wert));
+            const int art = (code >= 757 && code <= 19682) ? 1000 : 1001;
+            melden(meldungFormatieren(art, text, wert));
         }
         if (f == Folge::Fehler) {
             skriptStatus = skriptBit::LadeFehler;
@@ -166,8 +165,8 @@ bool dateiWaehlen(Skript& s, std::string& pfad)
             wahl.ordner = dateipfade.dokumentVerzeichnis;
             wahl.endung = "skr";
         }
-        wahl.filter = {{"Skript-Dateien (*.skr)", "*.skr"}};
-        wahl.titel = "Skriptdateien \xD6" "ffnen";
+        wahl.filter = {{meldungsTexte[1002], "*.skr"}};
+        wahl.titel = meldungsTexte[1003];
         if (!plattform::dateiWaehlen(fensterhandles.hauptfenster, wahl))
             return false;
         while (wahl.ordner.size() > 1 && wahl.ordner.back() == '/')
@@ -187,60 +186,58 @@ bool endPruefungen(Skript& s)
     if (s.bereichStart > 0 || s.bereichEnde >= 1) {
         const long long laenge = static_cast<long long>(s.bereichEnde) - s.bereichStart;
         if (laenge <= 0 || laenge >= INT_MAX) {
-            melden("Fehler bei SBSTART bzw. SBENDE");
+            melden(meldungsTexte[1004]);
             return false;
         }
         s.auswahlModus = static_cast<int>(laenge) + 1;
     }
     if (!(s.dauer > 0.0)) {
-        melden("SDAUER fehlt");
+        melden(meldungsTexte[1005]);
         return false;
     }
     if (s.dauer != simulationsParameter.simulationsDauer) {
-        melden("die simulationsdauer ist im skript anders als in der gui");
+        melden(meldungsTexte[1006]);
         return false;
     }
     if (!(s.schrittweite > 0.0)) {
-        melden("SAUFLOESUNG fehlt");
+        melden(meldungsTexte[1007]);
         return false;
     }
     if (s.schrittweite != simulationsParameter.schrittweite) {
-        melden("die laenge eines simulationsschrittes ist im skript anders als in der gui");
+        melden(meldungsTexte[1008]);
         return false;
     }
     if (s.elSynapsenSchalter < 0) {
-        melden("SELSYNDELAY fehlt");
+        melden(meldungsTexte[1009]);
         return false;
     }
     if (s.elSynapsenSchalter != (netzvorgaben.elektrischeSynapsenEingeschraenkt ? 1 : 0)) {
-        melden("elektrische synapsen werden im skript anders berechnet als in der gui");
+        melden(meldungsTexte[1010]);
         return false;
     }
     if (!(s.auswertung & auswertungsBit::An))
         return true;
     if (!s.auswertungsNeuron) {
-        melden("das zu bewertende neuron (ANEURON) fehlt");
+        melden(meldungsTexte[1011]);
         return false;
     }
     if (!(s.auswertung & auswertungsBit::Klassenzeiten)) {
-        melden("klassendefinitionen (AKLASSENZEITEN) fehlen");
+        melden(meldungsTexte[1012]);
         return false;
     }
     if (s.auswertung & auswertungsBit::Frequenz)
         for (int i = 0; i < s.klassenAnzahl; ++i)
             if (s.klassen[static_cast<size_t>(i)].sollWert < 0.0) {
-                melden("ASOLLWERTE duerfen wg AFREQUENZ=F nicht kleiner als 0.0 sein");
+                melden(meldungsTexte[1013]);
                 return false;
             }
     if (s.klassenAnzahl < 1) {
-        melden("widerspr\xFC" "chliche angaben:\n\nAUSWERTUNG=MIT aber keine klassen definiert");
+        melden(meldungsTexte[1014]);
         return false;
     }
     const double letzte = s.klassen[static_cast<size_t>(s.klassenAnzahl) - 1].start;
     if (letzte >= s.dauer) {
-        const std::string frage = formatieren("nicht alle auswertungs-klassen bei AKLASSENZEITEN liegen innerhalb der "
-                                              "simulationsdauer: %fs, letzte klasse: %fs.\n\nskript trotzdem ausfuehren?",
-                                              s.dauer, letzte);
+        const std::string frage = meldungFormatieren(1015, s.dauer, letzte);
         if (plattform::meldungsBox(fensterhandles.hauptfenster, frage, "SysInfo",
                                    plattform::knoepfe::JaNein | plattform::symbol::Frage) != plattform::antwort::Ja)
             return false;
@@ -251,19 +248,19 @@ bool endPruefungen(Skript& s)
     }
     s.klassen[static_cast<size_t>(s.klassenAnzahl) - 1].ende = s.dauer;
     if ((s.auswertung & auswertungsBit::AapAnzahl) && !(s.auswertung & auswertungsBit::AaFaktor)) {
-        melden("gewichtungsfaktor fuer die AP-anzahlen (AAFAKTOR) fehlt");
+        melden(meldungsTexte[1016]);
         return false;
     }
     if ((s.auswertung & auswertungsBit::AaFaktor) && !(s.auswertung & auswertungsBit::AapAnzahl)) {
-        melden("AP-anzahlen zu den gewichtungsfaktoren (AAPANZAHL) fehlen");
+        melden(meldungsTexte[1017]);
         return false;
     }
     if (!(s.auswertung & auswertungsBit::Sollwerte)) {
-        melden("erwartungswerte (ASOLLWERTE) fehlen");
+        melden(meldungsTexte[1018]);
         return false;
     }
     if (!(s.auswertung & auswertungsBit::AsFaktor)) {
-        melden("gewichtungsfaktor fuer die erwartungswerte (ASFAKTOR) fehlt");
+        melden(meldungsTexte[1019]);
         return false;
     }
     return true;
@@ -278,19 +275,18 @@ void abschlussMelden(const Skript& s)
     else if (s.auswahlModus >= 2)
         laeufe = s.auswahlModus;
     if (!skriptMeldungenAnzeigen) {
-        statusTeilSetzen(3, formatieren("\t%d sims", laeufe));
+        statusTeilSetzen(3, meldungFormatieren(1020, laeufe));
         return;
     }
     if (skriptStatus & skriptBit::AuswertungLaedt)
         return;
-    const char* kopf = "skript wurde erfolgreich geladen. aus der datei:\n\n%s\n\nwurden %d skript-anweisungen fuer %d simulationen";
-    std::string t = formatieren(kopf, s.pfad.c_str(), anweisungen, laeufe);
+    std::string t = meldungFormatieren(1021, s.pfad, anweisungen, laeufe);
     if (s.auswahlModus == 1)
-        t += " aus einer liste eingelesen";
+        t += meldungsTexte[1022];
     else if (s.auswahlModus >= 2)
-        t += formatieren(" (%d bis %d) eingelesen", s.bereichStart, s.bereichEnde);
+        t += meldungFormatieren(1023, s.bereichStart, s.bereichEnde);
     else
-        t += " eingelesen";
+        t += meldungsTexte[1024];
     melden(t);
 }
 
@@ -335,8 +331,7 @@ bool lesen(Skript& s, std::vector<char>& puffer)
     if (skriptStatus == skriptBit::LadeFehler) {
         if (l.fehlerZeile > 0)
             statusTeilSetzen(3, meldungFormatieren(870, l.fehlerZeile));
-        melden(formatieren("fehler in der skript-datei:\n\n%s\n\nes wurde nichts geladen, der fehler muss zuerst behoben "
-                           "werden", s.pfad.c_str()));
+        melden(meldungFormatieren(1025, s.pfad.c_str()));
         return false;
     }
     return endPruefungen(s);
@@ -376,7 +371,7 @@ int skriptLaden(Skript& s)
     try {
         geladen = lesen(s, puffer);
     } catch (const std::bad_alloc&) {
-        plattform::velnorInfoBox("kaputter fehler beim speicher reservieren fuer skript-daten");
+        plattform::velnorInfoBox(meldungsTexte[1026]);
         skriptFreigeben(s);
         programmBeenden();
         return 0;

@@ -37,13 +37,13 @@ void melden(const std::string& text) { plattform::hinweisBox(text); }
 
 Folge Lader::liste(Anweisungscode code)
 {
-    struct Art { Anweisungscode code; const char* name; const char* leer; uint32_t bit; };
+    struct Art { Anweisungscode code; const char* name; int leer; uint32_t bit; };
     static const Art arten[] = {
-        {c("AKLASSENZEITEN"), "AKLASSENZEITEN", "keine zahlen in der liste der klassenzeiten: %s", auswertungsBit::Klassenzeiten},
-        {c("ASOLLWERTE"), "ASOLLWERTE", "keine zahlen in der liste der sollwerte: %s", auswertungsBit::Sollwerte},
-        {c("AAPANZAHL"), "AAPANZAHL", "keine zahlen in der liste der AP-anzahlen: %s", auswertungsBit::AapAnzahl},
-        {c("ASFAKTOR"), "ASFAKTOR", "keine zahlen in der liste der sollwert gewichtungsfaktoren: %s", auswertungsBit::AsFaktor},
-        {c("AAFAKTOR"), "AAFAKTOR", "keine zahlen in der liste der soll-AP-anzahl gewichtungsfaktoren: %s", auswertungsBit::AaFaktor},
+        {c("AKLASSENZEITEN"), "AKLASSENZEITEN", 1027, auswertungsBit::Klassenzeiten},
+        {c("ASOLLWERTE"), "ASOLLWERTE", 1028, auswertungsBit::Sollwerte},
+        {c("AAPANZAHL"), "AAPANZAHL", 1029, auswertungsBit::AapAnzahl},
+        {c("ASFAKTOR"), "ASFAKTOR", 1030, auswertungsBit::AsFaktor},
+        {c("AAFAKTOR"), "AAFAKTOR", 1031, auswertungsBit::AaFaktor},
     };
     const Art& a = *std::find_if(std::begin(arten), std::end(arten), [&](const Art& x) { return x.code == code; });
     int anzahl = -1;
@@ -54,8 +54,7 @@ Folge Lader::liste(Anweisungscode code)
         s.klassenAnzahl = anzahl;
         s.klassen.assign(static_cast<size_t>(anzahl) + 1, Auswertungsklasse{});
     } else if (anzahl != s.klassenAnzahl) {
-        const std::string m = formatieren("anzahl der werte bei %s unterscheidet sich von bestehender klassenanzahl: %s",
-                                          a.name, text.c_str());
+        const std::string m = meldungFormatieren(1032, a.name, text.c_str());
         if (code == c("AKLASSENZEITEN")) {
             melden(m);
             return Folge::Stopp;
@@ -68,7 +67,7 @@ Folge Lader::liste(Anweisungscode code)
         const double v = z[static_cast<size_t>(i)];
         if (code == c("AKLASSENZEITEN")) {
             if (i == 0 && v != 0.0)
-                return fehler(formatieren("die 1. zahl in der liste der klassenzeiten muss 0.0 sein: %f", v));
+                return fehler(meldungFormatieren(1033, v));
             k.start = v;
             if (i > 0)
                 s.klassen[static_cast<size_t>(i) - 1].ende = v;
@@ -92,13 +91,12 @@ Folge Lader::liste(Anweisungscode code)
 Folge Lader::simulationsListe()
 {
     const std::string pfad = wert;
-    const std::string zugriff = formatieren("auf die liste mit den simulationsnummern\n%s\nkann nicht zugegriffen werden",
-                                            pfad.c_str());
+    const std::string zugriff = meldungFormatieren(1034, pfad.c_str());
     if (pfad.size() > 259 || !plattform::dateiExistiert(pfad))
         return fehler(zugriff);
     std::FILE* f = plattform::dateiOeffnen(pfad, "rb");
     if (!f)
-        return fehler(formatieren("die liste mit den simulationsnummern\n%s\nkann nicht geoeffnet werden", pfad.c_str()));
+        return fehler(meldungFormatieren(1035, pfad.c_str()));
     std::string inhalt;
     char block[4096];
     for (size_t n; (n = std::fread(block, 1, sizeof block, f)) > 0;)
@@ -110,7 +108,7 @@ Folge Lader::simulationsListe()
         if (inhalt[i] >= 1 && inhalt[i] <= 13 && (i == 0 || !(inhalt[i - 1] >= 1 && inhalt[i - 1] <= 13)))
             ++umbrueche;
     if (umbrueche <= 2)
-        return fehler("in der liste mit simulationsnummern hat's zuwenig nummern :-(");
+        return fehler(meldungsTexte[1036]);
 
     std::vector<int> nummern;
     for (size_t i = 0; i < inhalt.size();) {
@@ -124,8 +122,7 @@ Folge Lader::simulationsListe()
         std::string zahl = inhalt.substr(i, j - i);
         const int nr = kommaGanzzahlLesen(zahl.data());
         if (nr <= 0)
-            return fehler(formatieren("fehler beim einlesen der simulationsnummern bei nr %d in der gegend von %.60s",
-                                      static_cast<int>(nummern.size()) + 1, inhalt.c_str() + i));
+            return fehler(meldungFormatieren(1037, static_cast<int>(nummern.size()) + 1, inhalt.c_str() + i));
         nummern.push_back(nr);
         i = j;
     }
@@ -142,14 +139,13 @@ Folge Lader::schleife()
 {
     const char n = gleich[-1];
     if (n < '1' || n > '9')
-        return fehlerMitText("bei SCHLEIFE-anweisung falsche schleifennummer: %s\ndiese muss zwischen 1 und 9 liegen");
+        return fehlerMitText(1038);
     const int nr = n - '0';
     if (nr != ebene + 1)
-        return fehler(formatieren("die schleifennummern d\xFCrfen sich nur um 1 \xE4ndern. %d auf %d ist nicht zulaessig",
-                                  nr, ebene));
+        return fehler(meldungFormatieren(1039, nr, ebene));
     const std::string ende = formatieren("WIEDERHOLEN%d", nr);
     if (!std::strstr(zeilenEnde, ende.c_str()))
-        return fehler(formatieren("kaputte schleifenstruktur: %s fehlt nach %s", ende.c_str(), text.c_str()));
+        return fehler(meldungFormatieren(1040, ende.c_str(), text.c_str()));
     const int anzahl = kommaGanzzahlLesen(wert);
     if (anzahl < 1)
         return fehler(meldungFormatieren(871, anzahl, text));
@@ -168,10 +164,9 @@ Folge Lader::wiederholen()
     if (gleich - wort > 11)
         nr = std::atoi(wort + 11);
     if (nr < 1 || nr > schleifenEbenen)
-        return fehler(formatieren("unerlaubte schleifentiefe: %d (bereich: 1 - %d). der fehler muss im skript behoben werden",
-                                  nr, schleifenEbenen));
+        return fehler(meldungFormatieren(1041, nr, schleifenEbenen));
     if (nr != ebene)
-        return fehler(formatieren("kaputte schleifenstruktur: zu %s gibt es keine offene SCHLEIFE%d", text.c_str(), nr));
+        return fehler(meldungFormatieren(1042, text.c_str(), nr));
     const int schleifenAnweisung = s.schleifen[static_cast<size_t>(nr)].anweisung;
     SkriptAnweisung& a = anhaengen(c("WIEDERHOLEN"));
     a.schleifenEbene = nr;
@@ -250,8 +245,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
             s.ergebnisArt = ergebnisArt::Epsp;
             s.ergebnisBits = ergebnisBit::Epsp;
         } else if (*wert == 'S') {
-            return fehler("im moment gibt's nur eine auswertung f\xFCr werte in Velnor. deshalb macht es keinen sinn "
-                          "SCREEN_WERTE zu speichern, sorry. (vielleicht hilft es ja, den programmierer zu nerven...)");
+            return fehler(meldungsTexte[1043]);
         }
         break;
     case c("DOKUMENTIEREN"): {
@@ -259,8 +253,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
         if (!a)
             return ohneVorige("DOKUMENTIEREN");
         if (*wert == '\0' || *wert == ' ')
-            return fehler("zu dokumentierende werte muessen beschrieben werden. einfach nach DOKUMENTIEREN= eine "
-                          "eindeutige bezeichnung eintragen, paletti?");
+            return fehler(meldungsTexte[1044]);
         if (intScharf) {
             intScharf = false;
             s.interaktiv[static_cast<size_t>(intSlot)].name = std::string(wert).substr(0, 63);
@@ -310,7 +303,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
             return ohneVorige("OPTIMIEREN");
         if (s.anweisungen.size() >= 3) {
             if (a->schritt == 0.0)
-                return fehler("OPTIMIEREN darf nur auf eine STEP-anweisung folgen");
+                return fehler(meldungsTexte[1045]);
             a->optimieren = 1;
             ++s.optimiertAnzahl;
             if (s.zielModus != 0 && !s.bewertungsNeuron)
@@ -345,7 +338,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
     case c("AUP"): skriptLaufwerte.aup = kommaGanzzahlLesen(wert); break;
     case c("PSP"):
         if (!neuron)
-            return fehlerMitText("fehler bei neuron-ID zu dieser anweisung: %s der fehler muss im skript behoben werden");
+            return fehlerMitText(1046);
         neuron->pspModus = 16;
         neuron->inPsp = 0;
         neuron->pspMaximum = neuron->pspMaximumZeit = 0.0f;
@@ -353,7 +346,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
         break;
     case c("PSS"):
         if (!neuron)
-            return fehlerMitText("es gibt kein neuron zu dieser anweisung: %s der fehler muss im skript behoben werden");
+            return fehlerMitText(1047);
         neuron->pspSchwelle = static_cast<float>(kommaZahlLesen(wert));
         break;
     case c("BMP"):
@@ -367,9 +360,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
             s.bmpZaehler = 0;
             s.bmpDiagramm = &neuron->hauptDiagramm;
             if (!neuron->hauptDiagramm.fenster)
-                return fehler(formatieren("wegen der anweisung: %s muss fuer neuron \"%s\" ein ausgabefenster geoeffnet "
-                                          "sein. das sollten sie schleunigst nachholen und dann koenn' mers ja nochmal "
-                                          "probieren!", text.c_str(), neuron->name.c_str()));
+                return fehler(meldungFormatieren(1048, text.c_str(), neuron->name.c_str()));
             s.bmpTitel = plattform::titel(neuron->hauptDiagramm.fenster).substr(0, 259);
         }
         break;
@@ -388,8 +379,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
         return liste(code);
     case c("ANEURON"):
         if (s.auswertung & auswertungsBit::Neuron)
-            return fehlerMitText("es kann nur ein neuron zum auswerten angegeben werden: fehler bei %s. der fehler muss "
-                                 "im skript behoben werden");
+            return fehlerMitText(1049);
         s.auswertung |= auswertungsBit::Neuron;
         return zielNeuron(s.auswertungsNeuron);
     case c("ZNE"): return zielNeuron(s.zneNeuron);
@@ -414,8 +404,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
     case c("APA"): {
         const int v = kommaGanzzahlLesen(wert);
         if (v < 1 || v > 20)
-            return fehlerMitText("auszuwertenden parameter (kurvennummer) gibt's nicht bei\n\n%s\n\nder fehler muss im "
-                                 "skript behoben werden");
+            return fehlerMitText(1050);
         s.auswertungsKurve = v;
         break;
     }
@@ -424,8 +413,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
             return fehlerMitText(behebenNeuron);
         const int v = kommaGanzzahlLesen(wert);
         if (v < 1 || v > 20)
-            return fehler(formatieren("es gibt keine kurve mit der nummer %d bei\n\n%s\n\nder fehler muss im skript "
-                                      "behoben werden", v, text.c_str()));
+            return fehler(meldungFormatieren(1051, v, text.c_str()));
         Ergebnisneuron& e = s.ergebnisneurone.back();
         if (!e.kurven[static_cast<size_t>(v) - 1]) {
             e.kurven[static_cast<size_t>(v) - 1] = 1;
@@ -449,8 +437,7 @@ Folge Lader::anweisung(Anweisungscode code, bool& bekannt)
         if (!neuron)
             return fehlerMitText(behebenNeuron);
         if (reiz < 1)
-            return fehlerMitText("es gibt kein ziel-zellkompartiment zu dieser anweisung: %s. der fehler muss im skript "
-                                 "behoben werden");
+            return fehlerMitText(1052);
         return Folge::Weiter;
     };
     const auto reizWert = [&](int ganz, bool real) -> Folge {
@@ -471,7 +458,7 @@ Folge Lader::anweisung(Anweisungscode code, bool& bekannt)
     };
     const auto synapsenWert = [&](bool real) -> Folge {
         if (!synapse)
-            return fehlerMitText("es gibt keine synapse zu dieser anweisung: %s. der fehler muss im skript behoben werden");
+            return fehlerMitText(1053);
         SkriptAnweisung& a = anhaengen(code);
         a.zielArt = art;
         a.ziel = synapse->id;
@@ -495,7 +482,7 @@ Folge Lader::anweisung(Anweisungscode code, bool& bekannt)
         anhaengen(code).ganzzahl = kommaGanzzahlLesen(wert);
         s.hatNum = 1;
         return Folge::Weiter;
-    case c("FMI"): return fehler("das funktioniert noch nicht");
+    case c("FMI"): return fehler(meldungsTexte[1054]);
     case c("NEU"): {
         NeuronDaten* n = nullptr;
         const Folge f = zielNeuron(n);
@@ -509,13 +496,10 @@ Folge Lader::anweisung(Anweisungscode code, bool& bekannt)
     case c("SYN"): {
         const int id = kommaGanzzahlLesen(wert);
         if (id < 1)
-            return fehler(formatieren("ung\xFCltige synapsen ID: %d bei\n\n%s\n\nder fehler muss im skript behoben werden",
-                                      id, text.c_str()));
+            return fehler(meldungFormatieren(1055, id, text.c_str()));
         SynapseDaten* syn = synapseNachId(id);
         if (!syn)
-            return fehler(formatieren("es gibt kein synapse mit ID = %d bei\n\n%s\n\nvieleicht wurde sie geloescht und "
-                                      "wieder erzeugt, dabei kann sich die ID aendern. vieleicht ist's auch bloss ein "
-                                      "tippfehler. der fehler muss im skript behoben werden", id, text.c_str()));
+            return fehler(meldungFormatieren(1056, id, text.c_str()));
         zielLeeren();
         synapse = syn;
         art = zielArt::Synapse;
@@ -535,8 +519,7 @@ Folge Lader::anweisung(Anweisungscode code, bool& bekannt)
         default: nr = kommaGanzzahlLesen(wert);
         }
         if (nr < 1 || nr > reizDefinitionen)
-            return fehler(formatieren("ung\xFCltigs zellkompartiment f\xFCr stromreiz: %d bei\n\n%s\n\nder fehler muss im "
-                                      "skript behoben werden", nr, text.c_str()));
+            return fehler(meldungFormatieren(1057, nr, text.c_str()));
         reiz = nr;
         kanal = 0;
         kanalArt = 0;
@@ -559,9 +542,7 @@ Folge Lader::anweisung(Anweisungscode code, bool& bekannt)
         default: nr = kommaGanzzahlLesen(wert);
         }
         if (nr != 1 && nr != 2 && nr != 3 && nr != 8)
-            return fehler(formatieren("es gibt nur 3 standardkanaele: NATRIUM (mit INAKTIVIERUNG), KALIUM und CALZIUM. mit "
-                                      "kanal-typ %s bei neuron %s kann ich nix anfangen. der fehler muss im skript behoben "
-                                      "werden", wert, neuron->name.c_str()));
+            return fehler(meldungFormatieren(1058, wert, neuron->name.c_str()));
         kanal = nr;
         kanalArt = art = zielArt::Standardkanal;
         reiz = 0;
@@ -584,8 +565,7 @@ Folge Lader::anweisung(Anweisungscode code, bool& bekannt)
             }
         }
         if (position == 0)
-            return fehler(formatieren("neuron %s hat keinen kanal %s. der fehler muss im skript behoben werden",
-                                      neuron->name.c_str(), wert));
+            return fehler(meldungFormatieren(1059, neuron->name.c_str(), wert));
         kanal = position;
         kanalArt = art = zielArt::Benutzerkanal;
         reiz = 0;
@@ -614,9 +594,9 @@ Folge Lader::anweisung(Anweisungscode code, bool& bekannt)
     case c("RAR"): return reizWert((*wert == 'R' || *wert == '0') ? 0 : (*wert == 'S' || *wert == '1') ? 1 : -1, false);
     case c("RUP"): {
         if (!neuron || reiz < 1)
-            return fehlerMitText("segment oder neuron fuer stromreiz nicht definiert bei %s");
+            return fehlerMitText(1060);
         if (!stromreizBeendet(neuron->stromreize[static_cast<size_t>(reiz) - 1], s.dauer))
-            return fehlerMitText("stromreiz ist zu lang, evtl. ist auch die pause zu kurz bei %s");
+            return fehlerMitText(1061);
         SkriptAnweisung& a = anhaengen(code);
         a.zielArt = zielArt::Stromreiz;
         a.ziel = reiz;
@@ -626,7 +606,7 @@ Folge Lader::anweisung(Anweisungscode code, bool& bekannt)
     case c("RCA"): case c("HMA"): case c("SWA"): case c("RCB"): case c("HMB"): case c("SWB"): case c("LEI"):
     case c("INI"): case c("EPO"): case c("POW"): {
         if (kanal == 0 || !neuron)
-            return fehlerMitText("es gibt keinen kanal zu dieser anweisung: %s. der fehler muss im skript behoben werden");
+            return fehlerMitText(1062);
         SkriptAnweisung& a = anhaengen(code);
         a.zielArt = kanalArt;
         a.ziel = kanal;
@@ -643,8 +623,8 @@ Folge Lader::anweisung(Anweisungscode code, bool& bekannt)
     case c("BAH"): case c("DEP"): case c("FAZ"): return synapsenWert(false);
     case c("SUP"): case c("BUP"): {
         if (!synapse)
-            return fehlerMitText(code == c("SUP") ? "synapse nicht definiert bei %s"
-                                                  : "synapse fuer bahnungsparameter nicht definiert bei %s");
+            return fehlerMitText(code == c("SUP") ? 1063
+                                                  : 1064);
         SkriptAnweisung& a = anhaengen(code);
         a.zielArt = zielArt::Synapse;
         a.ziel = synapse->id;

@@ -84,6 +84,9 @@ void netzlosStatusZeigen() { ++attrappe::dienste.netzlosStatus; }
 
 void druckerSucheAnstossen(plattform::Fenster) { ++attrappe::dienste.druckerSuchen; }
 
-void anzeigeboxZeigen(const std::string&, const std::string&) {}
+void anzeigeboxZeigen(const std::string& titel, const std::string& text)
+{
+    attrappe::dienste.anzeigeboxen.push_back(titel + "|" + text);
+}
 
 } // namespace rahmen

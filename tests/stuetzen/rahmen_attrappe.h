@@ -5,6 +5,8 @@
 // on and count what was asked; every test starts with them reset.
 #pragma once
 #include "platform/fenster.h"
+#include <string>
+#include <vector>
 
 namespace attrappe {
 
@@ -20,6 +22,7 @@ struct Rahmen {
     int oeffnen = 0;                    // the open command: it loads nothing
     int sicherungen = 0;
     int druckerSuchen = 0;
+    std::vector<std::string> anzeigeboxen;   // the timed info boxes: title, a '|', text
     // the run settings dialog: a test may answer it by changing the settings
     void (*laufDialog)(plattform::Fenster eigner) = nullptr;
 };

@@ -1,0 +1,951 @@
+// script/ausfuehrung.cpp - runs the loaded script: start, the walk over its statements, the end
+//
+// The walk applies each statement to the network and starts a simulation at every SIM and
+// at every pass through the WIEDERHOLEN of a loop that holds no further loop (subject to
+// the selection of simulation numbers). Targets are looked up when a statement is applied,
+// so a neuron or synapse that went away since the load ends the walk with a message
+// instead of writing into freed memory. At the end the script is released and loaded
+// again, so every value it changed in its own record starts fresh for the next run.
+#include "script/ausfuehrung.h"
+#include "core/rahmen.h"
+#include "core/skriptwerte.h"
+#include "core/status.h"
+#include "model/anzeigeeinstellungen.h"
+#include "model/ergebnisdateien.h"
+#include "model/kurven.h"
+#include "model/laufstart.h"
+#include "model/netz.h"
+#include "model/neuron.h"
+#include "model/parameter.h"
+#include "model/simulationsparameter.h"
+#include "model/skript.h"
+#include "model/skriptzeit.h"
+#include "model/stromreiz.h"
+#include "model/synapse.h"
+#include "model/undo.h"
+#include "platform/box.h"
+#include "platform/fenster.h"
+#include "platform/pfad.h"
+#include "platform/system.h"
+#include "resources/befehle.h"
+#include "texts/texte.h"
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+void (*skriptLaufHaken)() = nullptr;
+
+namespace {
+
+constexpr Anweisungscode c(const char* wort) { return anweisungscode(wort); }
+const char* const logName = "!   skript.log";
+
+enum class Ende { Weiter, Fertig, Abgebrochen };
+
+// the script the run writes its EPSP rows for
+Skript* laufendesSkript = nullptr;
+
+void epspZeileSchreiben()
+{
+    if (!laufendesSkript)
+        return;
+    Skript& s = *laufendesSkript;
+    s.epspAmplituden = skriptLaufwerte.epspAmplituden;
+    s.epspAnzahl = skriptLaufwerte.epspIndex;
+    epspDateiErzeugen(s, 1);
+}
+
+struct Lauf {
+    Skript& s;
+    std::FILE* log = nullptr;
+    int verfeinerungen = 0;
+    NeuronDaten* kanalNeuron = nullptr;
+    int standardKanal = 0;
+    BenutzerKanal* benutzerKanal = nullptr;
+    double startZeit = 0.0;
+};
+
+void logZeile(std::FILE* log, const std::string& text)
+{
+    if (!log)
+        return;
+    std::fputs(text.c_str(), log);
+    std::fputs("\r\n", log);
+}
+
+std::string zeitText()
+{
+    char puffer[32];
+    return datumFormatieren(nullptr, puffer, 5);
+}
+
+// The question box over a header line, a report or a simulation: false on Cancel. No
+// switches the messages off for the rest of the run.
+bool weiterFragen(const std::string& text)
+{
+    if (!skriptMeldungenAnzeigen)
+        return true;
+    const int a = plattform::meldungsBox(fensterhandles.hauptfenster, text + meldungsTexte[1115], "SysInfo",
+                                         plattform::knoepfe::JaNeinAbbrechen | plattform::symbol::Frage);
+    if (a == plattform::antwort::Nein)
+        skriptMeldungenAnzeigen = 0;
+    return a != plattform::antwort::Abbrechen;
+}
+
+// a header line: into the log and offered in the question box
+bool kopfzeile(Lauf& l, const std::string& text)
+{
+    logZeile(l.log, text);
+    return weiterFragen(text);
+}
+
+void statusLaeuft()
+{
+    statusTeilSetzen(0, meldungsTexte[1104]);
+    statusTeilSetzen(1, "");
+    plattform::nachrichtenVerarbeiten();
+}
+
+// ---- the value of a statement ---------------------------------------------------------------
+
+// A statement in a loop takes run x step + start; an optimised one keeps its value before
+// the step for a refinement to restart from.
+double schleifenWert(Skript& s, SkriptAnweisung& a, bool merken)
+{
+    const int ebene = a.schleifenEbene;
+    if (ebene > 0 && ebene <= schleifenEbenen) {
+        if (merken && a.optimieren)
+            a.vorigerWert = a.wert;
+        a.wert = static_cast<double>(s.schleifen[static_cast<size_t>(ebene)].lauf) * a.schritt + a.startWert;
+    }
+    return a.wert;
+}
+
+void dokumentieren(Skript& s, const SkriptAnweisung& a)
+{
+    if (a.dokuIndex <= 0 || static_cast<size_t>(a.dokuIndex) >= s.dokumentiert.size())
+        return;
+    ParameterEintrag& e = s.dokumentiert[static_cast<size_t>(a.dokuIndex)];
+    if (a.istReal)
+        e.wert = a.wert;
+    else
+        e.ganzzahl = a.ganzzahl;
+}
+
+// a target that is gone: the walk ends with a message
+Ende zielFehlt(const SkriptAnweisung& a)
+{
+    char wort[4] = {};
+    Anweisungscode code = a.code;
+    for (int i = 0; i < 3 && code > 0; ++i, code /= 27)
+        wort[i] = static_cast<char>('A' - 1 + static_cast<int>(code % 27));
+    plattform::hinweisBox(meldungFormatieren(1121, wort, a.neuronNummer, a.ziel));
+    return Ende::Abgebrochen;
+}
+
+// the gate fields of a standard channel in the parameter vector
+struct StandardKanal { int alpha, beta, potenz, start, e, g; };
+bool standardKanal(int nr, StandardKanal& k)
+{
+    switch (nr) {
+    case 1: k = {par::SwimMAlpha, par::SwimMBeta, par::SwimMPotenz, par::SwimMStart, par::SwimNaE, par::SwimNaG}; return true;
+    case 8: k = {par::SwimHAlpha, par::SwimHBeta, par::SwimHPotenz, par::SwimHStart, par::SwimNaE, par::SwimNaG}; return true;
+    case 2: k = {par::SwimNAlpha, par::SwimNBeta, par::SwimNPotenz, par::SwimNStart, par::SwimKE, par::SwimKG}; return true;
+    case 3: k = {par::SwimCAlpha, par::SwimCBeta, par::SwimCPotenz, par::SwimCStart, par::SwimCaE, par::SwimCaG}; return true;
+    default: return false;
+    }
+}
+
+// ---- statement actions ----------------------------------------------------------------------
+
+Ende neuronWert(Lauf& l, SkriptAnweisung& a)
+{
+    NeuronDaten* n = neuronNachNummer(a.neuronNummer);
+    if (!n)
+        return zielFehlt(a);
+    const double w = schleifenWert(l.s, a, true);
+    auto& p = n->parameter;
+    switch (a.code) {
+    case c("SRU"): p[par::SomaRuhepotential] = w; break;
+    case c("DRU"): p[par::DendritRuhepotential] = w; break;
+    case c("SKA"): p[par::SomaKapazitaet] = w; break;
+    case c("DKA"): p[par::DendritKapazitaet] = w; break;
+    default: p[par::SomaLeitwert] = w; p[par::DendritLeitwert] = w; break;   // LLE: both
+    }
+    dokumentieren(l.s, a);
+    return Ende::Weiter;
+}
+
+Ende reizWert(Lauf& l, SkriptAnweisung& a)
+{
+    NeuronDaten* n = neuronNachNummer(a.neuronNummer);
+    if (!n || a.ziel < 1 || a.ziel > reizDefinitionen)
+        return zielFehlt(a);
+    StromreizDefinition& r = n->stromreize[static_cast<size_t>(a.ziel) - 1];
+    const double w = a.istReal ? schleifenWert(l.s, a, true) : 0.0;
+    switch (a.code) {
+    case c("RBE"): r.beginn = w; break;
+    case c("RAN"): r.anstieg = w; break;
+    case c("RAB"): r.abfall = w; break;
+    case c("RDA"): r.dach = w; break;
+    case c("REN"): r.ende = w; break;
+    case c("RPE"): r.periode = w; break;
+    case c("RAM"): r.amplitude = w; break;
+    case c("RPA"): r.pause = w; break;
+    case c("RWI"): r.anzahl = a.ganzzahl; break;
+    case c("RAL"): r.alternieren = a.ganzzahl == 1 ? 1 : 0; break;
+    case c("RAR"): r.reizart = a.ganzzahl == 0 ? 0 : 1; break;
+    default: r.an = a.ganzzahl == 1 ? 1 : 0; break;   // REI
+    }
+    dokumentieren(l.s, a);
+    return Ende::Weiter;
+}
+
+Ende reizAktualisieren(Lauf& l, const SkriptAnweisung& a)
+{
+    NeuronDaten* n = neuronNachNummer(a.neuronNummer);
+    if (!n || a.ziel < 1 || a.ziel > reizDefinitionen)
+        return zielFehlt(a);
+    StromreizDefinition& r = n->stromreize[static_cast<size_t>(a.ziel) - 1];
+    if (!stromreizBeendet(r, l.s.dauer)) {
+        plattform::hinweisBox(meldungsTexte[1107]);
+        return Ende::Abgebrochen;
+    }
+    if (r.beginn <= 0.0) {
+        r.beginn = reizSchrittweite;
+        const std::string frage = meldungFormatieren(1108, n->name, textFeldHolen(meldungsTexte[979], a.ziel), r.beginn);
+        if (plattform::meldungsBox(fensterhandles.hauptfenster, frage, "SysInfo",
+                                   plattform::knoepfe::JaNein | plattform::symbol::Frage) != plattform::antwort::Ja)
+            return Ende::Abgebrochen;
+    }
+    stromreizKurveErzeugen(*n, a.ziel - 1);
+    return Ende::Weiter;
+}
+
+Ende kanalWaehlen(Lauf& l, const SkriptAnweisung& a)
+{
+    NeuronDaten* n = neuronNachNummer(a.neuronNummer);
+    if (!n)
+        return zielFehlt(a);
+    if (a.code == c("KAN")) {
+        StandardKanal k{};
+        if (!standardKanal(a.ziel, k)) {
+            plattform::hinweisBox(meldungFormatieren(1105, n->name, a.ziel));
+            return Ende::Abgebrochen;
+        }
+        l.kanalNeuron = n;
+        l.standardKanal = a.ziel;
+        l.benutzerKanal = nullptr;
+        return Ende::Weiter;
+    }
+    if (a.ziel < 1 || a.ziel > static_cast<int>(n->benutzerKanaele.size())) {
+        plattform::hinweisBox(meldungFormatieren(1106, n->name, a.ziel));
+        return Ende::Abgebrochen;
+    }
+    l.kanalNeuron = n;
+    l.benutzerKanal = &*std::next(n->benutzerKanaele.begin(), a.ziel - 1);
+    return Ende::Weiter;
+}
+
+Ende kanalWert(Lauf& l, SkriptAnweisung& a)
+{
+    // the gate statements never keep a value to restart from
+    const bool tor = a.code == c("INI") || a.code == c("POW") || a.code == c("RCA") || a.code == c("HMA") ||
+                     a.code == c("SWA") || a.code == c("RCB") || a.code == c("HMB") || a.code == c("SWB");
+    NeuronDaten* n = neuronNachNummer(a.neuronNummer);
+    // the channel chosen last must still be the statement's own
+    if (!n || n != l.kanalNeuron)
+        return zielFehlt(a);
+    const double w = schleifenWert(l.s, a, !tor);
+    if (a.zielArt == zielArt::Benutzerkanal) {
+        BenutzerKanal* k = l.benutzerKanal;
+        if (!k)
+            return zielFehlt(a);
+        switch (a.code) {
+        case c("INI"): k->torStartwert = w; break;
+        case c("POW"): k->potenz = w; break;
+        case c("RCA"): k->alpha[1] = w; break;
+        case c("HMA"): k->alpha[2] = w; break;
+        case c("SWA"): k->alpha[3] = w; break;
+        case c("RCB"): k->beta[1] = w; break;
+        case c("HMB"): k->beta[2] = w; break;
+        case c("SWB"): k->beta[3] = w; break;
+        case c("EPO"): k->gleichgewichtspotential = w; break;
+        default: k->leitfaehigkeit = w; break;   // LEI
+        }
+    } else {
+        StandardKanal k{};
+        if (!standardKanal(l.standardKanal, k))
+            return zielFehlt(a);
+        auto& p = n->parameter;
+        switch (a.code) {
+        case c("INI"): p[static_cast<size_t>(k.start)] = w; break;
+        case c("POW"): p[static_cast<size_t>(k.potenz)] = w; break;
+        case c("RCA"): p[static_cast<size_t>(k.alpha + tor::Rate)] = w; break;
+        case c("HMA"): p[static_cast<size_t>(k.alpha + tor::Halbwert)] = w; break;
+        case c("SWA"): p[static_cast<size_t>(k.alpha + tor::Steigung)] = w; break;
+        case c("RCB"): p[static_cast<size_t>(k.beta + tor::Rate)] = w; break;
+        case c("HMB"): p[static_cast<size_t>(k.beta + tor::Halbwert)] = w; break;
+        case c("SWB"): p[static_cast<size_t>(k.beta + tor::Steigung)] = w; break;
+        case c("EPO"): p[static_cast<size_t>(k.e)] = w; break;
+        default: p[static_cast<size_t>(k.g)] = w; break;   // LEI
+        }
+    }
+    dokumentieren(l.s, a);
+    return Ende::Weiter;
+}
+
+Ende synapsenWert(Lauf& l, SkriptAnweisung& a)
+{
+    SynapseDaten* syn = synapseNachId(a.ziel);
+    if (!syn)
+        return zielFehlt(a);
+    if (a.code == c("BAH") || a.code == c("DEP") || a.code == c("FAZ"))
+        return Ende::Weiter;
+    const double w = schleifenWert(l.s, a, true);
+    TransmitterDynamik& t = syn->transmitter;
+    Bahnung& b = syn->bahnung;
+    switch (a.code) {
+    case c("DEL"): syn->verzoegerung = w; break;
+    case c("SEP"): break;   // the equilibrium potential is the synapse type's, shared by all its synapses
+    case c("SLE"):
+        if (syn->pool)
+            syn->pool->gSumme += w - syn->initialLeitfaehigkeit;
+        syn->initialLeitfaehigkeit = syn->leitfaehigkeit = w;
+        break;
+    case c("TRT"): syn->freisetzungsSchwelle = w; break;
+    case c("TRS"): syn->freisetzungsSaettigung = w; break;
+    case c("TSC"): t.e = w; break;
+    case c("TKR"): t.potenz = w; break;
+    case c("TFA"): t.faktor = w; break;
+    case c("THA"): t.v0Alpha = w; break;
+    case c("THB"): t.v0Beta = w; break;
+    case c("TRA"): t.rateAlpha = w; break;
+    case c("TRB"): t.rateBeta = w; break;
+    case c("TSA"): t.schrittweiteAlpha = w; break;
+    case c("TSB"): t.schrittweiteBeta = w; break;
+    case c("TNF"): b.tau[0] = w; break;
+    case c("TBF"): b.tau[1] = w; break;
+    case c("TND"): b.tau[2] = w; break;
+    case c("TBD"): b.tau[3] = w; break;
+    case c("ANF"): b.a[0] = w; break;
+    case c("ABF"): b.a[1] = w; break;
+    case c("AND"): b.a[2] = w; break;
+    case c("ABD"): b.a[3] = w; break;
+    case c("BNF"): b.b[0] = w; break;
+    case c("BBF"): b.b[1] = w; break;
+    case c("BND"): b.b[2] = w; break;
+    default: b.b[3] = w; break;   // BBD
+    }
+    dokumentieren(l.s, a);
+    return Ende::Weiter;
+}
+
+// facilitation and depression from their rise amplitudes and levels
+void bahnungAbleiten(Bahnung& b)
+{
+    b.b[0] = 1.0 - b.a[0];
+    b.a[1] = b.b[0] - b.b[1];
+    b.a[2] = b.b[3] - b.b[2];
+    b.a[3] = -b.a[2];
+}
+
+Ende bahnungAktualisieren(const SkriptAnweisung& a)
+{
+    SynapseDaten* syn = synapseNachId(a.ziel);
+    if (!syn)
+        return zielFehlt(a);
+    Bahnung& b = syn->bahnung;
+    b.kurvenZeit = {};
+    bahnungAbleiten(b);
+    return Ende::Weiter;
+}
+
+// ---- loops and the simulation point -----------------------------------------------------------
+
+// index of the SCHLEIFE of a level, or -1 when the level has not been entered
+int schleifenAnweisung(const Skript& s, int ebene)
+{
+    if (ebene < 1 || ebene > schleifenEbenen || s.schleifen[static_cast<size_t>(ebene)].anzahl <= 0)
+        return -1;
+    return s.schleifen[static_cast<size_t>(ebene)].anweisung;
+}
+
+// a simulation of the walk: the counter advances before it starts, the writers only read it
+Ende simulieren(Lauf& l, int i)
+{
+    ++l.s.aktuelleSimulation;
+    ++l.s.gelaufen;
+    SkriptLaufwerte& w = skriptLaufwerte;
+    w.lauf = l.s.aktuelleSimulation - 1;
+    w.auswahlIndex = l.s.listenIndex;
+    w.fortsetzenBei = l.s.fortsetzenBei;
+    return skriptSimulationStarten(l.s, i, l.log) ? Ende::Weiter : Ende::Abgebrochen;
+}
+
+// the selection of simulation numbers at a WIEDERHOLEN
+Ende simulationsPunkt(Lauf& l, int i)
+{
+    Skript& s = l.s;
+    const int naechste = s.aktuelleSimulation + 1;
+    if (skriptStatus & skriptBit::Fortsetzen) {
+        if (naechste < s.fortsetzenBei) {
+            ++s.aktuelleSimulation;
+            return Ende::Weiter;
+        }
+        const Ende e = simulieren(l, i);
+        if (e == Ende::Weiter)
+            skriptStatus &= ~skriptBit::Fortsetzen;
+        return e;
+    }
+    if (s.auswahlModus <= 0)
+        return simulieren(l, i);
+    bool laufen = false, erste = false;
+    if (s.auswahlModus == 1) {
+        // a used-up list skips every later simulation, counting it
+        laufen = s.listenIndex < static_cast<int>(s.liste.size()) &&
+                 s.liste[static_cast<size_t>(s.listenIndex)] == naechste;
+        if (laufen)
+            erste = s.listenIndex++ == 0;
+    } else {
+        laufen = s.bereichStart - 1 <= s.aktuelleSimulation && s.aktuelleSimulation <= s.bereichEnde - 1;
+        erste = s.aktuelleSimulation == s.bereichStart - 1;
+    }
+    if (!laufen) {
+        ++s.aktuelleSimulation;
+        return Ende::Weiter;
+    }
+    if (erste) {
+        statusLaeuft();
+        l.startZeit = skriptLaufwerte.startZeit = plattform::uhrSekunden();
+        skriptLaufwerte.ersterLauf = s.aktuelleSimulation;
+    }
+    return simulieren(l, i);
+}
+
+// the conditional loop after a simulation at the WIEDERHOLEN of level L: true when the walk
+// restarts at the SCHLEIFE of level 1 (i set there)
+bool bedingteSchleife(Lauf& l, int& i, int ebene, Ende& ende)
+{
+    Skript& s = l.s;
+    if (s.zielModus == 0 || s.optimiertAnzahl <= 0)
+        return false;
+    if (s.zielModus == 2) {
+        plattform::hinweisBox(meldungsTexte[1111]);
+        ende = Ende::Abgebrochen;
+        return false;
+    }
+    NeuronDaten* n = s.bewertungsNeuron;
+    if (!n || n->apAnzahl < s.zielSpikes)
+        return false;
+    if (s.schleifen[static_cast<size_t>(ebene)].lauf == 0) {
+        plattform::hinweisBox(meldungFormatieren(1110, s.zielSpikes));
+        ende = Ende::Abgebrochen;
+        return false;
+    }
+    n->apAnzahl = 0;
+    if (++l.verfeinerungen > s.bedingtRunden) {
+        ende = Ende::Abgebrochen;
+        return false;
+    }
+    const int erste = schleifenAnweisung(s, 1);
+    if (erste < 0)
+        return false;
+    for (int k = erste; k <= i; ++k) {
+        SkriptAnweisung& a = s.anweisungen[static_cast<size_t>(k)];
+        if (a.optimieren) {
+            a.schritt /= 10.0;
+            a.startWert = a.vorigerWert;
+        }
+    }
+    for (int e = 1; e <= ebene; ++e)
+        s.schleifen[static_cast<size_t>(e)].lauf = 0;
+    i = erste;
+    return true;
+}
+
+Ende wiederholen(Lauf& l, int& i)
+{
+    Skript& s = l.s;
+    const SkriptAnweisung& w = s.anweisungen[static_cast<size_t>(i)];
+    const int ebene = w.schleifenEbene;
+    if (ebene < 1 || ebene > schleifenEbenen)
+        return Ende::Weiter;
+    // simulations start at a loop that holds no further loop
+    bool innen = false;
+    for (int k = w.ziel + 1; k < i && !innen; ++k)
+        innen = s.anweisungen[static_cast<size_t>(k)].code == c("SCHLEIFE");
+    if (!innen) {
+        const Ende e = simulationsPunkt(l, i);
+        if (e != Ende::Weiter)
+            return e;
+        Ende bedingt = Ende::Weiter;
+        if (bedingteSchleife(l, i, ebene, bedingt))
+            return Ende::Weiter;   // the first pass of the restart has run 0
+        if (bedingt != Ende::Weiter)
+            return bedingt;
+    }
+    Skript::Schleife& sch = s.schleifen[static_cast<size_t>(ebene)];
+    if (++sch.lauf < sch.anzahl) {
+        i = sch.anweisung;
+        return Ende::Weiter;
+    }
+    sch.lauf = 0;
+    return Ende::Weiter;
+}
+
+Ende anweisungAusfuehren(Lauf& l, int& i)
+{
+    Skript& s = l.s;
+    SkriptAnweisung& a = s.anweisungen[static_cast<size_t>(i)];
+    switch (a.code) {
+    case c("SCHLEIFE"):
+        if (a.schleifenEbene >= 1 && a.schleifenEbene <= schleifenEbenen)
+            s.schleifen[static_cast<size_t>(a.schleifenEbene)] = {a.ganzzahl, 0, i};
+        return Ende::Weiter;
+    case c("WIEDERHOLEN"): return wiederholen(l, i);
+    case c("SIM"): return simulieren(l, i);
+    case c("NUM"): case c("FMI"): case c("NEU"): case c("SYN"): case c("RZI"):
+        return Ende::Weiter;
+    case c("KAN"): case c("BKA"): return kanalWaehlen(l, a);
+    case c("RUP"): return reizAktualisieren(l, a);
+    case c("SUP"): return synapseNachIdSuchen(s, a.ziel) ? Ende::Weiter : Ende::Abgebrochen;
+    case c("BUP"): return bahnungAktualisieren(a);
+    case c("SRU"): case c("DRU"): case c("SKA"): case c("DKA"): case c("LLE"): return neuronWert(l, a);
+    case c("RBE"): case c("RAN"): case c("RAB"): case c("RDA"): case c("REN"): case c("RPE"): case c("RAM"):
+    case c("RPA"): case c("RWI"): case c("RAL"): case c("RAR"): case c("REI"):
+        return reizWert(l, a);
+    case c("INI"): case c("POW"): case c("RCA"): case c("HMA"): case c("SWA"): case c("RCB"): case c("HMB"):
+    case c("SWB"): case c("EPO"): case c("LEI"):
+        return kanalWert(l, a);
+    default:
+        return synapsenWert(l, a);
+    }
+}
+
+// ---- start ------------------------------------------------------------------------------------
+
+bool ergebnisneuroneVorbereiten(Lauf& l)
+{
+    Skript& s = l.s;
+    if (!(s.auswertung & auswertungsBit::Ergebnisneuron)) {
+        if (markierteNeurone.anzahl() == 0) {
+            plattform::hinweisBox(meldungsTexte[1099]);
+            return false;
+        }
+        if (plattform::meldungsBox(fensterhandles.hauptfenster, meldungFormatieren(1097, markierteNeurone.anzahl()),
+                                   "SysInfo", plattform::knoepfe::JaNein | plattform::symbol::Frage) !=
+            plattform::antwort::Ja)
+            return false;
+        s.ergebnisneurone.clear();
+        for (NeuronDaten* n : markierteNeurone.liste) {
+            Ergebnisneuron e;
+            e.neuron = n;
+            e.nummer = n->nummer;
+            e.kurvenAnzahl = 1;
+            e.kurven[0] = 1;
+            if (s.ergebnisArt == ergebnisArt::ApZeiten) {
+                n->apZeitenAufzeichnen |= 1;
+                e.kurven = {};
+            }
+            s.ergebnisneurone.push_back(e);
+            logZeile(l.log, meldungFormatieren(1098, n->name));
+        }
+    } else if (s.ergebnisArt == ergebnisArt::ApZeiten && !s.ergebnisneurone.empty()) {
+        Ergebnisneuron& e = s.ergebnisneurone.front();
+        if (e.neuron)
+            e.neuron->apZeitenAufzeichnen |= 1;
+        e.kurvenAnzahl = 1;
+        e.kurven = {};
+    } else if (s.ergebnisArt == ergebnisArt::Werte) {
+        for (Ergebnisneuron& e : s.ergebnisneurone) {
+            if (e.kurvenAnzahl == 0) {
+                e.kurven[0] = 1;
+                e.kurvenAnzahl = 1;
+            }
+            if (!e.neuron)
+                continue;
+            logZeile(l.log, meldungFormatieren(1100, e.kurvenAnzahl, e.neuron->name));
+            DiagrammDaten& d = e.neuron->hauptDiagramm;
+            for (size_t k = 0; k < e.kurven.size() && k < d.kurven.size(); ++k) {
+                if (!e.kurven[k] || d.kurven[k].anzeigen)
+                    continue;
+                d.kurven[k].anzeigen = 1;
+                kurvenVorbereiten(&d, static_cast<int>(k));
+                logZeile(l.log, meldungFormatieren(1101, d.kurven[k].bezeichnung, static_cast<int>(k) + 1, e.neuron->name));
+            }
+        }
+    }
+    return true;
+}
+
+// the ASCII value export of the result neurons' curves 1..8
+bool werteExportVorbereiten(Skript& s)
+{
+    if (!(s.ergebnisBits & ergebnisBit::Werte)) {
+        programmStatus &= ~programmBit::WerteExportieren;
+        return true;
+    }
+    skriptStatus |= skriptBit::AsciiWerte;
+    programmStatus |= programmBit::WerteExportieren;
+    static const int bits[8] = {0x1, 0x10, 0x20, 0x40, 0x80, 0x2, 0x4, 0x8};
+    for (Ergebnisneuron& e : s.ergebnisneurone) {
+        if (!e.neuron)
+            continue;
+        e.neuron->exportMaske = 0;
+        for (size_t k = 0; k < e.kurven.size(); ++k) {
+            if (!e.kurven[k])
+                continue;
+            if (k >= 8) {
+                plattform::hinweisBox(meldungsTexte[1070]);
+                return false;
+            }
+            e.neuron->exportMaske |= bits[k];
+        }
+    }
+    return true;
+}
+
+// the header lines; false on Cancel in a question box
+bool kopfSchreiben(Lauf& l)
+{
+    Skript& s = l.s;
+    if (!kopfzeile(l, meldungFormatieren(1072, s.guiName)))
+        return false;
+    if (!skriptMeldungenAnzeigen) {
+        std::string text;
+        if (s.auswahlModus == 1)
+            text = meldungFormatieren(1075, static_cast<int>(s.liste.size()));
+        else if (s.auswahlModus >= 2)
+            text = meldungFormatieren(1076, s.auswahlModus, s.bereichStart, s.bereichEnde);
+        else
+            text = meldungFormatieren(1074, s.gesamtSimulationen);
+        rahmen::anzeigeboxZeigen(meldungsTexte[1073], text);
+    }
+    if (!s.pmtName.empty() && !kopfzeile(l, meldungFormatieren(1077, s.pmtName)))
+        return false;
+    if (!kopfzeile(l, meldungFormatieren(1078, s.dauer)) || !kopfzeile(l, meldungFormatieren(1079, s.schrittweite)))
+        return false;
+    std::string anzahl;
+    if (s.auswahlModus == 1) {
+        anzahl = meldungFormatieren(1081, static_cast<int>(s.liste.size()));
+        s.listenIndex = 0;
+    } else if (s.auswahlModus >= 2) {
+        anzahl = meldungFormatieren(1082, s.auswahlModus, s.bereichStart, s.bereichEnde);
+    } else {
+        anzahl = meldungFormatieren(1080, s.gesamtSimulationen);
+    }
+    if (!kopfzeile(l, anzahl))
+        return false;
+    // the loader's switch: 1 computes electrical synapses without delay
+    if (!kopfzeile(l, meldungsTexte[s.elSynapsenSchalter == 1 ? 1084 : 1083]))
+        return false;
+    const int art = s.ergebnisArt == ergebnisArt::Werte ? 1085 : s.ergebnisArt == ergebnisArt::Epsp ? 1087 : 1086;
+    if (!kopfzeile(l, meldungsTexte[art]))
+        return false;
+    const bool bewertet = s.auswertung & auswertungsBit::An;
+    if (!kopfzeile(l, meldungsTexte[bewertet ? 1088 : 1089]))
+        return false;
+    if (bewertet && s.auswertungsNeuron) {
+        const std::string& name = s.auswertungsNeuron->name;
+        const int k = s.klassenAnzahl;
+        const double von = s.klassen.empty() ? 0.0 : s.klassen.front().start;
+        const double bis = k > 0 ? s.klassen[static_cast<size_t>(k) - 1].start : 0.0;
+        if (!kopfzeile(l, meldungFormatieren(1090, name)) ||
+            !kopfzeile(l, meldungFormatieren(1091, s.auswertungsKurve, name)) ||
+            !kopfzeile(l, meldungFormatieren(1092, k, von, bis)))
+            return false;
+        for (int nr : {1093, 1094, 1095, 1096})
+            if (!kopfzeile(l, meldungFormatieren(nr, k)))
+                return false;
+        s.auswertungsNeuron->apZeitenAufzeichnen |= 1;
+    }
+    return true;
+}
+
+// ---- end --------------------------------------------------------------------------------------
+
+void dateienSchliessen(Skript& s)
+{
+    ergebnisDateiSchliessen(s);
+    for (std::FILE** f : {&s.apDatei, &s.epspDatei})
+        if (*f) {
+            std::fclose(*f);
+            *f = nullptr;
+        }
+    s.fortsetzenBei = 0;
+    s.apZeilen = 0;
+}
+
+int beenden(Lauf& l, bool fertig, bool kopfAbgebrochen, double anzeigeIntervall)
+{
+    Skript& s = l.s;
+    if (fertig)
+        logZeile(l.log, meldungFormatieren(1117, zeitText(), s.pfad));
+    else
+        logZeile(l.log, meldungsTexte[1116]);
+    if (!kopfAbgebrochen)
+        simulationsParameter.anzeigeIntervall = anzeigeIntervall;
+    dateienSchliessen(s);
+    skriptLaufwerte.epspZeileSchreiben = nullptr;
+    skriptLaufwerte.ergebnisArt = skriptErgebnisArt = 0;
+    laufendesSkript = nullptr;
+    if (l.log)
+        std::fclose(l.log);
+    l.log = nullptr;
+    skriptStatus &= ~(skriptBit::Laeuft | skriptBit::Fortsetzen);
+    einstellungenAktualisieren(nullptr, 0);
+
+    const double sekunden = std::max(0.0, plattform::uhrSekunden() - l.startZeit);
+    const int sek = static_cast<int>(sekunden), min = sek / 60, std = min / 60;
+    statusTeilSetzen(0, meldungsTexte[1118]);
+    statusTeilSetzen(1, meldungFormatieren(1119, std, min - 60 * std, sek - 60 * min));
+    statusTeilSetzen(3, meldungFormatieren(1120, s.gelaufen));
+    s.aktuelleSimulation = 0;
+    plattform::titelSetzen(fensterhandles.hauptfenster, dateipfade.vollerPfad);
+    if (skriptStatus & skriptBit::InteraktiveAusfuehrung)
+        skriptStatus &= ~skriptBit::InteraktiveAusfuehrung;
+
+    skriptFreigeben(s);
+    skriptStatus |= skriptBit::DateiAusSkriptLaden;
+    if (!skriptLaden(s)) {
+        skriptFreigeben(s);
+        return 0;
+    }
+    return 1;
+}
+
+} // namespace
+
+// ---- one simulation ---------------------------------------------------------------------------
+
+int skriptSimulationStarten(Skript& s, int, std::FILE* log)
+{
+    plattform::nachrichtenVerarbeiten();
+    if (skriptStatus & skriptBit::Anhalten) {
+        skriptStatus &= ~skriptBit::Anhalten;
+        return 0;
+    }
+    if (s.anweisungenProtokollieren) {
+        logZeile(log, meldungFormatieren(1137, zeitText()));
+        if (!weiterFragen(meldungsPuffer))
+            return 0;
+    }
+    if (skriptLaufHaken)
+        skriptLaufHaken();
+    else
+        simulationStarten();
+    if (skriptLaufwerte.dat)
+        plattform::senden(fensterhandles.hauptfenster, plattform::nachricht::Befehl,
+                          static_cast<uintptr_t>(befehlDatDateiSpeichernUnter));
+    if (s.bmpFlag)
+        ausgabefensterBmpSpeichern(s.bmpDiagramm);
+    if (s.auswertung & auswertungsBit::An && s.auswertungsNeuron)
+        logZeile(log, meldungFormatieren(1112, s.auswertungsNeuron->name, s.auswertungsNeuron->apAnzahl));
+    if (s.ergebnisArt != ergebnisArt::Epsp && !ergebnisSpeichern(s)) {
+        plattform::hinweisBox(meldungFormatieren(1113, s.gesamtSimulationen));
+        skriptStatus |= skriptBit::Anhalten;
+    }
+    if (skriptStatus & skriptBit::Abbrechen) {
+        skriptStatus &= ~skriptBit::Abbrechen;
+        ergebnisDateiSchliessen(s);
+        rahmen::anzeigeboxZeigen(meldungsTexte[1073], meldungsTexte[1114]);
+        return 0;
+    }
+    return 1;
+}
+
+int ergebnisSpeichern(Skript& s)
+{
+    if (!(skriptStatus & skriptBit::Laeuft)) {
+        ergebnisDateiSchliessen(s);
+        return 1;
+    }
+    if (s.ergebnisBits & ergebnisBit::ApZeiten) {
+        const int r = apZeitenDateiErzeugen(s, -1);
+        if (!r) {
+            s.apZeilen = 0;
+            if (s.apDatei)
+                std::fclose(s.apDatei);
+            s.apDatei = nullptr;
+            return r;
+        }
+    }
+    if (!(s.ergebnisBits & ergebnisBit::Bin))
+        return 1;
+    return ergebnisBinSpeichern(s);
+}
+
+// ---- synapse rebuild --------------------------------------------------------------------------
+
+int synapseNachIdSuchen(Skript&, int id)
+{
+    SynapseDaten* alt = synapseNachId(id);
+    if (!alt)
+        for (NeuronDaten* n = neuronKette.kopf; n && !alt; n = n->naechstesNeuron)
+            for (SynapseDaten* x = n->ausgangsSynapsen; x && !alt; x = x->naechsteSynapse)
+                if (x->id == id) {
+                    alt = x;
+                    synapsenTabelleSetzen(id, x);
+                }
+    NeuronDaten* ziel = alt ? neuronNachNummer(alt->zielNummer) : nullptr;
+    if (!alt || !alt->quelle || !ziel) {
+        // gone since the load: the walk ends, the program goes on
+        plattform::hinweisBox(meldungsTexte[1109]);
+        return 0;
+    }
+    const SynapseDaten kopie = *alt;
+    NeuronDaten* quelle = alt->quelle;
+    AxoKnoten* axo = synapseLoeschen(quelle, alt, 1);
+    SynapseDaten* neu = synapseNeu(quelle, ziel, kopie.synapsenTyp, kopie.initialLeitfaehigkeit, kopie.verzoegerung,
+                                   kopie.freisetzungsSchwelle, kopie.freisetzungsSaettigung, kopie.zielBereich,
+                                   kopie.elternSynapse);
+    if (!neu) {
+        plattform::hinweisBox(meldungsTexte[1109]);
+        return 0;
+    }
+    neu->id = id;
+    synapsenTabelleSetzen(id, neu);
+    if (axo)
+        axoSynapsenUebernehmen(*neu, axo);
+    neu->gruppe = kopie.gruppe;
+    neu->transmitter = kopie.transmitter;
+    neu->bahnung = kopie.bahnung;
+    neu->psp = kopie.psp;
+    neu->verzoegerungsfaktorAn = kopie.verzoegerungsfaktorAn;
+    neu->verteilungsSchritte = kopie.verteilungsSchritte;
+    neu->freisetzungszeit = kopie.freisetzungszeit;
+    neu->gewichtungsfaktor = kopie.gewichtungsfaktor;
+    // the derived values of the run
+    const double schritt = simulationsParameter.schrittweite;
+    if (neu->freisetzungszeit > 0.0 && schritt > 0.0) {
+        neu->verteilungsSchritte = std::max(2, static_cast<int>(std::lround(neu->freisetzungszeit / schritt)));
+        if (neu->gewichtungsfaktor == 0.0)
+            neu->gewichtungsfaktor = 1.0;
+    }
+    Bahnung& b = neu->bahnung;
+    if (b.an) {
+        b.faktor = 1.0;
+        b.kurvenZeit = {};
+        bool vorgabe = false;
+        const auto setzen = [&](double& w, double v) {
+            if (w == 0.0) {
+                w = v;
+                vorgabe = true;
+            }
+        };
+        setzen(b.a[0], -1.0);
+        setzen(b.b[1], 1.0);
+        setzen(b.b[2], 1.0);
+        setzen(b.b[3], 1.0);
+        if (vorgabe)
+            bahnungAbleiten(b);
+        for (double& t : b.tau)
+            if (t == 0.0)
+                t = 0.05;
+    }
+    return 1;
+}
+
+// ---- the whole run ----------------------------------------------------------------------------
+
+int skriptAusfuehren(Skript& s, int modus)
+{
+    if (s.gesamtSimulationen <= 0)
+        return 0;
+    if (modus == 2)
+        skriptMeldungenAnzeigen = 1;
+    else if (modus != 1) {
+        plattform::hinweisBox(meldungsTexte[1069]);
+        return 0;
+    }
+    undoListeLoeschen(undoListe);
+    if (s.dauer <= 0.0)
+        s.dauer = simulationsParameter.simulationsDauer;
+    if (s.schrittweite == 0.0)
+        s.schrittweite = simulationsParameter.schrittweite;
+    s.guiName = dateipfade.vollerPfad;
+    if (!s.pmtName.empty())
+        s.pmtName = dateipfade.permutationsDefinition;
+    if ((s.ergebnisBits & ergebnisBit::ApZeiten) && !apZeitenDateiErzeugen(s, 1))
+        return 0;
+    if (!werteExportVorbereiten(s)) {
+        dateienSchliessen(s);
+        return 0;
+    }
+    Lauf l{s};
+    l.log = plattform::dateiOeffnen(logName, "wb");
+    if (!l.log) {
+        plattform::hinweisBox(meldungFormatieren(74, logName));
+        dateienSchliessen(s);
+        return 0;
+    }
+    l.startZeit = plattform::uhrSekunden();
+    logZeile(l.log, meldungFormatieren(1071, zeitText(), s.pfad));
+    const double anzeigeIntervall = simulationsParameter.anzeigeIntervall;
+    if (!kopfSchreiben(l))
+        return beenden(l, false, true, anzeigeIntervall);
+
+    const auto nichtGestartet = [&]() {
+        dateienSchliessen(s);
+        std::fclose(l.log);
+        return 0;
+    };
+    if (s.ergebnisArt == ergebnisArt::Epsp) {
+        s.epspAnzahl = 0;
+        s.epspAmplituden = {};
+        if (!epspDateiErzeugen(s, 0))
+            return nichtGestartet();
+    }
+    if (!ergebnisneuroneVorbereiten(l))
+        return nichtGestartet();
+    if (modus == 1) {
+        // a binary result file only when the script asks for one
+        if ((s.ergebnisBits & ergebnisBit::Bin) && !ergebnisDateiErzeugen(s)) {
+            ergebnisDateiSchliessen(s);
+            return nichtGestartet();
+        }
+        skriptStatus |= skriptBit::Laeuft;
+    }
+    for (Skript::Schleife& sch : s.schleifen)
+        sch.lauf = 0;
+    s.geaendert.clear();
+    s.aktuelleSimulation = 0;
+    s.gelaufen = 0;
+    if (s.auswahlModus >= 1) {
+        statusTeilSetzen(0, meldungsTexte[1102]);
+        statusTeilSetzen(1, meldungsTexte[1103]);
+    } else {
+        statusTeilSetzen(0, meldungsTexte[1104]);
+    }
+    plattform::nachrichtenVerarbeiten();
+    // about five display refreshes per simulation, never fewer than one step apart
+    simulationsParameter.anzeigeIntervall =
+        std::max(1.0, std::round(s.dauer / (s.schrittweite > 0.0 ? s.schrittweite : 1.0) / 5.0));
+    l.startZeit = plattform::uhrSekunden();
+    SkriptLaufwerte& w = skriptLaufwerte;
+    w.ergebnisArt = skriptErgebnisArt = s.ergebnisArt;
+    w.simulationen = w.laeufe = s.gesamtSimulationen;
+    w.auswahl = s.auswahlModus;
+    w.auswahlAnzahl = static_cast<int>(s.liste.size());
+    w.ersterLauf = w.lauf = w.zaehler = w.neuGestartet = 0;
+    w.zaehlerGrenze = 1;
+    w.startZeit = l.startZeit;
+    laufendesSkript = &s;
+    w.epspZeileSchreiben = s.ergebnisArt == ergebnisArt::Epsp ? epspZeileSchreiben : nullptr;
+
+    Ende ende = Ende::Fertig;
+    int i = 0;
+    for (; i < static_cast<int>(s.anweisungen.size()); ++i) {
+        if (!(skriptStatus & skriptBit::Laeuft)) {
+            ende = Ende::Abgebrochen;
+            break;
+        }
+        const Ende e = anweisungAusfuehren(l, i);
+        if (e == Ende::Abgebrochen) {
+            ende = e;
+            break;
+        }
+    }
+    return beenden(l, ende == Ende::Fertig, false, anzeigeIntervall);
+}

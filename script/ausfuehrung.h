@@ -1,0 +1,35 @@
+// script/ausfuehrung.h - running the loaded script: the walk, one simulation, the text result tables
+#pragma once
+#include "script/skript.h"
+#include <cstdio>
+
+// Runs the script: modus 1 runs its simulations, modus 2 (test) logs the header and the
+// end only. 1 when the walk ended (normally or cancelled) and the script was loaded again;
+// 0 when it did not start or the reload failed.
+int skriptAusfuehren(Skript& s, int modus);
+// One simulation of the walk with its results: 1 to go on, 0 to end the walk.
+int skriptSimulationStarten(Skript& s, int anweisung, std::FILE* log);
+// Rebuilds the synapse with this id from its own settings. 0 (after a message) when there
+// is no synapse of that id any more.
+int synapseNachIdSuchen(Skript& s, int id);
+
+// What runs one simulation; null is simulationStarten. Tests put a stand-in here.
+extern void (*skriptLaufHaken)();
+
+// The AP-times table: modus 1 creates it with its header, -1 appends the rows of the
+// simulation just finished. 1, or 0 (after a message) when it cannot be opened.
+int apZeitenDateiErzeugen(Skript& s, int modus);
+// The EPSP table: modus 0 creates it with its header, 1 appends the row of the simulation
+// just finished. 1, or 0 (after a message) when it cannot be opened.
+int epspDateiErzeugen(Skript& s, int modus);
+
+// The binary result file (a later part): creating it, and storing one simulation (the
+// AP-times rows first). 1 on success.
+int ergebnisDateiErzeugen(Skript& s);
+int ergebnisSpeichern(Skript& s);
+// the record of one simulation in the open binary result file (opened first when none is)
+int ergebnisBinSpeichern(Skript& s);
+// closes an open binary result file
+void ergebnisDateiSchliessen(Skript& s);
+// the snapshot of the diagram's output window as a BMP file (a later part)
+void ausgabefensterBmpSpeichern(DiagrammDaten* diagramm);
