@@ -33,6 +33,9 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageFazilitationMaximum,
     &vorlagePspForm,
     &vorlageSeiteEinrichten,
+    &vorlageDiagrammLayout,
+    &vorlageNeuronKurven,
+    &vorlageExterneKurve,
 };
 }
 

@@ -38,3 +38,6 @@ extern const plattform::DialogVorlage vorlageBahnung;              // 304
 extern const plattform::DialogVorlage vorlageFazilitationMaximum;  // 307
 extern const plattform::DialogVorlage vorlagePspForm;              // 319
 extern const plattform::DialogVorlage vorlageSeiteEinrichten; // 153
+extern const plattform::DialogVorlage vorlageDiagrammLayout;  // 127
+extern const plattform::DialogVorlage vorlageNeuronKurven;    // 128
+extern const plattform::DialogVorlage vorlageExterneKurve;    // 170
