@@ -254,6 +254,7 @@ void externeKurve(Fenster dlg)
     werteKopieren(k, q);
     k.punktAnzahl = 0;
     elementTextSetzen(dlg, idName, k.bezeichnung);
+    elementTextSetzen(dlg, idDimension, k.dimension);   // else "fertig" would read the old unit back
     hakenSetzen(dlg, idAnzeigen, 1);
     slotFreigeben(dlg, true);
 }
@@ -359,7 +360,7 @@ void uebernehmen(Fenster dlg, int knopf)
             return;
         vorbereiten();
         simulationAusDialogStarten();
-        meldungsBox(vordergrundFenster(), meldungsTexte[703], "Velnor info", knoepfe::Ok | symbol::Information);
+        velnorInfoBox(meldungsTexte[703]);   // only a notice: neither answer ends the program
     }
     // 8.
     if (knopf == idUebernehmen) {
@@ -495,8 +496,11 @@ intptr_t diagrammParameterDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t
         dialogPositionMerken(dlg, kurvenRahmen);
         return 0;
     case nachricht::DialogInit:
-        if (kurvenRahmen.frisch && zyklusNeu)
+        // another window is another diagram: its own editing cycle
+        if (l != 0 && reinterpret_cast<Fenster>(l) != diagrammFenster) {
+            zyklusNeu = true;
             diagrammFenster = reinterpret_cast<Fenster>(l);
+        }
         dialogInitialisieren(dlg, kurvenRahmen, {zyklusBeginnen, neuronKurvenTexteSetzen, fuellen});
         return 1;
     case nachricht::Befehl:
@@ -532,7 +536,7 @@ intptr_t kurveAndererNeuronDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_
         dialogPositionMerken(dlg, rahmenExtern);
         return 0;
     case nachricht::DialogInit:
-        if (rahmenExtern.frisch)
+        if (l != 0)
             externFenster = reinterpret_cast<Fenster>(l);
         dialogInitialisieren(dlg, rahmenExtern, {nullptr, externeKurveTexteSetzen, externOeffnen});
         return 1;
