@@ -547,7 +547,7 @@ intptr_t diagrammLayoutDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
         dialogPositionMerken(dlg, rahmen);
         return 0;
     case nachricht::DialogInit:
-        if (l != 0)
+        if (rahmen.frisch || l != 0)   // a refill sends no parameter
             parameter = l;
         dialogInitialisieren(dlg, rahmen, {oeffnen, nullptr, fuellen});
         return 1;
