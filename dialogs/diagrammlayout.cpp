@@ -212,7 +212,7 @@ void fuellen(Fenster dlg)
     for (const auto& [id, feld] : schalter)
         hakenSetzen(dlg, id, kopie.*feld ? 1 : 0);
     hakenSetzen(dlg, idManuell, kopie.xUrsprungManuell ? 1 : 0);
-    hakenSetzen(dlg, idAlleFormatieren, diagrammOptionen.alleBeiOkFormatieren ? 1 : 0);
+    hakenSetzen(dlg, idAlleFormatieren, programmOptionen.alleDiagrammeFormatieren ? 1 : 0);
     hakenSetzen(dlg, idVerlinken, diagrammOptionen.alleVerlinken ? 1 : 0);
     hakenSetzen(dlg, idEinfach, dialogEinstellungen.diagrammDialogAnzeige == ansichtEinfach ? 1 : 0);
     gitterFreigeben(dlg, kopie);
@@ -415,8 +415,8 @@ void anwenden(Fenster dlg, int knopf)
     }
     if (knopf == idOk) {
         diagrammOptionen.alleVerlinken = haken(dlg, idVerlinken);
-        diagrammOptionen.alleBeiOkFormatieren = haken(dlg, idAlleFormatieren);
-        if (diagrammOptionen.alleBeiOkFormatieren)
+        programmOptionen.alleDiagrammeFormatieren = haken(dlg, idAlleFormatieren);
+        if (programmOptionen.alleDiagrammeFormatieren)
             alleFensterFormatieren(kopie);
     }
     if (!vorlagenModus) {

@@ -208,7 +208,7 @@ void anzeigenUmschalten(Fenster dlg)
         elementTextSetzen(dlg, idName, k.bezeichnung);
     }
     kurvenListeFuellen(dlg);
-    for (int i = 0; i < kurvenProDiagramm && diagrammOptionen.meldungNachSimulation; ++i) {
+    for (int i = 0; i < kurvenProDiagramm && programmOptionen.parameterHinweis; ++i) {
         if (!kopie.kurven[i].anzeigen || !diagramm->kurven[i].werte.empty())
             continue;
         std::string text;
@@ -216,7 +216,7 @@ void anzeigenUmschalten(Fenster dlg)
             if (listeDaten(dlg, idListe, pos) == i)
                 text = listeText(dlg, idListe, pos);
         if (sysInfoBox(meldungFormatieren(293, text), knoepfe::JaNein) != antwort::Ja)
-            diagrammOptionen.meldungNachSimulation = 0;
+            programmOptionen.parameterHinweis = 0;
     }
 }
 

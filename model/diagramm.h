@@ -167,8 +167,6 @@ struct DiagrammOptionen {
     int scrollleisteAutomatisch = 0;      // "... automatisch anzeigen"
     int minimalBreite = 250, minimalHoehe = 100;   // of a diagram window
     int alleVerlinken = 0;
-    int alleBeiOkFormatieren = 0;         // "alle diagramme bei OK formatieren"
-    int meldungNachSimulation = 1;        // "meldung: parameter wird erst nach der nexten simulation dargestellt"
     int kontextMenuCursor = 0;            // cursors are placed through the context menu
     int strgMNurMinimieren = 0;           // "fenster bei strg+m minimieren": 1 on, -1 on for one call
     double wavKalibrierung = 0.0;         // mV; 0: raw data
