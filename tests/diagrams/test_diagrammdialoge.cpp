@@ -242,3 +242,31 @@ TEST_F(DialogFall, ReferenzkurveNachAbbrechenVerschwunden)
     kurven({sch::klicken(1165), sch::klicken(2038)});
     EXPECT_EQ(d->kurven[0].farbe, diagrammVorlage.kurven[0].farbe);
 }
+
+TEST_F(DialogFall, KanalslotNimmtDenGewaehltenKanalUndZaehltIhnEinmal)
+{
+    n->benutzerKanaele.resize(2);
+    n->benutzerKanaele.front().name = "KA";
+    n->benutzerKanaele.back().name = "KB";
+    programmStatus |= programmBit::LaufErgebnisDa;
+    aktuellesDiagramm.kurvenSlot = 8;
+    pt::dialogSkript(251, {sch::klicken(2)});                          // no channel: the box goes off again
+    pt::dialogSkript(251, {sch::waehlen(1800, 1), sch::klicken(1)});
+    pt::boxAntworten({plattform::antwort::Nein});
+    kurven({sch::klicken(1163), pruefen([](Fenster dlg) { EXPECT_FALSE(el(dlg, 1163).haken); }),
+            sch::klicken(1163), pruefen([](Fenster dlg) { EXPECT_EQ(el(dlg, 1171).text, "KB"); }), sch::klicken(2038)});
+    EXPECT_EQ(boxen().size(), 1u);   // the note on the next run, switched off by the answer
+    EXPECT_EQ(programmOptionen.parameterHinweis, 0);
+    programmOptionen.parameterHinweis = 1;
+    EXPECT_EQ(std::make_tuple(d->kurven[8].kanal, n->kurvenKanaele[0], n->kurvenKanaeleGesetzt),
+              std::make_tuple(2, &n->benutzerKanaele.back(), 1));
+}
+
+TEST_F(DialogFall, AlleReferenzenLoeschenLeertDieGezeigten)
+{
+    werte(*d, 12, {1, 2});
+    pt::boxAntworten({plattform::antwort::Ja});
+    pt::dialogSkript(128, {sch::klicken(1270)});
+    kurven({sch::klicken(2)});
+    EXPECT_EQ(std::make_tuple(d->kurven[12].anzeigen, d->kurven[12].werte.empty()), std::make_tuple(0, true));
+}
