@@ -15,5 +15,5 @@ void stromreizReferenzkurveAnzeigen(plattform::Fenster fenster, int kompartiment
                                     std::string* meldung = nullptr);
 
 // The curve dialog (128) of the diagram in eigner, opened at the slot: the slot to open it
-// at next (0-19), or -1 when the user is done.
+// at next (0-19), or -1 when the user is done (-2 when he cancelled).
 int kurvenDialogOeffnen(plattform::Fenster eigner, int slot);

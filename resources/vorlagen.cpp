@@ -43,6 +43,9 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageSwimStdKanal,
     &vorlageCaKanal,
     &vorlageKanalEigenschaften,
+    &vorlageDiagrammLayout,
+    &vorlageNeuronKurven,
+    &vorlageExterneKurve,
 };
 }
 

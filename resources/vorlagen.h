@@ -49,3 +49,6 @@ extern const plattform::DialogVorlage vorlageSynapsentypen;  // 134
 extern const plattform::DialogVorlage vorlageSwimStdKanal;    // 160
 extern const plattform::DialogVorlage vorlageCaKanal;         // 314
 extern const plattform::DialogVorlage vorlageKanalEigenschaften; // 218
+extern const plattform::DialogVorlage vorlageDiagrammLayout;  // 127
+extern const plattform::DialogVorlage vorlageNeuronKurven;    // 128
+extern const plattform::DialogVorlage vorlageExterneKurve;    // 170

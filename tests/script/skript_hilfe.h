@@ -10,10 +10,10 @@
 #include "model/netzeinstellungen.h"
 #include "model/neuron.h"
 #include "model/simulationsparameter.h"
-#include <filesystem>
 #include "model/synapse.h"
 #include "platform/test/testplattform.h"
 #include "testhilfe.h"
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <functional>
 
