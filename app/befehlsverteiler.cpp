@@ -373,7 +373,8 @@ void neuronNameBefehl(Fenster f, int befehl)
 // edits each of them in turn until one is cancelled.
 void synapseUnterCursorBefehl(Fenster f, int befehl)
 {
-    const std::vector<SynapseDaten*> liste = synapsenUnterCursor();
+    const std::vector<SynapseDaten*> liste =
+        befehl == befehlSynapseAendern ? synapsenUnterMauszeiger() : synapsenUnterCursor();
     if (befehl == befehlSynapseAendern) {
         synapsenSerieLaeuft = 1;
         for (SynapseDaten* s : liste) {

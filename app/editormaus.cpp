@@ -4,6 +4,7 @@
 #include "app/objektbild.h"
 #include "app/neuroneditor.h"
 #include "app/status.h"
+#include "app/synapsenmenue.h"
 #include "core/status.h"
 #include "diagrams/diagramm.h"
 #include "model/geometrie.h"
@@ -94,6 +95,7 @@ void kontextMenue(Fenster f, Punkt p)
     const auto posten = [&](int befehl) {
         postenAnhaengen(m, 0, befehl, postenText(fensterhandles.hauptmenue, befehl, Nach::Befehl));
     };
+    // the somata are drawn over the line ends, so a neuron wins over a marker it covers
     if (n) {
         if (!n->markiert) {
             neuronMarkieren(nullptr, 0);
@@ -101,7 +103,7 @@ void kontextMenue(Fenster f, Punkt p)
         }
         posten(befehlNeuroneLoeschen);
         neuronMenueZeigen(m);
-    } else {
+    } else if (!synapsenKontextMenueFuellen(m, synapsenAnPunkt(p))) {
         posten(befehlNeuronNeu);
     }
     offenesKontextMenu = m;

@@ -59,7 +59,8 @@ private:
     Pinsel pinsel_, alterPinsel_ = nullptr;
 };
 
-void synapseZeichnen(Zeichenflaeche& z, const SynapseDaten& s)
+// returns the marker square as drawn, for finding the synapse under a click
+Rechteck synapseZeichnen(Zeichenflaeche& z, const SynapseDaten& s)
 {
     const Farbe farbe = synapsenFarbe(s);
     const NeuronDaten* q = s.quelle ? s.quelle : neuronSuchen(s.quellNummer);
@@ -81,13 +82,15 @@ void synapseZeichnen(Zeichenflaeche& z, const SynapseDaten& s)
     }
     const int h = std::max(1, gezoomt(groesse) / 2);
     const Punkt m = punktGezoomt(marke);
-    rechteckFuellen(z, {m.x - h, m.y - h, m.x + h, m.y + h}, farbe);
+    const Rechteck quadrat{m.x - h, m.y - h, m.x + h, m.y + h};
+    rechteckFuellen(z, quadrat, farbe);
     if (s.gruppe > 0) {
         textFarbeSetzen(z, oder(synapsenfarben.gruppenNummern, 0));
         hintergrundTransparent(z, true);
         textAusrichtungSetzen(z, textAusrichtung::Links | textAusrichtung::Unten);
         text(z, m.x + h + 1, m.y - h, std::to_string(s.gruppe));
     }
+    return quadrat;
 }
 
 void neuronZeichnen(Zeichenflaeche& z, const NeuronDaten& n)
@@ -247,9 +250,10 @@ void netzwerkZeichnen(Zeichenflaeche& z)
         return;
     }
     rechteckFuellen(z, flaechenGroesse(z), oder(netzbildfarben.hintergrund, rgbFarbe(255, 255, 255)));
+    // only the screen's squares are kept: the printed page has a scale of its own
     for (int id = 1; id < synapsenTabellenGroesse; ++id)
-        if (const SynapseDaten* s = synapseNachId(id))
-            synapseZeichnen(z, *s);
+        if (SynapseDaten* s = synapseNachId(id))
+            s->markerRechteck = synapseZeichnen(z, *s);
     objekteZeichnen(z);
     for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         neuronZeichnen(z, *n);
