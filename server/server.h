@@ -59,6 +59,10 @@ struct ServerLaufzeit {
     double eingangsWert = 0.0;         // kernel sum of the current step
     double faktor = 0.0;               // multiplies the injected current
     int16_t pulsDaWert = 0;            // what channel 0 carries now
+    double reizWert = 0.0;             // A into the output neuron's soma this step
+    int pulsAktiv = 0;
+    double pulsEnde = 0.0;             // real time at which the pulse level goes back to 0
+    double letztesSomaPotential = 0.0; // V, of the last neuron the conductance path stepped
     int kernEingang = 0;
 
     // acquisition, fixed at each start
@@ -124,6 +128,19 @@ int16_t somaPotentialDaWert(double potential);
 void serverNeuroneAktualisieren(NeuronDaten* neuron, int nachLaden);
 // the context commands 51109-51111 with the chosen neuron (nothing without one)
 void serverNeuronSetzen(int befehl, NeuronDaten* neuron);
+
+// ---- the network step ------------------------------------------------------------------
+
+// One neuron's step as the engine's SWIM step takes it, with the server's differences: the
+// stimulus value into the output neuron's soma, its spike starting the output pulse, its
+// soma potential to the board; no curves, spike lists, collision objects or boxes. The
+// engine's cursors stay where they are.
+void serverNeuronSchritt(NeuronDaten& neuron, const ServerDaten& d, ServerLaufzeit& s);
+// the synaptic currents before, and the synapse dynamics after the neuron steps
+void serverSynapsenWeiterleiten();
+void serverSynapsenBerechnen();
+// one whole network step at laufZustand.t: the three above over every neuron
+void serverNetzSchritt(const ServerDaten& d, ServerLaufzeit& s);
 
 // ---- the files -------------------------------------------------------------------------
 
