@@ -66,6 +66,19 @@ struct ServerAnzeige {
     std::atomic<int> groessteAnzahl{0};
 };
 
+// The trace of the displayed neuron's soma potential: per segment of schritteProSegment
+// steps its lowest and highest value. The ring is fixed, so the loop never allocates; a
+// painter that falls behind loses the oldest segments.
+struct SpurWert { double minimum = 0.0, maximum = 0.0; };
+constexpr int spurRingGroesse = 4096;
+struct ServerSpur {
+    std::array<SpurWert, spurRingGroesse> ring{};
+    std::atomic<uint32_t> geschrieben{0};   // segments since the start; the newest at (n - 1) % size
+    int schritteProSegment = 100;
+    int zaehler = 0;
+    double maximum = -1.0, minimum = 1.0;
+};
+
 struct IoEintrag { int index = 0; int wert = 0; };
 
 struct ServerLaufzeit {
@@ -115,6 +128,7 @@ struct ServerLaufzeit {
     ServerKern kern;
     ServerZaehler zaehler;
     ServerAnzeige anzeige;
+    ServerSpur spur;
 
     int64_t schritte = 0;
     double echtzeit = 0.0;
@@ -223,10 +237,21 @@ private:
     std::atomic<uint32_t> schreiben_{0}, lesen_{0};
 };
 
+// one step of the trace with the displayed neuron's soma potential
+void spurSchritt(ServerLaufzeit& s, double potential);
+
 // Steps the network until the stop bit or the engine's abort flag, each step paced on the
 // clock; counts in s.zaehler and publishes s.anzeige once a second of real time.
 void serverSchleife(const ServerDaten& d, ServerLaufzeit& s, ServerUhr& uhr, ServerBefehle& befehle,
                     std::FILE* log);
+
+// the report's rates: wait spins per step (whole) and steps per second of wall-clock time;
+// a run without steps or without time gives 0
+struct ServerBerichtZahlen {
+    int64_t rundenProSchritt = 0;
+    double schritteProSekunde = 0.0;
+};
+ServerBerichtZahlen serverBerichtZahlen(const ServerZaehler& z, double sekunden);
 
 // ---- the files -------------------------------------------------------------------------
 

@@ -5,6 +5,7 @@
 // waiting and without skipping a step; it only falls behind.
 #include "core/status.h"
 #include "model/netz.h"
+#include "model/neuron.h"
 #include "model/simulationsparameter.h"
 #include "server/server.h"
 #include <algorithm>
@@ -64,6 +65,22 @@ void befehlAusfuehren(const ServerBefehl& b, ServerLaufzeit& s)
 
 } // namespace
 
+void spurSchritt(ServerLaufzeit& s, double potential)
+{
+    ServerSpur& p = s.spur;
+    p.maximum = std::max(p.maximum, potential);
+    p.minimum = std::min(p.minimum, potential);
+    if (++p.zaehler < p.schritteProSegment)
+        return;
+    const uint32_t n = p.geschrieben.load(std::memory_order_relaxed);
+    p.ring[n % spurRingGroesse] = {p.minimum, p.maximum};
+    p.geschrieben.store(n + 1, std::memory_order_release);
+    s.steuerBits |= serverBit::SpurSegment;
+    p.maximum = -1.0;
+    p.minimum = 1.0;
+    p.zaehler = 0;
+}
+
 void serverSchleife(const ServerDaten& d, ServerLaufzeit& s, ServerUhr& uhr, ServerBefehle& befehle,
                     std::FILE* log)
 {
@@ -78,6 +95,9 @@ void serverSchleife(const ServerDaten& d, ServerLaufzeit& s, ServerUhr& uhr, Ser
         for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
             serverNeuronSchritt(*n, d, s);
         serverSynapsenBerechnen();
+        if ((s.steuerBits.load() & serverBit::SpurZeichnen) && s.angezeigtesNeuron &&
+            !s.angezeigtesNeuron->potentiale.empty())
+            spurSchritt(s, s.angezeigtesNeuron->potentiale[0]);
         laufZustand.t += dt;
         s.echtzeit = uhr.jetzt() - start;
         // the stop level on the input ends the step here
@@ -106,4 +126,14 @@ void serverSchleife(const ServerDaten& d, ServerLaufzeit& s, ServerUhr& uhr, Ser
         }
     }
     s.schritte = z.schritte;
+}
+
+ServerBerichtZahlen serverBerichtZahlen(const ServerZaehler& z, double sekunden)
+{
+    ServerBerichtZahlen b;
+    if (z.schritte > 0)
+        b.rundenProSchritt = z.warteRunden / z.schritte;
+    if (sekunden > 0.0)
+        b.schritteProSekunde = static_cast<double>(z.schritte) / sekunden;
+    return b;
 }

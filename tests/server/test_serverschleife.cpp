@@ -48,4 +48,27 @@ TEST(Serverschleife, PacesOnTheClockWithoutSkippingSteps)
     laufZustand = {};
 }
 
+TEST(Serverschleife, ReportRatesOfAnEmptyRunAreZero)
+{
+    struct Fall { ServerZaehler z; double sekunden; int64_t runden; double rate; };
+    for (const Fall& f : {Fall{{}, 0.0, 0, 0.0}, Fall{{.warteRunden = 75, .schritte = 10}, 2.0, 7, 5.0}}) {
+        const ServerBerichtZahlen b = serverBerichtZahlen(f.z, f.sekunden);
+        EXPECT_EQ(b.rundenProSchritt, f.runden);
+        EXPECT_EQ(b.schritteProSekunde, f.rate);
+    }
+}
+
+// one segment per step at setting 1; a painter that took nothing finds the newest ring's worth
+TEST(Serverschleife, TraceRingKeepsTheNewestSegments)
+{
+    ServerSpur& p = serverLauf.spur;
+    p.schritteProSegment = 1;
+    for (int i = 0; i < spurRingGroesse + 5; ++i)
+        spurSchritt(serverLauf, i / 1048576.0);
+    EXPECT_EQ(p.geschrieben, spurRingGroesse + 5u);
+    EXPECT_EQ(p.ring[4].maximum, (spurRingGroesse + 4) / 1048576.0);
+    EXPECT_EQ(p.ring[5].minimum, 5 / 1048576.0);
+    serverLaufZuruecksetzen();
+}
+
 } // namespace
