@@ -94,53 +94,6 @@ void benutzerKanaeleBerechnen(NeuronDaten& n, FormSpannungen u, int methode, dou
     }
 }
 
-void izhikevichPfad(NeuronDaten& n, int kompartimente)
-{
-    const double t = laufZustand.t;
-    // the soma's table
-    double strom = tabellenStrom(n, 0, t) * 1e9;
-    // the segments' tables count when more than one compartment is stimulated; only
-    // segments 1-3 have definitions
-    if (n.gereizteKompartimente > 1) {
-        const int bis = std::min(kompartimente - 1, reizDefinitionen - 1);
-        for (int c = 1; c <= bis; ++c)
-            if (n.stromreize[c].an)
-                strom += tabellenStrom(n, c, t) * 1e9;
-    }
-    // noise
-    rauschenSchritt(n, simulationsParameter.schrittweite);
-    strom += n.rauschStrom * 1e9;
-    // synapses and the server's current
-    strom += (n.synStromChemisch[0] + n.synStromElektrisch[0]) * 1e9 + n.serverStrom;
-    // mV to V; the run preparation chooses the step, a neuron not prepared takes the plain one
-    const auto schritt = n.izhikevichSchrittFunktion ? n.izhikevichSchrittFunktion : izhikevichSchritt;
-    n.potentiale[0] = schritt(&n, strom) / 1000.0;
-}
-
-void leitwertPfad(NeuronDaten& n, int kompartimente)
-{
-    const ParameterVektor& P = n.parameter;
-    const auto [methode, T, t] = laufWerte();
-    const FormSpannungen spannung{n.potentiale[0], synapsenPotential};
-    // the gates of the channels switched on
-    double gNa = 0.0, gK = 0.0, gCa = 0.0;
-    if (!(P[par::SwimNaG] <= 0.0)) {
-        torSchritt(P, par::SwimMAlpha, par::SwimMBeta, n.torVariable[0], spannung, methode, T);
-        torSchritt(P, par::SwimHAlpha, par::SwimHBeta, n.torVariable[1], spannung, methode, T);
-        gNa = potenz(n.torVariable[0], ganzeZahl(P[par::SwimMPotenz]))
-              * potenz(n.torVariable[1], ganzeZahl(P[par::SwimHPotenz]));
-    }
-    if (!(P[par::SwimKG] <= 0.0)) {
-        torSchritt(P, par::SwimNAlpha, par::SwimNBeta, n.torVariable[2], spannung, methode, T);
-        gK = potenz(n.torVariable[2], ganzeZahl(P[par::SwimNPotenz]));
-    }
-    if (!(P[par::SwimCaG] <= 0.0)) {
-        torSchritt(P, par::SwimCAlpha, par::SwimCBeta, n.torVariable[6], spannung, methode, T);
-        gCa = potenz(n.torVariable[6], ganzeZahl(P[par::SwimCPotenz]));
-    }
-    swimNachDenToren(n, kompartimente, gNa, gK, gCa);
-}
-
 } // namespace
 
 int swimKoeffizienten(NeuronDaten& n, int kompartimente, double gNa, double gK, double gCa, KompartimentFeld& a,
@@ -250,15 +203,64 @@ void swimNachDenToren(NeuronDaten& n, int kompartimente, double gNa, double gK, 
     swimBegrenzen(n, letztes);
 }
 
+void swimIzhikevichPfad(NeuronDaten& n, int kompartimente)
+{
+    const double t = laufZustand.t;
+    // the soma's table
+    double strom = tabellenStrom(n, 0, t) * 1e9;
+    // the segments' tables count when more than one compartment is stimulated; only
+    // segments 1-3 have definitions
+    if (n.gereizteKompartimente > 1) {
+        const int bis = std::min(kompartimente - 1, reizDefinitionen - 1);
+        for (int c = 1; c <= bis; ++c)
+            if (n.stromreize[c].an)
+                strom += tabellenStrom(n, c, t) * 1e9;
+    }
+    // noise
+    rauschenSchritt(n, simulationsParameter.schrittweite);
+    strom += n.rauschStrom * 1e9;
+    // synapses and the server's current
+    strom += (n.synStromChemisch[0] + n.synStromElektrisch[0]) * 1e9 + n.serverStrom;
+    // mV to V; the run preparation chooses the step, a neuron not prepared takes the plain one
+    const auto schritt = n.izhikevichSchrittFunktion ? n.izhikevichSchrittFunktion : izhikevichSchritt;
+    n.potentiale[0] = schritt(&n, strom) / 1000.0;
+}
+
+void swimToreBerechnen(NeuronDaten& n, double& gNa, double& gK, double& gCa)
+{
+    const ParameterVektor& P = n.parameter;
+    const auto [methode, T, t] = laufWerte();
+    const FormSpannungen spannung{n.potentiale[0], synapsenPotential};
+    // the gates of the channels switched on
+    gNa = gK = gCa = 0.0;
+    if (!(P[par::SwimNaG] <= 0.0)) {
+        torSchritt(P, par::SwimMAlpha, par::SwimMBeta, n.torVariable[0], spannung, methode, T);
+        torSchritt(P, par::SwimHAlpha, par::SwimHBeta, n.torVariable[1], spannung, methode, T);
+        gNa = potenz(n.torVariable[0], ganzeZahl(P[par::SwimMPotenz]))
+              * potenz(n.torVariable[1], ganzeZahl(P[par::SwimHPotenz]));
+    }
+    if (!(P[par::SwimKG] <= 0.0)) {
+        torSchritt(P, par::SwimNAlpha, par::SwimNBeta, n.torVariable[2], spannung, methode, T);
+        gK = potenz(n.torVariable[2], ganzeZahl(P[par::SwimNPotenz]));
+    }
+    if (!(P[par::SwimCaG] <= 0.0)) {
+        torSchritt(P, par::SwimCAlpha, par::SwimCBeta, n.torVariable[6], spannung, methode, T);
+        gCa = potenz(n.torVariable[6], ganzeZahl(P[par::SwimCPotenz]));
+    }
+}
+
 void swimModellBerechnen(NeuronDaten& n)
 {
     const int kompartimente = passivKompartimente(n);
     if (kompartimente < 1)
         return;
     const double v0 = n.potentiale[0];
-    if (n.izhikevichAktiv)
-        izhikevichPfad(n, kompartimente);
-    else
-        leitwertPfad(n, kompartimente);
+    if (n.izhikevichAktiv) {
+        swimIzhikevichPfad(n, kompartimente);
+    } else {
+        double gNa, gK, gCa;
+        swimToreBerechnen(n, gNa, gK, gCa);
+        swimNachDenToren(n, kompartimente, gNa, gK, gCa);
+    }
     swimSpikesBehandeln(n, v0, n.potentiale[0], laufZustand.t);
 }

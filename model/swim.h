@@ -9,6 +9,12 @@ struct NeuronDaten;
 // when a spike-time or PSP list grows.
 void swimModellBerechnen(NeuronDaten& neuron);
 
+// The two halves of the step before the spike handling, for a caller with a spike handling
+// of its own: the Izhikevich step of the soma, and the gates of the conductance path with
+// the open fractions of Na, K and Ca (0 for a channel switched off).
+void swimIzhikevichPfad(NeuronDaten& n, int kompartimente);
+void swimToreBerechnen(NeuronDaten& n, double& gNa, double& gK, double& gCa);
+
 // The conductance path after the gates: gNa, gK, gCa the open fractions of the three
 // channels (0 for one switched off), the gates already moved. Channel currents, Ca pool,
 // user channels, stimuli, noise, coefficients and the update of the compartments; the run

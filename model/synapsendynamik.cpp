@@ -320,34 +320,49 @@ void chemischeSynapse(SynapseDaten& s, SynapsenPool& P)
 
 } // namespace
 
+namespace {
+
+// the dynamics of the neuron's outgoing synapses; mitCursor: the synapse cursor follows
+void quellSynapsenBerechnen(NeuronDaten& n, bool mitCursor)
+{
+    for (SynapseDaten* s = n.ausgangsSynapsen; s; s = s->naechsteSynapse) {
+        if (mitCursor)
+            laufZustand.aktuelleSynapse = s;
+        // a switched-off synapse transmits nothing
+        if (s->ausgeschaltet)
+            continue;
+        // the source's soma potential drives the release
+        s->quellPotential = n.potentiale.empty() ? 0.0 : n.potentiale[0];
+        synapsenPotential = s->quellPotential;
+        // an axo-axonic synapse acts on its parent
+        if (s->axoIndex >= 1) {
+            axoSynapse(*s);
+            continue;
+        }
+        // only a synapse with a delay ring transmits
+        if (!s->pool || s->pool->ring.empty())
+            continue;
+        const int ion = synapsenTypIon(s->pool->typ);
+        if (ion < 1)
+            s->abgabe = 0.0;
+        else if (ion <= 3)
+            chemischeSynapse(*s, *s->pool);
+        else if (ion == ionenArt::Elektrisch)
+            elektrischeSynapse(*s, *s->pool);
+    }
+}
+
+} // namespace
+
 void synapsenBerechnen()
 {
-    for (aktuellesNeuron = neuronKette.kopf; aktuellesNeuron; aktuellesNeuron = aktuellesNeuron->naechstesNeuron) {
-        NeuronDaten& n = *aktuellesNeuron;
-        for (SynapseDaten* s = n.ausgangsSynapsen; s; s = s->naechsteSynapse) {
-            laufZustand.aktuelleSynapse = s;
-            // a switched-off synapse transmits nothing
-            if (s->ausgeschaltet)
-                continue;
-            // the source's soma potential drives the release
-            s->quellPotential = n.potentiale.empty() ? 0.0 : n.potentiale[0];
-            synapsenPotential = s->quellPotential;
-            // an axo-axonic synapse acts on its parent
-            if (s->axoIndex >= 1) {
-                axoSynapse(*s);
-                continue;
-            }
-            // only a synapse with a delay ring transmits
-            if (!s->pool || s->pool->ring.empty())
-                continue;
-            const int ion = synapsenTypIon(s->pool->typ);
-            if (ion < 1)
-                s->abgabe = 0.0;
-            else if (ion <= 3)
-                chemischeSynapse(*s, *s->pool);
-            else if (ion == ionenArt::Elektrisch)
-                elektrischeSynapse(*s, *s->pool);
-        }
-    }
+    for (aktuellesNeuron = neuronKette.kopf; aktuellesNeuron; aktuellesNeuron = aktuellesNeuron->naechstesNeuron)
+        quellSynapsenBerechnen(*aktuellesNeuron, true);
     laufZustand.aktuelleSynapse = nullptr;
+}
+
+void synapsenBerechnenOhneCursor()
+{
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        quellSynapsenBerechnen(*n, false);
 }

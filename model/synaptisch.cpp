@@ -335,6 +335,14 @@ void synaptischeStroemeBerechnen()
         stroemeInsNeuron(*aktuellesNeuron, simulationsParameter, t);
 }
 
+void synaptischeStroemeBerechnenOhneCursor()
+{
+    axoAxonischUebertragen();
+    const double t = laufZustand.t;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        stroemeInsNeuron(*n, simulationsParameter, t);
+}
+
 void synaptischeStroemeBerechnen(const std::vector<NeuronDaten*>& mitPools)
 {
     axoAxonischUebertragen();

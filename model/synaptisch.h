@@ -25,6 +25,10 @@ void synaptischeStroemeBerechnen();
 void synaptischeStroemeBerechnen(const std::vector<NeuronDaten*>& mitPools);
 // the synapse dynamics of one step, after the model steps
 void synapsenBerechnen();
+// The same two passes for a thread that shares the network with the editor: the neuron
+// and synapse cursors stay where they are.
+void synaptischeStroemeBerechnenOhneCursor();
+void synapsenBerechnenOhneCursor();
 // a kind-16 curve: the pool ring of its synapse x 1e7 as samples
 void freisetzungsKurveAusRing(KurvenDaten& kurve, int schritte);
 // the axo-axonic switch: option bit 0x10 or the network variant

@@ -34,6 +34,51 @@ constexpr int MitKarte = 1, KeineKarte = 2, OhneErfassung = 3;
 constexpr int ioTabellenGroesse = 256;
 constexpr uint32_t eingangsPufferGroesse = 10000;
 
+// ---- events and the kernel current -----------------------------------------------------
+
+constexpr int ereignisRingGroesse = 1000;
+
+// What the events of a run build up: the kernel table, the ages of the active events, the
+// delay queue of the injected current, the dead time and the factor read-back.
+struct ServerKern {
+    std::vector<double> werte;          // the kernel by age in steps
+    int laenge = 0;
+    std::array<int, ereignisRingGroesse> alter{};
+    int ringAnfang = 0, schreibIndex = 0;
+    int groessteAnzahl = 0;             // most events active at once
+    double verstaerkung = 0.0;          // A per unit of the kernel sum
+    std::vector<double> schlange;       // A, written now, injected after the delay
+    int schlangenLaenge = 0, lesen = 0, schreiben = 0;
+    int rueckleseZaehler = 0;           // steps until the input sets the factor
+    int totzeitAktiv = 0;
+    double totzeitEnde = 0.0;           // real time
+};
+
+// the loop's counters: spins waiting on the clock, steps, steps that needed no wait, and
+// the most real time ran ahead of simulated time (s)
+struct ServerZaehler {
+    int64_t warteRunden = 0, schritte = 0, verspaetet = 0;
+    double groessterRueckstand = 0.0;
+};
+// what the loop publishes once a second for the other threads
+struct ServerAnzeige {
+    std::atomic<double> echtzeit{0.0}, faktor{0.0};
+    std::atomic<int> groessteAnzahl{0};
+};
+
+// The trace of the displayed neuron's soma potential: per segment of schritteProSegment
+// steps its lowest and highest value. The ring is fixed, so the loop never allocates; a
+// painter that falls behind loses the oldest segments.
+struct SpurWert { double minimum = 0.0, maximum = 0.0; };
+constexpr int spurRingGroesse = 4096;
+struct ServerSpur {
+    std::array<SpurWert, spurRingGroesse> ring{};
+    std::atomic<uint32_t> geschrieben{0};   // segments since the start; the newest at (n - 1) % size
+    int schritteProSegment = 100;
+    int zaehler = 0;
+    double maximum = -1.0, minimum = 1.0;
+};
+
 struct IoEintrag { int index = 0; int wert = 0; };
 
 struct ServerLaufzeit {
@@ -59,6 +104,10 @@ struct ServerLaufzeit {
     double eingangsWert = 0.0;         // kernel sum of the current step
     double faktor = 0.0;               // multiplies the injected current
     int16_t pulsDaWert = 0;            // what channel 0 carries now
+    double reizWert = 0.0;             // A into the output neuron's soma this step
+    int pulsAktiv = 0;
+    double pulsEnde = 0.0;             // real time at which the pulse level goes back to 0
+    double letztesSomaPotential = 0.0; // V, of the last neuron the conductance path stepped
     int kernEingang = 0;
 
     // acquisition, fixed at each start
@@ -76,6 +125,10 @@ struct ServerLaufzeit {
     int fehlerSumme = 0;               // the handler's answers, kept and never acted on
 
     std::atomic<uint32_t> steuerBits{0};
+    ServerKern kern;
+    ServerZaehler zaehler;
+    ServerAnzeige anzeige;
+    ServerSpur spur;
 
     int64_t schritte = 0;
     double echtzeit = 0.0;
@@ -124,6 +177,81 @@ int16_t somaPotentialDaWert(double potential);
 void serverNeuroneAktualisieren(NeuronDaten* neuron, int nachLaden);
 // the context commands 51109-51111 with the chosen neuron (nothing without one)
 void serverNeuronSetzen(int befehl, NeuronDaten* neuron);
+
+// ---- the network step ------------------------------------------------------------------
+
+// One neuron's step as the engine's SWIM step takes it, with the server's differences: the
+// stimulus value into the output neuron's soma, its spike starting the output pulse, its
+// soma potential to the board; no curves, spike lists, collision objects or boxes. The
+// engine's cursors stay where they are.
+void serverNeuronSchritt(NeuronDaten& neuron, const ServerDaten& d, ServerLaufzeit& s);
+// the synaptic currents before, and the synapse dynamics after the neuron steps
+void serverSynapsenWeiterleiten();
+void serverSynapsenBerechnen();
+// one whole network step at laufZustand.t: the three above over every neuron
+void serverNetzSchritt(const ServerDaten& d, ServerLaufzeit& s);
+
+namespace ereignisFehler {
+constexpr int Keiner = 0, KernZuKurz = 1, SchlangeZuLang = 2, KernSpeicher = 3, SchlangeSpeicher = 4;
+}
+
+// The kernel, the event ring and the delay queue for a run at this step (s); zero settings
+// get their start values. A refusal (ereignisFehler) changes nothing.
+int ereignisKernVorbereiten(ServerDaten& d, ServerLaufzeit& s, double schritt);
+// an event detected now: its kernel starts in the next step; the 1001st active one
+// replaces the oldest
+void serverEreignisZaehlen(ServerLaufzeit& s);
+// the soft start: currents well above 0.13 nA pass, smaller ones are suppressed
+double sanfterAnfang(double strom);
+// first in a step with the board: the stimulus value the queue delivers now
+void reizAusSchlange(ServerLaufzeit& s);
+// after the network step: kernel sum, its output, the queue, events, read-back and the
+// pulse end. false: the input reported the stop level, and the step ends at once.
+bool ereignisKernSchritt(const ServerDaten& d, ServerLaufzeit& s, std::FILE* log);
+
+// ---- the paced loop --------------------------------------------------------------------
+
+// what the loop paces against: seconds from any fixed origin, one reading per call
+class ServerUhr {
+public:
+    virtual ~ServerUhr() = default;
+    virtual double jetzt() = 0;
+};
+ServerUhr& serverSystemUhr();
+
+// what the other threads ask of a running loop, taken between two steps
+struct ServerBefehl {
+    enum Art { Stopp, FaktorAendern, ReizWert };
+    Art art = Stopp;
+    double wert = 0.0;
+};
+// One sender, one receiver, a fixed number of places: sending never allocates, and a full
+// queue refuses.
+class ServerBefehle {
+public:
+    bool senden(ServerBefehl b);
+    bool holen(ServerBefehl& b);
+
+private:
+    std::array<ServerBefehl, 64> plaetze_{};
+    std::atomic<uint32_t> schreiben_{0}, lesen_{0};
+};
+
+// one step of the trace with the displayed neuron's soma potential
+void spurSchritt(ServerLaufzeit& s, double potential);
+
+// Steps the network until the stop bit or the engine's abort flag, each step paced on the
+// clock; counts in s.zaehler and publishes s.anzeige once a second of real time.
+void serverSchleife(const ServerDaten& d, ServerLaufzeit& s, ServerUhr& uhr, ServerBefehle& befehle,
+                    std::FILE* log);
+
+// the report's rates: wait spins per step (whole) and steps per second of wall-clock time;
+// a run without steps or without time gives 0
+struct ServerBerichtZahlen {
+    int64_t rundenProSchritt = 0;
+    double schritteProSekunde = 0.0;
+};
+ServerBerichtZahlen serverBerichtZahlen(const ServerZaehler& z, double sekunden);
 
 // ---- the files -------------------------------------------------------------------------
 
