@@ -122,8 +122,9 @@ bool kopfLesen(Leser& l, Skript& s, ErgebnisKopf& k, int& meldung)
     s.auswertung = l.u32();
     s.anweisungsGroesse = l.u32();
     const uint64_t texte = uint64_t{k.skriptLaenge} + k.netzLaenge + k.permutationsLaenge;
-    if (!l.gut || texte > l.groesse || s.klassenEintragGroesse != sizeof(Auswertungsklasse) || s.klassenAnzahl < 0 ||
-        static_cast<uint64_t>(s.klassenAnzahl) * sizeof(Auswertungsklasse) > l.groesse)
+    // a class size of another build is told by the comparison of further files
+    if (!l.gut || texte > l.groesse || s.klassenEintragGroesse == 0 || s.klassenAnzahl < 0 ||
+        static_cast<uint64_t>(s.klassenAnzahl) * s.klassenEintragGroesse > l.groesse)
         return false;
 
     meldung = 1153;
@@ -291,5 +292,55 @@ int ergebnisLesen(Auswertungsdaten& a, std::FILE* f)
     s.geaendert = std::move(geaendert);
     s.ergebnisneurone = std::move(neurone);
     a.satzZeiger = naechster;
+    return 1;
+}
+
+int ergebnisKopfPruefen(Auswertungsdaten& a)
+{
+    const std::string& pfad = a.ergebnisPfad;
+    for (const std::string& n : a.namen)
+        if (n == pfad) {
+            plattform::hinweisBox(meldungFormatieren(1171, pfad));
+            return 0;
+        }
+    Auswertungsdaten neu;
+    neu.ergebnisPfad = pfad;
+    if (!ergebnisDateiLaden(neu, 0))
+        return abgelehnt(1170);
+    const Skript &n = neu.skript, &g = a.skript;
+    const auto kurven = [](const Skript& s) {
+        int k = 0;
+        for (const Ergebnisneuron& e : s.ergebnisneurone)
+            k += e.kurvenAnzahl;
+        return k;
+    };
+    const int nr = static_cast<int>(n.ergebnisneurone.size()), gr = static_cast<int>(g.ergebnisneurone.size());
+    const int nd = static_cast<int>(n.dokumentiert.size()) - 1, gd = static_cast<int>(g.dokumentiert.size()) - 1;
+    const auto erstes = [](const Skript& s) { return s.ergebnisneurone.empty() ? 0 : s.ergebnisneurone[0].kurvenAnzahl; };
+    std::string text;
+    if (n.klassenEintragGroesse != g.klassenEintragGroesse)
+        text = meldungFormatieren(1172, pfad, n.klassenEintragGroesse, g.klassenEintragGroesse);
+    else if (nr != gr)
+        text = meldungFormatieren(1173, pfad, nr, gr);
+    else if (kurven(n) != kurven(g))
+        text = meldungFormatieren(1174, pfad, kurven(n), kurven(g));
+    else if (n.klassenAnzahl != g.klassenAnzahl)
+        text = meldungFormatieren(1175, pfad, n.klassenAnzahl);
+    else if (neu.kopf.auswertungsNeuron != a.kopf.auswertungsNeuron)
+        text = meldungFormatieren(1176, pfad, neu.kopf.auswertungsNeuron, a.kopf.auswertungsNeuron);
+    else if (nd != gd)
+        text = meldungFormatieren(1177, pfad, nd);
+    else if (n.ergebnisArt != g.ergebnisArt)
+        text = meldungFormatieren(1178, pfad);
+    else if (erstes(n) != erstes(g))
+        text = meldungFormatieren(1179, pfad);
+    if (!text.empty()) {
+        plattform::hinweisBox(text);
+        return 0;
+    }
+    a.kopf.saetze = neu.kopf.saetze;
+    a.kopf.ersterSatz = neu.kopf.ersterSatz;
+    a.kopf.dateiNummer = neu.kopf.dateiNummer;
+    a.satzZeiger = neu.satzZeiger;
     return 1;
 }

@@ -128,6 +128,28 @@ TEST_F(ErgebnisFall, LeserNehmenDieDateiZurueckUndLehnenSchadenAb)
     EXPECT_EQ(std::tuple(e.werte[0].size(), e.werte[0][1999], e.werte[2][1999]),
               std::tuple(size_t{2000}, 0.001f * 1999, -0.001f * 1999));
 
+    // a further file: the first difference is named, the one already listed refused
+    struct { int neurone, doku; bool gelistet; const char* text; } weitere[] = {
+        {1, 0, false, "anzahl der neurone (1)nicht"}, {0, -1, false, "zu dokumentierenden parameter (2)"},
+        {0, 0, true, "schon geladen"}, {0, 0, false, nullptr}};
+    for (const auto& w : weitere) {
+        Auswertungsdaten g;
+        g.ergebnisPfad = a.ergebnisPfad;
+        ASSERT_EQ(ergebnisDateiLaden(g, 0), 1);
+        g.skript.ergebnisneurone.resize(g.skript.ergebnisneurone.size() + w.neurone);
+        g.skript.dokumentiert.resize(g.skript.dokumentiert.size() + w.doku);
+        if (w.gelistet)
+            g.namen.push_back(g.ergebnisPfad);
+        g.kopf.saetze = 0;
+        if (w.text)
+            pt::boxAntworten({1});
+        EXPECT_EQ(ergebnisKopfPruefen(g), w.text ? 0 : 1);
+        if (w.text)
+            EXPECT_NE(pt::boxLog().back().text.find(w.text), std::string::npos) << pt::boxLog().back().text;
+        else
+            EXPECT_EQ(g.kopf.saetze, 7u);
+    }
+
     const std::string echt = lesen(a.ergebnisPfad);
     std::string alt = echt;
     alt[68] = 103;
@@ -167,6 +189,68 @@ TEST_F(ErgebnisFall, LeserNehmenDieDateiZurueckUndLehnenSchadenAb)
         if (k.satzZeiger == 0)
             std::fclose(d);
     }
+}
+
+// an index over the run's file lists each record once and reads back equal; a damaged
+// index is refused or read whole
+TEST_F(ErgebnisFall, IndexUeberDieDateiLiestSichGleichZurueck)
+{
+    ASSERT_EQ(laden(text()), 1);
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "erg.bin")});
+    ASSERT_EQ(skriptAusfuehren(skript, 1), 1);
+    Auswertungsdaten a;
+    a.ergebnisPfad = ordner + "erg.bin";
+    a.indexPfad = ordner + "erg.inx";
+    ASSERT_EQ(ergebnisDateiLaden(a, 0), 1);
+    ASSERT_EQ(ergebnisIndexSpeichern(a, 0), 1);
+    ASSERT_EQ(ergebnisIndexErstellen(a, 0), 1);
+    ASSERT_EQ(indexDateiListeAktualisieren(a), 1);
+    const std::string b = lesen(a.indexPfad);
+    ASSERT_EQ(b.size(), 266328u + 7 * 16);
+    EXPECT_EQ(std::tuple(bei<uint32_t>(b, 72), bei<uint32_t>(b, 76), bei<uint32_t>(b, 80)), std::tuple(7u, 1u, 266328u));
+    for (uint32_t k = 0; k < 7; ++k) {
+        const size_t o = 266328 + 16 * k;
+        EXPECT_EQ(std::tuple(bei<uint32_t>(b, o), bei<uint32_t>(b, o + 4), bei<uint32_t>(b, o + 8), bei<float>(b, o + 12)),
+                  std::tuple(k, a.kopf.ersterSatz + k * uint32_t{satz}, 0u, 0.0f));
+    }
+    Auswertungsdaten z;
+    z.indexPfad = a.indexPfad;
+    ASSERT_EQ(ergebnisIndexLaden(z), 1);
+    EXPECT_EQ(z.namen, a.namen);
+    EXPECT_EQ(0, std::memcmp(z.index.data(), a.index.data(), 7 * 16));
+    ASSERT_EQ(ergebnisNachIndexLesen(z, 3), 1);
+    EXPECT_DOUBLE_EQ(z.skript.dokumentiert[1].wert, 3.75e-9);
+
+    uint32_t zufall = 777;
+    for (int v = 0; v < 300; ++v) {
+        std::string k = b;
+        zufall = zufall * 1103515245u + 12345u;
+        const size_t stelle = v % 2 ? 64 + (zufall >> 8) % 24 : 266328 + (zufall >> 8) % (7 * 16);
+        for (int i = 0; i < 4 && stelle + i < k.size(); ++i)
+            k[stelle + i] = static_cast<char>(v % 3 == 0 ? 0xFF : (zufall >> (8 * i)));
+        if (v % 5 == 0)
+            k.resize((zufall >> 4) % k.size());
+        testhilfe::schreiben(ordner + "kaputt.inx", k);
+        Auswertungsdaten d;
+        d.indexPfad = ordner + "kaputt.inx";
+        const auto antwort = [] {
+            if (pt::offeneBoxAntworten() == 0)
+                pt::boxAntworten({1});
+        };
+        antwort();
+        if (!ergebnisIndexLaden(d))
+            continue;
+        for (int e = 0; e < static_cast<int>(d.index.size()); ++e) {
+            antwort();
+            ergebnisNachIndexLesen(d, e);
+        }
+        for (std::FILE* h : d.handles)
+            if (h)
+                std::fclose(h);
+    }
+    for (std::FILE* h : z.handles)
+        if (h)
+            std::fclose(h);
 }
 
 // a stop during the fourth run keeps the three records written and ends the chain at the third
