@@ -15,6 +15,7 @@ struct ErgebnisKopf {
     int auswertungsNeuron = 0;          // its number, 0 without one
     uint32_t saetze = 0;                // records in the file
     uint32_t ersterSatz = 0;
+    uint32_t klassenOffset = 0, skriptOffset = 0, netzOffset = 0, permutationsOffset = 0;
 };
 
 // one stored simulation in the index: its running number over all listed files, the place
@@ -35,6 +36,8 @@ struct Auswertungsdaten {
     std::string ergebnisPfad;           // the result file the header came from
     std::FILE* ergebnisDatei = nullptr; // open while records are read
     uint32_t satzZeiger = 0;            // the record read next; 0 after the last
+    // the embedded texts written out by an interactive load, for the evaluation mode
+    std::string tmpSkript, tmpNetz, tmpPermutation;
 
     // the index over the records of all listed result files
     std::vector<IndexEintrag> index;
@@ -47,9 +50,11 @@ struct Auswertungsdaten {
     int aktuellesErgebnis = 0;
 };
 
-// Reads the header of the result file named in ergebnisPfad (the interactive choosing and
-// the embedded texts are not read here: interaktiv must be 0). 1 when the header was read
-// whole and a's script record holds it; 0 after a message, with a left as it was.
+// Reads the header of a result file into a's script record. interaktiv 1: asks before a
+// loaded script or result file is dropped, lets the user choose the file, reads the class
+// table and writes the embedded texts as temporary files "<name> tmp aus bin <time>.skr",
+// ".gui", ".pmt" beside it; 0: the header of the file named in ergebnisPfad only.
+// 1 when the header was read whole; 0 after a message (or a No), with a left as it was.
 int ergebnisDateiLaden(Auswertungsdaten& a, int interaktiv);
 // Reads the header of the further result file at a.ergebnisPfad and checks that it comes
 // from the same kind of run as the loaded one; then its record count and first record

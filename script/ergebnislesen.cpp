@@ -6,12 +6,17 @@
 // were.
 #include "script/auswertungsdaten.h"
 #include "core/status.h"
+#include "model/ergebnisdateien.h"
+#include "model/skriptzeit.h"
+#include "platform/fenster.h"
+#include "platform/waehler.h"
 #include "platform/box.h"
 #include "platform/pfad.h"
 #include "texts/texte.h"
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
 
 namespace {
 
@@ -106,18 +111,18 @@ bool kopfLesen(Leser& l, Skript& s, ErgebnisKopf& k, int& meldung)
     k.dateiNummer = l.i32();
     s.hatNum = l.i32();
     k.skriptPfad = l.feld(260);
-    l.u32();
+    k.skriptOffset = l.u32();
     k.skriptLaenge = l.u32();
     k.netzPfad = l.feld(260);
-    l.u32();
+    k.netzOffset = l.u32();
     k.netzLaenge = l.u32();
     k.permutationsPfad = l.feld(260);
-    l.u32();
+    k.permutationsOffset = l.u32();
     k.permutationsLaenge = l.u32();
     const uint32_t schluss = l.u32();
     l.u32();
     s.klassenEintragGroesse = l.u32();
-    l.u32();
+    k.klassenOffset = l.u32();
     s.klassenAnzahl = l.i32();
     s.auswertung = l.u32();
     s.anweisungsGroesse = l.u32();
@@ -184,12 +189,76 @@ bool kopfLesen(Leser& l, Skript& s, ErgebnisKopf& k, int& meldung)
     return true;
 }
 
+// the class table, when there is one
+bool klassenLesen(Leser& l, Skript& s, const ErgebnisKopf& k)
+{
+    if (s.klassenAnzahl <= 0)
+        return true;
+    if (s.klassenEintragGroesse != sizeof(Auswertungsklasse) || !l.markeBei(k.klassenOffset))
+        return false;
+    s.klassen.assign(static_cast<size_t>(s.klassenAnzahl) + 1, {});
+    l.bytes(s.klassen.data(), static_cast<size_t>(s.klassenAnzahl) * sizeof(Auswertungsklasse));
+    return l.gut;
+}
+
+// An embedded text written out as "<folder>/<name> tmp aus bin <time>.<endung>". false
+// after its message; pfad is then empty.
+bool textAuslagern(Leser& l, uint32_t offset, uint32_t laenge, const std::string& stamm, const char* endung,
+                   int verlaufen, std::string& pfad)
+{
+    pfad.clear();
+    std::string text(laenge, '\0');
+    if (!l.markeBei(offset) || (l.bytes(text.data(), laenge), !l.gut)) {
+        plattform::hinweisBox(meldungsTexte[verlaufen]);
+        return false;
+    }
+    const std::string ziel = stamm + "." + endung;
+    if (!plattform::dateiSicherSchreiben(ziel, text)) {
+        plattform::hinweisBox(meldungFormatieren(74, ziel));
+        return false;
+    }
+    pfad = ziel;
+    return true;
+}
+
+// the questions and the choice of an interactive load; false when nothing is to be read
+bool dateiWaehlen(Auswertungsdaten& a)
+{
+    const uint32_t geladen = skriptStatus;   // releasing the script clears the result bit too
+    if (geladen & skriptBit::Geladen) {
+        if (plattform::meldungsBox(fensterhandles.hauptfenster, meldungsTexte[1180], "SysInfo",
+                                   plattform::knoepfe::JaNein | plattform::symbol::Frage) != plattform::antwort::Ja)
+            return false;
+        skriptFreigeben(a.skript);
+    }
+    if (geladen & skriptBit::ErgebnisKopfGeladen) {
+        if (plattform::meldungsBox(fensterhandles.hauptfenster, meldungsTexte[1181], "SysInfo",
+                                   plattform::knoepfe::JaNein | plattform::symbol::Frage) != plattform::antwort::Ja)
+            return false;
+        skriptStatus &= ~skriptBit::ErgebnisKopfGeladen;
+    }
+    plattform::DateiWahl wahl;
+    wahl.ordner = dateipfade.ergebnisVerzeichnis.empty() ? dateipfade.dokumentVerzeichnis : dateipfade.ergebnisVerzeichnis;
+    wahl.endung = "bin";
+    wahl.titel = meldungsTexte[1182];
+    wahl.filter.push_back({meldungsTexte[1144], "*.bin"});
+    if (!plattform::dateiWaehlen(fensterhandles.hauptfenster, wahl))
+        return false;
+    const std::string pfad = wahl.ordner + "/" + wahl.name + (wahl.endung.empty() ? "" : "." + wahl.endung);
+    if (!plattform::dateiExistiert(pfad)) {
+        plattform::hinweisBox(meldungFormatieren(1183, pfad));
+        return false;
+    }
+    a.ergebnisPfad = pfad;
+    return true;
+}
+
 } // namespace
 
 int ergebnisDateiLaden(Auswertungsdaten& a, int interaktiv)
 {
-    if (interaktiv)
-        return abgelehnt(886);
+    if (interaktiv && !dateiWaehlen(a))
+        return 0;
     std::FILE* f = plattform::dateiOeffnen(a.ergebnisPfad, "rb");
     if (!f)
         return abgelehnt(1160);
@@ -213,14 +282,49 @@ int ergebnisDateiLaden(Auswertungsdaten& a, int interaktiv)
         return 0;
     }
     int meldung = 0;
-    const bool gut = kopfLesen(l, s, k, meldung);
-    std::fclose(f);
-    if (!gut)
+    if (!kopfLesen(l, s, k, meldung)) {
+        std::fclose(f);
         return abgelehnt(meldung);
+    }
+    std::string tmp[3];
+    if (interaktiv) {
+        if (!klassenLesen(l, s, k)) {
+            std::fclose(f);
+            return abgelehnt(1184);
+        }
+        const size_t schnitt = a.ergebnisPfad.find_last_of('/');
+        std::string ordner = schnitt == std::string::npos ? "." : a.ergebnisPfad.substr(0, schnitt);
+        std::string name = a.ergebnisPfad.substr(schnitt == std::string::npos ? 0 : schnitt + 1);
+        if (const size_t punkt = name.rfind('.'); punkt != std::string::npos)
+            name.resize(punkt);
+        dateipfade.ergebnisVerzeichnis = ordner;
+        char zeit[32] = {};
+        const std::tm jetzt = ortszeit();
+        const std::string stamm = ordner + "/" + name + " tmp aus bin " + datumFormatieren(&jetzt, zeit, 10);
+        bool gut = textAuslagern(l, k.skriptOffset, k.skriptLaenge, stamm, "skr", 1185, tmp[0]) &&
+                   textAuslagern(l, k.netzOffset, k.netzLaenge, stamm, "gui", 1186, tmp[1]) &&
+                   (k.permutationsLaenge == 0 ||
+                    textAuslagern(l, k.permutationsOffset, k.permutationsLaenge, stamm, "pmt", 1187, tmp[2]));
+        if (!gut) {
+            std::fclose(f);
+            // nothing stays half-loaded: the texts already written go again
+            std::error_code fehler;
+            for (const std::string& t : tmp)
+                if (!t.empty())
+                    std::filesystem::remove(plattform::pfadAufloesen(t), fehler);
+            return 0;
+        }
+    }
+    std::fclose(f);
     s.pfad = k.skriptPfad;
     a.skript = std::move(s);
     a.kopf = k;
     a.satzZeiger = k.ersterSatz;
+    if (interaktiv) {
+        a.tmpSkript = tmp[0];
+        a.tmpNetz = tmp[1];
+        a.tmpPermutation = tmp[2];
+    }
     skriptStatus |= skriptBit::ErgebnisKopfGeladen;
     return 1;
 }

@@ -128,6 +128,18 @@ TEST_F(ErgebnisFall, LeserNehmenDieDateiZurueckUndLehnenSchadenAb)
     EXPECT_EQ(std::tuple(e.werte[0].size(), e.werte[0][1999], e.werte[2][1999]),
               std::tuple(size_t{2000}, 0.001f * 1999, -0.001f * 1999));
 
+    // an interactive load asks before dropping what is loaded and writes the embedded texts out
+    Auswertungsdaten t;
+    skriptStatus = skriptBit::Geladen | skriptBit::ErgebnisKopfGeladen;
+    pt::boxAntworten({6, 6});
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "erg.bin")});
+    ASSERT_EQ(ergebnisDateiLaden(t, 1), 1);
+    EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
+    EXPECT_NE(t.tmpSkript.find("erg tmp aus bin "), std::string::npos) << t.tmpSkript;
+    EXPECT_EQ(lesen(t.tmpSkript), lesen(ordner + "t.skr"));
+    EXPECT_EQ(lesen(t.tmpNetz), lesen(ordner + "netz.gui"));
+    EXPECT_EQ(t.tmpPermutation, "");
+
     // a further file: the first difference is named, the one already listed refused
     struct { int neurone, doku; bool gelistet; const char* text; } weitere[] = {
         {1, 0, false, "anzahl der neurone (1)nicht"}, {0, -1, false, "zu dokumentierenden parameter (2)"},
