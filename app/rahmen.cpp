@@ -5,6 +5,7 @@
 #include "app/status.h"
 #include "diagrams/diagramm.h"
 #include "diagrams/drucken.h"
+#include "model/neuron.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/simulationsparameter.h"
 
@@ -26,5 +27,11 @@ void netzlosStatusZeigen() { ::netzlosStatusZeigen(); }
 void druckerSucheAnstossen(plattform::Fenster hauptfenster) { druckerSucheStarten(hauptfenster); }
 
 void anzeigeboxZeigen(const std::string& titel, const std::string& text) { anzeigeboxOeffnen(titel, text); }
+
+void diagrammFensterOeffnen(NeuronDaten* neuron)
+{
+    if (neuron)
+        diagrammAnzeigen(neuron, &neuron->hauptDiagramm);
+}
 
 } // namespace rahmen

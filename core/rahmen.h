@@ -48,4 +48,6 @@ void netzlosStatusZeigen();
 void druckerSucheAnstossen(plattform::Fenster hauptfenster);
 // the timed info box, modal; returns once it has closed
 void anzeigeboxZeigen(const std::string& titel, const std::string& text);
+// the neuron's main diagram shown in its window (made when it has none)
+void diagrammFensterOeffnen(NeuronDaten* neuron);
 }

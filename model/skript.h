@@ -14,6 +14,9 @@ void skriptEpspZuruecksetzen();
 void skriptEpspMessungOeffnen(NeuronDaten& neuron, double ende);
 // after every step of a script run: progress text and the EPSP running maximum
 void skriptSchritt(double t);
+// at each progress time of a script run: its share done (percent) while the run counter
+// shows no other text
+void skriptFortschritt(double prozent);
 // after a finished script run: the open EPSP measurement closed, the script's progress
 // display and its EPSP file line
 void skriptLaufEnde();

@@ -84,6 +84,12 @@ void skriptSchritt(double t)
         maximum = p[0];
 }
 
+void skriptFortschritt(double prozent)
+{
+    if ((skriptStatus & skriptBit::Laeuft) && skriptLaufwerte.zaehler == 0)
+        statusTeilSetzen(3, meldungFormatieren(1142, prozent));
+}
+
 void skriptLaufEnde()
 {
     if (!(skriptStatus & skriptBit::Laeuft))

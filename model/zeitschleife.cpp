@@ -300,6 +300,8 @@ int simulationAusfuehren()
                 restzeit.fortschritt = 100.0 * t / dauer;
                 if (restzeit.fenster)
                     plattform::ungueltigMachen(restzeit.fenster);
+            } else if (skript) {
+                skriptFortschritt(100.0 * t / dauer);
             }
         }
         // the script's progress and EPSP measurement

@@ -565,6 +565,8 @@ bool ergebnisneuroneVorbereiten(Lauf& l)
             }
             if (!e.neuron)
                 continue;
+            if (!e.neuron->hauptDiagramm.fenster)
+                rahmen::diagrammFensterOeffnen(e.neuron);
             logZeile(l.log, meldungFormatieren(1100, e.kurvenAnzahl, e.neuron->name));
             DiagrammDaten& d = e.neuron->hauptDiagramm;
             for (size_t k = 0; k < e.kurven.size() && k < d.kurven.size(); ++k) {
@@ -705,6 +707,15 @@ int beenden(Lauf& l, bool fertig, bool kopfAbgebrochen, double anzeigeIntervall)
     plattform::titelSetzen(fensterhandles.hauptfenster, dateipfade.vollerPfad);
     if (skriptStatus & skriptBit::InteraktiveAusfuehrung)
         skriptStatus &= ~skriptBit::InteraktiveAusfuehrung;
+    if (fensterhandles.hauptfenster) {
+        plattform::vordergrundSetzen(fensterhandles.hauptfenster);
+        if (fensterhandles.statusleiste) {
+            plattform::ungueltigMachen(fensterhandles.statusleiste);
+            plattform::neuZeichnen(fensterhandles.statusleiste);
+        }
+        plattform::ungueltigMachen(fensterhandles.hauptfenster);
+        plattform::neuZeichnen(fensterhandles.hauptfenster);
+    }
 
     skriptFreigeben(s);
     skriptStatus |= skriptBit::DateiAusSkriptLaden;

@@ -144,6 +144,19 @@ struct Skript {
     int epspAnzahl = 0;                         // amplitudes of the current simulation
     int anweisungenProtokollieren = 0;          // each statement's report into the log
     int gelaufen = 0;                           // simulations that ran in this execution
+    // the binary result file of a run (BIN) and the numbered files that continue it
+    struct BinDatei {
+        std::FILE* datei = nullptr;
+        std::string pfad;                       // of the open or last file
+        std::string ordner, stamm, endung;      // of the first file: the numbered ones follow it
+        int nummer = 0;                         // of the next file, 0 for the first
+        int zaehler = 1;                        // of the next numbered name
+        uint32_t saetze = 0;                    // records in the open file
+        long anzahlFeld = 0;                    // position of its record count
+        long naechsterFeld = 0;                 // next-record field of the last record, 0 none
+        std::string skriptText, netzText;       // embedded in every file of the run
+        std::string permutationText;            // embedded in the first file only
+    } bin;
 };
 extern Skript skript;
 

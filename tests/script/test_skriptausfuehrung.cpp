@@ -146,17 +146,20 @@ TEST_F(AusfuehrungFall, TestmodusUndAbbruchLadenDasSkriptNeu)
     EXPECT_NE(lesen("!   skript.log").find("bearbeitung des skriptes abgebrochen"), std::string::npos);
 }
 
-// a script of curve values prepares the result curves; a binary result file cannot be made yet
+// a script of curve values prepares the result curves; Cancel in the result file's dialog
+// starts no run
 TEST_F(AusfuehrungFall, WerteSkriptBereitetDieErgebniskurvenVor)
 {
     ASSERT_EQ(laden(text()), 1);
-    pt::boxAntworten({7, 1});   // no further messages; the binary result file's notice
+    pt::boxAntworten({7});   // no further messages
     EXPECT_EQ(skriptAusfuehren(skript, 2), 1);
     const std::string log = lesen("!   skript.log");
     EXPECT_NE(log.find("2 ergebnis-parameter von neuron Motor speichern\r\n"), std::string::npos) << log;
     EXPECT_TRUE(neuronNachNummer(2)->hauptDiagramm.kurven[2].anzeigen);
+    EXPECT_EQ(attrappe::dienste.diagrammFenster, std::vector<int>{2});
+    pt::dateiAntworten({pt::dateiAbbruch()});
     EXPECT_EQ(skriptAusfuehren(skript, 1), 0);
-    EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[886]);
+    EXPECT_EQ(pt::dateiWahlLog().back().gefragt.titel, "ergebnisdatei speichern");
     EXPECT_TRUE(gesehen.empty());
 }
 
@@ -251,6 +254,22 @@ TEST(EpspMessung, HaeltDasMaximumInnerhalbDerTabelle)
     }
     EXPECT_EQ(skriptLaufwerte.epspIndex, epspTabellenGroesse - 1);
     EXPECT_EQ(skriptLaufwerte.epspAmplituden[1], 1.02);
+    skriptStatus = 0;
+    skriptLaufwerte = {};
+}
+
+// the share of the run shows in part 3 only while the run counter shows nothing else there
+TEST(SkriptFortschritt, ZeigtDenAnteilNurOhneZaehlerText)
+{
+    struct { uint32_t status; int zaehler; const char* text; } faelle[] = {
+        {skriptBit::Laeuft, 0, "\t38%"}, {skriptBit::Laeuft, 1, "alt"}, {0, 0, "alt"}};
+    for (const auto& f : faelle) {
+        statusTexte[3] = "alt";
+        skriptStatus = f.status;
+        skriptLaufwerte.zaehler = f.zaehler;
+        skriptFortschritt(37.6);
+        EXPECT_EQ(statusTexte[3], f.text) << f.zaehler;
+    }
     skriptStatus = 0;
     skriptLaufwerte = {};
 }

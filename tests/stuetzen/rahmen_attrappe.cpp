@@ -3,6 +3,7 @@
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "model/netzeinstellungen.h"
+#include "model/neuron.h"
 #include "platform/steuerelemente.h"
 #include <gtest/gtest.h>
 
@@ -87,6 +88,11 @@ void druckerSucheAnstossen(plattform::Fenster) { ++attrappe::dienste.druckerSuch
 void anzeigeboxZeigen(const std::string& titel, const std::string& text)
 {
     attrappe::dienste.anzeigeboxen.push_back(titel + "|" + text);
+}
+
+void diagrammFensterOeffnen(NeuronDaten* neuron)
+{
+    attrappe::dienste.diagrammFenster.push_back(neuron ? neuron->nummer : 0);
 }
 
 } // namespace rahmen

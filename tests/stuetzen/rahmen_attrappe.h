@@ -22,6 +22,7 @@ struct Rahmen {
     int oeffnen = 0;                    // the open command: it loads nothing
     int sicherungen = 0;
     int druckerSuchen = 0;
+    std::vector<int> diagrammFenster;       // the neurons (numbers) whose diagram window was asked for
     std::vector<std::string> anzeigeboxen;   // the timed info boxes: title, a '|', text
     // the run settings dialog: a test may answer it by changing the settings
     void (*laufDialog)(plattform::Fenster eigner) = nullptr;

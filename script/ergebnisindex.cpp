@@ -1,0 +1,226 @@
+// script/ergebnisindex.cpp - the index over the records of several result files
+//
+// The index file lists up to 1024 result files and holds one 16-byte entry per stored
+// simulation, so that any result is found by one seek. Its header, list and entries are
+// read with every count and offset checked against the bytes present.
+#include "script/auswertungsdaten.h"
+#include "platform/box.h"
+#include "platform/pfad.h"
+#include "texts/texte.h"
+#include <algorithm>
+#include <array>
+#include <cerrno>
+#include <cstring>
+
+namespace {
+
+constexpr uint32_t marke = 0xFFFFFFFFu;
+constexpr uint32_t binVersion = 102;
+constexpr size_t pfadLaenge = 260;
+constexpr long feldAnzahl = 72, feldIndex = 80, feldListe = 84;
+constexpr uint32_t listenAnfang = 88;
+const char magie[] = "indexdatei zu skriptbearbeitungs-ergebnisdateien";
+
+bool schreiben(std::FILE* f, const void* p, size_t n) { return !n || std::fwrite(p, 1, n, f) == n; }
+bool u32Bei(std::FILE* f, long o, uint32_t w) { return std::fseek(f, o, SEEK_SET) == 0 && schreiben(f, &w, 4); }
+bool lesen(std::FILE* f, void* p, size_t n) { return !n || std::fread(p, 1, n, f) == n; }
+
+uint64_t groesse(std::FILE* f)
+{
+    if (std::fseek(f, 0, SEEK_END) != 0)
+        return 0;
+    const long n = std::ftell(f);
+    return n < 0 ? 0 : static_cast<uint64_t>(n);
+}
+
+int hinweis(const std::string& text)
+{
+    plattform::hinweisBox(text);
+    return 0;
+}
+
+// the 260 bytes of a list slot
+std::array<char, pfadLaenge> slot(const std::string& name)
+{
+    std::array<char, pfadLaenge> b{};
+    std::memcpy(b.data(), name.data(), std::min(name.size(), pfadLaenge - 1));
+    return b;
+}
+
+} // namespace
+
+int ergebnisIndexSpeichern(Auswertungsdaten& a, int temporaer)
+{
+    if (a.indexDatei)
+        std::fclose(a.indexDatei);
+    a.indexDatei = plattform::dateiOeffnen(a.indexPfad, "wb");
+    if (!a.indexDatei)
+        return hinweis(meldungFormatieren(74, a.indexPfad));
+    std::FILE* f = a.indexDatei;
+    char kopf[64] = {};
+    std::memcpy(kopf, magie, sizeof magie);
+    const uint32_t felder[6] = {marke, a.kopf.version ? a.kopf.version : binVersion,
+                                static_cast<uint32_t>(a.index.size()), static_cast<uint32_t>(a.namen.size()), 0,
+                                listenAnfang};
+    const std::vector<char> liste(pfadLaenge * indexDateienMax);
+    const bool gut = schreiben(f, kopf, sizeof kopf) && schreiben(f, felder, sizeof felder) &&
+                     schreiben(f, liste.data(), liste.size()) &&
+                     u32Bei(f, feldIndex, static_cast<uint32_t>(listenAnfang + liste.size())) &&
+                     std::fseek(f, listenAnfang, SEEK_SET) == 0;
+    if (!gut) {
+        std::fclose(f);
+        a.indexDatei = nullptr;
+        return hinweis(meldungFormatieren(74, a.indexPfad));
+    }
+    a.listenOffset = listenAnfang;
+    a.indexOffset = static_cast<uint32_t>(listenAnfang + liste.size());
+    a.temporaererIndex = temporaer;
+    return 1;
+}
+
+int ergebnisIndexErstellen(Auswertungsdaten& a, int)
+{
+    if (a.namen.size() >= indexDateienMax)
+        return hinweis(meldungsTexte[227]);
+    std::FILE* f = plattform::dateiOeffnen(a.ergebnisPfad, "rb");
+    if (!f)
+        return hinweis(meldungFormatieren(1161, a.ergebnisPfad));
+    const uint64_t bytes = groesse(f);
+    const uint16_t datei = static_cast<uint16_t>(a.namen.size());
+    std::vector<IndexEintrag> neu;
+    uint32_t p = a.kopf.ersterSatz;
+    for (uint32_t k = 0; k < a.kopf.saetze; ++k) {
+        const uint32_t nr = static_cast<uint32_t>(a.index.size() + neu.size());
+        if (p == 0 || p + 16u > bytes || std::fseek(f, p, SEEK_SET) != 0) {
+            std::fclose(f);
+            return hinweis(meldungFormatieren(1162, static_cast<int>(nr)));
+        }
+        uint32_t satz[4] = {};
+        if (!lesen(f, satz, sizeof satz) || satz[0] != marke || (satz[1] && satz[1] <= p)) {
+            std::fclose(f);
+            return hinweis(meldungFormatieren(1163, static_cast<int>(nr)));
+        }
+        IndexEintrag e{nr, p, datei, 0, 0.0f};
+        // a rating offset names the marker of the values: there is no rating to take
+        if (satz[2] && satz[2] + 4u <= bytes && std::fseek(f, satz[2], SEEK_SET) == 0) {
+            uint32_t roh = 0;
+            if (lesen(f, &roh, 4) && roh != marke)
+                std::memcpy(&e.bewertung, &roh, 4);
+        }
+        neu.push_back(e);
+        p = satz[1];
+    }
+    std::fclose(f);
+    if (a.indexDatei) {
+        const auto b = slot(a.ergebnisPfad);
+        if (std::fseek(a.indexDatei, static_cast<long>(a.listenOffset + pfadLaenge * datei), SEEK_SET) != 0 ||
+            !schreiben(a.indexDatei, b.data(), b.size()))
+            return hinweis(meldungFormatieren(74, a.indexPfad));
+    }
+    a.namen.push_back(a.ergebnisPfad);
+    a.handles.push_back(nullptr);
+    a.aktuellesErgebnis = static_cast<int>(a.index.size());
+    a.index.insert(a.index.end(), neu.begin(), neu.end());
+    return 1;
+}
+
+int indexDateiListeAktualisieren(Auswertungsdaten& a)
+{
+    if (!a.indexDatei)
+        return hinweis(meldungsTexte[224]);
+    std::FILE* f = a.indexDatei;
+    a.indexDatei = nullptr;
+    bool gut = u32Bei(f, feldAnzahl, static_cast<uint32_t>(a.index.size())) &&
+               schreiben(f, std::array<uint32_t, 1>{static_cast<uint32_t>(a.namen.size())}.data(), 4) &&
+               std::fseek(f, static_cast<long>(a.listenOffset), SEEK_SET) == 0;
+    for (const std::string& n : a.namen) {
+        const auto b = slot(n);
+        gut = gut && schreiben(f, b.data(), b.size());
+    }
+    gut = gut && std::fseek(f, static_cast<long>(a.indexOffset), SEEK_SET) == 0 &&
+          schreiben(f, a.index.data(), a.index.size() * sizeof(IndexEintrag));
+    if (std::fclose(f) != 0 || !gut)
+        return hinweis(meldungFormatieren(74, a.indexPfad));
+    return 1;
+}
+
+int ergebnisIndexLaden(Auswertungsdaten& a)
+{
+    std::FILE* f = plattform::dateiOeffnen(a.indexPfad, "rb");
+    if (!f)
+        return hinweis(meldungFormatieren(1164, a.indexPfad));
+    const uint64_t bytes = groesse(f);
+    std::fseek(f, 0, SEEK_SET);
+    char kopf[64] = {};
+    uint32_t felder[6] = {};
+    const auto fehler = [&](const std::string& text) {
+        std::fclose(f);
+        return hinweis(text);
+    };
+    if (!lesen(f, kopf, sizeof kopf) || std::memcmp(kopf, magie, sizeof magie) != 0)
+        return fehler(meldungFormatieren(1164, a.indexPfad));
+    if (!lesen(f, felder, sizeof felder) || felder[0] != marke)
+        return fehler(meldungsTexte[1165]);
+    if (felder[1] != binVersion)
+        return fehler(meldungsTexte[1166]);
+    const uint32_t n = felder[2], dateien = felder[3], indexOffset = felder[4], listenOffset = felder[5];
+    if (dateien < 1 || dateien > indexDateienMax || uint64_t{listenOffset} + pfadLaenge * dateien > bytes ||
+        indexOffset > bytes)
+        return fehler(meldungsTexte[1167]);
+    if (uint64_t{indexOffset} + uint64_t{n} * sizeof(IndexEintrag) > bytes)
+        return fehler(meldungsTexte[227]);
+    std::vector<std::string> namen;
+    std::fseek(f, listenOffset, SEEK_SET);
+    for (uint32_t k = 0; k < dateien; ++k) {
+        std::array<char, pfadLaenge> b{};
+        if (!lesen(f, b.data(), b.size()) || !std::memchr(b.data(), '\0', b.size()))
+            return fehler(meldungsTexte[1167]);
+        namen.emplace_back(b.data());
+    }
+    std::vector<IndexEintrag> index(n);
+    if (std::fseek(f, indexOffset, SEEK_SET) != 0 || !lesen(f, index.data(), index.size() * sizeof(IndexEintrag)))
+        return fehler(meldungsTexte[227]);
+    for (const IndexEintrag& e : index)
+        if (e.datei >= dateien)
+            return fehler(meldungsTexte[1167]);
+    std::fclose(f);
+
+    Auswertungsdaten neu;
+    neu.ergebnisPfad = namen.front();
+    if (!ergebnisDateiLaden(neu, 0))
+        return 0;
+    for (std::FILE* h : a.handles)
+        if (h)
+            std::fclose(h);
+    a.skript = std::move(neu.skript);
+    a.kopf = neu.kopf;
+    a.ergebnisPfad = namen.front();
+    a.satzZeiger = neu.satzZeiger;
+    a.index = std::move(index);
+    a.handles.assign(namen.size(), nullptr);
+    a.namen = std::move(namen);
+    a.listenOffset = listenOffset;
+    a.indexOffset = indexOffset;
+    a.aktuellesErgebnis = 0;
+    return 1;
+}
+
+int ergebnisNachIndexLesen(Auswertungsdaten& a, int eintrag)
+{
+    if (a.index.empty() || eintrag < 0 || eintrag >= static_cast<int>(a.index.size()))
+        return hinweis(meldungsTexte[1168]);
+    const IndexEintrag& e = a.index[static_cast<size_t>(eintrag)];
+    if (e.datei >= a.namen.size())
+        return hinweis(meldungsTexte[1168]);
+    a.handles.resize(a.namen.size(), nullptr);
+    std::FILE*& h = a.handles[e.datei];
+    if (!h)
+        h = plattform::dateiOeffnen(a.namen[e.datei], "rb");
+    if (!h)
+        return hinweis(meldungFormatieren(1169, std::strerror(errno)));
+    a.satzZeiger = e.satz;
+    const int gut = ergebnisLesen(a, h);
+    if (!gut)
+        h = nullptr;   // the reader closed it
+    return gut;
+}
