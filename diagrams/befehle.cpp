@@ -18,6 +18,7 @@
 #include "model/netz.h"
 #include "model/seiteneinrichtung.h"
 #include "model/simulationsparameter.h"
+#include "model/spikefolge.h"
 #include "permutation/spikefolge.h"
 #include "platform/box.h"
 #include "platform/menue.h"
@@ -372,8 +373,7 @@ void spikefolgeAuswerten(Fenster f, int neuronId)
             return;
     }
     const int anzahl = std::min<int>(n->apAnzahl, static_cast<int>(n->apZeiten.size()));
-    if (!spikefolgeBewerten(n, n->apZeiten.data(), anzahl))
-        return;
+    spikefolgeBewerten(*n, n->apZeiten.data(), anzahl);
     if ((n = neuronNachNummer(neuronId))) {
         auffrischen(n->hauptDiagramm.fenster);
         spikefolgeErgebnisMeldung(n);

@@ -1,14 +1,11 @@
-// permutation/spikefolge.h - the rating of a neuron's spike train, its bursts and its
-// parameter dialog, as the diagram windows reach them
+// permutation/spikefolge.h - the report of a neuron's spike-train rating, its bursts and
+// its parameter dialog, as the diagram windows reach them (the rating itself is the model's)
 #pragma once
 #include "platform/fenster.h"
 
 struct NeuronDaten;
 struct DiagrammDaten;
 
-// Rates the spike train of the AP times given; false when nothing was rated (the caller
-// then neither repaints nor reports).
-bool spikefolgeBewerten(NeuronDaten* neuron, const float* apZeiten, int apAnzahl);
 // shows what the last rating of the neuron found
 void spikefolgeErgebnisMeldung(NeuronDaten* neuron);
 // the phases of the bursts of the diagram's neuron

@@ -1,14 +1,9 @@
-// permutation/stummel_spikefolge.cpp - stands in for the spike-train rating until it is
-// built: each entry says once that it is not available and changes nothing
+// permutation/stummel_spikefolge.cpp - stands in for the report, the burst phases and the
+// parameter dialog of the spike-train rating until they are built: each says that it is
+// not available and changes nothing
 #include "permutation/spikefolge.h"
 #include "platform/box.h"
 #include "texts/texte.h"
-
-bool spikefolgeBewerten(NeuronDaten*, const float*, int)
-{
-    plattform::hinweisBox(meldungsTexte[886]);
-    return false;
-}
 
 void spikefolgeErgebnisMeldung(NeuronDaten*) { plattform::hinweisBox(meldungsTexte[886]); }
 
