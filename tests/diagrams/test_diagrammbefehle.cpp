@@ -144,4 +144,19 @@ TEST_F(BefehlFall, MenueHaktSchalterAbUndGrautReizeOhneTabelle)
     druckAuftrag = {};
 }
 
+TEST_F(BefehlFall, ScrollleisteSchiebtVierUndZwanzigPixelUndRechtsklickWaehltDasMenue)
+{
+    const double pixel = 0.2 / d->plotBreite;
+    for (auto [code, schub] : {std::pair{1, 4 * pixel}, {2, -20 * pixel}}) {
+        d->minX = 0.4, d->maxX = 0.6;
+        diagrammHorizontalScrollen(d->fenster, 0, code, 0);
+        EXPECT_NEAR(d->minX, 0.4 + schub, 1e-9) << code;
+    }
+    pt::popupAntworten({0, 0});
+    diagrammRechtsKlick(d->fenster, 0, d->yAchseUnten[0] + 3, d->yAchseUnten[1], 0);
+    EXPECT_EQ(pt::popupLog().back().front(), 51054);
+    diagrammRechtsKlick(d->fenster, 0, d->yAchseUnten[0] + 40, d->yAchseUnten[1] - 20, 0);
+    EXPECT_EQ(pt::popupLog().back().front(), 51086);
+}
+
 } // namespace
