@@ -349,7 +349,7 @@ void drucken(Fenster f, DiagrammDaten* d)
     fensterDrucken(f, seiteDiagrammfenster, druckAuftrag, name);
 }
 
-void spikefolgeAuswerten(Fenster f, int neuronId)
+void spikefolgeAuswerten(int neuronId)
 {
     NeuronDaten* n = neuronNachNummer(neuronId);
     if (!n)
@@ -378,24 +378,22 @@ void spikefolgeAuswerten(Fenster f, int neuronId)
         auffrischen(n->hauptDiagramm.fenster);
         spikefolgeErgebnisMeldung(n);
     }
-    (void)f;
 }
 
-void alleAngleichen(Fenster f, DiagrammDaten* d)
+void alleAngleichen(DiagrammDaten* d)
 {
     if (!neuronVon(d)) {
         hinweisBox(meldungsTexte[441]);
         return;
     }
-    const DiagrammDaten quelle = *d;   // this diagram is among those it is copied into
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         for (DiagrammDaten* z = &n->hauptDiagramm; z; z = z->naechstes) {
-            diagrammFormatKopieren(z, &quelle, n, 1);
+            if (z != d)   // this diagram keeps its format but is laid out with the others
+                diagrammFormatKopieren(z, d, n, 1);
             diagrammLayoutBerechnen(n, z, 0);
             kurvenVorbereiten(z, -1);
             auffrischen(z->fenster);
         }
-    (void)f;
 }
 
 void alleVollstaendig()
@@ -551,7 +549,6 @@ intptr_t diagrammBefehl(Fenster f, int befehl, intptr_t, int)
         senden(f, nachricht::SystemBefehl, systembefehl::Schliessen);
         return 0;
     case diagrammBefehlLayout:
-        programmStatus |= programmBit::ArbeitskopieAnfordern;
         diagrammLayoutBefehl(f);
         return 0;
     case diagrammBefehlVorlage: diagrammVorlageBefehl(f); return 0;
@@ -611,12 +608,12 @@ intptr_t diagrammBefehl(Fenster f, int befehl, intptr_t, int)
             auffrischen(n->hauptDiagramm.fenster);
         } else {
             n->spikefolgeBewerten = 1;
-            spikefolgeAuswerten(f, n->nummer);
+            spikefolgeAuswerten(n->nummer);
         }
         break;
     case diagrammBefehlSpikeverteilungAnzeigen:
         if (n)
-            spikefolgeAuswerten(f, n->nummer);
+            spikefolgeAuswerten(n->nummer);
         break;
     case diagrammBefehlSpikeverteilungParameter:
         if (n) {
@@ -627,7 +624,7 @@ intptr_t diagrammBefehl(Fenster f, int befehl, intptr_t, int)
         }
         break;
     case diagrammBefehlBurstPhasen: spikefolgeStatistik(d); break;
-    case diagrammBefehlAlleAngleichen: alleAngleichen(f, d); break;
+    case diagrammBefehlAlleAngleichen: alleAngleichen(d); break;
     case diagrammBefehlDezimalstellen:
         dezimalstellenDialogOeffnen(*d);
         auffrischen(wieder(f) ? f : nullptr);

@@ -159,4 +159,17 @@ TEST_F(BefehlFall, ScrollleisteSchiebtVierUndZwanzigPixelUndRechtsklickWaehltDas
     EXPECT_EQ(pt::popupLog().back().front(), 51086);
 }
 
+TEST_F(BefehlFall, MenuecursorGehtNachVierUndFuenfUndDerSchalterRaeumtIhnErst)
+{
+    diagrammOptionen.kontextMenuCursor = 1;
+    d->minX = 0.0, d->maxX = 1.0;
+    for (int x : {d->xRand + 10, d->xRand + 30}) {
+        diagrammKlickpunkt = {x, d->yRand + 5};
+        befehl(51089);
+    }
+    EXPECT_EQ(std::make_tuple(d->vCursorZustand, d->zweiterVCursor, d->zustand & 0x30000u), std::make_tuple(5, 1, 0x30000u));
+    befehl(diagrammBefehlKontextMenuCursor);
+    EXPECT_EQ(std::make_tuple(d->vCursorZustand, d->vCursor2, diagrammOptionen.kontextMenuCursor), std::make_tuple(0, 0.0, 0));
+}
+
 } // namespace
