@@ -75,34 +75,6 @@ void achsenSchluss(Fenster f, DiagrammDaten* d, int daumen = -1)
         diagrammZeitachseAngleichen(d);
 }
 
-// the time at a client column, kept inside the time window; NaN while the plot has no
-// width or the window no span
-double zeitAnSpalte(const DiagrammDaten& d, int x)
-{
-    const double w = d.maxX - d.minX;
-    if (d.plotBreite < 1 || !(w > 0.0))
-        return NAN;
-    const double t = d.minX + (x - d.xRand) * w / d.plotBreite;
-    return std::clamp(t, d.minX, d.maxX);
-}
-
-double wertAnZeile(const DiagrammDaten& d, int y)
-{
-    const double h = d.maxY - d.minY;
-    if (d.plotHoehe < 1 || !(h != 0.0) || !std::isfinite(h))
-        return NAN;
-    const double v = d.minY + (d.yRand + d.plotHoehe - y) * h / d.plotHoehe;
-    return std::clamp(v, std::min(d.minY, d.maxY), std::max(d.minY, d.maxY));
-}
-
-int spalteVonZeit(const DiagrammDaten& d, double t)
-{
-    const double w = d.maxX - d.minX;
-    if (d.plotBreite < 1 || !(w > 0.0))
-        return d.xRand;
-    return pixelWert((t - d.minX) * d.plotBreite / w) + d.xRand;
-}
-
 // Moves of the time axis. The run must have a duration and a step, the window a span.
 bool achseBeweglich(const DiagrammDaten& d)
 {
@@ -419,6 +391,40 @@ void zeitmessungBefehl(Fenster f)
 }
 
 } // namespace
+
+double zeitAnSpalte(const DiagrammDaten& d, int x)
+{
+    const double w = d.maxX - d.minX;
+    if (d.plotBreite < 1 || !(w > 0.0) || !std::isfinite(w))
+        return NAN;
+    const double t = d.minX + (x - d.xRand) * w / d.plotBreite;
+    return std::clamp(t, d.minX, d.maxX);
+}
+
+double wertAnZeile(const DiagrammDaten& d, int y)
+{
+    const double h = d.maxY - d.minY;
+    if (d.plotHoehe < 1 || !(h != 0.0) || !std::isfinite(h))
+        return NAN;
+    const double v = d.minY - static_cast<double>(y - d.yAchseUnten[1]) / d.plotHoehe * h;
+    return std::clamp(v, std::min(d.minY, d.maxY), std::max(d.minY, d.maxY));
+}
+
+int spalteVonZeit(const DiagrammDaten& d, double t)
+{
+    const double w = d.maxX - d.minX;
+    if (d.plotBreite < 1 || !(w > 0.0))
+        return -pixelGrenze;
+    return pixelWert((t - d.minX) * d.plotBreite / w) + d.xRand;
+}
+
+int zeileVonWert(const DiagrammDaten& d, double v)
+{
+    const double h = d.maxY - d.minY;
+    if (d.plotHoehe < 1 || !(h != 0.0))
+        return -pixelGrenze;
+    return d.yAchseUnten[1] - pixelWert((v - d.minY) / h * d.plotHoehe);
+}
 
 int kurveOptimierenBefehl(int slot)
 {

@@ -9,6 +9,13 @@
 // centring and cursor commands act at it
 extern plattform::Punkt diagrammKlickpunkt;
 
+// Pixels and the diagram's axes. A plot without width or height, or an empty range, gives
+// NaN for a time or value and a column or row far off the plot.
+double zeitAnSpalte(const DiagrammDaten& d, int x);   // kept inside minX..maxX
+double wertAnZeile(const DiagrammDaten& d, int y);    // kept inside minY..maxY
+int spalteVonZeit(const DiagrammDaten& d, double t);
+int zeileVonWert(const DiagrammDaten& d, double v);
+
 // Fitting curve s: 51055 + s for slots 0-15, 41100 + s for slots 16-19 (51071-51074 are
 // no fits).
 constexpr int diagrammBefehlKurveOptimieren = 51055;

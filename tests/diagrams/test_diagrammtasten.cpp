@@ -1,8 +1,9 @@
-// tests/diagrams/test_diagrammtasten.cpp - the keys of a diagram window: the time axis
-// keys and the commands the keys give the window and the main window
+// tests/diagrams/test_diagrammtasten.cpp - the keys and the left button of a diagram window:
+// the time axis keys, the commands the keys give, the measuring cursors, the double click
 #include "diagramm_hilfe.h"
 #include "core/status.h"
 #include "diagrams/fensterhandler.h"
+#include "dialogs/diagrammlayout.h"
 #include "platform/steuerelemente.h"
 #include "resources/befehle.h"
 
@@ -32,6 +33,7 @@ struct TastenFall : GezeigtFall {
     {
         plattform::fensterZerstoeren(fensterhandles.hauptfenster);
         fensterhandles.hauptfenster = nullptr;
+        doppelklickAktiv = 0;
         for (int t : {ts::LinksStrg, ts::LinksUmschalt})
             pt::tastenZustandSetzen(t, false);
         GezeigtFall::TearDown();
@@ -102,6 +104,41 @@ TEST_F(TastenFall, ImPermutationsmodusTunTastenNichts)
     modusStatus = 0;
     EXPECT_EQ(std::make_pair(d->minX, d->maxX), std::make_pair(0.2, 0.4));
     EXPECT_TRUE(hauptBefehle.empty());
+}
+
+TEST_F(TastenFall, ZeitcursorLebenMitUmschaltklickLoslassenUndLeeremKlick)
+{
+    plattform::vordergrundSetzen(d->fenster);
+    const int x = d->xAchseLinks[0] + 20, y = d->yAchseUnten[1] - 20;
+    pt::tastenZustandSetzen(ts::LinksUmschalt, true);
+    diagrammLinksKlick(d->fenster, 0, d->xAchseLinks[0] - 5, y, 0);   // outside the axes
+    doppelklickAktiv = 0;
+    EXPECT_EQ(d->vCursorZustand, 0);
+    std::vector<int> zustaende;
+    auto schritt = [&](auto aktion) { aktion(); doppelklickAktiv = 0; zustaende.push_back(d->vCursorZustand); };
+    schritt([&] { diagrammLinksKlick(d->fenster, 0, x, y, 0); });
+    pt::tastenZustandSetzen(ts::LinksUmschalt, false);
+    schritt([&] { diagrammLinksKlick(d->fenster, 0, x, y, 0); });
+    schritt([&] { diagrammMausBewegung(d->fenster, x + 40, y, 0); });
+    schritt([&] { diagrammLinksLoslassen(d->fenster, x + 40, y, 0); });
+    schritt([&] { diagrammLinksKlick(d->fenster, 0, x + 100, y, 0); });
+    schritt([&] { diagrammLinksLoslassen(d->fenster, x + 100, y, 0); });
+    EXPECT_EQ(zustaende, (std::vector<int>{1, 2, 2, 3, 3, 0}));
+    EXPECT_EQ(d->zustand & 0x30000u, 0u);
+}
+
+TEST_F(TastenFall, ZweiterKlickInDerZeitOeffnetDasLayoutAufDemAchsenfeld)
+{
+    const int y = d->xAchseLinks[1], viertel = d->plotBreite / 4;
+    for (auto [x, fokus] : {std::pair{d->xAchseLinks[0] + viertel, 1140}, {d->xAchseRechts[0] - viertel, 1142}}) {
+        int gefunden = 0;
+        pt::dialogSkript(127, {pt::DialogSchritt([&](Fenster dlg) { gefunden = pt::dialogFokus(dlg); }),
+                               pt::schritt::klicken(2)});
+        diagrammLinksKlick(d->fenster, 0, x, y, 0);
+        EXPECT_EQ(doppelklickAktiv, 1);
+        diagrammLinksKlick(d->fenster, 0, x, y, 0);
+        EXPECT_EQ(gefunden, fokus) << x;
+    }
 }
 
 } // namespace
