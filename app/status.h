@@ -17,7 +17,6 @@ extern plattform::Cursor cursorStandard, cursorMessenZeit, cursorMessenWert, cur
 
 // ---- settings of the frame, tables filled at start --------------------------------------
 
-extern int doppelklickAktiv;              // set by a first click, cleared by timer 6
 
 extern std::array<std::string, 4> kontaktortNamen;   // by a synapse's target area
 

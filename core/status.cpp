@@ -41,6 +41,7 @@ double kleinsterZoom = 0.01, groessterZoom = 10.0;
 int statuszeilenAnzeigedauer = 0;
 Zeiteinstellungen zeiteinstellungen;
 Programmoptionen programmOptionen;
+int doppelklickAktiv = 0;
 int schnellBeenden = 0;
 
 bool laufAktiv()

@@ -128,6 +128,7 @@ void laeufeAbbrechenZumSchliessen();
 // The start values: first word 0x800000, second 0x10, the others 0. The start-up mark
 // survives, so a reset during the initialisation keeps it.
 void statusWoerterSetzen();
+extern int doppelklickAktiv;               // set by a first click (editor or diagram), cleared by timer 6
 extern int schnellBeenden;                // while set, left Shift+Esc in a diagram ends the program
 
 // ---- window handles and the status bar ------------------------------------------------------

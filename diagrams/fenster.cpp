@@ -301,7 +301,8 @@ intptr_t diagrammFensterProc(Fenster f, uint32_t n, uintptr_t w, intptr_t l)
         return diagrammSystemBefehl(f, w, l);
     case nachricht::TasteRunter:
     case nachricht::SystemTasteRunter:
-        diagrammTaste(f, static_cast<int>(w), static_cast<int>(l));
+        diagrammTaste(f, static_cast<int>(w),
+                      hiWort(static_cast<uintptr_t>(l)) | (n == nachricht::SystemTasteRunter ? diagrammTasteAlt : 0));
         return 0;
     case nachricht::TasteHoch:
         return 0;

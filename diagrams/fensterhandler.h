@@ -10,7 +10,11 @@ void diagrammLinksLoslassen(plattform::Fenster f, int x, int y, uintptr_t tasten
 void diagrammRechtsKlick(plattform::Fenster f, int doppelt, int x, int y, uintptr_t tasten);
 void diagrammHorizontalScrollen(plattform::Fenster f, intptr_t leiste, int code, int position);
 
-// keys: a key code with its repeat count, a character with its repeat count
+// keys: a key code with the high word of its key data (diagrammTasteAlt: Alt was held),
+// a character with its repeat count
+constexpr int diagrammTasteAlt = 0x2000;
+// Ctrl 0x2, Shift 0x4, Alt 0x1 held for the next key only (the scroll bar's arrows)
+extern int tastenModifikator;
 void diagrammTaste(plattform::Fenster f, int taste, int wiederholung);
 void diagrammZeichenTaste(plattform::Fenster f, unsigned char zeichen, int wiederholung);
 

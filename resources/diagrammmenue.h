@@ -32,7 +32,7 @@ constexpr int diagrammBefehlScrollleisteAutomatisch = 40326;   // switch "... nu
 constexpr int diagrammBefehlKontextMenuCursor = 298;    // switch "Cursor über Kontext-Menu aktivieren"
 constexpr int diagrammBefehlDruckerUeberschrift = 40172;   // fixed head of the printer submenu; does nothing
 
-// Items stay grey until the window handles their command; only closing works so far.
+// The stimulus and spike-distribution items are greyed or enabled as the popup opens.
 extern const std::span<const plattform::MenueZeile> diagrammMenue120;
 extern const std::span<const plattform::MenueZeile> diagrammMenue309;
 
