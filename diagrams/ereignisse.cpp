@@ -194,9 +194,9 @@ void ereignisseErkennen(DiagrammDaten* diagramm)
 {
     if (!diagramm || diagramm != lebendesMessDiagramm() || zm.suchlaufAktiv)
         return;
-    // 1. the old events go without a question
+    // the old events go without a question
     ereignisListeStillLeeren();
-    // 2., 3. the range in steps, inside the run
+    // the range in steps, inside the run
     const double dt = simulationsParameter.schrittweite;
     const double dauer = simulationsParameter.simulationsDauer;
     long long i0 = 0, i1 = 0, N = 0;
@@ -208,7 +208,7 @@ void ereignisseErkennen(DiagrammDaten* diagramm)
         hinweisBox(meldungFormatieren(1260));
         return;
     }
-    // 4. the unsmoothed ends left out
+    // the unsmoothed ends left out
     if (opt.ungeglaettetAusschliessen) {
         const long long h = (std::max(opt.glaettungsrate, 0) + 1) / 2;
         i0 = std::max(i0, h);
@@ -216,9 +216,9 @@ void ereignisseErkennen(DiagrammDaten* diagramm)
         if (static_cast<double>(i1) > grenze)
             i1 = static_cast<long long>(grenze);
     }
-    // 5. the smoothed copy or the soma curve
+    // the smoothed copy or the soma curve
     const int slot = opt.kurveGlaettenAn && opt.glaettungsrate >= 1 ? kurve::Referenz1 : kurve::Soma;
-    // 6., 7. the scan; sample 0 has no predecessor. The samples are looked up afresh at every
+    // the scan; sample 0 has no predecessor. The samples are looked up afresh at every
     // step: a pump may close the window and free them.
     zm.stopAnforderung = 0;
     const SuchlaufMarke marke;
@@ -257,11 +257,11 @@ int kurveGlaetten(DiagrammDaten* diagramm)
         g.werte.assign(roh.werte.size(), keineDaten);
         g.werteAnzahl = roh.werteAnzahl;
     }
-    // 1. the name says it once
+    // the name says it once
     const std::string zusatz = meldungFormatieren(1264);
     if (g.bezeichnung.find(zusatz) == std::string::npos)
         g.bezeichnung += zusatz;
-    // 2.-4. the centred mean of r samples; the ends stay raw
+    // the centred mean of r samples; the ends stay raw
     const int n = std::min(lesbareWerte(roh), lesbareWerte(g));
     if (n > 0) {
         const int r = std::clamp(opt.glaettungsrate, 1, n);
@@ -277,7 +277,7 @@ int kurveGlaetten(DiagrammDaten* diagramm)
             g.werte[static_cast<size_t>(i)] = summe / static_cast<float>(r);
         }
     }
-    // 5. the raw curve in grey behind the smoothed one in dark blue
+    // the raw curve in grey behind the smoothed one in dark blue
     zm.alteKurvenfarbe = roh.farbe;
     diagramm->kurven[kurve::Soma].farbe = 0xC8C8C8;
     diagramm->kurven[kurve::Soma].anzeigen = 1;

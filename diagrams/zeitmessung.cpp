@@ -235,18 +235,18 @@ void ereignisZeitHinzufuegen(double zeit)
     DiagrammDaten* d = lebendesMessDiagramm();
     if (!d)
         return;
-    // 3. the time under the mouse
+    // the time under the mouse
     if (zeit < 0.0) {
         if (d->plotBreite <= 0)
             return;
         const Punkt p = bildschirmZuClient(d->fenster, mausPosition());
         zeit = d->minX + (p.x - d->xRand) * (d->maxX - d->minX) / d->plotBreite;
     }
-    // 1., 2. room in the list and its text
+    // room in the list and its text
     kapazitaetFuerNeues();
     ++zm.ereignisAnzahl;
     bereichKastenFreigeben();
-    // 4. the entry, its line, the count, the diagram
+    // the entry, its line, the count, the diagram
     zm.ereignisZeiten.push_back(zeit);
     const std::string zeile = ereignisZeile(zeit);
     if (zm.messDialog) {
@@ -265,15 +265,15 @@ void ereignisZeitHinzufuegen(double zeit)
 
 int ereignisTextEinlesen(const std::string& text)
 {
-    // 1. room for every line ending in CR, more as needed
+    // room for every line ending in CR, more as needed
     const long cr = std::count(text.begin(), text.end(), '\r');
     zm.ereignisKapazitaet = static_cast<int>((cr + 99) / 100 * 100);
     zm.ereignisZeiten.clear();
     zm.ereignisZeiten.reserve(static_cast<size_t>(zm.ereignisKapazitaet) + 200);
-    // 2. an empty list text
+    // an empty list text
     zm.ereignisText.clear();
     zm.ereignisTextKapazitaet = 0;
-    // 3. line by line
+    // line by line
     size_t i = 0;
     const size_t n = text.size();
     std::string zeile;
@@ -295,7 +295,7 @@ int ereignisTextEinlesen(const std::string& text)
     }
     if (zm.messDialog)
         elementTextSetzen(zm.messDialog, id::Liste, zm.ereignisText);
-    // 4. the count
+    // the count
     zm.ereignisAnzahl = static_cast<int>(zm.ereignisZeiten.size());
     anzahlZeigen();
     return 1;
@@ -310,12 +310,12 @@ void diagrammZeitachseAngleichen(DiagrammDaten* quelle)
         for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes) {
             if (d == quelle || !istFenster(d->fenster))
                 continue;
-            // 1. the source's window
+            // the source's window
             d->minX = quelle->minX;
             d->maxX = quelle->maxX;
             double tick = quelle->xTickIntervallWirksam;
             d->xUrsprung = d->minX;
-            // 2. between 3 and 10 ticks
+            // between 3 and 10 ticks
             if (!(tick > 0.0) || !std::isfinite(tick))
                 tick = R / 10;
             else if (R / tick < 3)
@@ -324,14 +324,14 @@ void diagrammZeitachseAngleichen(DiagrammDaten* quelle)
                 tick = R / 10;
             d->xTickIntervallWirksam = tick;
             d->xTickIntervall = tick;
-            // 3. time cursors outside come in by a tenth
+            // time cursors outside come in by a tenth
             for (double* c : {&d->vCursor1, &d->vCursor2}) {
                 if (*c > d->maxX)
                     *c = d->maxX - R / 10;
                 else if (*c < d->minX)
                     *c = d->minX + R / 10;
             }
-            // 4. laid out and painted anew
+            // laid out and painted anew
             diagrammLayoutBerechnen(n, d, 0);
             kurvenVorbereiten(d, -1);
             diagrammNeuZeichnen(d);

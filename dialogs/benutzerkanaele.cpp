@@ -128,7 +128,7 @@ void formListeFuellen(Fenster dlg, int id, double form)
 
 void fuellen(Fenster dlg)
 {
-    // 1. the neurons
+    // the neurons
     if (!gezeigt || !neuronNummerGueltig(gezeigt->nummer))
         gezeigt = neuronKette.kopf;
     listeLeeren(dlg, idNeuron);
@@ -143,7 +143,7 @@ void fuellen(Fenster dlg)
     if (!gezeigt)
         return;
     aktuellesNeuron = gezeigt;
-    // 2., 3. the channels of the shown neuron
+    // the channels of the shown neuron
     Liste& l = liste(gezeigt);
     if (gezeigt->kanalImDialog < 0 || gezeigt->kanalImDialog >= static_cast<int>(l.size()))
         gezeigt->kanalImDialog = 0;
@@ -156,7 +156,7 @@ void fuellen(Fenster dlg)
         ++position;
     }
     listeAuswahlSetzen(dlg, idKanal, gezeigt->kanalImDialog);
-    // 4. the shown channel's fields
+    // the shown channel's fields
     const auto it = kanalAn(l, gezeigt->kanalImDialog);
     const BenutzerKanal& k = *it;
     const auto w = werte(k);
@@ -175,12 +175,12 @@ void fuellen(Fenster dlg)
     dialogElementAktivieren(dlg, idSynapseId, k.stromUeberSynapse != 0);
     hakenSetzen(dlg, idSofort, sofort);
     hakenSetzen(dlg, idAlleMarkierten, inAlleMarkierten);
-    // 5. the inactivating part of an activating channel names it
+    // the inactivating part of an activating channel names it
     const BenutzerKanal* vorher = it == l.begin() ? nullptr : &*std::prev(it);
     const bool inaktivierend = vorher && vorher->aktivierungMitDeaktivierung == 1;
     elementTextSetzen(dlg, idAktivierend, inaktivierend ? dialogTextFormatieren(494, vorher->name) : dialogTexte[493]);
     dialogElementAktivieren(dlg, idAktivierend, !inaktivierend);
-    // 6. what may be deleted or added
+    // what may be deleted or added
     elementZeigen(dlg, idLoeschen, !((it == l.begin() && l.size() > 1) || inaktivierend));
     elementZeigen(dlg, idNeu, inBenutzung(k));
     // 7.
@@ -474,7 +474,7 @@ void kanalKopieren(BenutzerKanal& ziel, const BenutzerKanal& quelle)
 
 int kanalDialogWerteLesen(Fenster dlg, BenutzerKanal& k, int& sofortStarten)
 {
-    // 1. the twelve values; an empty one stops here
+    // the twelve values; an empty one stops here
     const auto w = werte(k);
     for (size_t i = 0; i < wertFelder.size(); ++i) {
         if (elementText(dlg, wertFelder[i], 255).find_first_not_of(" \t") == std::string::npos) {
@@ -496,13 +496,13 @@ int kanalDialogWerteLesen(Fenster dlg, BenutzerKanal& k, int& sofortStarten)
             k.berechnungsmodus = m;
             break;
         }
-    // 3. a conducting channel needs both formulas
+    // a conducting channel needs both formulas
     if (k.leitfaehigkeit != 0.0 && (k.alpha[0] == 0.0 || k.beta[0] == 0.0)) {
         hinweisBox(meldungsTexte[413]);
         dialogElementFokussieren(dlg, wertFelder[feldLeitfaehigkeit], 1);
         return 0;
     }
-    // 4. an unknown switching synapse is only told
+    // an unknown switching synapse is only told
     k.stromUeberSynapse = haken(dlg, idSynapseAn) == 1 ? 1 : 0;
     std::string id = elementText(dlg, idSynapseId, 255);
     k.synapseId = kommaGanzzahlLesen(id.data());

@@ -301,7 +301,7 @@ void uebernehmen(Fenster dlg, int knopf)
 {
     const int s = slotNummer();
     KurvenDaten& k = kopie.kurven[s];
-    // 1. the typed fields and the switches
+    // the typed fields and the switches
     k.dimension = elementText(dlg, idDimension, einheitLaenge);
     std::string dicke = elementText(dlg, idDicke, 255);
     k.dicke = kommaGanzzahlLesen(dicke.data());
@@ -311,15 +311,15 @@ void uebernehmen(Fenster dlg, int knopf)
     k.eigeneYAchse = haken(dlg, idEigeneAchse);
     k.anzeigen = haken(dlg, idAnzeigen);
     kopie.werteInLegende = haken(dlg, idLegende);
-    // 2. a shown channel slot binds its channel; the count is that of the bound slots
+    // a shown channel slot binds its channel; the count is that of the bound slots
     if (neuron && s >= ersterKanalSlot && s < ersterReferenzSlot && k.anzeigen && k.kanal >= 1) {
         neuron->kurvenKanaele[s - ersterKanalSlot] = benutzerKanalNummer(*neuron, k.kanal);
         neuron->kurvenKanaeleGesetzt = static_cast<int>(
             std::count_if(neuron->kurvenKanaele.begin(), neuron->kurvenKanaele.end(), [](auto* p) { return p != nullptr; }));
     }
-    // 3. the curve settings into the diagram
+    // the curve settings into the diagram
     diagrammFormatKopieren(diagramm, &kopie, nullptr, 2);
-    // 4. the samples of curves taken from other neurons
+    // the samples of curves taken from other neurons
     for (int i = 0; i < kurvenProDiagramm; ++i) {
         const KurvenDaten& q = kopie.kurven[i];
         KurvenDaten& z = diagramm->kurven[i];
@@ -336,7 +336,7 @@ void uebernehmen(Fenster dlg, int knopf)
         z.werteAnzahl = std::min(z.werteAnzahl, static_cast<int>(z.werte.size()));
         z.punktAnzahl = std::min(z.punktAnzahl, static_cast<int>(punktPlatz(z)));
     }
-    // 5. the line format passed on
+    // the line format passed on
     if (haken(dlg, idAlleDiesesDiagramms))
         kurveAktualisieren(neuron, diagramm, s, -1);
     if (haken(dlg, idDieseUeberall))
@@ -347,7 +347,7 @@ void uebernehmen(Fenster dlg, int knopf)
     ende(dlg, -1);
     if (neuron)
         kanalZeigerAktualisieren(*neuron);
-    // 7. the curve is drawn from the results, or after a run started now
+    // the curve is drawn from the results, or after a run started now
     auto vorbereiten = [&] {
         diagramm->kurven[s].neuBerechnen = 1;
         diagrammLayoutBerechnen(neuron, diagramm, 0);
@@ -567,7 +567,7 @@ void referenzkurveSpeichern(Fenster fenster)
     DiagrammDaten* d = diagrammZuFenster(fenster);
     if (!d)
         return;
-    // 1. the model: the first shown curve that has samples
+    // the model: the first shown curve that has samples
     int vorbild = -1;
     for (int i = 0; i < ersterReferenzSlot && vorbild < 0; ++i)
         if (d->kurven[i].anzeigen && hatDaten(d->kurven[i]))
@@ -576,7 +576,7 @@ void referenzkurveSpeichern(Fenster fenster)
         meldungsBox(fenster, meldungsTexte[meldungOhneVorlage], "Hinweis", knoepfe::Ok | symbol::Information);
         return;
     }
-    // 2. the target: the first reference slot of its own kind
+    // the target: the first reference slot of its own kind
     int ziel = -1;
     for (int i = ersterReferenzSlot; i < kurvenProDiagramm && ziel < 0; ++i)
         if (d->kurven[i].referenz == kurvenReferenz::Eigen)
@@ -585,7 +585,7 @@ void referenzkurveSpeichern(Fenster fenster)
         hinweisBox(meldungsTexte[698]);
         return;
     }
-    // 3. the samples
+    // the samples
     KurvenDaten& t = d->kurven[ziel];
     const KurvenDaten& q = d->kurven[vorbild];
     if (!wertePlatz(t, q.werte.size())) {
@@ -593,14 +593,14 @@ void referenzkurveSpeichern(Fenster fenster)
         return;
     }
     werteKopieren(t, q);
-    // 4. named and shown as a reference
+    // named and shown as a reference
     t.bezeichnung = meldungFormatieren(577, ziel - ersterReferenzSlot + 1);
     t.neuBerechnen = 1, t.anzeigen = 1;
     t.referenz = kurvenReferenz::Gespeichert;
     t.yOffset = 0.0;
     aktuellesDiagramm.diagramm = d;
     aktuellesDiagramm.kurvenSlot = ziel;
-    // 5. the curve dialog, 6. cancelled: the reference goes again
+    // the curve dialog, 6. cancelled: the reference goes again
     if (kurvenDialogSchleife(fenster) == -2) {
         t.bezeichnung.clear();
         t.neuBerechnen = 0, t.anzeigen = 0, t.referenz = kurvenReferenz::Eigen;

@@ -150,16 +150,16 @@ void fuellen(Fenster dlg)
                    idDehnung, idGewichtung, idOeffnungsfaktor})
         elementZeigen(dlg, id, anzeige);
     ansichtZeigen(dlg);
-    // 3. the kind
+    // the kind
     radiosSetzen(dlg, artKnoepfe, w.art - 1);
     if (w.art == ionenArt::Elektrisch)
         elektrischZeigen(dlg);
     else
         for (int id : modusKnoepfe)
             elementZeigen(dlg, id, 0);
-    // 4. the types of its kind, its own selected
+    // the types of its kind, its own selected
     w.letzteTypPosition = typListeFuellen(dlg, w.art, w.typ);
-    // 5.-6. values and switches
+    // values and switches
     if (w.art != ionenArt::Elektrisch || !nurDendrit12())
         elementTextSetzen(dlg, idVerzoegerung, feldText(w.verzoegerung));
     elementTextSetzen(dlg, idLeitfaehigkeit, feldText(w.axo ? w.axoLeitfaehigkeit : w.leitfaehigkeit));
@@ -186,7 +186,7 @@ void fuellen(Fenster dlg)
     elementFreigeben(dlg, idPspKnopf, kopie.psp.an != 0);
     elementFreigeben(dlg, idLeitfaehigkeit, !w.aus);
     elementFreigeben(dlg, befehlOkF2, !synapsenSerieLaeuft);
-    // 7. an axo-axonic synapse has no site, no kind and no stretched release of its own
+    // an axo-axonic synapse has no site, no kind and no stretched release of its own
     if (w.ort == kontaktort::Axo) {
         for (auto knoepfe : {std::span<const int>(ortKnoepfe), std::span<const int>(artKnoepfe)})
             for (int id : knoepfe)
@@ -424,7 +424,7 @@ void oeffnungsfaktorSchreiben(const SynapseDaten& s)
 
 void ok(Fenster dlg, int id)
 {
-    // 1. delay
+    // delay
     const ZahlFeld dauer{idVerzoegerung, idVerzoegerungText};
     double d = w.verzoegerung;
     if (elementIstSichtbar(dlg, idVerzoegerung) && !zahlFeldLesen(dlg, dauer, d))
@@ -444,7 +444,7 @@ void ok(Fenster dlg, int id)
     w.verzoegerung = d;
     if (w.art != ionenArt::Elektrisch)
         w.elVerzoegerung = d;
-    // 2.-3. conductance, release, stretch
+    // conductance, release, stretch
     double g = dialogZahlLesen(dlg, idLeitfaehigkeit);
     w.aus = haken(dlg, idAus);
     if (w.aus)
@@ -465,7 +465,7 @@ void ok(Fenster dlg, int id)
     if (!w.axo)
         w.ort = letzterHaken(dlg, ortKnoepfe, w.ort);
     w.modus = letzterHaken(dlg, modusKnoepfe, w.modus);
-    // 7. an unknown type name: the dialog stays open
+    // an unknown type name: the dialog stays open
     const int typ = typNachName(elementText(dlg, idTyp, 256));
     if (typ < 0) {
         hinweisBox(meldungsTexte[3]);
@@ -494,7 +494,7 @@ void ok(Fenster dlg, int id)
         dialogElementFokussieren(dlg, idTyp, 1);
         return;
     }
-    // 11.-12. a new record or the old one changed in place
+    // a new record or the old one changed in place
     SynapseDaten& alt = *synapse;
     const bool neu = w.typ != alt.synapsenTyp || w.verzoegerung != alt.verzoegerung || w.ort != alt.zielBereich ||
                      w.modus != alt.elektrischerTyp;
@@ -532,7 +532,7 @@ void ok(Fenster dlg, int id)
     s.verzoegerungsfaktorAn = w.dehnenAn;
     s.verteilungsSchritte = static_cast<int>(std::lround(s.freisetzungszeit / schritt()));
     s.axoIndex = axoIndex;
-    // 16. the dynamics blocks from the working copy; the run's own words start anew
+    // the dynamics blocks from the working copy; the run's own words start anew
     const XLPSP* liste = s.psp.liste;
     s.transmitter = kopie.transmitter;
     s.bahnung = kopie.bahnung;

@@ -86,7 +86,7 @@ void fuellen(Fenster dlg)
     const bool axo = s.zielBereich == kontaktort::Axo && s.elternSynapse;
     const int anzeige = dialogEinstellungen.synapsenDialogAnzeige;
     elementTextSetzen(dlg, idIdText, dialogTextFormatieren(1333, s.id));
-    // 5. names, radios, what is shown
+    // names, radios, what is shown
     elementTextSetzen(dlg, idQuelle, quelle->name);
     elementTextSetzen(dlg, idZiel, ziel->name);
     radiosSetzen(dlg, ortKnoepfe, s.zielBereich);
@@ -99,7 +99,7 @@ void fuellen(Fenster dlg)
         elementZeigen(dlg, id, anzeige);
     ansichtZeigen(dlg);
     elementZeigen(dlg, idEinfach, 0);
-    // 6. an electrical synapse has no release and no dynamics
+    // an electrical synapse has no release and no dynamics
     if (ion == ionenArt::Elektrisch) {
         elementZeigen(dlg, idVerzoegerung, netzvorgaben.elektrischeSynapsenEingeschraenkt ? 0 : 5);
         for (int id : {idSchwelle, idSaettigung, idDynamik, idDynamikKnopf, idBahnungTyp2, idBahnung, idPsp,
@@ -109,9 +109,9 @@ void fuellen(Fenster dlg)
             elementZeigen(dlg, id, 5);
         radiosSetzen(dlg, modusKnoepfe, s.elektrischerTyp);
     }
-    // 7. its type in the list of its kind
+    // its type in the list of its kind
     typListeFuellen(dlg, ion, s.synapsenTyp);
-    // 8. values and switches
+    // values and switches
     elementTextSetzen(dlg, idVerzoegerung, feldText(s.verzoegerung));
     const double g = axo ? s.axoLeitfaehigkeitStart : s.ausgeschaltet ? s.ausgeschalteteLeitfaehigkeit : s.leitfaehigkeit;
     elementTextSetzen(dlg, idLeitfaehigkeit, feldText(g));
@@ -122,7 +122,7 @@ void fuellen(Fenster dlg)
     hakenSetzen(dlg, idPsp, s.psp.an ? 1 : 0);
     hakenSetzen(dlg, idBahnungTyp2, s.bahnung.maximalwertAn ? 1 : 0);
     hakenSetzen(dlg, idAus, s.ausgeschaltet ? 1 : 0);
-    // 9. nothing can be changed here; only deleting and Cancel are left
+    // nothing can be changed here; only deleting and Cancel are left
     for (int id : {idQuelle, idZiel, idVerzoegerung, idLeitfaehigkeit, idSchwelle, idSaettigung, idAus, idDynamik,
                    idDynamikKnopf, idBahnung, idBahnungTyp2, idBahnungKnopf, idPsp, idPspKnopf, idDehnen, idDehnung,
                    idGewichtung, idPotential, idTyp, idNeuerTyp, idTypLoeschen, idTypZuweisen, 1, befehlOkF2})

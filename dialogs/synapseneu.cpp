@@ -148,17 +148,17 @@ void neuroneFuellen(Fenster dlg)
 
 void fuellen(Fenster dlg)
 {
-    // 1. names, radios, view
+    // names, radios, view
     elementTextSetzen(dlg, idQuelle, z.quelle);
     elementTextSetzen(dlg, idZiel, z.ziel);
     radiosSetzen(dlg, ortKnoepfe, z.ort > 3 ? 1 : z.ort);
     radiosSetzen(dlg, artKnoepfe, -1);
     ansichtZeigen(dlg);
-    // 2. what only the edit dialog shows
+    // what only the edit dialog shows
     for (int id : {idAus, idDynamik, idDynamikKnopf, idBahnung, idBahnungTyp2, idBahnungKnopf, idPsp, idPspKnopf,
                    idDehnen, idDehnung, idGewichtung, idOeffnungsfaktor, idIdText, idLoeschen})
         elementZeigen(dlg, id, 0);
-    // 3. with a type: its kind, its list, the neurons and the numbers
+    // with a type: its kind, its list, the neurons and the numbers
     elementFreigeben(dlg, idNeuerTyp, false);
     if (z.typGewaehlt) {
         elementFreigeben(dlg, idNeuerTyp, true);
@@ -193,7 +193,7 @@ void fuellen(Fenster dlg)
         zahlenSchreiben(dlg);
         dialogElementFokussieren(dlg, idZiel, 1);
     }
-    // 4. without a type only a kind can be chosen
+    // without a type only a kind can be chosen
     const bool mitTyp = z.typGewaehlt != 0;
     for (int id : {idTyp, idTypLoeschen, idTypZuweisen, idLeitfaehigkeit, 1, befehlOkF2,
                    idQuelle, idZiel, ortKnoepfe[1], ortKnoepfe[2]})
@@ -413,7 +413,7 @@ bool axoKonflikt(const NeuronDaten& ziel, int ort, int typ)
 
 void ok(Fenster dlg, int id)
 {
-    // 1.-4. the fields; every refusal leaves the dialog open
+    // the fields; every refusal leaves the dialog open
     z.quelle = elementText(dlg, idQuelle, 256);
     z.ziel = elementText(dlg, idZiel, 256);
     if (!verzoegerungPruefen(dlg))
@@ -423,7 +423,7 @@ void ok(Fenster dlg, int id)
     z.saettigung = dialogZahlLesen(dlg, idSaettigung);
     z.ort = letzterHaken(dlg, ortKnoepfe, z.ort);
     z.modus = letzterHaken(dlg, modusKnoepfe, z.modus);
-    // 5. the type by its name
+    // the type by its name
     const int typ = typNachName(elementText(dlg, idTyp, 256));
     if (typ < 0) {
         hinweisBox(meldungsTexte[3]);
@@ -431,7 +431,7 @@ void ok(Fenster dlg, int id)
         return;
     }
     z.typ = typ;
-    // 6. source and target by their names
+    // source and target by their names
     NeuronDaten *quelle = nullptr, *ziel = nullptr;
     for (NeuronDaten* n = neuronKette.kopf; n && !(quelle && ziel); n = n->naechstesNeuron) {
         if (!quelle && n->name == z.quelle)
@@ -444,13 +444,13 @@ void ok(Fenster dlg, int id)
         dialogElementFokussieren(dlg, idQuelle, 1);
         return;
     }
-    // 7. an Izhikevich neuron has its soma only
+    // an Izhikevich neuron has its soma only
     if (ziel->izhikevichAktiv && z.ort != kontaktort::Soma) {
         hinweisBox(meldungFormatieren(305, ziel->name));
         dialogElementFokussieren(dlg, idQuelle, 1);
         return;
     }
-    // 8. one type with axo-axonic synapses per segment
+    // one type with axo-axonic synapses per segment
     if (axoKonflikt(*ziel, z.ort, z.typ)) {
         hinweisBox(meldungsTexte[464]);
         dialogElementFokussieren(dlg, idTyp, 1);

@@ -115,7 +115,7 @@ void kopieLoesen()
 
 void mitgliedZeigen(SynapseDaten* s)
 {
-    // 1. the release curve that shows this member
+    // the release curve that shows this member
     kurvenSlot = -1;
     if (s->verzoegerungsfaktorAn && s->quelle)
         for (size_t k = 0; k < s->quelle->hauptDiagramm.kurven.size(); ++k) {
@@ -125,7 +125,7 @@ void mitgliedZeigen(SynapseDaten* s)
                 break;
             }
         }
-    // 2. the working values
+    // the working values
     werte = {s->initialLeitfaehigkeit, s->freisetzungsSchwelle, s->freisetzungsSaettigung, s->freisetzungszeit,
              s->gewichtungsfaktor, s->verzoegerungsfaktorAn};
     if (werte.dehnungAn) {
@@ -134,7 +134,7 @@ void mitgliedZeigen(SynapseDaten* s)
         if (werte.gewicht == 0.0)
             werte.gewicht = 1.0;
     }
-    // 3. the member is the current synapse; gewaehlteSynapse stays
+    // the member is the current synapse; gewaehlteSynapse stays
     gezeigt = s;
     aktuelleSynapse = s;
     kopie = *s;
@@ -310,14 +310,14 @@ bool zahlenLesen(Fenster dlg, Arbeitswerte& neu)
 
 void anwenden(Fenster dlg, int id)
 {
-    // 1. the fields, the switches and the checks
+    // the fields, the switches and the checks
     Arbeitswerte neu = werte;
     if (!zahlenLesen(dlg, neu))
         return;
     neu.dehnungAn = haken(dlg, idDehnung);
     kopie.transmitter.an = haken(dlg, idTransmitter);
     kopie.bahnung.an = haken(dlg, idBahnung);
-    // 2. the threshold must lie below the saturation
+    // the threshold must lie below the saturation
     if (neu.schwelle >= neu.saettigung) {
         piepen(1000, 100);
         hinweisBox(meldungsTexte[466]);
@@ -328,7 +328,7 @@ void anwenden(Fenster dlg, int id)
     werte = neu;
     for (size_t i = 0; i < pruefIds.size(); ++i)
         pruefHaken[i] = haken(dlg, pruefIds[i]);
-    // 3. each live member in list order, or the shown one only
+    // each live member in list order, or the shown one only
     if (id == idNurAngezeigte) {
         if (gezeigt)
             aufMitgliedAnwenden(*gezeigt);
@@ -396,25 +396,25 @@ int synapsengruppeErzeugen()
 {
     if (!aktuelleSynapse)
         return 0;
-    // 1. the first free group
+    // the first free group
     const int g = synapsengruppeFrei();
     if (g == 0) {
         hinweisBox(meldungsTexte[1220]);
         return 0;
     }
-    // 2. its name through the input dialog
+    // its name through the input dialog
     undoFensterlisteSpeichern(undoListe);
     eingabeParameter.titel = meldungsTexte[1221];
     eingabeParameter.text1 = meldungsTexte[1222];
     eingabeParameter.text2 = meldungsTexte[1223];
     eingabeParameter.eingabeText = meldungFormatieren(1224, g);
-    // 3. a cancelled name keeps what the slot holds
+    // a cancelled name keeps what the slot holds
     SynapseDaten* s = aktuelleSynapse;
     const bool ok = eingabeDialogOeffnen() == 1;
     const std::string name = eingabeParameter.eingabeText;
     if (synapseNachId(s->id) != s)
         return 0;   // gone while the dialog was open
-    // 4. the first member
+    // the first member
     synapsengruppeBelegen(g, *s, ok ? &name : nullptr);
     undoSchrittSpeichern(undoListe);
     return g;

@@ -98,7 +98,7 @@ void reizAusSchlange(ServerLaufzeit& s)
 bool ereignisKernSchritt(const ServerDaten& d, ServerLaufzeit& s, std::FILE* log)
 {
     ServerKern& k = s.kern;
-    // 1. the sum of the kernels; an event whose kernel has run out leaves the ring
+    // the sum of the kernels; an event whose kernel has run out leaves the ring
     s.eingangsWert = 0.0;
     int bleiben = s.aktiveEreignisse;
     for (int m = 0, i = k.ringAnfang; m < s.aktiveEreignisse; ++m, i = (i + 1) % ereignisRingGroesse) {
@@ -115,7 +115,7 @@ bool ereignisKernSchritt(const ServerDaten& d, ServerLaufzeit& s, std::FILE* log
     // 2.
     if (d.eingangAusgeben)
         kernEingangAusgeben(d, s);
-    // 3. the current into the queue; the soft start suppresses currents well below 0.13 nA
+    // the current into the queue; the soft start suppresses currents well below 0.13 nA
     double& q = k.schlange[k.schreiben];
     q = s.eingangsWert * k.verstaerkung * s.faktor;
     if (d.anfangVerzoegern)
@@ -124,7 +124,7 @@ bool ereignisKernSchritt(const ServerDaten& d, ServerLaufzeit& s, std::FILE* log
         serverLogZeile(log, s.faktor);
     if (++k.schreiben >= k.schlangenLaenge)
         k.schreiben = 0;
-    // 4. events, and the factor the input reports three steps after one
+    // events, and the factor the input reports three steps after one
     if (s.modus == serverModus::MitKarte) {
         bool ereignis = false;
         int16_t probe = 0;
@@ -149,7 +149,7 @@ bool ereignisKernSchritt(const ServerDaten& d, ServerLaufzeit& s, std::FILE* log
                 k.totzeitAktiv = 0;
         }
     }
-    // 5. the end of the output pulse
+    // the end of the output pulse
     if (s.pulsAktiv && s.echtzeit >= s.pulsEnde) {
         s.pulsDaWert = 0;
         s.pulsAktiv = 0;

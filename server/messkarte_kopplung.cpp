@@ -59,7 +59,7 @@ bool erfassungEinrichten(ServerLaufzeit& s)
     const auto behandeln = [&](int16_t status, const char* funktion) {
         s.fehlerSumme += k.NIDAQErrorHandler(status, funktion, 0);
     };
-    // 1. the fixed settings
+    // the fixed settings
     s.abtastAnzahl = 100;
     s.geraet = 1;
     s.eingangsKanal = 0;
@@ -68,11 +68,11 @@ bool erfassungEinrichten(ServerLaufzeit& s)
     s.zeitlimit = 180;
     s.ereignisAnzahl = 0;
     s.pulsAnzahl = 0;
-    // 2. whatever an earlier use left set up
+    // whatever an earlier use left set up
     k.DAQ_Clear(s.geraet);
     k.DAQ_DB_Config(s.geraet, 0);
     k.Timeout_Config(s.geraet, -1);
-    // 3.-7. each call's status goes to the handler
+    // each call's status goes to the handler
     behandeln(k.Timeout_Config(s.geraet, s.zeitlimit), "Timeout_Config");
     behandeln(k.AO_Configure(s.geraet, 0, 0, 0, 10.0, 0), "AO_Configure");
     behandeln(k.AO_Configure(s.geraet, 1, 0, 0, 10.0, 0), "AO_Configure");
@@ -81,7 +81,7 @@ bool erfassungEinrichten(ServerLaufzeit& s)
     const int16_t start = k.DAQ_Start(s.geraet, s.eingangsKanal, s.verstaerkung, s.eingangsPuffer.data(),
                                       s.abtastAnzahl, s.zeitbasis, s.abtastIntervall);
     behandeln(start, "DAQ_Start");
-    // 8. a warning: the user decides; No releases the board and ends this start only
+    // a warning: the user decides; No releases the board and ends this start only
     if (start > 0 &&
         meldungsBox(fensterhandles.hauptfenster, meldungsTexte[558], "SysInfo", knoepfe::JaNein | symbol::Frage) !=
             antwort::Ja) {

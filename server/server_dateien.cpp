@@ -78,7 +78,7 @@ int ioTabelleLesen(ServerLaufzeit& s)
     s.ioKapazitaet = ioTabellenGroesse;
     int anzahl = 0;
     if (anfang) {
-        // 4. the first break in the indices is told; more boxes would only repeat it
+        // the first break in the indices is told; more boxes would only repeat it
         bool bruchGemeldet = false;
         zeileLesen(anfang, nullptr, 0);
         char zeile[257];
@@ -109,7 +109,7 @@ int serverReizDateiLesen(ServerLaufzeit& s)
     std::string text;
     if (!einlesen(parameterPfad("reizFuerServerBetrieb.txt"), 359, 360, text))
         return 0;
-    // 3. count the lines, then read them
+    // count the lines, then read them
     char* anfang = kopfUeberspringen(text);
     std::vector<double> werte;
     if (anfang) {
