@@ -447,14 +447,6 @@ DateiWahl knlWahl(bool speichern)
     return wahl;
 }
 
-std::string gewaehlterPfad(const DateiWahl& wahl)
-{
-    std::string ordner = wahl.ordner;
-    while (ordner.size() > 1 && (ordner.back() == '/' || ordner.back() == '\\'))
-        ordner.pop_back();
-    return (ordner.empty() ? "" : ordner + "/") + wahl.name + (wahl.endung.empty() ? "" : "." + wahl.endung);
-}
-
 } // namespace
 
 void kanalKopieren(BenutzerKanal& ziel, const BenutzerKanal& quelle)

@@ -217,20 +217,11 @@ bool knlDateiSpeichern(const std::string& pfad, std::list<BenutzerKanal>::const_
 
 int knlDateiLaden(const std::string& pfad, std::list<BenutzerKanal>& kanaele)
 {
-    std::FILE* f = plattform::dateiOeffnen(pfad, "rb");
-    if (!f) {
+    // a file edited elsewhere: its byte order mark, UTF-8 and CR LF become the program's text
+    std::string text;
+    if (!textDateiLesen(pfad, text)) {
         plattform::hinweisBox(meldungFormatieren(73, pfad));
         return 0;
     }
-    std::string text;
-    char block[8192];
-    for (size_t n; (n = std::fread(block, 1, sizeof block, f)) > 0;)
-        text.append(block, n);
-    std::fclose(f);
-    // a file edited elsewhere: its byte order mark, UTF-8 and CR LF become the program's text
-    if (text.starts_with("\xEF\xBB\xBF") && plattform::istGueltigesUtf8(text))
-        text.erase(0, 3);
-    plattform::geladenenTextAngleichen(text);
-    text = plattform::zeilenendenLf(text);
     return userSwimKanalLaden(kanaele, 0, text.data());
 }

@@ -150,20 +150,12 @@ bool kcaDateiSpeichern(const std::string& pfad, const KCaKanal& kca, int nummer)
 
 int kcaDateiLaden(const std::string& pfad, NeuronDaten& neuron, KCaKanal& kca)
 {
-    std::FILE* f = plattform::dateiOeffnen(pfad, "rb");
-    if (!f) {
+    // a file edited elsewhere: its byte order mark, UTF-8 and CR LF become the program's text
+    std::string text;
+    if (!textDateiLesen(pfad, text)) {
         plattform::hinweisBox(meldungFormatieren(73, pfad));
         return 0;
     }
-    std::string text;
-    char block[8192];
-    for (size_t n; (n = std::fread(block, 1, sizeof block, f)) > 0;)
-        text.append(block, n);
-    std::fclose(f);
-    if (text.starts_with("\xEF\xBB\xBF") && plattform::istGueltigesUtf8(text))
-        text.erase(0, 3);
-    plattform::geladenenTextAngleichen(text);
-    text = plattform::zeilenendenLf(text);
     // a file saved from a neuron of another number holds nothing for this one: say so
     double erster = 0.0;
     if (!zahlLesen(erster, text.data(), schluessel(neuron.nummer, anfangSchluessel).c_str())) {

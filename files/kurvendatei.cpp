@@ -135,10 +135,7 @@ bool namenWaehlen()
     wahl.speichern = true;
     if (!plattform::dateiWaehlen(fensterhandles.hauptfenster, wahl))
         return false;
-    std::string ordner = wahl.ordner;
-    if (!ordner.empty() && (ordner.back() == '/' || ordner.back() == '\\'))
-        ordner.pop_back();
-    datPfadSetzen((ordner.empty() ? "" : ordner + "/") + wahl.name + (wahl.endung.empty() ? "" : "." + wahl.endung));
+    datPfadSetzen(plattform::gewaehlterPfad(wahl));
     return true;
 }
 

@@ -38,6 +38,15 @@ struct DateiWahl {
     bool speichern = false;       // a save dialog (asks before overwriting) instead of an open one
 };
 
+// The path of a choice: folder (a trailing '/' dropped), name and the extension when there is one.
+inline std::string gewaehlterPfad(const DateiWahl& wahl)
+{
+    std::string_view ordner = wahl.ordner;
+    while (ordner.size() > 1 && (ordner.back() == '/' || ordner.back() == '\\'))
+        ordner.remove_suffix(1);
+    return (ordner.empty() ? "" : std::string(ordner) + "/") + wahl.name + (wahl.endung.empty() ? "" : "." + wahl.endung);
+}
+
 // false when the user cancelled. A path that Windows-1252 cannot hold is refused with a
 // message and the dialog is shown again.
 bool dateiWaehlen(Fenster eigner, DateiWahl& wahl);

@@ -244,7 +244,7 @@ bool dateiWaehlen(Auswertungsdaten& a)
     wahl.filter.push_back({meldungsTexte[1144], "*.bin"});
     if (!plattform::dateiWaehlen(fensterhandles.hauptfenster, wahl))
         return false;
-    const std::string pfad = wahl.ordner + "/" + wahl.name + (wahl.endung.empty() ? "" : "." + wahl.endung);
+    const std::string pfad = plattform::gewaehlterPfad(wahl);
     if (!plattform::dateiExistiert(pfad)) {
         plattform::hinweisBox(meldungFormatieren(1183, pfad));
         return false;

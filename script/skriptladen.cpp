@@ -171,7 +171,7 @@ bool dateiWaehlen(Skript& s, std::string& pfad)
             return false;
         while (wahl.ordner.size() > 1 && wahl.ordner.back() == '/')
             wahl.ordner.pop_back();
-        pfad = wahl.ordner + "/" + wahl.name + (wahl.endung.empty() ? "" : "." + wahl.endung);
+        pfad = plattform::gewaehlterPfad(wahl);
     }
     if (!(skriptStatus & skriptBit::AuswertungLaedt) && !plattform::dateiExistiert(pfad)) {
         melden(meldungFormatieren(265, pfad));

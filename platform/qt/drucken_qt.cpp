@@ -61,7 +61,7 @@ bool pdfDateiErfragen(Fenster eigner, const std::string& dokument, std::string& 
     w.speichern = true;
     if (!dateiWaehlen(eigner, w))
         return false;
-    pfad = (w.ordner.empty() ? "" : w.ordner + "/") + w.name + (w.endung.empty() ? "" : "." + w.endung);
+    pfad = gewaehlterPfad(w);
     return true;
 }
 
