@@ -264,21 +264,9 @@ void neuerTyp(Fenster dlg)
 
 void typLoeschen(Fenster dlg)
 {
-    if (listeAnzahl(dlg, idTyp) < 2) {
-        hinweisBox(meldungsTexte[28]);
-        return;
-    }
-    int p = listeAuswahl(dlg, idTyp);
-    if (p < 0)
-        p = std::min(w.letzteTypPosition, listeAnzahl(dlg, idTyp) - 1);
-    const SynapsenTyp kandidat = synapsenTypen[static_cast<size_t>(listeDaten(dlg, idTyp, p))];
-    if (sysInfoBox(meldungFormatieren(30, kandidat.bezeichnung, kandidat.potential), knoepfe::JaNein) != antwort::Ja)
-        return;
-    const std::string eigener = synapsenTypen[static_cast<size_t>(w.typ)].bezeichnung;
-    synapsenTypLoeschen(&kandidat, synapsenTypen);
     // the synapse's own type is in use, so it stays; its index may have moved
-    w.typ = std::max(typNachName(eigener), 0);
-    w.letzteTypPosition = typListeFuellen(dlg, kandidat.ion, -1);
+    if (typAusListeLoeschen(dlg, w.letzteTypPosition, w.typ))
+        w.typ = std::max(w.typ, 0);
 }
 
 void typFeld(Fenster dlg, int code)

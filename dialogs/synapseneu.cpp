@@ -338,23 +338,9 @@ void neuerTyp(Fenster dlg)
 
 void typLoeschen(Fenster dlg)
 {
-    if (listeAnzahl(dlg, idTyp) < 2) {
-        hinweisBox(meldungsTexte[28]);
-        return;
-    }
-    int p = listeAuswahl(dlg, idTyp);
-    if (p < 0)
-        p = std::min(z.letzteTypPosition, listeAnzahl(dlg, idTyp) - 1);
-    const SynapsenTyp kandidat = synapsenTypen[static_cast<size_t>(listeDaten(dlg, idTyp, p))];
-    if (sysInfoBox(meldungFormatieren(30, kandidat.bezeichnung, kandidat.potential), knoepfe::JaNein) != antwort::Ja)
-        return;
     // the type index follows the table: by name, or the kind's first type when it was this one
-    const std::string gewaehlterName = synapsenTypen[static_cast<size_t>(z.typ)].bezeichnung;
-    synapsenTypLoeschen(&kandidat, synapsenTypen);
-    z.typ = typNachName(gewaehlterName);
-    if (z.typ < 0)
+    if (typAusListeLoeschen(dlg, z.letzteTypPosition, z.typ) && z.typ < 0)
         z.typ = std::max(ersterTypDerArt(z.art), 0);
-    z.letzteTypPosition = typListeFuellen(dlg, kandidat.ion, -1);
 }
 
 void einfacheAnsicht(Fenster dlg)

@@ -3,6 +3,7 @@
 #include "core/status.h"
 #include "dialogs/synapsenfelder.h"
 #include "model/netz.h"
+#include "platform/box.h"
 #include "texts/texte.h"
 
 using namespace plattform;
@@ -77,6 +78,25 @@ std::string kontaktortName(Fenster dlg, int ort, int elternId)
     if (ort >= 0 && ort < static_cast<int>(ortKnoepfe.size()))
         return elementText(dlg, ortKnoepfe[static_cast<size_t>(ort)]);
     return meldungFormatieren(1204, elternId);
+}
+
+bool typAusListeLoeschen(Fenster dlg, int& letztePosition, int& typ)
+{
+    if (listeAnzahl(dlg, idTyp) < 2) {
+        hinweisBox(meldungsTexte[28]);
+        return false;
+    }
+    int p = listeAuswahl(dlg, idTyp);
+    if (p < 0)
+        p = std::min(letztePosition, listeAnzahl(dlg, idTyp) - 1);
+    const SynapsenTyp kandidat = synapsenTypen[static_cast<size_t>(listeDaten(dlg, idTyp, p))];
+    if (sysInfoBox(meldungFormatieren(30, kandidat.bezeichnung, kandidat.potential), knoepfe::JaNein) != antwort::Ja)
+        return false;
+    const std::string gewaehlterName = synapsenTypen[static_cast<size_t>(typ)].bezeichnung;
+    synapsenTypLoeschen(&kandidat, synapsenTypen);
+    typ = typNachName(gewaehlterName);
+    letztePosition = typListeFuellen(dlg, kandidat.ion, -1);
+    return true;
 }
 
 } // namespace synapsenDialog

@@ -55,6 +55,11 @@ void radiosSetzen(plattform::Fenster dlg, std::span<const int> knoepfe, int gewa
 int typListeFuellen(plattform::Fenster dlg, int ion, int auswahl);
 // the table index of the first type named name, -1
 int typNachName(const std::string& name);
+// "Typ loeschen": the type the list shows chosen (else the one at letztePosition) is deleted
+// from the table after its question; the list is filled anew with the types of its kind.
+// typ, the working copy's type, is found again by name: -1 when it was the deleted one.
+// false when nothing was deleted (only one type, or No).
+bool typAusListeLoeschen(plattform::Fenster dlg, int& letztePosition, int& typ);
 // the simple or the full view: type management and the two frames
 void ansichtZeigen(plattform::Fenster dlg);
 // a contact site's name for the questions and captions: the radio's label; an axo-axonic
