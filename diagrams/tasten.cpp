@@ -171,7 +171,7 @@ void buchstabe(Fenster f, DiagrammDaten* d, int taste, Halten m)
         if (undoListe.redoTiefe <= 0)
             piep();
         else if (m.strg)
-            hinweisBox(meldungsTexte[886]);   // redo is not built yet
+            undoAusfuehren(undoListe, 2);
         break;
     case 'Z':
         if (!m.strg)
@@ -179,7 +179,7 @@ void buchstabe(Fenster f, DiagrammDaten* d, int taste, Halten m)
         if (undoListe.knotenAnzahl() < 2)
             piep();
         else
-            hinweisBox(meldungsTexte[886]);   // undo is not built yet
+            undoAusfuehren(undoListe, 1);
         break;
     }
 }

@@ -5,6 +5,7 @@
 #include "model/netz.h"
 #include "platform/box.h"
 #include "texts/texte.h"
+#include <algorithm>
 
 using namespace plattform;
 

@@ -29,5 +29,8 @@ extern UndoListe undoListe;
 int undoSchrittSpeichern(UndoListe& liste);
 // when a dialog opens: nothing stored
 void undoFensterlisteSpeichern(UndoListe& liste);
+// one undo (1) or redo (2) step: the list never holds a step to take (the callers check
+// its node count and redo depth first), so nothing changes; 0
+int undoAusfuehren(UndoListe& liste, int richtung);
 // frees every node and resets the record
 void undoListeLoeschen(UndoListe& liste);
