@@ -1,5 +1,6 @@
 // app/rahmen.cpp - the frame's side of what the engine asks of it
 #include "core/rahmen.h"
+#include "app/beenden.h"
 #include "app/protokoll.h"
 #include "app/restzeit.h"
 #include "app/status.h"
@@ -33,5 +34,7 @@ void diagrammFensterOeffnen(NeuronDaten* neuron)
     if (neuron)
         diagrammAnzeigen(neuron, &neuron->hauptDiagramm);
 }
+
+void programmEndeAufraeumen(int modus) { ::programmEndeAufraeumen(modus); }
 
 } // namespace rahmen

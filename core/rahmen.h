@@ -50,4 +50,6 @@ void druckerSucheAnstossen(plattform::Fenster hauptfenster);
 void anzeigeboxZeigen(const std::string& titel, const std::string& text);
 // the neuron's main diagram shown in its window (made when it has none)
 void diagrammFensterOeffnen(NeuronDaten* neuron);
+// the temporary files and the run-information file removed before a quick exit
+void programmEndeAufraeumen(int modus);
 }

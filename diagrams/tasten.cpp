@@ -1,6 +1,7 @@
 // diagrams/tasten.cpp - the keys of the diagram windows, made by hand: the time axis moves
 // and zooms with the cursor keys, Home and End; letters and function keys give commands
 // of the window or of the main window, so that the main window's shortcuts work here too
+#include "core/rahmen.h"
 #include "core/status.h"
 #include "diagrams/diagramm.h"
 #include "diagrams/diagrammbefehle.h"
@@ -245,6 +246,12 @@ void diagrammZeichenTaste(Fenster, unsigned char zeichen, int)
 {
     const Fenster haupt = fensterhandles.hauptfenster;
     if (zeichen == 27) {
+        if (schnellBeenden && plattform::tasteGedrueckt(plattform::tastenStatus::LinksUmschalt)) {
+            programmStatus |= programmBit::Druckt;   // the quick exit's bit
+            rahmen::programmEndeAufraeumen(0);
+            programmBeenden();
+            return;
+        }
         if (istMinimiert(haupt))
             plattform::zeigen(haupt, anzeige::Wiederherstellen);
         vordergrundSetzen(haupt);
