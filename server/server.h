@@ -283,7 +283,11 @@ extern ServerSicherung serverSicherung;
 // switched off, the counters and the kernel. false: no run (also when the user declined
 // after a board warning or the engine refused its set-up).
 bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s);
-// After the loop returned: the board released and channel 0 at rest; duration, step length
+// The body of the server thread after a prepared start: the pulse output at rest, the log
+// when asked for, the loop until the stop bit or the abort flag, then the board released
+// and channel 0 back at 0. Returns the wall-clock seconds of the run on the clock.
+double serverBetriebThread(const ServerDaten& d, ServerLaufzeit& s, ServerUhr& uhr, ServerBefehle& befehle);
+// After the thread returned: duration, step length
 // and the switched-off stimuli (with their tables) as before the start, however the run
 // ended. Returns the report text; sekunden is the wall-clock length of the run.
 std::string serverEndeBearbeiten(ServerLaufzeit& s, double sekunden);

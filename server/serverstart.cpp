@@ -18,6 +18,7 @@
 #include "platform/box.h"
 #include "server/server.h"
 #include "texts/texte.h"
+#include <ctime>
 
 ServerSicherung serverSicherung;
 
@@ -129,11 +130,28 @@ bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s)
     return true;
 }
 
-std::string serverEndeBearbeiten(ServerLaufzeit& s, double sekunden)
+double serverBetriebThread(const ServerDaten& d, ServerLaufzeit& s, ServerUhr& uhr, ServerBefehle& befehle)
 {
+    s.steuerBits |= serverBit::SchleifeLaeuft;
+    const double beginn = uhr.jetzt();
+    s.pulsAktiv = 0;
+    if (s.modus == serverModus::MitKarte)
+        serverApAusgeben(s);
+    std::FILE* log = nullptr;
+    if (d.stromInDatei) {
+        const std::time_t jetzt = std::time(nullptr);
+        std::tm start{};
+        localtime_r(&jetzt, &start);
+        log = serverLogOeffnen(d, start);
+    }
+    serverSchleife(d, s, uhr, befehle, log);
+    const double sekunden = uhr.jetzt() - beginn;
+    if (log)
+        std::fclose(log);
     s.steuerBits &= ~serverBit::StoppAnforderung;
     s.kern.totzeitAktiv = 0;
     s.pulsAktiv = 0;
+    // the board belongs to this thread until here
     if (s.modus == serverModus::MitKarte) {
         if (s.steuerBits.load() & serverBit::ErfassungEingerichtet)
             erfassungFreigeben(s);
@@ -141,6 +159,11 @@ std::string serverEndeBearbeiten(ServerLaufzeit& s, double sekunden)
         s.pulsDaWert = 0;
         serverApAusgeben(s);   // channel 0 rests at 0 after the run
     }
+    return sekunden;
+}
+
+std::string serverEndeBearbeiten(ServerLaufzeit& s, double sekunden)
+{
     const ServerBerichtZahlen z = serverBerichtZahlen(s.zaehler, sekunden);
     const std::string bericht =
         s.modus == serverModus::MitKarte

@@ -77,11 +77,25 @@ TEST_F(ServerStart, EndRestoresDurationStepAndStimuliAfterEveryEnd)
         EXPECT_EQ(n[1]->stromreize[0].an, 0);
         EXPECT_LE(n[1]->stromTabellen[0].anzahlPunkte, 3);
         EXPECT_EQ(serverLauf.modus, serverModus::OhneErfassung);
-        laufZustand.abbrechen = abbruch;
-        serverLauf.steuerBits |= serverBit::StoppAnforderung;
+        // a clock a step ahead per reading; the fourth reading ends the run
+        struct Uhr : ServerUhr {
+            int abbruch, lesungen = 0;
+            explicit Uhr(int a) : abbruch(a) {}
+            double jetzt() override
+            {
+                if (++lesungen == 4 && abbruch)
+                    laufZustand.abbrechen = 1;
+                else if (lesungen == 4)
+                    serverLauf.steuerBits |= serverBit::StoppAnforderung;
+                return lesungen * 0.25;
+            }
+        } uhr(abbruch);
+        ServerBefehle befehle;
+        const double sekunden = serverBetriebThread(serverDaten, serverLauf, uhr, befehle);
         simulationsParameter.schrittweite = 1e-3;   // as the server's own step would set it
-        const std::string bericht = serverEndeBearbeiten(serverLauf, 0.0);
-        EXPECT_EQ(bericht, "0 simulations-schritte in 0.000 s\n0 simulationen/sec\n0 warteschritte/simSchritt\n0 Tabelle-APs");
+        const std::string bericht = serverEndeBearbeiten(serverLauf, sekunden);
+        EXPECT_EQ(bericht.substr(bericht.size() - 14), "\n0 Tabelle-APs");
+        EXPECT_GT(serverLauf.zaehler.schritte, 0);
         EXPECT_EQ(simulationsParameter.simulationsDauer, dauer);
         EXPECT_EQ(simulationsParameter.schrittweite, dt);
         EXPECT_EQ(n[1]->stromreize[0].an, 1);
