@@ -14,6 +14,7 @@ namespace {
 struct ServerStart : NeuronFall {
     std::string ordner = testhilfe::tempOrdner("velnor-serverstart");
     NeuronDaten* n[2] = {};
+    plattform::SimulierteMesskarte karte;
     void SetUp() override
     {
         NeuronFall::SetUp();
@@ -30,6 +31,7 @@ struct ServerStart : NeuronFall {
     }
     void TearDown() override
     {
+        daqFunktionen = &keineMesskarte();
         serverDaten = {};
         serverLaufZuruecksetzen();
         teilsimulationsModus = 0;
@@ -69,14 +71,22 @@ TEST_F(ServerStart, RefusedStartLeavesRecordNetworkAndProgram)
 // however the loop ended, the next run finds duration, step and stimuli as before
 TEST_F(ServerStart, EndRestoresDurationStepAndStimuliAfterEveryEnd)
 {
-    for (const int abbruch : {0, 1}) {
+    struct Fall { int abbruch, modus; const char* berichtEnde; } faelle[] = {
+        {0, serverModus::KeineKarte, "\n0 Tabelle-APs"},
+        {1, serverModus::KeineKarte, "\n0 Tabelle-APs"},
+        {1, serverModus::MitKarte, "\n0 AD-eingaenge"},
+    };
+    for (const auto [abbruch, modus, berichtEnde] : faelle) {
+        serverLauf.modus = modus;
+        daqFunktionen = &karte;
+        karte.log.clear();
         const double dauer = simulationsParameter.simulationsDauer, dt = simulationsParameter.schrittweite;
         const int punkte = n[1]->stromTabellen[0].anzahlPunkte;
         ASSERT_TRUE(serverStartVorbereiten(serverDaten, serverLauf));
         EXPECT_GT(simulationsParameter.simulationsDauer, 1e300);
         EXPECT_EQ(n[1]->stromreize[0].an, 0);
         EXPECT_LE(n[1]->stromTabellen[0].anzahlPunkte, 3);
-        EXPECT_EQ(serverLauf.modus, serverModus::OhneErfassung);
+        EXPECT_EQ(serverLauf.modus, modus == serverModus::MitKarte ? modus : serverModus::OhneErfassung);
         // a clock a step ahead per reading; the fourth reading ends the run
         struct Uhr : ServerUhr {
             int abbruch, lesungen = 0;
@@ -94,7 +104,14 @@ TEST_F(ServerStart, EndRestoresDurationStepAndStimuliAfterEveryEnd)
         const double sekunden = serverBetriebThread(serverDaten, serverLauf, uhr, befehle);
         simulationsParameter.schrittweite = 1e-3;   // as the server's own step would set it
         const std::string bericht = serverEndeBearbeiten(serverLauf, sekunden);
-        EXPECT_EQ(bericht.substr(bericht.size() - 14), "\n0 Tabelle-APs");
+        EXPECT_TRUE(bericht.ends_with(berichtEnde)) << bericht;
+        // the board released and channel 0 at rest
+        if (modus == serverModus::MitKarte) {
+            EXPECT_EQ(std::vector(karte.log.end() - 4, karte.log.end()),
+                      (std::vector<std::string>{"DAQ_Clear(1)", "DAQ_DB_Config(1, 0)", "Timeout_Config(1, -1)",
+                                                "AO_Write(1, 0, 0)"}));
+            EXPECT_FALSE(serverLauf.steuerBits & serverBit::ErfassungEingerichtet);
+        }
         EXPECT_GT(serverLauf.zaehler.schritte, 0);
         EXPECT_EQ(simulationsParameter.simulationsDauer, dauer);
         EXPECT_EQ(simulationsParameter.schrittweite, dt);
