@@ -18,6 +18,7 @@
 #include "platform/box.h"
 #include "server/server.h"
 #include "texts/texte.h"
+#include <algorithm>
 #include <ctime>
 
 ServerSicherung serverSicherung;
@@ -182,6 +183,15 @@ std::string serverEndeBearbeiten(ServerLaufzeit& s, double sekunden)
             stromreizKurveErzeugen(*n, k);
         }
     serverSicherung = {};
+    // the diagrams hold a run's worth of samples, never more than their buffers
+    const int schritte = simulationsParameter.anzahlSchritte;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (DiagrammDaten* g = &n->hauptDiagramm; g; g = g->naechstes)
+            for (KurvenDaten& k : g->kurven) {
+                k.werteAnzahl = std::min(schritte, static_cast<int>(k.werte.size()));
+                if ((k.referenz & kurvenReferenz::Freisetzung) && !k.werte.empty())
+                    freisetzungsKurveAusRing(k, k.werteAnzahl);
+            }
     s.steuerBits &= ~serverBit::SchleifeLaeuft;
     return bericht;
 }

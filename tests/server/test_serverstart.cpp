@@ -85,6 +85,7 @@ TEST_F(ServerStart, EndRestoresDurationStepAndStimuliAfterEveryEnd)
         karte.log.clear();
         const auto vorher = netz();
         const double dt = simulationsParameter.schrittweite;
+        n[0]->hauptDiagramm.kurven[0].werte.assign(5, 0.0f);   // shorter than the run
         ASSERT_TRUE(serverStartVorbereiten(serverDaten, serverLauf));
         EXPECT_NE(netz(), vorher);
         Uhr uhr;
@@ -95,6 +96,7 @@ TEST_F(ServerStart, EndRestoresDurationStepAndStimuliAfterEveryEnd)
         EXPECT_TRUE(serverEndeBearbeiten(serverLauf, sekunden).ends_with(modus == serverModus::MitKarte ? "\n0 AD-eingaenge" : "\n0 Tabelle-APs"));
         EXPECT_EQ(netz(), vorher);
         EXPECT_EQ(simulationsParameter.schrittweite, dt);
+        EXPECT_EQ(n[0]->hauptDiagramm.kurven[0].werteAnzahl, 5);
         if (modus == serverModus::MitKarte) {   // the board released and channel 0 at rest
             EXPECT_EQ(std::vector(karte.log.end() - 4, karte.log.end()),
                       (std::vector<std::string>{"DAQ_Clear(1)", "DAQ_DB_Config(1, 0)", "Timeout_Config(1, -1)",
