@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
+#include <utility>
 #include <vector>
 
 struct NeuronDaten;
@@ -265,3 +266,28 @@ int serverReizDateiLesen(ServerLaufzeit& s);
 std::string serverLogName(const ServerDaten& d, const std::tm& start);
 std::FILE* serverLogOeffnen(const ServerDaten& d, const std::tm& start);
 void serverLogZeile(std::FILE* log, double faktor);
+
+// ---- start and end of a run --------------------------------------------------------------
+
+// what a start changes for an endless run and the end gives back
+struct ServerSicherung {
+    double dauer = 0.0, schrittweite = 0.0;
+    std::vector<std::pair<int, int>> abgeschalteteReize;   // neuron number, compartment
+};
+extern ServerSicherung serverSicherung;
+
+// On the calling thread, before the loop: the checks that refuse a start (feedback objects,
+// the part simulation, a neuron the server cannot step, no input or output neuron, a kernel
+// the step does not allow; each with its notice and nothing changed), then the board in
+// mode 1, the run state, the synapses, the endless duration with the ending stimuli
+// switched off, the counters and the kernel. false: no run (also when the user declined
+// after a board warning or the engine refused its set-up).
+bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s);
+// The body of the server thread after a prepared start: the pulse output at rest, the log
+// when asked for, the loop until the stop bit or the abort flag, then the board released
+// and channel 0 back at 0. Returns the wall-clock seconds of the run on the clock.
+double serverBetriebThread(const ServerDaten& d, ServerLaufzeit& s, ServerUhr& uhr, ServerBefehle& befehle);
+// After the thread returned: duration, step length
+// and the switched-off stimuli (with their tables) as before the start, however the run
+// ended. Returns the report text; sekunden is the wall-clock length of the run.
+std::string serverEndeBearbeiten(ServerLaufzeit& s, double sekunden);

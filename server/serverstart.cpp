@@ -1,0 +1,197 @@
+// server/serverstart.cpp - what a server run needs before its loop and gives back after it
+//
+// Everything that can refuse a start is checked before anything changes, so a refused
+// start leaves the record, the network and the program as they were. A run is endless: its
+// duration stands at a value no loop reaches, and stimuli that would end are switched off,
+// since their time would never come; the end gives both back with the step length.
+#include "core/status.h"
+#include "model/izhikevich.h"
+#include "model/laufstart.h"
+#include "model/netz.h"
+#include "model/neuron.h"
+#include "model/parameter.h"
+#include "model/rueckkopplung.h"
+#include "model/simulationsparameter.h"
+#include "model/startzustand.h"
+#include "model/stromreiz.h"
+#include "model/synaptisch.h"
+#include "platform/box.h"
+#include "server/server.h"
+#include "texts/texte.h"
+#include <algorithm>
+#include <ctime>
+
+ServerSicherung serverSicherung;
+
+namespace {
+
+constexpr double endloseDauer = 1.7e308;
+
+bool rechenbar(const NeuronDaten& n)
+{
+    if (n.izhikevichAktiv)
+        return true;
+    const int typ = n.modellTyp != 0 ? n.modellTyp : simulationsParameter.netzwerkmodell;
+    return typ == modell::Swim;
+}
+
+int kernFehlerText(int fehler)
+{
+    switch (fehler) {
+    case ereignisFehler::KernZuKurz: return 1353;
+    case ereignisFehler::SchlangeZuLang: return 1354;
+    case ereignisFehler::KernSpeicher: return 1355;
+    default: return 1356;
+    }
+}
+
+bool verweigern(const std::string& text)
+{
+    plattform::hinweisBox(text);
+    return false;
+}
+
+} // namespace
+
+bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s)
+{
+    // the refusals, before anything changes
+    if (rueckkopplungsObjektAnzahl() > 0 && simulationsParameter.rueckkopplungAktiv)
+        return verweigern(meldungsTexte[1350]);
+    if (teilsimulationsModus == 1)
+        return verweigern(meldungsTexte[1351]);
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        if (!rechenbar(*n))   // it would run without its channels
+            return verweigern(meldungFormatieren(1352, n->name));
+    if (!s.eingangsNeuron || !s.ausgangsNeuron)
+        return verweigern(meldungsTexte[517]);
+    // the kernel checks and allocates before it changes anything
+    if (const int fehler = ereignisKernVorbereiten(d, s, simulationsParameter.schrittweite);
+        fehler != ereignisFehler::Keiner)
+        return verweigern(meldungsTexte[kernFehlerText(fehler)]);
+
+    aufzeichnungLoeschen(spikeAufzeichnung);
+    spikeAufzeichnung.aufzeichnen = 0;
+    s.steuerBits &= ~serverBit::ThreadErzeugt;
+    if (s.modus == serverModus::MitKarte) {
+        if (!erfassungEinrichten(s))
+            return false;
+        s.steuerBits |= serverBit::ErfassungEingerichtet;
+    } else {
+        s.modus = serverModus::OhneErfassung;
+        s.reizWert = 0.0;
+    }
+    laufZustand.t = 0.0;
+    laufZustand.abbrechen = 0;
+    if (!laufZustand.eingerichtet || laufZustand.nachLauf) {
+        if (!neuronenStartzustandSetzen())
+            return false;
+        synapsenWarteschlangenAnlegen();
+        laufZustand.eingerichtet = 1;
+    }
+    // the synapses take their pool lengths from the duration the user set, not the endless one
+    serverSicherung = {};
+    serverSicherung.dauer = simulationsParameter.simulationsDauer;
+    serverSicherung.schrittweite = simulationsParameter.schrittweite;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        if (!synapsenLaufVorbereiten(*n))
+            return false;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        const int hoechste = hoechsteReizDefinition(*n);
+        for (int k = 0; k <= hoechste; ++k) {
+            StromreizDefinition& r = n->stromreize[static_cast<size_t>(k)];
+            if (!r.an || r.dauerreiz)
+                continue;
+            r.an = 0;
+            stromreizKompartimentZuruecksetzen(*n, k);
+            serverSicherung.abgeschalteteReize.push_back({n->nummer, k});
+        }
+        n->apZeiten.clear();
+        n->apAnzahl = 0;
+        if (n->izhikevichAktiv)
+            izhikevichVorbereiten(*n);
+    }
+    simulationsParameter.simulationsDauer = endloseDauer;
+    laufZustand.schrittZaehler = 0;
+
+    if (!s.angezeigtesNeuron)
+        s.angezeigtesNeuron = s.ausgangsNeuron;
+    laufZustand.t = 0.0;
+    s.reizWert = 0.0;
+    s.zaehler = {};
+    s.schritte = 0;
+    s.echtzeit = 0.0;
+    s.ereignisAnzahl = 0;
+    s.pulsAnzahl = 0;
+    s.pulsAktiv = 0;
+    s.spur.zaehler = 0;
+    s.spur.maximum = -1.0;
+    s.spur.minimum = 1.0;
+    s.spur.geschrieben.store(0);
+    return true;
+}
+
+double serverBetriebThread(const ServerDaten& d, ServerLaufzeit& s, ServerUhr& uhr, ServerBefehle& befehle)
+{
+    s.steuerBits |= serverBit::SchleifeLaeuft;
+    const double beginn = uhr.jetzt();
+    s.pulsAktiv = 0;
+    if (s.modus == serverModus::MitKarte)
+        serverApAusgeben(s);
+    std::FILE* log = nullptr;
+    if (d.stromInDatei) {
+        const std::time_t jetzt = std::time(nullptr);
+        std::tm start{};
+        localtime_r(&jetzt, &start);
+        log = serverLogOeffnen(d, start);
+    }
+    serverSchleife(d, s, uhr, befehle, log);
+    const double sekunden = uhr.jetzt() - beginn;
+    if (log)
+        std::fclose(log);
+    s.steuerBits &= ~serverBit::StoppAnforderung;
+    s.kern.totzeitAktiv = 0;
+    s.pulsAktiv = 0;
+    // the board belongs to this thread until here
+    if (s.modus == serverModus::MitKarte) {
+        if (s.steuerBits.load() & serverBit::ErfassungEingerichtet)
+            erfassungFreigeben(s);
+        s.eingangsWert = 0.0;
+        s.pulsDaWert = 0;
+        serverApAusgeben(s);   // channel 0 rests at 0 after the run
+    }
+    return sekunden;
+}
+
+std::string serverEndeBearbeiten(ServerLaufzeit& s, double sekunden)
+{
+    const ServerBerichtZahlen z = serverBerichtZahlen(s.zaehler, sekunden);
+    const std::string bericht =
+        s.modus == serverModus::MitKarte
+            ? meldungFormatieren(1357, s.zaehler.schritte, sekunden, z.schritteProSekunde, z.rundenProSchritt,
+                                 s.ereignisAnzahl)
+            : meldungFormatieren(1358, s.zaehler.schritte, sekunden, z.schritteProSekunde, z.rundenProSchritt,
+                                 s.reizTabellenIndex);
+    s.kern.schlange.clear();
+    s.kern.schlange.shrink_to_fit();
+    // whatever ended the run, the next one finds duration, step and stimuli as they were
+    simulationsParameter.simulationsDauer = serverSicherung.dauer;
+    simulationsParameter.schrittweite = serverSicherung.schrittweite;
+    for (const auto& [nummer, k] : serverSicherung.abgeschalteteReize)
+        if (NeuronDaten* n = neuronNachNummer(nummer)) {
+            n->stromreize[static_cast<size_t>(k)].an = 1;
+            stromreizKurveErzeugen(*n, k);
+        }
+    serverSicherung = {};
+    // the diagrams hold a run's worth of samples, never more than their buffers
+    const int schritte = simulationsParameter.anzahlSchritte;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (DiagrammDaten* g = &n->hauptDiagramm; g; g = g->naechstes)
+            for (KurvenDaten& k : g->kurven) {
+                k.werteAnzahl = std::min(schritte, static_cast<int>(k.werte.size()));
+                if ((k.referenz & kurvenReferenz::Freisetzung) && !k.werte.empty())
+                    freisetzungsKurveAusRing(k, k.werteAnzahl);
+            }
+    s.steuerBits &= ~serverBit::SchleifeLaeuft;
+    return bericht;
+}

@@ -1,0 +1,109 @@
+// tests/server/test_serverstart.cpp - what a start changes and the end gives back
+#include "../app/app_hilfe.h"
+#include "model/laufstart.h"
+#include "model/simulationspruefung.h"
+#include "model/stromreiz.h"
+#include "platform/box.h"
+#include "server/server.h"
+#include <functional>
+
+using namespace apphilfe;
+
+namespace {
+
+// two SWIM neurons, the second with a stimulus that ends (an endless run switches it off)
+struct ServerStart : NeuronFall {
+    std::string ordner = testhilfe::tempOrdner("velnor-serverstart");
+    plattform::SimulierteMesskarte karte;
+    NeuronDaten* n[2] = {};
+    void SetUp() override
+    {
+        NeuronFall::SetUp();
+        laufbaresNetz(2, ordner);
+        n[0] = neuronNachNummer(1), n[1] = neuronNachNummer(2);
+        serverLauf.eingangsNeuron = n[0], serverLauf.ausgangsNeuron = n[1];
+        StromreizDefinition& r = n[1]->stromreize[0];
+        r.an = 1, r.beginn = 0.002, r.dach = 0.005, r.amplitude = 1e-9, r.pause = 0.01, r.anzahl = 1;
+        ASSERT_EQ(stromreizKurveErzeugen(*n[1], 0), 1);
+        daqFunktionen = &karte;
+    }
+    void TearDown() override
+    {
+        daqFunktionen = &keineMesskarte();
+        serverDaten = {};
+        serverLaufZuruecksetzen();
+        teilsimulationsModus = 0;
+        NeuronFall::TearDown();
+        std::filesystem::remove_all(ordner);
+    }
+    // duration, stimulus switch and table points: what an endless run changes
+    std::tuple<double, int, int> netz() const
+    {
+        return {simulationsParameter.simulationsDauer, n[1]->stromreize[0].an, n[1]->stromTabellen[0].anzahlPunkte};
+    }
+};
+
+TEST_F(ServerStart, RefusedStartLeavesRecordNetworkAndProgram)
+{
+    const std::pair<std::function<void()>, int> faelle[] = {
+        {[] { teilsimulationsModus = 1; }, 1351},
+        {[&] { n[0]->modellTyp = modell::HodgkinHuxley; }, 1352},
+        {[] { serverLauf.ausgangsNeuron = nullptr; }, 517},
+        {[] { serverLauf.eingangsNeuron = nullptr; }, 517},
+        {[] { laufzeitSetzen(20.0, 2.0); }, 1353},   // a kernel under three entries
+    };
+    for (const auto& [setzen, text] : faelle) {
+        setzen();
+        pt::boxAntworten({plattform::antwort::Ok});
+        const auto vorher = netz();
+        EXPECT_FALSE(serverStartVorbereiten(serverDaten, serverLauf)) << text;
+        EXPECT_EQ(pt::boxLog().at(0).text.substr(0, 10), meldungsTexte[text].substr(0, 10));
+        EXPECT_EQ(netz(), vorher) << text;
+        EXPECT_EQ(serverLauf.kern.laenge, 0) << text;
+        TearDown();
+        SetUp();
+    }
+}
+
+// however the loop ended, the next run finds duration, step and stimuli as before
+TEST_F(ServerStart, EndRestoresDurationStepAndStimuliAfterEveryEnd)
+{
+    struct Uhr : ServerUhr {   // a step ahead per reading; the fourth ends the run
+        int abbruch = 0, n = 0;
+        double jetzt() override
+        {
+            if (++n == 4 && abbruch)
+                laufZustand.abbrechen = 1;
+            else if (n == 4)
+                serverLauf.steuerBits |= serverBit::StoppAnforderung;
+            return n * 0.25;
+        }
+    };
+    for (const auto& [abbruch, modus] : {std::pair{0, serverModus::KeineKarte}, {1, serverModus::KeineKarte},
+                                        {1, serverModus::MitKarte}}) {
+        serverLauf.modus = modus;
+        karte.log.clear();
+        const auto vorher = netz();
+        const double dt = simulationsParameter.schrittweite;
+        n[0]->hauptDiagramm.kurven[0].werte.assign(5, 0.0f);   // shorter than the run
+        ASSERT_TRUE(serverStartVorbereiten(serverDaten, serverLauf));
+        EXPECT_NE(netz(), vorher);
+        Uhr uhr;
+        uhr.abbruch = abbruch;
+        ServerBefehle befehle;
+        const double sekunden = serverBetriebThread(serverDaten, serverLauf, uhr, befehle);
+        simulationsParameter.schrittweite = 1e-3;   // as the server's own step would set it
+        EXPECT_TRUE(serverEndeBearbeiten(serverLauf, sekunden).ends_with(modus == serverModus::MitKarte ? "\n0 AD-eingaenge" : "\n0 Tabelle-APs"));
+        EXPECT_EQ(netz(), vorher);
+        EXPECT_EQ(simulationsParameter.schrittweite, dt);
+        EXPECT_EQ(n[0]->hauptDiagramm.kurven[0].werteAnzahl, 5);
+        if (modus == serverModus::MitKarte) {   // the board released and channel 0 at rest
+            EXPECT_EQ(std::vector(karte.log.end() - 4, karte.log.end()),
+                      (std::vector<std::string>{"DAQ_Clear(1)", "DAQ_DB_Config(1, 0)", "Timeout_Config(1, -1)",
+                                                "AO_Write(1, 0, 0)"}));
+        }
+        laufZustand.abbrechen = 0;
+    }
+}
+
+} // namespace
