@@ -275,3 +275,53 @@ TEST(SkriptFortschritt, ZeigtDenAnteilNurOhneZaehlerText)
 }
 
 } // namespace
+
+// the output window paints into an image of its client size; the snapshot's name follows the
+// DAT file, else the prefix, the time and the simulation number (or the counter before the first)
+TEST_F(AusfuehrungFall, BmpSchnappschussDesAusgabefensters)
+{
+    using namespace plattform;
+    klasseRegistrieren({"bmp test", [](Fenster f, uint32_t m, uintptr_t w, intptr_t l) -> intptr_t {
+                            if (m == nachricht::Zeichnen)
+                                rechteckFuellen(*reinterpret_cast<Zeichenflaeche*>(l), {0, 0, 10, 1}, 0x0000FF);
+                            return standardFensterProc(f, m, w, l);
+                        }});
+    DiagrammDaten& d = neuronNachNummer(2)->hauptDiagramm;
+    d.fenster = fensterErzeugen("bmp test", "Motor", stil::Sichtbar, 0, 0, 77 + 2 * pt::rahmenBreite,
+                                50 + 2 * pt::rahmenBreite + pt::titelHoehe);
+    ASSERT_EQ(clientRechteck(d.fenster).rechts, 77);
+    skript.bmpPraefix = ordner + "netz skript ";
+    skript.bmpTitel = "Motor";
+    struct Fall { int dat; std::string datPfad; int simulation, gesamt; std::string name; };
+    const Fall faelle[] = {
+        {0, "", 3, 5, "netz skript 311104 210509 003.BMP"},
+        {0, "", 0, 1000, "netz skript 311104 210509 00001.BMP"},
+        {1, ordner + "lauf 7.dat", 4, 5, "lauf 7.BMP"},
+        {1, "", 0, 5, "netz skript 311104 210509 002.BMP"},   // the counter goes on
+    };
+    for (const Fall& f : faelle) {
+        skriptLaufwerte.dat = f.dat;
+        datPfad.pfad = f.datPfad;
+        skript.aktuelleSimulation = f.simulation;
+        skript.gesamtSimulationen = f.gesamt;
+        ausgabefensterBmpSpeichern(&d);
+        const std::string b = lesen(ordner + f.name);
+        ASSERT_EQ(b.size(), 11654u) << f.name;
+        uint32_t groesse, bild;
+        int32_t breite, hoehe;
+        std::memcpy(&groesse, &b[2], 4);
+        std::memcpy(&breite, &b[18], 4);
+        std::memcpy(&hoehe, &b[22], 4);
+        std::memcpy(&bild, &b[34], 4);
+        EXPECT_EQ(std::make_tuple(b.substr(0, 2), groesse, breite, hoehe, b[28], bild),
+                  std::make_tuple(std::string("BM"), 11654u, 77, 50, '\x18', 11600u));
+        // the top row is written last: red is stored blue, green, red
+        EXPECT_EQ(b.substr(54 + 49 * 232, 3), std::string("\0\0\xFF", 3));
+        EXPECT_EQ(titel(d.fenster), "Motor");
+    }
+    skriptLaufwerte.dat = 0;
+    datPfad = {};
+    fensterZerstoeren(d.fenster);
+    d.fenster = nullptr;
+    ausgabefensterBmpSpeichern(&d);                    // no window: nothing, silently
+}
