@@ -3,6 +3,7 @@
 #include "model/diagramm.h"
 #include "model/netz.h"
 #include "platform/steuerelemente.h"
+#include "script/epspbewertung.h"
 
 using namespace plattform;
 
@@ -65,6 +66,10 @@ bool buchstabeGedrueckt(Fenster f, int taste)
     }
     if (!strg())
         return false;
+    if (taste == 'E' && !umschalt()) {            // rates an EPSP table of a script run
+        textErgebnisAuswerten();
+        return true;
+    }
     for (const Buchstabe& b : buchstaben) {
         if (b.taste != taste || b.umschalt != umschalt())
             continue;

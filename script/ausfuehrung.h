@@ -1,7 +1,9 @@
 // script/ausfuehrung.h - running the loaded script: the walk, one simulation, the text result tables
 #pragma once
 #include "script/skript.h"
+#include "platform/fenster.h"
 #include <cstdio>
+#include <string>
 
 // Runs the script: modus 1 runs its simulations, modus 2 (test) logs the header and the
 // end only. 1 when the walk ended (normally or cancelled) and the script was loaded again;
@@ -31,5 +33,11 @@ int ergebnisSpeichern(Skript& s);
 int ergebnisBinSpeichern(Skript& s);
 // closes an open binary result file
 void ergebnisDateiSchliessen(Skript& s);
-// the snapshot of the diagram's output window as a BMP file (a later part)
+// The snapshot of the diagram's output window as a BMP file, named by bmpDateiName, after
+// a simulation. Failures leave no file and say nothing.
 void ausgabefensterBmpSpeichern(DiagrammDaten* diagramm);
+// the snapshot's name: the DAT file's with ".BMP" when the script writes DAT files, else the
+// prefix, the time "yymmdd hhmmss" and the simulation number (the counter before the first)
+std::string bmpDateiName(Skript& s);
+// the client area of the window as it paints now, as a BMP file; 1, or 0 with no file
+int bitmapDateiSchreiben(plattform::Fenster quelle, const std::string& pfad);

@@ -4,6 +4,7 @@
 // from a script file; the executor walks its statement array; the result writers read the
 // documented parameters and the result neurons.
 #pragma once
+#include "platform/fenster.h"
 #include <array>
 #include <cstdio>
 #include <cstdint>
@@ -80,6 +81,9 @@ struct InteraktivSlot {
     std::string name;
     double start = 0.0, schritt = 0.0;
     int ebene = 0;
+    // the interactive window's bar: laid out by interaktivFensterLayout, painted and hit with it
+    plattform::Rechteck balken;
+    uint32_t farbe = 0;
 };
 constexpr int interaktivSlots = 19;     // slots 1..19
 constexpr int schleifenEbenen = 9;      // SCHLEIFE1..SCHLEIFE9

@@ -275,3 +275,46 @@ TEST(SkriptFortschritt, ZeigtDenAnteilNurOhneZaehlerText)
 }
 
 } // namespace
+
+// the output window paints into an image of its client size; the snapshot's name follows the
+// DAT file, else the prefix, the time and the simulation number (or the counter before the first)
+TEST_F(AusfuehrungFall, BmpSchnappschussDesAusgabefensters)
+{
+    using namespace plattform;
+    klasseRegistrieren({"bmp test", [](Fenster f, uint32_t m, uintptr_t w, intptr_t l) -> intptr_t {
+                            if (m == nachricht::Zeichnen)
+                                rechteckFuellen(*reinterpret_cast<Zeichenflaeche*>(l), {0, 0, 10, 1}, 0x0000FF);
+                            return standardFensterProc(f, m, w, l);
+                        }});
+    DiagrammDaten& d = neuronNachNummer(2)->hauptDiagramm;
+    d.fenster = fensterErzeugen("bmp test", "Motor", stil::Sichtbar, 0, 0, 77 + 2 * pt::rahmenBreite,
+                                50 + 2 * pt::rahmenBreite + pt::titelHoehe);
+    ASSERT_EQ(clientRechteck(d.fenster).rechts, 77);
+    skript.bmpPraefix = ordner + "netz skript ";
+    skript.bmpTitel = "Motor";
+    struct Fall { int dat; std::string datPfad; int simulation, gesamt; std::string name; };
+    const Fall faelle[] = {
+        {0, "", 3, 5, "netz skript 311104 210509 003.BMP"},
+        {0, "", 0, 1000, "netz skript 311104 210509 00001.BMP"},
+        {1, ordner + "lauf 7.dat", 4, 5, "lauf 7.BMP"},
+    };
+    for (const Fall& f : faelle) {
+        skriptLaufwerte.dat = f.dat;
+        datPfad.pfad = f.datPfad;
+        skript.aktuelleSimulation = f.simulation;
+        skript.gesamtSimulationen = f.gesamt;
+        ausgabefensterBmpSpeichern(&d);
+        const std::string b = lesen(ordner + f.name);
+        const auto u32 = [&](size_t i) { uint32_t w; std::memcpy(&w, &b[i], 4); return w; };
+        ASSERT_EQ(b.size(), 11654u) << f.name;
+        EXPECT_EQ(std::make_tuple(b.substr(0, 2), u32(2), u32(18), u32(22), b[28], u32(34)),
+                  std::make_tuple(std::string("BM"), 11654u, 77u, 50u, '\x18', 11600u));
+        // the top row is written last: red is stored blue, green, red
+        EXPECT_EQ(b.substr(54 + 49 * 232, 3), std::string("\0\0\xFF", 3));
+        EXPECT_EQ(titel(d.fenster), "Motor");
+    }
+    skriptLaufwerte.dat = 0;
+    datPfad = {};
+    fensterZerstoeren(d.fenster);
+    d.fenster = nullptr;
+}
