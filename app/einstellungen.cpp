@@ -205,7 +205,7 @@ void asciiImport(NeuronDaten*, int)
 // The free-PSP dialog offers three example shapes. A settings file that has none (the
 // first one's polynomial lasts no time) gets these: a fast and a slow polynomial PSP that
 // rise smoothly to 1 (3(t/T)^2 - 2(t/T)^3 over the rise time T) and fall off with
-// 1.6487 e^(-t/tau) (e^0.5, so that the fall starts at 1 where the rise ends at T = tau / 2),
+// e^(-t/tau) (e^0.5, so that the fall starts at 1 where the rise ends at T = tau / 2),
 // and an exponential PSP that rises with e^(t/5 ms) to 1 at 10 ms and falls with 30 ms.
 void pspBeispieleFuellen(NeuronDaten*, int)
 {

@@ -185,7 +185,7 @@ int guetefaktorVergleichen(const BewertungsZeile& a, const BewertungsZeile& b)
 
 void textErgebnisAuswerten()
 {
-    // 1. the table, read whole
+    // the table, read whole
     const std::string pfad = tabelleWaehlen();
     if (pfad.empty())
         return;
@@ -196,7 +196,7 @@ void textErgebnisAuswerten()
             programmBeenden();
         return;
     }
-    // 2.-3. the long and the short table beside it, "<stem> Ergebnis.<ext>"
+    // the long and the short table beside it, "<stem> Ergebnis.<ext>"
     const size_t strich = pfad.rfind('/');
     const size_t punkt = pfad.rfind('.');
     const bool mitEndung = punkt != std::string::npos && punkt > strich;
@@ -209,7 +209,7 @@ void textErgebnisAuswerten()
     if (!sicherSchreiben(aus.langPfad, mitCrLf(aus.lang), 1415) ||
         !sicherSchreiben(aus.kurzPfad, mitCrLf(aus.kurz), 1415))
         return;
-    // 4. the data lines follow the column header
+    // the data lines follow the column header
     const size_t kopf = text.find("Simulations#");
     if (kopf == std::string::npos) {
         plattform::hinweisBox(meldungFormatieren(1416, pfad));
@@ -225,7 +225,7 @@ void textErgebnisAuswerten()
         plattform::hinweisBox(meldungFormatieren(nummer, s));
         ausgabeSchreiben(aus);
     };
-    // 5. one line per simulation
+    // one line per simulation
     while (p && *p) {
         while (*p && static_cast<unsigned char>(*p) <= ' ')
             ++p;
@@ -294,12 +294,12 @@ void textErgebnisAuswerten()
         }
         p = naechstesFeldSuchen(p, ende);
     }
-    // 6. the closing line
+    // the closing line
     const std::string schluss = dezimal(meldungFormatieren(1430, beste, besteSimulation));
     aus.lang += schluss;
     aus.kurz += schluss;
     ausgabeSchreiben(aus);
-    // 7. sorted by quality when the user wants it
+    // sorted by quality when the user wants it
     if (plattform::sysInfoBox(meldungFormatieren(1421, letzte), plattform::knoepfe::JaNein) == plattform::antwort::Ja)
         sortiertSchreiben(zeilen, stamm + " Ergebnis kurz guete sortiert." + endung);
 }
