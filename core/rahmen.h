@@ -50,4 +50,6 @@ void druckerSucheAnstossen(plattform::Fenster hauptfenster);
 void anzeigeboxZeigen(const std::string& titel, const std::string& text);
 // the neuron's main diagram shown in its window (made when it has none)
 void diagrammFensterOeffnen(NeuronDaten* neuron);
+// a new neuron for one channel of a WAV import, in the row along the top; null when none
+NeuronDaten* wavNeuronErzeugen();
 }

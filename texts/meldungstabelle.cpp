@@ -823,6 +823,14 @@ constexpr TextEintrag meldungsTabelle[] = {
     {1400, "SYNAPSE_MENUE_BEARBEITEN=", "Synapse ID=%d von %s auf %s bearbeiten"},
     {1401, "SYNAPSE_MENUE_LOESCHEN=", "Synapse ID=%d von %s auf %s l\xF6schen"},
     {1402, "SYNAPSE_MENUE_ZIELSYNAPSE=", "Synapse %d"},
+    {1470, "WAV_OEFFNEN_FEHLER=", "unable to open wave file\n%s"},
+    {1471, "WAV_SPEICHER_FEHLER=", "fatal error during memory allocation for wav-data buffer"},
+    {1472, "WAV_ABGELEHNT=", "Die WAV-Datei\n%s\nwird nicht importiert: %s"},
+    {1473, "WAV_ZU_KURZ=", "sie ist k\xFCrzer als ihr Kopf (44 Bytes)."},
+    {1474, "WAV_KANAELE=", "sie hat %d Kan\xE4le, importiert werden 1 bis 8."},
+    {1475, "WAV_RATE_NULL=", "ihre Abtastrate ist 0."},
+    {1476, "WAV_ZU_WENIG_DATEN=", "sie enth\xE4lt weniger als zwei Abtastwerte je Kanal."},
+    {1477, "WAV_KEINE_NUMMERN=", "f\xFCr %d Kan\xE4le sind nur %d Neuronnummern frei."},
 };
 
 } // namespace
