@@ -1,6 +1,7 @@
 // tests/diagrams/test_wavimport.cpp
 #include "diagramm_hilfe.h"
 #include "diagrams/wavimport.h"
+#include "dialogs/wavimport.h"
 #include <filesystem>
 #include <fstream>
 #include <unistd.h>
@@ -24,17 +25,11 @@ struct WavFall : DiagrammFall {
     void SetUp() override
     {
         DiagrammFall::SetUp();
-        const std::string ordner = std::string(VELNOR_TEST_DATEN) + "/../../resources/parameter/";
+        const std::string o = std::string(VELNOR_TEST_DATEN) + "/../../resources/parameter/";
         standardDateienVorgeben();
-        standardDateien = {ordner + "standard.gen", ordner + "onoff.channel", ordner + "hh.channel",
-                           ordner + "swim.channel", ordner + "gb.channel"};
+        standardDateien = {o + "standard.gen", o + "onoff.channel", o + "hh.channel", o + "swim.channel", o + "gb.channel"};
     }
-    void TearDown() override
-    {
-        std::filesystem::remove(pfad);
-        standardDateienVorgeben();
-        DiagrammFall::TearDown();
-    }
+    void TearDown() override { std::filesystem::remove(pfad), standardDateienVorgeben(), DiagrammFall::TearDown(); }
     int lesen(const std::string& inhalt)
     {
         std::ofstream(pfad, std::ios::binary) << inhalt;
@@ -53,25 +48,24 @@ struct WavFall : DiagrammFall {
 TEST_F(WavFall, EinStereoMitschnittWirdZweiNeuroneMitIhrenKurvenUndSperrtLaeufe)
 {
     std::vector<int16_t> werte;
+    std::vector<float> kanal1(441, 0.0f);   // the last frame is not imported
     for (int i = 0; i < 882; ++i)
         werte.push_back(int16_t(i % 2 ? -i : i));
+    for (int f = 0; f < 440; ++f)
+        kanal1[f] = float(-(2 * f + 1));
     ASSERT_EQ(lesen(wavText(2, 44100, werte)), 1);
     EXPECT_DOUBLE_EQ(simulationsParameter.simulationsDauer, 0.01);
     EXPECT_EQ(std::tuple(simulationsParameter.schrittweite, simulationsParameter.anzahlSchritte),
               std::tuple(1.0 / 44100, 441));
     EXPECT_TRUE(programmStatus & programmBit::LaufGesperrt);
     EXPECT_EQ(std::tuple(neuronNachNummer(1)->name, neuronNachNummer(2)->name), std::tuple("wav 0", "wav 1"));
-    const std::vector<float> kanal1 = soma(2, 441);
-    for (int f = 0; f < 440; ++f)
-        ASSERT_EQ(kanal1[f], -(2 * f + 1)) << f;
-    EXPECT_EQ(kanal1[440], 0.0f);
+    EXPECT_EQ(soma(2, 441), kanal1);
     EXPECT_EQ(neuronNachNummer(1)->hauptDiagramm.kurven[kurve::Referenz1].werte[0], keineDaten);
     const std::string text = wavText(2, 44100, werte);
-    EXPECT_EQ(wavBericht(wavKopfZerlegen(reinterpret_cast<const unsigned char*>(text.data())), 1808), "Total file size:\t\t\t1808 bytes            \nRIFF header:\t\t\tRIFF\nWAVE header:\t\t\tWAVE\n"
-                              "FMT:\t\t\t\tfmt \nData size (based on bits used):\t\t1800\nAudio format:\t\t\t1\n"
-                              "Sampling Rate:\t\t\t44100\nNumber of bits used:\t\t\t16\nNumber of channels:\t\t\t2\n"
-                              "Number of bytes per second:\t\t176400\ndata length:\t\t\t1764\n"
-                              "Required step lengt:\t\t\t2.26757e-05\nRequired simulation lengt:\t\t0.010000\n");
+    EXPECT_EQ(wavBericht(wavKopfZerlegen(reinterpret_cast<const unsigned char*>(text.data())), 1808),
+              "Total file size:\t\t\t1808 bytes            \nRIFF header:\t\t\tRIFF\nWAVE header:\t\t\tWAVE\n"
+              "FMT:\t\t\t\tfmt \nData size (based on bits used):\t\t1800\nAudio format:\t\t\t1\nSampling Rate:\t\t\t44100\nNumber of bits used:\t\t\t16\nNumber of channels:\t\t\t2\n"
+              "Number of bytes per second:\t\t176400\ndata length:\t\t\t1764\nRequired step lengt:\t\t\t2.26757e-05\nRequired simulation lengt:\t\t0.010000\n");
 }
 
 TEST_F(WavFall, DieKalibrierungSkaliertNachDerMitteDerAufnahme)
@@ -86,6 +80,9 @@ TEST_F(WavFall, DieKalibrierungSkaliertNachDerMitteDerAufnahme)
         const std::vector<float> w = soma(neuronKette.hoechsteNummer, 201);
         EXPECT_EQ(std::tuple(w[50], w[60]), std::tuple(f.bei50, f.bei60)) << f.kalibrierung << " " << f.bits;
     }
+    werte[50] = werte[60] = 0;   // no peak in the middle: the raw values stay
+    ASSERT_EQ(lesen(wavText(1, 1000, werte)), 1);
+    EXPECT_EQ(soma(neuronKette.hoechsteNummer, 2)[1], 30000.0f);
 }
 
 TEST_F(WavFall, EinUnbrauchbarerKopfWirdAbgelehntOhneEtwasZuAendern)
@@ -122,4 +119,16 @@ TEST_F(WavFall, VerfaelschteLaengenWerdenSicherGelesen)
             EXPECT_EQ(pt::offeneBoxAntworten(), 0u) << "refused with a notice";
         netzLoeschen();
     }
+}
+
+TEST_F(WavFall, DieImportEinstellungenLesenKommaZahlenUndAbbrechenAendertNichts)
+{
+    namespace sch = pt::schritt;
+    const auto hookOffen = [](plattform::Fenster dlg) { EXPECT_EQ(plattform::tastaturHookDialog(), dlg); };
+    pt::dialogSkript(322, {hookOffen, sch::tippen(2301, "2,5"), sch::klicken(2298), sch::klicken(1)});
+    pt::dialogSkript(322, {sch::tippen(2301, "7"), sch::klicken(2298), sch::klicken(2)});
+    EXPECT_EQ(wavImportDialogOeffnen(nullptr), 1);
+    EXPECT_EQ(wavImportDialogOeffnen(nullptr), 2);
+    EXPECT_EQ(std::tuple(diagrammOptionen.wavKalibrierung, diagrammOptionen.wavYAchseOptimieren), std::tuple(2.5, 1));
+    EXPECT_EQ(plattform::tastaturHookDialog(), nullptr);
 }
