@@ -210,6 +210,9 @@ int wavDatenImportieren(std::FILE* datei, const WavKopf& kopf, int64_t groesse)
     einstellungenAktualisieren(nullptr, 0);
     plattform::ungueltigMachen(fensterhandles.hauptfenster);
     diagrammeVerwalten(2, 1);
+    // a window that could not be made may have ended the program, and the network with it
+    if (programmEndet())
+        return 0;
 
     // the samples as the file holds them; a shorter read leaves zeros
     std::vector<unsigned char> puffer;

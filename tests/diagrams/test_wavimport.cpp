@@ -53,6 +53,7 @@ TEST_F(WavFall, EinStereoMitschnittWirdZweiNeuroneMitIhrenKurvenUndSperrtLaeufe)
         werte.push_back(int16_t(i % 2 ? -i : i));
     for (int f = 0; f < 440; ++f)
         kanal1[f] = float(-(2 * f + 1));
+    diagrammOptionen.wavYAchseOptimieren = 1;
     ASSERT_EQ(lesen(wavText(2, 44100, werte)), 1);
     EXPECT_DOUBLE_EQ(simulationsParameter.simulationsDauer, 0.01);
     EXPECT_EQ(std::tuple(simulationsParameter.schrittweite, simulationsParameter.anzahlSchritte),
@@ -60,6 +61,8 @@ TEST_F(WavFall, EinStereoMitschnittWirdZweiNeuroneMitIhrenKurvenUndSperrtLaeufe)
     EXPECT_TRUE(programmStatus & programmBit::LaufGesperrt);
     EXPECT_EQ(std::tuple(neuronNachNummer(1)->name, neuronNachNummer(2)->name), std::tuple("wav 0", "wav 1"));
     EXPECT_EQ(soma(2, 441), kanal1);
+    const DiagrammDaten& d = neuronNachNummer(2)->hauptDiagramm;
+    EXPECT_TRUE(d.minY <= -879 && d.maxY >= 0) << d.minY << " " << d.maxY;   // fitted to the channel
     EXPECT_EQ(neuronNachNummer(1)->hauptDiagramm.kurven[kurve::Referenz1].werte[0], keineDaten);
     const std::string text = wavText(2, 44100, werte);
     EXPECT_EQ(wavBericht(wavKopfZerlegen(reinterpret_cast<const unsigned char*>(text.data())), 1808),
