@@ -135,3 +135,12 @@ TEST_F(WavFall, DieImportEinstellungenLesenKommaZahlenUndAbbrechenAendertNichts)
     EXPECT_EQ(std::tuple(diagrammOptionen.wavKalibrierung, diagrammOptionen.wavYAchseOptimieren), std::tuple(2.5, 1));
     EXPECT_EQ(plattform::tastaturHookDialog(), nullptr);
 }
+
+TEST_F(WavFall, OhneFreieNeuronnummernFuerJedenKanalWirdNichtsImportiert)
+{
+    for (int i = 1; i < neuronTabellenGroesse - 1; ++i)
+        neu(i);
+    pt::boxAntworten({plattform::antwort::Ok});
+    EXPECT_EQ(lesen(wavText(2, 1000, std::vector<int16_t>(8, 3))), 0);
+    EXPECT_EQ(neuronKette.anzahl, 1022);
+}
