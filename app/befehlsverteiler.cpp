@@ -39,6 +39,7 @@
 #include "dialogs/synapsendialoge.h"
 #include "dialogs/synapsengruppen.h"
 #include "dialogs/transmitterdynamik.h"
+#include "dialogs/wavimport.h"
 #include "files/einstellungsdatei.h"
 #include "files/fremdformat.h"
 #include "files/kurvendatei.h"
@@ -641,6 +642,9 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlStandardKanaele, swimKanalBefehl, mitMarkierten},
     {befehlKCaKanal, swimKanalBefehl, kCaKanalWaehlbar},
     {befehlBenutzerKanaele, swimKanalBefehl, [] { return mitMarkierten() && !laufAktiv(); }},
+    // the WAV import's settings
+    {befehlWavImportEinstellungen, [](Fenster f, int befehl) { letzterDialog = befehl; wavImportDialogOeffnen(f); },
+     immer},
 };
 
 constexpr BefehlsEintrag druckerWahl{befehlDruckerErste, druckerWaehlenBefehl, immer};

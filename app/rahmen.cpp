@@ -1,6 +1,7 @@
 // app/rahmen.cpp - the frame's side of what the engine asks of it
 #include "core/rahmen.h"
 #include "app/beenden.h"
+#include "app/neuroneditor.h"
 #include "app/protokoll.h"
 #include "app/restzeit.h"
 #include "app/status.h"
@@ -28,6 +29,8 @@ void netzlosStatusZeigen() { ::netzlosStatusZeigen(); }
 void druckerSucheAnstossen(plattform::Fenster hauptfenster) { druckerSucheStarten(hauptfenster); }
 
 void anzeigeboxZeigen(const std::string& titel, const std::string& text) { anzeigeboxOeffnen(titel, text); }
+
+NeuronDaten* wavNeuronErzeugen() { return neuronErzeugen(2); }
 
 void diagrammFensterOeffnen(NeuronDaten* neuron)
 {

@@ -52,4 +52,6 @@ void anzeigeboxZeigen(const std::string& titel, const std::string& text);
 void diagrammFensterOeffnen(NeuronDaten* neuron);
 // the temporary files and the run-information file removed before a quick exit
 void programmEndeAufraeumen(int modus);
+// a new neuron for one channel of a WAV import, in the row along the top; null when none
+NeuronDaten* wavNeuronErzeugen();
 }

@@ -103,10 +103,11 @@ DiagrammDaten* diagrammAnzeigen(NeuronDaten* neuron, DiagrammDaten* diagramm)
     if (!diagramm || !diagramm->fenster) {
         // a new diagram, or a window for this one
         if (!diagrammErzeugen(neuron, diagramm)) {
-            if (velnorInfoBox(meldungFormatieren(697)) == antwort::Abbrechen)
-                programmBeenden();
+            // the diagram is marked closed before a shutdown frees the network it belongs to
             if (diagramm)
                 diagramm->offen = 0;
+            if (velnorInfoBox(meldungFormatieren(697)) == antwort::Abbrechen)
+                programmBeenden();
             return nullptr;
         }
         if (!diagramm) {

@@ -46,6 +46,7 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageDiagrammLayout,
     &vorlageNeuronKurven,
     &vorlageExterneKurve,
+    &vorlageWavImport,
 };
 }
 

@@ -52,3 +52,4 @@ extern const plattform::DialogVorlage vorlageKanalEigenschaften; // 218
 extern const plattform::DialogVorlage vorlageDiagrammLayout;  // 127
 extern const plattform::DialogVorlage vorlageNeuronKurven;    // 128
 extern const plattform::DialogVorlage vorlageExterneKurve;    // 170
+extern const plattform::DialogVorlage vorlageWavImport;       // 322

@@ -598,6 +598,10 @@ constexpr TextEintrag dialogTabelle[] = {
     {1063, "IDC_KURVE_UEBERNEHMEN=", "\xFC" "bernehmen"},
     {1064, "IDC_EXT_NEURON_TXT=", "Neuron"},
     {1065, "IDC_EXT_KURVE_TXT=", "Kurve"},
+    {1750, "IDD_WAV_IMPORT=", "WAV-import features"},
+    {1751, "IDC_WAV_KALIBRIERUNG_TXT=", "maximum value for data calibration (mV)"},
+    {1752, "IDC_WAV_OPTIMIEREN=", "   optimize wav data diagramm after import"},
+    {1753, "IDC_WAV_HINWEIS_TXT=", "WAV-data will be normalized to the range from the positive value you specify to the negativ with the same absolute value. to display raw data specify 0."},
 };
 
 } // namespace

@@ -853,6 +853,14 @@ constexpr TextEintrag meldungsTabelle[] = {
     {1429, "EPSP_BEWERTUNG_GF_GESAMT=", "GF gesamt:\t%g\n"},
     {1430, "EPSP_BEWERTUNG_BESTER=", "bester Guetefaktor (%g) bei Simulationsnummer %d\n"},
     {1431, "EPSP_BEWERTUNG_GF_EPSP=", "GF/EPSP:\t"},
+    {1470, "WAV_OEFFNEN_FEHLER=", "unable to open wave file\n%s"},
+    {1471, "WAV_SPEICHER_FEHLER=", "fatal error during memory allocation for wav-data buffer"},
+    {1472, "WAV_ABGELEHNT=", "Die WAV-Datei\n%s\nwird nicht importiert: %s"},
+    {1473, "WAV_ZU_KURZ=", "sie ist k\xFCrzer als ihr Kopf (44 Bytes)."},
+    {1474, "WAV_KANAELE=", "sie hat %d Kan\xE4le, importiert werden 1 bis 8."},
+    {1475, "WAV_RATE_NULL=", "ihre Abtastrate ist 0."},
+    {1476, "WAV_ZU_WENIG_DATEN=", "sie enth\xE4lt weniger als zwei Abtastwerte je Kanal."},
+    {1477, "WAV_KEINE_NUMMERN=", "f\xFCr %d Kan\xE4le sind nur %d Neuronnummern frei."},
 };
 
 } // namespace

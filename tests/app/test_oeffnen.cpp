@@ -54,7 +54,6 @@ TEST_F(Oeffnen, DieArtEntscheidenEndungUndErsteBytesUndNurLesbareArtenLoeschenDa
     const auto hinweis = [this](int n, const char* datei = nullptr) {
         return "Hinweis: " + (datei ? meldungFormatieren(n, ordner + datei) : meldungsTexte[n]);
     };
-    const std::string nichtDa = hinweis(886);
     const struct {
         const char* was;
         const char* datei;              // "": the dialog cancelled
@@ -69,7 +68,8 @@ TEST_F(Oeffnen, DieArtEntscheidenEndungUndErsteBytesUndNurLesbareArtenLoeschenDa
         {"refused", "kaputt.gui", netzText("7 7 ", {7, 7}), 0, 1, {}, {hinweis(247, "kaputt.gui")}},
         {"curve data, by the extension", "kurven.DAT", std::string("[datFile]\0", 10), 0, -1, {}, {hinweis(842)}},
         {"sibling format, first bytes", "alt.sim", "100\n0\n0\n", 0, 0, {}, {"Hinweis: Dateiende wurde vorzeitig erreicht", hinweis(902)}},
-        {"a recording", "ton.wav", "RIFF", 0, -1, {}, {nichtDa}},
+        {"a recording too short", "ton.wav", "RIFF", 0, -1, {},
+         {"Hinweis: " + meldungFormatieren(1472, ordner + "ton.wav", meldungsTexte[1473])}},
         {"membrane potentials", "zelle.mpf", "NUMBER_OF_NEURONS=1\n", 0, 5, {1, 2}, {hinweis(903)}},
         {"a text of no known kind", "notiz.gui", "[programme]\n", 0, 5, {1, 2}, {hinweis(904, "notiz.gui")}},
         {"an empty file", "leer.gui", "-0", 0, 5, {1, 2}, {hinweis(904, "leer.gui")}},

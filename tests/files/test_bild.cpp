@@ -2,6 +2,7 @@
 #include "files/bild.h"
 #include "platform/bmp.h"
 #include "platform/pfad.h"
+#include <unistd.h>
 #include "platform/test/testplattform.h"
 #include <gtest/gtest.h>
 #include <filesystem>
@@ -23,7 +24,9 @@ const std::string einBit(
 // Loads the bytes as a file: 1 with the picture and its palette, or 0 with both null
 int laden(const std::string& bytes, plattform::Bild& bild, Palette*& palette)
 {
-    const auto pfad = (std::filesystem::temp_directory_path() / "velnor_test_bild.bmp").string();
+    // a name of this process's own: the tests run side by side
+    const std::string name = "velnor_test_bild_" + std::to_string(getpid()) + ".bmp";
+    const auto pfad = (std::filesystem::temp_directory_path() / name).string();
     EXPECT_TRUE(plattform::dateiSicherSchreiben(pfad, bytes));
     const int ergebnis = bitmapMitPaletteLaden(pfad, &bild, &palette);
     std::filesystem::remove(pfad);

@@ -90,6 +90,8 @@ void anzeigeboxZeigen(const std::string& titel, const std::string& text)
     attrappe::dienste.anzeigeboxen.push_back(titel + "|" + text);
 }
 
+NeuronDaten* wavNeuronErzeugen() { return nullptr; }
+
 void diagrammFensterOeffnen(NeuronDaten* neuron)
 {
     attrappe::dienste.diagrammFenster.push_back(neuron ? neuron->nummer : 0);
