@@ -41,3 +41,8 @@ void ausgabefensterBmpSpeichern(DiagrammDaten* diagramm);
 std::string bmpDateiName(Skript& s);
 // the client area of the window as it paints now, as a BMP file; 1, or 0 with no file
 int bitmapDateiSchreiben(plattform::Fenster quelle, const std::string& pfad);
+
+// One number of a result table in printf format f; '.' becomes the export settings' decimal
+// sign in tabelleDezimal.
+std::string tabellenZahl(const char* f, double w);
+std::string tabelleDezimal(std::string t);

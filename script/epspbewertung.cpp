@@ -4,6 +4,7 @@
 // a settled train) and compared with a fixed norm series; the sum of squared deviations is
 // its quality factor. The table is read once and parsed in place.
 #include "script/epspbewertung.h"
+#include "script/ausfuehrung.h"
 #include "core/status.h"
 #include "files/textdatei.h"
 #include "model/ergebnisdateien.h"
@@ -35,22 +36,6 @@ constexpr Norm normen[normAnzahl] = {
     {1, 0.98}, {1, 0.99}, {1, 0.99}, {1, 0.99}, {1, 0.99}, {1, 1.0}, {1, 1.0},
     {1, 1.0}, {1, 1.0}, {1, 1.0}, {1, 1.0}, {1, 1.28},
 };
-
-std::string format(const char* f, double w)
-{
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, f, w);
-    return puffer;
-}
-
-// '.' becomes the decimal sign of output files
-std::string dezimal(std::string t)
-{
-    const char zeichen = static_cast<char>(asciiExportEinstellungen.dezimalzeichen);
-    if (zeichen != '.' && zeichen != '\0')
-        std::replace(t.begin(), t.end(), '.', zeichen);
-    return t;
-}
 
 // the field at p up to its tab or line end
 std::string feld(const char* p)
@@ -120,10 +105,10 @@ void sortiertSchreiben(std::vector<BewertungsZeile>& zeilen, const std::string& 
     statusTeilSetzen(1, meldungsTexte[1423]);
     std::string t = meldungsTexte[1428];
     for (const BewertungsZeile& z : zeilen) {
-        std::string zeile = std::to_string(z.simulation) + "\t" + format("%g", z.guete) + "\t";
+        std::string zeile = std::to_string(z.simulation) + "\t" + tabellenZahl("%g", z.guete) + "\t";
         for (float p : z.parameter)
-            zeile += format("%g", p) + "\t";
-        t += dezimal(zeile) + "\n";
+            zeile += tabellenZahl("%g", p) + "\t";
+        t += tabelleDezimal(zeile) + "\n";
     }
     plattform::SchreibFehler art{};
     while (!plattform::dateiSicherSchreiben(pfad, t, nullptr, &art)) {
@@ -259,7 +244,7 @@ void textErgebnisAuswerten()
         std::string lang = std::to_string(s) + "\t", kurz;
         for (int k = 0; k < 8; ++k) {
             z.parameter[k] = static_cast<float>(parameter[k]);
-            lang += format("%g", parameter[k]) + "\t";
+            lang += tabellenZahl("%g", parameter[k]) + "\t";
         }
         kurz = lang;
         if (bezug == 0.0) {
@@ -272,15 +257,15 @@ void textErgebnisAuswerten()
                 const double x = (amplituden[static_cast<size_t>(i)] - ruhePotential) / bezug;
                 const double g = i < normAnzahl ? std::pow((x - normen[i].wert) * normen[i].gewicht, 2) : 0.0;
                 z.guete += g;
-                lang += format("%.4f", x) + "\t";
-                teile += format("%g", g) + "\t";
+                lang += tabellenZahl("%.4f", x) + "\t";
+                teile += tabellenZahl("%g", g) + "\t";
             }
             lang += meldungsTexte[1431] + teile;
         }
         lang += meldungFormatieren(1429, z.guete);
-        kurz += std::to_string(n) + "\t" + format("%g", z.guete) + "\n";
-        aus.lang += dezimal(lang);
-        aus.kurz += dezimal(kurz);
+        kurz += std::to_string(n) + "\t" + tabellenZahl("%g", z.guete) + "\n";
+        aus.lang += tabelleDezimal(lang);
+        aus.kurz += tabelleDezimal(kurz);
         if (z.guete < beste) {
             beste = z.guete;
             besteSimulation = s;
@@ -295,7 +280,7 @@ void textErgebnisAuswerten()
         p = naechstesFeldSuchen(p, ende);
     }
     // the closing line
-    const std::string schluss = dezimal(meldungFormatieren(1430, beste, besteSimulation));
+    const std::string schluss = tabelleDezimal(meldungFormatieren(1430, beste, besteSimulation));
     aus.lang += schluss;
     aus.kurz += schluss;
     ausgabeSchreiben(aus);

@@ -16,29 +16,13 @@
 
 namespace {
 
-std::string zahl(const char* format, double w)
-{
-    char puffer[64];
-    std::snprintf(puffer, sizeof puffer, format, w);
-    return puffer;
-}
-
-// '.' becomes the decimal mark of the export settings
-std::string dezimal(std::string t)
-{
-    const char zeichen = static_cast<char>(asciiExportEinstellungen.dezimalzeichen);
-    if (zeichen != '.' && zeichen != '\0')
-        std::replace(t.begin(), t.end(), '.', zeichen);
-    return t;
-}
-
 // the documented values of the simulation, each followed by a tab
 std::string dokumentierteWerte(const Skript& s)
 {
     std::string t;
     for (size_t k = 1; k < s.dokumentiert.size(); ++k) {
         const ParameterEintrag& e = s.dokumentiert[k];
-        t += e.istReal ? zahl("%.15g", e.wert) : std::to_string(e.ganzzahl);
+        t += e.istReal ? tabellenZahl("%.15g", e.wert) : std::to_string(e.ganzzahl);
         t += '\t';
     }
     return t;
@@ -104,11 +88,11 @@ int apZeitenDateiErzeugen(Skript& s, int modus)
     if (!s.apDatei)
         return 0;
     ++s.apZeilen;
-    const std::string vorspann = dezimal(std::to_string(s.apZeilen) + "\t" + dokumentierteWerte(s));
+    const std::string vorspann = tabelleDezimal(std::to_string(s.apZeilen) + "\t" + dokumentierteWerte(s));
     std::string t;
     const auto werte = [&](const std::vector<float>& v, int anzahl) {
         for (int k = 0; k < anzahl && k < static_cast<int>(v.size()); ++k)
-            t += dezimal(zahl("%g", v[static_cast<size_t>(k)])) + "\t";
+            t += tabelleDezimal(tabellenZahl("%g", v[static_cast<size_t>(k)])) + "\t";
     };
     for (const Ergebnisneuron& e : s.ergebnisneurone) {
         const NeuronDaten* n = e.neuron;
@@ -151,8 +135,23 @@ int epspDateiErzeugen(Skript& s, int modus)
     const int anzahl = std::clamp(s.epspAnzahl, 0, static_cast<int>(s.epspAmplituden.size()));
     std::string t = std::to_string(s.aktuelleSimulation) + "\t" + dokumentierteWerte(s) + std::to_string(anzahl) + "\t";
     for (int k = 0; k < anzahl; ++k)
-        t += zahl("%.4f", s.epspAmplituden[static_cast<size_t>(k)]) + "\t";
+        t += tabellenZahl("%.4f", s.epspAmplituden[static_cast<size_t>(k)]) + "\t";
     t += "\n";
-    schreiben(s.epspDatei, dezimal(t));
+    schreiben(s.epspDatei, tabelleDezimal(t));
     return 1;
+}
+
+std::string tabellenZahl(const char* f, double w)
+{
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, f, w);
+    return puffer;
+}
+
+std::string tabelleDezimal(std::string t)
+{
+    const char zeichen = static_cast<char>(asciiExportEinstellungen.dezimalzeichen);
+    if (zeichen != '.' && zeichen != '\0')
+        std::replace(t.begin(), t.end(), '.', zeichen);
+    return t;
 }

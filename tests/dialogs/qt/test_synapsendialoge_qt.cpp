@@ -3,11 +3,7 @@
 #include "dialogs/synapsendialoge.h"
 #include "model/netz.h"
 #include "platform/qt/qtstart.h"
-#include <gtest/gtest.h>
-#include <QApplication>
-#include <QDialog>
-#include <QTimer>
-#include <functional>
+#include "abbrechen_hilfe.h"
 
 using namespace plattform;
 
@@ -28,22 +24,7 @@ TEST(SynapsendialogeQt, AlleVierOeffnenUndBrechenAb)
         [&] { gewaehlteSynapse = s; return synapseLoeschenDialogOeffnen(nullptr); },
         [] { return synapsenTypenDialogOeffnen(nullptr); },
     };
-    int gesehen = 0;
-    for (const auto& oeffnen : oeffner) {
-        int runden = 0;
-        QTimer schauen;
-        QObject::connect(&schauen, &QTimer::timeout, [&] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible() && ++runden >= 3) {
-                    ++gesehen;
-                    schauen.stop();
-                    d->reject();
-                }
-        });
-        schauen.start(10);
-        EXPECT_EQ(oeffnen(), 2);
-    }
-    EXPECT_EQ(gesehen, 4);
+    EXPECT_EQ(oeffnenUndAbbrechen(oeffner), 4);
     EXPECT_EQ(synapseNachId(s->id), s);
     netzLoeschen();
     qt::geloeschteFreigeben();

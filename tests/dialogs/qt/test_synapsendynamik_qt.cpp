@@ -8,11 +8,7 @@
 #include "model/netz.h"
 #include "model/synapse.h"
 #include "platform/qt/qtstart.h"
-#include <gtest/gtest.h>
-#include <QApplication>
-#include <QDialog>
-#include <QTimer>
-#include <functional>
+#include "abbrechen_hilfe.h"
 
 using namespace plattform;
 
@@ -33,22 +29,7 @@ TEST(SynapsendynamikQt, AlleFuenfOeffnenMitIhrenProzedurenUndBrechenAb)
         [&] { return fazilitationMaximumDialogOeffnen(nullptr, &s); },
         [&] { return pspFormDialogOeffnen(nullptr, &s); },
     };
-    int gesehen = 0;
-    for (const auto& oeffnen : oeffner) {
-        int runden = 0;
-        QTimer schauen;
-        QObject::connect(&schauen, &QTimer::timeout, [&] {
-            for (QWidget* w : QApplication::topLevelWidgets())
-                if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible() && ++runden >= 3) {
-                    ++gesehen;
-                    schauen.stop();
-                    d->reject();
-                }
-        });
-        schauen.start(10);
-        EXPECT_EQ(oeffnen(), 2);
-    }
-    EXPECT_EQ(gesehen, 5);
+    EXPECT_EQ(oeffnenUndAbbrechen(oeffner), 5);
     EXPECT_GT(transmitterVorschau.geladen, 0);
     netzLoeschen();
     qt::geloeschteFreigeben();
