@@ -211,6 +211,21 @@ public:
         b.assign(aufVektoren(lanes), 0.0);
     }
     std::vector<double> y, a, b;
+    // one neuron's compartments 0..anzahl-1 onto the lanes from lane on: values, a and b
+    void anhaengen(const std::vector<double>& werte, const double* a0, const double* b0, int anzahl, size_t& lane)
+    {
+        for (int q = 0; q < anzahl; ++q, ++lane) {
+            y[lane] = werte[static_cast<size_t>(q)];
+            a[lane] = a0[q];
+            b[lane] = b0[q];
+        }
+    }
+    // the stepped values of lanes von..bis-1 back into the neuron's compartments
+    void zurueck(std::vector<double>& werte, size_t von, size_t bis) const
+    {
+        for (size_t q = von; q < bis; ++q)
+            werte[q - von] = y[q];
+    }
     template <int M>
     void schritt(double T, size_t n)
     {

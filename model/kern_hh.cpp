@@ -149,11 +149,7 @@ void HhKern::operator()()
         s.a[0] = n.eingangSumme * c.kehrC;
         if (s.letztes > 0)   // (without segments it has nothing to do)
             dendritKoeffizienten(n, s, t);
-        for (int q = 0; q <= s.letztes; ++q, ++lanes) {
-            v.y[lanes] = n.potentiale[q];
-            v.a[lanes] = s.a[q];
-            v.b[lanes] = s.b[q];
-        }
+        v.anhaengen(n.potentiale, s.a.data(), s.b.data(), s.letztes + 1, lanes);
     }
     erstes[N] = lanes;
     // the compartments, and the soma's action potentials
@@ -162,8 +158,7 @@ void HhKern::operator()()
         if (!aktiv[i])
             continue;
         NeuronDaten& n = *k[i].n;
-        for (size_t q = erstes[i]; q < erstes[i + 1]; ++q)
-            n.potentiale[q - erstes[i]] = v.y[q];
+        v.zurueck(n.potentiale, erstes[i], erstes[i + 1]);
         apZaehlen(n, v0[i], k[i].schwelle);
     }
 }

@@ -141,11 +141,7 @@ void SwimKern::operator()()
             continue;
         }
         const int letztes = swimKoeffizienten(n, kompartimente[i], gNa, offen[2], offen[3], a, b);
-        for (int q = 0; q <= letztes; ++q, ++lanes) {
-            v.y[lanes] = n.potentiale[q];
-            v.a[lanes] = a[q];
-            v.b[lanes] = b[q];
-        }
+        v.anhaengen(n.potentiale, a.data(), b.data(), letztes + 1, lanes);
     }
     erstes[N] = lanes;
     if (!zusammen)
@@ -156,8 +152,7 @@ void SwimKern::operator()()
             continue;
         NeuronDaten& n = *k[i].n;
         if (!swimKlemmen(n, kompartimente[i])) {
-            for (size_t q = erstes[i]; q < erstes[i + 1]; ++q)
-                n.potentiale[q - erstes[i]] = v.y[q];
+            v.zurueck(n.potentiale, erstes[i], erstes[i + 1]);
             swimBegrenzen(n, static_cast<int>(erstes[i + 1] - erstes[i]) - 1);
         }
         swimSpikesBehandeln(n, v0[i], n.potentiale[0], t);

@@ -93,6 +93,18 @@ struct Leser {
     }
 };
 
+// the stored fields of a documented or changed parameter, after its name
+void eintragLesen(Leser& l, ParameterEintrag& e)
+{
+    e.objektArt = l.u32();
+    e.objektNummer = l.i32();
+    e.neuronNummer = l.i32();
+    e.code = l.u32();
+    e.istReal = l.i32();
+    e.wert = l.f64();
+    e.ganzzahl = l.i32();
+}
+
 int abgelehnt(int meldung)
 {
     plattform::hinweisBox(meldungsTexte[meldung]);
@@ -171,13 +183,7 @@ bool kopfLesen(Leser& l, Skript& s, ErgebnisKopf& k, int& meldung)
         l.bytes(e.bezeichnung.data(), lb);
         if (e.bezeichnung[lb - 1] != '\0')
             l.gut = false;
-        e.objektArt = l.u32();
-        e.objektNummer = l.i32();
-        e.neuronNummer = l.i32();
-        e.code = l.u32();
-        e.istReal = l.i32();
-        e.wert = l.f64();
-        e.ganzzahl = l.i32();
+        eintragLesen(l, e);
     }
     if (!l.gut)
         return false;
@@ -356,13 +362,7 @@ int ergebnisLesen(Auswertungsdaten& a, std::FILE* f)
     std::vector<ParameterEintrag> geaendert(static_cast<size_t>(nc) + 1);
     for (int i = 1; i <= nc; ++i) {
         ParameterEintrag& e = geaendert[static_cast<size_t>(i)];
-        e.objektArt = l.u32();
-        e.objektNummer = l.i32();
-        e.neuronNummer = l.i32();
-        e.code = l.u32();
-        e.istReal = l.i32();
-        e.wert = l.f64();
-        e.ganzzahl = l.i32();
+        eintragLesen(l, e);
     }
     if (!l.gut || l.u32() != marke || !l.gut)
         return fehler(1158);
