@@ -6,7 +6,9 @@
 #include "resources/befehle.h"
 #include "platform/menue_modell.h"
 #include "texts/texte.h"
+#include <cctype>
 #include <cmath>
+#include <cstdio>
 
 using namespace plattform;
 
@@ -82,15 +84,78 @@ double dialogZahlLesen(Fenster dlg, int id)
     return std::isfinite(x) ? x : 0.0;
 }
 
+bool dialogTextZahl(const std::string& text, double& aus)
+{
+    std::string t = text;
+    const size_t anfang = t.find_first_not_of(" \t\r\n\v\f");
+    if (anfang == std::string::npos) {
+        aus = 0.0;
+        return true;
+    }
+    // a digit must start the number (after a sign or a point): strtod would also read
+    // "nan", "inf" and hexadecimal words
+    size_t p = anfang;
+    if (t[p] == '+' || t[p] == '-')
+        ++p;
+    if (p < t.size() && (t[p] == '.' || t[p] == ','))
+        ++p;
+    if (p >= t.size() || !std::isdigit(static_cast<unsigned char>(t[p])))
+        return false;
+    const double x = kommaZahlLesen(t.data());
+    if (!std::isfinite(x))
+        return false;
+    aus = x;
+    return true;
+}
+
+namespace {
+
+bool feldAblehnen(Fenster dlg, int id, const std::string& meldung)
+{
+    hinweisBox(meldung);
+    dialogElementFokussieren(dlg, id, 1);
+    return false;
+}
+
+// a range bound as the notice shows it
+std::string grenzText(double x)
+{
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, "%.15g", x);
+    return puffer;
+}
+
+} // namespace
+
+bool dialogZahlFeldLesen(Fenster dlg, int id, const std::string& feld, double& aus)
+{
+    double x = 0.0;
+    if (!dialogTextZahl(elementText(dlg, id, 255), x))
+        return feldAblehnen(dlg, id, meldungFormatieren(952, feld));
+    aus = x;
+    return true;
+}
+
+bool dialogZahlFeldLesen(Fenster dlg, int id, const std::string& feld, double von, double bis, double& aus)
+{
+    double x = 0.0;
+    if (!dialogZahlFeldLesen(dlg, id, feld, x))
+        return false;
+    if (!(x >= von && x <= bis))
+        return feldAblehnen(dlg, id, meldungFormatieren(958, feld, grenzText(von), grenzText(bis)));
+    aus = x;
+    return true;
+}
+
 bool dialogGanzzahlLesen(Fenster dlg, int id, int von, int bis, const std::string& feld, int& aus)
 {
     std::string t = elementText(dlg, id, 255);
+    double pruefung = 0.0;
+    if (!dialogTextZahl(t, pruefung))
+        return feldAblehnen(dlg, id, meldungFormatieren(952, feld));
     const int x = kommaGanzzahlLesen(t.data());
-    if (x < von || x > bis) {
-        hinweisBox(meldungFormatieren(822, feld, von, bis));
-        dialogElementFokussieren(dlg, id, 1);
-        return false;
-    }
+    if (x < von || x > bis)
+        return feldAblehnen(dlg, id, meldungFormatieren(822, feld, von, bis));
     aus = x;
     return true;
 }

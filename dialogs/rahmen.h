@@ -68,10 +68,24 @@ bool satzDialogAnfang(plattform::Fenster dlg, uint32_t n, intptr_t l, DialogRahm
 
 // A number field as the dialogs read it: kommaZahlLesen, a comma counting as the point when
 // the text has none. "nan", "inf" and numbers too large for a double are no numbers: 0.
+// For fields whose value is stored, use dialogZahlFeldLesen, which refuses such text.
 double dialogZahlLesen(plattform::Fenster dlg, int id);
-// A whole-number field (plain integer conversion) that must lie in von..bis. Outside: a
-// notice names the field (feld, as the dialog shows it) and the range, the focus goes into
-// the field with its text selected, and false comes back; aus is then unchanged.
+// The number a field's text holds, read as dialogZahlLesen reads it; an empty field (blanks
+// only) reads as 0. False when no number can be read: letters only, "nan", "inf", a value
+// beyond the double range.
+bool dialogTextZahl(const std::string& text, double& aus);
+// A number field whose value is stored. When its text holds no number (see dialogTextZahl)
+// a notice names the field (feld, as the dialog shows it), the focus goes into the field
+// with its text selected, and false comes back; aus is then unchanged.
+bool dialogZahlFeldLesen(plattform::Fenster dlg, int id, const std::string& feld, double& aus);
+// The same, and the number must lie in von..bis (notice naming the field and the range).
+bool dialogZahlFeldLesen(plattform::Fenster dlg, int id, const std::string& feld, double von, double bis,
+                         double& aus);
+// A whole-number field (plain integer conversion, values beyond the int range clamped)
+// that must lie in von..bis. A text without a number gets the notice of
+// dialogZahlFeldLesen; outside the range a notice names the field (feld, as the dialog
+// shows it) and the range. Either way the focus goes into the field with its text
+// selected, and false comes back; aus is then unchanged. An empty field reads as 0.
 bool dialogGanzzahlLesen(plattform::Fenster dlg, int id, int von, int bis, const std::string& feld, int& aus);
 
 // one measure of a window's screen rectangle: 1 height, 2 width, 3 left, 4 top; else 0

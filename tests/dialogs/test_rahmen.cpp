@@ -74,3 +74,20 @@ TEST_F(Rahmen, OeffnungMisstErstNachTextenUndWertenNachfuellenLaesstDieLage)
         EXPECT_EQ(lage(d), std::tuple(sollX, y, 900, 400));
     }
 }
+
+// A typing error must never pass as a stored 0: only an empty field reads as 0.
+TEST(RahmenZahlText, NurLesbareEndlicheZahlenUndDasLeereFeldGelten)
+{
+    double x = -1.0;
+    for (const char* keine : {"abc", "nan", "NaN", "inf", "-inf", "1e400", "-1e400", "x12", "e5", "."}) {
+        x = -1.0;
+        EXPECT_FALSE(dialogTextZahl(keine, x)) << keine;
+        EXPECT_EQ(x, -1.0) << keine;
+    }
+    const std::pair<const char*, double> gelesen[] = {
+        {"", 0.0}, {"   ", 0.0}, {"12", 12.0}, {" -3,5", -3.5}, {"+.5", 0.5}, {",25", 0.25}, {"1e-3", 1e-3}, {"7 mV", 7.0}};
+    for (const auto& [text, wert] : gelesen) {
+        EXPECT_TRUE(dialogTextZahl(text, x)) << text;
+        EXPECT_DOUBLE_EQ(x, wert) << text;
+    }
+}
