@@ -221,3 +221,39 @@ TEST_F(Stromreiz, UngueltigeDefinitionenWerdenMitHinweisVerweigertOhneDasProgram
     EXPECT_EQ(stromreizKurveErzeugen(*soma, 1), -2);
     EXPECT_EQ(pt::boxLog().size(), boxen);
 }
+
+TEST_F(Stromreiz, ZuruecksetzenGibtStandardtabellenUndZaehltNeu)
+{
+    simulationsParameter.anzahlSegmente = 6;
+    NeuronDaten* lang = neu(2);
+    n->stromreize[0] = n->stromreize[1] = lang->stromreize[3] = rechteck(0.1, 0.05);
+    stromreizKurveErzeugen(*n, 0);
+    stromreizKurveErzeugen(*n, 1);
+    stromreizKurveErzeugen(*lang, 3);
+    lang->stromTabellen[5] = n->stromTabellen[0];   // as a current file gives it
+    n->stromreize[1].ausDatei = lang->stromreize[3].ausDatei = 1;
+    EXPECT_EQ(gereizteKompartimenteGesamtZaehlen(), 4);
+
+    stromreizeZuruecksetzen(n);
+    EXPECT_EQ(punkte(n->stromTabellen[1]), (Punkte{{0, 0}, {1, 0}, {1, 0}}));
+    EXPECT_EQ(n->stromreize[1].ausDatei, 0);
+    EXPECT_EQ(n->stromreize[1].dach, 0.05);            // the definition stays
+    EXPECT_EQ(lang->stromreize[3].ausDatei, 1);        // another neuron's untouched
+    EXPECT_EQ(gereizteKompartimenteGesamt, 2);
+
+    stromreizeZuruecksetzen(nullptr);                  // tables up to 6, definitions up to 3
+    EXPECT_EQ(lang->stromTabellen[5].anzahlPunkte, 3);
+    EXPECT_EQ(lang->stromreize[3].ausDatei, 0);
+    EXPECT_EQ(gereizteKompartimenteGesamt, 0);
+}
+
+TEST_F(Stromreiz, BeendetNachDerLetztenWiederholung)
+{
+    StromreizDefinition d = rechteck(0.1, 0.02, 3, 0.1);
+    EXPECT_EQ(stromreizBeendet(d, 0.39), 0);
+    EXPECT_EQ(stromreizBeendet(d, 0.41), 1);
+    d.pause = 0.01;                 // longer than its interval: never ends
+    EXPECT_EQ(stromreizBeendet(d, 100.0), 0);
+    d.an = 0;
+    EXPECT_EQ(stromreizBeendet(d, 0.0), 1);
+}
