@@ -1,6 +1,7 @@
 // tests/lauf/test_aufzeichnung.cpp - curve samples, the export file and the soma-potential file
 #include "lauf_hilfe.h"
 #include "model/aufzeichnung.h"
+#include "model/export.h"
 #include "model/zeitschleife.h"
 #include "platform/pfad.h"
 #include <cstring>
@@ -251,4 +252,18 @@ TEST_F(Aufzeichnung, Slot7ZeigtDieVerknuepfteSynapseAxoAxonischOhneVerzoegerungN
     s.verzoegerung = 0.0;                   // no division by zero
     EXPECT_FLOAT_EQ(wert(3e-4), 0.0f);
     synapsenTabelleSetzen(5, nullptr);
+}
+
+TEST_F(Aufzeichnung, ExportSchluessel)
+{
+    asciiExportEinstellungen.dezimalstellen = 9;
+    std::string text = "anzahl von zeitangabe dezimalstellen=5\r\ndezimalzeichen fuer ausgabedateien=46\r\n"
+                       "strom-skalierungsfaktor fuer ausgabedateien=1000,000000\r\n"
+                       "bei export werte in intervallen ausgeben, intervall=3.6\r\n";
+    exportEinstellungenLesen(text.data());
+    EXPECT_EQ(asciiExportEinstellungen.dezimalstellen, 9);   // missing: kept
+    EXPECT_EQ(asciiExportEinstellungen.zeitDezimalstellen, 5);
+    EXPECT_EQ(asciiExportEinstellungen.dezimalzeichen, '.');
+    EXPECT_EQ(asciiExportEinstellungen.stromSkalierung, 1000.0);
+    EXPECT_EQ(asciiExportEinstellungen.intervall, 4);
 }
