@@ -1,5 +1,14 @@
-// tests/app/test_hilfen.cpp - the spike recording grows past its first block
+// tests/app/test_hilfen.cpp - the spike recording and the file chooser
 #include "app_hilfe.h"
+#include "app/hilfen.h"
+
+using namespace apphilfe;
+
+namespace {
+
+using Waehler = AppFall;
+
+} // namespace
 
 TEST(Aufzeichnung, WaechstUeberDenErstenBlockUndLoeschenBehaeltDenSchalter)
 {
@@ -13,4 +22,23 @@ TEST(Aufzeichnung, WaechstUeberDenErstenBlockUndLoeschenBehaeltDenSchalter)
     EXPECT_TRUE(a.ereignisse.empty());
     EXPECT_EQ(a.letzterIndex, 0);
     EXPECT_EQ(a.aufzeichnen, 1);
+}
+
+TEST_F(Waehler, DateiDialogZerlegtDenFilterUndGibtDieWahlZurueck)
+{
+    std::string ordnerText = "/daten", name = "netz", endung = "gui";
+    const std::string filter("Netzwerkdateien (*.gui)\0*.gui\0Alle Dateien (*.*)\0*.*\0\0", 54);
+    pt::dateiAntworten({pt::dateiAntwort("/anders/modell.gui"), pt::dateiAbbruch()});
+    EXPECT_NE(dateiDialog(ordnerText, name, endung, filter, "Netzwerk laden", 0), 0);
+    EXPECT_EQ(ordnerText, "/anders");
+    EXPECT_EQ(name, "modell");
+    const DateiWahl& gefragt = pt::dateiWahlLog()[0].gefragt;
+    ASSERT_EQ(gefragt.filter.size(), 2u);
+    EXPECT_EQ(gefragt.filter[1].muster, "*.*");
+    EXPECT_EQ(gefragt.ordner, "/daten");
+
+    // cancelled: nothing changes
+    EXPECT_EQ(dateiDialog(ordnerText, name, endung, "Text|*.txt", "x", 1), 0);
+    EXPECT_EQ(name, "modell");
+    EXPECT_TRUE(pt::dateiWahlLog()[1].gefragt.speichern);
 }

@@ -1,7 +1,9 @@
-// tests/app/test_zeitgeber.cpp - the remaining-time window and its pause
+// tests/app/test_zeitgeber.cpp - the main window's timers and the remaining-time window
 #include "app_hilfe.h"
 #include "app/restzeit.h"
+#include "platform/box.h"
 #include "platform/menue.h"
+#include "platform/system.h"
 #include <tuple>
 
 using namespace apphilfe;
@@ -9,6 +11,15 @@ using namespace apphilfe;
 namespace {
 
 using Restzeit = AppFall;
+
+class Zeitgeber : public AppFall {
+protected:
+    void SetUp() override
+    {
+        AppFall::SetUp();
+        ASSERT_TRUE(starten());
+    }
+};
 
 // left, top, width and height of a window
 std::tuple<int, int, int, int> lage(Fenster f)
@@ -18,6 +29,39 @@ std::tuple<int, int, int, int> lage(Fenster f)
 }
 
 } // namespace
+
+TEST_F(Zeitgeber, InfoboxSchliesstNachIhrerAnzeigedauer)
+{
+    anzeigeboxParameter.anzeigedauer = 2500;
+    const double start = uhrSekunden();
+    anzeigeboxOeffnen("Titel", "Text");
+    EXPECT_DOUBLE_EQ(uhrSekunden() - start, 2.5);
+    EXPECT_EQ(anzeigeboxParameter.fenster, nullptr);
+    EXPECT_TRUE(pt::dialogLog().back().beendet);
+    EXPECT_EQ(pt::zeitgeberPeriode(haupt(), zeitgeber::Infobox), -1.0);   // killed, fires once
+}
+
+TEST_F(Zeitgeber, DoppelklickEndetMitSeinemZeitgeber)
+{
+    doppelklickAktiv = 1;
+    zeitgeberSetzen(haupt(), zeitgeber::Doppelklick, zeiteinstellungen.doppelklick);
+    pt::uhrVorstellen(zeiteinstellungen.doppelklick - 1);
+    EXPECT_EQ(doppelklickAktiv, 1);
+    pt::uhrVorstellen(1);
+    EXPECT_EQ(doppelklickAktiv, 0);
+    EXPECT_EQ(pt::zeitgeberPeriode(haupt(), zeitgeber::Doppelklick), -1.0);
+    EXPECT_TRUE(pt::boxLog().empty());
+}
+
+TEST_F(Zeitgeber, EingeblendeterStatustextWeichtDenGespeicherten)
+{
+    statusTeilSetzen(2, "\tSimulation beendet");
+    statusEinblenden(2, "\tdrucken beendet");
+    EXPECT_EQ(statusText(fensterhandles.statusleiste, 2), "\tdrucken beendet");
+    pt::uhrVorstellen(statuszeilenAnzeigedauer);
+    EXPECT_EQ(statusText(fensterhandles.statusleiste, 2), "\tSimulation beendet");
+    EXPECT_EQ(statusTexte[2], "\tSimulation beendet");
+}
 
 TEST_F(Restzeit, ErscheintAmGespeichertenRechteckOhneZuWachsen)
 {
