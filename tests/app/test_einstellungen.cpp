@@ -29,6 +29,11 @@ TEST_F(Voreinstellungen, StartwerteUeberschreibenAltenZustand)
     EXPECT_EQ(anzeigeboxParameter.anzeigedauer, 2000);
     EXPECT_EQ(std::pair(restzeit.rechteck.links, restzeit.rechteck.rechts), std::pair(200, 400));
     EXPECT_DOUBLE_EQ(reizSchrittweite, 10 * simulationsParameter.schrittweite);   // follows the run's step
+
+    // during the start its mark survives the reset
+    programmStatus |= programmBit::StartUnfertig;
+    programmVoreinstellungen();
+    EXPECT_TRUE(programmStatus & programmBit::StartUnfertig);
 }
 
 TEST_F(ProtokollFenster, EingebettetUeberDerStatusleisteTextBleibtBeimWechselInsEigeneFensterUndZurueck)

@@ -46,6 +46,13 @@ TEST_F(Sprache, BefehlSchreibtNurDieSprachzeileSagtDassEsNeuStartetUndBeendet)
         EXPECT_EQ(pt::boxLog()[0].titel, "Hinweis");
         EXPECT_NE(pt::boxLog()[0].text.find("neu starten"), std::string::npos) << pt::boxLog()[0].text;
         EXPECT_TRUE(programmEndet());
+        if (&f != &faelle[0])
+            continue;
+        // the next start in that folder speaks English
+        const std::string gleicherOrdner = ordner;
+        programmZuruecksetzen();
+        ASSERT_TRUE(programmStarten("", gleicherOrdner));
+        EXPECT_EQ(postenText(fensterhandles.hauptmenue, 0, Nach::Position), "&File");
     }
 }
 

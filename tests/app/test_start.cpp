@@ -20,6 +20,7 @@ TEST_F(Start, OhneMeldungstexteEndetDasProgrammVorJedemFenster)
     ASSERT_EQ(pt::boxLog().size(), 1u);
     EXPECT_EQ(pt::boxLog()[0].titel, "Hinweis");
     EXPECT_NE(pt::boxLog()[0].text.find("meldung texte de.txt"), std::string::npos);
+    EXPECT_EQ(fensterhandles.hauptfenster, nullptr);
     EXPECT_TRUE(pt::nachrichtenLog().empty());   // no window ever got a message
 }
 
