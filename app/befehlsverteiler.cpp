@@ -708,10 +708,15 @@ bool aendertNetz(int befehl)
 
 } // namespace
 
+bool imLaufGesperrt(int befehl)
+{
+    return laufAktiv() && aendertNetz(befehl);
+}
+
 bool befehlVerfuegbar(int befehl)
 {
     const BefehlsEintrag* e = eintrag(befehl);
-    return e && e->verfuegbar() && !(laufAktiv() && aendertNetz(befehl));
+    return e && e->verfuegbar() && !imLaufGesperrt(befehl);
 }
 
 int befehlHaken(int befehl)
@@ -747,7 +752,7 @@ void hauptfensterBefehl(Fenster f, int befehl)
 {
     if (programmEndet())
         return;
-    if (laufAktiv() && aendertNetz(befehl)) {
+    if (imLaufGesperrt(befehl)) {
         hinweisBox(meldungsTexte[881]);
         return;
     }
