@@ -95,22 +95,6 @@ TEST_F(EditorPlatz, NeuesNeuronUnterEinemAnderenKommtAnDenNaechstenFreienPlatz)
     EXPECT_LE(std::hypot(in(neuronKette.hoechsteNummer).x - 600, in(neuronKette.hoechsteNummer).y - 400), 1.0);
 }
 
-// Inside a block of somata the nearest free place is outside the block, and it covers none.
-TEST_F(EditorPlatz, ImDichtenBlockFindetSichDerPlatzAmRand)
-{
-    for (int i = 0; i < 25; ++i) {
-        NeuronDaten* n = NeuronFall::neu(10 + i);
-        n->x = 500 + (i % 5) * d;
-        n->y = 500 + (i / 5) * d;
-        einstellungenAktualisieren(n, 0);
-    }
-    letzterKlickpunkt = {500 + 2 * d + d / 2, 500 + 2 * d + d / 2};    // the middle soma's centre
-    const NeuronDaten* neu = neuronErzeugen(0);
-    ASSERT_NE(neu, nullptr);
-    EXPECT_FALSE(ueberlapptEinen(*neu)) << neu->x << "," << neu->y;
-    EXPECT_LE(std::hypot(neu->x - (500 + 2 * d), neu->y - (500 + 2 * d)), 3.5 * d + 1) << "at the block's edge";
-}
-
 // During a run the double click on the empty place and the double click on a neuron reached
 // the network directly: a third neuron and a diagram window appeared. Both are refused with
 // the dispatcher's notice now; the context menu offers its "neues Neuron" grey, by the same
