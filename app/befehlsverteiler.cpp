@@ -404,6 +404,24 @@ void synapseUnterCursorBefehl(Fenster f, int befehl)
     }
 }
 
+// Context items 41080 + i: an axo-axonic synapse from the marked neuron onto synapse i under
+// the cursor, then the edit dialog for it
+void axoSynapseBefehl(Fenster f, int befehl)
+{
+    const std::vector<SynapseDaten*> liste = synapsenUnterCursor();
+    const size_t i = static_cast<size_t>(befehl - befehlAxoSynapseErste);
+    if (!(programmStatus & programmBit::AxoAxonisch) || markierteNeurone.anzahl() != 1 || i >= liste.size())
+        return;
+    if (SynapseDaten* s = axoSynapseErzeugen(*markierteNeurone.erstes(), *liste[i])) {
+        gewaehlteSynapse = s;
+        synapseBearbeitenDialogOeffnen(vordergrundFenster());
+    }
+    if (f) {
+        ungueltigMachen(f);
+        neuZeichnen(f);
+    }
+}
+
 void izhikevichBefehl(Fenster f, int befehl)
 {
     letzterDialog = befehl;
@@ -649,6 +667,7 @@ const BefehlsEintrag befehlsTabelle[] = {
 
 constexpr BefehlsEintrag druckerWahl{befehlDruckerErste, druckerWaehlenBefehl, immer};
 constexpr BefehlsEintrag synapseUnterCursor{befehlSynapseBearbeitenErste, synapseUnterCursorBefehl, immer};
+constexpr BefehlsEintrag axoSynapse{befehlAxoSynapseErste, axoSynapseBefehl, immer};
 
 // ---- synapse groups: the commands and id ranges of the context menu and the popups ----
 void gruppenBefehl(Fenster f, int befehl)
@@ -668,6 +687,8 @@ const BefehlsEintrag* eintrag(int befehl)
         return &gruppenEintrag;
     if (befehl >= befehlSynapseBearbeitenErste && befehl <= befehlSynapseLoeschenLetzte)
         return &synapseUnterCursor;
+    if (befehl >= befehlAxoSynapseErste && befehl <= befehlAxoSynapseLetzte)
+        return &axoSynapse;
     for (const BefehlsEintrag& e : befehlsTabelle)
         if (e.befehl == befehl)
             return &e;
@@ -700,18 +721,24 @@ bool aendertNetz(int befehl)
     case befehlGruppeBearbeiten: case befehlAlleSynapsenBearbeiten:
         return true;
     }
-    // editing a synapse re-creates it, deleting frees it
+    // editing a synapse re-creates it, deleting frees it, an axo-axonic one joins the lists
     return zwischen(befehl, befehlSynapseBearbeitenErste, befehlSynapseLoeschenLetzte) ||
+           zwischen(befehl, befehlAxoSynapseErste, befehlAxoSynapseLetzte) ||
            zwischen(befehl, befehlGruppeAufloesenErste, befehlGruppeAufloesenLetzte) ||
            zwischen(befehl, befehlGruppenMitgliedErste, befehlGruppenMitgliedLetzte);
 }
 
 } // namespace
 
+bool imLaufGesperrt(int befehl)
+{
+    return laufAktiv() && aendertNetz(befehl);
+}
+
 bool befehlVerfuegbar(int befehl)
 {
     const BefehlsEintrag* e = eintrag(befehl);
-    return e && e->verfuegbar() && !(laufAktiv() && aendertNetz(befehl));
+    return e && e->verfuegbar() && !imLaufGesperrt(befehl);
 }
 
 int befehlHaken(int befehl)
@@ -747,7 +774,7 @@ void hauptfensterBefehl(Fenster f, int befehl)
 {
     if (programmEndet())
         return;
-    if (laufAktiv() && aendertNetz(befehl)) {
+    if (imLaufGesperrt(befehl)) {
         hinweisBox(meldungsTexte[881]);
         return;
     }

@@ -9,8 +9,10 @@
 #include "diagrams/diagramm.h"
 #include "model/geometrie.h"
 #include "model/netz.h"
+#include "platform/box.h"
 #include "platform/menue.h"
 #include "resources/befehle.h"
+#include "texts/texte.h"
 #include <cmath>
 
 using namespace plattform;
@@ -35,20 +37,26 @@ void linksRunter(Fenster f, uintptr_t w, Punkt p)
     NeuronDaten* n = objektAnPunktSuchen(p);
     if (!n && objektAnklicken(f, p))
         return;
-    // a double click on the empty place makes a neuron there
+    // a double click on the empty place makes a neuron there, through the dispatcher and
+    // its run lock like the menu's item
     if (!n && doppelklickAktiv && erstGeklickt == leererPlatz) {
         doppelklickAktiv = 0;
         erstGeklickt = 0;
         zeitgeberLoeschen(f, zeitgeber::Doppelklick);
         letzterKlickpunkt = p;
-        neuronErzeugen(0);
+        hauptfensterBefehl(f, befehlNeuronNeu);
         return;
     }
+    // a double click on a neuron shows its diagram; a window made during a run would take
+    // curve buffers the run writes into
     if (n && doppelklickAktiv && n->nummer == erstGeklickt) {
         doppelklickAktiv = 0;
         erstGeklickt = 0;
         zeitgeberLoeschen(f, zeitgeber::Doppelklick);
-        diagrammAnzeigen(n, &n->hauptDiagramm);
+        if (imLaufGesperrt(befehlDiagrammeMarkierte))
+            hinweisBox(meldungsTexte[881]);
+        else
+            diagrammAnzeigen(n, &n->hauptDiagramm);
         return;
     }
     if (!n) {
@@ -110,9 +118,7 @@ void kontextMenue(Fenster f, Punkt p)
     const int gewaehlt = popupMenue(m, f, clientZuBildschirm(f, p));
     offenesKontextMenu = nullptr;
     menueZerstoeren(m);
-    if (gewaehlt == befehlNeuronNeu)
-        neuronErzeugen(0);
-    else if (gewaehlt != 0)
+    if (gewaehlt != 0)
         hauptfensterBefehl(f, gewaehlt);
     ungueltigMachen(f);
 }

@@ -26,6 +26,11 @@ void hauptfensterTimer(plattform::Fenster f, uintptr_t id);
 bool tasteGedrueckt(plattform::Fenster f, int taste, bool alt);
 void escTasteBearbeiten(plattform::Fenster f, int zeichen);
 
+// The run lock, the one check for every path that reaches the network (menus, keys, other
+// windows and the editor's mouse): true while a run is on and the command would change or
+// free the network, start a run of its own, or make or close the diagram windows a run
+// writes into. The dispatcher refuses such a command with notice 881.
+bool imLaufGesperrt(int befehl);
 // whether the command has code behind it; menu items of the others are grey
 bool befehlVerfuegbar(int befehl);
 // 1 ticked, 0 not, -1 the command is no switch

@@ -16,6 +16,9 @@
 #include "texts/texte.h"
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
 #include <vector>
 
 using namespace plattform;
@@ -52,6 +55,73 @@ bool nameVergeben(const std::string& name, const NeuronDaten* ausser)
         if (n != ausser && n->name == name)
             return true;
     return false;
+}
+
+// the somata as they lie, in network units; 64 bits, so no sum of a corner and a size overflows
+struct Flaeche { int64_t x, y, groesse; };
+
+std::vector<Flaeche> andereSomata(const NeuronDaten& neu)
+{
+    std::vector<Flaeche> somata;
+    for (const NeuronDaten* m = neuronKette.kopf; m; m = m->naechstesNeuron)
+        if (m != &neu)
+            somata.push_back({m->x, m->y, zeichenGroesseVon(*m, zeichenGroesse::Soma)});
+    return somata;
+}
+
+// whether a soma of size d with its corner at (x, y) would lie over or under one of them,
+// or nearer to it than the gap
+bool ueberdeckt(const std::vector<Flaeche>& somata, int64_t x, int64_t y, int64_t d, int64_t luecke)
+{
+    return std::ranges::any_of(somata, [&](const Flaeche& m) {
+        return x < m.x + m.groesse + luecke && m.x < x + d + luecke && y < m.y + m.groesse + luecke &&
+               m.y < y + d + luecke;
+    });
+}
+
+// The corner nearest to (x, y) where a soma of size d covers no other and hides under none:
+// (x, y) itself when it is free, else the nearest point of a grid a quarter soma wide
+// around it that keeps that quarter free around every other soma, and past the searched
+// rings the place right of every neuron.
+Punkt freierPlatz(const NeuronDaten& neu, int x, int y, int d)
+{
+    x = std::max(0, x);
+    y = std::max(0, y);
+    const std::vector<Flaeche> somata = andereSomata(neu);
+    if (!ueberdeckt(somata, x, y, d, 0))
+        return {x, y};
+    constexpr int ringe = 200;
+    constexpr int64_t grenze = std::numeric_limits<int>::max() / 2;
+    const int64_t schritt = std::max(1, d / 4);
+    Punkt bester{};
+    double besterAbstand = std::numeric_limits<double>::infinity();
+    const auto pruefen = [&](int i, int j) {
+        const int64_t px = x + i * schritt, py = y + j * schritt;
+        const double abstand = std::hypot(i, j);
+        if (abstand >= besterAbstand || px < 0 || py < 0 || px > grenze || py > grenze ||
+            ueberdeckt(somata, px, py, d, schritt))
+            return;
+        bester = {static_cast<int>(px), static_cast<int>(py)};
+        besterAbstand = abstand;
+    };
+    // ring r: the grid points r steps away on the longer axis; none of a later ring lies
+    // nearer than r steps
+    for (int r = 1; r <= ringe && r < besterAbstand; ++r) {
+        for (int i = -r; i <= r; ++i) {
+            pruefen(i, -r);
+            pruefen(i, r);
+        }
+        for (int j = -r + 1; j < r; ++j) {
+            pruefen(-r, j);
+            pruefen(r, j);
+        }
+    }
+    if (besterAbstand < std::numeric_limits<double>::infinity())
+        return bester;
+    int64_t rechts = x;
+    for (const Flaeche& m : somata)
+        rechts = std::max(rechts, m.x + m.groesse + schritt);
+    return {static_cast<int>(std::min(rechts, grenze)), y};
 }
 
 void neuZeichnenLassen()
@@ -99,8 +169,11 @@ NeuronDaten* neuronErzeugen(int modus)
             if (m != n)
                 n->x = std::max(n->x, m->x + zeichenGroesseVon(*m, zeichenGroesse::Soma) + d);
     } else {
-        n->x = std::max(0, ungezoomt(letzterKlickpunkt.x) - d / 2);
-        n->y = std::max(0, ungezoomt(letzterKlickpunkt.y) - d / 2);
+        // centred on the last click, unless another soma lies there: hidden under it, the new
+        // one would be invisible and catch the clicks meant for the other
+        const Punkt p = freierPlatz(*n, ungezoomt(letzterKlickpunkt.x) - d / 2, ungezoomt(letzterKlickpunkt.y) - d / 2, d);
+        n->x = p.x;
+        n->y = p.y;
     }
     einstellungenAktualisieren(n, 0);
     // the WAV import sets the run itself

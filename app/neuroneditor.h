@@ -8,7 +8,8 @@ struct NeuronDaten;
 
 // A new neuron with the next number (above the highest so far; the lowest free one once
 // that would pass 1023; none when every number is taken: message 860), its soma centred on
-// letzterKlickpunkt, refreshed, checked and painted. modus 2 (the WAV import) places it in
+// letzterKlickpunkt (or, where another soma lies, at the nearest place where it covers none),
+// refreshed, checked and painted. modus 2 (the WAV import) places it in
 // a row along the top, right of every other neuron, and skips the settings check; modus 6
 // makes the permutation display's pseudo-neuron (a helper neuron that the display
 // takes over). Null when no neuron could be made.

@@ -22,6 +22,7 @@ namespace {
 
 struct NeuZustand {
     std::string quelle, ziel;
+    int quellNummer = 0, zielNummer = 0;   // the neurons the two lists select; 0: by the text
     double verzoegerung = 0.0, leitfaehigkeit = 0.0, schwelle = 0.0, saettigung = 0.0;
     int ort = 1, gemerkterOrt = 1, modus = 0;
     int art = 1;
@@ -39,6 +40,13 @@ DialogRahmen neuRahmen;
 NeuZustand z;
 
 double schritt() { return simulationsParameter.schrittweite; }
+
+// a neuron as the two neuron lists show it: its name, "Neuron N" while it has none
+std::string listenText(const NeuronDaten& n)
+{
+    return n.name.empty() ? meldungFormatieren(1404, n.nummer) : n.name;
+}
+
 bool nurDendrit12() { return netzvorgaben.elektrischeSynapsenEingeschraenkt != 0; }
 
 int ersterTypDerArt(int art)
@@ -85,8 +93,11 @@ void oeffnen(Fenster dlg)
     tastaturHookSetzen(dlg);
     editierStatus &= ~0x4u;
     idReservieren();
-    z.quelle = markierteNeurone.anzahl() == 1 ? markierteNeurone.erstes()->name : std::string();
+    const NeuronDaten* markiert = markierteNeurone.anzahl() == 1 ? markierteNeurone.erstes() : nullptr;
+    z.quelle = markiert ? listenText(*markiert) : std::string();
+    z.quellNummer = markiert ? markiert->nummer : 0;
     z.ziel.clear();
+    z.zielNummer = 0;
     // a type index from before a deletion or a load may lie past the table
     z.typGewaehlt = 0;
     if (z.wiederTyp >= 0 && z.wiederTyp < static_cast<int>(synapsenTypen.size())) {
@@ -127,23 +138,55 @@ void elektrischeOrteVerschieben(Fenster dlg)
     }
 }
 
+// Each neuron once in both lists, its number as the entry's data: a neuron without a name
+// is listed as "Neuron N", and two neurons of one name stay apart.
 void neuroneFuellen(Fenster dlg)
 {
     for (int id : {idQuelle, idZiel}) {
         listeLeeren(dlg, id);
-        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-            listeDatenSetzen(dlg, id, listeHinzufuegen(dlg, id, n->name), reinterpret_cast<intptr_t>(n));
+        for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+            listeDatenSetzen(dlg, id, listeHinzufuegen(dlg, id, listenText(*n)), n->nummer);
     }
+    // the source: the neuron kept, else the entry of the text kept; the target: the neuron
+    // kept, else the last target
+    const int zielNummer = z.zielNummer ? z.zielNummer : letztesZielNeuron;
     int quelle = -1, ziel = -1;
     for (int p = 0; p < listeAnzahl(dlg, idQuelle); ++p) {
-        const auto* n = reinterpret_cast<const NeuronDaten*>(listeDaten(dlg, idQuelle, p));
-        if (quelle < 0 && n->name == z.quelle)
+        const auto nummer = listeDaten(dlg, idQuelle, p);
+        if (quelle < 0 && (z.quellNummer ? nummer == z.quellNummer : listeText(dlg, idQuelle, p) == z.quelle))
             quelle = p;
-        if (ziel < 0 && n->nummer == letztesZielNeuron)
+        if (ziel < 0 && nummer == zielNummer)
             ziel = p;
     }
     listeAuswahlSetzen(dlg, idQuelle, listeAnzahl(dlg, idQuelle) ? std::max(quelle, 0) : -1);
     listeAuswahlSetzen(dlg, idZiel, listeAnzahl(dlg, idZiel) ? std::max(ziel, 0) : -1);
+}
+
+// The neuron a list field names: the selected entry when the field shows its text, else the
+// first entry of that text, each by its number; a text no entry has, by the neuron's name.
+// An empty field names none.
+NeuronDaten* neuronImFeld(Fenster dlg, int id, const std::string& text)
+{
+    if (text.empty())
+        return nullptr;
+    const int gewaehlt = listeAuswahl(dlg, id);
+    int p = gewaehlt >= 0 && listeText(dlg, id, gewaehlt) == text ? gewaehlt : -1;
+    for (int i = 0; p < 0 && i < listeAnzahl(dlg, id); ++i)
+        if (listeText(dlg, id, i) == text)
+            p = i;
+    if (p >= 0)
+        return neuronSuchen(static_cast<int>(listeDaten(dlg, id, p)));
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        if (n->name == text)
+            return n;
+    return nullptr;
+}
+
+// the number of the neuron the field names, 0 for none
+int nummerImFeld(Fenster dlg, int id, const std::string& text)
+{
+    const NeuronDaten* n = neuronImFeld(dlg, id, text);
+    return n ? n->nummer : 0;
 }
 
 void fuellen(Fenster dlg)
@@ -345,6 +388,9 @@ void typLoeschen(Fenster dlg)
 
 void einfacheAnsicht(Fenster dlg)
 {
+    // the refill selects the neurons picked so far
+    z.quellNummer = nummerImFeld(dlg, idQuelle, elementText(dlg, idQuelle, 256));
+    z.zielNummer = nummerImFeld(dlg, idZiel, elementText(dlg, idZiel, 256));
     dialogEinstellungen.synapsenDialogAnzeige = haken(dlg, idEinfach) ? 0 : 5;
     // the refill writes the working values: what was typed stays
     z.quelle = elementText(dlg, idQuelle, 256);
@@ -417,14 +463,9 @@ void ok(Fenster dlg, int id)
         return;
     }
     z.typ = typ;
-    // source and target by their names
-    NeuronDaten *quelle = nullptr, *ziel = nullptr;
-    for (NeuronDaten* n = neuronKette.kopf; n && !(quelle && ziel); n = n->naechstesNeuron) {
-        if (!quelle && n->name == z.quelle)
-            quelle = n;
-        if (!ziel && n->name == z.ziel)
-            ziel = n;
-    }
+    // source and target: the entries' neurons, by number
+    NeuronDaten* quelle = neuronImFeld(dlg, idQuelle, z.quelle);
+    NeuronDaten* ziel = neuronImFeld(dlg, idZiel, z.ziel);
     if (!quelle || !ziel) {
         hinweisBox(meldungsTexte[35]);
         dialogElementFokussieren(dlg, idQuelle, 1);

@@ -183,6 +183,8 @@ constexpr int befehlEinstellungenSpeichernUnter = 41021; // settings file under 
 constexpr int befehlSpracheDeutsch = 41022;           // language 1031: saved, then the program ends
 constexpr int befehlSpracheEnglisch = 41023;          // language 1033: the same
 constexpr int befehlDateitypRegistrieren = 41024;     // register the .gui file type
+constexpr int befehlAxoSynapseErste = 41080;          // context: axo-axonic synapse from the marked neuron onto
+constexpr int befehlAxoSynapseLetzte = 41099;         // synapse i under the cursor, 41080 + i
 // result files of the permutation mode (menu 176/308)
 constexpr int befehlPmtErgebnisseLaden = 41030;       // "Ergebnisse laden"
 constexpr int befehlPmtErgebnisseUnsortiertLaden = 41031; // "Ergebnisse unsortiert laden (schnell)"

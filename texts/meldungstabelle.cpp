@@ -833,6 +833,8 @@ constexpr TextEintrag meldungsTabelle[] = {
     {1400, "SYNAPSE_MENUE_BEARBEITEN=", "Synapse ID=%d von %s auf %s bearbeiten"},
     {1401, "SYNAPSE_MENUE_LOESCHEN=", "Synapse ID=%d von %s auf %s l\xF6schen"},
     {1402, "SYNAPSE_MENUE_ZIELSYNAPSE=", "Synapse %d"},
+    {1403, "SYNAPSE_MENUE_AXO_NEU=", "axo-axonische Synapse von %s auf Synapse ID=%d erzeugen"},
+    {1404, "NEURON_OHNE_NAMEN=", "Neuron %d"},
     {1410, "EPSP_BEWERTUNG_OEFFNEN_TITEL=", "text ergebnisdatei \xF6" "ffnen"},
     {1411, "EPSP_BEWERTUNG_FILTER=", "text ergebnisdateien, (*.txt)"},
     {1412, "EPSP_BEWERTUNG_LESEFEHLER=", "fehler beim oeffnen zum lesen der txt-datei"},
