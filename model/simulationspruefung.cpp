@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <new>
 #include <unistd.h>
 
@@ -122,9 +123,7 @@ bool laufumfangPruefen(double dauer, double schritt, const std::string& feld)
     return false;
 }
 
-std::string dauerFeldName() { return dialogTexte[131]; }
-std::string schrittFeldName() { return dialogTexte[132]; }
-std::string laufzeitFelderName() { return dauerFeldName() + "\" / \"" + schrittFeldName(); }
+std::string laufzeitFelderName() { return dialogTexte[131] + "\" / \"" + dialogTexte[132]; }
 
 bool dendritenModusSetzen(int netzwerktyp)
 {

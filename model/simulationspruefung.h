@@ -30,9 +30,8 @@ Laufumfang laufumfangBerechnen(double dauer, double schritt);
 // true when the run can be; else a notice naming feld (the field's label, or both labels)
 // with the step count and the memory it would need, and false
 bool laufumfangPruefen(double dauer, double schritt, const std::string& feld);
-// the labels of the duration field, the step field, and both together, as dialog 133 shows them
-std::string dauerFeldName();
-std::string schrittFeldName();
+// the labels of the duration and the step field together, as dialog 133 shows them: the
+// name of a notice about values that did not come from the dialog
 std::string laufzeitFelderName();
 
 // the machine's physical memory in bytes, 0 when unknown; tests put their own source in
