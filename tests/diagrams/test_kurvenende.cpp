@@ -1,5 +1,5 @@
 // tests/diagrams/test_kurvenende.cpp - a curve with fewer samples than the run has steps is
-// painted up to its last sample, and up to its last sample that is a number
+// painted up to its last sample
 #include "diagramm_hilfe.h"
 
 namespace {
@@ -52,20 +52,4 @@ TEST_F(KurvenEnde, GemalteKurveEndetBeiDerAufgezeichnetenAnzahl)
     ASSERT_FALSE(linie.empty());
     EXPECT_LE(linie.back().x, d->xRand + d->plotBreite / 2);
     EXPECT_GE(linie.back().x, d->xRand + d->plotBreite / 2 - d->plotBreite / 20 - 1);
-}
-
-// samples that are no number (a run stopped on them) were painted along the bottom edge
-TEST_F(KurvenEnde, GemalteKurveEndetVorDerErstenProbeDieKeineZahlIst)
-{
-    d->minY = -100.0;
-    d->maxY = 100.0;
-    std::vector<float> w(100, 10.0f);
-    std::fill(w.begin() + 30, w.begin() + 40, std::numeric_limits<float>::quiet_NaN());
-    werte(*d, kurve::Soma, w);
-    const std::vector<plattform::Punkt> linie = somaLinie(*d);
-    ASSERT_FALSE(linie.empty());
-    for (const plattform::Punkt& p : linie)
-        EXPECT_EQ(p.y, zeileVon(*d, 10.0));
-    EXPECT_LE(linie.back().x, d->xRand + (30 * d->plotBreite) / 100);
-    EXPECT_GE(linie.back().x, d->xRand + (29 * d->plotBreite) / 100 - 1);
 }

@@ -89,20 +89,6 @@ TEST_F(Umfang, SchrittzahlOhneZahlIstNullUndEineRiesigeDerGroessteInt)
               std::make_tuple(0, 0, 0, INT_MAX, INT_MAX));
 }
 
-TEST_F(Umfang, HinweisNenntDasFeldDieSchritteUndDenSpeicherbedarf)
-{
-    zweiNeurone();
-    EXPECT_TRUE(laufumfangPruefen(1.0, 1e-4, "Dauer"));
-    EXPECT_TRUE(pt::boxLog().empty());
-    pt::boxAntworten({plattform::antwort::Ok});
-    EXPECT_FALSE(laufumfangPruefen(1e12, 1e-4, "Dauer"));
-    ASSERT_EQ(pt::boxLog().size(), 1u);
-    // 1e16 steps x 2 slots x 4 bytes, and half of 8 GB
-    EXPECT_EQ(pt::boxLog()[0].text, meldungFormatieren(816, "Dauer", "1e+12", "0.0001", "1e+16", 2,
-                                                       "72759.6 TB", INT_MAX / 2, "4.0 GB"));
-    EXPECT_EQ(pt::boxLog()[0].text.rfind("\"Dauer\": 1e+12 s Dauer bei 0.0001 s Schrittweite ergeben", 0), 0u);
-}
-
 TEST_F(Umfang, LaufpruefungOeffnetBeiEinemZuLangenLaufDenDialogUndLaesstIhnNurMitAbhilfeZu)
 {
     zweiNeurone();
