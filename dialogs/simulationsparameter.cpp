@@ -24,6 +24,7 @@ namespace {
 
 enum : int {
     idDauer = 1213, idSchritt = 1217, idIntervall = 1218, idSchwelle = 1219,
+    idDauerText = 1645, idSchrittText = 1646, idIntervallText = 1647, idSchwelleText = 1648,
     idRestzeit = 1559, idRueckkopplung = 1560, idKollision = 1561, idKernZuweisen = 1562,
     idRueckkopplungNeu = 1919, idKollisionNeu = 1920, idKern = 2321,
 };
@@ -53,10 +54,23 @@ std::string zahlText(double x)
     return puffer;
 }
 
-double zahlLesen(Fenster dlg, int id)
+// a number field through the shared reader, named by its label
+bool zahlLesen(Fenster dlg, int id, int beschriftung, double& aus)
 {
-    std::string t = elementText(dlg, id, 255);
-    return kommaZahlLesen(t.data());
+    return dialogZahlFeldLesen(dlg, id, elementText(dlg, beschriftung, 255), aus);
+}
+
+// A duration and step that no run can take are refused in the field the user changed (the
+// duration when both or neither changed), before anything is stored.
+bool laufumfangAnnehmen(Fenster dlg, double dauer, double schritt)
+{
+    const Simulationsparameter& sp = simulationsParameter;
+    const bool schrittGeaendert = schritt != sp.schrittweite && dauer == sp.simulationsDauer;
+    const int id = schrittGeaendert ? idSchritt : idDauer;
+    if (laufumfangPruefen(dauer, schritt, elementText(dlg, schrittGeaendert ? idSchrittText : idDauerText, 255)))
+        return true;
+    dialogElementFokussieren(dlg, id, 1);
+    return false;
 }
 
 void objektZeile(Fenster dlg, int kasten, int knopf, int slot, int schalter, int anzahl)
@@ -153,26 +167,36 @@ intptr_t speichern(Fenster dlg, int id)
 {
     Simulationsparameter& sp = simulationsParameter;
 
+    // every number first: a field without one keeps the dialog open, nothing stored
+    double schritt = 0.0, dauer = 0.0, intervall = 0.0, schwelle = 0.0;
+    if (!zahlLesen(dlg, idSchritt, idSchrittText, schritt) || !zahlLesen(dlg, idDauer, idDauerText, dauer) ||
+        !zahlLesen(dlg, idIntervall, idIntervallText, intervall) ||
+        !zahlLesen(dlg, idSchwelle, idSchwelleText, schwelle))
+        return 1;
+    // a run of this length must fit the step counter and the memory
+    if (!laufumfangAnnehmen(dlg, dauer, schritt))
+        return 1;
     // the step against the Izhikevich step (exact: both are typed numbers)
-    double schritt = zahlLesen(dlg, idSchritt);
+    double izhikevichNeu = sp.izhikevichSchrittweite;
     if (sp.izhikevichSchrittweite != 0.0 && sp.izhikevichSchrittweite / 1000.0 != schritt) {
         const double izh = sp.izhikevichSchrittweite / 1000.0;
         const int a = sysInfoBox(meldungFormatieren(332, schritt, izh, schritt, izh), knoepfe::JaNeinAbbrechen);
         if (a == antwort::Ja) {
             schritt = izh;
+            if (!laufumfangAnnehmen(dlg, dauer, schritt))
+                return 1;
         } else if (a == antwort::Nein) {
             // the typed step stays, and the Izhikevich step follows it: both agree, so
             // the question does not come back at every OK
-            sp.izhikevichSchrittweite = schritt * 1000.0;
+            izhikevichNeu = schritt * 1000.0;
         } else {
             dialogSchliessen(dlg, rahmen, 0, true);
             return 1;
         }
     }
-    // duration, display interval, threshold
-    const double dauer = zahlLesen(dlg, idDauer);
-    sp.anzeigeIntervall = zahlLesen(dlg, idIntervall);
-    const double schwelle = zahlLesen(dlg, idSchwelle);
+    sp.izhikevichSchrittweite = izhikevichNeu;
+    // display interval, threshold
+    sp.anzeigeIntervall = intervall;
     if (schwelle != sp.spikeSchwelle &&
         sysInfoBox(meldungFormatieren(334, sp.spikeSchwelle, schwelle), knoepfe::JaNein) == antwort::Ja)
         spikeSchwelleSetzen(schwelle);
@@ -190,7 +214,7 @@ intptr_t speichern(Fenster dlg, int id)
         if (exportHinweisGewuenscht && sysInfoBox(frageExport, knoepfe::JaNein) == antwort::Nein)
             exportHinweisGewuenscht = false;
     }
-    // 9.-11.
+    // close, then the run for "OK - F2", then the main window afresh
     dialogSchliessen(dlg, rahmen, 1, true);
     if (id == befehlOkF2)
         simulationAusDialogStarten();

@@ -72,10 +72,13 @@ void slotVorbereiten(DiagrammDaten& d, int i, bool alle, int schritte)
     }
     // a copied curve
     kopieUebernehmen(k, schritte);
-    // the points are due again; the point buffer keeps its size
+    // the points are due again; the point buffer keeps its size. The slot spans the run's
+    // steps, unless it holds fewer samples: a run stopped early, or a shorter stored curve,
+    // ends where its samples end (what lies beyond them is the no-data fill or an older run)
     bool punkteNeu = k.punkte.empty();
     if (k.werteAnzahl != schritte || k.neuBerechnen || alle) {
-        k.werteAnzahl = schritte;
+        const bool kuerzer = k.werteAnzahl > 0 && k.werteAnzahl < schritte && hatDaten(k);
+        k.werteAnzahl = kuerzer ? k.werteAnzahl : schritte;
         k.punktAnzahl = 0;
         k.neuBerechnen = 0;
         punkteNeu = true;
@@ -146,7 +149,8 @@ void kurvenVorbereiten(DiagrammDaten* diagramm, int slot)
 namespace {
 
 // The reduction of kurvePunkteBerechnen: gesamt samples make the whole run (they place the
-// time window's first sample), lesbar of them may be read.
+// time window's first sample), lesbar of them may be read. The line ends at the last of
+// them, or before the first sample that is no finite number.
 void punkteAusWerten(DiagrammDaten& d, KurvenDaten& s, long long gesamt, int lesbar)
 {
     s.punktAnzahl = 0;
@@ -187,12 +191,19 @@ void punkteAusWerten(DiagrammDaten& d, KurvenDaten& s, long long gesamt, int les
     };
     const size_t platz = punktPlatz(s);
     // one column after the other
-    while (t < d.maxX && index < n && 2 * static_cast<size_t>(spalten) + 2 <= platz) {
+    bool ende = false;
+    while (!ende && t < d.maxX && index < n && 2 * static_cast<size_t>(spalten) + 2 <= platz) {
+        if (!std::isfinite(s.werte[index]))
+            break;
         const double te = std::min(d.minX + (d.maxX - d.minX) * c / W, d.maxX);
         float hoch = s.werte[index], tief = hoch;
         int k = 0, iHoch = -1, iTief = -1;
         do {
             const float w = s.werte[index];
+            if (!std::isfinite(w)) {
+                ende = true;
+                break;
+            }
             if (w >= hoch) {
                 hoch = w;
                 iHoch = k;
@@ -230,7 +241,9 @@ void kurvePunkteBerechnen(DiagrammDaten* diagramm, int slot)
     KurvenDaten& s = diagramm->kurven[slot];
     if (s.punkte.empty())
         return;
-    punkteAusWerten(*diagramm, s, s.werteAnzahl, lesbareWerte(s));
+    // samples of a run that stopped early sit at their steps of the whole run
+    const long long gesamt = std::max<long long>(s.werteAnzahl, simulationsParameter.anzahlSchritte);
+    punkteAusWerten(*diagramm, s, gesamt, lesbareWerte(s));
 }
 
 void laufKurvenZeigen()

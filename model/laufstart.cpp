@@ -131,6 +131,13 @@ void laufKurvenUebertragen(NeuronDaten& n)
 int simulationslaufSteuern()
 {
     const bool imDialog = interaktiv();
+    // a run too long for its step counter or the memory is refused before anything is
+    // prepared: scripts, series and the WAV import come here without the run check
+    if (!laufumfangPruefen(simulationsParameter.simulationsDauer, simulationsParameter.schrittweite,
+                           laufzeitFelderName())) {
+        programmStatus &= ~programmBit::Beschaeftigt;
+        return -1;
+    }
     // feedback objects
     if (simulationsParameter.rueckkopplungAktiv)
         rueckkopplungVorLauf();
@@ -243,11 +250,22 @@ void simulationStarten()
     programmStatus &= ~(programmBit::LaufErgebnisDa | programmBit::AbbruchAnforderung);
     // the settings check
     const bool imDialog = interaktiv();
+    // the status bar and the title of a run from the main window: once it is over they say
+    // how it ended, as the menus then show no run either
+    auto endeZeigen = [imDialog](int text) {
+        if (!imDialog)
+            return;
+        statusTeilSetzen(0, meldungFormatieren(text));
+        statusTeilSetzen(3, "");
+        if (fensterhandles.hauptfenster)
+            plattform::titelSetzen(fensterhandles.hauptfenster, dateipfade.vollerPfad);
+    };
     if (imDialog) {
         statusTeilSetzen(0, "\tbereite Simulation vor");
         statusTeilSetzen(3, meldungFormatieren(770));
         if (!simulationsParameterPruefen(fensterhandles.hauptfenster)) {
             programmStatus &= ~programmBit::LaufAktiv;
+            endeZeigen(817);
             return;
         }
     }
@@ -255,19 +273,22 @@ void simulationStarten()
     if (!spikeAufzeichnung.ereignisse.empty() && spikeAufzeichnung.aufzeichnen)
         aufzeichnungLoeschen(spikeAufzeichnung);
     // the run itself
+    laufAngehalten = false;
     const int ergebnis = simulationslaufSteuern();
     if (ergebnis < 0) {                     // the loop refused its set-up: no result
         laufZustand.abbrechen = 0;
         programmStatus &= ~programmBit::LaufAktiv;
+        endeZeigen(817);
         return;
     }
-    // the end of a run from the main window in the status bar
-    if (!laufZustand.abbrechen && imDialog) {
+    // an aborted run, or one stopped on values that are no numbers, says so
+    if (laufZustand.abbrechen) {
+        endeZeigen(laufAngehalten ? 818 : 817);
+    } else if (imDialog) {
         statusTeilSetzen(0, meldungFormatieren(771));
         statusTeilSetzen(3, "");
-    } else {
-        laufZustand.abbrechen = 0;
     }
+    laufZustand.abbrechen = 0;
     // the result is there
     programmStatus &= ~programmBit::LaufAktiv;
     programmStatus |= programmBit::LaufErgebnisDa | programmBit::ErgebnisDa;

@@ -2,6 +2,7 @@
 // reach every neuron
 #include "model/simulationspruefung.h"
 #include "core/rahmen.h"
+#include "core/status.h"
 #include "model/kurven.h"
 #include "model/layout.h"
 #include "model/netz.h"
@@ -12,13 +13,19 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <new>
+#include <unistd.h>
+
+uint64_t (*physischerSpeicherQuelle)() = nullptr;
 
 int anzahlSchritteBerechnen(double dauer, double schritt)
 {
     if (!(schritt > 0.0))
         return 0;
     const double q = std::round(dauer / schritt);
+    if (std::isnan(q))
+        return 0;
     // a huge quotient cannot be run anyway; it must not overflow the count
     return static_cast<int>(std::clamp(q, static_cast<double>(INT_MIN), static_cast<double>(INT_MAX)));
 }
@@ -29,6 +36,94 @@ void laufzeitSetzen(double dauer, double schritt)
     simulationsParameter.schrittweite = schritt;
     simulationsParameter.anzahlSchritte = anzahlSchritteBerechnen(dauer, schritt);
 }
+
+uint64_t physischerSpeicher()
+{
+    if (physischerSpeicherQuelle)
+        return physischerSpeicherQuelle();
+    const long seiten = sysconf(_SC_PHYS_PAGES), groesse = sysconf(_SC_PAGESIZE);
+    if (seiten <= 0 || groesse <= 0)
+        return 0;
+    return static_cast<uint64_t>(seiten) * static_cast<uint64_t>(groesse);
+}
+
+namespace {
+
+// the slots a run gives a buffer of one sample per step: the shown ones of every diagram,
+// and the main soma slot while the soma-potential file is asked for (as the run's diagram
+// preparation does)
+int laufKurvenZaehlen()
+{
+    const bool somaDatei = programmStatus & programmBit::SomaDateiSchreiben;
+    int anzahl = 0;
+    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (const DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes)
+            for (int slot = 0; slot < kurvenProDiagramm; ++slot)
+                if (d->kurven[slot].anzeigen || (somaDatei && d == &n->hauptDiagramm && slot == kurve::Soma))
+                    ++anzahl;
+    return anzahl;
+}
+
+std::string zahlText(const char* format, double x)
+{
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, format, x);
+    return puffer;
+}
+
+// bytes in the largest unit that leaves a number of at least 1
+std::string speicherText(double bytes)
+{
+    static const char* const einheiten[] = {"Bytes", "KB", "MB", "GB", "TB"};
+    int e = 0;
+    while (bytes >= 1024.0 && e < 4) {
+        bytes /= 1024.0;
+        ++e;
+    }
+    return e == 0 ? zahlText("%.0f ", bytes) + einheiten[0] : zahlText("%.1f ", bytes) + einheiten[e];
+}
+
+// the step count as a whole number while it reads as one
+std::string schritteText(double schritte)
+{
+    return zahlText(std::isfinite(schritte) && schritte < 1e15 ? "%.0f" : "%.3g", schritte);
+}
+
+} // namespace
+
+Laufumfang laufumfangBerechnen(double dauer, double schritt)
+{
+    Laufumfang u;
+    u.kurven = laufKurvenZaehlen();
+    u.speicherGrenze = static_cast<double>(physischerSpeicher()) / 2.0;
+    if (!std::isfinite(dauer) || !std::isfinite(schritt)) {
+        u.schritte = INFINITY;
+        u.bytes = u.kurven > 0 ? INFINITY : 0.0;
+        u.moeglich = false;
+        return u;
+    }
+    if (!(dauer > 0.0) || !(schritt > 0.0))
+        return u;
+    u.schritte = std::round(dauer / schritt);
+    u.bytes = static_cast<double>(u.kurven) * u.schritte * 4.0;
+    const bool zaehlerReicht = 2.0 * u.schritte <= static_cast<double>(INT_MAX);
+    const bool speicherReicht = u.speicherGrenze <= 0.0 || u.bytes <= u.speicherGrenze;
+    u.moeglich = zaehlerReicht && speicherReicht;
+    return u;
+}
+
+bool laufumfangPruefen(double dauer, double schritt, const std::string& feld)
+{
+    const Laufumfang u = laufumfangBerechnen(dauer, schritt);
+    if (u.moeglich)
+        return true;
+    plattform::hinweisBox(meldungFormatieren(816, feld, zahlText("%g", dauer), zahlText("%g", schritt),
+                                             schritteText(u.schritte), u.kurven, speicherText(u.bytes),
+                                             INT_MAX / 2, speicherText(u.speicherGrenze)));
+    return false;
+}
+
+std::string laufzeitFelderName() { return dialogTexte[131] + "\" / \"" + dialogTexte[132]; }
 
 bool dendritenModusSetzen(int netzwerktyp)
 {
@@ -113,10 +208,16 @@ int simulationsParameterPruefen(plattform::Fenster eigner)
 {
     einstellungenAktualisieren(nullptr, 0);
     const Simulationsparameter& sp = simulationsParameter;
-    if (sp.simulationsDauer <= 0.0 || sp.schrittweite <= 0.0) {
+    // each must be positive (two negative values would give a positive product), and the
+    // run must fit its step counter and the memory
+    auto laufbar = [&] {
+        return sp.simulationsDauer > 0.0 && sp.schrittweite > 0.0 &&
+               laufumfangBerechnen(sp.simulationsDauer, sp.schrittweite).moeglich;
+    };
+    if (!laufbar()) {
+        laufumfangPruefen(sp.simulationsDauer, sp.schrittweite, laufzeitFelderName());
         rahmen::laufEinstellungenDialog(eigner);
-        // each must be positive: two negative values would give a positive product
-        if (sp.simulationsDauer <= 0.0 || sp.schrittweite <= 0.0)
+        if (!laufbar())
             return 0;
     }
     return synapsenTypenSicherstellen() ? 1 : 0;

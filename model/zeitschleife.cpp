@@ -28,6 +28,7 @@
 #include "platform/system.h"
 #include "texts/texte.h"
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -151,9 +152,23 @@ const NeuronDaten* nichtEndlichesNeuron()
     return nullptr;
 }
 
+// The earliest time at which the soma potential of n is known to be no finite number: the
+// first such sample of its soma curve since the last check found it finite (sample i was
+// recorded at i steps), else the time of the check that found it (t).
+double nichtEndlichSeit(const NeuronDaten& n, size_t seitProbe, double schritt, double t)
+{
+    const KurvenDaten& soma = n.hauptDiagramm.kurven[kurve::Soma];
+    const size_t geschrieben = std::min(soma.schreibPosition, soma.werte.size());
+    for (size_t i = seitProbe; i < geschrieben; ++i)
+        if (!std::isfinite(soma.werte[i]))
+            return static_cast<double>(i) * schritt;
+    return t;
+}
+
 } // namespace
 
 LaufTestHaken laufHaken;
+bool laufAngehalten = false;
 
 ModellSchritt modellSchritt[modellSchrittAnzahl] = {
     nullptr,                            // 0: no model, never stepped
@@ -172,6 +187,7 @@ int simulationAusfuehren()
     // the clock and the abort flag start afresh
     laufZustand.t = 0.0;
     laufZustand.abbrechen = 0;
+    laufAngehalten = false;
     // the set-up; a refused one runs no step
     if (!laufZustand.eingerichtet || laufZustand.nachLauf) {
         if (!neuronenStartzustandSetzen())
@@ -243,6 +259,7 @@ int simulationAusfuehren()
     const double intervall = sp.anzeigeIntervall;
     const int pruefAbstand = !(intervall >= 1.0) ? 1 : static_cast<int>(std::min(intervall, 1e9));
     int bisZurPruefung = pruefAbstand;
+    int letztePruefung = 0;             // passes done when the potentials were last found finite
     const NeuronDaten* entgleist = nullptr;
     while (t < dauer && !laufZustand.abbrechen) {
         // the synaptic currents of this step; the first step clears every neuron's, then only
@@ -290,6 +307,8 @@ int simulationAusfuehren()
             bisZurPruefung = pruefAbstand;
             if ((entgleist = nichtEndlichesNeuron()))
                 laufZustand.abbrechen = 1;
+            else
+                letztePruefung = schritte;
         }
         // progress
         if (mitFortschritt && t < dauer && t >= naechsterFortschritt) {
@@ -309,8 +328,10 @@ int simulationAusfuehren()
             skriptSchritt(t);
             laufKerneAufloesen();
         }
-        // the step counter
-        ++laufZustand.schrittZaehler;
+        // the step counter; the run check keeps it far from the end of its range, and it
+        // stops there rather than wrap for a run that came past the check
+        if (laufZustand.schrittZaehler < INT_MAX)
+            ++laufZustand.schrittZaehler;
     }
 
     // the last steps since the final check
@@ -322,7 +343,9 @@ int simulationAusfuehren()
     programmStatus |= programmBit::WiederherstellenAuslassen;
     // a run whose values ran away stops like an abort, but keeps what it recorded
     if (entgleist) {
-        plattform::hinweisBox(meldungFormatieren(820, entgleist->nummer, entgleist->name, t));
+        laufAngehalten = true;
+        const double seit = nichtEndlichSeit(*entgleist, static_cast<size_t>(letztePruefung), schritt, t);
+        plattform::hinweisBox(meldungFormatieren(820, entgleist->nummer, entgleist->name, seit));
         exportSchreiben();
         if (teilsimulationsModus == 0)
             for (NeuronDaten* n : laufNeurone)

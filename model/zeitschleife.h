@@ -30,3 +30,6 @@ void neuronLaufVorbereiten(NeuronDaten& neuron);
 // bookkeeping; the set-up flag is left as it was). Results stay in the neurons, the
 // diagrams' sample buffers and laufZustand.
 int simulationAusfuehren();
+// true after a run that stopped on a soma potential that was no finite number any more (it
+// ends like an abort and keeps what it recorded); false after every other run
+extern bool laufAngehalten;
