@@ -4,7 +4,6 @@
 #include "netzdatei_hilfe.h"
 #include "files/objektdaten.h"
 #include "model/zeichengrenzen.h"
-#include <cmath>
 
 namespace {
 
@@ -120,34 +119,4 @@ TEST_F(NetzdateiFall, SeitenraenderOhnePlatzWerdenBeimLesenBegrenzt)
     const SeitenEinrichtung& q = seiteDiagrammfenster;
     EXPECT_EQ(std::tie(q.randLinks, q.randRechts), std::tuple(200.0, 90.0));
     EXPECT_EQ(q.randOben + q.randUnten, 105.0);
-}
-
-TEST(Seitenraender, GueltigNurMitPlatzAufDemBlattInSeinerLage)
-{
-    const struct {
-        int ausrichtung;
-        double links, rechts, oben, unten;
-        bool gueltig;
-    } faelle[] = {
-        {seitenAusrichtung::Hochformat, 20, 20, 25, 25, true},
-        {seitenAusrichtung::Hochformat, 0, 0, 0, 0, true},
-        {seitenAusrichtung::Hochformat, 105, 105, 0, 0, false},     // nothing left between them
-        {seitenAusrichtung::Hochformat, 150, 100, 0, 0, false},
-        {seitenAusrichtung::Querformat, 150, 100, 0, 0, true},      // 297 mm wide
-        {seitenAusrichtung::Querformat, 0, 0, 150, 100, false},     // 210 mm high
-        {seitenAusrichtung::Hochformat, -50, 0, 0, 0, false},
-        {seitenAusrichtung::Hochformat, 1e30, 0, 0, 0, false},
-        {seitenAusrichtung::Hochformat, 0, 0, std::nan(""), 0, false},
-    };
-    for (const auto& f : faelle) {
-        SeitenEinrichtung s;
-        std::tie(s.ausrichtung, s.randLinks, s.randRechts, s.randOben, s.randUnten) =
-            std::tuple(f.ausrichtung, f.links, f.rechts, f.oben, f.unten);
-        EXPECT_EQ(seitenRaenderGueltig(s), f.gueltig) << f.links << " " << f.rechts << " " << f.oben;
-        seitenRaenderBegrenzen(s);
-        EXPECT_TRUE(seitenRaenderGueltig(s)) << f.links << " " << f.rechts << " " << f.oben;
-        if (f.gueltig)
-            EXPECT_EQ(std::tie(s.randLinks, s.randRechts, s.randOben, s.randUnten),
-                      std::tie(f.links, f.rechts, f.oben, f.unten));
-    }
 }
