@@ -219,7 +219,7 @@ SchriftMerkmale namenSchrift()
 
 // The picture itself: synapse lines, objects, neurons over their line ends, in the names'
 // font. Only the screen's synapse squares are kept: the printed page has a scale of its own.
-void bildZeichnen(Zeichenflaeche& z, bool bildschirm)
+void bildInhaltZeichnen(Zeichenflaeche& z, bool bildschirm)
 {
     for (int id = 1; id < synapsenTabellenGroesse; ++id)
         if (SynapseDaten* s = synapseNachId(id)) {
@@ -261,7 +261,7 @@ void netzwerkDrucken(Zeichenflaeche& z)
     druckabbildung = {true, skala, s.randLinksGeraet - static_cast<int>(std::lround(s.druckLinks * skala)),
                       s.randObenGeraet - static_cast<int>(std::lround(s.druckOben * skala))};
     seitenAbbildungSetzen(z, skala, druckabbildung.dx, druckabbildung.dy);
-    bildZeichnen(z, false);
+    bildInhaltZeichnen(z, false);
     seitenAbbildungSetzen(z, 1.0, 0, 0);
     druckabbildung = {};
 }
@@ -302,7 +302,7 @@ void netzwerkZeichnen(Zeichenflaeche& z)
     rechteckFuellen(z, flaechenGroesse(z), oder(netzbildfarben.hintergrund, rgbFarbe(255, 255, 255)));
     const Schrift schrift = schriftErzeugen(namenSchrift());
     const Schrift alteSchrift = auswaehlen(z, schrift);
-    bildZeichnen(z, true);
+    bildInhaltZeichnen(z, true);
     auswaehlen(z, alteSchrift);
     loeschen(schrift);
 }
