@@ -8,6 +8,7 @@
 #include "model/geometrie.h"
 #include "model/netz.h"
 #include "model/seiteneinrichtung.h"
+#include "model/zeichengrenzen.h"
 #include "platform/drucken.h"
 #include <algorithm>
 #include <array>
@@ -19,6 +20,27 @@ using namespace plattform;
 namespace {
 
 Farbe oder(Farbe f, Farbe ersatz) { return f == KeineFarbe ? ersatz : f; }
+
+// A coordinate or length as drawn never leaves this range: far beyond any screen or page
+// (and as far as a neuron's place reaches), and small enough that the painters' sums of a
+// few of them stay well inside what the platform's rasteriser takes.
+constexpr double bildGrenze = 1000000.0;
+
+// The names' font: 10 points on a screen of 96 dpi, as everywhere in the program.
+constexpr int namenPunkte = 10;
+constexpr int bildschirmDpi = 96;
+
+// While the network is printed: the page mapping the picture is drawn with. Texts are
+// drawn outside it, in the printer font, so that the font keeps its point size on paper.
+struct Druckabbildung {
+    bool aktiv = false;
+    double skala = 1.0;
+    int dx = 0, dy = 0;
+};
+Druckabbildung druckabbildung;
+
+// a pen width as drawn, from a width in the picture's pixels
+int stiftBreite(int breite) { return gezoomt(linienDickeBegrenzt(breite)); }
 
 Punkt punktGezoomt(Punkt p) { return {gezoomt(p.x), gezoomt(p.y)}; }
 
@@ -88,7 +110,7 @@ Rechteck synapseZeichnen(Zeichenflaeche& z, const SynapseDaten& s)
         textFarbeSetzen(z, oder(synapsenfarben.gruppenNummern, 0));
         hintergrundTransparent(z, true);
         textAusrichtungSetzen(z, textAusrichtung::Links | textAusrichtung::Unten);
-        text(z, m.x + h + 1, m.y - h, std::to_string(s.gruppe));
+        netzText(z, m.x + h + 1, m.y - h, std::to_string(s.gruppe));
     }
     return quadrat;
 }
@@ -110,7 +132,7 @@ void neuronZeichnen(Zeichenflaeche& z, const NeuronDaten& n)
             Werkzeug w(z, stiftStil::Durchgehend, 0, rand, n.farbe);
             rechteck(z, dendrit);
         }
-        Werkzeug w(z, stiftStil::Durchgehend, gezoomt(zeichenGroesseVon(n, g::SegmentLinie)), rand, KeineFarbe);
+        Werkzeug w(z, stiftStil::Durchgehend, stiftBreite(zeichenGroesseVon(n, g::SegmentLinie)), rand, KeineFarbe);
         for (int k = 1; k < segmente; ++k) {
             const int y = soma.unten + k * laenge / segmente;
             linie(z, dendrit.links - 2, y, dendrit.rechts + 2, y);
@@ -131,10 +153,11 @@ void neuronZeichnen(Zeichenflaeche& z, const NeuronDaten& n)
         Werkzeug w(z, stiftStil::Durchgehend, n.markiert ? 2 : 0, linie, fuellung);
         ellipse(z, soma);
     }
-    // the clipped potential: an arc around the soma
-    if (n.begrenzung.an) {
-        const int a = std::max(1, gezoomt(n.begrenzung.bogenAbstand > 0 ? n.begrenzung.bogenAbstand : 3));
-        Werkzeug w(z, stiftStil::Durchgehend, std::max(0, n.begrenzung.bogenDicke), n.begrenzung.bogenFarbe, KeineFarbe);
+    // the clipped potential: an arc around the soma, while the program marks limited neurons
+    if (n.begrenzung.an && programmOptionen.potentialbegrenzungKennzeichnen) {
+        const int abstand = zeichenGroesseBegrenzt(n.begrenzung.bogenAbstand);
+        const int a = std::max(1, gezoomt(abstand > 0 ? abstand : 3));
+        Werkzeug w(z, stiftStil::Durchgehend, linienDickeBegrenzt(n.begrenzung.bogenDicke), n.begrenzung.bogenFarbe, KeineFarbe);
         const Rechteck r{soma.links - a, soma.oben - a, soma.rechts + a, soma.unten + a};
         bogen(z, r, {r.rechts, soma.oben}, {r.links, soma.oben});
     }
@@ -151,7 +174,8 @@ void neuronZeichnen(Zeichenflaeche& z, const NeuronDaten& n)
             y = soma.unten + (2 * k - 1) * laenge / (2 * segmente);
             x = cx - dicke / 2;
         }
-        Werkzeug w(z, stiftStil::Durchgehend, std::max(1, n.kennzeichnungDicke), n.kennzeichnungFarbe, KeineFarbe);
+        Werkzeug w(z, stiftStil::Durchgehend, std::max(1, linienDickeBegrenzt(n.kennzeichnungDicke)), n.kennzeichnungFarbe,
+                   KeineFarbe);
         linie(z, x - blitz - 2, y - blitz / 3, x - blitz / 2, y + blitz / 3);
         linie(z, x - blitz / 2, y + blitz / 3, x - 2, y);
     }
@@ -160,7 +184,7 @@ void neuronZeichnen(Zeichenflaeche& z, const NeuronDaten& n)
         textFarbeSetzen(z, rand);
         hintergrundTransparent(z, true);
         textAusrichtungSetzen(z, textAusrichtung::Links | textAusrichtung::Oben);
-        text(z, soma.rechts + 4, soma.oben, n.name);
+        netzText(z, soma.rechts + 4, soma.oben, n.name);
     }
 }
 
@@ -185,9 +209,34 @@ bool netzbildGrenzen(Rechteck& box)
     return gefunden;
 }
 
+// the font of the names (and group numbers) on the screen
+SchriftMerkmale namenSchrift()
+{
+    SchriftMerkmale m;
+    m.hoehe = schriftHoeheAusPunkten(namenPunkte, bildschirmDpi);
+    return m;
+}
+
+// The picture itself: synapse lines, objects, neurons over their line ends, in the names'
+// font. Only the screen's synapse squares are kept: the printed page has a scale of its own.
+void bildInhaltZeichnen(Zeichenflaeche& z, bool bildschirm)
+{
+    for (int id = 1; id < synapsenTabellenGroesse; ++id)
+        if (SynapseDaten* s = synapseNachId(id)) {
+            const Rechteck quadrat = synapseZeichnen(z, *s);
+            if (bildschirm)
+                s->markerRechteck = quadrat;
+        }
+    objekteZeichnen(z);
+    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        neuronZeichnen(z, *n);
+}
+
 // The network page: metrics and print area of the network's page record, the printer
 // fonts, frames, header and footer; then the picture, one scale both ways, its print area's
-// corner on the margins' corner.
+// corner on the margins' corner. The names keep the size they have beside the drawing on
+// the screen: the printer font gets the point size on paper that the screen's names take
+// at the picture's scale.
 void netzwerkDrucken(Zeichenflaeche& z)
 {
     SeitenEinrichtung& s = seiteNetzfenster;
@@ -202,33 +251,34 @@ void netzwerkDrucken(Zeichenflaeche& z)
         druckSeiteVerwerfen();
         return;
     }
-    druckerSchriftErzeugen(druckAuftrag.druckerSchrift, nullptr);
+    const double skala = static_cast<double>(s.druckBreite) / s.ausdehnungX;
+    const int seitenDpi = dpiY(z) > 0 ? dpiY(z) : bildschirmDpi;
+    FontDaten& schrift = druckAuftrag.druckerSchrift;
+    schrift.punkte = std::max(1, static_cast<int>(std::lround(namenPunkte * skala * bildschirmDpi / seitenDpi)));
+    druckerSchriftErzeugen(schrift, nullptr);
     seitenRahmenZeichnen(z, s);
     kopfUndFussZeichnen(z, s);
-    const double skala = static_cast<double>(s.druckBreite) / s.ausdehnungX;
-    seitenAbbildungSetzen(z, skala, s.randLinksGeraet - static_cast<int>(std::lround(s.druckLinks * skala)),
-                          s.randObenGeraet - static_cast<int>(std::lround(s.druckOben * skala)));
-    for (int id = 1; id < synapsenTabellenGroesse; ++id)
-        if (const SynapseDaten* syn = synapseNachId(id))
-            synapseZeichnen(z, *syn);
-    objekteZeichnen(z);
-    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-        neuronZeichnen(z, *n);
+    druckabbildung = {true, skala, s.randLinksGeraet - static_cast<int>(std::lround(s.druckLinks * skala)),
+                      s.randObenGeraet - static_cast<int>(std::lround(s.druckOben * skala))};
+    seitenAbbildungSetzen(z, skala, druckabbildung.dx, druckabbildung.dy);
+    bildInhaltZeichnen(z, false);
     seitenAbbildungSetzen(z, 1.0, 0, 0);
+    druckabbildung = {};
 }
 
 } // namespace
 
-int gezoomt(int wert)
+int gezoomt(long long wert)
 {
-    const double zoom = zoomFaktor > 0.0 ? zoomFaktor : 1.0;
-    return static_cast<int>(std::lround(wert * zoom));
+    const double zoom = zoomFaktor > 0.0 && std::isfinite(zoomFaktor) ? zoomFaktor : 1.0;
+    return static_cast<int>(std::lround(std::clamp(static_cast<double>(wert) * zoom, -bildGrenze, bildGrenze)));
 }
 
 Rechteck somaRechteck(const NeuronDaten& n)
 {
-    const int d = zeichenGroesseVon(n, zeichenGroesse::Soma);
-    return {gezoomt(n.x), gezoomt(n.y), gezoomt(n.x + d), gezoomt(n.y + d)};
+    // a place and a size as large as an int can hold add up beyond it
+    const long long x = n.x, y = n.y, d = zeichenGroesseVon(n, zeichenGroesse::Soma);
+    return {gezoomt(x), gezoomt(y), gezoomt(x + d), gezoomt(y + d)};
 }
 
 Farbe synapsenFarbe(const SynapseDaten& s)
@@ -250,11 +300,26 @@ void netzwerkZeichnen(Zeichenflaeche& z)
         return;
     }
     rechteckFuellen(z, flaechenGroesse(z), oder(netzbildfarben.hintergrund, rgbFarbe(255, 255, 255)));
-    // only the screen's squares are kept: the printed page has a scale of its own
-    for (int id = 1; id < synapsenTabellenGroesse; ++id)
-        if (SynapseDaten* s = synapseNachId(id))
-            s->markerRechteck = synapseZeichnen(z, *s);
-    objekteZeichnen(z);
-    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-        neuronZeichnen(z, *n);
+    const Schrift schrift = schriftErzeugen(namenSchrift());
+    const Schrift alteSchrift = auswaehlen(z, schrift);
+    bildInhaltZeichnen(z, true);
+    auswaehlen(z, alteSchrift);
+    loeschen(schrift);
+}
+
+void netzText(Zeichenflaeche& z, int x, int y, const std::string& t)
+{
+    if (!druckabbildung.aktiv) {
+        text(z, x, y, t);
+        return;
+    }
+    const Druckabbildung a = druckabbildung;
+    const auto seite = [&](int wert, int versatz) {
+        return static_cast<int>(std::lround(std::clamp(wert * a.skala + versatz, -bildGrenze, bildGrenze)));
+    };
+    seitenAbbildungSetzen(z, 1.0, 0, 0);
+    const Schrift alteSchrift = auswaehlen(z, druckAuftrag.druckerSchrift.schrift);
+    text(z, seite(x, a.dx), seite(y, a.dy), t);
+    auswaehlen(z, alteSchrift);
+    seitenAbbildungSetzen(z, a.skala, a.dx, a.dy);
 }

@@ -6,6 +6,7 @@
 // circles. Every coordinate and size is multiplied by zoomFaktor when drawn.
 #pragma once
 #include "platform/zeichnen.h"
+#include <string>
 
 struct NeuronDaten;
 struct SynapseDaten;
@@ -18,5 +19,10 @@ constexpr plattform::Farbe blitzFarbeWiedergabe = 0x0000FF;
 plattform::Rechteck somaRechteck(const NeuronDaten& n);
 // the colour a synapse is drawn in, by its ion kind (axo-axonic ones apart)
 plattform::Farbe synapsenFarbe(const SynapseDaten& s);
-// an editor length in drawn pixels
-int gezoomt(int wert);
+// An editor length or place in drawn pixels. Whatever the value and the zoom, the result
+// lies within a million pixels either way, so painters may add a few of them in int.
+int gezoomt(long long wert);
+// A text of the picture at a point of the picture, with the alignment and colour set. On
+// the printed page it is drawn in the printer font at its point size on paper, at the point
+// the page mapping gives.
+void netzText(plattform::Zeichenflaeche& z, int x, int y, const std::string& text);

@@ -4,6 +4,7 @@
 #include "app/netzbild.h"
 #include "dialogs/objektdialoge.h"
 #include "model/netz.h"
+#include "model/zeichengrenzen.h"
 #include <algorithm>
 #include <string>
 
@@ -45,7 +46,7 @@ Punkt mitte(const NeuronDaten& n)
 
 Rechteck umMitte(Punkt m, int breite, int hoehe)
 {
-    const int b = std::max(1, gezoomt(breite)), h = std::max(1, gezoomt(hoehe));
+    const int b = std::max(1, gezoomt(zeichenGroesseBegrenzt(breite))), h = std::max(1, gezoomt(zeichenGroesseBegrenzt(hoehe)));
     return {m.x - b / 2, m.y - h / 2, m.x - b / 2 + b, m.y - h / 2 + h};
 }
 
@@ -63,7 +64,7 @@ void beschriften(Zeichenflaeche& z, const Rechteck& r, const std::string& name, 
     textFarbeSetzen(z, static_cast<Farbe>(g.linienFarbe));
     hintergrundTransparent(z, true);
     textAusrichtungSetzen(z, textAusrichtung::Mitte | textAusrichtung::Oben);
-    text(z, (r.links + r.rechts) / 2, r.unten + abstand, name);
+    netzText(z, (r.links + r.rechts) / 2, r.unten + abstand, name);
 }
 
 void rueckkopplungZeichnen(Zeichenflaeche& z, Rueckkopplungsobjekt& o)
@@ -80,12 +81,13 @@ void rueckkopplungZeichnen(Zeichenflaeche& z, Rueckkopplungsobjekt& o)
         o.zielRauten.push_back(r);
         const Punkt m{(r.links + r.rechts) / 2, (r.oben + r.unten) / 2};
         {
-            Stifte s(z, g.linienArt, gezoomt(g.linienDicke), static_cast<Farbe>(g.linienFarbe), KeineFarbe);
+            Stifte s(z, g.linienArt, gezoomt(linienDickeBegrenzt(g.linienDicke)), static_cast<Farbe>(g.linienFarbe),
+                     KeineFarbe);
             linie(z, von.x, von.y, m.x, r.oben);
             linie(z, m.x, r.unten, nach.x, nach.y);
         }
-        Stifte s(z, stiftStil::Durchgehend, gezoomt(g.rautenrandDicke), static_cast<Farbe>(g.rautenrandFarbe),
-                 static_cast<Farbe>(g.rautenFarbe));
+        Stifte s(z, stiftStil::Durchgehend, gezoomt(linienDickeBegrenzt(g.rautenrandDicke)),
+                 static_cast<Farbe>(g.rautenrandFarbe), static_cast<Farbe>(g.rautenFarbe));
         const Punkt raute[] = {{m.x, r.oben}, {r.rechts, m.y}, {m.x, r.unten}, {r.links, m.y}};
         polygon(z, raute);
         beschriften(z, r, o.objektName, g);
@@ -117,15 +119,16 @@ void kollisionZeichnen(Zeichenflaeche& z, Kollisionsobjekt& o)
     const Rechteck r = kollisionsRechteck(o);
     const Punkt m{(r.links + r.rechts) / 2, (r.oben + r.unten) / 2};
     {
-        Stifte s(z, g.linienArt, gezoomt(g.linienDicke), static_cast<Farbe>(g.linienFarbe), KeineFarbe);
+        Stifte s(z, g.linienArt, gezoomt(linienDickeBegrenzt(g.linienDicke)), static_cast<Farbe>(g.linienFarbe),
+                 KeineFarbe);
         for (const NeuronDaten* n : o.elemente)
             if (n) {
                 const Punkt p = mitte(*n);
                 linie(z, m.x, m.y, p.x, p.y);
             }
     }
-    Stifte s(z, stiftStil::Durchgehend, gezoomt(g.rautenrandDicke), static_cast<Farbe>(g.rautenrandFarbe),
-             static_cast<Farbe>(g.rautenFarbe));
+    Stifte s(z, stiftStil::Durchgehend, gezoomt(linienDickeBegrenzt(g.rautenrandDicke)),
+             static_cast<Farbe>(g.rautenrandFarbe), static_cast<Farbe>(g.rautenFarbe));
     rechteck(z, r);
     beschriften(z, r, o.name, g);
 }

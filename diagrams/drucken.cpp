@@ -38,7 +38,13 @@ constexpr int statusTeilDruck = 2;
 p::DruckAuftrag offenerJob = nullptr;   // the job of the page being painted
 bool seiteVerworfen = false;            // the painter found nothing printable on it
 
-int gerundet(double wert) { return static_cast<int>(std::lround(wert)); }
+// A length in device units. No page is a hundred million units wide: beyond that a value is
+// cut, so that the sums of a few of them stay in int.
+int gerundet(double wert)
+{
+    constexpr double grenze = 1e8;
+    return std::isfinite(wert) ? static_cast<int>(std::lround(std::clamp(wert, -grenze, grenze))) : 0;
+}
 
 void statusDruck(const std::string& text)
 {
@@ -198,6 +204,9 @@ void fensterDrucken(p::Fenster f, SeitenEinrichtung& seite, DruckAuftrag& auftra
         } else {
             zeichenMeldungMerken(meldungFormatieren(87), true);
         }
+    } else {
+        // the window was closed while its job waited behind the info box
+        zeichenMeldungMerken(meldungFormatieren(1271, titel.c_str()));
     }
     offenerJob = nullptr;
     // the printer fonts are the page's only
@@ -218,8 +227,7 @@ void fensterDrucken(p::Fenster f, SeitenEinrichtung& seite, DruckAuftrag& auftra
     }
     // the window back, the status text restored later, everything repainted
     p::freigeben(f, true);
-    if (gedruckt)
-        statusDruck(meldungsTexte[928]);
+    statusDruck(meldungsTexte[gedruckt ? 928 : 1272]);
     if (fensterhandles.hauptfenster)
         p::zeitgeberSetzen(fensterhandles.hauptfenster, zeitgeberStatusleiste,
                            static_cast<unsigned>(std::max(2 * statuszeilenAnzeigedauer, 1)));
@@ -267,8 +275,12 @@ bool druckerSeiteLesen(SeitenEinrichtung& s, const std::string&)
     // the margins by the sheet's own millimetres, which landscape turns
     const auto quer = [&](double mm) { return s.papierBreiteMm > 0 ? gerundet(s.physBreite * mm / s.papierBreiteMm) : 0; };
     const auto hoch = [&](double mm) { return s.papierHoeheMm > 0 ? gerundet(s.physHoehe * mm / s.papierHoeheMm) : 0; };
-    const int links = quer(s.randLinks), rechts = quer(s.randRechts);
-    const int oben = hoch(s.randOben), unten = hoch(s.randUnten);
+    // a margin narrower than the printer's unprintable edge would put the picture's edge
+    // where nothing prints: the edge is the least margin
+    const int links = std::max(quer(s.randLinks), m.druckbar.links);
+    const int rechts = std::max(quer(s.randRechts), m.breite - m.druckbar.rechts);
+    const int oben = std::max(hoch(s.randOben), m.druckbar.oben);
+    const int unten = std::max(hoch(s.randUnten), m.hoehe - m.druckbar.unten);
     s.druckBreite = s.physBreite - links - rechts;
     s.druckHoehe = s.physHoehe - oben - unten;
     s.randLinksGeraet = links - s.physOffsetX;

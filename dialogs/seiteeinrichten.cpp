@@ -13,9 +13,9 @@
 #include "platform/waehler.h"
 #include "resources/vorlagen.h"
 #include "texts/texte.h"
+#include <climits>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
 
 using namespace plattform;
@@ -30,6 +30,11 @@ enum : int {
     idFussAbstand = 1376, idFussLinks = 1377, idFussMitte = 1378, idFussRechts = 1379, idFussText = 1380,
     idFussHilfe = 1381, idFusszeile = 1382, idFussSchrift = 1383,
     idHoch = 1384, idQuer = 1385, idDiagrammGruppe = 1386, idMaximal = 1387, idRahmen = 1388,
+};
+// the labels that name the number fields in a notice
+enum : int {
+    textOben = 3302, textUnten = 3303, textLinks = 3304, textRechts = 3305, textDicke = 3307, textArt = 3308,
+    textKopfAbstand = 3311, textFussAbstand = 3315,
 };
 constexpr size_t textLaenge = 255;
 
@@ -100,25 +105,46 @@ void fuellen(Fenster dlg)
     dialogElementFokussieren(dlg, idOben, 1);
 }
 
-// every field but the three on-switches, which their clicks toggle
-void lesen(Fenster dlg)
+// Every field but the three on-switches, which their clicks toggle, into the working copy.
+// A field whose text holds no number gets a notice naming it, the focus goes there and
+// nothing is taken. With pruefen the values must also fit the sheet in the orientation
+// chosen: each margin not below 0, left + right below the sheet's width, top + bottom below
+// its height (else the conversion to the printer's units has no room left), the frame width
+// and the distances of header and footer within the sheet, the line style 0, 1 or 2.
+bool lesen(Fenster dlg, bool pruefen)
 {
-    SeitenEinrichtung& s = kopie;
-    s.randOben = dialogZahlLesen(dlg, idOben);
-    s.randUnten = dialogZahlLesen(dlg, idUnten);
-    s.randLinks = dialogZahlLesen(dlg, idLinks);
-    s.randRechts = dialogZahlLesen(dlg, idRechts);
-    s.umrandungDickeMm = dialogZahlLesen(dlg, idDicke);
-    s.umrandungArt = std::atoi(elementText(dlg, idArt).c_str());
-    s.kopfAbstandMm = dialogZahlLesen(dlg, idKopfAbstand);
-    s.fussAbstandMm = dialogZahlLesen(dlg, idFussAbstand);
+    SeitenEinrichtung s = kopie;
+    s.ausrichtung = haken(dlg, idQuer) ? seitenAusrichtung::Querformat : seitenAusrichtung::Hochformat;
+    const double breite = seitenBreiteMm(s), hoehe = seitenHoeheMm(s);
+    const auto zahl = [&](int id, int beschriftung, double bis, double& aus) {
+        const std::string feld = elementText(dlg, beschriftung);
+        return pruefen ? dialogZahlFeldLesen(dlg, id, feld, 0.0, bis, aus) : dialogZahlFeldLesen(dlg, id, feld, aus);
+    };
+    if (!zahl(idOben, textOben, hoehe, s.randOben) || !zahl(idUnten, textUnten, hoehe, s.randUnten) ||
+        !zahl(idLinks, textLinks, breite, s.randLinks) || !zahl(idRechts, textRechts, breite, s.randRechts) ||
+        !zahl(idDicke, textDicke, groessteSeitenLaengeMm, s.umrandungDickeMm) ||
+        !dialogGanzzahlLesen(dlg, idArt, pruefen ? 0 : INT_MIN, pruefen ? 2 : INT_MAX, elementText(dlg, textArt),
+                             s.umrandungArt) ||
+        !zahl(idKopfAbstand, textKopfAbstand, groessteSeitenLaengeMm, s.kopfAbstandMm) ||
+        !zahl(idFussAbstand, textFussAbstand, groessteSeitenLaengeMm, s.fussAbstandMm))
+        return false;
+    if (pruefen && !seitenRaenderGueltig(s)) {
+        const bool seitlich = !(s.randLinks + s.randRechts < breite);
+        const int a = seitlich ? textLinks : textOben, b = seitlich ? textRechts : textUnten;
+        char grenze[32];
+        std::snprintf(grenze, sizeof grenze, "%.15g", seitlich ? breite : hoehe);
+        hinweisBox(meldungFormatieren(1270, elementText(dlg, a).c_str(), elementText(dlg, b).c_str(), grenze));
+        dialogElementFokussieren(dlg, seitlich ? idRechts : idUnten, 1);
+        return false;
+    }
     s.kopfText = elementText(dlg, idKopfText).substr(0, textLaenge);
     s.fussText = elementText(dlg, idFussText).substr(0, textLaenge);
     s.kopfAusrichtung = ausrichtungLesen(dlg, idKopfMitte, idKopfRechts);
     s.fussAusrichtung = ausrichtungLesen(dlg, idFussMitte, idFussRechts);
-    s.ausrichtung = haken(dlg, idQuer) ? seitenAusrichtung::Querformat : seitenAusrichtung::Hochformat;
     s.seiteMaximalAusnutzen = haken(dlg, idMaximal) ? 1 : 0;
     s.rahmenZeichnen = haken(dlg, idRahmen) ? 1 : 0;
+    kopie = s;
+    return true;
 }
 
 void farbeWaehlen(Fenster dlg)
@@ -159,7 +185,8 @@ void schriftWaehlen(Fenster dlg, FontDaten& s)
 
 void ok(Fenster dlg)
 {
-    lesen(dlg);
+    if (!lesen(dlg, true))
+        return;
     *ziel = kopie;
     const std::time_t t = std::time(nullptr);
     std::tm jetzt{};
@@ -172,15 +199,24 @@ void ok(Fenster dlg)
     dialogSchliessen(dlg, rahmen, 1, false);
 }
 
-// a switch: toggled (or the orientation set), every field read, shown again by the opener
+// A switch: every field read, the switch toggled (or the orientation set), shown again by
+// the opener. A field without a number keeps the dialog as it was, the switch included; the
+// ranges wait for OK, as the orientation changes what the margins may be.
 void umschalten(Fenster dlg, int id)
 {
+    if (!lesen(dlg, false)) {
+        hakenSetzen(dlg, idUmrandung, kopie.umrandung != 0);
+        hakenSetzen(dlg, idKopfzeile, kopie.kopfzeile != 0);
+        hakenSetzen(dlg, idFusszeile, kopie.fusszeile != 0);
+        hakenSetzen(dlg, idHoch, kopie.ausrichtung != seitenAusrichtung::Querformat);
+        hakenSetzen(dlg, idQuer, kopie.ausrichtung == seitenAusrichtung::Querformat);
+        return;
+    }
     switch (id) {
     case idUmrandung: kopie.umrandung = !kopie.umrandung; break;
     case idKopfzeile: kopie.kopfzeile = !kopie.kopfzeile; break;
     case idFusszeile: kopie.fusszeile = !kopie.fusszeile; break;
     }
-    lesen(dlg);
     if (id == idHoch || id == idQuer)
         kopie.ausrichtung = id == idQuer ? seitenAusrichtung::Querformat : seitenAusrichtung::Hochformat;
     dialogBeenden(dlg, id);

@@ -12,8 +12,10 @@
 #include "model/ergebnisdateien.h"
 #include "model/netz.h"
 #include "model/permutationsfenster.h"
+#include "model/zeichengrenzen.h"
 #include "platform/box.h"
 #include "texts/texte.h"
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <string>
@@ -29,8 +31,10 @@ constexpr int textReferenzOhneWerte = 951;
 
 // Schalter: "=ja" / "=nein"; Bit: the same for one bit of ursprungBeschriften (a "nein"
 // leaves the bit); Fest: a number with six decimals; Text: a missing or empty value gives
-// an empty text; Name: a missing or empty value leaves the text.
-enum class Art { Schalter, Bit, Ganz, Zahl, Fest, Text, Name };
+// an empty text; Name: a missing or empty value leaves the text; Dicke: a pen width, which
+// reaches the painter: a stored width beyond the dialogs' range is clamped to it, and a
+// negative one (the template's width) stays negative.
+enum class Art { Schalter, Bit, Ganz, Zahl, Fest, Text, Name, Dicke };
 
 // One key. A whole number outside min..max counts as missing, so nothing read here can
 // index past a table; for a text max is its room (the longest value plus one).
@@ -60,6 +64,11 @@ constexpr Zeile<R> text(const char* s, std::string R::*f, int raum, Art art = Ar
 {
     return {s, art, nullptr, nullptr, f, 0, raum};
 }
+template <class R>
+constexpr Zeile<R> dicke(const char* s, int R::*f)
+{
+    return {s, Art::Dicke, f, nullptr, nullptr, -1, groessteLinienDicke};
+}
 constexpr Zeile<D> schalter(const char* s, int D::*f) { return {s, Art::Schalter, f}; }
 constexpr Zeile<D> bit(const char* s, int b) { return {s, Art::Bit, &D::ursprungBeschriften, nullptr, nullptr, b, b}; }
 
@@ -70,7 +79,7 @@ constexpr Zeile<D> vorneZeilen[] = {
     schalter("vertikale hilfslinien", &D::vertikaleHilfslinien),
     schalter("definierte horizontale hilfslinie", &D::definierteHorizontaleHilfslinie),
     schalter("definierte vertikale hilfslinie", &D::definierteVertikaleHilfslinie),
-    ganz("linienDicke", &D::linienDicke),
+    dicke("linienDicke", &D::linienDicke),
     ganz("linienArt (0: SOLID, 1: DASH, 2: DOT)", &D::linienArt, 0, 2),
     ganz("linienWieTicks", &D::linienWieTicks),
     zahl("abstand horizontaler Linien", &D::abstandHorizontalerLinien),
@@ -78,8 +87,8 @@ constexpr Zeile<D> vorneZeilen[] = {
     ganz("X-Rand (in Pixel)", &D::xRand),
     ganz("X-Rand rechts (in Pixel)", &D::xRandRechts),
     ganz("Y-Rand (in Pixel)", &D::yRand),
-    ganz("achsenDicke", &D::achsenDicke),
-    ganz("tickDicke", &D::tickDicke),
+    dicke("achsenDicke", &D::achsenDicke),
+    dicke("tickDicke", &D::tickDicke),
     ganz("tickLaenge", &D::tickLaenge),
     ganz("xTickPosition", &D::xTickPosition),
     ganz("yTickPosition", &D::yTickPosition),
@@ -122,7 +131,7 @@ struct Grenze {
 constexpr Grenze yGrenzen[] = {{"minY", &D::minY, -100.0}, {"maxY", &D::maxY, 50.0}};
 constexpr Grenze xGrenzen[] = {{"minX", &D::minX, 0.0}, {"maxX", &D::maxX, -1.0}};
 
-constexpr Zeile<D> cursorZeilen[] = {ganz("cursor dicke", &D::cursorDicke), ganz("cursor art", &D::cursorArt)};
+constexpr Zeile<D> cursorZeilen[] = {dicke("cursor dicke", &D::cursorDicke), ganz("cursor art", &D::cursorArt)};
 
 struct FarbZeile {
     const char* name;
@@ -155,7 +164,7 @@ constexpr const char* referenzSchluessel = "kurve zeichnen referenz %d";
 constexpr const char* kurvenFarbe = "farbe fuer Kurve %d";
 constexpr Zeile<K> kurvenZeilen[] = {
     ganz("linienart fuer Kurve %d", &K::linienart, 0, 2),
-    ganz("liniendicke fuer Kurve %d", &K::dicke),
+    dicke("liniendicke fuer Kurve %d", &K::dicke),
     zahl("yOffset fuer Kurve %d", &K::yOffset),
     zahl("yZoom fuer Kurve %d", &K::yZoom),
     ganz("referenz fuer Kurve %d", &K::referenz),
@@ -181,7 +190,7 @@ constexpr Zeile<K> kurvenZeilen[] = {
     ganz("dimension anzeigen fuer Kurve %d", &K::dimensionAnzeigen),
     ganz("dimension abstand fuer Kurve %d", &K::dimensionAbstand),
     ganz("dimension Y-pos fuer Kurve %d", &K::dimensionYPos),
-    ganz("dicke 2. achse %d", &K::dicke2Achse),
+    dicke("dicke 2. achse %d", &K::dicke2Achse),
 };
 
 std::string schluessel(const std::string& vorsilbe, const char* text, int index)
@@ -212,7 +221,8 @@ void zeileSchreiben(XBuffer& p, const std::string& vorsilbe, const Zeile<R>& z, 
     switch (z.art) {
     case Art::Schalter: p.drucken("%s=%s\n", s.c_str(), r.*z.ganz ? "ja" : "nein"); break;
     case Art::Bit: p.drucken("%s=%s\n", s.c_str(), (r.*z.ganz & z.min) ? "ja" : "nein"); break;
-    case Art::Ganz: p.drucken("%s=%d\n", s.c_str(), r.*z.ganz); break;
+    case Art::Ganz:
+    case Art::Dicke: p.drucken("%s=%d\n", s.c_str(), r.*z.ganz); break;
     case Art::Zahl: p.drucken("%s=%.15g\n", s.c_str(), r.*z.zahl); break;
     case Art::Fest: p.drucken("%s=%f\n", s.c_str(), r.*z.zahl); break;
     case Art::Text:
@@ -325,6 +335,12 @@ void zeileLesen(Suche& su, const Zeile<R>& z, R& r, int index = 0)
             r.*z.ganz |= z.min;
         break;
     case Art::Ganz: su.ganz(r.*z.ganz, gleich.c_str(), index, z.min, z.max); break;
+    case Art::Dicke: {
+        int wert = 0;
+        if (su.ganz(wert, gleich.c_str(), index))
+            r.*z.ganz = std::clamp(wert, z.min, z.max);
+        break;
+    }
     case Art::Zahl:
     case Art::Fest: su.zahl(r.*z.zahl, gleich.c_str(), index); break;
     case Art::Text: {

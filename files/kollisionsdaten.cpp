@@ -4,6 +4,7 @@
 #include "core/schluessel.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
+#include "model/zeichengrenzen.h"
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -87,5 +88,6 @@ int kollisionsdatenLaden(Kollisionsobjekt* objekt, char* text, int index)
         zahlLesen(o.*z.feld, block, schluessel(k, z.name).c_str());
     for (const GraphikFeld& g : graphik)
         zahlLesen(o.graphik.*g.feld, block, schluessel(k, g.name).c_str());
+    objektGraphikBegrenzen(o.graphik);
     return 1;
 }

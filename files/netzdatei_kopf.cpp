@@ -400,6 +400,9 @@ void seiteneinstellungenLesen(char* text)
             else
                 zahlLesen(wert, block, schluessel.c_str());
         });
+    // the lengths become device units at each print: a page must leave room and fit an int
+    for (const auto& s : seiten)
+        seitenRaenderBegrenzen(*s.seite);
 }
 
 // ---- window list -------------------------------------------------------------------------------

@@ -10,6 +10,7 @@
 #include "files/stromdateien.h"
 #include "model/netz.h"
 #include "model/stromreiz.h"
+#include "model/zeichengrenzen.h"
 #include <cfloat>
 #include <climits>
 #include <cmath>
@@ -393,6 +394,19 @@ bool reizLesen(NeuronblockSuche& k, char* blockAnfang, NeuronDaten& n, int s, bo
 
 bool gelistet(NeuronDaten& n) { return neuronNachNummer(n.nummer) == &n; }
 
+// The place, sizes and widths reach the painter's pixel sums: a file's values are clamped
+// to what the dialogs take.
+void gestaltBegrenzen(NeuronDaten& n)
+{
+    n.x = neuronLageBegrenzt(n.x);
+    n.y = neuronLageBegrenzt(n.y);
+    for (int* g : {&n.kennzeichnungLaenge, &n.groesse, &n.somaGroesse, &n.dendritenLaenge, &n.dendritDicke,
+                   &n.axonLaenge, &n.synapsenGroesse})
+        *g = zeichenGroesseBegrenzt(*g);
+    for (int* d : {&n.kennzeichnungDicke, &n.segmentTrennerDicke})
+        *d = linienDickeBegrenzt(*d);
+}
+
 } // namespace
 
 int guiNeuronSpeichern(NeuronDaten* neuron, int nummer, std::FILE* datei, XBuffer& puffer, int flush)
@@ -485,6 +499,7 @@ void guiNeuronLaden(NeuronDaten* neuron, char* blockAnfang)
     for (const Farbzeile& f : farben)
         farbeLesen(k, f, n);
     zeilenLesen(k, n, gestalt);
+    gestaltBegrenzen(n);
     // a mark is set here, never taken away; only a listed neuron can be in the marks
     int markiert = 0;
     if (k.zahl(markiert, markiertSchluessel) && markiert != 0 && gelistet(n))
@@ -528,4 +543,6 @@ void guiNeuronLaden(NeuronDaten* neuron, char* blockAnfang)
         k.zahl(n.begrenzung.unten[o], s);
     }
     zeilenLesen(k, n, begrenzungBogen);
+    n.begrenzung.bogenAbstand = zeichenGroesseBegrenzt(n.begrenzung.bogenAbstand);
+    n.begrenzung.bogenDicke = linienDickeBegrenzt(n.begrenzung.bogenDicke);
 }

@@ -4,6 +4,7 @@
 #include "core/schluessel.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
+#include "model/zeichengrenzen.h"
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -144,6 +145,7 @@ void objektLesen(Rueckkopplungsobjekt& o, char* block, int k)
     }
     zahlLesen(g.linienArt, block, key("linien art").c_str());
     zahlLesen(g.zeilenabstandDivisor, block, key("beschriftung zeilenabstand divisor").c_str());
+    objektGraphikBegrenzen(g);
     int zeilen = 0;
     zahlLesen(zeilen, block, key("anzahl tabellen-eintraege").c_str());
     o.zusammenhangsTabelle.assign(static_cast<size_t>(std::clamp(zeilen, 0, hoechstensZeilen)), {});

@@ -243,7 +243,8 @@ void rueckkopplungsObjektLoeschen(Rueckkopplungsobjekt*& liste, Rueckkopplungsob
 void rueckkopplungGraphikVorgaben(Rueckkopplungsobjekt& o)
 {
     ObjektGraphik& g = o.graphik;
-    if (g.rautenbreite * g.rautenhoehe == 0) {
+    // either side 0: the object never had a drawing block
+    if (g.rautenbreite == 0 || g.rautenhoehe == 0) {
         g.rautenbreite = 50;
         g.rautenhoehe = 80;
         g.rautenFarbe = 0xff80ff;

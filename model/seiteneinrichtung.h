@@ -48,3 +48,16 @@ struct SeitenEinrichtung {
 
 extern SeitenEinrichtung seiteNetzfenster;
 extern SeitenEinrichtung seiteDiagrammfenster;
+
+// The sheet (A4) in mm as it lies in the record's orientation: 210 x 297, landscape 297 x 210.
+double seitenBreiteMm(const SeitenEinrichtung& s);
+double seitenHoeheMm(const SeitenEinrichtung& s);
+// No length of a page in mm (frame width, header and footer distance) reaches beyond this:
+// the sheet's longer side.
+constexpr double groessteSeitenLaengeMm = 297.0;
+// True when the margins leave room on the sheet: each is a number not below 0, left + right
+// stays below the sheet's width and top + bottom below its height.
+bool seitenRaenderGueltig(const SeitenEinrichtung& s);
+// A record as a file gives it, made printable: margins that leave no room are clamped (see
+// seitenRaenderGueltig), and the other lengths in mm into 0..groessteSeitenLaengeMm.
+void seitenRaenderBegrenzen(SeitenEinrichtung& s);

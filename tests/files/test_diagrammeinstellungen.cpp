@@ -27,6 +27,9 @@ void befuellen(D& d, int basis)
          d.dezimalstellenX, d.dezimalstellenWerte, d.dezimalstellenHCursor, d.dezimalstellenVCursor,
          d.xTickIntervall, d.yTickIntervall, d.minY, d.maxY, d.minX, d.maxX, d.cursorDicke, d.cursorArt,
          d.cursorFarbe, d.achsenFarbe, d.tickFarbe, d.linienFarbe, d.textFarbe, d.werteInLegende);
+    // pen widths within the range the reader takes
+    for (int* w : {&d.linienDicke, &d.achsenDicke, &d.tickDicke, &d.cursorDicke})
+        *w %= 101;
     d.linienArt = basis % 3;
     d.hilfslinien = d.vertikaleHilfslinien = d.definierteVertikaleHilfslinie = 1;
     d.horizontaleHilfslinien = d.definierteHorizontaleHilfslinie = 0;
@@ -37,6 +40,8 @@ void befuellen(D& d, int basis)
              k.minY, k.maxY, k.xPos, k.tickPos, k.tickLaenge, k.anzahlTicks, k.festerTickAbstand,
              k.tickAbstand, k.dezimalstellenAn, k.anzahlDezimalstellen, k.beschriftungAbstand,
              k.nullAufXAchse, k.dimensionAnzeigen, k.dimensionAbstand, k.dimensionYPos, k.dicke2Achse);
+        k.dicke %= 101;
+        k.dicke2Achse %= 101;
         std::tie(k.linienart, k.stromreizSegment, k.externeNeuronId, k.externeKurveId, k.synapseId) =
             std::tuple(s % 3, s % 5, 1000 + s, 19 - s, 4000 + s);
         k.kanal = s >= kurve::Kanal1 && s < kurve::Referenz1 ? 12 - s : 0;
@@ -93,7 +98,7 @@ TEST_F(Diagrammeinstellungen, DreiDiagrammeKommenFeldFuerFeldZurueckBeideBereich
     befuellen(*diagrammAnhaengen(*neuronNachNummer(7)), 9000);
     const std::string text = zeilen(&d);
     const double xTick = d.xTickIntervall;
-    EXPECT_NE(text.find("\nDiagramm 3 zu 7 linienDicke=9001\n"), fehlt);
+    EXPECT_NE(text.find("\nDiagramm 3 zu 7 linienWieTicks=9002\n"), fehlt);
     leeren();
     D& m = diagramm(7);
     // a diagram behind the block end belongs to no one

@@ -161,6 +161,12 @@ void neuronFuellen(NeuronDaten& n, const NeuronPlan& plan, bool geladen)
 {
     fuellen(neuronFelder(n), 1000 * (plan.nummer % 10) + plan.nummer);
     n.name = "Neuron \xE4 " + std::to_string(plan.nummer);
+    // drawing sizes and line widths within the ranges the reader takes
+    for (int* g : {&n.kennzeichnungLaenge, &n.groesse, &n.somaGroesse, &n.dendritenLaenge, &n.dendritDicke,
+                   &n.axonLaenge, &n.synapsenGroesse, &n.begrenzung.bogenAbstand})
+        *g %= 2001;
+    for (int* d : {&n.kennzeichnungDicke, &n.segmentTrennerDicke, &n.begrenzung.bogenDicke})
+        *d %= 101;
     n.modellTyp = plan.modell;
     n.tonFrequenz = 440.0 + plan.nummer;
     n.tonDauer = geladen ? 0.123457 : 0.1234567;           // "%f"

@@ -66,7 +66,7 @@ TEST_F(Neuronabschnitt, BlockleserRegelnJeZeile)
              neuronMarkieren(&n, 1);
          }, [](N n) {
              EXPECT_EQ(std::tie(n.name, n.x, n.rauschAbklingzeit, n.groesse, n.somaGroesse),
-                       std::tuple("7", 3, 1.5, 3, -3));
+                       std::tuple("7", 3, 1.5, 3, 0));   // a size below 0 is the standard neuron's: 0
              EXPECT_EQ(std::tie(n.farbe, n.randFarbe, n.axonFarbe), std::tuple(0x1000000u, 0x030201u, 1u));
              const auto& r = n.stromreize;
              EXPECT_EQ(std::tie(n.exportMaske, n.kcaModus, n.strominjektionBezeichnung, r[0].dauerreiz,
