@@ -60,6 +60,7 @@ struct OeffnenFehlschlag : AppFall {
         EXPECT_EQ(std::tie(dateipfade.netzName, dateipfade.vollerPfad, dateipfade.dokumentVerzeichnis),
                   std::tuple("netz", ordner + "netz.gui", ordner.substr(0, ordner.size() - 1)));
         EXPECT_EQ(std::tuple(titel(haupt()), datPfad.pfad), std::tuple(vorherTitel, vorherDat));
+        ASSERT_TRUE(neuronNachNummer(1) && neuronNachNummer(2));
         const DiagrammDaten& d = neuronNachNummer(2)->hauptDiagramm;
         ASSERT_TRUE(d.fenster && d.offen);
         const Rechteck r = fensterRechteck(d.fenster);
