@@ -19,6 +19,7 @@ using namespace plattform;
 namespace {
 
 bool endet = false;
+bool endeAngeboten = false;      // the close asked about saving already
 std::vector<std::string> temporaereDateien;
 
 // the objects name neurons: they go before them
@@ -132,11 +133,24 @@ void programmEndeAufraeumen(int modus)
 
 void temporaereDateiAnmelden(const std::string& pfad) { temporaereDateien.push_back(pfad); }
 
+bool speichernVorDemEndeAnbieten()
+{
+    if (endet || endeAngeboten)
+        return true;
+    if (!netzSpeichernAnbieten())
+        return false;
+    endeAngeboten = true;
+    return true;
+}
+
 void hauptfensterZerstoert()
 {
     if (endet)
         return;                      // the shutdown itself destroys it: nothing is offered then
-    netzSpeichernAnbieten();
+    // a window destroyed without the close that asks: the offer comes now, while the
+    // records still exist, and the end follows whatever the save gave
+    if (!endeAngeboten)
+        netzSpeichernAnbieten();
     programmEndeAufraeumen(0);
     programmBeenden();
 }
@@ -144,5 +158,6 @@ void hauptfensterZerstoert()
 void beendenZuruecksetzen()
 {
     endet = false;
+    endeAngeboten = false;
     temporaereDateien.clear();
 }

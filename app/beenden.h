@@ -20,8 +20,11 @@ void programmEndeAufraeumen(int modus);
 // a file to remove at the end of the program
 void temporaereDateiAnmelden(const std::string& pfad);
 
-// the main window's destruction: on a regular close the offer to save comes first,
-// while everything still exists, then the shutdown
+// The regular close asks before the main window goes: the offer to save the network and
+// the settings, once. false when the chosen save failed: the window and the program stay.
+bool speichernVorDemEndeAnbieten();
+// the main window's destruction: the shutdown, after the offer to save when the close has
+// not made it yet
 void hauptfensterZerstoert();
 
 // back to the state before the start (tests start the program more than once)

@@ -123,6 +123,9 @@ void hauptfensterSchliessen()
         nachLaufAufschieben(befehlProgrammBeenden);
         return;
     }
+    // the question to save comes while the window is there; a failed save keeps it
+    if (!speichernVorDemEndeAnbieten())
+        return;
     fensterZerstoeren(fensterhandles.hauptfenster);
 }
 

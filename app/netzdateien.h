@@ -4,10 +4,11 @@
 // core/rahmen.h.
 #pragma once
 
-// When the main window is destroyed by a regular close, before anything is freed: offers
-// to save the network file that was read, and writes the settings file (unless the
-// settings ask to end without saving).
-void netzSpeichernAnbieten();
+// Before a regular end, while the main window and everything else still exist: offers to
+// save the network file that was read, and writes the settings file (unless the settings
+// ask to end without saving). false when the user chose to save and the save failed: the
+// program goes on with the network.
+bool netzSpeichernAnbieten();
 // true: the end that follows leaves the settings file as it is (the language command has
 // just written its line into it); a network is still offered. false takes that back.
 void einstellungenBeimEndeBehalten(bool behalten);

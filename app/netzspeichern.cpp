@@ -22,21 +22,26 @@ void guiSicherungSpeichern()
                           plattform::machWParam(befehlGuiDateiSpeichern, 0));
 }
 
-void netzSpeichernAnbieten()
+bool netzSpeichernAnbieten()
 {
-    const bool einstellungenSchreiben = !einstellungenBleiben;
-    einstellungenBleiben = false;
-    if (programmOptionen.ohneSpeichernBeenden)
-        return;
-    // a network read from a file: the user decides; its save writes the settings too
+    if (programmOptionen.ohneSpeichernBeenden) {
+        einstellungenBleiben = false;
+        return true;
+    }
+    // a network read from a file: the user decides; its save writes the settings too, and
+    // a save that fails keeps the program and the network (the notice said why)
     if (neuronKette.anzahl > 0 && !dateipfade.vollerPfad.empty() &&
         plattform::sysInfoBox(meldungFormatieren(801, dateipfade.vollerPfad), plattform::knoepfe::JaNein) ==
             plattform::antwort::Ja) {
-        guiDateiSpeichern(0, nullptr, 1);
-        return;
+        if (!guiDateiSpeichern(0, nullptr, 1))
+            return false;
+        einstellungenBleiben = false;
+        return true;
     }
-    if (einstellungenSchreiben && !cfgPfad.empty())
+    if (!einstellungenBleiben && !cfgPfad.empty())
         cfgDateiSpeichern(cfgPfad.c_str(), nullptr, 1);
+    einstellungenBleiben = false;
+    return true;
 }
 
 void einstellungenBeimEndeBehalten(bool behalten) { einstellungenBleiben = behalten; }

@@ -4,14 +4,18 @@
 #include "app/netzdateien.h"
 #include "core/rahmen.h"
 #include "core/status.h"
+#include "diagrams/diagramm.h"
 #include "diagrams/wavimport.h"
 #include "files/einstellungsdatei.h"
 #include "files/fremdformat.h"
 #include "files/kurvendatei.h"
 #include "files/netzdatei.h"
+#include "files/netzpuffer.h"
+#include "files/stromdateien.h"
 #include "model/ergebnisdateien.h"
 #include "model/netz.h"
 #include "platform/box.h"
+#include "platform/fenster.h"
 #include "platform/pfad.h"
 #include "texts/texte.h"
 #include <algorithm>
@@ -52,14 +56,11 @@ bool endungIst(std::string_view endung, std::string_view art)
     });
 }
 
-// The kinds with an extension of their own by that, the others by their first bytes.
+// The kinds with an extension of their own by that, the others by their first bytes; a
+// file that does not read is none of them.
 Art artErkennen(const std::string& pfad)
 {
     const std::string endung = zerlegen(pfad).endung;
-    if (endungIst(endung, "dat"))
-        return Art::Kurvendaten;
-    if (endungIst(endung, "wav"))
-        return Art::Wav;
     if (endungIst(endung, "mpf"))
         return Art::Mpf;
     std::FILE* f = plattform::dateiOeffnen(pfad, "rb");
@@ -71,6 +72,10 @@ Art artErkennen(const std::string& pfad)
     std::fclose(f);
     if (fehler)
         return Art::Unlesbar;
+    if (endungIst(endung, "dat"))
+        return Art::Kurvendaten;
+    if (endungIst(endung, "wav"))
+        return Art::Wav;
     std::string_view anfang(kopf, gelesen);
     if (anfang.starts_with("\xEF\xBB\xBF"))   // an editor's byte order mark, which the reader drops
         anfang.remove_prefix(3);
@@ -113,6 +118,67 @@ int nichtGeoeffnet()
     return 0;
 }
 
+// What an open takes away and gives back when the file fails inside its reader: the
+// network with its settings, its names and paths, the title and the open diagram windows
+// (by number, place and size).
+struct Vorher {
+    NetzKopie netz;
+    Dateipfade pfade;
+    DatPfad dat;
+    std::string strom, referenz, titel;
+    Fensterliste fenster{};
+};
+
+bool vorherMerken(Vorher& v)
+{
+    if (!netzwerkKopieren(v.netz))
+        return false;
+    v.pfade = dateipfade;
+    v.dat = datPfad;
+    v.strom = stromDateiPfad;
+    v.referenz = netzBegleitdateien.refPfad;
+    if (fensterhandles.hauptfenster)
+        v.titel = plattform::titel(fensterhandles.hauptfenster);
+    size_t i = 0;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes) {
+            if (!d->fenster || !d->offen || i + 1 >= v.fenster.size())
+                continue;          // the last entry stays empty: it ends the list
+            const plattform::Rechteck r = plattform::fensterRechteck(d->fenster);
+            v.fenster[i++] = {n->nummer, d->nummer, r.links, r.oben, r.breite(), r.hoehe()};
+        }
+    return true;
+}
+
+void pfadeZurueck(const Vorher& v)
+{
+    dateipfade = v.pfade;
+    datPfad = v.dat;
+    stromDateiPfad = v.strom;
+    netzBegleitdateien.refPfad = v.referenz;
+}
+
+// The network as it was before the open; the undo list, which stores nothing, stays empty.
+void vorherZurueckholen(Vorher& v)
+{
+    netzLoeschen();
+    if (programmEndet())
+        return;
+    // the reader of the copy builds the paths from the names it finds; the old ones stand
+    // before and after it
+    pfadeZurueck(v);
+    if (!netzwerkAusKopieLaden(v.netz) || programmEndet())
+        return;
+    pfadeZurueck(v);
+    if (fensterhandles.hauptfenster)
+        plattform::titelSetzen(fensterhandles.hauptfenster, v.titel);
+    // the windows that were open, at their places; the network's own list stays its own
+    const Fensterliste liste = fensterliste;
+    fensterliste = v.fenster;
+    diagrammeVerwalten(5, 3);
+    fensterliste = liste;
+}
+
 } // namespace
 
 int simulationOeffnen(int fragen)
@@ -131,14 +197,24 @@ int simulationOeffnen(int fragen)
             return nichtGeoeffnet();
     }
 
-    // a file that cannot be read, or that no reader takes, leaves the network as it is
+    // a file that cannot be read, or that no reader takes, leaves the network as it is; so
+    // does a recording the import refuses
     const Art art = artErkennen(pfad);
     switch (art) {
     case Art::Unlesbar: plattform::hinweisBox(meldungFormatieren(73, pfad)); return nichtGeoeffnet();
     case Art::Unbekannt: plattform::hinweisBox(meldungFormatieren(904, pfad)); return nichtGeoeffnet();
     case Art::Mpf: plattform::hinweisBox(meldungsTexte[903]); return nichtGeoeffnet();
+    case Art::Wav:
+        if (!wavDateiPruefen(pfad))
+            return nichtGeoeffnet();
+        break;
     default: break;
     }
+
+    // what a file that fails inside its reader must not take away
+    Vorher vorher;
+    if (!vorherMerken(vorher))
+        return nichtGeoeffnet();
     const Pfadteile teile = zerlegen(pfad);
     dateipfade.oeffnenPfad = pfad;
     dateipfade.oeffnenName = teile.name + (teile.endung.empty() ? "" : "." + teile.endung);
@@ -179,15 +255,14 @@ int simulationOeffnen(int fragen)
         geladen = wavKopfLesen();
         break;
     }
-    if (!geladen) {
-        // the empty network is untitled again: no save may land on the file that failed
-        dateipfade.netzName.clear();
-        dateipfade.vollerPfad.clear();
-        return nichtGeoeffnet();
-    }
     if (programmEndet())
         return 0;
-    // everything derived from the new network
+    if (!geladen) {
+        // the reader said why; the network the user had comes back
+        vorherZurueckholen(vorher);
+        return nichtGeoeffnet();
+    }
+    // the load succeeded: everything derived from the new network
     einstellungenAktualisieren(nullptr, 1);
     return 1;
 }

@@ -153,26 +153,50 @@ int64_t dateiGroesse(std::FILE* datei)
     return groesse < 0 ? 0 : groesse;
 }
 
-int wavKopfLesen()
+namespace {
+
+// The open file with its header and size; null when it cannot be opened or imported (the
+// notice names the file and the reason).
+std::FILE* kopfPruefen(const std::string& pfad, int freieNummern, WavKopf& kopf, int64_t& groesse)
 {
-    const std::string& pfad = dateipfade.oeffnenPfad;
     std::FILE* datei = std::fopen(pfad.c_str(), "rb");
     if (!datei) {
         plattform::hinweisBox(meldungFormatieren(1470, pfad));
-        return 0;
+        return nullptr;
     }
-    const int64_t groesse = dateiGroesse(datei);
+    groesse = dateiGroesse(datei);
     std::array<unsigned char, wavKopfGroesse> roh{};
     const size_t gelesen = std::fread(roh.data(), 1, roh.size(), datei);
-    const WavKopf kopf = wavKopfZerlegen(roh.data());
-    // a file the import cannot take changes nothing: run, lock and network stay
-    const std::string grund =
-        wavAblehnungsGrund(kopf, gelesen < roh.size() ? int64_t{0} : groesse, freieNeuronNummern());
+    kopf = wavKopfZerlegen(roh.data());
+    const std::string grund = wavAblehnungsGrund(kopf, gelesen < roh.size() ? int64_t{0} : groesse, freieNummern);
     if (!grund.empty()) {
         std::fclose(datei);
         plattform::hinweisBox(meldungFormatieren(1472, pfad, grund));
-        return 0;
+        return nullptr;
     }
+    return datei;
+}
+
+} // namespace
+
+bool wavDateiPruefen(const std::string& pfad)
+{
+    WavKopf kopf;
+    int64_t groesse = 0;
+    std::FILE* datei = kopfPruefen(pfad, neuronTabellenGroesse - 1, kopf, groesse);
+    if (datei)
+        std::fclose(datei);
+    return datei != nullptr;
+}
+
+int wavKopfLesen()
+{
+    // a file the import cannot take changes nothing: run, lock and network stay
+    WavKopf kopf;
+    int64_t groesse = 0;
+    std::FILE* datei = kopfPruefen(dateipfade.oeffnenPfad, freieNeuronNummern(), kopf, groesse);
+    if (!datei)
+        return 0;
     wavBericht(kopf, groesse);
 
     // the run covers the recording, one step per frame

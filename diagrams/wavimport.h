@@ -29,6 +29,11 @@ std::string wavBericht(const WavKopf& k, int64_t dateiGroesse);
 // the size of an open file in bytes; it is left positioned at its start
 int64_t dateiGroesse(std::FILE* datei);
 
+// The open command's check before it deletes the network: false when the file cannot be
+// opened or imported, said in the one notice that names it and the reason. The numbers
+// are counted as the import will find them, with the network gone.
+bool wavDateiPruefen(const std::string& pfad);
+
 // Reads the file the open command chose (dateipfade.oeffnenPfad), sets the run from it,
 // locks runs and imports the channels; 1 when the file could be opened, else 0. A file
 // that cannot be imported is refused with a notice before anything changes.

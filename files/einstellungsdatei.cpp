@@ -25,8 +25,10 @@
 #include "platform/zeichensatz.h"
 #include "platform/waehler.h"
 #include "texts/texte.h"
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <new>
 #include <system_error>
 
@@ -127,9 +129,27 @@ void bitSetzen(uint32_t& wort, uint32_t bit, bool setzen)
         wort &= ~bit;
 }
 
+// The settings file's path, the folder the definition paths start from and the file's
+// name: what a file that is not read must leave as it was.
+struct PfadZustand {
+    std::string pfad, basis, name, endung;
+    static PfadZustand jetzt()
+    {
+        return {cfgPfad, definitionsBasis, dateipfade.cfgName, dateipfade.cfgEndung};
+    }
+    void zurueck() const
+    {
+        cfgPfad = pfad;
+        definitionsBasis = basis;
+        dateipfade.cfgName = name;
+        dateipfade.cfgEndung = endung;
+    }
+};
+
 // The path and file of the settings: made anew from the program folder on the run's first
 // read (or with no path yet, or when asked); the open dialog when the file is missing.
-bool dateiBestimmen(int fragen)
+// vorDialog: what stood before the dialog, set only when the dialog chose the file.
+bool dateiBestimmen(int fragen, std::optional<PfadZustand>& vorDialog)
 {
     Dateipfade& d = dateipfade;
     if (definitionsBasis.empty())
@@ -146,9 +166,11 @@ bool dateiBestimmen(int fragen)
     cfgPfad = pfadBilden(d.programmVerzeichnis, d.cfgName, d.cfgEndung);
     if (plattform::dateiExistiert(cfgPfad) && !fragen)
         return true;
+    const PfadZustand vorher = PfadZustand::jetzt();
     std::string ordner = d.programmVerzeichnis;
     if (!cfgDialog(ordner, false))
         return false;
+    vorDialog = vorher;
     definitionsBasis = ohneSchraegstrich(ordner) + "/";
     cfgPfad = pfadBilden(ordner, d.cfgName, d.cfgEndung);
     return true;
@@ -163,8 +185,6 @@ bool dateiLesen(std::string& text)
         plattform::hinweisBox(meldungFormatieren(286, cfgPfad));
         return false;
     }
-    if (fensterhandles.hauptfenster)
-        plattform::titelSetzen(fensterhandles.hauptfenster, cfgPfad);
     long laenge = 0;
     if (dateiGanzLesen(f, text, laenge) == DateiGelesen::KeinSpeicher) {
         plattform::velnorInfoBox(meldungFormatieren(245, cfgPfad, laenge));
@@ -173,6 +193,40 @@ bool dateiLesen(std::string& text)
     }
     textAngleichen(text);
     return true;
+}
+
+// The keys of the settings file's lines; a text with none of them holds no settings.
+constexpr const char* eigeneSchluessel[] = {
+    k::NetzName, k::Verzeichnis, k::Skript, k::NetzEndung, k::AusgabeEndung, k::PermutationsEndung,
+    k::ProtokollEndung, k::CfgEndung, k::FilterIndex, k::Unterverzeichnis, k::StdNeuronDatei, k::OnOffDatei,
+    k::SwimDatei, k::HhDatei, k::GbDatei, k::NetzFilter, k::AusgabeFilter, k::PermutationsFilter, k::CfgFilter,
+    k::ProtokollFilter, k::SofortOeffnen, k::Sprache, k::Backup, k::Undo, k::KontextCursor,
+    k::ImportZeilenlaenge, k::DateiArt, k::SomaAscii, k::SomaBinaerLesen, k::SomaBinaerSchreiben,
+    k::Stromdateien, k::SpikesZaehlen, k::Verzoegerung, k::Leitfaehigkeit, k::MaxLeitfaehigkeit, k::Schwelle,
+    k::Saettigung, k::Dauer, k::Schritt, k::PspSchwelle, k::KanalDialogStarten, k::AnzeigeIntervall,
+    k::Restzeit, k::StrgM, k::WavKalibrierung, k::WavYAchse, k::WavAlternieren, k::WavLinien, k::WavBlock,
+    k::WavTotzeit, k::WavSchwelle, k::WavGlaettungsrate, k::WavGlaetten, k::WavAusschliessen,
+    k::DialogeKomplett, k::StrominjektionEinfach, k::DiagrammEinfach, k::SynapseEinfach, k::HomeDir,
+    k::FensterOeffnen, k::NachLaufMinimieren, k::StatuszeileDauer, k::AnzeigeboxDauer, k::ProzesszeitIntervall,
+    k::Doppelklick, k::KurvenMarkierung, k::OhneSpeichern, k::Nebeneinander, k::SynapsenIds,
+    k::ParameterHinweis, k::BeimVerschieben, k::Zoom, k::AlleFormatieren, k::AlleVerlinken, k::MinZoom,
+    k::MaxZoom, k::Scrollleiste, k::ScrollleisteAuto, k::Potentialbegrenzung, k::HauptX, k::HauptY,
+    k::HauptBreite, k::HauptHoehe, k::RestzeitX, k::RestzeitY, k::RestzeitBreite, k::RestzeitHoehe,
+    k::MinBreite, k::MinHoehe, k::ProtokollX, k::ProtokollY, k::ProtokollBreite, k::ProtokollHoehe,
+    k::ProtokollEingebettet, k::ProtokollEinblendhoehe, k::ProtokollSichtbar, k::SomareizPraefix,
+    k::XlpspToleranz,
+};
+
+// A file the user chose is taken for settings only when it can be: a network file, binary
+// bytes or a text without a settings key would become the file every end writes over.
+bool einstellungsText(const std::string& text)
+{
+    const size_t anfang = text.find_first_not_of(" \t\n");
+    if (anfang != std::string::npos && text.compare(anfang, std::strlen(netzMarke), netzMarke) == 0)
+        return false;
+    if (text.find('\0') != std::string::npos)
+        return false;
+    return std::ranges::any_of(eigeneSchluessel, [&](const char* s) { return text.find(s) != std::string::npos; });
 }
 
 // What only the run's first read of a file takes: extensions, filters and the remembered
@@ -461,11 +515,28 @@ int cfgDateiLaden(int fragen)
         cfgSpeichertext.netzwerkTeil = std::strstr(cfgSpeichertext.text, netzMarke);
         return 1;
     }
-    if (!dateiBestimmen(fragen))
+    // a file that is not read leaves the path as it was: before the call when the user
+    // asked for a file, else the program folder's that the dialog started from
+    const PfadZustand vorher = PfadZustand::jetzt();
+    std::optional<PfadZustand> vorDialog;
+    const auto nichtGelesen = [&] {
+        if (fragen)
+            vorher.zurueck();
+        else if (vorDialog)
+            vorDialog->zurueck();
         return 0;
+    };
+    if (!dateiBestimmen(fragen, vorDialog))
+        return nichtGelesen();
     std::string text;
     if (!dateiLesen(text))
-        return 0;
+        return programmEndet() ? 0 : nichtGelesen();
+    if (vorDialog && !einstellungsText(text)) {
+        plattform::hinweisBox(meldungFormatieren(938, cfgPfad));
+        return nichtGelesen();
+    }
+    if (fensterhandles.hauptfenster)
+        plattform::titelSetzen(fensterhandles.hauptfenster, cfgPfad);
     if (ersterLesevorgang)
         ersteLesung(text.data());
     ersterLesevorgang = false;

@@ -40,8 +40,11 @@ extern EinstellungsSpeichertext cfgSpeichertext;
 // Reads the settings file (cfgPfad; on the run's first read the program folder's
 // default.cfg, or the file the open dialog chooses when that is missing), or the
 // in-memory text of cfgSpeichertext; with fragen non-zero the open dialog asks for the
-// file first. 1 when the settings were read; 0 when the dialog was cancelled or the file
-// could not be opened for reading and writing (said in a notice), the settings unchanged.
+// file first. 1 when the settings were read; 0 when the dialog was cancelled, the file
+// could not be opened for reading and writing (said in a notice), or the file the dialog
+// chose is no settings file (a network file, binary bytes, no settings key: one notice).
+// Then the settings are unchanged, and so are their path and the title when the user
+// asked for the file.
 // Sets programmBit::ZuletztGeladeneOeffnen when the remembered network is to be opened.
 int cfgDateiLaden(int fragen);
 // reads text as the settings part of an in-memory network text: cfgDateiLaden with

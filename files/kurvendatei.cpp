@@ -13,6 +13,7 @@
 #include "model/kurven.h"
 #include "model/layout.h"
 #include "model/netz.h"
+#include "model/simulationsparameter.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
 #include "platform/pfad.h"
@@ -161,10 +162,37 @@ bool kopfStimmt(const DatHeader& k, long dateiGroesse)
         return false;
     if (k.kurvenAnzahl > 0 && k.werteProKurve < 1)
         return false;
-    const int64_t satz = datSatzKopf + int64_t{4} * k.werteProKurve;
-    if (int64_t{k.kurvenAnzahl} * satz != k.kurvenBytes)
+    // each count bounded by the file before any product: records larger than the file,
+    // or more of them than it could hold, are no file of ours
+    if (int64_t{k.kurvenPosition} + k.kurvenBytes > dateiGroesse)
         return false;
-    return int64_t{k.kurvenPosition} + k.kurvenBytes <= dateiGroesse;
+    const int64_t satz = datSatzKopf + int64_t{4} * k.werteProKurve;
+    if (k.kurvenAnzahl > 0 && (satz > k.kurvenBytes || k.kurvenAnzahl > k.kurvenBytes / satz))
+        return false;
+    return int64_t{k.kurvenAnzahl} * satz == k.kurvenBytes;
+}
+
+// the curves of the records read: numbers, not pointers, and the samples each slot holds
+struct GeleseneKurve {
+    int neuron, diagramm, slot, anzahl;
+};
+std::vector<GeleseneKurve> geleseneKurven;
+
+// A slot prepared for a run of another length gets that run's count; a slot read from the
+// file keeps the samples it holds, and never counts more of them.
+void gelesenenWertezahlenHalten()
+{
+    for (const GeleseneKurve& g : geleseneKurven) {
+        NeuronDaten* n = neuronNachNummer(g.neuron);
+        DiagrammDaten* d = n ? diagrammMitNummer(*n, g.diagramm) : nullptr;
+        if (!d)
+            continue;
+        KurvenDaten& k = d->kurven[static_cast<size_t>(g.slot)];
+        if (k.werteAnzahl > g.anzahl) {
+            k.werteAnzahl = g.anzahl;
+            kurvePunkteBerechnen(d, g.slot);
+        }
+    }
 }
 
 // the samples of one record into the slot, read in blocks
@@ -295,9 +323,11 @@ int datDateiLaden(DatHeader& kopf)
                 if (d->fenster)
                     plattform::ungueltigMachen(d->fenster);
             }
+        gelesenenWertezahlenHalten();
         if (fensterhandles.hauptfenster)
             plattform::vordergrundSetzen(fensterhandles.hauptfenster);
     }
+    geleseneKurven.clear();
 
     // the file closed and the flags cleared, whatever the read gave
     std::fclose(kopf.datei);
@@ -349,16 +379,26 @@ int datLesen(DatHeader& kopf)
         !lesen(f, kopf.text.data(), static_cast<size_t>(kopf.textLaenge)))
         return falschesFormat();
 
-    // settings and network from the text
+    // settings and network from the text; a text without a network is refused here,
+    // where the file is named, not by the readers, which would end the program over it
+    if (!std::strstr(kopf.text.c_str(), "[neuronen-netzwerk-datei]")) {
+        plattform::hinweisBox(meldungFormatieren(907, datPfad.pfad));
+        return 0;
+    }
     if (!netzwerkAusPufferLaden())
         return 0;
     // the text is no longer needed
     std::string().swap(kopf.text);
 
-    // the curves into the slots they name; records of slots the network lacks are passed over
+    // the curves into the slots they name; records of slots the network lacks are passed
+    // over. A diagram is prepared for the run once, before its first record: preparing it
+    // again would give the slots read before it the run's count.
     if (std::fseek(f, kopf.kurvenPosition, SEEK_SET) != 0)
         return falschesFormat();
     const int anzahl = kopf.werteProKurve;
+    const int schritte = std::max(simulationsParameter.anzahlSchritte, 0);
+    std::vector<const DiagrammDaten*> vorbereitet;
+    geleseneKurven.clear();
     for (int r = 0; r < kopf.kurvenAnzahl; ++r) {
         int32_t slot = 0;
         if (!wortLesen(f, kopf.neuronNummer) || !wortLesen(f, kopf.diagrammNummer) || !wortLesen(f, slot))
@@ -370,12 +410,16 @@ int datLesen(DatHeader& kopf)
                 return falschesFormat();
             continue;
         }
-        diagrammLayoutBerechnen(n, d, 0);
-        kurvenVorbereiten(d, -1);
+        if (std::ranges::find(vorbereitet, d) == vorbereitet.end()) {
+            diagrammLayoutBerechnen(n, d, 0);
+            kurvenVorbereiten(d, -1);
+            vorbereitet.push_back(d);
+        }
         kopf.kurvenIndex = slot;
         KurvenDaten& k = d->kurven[static_cast<size_t>(slot)];
-        // the slot holds the stored count, whatever the settings' run length says
-        if (!wertePufferBereitstellen(k, anzahl)) {
+        // room for the stored samples and for the run, so no later preparation for the
+        // run replaces the buffer; the slot counts the stored samples
+        if (!wertePufferBereitstellen(k, std::max(anzahl, schritte))) {
             plattform::velnorInfoBox(meldungsTexte[696]);
             programmBeenden();
             return 0;
@@ -385,6 +429,7 @@ int datLesen(DatHeader& kopf)
         k.werteAnzahl = anzahl;
         kurvePunkteBerechnen(d, slot);
         d->neuZeichnen = 1;
+        geleseneKurven.push_back({kopf.neuronNummer, kopf.diagrammNummer, slot, anzahl});
     }
     return 1;
 }

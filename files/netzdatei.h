@@ -11,7 +11,9 @@
 // Saves the network. (0, null, 1): under the current name; (1, null, 1): the save dialog
 // asks first; (0, puffer, 0): the settings text and the network text into the caller's
 // buffer, nothing to disk. false when nothing was saved: the dialog was cancelled or the
-// file could not be written (said in a notice; the old file is kept).
+// file could not be written (a notice names the system's reason; the old file is kept, and
+// so are the network's folder, name, path and title and the settings file). The settings
+// file is written after the network file.
 bool guiDateiSpeichern(int fragen, XBuffer* puffer, int inDatei);
 
 // Where a network text comes from: a network file, the undo text being restored, or the

@@ -23,8 +23,10 @@
 #include "texts/texte.h"
 #include <algorithm>
 #include <bit>
+#include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <cstring>
 #include <new>
 
 namespace {
@@ -130,11 +132,11 @@ void referenzKurvenSpeichern(const std::string& pfad)
 
 // ---- saving ---------------------------------------------------------------------------------------
 
-// The save dialog with the network's folder, name, extension and filter; false on cancel.
-bool namenErfragen()
+// The save dialog on the network's folder, name, extension and filter; false on cancel.
+// The choice stays in wahl: the network takes it once the file is written.
+bool namenErfragen(plattform::DateiWahl& wahl)
 {
-    Dateipfade& d = dateipfade;
-    plattform::DateiWahl wahl;
+    const Dateipfade& d = dateipfade;
     wahl.ordner = d.dokumentVerzeichnis;
     wahl.name = d.netzName;
     wahl.endung = d.endung;
@@ -142,23 +144,43 @@ bool namenErfragen()
     wahl.speichern = true;
     // the settings file keeps '0' where the dialog separates text and pattern
     wahl.filter = plattform::filterAusText(d.filterText, '0');
-    if (!plattform::dateiWaehlen(fensterhandles.hauptfenster, wahl))
-        return false;
-    d.dokumentVerzeichnis = wahl.ordner;
-    d.netzName = wahl.name;
-    d.endung = wahl.endung;
-    return true;
+    return plattform::dateiWaehlen(fensterhandles.hauptfenster, wahl);
 }
 
-std::string netzPfadBilden()
+// folder, name and extension of the network file, and the path made of them
+struct NetzOrt {
+    std::string ordner, name, endung;
+    std::string pfad() const
+    {
+        std::string p = ordner.empty() ? name : ordner + "/" + name;
+        return endung.empty() ? p : p + "." + endung;
+    }
+};
+
+// The reason the system gave, in the user's language.
+std::string systemGrund(int fehler)
 {
-    Dateipfade& d = dateipfade;
-    if (!d.dokumentVerzeichnis.empty() && (d.dokumentVerzeichnis.back() == '/' || d.dokumentVerzeichnis.back() == '\\'))
-        d.dokumentVerzeichnis.pop_back();
-    std::string pfad = d.dokumentVerzeichnis.empty() ? d.netzName : d.dokumentVerzeichnis + "/" + d.netzName;
-    if (!d.endung.empty())
-        pfad += "." + d.endung;
-    return pfad;
+    switch (fehler) {
+    case ENOENT:
+    case ENOTDIR: return meldungsTexte[962];
+    case EACCES:
+    case EPERM: return meldungsTexte[963];
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: return meldungsTexte[964];
+    case EROFS: return meldungsTexte[965];
+    default: return meldungFormatieren(966, fehler, std::strerror(fehler));
+    }
+}
+
+// the file through a temporary file beside it; a failure names the file and the reason
+bool netzDateiSchreiben(const std::string& pfad, const std::string& bytes)
+{
+    if (plattform::dateiSicherSchreiben(pfad, bytes))
+        return true;
+    const std::string grund = systemGrund(errno);
+    plattform::hinweisBox(meldungFormatieren(947, pfad, grund));
+    return false;
 }
 
 bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
@@ -166,57 +188,63 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
     XBuffer eigenerPuffer;
     XBuffer& puffer = fremderPuffer ? *fremderPuffer : eigenerPuffer;
     textZeiger = &puffer;
-    std::string netzDatei;
-    if (inDatei) {
-        Dateipfade& d = dateipfade;
-        // a network taken out of a result file is saved under a name of its own
-        if (const size_t stelle = d.netzName.find(tmpAusBin); stelle != std::string::npos) {
-            d.netzName.replace(stelle, std::char_traits<char>::length(tmpAusBin), " ");
-            d.vollerPfad.clear();
-            fragen = 1;
-        }
-        // the dialog; a cancel writes nothing
-        if (fragen && !namenErfragen())
-            return false;
-        // the network path
-        d.vollerPfad = netzPfadBilden();
-        // the backup before a run goes beside the files under ".bkp" names
-        const bool sicherung = sicherungsOptionen & sicherungBit::WirdGeschrieben;
-        const std::string cfgDatei = sicherung ? cfgPfad + ".bkp" : cfgPfad;
-        netzDatei = sicherung ? d.vollerPfad + ".bkp" : d.vollerPfad;
-        if (!sicherung && fensterhandles.hauptfenster)
-            plattform::titelSetzen(fensterhandles.hauptfenster, d.vollerPfad);
-        // the settings file first, with its own text
-        cfgDateiSpeichern(cfgDatei.c_str(), nullptr, 1);
-        textZeiger = &puffer;
-    } else {
+    if (!inDatei) {
         // the settings text leads an in-memory text
         cfgDateiSpeichern(nullptr, &puffer, 0);
         textZeiger = &puffer;
-    }
-
-    netzTextSchreiben();
-
-    if (fremderPuffer) {
-        if (protokollTextSichern(fensterhandles.protokollfenster)) {
-            puffer.drucken("\n[ProtokollTextStart]\n");
-            puffer.anhaengen(protokoll.gesicherterText);
-            puffer.drucken("\n[ProtokollTextEnde]\n");
+        netzTextSchreiben();
+        if (fremderPuffer) {
+            if (protokollTextSichern(fensterhandles.protokollfenster)) {
+                puffer.drucken("\n[ProtokollTextStart]\n");
+                puffer.anhaengen(protokoll.gesicherterText);
+                puffer.drucken("\n[ProtokollTextEnde]\n");
+            }
+            protokollFensterSchluesselSpeichern(puffer);
+            puffer.drucken("[Dateiende]\n");
         }
-        protokollFensterSchluesselSpeichern(puffer);
-        puffer.drucken("[Dateiende]\n");
         return true;
     }
-    if (!inDatei)
-        return true;
 
-    // the protocol as the window shows it, or the saved text while it is hidden
+    // where the file goes; nothing of the network's names changes before it is written
+    Dateipfade& d = dateipfade;
+    NetzOrt ort{d.dokumentVerzeichnis, d.netzName, d.endung};
+    // a network taken out of a result file is saved under a name of its own
+    if (const size_t stelle = ort.name.find(tmpAusBin); stelle != std::string::npos) {
+        ort.name.replace(stelle, std::char_traits<char>::length(tmpAusBin), " ");
+        fragen = 1;
+    }
+    if (fragen) {
+        plattform::DateiWahl wahl;
+        if (!namenErfragen(wahl))
+            return false;
+        ort = {wahl.ordner, wahl.name, wahl.endung};
+    }
+    if (!ort.ordner.empty() && (ort.ordner.back() == '/' || ort.ordner.back() == '\\'))
+        ort.ordner.pop_back();
+    const std::string pfad = ort.pfad();
+    // the backup before a run goes beside the files under ".bkp" names
+    const bool sicherung = sicherungsOptionen & sicherungBit::WirdGeschrieben;
+    const std::string netzDatei = sicherung ? pfad + ".bkp" : pfad;
+
+    // the network text, the protocol as the window shows it (or the saved text while it is
+    // hidden), then the file; a failed write leaves folder, name, extension, path and title
+    netzTextSchreiben();
     protokollSpeichern(protokoll.sichtbar ? nullptr : protokoll.gesicherterText.c_str(), puffer);
     puffer.drucken("[Dateiende]\n");
-    if (!sicherSchreiben(netzDatei, mitCrLf(puffer.text()), 286))
+    if (!netzDateiSchreiben(netzDatei, mitCrLf(puffer.text())))
         return false;
+
+    // the network is now the file just written; the settings file names it
+    d.dokumentVerzeichnis = ort.ordner;
+    d.netzName = ort.name;
+    d.endung = ort.endung;
+    d.vollerPfad = pfad;
+    if (!sicherung && fensterhandles.hauptfenster)
+        plattform::titelSetzen(fensterhandles.hauptfenster, pfad);
+    cfgDateiSpeichern((sicherung ? cfgPfad + ".bkp" : cfgPfad).c_str(), nullptr, 1);
+    textZeiger = &puffer;
     // the reference curves go beside the network just saved, never over another one's
-    netzBegleitdateien.refPfad = endungErsetzen(dateipfade.vollerPfad, "ref");
+    netzBegleitdateien.refPfad = endungErsetzen(pfad, "ref");
     if (programmStatus & programmBit::SomaDateiSchreiben)
         referenzKurvenSpeichern(netzBegleitdateien.refPfad);
     stromDateiSpeichern(1);

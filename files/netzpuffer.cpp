@@ -14,19 +14,29 @@
 
 NetzPufferHaken netzPufferHaken;
 
+namespace {
+// the copy being restored; set only inside netzwerkAusKopieLaden
+NetzKopie* kopieImLesen = nullptr;
+}
+
 char* netzPufferText()
 {
     if (undoListe.wiederherstellen)
         return undoListe.text.data();
     if (datHeader.flags & datBit::WirdGeladen)
         return datHeader.text.data();
+    if (kopieImLesen)
+        return kopieImLesen->text.data();
     return nullptr;
 }
 
 int netzwerkAusPufferLaden()
 {
     char* text = netzPufferText();
-    const NetzQuelle quelle = undoListe.wiederherstellen ? NetzQuelle::Undo : NetzQuelle::Kurvendaten;
+    // a copy is restored as quietly as an undo step: it is the network the user had
+    const NetzQuelle quelle =
+        undoListe.wiederherstellen || (kopieImLesen && !(datHeader.flags & datBit::WirdGeladen)) ? NetzQuelle::Undo
+                                                                                                 : NetzQuelle::Kurvendaten;
     // the settings part; without a text there is nothing the reader could take
     const bool eingestellt =
         text && (netzPufferHaken.einstellungenLaden ? netzPufferHaken.einstellungenLaden(0) : cfgTextLaden(text));
@@ -49,5 +59,35 @@ int netzwerkAusPufferLaden()
         for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes)
             if (d->fenster)
                 plattform::ungueltigMachen(d->fenster);
+    return 1;
+}
+
+bool netzwerkKopieren(NetzKopie& kopie)
+{
+    XBuffer puffer;
+    if (!guiDateiSpeichern(0, &puffer, 0))
+        return false;
+    kopie.text = puffer.text();
+    kopie.neurone = neuronKette.anzahl;
+    return true;
+}
+
+int netzwerkAusKopieLaden(NetzKopie& kopie)
+{
+    struct Quelle {
+        explicit Quelle(NetzKopie& k) { kopieImLesen = &k; }
+        ~Quelle() { kopieImLesen = nullptr; }
+    } quelle(kopie);
+    if (kopie.neurone > 0)
+        return netzwerkAusPufferLaden();
+    // an empty network has nothing to read but its settings
+    const bool eingestellt = netzPufferHaken.einstellungenLaden ? netzPufferHaken.einstellungenLaden(0)
+                                                                : cfgTextLaden(kopie.text.data());
+    if (!eingestellt) {
+        if (!programmEndet())
+            plattform::hinweisBox(meldungsTexte[900]);
+        return 0;
+    }
+    einstellungenAktualisieren(nullptr, 1);
     return 1;
 }

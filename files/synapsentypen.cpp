@@ -107,14 +107,19 @@ bool synapsenTypenLaden(char* text)
             // the standard types; there are four of them whatever the count says
             tabelle.assign(stdSynapsenTypen.begin(), stdSynapsenTypen.end());
         } else {
-            // a table holds at least the four kinds; slots no type line fills stay "leer"
+            // the types of the lines found, numbered up to the count (at least the four
+            // kinds); a number without lines makes no entry, so the table holds what the
+            // text holds and a synapse of a type past it is refused
             const int groesse = std::max(anzahl, standardSynapsenTypAnzahl);
-            tabelle.assign(static_cast<size_t>(groesse), SynapsenTyp{0, 0.0, "leer"});
-            size_t slot = 0;
             bool reparieren = false;
-            for (int k = 0; k < static_cast<int>(tabelle.size()); ++k)
-                if (typLesen(text, k, static_cast<int>(slot), tabelle[slot], reparieren))
-                    ++slot;
+            for (int k = 0; k < groesse; ++k) {
+                SynapsenTyp typ{0, 0.0, "leer"};
+                if (typLesen(text, k, static_cast<int>(tabelle.size()), typ, reparieren))
+                    tabelle.push_back(std::move(typ));
+            }
+            // a text with a count but not one type line is read as one without a count
+            if (tabelle.empty())
+                tabelle.assign(stdSynapsenTypen.begin(), stdSynapsenTypen.end());
             if (reparieren && !ionenReparieren(tabelle))
                 return verweigern(415);
         }

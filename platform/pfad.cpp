@@ -120,10 +120,13 @@ bool dateiSicherSchreiben(const std::string& pfad, std::string_view bytes, std::
     const std::string ziel = pfadAufloesen(pfad);
     std::string vorlage = ziel + ".XXXXXX";
     const auto melden = [&](const char* was, SchreibFehler schritt = SchreibFehler::Schreiben) {
+        // errno stays the system's reason for the caller, whatever building the text does
+        const int grund = errno;
         if (fehler)
-            *fehler = std::string(was) + " \"" + nachCp1252(ziel) + "\": " + std::strerror(errno);
+            *fehler = std::string(was) + " \"" + nachCp1252(ziel) + "\": " + std::strerror(grund);
         if (art)
             *art = schritt;
+        errno = grund;
         return false;
     };
     const int fd = ::mkstemp(vorlage.data());

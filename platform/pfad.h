@@ -30,7 +30,8 @@ enum class SchreibFehler { Oeffnen, Schreiben };
 
 // Writes bytes to pfad without ever destroying the old file first: a temporary file in
 // the same folder is written, flushed and renamed over it. On failure the old file is
-// untouched, the temporary one removed, fehler says why and art at which step.
+// untouched, the temporary one removed, fehler says why and art at which step; errno
+// holds the system's reason.
 bool dateiSicherSchreiben(const std::string& pfad, std::string_view bytes, std::string* fehler = nullptr,
                           SchreibFehler* art = nullptr);
 

@@ -1,7 +1,9 @@
 // tests/files/test_netzdatei.cpp - the network file: its form, safe saving, the reference
 // curves, and what the reader does with texts that are not as the writer left them
 #include "netzdatei_hilfe.h"
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 
 using pt::boxLog;
@@ -74,15 +76,15 @@ TEST_F(NetzdateiFall, EinFehlgeschlagenesSpeichernSagtEsUndLaesstDieAlteDatei)
     void (*signalVorher)(int) = nullptr;
     const struct {
         const char* was;
-        int text;                           // 286: the file cannot be made; 75: not written
+        std::string grund;                  // the system's reason the notice names
         std::function<bool()> hindernis;    // false: the obstacle cannot be had here
         std::function<void()> weg;
     } faelle[] = {
-        {"a folder that does not exist", 286, [this] {
+        {"a folder that does not exist", meldungsTexte[962], [this] {
              dateipfade.dokumentVerzeichnis = ordner + "fehlt/";
              return true;
          }, [this] { dateipfade.dokumentVerzeichnis = ordner; }},
-        {"a full disk: the files may grow to 64 bytes", 75, [&] {
+        {"a full disk: the files may grow to 64 bytes", meldungsTexte[964], [&] {
              signalVorher = std::signal(SIGXFSZ, SIG_IGN);
              ::getrlimit(RLIMIT_FSIZE, &grenze);
              const rlimit klein{64, grenze.rlim_max};
@@ -91,7 +93,7 @@ TEST_F(NetzdateiFall, EinFehlgeschlagenesSpeichernSagtEsUndLaesstDieAlteDatei)
              ::setrlimit(RLIMIT_FSIZE, &grenze);
              std::signal(SIGXFSZ, signalVorher);
          }},
-        {"a folder of that name: the rename fails", 75, [this] {
+        {"a folder of that name: the rename fails", meldungFormatieren(966, EISDIR, std::strerror(EISDIR)), [this] {
              return fs::remove(pfad()) && fs::create_directory(pfad());
          }, [this] { fs::remove(pfad()); }},
     };
@@ -101,14 +103,17 @@ TEST_F(NetzdateiFall, EinFehlgeschlagenesSpeichernSagtEsUndLaesstDieAlteDatei)
         pt::zuruecksetzen();
         pt::boxAntworten({Ok});
         const bool hier = f.hindernis();
+        const std::string ziel =
+            dateipfade.dokumentVerzeichnis + (dateipfade.dokumentVerzeichnis.ends_with('/') ? "" : "/") + "netz.gui";
         const bool gespeichert = hier && guiDateiSpeichern(0, nullptr, 1);
-        const std::string ziel = dateipfade.vollerPfad;
         const bool altesDa = fs::is_directory(pfad()) || testhilfe::lesen(pfad()) == "das alte Netz";
+        const std::string vollerPfad = dateipfade.vollerPfad;
         f.weg();
         if (!hier)
             continue;
-        EXPECT_EQ(std::tuple(gespeichert, altesDa, boxLog().empty() ? "" : boxLog()[0].text),
-                  std::tuple(false, true, meldungFormatieren(f.text, ziel)));
+        // the notice names the file and the system's reason; the network keeps its path
+        EXPECT_EQ(std::tuple(gespeichert, altesDa, boxLog().empty() ? "" : boxLog()[0].text, vollerPfad),
+                  std::tuple(false, true, meldungFormatieren(947, ziel, f.grund), ""));
     }
 }
 
