@@ -264,9 +264,9 @@ void elementTextEinfuegen(Fenster dlg, int id, const std::string& text)
         return;
     const QSignalBlocker ruhe(s->widget);
     if (s->art == A::Eingabe) {
-        static_cast<QLineEdit*>(s->widget)->insert(qt::text(text));
+        static_cast<QLineEdit*>(s->widget.data())->insert(qt::text(text));
     } else if (s->art == A::EingabeMehrzeilig) {
-        auto* t = static_cast<QPlainTextEdit*>(s->widget);
+        auto* t = static_cast<QPlainTextEdit*>(s->widget.data());
         QTextCursor c = t->textCursor();
         const int anfang = c.selectionStart(), laenge = c.selectionEnd() - c.selectionStart();
         const QString neu = zeilen(text);
