@@ -272,10 +272,12 @@ void elementTextEinfuegen(Fenster dlg, int id, const std::string& text)
         const QString neu = zeilen(text);
         c.insertText(neu);
         t->setTextCursor(c);
-        // what the program put there is no edit of the user's
+        // what the program put there is no edit of the user's; the known text is taken out
+        // of the property first, so that the insertion does not copy it whole
         QString bekannt = t->property(qt::bekannterTextEigenschaft).toString();
+        t->setProperty(qt::bekannterTextEigenschaft, QVariant());
         bekannt.replace(anfang, laenge, neu);
-        t->setProperty(qt::bekannterTextEigenschaft, bekannt);
+        t->setProperty(qt::bekannterTextEigenschaft, std::move(bekannt));
     }
 }
 
