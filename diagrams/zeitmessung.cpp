@@ -1,7 +1,9 @@
 // diagrams/zeitmessung.cpp - the event list, its dialog and its files
 //
 // The list box of the dialog is what the user edits: the list text (zeitmessung.ereignisText)
-// is kept equal to it, so saving writes exactly what the box shows.
+// is what the box was last set to, plus each event since, whose line goes in at the box's
+// caret (at the end unless the user moved it); saving writes exactly what the box shows,
+// and an edit of the box is taken over when it loses the focus.
 #include "diagrams/zeitmessung.h"
 #include "diagrams/diagramm.h"
 #include "core/schluessel.h"
@@ -249,15 +251,10 @@ void ereignisZeitHinzufuegen(double zeit)
     // the entry, its line, the count, the diagram
     zm.ereignisZeiten.push_back(zeit);
     const std::string zeile = ereignisZeile(zeit);
-    if (zm.messDialog) {
-        // the line goes behind what the box holds, the user's pending edit included
-        const bool geaendert = elementGeaendert(zm.messDialog, id::Liste);
-        zm.ereignisText = listenText(zm.messDialog) + zeile;
-        elementTextSetzen(zm.messDialog, id::Liste, zm.ereignisText);
-        elementGeaendertSetzen(zm.messDialog, id::Liste, geaendert);
-    } else {
-        zm.ereignisText += zeile;
-    }
+    // one line into the box, never the whole box again: a detection adds thousands
+    zm.ereignisText += zeile;
+    if (zm.messDialog)
+        elementTextEinfuegen(zm.messDialog, id::Liste, zeile);
     textWachsen();
     anzahlZeigen();
     diagrammNeuZeichnen(d);

@@ -109,8 +109,9 @@ void skriptLaufEnde()
         rest = meldungFormatieren(1139, w.fortsetzenBei);
     } else {
         const double proLauf = getan > 0.0 ? (plattform::uhrSekunden() - w.startZeit) / getan : 0.0;
-        const double sekunden = std::max(0.0, (gesamt - getan) * proLauf);
-        const int s = static_cast<int>(sekunden), m = s / 60, h = m / 60;
+        // in 64 bits and bounded: millions of planned runs of seconds each pass any int
+        const double sekunden = std::clamp((gesamt - getan) * proLauf, 0.0, 1e15);
+        const long long s = std::isfinite(sekunden) ? static_cast<long long>(sekunden) : 0, m = s / 60, h = m / 60;
         rest = meldungFormatieren(1138, h, m - 60 * h, s - 60 * m);
     }
     if (++w.zaehler >= std::max(1, w.zaehlerGrenze)) {

@@ -98,6 +98,10 @@ int vorlagenNummer(Fenster dlg);            // 0 for windows that are no dialogs
 // Unknown ids are ignored (reads give "" / 0). Programmatic changes never notify.
 void elementTextSetzen(Fenster dlg, int id, const std::string& text);
 std::string elementText(Fenster dlg, int id, size_t maxLaenge = 8191);
+// An edit: the text replaces the selection, or goes in at the caret, which then stands
+// after it. The program's elementTextSetzen leaves the caret at the end, so inserting
+// appends until the user places it elsewhere. The modified flag stays as it was.
+void elementTextEinfuegen(Fenster dlg, int id, const std::string& text);
 // Check boxes and radio buttons: a program's set touches only that control (radios of a
 // group are cleared by the program); a user's click on a radio clears the other radios
 // of its group box (or of the dialog, outside group boxes).

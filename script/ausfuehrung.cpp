@@ -143,6 +143,28 @@ Ende zielFehlt(const SkriptAnweisung& a)
     return Ende::Abgebrochen;
 }
 
+// A neuron the script keeps by number (result, rating, evaluation, snapshot): null after
+// the message naming its number when the user deleted it since the load.
+NeuronDaten* skriptNeuron(int nummer)
+{
+    NeuronDaten* n = neuronNachNummer(nummer);
+    if (!n)
+        plattform::hinweisBox(meldungFormatieren(1188, nummer));
+    return n;
+}
+
+// every neuron the script keeps is still there; false after the message for the first gone
+bool skriptNeuroneVorhanden(const Skript& s)
+{
+    for (const Ergebnisneuron& e : s.ergebnisneurone)
+        if (!skriptNeuron(e.nummer))
+            return false;
+    for (int nummer : {s.auswertungsNeuron, s.bewertungsNeuron, s.bmpFlag ? s.bmpNeuron : 0})
+        if (nummer != 0 && !skriptNeuron(nummer))
+            return false;
+    return true;
+}
+
 // the gate fields of a standard channel in the parameter vector
 struct StandardKanal { int alpha, beta, potenz, start, e, g; };
 bool standardKanal(int nr, StandardKanal& k)
@@ -435,8 +457,12 @@ bool bedingteSchleife(Lauf& l, int& i, int ebene, Ende& ende)
         ende = Ende::Abgebrochen;
         return false;
     }
-    NeuronDaten* n = s.bewertungsNeuron;
-    if (!n || n->apAnzahl < s.zielSpikes)
+    NeuronDaten* n = skriptNeuron(s.bewertungsNeuron);
+    if (!n) {
+        ende = Ende::Abgebrochen;
+        return false;
+    }
+    if (n->apAnzahl < s.zielSpikes)
         return false;
     if (s.schleifen[static_cast<size_t>(ebene)].lauf == 0) {
         plattform::hinweisBox(meldungFormatieren(1110, s.zielSpikes));
@@ -540,7 +566,6 @@ bool ergebnisneuroneVorbereiten(Lauf& l)
         s.ergebnisneurone.clear();
         for (NeuronDaten* n : markierteNeurone.liste) {
             Ergebnisneuron e;
-            e.neuron = n;
             e.nummer = n->nummer;
             e.kurvenAnzahl = 1;
             e.kurven[0] = 1;
@@ -553,8 +578,10 @@ bool ergebnisneuroneVorbereiten(Lauf& l)
         }
     } else if (s.ergebnisArt == ergebnisArt::ApZeiten && !s.ergebnisneurone.empty()) {
         Ergebnisneuron& e = s.ergebnisneurone.front();
-        if (e.neuron)
-            e.neuron->apZeitenAufzeichnen |= 1;
+        NeuronDaten* n = skriptNeuron(e.nummer);
+        if (!n)
+            return false;
+        n->apZeitenAufzeichnen |= 1;
         e.kurvenAnzahl = 1;
         e.kurven = {};
     } else if (s.ergebnisArt == ergebnisArt::Werte) {
@@ -563,18 +590,19 @@ bool ergebnisneuroneVorbereiten(Lauf& l)
                 e.kurven[0] = 1;
                 e.kurvenAnzahl = 1;
             }
-            if (!e.neuron)
-                continue;
-            if (!e.neuron->hauptDiagramm.fenster)
-                rahmen::diagrammFensterOeffnen(e.neuron);
-            logZeile(l.log, meldungFormatieren(1100, e.kurvenAnzahl, e.neuron->name));
-            DiagrammDaten& d = e.neuron->hauptDiagramm;
+            NeuronDaten* n = skriptNeuron(e.nummer);
+            if (!n)
+                return false;
+            if (!n->hauptDiagramm.fenster)
+                rahmen::diagrammFensterOeffnen(n);
+            logZeile(l.log, meldungFormatieren(1100, e.kurvenAnzahl, n->name));
+            DiagrammDaten& d = n->hauptDiagramm;
             for (size_t k = 0; k < e.kurven.size() && k < d.kurven.size(); ++k) {
                 if (!e.kurven[k] || d.kurven[k].anzeigen)
                     continue;
                 d.kurven[k].anzeigen = 1;
                 kurvenVorbereiten(&d, static_cast<int>(k));
-                logZeile(l.log, meldungFormatieren(1101, d.kurven[k].bezeichnung, static_cast<int>(k) + 1, e.neuron->name));
+                logZeile(l.log, meldungFormatieren(1101, d.kurven[k].bezeichnung, static_cast<int>(k) + 1, n->name));
             }
         }
     }
@@ -592,9 +620,10 @@ bool werteExportVorbereiten(Skript& s)
     programmStatus |= programmBit::WerteExportieren;
     static const int bits[8] = {0x1, 0x10, 0x20, 0x40, 0x80, 0x2, 0x4, 0x8};
     for (Ergebnisneuron& e : s.ergebnisneurone) {
-        if (!e.neuron)
-            continue;
-        e.neuron->exportMaske = 0;
+        NeuronDaten* n = skriptNeuron(e.nummer);
+        if (!n)
+            return false;
+        n->exportMaske = 0;
         for (size_t k = 0; k < e.kurven.size(); ++k) {
             if (!e.kurven[k])
                 continue;
@@ -602,7 +631,7 @@ bool werteExportVorbereiten(Skript& s)
                 plattform::hinweisBox(meldungsTexte[1070]);
                 return false;
             }
-            e.neuron->exportMaske |= bits[k];
+            n->exportMaske |= bits[k];
         }
     }
     return true;
@@ -649,7 +678,10 @@ bool kopfSchreiben(Lauf& l)
     if (!kopfzeile(l, meldungsTexte[bewertet ? 1088 : 1089]))
         return false;
     if (bewertet && s.auswertungsNeuron) {
-        const std::string& name = s.auswertungsNeuron->name;
+        NeuronDaten* n = skriptNeuron(s.auswertungsNeuron);
+        if (!n)
+            return false;
+        const std::string name = n->name;
         const int k = s.klassenAnzahl;
         const double von = s.klassen.empty() ? 0.0 : s.klassen.front().start;
         const double bis = k > 0 ? s.klassen[static_cast<size_t>(k) - 1].start : 0.0;
@@ -660,7 +692,10 @@ bool kopfSchreiben(Lauf& l)
         for (int nr : {1093, 1094, 1095, 1096})
             if (!kopfzeile(l, meldungFormatieren(nr, k)))
                 return false;
-        s.auswertungsNeuron->apZeitenAufzeichnen |= 1;
+        // a question box may have let the user delete it
+        if (!(n = skriptNeuron(s.auswertungsNeuron)))
+            return false;
+        n->apZeitenAufzeichnen |= 1;
     }
     return true;
 }
@@ -698,8 +733,8 @@ int beenden(Lauf& l, bool fertig, bool kopfAbgebrochen, double anzeigeIntervall)
     skriptStatus &= ~(skriptBit::Laeuft | skriptBit::Fortsetzen);
     einstellungenAktualisieren(nullptr, 0);
 
-    const double sekunden = std::max(0.0, plattform::uhrSekunden() - l.startZeit);
-    const int sek = static_cast<int>(sekunden), min = sek / 60, std = min / 60;
+    const double sekunden = std::clamp(plattform::uhrSekunden() - l.startZeit, 0.0, 1e15);
+    const long long sek = static_cast<long long>(sekunden), min = sek / 60, std = min / 60;
     statusTeilSetzen(0, meldungsTexte[1118]);
     statusTeilSetzen(1, meldungFormatieren(1119, std, min - 60 * std, sek - 60 * min));
     statusTeilSetzen(3, meldungFormatieren(1120, s.gelaufen));
@@ -749,10 +784,15 @@ int skriptSimulationStarten(Skript& s, int, std::FILE* log)
     if (skriptLaufwerte.dat)
         plattform::senden(fensterhandles.hauptfenster, plattform::nachricht::Befehl,
                           static_cast<uintptr_t>(befehlDatDateiSpeichernUnter));
+    // what the run writes about comes by number: a neuron deleted meanwhile ends the walk
+    if (!skriptNeuroneVorhanden(s))
+        return 0;
     if (s.bmpFlag)
-        ausgabefensterBmpSpeichern(s.bmpDiagramm);
-    if (s.auswertung & auswertungsBit::An && s.auswertungsNeuron)
-        logZeile(log, meldungFormatieren(1112, s.auswertungsNeuron->name, s.auswertungsNeuron->apAnzahl));
+        ausgabefensterBmpSpeichern(&neuronNachNummer(s.bmpNeuron)->hauptDiagramm);
+    if (s.auswertung & auswertungsBit::An && s.auswertungsNeuron) {
+        const NeuronDaten* n = neuronNachNummer(s.auswertungsNeuron);
+        logZeile(log, meldungFormatieren(1112, n->name, n->apAnzahl));
+    }
     if (s.ergebnisArt != ergebnisArt::Epsp && !ergebnisSpeichern(s)) {
         plattform::hinweisBox(meldungFormatieren(1113, s.gesamtSimulationen));
         skriptStatus |= skriptBit::Anhalten;
@@ -864,12 +904,15 @@ int skriptAusfuehren(Skript& s, int modus)
 {
     if (s.gesamtSimulationen <= 0)
         return 0;
-    if (modus == 2)
-        skriptMeldungenAnzeigen = 1;
-    else if (modus != 1) {
+    if (modus != 1 && modus != 2) {
         plattform::hinweisBox(meldungsTexte[1069]);
         return 0;
     }
+    // a neuron deleted since the load: nothing starts, the script stays loaded
+    if (!skriptNeuroneVorhanden(s))
+        return 0;
+    if (modus == 2)
+        skriptMeldungenAnzeigen = 1;
     undoListeLoeschen(undoListe);
     if (s.dauer <= 0.0)
         s.dauer = simulationsParameter.simulationsDauer;

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+struct DiagrammDaten;
+
 // Runs the script: modus 1 runs its simulations, modus 2 (test) logs the header and the
 // end only. 1 when the walk ended (normally or cancelled) and the script was loaded again;
 // 0 when it did not start or the reload failed.

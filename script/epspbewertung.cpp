@@ -206,7 +206,7 @@ void textErgebnisAuswerten()
     int besteSimulation = 0, letzte = 0;
     std::vector<BewertungsZeile> zeilen;
     std::vector<double> amplituden, normiert;
-    const auto fehler = [&](int nummer, int s) {
+    const auto fehler = [&](int nummer, long long s) {
         plattform::hinweisBox(meldungFormatieren(nummer, s));
         ausgabeSchreiben(aus);
     };
@@ -218,7 +218,7 @@ void textErgebnisAuswerten()
             break;
         long nummer = 0;
         if (!ganzzahlLesen(p, nummer) || nummer != letzte + 1)
-            return fehler(1417, static_cast<int>(nummer));
+            return fehler(1417, static_cast<long long>(nummer));   // the number as it stands in the file
         const int s = letzte = static_cast<int>(nummer);
         BewertungsZeile z;
         z.simulation = s;

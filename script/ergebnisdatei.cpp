@@ -12,6 +12,7 @@
 #include "files/netzdatei.h"
 #include "model/diagramm.h"
 #include "model/ergebnisdateien.h"
+#include "model/netz.h"
 #include "model/neuron.h"
 #include "model/permutationsfenster.h"
 #include "model/simulationsparameter.h"
@@ -207,7 +208,6 @@ bool ersteDateiWaehlen(Skript& s)
             plattform::antwort::Ja)
             return false;
     }
-    dateipfade.ergebnisVerzeichnis = b.ordner;
     if (maxBinDateiGroesse == 0)
         maxBinDateiGroesse = 0x7fefffffu;
     b.permutationText = std::move(pmt);
@@ -286,13 +286,13 @@ bool kopfSchreiben(Skript& s, Schreiber& w)
     w.i32(s.elSynapsenSchalter);
     w.i32(s.hatNum);
     w.u32(s.auswertung);
-    w.i32(s.auswertungsNeuron ? s.auswertungsNeuron->nummer : 0);
+    w.i32(s.auswertungsNeuron);
     w.i32(s.auswertungsKurve);
     w.i32(s.ergebnisArt);
     w.i32(static_cast<int>(s.ergebnisneurone.size()));
     w.i32(gesamtKurven(s));
     for (const Ergebnisneuron& e : s.ergebnisneurone) {
-        w.i32(e.neuron ? e.neuron->nummer : e.nummer);
+        w.i32(e.nummer);
         w.i32(e.kurvenAnzahl);
         w.bytes(e.kurven.data(), sizeof e.kurven);
     }
@@ -347,7 +347,8 @@ bool abschliessen(Skript::BinDatei& b)
 int ergebnisDateiErzeugen(Skript& s)
 {
     Skript::BinDatei& b = s.bin;
-    if (b.nummer == 0) {
+    const bool erste = b.nummer == 0;
+    if (erste) {
         if (!ersteDateiWaehlen(s))
             return 0;
     } else {
@@ -365,6 +366,10 @@ int ergebnisDateiErzeugen(Skript& s)
         plattform::hinweisBox(meldungsTexte[1147]);
         return 0;
     }
+    // the folder the results go to from now on: only one a file could be made in, else
+    // every later table would fail there before the user could choose another
+    if (erste)
+        dateipfade.ergebnisVerzeichnis = b.ordner;
     b.saetze = 0;
     b.naechsterFeld = 0;
     Schreiber w{b.datei};
@@ -417,19 +422,19 @@ int ergebnisBinSpeichern(Skript& s)
                            : 0;
     bool stimmig = true;
     for (Ergebnisneuron& e : s.ergebnisneurone) {
-        if (e.neuron)
-            e.nummer = e.neuron->nummer;
+        // the executor checked it is there; a neuron gone all the same gives empty values
+        const NeuronDaten* n = neuronNachNummer(e.nummer);
         w.i32(e.nummer);
         w.i32(e.kurvenAnzahl);
         w.bytes(e.kurven.data(), sizeof e.kurven);
         if (s.ergebnisArt == ergebnisArt::ApZeiten) {
             const std::vector<float> leer;
-            const std::vector<float>& zeiten = e.neuron ? e.neuron->apZeiten : leer;
-            const int n = e.neuron ? std::clamp(e.neuron->apAnzahl, 0, static_cast<int>(zeiten.size())) : 0;
+            const std::vector<float>& zeiten = n ? n->apZeiten : leer;
+            const int anzahl = n ? std::clamp(n->apAnzahl, 0, static_cast<int>(zeiten.size())) : 0;
             w.i32(0);
-            w.i32(n);
-            w.bytes(zeiten.data(), static_cast<size_t>(n) * sizeof(float));
-            e.werte[0].assign(zeiten.begin(), zeiten.begin() + n);
+            w.i32(anzahl);
+            w.bytes(zeiten.data(), static_cast<size_t>(anzahl) * sizeof(float));
+            e.werte[0].assign(zeiten.begin(), zeiten.begin() + anzahl);
             continue;
         }
         int gezaehlt = 0;
@@ -440,8 +445,8 @@ int ergebnisBinSpeichern(Skript& s)
             w.i32(f);
             w.i32(proben);
             const std::vector<float>* quelle = nullptr;
-            if (e.neuron && static_cast<size_t>(f) < e.neuron->hauptDiagramm.kurven.size())
-                quelle = &e.neuron->hauptDiagramm.kurven[static_cast<size_t>(f)].werte;
+            if (n && static_cast<size_t>(f) < n->hauptDiagramm.kurven.size())
+                quelle = &n->hauptDiagramm.kurven[static_cast<size_t>(f)].werte;
             // samples a slot lacks are stored as 0, so every record keeps its length
             const size_t da = quelle ? std::min(quelle->size(), static_cast<size_t>(proben)) : 0;
             if (da)

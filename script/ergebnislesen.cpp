@@ -77,8 +77,9 @@ struct Leser {
             gut = false;
         return gut ? t.substr(0, ende) : std::string();
     }
-    // curve flags: 0 or 1 each, as many set as the count says
-    void kurven(Ergebnisneuron& e)
+    // curve flags: 0 or 1 each, as many set as the count says. An AP-times file stores one
+    // block per neuron with count 1 and no flag set: there the count tells nothing.
+    void kurven(Ergebnisneuron& e, int art)
     {
         e.kurvenAnzahl = i32();
         int gesetzt = 0;
@@ -88,7 +89,10 @@ struct Leser {
                 gut = false;
             gesetzt += static_cast<int>(k);
         }
-        if (e.kurvenAnzahl != gesetzt)
+        const bool stimmig = art == ergebnisArt::ApZeiten
+                                 ? e.kurvenAnzahl >= 0 && e.kurvenAnzahl <= static_cast<int>(e.kurven.size())
+                                 : e.kurvenAnzahl == gesetzt;
+        if (!stimmig)
             gut = false;
     }
 };
@@ -162,7 +166,7 @@ bool kopfLesen(Leser& l, Skript& s, ErgebnisKopf& k, int& meldung)
     s.ergebnisneurone.assign(static_cast<size_t>(r), {});
     for (Ergebnisneuron& e : s.ergebnisneurone) {
         e.nummer = l.i32();
-        l.kurven(e);
+        l.kurven(e, s.ergebnisArt);
         summe += e.kurvenAnzahl;
     }
     if (!l.gut || summe != gesamt)
@@ -369,7 +373,7 @@ int ergebnisLesen(Auswertungsdaten& a, std::FILE* f)
     std::vector<Ergebnisneuron> neurone = s.ergebnisneurone;
     for (Ergebnisneuron& e : neurone) {
         e.nummer = l.i32();
-        l.kurven(e);
+        l.kurven(e, s.ergebnisArt);
         // an AP-times record holds one block per neuron, whatever its curve count
         const int bloecke = s.ergebnisArt == ergebnisArt::ApZeiten ? 1 : e.kurvenAnzahl;
         for (int b = 0; b < bloecke && l.gut; ++b) {

@@ -6,6 +6,7 @@
 #include "script/ausfuehrung.h"
 #include "core/status.h"
 #include "model/ergebnisdateien.h"
+#include "model/netz.h"
 #include "model/neuron.h"
 #include "model/skriptzeit.h"
 #include "platform/box.h"
@@ -95,7 +96,7 @@ int apZeitenDateiErzeugen(Skript& s, int modus)
             t += tabelleDezimal(tabellenZahl("%g", v[static_cast<size_t>(k)])) + "\t";
     };
     for (const Ergebnisneuron& e : s.ergebnisneurone) {
-        const NeuronDaten* n = e.neuron;
+        const NeuronDaten* n = neuronNachNummer(e.nummer);
         if (n && (n->pspModus & 0x10)) {
             t += vorspann + n->name + "\t" + std::to_string(n->pspAnzahl) + "\t" + meldungsTexte[1129] + "\t";
             werte(n->pspZeiten, n->pspAnzahl);

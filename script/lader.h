@@ -92,6 +92,15 @@ struct Lader {
         art = zielArt::Neuron;
         return Folge::Weiter;
     }
+    // a neuron the script record keeps: its number, never the pointer
+    Folge zielNeuron(int& nummer)
+    {
+        NeuronDaten* n = nullptr;
+        const Folge f = zielNeuron(n);
+        if (f == Folge::Weiter)
+            nummer = n->nummer;
+        return f;
+    }
 
     SkriptAnweisung& anhaengen(Anweisungscode code)
     {

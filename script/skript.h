@@ -2,7 +2,8 @@
 //
 // One program-wide record holds the script that is loaded or running. The loader fills it
 // from a script file; the executor walks its statement array; the result writers read the
-// documented parameters and the result neurons.
+// documented parameters and the result neurons. Neurons are kept by number and looked up
+// where they are used: the user may delete one between the load and the run.
 #pragma once
 #include "platform/fenster.h"
 #include <array>
@@ -11,9 +12,6 @@
 #include <string>
 #include <vector>
 #include "core/skriptwerte.h"
-
-struct NeuronDaten;
-struct DiagrammDaten;
 
 // the code of a keyword from its first three capitals: (c1-64) + 27(c2-64) + 729(c3-64)
 using Anweisungscode = uint32_t;
@@ -70,8 +68,7 @@ struct Auswertungsklasse {
 };
 
 struct Ergebnisneuron {
-    NeuronDaten* neuron = nullptr;
-    int nummer = 0;
+    int nummer = 0;                     // looked up at use: the neuron may be gone since the load
     int kurvenAnzahl = 0;
     std::array<uint32_t, 20> kurven{};  // 1 = curve (index + 1) is stored
     std::array<std::vector<float>, 20> werte;   // the stored values of a result record
@@ -102,14 +99,14 @@ struct Skript {
     int elSynapsenSchalter = -1;                // SELSYNDELAY: -1 not given; 0 delayed, 1 undelayed after the checks
     int numZeiger = 0;
     int bmpFlag = 0, bmpZaehler = 0;
-    DiagrammDaten* bmpDiagramm = nullptr;
+    int bmpNeuron = 0;                          // BMP: the neuron whose main diagram is saved
     std::string bmpTitel, bmpPraefix;
     std::vector<SkriptAnweisung> anweisungen;
     std::string pfad;
     uint32_t ergebnisBits = 0;
     int hatNum = 0;
     uint32_t auswertung = 0;
-    NeuronDaten* auswertungsNeuron = nullptr;   // ANEURON
+    int auswertungsNeuron = 0;                  // ANEURON: its number, 0 without one
     int auswertungsKurve = 0;                   // APA
     int ergebnisArt = ergebnisArt::ApZeiten;
     std::vector<Ergebnisneuron> ergebnisneurone;
@@ -124,14 +121,13 @@ struct Skript {
     double zielPotential = 0.0;                 // POT
     int zielModus = 0;                          // 1 spikes, 2 potential
     int bedingtRunden = 0;                      // BED
-    NeuronDaten* bewertungsNeuron = nullptr;    // BNE
+    int bewertungsNeuron = 0;                   // BNE: its number, 0 without one
     int optimiertAnzahl = 0;
     std::array<InteraktivSlot, interaktivSlots + 1> interaktiv{};
     int interaktivAnzahl = 0;
     int fortsetzenBei = 0;
     std::array<double, 512> epspAmplituden{};
-    NeuronDaten* epspNeuron = nullptr;
-    NeuronDaten* zneNeuron = nullptr;
+    int epspNeuron = 0, zneNeuron = 0;          // numbers, 0 without one
     int aktuelleSimulation = 0;
     // which simulations run: <= 0 all, 1 the SNL list, >= 2 the range SBSTART..SBENDE (its length)
     int auswahlModus = 0;

@@ -29,6 +29,26 @@
 
 
 namespace skriptlader {
+namespace {
+
+// a text from the file for a message: bytes that show nothing (control bytes, those that
+// Windows-1252 leaves undefined) as \xNN
+std::string druckbar(const std::string& t)
+{
+    std::string aus;
+    for (const unsigned char z : t) {
+        if (z < 0x20 || z == 0x7F || z == 0x81 || z == 0x8D || z == 0x8F || z == 0x90 || z == 0x9D) {
+            char hex[8];
+            std::snprintf(hex, sizeof hex, "\\x%02X", z);
+            aus += hex;
+        } else {
+            aus += static_cast<char>(z);
+        }
+    }
+    return aus;
+}
+
+} // namespace
 
 // ---- one line ------------------------------------------------------------------------------------
 
@@ -87,7 +107,7 @@ bool Lader::zeileLesen(char* z)
             f = anweisung(code, bekannt);
         if (!bekannt) {
             const int art = (code >= 757 && code <= 19682) ? 1000 : 1001;
-            melden(meldungFormatieren(art, text, wert));
+            melden(meldungFormatieren(art, druckbar(text), druckbar(wert)));
         }
         if (f == Folge::Fehler) {
             skriptStatus = skriptBit::LadeFehler;
@@ -355,6 +375,9 @@ int skriptLaden(Skript& s)
     for (size_t n; (n = std::fread(block, 1, sizeof block, f)) > 0;)
         puffer.insert(puffer.end(), block, block + n);
     std::fclose(f);
+    // a script is text: a file with zero bytes is something else, refused with one notice
+    // instead of a box for each of its would-be keywords
+    const bool binaer = std::find(puffer.begin(), puffer.end(), '\0') != puffer.end();
     puffer.resize(puffer.size() + 64, '\0');
 
     // every neuron's diagram afresh, as a run of the script will fill it
@@ -368,13 +391,17 @@ int skriptLaden(Skript& s)
     skriptLaufwerte = {};
     skriptStatus = behalten;
     bool geladen = false;
-    try {
-        geladen = lesen(s, puffer);
-    } catch (const std::bad_alloc&) {
-        plattform::velnorInfoBox(meldungsTexte[1026]);
-        skriptFreigeben(s);
-        programmBeenden();
-        return 0;
+    if (binaer) {
+        melden(meldungFormatieren(1189, pfad));
+    } else {
+        try {
+            geladen = lesen(s, puffer);
+        } catch (const std::bad_alloc&) {
+            plattform::velnorInfoBox(meldungsTexte[1026]);
+            skriptFreigeben(s);
+            programmBeenden();
+            return 0;
+        }
     }
     if (!geladen) {
         const bool fehler = skriptStatus == skriptBit::LadeFehler;

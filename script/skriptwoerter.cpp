@@ -358,7 +358,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
             s.bmpFlag = 1;
             s.bmpPraefix = dateipfade.dokumentVerzeichnis + "/" + dateipfade.netzName + " skript ";
             s.bmpZaehler = 0;
-            s.bmpDiagramm = &neuron->hauptDiagramm;
+            s.bmpNeuron = neuron->nummer;
             if (!neuron->hauptDiagramm.fenster)
                 return fehler(meldungFormatieren(1048, text.c_str(), neuron->name.c_str()));
             s.bmpTitel = plattform::titel(neuron->hauptDiagramm.fenster).substr(0, 259);
@@ -389,7 +389,6 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
         if (f != Folge::Weiter)
             return f;
         Ergebnisneuron e;
-        e.neuron = n;
         e.nummer = n->nummer;
         s.ergebnisneurone.push_back(e);
         if (s.ergebnisBits & ergebnisBit::ApZeiten) {
@@ -398,7 +397,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
         }
         s.auswertung |= auswertungsBit::Ergebnisneuron;
         if (s.ergebnisArt == ergebnisArt::Epsp)
-            s.epspNeuron = n;
+            s.epspNeuron = n->nummer;
         break;
     }
     case c("APA"): {

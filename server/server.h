@@ -281,7 +281,8 @@ extern ServerSicherung serverSicherung;
 // the step does not allow; each with its notice and nothing changed), then the board in
 // mode 1, the run state, the synapses, the endless duration with the ending stimuli
 // switched off, the counters and the kernel. false: no run (also when the user declined
-// after a board warning or the engine refused its set-up).
+// after a board warning or the engine refused its set-up); the kernel, the record's start
+// values and the board are then as before the call.
 bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s);
 // The body of the server thread after a prepared start: the pulse output at rest, the log
 // when asked for, the loop until the stop bit or the abort flag, then the board released

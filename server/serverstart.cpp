@@ -1,7 +1,8 @@
 // server/serverstart.cpp - what a server run needs before its loop and gives back after it
 //
-// Everything that can refuse a start is checked before anything changes, so a refused
-// start leaves the record, the network and the program as they were. A run is endless: its
+// Everything that can refuse a start is checked before anything changes; what the engine
+// and the board refuse later is taken back (the kernel, the record's start values, the
+// board), so a refused start leaves the record and the program as they were. A run is endless: its
 // duration stands at a value no loop reaches, and stimuli that would end are switched off,
 // since their time would never come; the end gives both back with the step length.
 #include "core/status.h"
@@ -51,6 +52,38 @@ bool verweigern(const std::string& text)
     return false;
 }
 
+// What a start has changed by the time a later step may refuse it; zuruecknehmen gives it
+// back and releases a board set up in between.
+struct StartRuecknahme {
+    ServerDaten& d;
+    ServerLaufzeit& s;
+    const ServerDaten daten;
+    const ServerKern kern;
+    const int modus, aktiveEreignisse;
+    const double eingangsWert, faktor, reizWert;
+    NeuronDaten* const angezeigt;
+
+    StartRuecknahme(ServerDaten& dd, ServerLaufzeit& ss)
+        : d(dd), s(ss), daten(dd), kern(ss.kern), modus(ss.modus), aktiveEreignisse(ss.aktiveEreignisse),
+          eingangsWert(ss.eingangsWert), faktor(ss.faktor), reizWert(ss.reizWert), angezeigt(ss.angezeigtesNeuron)
+    {
+    }
+    bool zuruecknehmen() const
+    {
+        if (s.steuerBits.load() & serverBit::ErfassungEingerichtet)
+            erfassungFreigeben(s);
+        d = daten;
+        s.kern = kern;
+        s.modus = modus;
+        s.aktiveEreignisse = aktiveEreignisse;
+        s.eingangsWert = eingangsWert;
+        s.faktor = faktor;
+        s.reizWert = reizWert;
+        s.angezeigtesNeuron = angezeigt;
+        return false;
+    }
+};
+
 } // namespace
 
 bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s)
@@ -66,16 +99,15 @@ bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s)
     if (!s.eingangsNeuron || !s.ausgangsNeuron)
         return verweigern(meldungsTexte[517]);
     // the kernel checks and allocates before it changes anything
+    const StartRuecknahme vorher(d, s);
     if (const int fehler = ereignisKernVorbereiten(d, s, simulationsParameter.schrittweite);
         fehler != ereignisFehler::Keiner)
         return verweigern(meldungsTexte[kernFehlerText(fehler)]);
 
-    aufzeichnungLoeschen(spikeAufzeichnung);
-    spikeAufzeichnung.aufzeichnen = 0;
     s.steuerBits &= ~serverBit::ThreadErzeugt;
     if (s.modus == serverModus::MitKarte) {
-        if (!erfassungEinrichten(s))
-            return false;
+        if (!erfassungEinrichten(s))   // declined after a board warning
+            return vorher.zuruecknehmen();
         s.steuerBits |= serverBit::ErfassungEingerichtet;
     } else {
         s.modus = serverModus::OhneErfassung;
@@ -85,7 +117,7 @@ bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s)
     laufZustand.abbrechen = 0;
     if (!laufZustand.eingerichtet || laufZustand.nachLauf) {
         if (!neuronenStartzustandSetzen())
-            return false;
+            return vorher.zuruecknehmen();
         synapsenWarteschlangenAnlegen();
         laufZustand.eingerichtet = 1;
     }
@@ -95,7 +127,10 @@ bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s)
     serverSicherung.schrittweite = simulationsParameter.schrittweite;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         if (!synapsenLaufVorbereiten(*n))
-            return false;
+            return vorher.zuruecknehmen();
+    // nothing refuses from here on: the spike recording of the last run goes only now
+    aufzeichnungLoeschen(spikeAufzeichnung);
+    spikeAufzeichnung.aufzeichnen = 0;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         const int hoechste = hoechsteReizDefinition(*n);
         for (int k = 0; k <= hoechste; ++k) {

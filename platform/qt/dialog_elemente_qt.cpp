@@ -14,6 +14,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
+#include <QTextCursor>
 #include <QSignalBlocker>
 #include <algorithm>
 
@@ -191,10 +193,17 @@ void elementTextSetzen(Fenster dlg, int id, const std::string& text)
     case A::Text: qt::steuerTextSetzen(*s, zeilen(text)); break;
     case A::Gruppe: static_cast<QGroupBox*>(w)->setTitle(qt::text(text)); break;
     case A::Eingabe: static_cast<QLineEdit*>(w)->setText(qt::text(text)); break;
-    case A::EingabeMehrzeilig:
-        static_cast<QPlainTextEdit*>(w)->setPlainText(zeilen(text));
+    case A::EingabeMehrzeilig: {
+        auto* t = static_cast<QPlainTextEdit*>(w);
+        t->setPlainText(zeilen(text));
         w->setProperty(qt::bekannterTextEigenschaft, zeilen(text));
+        // the caret at the end, where inserted text goes on; the view stays at the top
+        QTextCursor c = t->textCursor();
+        c.movePosition(QTextCursor::End);
+        t->setTextCursor(c);
+        t->verticalScrollBar()->setValue(t->verticalScrollBar()->minimum());
         break;
+    }
     case A::Knopf:
     case A::StandardKnopf:
     case A::Kontrollkasten:
@@ -246,6 +255,30 @@ int haken(Fenster dlg, int id)
 {
     auto* k = als<QAbstractButton>(qt::steuerelementVon(dlg, id));
     return k && k->isChecked() ? 1 : 0;
+}
+
+void elementTextEinfuegen(Fenster dlg, int id, const std::string& text)
+{
+    qt::DialogSteuer* s = qt::steuerelementVon(dlg, id);
+    if (!s)
+        return;
+    const QSignalBlocker ruhe(s->widget);
+    if (s->art == A::Eingabe) {
+        static_cast<QLineEdit*>(s->widget.data())->insert(qt::text(text));
+    } else if (s->art == A::EingabeMehrzeilig) {
+        auto* t = static_cast<QPlainTextEdit*>(s->widget.data());
+        QTextCursor c = t->textCursor();
+        const int anfang = c.selectionStart(), laenge = c.selectionEnd() - c.selectionStart();
+        const QString neu = zeilen(text);
+        c.insertText(neu);
+        t->setTextCursor(c);
+        // what the program put there is no edit of the user's; the known text is taken out
+        // of the property first, so that the insertion does not copy it whole
+        QString bekannt = t->property(qt::bekannterTextEigenschaft).toString();
+        t->setProperty(qt::bekannterTextEigenschaft, QVariant());
+        bekannt.replace(anfang, laenge, neu);
+        t->setProperty(qt::bekannterTextEigenschaft, std::move(bekannt));
+    }
 }
 
 bool elementGeaendert(Fenster dlg, int id)

@@ -134,6 +134,7 @@ Fenster dialogAnlegen(const DialogVorlage& v, FensterObjekt* eigner, DialogProc 
         e.spalte = t.spalte;
         e.spanne = t.spanne;
         e.text = t.text ? t.text : "";
+        e.schreibmarke = e.text.size();
         if (t.art == ElementArt::Auswahlliste)
             e.text.clear();   // shows its chosen item, of which there is none yet
         e.freigegeben = !(t.stil & elementStil::Gesperrt);

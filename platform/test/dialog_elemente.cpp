@@ -64,6 +64,17 @@ void elementTextSetzen(Fenster dlg, int id, const std::string& text)
         return;
     e->text = text;
     e->geaendert = false;
+    e->schreibmarke = e->text.size();
+}
+
+void elementTextEinfuegen(Fenster dlg, int id, const std::string& text)
+{
+    DialogElementZustand* e = elementVon(dlg, id);
+    if (!e || (e->art != A::Eingabe && e->art != A::EingabeMehrzeilig))
+        return;
+    const size_t stelle = std::min(e->schreibmarke, e->text.size());
+    e->text.insert(stelle, text);
+    e->schreibmarke = stelle + text.size();
 }
 
 std::string elementText(Fenster dlg, int id, size_t maxLaenge)

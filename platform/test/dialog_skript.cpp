@@ -87,8 +87,19 @@ void tippen(Fenster dlg, int id, const std::string& text)
         return;
     }
     e->text = text;   // an editable combo keeps its list and its chosen item
+    e->schreibmarke = text.size();
     e->geaendert = true;
     melden(dlg, id, e->art == A::Kombi ? benachrichtigung::KombiEditGeaendert : benachrichtigung::Geaendert);
+}
+
+void schreibmarkeSetzen(Fenster dlg, int id, size_t stelle)
+{
+    DialogElementZustand* e = erreichbar(dlg, id, "schreibmarkeSetzen");
+    if (!e)
+        return;
+    if (e->art != A::Eingabe && e->art != A::EingabeMehrzeilig)
+        return falscheArt("schreibmarkeSetzen", dlg, id, "edit");
+    e->schreibmarke = std::min(stelle, e->text.size());
 }
 
 void fokusVerlassen(Fenster dlg, int id)

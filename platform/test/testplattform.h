@@ -309,6 +309,7 @@ struct DialogElementZustand {
     int auswahl = -1;
     int min = 0, max = 100, position = 0;
     bool allesMarkiert = false;          // as the last elementFokussieren asked
+    size_t schreibmarke = 0;             // an edit's caret: at the end after every set and typing
     int zeichnungen = 0;                 // paints of a paint area so far
     std::vector<ZeichenAufruf> zeichnung;   // ... and the calls of the last one
 };
@@ -323,6 +324,8 @@ Fenster offenerDialog(int vorlage);      // the newest living dialog of that tem
 // tippen: replaces the text of an edit or editable combo, sets the modified flag, then
 //   Geaendert (combo: KombiEditGeaendert); a combo's list and selection stay as they are.
 void tippen(Fenster dlg, int id, const std::string& text);
+// schreibmarkeSetzen: the user puts the caret of an edit at this byte (cut to the text)
+void schreibmarkeSetzen(Fenster dlg, int id, size_t stelle);
 // fokusVerlassen: FokusVerloren for edits, KombiFokusVerloren for combos, nothing else
 void fokusVerlassen(Fenster dlg, int id);
 // klicken: buttons; a check box toggles, a radio clears the other radios of its group box

@@ -1,0 +1,69 @@
+// tests/script/test_skriptfremdes.cpp - what does not belong in a script file, and numbers past an int
+#include "skript_hilfe.h"
+#include "script/epspbewertung.h"
+#include "core/skriptwerte.h"
+#include "model/skript.h"
+#include "platform/system.h"
+#include "texts/texte.h"
+
+namespace {
+using namespace skripttest;
+
+// a file of binary bytes is no script: one notice, however many would-be keywords it holds
+TEST_F(SkriptFall, DateiMitNullBytesWirdMitEinerMeldungAbgelehnt)
+{
+    std::string bytes = "SDAUER=0,2 ";
+    for (int i = 0; i < 2000; ++i)
+        bytes += std::string("\0QX", 3) + static_cast<char>('A' + i % 26) + "=" + static_cast<char>(i) + "\n";
+    pt::boxAntworten({1});
+    EXPECT_EQ(laden(bytes), 0);
+    ASSERT_EQ(pt::boxLog().size(), 1u);
+    EXPECT_EQ(pt::boxLog()[0].text,
+              "die datei\n" + ordner + "t.skr\nenth\xE4lt null-bytes und ist keine skript-datei");
+    EXPECT_FALSE(skriptStatus & skriptBit::Geladen);
+}
+
+// an unknown keyword shows the bytes of its value that print nothing as \xNN
+TEST_F(SkriptFall, UnbekanntesWortZeigtSteuerzeichenMaskiert)
+{
+    pt::boxAntworten({1, 1, 1, 1});
+    laden("SDAUER=0,2 SAUFLOESUNG=0,0001 SELSYNDELAY=OHNE XQZ=a\x1b\x7f\x81" "b\n");
+    ASSERT_FALSE(pt::boxLog().empty());
+    const std::string& t = pt::boxLog()[0].text;
+    EXPECT_NE(t.find("\nmit wert\t\ta\\x1B\\x7F\\x81b"), std::string::npos) << t;
+    EXPECT_EQ(t.find('\x1b'), std::string::npos);
+}
+
+// the remaining time of 2147483647 planned runs at 2 s each, in whole hours past any int
+TEST(SkriptRestzeit, GrosseRestzeitOhneUeberlauf)
+{
+    pt::zuruecksetzen();
+    statusTexte = {};
+    skriptStatus = skriptBit::Laeuft;
+    skriptLaufwerte = {};
+    skriptLaufwerte.laeufe = 2147483647;
+    skriptLaufwerte.startZeit = plattform::uhrSekunden() - 2.0;
+    ASSERT_EQ(plattform::uhrSekunden() - skriptLaufwerte.startZeit, 2.0);
+    skriptLaufEnde();
+    EXPECT_EQ(statusTexte[1], "\tRest: 1193046:28:12");
+    skriptStatus = 0;
+    skriptLaufwerte = {};
+}
+
+// a simulation number out of order is named as it stands, also beyond the int range
+TEST(EpspBewertungNummer, MeldungNenntDieGeleseneNummerJenseitsVonInt)
+{
+    pt::zuruecksetzen();
+    asciiExportEinstellungen.dezimalzeichen = ',';
+    const std::string ordner = testhilfe::tempOrdner("epspnummer");
+    const std::string par = "\t0,001\t0,002\t0,5\t0,003\t0,004\t0,25\t1e-09\t2e-09\t";
+    testhilfe::schreiben(ordner + "epsp.txt", "kopf\nSimulations#\tparameter\n1" + par + "1\t-0,07\t\n4294967298" + par +
+                                                  "1\t-0,07\t\n");
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "epsp.txt")});
+    pt::boxAntworten({1});
+    textErgebnisAuswerten();
+    ASSERT_FALSE(pt::boxLog().empty());
+    EXPECT_EQ(pt::boxLog().back().text, "Fehler bei Simulationsnummer lesen bei Simulationsnummer 4294967298");
+}
+
+} // namespace
