@@ -2,8 +2,10 @@
 // (edit synapse 135, synapse types 134 and the potential of a new type): a text without a
 // number gets a notice naming the field and nothing is stored
 #include "dialogs/synapsendialoge.h"
+#include "dialogs/synapsengruppen.h"
 #include "model/synapse.h"
 #include "reizdialog_hilfe.h"
+#include "resources/befehle.h"
 
 using namespace reizdialog;
 
@@ -51,6 +53,19 @@ TEST_F(SynapsenZahlen, BearbeitenNimmtNichtsVonEinemFeldOhneZahl)
         EXPECT_EQ(std::tuple(s->leitfaehigkeit, s->freisetzungsSchwelle, s->freisetzungsSaettigung),
                   std::tuple(1e-6, -0.04, 0.05));
     }
+}
+
+// "abc" once read as 0 in the group dialog and the dynamics dialogs, which refused only nan
+TEST_F(SynapsenZahlen, GruppeNimmtKeinenTextOhneZahl)
+{
+    const std::string name = "G";
+    synapsengruppeBelegen(synapsengruppeFrei(), *s, &name);
+    aktuelleSynapse = s;
+    test::boxAntworten({antwort::Ok});
+    test::dialogSkript(306, {sch::tippen(2041, "abc"), sch::klicken(1), fokus(2041), sch::klicken(2)});
+    synapsengruppenBefehl(nullptr, befehlGruppeBearbeiten);
+    EXPECT_EQ(letzteBox(), meldungFormatieren(952, "Leitf\xE4higkeit (S)"));
+    EXPECT_EQ(s->leitfaehigkeit, 1e-6);
 }
 
 // "abc" as the potential of a new type once made a type of 0 V
