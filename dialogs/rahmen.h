@@ -3,7 +3,6 @@
 #include "core/status.h"
 #include "platform/dialog.h"
 #include "platform/menue.h"
-#include <climits>
 #include <string>
 
 // The state of one dialog procedure; it outlives the openings, so the position carries

@@ -34,7 +34,7 @@ DialogRahmen fensterRahmen;
 Rueckkopplungsobjekt* objekt = nullptr;
 Rueckkopplungsobjekt kopie;
 int auswahl[3] = {-1, -1, -1};   // of the three lists; -1 not yet chosen
-bool texteFaellig = false;
+bool texteFaellig = false;   // the next fill is an opening's: every edit shows the copy
 
 // the number fields and where they go; apsProBurst is read on its own as a whole number
 struct ZahlFeld { int id; double* ziel; };
