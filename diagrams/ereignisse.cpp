@@ -3,6 +3,7 @@
 #include "diagrams/zeitmessung.h"
 #include "diagrams/diagramm.h"
 #include "core/schluessel.h"
+#include "dialogs/rahmen.h"
 #include "model/kurven.h"
 #include "model/layout.h"
 #include "model/netz.h"
@@ -12,6 +13,7 @@
 #include "resources/vorlagen.h"
 #include "texts/texte.h"
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -51,14 +53,6 @@ std::string zahlText(double x)
     char puffer[64];
     std::snprintf(puffer, sizeof puffer, "%.15g", x);
     return puffer;
-}
-
-// a number field; "nan", "inf" and what is no number read as 0
-double feldZahl(Fenster dlg, int feld)
-{
-    std::string t = elementText(dlg, feld, 255);
-    const double x = kommaZahlLesen(t.data());
-    return std::isfinite(x) ? x : 0.0;
 }
 
 void holenSetzenFreigeben(Fenster dlg)
@@ -139,8 +133,10 @@ void schliessen(Fenster dlg, intptr_t ergebnis)
 
 void jetztGlaetten(Fenster dlg)
 {
-    std::string t = elementText(dlg, id::Rate, 255);
-    opt.glaettungsrate = kommaGanzzahlLesen(t.data());
+    int rate = 0;
+    if (!dialogGanzzahlLesen(dlg, id::Rate, INT_MIN, INT_MAX, rate))
+        return;
+    opt.glaettungsrate = rate;
     DiagrammDaten* d = lebendesMessDiagramm();
     if (!d)
         return;
@@ -162,16 +158,21 @@ bool glaettungAktuell()
 
 void ok(Fenster dlg)
 {
-    opt.schwelle = feldZahl(dlg, id::Schwelle);
-    opt.totzeit = feldZahl(dlg, id::Totzeit);
-    zm.bereichStart = feldZahl(dlg, id::Start);
-    // "end" or "max": the run's end
-    const std::string ende = elementText(dlg, id::Ende, 255);
-    zm.bereichEnde = !ende.empty() && std::string("eEmM").find(ende[0]) != std::string::npos
-                         ? simulationsParameter.simulationsDauer
-                         : feldZahl(dlg, id::Ende);
-    std::string rate = elementText(dlg, id::Rate, 255);
-    opt.glaettungsrate = kommaGanzzahlLesen(rate.data());
+    // every number first: a field without one (the end may also say "end" or "max", the
+    // run's end) leaves the settings as they were
+    double schwelle = 0.0, totzeit = 0.0, start = 0.0, ende = simulationsParameter.simulationsDauer;
+    int rate = 0;
+    const std::string endeText = elementText(dlg, id::Ende, 255);
+    const bool laufEnde = !endeText.empty() && std::string("eEmM").find(endeText[0]) != std::string::npos;
+    if (!dialogZahlFeldLesen(dlg, id::Schwelle, schwelle) || !dialogZahlFeldLesen(dlg, id::Totzeit, totzeit) ||
+        !dialogZahlFeldLesen(dlg, id::Start, start) || (!laufEnde && !dialogZahlFeldLesen(dlg, id::Ende, ende)) ||
+        !dialogGanzzahlLesen(dlg, id::Rate, INT_MIN, INT_MAX, rate))
+        return;
+    opt.schwelle = schwelle;
+    opt.totzeit = totzeit;
+    zm.bereichStart = start;
+    zm.bereichEnde = ende;
+    opt.glaettungsrate = rate;
     opt.kurveGlaettenAn = haken(dlg, id::Glaetten);
     opt.ungeglaettetAusschliessen = haken(dlg, id::Ausschliessen);
     if (haken(dlg, id::Steigend))
@@ -323,8 +324,7 @@ intptr_t ereignisSchwelleDlgProc(Fenster dlg, uint32_t nachricht, uintptr_t w, i
         }
         break;
     case id::Setzen:
-        if (DiagrammDaten* d = lebendesMessDiagramm()) {
-            opt.schwelle = feldZahl(dlg, id::Schwelle);
+        if (DiagrammDaten* d = lebendesMessDiagramm(); d && dialogZahlFeldLesen(dlg, id::Schwelle, opt.schwelle)) {
             d->hCursor1 = opt.schwelle;
             ungueltigMachen(d->fenster);
             neuZeichnen(d->fenster);

@@ -7,6 +7,7 @@
 #include "diagrams/zeitmessung.h"
 #include "diagrams/diagramm.h"
 #include "core/schluessel.h"
+#include "dialogs/rahmen.h"
 #include "files/einstellungszeilen.h"
 #include "files/textdatei.h"
 #include "model/kurven.h"
@@ -19,6 +20,7 @@
 #include "resources/vorlagen.h"
 #include "texts/texte.h"
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -83,7 +85,9 @@ void bereichKastenFreigeben()
 // the whole list box, never cut
 std::string listenText(Fenster dlg) { return elementText(dlg, id::Liste, std::string::npos); }
 
-void optionenLesen(Fenster dlg)
+// The switches, then the alternation, which stays as it was when its field holds no number:
+// a switch names the field in a notice; hiding the dialog (its Cancel too) goes without one.
+void optionenLesen(Fenster dlg, bool melden)
 {
     diagrammOptionen.ereignisseAlsLinien = haken(dlg, id::Linien);
     auto bit = [](int b, bool an) {
@@ -93,7 +97,11 @@ void optionenLesen(Fenster dlg)
     bit(erkennungsBit::Nummer, haken(dlg, id::Nummer));
     bit(erkennungsBit::BereichAusZweien, haken(dlg, id::BereichAusZweien));
     std::string t = elementText(dlg, id::Alternieren, 255);
-    diagrammOptionen.hoeheAlternieren = kommaGanzzahlLesen(t.data());
+    double x = 0.0;
+    if (melden)
+        dialogGanzzahlLesen(dlg, id::Alternieren, INT_MIN, INT_MAX, diagrammOptionen.hoeheAlternieren);
+    else if (dialogTextZahl(t, x))
+        diagrammOptionen.hoeheAlternieren = kommaGanzzahlLesen(t.data());
 }
 
 void beschriftungFreigeben(Fenster dlg)
@@ -212,7 +220,7 @@ void dialogFuellen(Fenster dlg)
 
 void verbergen(Fenster dlg)
 {
-    optionenLesen(dlg);
+    optionenLesen(dlg, false);
     tastaturHookEntfernen();
     dialogBeenden(dlg, 1);
     dialogFrisch = 1;
@@ -430,7 +438,7 @@ intptr_t zeitmessungDlgProc(Fenster dlg, uint32_t nachricht, uintptr_t w, intptr
     case id::Linien:
     case id::Zeit:
     case id::Nummer:
-        optionenLesen(dlg);
+        optionenLesen(dlg, true);
         beschriftungFreigeben(dlg);
         diagrammNeuZeichnen(lebendesMessDiagramm());
         break;

@@ -5,7 +5,6 @@
 #include "model/diagramm.h"
 #include "resources/vorlagen.h"
 #include "texts/texte.h"
-#include <cstdlib>
 #include <string>
 
 using namespace plattform;
@@ -21,7 +20,6 @@ constexpr size_t einheitLaenge = 63;   // bytes of a unit text
 DialogRahmen rahmen;
 DiagrammDaten* diagramm = nullptr;
 
-int ganzzahl(Fenster dlg, int id) { return std::atoi(elementText(dlg, id, 255).c_str()); }
 
 void fuellen(Fenster dlg)
 {
@@ -37,16 +35,25 @@ void fuellen(Fenster dlg)
     hakenSetzen(dlg, idLinks, d.dimensionLinks ? 1 : 0);
 }
 
+// The pixel numbers first, in the order the notices come; a field without a number (or
+// beyond what the painter takes) leaves the record as it was.
 void speichern(Fenster dlg)
 {
+    int position = 0, abstand = 0, yAbstand = 0, yPosition = 0, schrift = 0;
+    if (!dialogGanzzahlLesen(dlg, idXPosition, -groesseMax, groesseMax, position) ||
+        !dialogGanzzahlLesen(dlg, idXAbstand, -groesseMax, groesseMax, abstand) ||
+        !dialogGanzzahlLesen(dlg, idYAbstand, -groesseMax, groesseMax, yAbstand) ||
+        !dialogGanzzahlLesen(dlg, idYPosition, -groesseMax, groesseMax, yPosition) ||
+        !dialogGanzzahlLesen(dlg, idSchrift, 0, groesseMax, schrift))
+        return;
     DiagrammDaten& d = *diagramm;
     d.xDimension = elementText(dlg, idXText, einheitLaenge);
     d.yDimension = elementText(dlg, idYText, einheitLaenge);
-    d.xDimensionPosition = ganzzahl(dlg, idXPosition);
-    d.xDimensionAbstand = ganzzahl(dlg, idXAbstand);
-    d.yDimensionAbstand = ganzzahl(dlg, idYAbstand);
-    d.yDimensionPosition = ganzzahl(dlg, idYPosition);
-    d.dimensionSchriftgroesse = ganzzahl(dlg, idSchrift);
+    d.xDimensionPosition = position;
+    d.xDimensionAbstand = abstand;
+    d.yDimensionAbstand = yAbstand;
+    d.yDimensionPosition = yPosition;
+    d.dimensionSchriftgroesse = schrift;
     d.dimensionLinks = haken(dlg, idLinks);
     dialogSchliessen(dlg, rahmen, 1, false);
 }

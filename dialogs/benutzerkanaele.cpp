@@ -19,6 +19,7 @@
 #include "resources/vorlagen.h"
 #include "texts/texte.h"
 #include <array>
+#include <climits>
 #include <cstdio>
 
 using namespace plattform;
@@ -364,6 +365,11 @@ void kanaeleSpeichern()
     eingabeParameter.flags = 0;
     if (eingabeDialogOeffnen() != 1)
         return;
+    double x = 0.0;
+    if (!dialogTextZahl(eingabeParameter.eingabeText, x)) {
+        hinweisBox(meldungFormatieren(952, eingabeParameter.eingabeBeschriftung));
+        return;
+    }
     const int anzahl = kommaGanzzahlLesen(eingabeParameter.eingabeText.data());
     if (anzahl >= 1)
         kanalDateiSpeichern(l, it, anzahl);
@@ -389,6 +395,9 @@ void formGewaehlt(Fenster dlg, int liste, int feld)
 void formFeldVerlassen(Fenster dlg, int feld, int liste, double& form)
 {
     std::string t = elementText(dlg, feld, 255);
+    double x = 0.0;
+    if (!dialogTextZahl(t, x))
+        return;   // no number: the text stays for the next read to name
     const int zahl = kommaGanzzahlLesen(t.data());
     listeAuswahlSetzen(dlg, liste, -1);
     for (int i = 0; i < listeAnzahl(dlg, liste); ++i)
@@ -476,11 +485,16 @@ int kanalDialogWerteLesen(Fenster dlg, BenutzerKanal& k, int& sofortStarten)
             dialogElementFokussieren(dlg, wertFelder[i], 1);
             return 0;
         }
-        *w[i] = dialogZahlLesen(dlg, wertFelder[i]);
+        // a text without a number is named and stays in its field
+        if (!dialogZahlFeldLesen(dlg, wertFelder[i], *w[i]))
+            return 0;
     }
-    // 2.
-    k.hilfsparameterAlpha = dialogZahlLesen(dlg, idHilfAlpha);
-    k.hilfsparameterBeta = dialogZahlLesen(dlg, idHilfBeta);
+    // the auxiliary values, the switches and the mode
+    double hilfAlpha = 0.0, hilfBeta = 0.0;
+    if (!dialogZahlFeldLesen(dlg, idHilfAlpha, hilfAlpha) || !dialogZahlFeldLesen(dlg, idHilfBeta, hilfBeta))
+        return 0;
+    k.hilfsparameterAlpha = hilfAlpha;
+    k.hilfsparameterBeta = hilfBeta;
     k.aktivierungMitDeaktivierung = haken(dlg, idAktivierend) == 1 ? 1 : 0;
     sofortStarten = haken(dlg, idSofort) == 1 ? 1 : 0;
     for (int m = 1; m <= 3; ++m)
@@ -495,9 +509,11 @@ int kanalDialogWerteLesen(Fenster dlg, BenutzerKanal& k, int& sofortStarten)
         return 0;
     }
     // an unknown switching synapse is only told
+    int synapse = 0;
+    if (!dialogGanzzahlLesen(dlg, idSynapseId, INT_MIN, INT_MAX, synapse))
+        return 0;
     k.stromUeberSynapse = haken(dlg, idSynapseAn) == 1 ? 1 : 0;
-    std::string id = elementText(dlg, idSynapseId, 255);
-    k.synapseId = kommaGanzzahlLesen(id.data());
+    k.synapseId = synapse;
     if (k.stromUeberSynapse && !synapseNachId(k.synapseId))
         hinweisBox(meldungFormatieren(textSynapseFehlt, k.synapseId));
     return 1;

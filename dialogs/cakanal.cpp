@@ -17,6 +17,7 @@
 #include "resources/vorlagen.h"
 #include "texts/texte.h"
 #include <array>
+#include <cmath>
 #include <cstdio>
 #include <memory>
 
@@ -32,7 +33,7 @@ enum : int {
 constexpr int torKCaInaktivierung = 4;
 constexpr int gbAnfang = par::GbCaStart, gbEnde = 238;   // the model's parameter range
 constexpr int textOhneGb = 981, textEntfernen = 982, textStandard = 983;
-constexpr int textFilter = 986, textTitel = 992;
+constexpr int textFilter = 986, textTitel = 992, textKehrwertUnendlich = 959;
 
 // A record field: of the record itself (tor < 0) or of one of its five gates.
 struct Feld {
@@ -183,15 +184,28 @@ void fuellen(Fenster dlg)
                 elementTextSetzen(dlg, torSpalten[g][r], zahlText(kopie.tore[g].*torZeilen[r]));
 }
 
-void felderLesen(Fenster dlg)
+// Every field into the working copy, or (after the notice naming the first bad field)
+// nothing: a text without a number, or a tau so near 0 that its rate would be infinite.
+bool felderLesen(Fenster dlg)
 {
+    KCaKanal neu = kopie;
     for (const Zuordnung& z : feldTabelle)
-        z.feld.in(kopie) = dialogZahlLesen(dlg, z.nummer);
-    kopie.caAbbau = kehrwert(dialogZahlLesen(dlg, idTau));
+        if (!dialogZahlFeldLesen(dlg, z.nummer, z.feld.in(neu)))
+            return false;
+    double tau = 0.0;
+    if (!dialogZahlFeldLesen(dlg, idTau, tau))
+        return false;
+    if (tau != 0.0 && !std::isfinite(1.0 / tau)) {
+        hinweisBox(meldungFormatieren(textKehrwertUnendlich, feldBeschriftung(dlg, idTau)));
+        dialogElementFokussieren(dlg, idTau, 1);
+        return false;
+    }
+    neu.caAbbau = kehrwert(tau);
     for (size_t g = 0; g < torSpalten.size(); ++g)
         for (size_t r = 0; r < torZeilen.size(); ++r)
-            if (torSpalten[g][r])
-                kopie.tore[g].*torZeilen[r] = dialogZahlLesen(dlg, torSpalten[g][r]);
+            if (torSpalten[g][r] && !dialogZahlFeldLesen(dlg, torSpalten[g][r], neu.tore[g].*torZeilen[r]))
+                return false;
+    kopie = neu;
     stroeme = haken(dlg, idStroeme);
     ausgeschaltet = haken(dlg, idAusgeschaltet);
     inaktivierung = haken(dlg, idInaktivierung);
@@ -201,6 +215,7 @@ void felderLesen(Fenster dlg)
     kopie.mitInaktivierung = inaktivierung;
     kopie.spannungsabhaengig = spannung;
     kopie.oeffnungAnzeigen = oeffnung;
+    return true;
 }
 
 // Slots 4-7 follow the switches. Hidden, only the slots this dialog filled (kind 32) are
@@ -237,7 +252,8 @@ void kurvenSetzen()
 
 intptr_t speichern(Fenster dlg, int id)
 {
-    felderLesen(dlg);
+    if (!felderLesen(dlg))
+        return 1;
     if (!neuron->kca)
         neuron->kca = std::make_unique<KCaKanal>();
     *neuron->kca = kopie;

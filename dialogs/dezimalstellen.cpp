@@ -6,6 +6,7 @@
 #include "model/netz.h"
 #include "model/undo.h"
 #include "resources/vorlagen.h"
+#include <climits>
 #include <string>
 
 using namespace plattform;
@@ -17,12 +18,6 @@ enum : int { idX = 2228, idXFest = 2297, idZeit = 2222, idWert = 2224, idLegende
 DialogRahmen rahmen;
 DiagrammDaten* diagramm = nullptr;
 int fest = 0;
-
-int ganzzahl(Fenster dlg, int id)
-{
-    std::string t = elementText(dlg, id, 255);
-    return kommaGanzzahlLesen(t.data());
-}
 
 void oeffnen(Fenster)
 {
@@ -42,14 +37,21 @@ void fuellen(Fenster dlg)
     hakenSetzen(dlg, idXFest, fest ? 1 : 0);
 }
 
+// any whole number is taken; a field without one leaves every diagram as it was
 void speichern(Fenster dlg)
 {
+    int x = 0, zeit = 0, wert = 0, legende = 0;
+    if (!dialogGanzzahlLesen(dlg, idX, INT_MIN, INT_MAX, x) ||
+        !dialogGanzzahlLesen(dlg, idZeit, INT_MIN, INT_MAX, zeit) ||
+        !dialogGanzzahlLesen(dlg, idWert, INT_MIN, INT_MAX, wert) ||
+        !dialogGanzzahlLesen(dlg, idLegende, INT_MIN, INT_MAX, legende))
+        return;
     DiagrammDaten& d = *diagramm;
     d.dezimalstellenXFest = fest;
-    d.dezimalstellenX = ganzzahl(dlg, idX);
-    d.dezimalstellenVCursor = ganzzahl(dlg, idZeit);
-    d.dezimalstellenHCursor = ganzzahl(dlg, idWert);
-    d.dezimalstellenWerte = ganzzahl(dlg, idLegende);
+    d.dezimalstellenX = x;
+    d.dezimalstellenVCursor = zeit;
+    d.dezimalstellenHCursor = wert;
+    d.dezimalstellenWerte = legende;
     if (haken(dlg, idAlle)) {
         for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
             for (DiagrammDaten* andere = &n->hauptDiagramm; andere; andere = andere->naechstes) {

@@ -21,7 +21,10 @@
 #include "platform/waehler.h"
 #include "resources/vorlagen.h"
 #include "texts/texte.h"
+#include <array>
+#include <climits>
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 using namespace plattform;
@@ -46,17 +49,24 @@ constexpr int meldungAlleFormatieren = 933, meldungNichtsAngekreuzt = 934;
 using IntFeld = int DiagrammDaten::*;
 using RealFeld = double DiagrammDaten::*;
 
-// the whole-number and real fields, each with its apply box
-struct GanzzahlFeld { int id; IntFeld feld; int box; };
+// the whole-number and real fields, each with its apply box; whole numbers with their range
+// (margins, lengths and distances are pixels, line widths too; the painter computes with them)
+struct GanzzahlFeld { int id; IntFeld feld; int box; int von, bis; };
 struct RealZahlFeld { int id; RealFeld feld; int box; };
 constexpr GanzzahlFeld ganzzahlFelder[] = {
-    {idRandOben, &DiagrammDaten::yRand, 1174},       {idRandSeite, &DiagrammDaten::xRand, 1176},
-    {1127, &DiagrammDaten::achsenDicke, 1177},        {1131, &DiagrammDaten::tickLaenge, 1179},
-    {1130, &DiagrammDaten::tickDicke, 1178},          {1149, &DiagrammDaten::tickFontSize, 1192},
-    {1167, &DiagrammDaten::cursorDicke, 1196},        {1165, &DiagrammDaten::cursorArt, 1211},
-    {1132, &DiagrammDaten::xTickPosition, 1180},      {1146, &DiagrammDaten::xTextAbstand, 1182},
-    {1158, &DiagrammDaten::yTickPosition, 1181},      {1590, &DiagrammDaten::yTextAbstand, 1191},
-    {idLinienDicke, &DiagrammDaten::linienDicke, 1194},
+    {idRandOben, &DiagrammDaten::yRand, 1174, -groesseMax, groesseMax},
+    {idRandSeite, &DiagrammDaten::xRand, 1176, -groesseMax, groesseMax},
+    {1127, &DiagrammDaten::achsenDicke, 1177, 0, linienbreiteMax},
+    {1131, &DiagrammDaten::tickLaenge, 1179, -groesseMax, groesseMax},
+    {1130, &DiagrammDaten::tickDicke, 1178, 0, linienbreiteMax},
+    {1149, &DiagrammDaten::tickFontSize, 1192, 0, groesseMax},
+    {1167, &DiagrammDaten::cursorDicke, 1196, 0, linienbreiteMax},
+    {1165, &DiagrammDaten::cursorArt, 1211, INT_MIN, INT_MAX},
+    {1132, &DiagrammDaten::xTickPosition, 1180, -groesseMax, groesseMax},
+    {1146, &DiagrammDaten::xTextAbstand, 1182, -groesseMax, groesseMax},
+    {1158, &DiagrammDaten::yTickPosition, 1181, -groesseMax, groesseMax},
+    {1590, &DiagrammDaten::yTextAbstand, 1191, -groesseMax, groesseMax},
+    {idLinienDicke, &DiagrammDaten::linienDicke, 1194, 0, linienbreiteMax},
 };
 constexpr RealZahlFeld realFelder[] = {
     {idXVon, &DiagrammDaten::minX, 1187},       {idXBis, &DiagrammDaten::maxX, 1188},
@@ -131,12 +141,6 @@ std::string zahlText(double x)
     char puffer[64];
     std::snprintf(puffer, sizeof puffer, "%.15g", x);
     return puffer;
-}
-
-int ganzzahlLesen(Fenster dlg, int id)
-{
-    std::string t = elementText(dlg, id, 255);
-    return kommaGanzzahlLesen(t.data());
 }
 
 void gitterFreigeben(Fenster dlg, const DiagrammDaten& d)
@@ -319,15 +323,26 @@ void boxUebernehmen(int box, DiagrammDaten& z)
     }
 }
 
-// steps 1-6 of applying: the fields into the working copy, corrected; false when a tick
-// interval is refused (the dialog stays open)
+// The first part of applying: the fields into the working copy, corrected; false when a
+// field holds no number or lies outside its range, or a tick interval is refused (the
+// dialog stays open). A field that fails leaves the working copy as it was.
 bool felderUebernehmen(Fenster dlg)
 {
+    std::array<int, std::size(ganzzahlFelder)> ganz{};
+    std::array<double, std::size(realFelder)> real{};
+    for (size_t i = 0; i < ganz.size(); ++i) {
+        const GanzzahlFeld& f = ganzzahlFelder[i];
+        if (!dialogGanzzahlLesen(dlg, f.id, f.von, f.bis, ganz[i]))
+            return false;
+    }
+    for (size_t i = 0; i < real.size(); ++i)
+        if (!dialogZahlFeldLesen(dlg, realFelder[i].id, real[i]))
+            return false;
     DiagrammDaten& k = kopie;
-    for (const GanzzahlFeld& f : ganzzahlFelder)
-        k.*f.feld = ganzzahlLesen(dlg, f.id);
-    for (const RealZahlFeld& f : realFelder)
-        k.*f.feld = dialogZahlLesen(dlg, f.id);
+    for (size_t i = 0; i < ganz.size(); ++i)
+        k.*ganzzahlFelder[i].feld = ganz[i];
+    for (size_t i = 0; i < real.size(); ++i)
+        k.*realFelder[i].feld = real[i];
     // the window ends with the run, unless the permutation display shows it
     const double dauer = simulationsParameter.simulationsDauer;
     if (k.maxX > dauer && !(modusStatus & modusBit::PermutationsfensterOffen))

@@ -177,16 +177,18 @@ void fuellen(Fenster dlg)
 
 void neuFuellen(Fenster dlg) { senden(dlg, nachricht::DialogInit, 0, 0); }
 
-// the seven numbers of the edits
-void zahlenLesen(Fenster dlg, IzhikevichTyp& t)
+// the seven numbers of the edits, or (after the notice naming the first bad field) nothing
+bool zahlenLesen(Fenster dlg, IzhikevichTyp& t)
 {
-    t.a = dialogZahlLesen(dlg, idA);
-    t.b = dialogZahlLesen(dlg, idB);
-    t.c = dialogZahlLesen(dlg, idC);
-    t.d = dialogZahlLesen(dlg, idD);
-    t.naE = dialogZahlLesen(dlg, idNaE);
-    t.V = dialogZahlLesen(dlg, idV);
-    t.U = dialogZahlLesen(dlg, idU);
+    IzhikevichTyp neu = t;
+    for (const auto& [id, feld] : {std::pair{idA, &IzhikevichTyp::a}, {idB, &IzhikevichTyp::b},
+                                   {idC, &IzhikevichTyp::c}, {idD, &IzhikevichTyp::d},
+                                   {idNaE, &IzhikevichTyp::naE}, {idV, &IzhikevichTyp::V},
+                                   {idU, &IzhikevichTyp::U}})
+        if (!dialogZahlFeldLesen(dlg, id, neu.*feld))
+            return false;
+    t = neu;
+    return true;
 }
 
 bool nameLesen(Fenster dlg, std::string& name)
@@ -214,11 +216,14 @@ void neu(Fenster dlg)
             dialogElementFokussieren(dlg, idName, 1);
             return;
         }
+    IzhikevichTyp gelesen;
+    if (!zahlenLesen(dlg, gelesen))
+        return;
     gewaehlt = frei;
     if (frei >= arbeitAnzahl)
         arbeitAnzahl = frei + 1;
     IzhikevichTyp& t = arbeit[static_cast<size_t>(frei)];
-    zahlenLesen(dlg, t);
+    t = gelesen;
     t.name = name;
     neuFuellen(dlg);
 }
@@ -233,13 +238,13 @@ void aendern(Fenster dlg)
     gewaehlt = static_cast<int>(listeDaten(dlg, idListe, auswahl));
     IzhikevichTyp& t = arbeit[static_cast<size_t>(gewaehlt)];
     if (t.name.empty()) {
-        zahlenLesen(dlg, gezeigt.typ);
+        if (!zahlenLesen(dlg, gezeigt.typ))
+            return;
         dialogElementFokussieren(dlg, idListe, 0);
     } else if (sysInfoBox(meldungFormatieren(348, t.name), knoepfe::JaNein) == antwort::Ja) {
         std::string name;
-        if (!nameLesen(dlg, name))
+        if (!nameLesen(dlg, name) || !zahlenLesen(dlg, t))
             return;
-        zahlenLesen(dlg, t);
         t.name = name;
     }
     neuFuellen(dlg);
@@ -275,9 +280,8 @@ intptr_t speichern(Fenster dlg, int id)
 {
     // the edits
     Werte w;
-    if (!nameLesen(dlg, w.typ.name))
+    if (!nameLesen(dlg, w.typ.name) || !zahlenLesen(dlg, w.typ))
         return 1;
-    zahlenLesen(dlg, w.typ);
     w.korrigieren = haken(dlg, idKorrigieren);
     // the neurons
     if (markierteNeurone.anzahl() < 2) {

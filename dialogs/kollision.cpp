@@ -10,6 +10,7 @@
 #include "resources/vorlagen.h"
 #include "texts/texte.h"
 #include <cstdio>
+#include <iterator>
 #include <string>
 
 using namespace plattform;
@@ -100,8 +101,12 @@ void uebernehmen(Kollisionsobjekt& ziel, const Kollisionsobjekt& quelle)
 
 void speichern(Fenster dlg, int id)
 {
-    for (const ZahlFeld& f : zahlFelder)
-        kopie.*f.feld = dialogZahlLesen(dlg, f.id);
+    double zahlen[std::size(zahlFelder)] = {};
+    for (size_t i = 0; i < std::size(zahlFelder); ++i)
+        if (!dialogZahlFeldLesen(dlg, zahlFelder[i].id, zahlen[i]))
+            return;
+    for (size_t i = 0; i < std::size(zahlFelder); ++i)
+        kopie.*zahlFelder[i].feld = zahlen[i];
     kopie.aktiv = haken(dlg, idAktiv);
     kopie.akustisch = haken(dlg, idAkustisch);
     kopie.name = elementText(dlg, idName, 259);
@@ -151,9 +156,11 @@ intptr_t kollisionsObjektDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t 
                 return 0;
             }
         if ((id == idLaufzeit || id == idSomaAxon) && art == benachrichtigung::FokusVerloren) {
-            if (elementGeaendert(dlg, id))
+            // only a number goes into the copy; any other text stays for OK to name
+            double x = 0.0;
+            if (elementGeaendert(dlg, id) && dialogTextZahl(elementText(dlg, id, 255), x))
                 kopie.*(id == idLaufzeit ? &Kollisionsobjekt::fortleitungsdauer
-                                         : &Kollisionsobjekt::somaAxonVerzoegerung) = dialogZahlLesen(dlg, id);
+                                         : &Kollisionsobjekt::somaAxonVerzoegerung) = x;
             return 0;
         }
         switch (id) {

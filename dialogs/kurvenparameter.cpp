@@ -301,12 +301,17 @@ void uebernehmen(Fenster dlg, int knopf)
 {
     const int s = slotNummer();
     KurvenDaten& k = kopie.kurven[s];
+    // the numbers first: a field without one (or a line too wide to draw) changes nothing
+    int dicke = 0;
+    double offset = 0.0, zoom = 0.0;
+    if (!dialogGanzzahlLesen(dlg, idDicke, 0, linienbreiteMax, dicke) || !dialogZahlFeldLesen(dlg, idOffset, offset) ||
+        !dialogZahlFeldLesen(dlg, idZoom, zoom))
+        return;
     // the typed fields and the switches
     k.dimension = elementText(dlg, idDimension, einheitLaenge);
-    std::string dicke = elementText(dlg, idDicke, 255);
-    k.dicke = kommaGanzzahlLesen(dicke.data());
-    k.yOffset = dialogZahlLesen(dlg, idOffset);
-    k.yZoom = dialogZahlLesen(dlg, idZoom);
+    k.dicke = dicke;
+    k.yOffset = offset;
+    k.yZoom = zoom;
     k.bezeichnung = elementText(dlg, idName, nameLaenge);
     k.eigeneYAchse = haken(dlg, idEigeneAchse);
     k.anzeigen = haken(dlg, idAnzeigen);
@@ -343,7 +348,7 @@ void uebernehmen(Fenster dlg, int knopf)
         kurveAktualisieren(nullptr, diagramm, s, s);
     if (haken(dlg, idAlleUeberall))
         kurveAktualisieren(nullptr, diagramm, s, -1);
-    // 6.
+    // the dialog ends; the diagram follows
     ende(dlg, -1);
     if (neuron)
         kanalZeigerAktualisieren(*neuron);
@@ -362,7 +367,7 @@ void uebernehmen(Fenster dlg, int knopf)
         simulationAusDialogStarten();
         velnorInfoBox(meldungsTexte[703]);   // only a notice: neither answer ends the program
     }
-    // 8.
+    // "übernehmen": its opener opens the dialog again at this slot
     if (knopf == idUebernehmen) {
         aktuellesDiagramm.kurvenSlot = 0;
         ende(dlg, s);

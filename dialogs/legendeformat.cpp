@@ -5,7 +5,6 @@
 #include "model/diagramm.h"
 #include "resources/vorlagen.h"
 #include "texts/texte.h"
-#include <cstdlib>
 #include <string>
 
 using namespace plattform;
@@ -17,7 +16,6 @@ enum : int { idX = 1420, idY = 1421, idSchrift = 1422, idLinksbuendig = 1423, id
 DialogRahmen rahmen;
 DiagrammDaten* diagramm = nullptr;
 
-int ganzzahl(Fenster dlg, int id) { return std::atoi(elementText(dlg, id, 255).c_str()); }
 
 void fuellen(Fenster dlg)
 {
@@ -29,12 +27,18 @@ void fuellen(Fenster dlg)
     hakenSetzen(dlg, idZentriert, d.legendeLinksbuendig ? 0 : 1);
 }
 
+// a field without a number (or beyond what the painter takes) leaves the record as it was
 void speichern(Fenster dlg)
 {
+    int x = 0, y = 0, schrift = 0;
+    if (!dialogGanzzahlLesen(dlg, idX, -groesseMax, groesseMax, x) ||
+        !dialogGanzzahlLesen(dlg, idY, -groesseMax, groesseMax, y) ||
+        !dialogGanzzahlLesen(dlg, idSchrift, 0, groesseMax, schrift))
+        return;
     DiagrammDaten& d = *diagramm;
-    d.legendeX = ganzzahl(dlg, idX);
-    d.legendeY = ganzzahl(dlg, idY);
-    d.legendeFontSize = ganzzahl(dlg, idSchrift);
+    d.legendeX = x;
+    d.legendeY = y;
+    d.legendeFontSize = schrift;
     d.legendeLinksbuendig = haken(dlg, idLinksbuendig) ? 1 : 0;
     dialogSchliessen(dlg, rahmen, 1, false);
 }

@@ -7,7 +7,6 @@
 #include "resources/vorlagen.h"
 #include "texts/texte.h"
 #include <array>
-#include <cstdlib>
 
 using namespace plattform;
 
@@ -15,17 +14,18 @@ namespace {
 
 enum : int { idAlleAendern = 1271, idAlsStandard = 1273, idStandardwerte = 1275 };
 
-// per edit: the entry of zeichenGroessen it shows and its check box of the full view
-struct Feld { int id, groesse, kasten; };
+// per edit: the entry of zeichenGroessen it shows, its check box of the full view and the
+// largest value it takes (the network picture computes in pixels with it)
+struct Feld { int id, groesse, kasten, bis; };
 constexpr std::array<Feld, 8> felder = {{
-    {1083, 3, 1259},   // soma diameter
-    {1088, 1, 1261},   // dendrite length
-    {1092, 2, 1263},   // dendrite thickness
-    {1096, 4, 1265},   // axon length
-    {1100, 5, 1267},   // synapse size
-    {1097, 7, 1266},   // stimulus-flash length
-    {1103, 6, 1269},   // radius of recurrent synapses
-    {1104, 0, 1270},   // line width of a dendrite segment
+    {1083, 3, 1259, groesseMax},        // soma diameter
+    {1088, 1, 1261, groesseMax},        // dendrite length
+    {1092, 2, 1263, groesseMax},        // dendrite thickness
+    {1096, 4, 1265, groesseMax},        // axon length
+    {1100, 5, 1267, groesseMax},        // synapse size
+    {1097, 7, 1266, groesseMax},        // stimulus-flash length
+    {1103, 6, 1269, groesseMax},        // radius of recurrent synapses
+    {1104, 0, 1270, linienbreiteMax},   // line width of a dendrite segment
 }};
 
 DialogRahmen rahmen;
@@ -57,15 +57,21 @@ void fuellen(Fenster dlg)
     dialogElementFokussieren(dlg, felder[0].id, 1);
 }
 
-void lesen(Fenster dlg)
+// every field into werte, or (after the notice naming the first bad field) nothing
+bool lesen(Fenster dlg)
 {
+    std::array<int, 8> neu = werte;
     for (const Feld& f : felder)
-        werte[f.groesse] = std::atoi(elementText(dlg, f.id, 127).c_str());
+        if (!dialogGanzzahlLesen(dlg, f.id, 0, f.bis, neu[f.groesse]))
+            return false;
+    werte = neu;
+    return true;
 }
 
 void speichern(Fenster dlg)
 {
-    lesen(dlg);
+    if (!lesen(dlg))
+        return;
     if (markierteNeurone.liste.empty())
         stdNeuron.zeichenGroessen = werte;
     for (NeuronDaten* n : markierteNeurone.liste)
@@ -76,7 +82,8 @@ void speichern(Fenster dlg)
 
 void gecheckteAendern(Fenster dlg)
 {
-    lesen(dlg);
+    if (!lesen(dlg))
+        return;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         for (const Feld& f : felder)
             if (haken(dlg, f.kasten) == 1)

@@ -57,11 +57,11 @@ void farbe(Fenster dlg, int ObjektGraphik::*feld)
 void speichern(Fenster dlg)
 {
     const struct { int id, text, bis; int ObjektGraphik::*feld; } felder[] = {
-        {idBreite, 3321, 2000, &ObjektGraphik::rautenbreite},
-        {idHoehe, 3322, 2000, &ObjektGraphik::rautenhoehe},
+        {idBreite, 3321, groesseMax, &ObjektGraphik::rautenbreite},
+        {idHoehe, 3322, groesseMax, &ObjektGraphik::rautenhoehe},
         {idDivisor, 3323, 100, &ObjektGraphik::zeilenabstandDivisor},
-        {idLinie, 3324, 100, &ObjektGraphik::linienDicke},
-        {idRand, 3325, 100, &ObjektGraphik::rautenrandDicke},
+        {idLinie, 3324, linienbreiteMax, &ObjektGraphik::linienDicke},
+        {idRand, 3325, linienbreiteMax, &ObjektGraphik::rautenrandDicke},
     };
     ObjektGraphik neu = kopie;
     for (const auto& f : felder)
@@ -81,6 +81,9 @@ intptr_t rueckkopplungGraphikDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intpt
     switch (n) {
     case nachricht::Bewegen:
         dialogPositionMerken(dlg, rahmen);
+        return 0;
+    case nachricht::Zerstoeren:
+        rahmen.frisch = 1;   // an opening that ended without our close: the next takes its object anew
         return 0;
     case nachricht::DialogInit:
         if (rahmen.frisch) {

@@ -163,7 +163,10 @@ void spikerGewaehlt(Fenster dlg)
 
 void synchronisieren(Fenster dlg)
 {
-    const std::string t = zahlText(dialogZahlLesen(dlg, somaRuheFeld));
+    double ruhe = 0.0;
+    if (!dialogZahlFeldLesen(dlg, somaRuheFeld, ruhe))
+        return;
+    const std::string t = zahlText(ruhe);
     for (int id : {somaStartFeld, dendRuheFeld, dendStartFeld})
         elementTextSetzen(dlg, id, t);
 }
@@ -178,15 +181,20 @@ void standardwerte(Fenster dlg)
     dialogElementFokussieren(dlg, felder[0], 1);
 }
 
-void felderLesen(Fenster dlg)
+// every field into the working copy, or (after the notice naming the first bad field) nothing
+bool felderLesen(Fenster dlg)
 {
+    std::array<double, feldAnzahl> werte{};
     for (int i = 0; i < feldAnzahl; ++i)
-        kopie.werte[i] = dialogZahlLesen(dlg, felder[i]);
+        if (!dialogZahlFeldLesen(dlg, felder[i], werte[i]))
+            return false;
+    kopie.werte = werte;
     // a start potential equal to a resting potential of exactly -40 mV moves off it
     for (auto [ruhe, start] : {std::pair{wSomaRuhe, wSomaStart}, std::pair{wDendRuhe, wDendStart}})
         if (kopie.werte[ruhe] == -0.04 && kopie.werte[start] == kopie.werte[ruhe])
             kopie.werte[start] = -0.040001;
     kopie.nichtSpiker = haken(dlg, idSpiker) != 1;
+    return true;
 }
 
 void spikerSchreiben(NeuronDaten& n, bool nichtSpiker)
@@ -201,7 +209,8 @@ void spikerSchreiben(NeuronDaten& n, bool nichtSpiker)
 
 intptr_t speichern(Fenster dlg, int id)
 {
-    felderLesen(dlg);
+    if (!felderLesen(dlg))
+        return 1;
     for (NeuronDaten* n : markierteNeurone.liste) {
         spikerSchreiben(*n, kopie.nichtSpiker);
         for (int s = 0; s < ionenFelder; ++s)
@@ -229,7 +238,8 @@ intptr_t gecheckteAendern(Fenster dlg, bool nurMarkierte)
         hinweisBox(meldungsTexte[975]);
         return 0;
     }
-    felderLesen(dlg);
+    if (!felderLesen(dlg))
+        return 0;
     const bool spikerSetzen = haken(dlg, idSpikerKasten) == 1;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         if (nurMarkierte && !n->markiert)

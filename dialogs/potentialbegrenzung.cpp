@@ -31,9 +31,13 @@ constexpr std::array<Kompartiment, 4> kompartimente = {{
 }};
 constexpr int grenzeOben = 0x2, grenzeUnten = 0x4;
 
+// the rows of the template that label the upper and the lower limits of every compartment
+constexpr int zeileObereGrenze = 3, zeileUntereGrenze = 4;
+
 DialogRahmen rahmen;
 Potentialbegrenzung kopie;
 int kennzeichnen = 0;
+bool texteFaellig = false;   // a refill by a check box keeps what the user typed
 
 std::string zahlText(double x)
 {
@@ -42,17 +46,12 @@ std::string zahlText(double x)
     return puffer;
 }
 
-int ganzzahl(Fenster dlg, int id)
-{
-    std::string t = elementText(dlg, id, 511);
-    return kommaGanzzahlLesen(t.data());
-}
-
 int bit(Fenster dlg, int id, int b) { return haken(dlg, id) == 1 ? b : 0; }
 
 void oeffnen(Fenster)
 {
     undoFensterlisteSpeichern(undoListe);
+    texteFaellig = true;
     kennzeichnen = programmOptionen.potentialbegrenzungKennzeichnen;
     kopie = markierteNeurone.erstes()->begrenzung;
 }
@@ -66,14 +65,19 @@ void fuellen(Fenster dlg)
         hakenSetzen(dlg, c.an, kopie.kompartimentAn[k] ? 1 : 0);
         hakenSetzen(dlg, c.obenKasten, kopie.art[k] & grenzeOben ? 1 : 0);
         hakenSetzen(dlg, c.untenKasten, kopie.art[k] & grenzeUnten ? 1 : 0);
-        elementTextSetzen(dlg, c.oben, zahlText(kopie.oben[k]));
-        elementTextSetzen(dlg, c.unten, zahlText(kopie.unten[k]));
+        if (texteFaellig) {
+            elementTextSetzen(dlg, c.oben, zahlText(kopie.oben[k]));
+            elementTextSetzen(dlg, c.unten, zahlText(kopie.unten[k]));
+        }
         dialogElementAktivieren(dlg, c.an, an);
         for (int id : {c.obenKasten, c.untenKasten, c.oben, c.unten})
             dialogElementAktivieren(dlg, id, an && kopie.kompartimentAn[k]);
     }
-    elementTextSetzen(dlg, idDicke, std::to_string(kopie.bogenDicke));
-    elementTextSetzen(dlg, idAbstand, std::to_string(kopie.bogenAbstand));
+    if (texteFaellig) {
+        elementTextSetzen(dlg, idDicke, std::to_string(kopie.bogenDicke));
+        elementTextSetzen(dlg, idAbstand, std::to_string(kopie.bogenAbstand));
+        texteFaellig = false;
+    }
     for (int id : {idDicke, idAbstand, idFarbe})
         dialogElementAktivieren(dlg, id, an);
     hakenSetzen(dlg, idKennzeichnen, kennzeichnen ? 1 : 0);
@@ -97,13 +101,13 @@ bool grenzenPruefen()
 
 intptr_t speichern(Fenster dlg, int id)
 {
-    potentialbegrenzungLesen(dlg, kopie);
-    if (!grenzenPruefen())
+    if (!potentialbegrenzungLesen(dlg, kopie) || !grenzenPruefen())
         return 1;
     programmOptionen.potentialbegrenzungKennzeichnen = haken(dlg, idKennzeichnen) == 1 ? 1 : 0;
     NeuronDaten* erstes = markierteNeurone.erstes();
     Potentialbegrenzung& b = erstes->begrenzung;
-    potentialbegrenzungLesen(dlg, b);
+    if (!potentialbegrenzungLesen(dlg, b))
+        return 1;   // read just above: cannot happen
     b.bogenFarbe = kopie.bogenFarbe;
     if (b.an && b.kompartimentAn == std::array<int, 4>{}) {
         hinweisBox(meldungsTexte[978]);
@@ -132,19 +136,49 @@ void farbeWaehlen(Fenster)
 
 } // namespace
 
-void potentialbegrenzungLesen(Fenster dlg, Potentialbegrenzung& b)
+namespace {
+
+// the switches of the open dialog into the record, as potentialbegrenzungLesen reads them
+void schalterLesen(Fenster dlg, Potentialbegrenzung& b)
 {
     for (size_t k = 0; k < kompartimente.size(); ++k) {
         const Kompartiment& c = kompartimente[k];
         const int grenzen = bit(dlg, c.obenKasten, grenzeOben) | bit(dlg, c.untenKasten, grenzeUnten);
         b.art[k] = k == 0 ? grenzen : (b.art[k] & ~(grenzeOben | grenzeUnten)) | grenzen;
         b.kompartimentAn[k] = haken(dlg, c.an) == 1 ? 1 : 0;
-        b.oben[k] = dialogZahlLesen(dlg, c.oben);
-        b.unten[k] = dialogZahlLesen(dlg, c.unten);
     }
     b.an = haken(dlg, idAn) == 1 ? 1 : 0;
-    b.bogenDicke = ganzzahl(dlg, idDicke);
-    b.bogenAbstand = ganzzahl(dlg, idAbstand);
+}
+
+// A limit's name in a notice: its compartment and the label of its row.
+std::string grenzName(Fenster dlg, size_t k, int id, int zeile)
+{
+    std::string label = feldBeschriftung(dlg, id);
+    if (label.empty())
+        for (const DialogElement& e : vorlagePotentialbegrenzung.elemente)
+            if (e.art == ElementArt::Text && e.gruppe == 0 && e.zeile == zeile && e.spalte == 0)
+                label = e.text;
+    return textFeldHolen(meldungsTexte[979], static_cast<int>(k) + 1) + ": " + label;
+}
+
+} // namespace
+
+bool potentialbegrenzungLesen(Fenster dlg, Potentialbegrenzung& b)
+{
+    Potentialbegrenzung neu = b;
+    schalterLesen(dlg, neu);
+    for (size_t k = 0; k < kompartimente.size(); ++k) {
+        const Kompartiment& c = kompartimente[k];
+        if (!dialogZahlFeldLesen(dlg, c.oben, grenzName(dlg, k, c.oben, zeileObereGrenze), neu.oben[k]) ||
+            !dialogZahlFeldLesen(dlg, c.unten, grenzName(dlg, k, c.unten, zeileUntereGrenze), neu.unten[k]))
+            return false;
+    }
+    // the arc is drawn in pixels around the soma
+    if (!dialogGanzzahlLesen(dlg, idDicke, 0, linienbreiteMax, neu.bogenDicke) ||
+        !dialogGanzzahlLesen(dlg, idAbstand, 0, groesseMax, neu.bogenAbstand))
+        return false;
+    b = neu;
+    return true;
 }
 
 intptr_t potentialbegrenzungDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t)
@@ -163,7 +197,7 @@ intptr_t potentialbegrenzungDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr
     case nachricht::Befehl: {
         const int id = loWort(w);
         if ((id >= 2066 && id <= 2075) || (id >= 2080 && id <= 2082)) {
-            potentialbegrenzungLesen(dlg, kopie);
+            schalterLesen(dlg, kopie);
             senden(dlg, nachricht::DialogInit, 0, 0);
             return 1;
         }

@@ -4,8 +4,10 @@
 #include "core/status.h"
 #include "platform/box.h"
 #include "resources/befehle.h"
+#include "resources/vorlagen.h"
 #include "platform/menue_modell.h"
 #include "texts/texte.h"
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <cstdio>
@@ -127,37 +129,101 @@ std::string grenzText(double x)
 
 } // namespace
 
-bool dialogZahlFeldLesen(Fenster dlg, int id, const std::string& feld, double& aus)
+std::string feldBeschriftung(Fenster dlg, int id)
+{
+    const DialogVorlage* v = dialogVorlage(vorlagenNummer(dlg));
+    if (!v)
+        return {};
+    const auto& el = v->elemente;
+    const auto feld = std::find_if(el.begin(), el.end(), [id](const DialogElement& e) { return e.id == id; });
+    if (feld == el.end())
+        return {};
+    // a static, or a check box or radio button that switches the field and names it
+    const auto beschriftet = [](const DialogElement& e) {
+        return e.art == ElementArt::Text ||
+               ((e.art == ElementArt::Kontrollkasten || e.art == ElementArt::Optionsfeld) && e.text[0] != '\0');
+    };
+    const DialogElement* label = nullptr;
+    for (const DialogElement& e : el)
+        if (beschriftet(e) && e.gruppe == feld->gruppe && e.zeile == feld->zeile && e.spalte < feld->spalte &&
+            (!label || e.spalte > label->spalte))
+            label = &e;
+    if (!label)
+        return {};
+    // a static without an id keeps its template text; one with an id shows what was set
+    const std::string text = label->id == -1 ? std::string(label->text) : elementText(dlg, label->id);
+    // the shown label: a single '&' marks the access key and is not drawn
+    std::string gezeigt;
+    for (size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '&' && i + 1 < text.size())
+            ++i;
+        gezeigt += text[i];
+    }
+    return gezeigt;
+}
+
+namespace {
+
+// the field's name for a notice: the one given, else its label
+std::string feldName(Fenster dlg, int id, const std::string* feld)
+{
+    return feld ? *feld : feldBeschriftung(dlg, id);
+}
+
+bool zahlLesen(Fenster dlg, int id, const std::string* feld, double von, double bis, bool bereich, double& aus)
 {
     double x = 0.0;
     if (!dialogTextZahl(elementText(dlg, id, 255), x))
-        return feldAblehnen(dlg, id, meldungFormatieren(952, feld));
+        return feldAblehnen(dlg, id, meldungFormatieren(952, feldName(dlg, id, feld)));
+    if (bereich && !(x >= von && x <= bis))
+        return feldAblehnen(dlg, id, meldungFormatieren(958, feldName(dlg, id, feld), grenzText(von), grenzText(bis)));
     aus = x;
     return true;
 }
 
-bool dialogZahlFeldLesen(Fenster dlg, int id, const std::string& feld, double von, double bis, double& aus)
-{
-    double x = 0.0;
-    if (!dialogZahlFeldLesen(dlg, id, feld, x))
-        return false;
-    if (!(x >= von && x <= bis))
-        return feldAblehnen(dlg, id, meldungFormatieren(958, feld, grenzText(von), grenzText(bis)));
-    aus = x;
-    return true;
-}
-
-bool dialogGanzzahlLesen(Fenster dlg, int id, int von, int bis, const std::string& feld, int& aus)
+bool ganzzahlLesen(Fenster dlg, int id, int von, int bis, const std::string* feld, int& aus)
 {
     std::string t = elementText(dlg, id, 255);
     double pruefung = 0.0;
     if (!dialogTextZahl(t, pruefung))
-        return feldAblehnen(dlg, id, meldungFormatieren(952, feld));
+        return feldAblehnen(dlg, id, meldungFormatieren(952, feldName(dlg, id, feld)));
     const int x = kommaGanzzahlLesen(t.data());
     if (x < von || x > bis)
-        return feldAblehnen(dlg, id, meldungFormatieren(822, feld, von, bis));
+        return feldAblehnen(dlg, id, meldungFormatieren(822, feldName(dlg, id, feld), von, bis));
     aus = x;
     return true;
+}
+
+} // namespace
+
+bool dialogZahlFeldLesen(Fenster dlg, int id, const std::string& feld, double& aus)
+{
+    return zahlLesen(dlg, id, &feld, 0.0, 0.0, false, aus);
+}
+
+bool dialogZahlFeldLesen(Fenster dlg, int id, const std::string& feld, double von, double bis, double& aus)
+{
+    return zahlLesen(dlg, id, &feld, von, bis, true, aus);
+}
+
+bool dialogZahlFeldLesen(Fenster dlg, int id, double& aus)
+{
+    return zahlLesen(dlg, id, nullptr, 0.0, 0.0, false, aus);
+}
+
+bool dialogZahlFeldLesen(Fenster dlg, int id, double von, double bis, double& aus)
+{
+    return zahlLesen(dlg, id, nullptr, von, bis, true, aus);
+}
+
+bool dialogGanzzahlLesen(Fenster dlg, int id, int von, int bis, const std::string& feld, int& aus)
+{
+    return ganzzahlLesen(dlg, id, von, bis, &feld, aus);
+}
+
+bool dialogGanzzahlLesen(Fenster dlg, int id, int von, int bis, int& aus)
+{
+    return ganzzahlLesen(dlg, id, von, bis, nullptr, aus);
 }
 
 int fensterMass(Fenster f, int welches)

@@ -42,15 +42,23 @@ void dialogSchliessen(plattform::Fenster dlg, DialogRahmen& r, intptr_t ergebnis
 void simulationAusDialogStarten();
 
 // The start every dialog shares that edits the record handed in its DialogInit parameter
-// (an opening takes it; a refill keeps the record unless it hands another): Bewegen remembers the position; DialogInit
-// ends the dialog with ohneSatz when there is no record, else initialises it with teile.
-// True when the message was one of these two; antwort then holds what the procedure returns.
+// (an opening takes it; a refill keeps the record unless it hands another): Bewegen remembers
+// the position; DialogInit ends the dialog with ohneSatz when there is no record, else
+// initialises it with teile; Zerstoeren marks the frame fresh, so an opening that ended
+// without the dialog's own close never leaves the next one a stale record.
+// True when the message was one of these three; antwort then holds what the procedure returns.
 template <class Satz>
 bool satzDialogAnfang(plattform::Fenster dlg, uint32_t n, intptr_t l, DialogRahmen& r, Satz*& satz,
                       const DialogInitTeile& teile, intptr_t& antwort, intptr_t ohneSatz = 2)
 {
     if (n == plattform::nachricht::Bewegen) {
         dialogPositionMerken(dlg, r);
+        antwort = 0;
+        return true;
+    }
+    if (n == plattform::nachricht::Zerstoeren) {
+        // however the dialog ended, the next opening takes the record it is given
+        r.frisch = 1;
         antwort = 0;
         return true;
     }
@@ -87,6 +95,20 @@ bool dialogZahlFeldLesen(plattform::Fenster dlg, int id, const std::string& feld
 // shows it) and the range. Either way the focus goes into the field with its text
 // selected, and false comes back; aus is then unchanged. An empty field reads as 0.
 bool dialogGanzzahlLesen(plattform::Fenster dlg, int id, int von, int bis, const std::string& feld, int& aus);
+// The same three readers naming the field by its label (feldBeschriftung).
+bool dialogZahlFeldLesen(plattform::Fenster dlg, int id, double& aus);
+bool dialogZahlFeldLesen(plattform::Fenster dlg, int id, double von, double bis, double& aus);
+bool dialogGanzzahlLesen(plattform::Fenster dlg, int id, int von, int bis, int& aus);
+
+// What a typed size may reach before it goes into pixel arithmetic: sizes and distances
+// in pixels, and line widths.
+constexpr int groesseMax = 2000, linienbreiteMax = 100;
+
+// The label a field shows, for the notices that name it: in the dialog's template the
+// static (or the check box or radio button with a text) nearest to the field's left in the
+// same row of the same group box, as it reads now (access-key marks dropped); "" when the
+// field has none there.
+std::string feldBeschriftung(plattform::Fenster dlg, int id);
 
 // one measure of a window's screen rectangle: 1 height, 2 width, 3 left, 4 top; else 0
 int fensterMass(plattform::Fenster f, int welches);

@@ -101,11 +101,15 @@ void werteZeigen(Fenster dlg, int a, int b, int c, const Rauschwerte& w)
     elementTextSetzen(dlg, c, zahlText(w.abklingzeit));
 }
 
-void werteLesen(Fenster dlg, int a, int b, int c, Rauschwerte& w)
+// the three values of a column, or (after the notice naming the first bad field) nothing
+bool werteLesen(Fenster dlg, int a, int b, int c, Rauschwerte& w)
 {
-    w.intensitaet = dialogZahlLesen(dlg, a);
-    w.haeufigkeit = dialogZahlLesen(dlg, b);
-    w.abklingzeit = dialogZahlLesen(dlg, c);
+    Rauschwerte neu = w;
+    if (!dialogZahlFeldLesen(dlg, a, neu.intensitaet) || !dialogZahlFeldLesen(dlg, b, neu.haeufigkeit) ||
+        !dialogZahlFeldLesen(dlg, c, neu.abklingzeit))
+        return false;
+    w = neu;
+    return true;
 }
 
 void sitzungBeenden(Fenster dlg, intptr_t ergebnis)
@@ -185,16 +189,19 @@ void fokusVerloren(Fenster dlg, int id)
     case idStdAbklingzeit: vorher = sitzung.standard.abklingzeit; break;
     default: return;
     }
-    if (dialogZahlLesen(dlg, id) != angezeigt(vorher))
+    double x = 0.0;
+    if (!dialogTextZahl(elementText(dlg, id, 255), x) || x != angezeigt(vorher))
         sitzung.geaendert = true;
 }
 
 // the three values of the neuron column into an entry, switched on
-void neuronWerteUebernehmen(Fenster dlg, Rauschwerte& e)
+bool neuronWerteUebernehmen(Fenster dlg, Rauschwerte& e)
 {
     Rauschwerte w;
-    werteLesen(dlg, idIntensitaet, idHaeufigkeit, idAbklingzeit, w);
+    if (!werteLesen(dlg, idIntensitaet, idHaeufigkeit, idAbklingzeit, w))
+        return false;
     e = {1, w.abklingzeit, w.haeufigkeit, w.intensitaet};
+    return true;
 }
 
 intptr_t speichern(Fenster dlg, int id)
@@ -205,7 +212,8 @@ intptr_t speichern(Fenster dlg, int id)
         sitzungBeenden(dlg, 2);
         return 0;
     }
-    werteLesen(dlg, idStdIntensitaet, idStdHaeufigkeit, idStdAbklingzeit, sitzung.standard);
+    if (!werteLesen(dlg, idStdIntensitaet, idStdHaeufigkeit, idStdAbklingzeit, sitzung.standard))
+        return 0;
     netzvorgaben.rauschStaerke = sitzung.standard.intensitaet;
     netzvorgaben.rauschHaeufigkeit = sitzung.standard.haeufigkeit;
     netzvorgaben.rauschAbklingzeit = sitzung.standard.abklingzeit;
@@ -251,14 +259,15 @@ intptr_t befehl(Fenster dlg, int id, int art)
         wiederOeffnen(dlg, id);
         return 0;
     case idSpeichern:
-        if (e)
-            neuronWerteUebernehmen(dlg, *e);
+        if (e && !neuronWerteUebernehmen(dlg, *e))
+            return 0;
         sitzung.geaendert = false;
         neuFuellen(dlg);
         return 0;
     case idAktiviertenSpeichern: {
         Rauschwerte w;
-        werteLesen(dlg, idIntensitaet, idHaeufigkeit, idAbklingzeit, w);
+        if (!werteLesen(dlg, idIntensitaet, idHaeufigkeit, idAbklingzeit, w))
+            return 0;
         for (Rauschwerte& x : sitzung.tabelle)
             if (x.an)
                 x = {1, w.abklingzeit, w.haeufigkeit, w.intensitaet};
@@ -266,14 +275,16 @@ intptr_t befehl(Fenster dlg, int id, int art)
         return 0;
     }
     case idStandardNeuron:
-        werteLesen(dlg, idStdIntensitaet, idStdHaeufigkeit, idStdAbklingzeit, sitzung.standard);
+        if (!werteLesen(dlg, idStdIntensitaet, idStdHaeufigkeit, idStdAbklingzeit, sitzung.standard))
+            return 0;
         if (e)
             *e = {1, sitzung.standard.abklingzeit, sitzung.standard.haeufigkeit, sitzung.standard.intensitaet};
         sitzung.geaendert = false;
         neuFuellen(dlg);
         return 0;
     case idStandardAktivierte:
-        werteLesen(dlg, idStdIntensitaet, idStdHaeufigkeit, idStdAbklingzeit, sitzung.standard);
+        if (!werteLesen(dlg, idStdIntensitaet, idStdHaeufigkeit, idStdAbklingzeit, sitzung.standard))
+            return 0;
         for (Rauschwerte& x : sitzung.tabelle)
             if (x.an)
                 x = {1, sitzung.standard.abklingzeit, sitzung.standard.haeufigkeit, sitzung.standard.intensitaet};

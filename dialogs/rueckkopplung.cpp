@@ -12,6 +12,7 @@
 #include "resources/vorlagen.h"
 #include "texts/texte.h"
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <string>
 
@@ -33,6 +34,7 @@ DialogRahmen fensterRahmen;
 Rueckkopplungsobjekt* objekt = nullptr;
 Rueckkopplungsobjekt kopie;
 int auswahl[3] = {-1, -1, -1};   // of the three lists; -1 not yet chosen
+bool texteFaellig = false;   // the next fill is an opening's: every edit shows the copy
 
 // the number fields and where they go; apsProBurst is read on its own as a whole number
 struct ZahlFeld { int id; double* ziel; };
@@ -121,10 +123,18 @@ void fuellen(Fenster dlg)
     hakenSetzen(dlg, idFest, art == zusammenhang::FesteWerte);
     hakenSetzen(dlg, idLinear, art == zusammenhang::Gerade);
     hakenSetzen(dlg, idTabelle, art != zusammenhang::FesteWerte && art != zusammenhang::Gerade);
+    // A refill shows the copy again, but a text that holds no number stays for OK to name:
+    // leaving the field did not take it into the copy.
+    const auto zeigen = [dlg](int id, const std::string& text) {
+        double x = 0.0;
+        if (texteFaellig || dialogTextZahl(elementText(dlg, id, 255), x))
+            elementTextSetzen(dlg, id, text);
+    };
     elementTextSetzen(dlg, idName, kopie.objektName);
     for (const ZahlFeld& f : zahlFelder())
-        elementTextSetzen(dlg, f.id, zahlText(*f.ziel));
-    elementTextSetzen(dlg, idApsProBurst, std::to_string(kopie.apsProBurst));
+        zeigen(f.id, zahlText(*f.ziel));
+    zeigen(idApsProBurst, std::to_string(kopie.apsProBurst));
+    texteFaellig = false;
 
     // what may be used now
     const auto markiert = [&](int l) { return hatRolle(l, gewaehlt(dlg, l)); };
@@ -151,13 +161,19 @@ void feldVerlassen(Fenster dlg, int id)
         return;
     if (id == idName) {
         kopie.objektName = elementText(dlg, id, 259);
-    } else if (id == idApsProBurst) {
-        std::string t = elementText(dlg, id, 255);
+        return;
+    }
+    // only a number goes into the copy; any other text stays for OK to name
+    std::string t = elementText(dlg, id, 255);
+    double x = 0.0;
+    if (!dialogTextZahl(t, x))
+        return;
+    if (id == idApsProBurst) {
         kopie.apsProBurst = kommaGanzzahlLesen(t.data());
     } else {
         for (const ZahlFeld& f : zahlFelder())
             if (f.id == id)
-                *f.ziel = dialogZahlLesen(dlg, id);
+                *f.ziel = x;
     }
 }
 
@@ -203,10 +219,18 @@ void speichern(Fenster dlg, int id)
     kopie.objektName = elementText(dlg, idName, 259);
     if (kopie.objektName.empty())
         return fehler(511, idName);
-    for (const ZahlFeld& f : zahlFelder())
-        *f.ziel = dialogZahlLesen(dlg, f.id);
-    std::string aps = elementText(dlg, idApsProBurst, 255);
-    kopie.apsProBurst = kommaGanzzahlLesen(aps.data());
+    // every number before any of them goes into the copy
+    const std::vector<ZahlFeld> felder = zahlFelder();
+    std::vector<double> zahlen(felder.size());
+    for (size_t i = 0; i < felder.size(); ++i)
+        if (!dialogZahlFeldLesen(dlg, felder[i].id, zahlen[i]))
+            return;
+    int aps = 0;
+    if (!dialogGanzzahlLesen(dlg, idApsProBurst, INT_MIN, INT_MAX, aps))
+        return;
+    for (size_t i = 0; i < felder.size(); ++i)
+        *felder[i].ziel = zahlen[i];
+    kopie.apsProBurst = aps;
     kopie.objektAktiv = haken(dlg, idAktiv);
     kopie.reizueberlappung = haken(dlg, idUeberlappung) ? 0 : 1;
     kopie.zielaktivierungBeiBurstbeginn = haken(dlg, idZielaktivierung);
@@ -281,6 +305,9 @@ intptr_t rueckkopplungDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
     case nachricht::Bewegen:
         dialogPositionMerken(dlg, fensterRahmen);
         return 0;
+    case nachricht::Zerstoeren:
+        fensterRahmen.frisch = 1;   // an opening that ended without our close: the next takes its object anew
+        return 0;
     case nachricht::DialogInit:
         if (fensterRahmen.frisch) {
             undoFensterlisteSpeichern(undoListe);
@@ -294,6 +321,7 @@ intptr_t rueckkopplungDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
                 rueckkopplungGraphikVorgaben(*objekt);
             kopie = *objekt;
             auswahl[0] = auswahl[1] = auswahl[2] = -1;
+            texteFaellig = true;
         }
         dialogInitialisieren(dlg, fensterRahmen, {oeffnen, texteSetzen, fuellen});
         return 1;

@@ -21,6 +21,7 @@
 #include "texts/texte.h"
 #include <algorithm>
 #include <array>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -132,45 +133,56 @@ void neuFuellen(Fenster dlg) { senden(dlg, nachricht::DialogInit, 0, 0); }
 
 // ---- reading the columns -------------------------------------------------------------------
 
+// A field's name in a notice: its row's label and its column's head.
+std::string feldName(Fenster dlg, int c, int id)
+{
+    return feldBeschriftung(dlg, id) + " (" + elementText(dlg, spalten[static_cast<size_t>(c)].kopf) + ")";
+}
+
 // One column into d by the display shown; the simple display has the soma only, its second
-// row the plateau and its fourth the amplitude, whatever the shape.
-void spalteLesen(Fenster dlg, int c, StromreizDefinition& d)
+// row the plateau and its fourth the amplitude, whatever the shape. A field without a number
+// gets the notice naming it and false; d is then unchanged.
+bool spalteLesen(Fenster dlg, int c, StromreizDefinition& d)
 {
     const Spalte& s = spalten[static_cast<size_t>(c)];
-    auto zahl = [dlg](int id) { return dialogZahlLesen(dlg, id); };
-    auto ganz = [dlg](int id) {
-        std::string t = elementText(dlg, id, 255);
-        return kommaGanzzahlLesen(t.data());
+    StromreizDefinition neu = d;
+    bool gut = true;
+    auto zahl = [&](int id, double& x) { gut = gut && dialogZahlFeldLesen(dlg, id, feldName(dlg, c, id), x); };
+    auto ganz = [&](int id, int& x) {
+        gut = gut && dialogGanzzahlLesen(dlg, id, INT_MIN, INT_MAX, feldName(dlg, c, id), x);
     };
-    d.an = haken(dlg, s.an);
+    neu.an = haken(dlg, s.an);
     if (c == 0)
-        d.dauerreiz = haken(dlg, idDauerreiz);
-    d.beginn = zahl(s.beginn);
-    d.anzahl = ganz(s.anzahl);
-    d.pause = zahl(s.abstand);
+        neu.dauerreiz = haken(dlg, idDauerreiz);
+    zahl(s.beginn, neu.beginn);
+    ganz(s.anzahl, neu.anzahl);
+    zahl(s.abstand, neu.pause);
     if (einfach()) {
-        d.dach = zahl(s.zeile2);
-        d.amplitude = zahl(s.zeile4);
-        return;
-    }
-    d.ausDatei = haken(dlg, s.datei);
-    d.reizart = haken(dlg, s.rechteck) ? 0 : 1;
-    if (d.reizart == 1) {
-        d.ende = zahl(s.zeile2);
-        d.periode = zahl(s.zeile3);
+        zahl(s.zeile2, neu.dach);
+        zahl(s.zeile4, neu.amplitude);
     } else {
-        d.anstieg = zahl(s.zeile2);
-        d.dach = zahl(s.zeile3);
+        neu.ausDatei = haken(dlg, s.datei);
+        neu.reizart = haken(dlg, s.rechteck) ? 0 : 1;
+        if (neu.reizart == 1) {
+            zahl(s.zeile2, neu.ende);
+            zahl(s.zeile3, neu.periode);
+        } else {
+            zahl(s.zeile2, neu.anstieg);
+            zahl(s.zeile3, neu.dach);
+        }
+        zahl(s.zeile4, neu.abfall);
+        zahl(s.amplitude, neu.amplitude);
+        if (c == 0) {
+            ganz(idBursts, neu.anzahlBursts);
+            zahl(idBurstabstand, neu.burstabstand);
+            zahl(idEinzelreiz, neu.einzelreiz);
+        } else {
+            neu.alternieren = haken(dlg, s.alternieren);
+        }
     }
-    d.abfall = zahl(s.zeile4);
-    d.amplitude = zahl(s.amplitude);
-    if (c == 0) {
-        d.anzahlBursts = ganz(idBursts);
-        d.burstabstand = zahl(idBurstabstand);
-        d.einzelreiz = zahl(idEinzelreiz);
-    } else {
-        d.alternieren = haken(dlg, s.alternieren);
-    }
+    if (gut)
+        d = neu;
+    return gut;
 }
 
 // The counts of the shown neuron's columns within their range; false after the notice.
@@ -189,21 +201,29 @@ bool anzahlenPruefen(Fenster dlg)
                                             elementText(dlg, idBurstsText), x);
 }
 
-// The shown neuron's columns, label and step into the working copy; the columns switched on.
+// The shown neuron's columns, label and step into the working copy: the number of columns
+// switched on, or -1 after the notice naming a field without a number (then nothing is
+// taken).
 int spaltenLesen(Fenster dlg)
 {
     const NeuronDaten* n = neuronNachNummer(gezeigt);
     Eintrag* e = eintrag(gezeigt);
     if (!n || !e)
         return 0;
+    std::array<StromreizDefinition, reizDefinitionen> reize = e->reize;
     int an = 0;
     const int bis = einfach() ? 0 : letzteSpalte(*n);
     for (int c = 0; c <= bis; ++c) {
-        spalteLesen(dlg, c, e->reize[static_cast<size_t>(c)]);
-        an += e->reize[static_cast<size_t>(c)].an;
+        if (!spalteLesen(dlg, c, reize[static_cast<size_t>(c)]))
+            return -1;
+        an += reize[static_cast<size_t>(c)].an;
     }
+    double schritt = 0.0;
+    if (!dialogZahlFeldLesen(dlg, idSchritt, schritt))
+        return -1;
+    e->reize = reize;
     e->bezeichnung = elementText(dlg, idBezeichnung, 259);
-    arbeitsSchritt = dialogZahlLesen(dlg, idSchritt);
+    arbeitsSchritt = schritt;
     return an;
 }
 
@@ -566,6 +586,8 @@ bool anwenden(Fenster dlg, Anwendung art)
     if (!anzahlenPruefen(dlg))
         return false;
     const int an = spaltenLesen(dlg);
+    if (an < 0)
+        return false;
     const NeuronDaten* gezeigtesNeuron = neuronNachNummer(gezeigt);
     Eintrag* e = eintrag(gezeigt);
     if (!gezeigtesNeuron || !e)
@@ -637,9 +659,8 @@ void dateiReizLaden(Fenster dlg, int c, int vorher)
     StrominjektionVorgaben& v = strominjektionVorgaben;
     NeuronDaten* n = neuronNachNummer(gezeigt);
     Eintrag* e = eintrag(gezeigt);
-    if (!n || !e)
+    if (!n || !e || spaltenLesen(dlg) < 0)
         return;
-    spaltenLesen(dlg);
     StromreizDefinition& d = e->reize[static_cast<size_t>(c)];
     d.ausDatei = vorher;
     if (haken(dlg, idUebernehmen)) {
@@ -664,7 +685,10 @@ void dateiKastenGeklickt(Fenster dlg, int c)
     if (!e)
         return;
     if (!haken(dlg, spalten[static_cast<size_t>(c)].datei)) {
-        spaltenLesen(dlg);
+        if (spaltenLesen(dlg) < 0) {
+            hakenSetzen(dlg, spalten[static_cast<size_t>(c)].datei, 1);
+            return;
+        }
         e->reize[static_cast<size_t>(c)].ausDatei = 0;
         neuFuellen(dlg);
         return;
@@ -691,7 +715,8 @@ void dateiKnopfGeklickt(Fenster dlg, int c)
         return;
     }
     // No drops the stimulus, in the neuron at once
-    spaltenLesen(dlg);
+    if (spaltenLesen(dlg) < 0)
+        return;
     stromreizKompartimentZuruecksetzen(*n, c);
     for (StromreizDefinition* x : {&d, &n->stromreize[static_cast<size_t>(c)]}) {
         x->reizName.clear();
@@ -711,10 +736,13 @@ void anKastenGeklickt(Fenster dlg, int c)
     d.an = haken(dlg, s.an);
     if (!d.an)
         return;
-    // a stimulus switched on counts at least once when it has an amplitude
+    // a stimulus switched on counts at least once when it has an amplitude (text that holds
+    // no number stays for OK to name)
     std::string anzahl = elementText(dlg, s.anzahl, 255);
     const int amplitudenFeld = c == 0 ? somaAmplitudenFeld() : s.amplitude;
-    if (kommaGanzzahlLesen(anzahl.data()) == 0 && dialogZahlLesen(dlg, amplitudenFeld) != 0.0) {
+    double amplitude = 0.0, gezaehlt = 0.0;
+    if (dialogTextZahl(anzahl, gezaehlt) && kommaGanzzahlLesen(anzahl.data()) == 0 &&
+        dialogTextZahl(elementText(dlg, amplitudenFeld, 255), amplitude) && amplitude != 0.0) {
         d.anzahl = 1;
         elementTextSetzen(dlg, s.anzahl, "1");
     }
@@ -733,9 +761,14 @@ void dauerreizGeklickt(Fenster dlg)
         hakenSetzen(dlg, idDauerreiz, 0);
         return;
     }
-    spaltenLesen(dlg);
+    double amplitude = 0.0;
+    if (spaltenLesen(dlg) < 0 || !dialogZahlFeldLesen(dlg, somaAmplitudenFeld(), feldName(dlg, 0, somaAmplitudenFeld()),
+                                                      amplitude)) {
+        hakenSetzen(dlg, idDauerreiz, 0);
+        return;
+    }
     e->reize[0].dauerreiz = 1;
-    e->reize[0].amplitude = dialogZahlLesen(dlg, somaAmplitudenFeld());
+    e->reize[0].amplitude = amplitude;
     neuFuellen(dlg);
 }
 
@@ -763,7 +796,8 @@ void standardEinfuegen(Fenster dlg)
         s.burstabstand = 0.0;
         s.einzelreiz = 0.0;
     }
-    spaltenLesen(dlg);
+    if (spaltenLesen(dlg) < 0)
+        return;
     StromreizDefinition& d = e->reize[0];
     d.beginn = s.beginn;
     d.ende = s.ende;
@@ -786,13 +820,17 @@ void standardEinfuegen(Fenster dlg)
 void standardMerken(Fenster dlg)
 {
     const int feld = somaAmplitudenFeld();
-    if (dialogZahlLesen(dlg, feld) == 0.0) {
+    double amplitude = 0.0;
+    if (!dialogZahlFeldLesen(dlg, feld, feldName(dlg, 0, feld), amplitude))
+        return;
+    if (amplitude == 0.0) {
         piepen(1000, 100);
         dialogElementFokussieren(dlg, feld, 1);
         return;
     }
     StromreizDefinition d = standardSomareiz;
-    spalteLesen(dlg, 0, d);
+    if (!spalteLesen(dlg, 0, d))
+        return;
     StromreizDefinition& s = standardSomareiz;
     s.an = d.an;
     s.reizart = einfach() ? s.reizart : d.reizart;
@@ -865,8 +903,8 @@ intptr_t befehl(Fenster dlg, int id, int art)
         return 0;
     case idUebernehmen:
         v.uebernehmen = haken(dlg, id);
-        spaltenLesen(dlg);
-        neuFuellen(dlg);
+        if (spaltenLesen(dlg) >= 0)
+            neuFuellen(dlg);
         return 0;
     case idSchaltModus:
         schaltModus = !schaltModus;

@@ -82,12 +82,10 @@ void beispiel(Fenster dlg, std::array<int, 3> ids, std::array<double, 3> beispie
 void speichern(Fenster dlg)
 {
     Werte w;
-    w.somaStart = dialogZahlLesen(dlg, idSomaStart);
-    w.somaEnde = dialogZahlLesen(dlg, idSomaEnde);
-    w.somaStrom = dialogZahlLesen(dlg, idSomaStrom);
-    w.dendStart = dialogZahlLesen(dlg, idDendStart);
-    w.dendEnde = dialogZahlLesen(dlg, idDendEnde);
-    w.dendStrom = dialogZahlLesen(dlg, idDendStrom);
+    if (!dialogZahlFeldLesen(dlg, idSomaStart, w.somaStart) || !dialogZahlFeldLesen(dlg, idSomaEnde, w.somaEnde) ||
+        !dialogZahlFeldLesen(dlg, idSomaStrom, w.somaStrom) || !dialogZahlFeldLesen(dlg, idDendStart, w.dendStart) ||
+        !dialogZahlFeldLesen(dlg, idDendEnde, w.dendEnde) || !dialogZahlFeldLesen(dlg, idDendStrom, w.dendStrom))
+        return;
     w.segment = 0;
     for (int s = 1; s <= 3; ++s)
         if (haken(dlg, segmentKnoepfe[static_cast<size_t>(s - 1)]))

@@ -57,10 +57,16 @@ void blockSchreiben(NeuronDaten& n, int kanal)
         n.parameter[blockAnfang[kanal] + i] = kopie[kanal][i];
 }
 
-void felderLesen(Fenster dlg)
+// the shown channel's fields into the working copy, or (after the notice naming the first
+// bad field) nothing
+bool felderLesen(Fenster dlg)
 {
+    Block b = kopie[gezeigterKanal];
     for (size_t i = 0; i < felder.size(); ++i)
-        kopie[gezeigterKanal][i] = dialogZahlLesen(dlg, felder[i]);
+        if (!dialogZahlFeldLesen(dlg, felder[i], b[i]))
+            return false;
+    kopie[gezeigterKanal] = b;
+    return true;
 }
 
 std::string zahlText(double x)
@@ -97,11 +103,11 @@ void fuellen(Fenster dlg)
         dialogElementAktivieren(dlg, id, gezeigterKanal != inaktivierung);
 }
 
-// a conductance of exactly 0 switches the channel off: asked until the user ticks it away;
-// false when the user cancelled
+// a conductance of exactly 0 (as just read from the fields) switches the channel off: asked
+// until the user ticks it away; false when the user cancelled
 bool nullLeitfaehigkeitBestaetigt(Fenster dlg)
 {
-    if (!nullFrage || dialogZahlLesen(dlg, idLeitfaehigkeit) != 0.0)
+    if (!nullFrage || kopie[gezeigterKanal][1] != 0.0)
         return true;
     eingabeParameter.titel = meldungsTexte[753];
     eingabeParameter.text1 = meldungsTexte[754];
@@ -119,10 +125,14 @@ bool nullLeitfaehigkeitBestaetigt(Fenster dlg)
 
 intptr_t anwenden(Fenster dlg, int id)
 {
-    if (!nullLeitfaehigkeitBestaetigt(dlg))
+    const Block vorher = kopie[gezeigterKanal];
+    if (!felderLesen(dlg))
         return 1;
+    if (!nullLeitfaehigkeitBestaetigt(dlg)) {
+        kopie[gezeigterKanal] = vorher;
+        return 1;
+    }
     nurAngezeigter = haken(dlg, idNurAngezeigter) == 1 ? 1 : 0;
-    felderLesen(dlg);
     for (NeuronDaten* n : markierteNeurone.liste) {
         aktuellesNeuron = n;
         if (nurAngezeigter)
@@ -176,7 +186,10 @@ intptr_t swimStdKanalDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t)
             const int wahl = listeAuswahl(dlg, idListe);
             if (hiWort(w) == benachrichtigung::AuswahlGeaendert && wahl >= 0 && wahl < kanalAnzahl &&
                 wahl != gezeigterKanal) {
-                felderLesen(dlg);
+                if (!felderLesen(dlg)) {
+                    listeAuswahlSetzen(dlg, idListe, gezeigterKanal);   // the bad field is still shown
+                    return 1;
+                }
                 gezeigterKanal = wahl;
                 senden(dlg, nachricht::DialogInit, 0, 0);
             }

@@ -249,12 +249,9 @@ void neuerTyp(Fenster dlg)
         dialogElementFokussieren(dlg, idTyp, 1);
         return;
     }
-    std::string text = elementText(dlg, idPotential, 255);
-    const double potential = kommaZahlLesen(text.data());
-    if (!std::isfinite(potential)) {
-        hinweisBox(meldungFormatieren(307, potential));
+    double potential = 0.0;
+    if (!dialogZahlFeldLesen(dlg, idPotential, potential))
         return;
-    }
     synapsenTypen.push_back({w.art, potential, name});
     synapsenTypAnzahl = static_cast<int>(synapsenTypen.size());
     w.letzteTypPosition = typListeFuellen(dlg, w.art, synapsenTypAnzahl - 1);
@@ -410,13 +407,30 @@ void oeffnungsfaktorSchreiben(const SynapseDaten& s)
                                         : meldungFormatieren(1208, quelle->name, ziel->name);
 }
 
+// The stretch and its weight share the label of the stretch switch: its first line names
+// the stretch, its last the weight.
+std::string dehnungName(Fenster dlg, bool gewicht)
+{
+    const std::string t = feldBeschriftung(dlg, gewicht ? idGewichtung : idDehnung);
+    const size_t erstes = t.find('\n'), letztes = t.rfind('\n');
+    if (erstes == std::string::npos)
+        return t;
+    return gewicht ? t.substr(letztes + 1) : t.substr(0, erstes);
+}
+
 void ok(Fenster dlg, int id)
 {
-    // delay
+    // every number first: a field without one leaves the working values as they were
     const ZahlFeld dauer{idVerzoegerung, idVerzoegerungText};
-    double d = w.verzoegerung;
+    double d = w.verzoegerung, g = 0.0, schwelle = 0.0, saettigung = 0.0, dehnung = 0.0, gewichtung = 0.0;
     if (elementIstSichtbar(dlg, idVerzoegerung) && !zahlFeldLesen(dlg, dauer, d))
         return;
+    if (!dialogZahlFeldLesen(dlg, idLeitfaehigkeit, g) || !dialogZahlFeldLesen(dlg, idSchwelle, schwelle) ||
+        !dialogZahlFeldLesen(dlg, idSaettigung, saettigung) ||
+        !dialogZahlFeldLesen(dlg, idDehnung, dehnungName(dlg, false), dehnung) ||
+        !dialogZahlFeldLesen(dlg, idGewichtung, dehnungName(dlg, true), gewichtung))
+        return;
+    // delay
     if (d < 2.0 * schritt() && synapsenTypIon(w.typ) != ionenArt::Elektrisch && !nurDendrit12()) {
         w.verzoegerung = 2.0 * schritt();
         piepen(1000, 100);
@@ -433,15 +447,14 @@ void ok(Fenster dlg, int id)
     if (w.art != ionenArt::Elektrisch)
         w.elVerzoegerung = d;
     // conductance, release, stretch
-    double g = dialogZahlLesen(dlg, idLeitfaehigkeit);
     w.aus = haken(dlg, idAus);
     if (w.aus)
         w.gemerkteLeitfaehigkeit = g, g = 0.0;
     (w.axo ? w.axoLeitfaehigkeit : w.leitfaehigkeit) = g;
-    w.schwelle = dialogZahlLesen(dlg, idSchwelle);
-    w.saettigung = dialogZahlLesen(dlg, idSaettigung);
-    w.dehnung = dialogZahlLesen(dlg, idDehnung);
-    w.gewichtung = dialogZahlLesen(dlg, idGewichtung);
+    w.schwelle = schwelle;
+    w.saettigung = saettigung;
+    w.dehnung = dehnung;
+    w.gewichtung = gewichtung;
     w.dehnenAn = haken(dlg, idDehnen);
     kopie.transmitter.an = haken(dlg, idDynamik);
     // 4.-6.
@@ -597,13 +610,18 @@ intptr_t synapseBearbeitenDlgProc(Fenster dlg, uint32_t n, uintptr_t wp, intptr_
             break;
         case idOeffnungsfaktor: w.oeffnungsId = haken(dlg, idOeffnungsfaktor) ? synapse->id : 0; break;
         case 1920: case 1921: case 1922: w.modus = id - 1920; break;
-        case idDynamikKnopf:
-            w.schwelle = kopie.freisetzungsSchwelle = dialogZahlLesen(dlg, idSchwelle);
-            w.saettigung = kopie.freisetzungsSaettigung = dialogZahlLesen(dlg, idSaettigung);
+        case idDynamikKnopf: {
+            // the dynamics dialog starts from the release range typed here
+            double schwelle = 0.0, saettigung = 0.0;
+            if (!dialogZahlFeldLesen(dlg, idSchwelle, schwelle) || !dialogZahlFeldLesen(dlg, idSaettigung, saettigung))
+                break;
+            w.schwelle = kopie.freisetzungsSchwelle = schwelle;
+            w.saettigung = kopie.freisetzungsSaettigung = saettigung;
             kopie.freisetzungsBereich = w.saettigung - w.schwelle;
             if (verschachtelt(dlg, transmitterdynamikDialogOeffnen) == befehlOkF2)
                 befehl(dlg, befehlOkF2);
             break;
+        }
         case idBahnungKnopf:
             if (verschachtelt(dlg, kopie.bahnung.maximalwertAn ? fazilitationMaximumDialogOeffnen
                                                                : fazilitationDepressionDialogOeffnen) == befehlOkF2)

@@ -315,18 +315,10 @@ void typFeld(Fenster dlg, int code)
     }
 }
 
-// a potential typed for a new type: a finite number, else message 307
+// a potential typed for a new type: a number, else the notice naming the field
 bool potentialLesen(Fenster dlg, double& potential)
 {
-    std::string text = elementText(dlg, idPotential, 255);
-    const double x = kommaZahlLesen(text.data());
-    if (!std::isfinite(x)) {
-        hinweisBox(meldungFormatieren(307, x));
-        dialogElementFokussieren(dlg, idPotential, 1);
-        return false;
-    }
-    potential = x;
-    return true;
+    return dialogZahlFeldLesen(dlg, idPotential, potential);
 }
 
 // a type name fits the files' field: 1..127 bytes
@@ -395,10 +387,10 @@ void einfacheAnsicht(Fenster dlg)
     // the refill writes the working values: what was typed stays
     z.quelle = elementText(dlg, idQuelle, 256);
     z.ziel = elementText(dlg, idZiel, 256);
-    z.verzoegerung = dialogZahlLesen(dlg, idVerzoegerung);
-    z.leitfaehigkeit = dialogZahlLesen(dlg, idLeitfaehigkeit);
-    z.schwelle = dialogZahlLesen(dlg, idSchwelle);
-    z.saettigung = dialogZahlLesen(dlg, idSaettigung);
+    // a text without a number is not taken, so the refill shows the working value there
+    for (auto [id, feld] : {std::pair{idVerzoegerung, &z.verzoegerung}, {idLeitfaehigkeit, &z.leitfaehigkeit},
+                            {idSchwelle, &z.schwelle}, {idSaettigung, &z.saettigung}})
+        dialogTextZahl(elementText(dlg, id, 255), *feld);
     z.ort = letzterHaken(dlg, ortKnoepfe, z.ort);
     neuFuellen(dlg);
 }
@@ -448,11 +440,13 @@ void ok(Fenster dlg, int id)
     // the fields; every refusal leaves the dialog open
     z.quelle = elementText(dlg, idQuelle, 256);
     z.ziel = elementText(dlg, idZiel, 256);
-    if (!verzoegerungPruefen(dlg))
+    double g = 0.0, schwelle = 0.0, saettigung = 0.0;
+    if (!verzoegerungPruefen(dlg) || !dialogZahlFeldLesen(dlg, idLeitfaehigkeit, g) ||
+        !dialogZahlFeldLesen(dlg, idSchwelle, schwelle) || !dialogZahlFeldLesen(dlg, idSaettigung, saettigung))
         return;
-    z.leitfaehigkeit = dialogZahlLesen(dlg, idLeitfaehigkeit);
-    z.schwelle = dialogZahlLesen(dlg, idSchwelle);
-    z.saettigung = dialogZahlLesen(dlg, idSaettigung);
+    z.leitfaehigkeit = g;
+    z.schwelle = schwelle;
+    z.saettigung = saettigung;
     z.ort = letzterHaken(dlg, ortKnoepfe, z.ort);
     z.modus = letzterHaken(dlg, modusKnoepfe, z.modus);
     // the type by its name

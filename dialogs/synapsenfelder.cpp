@@ -44,14 +44,13 @@ bool formNummerGueltig(double x)
 
 bool zahlFeldLesen(Fenster dlg, const ZahlFeld& feld, double& aus)
 {
-    std::string t = elementText(dlg, feld.id, 255);
-    // an empty field is no number, not 0
-    const double x = feldLeer(dlg, feld.id) ? NAN : kommaZahlLesen(t.data());
-    if (std::isfinite(x) && innerhalb(feld.grenze, x)) {
+    // an empty field is no number here, not 0; otherwise the dialogs' one rule decides
+    double x = NAN;
+    const bool endlich = !feldLeer(dlg, feld.id) && dialogTextZahl(elementText(dlg, feld.id, 255), x);
+    if (endlich && innerhalb(feld.grenze, x)) {
         aus = x;
         return true;
     }
-    const bool endlich = std::isfinite(x);
     const std::string name = feld.beschriftung ? elementText(dlg, feld.beschriftung) : std::string(feld.name);
     hinweisBox(meldungFormatieren(endlich ? meldungZurGrenze(feld.grenze) : 952, name));
     dialogElementFokussieren(dlg, feld.id, 1);

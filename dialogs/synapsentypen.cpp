@@ -136,8 +136,16 @@ void listeBenachrichtigt(Fenster dlg, int art, int code)
 
 enum class Antwort { Abgebrochen, Gelesen, Verweigert };
 
-// the input dialog over the disabled types dialog; a value outside -0.1..0.1 V (or none)
-// gets message 307 with the value
+// What the input dialog offers: the number the potential field shows (also into wert), or,
+// when it shows none, its text as typed, so the question names it again.
+std::string potentialVorgabe(Fenster dlg, int feld, double& wert)
+{
+    const std::string text = elementText(dlg, feld, 255);
+    return dialogTextZahl(text, wert) ? feldText(wert) : text;
+}
+
+// the input dialog over the disabled types dialog; a text without a number gets the notice
+// naming the input, a value outside -0.1..0.1 V message 307 with the value
 Antwort potentialErfragen(Fenster dlg, double& potential)
 {
     freigeben(dlg, false);
@@ -145,8 +153,11 @@ Antwort potentialErfragen(Fenster dlg, double& potential)
     freigeben(dlg, true);
     if (ergebnis != 1)
         return Antwort::Abgebrochen;
-    std::string text = eingabeParameter.eingabeText;
-    const double x = kommaZahlLesen(text.data());
+    double x = 0.0;
+    if (!dialogTextZahl(eingabeParameter.eingabeText, x)) {
+        hinweisBox(meldungFormatieren(952, eingabeParameter.eingabeBeschriftung));
+        return Antwort::Verweigert;
+    }
     if (!(std::fabs(x) <= groesstesPotential)) {
         hinweisBox(meldungFormatieren(307, x));
         return Antwort::Verweigert;
@@ -172,11 +183,11 @@ void neu(Fenster dlg, int art)
     }
     rekord.bezeichnung = name;
     rekord.ion = art;
-    rekord.potential = dialogZahlLesen(dlg, z.potential);
+    rekord.potential = 0.0;
     eingabeParameter.text1 = meldungFormatieren(151, name);
     eingabeParameter.titel = meldungsTexte[150];
     eingabeParameter.eingabeBeschriftung = meldungsTexte[152];
-    eingabeParameter.eingabeText = feldText(rekord.potential);
+    eingabeParameter.eingabeText = potentialVorgabe(dlg, z.potential, rekord.potential);
     double potential = 0.0;
     const Antwort a = potentialErfragen(dlg, potential);
     if (a == Antwort::Gelesen) {
@@ -241,7 +252,8 @@ void edit(Fenster dlg, int art)
     eingabeParameter.text1 = meldungFormatieren(37, kopie.tabelle[i].bezeichnung);
     eingabeParameter.titel = meldungsTexte[38];
     eingabeParameter.eingabeBeschriftung = meldungsTexte[5];
-    eingabeParameter.eingabeText = feldText(dialogZahlLesen(dlg, z.potential));
+    double gezeigt = 0.0;
+    eingabeParameter.eingabeText = potentialVorgabe(dlg, z.potential, gezeigt);
     double potential = 0.0;
     if (potentialErfragen(dlg, potential) == Antwort::Gelesen)
         kopie.tabelle[i].potential = potential;

@@ -61,11 +61,12 @@ void fuellen(Fenster dlg)
 
 intptr_t speichern(Fenster dlg, int id)
 {
-    kopie.startSpannung = dialogZahlLesen(dlg, idStart);
-    kopie.pulsSpannung = dialogZahlLesen(dlg, idPuls);
-    kopie.endSpannung = dialogZahlLesen(dlg, idEnde);
-    kopie.pulsBeginn = dialogZahlLesen(dlg, idBeginn);
-    kopie.pulsEnde = dialogZahlLesen(dlg, idPulsEnde);
+    Spannungsklemme neu = kopie;
+    if (!dialogZahlFeldLesen(dlg, idStart, neu.startSpannung) || !dialogZahlFeldLesen(dlg, idPuls, neu.pulsSpannung) ||
+        !dialogZahlFeldLesen(dlg, idEnde, neu.endSpannung) || !dialogZahlFeldLesen(dlg, idBeginn, neu.pulsBeginn) ||
+        !dialogZahlFeldLesen(dlg, idPulsEnde, neu.pulsEnde))
+        return 1;
+    kopie = neu;
     kopie.flags = (kopie.flags & ~0x1) | (haken(dlg, idAn) == 1 ? 0x1 : 0);
     kopie.alleGleich = haken(dlg, idAlleGleich) == 1 ? 1 : 0;
     if (kopie.alleGleich) {

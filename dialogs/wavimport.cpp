@@ -34,8 +34,10 @@ void fuellen(Fenster dlg)
 
 void speichern(Fenster dlg)
 {
-    std::string text = elementText(dlg, wavImportId::Kalibrierung, 255);
-    diagrammOptionen.wavKalibrierung = kommaZahlLesen(text.data());
+    double kalibrierung = 0.0;
+    if (!dialogZahlFeldLesen(dlg, wavImportId::Kalibrierung, kalibrierung))
+        return;
+    diagrammOptionen.wavKalibrierung = kalibrierung;
     diagrammOptionen.wavYAchseOptimieren = haken(dlg, wavImportId::Optimieren);
     dialogSchliessen(dlg, rahmen, 1, true);
     undoSchrittSpeichern(undoListe);

@@ -10,6 +10,7 @@
 #include "resources/vorlagen.h"
 #include "texts/texte.h"
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <string>
 
@@ -67,11 +68,20 @@ std::string text(const char* format, double x)
     return puffer;
 }
 
-int ganzzahl(Fenster dlg, int id)
-{
-    std::string t = elementText(dlg, id, 255);
-    return kommaGanzzahlLesen(t.data());
-}
+// the whole-number fields, where they go and their range: line width, pixels, percent
+struct GanzzahlFeld { int id; int Achse::*feld; int von, bis; };
+constexpr GanzzahlFeld ganzzahlFelder[] = {
+    {idDicke, &Achse::dicke2Achse, 0, linienbreiteMax},
+    {idRand, &Achse::xRandRechts, -groesseMax, groesseMax},
+    {idAnzahl, &Achse::anzahlTicks, INT_MIN, INT_MAX},
+    {idStellen, &Achse::anzahlDezimalstellen, INT_MIN, INT_MAX},
+    {idTickLaenge, &Achse::tickLaenge, -groesseMax, groesseMax},
+    {idTickPos, &Achse::tickPos, -groesseMax, groesseMax},
+    {idBeschriftung, &Achse::beschriftungAbstand, -groesseMax, groesseMax},
+    {idDimensionAbstand, &Achse::dimensionAbstand, -groesseMax, groesseMax},
+    {idDimensionPos, &Achse::dimensionYPos, -groesseMax, groesseMax},
+};
+bool texteFaellig = false;   // a refill by a check box keeps what the user typed
 
 // the opening: the slot's values, a fresh axis scaled and given its defaults
 void oeffnen(Fenster dlg)
@@ -89,6 +99,7 @@ void oeffnen(Fenster dlg)
     }
     if (kopie.dicke2Achse == 0)
         kopie.dicke2Achse = 2;
+    texteFaellig = true;
     tooltipsYAchseDialog(dlg);
 }
 
@@ -101,17 +112,14 @@ void bereichZeigen(Fenster dlg, const char* format)
 void fuellen(Fenster dlg)
 {
     const Achse& a = kopie;
-    bereichZeigen(dlg, "%.15g");
-    elementTextSetzen(dlg, idPosition, text("%.15g", a.xPos));
-    elementTextSetzen(dlg, idAbstand, text("%.15g", a.tickAbstand));
-    const std::pair<int, int> ganze[] = {
-        {idDicke, a.dicke2Achse}, {idRand, a.xRandRechts}, {idAnzahl, a.anzahlTicks},
-        {idStellen, a.anzahlDezimalstellen}, {idTickLaenge, a.tickLaenge}, {idTickPos, a.tickPos},
-        {idBeschriftung, a.beschriftungAbstand}, {idDimensionAbstand, a.dimensionAbstand},
-        {idDimensionPos, a.dimensionYPos},
-    };
-    for (const auto& [id, wert] : ganze)
-        elementTextSetzen(dlg, id, std::to_string(wert));
+    if (texteFaellig) {
+        texteFaellig = false;
+        bereichZeigen(dlg, "%.15g");
+        elementTextSetzen(dlg, idPosition, text("%.15g", a.xPos));
+        elementTextSetzen(dlg, idAbstand, text("%.15g", a.tickAbstand));
+        for (const GanzzahlFeld& f : ganzzahlFelder)
+            elementTextSetzen(dlg, f.id, std::to_string(a.*f.feld));
+    }
     hakenSetzen(dlg, idStellenAn, a.dezimalstellenAn ? 1 : 0);
     hakenSetzen(dlg, idDimensionAn, a.dimensionAnzeigen ? 1 : 0);
     dialogElementAktivieren(dlg, idStellen, a.dezimalstellenAn != 0);
@@ -125,34 +133,42 @@ void fuellen(Fenster dlg)
     hakenSetzen(dlg, idNachAnzahl, a.festerTickAbstand ? 0 : 1);
 }
 
-void felderLesen(Fenster dlg)
+void schalterLesen(Fenster dlg, Achse& a)
 {
-    Achse& a = kopie;
-    a.maxY = dialogZahlLesen(dlg, idMax);
-    a.minY = dialogZahlLesen(dlg, idMin);
-    a.xPos = dialogZahlLesen(dlg, idPosition);
-    a.tickAbstand = dialogZahlLesen(dlg, idAbstand);
-    const std::pair<int, int*> ganze[] = {
-        {idDicke, &a.dicke2Achse}, {idRand, &a.xRandRechts}, {idAnzahl, &a.anzahlTicks},
-        {idStellen, &a.anzahlDezimalstellen}, {idTickLaenge, &a.tickLaenge}, {idTickPos, &a.tickPos},
-        {idBeschriftung, &a.beschriftungAbstand}, {idDimensionAbstand, &a.dimensionAbstand},
-        {idDimensionPos, &a.dimensionYPos},
-    };
-    for (const auto& [id, feld] : ganze)
-        *feld = ganzzahl(dlg, id);
     a.dezimalstellenAn = haken(dlg, idStellenAn);
     a.dimensionAnzeigen = haken(dlg, idDimensionAn);
     a.festerTickAbstand = haken(dlg, idNachAbstand);
 }
 
+// every field into the working copy, or (after the notice naming the first bad field) nothing
+bool felderLesen(Fenster dlg)
+{
+    Achse a = kopie;
+    // the position is a percentage of the plot width the painter turns into pixels
+    if (!dialogZahlFeldLesen(dlg, idMax, a.maxY) || !dialogZahlFeldLesen(dlg, idMin, a.minY) ||
+        !dialogZahlFeldLesen(dlg, idPosition, -groesseMax, groesseMax, a.xPos) ||
+        !dialogZahlFeldLesen(dlg, idAbstand, a.tickAbstand))
+        return false;
+    for (const GanzzahlFeld& f : ganzzahlFelder)
+        if (!dialogGanzzahlLesen(dlg, f.id, f.von, f.bis, a.*f.feld))
+            return false;
+    schalterLesen(dlg, a);
+    kopie = a;
+    return true;
+}
+
 // "skalieren" and "Null auf X-Achse" change the slot at once; Abbrechen keeps that
 void neuSkalieren(Fenster dlg, bool nullAufX)
 {
+    const bool tiefwertGetippt = nullAufX && festerTiefwert;
+    double tief = 0.0;
+    if (tiefwertGetippt && !dialogZahlFeldLesen(dlg, idMin, tief))
+        return;
     KurvenDaten& k = slot();
     k.nullAufXAchse = nullAufX ? 1 : 0;
-    k.yAchse2Wert = nullAufX && festerTiefwert ? 1 : 0;
+    k.yAchse2Wert = tiefwertGetippt ? 1 : 0;
     if (k.yAchse2Wert) {
-        k.minY = dialogZahlLesen(dlg, idMin);
+        k.minY = tief;
         if (k.minY >= 0.0) {
             piepen(1000, 100);
             hinweisBox(meldungsTexte[meldungMinimum]);
@@ -170,7 +186,8 @@ void neuSkalieren(Fenster dlg, bool nullAufX)
 // OK: the spacing and the range checked, the axis into the slot
 void speichern(Fenster dlg)
 {
-    felderLesen(dlg);
+    if (!felderLesen(dlg))
+        return;
     festerTiefwert = false;
     const Achse& a = kopie;
     if (a.festerTickAbstand) {
@@ -223,7 +240,7 @@ intptr_t yAchse2DlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
         case idSkalieren: neuSkalieren(dlg, false); return 0;
         case idStellenAn:
         case idDimensionAn:
-            felderLesen(dlg);
+            schalterLesen(dlg, kopie);
             festerTiefwert = false;
             senden(dlg, nachricht::DialogInit, 0, 0);
             return 0;

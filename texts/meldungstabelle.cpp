@@ -573,6 +573,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {956, "TRANSMITTER_DYNAMIK_HILFE=", "Die Auswirkung auf die Menge an freigesetztem Transmitter wird fuer das PSP relativ zu einem \"Standard-AP\" berechnet und bewirkt eine Veraenderung des Kalibrierungsfaktors. Da in der Simulation das aber im Einzelfall (je nach PSP-Hoehe) stark vom Standard-AP abweichen kann, darf man das nur als grobe Naeherung verstehen. Hierdurch wird nichts am Zeitverlauf geaendert, nur in der Amplitude. Letztlich dient diese Funktion lediglich zur Orientierung und sollte ausgeschaltet werden, wenn man sie nicht benoetigt."},
     {957, "FRAGE_XLPSP_ART_FEHLT=", "die parameter fuer die berechnung des xl-psps sind irgendwie gaga. einstellungen nochmal kontrollieren? bei NEIN wird der dialog abgebrochen, nix gespeichert und xl-psps fuer diese synapse ausgeschaltet."},
     {958, "FEHLER_FELD_ZAHL_AUSSERHALB=", "\"%s\": erlaubt sind %s bis %s."},
+    {959, "FEHLER_FELD_KEHRWERT_UNENDLICH=", "\"%s\": der Kehrwert dieses Werts ist keine endliche Zahl; bitte 0 oder einen Wert weiter weg von 0 eingeben."},
     {960, "FEHLER_KCA_KANAL_LESEN=", "Beim Einlesen der K(Ca)-Kanal-Parameter traten %d Fehler auf bei:\n\n%s\nDer Kanal wurde nicht geladen"},
     {961, "FEHLER_KCA_KANAL_LESEN_ERSTE=", "Die ersten 7 von %d Fehlern beim Einlesen der K(Ca)-Kanal-Parameter:\n\n%s\nDer Kanal wurde nicht geladen"},
     {962, "SYSTEMGRUND_KEIN_ORDNER=", "den Ordner gibt es nicht"},

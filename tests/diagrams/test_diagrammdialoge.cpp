@@ -108,7 +108,7 @@ TEST_F(DialogFall, FelderWerdenBeimAnwendenBerichtigt)
     const struct { const char *von, *bis, *tick, *schnitt; bool manuell; double tickSoll, schnittSoll, bisSoll; } faelle[] = {
         {"0", "1", "0.01", "0.5", false, 0.1, 0, 1},       // 100 ticks thinned to 10
         {"0", "1", "0.02", "0.5", true, 0.02, 0.5, 1},     // 50 kept; the crossing placed by hand
-        {"nan", "5", "0.2", "-1", false, 0.2, 0, 1},       // "nan" reads 0, the end clamped to the run
+        {" ", "5", "0.2", "-1", false, 0.2, 0, 1},         // an empty field reads 0, the end clamped to the run
     };
     for (const auto& f : faelle) {
         d->xUrsprungManuell = f.manuell;

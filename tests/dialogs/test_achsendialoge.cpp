@@ -121,8 +121,11 @@ TEST_F(Achsen, DezimalstellenFuerAlleErreichenJedesDiagrammMitFenster)
 TEST_F(Achsen, AchsenUndLegendeSpeichernIhreFelderAbbrechenLaesstDenSatz)
 {
     const std::string lang(80, 'x');
+    test::boxAntworten({antwort::Ok});
     test::dialogSkript(173, {sch::tippen(1403, lang), sch::tippen(1401, "x"), sch::tippen(1399, "7"),
-                             sch::klicken(2296), sch::klicken(1)});
+                             sch::klicken(2296), sch::klicken(1),   // "x" is no number: nothing is taken
+                             [this](Fenster) { EXPECT_EQ(std::tuple(d.xDimension, d.yDimensionAbstand), std::tuple("", 0)); },
+                             sch::tippen(1401, "0"), sch::klicken(1)});
     test::dialogSkript(171, {sch::tippen(1422, "0"), sch::klicken(1423), sch::klicken(1)});
     test::dialogSkript(173, {sch::tippen(1403, "s"), sch::klicken(2)});
     d.dimensionSchriftgroesse = 9;

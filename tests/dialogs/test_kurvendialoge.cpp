@@ -222,7 +222,7 @@ TEST_F(KurvenDialoge, TypenLoeschenPruefenUndOkSchreibtDieVerdichteteTabelleUndA
     testhilfe::schreiben(typenDatei(), "izhikevich typ 0 a=0.02\nizhikevich typ 0 bezeichnung=T0\n"
                                        "izhikevich typ 1 a=0.03\nizhikevich typ 1 bezeichnung=T1\n"
                                        "izhikevich typ 2 a=0.04\nizhikevich typ 2 bezeichnung=T2\n");
-    test::boxAntworten({antwort::Ok, antwort::Ok, antwort::Ok});
+    test::boxAntworten({antwort::Ok, antwort::Ok, antwort::Ok, antwort::Ok});
     test::dialogSkript(303, {
         sch::klicken(1933), sch::klicken(1934),                 // nothing chosen: two beeps
         sch::waehlen(1930, 1), texte({{1924, "0.03"}, {1931, "T1"}}), sch::klicken(1934),
@@ -230,14 +230,16 @@ TEST_F(KurvenDialoge, TypenLoeschenPruefenUndOkSchreibtDieVerdichteteTabelleUndA
         sch::tippen(1931, "T1"), sch::klicken(1932),            // the deleted type's name
         sch::tippen(1931, std::string(256, 'x')), sch::klicken(1932),
         sch::tippen(1931, "a//b"), sch::klicken(1932),
-        sch::tippen(1931, "  T0"), sch::tippen(1925, "inf"), sch::klicken(1),
+        sch::tippen(1931, "  T0"), sch::tippen(1925, "inf"), sch::klicken(1), fokus(1925),   // no number
+        sch::tippen(1925, "0"), sch::klicken(1),
     });
     EXPECT_EQ(izhikevichDialogOeffnen(nullptr, a), 1);
     EXPECT_EQ(std::count_if(test::ereignisLog().begin(), test::ereignisLog().end(), [](const test::Ereignis& e) {
         return e.art == test::Ereignis::Piep && e.a == 1000 && e.b == 40; }), 2);
-    ASSERT_EQ(test::boxLog().size(), 3u);
+    ASSERT_EQ(test::boxLog().size(), 4u);
     EXPECT_EQ(test::boxLog()[0].text, meldungFormatieren(349, "T1"));
     EXPECT_EQ(test::boxLog()[1].text, meldungFormatieren(989, std::string(256, 'x'), 255));
+    EXPECT_EQ(test::boxLog()[3].text, meldungFormatieren(952, "B"));
     for (NeuronDaten* n : {a, b})
         EXPECT_EQ(std::make_tuple(n->izA, n->izB, n->izhikevichBezeichnung), std::make_tuple(0.02, 0.0, std::string("T0")));
     IzhikevichDatei datei;

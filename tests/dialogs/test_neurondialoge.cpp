@@ -67,17 +67,22 @@ TEST_F(NeuronDialoge, OkSchreibtAlleMarkiertenMitStartpotentialRegelUndOhneKalzi
     std::array<ParameterVektor, 2> soll{a->parameter, a->parameter};
     soll[1][par::HhMPotenz] = a->parameter[par::HhMPotenz];
     for (ParameterVektor& p : soll) {
-        p[par::SomaLeitwert] = 0.0;   // "nan" is no number
+        p[par::SomaLeitwert] = 0.0;
         p[par::SomaRuhepotential] = p[par::DendritRuhepotential] = -0.04;
         p[par::SomaStartpotential] = p[par::DendritStartpotential] = -0.040001;
         p[par::HhNaE] = 0.05;
     }
+    // "nan" is no number: its notice, and nothing is stored until it is mended
+    const ParameterVektor vorher = a->parameter;
+    test::boxAntworten({antwort::Ok});
     test::dialogSkript(117, {
         [](Fenster d) { EXPECT_EQ(titel(d), "Physiologische Parameter von 2 markierten Neuronen"); },
         texte({{1099, "0"}, {1114, "0"}}), sch::tippen(1099, "0.1"), sch::tippen(1114, "1"),
         sch::tippen(1104, "nan"), sch::tippen(1082, "0.05"), sch::tippen(1107, "-0.04"), sch::tippen(1108, "-0,04"),
-        sch::tippen(1120, "-0.04"), sch::tippen(1121, "-0.04"), sch::klicken(1)});
+        sch::tippen(1120, "-0.04"), sch::tippen(1121, "-0.04"), sch::klicken(1), fokus(1104),
+        [&](Fenster) { EXPECT_EQ(a->parameter, vorher); }, sch::tippen(1104, "0"), sch::klicken(1)});
     EXPECT_EQ(physiologie(), 1);
+    EXPECT_EQ(letzteBox(), meldungFormatieren(952, "Leitf\xE4higkeit (Membranleckstrom) (S)"));
     EXPECT_EQ(a->parameter, soll[0]);
     EXPECT_EQ(b->parameter, soll[1]);
 }

@@ -48,7 +48,8 @@ struct Strominjektion : reizdialog::Fall {
 } // namespace
 
 // A column switched on with count 0 and an amplitude is stored with count 1; one without an
-// amplitude ("nan" is none) keeps its count, and No to the question switches it off. OK draws
+// amplitude ("nan" is none: OK names it until it is mended) keeps its count, and No to the
+// question switches it off. OK draws
 // the reference curves bound to a compartment anew. A permanent soma stimulus becomes a
 // rectangle from 0 over the run but its last step, once, without interval.
 TEST_F(Strominjektion, EingeschalteteSpalteMitAnzahlNullBekommtEinsUndDauerreizWirdRechteckUeberDenLauf)
@@ -60,10 +61,12 @@ TEST_F(Strominjektion, EingeschalteteSpalteMitAnzahlNullBekommtEinsUndDauerreizW
     d.fenster = fensterErzeugen("Ersatz", "Diagramm", stil::Hauptfenster, 0, 0, 400, 300);
     KurvenDaten& k = d.kurven[12];
     std::tie(k.anzeigen, k.referenz, k.stromreizSegment) = std::tuple(1, int{kurvenReferenz::Kopie}, 1);
-    test::boxAntworten({antwort::Nein});
+    test::boxAntworten({antwort::Ok, antwort::Nein});
     EXPECT_EQ(dialog(somaReiz({texte({{1291, "1"}}), sch::tippen(1294, "nan"), sch::klicken(1341),
-                               texte({{1295, "0"}}), sch::klicken(1)})),
+                               texte({{1295, "0"}}), sch::klicken(1), fokus(1294), sch::tippen(1294, "0"),
+                               sch::klicken(1)})),
               1);
+    EXPECT_EQ(test::boxLog().at(0).text, meldungFormatieren(952, "Amplitude (A) (Dendrit 1)"));
     const StromreizDefinition& s = n->stromreize[0];
     EXPECT_EQ(std::make_tuple(s.an, s.anzahl, s.beginn, s.dach, s.amplitude, gereizt(n, 0)),
               std::make_tuple(1, 1, 0.1, 0.005, 2e-9, true));

@@ -93,14 +93,14 @@ TEST_F(SynapsenDialoge, VerzoegerungUnterZweiSchrittenPiepstUndZeigtZweiSchritte
 }
 
 // The new synapse has the highest id given + 1 where that is free, else the first free id;
-// "nan" in the delay (a ranged field) is refused, in the conductance it reads as no number.
+// "nan" is refused with the field's notice, in the delay (a ranged field) and in the conductance.
 TEST_F(SynapsenDialoge, NeueIdIstDieHoechstePlusEinsOderDieErsteFreie)
 {
     const struct { int hoechste, belegt; const char* leitfaehigkeit; const char* verzoegerung; int id; double g; } faelle[] = {
         {7, 0, "2e-6", "0.003", 8, 2e-6},
         {7, 8, "2e-6", "0.003", 1, 2e-6},
         {4095, 0, "2e-6", "0.003", 1, 2e-6},
-        {0, 0, "nan", "0.003", 1, 0.0},
+        {0, 0, "nan", "0.003", 0, 0.0},
         {0, 0, "2e-6", "nan", 0, 0.0},
     };
     for (const auto& f : faelle) {

@@ -279,6 +279,7 @@ TEST_F(Dynamik, BahnungOhneGueltigeZahlenAendertNichts)
     const struct { int id; const char* text; int meldung; const char* name; } faelle[] = {
         {1938, "0", 953, "Fazilitation Zunahme tau"}, {1973, "-1", 953, "Depression Abnahme tau"},
         {1962, "nan", 952, "Fazilitation Zunahme A"}, {1981, "", 952, "Depression Abnahme B"},
+        {1938, "abc", 952, "Fazilitation Zunahme tau"}, {1962, "1e400", 952, "Fazilitation Zunahme A"},
     };
     syn.bahnung.tau = {0.1, 0.2, 0.3, 0.4};
     const Bahnung vorher = syn.bahnung;
