@@ -1,6 +1,7 @@
 // dialogs/rahmen.h - the frame every dialog follows, and the small shared helpers
 #pragma once
 #include "core/status.h"
+#include "model/zeichengrenzen.h"
 #include "platform/dialog.h"
 #include "platform/menue.h"
 #include <string>
@@ -101,8 +102,8 @@ bool dialogZahlFeldLesen(plattform::Fenster dlg, int id, double von, double bis,
 bool dialogGanzzahlLesen(plattform::Fenster dlg, int id, int von, int bis, int& aus);
 
 // What a typed size may reach before it goes into pixel arithmetic: sizes and distances
-// in pixels, and line widths.
-constexpr int groesseMax = 2000, linienbreiteMax = 100;
+// in pixels, and line widths (the ranges the file readers clamp to).
+constexpr int groesseMax = groessteZeichenGroesse, linienbreiteMax = groessteLinienDicke;
 
 // The label a field shows, for the notices that name it: in the dialog's template the
 // static (or the check box or radio button with a text) nearest to the field's left in the
