@@ -4,6 +4,7 @@
 #include "app/netzdateien.h"
 #include "core/rahmen.h"
 #include "core/status.h"
+#include "diagrams/diagramm.h"
 #include "diagrams/wavimport.h"
 #include "files/einstellungsdatei.h"
 #include "files/fremdformat.h"
@@ -189,6 +190,7 @@ int simulationOeffnen(int fragen)
         return 0;
     // everything derived from the new network
     einstellungenAktualisieren(nullptr, 1);
+    geladeneFensterZeigen();
     return 1;
 }
 
