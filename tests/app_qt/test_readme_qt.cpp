@@ -10,7 +10,6 @@
 #include "platform/fenster.h"
 #include "platform/system.h"
 #include "platform/qt/qtstart.h"
-#include "texts/texte.h"
 #include <QApplication>
 #include <QDialog>
 #include <QImage>
@@ -119,10 +118,12 @@ struct ReadmeQt : ::testing::TestWithParam<Beispiel> {
         const char* qpa = std::getenv("QT_QPA_PLATFORM");
         if (QCoreApplication::instance() || !qpa || std::string(qpa) != "offscreen")
             return;
-        const fs::path konfig = fs::temp_directory_path() / "velnor-readme-bildschirm.json";
+        const fs::path konfig = fs::temp_directory_path() / ("velnor-readme-" + std::to_string(getpid()) + ".json");
         std::ofstream(konfig) << R"({"windowFrameMargins": true, "screens": [{"name": "readme", "x": 0, "y": 0,
             "width": 1280, "height": 800, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})";
         setenv("QT_QPA_PLATFORM", ("offscreen:configfile=" + konfig.string()).c_str(), 1);
+        qt::anwendungSicherstellen();       // reads the screen now
+        fs::remove(konfig);
     }
 
     // the program folder as the build lays it out: "parameter" and default.cfg beside it
