@@ -264,6 +264,7 @@ int simulationOeffnen(int fragen)
     }
     // the load succeeded: everything derived from the new network
     einstellungenAktualisieren(nullptr, 1);
+    geladeneFensterZeigen();
     return 1;
 }
 

@@ -26,6 +26,9 @@ DiagrammDaten* diagrammZuFenster(plattform::Fenster fenster);
 // neurons only, 5 takes the first marked neuron, 6 closes all (and arranges nothing);
 // muster 2 tiles, 5 puts each at its stored place, 6 puts mode 5's neuron back there.
 void diagrammeVerwalten(int muster, int modus);
+// After a network is loaded: its window list's windows at their stored places, when the
+// settings ask for that ("fenster aus liste beim start automatisch oeffnen").
+void geladeneFensterZeigen();
 
 // where one window of a tiling lands (work area 0, 0 - rechts, unten)
 struct Kachel { int x = 0, y = 0, breite = 0, hoehe = 0; };

@@ -5,6 +5,7 @@
 #include "model/netz.h"
 #include "platform/box.h"
 #include "texts/texte.h"
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -61,6 +62,21 @@ void offeneDiagramme(Tun&& tun)
 }
 
 
+// A stored place comes from a file, perhaps saved on a larger screen or with the title bar
+// above the top edge: the window is kept whole inside the work area, at least 100 pixels
+// each way where the work area has room for that.
+FensterlistenEintrag imArbeitsbereich(FensterlistenEintrag e)
+{
+    const int rechts = arbeitsbereichKanten.rechts, unten = arbeitsbereichKanten.unten;
+    if (rechts < 1 || unten < 1)
+        return e;                    // no work area known: nothing to keep it inside
+    e.breite = std::clamp(e.breite, std::min(100, rechts), rechts);
+    e.hoehe = std::clamp(e.hoehe, std::min(100, unten), unten);
+    e.x = std::clamp(e.x, 0, rechts - e.breite);
+    e.y = std::clamp(e.y, 0, unten - e.hoehe);
+    return e;
+}
+
 // the stored window list: the windows it names, at their stored places
 int fensterlisteWiederherstellen()
 {
@@ -70,9 +86,10 @@ int fensterlisteWiederherstellen()
         return -1;
     alleSchliessen();
     int anzahl = 0;
-    for (const FensterlistenEintrag& e : fensterliste) {
-        if (e.neuronId == 0)
+    for (const FensterlistenEintrag& eintrag : fensterliste) {
+        if (eintrag.neuronId == 0)
             break;
+        const FensterlistenEintrag e = imArbeitsbereich(eintrag);
         NeuronDaten* n = neuronNachNummer(e.neuronId);
         if (!n)
             continue;
@@ -235,6 +252,12 @@ void diagrammeVerwalten(int muster, int modus)
         }
         break;
     }
+}
+
+void geladeneFensterZeigen()
+{
+    if (programmStatus & programmBit::DiagrammeOeffnen)
+        diagrammeVerwalten(5, 3);
 }
 
 void kurvenMarkierungBeenden()

@@ -92,7 +92,9 @@ bool eingebauteGemeinsameWerte(int modell, int segmente, ParameterVektor& p)
 void neuronStandardwerte(NeuronDaten& n)
 {
     gemeinsameSchritte(n);
-    n.dendSCLocation = std::min(1, n.segmentAnzahl);
+    // the first segment, also for a neuron of the soma alone: the run start fits it to the
+    // segments it has, and a dendrite current set now reaches segment 1 once it has one
+    n.dendSCLocation = 1;
     const int m = simulationsParameter.netzwerkmodell;
     if (modellWerteSetzen(m, n.parameter))
         modellDateiLaden(n, m);   // a failing file has reported itself; values read so far stay

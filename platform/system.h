@@ -22,6 +22,12 @@ struct DateiArgument {
 // returns 1 without calling programm.
 int starten(int argc, char** argv, int (*programm)(const DateiArgument& datei));
 
+// The language the program speaks, as a language code ("de", "en"). The platform's own
+// texts (the labels and buttons of the file, colour and font choosers and of the input
+// dialog) follow it where the system has them in that language; false when it has not,
+// and those texts stay English. The program calls it once its language is known.
+bool plattformTexteSprache(const std::string& kuerzel);
+
 // ---- threads -------------------------------------------------------------
 // Only the GUI thread touches windows. Other threads hand work to it here; the work
 // runs the next time the GUI thread processes events.

@@ -1,7 +1,8 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs when
-# any is missing (as root directly, else through sudo).
+# any is missing (as root directly, else through sudo). qt6-translations-l10n gives Qt's
+# own texts (file choosers) in the program's language.
 pakete=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-        libbenchmark-dev fonts-dejavu-core)
+        libbenchmark-dev fonts-dejavu-core qt6-translations-l10n)
 
 fehlende=()
 for p in "${pakete[@]}"; do

@@ -4,13 +4,17 @@
 #include "platform/system.h"
 #include "platform/zeichensatz.h"
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QThread>
+#include <QTranslator>
 #include <chrono>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <dlfcn.h>
+#include <memory>
 #include <string_view>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -147,12 +151,36 @@ int starten(int argc, char** argv, int (*programm)(const DateiArgument& datei))
     anwendungEinrichten();
     int ergebnis = programm(dateiArgument(argc, argv));
 
-    // windows and menus the program left behind go before the application does
+    // windows, menus and the translation the program left behind go before the application does
+    plattformTexteSprache("en");
     qt::alleFensterZerstoeren();
     qt::menuesAufraeumen();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     qt::verteilerAufraeumen();
     return ergebnis;
+}
+
+bool plattformTexteSprache(const std::string& kuerzel)
+{
+    // Qt's own texts are English; another language comes from Qt's translations, where the
+    // system has them installed
+    static QTranslator* uebersetzung = nullptr;
+    if (uebersetzung) {
+        QCoreApplication::removeTranslator(uebersetzung);
+        delete uebersetzung;
+        uebersetzung = nullptr;
+    }
+    if (kuerzel == "en")
+        return true;
+    if (!QCoreApplication::instance())
+        return false;
+    auto neu = std::make_unique<QTranslator>();
+    if (!neu->load(QLocale(QString::fromStdString(kuerzel)), "qtbase", "_",
+                   QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    QCoreApplication::installTranslator(neu.get());
+    uebersetzung = neu.release();
+    return true;
 }
 
 bool istGuiThread()

@@ -20,6 +20,9 @@ int starten(int argc, char** argv, int (*programm)(const DateiArgument& datei))
     return programm(datei);
 }
 
+// no texts of its own that a language could change
+bool plattformTexteSprache(const std::string& kuerzel) { return kuerzel == "en"; }
+
 bool istGuiThread() { return std::this_thread::get_id() == zustand().guiThread.load(); }
 
 double uhrSekunden() { return zustand().uhr / 1000.0; }

@@ -21,6 +21,7 @@ constexpr int natrium = 0, kalium = 1, elektrisch = 3;
 const std::string beispielOrdner = ausgelieferteTexte() + "../../examples/";
 
 // a new neuron of model m with standard values, named, placed, its soma potential shown
+// over the whole run with a time tick every 50 ms
 NeuronDaten& zelle(int nummer, int m, const char* name, int x, int y)
 {
     simulationsParameter.netzwerkmodell = m;
@@ -29,8 +30,27 @@ NeuronDaten& zelle(int nummer, int m, const char* name, int x, int y)
     n.name = name;
     n.x = x;
     n.y = y;
-    n.hauptDiagramm.kurven[kurve::Soma].anzeigen = 1;
+    DiagrammDaten& d = n.hauptDiagramm;
+    d.kurven[kurve::Soma].anzeigen = 1;
+    std::tie(d.minX, d.maxX, d.xTickIntervall, d.xTickIntervallWirksam) = std::tuple(0.0, 0.3, 0.05, 0.05);
     return n;
+}
+
+// The window list the open command shows: each neuron's main diagram inside a work area of
+// 1280 x 800, one column for two neurons, two for more.
+constexpr int listenBreite = 1280, listenHoehe = 800;
+
+void fensterlisteSetzen()
+{
+    const int anzahl = neuronKette.anzahl;
+    const int spalten = anzahl <= 2 ? 1 : 2;
+    const int zeilen = (anzahl + spalten - 1) / spalten;
+    const int breite = listenBreite / spalten, hoehe = listenHoehe / zeilen;
+    fensterliste.fill(FensterlistenEintrag{});
+    int i = 0;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron, ++i)
+        fensterliste[static_cast<size_t>(i)] = {n->nummer, 0, (i % spalten) * breite, (i / spalten) * hoehe,
+                                                breite, hoehe};
 }
 
 // soma pulses: anzahl of dauer (s) and amplitude (A), abstand apart, bursts burstabstand apart
@@ -127,6 +147,7 @@ TEST_F(Beispiele, AusgelieferteSindWasDerSchreiberAusIhnenMachtUndLaufenOhneHinw
         dendritenModusSetzen(1);
         laufzeitSetzen(0.3, 1e-4);
         b.bauen();
+        fensterlisteSetzen();
         cfgPfad = arbeit + "einstellungen.cfg";
         dateipfade.dokumentVerzeichnis = arbeit;
         dateipfade.netzName = b.name;
@@ -147,12 +168,23 @@ TEST_F(Beispiele, AusgelieferteSindWasDerSchreiberAusIhnenMachtUndLaufenOhneHinw
         ASSERT_TRUE(pt::boxLog().empty()) << pt::boxLog().front().text;
         ASSERT_EQ(dateipfade.vollerPfad, datei);
         ASSERT_EQ(neuronKette.anzahl, static_cast<int>(b.spikes.size()));
+        // the open showed every neuron's main diagram where the list puts it
+        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+            const Rechteck r = fensterRechteck(n->hauptDiagramm.fenster);
+            EXPECT_TRUE(n->hauptDiagramm.offen && istSichtbar(n->hauptDiagramm.fenster)) << n->name;
+            EXPECT_TRUE(r.links >= 0 && r.oben >= 0 && r.rechts <= listenBreite && r.unten <= listenHoehe &&
+                        r.breite() >= 600 && r.hoehe() >= 350)
+                << n->name << ": " << r.links << ", " << r.oben << ", " << r.rechts << ", " << r.unten;
+        }
         pt::tasteDruecken(haupt(), taste::F2);
         nachrichtenVerarbeiten();
         ASSERT_TRUE(pt::boxLog().empty()) << pt::boxLog().front().text;
         EXPECT_DOUBLE_EQ(laufZustand.t, simulationsParameter.simulationsDauer);
         for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
             EXPECT_TRUE(std::ranges::all_of(n->potentiale, [](double v) { return std::isfinite(v); }));
+            // the window shown during the run holds the whole soma curve
+            const KurvenDaten& soma = n->hauptDiagramm.kurven[kurve::Soma];
+            EXPECT_EQ(soma.werteAnzahl, 3000) << n->name;
             const int soll = b.spikes[static_cast<size_t>(n->nummer - 1)];
             if (soll == feuert)
                 EXPECT_GE(n->apAnzahl, 1) << n->name;
