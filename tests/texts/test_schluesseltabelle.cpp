@@ -1,6 +1,7 @@
 // tests/texts/test_schluesseltabelle.cpp - the key tables against the language files,
 // the templates and the source tree
 #include "resources/vorlagen.h"
+#include "texts/eingebaut.h"
 #include "texte_hilfe.h"
 #include <fstream>
 #include <map>
@@ -112,4 +113,18 @@ TEST(SchluesselTabelle, DerQuelltextBenutztNurNummernUndSchluesselDerTabellen)
             EXPECT_GE(dialogTexte.nummerVon((*it)[1].str()), 0) << p << ": " << (*it)[1];
     }
     EXPECT_GT(gefunden, 0);   // the scan found the tree at all
+}
+
+// Two texts under one number would make one of them unreachable, and which one depends on
+// the table's order: every number and every key stands once.
+TEST(SchluesselTabelle, JedeNummerUndJederSchluesselStehtEinmal)
+{
+    for (const auto& tabelle : {eingebauteMeldungen, eingebauteDialogTexte}) {
+        std::set<int> nummern;
+        std::set<std::string> schluessel;
+        for (const TextEintrag& e : tabelle) {
+            EXPECT_TRUE(nummern.insert(e.nummer).second) << e.nummer << " " << e.schluessel;
+            EXPECT_TRUE(schluessel.insert(e.schluessel).second) << e.schluessel;
+        }
+    }
 }
