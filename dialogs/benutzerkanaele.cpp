@@ -9,6 +9,7 @@
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
 #include "files/benutzerkanaele.h"
+#include "files/textdatei.h"
 #include "model/kanalzeiger.h"
 #include "model/netz.h"
 #include "model/undo.h"
@@ -533,8 +534,15 @@ int kanalDateiLesen(Liste& l, Liste::iterator ziel, int aufruf)
         pfad = gewaehlterPfad(wahl);
     }
     Liste gelesen;
-    if (knlDateiLaden(pfad, gelesen) <= 0 || gelesen.empty())
-        return 0;
+    if (knlDateiLaden(pfad, gelesen) <= 0 || gelesen.empty()) {
+        // a file that was read and holds no channel is a load of nothing: the target stays
+        // as it is and later calls read the same file; one that cannot be read was refused
+        std::string text;
+        if (!textDateiLesen(pfad, text))
+            return 0;
+        letzteDatei = pfad;
+        return 1;
+    }
     letzteDatei = pfad;
     kanalKopieren(*ziel, gelesen.front());
     l.splice(std::next(ziel), gelesen, std::next(gelesen.begin()), gelesen.end());

@@ -71,7 +71,7 @@ void oeffnen(Fenster dlg)
     lokal.art = s.art;
     for (const PspFeld& p : pspFelder)
         wertVon(lokal, p) = wertVon(s, p);
-    vorlagenTooltipsSetzen(dlg, vorlagePspForm);
+    tooltipsPspDialog(dlg);
 }
 
 void fuellen(Fenster dlg)

@@ -59,7 +59,11 @@ void schliessen(Fenster dlg, intptr_t ergebnis)
     dialogSchliessen(dlg, bearbeitenRahmen, ergebnis, true);
 }
 
-void texteSetzen(Fenster dlg) { vorlagenTexteSetzen(dlg, vorlageSynapse); }
+void texteSetzen(Fenster dlg)
+{
+    vorlagenTexteSetzen(dlg, vorlageSynapse);
+    tooltipsSynapseDialog(dlg);
+}
 
 // false: message 4, the dialog closes
 bool oeffnen(Fenster dlg)

@@ -34,6 +34,7 @@ void schliessen(Fenster dlg, intptr_t ergebnis)
 void texteSetzen(Fenster dlg)
 {
     vorlagenTexteSetzen(dlg, vorlageSynapse);
+    tooltipsSynapseDialog(dlg);
     if (const std::string* titel = dialogText("IDD_SYNAPSE_NEU3="))
         titelSetzen(dlg, *titel);
     if (const std::string* knopf = dialogText("IDC_SYN_SYNAPSE_LOESCHEN=")) {

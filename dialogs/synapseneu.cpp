@@ -85,7 +85,11 @@ void nutzungBeenden(Fenster dlg, intptr_t ergebnis)
     dialogSchliessen(dlg, neuRahmen, ergebnis, true);
 }
 
-void texteSetzen(Fenster dlg) { vorlagenTexteSetzen(dlg, vorlageSynapse); }
+void texteSetzen(Fenster dlg)
+{
+    vorlagenTexteSetzen(dlg, vorlageSynapse);
+    tooltipsSynapseDialog(dlg);
+}
 
 void oeffnen(Fenster dlg)
 {

@@ -50,7 +50,8 @@ enum class ElementArt {
 
 namespace elementStil {
 constexpr uint32_t Gesperrt = 0x1, Verborgen = 0x2, NurLesen = 0x4, Sortiert = 0x8,
-                   Vertikal = 0x10;   // a vertical trackbar or scroll bar
+                   Vertikal = 0x10,   // a vertical trackbar or scroll bar
+                   Balken = 0x20;     // a paint area one text line high: a colour bar beside its control
 }
 
 struct DialogElement {

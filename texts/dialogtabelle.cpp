@@ -43,6 +43,7 @@ constexpr TextEintrag dialogTabelle[] = {
     {33, "IDC_KURVEN_DARSTELLEN10=", "Kanalstrom 3"},
     {34, "IDC_KURVEN_DARSTELLEN11=", "Kanalstrom 4"},
     {35, "IDC_SYN_SYNAPSE_LOESCHEN=", "Synapse l\xF6schen||jetzt l\xF6schen"},
+    {36, "IDD_KURVEN_DARSTELLEN=", "Darzustellende Kurven"},
     {130, "IDD_SIMULATION=", "Simulations-Parameter"},
     {131, "IDC_SIM_DAUER_TXT=", "Simulationsdauer (sec)"},
     {132, "IDC_SIM_SCHRITTLAENGE_TXT=", "Einzelschrittl\xE4nge (sec)"},

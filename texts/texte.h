@@ -127,3 +127,7 @@ void neuronBlitzTexteSetzen(plattform::Fenster dlg);
 // the tips of dialog 150's controls (keys "IDC_SI_..."); the number fields of a row take
 // the tip of the row's label
 void tooltipsStrominjektionDialog(plattform::Fenster dlg);
+// the tips of template 135 (new, edit and delete synapse) and of dialog 319 (free PSP
+// shape): every control that names a key with a tooltip text
+void tooltipsSynapseDialog(plattform::Fenster dlg);
+void tooltipsPspDialog(plattform::Fenster dlg);

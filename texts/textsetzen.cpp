@@ -118,3 +118,7 @@ void tooltipsStrominjektionDialog(Fenster dlg)
                 if (id != 0)
                     tooltipSetzen(dlg, id, *t);
 }
+
+void tooltipsSynapseDialog(Fenster dlg) { vorlagenTooltipsSetzen(dlg, vorlageSynapse); }
+
+void tooltipsPspDialog(Fenster dlg) { vorlagenTooltipsSetzen(dlg, vorlagePspForm); }

@@ -83,10 +83,17 @@ private:
 // a paint area: the procedure paints it on Zeichnen (w = its id)
 class Malflaeche : public QWidget {
 public:
-    Malflaeche(DialogBezug b, int id) : bezug(b), id(id)
+    Malflaeche(DialogBezug b, int id, bool balken) : bezug(b), id(id)
     {
-        setMinimumSize(200, 120);          // the template gives no size: room for a small plot
-        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        // the template gives no size: room for a small plot, or a bar as high as a line of
+        // text and a few characters wide that never stretches its row
+        if (balken) {
+            setMinimumSize(fontMetrics().averageCharWidth() * 6, fontMetrics().height());
+            setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        } else {
+            setMinimumSize(200, 120);
+            setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        }
     }
 
 protected:
@@ -106,6 +113,27 @@ protected:
 private:
     DialogBezug bezug;
     int id;
+};
+
+// List boxes and multi-line edits want a few lines of text, not Qt's fixed size hint of
+// about a dozen: they scroll, and a dialog of several of them stays on the screen.
+class KurzeListe : public QListWidget {
+public:
+    QSize sizeHint() const override
+    {
+        const int zeile = count() > 0 ? std::max(sizeHintForRow(0), 1) : fontMetrics().lineSpacing() + 2;
+        return {QListWidget::sizeHint().width(), 7 * zeile + 2 * frameWidth()};
+    }
+};
+
+class KurzerText : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    QSize sizeHint() const override
+    {
+        const int rand = 2 * frameWidth() + 2 * static_cast<int>(document()->documentMargin());
+        return {QPlainTextEdit::sizeHint().width(), 6 * fontMetrics().lineSpacing() + rand};
+    }
 };
 
 // A user's click on a radio clears the other radios of its group box (or of the dialog,
@@ -131,6 +159,9 @@ void optionGeklickt(const DialogBezug& b, size_t index)
 QComboBox* kombiBauen(const DialogBezug& b, size_t index, int id, bool editierbar)
 {
     auto* k = new QComboBox;
+    // as wide as its longest item, which the layout may cut down to a few words
+    k->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    k->setMinimumContentsLength(12);
     QObject::connect(k, &QComboBox::activated, k, [b, id](int) {
         befehl(b, id, benachrichtigung::AuswahlGeaendert);
         befehl(b, id, benachrichtigung::AuswahlOk);
@@ -207,7 +238,7 @@ QWidget* bauen(const DialogBezug& b, size_t index, const DialogElement& e, QPoin
         return l;
     }
     case A::EingabeMehrzeilig: {
-        auto* t = new QPlainTextEdit(text);
+        auto* t = new KurzerText(text);
         t->setReadOnly(nurLesen);
         t->setTabChangesFocus(true);       // Tab goes on to the next control, Enter is a new line
         t->setProperty(bekannterTextEigenschaft, text);
@@ -244,7 +275,7 @@ QWidget* bauen(const DialogBezug& b, size_t index, const DialogElement& e, QPoin
     case A::Kombi:
         return kombiBauen(b, index, id, e.art == A::Kombi);
     case A::Liste: {
-        auto* l = new QListWidget;
+        auto* l = new KurzeListe;
         l->setSelectionMode(QAbstractItemView::SingleSelection);
         QObject::connect(l, &QListWidget::itemSelectionChanged, l,
                          [b, id] { befehl(b, id, benachrichtigung::AuswahlGeaendert); });
@@ -255,7 +286,7 @@ QWidget* bauen(const DialogBezug& b, size_t index, const DialogElement& e, QPoin
     case A::AufAb:
         return schieberBauen(b, id, e.art, e.stil & elementStil::Vertikal || e.art == A::AufAb, melder);
     case A::Malflaeche:
-        return new Malflaeche(b, id);
+        return new Malflaeche(b, id, e.stil & elementStil::Balken);
     }
     return new QWidget;
 }
@@ -268,54 +299,188 @@ bool mitText(ElementArt art)
            art == A::Optionsfeld;
 }
 
-// The room of each control: two thirds of the work area's width (what Qt gives a new
-// window at most) shared out among the columns of its grid, of which it gets its span;
-// a group box shares its own room out among the columns inside it.
-void raumVerteilen(std::vector<DialogSteuer>& steuer, const DialogVorlage& v, size_t kaesten)
+// A control's whole text within its room: a static text wider than its room wraps there
+// and is as high as its lines (so no frame can squeeze it); a button's label is cut with an
+// ellipsis.
+void textEinpassen(DialogSteuer& s)
 {
-    std::vector<int> spalten(kaesten + 1, 1);          // [0] the dialog's grid, [k] the k-th box's
-    for (size_t i = 0; i < steuer.size(); ++i) {
-        const DialogElement& e = v.elemente[i];
-        int& n = spalten[steuer[i].gruppe];
-        n = std::max(n, std::max(0, e.spalte) + std::max(1, e.spanne));
-    }
-    const QScreen* bildschirm = QGuiApplication::primaryScreen();
-    std::vector<double> raum(kaesten + 1, bildschirm ? bildschirm->availableGeometry().width() * 2.0 / 3.0 : 1e6);
-    size_t box = 0;
-    for (size_t i = 0; i < steuer.size(); ++i) {
-        DialogSteuer& s = steuer[i];
-        const double eigen = raum[s.gruppe] * std::max(1, v.elemente[i].spanne) / spalten[s.gruppe];
-        if (s.art == A::Gruppe)
-            raum[++box] = eigen;                        // boxes are numbered in table order
-        s.raum = std::max(1, static_cast<int>(eigen));
-    }
-}
-
-} // namespace
-
-void steuerTextSetzen(DialogSteuer& s, const QString& text)
-{
+    if (!s.widget)
+        return;
+    const QString text = s.widget->property(vollerTextEigenschaft).toString();
     if (auto* l = qobject_cast<QLabel*>(s.widget)) {
-        // measured on one line (keeping its own line breaks), wrapped only when too wide,
-        // and then over all its room rather than in Qt's narrow column
         l->setWordWrap(false);
-        l->setMinimumWidth(0);
+        l->setMinimumSize(0, 0);
         l->setMaximumWidth(QWIDGETSIZE_MAX);
         l->setText(text);
         if (l->sizeHint().width() > s.raum) {
             l->setWordWrap(true);
             l->setFixedWidth(s.raum);
+            l->setMinimumHeight(l->heightForWidth(s.raum));
         }
         return;
     }
     if (auto* k = qobject_cast<QAbstractButton*>(s.widget)) {
-        k->setProperty(vollerTextEigenschaft, text);
         k->setText(text);
         if (const int ueber = k->sizeHint().width() - s.raum; ueber > 0) {
             const QFontMetrics fm(k->font());
             k->setText(fm.elidedText(text, Qt::ElideRight, std::max(0, fm.horizontalAdvance(text) - ueber)));
         }
     }
+}
+
+// the widest a dialog grows for its texts: a static text wraps, a label is cut beyond it
+int hoechstBreite()
+{
+    const QScreen* bildschirm = QGuiApplication::primaryScreen();
+    const int frei = bildschirm ? bildschirm->availableGeometry().width() : 1000;
+    return std::max(200, std::min(1000, frei - 80));
+}
+
+// One grid of a dialog: the dialog's own or a group box's.
+struct Gitter {
+    QGridLayout* layout = nullptr;
+    std::vector<int> natur, mindest;      // per column: what its controls want, what they need at least
+    int raum = 0;                         // the width the grid may take
+};
+
+// A text, combo or group box gives way down to a few words; the other controls keep
+// what their kind needs.
+int mindestBreite(const DialogSteuer& s)
+{
+    QWidget* w = s.widget;
+    if (s.art == A::Gruppe)
+        return 0;
+    const int natur = w->sizeHint().width();
+    if (mitText(s.art) || s.art == A::Kombi || s.art == A::Auswahlliste)
+        return std::min(natur, w->fontMetrics().averageCharWidth() * 14);
+    return std::min(natur, w->minimumSizeHint().width());
+}
+
+// The widths the columns get within the grid's room: each at most what it wants, and where
+// all of them together want more, the widest give way first, none below what it needs.
+std::vector<int> spaltenBreiten(const Gitter& g, int abstand)
+{
+    const int n = static_cast<int>(g.natur.size());
+    auto summe = [&](int deckel) {
+        int breite = abstand * std::max(0, n - 1);
+        for (int i = 0; i < n; ++i)
+            breite += std::max(g.mindest[i], std::min(g.natur[i], deckel));
+        return breite;
+    };
+    int unten = 0, oben = *std::max_element(g.natur.begin(), g.natur.end());
+    while (unten < oben) {                // the largest cap that keeps the grid in its room
+        const int mitte = (unten + oben + 1) / 2;
+        if (summe(mitte) <= g.raum)
+            unten = mitte;
+        else
+            oben = mitte - 1;
+    }
+    std::vector<int> breiten(g.natur.size());
+    for (int i = 0; i < n; ++i)
+        breiten[i] = std::max(g.mindest[i], std::min(g.natur[i], unten));
+    return breiten;
+}
+
+bool nimmtFokus(ElementArt art) { return art != A::Text && art != A::Gruppe && art != A::Malflaeche; }
+
+// A static text marks the key of the control after it with '&', as a button marks its own:
+// Alt and that key go to the next control in the table that takes the focus (else the one
+// before it), and the text shows the key underlined, never the '&'.
+void kuerzelPartnerSetzen(DialogDaten& d)
+{
+    for (size_t i = 0; i < d.steuer.size(); ++i) {
+        auto* l = qobject_cast<QLabel*>(d.steuer[i].widget);
+        if (!l)
+            continue;
+        QWidget* partner = nullptr;
+        for (size_t j = i + 1; j < d.steuer.size() && !partner; ++j)
+            if (nimmtFokus(d.steuer[j].art))
+                partner = d.steuer[j].widget;
+        for (size_t j = i; j-- > 0 && !partner;)
+            if (nimmtFokus(d.steuer[j].art))
+                partner = d.steuer[j].widget;
+        if (partner)
+            l->setBuddy(partner);
+    }
+}
+
+} // namespace
+
+void texteEinpassen(Fenster dlg)
+{
+    DialogDaten& d = *dlg->dialog;
+    // 1. every text whole, on one line: what each control wants
+    for (DialogSteuer& s : d.steuer)
+        if (mitText(s.art)) {
+            s.raum = QWIDGETSIZE_MAX;
+            textEinpassen(s);
+        }
+    // 2. the grids, [0] the dialog's, [k] the k-th group box's, and what their columns want
+    std::vector<Gitter> gitter(1);
+    gitter[0].layout = qobject_cast<QGridLayout*>(dlg->klient->layout());
+    std::vector<size_t> kastenVon;        // the control of each group box
+    for (size_t i = 0; i < d.steuer.size(); ++i)
+        if (d.steuer[i].art == A::Gruppe && d.steuer[i].widget) {
+            kastenVon.push_back(i);
+            gitter.emplace_back().layout = qobject_cast<QGridLayout*>(d.steuer[i].widget->layout());
+        }
+    for (const DialogSteuer& s : d.steuer) {
+        Gitter& g = gitter[static_cast<size_t>(s.gruppe)];
+        const size_t bis = static_cast<size_t>(s.spalte + s.spanne);
+        if (g.natur.size() < bis) {
+            g.natur.resize(bis, 0);
+            g.mindest.resize(bis, 0);
+        }
+        if (s.spanne != 1 || !s.widget)
+            continue;
+        const size_t k = static_cast<size_t>(s.spalte);
+        g.natur[k] = std::max(g.natur[k], s.widget->sizeHint().width());
+        g.mindest[k] = std::max(g.mindest[k], mindestBreite(s));
+    }
+    // 3. from the outside in: a grid's room is its control's (the dialog's grid: the widest
+    //    a dialog grows); a group box sits in the dialog or in an earlier box
+    auto innenRaum = [](QLayout* l, int aussen) {
+        const QMargins m = l ? l->contentsMargins() : QMargins();
+        return std::max(1, aussen - m.left() - m.right());
+    };
+    gitter[0].raum = innenRaum(gitter[0].layout, hoechstBreite());
+    for (size_t k = 0; k < gitter.size(); ++k) {
+        Gitter& g = gitter[k];
+        if (g.natur.empty() || !g.layout)
+            continue;
+        const int abstand = std::max(0, g.layout->horizontalSpacing());
+        const std::vector<int> breiten = spaltenBreiten(g, abstand);
+        int belegt = abstand * static_cast<int>(breiten.size() - 1);
+        for (int b : breiten)
+            belegt += b;
+        const int rest = std::max(0, g.raum - belegt);
+        for (size_t i = 0; i < d.steuer.size(); ++i) {
+            DialogSteuer& s = d.steuer[i];
+            if (static_cast<size_t>(s.gruppe) != k)
+                continue;
+            int raum = rest + abstand * (s.spanne - 1);
+            for (int c = s.spalte; c < s.spalte + s.spanne; ++c)
+                raum += breiten[static_cast<size_t>(c)];
+            s.raum = std::max(1, raum);
+            if (s.art == A::Gruppe) {
+                const size_t box = static_cast<size_t>(std::find(kastenVon.begin(), kastenVon.end(), i) - kastenVon.begin()) + 1;
+                // the box's frame takes a little of its room besides its grid's margins
+                gitter[box].raum = innenRaum(gitter[box].layout, s.raum - 4);
+            }
+        }
+    }
+    // 4. each text within its room
+    for (DialogSteuer& s : d.steuer)
+        if (mitText(s.art))
+            textEinpassen(s);
+}
+
+void steuerTextSetzen(DialogSteuer& s, const QString& text)
+{
+    if (!s.widget)
+        return;
+    s.widget->setProperty(vollerTextEigenschaft, text);
+    textEinpassen(s);
 }
 
 QString knopfText(const DialogSteuer& s)
@@ -341,6 +506,8 @@ void steuerelementeAufbauen(Fenster dlg, const DialogVorlage& v)
         s.id = e.id;
         s.art = e.art;
         s.stil = e.stil;
+        s.spalte = std::max(0, e.spalte);
+        s.spanne = std::max(1, e.spanne);
         QWidget* w = bauen(b, i, e, s.melder);
         s.widget = w;
         if (e.art == A::Gruppe)
@@ -358,7 +525,7 @@ void steuerelementeAufbauen(Fenster dlg, const DialogVorlage& v)
         s.gruppe = e.gruppe >= 1 && e.gruppe < eigeneBox ? e.gruppe : 0;
         auto* ziel = s.gruppe ? static_cast<QGridLayout*>(boxen[s.gruppe - 1]->layout()) : gitter;
         QWidget* w = s.widget;
-        ziel->addWidget(w, std::max(0, e.zeile), std::max(0, e.spalte), 1, std::max(1, e.spanne));
+        ziel->addWidget(w, std::max(0, e.zeile), s.spalte, 1, s.spanne);
 
         w->setProperty(steuerIdEigenschaft, e.id);
         QSizePolicy p = w->sizePolicy();
@@ -368,13 +535,11 @@ void steuerelementeAufbauen(Fenster dlg, const DialogVorlage& v)
             w->setEnabled(false);
         if (e.stil & elementStil::Verborgen)
             w->hide();
+        if (mitText(e.art))
+            w->setProperty(vollerTextEigenschaft, qt::text(zeilenendenLf(e.text ? e.text : "")));
     }
-
-    raumVerteilen(d.steuer, v, boxen.size());
-    for (size_t i = 0; i < v.elemente.size(); ++i)
-        if (mitText(d.steuer[i].art))
-            steuerTextSetzen(d.steuer[i], qt::text(zeilenendenLf(v.elemente[i].text ? v.elemente[i].text : "")));
-
+    kuerzelPartnerSetzen(d);
+    texteEinpassen(dlg);
     d.standardId = eingabetastenId(v);
 }
 

@@ -8,9 +8,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QScreen>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <memory>
 
 namespace plattform {
@@ -31,9 +34,27 @@ class DialogRahmen : public QDialog, public qt::FensterBezug {
 public:
     DialogRahmen(Fenster f, QWidget* eigner) : QDialog(eigner), FensterBezug(f) {}
 
-    // centred over the owner (or the screen) before the procedure sees it, so what it
-    // reads of its rectangle in DialogInit stays true when the dialog shows
-    void mittigSetzen() { adjustPosition(parentWidget()); }
+    // centred over the owner (or the work area) and kept inside the work area, before the
+    // procedure sees it, so what it reads of its rectangle in DialogInit stays true when
+    // the dialog shows
+    void mittigSetzen()
+    {
+        if (!fenster)
+            return;
+        const QScreen* s = QGuiApplication::primaryScreen();
+        const QRect bereich = s ? s->availableGeometry() : QRect();
+        const QWidget* eigner = parentWidget() ? parentWidget()->window() : nullptr;
+        const QRect ueber = eigner && eigner->isVisible() ? eigner->frameGeometry() : bereich;
+        QRect r = qt::aussenGeometrie(fenster);
+        r.moveCenter(ueber.center());
+        if (!bereich.isEmpty()) {
+            r.moveRight(std::min(r.right(), bereich.right()));
+            r.moveBottom(std::min(r.bottom(), bereich.bottom()));
+            r.moveLeft(std::max(r.left(), bereich.left()));
+            r.moveTop(std::max(r.top(), bereich.top()));
+        }
+        qt::aussenGeometrieSetzen(fenster, r.x(), r.y(), r.width(), r.height());
+    }
 
     void done(int) override { befehlSenden(fenster, abbrechenId); }
 
@@ -104,6 +125,13 @@ protected:
     bool focusNextPrevChild(bool vor) override { return QWidget::focusNextPrevChild(vor); }   // Tab walks the controls
 };
 
+// As large as its controls want, at least what they need; not cut to a part of the screen
+// as Qt's adjustSize would: the texts have been fitted to the work area already.
+void groesseEinpassen(QWidget* rahmen)
+{
+    rahmen->resize(rahmen->sizeHint().expandedTo(rahmen->minimumSizeHint()));
+}
+
 DialogRahmen* rahmenVon(Fenster f) { return static_cast<DialogRahmen*>(f->rahmen.data()); }
 
 // the dialog with its controls, hidden, before DialogInit
@@ -127,7 +155,7 @@ Fenster dialogAnlegen(const DialogVorlage& v, Fenster eigner, DialogProc proc)
     aussen->addWidget(f->klient);
     rahmen->setWindowTitle(qt::text(std::string(v.titel ? v.titel : "")));
     qt::steuerelementeAufbauen(f, v);
-    rahmen->adjustSize();
+    groesseEinpassen(rahmen);
     rahmen->mittigSetzen();
     return f;
 }
@@ -161,8 +189,9 @@ void dialogEinpassen(Fenster f)
     if (!istFenster(f) || !f->dialog || !f->lageStumm || !f->rahmen || f->rahmen->isVisible())
         return;
     DialogRahmen* r = rahmenVon(f);
+    texteEinpassen(f);
     layoutsAktivieren(r);
-    r->adjustSize();
+    groesseEinpassen(r);
     r->mittigSetzen();
 }
 

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <deque>
 #include <memory>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -31,33 +32,31 @@ Qt::WindowFlags fensterArt(uint32_t s)
     return art;
 }
 
-// Frame widths of a shown window; a hidden one has none yet, so take those last seen on a
-// window of the same kind.
+// Frame widths of a window: a shown window's own once the window manager has told them;
+// until then (hidden, or shown a moment ago) those last seen on a window of the same kind,
+// else on any window. Measuring and placing both take them from here, so a window put where
+// it was measured stays there, whether or not Qt knows its frame yet.
 QMargins rahmenRaender(Fenster f)
 {
-    static QMargins gesehen[3];          // main windows, tool windows, dialogs
+    static std::optional<QMargins> gesehen[3];   // main windows, tool windows, dialogs
     if (!f->rahmen || (f->stil & stil::Rahmenlos))
         return {};
-    QMargins& merk = gesehen[f->dialog ? 2 : (f->stil & stil::Werkzeug) ? 1 : 0];
-    if (f->rahmen->isVisible()) {
-        QRect a = f->rahmen->frameGeometry(), i = f->rahmen->geometry();
-        QMargins m(i.left() - a.left(), i.top() - a.top(), a.right() - i.right(), a.bottom() - i.bottom());
+    std::optional<QMargins>& merk = gesehen[f->dialog ? 2 : (f->stil & stil::Werkzeug) ? 1 : 0];
+    QWidget* r = f->rahmen;
+    if (r->isVisible()) {
+        const QRect a = r->frameGeometry(), i = r->geometry();
+        const QMargins m(i.left() - a.left(), i.top() - a.top(), a.right() - i.right(), a.bottom() - i.bottom());
         if (!m.isNull())
             merk = m;
-        return m;
+        if (!m.isNull() || r->isMaximized() || r->isFullScreen())
+            return m;
     }
-    return merk;
-}
-
-void aeussereGeometrieSetzen(Fenster f, int x, int y, int breite, int hoehe)
-{
-    if (!f->rahmen) {
-        f->klient->setGeometry(x, y, std::max(0, breite), std::max(0, hoehe));
-        return;
-    }
-    QMargins m = rahmenRaender(f);
-    f->rahmen->setGeometry(x + m.left(), y + m.top(), std::max(1, breite - m.left() - m.right()),
-                           std::max(1, hoehe - m.top() - m.bottom()));
+    if (merk)
+        return *merk;
+    for (const std::optional<QMargins>& g : gesehen)
+        if (g)
+            return *g;
+    return {};
 }
 
 Rechteck rechteck(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
@@ -65,6 +64,26 @@ Rechteck rechteck(const QRect& r) { return {r.left(), r.top(), r.left() + r.widt
 } // namespace
 
 namespace qt {
+
+QRect aussenGeometrie(Fenster f)
+{
+    if (!f->rahmen)
+        return QRect(f->klient->mapToGlobal(QPoint(0, 0)), f->klient->size());
+    return f->rahmen->geometry().marginsAdded(rahmenRaender(f));
+}
+
+void aussenGeometrieSetzen(Fenster f, int x, int y, int breite, int hoehe)
+{
+    if (!f->rahmen) {
+        f->klient->setGeometry(x, y, std::max(0, breite), std::max(0, hoehe));
+        return;
+    }
+    // the client's geometry: Qt keeps a window's client where it was put, and the frame
+    // around it then lies at x, y
+    const QMargins m = rahmenRaender(f);
+    f->rahmen->setGeometry(x + m.left(), y + m.top(), std::max(1, breite - m.left() - m.right()),
+                           std::max(1, hoehe - m.top() - m.bottom()));
+}
 
 QString text(const std::string& cp1252) { return QString::fromStdString(nachUtf8(cp1252)); }
 std::string text(const QString& s) { return nachCp1252(s.toStdString()); }
@@ -140,7 +159,7 @@ Fenster fensterErzeugen(const std::string& klasse, const std::string& titel, uin
         if (!(s & stil::Sichtbar))
             f->klient->hide();       // else it would appear with its parent
         f->klient->setWindowTitle(qt::text(titel));
-        aeussereGeometrieSetzen(f, x == StandardPosition ? 0 : x, y == StandardPosition ? 0 : y,
+        qt::aussenGeometrieSetzen(f, x == StandardPosition ? 0 : x, y == StandardPosition ? 0 : y,
                                 breite == StandardPosition ? 100 : breite,
                                 hoehe == StandardPosition ? 100 : hoehe);
     } else {
@@ -164,7 +183,7 @@ Fenster fensterErzeugen(const std::string& klasse, const std::string& titel, uin
             f->rahmen->resize(std::max(1, breite - m.left() - m.right()),
                               std::max(1, hoehe - m.top() - m.bottom()));
         } else {
-            aeussereGeometrieSetzen(f, x, y, breite, hoehe);
+            qt::aussenGeometrieSetzen(f, x, y, breite, hoehe);
         }
         qt::anordnen(f);
     }
@@ -289,7 +308,7 @@ void verschieben(Fenster f, int x, int y, int breite, int hoehe)
     if (!istFenster(f))
         return;
     f->lageStumm = false;            // placed by the program: its moves count from now on
-    aeussereGeometrieSetzen(f, x, y, breite, hoehe);
+    qt::aussenGeometrieSetzen(f, x, y, breite, hoehe);
     qt::anordnen(f);
     qt::groesseMelden(f);
     qt::lageMelden(f);
@@ -342,10 +361,7 @@ Rechteck fensterRechteck(Fenster f)
     if (!istFenster(f))
         return {};
     qt::dialogEinpassen(f);
-    if (f->rahmen)
-        return rechteck(f->rahmen->frameGeometry());
-    QPoint o = f->klient->mapToGlobal(QPoint(0, 0));
-    return rechteck(QRect(o, f->klient->size()));
+    return rechteck(qt::aussenGeometrie(f));
 }
 
 Rechteck clientRechteck(Fenster f)

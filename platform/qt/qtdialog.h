@@ -22,6 +22,7 @@ struct DialogSteuer {
     ElementArt art = ElementArt::Text;
     uint32_t stil = 0;
     int gruppe = 0;                       // the group box it sits in (1..), 0: the dialog itself
+    int spalte = 0, spanne = 1;           // its columns in that grid
     QPointer<QWidget> widget;
     QPointer<Schiebemelder> melder;       // trackbars, scroll bars and up-downs
     bool geaendert = false;               // edits: typed into since the program set the text
@@ -61,6 +62,11 @@ bool modalerDialogOffen();
 // its room wraps inside it; a button's label is cut with an ellipsis there (knopfText
 // still gives all of it). So no language's text pushes a dialog past the work area.
 void steuerTextSetzen(DialogSteuer& s, const QString& text);
+// Shares the dialog's width out among its columns by what their texts want: where all of
+// them fit on one line side by side, nothing wraps; else the widest columns give way
+// first. Each text control then gets its room (see steuerTextSetzen). The dialog is
+// measured after this, before it shows.
+void texteEinpassen(Fenster dlg);
 QString knopfText(const DialogSteuer& s);
 
 } // namespace plattform::qt

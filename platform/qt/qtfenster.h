@@ -110,6 +110,12 @@ Fenster fensterVonWidget(QWidget* w);
 // Enters a record made elsewhere (a dialog) into the registry and numbers it.
 Fenster fensterEintragen(std::unique_ptr<FensterObjekt> objekt);
 
+// The outer rectangle of a window on the screen (a child's in its parent's client area),
+// and placing a window by that rectangle. Both take the frame's widths from one place, so
+// a window put where it was measured stays there and its procedure stores what it gets.
+QRect aussenGeometrie(Fenster f);
+void aussenGeometrieSetzen(Fenster f, int x, int y, int breite, int hoehe);
+
 // places menu bar and client inside the frame (also while hidden, when Qt sends no
 // resize events yet)
 void anordnen(Fenster f);

@@ -16,8 +16,8 @@ int zeilenVon(const DialogElementZustand& e)
 {
     switch (e.art) {
     case ElementArt::Liste:
-    case ElementArt::EingabeMehrzeilig:
-    case ElementArt::Malflaeche: return test::hoheZeilen;
+    case ElementArt::EingabeMehrzeilig: return test::hoheZeilen;
+    case ElementArt::Malflaeche: return (e.stil & elementStil::Balken) ? 1 : test::hoheZeilen;
     default: return 1;
     }
 }

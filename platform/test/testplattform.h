@@ -278,7 +278,8 @@ void feststellSetzen(bool an);
 // (gruppeRand from its sides, gruppeKopf from its top). A control needs spanne *
 // dialogSpalte pixels of width (a group box at least its inner grid plus gruppeRand on
 // both sides) and dialogZeile of height (hoheZeilen * dialogZeile for list boxes,
-// multi-line edits and paint areas; gruppeKopf + inner grid + gruppeRand for a group box).
+// multi-line edits and paint areas, but dialogZeile for a colour bar (elementStil::Balken);
+// gruppeKopf + inner grid + gruppeRand for a group box).
 // Columns are dialogSpalte wide; a control needing more widens the last column it spans
 // (in table order); it fills its columns and sits at the top of its row. A row is as high
 // as its highest control, an empty one dialogZeile. The client area is the dialog's grid

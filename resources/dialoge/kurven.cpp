@@ -13,37 +13,37 @@ namespace {
 // four reference curves below them. The bars are paint areas 3270 + slot.
 const DialogElement kurvenElemente[] = {
     {1270, A::Kontrollkasten, "Somapotential", "IDC_KURVEN_DARSTELLEN0=", 0, 0, 0, 0, 2},
-    {3270, A::Malflaeche, "", "", 0, 0, 0, 2, 1},
+    {3270, A::Malflaeche, "", "", s::Balken, 0, 0, 2, 1},
     {1271, A::Kontrollkasten, "Natriumstrom", "IDC_KURVEN_DARSTELLEN1=", 0, 0, 1, 0, 2},
-    {3271, A::Malflaeche, "", "", 0, 0, 1, 2, 1},
+    {3271, A::Malflaeche, "", "", s::Balken, 0, 1, 2, 1},
     {1272, A::Kontrollkasten, "Kaliumstrom", "IDC_KURVEN_DARSTELLEN2=", 0, 0, 2, 0, 2},
-    {3272, A::Malflaeche, "", "", 0, 0, 2, 2, 1},
+    {3272, A::Malflaeche, "", "", s::Balken, 0, 2, 2, 1},
     {1273, A::Kontrollkasten, "Calziumstrom", "IDC_KURVEN_DARSTELLEN3=", 0, 0, 3, 0, 2},
-    {3273, A::Malflaeche, "", "", 0, 0, 3, 2, 1},
+    {3273, A::Malflaeche, "", "", s::Balken, 0, 3, 2, 1},
     {1274, A::Kontrollkasten, "Gesamtstrom", "IDC_KURVEN_DARSTELLEN4=", 0, 0, 4, 0, 2},
-    {3274, A::Malflaeche, "", "", 0, 0, 4, 2, 1},
+    {3274, A::Malflaeche, "", "", s::Balken, 0, 4, 2, 1},
     {1275, A::Kontrollkasten, "Dendritenpotential Segment 1", "IDC_KURVEN_DARSTELLEN5=", 0, 0, 5, 0, 2},
-    {3275, A::Malflaeche, "", "", 0, 0, 5, 2, 1},
+    {3275, A::Malflaeche, "", "", s::Balken, 0, 5, 2, 1},
     {1276, A::Kontrollkasten, "Dendritenpotential Segment 2", "IDC_KURVEN_DARSTELLEN6=", 0, 0, 6, 0, 2},
-    {3276, A::Malflaeche, "", "", 0, 0, 6, 2, 1},
+    {3276, A::Malflaeche, "", "", s::Balken, 0, 6, 2, 1},
     {1277, A::Kontrollkasten, "Dendritenpotential Segment 3", "IDC_KURVEN_DARSTELLEN7=", 0, 0, 7, 0, 2},
-    {3277, A::Malflaeche, "", "", 0, 0, 7, 2, 1},
+    {3277, A::Malflaeche, "", "", s::Balken, 0, 7, 2, 1},
     {1278, A::Kontrollkasten, "Strom Kanal 1", "IDC_KURVEN_DARSTELLEN8=", 0, 0, 0, 3, 2},
-    {3278, A::Malflaeche, "", "", 0, 0, 0, 5, 1},
+    {3278, A::Malflaeche, "", "", s::Balken, 0, 0, 5, 1},
     {1279, A::Kontrollkasten, "Strom Kanal 2", "IDC_KURVEN_DARSTELLEN9=", 0, 0, 1, 3, 2},
-    {3279, A::Malflaeche, "", "", 0, 0, 1, 5, 1},
+    {3279, A::Malflaeche, "", "", s::Balken, 0, 1, 5, 1},
     {1280, A::Kontrollkasten, "Strom Kanal 3", "IDC_KURVEN_DARSTELLEN10=", 0, 0, 2, 3, 2},
-    {3280, A::Malflaeche, "", "", 0, 0, 2, 5, 1},
+    {3280, A::Malflaeche, "", "", s::Balken, 0, 2, 5, 1},
     {1281, A::Kontrollkasten, "Strom Kanal 4", "IDC_KURVEN_DARSTELLEN11=", 0, 0, 3, 3, 2},
-    {3281, A::Malflaeche, "", "", 0, 0, 3, 5, 1},
+    {3281, A::Malflaeche, "", "", s::Balken, 0, 3, 5, 1},
     {1282, A::Kontrollkasten, "Referenz 1", "IDC_KURVEN_DARSTELLEN12=", 0, 0, 4, 3, 2},
-    {3282, A::Malflaeche, "", "", 0, 0, 4, 5, 1},
+    {3282, A::Malflaeche, "", "", s::Balken, 0, 4, 5, 1},
     {1283, A::Kontrollkasten, "Referenz 2", "IDC_KURVEN_DARSTELLEN13=", 0, 0, 5, 3, 2},
-    {3283, A::Malflaeche, "", "", 0, 0, 5, 5, 1},
+    {3283, A::Malflaeche, "", "", s::Balken, 0, 5, 5, 1},
     {1284, A::Kontrollkasten, "Referenz 3", "IDC_KURVEN_DARSTELLEN14=", 0, 0, 6, 3, 2},
-    {3284, A::Malflaeche, "", "", 0, 0, 6, 5, 1},
+    {3284, A::Malflaeche, "", "", s::Balken, 0, 6, 5, 1},
     {1285, A::Kontrollkasten, "Referenz 4", "IDC_KURVEN_DARSTELLEN15=", 0, 0, 7, 3, 2},
-    {3285, A::Malflaeche, "", "", 0, 0, 7, 5, 1},
+    {3285, A::Malflaeche, "", "", s::Balken, 0, 7, 5, 1},
     {1286, A::Kontrollkasten, "Referenz 5", "IDC_KURVEN_DARSTELLEN16=", 0, 0, 8, 3, 2},
     {1287, A::Kontrollkasten, "Referenz 6", "IDC_KURVEN_DARSTELLEN17=", 0, 0, 9, 3, 2},
     {1288, A::Kontrollkasten, "Referenz 7", "IDC_KURVEN_DARSTELLEN18=", 0, 0, 10, 3, 2},
@@ -105,7 +105,7 @@ const DialogElement izhikevichElemente[] = {
 
 } // namespace
 
-const DialogVorlage vorlageKurvenDarstellen{147, "Darzustellende Kurven", "IDD_NEURON_KURVEN=", kurvenElemente, 1};
+const DialogVorlage vorlageKurvenDarstellen{147, "Darzustellende Kurven", "IDD_KURVEN_DARSTELLEN=", kurvenElemente, 1};
 const DialogVorlage vorlageNeuronName{126, "Neuron Namen \xE4ndern", "IDD_NEURON_NAME=", nameElemente, 1};
 const DialogVorlage vorlageKanalAuswahl{251, "Kanal zu neuron ausw\xE4hlen", "IDD_KANAL_AUSWAHL=", kanalWahlElemente, 1};
 const DialogVorlage vorlageIzhikevich{303, "Parameter fuer schnellen Simulationstyp", "IDD_IZHIKEVICH=", izhikevichElemente, 1};

@@ -119,40 +119,39 @@ const DialogElement voltageClampElemente[] = {
     {2, A::Knopf, "Abbrechen", "IDCANCEL=", 0, 0, 3, 2, 1},
 };
 
-// one compartment's group: its switch, then the upper and the lower limit with their boxes
-#define KOMPARTIMENT(gruppe, an, obenKasten, oben, untenKasten, unten, auto_) \
-    {an, A::Kontrollkasten, "aktivieren", "", 0, gruppe, 0, 0, 2},            \
-    {obenKasten, A::Kontrollkasten, "", "", 0, gruppe, 1, 0, 1},              \
-    {oben, A::Eingabe, "", "", 0, gruppe, 1, 1, 1},                           \
-    {untenKasten, A::Kontrollkasten, "", "", 0, gruppe, 2, 0, 1},             \
-    {unten, A::Eingabe, "", "", 0, gruppe, 2, 1, 1},                          \
-    {auto_, A::Kontrollkasten, "Auto", "", s::Gesperrt, gruppe, 3, 0, 1}
+// One compartment's column pair under its name: its switch, then the upper and the lower
+// limit, each a box and its field, and "Auto". The row labels stand left of the same grid
+// rows, so each sits beside its fields.
+#define KOMPARTIMENT(spalte, name, an, obenKasten, oben, untenKasten, unten, auto_) \
+    {-1, A::Text, name, "", 0, 0, 2, spalte, 2},                                     \
+    {an, A::Kontrollkasten, "aktivieren", "", 0, 0, 3, spalte, 2},                   \
+    {obenKasten, A::Kontrollkasten, "", "", 0, 0, 4, spalte, 1},                     \
+    {oben, A::Eingabe, "", "", 0, 0, 4, spalte + 1, 1},                              \
+    {untenKasten, A::Kontrollkasten, "", "", 0, 0, 5, spalte, 1},                    \
+    {unten, A::Eingabe, "", "", 0, 0, 5, spalte + 1, 1},                             \
+    {auto_, A::Kontrollkasten, "Auto", "", s::Gesperrt, 0, 6, spalte, 2}
 
 const DialogElement begrenzungElemente[] = {
     {-1, A::Text, "Bei stark gereizten Segmenten und langen Zeitschritten k\xF6nnen Schwingungen "
-                  "entstehen; die Begrenzung h\xE4lt das Potential zwischen den Grenzen.", "", 0, 0, 0, 0, 5},
-    {2066, A::Kontrollkasten, "Potentialbegrenzung fuer markierte Neuron aktivieren", "", 0, 0, 1, 0, 5},
-    {-1, A::Text, "obere Grenze (Volt)", "", 0, 0, 3, 0, 1},
-    {-1, A::Text, "untere Grenze (Volt)", "", 0, 0, 4, 0, 1},
-    {-1, A::Text, "Grenze autom. setzen", "", 0, 0, 5, 0, 1},
-    {-1, A::Gruppe, "Soma", "", 0, 0, 2, 1, 1},
-    KOMPARTIMENT(1, 2067, 2068, 2176, 2072, 2177, 2076),
-    {-1, A::Gruppe, "Dendrit 1", "", 0, 0, 2, 2, 1},
-    KOMPARTIMENT(2, 2069, 2073, 2181, 2074, 2182, 2077),
-    {-1, A::Gruppe, "Dendrit 2", "", 0, 0, 2, 3, 1},
-    KOMPARTIMENT(3, 2070, 2075, 2183, 2080, 2184, 2078),
-    {-1, A::Gruppe, "Dendrit 3", "", 0, 0, 2, 4, 1},
-    KOMPARTIMENT(4, 2071, 2081, 2185, 2082, 2186, 2079),
-    {-1, A::Text, "Bogendicke", "", 0, 0, 6, 0, 1},
-    {2192, A::Eingabe, "", "", 0, 0, 6, 1, 1},
-    {-1, A::Text, "Bogenabstand", "", 0, 0, 6, 2, 1},
-    {2194, A::Eingabe, "", "", 0, 0, 6, 3, 1},
-    {-1, A::Text, "Bogenfarbe", "", 0, 0, 7, 0, 1},
-    {2195, A::Knopf, "Farbe", "", 0, 0, 7, 1, 1},
-    {2084, A::Kontrollkasten, "Alle Neurone mit Begrenzung graphisch kennzeichnen", "", 0, 0, 8, 0, 5},
-    {1, A::StandardKnopf, "OK", "", 0, 0, 9, 0, 1},
-    {2300, A::Knopf, "OK-F2", "", 0, 0, 9, 1, 1},
-    {2, A::Knopf, "Abbrechen", "", 0, 0, 9, 4, 1},
+                  "entstehen; die Begrenzung h\xE4lt das Potential zwischen den Grenzen.", "", 0, 0, 0, 0, 9},
+    {2066, A::Kontrollkasten, "Potentialbegrenzung fuer markierte Neuron aktivieren", "", 0, 0, 1, 0, 9},
+    {-1, A::Text, "obere Grenze (Volt)", "", 0, 0, 4, 0, 1},
+    {-1, A::Text, "untere Grenze (Volt)", "", 0, 0, 5, 0, 1},
+    {-1, A::Text, "Grenze autom. setzen", "", 0, 0, 6, 0, 1},
+    KOMPARTIMENT(1, "Soma", 2067, 2068, 2176, 2072, 2177, 2076),
+    KOMPARTIMENT(3, "Dendrit 1", 2069, 2073, 2181, 2074, 2182, 2077),
+    KOMPARTIMENT(5, "Dendrit 2", 2070, 2075, 2183, 2080, 2184, 2078),
+    KOMPARTIMENT(7, "Dendrit 3", 2071, 2081, 2185, 2082, 2186, 2079),
+    {-1, A::Text, "Bogendicke", "", 0, 0, 7, 0, 1},
+    {2192, A::Eingabe, "", "", 0, 0, 7, 1, 2},
+    {-1, A::Text, "Bogenabstand", "", 0, 0, 7, 3, 2},
+    {2194, A::Eingabe, "", "", 0, 0, 7, 5, 2},
+    {-1, A::Text, "Bogenfarbe", "", 0, 0, 8, 0, 1},
+    {2195, A::Knopf, "Farbe", "", 0, 0, 8, 1, 2},
+    {2084, A::Kontrollkasten, "Alle Neurone mit Begrenzung graphisch kennzeichnen", "", 0, 0, 9, 0, 9},
+    {1, A::StandardKnopf, "OK", "", 0, 0, 10, 0, 1},
+    {2300, A::Knopf, "OK-F2", "", 0, 0, 10, 1, 2},
+    {2, A::Knopf, "Abbrechen", "", 0, 0, 10, 7, 2},
 };
 
 #undef ZEILE
