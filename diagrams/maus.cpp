@@ -24,8 +24,11 @@ bool diagrammPfeilGesetzt = false;
 
 namespace {
 
-// edges included
-bool punktInRechteck(const Rechteck& r, int x, int y) { return x >= r.links && x <= r.rechts && y >= r.oben && y <= r.unten; }
+// edges included; a rectangle the painter left empty (a legend not drawn) holds no point
+bool punktInRechteck(const Rechteck& r, int x, int y)
+{
+    return r.rechts > r.links && r.unten > r.oben && x >= r.links && x <= r.rechts && y >= r.oben && y <= r.unten;
+}
 // a field from x1 to x2 and from y1 to y2, edges included; a field whose ends cross is empty
 bool feld(int x, int y, int x1, int x2, int y1, int y2) { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
 
