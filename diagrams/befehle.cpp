@@ -73,11 +73,12 @@ void achsenSchluss(Fenster f, DiagrammDaten* d, int daumen = -1)
         diagrammZeitachseAngleichen(d);
 }
 
-// Moves of the time axis. The run must have a duration and a step, the window a span.
+// The time axis follows a run with a duration and a step; a move needs a window with a span.
+bool laufTaugt() { return dauer() > 0.0 && schritt() > 0.0; }
+
 bool achseBeweglich(const DiagrammDaten& d)
 {
-    return dauer() > 0.0 && schritt() > 0.0 && std::isfinite(d.minX) && std::isfinite(d.maxX)
-           && d.maxX - d.minX > 0.0;
+    return laufTaugt() && std::isfinite(d.minX) && std::isfinite(d.maxX) && d.maxX - d.minX > 0.0;
 }
 
 void fensterSetzen(Fenster f, DiagrammDaten* d, double von, double bis, double tick)
@@ -92,7 +93,7 @@ void zeitachseBefehl(Fenster f, DiagrammDaten* d, int befehl)
 {
     const double T = dauer();
     if (befehl >= 51072 && befehl <= 51074) {
-        if (!(T > 0.0))
+        if (!laufTaugt())
             return;
         if (befehl == 51072)
             fensterSetzen(f, d, 0.0, T, T / 5);
@@ -372,7 +373,7 @@ void alleAngleichen(DiagrammDaten* d)
 
 void alleVollstaendig()
 {
-    if (!(dauer() > 0.0))
+    if (!laufTaugt())
         return;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         for (DiagrammDaten* z = &n->hauptDiagramm; z; z = z->naechstes) {
