@@ -317,14 +317,14 @@ void diagrammMausBewegung(Fenster f, int x, int y, uintptr_t tasten)
         }
         return;
     }
-    // the arrow, once: the start-up may not have loaded it. The measuring window keeps the
-    // cursor its measurement chose.
+    // the arrow, once: the start-up may not have loaded it. It becomes the window's own
+    // cursor (the measuring window keeps the one of its measurement); a cursor set for now
+    // would cover the measuring cursors until the mouse left the window.
     if (!diagrammPfeilGesetzt) {
         diagrammPfeilGesetzt = true;
         if (!diagrammCursor.standard)
             diagrammCursor.standard = standardCursor(cursorArt::Pfeil);
-        if (f != aktuellesDiagramm.messFenster)
-            cursorSetzen(diagrammCursor.standard);
+        diagrammCursorWaehlen(f);
     }
     if (x < d->xAchseLinks[0] || x > d->xAchseRechts[0])
         return;

@@ -285,14 +285,19 @@ TEST_F(MausFall, RechtsklickMerktDenPunktUndWaehltDasMenueNachDemOrt)
     n->druckAktiv = 0;
 }
 
-TEST_F(MausFall, DerErsteMausschrittSetztDenPfeilEinmal)
+TEST_F(MausFall, DerErsteMausschrittLaedtUndSetztDenPfeilEinmal)
 {
+    const DiagrammCursor vorher = diagrammCursor;
+    diagrammCursor = {};
     diagrammPfeilGesetzt = false;
+    plattform::fensterCursorSetzen(d->fenster, nullptr);
     bewegen(400, 300);
-    EXPECT_EQ(pt::aktuellerCursor(), plattform::standardCursor(plattform::cursorArt::Pfeil));
-    plattform::cursorSetzen(plattform::standardCursor(plattform::cursorArt::Kreuz));
+    EXPECT_EQ(diagrammCursor.standard, plattform::standardCursor(plattform::cursorArt::Pfeil));
+    EXPECT_EQ(pt::fensterCursor(d->fenster), diagrammCursor.standard);
+    plattform::fensterCursorSetzen(d->fenster, plattform::standardCursor(plattform::cursorArt::Kreuz));
     bewegen(410, 300);
-    EXPECT_EQ(pt::aktuellerCursor(), plattform::standardCursor(plattform::cursorArt::Kreuz));
+    EXPECT_EQ(pt::fensterCursor(d->fenster), plattform::standardCursor(plattform::cursorArt::Kreuz));
+    diagrammCursor = vorher;
 }
 
 TEST_F(MausFall, BurstsEinerBewertungSindNochNichtDaUndDerDoppelklickGehtWeiter)
