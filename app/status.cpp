@@ -5,7 +5,6 @@
 #include <algorithm>
 
 int letzterDialog = 0;
-plattform::Punkt letzterKlickpunkt;
 plattform::Cursor cursorStandard = nullptr, cursorMessenZeit = nullptr, cursorMessenWert = nullptr,
                   cursorMessenBeide = nullptr;
 std::array<std::string, 4> kontaktortNamen;

@@ -11,7 +11,6 @@ void netzlosStatusZeigen();
 
 // F12 and Ctrl+F5 send this command again
 extern int letzterDialog;
-extern plattform::Punkt letzterKlickpunkt;   // client point of the last click that opened a context menu
 
 extern plattform::Cursor cursorStandard, cursorMessenZeit, cursorMessenWert, cursorMessenBeide;
 

@@ -43,6 +43,7 @@ Zeiteinstellungen zeiteinstellungen;
 Programmoptionen programmOptionen;
 int doppelklickAktiv = 0;
 int schnellBeenden = 0;
+plattform::Punkt letzterKlickpunkt;
 
 bool laufAktiv()
 {

@@ -130,6 +130,9 @@ void laeufeAbbrechenZumSchliessen();
 void statusWoerterSetzen();
 extern int doppelklickAktiv;               // set by a first click (editor or diagram), cleared by timer 6
 extern int schnellBeenden;                // while set, left Shift+Esc in a diagram ends the program
+// client point of the last click that opened a context menu (network editor or diagram);
+// the commands of that menu act at it
+extern plattform::Punkt letzterKlickpunkt;
 
 // ---- window handles and the status bar ------------------------------------------------------
 struct Fensterhandles {

@@ -31,8 +31,6 @@
 
 using namespace plattform;
 
-plattform::Punkt diagrammKlickpunkt;
-
 namespace {
 
 void piep() { piepen(1000, 100); }
@@ -75,11 +73,12 @@ void achsenSchluss(Fenster f, DiagrammDaten* d, int daumen = -1)
         diagrammZeitachseAngleichen(d);
 }
 
-// Moves of the time axis. The run must have a duration and a step, the window a span.
+// The time axis follows a run with a duration and a step; a move needs a window with a span.
+bool laufTaugt() { return dauer() > 0.0 && schritt() > 0.0; }
+
 bool achseBeweglich(const DiagrammDaten& d)
 {
-    return dauer() > 0.0 && schritt() > 0.0 && std::isfinite(d.minX) && std::isfinite(d.maxX)
-           && d.maxX - d.minX > 0.0;
+    return laufTaugt() && std::isfinite(d.minX) && std::isfinite(d.maxX) && d.maxX - d.minX > 0.0;
 }
 
 void fensterSetzen(Fenster f, DiagrammDaten* d, double von, double bis, double tick)
@@ -94,7 +93,7 @@ void zeitachseBefehl(Fenster f, DiagrammDaten* d, int befehl)
 {
     const double T = dauer();
     if (befehl >= 51072 && befehl <= 51074) {
-        if (!(T > 0.0))
+        if (!laufTaugt())
             return;
         if (befehl == 51072)
             fensterSetzen(f, d, 0.0, T, T / 5);
@@ -166,10 +165,13 @@ void zeitachseBefehl(Fenster f, DiagrammDaten* d, int befehl)
     case 51085: {
         const double von = d->ersterSichtbarerSchritt * schritt();
         if (d->ersterSichtbarerSchritt < 0 || von + w > T) {
+            // the window stays, and so the thumb goes back to its first step (with the bar
+            // always shown its last position lies one step past the end)
             piep();
-            d->ersterSichtbarerSchritt = 0;
+            const double zurueck = std::round(d->minX / schritt());
+            d->ersterSichtbarerSchritt = zurueck >= 0.0 && zurueck < 2e9 ? static_cast<int>(zurueck) : 0;
             const ScrollZustand s = scrollLeiste(f, false);
-            scrollLeisteSetzen(f, false, s.min, s.max, s.seite, 0);
+            scrollLeisteSetzen(f, false, s.min, s.max, s.seite, d->ersterSichtbarerSchritt);
             break;
         }
         d->minX = von;
@@ -178,7 +180,7 @@ void zeitachseBefehl(Fenster f, DiagrammDaten* d, int befehl)
         break;
     }
     case 51086: {
-        const double t = zeitAnSpalte(*d, diagrammKlickpunkt.x);
+        const double t = zeitAnSpalte(*d, letzterKlickpunkt.x);
         if (!(t - w / 2 >= 0.0) || !(t + w / 2 <= T)) {
             piep();
             break;
@@ -202,7 +204,7 @@ void erkennungsKnoepfe(bool an)
 
 void zeitCursorSetzen(Fenster f, DiagrammDaten* d)
 {
-    double t = zeitAnSpalte(*d, diagrammKlickpunkt.x);
+    double t = zeitAnSpalte(*d, letzterKlickpunkt.x);
     if (std::isnan(t) || !(schritt() > 0.0))
         return;
     auto schnapp = [](double x) { return std::round(x / schritt()) * schritt(); };
@@ -232,7 +234,7 @@ void zeitCursorSetzen(Fenster f, DiagrammDaten* d)
 
 void wertCursorSetzen(Fenster f, DiagrammDaten* d)
 {
-    const double v = wertAnZeile(*d, diagrammKlickpunkt.y);
+    const double v = wertAnZeile(*d, letzterKlickpunkt.y);
     if (std::isnan(v))
         return;
     switch (d->hCursorZustand) {
@@ -263,7 +265,7 @@ void wertCursorSetzen(Fenster f, DiagrammDaten* d)
 void zeitCursorHolen(Fenster f, DiagrammDaten* d)
 {
     auto draussen = [&](double t) { return !(t >= d->minX && t < d->maxX); };
-    const double klick = zeitAnSpalte(*d, diagrammKlickpunkt.x);
+    const double klick = zeitAnSpalte(*d, letzterKlickpunkt.x);
     if (std::isnan(klick))
         return;
     if (d->vCursorZustand == 4) {
@@ -330,22 +332,23 @@ void spikefolgeAuswerten(int neuronId)
         n->spikefolge.burstFaktor = 2.0;
     if (n->spikefolge.mindestStreuung == 0.0)
         n->spikefolge.mindestStreuung = 1.0;
-    if (!(n->apZeitenAufzeichnen && !n->apZeiten.empty())) {
+    // the AP times are those a run stores while the neuron keeps its spike times
+    if (!(n->spikezeitenSpeichern && !n->spikeZeiten.empty())) {
         if (meldungsBox(n->hauptDiagramm.fenster, meldungFormatieren(292, n->name), "SysInfo",
                         knoepfe::JaNein | symbol::Frage)
             != antwort::Ja)
             return;
         if (!(n = neuronNachNummer(neuronId)))
             return;
-        n->apZeitenAufzeichnen = 1;
+        n->spikezeitenSpeichern = 1;
         senden(fensterhandles.hauptfenster, nachricht::Befehl, befehlSimulationStarten);
         // the run may have been refused or locked: rate only what it recorded
         n = neuronNachNummer(neuronId);
-        if (!n || n->apZeiten.empty())
+        if (!n || n->spikeZeiten.empty() || n->apAnzahl <= 0)
             return;
     }
-    const int anzahl = std::min<int>(n->apAnzahl, static_cast<int>(n->apZeiten.size()));
-    spikefolgeBewerten(*n, n->apZeiten.data(), anzahl);
+    const int anzahl = std::max(0, std::min<int>(n->apAnzahl, static_cast<int>(n->spikeZeiten.size())));
+    spikefolgeBewerten(*n, n->spikeZeiten.data(), anzahl);
     if ((n = neuronNachNummer(neuronId))) {
         auffrischen(n->hauptDiagramm.fenster);
         spikefolgeErgebnisMeldung(n);
@@ -370,6 +373,8 @@ void alleAngleichen(DiagrammDaten* d)
 
 void alleVollstaendig()
 {
+    if (!laufTaugt())
+        return;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         for (DiagrammDaten* z = &n->hauptDiagramm; z; z = z->naechstes) {
             z->minX = 0.0;
@@ -502,7 +507,7 @@ void diagrammKontextMenu(Fenster f, int art)
         return;
     Menue m = menueErzeugen();
     if (art != -1) {
-        const double w = d->maxX - d->minX, t = zeitAnSpalte(*d, diagrammKlickpunkt.x);
+        const double w = d->maxX - d->minX, t = zeitAnSpalte(*d, letzterKlickpunkt.x);
         const bool zentrierbar = t - w / 2 >= 0.0 && t + w / 2 <= dauer();
         postenAnhaengen(m, zentrierbar ? menueArt::Posten : menueArt::Grau, 51086, meldungsTexte[668]);
         postenAnhaengen(m, menueArt::Trenner, 0, "");
@@ -609,11 +614,11 @@ intptr_t diagrammBefehl(Fenster f, int befehl, intptr_t, int)
     case diagrammBefehlSpikeverteilungAnalysieren:
         if (!n)
             break;
-        if (n->spikefolgeBewerten) {
-            n->spikefolgeBewerten = 0;
+        if (n->spikefolge.an) {
+            n->spikefolge.an = 0;
             auffrischen(n->hauptDiagramm.fenster);
         } else {
-            n->spikefolgeBewerten = 1;
+            n->spikefolge.an = 1;
             spikefolgeAuswerten(n->nummer);
         }
         break;
@@ -699,7 +704,7 @@ void diagrammMenuInitialisieren(Fenster f, Menue popup, int, int)
     haken(diagrammBefehlScrollleiste, diagrammOptionen.scrollleisteAnzeigen);
     haken(diagrammBefehlScrollleisteAutomatisch, diagrammOptionen.scrollleisteAutomatisch);
     haken(diagrammBefehlKontextMenuCursor, diagrammOptionen.kontextMenuCursor);
-    haken(diagrammBefehlSpikeverteilungAnalysieren, n && n->spikefolgeBewerten);
+    haken(diagrammBefehlSpikeverteilungAnalysieren, n && n->spikefolge.an);
     if (!popup)
         return;
     // the stimulus submenu of this popup, by position
@@ -710,7 +715,7 @@ void diagrammMenuInitialisieren(Fenster f, Menue popup, int, int)
         const bool an = n && k < static_cast<int>(n->stromTabellen.size()) && n->stromTabellen[static_cast<size_t>(k)].anzahlPunkte > 3;
         grauSetzen(popup, diagrammBefehlStromreizSoma + k, Nach::Befehl, !an);
     }
-    const bool bewertet = n && n->spikefolgeBewerten;
+    const bool bewertet = n && n->spikefolge.an;
     grauSetzen(popup, diagrammBefehlSpikeverteilungAnzeigen, Nach::Befehl, !bewertet);
     grauSetzen(popup, diagrammBefehlBurstPhasen, Nach::Befehl, !bewertet);
 }

@@ -5,10 +5,6 @@
 #include "platform/fenster.h"
 #include <string>
 
-// the client point of the last right click into a diagram window; the context menu's
-// centring and cursor commands act at it
-extern plattform::Punkt diagrammKlickpunkt;
-
 // Pixels and the diagram's axes. A plot without width or height, or an empty range, gives
 // NaN for a time or value and a column or row far off the plot.
 double zeitAnSpalte(const DiagrammDaten& d, int x);   // kept inside minX..maxX

@@ -9,6 +9,8 @@ void diagrammLinksKlick(plattform::Fenster f, int doppelt, int x, int y, uintptr
 void diagrammLinksLoslassen(plattform::Fenster f, int x, int y, uintptr_t tasten);
 void diagrammRechtsKlick(plattform::Fenster f, int doppelt, int x, int y, uintptr_t tasten);
 void diagrammHorizontalScrollen(plattform::Fenster f, intptr_t leiste, int code, int position);
+// set by the first mouse move over any diagram window, which loads and sets the arrow
+extern bool diagrammPfeilGesetzt;
 
 // keys: a key code with the high word of its key data (diagrammTasteAlt: Alt was held),
 // a character with its repeat count

@@ -1,30 +1,36 @@
 // diagrams/maus.cpp - the mouse of the diagram windows: the measuring cursors, the dragged
 // labels and second axes, double clicks that open the dialogs, the context menus and the
 // horizontal scroll bar
+#include "core/status.h"
+#include "diagrams/ablesungen.h"
 #include "diagrams/diagramm.h"
 #include "diagrams/diagrammbefehle.h"
 #include "diagrams/fensterhandler.h"
 #include "diagrams/zeitmessung.h"
-#include "core/status.h"
 #include "dialogs/diagrammlayout.h"
-#include "diagrams/ablesungen.h"
 #include "model/kurven.h"
 #include "model/layout.h"
-#include "resources/diagrammmenue.h"
 #include "model/netz.h"
+#include "permutation/spikefolge.h"
 #include "platform/steuerelemente.h"
+#include "resources/diagrammmenue.h"
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 using namespace plattform;
 
+bool diagrammPfeilGesetzt = false;
+
 namespace {
 
-bool innen(const Rechteck& r, int x, int y) { return x >= r.links && x < r.rechts && y >= r.oben && y < r.unten; }
-// edges included, corners in any order
-bool zwischen(int v, int a, int b) { return v >= std::min(a, b) && v <= std::max(a, b); }
-bool feld(int x, int y, int x1, int x2, int y1, int y2) { return zwischen(x, x1, x2) && zwischen(y, y1, y2); }
+// edges included; a rectangle the painter left empty (a legend not drawn) holds no point
+bool punktInRechteck(const Rechteck& r, int x, int y)
+{
+    return r.rechts > r.links && r.unten > r.oben && x >= r.links && x <= r.rechts && y >= r.oben && y <= r.unten;
+}
+// a field from x1 to x2 and from y1 to y2, edges included; a field whose ends cross is empty
+bool feld(int x, int y, int x1, int x2, int y1, int y2) { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
 
 void malen(Fenster f)
 {
@@ -45,7 +51,12 @@ DiagrammDaten* diagrammVon(Fenster f, NeuronDaten** n = nullptr)
     return d;
 }
 
-int slotJetzt() { return std::clamp(aktuellesDiagramm.kurvenSlot, 0, kurvenProDiagramm - 1); }
+// the current slot's curve in this diagram; none while the slot number is off the table
+KurvenDaten* kurveJetzt(DiagrammDaten& d)
+{
+    const int s = aktuellesDiagramm.kurvenSlot;
+    return s >= 0 && s < kurvenProDiagramm ? &d.kurven[s] : nullptr;
+}
 
 // true: the double click found its element (the single-click steps do not follow)
 bool doppelklick(Fenster f, DiagrammDaten* d, NeuronDaten* n, int x, int y, bool strg)
@@ -55,12 +66,12 @@ bool doppelklick(Fenster f, DiagrammDaten* d, NeuronDaten* n, int x, int y, bool
         KurvenDaten& k = d->kurven[s];
         if (!k.anzeigen)
             continue;
-        if (innen(k.legendeRechteck, x, y)) {
+        if (punktInRechteck(k.legendeRechteck, x, y)) {
             aktuellesDiagramm.kurvenSlot = s;
             befehl(f, diagrammBefehlKurven);
             return true;
         }
-        if (k.eigeneYAchse && innen(k.trefferRechteck, x, y)) {
+        if (k.eigeneYAchse && punktInRechteck(k.trefferRechteck, x, y)) {
             d->yAchse2Slot = s, d->yAchse2Quelle = d, d->yAchse2Neuron = n;
             if (zweiteYAchseDialogOeffnen)
                 zweiteYAchseDialogOeffnen(*d);
@@ -93,7 +104,14 @@ bool doppelklick(Fenster f, DiagrammDaten* d, NeuronDaten* n, int x, int y, bool
             befehl(f, diagrammBefehlLayout);
             return true;
         }
-    // (the bursts of a rated train are marked once the rating is built) the curves
+    // the bursts of a rated train; the report is a box, after which the record is found anew
+    if (n && n->spikefolge.an) {
+        if (burstDoppelklick(f, x, y))
+            return true;
+        if (!(d = diagrammVon(f, &n)))
+            return true;
+    }
+    // the curves, up to the first that is not the neuron's own
     for (int s = 0; s < kurvenProDiagramm; ++s) {
         KurvenDaten& k = d->kurven[s];
         if (!k.anzeigen)
@@ -136,7 +154,7 @@ bool doppelklick(Fenster f, DiagrammDaten* d, NeuronDaten* n, int x, int y, bool
 void einfachKlick(Fenster f, DiagrammDaten* d, int x, int y)
 {
     for (int s = 0; s < kurvenProDiagramm; ++s)
-        if (d->kurven[s].eigeneYAchse && innen(d->kurven[s].trefferRechteck, x, y)) {
+        if (d->kurven[s].eigeneYAchse && punktInRechteck(d->kurven[s].trefferRechteck, x, y)) {
             d->kurven[s].ziehen = 1;
             aktuellesDiagramm.diagramm = d;
             aktuellesDiagramm.kurvenSlot = s;
@@ -178,27 +196,30 @@ void einfachKlick(Fenster f, DiagrammDaten* d, int x, int y)
         }
         return;
     }
-    // placing, inside the axes only
+    // placing, inside the axes only: the first cursors of both kinds go to the click, a
+    // cursor pair in the making starts or gets its second cursor there
     if (menue || !feld(x, y, d->xAchseLinks[0], d->xAchseRechts[0], d->yAchseOben[1], d->yAchseUnten[1]))
         return;
     const double t = zeitAnSpalte(*d, x), v = wertAnZeile(*d, y);
     if (std::isnan(t) || std::isnan(v))
         return;
+    d->vCursor1 = t;
+    d->hCursor1 = v;
     if (d->vCursorZustand == 0 && tasteGedrueckt(tastenStatus::LinksUmschalt) && !(d->zustand & 0x40000)) {
-        d->vCursorZustand = 1, d->zweiterVCursor = 0, d->vCursor1 = d->vCursor2 = t;
+        d->vCursorZustand = 1, d->zweiterVCursor = 0, d->vCursor2 = d->vCursor1;
         d->zustand |= 0x10000;
         malen(f);
     } else if (d->vCursorZustand == 1) {
-        d->vCursorZustand = 2, d->zweiterVCursor = 1, d->vCursor1 = d->vCursor2 = t;
+        d->vCursorZustand = 2, d->zweiterVCursor = 1, d->vCursor2 = d->vCursor1;
         d->zustand |= 0x20000;
         malen(f);
     }
     if (d->hCursorZustand == 0 && tasteGedrueckt(tastenStatus::RechtsUmschalt) && !(d->zustand & 0x10000)) {
-        d->hCursorZustand = 1, d->zweiterHCursor = 0, d->hCursor1 = d->hCursor2 = v;
+        d->hCursorZustand = 1, d->zweiterHCursor = 0, d->hCursor2 = d->hCursor1;
         d->zustand |= 0x40000;
         malen(f);
     } else if (d->hCursorZustand == 1) {
-        d->hCursorZustand = 2, d->zweiterHCursor = 1, d->hCursor1 = d->hCursor2 = v;
+        d->hCursorZustand = 2, d->zweiterHCursor = 1, d->hCursor2 = d->hCursor1;
         d->zustand |= 0x80000;
         malen(f);
     }
@@ -238,7 +259,8 @@ void diagrammLinksLoslassen(Fenster f, int x, int, uintptr_t tasten)
     if (!d || !n)
         return;
     d->vCursorGegriffen = 0;
-    d->kurven[slotJetzt()].ziehen = 0;
+    if (KurvenDaten* k = kurveJetzt(*d))
+        k->ziehen = 0;
     if (anzeigeStatus & 0x40) {
         anzeigeStatus &= ~0x40u;
         d->verschiebungX = x - d->xAchseLinks[0];
@@ -285,16 +307,24 @@ void diagrammMausBewegung(Fenster f, int x, int y, uintptr_t tasten)
     DiagrammDaten* d = diagrammVon(f, &n);
     if (!d || !n)
         return;
-    KurvenDaten& k = d->kurven[slotJetzt()];
-    if (k.ziehen) {
+    if (KurvenDaten* k = kurveJetzt(*d); k && k->ziehen) {
         if (d->plotBreite < 1)
             return;
         const double neu = 100.0 - (d->xAchseRechts[0] - x) * 100.0 / d->plotBreite;
-        if (neu != k.xPos) {
-            k.xPos = neu;
+        if (neu != k->xPos) {
+            k->xPos = neu;
             malen(f);
         }
         return;
+    }
+    // the arrow, once: the start-up may not have loaded it. It becomes the window's own
+    // cursor (the measuring window keeps the one of its measurement); a cursor set for now
+    // would cover the measuring cursors until the mouse left the window.
+    if (!diagrammPfeilGesetzt) {
+        diagrammPfeilGesetzt = true;
+        if (!diagrammCursor.standard)
+            diagrammCursor.standard = standardCursor(cursorArt::Pfeil);
+        diagrammCursorWaehlen(f);
     }
     if (x < d->xAchseLinks[0] || x > d->xAchseRechts[0])
         return;
@@ -343,13 +373,13 @@ void diagrammMausBewegung(Fenster f, int x, int y, uintptr_t tasten)
 
 void diagrammRechtsKlick(Fenster f, int, int x, int y, uintptr_t)
 {
-    diagrammKlickpunkt = {x, y};
+    letzterKlickpunkt = {x, y};
     DiagrammDaten* d = f && istFenster(f) ? diagrammZuFenster(f) : nullptr;
     NeuronDaten* n = d ? neuronNachNummer(d->neuronId) : nullptr;
     if (!d || (n && n->druckAktiv))
         return;
     for (int s = 0; s < kurvenProDiagramm; ++s)
-        if (d->kurven[s].anzeigen && innen(d->kurven[s].legendeRechteck, x, y)) {
+        if (d->kurven[s].anzeigen && punktInRechteck(d->kurven[s].legendeRechteck, x, y)) {
             kurvenKontextMenu(f, s);
             return;
         }

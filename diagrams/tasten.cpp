@@ -47,7 +47,7 @@ void mitMarkierung(int neuronId, int befehl)
         neuronMarkieren(n, 1);
     hauptBefehl(befehl);
     if (markieren)
-        if (NeuronDaten* m = neuronNachNummer(neuronId); m == n && m)
+        if (NeuronDaten* m = neuronNachNummer(neuronId))
             neuronMarkieren(m, 0);
 }
 

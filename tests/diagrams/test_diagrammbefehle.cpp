@@ -53,12 +53,16 @@ TEST_F(BefehlFall, ZeitachsenbefehleKlemmenMitTonOderTunNichts)
     }
 }
 
-TEST_F(BefehlFall, DaumenHinterDemLaufendePieptUndSpringtAufDenErstenSchritt)
+TEST_F(BefehlFall, DaumenHinterDemLaufendePieptUndKehrtZumErstenSchrittDesFenstersZurueck)
 {
-    d->minX = 0.3, d->maxX = 0.5, d->ersterSichtbarerSchritt = 900;
+    diagrammOptionen.scrollleisteAnzeigen = 1;
+    d->minX = 0.3, d->maxX = 0.5;
+    diagrammLayoutBerechnen(n, d, 0);   // the bar: 1000 steps, a page of 200
+    d->ersterSichtbarerSchritt = 900;
     befehl(51085);
-    EXPECT_EQ(std::make_tuple(d->minX, d->maxX, d->ersterSichtbarerSchritt), std::make_tuple(0.3, 0.5, 0));
-    EXPECT_EQ(plattform::scrollLeiste(d->fenster, false).position, 0);
+    EXPECT_EQ(std::make_tuple(d->minX, d->maxX, d->ersterSichtbarerSchritt), std::make_tuple(0.3, 0.5, 300));
+    EXPECT_EQ(plattform::scrollLeiste(d->fenster, false).position, 300);
+    EXPECT_EQ(pieptoene(), 1u);
     EXPECT_TRUE(plattform::istFenster(d->fenster));
 }
 
@@ -164,7 +168,7 @@ TEST_F(BefehlFall, MenuecursorGehtNachVierUndFuenfUndDerSchalterRaeumtIhnErst)
     diagrammOptionen.kontextMenuCursor = 1;
     d->minX = 0.0, d->maxX = 1.0;
     for (int x : {d->xRand + 10, d->xRand + 30}) {
-        diagrammKlickpunkt = {x, d->yRand + 5};
+        letzterKlickpunkt = {x, d->yRand + 5};
         befehl(51089);
     }
     EXPECT_EQ(std::make_tuple(d->vCursorZustand, d->zweiterVCursor, d->zustand & 0x30000u), std::make_tuple(5, 1, 0x30000u));
