@@ -221,8 +221,7 @@ struct NeuronDaten {
     std::array<double, 3> gespeicherteLeitwerte{};   // Na, K, Ca of a non-spiker
     Spannungsklemme klemme;
     Potentialbegrenzung begrenzung;
-    int apZeitenAufzeichnen = 0;
-    std::vector<float> apZeiten;
+    int apZeitenAufzeichnen = 0;            // bit 0x1: a script keeps the AP times (in spikeZeiten)
     int spikezeitenSpeichern = 0, spikefolgeBewerten = 0;
     int freisetzungsKurven = 0;
     int oeffnungSynapseId = 0, oeffnungRingLaenge = 0;

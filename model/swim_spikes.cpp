@@ -61,8 +61,9 @@ void spikeZaehlen(NeuronDaten& n, double t)
         kollisionsSpikeZeiten(n);
     // b.
     ++n.apAnzahl;
-    // c. the spike time; the run's counter counts stored times only
-    if (n.spikezeitenSpeichern) {
+    // c. the spike time, for the spike-time file and for a script's AP-time results; the
+    // run's counter counts stored times only
+    if (n.spikezeitenSpeichern || (n.apZeitenAufzeichnen & 1)) {
         const bool fehlt = n.spikeZeiten.empty();
         if (fehlt && n.spikeZeitenKapazitaet > 0)
             n.spikeZeitenKapazitaet = 0;   // a list freed elsewhere starts afresh

@@ -429,7 +429,7 @@ int ergebnisBinSpeichern(Skript& s)
         w.bytes(e.kurven.data(), sizeof e.kurven);
         if (s.ergebnisArt == ergebnisArt::ApZeiten) {
             const std::vector<float> leer;
-            const std::vector<float>& zeiten = n ? n->apZeiten : leer;
+            const std::vector<float>& zeiten = n ? n->spikeZeiten : leer;
             const int anzahl = n ? std::clamp(n->apAnzahl, 0, static_cast<int>(zeiten.size())) : 0;
             w.i32(0);
             w.i32(anzahl);

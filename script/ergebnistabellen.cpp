@@ -104,7 +104,7 @@ int apZeitenDateiErzeugen(Skript& s, int modus)
             werte(n->pspAmplituden, n->pspAnzahl);
         } else if (n && (n->apZeitenAufzeichnen & 1)) {
             t += vorspann + n->name + "\t" + std::to_string(n->apAnzahl) + "\t" + meldungsTexte[1131] + "\t";
-            werte(n->apZeiten, n->apAnzahl);
+            werte(n->spikeZeiten, n->apAnzahl);
         }
         t += "\n";
     }

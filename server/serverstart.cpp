@@ -141,7 +141,7 @@ bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s)
             stromreizKompartimentZuruecksetzen(*n, k);
             serverSicherung.abgeschalteteReize.push_back({n->nummer, k});
         }
-        n->apZeiten.clear();
+        n->spikeZeiten.clear();
         n->apAnzahl = 0;
         if (n->izhikevichAktiv)
             izhikevichVorbereiten(*n);

@@ -90,6 +90,29 @@ TEST_F(SwimFall, SpikeZaehltNurBeiEchterUeberschreitungImPspModusZaehlenMaxima)
     EXPECT_EQ(x.pspZeiten.back(), 0.0f);
 }
 
+// A script that asks for AP times must get them from a real run, not only the spike-time file
+TEST_F(SwimFall, SpikezeitenFuerDieDateiUndFuerSkriptergebnisse)
+{
+    NeuronDaten& x = neuron();
+    starten();
+    const double s = x.parameter[par::SwimSchwelle];
+    for (const int skript : {0, 1}) {
+        SCOPED_TRACE(skript);
+        x.apAnzahl = 0;
+        x.spikeZeiten.clear();
+        x.apZeitenAufzeichnen = skript;
+        swimSpikesBehandeln(x, s - 0.01, s + 0.01, 0.0125);
+        swimSpikesBehandeln(x, s - 0.01, s + 0.01, 0.1);
+        EXPECT_EQ(x.apAnzahl, 2);
+        if (!skript) {
+            EXPECT_TRUE(x.spikeZeiten.empty());
+            continue;
+        }
+        ASSERT_GE(x.spikeZeiten.size(), 2u);
+        EXPECT_EQ(std::pair(x.spikeZeiten[0], x.spikeZeiten[1]), std::pair(0.0125f, 0.1f));
+    }
+}
+
 TEST_F(SwimFall, KlemmeSetztAlleKompartimenteNachIhrenFensternUndSpikesZaehlen)
 {
     NeuronDaten& x = neuron(3);

@@ -22,7 +22,7 @@ struct ApDateiFall : SkriptFall {
         skriptMeldungenAnzeigen = 0;
         skriptLaufHaken = [] {
             NeuronDaten* motor = neuronNachNummer(2);
-            motor->apZeiten = {0.0125f, 0.1f};
+            motor->spikeZeiten = {0.0125f, 0.1f};
             motor->apAnzahl = 2;
         };
     }

@@ -28,7 +28,7 @@ void laufAttrappe()
     const SynapseDaten* s = synapseNachId(1);
     gesehen.push_back({skript.aktuelleSimulation, neuronNachNummer(1)->stromreize[0].amplitude,
                        s ? s->initialLeitfaehigkeit : 0.0, motor->parameter[par::SomaRuhepotential]});
-    motor->apZeiten = {0.0125f, 0.1f};
+    motor->spikeZeiten = {0.0125f, 0.1f};
     motor->apAnzahl = 2;
     if (beimLauf)
         beimLauf(static_cast<int>(gesehen.size()));

@@ -11,7 +11,7 @@ int laeufe = 0, loeschenBei = 0;
 void laufAttrappe()
 {
     NeuronDaten* motor = neuronNachNummer(2);
-    motor->apZeiten = {0.0125f, 0.1f};
+    motor->spikeZeiten = {0.0125f, 0.1f};
     motor->apAnzahl = 2;
     if (++laeufe == loeschenBei) {
         neuronFreigeben(motor);
