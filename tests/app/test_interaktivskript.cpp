@@ -78,48 +78,34 @@ protected:
         std::filesystem::current_path(vorher);
         AppFall::TearDown();
     }
-    void laufen(const std::string& fortsetzen)
-    {
-        fortsetzenBei = fortsetzen;
-        befehl(befehlSkriptInteraktiv);
-        EXPECT_EQ(pt::offeneDialogSkripte(), 0u);
-        EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
-        ASSERT_NE(imLauf, nullptr);
-        // the close box asked once and kept the window; the end of the run took it
-        ASSERT_EQ(pt::boxLog().size(), 1u);
-        EXPECT_EQ(pt::boxLog()[0].text, "Skriptbearbeitung abbrechen?");
-        EXPECT_FALSE(istFenster(imLauf));
-        EXPECT_EQ(fensterhandles.interaktivFenster, nullptr);
-        EXPECT_EQ(skriptStatus & (skriptBit::InteraktiveAusfuehrung | skriptBit::InteraktivGeaendert |
-                                  skriptBit::Fortsetzen | skriptBit::Laeuft),
-                  0u);
-    }
-    void erwarten(const std::vector<double>& sru)
-    {
-        ASSERT_EQ(gesehen.size(), sru.size());
-        for (size_t i = 0; i < sru.size(); ++i)
-            EXPECT_NEAR(gesehen[i], sru[i], 1e-12) << i;
-    }
 };
 
 } // namespace
 
-// the changed slot takes effect after the running simulation: its loop starts again with its
-// first pass, at the new start value
+// The changed slot takes effect after the running simulation: its loop starts again with its
+// first pass, at the new start value; with a number to continue at, the simulations before it
+// are counted, not run. The close box asked and kept the window; the end took it.
 TEST_F(InteraktivesSkript, EinNeustartAusDemFensterBeginntMitDemErstenDurchlauf)
 {
-    laufen("0");
-    erwarten({-0.07, -0.068, -0.06, -0.059, -0.058, -0.057, -0.056});
+    const struct { const char* fortsetzen; std::vector<double> sru; } faelle[] = {
+        {"0", {-0.07, -0.068, -0.06, -0.059, -0.058, -0.057, -0.056}},
+        {"4", {-0.07, -0.068, -0.057, -0.056}},
+    };
+    for (const auto& fall : faelle) {
+        gesehen.clear();
+        fortsetzenBei = fall.fortsetzen;
+        befehl(befehlSkriptInteraktiv);    // the end loaded the script again for the next case
+        ASSERT_EQ(gesehen.size(), fall.sru.size()) << fall.fortsetzen;
+        for (size_t i = 0; i < gesehen.size(); ++i)
+            EXPECT_NEAR(gesehen[i], fall.sru[i], 1e-12) << fall.fortsetzen << " " << i;
+        EXPECT_EQ(std::make_pair(pt::offeneDialogSkripte(), pt::offeneBoxAntworten()), std::make_pair(size_t{0}, size_t{0}));
+        EXPECT_EQ(pt::boxLog().back().text, "Skriptbearbeitung abbrechen?");
+        EXPECT_EQ(std::make_pair(istFenster(imLauf), fensterhandles.interaktivFenster), std::make_pair(false, Fenster{}));
+        EXPECT_EQ(skriptStatus & 0xE001u, 0u);   // running, interactive, changed, continue-at: all cleared
+    }
     // the end counts every simulation that ran (the reload then shows the script's total)
     const auto& log = pt::ereignisLog();
     EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const pt::Ereignis& e) {
         return e.art == pt::Ereignis::Status && e.a == 3 && e.text == "\t7 Simulationen";
     }));
-}
-
-// with a number to continue at, the simulations before it are counted, not run
-TEST_F(InteraktivesSkript, FortsetzenBeiUeberspringtDieSimulationenDavor)
-{
-    laufen("4");
-    erwarten({-0.07, -0.068, -0.057, -0.056});
 }
