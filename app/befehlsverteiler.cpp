@@ -55,6 +55,7 @@
 #include "model/stromreiz.h"
 #include "platform/box.h"
 #include "script/ausfuehrung.h"
+#include "script/interaktiv.h"
 #include "script/skript.h"
 #include "server/server.h"
 #include "platform/fenster.h"
@@ -130,6 +131,13 @@ void skriptAusfuehrenBefehl(Fenster, int befehl)
             return;
     }
     skriptAusfuehren(skript, befehl == befehlSkriptTesten ? 2 : 1);
+}
+
+// "Interaktive Skriptausfuehrung" (Alt+F2): the loaded script runs with the interactive window
+void skriptInteraktivBefehl(Fenster, int)
+{
+    if (skriptStatus & skriptBit::Geladen)
+        skriptInteraktivStarten(&skript);
 }
 
 // the bit of the permutation display's numbers mask that a switch of its menu stands for
@@ -617,6 +625,7 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlSkriptStarten, skriptAusfuehrenBefehl, mitSkript},
     {befehlSkriptTesten, skriptAusfuehrenBefehl, mitSkript},
     {befehlSkriptNeuLadenUndStarten, skriptAusfuehrenBefehl, mitSkript},
+    {befehlSkriptInteraktiv, skriptInteraktivBefehl, mitSkript},
     {befehlDiagrammeAlle, fensterBefehl, mitNetz},
     {befehlDiagrammeMarkierte, fensterBefehl, mitMarkierten},
     {befehlDiagrammAnLetzterPosition, fensterBefehl, mitMarkierten},

@@ -18,6 +18,7 @@
 #include "platform/pfad.h"
 #include "platform/steuerelemente.h"
 #include "resources/menues.h"
+#include "script/interaktiv.h"
 #include "server/server.h"
 #include "texts/texte.h"
 #include <cstdio>
@@ -49,7 +50,7 @@ const Klasse klassen[] = {
     {15, nullptr, standardFensterProc, 0xFFFFFF},        // evaluation: auswertungFensterProc
     {16, nullptr, standardFensterProc, 0xFFFFFF},        // server: serverFensterProc
     {0, "Vidiz Testfenster", standardFensterProc, 0xFFFFFF},   // threadTestFensterProc
-    {17, nullptr, standardFensterProc, 0xFFFFFF},        // interactive script: interaktivFensterProc
+    {17, nullptr, interaktivFensterProc, 0xFFFFFF},
 };
 
 // a path in double quotes comes without them

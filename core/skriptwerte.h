@@ -5,6 +5,7 @@
 // runs (skriptStatus Laeuft clear).
 #pragma once
 #include <array>
+#include <string>
 
 struct NeuronDaten;
 
@@ -38,5 +39,8 @@ struct SkriptLaufwerte {
     int fortsetzenBei = 0;
     int neuGestartet = 0;
     int zaehler = 0, zaehlerGrenze = 1;
+    // the two progress texts (remaining time, run and percent) as the interactive script
+    // window shows them in its header, without their tabs
+    std::array<std::string, 2> interaktivZeilen;
 };
 extern SkriptLaufwerte skriptLaufwerte;

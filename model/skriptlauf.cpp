@@ -44,6 +44,8 @@ void fortschritt(double& getan, double& gesamt)
     }
 }
 
+std::string ohneTab(const std::string& text) { return !text.empty() && text[0] == '\t' ? text.substr(1) : text; }
+
 } // namespace
 
 void skriptEpspZuruecksetzen()
@@ -119,6 +121,8 @@ void skriptLaufEnde()
         statusTeilSetzen(0, meldungsTexte[1104]);
         statusTeilSetzen(2, meldungFormatieren(1140, w.lauf + 1, gesamt > 0.0 ? 100.0 * getan / gesamt : 100.0));
         statusTeilSetzen(3, meldungFormatieren(1141));
+        if (skriptStatus & skriptBit::InteraktiveAusfuehrung)
+            w.interaktivZeilen = {ohneTab(statusTexte[1]), ohneTab(statusTexte[2])};
         w.zaehler = 0;
     }
     if (epspMessung() && w.epspZeileSchreiben)

@@ -7,6 +7,7 @@
 // instead of writing into freed memory. At the end the script is released and loaded
 // again, so every value it changed in its own record starts fresh for the next run.
 #include "script/ausfuehrung.h"
+#include "script/interaktiv.h"
 #include "core/rahmen.h"
 #include "core/skriptwerte.h"
 #include "core/status.h"
@@ -505,6 +506,9 @@ Ende wiederholen(Lauf& l, int& i)
         const Ende e = simulationsPunkt(l, i);
         if (e != Ende::Weiter)
             return e;
+        // a slot changed in the interactive window starts the loops afresh with their first pass
+        if ((skriptStatus & skriptBit::InteraktiveAusfuehrung) && interaktivNachSimulation(s, i))
+            return Ende::Weiter;
         Ende bedingt = Ende::Weiter;
         if (bedingteSchleife(l, i, ebene, bedingt))
             return Ende::Weiter;   // the first pass of the restart has run 0
@@ -740,8 +744,11 @@ int beenden(Lauf& l, bool fertig, bool kopfAbgebrochen, double anzeigeIntervall)
     statusTeilSetzen(3, meldungFormatieren(1120, s.gelaufen));
     s.aktuelleSimulation = 0;
     plattform::titelSetzen(fensterhandles.hauptfenster, dateipfade.vollerPfad);
-    if (skriptStatus & skriptBit::InteraktiveAusfuehrung)
+    if (skriptStatus & skriptBit::InteraktiveAusfuehrung) {
         skriptStatus &= ~skriptBit::InteraktiveAusfuehrung;
+        plattform::fensterZerstoeren(fensterhandles.interaktivFenster);
+        fensterhandles.interaktivFenster = nullptr;
+    }
     if (fensterhandles.hauptfenster) {
         plattform::vordergrundSetzen(fensterhandles.hauptfenster);
         if (fensterhandles.statusleiste) {
@@ -976,6 +983,8 @@ int skriptAusfuehren(Skript& s, int modus)
     // about five display refreshes per simulation, never fewer than one step apart
     simulationsParameter.anzeigeIntervall =
         std::max(1.0, std::round(s.dauer / (s.schrittweite > 0.0 ? s.schrittweite : 1.0) / 5.0));
+    if ((skriptStatus & skriptBit::InteraktiveAusfuehrung) && fensterhandles.interaktivFenster)
+        plattform::vordergrundSetzen(fensterhandles.interaktivFenster);
     l.startZeit = plattform::uhrSekunden();
     SkriptLaufwerte& w = skriptLaufwerte;
     w.ergebnisArt = skriptErgebnisArt = s.ergebnisArt;

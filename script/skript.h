@@ -77,6 +77,7 @@ struct Ergebnisneuron {
 struct InteraktivSlot {
     std::string name;
     double start = 0.0, schritt = 0.0;
+    double wert = 0.0;           // the statement's value of the last simulation, as the window shows it
     int ebene = 0;
     // the interactive window's bar: laid out by interaktivFensterLayout, painted and hit with it
     plattform::Rechteck balken;
@@ -125,6 +126,8 @@ struct Skript {
     int optimiertAnzahl = 0;
     std::array<InteraktivSlot, interaktivSlots + 1> interaktiv{};
     int interaktivAnzahl = 0;
+    int interaktivRand = 0;                     // the window's margin; 0 until the first interactive start
+    int interaktivGeaendert = 0;                // the slot the user changed last
     int fortsetzenBei = 0;
     std::array<double, 512> epspAmplituden{};
     int epspNeuron = 0, zneNeuron = 0;          // numbers, 0 without one

@@ -880,6 +880,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {1475, "WAV_RATE_NULL=", "ihre Abtastrate ist 0."},
     {1476, "WAV_ZU_WENIG_DATEN=", "sie enth\xE4lt weniger als zwei Abtastwerte je Kanal."},
     {1477, "WAV_KEINE_NUMMERN=", "f\xFCr %d Kan\xE4le sind nur %d Neuronnummern frei."},
+    {1478, "INTERAKTIV_FENSTER_TITEL=", "Interaktive Skriptausfuehrung"},
 };
 
 } // namespace

@@ -148,15 +148,15 @@ const MenueZeile fortschrittEnglisch[] = {
     {1, P, befehlPmtAnhaltenFortschritt, "stop"},
 };
 
-// The window's own commands do nothing: Esc, its close box and this item cancel the
-// script through the main window. Grey until the window passes it on.
+// Esc, the window's close box and this item cancel the script through the main window,
+// which asks first.
 const MenueZeile interaktivDeutsch[] = {
     {0, U, 0, "&Skript"},
-    {1, G, befehlSimulationAbbrechen, "Skriptbearbeitung &abbrechen\tESC"},
+    {1, P, befehlSimulationAbbrechen, "Skriptbearbeitung &abbrechen\tESC"},
 };
 const MenueZeile interaktivEnglisch[] = {
     {0, U, 0, "&Script"},
-    {1, G, befehlSimulationAbbrechen, "&cancel script\tESC"},
+    {1, P, befehlSimulationAbbrechen, "&cancel script\tESC"},
 };
 
 // grey until the evaluation window handles them
