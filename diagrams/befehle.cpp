@@ -328,8 +328,8 @@ void spikefolgeAuswerten(int neuronId)
         return;
     if (n->spikefolge.burstFaktor == 0.0)
         n->spikefolge.burstFaktor = 2.0;
-    if (n->spikefolge.mindestStreuung == 0.0)
-        n->spikefolge.mindestStreuung = 1.0;
+    if (n->spikefolge.mindestSpikeAnzahl == 0.0)
+        n->spikefolge.mindestSpikeAnzahl = 1.0;
     if (!(n->apZeitenAufzeichnen && !n->apZeiten.empty())) {
         if (meldungsBox(n->hauptDiagramm.fenster, meldungFormatieren(292, n->name), "SysInfo",
                         knoepfe::JaNein | symbol::Frage)
