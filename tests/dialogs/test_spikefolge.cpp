@@ -148,19 +148,15 @@ TEST_F(Spikefolgen, PhasenlageEinesZweitenNeuronsUeberDenGanzenLauf)
     test::boxAntworten({antwort::Ok});
     spikefolgeStatistik(&d);
     EXPECT_EQ(letzteBox(), meldungFormatieren(236, 3, "A") + "zu \"B\":\t0.0625 s 1\n");
-}
 
-TEST_F(Spikefolgen, OhnePhasenZweiHinweiseJeNachBezugsburst)
-{
-    NeuronDaten* a = bewertet(1, "A", {0.25, 0.75, 1.25});
-    DiagrammDaten& d = a->hauptDiagramm;
-    d.vCursorZustand = 3, d.zweiterVCursor = 1, d.vCursor1 = 0.1, d.vCursor2 = 0.5;
+    // without phases: the reference burst is the last one, or a second neuron is missing
+    neuronNachNummer(2)->spikefolgenBewertung.bursts.clear();
     test::boxAntworten({antwort::Ok, antwort::Ok});
     spikefolgeStatistik(&d);
-    EXPECT_EQ(letzteBox(), meldungFormatieren(238, "A"));
-    d.vCursor1 = 1.0, d.vCursor2 = 1.9;
-    spikefolgeStatistik(&d);
     EXPECT_EQ(letzteBox(), meldungFormatieren(237));
+    d.vCursor1 = 0.1, d.vCursor2 = 0.5;
+    spikefolgeStatistik(&d);
+    EXPECT_EQ(letzteBox(), meldungFormatieren(238, "A"));
 }
 
 TEST_F(Spikefolgen, PhasenberichtPieptFuerEinBezugsneuronOhneBurstsWieOhneBurstImZeitraum)

@@ -160,15 +160,6 @@ TEST_F(Spikefolge, StreuungGleicherWerteIstNullAuchWennDieRundungDieVarianzNegat
     EXPECT_GT(negativGerundet, 0);   // the case the clamp is for does occur
 }
 
-TEST_F(Spikefolge, VergleicherAufsteigendUndNaNGleich)
-{
-    const SpikeIntervall a{0.1, 2.0, 0}, c{0.2, 1.0, 0}, nan{std::nan(""), std::nan(""), 0};
-    EXPECT_EQ(std::make_tuple(intervallVergleichAuf(&a, &c), intervallVergleichAuf(&c, &a), intervallVergleichAuf(&a, &a)),
-              std::make_tuple(-1, 1, 0));
-    EXPECT_EQ(std::make_tuple(intervallZeitVergleichAuf(&a, &c), intervallZeitVergleichAuf(&c, &a)), std::make_tuple(1, -1));
-    EXPECT_EQ(std::make_tuple(intervallVergleichAuf(&a, &nan), intervallZeitVergleichAuf(&nan, &c)), std::make_tuple(0, 0));
-}
-
 // Random trains, settings and flags: a known code, no NaN in a statistic, every burst and
 // interval within its list (the sanitizers watch the reads).
 TEST_F(Spikefolge, ZufaelligeFolgenGebenBekannteCodesOhneNaNUndBleibenInIhrenListen)
