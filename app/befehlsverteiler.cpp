@@ -53,6 +53,7 @@
 #include "model/simulationsparameter.h"
 #include "model/simulationspruefung.h"
 #include "model/stromreiz.h"
+#include "permutation/spikefolge.h"
 #include "platform/box.h"
 #include "script/ausfuehrung.h"
 #include "script/interaktiv.h"
@@ -666,6 +667,7 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlExportparameter, exportDialogBefehl, immer},
     {befehlSpikeZeitenKontext, exportDialogBefehl, immer},
     {befehlSpikefolgeBewerten, exportDialogBefehl, immer},
+    {befehlSpikefolgeParameter, [](Fenster f, int) { spikefolgenParameterDialog(f, nullptr); }, immer},
     {befehlStandardKanaele, swimKanalBefehl, mitMarkierten},
     {befehlKCaKanal, swimKanalBefehl, kCaKanalWaehlbar},
     {befehlBenutzerKanaele, swimKanalBefehl, [] { return mitMarkierten() && !laufAktiv(); }},

@@ -330,8 +330,8 @@ void spikefolgeAuswerten(int neuronId)
         return;
     if (n->spikefolge.burstFaktor == 0.0)
         n->spikefolge.burstFaktor = 2.0;
-    if (n->spikefolge.mindestStreuung == 0.0)
-        n->spikefolge.mindestStreuung = 1.0;
+    if (n->spikefolge.mindestSpikeAnzahl == 0.0)
+        n->spikefolge.mindestSpikeAnzahl = 1.0;
     // the AP times are those a run stores while the neuron keeps its spike times
     if (!(n->spikezeitenSpeichern && !n->spikeZeiten.empty())) {
         if (meldungsBox(n->hauptDiagramm.fenster, meldungFormatieren(292, n->name), "SysInfo",

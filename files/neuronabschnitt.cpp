@@ -31,7 +31,7 @@ enum class Art {
     ZahlSechs,     // double, "%f": six decimals are all that stay
     ZahlAlsGanz,   // double kept as a whole number, "%d"
     Einfach,       // float, written widened to double
-    Farbe,         // a colour word as one number, "%d"
+    Farbe,         // a colour or flag word as one number, "%d"
     Text,          // the rest of the line
 };
 
@@ -56,6 +56,7 @@ constexpr Zeile farbe(const char* s, plattform::Farbe& (*f)(NeuronDaten&))
 {
     return {s, Art::Farbe, nullptr, nullptr, nullptr, f};
 }
+constexpr Zeile wort(const char* s, uint32_t& (*f)(NeuronDaten&)) { return farbe(s, f); }
 constexpr Zeile text(const char* s, std::string& (*f)(NeuronDaten&), int laenge)
 {
     return {s, Art::Text, nullptr, nullptr, nullptr, nullptr, f, laenge};
@@ -63,19 +64,19 @@ constexpr Zeile text(const char* s, std::string& (*f)(NeuronDaten&), int laenge)
 
 // burst analysis and noise, behind the physiology block
 constexpr Zeile burstUndRauschen[] = {
-    ganz("burstanalyse status=", [](NeuronDaten& n) -> int& { return n.spikefolge.an; }),
-    ganz("burstanalyse mindest gesamt-ap-anzahl=", [](NeuronDaten& n) -> int& { return n.spikefolge.mindestApAnzahl; }),
+    wort("burstanalyse status=", [](NeuronDaten& n) -> uint32_t& { return n.spikefolge.flags; }),
+    ganz("burstanalyse mindest gesamt-ap-anzahl=", [](NeuronDaten& n) -> int& { return n.spikefolge.mindestApAnzahlGesamt; }),
     zahl("burstanalyse faktor fuer inter-burst-intervall=", [](NeuronDaten& n) -> double& { return n.spikefolge.burstFaktor; }),
-    zahl("burstanalyse mindest ap-anzahl=", [](NeuronDaten& n) -> double& { return n.spikefolge.kriterien[0]; }),
-    zahl("burstanalyse mindestlaenge=", [](NeuronDaten& n) -> double& { return n.spikefolge.kriterien[1]; }),
-    zahl("burstanalyse mindestfrequenz=", [](NeuronDaten& n) -> double& { return n.spikefolge.kriterien[2]; }),
-    zahl("burstanalyse relative mindest ap-anzahl=", [](NeuronDaten& n) -> double& { return n.spikefolge.kriterien[3]; }),
-    zahl("burstanalyse relative mindestlaenge=", [](NeuronDaten& n) -> double& { return n.spikefolge.kriterien[4]; }),
-    zahl("burstanalyse relative mindestfrequenz=", [](NeuronDaten& n) -> double& { return n.spikefolge.kriterien[5]; }),
-    zahl("burstanalyse luecke bei aktiver reaktion mindestens=", [](NeuronDaten& n) -> double& { return n.spikefolge.kriterien[6]; }),
-    zahl("burstanalyse luecke bei aktiver reaktion maximal=", [](NeuronDaten& n) -> double& { return n.spikefolge.kriterien[7]; }),
+    zahl("burstanalyse mindest ap-anzahl=", [](NeuronDaten& n) -> double& { return n.spikefolge.mindestSpikeAnzahl; }),
+    zahl("burstanalyse mindestlaenge=", [](NeuronDaten& n) -> double& { return n.spikefolge.mindestLaenge; }),
+    zahl("burstanalyse mindestfrequenz=", [](NeuronDaten& n) -> double& { return n.spikefolge.mindestFrequenz; }),
+    zahl("burstanalyse relative mindest ap-anzahl=", [](NeuronDaten& n) -> double& { return n.spikefolge.relativeSpikeAnzahl; }),
+    zahl("burstanalyse relative mindestlaenge=", [](NeuronDaten& n) -> double& { return n.spikefolge.relativeLaenge; }),
+    zahl("burstanalyse relative mindestfrequenz=", [](NeuronDaten& n) -> double& { return n.spikefolge.relativeFrequenz; }),
+    zahl("burstanalyse luecke bei aktiver reaktion mindestens=", [](NeuronDaten& n) -> double& { return n.spikefolge.lueckeMinimum; }),
+    zahl("burstanalyse luecke bei aktiver reaktion maximal=", [](NeuronDaten& n) -> double& { return n.spikefolge.lueckeMaximum; }),
     farbe("burstanalyse box-farbe=", [](NeuronDaten& n) -> plattform::Farbe& { return n.spikefolge.kastenFarbe; }),
-    farbe("burstanalyse box-rand=", [](NeuronDaten& n) -> plattform::Farbe& { return n.spikefolge.kastenRand; }),
+    ganz("burstanalyse box-rand=", [](NeuronDaten& n) -> int& { return n.spikefolge.kastenAbstand; }),
     zahl("rauschen abklingzeit=", [](NeuronDaten& n) -> double& { return n.rauschAbklingzeit; }),
     zahl("rauschen h\xE4ufigkeit=", [](NeuronDaten& n) -> double& { return n.rauschHaeufigkeit; }),
     zahl("rauschen intensit\xE4t=", [](NeuronDaten& n) -> double& { return n.rauschIntensitaet; }),
@@ -401,7 +402,7 @@ void gestaltBegrenzen(NeuronDaten& n)
     n.x = neuronLageBegrenzt(n.x);
     n.y = neuronLageBegrenzt(n.y);
     for (int* g : {&n.kennzeichnungLaenge, &n.groesse, &n.somaGroesse, &n.dendritenLaenge, &n.dendritDicke,
-                   &n.axonLaenge, &n.synapsenGroesse})
+                   &n.axonLaenge, &n.synapsenGroesse, &n.spikefolge.kastenAbstand})
         *g = zeichenGroesseBegrenzt(*g);
     for (int* d : {&n.kennzeichnungDicke, &n.segmentTrennerDicke})
         *d = linienDickeBegrenzt(*d);

@@ -103,8 +103,8 @@ void laufKurvenUebertragen(NeuronDaten& n)
     if (n.spikefolge.an) {
         if (n.spikefolge.burstFaktor == 0.0)
             n.spikefolge.burstFaktor = 2.0;
-        if (n.spikefolge.mindestStreuung == 0.0)
-            n.spikefolge.mindestStreuung = 1.0;
+        if (n.spikefolge.mindestSpikeAnzahl == 0.0)
+            n.spikefolge.mindestSpikeAnzahl = 1.0;
         if (n.apAnzahl > 0 && !n.spikeZeiten.empty())
             spikefolgeBewerten(n, n.spikeZeiten.data(),
                                std::min(n.apAnzahl, static_cast<int>(n.spikeZeiten.size())));

@@ -118,11 +118,13 @@ NeuronDaten* neuronNeu(int nummer, int standardDateien)
     // into the table
     einstellungenAktualisieren(neuron, 0);
 
-    // the defaults
-    if (standardDateien)
+    // the defaults; a neuron of the editor rates its spike train as the standard neuron does
+    if (standardDateien) {
         neuronStandardwerte(*neuron);
-    else
+        static_cast<SpikefolgenEinstellungen&>(neuron->spikefolge) = stdNeuron.spikefolge;
+    } else {
         neuronGrundwerte(*neuron);
+    }
     // the main diagram in the template's format: a colour the record leaves at 0 would
     // draw black, since only an unset colour falls back to the template's
     DiagrammDaten& haupt = neuron->hauptDiagramm;

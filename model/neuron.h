@@ -79,16 +79,74 @@ struct Potentialbegrenzung {
     int reserve = 0;
 };
 
-// how the spike train of a run is rated and bursts are found
-struct SpikefolgenBewertung {
+// ---- the spike-train rating ------------------------------------------------------------
+// The settings of the rating, in the order the neuron block keeps them; dialog 284 edits
+// them and new neurons take the standard neuron's.
+struct SpikefolgenEinstellungen {
+    int mindestApAnzahlGesamt = 0;          // spikes of the whole run, at least 4 (the search ignores it)
+    double burstFaktor = 0.0;               // limit = factor x mean of the smallest quarter of the intervals
+    double mindestSpikeAnzahl = 0.0;        // spikes of a burst, absolute
+    double mindestLaenge = 0.0;             // s, absolute
+    double mindestFrequenz = 0.0;           // Hz, absolute
+    double relativeSpikeAnzahl = 0.0;       // fractions of the mean of all bursts
+    double relativeLaenge = 0.0;
+    double relativeFrequenz = 0.0;
+    double lueckeMinimum = 0.0;             // s: the gap of an active reaction
+    double lueckeMaximum = 0.0;
+    uint32_t flags = 0;                     // spikefolgenFlag (model/spikefolge.h)
+    int kastenAbstand = 0;                  // pixels of the burst marker box from the end of the y axis
+    plattform::Farbe kastenFarbe = 0;
+};
+// A neuron's switch and settings: a run rates its train while the switch is on. The switch
+// is no setting: neither the file nor the dialog touches it.
+struct Spikefolgenregel : SpikefolgenEinstellungen {
     int an = 0;
-    double burstFaktor = 0.0;               // 2.0 when 0
-    double mindestStreuung = 0.0;           // percent; 1.0 when 0
-    int burstStatus = 0;
-    int mindestApAnzahl = 0;
-    std::array<double, 9> kriterien{};
-    plattform::Farbe kastenFarbe = 0, kastenRand = 0;
-    std::vector<double> bursts;             // begin and end of each burst found
+};
+
+// one interval of the train
+struct SpikeIntervall {
+    double isi = 0.0;                       // next spike time - this spike time
+    double zeit = 0.0;                      // the spike that opens it
+    int burst = 0;                          // its burst, counted from 1; 0 outside bursts
+};
+
+// one burst found in the train
+struct BurstDaten {
+    double start = 0.0;                     // time of its first spike
+    double luecke = 0.0;                    // its last spike to the next burst's first; 0 for the last
+    double mittleresIsi = 0.0;
+    double isiStreuung = 0.0;               // sample SD; -1 for a burst of one interval
+    int intervallAnzahl = 0;                // spikes - 1
+    int erstesIntervall = 0;                // index of its first interval
+    double dauer = 0.0;                     // last spike - first spike
+    double mitte = 0.0;                     // set by the burst-shape rating of the permutation results
+    int gueltig = 0;
+    double phase = 0.0;                     // to a reference burst; -1e8 unassigned, -2e8 passed over
+    plattform::Rechteck kasten;             // its marker box as the diagram painter last drew it
+};
+
+// a mean with its sample SD (-1 with fewer than two values) and the count of values
+struct Kennwert {
+    double mittel = 0.0;
+    double streuung = 0.0;
+    int anzahl = 0;
+};
+
+// What the last rating of the train found; each rating clears it, never the settings.
+struct SpikefolgenBewertung {
+    int code = 0;                           // spikefolgenCode bits (model/spikefolge.h)
+    // the intervals in time order, one more than intervallAnzahl: the last entry holds the
+    // last spike and, as its interval, the run's duration
+    std::vector<SpikeIntervall> intervalle;
+    int intervallAnzahl = 0;
+    double isiMittel = 0.0, isiStreuung = 0.0;
+    Kennwert spikes;                        // spikes per burst
+    Kennwert periode;                       // duration + following gap
+    Kennwert dauer;
+    double schwelle = 0.0;                  // the interval that separates bursts
+    Kennwert luecke;
+    std::string ergebnisText;               // the last report
+    std::vector<BurstDaten> bursts;
 };
 
 struct Spannungsklemme {
@@ -114,7 +172,9 @@ struct NeuronDaten {
     // values of that model's range, so a new neuron must not copy the range from it
     int fehlendeModellbereiche = 0;
     int apAnzahl = 0;
-    SpikefolgenBewertung spikefolge;
+    Spikefolgenregel spikefolge;
+    SpikefolgenBewertung spikefolgenBewertung;
+    int rrModus = 0;                        // mode word of the burst-shape rating, shown by the report
 
     // ---- on/off phases and noise
     double onOffZeitgeber = 0.0;

@@ -15,6 +15,9 @@ void permutationsmodusVerlassen();
 // the display's pseudo-neuron: its main diagram is the display window's. false when the
 // display cannot take it (said in a notice); the editor then deletes the neuron again.
 bool permutationsNeuronEinrichten(NeuronDaten& neuron);
+// the display's pseudo-neuron, whose rating and settings dialog 284 edits in permutation
+// mode; null while there is none
+NeuronDaten* permutationsPseudoNeuron();
 
 // The level bars a diagram shows while a series runs: one bar per varied synapse, in the
 // display's pen and brush.

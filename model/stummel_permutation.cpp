@@ -12,6 +12,8 @@ void permutationsmodusVerlassen() {}
 
 bool permutationsBalkenHolen(PermutationsBalken&) { return false; }
 
+NeuronDaten* permutationsPseudoNeuron() { return nullptr; }
+
 // there is no display yet to show a pseudo-neuron in
 bool permutationsNeuronEinrichten(NeuronDaten&)
 {

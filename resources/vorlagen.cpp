@@ -38,6 +38,7 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageSynapsengruppe,
     &vorlageSpikeZeiten,
     &vorlageAsciiExport,
+    &vorlageSpikefolge,
     &vorlageSynapse,
     &vorlageSynapsentypen,
     &vorlageSwimStdKanal,

@@ -881,6 +881,8 @@ constexpr TextEintrag meldungsTabelle[] = {
     {1476, "WAV_ZU_WENIG_DATEN=", "sie enth\xE4lt weniger als zwei Abtastwerte je Kanal."},
     {1477, "WAV_KEINE_NUMMERN=", "f\xFCr %d Kan\xE4le sind nur %d Neuronnummern frei."},
     {1478, "INTERAKTIV_FENSTER_TITEL=", "Interaktive Skriptausfuehrung"},
+    {1480, "PHASENLAGE_ZEILE=", "zu \"%s\":\t%.4f s (%.4f) %d\n"},
+    {1481, "PHASENLAGE_ZEILE_EINE=", "zu \"%s\":\t%.4f s %d\n"},
 };
 
 } // namespace

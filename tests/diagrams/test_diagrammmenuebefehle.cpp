@@ -144,7 +144,7 @@ TEST_F(MenueFall, SpikeverteilungBewertetNurWennDerLaufZeitenBrachte)
     EXPECT_EQ(hauptBefehle(), std::vector<int>{befehlSimulationStarten});
     EXPECT_EQ(boxen(), std::vector<std::string>{meldungFormatieren(292, "Zelle")});
     EXPECT_EQ(n->spikezeitenSpeichern, 1);
-    EXPECT_EQ(std::make_pair(n->spikefolge.burstFaktor, n->spikefolge.mindestStreuung), std::make_pair(2.0, 1.0));
+    EXPECT_EQ(std::make_pair(n->spikefolge.burstFaktor, n->spikefolge.mindestSpikeAnzahl), std::make_pair(2.0, 1.0));
     n->spikezeitenSpeichern = 0;
     hauptfenster_hilfe::beimBefehl = [&](int) {
         n->spikeZeiten = {0.01f, 0.02f};

@@ -28,7 +28,7 @@ TEST_F(Rahmen, FeldBeschriftungIstDasEtikettLinksInDerZeile)
         {rauschen, 1279, "Intensit\xE4t (A)"},             // the nearest label to the left
         {achse, 1219, "Anzahl von Teilstrichen (Ticks)"},  // a radio button that names its field
         {begrenzung, 2192, "Bogendicke"},                  // a static without an id
-        {begrenzung, 2176, ""},                            // no label in its row
+        {begrenzung, 2176, "obere Grenze (Volt)"},         // the row label beside the column
         {begrenzung, 4711, ""},                            // no such field
     };
     for (const auto& f : faelle)

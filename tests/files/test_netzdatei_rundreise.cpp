@@ -25,12 +25,14 @@ void vergleichen(const A& a, const B& b, const std::string& was)
 // what the neuron block and the old currents keep of a neuron
 auto neuronFelder(NeuronDaten& n)
 {
-    SpikefolgenBewertung& b = n.spikefolge;
+    SpikefolgenEinstellungen& b = n.spikefolge;
     Spannungsklemme& k = n.klemme;
     Potentialbegrenzung& p = n.begrenzung;
     return std::tie(n.name, n.parameter, n.modellTyp, n.tonFrequenz, n.tonDauer, n.axonFarbe, n.pspSchwelle,
-                    n.dendSCLocation, n.kcaModus, n.x, n.y, b.an, b.mindestApAnzahl, b.burstFaktor,
-                    b.kastenFarbe, b.kastenRand, n.rauschAbklingzeit, n.rauschHaeufigkeit,
+                    n.dendSCLocation, n.kcaModus, n.x, n.y, b.flags, b.mindestApAnzahlGesamt, b.burstFaktor,
+                    b.mindestSpikeAnzahl, b.mindestLaenge, b.mindestFrequenz, b.relativeSpikeAnzahl,
+                    b.relativeLaenge, b.relativeFrequenz, b.lueckeMinimum, b.lueckeMaximum, b.kastenFarbe,
+                    b.kastenAbstand, n.rauschAbklingzeit, n.rauschHaeufigkeit,
                     n.rauschIntensitaet, n.farbe, n.randFarbe, n.kennzeichnungFarbe, n.kennzeichnungLaenge,
                     n.kennzeichnungDicke, n.kennzeichnungPosition, n.dendritRichtung, n.groesse,
                     n.somaGroesse, n.dendritenLaenge, n.dendritDicke, n.segmentTrennerDicke, n.axonLaenge,
@@ -163,7 +165,7 @@ void neuronFuellen(NeuronDaten& n, const NeuronPlan& plan, bool geladen)
     n.name = "Neuron \xE4 " + std::to_string(plan.nummer);
     // drawing sizes and line widths within the ranges the reader takes
     for (int* g : {&n.kennzeichnungLaenge, &n.groesse, &n.somaGroesse, &n.dendritenLaenge, &n.dendritDicke,
-                   &n.axonLaenge, &n.synapsenGroesse, &n.begrenzung.bogenAbstand})
+                   &n.axonLaenge, &n.synapsenGroesse, &n.begrenzung.bogenAbstand, &n.spikefolge.kastenAbstand})
         *g %= 2001;
     for (int* d : {&n.kennzeichnungDicke, &n.segmentTrennerDicke, &n.begrenzung.bogenDicke})
         *d %= 101;
@@ -173,8 +175,6 @@ void neuronFuellen(NeuronDaten& n, const NeuronPlan& plan, bool geladen)
     n.axonFarbe = geladen ? 0 : plattform::KeineFarbe;     // written as black
     n.pspSchwelle = 0.3f;
     n.dendSCLocation = plan.nummer % 4;
-    for (size_t i = 0; i < 8; ++i)
-        n.spikefolge.kriterien[i] = plan.nummer - 0.5 * static_cast<double>(i);
     for (int i = 0; i < anzahlParameter; ++i)
         n.parameter[i] = i < 12 ? 0.5 + i : 0.0;
     const ParameterBereich zweiter = plan.nummer == 12 ? bereich::HodgkinHuxley : bereich::Gemeinsam;
@@ -322,7 +322,6 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
         NeuronDaten* e = neuronNeu(-1, 0);
         neuronFuellen(*e, p, true);
         vergleichen(neuronFelder(*n), neuronFelder(*e), "neuron");
-        EXPECT_EQ(n->spikefolge.kriterien, e->spikefolge.kriterien);
         for (size_t k = 0; k < reizDefinitionen; ++k)
             vergleichen(reizFelder(n->stromreize[k]), reizFelder(e->stromreize[k]),
                         "stimulus " + std::to_string(k));
