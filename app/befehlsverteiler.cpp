@@ -62,6 +62,7 @@
 #include "platform/fenster.h"
 #include "platform/steuerelemente.h"
 #include "texts/texte.h"
+#include <algorithm>
 #include <cstdlib>
 
 using namespace plattform;
@@ -206,8 +207,13 @@ void anzeigedauerBefehl(Fenster, int befehl)
     eingabeParameter.flags = 0;
     if (eingabeDialogOeffnen() != 1)
         return;
-    const int ms = std::atoi(eingabeParameter.eingabeText.c_str());
-    anzeigeboxParameter.anzeigedauer = ms < 0 ? 0 : ms;
+    // a typing error is said, not stored as 0; a negative duration means none
+    double ms = 0.0;
+    if (!dialogTextZahl(eingabeParameter.eingabeText, ms)) {
+        hinweisBox(meldungFormatieren(952, eingabeParameter.eingabeBeschriftung));
+        return;
+    }
+    anzeigeboxParameter.anzeigedauer = static_cast<int>(std::clamp(ms, 0.0, 3600000.0));
 }
 
 void protokollBefehl(Fenster, int befehl)

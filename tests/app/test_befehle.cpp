@@ -144,6 +144,13 @@ TEST_F(Befehle, AnzeigedauerAusDemEingabedialogF12UndStrgF5OeffnenIhnWiederAberK
         befehl(befehlAnzeigedauerInfobox);
         EXPECT_EQ(anzeigeboxParameter.anzeigedauer, f.dauer) << f.getippt;
     }
+    // a typing error is said and keeps the duration
+    anzeigeboxParameter.anzeigedauer = 1500;
+    pt::boxAntworten({antwort::Ok});
+    pt::dialogSkript(146, {pt::schritt::tippen(1251, "zwei"), pt::schritt::klicken(1)});
+    befehl(befehlAnzeigedauerInfobox);
+    EXPECT_EQ(anzeigeboxParameter.anzeigedauer, 1500);
+    EXPECT_EQ(pt::boxLog().size(), 1u);
 
     pt::dialogSkript(146, {pt::schritt::klicken(2)});
     pt::dialogSkript(146, {pt::schritt::klicken(2)});
@@ -151,12 +158,12 @@ TEST_F(Befehle, AnzeigedauerAusDemEingabedialogF12UndStrgF5OeffnenIhnWiederAberK
     pt::tastenZustandSetzen(tastenStatus::LinksStrg, true);
     druecken(taste::F5);
     pt::tastenZustandSetzen(tastenStatus::LinksStrg, false);
-    EXPECT_EQ(pt::dialogLog().size(), 6u);     // the splash, the three openings and the two again
+    EXPECT_EQ(pt::dialogLog().size(), 7u);     // the splash, the four openings and the two again
 
     // a synapse of a context menu long gone must not be edited or deleted by a replay
     letzterDialog = befehlSynapseLoeschenErste + 1;
     druecken(taste::F12);
-    EXPECT_EQ(pt::dialogLog().size(), 6u);
+    EXPECT_EQ(pt::dialogLog().size(), 7u);
     for (const pt::LogEintrag& e : pt::nachrichtenVon(haupt()))
         EXPECT_FALSE(e.nachricht == nachricht::Befehl && loWort(e.w) == befehlSynapseLoeschenErste + 1);
 }
