@@ -47,6 +47,7 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageNeuronKurven,
     &vorlageExterneKurve,
     &vorlageWavImport,
+    &vorlageKalium,
 };
 }
 

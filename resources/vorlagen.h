@@ -53,3 +53,4 @@ extern const plattform::DialogVorlage vorlageDiagrammLayout;  // 127
 extern const plattform::DialogVorlage vorlageNeuronKurven;    // 128
 extern const plattform::DialogVorlage vorlageExterneKurve;    // 170
 extern const plattform::DialogVorlage vorlageWavImport;       // 322
+extern const plattform::DialogVorlage vorlageKalium;          // 320
