@@ -73,17 +73,21 @@ TEST_F(ServerStart, EndRestoresDurationStepAndStimuliAfterEveryEnd)
         int abbruch = 0, n = 0;
         double jetzt() override
         {
-            if (++n == 4 && abbruch)
+            if (++n == 4 && abbruch == 1)
                 laufZustand.abbrechen = 1;
-            else if (n == 4)
+            else if (n == 4 && abbruch == 0)
                 serverLauf.steuerBits |= serverBit::StoppAnforderung;
             return n * 0.25;
         }
     };
+    // 0 the stop bit, 1 the abort flag, 2 a sample at the stop level
     for (const auto& [abbruch, modus] : {std::pair{0, serverModus::KeineKarte}, {1, serverModus::KeineKarte},
-                                        {1, serverModus::MitKarte}}) {
+                                        {1, serverModus::MitKarte}, {2, serverModus::MitKarte}}) {
         serverLauf.modus = modus;
         karte.log.clear();
+        karte.abholungen.clear();
+        if (abbruch == 2)
+            karte.abholungen.push_back({1, -500}), zuletztAbgeholt = 0;
         const auto vorher = netz();
         const double dt = simulationsParameter.schrittweite;
         n[0]->hauptDiagramm.kurven[0].werte.assign(5, 0.0f);   // shorter than the run
