@@ -174,6 +174,7 @@ bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s)
         n->passivMarke = P[par::SwimNaG] == 0.0 && P[par::SwimKG] == 0.0 && P[par::SwimCaG] == 0.0 ? 1 : 0;
     }
     simulationsParameter.simulationsDauer = endloseDauer;
+    programmStatus &= ~programmBit::WerteExportieren;   // an endless run exports nothing
     laufZustand.schrittZaehler = 0;
     zufallStarten(static_cast<uint32_t>(std::time(nullptr)));
 
