@@ -12,3 +12,11 @@ export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 cd build-test
 ctest --output-on-failure -j "$(nproc)" --timeout 600
+
+# The server's thread and the GUI thread meet only through atomics and the queue: its
+# tests run once more under ThreadSanitizer (a separate build, only that test program).
+cd ..
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELNOR_TSAN=ON \
+      -DVELNOR_TESTS=ON -DVELNOR_BENCH=OFF >/dev/null
+cmake --build build-tsan --target test_server
+TSAN_OPTIONS=halt_on_error=1:second_deadlock_stack=1 build-tsan/tests/server/test_server

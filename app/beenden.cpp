@@ -11,6 +11,7 @@
 #include "platform/dialog.h"
 #include "platform/pfad.h"
 #include "platform/system.h"
+#include "server/serverbetrieb.h"
 #include <cstdio>
 #include <vector>
 
@@ -76,7 +77,7 @@ BeendenSchritt schritte[] = {
     {"Neurone", netzLoeschen},              // with them their synapses, groups and diagrams
     {"Markierungen und Spike-Aufzeichnung", markierungenFreigeben},
     {"Board-Ausgaenge", boardAusgaengeZuruecksetzen},
-    {"Threads", serverBeenden},             // a running series stops before the shutdown begins
+    {"Threads", serverThreadBeenden},       // a running series stops before the shutdown begins
     {"Skriptergebnisse", ergebnisDateienSchliessen},
     {"Stifte, Pinsel und Schriften", zeichenObjekteLoeschen},
     {"Tastatur-Hook", hookEntfernen},
@@ -107,6 +108,8 @@ void programmBeenden()
         beendenPosten(1);
         return;
     }
+    // the server thread holds the network: it stops and is waited for before anything goes
+    serverThreadBeenden();
     if (laufAktiv()) {
         // A run (or a script or a series) is on the stack: freeing now would pull its
         // records away under it. Stop it; the shutdown follows once it has returned.

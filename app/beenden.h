@@ -31,9 +31,6 @@ void hauptfensterZerstoert();
 void beendenZuruecksetzen();
 
 // ---- what the shutdown asks of parts not built yet (their stub files in app/) -------------
-// the board's outputs back to rest
-void boardAusgaengeZuruecksetzen();
-// the server thread stopped
-void serverBeenden();
+// (the board's outputs and the server thread: server/serverbetrieb.h)
 // the evaluation mode's result files closed
 void ergebnisDateienSchliessen();

@@ -59,6 +59,7 @@
 #include "script/interaktiv.h"
 #include "script/skript.h"
 #include "server/server.h"
+#include "server/serverbetrieb.h"
 #include "platform/fenster.h"
 #include "platform/steuerelemente.h"
 #include "texts/texte.h"
@@ -91,6 +92,11 @@ void simulationAbbrechenBefehl(Fenster, int)
         skriptStatus &= ~skriptBit::InteraktiveAusfuehrung;
         fensterZerstoeren(fensterhandles.interaktivFenster);
         fensterhandles.interaktivFenster = nullptr;
+    }
+    // the server thread reads the abort flag: a server run stops by its own request
+    if (serverLaufAktiv) {
+        serverBeenden();
+        return;
     }
     laufZustand.abbrechen = 1;
 }
@@ -540,10 +546,27 @@ void serverNeuronBefehl(Fenster, int befehl)
     NeuronDaten* n = objektAnPunktSuchen(letzterKlickpunkt);
     if (!n && markierteNeurone.anzahl() == 1)
         n = markierteNeurone.erstes();
-    serverNeuronSetzen(befehl, n);
+    serverNeuronBefehl(befehl, n);
 }
 
 void bruteForceBefehl(Fenster, int) { hinweisBox(meldungsTexte[1240]); }
+
+void serverStartenBefehl(Fenster f, int) { serverStartBefehl(f); }
+
+// 40224 stops as 290 does while a server runs; 40225 repaints the server window
+void serverBeendenBefehl(Fenster f, int)
+{
+    if (serverThreadLaeuft())
+        serverStartBefehl(f);
+}
+
+void serverFensterNeuZeichnenBefehl(Fenster, int)
+{
+    if (serverFenster.fenster) {
+        ungueltigMachen(serverFenster.fenster);
+        neuZeichnen(serverFenster.fenster);
+    }
+}
 
 // ---- when an item may be chosen --------------------------------------------------------
 
@@ -664,6 +687,9 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlSeiteEinrichten, seiteEinrichtenBefehl, immer},
     {befehlDruckerSuchen, [](Fenster f, int) { druckerSucheStarten(f); }, immer},
     // the server's
+    {befehlServerStarten, serverStartenBefehl, immer},
+    {befehlServerBeenden, serverBeendenBefehl, immer},
+    {befehlServerFensterNeuZeichnen, serverFensterNeuZeichnenBefehl, immer},
     {befehlServerAnzeigeNeuron, serverNeuronBefehl, immer},
     {befehlServerEingangsNeuron, serverNeuronBefehl, immer},
     {befehlServerAusgangsNeuron, serverNeuronBefehl, immer},
@@ -747,9 +773,30 @@ bool aendertNetz(int befehl)
 
 } // namespace
 
+namespace {
+
+// While a server runs its thread owns the network: only what reads no record the thread
+// writes passes, besides the server's own commands and the ways to stop or end.
+bool imServerLaufErlaubt(int befehl)
+{
+    switch (befehl) {
+    case befehlProgrammBeenden: case befehlSimulationAbbrechen:
+    case befehlTextfensterAnzeigen: case befehlTextfensterEinblenden:
+    case befehlSeiteEinrichten: case befehlDruckerSuchen:
+        return true;
+    }
+    return serverBefehlImLauf(befehl) || zwischen(befehl, befehlDruckerErste, befehlDruckerLetzte);
+}
+
+} // namespace
+
 bool imLaufGesperrt(int befehl)
 {
-    return laufAktiv() && aendertNetz(befehl);
+    if (!laufAktiv())
+        return false;
+    if (serverLaufAktiv && !imServerLaufErlaubt(befehl))
+        return true;
+    return aendertNetz(befehl) && !(serverLaufAktiv && serverBefehlImLauf(befehl));
 }
 
 bool befehlVerfuegbar(int befehl)

@@ -67,7 +67,8 @@ void linksRunter(Fenster f, uintptr_t w, Punkt p)
         neuronMarkieren(nullptr, 0);
         neuronMarkieren(n, 1);
     }
-    if (n && n->markiert) {
+    // while the server thread runs the network stands still: marks only, no moves
+    if (n && n->markiert && !serverLaufAktiv) {
         editierStatus |= neuroneWerdenGezogen;
         ziehPunkt = p;
     }

@@ -56,6 +56,7 @@ void kalium()
 {
     kaliumVorgaben = {-0.09, -0.09, -0.059, -0.017};
     kaliumVerhaeltnisGrenzen = {6.0, 35.0};
+    kaliumVorgabeGenommen = false;
     // the platform knows the work area only; the potassium dialog is placed inside it
     const Rechteck a = plattform::arbeitsbereich();
     bildschirmBreite = a.rechts;

@@ -11,6 +11,7 @@
 #include "platform/box.h"
 #include "platform/menue.h"
 #include "platform/steuerelemente.h"
+#include "server/serverbetrieb.h"
 #include "texts/texte.h"
 #include <algorithm>
 #include <vector>
@@ -120,6 +121,8 @@ void hauptfensterSchliessen()
         if (sysInfoBox(meldungsTexte[887], knoepfe::JaNein) != antwort::Ja)
             return;
         laeufeAbbrechenZumSchliessen();
+        if (serverThreadLaeuft())
+            serverBeenden();
         nachLaufAufschieben(befehlProgrammBeenden);
         return;
     }

@@ -20,6 +20,7 @@
 #include "resources/menues.h"
 #include "script/interaktiv.h"
 #include "server/server.h"
+#include "server/serverbetrieb.h"
 #include "texts/texte.h"
 #include <cstdio>
 
@@ -48,7 +49,7 @@ const Klasse klassen[] = {
     {13, nullptr, standardFensterProc, 0xFFFFFF},        // permutation display: permutationFensterProc
     {14, nullptr, restzeitFensterProc, 0xFFFFFF},
     {15, nullptr, standardFensterProc, 0xFFFFFF},        // evaluation: auswertungFensterProc
-    {16, nullptr, standardFensterProc, 0xFFFFFF},        // server: serverFensterProc
+    {16, nullptr, serverFensterProc, 0xFFFFFF},
     {0, "Vidiz Testfenster", standardFensterProc, 0xFFFFFF},   // threadTestFensterProc
     {17, nullptr, interaktivFensterProc, 0xFFFFFF},
 };

@@ -8,8 +8,6 @@ int letzterDialog = 0;
 plattform::Cursor cursorStandard = nullptr, cursorMessenZeit = nullptr, cursorMessenWert = nullptr,
                   cursorMessenBeide = nullptr;
 std::array<std::string, 4> kontaktortNamen;
-std::array<double, 4> kaliumVorgaben{};
-std::array<double, 2> kaliumVerhaeltnisGrenzen{};
 
 void netzlosStatusZeigen()
 {

@@ -19,5 +19,5 @@ extern plattform::Cursor cursorStandard, cursorMessenZeit, cursorMessenWert, cur
 
 extern std::array<std::string, 4> kontaktortNamen;   // by a synapse's target area
 
-extern std::array<double, 4> kaliumVorgaben;        // K presets of the server's potassium keys
-extern std::array<double, 2> kaliumVerhaeltnisGrenzen;
+// the server's K presets and ratio limits are kaliumVorgaben and kaliumVerhaeltnisGrenzen
+// of server/server.h

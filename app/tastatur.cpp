@@ -4,6 +4,7 @@
 #include "model/netz.h"
 #include "platform/steuerelemente.h"
 #include "script/epspbewertung.h"
+#include "server/serverbetrieb.h"
 
 using namespace plattform;
 
@@ -127,6 +128,11 @@ void escTasteBearbeiten(Fenster f, int zeichen)
     // during a script Esc asks whether to cancel the whole script (40040), once
     if ((skriptStatus & skriptBit::Laeuft) && !(skriptStatus & skriptBit::Abbrechen)) {
         befehlSenden(f, befehlSimulationAbbrechen);
+        return;
+    }
+    // the server thread reads the abort flag: a server run stops by its own request
+    if (serverLaufAktiv) {
+        serverBeenden();
         return;
     }
     laufZustand.abbrechen = 1;

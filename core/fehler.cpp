@@ -55,7 +55,18 @@ const char* fehlerText(int code)
     return unbekannterFehler;
 }
 
+namespace {
+thread_local int* fehlerZiel = nullptr;
+}
+
+void fehlerUmleiten(int* ziel) { fehlerZiel = ziel; }
+
 void fehlerMelden(int code)
 {
+    if (fehlerZiel) {
+        if (*fehlerZiel == 0)
+            *fehlerZiel = code;
+        return;
+    }
     plattform::hinweisBox(std::string(fehlerText(code)));
 }

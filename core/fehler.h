@@ -8,3 +8,8 @@ const char* fehlerText(int code);
 // Shows the text in a "Hinweis" box over the foreground window. The caller decides what
 // happens next.
 void fehlerMelden(int code);
+
+// A thread that may not show boxes (the server thread) sends its errors here instead:
+// while ziel is set on the calling thread, fehlerMelden keeps the first code in *ziel and
+// shows nothing; the thread hands it to the GUI thread when it ends. null ends this.
+void fehlerUmleiten(int* ziel);

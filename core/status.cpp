@@ -45,15 +45,19 @@ int doppelklickAktiv = 0;
 int schnellBeenden = 0;
 plattform::Punkt letzterKlickpunkt;
 
+bool serverLaufAktiv = false;
+
 bool laufAktiv()
 {
     return (programmStatus & programmBit::LaufAktiv) || (skriptStatus & skriptBit::Laeuft) ||
-           (modusStatus & modusBit::SerieLaeuft);
+           (modusStatus & modusBit::SerieLaeuft) || serverLaufAktiv;
 }
 
 void laeufeAbbrechenZumSchliessen()
 {
-    laufZustand.abbrechen = 1;
+    // a server run's thread reads the flag: the frame stops that run by its own stop bit
+    if (!serverLaufAktiv)
+        laufZustand.abbrechen = 1;
     programmStatus |= programmBit::ProgrammSchliesst;
     if (skriptStatus & skriptBit::Laeuft)
         skriptStatus |= skriptBit::Abbrechen;

@@ -120,8 +120,12 @@ constexpr uint32_t MarkierteZiehen       = 0x4;      // marked neurons are dragg
 constexpr uint32_t DateiWirdGelesen      = 0x8;      // a network file creates neurons: no status texts, no repaints
 }
 
-// a run, a script run or a permutation series is on the stack and pumps messages
+// a run, a script run or a permutation series is on the stack and pumps messages, or a
+// server run is on between its start and its end handling
 bool laufAktiv();
+// Set by the GUI thread from a server start until its end handling; read there only. The
+// server thread meanwhile owns the network: nothing on the GUI thread may change it.
+extern bool serverLaufAktiv;
 // asks every run on the stack to stop, and marks the program as closing
 void laeufeAbbrechenZumSchliessen();
 

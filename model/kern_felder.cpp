@@ -4,7 +4,9 @@
 // picks the wider one. Neither uses fused multiply-adds, so both give the same bits.
 #include "model/kern_gemeinsam.h"
 
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+// Under ThreadSanitizer the loader would call the instrumented chooser before the
+// sanitizer's runtime is up: that build keeps the baseline copy only.
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_THREAD__)
 #define VELNOR_VEKTORKOPIEN __attribute__((target_clones("avx2", "default")))
 #else
 #define VELNOR_VEKTORKOPIEN

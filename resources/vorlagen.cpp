@@ -49,6 +49,7 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageExterneKurve,
     &vorlageWavImport,
     &vorlageInteraktiv,
+    &vorlageKalium,
 };
 }
 

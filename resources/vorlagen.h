@@ -55,3 +55,4 @@ extern const plattform::DialogVorlage vorlageNeuronKurven;    // 128
 extern const plattform::DialogVorlage vorlageExterneKurve;    // 170
 extern const plattform::DialogVorlage vorlageWavImport;       // 322
 extern const plattform::DialogVorlage vorlageInteraktiv;      // 313: a slot of the interactive script window
+extern const plattform::DialogVorlage vorlageKalium;          // 320

@@ -61,24 +61,42 @@ struct ServerZaehler {
     int64_t warteRunden = 0, schritte = 0, verspaetet = 0;
     double groessterRueckstand = 0.0;
 };
-// what the loop publishes once a second for the other threads
+// What the loop publishes for the GUI thread: once a second real time, the most events
+// active at once and the factor (then sekunden counts on); after every command it applied
+// the value that command changed (then quittung counts on, its low byte the command's
+// kind), and the output neuron's K potential whenever it changes.
 struct ServerAnzeige {
-    std::atomic<double> echtzeit{0.0}, faktor{0.0};
-    std::atomic<int> groessteAnzahl{0};
+    std::atomic<double> echtzeit{0.0}, faktor{0.0}, kPotential{0.0};
+    std::atomic<int> groessteAnzahl{0}, spurSchritte{100}, spurAn{1};
+    std::atomic<int64_t> schritte{0};
+    std::atomic<uint32_t> sekunden{0}, quittung{0};
 };
 
 // The trace of the displayed neuron's soma potential: per segment of schritteProSegment
 // steps its lowest and highest value. The ring is fixed, so the loop never allocates; a
-// painter that falls behind loses the oldest segments.
-struct SpurWert { double minimum = 0.0, maximum = 0.0; };
+// painter that falls behind loses the oldest segments. Each value is an atomic of its own,
+// so a reader that is overtaken reads a newer value, never a torn one.
+struct SpurWert { std::atomic<double> minimum{0.0}, maximum{0.0}; };
 constexpr int spurRingGroesse = 4096;
+constexpr int spurSchritteVorgabe = 100;
 struct ServerSpur {
     std::array<SpurWert, spurRingGroesse> ring{};
     std::atomic<uint32_t> geschrieben{0};   // segments since the start; the newest at (n - 1) % size
-    int schritteProSegment = 100;
+    int schritteProSegment = spurSchritteVorgabe;
     int zaehler = 0;
     double maximum = -1.0, minimum = 1.0;
 };
+
+// Where a segment lands in the window: the lower part of the client area, the value range
+// (unten .. oben, V) between the base line and half the height above it.
+struct SpurGeometrie {
+    int rand = 1, breite = 0, vRand = 20, halbHoehe = 0, grundlinie = 0;
+    double oben = 0.05, unten = -0.1, skala = 1.0;
+};
+SpurGeometrie spurGeometrie(int clientBreite, int clientHoehe);
+// the two rows of a segment: y1 of its minimum (one lower), y2 of its maximum; values that
+// are no number or far outside the range stay within a few heights of the window
+std::pair<int, int> spurZeilen(const SpurGeometrie& g, double minimum, double maximum);
 
 struct IoEintrag { int index = 0; int wert = 0; };
 
@@ -86,7 +104,8 @@ struct ServerLaufzeit {
     int karteVorhanden = 0;            // the probe passed at program start
     int modus = 0;
 
-    // the stored neuron numbers, resolved by the refresh and the context commands
+    // serverDaten's numbers resolved by the start for one run; null outside a run, so no
+    // pointer outlives the run lock that keeps the network still
     NeuronDaten* eingangsNeuron = nullptr;
     NeuronDaten* ausgangsNeuron = nullptr;
     NeuronDaten* angezeigtesNeuron = nullptr;
@@ -138,6 +157,13 @@ extern ServerLaufzeit serverLauf;
 // back to the state of a program that has started no server (the board binding stays)
 void serverLaufZuruecksetzen();
 
+// The K presets of the server window's K key (V), set at program start; entry 0 is the
+// output neuron's own K potential once a key was pressed in a server window or the
+// potassium dialog opened. The ratio limits (inside : outside) of the potassium dialog.
+extern std::array<double, 4> kaliumVorgaben;
+extern std::array<double, 2> kaliumVerhaeltnisGrenzen;
+extern bool kaliumVorgabeGenommen;
+
 // ---- the board -------------------------------------------------------------------------
 
 // The board the program bound at start: the absent one unless a board was found.
@@ -174,9 +200,14 @@ int16_t somaPotentialDaWert(double potential);
 
 // ---- the neurons -----------------------------------------------------------------------
 
-// refresh step: the three numbers become neurons (input and output only with their name)
+// refresh step: a stored input or output number whose neuron no longer has the stored name
+// is dropped; an empty log prefix gets its default
 void serverNeuroneAktualisieren(NeuronDaten* neuron, int nachLaden);
-// the context commands 51109-51111 with the chosen neuron (nothing without one)
+// the three numbers as the start resolves them (input and output only with their name)
+void serverNeuroneAufloesen(const ServerDaten& d, ServerLaufzeit& s);
+// The context commands 51109-51111 with the chosen neuron (nothing without one): its number
+// (and name) into serverDaten. While a server runs the loop takes the neuron through the
+// command queue (see serverbetrieb.h).
 void serverNeuronSetzen(int befehl, NeuronDaten* neuron);
 
 // ---- the network step ------------------------------------------------------------------
@@ -220,23 +251,42 @@ public:
 };
 ServerUhr& serverSystemUhr();
 
-// what the other threads ask of a running loop, taken between two steps
+// What the GUI thread asks of a running loop, taken between two steps. Only the loop
+// writes what these change.
 struct ServerBefehl {
-    enum Art { Stopp, FaktorAendern, ReizWert };
+    enum Art {
+        Stopp,
+        FaktorAendern,        // wert: the step; a factor brought to 0 or below by it becomes 0.01
+        ReizWert,             // wert: the stimulus value (A), not with the board, whose queue sets it
+        TestStrom,            // the test current, when the stimulus value is at most 1e-10 A
+        SpurSchritteAendern,  // zahl: the step (a result of 1 or less is 1); 0 sets the default
+        SpurSchritteSetzen,   // zahl: steps per segment, at least 1
+        SpurUmschalten,
+        KPotential,           // wert: the output neuron's K potential (V), with what follows from it
+        AnzeigeNeuron, EingangsNeuron, AusgangsNeuron,   // zahl: the neuron's number
+    };
     Art art = Stopp;
     double wert = 0.0;
+    int zahl = 0;
 };
+constexpr double serverTestStrom = 4.9e-10;   // A
 // One sender, one receiver, a fixed number of places: sending never allocates, and a full
 // queue refuses.
 class ServerBefehle {
 public:
     bool senden(ServerBefehl b);
     bool holen(ServerBefehl& b);
+    void leeren() { lesen_.store(schreiben_.load()); }
 
 private:
     std::array<ServerBefehl, 64> plaetze_{};
     std::atomic<uint32_t> schreiben_{0}, lesen_{0};
 };
+// what the loop does with a command (on the loop's thread)
+void serverBefehlAusfuehren(const ServerBefehl& b, ServerLaufzeit& s);
+// The output neuron's K potential becomes e: the soma and dendrite leak potentials follow
+// at e + 0.02 V, and the three products that hold them are computed again.
+void kaliumPotentialAnwenden(NeuronDaten& n, double e);
 
 // one step of the trace with the displayed neuron's soma potential
 void spurSchritt(ServerLaufzeit& s, double potential);
@@ -286,9 +336,9 @@ extern ServerSicherung serverSicherung;
 bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s);
 // The body of the server thread after a prepared start: the pulse output at rest, the log
 // when asked for, the loop until the stop bit or the abort flag, then the board released
-// and channel 0 back at 0. Returns the wall-clock seconds of the run on the clock.
+// and both outputs back at 0. Returns the wall-clock seconds of the run on the clock.
 double serverBetriebThread(const ServerDaten& d, ServerLaufzeit& s, ServerUhr& uhr, ServerBefehle& befehle);
-// After the thread returned: duration, step length
-// and the switched-off stimuli (with their tables) as before the start, however the run
-// ended. Returns the report text; sekunden is the wall-clock length of the run.
+// After the thread returned: duration, step length and the switched-off stimuli (with
+// their tables) as before the start, however the run ended; the run's neuron pointers
+// go. Returns the report text; sekunden is the wall-clock length of the run.
 std::string serverEndeBearbeiten(ServerLaufzeit& s, double sekunden);

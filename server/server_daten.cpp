@@ -42,16 +42,17 @@ void serverStartwerteSetzen(ServerDaten& d, ServerLaufzeit& s)
     }
 }
 
+std::array<double, 4> kaliumVorgaben{};
+std::array<double, 2> kaliumVerhaeltnisGrenzen{};
+bool kaliumVorgabeGenommen = false;
+
 namespace {
 
 // a stored number with its name copy: the neuron of that number, when it still has that name
-NeuronDaten* mitNamen(int& nummer, std::string& name)
+NeuronDaten* mitNamen(int nummer, const std::string& name)
 {
     NeuronDaten* n = nummer != 0 ? neuronNachNummer(nummer) : nullptr;
-    if (n && n->name == name)
-        return n;
-    nummer = 0;
-    return nullptr;
+    return n && n->name == name ? n : nullptr;
 }
 
 } // namespace
@@ -59,12 +60,19 @@ NeuronDaten* mitNamen(int& nummer, std::string& name)
 void serverNeuroneAktualisieren(NeuronDaten*, int)
 {
     ServerDaten& d = serverDaten;
-    ServerLaufzeit& s = serverLauf;
+    if (!mitNamen(d.eingangsNeuron, d.eingangsNeuronName))
+        d.eingangsNeuron = 0;
+    if (!mitNamen(d.ausgangsNeuron, d.ausgangsNeuronName))
+        d.ausgangsNeuron = 0;
+    if (d.stromDatei.empty())
+        d.stromDatei = serverStromDateiVorgabe;
+}
+
+void serverNeuroneAufloesen(const ServerDaten& d, ServerLaufzeit& s)
+{
     s.eingangsNeuron = mitNamen(d.eingangsNeuron, d.eingangsNeuronName);
     s.ausgangsNeuron = mitNamen(d.ausgangsNeuron, d.ausgangsNeuronName);
     s.angezeigtesNeuron = d.angezeigtesNeuron != 0 ? neuronNachNummer(d.angezeigtesNeuron) : nullptr;
-    if (d.stromDatei.empty())
-        d.stromDatei = serverStromDateiVorgabe;
 }
 
 void serverNeuronSetzen(int befehl, NeuronDaten* n)
@@ -72,19 +80,15 @@ void serverNeuronSetzen(int befehl, NeuronDaten* n)
     if (!n)
         return;
     ServerDaten& d = serverDaten;
-    ServerLaufzeit& s = serverLauf;
     switch (befehl) {
     case befehlServerAnzeigeNeuron:
-        s.angezeigtesNeuron = n;
         d.angezeigtesNeuron = n->nummer;
         break;
     case befehlServerEingangsNeuron:
-        s.eingangsNeuron = n;
         d.eingangsNeuron = n->nummer;
         d.eingangsNeuronName = n->name;
         break;
     case befehlServerAusgangsNeuron:
-        s.ausgangsNeuron = n;
         d.ausgangsNeuron = n->nummer;
         d.ausgangsNeuronName = n->name;
         break;

@@ -6,10 +6,13 @@
 #include "core/status.h"
 #include "model/netz.h"
 #include "model/neuron.h"
+#include "model/parameter.h"
 #include "model/simulationsparameter.h"
 #include "server/server.h"
 #include <algorithm>
 #include <chrono>
+#include <climits>
+#include <cmath>
 
 namespace {
 
@@ -51,19 +54,112 @@ bool ServerBefehle::holen(ServerBefehl& b)
 
 namespace {
 
-void befehlAusfuehren(const ServerBefehl& b, ServerLaufzeit& s)
+// the loop applied a command: the changed value is published, then its receipt
+void quittieren(ServerLaufzeit& s, ServerBefehl::Art art)
 {
+    const uint32_t alt = s.anzeige.quittung.load(std::memory_order_relaxed);
+    s.anzeige.quittung.store(((alt >> 8) + 1) << 8 | static_cast<uint32_t>(art), std::memory_order_release);
+}
+
+NeuronDaten* befehlsNeuron(int nummer) { return nummer != 0 ? neuronNachNummer(nummer) : nullptr; }
+
+} // namespace
+
+void kaliumPotentialAnwenden(NeuronDaten& n, double e)
+{
+    ParameterVektor& P = n.parameter;
+    P[par::SwimKE] = e;
+    P[par::SomaRuhepotential] = e + 0.02;
+    P[par::DendritRuhepotential] = e + 0.02;
+    n.leitwertMalPotential[1] = P[par::SwimKE] * P[par::SwimKG];
+    n.leckTerm = P[par::SomaRuhepotential] * P[par::SomaLeitwert];
+    n.dendLeckTerm = P[par::DendritRuhepotential] * P[par::DendritLeitwert];
+}
+
+void serverBefehlAusfuehren(const ServerBefehl& b, ServerLaufzeit& s)
+{
+    ServerAnzeige& a = s.anzeige;
     switch (b.art) {
     case ServerBefehl::Stopp: s.steuerBits |= serverBit::StoppAnforderung; break;
-    case ServerBefehl::FaktorAendern: s.faktor += b.wert; break;
+    case ServerBefehl::FaktorAendern:
+        s.faktor += b.wert;
+        if (b.wert < 0.0 && s.faktor <= 0.0)
+            s.faktor = 0.01;
+        a.faktor.store(s.faktor, std::memory_order_relaxed);
+        quittieren(s, b.art);
+        break;
     case ServerBefehl::ReizWert:
         if (s.modus != serverModus::MitKarte)   // with the board the queue sets it
             s.reizWert = b.wert;
         break;
+    case ServerBefehl::TestStrom:
+        if (s.modus != serverModus::MitKarte && s.reizWert <= 1e-10)
+            s.reizWert = serverTestStrom;
+        break;
+    case ServerBefehl::SpurSchritteAendern:
+    case ServerBefehl::SpurSchritteSetzen: {
+        int& n = s.spur.schritteProSegment;
+        if (b.art == ServerBefehl::SpurSchritteSetzen)
+            n = std::max(1, b.zahl);
+        else if (b.zahl == 0)
+            n = spurSchritteVorgabe;
+        else
+            n = n + b.zahl <= 1 ? 1 : static_cast<int>(std::min<int64_t>(int64_t{n} + b.zahl, INT_MAX));
+        a.spurSchritte.store(n, std::memory_order_relaxed);
+        quittieren(s, b.art);
+        break;
+    }
+    case ServerBefehl::SpurUmschalten: {
+        const uint32_t bits = s.steuerBits.fetch_xor(serverBit::SpurZeichnen) ^ serverBit::SpurZeichnen;
+        a.spurAn.store((bits & serverBit::SpurZeichnen) ? 1 : 0, std::memory_order_relaxed);
+        quittieren(s, b.art);
+        break;
+    }
+    case ServerBefehl::KPotential:
+        if (s.ausgangsNeuron) {
+            kaliumPotentialAnwenden(*s.ausgangsNeuron, b.wert);
+            a.kPotential.store(b.wert, std::memory_order_relaxed);
+            quittieren(s, b.art);
+        }
+        break;
+    case ServerBefehl::AnzeigeNeuron:
+        if (NeuronDaten* n = befehlsNeuron(b.zahl))
+            s.angezeigtesNeuron = n;
+        break;
+    case ServerBefehl::EingangsNeuron:
+        if (NeuronDaten* n = befehlsNeuron(b.zahl))
+            s.eingangsNeuron = n;
+        break;
+    case ServerBefehl::AusgangsNeuron:
+        if (NeuronDaten* n = befehlsNeuron(b.zahl)) {
+            s.ausgangsNeuron = n;
+            a.kPotential.store(n->parameter[par::SwimKE], std::memory_order_relaxed);
+        }
+        break;
     }
 }
 
-} // namespace
+SpurGeometrie spurGeometrie(int clientBreite, int clientHoehe)
+{
+    SpurGeometrie g;
+    g.breite = std::max(0, clientBreite - 2 * g.rand);
+    g.halbHoehe = clientHoehe / 2 - 2 * g.vRand;
+    g.grundlinie = clientHoehe - g.vRand;
+    return g;
+}
+
+std::pair<int, int> spurZeilen(const SpurGeometrie& g, double minimum, double maximum)
+{
+    // the offset above the base line, bounded so that a wild value stays a wild row
+    const double grenze = 4.0 * (std::abs(g.grundlinie) + std::abs(g.halbHoehe) + 1);
+    const auto hoehe = [&](double v) -> int {
+        const double y = (v * g.skala - g.unten * g.skala) * g.halbHoehe / (g.oben - g.unten);
+        if (std::isnan(y))
+            return 0;
+        return static_cast<int>(std::lround(std::clamp(y, -grenze, grenze)));
+    };
+    return {g.grundlinie - hoehe(minimum) + 1, g.grundlinie - hoehe(maximum)};
+}
 
 void spurSchritt(ServerLaufzeit& s, double potential)
 {
@@ -73,7 +169,9 @@ void spurSchritt(ServerLaufzeit& s, double potential)
     if (++p.zaehler < p.schritteProSegment)
         return;
     const uint32_t n = p.geschrieben.load(std::memory_order_relaxed);
-    p.ring[n % spurRingGroesse] = {p.minimum, p.maximum};
+    SpurWert& w = p.ring[n % spurRingGroesse];
+    w.minimum.store(p.minimum, std::memory_order_relaxed);
+    w.maximum.store(p.maximum, std::memory_order_relaxed);
     p.geschrieben.store(n + 1, std::memory_order_release);
     s.steuerBits |= serverBit::SpurSegment;
     p.maximum = -1.0;
@@ -116,12 +214,15 @@ void serverSchleife(const ServerDaten& d, ServerLaufzeit& s, ServerUhr& uhr, Ser
             ++z.verspaetet;
         ServerBefehl b;
         while (befehle.holen(b))
-            befehlAusfuehren(b, s);
+            serverBefehlAusfuehren(b, s);
         if (s.echtzeit >= naechsteSekunde) {
             naechsteSekunde += 1.0;
-            s.anzeige.echtzeit.store(s.echtzeit, std::memory_order_relaxed);
-            s.anzeige.groessteAnzahl.store(s.kern.groessteAnzahl, std::memory_order_relaxed);
-            s.anzeige.faktor.store(s.faktor, std::memory_order_relaxed);
+            ServerAnzeige& a = s.anzeige;
+            a.echtzeit.store(s.echtzeit, std::memory_order_relaxed);
+            a.groessteAnzahl.store(s.kern.groessteAnzahl, std::memory_order_relaxed);
+            a.faktor.store(s.faktor, std::memory_order_relaxed);
+            a.schritte.store(z.schritte, std::memory_order_relaxed);
+            a.sekunden.fetch_add(1, std::memory_order_release);
             s.kern.groessteAnzahl = 0;
         }
     }

@@ -7,6 +7,7 @@
 // since their time would never come; the end gives both back with the step length.
 #include "core/status.h"
 #include "model/izhikevich.h"
+#include "model/kca.h"
 #include "model/laufstart.h"
 #include "model/netz.h"
 #include "model/neuron.h"
@@ -16,6 +17,7 @@
 #include "model/startzustand.h"
 #include "model/stromreiz.h"
 #include "model/synaptisch.h"
+#include "model/zufall.h"
 #include "platform/box.h"
 #include "server/server.h"
 #include "texts/texte.h"
@@ -61,15 +63,15 @@ struct StartRuecknahme {
     const ServerKern kern;
     const int modus, aktiveEreignisse;
     const double eingangsWert, faktor, reizWert;
-    NeuronDaten* const angezeigt;
 
     StartRuecknahme(ServerDaten& dd, ServerLaufzeit& ss)
         : d(dd), s(ss), daten(dd), kern(ss.kern), modus(ss.modus), aktiveEreignisse(ss.aktiveEreignisse),
-          eingangsWert(ss.eingangsWert), faktor(ss.faktor), reizWert(ss.reizWert), angezeigt(ss.angezeigtesNeuron)
+          eingangsWert(ss.eingangsWert), faktor(ss.faktor), reizWert(ss.reizWert)
     {
     }
     bool zuruecknehmen() const
     {
+        s.eingangsNeuron = s.ausgangsNeuron = nullptr;
         if (s.steuerBits.load() & serverBit::ErfassungEingerichtet)
             erfassungFreigeben(s);
         d = daten;
@@ -79,7 +81,7 @@ struct StartRuecknahme {
         s.eingangsWert = eingangsWert;
         s.faktor = faktor;
         s.reizWert = reizWert;
-        s.angezeigtesNeuron = angezeigt;
+        s.angezeigtesNeuron = nullptr;
         return false;
     }
 };
@@ -96,13 +98,18 @@ bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s)
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         if (!rechenbar(*n))   // it would run without its channels
             return verweigern(meldungFormatieren(1352, n->name));
-    if (!s.eingangsNeuron || !s.ausgangsNeuron)
+    serverNeuroneAufloesen(d, s);
+    if (!s.eingangsNeuron || !s.ausgangsNeuron) {
+        s.eingangsNeuron = s.ausgangsNeuron = s.angezeigtesNeuron = nullptr;
         return verweigern(meldungsTexte[517]);
+    }
     // the kernel checks and allocates before it changes anything
     const StartRuecknahme vorher(d, s);
     if (const int fehler = ereignisKernVorbereiten(d, s, simulationsParameter.schrittweite);
-        fehler != ereignisFehler::Keiner)
+        fehler != ereignisFehler::Keiner) {
+        vorher.zuruecknehmen();
         return verweigern(meldungsTexte[kernFehlerText(fehler)]);
+    }
 
     s.steuerBits &= ~serverBit::ThreadErzeugt;
     if (s.modus == serverModus::MitKarte) {
@@ -119,6 +126,8 @@ bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s)
         if (!neuronenStartzustandSetzen())
             return vorher.zuruecknehmen();
         synapsenWarteschlangenAnlegen();
+        if (laufZustand.abbrechen)   // the rings could not be set up: no step may run on them
+            return vorher.zuruecknehmen();
         laufZustand.eingerichtet = 1;
     }
     // the synapses take their pool lengths from the duration the user set, not the endless one
@@ -128,8 +137,16 @@ bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s)
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         if (!synapsenLaufVorbereiten(*n))
             return vorher.zuruecknehmen();
-    // nothing refuses from here on: the spike recording of the last run goes only now
+    // nothing refuses from here on: the diagram windows and the spike recording of the
+    // last run go only now
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (DiagrammDaten* g = &n->hauptDiagramm; g; g = g->naechstes)
+            if (g->fenster) {   // the window only: its curves stay for the end to count
+                plattform::fensterZerstoeren(g->fenster);
+                g->fenster = nullptr;
+            }
     aufzeichnungLoeschen(spikeAufzeichnung);
+    s.steuerBits &= ~serverBit::StoppAnforderung;   // a request of no run stops none
     spikeAufzeichnung.aufzeichnen = 0;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         const int hoechste = hoechsteReizDefinition(*n);
@@ -141,13 +158,25 @@ bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s)
             stromreizKompartimentZuruecksetzen(*n, k);
             serverSicherung.abgeschalteteReize.push_back({n->nummer, k});
         }
+        if (n->kcaModus & 0x1)
+            kcaLaufwerteSetzen(*n);
         n->spikeZeiten.clear();
         n->apAnzahl = 0;
-        if (n->izhikevichAktiv)
+        n->serverStrom = 0.0;
+        if (n->izhikevichAktiv) {
             izhikevichVorbereiten(*n);
+            // the Izhikevich step is never shorter than the run step
+            simulationsParameter.izhikevichSchrittweite =
+                std::max(simulationsParameter.izhikevichSchrittweite, simulationsParameter.schrittweite * 1000.0);
+        }
+        // the server's spike test skips a neuron whose main conductances are all 0
+        const ParameterVektor& P = n->parameter;
+        n->passivMarke = P[par::SwimNaG] == 0.0 && P[par::SwimKG] == 0.0 && P[par::SwimCaG] == 0.0 ? 1 : 0;
     }
     simulationsParameter.simulationsDauer = endloseDauer;
+    programmStatus &= ~programmBit::WerteExportieren;   // an endless run exports nothing
     laufZustand.schrittZaehler = 0;
+    zufallStarten(static_cast<uint32_t>(std::time(nullptr)));
 
     if (!s.angezeigtesNeuron)
         s.angezeigtesNeuron = s.ausgangsNeuron;
@@ -162,7 +191,17 @@ bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s)
     s.spur.zaehler = 0;
     s.spur.maximum = -1.0;
     s.spur.minimum = 1.0;
+    s.spur.schritteProSegment = spurSchritteVorgabe;
     s.spur.geschrieben.store(0);
+    s.steuerBits |= serverBit::SpurZeichnen;
+    ServerAnzeige& a = s.anzeige;
+    a.echtzeit = 0.0;
+    a.faktor = s.faktor;
+    a.groessteAnzahl = 0;
+    a.schritte = 0;
+    a.spurSchritte = spurSchritteVorgabe;
+    a.spurAn = 1;
+    a.kPotential = s.ausgangsNeuron->parameter[par::SwimKE];
     return true;
 }
 
@@ -193,7 +232,9 @@ double serverBetriebThread(const ServerDaten& d, ServerLaufzeit& s, ServerUhr& u
             erfassungFreigeben(s);
         s.eingangsWert = 0.0;
         s.pulsDaWert = 0;
-        serverApAusgeben(s);   // channel 0 rests at 0 after the run
+        serverApAusgeben(s);   // both outputs rest at 0 after the run
+        if (const int16_t status = daqFunktionen->AO_Write(1, 1, 0))
+            s.fehlerSumme += daqFunktionen->NIDAQErrorHandler(status, "AO_Write", 0);
     }
     return sekunden;
 }
@@ -227,6 +268,7 @@ std::string serverEndeBearbeiten(ServerLaufzeit& s, double sekunden)
                 if ((k.referenz & kurvenReferenz::Freisetzung) && !k.werte.empty())
                     freisetzungsKurveAusRing(k, k.werteAnzahl);
             }
+    s.eingangsNeuron = s.ausgangsNeuron = s.angezeigtesNeuron = nullptr;
     s.steuerBits &= ~serverBit::SchleifeLaeuft;
     return bericht;
 }

@@ -21,7 +21,8 @@ struct ServerStart : NeuronFall {
         NeuronFall::SetUp();
         laufbaresNetz(2, ordner);
         n[0] = neuronNachNummer(1), n[1] = neuronNachNummer(2);
-        serverLauf.eingangsNeuron = n[0], serverLauf.ausgangsNeuron = n[1];
+        serverDaten.eingangsNeuron = 1, serverDaten.eingangsNeuronName = n[0]->name;
+        serverDaten.ausgangsNeuron = 2, serverDaten.ausgangsNeuronName = n[1]->name;
         StromreizDefinition& r = n[1]->stromreize[0];
         r.an = 1, r.beginn = 0.002, r.dach = 0.005, r.amplitude = 1e-9, r.pause = 0.01, r.anzahl = 1;
         ASSERT_EQ(stromreizKurveErzeugen(*n[1], 0), 1);
@@ -48,8 +49,8 @@ TEST_F(ServerStart, RefusedStartLeavesRecordNetworkAndProgram)
     const std::pair<std::function<void()>, int> faelle[] = {
         {[] { teilsimulationsModus = 1; }, 1351},
         {[&] { n[0]->modellTyp = modell::HodgkinHuxley; }, 1352},
-        {[] { serverLauf.ausgangsNeuron = nullptr; }, 517},
-        {[] { serverLauf.eingangsNeuron = nullptr; }, 517},
+        {[] { serverDaten.ausgangsNeuron = 0; }, 517},
+        {[] { serverDaten.eingangsNeuronName = "anders"; }, 517},   // the number names another neuron
         {[] { laufzeitSetzen(20.0, 2.0); }, 1353},   // a kernel under three entries
     };
     for (const auto& [setzen, text] : faelle) {
@@ -72,17 +73,21 @@ TEST_F(ServerStart, EndRestoresDurationStepAndStimuliAfterEveryEnd)
         int abbruch = 0, n = 0;
         double jetzt() override
         {
-            if (++n == 4 && abbruch)
+            if (++n == 4 && abbruch == 1)
                 laufZustand.abbrechen = 1;
-            else if (n == 4)
+            else if (n == 4 && abbruch == 0)
                 serverLauf.steuerBits |= serverBit::StoppAnforderung;
             return n * 0.25;
         }
     };
+    // 0 the stop bit, 1 the abort flag, 2 a sample at the stop level
     for (const auto& [abbruch, modus] : {std::pair{0, serverModus::KeineKarte}, {1, serverModus::KeineKarte},
-                                        {1, serverModus::MitKarte}}) {
+                                        {1, serverModus::MitKarte}, {2, serverModus::MitKarte}}) {
         serverLauf.modus = modus;
         karte.log.clear();
+        karte.abholungen.clear();
+        if (abbruch == 2)
+            karte.abholungen.push_back({1, -500}), zuletztAbgeholt = 0;
         const auto vorher = netz();
         const double dt = simulationsParameter.schrittweite;
         n[0]->hauptDiagramm.kurven[0].werte.assign(5, 0.0f);   // shorter than the run
@@ -98,9 +103,9 @@ TEST_F(ServerStart, EndRestoresDurationStepAndStimuliAfterEveryEnd)
         EXPECT_EQ(simulationsParameter.schrittweite, dt);
         EXPECT_EQ(n[0]->hauptDiagramm.kurven[0].werteAnzahl, 5);
         if (modus == serverModus::MitKarte) {   // the board released and channel 0 at rest
-            EXPECT_EQ(std::vector(karte.log.end() - 4, karte.log.end()),
+            EXPECT_EQ(std::vector(karte.log.end() - 5, karte.log.end()),
                       (std::vector<std::string>{"DAQ_Clear(1)", "DAQ_DB_Config(1, 0)", "Timeout_Config(1, -1)",
-                                                "AO_Write(1, 0, 0)"}));
+                                                "AO_Write(1, 0, 0)", "AO_Write(1, 1, 0)"}));
         }
         laufZustand.abbrechen = 0;
     }

@@ -18,7 +18,8 @@ struct ServerRuecknahme : NeuronFall {
     {
         NeuronFall::SetUp();
         laufbaresNetz(2, ordner);
-        serverLauf.eingangsNeuron = neuronNachNummer(1), serverLauf.ausgangsNeuron = neuronNachNummer(2);
+        serverDaten.eingangsNeuron = 1, serverDaten.eingangsNeuronName = neuronNachNummer(1)->name;
+        serverDaten.ausgangsNeuron = 2, serverDaten.ausgangsNeuronName = neuronNachNummer(2)->name;
         serverLauf.modus = serverModus::MitKarte;
         daqFunktionen = &karte;
     }
