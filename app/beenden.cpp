@@ -11,6 +11,7 @@
 #include "platform/dialog.h"
 #include "platform/pfad.h"
 #include "platform/system.h"
+#include "script/auswertung.h"
 #include <cstdio>
 #include <vector>
 
@@ -77,7 +78,10 @@ BeendenSchritt schritte[] = {
     {"Markierungen und Spike-Aufzeichnung", markierungenFreigeben},
     {"Board-Ausgaenge", boardAusgaengeZuruecksetzen},
     {"Threads", serverBeenden},             // a running series stops before the shutdown begins
-    {"Skriptergebnisse", ergebnisDateienSchliessen},
+    {"Skriptergebnisse", [] {
+         ergebnisDateienSchliessen(auswertungsdaten);
+         auswertungsfensterZerstoeren();
+     }},
     {"Stifte, Pinsel und Schriften", zeichenObjekteLoeschen},
     {"Tastatur-Hook", hookEntfernen},
     {"Permutationsmodus", permutationsmodusBeenden},

@@ -35,5 +35,3 @@ void beendenZuruecksetzen();
 void boardAusgaengeZuruecksetzen();
 // the server thread stopped
 void serverBeenden();
-// the evaluation mode's result files closed
-void ergebnisDateienSchliessen();

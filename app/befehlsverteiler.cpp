@@ -55,6 +55,7 @@
 #include "model/stromreiz.h"
 #include "platform/box.h"
 #include "script/ausfuehrung.h"
+#include "script/auswertung.h"
 #include "script/skript.h"
 #include "server/server.h"
 #include "platform/fenster.h"
@@ -113,7 +114,7 @@ void skriptLadenBefehl(Fenster, int)
 // "Skript schliessen": its result files close with it
 void skriptSchliessenBefehl(Fenster, int)
 {
-    ergebnisDateienSchliessen();
+    ergebnisDateienSchliessen(auswertungsdaten);
     skriptFreigeben(skript);
 }
 
@@ -614,6 +615,7 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlSkriptMeldungen, schalterBefehl, immer},
     {befehlSkriptLaden, skriptLadenBefehl, immer},
     {befehlSkriptSchliessen, skriptSchliessenBefehl, immer},
+    {befehlAuswertemodus, [](Fenster, int) { auswertungsModusStarten(auswertungsdaten); }, immer},
     {befehlSkriptStarten, skriptAusfuehrenBefehl, mitSkript},
     {befehlSkriptTesten, skriptAusfuehrenBefehl, mitSkript},
     {befehlSkriptNeuLadenUndStarten, skriptAusfuehrenBefehl, mitSkript},

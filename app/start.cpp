@@ -18,6 +18,7 @@
 #include "platform/pfad.h"
 #include "platform/steuerelemente.h"
 #include "resources/menues.h"
+#include "script/auswertung.h"
 #include "server/server.h"
 #include "texts/texte.h"
 #include <cstdio>
@@ -46,7 +47,7 @@ const Klasse klassen[] = {
     {12, nullptr, diagrammFensterProc, 0xFFFFFF},
     {13, nullptr, standardFensterProc, 0xFFFFFF},        // permutation display: permutationFensterProc
     {14, nullptr, restzeitFensterProc, 0xFFFFFF},
-    {15, nullptr, standardFensterProc, 0xFFFFFF},        // evaluation: auswertungFensterProc
+    {15, nullptr, auswertungFensterProc, 0xFFFFFF},
     {16, nullptr, standardFensterProc, 0xFFFFFF},        // server: serverFensterProc
     {0, "Vidiz Testfenster", standardFensterProc, 0xFFFFFF},   // threadTestFensterProc
     {17, nullptr, standardFensterProc, 0xFFFFFF},        // interactive script: interaktivFensterProc
