@@ -55,7 +55,8 @@ void auswertungStatusZeigen(Auswertungsdaten& a);
 void auswertungFensterZeichnen(Auswertungsdaten& a, plattform::Zeichenflaeche& z);
 // a key of the window (taste::*); true when it was one of the mode's keys
 bool auswertungTaste(Auswertungsdaten& a, int taste);
-void auswertungScrollen(Auswertungsdaten& a, int code);
+// a scroll code of the bar; position: the thumb's, for the thumb's codes
+void auswertungScrollen(Auswertungsdaten& a, int code, int position);
 // the status bar (id 1000) in simple mode; false when it cannot be made
 bool auswertungStatuszeileErzeugen(plattform::Fenster f);
 // the scroll range 0..anzahl - 1 at position; no results hide the bar

@@ -183,7 +183,7 @@ bool auswertungTaste(Auswertungsdaten& a, int t)
     return true;
 }
 
-void auswertungScrollen(Auswertungsdaten& a, int code)
+void auswertungScrollen(Auswertungsdaten& a, int code, int position)
 {
     Fenster f = auswertungsfenster.fenster;
     switch (code) {
@@ -193,11 +193,13 @@ void auswertungScrollen(Auswertungsdaten& a, int code)
     case scroll::SeiteRunter: auswertungTaste(a, taste::BildRunter); break;
     case scroll::DaumenPosition:
     case scroll::DaumenZiehen: {
-        // the bar's own position: the message carries only 16 bits of it
+        // the message carries 16 bits of the position: a longer bar is asked for its thumb
         const int n = anzahl(a);
         if (n == 0)
             break;
-        a.aktuellesErgebnis = std::clamp(scrollLeiste(f, true).daumen, 0, n - 1);
+        if (n > 0xFFFF)
+            position = scrollLeiste(f, true).daumen;
+        a.aktuellesErgebnis = std::clamp(position, 0, n - 1);
         if (code == scroll::DaumenPosition) {
             auswertungScrollbereichSetzen(f, n, a.aktuellesErgebnis);
             ergebnisseDarstellen(a);
@@ -260,6 +262,8 @@ void auswertungMenueAktualisieren(Menue m)
                        auswertungBefehlSkriptSpeichern})
         grauSetzen(m, befehl, Nach::Befehl, !daten);
     grauSetzen(m, auswertungBefehlDarstellen, Nach::Befehl, !(daten && !gezeigt));
+    for (int befehl : {auswertungBefehlIndexOeffnen, auswertungBefehlEinstellungenSpeichern, auswertungBefehlModusBeenden})
+        grauSetzen(m, befehl, Nach::Befehl, false);
 }
 
 // ---- the window procedure -------------------------------------------------------------------
@@ -293,7 +297,7 @@ intptr_t auswertungFensterProc(Fenster f, uint32_t n, uintptr_t w, intptr_t l)
         schliessen(a);
         return 0;
     case nachricht::VScroll:
-        auswertungScrollen(a, loWort(w));
+        auswertungScrollen(a, loWort(w), hiWort(w));
         return 0;
     case nachricht::MenuePopupInit:
         auswertungMenueAktualisieren(fensterMenue(f));

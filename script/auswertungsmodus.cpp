@@ -209,6 +209,7 @@ int auswertungsModusStarten(Auswertungsdaten& a)
         auswertungScrollbereichSetzen(af.fenster, anzahl(a), a.aktuellesErgebnis);
     }
     skriptStatus |= skriptBit::AuswertungsModus;
+    auswertungMenueAktualisieren(fensterMenue(af.fenster));
     if (skriptStatus & skriptBit::ErgebnisKopfGeladen) {
         auswertungStatusSetzen(auswertungsText(Anzahl, 1, anzahl(a), static_cast<int>(a.namen.size())));
         kurvenpufferFreigeben();
@@ -346,12 +347,13 @@ int ergebnisDateienSchliessen(Auswertungsdaten& a)
     a.satzZeiger = 0;
     a.listenOffset = a.indexOffset = 0;
     a.aktuellesErgebnis = 0;
-    auswertungStatusSetzen(auswertungsText(auswertungsMeldung::FensterTexte, 3));
     skriptStatus &= ~(skriptBit::AuswertungsdatenDa | skriptBit::ErgebnisKopfGeladen);
+    // the bar goes first: the new size would put the hint into the status bar
     if (Fenster f = auswertungsfenster.fenster) {
         ungueltigMachen(f);
         auswertungScrollbereichSetzen(f, 0, 0);
     }
+    auswertungStatusSetzen(auswertungsText(auswertungsMeldung::FensterTexte, 3));
     return 1;
 }
 
