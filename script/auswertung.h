@@ -46,6 +46,9 @@ int ergebnisseDarstellen(Auswertungsdaten& a);
 int ergebnisDateienSchliessen(Auswertungsdaten& a);
 // the window destroyed without leaving the mode's other state (the program's end)
 void auswertungsfensterZerstoeren();
+// A flow that failed: what it loaded is closed, and with netz the network it took out of a
+// result file goes too, so nothing half-loaded stays on the screen. Always 0.
+int auswertungAbbrechen(Auswertungsdaten& a, bool netz);
 
 intptr_t auswertungFensterProc(plattform::Fenster f, uint32_t nachricht, uintptr_t w, intptr_t l);
 void auswertungBefehl(Auswertungsdaten& a, int befehl);
@@ -91,7 +94,8 @@ int indexDateiAnlegen(Auswertungsdaten& a, int temporaer);
 // with it, then its records. 1, or 0 after a message (a failed first file closes the data).
 int ergebnisDateiIndizieren(Auswertungsdaten& a, int temporaer);
 // The network and the script embedded in the loaded result file, from their extracted
-// files, which are deleted afterwards; sets the data bit. 1, or 0 when either failed.
+// files, which are deleted afterwards; sets the data bit. 1, or 0 when either failed (a
+// network loaded without its script is closed again).
 int eingebettetesNetzLaden(Auswertungsdaten& a);
 // Command 40215 after the close: an index file chosen and read, its network and script
 // loaded and its first result shown. 1, or 0 (everything closed again).

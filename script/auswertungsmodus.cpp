@@ -97,7 +97,7 @@ void ergebnisDateiOeffnen(Auswertungsdaten& a)
         return;
     }
     if (ergebnisDateiIndizieren(a, 1) != 1) {
-        ergebnisDateienSchliessen(a);
+        auswertungAbbrechen(a, true);
         simulationsModusSetzen(a);
         return;
     }
@@ -225,6 +225,9 @@ int auswertungsModusStarten(Auswertungsdaten& a)
         ungueltigMachen(haupt);
     if (Fenster f = af.fenster) {
         zeigen(f, anzeige::Zeigen);
+        // placed again once shown: only a shown window knows the size of its frame
+        const Rechteck r = af.rechteck;
+        verschieben(f, r.links, r.oben, std::max(r.breite(), 100), std::max(r.hoehe(), 100));
         ungueltigMachen(f);
         vordergrundSetzen(f);
     }
@@ -283,6 +286,9 @@ int ergebnisseDarstellen(Auswertungsdaten& a)
         NeuronDaten* neuron = neuronNachNummer(e.nummer);
         if (!neuron)
             continue;   // not in this network
+        // as the run that stored them shows them: in the neuron's main diagram window
+        if (!neuron->hauptDiagramm.fenster)
+            rahmen::diagrammFensterOeffnen(neuron);
         DiagrammDaten& d = neuron->hauptDiagramm;
         for (int f = 0; f < kurvenProDiagramm; ++f) {
             if (!e.kurven[static_cast<size_t>(f)])
@@ -355,6 +361,14 @@ int ergebnisDateienSchliessen(Auswertungsdaten& a)
     }
     auswertungStatusSetzen(auswertungsText(auswertungsMeldung::FensterTexte, 3));
     return 1;
+}
+
+int auswertungAbbrechen(Auswertungsdaten& a, bool netz)
+{
+    ergebnisDateienSchliessen(a);
+    if (netz && fensterhandles.hauptfenster)
+        senden(fensterhandles.hauptfenster, nachricht::Befehl, machWParam(befehlDateiSchliessen, 0));
+    return 0;
 }
 
 // ---- the commands ---------------------------------------------------------------------------

@@ -7,6 +7,7 @@
 #include "platform/pfad.h"
 #include "platform/waehler.h"
 #include "platform/zeichensatz.h"
+#include "resources/befehle.h"
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
@@ -118,14 +119,15 @@ int ersterKopf(Auswertungsdaten& a)
     return gelesen;
 }
 
-// the pattern flow's end: the result file it opened closed, the flag cleared
+// The pattern flow's end after a failure: the result file it opened closed, the flag
+// cleared, what it indexed closed and the network it brought gone.
 int musterAbbrechen(Auswertungsdaten& a)
 {
     if (a.ergebnisDatei)
         std::fclose(a.ergebnisDatei);
     a.ergebnisDatei = nullptr;
     skriptStatus &= ~skriptBit::MusterIndizierung;
-    return 0;
+    return auswertungAbbrechen(a, skriptStatus & skriptBit::AuswertungsdatenDa);
 }
 
 } // namespace
@@ -222,6 +224,8 @@ int eingebettetesNetzLaden(Auswertungsdaten& a)
             dateiEntfernen(*pfad);
         pfad->clear();
     }
+    if (netz && !geladen && fensterhandles.hauptfenster)
+        senden(fensterhandles.hauptfenster, nachricht::Befehl, machWParam(befehlDateiSchliessen, 0));
     if (!netz || !geladen)
         return 0;
     skriptStatus |= skriptBit::AuswertungsdatenDa;
@@ -276,10 +280,12 @@ int indexDateiOeffnen(Auswertungsdaten& a)
     a.ergebnisDatei = nullptr;
     a.aktuellesErgebnis = 0;
     skriptStatus |= skriptBit::ErgebnisseAngezeigt;
-    if (!gelesen || !eingebettetesNetzLaden(a) || !ergebnisDateiSuchen(a) || !ergebnisseDarstellen(a)) {
+    if (!gelesen || !eingebettetesNetzLaden(a)) {
         ergebnisDateienSchliessen(a);
         return 0;
     }
+    if (!ergebnisDateiSuchen(a) || !ergebnisseDarstellen(a))
+        return auswertungAbbrechen(a, true);
     auswertungScrollbereichSetzen(auswertungsfenster.fenster, static_cast<int>(a.index.size()), 0);
     auswertungStatusSetzen(
         auswertungsText(Anzahl, 1, static_cast<int>(a.index.size()), static_cast<int>(a.namen.size())));

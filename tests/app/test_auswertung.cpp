@@ -409,6 +409,23 @@ TEST_F(AuswertungFall, MusterIndiziertNummernreiheUndPlatzhalterInNamensfolge)
     EXPECT_TRUE(auswertungsdaten.index.empty());
 }
 
+// A flow that fails closes what it opened: the result file whose script cannot be loaded
+// (its list of simulations is gone) leaves no network, no index and no extracted file.
+TEST_F(AuswertungFall, EinFehlgeschlagenesOeffnenLaesstNichtsHalbGeladenesZurueck)
+{
+    laufen("erg.bin");
+    fs::remove(ordner + "sim liste.txt");
+    befehl(befehlAuswertemodus);
+    pt::boxAntworten({Ja, 1, 1});
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "erg.bin")});
+    befehlAn(auswertungBefehlDateiOeffnen);
+    EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
+    EXPECT_EQ(std::tuple(neurone(), auswertungsdaten.index.size(), tmpDateien(ordner).size()),
+              std::tuple(0, size_t{0}, size_t{0}));
+    EXPECT_EQ(skriptStatus & (skriptBit::AuswertungsdatenDa | skriptBit::ErgebnisKopfGeladen), 0u);
+    EXPECT_EQ(grau(), (std::vector<int>{40209, 40193, 40206, 40217, 40191}));
+}
+
 // A result beyond the list is never shown: entering with one shows the first. The curves
 // are the diagrams' own copies, and a result neuron the network lacks is passed over.
 TEST_F(AuswertungFall, DasGezeigteErgebnisBleibtInDerListeUndDieKurvenSindKopien)
