@@ -225,9 +225,6 @@ int auswertungsModusStarten(Auswertungsdaten& a)
         ungueltigMachen(haupt);
     if (Fenster f = af.fenster) {
         zeigen(f, anzeige::Zeigen);
-        // placed again once shown: only a shown window knows the size of its frame
-        const Rechteck r = af.rechteck;
-        verschieben(f, r.links, r.oben, std::max(r.breite(), 100), std::max(r.hoehe(), 100));
         ungueltigMachen(f);
         vordergrundSetzen(f);
     }
@@ -282,13 +279,16 @@ int ergebnisseDarstellen(Auswertungsdaten& a)
         return 0;
     // each slot takes a copy of the stored values: the record's buffers are refilled by the
     // next read, the slot's are a run's to overwrite
+    bool fensterGeoeffnet = false;
     for (const Ergebnisneuron& e : a.skript.ergebnisneurone) {
         NeuronDaten* neuron = neuronNachNummer(e.nummer);
         if (!neuron)
             continue;   // not in this network
         // as the run that stored them shows them: in the neuron's main diagram window
-        if (!neuron->hauptDiagramm.fenster)
+        if (!neuron->hauptDiagramm.fenster) {
             rahmen::diagrammFensterOeffnen(neuron);
+            fensterGeoeffnet = true;
+        }
         DiagrammDaten& d = neuron->hauptDiagramm;
         for (int f = 0; f < kurvenProDiagramm; ++f) {
             if (!e.kurven[static_cast<size_t>(f)])
@@ -305,8 +305,11 @@ int ergebnisseDarstellen(Auswertungsdaten& a)
         if (d.fenster)
             ungueltigMachen(d.fenster);
     }
-    if (Fenster f = auswertungsfenster.fenster)
+    if (Fenster f = auswertungsfenster.fenster) {
         ungueltigMachen(f);
+        if (fensterGeoeffnet)
+            vordergrundSetzen(f);   // the keys step on here, not in a new diagram
+    }
     return 1;
 }
 
