@@ -86,8 +86,8 @@ int parameterAnweisungAnwenden(Auswertungsdaten& a);
 // ---- the flows that build the index ---------------------------------------------------------
 // An index file: temporaer 1 a unique temporary "!   tmp*.inx" in the evaluation folder
 // (or the working folder), 0 a name chosen in the save dialog (an open temporary index is
-// deleted first). Its header and empty list are written and it stays open. 1, or 0 when
-// the name could not be made, the dialog was cancelled or the file not written.
+// deleted first). Its header and empty list are written and it stays open. 1; -1 when the
+// dialog was cancelled; 0 when the name could not be made or the file not written.
 int indexDateiAnlegen(Auswertungsdaten& a, int temporaer);
 // Adds the result file named by a.ergebnisPfad: the index file made when none is open, the
 // first file's header read with its texts (unless it is loaded), a further file's compared

@@ -367,7 +367,8 @@ int binDateienIndizieren(Auswertungsdaten& a)
         }
         for (; eintrag != fs::directory_iterator(); eintrag.increment(fehler)) {
             std::string name;
-            if (!eintrag->is_directory(fehler) && nachCp1252(eintrag->path().filename().string(), name) &&
+            std::error_code ordnerFehler;   // an entry that cannot be looked at is no folder
+            if (!eintrag->is_directory(ordnerFehler) && nachCp1252(eintrag->path().filename().string(), name) &&
                 passt(musterName, name))
                 namen.push_back(name);
         }
@@ -413,11 +414,14 @@ int binDateienIndizieren(Auswertungsdaten& a)
     if (a.index.empty())
         return 1;
     skriptStatus |= skriptBit::AuswertungsdatenDa;
+    // a save dialog cancelled keeps what was indexed: it is only not saved
     if (meldungsBox(fensterhandles.hauptfenster, auswertungsText(Index, 6), "SysInfo", knoepfe::JaNein | symbol::Frage) ==
         antwort::Ja) {
-        if (indexDateiAnlegen(a, 0) != 1)
-            return 0;
-        indexDateiListeAktualisieren(a);
+        const int angelegt = indexDateiAnlegen(a, 0);
+        if (angelegt == 0)
+            return musterAbbrechen(a);
+        if (angelegt == 1)
+            indexDateiListeAktualisieren(a);
     }
     ergebnisDateiSuchen(a);
     skriptStatus |= skriptBit::ErgebnisseAngezeigt;

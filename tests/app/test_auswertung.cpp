@@ -209,6 +209,9 @@ TEST_F(AuswertungFall, ErgebnisdateiOeffnenBlaetternIndexUndSchliessen)
     }
     EXPECT_EQ(gemalt(), zeile(1, "2.5e-09", "5e-10"));
     EXPECT_EQ(grau(), (std::vector<int>{40195, 40211, 40191}));
+    skriptStatus &= ~skriptBit::ErgebnisseAngezeigt;   // loaded, not shown: 40191 shows it
+    EXPECT_EQ(grau(), (std::vector<int>{40195, 40211}));
+    befehlAn(auswertungBefehlDarstellen);
 
     // stepping: the last, past it, the first, before it, the thumb
     taste(plattform::taste::Ende);
@@ -311,6 +314,11 @@ TEST_F(AuswertungFall, FensterplatzGehtInDieEinstellungsdateiUndKommtSchluesselw
     schreiben(ordner + "auswertung.cfg", "auswertfenster xl=nan\nauswertfenster breite=1e300\n");
     ASSERT_EQ(auswertungEinstellungenLaden(auswertungsdaten), 1);
     EXPECT_EQ(std::tuple(r.links, r.rechts), std::tuple(100, 32767));
+
+    // closing deletes the temporary index
+    ASSERT_EQ(tmpDateien(ordner).size(), 1u);
+    befehlAn(auswertungBefehlDateiSchliessen);
+    EXPECT_TRUE(tmpDateien(ordner).empty());
 }
 
 // The script is replaced only once the new text is written whole: a failed write keeps
