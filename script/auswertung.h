@@ -35,7 +35,7 @@ extern Auswertungsfenster auswertungsfenster;
 // when the menu could not be loaded.
 int auswertungsModusStarten(Auswertungsdaten& a);
 // Leaves the mode: the window goes, the main window is enabled again, the loaded data stay
-// until they are closed. Always 1 (0 when the main menu cannot be shown).
+// until they are closed. Always 1.
 int simulationsModusSetzen(Auswertungsdaten& a);
 // Reads the current result: its changed parameters into the network, its curves into the
 // diagrams of the result neurons. 1, or 0 after a message.
