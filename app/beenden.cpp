@@ -12,6 +12,7 @@
 #include "platform/pfad.h"
 #include "platform/system.h"
 #include "server/serverbetrieb.h"
+#include "script/auswertung.h"
 #include <cstdio>
 #include <vector>
 
@@ -78,7 +79,10 @@ BeendenSchritt schritte[] = {
     {"Markierungen und Spike-Aufzeichnung", markierungenFreigeben},
     {"Board-Ausgaenge", boardAusgaengeZuruecksetzen},
     {"Threads", serverThreadBeenden},       // a running series stops before the shutdown begins
-    {"Skriptergebnisse", ergebnisDateienSchliessen},
+    {"Skriptergebnisse", [] {
+         ergebnisDateienSchliessen(auswertungsdaten);
+         auswertungsfensterZerstoeren();
+     }},
     {"Stifte, Pinsel und Schriften", zeichenObjekteLoeschen},
     {"Tastatur-Hook", hookEntfernen},
     {"Permutationsmodus", permutationsmodusBeenden},

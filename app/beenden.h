@@ -32,5 +32,3 @@ void beendenZuruecksetzen();
 
 // ---- what the shutdown asks of parts not built yet (their stub files in app/) -------------
 // (the board's outputs and the server thread: server/serverbetrieb.h)
-// the evaluation mode's result files closed
-void ergebnisDateienSchliessen();

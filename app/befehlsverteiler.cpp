@@ -57,6 +57,7 @@
 #include "platform/box.h"
 #include "script/ausfuehrung.h"
 #include "script/interaktiv.h"
+#include "script/auswertung.h"
 #include "script/skript.h"
 #include "server/server.h"
 #include "server/serverbetrieb.h"
@@ -122,7 +123,7 @@ void skriptLadenBefehl(Fenster, int)
 // "Skript schliessen": its result files close with it
 void skriptSchliessenBefehl(Fenster, int)
 {
-    ergebnisDateienSchliessen();
+    ergebnisDateienSchliessen(auswertungsdaten);
     skriptFreigeben(skript);
 }
 
@@ -652,6 +653,7 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlSkriptMeldungen, schalterBefehl, immer},
     {befehlSkriptLaden, skriptLadenBefehl, immer},
     {befehlSkriptSchliessen, skriptSchliessenBefehl, immer},
+    {befehlAuswertemodus, [](Fenster, int) { auswertungsModusStarten(auswertungsdaten); }, immer},
     {befehlSkriptStarten, skriptAusfuehrenBefehl, mitSkript},
     {befehlSkriptTesten, skriptAusfuehrenBefehl, mitSkript},
     {befehlSkriptNeuLadenUndStarten, skriptAusfuehrenBefehl, mitSkript},

@@ -17,6 +17,7 @@
 #include "platform/box.h"
 #include "platform/fenster.h"
 #include "platform/pfad.h"
+#include "script/auswertung.h"
 #include "texts/texte.h"
 #include <algorithm>
 #include <cctype>
@@ -187,6 +188,11 @@ int simulationOeffnen(int fragen)
     std::string pfad;
     if (fragen) {
         if (!dateiErfragen(pfad))
+            return nichtGeoeffnet();
+    } else if (skriptStatus & skriptBit::AuswertungLaedt) {
+        // the network a result file carries, written out beside it
+        pfad = auswertungsdaten.tmpNetz;
+        if (pfad.empty())
             return nichtGeoeffnet();
     } else {
         pfad = !dateipfade.vollerPfad.empty() ? dateipfade.vollerPfad

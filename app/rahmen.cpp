@@ -40,4 +40,18 @@ void diagrammFensterOeffnen(NeuronDaten* neuron)
 
 void programmEndeAufraeumen(int modus) { ::programmEndeAufraeumen(modus); }
 
+bool eingabeErfragen(const std::string& titel, const std::string& text1, const std::string& text2,
+                     const std::string& beschriftung, std::string& eingabe)
+{
+    eingabeParameter.titel = titel;
+    eingabeParameter.text1 = text1;
+    eingabeParameter.text2 = text2;
+    eingabeParameter.eingabeBeschriftung = beschriftung;
+    eingabeParameter.eingabeText = eingabe;
+    if (eingabeDialogOeffnen() != 1)
+        return false;
+    eingabe = eingabeParameter.eingabeText;
+    return true;
+}
+
 } // namespace rahmen

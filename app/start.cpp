@@ -19,6 +19,7 @@
 #include "platform/steuerelemente.h"
 #include "resources/menues.h"
 #include "script/interaktiv.h"
+#include "script/auswertung.h"
 #include "server/server.h"
 #include "server/serverbetrieb.h"
 #include "texts/texte.h"
@@ -48,7 +49,7 @@ const Klasse klassen[] = {
     {12, nullptr, diagrammFensterProc, 0xFFFFFF},
     {13, nullptr, standardFensterProc, 0xFFFFFF},        // permutation display: permutationFensterProc
     {14, nullptr, restzeitFensterProc, 0xFFFFFF},
-    {15, nullptr, standardFensterProc, 0xFFFFFF},        // evaluation: auswertungFensterProc
+    {15, nullptr, auswertungFensterProc, 0xFFFFFF},
     {16, nullptr, serverFensterProc, 0xFFFFFF},
     {0, "Vidiz Testfenster", standardFensterProc, 0xFFFFFF},   // threadTestFensterProc
     {17, nullptr, interaktivFensterProc, 0xFFFFFF},

@@ -54,4 +54,8 @@ void diagrammFensterOeffnen(NeuronDaten* neuron);
 void programmEndeAufraeumen(int modus);
 // a new neuron for one channel of a WAV import, in the row along the top; null when none
 NeuronDaten* wavNeuronErzeugen();
+// the input dialog over the main window with its title, two texts, the field's label and
+// start text; true for OK, with what was typed in eingabe
+bool eingabeErfragen(const std::string& titel, const std::string& text1, const std::string& text2,
+                     const std::string& beschriftung, std::string& eingabe);
 }

@@ -4,6 +4,7 @@
 // simulation, so that any result is found by one seek. Its header, list and entries are
 // read with every count and offset checked against the bytes present.
 #include "script/auswertungsdaten.h"
+#include "script/auswertung.h"
 #include "platform/box.h"
 #include "platform/pfad.h"
 #include "texts/texte.h"
@@ -185,10 +186,24 @@ int ergebnisIndexLaden(Auswertungsdaten& a)
             return fehler(meldungsTexte[1167]);
     std::fclose(f);
 
+    // a listed file that moved is found before the first header is read
     Auswertungsdaten neu;
-    neu.ergebnisPfad = namen.front();
-    if (!ergebnisDateiLaden(neu, 0))
+    neu.namen = std::move(namen);
+    const auto schliessen = [&neu] {
+        for (std::FILE* h : neu.handles)
+            if (h)
+                std::fclose(h);
+    };
+    if (!ergebnisDateiSuchen(neu)) {
+        schliessen();
         return 0;
+    }
+    namen = std::move(neu.namen);
+    neu.ergebnisPfad = namen.front();
+    if (!ergebnisDateiLaden(neu, 0)) {
+        schliessen();
+        return 0;
+    }
     for (std::FILE* h : a.handles)
         if (h)
             std::fclose(h);
@@ -197,7 +212,7 @@ int ergebnisIndexLaden(Auswertungsdaten& a)
     a.ergebnisPfad = namen.front();
     a.satzZeiger = neu.satzZeiger;
     a.index = std::move(index);
-    a.handles.assign(namen.size(), nullptr);
+    a.handles = std::move(neu.handles);
     a.namen = std::move(namen);
     a.listenOffset = listenOffset;
     a.indexOffset = indexOffset;

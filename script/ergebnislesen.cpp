@@ -5,6 +5,7 @@
 // follow, before anything is allocated or kept. A refusal leaves the loaded data as they
 // were.
 #include "script/auswertungsdaten.h"
+#include "script/auswertung.h"
 #include "core/status.h"
 #include "model/ergebnisdateien.h"
 #include "model/skriptzeit.h"
@@ -267,7 +268,8 @@ bool dateiWaehlen(Auswertungsdaten& a)
 
 int ergebnisDateiLaden(Auswertungsdaten& a, int interaktiv)
 {
-    if (interaktiv && !dateiWaehlen(a))
+    // a file the caller opened (an index's or a series') is read without asking
+    if (interaktiv && !a.ergebnisDatei && !dateiWaehlen(a))
         return 0;
     std::FILE* f = plattform::dateiOeffnen(a.ergebnisPfad, "rb");
     if (!f)
@@ -400,6 +402,9 @@ int ergebnisLesen(Auswertungsdaten& a, std::FILE* f)
     s.geaendert = std::move(geaendert);
     s.ergebnisneurone = std::move(neurone);
     a.satzZeiger = naechster;
+    // the network gets the parameters of this simulation; an entry that stops the walk has
+    // said why, and the record stays read
+    parameterAnweisungAnwenden(a);
     return 1;
 }
 

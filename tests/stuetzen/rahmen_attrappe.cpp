@@ -99,4 +99,10 @@ void diagrammFensterOeffnen(NeuronDaten* neuron)
 
 void programmEndeAufraeumen(int) {}
 
+// the input dialog: cancelled
+bool eingabeErfragen(const std::string&, const std::string&, const std::string&, const std::string&, std::string&)
+{
+    return false;
+}
+
 } // namespace rahmen
