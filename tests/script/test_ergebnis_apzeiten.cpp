@@ -76,7 +76,11 @@ TEST_F(ApDateiFall, ApZeitenDateiWirdGelesenUndIndiziert)
     ASSERT_EQ(indexDateiListeAktualisieren(a), 1);
     Auswertungsdaten z;
     z.indexPfad = a.indexPfad;
+    // the first file's header is read as an interactive load reads it: it asks before the
+    // loaded script and result header go
+    pt::boxAntworten({6, 6});
     ASSERT_EQ(ergebnisIndexLaden(z), 1);
+    EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
     ASSERT_EQ(z.index.size(), 7u);
     ASSERT_EQ(ergebnisNachIndexLesen(z, 6), 1);
     EXPECT_EQ(z.skript.ergebnisneurone[0].werte[0], (std::vector<float>{0.0125f, 0.1f}));
