@@ -33,7 +33,6 @@
 #include "texts/texte.h"
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 void (*skriptLaufHaken)() = nullptr;
 
