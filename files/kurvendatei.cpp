@@ -5,6 +5,7 @@
 // against the others and against the file's size before it changes anything.
 #include "files/kurvendatei.h"
 #include "core/rahmen.h"
+#include "core/skriptwerte.h"
 #include "core/status.h"
 #include "files/netzdatei.h"
 #include "files/netzpuffer.h"
@@ -14,6 +15,7 @@
 #include "model/layout.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
+#include "model/skriptzeit.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
 #include "platform/pfad.h"
@@ -27,7 +29,6 @@
 
 DatHeader datHeader;
 int64_t datGroesseGrenze = 2147483647;
-DatSkriptAblage datSkriptAblage;
 
 namespace {
 
@@ -110,20 +111,19 @@ bool namenWaehlen()
         p.ordner = dateipfade.dokumentVerzeichnis;
     if (p.endung.empty())
         p.endung = "dat";
-    if ((skriptStatus & skriptBit::Laeuft) && datSkriptAblage.datenSpeichern) {
+    SkriptLaufwerte& skr = skriptLaufwerte;
+    if ((skriptStatus & skriptBit::Laeuft) && skr.dat) {
         // numbered and time-stamped under the script
-        const std::tm z = ortszeit();
-        char stempel[32];
-        std::snprintf(stempel, sizeof stempel, "%02d%02d%02d %02d%02d%02d", (z.tm_year + 1900) % 100, z.tm_mon + 1,
-                      z.tm_mday, z.tm_hour, z.tm_min, z.tm_sec);
+        char stempel[32] = {};
+        datumFormatieren(nullptr, stempel, 10);
         char nummer[16];
-        std::snprintf(nummer, sizeof nummer, datSkriptAblage.laufAnzahl >= 1000 ? "%05d" : "%03d",
-                      ++datSkriptAblage.zaehler);
+        std::snprintf(nummer, sizeof nummer, skr.simulationen >= 1000 ? "%05d" : "%03d", ++skr.datZaehler);
         std::string ordner = p.ordner;
         if (!ordner.empty() && (ordner.back() == '/' || ordner.back() == '\\'))
             ordner.pop_back();
-        datPfadSetzen((ordner.empty() ? "" : ordner + "/") + p.stamm + " skript " + stempel + " " + nummer + "." +
-                      p.endung);
+        // only the path: the stem stays the network's, so the next file's name does not
+        // carry this one's stamp and number again
+        p.pfad = (ordner.empty() ? "" : ordner + "/") + p.stamm + " skript " + stempel + " " + nummer + "." + p.endung;
         return true;
     }
     // the save dialog

@@ -39,20 +39,12 @@ constexpr int datSatzKopf = 12;         // neuron, diagram and slot before a rec
 // A file stops taking curves before it would reach this size (2 GB - 1); tests lower it.
 extern int64_t datGroesseGrenze;
 
-// what a script run sets for the curve data files it saves: with datenSpeichern on they are
-// saved without a dialog under numbered, time-stamped names
-struct DatSkriptAblage {
-    int datenSpeichern = 0;
-    int laufAnzahl = 0;           // from 1000 runs on the counter has five digits
-    int zaehler = 0;              // files saved so far
-};
-extern DatSkriptAblage datSkriptAblage;
-
 // clears the record and sets the magic and the header length; 1
 int datHeaderInit(DatHeader& kopf);
 
-// "DAT-Datei speichern unter": the name from the save dialog (or the script's numbered
-// name), then the file written through a temporary file. 1 when it was saved; 0 when the
+// "DAT-Datei speichern unter": the name from the save dialog, or while a script with DAT runs
+// "<folder>/<stem> skript yymmdd hhmmss <counter>.<ext>" without a dialog (the counter of
+// the script's files, five digits from 1000 simulations on), then the file written through a temporary file. 1 when it was saved; 0 when the
 // dialog was cancelled or the file could not be written (said in a notice).
 int datDateiSpeichern(DatHeader& kopf);
 // The whole file into aus: header, text, then the curve of every slot that holds samples,

@@ -54,6 +54,7 @@ void kernBindungAufheben();
 // ---- resources -------------------------------------------------------------
 int64_t freierPlatz(const std::string& ordner);   // bytes free for the user there, -1 on error
 int64_t verfuegbarerSpeicher();                   // bytes of available memory, -1 when unknown
+int64_t verfuegbarerVirtuellerSpeicher();         // ... with the free swap, -1 when unknown
 
 // Runs a program found on PATH with these arguments (argumente[0] is its name) and waits
 // for it. -1 when it cannot be started (not installed), else its exit code.

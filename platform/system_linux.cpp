@@ -109,6 +109,15 @@ int64_t verfuegbarerSpeicher()
     return static_cast<int64_t>(si.freeram) * si.mem_unit;
 }
 
+int64_t verfuegbarerVirtuellerSpeicher()
+{
+    const int64_t speicher = verfuegbarerSpeicher();
+    struct sysinfo si;
+    if (speicher < 0 || ::sysinfo(&si) != 0)
+        return -1;
+    return speicher + static_cast<int64_t>(si.freeswap) * si.mem_unit;
+}
+
 int programmAusfuehren(const std::vector<std::string>& argumente)
 {
     if (argumente.empty())

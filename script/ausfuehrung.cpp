@@ -8,11 +8,13 @@
 // again, so every value it changed in its own record starts fresh for the next run.
 #include "script/ausfuehrung.h"
 #include "script/interaktiv.h"
+#include "script/anweisungsbericht.h"
 #include "core/rahmen.h"
 #include "core/skriptwerte.h"
 #include "core/status.h"
 #include "model/anzeigeeinstellungen.h"
 #include "model/ergebnisdateien.h"
+#include "model/kanalzeiger.h"
 #include "model/kurven.h"
 #include "model/laufstart.h"
 #include "model/netz.h"
@@ -32,7 +34,6 @@
 #include "texts/texte.h"
 #include <algorithm>
 #include <cmath>
-#include <iterator>
 
 void (*skriptLaufHaken)() = nullptr;
 
@@ -60,9 +61,12 @@ struct Lauf {
     Skript& s;
     std::FILE* log = nullptr;
     int verfeinerungen = 0;
-    NeuronDaten* kanalNeuron = nullptr;
+    // the channel chosen last, by number: a simulation between the choice and its use may
+    // let the user delete the neuron or its channels
+    int kanalNeuron = 0;
     int standardKanal = 0;
-    BenutzerKanal* benutzerKanal = nullptr;
+    int benutzerKanal = 0;              // position in the neuron's list, 0 none
+    bool tauFehler = false;             // the last BUP found a tau product of 0 or less
     double startZeit = 0.0;
 };
 
@@ -256,17 +260,17 @@ Ende kanalWaehlen(Lauf& l, const SkriptAnweisung& a)
             plattform::hinweisBox(meldungFormatieren(1105, n->name, a.ziel));
             return Ende::Abgebrochen;
         }
-        l.kanalNeuron = n;
+        l.kanalNeuron = n->nummer;
         l.standardKanal = a.ziel;
-        l.benutzerKanal = nullptr;
+        l.benutzerKanal = 0;
         return Ende::Weiter;
     }
-    if (a.ziel < 1 || a.ziel > static_cast<int>(n->benutzerKanaele.size())) {
+    if (!benutzerKanalNummer(*n, a.ziel)) {
         plattform::hinweisBox(meldungFormatieren(1106, n->name, a.ziel));
         return Ende::Abgebrochen;
     }
-    l.kanalNeuron = n;
-    l.benutzerKanal = &*std::next(n->benutzerKanaele.begin(), a.ziel - 1);
+    l.kanalNeuron = n->nummer;
+    l.benutzerKanal = a.ziel;
     return Ende::Weiter;
 }
 
@@ -277,11 +281,11 @@ Ende kanalWert(Lauf& l, SkriptAnweisung& a)
                      a.code == c("SWA") || a.code == c("RCB") || a.code == c("HMB") || a.code == c("SWB");
     NeuronDaten* n = neuronNachNummer(a.neuronNummer);
     // the channel chosen last must still be the statement's own
-    if (!n || n != l.kanalNeuron)
+    if (!n || n->nummer != l.kanalNeuron)
         return zielFehlt(a);
     const double w = schleifenWert(l.s, a, !tor);
     if (a.zielArt == zielArt::Benutzerkanal) {
-        BenutzerKanal* k = l.benutzerKanal;
+        BenutzerKanal* k = l.benutzerKanal ? benutzerKanalNummer(*n, l.benutzerKanal) : nullptr;
         if (!k)
             return zielFehlt(a);
         switch (a.code) {
@@ -358,7 +362,8 @@ Ende synapsenWert(Lauf& l, SkriptAnweisung& a)
     case c("BNF"): b.b[0] = w; break;
     case c("BBF"): b.b[1] = w; break;
     case c("BND"): b.b[2] = w; break;
-    default: b.b[3] = w; break;   // BBD
+    case c("BBD"): b.b[3] = w; break;
+    default: break;
     }
     dokumentieren(l.s, a);
     return Ende::Weiter;
@@ -373,7 +378,7 @@ void bahnungAbleiten(Bahnung& b)
     b.a[3] = -b.a[2];
 }
 
-Ende bahnungAktualisieren(const SkriptAnweisung& a)
+Ende bahnungAktualisieren(Lauf& l, const SkriptAnweisung& a)
 {
     SynapseDaten* syn = synapseNachId(a.ziel);
     if (!syn)
@@ -381,6 +386,9 @@ Ende bahnungAktualisieren(const SkriptAnweisung& a)
     Bahnung& b = syn->bahnung;
     b.kurvenZeit = {};
     bahnungAbleiten(b);
+    // the values stay as computed; the report says that the time constants cannot work
+    const bool fazilitation = b.art == bahnungsArt::Fazilitation;
+    l.tauFehler = !(fazilitation ? b.tau[0] * b.tau[1] > 0.0 : b.tau[2] * b.tau[3] > 0.0);
     return Ende::Weiter;
 }
 
@@ -524,7 +532,7 @@ Ende wiederholen(Lauf& l, int& i)
     return Ende::Weiter;
 }
 
-Ende anweisungAusfuehren(Lauf& l, int& i)
+Ende aktionAusfuehren(Lauf& l, int& i)
 {
     Skript& s = l.s;
     SkriptAnweisung& a = s.anweisungen[static_cast<size_t>(i)];
@@ -540,7 +548,7 @@ Ende anweisungAusfuehren(Lauf& l, int& i)
     case c("KAN"): case c("BKA"): return kanalWaehlen(l, a);
     case c("RUP"): return reizAktualisieren(l, a);
     case c("SUP"): return synapseNachIdSuchen(s, a.ziel) ? Ende::Weiter : Ende::Abgebrochen;
-    case c("BUP"): return bahnungAktualisieren(a);
+    case c("BUP"): return bahnungAktualisieren(l, a);
     case c("SRU"): case c("DRU"): case c("SKA"): case c("DKA"): case c("LLE"): return neuronWert(l, a);
     case c("RBE"): case c("RAN"): case c("RAB"): case c("RDA"): case c("REN"): case c("RPE"): case c("RAM"):
     case c("RPA"): case c("RWI"): case c("RAL"): case c("RAR"): case c("REI"):
@@ -548,9 +556,36 @@ Ende anweisungAusfuehren(Lauf& l, int& i)
     case c("INI"): case c("POW"): case c("RCA"): case c("HMA"): case c("SWA"): case c("RCB"): case c("HMB"):
     case c("SWB"): case c("EPO"): case c("LEI"):
         return kanalWert(l, a);
-    default:
+    case c("DEL"): case c("SEP"): case c("SLE"): case c("TRT"): case c("TRS"): case c("TSC"): case c("TKR"):
+    case c("TFA"): case c("THA"): case c("THB"): case c("TRA"): case c("TRB"): case c("TSA"): case c("TSB"):
+    case c("TNF"): case c("TBF"): case c("TND"): case c("TBD"): case c("ANF"): case c("ABF"): case c("AND"):
+    case c("ABD"): case c("BNF"): case c("BBF"): case c("BND"): case c("BBD"): case c("BAH"): case c("DEP"):
+    case c("FAZ"):
         return synapsenWert(l, a);
+    default:
+        // no action of its own: the report names the code and the walk goes on
+        return Ende::Weiter;
     }
+}
+
+// The statement's action, then its report: with statement logging on it goes to the log
+// and into the question box, whose Cancel ends the walk.
+Ende anweisungAusfuehren(Lauf& l, int& i)
+{
+    const size_t k = static_cast<size_t>(i);
+    l.tauFehler = false;
+    const Ende e = aktionAusfuehren(l, i);
+    if (e != Ende::Weiter)
+        return e;
+    if (l.tauFehler)
+        bahnungsTauBerichtBilden();
+    else
+        anweisungsBerichtBilden(l.s, l.s.anweisungen[k], l.standardKanal);
+    if (!l.s.anweisungenProtokollieren || meldungsPuffer.empty())
+        return Ende::Weiter;
+    const std::string bericht = meldungsPuffer;
+    logZeile(l.log, bericht);
+    return weiterFragen(bericht) ? Ende::Weiter : Ende::Abgebrochen;
 }
 
 // ---- start ------------------------------------------------------------------------------------
@@ -749,6 +784,10 @@ int beenden(Lauf& l, bool fertig, bool kopfAbgebrochen, double anzeigeIntervall)
         plattform::fensterZerstoeren(fensterhandles.interaktivFenster);
         fensterhandles.interaktivFenster = nullptr;
     }
+    // the captured output window gets the script's own title back
+    if (s.bmpFlag && !s.bmpTitel.empty())
+        if (NeuronDaten* n = neuronNachNummer(s.bmpNeuron); n && plattform::istFenster(n->hauptDiagramm.fenster))
+            plattform::titelSetzen(n->hauptDiagramm.fenster, s.bmpTitel);
     if (fensterhandles.hauptfenster) {
         plattform::vordergrundSetzen(fensterhandles.hauptfenster);
         if (fensterhandles.statusleiste) {
@@ -779,11 +818,11 @@ int skriptSimulationStarten(Skript& s, int, std::FILE* log)
         skriptStatus &= ~skriptBit::Anhalten;
         return 0;
     }
-    if (s.anweisungenProtokollieren) {
+    if (s.anweisungenProtokollieren)
         logZeile(log, meldungFormatieren(1137, zeitText()));
-        if (!weiterFragen(meldungsPuffer))
-            return 0;
-    }
+    // before each simulation the question box offers the last text formed
+    if (!weiterFragen(std::string(meldungsPuffer)))
+        return 0;
     if (skriptLaufHaken)
         skriptLaufHaken();
     else
@@ -992,6 +1031,7 @@ int skriptAusfuehren(Skript& s, int modus)
     w.auswahl = s.auswahlModus;
     w.auswahlAnzahl = static_cast<int>(s.liste.size());
     w.ersterLauf = w.lauf = w.zaehler = w.neuGestartet = 0;
+    w.datZaehler = 0;
     w.zaehlerGrenze = 1;
     w.startZeit = l.startZeit;
     laufendesSkript = &s;

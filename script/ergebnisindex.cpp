@@ -5,8 +5,11 @@
 // read with every count and offset checked against the bytes present.
 #include "script/auswertungsdaten.h"
 #include "script/auswertung.h"
+#include "core/status.h"
 #include "platform/box.h"
+#include "platform/fenster.h"
 #include "platform/pfad.h"
+#include "platform/system.h"
 #include "texts/texte.h"
 #include <algorithm>
 #include <array>
@@ -48,7 +51,32 @@ std::array<char, pfadLaenge> slot(const std::string& name)
     return b;
 }
 
+// Room for an index of n entries: a larger one than the memory at hand is read only when
+// the user agrees, never one that passes the virtual memory too. Sizes in 64 bits.
+bool speicherReicht(uint64_t n)
+{
+    const SpeicherStand st = speicherStandHaken
+                                 ? speicherStandHaken()
+                                 : SpeicherStand{plattform::verfuegbarerSpeicher(),
+                                                 plattform::verfuegbarerVirtuellerSpeicher()};
+    const uint64_t bytes = n * sizeof(IndexEintrag);
+    if (st.physisch < 0 || bytes <= static_cast<uint64_t>(st.physisch))
+        return true;
+    const auto mb = [](uint64_t b) { return static_cast<long long>(b / 1048576u); };
+    const long long physisch = mb(static_cast<uint64_t>(st.physisch));
+    const long long virtuell = st.virtuell < 0 ? -1 : mb(static_cast<uint64_t>(st.virtuell));
+    if (st.virtuell >= 0 && bytes > static_cast<uint64_t>(st.virtuell)) {
+        plattform::hinweisBox(meldungFormatieren(1453, physisch, virtuell, mb(bytes)));
+        return false;
+    }
+    return plattform::meldungsBox(fensterhandles.hauptfenster, meldungFormatieren(1454, physisch, virtuell, mb(bytes)),
+                                  "SysInfo", plattform::knoepfe::JaNein | plattform::symbol::Frage) ==
+           plattform::antwort::Ja;
+}
+
 } // namespace
+
+SpeicherStand (*speicherStandHaken)() = nullptr;
 
 int ergebnisIndexSpeichern(Auswertungsdaten& a, int temporaer)
 {
@@ -122,6 +150,7 @@ int ergebnisIndexErstellen(Auswertungsdaten& a, int)
     a.handles.push_back(nullptr);
     a.aktuellesErgebnis = static_cast<int>(a.index.size());
     a.index.insert(a.index.end(), neu.begin(), neu.end());
+    a.statusText = meldungFormatieren(1451, static_cast<long long>(a.index.size()), static_cast<long long>(a.namen.size()));
     return 1;
 }
 
@@ -170,6 +199,10 @@ int ergebnisIndexLaden(Auswertungsdaten& a)
         return fehler(meldungsTexte[1167]);
     if (uint64_t{indexOffset} + uint64_t{n} * sizeof(IndexEintrag) > bytes)
         return fehler(meldungsTexte[227]);
+    if (!speicherReicht(n)) {
+        std::fclose(f);
+        return 0;
+    }
     std::vector<std::string> namen;
     std::fseek(f, listenOffset, SEEK_SET);
     for (uint32_t k = 0; k < dateien; ++k) {
@@ -199,8 +232,20 @@ int ergebnisIndexLaden(Auswertungsdaten& a)
         return 0;
     }
     namen = std::move(neu.namen);
+    // the header of the first listed file with its texts, as an interactive load reads it,
+    // from the handle the search opened
     neu.ergebnisPfad = namen.front();
-    if (!ergebnisDateiLaden(neu, 0)) {
+    neu.ergebnisDatei = neu.handles.empty() ? nullptr : neu.handles.front();
+    std::FILE* eigene = nullptr;
+    if (!neu.ergebnisDatei)
+        neu.ergebnisDatei = eigene = plattform::dateiOeffnen(neu.ergebnisPfad, "rb");
+    const int gelesen = neu.ergebnisDatei ? ergebnisDateiLaden(neu, 1) : 0;
+    if (!neu.ergebnisDatei)
+        plattform::hinweisBox(meldungsTexte[226]);
+    if (eigene)
+        std::fclose(eigene);
+    neu.ergebnisDatei = nullptr;
+    if (!gelesen) {
         schliessen();
         return 0;
     }
@@ -211,6 +256,9 @@ int ergebnisIndexLaden(Auswertungsdaten& a)
     a.kopf = neu.kopf;
     a.ergebnisPfad = namen.front();
     a.satzZeiger = neu.satzZeiger;
+    a.tmpSkript = neu.tmpSkript;
+    a.tmpNetz = neu.tmpNetz;
+    a.tmpPermutation = neu.tmpPermutation;
     a.index = std::move(index);
     a.handles = std::move(neu.handles);
     a.namen = std::move(namen);

@@ -223,8 +223,15 @@ bool textAuslagern(Leser& l, uint32_t offset, uint32_t laenge, const std::string
         plattform::hinweisBox(meldungsTexte[verlaufen]);
         return false;
     }
+    // a scratch copy of what the result file keeps: written plainly, gone again on a failure
     const std::string ziel = stamm + "." + endung;
-    if (!plattform::dateiSicherSchreiben(ziel, text)) {
+    std::FILE* f = plattform::dateiOeffnen(ziel, "wb");
+    const bool geschrieben = f && (text.empty() || std::fwrite(text.data(), 1, text.size(), f) == text.size());
+    if (!f || std::fclose(f) != 0 || !geschrieben) {
+        if (f) {
+            std::error_code fehler;
+            std::filesystem::remove(plattform::pfadAufloesen(ziel), fehler);
+        }
         plattform::hinweisBox(meldungFormatieren(74, ziel));
         return false;
     }
@@ -232,7 +239,15 @@ bool textAuslagern(Leser& l, uint32_t offset, uint32_t laenge, const std::string
     return true;
 }
 
-// the questions and the choice of an interactive load; false when nothing is to be read
+// the folder of a path, "." when it names none
+std::string ordnerVon(const std::string& pfad)
+{
+    const size_t schnitt = pfad.find_last_of('/');
+    return schnitt == std::string::npos ? "." : pfad.substr(0, schnitt);
+}
+
+// The questions and the choice of an interactive load; false when nothing is to be read.
+// A file the caller has opened is read without a choice.
 bool dateiWaehlen(Auswertungsdaten& a)
 {
     const uint32_t geladen = skriptStatus;   // releasing the script clears the result bit too
@@ -248,6 +263,8 @@ bool dateiWaehlen(Auswertungsdaten& a)
             return false;
         skriptStatus &= ~skriptBit::ErgebnisKopfGeladen;
     }
+    if (a.ergebnisDatei)
+        return true;
     plattform::DateiWahl wahl;
     wahl.ordner = dateipfade.ergebnisVerzeichnis.empty() ? dateipfade.dokumentVerzeichnis : dateipfade.ergebnisVerzeichnis;
     wahl.endung = "bin";
@@ -261,8 +278,20 @@ bool dateiWaehlen(Auswertungsdaten& a)
         return false;
     }
     a.ergebnisPfad = pfad;
+    a.auswertungsOrdner = ordnerVon(pfad);
     return true;
 }
+
+// closes the file at the end of a header load unless the caller opened it
+struct DateiHalter {
+    std::FILE* f;
+    bool eigen;
+    ~DateiHalter()
+    {
+        if (eigen && f)
+            std::fclose(f);
+    }
+};
 
 } // namespace
 
@@ -271,15 +300,20 @@ int ergebnisDateiLaden(Auswertungsdaten& a, int interaktiv)
     // a file the caller opened (an index's or a series') is read without asking
     if (interaktiv && !a.ergebnisDatei && !dateiWaehlen(a))
         return 0;
-    std::FILE* f = plattform::dateiOeffnen(a.ergebnisPfad, "rb");
+    DateiHalter halter{a.ergebnisDatei, !a.ergebnisDatei};
+    if (!halter.f)
+        halter.f = plattform::dateiOeffnen(a.ergebnisPfad, "rb");
+    std::FILE* f = halter.f;
     if (!f)
         return abgelehnt(1160);
+    // the folder of a result file read becomes the folder of the results
+    const std::string ordner = ordnerVon(a.ergebnisPfad);
+    dateipfade.ergebnisVerzeichnis = ordner;
     Leser l(f);
     char gelesen[64] = {};
     l.an(0);
     l.bytes(gelesen, sizeof gelesen);
     if (!l.gut || std::memcmp(gelesen, magie, sizeof magie) != 0) {
-        std::fclose(f);
         plattform::hinweisBox(meldungFormatieren(1150, a.ergebnisPfad));
         return 0;
     }
@@ -288,28 +322,21 @@ int ergebnisDateiLaden(Auswertungsdaten& a, int interaktiv)
     const uint32_t m = l.u32();
     k.version = l.u32();
     if (!l.gut || m != marke || k.version != binVersion) {
-        std::fclose(f);
         plattform::hinweisBox(meldungFormatieren(1151, a.ergebnisPfad, std::floor(k.version / 100.0),
                                                  static_cast<double>(k.version % 100)));
         return 0;
     }
     int meldung = 0;
-    if (!kopfLesen(l, s, k, meldung)) {
-        std::fclose(f);
+    if (!kopfLesen(l, s, k, meldung))
         return abgelehnt(meldung);
-    }
     std::string tmp[3];
     if (interaktiv) {
-        if (!klassenLesen(l, s, k)) {
-            std::fclose(f);
+        if (!klassenLesen(l, s, k))
             return abgelehnt(1184);
-        }
         const size_t schnitt = a.ergebnisPfad.find_last_of('/');
-        std::string ordner = schnitt == std::string::npos ? "." : a.ergebnisPfad.substr(0, schnitt);
         std::string name = a.ergebnisPfad.substr(schnitt == std::string::npos ? 0 : schnitt + 1);
         if (const size_t punkt = name.rfind('.'); punkt != std::string::npos)
             name.resize(punkt);
-        dateipfade.ergebnisVerzeichnis = ordner;
         char zeit[32] = {};
         const std::tm jetzt = ortszeit();
         const std::string stamm = ordner + "/" + name + " tmp aus bin " + datumFormatieren(&jetzt, zeit, 10);
@@ -318,7 +345,6 @@ int ergebnisDateiLaden(Auswertungsdaten& a, int interaktiv)
                    (k.permutationsLaenge == 0 ||
                     textAuslagern(l, k.permutationsOffset, k.permutationsLaenge, stamm, "pmt", 1187, tmp[2]));
         if (!gut) {
-            std::fclose(f);
             // nothing stays half-loaded: the texts already written go again
             std::error_code fehler;
             for (const std::string& t : tmp)
@@ -327,7 +353,6 @@ int ergebnisDateiLaden(Auswertungsdaten& a, int interaktiv)
             return 0;
         }
     }
-    std::fclose(f);
     s.pfad = k.skriptPfad;
     a.skript = std::move(s);
     a.kopf = k;
@@ -451,9 +476,8 @@ int ergebnisKopfPruefen(Auswertungsdaten& a)
         plattform::hinweisBox(text);
         return 0;
     }
-    a.kopf.saetze = neu.kopf.saetze;
-    a.kopf.ersterSatz = neu.kopf.ersterSatz;
-    a.kopf.dateiNummer = neu.kopf.dateiNummer;
+    // its record count and every position of its header replace the loaded file's
+    a.kopf = neu.kopf;
     a.satzZeiger = neu.satzZeiger;
     return 1;
 }

@@ -80,8 +80,11 @@ TEST_F(AusfuehrungFall, ReiheLaeuftDieGewaehltenSimulationenMitTabelleUndLog)
 {
     ASSERT_EQ(laden(reihe()), 1);
     skriptMeldungenAnzeigen = 1;
-    pt::boxAntworten({6, 6, 6, 6, 6, 6, 6, 1});   // the seven header lines, the reload
+    // the seven header lines, the question before each of the seven simulations, the reload
+    pt::boxAntworten({6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 6, 1});
     ASSERT_EQ(skriptAusfuehren(skript, 1), 1);
+    // before the first simulation the box offers the last report formed, the RUP's
+    EXPECT_EQ(pt::boxLog()[7].text, "stromreiz in neuron Sensor links segment Soma erzeugen\n\nweitere meldungen anzeigen?");
     const std::vector<int> nummern = {1, 2, 5, 6, 11, 15, 16};
     const std::vector<double> ram = {1e-9, 5e-10, 1.25e-9, 5e-10, 7.5e-10, 1.25e-9, 1.25e-9};
     const std::vector<double> sle = {2.5e-9, 2.5e-9, 3.75e-9, 5e-9, 5e-9, 5e-9};
