@@ -9,6 +9,7 @@
 #include "core/status.h"
 #include "dialogs/rahmen.h"
 #include "model/netz.h"
+#include "model/parameter.h"
 #include "model/simulationsparameter.h"
 #include "model/undo.h"
 #include "platform/box.h"
@@ -188,6 +189,20 @@ bool felderLesen(Fenster dlg)
     for (int i = 0; i < feldAnzahl; ++i)
         if (!dialogZahlFeldLesen(dlg, felder[i], werte[i]))
             return false;
+    // the step divides by a capacitance, and a negative leak makes the potential run away:
+    // either would stop the run with a misleading hint about the step
+    for (int i = ionenFelder; i < feldAnzahl; ++i) {
+        const int p = passiv[static_cast<size_t>(i - ionenFelder)];
+        const bool kapazitaet = p == par::SomaKapazitaet || p == par::DendritKapazitaet;
+        const bool leitwert = p == par::SomaLeitwert || p == par::SomaDendritKopplung || p == par::DendritLeitwert ||
+                              p == par::DendritSomaKopplung;
+        const double x = werte[static_cast<size_t>(i)];
+        if ((kapazitaet && !(x > 0.0)) || (leitwert && x < 0.0)) {
+            hinweisBox(meldungFormatieren(kapazitaet ? 953 : 954, feldBeschriftung(dlg, felder[static_cast<size_t>(i)])));
+            dialogElementFokussieren(dlg, felder[static_cast<size_t>(i)], 1);
+            return false;
+        }
+    }
     kopie.werte = werte;
     // a start potential equal to a resting potential of exactly -40 mV moves off it
     for (auto [ruhe, start] : {std::pair{wSomaRuhe, wSomaStart}, std::pair{wDendRuhe, wDendStart}})

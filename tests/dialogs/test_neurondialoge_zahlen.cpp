@@ -153,3 +153,20 @@ TEST_F(NeuronZahlen, PhysiologieSynchronisiertKeinenTippfehler)
     EXPECT_EQ(physiologieBefehl(nullptr, befehlPhysiologie), 2);
     EXPECT_EQ(letzteBox(), meldungFormatieren(952, "Ruhepotential (V)"));
 }
+
+// A capacitance of 0 or a negative leak once went in and stopped the run at its first step
+// with a hint about the step length
+TEST_F(NeuronZahlen, PhysiologieNimmtKeineKapazitaetOhneWertUndKeinenNegativenLeitwert)
+{
+    NeuronDaten* n = neuron(1, true);
+    const double kapazitaet = n->parameter[par::SomaKapazitaet], leitwert = n->parameter[par::SomaLeitwert];
+    test::boxAntworten({antwort::Ok, antwort::Ok});
+    test::dialogSkript(117, {sch::tippen(1109, "0"), sch::klicken(1), fokus(1109), sch::tippen(1109, "1e-10"),
+                             sch::tippen(1104, "-1e-9"), sch::klicken(1), fokus(1104), sch::klicken(2)});
+    EXPECT_EQ(physiologieBefehl(nullptr, befehlPhysiologie), 2);
+    ASSERT_EQ(test::boxLog().size(), 2u);
+    EXPECT_EQ(test::boxLog()[0].text, meldungFormatieren(953, "Kapazit\xE4t (F)"));
+    EXPECT_EQ(test::boxLog()[1].text, meldungFormatieren(954, "Leitf\xE4higkeit (Membranleckstrom) (S)"));
+    EXPECT_EQ(std::pair(n->parameter[par::SomaKapazitaet], n->parameter[par::SomaLeitwert]),
+              std::pair(kapazitaet, leitwert));
+}
