@@ -173,6 +173,8 @@ void vorherZurueckholen(Vorher& v)
     pfadeZurueck(v);
     if (fensterhandles.hauptfenster)
         plattform::titelSetzen(fensterhandles.hauptfenster, v.titel);
+    // the status bar leaves the empty network's hint, as after a load of the file itself
+    statusTeilSetzen(0, "");
     // the windows that were open, at their places; the network's own list stays its own
     const Fensterliste liste = fensterliste;
     fensterliste = v.fenster;

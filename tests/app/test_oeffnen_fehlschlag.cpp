@@ -82,6 +82,8 @@ TEST_F(OeffnenFehlschlag, AbgeschnitteneNetzdateiBehaeltDasNetz)
     EXPECT_EQ(oeffnen("kaputt.gui", ganz.substr(0, neuron + 40)), 0);
     EXPECT_EQ(gezeigteBoxen(), BoxTexte{"Hinweis: " + meldungFormatieren(253, ordner + "kaputt.gui", 2)});
     netzWieVorher();
+    // the status bar no longer asks for a network
+    EXPECT_FALSE(pt::statusleisteZustand(fensterhandles.statusleiste)->einfach);
     // a later save goes to the network's own file, not to the one that failed
     EXPECT_TRUE(guiDateiSpeichern(0, nullptr, 1));
     EXPECT_EQ(lesen(ordner + "kaputt.gui"), ganz.substr(0, neuron + 40));
