@@ -29,14 +29,6 @@ enum : int {
     idRueckkopplungNeu = 1919, idKollisionNeu = 1920, idKern = 2321,
 };
 
-constexpr const char* frageKern =
-    "sicher, dass sie den prozess kern %d zuweisen wollen?\n"
-    "wenn ja, dann passiert das genau jetzt, wenn sie auf's knoepfchen druecken!";
-constexpr const char* frageExport =
-    "es sind neurone fuer ASCII-Export aktiviert. jetzt sollte die anzahl dezimalstellen "
-    "ggfls. angepasst werden.\n\nfalls ihnen dieser hinweis auf die nerven geht, einfach auf "
-    "NEIN klicken, dann ist bis zum nexten programmstart ruhe.";
-
 // what the dialog shows and OK writes back; the record stays untouched until then
 struct Arbeitskopie {
     double dauer = 0.0, schritt = 0.0, schwelle = 0.0;
@@ -152,9 +144,7 @@ void kernGewaehlt(Fenster dlg)
 {
     const int i = listeAuswahl(dlg, idKern);
     const int kern = static_cast<int>(listeDaten(dlg, idKern, i));
-    char text[256];
-    std::snprintf(text, sizeof text, frageKern, kern);
-    if (sysInfoBox(text, knoepfe::JaNein) == antwort::Ja) {
+    if (sysInfoBox(meldungFormatieren(1460, kern), knoepfe::JaNein) == antwort::Ja) {
         simulationsParameter.prozessorkern = kern;
         return;
     }
@@ -211,7 +201,7 @@ intptr_t speichern(Fenster dlg, int id)
     // the reminder of the ASCII export
     if (exportHinweisFaellig) {
         exportHinweisFaellig = false;
-        if (exportHinweisGewuenscht && sysInfoBox(frageExport, knoepfe::JaNein) == antwort::Nein)
+        if (exportHinweisGewuenscht && sysInfoBox(meldungsTexte[1461], knoepfe::JaNein) == antwort::Nein)
             exportHinweisGewuenscht = false;
     }
     // close, then the run for "OK - F2", then the main window afresh

@@ -112,7 +112,7 @@ NeuronDaten* neuronNeu(int nummer, int standardDateien)
         if (neuron->vorigesNeuron)
             statusTeilSetzen(0, meldungFormatieren(773, zahl));
         else
-            statusTeilSetzen(0, ohnePlusEins ? std::string("\tkeine Neurone") : meldungFormatieren(774, zahl));
+            statusTeilSetzen(0, ohnePlusEins ? meldungsTexte[775] : meldungFormatieren(774, zahl));
     }
 
     // into the table

@@ -920,6 +920,11 @@ constexpr TextEintrag meldungsTabelle[] = {
     {1451, "SKRIPT_INX_STATUS=", "%d Simulationen (%d Dateien)"},
     {1453, "SKRIPT_INX_SPEICHER_SUIZID=", "ich habe ein speicherplatzproblem:\nphysikalisch verf\xFCgbar:\t%lld MB\nvirtuell verf\xFCgbar:\t\t%lld MB\nben\xF6tigt insgesamt:\t\t%lldMB\ndas ist suizid, und wenn sie mich dazu zwingen ist es mord"},
     {1454, "SKRIPT_INX_SPEICHER_FRAGE=", "ich habe ein speicherplatzproblem:\nphysikalisch verf\xFCgbar:\t%lld MB\nvirtuell verf\xFCgbar:\t\t%lld MB\nben\xF6tigt insgesamt:\t\t%lldMB\nich kann das ja mal versuchen, aber schnell geht's nicht. sollich?"},
+    {1460, "SIMULATION_KERN_ZUWEISEN_FRAGE=", "sicher, dass sie den prozess kern %d zuweisen wollen?\n"
+                                           "wenn ja, dann passiert das genau jetzt, wenn sie auf's knoepfchen druecken!"},
+    {1461, "SIMULATION_EXPORT_DEZIMALSTELLEN_HINWEIS=", "es sind neurone fuer ASCII-Export aktiviert. jetzt sollte die anzahl dezimalstellen "
+                                                    "ggfls. angepasst werden.\n\nfalls ihnen dieser hinweis auf die nerven geht, einfach auf "
+                                                    "NEIN klicken, dann ist bis zum nexten programmstart ruhe."},
     {1470, "WAV_OEFFNEN_FEHLER=", "unable to open wave file\n%s"},
     {1471, "WAV_SPEICHER_FEHLER=", "fatal error during memory allocation for wav-data buffer"},
     {1472, "WAV_ABGELEHNT=", "Die WAV-Datei\n%s\nwird nicht importiert: %s"},
