@@ -330,27 +330,12 @@ Ende synapsenWert(Lauf& l, SkriptAnweisung& a)
     if (a.code == c("BAH") || a.code == c("DEP") || a.code == c("FAZ"))
         return Ende::Weiter;
     const double w = schleifenWert(l.s, a, true);
-    TransmitterDynamik& t = syn->transmitter;
     Bahnung& b = syn->bahnung;
+    if (synapsenFeldSetzen(*syn, a.code, w)) {
+        dokumentieren(l.s, a);
+        return Ende::Weiter;
+    }
     switch (a.code) {
-    case c("DEL"): syn->verzoegerung = w; break;
-    case c("SEP"): break;   // the equilibrium potential is the synapse type's, shared by all its synapses
-    case c("SLE"):
-        if (syn->pool)
-            syn->pool->gSumme += w - syn->initialLeitfaehigkeit;
-        syn->initialLeitfaehigkeit = syn->leitfaehigkeit = w;
-        break;
-    case c("TRT"): syn->freisetzungsSchwelle = w; break;
-    case c("TRS"): syn->freisetzungsSaettigung = w; break;
-    case c("TSC"): t.e = w; break;
-    case c("TKR"): t.potenz = w; break;
-    case c("TFA"): t.faktor = w; break;
-    case c("THA"): t.v0Alpha = w; break;
-    case c("THB"): t.v0Beta = w; break;
-    case c("TRA"): t.rateAlpha = w; break;
-    case c("TRB"): t.rateBeta = w; break;
-    case c("TSA"): t.schrittweiteAlpha = w; break;
-    case c("TSB"): t.schrittweiteBeta = w; break;
     case c("TNF"): b.tau[0] = w; break;
     case c("TBF"): b.tau[1] = w; break;
     case c("TND"): b.tau[2] = w; break;
@@ -808,6 +793,33 @@ int beenden(Lauf& l, bool fertig, bool kopfAbgebrochen, double anzeigeIntervall)
 }
 
 } // namespace
+
+bool synapsenFeldSetzen(SynapseDaten& syn, Anweisungscode code, double w)
+{
+    TransmitterDynamik& t = syn.transmitter;
+    switch (code) {
+    case c("DEL"): syn.verzoegerung = w; break;
+    case c("SEP"): break;   // the equilibrium potential is the synapse type's, shared by all its synapses
+    case c("SLE"):
+        if (syn.pool)
+            syn.pool->gSumme += w - syn.initialLeitfaehigkeit;
+        syn.initialLeitfaehigkeit = syn.leitfaehigkeit = w;
+        break;
+    case c("TRT"): syn.freisetzungsSchwelle = w; break;
+    case c("TRS"): syn.freisetzungsSaettigung = w; break;
+    case c("TSC"): t.e = w; break;
+    case c("TKR"): t.potenz = w; break;
+    case c("TFA"): t.faktor = w; break;
+    case c("THA"): t.v0Alpha = w; break;
+    case c("THB"): t.v0Beta = w; break;
+    case c("TRA"): t.rateAlpha = w; break;
+    case c("TRB"): t.rateBeta = w; break;
+    case c("TSA"): t.schrittweiteAlpha = w; break;
+    case c("TSB"): t.schrittweiteBeta = w; break;
+    default: return false;
+    }
+    return true;
+}
 
 // ---- one simulation ---------------------------------------------------------------------------
 

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <string>
 
+struct SynapseDaten;
+
 struct DiagrammDaten;
 
 // Runs the script: modus 1 runs its simulations, modus 2 (test) logs the header and the
@@ -16,6 +18,10 @@ int skriptSimulationStarten(Skript& s, int anweisung, std::FILE* log);
 // Rebuilds the synapse with this id from its own settings. 0 (after a message) when there
 // is no synapse of that id any more.
 int synapseNachIdSuchen(Skript& s, int id);
+// The value w into the synapse field a script code names: delay, conductance, transmitter
+// release and transmitter dynamics (SEP changes nothing: the equilibrium potential is the
+// synapse type's). False for a code that names none of them.
+bool synapsenFeldSetzen(SynapseDaten& syn, Anweisungscode code, double w);
 
 // What runs one simulation; null is simulationStarten. Tests put a stand-in here.
 extern void (*skriptLaufHaken)();

@@ -52,29 +52,8 @@ bool synapseSetzen(Auswertungsdaten& a, const ParameterEintrag& e, bool& neuBaue
     SynapseDaten* s = id > 0 && id < synapsenTabellenGroesse ? synapseNachId(id) : nullptr;
     if (!s)
         return zielFehlt(e);
-    const double w = e.wert;
-    TransmitterDynamik& t = s->transmitter;
-    switch (e.code) {
-    case c("DEL"): s->verzoegerung = w; break;
-    case c("SEP"): break;   // the equilibrium potential is the synapse type's, shared by all its synapses
-    case c("SLE"):
-        if (s->pool)
-            s->pool->gSumme += w - s->initialLeitfaehigkeit;
-        s->initialLeitfaehigkeit = s->leitfaehigkeit = w;
-        break;
-    case c("TRT"): s->freisetzungsSchwelle = w; break;
-    case c("TRS"): s->freisetzungsSaettigung = w; break;
-    case c("TSC"): t.e = w; break;
-    case c("TKR"): t.potenz = w; break;
-    case c("TFA"): t.faktor = w; break;
-    case c("THA"): t.v0Alpha = w; break;
-    case c("THB"): t.v0Beta = w; break;
-    case c("TRA"): t.rateAlpha = w; break;
-    case c("TRB"): t.rateBeta = w; break;
-    case c("TSA"): t.schrittweiteAlpha = w; break;
-    case c("TSB"): t.schrittweiteBeta = w; break;
-    default: return angehalten(1);
-    }
+    if (!synapsenFeldSetzen(*s, e.code, e.wert))
+        return angehalten(1);
     // once one entry changed what the synapse is built from, every later one rebuilds it
     neuBauen = neuBauen || verlangtNeubau(e.code);
     return !neuBauen || synapseNachIdSuchen(a.skript, id);
