@@ -653,6 +653,13 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlPmtDefinitionLaden, permutationsBefehl, imPermutationsmodus},
     {befehlPmtDefinitionSpeichern, permutationsBefehl, mitPermutationsdefinition},
     {befehlPmtAnalyseKriterien, permutationsBefehl, imPermutationsmodus},
+    {befehlPmtStarten, permutationsBefehl, mitPermutationsdefinition},
+    {befehlPmtErneutStarten, permutationsBefehl, mitPermutationsdefinition},
+    {befehlPmtPartiell, permutationsBefehl, mitPermutationsdefinition},
+    {befehlPmtFreieReihenfolge, permutationsBefehl, mitPermutationsdefinition},
+    {befehlPmtAnhalten, permutationsBefehl, inPermutationsserie},
+    {befehlPmtAbbrechen, permutationsBefehl, inPermutationsserie},
+    {befehlPmtErgebnisGroesse, permutationsBefehl, imPermutationsmodus},
     // the permutation mode's switches
     {befehlPmtTeilsimulation, schalterBefehl, immer},
     {befehlPmtFensterNachFreier, schalterBefehl, immer},

@@ -13,6 +13,7 @@
 #include "model/permutation.h"
 #include "permutation/definition.h"
 #include "permutation/ergebnisse.h"
+#include "permutation/lauf.h"
 #include "platform/box.h"
 #include "platform/menue.h"
 #include "resources/befehle.h"
@@ -53,7 +54,7 @@ void schalterZurueckgeben()
     permutationsmodus.schalter.clear();
 }
 
-void einzelErgebnisFreigeben() { einzelErgebnis = PermutationsErgebnis{}; }
+void einzelErgebnisFreigeben() { permutationsErgebnisse.einzel = PermutationsErgebnis{}; }
 
 // 178
 void einschaltenBefehl(Fenster f)
@@ -202,6 +203,7 @@ void permutationsBefehl(Fenster f, int befehl)
         break;
     case befehlPmtDefinitionSpeichern: definitionSpeichernBefehl(); break;
     case befehlPmtAnalyseKriterien: analyseParameterDialogOeffnen(); break;
+    default: serienBefehl(f, befehl); break;
     }
 }
 
@@ -209,3 +211,4 @@ bool ausserhalbPermutationsmodus() { return !(modusStatus & modusBit::Permutatio
 bool imPermutationsmodus() { return (modusStatus & modusBit::Permutationsmodus) != 0; }
 bool mitPermutationsdefinition() { return imPermutationsmodus() && (modusStatus & modusBit::DefinitionDa); }
 bool inInteraktiverDefinition() { return (modusStatus & modusBit::InteraktiveDefinition) != 0; }
+bool inPermutationsserie() { return (modusStatus & modusBit::SerieLaeuft) != 0; }

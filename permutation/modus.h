@@ -11,11 +11,12 @@ int permutationsmodusEinschalten();
 // export mask as before the mode, ordinary runs of the whole network. Always 1.
 int simulationsmodusEinschalten();
 
-// The commands 178, 4, 184, 239, 183, 181 and 213 (and, once they exist, those of the
-// series) as the main window's dispatcher forwards them.
+// The commands 178, 4, 184, 239, 183, 181 and 213, and those of the series (permutation/
+// lauf.h), as the main window's dispatcher forwards them.
 void permutationsBefehl(plattform::Fenster f, int befehl);
 // when their menu items may be chosen
 bool ausserhalbPermutationsmodus();
 bool imPermutationsmodus();
 bool mitPermutationsdefinition();
 bool inInteraktiverDefinition();
+bool inPermutationsserie();

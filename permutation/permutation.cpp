@@ -5,18 +5,20 @@
 
 PermutationsDefinition permutationsDefinition;
 Klassentabelle analyseKlassen = standardKlassen();
-PermutationsErgebnis einzelErgebnis;
+PermutationsErgebnisZustand permutationsErgebnisse;
 Permutationsmodus permutationsmodus;
 
 void permutationZuruecksetzen()
 {
     permutationsDefinition = {};
     analyseKlassen = standardKlassen();
-    einzelErgebnis = {};
+    permutationsErgebnisseEntladen();
     permutationsmodus = {};
     permutationsLaufstand.zielNeuron = 0;
     permutationsLaufstand.synapsenAnzahl = 0;
 }
+
+void permutationsErgebnisseEntladen() { permutationsErgebnisse = PermutationsErgebnisZustand{}; }
 
 SynapseDaten* variierteSynapseSuchen(const VariierteSynapse& v) { return synapseNachId(v.id); }
 

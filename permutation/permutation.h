@@ -9,6 +9,8 @@
 #include <array>
 #include <climits>
 #include <cstdint>
+#include <cstdio>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -80,6 +82,47 @@ struct PermutationsErgebnis {
     std::array<uint8_t, groessteSynapsenAnzahl> level{};
 };
 
+// one stored result in an index: where its record lies
+struct PermutationsIndexEintrag {
+    int32_t nummer = 0;                  // negative: a duplicate to be dropped
+    int32_t satzOffset = 0;              // of the record in its result file
+    uint16_t dateiNummer = 0;            // in the file list
+    float wert = 0.0f;                   // the quality, or the value of the last re-rating
+};
+
+struct DateiSchliesser {
+    void operator()(std::FILE* f) const { std::fclose(f); }
+};
+using OffeneDatei = std::unique_ptr<std::FILE, DateiSchliesser>;
+
+// the result files of the loaded index, at most 1024
+struct PermutationsDateiListe {
+    std::vector<std::string> namen;      // full paths
+    std::vector<OffeneDatei> handles;    // open for reading, null while closed
+};
+
+// Everything loaded from result and index files, in one block: unloading is its reset.
+struct PermutationsErgebnisZustand {
+    std::vector<PermutationsIndexEintrag> index;
+    std::vector<PermutationsErgebnis> ergebnisse;   // the loaded results
+    int teilErster = 0, teilLetzter = 0;            // a partial load's first and last entry
+    PermutationsDateiListe dateien;
+    int32_t eintragsBereich = 0;                    // of the last index written
+    int synapsenAnzahl = 0, levelAnzahl = 0;        // n and m of the loaded results
+    std::array<std::array<double, groessteLevelAnzahl>, groessteSynapsenAnzahl> level{};
+    // the marker and version words last read or written; the run writes -1 and 1
+    int32_t marke = -1, version = 1;
+    int klassenAnzahlErsteDatei = 0;
+    int apFlag = 0;
+    float spaetesterAp = 0.0f;                      // of all loaded results
+    Klassentabelle klassen;
+    int zusatzAnzahl = 0;
+    std::vector<float> zusatzWerte;
+    PermutationsErgebnis einzel;                    // the result of a run without a file
+    int pseudoNeuron = 0;                           // the display's, by number
+    int laufenderZaehler = 0;                       // entries so far while indexing
+};
+
 // what entering the mode cleared on each neuron, given back when the mode is left
 struct NeuronSchalterSicherung {
     int nummer = 0;
@@ -93,11 +136,13 @@ struct Permutationsmodus {
 
 extern PermutationsDefinition permutationsDefinition;
 extern Klassentabelle analyseKlassen;    // the current class table; c = size()
-extern PermutationsErgebnis einzelErgebnis;
+extern PermutationsErgebnisZustand permutationsErgebnisse;
 extern Permutationsmodus permutationsmodus;
 
 // Everything above back to the start of the program.
 void permutationZuruecksetzen();
+// the loaded results, the index, the open result files and the single result released
+void permutationsErgebnisseEntladen();
 
 // The synapse of a varied synapse, by its id; null when the network has none of that id.
 SynapseDaten* variierteSynapseSuchen(const VariierteSynapse& v);

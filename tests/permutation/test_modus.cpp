@@ -120,13 +120,13 @@ TEST_F(Modus, VerlassenGibtDenNeuronenIhreSchalterZurueck)
     modusAn();
     EXPECT_EQ(neuronSuchen(2)->exportMaske, 0);
     teilsimulationsModus = 2;
-    einzelErgebnis.nummer = 6;
-    einzelErgebnis.apZeiten = {0.1f};
+    permutationsErgebnisse.einzel.nummer = 6;
+    permutationsErgebnisse.einzel.apZeiten = {0.1f};
     befehl(befehlPmtModusBeenden);
     EXPECT_EQ(std::tuple(neuronSuchen(2)->exportMaske, neuronSuchen(2)->spikezeitenSpeichern,
                          neuronSuchen(4)->exportMaske, neuronSuchen(1)->spikezeitenSpeichern),
               std::tuple(0x5, 1, 0x30, 0));
     EXPECT_EQ(teilsimulationsModus, 0);
-    EXPECT_EQ(einzelErgebnis.nummer, -1);
-    EXPECT_TRUE(einzelErgebnis.apZeiten.empty());
+    EXPECT_EQ(permutationsErgebnisse.einzel.nummer, -1);
+    EXPECT_TRUE(permutationsErgebnisse.einzel.apZeiten.empty());
 }
