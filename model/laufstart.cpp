@@ -238,13 +238,13 @@ int simulationslaufSteuern()
     return 1;
 }
 
-Laufende simulationStarten()
+Laufausgang simulationStarten()
 {
     // a run restores the main window again
     programmStatus &= ~programmBit::WiederherstellenAuslassen;
     // no neuron: the open command first
     if (neuronKette.anzahl < 1 && !simulationOeffnen(1))
-        return Laufende::Verweigert;
+        return Laufausgang::Verweigert;
     // the run is on; an abort asked for before it was meant for an earlier run
     programmStatus |= programmBit::LaufAktiv;
     programmStatus &= ~(programmBit::LaufErgebnisDa | programmBit::AbbruchAnforderung);
@@ -266,7 +266,7 @@ Laufende simulationStarten()
         if (!simulationsParameterPruefen(fensterhandles.hauptfenster)) {
             programmStatus &= ~programmBit::LaufAktiv;
             endeZeigen(817);
-            return Laufende::Verweigert;
+            return Laufausgang::Verweigert;
         }
     }
     // a new recording starts when the old one was kept
@@ -279,10 +279,10 @@ Laufende simulationStarten()
         laufZustand.abbrechen = 0;
         programmStatus &= ~programmBit::LaufAktiv;
         endeZeigen(817);
-        return Laufende::Verweigert;
+        return Laufausgang::Verweigert;
     }
     // an aborted run, or one stopped on values that are no numbers, says so
-    const Laufende ende = laufZustand.abbrechen || ergebnis == 0 ? Laufende::Abgebrochen : Laufende::Beendet;
+    const Laufausgang ende = laufZustand.abbrechen || ergebnis == 0 ? Laufausgang::Abgebrochen : Laufausgang::Beendet;
     if (laufZustand.abbrechen) {
         endeZeigen(laufAngehalten ? 818 : 817);
     } else if (imDialog) {

@@ -14,6 +14,8 @@ struct PermutationsLaufstand {
     int zielNeuron = 0;                  // the single-neuron run's neuron by number, 0 none
     int synapsenAnzahl = 0;              // varied synapses of the series
     int nummer = 0;                      // the permutation being computed
+    int berechnet = 0;                   // runs computed so far (restzeit.geplanteLaeufe: planned)
+    double restSekunden = -1.0;          // time left by the pace so far, -1 unknown
     std::array<uint8_t, 20> level{};     // level index per varied synapse
     std::array<int, 20> balkenOben{};    // top row of each level bar
     plattform::Stift stift = nullptr;    // the bars' pen and brush, made anew per series

@@ -1,4 +1,4 @@
-// permutation/lauf.cpp - the permutation series and the commands that start, pause and stop it
+// permutation/lauf.cpp - the permutation series
 //
 // Number N stands for the levels L[i] = (N / m^i) mod m of the varied synapses (synapse 0
 // is the lowest digit). Each permutation sets the conductances, runs one simulation and
@@ -10,7 +10,6 @@
 #include "permutation/lauf.h"
 #include "core/rahmen.h"
 #include "core/status.h"
-#include "dialogs/eingabe.h"
 #include "model/netz.h"
 #include "model/permutation.h"
 #include "model/permutationsfenster.h"
@@ -376,7 +375,7 @@ void balkenStiftNeu()
 
 } // namespace
 
-Laufende (*permutationsLaufHaken)() = nullptr;
+Laufausgang (*permutationsLaufHaken)() = nullptr;
 void (*serienPauseWarten)() = pause300;
 
 int64_t permutationsAnzahl()
@@ -433,6 +432,8 @@ int permutationAusfuehren(int start, int anzahl)
             return 0;
     }
     restzeit.geplanteLaeufe = static_cast<int>(std::min<int64_t>(laeufe, INT32_MAX));
+    permutationsLaufstand.berechnet = 0;
+    permutationsLaufstand.restSekunden = -1.0;
     // 6. the file, under a temporary name
     if (!frei) {
         s.offenerPfad = s.pfad + ".tmp";
@@ -511,6 +512,10 @@ int permutationAusfuehren(int start, int anzahl)
         statusTeilSetzen(1, prozent);
         statusTeilSetzen(2, zeitText("\t%lld %02d:%02d:%02d:%02.0lf", nummer, uhrSekunden() - anfang));
         restzeit.permutationsNummer = static_cast<int>(nummer);
+        permutationsLaufstand.berechnet = static_cast<int>(std::min<int64_t>(berechnet, INT32_MAX));
+        permutationsLaufstand.restSekunden = berechnet > 0 ? (uhrSekunden() - anfang) / static_cast<double>(berechnet) *
+                                                    static_cast<double>(std::max<int64_t>(laeufe - berechnet, 0))
+                                              : -1.0;
         // 3. and 4.
         nachrichtenVerarbeiten();
         if (modusStatus & modusBit::SerieAbbrechen) {
@@ -533,9 +538,9 @@ int permutationAusfuehren(int start, int anzahl)
         permutationsLaufstand.nummer = static_cast<int>(nummer);
         if (s.fenster)
             ungueltigMachen(s.fenster);
-        const Laufende ende = permutationsLaufHaken ? permutationsLaufHaken() : simulationStarten();
-        if (ende != Laufende::Beendet || (programmStatus & programmBit::ProgrammSchliesst) || programmEndet()) {
-            if (ende == Laufende::Verweigert)
+        const Laufausgang ende = permutationsLaufHaken ? permutationsLaufHaken() : simulationStarten();
+        if (ende != Laufausgang::Beendet || (programmStatus & programmBit::ProgrammSchliesst) || programmEndet()) {
+            if (ende == Laufausgang::Verweigert)
                 ergebnis = 0;
             break;
         }
@@ -587,141 +592,4 @@ int permutationAusfuehren(int start, int anzahl)
     statusTeilSetzen(1, "\t" + std::to_string(nummer));
     statusTeilSetzen(2, zeitText("\t%lld %02d:%02d:%02d:%04.02lf", nummer, uhrSekunden() - anfang));
     return ergebnis;
-}
-
-// ---- the commands -------------------------------------------------------------------------------
-
-namespace {
-
-// The input dialog with a number; false on Cancel.
-bool zahlErfragen(int titel, int text, int beschriftung, const std::string& vorgabe, long long& wert)
-{
-    eingabeParameter.titel = meldungsTexte[titel];
-    eingabeParameter.text1 = meldungsTexte[text];
-    eingabeParameter.text2.clear();
-    eingabeParameter.eingabeBeschriftung = meldungsTexte[beschriftung];
-    eingabeParameter.eingabeText = vorgabe;
-    eingabeParameter.flags = 0;
-    if (eingabeDialogOeffnen() != 1)
-        return false;
-    wert = std::atoll(eingabeParameter.eingabeText.c_str());
-    return true;
-}
-
-// 191 and 193: the start, 0..T-1
-bool startErfragen(int64_t t, long long& start)
-{
-    for (;;) {
-        if (!zahlErfragen(173, 174, 175, std::to_string(permutationsDefinition.letzteNummer), start))
-            return false;
-        if (start >= 0 && start < t)
-            return true;
-        hinweisBox(meldungFormatieren(176, start, t));
-    }
-}
-
-void serieStarten(int start, int anzahl)
-{
-    modusStatus |= modusBit::SerieLaeuft;
-    permutationAusfuehren(start, anzahl);
-    modusStatus &= ~(modusBit::SerieLaeuft | modusBit::SerieAbbrechen | modusBit::Pause);
-}
-
-void freieReihenfolge(int64_t t)
-{
-    modusStatus |= modusBit::FreieReihenfolge | modusBit::SerieLaeuft;
-    long long nummer = 0;
-    while (!programmEndet() &&
-           zahlErfragen(170, 171, 172, std::to_string(permutationsDefinition.letzteNummer), nummer)) {
-        if (nummer < 0 || nummer >= t) {
-            hinweisBox(meldungFormatieren(176, nummer, t));
-            continue;
-        }
-        permutationAusfuehren(static_cast<int>(nummer), 1);
-        modusStatus &= ~(modusBit::SerieAbbrechen | modusBit::Pause);
-    }
-    modusStatus &= ~(modusBit::FreieReihenfolge | modusBit::SerieLaeuft);
-}
-
-// 236: the series stands still until the command comes again
-void anhalten()
-{
-    modusStatus ^= modusBit::Pause;
-    while ((modusStatus & modusBit::Pause) && (modusStatus & modusBit::SerieLaeuft) && !programmEndet()) {
-        if (!nachrichtenVerarbeiten())
-            break;
-        if (!(modusStatus & modusBit::Pause))
-            break;
-        serienPauseWarten();
-    }
-}
-
-void abbrechen()
-{
-    if (meldungsBox(fensterhandles.hauptfenster, meldungsTexte[541], "SysInfo", knoepfe::JaNein | symbol::Frage) !=
-        antwort::Ja)
-        return;
-    if (modusStatus & modusBit::SerieLaeuft)
-        modusStatus = (modusStatus | modusBit::SerieAbbrechen) & ~modusBit::Pause;
-}
-
-// 252: the size shown in MB; an OK with the number as shown keeps the size as it is
-void groesseFestlegen()
-{
-    const std::string gezeigt = std::to_string(binDateiGrenze() / megabyte);
-    long long mb = 0;
-    eingabeParameter.titel = meldungsTexte[1266];
-    eingabeParameter.text1 = meldungsTexte[1268];
-    eingabeParameter.text2.clear();
-    eingabeParameter.eingabeBeschriftung = meldungsTexte[1267];
-    eingabeParameter.eingabeText = gezeigt;
-    eingabeParameter.flags = 0;
-    if (eingabeDialogOeffnen() != 1 || eingabeParameter.eingabeText == gezeigt)
-        return;
-    mb = std::atoll(eingabeParameter.eingabeText.c_str());
-    const long long groesse = mb > 4096 ? INT64_MAX : mb * static_cast<long long>(megabyte) - static_cast<long long>(megabyte);
-    if (groesse < 0 || groesse > standardGrenze)
-        maxBinDateiGroesse = standardGrenze;
-    else if (groesse == 0)
-        maxBinDateiGroesse = static_cast<uint32_t>(megabyte);
-    else
-        maxBinDateiGroesse = static_cast<uint32_t>(groesse);
-}
-
-} // namespace
-
-void serienBefehl(Fenster, int befehl)
-{
-    const bool bereit = (modusStatus & modusBit::Permutationsmodus) && (modusStatus & modusBit::DefinitionDa);
-    const int64_t t = permutationsAnzahl();
-    long long start = 0, anzahl = 0;
-    switch (befehl) {
-    case befehlPmtStarten:
-        if (bereit)
-            serieStarten(0, 0);
-        break;
-    case befehlPmtErneutStarten:
-        if (bereit && startErfragen(t, start))
-            serieStarten(static_cast<int>(start), 0);
-        break;
-    case befehlPmtPartiell:
-        if (!bereit || !startErfragen(t, start))
-            break;
-        for (;;) {
-            if (!zahlErfragen(177, 178, 179, "", anzahl))
-                return;
-            if (anzahl >= 1 && start + anzahl <= t)
-                break;
-            hinweisBox(meldungFormatieren(180, start, anzahl, t));
-        }
-        serieStarten(static_cast<int>(start), static_cast<int>(anzahl));
-        break;
-    case befehlPmtFreieReihenfolge:
-        if (bereit)
-            freieReihenfolge(t);
-        break;
-    case befehlPmtAnhalten: anhalten(); break;
-    case befehlPmtAbbrechen: abbrechen(); break;
-    case befehlPmtErgebnisGroesse: groesseFestlegen(); break;
-    }
 }

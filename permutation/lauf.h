@@ -22,6 +22,6 @@ int64_t permutationsAnzahl();
 uint32_t binDateiGrenze();
 
 // What runs one simulation; null is simulationStarten. Tests put a stand-in here.
-extern Laufende (*permutationsLaufHaken)();
+extern Laufausgang (*permutationsLaufHaken)();
 // the wait of a paused series between two passes over the waiting events (300 ms)
 extern void (*serienPauseWarten)();
