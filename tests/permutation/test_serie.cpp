@@ -427,3 +427,74 @@ TEST_F(Serie, GroesseDerErgebnisdatei)
     maxBinDateiGroesse = 0x90000000u;
     EXPECT_EQ(binDateiGrenze(), 0x7fefffffu);
 }
+
+// With extra values nothing is rated: the quality is the number, class values and extra
+// values are 0. A single level puts every bar at its bottom - 2.
+TEST_F(Serie, ZusatzwerteOhneBewertungUndEinLevel)
+{
+    permutationsDefinition.zusatzAnzahl = 2;
+    pt::dateiAntworten({pt::dateiAntwort(pfad)});
+    starten(befehlPmtStarten);
+    const std::string b = testhilfe::lesen(pfad);
+    ErgebnisKopf k;
+    ASSERT_TRUE(ergebnisKopfDekodieren(b, k));
+    EXPECT_EQ(b.size(), 2361u + 8 * 80);
+    uint64_t o = static_cast<uint64_t>(k.ersterSatz);
+    PermutationsErgebnis e;
+    for (int i = 0; i < 8; ++i) {
+        ASSERT_TRUE(ergebnisSatzDekodieren(b, o, k, e, &o));
+        EXPECT_EQ(std::tuple(e.nummer, e.wert, e.apAnzahl), std::tuple(i, static_cast<float>(i), 3));
+        EXPECT_EQ(e.klassenWerte, std::vector<float>(6, 0.0f));
+        EXPECT_EQ(e.zusatzWerte, std::vector<float>(2, 0.0f));
+    }
+
+    permutationsDefinition.zusatzAnzahl = 0;
+    permutationsDefinition.levelAnzahl = 1;
+    for (VariierteSynapse& v : permutationsDefinition.synapsen)
+        v.level.resize(1);
+    permutationsFenster.balkenUnterkante = 110;
+    waehrendLauf = [](int) {
+        EXPECT_EQ(permutationsLaufstand.balkenOben[0], 108);
+        EXPECT_EQ(permutationsLaufstand.balkenOben[2], 108);
+    };
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "eins.bin")});
+    starten(befehlPmtStarten);
+    EXPECT_EQ(nummern().back(), 0);
+    permutationsFenster = PermutationsFensterEinstellungen{};
+}
+
+// A varied synapse deleted while the series runs stops it at the next number, named in a
+// notice; 40177 during a pause ends the pause and, after the run, the series.
+TEST_F(Serie, GeloeschteSynapseUndAbbruchInDerPause)
+{
+    const int id = synapsenId(4, 2);
+    pt::dateiAntworten({pt::dateiAntwort(pfad)});
+    pt::boxAntworten({antwort::Ok});
+    waehrendLauf = [](int nummer) {
+        if (nummer == 2) {
+            NeuronDaten* vier = neuronSuchen(4);
+            synapseLoeschen(vier, vier->ausgangsSynapsen, 0);
+        }
+    };
+    starten(befehlPmtStarten);
+    EXPECT_EQ(boxen(), std::vector<std::string>{meldungFormatieren(1259, id, 3)});
+    EXPECT_EQ(saetze(pfad), (V{0, 1, 2}));
+    EXPECT_EQ(permutationsDefinition.letzteNummer, 3);
+
+    permutationsDefinition.synapsen.resize(2);
+    laeufe.clear();
+    const std::string zweite = ordner + "pause.bin";
+    pt::dateiAntworten({pt::dateiAntwort(zweite)});
+    serienPauseWarten = [] {
+        pt::boxAntworten({antwort::Ja});
+        plattform::senden(fensterhandles.hauptfenster, plattform::nachricht::Befehl, befehlPmtAbbrechen);
+    };
+    waehrendLauf = [this](int nummer) {
+        if (nummer == 1)
+            befehl(befehlPmtAnhalten);
+        EXPECT_FALSE(modusStatus & modusBit::Pause);
+    };
+    starten(befehlPmtStarten);
+    EXPECT_EQ(saetze(zweite), (V{0, 1}));
+    EXPECT_EQ(permutationsDefinition.letzteNummer, 2);
+}
