@@ -53,6 +53,7 @@
 #include "model/simulationsparameter.h"
 #include "model/simulationspruefung.h"
 #include "model/stromreiz.h"
+#include "permutation/modus.h"
 #include "permutation/spikefolge.h"
 #include "platform/box.h"
 #include "script/ausfuehrung.h"
@@ -675,6 +676,21 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlVoltageClamp, neuronDialogBefehl, mitEinemMarkierten},
     {befehlPotentialbegrenzung, neuronDialogBefehl, mitMarkierten},
     {befehlPotentialbegrenzungKontext, neuronDialogBefehl, mitMarkierten},
+    // the permutation mode and its definition
+    {befehlPermutationsmodusEinschalten, permutationsBefehl, ausserhalbPermutationsmodus},
+    {befehlPmtModusBeenden, permutationsBefehl, imPermutationsmodus},
+    {befehlPmtDefinieren, permutationsBefehl, imPermutationsmodus},
+    {befehlPmtDefinitionAbbrechen, permutationsBefehl, inInteraktiverDefinition},
+    {befehlPmtDefinitionLaden, permutationsBefehl, imPermutationsmodus},
+    {befehlPmtDefinitionSpeichern, permutationsBefehl, mitPermutationsdefinition},
+    {befehlPmtAnalyseKriterien, permutationsBefehl, imPermutationsmodus},
+    {befehlPmtStarten, permutationsBefehl, mitPermutationsdefinition},
+    {befehlPmtErneutStarten, permutationsBefehl, mitPermutationsdefinition},
+    {befehlPmtPartiell, permutationsBefehl, mitPermutationsdefinition},
+    {befehlPmtFreieReihenfolge, permutationsBefehl, mitPermutationsdefinition},
+    {befehlPmtAnhalten, permutationsBefehl, inPermutationsserie},
+    {befehlPmtAbbrechen, permutationsBefehl, inPermutationsserie},
+    {befehlPmtErgebnisGroesse, permutationsBefehl, imPermutationsmodus},
     // the permutation mode's switches
     {befehlPmtTeilsimulation, schalterBefehl, immer},
     {befehlPmtFensterNachFreier, schalterBefehl, immer},

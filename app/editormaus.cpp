@@ -97,6 +97,9 @@ void ziehen(Fenster f, Punkt p)
 
 void kontextMenue(Fenster f, Punkt p)
 {
+    // while a neuron is being chosen for a permutation a click only marks
+    if (modusStatus & modusBit::NeuronPerKlick)
+        return;
     letzterKlickpunkt = p;
     NeuronDaten* n = objektAnPunktSuchen(p);
     Menue m = menueErzeugen();

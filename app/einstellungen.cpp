@@ -16,6 +16,7 @@
 #include "model/stromreiz.h"
 #include "model/synapse.h"
 #include "platform/fenster.h"
+#include "permutation/permutation.h"
 #include "server/server.h"
 
 using namespace plattform;
@@ -89,6 +90,7 @@ constexpr Voreinstellung voreinstellungen[] = {
     {"Reizschrittweite", reizSchrittweiteVoreinstellen},   // 10 x the step just set
     {"Standardneuron", standardneuronVoreinstellen},
     {"Diagrammvorlage", diagrammVorlageAnlegen},
+    {"Permutation", permutationZuruecksetzen},
 };
 
 // ---- the refresh -----------------------------------------------------------------------

@@ -2,9 +2,12 @@
 #include "app/restzeit.h"
 #include "app/beenden.h"
 #include "app/status.h"
+#include "model/permutation.h"
 #include "platform/box.h"
 #include "texts/texte.h"
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <thread>
 
@@ -56,9 +59,16 @@ void restzeitZeichnen(Fenster, Zeichenflaeche& z)
     const int zeile = schriftMasse(z).hoehe + 4;
     char puffer[128];
     if (modusStatus & modusBit::SerieLaeuft) {
-        std::snprintf(puffer, sizeof puffer, "Permutation %d / %d", restzeit.permutationsNummer,
-                      restzeit.geplanteLaeufe);
+        // the number being computed, the runs done of those planned, and the time left
+        std::snprintf(puffer, sizeof puffer, "Permutation %d", restzeit.permutationsNummer);
         text(z, 10, 10, puffer);
+        std::snprintf(puffer, sizeof puffer, "%d / %d", permutationsLaufstand.berechnet, restzeit.geplanteLaeufe);
+        text(z, 10, 10 + zeile, puffer);
+        if (permutationsLaufstand.restSekunden >= 0.0) {
+            const long long s = std::llround(std::min(permutationsLaufstand.restSekunden, 1e12));
+            std::snprintf(puffer, sizeof puffer, "%02lld:%02lld:%02lld", s / 3600, s / 60 % 60, s % 60);
+            text(z, 10, 10 + 2 * zeile, puffer);
+        }
         return;
     }
     std::snprintf(puffer, sizeof puffer, "%.0f %%", restzeit.fortschritt);

@@ -238,13 +238,13 @@ int simulationslaufSteuern()
     return 1;
 }
 
-void simulationStarten()
+Laufausgang simulationStarten()
 {
     // a run restores the main window again
     programmStatus &= ~programmBit::WiederherstellenAuslassen;
     // no neuron: the open command first
     if (neuronKette.anzahl < 1 && !simulationOeffnen(1))
-        return;
+        return Laufausgang::Verweigert;
     // the run is on; an abort asked for before it was meant for an earlier run
     programmStatus |= programmBit::LaufAktiv;
     programmStatus &= ~(programmBit::LaufErgebnisDa | programmBit::AbbruchAnforderung);
@@ -266,7 +266,7 @@ void simulationStarten()
         if (!simulationsParameterPruefen(fensterhandles.hauptfenster)) {
             programmStatus &= ~programmBit::LaufAktiv;
             endeZeigen(817);
-            return;
+            return Laufausgang::Verweigert;
         }
     }
     // a new recording starts when the old one was kept
@@ -279,9 +279,10 @@ void simulationStarten()
         laufZustand.abbrechen = 0;
         programmStatus &= ~programmBit::LaufAktiv;
         endeZeigen(817);
-        return;
+        return Laufausgang::Verweigert;
     }
     // an aborted run, or one stopped on values that are no numbers, says so
+    const Laufausgang ende = laufZustand.abbrechen || ergebnis == 0 ? Laufausgang::Abgebrochen : Laufausgang::Beendet;
     if (laufZustand.abbrechen) {
         endeZeigen(laufAngehalten ? 818 : 817);
     } else if (imDialog) {
@@ -293,4 +294,5 @@ void simulationStarten()
     programmStatus &= ~programmBit::LaufAktiv;
     programmStatus |= programmBit::LaufErgebnisDa | programmBit::ErgebnisDa;
     laufZustand.nachLauf = 1;
+    return ende;
 }

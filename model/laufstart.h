@@ -2,11 +2,14 @@
 #pragma once
 struct NeuronDaten;
 
+// how a run ended: it ran to its end, it was aborted (Escape, the program closing), or it
+// never ran (no network, the settings check or the loop's set-up refused)
+enum class Laufausgang { Beendet, Abgebrochen, Verweigert };
 // Frames a run in the status words and the status bar, checks the run settings and calls
 // simulationslaufSteuern. Returns when the run has ended; afterwards programmStatus holds
 // LaufErgebnisDa and ErgebnisDa (unless the settings check or the loop's set-up refused)
 // and the abort flag is 0.
-void simulationStarten();
+Laufausgang simulationStarten();
 // Everything around the time loop: feedback objects, backup, remaining-time window,
 // synapse and Izhikevich preparation, sample buffers, result names, the run, the
 // spike-time and PSP files, the curves into the diagrams. 0 when the program is being

@@ -2,14 +2,32 @@
 // the permutation mode
 #pragma once
 #include "platform/zeichnen.h"
+#include <array>
+#include <cstdint>
 #include <vector>
 
 struct NeuronDaten;
+
+// The state of a running permutation series that the engine and the painters read: the
+// series writes it before each run, the single-neuron run and the level bars take it.
+struct PermutationsLaufstand {
+    int zielNeuron = 0;                  // the single-neuron run's neuron by number, 0 none
+    int synapsenAnzahl = 0;              // varied synapses of the series
+    int nummer = 0;                      // the permutation being computed
+    int berechnet = 0;                   // runs computed so far (restzeit.geplanteLaeufe: planned)
+    double restSekunden = -1.0;          // time left by the pace so far, -1 unknown
+    std::array<uint8_t, 20> level{};     // level index per varied synapse
+    std::array<int, 20> balkenOben{};    // top row of each level bar
+    plattform::Stift stift = nullptr;    // the bars' pen and brush, made anew per series
+    plattform::Pinsel pinsel = nullptr;
+};
+extern PermutationsLaufstand permutationsLaufstand;
 
 // the neuron of the single-neuron run: the target of the first varied synapse of the
 // permutation; null when there is none
 NeuronDaten* teilsimulationsNeuron();
 // at the end of the program: the permutation mode left and its results released
+// (defined by the permutation mode, which the frame links)
 void permutationsmodusVerlassen();
 // The neuron that the editor made for the permutation display (creation mode 6) becomes
 // the display's pseudo-neuron: its main diagram is the display window's. false when the

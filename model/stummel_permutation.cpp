@@ -1,16 +1,9 @@
-// model/stummel_permutation.cpp - stands in for the permutation mode until it is built
+// model/stummel_permutation.cpp - stands in for the permutation display until it is built
 //
-// The mode cannot be switched on yet: there are no varied synapses to name a neuron, no
-// series whose level bars a diagram could show, and nothing to leave or release at the end.
+// There is no display window yet: no pseudo-neuron to show results in.
 #include "model/permutation.h"
 #include "platform/box.h"
 #include "texts/texte.h"
-
-NeuronDaten* teilsimulationsNeuron() { return nullptr; }
-
-void permutationsmodusVerlassen() {}
-
-bool permutationsBalkenHolen(PermutationsBalken&) { return false; }
 
 NeuronDaten* permutationsPseudoNeuron() { return nullptr; }
 

@@ -39,6 +39,7 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageSpikeZeiten,
     &vorlageAsciiExport,
     &vorlageSpikefolge,
+    &vorlageAnalyseklassen,
     &vorlageSynapse,
     &vorlageSynapsentypen,
     &vorlageSwimStdKanal,

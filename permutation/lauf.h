@@ -1,0 +1,27 @@
+// permutation/lauf.h - the permutation series: one simulation per combination of levels,
+// each rated and stored as a record of the result file
+#pragma once
+#include "model/laufstart.h"
+#include "platform/fenster.h"
+#include <cstdint>
+
+// Runs the series from the number start on; anzahl > 0 computes at most that many. In free
+// order (modusStatus FreieReihenfolge) the one number is computed into the single result,
+// without a file. 1 when the series ran to its end or was stopped, 0 when it was refused
+// or a write failed (said in a notice; the files keep every whole record).
+int permutationAusfuehren(int start, int anzahl);
+
+// the commands of the series (40174, 191, 193, 200, 236, 40177, 252)
+void serienBefehl(plattform::Fenster f, int befehl);
+
+// The number of permutations of the current definition, m^n; at most 2^31 (which is already
+// too many to run).
+int64_t permutationsAnzahl();
+// the size after which a result file goes on in the next numbered file: maxBinDateiGroesse,
+// where 0 or anything past 0x7fefffff stands for 0x7fefffff
+uint32_t binDateiGrenze();
+
+// What runs one simulation; null is simulationStarten. Tests put a stand-in here.
+extern Laufausgang (*permutationsLaufHaken)();
+// the wait of a paused series between two passes over the waiting events (300 ms)
+extern void (*serienPauseWarten)();

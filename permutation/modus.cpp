@@ -1,0 +1,214 @@
+// permutation/modus.cpp - the two modes of the main window and the commands of the
+// permutation mode's menu that make, load and save a definition
+//
+// The evaluation flags and export masks the mode clears are stored with the network, so
+// the mode keeps each neuron's own values (by number) and gives them back when it is left:
+// a network saved after the mode holds the user's choices, not the mode's.
+#include "permutation/modus.h"
+#include "core/rahmen.h"
+#include "core/status.h"
+#include "model/export.h"
+#include "model/laufstart.h"
+#include "model/netz.h"
+#include "model/permutation.h"
+#include "permutation/definition.h"
+#include "permutation/ergebnisse.h"
+#include "permutation/lauf.h"
+#include "platform/box.h"
+#include "platform/menue.h"
+#include "resources/befehle.h"
+#include "texts/texte.h"
+
+using namespace plattform;
+
+namespace {
+
+int frage(int text)
+{
+    return meldungsBox(fensterhandles.hauptfenster, meldungsTexte[text], "SysInfo",
+                       knoepfe::JaNeinAbbrechen | symbol::Frage);
+}
+
+// a failure of the mode's start is said in the fatal form
+void fatal(const std::string& text)
+{
+    if (velnorInfoBox(text) == antwort::Abbrechen)
+        programmBeenden();
+}
+
+void schalterSichern()
+{
+    auto& s = permutationsmodus.schalter;
+    s.clear();
+    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        s.push_back({n->nummer, n->exportMaske, n->spikezeitenSpeichern});
+}
+
+void schalterZurueckgeben()
+{
+    for (const NeuronSchalterSicherung& s : permutationsmodus.schalter)
+        if (NeuronDaten* n = neuronNachNummer(s.nummer)) {
+            n->exportMaske = s.exportMaske;
+            n->spikezeitenSpeichern = s.spikezeitenSpeichern;
+        }
+    permutationsmodus.schalter.clear();
+}
+
+void einzelErgebnisFreigeben() { permutationsErgebnisse.einzel = PermutationsErgebnis{}; }
+
+// 178
+void einschaltenBefehl(Fenster f)
+{
+    if (modusStatus & modusBit::Permutationsmodus)
+        return;
+    modusStatus |= modusBit::Permutationsmodus;
+    if (!permutationsmodusEinschalten()) {
+        schalterZurueckgeben();
+        modusStatus &= ~modusBit::Permutationsmodus;
+        fatal(meldungsTexte[717]);
+        return;
+    }
+    // without varied synapses there is nothing to run yet: a definition is asked for
+    if (permutationsDefinition.synapsen.empty()) {
+        if (f)
+            senden(f, nachricht::Befehl, machWParam(befehlPmtDefinitionLaden, 0));
+        else
+            permutationsBefehl(f, befehlPmtDefinitionLaden);
+    }
+}
+
+// 181
+bool definitionSpeichernBefehl()
+{
+    if (!(modusStatus & modusBit::DefinitionDa))
+        return false;
+    if (!permutationsdefinitionSpeichern(0))
+        return false;
+    modusStatus &= ~modusBit::DefinitionUngespeichert;
+    return true;
+}
+
+// 4: a running result-file operation is only told to stop
+void beendenBefehl()
+{
+    if (modusStatus & modusBit::DateiOperation) {
+        modusStatus &= ~modusBit::DateiOperation;
+        return;
+    }
+    if (!(modusStatus & modusBit::Permutationsmodus))
+        return;
+    const uint32_t ungespeichert = modusBit::DefinitionDa | modusBit::DefinitionUngespeichert;
+    if ((modusStatus & ungespeichert) == ungespeichert) {
+        const int antwort = frage(542);
+        if (antwort == antwort::Abbrechen)
+            return;
+        // a save that is cancelled or fails keeps the mode with the definition unsaved
+        if (antwort == antwort::Ja && !definitionSpeichernBefehl())
+            return;
+    }
+    simulationsmodusEinschalten();
+    modusStatus &= ~(modusBit::Permutationsmodus | modusBit::DefinitionUngespeichert);
+}
+
+// 540 before a definition is replaced: only Yes goes on
+bool ueberschreibenErlaubt()
+{
+    return !(modusStatus & modusBit::DefinitionDa) || frage(540) == antwort::Ja;
+}
+
+// 184
+void definierenBefehl()
+{
+    if (!ueberschreibenErlaubt())
+        return;
+    Menue menue = modusMenueLaden(Modusmenue::Definition);
+    if (!menue) {
+        hinweisBox(meldungsTexte[718]);
+        return;
+    }
+    hauptfensterMenueZeigen(menue);
+    modusStatus |= modusBit::InteraktiveDefinition;
+    permutationDefinieren();
+    modusStatus &= ~modusBit::InteraktiveDefinition;
+    // after a shutdown meanwhile the bar is the main menu's already
+    if (!programmEndet() && !permutationsMenueZeigen())
+        hauptfensterMenueZeigen(nullptr);
+    menueZerstoeren(menue);
+}
+
+// 183
+void ladenBefehl()
+{
+    if (!ueberschreibenErlaubt())
+        return;
+    permutationDatenFreigeben();
+    if (permutationsdefinitionLesen(0, nullptr, nullptr) > 0)
+        modusStatus = (modusStatus | modusBit::DefinitionDa) & ~modusBit::DefinitionUngespeichert;
+}
+
+} // namespace
+
+int permutationsmodusEinschalten()
+{
+    // 1. and 2.
+    if (permutationsmodus.schalter.empty())
+        schalterSichern();
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        n->spikezeitenSpeichern = 0;
+        n->exportMaske = 0;
+    }
+    if (NeuronDaten* n = auswerteNeuron())
+        n->spikezeitenSpeichern = 1;
+    // 3. and 4.
+    exportPufferFreigeben();
+    programmStatus &= ~(programmBit::SomaDateiSchreiben | programmBit::WerteExportieren);
+    // 5.
+    if (!permutationsMenueZeigen()) {
+        fatal(meldungsTexte[90]);
+        return 0;
+    }
+    statusTeilSetzen(0, "\tPermutationsmodus");
+    return 1;
+}
+
+int simulationsmodusEinschalten()
+{
+    simulationsMenueZeigen();
+    einzelErgebnisFreigeben();
+    schalterZurueckgeben();
+    teilsimulationsModus = 0;
+    statusTeilSetzen(0, "\tSimulationsmodus");
+    return 1;
+}
+
+void permutationsmodusVerlassen()
+{
+    einzelErgebnisFreigeben();
+    permutationsmodus.schalter.clear();
+}
+
+void permutationsBefehl(Fenster f, int befehl)
+{
+    switch (befehl) {
+    case befehlPermutationsmodusEinschalten: einschaltenBefehl(f); break;
+    case befehlPmtModusBeenden: beendenBefehl(); break;
+    case befehlPmtDefinieren:
+        if (imPermutationsmodus())
+            definierenBefehl();
+        break;
+    case befehlPmtDefinitionAbbrechen: modusStatus &= ~modusBit::InteraktiveDefinition; break;
+    case befehlPmtDefinitionLaden:
+        if (imPermutationsmodus())
+            ladenBefehl();
+        break;
+    case befehlPmtDefinitionSpeichern: definitionSpeichernBefehl(); break;
+    case befehlPmtAnalyseKriterien: analyseParameterDialogOeffnen(); break;
+    default: serienBefehl(f, befehl); break;
+    }
+}
+
+bool ausserhalbPermutationsmodus() { return !(modusStatus & modusBit::Permutationsmodus); }
+bool imPermutationsmodus() { return (modusStatus & modusBit::Permutationsmodus) != 0; }
+bool mitPermutationsdefinition() { return imPermutationsmodus() && (modusStatus & modusBit::DefinitionDa); }
+bool inInteraktiverDefinition() { return (modusStatus & modusBit::InteraktiveDefinition) != 0; }
+bool inPermutationsserie() { return (modusStatus & modusBit::SerieLaeuft) != 0; }

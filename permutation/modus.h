@@ -1,0 +1,22 @@
+// permutation/modus.h - switching between the simulation mode and the permutation mode,
+// and the main window's commands of the permutation mode
+#pragma once
+#include "platform/fenster.h"
+
+// Every neuron's evaluation flag and export mask cleared (their values kept for the way
+// back), the evaluation neuron rated, the mode's menu shown. 1, or 0 when the language has
+// no menu for the mode (said in a message).
+int permutationsmodusEinschalten();
+// The main menu again, the single result released, every neuron's evaluation flag and
+// export mask as before the mode, ordinary runs of the whole network. Always 1.
+int simulationsmodusEinschalten();
+
+// The commands 178, 4, 184, 239, 183, 181 and 213, and those of the series (permutation/
+// lauf.h), as the main window's dispatcher forwards them.
+void permutationsBefehl(plattform::Fenster f, int befehl);
+// when their menu items may be chosen
+bool ausserhalbPermutationsmodus();
+bool imPermutationsmodus();
+bool mitPermutationsdefinition();
+bool inInteraktiverDefinition();
+bool inPermutationsserie();

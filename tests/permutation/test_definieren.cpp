@@ -1,0 +1,139 @@
+// tests/permutation/test_definieren.cpp - the interactive definition (184) with its clicks
+#include "permutation_hilfe.h"
+#include "platform/menue.h"
+
+using namespace permutationstest;
+
+namespace {
+
+constexpr int idEingabe = 1251;
+
+class Definieren : public PermutationFall {
+protected:
+    void SetUp() override
+    {
+        PermutationFall::SetUp();
+        modusAn();
+        pt::logLeeren();
+        boxenVergessen();
+    }
+    static void stufen(std::initializer_list<const char*> eingaben)
+    {
+        for (const char* e : eingaben)
+            pt::dialogSkript(146, {pt::schritt::tippen(idEingabe, e), pt::schritt::klicken(1)});
+    }
+    static int piepser()
+    {
+        return static_cast<int>(std::ranges::count_if(pt::ereignisLog(), [](const pt::Ereignis& e) {
+            return e.art == pt::Ereignis::Piep && e.a == 1000 && e.b == 100;
+        }));
+    }
+};
+
+} // namespace
+
+// A level count outside 2..20 beeps and is asked again. The clicks choose neuron 4 for the
+// evaluation, 1 as the postsynaptic neuron and 2 and 3 as its presynaptic ones; each varied
+// synapse holds its conductance at level m / 2, the other levels 0.
+TEST_F(Definieren, KlicksWaehlenAuswerteneuronUndZweiSynapsen)
+{
+    stufen({"0", "25", "6"});
+    klicks = {4, 1, 2, 3};
+    pt::boxAntworten({antwort::Ok, antwort::Ja, antwort::Ja, antwort::Ja, antwort::Ja, antwort::Ja, antwort::Ja,
+                      antwort::Nein, antwort::Nein, antwort::Ok});
+    pt::dialogSkript(146, {});   // not asked again
+    befehl(befehlPmtDefinieren);
+    EXPECT_EQ(piepser(), 2);
+    const PermutationsDefinition& d = permutationsDefinition;
+    EXPECT_EQ(std::tuple(d.auswerteNeuron, d.postsynaptischeAnzahl, d.levelAnzahl, d.synapsen.size()),
+              std::tuple(4, 1, 6, size_t{2}));
+    ASSERT_EQ(d.synapsen.size(), 2u);
+    EXPECT_EQ(d.synapsen[0].id, synapsenId(2, 1));
+    EXPECT_EQ(d.synapsen[1].id, synapsenId(3, 1));
+    EXPECT_EQ(d.synapsen[0].level, (std::vector<double>{0, 0, 0, 2e-7, 0, 0}));
+    EXPECT_EQ(d.synapsen[1].level, (std::vector<double>{0, 0, 0, 3e-7, 0, 0}));
+    EXPECT_EQ(modusStatus & (modusBit::DefinitionDa | modusBit::DefinitionUngespeichert | modusBit::NeuronPerKlick |
+                             modusBit::InteraktiveDefinition),
+              modusBit::DefinitionDa | modusBit::DefinitionUngespeichert);
+    EXPECT_EQ(neuronSuchen(4)->spikezeitenSpeichern, 1);
+    const std::vector<std::string> erwartet = {
+        meldungsTexte[52],
+        meldungsTexte[53],
+        meldungFormatieren(54, 1, "Motor"),
+        meldungFormatieren(55, "Motor"),
+        meldungFormatieren(56, "Motor", "Sensor links"),
+        meldungFormatieren(55, "Motor"),
+        meldungFormatieren(56, "Motor", "Sensor rechts"),
+        meldungFormatieren(55, "Motor"),
+        meldungsTexte[53],
+        meldungsTexte[57],
+    };
+    EXPECT_EQ(boxen(), erwartet);
+    // the definition's menu came and went
+    EXPECT_EQ(fensterMenue(haupt()), fensterhandles.permutationsMenue);
+    EXPECT_EQ(pt::offeneDialogSkripte(), 1u);
+}
+
+// Cancel at question 53 leaves the earlier definition as it was, with its bits.
+TEST_F(Definieren, AbbrechenLaesstDieFruehereDefinition)
+{
+    PermutationsDefinition frueher;
+    frueher.auswerteNeuron = 2;
+    frueher.levelAnzahl = 3;
+    frueher.synapsen = {{synapsenId(4, 2), {1e-7, 2e-7, 3e-7}}};
+    frueher.letzteNummer = 5;
+    permutationsDefinition = frueher;
+    modusStatus |= modusBit::DefinitionDa;
+    stufen({"4"});
+    klicks = {3};
+    pt::boxAntworten({antwort::Ja, antwort::Ok, antwort::Abbrechen});   // 540, 52, 53
+    befehl(befehlPmtDefinieren);
+    EXPECT_EQ(boxen(), (std::vector<std::string>{meldungsTexte[540], meldungsTexte[52], meldungsTexte[53]}));
+    const PermutationsDefinition& d = permutationsDefinition;
+    EXPECT_EQ(std::tuple(d.auswerteNeuron, d.levelAnzahl, d.letzteNummer, d.synapsen.size()),
+              std::tuple(2, 3, 5, size_t{1}));
+    EXPECT_EQ(d.synapsen[0].level, frueher.synapsen[0].level);
+    EXPECT_EQ(modusStatus & (modusBit::DefinitionDa | modusBit::DefinitionUngespeichert), modusBit::DefinitionDa);
+}
+
+// Before the first presynaptic neuron No is refused with 397; a synapse chosen twice beeps
+// and is taken once; a presynaptic neuron without a synapse onto the postsynaptic one ends
+// the definition with a notice (91) and keeps the earlier one.
+TEST_F(Definieren, PraesynaptischeWahlWirdGeprueft)
+{
+    stufen({"2"});
+    klicks = {4, 1, 2, 2, 3};
+    pt::boxAntworten({antwort::Ok, antwort::Ja, antwort::Ja,   // 52, 53, 54
+                      antwort::Nein, antwort::Ok,              // 55: No before any, 397
+                      antwort::Ja, antwort::Ja,                // 55, 56: synapse 2->1
+                      antwort::Ja, antwort::Ja,                // 55, 56: the same again
+                      antwort::Nein, antwort::Nein, antwort::Ok});
+    befehl(befehlPmtDefinieren);
+    EXPECT_EQ(permutationsDefinition.synapsen.size(), 1u);
+    EXPECT_EQ(piepser(), 1);
+    EXPECT_EQ(boxen()[4], meldungFormatieren(397, "Motor"));
+    EXPECT_EQ(klicks.size(), 1u);   // neuron 3 was never waited for
+
+    permutationsDefinition = {};
+    modusStatus &= ~modusBit::DefinitionDa;
+    boxenVergessen();
+    stufen({"2"});
+    klicks = {1, 2, 3};   // 3 has no synapse onto 2
+    pt::boxAntworten({antwort::Ok, antwort::Ja, antwort::Ja, antwort::Ja, antwort::Ja, antwort::Ok});
+    befehl(befehlPmtDefinieren);
+    EXPECT_EQ(boxen().back(), meldungsTexte[91]);
+    EXPECT_EQ(pt::boxLog().back().titel, "Hinweis");
+    EXPECT_EQ(permutationsDefinition.auswerteNeuron, 0);
+    EXPECT_FALSE(modusStatus & modusBit::DefinitionDa);
+}
+
+// Command 239 from the definition's menu ends the click wait: nothing is defined.
+TEST_F(Definieren, Befehl239BeendetDasWartenAufDenKlick)
+{
+    stufen({"3"});
+    pt::boxAntworten({antwort::Ok});
+    klickWartenPause = [] { EXPECT_TRUE(pt::menueBefehlWaehlen(fensterhandles.hauptfenster, befehlPmtDefinitionAbbrechen)); };
+    befehl(befehlPmtDefinieren);
+    EXPECT_FALSE(modusStatus & (modusBit::DefinitionDa | modusBit::InteraktiveDefinition | modusBit::NeuronPerKlick));
+    EXPECT_EQ(fensterMenue(haupt()), fensterhandles.permutationsMenue);
+}
