@@ -20,7 +20,18 @@ DiagrammDaten* diagrammAnzeigen(NeuronDaten* neuron, DiagrammDaten* diagramm);
 // ---- windows ---------------------------------------------------------------------------
 // The diagram whose window this is, null when none. A null window falls back, after a
 // notice, to the first neuron's main diagram; with no neuron at all the result is null.
+// A diagram window keeps its neuron's number (diagrammErzeugen gives it), so the lookup
+// walks that neuron's diagrams only; a window whose number no longer fits (the neuron was
+// renumbered) is found by a walk over all neurons and takes the right number.
 DiagrammDaten* diagrammZuFenster(plattform::Fenster fenster);
+// While it lives, a diagram window is being made and belongs to no record yet: its own
+// messages need no walk over all neurons to find that out.
+struct DiagrammFensterAufbau {
+    DiagrammFensterAufbau();
+    ~DiagrammFensterAufbau();
+    DiagrammFensterAufbau(const DiagrammFensterAufbau&) = delete;
+    DiagrammFensterAufbau& operator=(const DiagrammFensterAufbau&) = delete;
+};
 // Acts on the diagram windows of all neurons and arranges them afterwards: modus 1 shows
 // all, 2 counts the open ones, 3 restores the stored window list, 4 shows the marked
 // neurons only, 5 takes the first marked neuron, 6 closes all (and arranges nothing);

@@ -58,8 +58,13 @@ int diagrammErzeugen(NeuronDaten* neuron, DiagrammDaten* diagramm)
         aktuellesDiagramm.diagramm = &d;
         return 1;
     }
-    // the window
-    d.fenster = diagrammFensterErzeugen(d);
+    // the window; it keeps the neuron's number for the lookups of its messages
+    {
+        const DiagrammFensterAufbau aufbau;
+        d.fenster = diagrammFensterErzeugen(d);
+    }
+    if (d.fenster)
+        fensterDatenSetzen(d.fenster, neuron->nummer);
     if (!d.fenster) {
         if (velnorInfoBox(meldungFormatieren(695)) == antwort::Abbrechen)
             programmBeenden();

@@ -10,6 +10,9 @@
 
 namespace {
 
+// diagram windows being made (diagrammErzeugen)
+int fensterImAufbau = 0;
+
 // rows of h pixels, filled column by column, each column breite wide
 struct KachelMuster {
     int zeilen = 1, h = 0, breite = 0;
@@ -180,12 +183,26 @@ DiagrammDaten* diagrammZuFenster(plattform::Fenster fenster)
             programmBeenden();
         return &erstes->hauptDiagramm;
     }
-    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+    // the diagrams of the neuron the window names
+    const intptr_t nummer = plattform::fensterDaten(fenster);
+    if (NeuronDaten* n = nummer > 0 && nummer < neuronTabellenGroesse ? neuronNachNummer(static_cast<int>(nummer)) : nullptr)
         for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes)
             if (d->fenster == fenster)
                 return d;
+    // a window being made has no record yet
+    if (nummer == 0 && fensterImAufbau > 0)
+        return nullptr;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes)
+            if (d->fenster == fenster) {
+                plattform::fensterDatenSetzen(fenster, n->nummer);
+                return d;
+            }
     return nullptr;
 }
+
+DiagrammFensterAufbau::DiagrammFensterAufbau() { ++fensterImAufbau; }
+DiagrammFensterAufbau::~DiagrammFensterAufbau() { --fensterImAufbau; }
 
 std::vector<Kachel> kachelnBerechnen(int n, int rechts, int unten, int minimalHoehe)
 {

@@ -9,6 +9,7 @@
 #include "core/schluessel.h"
 #include "core/status.h"
 #include "files/lesen.h"
+#include "files/schluesselverzeichnis.h"
 #include "model/ergebnisdateien.h"
 #include "model/netz.h"
 #include "model/permutationsfenster.h"
@@ -16,6 +17,7 @@
 #include "platform/box.h"
 #include "texts/texte.h"
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cstring>
 #include <string>
@@ -193,11 +195,31 @@ constexpr Zeile<K> kurvenZeilen[] = {
     dicke("dicke 2. achse %d", &K::dicke2Achse),
 };
 
+// The key text with the index in place of its "%d", behind what aus holds; a text with
+// other conversions goes through printf.
+void schluesselAnhaengen(std::string& aus, const char* text, int index)
+{
+    const char* prozent = std::strchr(text, '%');
+    if (!prozent) {
+        aus += text;
+    } else if (prozent[1] == 'd' && !std::strchr(prozent + 2, '%')) {
+        char zahl[16];
+        const char* ende = std::to_chars(zahl, zahl + sizeof zahl, index).ptr;
+        aus.append(text, static_cast<size_t>(prozent - text)).append(zahl, static_cast<size_t>(ende - zahl));
+        aus += prozent + 2;
+    } else {
+        char teil[160];
+        std::snprintf(teil, sizeof teil, text, index);
+        aus += teil;
+    }
+}
+
+// the prefix and the key text with the index in place of its "%d"
 std::string schluessel(const std::string& vorsilbe, const char* text, int index)
 {
-    char teil[160];
-    std::snprintf(teil, sizeof teil, text, index);
-    return vorsilbe + teil;
+    std::string s = vorsilbe;
+    schluesselAnhaengen(s, text, index);
+    return s;
 }
 
 std::string nummerierteVorsilbe(int k, int neuron)
@@ -217,17 +239,19 @@ int listenNummer(const DiagrammDaten* erstes)
 template <class R>
 void zeileSchreiben(XBuffer& p, const std::string& vorsilbe, const Zeile<R>& z, const R& r, int index = 0)
 {
-    const std::string s = schluessel(vorsilbe, z.schluessel, index);
+    p.anhaengen(schluessel(vorsilbe, z.schluessel, index));
+    p.anhaengen("=");
     switch (z.art) {
-    case Art::Schalter: p.drucken("%s=%s\n", s.c_str(), r.*z.ganz ? "ja" : "nein"); break;
-    case Art::Bit: p.drucken("%s=%s\n", s.c_str(), (r.*z.ganz & z.min) ? "ja" : "nein"); break;
+    case Art::Schalter: p.anhaengen(r.*z.ganz ? "ja" : "nein"); break;
+    case Art::Bit: p.anhaengen((r.*z.ganz & z.min) ? "ja" : "nein"); break;
     case Art::Ganz:
-    case Art::Dicke: p.drucken("%s=%d\n", s.c_str(), r.*z.ganz); break;
-    case Art::Zahl: p.drucken("%s=%.15g\n", s.c_str(), r.*z.zahl); break;
-    case Art::Fest: p.drucken("%s=%f\n", s.c_str(), r.*z.zahl); break;
+    case Art::Dicke: p.ganzAnhaengen(r.*z.ganz); break;
+    case Art::Zahl: p.zahlAnhaengen(r.*z.zahl); break;
+    case Art::Fest: p.sechsStellenAnhaengen(r.*z.zahl); break;
     case Art::Text:
-    case Art::Name: p.drucken("%s=%s\n", s.c_str(), (r.*z.text).c_str()); break;
+    case Art::Name: p.anhaengen((r.*z.text).c_str()); break;
     }
+    p.zeilenende();
 }
 
 void diagrammSchreiben(XBuffer& p, const DiagrammDaten& d, int k, int n, bool ohneYBereich)
@@ -287,62 +311,86 @@ void diagrammSchreiben(XBuffer& p, const DiagrammDaten& d, int k, int n, bool oh
 // ---- reading ---------------------------------------------------------------------------------
 
 // Each key is searched from behind the last one found; a missing key (or a value that
-// cannot be used) sends the search back to the start of the block.
+// cannot be used) sends the search back to the start of the block. The keys are looked up
+// among the block's lines of the diagram's prefix (verzeichnis), with the result a search
+// through the block would give.
 struct Suche {
     char* anfang;
     char* zeiger;
-    std::string vorsilbe;
+    const SchluesselVerzeichnis* verzeichnis = nullptr;
+    std::string rest;      // the key being looked for, behind the prefix
 
     bool weiter(char* hinter)
     {
         zeiger = hinter ? hinter : anfang;
         return hinter != nullptr;
     }
-    bool zahl(double& ziel, const char* text, int index = 0)
+    // the key behind the diagram's prefix: its text with the index put in, and anhang
+    const std::string& teil(const char* text, int index, const char* anhang)
     {
-        return weiter(zahlLesen(ziel, zeiger, schluessel(vorsilbe, text, index).c_str()));
+        rest.clear();
+        schluesselAnhaengen(rest, text, index);
+        return rest += anhang;
     }
-    bool ganz(int& ziel, const char* text, int index = 0, int min = INT_MIN, int max = INT_MAX)
+    // where the key's text stands behind the prefix, from the cursor on
+    char* stelle(const std::string& r) const
+    {
+        char* p = verzeichnis->suchen(zeiger, r);
+        return p ? p + verzeichnis->vorsilbe().size() : nullptr;
+    }
+    template <class T>
+    char* lesen(T& ziel, const std::string& r)
+    {
+        return zahlAnStelle(ziel, stelle(r), r.size());
+    }
+    bool zahl(double& ziel, const char* text, int index = 0, const char* anhang = "")
+    {
+        return weiter(lesen(ziel, teil(text, index, anhang)));
+    }
+    bool ganz(int& ziel, const char* text, int index = 0, int min = INT_MIN, int max = INT_MAX, const char* anhang = "")
     {
         int wert = 0;
-        if (!weiter(zahlLesen(wert, zeiger, schluessel(vorsilbe, text, index).c_str())))
+        if (!weiter(lesen(wert, teil(text, index, anhang))))
             return false;
         if (wert < min || wert > max)
             return weiter(nullptr);
         ziel = wert;
         return true;
     }
+    bool farbe(uint32_t& ziel, const char* text, int index) { return weiter(lesen(ziel, teil(text, index, "="))); }
     bool ja(const char* text)
     {
-        const std::string s = schluessel(vorsilbe, text, 0) + "=ja";
-        char* stelle = std::strstr(zeiger, s.c_str());
-        return weiter(stelle ? stelle + s.size() : nullptr);
+        const std::string& r = teil(text, 0, "=ja");
+        char* s = stelle(r);
+        return weiter(s ? s + r.size() : nullptr);
     }
     bool text(std::string& ziel, int raum, const char* text, int index)
     {
-        return weiter(schluesselTextLesen(ziel, raum, zeiger, (schluessel(vorsilbe, text, index) + "=").c_str()));
+        const std::string& r = teil(text, index, "=");
+        char* p = verzeichnis->amZeilenanfangSuchen(zeiger, r);
+        char* s = p ? p + verzeichnis->vorsilbe().size() : nullptr;
+        return weiter(s ? schluesselTextLesen(ziel, raum, s, r.c_str()) : nullptr);
     }
 };
 
 template <class R>
 void zeileLesen(Suche& su, const Zeile<R>& z, R& r, int index = 0)
 {
-    const std::string gleich = std::string(z.schluessel) + "=";
     switch (z.art) {
     case Art::Schalter: r.*z.ganz = su.ja(z.schluessel) ? 1 : 0; break;
     case Art::Bit:
         if (su.ja(z.schluessel))
             r.*z.ganz |= z.min;
         break;
-    case Art::Ganz: su.ganz(r.*z.ganz, gleich.c_str(), index, z.min, z.max); break;
+    case Art::Ganz: su.ganz(r.*z.ganz, z.schluessel, index, z.min, z.max, "="); break;
     case Art::Dicke: {
         int wert = 0;
-        if (su.ganz(wert, gleich.c_str(), index))
+        if (su.ganz(wert, z.schluessel, index, INT_MIN, INT_MAX, "="))
             r.*z.ganz = std::clamp(wert, z.min, z.max);
         break;
     }
     case Art::Zahl:
-    case Art::Fest: su.zahl(r.*z.zahl, gleich.c_str(), index); break;
+    case Art::Fest: su.zahl(r.*z.zahl, z.schluessel, index, "="); break;
     case Art::Text: {
         std::string wert;
         r.*z.text = su.text(wert, z.max, z.schluessel, index) ? wert : std::string();
@@ -367,8 +415,7 @@ void diagrammLesen(Suche& su, DiagrammDaten& d, bool referenzen)
     // The ranges are read x first, but written y first: a range key not found behind the
     // cursor is looked for once more from the block start, or minY would never come back.
     for (const Grenze* g : {&xGrenzen[0], &xGrenzen[1], &yGrenzen[0], &yGrenzen[1]}) {
-        const std::string s = std::string(g->schluessel) + "=";
-        if (!su.zahl(d.*g->feld, s.c_str()) && !su.zahl(d.*g->feld, s.c_str()))
+        if (!su.zahl(d.*g->feld, g->schluessel, 0, "=") && !su.zahl(d.*g->feld, g->schluessel, 0, "="))
             d.*g->feld = g->fehlt;
     }
     for (const Zeile<D>& z : cursorZeilen)
@@ -390,8 +437,7 @@ void diagrammLesen(Suche& su, DiagrammDaten& d, bool referenzen)
     for (int i = 0; i < kanalAnzahl; ++i) {
         KurvenDaten& k8 = d.kurven[kurve::Kanal1 + i];
         int kanal = 0;
-        const std::string s = std::string(kanalSchluessel) + "=";
-        if (su.ganz(kanal, s.c_str(), i + 1, 0, kanalAnzahl)) {
+        if (su.ganz(kanal, kanalSchluessel, i + 1, 0, kanalAnzahl, "=")) {
             k8.anzeigen = kanal;
             k8.kanal = kanal;
         } else {
@@ -401,7 +447,7 @@ void diagrammLesen(Suche& su, DiagrammDaten& d, bool referenzen)
     if (referenzen)
         for (int s = kurve::Referenz1; s < kurvenProDiagramm; ++s) {
             double egal = 0.0;
-            const bool da = su.zahl(egal, (std::string(referenzSchluessel) + "=").c_str(), s);
+            const bool da = su.zahl(egal, referenzSchluessel, s, "=");
             d.kurven[s].anzeigen = da ? 1 : 0;
             d.kurven[s].referenz = da ? kurvenReferenz::Gespeichert : kurvenReferenz::Eigen;
         }
@@ -409,8 +455,7 @@ void diagrammLesen(Suche& su, DiagrammDaten& d, bool referenzen)
     for (int s = 0; s < kurvenProDiagramm; ++s) {
         KurvenDaten& kd = d.kurven[s];
         uint32_t farbe = 0;
-        const std::string f = schluessel(su.vorsilbe, kurvenFarbe, s) + "=";
-        kd.farbe = su.weiter(zahlLesen(farbe, su.zeiger, f.c_str())) ? farbe : plattform::KeineFarbe;
+        kd.farbe = su.farbe(farbe, kurvenFarbe, s) ? farbe : plattform::KeineFarbe;
         for (const Zeile<K>& z : kurvenZeilen)
             zeileLesen(su, z, kd, s);
     }
@@ -462,21 +507,23 @@ void diagrammEinstellungenLaden(DiagrammDaten* erstes, char* blockAnfang)
     // the number and the end of the block
     const int n = listenNummer(erstes);
     const std::string ende = "[ende NEURON " + std::to_string(n == permutationsNummer ? -1 : n) + "]";
-    // the older form holds a single diagram without a number
-    const bool alt = std::strstr(blockAnfang, "Diagramm zu ") != nullptr;
-    // key searches stop at the block end
+    // key searches stop at the block end; so does the look for the older form, which holds
+    // a single diagram without a number
     Abschnitt schnitt(blockAnfang, ende.c_str());
-    Suche su{blockAnfang, blockAnfang, {}};
+    const bool alt = std::strstr(blockAnfang, "Diagramm zu ") != nullptr;
+    Suche su{blockAnfang, blockAnfang, nullptr, {}};
     const bool referenzen = datPfad.kurvenDateiWirdGeoeffnet && n != 0 && n != permutationsNummer;
     if (alt) {
-        su.vorsilbe = alteVorsilbe(n);
+        const SchluesselVerzeichnis verzeichnis(blockAnfang, alteVorsilbe(n));
+        su.verzeichnis = &verzeichnis;
         diagrammLesen(su, *erstes, referenzen);
         return;
     }
     // the numbered form, diagram by diagram while the next one is there
     for (int k = 1;; ++k) {
-        su.vorsilbe = nummerierteVorsilbe(k, n);
-        if (!std::strstr(su.zeiger, su.vorsilbe.c_str()))
+        const SchluesselVerzeichnis verzeichnis(blockAnfang, nummerierteVorsilbe(k, n));
+        su.verzeichnis = &verzeichnis;
+        if (!verzeichnis.vorsilbeSuchen(su.zeiger))
             return;
         DiagrammDaten* d = k == 1 ? erstes : weiteresDiagramm(erstes, k, n);
         if (!d)

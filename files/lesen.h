@@ -4,6 +4,7 @@
 // infinite ("nan", "1e999") counts as a missing key: the field keeps its value, as it does
 // for a key that is not there.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -15,6 +16,17 @@ char* zahlLesen(double& ziel, char* text, const char* schluessel);
 char* zahlLesen(int& ziel, char* text, const char* schluessel);
 // The same for a 32-bit word (colours): 0 .. 0xFFFFFFFF.
 char* zahlLesen(uint32_t& ziel, char* text, const char* schluessel);
+// The same for a key that stands at stelle, schluesselLaenge bytes long (a reader that
+// found it by other means): what zahlLesen gives when its search finds the key there.
+char* zahlAnStelle(double& ziel, char* stelle, size_t schluesselLaenge);
+char* zahlAnStelle(int& ziel, char* stelle, size_t schluesselLaenge);
+char* zahlAnStelle(uint32_t& ziel, char* stelle, size_t schluesselLaenge);
+
+// The first place of was in text from von on, as strstr(von, was) finds it, looking at the
+// text in growing pieces: it reads no further than the place found (the sanitizers' strstr
+// measures the whole rest of the text on every call, which would make the block by block
+// reading of a large network grow with its square).
+char* textSuchen(char* von, const char* was);
 
 // Cuts a text at a marker for as long as it lives: the byte at the cut is saved and a 0
 // written there, so that key searches stop at the end of a section; the destructor puts

@@ -3,6 +3,7 @@
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "files/diagrammeinstellungen.h"
+#include "files/lesen.h"
 #include "files/netzdatei.h"
 #include "files/textdatei.h"
 #include "files/netzdatei_abschnitte.h"
@@ -65,8 +66,8 @@ int verweigern()
 char* neuronBlockSuchen(char* text, char* ab, int nummer)
 {
     const std::string marke = "[NEURON " + std::to_string(nummer) + "]";
-    char* block = std::strstr(ab, marke.c_str());
-    return block ? block : std::strstr(text, marke.c_str());
+    char* block = textSuchen(ab, marke.c_str());
+    return block ? block : textSuchen(text, marke.c_str());
 }
 
 // Creates the neurons of the list, each with its block, diagrams and physiology.

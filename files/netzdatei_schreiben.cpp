@@ -188,6 +188,10 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
     XBuffer eigenerPuffer;
     XBuffer& puffer = fremderPuffer ? *fremderPuffer : eigenerPuffer;
     textZeiger = &puffer;
+    // the room the text of a network of this size takes at most, so it is built in one piece
+    const size_t platz = (static_cast<size_t>(std::max(neuronKette.anzahl, 0)) * 15000 +
+                          static_cast<size_t>(std::max(synapsenZaehler, 0)) * 1000) * 2 + 200000;
+    puffer.reservieren(puffer.laenge() + platz);
     if (!inDatei) {
         // the settings text leads an in-memory text
         cfgDateiSpeichern(nullptr, &puffer, 0);
@@ -227,11 +231,16 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
     const std::string netzDatei = sicherung ? pfad + ".bkp" : pfad;
 
     // the network text, the protocol as the window shows it (or the saved text while it is
-    // hidden), then the file; a failed write leaves folder, name, extension, path and title
+    // hidden), then the file; a failed write leaves folder, name, extension, path and title.
+    // A text of our own gets the file's line ends as it is built.
+    const bool mitCrLfGebaut = !fremderPuffer;
+    if (mitCrLfGebaut)
+        puffer.crLfZeilenenden();
     netzTextSchreiben();
     protokollSpeichern(protokoll.sichtbar ? nullptr : protokoll.gesicherterText.c_str(), puffer);
     puffer.drucken("[Dateiende]\n");
-    if (!netzDateiSchreiben(netzDatei, mitCrLf(puffer.text())))
+    if (!(mitCrLfGebaut ? netzDateiSchreiben(netzDatei, puffer.text())
+                        : netzDateiSchreiben(netzDatei, mitCrLf(puffer.text()))))
         return false;
 
     // the network is now the file just written; the settings file names it

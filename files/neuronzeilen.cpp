@@ -2,13 +2,32 @@
 #include "files/neuronzeilen.h"
 #include "core/schluessel.h"
 #include "files/lesen.h"
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
 
 std::string neuronblockSchluessel(int nummer, const char* text, int index)
 {
+    std::string s = "neuron ";
+    s += std::to_string(nummer);
+    s += ' ';
+    // the key text with the index in place of its "%d", without a format run for each of
+    // the block's lines; a longer text is cut as a format into 160 bytes cuts it
     char teil[160];
+    const char* prozent = std::strchr(text, '%');
+    if (!prozent || (prozent[1] == 'd' && !std::strchr(prozent + 2, '%'))) {
+        const size_t anfang = s.size();
+        if (!prozent) {
+            s += text;
+        } else {
+            s.append(text, static_cast<size_t>(prozent - text)) += std::to_string(index);
+            s += prozent + 2;
+        }
+        s.resize(std::min(s.size(), anfang + sizeof teil - 1));
+        return s;
+    }
     std::snprintf(teil, sizeof teil, text, index);
-    return "neuron " + std::to_string(nummer) + " " + teil;
+    return s += teil;
 }
 
 namespace {

@@ -90,7 +90,9 @@ int physParameterLaden(NeuronDaten* neuron, char* blockAnfang)
                 k.zahl(p[i], parameterSchluessel, i);
         }
     }
-    // the user channels, searched over the rest of the text
+    // the user channels, searched to the block's end
+    const std::string blockEnde = "[ende NEURON " + std::to_string(nummer) + "]";
+    Abschnitt block(blockAnfang, blockEnde.c_str());
     if (userSwimKanalLaden(neuron->benutzerKanaele, nummer, blockAnfang) < 0)
         return 0;
     return 1;

@@ -6,6 +6,7 @@
 #include "files/synapsenabschnitt.h"
 #include "core/status.h"
 #include "files/lesen.h"
+#include "files/schluesselverzeichnis.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "platform/box.h"
@@ -13,7 +14,9 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <optional>
+#include <string>
 
 DefinitionsExport definitionsExport;
 
@@ -134,50 +137,67 @@ std::array<Feld, 41> dynamikFelder(SynapseDaten& s)
 
 // ---- writing ----------------------------------------------------------------------------
 
-void zeile(const char* praefix, int nummer, const char* schluessel, int wert)
+// "<praefix> <nummer> ": what stands before every key of a synapse
+std::string vorsilbe(const char* praefix, int nummer)
 {
-    textZeiger->drucken("%s %d %s%d\n", praefix, nummer, schluessel, wert);
-}
-void zeile(const char* praefix, int nummer, const char* schluessel, double wert)
-{
-    textZeiger->drucken("%s %d %s%.15g\n", praefix, nummer, schluessel, wert);
-}
-void zeile(const char* praefix, int nummer, const Feld& f)
-{
-    if (f.ganz)
-        zeile(praefix, nummer, f.schluessel, *f.ganz);
-    else if (f.sechsStellen)
-        textZeiger->drucken("%s %d %s%f\n", praefix, nummer, f.schluessel, *f.zahl);
-    else
-        zeile(praefix, nummer, f.schluessel, *f.zahl);
+    return std::string(praefix) + " " + std::to_string(nummer) + " ";
 }
 
-void transmitterDrucken(const char* praefix, int nummer, SynapseDaten& s)
+void zeile(const std::string& vorsilbe, const char* schluessel, int wert)
+{
+    textZeiger->anhaengen(vorsilbe);
+    textZeiger->anhaengen(schluessel);
+    textZeiger->ganzAnhaengen(wert);
+    textZeiger->zeilenende();
+}
+void zeile(const std::string& vorsilbe, const char* schluessel, double wert)
+{
+    textZeiger->anhaengen(vorsilbe);
+    textZeiger->anhaengen(schluessel);
+    textZeiger->zahlAnhaengen(wert);
+    textZeiger->zeilenende();
+}
+void zeile(const std::string& vorsilbe, const Feld& f)
+{
+    if (f.ganz) {
+        zeile(vorsilbe, f.schluessel, *f.ganz);
+    } else if (f.sechsStellen) {
+        textZeiger->anhaengen(vorsilbe);
+        textZeiger->anhaengen(f.schluessel);
+        textZeiger->sechsStellenAnhaengen(*f.zahl);
+        textZeiger->zeilenende();
+    } else {
+        zeile(vorsilbe, f.schluessel, *f.zahl);
+    }
+}
+
+void transmitterDrucken(const std::string& vorsilbe, SynapseDaten& s)
 {
     if (!(s.transmitter.formAlpha > 0.0))
         return;
     for (const Feld& f : transmitterFelder(s.transmitter))
-        zeile(praefix, nummer, f);
+        zeile(vorsilbe, f);
 }
 
 // the lines of one ordinary synapse; vorsatz stands before the first one
 void synapseDrucken(SynapseDaten& s, const char* vorsatz, int nummer, int von, int auf)
 {
-    const char* P = synapsenPraefix;
-    textZeiger->drucken("%s%s %d %s%d\n", vorsatz, P, nummer, schluessel::Von, von);
-    zeile(P, nummer, schluessel::Auf, auf);
-    zeile(P, nummer, schluessel::ZielBereich, s.zielBereich);
-    zeile(P, nummer, schluessel::ElektrischerTyp, s.elektrischerTyp);
-    zeile(P, nummer, schluessel::Verzoegerung, s.verzoegerung);
-    zeile(P, nummer, schluessel::Typ, s.synapsenTyp);
-    zeile(P, nummer, schluessel::Leitfaehigkeit, s.initialLeitfaehigkeit);
-    zeile(P, nummer, schluessel::AusLeitfaehigkeit, s.ausgeschalteteLeitfaehigkeit);
-    zeile(P, nummer, schluessel::Ausgeschaltet, s.ausgeschaltet);
-    zeile(P, nummer, schluessel::Schwelle, s.freisetzungsSchwelle);
-    zeile(P, nummer, schluessel::Saettigung, s.freisetzungsSaettigung);
-    transmitterDrucken(P, nummer, s);
+    const std::string V = vorsilbe(synapsenPraefix, nummer);
+    textZeiger->anhaengen(vorsatz);
+    zeile(V, schluessel::Von, von);
+    zeile(V, schluessel::Auf, auf);
+    zeile(V, schluessel::ZielBereich, s.zielBereich);
+    zeile(V, schluessel::ElektrischerTyp, s.elektrischerTyp);
+    zeile(V, schluessel::Verzoegerung, s.verzoegerung);
+    zeile(V, schluessel::Typ, s.synapsenTyp);
+    zeile(V, schluessel::Leitfaehigkeit, s.initialLeitfaehigkeit);
+    zeile(V, schluessel::AusLeitfaehigkeit, s.ausgeschalteteLeitfaehigkeit);
+    zeile(V, schluessel::Ausgeschaltet, s.ausgeschaltet);
+    zeile(V, schluessel::Schwelle, s.freisetzungsSchwelle);
+    zeile(V, schluessel::Saettigung, s.freisetzungsSaettigung);
+    transmitterDrucken(V, s);
     for (const Feld& f : dynamikFelder(s))
-        zeile(P, nummer, f);
+        zeile(V, f);
 }
 
 // 1-based place in the marked list of the marked neuron with this number, 0 for none
@@ -195,16 +215,22 @@ int markiertePosition(int nummer)
 // ---- reading ----------------------------------------------------------------------------
 
 // The keys of one synapse, searched chained: each from behind the previous one found, so
-// that a section of thousands of synapses is read in one pass. A key that is not behind
-// the cursor is searched once more from the section start (where the search then goes on).
+// that its lines are read in one pass. A key that is not behind the cursor is searched
+// once more from the section start (where the search then goes on). Only the synapse's
+// own lines are looked at.
 class SynapsenLeser {
 public:
-    explicit SynapsenLeser(char* abschnitt) : anfang(abschnitt), cursor(abschnitt) {}
+    explicit SynapsenLeser(char* abschnitt)
+        : anfang(abschnitt), cursor(abschnitt), verzeichnis(abschnitt, anker, synapsenTabellenGroesse)
+    {
+    }
 
     void synapse(const char* praefix, int nummer)
     {
-        aktuellerPraefix = praefix;
         aktuelleNummer = nummer;
+        ankerAbstand = std::strlen(praefix) + 1 - std::strlen(anker);
+        schluessel = std::string(praefix) + " " + std::to_string(nummer) + " ";
+        praefixLaenge = schluessel.size();
     }
     template <class T>
     bool lesen(T& ziel, const char* s)
@@ -224,20 +250,31 @@ public:
     void zurueck(char* p) { cursor = p; }
 
 private:
+    // the key's first place from ab on, read there; a value that is not finite counts as missing
+    template <class T>
+    char* lesenAb(T& ziel, char* ab)
+    {
+        return zahlAnStelle(ziel, verzeichnis.suchen(ab, schluessel, ankerAbstand, aktuelleNummer), schluessel.size());
+    }
     template <class T>
     char* suchen(T& ziel, const char* s)
     {
-        std::snprintf(schluessel.data(), schluessel.size(), "%s %d %s", aktuellerPraefix, aktuelleNummer, s);
-        if (char* p = zahlLesen(ziel, cursor, schluessel.data()))
+        schluessel.resize(praefixLaenge);
+        schluessel += s;
+        if (char* p = lesenAb(ziel, cursor))
             return p;
-        return cursor != anfang ? zahlLesen(ziel, anfang, schluessel.data()) : nullptr;
+        return cursor != anfang ? lesenAb(ziel, anfang) : nullptr;
     }
 
     char* anfang;
     char* cursor;
-    const char* aktuellerPraefix = synapsenPraefix;
+    // "Synapse <id> " stands in every key of a synapse ("Axo-Synapse <id> " too)
+    static constexpr const char* anker = "Synapse ";
+    NummernVerzeichnis verzeichnis;
     int aktuelleNummer = 0;
-    std::array<char, 96> schluessel{};
+    size_t ankerAbstand = 0;
+    std::string schluessel;        // "<praefix> <id> " and the key being searched
+    size_t praefixLaenge = 0;
 };
 
 // the transmitter block, when its first line is there (else false and t unchanged)
@@ -273,6 +310,33 @@ void dynamikLesen(SynapsenLeser& l, SynapseDaten& s)
 
 enum class Ergebnis { Angelegt, Uebersprungen, Fehlerhaft };
 
+// The synapses of one read in the order of the text: synapseNeu puts each new one at the
+// head of its source's list (and of its parent's), so each is moved behind the one made
+// before it from the same source (on the same parent). A network opened and saved again
+// keeps its order that way.
+class TextReihenfolge {
+public:
+    void angelegt(SynapseDaten& s)
+    {
+        if (neuronNummerGueltig(s.quellNummer)) {
+            SynapseDaten*& vorige = letzteVonQuelle[static_cast<size_t>(s.quellNummer)];
+            if (vorige)
+                synapseHinterStellen(s, *vorige);
+            vorige = &s;
+        }
+        if (s.elternSynapse && s.elternId >= 1 && s.elternId < synapsenTabellenGroesse) {
+            SynapseDaten*& vorige = letzteAufEltern[static_cast<size_t>(s.elternId)];
+            if (vorige)
+                axoKnotenHinterStellen(s, *vorige);
+            vorige = &s;
+        }
+    }
+
+private:
+    std::vector<SynapseDaten*> letzteVonQuelle = std::vector<SynapseDaten*>(neuronTabellenGroesse);
+    std::vector<SynapseDaten*> letzteAufEltern = std::vector<SynapseDaten*>(synapsenTabellenGroesse);
+};
+
 // the neurons of the chain by number; a synapse names its neurons by number
 using NeuronVerzeichnis = std::array<NeuronDaten*, neuronTabellenGroesse>;
 NeuronDaten* neuronMit(const NeuronVerzeichnis& v, int nummer)
@@ -282,7 +346,7 @@ NeuronDaten* neuronMit(const NeuronVerzeichnis& v, int nummer)
 
 bool typGueltig(int typ) { return typ >= 0 && typ < static_cast<int>(synapsenTypen.size()); }
 
-Ergebnis synapseLaden(SynapsenLeser& l, const NeuronVerzeichnis& neurone, int id)
+Ergebnis synapseLaden(SynapsenLeser& l, const NeuronVerzeichnis& neurone, int id, TextReihenfolge& reihenfolge)
 {
     namespace k = schluessel;
     l.synapse(synapsenPraefix, id);
@@ -316,6 +380,7 @@ Ergebnis synapseLaden(SynapsenLeser& l, const NeuronVerzeichnis& neurone, int id
         return Ergebnis::Uebersprungen;   // synapseNeu said why
     s->id = id;
     synapsenTabelleSetzen(id, s);
+    reihenfolge.angelegt(*s);
     s->elektrischerTyp = elektrisch;
     s->ausgeschaltet = ausgeschaltet;
     s->ausgeschalteteLeitfaehigkeit = gAus;
@@ -328,7 +393,7 @@ Ergebnis synapseLaden(SynapsenLeser& l, const NeuronVerzeichnis& neurone, int id
     return Ergebnis::Angelegt;
 }
 
-Ergebnis axoSynapseLaden(SynapsenLeser& l, const NeuronVerzeichnis& neurone, int id)
+Ergebnis axoSynapseLaden(SynapsenLeser& l, const NeuronVerzeichnis& neurone, int id, TextReihenfolge& reihenfolge)
 {
     namespace k = schluessel;
     l.synapse(axoPraefix, id);
@@ -369,6 +434,7 @@ Ergebnis axoSynapseLaden(SynapsenLeser& l, const NeuronVerzeichnis& neurone, int
         return Ergebnis::Uebersprungen;
     s->id = id;
     synapsenTabelleSetzen(id, s);
+    reihenfolge.angelegt(*s);
     if (mitTransmitter)
         s->transmitter = transmitter;
     s->ausgeschaltet = ausgeschaltet;
@@ -458,21 +524,21 @@ void guiAxoSynapseSpeichern(SynapseDaten* axo, int elternId, int quellNummer, in
     if (!axo)
         return;
     namespace k = schluessel;
-    const char* P = axoPraefix;
+    const std::string V = vorsilbe(axoPraefix, nummer);
     const size_t ab = puffer.laenge();
-    zeile(P, nummer, k::ElternId, elternId);
-    zeile(P, nummer, k::AxoQuelle, quellNummer);
-    zeile(P, nummer, k::ElternQuelle, elternQuellNummer);
-    zeile(P, nummer, k::ElternZiel, elternZielNummer);
-    zeile(P, nummer, k::ZielBereich, elternZielBereich);
-    zeile(P, nummer, k::Verzoegerung, axo->verzoegerung);
-    zeile(P, nummer, k::Typ, axo->synapsenTyp);
-    zeile(P, nummer, k::Schwelle, axo->freisetzungsSchwelle);
-    zeile(P, nummer, k::Saettigung, axo->freisetzungsSaettigung);
-    zeile(P, nummer, k::Hemmfaktor, axo->initialLeitfaehigkeit);
-    transmitterDrucken(P, nummer, *axo);
-    zeile(P, nummer, k::AusLeitfaehigkeit, axo->ausgeschalteteLeitfaehigkeit);
-    zeile(P, nummer, k::Ausgeschaltet, axo->ausgeschaltet);
+    zeile(V, k::ElternId, elternId);
+    zeile(V, k::AxoQuelle, quellNummer);
+    zeile(V, k::ElternQuelle, elternQuellNummer);
+    zeile(V, k::ElternZiel, elternZielNummer);
+    zeile(V, k::ZielBereich, elternZielBereich);
+    zeile(V, k::Verzoegerung, axo->verzoegerung);
+    zeile(V, k::Typ, axo->synapsenTyp);
+    zeile(V, k::Schwelle, axo->freisetzungsSchwelle);
+    zeile(V, k::Saettigung, axo->freisetzungsSaettigung);
+    zeile(V, k::Hemmfaktor, axo->initialLeitfaehigkeit);
+    transmitterDrucken(V, *axo);
+    zeile(V, k::AusLeitfaehigkeit, axo->ausgeschalteteLeitfaehigkeit);
+    zeile(V, k::Ausgeschaltet, axo->ausgeschaltet);
     xbufferAbgeben(puffer, ab, datei, flush);
 }
 
@@ -496,6 +562,7 @@ bool synapsenLaden(char* text, const SynapsenIdListen& ids, bool leise)
             neurone[static_cast<size_t>(n->nummer)] = n;
 
     SynapsenLeser leser(text);
+    TextReihenfolge reihenfolge;
     int fehlerhaft = 0;
     // the ordinary synapses in list order
     int k = 0;
@@ -504,13 +571,13 @@ bool synapsenLaden(char* text, const SynapsenIdListen& ids, bool leise)
         if (!leise)
             statusTeilSetzen(0, meldungFormatieren(973, k));
         hoechsteSynapsenId = std::max(hoechsteSynapsenId, id);
-        if (synapseLaden(leser, neurone, id) == Ergebnis::Fehlerhaft)
+        if (synapseLaden(leser, neurone, id, reihenfolge) == Ergebnis::Fehlerhaft)
             ++fehlerhaft;
     }
     // the axo-axonic ones, on the parents just made
     for (int id : ids.axoSynapsen) {
         hoechsteSynapsenId = std::max(hoechsteSynapsenId, id);
-        if (axoSynapseLaden(leser, neurone, id) == Ergebnis::Fehlerhaft)
+        if (axoSynapseLaden(leser, neurone, id, reihenfolge) == Ergebnis::Fehlerhaft)
             ++fehlerhaft;
     }
     // a synapse left out for missing neurons is no news; a broken one is

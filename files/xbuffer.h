@@ -7,13 +7,26 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 class XBuffer {
 public:
     // appends the formatted text (printf formats; numbers with the "C" decimal point)
     void drucken(const char* format, ...) __attribute__((format(printf, 2, 3)));
     // appends a text as it stands
-    void anhaengen(const std::string& text) { inhalt += text; }
+    void anhaengen(std::string_view text);
+    // The pieces of a line without a format, for the writers of long runs of lines: a whole
+    // number as "%d", a number as "%.15g" and as "%f" print it, the line end.
+    void ganzAnhaengen(long long wert);
+    void zahlAnhaengen(double wert);
+    void sechsStellenAnhaengen(double wert);
+    void zeilenende();
+    // From now on every LF printed or appended gets a CR before it, unless one stands there
+    // already: the text is built with the line ends of a file on disk, in one pass.
+    void crLfZeilenenden() { crLf = true; }
+
+    // room for n bytes in all, so a large text is not copied while it grows
+    void reservieren(size_t n) { inhalt.reserve(n); }
 
     const std::string& text() const { return inhalt; }
     size_t laenge() const { return inhalt.size(); }
@@ -26,6 +39,7 @@ public:
 
 private:
     std::string inhalt;
+    bool crLf = false;
 };
 
 // The shared write cursor: the buffer the section writers print into. A writer that makes

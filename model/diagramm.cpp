@@ -214,6 +214,8 @@ void diagrammVerweiseLoesen(const DiagrammDaten& d)
         a.messDiagramm = nullptr;
     if (d.fenster && a.messFenster == d.fenster)
         a.messFenster = nullptr;
+    if (netzWirdAbgebaut)
+        return;   // the second-axis links went before
     auto quelleLoesen = [&](NeuronDaten& n) {
         for (DiagrammDaten* x = &n.hauptDiagramm; x; x = x->naechstes)
             if (x->yAchse2Quelle == &d)

@@ -72,5 +72,10 @@ constexpr const char* unbenannt = "unbenannt";
 // Deletes the whole network and leaves the empty, untitled one with the standard
 // synapse types.
 void netzLoeschen();
+// True while netzLoeschen takes the network apart. It clears once, before it starts, the
+// links that deleting a single synapse or diagram would look for in every neuron (a user
+// channel's synapse, a pool's delay synapse, a diagram's second-axis source): each
+// deletion then skips that walk, and deleting the network takes time in proportion to it.
+extern bool netzWirdAbgebaut;
 // gives every listed neuron the network's segment count (new segments get defaults)
 void netzKompartimenteAnpassen();

@@ -9,6 +9,33 @@
 #include "platform/box.h"
 #include "platform/steuerelemente.h"
 #include "texts/texte.h"
+#include <unordered_set>
+
+bool netzWirdAbgebaut = false;
+
+namespace {
+
+// the links between records of the network, cleared in one pass before it is taken apart
+void querverweiseLoesen()
+{
+    std::unordered_set<const DiagrammDaten*> diagramme;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        for (BenutzerKanal& k : n->benutzerKanaele)
+            k.synapse = nullptr;
+        for (SynapsenPool* p = n->eingangsPools; p; p = p->naechsterPool)
+            p->verzoegerungsSynapse = nullptr;
+        for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes) {
+            d->yAchse2Quelle = nullptr;
+            diagramme.insert(d);
+        }
+    }
+    // the template's diagrams stay; they lose only what pointed into the network
+    for (DiagrammDaten* d = &stdNeuron.hauptDiagramm; d; d = d->naechstes)
+        if (diagramme.count(d->yAchse2Quelle))
+            d->yAchse2Quelle = nullptr;
+}
+
+} // namespace
 
 void netzLoeschen()
 {
@@ -34,10 +61,17 @@ void netzLoeschen()
     programmStatus &= ~(programmBit::ErgebnisDa | programmBit::LaufGesperrt);
 
     // every neuron, the successor taken first
-    for (NeuronDaten* n = neuronKette.kopf; n;) {
-        NeuronDaten* weiter = n->naechstesNeuron;
-        neuronFreigeben(n);
-        n = weiter;
+    querverweiseLoesen();
+    {
+        struct Abbau {
+            Abbau() { netzWirdAbgebaut = true; }
+            ~Abbau() { netzWirdAbgebaut = false; }
+        } abbau;
+        for (NeuronDaten* n = neuronKette.kopf; n;) {
+            NeuronDaten* weiter = n->naechstesNeuron;
+            neuronFreigeben(n);
+            n = weiter;
+        }
     }
     neuronKette = NeuronenKette{};
     aktuellesNeuron = nullptr;

@@ -197,6 +197,12 @@ AxoKnoten* synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaeng
 // eltern as parent and its id as parent id (so give eltern its id first), and the parent's
 // count follows its list.
 void axoSynapsenUebernehmen(SynapseDaten& eltern, AxoKnoten* liste);
+// Moves s in its source's outgoing list to just behind vorgaenger, and for an axo-axonic
+// pair the node of s in its parent's list to just behind that of vorgaenger (both must
+// then hang on the same parent). A reader that creates synapses one after the other, each
+// at the head, keeps them in the order of its text this way.
+void synapseHinterStellen(SynapseDaten& s, SynapseDaten& vorgaenger);
+void axoKnotenHinterStellen(SynapseDaten& s, SynapseDaten& vorgaenger);
 // unlinks a pool from its target neuron and frees it with its sender nodes
 void poolEntfernen(NeuronDaten& ziel, SynapsenPool* p);
 // ring steps of a delay at the run settings' step: at least 1; -1 for a delay no ring can hold

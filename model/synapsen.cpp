@@ -203,6 +203,8 @@ void verweiseLoeschen(const SynapseDaten* s)
         gewaehlteSynapse = nullptr;
     if (laufZustand.aktuelleSynapse == s)
         laufZustand.aktuelleSynapse = nullptr;
+    if (netzWirdAbgebaut)
+        return;   // the neurons' links went before
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         for (BenutzerKanal& k : n->benutzerKanaele)
             if (k.synapse == s)
@@ -308,6 +310,41 @@ SynapseDaten* synapseNeu(NeuronDaten* quelle, NeuronDaten* ziel, int synapticTyp
     if (fehler)
         return zurueckrollen(quelle, s, fehler);
     return s;
+}
+
+void synapseHinterStellen(SynapseDaten& s, SynapseDaten& vorgaenger)
+{
+    if (&s == &vorgaenger || vorgaenger.naechsteSynapse == &s || !s.quelle || s.quelle != vorgaenger.quelle)
+        return;
+    ausQuellListe(s.quelle, &s);
+    s.vorigeSynapse = &vorgaenger;
+    s.naechsteSynapse = vorgaenger.naechsteSynapse;
+    if (vorgaenger.naechsteSynapse)
+        vorgaenger.naechsteSynapse->vorigeSynapse = &s;
+    vorgaenger.naechsteSynapse = &s;
+}
+
+void axoKnotenHinterStellen(SynapseDaten& s, SynapseDaten& vorgaenger)
+{
+    AxoKnoten* k = s.axoKnoten;
+    AxoKnoten* v = vorgaenger.axoKnoten;
+    SynapseDaten* eltern = s.elternSynapse;
+    if (!k || !v || k == v || v->naechste == k || !eltern || eltern != vorgaenger.elternSynapse ||
+        s.axoIndex < 1 || vorgaenger.axoIndex < 1)
+        return;
+    // out of the parent's list ...
+    if (k->vorige)
+        k->vorige->naechste = k->naechste;
+    else if (eltern->axoKnoten == k)
+        eltern->axoKnoten = k->naechste;
+    if (k->naechste)
+        k->naechste->vorige = k->vorige;
+    // ... and in again behind the other one
+    k->vorige = v;
+    k->naechste = v->naechste;
+    if (v->naechste)
+        v->naechste->vorige = k;
+    v->naechste = k;
 }
 
 void poolEntfernen(NeuronDaten& ziel, SynapsenPool* p)
