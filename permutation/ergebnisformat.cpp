@@ -121,7 +121,7 @@ bool anzahlPasst(const Byteleser& l, int64_t anzahl, int64_t grenze, uint64_t by
 
 // ---- the result file -------------------------------------------------------------------------
 
-std::string ergebnisKopfKodieren(const ErgebnisKopf& kopf)
+std::string ergebnisKopfKodieren(const PermutationsKopf& kopf)
 {
     const uint64_t n = kopf.level.size(), m = static_cast<uint64_t>(std::max(kopf.levelAnzahl, 0));
     const uint64_t c = kopf.klassen.size();
@@ -167,12 +167,12 @@ std::string ergebnisSatzKodieren(const PermutationsErgebnis& e, int klassenAnzah
     return std::move(b.daten);
 }
 
-bool ergebnisKopfDekodieren(std::string_view bytes, ErgebnisKopf& kopf)
+bool ergebnisKopfDekodieren(std::string_view bytes, PermutationsKopf& kopf)
 {
     return ergebnisKopfDekodieren(bytes, kopf, bytes.size());
 }
 
-bool ergebnisKopfDekodieren(std::string_view bytes, ErgebnisKopf& kopf, uint64_t dateiLaenge)
+bool ergebnisKopfDekodieren(std::string_view bytes, PermutationsKopf& kopf, uint64_t dateiLaenge)
 {
     Byteleser l(bytes);
     if (l.bytes(ergebnisKennung.size()) != ergebnisKennung)
@@ -206,7 +206,7 @@ bool ergebnisKopfDekodieren(std::string_view bytes, ErgebnisKopf& kopf, uint64_t
            satzLaenge(c, 0, static_cast<uint64_t>(kopf.zusatzAnzahl)) <= dateiLaenge;
 }
 
-bool ergebnisSatzDekodieren(std::string_view bytes, uint64_t offset, const ErgebnisKopf& kopf,
+bool ergebnisSatzDekodieren(std::string_view bytes, uint64_t offset, const PermutationsKopf& kopf,
                             PermutationsErgebnis& aus, uint64_t* ende)
 {
     Byteleser l(bytes);

@@ -38,7 +38,7 @@ std::string_view Dateifenster::bereich(uint64_t von, uint64_t n)
     return std::string_view(puffer).substr(static_cast<size_t>(innen), static_cast<size_t>(n));
 }
 
-KopfStand ergebnisKopfLesen(Dateifenster& f, ErgebnisKopf& kopf)
+KopfStand ergebnisKopfLesen(Dateifenster& f, PermutationsKopf& kopf)
 {
     constexpr uint64_t fest = 45;   // the name, marker, version, n, m, c and the first record's offset
     const std::string_view anfang = f.bereich(0, fest);
@@ -81,9 +81,9 @@ IndexKopfStand indexKopfLesen(Dateifenster& f, IndexKopf& kopf)
                : IndexKopfStand::Unbekannt;
 }
 
-ErgebnisKopf satzForm(int n, int m, int c, int e)
+PermutationsKopf satzForm(int n, int m, int c, int e)
 {
-    ErgebnisKopf form;
+    PermutationsKopf form;
     form.levelAnzahl = m;
     form.level.assign(static_cast<size_t>(std::clamp(n, 0, groessteSynapsenAnzahl)), {});
     form.klassen.resize(static_cast<size_t>(std::max(c, 0)));
@@ -91,7 +91,7 @@ ErgebnisKopf satzForm(int n, int m, int c, int e)
     return form;
 }
 
-bool satzLesen(Dateifenster& f, uint64_t offset, const ErgebnisKopf& form, PermutationsErgebnis& aus)
+bool satzLesen(Dateifenster& f, uint64_t offset, const PermutationsKopf& form, PermutationsErgebnis& aus)
 {
     Byteleser kopf(f.bereich(offset, 12));
     kopf.an(8);

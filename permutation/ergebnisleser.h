@@ -32,7 +32,7 @@ private:
 // The header of a result file: Gut, FremderTyp when the file does not begin with the
 // result file's name, Unbekannt when a marker, version, count or offset does not fit.
 enum class KopfStand { Gut, FremderTyp, Unbekannt };
-KopfStand ergebnisKopfLesen(Dateifenster& f, ErgebnisKopf& kopf);
+KopfStand ergebnisKopfLesen(Dateifenster& f, PermutationsKopf& kopf);
 
 // The header of an index file: Gut, FremderTyp (another name), Veraltet (its marker is not
 // -1), Version (neither 1 nor 2), Unbekannt (a count or offset that does not fit the file).
@@ -41,7 +41,7 @@ IndexKopfStand indexKopfLesen(Dateifenster& f, IndexKopf& kopf);
 
 // What the records of the loaded results hold: n synapses of m levels, c class values and
 // e extra values each; the decoder checks every record against it.
-ErgebnisKopf satzForm(int n, int m, int c, int e);
+PermutationsKopf satzForm(int n, int m, int c, int e);
 // The record at offset, checked whole (AP count, level bytes below m, end marker, inside
 // the file); false when it is not such a record.
-bool satzLesen(Dateifenster& f, uint64_t offset, const ErgebnisKopf& form, PermutationsErgebnis& aus);
+bool satzLesen(Dateifenster& f, uint64_t offset, const PermutationsKopf& form, PermutationsErgebnis& aus);

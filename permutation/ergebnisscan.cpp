@@ -9,7 +9,7 @@
 #include "model/permutationsfenster.h"
 #include "permutation/ergebnisdatei.h"
 #include "permutation/ergebnisleser.h"
-#include "permutation/ergebnisscan.h"
+#include "permutation/ergebnisintern.h"
 #include "permutation/ergebnisse.h"
 #include "platform/box.h"
 #include "platform/pfad.h"
@@ -44,7 +44,7 @@ void prozentZeigen(uint64_t stand, uint64_t laenge)
     statusTeilSetzen(1, text);
 }
 
-bool levelGleich(const ErgebnisKopf& kopf)
+bool levelGleich(const PermutationsKopf& kopf)
 {
     const PermutationsErgebnisZustand& z = zustand();
     for (size_t i = 0; i < kopf.level.size(); ++i)
@@ -109,7 +109,7 @@ bool platzFuerEintrag(int modus, const std::string& pfad, uint16_t& dateiNummer)
 
 // The header's counts become the loaded ones (the first file of a load) or are compared
 // with them. Ausgelassen when the file belongs to another permutation.
-ScanStand kopfUebernehmen(const ErgebnisKopf& kopf)
+ScanStand kopfUebernehmen(const PermutationsKopf& kopf)
 {
     PermutationsErgebnisZustand& z = zustand();
     const int n = kopf.synapsenAnzahl(), m = kopf.levelAnzahl, c = static_cast<int>(kopf.klassen.size());
@@ -183,7 +183,7 @@ ScanStand ergebnisdateiScannen(const std::string& pfad, int modus, bool& gestopp
     prozentZeigen(0, f.laenge());
     modusStatus |= modusBit::DateiOperation;
     // 2. and 3. the header
-    ErgebnisKopf kopf;
+    PermutationsKopf kopf;
     const KopfStand stand = ergebnisKopfLesen(f, kopf);
     if (stand != KopfStand::Gut) {
         hinweisBox(meldungsTexte[stand == KopfStand::FremderTyp ? 78 : 214]);

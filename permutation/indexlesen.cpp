@@ -7,7 +7,7 @@
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "permutation/ergebnisleser.h"
-#include "permutation/ergebnisscan.h"
+#include "permutation/ergebnisintern.h"
 #include "permutation/ergebnisse.h"
 #include "platform/box.h"
 #include "platform/pfad.h"
@@ -112,7 +112,7 @@ bool listenDateiPruefen(ListenDatei& l, int& zusatz, bool setztZusatz)
         return false;
     }
     Dateifenster f(d.get(), 4096);
-    ErgebnisKopf kopf;
+    PermutationsKopf kopf;
     const KopfStand stand = ergebnisKopfLesen(f, kopf);
     if (stand != KopfStand::Gut) {
         hinweisBox(meldungsTexte[stand == KopfStand::FremderTyp ? 78 : 214]);

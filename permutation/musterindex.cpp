@@ -8,7 +8,7 @@
 #include "core/status.h"
 #include "dialogs/eingabe.h"
 #include "permutation/ergebnisdatei.h"
-#include "permutation/ergebnisscan.h"
+#include "permutation/ergebnisintern.h"
 #include "permutation/ergebnisse.h"
 #include "platform/box.h"
 #include "platform/pfad.h"

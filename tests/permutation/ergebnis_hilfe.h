@@ -16,7 +16,7 @@ namespace permutationstest {
 // A result file: the header of n synapses with m levels, c classes and e extra values,
 // then records appended one by one.
 struct ErgebnisBauer {
-    ErgebnisKopf kopf;
+    PermutationsKopf kopf;
     std::string bytes;
 
     ErgebnisBauer(int n, int m, int c, int e = 0, double levelFaktor = 1e-9)
