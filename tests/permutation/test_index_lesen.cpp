@@ -203,3 +203,25 @@ TEST_F(IndexLesen, UnsinnigeKlassenWerdenGeloescht)
     ASSERT_EQ(z().klassen.size(), 4u);
     EXPECT_EQ(std::tuple(z().klassen[1].start, z().klassen[3].sollApAnzahl), std::tuple(0.0f, 0));
 }
+
+// Index files only (before the burst rating): the dialog offers them alone; an index of
+// version 1 with its 13-byte entries reads as one of version 2.
+TEST_F(IndexLesen, NurIndexdateienUndVersionEins)
+{
+    const std::string a = datei("a.bin", 2, 0);
+    const int32_t erster = static_cast<int32_t>(ersterSatzOffset(2, 3, 2));
+    IndexKopf k;
+    k.version = 1;
+    k.synapsenAnzahl = 2;
+    k.levelAnzahl = 3;
+    k.pfade = {a};
+    k.klassen.resize(2);
+    testhilfe::schreiben(ordner + "v1.inx", indexKodieren(k, {{7, erster, 0, 1.5f}, {8, erster + 48, 0, 2.5f}}));
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "v1.inx")});
+    pt::boxAntworten({antwort::Nein});
+    ASSERT_EQ(permutationsdateiLesen(nullptr, ladeModus::NurIndex), 1);
+    EXPECT_EQ(nummern(), (std::vector<int>{7, 8}));
+    EXPECT_EQ(std::tuple(z().index[1].satzOffset, z().index[1].wert, z().version), std::tuple(erster + 48, 2.5f, 1));
+    const DateiWahl& w = pt::dateiWahlLog()[0].gefragt;
+    EXPECT_EQ(std::tuple(w.endung, w.filter[0].muster), std::tuple(std::string("inx"), std::string("*.inx")));
+}
