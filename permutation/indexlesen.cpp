@@ -293,6 +293,11 @@ int permutationsIndexLesen(const std::string& pfad, int anhaengen, int modus)
         nachrichtenVerarbeiten();
         gestoppt = !(modusStatus & modusBit::DateiOperation);
     }
+    // an index that leaves nothing to load is said, not passed over in silence
+    if (!gestoppt && z.index.empty()) {
+        hinweisBox(meldungsTexte[218]);
+        return ende(0);
+    }
     // 9. the index takes what was read
     if (ersetzen) {
         z.dateien = {};

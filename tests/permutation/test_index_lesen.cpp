@@ -145,7 +145,7 @@ TEST_F(IndexLesen, AnhaengenEinesFremdenIndexLaesstDenGeladenen)
 // Index files that do not fit their files load nothing: an unknown version (217), an old
 // marker (47), another name, more than 1024 files, a file number or an offset outside the
 // list and its file, more entries than the file holds (79), listed files with different
-// extra values (215).
+// extra values (215); an index without entries says so (218).
 TEST_F(IndexLesen, KaputteIndexdateienLadenNichts)
 {
     const std::string a = datei("a.bin", 2, 0), zusatz = datei("z.bin", 1, 5, 2, 3, 2, 1);
@@ -171,6 +171,7 @@ TEST_F(IndexLesen, KaputteIndexdateienLadenNichts)
         {mit(bereich + 4 + 14 + 8, 1 << 30), 79},       // offset past the file
         {mit(50, 3), 79},                               // three entries, two there
         {index({a, zusatz}, {{0, erster, 0, 1.0f}}), 215},
+        {index({a}, {}), 218},
     };
     for (const auto& [bytes, text] : faelle) {
         testhilfe::schreiben(ordner + "k.inx", bytes);
