@@ -53,6 +53,7 @@
 #include "model/simulationsparameter.h"
 #include "model/simulationspruefung.h"
 #include "model/stromreiz.h"
+#include "permutation/ergebnisse.h"
 #include "permutation/modus.h"
 #include "permutation/spikefolge.h"
 #include "platform/box.h"
@@ -691,6 +692,21 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlPmtAnhalten, permutationsBefehl, inPermutationsserie},
     {befehlPmtAbbrechen, permutationsBefehl, inPermutationsserie},
     {befehlPmtErgebnisGroesse, permutationsBefehl, imPermutationsmodus},
+    // the loaded results
+    {befehlPmtErgebnisseLaden, ergebnisBefehl, ergebnisseLadbar},
+    {befehlPmtErgebnisseUnsortiertLaden, ergebnisBefehl, ergebnisseLadbar},
+    {befehlPmtIndexPartiellLesen, ergebnisBefehl, ergebnisseLadbar},
+    {befehlPmtIndexAusBinDateien, ergebnisBefehl, ergebnisseLadbar},
+    {befehlPmtErgebnisdateienSchliessen, ergebnisBefehl, ergebnisseLadbar},
+    {befehlPmtIndexSpeichernUnter, ergebnisBefehl, mitErgebnisIndex},
+    {befehlPmtIndexPartiellSpeichern, ergebnisBefehl, mitErgebnisIndex},
+    {befehlPmtSortGuete, ergebnisBefehl, mitErgebnisIndex},
+    {befehlPmtSortNummer, ergebnisBefehl, mitErgebnisIndex},
+    {befehlPmtSortGueteAbsteigend, ergebnisBefehl, mitErgebnisIndex},
+    {befehlPmtDublettenSuchen, ergebnisBefehl, mitErgebnisIndex},
+    {befehlPmtLevelHaeufigkeit, ergebnisBefehl, mitErgebnisIndex},
+    {befehlPmtAusgabe, ergebnisBefehl, mitErgebnisIndex},
+    {befehlPmtErgebnisAnzahl, ergebnisBefehl, mitErgebnisIndex},
     // the permutation mode's switches
     {befehlPmtTeilsimulation, schalterBefehl, immer},
     {befehlPmtFensterNachFreier, schalterBefehl, immer},

@@ -46,7 +46,7 @@ size_t (*ergebnisSchreiben)(const void*, size_t, std::FILE*) = standardSchreiben
 int permutationsErgebnisKopfSchreiben(std::FILE* datei)
 {
     const PermutationsDefinition& d = permutationsDefinition;
-    ErgebnisKopf kopf;
+    PermutationsKopf kopf;
     kopf.marke = permutationsErgebnisse.marke;
     kopf.version = permutationsErgebnisse.version;
     kopf.levelAnzahl = d.levelAnzahl;

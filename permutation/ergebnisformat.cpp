@@ -121,7 +121,7 @@ bool anzahlPasst(const Byteleser& l, int64_t anzahl, int64_t grenze, uint64_t by
 
 // ---- the result file -------------------------------------------------------------------------
 
-std::string ergebnisKopfKodieren(const ErgebnisKopf& kopf)
+std::string ergebnisKopfKodieren(const PermutationsKopf& kopf)
 {
     const uint64_t n = kopf.level.size(), m = static_cast<uint64_t>(std::max(kopf.levelAnzahl, 0));
     const uint64_t c = kopf.klassen.size();
@@ -167,7 +167,12 @@ std::string ergebnisSatzKodieren(const PermutationsErgebnis& e, int klassenAnzah
     return std::move(b.daten);
 }
 
-bool ergebnisKopfDekodieren(std::string_view bytes, ErgebnisKopf& kopf)
+bool ergebnisKopfDekodieren(std::string_view bytes, PermutationsKopf& kopf)
+{
+    return ergebnisKopfDekodieren(bytes, kopf, bytes.size());
+}
+
+bool ergebnisKopfDekodieren(std::string_view bytes, PermutationsKopf& kopf, uint64_t dateiLaenge)
 {
     Byteleser l(bytes);
     if (l.bytes(ergebnisKennung.size()) != ergebnisKennung)
@@ -183,7 +188,7 @@ bool ergebnisKopfDekodieren(std::string_view bytes, ErgebnisKopf& kopf)
         return false;
     if (ergebnisKopfLaenge(n, m, c) > l.groesse() || kopf.ersterSatz < 0 ||
         static_cast<uint64_t>(kopf.ersterSatz) != ersterSatzOffset(n, m, c) ||
-        static_cast<uint64_t>(kopf.ersterSatz) > l.groesse())
+        static_cast<uint64_t>(kopf.ersterSatz) > dateiLaenge)
         return false;
     kopf.levelAnzahl = m;
     kopf.level.assign(static_cast<size_t>(n), std::vector<double>(static_cast<size_t>(m)));
@@ -198,10 +203,10 @@ bool ergebnisKopfDekodieren(std::string_view bytes, ErgebnisKopf& kopf)
     kopf.zusatzAnzahl = l.i32();
     // every record holds the extra values: they must fit behind the first record's place
     return l.gut() && kopf.zusatzAnzahl >= 0 &&
-           satzLaenge(c, 0, static_cast<uint64_t>(kopf.zusatzAnzahl)) <= l.groesse();
+           satzLaenge(c, 0, static_cast<uint64_t>(kopf.zusatzAnzahl)) <= dateiLaenge;
 }
 
-bool ergebnisSatzDekodieren(std::string_view bytes, uint64_t offset, const ErgebnisKopf& kopf,
+bool ergebnisSatzDekodieren(std::string_view bytes, uint64_t offset, const PermutationsKopf& kopf,
                             PermutationsErgebnis& aus, uint64_t* ende)
 {
     Byteleser l(bytes);
@@ -296,6 +301,11 @@ std::string indexKodieren(IndexKopf& kopf, const std::vector<PermutationsIndexEi
 
 bool indexKopfDekodieren(std::string_view bytes, IndexKopf& kopf)
 {
+    return indexKopfDekodieren(bytes, kopf, bytes.size());
+}
+
+bool indexKopfDekodieren(std::string_view bytes, IndexKopf& kopf, uint64_t dateiLaenge)
+{
     Byteleser l(bytes);
     if (l.bytes(indexKennung.size()) != indexKennung)
         return false;
@@ -326,9 +336,11 @@ bool indexKopfDekodieren(std::string_view bytes, IndexKopf& kopf)
         kopf.klassen.push_back(klasseDekodieren(l));
     // the entry area lies behind the header, its marker and N entries inside the file
     if (!l.gut() || kopf.eintragsBereich < 0 || static_cast<uint64_t>(kopf.eintragsBereich) < l.position() ||
-        !l.an(static_cast<uint64_t>(kopf.eintragsBereich)) || l.i32() != dateiMarke)
+        !l.an(static_cast<uint64_t>(kopf.eintragsBereich)) || l.i32() != dateiMarke || !l.gut() ||
+        dateiLaenge < l.position())
         return false;
-    return anzahlPasst(l, kopf.anzahl, INT32_MAX, eintragsLaenge(kopf.version));
+    return kopf.anzahl >= 0 &&
+           static_cast<uint64_t>(kopf.anzahl) * eintragsLaenge(kopf.version) <= dateiLaenge - l.position();
 }
 
 bool indexEintraegeDekodieren(std::string_view bytes, const IndexKopf& kopf,
@@ -338,17 +350,35 @@ bool indexEintraegeDekodieren(std::string_view bytes, const IndexKopf& kopf,
     if (kopf.eintragsBereich < 0 || !l.an(static_cast<uint64_t>(kopf.eintragsBereich) + 4) ||
         !anzahlPasst(l, kopf.anzahl, INT32_MAX, eintragsLaenge(kopf.version)))
         return false;
-    std::vector<PermutationsIndexEintrag> neu(static_cast<size_t>(kopf.anzahl));
-    for (PermutationsIndexEintrag& e : neu) {
+    std::vector<PermutationsIndexEintrag> neu;
+    neu.reserve(static_cast<size_t>(kopf.anzahl));
+    if (!indexEintraegeDekodieren(l.bytes(static_cast<uint64_t>(kopf.anzahl) * eintragsLaenge(kopf.version)),
+                                  kopf.version, kopf.pfade.size(), neu))
+        return false;
+    eintraege = std::move(neu);
+    return true;
+}
+
+bool indexEintraegeDekodieren(std::string_view stueck, int32_t version, size_t dateien,
+                              std::vector<PermutationsIndexEintrag>& aus)
+{
+    const uint64_t laenge = eintragsLaenge(version);
+    if (stueck.size() % laenge != 0)
+        return false;
+    Byteleser l(stueck);
+    const size_t vorher = aus.size();
+    aus.reserve(vorher + stueck.size() / laenge);
+    while (l.gut() && l.position() < l.groesse()) {
+        PermutationsIndexEintrag e;
         e.nummer = l.i32();
         e.wert = l.f32();
         e.satzOffset = l.i32();
-        e.dateiNummer = kopf.version == 1 ? l.u8() : l.u16();
-        if (e.satzOffset < 0 || e.dateiNummer >= kopf.pfade.size())
+        e.dateiNummer = version == 1 ? l.u8() : l.u16();
+        if (e.satzOffset < 0 || e.dateiNummer >= dateien) {
+            aus.resize(vorher);
             return false;
+        }
+        aus.push_back(e);
     }
-    if (!l.gut())
-        return false;
-    eintraege = std::move(neu);
     return true;
 }

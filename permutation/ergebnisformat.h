@@ -54,7 +54,7 @@ inline constexpr std::string_view ergebnisKennung = "Permutations-Ergebnis";
 constexpr int32_t dateiMarke = -1;
 constexpr uint64_t ergebnisNullBlock = 2048;
 
-struct ErgebnisKopf {
+struct PermutationsKopf {
     int32_t marke = dateiMarke, version = 1;
     int levelAnzahl = 0;                        // m
     std::vector<std::vector<double>> level;     // n synapses of m values
@@ -78,18 +78,20 @@ Analyseklasse klasseDekodieren(Byteleser& l);
 
 // The header and its 2048 zero bytes (the first record overwrites the last four). The
 // first-record field is computed from the counts, whatever kopf.ersterSatz says.
-std::string ergebnisKopfKodieren(const ErgebnisKopf& kopf);
+std::string ergebnisKopfKodieren(const PermutationsKopf& kopf);
 // One record: number, quality, AP count, the c class values, the 20 level bytes, the AP
 // times, the e extra values (0 where the result holds fewer) and the end marker.
 std::string ergebnisSatzKodieren(const PermutationsErgebnis& e, int klassenAnzahl, int zusatzAnzahl);
 
 // The header of a result file's bytes; false for a file that is no result file or whose
 // counts do not fit in it (kopf is left unspecified then).
-bool ergebnisKopfDekodieren(std::string_view bytes, ErgebnisKopf& kopf);
+bool ergebnisKopfDekodieren(std::string_view bytes, PermutationsKopf& kopf);
+// The same from the head of a file of dateiLaenge bytes: bytes holds at least the header.
+bool ergebnisKopfDekodieren(std::string_view bytes, PermutationsKopf& kopf, uint64_t dateiLaenge);
 // The record at offset: false when it does not fit before the end, has a negative AP count,
 // a level byte at or above m for one of the n synapses, or no end marker. ende: the offset
 // after it.
-bool ergebnisSatzDekodieren(std::string_view bytes, uint64_t offset, const ErgebnisKopf& kopf,
+bool ergebnisSatzDekodieren(std::string_view bytes, uint64_t offset, const PermutationsKopf& kopf,
                             PermutationsErgebnis& aus, uint64_t* ende = nullptr);
 
 // ---- the index file ----------------------------------------------------------------------------
@@ -117,6 +119,14 @@ uint64_t eintragsLaenge(int32_t version);       // 14 in version 2, 13 in versio
 // more or there are more than 1024 files. kopf.anzahl and kopf.eintragsBereich are set.
 std::string indexKodieren(IndexKopf& kopf, const std::vector<PermutationsIndexEintrag>& eintraege);
 bool indexKopfDekodieren(std::string_view bytes, IndexKopf& kopf);
+// The same from the head of a file of dateiLaenge bytes: bytes reaches at least past the
+// entry area's marker.
+bool indexKopfDekodieren(std::string_view bytes, IndexKopf& kopf, uint64_t dateiLaenge);
 // the N entries of a decoded header; false when one names a file the list does not hold
 bool indexEintraegeDekodieren(std::string_view bytes, const IndexKopf& kopf,
                               std::vector<PermutationsIndexEintrag>& eintraege);
+// A run of whole entries of a file of this version listing dateien result files, appended
+// to aus; false (aus as it was) when the bytes are no whole number of entries or one names
+// a file the list does not hold or a negative offset.
+bool indexEintraegeDekodieren(std::string_view stueck, int32_t version, size_t dateien,
+                              std::vector<PermutationsIndexEintrag>& aus);

@@ -6,6 +6,7 @@
 PermutationsDefinition permutationsDefinition;
 Klassentabelle analyseKlassen = standardKlassen();
 PermutationsErgebnisZustand permutationsErgebnisse;
+int klassenAnzahlKopien = 0;
 Permutationsmodus permutationsmodus;
 
 void permutationZuruecksetzen()
@@ -13,6 +14,7 @@ void permutationZuruecksetzen()
     permutationsDefinition = {};
     analyseKlassen = standardKlassen();
     permutationsErgebnisseEntladen();
+    klassenAnzahlKopien = 0;
     permutationsmodus = {};
     permutationsLaufstand.zielNeuron = 0;
     permutationsLaufstand.synapsenAnzahl = 0;

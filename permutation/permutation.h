@@ -121,6 +121,10 @@ struct PermutationsErgebnisZustand {
     PermutationsErgebnis einzel;                    // the result of a run without a file
     int pseudoNeuron = 0;                           // the display's, by number
     int laufenderZaehler = 0;                       // entries so far while indexing
+    // the text export's columns and decimals (below 1: 4); the decimal sign is the one of
+    // every text export (dezimalzeichen)
+    uint32_t exportFlags = 16;
+    int exportDezimalstellen = 0;
 };
 
 // what entering the mode cleared on each neuron, given back when the mode is left
@@ -137,6 +141,9 @@ struct Permutationsmodus {
 extern PermutationsDefinition permutationsDefinition;
 extern Klassentabelle analyseKlassen;    // the current class table; c = size()
 extern PermutationsErgebnisZustand permutationsErgebnisse;
+// The class count with which copies and counts locate the records' fields: every load sets
+// it to the loaded c. It is no part of the loaded results and outlives their unloading.
+extern int klassenAnzahlKopien;
 extern Permutationsmodus permutationsmodus;
 
 // Everything above back to the start of the program.

@@ -1,10 +1,14 @@
-// permutation/stummel_ergebnisse.cpp - stands in for the loading of results and for the
-// display window until they are built
+// permutation/stummel_ergebnisse.cpp - stands in for the display window until it is built
 //
-// Nothing can load results or open the display yet, so there is nothing to release or to
-// close.
+// There is no display yet: nothing to close, and a load that would open it says so.
 #include "permutation/ergebnisse.h"
-
-void permutationDatenFreigeben() {}
+#include "platform/box.h"
+#include "texts/texte.h"
 
 void permutationFensterSchliessen() {}
+
+bool permutationFensterErzeugen()
+{
+    plattform::hinweisBox(meldungsTexte[886]);
+    return false;
+}

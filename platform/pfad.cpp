@@ -5,6 +5,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <memory>
@@ -113,6 +114,64 @@ bool dateiExistiert(const std::string& pfad)
 {
     struct stat st;
     return ::stat(pfadAufloesen(pfad).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool namePasst(std::string_view muster, std::string_view name)
+{
+    size_t m = 0, n = 0, sternM = std::string_view::npos, sternN = 0;
+    while (n < name.size()) {
+        if (m < muster.size() && muster[m] == '*') {
+            sternM = m++;
+            sternN = n;
+        } else if (m < muster.size() &&
+                   (muster[m] == '?' || cp1252Falten(static_cast<unsigned char>(muster[m])) ==
+                                            cp1252Falten(static_cast<unsigned char>(name[n])))) {
+            ++m;
+            ++n;
+        } else if (sternM != std::string_view::npos) {
+            m = sternM + 1;
+            n = ++sternN;
+        } else {
+            return false;
+        }
+    }
+    while (m < muster.size() && muster[m] == '*')
+        ++m;
+    return m == muster.size();
+}
+
+bool dateienAuflisten(const std::string& ordner, const std::string& muster, std::vector<std::string>& namen,
+                      std::string* fehler)
+{
+    namen.clear();
+    const std::string nativ = pfadAufloesen(ordner.empty() ? "." : ordner);
+    std::unique_ptr<DIR, int (*)(DIR*)> d(::opendir(nativ.c_str()), ::closedir);
+    if (!d) {
+        if (fehler)
+            *fehler = std::strerror(errno);
+        return false;
+    }
+    for (;;) {
+        errno = 0;
+        const dirent* e = ::readdir(d.get());
+        if (!e)
+            break;
+        std::string name;
+        if (!nachCp1252(e->d_name, name) || !namePasst(muster, name))
+            continue;
+        // an entry that cannot be looked at is no folder: its reader says why it cannot be read
+        struct stat st;
+        if (::stat((nativ + "/" + e->d_name).c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+            continue;
+        namen.push_back(std::move(name));
+    }
+    if (errno != 0) {
+        if (fehler)
+            *fehler = std::strerror(errno);
+        return false;
+    }
+    std::sort(namen.begin(), namen.end());
+    return true;
 }
 
 bool dateiSicherSchreiben(const std::string& pfad, std::string_view bytes, std::string* fehler, SchreibFehler* art)

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace plattform {
 
@@ -23,6 +24,15 @@ std::string pfadAufloesen(const std::string& pfad);
 // fopen on the resolved path; null with errno set on failure.
 std::FILE* dateiOeffnen(const std::string& pfad, const char* modus);
 bool dateiExistiert(const std::string& pfad);
+
+// Whether name matches muster: '*' any run of characters, '?' one, letters without regard
+// to case (Windows-1252).
+bool namePasst(std::string_view muster, std::string_view name);
+// The names (Windows-1252) of the entries of ordner that are no folders and match muster, in
+// byte order; names Windows-1252 cannot hold are left out. false when the folder cannot be
+// read (fehler: the system's reason).
+bool dateienAuflisten(const std::string& ordner, const std::string& muster, std::vector<std::string>& namen,
+                      std::string* fehler = nullptr);
 
 // Where a safe write failed: the temporary file could not be made beside the target (the
 // folder is missing or not writable), or writing, closing or renaming it failed.

@@ -51,6 +51,8 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageWavImport,
     &vorlageInteraktiv,
     &vorlageKalium,
+    &vorlageExportParameter,
+    &vorlageIndexSpeicherMangel,
 };
 }
 

@@ -22,9 +22,9 @@ double f64An(const std::string& b, size_t o)
 }
 
 // n = 3 synapses of m = 2 levels, the six default classes, no extra values
-ErgebnisKopf kopfDreiMalZwei()
+PermutationsKopf kopfDreiMalZwei()
 {
-    ErgebnisKopf k;
+    PermutationsKopf k;
     k.levelAnzahl = 2;
     k.level = {{1e-9, 2e-9}, {3e-9, 4e-9}, {0.5, -0.25}};
     k.apFlag = 1;
@@ -80,7 +80,7 @@ TEST(Ergebnisformat, KopfUndSatzByteGenau)
 // What the encoders write, the decoders give back; a file of two records reads record by record.
 TEST(Ergebnisformat, RundreiseVonKopfUndSaetzen)
 {
-    ErgebnisKopf k = kopfDreiMalZwei();
+    PermutationsKopf k = kopfDreiMalZwei();
     k.zusatzAnzahl = 2;
     std::string datei = ergebnisKopfKodieren(k);
     datei.resize(2361);
@@ -90,7 +90,7 @@ TEST(Ergebnisformat, RundreiseVonKopfUndSaetzen)
     b.nummer = 7;
     b.level = {1, 1, 1};
     datei += ergebnisSatzKodieren(a, 6, 2) + ergebnisSatzKodieren(b, 6, 2);
-    ErgebnisKopf g;
+    PermutationsKopf g;
     ASSERT_TRUE(ergebnisKopfDekodieren(datei, g));
     EXPECT_EQ(std::tuple(g.marke, g.version, g.synapsenAnzahl(), g.levelAnzahl, g.ersterSatz, g.apFlag, g.zusatzAnzahl),
               std::tuple(-1, 1, 3, 2, 2361, 1, 2));
@@ -196,7 +196,7 @@ TEST(Ergebnisformat, BeschaedigteDateienWerdenGeprueft)
         case 3: b.insert(stelle, std::string(zufall() % 64, '\xFF')); break;
         }
         if (runde % 2) {
-            ErgebnisKopf k;
+            PermutationsKopf k;
             if (!ergebnisKopfDekodieren(b, k))
                 continue;
             ++genommen;

@@ -95,7 +95,7 @@ protected:
     std::vector<int> saetze(const std::string& datei)
     {
         const std::string b = testhilfe::lesen(datei);
-        ErgebnisKopf k;
+        PermutationsKopf k;
         std::vector<int> nummern;
         if (!ergebnisKopfDekodieren(b, k)) {
             ADD_FAILURE() << datei << " is no result file";
@@ -436,7 +436,7 @@ TEST_F(Serie, ZusatzwerteOhneBewertungUndEinLevel)
     pt::dateiAntworten({pt::dateiAntwort(pfad)});
     starten(befehlPmtStarten);
     const std::string b = testhilfe::lesen(pfad);
-    ErgebnisKopf k;
+    PermutationsKopf k;
     ASSERT_TRUE(ergebnisKopfDekodieren(b, k));
     EXPECT_EQ(b.size(), 2361u + 8 * 80);
     uint64_t o = static_cast<uint64_t>(k.ersterSatz);
