@@ -210,20 +210,8 @@ Ende reizWert(Lauf& l, SkriptAnweisung& a)
         return zielFehlt(a);
     StromreizDefinition& r = n->stromreize[static_cast<size_t>(a.ziel) - 1];
     const double w = a.istReal ? schleifenWert(l.s, a, true) : 0.0;
-    switch (a.code) {
-    case c("RBE"): r.beginn = w; break;
-    case c("RAN"): r.anstieg = w; break;
-    case c("RAB"): r.abfall = w; break;
-    case c("RDA"): r.dach = w; break;
-    case c("REN"): r.ende = w; break;
-    case c("RPE"): r.periode = w; break;
-    case c("RAM"): r.amplitude = w; break;
-    case c("RPA"): r.pause = w; break;
-    case c("RWI"): r.anzahl = a.ganzzahl; break;
-    case c("RAL"): r.alternieren = a.ganzzahl == 1 ? 1 : 0; break;
-    case c("RAR"): r.reizart = a.ganzzahl == 0 ? 0 : 1; break;
-    default: r.an = a.ganzzahl == 1 ? 1 : 0; break;   // REI
-    }
+    if (!reizFeldSetzen(r, a.code, w, a.ganzzahl))
+        r.an = a.ganzzahl == 1 ? 1 : 0;   // REI
     dokumentieren(l.s, a);
     return Ende::Weiter;
 }
@@ -793,6 +781,26 @@ int beenden(Lauf& l, bool fertig, bool kopfAbgebrochen, double anzeigeIntervall)
 }
 
 } // namespace
+
+bool reizFeldSetzen(StromreizDefinition& r, Anweisungscode code, double w, int ganzzahl)
+{
+    switch (code) {
+    case c("RBE"): r.beginn = w; break;
+    case c("RAN"): r.anstieg = w; break;
+    case c("RAB"): r.abfall = w; break;
+    case c("RDA"): r.dach = w; break;
+    case c("REN"): r.ende = w; break;
+    case c("RPE"): r.periode = w; break;
+    case c("RAM"): r.amplitude = w; break;
+    case c("RPA"): r.pause = w; break;
+    case c("RWI"): r.anzahl = ganzzahl; break;
+    case c("RAL"): r.alternieren = ganzzahl == 1 ? 1 : 0; break;
+    case c("RAR"): r.reizart = ganzzahl == 0 ? 0 : 1; break;
+    case c("REI"): r.an = ganzzahl == 1 ? 1 : 0; break;
+    default: return false;
+    }
+    return true;
+}
 
 bool synapsenFeldSetzen(SynapseDaten& syn, Anweisungscode code, double w)
 {

@@ -6,6 +6,7 @@
 #include <string>
 
 struct SynapseDaten;
+struct StromreizDefinition;
 
 struct DiagrammDaten;
 
@@ -22,6 +23,9 @@ int synapseNachIdSuchen(Skript& s, int id);
 // release and transmitter dynamics (SEP changes nothing: the equilibrium potential is the
 // synapse type's). False for a code that names none of them.
 bool synapsenFeldSetzen(SynapseDaten& syn, Anweisungscode code, double w);
+// The value (w, or ganzzahl for the whole-number fields) into the stimulus field a script
+// code names. False for a code that names none of them.
+bool reizFeldSetzen(StromreizDefinition& r, Anweisungscode code, double w, int ganzzahl);
 
 // What runs one simulation; null is simulationStarten. Tests put a stand-in here.
 extern void (*skriptLaufHaken)();

@@ -75,31 +75,6 @@ std::string tmpIndexErzeugen(const std::string& ordner)
     return "";
 }
 
-// "*" any run of characters, "?" one; letters match without regard to case
-bool passt(std::string_view muster, std::string_view name)
-{
-    size_t m = 0, n = 0, sternM = std::string_view::npos, sternN = 0;
-    while (n < name.size()) {
-        if (m < muster.size() && muster[m] == '*') {
-            sternM = m++;
-            sternN = n;
-        } else if (m < muster.size() &&
-                   (muster[m] == '?' || cp1252Falten(static_cast<unsigned char>(muster[m])) ==
-                                            cp1252Falten(static_cast<unsigned char>(name[n])))) {
-            ++m;
-            ++n;
-        } else if (sternM != std::string_view::npos) {
-            m = sternM + 1;
-            n = ++sternN;
-        } else {
-            return false;
-        }
-    }
-    while (m < muster.size() && muster[m] == '*')
-        ++m;
-    return m == muster.size();
-}
-
 // the header of the file named by a.ergebnisPfad, with its texts; a file the caller opened
 // is read as it is, else this one is opened for the read
 int ersterKopf(Auswertungsdaten& a)
@@ -369,7 +344,7 @@ int binDateienIndizieren(Auswertungsdaten& a)
             std::string name;
             std::error_code ordnerFehler;   // an entry that cannot be looked at is no folder
             if (!eintrag->is_directory(ordnerFehler) && nachCp1252(eintrag->path().filename().string(), name) &&
-                passt(musterName, name))
+                plattform::namePasst(musterName, name))
                 namen.push_back(name);
         }
         if (fehler) {

@@ -150,22 +150,8 @@ bool reizSetzen(const ParameterEintrag& e)
     if (!n || e.objektNummer < 1 || e.objektNummer > reizDefinitionen)
         return zielFehlt(e);
     StromreizDefinition& r = n->stromreize[static_cast<size_t>(e.objektNummer) - 1];
-    const double w = e.wert;
-    switch (e.code) {
-    case c("RBE"): r.beginn = w; break;
-    case c("RAN"): r.anstieg = w; break;
-    case c("RAB"): r.abfall = w; break;
-    case c("RDA"): r.dach = w; break;
-    case c("REN"): r.ende = w; break;
-    case c("RPE"): r.periode = w; break;
-    case c("RAM"): r.amplitude = w; break;
-    case c("RPA"): r.pause = w; break;
-    case c("RWI"): r.anzahl = e.ganzzahl; break;
-    case c("RAL"): r.alternieren = e.ganzzahl == 1 ? 1 : 0; break;
-    case c("RAR"): r.reizart = e.ganzzahl == 0 ? 0 : 1; break;
-    case c("REI"): r.an = e.ganzzahl == 1 ? 1 : 0; break;
-    default: return angehalten(6);
-    }
+    if (!reizFeldSetzen(r, e.code, e.wert, e.ganzzahl))
+        return angehalten(6);
     stromreizKurveErzeugen(*n, e.objektNummer - 1);
     return true;
 }
