@@ -2,10 +2,12 @@
 #include "model/aufzeichnung.h"
 #include "model/ergebnisdateien.h"
 #include "model/export.h"
+#include "model/kern.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "model/simulationspruefung.h"
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -16,7 +18,25 @@ bool somaFuerDatei = false;     // the soma-potential file is asked for: slot 0 
 
 constexpr int letzterKanalSlot = kurve::Kanal1 + 3;   // slot 11: 12 and up are reference curves
 
-double potential(const NeuronDaten& n, size_t i) { return i < n.potentiale.size() ? n.potentiale[i] : 0.0; }
+// during a run the potentials the step writes live where the run kernel keeps them
+double potential(const NeuronDaten& n, size_t i) { return laufPotential(n, static_cast<int>(i)); }
+
+// One slot the run records in every step: its value is (*quelle * qFaktor) * faktor, or,
+// without a source, what kurvenWert says (a slot that follows a synapse). Built at the run's
+// start and after every pass of the event pump, for the slots in use of the main diagrams
+// with a window and the soma-potential file.
+struct Eintrag {
+    KurvenDaten* kurve;
+    const NeuronDaten* neuron;
+    int slot;
+    const double* quelle;
+    double qFaktor, faktor;
+    size_t grenze;   // samples it takes: the step count, never more than its buffer
+};
+std::vector<Eintrag> eintraege;
+// the neurons with an export mask, in chain order
+std::vector<NeuronDaten*> exportNeurone;
+const double keinWert = 0.0;
 
 // slot 7 with a linked synapse: its conductance in S; false when the slot shows dendrite 3
 bool verknuepfteLeitfaehigkeit(const NeuronDaten& n, double t, double& g)
@@ -65,24 +85,51 @@ bool kanalSlotAufgezeichnet(const NeuronDaten& n, int slot)
     return k.anzeigen && k.referenz != kurvenReferenz::Kopie && n.kurvenKanaele[slot - kurve::Kanal1];
 }
 
-// slot 0 of a neuron the window path leaves out, for the soma-potential file
-void somaAufzeichnen(NeuronDaten& n)
+// the entry of a slot kurvenWert records; false for a slot it leaves alone
+bool eintragVon(NeuronDaten& n, int slot, Eintrag& e)
 {
-    KurvenDaten& k = n.hauptDiagramm.kurven[kurve::Soma];
-    if (k.schreibPosition < probenGrenze && k.schreibPosition < k.werte.size())
-        k.werte[k.schreibPosition++] = static_cast<float>(potential(n, 0) * 1000.0);
-}
-
-void kurvenAufzeichnen(NeuronDaten& n, double t)
-{
-    for (int slot = 0; slot <= letzterKanalSlot; ++slot) {
-        KurvenDaten& k = n.hauptDiagramm.kurven[slot];
-        if (!k.anzeigen || k.schreibPosition >= probenGrenze || k.schreibPosition >= k.werte.size())
-            continue;
-        float wert = 0.0f;
-        if (kurvenWert(n, slot, t, wert))
-            k.werte[k.schreibPosition++] = wert;
+    KurvenDaten& k = n.hauptDiagramm.kurven[slot];
+    e = {&k, &n, slot, nullptr, 1.0, 1.0, std::min(probenGrenze, k.werte.size())};
+    const auto quelle = [&](int groesse, int index, double faktor) {
+        const LaufQuelle q = laufQuelle(n, groesse, index);
+        e.quelle = q.wert;
+        e.qFaktor = q.faktor;
+        e.faktor = faktor;
+        return true;
+    };
+    if (slot >= kurve::Kanal1) {
+        if (!kanalSlotAufgezeichnet(n, slot))
+            return false;
+        if (const double* zeiger = kanalWertZeiger(n, slot)) {
+            e.quelle = zeiger;
+            return true;
+        }
+        e.quelle = &n.kurvenKanaele[slot - kurve::Kanal1]->strom;
+        e.faktor = -1e9;
+        return true;
     }
+    if (k.referenz == kurvenReferenz::Eigen) {
+        switch (slot) {
+        case 0: return quelle(laufGroesse::Potential, 0, 1000.0);
+        case 1: case 2: case 3: case 4: return quelle(laufGroesse::KanalStrom, slot - 1, -1e9);
+        case 7: return true;   // the linked synapse's conductance, or the third segment
+        default: return quelle(laufGroesse::Potential, slot - 4, 1000.0);
+        }
+    }
+    if (k.referenz == kurvenReferenz::Freisetzung) {
+        if (slot == 0)
+            return false;
+        const SynapseDaten* s = synapseNachId(k.synapseId);
+        e.quelle = s ? &s->transmitter.freisetzung : &keinWert;
+        return true;
+    }
+    if (k.referenz == kurvenReferenz::Spezial) {
+        if (slot < 4)
+            return false;
+        return slot == 4 ? quelle(laufGroesse::CaKonzentration, 0, 1.0)
+                         : quelle(laufGroesse::KanalStrom, slot - 1, k.faktor);
+    }
+    return false;
 }
 
 } // namespace
@@ -103,7 +150,7 @@ bool kurvenWert(const NeuronDaten& n, int slot, double t, float& wert)
         double g = 0.0;
         switch (slot) {
         case 0: w = potential(n, 0) * 1000.0; break;
-        case 1: case 2: case 3: case 4: w = n.kanalStrom[static_cast<size_t>(slot - 1)] * -1e9; break;
+        case 1: case 2: case 3: case 4: w = laufWert(n, laufGroesse::KanalStrom, slot - 1) * -1e9; break;
         case 7: w = verknuepfteLeitfaehigkeit(n, t, g) ? g * 1e9 : potential(n, 3) * 1000.0; break;
         default: w = potential(n, static_cast<size_t>(slot - 4)) * 1000.0; break;
         }
@@ -115,7 +162,8 @@ bool kurvenWert(const NeuronDaten& n, int slot, double t, float& wert)
     } else if (k.referenz == kurvenReferenz::Spezial) {
         if (slot < 4)
             return false;
-        w = slot == 4 ? n.caKonzentration : n.kanalStrom[static_cast<size_t>(slot - 1)] * k.faktor;
+        w = slot == 4 ? laufWert(n, laufGroesse::CaKonzentration)
+                      : laufWert(n, laufGroesse::KanalStrom, slot - 1) * k.faktor;
     } else {
         return false;
     }
@@ -147,6 +195,7 @@ void datenAufzeichnen(double t, int start)
         schrittIndex = 0;
         somaFuerDatei = somaDateiVerlangt();
         exportLaufBeginnen();
+        aufzeichnungNeuAufbauen();
         return;
     }
     // an export line every interval + 1 steps
@@ -161,20 +210,51 @@ void datenAufzeichnen(double t, int start)
             ++intervallZaehler;
         }
     }
-    // every neuron in chain order
-    bool zeileBegonnen = false;
-    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
-        const bool mitFenster = n->hauptDiagramm.fenster;
-        if (mitFenster)
-            kurvenAufzeichnen(*n, t);
-        if (somaFuerDatei && !(mitFenster && n->hauptDiagramm.kurven[kurve::Soma].anzeigen))
-            somaAufzeichnen(*n);
-        if (n->exportMaske == 0 || !exportieren || !exportPufferDa())
+    // the slots
+    for (const Eintrag& e : eintraege) {
+        KurvenDaten& k = *e.kurve;
+        if (k.schreibPosition >= e.grenze)
             continue;
+        float wert = 0.0f;
+        if (e.quelle)
+            wert = static_cast<float>(*e.quelle * e.qFaktor * e.faktor);
+        else if (!kurvenWert(*e.neuron, e.slot, t, wert))
+            continue;
+        k.werte[k.schreibPosition++] = wert;
+    }
+    // every neuron with an export mask in chain order, from its record
+    if (!exportieren)
+        return;
+    bool zeileBegonnen = false;
+    for (NeuronDaten* n : exportNeurone) {
+        if (!exportPufferDa())
+            break;
         if (!zeileBegonnen) {
             exportZeileBeginnen(t);
             zeileBegonnen = true;
         }
+        laufKernZurueckschreiben(*n);
         exportNeuronZellen(*n);
+    }
+}
+
+void aufzeichnungNeuAufbauen()
+{
+    eintraege.clear();
+    exportNeurone.clear();
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        const bool mitFenster = n->hauptDiagramm.fenster;
+        Eintrag e;
+        if (mitFenster)
+            for (int slot = 0; slot <= letzterKanalSlot; ++slot)
+                if (n->hauptDiagramm.kurven[slot].anzeigen && eintragVon(*n, slot, e))
+                    eintraege.push_back(e);
+        if (somaFuerDatei && !(mitFenster && n->hauptDiagramm.kurven[kurve::Soma].anzeigen)) {
+            KurvenDaten& k = n->hauptDiagramm.kurven[kurve::Soma];
+            const LaufQuelle q = laufQuelle(*n, laufGroesse::Potential, 0);
+            eintraege.push_back({&k, n, kurve::Soma, q.wert, q.faktor, 1000.0, std::min(probenGrenze, k.werte.size())});
+        }
+        if (n->exportMaske != 0)
+            exportNeurone.push_back(n);
     }
 }

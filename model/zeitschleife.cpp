@@ -23,6 +23,7 @@
 #include "model/simulationspruefung.h"
 #include "model/synaptisch.h"
 #include "model/zufall.h"
+#include "core/skriptwerte.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
 #include "platform/system.h"
@@ -69,6 +70,21 @@ std::string fortschrittText(double prozent, double sekunden)
     std::snprintf(puffer, sizeof puffer, "\t%2.0lf%%  %01d min  %2.02lf s", prozent, minuten,
                   sekunden - minuten * 60.0);
     return puffer;
+}
+
+// The collisions of a step: a pulse rebuilds a soma element's stimulus table, so the
+// elements' records are brought up to date first and their cursors go back into the lanes.
+void kollisionenDesSchritts()
+{
+    for (const Kollisionsobjekt* o = kollisionsObjekte; o; o = o->naechstes)
+        for (int e : {element::Soma1, element::Soma2})
+            if (o->elemente[e])
+                laufKernZurueckschreiben(*o->elemente[e]);
+    kollisionenPruefen();
+    for (const Kollisionsobjekt* o = kollisionsObjekte; o; o = o->naechstes)
+        for (int e : {element::Soma1, element::Soma2})
+            if (o->elemente[e])
+                laufKernReizeUebernehmen(*o->elemente[e]);
 }
 
 } // namespace
@@ -141,15 +157,42 @@ std::vector<NeuronDaten*> laufNeurone;
 std::vector<NeuronDaten*> schrittNeurone;
 // those of them with input pools
 std::vector<NeuronDaten*> poolNeurone;
+// those of them with outgoing synapses
+std::vector<NeuronDaten*> quellNeurone;
 
 // the first neuron whose soma potential is no longer a finite number (a step too large for
 // the integration method lets it run away), or null
 const NeuronDaten* nichtEndlichesNeuron()
 {
     for (const NeuronDaten* n : laufNeurone)
-        if (!n->potentiale.empty() && !std::isfinite(n->potentiale[0]))
+        if (!n->potentiale.empty() && !std::isfinite(laufPotential(*n, 0)))
             return n;
     return nullptr;
+}
+
+// the neurons with input pools and with outgoing synapses; after the records may have changed
+void synapsenListenBilden()
+{
+    poolNeurone.clear();
+    quellNeurone.clear();
+    for (NeuronDaten* n : laufNeurone) {
+        if (n->eingangsPools)
+            poolNeurone.push_back(n);
+        if (n->ausgangsSynapsen)
+            quellNeurone.push_back(n);
+    }
+}
+
+// Code outside the kernels reads and writes the records: they are brought up to date first,
+// and what it changed goes back into the lanes and the lists of the loop after it.
+template <class Aussen>
+void aussen(Aussen&& tun)
+{
+    laufKerneZurueckschreiben();
+    tun();
+    laufKerneUebernehmen();
+    synapsenListenBilden();
+    aufzeichnungNeuAufbauen();
 }
 
 // The earliest time at which the soma potential of n is known to be no finite number: the
@@ -219,25 +262,24 @@ int simulationAusfuehren()
     // collision objects
     if (sp.kollisionAktiv)
         kollisionenVorbereiten();
-    // the first samples at time 0
+    // the neurons of the run, as many as the chain holds
+    laufNeurone.clear();
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        laufNeurone.push_back(n);
+    // the run kernels take the neurons of their models and their state; the others are
+    // stepped one by one
+    laufKerneVorbereiten(laufNeurone);
+    synapsenListenBilden();
+    // the first samples at time 0 (the recorder learns where the slots' values live)
     datenAufzeichnen(0.0, 1);
     // processor time and the noise generator start
     const std::clock_t prozessorBeginn = std::clock();
     zufallStarten(static_cast<uint32_t>(std::time(nullptr)));
     // the step counter
     laufZustand.schrittZaehler = anzahlSchritteBerechnen(dauer, schritt);
-    // the neurons of the run, as many as the chain holds
-    laufNeurone.clear();
-    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-        laufNeurone.push_back(n);
-    // the run kernels take the neurons of their models; the others are stepped one by one
-    laufKerneVorbereiten(laufNeurone);
     schrittNeurone.clear();
-    poolNeurone.clear();
     NeuronDaten* letzterGeschrittener = nullptr;
     for (NeuronDaten* n : laufNeurone) {
-        if (n->eingangsPools)
-            poolNeurone.push_back(n);
         const int typ = n->modellTyp;
         if (typ <= 0 || typ >= modellSchrittAnzahl || !modellSchritt[typ])
             continue;
@@ -279,25 +321,26 @@ int simulationAusfuehren()
         if (letzterGeschrittener)
             aktuellesNeuron = letzterGeschrittener;
         // pending events, throttled to ~20 ms of wall time; the open diagrams show the
-        // curves so far when the pump paints them
+        // curves so far when the pump paints them. The dialogs see the records; what they
+        // changed reaches the kernels.
         if ((schritte % pumpIntervall) == 0) {
             if (liveZeichnen && plattform::uhrSekunden() - letzteLiveZeichnung >= liveAbstand) {
                 laufKurvenZeigen();
                 letzteLiveZeichnung = plattform::uhrSekunden();
             }
-            if (!plattform::nachrichtenVerarbeitenGedrosselt())
-                laufZustand.abbrechen = 1;
-            // what the events changed reaches the kernels' constants
-            laufKerneAufloesen();
+            aussen([] {
+                if (!plattform::nachrichtenVerarbeitenGedrosselt())
+                    laufZustand.abbrechen = 1;
+            });
         }
         // collisions
         if (kollisionen)
-            kollisionenPruefen();
-        // the synapse dynamics
+            kollisionenDesSchritts();
+        // the synapse dynamics (a test's stand-in may read and write any record)
         if (laufHaken.synapsen)
-            laufHaken.synapsen();
+            aussen(laufHaken.synapsen);
         else
-            synapsenBerechnen();
+            synapsenBerechnen(quellNeurone);
         // the samples of this step
         datenAufzeichnen(t, 0);
         // time moves on
@@ -323,10 +366,11 @@ int simulationAusfuehren()
                 skriptFortschritt(100.0 * t / dauer);
             }
         }
-        // the script's progress and EPSP measurement
+        // the script's progress and EPSP measurement, which reads its neuron's record
         if (skript) {
+            if (skriptLaufwerte.epspNeuron)
+                laufKernZurueckschreiben(*skriptLaufwerte.epspNeuron);
             skriptSchritt(t);
-            laufKerneAufloesen();
         }
         // the step counter; the run check keeps it far from the end of its range, and it
         // stops there rather than wrap for a run that came past the check
@@ -337,6 +381,8 @@ int simulationAusfuehren()
     // the last steps since the final check
     if (!laufZustand.abbrechen && (entgleist = nichtEndlichesNeuron()))
         laufZustand.abbrechen = 1;
+    // the records hold the last step again
+    laufKerneBeenden();
 
     // after the loop
     // a finished run does not restore the main window
