@@ -1,24 +1,30 @@
 // model/kern_felder.cpp - the run kernels' loops over lanes
 //
-// The baseline copy runs on every x86-64 machine; where the processor has AVX2 the loader
-// picks the wider one. Neither uses fused multiply-adds, so both give the same bits.
+// Three copies of each loop: the baseline for every x86-64 machine, one for AVX2 and one for
+// AVX-512 (eight lanes a vector); the first call picks the widest the processor has. None
+// uses fused multiply-adds (the AVX-512 copy is told so: its instruction set has them), so
+// all give the same bits.
 #include "model/kern_felder.h"
 #include "model/kern_gemeinsam.h"
 #include <cstdint>
 
-// Under ThreadSanitizer the loader would call the instrumented chooser before the
-// sanitizer's runtime is up: that build keeps the baseline copy only.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_THREAD__)
-#define VELNOR_VEKTORKOPIEN __attribute__((target_clones("avx2", "default")))
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define VELNOR_KOPIEN 1
+#define KOPIE_AVX2 __attribute__((target("avx2")))
+#define KOPIE_AVX512                                                                                             \
+    __attribute__((target("avx512f,avx512dq,avx512vl,prefer-vector-width=512"), optimize("fp-contract=off")))
 #else
-#define VELNOR_VEKTORKOPIEN
+#define VELNOR_KOPIEN 0
+#define KOPIE_AVX2
+#define KOPIE_AVX512
 #endif
 
 namespace kern {
+namespace {
 
-VELNOR_VEKTORKOPIEN
-int formenRechnen(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand, const double* __restrict V,
-                  const double* __restrict feld, double* __restrict wert)
+[[gnu::always_inline]] inline int formenRechnenT(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand,
+                                                  const double* __restrict V, const double* __restrict feld,
+                                                  double* __restrict wert)
 {
     // (the arrays are distinct: saying so spares the compiler its overlap checks)
     // (counts as whole numbers of the doubles' width: a sum of doubles would have to keep its
@@ -44,8 +50,6 @@ int formenRechnen(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand
     }
     return static_cast<int>(nullNenner);
 }
-
-namespace {
 
 template <int M, bool dendriten>
 [[gnu::always_inline]] inline int hhSchrittT(size_t n, double T, const HhLanes& l)
@@ -113,36 +117,6 @@ template <int M, bool dendriten>
     return static_cast<int>(spikes);
 }
 
-} // namespace
-
-// one copy per method and kind of network (ifunc copies need external names)
-#define HH_KOPIE(name, M, d) \
-    VELNOR_VEKTORKOPIEN int name(size_t n, double T, const HhLanes& l) { return hhSchrittT<M, d>(n, T, l); }
-namespace kopien {
-HH_KOPIE(hhEE, integration::ExponentiellerEuler, false)
-HH_KOPIE(hhEED, integration::ExponentiellerEuler, true)
-HH_KOPIE(hhE, integration::Euler, false)
-HH_KOPIE(hhED, integration::Euler, true)
-HH_KOPIE(hhCN, integration::CrankNicolson, false)
-HH_KOPIE(hhCND, integration::CrankNicolson, true)
-HH_KOPIE(hhRK, integration::RungeKutta4, false)
-HH_KOPIE(hhRKD, integration::RungeKutta4, true)
-} // namespace kopien
-#undef HH_KOPIE
-
-int hhSchritt(int methode, size_t n, double T, const HhLanes& l)
-{
-    using namespace kopien;
-    const bool d = l.V1 != nullptr;
-    switch (methode) {
-    case integration::Euler: return d ? hhED(n, T, l) : hhE(n, T, l);
-    case integration::CrankNicolson: return d ? hhCND(n, T, l) : hhCN(n, T, l);
-    case integration::RungeKutta4: return d ? hhRKD(n, T, l) : hhRK(n, T, l);
-    default: return d ? hhEED(n, T, l) : hhEE(n, T, l);
-    }
-}
-
-namespace {
 
 template <int M, bool dendriten>
 [[gnu::always_inline]] inline int swimSchrittT(size_t n, double T, const SwimLanes& l)
@@ -197,38 +171,6 @@ template <int M, bool dendriten>
     return static_cast<int>(spikes);
 }
 
-} // namespace
-
-#define SWIM_KOPIE(name, M, d) \
-    VELNOR_VEKTORKOPIEN int name(size_t n, double T, const SwimLanes& l) { return swimSchrittT<M, d>(n, T, l); }
-namespace kopien {
-SWIM_KOPIE(swimEE, integration::ExponentiellerEuler, false)
-SWIM_KOPIE(swimEED, integration::ExponentiellerEuler, true)
-SWIM_KOPIE(swimE, integration::Euler, false)
-SWIM_KOPIE(swimED, integration::Euler, true)
-SWIM_KOPIE(swimCN, integration::CrankNicolson, false)
-SWIM_KOPIE(swimCND, integration::CrankNicolson, true)
-SWIM_KOPIE(swimRK, integration::RungeKutta4, false)
-SWIM_KOPIE(swimRKD, integration::RungeKutta4, true)
-} // namespace kopien
-#undef SWIM_KOPIE
-
-int swimSchritt(int methode, size_t n, double T, const SwimLanes& l)
-{
-    using namespace kopien;
-    const bool d = l.V1 != nullptr;
-    switch (methode) {
-    case integration::Euler: return d ? swimED(n, T, l) : swimE(n, T, l);
-    case integration::CrankNicolson: return d ? swimCND(n, T, l) : swimCN(n, T, l);
-    case integration::RungeKutta4: return d ? swimRKD(n, T, l) : swimRK(n, T, l);
-    default: return d ? swimEED(n, T, l) : swimEE(n, T, l);
-    }
-}
-
-} // namespace kern
-
-namespace kern {
-namespace {
 
 template <int M, bool dendriten>
 [[gnu::always_inline]] inline int gbSchrittT(size_t n, double T, const GbLanes& l)
@@ -308,54 +250,126 @@ template <int M>
         ca[i] = schritt<M>(ca[i], zufluss[i] + (I4[i] + I5[i]) * faktor[i], abbau[i], T);
 }
 
+
+// the loops as classes, for the copies
+struct Formen_ {
+    [[gnu::always_inline]] static int lauf(const uint32_t* s, size_t a, size_t n, size_t ab, const double* V,
+                                           const double* f, double* w)
+    {
+        return formenRechnenT(s, a, n, ab, V, f, w);
+    }
+};
+template <int M, bool d>
+struct Hh_ {
+    [[gnu::always_inline]] static int lauf(size_t n, double T, const HhLanes* l) { return hhSchrittT<M, d>(n, T, *l); }
+};
+template <int M, bool d>
+struct Swim_ {
+    [[gnu::always_inline]] static int lauf(size_t n, double T, const SwimLanes* l)
+    {
+        return swimSchrittT<M, d>(n, T, *l);
+    }
+};
+template <int M, bool d>
+struct Gb_ {
+    [[gnu::always_inline]] static int lauf(size_t n, double T, const GbLanes* l) { return gbSchrittT<M, d>(n, T, *l); }
+};
+template <int M>
+struct Ca_ {
+    [[gnu::always_inline]] static int lauf(size_t n, double T, double* ca, const double* abbau, const double* zufluss,
+                                           const double* I4, const double* I5, const double* faktor)
+    {
+        gbCaSchrittT<M>(n, T, ca, abbau, zufluss, I4, I5, faktor);
+        return 0;
+    }
+};
+
+enum class Breite { Basis, Avx2, Avx512 };
+Breite breite()
+{
+#if VELNOR_KOPIEN
+    static const Breite b = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq")
+                                    && __builtin_cpu_supports("avx512vl")
+                                ? Breite::Avx512
+                            : __builtin_cpu_supports("avx2") ? Breite::Avx2
+                                                             : Breite::Basis;
+    return b;
+#else
+    return Breite::Basis;
+#endif
+}
+
+template <class K, class... A>
+int kopie0(A... a)
+{
+    return K::lauf(a...);
+}
+template <class K, class... A>
+KOPIE_AVX2 int kopie2(A... a)
+{
+    return K::lauf(a...);
+}
+template <class K, class... A>
+KOPIE_AVX512 int kopie512(A... a)
+{
+    return K::lauf(a...);
+}
+template <class K, class... A>
+int gewaehlt(A... a)
+{
+    switch (breite()) {
+    case Breite::Avx512: return kopie512<K>(a...);
+    case Breite::Avx2: return kopie2<K>(a...);
+    default: return kopie0<K>(a...);
+    }
+}
+
+// the copy for the run's method and the network's kind (with or without dendrites)
+template <template <int, bool> class K, class... A>
+int nachMethode(int methode, bool d, A... a)
+{
+    using namespace integration;
+    switch (methode) {
+    case Euler: return d ? gewaehlt<K<Euler, true>>(a...) : gewaehlt<K<Euler, false>>(a...);
+    case CrankNicolson: return d ? gewaehlt<K<CrankNicolson, true>>(a...) : gewaehlt<K<CrankNicolson, false>>(a...);
+    case RungeKutta4: return d ? gewaehlt<K<RungeKutta4, true>>(a...) : gewaehlt<K<RungeKutta4, false>>(a...);
+    default:
+        return d ? gewaehlt<K<ExponentiellerEuler, true>>(a...) : gewaehlt<K<ExponentiellerEuler, false>>(a...);
+    }
+}
+
 } // namespace
 
-#define GB_KOPIE(name, M, d) \
-    VELNOR_VEKTORKOPIEN int name(size_t n, double T, const GbLanes& l) { return gbSchrittT<M, d>(n, T, l); }
-#define CA_KOPIE(name, M)                                                                                          \
-    VELNOR_VEKTORKOPIEN void name(size_t n, double T, double* ca, const double* abbau, const double* zufluss,    \
-                                  const double* I4, const double* I5, const double* faktor)                      \
-    {                                                                                                              \
-        gbCaSchrittT<M>(n, T, ca, abbau, zufluss, I4, I5, faktor);                                                 \
-    }
-namespace kopien {
-GB_KOPIE(gbEE, integration::ExponentiellerEuler, false)
-GB_KOPIE(gbEED, integration::ExponentiellerEuler, true)
-GB_KOPIE(gbE, integration::Euler, false)
-GB_KOPIE(gbED, integration::Euler, true)
-GB_KOPIE(gbCN, integration::CrankNicolson, false)
-GB_KOPIE(gbCND, integration::CrankNicolson, true)
-GB_KOPIE(gbRK, integration::RungeKutta4, false)
-GB_KOPIE(gbRKD, integration::RungeKutta4, true)
-CA_KOPIE(caEE, integration::ExponentiellerEuler)
-CA_KOPIE(caE, integration::Euler)
-CA_KOPIE(caCN, integration::CrankNicolson)
-CA_KOPIE(caRK, integration::RungeKutta4)
-} // namespace kopien
-#undef GB_KOPIE
-#undef CA_KOPIE
+int formenRechnen(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand, const double* V, const double* feld,
+                  double* wert)
+{
+    return gewaehlt<Formen_>(slots, anzahl, n, abstand, V, feld, wert);
+}
+
+int hhSchritt(int methode, size_t n, double T, const HhLanes& l)
+{
+    return nachMethode<Hh_>(methode, l.V1 != nullptr, n, T, &l);
+}
+
+int swimSchritt(int methode, size_t n, double T, const SwimLanes& l)
+{
+    return nachMethode<Swim_>(methode, l.V1 != nullptr, n, T, &l);
+}
 
 int gbSchritt(int methode, size_t n, double T, const GbLanes& l)
 {
-    using namespace kopien;
-    const bool d = l.V1 != nullptr;
-    switch (methode) {
-    case integration::Euler: return d ? gbED(n, T, l) : gbE(n, T, l);
-    case integration::CrankNicolson: return d ? gbCND(n, T, l) : gbCN(n, T, l);
-    case integration::RungeKutta4: return d ? gbRKD(n, T, l) : gbRK(n, T, l);
-    default: return d ? gbEED(n, T, l) : gbEE(n, T, l);
-    }
+    return nachMethode<Gb_>(methode, l.V1 != nullptr, n, T, &l);
 }
 
 void gbCaSchritt(int methode, size_t n, double T, double* ca, const double* abbau, const double* zufluss,
                  const double* I4, const double* I5, const double* faktor)
 {
-    using namespace kopien;
+    using namespace integration;
     switch (methode) {
-    case integration::Euler: return caE(n, T, ca, abbau, zufluss, I4, I5, faktor);
-    case integration::CrankNicolson: return caCN(n, T, ca, abbau, zufluss, I4, I5, faktor);
-    case integration::RungeKutta4: return caRK(n, T, ca, abbau, zufluss, I4, I5, faktor);
-    default: return caEE(n, T, ca, abbau, zufluss, I4, I5, faktor);
+    case Euler: gewaehlt<Ca_<Euler>>(n, T, ca, abbau, zufluss, I4, I5, faktor); break;
+    case CrankNicolson: gewaehlt<Ca_<CrankNicolson>>(n, T, ca, abbau, zufluss, I4, I5, faktor); break;
+    case RungeKutta4: gewaehlt<Ca_<RungeKutta4>>(n, T, ca, abbau, zufluss, I4, I5, faktor); break;
+    default: gewaehlt<Ca_<ExponentiellerEuler>>(n, T, ca, abbau, zufluss, I4, I5, faktor); break;
     }
 }
 
