@@ -6,7 +6,9 @@
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "model/simulationspruefung.h"
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <vector>
 
 namespace {
@@ -33,7 +35,67 @@ struct Eintrag {
     double qFaktor, faktor;
     size_t grenze;   // samples it takes: the step count, never more than its buffer
 };
-std::vector<Eintrag> eintraege;
+// those with a source, in the form the loop takes them: the write position lives here while
+// the run goes on (aufzeichnungSichern puts it back into the slot)
+struct Schnell {
+    float* ziel;
+    size_t position, grenze;
+    const double* quelle;
+    double qFaktor, faktor;
+    KurvenDaten* kurve;
+};
+std::vector<Schnell> schnelle;
+std::vector<Eintrag> uebrige;
+// The samples of the last steps of all of them, a row per step: a step writes its row in
+// one go, and every blockSchritte steps each slot takes its part in one piece, where it
+// would otherwise write one float into a buffer of its own per step.
+constexpr size_t blockSchritte = 16;
+constexpr size_t vorab = 8;
+std::vector<float> block;
+size_t blockZeilen = 0;
+// Runs of entries whose sources lie side by side with the same factors (a kernel's lane of
+// all its neurons): a step copies them in one vectorised pass.
+struct Lauf {
+    size_t erster, anzahl;
+    const double* quelle;
+    double qFaktor, faktor;
+};
+std::vector<Lauf> laeufe;
+// The neurons stepped one by one on their records, and per neuron the runs of its slots
+// that its step writes (the runs from frueheLaeufe[j] to frueheLaeufe[j + 1]): taken right
+// after its step into the row of the step; fruehGenommen says whether they are there.
+std::vector<NeuronDaten*> einzelne;
+std::vector<Lauf> fruehe;
+std::vector<size_t> frueheLaeufe;
+bool fruehGenommen = false;
+
+void laufNehmen(const Lauf& l, float* zeile)
+{
+    float* __restrict z = zeile + l.erster;
+    const double* __restrict q = l.quelle;
+    for (size_t j = 0; j < l.anzahl; ++j)
+        z[j] = static_cast<float>(q[j] * l.qFaktor * l.faktor);
+}
+
+void blockLeeren()
+{
+    const size_t E = schnelle.size();
+    for (size_t e = 0; e < E; ++e) {
+        // (each slot's piece lies in a buffer of its own, away from the others: its place is
+        // asked for a few slots ahead)
+        if (e + vorab < E) {
+            const Schnell& v = schnelle[e + vorab];
+            __builtin_prefetch(v.ziel + v.position, 1);
+            __builtin_prefetch(v.ziel + v.position + blockSchritte - 1, 1);
+        }
+        Schnell& s = schnelle[e];
+        const size_t n = std::min(blockZeilen, s.grenze - std::min(s.grenze, s.position));
+        for (size_t k = 0; k < n; ++k)
+            s.ziel[s.position + k] = block[k * E + e];
+        s.position += n;
+    }
+    blockZeilen = 0;
+}
 // the neurons with an export mask, in chain order
 std::vector<NeuronDaten*> exportNeurone;
 const double keinWert = 0.0;
@@ -198,6 +260,9 @@ void datenAufzeichnen(double t, int start)
         aufzeichnungNeuAufbauen();
         return;
     }
+    // (a run that records nothing costs no more)
+    if (schnelle.empty() && uebrige.empty() && !exportPufferDa())
+        return;
     // an export line every interval + 1 steps
     // (the loop's extra pass at the end of the run, past the step count, exports nothing either)
     bool exportieren = false;
@@ -211,16 +276,25 @@ void datenAufzeichnen(double t, int start)
         }
     }
     // the slots
-    for (const Eintrag& e : eintraege) {
+    // (the values of neurons stepped one by one lie in their records, far apart: asked for
+    // a few entries ahead, they are there when their turn comes)
+    float* zeile = block.data() + blockZeilen * schnelle.size();
+    for (size_t r = 0; r < laeufe.size(); ++r) {
+        if (r + vorab < laeufe.size())
+            __builtin_prefetch(laeufe[r + vorab].quelle);
+        laufNehmen(laeufe[r], zeile);
+    }
+    if (!fruehGenommen)
+        for (const Lauf& l : fruehe)
+            laufNehmen(l, zeile);
+    fruehGenommen = false;
+    if (++blockZeilen == blockSchritte)
+        blockLeeren();
+    for (const Eintrag& e : uebrige) {
         KurvenDaten& k = *e.kurve;
-        if (k.schreibPosition >= e.grenze)
-            continue;
         float wert = 0.0f;
-        if (e.quelle)
-            wert = static_cast<float>(*e.quelle * e.qFaktor * e.faktor);
-        else if (!kurvenWert(*e.neuron, e.slot, t, wert))
-            continue;
-        k.werte[k.schreibPosition++] = wert;
+        if (k.schreibPosition < e.grenze && kurvenWert(*e.neuron, e.slot, t, wert))
+            k.werte[k.schreibPosition++] = wert;
     }
     // every neuron with an export mask in chain order, from its record
     if (!exportieren)
@@ -240,21 +314,89 @@ void datenAufzeichnen(double t, int start)
 
 void aufzeichnungNeuAufbauen()
 {
-    eintraege.clear();
+    blockZeilen = 0;
+    fruehGenommen = false;
+    schnelle.clear();
+    uebrige.clear();
     exportNeurone.clear();
+    fruehe.clear();
+    frueheLaeufe.assign(1, 0);
+    // The entries of each slot number together, in chain order: a kernel's neurons have their
+    // lanes side by side, so one slot of all of them makes a run. Those of a neuron stepped
+    // one by one whose values lie in its record come first, by neuron in stepping order.
+    static std::vector<Schnell> nachSlot[letzterKanalSlot + 1];
+    for (std::vector<Schnell>& v : nachSlot)
+        v.clear();
+    size_t naechsterEinzelner = 0;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        const bool einzeln = naechsterEinzelner < einzelne.size() && einzelne[naechsterEinzelner] == n;
+        const uintptr_t von = reinterpret_cast<uintptr_t>(n), bis = von + sizeof(NeuronDaten);
+        const uintptr_t pVon = reinterpret_cast<uintptr_t>(n->potentiale.data());
+        const uintptr_t pBis = pVon + n->potentiale.size() * sizeof(double);
+        const auto eintragen = [&](const Eintrag& e) {
+            const uintptr_t q = reinterpret_cast<uintptr_t>(e.quelle);
+            const Schnell s{e.kurve->werte.data(), e.kurve->schreibPosition, e.grenze, e.quelle, e.qFaktor, e.faktor,
+                            e.kurve};
+            if (!e.quelle)
+                uebrige.push_back(e);
+            else if (einzeln && ((q >= von && q < bis) || (q >= pVon && q < pBis))) {
+                fruehe.push_back({schnelle.size(), 1, e.quelle, e.qFaktor, e.faktor});
+                schnelle.push_back(s);
+            } else {
+                nachSlot[e.slot].push_back(s);
+            }
+        };
         const bool mitFenster = n->hauptDiagramm.fenster;
         Eintrag e;
         if (mitFenster)
             for (int slot = 0; slot <= letzterKanalSlot; ++slot)
                 if (n->hauptDiagramm.kurven[slot].anzeigen && eintragVon(*n, slot, e))
-                    eintraege.push_back(e);
+                    eintragen(e);
         if (somaFuerDatei && !(mitFenster && n->hauptDiagramm.kurven[kurve::Soma].anzeigen)) {
             KurvenDaten& k = n->hauptDiagramm.kurven[kurve::Soma];
             const LaufQuelle q = laufQuelle(*n, laufGroesse::Potential, 0);
-            eintraege.push_back({&k, n, kurve::Soma, q.wert, q.faktor, 1000.0, std::min(probenGrenze, k.werte.size())});
+            eintragen({&k, n, kurve::Soma, q.wert, q.faktor, 1000.0, std::min(probenGrenze, k.werte.size())});
         }
         if (n->exportMaske != 0)
             exportNeurone.push_back(n);
+        if (einzeln) {
+            frueheLaeufe.push_back(fruehe.size());
+            ++naechsterEinzelner;
+        }
     }
+    for (const std::vector<Schnell>& v : nachSlot)
+        schnelle.insert(schnelle.end(), v.begin(), v.end());
+    block.resize(blockSchritte * schnelle.size());
+    // the runs of the others
+    laeufe.clear();
+    for (size_t e = fruehe.size(); e < schnelle.size(); ++e) {
+        const Schnell& s = schnelle[e];
+        if (!laeufe.empty()) {
+            Lauf& l = laeufe.back();
+            if (s.quelle == l.quelle + l.anzahl && s.qFaktor == l.qFaktor && s.faktor == l.faktor) {
+                ++l.anzahl;
+                continue;
+            }
+        }
+        laeufe.push_back({e, 1, s.quelle, s.qFaktor, s.faktor});
+    }
+}
+
+void aufzeichnungEinzelneSetzen(const std::vector<NeuronDaten*>& neurone) { einzelne = neurone; }
+
+void aufzeichnungNachSchritt(size_t j)
+{
+    if (j + 1 >= frueheLaeufe.size())
+        return;
+    float* zeile = block.data() + blockZeilen * schnelle.size();
+    for (size_t r = frueheLaeufe[j]; r < frueheLaeufe[j + 1]; ++r)
+        laufNehmen(fruehe[r], zeile);
+    fruehGenommen = true;
+}
+
+void aufzeichnungSichern()
+{
+    blockLeeren();
+    for (const Schnell& e : schnelle)
+        e.kurve->schreibPosition = e.position;
 }

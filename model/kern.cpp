@@ -181,6 +181,14 @@ void laufKerneUebernehmen()
     orteEintragen();
 }
 
+bool laufKerneEndlich()
+{
+    for (const LaufKern* k : laufende)
+        if (!k->endlich())
+            return false;
+    return true;
+}
+
 void laufKernReizeUebernehmen(const NeuronDaten& n)
 {
     if (const LaufOrt* o = ortVon(n))

@@ -78,6 +78,8 @@ void laufKerneUebernehmen();
 void laufKernReizeUebernehmen(const NeuronDaten& n);
 // the end of a run: every record up to date, the kernels let go of their neurons
 void laufKerneBeenden();
+// true when every soma potential the kernels hold is a finite number
+bool laufKerneEndlich();
 
 // the kernels of the models (model/kern_*.cpp)
 struct LaufKern {
@@ -92,6 +94,8 @@ struct LaufKern {
     // records -> lanes, all (state and constants) or one neuron's stimulus cursors
     virtual void uebernehmen() = 0;
     virtual void reizeUebernehmen(size_t i) = 0;
+    // true when every soma potential in the lanes is a finite number
+    virtual bool endlich() const = 0;
     // the neuron and the place of lane i
     virtual NeuronDaten* neuron(size_t i) const = 0;
     virtual const LaufOrt& ort(size_t i) const = 0;

@@ -251,6 +251,16 @@ template <int M>
 }
 
 
+struct Endlich_ {
+    [[gnu::always_inline]] static int lauf(const double* V, size_t n)
+    {
+        int64_t nicht = 0;
+        for (size_t i = 0; i < n; ++i)
+            nicht += !(std::fabs(V[i]) <= 1.7976931348623157e308);   // (NaN too)
+        return nicht == 0;
+    }
+};
+
 // the loops as classes, for the copies
 struct Formen_ {
     [[gnu::always_inline]] static int lauf(const uint32_t* s, size_t a, size_t n, size_t ab, const double* V,
@@ -345,6 +355,8 @@ int formenRechnen(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand
 {
     return gewaehlt<Formen_>(slots, anzahl, n, abstand, V, feld, wert);
 }
+
+bool alleEndlich(const double* V, size_t n) { return gewaehlt<Endlich_>(V, n) != 0; }
 
 int hhSchritt(int methode, size_t n, double T, const HhLanes& l)
 {

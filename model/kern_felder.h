@@ -8,6 +8,9 @@
 
 namespace kern {
 
+// true when every one of the n values is a finite number
+bool alleEndlich(const double* V, size_t n);
+
 // The Hodgkin-Huxley step after the rate forms: the gates m, h, n moved on by their rates
 // (a = alpha, b = alpha + beta), the Na and K currents from the old soma potential, the
 // soma's input sum and coefficients, the soma potential moved on. v0 keeps the old soma

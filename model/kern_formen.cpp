@@ -91,28 +91,16 @@ void Formen::einzeln(size_t g, size_t i, const double* V, double Vs)
     werte[l] = formAusExp(a.nummer, a.A, a.H, a.S, a.D, V[i], e);
 }
 
-double Formen::einzelwert(size_t g, size_t i, double V, double Vs) const
+double Formen::einzelwertSelten(size_t g, size_t i, double V, double Vs) const
 {
     const size_t l = g * np + i;
-    switch (art[l]) {
-    case Lane::Fest:
-        return feld(g, FC)[i];
-    case Lane::Sonder: {
+    if (art[l] == Lane::Sonder) {
         const FormAngaben a = angabenFn(angabenKern, g, i);
         return funktionaleFormBerechnen(a.nummer, a.A, a.H, a.S, a.D, 0.0, {V, Vs});
     }
-    default: break;
-    }
-    const double kind = feld(g, FArt)[i];
+    // a quotient whose w is 0
     const double dx = V - feld(g, FH)[i];
     const double e = std::exp(dx * feld(g, FK)[i]);
-    const double c = feld(g, FC)[i];
-    const double z = kind == formArt::LinearMinus ? c * dx : c;
-    const double w = feld(g, FD)[i] + (kind >= formArt::QuotientMinus ? -e : e);
-    if (kind == formArt::Produkt)
-        return z * w;
-    if (w != 0.0)
-        return z / w;
     const FormAngaben a = angabenFn(angabenKern, g, i);
     return formAusExp(a.nummer, a.A, a.H, a.S, a.D, V, e);
 }

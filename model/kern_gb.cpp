@@ -33,6 +33,7 @@ public:
     }
     bool leer() const override { return z.N == 0; }
     size_t anzahl() const override { return z.N; }
+    bool endlich() const override { return kern::alleEndlich(z.pot.data(), z.N); }
     NeuronDaten* neuron(size_t i) const override { return z.nr[i]; }
     const LaufOrt& ort(size_t i) const override { return orte[i]; }
     void schritt() override { kern::mitMethode(*this); }
@@ -242,7 +243,7 @@ void GbKern::operator()()
             continue;
         const ParameterVektor& P = z.nr[i]->parameter;
         if (wenige)
-            ca[i] = integrationsSchritt(M, ca[i], caAbbau[i], caZufluss[i] + (I[4][i] + I[5][i]) * caFaktor[i], T);
+            ca[i] = kern::schritt<M, true>(ca[i], caZufluss[i] + (I[4][i] + I[5][i]) * caFaktor[i], caAbbau[i], T);
         const double c = ca[i];
         caPot[i] = caNernstFaktor * P[par::GbTemperatur] * std::log(P[par::GbCaAussen] / c);
         I[2][i] = c;
@@ -327,7 +328,7 @@ int GbKern::einzeln(double T, double Vs)
         double w[formen];
         for (size_t g = 0; g < formen; ++g)
             w[g] = f.einzelwert(g, i, V0, Vs);
-        const auto tor = [&](size_t j, double b, double a) { x[j][i] = integrationsSchritt(M, x[j][i], b, a, T); };
+        const auto tor = [&](size_t j, double b, double a) { x[j][i] = kern::schritt<M, true>(x[j][i], a, b, T); };
         const auto ruheUndRate = [&](size_t j, size_t lane) { tor(j, w[lane + 1], w[lane + 1] * w[lane]); };
         tor(0, w[0] + w[1], w[0]);
         tor(1, w[2] + w[3], w[2]);
@@ -369,7 +370,7 @@ int GbKern::einzeln(double T, double Vs)
         const double b = (g1[i] * G1 + L[i] + g2[i] * G2 + g4[i] * G4 + g5[i] * G5 + g3[i] * G3 + g6[i] * G6
                           + g7[i] * G7 + g8[i] * G8)
                          / C[i];
-        const double V2 = integrationsSchritt(M, V0, b, e / C[i], T);
+        const double V2 = kern::schritt<M, true>(V0, e / C[i], b, T);
         spikes += V0 < schwelle[i] && V2 > schwelle[i];
         z.ein[i] = e;
         z.v0[i] = V0;

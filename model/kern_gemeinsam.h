@@ -74,10 +74,11 @@ constexpr bool hochAufLanes(int p) { return p >= 0 && p <= 4; }
 }
 
 // One step of dy/dt = a - b y for the method M, as integrationsSchritt computes it; the
-// exponential Euler with the kernels' own exponential and expMinusEins's series with its
-// divisions as products (a unit in the last place at most), which a vector waits for far
-// less.
-template <int M>
+// exponential Euler with the kernels' own exponential (or, for a step of few neurons, the
+// library's, which a single chain of dependent operations waits for less) and expMinusEins's
+// series with its divisions as products (a unit in the last place at most), which a vector
+// waits for far less.
+template <int M, bool bibliothek = false>
 [[gnu::always_inline]] inline double schritt(double y, double a, double b, double T)
 {
     if constexpr (M == integration::Euler) {
@@ -93,9 +94,18 @@ template <int M>
     } else {
         // without decay the variable grows linearly; a/b would divide by zero
         const double x = -b * T;
-        const double e = expEigen(x);
-        const double reihe = x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))));
-        const double em = std::fabs(x) < 0.01 ? reihe : e - 1.0;
+        const auto reihe = [x] {
+            return x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))));
+        };
+        double em;
+        if constexpr (bibliothek) {
+            // one value at a time: only the branch taken is computed
+            if (b == 0.0)
+                return y + a * T;
+            em = std::fabs(x) < 0.01 ? reihe() : std::exp(x) - 1.0;
+        } else {
+            em = std::fabs(x) < 0.01 ? reihe() : expEigen(x) - 1.0;
+        }
         const double mitZerfall = y * (1.0 + em) - (a / b) * em;
         return b == 0.0 ? y + a * T : mitZerfall;
     }
@@ -172,13 +182,32 @@ public:
     // The value of lane i of slot g at V alone, with the library's exponential: a kernel
     // with so few neurons that a vector would mostly compute padding asks its forms one by
     // one, in lane order, so errors come as with berechnen.
-    double einzelwert(size_t g, size_t i, double V, double Vs) const;
+    [[gnu::always_inline]] double einzelwert(size_t g, size_t i, double V, double Vs) const
+    {
+        const size_t l = g * np + i;
+        const double* f = &block[g * felder * np + i];
+        if (art[l] == Lane::Fest)
+            return f[FC * np];
+        if (art[l] == Lane::Exp) {
+            const double kind = f[FArt * np], c = f[FC * np];
+            const double dx = V - f[FH * np];
+            const double e = std::exp(dx * f[FK * np]);
+            const double z = kind == formArt::LinearMinus ? c * dx : c;
+            const double w = f[FD * np] + (kind >= formArt::QuotientMinus ? -e : e);
+            if (kind == formArt::Produkt)
+                return z * w;
+            if (w != 0.0)
+                return z / w;
+        }
+        return einzelwertSelten(g, i, V, Vs);
+    }
 
 private:
     enum Feld { FH, FK, FC, FD, FArt, felder };
     double* feld(size_t g, Feld f) { return &block[(g * felder + f) * np]; }
     const double* feld(size_t g, Feld f) const { return &block[(g * felder + f) * np]; }
     void einzeln(size_t g, size_t i, const double* V, double Vs);
+    double einzelwertSelten(size_t g, size_t i, double V, double Vs) const;
     struct Lane { enum : uint8_t { Exp, Fest, Sonder }; };
     size_t slots = 0, n = 0, np = 0;
     std::vector<double> block;         // per slot the arrays H, k, c, D, art

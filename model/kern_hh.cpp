@@ -30,6 +30,7 @@ public:
     }
     bool leer() const override { return z.N == 0; }
     size_t anzahl() const override { return z.N; }
+    bool endlich() const override { return kern::alleEndlich(z.pot.data(), z.N); }
     NeuronDaten* neuron(size_t i) const override { return z.nr[i]; }
     const LaufOrt& ort(size_t i) const override { return orte[i]; }
     void schritt() override { kern::mitMethode(*this); }
@@ -222,9 +223,9 @@ int HhKern::einzeln(double T, double Vs)
         double wert[formen];
         for (size_t g = 0; g < formen; ++g)
             wert[g] = f.einzelwert(g, i, V0, Vs);
-        const double m1 = integrationsSchritt(M, m[i], wert[0] + wert[1], wert[0], T);
-        const double h1 = integrationsSchritt(M, h[i], wert[2] + wert[3], wert[2], T);
-        const double n1 = integrationsSchritt(M, nn[i], wert[4] + wert[5], wert[4], T);
+        const double m1 = kern::schritt<M, true>(m[i], wert[0], wert[0] + wert[1], T);
+        const double h1 = kern::schritt<M, true>(h[i], wert[2], wert[2] + wert[3], T);
+        const double n1 = kern::schritt<M, true>(nn[i], wert[4], wert[4] + wert[5], T);
         const double gNa = kern::hoch(m1, static_cast<int>(pm[i])) * kern::hoch(h1, static_cast<int>(ph[i]));
         const double gK = kern::hoch(n1, static_cast<int>(pn[i]));
         iNa[i] = (naE[i] - V0) * gNa * naG[i];
@@ -233,7 +234,7 @@ int HhKern::einzeln(double T, double Vs)
         if (z.letztes[i] > 0)
             e += z.pot[z.np + i] * z.kopplung[i];
         const double b = (naG[i] * gNa + kG[i] * gK + L[i]) * kehrC[i];
-        const double V2 = integrationsSchritt(M, V0, b, e * kehrC[i], T);
+        const double V2 = kern::schritt<M, true>(V0, e * kehrC[i], b, T);
         spikes += V0 < schwelle[i] && V2 > schwelle[i];
         m[i] = m1;
         h[i] = h1;

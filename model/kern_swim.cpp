@@ -43,6 +43,7 @@ public:
     }
     bool leer() const override { return z.N == 0; }
     size_t anzahl() const override { return z.N; }
+    bool endlich() const override { return kern::alleEndlich(z.pot.data(), z.N); }
     NeuronDaten* neuron(size_t i) const override { return z.nr[i]; }
     const LaufOrt& ort(size_t i) const override { return orte[i]; }
     void schritt() override { kern::mitMethode(*this); }
@@ -228,7 +229,7 @@ int SwimKern::einzeln(double T, double Vs)
         double offen[tore];
         for (size_t g = 0; g < tore; ++g) {
             const double a = f.einzelwert(2 * g, i, V0, Vs), b = f.einzelwert(2 * g + 1, i, V0, Vs);
-            tor[g][i] = integrationsSchritt(M, tor[g][i], a + b, a, T);
+            tor[g][i] = kern::schritt<M, true>(tor[g][i], a, a + b, T);
             offen[g] = kern::hoch(tor[g][i], static_cast<int>(exponent[g][i]));
         }
         const double gNa = naAn[i] != 0.0 ? offen[0] * offen[1] : 0.0;
@@ -242,7 +243,7 @@ int SwimKern::einzeln(double T, double Vs)
         if (z.letztes[i] > 0)
             e += z.pot[z.np + i] * z.kopplung[i];
         const double b = (naG[i] * gNa + kG[i] * gK + caG[i] * gCa + L[i]) / C[i];
-        const double V2 = integrationsSchritt(M, V0, b, e / C[i], T);
+        const double V2 = kern::schritt<M, true>(V0, e / C[i], b, T);
         spikes += V0 < schwelle[i] && V2 > schwelle[i];
         z.ein[i] = e;
         z.v0[i] = V0;

@@ -41,6 +41,11 @@ namespace {
 // the loop asks for pending events only every this many steps; the pump itself waits
 // for ~20 ms of wall time between two passes
 constexpr int pumpIntervall = 256;
+// Before a pass of the pump the records are brought up to date from the kernels' lanes and
+// after it taken back, which costs a pass over every neuron: the loop calls the pump only
+// when its own wait (on the same clock) is over, so the throttled calls that find it too
+// soon cost nothing.
+constexpr double pumpAbstand = 0.02;
 // the open diagrams get the points of the samples so far at most this often (seconds of
 // wall time): each pass reads every sample of their time windows
 constexpr double liveAbstand = 0.05;
@@ -159,23 +164,36 @@ std::vector<NeuronDaten*> schrittNeurone;
 std::vector<NeuronDaten*> poolNeurone;
 // those of them with outgoing synapses
 std::vector<NeuronDaten*> quellNeurone;
+// those of them whose records hold their state: no kernel took them
+std::vector<NeuronDaten*> ohneKern;
 
 // the first neuron whose soma potential is no longer a finite number (a step too large for
 // the integration method lets it run away), or null
 const NeuronDaten* nichtEndlichesNeuron()
 {
+    // the kernels' lanes at once, the others' records; the first in chain order only when
+    // one is found
+    bool endlich = laufKerneEndlich();
+    for (const NeuronDaten* n : ohneKern)
+        endlich = endlich && (n->potentiale.empty() || std::isfinite(n->potentiale[0]));
+    if (endlich)
+        return nullptr;
     for (const NeuronDaten* n : laufNeurone)
         if (!n->potentiale.empty() && !std::isfinite(laufPotential(*n, 0)))
             return n;
     return nullptr;
 }
 
-// the neurons with input pools and with outgoing synapses; after the records may have changed
+// the neurons with input pools, with outgoing synapses and without a kernel; after the
+// records may have changed
 void synapsenListenBilden()
 {
     poolNeurone.clear();
     quellNeurone.clear();
+    ohneKern.clear();
     for (NeuronDaten* n : laufNeurone) {
+        if (n->nummer < 1 || n->nummer >= static_cast<int>(laufOrte.size()) || !laufOrte[static_cast<size_t>(n->nummer)])
+            ohneKern.push_back(n);
         if (n->eingangsPools)
             poolNeurone.push_back(n);
         if (n->ausgangsSynapsen)
@@ -188,6 +206,7 @@ void synapsenListenBilden()
 template <class Aussen>
 void aussen(Aussen&& tun)
 {
+    aufzeichnungSichern();
     laufKerneZurueckschreiben();
     tun();
     laufKerneUebernehmen();
@@ -270,13 +289,6 @@ int simulationAusfuehren()
     // stepped one by one
     laufKerneVorbereiten(laufNeurone);
     synapsenListenBilden();
-    // the first samples at time 0 (the recorder learns where the slots' values live)
-    datenAufzeichnen(0.0, 1);
-    // processor time and the noise generator start
-    const std::clock_t prozessorBeginn = std::clock();
-    zufallStarten(static_cast<uint32_t>(std::time(nullptr)));
-    // the step counter
-    laufZustand.schrittZaehler = anzahlSchritteBerechnen(dauer, schritt);
     schrittNeurone.clear();
     NeuronDaten* letzterGeschrittener = nullptr;
     for (NeuronDaten* n : laufNeurone) {
@@ -287,6 +299,14 @@ int simulationAusfuehren()
         if (!laufKernUebernimmt(typ))
             schrittNeurone.push_back(n);
     }
+    // the first samples at time 0 (the recorder learns where the slots' values live)
+    aufzeichnungEinzelneSetzen(schrittNeurone);
+    datenAufzeichnen(0.0, 1);
+    // processor time and the noise generator start
+    const std::clock_t prozessorBeginn = std::clock();
+    zufallStarten(static_cast<uint32_t>(std::time(nullptr)));
+    // the step counter
+    laufZustand.schrittZaehler = anzahlSchritteBerechnen(dauer, schritt);
 
     // the loop
     const bool kollisionen = sp.kollisionAktiv;
@@ -295,6 +315,7 @@ int simulationAusfuehren()
     const bool skript = skriptStatus & skriptBit::Laeuft;
     const bool liveZeichnen = !serie;   // a series shows its runs in its own display
     double letzteLiveZeichnung = beginn;
+    double letzterPumpAufruf = -1e300;
     int schritte = 0;
     double& t = laufZustand.t;
     // the potentials are checked once per display interval, not in every neuron's step
@@ -313,9 +334,11 @@ int simulationAusfuehren()
         // every neuron's model step; a step reads and writes only its own neuron (the noise
         // state and the feedback objects aside, see laufKerneVorbereiten), so the kernels may
         // come after the others
-        for (NeuronDaten* n : schrittNeurone) {
+        for (size_t j = 0; j < schrittNeurone.size(); ++j) {
+            NeuronDaten* n = schrittNeurone[j];
             aktuellesNeuron = n;   // the editor's cursor follows the run; the step takes n
             modellSchritt[n->modellTyp](*n);
+            aufzeichnungNachSchritt(j);
         }
         laufKerneSchritt();
         if (letzterGeschrittener)
@@ -323,12 +346,13 @@ int simulationAusfuehren()
         // pending events, throttled to ~20 ms of wall time; the open diagrams show the
         // curves so far when the pump paints them. The dialogs see the records; what they
         // changed reaches the kernels.
-        if ((schritte % pumpIntervall) == 0) {
-            if (liveZeichnen && plattform::uhrSekunden() - letzteLiveZeichnung >= liveAbstand) {
-                laufKurvenZeigen();
-                letzteLiveZeichnung = plattform::uhrSekunden();
-            }
-            aussen([] {
+        if ((schritte % pumpIntervall) == 0 && plattform::uhrSekunden() - letzterPumpAufruf >= pumpAbstand) {
+            letzterPumpAufruf = plattform::uhrSekunden();
+            aussen([&] {
+                if (liveZeichnen && plattform::uhrSekunden() - letzteLiveZeichnung >= liveAbstand) {
+                    laufKurvenZeigen();
+                    letzteLiveZeichnung = plattform::uhrSekunden();
+                }
                 if (!plattform::nachrichtenVerarbeitenGedrosselt())
                     laufZustand.abbrechen = 1;
             });
@@ -381,8 +405,9 @@ int simulationAusfuehren()
     // the last steps since the final check
     if (!laufZustand.abbrechen && (entgleist = nichtEndlichesNeuron()))
         laufZustand.abbrechen = 1;
-    // the records hold the last step again
+    // the records and the slots hold the last step again
     laufKerneBeenden();
+    aufzeichnungSichern();
 
     // after the loop
     // a finished run does not restore the main window
