@@ -28,6 +28,10 @@ class GbKern final : public LaufKern {
 public:
     void nehmen(const std::vector<NeuronDaten*>& neurone) override
     {
+        if (neurone.empty()) {
+            *this = GbKern();   // the lanes are needed during a run only
+            return;
+        }
         alle = neurone;
         anlegen();
     }

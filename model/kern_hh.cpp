@@ -25,6 +25,10 @@ class HhKern final : public LaufKern {
 public:
     void nehmen(const std::vector<NeuronDaten*>& neurone) override
     {
+        if (neurone.empty()) {
+            *this = HhKern();   // the lanes are needed during a run only
+            return;
+        }
         alle = neurone;
         anlegen();
     }

@@ -38,6 +38,10 @@ class SwimKern final : public LaufKern {
 public:
     void nehmen(const std::vector<NeuronDaten*>& neurone) override
     {
+        if (neurone.empty()) {
+            *this = SwimKern();   // the lanes are needed during a run only
+            return;
+        }
         alle = neurone;
         anlegen();
     }
