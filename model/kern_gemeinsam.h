@@ -161,7 +161,8 @@ public:
     // lane i of slot g: form f with A, H, S, D
     void setzen(size_t g, size_t i, int f, double A, double H, double S, double D);
     // H and D of a lane whose form takes values of the step (a concentration); the kernel's
-    // angaben give the same. A lane of a form that does not read the voltage gets its value.
+    // angaben give the same. A lane of a form that does not read the voltage (fest) gets
+    // the value its D gives with festSetzen.
     void halbwertSetzen(size_t g, size_t i, double H)
     {
         if (art[g * np + i] == Lane::Exp)

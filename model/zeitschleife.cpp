@@ -1,5 +1,6 @@
 // model/zeitschleife.cpp - the time loop of a network run
 #include "model/zeitschleife.h"
+#include "core/skriptwerte.h"
 #include "core/status.h"
 #include "model/kurven.h"
 #include "model/aufzeichnung.h"
@@ -23,7 +24,6 @@
 #include "model/simulationspruefung.h"
 #include "model/synaptisch.h"
 #include "model/zufall.h"
-#include "core/skriptwerte.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
 #include "platform/system.h"
