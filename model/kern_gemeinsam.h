@@ -255,8 +255,9 @@ public:
     template <class Eigen>
     void vorlauf(double t, double T, Eigen&& eigen);
     // the segments of every neuron with dendrites from the old potentials (the soma's in v0),
-    // their currents added to the sums, the segments moved on
-    template <int M>
+    // their currents added to the sums, the segments moved on (with the library's
+    // exponential for a kernel of few neurons, as its somas)
+    template <int M, bool bibliothek>
     void segmente(double t, double T);
 
     std::vector<NeuronDaten*> nr;   // lane i -> neuron
@@ -317,7 +318,7 @@ void Kompartimente::vorlauf(double t, double T, Eigen&& eigen)
     }
 }
 
-template <int M>
+template <int M, bool bibliothek>
 void Kompartimente::segmente(double t, double T)
 {
     for (size_t i : dendritListe) {
@@ -331,8 +332,8 @@ void Kompartimente::segmente(double t, double T)
         }
         segmentKoeffizienten(n, p.data(), l, kompartimente[i] - 1, reiz, a, b, t, synSumme[i], ein[i]);
         for (int c = 1; c <= l; ++c)
-            pot[static_cast<size_t>(c) * np + i] = schritt<M>(p[static_cast<size_t>(c)], a[static_cast<size_t>(c)],
-                                                               b[static_cast<size_t>(c)], T);
+            pot[static_cast<size_t>(c) * np + i] = schritt<M, bibliothek>(
+                p[static_cast<size_t>(c)], a[static_cast<size_t>(c)], b[static_cast<size_t>(c)], T);
     }
 }
 

@@ -191,7 +191,10 @@ void HhKern::operator()()
         spikes = lanes<M>(T, Vs);
     }
     // the segments
-    z.segmente<M>(t, T);
+    if (z.N < kern::wenigeNeurone)
+        z.segmente<M, true>(t, T);
+    else
+        z.segmente<M, false>(t, T);
     // the soma's action potentials
     if (spikes)
         for (size_t i = 0; i < z.N; ++i)

@@ -197,7 +197,10 @@ void SwimKern::operator()()
     });
     const int spikes = z.N < kern::wenigeNeurone ? einzeln<M>(T, Vs) : lanes<M>(T, Vs);
     // the segments
-    z.segmente<M>(t, T);
+    if (z.N < kern::wenigeNeurone)
+        z.segmente<M, true>(t, T);
+    else
+        z.segmente<M, false>(t, T);
     // the spike handling of the neurons that crossed their threshold, in chain order
     if (spikes)
         for (size_t i = 0; i < z.N; ++i)
