@@ -22,12 +22,13 @@
 
 namespace kern {
 
-// Lanes come in whole vectors of four doubles.
-constexpr size_t aufVektoren(size_t n) { return (n + 3) / 4 * 4; }
 // Below this many neurons a kernel steps them one by one without vectors: one vector of
 // mostly padding costs as much as four neurons, and a single neuron's step is a chain of
 // dependent operations that the library's exponential, with its table, shortens.
 constexpr size_t wenigeNeurone = 4;
+// Lanes come in whole vectors of four doubles; a kernel that steps its few neurons one by
+// one has no padding.
+constexpr size_t aufVektoren(size_t n) { return n < wenigeNeurone ? n : (n + 3) / 4 * 4; }
 
 // x^p as potenz computes it (the same products in the same order), inline for p >= 0
 [[gnu::always_inline]] inline double hoch(double x, int p)
