@@ -233,36 +233,38 @@ bool kurvenWert(const NeuronDaten& n, int slot, double t, float& wert)
     return true;
 }
 
-void datenAufzeichnen(double t, int start)
+namespace {
+
+// the start of a run's recording
+[[gnu::noinline]] void aufzeichnungBeginnen()
 {
-    if (start) {
-        // the user-channel values of the channel slots start at 0
-        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
-            if (n->benutzerKanaele.empty())
+    // the user-channel values of the channel slots start at 0
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        if (n->benutzerKanaele.empty())
+            continue;
+        for (int slot = kurve::Kanal1; slot <= letzterKanalSlot; ++slot) {
+            if (!kanalSlotAufgezeichnet(*n, slot))
                 continue;
-            for (int slot = kurve::Kanal1; slot <= letzterKanalSlot; ++slot) {
-                if (!kanalSlotAufgezeichnet(*n, slot))
-                    continue;
-                BenutzerKanal* kanal = n->kurvenKanaele[slot - kurve::Kanal1];
-                if (kanalWertZeiger(*n, slot) == &kanal->oeffnung)
-                    kanal->oeffnung = 0.0;
-                else
-                    kanal->strom = 0.0;
-            }
+            BenutzerKanal* kanal = n->kurvenKanaele[slot - kurve::Kanal1];
+            if (kanalWertZeiger(*n, slot) == &kanal->oeffnung)
+                kanal->oeffnung = 0.0;
+            else
+                kanal->strom = 0.0;
         }
-        // the limits of the run and the export's start
-        const int schritte = anzahlSchritteBerechnen(simulationsParameter.simulationsDauer, simulationsParameter.schrittweite);
-        probenGrenze = schritte > 0 ? static_cast<size_t>(schritte) : 0;
-        intervallZaehler = asciiExportEinstellungen.intervall;   // the first step is written
-        schrittIndex = 0;
-        somaFuerDatei = somaDateiVerlangt();
-        exportLaufBeginnen();
-        aufzeichnungNeuAufbauen();
-        return;
     }
-    // (a run that records nothing costs no more)
-    if (schnelle.empty() && uebrige.empty() && !exportPufferDa())
-        return;
+    // the limits of the run and the export's start
+    const int schritte = anzahlSchritteBerechnen(simulationsParameter.simulationsDauer, simulationsParameter.schrittweite);
+    probenGrenze = schritte > 0 ? static_cast<size_t>(schritte) : 0;
+    intervallZaehler = asciiExportEinstellungen.intervall;   // the first step is written
+    schrittIndex = 0;
+    somaFuerDatei = somaDateiVerlangt();
+    exportLaufBeginnen();
+    aufzeichnungNeuAufbauen();
+}
+
+// the samples and the export line of one step
+[[gnu::noinline]] void schrittAufzeichnen(double t)
+{
     // an export line every interval + 1 steps
     // (the loop's extra pass at the end of the run, past the step count, exports nothing either)
     bool exportieren = false;
@@ -310,6 +312,20 @@ void datenAufzeichnen(double t, int start)
         laufKernZurueckschreiben(*n);
         exportNeuronZellen(*n);
     }
+}
+
+} // namespace
+
+void datenAufzeichnen(double t, int start)
+{
+    if (start) {
+        aufzeichnungBeginnen();
+        return;
+    }
+    // (a run that records nothing costs no more; the work is not even set up)
+    if (schnelle.empty() && uebrige.empty() && !exportPufferDa())
+        return;
+    schrittAufzeichnen(t);
 }
 
 void aufzeichnungNeuAufbauen()

@@ -79,7 +79,9 @@ std::string fortschrittText(double prozent, double sekunden)
 
 // The collisions of a step: a pulse rebuilds a soma element's stimulus table, so the
 // elements' records are brought up to date first and their cursors go back into the lanes.
-void kollisionenDesSchritts()
+// (This and the other passes that not every step takes stay out of the loop's own code,
+// which a network without neurons runs in a few nanoseconds.)
+[[gnu::noinline]] void kollisionenDesSchritts()
 {
     for (const Kollisionsobjekt* o = kollisionsObjekte; o; o = o->naechstes)
         for (int e : {element::Soma1, element::Soma2})
@@ -204,7 +206,7 @@ void synapsenListenBilden()
 // Code outside the kernels reads and writes the records: they are brought up to date first,
 // and what it changed goes back into the lanes and the lists of the loop after it.
 template <class Aussen>
-void aussen(Aussen&& tun)
+[[gnu::noinline]] void aussen(Aussen&& tun)
 {
     aufzeichnungSichern();
     laufKerneZurueckschreiben();
