@@ -3,10 +3,12 @@
 //
 // Runs on the scripted platform (no display). Every benchmark builds its network once and
 // then calls simulationAusfuehren() repeatedly; each call repeats the run's set-up (start
-// state, synapse rings) and its end bookkeeping, which the long runs amortise.
+// state, synapse rings) and its end bookkeeping, which the long runs amortise. The counter
+// B/neuron is the most heap the network holds during a run, per neuron.
 #include "app/einstellungen.h"
 #include "app/status.h"
 #include "model/diagramm.h"
+#include "model/laufhaken.h"
 #include "model/netz.h"
 #include "model/netzeinstellungen.h"
 #include "model/neuron.h"
@@ -18,6 +20,7 @@
 #include "model/zeitschleife.h"
 #include "platform/test/testplattform.h"
 #include <benchmark/benchmark.h>
+#include <malloc.h>
 #include <algorithm>
 #include <cstdlib>
 #include <string>
@@ -112,6 +115,22 @@ NeuronDaten* neuronAnlegen(int nummer, int m, bool aufzeichnen, int schritte)
     return n;
 }
 
+// bytes the heap holds now (small blocks and the large ones it maps)
+double heapBytes()
+{
+    const struct mallinfo2 m = mallinfo2();
+    return static_cast<double>(m.uordblks + m.hblkhd);
+}
+
+// the most the heap held during a run: sampled in every step by the stand-in for the synapse
+// dynamics (which the uncoupled networks do not need, the coupled ones call)
+double hoechsterHeap = 0.0;
+void heapMessen()
+{
+    synapsenBerechnen();
+    hoechsterHeap = std::max(hoechsterHeap, heapBytes());
+}
+
 // the neuron-steps of a benchmark: about 2e5 per run, never fewer than 100 steps
 int schritteFuer(int neurone) { return std::max(100, 200000 / std::max(1, neurone)); }
 
@@ -123,6 +142,7 @@ void laufen(benchmark::State& state, int neurone, bool mitSynapsen)
     const int schritte = schritteFuer(neurone);
     netzLeeren();
     laufEinstellen(m, modus, schritte);
+    const double heapVorher = heapBytes();
     std::vector<NeuronDaten*> netz;
     for (int i = 1; i <= neurone; ++i)
         netz.push_back(neuronAnlegen(i, m, aufzeichnen, schritte));
@@ -149,6 +169,15 @@ void laufen(benchmark::State& state, int neurone, bool mitSynapsen)
         durchlaeufe += r;
         benchmark::ClobberMemory();
     }
+    // What the network holds during a run: the records with their arrays, tables and
+    // diagrams, the kernels' lanes, the samples when recording. One more run, with the heap
+    // sampled in every step.
+    hoechsterHeap = 0.0;
+    laufHaken.synapsen = heapMessen;
+    laufZustand.eingerichtet = 0;
+    simulationAusfuehren();
+    laufHaken = {};
+    const double heapNachher = hoechsterHeap;
     int aps = 0;
     for (NeuronDaten* n : netz)
         aps += n->apAnzahl;
@@ -157,6 +186,7 @@ void laufen(benchmark::State& state, int neurone, bool mitSynapsen)
         // seconds per neuron-step, printed with an SI prefix: "38n" is 38 ns
         state.counters["s/neuronschritt"] = benchmark::Counter(je * neurone, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
         state.counters["APs"] = aps;
+        state.counters["B/neuron"] = (heapNachher - heapVorher) / neurone;
     }
     state.counters["s/schritt"] = benchmark::Counter(je, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
     netzLeeren();

@@ -1,53 +1,387 @@
 // model/kern_felder.cpp - the run kernels' loops over lanes
 //
-// The baseline copy runs on every x86-64 machine; where the processor has AVX2 the loader
-// picks the wider one. Neither uses fused multiply-adds, so both give the same bits.
+// Three copies of each loop: the baseline for every x86-64 machine, one for AVX2 and one for
+// AVX-512 (eight lanes a vector); the first call picks the widest the processor has. None
+// uses fused multiply-adds (the AVX-512 copy is told so: its instruction set has them), so
+// all give the same bits.
+#include "model/kern_felder.h"
 #include "model/kern_gemeinsam.h"
+#include <cstdint>
 
-// Under ThreadSanitizer the loader would call the instrumented chooser before the
-// sanitizer's runtime is up: that build keeps the baseline copy only.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && !defined(__SANITIZE_THREAD__)
-#define VELNOR_VEKTORKOPIEN __attribute__((target_clones("avx2", "default")))
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#define VELNOR_KOPIEN 1
+#define KOPIE_AVX2 __attribute__((target("avx2")))
+#define KOPIE_AVX512                                                                                             \
+    __attribute__((target("avx512f,avx512dq,avx512vl,prefer-vector-width=512"), optimize("fp-contract=off")))
 #else
-#define VELNOR_VEKTORKOPIEN
+#define VELNOR_KOPIEN 0
+#define KOPIE_AVX2
+#define KOPIE_AVX512
 #endif
 
 namespace kern {
+namespace {
 
-VELNOR_VEKTORKOPIEN
-int formenRechnen(size_t n, const double* __restrict X, const double* __restrict H, const double* __restrict k,
-                  const double* __restrict c0, const double* __restrict c1, const double* __restrict D,
-                  const double* __restrict eV, const double* __restrict mal, double* __restrict dx,
-                  double* __restrict e, double* __restrict w, double* __restrict wert)
+[[gnu::always_inline]] inline int formenRechnenT(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand,
+                                                  const double* __restrict V, const double* __restrict feld,
+                                                  double* __restrict wert)
 {
     // (the arrays are distinct: saying so spares the compiler its overlap checks)
-
-    double nullNenner = 0.0;   // a count in a double keeps all lanes of one width
-    for (size_t i = 0; i < n; ++i) {
-        dx[i] = X[i] - H[i];
-        e[i] = expEigen(dx[i] * k[i]);
-        const double z = c0[i] + c1[i] * dx[i];
-        w[i] = D[i] + eV[i] * e[i];
-        const double quotient = z / w[i], produkt = z * w[i];
-        wert[i] = mal[i] == 0.0 ? quotient : produkt;
-        nullNenner += mal[i] == 0.0 && w[i] == 0.0 ? 1.0 : 0.0;
+    // (counts as whole numbers of the doubles' width: a sum of doubles would have to keep its
+    // order and could not be split over the lanes)
+    int64_t nullNenner = 0;
+    for (size_t s = 0; s < anzahl; ++s) {
+        const size_t g = slots[s];
+        const double* __restrict H = feld + (g * 5 + 0) * abstand;
+        const double* __restrict k = feld + (g * 5 + 1) * abstand;
+        const double* __restrict c = feld + (g * 5 + 2) * abstand;
+        const double* __restrict D = feld + (g * 5 + 3) * abstand;
+        const double* __restrict art = feld + (g * 5 + 4) * abstand;
+        double* __restrict w = wert + g * abstand;
+        for (size_t i = 0; i < n; ++i) {
+            const double dx = V[i] - H[i];
+            const double e = expEigen(dx * k[i]);
+            const double z = art[i] == formArt::LinearMinus ? c[i] * dx : c[i];
+            const double nenner = D[i] + (art[i] >= formArt::QuotientMinus ? -e : e);
+            const double quotient = z / nenner, produkt = z * nenner;
+            w[i] = art[i] == formArt::Produkt ? produkt : quotient;
+            nullNenner += art[i] != formArt::Produkt && nenner == 0.0;
+        }
     }
     return static_cast<int>(nullNenner);
 }
 
-VELNOR_VEKTORKOPIEN
-void expEulerFeld(size_t n, double h, double* __restrict y, const double* __restrict a, const double* __restrict b)
+template <int M, bool dendriten>
+[[gnu::always_inline]] inline int hhSchrittT(size_t n, double T, const HhLanes& l)
 {
+    double* __restrict V = l.V;
+    double* __restrict m = l.m;
+    double* __restrict h = l.h;
+    double* __restrict nn = l.n;
+    double* __restrict v0 = l.v0;
+    double* __restrict iNa = l.iNa;
+    double* __restrict iK = l.iK;
+    double* __restrict ein = l.ein;
+    const double* __restrict am = l.am;
+    const double* __restrict bm = l.bm;
+    const double* __restrict ah = l.ah;
+    const double* __restrict bh = l.bh;
+    const double* __restrict an = l.an;
+    const double* __restrict bn = l.bn;
+    const double* __restrict vor = l.vor;
+    const double* __restrict leck = l.leck;
+    const double* __restrict gEna = l.gEna;
+    const double* __restrict gEk = l.gEk;
+    const double* __restrict naE = l.naE;
+    const double* __restrict naG = l.naG;
+    const double* __restrict kE = l.kE;
+    const double* __restrict kG = l.kG;
+    const double* __restrict kehrC = l.kehrC;
+    const double* __restrict L = l.L;
+    const double* __restrict pm = l.pm;
+    const double* __restrict ph = l.ph;
+    const double* __restrict pn = l.pn;
+    const double* __restrict schwelle = l.schwelle;
+    const double* __restrict V1 = l.V1;
+    const double* __restrict kopplung = l.kopplung;
+    int64_t spikes = 0;
+    // (the lanes are distinct arrays: restrict on copies of the struct's pointers does not
+    // tell the compiler so)
+#pragma GCC ivdep
     for (size_t i = 0; i < n; ++i) {
-        // without decay the variable grows linearly; a/b would divide by zero
-        const double x = -b[i] * h;
-        const double e = expEigen(x);
-        // expMinusEins's series with its divisions as products (a unit in the last
-        // place at most), which a vector waits for far less
-        const double reihe = x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))));
-        const double em = std::fabs(x) < 0.01 ? reihe : e - 1.0;
-        const double mitZerfall = y[i] * (1.0 + em) - (a[i] / b[i]) * em;
-        y[i] = b[i] == 0.0 ? y[i] + a[i] * h : mitZerfall;
+        const double V0 = V[i];
+        // the gates: a = alpha, b = alpha + beta
+        const double m1 = schritt<M>(m[i], am[i], am[i] + bm[i], T);
+        const double h1 = schritt<M>(h[i], ah[i], ah[i] + bh[i], T);
+        const double n1 = schritt<M>(nn[i], an[i], an[i] + bn[i], T);
+        const double gNa = hochAuswahl(m1, pm[i]) * hochAuswahl(h1, ph[i]);
+        const double gK = hochAuswahl(n1, pn[i]);
+        // the currents from the potential of the step's start
+        iNa[i] = (naE[i] - V0) * gNa * naG[i];
+        iK[i] = (kE[i] - V0) * gK * kG[i];
+        double e = vor[i] + leck[i] + gEna[i] * gNa + gEk[i] * gK;
+        if constexpr (dendriten)
+            e += V1[i] * kopplung[i];
+        const double kanalLeitwert = naG[i] * gNa + kG[i] * gK;
+        const double b = (kanalLeitwert + L[i]) * kehrC[i];
+        const double a = e * kehrC[i];
+        const double V2 = schritt<M>(V0, a, b, T);
+        spikes += V0 < schwelle[i] && V2 > schwelle[i];
+        m[i] = m1;
+        h[i] = h1;
+        nn[i] = n1;
+        ein[i] = e;
+        v0[i] = V0;
+        V[i] = V2;
+    }
+    return static_cast<int>(spikes);
+}
+
+
+template <int M, bool dendriten>
+[[gnu::always_inline]] inline int swimSchrittT(size_t n, double T, const SwimLanes& l)
+{
+    double* __restrict V = l.V;
+    double* __restrict m = l.m;
+    double* __restrict h = l.h;
+    double* __restrict nn = l.n;
+    double* __restrict c = l.c;
+    double* __restrict v0 = l.v0;
+    double* __restrict iNa = l.iNa;
+    double* __restrict iK = l.iK;
+    double* __restrict iCa = l.iCa;
+    double* __restrict ionen = l.ionen;
+    double* __restrict ein = l.ein;
+    int64_t spikes = 0;
+#pragma GCC ivdep
+    for (size_t i = 0; i < n; ++i) {
+        const double V0 = V[i];
+        const double m1 = schritt<M>(m[i], l.am[i], l.am[i] + l.bm[i], T);
+        const double h1 = schritt<M>(h[i], l.ah[i], l.ah[i] + l.bh[i], T);
+        const double n1 = schritt<M>(nn[i], l.an[i], l.an[i] + l.bn[i], T);
+        const double c1 = schritt<M>(c[i], l.ac[i], l.ac[i] + l.bc[i], T);
+        // the open fractions; a channel switched off is not open
+        const double gNa = waehle(l.naAn[i] != 0.0, hochAuswahl(m1, l.pm[i]) * hochAuswahl(h1, l.ph[i]), 0.0);
+        const double gK = waehle(l.kAn[i] != 0.0, hochAuswahl(n1, l.pn[i]), 0.0);
+        const double gCa = waehle(l.caAn[i] != 0.0, hochAuswahl(c1, l.pc[i]), 0.0);
+        // the channel currents; a channel switched off carries none
+        const double INa = waehle(l.naAn[i] != 0.0, (l.naE[i] - V0) * gNa * l.naG[i], 0.0);
+        const double IK = waehle(l.kAn[i] != 0.0, (l.kE[i] - V0) * gK * l.kG[i], 0.0);
+        const double ICa = waehle(l.caAn[i] != 0.0, (l.caE[i] - V0) * gCa * l.caG[i], 0.0);
+        double e = l.vor[i] + l.leck[i] + l.gENa[i] * gNa + l.gEK[i] * gK + l.gECa[i] * gCa;
+        if constexpr (dendriten)
+            e += l.V1[i] * l.kopplung[i];
+        const double kanalLeitwert = l.naG[i] * gNa + l.kG[i] * gK + l.caG[i] * gCa;
+        const double b = (kanalLeitwert + l.L[i]) / l.C[i];
+        const double a = e / l.C[i];
+        const double V2 = schritt<M>(V0, a, b, T);
+        spikes += V0 < l.schwelle[i] && V2 > l.schwelle[i];
+        m[i] = m1;
+        h[i] = h1;
+        nn[i] = n1;
+        c[i] = c1;
+        iNa[i] = INa;
+        iK[i] = IK;
+        iCa[i] = ICa;
+        ionen[i] = INa + IK + ICa;
+        ein[i] = e;
+        v0[i] = V0;
+        V[i] = V2;
+    }
+    return static_cast<int>(spikes);
+}
+
+
+template <int M, bool dendriten>
+[[gnu::always_inline]] inline int gbSchrittT(size_t n, double T, const GbLanes& l)
+{
+    int64_t spikes = 0;
+    const size_t A = l.abstand;
+#pragma GCC ivdep
+    for (size_t i = 0; i < n; ++i) {
+        const double V0 = l.V[i];
+        const auto f = [&](size_t lane) __attribute__((always_inline)) { return l.f[lane * A + i]; };
+        double x[14];
+        // by rates: a = alpha, b = alpha + beta
+        x[0] = schritt<M>(l.x[0][i], f(0), f(0) + f(1), T);
+        x[1] = schritt<M>(l.x[1][i], f(2), f(2) + f(3), T);
+        // by steady state f1 and time constant f2
+        x[2] = schritt<M>(l.x[2][i], f(4) / f(5), 1.0 / f(5), T);
+        // dx/dt = f2 (f1 - x)
+        const auto ruheUndRate = [&](size_t j, size_t lane) __attribute__((always_inline)) {
+            return schritt<M>(l.x[j][i], f(lane + 1) * f(lane), f(lane + 1), T);
+        };
+        x[6] = ruheUndRate(6, 6);
+        x[8] = ruheUndRate(8, 8);
+        x[9] = ruheUndRate(9, 10);
+        x[3] = ruheUndRate(3, 12);
+        x[4] = ruheUndRate(4, 14);
+        x[5] = ruheUndRate(5, 16);
+        const double ca = l.ca[i];
+        x[10] = schritt<M>(l.x[10][i], l.k6[i] * f(18) * f(19) * ca / (l.kd6[i] + ca), l.k6[i], T);
+        x[11] = ruheUndRate(11, 20);
+        x[12] = ruheUndRate(12, 22);
+        x[13] = ruheUndRate(13, 24);
+        const auto pot = [&](size_t j) __attribute__((always_inline)) { return hochAuswahl(x[j], l.p[j][i]); };
+        const double caPot = l.caPot[i];
+        const double G1 = pot(0) * pot(1);
+        const double G2 = pot(2);
+        const double G4 = pot(6) * pot(8);
+        const double G5 = pot(9);
+        const double misch = f(26);
+        const double G3 = pot(3) * (pot(4) * misch + (1.0 - misch) * pot(5));
+        const double G6 = pot(10) * pot(11);
+        const double G7 = pot(12);
+        const double G8 = pot(13);
+        l.I[0][i] = (l.e1[i] - V0) * G1 * l.g1[i];
+        l.I[1][i] = (l.e2[i] - V0) * G2 * l.g2[i];
+        l.I[4][i] = (caPot - V0) * G4 * l.g4[i];
+        l.I[5][i] = (caPot - V0) * G5 * l.g5[i];
+        l.I[3][i] = (l.e3[i] - V0) * G3 * l.g3[i];
+        l.I[6][i] = (l.e6[i] - V0) * G6 * l.g6[i];
+        l.I[7][i] = (l.e7[i] - V0) * G7 * l.g7[i];
+        l.I[8][i] = (l.e8[i] - V0) * G8 * l.g8[i];
+        double e = l.vor[i] + l.leck[i] + l.gE[0][i] * G1 + l.gE[1][i] * G2 + caPot * l.g4[i] * G4
+                   + caPot * l.g5[i] * G5 + l.gE[2][i] * G3 + l.gE[3][i] * G6 + l.gE[4][i] * G7 + l.gE[5][i] * G8;
+        if constexpr (dendriten)
+            e += l.V1[i] * l.kopplung[i];
+        const double b = (l.g1[i] * G1 + l.L[i] + l.g2[i] * G2 + l.g4[i] * G4 + l.g5[i] * G5 + l.g3[i] * G3
+                          + l.g6[i] * G6 + l.g7[i] * G7 + l.g8[i] * G8)
+                         / l.C[i];
+        const double V2 = schritt<M>(V0, e / l.C[i], b, T);
+        spikes += V0 < l.schwelle[i] && V2 > l.schwelle[i];
+        for (size_t j = 0; j < 14; ++j)
+            if (j != 7)
+                l.x[j][i] = x[j];
+        l.ein[i] = e;
+        l.v0[i] = V0;
+        l.V[i] = V2;
+    }
+    return static_cast<int>(spikes);
+}
+
+template <int M>
+[[gnu::always_inline]] inline void gbCaSchrittT(size_t n, double T, double* __restrict ca,
+                                                const double* __restrict abbau, const double* __restrict zufluss,
+                                                const double* __restrict I4, const double* __restrict I5,
+                                                const double* __restrict faktor)
+{
+    for (size_t i = 0; i < n; ++i)
+        ca[i] = schritt<M>(ca[i], zufluss[i] + (I4[i] + I5[i]) * faktor[i], abbau[i], T);
+}
+
+
+struct Endlich_ {
+    [[gnu::always_inline]] static int lauf(const double* V, size_t n)
+    {
+        int64_t nicht = 0;
+        for (size_t i = 0; i < n; ++i)
+            nicht += !(std::fabs(V[i]) <= 1.7976931348623157e308);   // (NaN too)
+        return nicht == 0;
+    }
+};
+
+// the loops as classes, for the copies
+struct Formen_ {
+    [[gnu::always_inline]] static int lauf(const uint32_t* s, size_t a, size_t n, size_t ab, const double* V,
+                                           const double* f, double* w)
+    {
+        return formenRechnenT(s, a, n, ab, V, f, w);
+    }
+};
+template <int M, bool d>
+struct Hh_ {
+    [[gnu::always_inline]] static int lauf(size_t n, double T, const HhLanes* l) { return hhSchrittT<M, d>(n, T, *l); }
+};
+template <int M, bool d>
+struct Swim_ {
+    [[gnu::always_inline]] static int lauf(size_t n, double T, const SwimLanes* l)
+    {
+        return swimSchrittT<M, d>(n, T, *l);
+    }
+};
+template <int M, bool d>
+struct Gb_ {
+    [[gnu::always_inline]] static int lauf(size_t n, double T, const GbLanes* l) { return gbSchrittT<M, d>(n, T, *l); }
+};
+template <int M>
+struct Ca_ {
+    [[gnu::always_inline]] static int lauf(size_t n, double T, double* ca, const double* abbau, const double* zufluss,
+                                           const double* I4, const double* I5, const double* faktor)
+    {
+        gbCaSchrittT<M>(n, T, ca, abbau, zufluss, I4, I5, faktor);
+        return 0;
+    }
+};
+
+enum class Breite { Basis, Avx2, Avx512 };
+Breite breite()
+{
+#if VELNOR_KOPIEN
+    static const Breite b = __builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512dq")
+                                    && __builtin_cpu_supports("avx512vl")
+                                ? Breite::Avx512
+                            : __builtin_cpu_supports("avx2") ? Breite::Avx2
+                                                             : Breite::Basis;
+    return b;
+#else
+    return Breite::Basis;
+#endif
+}
+
+template <class K, class... A>
+int kopie0(A... a)
+{
+    return K::lauf(a...);
+}
+template <class K, class... A>
+KOPIE_AVX2 int kopie2(A... a)
+{
+    return K::lauf(a...);
+}
+template <class K, class... A>
+KOPIE_AVX512 int kopie512(A... a)
+{
+    return K::lauf(a...);
+}
+template <class K, class... A>
+int gewaehlt(A... a)
+{
+    switch (breite()) {
+    case Breite::Avx512: return kopie512<K>(a...);
+    case Breite::Avx2: return kopie2<K>(a...);
+    default: return kopie0<K>(a...);
+    }
+}
+
+// the copy for the run's method and the network's kind (with or without dendrites)
+template <template <int, bool> class K, class... A>
+int nachMethode(int methode, bool d, A... a)
+{
+    using namespace integration;
+    switch (methode) {
+    case Euler: return d ? gewaehlt<K<Euler, true>>(a...) : gewaehlt<K<Euler, false>>(a...);
+    case CrankNicolson: return d ? gewaehlt<K<CrankNicolson, true>>(a...) : gewaehlt<K<CrankNicolson, false>>(a...);
+    case RungeKutta4: return d ? gewaehlt<K<RungeKutta4, true>>(a...) : gewaehlt<K<RungeKutta4, false>>(a...);
+    default:
+        return d ? gewaehlt<K<ExponentiellerEuler, true>>(a...) : gewaehlt<K<ExponentiellerEuler, false>>(a...);
+    }
+}
+
+} // namespace
+
+int formenRechnen(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand, const double* V, const double* feld,
+                  double* wert)
+{
+    return gewaehlt<Formen_>(slots, anzahl, n, abstand, V, feld, wert);
+}
+
+bool alleEndlich(const double* V, size_t n) { return gewaehlt<Endlich_>(V, n) != 0; }
+
+int hhSchritt(int methode, size_t n, double T, const HhLanes& l)
+{
+    return nachMethode<Hh_>(methode, l.V1 != nullptr, n, T, &l);
+}
+
+int swimSchritt(int methode, size_t n, double T, const SwimLanes& l)
+{
+    return nachMethode<Swim_>(methode, l.V1 != nullptr, n, T, &l);
+}
+
+int gbSchritt(int methode, size_t n, double T, const GbLanes& l)
+{
+    return nachMethode<Gb_>(methode, l.V1 != nullptr, n, T, &l);
+}
+
+void gbCaSchritt(int methode, size_t n, double T, double* ca, const double* abbau, const double* zufluss,
+                 const double* I4, const double* I5, const double* faktor)
+{
+    using namespace integration;
+    switch (methode) {
+    case Euler: gewaehlt<Ca_<Euler>>(n, T, ca, abbau, zufluss, I4, I5, faktor); break;
+    case CrankNicolson: gewaehlt<Ca_<CrankNicolson>>(n, T, ca, abbau, zufluss, I4, I5, faktor); break;
+    case RungeKutta4: gewaehlt<Ca_<RungeKutta4>>(n, T, ca, abbau, zufluss, I4, I5, faktor); break;
+    default: gewaehlt<Ca_<ExponentiellerEuler>>(n, T, ca, abbau, zufluss, I4, I5, faktor); break;
     }
 }
 

@@ -1,136 +1,227 @@
 // model/kern_gb.cpp - the Golowasch-Buchholz neurons of a run, stepped together
 //
-// golowaschBuchholzModellBerechnen's step in passes over all neurons: the Ca pool (from the
-// Ca currents of the previous step), the rate forms of all gates, the gates, then currents
-// and compartment coefficients one neuron after the other, then the compartments. The
-// forms' lanes keep the order in which the step evaluates them, so the first error is the
-// same; the mixing factor's exponential is the last lane, as form 24.
+// golowaschBuchholzModellBerechnen's step in passes over all neurons: the stimulus, noise
+// and synaptic input of the neurons that have some, the Ca pool (from the Ca currents of the
+// previous step), the rate forms of all gates, then in one pass the gates, currents and
+// soma, then the segments. The forms' slots keep the order in which the step evaluates
+// them, so the first error is the same; the mixing factor's exponential is the last slot, as
+// form 24. A neuron whose gate powers the lanes do not select among takes the model's own
+// step on its record, at its place in the chain.
 #include "model/gb.h"
 #include "model/kern.h"
+#include "model/kern_felder.h"
 #include "model/kern_gemeinsam.h"
 #include "model/modell_gemeinsam.h"
 #include "model/parameter.h"
-#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
 
 constexpr size_t formen = 27;
-constexpr size_t tore = 14;   // x[0..13]
-constexpr size_t kMax = hoechsteKompartimenteAnzahl;
-// the lanes whose H or D follow the Ca concentration, and the mixing factor's
-constexpr size_t lane6AktF1 = 18, lane6AktF2 = 19, lane6InaktF1 = 20, laneMisch = 26;
-
-struct GbKonstanten {
-    NeuronDaten* n = nullptr;
-    int potenz[tore] = {};   // by gate x[i]; 7 unused
-    double g1, e1, g2, e2, g3, e3, g4, g5, g6, e6, g7, e7, g8, e8;
-    double caAbbau, caZufluss, caFaktor, nernst, caAussen;
-    double h6f1, h6f2, ca6, kd6, k6, d6i;   // the K(Ca) gates' Ca terms
-    double kehrC, leitwert, kopplung, schwelle;
-};
+constexpr size_t tore = 14;   // x[0..13]; x[7] has no channel
+// the slots whose H or D follow the Ca concentration, and the mixing factor's
+constexpr size_t lane6AktF1 = 18, lane6AktF2 = 19, lane6InaktF1 = 20;
 
 class GbKern final : public LaufKern {
 public:
     void nehmen(const std::vector<NeuronDaten*>& neurone) override
     {
-        k.clear();
-        for (NeuronDaten* n : neurone)
-            if (n->modellTyp == modell::GolowaschBuchholz)
-                k.emplace_back().n = n;
-        const size_t N = k.size();
-        f.groesse(N * formen);
-        x.groesse(N * tore);
-        v.groesse(N * kMax);
-        v0.assign(N, 0.0);
-        aktiv.assign(N, 0);
-        kompartimente.assign(N, 0);
-        erstes.assign(N + 1, 0);
-        aufloesen();
-    }
-    void aufloesen() override
-    {
-        for (size_t i = 0; i < k.size(); ++i) {
-            GbKonstanten& c = k[i];
-            const ParameterVektor& P = c.n->parameter;
-            size_t lane = i * formen;
-            const auto form = [&](double nummer, double A, double H, double S, double D) {
-                f.setzen(lane++, ganzeZahl(nummer), A, H, S, D);
-            };
-            // steady state form(i; 1, P[i+1], P[i+2], 1), rate form(i+3; 1, 0, 1, P[i+4])
-            const auto fuenfer = [&](int j) {
-                form(P[j], 1.0, P[j + 1], P[j + 2], 1.0);
-                form(P[j + 3], 1.0, 0.0, 1.0, P[j + 4]);
-            };
-            const auto vierer = [&](int j, double D) { form(P[j], P[j + 1], P[j + 2], P[j + 3], D); };
-            vierer(par::Gb1MAlpha, 1.0);
-            vierer(par::Gb1MBeta, 0.0);
-            vierer(par::Gb1HAlpha, 0.0);
-            vierer(par::Gb1HBeta, 1.0);
-            vierer(par::Gb2NF1, 1.0);
-            vierer(par::Gb2NF2, 1.0);
-            fuenfer(par::Gb4Akt);
-            fuenfer(par::Gb4Inakt);
-            fuenfer(par::Gb5Tor);
-            fuenfer(par::Gb3A);
-            fuenfer(par::Gb3B1);
-            form(P[par::Gb3B2], 1.0, P[par::Gb3B2 + 1], P[par::Gb3B2 + 2], 1.0);
-            vierer(par::Gb3B2 + 3, 1.0);
-            const int a6 = par::Gb6Akt, i6 = par::Gb6Inakt, t7 = par::Gb7Tor;
-            form(P[a6], 1.0, P[a6 + 1], P[a6 + 2], 1.0);       // H and D follow Ca each step
-            form(P[a6 + 3], 1.0, P[a6 + 4], P[a6 + 5], 1.0);
-            form(P[i6], P[i6 + 1], 0.0, 1.0, P[i6 + 2]);
-            form(P[i6 + 3], 1.0, 0.0, 1.0, P[i6 + 4]);
-            form(P[t7], 1.0, P[t7 + 1], P[t7 + 2], 1.0);
-            form(P[t7 + 3], 1.0 / P[t7 + 4], P[t7 + 5], P[t7 + 6], 1.0);
-            fuenfer(par::Gb8Tor);
-            // 1 / (exp((V - H) / S) + 1)
-            f.setzen(lane++, 24, 1.0, P[par::GbMischHalbspannung], P[par::GbMischSteigung], 1.0);
-            const int potenzen[tore] = {par::Gb1MPotenz, par::Gb1HPotenz, par::Gb2NPotenz, par::Gb3APotenz,
-                                        par::Gb3B1Potenz, par::Gb3B2Potenz, par::Gb4AktPotenz, 0,
-                                        par::Gb4InaktPotenz, par::Gb5Potenz, par::Gb6AktPotenz,
-                                        par::Gb6InaktPotenz, par::Gb7Potenz, par::Gb8Potenz};
-            for (size_t j = 0; j < tore; ++j)
-                c.potenz[j] = potenzen[j] ? ganzeZahl(P[potenzen[j]]) : 0;
-            c.g1 = P[par::Gb1G]; c.e1 = P[par::Gb1E];
-            c.g2 = P[par::Gb2G]; c.e2 = P[par::Gb2E];
-            c.g3 = P[par::Gb3G]; c.e3 = P[par::Gb3E];
-            c.g4 = P[par::Gb4G]; c.g5 = P[par::Gb5G];
-            c.g6 = P[par::Gb6G]; c.e6 = P[par::Gb6E];
-            c.g7 = P[par::Gb7G]; c.e7 = P[par::Gb7E];
-            c.g8 = P[par::Gb8G]; c.e8 = P[par::Gb8E];
-            c.caAbbau = P[par::GbCaAbbau];
-            c.caZufluss = P[par::GbCaAbbau] * P[par::GbCaHintergrund];
-            c.caFaktor = P[par::GbCaFaktor];
-            c.nernst = caNernstFaktor * P[par::GbTemperatur];
-            c.caAussen = P[par::GbCaAussen];
-            c.h6f1 = P[a6 + 1];
-            c.h6f2 = P[a6 + 4];
-            c.ca6 = P[a6 + 7];
-            c.kd6 = P[a6 + 8];
-            c.k6 = 1.0 / P[a6 + 6];
-            c.d6i = P[i6 + 2];
-            c.kehrC = 1.0 / P[par::SomaKapazitaet];
-            c.leitwert = P[par::SomaLeitwert];
-            c.kopplung = P[par::SomaDendritKopplung];
-            c.schwelle = P[par::GbSchwelle];
+        if (neurone.empty()) {
+            *this = GbKern();   // the lanes are needed during a run only
+            return;
         }
+        alle = neurone;
+        anlegen();
     }
+    bool leer() const override { return z.N == 0; }
+    size_t anzahl() const override { return z.N; }
+    bool endlich() const override { return kern::alleEndlich(z.pot.data(), z.N); }
+    NeuronDaten* neuron(size_t i) const override { return z.nr[i]; }
+    const LaufOrt& ort(size_t i) const override { return orte[i]; }
     void schritt() override { kern::mitMethode(*this); }
-    bool leer() const override { return k.empty(); }
-
     template <int M>
     void operator()();
 
+    void zurueckschreiben() override
+    {
+        for (size_t i = 0; i < z.N; ++i)
+            neuronZurueckschreiben(i);
+    }
+    void neuronZurueckschreiben(size_t i) override
+    {
+        if (z.imEigenenSchritt(i))
+            return;
+        z.schreiben(i);
+        NeuronDaten& n = *z.nr[i];
+        for (size_t j = 0; j < tore; ++j)
+            if (j != 7)
+                n.torVariable[j] = x[j][i];
+        for (size_t j = 0; j < 9; ++j)
+            n.kanalStrom[j] = I[j][i];
+        n.caKonzentration = ca[i];
+        n.caPotential = caPot[i];
+        n.gbMischfaktor = misch[i];
+    }
+    void uebernehmen() override
+    {
+        if (!z.passt()) {
+            anlegen();
+            return;
+        }
+        for (size_t i = 0; i < z.N; ++i)
+            laden(i);
+        z.listenBilden();
+    }
+    void reizeUebernehmen(size_t i) override { z.cursorLaden(i); }
+
 private:
-    std::vector<GbKonstanten> k;
-    kern::FormFeld f;
-    kern::TorFeld x, v;   // gates; compartments
-    std::vector<double> v0;
-    std::vector<char> aktiv;
-    std::vector<int> kompartimente;
-    std::vector<size_t> erstes;   // each neuron's first compartment lane in v
+    // the 27 forms of a neuron as its step evaluates them; H and D of the K(Ca) forms from
+    // the neuron's Ca concentration
+    static kern::FormAngaben angaben(const void* k, size_t g, size_t i)
+    {
+        const GbKern& kern = *static_cast<const GbKern*>(k);
+        const ParameterVektor& P = kern.z.nr[i]->parameter;
+        const double c = kern.ca[i];
+        // steady state form(j; 1, P[j+1], P[j+2], 1), rate form(j+3; 1, 0, 1, P[j+4])
+        const auto fuenfer = [&](int j, size_t r) -> kern::FormAngaben {
+            if (r == 0)
+                return {ganzeZahl(P[j]), 1.0, P[j + 1], P[j + 2], 1.0};
+            return {ganzeZahl(P[j + 3]), 1.0, 0.0, 1.0, P[j + 4]};
+        };
+        const auto vierer = [&](int j, double D) -> kern::FormAngaben {
+            return {ganzeZahl(P[j]), P[j + 1], P[j + 2], P[j + 3], D};
+        };
+        const int a6 = par::Gb6Akt, i6 = par::Gb6Inakt, t7 = par::Gb7Tor;
+        switch (g) {
+        case 0: return vierer(par::Gb1MAlpha, 1.0);
+        case 1: return vierer(par::Gb1MBeta, 0.0);
+        case 2: return vierer(par::Gb1HAlpha, 0.0);
+        case 3: return vierer(par::Gb1HBeta, 1.0);
+        case 4: return vierer(par::Gb2NF1, 1.0);
+        case 5: return vierer(par::Gb2NF2, 1.0);
+        case 6: case 7: return fuenfer(par::Gb4Akt, g - 6);
+        case 8: case 9: return fuenfer(par::Gb4Inakt, g - 8);
+        case 10: case 11: return fuenfer(par::Gb5Tor, g - 10);
+        case 12: case 13: return fuenfer(par::Gb3A, g - 12);
+        case 14: case 15: return fuenfer(par::Gb3B1, g - 14);
+        case 16: return {ganzeZahl(P[par::Gb3B2]), 1.0, P[par::Gb3B2 + 1], P[par::Gb3B2 + 2], 1.0};
+        case 17: return vierer(par::Gb3B2 + 3, 1.0);
+        case 18: return {ganzeZahl(P[a6]), 1.0, P[a6 + 1] - P[a6 + 7] * c, P[a6 + 2], 1.0};
+        case 19: return {ganzeZahl(P[a6 + 3]), 1.0, P[a6 + 4] - P[a6 + 7] * c, P[a6 + 5], 1.0};
+        case 20: return {ganzeZahl(P[i6]), P[i6 + 1], 0.0, 1.0, P[i6 + 2] + c};
+        case 21: return {ganzeZahl(P[i6 + 3]), 1.0, 0.0, 1.0, P[i6 + 4]};
+        case 22: return {ganzeZahl(P[t7]), 1.0, P[t7 + 1], P[t7 + 2], 1.0};
+        case 23: return {ganzeZahl(P[t7 + 3]), 1.0 / P[t7 + 4], P[t7 + 5], P[t7 + 6], 1.0};
+        case 24: case 25: return fuenfer(par::Gb8Tor, g - 24);
+        default: return {24, 1.0, P[par::GbMischHalbspannung], P[par::GbMischSteigung], 1.0};   // 1 / (exp((V - H) / S) + 1)
+        }
+    }
+    void anlegen()
+    {
+        const bool geschritten = z.geschritten;
+        z.anlegen(alle, modell::GolowaschBuchholz);
+        z.geschritten = geschritten;
+        const size_t np = z.np;
+        f.groesse(formen, z.N);
+        f.angabenVon(angaben, this);
+        for (size_t j = 0; j < tore; ++j) {
+            x[j].assign(np, 0.0);
+            potenz[j].assign(np, 0.0);
+        }
+        for (size_t j = 0; j < 9; ++j)
+            I[j].assign(np, 0.0);
+        for (size_t j = 0; j < 6; ++j)
+            gE[j].assign(np, 0.0);
+        for (std::vector<double>* v : {&ca, &caPot, &misch, &e1, &g1, &e2, &g2, &e3, &g3, &g4, &g5, &e6, &g6, &e7,
+                                       &g7, &e8, &g8, &caAbbau, &caZufluss, &caFaktor, &k6, &kd6, &L, &leck})
+            v->assign(np, 0.0);
+        C.assign(np, 1.0);
+        kd6.assign(np, 1.0);
+        schwelle.assign(np, std::numeric_limits<double>::quiet_NaN());
+        form20.assign(np, 0);
+        orte.assign(z.N, {});
+        for (size_t i = 0; i < z.N; ++i)
+            laden(i);
+        z.listenBilden();
+    }
+    void laden(size_t i)
+    {
+        const NeuronDaten& n = *z.nr[i];
+        const ParameterVektor& P = n.parameter;
+        ca[i] = n.caKonzentration;
+        form20[i] = ganzeZahl(P[par::Gb6Inakt]);
+        for (size_t g = 0; g < formen; ++g) {
+            const kern::FormAngaben a = angaben(this, g, i);
+            f.setzen(g, i, a.nummer, a.A, a.H, a.S, a.D);
+        }
+        const int potenzen[tore] = {par::Gb1MPotenz, par::Gb1HPotenz, par::Gb2NPotenz, par::Gb3APotenz,
+                                    par::Gb3B1Potenz, par::Gb3B2Potenz, par::Gb4AktPotenz, 0,
+                                    par::Gb4InaktPotenz, par::Gb5Potenz, par::Gb6AktPotenz,
+                                    par::Gb6InaktPotenz, par::Gb7Potenz, par::Gb8Potenz};
+        int p[tore] = {};
+        bool hoch = true;
+        for (size_t j = 0; j < tore; ++j) {
+            p[j] = potenzen[j] ? ganzeZahl(P[potenzen[j]]) : 0;
+            hoch = hoch && kern::hochAufLanes(p[j]);
+        }
+        const bool eigen = !hoch;
+        z.laden(i, eigen);
+        for (size_t j = 0; j < tore; ++j)
+            potenz[j][i] = eigen ? 0.0 : p[j];
+        const bool mitDendriten = z.letztes[i] > 0;
+        e1[i] = P[par::Gb1E]; g1[i] = P[par::Gb1G];
+        e2[i] = P[par::Gb2E]; g2[i] = P[par::Gb2G];
+        e3[i] = P[par::Gb3E]; g3[i] = P[par::Gb3G];
+        g4[i] = P[par::Gb4G]; g5[i] = P[par::Gb5G];
+        e6[i] = P[par::Gb6E]; g6[i] = P[par::Gb6G];
+        e7[i] = P[par::Gb7E]; g7[i] = P[par::Gb7G];
+        e8[i] = P[par::Gb8E]; g8[i] = P[par::Gb8G];
+        caAbbau[i] = P[par::GbCaAbbau];
+        caZufluss[i] = P[par::GbCaAbbau] * P[par::GbCaHintergrund];
+        caFaktor[i] = P[par::GbCaFaktor];
+        k6[i] = 1.0 / P[par::Gb6Akt + 6];
+        kd6[i] = P[par::Gb6Akt + 8];
+        C[i] = P[par::SomaKapazitaet];
+        L[i] = mitDendriten ? n.somaLeitwert : P[par::SomaLeitwert];
+        leck[i] = n.leckTerm;
+        for (size_t j = 0; j < 6; ++j)
+            gE[j][i] = n.leitwertMalPotential[6 + j];
+        schwelle[i] = n.passivMarke == 0 && !eigen ? P[par::GbSchwelle] : std::numeric_limits<double>::quiet_NaN();
+        for (size_t j = 0; j < tore; ++j)
+            x[j][i] = n.torVariable[j];
+        for (size_t j = 0; j < 9; ++j)
+            I[j][i] = n.kanalStrom[j];
+        caPot[i] = n.caPotential;
+        misch[i] = n.gbMischfaktor;
+        LaufOrt& o = orte[i];
+        o = {};
+        o.potentiale = &z.pot[i];
+        o.abstand = z.np;
+        o.kompartimente = z.kompartimente[i];
+        for (size_t j = 0; j < 9; ++j) {
+            o.kanalStrom[j] = &I[j][i];
+            o.kanalFaktor[j] = 1.0;
+        }
+        o.caKonzentration = &ca[i];
+        o.kern = this;
+        o.lane = i;
+    }
+    template <int M>
+    int lanes(double T);
+    template <int M>
+    int einzeln(double T, double Vs);
+
+    std::vector<NeuronDaten*> alle;
+    kern::Kompartimente z;
+    kern::Formen f;
+    std::vector<double> x[tore], potenz[tore], I[9], gE[6];
+    std::vector<double> ca, caPot, misch;
+    std::vector<double> e1, g1, e2, g2, e3, g3, g4, g5, e6, g6, e7, g7, e8, g8;
+    std::vector<double> caAbbau, caZufluss, caFaktor, k6, kd6, C, L, leck, schwelle;
+    std::vector<int> form20;   // the form number of the K(Ca) inactivation's steady state
+    std::vector<LaufOrt> orte;
 };
 
 template <int M>
@@ -139,128 +230,160 @@ void GbKern::operator()()
     const double T = simulationsParameter.schrittweite;
     const double t = laufZustand.t;
     const double Vs = synapsenPotential;
-    const size_t N = k.size();
-    // the Ca pool from the Ca currents of the previous step (no check of the value: a pool
-    // at or below 0 gives an infinite or NaN potential and the run goes on), the voltages
-    // and gates of this step
-    for (size_t i = 0; i < N; ++i) {
-        const GbKonstanten& c = k[i];
-        NeuronDaten& n = *c.n;
-        kompartimente[i] = passivKompartimente(n);
-        aktiv[i] = kompartimente[i] >= 1;
-        if (!aktiv[i])
+    z.geschritten = true;
+    // stimuli, noise, synaptic input; the neurons that take their own step
+    z.vorlauf(t, T, [&](size_t i) {
+        z.eigenerSchritt(i, [&](size_t j) { neuronZurueckschreiben(j); }, golowaschBuchholzModellBerechnen);
+    });
+    // the Ca pool from the Ca currents of the previous step (no check of the value: a pool at
+    // or below 0 gives an infinite or NaN potential and the run goes on), its potential, and
+    // the K(Ca) forms that follow it
+    const bool wenige = z.N < kern::wenigeNeurone;
+    if (!wenige)
+        kern::gbCaSchritt(M, z.N, T, ca.data(), caAbbau.data(), caZufluss.data(), I[4].data(), I[5].data(),
+                          caFaktor.data());
+    for (size_t i = 0; i < z.N; ++i) {
+        if (!z.aktiv[i])
             continue;
-        const double V = n.potentiale[0];
-        v0[i] = V;
-        const auto& I = n.kanalStrom;
-        n.caKonzentration = integrationsSchritt(M, n.caKonzentration, c.caAbbau,
-                                                c.caZufluss + (I[4] + I[5]) * c.caFaktor, T);
-        n.caPotential = c.nernst * std::log(c.caAussen / n.caKonzentration);
-        n.kanalStrom[2] = n.caKonzentration;
-        const double ca = n.caKonzentration;
-        const size_t l = i * formen;
-        f.halbwertSetzen(l + lane6AktF1, c.h6f1 - c.ca6 * ca);
-        f.halbwertSetzen(l + lane6AktF2, c.h6f2 - c.ca6 * ca);
-        f.dSetzen(l + lane6InaktF1, c.d6i + ca);
-        f.spannungSetzen(l, formen, V, Vs);
-        for (size_t j = 0; j < tore; ++j)
-            x.y[i * tore + j] = n.torVariable[j];
+        const ParameterVektor& P = z.nr[i]->parameter;
+        if (wenige)
+            ca[i] = kern::schritt<M, true>(ca[i], caZufluss[i] + (I[4][i] + I[5][i]) * caFaktor[i], caAbbau[i], T);
+        const double c = ca[i];
+        caPot[i] = caNernstFaktor * P[par::GbTemperatur] * std::log(P[par::GbCaAussen] / c);
+        I[2][i] = c;
+        const int a6 = par::Gb6Akt;
+        f.halbwertSetzen(lane6AktF1, i, P[a6 + 1] - P[a6 + 7] * c);
+        f.halbwertSetzen(lane6AktF2, i, P[a6 + 4] - P[a6 + 7] * c);
+        const double D = P[par::Gb6Inakt + 2] + c;
+        if (f.fest(lane6InaktF1, i)) {
+            // A / D, 1 / D or A, as funktionaleFormBerechnen computes them
+            const double A = P[par::Gb6Inakt + 1];
+            f.festSetzen(lane6InaktF1, i, form20[i] == 27 ? A / D : form20[i] == 31 ? 1.0 / D : A);
+        } else {
+            f.dSetzen(lane6InaktF1, i, D);
+        }
     }
-    // the rates and steady states, and the gates moved on by them
-    f.berechnen(v0, aktiv, Vs, formen);
-    for (size_t i = 0; i < N; ++i) {
-        if (!aktiv[i])
+    int spikes = 0;
+    if (wenige) {
+        spikes = einzeln<M>(T, Vs);
+    } else {
+        f.berechnen(z.pot.data(), Vs, z.aktiv.data());
+        spikes = lanes<M>(T);
+    }
+    // the segments
+    if (z.N < kern::wenigeNeurone)
+        z.segmente<M, true>(t, T);
+    else
+        z.segmente<M, false>(t, T);
+    // the soma's action potentials
+    if (spikes)
+        for (size_t i = 0; i < z.N; ++i)
+            if (z.v0[i] < schwelle[i] && z.pot[i] > schwelle[i])
+                ++z.nr[i]->apAnzahl;
+    // the neurons that took their own step: their records hold it
+    for (size_t i : z.eigene)
+        laden(i);
+}
+
+template <int M>
+int GbKern::lanes(double T)
+{
+    kern::GbLanes l{};
+    l.V = z.pot.data();
+    l.v0 = z.v0.data();
+    l.ein = z.ein.data();
+    for (size_t j = 0; j < tore; ++j) {
+        l.x[j] = x[j].data();
+        l.p[j] = potenz[j].data();
+    }
+    for (size_t j = 0; j < 9; ++j)
+        l.I[j] = I[j].data();
+    for (size_t j = 0; j < 6; ++j)
+        l.gE[j] = gE[j].data();
+    l.f = f.wert(0);
+    l.abstand = f.lanes();
+    l.ca = ca.data();
+    l.caPot = caPot.data();
+    l.vor = z.vor.data();
+    l.leck = leck.data();
+    l.e1 = e1.data(); l.g1 = g1.data(); l.e2 = e2.data(); l.g2 = g2.data(); l.e3 = e3.data(); l.g3 = g3.data();
+    l.g4 = g4.data(); l.g5 = g5.data(); l.e6 = e6.data(); l.g6 = g6.data(); l.e7 = e7.data(); l.g7 = g7.data();
+    l.e8 = e8.data(); l.g8 = g8.data();
+    l.k6 = k6.data();
+    l.kd6 = kd6.data();
+    l.C = C.data();
+    l.L = L.data();
+    l.schwelle = schwelle.data();
+    l.V1 = z.K > 1 ? &z.pot[z.np] : nullptr;
+    l.kopplung = z.K > 1 ? z.kopplung.data() : nullptr;
+    const int spikes = kern::gbSchritt(M, z.N, T, l);
+    // the mixing factor, for the records
+    const double* m = f.wert(26);
+    for (size_t i = 0; i < z.N; ++i)
+        misch[i] = m[i];
+    return spikes;
+}
+
+template <int M>
+int GbKern::einzeln(double T, double Vs)
+{
+    int spikes = 0;
+    for (size_t i = 0; i < z.N; ++i) {
+        if (!z.aktiv[i])
             continue;
-        const size_t l = i * formen, q = i * tore;
-        const auto tor = [&](size_t j, double b, double a) {
-            x.b[q + j] = b;
-            x.a[q + j] = a;
-        };
-        // by rates: a = alpha, b = alpha + beta
-        tor(0, f[l] + f[l + 1], f[l]);
-        tor(1, f[l + 2] + f[l + 3], f[l + 2]);
-        // by steady state f1 and time constant f2
-        tor(2, 1.0 / f[l + 5], f[l + 4] / f[l + 5]);
-        // dx/dt = f2 (f1 - x)
-        const auto ruheUndRate = [&](size_t j, size_t lane) { tor(j, f[l + lane + 1], f[l + lane + 1] * f[l + lane]); };
+        const double V0 = z.pot[i];
+        double w[formen];
+        for (size_t g = 0; g < formen; ++g)
+            w[g] = f.einzelwert(g, i, V0, Vs);
+        const auto tor = [&](size_t j, double b, double a) { x[j][i] = kern::schritt<M, true>(x[j][i], a, b, T); };
+        const auto ruheUndRate = [&](size_t j, size_t lane) { tor(j, w[lane + 1], w[lane + 1] * w[lane]); };
+        tor(0, w[0] + w[1], w[0]);
+        tor(1, w[2] + w[3], w[2]);
+        tor(2, 1.0 / w[5], w[4] / w[5]);
         ruheUndRate(6, 6);
         ruheUndRate(8, 8);
         ruheUndRate(9, 10);
         ruheUndRate(3, 12);
         ruheUndRate(4, 14);
         ruheUndRate(5, 16);
-        const GbKonstanten& c = k[i];
-        const double ca = c.n->caKonzentration;
-        tor(10, c.k6, c.k6 * f[l + lane6AktF1] * f[l + lane6AktF2] * ca / (c.kd6 + ca));
-        ruheUndRate(11, lane6InaktF1);
+        const double c = ca[i];
+        tor(10, k6[i], k6[i] * w[18] * w[19] * c / (kd6[i] + c));
+        ruheUndRate(11, 20);
         ruheUndRate(12, 22);
         ruheUndRate(13, 24);
-    }
-    x.schritt<M>(T, N * tore);
-    // currents and the compartments' coefficients; the work values are set anew for each
-    // neuron where they are read before they are written
-    PassivSchritt s;
-    size_t lanes = 0;
-    for (size_t i = 0; i < N; ++i) {
-        erstes[i] = lanes;
-        if (!aktiv[i])
-            continue;
-        const GbKonstanten& c = k[i];
-        NeuronDaten& n = *c.n;
-        auto& g = n.torVariable;
-        for (size_t j = 0; j < tore; ++j)
-            if (j != 7)
-                g[j] = x.y[i * tore + j];
-        const auto pot = [&](size_t j) { return kern::hoch(g[j], c.potenz[j]); };
-        const double V0 = v0[i];
-        auto& I = n.kanalStrom;
+        const auto pot = [&](size_t j) { return kern::hoch(x[j][i], static_cast<int>(potenz[j][i])); };
+        const double cp = caPot[i];
         const double G1 = pot(0) * pot(1);
-        I[0] = (c.e1 - V0) * G1 * c.g1;
+        I[0][i] = (e1[i] - V0) * G1 * g1[i];
         const double G2 = pot(2);
-        I[1] = (c.e2 - V0) * G2 * c.g2;
+        I[1][i] = (e2[i] - V0) * G2 * g2[i];
         const double G4 = pot(6) * pot(8);
-        I[4] = (n.caPotential - V0) * G4 * c.g4;
+        I[4][i] = (cp - V0) * G4 * g4[i];
         const double G5 = pot(9);
-        I[5] = (n.caPotential - V0) * G5 * c.g5;
-        n.gbMischfaktor = f[i * formen + laneMisch];
-        const double G3 = pot(3) * (pot(4) * n.gbMischfaktor + (1.0 - n.gbMischfaktor) * pot(5));
-        I[3] = (c.e3 - V0) * G3 * c.g3;
+        I[5][i] = (cp - V0) * G5 * g5[i];
+        misch[i] = w[26];
+        const double G3 = pot(3) * (pot(4) * misch[i] + (1.0 - misch[i]) * pot(5));
+        I[3][i] = (e3[i] - V0) * G3 * g3[i];
         const double G6 = pot(10) * pot(11);
-        I[6] = (c.e6 - V0) * G6 * c.g6;
+        I[6][i] = (e6[i] - V0) * G6 * g6[i];
         const double G7 = pot(12);
-        I[7] = (c.e7 - V0) * G7 * c.g7;
+        I[7][i] = (e7[i] - V0) * G7 * g7[i];
         const double G8 = pot(13);
-        I[8] = (c.e8 - V0) * G8 * c.g8;
-        s.kompartimente = kompartimente[i];
-        s.reizStrom.fill(0.0);
-        reizUndRauschen(n, s, t, T);
-        const auto& gE = n.leitwertMalPotential;
-        n.synStromSumme = n.synStromChemisch[0] + n.synStromElektrisch[0];
-        n.eingangSumme = n.synStromSumme + s.somaStroeme + n.rauschStrom + n.leckTerm + gE[6] * G1 + gE[7] * G2
-                         + n.caPotential * c.g4 * G4 + n.caPotential * c.g5 * G5 + gE[8] * G3 + gE[9] * G6
-                         + gE[10] * G7 + gE[11] * G8;
-        double L = c.leitwert;
-        if (s.mitDendriten) {
-            n.eingangSumme += n.potentiale[1] * c.kopplung;
-            L = n.somaLeitwert;
-        }
-        s.b[0] = (c.g1 * G1 + L + c.g2 * G2 + c.g4 * G4 + c.g5 * G5 + c.g3 * G3 + c.g6 * G6 + c.g7 * G7 + c.g8 * G8)
-                 * c.kehrC;
-        s.a[0] = n.eingangSumme * c.kehrC;
-        if (s.letztes > 0)   // (without segments it has nothing to do)
-            dendritKoeffizienten(n, s, t);
-        v.anhaengen(n.potentiale, s.a.data(), s.b.data(), s.letztes + 1, lanes);
+        I[8][i] = (e8[i] - V0) * G8 * g8[i];
+        double e = z.vor[i] + leck[i] + gE[0][i] * G1 + gE[1][i] * G2 + cp * g4[i] * G4 + cp * g5[i] * G5
+                   + gE[2][i] * G3 + gE[3][i] * G6 + gE[4][i] * G7 + gE[5][i] * G8;
+        if (z.letztes[i] > 0)
+            e += z.pot[z.np + i] * z.kopplung[i];
+        const double b = (g1[i] * G1 + L[i] + g2[i] * G2 + g4[i] * G4 + g5[i] * G5 + g3[i] * G3 + g6[i] * G6
+                          + g7[i] * G7 + g8[i] * G8)
+                         / C[i];
+        const double V2 = kern::schritt<M, true>(V0, e / C[i], b, T);
+        spikes += V0 < schwelle[i] && V2 > schwelle[i];
+        z.ein[i] = e;
+        z.v0[i] = V0;
+        z.pot[i] = V2;
     }
-    erstes[N] = lanes;
-    // the compartments, and the soma's action potentials
-    v.schritt<M>(T, lanes);
-    for (size_t i = 0; i < N; ++i) {
-        if (!aktiv[i])
-            continue;
-        NeuronDaten& n = *k[i].n;
-        v.zurueck(n.potentiale, erstes[i], erstes[i + 1]);
-        apZaehlen(n, v0[i], k[i].schwelle);
-    }
+    return spikes;
 }
 
 } // namespace

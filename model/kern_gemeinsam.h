@@ -1,33 +1,34 @@
-// model/kern_gemeinsam.h - what the run kernels share: rate forms, gates and compartments
-// over all neurons of a model at once
+// model/kern_gemeinsam.h - what the run kernels share: lanes, rate forms on lanes, the
+// integration step of one lane
 //
-// Each works on lanes: one per form, gate or compartment of every neuron, in neuron order.
-// The loops over lanes have no branches the compiler cannot turn into selections (the
-// kernels are compiled without trap ordering, see model/CMakeLists.txt), so they vectorise.
+// Every value of a kernel lives in an array with one lane per neuron, in chain order,
+// padded with harmless lanes to whole vectors. The loops over lanes (kern_felder.cpp) have
+// no branches the compiler cannot turn into selections (the file is compiled without trap
+// ordering, see model/CMakeLists.txt), so they vectorise.
 #pragma once
 #include "model/formen.h"
 #include "model/integration.h"
+#include "model/kern.h"
 #include "model/kern_exp.h"
+#include "model/modell_gemeinsam.h"
 #include "model/simulationsparameter.h"
 #include "model/zahlen.h"
 #include <algorithm>
+#include <bit>
+#include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace kern {
 
-// Lanes come in whole vectors: the arrays are padded with harmless lanes up to a multiple
-// of four (the widest vector holds four doubles), so no lane is left to a scalar remainder.
-constexpr size_t aufVektoren(size_t n) { return (n + 3) / 4 * 4; }
-
-// The loops over lanes, in copies for the widest vectors the processor has (kern_felder.cpp).
-// Values of rate forms: dx = X - H, e = exp(dx k), w = D + eV e, wert = mal != 0 ? z w : z / w
-// with z = c0 + c1 dx; returns the number of quotients with w = 0.
-int formenRechnen(size_t n, const double* X, const double* H, const double* k, const double* c0, const double* c1,
-                  const double* D, const double* eV, const double* mal, double* dx, double* e, double* w,
-                  double* wert);
-// y = the exponential Euler step of integrationsSchritt from y with a, b, step h
-void expEulerFeld(size_t n, double h, double* y, const double* a, const double* b);
+// Below this many neurons a kernel steps them one by one without vectors: one vector of
+// mostly padding costs as much as four neurons, and a single neuron's step is a chain of
+// dependent operations that the library's exponential, with its table, shortens.
+constexpr size_t wenigeNeurone = 4;
+// Lanes come in whole vectors of four doubles; a kernel that steps its few neurons one by
+// one has no padding.
+constexpr size_t aufVektoren(size_t n) { return n < wenigeNeurone ? n : (n + 3) / 4 * 4; }
 
 // x^p as potenz computes it (the same products in the same order), inline for p >= 0
 [[gnu::always_inline]] inline double hoch(double x, int p)
@@ -50,193 +51,66 @@ void expEulerFeld(size_t n, double h, double* y, const double* a, const double* 
     }
     return ergebnis;
 }
+// the powers 0..4 a lane loop selects among without branches (a neuron with another power
+// takes its model's own step); p a whole number as a double
+constexpr bool hochAufLanes(int p) { return p >= 0 && p <= 4; }
+// c ? a : b in bits, one selection the compiler cannot join with those around it into a
+// branch with many ways in (which it does not vectorise)
+[[gnu::always_inline]] inline double waehle(bool c, double a, double b)
+{
+    const uint64_t m = 0 - static_cast<uint64_t>(c);
+    return std::bit_cast<double>((std::bit_cast<uint64_t>(a) & m) | (std::bit_cast<uint64_t>(b) & ~m));
+}
+[[gnu::always_inline]] inline double hochAuswahl(double x, double p)
+{
+    // one selection after the other: nested conditional expressions would join in one place
+    // with five ways in, which the compiler does not vectorise
+    const double x2 = x * x, x3 = x * x2, x4 = x2 * x2;
+    double r = x4;
+    r = p == 3.0 ? x3 : r;
+    r = p == 2.0 ? x2 : r;
+    r = p == 1.0 ? x : r;
+    r = p == 0.0 ? 1.0 : r;
+    return r;
+}
 
-// Rate forms on lanes. Every form of a single exponential (formExpVorzeichen != 0) is
-// z / w or z * w with z = c0 + c1 (X - H), w = D +- e, e = exp(s (X - H) / S); the forms
-// that do not read the voltage (27, 31, 32) are computed when they are set. A zero w of a
-// quotient and every other form go through formAusExp or funktionaleFormBerechnen one by
-// one, in lane order, so errors and their messages come as with the plain steps.
-class FormFeld {
-public:
-    void groesse(size_t lanes)
-    {
-        lane.assign(lanes, {});
-        wertL.assign(lanes, 0.0);
-        pos.assign(lanes, 0);
-        physAb.assign(lanes + 1, 0);
-        synapsenAnzahl = 0;
-        alt = true;
-    }
-    size_t lanes() const { return lane.size(); }
-    // lane i: form number f with A, H, S, D (and E 0)
-    void setzen(size_t i, int f, double A, double h, double S, double d)
-    {
-        Lane& l = lane[i];
-        synapsenAnzahl -= l.synapse;
-        const int s = formExpVorzeichen(f);
-        const bool ohneSpannung = f == 27 || f == 31 || f == 32;
-        l = {f, A, S, h, d, s / S, 0.0, 0.0, 1.0, 0.0, s == 0 && !ohneSpannung, ohneSpannung, formLiestSynapsenPotential(f)};
-        synapsenAnzahl += l.synapse;
-        alt = true;
-        switch (f) {
-        case 27: case 31: case 32: wertL[i] = funktionaleFormBerechnen(f, A, h, S, d, 0.0, {0.0, 0.0}); break;
-        case 1: case 2: case 3: case 6: l.c0 = A; l.mal = 1.0; break;
-        case 4: case 5: l.c0 = 1.0 / A; l.mal = 1.0; break;
-        case 11: case 12: case 16: l.c1 = A; l.eV = -1.0; break;
-        case 13: case 14: case 17: l.c1 = -A; l.eV = -1.0; break;
-        case 21: case 23: l.c0 = A; break;
-        case 22: case 26: l.c0 = A; l.eV = -1.0; break;
-        case 24: case 25: l.c0 = 1.0; break;
-        default: break;
-        }
-    }
-    // H and D of a lane whose form takes values of the step (a concentration)
-    void halbwertSetzen(size_t i, double h)
-    {
-        lane[i].H = h;
-        if (!alt && pos[i] != keine)
-            H[pos[i]] = h;
-    }
-    void dSetzen(size_t i, double d)
-    {
-        Lane& l = lane[i];
-        l.D = d;
-        if (l.fest)
-            wertL[i] = funktionaleFormBerechnen(l.nummer, l.A, l.H, l.S, d, 0.0, {0.0, 0.0});
-        else if (!alt && pos[i] != keine)
-            D[pos[i]] = d;
-    }
-    // the voltage lanes [erste, erste + anzahl) read: V, or Vs for the forms that read the
-    // synapse's
-    void spannungSetzen(size_t erste, size_t anzahl, double V, double Vs)
-    {
-        if (alt)
-            ordnen();
-        for (size_t p = physAb[erste]; p < physAb[erste + anzahl]; ++p)
-            X[p] = V;
-        if (synapsenAnzahl)
-            for (size_t i = erste; i < erste + anzahl; ++i)
-                if (lane[i].synapse && pos[i] != keine)
-                    X[pos[i]] = Vs;
-    }
-    // every lane's value from the voltages set; u for the forms computed one by one
-    // (their V, Vs: one pair per neuron, `proNeuron` lanes each); a neuron the step leaves
-    // out (aktiv 0) has no form computed one by one, so none of its forms stops the run
-    void berechnen(const std::vector<double>& v0, const std::vector<char>& aktiv, double Vs, size_t proNeuron)
-    {
-        if (alt)
-            ordnen();
-        const int nullNenner = formenRechnen(aufVektoren(X.size()), X.data(), H.data(), k.data(), c0.data(), c1.data(),
-                                             D.data(), eV.data(), mal.data(), dx.data(), e.data(), w.data(), wert.data());
-        const auto einzeln = [&](size_t i) {
-            const Lane& l = lane[i];
-            const size_t p = pos[i];
-            if (!aktiv[i / proNeuron])
-                return;
-            if (l.sonder)
-                wertL[i] = funktionaleFormBerechnen(l.nummer, l.A, l.H, l.S, l.D, 0.0, {v0[i / proNeuron], Vs});
-            else if (p != keine && l.mal == 0.0 && w[p] == 0.0)
-                wert[p] = formAusExp(l.nummer, l.A, l.H, l.S, l.D, X[p], e[p]);
+// One step of dy/dt = a - b y for the method M, as integrationsSchritt computes it; the
+// exponential Euler with the kernels' own exponential (or, for a step of few neurons, the
+// library's, which a single chain of dependent operations waits for less) and expMinusEins's
+// series with its divisions as products (a unit in the last place at most), which a vector
+// waits for far less.
+template <int M, bool bibliothek = false>
+[[gnu::always_inline]] inline double schritt(double y, double a, double b, double T)
+{
+    if constexpr (M == integration::Euler) {
+        return y + T * (a - b * y);
+    } else if constexpr (M == integration::CrankNicolson) {
+        return ((1.0 - T * b / 2.0) * y + T * a) / (1.0 + T * b / 2.0);
+    } else if constexpr (M == integration::RungeKutta4) {
+        const double k1 = T * (a - b * y);
+        const double k2 = T * (a - b * (y + k1 / 2.0));
+        const double k3 = T * (a - b * (y + k2 / 2.0));
+        const double k4 = T * (a - b * (y + k3));
+        return y + (k1 + 2.0 * k2 + 2.0 * k3 + k4) / 6.0;
+    } else {
+        // without decay the variable grows linearly; a/b would divide by zero
+        const double x = -b * T;
+        const auto reihe = [x] {
+            return x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))));
         };
-        if (nullNenner) {
-            for (size_t i = 0; i < lanes(); ++i)
-                einzeln(i);
-            return;
-        }
-        for (size_t i : sonderLanes)
-            einzeln(i);
-    }
-    double operator[](size_t i) const { return pos[i] != keine ? wert[pos[i]] : wertL[i]; }
-
-private:
-    static constexpr size_t keine = ~size_t{0};
-    struct Lane {
-        int nummer = 0;
-        double A = 0, S = 0, H = 0, D = 0;
-        double k = 0, c0 = 0, c1 = 0, eV = 1, mal = 0;   // s / S, z's c0 and c1, the sign of e in w, 1 for a product
-        bool sonder = true, fest = false, synapse = false;
-    };
-    // the lanes computed together are the others than the fixed and the single ones
-    void ordnen()
-    {
-        size_t n = 0;
-        sonderLanes.clear();
-        for (size_t i = 0; i < lanes(); ++i) {
-            physAb[i] = n;
-            const bool gerechnet = !lane[i].sonder && !lane[i].fest;
-            pos[i] = gerechnet ? n++ : keine;
-            if (lane[i].sonder)
-                sonderLanes.push_back(i);
-        }
-        physAb[lanes()] = n;
-        for (std::vector<double>* f : {&X, &H, &k, &c0, &c1, &D, &eV, &mal, &dx, &e, &w, &wert})
-            f->assign(aufVektoren(n), 0.0);
-        // the padding lanes compute 0 * 1
-        std::fill(D.begin(), D.end(), 1.0);
-        std::fill(mal.begin(), mal.end(), 1.0);
-        for (size_t i = 0; i < lanes(); ++i) {
-            const size_t p = pos[i];
-            if (p == keine)
-                continue;
-            const Lane& l = lane[i];
-            H[p] = l.H;
-            k[p] = l.k;
-            c0[p] = l.c0;
-            c1[p] = l.c1;
-            D[p] = l.D;
-            eV[p] = l.eV;
-            mal[p] = l.mal;
-        }
-        alt = false;
-    }
-    std::vector<Lane> lane;
-    std::vector<double> wertL;   // the value of a fixed or single lane
-    std::vector<size_t> pos;     // a lane's place in the arrays computed together, or keine
-    std::vector<size_t> physAb;  // the places before lane i
-    // the lanes computed together: voltage, constants (as in Lane), work values
-    std::vector<double> X, H, k, c0, c1, D, eV, mal, dx, e, w, wert;
-    int synapsenAnzahl = 0;
-    std::vector<size_t> sonderLanes;   // the lanes computed one by one
-    bool alt = true;   // the places need ordering after a lane was set
-};
-
-// Gates, compartments (any variable of dy/dt = a - b y) on lanes, the first n stepped with
-// method M (the exponential Euler steps the padding lanes after them too).
-class TorFeld {
-public:
-    void groesse(size_t lanes)
-    {
-        y.assign(aufVektoren(lanes), 0.0);
-        a.assign(aufVektoren(lanes), 0.0);
-        b.assign(aufVektoren(lanes), 0.0);
-    }
-    std::vector<double> y, a, b;
-    // one neuron's compartments 0..anzahl-1 onto the lanes from lane on: values, a and b
-    void anhaengen(const std::vector<double>& werte, const double* a0, const double* b0, int anzahl, size_t& lane)
-    {
-        for (int q = 0; q < anzahl; ++q, ++lane) {
-            y[lane] = werte[static_cast<size_t>(q)];
-            a[lane] = a0[q];
-            b[lane] = b0[q];
-        }
-    }
-    // the stepped values of lanes von..bis-1 back into the neuron's compartments
-    void zurueck(std::vector<double>& werte, size_t von, size_t bis) const
-    {
-        for (size_t q = von; q < bis; ++q)
-            werte[q - von] = y[q];
-    }
-    template <int M>
-    void schritt(double T, size_t n)
-    {
-        if constexpr (M == integration::Euler || M == integration::CrankNicolson || M == integration::RungeKutta4) {
-            for (size_t i = 0; i < n; ++i)
-                y[i] = integrationsSchritt(M, y[i], b[i], a[i], T);
+        double em;
+        if constexpr (bibliothek) {
+            // one value at a time: only the branch taken is computed
+            if (b == 0.0)
+                return y + a * T;
+            em = std::fabs(x) < 0.01 ? reihe() : std::exp(x) - 1.0;
         } else {
-            expEulerFeld(aufVektoren(n), T, y.data(), a.data(), b.data());
+            em = std::fabs(x) < 0.01 ? reihe() : expEigen(x) - 1.0;
         }
+        const double mitZerfall = y * (1.0 + em) - (a / b) * em;
+        return b == 0.0 ? y + a * T : mitZerfall;
     }
-};
+}
 
 // calls f.template operator()<M>() with the run's integration method as M
 template <class F>
@@ -247,6 +121,220 @@ void mitMethode(F&& f)
     case integration::CrankNicolson: f.template operator()<integration::CrankNicolson>(); break;
     case integration::RungeKutta4: f.template operator()<integration::RungeKutta4>(); break;
     default: f.template operator()<integration::ExponentiellerEuler>(); break;
+    }
+}
+
+// ---- rate forms on lanes ----------------------------------------------------------------
+// The forms of one exponential (formExpVorzeichen != 0) are z / w or z * w with
+// z = c (or c (X - H) for the linear ones), w = D + e or D - e, e = exp(k (X - H)), k = s / S,
+// X the neuron's soma potential. Their lanes hold H, k, c, D and the kind; a lane of another
+// form holds a fixed value as c of a product with w = 1: the forms that do not read the
+// voltage (27, 31, 32) get it when they are set, the others (and 16, 17, which read the
+// synapse's potential) are computed one by one after the lanes, in lane order, with
+// funktionaleFormBerechnen, so errors and their messages come as with the plain steps; so
+// is a quotient whose w is 0 (formAusExp).
+namespace formArt { constexpr double Produkt = 0, QuotientPlus = 1, QuotientMinus = 2, LinearMinus = 3; }
+
+// The first n lanes of the slots listed from the voltages V: wert[g * abstand + i] for slot g;
+// feld holds per slot the arrays H, k, c, D, art (abstand lanes each). Returns the number of
+// quotients with w = 0.
+int formenRechnen(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand, const double* V,
+                  const double* feld, double* wert);
+
+// a form lane as its kernel sets it from the neuron's parameters (and state)
+struct FormAngaben {
+    int nummer;
+    double A, H, S, D;
+};
+
+class Formen {
+public:
+    // form slots per neuron, neurons; every lane a fixed 0
+    void groesse(size_t slots, size_t neurone);
+    size_t lanes() const { return np; }
+    // the kernel that answers angaben(g, i): the lane's form as it sets it now, asked on the
+    // rare paths only (the forms computed one by one, a quotient with w = 0)
+    void angabenVon(FormAngaben (*angaben)(const void*, size_t, size_t), const void* kern)
+    {
+        angabenFn = angaben;
+        angabenKern = kern;
+    }
+    // lane i of slot g: form f with A, H, S, D
+    void setzen(size_t g, size_t i, int f, double A, double H, double S, double D);
+    // H and D of a lane whose form takes values of the step (a concentration); the kernel's
+    // angaben give the same. A lane of a form that does not read the voltage (fest) gets
+    // the value its D gives with festSetzen.
+    void halbwertSetzen(size_t g, size_t i, double H)
+    {
+        if (art[g * np + i] == Lane::Exp)
+            feld(g, FH)[i] = H;
+    }
+    void dSetzen(size_t g, size_t i, double D)
+    {
+        if (art[g * np + i] == Lane::Exp)
+            feld(g, FD)[i] = D;
+    }
+    bool fest(size_t g, size_t i) const { return art[g * np + i] == Lane::Fest; }
+    void festSetzen(size_t g, size_t i, double wert);
+    // Every lane from the voltages V; Vs for the forms that read the synapse's. A neuron
+    // with aktiv[i] 0 has no form computed one by one, so none of its forms stops the run.
+    void berechnen(const double* V, double Vs, const char* aktiv);
+    const double* wert(size_t g) const { return &werte[g * np]; }
+    double wert(size_t g, size_t i) const { return werte[g * np + i]; }
+    // The value of lane i of slot g at V alone, with the library's exponential: a kernel
+    // with so few neurons that a vector would mostly compute padding asks its forms one by
+    // one, in lane order, so errors come as with berechnen.
+    [[gnu::always_inline]] double einzelwert(size_t g, size_t i, double V, double Vs) const
+    {
+        const size_t l = g * np + i;
+        const double* f = &block[g * felder * np + i];
+        if (art[l] == Lane::Fest)
+            return f[FC * np];
+        if (art[l] == Lane::Exp) {
+            const double kind = f[FArt * np], c = f[FC * np];
+            const double dx = V - f[FH * np];
+            const double e = std::exp(dx * f[FK * np]);
+            const double z = kind == formArt::LinearMinus ? c * dx : c;
+            const double w = f[FD * np] + (kind >= formArt::QuotientMinus ? -e : e);
+            if (kind == formArt::Produkt)
+                return z * w;
+            if (w != 0.0)
+                return z / w;
+        }
+        return einzelwertSelten(g, i, V, Vs);
+    }
+
+private:
+    enum Feld { FH, FK, FC, FD, FArt, felder };
+    double* feld(size_t g, Feld f) { return &block[(g * felder + f) * np]; }
+    const double* feld(size_t g, Feld f) const { return &block[(g * felder + f) * np]; }
+    void einzeln(size_t g, size_t i, const double* V, double Vs);
+    double einzelwertSelten(size_t g, size_t i, double V, double Vs) const;
+    struct Lane { enum : uint8_t { Exp, Fest, Sonder }; };
+    size_t slots = 0, n = 0, np = 0;
+    std::vector<double> block;         // per slot the arrays H, k, c, D, art
+    std::vector<double> werte;         // per slot the values of the step
+    std::vector<uint8_t> art;          // per slot and lane: Lane::Exp, Fest or Sonder
+    std::vector<uint32_t> sonder;      // the single lanes as i * slots + g, in lane order
+    bool sonderAlt = false;
+    std::vector<size_t> expLanes;      // per slot: lanes of one exponential
+    std::vector<uint32_t> gerechnet;   // the slots that have some
+    bool gerechnetAlt = true;
+    FormAngaben (*angabenFn)(const void*, size_t, size_t) = nullptr;
+    const void* angabenKern = nullptr;
+};
+
+// ---- what every kernel keeps of its neurons ----------------------------------------------
+
+// True when a feedback or collision object of this run may rebuild the neuron's stimulus
+// tables (its targets, its soma elements): its stimulus pass must not be skipped.
+bool reizZiel(const NeuronDaten& n);
+
+// The neurons of a kernel and their compartments on lanes: the potentials (compartment c of
+// lane i at pot[c * np + i]), the sums of the step, the stimulus cursors, and the passes
+// every model does the same way: the stimulus, noise and synaptic input of the neurons that
+// have some, and the passive segments.
+class Kompartimente {
+public:
+    static constexpr size_t kMax = 7;   // compartments of a neuron at most
+
+    // lanes for the neurons of model typ that have compartments
+    void anlegen(const std::vector<NeuronDaten*>& neurone, int typ);
+    // false when a neuron's compartments no longer fit the lanes (then anlegen again)
+    bool passt() const;
+    // lane i from its record: potentials, sums, cursors, what its step needs to be told
+    void laden(size_t i, bool eigen);
+    // the lists of the neurons the passes below visit; after every neuron was loaded
+    void listenBilden();
+    // lane i into its record: potentials, sums, noise current, cursors
+    void schreiben(size_t i) const;
+    void cursorLaden(size_t i);
+
+    // The neurons with stimuli, noise or input pools, and those that take their model's own
+    // step, in chain order (the noise draws keep it): vor[i] becomes the synaptic current plus
+    // the injected ones plus the noise current; eigen(i) steps a neuron of the second kind.
+    template <class Eigen>
+    void vorlauf(double t, double T, Eigen&& eigen);
+    // the segments of every neuron with dendrites from the old potentials (the soma's in v0),
+    // their currents added to the sums, the segments moved on (with the library's
+    // exponential for a kernel of few neurons, as its somas)
+    template <int M, bool bibliothek>
+    void segmente(double t, double T);
+
+    std::vector<NeuronDaten*> nr;   // lane i -> neuron
+    size_t N = 0, np = 0, K = 1;
+    std::vector<double> pot, v0, ein, synSumme, rausch, vor;
+    std::vector<int> kompartimente, letztes;
+    std::vector<char> aktiv;        // 0: the neuron takes its own step, nothing of its lanes counts
+    std::vector<double> kopplung;   // the soma's coupling to its first segment, 0 without dendrites
+    std::vector<size_t> eigene;     // the neurons that take their own step
+    bool geschritten = false;       // a step was taken since the lanes were laid out
+
+    // The own step of lane i on its record: its lanes are written to the record first (by
+    // the kernel's schreibe), and while it runs the record is the live copy, which code it
+    // calls (a feedback object's spike) must not overwrite from the lanes.
+    template <class Schreibe, class Schritt>
+    void eigenerSchritt(size_t i, Schreibe&& schreibe, Schritt&& schritt)
+    {
+        schreibe(i);
+        laufend = i;
+        schritt(*nr[i]);
+        laufend = keiner;
+    }
+    bool imEigenenSchritt(size_t i) const { return laufend == i; }
+
+private:
+    static constexpr size_t keiner = ~size_t{0};
+    size_t laufend = keiner;
+    std::vector<int> cursor;        // kMax per neuron
+    std::vector<double> reizD;      // kMax per neuron: the segments' stimulus currents of the step
+    std::vector<char> mitReiz, mitPool;
+    std::vector<size_t> vorListe, dendritListe;
+};
+
+template <class Eigen>
+void Kompartimente::vorlauf(double t, double T, Eigen&& eigen)
+{
+    for (size_t i : vorListe) {
+        NeuronDaten& n = *nr[i];
+        if (!aktiv[i]) {
+            eigen(i);
+            continue;
+        }
+        double syn = 0.0;
+        if (mitPool[i]) {
+            syn = n.synStromChemisch[0] + n.synStromElektrisch[0];
+            synSumme[i] = syn;
+        }
+        if (!mitReiz[i]) {
+            vor[i] = syn + 0.0 + 0.0;
+            continue;
+        }
+        PassivSchritt s;
+        s.kompartimente = kompartimente[i];
+        reizUndRauschen(n, s, t, T, &cursor[i * kMax], rausch[i]);
+        vor[i] = syn + s.somaStroeme + rausch[i];
+        for (int c = 1; c < s.kompartimente; ++c)
+            reizD[i * kMax + static_cast<size_t>(c)] = s.reizStrom[static_cast<size_t>(c)];
+    }
+}
+
+template <int M, bool bibliothek>
+void Kompartimente::segmente(double t, double T)
+{
+    for (size_t i : dendritListe) {
+        const NeuronDaten& n = *nr[i];
+        const int l = letztes[i];
+        KompartimentFeld p{}, a{}, b{}, reiz{};
+        p[0] = v0[i];
+        for (int c = 1; c < kompartimente[i]; ++c) {
+            p[static_cast<size_t>(c)] = pot[static_cast<size_t>(c) * np + i];
+            reiz[static_cast<size_t>(c)] = reizD[i * kMax + static_cast<size_t>(c)];
+        }
+        segmentKoeffizienten(n, p.data(), l, kompartimente[i] - 1, reiz, a, b, t, synSumme[i], ein[i]);
+        for (int c = 1; c <= l; ++c)
+            pot[static_cast<size_t>(c) * np + i] = schritt<M, bibliothek>(
+                p[static_cast<size_t>(c)], a[static_cast<size_t>(c)], b[static_cast<size_t>(c)], T);
     }
 }
 

@@ -1,89 +1,166 @@
 // model/kern_hh.cpp - the Hodgkin-Huxley neurons of a run, stepped together
 //
-// hodgkinHuxleyModellBerechnen's step in the same order, in passes over all neurons: the
-// rate forms of every gate, then the gates, then currents and compartment coefficients one
-// neuron after the other, then the compartments.
+// hodgkinHuxleyModellBerechnen's step in passes over all neurons: the stimulus, noise and
+// synaptic input of the neurons that have some, the rate forms of every gate, then in one
+// pass the gates, currents and soma, then the segments of the neurons with dendrites. A
+// neuron whose gate powers the lanes do not select among takes the model's own step on its
+// record, at its place in the chain.
+#include "model/hh.h"
 #include "model/kern.h"
+#include "model/kern_felder.h"
 #include "model/kern_gemeinsam.h"
 #include "model/modell_gemeinsam.h"
 #include "model/parameter.h"
-#include "model/zahlen.h"
-#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <vector>
 
 namespace {
 
-constexpr size_t formen = 6;   // alpha and beta of m, h and n: two per gate
-constexpr size_t tore = 3;
-constexpr size_t kMax = hoechsteKompartimenteAnzahl;
-
-struct HhKonstanten {
-    NeuronDaten* n = nullptr;
-    int potenz[tore] = {};
-    double naE = 0, naG = 0, kE = 0, kG = 0, kehrC = 0, leitwert = 0, kopplung = 0, schwelle = 0;
-};
+constexpr size_t formen = 6;   // alpha and beta of m, h and n
+constexpr int form[formen] = {par::HhMAlpha, par::HhMBeta, par::HhHAlpha, par::HhHBeta, par::HhNAlpha, par::HhNBeta};
+constexpr double formD[formen] = {1.0, 0.0, 0.0, 1.0, 1.0, 0.0};   // the D of each form is fixed by its gate
 
 class HhKern final : public LaufKern {
 public:
     void nehmen(const std::vector<NeuronDaten*>& neurone) override
     {
-        k.clear();
-        for (NeuronDaten* n : neurone)
-            if (n->modellTyp == modell::HodgkinHuxley)
-                k.emplace_back().n = n;
-        const size_t N = k.size();
-        f.groesse(N * formen);
-        x.groesse(N * tore);
-        v.groesse(N * kMax);
-        v0.assign(N, 0.0);
-        aktiv.assign(N, 0);
-        kompartimente.assign(N, 0);
-        erstes.assign(N + 1, 0);
-        aufloesen();
-    }
-    void aufloesen() override
-    {
-        // the D of each form is fixed by its gate
-        constexpr int form[formen] = {par::HhMAlpha, par::HhMBeta, par::HhHAlpha, par::HhHBeta, par::HhNAlpha, par::HhNBeta};
-        constexpr double D[formen] = {1.0, 0.0, 0.0, 1.0, 1.0, 0.0};
-        for (size_t i = 0; i < k.size(); ++i) {
-            HhKonstanten& c = k[i];
-            const ParameterVektor& P = c.n->parameter;
-            for (size_t g = 0; g < formen; ++g) {
-                const int j = form[g];
-                f.setzen(i * formen + g, ganzeZahl(P[j + tor::Form]), P[j + tor::Rate], P[j + tor::Halbwert],
-                         P[j + tor::Steigung], D[g]);
-            }
-            c.potenz[0] = ganzeZahl(P[par::HhMPotenz]);
-            c.potenz[1] = ganzeZahl(P[par::HhHPotenz]);
-            c.potenz[2] = ganzeZahl(P[par::HhNPotenz]);
-            c.naE = P[par::HhNaE];
-            c.naG = P[par::HhNaG];
-            c.kE = P[par::HhKE];
-            c.kG = P[par::HhKG];
-            c.kehrC = 1.0 / P[par::SomaKapazitaet];
-            c.leitwert = P[par::SomaLeitwert];
-            c.kopplung = P[par::SomaDendritKopplung];
-            c.schwelle = P[par::HhSchwelle];
+        if (neurone.empty()) {
+            *this = HhKern();   // the lanes are needed during a run only
+            return;
         }
+        alle = neurone;
+        anlegen();
     }
-    void schritt() override
-    {
-        kern::mitMethode(*this);
-    }
-    bool leer() const override { return k.empty(); }
-
+    bool leer() const override { return z.N == 0; }
+    size_t anzahl() const override { return z.N; }
+    bool endlich() const override { return kern::alleEndlich(z.pot.data(), z.N); }
+    NeuronDaten* neuron(size_t i) const override { return z.nr[i]; }
+    const LaufOrt& ort(size_t i) const override { return orte[i]; }
+    void schritt() override { kern::mitMethode(*this); }
     template <int M>
     void operator()();
+    // gates, currents and somas: on lanes, or one neuron after the other
+    template <int M>
+    int lanes(double T, double Vs);
+    template <int M>
+    int einzeln(double T, double Vs);
+
+    void zurueckschreiben() override
+    {
+        for (size_t i = 0; i < z.N; ++i)
+            neuronZurueckschreiben(i);
+    }
+    void neuronZurueckschreiben(size_t i) override
+    {
+        if (z.imEigenenSchritt(i))
+            return;
+        z.schreiben(i);
+        NeuronDaten& n = *z.nr[i];
+        n.torVariable[0] = m[i];
+        n.torVariable[1] = h[i];
+        n.torVariable[2] = nn[i];
+        n.kanalStrom[0] = iNa[i];
+        n.kanalStrom[1] = iK[i];
+        if (z.geschritten) {
+            // the gates in current units, for the diagrams
+            n.kanalStrom[4] = m[i] * 1e-9;
+            n.kanalStrom[5] = h[i] * 1e-9;
+            n.kanalStrom[6] = nn[i] * 1e-9;
+        }
+    }
+    void uebernehmen() override
+    {
+        if (!z.passt()) {
+            anlegen();
+            return;
+        }
+        for (size_t i = 0; i < z.N; ++i)
+            laden(i);
+        z.listenBilden();
+    }
+    void reizeUebernehmen(size_t i) override { z.cursorLaden(i); }
 
 private:
-    std::vector<HhKonstanten> k;
-    kern::FormFeld f;
-    kern::TorFeld x, v;   // gates; compartments
-    std::vector<double> v0;
-    std::vector<char> aktiv;
-    std::vector<int> kompartimente;
-    std::vector<size_t> erstes;   // each neuron's first compartment lane in v
+    static kern::FormAngaben angaben(const void* k, size_t g, size_t i)
+    {
+        const ParameterVektor& P = static_cast<const HhKern*>(k)->z.nr[i]->parameter;
+        const int j = form[g];
+        return {ganzeZahl(P[j + tor::Form]), P[j + tor::Rate], P[j + tor::Halbwert], P[j + tor::Steigung], formD[g]};
+    }
+    void anlegen()
+    {
+        const bool geschritten = z.geschritten;
+        z.anlegen(alle, modell::HodgkinHuxley);
+        z.geschritten = geschritten;
+        const size_t np = z.np;
+        f.groesse(formen, z.N);
+        f.angabenVon(angaben, this);
+        for (std::vector<double>* x : {&m, &h, &nn, &iNa, &iK, &leck, &gEna, &gEk, &naE, &naG, &kE, &kG, &kehrC, &L,
+                                       &pm, &ph, &pn})
+            x->assign(np, 0.0);
+        schwelle.assign(np, std::numeric_limits<double>::quiet_NaN());
+        orte.assign(z.N, {});
+        for (size_t i = 0; i < z.N; ++i)
+            laden(i);
+        z.listenBilden();
+    }
+    // lane i from its record: state and constants
+    void laden(size_t i)
+    {
+        const NeuronDaten& n = *z.nr[i];
+        const ParameterVektor& P = n.parameter;
+        for (size_t g = 0; g < formen; ++g) {
+            const int j = form[g];
+            f.setzen(g, i, ganzeZahl(P[j + tor::Form]), P[j + tor::Rate], P[j + tor::Halbwert], P[j + tor::Steigung],
+                     formD[g]);
+        }
+        const int p[3] = {ganzeZahl(P[par::HhMPotenz]), ganzeZahl(P[par::HhHPotenz]), ganzeZahl(P[par::HhNPotenz])};
+        const bool eigen = !kern::hochAufLanes(p[0]) || !kern::hochAufLanes(p[1]) || !kern::hochAufLanes(p[2]);
+        z.laden(i, eigen);
+        pm[i] = eigen ? 0.0 : p[0];
+        ph[i] = eigen ? 0.0 : p[1];
+        pn[i] = eigen ? 0.0 : p[2];
+        const bool mitDendriten = z.letztes[i] > 0;
+        naE[i] = P[par::HhNaE];
+        naG[i] = P[par::HhNaG];
+        kE[i] = P[par::HhKE];
+        kG[i] = P[par::HhKG];
+        kehrC[i] = 1.0 / P[par::SomaKapazitaet];
+        L[i] = mitDendriten ? n.somaLeitwert : P[par::SomaLeitwert];
+        leck[i] = n.hhLeckTerm;
+        gEna[i] = n.leitwertMalPotential[4];
+        gEk[i] = n.leitwertMalPotential[5];
+        schwelle[i] = n.passivMarke == 0 && !eigen ? P[par::HhSchwelle] : std::numeric_limits<double>::quiet_NaN();
+        m[i] = n.torVariable[0];
+        h[i] = n.torVariable[1];
+        nn[i] = n.torVariable[2];
+        iNa[i] = n.kanalStrom[0];
+        iK[i] = n.kanalStrom[1];
+        LaufOrt& o = orte[i];
+        o = {};
+        o.potentiale = &z.pot[i];
+        o.abstand = z.np;
+        o.kompartimente = z.kompartimente[i];
+        o.kanalStrom[0] = &iNa[i];
+        o.kanalStrom[1] = &iK[i];
+        o.kanalFaktor[0] = o.kanalFaktor[1] = 1.0;
+        if (z.geschritten) {
+            o.kanalStrom[4] = &m[i];
+            o.kanalStrom[5] = &h[i];
+            o.kanalStrom[6] = &nn[i];
+            o.kanalFaktor[4] = o.kanalFaktor[5] = o.kanalFaktor[6] = 1e-9;
+        }
+        o.kern = this;
+        o.lane = i;
+    }
+
+    std::vector<NeuronDaten*> alle;
+    kern::Kompartimente z;
+    kern::Formen f;
+    std::vector<double> m, h, nn, iNa, iK;
+    std::vector<double> leck, gEna, gEk, naE, naG, kE, kG, kehrC, L, pm, ph, pn, schwelle;
+    std::vector<LaufOrt> orte;
 };
 
 template <int M>
@@ -92,75 +169,88 @@ void HhKern::operator()()
     const double T = simulationsParameter.schrittweite;
     const double t = laufZustand.t;
     const double Vs = synapsenPotential;
-    const size_t N = k.size();
-    // the soma potentials and gates of this step
-    for (size_t i = 0; i < N; ++i) {
-        NeuronDaten& n = *k[i].n;
-        kompartimente[i] = passivKompartimente(n);
-        aktiv[i] = kompartimente[i] >= 1;
-        const double V = aktiv[i] ? n.potentiale[0] : 0.0;
-        v0[i] = V;
-        f.spannungSetzen(i * formen, formen, V, Vs);
-        for (size_t j = 0; j < tore; ++j)
-            x.y[i * tore + j] = n.torVariable[j];
-    }
-    // the rates, and the gates moved on by them: a = alpha, b = alpha + beta
-    f.berechnen(v0, aktiv, Vs, formen);
-    for (size_t q = 0; q < N * tore; ++q) {
-        x.a[q] = f[2 * q];
-        x.b[q] = f[2 * q] + f[2 * q + 1];
-    }
-    x.schritt<M>(T, N * tore);
-    // currents and the compartments' coefficients; the work values are set anew for each
-    // neuron where they are read before they are written
-    PassivSchritt s;
-    size_t lanes = 0;
-    for (size_t i = 0; i < N; ++i) {
-        erstes[i] = lanes;
-        if (!aktiv[i])
-            continue;
-        const HhKonstanten& c = k[i];
-        NeuronDaten& n = *c.n;
-        auto& g = n.torVariable;
-        for (size_t j = 0; j < tore; ++j)
-            g[j] = x.y[i * tore + j];
-        const double V0 = v0[i];
-        const double gNa = kern::hoch(g[0], c.potenz[0]) * kern::hoch(g[1], c.potenz[1]);
-        n.kanalStrom[0] = (c.naE - V0) * gNa * c.naG;
-        const double gK = kern::hoch(g[2], c.potenz[2]);
-        n.kanalStrom[1] = (c.kE - V0) * gK * c.kG;
-        // the gates in current units, for the diagrams
-        n.kanalStrom[4] = g[0] * 1e-9;
-        n.kanalStrom[5] = g[1] * 1e-9;
-        n.kanalStrom[6] = g[2] * 1e-9;
-        s.kompartimente = kompartimente[i];
-        s.reizStrom.fill(0.0);
-        reizUndRauschen(n, s, t, T);
-        n.synStromSumme = n.synStromChemisch[0] + n.synStromElektrisch[0];
-        n.eingangSumme = n.synStromSumme + s.somaStroeme + n.rauschStrom + n.hhLeckTerm
-                         + n.leitwertMalPotential[4] * gNa + n.leitwertMalPotential[5] * gK;
-        const double kanalLeitwert = c.naG * gNa + c.kG * gK;
-        if (s.mitDendriten) {
-            n.eingangSumme += n.potentiale[1] * c.kopplung;
-            s.b[0] = (kanalLeitwert + n.somaLeitwert) * c.kehrC;
-        } else {
-            s.b[0] = (kanalLeitwert + c.leitwert) * c.kehrC;
+    if (!z.geschritten) {
+        // from now on the gates in current units are those of the lanes
+        z.geschritten = true;
+        for (size_t i = 0; i < z.N; ++i) {
+            LaufOrt& o = orte[i];
+            o.kanalStrom[4] = &m[i];
+            o.kanalStrom[5] = &h[i];
+            o.kanalStrom[6] = &nn[i];
+            o.kanalFaktor[4] = o.kanalFaktor[5] = o.kanalFaktor[6] = 1e-9;
         }
-        s.a[0] = n.eingangSumme * c.kehrC;
-        if (s.letztes > 0)   // (without segments it has nothing to do)
-            dendritKoeffizienten(n, s, t);
-        v.anhaengen(n.potentiale, s.a.data(), s.b.data(), s.letztes + 1, lanes);
     }
-    erstes[N] = lanes;
-    // the compartments, and the soma's action potentials
-    v.schritt<M>(T, lanes);
-    for (size_t i = 0; i < N; ++i) {
-        if (!aktiv[i])
+    // stimuli, noise, synaptic input; the neurons that take their own step
+    z.vorlauf(t, T, [&](size_t i) {
+        z.eigenerSchritt(i, [&](size_t j) { neuronZurueckschreiben(j); }, hodgkinHuxleyModellBerechnen);
+    });
+    int spikes = 0;
+    if (z.N < kern::wenigeNeurone) {
+        spikes = einzeln<M>(T, Vs);
+    } else {
+        spikes = lanes<M>(T, Vs);
+    }
+    // the segments
+    if (z.N < kern::wenigeNeurone)
+        z.segmente<M, true>(t, T);
+    else
+        z.segmente<M, false>(t, T);
+    // the soma's action potentials
+    if (spikes)
+        for (size_t i = 0; i < z.N; ++i)
+            if (z.v0[i] < schwelle[i] && z.pot[i] > schwelle[i])
+                ++z.nr[i]->apAnzahl;
+    // the neurons that took their own step: their records hold it
+    for (size_t i : z.eigene)
+        laden(i);
+}
+
+template <int M>
+int HhKern::lanes(double T, double Vs)
+{
+    // the rates
+    f.berechnen(z.pot.data(), Vs, z.aktiv.data());
+    // gates, currents, soma
+    const kern::HhLanes l{z.pot.data(), m.data(), h.data(), nn.data(), z.v0.data(), iNa.data(), iK.data(),
+                          z.ein.data(), f.wert(0), f.wert(1), f.wert(2), f.wert(3), f.wert(4), f.wert(5),
+                          z.vor.data(), leck.data(), gEna.data(), gEk.data(), naE.data(), naG.data(), kE.data(),
+                          kG.data(), kehrC.data(), L.data(), pm.data(), ph.data(), pn.data(), schwelle.data(),
+                          z.K > 1 ? &z.pot[z.np] : nullptr, z.K > 1 ? z.kopplung.data() : nullptr};
+    return kern::hhSchritt(M, z.N, T, l);
+}
+
+template <int M>
+int HhKern::einzeln(double T, double Vs)
+{
+    int spikes = 0;
+    for (size_t i = 0; i < z.N; ++i) {
+        if (!z.aktiv[i])
             continue;
-        NeuronDaten& n = *k[i].n;
-        v.zurueck(n.potentiale, erstes[i], erstes[i + 1]);
-        apZaehlen(n, v0[i], k[i].schwelle);
+        const double V0 = z.pot[i];
+        double wert[formen];
+        for (size_t g = 0; g < formen; ++g)
+            wert[g] = f.einzelwert(g, i, V0, Vs);
+        const double m1 = kern::schritt<M, true>(m[i], wert[0], wert[0] + wert[1], T);
+        const double h1 = kern::schritt<M, true>(h[i], wert[2], wert[2] + wert[3], T);
+        const double n1 = kern::schritt<M, true>(nn[i], wert[4], wert[4] + wert[5], T);
+        const double gNa = kern::hoch(m1, static_cast<int>(pm[i])) * kern::hoch(h1, static_cast<int>(ph[i]));
+        const double gK = kern::hoch(n1, static_cast<int>(pn[i]));
+        iNa[i] = (naE[i] - V0) * gNa * naG[i];
+        iK[i] = (kE[i] - V0) * gK * kG[i];
+        double e = z.vor[i] + leck[i] + gEna[i] * gNa + gEk[i] * gK;
+        if (z.letztes[i] > 0)
+            e += z.pot[z.np + i] * z.kopplung[i];
+        const double b = (naG[i] * gNa + kG[i] * gK + L[i]) * kehrC[i];
+        const double V2 = kern::schritt<M, true>(V0, e * kehrC[i], b, T);
+        spikes += V0 < schwelle[i] && V2 > schwelle[i];
+        m[i] = m1;
+        h[i] = h1;
+        nn[i] = n1;
+        z.ein[i] = e;
+        z.v0[i] = V0;
+        z.pot[i] = V2;
     }
+    return spikes;
 }
 
 } // namespace

@@ -1,17 +1,21 @@
 // model/kern_swim.cpp - the SWIM neurons of a run, stepped together
 //
-// swimModellBerechnen's step in passes over all neurons: the rate forms of every gate, then
-// the gates, then one neuron after the other in chain order the currents and coefficients
-// (swimKoeffizienten), then the compartments, then clamp, clipping and spike handling.
-// A spike rebuilds another neuron's soma stimulus only through a feedback object; with one
-// switched on, each neuron's step is finished, spike included, before the next one reads
-// its stimulus, as with the per-neuron steps. The gates read nothing a spike changes.
-// Neurons in the Izhikevich mode take the model's own step at their place in the chain.
+// swimModellBerechnen's step in passes over all neurons: the stimulus, noise and synaptic
+// input of the neurons that have some, the rate forms of every gate, then in one pass the
+// gates, currents and soma, then the segments, then the spike handling of the neurons that
+// crossed their threshold, in chain order. A neuron with what the lanes do not carry (the
+// Izhikevich mode, a K(Ca) pool, user channels, a clamp, clipping, the PSP measurement, a
+// gate power the lanes do not select among) takes the model's own step on its record at
+// its place in the chain, spike handling included. With a feedback object switched on, a
+// spike rebuilds other neurons' stimuli, so every neuron takes its own step in chain order,
+// each finished before the next one reads its stimulus, as with the per-neuron steps.
 #include "model/kern.h"
+#include "model/kern_felder.h"
 #include "model/kern_gemeinsam.h"
 #include "model/modell_gemeinsam.h"
 #include "model/parameter.h"
 #include "model/swim.h"
+#include <limits>
 #include <vector>
 
 namespace {
@@ -23,66 +27,161 @@ constexpr int alpha[tore] = {par::SwimMAlpha, par::SwimHAlpha, par::SwimNAlpha, 
 constexpr int potenzIndex[tore] = {par::SwimMPotenz, par::SwimHPotenz, par::SwimNPotenz, par::SwimCPotenz};
 constexpr int leitwertIndex[tore] = {par::SwimNaG, par::SwimNaG, par::SwimKG, par::SwimCaG};
 
-struct SwimKonstanten {
-    NeuronDaten* n = nullptr;
-    int potenz[tore] = {};
-    bool an[tore] = {};   // the gate's channel is switched on (its conductance not <= 0)
-};
+// what the lanes do not carry
+bool eigenerSchrittNoetig(const NeuronDaten& n)
+{
+    return simulationsParameter.rueckkopplungAktiv || n.izhikevichAktiv || ((n.kcaModus & 1) && n.kca)
+           || !n.benutzerKanaele.empty() || (n.klemme.flags & 0x1) || n.begrenzung.an || (n.pspModus & 0x10);
+}
 
 class SwimKern final : public LaufKern {
 public:
     void nehmen(const std::vector<NeuronDaten*>& neurone) override
     {
-        k.clear();
-        for (NeuronDaten* n : neurone)
-            if (n->modellTyp == modell::Swim)
-                k.emplace_back().n = n;
-        const size_t N = k.size();
-        f.groesse(N * formen);
-        x.groesse(N * tore);
-        v.groesse(N * hoechsteKompartimenteAnzahl);
-        erstes.assign(N + 1, 0);
-        v0.assign(N, 0.0);
-        aktiv.assign(N, 0);
-        kompartimente.assign(N, 0);
-        aufloesen();
-    }
-    void aufloesen() override
-    {
-        for (size_t i = 0; i < k.size(); ++i) {
-            SwimKonstanten& c = k[i];
-            const ParameterVektor& P = c.n->parameter;
-            for (size_t g = 0; g < tore; ++g) {
-                c.an[g] = !(P[leitwertIndex[g]] <= 0.0);
-                c.potenz[g] = ganzeZahl(P[potenzIndex[g]]);
-                for (size_t r = 0; r < 2; ++r) {
-                    const int j = alpha[g] + 4 * static_cast<int>(r);   // beta follows alpha
-                    // a gate whose channel is off is not computed: a fixed form of value 0
-                    // in its lanes, so it neither costs time nor stops the run
-                    if (c.an[g])
-                        f.setzen(i * formen + 2 * g + r, ganzeZahl(P[j + tor::Form]), P[j + tor::Rate],
-                                 P[j + tor::Halbwert], P[j + tor::Steigung], 1.0);
-                    else
-                        f.setzen(i * formen + 2 * g + r, 32, 0.0, 0.0, 1.0, 1.0);
-                }
-            }
+        if (neurone.empty()) {
+            *this = SwimKern();   // the lanes are needed during a run only
+            return;
         }
+        alle = neurone;
+        anlegen();
     }
+    bool leer() const override { return z.N == 0; }
+    size_t anzahl() const override { return z.N; }
+    bool endlich() const override { return kern::alleEndlich(z.pot.data(), z.N); }
+    NeuronDaten* neuron(size_t i) const override { return z.nr[i]; }
+    const LaufOrt& ort(size_t i) const override { return orte[i]; }
     void schritt() override { kern::mitMethode(*this); }
-    bool leer() const override { return k.empty(); }
-
     template <int M>
     void operator()();
 
+    void zurueckschreiben() override
+    {
+        for (size_t i = 0; i < z.N; ++i)
+            neuronZurueckschreiben(i);
+    }
+    void neuronZurueckschreiben(size_t i) override
+    {
+        if (z.imEigenenSchritt(i))
+            return;
+        z.schreiben(i);
+        NeuronDaten& n = *z.nr[i];
+        for (size_t g = 0; g < tore; ++g)
+            n.torVariable[static_cast<size_t>(torIndex[g])] = tor[g][i];
+        n.kanalStrom[0] = iNa[i];
+        n.kanalStrom[1] = iK[i];
+        n.kanalStrom[2] = iCa[i];
+        n.ionenStromSumme = ionen[i];
+    }
+    void uebernehmen() override
+    {
+        if (!z.passt()) {
+            anlegen();
+            return;
+        }
+        for (size_t i = 0; i < z.N; ++i)
+            laden(i);
+        z.listenBilden();
+    }
+    void reizeUebernehmen(size_t i) override { z.cursorLaden(i); }
+
 private:
-    std::vector<SwimKonstanten> k;
-    kern::FormFeld f;
-    kern::TorFeld x, v;   // gates; compartments
-    KompartimentFeld a{}, b{};
-    std::vector<size_t> erstes;   // each neuron's first compartment lane in v
-    std::vector<double> v0;
-    std::vector<char> aktiv;
-    std::vector<int> kompartimente;
+    static kern::FormAngaben angaben(const void* k, size_t g, size_t i)
+    {
+        const ParameterVektor& P = static_cast<const SwimKern*>(k)->z.nr[i]->parameter;
+        const int j = alpha[g / 2] + 4 * static_cast<int>(g % 2);   // beta follows alpha
+        if (P[leitwertIndex[g / 2]] <= 0.0)
+            return {32, 0.0, 0.0, 1.0, 1.0};
+        return {ganzeZahl(P[j + tor::Form]), P[j + tor::Rate], P[j + tor::Halbwert], P[j + tor::Steigung], 1.0};
+    }
+    void anlegen()
+    {
+        const bool geschritten = z.geschritten;
+        z.anlegen(alle, modell::Swim);
+        z.geschritten = geschritten;
+        const size_t np = z.np;
+        f.groesse(formen, z.N);
+        f.angabenVon(angaben, this);
+        for (size_t g = 0; g < tore; ++g) {
+            tor[g].assign(np, 0.0);
+            exponent[g].assign(np, 0.0);
+        }
+        for (std::vector<double>* x : {&iNa, &iK, &iCa, &ionen, &leck, &gENa, &gEK, &gECa, &naE, &naG, &kE, &kG, &caE,
+                                       &caG, &L, &naAn, &kAn, &caAn})
+            x->assign(np, 0.0);
+        C.assign(np, 1.0);
+        schwelle.assign(np, std::numeric_limits<double>::quiet_NaN());
+        orte.assign(z.N, {});
+        for (size_t i = 0; i < z.N; ++i)
+            laden(i);
+        z.listenBilden();
+    }
+    void laden(size_t i)
+    {
+        const NeuronDaten& n = *z.nr[i];
+        const ParameterVektor& P = n.parameter;
+        int p[tore];
+        bool hoch = true;
+        for (size_t g = 0; g < tore; ++g) {
+            p[g] = ganzeZahl(P[potenzIndex[g]]);
+            hoch = hoch && kern::hochAufLanes(p[g]);
+            // a gate whose channel is off is not computed: a fixed form of value 0 in its lanes
+            for (size_t r = 0; r < 2; ++r) {
+                const kern::FormAngaben a = angaben(this, 2 * g + r, i);
+                f.setzen(2 * g + r, i, a.nummer, a.A, a.H, a.S, a.D);
+            }
+        }
+        const bool eigen = !hoch || eigenerSchrittNoetig(n);
+        z.laden(i, eigen);
+        for (size_t g = 0; g < tore; ++g)
+            exponent[g][i] = eigen ? 0.0 : p[g];
+        const bool mitDendriten = z.letztes[i] > 0;
+        naAn[i] = !(P[par::SwimNaG] <= 0.0);
+        kAn[i] = !(P[par::SwimKG] <= 0.0);
+        caAn[i] = !(P[par::SwimCaG] <= 0.0);
+        naE[i] = P[par::SwimNaE];
+        naG[i] = P[par::SwimNaG];
+        kE[i] = P[par::SwimKE];
+        kG[i] = P[par::SwimKG];
+        caE[i] = P[par::SwimCaE];
+        caG[i] = P[par::SwimCaG];
+        C[i] = P[par::SomaKapazitaet];
+        L[i] = mitDendriten ? n.somaLeitwert : P[par::SomaLeitwert];
+        leck[i] = n.leckTerm;
+        gENa[i] = n.leitwertMalPotential[0];
+        gEK[i] = n.leitwertMalPotential[1];
+        gECa[i] = n.leitwertMalPotential[3];
+        schwelle[i] = n.passivMarke == 0 && !eigen ? P[par::SwimSchwelle] : std::numeric_limits<double>::quiet_NaN();
+        for (size_t g = 0; g < tore; ++g)
+            tor[g][i] = n.torVariable[static_cast<size_t>(torIndex[g])];
+        iNa[i] = n.kanalStrom[0];
+        iK[i] = n.kanalStrom[1];
+        iCa[i] = n.kanalStrom[2];
+        ionen[i] = n.ionenStromSumme;
+        LaufOrt& o = orte[i];
+        o = {};
+        o.potentiale = &z.pot[i];
+        o.abstand = z.np;
+        o.kompartimente = z.kompartimente[i];
+        o.kanalStrom[0] = &iNa[i];
+        o.kanalStrom[1] = &iK[i];
+        o.kanalStrom[2] = &iCa[i];
+        o.kanalFaktor[0] = o.kanalFaktor[1] = o.kanalFaktor[2] = 1.0;
+        o.kern = this;
+        o.lane = i;
+    }
+    // gates, currents and somas: on lanes, or one neuron after the other
+    template <int M>
+    int lanes(double T, double Vs);
+    template <int M>
+    int einzeln(double T, double Vs);
+
+    std::vector<NeuronDaten*> alle;
+    kern::Kompartimente z;
+    kern::Formen f;
+    std::vector<double> tor[tore], exponent[tore];
+    std::vector<double> iNa, iK, iCa, ionen;
+    std::vector<double> leck, gENa, gEK, gECa, naE, naG, kE, kG, caE, caG, C, L, naAn, kAn, caAn, schwelle;
+    std::vector<LaufOrt> orte;
 };
 
 template <int M>
@@ -91,72 +190,73 @@ void SwimKern::operator()()
     const double T = simulationsParameter.schrittweite;
     const double t = laufZustand.t;
     const double Vs = synapsenPotential;
-    const size_t N = k.size();
-    bool izhikevich = false;
-    for (size_t i = 0; i < N; ++i) {
-        NeuronDaten& n = *k[i].n;
-        kompartimente[i] = passivKompartimente(n);
-        aktiv[i] = kompartimente[i] >= 1 && !n.izhikevichAktiv;
-        izhikevich |= kompartimente[i] >= 1 && n.izhikevichAktiv;
-        const double V = aktiv[i] ? n.potentiale[0] : 0.0;
-        v0[i] = V;
-        f.spannungSetzen(i * formen, formen, V, Vs);
-        for (size_t j = 0; j < tore; ++j)
-            x.y[i * tore + j] = aktiv[i] ? n.torVariable[torIndex[j]] : 0.0;
-    }
-    // the rates, and the gates moved on by them: a = alpha, b = alpha + beta
-    f.berechnen(v0, aktiv, Vs, formen);
-    for (size_t q = 0; q < N * tore; ++q) {
-        x.a[q] = f[2 * q];
-        x.b[q] = f[2 * q] + f[2 * q + 1];
-    }
-    x.schritt<M>(T, N * tore);
-    // the compartments of all neurons together, unless a feedback object or a neuron in the
-    // Izhikevich mode (which handles its spike in its own step) asks for the chain's order
-    // of whole steps
-    const bool zusammen = !simulationsParameter.rueckkopplungAktiv && !izhikevich;
-    size_t lanes = 0;
-    for (size_t i = 0; i < N; ++i) {
-        const SwimKonstanten& c = k[i];
-        NeuronDaten& n = *c.n;
-        erstes[i] = lanes;
-        if (!aktiv[i]) {
-            swimModellBerechnen(n);
+    z.geschritten = true;
+    // stimuli, noise, synaptic input; the neurons that take their own step
+    z.vorlauf(t, T, [&](size_t i) {
+        z.eigenerSchritt(i, [&](size_t j) { neuronZurueckschreiben(j); }, swimModellBerechnen);
+    });
+    const int spikes = z.N < kern::wenigeNeurone ? einzeln<M>(T, Vs) : lanes<M>(T, Vs);
+    // the segments
+    if (z.N < kern::wenigeNeurone)
+        z.segmente<M, true>(t, T);
+    else
+        z.segmente<M, false>(t, T);
+    // the spike handling of the neurons that crossed their threshold, in chain order
+    if (spikes)
+        for (size_t i = 0; i < z.N; ++i)
+            if (z.v0[i] < schwelle[i] && z.pot[i] > schwelle[i])
+                swimSpikesBehandeln(*z.nr[i], z.v0[i], z.pot[i], t);
+    // the neurons that took their own step: their records hold it
+    for (size_t i : z.eigene)
+        laden(i);
+}
+
+template <int M>
+int SwimKern::lanes(double T, double Vs)
+{
+    f.berechnen(z.pot.data(), Vs, z.aktiv.data());
+    const kern::SwimLanes l{z.pot.data(), tor[0].data(), tor[1].data(), tor[2].data(), tor[3].data(), z.v0.data(),
+                            iNa.data(), iK.data(), iCa.data(), ionen.data(), z.ein.data(),
+                            f.wert(0), f.wert(1), f.wert(2), f.wert(3), f.wert(4), f.wert(5), f.wert(6), f.wert(7),
+                            z.vor.data(), leck.data(), gENa.data(), gEK.data(), gECa.data(), naE.data(), naG.data(),
+                            kE.data(), kG.data(), caE.data(), caG.data(), C.data(), L.data(), exponent[0].data(),
+                            exponent[1].data(), exponent[2].data(), exponent[3].data(), naAn.data(), kAn.data(), caAn.data(), schwelle.data(),
+                            z.K > 1 ? &z.pot[z.np] : nullptr, z.K > 1 ? z.kopplung.data() : nullptr};
+    return kern::swimSchritt(M, z.N, T, l);
+}
+
+template <int M>
+int SwimKern::einzeln(double T, double Vs)
+{
+    int spikes = 0;
+    for (size_t i = 0; i < z.N; ++i) {
+        if (!z.aktiv[i])
             continue;
-        }
+        const double V0 = z.pot[i];
         double offen[tore];
-        for (size_t j = 0; j < tore; ++j) {
-            if (!c.an[j]) {
-                offen[j] = 0.0;
-                continue;
-            }
-            double& g = n.torVariable[torIndex[j]];
-            g = x.y[i * tore + j];
-            offen[j] = kern::hoch(g, c.potenz[j]);
+        for (size_t g = 0; g < tore; ++g) {
+            const double a = f.einzelwert(2 * g, i, V0, Vs), b = f.einzelwert(2 * g + 1, i, V0, Vs);
+            tor[g][i] = kern::schritt<M, true>(tor[g][i], a, a + b, T);
+            offen[g] = kern::hoch(tor[g][i], static_cast<int>(exponent[g][i]));
         }
-        const double gNa = c.an[0] ? offen[0] * offen[1] : 0.0;
-        if (!zusammen) {
-            swimNachDenToren(n, kompartimente[i], gNa, offen[2], offen[3]);
-            swimSpikesBehandeln(n, v0[i], n.potentiale[0], t);
-            continue;
-        }
-        const int letztes = swimKoeffizienten(n, kompartimente[i], gNa, offen[2], offen[3], a, b);
-        v.anhaengen(n.potentiale, a.data(), b.data(), letztes + 1, lanes);
+        const double gNa = naAn[i] != 0.0 ? offen[0] * offen[1] : 0.0;
+        const double gK = kAn[i] != 0.0 ? offen[2] : 0.0;
+        const double gCa = caAn[i] != 0.0 ? offen[3] : 0.0;
+        iNa[i] = naAn[i] != 0.0 ? (naE[i] - V0) * gNa * naG[i] : 0.0;
+        iK[i] = kAn[i] != 0.0 ? (kE[i] - V0) * gK * kG[i] : 0.0;
+        iCa[i] = caAn[i] != 0.0 ? (caE[i] - V0) * gCa * caG[i] : 0.0;
+        ionen[i] = iNa[i] + iK[i] + iCa[i];
+        double e = z.vor[i] + leck[i] + gENa[i] * gNa + gEK[i] * gK + gECa[i] * gCa;
+        if (z.letztes[i] > 0)
+            e += z.pot[z.np + i] * z.kopplung[i];
+        const double b = (naG[i] * gNa + kG[i] * gK + caG[i] * gCa + L[i]) / C[i];
+        const double V2 = kern::schritt<M, true>(V0, e / C[i], b, T);
+        spikes += V0 < schwelle[i] && V2 > schwelle[i];
+        z.ein[i] = e;
+        z.v0[i] = V0;
+        z.pot[i] = V2;
     }
-    erstes[N] = lanes;
-    if (!zusammen)
-        return;
-    v.schritt<M>(T, lanes);
-    for (size_t i = 0; i < N; ++i) {
-        if (!aktiv[i])
-            continue;
-        NeuronDaten& n = *k[i].n;
-        if (!swimKlemmen(n, kompartimente[i])) {
-            v.zurueck(n.potentiale, erstes[i], erstes[i + 1]);
-            swimBegrenzen(n, static_cast<int>(erstes[i + 1] - erstes[i]) - 1);
-        }
-        swimSpikesBehandeln(n, v0[i], n.potentiale[0], t);
-    }
+    return spikes;
 }
 
 } // namespace

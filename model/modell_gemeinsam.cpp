@@ -13,19 +13,19 @@ int passivKompartimente(const NeuronDaten& n)
     return static_cast<int>(k);
 }
 
-void reizUndRauschen(NeuronDaten& n, PassivSchritt& s, double t, double T)
+void reizUndRauschen(const NeuronDaten& n, PassivSchritt& s, double t, double T, int* cursor, double& rauschStrom)
 {
     // cursors: each table moves at most one point; the current is kept for soma and segments
     const int tabellen = std::min(s.kompartimente, static_cast<int>(n.stromTabellen.size()));
     for (int c = 0; c < tabellen; ++c)
-        s.reizStrom[c] = stromAusTabelle(n.stromTabellen[c], t);
+        s.reizStrom[c] = stromAusTabelle(n.stromTabellen[c], cursor[c], t);
     // the network noise: one shared state, advanced once for every neuron with noise
     if (simulationsParameter.rauschenEin && n.rauschenAn) {
         gemeinsamerRauschZustand = std::exp(-T / netzvorgaben.rauschAbklingzeit) * gemeinsamerRauschZustand
                                    + zufallszahlPoisson(netzvorgaben.rauschHaeufigkeit, T);
-        n.rauschStrom = gemeinsamerRauschZustand * netzvorgaben.rauschStaerke;
+        rauschStrom = gemeinsamerRauschZustand * netzvorgaben.rauschStaerke;
     } else {
-        n.rauschStrom = 0.0;
+        rauschStrom = 0.0;
     }
     s.somaStroeme = (imFenster(t, n.somaSCStart, n.somaSCEnd) ? n.somaCurrent : 0.0)
                     + (imFenster(t, n.dendStartAmSoma, n.dendEndeAmSoma) ? n.dendStromAmSoma : 0.0)
@@ -34,28 +34,65 @@ void reizUndRauschen(NeuronDaten& n, PassivSchritt& s, double t, double T)
     s.letztes = s.mitDendriten ? s.kompartimente - 1 : 0;
 }
 
-void segmentKoeffizienten(NeuronDaten& n, int letztes, int segmente, const KompartimentFeld& reizStrom,
-                          KompartimentFeld& a, KompartimentFeld& b, double t)
+void reizUndRauschen(NeuronDaten& n, PassivSchritt& s, double t, double T)
+{
+    std::array<int, hoechsteKompartimenteAnzahl> cursor{};
+    const int tabellen = std::min(s.kompartimente, static_cast<int>(n.stromTabellen.size()));
+    for (int c = 0; c < tabellen; ++c)
+        cursor[c] = n.stromTabellen[c].aktuellerIndex;
+    reizUndRauschen(n, s, t, T, cursor.data(), n.rauschStrom);
+    for (int c = 0; c < tabellen; ++c)
+        n.stromTabellen[c].aktuellerIndex = cursor[c];
+}
+
+bool reizMoeglich(const NeuronDaten& n, int kompartimente, bool mitDendriten)
+{
+    if (simulationsParameter.rauschenEin && n.rauschenAn)
+        return true;
+    // (a NaN current counts as one)
+    if (!(n.somaCurrent == 0.0) || !(n.dendStromAmSoma == 0.0) || (mitDendriten && !(n.dendCurrent == 0.0)))
+        return true;
+    const int tabellen = std::min(kompartimente, static_cast<int>(n.stromTabellen.size()));
+    for (int c = 0; c < tabellen; ++c) {
+        const StromTabelle& t = n.stromTabellen[c];
+        const int punkte = std::min(t.anzahlPunkte, static_cast<int>(t.stromwerte.size()));
+        for (int i = 0; i < punkte; ++i)
+            if (!(t.stromwerte[i] == 0.0))
+                return true;
+    }
+    return false;
+}
+
+void segmentKoeffizienten(const NeuronDaten& n, const double* p, int letztes, int segmente,
+                          const KompartimentFeld& reizStrom, KompartimentFeld& a, KompartimentFeld& b, double t,
+                          double& synStromSumme, double& eingangSumme)
 {
     const ParameterVektor& P = n.parameter;
     for (int c = 1; c <= letztes; ++c) {
         double nachbarn = 0.0;
         int k = 2;
         if (c == n.kompartimentSchalter[1] || c == segmente) {   // a last segment has one neighbour
-            nachbarn = n.potentiale[c - 1];
+            nachbarn = p[c - 1];
             k = 1;
         } else {
-            nachbarn = n.potentiale[c - 1] + n.potentiale[c + 1];
+            nachbarn = p[c - 1] + p[c + 1];
         }
         const double alt = (c == n.kompartimentSchalter[2] && imFenster(t, n.dendSCStart, n.dendSCEnd))
                                ? n.dendCurrent : 0.0;
         const double sc = n.synStromChemisch[c] + n.synStromElektrisch[c];
-        n.synStromSumme += sc;
+        synStromSumme += sc;
         const double ic = alt + reizStrom[c] + n.dendLeckTerm + nachbarn * P[par::DendritSomaKopplung] + sc;
-        n.eingangSumme += ic;
+        eingangSumme += ic;
         b[c] = (k * P[par::DendritSomaKopplung] + P[par::DendritLeitwert]) / P[par::DendritKapazitaet];
         a[c] = ic / P[par::DendritKapazitaet];
     }
+}
+
+void segmentKoeffizienten(NeuronDaten& n, int letztes, int segmente, const KompartimentFeld& reizStrom,
+                          KompartimentFeld& a, KompartimentFeld& b, double t)
+{
+    segmentKoeffizienten(n, n.potentiale.data(), letztes, segmente, reizStrom, a, b, t, n.synStromSumme,
+                         n.eingangSumme);
 }
 
 void dendritKoeffizienten(NeuronDaten& n, PassivSchritt& s, double t)

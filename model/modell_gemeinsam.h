@@ -48,11 +48,22 @@ inline bool schrittBeginnen(const NeuronDaten& n, PassivSchritt& s)
 // table cursors of all compartments, the network noise (shared state) and the injected
 // soma currents at time t
 void reizUndRauschen(NeuronDaten& n, PassivSchritt& s, double t, double T);
+// The same with the cursors (one per compartment) and the noise current kept elsewhere:
+// a run kernel keeps them in its lanes.
+void reizUndRauschen(const NeuronDaten& n, PassivSchritt& s, double t, double T, int* cursor, double& rauschStrom);
+// True when the neuron's step may get a stimulus or noise current (a table with a current
+// other than 0, one of the legacy currents, the network noise): a run kernel skips
+// reizUndRauschen for the others, whose stimulus and noise currents are 0.
+bool reizMoeglich(const NeuronDaten& n, int kompartimente, bool mitDendriten);
 // Coefficients a, b of segments 1..letztes (of segmente in all): neighbour sum, legacy
 // dendCurrent, stimulus table, synapses, leak; adds their currents to eingangSumme and
 // synStromSumme. Every model with dendrites computes its segments this way.
 void segmentKoeffizienten(NeuronDaten& n, int letztes, int segmente, const KompartimentFeld& reizStrom,
                           KompartimentFeld& a, KompartimentFeld& b, double t);
+// the same from the potentials p[0..] and into the sums given (a run kernel's lanes)
+void segmentKoeffizienten(const NeuronDaten& n, const double* p, int letztes, int segmente,
+                          const KompartimentFeld& reizStrom, KompartimentFeld& a, KompartimentFeld& b, double t,
+                          double& synStromSumme, double& eingangSumme);
 // the same for the passive models' work values
 void dendritKoeffizienten(NeuronDaten& n, PassivSchritt& s, double t);
 // potentiale[c] for c = 0..letztes; no clamp, no clipping

@@ -85,21 +85,24 @@ int gereizteKompartimenteGesamtZaehlen();
 
 // The stimulus current of one step at time zeit (s): the cursor moves at most one point,
 // the table is a staircase, 0 before the first and beyond the last point. Allocates nothing.
-inline double stromAusTabelle(StromTabelle& t, double zeit)
+// The cursor is the table's own, or one kept elsewhere (the run kernels keep it in their
+// lanes during a run).
+inline double stromAusTabelle(const StromTabelle& t, int& cursor, double zeit)
 {
     const int n = std::min({t.anzahlPunkte, static_cast<int>(t.startzeiten.size()),
                             static_cast<int>(t.stromwerte.size())});
-    int i = t.aktuellerIndex;
+    int i = cursor;
     if (i < 0 || i > n)
         return 0.0;
     if (i < n && t.startzeiten[i] <= zeit)
-        t.aktuellerIndex = ++i;
+        cursor = ++i;
     if (i < 1 || i >= n)
         return 0.0;
     if (t.startzeiten[i - 1] <= zeit && zeit < t.startzeiten[i])
         return t.stromwerte[i - 1];
     return 0.0;
 }
+inline double stromAusTabelle(StromTabelle& t, double zeit) { return stromAusTabelle(t, t.aktuellerIndex, zeit); }
 
 // 1 when the stimulus has ended by time zeit (s) or is permanent or off; bursts and the
 // single pulse are not considered

@@ -2,6 +2,7 @@
 // objects and scripts waiting for it
 #include "core/rahmen.h"
 #include "core/status.h"
+#include "model/kern.h"
 #include "model/kollision.h"
 #include "model/neuron.h"
 #include "model/parameter.h"
@@ -110,6 +111,46 @@ void pspVerfolgen(NeuronDaten& n, double v0, double v1, double t)
     }
 }
 
+// A feedback object rebuilds its targets' soma stimuli on a spike of its trigger and switches
+// them off at its switch-off time: during a run the targets' records are brought up to date
+// before and their cursors go back into the lanes of the run kernels after.
+void zieleSchreiben()
+{
+    for (const Rueckkopplungsobjekt* o = rueckkopplungsObjekte; o; o = o->naechstes)
+        for (const NeuronDaten* z : o->zielneurone)
+            if (z)
+                laufKernZurueckschreiben(*z);
+}
+void zielReizeUebernehmen()
+{
+    for (const Rueckkopplungsobjekt* o = rueckkopplungsObjekte; o; o = o->naechstes)
+        for (const NeuronDaten* z : o->zielneurone)
+            if (z)
+                laufKernReizeUebernehmen(*z);
+}
+
+void spikeAnbieten(NeuronDaten& n, double t)
+{
+    zieleSchreiben();
+    rueckkopplungSpikeAnbieten(n, t);
+    zielReizeUebernehmen();
+}
+
+void reizeAbschalten(double t)
+{
+    // only an object whose switch-off time has come touches its targets
+    bool faellig = false;
+    for (const Rueckkopplungsobjekt* o = rueckkopplungsObjekte; o && !faellig; o = o->naechstes)
+        faellig = o->ausschaltZeit > 0.0 && t >= o->ausschaltZeit;
+    if (!faellig) {
+        rueckkopplungReizeAbschalten(t);
+        return;
+    }
+    zieleSchreiben();
+    rueckkopplungReizeAbschalten(t);
+    zielReizeUebernehmen();
+}
+
 } // namespace
 
 void swimSpikesBehandeln(NeuronDaten& n, double v0, double v1, double t)
@@ -119,10 +160,10 @@ void swimSpikesBehandeln(NeuronDaten& n, double v0, double v1, double t)
 
     if (simulationsParameter.rueckkopplungAktiv) {
         if (schwelleUeberschritten) {
-            rueckkopplungSpikeAnbieten(n, t);
+            spikeAnbieten(n, t);
             spikeZaehlen(n, t);
         }
-        rueckkopplungReizeAbschalten(t);
+        reizeAbschalten(t);
         return;
     }
     if (n.pspModus & 0x10) {   // no spikes count in this mode

@@ -5,6 +5,7 @@
 #include "core/status.h"
 #include "model/formen.h"
 #include "model/integration.h"
+#include "model/kern.h"
 #include "model/laufstart.h"
 #include "model/modell_gemeinsam.h"
 #include "model/netz.h"
@@ -251,7 +252,7 @@ void elektrischeSynapse(SynapseDaten& s, SynapsenPool& P)
         return;                             // a missing target is skipped
     const int letztes = kompartimentAnzahl(*T) - 1;
     const double Vs = s.quellPotential;
-    const double Vt = T->potentiale[std::clamp(s.zielBereich, 0, letztes)];
+    const double Vt = laufPotential(*T, std::clamp(s.zielBereich, 0, letztes));
     bool leitet = false;
     switch (s.elektrischerTyp) {
     case 0: leitet = true; break;
@@ -271,7 +272,7 @@ void elektrischeSynapse(SynapseDaten& s, SynapsenPool& P)
             if (p == 0)
                 P.elektrischerAbzugGesetzt = 1;
             if (P.elektrischerAbzugGesetzt)
-                P.elektrischerAbzug += T->potentiale[std::clamp(P.zielBereich, 0, letztes)] * g;
+                P.elektrischerAbzug += laufPotential(*T, std::clamp(P.zielBereich, 0, letztes)) * g;
         }
     }
     if (teilsimulationsModus == 1 && !P.aufzeichnung.empty()) {
@@ -332,7 +333,7 @@ void quellSynapsenBerechnen(NeuronDaten& n, bool mitCursor)
         if (s->ausgeschaltet)
             continue;
         // the source's soma potential drives the release
-        s->quellPotential = n.potentiale.empty() ? 0.0 : n.potentiale[0];
+        s->quellPotential = laufPotential(n, 0);
         synapsenPotential = s->quellPotential;
         // an axo-axonic synapse acts on its parent
         if (s->axoIndex >= 1) {
@@ -358,6 +359,17 @@ void synapsenBerechnen()
 {
     for (aktuellesNeuron = neuronKette.kopf; aktuellesNeuron; aktuellesNeuron = aktuellesNeuron->naechstesNeuron)
         quellSynapsenBerechnen(*aktuellesNeuron, true);
+    laufZustand.aktuelleSynapse = nullptr;
+}
+
+void synapsenBerechnen(const std::vector<NeuronDaten*>& quellen)
+{
+    for (NeuronDaten* n : quellen) {
+        aktuellesNeuron = n;
+        quellSynapsenBerechnen(*n, true);
+    }
+    // where the walk through the whole chain leaves the cursors
+    aktuellesNeuron = nullptr;
     laufZustand.aktuelleSynapse = nullptr;
 }
 

@@ -4,6 +4,7 @@
 #include "core/status.h"
 #include "model/diagramm.h"
 #include "core/fehler.h"
+#include "model/kern.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "platform/box.h"
@@ -300,7 +301,7 @@ void stroemeInsNeuron(NeuronDaten& n, const Simulationsparameter& sp, double t)
                     wert = p->laufIndex < static_cast<int>(g.size()) ? g[p->laufIndex] : 0.0;
                     ++p->laufIndex;
                 }
-                n.synStromChemisch[c] += (typPotential(p->typ) - n.potentiale[c]) * wert;
+                n.synStromChemisch[c] += (typPotential(p->typ) - laufPotential(n, c)) * wert;
             }
             // consumed, unless the pool keeps the whole run
             if (!(erster && erster->verzoegerungsfaktorAn))

@@ -25,6 +25,9 @@ void synaptischeStroemeBerechnen();
 void synaptischeStroemeBerechnen(const std::vector<NeuronDaten*>& mitPools);
 // the synapse dynamics of one step, after the model steps
 void synapsenBerechnen();
+// The same for a loop that knows the neurons with outgoing synapses (in chain order): only
+// these are visited; the cursors end where the walk through the whole chain leaves them.
+void synapsenBerechnen(const std::vector<NeuronDaten*>& quellen);
 // The same two passes for a thread that shares the network with the editor: the neuron
 // and synapse cursors stay where they are.
 void synaptischeStroemeBerechnenOhneCursor();

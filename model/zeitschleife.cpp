@@ -1,5 +1,6 @@
 // model/zeitschleife.cpp - the time loop of a network run
 #include "model/zeitschleife.h"
+#include "core/skriptwerte.h"
 #include "core/status.h"
 #include "model/kurven.h"
 #include "model/aufzeichnung.h"
@@ -40,6 +41,11 @@ namespace {
 // the loop asks for pending events only every this many steps; the pump itself waits
 // for ~20 ms of wall time between two passes
 constexpr int pumpIntervall = 256;
+// Before a pass of the pump the records are brought up to date from the kernels' lanes and
+// after it taken back, which costs a pass over every neuron: the loop calls the pump only
+// when its own wait (on the same clock) is over, so the throttled calls that find it too
+// soon cost nothing.
+constexpr double pumpAbstand = 0.02;
 // the open diagrams get the points of the samples so far at most this often (seconds of
 // wall time): each pass reads every sample of their time windows
 constexpr double liveAbstand = 0.05;
@@ -69,6 +75,23 @@ std::string fortschrittText(double prozent, double sekunden)
     std::snprintf(puffer, sizeof puffer, "\t%2.0lf%%  %01d min  %2.02lf s", prozent, minuten,
                   sekunden - minuten * 60.0);
     return puffer;
+}
+
+// The collisions of a step: a pulse rebuilds a soma element's stimulus table, so the
+// elements' records are brought up to date first and their cursors go back into the lanes.
+// (This and the other passes that not every step takes stay out of the loop's own code,
+// which a network without neurons runs in a few nanoseconds.)
+[[gnu::noinline]] void kollisionenDesSchritts()
+{
+    for (const Kollisionsobjekt* o = kollisionsObjekte; o; o = o->naechstes)
+        for (int e : {element::Soma1, element::Soma2})
+            if (o->elemente[e])
+                laufKernZurueckschreiben(*o->elemente[e]);
+    kollisionenPruefen();
+    for (const Kollisionsobjekt* o = kollisionsObjekte; o; o = o->naechstes)
+        for (int e : {element::Soma1, element::Soma2})
+            if (o->elemente[e])
+                laufKernReizeUebernehmen(*o->elemente[e]);
 }
 
 } // namespace
@@ -141,15 +164,56 @@ std::vector<NeuronDaten*> laufNeurone;
 std::vector<NeuronDaten*> schrittNeurone;
 // those of them with input pools
 std::vector<NeuronDaten*> poolNeurone;
+// those of them with outgoing synapses
+std::vector<NeuronDaten*> quellNeurone;
+// those of them whose records hold their state: no kernel took them
+std::vector<NeuronDaten*> ohneKern;
 
 // the first neuron whose soma potential is no longer a finite number (a step too large for
 // the integration method lets it run away), or null
 const NeuronDaten* nichtEndlichesNeuron()
 {
+    // the kernels' lanes at once, the others' records; the first in chain order only when
+    // one is found
+    bool endlich = laufKerneEndlich();
+    for (const NeuronDaten* n : ohneKern)
+        endlich = endlich && (n->potentiale.empty() || std::isfinite(n->potentiale[0]));
+    if (endlich)
+        return nullptr;
     for (const NeuronDaten* n : laufNeurone)
-        if (!n->potentiale.empty() && !std::isfinite(n->potentiale[0]))
+        if (!n->potentiale.empty() && !std::isfinite(laufPotential(*n, 0)))
             return n;
     return nullptr;
+}
+
+// the neurons with input pools, with outgoing synapses and without a kernel; after the
+// records may have changed
+void synapsenListenBilden()
+{
+    poolNeurone.clear();
+    quellNeurone.clear();
+    ohneKern.clear();
+    for (NeuronDaten* n : laufNeurone) {
+        if (n->nummer < 1 || n->nummer >= static_cast<int>(laufOrte.size()) || !laufOrte[static_cast<size_t>(n->nummer)])
+            ohneKern.push_back(n);
+        if (n->eingangsPools)
+            poolNeurone.push_back(n);
+        if (n->ausgangsSynapsen)
+            quellNeurone.push_back(n);
+    }
+}
+
+// Code outside the kernels reads and writes the records: they are brought up to date first,
+// and what it changed goes back into the lanes and the lists of the loop after it.
+template <class Aussen>
+[[gnu::noinline]] void aussen(Aussen&& tun)
+{
+    aufzeichnungSichern();
+    laufKerneZurueckschreiben();
+    tun();
+    laufKerneUebernehmen();
+    synapsenListenBilden();
+    aufzeichnungNeuAufbauen();
 }
 
 // The earliest time at which the soma potential of n is known to be no finite number: the
@@ -219,25 +283,17 @@ int simulationAusfuehren()
     // collision objects
     if (sp.kollisionAktiv)
         kollisionenVorbereiten();
-    // the first samples at time 0
-    datenAufzeichnen(0.0, 1);
-    // processor time and the noise generator start
-    const std::clock_t prozessorBeginn = std::clock();
-    zufallStarten(static_cast<uint32_t>(std::time(nullptr)));
-    // the step counter
-    laufZustand.schrittZaehler = anzahlSchritteBerechnen(dauer, schritt);
     // the neurons of the run, as many as the chain holds
     laufNeurone.clear();
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         laufNeurone.push_back(n);
-    // the run kernels take the neurons of their models; the others are stepped one by one
+    // the run kernels take the neurons of their models and their state; the others are
+    // stepped one by one
     laufKerneVorbereiten(laufNeurone);
+    synapsenListenBilden();
     schrittNeurone.clear();
-    poolNeurone.clear();
     NeuronDaten* letzterGeschrittener = nullptr;
     for (NeuronDaten* n : laufNeurone) {
-        if (n->eingangsPools)
-            poolNeurone.push_back(n);
         const int typ = n->modellTyp;
         if (typ <= 0 || typ >= modellSchrittAnzahl || !modellSchritt[typ])
             continue;
@@ -245,6 +301,14 @@ int simulationAusfuehren()
         if (!laufKernUebernimmt(typ))
             schrittNeurone.push_back(n);
     }
+    // the first samples at time 0 (the recorder learns where the slots' values live)
+    aufzeichnungEinzelneSetzen(schrittNeurone);
+    datenAufzeichnen(0.0, 1);
+    // processor time and the noise generator start
+    const std::clock_t prozessorBeginn = std::clock();
+    zufallStarten(static_cast<uint32_t>(std::time(nullptr)));
+    // the step counter
+    laufZustand.schrittZaehler = anzahlSchritteBerechnen(dauer, schritt);
 
     // the loop
     const bool kollisionen = sp.kollisionAktiv;
@@ -253,6 +317,7 @@ int simulationAusfuehren()
     const bool skript = skriptStatus & skriptBit::Laeuft;
     const bool liveZeichnen = !serie;   // a series shows its runs in its own display
     double letzteLiveZeichnung = beginn;
+    double letzterPumpAufruf = -1e300;
     int schritte = 0;
     double& t = laufZustand.t;
     // the potentials are checked once per display interval, not in every neuron's step
@@ -271,33 +336,37 @@ int simulationAusfuehren()
         // every neuron's model step; a step reads and writes only its own neuron (the noise
         // state and the feedback objects aside, see laufKerneVorbereiten), so the kernels may
         // come after the others
-        for (NeuronDaten* n : schrittNeurone) {
+        for (size_t j = 0; j < schrittNeurone.size(); ++j) {
+            NeuronDaten* n = schrittNeurone[j];
             aktuellesNeuron = n;   // the editor's cursor follows the run; the step takes n
             modellSchritt[n->modellTyp](*n);
+            aufzeichnungNachSchritt(j);
         }
         laufKerneSchritt();
         if (letzterGeschrittener)
             aktuellesNeuron = letzterGeschrittener;
         // pending events, throttled to ~20 ms of wall time; the open diagrams show the
-        // curves so far when the pump paints them
-        if ((schritte % pumpIntervall) == 0) {
-            if (liveZeichnen && plattform::uhrSekunden() - letzteLiveZeichnung >= liveAbstand) {
-                laufKurvenZeigen();
-                letzteLiveZeichnung = plattform::uhrSekunden();
-            }
-            if (!plattform::nachrichtenVerarbeitenGedrosselt())
-                laufZustand.abbrechen = 1;
-            // what the events changed reaches the kernels' constants
-            laufKerneAufloesen();
+        // curves so far when the pump paints them. The dialogs see the records; what they
+        // changed reaches the kernels.
+        if ((schritte % pumpIntervall) == 0 && plattform::uhrSekunden() - letzterPumpAufruf >= pumpAbstand) {
+            letzterPumpAufruf = plattform::uhrSekunden();
+            aussen([&] {
+                if (liveZeichnen && plattform::uhrSekunden() - letzteLiveZeichnung >= liveAbstand) {
+                    laufKurvenZeigen();
+                    letzteLiveZeichnung = plattform::uhrSekunden();
+                }
+                if (!plattform::nachrichtenVerarbeitenGedrosselt())
+                    laufZustand.abbrechen = 1;
+            });
         }
         // collisions
         if (kollisionen)
-            kollisionenPruefen();
-        // the synapse dynamics
+            kollisionenDesSchritts();
+        // the synapse dynamics (a test's stand-in may read and write any record)
         if (laufHaken.synapsen)
-            laufHaken.synapsen();
+            aussen(laufHaken.synapsen);
         else
-            synapsenBerechnen();
+            synapsenBerechnen(quellNeurone);
         // the samples of this step
         datenAufzeichnen(t, 0);
         // time moves on
@@ -323,10 +392,11 @@ int simulationAusfuehren()
                 skriptFortschritt(100.0 * t / dauer);
             }
         }
-        // the script's progress and EPSP measurement
+        // the script's progress and EPSP measurement, which reads its neuron's record
         if (skript) {
+            if (skriptLaufwerte.epspNeuron)
+                laufKernZurueckschreiben(*skriptLaufwerte.epspNeuron);
             skriptSchritt(t);
-            laufKerneAufloesen();
         }
         // the step counter; the run check keeps it far from the end of its range, and it
         // stops there rather than wrap for a run that came past the check
@@ -337,6 +407,9 @@ int simulationAusfuehren()
     // the last steps since the final check
     if (!laufZustand.abbrechen && (entgleist = nichtEndlichesNeuron()))
         laufZustand.abbrechen = 1;
+    // the records and the slots hold the last step again
+    laufKerneBeenden();
+    aufzeichnungSichern();
 
     // after the loop
     // a finished run does not restore the main window

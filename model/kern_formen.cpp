@@ -1,0 +1,140 @@
+// model/kern_formen.cpp - the rate forms of a run kernel on lanes: setting a lane, and the
+// forms computed one by one after the lanes
+#include "model/kern_gemeinsam.h"
+
+namespace kern {
+
+void Formen::groesse(size_t s, size_t neurone)
+{
+    slots = s;
+    n = neurone;
+    np = aufVektoren(neurone);
+    block.assign(slots * felder * np, 0.0);
+    werte.assign(slots * np, 0.0);
+    // every lane a fixed 0: c = 0 with w = 0 + 1 * exp(0)
+    art.assign(slots * np, Lane::Fest);
+    expLanes.assign(slots, 0);
+    gerechnet.clear();
+    sonder.clear();
+    sonderAlt = false;
+}
+
+void Formen::setzen(size_t g, size_t i, int f, double A, double H, double S, double D)
+{
+    const size_t l = g * np + i;
+    const uint8_t vorher = art[l];
+    if (vorher == Lane::Exp && --expLanes[g] == 0)
+        gerechnetAlt = true;
+    double* h = feld(g, FH);
+    double* k = feld(g, FK);
+    double* c = feld(g, FC);
+    double* d = feld(g, FD);
+    double* a = feld(g, FArt);
+    // a lane of another form: a fixed value as c of a product with w = 0 + 1 * exp(0)
+    h[i] = 0.0;
+    k[i] = 0.0;
+    c[i] = 0.0;
+    d[i] = 0.0;
+    a[i] = formArt::Produkt;
+    const int s = formExpVorzeichen(f);
+    if (f == 27 || f == 31 || f == 32) {
+        art[l] = Lane::Fest;
+        c[i] = funktionaleFormBerechnen(f, A, H, S, D, 0.0, {0.0, 0.0});
+        werte[l] = c[i];
+    } else if (s == 0 || formLiestSynapsenPotential(f)) {
+        art[l] = Lane::Sonder;
+    } else {
+        art[l] = Lane::Exp;
+        if (expLanes[g]++ == 0)
+            gerechnetAlt = true;
+        h[i] = H;
+        k[i] = s / S;
+        d[i] = D;
+        switch (f) {
+        case 1: case 2: case 3: case 6: c[i] = A; break;
+        case 4: case 5: c[i] = 1.0 / A; break;
+        case 11: case 12: c[i] = A; a[i] = formArt::LinearMinus; break;
+        case 13: case 14: c[i] = -A; a[i] = formArt::LinearMinus; break;
+        case 21: case 23: c[i] = A; a[i] = formArt::QuotientPlus; break;
+        case 22: case 26: c[i] = A; a[i] = formArt::QuotientMinus; break;
+        default: c[i] = 1.0; a[i] = formArt::QuotientPlus; break;   // 24, 25
+        }
+    }
+    if ((vorher == Lane::Sonder) != (art[l] == Lane::Sonder))
+        sonderAlt = true;
+}
+
+void Formen::festSetzen(size_t g, size_t i, double wert)
+{
+    feld(g, FC)[i] = wert;
+    werte[g * np + i] = wert;
+}
+
+void Formen::einzeln(size_t g, size_t i, const double* V, double Vs)
+{
+    const size_t l = g * np + i;
+    if (art[l] == Lane::Sonder) {
+        const FormAngaben a = angabenFn(angabenKern, g, i);
+        werte[l] = funktionaleFormBerechnen(a.nummer, a.A, a.H, a.S, a.D, 0.0, {V[i], Vs});
+        return;
+    }
+    const double kind = feld(g, FArt)[i];
+    if (art[l] != Lane::Exp || kind == formArt::Produkt)
+        return;
+    // the lane's exponential and w again, as the lanes computed them
+    const double dx = V[i] - feld(g, FH)[i];
+    const double e = expEigen(dx * feld(g, FK)[i]);
+    const double w = feld(g, FD)[i] + (kind == formArt::QuotientPlus ? e : -e);
+    if (w != 0.0)
+        return;
+    const FormAngaben a = angabenFn(angabenKern, g, i);
+    werte[l] = formAusExp(a.nummer, a.A, a.H, a.S, a.D, V[i], e);
+}
+
+double Formen::einzelwertSelten(size_t g, size_t i, double V, double Vs) const
+{
+    const size_t l = g * np + i;
+    if (art[l] == Lane::Sonder) {
+        const FormAngaben a = angabenFn(angabenKern, g, i);
+        return funktionaleFormBerechnen(a.nummer, a.A, a.H, a.S, a.D, 0.0, {V, Vs});
+    }
+    // a quotient whose w is 0
+    const double dx = V - feld(g, FH)[i];
+    const double e = std::exp(dx * feld(g, FK)[i]);
+    const FormAngaben a = angabenFn(angabenKern, g, i);
+    return formAusExp(a.nummer, a.A, a.H, a.S, a.D, V, e);
+}
+
+void Formen::berechnen(const double* V, double Vs, const char* aktiv)
+{
+    if (gerechnetAlt) {
+        // only the slots with a lane of one exponential: the others keep their fixed values
+        gerechnet.clear();
+        for (size_t g = 0; g < slots; ++g)
+            if (expLanes[g])
+                gerechnet.push_back(static_cast<uint32_t>(g));
+        gerechnetAlt = false;
+    }
+    const int nullNenner = formenRechnen(gerechnet.data(), gerechnet.size(), n, np, V, block.data(), werte.data());
+    if (sonderAlt) {
+        sonder.clear();
+        for (size_t i = 0; i < n; ++i)
+            for (size_t g = 0; g < slots; ++g)
+                if (art[g * np + i] == Lane::Sonder)
+                    sonder.push_back(static_cast<uint32_t>(i * slots + g));
+        sonderAlt = false;
+    }
+    // in lane order: a neuron's forms one after the other, the neurons in chain order
+    if (nullNenner) {
+        for (size_t i = 0; i < n; ++i)
+            if (aktiv[i])
+                for (size_t g = 0; g < slots; ++g)
+                    einzeln(g, i, V, Vs);
+        return;
+    }
+    for (uint32_t l : sonder)
+        if (aktiv[l / slots])
+            einzeln(l % slots, l / slots, V, Vs);
+}
+
+} // namespace kern
