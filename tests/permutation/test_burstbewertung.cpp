@@ -1,12 +1,9 @@
 // tests/permutation/test_burstbewertung.cpp - the burst-shape rating: the template errors of
 // a resistance reflex and of an active reaction, and the rating of indexed results into
 // the RR/AR tables and their index files
-#include "ergebnis_hilfe.h"
+#include "bewertung_hilfe.h"
 #include "model/neuron.h"
-#include "model/simulationsparameter.h"
 #include "model/spikefolge.h"
-#include <filesystem>
-#include <sstream>
 
 using namespace permutationstest;
 
@@ -46,31 +43,12 @@ std::vector<float> reaktion(double luecke)
     return t;
 }
 
-std::vector<std::string> zeilen(const std::string& text)
-{
-    std::vector<std::string> z;
-    std::istringstream s(text);
-    for (std::string l; std::getline(s, l);)
-        z.push_back(l);
-    return z;
-}
-
-class Bursts : public ErgebnisFall {
+class Bursts : public BewertungsFall {
 protected:
     void SetUp() override
     {
-        ErgebnisFall::SetUp();
-        dauerVorher = simulationsParameter.simulationsDauer;
+        BewertungsFall::SetUp();
         simulationsParameter.simulationsDauer = 2.0;
-        schreibenVorher = ergebnisSchreiben;
-        std::filesystem::current_path(ordner);
-    }
-    void TearDown() override
-    {
-        std::filesystem::current_path(std::filesystem::temp_directory_path());
-        ergebnisSchreiben = schreibenVorher;
-        simulationsParameter.simulationsDauer = dauerVorher;
-        ErgebnisFall::TearDown();
     }
     NeuronDaten& neuron() { return *neuronNachNummer(1); }
     float fehler(const std::vector<float>& t) { return burstKennwerteBerechnen(neuron(), t.data(), static_cast<int>(t.size())); }
@@ -104,18 +82,6 @@ protected:
     {
         pt::dialogSkript(284, {pt::schritt::tippen(idLueckeMin, von), pt::schritt::tippen(idLueckeMax, bis), pt::schritt::klicken(1)});
     }
-    bool vorhanden(const std::string& name) const { return std::filesystem::exists(ordner + name); }
-    // nothing half-written is left in the folder
-    bool keineTeildateien() const
-    {
-        for (const auto& e : std::filesystem::directory_iterator(ordner))
-            if (e.path().extension() == ".teil")
-                return false;
-        return true;
-    }
-
-    double dauerVorher = 0.0;
-    size_t (*schreibenVorher)(const void*, size_t, std::FILE*) = nullptr;
 };
 
 } // namespace

@@ -1,8 +1,7 @@
 // tests/permutation/test_ergebniskopie.cpp - indexed records copied into new result files:
 // the numbered names, the continuation past the size limit, the header of the copies, the
 // extra values, and the ways a copy fails or stops
-#include "ergebnis_hilfe.h"
-#include <filesystem>
+#include "bewertung_hilfe.h"
 
 using namespace permutationstest;
 
@@ -10,19 +9,8 @@ namespace {
 
 int schreibZaehler = 0;
 
-class Kopie : public ErgebnisFall {
+class Kopie : public BewertungsFall {
 protected:
-    void SetUp() override
-    {
-        ErgebnisFall::SetUp();
-        schreibenVorher = ergebnisSchreiben;
-    }
-    void TearDown() override
-    {
-        ergebnisSchreiben = schreibenVorher;
-        maxBinDateiGroesse = 0;
-        ErgebnisFall::TearDown();
-    }
     // q.bin of anzahl records with e = 2 extra values {i, i + 0.5}, i + 1 AP times (mod 3)
     // and the number as value; scanned and sorted by value descending
     void indexieren(int anzahl = 6)
@@ -66,8 +54,6 @@ protected:
         pt::boxAntworten({antwort::Ja});
         return permutationsdateiSpeichern(ordner + "q.bin", erste, anzahl);
     }
-    bool vorhanden(const std::string& name) const { return std::filesystem::exists(ordner + name); }
-    size_t (*schreibenVorher)(const void*, size_t, std::FILE*) = nullptr;
 };
 
 } // namespace

@@ -1,23 +1,11 @@
 // tests/permutation/test_neubewertung.cpp - indexed results rated again with the current
 // analysis classes: the values, the two text files, the sort, the index offered, the end
 // of the last class, and the ways it stops or fails
-#include "ergebnis_hilfe.h"
-#include "model/simulationsparameter.h"
-#include <filesystem>
-#include <sstream>
+#include "bewertung_hilfe.h"
 
 using namespace permutationstest;
 
 namespace {
-
-std::vector<std::string> zeilen(const std::string& text)
-{
-    std::vector<std::string> z;
-    std::istringstream s(text);
-    for (std::string l; std::getline(s, l);)
-        z.push_back(l);
-    return z;
-}
 
 // the trains of the records 0..3: default classes rate them differently, not in this order
 const std::vector<std::vector<float>> zuege = {
@@ -27,24 +15,14 @@ const std::vector<std::vector<float>> zuege = {
     {0.2f, 0.3f, 0.52f, 0.6f, 0.9f, 1.0f, 1.1f},
 };
 
-class Neubewertung : public ErgebnisFall {
+class Neubewertung : public BewertungsFall {
 protected:
     void SetUp() override
     {
-        ErgebnisFall::SetUp();
-        dauerVorher = simulationsParameter.simulationsDauer;
+        BewertungsFall::SetUp();
         simulationsParameter.simulationsDauer = 1.5;
-        schreibenVorher = ergebnisSchreiben;
         analyseKlassen = standardKlassen();
         permutationsDefinition.apAnzahlBeruecksichtigen = 0;
-        std::filesystem::current_path(ordner);
-    }
-    void TearDown() override
-    {
-        std::filesystem::current_path(std::filesystem::temp_directory_path());
-        ergebnisSchreiben = schreibenVorher;
-        simulationsParameter.simulationsDauer = dauerVorher;
-        ErgebnisFall::TearDown();
     }
     // r.bin of the trains (repeated to anzahl records), values 100 + number, scanned
     void indexieren(size_t anzahl = 4)
@@ -65,10 +43,6 @@ protected:
         t.back().ende = 1.5f;
         return analyseKlassenZuordnen(t, 0, zuege[i].data(), static_cast<int>(zuege[i].size()));
     }
-    bool vorhanden(const std::string& name) const { return std::filesystem::exists(ordner + name); }
-
-    double dauerVorher = 0.0;
-    size_t (*schreibenVorher)(const void*, size_t, std::FILE*) = nullptr;
 };
 
 } // namespace
