@@ -250,3 +250,30 @@ TEST_F(Bursts, TabellenUndDateienBeiJedemAusgangGeschlossen)
     EXPECT_TRUE(keineTeildateien());
     EXPECT_FALSE(modusStatus & modusBit::DateiOperation);
 }
+
+// The menu command loads index files when nothing is loaded and rates the entries in the
+// order of their numbers.
+TEST_F(Bursts, BefehlLaedtEinenIndexUndBewertetNachNummern)
+{
+    modusAn();
+    indexieren({reaktion(0.1), reaktion(0.12), reaktion(0.14)});
+    std::vector<PermutationsIndexEintrag> e(z().index.rbegin(), z().index.rend());
+    IndexKopf k;
+    k.synapsenAnzahl = 2;
+    k.levelAnzahl = 3;
+    k.pfade = {ordner + "r.bin"};
+    k.klassen.resize(2);
+    testhilfe::schreiben(ordner + "r.inx", indexKodieren(k, e));
+    permutationDatenFreigeben();
+
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "r.inx")});
+    pt::boxAntworten({antwort::Nein, antwort::Ok});
+    lueckenDialog();
+    befehl(befehlPmtBurstBewertung);
+    const std::vector<std::string> ar = zeilen(testhilfe::lesen(ordner + "netz 1 AR.txt"));
+    ASSERT_EQ(ar.size(), 5u);
+    for (size_t i = 0; i < 3; ++i)
+        EXPECT_EQ(ar[2 + i].substr(0, 2), std::to_string(i) + "\t");
+    EXPECT_EQ(nummern(), (std::vector<int>{0, 1, 2}));
+    EXPECT_TRUE(vorhanden("netz 1 AR.inx"));
+}

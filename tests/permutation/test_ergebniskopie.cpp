@@ -91,6 +91,18 @@ TEST_F(Kopie, KleineGrenzeSetztInDerNaechstenFreienNummerFort)
     }
     EXPECT_EQ(gelesen, (std::vector<int>{5, 4, 3, 2, 1, 0}));
     EXPECT_FALSE(modusStatus & modusBit::DateiOperation);
+
+    // the copies scanned as results of one permutation, their records loaded
+    permutationDatenFreigeben();
+    for (const char* name : {"kopie 1 0001.bin", "kopie 1 0003.bin", "kopie 1 0004.bin"})
+        permutationsdateiLesen((ordner + name).c_str(), ladeModus::Muster);
+    modusStatus &= ~modusBit::DateiOperation;
+    EXPECT_EQ(nummern(), (std::vector<int>{5, 4, 3, 2, 1, 0}));
+    pt::dialogSkript(146, {pt::schritt::tippen(1251, "max"), pt::schritt::klicken(1)});
+    ASSERT_EQ(permutationErgebnisseLaden(0, -1, 0, nullptr), 1);
+    ASSERT_EQ(z().ergebnisse.size(), 6u);
+    EXPECT_EQ(z().ergebnisse[1].zusatzWerte, (std::vector<float>{4.0f, 4.5f}));
+    EXPECT_EQ(boxen().size(), 1u);
 }
 
 // From a given number on, as many as asked; a number no entry has is said (208) before

@@ -113,6 +113,20 @@ TEST_F(Neubewertung, LetzteKlasseNachDemLaufendeFragtNachEinemEnde)
     EXPECT_TRUE(nichtsGeladen());
 }
 
+// A run's duration that single precision rounds down (1.4 s) is the last class's end as it
+// stands: no end is asked for, which no answer could ever satisfy.
+TEST_F(Neubewertung, DauerInEinfacherGenauigkeitFragtNichtOhneEnde)
+{
+    indexieren();
+    simulationsParameter.simulationsDauer = 1.4;
+    analyseKlassen.back().start = 1.0f;
+    pt::dateiAntworten({pt::dateiAbbruch()});
+    const size_t dialoge = pt::dialogLog().size();
+    ASSERT_EQ(binDateiBewerten(-1), 1);
+    EXPECT_EQ(pt::dialogLog().size(), dialoge);
+    EXPECT_EQ(analyseKlassen.back().ende, 1.4f);
+}
+
 // Without a class nothing is rated: no value changes, no file is written, no dialog opens,
 // and 0 comes back. Through the command, Cancel at question 544 does the same.
 TEST_F(Neubewertung, OhneKlasseWirdNichtsBewertet)
