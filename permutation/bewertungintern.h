@@ -41,6 +41,10 @@ private:
 // "<the network file's folder>/<name>"
 std::string imNetzordner(const std::string& name);
 
+// The result files of the walk are still those it opened and the index still holds its
+// entries: what ran while messages were pumped may have unloaded them.
+bool ergebnisseNochDa(const std::vector<Dateifenster>& fenster, int anzahl);
+
 // how a walk over the indexed records ended
 enum class Durchlauf { Fertig, Gestoppt, Fehler };
 

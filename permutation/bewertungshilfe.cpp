@@ -10,6 +10,7 @@
 #include "platform/pfad.h"
 #include "platform/system.h"
 #include "texts/texte.h"
+#include <algorithm>
 #include <cmath>
 #include <cstdarg>
 #include <filesystem>
@@ -105,6 +106,17 @@ void fortschrittZeigen(int fertig, int anzahl, double anfang)
 
 } // namespace
 
+bool ergebnisseNochDa(const std::vector<Dateifenster>& fenster, int anzahl)
+{
+    const PermutationsErgebnisZustand& z = permutationsErgebnisse;
+    if (z.index.size() < static_cast<size_t>(std::max(anzahl, 0)) || z.dateien.handles.size() != fenster.size())
+        return false;
+    for (size_t i = 0; i < fenster.size(); ++i)
+        if (z.dateien.handles[i].get() != fenster[i].datei())
+            return false;
+    return true;
+}
+
 Durchlauf eintraegeDurchlaufen(int anzahl, const char* statusText,
                                const std::function<bool(PermutationsIndexEintrag&, PermutationsErgebnis&)>& tun)
 {
@@ -135,7 +147,7 @@ Durchlauf eintraegeDurchlaufen(int anzahl, const char* statusText,
             continue;
         fortschrittZeigen(i + 1, anzahl, anfang);
         nachrichtenVerarbeiten();
-        if (!(modusStatus & modusBit::DateiOperation)) {
+        if (!(modusStatus & modusBit::DateiOperation) || !ergebnisseNochDa(fenster, anzahl)) {
             ende = Durchlauf::Gestoppt;
             break;
         }

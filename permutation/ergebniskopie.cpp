@@ -225,6 +225,9 @@ int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, in
             std::snprintf(prozent, sizeof prozent, "\t%.0f %%", fertig * 100.0 / (ende - start));
             statusTeilSetzen(1, prozent);
             nachrichtenVerarbeiten();
+            // what ran meanwhile may have unloaded the results: the copy ends with what it has
+            if (!ergebnisseNochDa(fenster, ende))
+                break;
         }
         if (!(modusStatus & modusBit::DateiOperation)) {
             modusStatus |= modusBit::DateiOperation;

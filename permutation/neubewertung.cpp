@@ -30,6 +30,8 @@ bool letztesKlassenendeSetzen()
     const float dauer = static_cast<float>(simulationsParameter.simulationsDauer);
     analyseKlassen.back().ende = dauer;
     for (;;) {
+        if (analyseKlassen.empty())
+            return false;
         const Analyseklasse& letzte = analyseKlassen.back();
         if (letzte.start < letzte.ende && !(letzte.ende < dauer))
             return true;
