@@ -161,7 +161,7 @@ bool tabelleAnlegen(Vorlagenausgabe& a, const std::string& stamm, const char* ku
 int spikeverteilungBewerten(int anzahl)
 {
     PermutationsErgebnisZustand& z = permutationsErgebnisse;
-    // 1.
+    // 1. results to rate
     if (z.dateien.namen.empty() || z.index.empty()) {
         hinweisBox(meldungsTexte[50]);
         return 0;
@@ -220,7 +220,7 @@ int spikeverteilungBewerten(int anzahl)
         permutationDatenFreigeben();
         return 0;
     }
-    // 10.
+    // 10. the tables take their names, the fitting trains their index files
     for (Vorlagenausgabe* a : {&reflex, &reaktion})
         if (!a->tabelle.abschliessen()) {
             hinweisBox(meldungFormatieren(75, a->tabelle.pfad()));

@@ -144,7 +144,7 @@ int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, in
         start = static_cast<int>(gefunden - z.index.begin());
     }
     const int ende = anzahl < 0 ? eintraege : static_cast<int>(std::min<int64_t>(int64_t{start} + anzahl, eintraege));
-    // 2.
+    // 2. files to copy from, and classes to locate their fields
     if (z.dateien.namen.empty()) {
         if (velnorInfoBox(meldungsTexte[83]) == antwort::Abbrechen)
             programmBeenden();
@@ -169,7 +169,7 @@ int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, in
         hinweisBox(meldungsTexte[80]);
         return 0;
     }
-    // 4. and 5.
+    // 4. and 5. the name, and the first output file with its header
     std::string ordner, name;
     int d = 0;
     if (!zielWaehlen(startPfad, ordner, name, d))
@@ -177,12 +177,12 @@ int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, in
     Ausgabedatei aus;
     if (!ausgabeBeginnen(aus, kopiePfad(ordner, name, d), kopf))
         return 0;
-    // 6.
+    // 6. the single result is no part of a copy
     z.einzel = PermutationsErgebnis{};
     statusTeilSetzen(0, "\tlese ergebnisse ein");
     modusStatus |= modusBit::DateiOperation;
     cursorSetzen(standardCursor(cursorArt::Warten));
-    // 7. and 8.
+    // 7. and 8. each record read whole and written, the stop asked about every 100
     const int klassen = klassenAnzahlKopien;
     bool gut = true;
     for (int i = start; i < ende; ++i) {
@@ -237,7 +237,7 @@ int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, in
             }
         }
     }
-    // 9.
+    // 9. the last file takes its name
     statusTeilSetzen(1, "");
     cursorSetzen(standardCursor(cursorArt::Pfeil));
     modusStatus &= ~modusBit::DateiOperation;
