@@ -707,6 +707,9 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlPmtLevelHaeufigkeit, ergebnisBefehl, mitErgebnisIndex},
     {befehlPmtAusgabe, ergebnisBefehl, mitErgebnisIndex},
     {befehlPmtErgebnisAnzahl, ergebnisBefehl, mitErgebnisIndex},
+    {befehlPmtNeuBewerten, ergebnisBefehl, ergebnisseLadbar},
+    {befehlPmtBurstBewertung, ergebnisBefehl, ergebnisseLadbar},
+    {befehlPmtNeueBinDatei, ergebnisBefehl, mitErgebnisIndex},
     // the permutation mode's switches
     {befehlPmtTeilsimulation, schalterBefehl, immer},
     {befehlPmtFensterNachFreier, schalterBefehl, immer},

@@ -1,9 +1,11 @@
 // permutation/ergebnisbefehle.cpp - the main window's commands of the permutation results:
-// loading, saving the index, sorting, duplicates, frequencies, export, closing, the count
+// loading, saving the index, sorting, duplicates, frequencies, export, closing, the count,
+// re-rating, the burst-shape rating and copying into a new result file
 //
 // While a result file is read or written the loop pumps messages: a second file operation
 // from the menu meanwhile would pull the index away under it, so it is refused.
 #include "core/status.h"
+#include "permutation/definition.h"
 #include "permutation/ergebnisdatei.h"
 #include "permutation/ergebnisintern.h"
 #include "permutation/ergebnisse.h"
@@ -44,6 +46,55 @@ void laden(int modus, bool sortieren)
     anzeigeOeffnen();
 }
 
+// The commands that rate load an index first when none is loaded (without opening the
+// display); the entries are sorted by number. false when nothing is loaded.
+bool indexBereitstellen(int modus)
+{
+    if (zustand().index.empty()) {
+        entladen();
+        if (permutationsdateiLesen(nullptr, modus) == 0) {
+            entladen();
+            return false;
+        }
+        modusStatus |= modusBit::IndexGeladen | modusBit::ErgebnisseVerfuegbar;
+    }
+    permutationIndexSortierenNach(zustand().index, sortierSchluessel::NummerAuf);
+    return true;
+}
+
+// Without a class the user reads an analysis file (Yes) or defines classes in dialog 212
+// (No); Cancel, or no class after either, rates nothing.
+bool klassenBereitstellen()
+{
+    if (!analyseKlassen.empty())
+        return true;
+    const int antwort = sysInfoBox(meldungsTexte[544], knoepfe::JaNeinAbbrechen);
+    if (antwort == antwort::Ja)
+        permutationsdefinitionLesen(1, &permutationsDefinition.apAnzahlBeruecksichtigen, &analyseKlassen);
+    else if (antwort == antwort::Nein)
+        analyseParameterDialogOeffnen();
+    return !analyseKlassen.empty();
+}
+
+// "Ergebnis neu Bewerten ..."
+void neuBewerten()
+{
+    if (!indexBereitstellen(ladeModus::Bewerten) || !klassenBereitstellen())
+        return;
+    // a failed re-rating leaves nothing loaded
+    if (binDateiBewerten(-1) == 0 && zustand().index.empty())
+        entladen();
+}
+
+// "Ergebnisse nach Bursts bewerten"
+void nachBurstsBewerten()
+{
+    if (!indexBereitstellen(ladeModus::NurIndex))
+        return;
+    if (spikeverteilungBewerten(-1) == 0 && zustand().index.empty())
+        entladen();
+}
+
 void teilweiseSpeichern()
 {
     const int anzahl = ergebnisAnzahlErfragen(static_cast<int>(zustand().index.size()));
@@ -78,6 +129,8 @@ void ergebnisBefehl(Fenster f, int befehl)
     case befehlPmtIndexPartiellLesen: laden(ladeModus::Partiell, true); return;
     case befehlPmtIndexAusBinDateien: indexAusDatendateienErstellen(""); return;
     case befehlPmtErgebnisdateienSchliessen: entladen(); return;
+    case befehlPmtNeuBewerten: neuBewerten(); return;
+    case befehlPmtBurstBewertung: nachBurstsBewerten(); return;
     }
     // the rest works on a loaded index
     if (zustand().index.empty()) {
@@ -98,6 +151,10 @@ void ergebnisBefehl(Fenster f, int befehl)
     case befehlPmtAusgabe:
         if (exportParameterDialogOeffnen(f) == 1)
             permutationTextdateiSpeichern();
+        break;
+    case befehlPmtNeueBinDatei:
+        // every entry, proposed under the first listed result file's name
+        permutationsdateiSpeichern(zustand().dateien.namen.empty() ? "" : zustand().dateien.namen.front(), -1, -1);
         break;
     case befehlPmtErgebnisAnzahl:
         if (permutationErgebnisseLaden(0, -1, ladeFlag::AnzahlFragen, nullptr) == 1)

@@ -55,9 +55,14 @@ int permutationsErgebnisKopfSchreiben(std::FILE* datei)
     kopf.apFlag = d.apAnzahlBeruecksichtigen;
     kopf.klassen = analyseKlassen;
     kopf.zusatzAnzahl = d.zusatzAnzahl;
+    return permutationsErgebnisKopfSchreiben(datei, kopf);
+}
+
+int permutationsErgebnisKopfSchreiben(std::FILE* datei, const PermutationsKopf& kopf)
+{
     const std::string bytes = ergebnisKopfKodieren(kopf);
-    const long erster = static_cast<long>(ersterSatzOffset(kopf.level.size(), static_cast<uint64_t>(std::max(d.levelAnzahl, 0)),
-                                                           analyseKlassen.size()));
+    const long erster = static_cast<long>(ersterSatzOffset(kopf.level.size(), static_cast<uint64_t>(std::max(kopf.levelAnzahl, 0)),
+                                                           kopf.klassen.size()));
     return blockSchreiben(datei, bytes) && std::fseek(datei, erster, SEEK_SET) == 0 ? 1 : 0;
 }
 

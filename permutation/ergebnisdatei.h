@@ -9,6 +9,9 @@
 // version words as they stand (a series sets -1 and 1 first); then the file stands at the
 // first record's place. 1, or 0 when a write failed.
 int permutationsErgebnisKopfSchreiben(std::FILE* datei);
+// the same for a header given whole (a copy of loaded results writes their counts and classes)
+struct PermutationsKopf;
+int permutationsErgebnisKopfSchreiben(std::FILE* datei, const PermutationsKopf& kopf);
 // The evaluation neuron's spike train of the run just finished, rated against the classes
 // (with extra values: no rating, the quality is the number). With a file the record is
 // appended and flushed, geschrieben false when that failed; without one the single result

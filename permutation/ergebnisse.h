@@ -93,6 +93,28 @@ void permutationTextdateiSpeichern();
 // entries: all) used each level, saved as a text file. 1 when saved.
 int synapsenstaerkenHaeufigkeitSpeichern(int anzahl);
 
+// ---- re-rating, the burst-shape rating and copies of indexed results ------------------------
+// Every indexed spike train of the first anzahl entries (below 0 or past the entries: all)
+// rated again with the current classes: the values go into the entries and into
+// "index_unsortiert.txt" and "index_sortiert.txt" of the working folder, the entries are
+// sorted by value and may be saved as an index. 1 when done; 0 on failure, stop or cancel
+// (everything unloaded then, except when no class exists: nothing is rated).
+int binDateiBewerten(int anzahl);
+// The first burst or bursts of the neuron's last burst search compared with the template
+// of a resistance reflex (one burst) or of an active reaction (two bursts); the burst's
+// middle (or the gap's) is written back. The template error, or -1 when the train does
+// not fit (the neuron's result code says why: 16 too few spikes, 4 no fit).
+float burstKennwerteBerechnen(NeuronDaten& neuron, const float* apZeiten, int anzahl);
+// Every indexed spike train of the first anzahl entries run through the burst search of
+// the evaluation neuron and rated by burstKennwerteBerechnen; the fitting ones go into
+// "<net> d RR.txt"/"<net> d AR.txt" and index files of the same names. 1 when done.
+int spikeverteilungBewerten(int anzahl);
+// The records of anzahl entries (below 0: all) from the entry numbered ersteNummer (below
+// 0: the first entry) copied in index order into a new result file, continued in numbered
+// files past the size limit. startPfad proposes the name. 1 when done or stopped by the
+// user, 0 on failure or cancel.
+int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, int anzahl);
+
 // ---- the commands of the results ---------------------------------------------------------------
 void ergebnisBefehl(plattform::Fenster f, int befehl);
 // when their items may be chosen: in the mode, no run and no file operation going

@@ -82,35 +82,6 @@ ErgebnisBauer basis(int zusatz, std::vector<uint64_t>& felder)
     return b;
 }
 
-std::string mutiert(std::string b, std::mt19937& zufall, const std::vector<uint64_t>& felder)
-{
-    constexpr int32_t gross[] = {INT32_MAX, INT32_MIN, -1, 0x40000000, 0x7FFFFFF0, 100000, 1025, 21};
-    switch (zufall() % 4) {
-    case 0: b.resize(zufall() % b.size()); break;
-    case 1:
-        for (unsigned n = 1 + zufall() % 8; n > 0; --n)
-            b[zufall() % b.size()] ^= static_cast<char>(1u << (zufall() % 8));
-        break;
-    case 2: {
-        const uint64_t stelle = felder[zufall() % felder.size()];
-        const int32_t w = gross[zufall() % std::size(gross)];
-        for (int i = 0; i < 4 && stelle + static_cast<uint64_t>(i) < b.size(); ++i)
-            b[stelle + static_cast<uint64_t>(i)] = static_cast<char>((static_cast<uint32_t>(w) >> (8 * i)) & 0xFF);
-        break;
-    }
-    default: {
-        std::vector<size_t> marken;
-        for (size_t p = 0; p + 4 <= b.size(); p += 4)
-            if (b.compare(p, 4, "\xFF\xFF\xFF\xFF", 4) == 0)
-                marken.push_back(p);
-        if (!marken.empty())
-            b.replace(marken[zufall() % marken.size()], 4, 4, '\0');
-        break;
-    }
-    }
-    return b;
-}
-
 } // namespace
 
 // Result files: whatever the damage, the scan indexes only entries inside the file, and the
