@@ -40,7 +40,7 @@ int freieNeuronNummern()
     return frei;
 }
 
-// Step 6 of the import: the time measurement and detection start afresh over the whole run.
+// Late in the import: the time measurement and detection start afresh over the whole run.
 void messzustandZuruecksetzen()
 {
     if (diagrammOptionen.blockgroesse < 1)

@@ -185,7 +185,6 @@ void fuellen(Fenster dlg)
     // what may be deleted or added
     elementZeigen(dlg, idLoeschen, !((it == l.begin() && l.size() > 1) || inaktivierend));
     elementZeigen(dlg, idNeu, inBenutzung(k));
-    // 7.
     elementTextSetzen(dlg, idAnzahl, dialogTextFormatieren(485, static_cast<int>(l.size())));
 }
 

@@ -48,7 +48,6 @@ int dateinamenNummerieren(const std::string& pfad, int anzahl, int breite)
     wahl.name = name;
     wahl.filter = {{"dateinamen-stamm (*." + wahl.endung + ")", "*." + wahl.endung}, {"alle Dateien (*.*)", "*.*"}};
     wahl.titel = "stamm des dateinamens zum nummerieren ausw\xE4hlen";
-    // 2.
     if (!dateiWaehlen(nullptr, wahl))
         return 0;
     while (wahl.ordner.size() > 1 && (wahl.ordner.back() == '/' || wahl.ordner.back() == '\\'))

@@ -299,7 +299,6 @@ intptr_t speichern(Fenster dlg, int id)
     const std::string pfad = izhikevichTypenPfad();
     if (!izhikevichTypenSchreiben(pfad, simulationsParameter.izhikevichSchrittweite, typen))
         hinweisBox(meldungFormatieren(223, pfad));
-    // 5.
     undoSchrittSpeichern(undoListe);
     dialogSchliessen(dlg, rahmen, 1, true);
     if (id == befehlOkF2)

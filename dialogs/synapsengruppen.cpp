@@ -338,7 +338,6 @@ void anwenden(Fenster dlg, int id)
             if (!mitgliedText(m).empty())
                 aufMitgliedAnwenden(*synapseNachId(m));
     }
-    // 4.
     if (id == idNurAngezeigte) {
         if (gezeigt)
             mitgliedZeigen(gezeigt);

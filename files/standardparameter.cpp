@@ -243,7 +243,6 @@ int definitionsDateiLesen(NeuronDaten* neuron, int first, int count)
     // the reader would answer its next call for any text with nothing: it starts afresh
     zeileLesen(anfang, nullptr, 0);
 
-    // 6.
     if (std::fclose(f) != 0) {
         plattform::hinweisBox(meldungFormatieren(434));
         return 0;

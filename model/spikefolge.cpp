@@ -169,16 +169,16 @@ int spikefolgeBewerten(NeuronDaten& neuron, const float* zeiten, int anzahl)
 {
     const SpikefolgenEinstellungen& e = neuron.spikefolge;
     SpikefolgenBewertung& b = neuron.spikefolgenBewertung;
-    // 1. a fresh block; the settings stay
+    // a fresh block; the settings stay
     b = SpikefolgenBewertung{};
     const int spikes = zeiten ? std::max(anzahl, 0) : 0;
-    // 2. four intervals at least
+    // four intervals at least
     if (spikes == 0)
         return b.code = code::KeineSpikes;
     if (spikes < 5)
         return b.code = code::ZuWenige;
 
-    // 3. the intervals; the entry behind them holds the last spike and the run's duration
+    // the intervals; the entry behind them holds the last spike and the run's duration
     const int n = spikes - 1;
     const double dauer = simulationsParameter.simulationsDauer;
     try {
@@ -200,7 +200,7 @@ int spikefolgeBewerten(NeuronDaten& neuron, const float* zeiten, int anzahl)
         kleinste.dazu(b.intervalle[i].isi);
     const double grenze = e.burstFaktor * kleinste.mittel();
 
-    // 6. the first interval above the limit: the one before it separates bursts
+    // the first interval above the limit: the one before it separates bursts
     for (int i = viertel; i < n; ++i)
         if (b.intervalle[i].isi > grenze) {
             b.schwelle = b.intervalle[i - 1].isi;
@@ -213,14 +213,14 @@ int spikefolgeBewerten(NeuronDaten& neuron, const float* zeiten, int anzahl)
             break;
         }
 
-    // 7. no gap: tonic, irregular, or one burst by the flags; tonic and irregular are final
+    // no gap: tonic, irregular, or one burst by the flags; tonic and irregular are final
     if (b.code == 0) {
         b.code = ohneLuecke(b, e, grenze, zeiten[0], dauer - zeiten[n]);
         if (b.code & (code::Tonisch | code::Irregulaer))
             return b.code;
     }
 
-    // 8. the bursts, walking the intervals in time order
+    // the bursts, walking the intervals in time order
     std::sort(anfang, ende, nachZeit);
     Summe offen;
     bool burstOffen = false;
@@ -251,7 +251,7 @@ int spikefolgeBewerten(NeuronDaten& neuron, const float* zeiten, int anzahl)
         }
     }
 
-    // 9. a burst still open ends at the last spike: valid with room behind it, or when a
+    // a burst still open ends at the last spike: valid with room behind it, or when a
     // burst may last to the run's end
     if (burstOffen) {
         const double letzte = b.intervalle[n].zeit;

@@ -62,7 +62,7 @@ bool benutzerKanaeleVorbereiten(NeuronDaten& n)
     return true;
 }
 
-// step 2 for one neuron; false when its user channels refuse
+// one neuron's start state; false when its user channels refuse
 bool neuronStartzustand(NeuronDaten& n)
 {
     const ParameterVektor& P = n.parameter;

@@ -49,7 +49,7 @@ void rauschenSchritt(NeuronDaten& n, double T)
     }
 }
 
-// The user channels of step 6; adds their currents to ionenStromSumme.
+// The user channels, computed after the membrane currents; adds their currents to ionenStromSumme.
 void benutzerKanaeleBerechnen(NeuronDaten& n, FormSpannungen u, int methode, double T)
 {
     const double V0 = u.V;

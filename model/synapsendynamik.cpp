@@ -286,10 +286,8 @@ void chemischeSynapse(SynapseDaten& s, SynapsenPool& P)
 {
     const double t = laufZustand.t;
     const double T = simulationsParameter.schrittweite;
-    // 5a.
     double r = freisetzungsAnteil(s.quellPotential, s.freisetzungsSchwelle, s.freisetzungsBereich);
     const double schwellenAnteil = r;
-    // 5b.
     if (s.psp.an)
         r = xlpspAktualisieren(s.psp, schwellenAnteil, t);
     // 5c - 5e.

@@ -70,7 +70,7 @@ int zielKompartiment(int modus, int a, int n, int kompartimente, bool elektrisch
     return std::min(c, kompartimente - 1);
 }
 
-// ---- step 4.1 of the run start -----------------------------------------------------------
+// ---- the synapses at the run start --------------------------------------------------------
 bool synapsenLaufVorbereiten(NeuronDaten& neuron)
 {
     const Simulationsparameter& sp = simulationsParameter;

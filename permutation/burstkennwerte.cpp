@@ -161,7 +161,7 @@ bool tabelleAnlegen(Vorlagenausgabe& a, const std::string& stamm, const char* ku
 int spikeverteilungBewerten(int anzahl)
 {
     PermutationsErgebnisZustand& z = permutationsErgebnisse;
-    // 1. results to rate
+    // results to rate
     if (z.dateien.namen.empty() || z.index.empty()) {
         hinweisBox(meldungsTexte[50]);
         return 0;
@@ -170,7 +170,7 @@ int spikeverteilungBewerten(int anzahl)
     const int eintraege = static_cast<int>(z.index.size());
     if (anzahl < 0 || anzahl > eintraege)
         anzahl = eintraege;
-    // 2. the burst search's settings of the evaluation neuron; without one nothing is rated
+    // the burst search's settings of the evaluation neuron; without one nothing is rated
     NeuronDaten* neuron = auswerteNeuron();
     if (!neuron) {
         hinweisBox(meldungsTexte[1275]);
@@ -178,14 +178,14 @@ int spikeverteilungBewerten(int anzahl)
     }
     if (spikefolgenParameterDialogFuer(fensterhandles.hauptfenster, neuron) != 1)
         return 0;
-    // 4. the two tables
+    // the two tables
     const int dateiNummer = freieDateiNummer();
     const std::string stamm = imNetzordner(dateipfade.netzName + " " + std::to_string(dateiNummer));
     Vorlagenausgabe reflex, reaktion;
     if (!tabelleAnlegen(reflex, stamm, "RR", "spikeverteilung: widerstandsreflex\nnummer\tRR-fehler\tburst-anfang\tburst-mitte\tpmt-fehler\n") ||
         !tabelleAnlegen(reaktion, stamm, "AR", "spikeverteilung: aktive reaktion\nnummer\tAR-fehler\tluecke-anfang\tluecke-mitte\tpmt-fehler\n"))
         return 0;
-    // 3. and 5. to 8. each train through the burst search and the templates
+    // each train through the burst search and the templates
     bool neuronWeg = false;
     const Durchlauf ende = eintraegeDurchlaufen(anzahl, "\tsuche Bursts", [&](PermutationsIndexEintrag& e, PermutationsErgebnis& r) {
         // the neuron is looked up anew: the user may have deleted it while the walk pumped
@@ -215,12 +215,12 @@ int spikeverteilungBewerten(int anzahl)
     for (const Vorlagenausgabe* a : {&reflex, &reaktion})
         if (a->tabelle.fehlerhaft())
             hinweisBox(meldungFormatieren(75, a->tabelle.pfad()));
-    // 9. a stop or a failure leaves nothing loaded
+    // a stop or a failure leaves nothing loaded
     if (ende != Durchlauf::Fertig) {
         permutationDatenFreigeben();
         return 0;
     }
-    // 10. the tables take their names, the fitting trains their index files
+    // the tables take their names, the fitting trains their index files
     for (Vorlagenausgabe* a : {&reflex, &reaktion})
         if (!a->tabelle.abschliessen()) {
             hinweisBox(meldungFormatieren(75, a->tabelle.pfad()));

@@ -39,7 +39,7 @@ void markierungLoeschen()
 
 void piep() { piepen(1000, 100); }
 
-// 1. the level count, 2 to 20; anything else beeps and asks again. 0 on Cancel.
+// the level count, 2 to 20; anything else beeps and asks again. 0 on Cancel.
 int levelAnzahlErfragen(int bisher)
 {
     for (;;) {
@@ -58,7 +58,7 @@ int levelAnzahlErfragen(int bisher)
     }
 }
 
-// 4. A neuron chosen by a click on the network window: the events are passed on one pass
+// A neuron chosen by a click on the network window: the events are passed on one pass
 // at a time until a neuron is marked. 0 when command 239 ended the definition meanwhile or
 // the program closes.
 int neuronPerKlick()
@@ -87,7 +87,7 @@ std::string name(int nummer)
 
 enum class Ausgang { Weiter, Abbruch };
 
-// 7. the presynaptic passes of one postsynaptic neuron
+// the presynaptic passes of one postsynaptic neuron
 Ausgang praesynaptischeWaehlen(PermutationsDefinition& d, int post)
 {
     int genommen = 0;
@@ -144,23 +144,19 @@ void (*klickWartenPause)() = kurzWarten;
 int permutationDefinieren()
 {
     PermutationsDefinition d = permutationsDefinition;
-    // 1.
     d.levelAnzahl = levelAnzahlErfragen(permutationsDefinition.levelAnzahl);
     if (d.levelAnzahl == 0)
         return 0;
-    // 2.
     neuronMarkieren(nullptr, 0);
     d.letzteNummer = 0;
-    // 3.
     if (frage(meldungsTexte[52], knoepfe::OkAbbrechen) == antwort::Abbrechen)
         return 0;
-    // 4. and 5.
     d.auswerteNeuron = neuronPerKlick();
     if (d.auswerteNeuron == 0)
         return 0;
     d.postsynaptischeAnzahl = 0;
     d.synapsen.clear();
-    // 6. the postsynaptic passes
+    // the postsynaptic passes
     for (;;) {
         markierungLoeschen();
         const int antwort = frage(meldungsTexte[53], knoepfe::JaNeinAbbrechen);
@@ -177,7 +173,6 @@ int permutationDefinieren()
         if (praesynaptischeWaehlen(d, post) == Ausgang::Abbruch)
             return 0;
     }
-    // 8.
     markierungLoeschen();
     hinweisBox(meldungsTexte[57]);
     if (fensterhandles.hauptfenster)

@@ -243,7 +243,7 @@ int klassenLesen(const Schluesselzeilen& z, const std::string& pfad, Gelesen& g)
     return *c;
 }
 
-// Step 3 to 6 of a definition file: the evaluation neuron, the counts and the varied
+// The middle of a definition file: the evaluation neuron, the counts and the varied
 // synapses. false when the read ends (said in a message where the file is at fault).
 bool definitionLesen(const Schluesselzeilen& z, const std::string& pfad, Gelesen& g)
 {
@@ -303,7 +303,7 @@ bool definitionLesen(const Schluesselzeilen& z, const std::string& pfad, Gelesen
     return true;
 }
 
-// Step 9: the extra-parameter block with the Izhikevich step. false when the user cancels.
+// The extra-parameter block with the Izhikevich step. false when the user cancels.
 bool zusatzLesen(const Schluesselzeilen& z, Gelesen& g)
 {
     PermutationsDefinition& d = g.definition;

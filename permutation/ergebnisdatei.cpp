@@ -77,7 +77,7 @@ float permutationsErgebnisBewerten(int nummer, std::FILE* datei, bool* geschrieb
     e.apAnzahl = static_cast<int>(e.apZeiten.size());
     e.level = permutationsLaufstand.level;
     e.klassenWerte.assign(static_cast<size_t>(c), 0.0f);
-    // 1. the rating, each AP offered to the classes from class 0 on
+    // the rating, each AP offered to the classes from class 0 on
     if (zusatz) {
         e.wert = static_cast<float>(nummer);
     } else {
@@ -89,14 +89,14 @@ float permutationsErgebnisBewerten(int nummer, std::FILE* datei, bool* geschrieb
                 e.klassenWerte[static_cast<size_t>(k)] = 1.0f / (a.isiSumme / static_cast<float>(a.intervalle));
         }
     }
-    // 2. the record
+    // the record
     if (datei) {
         const bool gut = blockSchreiben(datei, ergebnisSatzKodieren(e, c, d.zusatzAnzahl));
         if (geschrieben)
             *geschrieben = gut;
         return e.wert;
     }
-    // 3. the single result of a run without a file
+    // the single result of a run without a file
     const float wert = e.wert;
     permutationsErgebnisse.einzel = std::move(e);
     return wert;
@@ -110,7 +110,7 @@ int permutationIndexSpeichern(const char* pfad, int anzahl)
 int permutationIndexSpeichern(const char* pfad, int anzahl, const std::vector<PermutationsIndexEintrag>& eintraege)
 {
     PermutationsErgebnisZustand& z = permutationsErgebnisse;
-    // 1. the path
+    // the path
     std::string ziel = pfad ? pfad : "";
     if (!pfad) {
         DateiWahl wahl;
@@ -126,7 +126,7 @@ int permutationIndexSpeichern(const char* pfad, int anzahl, const std::vector<Pe
             wahl.endung = "inx";
         ziel = gewaehlterPfad(wahl);
     }
-    // 2. how many
+    // how many
     const int vorhanden = static_cast<int>(eintraege.size());
     if ((anzahl < 0 || anzahl > vorhanden) && vorhanden > 0)
         anzahl = vorhanden;
@@ -139,7 +139,7 @@ int permutationIndexSpeichern(const char* pfad, int anzahl, const std::vector<Pe
             hinweisBox(meldungFormatieren(1255, p));
             return 0;
         }
-    // 3. the file
+    // the file
     IndexKopf kopf;
     kopf.marke = dateiMarke;
     kopf.version = 2;

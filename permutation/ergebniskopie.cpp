@@ -93,6 +93,11 @@ bool zielWaehlen(const std::string& startPfad, std::string& ordner, std::string&
         }
         if (sysInfoBox(meldungFormatieren(1276, w.name, d), knoepfe::JaNein) != antwort::Ja)
             continue;
+        // the dialog asked about the name as typed; the copy writes the numbered file, which
+        // must not replace an existing one unasked
+        if (const std::string erste = kopiePfad(w.ordner, w.name, d);
+            dateiExistiert(erste) && sysInfoBox(meldungFormatieren(1278, erste), knoepfe::JaNein) != antwort::Ja)
+            continue;
         ordner = w.ordner;
         name = w.name;
         return true;
@@ -131,7 +136,7 @@ struct DateienSchliessen {
 int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, int anzahl)
 {
     PermutationsErgebnisZustand& z = permutationsErgebnisse;
-    // 1. where the copy starts and ends
+    // where the copy starts and ends
     const int eintraege = static_cast<int>(z.index.size());
     int start = 0;
     if (ersteNummer >= 0) {
@@ -144,7 +149,7 @@ int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, in
         start = static_cast<int>(gefunden - z.index.begin());
     }
     const int ende = anzahl < 0 ? eintraege : static_cast<int>(std::min<int64_t>(int64_t{start} + anzahl, eintraege));
-    // 2. files to copy from, and classes to locate their fields
+    // files to copy from, and classes to locate their fields
     if (z.dateien.namen.empty()) {
         if (velnorInfoBox(meldungsTexte[83]) == antwort::Abbrechen)
             programmBeenden();
@@ -158,7 +163,7 @@ int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, in
         }
         klassenAnzahlKopien = klassenOhneVersion;
     }
-    // 3. the result files, and the header every output file gets
+    // the result files, and the header every output file gets
     std::vector<Dateifenster> fenster;
     PermutationsKopf form;
     if (!ergebnisdateienOeffnen(fenster, form))
@@ -169,7 +174,7 @@ int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, in
         hinweisBox(meldungsTexte[80]);
         return 0;
     }
-    // 4. and 5. the name, and the first output file with its header
+    // the name, and the first output file with its header
     std::string ordner, name;
     int d = 0;
     if (!zielWaehlen(startPfad, ordner, name, d))
@@ -177,12 +182,12 @@ int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, in
     Ausgabedatei aus;
     if (!ausgabeBeginnen(aus, kopiePfad(ordner, name, d), kopf))
         return 0;
-    // 6. the single result is no part of a copy
+    // the single result is no part of a copy
     z.einzel = PermutationsErgebnis{};
     statusTeilSetzen(0, "\tlese ergebnisse ein");
     modusStatus |= modusBit::DateiOperation;
     cursorSetzen(standardCursor(cursorArt::Warten));
-    // 7. and 8. each record read whole and written, the stop asked about every 100
+    // each record read whole and written, the stop asked about every 100
     const int klassen = klassenAnzahlKopien;
     bool gut = true;
     for (int i = start; i < ende; ++i) {
@@ -237,7 +242,7 @@ int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, in
             }
         }
     }
-    // 9. the last file takes its name
+    // the last file takes its name
     statusTeilSetzen(1, "");
     cursorSetzen(standardCursor(cursorArt::Pfeil));
     modusStatus &= ~modusBit::DateiOperation;

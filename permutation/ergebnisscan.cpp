@@ -171,7 +171,7 @@ ScanStand ergebnisdateiScannen(const std::string& pfad, int modus, bool& gestopp
 {
     PermutationsErgebnisZustand& z = zustand();
     gestoppt = false;
-    // 1. open
+    // open
     OffeneDatei datei(dateiOeffnen(pfad, "rb"));
     if (!datei) {
         if (velnorInfoBox(meldungFormatieren(73, pfad)) == antwort::Abbrechen)
@@ -182,7 +182,7 @@ ScanStand ergebnisdateiScannen(const std::string& pfad, int modus, bool& gestopp
     statusTeilSetzen(0, "\tlese BIN-Datei");
     prozentZeigen(0, f.laenge());
     modusStatus |= modusBit::DateiOperation;
-    // 2. and 3. the header
+    // the header
     PermutationsKopf kopf;
     const KopfStand stand = ergebnisKopfLesen(f, kopf);
     if (stand != KopfStand::Gut) {
@@ -191,7 +191,7 @@ ScanStand ergebnisdateiScannen(const std::string& pfad, int modus, bool& gestopp
     }
     z.marke = kopf.marke;
     z.version = kopf.version;
-    // 4. to 6. the counts, the levels and the classes; the file joins the list
+    // the counts, the levels and the classes; the file joins the list
     const ScanStand uebernommen = kopfUebernehmen(kopf);
     if (uebernommen != ScanStand::Fertig)
         return uebernommen;
@@ -208,7 +208,7 @@ ScanStand ergebnisdateiScannen(const std::string& pfad, int modus, bool& gestopp
     z.dateien.namen.push_back(pfad);
     z.dateien.handles.emplace_back();
 
-    // 7. the records
+    // the records
     const uint64_t ce = kopf.klassen.size() + static_cast<uint64_t>(kopf.zusatzAnzahl);
     uint64_t pos = static_cast<uint64_t>(kopf.ersterSatz);
     int gelesen = 0;
@@ -365,7 +365,7 @@ int ergebnisdateienLaden(std::string pfad, int modus)
             modusStatus &= ~modusBit::DateiOperation;
             return 0;
         }
-        // 8. the end of a file
+        // the end of a file
         if (gestoppt) {
             statusTeilSetzen(0, "\tladen abgebrochen");
         } else {

@@ -91,7 +91,6 @@ int permutationErgebnisseLaden(int erster, int ende, int flags, std::FILE* text)
 {
     PermutationsErgebnisZustand& z = permutationsErgebnisse;
     const bool alsText = flags & ladeFlag::AlsText;
-    // 1. and 2.
     if (z.index.empty()) {
         hinweisBox(meldungsTexte[400]);
         permutationDatenFreigeben();
@@ -106,7 +105,7 @@ int permutationErgebnisseLaden(int erster, int ende, int flags, std::FILE* text)
             programmBeenden();
         return 0;
     }
-    // 3. how many
+    // how many
     if (!alsText && ((flags & ladeFlag::AnzahlFragen) || z.ergebnisse.empty())) {
         const int anzahl = ergebnisAnzahlErfragen(eintraege);
         if (anzahl < 1)
@@ -114,12 +113,11 @@ int permutationErgebnisseLaden(int erster, int ende, int flags, std::FILE* text)
         ende = anzahl;
     }
     erster = std::min(erster, ende);
-    // 4. the files
+    // the files
     std::vector<Dateifenster> fenster;
     PermutationsKopf form;
     if (!ergebnisdateienOeffnen(fenster, form))
         return 0;
-    // 5.
     if (!alsText) {
         try {
             z.ergebnisse.clear();
@@ -136,7 +134,6 @@ int permutationErgebnisseLaden(int erster, int ende, int flags, std::FILE* text)
     }
     modusStatus |= modusBit::DateiOperation;
     cursorSetzen(standardCursor(cursorArt::Warten));
-    // 6. to 8.
     bool satzFehler = false, schreibFehler = false;
     for (int i = erster; i < ende; ++i) {
         const PermutationsIndexEintrag& e = z.index[static_cast<size_t>(i)];
@@ -174,7 +171,6 @@ int permutationErgebnisseLaden(int erster, int ende, int flags, std::FILE* text)
             }
         }
     }
-    // 9.
     statusTeilSetzen(1, "");
     cursorSetzen(standardCursor(cursorArt::Pfeil));
     modusStatus &= ~modusBit::DateiOperation;

@@ -157,7 +157,7 @@ bool indexVorpruefen(const std::string& pfad, uint64_t& summe)
 int indexDateienLesen(const std::string& erster, int modus)
 {
     std::vector<std::string> pfade{erster};
-    // 1. a partial read reads each index as soon as it is chosen
+    // a partial read reads each index as soon as it is chosen
     if (modus == ladeModus::Partiell) {
         std::string pfad = erster;
         for (int platz = 0;; ++platz) {
@@ -170,7 +170,7 @@ int indexDateienLesen(const std::string& erster, int modus)
     std::string pfad;
     while (sysInfoBox(meldungsTexte[529], knoepfe::JaNein) == antwort::Ja && indexWaehlen(pfad))
         pfade.push_back(pfad);
-    // 2. the headers first, then one allocation for all their entries
+    // the headers first, then one allocation for all their entries
     uint64_t summe = 0;
     for (const std::string& p : pfade)
         if (!indexVorpruefen(p, summe))
@@ -192,7 +192,7 @@ int indexDateienLesen(const std::string& erster, int modus)
 int permutationsIndexLesen(const std::string& pfad, int anhaengen, int modus)
 {
     PermutationsErgebnisZustand& z = permutationsErgebnisse;
-    // 1. the header
+    // the header
     statusTeilSetzen(0, "\tlese: " + pfad.substr(ordnerVon(pfad).size()));
     OffeneDatei datei(dateiOeffnen(pfad, "rb"));
     if (!datei) {
@@ -207,19 +207,18 @@ int permutationsIndexLesen(const std::string& pfad, int anhaengen, int modus)
     z.version = kopf.version;
     const int c = static_cast<int>(kopf.klassen.size());
     const bool ersetzen = anhaengen <= 0;
-    // 2. the counts of a first index, or those an appended one must share
+    // the counts of a first index, or those an appended one must share
     if (!ersetzen && (kopf.synapsenAnzahl != z.synapsenAnzahl || kopf.levelAnzahl != z.levelAnzahl ||
                       c != static_cast<int>(z.klassen.size()))) {
         hinweisBox(meldungsTexte[81]);
         return 0;
     }
     const size_t vorherDateien = ersetzen ? 0 : z.dateien.namen.size();
-    // 3.
     if (vorherDateien + kopf.pfade.size() > static_cast<size_t>(groessteDateiAnzahl)) {
         hinweisBox(meldungsTexte[201]);
         return 0;
     }
-    // 4. too little memory, or a partial read: the user chooses the entries
+    // too little memory, or a partial read: the user chooses the entries
     z.teilErster = 0;
     z.teilLetzter = kopf.anzahl;
     const int64_t frei = freierSpeicherHaken ? freierSpeicherHaken() : -1;
@@ -231,7 +230,7 @@ int permutationsIndexLesen(const std::string& pfad, int anhaengen, int modus)
     }
     const int32_t erster = std::clamp(z.teilErster, 0, kopf.anzahl);
     const int32_t letzter = std::clamp(z.teilLetzter, erster, kopf.anzahl);
-    // 5. the result files, found and looked at
+    // the result files, found and looked at
     std::vector<ListenDatei> dateien(kopf.pfade.size());
     int zusatz = ersetzen ? 0 : z.zusatzAnzahl;
     for (size_t i = 0; i < kopf.pfade.size(); ++i) {
@@ -239,13 +238,13 @@ int permutationsIndexLesen(const std::string& pfad, int anhaengen, int modus)
         if (dateien[i].pfad.empty() || !listenDateiPruefen(dateien[i], zusatz, ersetzen && i == 0))
             return 0;
     }
-    // 6. the classes of a first index; a table of nonsense is cleared
+    // the classes of a first index; a table of nonsense is cleared
     Klassentabelle klassen = ersetzen ? kopf.klassen : z.klassen;
     if (ersetzen && c > 3 && (klassen[3].intervalle > 100000 || klassen[3].sollApAnzahl > 100000)) {
         hinweisBox(meldungsTexte[216]);
         std::fill(klassen.begin(), klassen.end(), Analyseklasse{});
     }
-    // 7. and 8. the entries from the first bound to the last, each inside its file
+    // the entries from the first bound to the last, each inside its file
     if (ersetzen)
         z.index.clear();
     const size_t vorherEintraege = z.index.size();
@@ -298,7 +297,7 @@ int permutationsIndexLesen(const std::string& pfad, int anhaengen, int modus)
         hinweisBox(meldungsTexte[218]);
         return ende(0);
     }
-    // 9. the index takes what was read
+    // the index takes what was read
     if (ersetzen) {
         z.dateien = {};
         z.synapsenAnzahl = kopf.synapsenAnzahl;

@@ -64,7 +64,7 @@ void permutationIndexSortierenNach(std::span<PermutationsIndexEintrag> eintraege
 
 int indexDoppelteMarkieren(std::vector<PermutationsIndexEintrag>& eintraege)
 {
-    // 1. and 2. in number order, every repeat of a number marked negative; a repeat of 0
+    // in number order, every repeat of a number marked negative; a repeat of 0
     // becomes -1, so the index writer drops it too. Entries marked before stay as they are.
     permutationIndexSortierenNach(eintraege, sortierSchluessel::NummerAuf);
     int doppelte = 0;
@@ -81,7 +81,6 @@ int indexDoppelteMarkieren(std::vector<PermutationsIndexEintrag>& eintraege)
             gemerkt = true;
         }
     }
-    // 3. and 4.
     if (doppelte == 0) {
         hinweisBox(meldungFormatieren(233, static_cast<int>(eintraege.size())));
         return 0;

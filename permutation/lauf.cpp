@@ -401,17 +401,15 @@ int permutationAusfuehren(int start, int anzahl)
     PermutationsErgebnisZustand& z = permutationsErgebnisse;
     const bool frei = modusStatus & modusBit::FreieReihenfolge;
     const int n = static_cast<int>(d.synapsen.size());
-    // 1. and 2.
     const int64_t t = permutationsAnzahl();
     d.letzteNummer = start;
     z.marke = dateiMarke;
     z.version = 1;
     const int64_t geplant = anzahl > 0 ? anzahl : std::max<int64_t>(t - start, 0);
     Serie s;
-    // 3. the path
+    // the path
     if (!frei && !pfadWaehlen(s.pfad))
         return 0;
-    // 4.
     if (t >= zuViele) {
         hinweisBox(meldungsTexte[508]);
         return 0;
@@ -421,7 +419,7 @@ int permutationAusfuehren(int start, int anzahl)
     const std::vector<int64_t> liste = frei ? std::vector<int64_t>{} : numListe(t, doppelt);
     const bool mitListe = !liste.empty();
     const int64_t laeufe = mitListe ? static_cast<int64_t>(liste.size()) : geplant;
-    // 5. and 10. the checks, before the file
+    // the checks, before the file
     if (!frei && !platzPruefen(s.pfad, static_cast<uint64_t>(laeufe)))
         return 0;
     int ziel = 0;
@@ -434,7 +432,7 @@ int permutationAusfuehren(int start, int anzahl)
     restzeit.geplanteLaeufe = static_cast<int>(std::min<int64_t>(laeufe, INT32_MAX));
     permutationsLaufstand.berechnet = 0;
     permutationsLaufstand.restSekunden = -1.0;
-    // 6. the file, under a temporary name
+    // the file, under a temporary name
     if (!frei) {
         s.offenerPfad = s.pfad + ".tmp";
         s.datei.reset(dateiOeffnen(s.offenerPfad, "wb"));
@@ -445,19 +443,17 @@ int permutationAusfuehren(int start, int anzahl)
         s.vorlaeufig = true;
         dateipfade.ergebnisVerzeichnis = ordnerVon(s.pfad);
     }
-    // 7.
     if (frei) {
         permutationFensterSchliessen();
         permutationDatenFreigeben();
     }
-    // 8.
     const double anfang = uhrSekunden();
     statusTeilSetzen(0, "Permutation l\xE4uft");
     permutationsLaufstand.level = {};
     permutationsLaufstand.balkenOben = {};
     permutationsLaufstand.synapsenAnzahl = n;
     balkenStiftNeu();
-    // 9. the header, then the file takes its name
+    // the header, then the file takes its name
     if (!frei) {
         z.einzel = PermutationsErgebnis{};
         if (!permutationsErgebnisKopfSchreiben(s.datei.get()) || !s.standMerken()) {
@@ -476,7 +472,7 @@ int permutationAusfuehren(int start, int anzahl)
     s.fenster = fortschrittsFenster();
     if (!s.fenster)
         return 0;
-    // 11. the recording run's buffers
+    // the recording run's buffers
     if (ziel) {
         NeuronDaten* zn = neuronNachNummer(ziel);
         permutationsLaufstand.zielNeuron = ziel;
@@ -485,7 +481,6 @@ int permutationAusfuehren(int start, int anzahl)
             return 0;
         teilsimulationsModus = 1;
     }
-    // 12.
     if (doppelt > 0)
         hinweisBox(meldungFormatieren(1257, doppelt, skript.pfad));
 
@@ -503,7 +498,7 @@ int permutationAusfuehren(int start, int anzahl)
         }
     };
     while (nummer < t) {
-        // 2. progress
+        // progress
         const double anteil = geplant > 0 ? std::floor(static_cast<double>(berechnet) * 100.0 /
                                                        static_cast<double>(mitListe ? laeufe : geplant))
                                           : 0.0;
@@ -516,7 +511,6 @@ int permutationAusfuehren(int start, int anzahl)
         permutationsLaufstand.restSekunden = berechnet > 0 ? (uhrSekunden() - anfang) / static_cast<double>(berechnet) *
                                                     static_cast<double>(std::max<int64_t>(laeufe - berechnet, 0))
                                               : -1.0;
-        // 3. and 4.
         nachrichtenVerarbeiten();
         if (modusStatus & modusBit::SerieAbbrechen) {
             modusStatus &= ~modusBit::SerieAbbrechen;
@@ -524,7 +518,7 @@ int permutationAusfuehren(int start, int anzahl)
         }
         if ((programmStatus & programmBit::ProgrammSchliesst) || programmEndet())
             break;
-        // 5. neuron and synapses as they are now
+        // neuron and synapses as they are now
         if (!auswerteNeuron()) {
             hinweisBox(meldungFormatieren(1265, d.auswerteNeuron, nummer));
             ergebnis = 0;
@@ -534,7 +528,7 @@ int permutationAusfuehren(int start, int anzahl)
             ergebnis = 0;
             break;
         }
-        // 6. the run; one that was aborted or never ran is not recorded
+        // the run; one that was aborted or never ran is not recorded
         permutationsLaufstand.nummer = static_cast<int>(nummer);
         if (s.fenster)
             ungueltigMachen(s.fenster);
@@ -544,7 +538,6 @@ int permutationAusfuehren(int start, int anzahl)
                 ergebnis = 0;
             break;
         }
-        // 7.
         if (teilsimulationsModus == 0)
             for (NeuronDaten* x = neuronKette.kopf; x; x = x->naechstesNeuron)
                 if (Fenster f = x->hauptDiagramm.fenster) {
@@ -553,14 +546,14 @@ int permutationAusfuehren(int start, int anzahl)
                 }
         if (s.fenster && istFenster(s.fenster))
             neuZeichnen(s.fenster);
-        // 8. free order: the single result
+        // free order: the single result
         if (frei) {
             permutationsErgebnisBewerten(static_cast<int>(nummer), nullptr);
             ++berechnet;
             naechste();
             break;
         }
-        // 9. the record
+        // the record
         bool geschrieben = false;
         permutationsErgebnisBewerten(static_cast<int>(nummer), s.datei.get(), &geschrieben);
         if (!geschrieben || !s.standMerken()) {
@@ -571,7 +564,7 @@ int permutationAusfuehren(int start, int anzahl)
         }
         ++berechnet;
         naechste();
-        // 10. a full file goes on in the next one
+        // a full file goes on in the next one
         const bool weitere = nummer < t && !(anzahl > 0 && rest <= 1);
         if (s.ganzBis > binDateiGrenze() && weitere && !fortsetzen(s, nummer)) {
             ergebnis = 0;

@@ -21,7 +21,7 @@ namespace {
 
 using Zaehler = std::array<std::array<int, groessteLevelAnzahl>, groessteSynapsenAnzahl>;
 
-// 3. counter[synapse][level] over the first anzahl entries; false when a record did not fit
+// counter[synapse][level] over the first anzahl entries; false when a record did not fit
 // (said in message 45) and nothing is to be written
 bool zaehlen(int anzahl, Zaehler& zaehler)
 {
@@ -66,7 +66,6 @@ bool zaehlen(int anzahl, Zaehler& zaehler)
 int synapsenstaerkenHaeufigkeitSpeichern(int anzahl)
 {
     const PermutationsErgebnisZustand& z = permutationsErgebnisse;
-    // 1.
     if (z.dateien.namen.empty()) {
         if (velnorInfoBox(meldungsTexte[83]) == antwort::Abbrechen)
             programmBeenden();
@@ -75,11 +74,10 @@ int synapsenstaerkenHaeufigkeitSpeichern(int anzahl)
     const int eintraege = static_cast<int>(z.index.size());
     if (anzahl < 0 || anzahl > eintraege)
         anzahl = eintraege;
-    // 2. and 3.
     Zaehler zaehler{};
     if (!zaehlen(anzahl, zaehler))
         return 0;
-    // 4. and 5. a line per varied synapse: its name, then the count of each level
+    // a line per varied synapse: its name, then the count of each level
     DateiWahl wahl;
     wahl.ordner = dateipfade.programmVerzeichnis;
     wahl.endung = "txt";

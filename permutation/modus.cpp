@@ -56,7 +56,7 @@ void schalterZurueckgeben()
 
 void einzelErgebnisFreigeben() { permutationsErgebnisse.einzel = PermutationsErgebnis{}; }
 
-// 178
+// the menu command that switches the permutation mode on
 void einschaltenBefehl(Fenster f)
 {
     if (modusStatus & modusBit::Permutationsmodus)
@@ -77,7 +77,7 @@ void einschaltenBefehl(Fenster f)
     }
 }
 
-// 181
+// the menu command that saves the definition
 bool definitionSpeichernBefehl()
 {
     if (!(modusStatus & modusBit::DefinitionDa))
@@ -116,7 +116,7 @@ bool ueberschreibenErlaubt()
     return !(modusStatus & modusBit::DefinitionDa) || frage(540) == antwort::Ja;
 }
 
-// 184
+// the menu command that opens the definition dialog
 void definierenBefehl()
 {
     if (!ueberschreibenErlaubt())
@@ -136,7 +136,7 @@ void definierenBefehl()
     menueZerstoeren(menue);
 }
 
-// 183
+// the menu command that loads a definition
 void ladenBefehl()
 {
     if (!ueberschreibenErlaubt())
@@ -150,7 +150,6 @@ void ladenBefehl()
 
 int permutationsmodusEinschalten()
 {
-    // 1. and 2.
     if (permutationsmodus.schalter.empty())
         schalterSichern();
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
@@ -159,10 +158,8 @@ int permutationsmodusEinschalten()
     }
     if (NeuronDaten* n = auswerteNeuron())
         n->spikezeitenSpeichern = 1;
-    // 3. and 4.
     exportPufferFreigeben();
     programmStatus &= ~(programmBit::SomaDateiSchreiben | programmBit::WerteExportieren);
-    // 5.
     if (!permutationsMenueZeigen()) {
         fatal(meldungsTexte[90]);
         return 0;

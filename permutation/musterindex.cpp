@@ -29,7 +29,7 @@ size_t endZiffern(const std::string& name)
     return n;
 }
 
-// 1. the folder and the pattern of the files
+// the folder and the pattern of the files
 bool musterWaehlen(const std::string& startPfad, std::string& ordner, std::string& stamm, std::string& muster)
 {
     DateiWahl wahl;
@@ -54,7 +54,7 @@ bool musterWaehlen(const std::string& startPfad, std::string& ordner, std::strin
     return !muster.empty();
 }
 
-// 2. the first index file's name: one that ends in a number, so the next ones count on
+// the first index file's name: one that ends in a number, so the next ones count on
 bool indexNameWaehlen(const std::string& ordner, std::string stamm)
 {
     stamm.resize(stamm.size() - endZiffern(stamm));
@@ -92,7 +92,7 @@ int indexAusDatendateienErstellen(const std::string& startPfad)
     std::string ordner, stamm, muster;
     if (!musterWaehlen(startPfad, ordner, stamm, muster) || !indexNameWaehlen(ordner, stamm))
         return 0;
-    // 3. the walk, from an empty index on
+    // the walk, from an empty index on
     std::vector<std::string> namen;
     std::string fehler;
     if (!dateienAuflisten(ordner, muster, namen, &fehler)) {
@@ -123,13 +123,12 @@ int indexAusDatendateienErstellen(const std::string& startPfad)
         }
     }
     modusStatus &= ~modusBit::DateiOperation;
-    // 4. the last index file; a stop keeps what was indexed unsaved
+    // the last index file; a stop keeps what was indexed unsaved
     if (!gestoppt) {
         if (!z.index.empty() && permutationIndexSpeichern(permutationsIndexPfad.c_str(), -1) == 0)
             return 0;
         hinweisBox(meldungFormatieren(230, dateien, ordner + "/" + muster));
     }
-    // 5.
     z.laufenderZaehler = static_cast<int>(z.index.size());
     statusTeilSetzen(0, "\tbeendet");
     return gestoppt ? 0 : 1;

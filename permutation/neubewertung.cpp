@@ -106,7 +106,7 @@ void geladeneSaetzeFreigeben()
 int binDateiBewerten(int anzahl)
 {
     PermutationsErgebnisZustand& z = permutationsErgebnisse;
-    // 1. results to rate, and classes to rate them with
+    // results to rate, and classes to rate them with
     if (z.dateien.namen.empty() || z.index.empty()) {
         hinweisBox(meldungsTexte[50]);
         return 0;
@@ -117,13 +117,13 @@ int binDateiBewerten(int anzahl)
     const int eintraege = static_cast<int>(z.index.size());
     if (anzahl < 0 || anzahl > eintraege)
         anzahl = eintraege;
-    // 2. the last class to the end of the run
+    // the last class to the end of the run
     klassenAnzahlKopien = static_cast<int>(z.klassen.size());
     if (!letztesKlassenendeSetzen()) {
         permutationDatenFreigeben();
         return 0;
     }
-    // 3. to 8. each train rated, its value into its entry
+    // each train rated, its value into its entry
     const Durchlauf ende = eintraegeDurchlaufen(anzahl, "\tbewerte BIN-Datei", [](PermutationsIndexEintrag& e, PermutationsErgebnis& r) {
         e.wert = analyseKlassenZuordnen(r.apZeiten.data(), r.apAnzahl);
         return true;
@@ -132,12 +132,12 @@ int binDateiBewerten(int anzahl)
         permutationDatenFreigeben();
         return 0;
     }
-    // 9. the values, in the order of the index and sorted
+    // the values, in the order of the index and sorted
     const std::span<PermutationsIndexEintrag> bewertet(z.index.data(), static_cast<size_t>(anzahl));
     const bool unsortiert = werteSchreiben("index_unsortiert.txt", bewertet);
     permutationIndexSortierenNach(bewertet, sortierSchluessel::WertAuf);
     const bool sortiert = unsortiert && werteSchreiben("index_sortiert.txt", bewertet);
-    // 10. and 11. the index offered; the loaded records go
+    // the index offered; the loaded records go
     if (sortiert)
         indexSpeichernAnbieten(anzahl);
     geladeneSaetzeFreigeben();

@@ -129,7 +129,7 @@ void spikefolgeStatistik(DiagrammDaten* diagramm)
     if (!diagramm)
         return;
     const int neuronId = diagramm->neuronId, nummer = diagramm->nummer;
-    // 1. the span: the two time cursors, or on Yes the whole run
+    // the span: the two time cursors, or on Yes the whole run
     if (!(diagramm->zweiterVCursor && diagramm->vCursorZustand >= 2)) {
         if (meldungsBox(diagramm->fenster, meldungFormatieren(235), "SysInfo", knoepfe::JaNein | symbol::Frage) !=
             antwort::Ja)
@@ -141,7 +141,7 @@ void spikefolgeStatistik(DiagrammDaten* diagramm)
     const double von = std::min(diagramm->vCursor1, diagramm->vCursor2);
     const double bis = std::max(diagramm->vCursor1, diagramm->vCursor2);
 
-    // 2. the reference burst: the first of the diagram's neuron within the span; a neuron
+    // the reference burst: the first of the diagram's neuron within the span; a neuron
     // without bursts has none either
     NeuronDaten* bezug = neuronNachNummer(neuronId);
     if (!bezug)
@@ -155,13 +155,13 @@ void spikefolgeStatistik(DiagrammDaten* diagramm)
     }
     const size_t referenz = static_cast<size_t>(erster - bezugsBursts.begin());
 
-    // 3. no phase yet anywhere
+    // no phase yet anywhere
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         for (BurstDaten& x : n->spikefolgenBewertung.bursts)
             x.phase = unvergeben;
     std::map<const NeuronDaten*, Werte> phasen;
 
-    // 4. each reference burst from there on takes, in every other neuron with bursts, the
+    // each reference burst from there on takes, in every other neuron with bursts, the
     // first burst not yet taken that starts with it or later; those skipped before it are
     // passed over for good
     for (size_t k = referenz; k < bezugsBursts.size(); ++k) {
@@ -182,7 +182,7 @@ void spikefolgeStatistik(DiagrammDaten* diagramm)
         }
     }
 
-    // 5. the report, one line per neuron with phases, in the order of the network
+    // the report, one line per neuron with phases, in the order of the network
     std::string text = meldungFormatieren(236, static_cast<int>(referenz) + 1, bezug->name);
     for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         const auto p = phasen.find(n);

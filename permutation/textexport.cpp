@@ -164,7 +164,7 @@ int permutationErgebnisZeileSchreiben(const PermutationsErgebnis* ergebnis, std:
 void permutationTextdateiSpeichern()
 {
     PermutationsErgebnisZustand& z = permutationsErgebnisse;
-    // 1. with no records loaded, as many as the user wants are read from the files
+    // with no records loaded, as many as the user wants are read from the files
     int anzahl = 0;
     if (z.ergebnisse.empty()) {
         if (z.index.empty()) {
@@ -175,7 +175,7 @@ void permutationTextdateiSpeichern()
         if (anzahl < 1)
             return;
     }
-    // 2. the file, written beside its name
+    // the file, written beside its name
     DateiWahl wahl;
     wahl.ordner = dateipfade.programmVerzeichnis;
     wahl.endung = "txt";
@@ -192,7 +192,7 @@ void permutationTextdateiSpeichern()
         hinweisBox(meldungFormatieren(74, pfad));
         return;
     }
-    // 3. and 4. the header, then a row per loaded record
+    // the header, then a row per loaded record
     modusStatus |= modusBit::TextExport | modusBit::DateiOperation;
     zeileVerloren = false;
     bool gut = permutationErgebnisZeileSchreiben(nullptr, datei.get()) == 1;
@@ -216,10 +216,9 @@ void permutationTextdateiSpeichern()
             }
         }
     } else if (gut) {
-        // 5. straight from the files; a record that does not fit its index unloads it
+        // straight from the files; a record that does not fit its index unloads it
         gut = permutationErgebnisseLaden(0, anzahl, ladeFlag::AlsText, datei.get()) == 1;
     }
-    // 6.
     const bool schreibFehler = zeileVerloren || std::ferror(datei.get()) != 0 || std::fclose(datei.release()) != 0;
     permutationErgebnisZeileSchreiben(nullptr, nullptr);
     modusStatus &= ~(modusBit::TextExport | modusBit::DateiOperation);

@@ -112,7 +112,6 @@ bool ereignisKernSchritt(const ServerDaten& d, ServerLaufzeit& s, std::FILE* log
     }
     s.aktiveEreignisse = bleiben;
     k.groessteAnzahl = std::max(k.groessteAnzahl, bleiben);
-    // 2.
     if (d.eingangAusgeben)
         kernEingangAusgeben(d, s);
     // the current into the queue; the soft start suppresses currents well below 0.13 nA

@@ -88,7 +88,6 @@ bool erfassungEinrichten(ServerLaufzeit& s)
         erfassungFreigeben(s);
         return false;
     }
-    // 9.
     s.steuerBits |= serverBit::ErfassungEingerichtet;
     return true;
 }

@@ -73,7 +73,6 @@ int ioTabelleLesen(ServerLaufzeit& s)
     std::string text;
     if (!einlesen(parameterPfad("ioTabelle.txt"), 361, 362, text))
         return 0;
-    // 3.
     char* anfang = kopfUeberspringen(text);
     s.ioKapazitaet = ioTabellenGroesse;
     int anzahl = 0;
@@ -96,7 +95,6 @@ int ioTabelleLesen(ServerLaufzeit& s)
         }
         zeileLesen(anfang, nullptr, 0);
     }
-    // 5.
     if (anzahl == ioTabellenGroesse)
         return 1;
     hinweisBox(meldungFormatieren(365, ioTabellenGroesse, anzahl));

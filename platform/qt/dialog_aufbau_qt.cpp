@@ -409,13 +409,13 @@ void kuerzelPartnerSetzen(DialogDaten& d)
 void texteEinpassen(Fenster dlg)
 {
     DialogDaten& d = *dlg->dialog;
-    // 1. every text whole, on one line: what each control wants
+    // every text whole, on one line: what each control wants
     for (DialogSteuer& s : d.steuer)
         if (mitText(s.art)) {
             s.raum = QWIDGETSIZE_MAX;
             textEinpassen(s);
         }
-    // 2. the grids, [0] the dialog's, [k] the k-th group box's, and what their columns want
+    // the grids, [0] the dialog's, [k] the k-th group box's, and what their columns want
     std::vector<Gitter> gitter(1);
     gitter[0].layout = qobject_cast<QGridLayout*>(dlg->klient->layout());
     std::vector<size_t> kastenVon;        // the control of each group box
@@ -437,7 +437,7 @@ void texteEinpassen(Fenster dlg)
         g.natur[k] = std::max(g.natur[k], s.widget->sizeHint().width());
         g.mindest[k] = std::max(g.mindest[k], mindestBreite(s));
     }
-    // 3. from the outside in: a grid's room is its control's (the dialog's grid: the widest
+    // from the outside in: a grid's room is its control's (the dialog's grid: the widest
     //    a dialog grows); a group box sits in the dialog or in an earlier box
     auto innenRaum = [](QLayout* l, int aussen) {
         const QMargins m = l ? l->contentsMargins() : QMargins();
@@ -469,7 +469,7 @@ void texteEinpassen(Fenster dlg)
             }
         }
     }
-    // 4. each text within its room
+    // each text within its room
     for (DialogSteuer& s : d.steuer)
         if (mitText(s.art))
             textEinpassen(s);

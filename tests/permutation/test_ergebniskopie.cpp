@@ -131,6 +131,26 @@ TEST_F(Kopie, StartnummerAnzahlUndName)
     EXPECT_FALSE(vorhanden("kopie 3 0003.bin"));
 }
 
+// The dialog asked only about the name as typed: an existing first numbered file is
+// replaced only after its own question; No brings the dialog back and leaves it whole.
+TEST_F(Kopie, VorhandeneErsteDateiNurNachFrageErsetzt)
+{
+    indexieren();
+    testhilfe::schreiben(ordner + "kopie 1 0001.bin", "alt");
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "kopie 1.bin")});
+    pt::boxAntworten({antwort::Ja, antwort::Nein});
+    EXPECT_EQ(permutationsdateiSpeichern(ordner + "q.bin", -1, -1), 0);
+    EXPECT_EQ(testhilfe::lesen(ordner + "kopie 1 0001.bin"), "alt");
+    EXPECT_EQ(boxen().back(), meldungFormatieren(1278, ordner + "kopie 1 0001.bin"));
+
+    boxenVergessen();
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "kopie 1.bin")});
+    pt::boxAntworten({antwort::Ja, antwort::Ja});
+    ASSERT_EQ(permutationsdateiSpeichern(ordner + "q.bin", -1, -1), 1);
+    PermutationsKopf kopf;
+    EXPECT_EQ(saetze(ordner + "kopie 1 0001.bin", kopf).size(), 6u);
+}
+
 // Results loaded from an index that names files of other counts: the header's levels come
 // from the definition when its counts match the loaded ones; when they do not either,
 // message 80 and nothing is written.
