@@ -90,6 +90,7 @@ TEST_F(BewertungMutation, SatzleserDerBewertungenUndDerKopie)
             ergebnis = spikeverteilungBewerten(-1);
             break;
         default:
+            std::filesystem::remove(ordner + "k 1 0001.bin");   // the last round's copy
             pt::dateiAntworten({pt::dateiAntwort(ordner + "k 1.bin")});
             pt::boxAntworten({antwort::Ja, antwort::Ok});
             ergebnis = permutationsdateiSpeichern(pfad, -1, -1);
@@ -106,8 +107,9 @@ TEST_F(BewertungMutation, SatzleserDerBewertungenUndDerKopie)
             ++mit45;
             ASSERT_FALSE(gezeigt.empty()) << fall;
             EXPECT_TRUE(satzFehler) << fall << ": " << gezeigt.back();
-            if (runde % 3 != 2)
+            if (runde % 3 != 2) {
                 EXPECT_TRUE(nichtsGeladen()) << fall;
+            }
         }
         EXPECT_FALSE(modusStatus & modusBit::DateiOperation) << fall;
         EXPECT_TRUE(keineTeildateien()) << fall;

@@ -137,7 +137,7 @@ TEST_F(Kopie, VorhandeneErsteDateiNurNachFrageErsetzt)
 {
     indexieren();
     testhilfe::schreiben(ordner + "kopie 1 0001.bin", "alt");
-    pt::dateiAntworten({pt::dateiAntwort(ordner + "kopie 1.bin")});
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "kopie 1.bin"), pt::dateiAbbruch()});
     pt::boxAntworten({antwort::Ja, antwort::Nein});
     EXPECT_EQ(permutationsdateiSpeichern(ordner + "q.bin", -1, -1), 0);
     EXPECT_EQ(testhilfe::lesen(ordner + "kopie 1 0001.bin"), "alt");
