@@ -869,6 +869,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {1272, "DRUCK_STATUS_NICHTS=", "nichts gedruckt"},
     {1273, "FEHLER_PMT_DATEIOPERATION_LAEUFT=", "Das ist nicht m\xF6" "glich, solange Ergebnisdateien gelesen oder geschrieben werden. \"Permutationsmodus beenden\" h\xE4" "lt das an."},
     {1274, "FEHLER_PMT_BIN_ZU_GROSS=", "Die Ergebnisdatei\n%s\nist gr\xF6" "\xDF" "er als 2 GB: nach %d Eintr\xE4" "gen kann nichts mehr indiziert werden."},
+    {1310, "PMT_FENSTER_TITEL=", "Permutations-Darstellung"},
     {1350, "SERVER_RUECKKOPPLUNG_NICHT=", "rueckkopplungsobjekte werden im server noch nicht unterstuetzt"},
     {1351, "SERVER_TEILSIMULATION_NICHT=", "teilsimulation geht wg mehrerer int-variable in die hose\nzb: simSchrittCnt"},
     {1352, "SERVER_MODELL_NICHT_RECHENBAR=", "Das Neuron %s ist weder ein SWIM- noch ein Izhikevich-Neuron. Der Server startet nicht."},
