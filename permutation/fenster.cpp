@@ -267,7 +267,7 @@ void tasteVerarbeiten(Fenster f, int t)
     scrollPositionSetzen(f);
 }
 
-void scrollen(Fenster f, int code)
+void scrollen(Fenster f, int code, int position)
 {
     PermutationsAnzeige& a = zustand();
     bool bewegt = false;
@@ -278,8 +278,9 @@ void scrollen(Fenster f, int code)
     case scroll::SeiteRunter: senden(f, nachricht::TasteRunter, taste::BildRunter, 1); break;
     case scroll::DaumenPosition:
     case scroll::DaumenZiehen: {
-        const ScrollZustand s = scrollLeiste(f, true);
-        a.position = std::clamp(s.daumen, 0, hoechstePosition());
+        // the track position: while dragging the bar's own, at the release the one it reports
+        const int spur = code == scroll::DaumenZiehen ? scrollLeiste(f, true).daumen : static_cast<int>(position);
+        a.position = std::clamp(spur, 0, hoechstePosition());
         if (code == scroll::DaumenPosition)
             scrollPositionSetzen(f);
         bewegt = true;
@@ -615,7 +616,7 @@ intptr_t permutationFensterProc(Fenster f, uint32_t n, uintptr_t w, intptr_t l)
             return 0;
         }
         return standardFensterProc(f, n, w, l);
-    case nachricht::VScroll: scrollen(f, loWort(w)); return 0;
+    case nachricht::VScroll: scrollen(f, loWort(w), hiWort(w)); return 0;
     case nachricht::MenuePopupInit: menueAktualisieren(f); return 0;
     case nachricht::LinksHoch:
     case nachricht::LinksRunter:
