@@ -499,21 +499,23 @@ bool permutationFensterErzeugen()
         a.keineDatenGemeldet = false;
         a.rampenHinweisGezeigt = false;
         a.ausstehendeMeldung = 0;
-        if (!d.fenster) {
-            Menue m = menueLaden(permutationsFensterMenueTabelle(sprache));
-            const Fenster f = fensterErzeugen(meldungsTexte[13], meldungsTexte[1310], stil::Hauptfenster | stil::VScrollLeiste,
-                                              d.fensterX, d.fensterY, d.fensterBreite, d.fensterHoehe, nullptr, m);
-            if (!f) {
-                menueZerstoeren(m);
-                permutationFensterSchliessen();
-                modusStatus &= ~modusBit::ErgebnisseAngezeigt;
-                return false;
-            }
-            d.fenster = f;
-            d.offen = 1;
-        }
     }
+    // the window, also for a neuron whose window went another way
     DiagrammDaten& d = n->hauptDiagramm;
+    if (!istFenster(d.fenster)) {
+        d.fenster = nullptr;
+        Menue m = menueLaden(permutationsFensterMenueTabelle(sprache));
+        const Fenster f = fensterErzeugen(meldungsTexte[13], meldungsTexte[1310], stil::Hauptfenster | stil::VScrollLeiste,
+                                          d.fensterX, d.fensterY, std::max(d.fensterBreite, mindestBreite), d.fensterHoehe,
+                                          nullptr, m);
+        if (!f) {
+            menueZerstoeren(m);
+            permutationFensterSchliessen();
+            return false;
+        }
+        d.fenster = f;
+        d.offen = 1;
+    }
     // 3. the last class reaches to the end of the time axis
     if (!analyseKlassen.empty()) {
         Analyseklasse& k = analyseKlassen.back();
