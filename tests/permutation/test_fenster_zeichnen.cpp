@@ -186,6 +186,19 @@ TEST_F(Zeichnen, KeineBoxImZeichnenUndKeineLeichen)
     EXPECT_EQ(pt::boxLog().size(), boxen + 1);
     EXPECT_FALSE(programmEndet());
 
+    // a window without a diagram: notice 77 waits for the procedure, the paint draws nothing
+    ergebnisseLaden(1);
+    pseudo().zeichenDC = &bildFlaeche(bild);
+    permutationFensterZeichnen(haupt());
+    pseudo().zeichenDC = nullptr;
+    EXPECT_EQ(permutationsAnzeige.ausstehendeMeldung, 77);
+    EXPECT_EQ(pt::boxLog().size(), boxen + 1);
+    EXPECT_TRUE(pt::aufrufe(bildFlaeche(bild)).empty());
+    pt::boxAntworten({antwort::Ok});
+    ungueltigMachen(fenster());
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[77]);
+
     ergebnisseLaden(3);
     permutationsFenster.zahlenMaske = 31;
     neuZeichnen(fenster());
@@ -212,6 +225,19 @@ TEST_F(Zeichnen, FrequenzenNurFuerVorhandeneKlassenwerte)
     EXPECT_NE(text(a, "4.0"), nullptr);
     EXPECT_EQ(text(a, "5.0"), nullptr);                   // its class weighs nothing
     EXPECT_EQ(von(a, pt::ZeichenArt::Text).size(), 2u);
+
+    // a row of many values keeps to 64 texts of at most 31 bytes
+    std::vector<float> werte(200, 123456789.0f);
+    permutationsErgebnisse.ergebnisse[0].klassenWerte = werte;
+    analyseKlassen = Klassentabelle(200);
+    for (Analyseklasse& k : analyseKlassen)
+        k.gewicht = 1.0f;
+    permutationsErgebnisse.ergebnisse[0].zusatzWerte.assign(3, 1e30f);
+    const auto b = malen();
+    const auto texte = von(b, pt::ZeichenArt::Text);
+    EXPECT_EQ(texte.size(), 64u - 2u + 4u);               // two empty ones; the extra values' row
+    for (const pt::ZeichenAufruf& t : texte)
+        EXPECT_LE(t.text.size(), 31u) << t.text;
 }
 
 // ---- the stimulus curve and the class marks ----------------------------------------------
