@@ -54,6 +54,7 @@
 #include "model/simulationspruefung.h"
 #include "model/stromreiz.h"
 #include "permutation/ergebnisse.h"
+#include "permutation/fenster.h"
 #include "permutation/modus.h"
 #include "permutation/spikefolge.h"
 #include "platform/box.h"
@@ -720,6 +721,8 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlPmtZeigeGuete, schalterBefehl, immer},
     {befehlPmtZeigeFrequenzen, schalterBefehl, immer},
     {befehlPmtZeigePosition, schalterBefehl, immer},
+    {befehlPmtFensterEinstellungen, permutationsAnzeigeBefehl, immer},
+    {befehlPmtErgebnisseDarstellen, permutationsAnzeigeBefehl, imPermutationsmodus},
     {befehlNetzwerkDrucken, netzDruckenBefehl, ohneLauf},
     {befehlSeiteEinrichten, seiteEinrichtenBefehl, immer},
     {befehlDruckerSuchen, [](Fenster f, int) { druckerSucheStarten(f); }, immer},

@@ -12,6 +12,8 @@
 #include "dialogs/eingabe.h"
 #include "dialogs/yachse2.h"
 #include "files/einstellungsdatei.h"
+#include "app/neuroneditor.h"
+#include "permutation/fenster.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
 #include "platform/menue.h"
@@ -47,7 +49,7 @@ const Klasse klassen[] = {
     {0, hauptfensterKlasse, hauptfensterProc, 0xFFFFFF},
     {0, protokollKlasse, protokollFensterProc, 0xFFFFFF},
     {12, nullptr, diagrammFensterProc, 0xFFFFFF},
-    {13, nullptr, standardFensterProc, 0xFFFFFF},        // permutation display: permutationFensterProc
+    {13, nullptr, permutationFensterProc, 0xFFFFFF},
     {14, nullptr, restzeitFensterProc, 0xFFFFFF},
     {15, nullptr, auswertungFensterProc, 0xFFFFFF},
     {16, nullptr, serverFensterProc, 0xFFFFFF},
@@ -190,6 +192,9 @@ void fensterklassenRegistrieren()
         klasseRegistrieren({name, k.proc, k.hintergrund});
     }
     zweiteYAchseDialogOeffnen = yAchse2DialogOeffnen;   // the diagram painter's way to dialog 305
+    // the permutation display's own neuron comes and goes through the editor
+    pseudoNeuronErzeugen = [] { return neuronErzeugen(6); };
+    pseudoNeuronLoeschen = [](NeuronDaten* n) { neuronLoeschen(n, 0); };
 }
 
 void startInitialisieren()

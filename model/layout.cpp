@@ -8,6 +8,7 @@
 #include "platform/steuerelemente.h"
 #include "texts/texte.h"
 #include <cmath>
+#include <limits>
 
 using namespace plattform;
 
@@ -174,7 +175,9 @@ void diagrammLayoutBerechnen(NeuronDaten* neuron, DiagrammDaten* diagramm, int v
     // owner, ranges and tick spacing from the template where unusable
     if (d.neuronId == 0)
         d.neuronId = neuron->nummer;
-    if (zeitfensterUngueltig(d, dauer)) {
+    // the permutation display's axis runs to the latest stored spike, past the run's end too
+    const double grenze = neuron->hilfsneuron ? std::numeric_limits<double>::infinity() : dauer;
+    if (zeitfensterUngueltig(d, grenze)) {
         d.minX = v.minX;
         d.maxX = v.maxX;
     }

@@ -31,7 +31,8 @@ NeuronDaten* teilsimulationsNeuron();
 void permutationsmodusVerlassen();
 // The neuron that the editor made for the permutation display (creation mode 6) becomes
 // the display's pseudo-neuron: its main diagram is the display window's. false when the
-// display cannot take it (said in a notice); the editor then deletes the neuron again.
+// display has its neuron already; the editor then deletes the neuron again.
+// (defined by the permutation display, which the frame links)
 bool permutationsNeuronEinrichten(NeuronDaten& neuron);
 // the display's pseudo-neuron, whose rating and settings dialog 284 edits in permutation
 // mode; null while there is none

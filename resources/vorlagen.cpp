@@ -53,6 +53,7 @@ const plattform::DialogVorlage* const vorlagen[] = {
     &vorlageKalium,
     &vorlageExportParameter,
     &vorlageIndexSpeicherMangel,
+    &vorlagePermutationsfenster,
 };
 }
 

@@ -47,6 +47,7 @@ extern const plattform::DialogVorlage vorlageSpikefolge;      // 284: settings o
 extern const plattform::DialogVorlage vorlageAnalyseklassen;  // 212: the analysis classes of the permutation mode
 extern const plattform::DialogVorlage vorlageExportParameter; // 256: the columns of the permutation results' text export
 extern const plattform::DialogVorlage vorlageIndexSpeicherMangel; // 257: an index too large for memory
+extern const plattform::DialogVorlage vorlagePermutationsfenster; // 203: the settings of the permutation display
 extern const plattform::DialogVorlage vorlageSynapse;        // 135: new, edit and delete synapse
 extern const plattform::DialogVorlage vorlageSynapsentypen;  // 134
 // the SWIM channel dialogs

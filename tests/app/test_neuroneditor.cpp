@@ -5,8 +5,10 @@
 #include "model/anzeigeeinstellungen.h"
 #include "model/diagramm.h"
 #include "model/geometrie.h"
+#include "model/permutation.h"
 #include "model/serverdaten.h"
 #include "model/synapse.h"
+#include "permutation/ergebnisse.h"
 #include "platform/box.h"
 #include "resources/befehle.h"
 #include <cmath>
@@ -172,16 +174,22 @@ TEST_F(NeuronEditor, KopienKommenMitIhrenInnerenSynapsenUndFreienNamenNebenDieOr
     EXPECT_EQ(verbindungen, (std::vector<std::pair<int, int>>{{1, 2}, {2, 3}, {4, 5}}));
 }
 
-TEST_F(NeuronEditor, ImportNeuroneStehenInEinerZeileUndDasPermutationsneuronWartetAufSeineAnzeige)
+TEST_F(NeuronEditor, ImportNeuroneStehenInEinerZeileUndDasPermutationsneuronGibtEsNurEinmal)
 {
     const int d = zeichenGroesseVon(stdNeuron, zeichenGroesse::Soma);
     const NeuronDaten* n = neuronErzeugen(2);
     EXPECT_EQ(std::pair(n->x, n->y), std::pair(300 + 2 * d, d));
     EXPECT_EQ(neuronErzeugen(2)->x, 300 + 4 * d);
-    pt::boxAntworten({antwort::Ok});
+    // the display takes one neuron of its own; a second is refused and leaves no trace
+    const NeuronDaten* pseudo = neuronErzeugen(6);
+    ASSERT_NE(pseudo, nullptr);
+    EXPECT_EQ(pseudo->hilfsneuron, 1);
+    EXPECT_EQ(permutationsPseudoNeuron(), pseudo);
     EXPECT_EQ(neuronErzeugen(6), nullptr);
-    EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[886]);
-    EXPECT_EQ(std::pair(NeuronFall::nummern().size(), neuronKette.hoechsteNummer), std::pair(size_t{5}, 5));
+    EXPECT_EQ(std::pair(NeuronFall::nummern().size(), neuronKette.hoechsteNummer), std::pair(size_t{6}, 6));
+    permutationFensterSchliessen();
+    EXPECT_EQ(permutationsPseudoNeuron(), nullptr);
+    EXPECT_EQ(NeuronFall::nummern().size(), size_t{5});
 }
 
 TEST_F(NeuronEditor, EinGeloeschtesNeuronHinterlaesstKeinenVerweisAufSich)
