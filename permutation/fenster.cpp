@@ -449,14 +449,14 @@ bool permutationFensterErzeugen()
 {
     PermutationsErgebnisZustand& z = ergebnisse();
     PermutationsAnzeige& a = zustand();
-    // 1. the results of a loaded index, as many as the user asks for
+    // the results of a loaded index, as many as the user asks for
     if (z.ergebnisse.empty() && z.einzel.nummer == -1 && (modusStatus & modusBit::IndexGeladen) && !z.index.empty()) {
         if (permutationErgebnisseLaden(0, -1, 0, nullptr) != 1 || z.ergebnisse.empty()) {
             modusStatus &= ~modusBit::ErgebnisseAngezeigt;
             return false;
         }
     }
-    // 2. the pseudo-neuron and its window
+    // the pseudo-neuron and its window
     NeuronDaten* n = pseudo();
     if (!n) {
         n = pseudoNeuronErzeugen ? pseudoNeuronErzeugen() : nullptr;
@@ -516,17 +516,15 @@ bool permutationFensterErzeugen()
         d.fenster = f;
         d.offen = 1;
     }
-    // 3. the last class reaches to the end of the time axis
+    // the last class reaches to the end of the time axis
     if (!analyseKlassen.empty()) {
         Analyseklasse& k = analyseKlassen.back();
         const float ende = static_cast<float>(d.maxX);
         if (ende > k.start && ende > k.ende)
             k.ende = ende;
     }
-    // 4.
     if (bewertungAn())
         gezeigtesBewertenUndMelden();
-    // 5.
     if (!pseudo())
         return false;
     diagrammLayoutBerechnen(n, &d, 0);
@@ -543,10 +541,9 @@ void permutationFensterSchliessen()
 {
     PermutationsErgebnisZustand& z = ergebnisse();
     PermutationsAnzeige& a = zustand();
-    // 1. and 2.
     modusStatus &= ~modusBit::ErgebnisseAngezeigt;
     z.einzel = PermutationsErgebnis{};
-    // 3. the layout into the template, the window and the neuron gone
+    // the layout into the template, the window and the neuron gone
     if (NeuronDaten* n = pseudo()) {
         DiagrammDaten& d = n->hauptDiagramm;
         DiagrammDaten& v = permutationsDiagramm;
@@ -565,7 +562,6 @@ void permutationFensterSchliessen()
         }
     }
     a.pseudoNeuron = 0;
-    // 4.
     a.position = 0;
     a.reizPunkte.clear();
     a.klassenMarken.clear();

@@ -131,7 +131,7 @@ const StromreizDefinition* reizMitPulsen(const NeuronDaten& n)
 
 void uebernehmen(Fenster dlg)
 {
-    // 1. every field checked before anything is stored
+    // every field checked before anything is stored
     Einstellungen neu = kopie;
     for (const Feld& f : felder) {
         int wert = 0;
@@ -149,7 +149,7 @@ void uebernehmen(Fenster dlg)
             neu.zahlenMaske |= bit;
     neu.zahlenPositionAbsolut = haken(dlg, idUnterhalb) ? 1 : 0;
     neu.zahlenPositionRelativ = haken(dlg, idUnten) ? 2 : haken(dlg, idOben) ? 0 : 1;
-    // 2. the stimulus of the chosen neuron, looked up now: the user may have deleted it
+    // the stimulus of the chosen neuron, looked up now: the user may have deleted it
     const NeuronDaten* n = reizNeuron ? neuronNachNummer(reizNeuron) : nullptr;
     if (n && neu.stromreizAnzeigen) {
         const StromreizDefinition* r = reizMitPulsen(*n);
@@ -170,10 +170,9 @@ void uebernehmen(Fenster dlg)
         neu.stromreiz.alternieren = r->alternieren;
         neu.stromreiz.reizart = r->reizart;
     }
-    // 3.
     permutationsFenster = neu;
     kopie = neu;
-    // 4. the time axis to the latest AP, once per load
+    // the time axis to the latest AP, once per load
     NeuronDaten* pseudo = permutationsPseudoNeuron();
     const float spaetester = permutationsErgebnisse.spaetesterAp;
     if (permutationsFenster.xAchseAutomatisch && pseudo && spaetester > 0.0f && !permutationsZeitachseGerundet) {
@@ -182,9 +181,7 @@ void uebernehmen(Fenster dlg)
         permutationsDiagramm.maxX = ende;
         diagrammLayoutBerechnen(pseudo, &pseudo->hauptDiagramm, 0);
     }
-    // 5.
     balkenStiftNeuMachen();
-    // 6.
     dialogSchliessen(dlg, rahmen, 1, false);
     permutationsAnzeige.rampenHinweisGezeigt = false;
     if (permutationsFenster.stromreizAnzeigen && pseudo && istFenster(pseudo->hauptDiagramm.fenster)) {

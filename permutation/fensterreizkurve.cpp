@@ -29,7 +29,7 @@ void permutationsReizkurveBerechnen(DiagrammDaten& d)
     PermutationsFensterEinstellungen& s = permutationsFenster;
     PermutationsAnzeige& a = permutationsAnzeige;
     const StromreizDefinition& r = s.stromreiz;
-    // 1. ramps only; said once until the settings change
+    // ramps only; said once until the settings change
     if (r.reizart != 0) {
         if (!a.rampenHinweisGezeigt) {
             a.rampenHinweisGezeigt = true;
@@ -37,17 +37,15 @@ void permutationsReizkurveBerechnen(DiagrammDaten& d)
         }
         return;
     }
-    // 2.
     if (r.anzahl < 1 || !istFenster(permutationsDiagramm.fenster) || !istFenster(d.fenster)) {
         s.stromreizAnzeigen = 0;
         return;
     }
-    // 3. and 4.
     a.reizPunkte.clear();
     const int hoehe = clientRechteck(d.fenster).hoehe();
     const int h = pixelWert(hoehe * std::clamp(s.stromreizHoehe, -1000, 1000) / 100.0);
     const int b = std::clamp(s.stromreizPosition, -pixelGrenze, pixelGrenze);
-    // 5. the row the pulses stand on, and their height
+    // the row the pulses stand on, and their height
     int y0 = hoehe - b, puls = h;
     const bool wechselnd = r.alternieren != 0;
     if (wechselnd) {
@@ -58,7 +56,7 @@ void permutationsReizkurveBerechnen(DiagrammDaten& d)
         y0 = hoehe - (b + h);
         puls = -h;
     }
-    // 6. x of a time, the time window taken to start at 0
+    // x of a time, the time window taken to start at 0
     const double ende = d.maxX;
     auto x = [&](double t) {
         return endlichPositiv(ende) ? pixelWert(d.xAchseLinks[0] + static_cast<double>(pixelWert(d.plotBreite * t / ende)))
@@ -79,7 +77,7 @@ void permutationsReizkurveBerechnen(DiagrammDaten& d)
         a.reizPunkte.push_back({x(t + r.pause), y0});
     }
     a.reizPunkte.push_back({d.xAchseRechts[0], y0});
-    // 7. the class marks: where each class begins, and where the last one ends
+    // the class marks: where each class begins, and where the last one ends
     a.klassenMarken.clear();
     a.markenKlassen = 0;
     Klassentabelle& k = analyseKlassen;

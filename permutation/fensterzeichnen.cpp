@@ -415,7 +415,6 @@ void permutationFensterZeichnen(Fenster fenster)
 {
     PermutationsAnzeige& a = permutationsAnzeige;
     const PermutationsErgebnisZustand& ez = permutationsErgebnisse;
-    // 1. and 2.
     if (programmStatus & programmBit::LaufAktiv)
         return;
     if (ez.ergebnisse.empty() && ez.einzel.nummer == -1) {
@@ -425,7 +424,6 @@ void permutationFensterZeichnen(Fenster fenster)
         }
         return;
     }
-    // 3.
     DiagrammDaten* diagramm = fenster ? diagrammZuFenster(fenster) : nullptr;
     if (!diagramm) {
         a.ausstehendeMeldung = 77;
@@ -436,7 +434,7 @@ void permutationFensterZeichnen(Fenster fenster)
         return;
     DiagrammDaten& d = *diagramm;
     DiagrammZeichner w(fenster, d, *neuron, *neuron->zeichenDC);
-    // 4. the page while the neuron prints
+    // the page while the neuron prints
     w.drucken = neuron->druckAktiv != 0;
     w.alterStift = auswaehlen(w.z, d.stifte[zeichenMittel::Achse]);
     w.alterPinsel = auswaehlen(w.z, d.pinsel[zeichenMittel::Achse]);
@@ -449,7 +447,6 @@ void permutationFensterZeichnen(Fenster fenster)
         diagrammSeitenrahmenZeichnen(w);
         achsenStift(w);
     }
-    // 5. and 6.
     const Achsen achsen{d.yAchseOben[1], d.yAchseUnten[1], d.xAchseLinks[0], d.xAchseRechts[0]};
     const bool warTransparent = hintergrundTransparent(w.z, textHintergrundModus == textHintergrund::Transparent);
     const Schrift alteSchrift = auswaehlen(w.z, Schrift{});
@@ -457,7 +454,6 @@ void permutationFensterZeichnen(Fenster fenster)
     const uint32_t ausrichtung = textAusrichtungSetzen(w.z, textAusrichtung::Links | textAusrichtung::Oben);
     w.linie(d.xAchseLinks[0], d.xAchseLinks[1], d.xAchseRechts[0], d.xAchseRechts[1]);
     w.linie(d.yAchseUnten[0], d.yAchseUnten[1], d.yAchseOben[0], d.yAchseOben[1]);
-    // 7.
     if (d.tickDicke > 0) {
         textFarbeSetzen(w.z, d.textFarbe);
         textAusrichtungSetzen(w.z, textAusrichtung::Mitte | textAusrichtung::Oben);
@@ -466,9 +462,7 @@ void permutationFensterZeichnen(Fenster fenster)
     }
     hintergrundTransparent(w.z, warTransparent);
     textAusrichtungSetzen(w.z, ausrichtung);
-    // 8.
     markenLinien(w, achsen);
-    // 9.
     if (modusStatus & modusBit::ErgebnisseAngezeigt) {
         // the result layer stands in window pixels, on the page too
         w.drucken = false;
@@ -476,7 +470,6 @@ void permutationFensterZeichnen(Fenster fenster)
         textAusrichtungSetzen(w.z, ausrichtung);
     }
     auswaehlen(w.z, alteSchrift);
-    // 10.
     auswaehlen(w.z, w.alterStift);
     auswaehlen(w.z, w.alterPinsel);
 }
