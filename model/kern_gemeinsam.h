@@ -24,7 +24,7 @@ namespace kern {
 
 // Below this many neurons a kernel steps them one by one without vectors: one vector of
 // mostly padding costs as much as four neurons, and a single neuron's step is a chain of
-// dependent operations that the library's exponential, with its table, shortens.
+// dependent operations that expEinzeln, with its table, shortens.
 constexpr size_t wenigeNeurone = 4;
 // Lanes come in whole vectors of four doubles; a kernel that steps its few neurons one by
 // one has no padding.
@@ -75,11 +75,11 @@ constexpr bool hochAufLanes(int p) { return p >= 0 && p <= 4; }
 }
 
 // One step of dy/dt = a - b y for the method M, as integrationsSchritt computes it; the
-// exponential Euler with the kernels' own exponential (or, for a step of few neurons, the
-// library's, which a single chain of dependent operations waits for less) and expMinusEins's
-// series with its divisions as products (a unit in the last place at most), which a vector
-// waits for far less.
-template <int M, bool bibliothek = false>
+// exponential Euler with the kernels' own exponential, or for a step of few neurons with
+// expEinzeln, whose latency a single chain of dependent operations waits for less; and
+// expMinusEins's series with its divisions as products (a unit in the last place at most),
+// which a vector waits for far less.
+template <int M, bool einzeln = false>
 [[gnu::always_inline]] inline double schritt(double y, double a, double b, double T)
 {
     if constexpr (M == integration::Euler) {
@@ -98,17 +98,25 @@ template <int M, bool bibliothek = false>
         const auto reihe = [x] {
             return x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))));
         };
-        double em;
-        if constexpr (bibliothek) {
-            // one value at a time: only the branch taken is computed
+        if constexpr (einzeln) {
+            // one value at a time: only the branch taken is computed; y e^x rather than
+            // y (1 + (e^x - 1)), the same for |x| < ln 2, so y need not wait for the subtraction
             if (b == 0.0)
                 return y + a * T;
-            em = std::fabs(x) < 0.01 ? reihe() : std::exp(x) - 1.0;
+            double e, em;
+            if (std::fabs(x) < 0.01) {
+                em = reihe();
+                e = 1.0 + em;
+            } else {
+                e = expEinzeln(x, b * (T * -expSkala));
+                em = e - 1.0;
+            }
+            return y * e - (a / b) * em;
         } else {
-            em = std::fabs(x) < 0.01 ? reihe() : expEigen(x) - 1.0;
+            const double em = std::fabs(x) < 0.01 ? reihe() : expEigen(x) - 1.0;
+            const double mitZerfall = y * (1.0 + em) - (a / b) * em;
+            return b == 0.0 ? y + a * T : mitZerfall;
         }
-        const double mitZerfall = y * (1.0 + em) - (a / b) * em;
-        return b == 0.0 ? y + a * T : mitZerfall;
     }
 }
 
@@ -123,6 +131,45 @@ void mitMethode(F&& f)
     default: f.template operator()<integration::ExponentiellerEuler>(); break;
     }
 }
+
+// ---- lanes in one allocation -------------------------------------------------------------
+// One quantity's lanes: a view into its kernel's block of lanes.
+class Lanes {
+public:
+    double& operator[](size_t i) const { return p[i]; }
+    double* data() const { return p; }
+
+private:
+    friend class LanenBlock;
+    double* p = nullptr;
+};
+
+// All the lanes of a kernel (or of its compartments) in one allocation: a run of few
+// neurons would otherwise hold mostly the allocations' own overhead, dozens of them.
+class LanenBlock {
+public:
+    struct Eintrag {
+        Lanes* lanes;
+        size_t anzahl;   // lanes of this quantity
+        double wert = 0.0;   // each lane's first value
+    };
+    void anlegen(const std::vector<Eintrag>& eintraege)
+    {
+        size_t summe = 0;
+        for (const Eintrag& e : eintraege)
+            summe += e.anzahl;
+        speicher.assign(summe, 0.0);
+        double* p = speicher.data();
+        for (const Eintrag& e : eintraege) {
+            e.lanes->p = p;
+            std::fill_n(p, e.anzahl, e.wert);
+            p += e.anzahl;
+        }
+    }
+
+private:
+    std::vector<double> speicher;
+};
 
 // ---- rate forms on lanes ----------------------------------------------------------------
 // The forms of one exponential (formExpVorzeichen != 0) are z / w or z * w with
@@ -166,40 +213,48 @@ public:
     // the value its D gives with festSetzen.
     void halbwertSetzen(size_t g, size_t i, double H)
     {
-        if (art[g * np + i] == Lane::Exp)
+        if (art[g * np + i] != Lane::Exp)
+            return;
+        if (wenige)
+            einzelne[i * slots + g].H = H;
+        else
             feld(g, FH)[i] = H;
     }
     void dSetzen(size_t g, size_t i, double D)
     {
-        if (art[g * np + i] == Lane::Exp)
+        if (art[g * np + i] != Lane::Exp)
+            return;
+        if (wenige)
+            einzelne[i * slots + g].D = D;
+        else
             feld(g, FD)[i] = D;
     }
     bool fest(size_t g, size_t i) const { return art[g * np + i] == Lane::Fest; }
     void festSetzen(size_t g, size_t i, double wert);
     // Every lane from the voltages V; Vs for the forms that read the synapse's. A neuron
     // with aktiv[i] 0 has no form computed one by one, so none of its forms stops the run.
+    // Not for a kernel of few neurons (below), which asks einzelwert.
     void berechnen(const double* V, double Vs, const char* aktiv);
     const double* wert(size_t g) const { return &werte[g * np]; }
     double wert(size_t g, size_t i) const { return werte[g * np + i]; }
-    // The value of lane i of slot g at V alone, with the library's exponential: a kernel
-    // with so few neurons that a vector would mostly compute padding asks its forms one by
-    // one, in lane order, so errors come as with berechnen.
+    // The value of lane i of slot g at V alone, with expEinzeln: a kernel with fewer than
+    // wenigeNeurone neurons, for which a vector would mostly compute padding, asks its forms
+    // one by one, in lane order, so errors come as with berechnen. Its lanes are kept lane
+    // by lane instead, each lane's fields side by side, so a form costs few loads.
     [[gnu::always_inline]] double einzelwert(size_t g, size_t i, double V, double Vs) const
     {
-        const size_t l = g * np + i;
-        const double* f = &block[g * felder * np + i];
-        if (art[l] == Lane::Fest)
-            return f[FC * np];
-        if (art[l] == Lane::Exp) {
-            const double kind = f[FArt * np], c = f[FC * np];
-            const double dx = V - f[FH * np];
-            const double e = std::exp(dx * f[FK * np]);
-            const double z = kind == formArt::LinearMinus ? c * dx : c;
-            const double w = f[FD * np] + (kind >= formArt::QuotientMinus ? -e : e);
-            if (kind == formArt::Produkt)
+        const Einzeln& f = einzelne[i * slots + g];
+        if (f.art == Lane::Exp) [[likely]] {
+            const double dx = V - f.H;
+            const double e = expEinzeln(dx * f.k, dx * f.ks);
+            const double z = f.linear ? f.c * dx : f.c;
+            const double w = f.minus ? f.D - e : f.D + e;
+            if (f.produkt)
                 return z * w;
             if (w != 0.0)
                 return z / w;
+        } else if (f.art == Lane::Fest) {
+            return f.c;
         }
         return einzelwertSelten(g, i, V, Vs);
     }
@@ -211,7 +266,15 @@ private:
     void einzeln(size_t g, size_t i, const double* V, double Vs);
     double einzelwertSelten(size_t g, size_t i, double V, double Vs) const;
     struct Lane { enum : uint8_t { Exp, Fest, Sonder }; };
+    // a lane of a kernel of few neurons
+    struct Einzeln {
+        double H = 0.0, k = 0.0, ks = 0.0, c = 0.0, D = 0.0;   // ks = k * expSkala
+        uint8_t art = Lane::Fest;
+        bool linear = false, minus = false, produkt = true;    // the kind of form
+    };
     size_t slots = 0, n = 0, np = 0;
+    bool wenige = false;               // n < wenigeNeurone: the lanes are in einzelne only
+    std::vector<Einzeln> einzelne;     // per neuron and slot
     std::vector<double> block;         // per slot the arrays H, k, c, D, art
     std::vector<double> werte;         // per slot the values of the step
     std::vector<uint8_t> art;          // per slot and lane: Lane::Exp, Fest or Sonder
@@ -256,17 +319,17 @@ public:
     template <class Eigen>
     void vorlauf(double t, double T, Eigen&& eigen);
     // the segments of every neuron with dendrites from the old potentials (the soma's in v0),
-    // their currents added to the sums, the segments moved on (with the library's
-    // exponential for a kernel of few neurons, as its somas)
-    template <int M, bool bibliothek>
+    // their currents added to the sums, the segments moved on (with expEinzeln for a
+    // kernel of few neurons, as its somas)
+    template <int M, bool einzeln>
     void segmente(double t, double T);
 
     std::vector<NeuronDaten*> nr;   // lane i -> neuron
     size_t N = 0, np = 0, K = 1;
-    std::vector<double> pot, v0, ein, synSumme, rausch, vor;
+    Lanes pot, v0, ein, synSumme, rausch, vor;
     std::vector<int> kompartimente, letztes;
     std::vector<char> aktiv;        // 0: the neuron takes its own step, nothing of its lanes counts
-    std::vector<double> kopplung;   // the soma's coupling to its first segment, 0 without dendrites
+    Lanes kopplung;                 // the soma's coupling to its first segment, 0 without dendrites
     std::vector<size_t> eigene;     // the neurons that take their own step
     bool geschritten = false;       // a step was taken since the lanes were laid out
 
@@ -287,7 +350,8 @@ private:
     static constexpr size_t keiner = ~size_t{0};
     size_t laufend = keiner;
     std::vector<int> cursor;        // kMax per neuron
-    std::vector<double> reizD;      // kMax per neuron: the segments' stimulus currents of the step
+    Lanes reizD;                    // kMax per neuron: the segments' stimulus currents of the step
+    LanenBlock block;               // the lanes above
     std::vector<char> mitReiz, mitPool;
     std::vector<size_t> vorListe, dendritListe;
 };
@@ -319,7 +383,7 @@ void Kompartimente::vorlauf(double t, double T, Eigen&& eigen)
     }
 }
 
-template <int M, bool bibliothek>
+template <int M, bool einzeln>
 void Kompartimente::segmente(double t, double T)
 {
     for (size_t i : dendritListe) {
@@ -333,7 +397,7 @@ void Kompartimente::segmente(double t, double T)
         }
         segmentKoeffizienten(n, p.data(), l, kompartimente[i] - 1, reiz, a, b, t, synSumme[i], ein[i]);
         for (int c = 1; c <= l; ++c)
-            pot[static_cast<size_t>(c) * np + i] = schritt<M, bibliothek>(
+            pot[static_cast<size_t>(c) * np + i] = schritt<M, einzeln>(
                 p[static_cast<size_t>(c)], a[static_cast<size_t>(c)], b[static_cast<size_t>(c)], T);
     }
 }

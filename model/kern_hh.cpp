@@ -96,10 +96,10 @@ private:
         const size_t np = z.np;
         f.groesse(formen, z.N);
         f.angabenVon(angaben, this);
-        for (std::vector<double>* x : {&m, &h, &nn, &iNa, &iK, &leck, &gEna, &gEk, &naE, &naG, &kE, &kG, &kehrC, &L,
-                                       &pm, &ph, &pn})
-            x->assign(np, 0.0);
-        schwelle.assign(np, std::numeric_limits<double>::quiet_NaN());
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        block.anlegen({{&m, np}, {&h, np}, {&nn, np}, {&iNa, np}, {&iK, np}, {&leck, np}, {&gEna, np}, {&gEk, np},
+                       {&naE, np}, {&naG, np}, {&kE, np}, {&kG, np}, {&kehrC, np}, {&L, np}, {&pm, np}, {&ph, np},
+                       {&pn, np}, {&schwelle, np, nan}});
         orte.assign(z.N, {});
         for (size_t i = 0; i < z.N; ++i)
             laden(i);
@@ -158,8 +158,9 @@ private:
     std::vector<NeuronDaten*> alle;
     kern::Kompartimente z;
     kern::Formen f;
-    std::vector<double> m, h, nn, iNa, iK;
-    std::vector<double> leck, gEna, gEk, naE, naG, kE, kG, kehrC, L, pm, ph, pn, schwelle;
+    kern::Lanes m, h, nn, iNa, iK;
+    kern::Lanes leck, gEna, gEk, naE, naG, kE, kG, kehrC, L, pm, ph, pn, schwelle;
+    kern::LanenBlock block;   // the lanes above
     std::vector<LaufOrt> orte;
 };
 
