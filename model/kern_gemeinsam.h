@@ -80,6 +80,34 @@ constexpr bool hochAufLanes(int p) { return p >= 0 && p <= 4; }
 // expMinusEins's series with its divisions as products (a unit in the last place at most),
 // which a vector waits for far less.
 template <int M, bool einzeln = false>
+[[gnu::always_inline]] inline double schritt(double y, double a, double b, double T);
+
+// the same for a step of few neurons, with xs = -b T expSkala up to a few roundings, which
+// the caller may compute from b's own factors, so that the exponential need not wait for b
+template <int M>
+[[gnu::always_inline]] inline double schrittEinzeln(double y, double a, double b, double T, double xs)
+{
+    if constexpr (M != integration::ExponentiellerEuler) {
+        return schritt<M>(y, a, b, T);
+    } else {
+        // only the branch taken is computed; y e^x rather than y (1 + (e^x - 1)), the same
+        // for |x| < ln 2, so y need not wait for the subtraction
+        if (b == 0.0)
+            return y + a * T;
+        const double x = -b * T;
+        double e, em;
+        if (std::fabs(x) < 0.01) {
+            em = x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))));
+            e = 1.0 + em;
+        } else {
+            e = expEinzeln(x, xs);
+            em = e - 1.0;
+        }
+        return y * e - (a / b) * em;
+    }
+}
+
+template <int M, bool einzeln>
 [[gnu::always_inline]] inline double schritt(double y, double a, double b, double T)
 {
     if constexpr (M == integration::Euler) {
@@ -92,31 +120,16 @@ template <int M, bool einzeln = false>
         const double k3 = T * (a - b * (y + k2 / 2.0));
         const double k4 = T * (a - b * (y + k3));
         return y + (k1 + 2.0 * k2 + 2.0 * k3 + k4) / 6.0;
+    } else if constexpr (einzeln) {
+        return schrittEinzeln<M>(y, a, b, T, b * (T * -expSkala));
     } else {
         // without decay the variable grows linearly; a/b would divide by zero
         const double x = -b * T;
-        const auto reihe = [x] {
-            return x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))));
-        };
-        if constexpr (einzeln) {
-            // one value at a time: only the branch taken is computed; y e^x rather than
-            // y (1 + (e^x - 1)), the same for |x| < ln 2, so y need not wait for the subtraction
-            if (b == 0.0)
-                return y + a * T;
-            double e, em;
-            if (std::fabs(x) < 0.01) {
-                em = reihe();
-                e = 1.0 + em;
-            } else {
-                e = expEinzeln(x, b * (T * -expSkala));
-                em = e - 1.0;
-            }
-            return y * e - (a / b) * em;
-        } else {
-            const double em = std::fabs(x) < 0.01 ? reihe() : expEigen(x) - 1.0;
-            const double mitZerfall = y * (1.0 + em) - (a / b) * em;
-            return b == 0.0 ? y + a * T : mitZerfall;
-        }
+        const double em = std::fabs(x) < 0.01
+                              ? x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))))
+                              : expEigen(x) - 1.0;
+        const double mitZerfall = y * (1.0 + em) - (a / b) * em;
+        return b == 0.0 ? y + a * T : mitZerfall;
     }
 }
 
@@ -322,7 +335,11 @@ public:
     // their currents added to the sums, the segments moved on (with expEinzeln for a
     // kernel of few neurons, as its somas)
     template <int M, bool einzeln>
-    void segmente(double t, double T);
+    void segmente(double t, double T)
+    {
+        if (!dendritListe.empty())
+            segmenteRechnen<M, einzeln>(t, T);
+    }
 
     std::vector<NeuronDaten*> nr;   // lane i -> neuron
     size_t N = 0, np = 0, K = 1;
@@ -354,6 +371,8 @@ private:
     LanenBlock block;               // the lanes above
     std::vector<char> mitReiz, mitPool;
     std::vector<size_t> vorListe, dendritListe;
+    template <int M, bool einzeln>
+    void segmenteRechnen(double t, double T);
 };
 
 template <class Eigen>
@@ -384,7 +403,7 @@ void Kompartimente::vorlauf(double t, double T, Eigen&& eigen)
 }
 
 template <int M, bool einzeln>
-void Kompartimente::segmente(double t, double T)
+void Kompartimente::segmenteRechnen(double t, double T)
 {
     for (size_t i : dendritListe) {
         const NeuronDaten& n = *nr[i];

@@ -229,6 +229,7 @@ int HhKern::einzeln(double T, double Vs)
             continue;
         const double V0 = z.pot[i];
         double wert[formen];
+#pragma GCC unroll 6
         for (size_t g = 0; g < formen; ++g)
             wert[g] = f.einzelwert(g, i, V0, Vs);
         const double m1 = kern::schritt<M, true>(m[i], wert[0], wert[0] + wert[1], T);
@@ -241,8 +242,9 @@ int HhKern::einzeln(double T, double Vs)
         double e = z.vor[i] + leck[i] + gEna[i] * gNa + gEk[i] * gK;
         if (z.letztes[i] > 0)
             e += z.pot[z.np + i] * z.kopplung[i];
-        const double b = (naG[i] * gNa + kG[i] * gK + L[i]) * kehrC[i];
-        const double V2 = kern::schritt<M, true>(V0, e * kehrC[i], b, T);
+        const double summe = naG[i] * gNa + kG[i] * gK + L[i];
+        const double b = summe * kehrC[i];
+        const double V2 = kern::schrittEinzeln<M>(V0, e * kehrC[i], b, T, summe * (kehrC[i] * (T * -expSkala)));
         spikes += V0 < schwelle[i] && V2 > schwelle[i];
         m[i] = m1;
         h[i] = h1;
