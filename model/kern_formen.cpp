@@ -11,12 +11,19 @@ void Formen::groesse(size_t s, size_t neurone)
     np = aufVektoren(neurone);
     wenige = neurone < wenigeNeurone;
     // every lane a fixed 0: c = 0 with w = 0 + 1 * exp(0)
+    paarZahl = (slots + 1) / 2;
     if (wenige) {
-        einzelne.assign(slots * n, Einzeln{});
+        // (a lane's first values: a product with c = 0)
+        Paar leer{};
+        leer.produkt[0] = leer.produkt[1] = ~uint64_t{0};
+        leer.art[0] = leer.art[1] = Lane::Fest;
+        paare.assign(paarZahl * n, leer);
+        andereFormen.assign(n, 0);
         block = {};
         werte = {};
     } else {
-        einzelne = {};
+        paare = {};
+        andereFormen = {};
         block.assign(slots * felder * np, 0.0);
         werte.assign(slots * np, 0.0);
     }
@@ -61,16 +68,22 @@ void Formen::setzen(size_t g, size_t i, int f, double A, double H, double S, dou
     if ((vorher == Lane::Sonder) != (art[l] == Lane::Sonder))
         sonderAlt = true;
     if (wenige) {
-        Einzeln& e = einzelne[i * slots + g];
-        e.H = h;
-        e.k = k;
-        e.ks = k * expSkala;
-        e.c = c;
-        e.D = d;
-        e.art = art[l];
-        e.linear = a == formArt::LinearMinus;
-        e.minus = a >= formArt::QuotientMinus;
-        e.produkt = a == formArt::Produkt;
+        // (a fixed lane is a product c (0 + e^0) on the pairs, as on the lanes)
+        if (vorher != Lane::Sonder && art[l] == Lane::Sonder)
+            ++andereFormen[i];
+        else if (vorher == Lane::Sonder && art[l] != Lane::Sonder)
+            --andereFormen[i];
+        Paar& p = paar(g, i);
+        const size_t j = g & 1;
+        p.H[j] = h;
+        p.k[j] = k;
+        p.ks[j] = k * expSkala;
+        p.c[j] = c;
+        p.D[j] = d;
+        p.linear[j] = a == formArt::LinearMinus ? ~uint64_t{0} : 0;
+        p.minus[j] = a >= formArt::QuotientMinus ? uint64_t{1} << 63 : 0;
+        p.produkt[j] = a == formArt::Produkt ? ~uint64_t{0} : 0;
+        p.art[j] = art[l];
         return;
     }
     feld(g, FH)[i] = h;
@@ -85,7 +98,7 @@ void Formen::setzen(size_t g, size_t i, int f, double A, double H, double S, dou
 void Formen::festSetzen(size_t g, size_t i, double wert)
 {
     if (wenige) {
-        einzelne[i * slots + g].c = wert;
+        paar(g, i).c[g & 1] = wert;
         return;
     }
     feld(g, FC)[i] = wert;
@@ -121,9 +134,10 @@ double Formen::einzelwertSelten(size_t g, size_t i, double V, double Vs) const
         return funktionaleFormBerechnen(a.nummer, a.A, a.H, a.S, a.D, 0.0, {V, Vs});
     }
     // a quotient whose w is 0, as einzelwert computed it
-    const Einzeln& f = einzelne[i * slots + g];
-    const double dx = V - f.H;
-    const double e = expEinzeln(dx * f.k, dx * f.ks);
+    const Paar& f = paar(g, i);
+    const size_t j = g & 1;
+    const double dx = V - f.H[j];
+    const double e = expEinzeln(dx * f.k[j], dx * f.ks[j]);
     const FormAngaben a = angabenFn(angabenKern, g, i);
     return formAusExp(a.nummer, a.A, a.H, a.S, a.D, V, e);
 }

@@ -336,6 +336,7 @@ int GbKern::einzeln(double T, double Vs)
             continue;
         const double V0 = z.pot[i];
         double w[formen];
+#pragma GCC unroll 28
         for (size_t g = 0; g < formen; ++g)
             w[g] = f.einzelwert(g, i, V0, Vs);
         const auto tor = [&](size_t j, double b, double a) { x[j][i] = kern::schritt<M, true>(x[j][i], a, b, T); };

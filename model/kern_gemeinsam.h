@@ -229,7 +229,7 @@ public:
         if (art[g * np + i] != Lane::Exp)
             return;
         if (wenige)
-            einzelne[i * slots + g].H = H;
+            paar(g, i).H[g & 1] = H;
         else
             feld(g, FH)[i] = H;
     }
@@ -238,7 +238,7 @@ public:
         if (art[g * np + i] != Lane::Exp)
             return;
         if (wenige)
-            einzelne[i * slots + g].D = D;
+            paar(g, i).D[g & 1] = D;
         else
             feld(g, FD)[i] = D;
     }
@@ -252,42 +252,107 @@ public:
     double wert(size_t g, size_t i) const { return werte[g * np + i]; }
     // The value of lane i of slot g at V alone, with expEinzeln: a kernel with fewer than
     // wenigeNeurone neurons, for which a vector would mostly compute padding, asks its forms
-    // one by one, in lane order, so errors come as with berechnen. Its lanes are kept lane
-    // by lane instead, each lane's fields side by side, so a form costs few loads.
+    // one by one, in lane order, so errors come as with berechnen. Its lanes are kept by
+    // neuron instead, two slots side by side, so a form costs few loads.
     [[gnu::always_inline]] double einzelwert(size_t g, size_t i, double V, double Vs) const
     {
-        const Einzeln& f = einzelne[i * slots + g];
-        if (f.art == Lane::Exp) [[likely]] {
-            const double dx = V - f.H;
-            const double e = expEinzeln(dx * f.k, dx * f.ks);
-            const double z = f.linear ? f.c * dx : f.c;
-            const double w = f.minus ? f.D - e : f.D + e;
-            if (f.produkt)
+        const Paar& f = paar(g, i);
+        const size_t l = g & 1;
+        const uint8_t a = f.art[l];
+        if (a == Lane::Exp) [[likely]] {
+            const double dx = V - f.H[l];
+            const double e = expEinzeln(dx * f.k[l], dx * f.ks[l]);
+            const double z = f.linear[l] ? f.c[l] * dx : f.c[l];
+            const double w = f.minus[l] ? f.D[l] - e : f.D[l] + e;
+            if (f.produkt[l])
                 return z * w;
             if (w != 0.0)
                 return z / w;
-        } else if (f.art == Lane::Fest) {
-            return f.c;
+        } else if (a == Lane::Fest) {
+            return f.c[l];
         }
         return einzelwertSelten(g, i, V, Vs);
     }
+    // The P * 2 slots of lane i (P * 2 >= slots) as einzelwert gives them: two slots at once,
+    // with the same operations as einzelwert on each, so the same bits (a fixed lane is a
+    // product c (0 + e^0), c exactly); a neuron with a form computed one by one, an argument
+    // outside expEinzeln's range or a quotient whose w is 0 has its slots computed one by one.
+    template <size_t P>
+    [[gnu::always_inline]] void einzelwerte(size_t i, double V, double Vs, double* w) const
+    {
+        if (andereFormen[i] == 0 && paarweise<P>(i, V, w)) [[likely]]
+            return;
+        for (size_t g = 0; g < slots; ++g)
+            w[g] = einzelwert(g, i, V, Vs);
+    }
 
 private:
+    typedef double Zwei __attribute__((vector_size(16)));
+    typedef uint64_t ZweiBits __attribute__((vector_size(16)));
+    // two slots of a neuron of a kernel of few neurons
+    struct alignas(16) Paar {
+        double H[2], k[2], ks[2], c[2], D[2];          // ks = k * expSkala
+        uint64_t linear[2], minus[2], produkt[2];      // the kind of form: all bits (minus: the sign bit)
+        uint8_t art[2];                                // as art
+    };
+    Paar& paar(size_t g, size_t i) { return paare[i * paarZahl + g / 2]; }
+    const Paar& paar(size_t g, size_t i) const { return paare[i * paarZahl + g / 2]; }
+    template <class T>
+    [[gnu::always_inline]] static T zwei(const void* p)
+    {
+        T v;
+        __builtin_memcpy(&v, p, sizeof v);
+        return v;
+    }
+    template <size_t P>
+    [[gnu::always_inline]] bool paarweise(size_t i, double V, double* w) const
+    {
+        constexpr double lnHoch = 0x1.62e42ff000000p-12, lnTief = -0x1.718432a1b0e26p-46, runden = 0x1.8p52;
+        constexpr uint64_t maske = (uint64_t{1} << kernExp::tabellenBits) - 1, vorzeichen = uint64_t{1} << 63;
+        const Paar* p = &paare[i * paarZahl];
+        const Zwei v = {V, V};
+        ZweiBits schlecht = {0, 0};
+#pragma GCC unroll 16
+        for (size_t q = 0; q < P; ++q) {
+            const Paar& f = p[q];
+            // expEinzeln on both lanes
+            const Zwei dx = v - zwei<Zwei>(f.H);
+            const Zwei x = dx * zwei<Zwei>(f.k), xs = dx * zwei<Zwei>(f.ks);
+            const Zwei xsBetrag = (Zwei)((ZweiBits)xs & ~vorzeichen);
+            schlecht |= ~(ZweiBits)(xsBetrag < 700.0 * expSkala);
+            const Zwei kv = xs + runden;
+            const Zwei k = kv - runden;
+            const Zwei r = (x - k * lnHoch) - k * lnTief;
+            const ZweiBits ki = (ZweiBits)kv;
+            const Zwei t = {kernExp::tabelle.zweiHoch[ki[0] & maske], kernExp::tabelle.zweiHoch[ki[1] & maske]};
+            const Zwei s = (Zwei)((ZweiBits)t + ((ki >> kernExp::tabellenBits) << 52));
+            const Zwei sr = s * r;
+            const Zwei qq = 0.5 + r * (1.0 / 6);
+            const Zwei e = (s + sr) + (sr * r) * qq;
+            // the form
+            const Zwei c = zwei<Zwei>(f.c);
+            const ZweiBits linear = zwei<ZweiBits>(f.linear), produkt = zwei<ZweiBits>(f.produkt);
+            const Zwei z = (Zwei)(((ZweiBits)(c * dx) & linear) | ((ZweiBits)c & ~linear));
+            const Zwei nenner = zwei<Zwei>(f.D) + (Zwei)((ZweiBits)e ^ zwei<ZweiBits>(f.minus));
+            const Zwei mal = z * nenner, durch = z / nenner;
+            schlecht |= ~produkt & (ZweiBits)(nenner == 0.0);
+            const Zwei wert = (Zwei)(((ZweiBits)mal & produkt) | ((ZweiBits)durch & ~produkt));
+            w[2 * q] = wert[0];
+            w[2 * q + 1] = wert[1];
+        }
+        return (schlecht[0] | schlecht[1]) == 0;
+    }
     enum Feld { FH, FK, FC, FD, FArt, felder };
     double* feld(size_t g, Feld f) { return &block[(g * felder + f) * np]; }
     const double* feld(size_t g, Feld f) const { return &block[(g * felder + f) * np]; }
     void einzeln(size_t g, size_t i, const double* V, double Vs);
     double einzelwertSelten(size_t g, size_t i, double V, double Vs) const;
     struct Lane { enum : uint8_t { Exp, Fest, Sonder }; };
-    // a lane of a kernel of few neurons
-    struct Einzeln {
-        double H = 0.0, k = 0.0, ks = 0.0, c = 0.0, D = 0.0;   // ks = k * expSkala
-        uint8_t art = Lane::Fest;
-        bool linear = false, minus = false, produkt = true;    // the kind of form
-    };
     size_t slots = 0, n = 0, np = 0;
-    bool wenige = false;               // n < wenigeNeurone: the lanes are in einzelne only
-    std::vector<Einzeln> einzelne;     // per neuron and slot
+    bool wenige = false;               // n < wenigeNeurone: the lanes are in paare only
+    size_t paarZahl = 0;               // pairs of slots
+    std::vector<Paar> paare;           // per neuron the pairs of its slots
+    std::vector<uint32_t> andereFormen;   // per neuron: its slots computed one by one (Sonder)
     std::vector<double> block;         // per slot the arrays H, k, c, D, art
     std::vector<double> werte;         // per slot the values of the step
     std::vector<uint8_t> art;          // per slot and lane: Lane::Exp, Fest or Sonder

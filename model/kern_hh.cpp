@@ -229,9 +229,7 @@ int HhKern::einzeln(double T, double Vs)
             continue;
         const double V0 = z.pot[i];
         double wert[formen];
-#pragma GCC unroll 6
-        for (size_t g = 0; g < formen; ++g)
-            wert[g] = f.einzelwert(g, i, V0, Vs);
+        f.einzelwerte<formen / 2>(i, V0, Vs, wert);
         const double m1 = kern::schritt<M, true>(m[i], wert[0], wert[0] + wert[1], T);
         const double h1 = kern::schritt<M, true>(h[i], wert[2], wert[2] + wert[3], T);
         const double n1 = kern::schritt<M, true>(nn[i], wert[4], wert[4] + wert[5], T);

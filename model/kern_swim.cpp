@@ -237,8 +237,10 @@ int SwimKern::einzeln(double T, double Vs)
             continue;
         const double V0 = z.pot[i];
         double offen[tore];
+        double w[formen];
+        f.einzelwerte<formen / 2>(i, V0, Vs, w);
         for (size_t g = 0; g < tore; ++g) {
-            const double a = f.einzelwert(2 * g, i, V0, Vs), b = f.einzelwert(2 * g + 1, i, V0, Vs);
+            const double a = w[2 * g], b = w[2 * g + 1];
             tor[g][i] = kern::schritt<M, true>(tor[g][i], a, a + b, T);
             offen[g] = kern::hoch(tor[g][i], static_cast<int>(exponent[g][i]));
         }
