@@ -70,6 +70,12 @@ struct Tabelle {
     Tabelle();
 };
 extern const Tabelle tabelle;
+// ln 2 / 2048 in two parts: the high part's 21 trailing zero bits keep k * lnHoch exact for
+// |k| < 2^21 (|x| < 700 gives |k| < 2068248)
+constexpr double lnHoch = 0x1.62e42ff000000p-12;
+constexpr double lnTief = -0x1.718432a1b0e26p-46;
+constexpr double runden = 0x1.8p52;   // adding it rounds to a whole number in the low bits
+constexpr uint64_t tabellenMaske = (uint64_t{1} << tabellenBits) - 1;
 } // namespace kernExp
 
 constexpr double expSkala = 2048.0 * 1.4426950408889634;   // 2048 / ln 2
@@ -77,21 +83,16 @@ constexpr double expSkala = 2048.0 * 1.4426950408889634;   // 2048 / ln 2
 // xs is x * expSkala up to a few roundings
 [[gnu::always_inline]] static inline double expEinzeln(double x, double xs)
 {
+    using namespace kernExp;
     if (!(std::fabs(xs) < 700.0 * expSkala)) [[unlikely]]
         return std::exp(x);
-    // ln 2 / 2048 in two parts: the high part's 21 trailing zero bits keep k * lnHoch exact
-    // for |k| < 2^21 (|x| < 700 gives |k| < 2068248)
-    constexpr double lnHoch = 0x1.62e42ff000000p-12;
-    constexpr double lnTief = -0x1.718432a1b0e26p-46;
-    constexpr double runden = 0x1.8p52;
     const double kv = xs + runden;
     const double k = kv - runden;
     const double r = (x - k * lnHoch) - k * lnTief;
     // the low bits of kv hold k: its last eleven pick 2^(j/2048), the rest add to the exponent
     const uint64_t ki = std::bit_cast<uint64_t>(kv);
-    constexpr uint64_t maske = (uint64_t{1} << kernExp::tabellenBits) - 1;
-    const double t = kernExp::tabelle.zweiHoch[ki & maske];
-    const double s = std::bit_cast<double>(std::bit_cast<uint64_t>(t) + ((ki >> kernExp::tabellenBits) << 52));
+    const double t = tabelle.zweiHoch[ki & tabellenMaske];
+    const double s = std::bit_cast<double>(std::bit_cast<uint64_t>(t) + ((ki >> tabellenBits) << 52));
     // s e^r = s + s r + s r^2 (1/2 + r/6)
     const double sr = s * r;
     const double q = 0.5 + r * (1.0 / 6);

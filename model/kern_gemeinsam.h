@@ -307,8 +307,8 @@ private:
     template <size_t P>
     [[gnu::always_inline]] bool paarweise(size_t i, double V, double* w) const
     {
-        constexpr double lnHoch = 0x1.62e42ff000000p-12, lnTief = -0x1.718432a1b0e26p-46, runden = 0x1.8p52;
-        constexpr uint64_t maske = (uint64_t{1} << kernExp::tabellenBits) - 1, vorzeichen = uint64_t{1} << 63;
+        using namespace kernExp;
+        constexpr uint64_t vorzeichen = uint64_t{1} << 63;
         const Paar* p = &paare[i * paarZahl];
         const Zwei v = {V, V};
         ZweiBits schlecht = {0, 0};
@@ -324,8 +324,8 @@ private:
             const Zwei k = kv - runden;
             const Zwei r = (x - k * lnHoch) - k * lnTief;
             const ZweiBits ki = (ZweiBits)kv;
-            const Zwei t = {kernExp::tabelle.zweiHoch[ki[0] & maske], kernExp::tabelle.zweiHoch[ki[1] & maske]};
-            const Zwei s = (Zwei)((ZweiBits)t + ((ki >> kernExp::tabellenBits) << 52));
+            const Zwei t = {tabelle.zweiHoch[ki[0] & tabellenMaske], tabelle.zweiHoch[ki[1] & tabellenMaske]};
+            const Zwei s = (Zwei)((ZweiBits)t + ((ki >> tabellenBits) << 52));
             const Zwei sr = s * r;
             const Zwei qq = 0.5 + r * (1.0 / 6);
             const Zwei e = (s + sr) + (sr * r) * qq;
