@@ -323,7 +323,7 @@ void datenAufzeichnen(double t, int start)
         return;
     }
     // (a run that records nothing costs no more; the work is not even set up)
-    if (schnelle.empty() && uebrige.empty() && !exportPufferDa())
+    if (schnelle.empty() && uebrige.empty() && !exportPufferDa()) [[likely]]
         return;
     schrittAufzeichnen(t);
 }

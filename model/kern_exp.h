@@ -12,6 +12,7 @@
 // 0; larger ones as infinity; NaN gives NaN. tests/model/test_kern_exp.cpp checks this.
 #pragma once
 #include <bit>
+#include <cmath>
 #include <cstdint>
 
 // Internal linkage and always inlined: every file gets its own copy, compiled with that
@@ -45,3 +46,56 @@
     const double s2 = std::bit_cast<double>((u - u1 - 1) << 52);
     return p * s1 * s2;
 }
+
+// ---- one value at a time -------------------------------------------------------------------
+// A single neuron's step waits for its exponentials one after the other (the rate forms, the
+// gates moved on by them, the soma moved on by the gates), so there the exponential's latency
+// counts, not its throughput. expEinzeln takes 2^(j/2048) from a table, so a polynomial of
+// degree 3 is enough, and adds its terms so that they wait for little: s + s r first, the
+// smaller terms beside it. The caller may pass x * expSkala computed from x's own factors,
+// so that the reduction need not wait for the product x itself. Being inline it keeps the
+// step's values in registers, where a call of the library's exp has to save them all. (A
+// step reads a few entries of the table, the same from step to step while the potentials
+// change little.)
+//
+// Error bound: for |x| < 700 the relative error against the library's exp is below 4.5e-16,
+// two units in the last place (the table's entries are rounded once from long double;
+// |r| <= ln2/4096 after a reduction in two parts, which leaves a remainder of the polynomial
+// below 4e-17; three roundings); all other arguments, NaN included, go to the library's exp.
+// tests/model/test_kern_exp_einzeln.cpp checks this.
+namespace kernExp {
+constexpr int tabellenBits = 11;
+struct Tabelle {
+    double zweiHoch[1 << tabellenBits];   // 2^(j/2048)
+    Tabelle();
+};
+extern const Tabelle tabelle;
+// ln 2 / 2048 in two parts: the high part's 21 trailing zero bits keep k * lnHoch exact for
+// |k| < 2^21 (|x| < 700 gives |k| < 2068248)
+constexpr double lnHoch = 0x1.62e42ff000000p-12;
+constexpr double lnTief = -0x1.718432a1b0e26p-46;
+constexpr double runden = 0x1.8p52;   // adding it rounds to a whole number in the low bits
+constexpr uint64_t tabellenMaske = (uint64_t{1} << tabellenBits) - 1;
+} // namespace kernExp
+
+constexpr double expSkala = 2048.0 * 1.4426950408889634;   // 2048 / ln 2
+
+// xs is x * expSkala up to a few roundings
+[[gnu::always_inline]] static inline double expEinzeln(double x, double xs)
+{
+    using namespace kernExp;
+    if (!(std::fabs(xs) < 700.0 * expSkala)) [[unlikely]]
+        return std::exp(x);
+    const double kv = xs + runden;
+    const double k = kv - runden;
+    const double r = (x - k * lnHoch) - k * lnTief;
+    // the low bits of kv hold k: its last eleven pick 2^(j/2048), the rest add to the exponent
+    const uint64_t ki = std::bit_cast<uint64_t>(kv);
+    const double t = tabelle.zweiHoch[ki & tabellenMaske];
+    const double s = std::bit_cast<double>(std::bit_cast<uint64_t>(t) + ((ki >> tabellenBits) << 52));
+    // s e^r = s + s r + s r^2 (1/2 + r/6)
+    const double sr = s * r;
+    const double q = 0.5 + r * (1.0 / 6);
+    return (s + sr) + (sr * r) * q;
+}
+[[gnu::always_inline]] static inline double expEinzeln(double x) { return expEinzeln(x, x * expSkala); }

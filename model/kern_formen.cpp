@@ -9,9 +9,24 @@ void Formen::groesse(size_t s, size_t neurone)
     slots = s;
     n = neurone;
     np = aufVektoren(neurone);
-    block.assign(slots * felder * np, 0.0);
-    werte.assign(slots * np, 0.0);
+    wenige = neurone < wenigeNeurone;
     // every lane a fixed 0: c = 0 with w = 0 + 1 * exp(0)
+    paarZahl = (slots + 1) / 2;
+    if (wenige) {
+        // (a lane's first values: a product with c = 0)
+        Paar leer{};
+        leer.produkt[0] = leer.produkt[1] = ~uint64_t{0};
+        leer.art[0] = leer.art[1] = Lane::Fest;
+        paare.assign(paarZahl * n, leer);
+        andereFormen.assign(n, 0);
+        block = {};
+        werte = {};
+    } else {
+        paare = {};
+        andereFormen = {};
+        block.assign(slots * felder * np, 0.0);
+        werte.assign(slots * np, 0.0);
+    }
     art.assign(slots * np, Lane::Fest);
     expLanes.assign(slots, 0);
     gerechnet.clear();
@@ -25,47 +40,67 @@ void Formen::setzen(size_t g, size_t i, int f, double A, double H, double S, dou
     const uint8_t vorher = art[l];
     if (vorher == Lane::Exp && --expLanes[g] == 0)
         gerechnetAlt = true;
-    double* h = feld(g, FH);
-    double* k = feld(g, FK);
-    double* c = feld(g, FC);
-    double* d = feld(g, FD);
-    double* a = feld(g, FArt);
     // a lane of another form: a fixed value as c of a product with w = 0 + 1 * exp(0)
-    h[i] = 0.0;
-    k[i] = 0.0;
-    c[i] = 0.0;
-    d[i] = 0.0;
-    a[i] = formArt::Produkt;
+    double h = 0.0, k = 0.0, c = 0.0, d = 0.0, a = formArt::Produkt;
     const int s = formExpVorzeichen(f);
     if (f == 27 || f == 31 || f == 32) {
         art[l] = Lane::Fest;
-        c[i] = funktionaleFormBerechnen(f, A, H, S, D, 0.0, {0.0, 0.0});
-        werte[l] = c[i];
+        c = funktionaleFormBerechnen(f, A, H, S, D, 0.0, {0.0, 0.0});
     } else if (s == 0 || formLiestSynapsenPotential(f)) {
         art[l] = Lane::Sonder;
     } else {
         art[l] = Lane::Exp;
         if (expLanes[g]++ == 0)
             gerechnetAlt = true;
-        h[i] = H;
-        k[i] = s / S;
-        d[i] = D;
+        h = H;
+        k = s / S;
+        d = D;
         switch (f) {
-        case 1: case 2: case 3: case 6: c[i] = A; break;
-        case 4: case 5: c[i] = 1.0 / A; break;
-        case 11: case 12: c[i] = A; a[i] = formArt::LinearMinus; break;
-        case 13: case 14: c[i] = -A; a[i] = formArt::LinearMinus; break;
-        case 21: case 23: c[i] = A; a[i] = formArt::QuotientPlus; break;
-        case 22: case 26: c[i] = A; a[i] = formArt::QuotientMinus; break;
-        default: c[i] = 1.0; a[i] = formArt::QuotientPlus; break;   // 24, 25
+        case 1: case 2: case 3: case 6: c = A; break;
+        case 4: case 5: c = 1.0 / A; break;
+        case 11: case 12: c = A; a = formArt::LinearMinus; break;
+        case 13: case 14: c = -A; a = formArt::LinearMinus; break;
+        case 21: case 23: c = A; a = formArt::QuotientPlus; break;
+        case 22: case 26: c = A; a = formArt::QuotientMinus; break;
+        default: c = 1.0; a = formArt::QuotientPlus; break;   // 24, 25
         }
     }
     if ((vorher == Lane::Sonder) != (art[l] == Lane::Sonder))
         sonderAlt = true;
+    if (wenige) {
+        // (a fixed lane is a product c (0 + e^0) on the pairs, as on the lanes)
+        if (vorher != Lane::Sonder && art[l] == Lane::Sonder)
+            ++andereFormen[i];
+        else if (vorher == Lane::Sonder && art[l] != Lane::Sonder)
+            --andereFormen[i];
+        Paar& p = paar(g, i);
+        const size_t j = g & 1;
+        p.H[j] = h;
+        p.k[j] = k;
+        p.ks[j] = k * expSkala;
+        p.c[j] = c;
+        p.D[j] = d;
+        p.linear[j] = a == formArt::LinearMinus ? ~uint64_t{0} : 0;
+        p.minus[j] = a >= formArt::QuotientMinus ? uint64_t{1} << 63 : 0;
+        p.produkt[j] = a == formArt::Produkt ? ~uint64_t{0} : 0;
+        p.art[j] = art[l];
+        return;
+    }
+    feld(g, FH)[i] = h;
+    feld(g, FK)[i] = k;
+    feld(g, FC)[i] = c;
+    feld(g, FD)[i] = d;
+    feld(g, FArt)[i] = a;
+    if (art[l] == Lane::Fest)
+        werte[l] = c;
 }
 
 void Formen::festSetzen(size_t g, size_t i, double wert)
 {
+    if (wenige) {
+        paar(g, i).c[g & 1] = wert;
+        return;
+    }
     feld(g, FC)[i] = wert;
     werte[g * np + i] = wert;
 }
@@ -98,9 +133,11 @@ double Formen::einzelwertSelten(size_t g, size_t i, double V, double Vs) const
         const FormAngaben a = angabenFn(angabenKern, g, i);
         return funktionaleFormBerechnen(a.nummer, a.A, a.H, a.S, a.D, 0.0, {V, Vs});
     }
-    // a quotient whose w is 0
-    const double dx = V - feld(g, FH)[i];
-    const double e = std::exp(dx * feld(g, FK)[i]);
+    // a quotient whose w is 0, as einzelwert computed it
+    const Paar& f = paar(g, i);
+    const size_t j = g & 1;
+    const double dx = V - f.H[j];
+    const double e = expEinzeln(dx * f.k[j], dx * f.ks[j]);
     const FormAngaben a = angabenFn(angabenKern, g, i);
     return formAusExp(a.nummer, a.A, a.H, a.S, a.D, V, e);
 }

@@ -126,20 +126,22 @@ private:
         const size_t np = z.np;
         f.groesse(formen, z.N);
         f.angabenVon(angaben, this);
+        std::vector<kern::LanenBlock::Eintrag> lanes;
         for (size_t j = 0; j < tore; ++j) {
-            x[j].assign(np, 0.0);
-            potenz[j].assign(np, 0.0);
+            lanes.push_back({&x[j], np});
+            lanes.push_back({&potenz[j], np});
         }
         for (size_t j = 0; j < 9; ++j)
-            I[j].assign(np, 0.0);
+            lanes.push_back({&I[j], np});
         for (size_t j = 0; j < 6; ++j)
-            gE[j].assign(np, 0.0);
-        for (std::vector<double>* v : {&ca, &caPot, &misch, &e1, &g1, &e2, &g2, &e3, &g3, &g4, &g5, &e6, &g6, &e7,
-                                       &g7, &e8, &g8, &caAbbau, &caZufluss, &caFaktor, &k6, &kd6, &L, &leck})
-            v->assign(np, 0.0);
-        C.assign(np, 1.0);
-        kd6.assign(np, 1.0);
-        schwelle.assign(np, std::numeric_limits<double>::quiet_NaN());
+            lanes.push_back({&gE[j], np});
+        for (kern::Lanes* v : {&ca, &caPot, &misch, &e1, &g1, &e2, &g2, &e3, &g3, &g4, &g5, &e6, &g6, &e7, &g7, &e8,
+                               &g8, &caAbbau, &caZufluss, &caFaktor, &k6, &L, &leck})
+            lanes.push_back({v, np});
+        lanes.push_back({&C, np, 1.0});
+        lanes.push_back({&kd6, np, 1.0});
+        lanes.push_back({&schwelle, np, std::numeric_limits<double>::quiet_NaN()});
+        block.anlegen(lanes);
         form20.assign(np, 0);
         orte.assign(z.N, {});
         for (size_t i = 0; i < z.N; ++i)
@@ -216,10 +218,11 @@ private:
     std::vector<NeuronDaten*> alle;
     kern::Kompartimente z;
     kern::Formen f;
-    std::vector<double> x[tore], potenz[tore], I[9], gE[6];
-    std::vector<double> ca, caPot, misch;
-    std::vector<double> e1, g1, e2, g2, e3, g3, g4, g5, e6, g6, e7, g7, e8, g8;
-    std::vector<double> caAbbau, caZufluss, caFaktor, k6, kd6, C, L, leck, schwelle;
+    kern::Lanes x[tore], potenz[tore], I[9], gE[6];
+    kern::Lanes ca, caPot, misch;
+    kern::Lanes e1, g1, e2, g2, e3, g3, g4, g5, e6, g6, e7, g7, e8, g8;
+    kern::Lanes caAbbau, caZufluss, caFaktor, k6, kd6, C, L, leck, schwelle;
+    kern::LanenBlock block;   // the lanes above
     std::vector<int> form20;   // the form number of the K(Ca) inactivation's steady state
     std::vector<LaufOrt> orte;
 };
@@ -333,6 +336,7 @@ int GbKern::einzeln(double T, double Vs)
             continue;
         const double V0 = z.pot[i];
         double w[formen];
+#pragma GCC unroll 28
         for (size_t g = 0; g < formen; ++g)
             w[g] = f.einzelwert(g, i, V0, Vs);
         const auto tor = [&](size_t j, double b, double a) { x[j][i] = kern::schritt<M, true>(x[j][i], a, b, T); };

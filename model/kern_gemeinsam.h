@@ -24,7 +24,7 @@ namespace kern {
 
 // Below this many neurons a kernel steps them one by one without vectors: one vector of
 // mostly padding costs as much as four neurons, and a single neuron's step is a chain of
-// dependent operations that the library's exponential, with its table, shortens.
+// dependent operations that expEinzeln, with its table, shortens.
 constexpr size_t wenigeNeurone = 4;
 // Lanes come in whole vectors of four doubles; a kernel that steps its few neurons one by
 // one has no padding.
@@ -75,11 +75,39 @@ constexpr bool hochAufLanes(int p) { return p >= 0 && p <= 4; }
 }
 
 // One step of dy/dt = a - b y for the method M, as integrationsSchritt computes it; the
-// exponential Euler with the kernels' own exponential (or, for a step of few neurons, the
-// library's, which a single chain of dependent operations waits for less) and expMinusEins's
-// series with its divisions as products (a unit in the last place at most), which a vector
-// waits for far less.
-template <int M, bool bibliothek = false>
+// exponential Euler with the kernels' own exponential, or for a step of few neurons with
+// expEinzeln, whose latency a single chain of dependent operations waits for less; and
+// expMinusEins's series with its divisions as products (a unit in the last place at most),
+// which a vector waits for far less.
+template <int M, bool einzeln = false>
+[[gnu::always_inline]] inline double schritt(double y, double a, double b, double T);
+
+// the same for a step of few neurons, with xs = -b T expSkala up to a few roundings, which
+// the caller may compute from b's own factors, so that the exponential need not wait for b
+template <int M>
+[[gnu::always_inline]] inline double schrittEinzeln(double y, double a, double b, double T, double xs)
+{
+    if constexpr (M != integration::ExponentiellerEuler) {
+        return schritt<M>(y, a, b, T);
+    } else {
+        // only the branch taken is computed; y e^x rather than y (1 + (e^x - 1)), the same
+        // for |x| < ln 2, so y need not wait for the subtraction
+        if (b == 0.0)
+            return y + a * T;
+        const double x = -b * T;
+        double e, em;
+        if (std::fabs(x) < 0.01) {
+            em = x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))));
+            e = 1.0 + em;
+        } else {
+            e = expEinzeln(x, xs);
+            em = e - 1.0;
+        }
+        return y * e - (a / b) * em;
+    }
+}
+
+template <int M, bool einzeln>
 [[gnu::always_inline]] inline double schritt(double y, double a, double b, double T)
 {
     if constexpr (M == integration::Euler) {
@@ -92,21 +120,14 @@ template <int M, bool bibliothek = false>
         const double k3 = T * (a - b * (y + k2 / 2.0));
         const double k4 = T * (a - b * (y + k3));
         return y + (k1 + 2.0 * k2 + 2.0 * k3 + k4) / 6.0;
+    } else if constexpr (einzeln) {
+        return schrittEinzeln<M>(y, a, b, T, b * (T * -expSkala));
     } else {
         // without decay the variable grows linearly; a/b would divide by zero
         const double x = -b * T;
-        const auto reihe = [x] {
-            return x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))));
-        };
-        double em;
-        if constexpr (bibliothek) {
-            // one value at a time: only the branch taken is computed
-            if (b == 0.0)
-                return y + a * T;
-            em = std::fabs(x) < 0.01 ? reihe() : std::exp(x) - 1.0;
-        } else {
-            em = std::fabs(x) < 0.01 ? reihe() : expEigen(x) - 1.0;
-        }
+        const double em = std::fabs(x) < 0.01
+                              ? x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))))
+                              : expEigen(x) - 1.0;
         const double mitZerfall = y * (1.0 + em) - (a / b) * em;
         return b == 0.0 ? y + a * T : mitZerfall;
     }
@@ -123,6 +144,45 @@ void mitMethode(F&& f)
     default: f.template operator()<integration::ExponentiellerEuler>(); break;
     }
 }
+
+// ---- lanes in one allocation -------------------------------------------------------------
+// One quantity's lanes: a view into its kernel's block of lanes.
+class Lanes {
+public:
+    double& operator[](size_t i) const { return p[i]; }
+    double* data() const { return p; }
+
+private:
+    friend class LanenBlock;
+    double* p = nullptr;
+};
+
+// All the lanes of a kernel (or of its compartments) in one allocation: a run of few
+// neurons would otherwise hold mostly the allocations' own overhead, dozens of them.
+class LanenBlock {
+public:
+    struct Eintrag {
+        Lanes* lanes;
+        size_t anzahl;   // lanes of this quantity
+        double wert = 0.0;   // each lane's first value
+    };
+    void anlegen(const std::vector<Eintrag>& eintraege)
+    {
+        size_t summe = 0;
+        for (const Eintrag& e : eintraege)
+            summe += e.anzahl;
+        speicher.assign(summe, 0.0);
+        double* p = speicher.data();
+        for (const Eintrag& e : eintraege) {
+            e.lanes->p = p;
+            std::fill_n(p, e.anzahl, e.wert);
+            p += e.anzahl;
+        }
+    }
+
+private:
+    std::vector<double> speicher;
+};
 
 // ---- rate forms on lanes ----------------------------------------------------------------
 // The forms of one exponential (formExpVorzeichen != 0) are z / w or z * w with
@@ -166,45 +226,122 @@ public:
     // the value its D gives with festSetzen.
     void halbwertSetzen(size_t g, size_t i, double H)
     {
-        if (art[g * np + i] == Lane::Exp)
+        if (art[g * np + i] != Lane::Exp)
+            return;
+        if (wenige)
+            paar(g, i).H[g & 1] = H;
+        else
             feld(g, FH)[i] = H;
     }
     void dSetzen(size_t g, size_t i, double D)
     {
-        if (art[g * np + i] == Lane::Exp)
+        if (art[g * np + i] != Lane::Exp)
+            return;
+        if (wenige)
+            paar(g, i).D[g & 1] = D;
+        else
             feld(g, FD)[i] = D;
     }
     bool fest(size_t g, size_t i) const { return art[g * np + i] == Lane::Fest; }
     void festSetzen(size_t g, size_t i, double wert);
     // Every lane from the voltages V; Vs for the forms that read the synapse's. A neuron
     // with aktiv[i] 0 has no form computed one by one, so none of its forms stops the run.
+    // Not for a kernel of few neurons (below), which asks einzelwert.
     void berechnen(const double* V, double Vs, const char* aktiv);
     const double* wert(size_t g) const { return &werte[g * np]; }
     double wert(size_t g, size_t i) const { return werte[g * np + i]; }
-    // The value of lane i of slot g at V alone, with the library's exponential: a kernel
-    // with so few neurons that a vector would mostly compute padding asks its forms one by
-    // one, in lane order, so errors come as with berechnen.
+    // The value of lane i of slot g at V alone, with expEinzeln: a kernel with fewer than
+    // wenigeNeurone neurons, for which a vector would mostly compute padding, asks its forms
+    // one by one, in lane order, so errors come as with berechnen. Its lanes are kept by
+    // neuron instead, two slots side by side, so a form costs few loads.
     [[gnu::always_inline]] double einzelwert(size_t g, size_t i, double V, double Vs) const
     {
-        const size_t l = g * np + i;
-        const double* f = &block[g * felder * np + i];
-        if (art[l] == Lane::Fest)
-            return f[FC * np];
-        if (art[l] == Lane::Exp) {
-            const double kind = f[FArt * np], c = f[FC * np];
-            const double dx = V - f[FH * np];
-            const double e = std::exp(dx * f[FK * np]);
-            const double z = kind == formArt::LinearMinus ? c * dx : c;
-            const double w = f[FD * np] + (kind >= formArt::QuotientMinus ? -e : e);
-            if (kind == formArt::Produkt)
+        const Paar& f = paar(g, i);
+        const size_t l = g & 1;
+        const uint8_t a = f.art[l];
+        if (a == Lane::Exp) [[likely]] {
+            const double dx = V - f.H[l];
+            const double e = expEinzeln(dx * f.k[l], dx * f.ks[l]);
+            const double z = f.linear[l] ? f.c[l] * dx : f.c[l];
+            const double w = f.minus[l] ? f.D[l] - e : f.D[l] + e;
+            if (f.produkt[l])
                 return z * w;
             if (w != 0.0)
                 return z / w;
+        } else if (a == Lane::Fest) {
+            return f.c[l];
         }
         return einzelwertSelten(g, i, V, Vs);
     }
+    // The P * 2 slots of lane i (P * 2 >= slots) as einzelwert gives them: two slots at once,
+    // with the same operations as einzelwert on each, so the same bits (a fixed lane is a
+    // product c (0 + e^0), c exactly); a neuron with a form computed one by one, an argument
+    // outside expEinzeln's range or a quotient whose w is 0 has its slots computed one by one.
+    template <size_t P>
+    [[gnu::always_inline]] void einzelwerte(size_t i, double V, double Vs, double* w) const
+    {
+        if (andereFormen[i] == 0 && paarweise<P>(i, V, w)) [[likely]]
+            return;
+        for (size_t g = 0; g < slots; ++g)
+            w[g] = einzelwert(g, i, V, Vs);
+    }
 
 private:
+    typedef double Zwei __attribute__((vector_size(16)));
+    typedef uint64_t ZweiBits __attribute__((vector_size(16)));
+    // two slots of a neuron of a kernel of few neurons
+    struct alignas(16) Paar {
+        double H[2], k[2], ks[2], c[2], D[2];          // ks = k * expSkala
+        uint64_t linear[2], minus[2], produkt[2];      // the kind of form: all bits (minus: the sign bit)
+        uint8_t art[2];                                // as art
+    };
+    Paar& paar(size_t g, size_t i) { return paare[i * paarZahl + g / 2]; }
+    const Paar& paar(size_t g, size_t i) const { return paare[i * paarZahl + g / 2]; }
+    template <class T>
+    [[gnu::always_inline]] static T zwei(const void* p)
+    {
+        T v;
+        __builtin_memcpy(&v, p, sizeof v);
+        return v;
+    }
+    template <size_t P>
+    [[gnu::always_inline]] bool paarweise(size_t i, double V, double* w) const
+    {
+        using namespace kernExp;
+        constexpr uint64_t vorzeichen = uint64_t{1} << 63;
+        const Paar* p = &paare[i * paarZahl];
+        const Zwei v = {V, V};
+        ZweiBits schlecht = {0, 0};
+#pragma GCC unroll 16
+        for (size_t q = 0; q < P; ++q) {
+            const Paar& f = p[q];
+            // expEinzeln on both lanes
+            const Zwei dx = v - zwei<Zwei>(f.H);
+            const Zwei x = dx * zwei<Zwei>(f.k), xs = dx * zwei<Zwei>(f.ks);
+            const Zwei xsBetrag = (Zwei)((ZweiBits)xs & ~vorzeichen);
+            schlecht |= ~(ZweiBits)(xsBetrag < 700.0 * expSkala);
+            const Zwei kv = xs + runden;
+            const Zwei k = kv - runden;
+            const Zwei r = (x - k * lnHoch) - k * lnTief;
+            const ZweiBits ki = (ZweiBits)kv;
+            const Zwei t = {tabelle.zweiHoch[ki[0] & tabellenMaske], tabelle.zweiHoch[ki[1] & tabellenMaske]};
+            const Zwei s = (Zwei)((ZweiBits)t + ((ki >> tabellenBits) << 52));
+            const Zwei sr = s * r;
+            const Zwei qq = 0.5 + r * (1.0 / 6);
+            const Zwei e = (s + sr) + (sr * r) * qq;
+            // the form
+            const Zwei c = zwei<Zwei>(f.c);
+            const ZweiBits linear = zwei<ZweiBits>(f.linear), produkt = zwei<ZweiBits>(f.produkt);
+            const Zwei z = (Zwei)(((ZweiBits)(c * dx) & linear) | ((ZweiBits)c & ~linear));
+            const Zwei nenner = zwei<Zwei>(f.D) + (Zwei)((ZweiBits)e ^ zwei<ZweiBits>(f.minus));
+            const Zwei mal = z * nenner, durch = z / nenner;
+            schlecht |= ~produkt & (ZweiBits)(nenner == 0.0);
+            const Zwei wert = (Zwei)(((ZweiBits)mal & produkt) | ((ZweiBits)durch & ~produkt));
+            w[2 * q] = wert[0];
+            w[2 * q + 1] = wert[1];
+        }
+        return (schlecht[0] | schlecht[1]) == 0;
+    }
     enum Feld { FH, FK, FC, FD, FArt, felder };
     double* feld(size_t g, Feld f) { return &block[(g * felder + f) * np]; }
     const double* feld(size_t g, Feld f) const { return &block[(g * felder + f) * np]; }
@@ -212,6 +349,10 @@ private:
     double einzelwertSelten(size_t g, size_t i, double V, double Vs) const;
     struct Lane { enum : uint8_t { Exp, Fest, Sonder }; };
     size_t slots = 0, n = 0, np = 0;
+    bool wenige = false;               // n < wenigeNeurone: the lanes are in paare only
+    size_t paarZahl = 0;               // pairs of slots
+    std::vector<Paar> paare;           // per neuron the pairs of its slots
+    std::vector<uint32_t> andereFormen;   // per neuron: its slots computed one by one (Sonder)
     std::vector<double> block;         // per slot the arrays H, k, c, D, art
     std::vector<double> werte;         // per slot the values of the step
     std::vector<uint8_t> art;          // per slot and lane: Lane::Exp, Fest or Sonder
@@ -256,17 +397,21 @@ public:
     template <class Eigen>
     void vorlauf(double t, double T, Eigen&& eigen);
     // the segments of every neuron with dendrites from the old potentials (the soma's in v0),
-    // their currents added to the sums, the segments moved on (with the library's
-    // exponential for a kernel of few neurons, as its somas)
-    template <int M, bool bibliothek>
-    void segmente(double t, double T);
+    // their currents added to the sums, the segments moved on (with expEinzeln for a
+    // kernel of few neurons, as its somas)
+    template <int M, bool einzeln>
+    void segmente(double t, double T)
+    {
+        if (!dendritListe.empty())
+            segmenteRechnen<M, einzeln>(t, T);
+    }
 
     std::vector<NeuronDaten*> nr;   // lane i -> neuron
     size_t N = 0, np = 0, K = 1;
-    std::vector<double> pot, v0, ein, synSumme, rausch, vor;
+    Lanes pot, v0, ein, synSumme, rausch, vor;
     std::vector<int> kompartimente, letztes;
     std::vector<char> aktiv;        // 0: the neuron takes its own step, nothing of its lanes counts
-    std::vector<double> kopplung;   // the soma's coupling to its first segment, 0 without dendrites
+    Lanes kopplung;                 // the soma's coupling to its first segment, 0 without dendrites
     std::vector<size_t> eigene;     // the neurons that take their own step
     bool geschritten = false;       // a step was taken since the lanes were laid out
 
@@ -287,9 +432,12 @@ private:
     static constexpr size_t keiner = ~size_t{0};
     size_t laufend = keiner;
     std::vector<int> cursor;        // kMax per neuron
-    std::vector<double> reizD;      // kMax per neuron: the segments' stimulus currents of the step
+    Lanes reizD;                    // kMax per neuron: the segments' stimulus currents of the step
+    LanenBlock block;               // the lanes above
     std::vector<char> mitReiz, mitPool;
     std::vector<size_t> vorListe, dendritListe;
+    template <int M, bool einzeln>
+    void segmenteRechnen(double t, double T);
 };
 
 template <class Eigen>
@@ -319,8 +467,8 @@ void Kompartimente::vorlauf(double t, double T, Eigen&& eigen)
     }
 }
 
-template <int M, bool bibliothek>
-void Kompartimente::segmente(double t, double T)
+template <int M, bool einzeln>
+void Kompartimente::segmenteRechnen(double t, double T)
 {
     for (size_t i : dendritListe) {
         const NeuronDaten& n = *nr[i];
@@ -333,7 +481,7 @@ void Kompartimente::segmente(double t, double T)
         }
         segmentKoeffizienten(n, p.data(), l, kompartimente[i] - 1, reiz, a, b, t, synSumme[i], ein[i]);
         for (int c = 1; c <= l; ++c)
-            pot[static_cast<size_t>(c) * np + i] = schritt<M, bibliothek>(
+            pot[static_cast<size_t>(c) * np + i] = schritt<M, einzeln>(
                 p[static_cast<size_t>(c)], a[static_cast<size_t>(c)], b[static_cast<size_t>(c)], T);
     }
 }

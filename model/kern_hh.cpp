@@ -96,10 +96,10 @@ private:
         const size_t np = z.np;
         f.groesse(formen, z.N);
         f.angabenVon(angaben, this);
-        for (std::vector<double>* x : {&m, &h, &nn, &iNa, &iK, &leck, &gEna, &gEk, &naE, &naG, &kE, &kG, &kehrC, &L,
-                                       &pm, &ph, &pn})
-            x->assign(np, 0.0);
-        schwelle.assign(np, std::numeric_limits<double>::quiet_NaN());
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        block.anlegen({{&m, np}, {&h, np}, {&nn, np}, {&iNa, np}, {&iK, np}, {&leck, np}, {&gEna, np}, {&gEk, np},
+                       {&naE, np}, {&naG, np}, {&kE, np}, {&kG, np}, {&kehrC, np}, {&L, np}, {&pm, np}, {&ph, np},
+                       {&pn, np}, {&schwelle, np, nan}});
         orte.assign(z.N, {});
         for (size_t i = 0; i < z.N; ++i)
             laden(i);
@@ -158,8 +158,9 @@ private:
     std::vector<NeuronDaten*> alle;
     kern::Kompartimente z;
     kern::Formen f;
-    std::vector<double> m, h, nn, iNa, iK;
-    std::vector<double> leck, gEna, gEk, naE, naG, kE, kG, kehrC, L, pm, ph, pn, schwelle;
+    kern::Lanes m, h, nn, iNa, iK;
+    kern::Lanes leck, gEna, gEk, naE, naG, kE, kG, kehrC, L, pm, ph, pn, schwelle;
+    kern::LanenBlock block;   // the lanes above
     std::vector<LaufOrt> orte;
 };
 
@@ -228,8 +229,7 @@ int HhKern::einzeln(double T, double Vs)
             continue;
         const double V0 = z.pot[i];
         double wert[formen];
-        for (size_t g = 0; g < formen; ++g)
-            wert[g] = f.einzelwert(g, i, V0, Vs);
+        f.einzelwerte<formen / 2>(i, V0, Vs, wert);
         const double m1 = kern::schritt<M, true>(m[i], wert[0], wert[0] + wert[1], T);
         const double h1 = kern::schritt<M, true>(h[i], wert[2], wert[2] + wert[3], T);
         const double n1 = kern::schritt<M, true>(nn[i], wert[4], wert[4] + wert[5], T);
@@ -240,8 +240,9 @@ int HhKern::einzeln(double T, double Vs)
         double e = z.vor[i] + leck[i] + gEna[i] * gNa + gEk[i] * gK;
         if (z.letztes[i] > 0)
             e += z.pot[z.np + i] * z.kopplung[i];
-        const double b = (naG[i] * gNa + kG[i] * gK + L[i]) * kehrC[i];
-        const double V2 = kern::schritt<M, true>(V0, e * kehrC[i], b, T);
+        const double summe = naG[i] * gNa + kG[i] * gK + L[i];
+        const double b = summe * kehrC[i];
+        const double V2 = kern::schrittEinzeln<M>(V0, e * kehrC[i], b, T, summe * (kehrC[i] * (T * -expSkala)));
         spikes += V0 < schwelle[i] && V2 > schwelle[i];
         m[i] = m1;
         h[i] = h1;

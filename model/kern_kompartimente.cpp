@@ -16,14 +16,12 @@ void Kompartimente::anlegen(const std::vector<NeuronDaten*>& neurone, int typ)
         }
     N = nr.size();
     np = aufVektoren(N);
-    pot.assign(K * np, 0.0);
-    for (std::vector<double>* f : {&v0, &ein, &synSumme, &rausch, &vor, &kopplung})
-        f->assign(np, 0.0);
+    block.anlegen({{&pot, K * np}, {&v0, np}, {&ein, np}, {&synSumme, np}, {&rausch, np}, {&vor, np},
+                   {&kopplung, np}, {&reizD, N * kMax}});
     kompartimente.assign(N, 0);
     letztes.assign(N, 0);
     aktiv.assign(np, 0);
     cursor.assign(N * kMax, 0);
-    reizD.assign(N * kMax, 0.0);
     mitReiz.assign(N, 0);
     mitPool.assign(N, 0);
     geschritten = false;

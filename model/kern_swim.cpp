@@ -101,15 +101,17 @@ private:
         const size_t np = z.np;
         f.groesse(formen, z.N);
         f.angabenVon(angaben, this);
+        std::vector<kern::LanenBlock::Eintrag> lanes;
         for (size_t g = 0; g < tore; ++g) {
-            tor[g].assign(np, 0.0);
-            exponent[g].assign(np, 0.0);
+            lanes.push_back({&tor[g], np});
+            lanes.push_back({&exponent[g], np});
         }
-        for (std::vector<double>* x : {&iNa, &iK, &iCa, &ionen, &leck, &gENa, &gEK, &gECa, &naE, &naG, &kE, &kG, &caE,
-                                       &caG, &L, &naAn, &kAn, &caAn})
-            x->assign(np, 0.0);
-        C.assign(np, 1.0);
-        schwelle.assign(np, std::numeric_limits<double>::quiet_NaN());
+        for (kern::Lanes* x : {&iNa, &iK, &iCa, &ionen, &leck, &gENa, &gEK, &gECa, &naE, &naG, &kE, &kG, &caE, &caG,
+                               &L, &naAn, &kAn, &caAn})
+            lanes.push_back({x, np});
+        lanes.push_back({&C, np, 1.0});
+        lanes.push_back({&schwelle, np, std::numeric_limits<double>::quiet_NaN()});
+        block.anlegen(lanes);
         orte.assign(z.N, {});
         for (size_t i = 0; i < z.N; ++i)
             laden(i);
@@ -178,9 +180,10 @@ private:
     std::vector<NeuronDaten*> alle;
     kern::Kompartimente z;
     kern::Formen f;
-    std::vector<double> tor[tore], exponent[tore];
-    std::vector<double> iNa, iK, iCa, ionen;
-    std::vector<double> leck, gENa, gEK, gECa, naE, naG, kE, kG, caE, caG, C, L, naAn, kAn, caAn, schwelle;
+    kern::Lanes tor[tore], exponent[tore];
+    kern::Lanes iNa, iK, iCa, ionen;
+    kern::Lanes leck, gENa, gEK, gECa, naE, naG, kE, kG, caE, caG, C, L, naAn, kAn, caAn, schwelle;
+    kern::LanenBlock block;   // the lanes above
     std::vector<LaufOrt> orte;
 };
 
@@ -234,8 +237,10 @@ int SwimKern::einzeln(double T, double Vs)
             continue;
         const double V0 = z.pot[i];
         double offen[tore];
+        double w[formen];
+        f.einzelwerte<formen / 2>(i, V0, Vs, w);
         for (size_t g = 0; g < tore; ++g) {
-            const double a = f.einzelwert(2 * g, i, V0, Vs), b = f.einzelwert(2 * g + 1, i, V0, Vs);
+            const double a = w[2 * g], b = w[2 * g + 1];
             tor[g][i] = kern::schritt<M, true>(tor[g][i], a, a + b, T);
             offen[g] = kern::hoch(tor[g][i], static_cast<int>(exponent[g][i]));
         }

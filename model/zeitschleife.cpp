@@ -329,7 +329,7 @@ int simulationAusfuehren()
     while (t < dauer && !laufZustand.abbrechen) {
         // the synaptic currents of this step; the first step clears every neuron's, then only
         // the neurons with input pools get theirs (nothing else writes them in a run)
-        if (schritte == 0)
+        if (schritte == 0) [[unlikely]]
             synaptischeStroemeBerechnen();
         else
             synaptischeStroemeBerechnen(poolNeurone);
@@ -348,7 +348,7 @@ int simulationAusfuehren()
         // pending events, throttled to ~20 ms of wall time; the open diagrams show the
         // curves so far when the pump paints them. The dialogs see the records; what they
         // changed reaches the kernels.
-        if ((schritte % pumpIntervall) == 0 && plattform::uhrSekunden() - letzterPumpAufruf >= pumpAbstand) {
+        if ((schritte % pumpIntervall) == 0 && plattform::uhrSekunden() - letzterPumpAufruf >= pumpAbstand) [[unlikely]] {
             letzterPumpAufruf = plattform::uhrSekunden();
             aussen([&] {
                 if (liveZeichnen && plattform::uhrSekunden() - letzteLiveZeichnung >= liveAbstand) {
@@ -360,10 +360,10 @@ int simulationAusfuehren()
             });
         }
         // collisions
-        if (kollisionen)
+        if (kollisionen) [[unlikely]]
             kollisionenDesSchritts();
         // the synapse dynamics (a test's stand-in may read and write any record)
-        if (laufHaken.synapsen)
+        if (laufHaken.synapsen) [[unlikely]]
             aussen(laufHaken.synapsen);
         else
             synapsenBerechnen(quellNeurone);
@@ -372,7 +372,7 @@ int simulationAusfuehren()
         // time moves on
         t += schritt;
         ++schritte;
-        if (--bisZurPruefung == 0) {
+        if (--bisZurPruefung == 0) [[unlikely]] {
             bisZurPruefung = pruefAbstand;
             if ((entgleist = nichtEndlichesNeuron()))
                 laufZustand.abbrechen = 1;
@@ -380,7 +380,7 @@ int simulationAusfuehren()
                 letztePruefung = schritte;
         }
         // progress
-        if (mitFortschritt && t < dauer && t >= naechsterFortschritt) {
+        if (mitFortschritt && t < dauer && t >= naechsterFortschritt) [[unlikely]] {
             naechsterFortschritt = t + schritt * sp.anzeigeIntervall;
             if (fortschrittInteraktiv) {
                 statusTeilSetzen(2, fortschrittText(100.0 * t / dauer, plattform::uhrSekunden() - beginn));
@@ -393,7 +393,7 @@ int simulationAusfuehren()
             }
         }
         // the script's progress and EPSP measurement, which reads its neuron's record
-        if (skript) {
+        if (skript) [[unlikely]] {
             if (skriptLaufwerte.epspNeuron)
                 laufKernZurueckschreiben(*skriptLaufwerte.epspNeuron);
             skriptSchritt(t);
