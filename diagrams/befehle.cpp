@@ -328,10 +328,7 @@ void spikefolgeAuswerten(int neuronId)
     NeuronDaten* n = neuronNachNummer(neuronId);
     if (!n)
         return;
-    if (n->spikefolge.burstFaktor == 0.0)
-        n->spikefolge.burstFaktor = 2.0;
-    if (n->spikefolge.mindestSpikeAnzahl == 0.0)
-        n->spikefolge.mindestSpikeAnzahl = 1.0;
+    spikefolgeVorgabenSetzen(n->spikefolge);
     // the AP times are those a run stores while the neuron keeps its spike times
     if (!(n->spikezeitenSpeichern && !n->spikeZeiten.empty())) {
         if (meldungsBox(n->hauptDiagramm.fenster, meldungFormatieren(292, n->name), "SysInfo",

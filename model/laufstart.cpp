@@ -101,10 +101,7 @@ void laufKurvenUebertragen(NeuronDaten& n)
         return;
     // the spike-train rating
     if (n.spikefolge.an) {
-        if (n.spikefolge.burstFaktor == 0.0)
-            n.spikefolge.burstFaktor = 2.0;
-        if (n.spikefolge.mindestSpikeAnzahl == 0.0)
-            n.spikefolge.mindestSpikeAnzahl = 1.0;
+        spikefolgeVorgabenSetzen(n.spikefolge);
         if (n.apAnzahl > 0 && !n.spikeZeiten.empty())
             spikefolgeBewerten(n, n.spikeZeiten.data(),
                                std::min(n.apAnzahl, static_cast<int>(n.spikeZeiten.size())));

@@ -165,6 +165,14 @@ int intervallZeitVergleichAuf(const void* a, const void* b)
     return vergleich(static_cast<const SpikeIntervall*>(a)->zeit, static_cast<const SpikeIntervall*>(b)->zeit);
 }
 
+void spikefolgeVorgabenSetzen(Spikefolgenregel& regel)
+{
+    if (regel.burstFaktor == 0.0)
+        regel.burstFaktor = 2.0;
+    if (regel.mindestSpikeAnzahl == 0.0)
+        regel.mindestSpikeAnzahl = 1.0;
+}
+
 int spikefolgeBewerten(NeuronDaten& neuron, const float* zeiten, int anzahl)
 {
     const SpikefolgenEinstellungen& e = neuron.spikefolge;

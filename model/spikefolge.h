@@ -7,6 +7,7 @@
 #include <cstdint>
 
 struct NeuronDaten;
+struct Spikefolgenregel;
 
 // the rating flags of SpikefolgenEinstellungen
 namespace spikefolgenFlag {
@@ -24,6 +25,9 @@ namespace spikefolgenCode {
 constexpr int Bursts = 1, Tonisch = 2, Irregulaer = 4, KeineSpikes = 8, ZuWenige = 16, EinzelBurst = 32;
 constexpr int AbLaufbeginn = 0x400, BisLaufende = 0x800;
 }
+
+// A rule whose burst factor or minimum spike count is 0 was never set: 2 and 1 stand in.
+void spikefolgeVorgabenSetzen(Spikefolgenregel& regel);
 
 // Rates the train of anzahl AP times (seconds, ascending) into the neuron's result block
 // and returns its code. A null list or a negative count is an empty train. The caller

@@ -345,10 +345,7 @@ void befehl(Fenster f, int id)
         NeuronDaten* n = auswerteNeuron();
         if (!n)
             return;
-        if (n->spikefolge.burstFaktor == 0.0)
-            n->spikefolge.burstFaktor = 2.0;
-        if (n->spikefolge.mindestSpikeAnzahl == 0.0)
-            n->spikefolge.mindestSpikeAnzahl = 1.0;
+        spikefolgeVorgabenSetzen(n->spikefolge);
         modusStatus ^= modusBit::SpikefolgenBewertung;
         ungueltigMachen(f);
         break;
