@@ -6,12 +6,54 @@
 #include "platform/box.h"
 #include "texts/texte.h"
 #include <new>
+#include <unordered_set>
 
 AktuellesDiagramm aktuellesDiagramm;
 Fensterliste fensterliste{};
 DiagrammDaten& diagrammVorlage = stdNeuron.hauptDiagramm;
 DiagrammOptionen diagrammOptionen;
 Zeitmessung zeitmessung;
+
+// ---- serial numbers and links ----------------------------------------------------------
+
+namespace {
+
+// the numbers of the diagram records that exist; kept until the process ends, so that
+// records of static storage may go after it
+std::unordered_set<uint64_t>& lebendeKennungen()
+{
+    static auto* kennungen = new std::unordered_set<uint64_t>;
+    return *kennungen;
+}
+
+uint64_t neueKennung()
+{
+    static uint64_t zaehler = 0;
+    const uint64_t wert = ++zaehler;
+    lebendeKennungen().insert(wert);
+    return wert;
+}
+
+} // namespace
+
+DiagrammKennung::DiagrammKennung() : wert_(neueKennung()) {}
+DiagrammKennung::DiagrammKennung(const DiagrammKennung&) : wert_(neueKennung()) {}
+DiagrammKennung::~DiagrammKennung() { lebendeKennungen().erase(wert_); }
+
+void DiagrammKennung::erneuern() const
+{
+    lebendeKennungen().erase(wert_);
+    wert_ = neueKennung();
+}
+
+bool DiagrammKennung::lebt(uint64_t wert) { return lebendeKennungen().count(wert) != 0; }
+
+DiagrammVerweis& DiagrammVerweis::operator=(DiagrammDaten* ziel)
+{
+    ziel_ = ziel;
+    kennung_ = ziel ? ziel->kennung.wert() : 0;
+    return *this;
+}
 
 // ---- buffers ---------------------------------------------------------------------------
 
@@ -214,16 +256,8 @@ void diagrammVerweiseLoesen(const DiagrammDaten& d)
         a.messDiagramm = nullptr;
     if (d.fenster && a.messFenster == d.fenster)
         a.messFenster = nullptr;
-    if (netzWirdAbgebaut)
-        return;   // the second-axis links went before
-    auto quelleLoesen = [&](NeuronDaten& n) {
-        for (DiagrammDaten* x = &n.hauptDiagramm; x; x = x->naechstes)
-            if (x->yAchse2Quelle == &d)
-                x->yAchse2Quelle = nullptr;
-    };
-    quelleLoesen(stdNeuron);
-    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-        quelleLoesen(*n);
+    // a new number: every link made to the record so far reads as null
+    d.kennung.erneuern();
 }
 
 void diagrammFreigeben(DiagrammDaten& d)

@@ -422,8 +422,8 @@ AxoKnoten* synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaeng
         p->verzoegerungsSynapse = nullptr;
         std::vector<double>().swap(p->hilfspuffer);
     }
-    // the curves that showed it
-    if (quelle)
+    // the curves that showed it, unless they go with the network
+    if (quelle && !netzWirdAbgebaut)
         synapsenKurveZuruecksetzen(*quelle, s->id);
     freigeben(s);
     return nullptr;
