@@ -6,7 +6,6 @@
 #include "platform/box.h"
 #include "texts/texte.h"
 #include <new>
-#include <unordered_set>
 
 AktuellesDiagramm aktuellesDiagramm;
 Fensterliste fensterliste{};
@@ -18,35 +17,62 @@ Zeitmessung zeitmessung;
 
 namespace {
 
-// the numbers of the diagram records that exist; kept until the process ends, so that
-// records of static storage may go after it
-std::unordered_set<uint64_t>& lebendeKennungen()
+// A number is a slot and the slot's generation: a slot is taken again once its record has
+// gone, and each renewal or release counts its generation on, so that an older number no
+// longer matches. Kept until the process ends, so that records of static storage may go
+// after it.
+struct Kennungen {
+    std::vector<uint32_t> generation;
+    std::vector<uint32_t> frei;
+};
+
+Kennungen& kennungen()
 {
-    static auto* kennungen = new std::unordered_set<uint64_t>;
-    return *kennungen;
+    static auto* k = new Kennungen;
+    return *k;
 }
+
+uint64_t zahl(uint64_t slot, uint32_t generation) { return slot << 32 | generation; }
 
 uint64_t neueKennung()
 {
-    static uint64_t zaehler = 0;
-    const uint64_t wert = ++zaehler;
-    lebendeKennungen().insert(wert);
-    return wert;
+    Kennungen& k = kennungen();
+    uint32_t slot;
+    if (!k.frei.empty()) {
+        slot = k.frei.back();
+        k.frei.pop_back();
+    } else {
+        slot = static_cast<uint32_t>(k.generation.size());
+        k.generation.push_back(0);
+    }
+    return zahl(slot, k.generation[slot]);
 }
 
 } // namespace
 
 DiagrammKennung::DiagrammKennung() : wert_(neueKennung()) {}
 DiagrammKennung::DiagrammKennung(const DiagrammKennung&) : wert_(neueKennung()) {}
-DiagrammKennung::~DiagrammKennung() { lebendeKennungen().erase(wert_); }
+
+DiagrammKennung::~DiagrammKennung()
+{
+    Kennungen& k = kennungen();
+    const auto slot = static_cast<uint32_t>(wert_ >> 32);
+    ++k.generation[slot];
+    k.frei.push_back(slot);
+}
 
 void DiagrammKennung::erneuern() const
 {
-    lebendeKennungen().erase(wert_);
-    wert_ = neueKennung();
+    const uint64_t slot = wert_ >> 32;
+    wert_ = zahl(slot, ++kennungen().generation[slot]);
 }
 
-bool DiagrammKennung::lebt(uint64_t wert) { return lebendeKennungen().count(wert) != 0; }
+bool DiagrammKennung::lebt(uint64_t wert)
+{
+    const Kennungen& k = kennungen();
+    const uint64_t slot = wert >> 32;
+    return slot < k.generation.size() && k.generation[slot] == static_cast<uint32_t>(wert);
+}
 
 DiagrammVerweis& DiagrammVerweis::operator=(DiagrammDaten* ziel)
 {

@@ -46,6 +46,7 @@ void netzLoeschen()
         } abbau;
         for (NeuronDaten* n = neuronKette.kopf; n;) {
             NeuronDaten* weiter = n->naechstesNeuron;
+            synapsenMitNetzFreigeben(*n);
             neuronFreigeben(n);
             n = weiter;
         }

@@ -228,7 +228,7 @@ void neuronFreigeben(NeuronDaten* neuron)
     neuronFensterLoeschen(*neuron);
 
     // the neuron count; of a network taken apart, the count its last neuron leaves
-    if (statusMelden() && (!netzWirdAbgebaut || !neuron->naechstesNeuron)) {
+    if (statusMelden() && (!netzWirdAbgebaut || neuronKette.kopf == neuronKette.ende)) {
         if (neuronKette.anzahl == 2)
             statusTeilSetzen(0, meldungFormatieren(774, 1));
         else if (neuronKette.anzahl == 1)
