@@ -13,6 +13,74 @@ DiagrammDaten& diagrammVorlage = stdNeuron.hauptDiagramm;
 DiagrammOptionen diagrammOptionen;
 Zeitmessung zeitmessung;
 
+// ---- serial numbers and links ----------------------------------------------------------
+
+namespace {
+
+// A number is a slot and the slot's generation: a slot is taken again once its record has
+// gone, and each renewal or release counts its generation on, so that an older number no
+// longer matches. Kept until the process ends, so that records of static storage may go
+// after it.
+struct Kennungen {
+    std::vector<uint32_t> generation;
+    std::vector<uint32_t> frei;
+};
+
+Kennungen& kennungen()
+{
+    static auto* k = new Kennungen;
+    return *k;
+}
+
+uint64_t zahl(uint64_t slot, uint32_t generation) { return slot << 32 | generation; }
+
+uint64_t neueKennung()
+{
+    Kennungen& k = kennungen();
+    uint32_t slot;
+    if (!k.frei.empty()) {
+        slot = k.frei.back();
+        k.frei.pop_back();
+    } else {
+        slot = static_cast<uint32_t>(k.generation.size());
+        k.generation.push_back(0);
+    }
+    return zahl(slot, k.generation[slot]);
+}
+
+} // namespace
+
+DiagrammKennung::DiagrammKennung() : wert_(neueKennung()) {}
+DiagrammKennung::DiagrammKennung(const DiagrammKennung&) : wert_(neueKennung()) {}
+
+DiagrammKennung::~DiagrammKennung()
+{
+    Kennungen& k = kennungen();
+    const auto slot = static_cast<uint32_t>(wert_ >> 32);
+    ++k.generation[slot];
+    k.frei.push_back(slot);
+}
+
+void DiagrammKennung::erneuern() const
+{
+    const uint64_t slot = wert_ >> 32;
+    wert_ = zahl(slot, ++kennungen().generation[slot]);
+}
+
+bool DiagrammKennung::lebt(uint64_t wert)
+{
+    const Kennungen& k = kennungen();
+    const uint64_t slot = wert >> 32;
+    return slot < k.generation.size() && k.generation[slot] == static_cast<uint32_t>(wert);
+}
+
+DiagrammVerweis& DiagrammVerweis::operator=(DiagrammDaten* ziel)
+{
+    ziel_ = ziel;
+    kennung_ = ziel ? ziel->kennung.wert() : 0;
+    return *this;
+}
+
 // ---- buffers ---------------------------------------------------------------------------
 
 bool wertePufferBereitstellen(KurvenDaten& k, int schritte)
@@ -214,16 +282,8 @@ void diagrammVerweiseLoesen(const DiagrammDaten& d)
         a.messDiagramm = nullptr;
     if (d.fenster && a.messFenster == d.fenster)
         a.messFenster = nullptr;
-    if (netzWirdAbgebaut)
-        return;   // the second-axis links went before
-    auto quelleLoesen = [&](NeuronDaten& n) {
-        for (DiagrammDaten* x = &n.hauptDiagramm; x; x = x->naechstes)
-            if (x->yAchse2Quelle == &d)
-                x->yAchse2Quelle = nullptr;
-    };
-    quelleLoesen(stdNeuron);
-    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-        quelleLoesen(*n);
+    // a new number: every link made to the record so far reads as null
+    d.kennung.erneuern();
 }
 
 void diagrammFreigeben(DiagrammDaten& d)

@@ -75,6 +75,43 @@ struct KurvenDaten {
 
 namespace zeichenMittel { constexpr int Rechteck = 0, Cursor = 1, Achse = 2, Tick = 3, Gitter = 4; }
 
+// A diagram record's serial number, unique in the program run. A copy of a record gets a
+// number of its own; a record assigned to keeps its own. The number is given up when the
+// record goes, or renewed when what points at the record is to let go of it.
+class DiagrammKennung {
+public:
+    DiagrammKennung();
+    DiagrammKennung(const DiagrammKennung&);
+    DiagrammKennung& operator=(const DiagrammKennung&) { return *this; }
+    ~DiagrammKennung();
+    uint64_t wert() const { return wert_; }
+    // not part of what the record holds: renewed on a record that is otherwise left alone
+    void erneuern() const;
+    static bool lebt(uint64_t wert);
+
+private:
+    mutable uint64_t wert_;
+};
+
+struct DiagrammDaten;
+
+// A link from a diagram to another diagram record: the record and its serial number,
+// looked up at use. It reads as null once the record has gone or has let go of its links,
+// so that nothing has to search every diagram for the links to one record.
+class DiagrammVerweis {
+public:
+    DiagrammVerweis() = default;
+    DiagrammVerweis& operator=(DiagrammDaten* ziel);
+    DiagrammDaten* get() const { return ziel_ && DiagrammKennung::lebt(kennung_) ? ziel_ : nullptr; }
+    operator DiagrammDaten*() const { return get(); }
+    DiagrammDaten* operator->() const { return get(); }
+    friend bool operator==(const DiagrammVerweis& v, const DiagrammDaten* d) { return v.get() == d; }
+
+private:
+    DiagrammDaten* ziel_ = nullptr;
+    uint64_t kennung_ = 0;
+};
+
 struct DiagrammDaten {
     DiagrammDaten* naechstes = nullptr;   // further diagrams of the same neuron, owned by the chain
     int nummer = 0;                       // 0 = the neuron's main diagram
@@ -117,7 +154,7 @@ struct DiagrammDaten {
     std::array<plattform::Pinsel, 5> pinsel{};
     std::array<KurvenDaten, kurvenProDiagramm> kurven;
     int yAchse2Slot = 0;
-    DiagrammDaten* yAchse2Quelle = nullptr;
+    DiagrammVerweis yAchse2Quelle;        // the record holding the second axis's settings
     NeuronDaten* yAchse2Neuron = nullptr;
     double vCursor1 = 0.0, vCursor2 = 0.0;
     int vCursorGegriffen = 0;
@@ -136,6 +173,7 @@ struct DiagrammDaten {
     int neuZeichnen = 0;
     int dezimalstellenX = 0, dezimalstellenXFest = 0, werteInLegende = 0, dezimalstellenWerte = 0;
     int apFrequenzAnzeigen = 0, apAnzahl = 0, freisetzungsKurven = 0, ersterSichtbarerSchritt = 0;
+    DiagrammKennung kennung;
 };
 
 // the diagram the user works with: set by creating a diagram and by clicks into one
@@ -259,8 +297,8 @@ void diagrammFormatKopieren(DiagrammDaten* ziel, const DiagrammDaten* quelle, co
 void diagrammGdiFreigeben(DiagrammDaten& d);
 void diagrammFreigeben(DiagrammDaten& d);
 // Clears every global that points at the diagram or its window (the current diagram, the
-// measured one and the measuring window, the second-axis source of any diagram): called
-// before a record is freed or its window goes, while every chain is still whole.
+// measured one and the measuring window) and lets go of the diagrams' links to it (the
+// second-axis source of any diagram): called before a record is freed or its window goes.
 void diagrammVerweiseLoesen(const DiagrammDaten& d);
 
 // Clears a slot: reset in the working copy, the curve formats written back into the

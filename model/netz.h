@@ -72,10 +72,11 @@ constexpr const char* unbenannt = "unbenannt";
 // Deletes the whole network and leaves the empty, untitled one with the standard
 // synapse types.
 void netzLoeschen();
-// True while netzLoeschen takes the network apart. It clears once, before it starts, the
-// links that deleting a single synapse or diagram would look for in every neuron (a user
-// channel's synapse, a pool's delay synapse, a diagram's second-axis source): each
-// deletion then skips that walk, and deleting the network takes time in proportion to it.
+// True while netzLoeschen takes the network apart. Deleting a single synapse or neuron then
+// skips what only a surviving network needs (the walk over every neuron for the links to a
+// synapse, the synapse's curves in its source's diagrams, the window list entry by entry,
+// the neuron count in the status bar but for the last neuron): deleting the network takes
+// time in proportion to it, and reads each record about once.
 extern bool netzWirdAbgebaut;
 // gives every listed neuron the network's segment count (new segments get defaults)
 void netzKompartimenteAnpassen();

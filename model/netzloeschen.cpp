@@ -9,33 +9,8 @@
 #include "platform/box.h"
 #include "platform/steuerelemente.h"
 #include "texts/texte.h"
-#include <unordered_set>
 
 bool netzWirdAbgebaut = false;
-
-namespace {
-
-// the links between records of the network, cleared in one pass before it is taken apart
-void querverweiseLoesen()
-{
-    std::unordered_set<const DiagrammDaten*> diagramme;
-    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
-        for (BenutzerKanal& k : n->benutzerKanaele)
-            k.synapse = nullptr;
-        for (SynapsenPool* p = n->eingangsPools; p; p = p->naechsterPool)
-            p->verzoegerungsSynapse = nullptr;
-        for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes) {
-            d->yAchse2Quelle = nullptr;
-            diagramme.insert(d);
-        }
-    }
-    // the template's diagrams stay; they lose only what pointed into the network
-    for (DiagrammDaten* d = &stdNeuron.hauptDiagramm; d; d = d->naechstes)
-        if (diagramme.count(d->yAchse2Quelle))
-            d->yAchse2Quelle = nullptr;
-}
-
-} // namespace
 
 void netzLoeschen()
 {
@@ -44,8 +19,7 @@ void netzLoeschen()
         if (synapsengruppen[g].anzahl() > 0)
             synapsengruppeAufloesen(g, 0);
 
-    // diagram windows, marks, the spike recording
-    rahmen::diagrammFensterSchliessen();
+    // marks, the spike recording; the diagram windows go with their neurons below
     neuronMarkieren(nullptr, 0);
     aufzeichnungLoeschen(spikeAufzeichnung);
     spikeAufzeichnung.aufzeichnen = 0;
@@ -60,8 +34,11 @@ void netzLoeschen()
     rahmen::protokollLeeren();
     programmStatus &= ~(programmBit::ErgebnisDa | programmBit::LaufGesperrt);
 
-    // every neuron, the successor taken first
-    querverweiseLoesen();
+    // Every neuron, the successor taken first, each record once: what a neuron's records
+    // point at in the others (a user channel's synapse, a pool's delay synapse) is not read
+    // while the network goes, and a diagram's links to another read as null once that
+    // record has gone. The window list goes first, not entry by entry.
+    fensterliste.fill(FensterlistenEintrag{});
     {
         struct Abbau {
             Abbau() { netzWirdAbgebaut = true; }
@@ -69,6 +46,7 @@ void netzLoeschen()
         } abbau;
         for (NeuronDaten* n = neuronKette.kopf; n;) {
             NeuronDaten* weiter = n->naechstesNeuron;
+            synapsenMitNetzFreigeben(*n);
             neuronFreigeben(n);
             n = weiter;
         }
@@ -84,7 +62,6 @@ void netzLoeschen()
     synapsengruppenZahl = 0;
     letztesZielNeuron = 0;
     stromDateiPfad.clear();
-    fensterliste.fill(FensterlistenEintrag{});
     neuronTabelleLeeren();
     synapsenTabelleLeeren();
     aktuellesDiagramm = AktuellesDiagramm{};

@@ -136,17 +136,25 @@ NeuronDaten* neuronNeu(int nummer, int standardDateien)
 
 void neuronFensterLoeschen(NeuronDaten& neuron)
 {
-    // every stored window of the neuron leaves the list; the rest moves up
-    auto ende = std::remove_if(fensterliste.begin(), fensterliste.end(),
-                               [&](const FensterlistenEintrag& e) { return e.neuronId == neuron.nummer; });
-    std::fill(ende, fensterliste.end(), FensterlistenEintrag{});
+    // every stored window of the neuron leaves the list; the rest moves up (the whole
+    // network's list went before)
+    if (!netzWirdAbgebaut) {
+        auto ende = std::remove_if(fensterliste.begin(), fensterliste.end(),
+                                   [&](const FensterlistenEintrag& e) { return e.neuronId == neuron.nummer; });
+        std::fill(ende, fensterliste.end(), FensterlistenEintrag{});
+    }
 
     // the diagrams: the main one stays in the record, the others go; nothing may point
     // at them afterwards
     for (const DiagrammDaten* x = &neuron.hauptDiagramm; x; x = x->naechstes)
         diagrammVerweiseLoesen(*x);
-    // The further ones leave the chain first: a window that goes looks its diagram up, and
-    // must not walk over records already freed.
+    // The windows go while the chain is whole: a window that goes looks its diagram up in
+    // its neuron's chain. Then the further records leave the chain and are freed.
+    for (DiagrammDaten* x = &neuron.hauptDiagramm; x; x = x->naechstes)
+        if (x->fenster) {
+            plattform::fensterZerstoeren(x->fenster);
+            x->fenster = nullptr;
+        }
     DiagrammDaten* weitere = neuron.hauptDiagramm.naechstes;
     neuron.hauptDiagramm.naechstes = nullptr;
     diagrammFreigeben(neuron.hauptDiagramm);
@@ -219,8 +227,8 @@ void neuronFreigeben(NeuronDaten* neuron)
     // windows, diagrams, pictures
     neuronFensterLoeschen(*neuron);
 
-    // the neuron count
-    if (statusMelden()) {
+    // the neuron count; of a network taken apart, the count its last neuron leaves
+    if (statusMelden() && (!netzWirdAbgebaut || neuronKette.kopf == neuronKette.ende)) {
         if (neuronKette.anzahl == 2)
             statusTeilSetzen(0, meldungFormatieren(774, 1));
         else if (neuronKette.anzahl == 1)

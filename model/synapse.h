@@ -193,6 +193,10 @@ SynapseDaten* synapseNeu(NeuronDaten* quelle, NeuronDaten* ziel, int synapticTyp
 // the result is then the list of the kept axo-axonic synapses (their parent cleared until
 // axoSynapsenUebernehmen gives them the new one); null otherwise.
 AxoKnoten* synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaengen);
+// For a network taken apart whole (netzWirdAbgebaut), right before the neuron itself goes:
+// frees the neuron's outgoing synapses and its incoming pools without taking them out of
+// the lists of the other records, which go in the same pass and read none of it.
+void synapsenMitNetzFreigeben(NeuronDaten& neuron);
 // The re-created parent takes back the list synapseLoeschen kept: each synapse on it gets
 // eltern as parent and its id as parent id (so give eltern its id first), and the parent's
 // count follows its list.

@@ -422,11 +422,38 @@ AxoKnoten* synapseLoeschen(NeuronDaten* quelle, SynapseDaten* s, int nurAushaeng
         p->verzoegerungsSynapse = nullptr;
         std::vector<double>().swap(p->hilfspuffer);
     }
-    // the curves that showed it
-    if (quelle)
+    // the curves that showed it, unless they go with the network
+    if (quelle && !netzWirdAbgebaut)
         synapsenKurveZuruecksetzen(*quelle, s->id);
     freigeben(s);
     return nullptr;
+}
+
+void synapsenMitNetzFreigeben(NeuronDaten& neuron)
+{
+    if (!netzWirdAbgebaut)
+        return;
+    // Each outgoing synapse with the nodes it was made with: its place in the target's
+    // pool, or an axo-axonic one's place on its parent; then its pulses. They lie together
+    // in memory as the synapse was made, in the order of the list.
+    for (SynapseDaten* s = neuron.ausgangsSynapsen; s;) {
+        SynapseDaten* weiter = s->naechsteSynapse;
+        if (synapseNachId(s->id) == s)
+            synapsenTabelleSetzen(s->id, nullptr);
+        delete s->senderKnoten;
+        if (s->axoIndex >= 1)
+            delete s->axoKnoten;
+        freigeben(s);
+        s = weiter;
+    }
+    neuron.ausgangsSynapsen = nullptr;
+    // the pools; their sender nodes are their synapses' and go with them
+    for (SynapsenPool* p = neuron.eingangsPools; p;) {
+        SynapsenPool* weiter = p->naechsterPool;
+        delete p;
+        p = weiter;
+    }
+    neuron.eingangsPools = nullptr;
 }
 
 void axoSynapsenUebernehmen(SynapseDaten& eltern, AxoKnoten* liste)

@@ -27,7 +27,7 @@ namespace test::intern {
 
 void zeichnenZustellen(FensterObjekt* f, bool gepostet)
 {
-    f->ungueltig = false;
+    ungueltigSetzen(*f, false);
     Zeichenflaeche z;
     Rechteck c = clientRechteck(f);
     z.breite = c.breite();

@@ -377,8 +377,8 @@ Fenster offenerDialog(int vorlage)
 {
     const auto& lebende = zustand().lebende;
     for (auto it = lebende.rbegin(); it != lebende.rend(); ++it)
-        if ((*it)->lage == Lebenslage::Lebt && (*it)->dialog && (*it)->dialog->nummer == vorlage)
-            return *it;
+        if (FensterObjekt* f = it->second; f->lage == Lebenslage::Lebt && f->dialog && f->dialog->nummer == vorlage)
+            return f;
     return nullptr;
 }
 

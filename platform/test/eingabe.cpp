@@ -40,7 +40,7 @@ Cursor cursorLaden(const std::string& pfad)
 void fensterCursorSetzen(Fenster f, Cursor c)
 {
     if (FensterObjekt* o = lebend(f))
-        zustand().fensterCursor[o] = c;
+        o->cursor = c;
 }
 
 void cursorSetzen(Cursor c) { zustand().aktuellerCursor = c; }
@@ -86,9 +86,7 @@ Cursor aktuellerCursor() { return zustand().aktuellerCursor; }
 Cursor fensterCursor(Fenster f)
 {
     FensterObjekt* o = lebend(f);
-    const auto& c = zustand().fensterCursor;
-    auto it = o ? c.find(o) : c.end();
-    return it != c.end() ? it->second : nullptr;
+    return o ? o->cursor : nullptr;
 }
 
 std::string cursorDatei(Cursor c) { return c ? c->pfad : std::string(); }

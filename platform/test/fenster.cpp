@@ -95,16 +95,17 @@ void ungueltig(FensterObjekt& f, const Rechteck* r)
         b = {std::min(b.links, u.links), std::min(b.oben, u.oben),
              std::max(b.rechts, u.rechts), std::max(b.unten, u.unten)};
     }
-    f.ungueltig = true;
+    ungueltigSetzen(f, true);
     f.ungueltigBereich = b;
 }
 
-bool nachfahre(const FensterObjekt* k, const FensterObjekt& f)   // k is f or a child below f
+// the window and the children below it, however deep
+void allesUngueltig(FensterObjekt& f)
 {
-    for (; k; k = istOberstes(*k) ? nullptr : lesbar(k->eltern))
-        if (k == &f)
-            return true;
-    return false;
+    ungueltig(f, nullptr);
+    for (const auto& [nummer, k] : f.abhaengige)
+        if (!istOberstes(*k))
+            allesUngueltig(*k);
 }
 
 // Groesse when the client size or the state changed, then Bewegen when the client origin did
@@ -144,15 +145,16 @@ void zerstoeren(FensterObjekt& f)
     Zustand& z = zustand();
     f.lage = Lebenslage::Stirbt;
     fensterAusPumpeEntfernen(&f);
-    f.ungueltig = false;
-    std::erase(z.aktivierungen, &f);
+    ungueltigSetzen(f, false);
+    z.aktivierungen.erase(f.aktivierung);
+    f.aktivierung = 0;
     if (z.fokus == &f)
         z.fokus = nullptr;
     zustellen(&f, nachricht::Zerstoeren, 0, 0, false);
     // children and owned windows after it; none can be added now, as f is no longer alive
     std::vector<FensterObjekt*> kinder;
-    for (FensterObjekt* k : z.lebende)
-        if (k->eltern == &f && k->lage == Lebenslage::Lebt)
+    for (const auto& [nummer, k] : f.abhaengige)
+        if (k->lage == Lebenslage::Lebt)
             kinder.push_back(k);
     for (FensterObjekt* k : kinder)
         if (k->lage == Lebenslage::Lebt)
@@ -163,7 +165,12 @@ void zerstoeren(FensterObjekt& f)
         menueZerstoeren(m);
     }
     f.lage = Lebenslage::Tot;
-    std::erase(z.lebende, &f);
+    ungueltigSetzen(f, false);
+    z.lebende.erase(f.nummer);
+    if (f.eltern)   // a record, never freed, checked alive when f was made
+        f.eltern->abhaengige.erase(f.nummer);
+    // what nobody can read any more
+    std::vector<test::ZeichenAufruf>().swap(f.letzteZeichnung);
 }
 
 } // namespace
@@ -171,6 +178,15 @@ void zerstoeren(FensterObjekt& f)
 namespace test::intern {
 
 bool istOberstes(const FensterObjekt& f) { return !(f.stil & stil::Kind); }
+
+void ungueltigSetzen(FensterObjekt& f, bool ungueltig)
+{
+    f.ungueltig = ungueltig;
+    if (ungueltig)
+        zustand().ungueltige.emplace(f.nummer, &f);
+    else
+        zustand().ungueltige.erase(f.nummer);
+}
 
 bool zeigtSich(const FensterObjekt& f)
 {
@@ -186,8 +202,9 @@ void aktivieren(Fenster f)
     FensterObjekt* o = oberstes(lebend(f));
     if (!o)
         return;
-    std::erase(z.aktivierungen, o);
-    z.aktivierungen.push_back(o);
+    z.aktivierungen.erase(o->aktivierung);
+    o->aktivierung = z.naechsteAktivierung++;
+    z.aktivierungen.emplace(o->aktivierung, o);
     vordergrundNeu();
 }
 
@@ -196,7 +213,7 @@ void vordergrundNeu()
     Zustand& z = zustand();
     Fenster neu = nullptr;
     for (auto it = z.aktivierungen.rbegin(); it != z.aktivierungen.rend() && !neu; ++it)
-        if (FensterObjekt* o = lebend(*it); o && o->sichtbar)
+        if (FensterObjekt* o = lebend(it->second); o && o->sichtbar)
             neu = o;
     if (neu == z.vordergrund)
         return;
@@ -233,7 +250,9 @@ FensterObjekt* fensterAnlegen(const std::string& klasse, FensterProc proc, const
     f->normal = aussen;
     z.alleFenster.push_back(std::move(neu));
     z.bekannt.insert(f);
-    z.lebende.push_back(f);
+    z.lebende.emplace(f->nummer, f);
+    if (eltern)
+        eltern->abhaengige.emplace(f->nummer, f);
     return f;
 }
 
@@ -247,6 +266,10 @@ void fensterAufgeben(FensterObjekt& f)
     f.lage = Lebenslage::Tot;
     f.klasse.clear();
     f.titel.clear();
+    f.ungueltig = false;
+    f.aktivierung = 0;
+    f.abhaengige.clear();
+    std::vector<test::ZeichenAufruf>().swap(f.letzteZeichnung);
 }
 
 } // namespace test::intern
@@ -387,9 +410,7 @@ void zeigen(Fenster f, int art)
     if (!lebend(f))
         return;
     if (warVerdeckt && o->sichtbar && !o->minimiert)   // uncovered: everything needs painting
-        for (FensterObjekt* k : zustand().lebende)
-            if (nachfahre(k, *o))
-                ungueltig(*k, nullptr);
+        allesUngueltig(*o);
     if (art == anzeige::Verbergen)
         vordergrundNeu();
     else if (art != anzeige::Minimiert && istOberstes(*o))

@@ -71,8 +71,8 @@ Schritt einSchritt()
             zustellen(f, e.nachricht, e.w, e.l, true);
         return Schritt::Getan;
     }
-    for (FensterObjekt* f : z.lebende)
-        if (f->lage == Lebenslage::Lebt && f->ungueltig && zeigtSich(*f)) {
+    for (const auto& [nummer, f] : z.ungueltige)
+        if (f->lage == Lebenslage::Lebt && zeigtSich(*f)) {
             zeichnenZustellen(f, true);
             return Schritt::Getan;
         }

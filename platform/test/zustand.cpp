@@ -68,9 +68,10 @@ void zuruecksetzen()
 {
     Zustand& z = zustand();
     z.guiThread = std::this_thread::get_id();
-    for (FensterObjekt* f : z.lebende)
+    for (const auto& [nummer, f] : z.lebende)
         fensterAufgeben(*f);
     z.lebende.clear();
+    z.ungueltige.clear();
     z.klassen.clear();
     z.schlange.clear();
     z.zeitgeber.clear();
@@ -109,7 +110,6 @@ void zuruecksetzen()
     z.tooltips.clear();
     z.tooltipStil = {};
     z.aktuellerCursor = nullptr;
-    z.fensterCursor.clear();
     std::fill(std::begin(z.tasten), std::end(z.tasten), false);
     z.feststell = false;
     z.ereignisse.clear();

@@ -60,6 +60,9 @@ struct FensterObjekt {
     Rechteck letzterZeichenBereich;
     ScrollZustand scrollLeisten[2];      // [0] horizontal, [1] vertical
     std::unique_ptr<DialogZustand> dialog;   // set for dialogs only
+    Cursor cursor = nullptr;             // fensterCursorSetzen
+    uint64_t aktivierung = 0;            // its key in Zustand::aktivierungen, 0 while not in it
+    std::map<uint64_t, FensterObjekt*> abhaengige;   // living children and owned windows, by nummer
 };
 
 struct CursorObjekt {
@@ -87,10 +90,13 @@ struct Zeitgeber {
 struct Zustand {
     Zustand();
 
-    // records are never freed, so a stale handle is never mistaken for a new window
+    // Records are never freed, so a stale handle is never mistaken for a new window; a dead
+    // one gives up what it holds. The lookups are by handle or by number, in constant or
+    // logarithmic time, so that many windows cost each of them no more than a few do.
     std::vector<std::unique_ptr<FensterObjekt>> alleFenster;
     std::unordered_set<const FensterObjekt*> bekannt;
-    std::vector<FensterObjekt*> lebende;        // Lebt or Stirbt, in creation order
+    std::map<uint64_t, FensterObjekt*> lebende;     // Lebt or Stirbt, by nummer (creation order)
+    std::map<uint64_t, FensterObjekt*> ungueltige;  // living ones to be painted, by nummer
     uint64_t naechsteNummer = 1;
     std::map<std::string, FensterKlasse> klassen;
 
@@ -106,7 +112,8 @@ struct Zustand {
     std::vector<std::vector<int>> popups;
 
     Rechteck arbeitsbereich{0, 0, 1920, 1050};
-    std::vector<Fenster> aktivierungen;  // activation history, most recent last
+    std::map<uint64_t, Fenster> aktivierungen;   // activation history by order, most recent last
+    uint64_t naechsteAktivierung = 1;
     Fenster vordergrund = nullptr;
     Fenster fokus = nullptr;
     Punkt maus;
@@ -134,7 +141,6 @@ struct Zustand {
     test::TooltipStil tooltipStil;
     std::vector<std::unique_ptr<CursorObjekt>> geladeneCursor;   // never freed: handles stay valid
     Cursor aktuellerCursor = nullptr;
-    std::map<const FensterObjekt*, Cursor> fensterCursor;
     bool tasten[4] = {};
     bool feststell = false;
     std::vector<test::Ereignis> ereignisse;
@@ -165,6 +171,7 @@ intptr_t zustellen(FensterObjekt* f, uint32_t nachricht, uintptr_t w, intptr_t l
 FensterObjekt* fensterAnlegen(const std::string& klasse, FensterProc proc, const std::string& titel,
                               uint32_t stil, Rechteck aussen, FensterObjekt* eltern);
 bool istOberstes(const FensterObjekt& f);
+void ungueltigSetzen(FensterObjekt& f, bool ungueltig);   // the flag and the paint list
 bool zeigtSich(const FensterObjekt& f);          // visible, not minimised, nor any parent
 void aktivieren(Fenster f);                      // f's top-level window joins the front
 void vordergrundNeu();                           // sends Aktivieren when the front changed
