@@ -22,8 +22,6 @@ plattform::Fenster restzeitFensterZeigen(const std::string& titel, int fehlerTex
 
 void protokollLeeren() { protokollSchreiben(nullptr); }
 
-void diagrammFensterSchliessen() { diagrammeVerwalten(5, 6); }
-
 void netzlosStatusZeigen() { ::netzlosStatusZeigen(); }
 
 void druckerSucheAnstossen(plattform::Fenster hauptfenster) { druckerSucheStarten(hauptfenster); }

@@ -40,8 +40,6 @@ void laufEinstellungenDialog(plattform::Fenster eigner);
 plattform::Fenster restzeitFensterZeigen(const std::string& titel, int fehlerText);
 // the protocol text emptied
 void protokollLeeren();
-// every diagram window closed: the network goes
-void diagrammFensterSchliessen();
 // the status bar of a program without a network
 void netzlosStatusZeigen();
 // the search for printers starts in the background (after a network file was read)

@@ -195,7 +195,8 @@ TEST_F(Spikefolge, ZufaelligeFolgenGebenBekannteCodesOhneNaNUndBleibenInIhrenLis
         }
         for (const SpikeIntervall& iv : r.intervalle)
             ASSERT_LE(iv.burst, static_cast<int>(r.bursts.size()));
-        if (code & 1)
+        if (code & 1) {
             ASSERT_EQ(r.bursts.empty(), (code & 4) != 0);
+        }
     }
 }

@@ -79,7 +79,6 @@ plattform::Fenster restzeitFensterZeigen(const std::string& titel, int)
 
 void protokollLeeren() { ++attrappe::dienste.protokollGeleert; }
 
-void diagrammFensterSchliessen() { ++attrappe::dienste.diagrammeGeschlossen; }
 
 void netzlosStatusZeigen() { ++attrappe::dienste.netzlosStatus; }
 

@@ -17,7 +17,6 @@ struct Rahmen {
     int laufDialoge = 0;
     int restzeitFenster = 0;
     int protokollGeleert = 0;
-    int diagrammeGeschlossen = 0;
     int netzlosStatus = 0;
     int oeffnen = 0;                    // the open command: it loads nothing
     int sicherungen = 0;
