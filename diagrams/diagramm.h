@@ -40,6 +40,8 @@ void diagrammeVerwalten(int muster, int modus);
 // After a network is loaded: its window list's windows at their stored places, when the
 // settings ask for that ("fenster aus liste beim start automatisch oeffnen").
 void geladeneFensterZeigen();
+// a window's stored place and size kept whole inside the work area (arbeitsbereichKanten)
+void imArbeitsbereichHalten(int& x, int& y, int& breite, int& hoehe);
 
 // where one window of a tiling lands (work area 0, 0 - rechts, unten)
 struct Kachel { int x = 0, y = 0, breite = 0, hoehe = 0; };

@@ -8,6 +8,20 @@
 #include <algorithm>
 #include <cmath>
 
+// A stored place comes from a file, perhaps saved on a larger screen or with the title bar
+// above the top edge: the window is kept whole inside the work area, at least 100 pixels
+// each way where the work area has room for that.
+void imArbeitsbereichHalten(int& x, int& y, int& breite, int& hoehe)
+{
+    const int rechts = arbeitsbereichKanten.rechts, unten = arbeitsbereichKanten.unten;
+    if (rechts < 1 || unten < 1)
+        return;                      // no work area known: nothing to keep it inside
+    breite = std::clamp(breite, std::min(100, rechts), rechts);
+    hoehe = std::clamp(hoehe, std::min(100, unten), unten);
+    x = std::clamp(x, 0, rechts - breite);
+    y = std::clamp(y, 0, unten - hoehe);
+}
+
 namespace {
 
 // diagram windows being made (diagrammErzeugen)
@@ -65,18 +79,9 @@ void offeneDiagramme(Tun&& tun)
 }
 
 
-// A stored place comes from a file, perhaps saved on a larger screen or with the title bar
-// above the top edge: the window is kept whole inside the work area, at least 100 pixels
-// each way where the work area has room for that.
 FensterlistenEintrag imArbeitsbereich(FensterlistenEintrag e)
 {
-    const int rechts = arbeitsbereichKanten.rechts, unten = arbeitsbereichKanten.unten;
-    if (rechts < 1 || unten < 1)
-        return e;                    // no work area known: nothing to keep it inside
-    e.breite = std::clamp(e.breite, std::min(100, rechts), rechts);
-    e.hoehe = std::clamp(e.hoehe, std::min(100, unten), unten);
-    e.x = std::clamp(e.x, 0, rechts - e.breite);
-    e.y = std::clamp(e.y, 0, unten - e.hoehe);
+    imArbeitsbereichHalten(e.x, e.y, e.breite, e.hoehe);
     return e;
 }
 

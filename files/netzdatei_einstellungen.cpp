@@ -123,6 +123,8 @@ void permutationLesen(char* text, bool ohneServerblock)
             feld = static_cast<std::decay_t<decltype(feld)>>(vorgabe);
     });
 
+    permutationsFensterBegrenzen();
+
     StromreizDefinition& r = permutationsFenster.stromreiz;
     bool pauseGelesen = false;
     int anzahlVorher = 0;

@@ -6,6 +6,8 @@
 #include "model/serverdaten.h"
 #include "model/stromreiz.h"
 #include "model/synapse.h"
+#include <algorithm>
+#include <climits>
 
 SeitenEinrichtung seiteNetzfenster;
 SeitenEinrichtung seiteDiagrammfenster;
@@ -21,6 +23,25 @@ DiagrammDaten permutationsDiagramm = [] {
     d.fensterY = 100;
     return d;
 }();
+
+std::pair<int, int> permutationsFensterGrenze(int PermutationsFensterEinstellungen::*feld)
+{
+    for (const PermutationsFensterGrenze& g : permutationsFensterGrenzen)
+        if (g.feld == feld)
+            return {g.von, g.bis};
+    return {INT_MIN, INT_MAX};
+}
+
+void permutationsFensterBegrenzen()
+{
+    for (const PermutationsFensterGrenze& g : permutationsFensterGrenzen)
+        permutationsFenster.*g.feld = std::clamp(permutationsFenster.*g.feld, g.von, g.bis);
+    DiagrammDaten& d = permutationsDiagramm;
+    d.fensterX = neuronLageBegrenzt(d.fensterX);
+    d.fensterY = neuronLageBegrenzt(d.fensterY);
+    d.fensterBreite = std::clamp(d.fensterBreite, 0, groessteNeuronLage);
+    d.fensterHoehe = std::clamp(d.fensterHoehe, 0, groessteNeuronLage);
+}
 
 ServerDaten serverDaten;
 

@@ -6,6 +6,8 @@
 #pragma once
 #include "model/diagramm.h"
 #include "model/stromreiz.h"
+#include "model/zeichengrenzen.h"
+#include <array>
 #include <cstdint>
 
 struct PermutationsFensterEinstellungen {
@@ -37,6 +39,34 @@ struct PermutationsFensterEinstellungen {
     int levelPruefen = 1;                // levels must agree across several result files
 };
 extern PermutationsFensterEinstellungen permutationsFenster;
+
+// The whole-number display values that reach the painter's pixel sums, with their range:
+// dialog 203 refuses a typed value outside it, the file reader clamps a stored one into it.
+struct PermutationsFensterGrenze {
+    int PermutationsFensterEinstellungen::*feld;
+    int von, bis;
+};
+using PFE = PermutationsFensterEinstellungen;
+inline constexpr std::array<PermutationsFensterGrenze, 13> permutationsFensterGrenzen{{
+    {&PFE::balkenAbstandYAchse, -groessteZeichenGroesse, groessteZeichenGroesse},
+    {&PFE::balkenUnterkante, -groessteZeichenGroesse, groessteZeichenGroesse},
+    {&PFE::balkenBreiteProzent, 0, 1000},
+    {&PFE::balkenMaximalHoehe, -groessteZeichenGroesse, groessteZeichenGroesse},
+    {&PFE::balkenSockel, -groessteZeichenGroesse, groessteZeichenGroesse},
+    {&PFE::textAbstand, -groessteZeichenGroesse, groessteZeichenGroesse},
+    {&PFE::apLinienstaerke, 0, groessteLinienDicke},
+    {&PFE::stromreizHoehe, -1000, 1000},
+    {&PFE::stromreizDicke, 0, groessteLinienDicke},
+    {&PFE::stromreizPosition, -groessteZeichenGroesse, groessteZeichenGroesse},
+    {&PFE::klassenmarkenLaenge, -groessteZeichenGroesse, groessteZeichenGroesse},
+    {&PFE::klassenmarkenDicke, 0, groessteLinienDicke},
+    {&PFE::klassenmarkenTextabstand, -groessteZeichenGroesse, groessteZeichenGroesse},
+}};
+// the range of one of those fields; {INT_MIN, INT_MAX} for any other
+std::pair<int, int> permutationsFensterGrenze(int PermutationsFensterEinstellungen::*feld);
+// The values a file gave, clamped: the fields above into their ranges, the display's window
+// size and place (permutationsDiagramm) into the range of a neuron's place.
+void permutationsFensterBegrenzen();
 
 // bytes after which a result file goes on in a new numbered file; 0: 0x7fefffff
 extern uint32_t maxBinDateiGroesse;

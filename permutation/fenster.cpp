@@ -7,6 +7,7 @@
 #include "permutation/fenster.h"
 #include "core/rahmen.h"
 #include "core/status.h"
+#include "diagrams/diagramm.h"
 #include "dialogs/diagrammlayout.h"
 #include "model/layout.h"
 #include "model/netz.h"
@@ -502,9 +503,11 @@ bool permutationFensterErzeugen()
     if (!istFenster(d.fenster)) {
         d.fenster = nullptr;
         Menue m = menueLaden(permutationsFensterMenueTabelle(sprache));
+        // the stored place may come from a larger screen
+        int x = d.fensterX, y = d.fensterY, breite = std::max(d.fensterBreite, mindestBreite), hoehe = d.fensterHoehe;
+        imArbeitsbereichHalten(x, y, breite, hoehe);
         const Fenster f = fensterErzeugen(meldungsTexte[13], meldungsTexte[1310], stil::Hauptfenster | stil::VScrollLeiste,
-                                          d.fensterX, d.fensterY, std::max(d.fensterBreite, mindestBreite), d.fensterHoehe,
-                                          nullptr, m);
+                                          x, y, breite, hoehe, nullptr, m);
         if (!f) {
             menueZerstoeren(m);
             permutationFensterSchliessen();

@@ -37,22 +37,16 @@ enum : int {
 using Einstellungen = PermutationsFensterEinstellungen;
 using IntFeld = int Einstellungen::*;
 
-// the whole-number fields with what a pixel sum can take
-struct Feld { int id; IntFeld feld; int von, bis; };
+// the whole-number fields; their ranges are the file reader's (permutationsFensterGrenzen)
+struct Feld { int id; IntFeld feld; };
 constexpr Feld felder[] = {
-    {idAbstand, &Einstellungen::balkenAbstandYAchse, -groesseMax, groesseMax},
-    {idUnterkante, &Einstellungen::balkenUnterkante, -groesseMax, groesseMax},
-    {idBreite, &Einstellungen::balkenBreiteProzent, 0, 1000},
-    {idMaximalHoehe, &Einstellungen::balkenMaximalHoehe, -groesseMax, groesseMax},
-    {idSockel, &Einstellungen::balkenSockel, -groesseMax, groesseMax},
-    {idTextAbstand, &Einstellungen::textAbstand, -groesseMax, groesseMax},
-    {idSpikeDicke, &Einstellungen::apLinienstaerke, 0, linienbreiteMax},
-    {idReizHoehe, &Einstellungen::stromreizHoehe, -1000, 1000},
-    {idReizDicke, &Einstellungen::stromreizDicke, 0, linienbreiteMax},
-    {idGrundlinie, &Einstellungen::stromreizPosition, -groesseMax, groesseMax},
-    {idMarkenLaenge, &Einstellungen::klassenmarkenLaenge, -groesseMax, groesseMax},
-    {idMarkenDicke, &Einstellungen::klassenmarkenDicke, 0, linienbreiteMax},
-    {idFrequenzAbstand, &Einstellungen::klassenmarkenTextabstand, -groesseMax, groesseMax},
+    {idAbstand, &Einstellungen::balkenAbstandYAchse},   {idUnterkante, &Einstellungen::balkenUnterkante},
+    {idBreite, &Einstellungen::balkenBreiteProzent},    {idMaximalHoehe, &Einstellungen::balkenMaximalHoehe},
+    {idSockel, &Einstellungen::balkenSockel},           {idTextAbstand, &Einstellungen::textAbstand},
+    {idSpikeDicke, &Einstellungen::apLinienstaerke},    {idReizHoehe, &Einstellungen::stromreizHoehe},
+    {idReizDicke, &Einstellungen::stromreizDicke},      {idGrundlinie, &Einstellungen::stromreizPosition},
+    {idMarkenLaenge, &Einstellungen::klassenmarkenLaenge}, {idMarkenDicke, &Einstellungen::klassenmarkenDicke},
+    {idFrequenzAbstand, &Einstellungen::klassenmarkenTextabstand},
 };
 constexpr std::pair<int, int> maskenKaesten[] = {
     {idNummer, 1}, {idApAnzahl, 2}, {idGuete, 4}, {idFrequenzen, 8}, {idPosition, 16}, {idFrequenzenKurve, 32},
@@ -135,7 +129,8 @@ void uebernehmen(Fenster dlg)
     Einstellungen neu = kopie;
     for (const Feld& f : felder) {
         int wert = 0;
-        if (!dialogGanzzahlLesen(dlg, f.id, f.von, f.bis, wert))
+        const auto [von, bis] = permutationsFensterGrenze(f.feld);
+        if (!dialogGanzzahlLesen(dlg, f.id, von, bis, wert))
             return;
         neu.*f.feld = wert;
     }

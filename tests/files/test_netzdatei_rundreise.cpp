@@ -252,6 +252,9 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
     std::tie(sp.netzwerkmodell, sp.netzwerkVariante, sp.netzwerktyp, sp.anzahlSegmente, sp.simulationsDauer,
              sp.schrittweite, sp.anzahlSchritte, sp.integrationsmethode, maxBinDateiGroesse) =
         std::tuple(modell::HodgkinHuxley, 1, 4, 6, 0.5, 2.5e-5, 20000, integration::RungeKutta4, 0xFFFFFFF0u);
+    // the display's line widths within what the reader takes (0..100)
+    PermutationsFensterEinstellungen& p = permutationsFenster;
+    std::tie(p.apLinienstaerke, p.stromreizDicke, p.klassenmarkenDicke) = std::tuple(3, 4, 5);
     const auto einstellungenVorher =   // the values, not the fields
         std::apply([](const auto&... x) { return std::make_tuple(x...); }, einstellungsFelder());
     serverDaten.pulsDauer = 0.00123456789;   // "%g"

@@ -3,6 +3,7 @@
 // or the printer's arithmetic beyond them
 #include "netzdatei_hilfe.h"
 #include "files/objektdaten.h"
+#include "model/permutationsfenster.h"
 #include "model/zeichengrenzen.h"
 
 namespace {
@@ -50,6 +51,13 @@ TEST_F(NetzdateiFall, GroessenDickenUndLagenAusDerDateiBleibenInDenBereichenDerD
         {"Diagramm 1 zu 1 liniendicke fuer Kurve 0", "100000"},
         {"Diagramm 1 zu 1 achsenDicke", "-7"},   // below 0: the template's width, as before
         {"Diagramm 1 zu 1 tickDicke", "2147483647"},
+        {"permutation: linienstaerke der aps", "2147483647"},
+        {"permutation: breite der level-balken in prozent", "-1"},
+        {"permutation: hoehe der level-balken", "-2147483648"},
+        {"permutation: stromreiz hoehe", "2147483647"},
+        {"permutation: fensterbreite", "2147483647"},
+        {"permutation: fensterhoehe", "-2147483648"},
+        {"permutation: fensterposition x", "-2147483648"},
     };
     for (const auto& z : zeilen)
         setzen(text, z.schluessel, z.wert);
@@ -67,6 +75,11 @@ TEST_F(NetzdateiFall, GroessenDickenUndLagenAusDerDateiBleibenInDenBereichenDerD
               std::tuple(2000, 0));
     const DiagrammDaten& d = neuronNachNummer(1)->hauptDiagramm;
     EXPECT_EQ(std::tie(d.kurven[0].dicke, d.achsenDicke, d.tickDicke), std::tuple(100, -1, 100));
+    const PermutationsFensterEinstellungen& p = permutationsFenster;
+    EXPECT_EQ(std::tie(p.apLinienstaerke, p.balkenBreiteProzent, p.balkenUnterkante, p.stromreizHoehe),
+              std::tuple(100, 0, -2000, 1000));
+    const DiagrammDaten& v = permutationsDiagramm;
+    EXPECT_EQ(std::tie(v.fensterBreite, v.fensterHoehe, v.fensterX), std::tuple(1000000, 0, -1000000));
     // and what was clamped is written as clamped
     EXPECT_NE(imSpeicher().find("\nneuron 1 somagroesse=2000\n"), std::string::npos);
 }

@@ -170,6 +170,20 @@ TEST_F(Anzeige, LeereVorlageUndMindestbreiteUndSchliessenBehaeltDenPlatz)
     EXPECT_EQ(std::tuple(r.links, r.oben, r.breite(), r.hoehe()), std::tuple(30, 40, 420, 380));
 }
 
+// A place stored on a larger screen opens whole inside the work area.
+TEST_F(Anzeige, GespeicherterPlatzBleibtImArbeitsbereich)
+{
+    ergebnisseLaden(3);
+    const Arbeitsbereich vorher = arbeitsbereichKanten;
+    arbeitsbereichKanten = {800, 1280};
+    std::tie(permutationsDiagramm.fensterX, permutationsDiagramm.fensterY) = std::tuple(5000, -300);
+    std::tie(permutationsDiagramm.fensterBreite, permutationsDiagramm.fensterHoehe) = std::tuple(3000, 500);
+    ASSERT_TRUE(permutationFensterErzeugen());
+    const Rechteck r = fensterRechteck(fenster());
+    arbeitsbereichKanten = vorher;
+    EXPECT_EQ(std::tuple(r.links, r.oben, r.breite(), r.hoehe()), std::tuple(0, 0, 1280, 500));
+}
+
 // Opening an open display makes no second window; the last class reaches to the axis end.
 TEST_F(Anzeige, ZweitesOeffnenMachtKeinZweitesFensterUndDehntDieLetzteKlasse)
 {
