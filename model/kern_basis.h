@@ -85,7 +85,9 @@ protected:
     }
 
     // the start of a step: stimuli, noise, synaptic input; the neurons that take their own
-    // step (eigenerSchritt, the model's step on the record) at their place in the chain
+    // step (eigenerSchritt, the model's step on the record) at their place in the chain.
+    // (Inline, as the ends below: the steps of all four methods share this one function,
+    // which the compiler would otherwise call from each.)
     template <class Schritt>
     [[gnu::always_inline]] void vorlauf(double t, double T, Schritt&& eigenerSchritt)
     {
