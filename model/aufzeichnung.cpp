@@ -361,9 +361,6 @@ void aufzeichnungNeuAufbauen()
         // neuron's slots all at once before the first is read)
         if (const NeuronDaten* m = n->naechstesNeuron)
             __builtin_prefetch(&m->hauptDiagramm.fenster);
-        if (n->hauptDiagramm.fenster)
-            for (int slot = 0; slot <= letzterKanalSlot; ++slot)
-                __builtin_prefetch(&n->hauptDiagramm.kurven[slot].anzeigen);
         const bool einzeln = naechsterEinzelner < einzelne.size() && einzelne[naechsterEinzelner] == n;
         const uintptr_t von = reinterpret_cast<uintptr_t>(n), bis = von + sizeof(NeuronDaten);
         const uintptr_t pVon = reinterpret_cast<uintptr_t>(n->potentiale.data());
@@ -383,10 +380,13 @@ void aufzeichnungNeuAufbauen()
         };
         const bool mitFenster = n->hauptDiagramm.fenster;
         Eintrag e;
-        if (mitFenster)
+        if (mitFenster) {
+            for (int slot = 0; slot <= letzterKanalSlot; ++slot)
+                __builtin_prefetch(&n->hauptDiagramm.kurven[slot].anzeigen);
             for (int slot = 0; slot <= letzterKanalSlot; ++slot)
                 if (n->hauptDiagramm.kurven[slot].anzeigen && eintragVon(*n, slot, e))
                     eintragen(e);
+        }
         if (somaFuerDatei && !(mitFenster && n->hauptDiagramm.kurven[kurve::Soma].anzeigen)) {
             KurvenDaten& k = n->hauptDiagramm.kurven[kurve::Soma];
             const LaufQuelle q = laufQuelle(*n, laufGroesse::Potential, 0);
