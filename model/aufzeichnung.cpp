@@ -61,13 +61,24 @@ struct Lauf {
     double qFaktor, faktor;
 };
 std::vector<Lauf> laeufe;
-// The neurons stepped one by one on their records, and per neuron the runs of its slots
-// that its step writes (the runs from frueheLaeufe[j] to frueheLaeufe[j + 1]): taken right
-// after its step into the row of the step; fruehGenommen says whether they are there.
+// The neurons stepped one by one on their records, and per neuron the slots that its step
+// writes (fruehe[r] is entry r of the row, those of neuron j from frueheLaeufe[j] to
+// frueheLaeufe[j + 1]): taken right after its step into the row of the step; fruehGenommen
+// says whether they are there. (Every step reads them all: 24 bytes a slot, not a Lauf's 40.)
+struct Frueh {
+    const double* quelle;
+    double qFaktor, faktor;
+};
 std::vector<NeuronDaten*> einzelne;
-std::vector<Lauf> fruehe;
+std::vector<Frueh> fruehe;
 std::vector<size_t> frueheLaeufe;
 bool fruehGenommen = false;
+
+[[gnu::always_inline]] inline void fruehNehmen(size_t r, float* zeile)
+{
+    const Frueh& f = fruehe[r];
+    zeile[r] = static_cast<float>(*f.quelle * f.qFaktor * f.faktor);
+}
 
 void laufNehmen(const Lauf& l, float* zeile)
 {
@@ -287,8 +298,8 @@ namespace {
         laufNehmen(laeufe[r], zeile);
     }
     if (!fruehGenommen)
-        for (const Lauf& l : fruehe)
-            laufNehmen(l, zeile);
+        for (size_t r = 0; r < fruehe.size(); ++r)
+            fruehNehmen(r, zeile);
     fruehGenommen = false;
     if (++blockZeilen == blockSchritte)
         blockLeeren();
@@ -345,6 +356,11 @@ void aufzeichnungNeuAufbauen()
         v.clear();
     size_t naechsterEinzelner = 0;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        // (a neuron's slots lie a line or more apart in its record, and the records far from
+        // each other: the next neuron's window is asked for while this one is listed, and a
+        // neuron's slots all at once before the first is read)
+        if (const NeuronDaten* m = n->naechstesNeuron)
+            __builtin_prefetch(&m->hauptDiagramm.fenster);
         const bool einzeln = naechsterEinzelner < einzelne.size() && einzelne[naechsterEinzelner] == n;
         const uintptr_t von = reinterpret_cast<uintptr_t>(n), bis = von + sizeof(NeuronDaten);
         const uintptr_t pVon = reinterpret_cast<uintptr_t>(n->potentiale.data());
@@ -356,7 +372,7 @@ void aufzeichnungNeuAufbauen()
             if (!e.quelle)
                 uebrige.push_back(e);
             else if (einzeln && ((q >= von && q < bis) || (q >= pVon && q < pBis))) {
-                fruehe.push_back({schnelle.size(), 1, e.quelle, e.qFaktor, e.faktor});
+                fruehe.push_back({e.quelle, e.qFaktor, e.faktor});
                 schnelle.push_back(s);
             } else {
                 nachSlot[e.slot].push_back(s);
@@ -364,10 +380,13 @@ void aufzeichnungNeuAufbauen()
         };
         const bool mitFenster = n->hauptDiagramm.fenster;
         Eintrag e;
-        if (mitFenster)
+        if (mitFenster) {
+            for (int slot = 0; slot <= letzterKanalSlot; ++slot)
+                __builtin_prefetch(&n->hauptDiagramm.kurven[slot].anzeigen);
             for (int slot = 0; slot <= letzterKanalSlot; ++slot)
                 if (n->hauptDiagramm.kurven[slot].anzeigen && eintragVon(*n, slot, e))
                     eintragen(e);
+        }
         if (somaFuerDatei && !(mitFenster && n->hauptDiagramm.kurven[kurve::Soma].anzeigen)) {
             KurvenDaten& k = n->hauptDiagramm.kurven[kurve::Soma];
             const LaufQuelle q = laufQuelle(*n, laufGroesse::Potential, 0);
@@ -406,7 +425,7 @@ void aufzeichnungNachSchritt(size_t j)
         return;
     float* zeile = block.data() + blockZeilen * schnelle.size();
     for (size_t r = frueheLaeufe[j]; r < frueheLaeufe[j + 1]; ++r)
-        laufNehmen(fruehe[r], zeile);
+        fruehNehmen(r, zeile);
     fruehGenommen = true;
 }
 

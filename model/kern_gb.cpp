@@ -9,6 +9,7 @@
 // step on its record, at its place in the chain.
 #include "model/gb.h"
 #include "model/kern.h"
+#include "model/kern_basis.h"
 #include "model/kern_felder.h"
 #include "model/kern_gemeinsam.h"
 #include "model/modell_gemeinsam.h"
@@ -24,57 +25,12 @@ constexpr size_t tore = 14;   // x[0..13]; x[7] has no channel
 // the slots whose H or D follow the Ca concentration, and the mixing factor's
 constexpr size_t lane6AktF1 = 18, lane6AktF2 = 19, lane6InaktF1 = 20;
 
-class GbKern final : public LaufKern {
+class GbKern final : public kern::KernBasis<GbKern, modell::GolowaschBuchholz, formen> {
+    friend KernBasis;
+
 public:
-    void nehmen(const std::vector<NeuronDaten*>& neurone) override
-    {
-        if (neurone.empty()) {
-            *this = GbKern();   // the lanes are needed during a run only
-            return;
-        }
-        alle = neurone;
-        anlegen();
-    }
-    bool leer() const override { return z.N == 0; }
-    size_t anzahl() const override { return z.N; }
-    bool endlich() const override { return kern::alleEndlich(z.pot.data(), z.N); }
-    NeuronDaten* neuron(size_t i) const override { return z.nr[i]; }
-    const LaufOrt& ort(size_t i) const override { return orte[i]; }
-    void schritt() override { kern::mitMethode(*this); }
     template <int M>
     void operator()();
-
-    void zurueckschreiben() override
-    {
-        for (size_t i = 0; i < z.N; ++i)
-            neuronZurueckschreiben(i);
-    }
-    void neuronZurueckschreiben(size_t i) override
-    {
-        if (z.imEigenenSchritt(i))
-            return;
-        z.schreiben(i);
-        NeuronDaten& n = *z.nr[i];
-        for (size_t j = 0; j < tore; ++j)
-            if (j != 7)
-                n.torVariable[j] = x[j][i];
-        for (size_t j = 0; j < 9; ++j)
-            n.kanalStrom[j] = I[j][i];
-        n.caKonzentration = ca[i];
-        n.caPotential = caPot[i];
-        n.gbMischfaktor = misch[i];
-    }
-    void uebernehmen() override
-    {
-        if (!z.passt()) {
-            anlegen();
-            return;
-        }
-        for (size_t i = 0; i < z.N; ++i)
-            laden(i);
-        z.listenBilden();
-    }
-    void reizeUebernehmen(size_t i) override { z.cursorLaden(i); }
 
 private:
     // the 27 forms of a neuron as its step evaluates them; H and D of the K(Ca) forms from
@@ -118,14 +74,8 @@ private:
         default: return {24, 1.0, P[par::GbMischHalbspannung], P[par::GbMischSteigung], 1.0};   // 1 / (exp((V - H) / S) + 1)
         }
     }
-    void anlegen()
+    void lanesAnlegen(size_t np)
     {
-        const bool geschritten = z.geschritten;
-        z.anlegen(alle, modell::GolowaschBuchholz);
-        z.geschritten = geschritten;
-        const size_t np = z.np;
-        f.groesse(formen, z.N);
-        f.angabenVon(angaben, this);
         std::vector<kern::LanenBlock::Eintrag> lanes;
         for (size_t j = 0; j < tore; ++j) {
             lanes.push_back({&x[j], np});
@@ -143,10 +93,17 @@ private:
         lanes.push_back({&schwelle, np, std::numeric_limits<double>::quiet_NaN()});
         block.anlegen(lanes);
         form20.assign(np, 0);
-        orte.assign(z.N, {});
-        for (size_t i = 0; i < z.N; ++i)
-            laden(i);
-        z.listenBilden();
+    }
+    void eigeneSchreiben(size_t i, NeuronDaten& n) const
+    {
+        for (size_t j = 0; j < tore; ++j)
+            if (j != 7)
+                n.torVariable[j] = x[j][i];
+        for (size_t j = 0; j < 9; ++j)
+            n.kanalStrom[j] = I[j][i];
+        n.caKonzentration = ca[i];
+        n.caPotential = caPot[i];
+        n.gbMischfaktor = misch[i];
     }
     void laden(size_t i)
     {
@@ -190,41 +147,30 @@ private:
         leck[i] = n.leckTerm;
         for (size_t j = 0; j < 6; ++j)
             gE[j][i] = n.leitwertMalPotential[6 + j];
-        schwelle[i] = n.passivMarke == 0 && !eigen ? P[par::GbSchwelle] : std::numeric_limits<double>::quiet_NaN();
+        schwelle[i] = schwelleVon(n, eigen, P[par::GbSchwelle]);
         for (size_t j = 0; j < tore; ++j)
             x[j][i] = n.torVariable[j];
         for (size_t j = 0; j < 9; ++j)
             I[j][i] = n.kanalStrom[j];
         caPot[i] = n.caPotential;
         misch[i] = n.gbMischfaktor;
-        LaufOrt& o = orte[i];
-        o = {};
-        o.potentiale = &z.pot[i];
-        o.abstand = z.np;
-        o.kompartimente = z.kompartimente[i];
+        LaufOrt& o = ortAnlegen(i);
         for (size_t j = 0; j < 9; ++j) {
             o.kanalStrom[j] = &I[j][i];
             o.kanalFaktor[j] = 1.0;
         }
         o.caKonzentration = &ca[i];
-        o.kern = this;
-        o.lane = i;
     }
     template <int M>
     int lanes(double T);
     template <int M>
     int einzeln(double T, double Vs);
 
-    std::vector<NeuronDaten*> alle;
-    kern::Kompartimente z;
-    kern::Formen f;
     kern::Lanes x[tore], potenz[tore], I[9], gE[6];
     kern::Lanes ca, caPot, misch;
     kern::Lanes e1, g1, e2, g2, e3, g3, g4, g5, e6, g6, e7, g7, e8, g8;
-    kern::Lanes caAbbau, caZufluss, caFaktor, k6, kd6, C, L, leck, schwelle;
-    kern::LanenBlock block;   // the lanes above
+    kern::Lanes caAbbau, caZufluss, caFaktor, k6, kd6, C, L, leck;   // and schwelle
     std::vector<int> form20;   // the form number of the K(Ca) inactivation's steady state
-    std::vector<LaufOrt> orte;
 };
 
 template <int M>
@@ -234,10 +180,7 @@ void GbKern::operator()()
     const double t = laufZustand.t;
     const double Vs = synapsenPotential;
     z.geschritten = true;
-    // stimuli, noise, synaptic input; the neurons that take their own step
-    z.vorlauf(t, T, [&](size_t i) {
-        z.eigenerSchritt(i, [&](size_t j) { neuronZurueckschreiben(j); }, golowaschBuchholzModellBerechnen);
-    });
+    vorlauf(t, T, golowaschBuchholzModellBerechnen);
     // the Ca pool from the Ca currents of the previous step (no check of the value: a pool at
     // or below 0 gives an infinite or NaN potential and the run goes on), its potential, and
     // the K(Ca) forms that follow it
@@ -273,19 +216,8 @@ void GbKern::operator()()
         f.berechnen(z.pot.data(), Vs, z.aktiv.data());
         spikes = lanes<M>(T);
     }
-    // the segments
-    if (z.N < kern::wenigeNeurone)
-        z.segmente<M, true>(t, T);
-    else
-        z.segmente<M, false>(t, T);
-    // the soma's action potentials
-    if (spikes)
-        for (size_t i = 0; i < z.N; ++i)
-            if (z.v0[i] < schwelle[i] && z.pot[i] > schwelle[i])
-                ++z.nr[i]->apAnzahl;
-    // the neurons that took their own step: their records hold it
-    for (size_t i : z.eigene)
-        laden(i);
+    // the segments, the soma's action potentials
+    nachlauf<M>(t, T, spikes, [&](size_t i) { ++z.nr[i]->apAnzahl; });
 }
 
 template <int M>
@@ -317,8 +249,8 @@ int GbKern::lanes(double T)
     l.C = C.data();
     l.L = L.data();
     l.schwelle = schwelle.data();
-    l.V1 = z.K > 1 ? &z.pot[z.np] : nullptr;
-    l.kopplung = z.K > 1 ? z.kopplung.data() : nullptr;
+    l.V1 = segmentPotentiale();
+    l.kopplung = segmentKopplung();
     const int spikes = kern::gbSchritt(M, z.N, T, l);
     // the mixing factor, for the records
     const double* m = f.wert(26);
@@ -382,10 +314,7 @@ int GbKern::einzeln(double T, double Vs)
                           + g7[i] * G7 + g8[i] * G8)
                          / C[i];
         const double V2 = kern::schritt<M, true>(V0, e / C[i], b, T);
-        spikes += V0 < schwelle[i] && V2 > schwelle[i];
-        z.ein[i] = e;
-        z.v0[i] = V0;
-        z.pot[i] = V2;
+        spikes += somaEinzeln(i, V0, V2, e);
     }
     return spikes;
 }

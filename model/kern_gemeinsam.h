@@ -224,24 +224,8 @@ public:
     // H and D of a lane whose form takes values of the step (a concentration); the kernel's
     // angaben give the same. A lane of a form that does not read the voltage (fest) gets
     // the value its D gives with festSetzen.
-    void halbwertSetzen(size_t g, size_t i, double H)
-    {
-        if (art[g * np + i] != Lane::Exp)
-            return;
-        if (wenige)
-            paar(g, i).H[g & 1] = H;
-        else
-            feld(g, FH)[i] = H;
-    }
-    void dSetzen(size_t g, size_t i, double D)
-    {
-        if (art[g * np + i] != Lane::Exp)
-            return;
-        if (wenige)
-            paar(g, i).D[g & 1] = D;
-        else
-            feld(g, FD)[i] = D;
-    }
+    void halbwertSetzen(size_t g, size_t i, double H) { expSetzen(g, i, &Paar::H, FH, H); }
+    void dSetzen(size_t g, size_t i, double D) { expSetzen(g, i, &Paar::D, FD, D); }
     bool fest(size_t g, size_t i) const { return art[g * np + i] == Lane::Fest; }
     void festSetzen(size_t g, size_t i, double wert);
     // Every lane from the voltages V; Vs for the forms that read the synapse's. A neuron
@@ -344,6 +328,16 @@ private:
     }
     enum Feld { FH, FK, FC, FD, FArt, felder };
     double* feld(size_t g, Feld f) { return &block[(g * felder + f) * np]; }
+    // one field of lane i of slot g, where it is kept, if the lane computes its exponential
+    [[gnu::always_inline]] void expSetzen(size_t g, size_t i, double (Paar::*imPaar)[2], Feld imFeld, double wert)
+    {
+        if (art[g * np + i] != Lane::Exp)
+            return;
+        if (wenige)
+            (paar(g, i).*imPaar)[g & 1] = wert;
+        else
+            feld(g, imFeld)[i] = wert;
+    }
     const double* feld(size_t g, Feld f) const { return &block[(g * felder + f) * np]; }
     void einzeln(size_t g, size_t i, const double* V, double Vs);
     double einzelwertSelten(size_t g, size_t i, double V, double Vs) const;
@@ -441,7 +435,7 @@ private:
 };
 
 template <class Eigen>
-void Kompartimente::vorlauf(double t, double T, Eigen&& eigen)
+[[gnu::always_inline]] inline void Kompartimente::vorlauf(double t, double T, Eigen&& eigen)
 {
     for (size_t i : vorListe) {
         NeuronDaten& n = *nr[i];

@@ -7,6 +7,7 @@
 // record, at its place in the chain.
 #include "model/hh.h"
 #include "model/kern.h"
+#include "model/kern_basis.h"
 #include "model/kern_felder.h"
 #include "model/kern_gemeinsam.h"
 #include "model/modell_gemeinsam.h"
@@ -21,23 +22,10 @@ constexpr size_t formen = 6;   // alpha and beta of m, h and n
 constexpr int form[formen] = {par::HhMAlpha, par::HhMBeta, par::HhHAlpha, par::HhHBeta, par::HhNAlpha, par::HhNBeta};
 constexpr double formD[formen] = {1.0, 0.0, 0.0, 1.0, 1.0, 0.0};   // the D of each form is fixed by its gate
 
-class HhKern final : public LaufKern {
+class HhKern final : public kern::KernBasis<HhKern, modell::HodgkinHuxley, formen> {
+    friend KernBasis;
+
 public:
-    void nehmen(const std::vector<NeuronDaten*>& neurone) override
-    {
-        if (neurone.empty()) {
-            *this = HhKern();   // the lanes are needed during a run only
-            return;
-        }
-        alle = neurone;
-        anlegen();
-    }
-    bool leer() const override { return z.N == 0; }
-    size_t anzahl() const override { return z.N; }
-    bool endlich() const override { return kern::alleEndlich(z.pot.data(), z.N); }
-    NeuronDaten* neuron(size_t i) const override { return z.nr[i]; }
-    const LaufOrt& ort(size_t i) const override { return orte[i]; }
-    void schritt() override { kern::mitMethode(*this); }
     template <int M>
     void operator()();
     // gates, currents and somas: on lanes, or one neuron after the other
@@ -46,17 +34,22 @@ public:
     template <int M>
     int einzeln(double T, double Vs);
 
-    void zurueckschreiben() override
+private:
+    static kern::FormAngaben angaben(const void* k, size_t g, size_t i)
     {
-        for (size_t i = 0; i < z.N; ++i)
-            neuronZurueckschreiben(i);
+        const ParameterVektor& P = static_cast<const HhKern*>(k)->z.nr[i]->parameter;
+        const int j = form[g];
+        return {ganzeZahl(P[j + tor::Form]), P[j + tor::Rate], P[j + tor::Halbwert], P[j + tor::Steigung], formD[g]};
     }
-    void neuronZurueckschreiben(size_t i) override
+    void lanesAnlegen(size_t np)
     {
-        if (z.imEigenenSchritt(i))
-            return;
-        z.schreiben(i);
-        NeuronDaten& n = *z.nr[i];
+        const double nan = std::numeric_limits<double>::quiet_NaN();
+        block.anlegen({{&m, np}, {&h, np}, {&nn, np}, {&iNa, np}, {&iK, np}, {&leck, np}, {&gEna, np}, {&gEk, np},
+                       {&naE, np}, {&naG, np}, {&kE, np}, {&kG, np}, {&kehrC, np}, {&L, np}, {&pm, np}, {&ph, np},
+                       {&pn, np}, {&schwelle, np, nan}});
+    }
+    void eigeneSchreiben(size_t i, NeuronDaten& n) const
+    {
         n.torVariable[0] = m[i];
         n.torVariable[1] = h[i];
         n.torVariable[2] = nn[i];
@@ -68,42 +61,6 @@ public:
             n.kanalStrom[5] = h[i] * 1e-9;
             n.kanalStrom[6] = nn[i] * 1e-9;
         }
-    }
-    void uebernehmen() override
-    {
-        if (!z.passt()) {
-            anlegen();
-            return;
-        }
-        for (size_t i = 0; i < z.N; ++i)
-            laden(i);
-        z.listenBilden();
-    }
-    void reizeUebernehmen(size_t i) override { z.cursorLaden(i); }
-
-private:
-    static kern::FormAngaben angaben(const void* k, size_t g, size_t i)
-    {
-        const ParameterVektor& P = static_cast<const HhKern*>(k)->z.nr[i]->parameter;
-        const int j = form[g];
-        return {ganzeZahl(P[j + tor::Form]), P[j + tor::Rate], P[j + tor::Halbwert], P[j + tor::Steigung], formD[g]};
-    }
-    void anlegen()
-    {
-        const bool geschritten = z.geschritten;
-        z.anlegen(alle, modell::HodgkinHuxley);
-        z.geschritten = geschritten;
-        const size_t np = z.np;
-        f.groesse(formen, z.N);
-        f.angabenVon(angaben, this);
-        const double nan = std::numeric_limits<double>::quiet_NaN();
-        block.anlegen({{&m, np}, {&h, np}, {&nn, np}, {&iNa, np}, {&iK, np}, {&leck, np}, {&gEna, np}, {&gEk, np},
-                       {&naE, np}, {&naG, np}, {&kE, np}, {&kG, np}, {&kehrC, np}, {&L, np}, {&pm, np}, {&ph, np},
-                       {&pn, np}, {&schwelle, np, nan}});
-        orte.assign(z.N, {});
-        for (size_t i = 0; i < z.N; ++i)
-            laden(i);
-        z.listenBilden();
     }
     // lane i from its record: state and constants
     void laden(size_t i)
@@ -131,37 +88,30 @@ private:
         leck[i] = n.hhLeckTerm;
         gEna[i] = n.leitwertMalPotential[4];
         gEk[i] = n.leitwertMalPotential[5];
-        schwelle[i] = n.passivMarke == 0 && !eigen ? P[par::HhSchwelle] : std::numeric_limits<double>::quiet_NaN();
+        schwelle[i] = schwelleVon(n, eigen, P[par::HhSchwelle]);
         m[i] = n.torVariable[0];
         h[i] = n.torVariable[1];
         nn[i] = n.torVariable[2];
         iNa[i] = n.kanalStrom[0];
         iK[i] = n.kanalStrom[1];
-        LaufOrt& o = orte[i];
-        o = {};
-        o.potentiale = &z.pot[i];
-        o.abstand = z.np;
-        o.kompartimente = z.kompartimente[i];
+        LaufOrt& o = ortAnlegen(i);
         o.kanalStrom[0] = &iNa[i];
         o.kanalStrom[1] = &iK[i];
         o.kanalFaktor[0] = o.kanalFaktor[1] = 1.0;
-        if (z.geschritten) {
-            o.kanalStrom[4] = &m[i];
-            o.kanalStrom[5] = &h[i];
-            o.kanalStrom[6] = &nn[i];
-            o.kanalFaktor[4] = o.kanalFaktor[5] = o.kanalFaktor[6] = 1e-9;
-        }
-        o.kern = this;
-        o.lane = i;
+        if (z.geschritten)
+            gateOrte(o, i);
+    }
+    // the gates in current units, as the records give them once a step was taken
+    void gateOrte(LaufOrt& o, size_t i) const
+    {
+        o.kanalStrom[4] = &m[i];
+        o.kanalStrom[5] = &h[i];
+        o.kanalStrom[6] = &nn[i];
+        o.kanalFaktor[4] = o.kanalFaktor[5] = o.kanalFaktor[6] = 1e-9;
     }
 
-    std::vector<NeuronDaten*> alle;
-    kern::Kompartimente z;
-    kern::Formen f;
     kern::Lanes m, h, nn, iNa, iK;
-    kern::Lanes leck, gEna, gEk, naE, naG, kE, kG, kehrC, L, pm, ph, pn, schwelle;
-    kern::LanenBlock block;   // the lanes above
-    std::vector<LaufOrt> orte;
+    kern::Lanes leck, gEna, gEk, naE, naG, kE, kG, kehrC, L, pm, ph, pn;   // and schwelle
 };
 
 template <int M>
@@ -173,37 +123,18 @@ void HhKern::operator()()
     if (!z.geschritten) {
         // from now on the gates in current units are those of the lanes
         z.geschritten = true;
-        for (size_t i = 0; i < z.N; ++i) {
-            LaufOrt& o = orte[i];
-            o.kanalStrom[4] = &m[i];
-            o.kanalStrom[5] = &h[i];
-            o.kanalStrom[6] = &nn[i];
-            o.kanalFaktor[4] = o.kanalFaktor[5] = o.kanalFaktor[6] = 1e-9;
-        }
+        for (size_t i = 0; i < z.N; ++i)
+            gateOrte(orte[i], i);
     }
-    // stimuli, noise, synaptic input; the neurons that take their own step
-    z.vorlauf(t, T, [&](size_t i) {
-        z.eigenerSchritt(i, [&](size_t j) { neuronZurueckschreiben(j); }, hodgkinHuxleyModellBerechnen);
-    });
+    vorlauf(t, T, hodgkinHuxleyModellBerechnen);
     int spikes = 0;
     if (z.N < kern::wenigeNeurone) {
         spikes = einzeln<M>(T, Vs);
     } else {
         spikes = lanes<M>(T, Vs);
     }
-    // the segments
-    if (z.N < kern::wenigeNeurone)
-        z.segmente<M, true>(t, T);
-    else
-        z.segmente<M, false>(t, T);
-    // the soma's action potentials
-    if (spikes)
-        for (size_t i = 0; i < z.N; ++i)
-            if (z.v0[i] < schwelle[i] && z.pot[i] > schwelle[i])
-                ++z.nr[i]->apAnzahl;
-    // the neurons that took their own step: their records hold it
-    for (size_t i : z.eigene)
-        laden(i);
+    // the segments, the soma's action potentials
+    nachlauf<M>(t, T, spikes, [&](size_t i) { ++z.nr[i]->apAnzahl; });
 }
 
 template <int M>
@@ -216,7 +147,7 @@ int HhKern::lanes(double T, double Vs)
                           z.ein.data(), f.wert(0), f.wert(1), f.wert(2), f.wert(3), f.wert(4), f.wert(5),
                           z.vor.data(), leck.data(), gEna.data(), gEk.data(), naE.data(), naG.data(), kE.data(),
                           kG.data(), kehrC.data(), L.data(), pm.data(), ph.data(), pn.data(), schwelle.data(),
-                          z.K > 1 ? &z.pot[z.np] : nullptr, z.K > 1 ? z.kopplung.data() : nullptr};
+                          segmentPotentiale(), segmentKopplung()};
     return kern::hhSchritt(M, z.N, T, l);
 }
 
@@ -243,13 +174,10 @@ int HhKern::einzeln(double T, double Vs)
         const double summe = naG[i] * gNa + kG[i] * gK + L[i];
         const double b = summe * kehrC[i];
         const double V2 = kern::schrittEinzeln<M>(V0, e * kehrC[i], b, T, summe * (kehrC[i] * (T * -expSkala)));
-        spikes += V0 < schwelle[i] && V2 > schwelle[i];
+        spikes += somaEinzeln(i, V0, V2, e);
         m[i] = m1;
         h[i] = h1;
         nn[i] = n1;
-        z.ein[i] = e;
-        z.v0[i] = V0;
-        z.pot[i] = V2;
     }
     return spikes;
 }

@@ -10,6 +10,7 @@
 // spike rebuilds other neurons' stimuli, so every neuron takes its own step in chain order,
 // each finished before the next one reads its stimulus, as with the per-neuron steps.
 #include "model/kern.h"
+#include "model/kern_basis.h"
 #include "model/kern_felder.h"
 #include "model/kern_gemeinsam.h"
 #include "model/modell_gemeinsam.h"
@@ -34,55 +35,12 @@ bool eigenerSchrittNoetig(const NeuronDaten& n)
            || !n.benutzerKanaele.empty() || (n.klemme.flags & 0x1) || n.begrenzung.an || (n.pspModus & 0x10);
 }
 
-class SwimKern final : public LaufKern {
+class SwimKern final : public kern::KernBasis<SwimKern, modell::Swim, formen> {
+    friend KernBasis;
+
 public:
-    void nehmen(const std::vector<NeuronDaten*>& neurone) override
-    {
-        if (neurone.empty()) {
-            *this = SwimKern();   // the lanes are needed during a run only
-            return;
-        }
-        alle = neurone;
-        anlegen();
-    }
-    bool leer() const override { return z.N == 0; }
-    size_t anzahl() const override { return z.N; }
-    bool endlich() const override { return kern::alleEndlich(z.pot.data(), z.N); }
-    NeuronDaten* neuron(size_t i) const override { return z.nr[i]; }
-    const LaufOrt& ort(size_t i) const override { return orte[i]; }
-    void schritt() override { kern::mitMethode(*this); }
     template <int M>
     void operator()();
-
-    void zurueckschreiben() override
-    {
-        for (size_t i = 0; i < z.N; ++i)
-            neuronZurueckschreiben(i);
-    }
-    void neuronZurueckschreiben(size_t i) override
-    {
-        if (z.imEigenenSchritt(i))
-            return;
-        z.schreiben(i);
-        NeuronDaten& n = *z.nr[i];
-        for (size_t g = 0; g < tore; ++g)
-            n.torVariable[static_cast<size_t>(torIndex[g])] = tor[g][i];
-        n.kanalStrom[0] = iNa[i];
-        n.kanalStrom[1] = iK[i];
-        n.kanalStrom[2] = iCa[i];
-        n.ionenStromSumme = ionen[i];
-    }
-    void uebernehmen() override
-    {
-        if (!z.passt()) {
-            anlegen();
-            return;
-        }
-        for (size_t i = 0; i < z.N; ++i)
-            laden(i);
-        z.listenBilden();
-    }
-    void reizeUebernehmen(size_t i) override { z.cursorLaden(i); }
 
 private:
     static kern::FormAngaben angaben(const void* k, size_t g, size_t i)
@@ -93,14 +51,8 @@ private:
             return {32, 0.0, 0.0, 1.0, 1.0};
         return {ganzeZahl(P[j + tor::Form]), P[j + tor::Rate], P[j + tor::Halbwert], P[j + tor::Steigung], 1.0};
     }
-    void anlegen()
+    void lanesAnlegen(size_t np)
     {
-        const bool geschritten = z.geschritten;
-        z.anlegen(alle, modell::Swim);
-        z.geschritten = geschritten;
-        const size_t np = z.np;
-        f.groesse(formen, z.N);
-        f.angabenVon(angaben, this);
         std::vector<kern::LanenBlock::Eintrag> lanes;
         for (size_t g = 0; g < tore; ++g) {
             lanes.push_back({&tor[g], np});
@@ -112,10 +64,15 @@ private:
         lanes.push_back({&C, np, 1.0});
         lanes.push_back({&schwelle, np, std::numeric_limits<double>::quiet_NaN()});
         block.anlegen(lanes);
-        orte.assign(z.N, {});
-        for (size_t i = 0; i < z.N; ++i)
-            laden(i);
-        z.listenBilden();
+    }
+    void eigeneSchreiben(size_t i, NeuronDaten& n) const
+    {
+        for (size_t g = 0; g < tore; ++g)
+            n.torVariable[static_cast<size_t>(torIndex[g])] = tor[g][i];
+        n.kanalStrom[0] = iNa[i];
+        n.kanalStrom[1] = iK[i];
+        n.kanalStrom[2] = iCa[i];
+        n.ionenStromSumme = ionen[i];
     }
     void laden(size_t i)
     {
@@ -152,24 +109,18 @@ private:
         gENa[i] = n.leitwertMalPotential[0];
         gEK[i] = n.leitwertMalPotential[1];
         gECa[i] = n.leitwertMalPotential[3];
-        schwelle[i] = n.passivMarke == 0 && !eigen ? P[par::SwimSchwelle] : std::numeric_limits<double>::quiet_NaN();
+        schwelle[i] = schwelleVon(n, eigen, P[par::SwimSchwelle]);
         for (size_t g = 0; g < tore; ++g)
             tor[g][i] = n.torVariable[static_cast<size_t>(torIndex[g])];
         iNa[i] = n.kanalStrom[0];
         iK[i] = n.kanalStrom[1];
         iCa[i] = n.kanalStrom[2];
         ionen[i] = n.ionenStromSumme;
-        LaufOrt& o = orte[i];
-        o = {};
-        o.potentiale = &z.pot[i];
-        o.abstand = z.np;
-        o.kompartimente = z.kompartimente[i];
+        LaufOrt& o = ortAnlegen(i);
         o.kanalStrom[0] = &iNa[i];
         o.kanalStrom[1] = &iK[i];
         o.kanalStrom[2] = &iCa[i];
         o.kanalFaktor[0] = o.kanalFaktor[1] = o.kanalFaktor[2] = 1.0;
-        o.kern = this;
-        o.lane = i;
     }
     // gates, currents and somas: on lanes, or one neuron after the other
     template <int M>
@@ -177,14 +128,9 @@ private:
     template <int M>
     int einzeln(double T, double Vs);
 
-    std::vector<NeuronDaten*> alle;
-    kern::Kompartimente z;
-    kern::Formen f;
     kern::Lanes tor[tore], exponent[tore];
     kern::Lanes iNa, iK, iCa, ionen;
-    kern::Lanes leck, gENa, gEK, gECa, naE, naG, kE, kG, caE, caG, C, L, naAn, kAn, caAn, schwelle;
-    kern::LanenBlock block;   // the lanes above
-    std::vector<LaufOrt> orte;
+    kern::Lanes leck, gENa, gEK, gECa, naE, naG, kE, kG, caE, caG, C, L, naAn, kAn, caAn;   // and schwelle
 };
 
 template <int M>
@@ -194,24 +140,10 @@ void SwimKern::operator()()
     const double t = laufZustand.t;
     const double Vs = synapsenPotential;
     z.geschritten = true;
-    // stimuli, noise, synaptic input; the neurons that take their own step
-    z.vorlauf(t, T, [&](size_t i) {
-        z.eigenerSchritt(i, [&](size_t j) { neuronZurueckschreiben(j); }, swimModellBerechnen);
-    });
+    vorlauf(t, T, swimModellBerechnen);
     const int spikes = z.N < kern::wenigeNeurone ? einzeln<M>(T, Vs) : lanes<M>(T, Vs);
-    // the segments
-    if (z.N < kern::wenigeNeurone)
-        z.segmente<M, true>(t, T);
-    else
-        z.segmente<M, false>(t, T);
-    // the spike handling of the neurons that crossed their threshold, in chain order
-    if (spikes)
-        for (size_t i = 0; i < z.N; ++i)
-            if (z.v0[i] < schwelle[i] && z.pot[i] > schwelle[i])
-                swimSpikesBehandeln(*z.nr[i], z.v0[i], z.pot[i], t);
-    // the neurons that took their own step: their records hold it
-    for (size_t i : z.eigene)
-        laden(i);
+    // the segments, the spike handling of the neurons that crossed their threshold
+    nachlauf<M>(t, T, spikes, [&](size_t i) { swimSpikesBehandeln(*z.nr[i], z.v0[i], z.pot[i], t); });
 }
 
 template <int M>
@@ -224,7 +156,7 @@ int SwimKern::lanes(double T, double Vs)
                             z.vor.data(), leck.data(), gENa.data(), gEK.data(), gECa.data(), naE.data(), naG.data(),
                             kE.data(), kG.data(), caE.data(), caG.data(), C.data(), L.data(), exponent[0].data(),
                             exponent[1].data(), exponent[2].data(), exponent[3].data(), naAn.data(), kAn.data(), caAn.data(), schwelle.data(),
-                            z.K > 1 ? &z.pot[z.np] : nullptr, z.K > 1 ? z.kopplung.data() : nullptr};
+                            segmentPotentiale(), segmentKopplung()};
     return kern::swimSchritt(M, z.N, T, l);
 }
 
@@ -256,10 +188,7 @@ int SwimKern::einzeln(double T, double Vs)
             e += z.pot[z.np + i] * z.kopplung[i];
         const double b = (naG[i] * gNa + kG[i] * gK + caG[i] * gCa + L[i]) / C[i];
         const double V2 = kern::schritt<M, true>(V0, e / C[i], b, T);
-        spikes += V0 < schwelle[i] && V2 > schwelle[i];
-        z.ein[i] = e;
-        z.v0[i] = V0;
-        z.pot[i] = V2;
+        spikes += somaEinzeln(i, V0, V2, e);
     }
     return spikes;
 }
