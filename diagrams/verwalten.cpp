@@ -165,6 +165,32 @@ void kacheln(int n)
     });
 }
 
+// Every diagram shown and tiled, each window put in its tile right after it is made:
+// the same windows, places and order as showing all and then tiling them, but each record
+// is laid out while it is still in the caches, not once more in a second pass over all.
+void alleZeigenUndKacheln()
+{
+    int anzahl = 0;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes)
+            ++anzahl;
+    if (anzahl < 1)
+        return;
+    const KachelMuster m = kachelMuster(anzahl, arbeitsbereichKanten.rechts, arbeitsbereichKanten.unten,
+                                        diagrammOptionen.minimalHoehe);
+    int i = 0;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes) {
+            if (!d->fenster || !d->offen)
+                diagrammAnzeigen(n, d);
+            if (d->fenster && d->offen) {
+                const Kachel k = m.kachel(i++);
+                plattform::verschieben(d->fenster, k.x, k.y, k.breite, k.hoehe);
+                diagrammAnzeigen(n, d);
+            }
+        }
+}
+
 void anGespeichertePlatzSetzen(DiagrammDaten& d)
 {
     const int x = d.fensterX, y = d.fensterY, breite = d.breite, hoehe = d.fensterHoehe;
@@ -228,6 +254,10 @@ void diagrammeVerwalten(int muster, int modus)
     NeuronDaten* gewaehlt = nullptr;
     switch (modus) {
     case 1:
+        if (muster == 2) {
+            alleZeigenUndKacheln();
+            return;
+        }
         for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
             for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes) {
                 if (!d->fenster || !d->offen)
