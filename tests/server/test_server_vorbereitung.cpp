@@ -1,6 +1,6 @@
 // tests/server/test_server_vorbereitung.cpp - what the start prepares per neuron, the
 // Izhikevich output neuron's stimulus and the end of the output pulse
-#include "../app/app_hilfe.h"
+#include "server_hilfe.h"
 #include "model/izhikevich.h"
 #include "model/simulationsparameter.h"
 #include "platform/box.h"
@@ -10,27 +10,14 @@ using namespace apphilfe;
 
 namespace {
 
-struct ServerVorbereitung : NeuronFall {
-    std::string ordner = testhilfe::tempOrdner("velnor-servervorbereitung");
-    plattform::SimulierteMesskarte karte;
-    NeuronDaten* n[2] = {};
+struct ServerVorbereitung : servertest::ZweiNeuroneFall {
+    ServerVorbereitung() : ZweiNeuroneFall("velnor-servervorbereitung") {}
     void SetUp() override
     {
         NeuronFall::SetUp();
-        laufbaresNetz(2, ordner);
-        n[0] = neuronNachNummer(1), n[1] = neuronNachNummer(2);
-        serverDaten.eingangsNeuron = 1, serverDaten.eingangsNeuronName = n[0]->name;
-        serverDaten.ausgangsNeuron = 1, serverDaten.ausgangsNeuronName = n[0]->name;
+        netzAufbauen(1);
         daqFunktionen = &karte;
         serverLauf.modus = serverModus::MitKarte;
-    }
-    void TearDown() override
-    {
-        daqFunktionen = &keineMesskarte();
-        serverDaten = {};
-        serverLaufZuruecksetzen();
-        NeuronFall::TearDown();
-        std::filesystem::remove_all(ordner);
     }
 };
 

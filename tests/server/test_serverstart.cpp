@@ -1,5 +1,5 @@
 // tests/server/test_serverstart.cpp - what a start changes and the end gives back
-#include "../app/app_hilfe.h"
+#include "server_hilfe.h"
 #include "model/laufstart.h"
 #include "model/simulationspruefung.h"
 #include "model/stromreiz.h"
@@ -12,30 +12,16 @@ using namespace apphilfe;
 namespace {
 
 // two SWIM neurons, the second with a stimulus that ends (an endless run switches it off)
-struct ServerStart : NeuronFall {
-    std::string ordner = testhilfe::tempOrdner("velnor-serverstart");
-    plattform::SimulierteMesskarte karte;
-    NeuronDaten* n[2] = {};
+struct ServerStart : servertest::ZweiNeuroneFall {
+    ServerStart() : ZweiNeuroneFall("velnor-serverstart") {}
     void SetUp() override
     {
         NeuronFall::SetUp();
-        laufbaresNetz(2, ordner);
-        n[0] = neuronNachNummer(1), n[1] = neuronNachNummer(2);
-        serverDaten.eingangsNeuron = 1, serverDaten.eingangsNeuronName = n[0]->name;
-        serverDaten.ausgangsNeuron = 2, serverDaten.ausgangsNeuronName = n[1]->name;
+        netzAufbauen(2);
         StromreizDefinition& r = n[1]->stromreize[0];
         r.an = 1, r.beginn = 0.002, r.dach = 0.005, r.amplitude = 1e-9, r.pause = 0.01, r.anzahl = 1;
         ASSERT_EQ(stromreizKurveErzeugen(*n[1], 0), 1);
         daqFunktionen = &karte;
-    }
-    void TearDown() override
-    {
-        daqFunktionen = &keineMesskarte();
-        serverDaten = {};
-        serverLaufZuruecksetzen();
-        teilsimulationsModus = 0;
-        NeuronFall::TearDown();
-        std::filesystem::remove_all(ordner);
     }
     // duration, stimulus switch and table points: what an endless run changes
     std::tuple<double, int, int> netz() const
