@@ -2,8 +2,8 @@
 // files, and unloading everything
 //
 // Every record is checked whole against its file before it is taken: an entry that does
-// not point at a record of the loaded results' form means the index does not belong to its
-// files, and nothing of it stays loaded.
+// not point at a record of the loaded results' form, or of its own number, means the index
+// does not belong to its files, and nothing of it stays loaded.
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "dialogs/eingabe.h"
