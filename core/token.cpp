@@ -12,6 +12,8 @@
 #include "platform/box.h"
 #include "texts/texte.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -45,12 +47,14 @@ long dateiLaenge(std::FILE* datei)
     return laenge;
 }
 
-// a window of the file's own size; false after the out-of-memory report
+// a window of the file's own size; false after the out-of-memory report. A file beyond
+// the limit is the file's fault, not the machine's: a notice, and the program goes on.
 bool fensterBereitstellen(std::FILE* datei)
 {
     const long laenge = dateiLaenge(datei);
     const size_t groesse = laenge >= 0 ? static_cast<size_t>(laenge) + 4 : ohneLaenge;
-    bool ok = groesse <= tokenFensterGrenze;
+    const bool zuGross = groesse > tokenFensterGrenze;
+    bool ok = !zuGross;
     if (ok) {
         try {
             fenster.assign(groesse, 0);
@@ -61,8 +65,10 @@ bool fensterBereitstellen(std::FILE* datei)
     if (!ok) {
         fenster.clear();
         gefuellt = position = 0;
-        meldungFormatieren(124, static_cast<int>(laenge), dateiPfad);
-        if (plattform::velnorInfoBox(meldungsPuffer) == plattform::antwort::Abbrechen)
+        meldungFormatieren(124, static_cast<int>(std::min<long>(laenge, INT_MAX)), dateiPfad);
+        if (zuGross)
+            plattform::hinweisBox(meldungsPuffer);
+        else if (plattform::velnorInfoBox(meldungsPuffer) == plattform::antwort::Abbrechen)
             programmBeenden();
         fehlerMelden(122);
     }

@@ -34,7 +34,8 @@ int dateiTokenLesen(std::FILE* datei, char (&aus)[N])
 // token: the readers' check that a file holds no more than they expect.
 bool tokenDateiendeErreicht();
 
-// A window above this many bytes counts as out of memory (error 122).
+// A window above this many bytes is refused in a notice (error 122 follows); a window the
+// machine cannot give is the fatal form, whose Cancel ends the program.
 extern size_t tokenFensterGrenze;
 
 

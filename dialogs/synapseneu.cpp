@@ -114,9 +114,10 @@ void oeffnen(Fenster dlg)
     z.leitfaehigkeit = neueSynapseVorgaben.leitfaehigkeit;
     z.schwelle = neueSynapseVorgaben.freisetzungsSchwelle;
     z.saettigung = neueSynapseVorgaben.freisetzungsSaettigung;
+    // a type without a name comes from a file: said, and the dialog goes on
     if (z.typGewaehlt && synapsenTypen[static_cast<size_t>(z.typ)].bezeichnung.empty() &&
-        synapsenTypen.size() != standardSynapsenTypAnzahl && velnorInfoBox(meldungsTexte[34]) == antwort::Abbrechen)
-        programmBeenden();
+        synapsenTypen.size() != standardSynapsenTypAnzahl)
+        hinweisBox(meldungsTexte[34]);
     z.typGetippt = 0;
     z.geoeffnet = 1;
 }

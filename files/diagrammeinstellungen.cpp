@@ -33,10 +33,10 @@ constexpr int textReferenzOhneWerte = 951;
 
 // Schalter: "=ja" / "=nein"; Bit: the same for one bit of ursprungBeschriften (a "nein"
 // leaves the bit); Fest: a number with six decimals; Text: a missing or empty value gives
-// an empty text; Name: a missing or empty value leaves the text; Dicke: a pen width, which
-// reaches the painter: a stored width beyond the dialogs' range is clamped to it, and a
-// negative one (the template's width) stays negative.
-enum class Art { Schalter, Bit, Ganz, Zahl, Fest, Text, Name, Dicke };
+// an empty text; Name: a missing or empty value leaves the text; Begrenzt: a value that
+// reaches the painter's sums (a pen width, a margin, a tick length) is clamped into the
+// range the dialogs take, so a stored width of -1 (the template's) stays -1.
+enum class Art { Schalter, Bit, Ganz, Zahl, Fest, Text, Name, Begrenzt };
 
 // One key. A whole number outside min..max counts as missing, so nothing read here can
 // index past a table; for a text max is its room (the longest value plus one).
@@ -69,7 +69,12 @@ constexpr Zeile<R> text(const char* s, std::string R::*f, int raum, Art art = Ar
 template <class R>
 constexpr Zeile<R> dicke(const char* s, int R::*f)
 {
-    return {s, Art::Dicke, f, nullptr, nullptr, -1, groessteLinienDicke};
+    return {s, Art::Begrenzt, f, nullptr, nullptr, -1, groessteLinienDicke};
+}
+// pixels the layout adds up: the layout dialog's range either way
+constexpr Zeile<D> pixel(const char* s, int D::*f)
+{
+    return {s, Art::Begrenzt, f, nullptr, nullptr, -groessteZeichenGroesse, groessteZeichenGroesse};
 }
 constexpr Zeile<D> schalter(const char* s, int D::*f) { return {s, Art::Schalter, f}; }
 constexpr Zeile<D> bit(const char* s, int b) { return {s, Art::Bit, &D::ursprungBeschriften, nullptr, nullptr, b, b}; }
@@ -86,16 +91,16 @@ constexpr Zeile<D> vorneZeilen[] = {
     ganz("linienWieTicks", &D::linienWieTicks),
     zahl("abstand horizontaler Linien", &D::abstandHorizontalerLinien),
     zahl("abstand vertikaler Linien", &D::abstandVertikalerLinien),
-    ganz("X-Rand (in Pixel)", &D::xRand),
-    ganz("X-Rand rechts (in Pixel)", &D::xRandRechts),
-    ganz("Y-Rand (in Pixel)", &D::yRand),
+    pixel("X-Rand (in Pixel)", &D::xRand),
+    pixel("X-Rand rechts (in Pixel)", &D::xRandRechts),
+    pixel("Y-Rand (in Pixel)", &D::yRand),
     dicke("achsenDicke", &D::achsenDicke),
     dicke("tickDicke", &D::tickDicke),
-    ganz("tickLaenge", &D::tickLaenge),
-    ganz("xTickPosition", &D::xTickPosition),
-    ganz("yTickPosition", &D::yTickPosition),
-    ganz("xTextAbstand", &D::xTextAbstand),
-    ganz("yTextAbstand", &D::yTextAbstand),
+    pixel("tickLaenge", &D::tickLaenge),
+    pixel("xTickPosition", &D::xTickPosition),
+    pixel("yTickPosition", &D::yTickPosition),
+    pixel("xTextAbstand", &D::xTextAbstand),
+    pixel("yTextAbstand", &D::yTextAbstand),
     ganz("tickFontSize", &D::tickFontSize),
     ganz("dimensionen anzeigen", &D::dimensionenAnzeigen),
     text("x-dimension", &D::xDimension, 64),
@@ -245,7 +250,7 @@ void zeileSchreiben(XBuffer& p, const std::string& vorsilbe, const Zeile<R>& z, 
     case Art::Schalter: p.anhaengen(r.*z.ganz ? "ja" : "nein"); break;
     case Art::Bit: p.anhaengen((r.*z.ganz & z.min) ? "ja" : "nein"); break;
     case Art::Ganz:
-    case Art::Dicke: p.ganzAnhaengen(r.*z.ganz); break;
+    case Art::Begrenzt: p.ganzAnhaengen(r.*z.ganz); break;
     case Art::Zahl: p.zahlAnhaengen(r.*z.zahl); break;
     case Art::Fest: p.sechsStellenAnhaengen(r.*z.zahl); break;
     case Art::Text:
@@ -383,7 +388,7 @@ void zeileLesen(Suche& su, const Zeile<R>& z, R& r, int index = 0)
             r.*z.ganz |= z.min;
         break;
     case Art::Ganz: su.ganz(r.*z.ganz, z.schluessel, index, z.min, z.max, "="); break;
-    case Art::Dicke: {
+    case Art::Begrenzt: {
         int wert = 0;
         if (su.ganz(wert, z.schluessel, index, INT_MIN, INT_MAX, "="))
             r.*z.ganz = std::clamp(wert, z.min, z.max);

@@ -97,5 +97,6 @@ void gruppenSpeichern(XBuffer& p);
 bool gruppenLesen(char* text, char* ab);
 void altStromSpeichern(XBuffer& p);
 // the old constant currents of every neuron, converted into rectangle stimuli when the
-// user agrees; false when a stimulus could not be built (the program ends)
-bool altStromLesen(char* text);
+// user agrees; false when a neuron's stimulus could not be built (its number in
+// fehlerNeuron; the refusal was said), and the text is to be refused
+bool altStromLesen(char* text, int& fehlerNeuron);

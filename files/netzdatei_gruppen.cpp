@@ -1,6 +1,5 @@
 // files/netzdatei_gruppen.cpp - synapse types, synapse groups and the old constant currents
 // of the network file
-#include "core/rahmen.h"
 #include "core/schluessel.h"
 #include "core/status.h"
 #include "files/netzdatei_abschnitte.h"
@@ -191,11 +190,9 @@ bool altStromUmwandeln(NeuronDaten& n)
             d.dach = e - b;
             d.ende = d.pause = d.periode = 0.0;
             d.reizart = 0;
-            if (stromreizKurveErzeugen(n, c) != 1) {
-                plattform::velnorInfoBox(meldungsTexte[691]);
-                programmBeenden();
+            // the refusal has said why (out of memory has ended the program)
+            if (stromreizKurveErzeugen(n, c) != 1)
                 return false;
-            }
         }
         a = n.dendCurrent;
         n.somaSCStart = n.dendSCStart;
@@ -224,8 +221,9 @@ void altStromSpeichern(XBuffer& p)
     p.drucken("[ende Currents] *******************************************\n");
 }
 
-bool altStromLesen(char* text)
+bool altStromLesen(char* text, int& fehlerNeuron)
 {
+    fehlerNeuron = 0;
     char* block = std::strstr(text, "[Currents]");
     if (!block)
         block = text;
@@ -246,8 +244,10 @@ bool altStromLesen(char* text)
             continue;
         if (antwort == Ungefragt)
             antwort = jaGesagt(meldungsTexte[531]) ? Umwandeln : NichtUmwandeln;
-        if (antwort == Umwandeln && !altStromUmwandeln(*n))
+        if (antwort == Umwandeln && !altStromUmwandeln(*n)) {
+            fehlerNeuron = n->nummer;
             return false;
+        }
     }
     return true;
 }

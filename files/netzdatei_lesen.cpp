@@ -181,8 +181,8 @@ int abschnitteLesen(char* text, const std::string& name, bool undo)
     // the old constant currents
     if (kopf.stromAnzahl > neuronKette.anzahl)
         plattform::hinweisBox(meldungFormatieren(258, name, kopf.stromAnzahl, neuronKette.anzahl));
-    if (!altStromLesen(text))
-        return 0;
+    if (int neuron = 0; !altStromLesen(text, neuron))
+        return programmEndet() ? verweigern() : verweigern(meldungFormatieren(253, name, neuron));
     if ((programmStatus & programmBit::StromdateienNutzen) && !stromDateiPfad.empty() &&
         plattform::dateiExistiert(stromDateiPfad) && !stromDateiLaden(0, 0))
         plattform::hinweisBox(meldungsTexte[414]);

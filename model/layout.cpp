@@ -4,9 +4,11 @@
 #include "core/status.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
+#include "model/zeichengrenzen.h"
 #include "platform/box.h"
 #include "platform/steuerelemente.h"
 #include "texts/texte.h"
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -202,6 +204,10 @@ void diagrammLayoutBerechnen(NeuronDaten* neuron, DiagrammDaten* diagramm, int v
     if (d.hoehe < 1) d.hoehe = 200;
     if (d.xRand < 1) d.xRand = 30;
     if (d.yRand < 1) d.yRand = 30;
+    // whatever way a margin got in, the sums below stay inside int
+    d.xRand = std::min(d.xRand, groessteZeichenGroesse);
+    d.yRand = std::min(d.yRand, groessteZeichenGroesse);
+    d.xRandRechts = std::clamp(d.xRandRechts, -groessteZeichenGroesse, groessteZeichenGroesse);
     d.plotBreite = d.breite - 2 * d.xRand - d.xRandRechts;
     if (d.hoehe - 2 * d.yRand < 1)
         d.hoehe = 2 * d.yRand + 1;
@@ -225,6 +231,7 @@ void diagrammLayoutBerechnen(NeuronDaten* neuron, DiagrammDaten* diagramm, int v
     if (d.achsenDicke < 0) d.achsenDicke = v.achsenDicke;
     if (d.tickDicke < 0) d.tickDicke = v.tickDicke;
     if (d.tickLaenge < 1) d.tickLaenge = v.tickLaenge;
+    d.tickLaenge = std::clamp(d.tickLaenge, 1, groessteZeichenGroesse);
     if (d.linienArt < 0 || d.linienArt > 2) d.linienArt = 0;   // the template's may be off too
     if (d.xTickPosition < -d.breite || d.xTickPosition > d.breite)
         d.xTickPosition = gerundet(d.tickLaenge / -2.0);

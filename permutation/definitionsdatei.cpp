@@ -7,7 +7,6 @@
 // as missing. The reader fills a new definition and table and replaces the current ones only
 // when the whole file was taken: a refused or cancelled read changes nothing.
 #include "permutation/definition.h"
-#include "core/rahmen.h"
 #include "core/status.h"
 #include "dialogs/eingabe.h"
 #include "files/textdatei.h"
@@ -22,6 +21,7 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <optional>
 #include <string_view>
 #include <unordered_map>
@@ -166,6 +166,16 @@ public:
         return x;
     }
 
+    // as zahl, for a field kept in single precision: a value beyond its range would be
+    // infinite there and spoil every rating, so it counts as missing too
+    std::optional<float> zahlF32(const std::string& schluessel) const
+    {
+        const std::optional<double> x = zahl(schluessel);
+        if (!x || std::fabs(*x) > static_cast<double>(std::numeric_limits<float>::max()))
+            return std::nullopt;
+        return static_cast<float>(*x);
+    }
+
     // a whole number within von..bis, taken to the nearest (or truncated)
     std::optional<int> ganzzahl(const std::string& schluessel, int von, int bis, bool abschneiden = false) const
     {
@@ -195,11 +205,10 @@ std::string format(const char* f, int i, int j)
     return puffer;
 }
 
-// the reader's failures come in the fatal form: Cancel ends the program
-int fatal(const std::string& text)
+// a file that cannot be taken is said in a notice; the program and its network go on
+int verweigert(const std::string& text)
 {
-    if (velnorInfoBox(text) == antwort::Abbrechen)
-        programmBeenden();
+    hinweisBox(text);
     return 0;
 }
 
@@ -223,20 +232,20 @@ int klassenLesen(const Schluesselzeilen& z, const std::string& pfad, Gelesen& g)
     g.klassen.clear();
     for (int k = 0; k < *c; ++k) {
         Analyseklasse a;
-        const std::optional<double> start = z.zahl(format("analyseklasse %d startzeit=", k));
+        const std::optional<float> start = z.zahlF32(format("analyseklasse %d startzeit=", k));
         if (!start)
-            return fatal(meldungFormatieren(98, k, pfad));
-        const std::optional<double> frequenz = z.zahl(format("analyseklasse %d erwartete ap-frequenz=", k));
+            return verweigert(meldungFormatieren(98, k, pfad));
+        const std::optional<float> frequenz = z.zahlF32(format("analyseklasse %d erwartete ap-frequenz=", k));
         if (!frequenz)
-            return fatal(meldungFormatieren(1252, k, pfad));
+            return verweigert(meldungFormatieren(1252, k, pfad));
         const std::optional<int> anzahl = z.ganzzahl(format("analyseklasse %d erwartete anzahl aps=", k), INT_MIN, INT_MAX);
         if (!anzahl)
-            return fatal(meldungFormatieren(1253, k, pfad));
-        a.start = static_cast<float>(*start);
-        a.sollFrequenz = static_cast<float>(*frequenz);
+            return verweigert(meldungFormatieren(1253, k, pfad));
+        a.start = *start;
+        a.sollFrequenz = *frequenz;
         a.sollApAnzahl = *anzahl;
-        a.anzahlGewicht = static_cast<float>(z.zahl(format("analyseklasse %d gewichtung der anzahl=", k)).value_or(0.0));
-        a.gewicht = static_cast<float>(z.zahl(format("analyseklasse %d gewichtung der klasse=", k)).value_or(1.0));
+        a.anzahlGewicht = z.zahlF32(format("analyseklasse %d gewichtung der anzahl=", k)).value_or(0.0f);
+        a.gewicht = z.zahlF32(format("analyseklasse %d gewichtung der klasse=", k)).value_or(1.0f);
         g.klassen.push_back(a);
     }
     klassenEndenSetzen(g.klassen);
@@ -252,28 +261,28 @@ bool definitionLesen(const Schluesselzeilen& z, const std::string& pfad, Gelesen
         return false;                             // no definition file: nothing to say
     const std::optional<int> id = z.ganzzahl("auswert-neuron Id=", 1, neuronTabellenGroesse - 1);
     if (!id)
-        return fatal(meldungFormatieren(92, pfad));
+        return verweigert(meldungFormatieren(92, pfad));
     const NeuronDaten* n = neuronNachNummer(*id);
     if (!n)
-        return fatal(meldungFormatieren(93, pfad));
+        return verweigert(meldungFormatieren(93, pfad));
     const std::string* name = z.text("auswert-neuron name=");
     if (!name || *name != n->name)
-        return fatal(meldungFormatieren(94, pfad, name ? *name : std::string(), n->name));
+        return verweigert(meldungFormatieren(94, pfad, name ? *name : std::string(), n->name));
     d.auswerteNeuron = *id;
     const std::optional<int> post = z.ganzzahl("anzahl postsynaptischer neurone=", 0, neuronTabellenGroesse);
     if (!post)
-        return fatal(meldungFormatieren(95, pfad));
+        return verweigert(meldungFormatieren(95, pfad));
     const std::optional<int> anzahl = z.ganzzahl("anzahl praesynaptischer neurone=", 0, groessteSynapsenAnzahl);
     if (!anzahl)
-        return fatal(meldungFormatieren(96, pfad));
+        return verweigert(meldungFormatieren(96, pfad));
     const std::optional<int> m = z.ganzzahl("anzahl variierter uebertragungsstaerken=", 0, groessteLevelAnzahl);
     if (!m)
-        return fatal(meldungFormatieren(97, pfad));
+        return verweigert(meldungFormatieren(97, pfad));
     d.postsynaptischeAnzahl = *post;
     d.levelAnzahl = *m;
     // without levels the file must say how many extra values it has
     if (*m < 1 && !z.ganzzahl(zusatzSchluessel, 0, groessteZusatzAnzahl, true))
-        return fatal(meldungFormatieren(1251, pfad));
+        return verweigert(meldungFormatieren(1251, pfad));
     const int synapsen = *m < 1 ? 0 : *anzahl;
     // the box says that the data are being read, a quarter of its usual time
     if (fensterhandles.hauptfenster) {
@@ -286,7 +295,7 @@ bool definitionLesen(const Schluesselzeilen& z, const std::string& pfad, Gelesen
         VariierteSynapse v;
         const std::optional<int> sid = z.ganzzahl(format("synapse %d id=", i), 1, synapsenTabellenGroesse - 1);
         if (!sid)
-            return fatal(meldungFormatieren(76, pfad));
+            return verweigert(meldungFormatieren(76, pfad));
         if (!synapseNachId(*sid)) {
             hinweisBox(meldungFormatieren(1250, *sid, pfad));
             return false;
@@ -295,7 +304,7 @@ bool definitionLesen(const Schluesselzeilen& z, const std::string& pfad, Gelesen
         for (int j = 0; j < *m; ++j) {
             const std::optional<double> wert = z.zahl(format("synapse %d leitfaehigkeitslevel %d=", i, j));
             if (!wert)
-                return fatal(meldungFormatieren(76, pfad));
+                return verweigert(meldungFormatieren(76, pfad));
             v.level.push_back(*wert);
         }
         d.synapsen.push_back(std::move(v));
@@ -407,7 +416,7 @@ int permutationsdefinitionAusDatei(const std::string& pfad, int modus, int* apFl
 {
     std::string text;
     if (!textDateiLesen(pfad, text))
-        return fatal(meldungFormatieren(73, pfad));
+        return verweigert(meldungFormatieren(73, pfad));
     const Schluesselzeilen z(text);
     const bool definitionsDatei = modus != 1;
     Gelesen g;

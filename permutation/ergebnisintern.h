@@ -34,7 +34,8 @@ int ergebnisAnzahlErfragen(int eintraege);
 // notice) when one cannot be opened or the first is no result file; all are closed then.
 bool ergebnisdateienOeffnen(std::vector<Dateifenster>& fenster, PermutationsKopf& form);
 void ergebnisdateienSchliessen();
-// The entry's record, checked whole against its file; false after message 45.
+// The entry's record, checked whole against its file and against the entry's number;
+// false after notice 45 (the index does not fit its files).
 bool ergebnisSatzLesen(std::vector<Dateifenster>& fenster, const PermutationsKopf& form, const PermutationsIndexEintrag& e,
                        PermutationsErgebnis& aus);
 // the name of the presynaptic neuron of the definition's i-th varied synapse; empty when

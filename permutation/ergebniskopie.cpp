@@ -156,9 +156,9 @@ int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, in
         return 0;
     }
     if (klassenAnzahlKopien < 1) {
+        // the class count is the index file's: a notice, the program goes on
         if (z.version >= 1) {
-            if (velnorInfoBox(meldungsTexte[84]) == antwort::Abbrechen)
-                programmBeenden();
+            hinweisBox(meldungsTexte[84]);
             return 0;
         }
         klassenAnzahlKopien = klassenOhneVersion;

@@ -2,8 +2,8 @@
 // files, and unloading everything
 //
 // Every record is checked whole against its file before it is taken: an entry that does
-// not point at a record of the loaded results' form means the index does not belong to its
-// files, and nothing of it stays loaded.
+// not point at a record of the loaded results' form, or of its own number, means the index
+// does not belong to its files, and nothing of it stays loaded.
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "dialogs/eingabe.h"
@@ -72,12 +72,14 @@ bool ergebnisSatzLesen(std::vector<Dateifenster>& fenster, const PermutationsKop
                        PermutationsErgebnis& aus)
 {
     const PermutationsDateiListe& l = permutationsErgebnisse.dateien;
+    // a whole record of another number at the entry's place is as wrong as a broken one:
+    // the index does not belong to this file
     if (e.dateiNummer < fenster.size() && e.satzOffset >= 0 &&
-        satzLesen(fenster[e.dateiNummer], static_cast<uint64_t>(e.satzOffset), form, aus))
+        satzLesen(fenster[e.dateiNummer], static_cast<uint64_t>(e.satzOffset), form, aus) && aus.nummer == e.nummer)
         return true;
+    aus = PermutationsErgebnis{};
     const std::string name = e.dateiNummer < l.namen.size() ? l.namen[e.dateiNummer] : "";
-    if (velnorInfoBox(meldungFormatieren(45, e.nummer, name)) == antwort::Abbrechen)
-        programmBeenden();
+    hinweisBox(meldungFormatieren(45, e.nummer, name));
     return false;
 }
 

@@ -33,18 +33,12 @@ struct ListenDatei {
     uint64_t kleinsterSatz = 0;   // 36 + 4(c + e): a record without APs
 };
 
-void fatal(int text)
-{
-    if (velnorInfoBox(meldungsTexte[text]) == antwort::Abbrechen)
-        programmBeenden();
-}
-
 // the messages of a header that cannot be read; false then
 bool kopfGut(IndexKopfStand stand)
 {
     switch (stand) {
     case IndexKopfStand::Gut: return true;
-    case IndexKopfStand::Veraltet: fatal(47); return false;
+    case IndexKopfStand::Veraltet: hinweisBox(meldungsTexte[47]); return false;
     case IndexKopfStand::Version: hinweisBox(meldungsTexte[217]); return false;
     default: hinweisBox(meldungsTexte[79]); return false;
     }

@@ -1,6 +1,8 @@
 // tests/dialogs/test_synapsendialoge.cpp - new synapse (135), delete synapse (135) and the
 // synapse types (134)
+#include "core/rahmen.h"
 #include "dialogs/synapsendialoge.h"
+#include "files/synapsenabschnitt.h"
 #include "model/anzeigeeinstellungen.h"
 #include "model/synapse.h"
 #include "reizdialog_hilfe.h"
@@ -67,6 +69,29 @@ TEST_F(SynapsenDialoge, ErsteArtOeffnetNeuMitIhremErstenTypUndAbbrechenGibtDieId
     EXPECT_EQ(synapseNeuDialogOeffnen(nullptr), 2);
     EXPECT_EQ(test::dialogLog().size(), 2u);
     EXPECT_EQ(hoechsteSynapsenId, 41);
+}
+
+// A type a file left without a name (its kind repaired) and chosen by its kind button is
+// said in a notice when the dialog opens for it again; the dialog and the program go on.
+TEST_F(SynapsenDialoge, TypOhneNamenAusDerDateiIstEinHinweis)
+{
+    std::string text = "Synapsentyp 0 Ion=1\nSynapsentyp 1 Ion=2\nSynapsentyp 2 Ion=4\nSynapsentyp 3 Ion=9\n"
+                       "Synapsentyp 3 Bezeichnung=\nSynapsentyp 4 Ion=1\nSynapsentyp 4 Bezeichnung=Na2\n";
+    synapsenTypAnzahl = 5;
+    test::boxAntworten({antwort::Ok, antwort::Ok});   // the kind outside 1-4 and its repair
+    ASSERT_TRUE(synapsenTypenLaden(text.data()));
+    ASSERT_EQ(std::tuple(synapsenTypen.size(), synapsenTypen[3].ion, synapsenTypen[3].bezeichnung),
+              std::tuple(size_t{5}, ionenArt::Chemisch, std::string()));
+    const size_t boxen = test::boxLog().size();
+    test::dialogSkript(135, {sch::klicken(1248)});
+    test::dialogSkript(135, {sch::klicken(2)});
+    test::boxAntworten({antwort::Ok});
+    EXPECT_EQ(synapseNeuDialogOeffnen(nullptr), 2);
+    ASSERT_EQ(test::boxLog().size(), boxen + 1);
+    EXPECT_EQ(std::tuple(test::boxLog().back().titel, test::boxLog().back().text),
+              std::tuple("Hinweis", meldungsTexte[34]));
+    EXPECT_EQ(test::dialogLog().size(), 2u);
+    EXPECT_FALSE(programmEndet());
 }
 
 // The delay's least is two run steps unless electrical synapses are restricted; below it the

@@ -3,6 +3,9 @@
 #include "netzdatei_hilfe.h"
 #include "files/diagrammeinstellungen.h"
 #include "model/ergebnisdateien.h"
+#include "model/layout.h"
+#include "model/zeichengrenzen.h"
+#include <climits>
 #include <cstring>
 #include <tuple>
 
@@ -27,9 +30,12 @@ void befuellen(D& d, int basis)
          d.dezimalstellenX, d.dezimalstellenWerte, d.dezimalstellenHCursor, d.dezimalstellenVCursor,
          d.xTickIntervall, d.yTickIntervall, d.minY, d.maxY, d.minX, d.maxX, d.cursorDicke, d.cursorArt,
          d.cursorFarbe, d.achsenFarbe, d.tickFarbe, d.linienFarbe, d.textFarbe, d.werteInLegende);
-    // pen widths within the range the reader takes
+    // pen widths and the layout's pixels within the ranges the reader takes
     for (int* w : {&d.linienDicke, &d.achsenDicke, &d.tickDicke, &d.cursorDicke})
         *w %= 101;
+    for (int* p : {&d.xRand, &d.xRandRechts, &d.yRand, &d.tickLaenge, &d.xTickPosition, &d.yTickPosition,
+                   &d.xTextAbstand, &d.yTextAbstand})
+        *p %= 2001;
     d.linienArt = basis % 3;
     d.hilfslinien = d.vertikaleHilfslinien = d.definierteVertikaleHilfslinie = 1;
     d.horizontaleHilfslinien = d.definierteHorizontaleHilfslinie = 0;
@@ -141,6 +147,41 @@ TEST_F(Diagrammeinstellungen, FehlendeUndUnvollstaendigeWerte)
     const K &zwei = d.kurven[2], &drei = d.kurven[3];
     EXPECT_EQ(std::tie(zwei.bezeichnung, zwei.dimension, zwei.yZoom), std::tuple("alt", "", 2.5));
     EXPECT_EQ(std::tie(drei.farbe, drei.dimension, drei.bezeichnung), std::tuple(KeineFarbe, "", "Ca"));
+}
+
+// Margins, tick length and distances at the ends of int are clamped into the layout
+// dialog's range where they are read, and the layout adds them up without overflow; the
+// layout keeps its own bounds for a value that got in some other way.
+TEST_F(Diagrammeinstellungen, RiesigeRaenderWerdenBegrenztUndLegenAus)
+{
+    D& d = diagramm(3);
+    std::string text;
+    for (const char* z : {"X-Rand (in Pixel)=2147483647", "X-Rand rechts (in Pixel)=-2147483648",
+                          "Y-Rand (in Pixel)=2147483647", "tickLaenge=2147483647", "xTickPosition=-2147483648",
+                          "yTickPosition=2147483647", "xTextAbstand=-2147483648", "yTextAbstand=2147483647"})
+        text += "Diagramm 1 zu 3 " + std::string(z) + "\n";
+    lesen(&d, neuronBlock(3, text));
+    const int g = groessteZeichenGroesse;
+    EXPECT_EQ(std::tie(d.xRand, d.xRandRechts, d.yRand, d.tickLaenge, d.xTickPosition, d.yTickPosition,
+                       d.xTextAbstand, d.yTextAbstand),
+              std::tuple(g, -g, g, g, -g, g, -g, g));
+    text.clear();
+    for (const char* z : {"X-Rand (in Pixel)=-2147483648", "Y-Rand (in Pixel)=-2147483648"})
+        text += "Diagramm 1 zu 3 " + std::string(z) + "\n";
+    lesen(&d, neuronBlock(3, text));
+    EXPECT_EQ(std::tie(d.xRand, d.yRand), std::tuple(-g, -g));
+
+    // laid out in a window of 5000 x 5000: the clamped margins leave a plot
+    const Arbeitsbereich ab = std::exchange(arbeitsbereichKanten, Arbeitsbereich{10000, 10000});
+    d.breite = d.hoehe = 5000;
+    std::tie(d.xRand, d.yRand, d.xRandRechts, d.tickLaenge) = std::tuple(INT_MAX, INT_MAX, INT_MIN, INT_MAX);
+    diagrammLayoutBerechnen(neuronNachNummer(3), &d, 0);
+    EXPECT_EQ(std::tie(d.xRand, d.yRand, d.xRandRechts, d.tickLaenge), std::tuple(g, g, -g, g));
+    EXPECT_EQ(std::tie(d.plotBreite, d.plotHoehe), std::tuple(3000, 1000));
+    std::tie(d.xRand, d.yRand) = std::tuple(INT_MIN, INT_MIN);
+    diagrammLayoutBerechnen(neuronNachNummer(3), &d, 0);
+    EXPECT_EQ(std::tie(d.xRand, d.yRand, d.plotBreite, d.plotHoehe), std::tuple(30, 30, 5000 - 60 + g, 5000 - 60));
+    arbeitsbereichKanten = ab;
 }
 
 TEST_F(Diagrammeinstellungen, AelteresFormOhneNummerFuelltNurDasHauptdiagramm)

@@ -174,6 +174,10 @@ TEST_F(NetzdateiFall, LeserVerweigertRepariertOderNimmtVorgaben)
                           "2 dendCurrent=1e-9", "2 dendSCStart=0.2", "2 dendSCEnd=5", "2 dendSCLocation=2",
                           "2 noise=1"})
         strom += std::string("Current ") + z + "\n";
+    const std::string strom1 =
+        "[Currents]\nCurrent 1 somaCurrent=2e-9\nCurrent 1 somaSCStart=0.1\nCurrent 1 somaSCEnd=0.4\n";
+    const std::string burstNeuron = "\n[NEURON 1] ***\nneuron 1 strominjektion segment 0 anzahl bursts=100000000\n"
+                                    "neuron 1 strominjektion segment 0 burstabstand=0\n[ende NEURON 1] ***\n";
     strom = netzText("anzahl neurone=2\nexistierende Neurone=1 2 \nanzahl currents=5\n", {1, 2}, strom);
     std::string eigeneRegeln = eins + "netzwerktyp=2\n[fensterliste start]\n";
     for (int n : {1, 2, 4, 5})   // numbers that name no neuron leave no gap
@@ -227,6 +231,11 @@ TEST_F(NetzdateiFall, LeserVerweigertRepariertOderNimmtVorgaben)
         {"a neuron block missing", netzText("anzahl neurone=2\nexistierende Neurone=4 5 \n", {4}), 0,
          meldungFormatieren(253, datei, 5), {Ok}},
         {"a group without member 1", netzText(eins, {1}, gruppe), 0, meldungsTexte[944], {Ok}},
+        {"old currents that no stimulus table holds", netzText(eins, {}, burstNeuron + strom1), 0,
+         meldungFormatieren(253, datei, 1), {Ja, Ok, Ok}, {}, [] {
+             EXPECT_EQ(boxLog()[1].text, meldungFormatieren(840, "1", 0));
+             EXPECT_EQ(boxLog().back().titel, "Hinweis");
+         }},
         {"No when a group lacks members",
          netzText(eins, {1}, gruppe + "bezeichnung von gruppe 1=g\nsynapse 1 in 1=17\n"), 0,
          meldungFormatieren(945, 0, "g", 1), {Nein}, {}, [] { EXPECT_EQ(boxLog().back().titel, "SysInfo"); }},

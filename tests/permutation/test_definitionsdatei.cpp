@@ -242,6 +242,65 @@ TEST_F(Definitionsdatei, BeschaedigteDateienLadenNieHalb)
     EXPECT_GT(genommen, 0);
 }
 
+// A damaged file read by command 183 is said in a notice, never in the form whose Cancel
+// ends the program: definition, classes and network stay, the program goes on.
+TEST_F(Definitionsdatei, BeschaedigteDateiIstEinHinweisUndDasProgrammLaeuftWeiter)
+{
+    modusAn();
+    modusStatus &= ~modusBit::DefinitionUngespeichert;
+    ohneZeile("synapse 1 id=", "synapse 1 id=kaputt");
+    const int neurone = neuronKette.anzahl;
+    boxenVergessen();
+    pt::dateiAntworten({pt::dateiAntwort(pfad)});
+    pt::boxAntworten({antwort::Ok});
+    befehl(befehlPmtDefinitionLaden);
+    nachrichtenVerarbeiten();
+    ASSERT_EQ(boxen(), std::vector<std::string>{meldungFormatieren(76, pfad)});
+    const pt::BoxEintrag& box = pt::boxLog().back();
+    EXPECT_EQ(std::tuple(box.titel, box.art), std::tuple("Hinweis", knoepfe::Ok | symbol::Information));
+    EXPECT_FALSE(programmEndet());
+    EXPECT_TRUE(modusStatus & modusBit::Permutationsmodus);
+    EXPECT_TRUE(gleich(permutationsDefinition, gespeichert));
+    EXPECT_TRUE(gleich(analyseKlassen, gespeicherteKlassen));
+    EXPECT_EQ(neuronKette.anzahl, neurone);
+}
+
+// A class value that has no single-precision value (beyond +-3.4e38) counts as missing, as
+// "nan" and "inf" do: a start or frequency refuses the file, a weight takes its default;
+// the largest single value is taken.
+TEST_F(Definitionsdatei, KlassenwerteJenseitsEinfacherGenauigkeitFehlen)
+{
+    const std::string original = testhilfe::lesen(pfad);
+    const auto lesenMit = [&](const std::string& schluessel, const std::string& wert) {
+        analyseKlassen = gespeicherteKlassen;
+        testhilfe::schreiben(pfad, original);
+        ohneZeile(schluessel, schluessel + wert);
+        boxenVergessen();
+        if (pt::offeneBoxAntworten() == 0)
+            pt::boxAntworten({antwort::Ok});
+        return permutationsdefinitionAusDatei(pfad, 0, nullptr, nullptr);
+    };
+    for (const char* wert : {"1e300", "-1e300", "3.5e38", "-3.5e38"}) {
+        SCOPED_TRACE(wert);
+        EXPECT_EQ(lesenMit("analyseklasse 1 startzeit=", wert), 0);
+        EXPECT_EQ(boxen(), std::vector<std::string>{meldungFormatieren(98, 1, pfad)});
+        EXPECT_EQ(lesenMit("analyseklasse 1 erwartete ap-frequenz=", wert), 0);
+        EXPECT_EQ(boxen(), std::vector<std::string>{meldungFormatieren(1252, 1, pfad)});
+        EXPECT_TRUE(gleich(analyseKlassen, gespeicherteKlassen));
+
+        EXPECT_EQ(lesenMit("analyseklasse 1 gewichtung der klasse=", wert), 13);
+        EXPECT_EQ(analyseKlassen[1].gewicht, 1.0f);
+        EXPECT_EQ(lesenMit("analyseklasse 2 gewichtung der anzahl=", wert), 13);
+        EXPECT_EQ(analyseKlassen[2].anzahlGewicht, 0.0f);
+        EXPECT_TRUE(boxen().empty());
+        for (const Analyseklasse& a : analyseKlassen)
+            EXPECT_TRUE(std::isfinite(a.start) && std::isfinite(a.ende) && std::isfinite(a.sollFrequenz) &&
+                        std::isfinite(a.gewicht) && std::isfinite(a.anzahlGewicht));
+    }
+    EXPECT_EQ(lesenMit("analyseklasse 12 startzeit=", "3.4028234e38"), 13);
+    EXPECT_EQ(analyseKlassen[12].start, std::numeric_limits<float>::max());
+}
+
 // Command 183 reads through the file dialog; an unsaved definition is asked about first.
 TEST_F(Definitionsdatei, Befehl183FragtUndLiestDurchDenDateidialog)
 {

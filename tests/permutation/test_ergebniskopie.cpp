@@ -208,6 +208,8 @@ TEST_F(Kopie, SchreibfehlerLaesstFertigeDateienGanz)
     pt::boxAntworten({antwort::Ok});
     EXPECT_EQ(permutationsdateiSpeichern(ordner + "q.bin", -1, -1), 0);
     EXPECT_EQ(boxen(), (std::vector<std::string>{meldungsTexte[84]}));
+    EXPECT_EQ(pt::boxLog().back().titel, "Hinweis");   // the index's class count ends nothing
+    EXPECT_FALSE(programmEndet());
 }
 
 // The stop command asks (49): Yes ends the copy as done, with the records so far in a

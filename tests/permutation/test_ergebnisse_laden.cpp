@@ -120,6 +120,49 @@ TEST_F(Laden, EintragOhnePassendenSatzLaedtNichts)
     }
 }
 
+// An entry at the place of another whole record (entry 3 where record 5 lies) belongs to
+// another index: every walk over the records refuses it with notice 45, the form that lets
+// the program go on, and nothing is loaded or written.
+TEST_F(Laden, EintragAmSatzEinerAnderenNummerWirdAbgelehnt)
+{
+    ErgebnisBauer b(2, 3, 2);
+    std::vector<int32_t> offsets;
+    for (int i = 0; i < 6; ++i)
+        offsets.push_back(b.satz(i, 1.0f, {0.5f}));
+    b.speichern(ordner + "a.bin");
+    const auto einrichten = [&] {
+        permutationDatenFreigeben();
+        z().synapsenAnzahl = 2;
+        z().levelAnzahl = 3;
+        z().dateien.namen = {ordner + "a.bin"};
+        z().index = {{0, offsets[0], 0, 1.0f}, {3, offsets[5], 0, 1.0f}};
+        boxenVergessen();
+    };
+    const std::vector<std::string> meldung{meldungFormatieren(45, 3, ordner + "a.bin")};
+
+    einrichten();
+    anzahl("max");
+    pt::boxAntworten({antwort::Ok});
+    EXPECT_EQ(permutationErgebnisseLaden(0, -1, 0, nullptr), 0);
+    EXPECT_EQ(boxen(), meldung);
+    EXPECT_EQ(pt::boxLog().back().titel, "Hinweis");
+    EXPECT_TRUE(nichtsGeladen());
+
+    einrichten();
+    pt::boxAntworten({antwort::Ok});
+    EXPECT_EQ(synapsenstaerkenHaeufigkeitSpeichern(-1), 0);
+    EXPECT_EQ(boxen(), meldung);
+    EXPECT_TRUE(pt::dateiWahlLog().empty());
+    EXPECT_FALSE(programmEndet());
+
+    // the same entry at its own record loads
+    einrichten();
+    z().index[1].satzOffset = offsets[3];
+    anzahl("max");
+    EXPECT_EQ(permutationErgebnisseLaden(0, -1, 0, nullptr), 1);
+    EXPECT_EQ(geladen(), (std::vector<int>{0, 3}));
+}
+
 // Nothing indexed: 400 and everything unloaded; an index without files: 83.
 TEST_F(Laden, OhneIndexOderOhneDateien)
 {
