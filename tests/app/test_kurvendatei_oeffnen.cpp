@@ -2,7 +2,6 @@
 // again through the commands gives back every sample of every curve
 #include "app_hilfe.h"
 #include "files/kurvendatei.h"
-#include "files/netzpuffer.h"
 #include "resources/befehle.h"
 #include <map>
 #include <tuple>
