@@ -69,6 +69,21 @@ void alleSchliessen()
         }
 }
 
+// Every window closed before others are shown in their place: the samples stay, so a window
+// shown again has the curves of the run, or those a curve data file brought before the
+// windows were shown.
+void alleFensterWegUndWerteBehalten()
+{
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes) {
+            if (d->fenster) {
+                plattform::fensterZerstoeren(d->fenster);
+                d->fenster = nullptr;
+            }
+            d->offen = 0;
+        }
+}
+
 template <class Tun>
 void offeneDiagramme(Tun&& tun)
 {
@@ -92,7 +107,7 @@ int fensterlisteWiederherstellen()
     fensterlisteBereinigen(fensterliste);
     if (fensterliste[0].neuronId == 0)
         return -1;
-    alleSchliessen();
+    alleFensterWegUndWerteBehalten();
     int anzahl = 0;
     for (const FensterlistenEintrag& eintrag : fensterliste) {
         if (eintrag.neuronId == 0)
@@ -129,7 +144,7 @@ int markierteZeigen()
 {
     int& option = diagrammOptionen.strgMNurMinimieren;
     if (option == 0) {
-        alleSchliessen();
+        alleFensterWegUndWerteBehalten();
     } else {
         for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
             if (markierteNeurone.position(n) == 0)

@@ -1,10 +1,13 @@
 // tests/app_qt/test_readme_qt.cpp - the README's two steps on the Qt platform: an example
-// opened as ./run.sh passes it, then F2; what the user sees afterwards
+// opened as ./run.sh passes it, then F2; what the user sees afterwards; a curve data file of
+// that run opened at the next start
 #include "app/beenden.h"
 #include "app/start.h"
 #include "app/status.h"
 #include "core/status.h"
 #include "diagrams/diagramm.h"
+#include "files/kurvendatei.h"
+#include "model/laufstart.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "platform/fenster.h"
@@ -247,3 +250,62 @@ INSTANTIATE_TEST_SUITE_P(Beispiele, ReadmeQt, ::testing::ValuesIn(beispiele),
                              std::erase(name, '-');
                              return name;
                          });
+
+namespace {
+
+struct KurvendateiQt : ReadmeQt {
+    // the program ended as TearDown ends it, ready for another start in this process
+    void beenden()
+    {
+        programmBeenden();
+        nachrichtenSchleife();
+        qt::geloeschteFreigeben();
+        startZuruecksetzen();
+        programmStatus = programmBit::DiagrammeOeffnen | programmBit::StartUnfertig;
+        statusWoerterSetzen();
+        dateipfade = {};
+        laufZustand = {};
+    }
+    static std::vector<std::vector<float>> somaKurven()
+    {
+        std::vector<std::vector<float>> k;
+        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+            const KurvenDaten& s = n->hauptDiagramm.kurven[kurve::Soma];
+            k.emplace_back(s.werte.begin(), s.werte.begin() + lesbareWerte(s));
+        }
+        return k;
+    }
+};
+
+} // namespace
+
+// The swim example's curves saved as a curve data file after its run; the program started
+// anew with that file: both windows show their soma curve with every sample of the run.
+TEST_F(KurvendateiQt, GeoeffneteKurvendateiZeigtIhreKurven)
+{
+    Aufpasser aufpasser;
+    const fs::path netz = ordner / "swim.gui", kurven = ordner / "swim.dat";
+    fs::copy_file(quellBaum() / "examples" / "swim.gui", netz);
+    ASSERT_TRUE(programmStarten(netz.string(), ordner.string() + "/"));
+    ereignisseAbarbeiten(1.5);
+    ASSERT_EQ(simulationStarten(), Laufausgang::Beendet);
+    const std::vector<std::vector<float>> vorher = somaKurven();
+    ASSERT_EQ(vorher.size(), 2u);
+    ASSERT_EQ(vorher[1].size(), 3000u);
+    datHeaderInit(datHeader);
+    std::string bytes;
+    ASSERT_EQ(datSchreiben(datHeader, bytes), 1);
+    std::ofstream(kurven, std::ios::binary) << bytes;
+    beenden();
+
+    ASSERT_TRUE(programmStarten(kurven.string(), ordner.string() + "/"));
+    ereignisseAbarbeiten(1.5);
+    ASSERT_TRUE(aufpasser.gesehen.empty()) << aufpasser.gesehen.front();
+    EXPECT_EQ(somaKurven(), vorher);
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        const DiagrammDaten& d = n->hauptDiagramm;
+        ASSERT_TRUE(d.fenster && d.offen) << n->name;
+        EXPECT_TRUE(qt::fensterWidget(d.fenster)->isVisible()) << n->name;
+        EXPECT_GT(d.kurven[kurve::Soma].punktAnzahl, 0) << n->name;
+    }
+}

@@ -128,3 +128,30 @@ TEST_F(DiagrammFall, VerwaltenZeigtKacheltStelltDieListeWiederHerNurMarkierteUnd
     EXPECT_NE(h[1]->naechstes, nullptr);
     fensterliste = {};
 }
+
+// Showing the stored window list or only the marked neurons closes the windows first; the
+// samples stay, so every window shown again draws its curve. Closing all frees them.
+TEST_F(DiagrammFall, ListeUndMarkierteZeigenBehaltenDieWerteAllesSchliessenGibtSieFrei)
+{
+    laufzeitSetzen(0.1, 0.001);
+    NeuronDaten* n[2] = {neu(1), neu(2)};
+    for (int i = 0; i < 2; ++i)
+        werte(gezeigt(n[i]), kurve::Soma, std::vector<float>(100, -60.0f - 5.0f * i));
+    const auto gezeichnet = [&](int i) {
+        const KurvenDaten& k = n[i]->hauptDiagramm.kurven[kurve::Soma];
+        return std::make_tuple(lesbareWerte(k), lesbareWerte(k) > 0 ? k.werte[99] : 0.0f,
+                               n[i]->hauptDiagramm.fenster != nullptr && k.punktAnzahl > 0);
+    };
+    fensterliste[0] = {1, 0, 10, 20, 400, 300};
+    diagrammeVerwalten(5, 3);
+    EXPECT_EQ(gezeichnet(0), std::make_tuple(100, -60.0f, true));
+    EXPECT_EQ(gezeichnet(1), std::make_tuple(100, -65.0f, false));   // closed, not lost
+    neuronMarkieren(n[1], 1);
+    diagrammeVerwalten(2, 4);
+    EXPECT_EQ(gezeichnet(1), std::make_tuple(100, -65.0f, true));
+    EXPECT_EQ(n[0]->hauptDiagramm.fenster, nullptr);
+    diagrammeVerwalten(5, 6);
+    for (NeuronDaten* x : n)
+        EXPECT_TRUE(x->hauptDiagramm.kurven[kurve::Soma].werte.empty());
+    fensterliste = {};
+}
