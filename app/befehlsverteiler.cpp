@@ -134,7 +134,7 @@ void skriptSchliessenBefehl(Fenster, int)
 // erneut laden": the last reads the script again from its own path first
 void skriptAusfuehrenBefehl(Fenster, int befehl)
 {
-    if (!(skriptStatus & skriptBit::Geladen))
+    if (!(skriptStatus & skriptBit::Geladen) || skriptStartAbgelehnt())
         return;
     if (befehl == befehlSkriptNeuLadenUndStarten) {
         skriptFreigeben(skript);

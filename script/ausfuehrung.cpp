@@ -966,9 +966,17 @@ int synapseNachIdSuchen(Skript&, int id)
 
 // ---- the whole run ----------------------------------------------------------------------------
 
+bool skriptStartAbgelehnt()
+{
+    if (!(skriptStatus & (skriptBit::AuswertungsModus | skriptBit::AuswertungsdatenDa)))
+        return false;
+    plattform::hinweisBox(meldungsTexte[1219]);
+    return true;
+}
+
 int skriptAusfuehren(Skript& s, int modus)
 {
-    if (s.gesamtSimulationen <= 0)
+    if (s.gesamtSimulationen <= 0 || skriptStartAbgelehnt())
         return 0;
     if (modus != 1 && modus != 2) {
         plattform::hinweisBox(meldungsTexte[1069]);

@@ -14,6 +14,10 @@ struct DiagrammDaten;
 // end only. 1 when the walk ended (normally or cancelled) and the script was loaded again;
 // 0 when it did not start or the reload failed.
 int skriptAusfuehren(Skript& s, int modus);
+// No script starts in the evaluation mode or while a result file's data are loaded: the
+// script then is the one the result file brought, whose file went right after its load,
+// and a run would step the network the evaluation shows. true after the notice.
+bool skriptStartAbgelehnt();
 // One simulation of the walk with its results: 1 to go on, 0 to end the walk.
 int skriptSimulationStarten(Skript& s, int anweisung, std::FILE* log);
 // Rebuilds the synapse with this id from its own settings. 0 (after a message) when there

@@ -54,6 +54,9 @@ struct Auswertungsdaten {
     std::vector<std::string> namen;     // the listed result files, by list slot
     std::vector<std::FILE*> handles;    // their open handles, null while closed
     std::FILE* indexDatei = nullptr;    // open between its creation and the list update
+    // a saved index is written under a name of its own (its file-system path here) and takes
+    // indexPfad's name at the list update; "" while the file at indexPfad itself is written
+    std::string indexNeu;
     uint32_t listenOffset = 0, indexOffset = 0;
     int aktuellesErgebnis = 0;          // index entry shown (from 0)
 
@@ -84,13 +87,18 @@ int ergebnisLesen(Auswertungsdaten& a, std::FILE* f);
 int parameterAnweisungAnwenden(Auswertungsdaten& a);
 
 // The index file at indexPfad created with its header and an empty list of files; it stays
-// open for the files indexed next. 1, or 0 after a message.
+// open for the files indexed next. A saved index (temporaer 0) is written beside an older
+// file of that name, which stays whole until the list update has the new one whole.
+// 1, or 0 after a message.
 int ergebnisIndexSpeichern(Auswertungsdaten& a, int temporaer);
+// Closes an index file left open without its list update; one not yet in place goes.
+void indexDateiVerwerfen(Auswertungsdaten& a);
 // Adds the records of the result file whose header was read last (ergebnisPfad) to the
 // index, and its name to the list; the status text then counts simulations and files.
 // 1, or 0 after a message with the index as it was.
 int ergebnisIndexErstellen(Auswertungsdaten& a, int temporaer);
-// Writes the counts, the list and the entries into the open index file and closes it.
+// Writes the counts, the list and the entries into the open index file and closes it; a
+// saved index then takes its name. 1, or 0 after a message naming the reason.
 int indexDateiListeAktualisieren(Auswertungsdaten& a);
 // Reads the index file at indexPfad and the header of the first result file it lists, with
 // its texts written out as an interactive header load does. An index larger than the

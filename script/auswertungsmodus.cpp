@@ -329,9 +329,7 @@ int ergebnisDateienSchliessen(Auswertungsdaten& a)
     a.handles.clear();
     a.namen.clear();
     a.index.clear();
-    if (a.indexDatei)
-        std::fclose(a.indexDatei);
-    a.indexDatei = nullptr;
+    indexDateiVerwerfen(a);
     if (a.temporaererIndex)
         tmpLoeschen(a.indexPfad);
     a.temporaererIndex = 0;

@@ -8,6 +8,7 @@
 // numbered one. Every close leaves the record count equal to the records written and 0 in
 // the last record's next offset, so each file reads on its own.
 #include "script/ausfuehrung.h"
+#include "script/ersatzdatei.h"
 #include "core/status.h"
 #include "files/netzdatei.h"
 #include "model/diagramm.h"
@@ -25,6 +26,7 @@
 #include <algorithm>
 #include <bit>
 #include <cctype>
+#include <cerrno>
 #include <cstdlib>
 #include <cmath>
 #include <cstring>
@@ -48,11 +50,18 @@ constexpr long feldSkript = 396, feldNetz = 664, feldPermutation = 932, feldSchl
 struct Schreiber {
     std::FILE* f;
     bool gut = true;
+    int grund = 0;   // errno of the first failure
 
+    void fehlschlag()
+    {
+        if (gut)
+            grund = errno;
+        gut = false;
+    }
     void bytes(const void* p, size_t n)
     {
         if (gut && n && std::fwrite(p, 1, n, f) != n)
-            gut = false;
+            fehlschlag();
     }
     template <class T> void wert(T w) { bytes(&w, sizeof w); }
     void u32(uint32_t w) { wert(w); }
@@ -75,13 +84,13 @@ struct Schreiber {
     {
         const long p = std::ftell(f);
         if (p < 0)
-            gut = false;
+            fehlschlag();
         return p;
     }
     void an(long p)
     {
         if (gut && std::fseek(f, p, SEEK_SET) != 0)
-            gut = false;
+            fehlschlag();
     }
     // writes w at the field p and comes back
     void eintragen(long p, uint32_t w)
@@ -354,14 +363,10 @@ int ergebnisDateiErzeugen(Skript& s)
     } else {
         folgeDateiBenennen(b);
     }
-    std::error_code fehler;
-    if (plattform::dateiExistiert(b.pfad)) {
-        // the user chose to replace it
-        std::filesystem::permissions(fs(b.pfad), std::filesystem::perms::owner_write,
-                                     std::filesystem::perm_options::add, fehler);
-        std::filesystem::remove(fs(b.pfad), fehler);
-    }
-    b.datei = plattform::dateiOeffnen(b.pfad, "wb");
+    // A file the user chose to replace stays whole until the new header is: the new file
+    // takes its name only then, and the run's records go on into it through the same handle.
+    std::string neu;
+    b.datei = ersatzOeffnen(b.pfad, neu);
     if (!b.datei) {
         plattform::hinweisBox(meldungsTexte[1147]);
         return 0;
@@ -373,11 +378,10 @@ int ergebnisDateiErzeugen(Skript& s)
     b.saetze = 0;
     b.naechsterFeld = 0;
     Schreiber w{b.datei};
-    if (!kopfSchreiben(s, w)) {
-        std::fclose(b.datei);
-        b.datei = nullptr;
-        std::filesystem::remove(fs(b.pfad), fehler);
-        plattform::hinweisBox(meldungsTexte[1147]);
+    if (!kopfSchreiben(s, w) || !ersatzEinsetzen(b.datei, neu, b.pfad)) {
+        const int grund = w.gut ? errno : w.grund;
+        ersatzVerwerfen(b.datei, neu);
+        ersatzFehlerMelden(b.pfad, grund);
         return 0;
     }
     return 1;

@@ -5,6 +5,7 @@
 // read with every count and offset checked against the bytes present.
 #include "script/auswertungsdaten.h"
 #include "script/auswertung.h"
+#include "script/ersatzdatei.h"
 #include "core/status.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
@@ -43,6 +44,16 @@ int hinweis(const std::string& text)
     return 0;
 }
 
+// a write into the index failed: it is closed, a new file beside an older one goes, and the
+// notice says why
+int schreibFehler(Auswertungsdaten& a)
+{
+    const int grund = errno;
+    indexDateiVerwerfen(a);
+    ersatzFehlerMelden(a.indexPfad, grund);
+    return 0;
+}
+
 // the 260 bytes of a list slot
 std::array<char, pfadLaenge> slot(const std::string& name)
 {
@@ -78,11 +89,14 @@ bool speicherReicht(uint64_t n)
 
 SpeicherStand (*speicherStandHaken)() = nullptr;
 
+void indexDateiVerwerfen(Auswertungsdaten& a) { ersatzVerwerfen(a.indexDatei, a.indexNeu); }
+
 int ergebnisIndexSpeichern(Auswertungsdaten& a, int temporaer)
 {
-    if (a.indexDatei)
-        std::fclose(a.indexDatei);
-    a.indexDatei = plattform::dateiOeffnen(a.indexPfad, "wb");
+    indexDateiVerwerfen(a);
+    // a temporary index fills the empty file made for it; a saved one is written beside an
+    // older file of its name, which it replaces once the list update has it whole
+    a.indexDatei = temporaer ? plattform::dateiOeffnen(a.indexPfad, "wb") : ersatzOeffnen(a.indexPfad, a.indexNeu);
     if (!a.indexDatei)
         return hinweis(meldungFormatieren(74, a.indexPfad));
     std::FILE* f = a.indexDatei;
@@ -96,11 +110,8 @@ int ergebnisIndexSpeichern(Auswertungsdaten& a, int temporaer)
                      schreiben(f, liste.data(), liste.size()) &&
                      u32Bei(f, feldIndex, static_cast<uint32_t>(listenAnfang + liste.size())) &&
                      std::fseek(f, listenAnfang, SEEK_SET) == 0;
-    if (!gut) {
-        std::fclose(f);
-        a.indexDatei = nullptr;
-        return hinweis(meldungFormatieren(74, a.indexPfad));
-    }
+    if (!gut)
+        return schreibFehler(a);
     a.listenOffset = listenAnfang;
     a.indexOffset = static_cast<uint32_t>(listenAnfang + liste.size());
     a.temporaererIndex = temporaer;
@@ -143,8 +154,10 @@ int ergebnisIndexErstellen(Auswertungsdaten& a, int)
     if (a.indexDatei) {
         const auto b = slot(a.ergebnisPfad);
         if (std::fseek(a.indexDatei, static_cast<long>(a.listenOffset + pfadLaenge * datei), SEEK_SET) != 0 ||
-            !schreiben(a.indexDatei, b.data(), b.size()))
-            return hinweis(meldungFormatieren(74, a.indexPfad));
+            !schreiben(a.indexDatei, b.data(), b.size())) {
+            ersatzFehlerMelden(a.indexPfad, errno);
+            return 0;
+        }
     }
     a.namen.push_back(a.ergebnisPfad);
     a.handles.push_back(nullptr);
@@ -159,7 +172,6 @@ int indexDateiListeAktualisieren(Auswertungsdaten& a)
     if (!a.indexDatei)
         return hinweis(meldungsTexte[224]);
     std::FILE* f = a.indexDatei;
-    a.indexDatei = nullptr;
     bool gut = u32Bei(f, feldAnzahl, static_cast<uint32_t>(a.index.size())) &&
                schreiben(f, std::array<uint32_t, 1>{static_cast<uint32_t>(a.namen.size())}.data(), 4) &&
                std::fseek(f, static_cast<long>(a.listenOffset), SEEK_SET) == 0;
@@ -169,8 +181,15 @@ int indexDateiListeAktualisieren(Auswertungsdaten& a)
     }
     gut = gut && std::fseek(f, static_cast<long>(a.indexOffset), SEEK_SET) == 0 &&
           schreiben(f, a.index.data(), a.index.size() * sizeof(IndexEintrag));
-    if (std::fclose(f) != 0 || !gut)
-        return hinweis(meldungFormatieren(74, a.indexPfad));
+    // whole on the disk before a saved index takes its name
+    gut = gut && (a.indexNeu.empty() ? std::fflush(f) == 0 : ersatzEinsetzen(f, a.indexNeu, a.indexPfad));
+    if (!gut)
+        return schreibFehler(a);
+    a.indexDatei = nullptr;
+    if (std::fclose(f) != 0) {
+        ersatzFehlerMelden(a.indexPfad, errno);
+        return 0;
+    }
     return 1;
 }
 

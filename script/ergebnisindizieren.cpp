@@ -113,9 +113,7 @@ int indexDateiAnlegen(Auswertungsdaten& a, int temporaer)
 {
     const std::string ordner = auswertungsfenster.ordner.empty() ? "." : auswertungsfenster.ordner;
     // a temporary index goes first: its records are in memory
-    if (a.indexDatei)
-        std::fclose(a.indexDatei);
-    a.indexDatei = nullptr;
+    indexDateiVerwerfen(a);
     if (a.temporaererIndex && !a.indexPfad.empty()) {
         dateiEntfernen(a.indexPfad);
         a.indexPfad.clear();

@@ -43,7 +43,7 @@ void fensterSchliessen()
 
 int skriptInteraktivStarten(Skript* s)
 {
-    if (!s)
+    if (!s || skriptStartAbgelehnt())
         return 0;
     // the first start after a load lays out afresh
     if (s->interaktivRand == 0) {

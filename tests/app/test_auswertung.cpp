@@ -471,4 +471,45 @@ TEST_F(AuswertungFall, PlatzhalterreiheEndetBeiVollerListe)
     EXPECT_EQ(auswertungsdaten.namen.back(), ordner + "reihe/Reihe 1023.BIN");
 }
 
+// No script starts while the evaluation holds the result file's data, in the mode or after
+// it: the script then is the result file's, whose extracted file went with its load. Each
+// start (Shift+F2 and Ctrl+F2 in a diagram window, Alt+F2, the test run) says so and leaves
+// the script, the evaluation and the result file as they were.
+TEST_F(AuswertungFall, SkriptStartMitGeladenerErgebnisdateiWirdAbgelehnt)
+{
+    laufen("erg.bin");
+    const std::string bin = lesen(ordner + "erg.bin");
+    befehl(befehlAuswertemodus);
+    oeffnen(ordner + "erg.bin");
+    const Fenster motor = neuronNachNummer(2)->hauptDiagramm.fenster;
+    ASSERT_TRUE(istFenster(motor));
+    const size_t wahlen = pt::dateiWahlLog().size();
+    namespace ts = tastenStatus;
+    for (bool imModus : {true, false}) {
+        SCOPED_TRACE(imModus);
+        if (!imModus)
+            befehlAn(auswertungBefehlModusBeenden);
+        const uint32_t status = skriptStatus;
+        const size_t boxen = pt::boxLog().size();
+        pt::boxAntworten({1, 1, 1, 1});
+        for (int gehalten : {ts::LinksUmschalt, ts::LinksStrg}) {
+            pt::tastenZustandSetzen(gehalten, true);
+            pt::tasteDruecken(motor, plattform::taste::F2);
+            nachrichtenVerarbeiten();
+            pt::tastenZustandSetzen(gehalten, false);
+        }
+        befehl(befehlSkriptInteraktiv);
+        befehl(befehlSkriptTesten);
+        ASSERT_EQ(pt::boxLog().size(), boxen + 4);
+        for (size_t i = boxen; i < boxen + 4; ++i)
+            EXPECT_EQ(pt::boxLog()[i].text, meldungsTexte[1219]) << i - boxen;
+        EXPECT_EQ(std::tuple(skriptStatus, skript.anweisungen.size(), auswertungsdaten.index.size()),
+                  std::tuple(status, size_t{23}, size_t{7}));
+    }
+    EXPECT_EQ(pt::dateiWahlLog().size(), wahlen);
+    EXPECT_EQ(lesen(ordner + "erg.bin"), bin);
+    befehl(befehlAuswertemodus);
+    EXPECT_EQ(gemalt(), zeile(1, "2.5e-09", "5e-10"));
+}
+
 } // namespace

@@ -60,6 +60,14 @@ struct ErgebnisFall : SkriptFall {
         SkriptFall::TearDown();
     }
     static inline int laeufe = 0, anhaltenBei = 0;
+    // an index over the result file ergebnis, saved at index: true when every step succeeded
+    static bool indexSpeichern(Auswertungsdaten& a, const std::string& ergebnis, const std::string& index)
+    {
+        a.ergebnisPfad = ergebnis;
+        a.indexPfad = index;
+        return ergebnisDateiLaden(a, 0) && ergebnisIndexSpeichern(a, 0) && ergebnisIndexErstellen(a, 0) &&
+               indexDateiListeAktualisieren(a);
+    }
     // the record offsets of a file from its first record on
     static std::vector<uint32_t> saetze(const std::string& b)
     {

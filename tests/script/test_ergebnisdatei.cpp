@@ -1,9 +1,46 @@
 // tests/script/test_ergebnisdatei.cpp - the binary result file of the series script, field by field
 #include "ergebnis_hilfe.h"
 #include "platform/pfad.h"
+#include "texts/texte.h"
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 using namespace skripttest;
+
+// Runs pruefen in a child process whose files cannot grow past grenze bytes, as on a full
+// disk; what it returns is a failure of the test ("" when all held).
+template <class F> void mitDateiGrenze(rlim_t grenze, F pruefen)
+{
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit r{};
+        ::getrlimit(RLIMIT_FSIZE, &r);
+        r.rlim_cur = grenze;
+        const std::string fehler = ::setrlimit(RLIMIT_FSIZE, &r) == 0 ? pruefen() : "no file-size limit";
+        if (!fehler.empty())
+            std::fprintf(stderr, "%s\n", fehler.c_str());
+        ::_exit(fehler.empty() ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(kind, &status, 0), kind);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "limit " << grenze;
+}
+
+// the files of the folder whose names begin with name and go on
+std::vector<std::string> angefangene(const std::string& ordner, const std::string& name)
+{
+    std::vector<std::string> n;
+    for (const auto& e : std::filesystem::directory_iterator(ordner))
+        if (const std::string f = e.path().filename().string(); f.size() > name.size() && f.starts_with(name))
+            n.push_back(f);
+    return n;
+}
 
 TEST_F(ErgebnisFall, KopfUndSaetzeStehenAnIhrenStellen)
 {
@@ -234,6 +271,80 @@ TEST_F(ErgebnisFall, VolleDateiGehtInDerNaechstenFreienNummerWeiter)
         EXPECT_EQ(gesamt, 7u);
         EXPECT_GE(nummer, 2);
     }
+}
+
+// A result file the user chose to replace stays whole until the new one's header is: a
+// write that fails (the disk full) keeps it byte for byte and says why; a run that can write
+// replaces it, its records in the file that took the name.
+TEST_F(ErgebnisFall, VollerDatentraegerLaesstDieAlteErgebnisdateiGanz)
+{
+    ASSERT_EQ(laden(text()), 1);
+    anhaltenBei = 4;
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "erg.bin")});
+    skriptAusfuehren(skript, 1);
+    const std::string alt = lesen(ordner + "erg.bin");
+    const uint32_t kopf = bei<uint32_t>(alt, 76);
+    ASSERT_EQ(alt.size(), kopf + 3 * satz);
+    laeufe = anhaltenBei = 0;
+
+    // the network file and the log fit, the new header does not
+    mitDateiGrenze(kopf - 512, [&]() -> std::string {
+        pt::dateiAntworten({pt::dateiAntwort(ordner + "erg.bin")});
+        pt::boxAntworten({1});
+        if (skriptAusfuehren(skript, 1) != 0 || laeufe != 0)
+            return "the run started";
+        const std::string erwartet = meldungFormatieren(947, ordner + "erg.bin", std::string(std::strerror(EFBIG)));
+        return pt::boxLog().empty() || pt::boxLog().back().text != erwartet ? "notice: " + pt::boxLog().back().text : "";
+    });
+    EXPECT_TRUE(lesen(ordner + "erg.bin") == alt) << lesen(ordner + "erg.bin").size() << " bytes";
+    EXPECT_TRUE(angefangene(ordner, "erg.bin").empty());
+
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "erg.bin")});
+    ASSERT_EQ(skriptAusfuehren(skript, 1), 1);
+    const std::string neu = lesen(ordner + "erg.bin");
+    EXPECT_EQ(saetze(neu).size(), 7u);
+    EXPECT_EQ(neu.size(), bei<uint32_t>(neu, 76) + 7 * satz);
+    EXPECT_TRUE(angefangene(ordner, "erg.bin").empty());
+}
+
+// A saved index replaces an older one only once it is whole: a write that fails at the list
+// or at the entries, or an index closed before its list update, keeps the old one byte for
+// byte; the failure says why.
+TEST_F(ErgebnisFall, VollerDatentraegerLaesstDenAltenIndexGanz)
+{
+    ASSERT_EQ(laden(text()), 1);
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "erg.bin")});
+    ASSERT_EQ(skriptAusfuehren(skript, 1), 1);
+    Auswertungsdaten a;
+    ASSERT_TRUE(indexSpeichern(a, ordner + "erg.bin", ordner + "erg.inx"));
+    const std::string alt = lesen(a.indexPfad);
+    ASSERT_EQ(alt.size(), 266440u);
+
+    const auto speichern = [&]() -> std::string {
+        Auswertungsdaten n;
+        pt::boxAntworten({1});
+        if (indexSpeichern(n, a.ergebnisPfad, a.indexPfad))
+            return "saved past the limit";
+        const std::string erwartet = meldungFormatieren(947, n.indexPfad, std::string(std::strerror(EFBIG)));
+        return n.indexDatei || pt::boxLog().empty() || pt::boxLog().back().text != erwartet
+                   ? "notice: " + (pt::boxLog().empty() ? "" : pt::boxLog().back().text)
+                   : "";
+    };
+    // 4,096 bytes stop the list, the header and list's 266,328 bytes the entries
+    for (rlim_t grenze : {rlim_t{4096}, rlim_t{266328 + 8}}) {
+        mitDateiGrenze(grenze, speichern);
+        EXPECT_TRUE(lesen(a.indexPfad) == alt) << grenze << ": " << lesen(a.indexPfad).size() << " bytes";
+        EXPECT_TRUE(angefangene(ordner, "erg.inx").empty()) << grenze;
+    }
+
+    Auswertungsdaten offen;
+    offen.ergebnisPfad = a.ergebnisPfad;
+    offen.indexPfad = a.indexPfad;
+    ASSERT_EQ(ergebnisDateiLaden(offen, 0), 1);
+    ASSERT_EQ(ergebnisIndexSpeichern(offen, 0), 1);
+    indexDateiVerwerfen(offen);
+    EXPECT_TRUE(lesen(a.indexPfad) == alt) << lesen(a.indexPfad).size() << " bytes";
+    EXPECT_TRUE(angefangene(ordner, "erg.inx").empty());
 }
 
 } // namespace

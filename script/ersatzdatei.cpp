@@ -1,0 +1,62 @@
+// script/ersatzdatei.cpp - a result or index file written beside the file it replaces
+#include "script/ersatzdatei.h"
+#include "platform/box.h"
+#include "platform/pfad.h"
+#include "texts/texte.h"
+#include <cerrno>
+#include <cstring>
+#include <cstdlib>
+#include <sys/stat.h>
+#include <unistd.h>
+
+std::FILE* ersatzOeffnen(const std::string& ziel, std::string& neu)
+{
+    neu = plattform::pfadAufloesen(ziel) + ".XXXXXX";
+    const int fd = ::mkstemp(neu.data());
+    if (fd < 0) {
+        neu.clear();
+        return nullptr;
+    }
+    // mkstemp makes the file private: it gets the rights a file simply created would have
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    ::fchmod(fd, 0666 & ~maske);
+    std::FILE* f = ::fdopen(fd, "wb");
+    if (!f) {
+        const int grund = errno;
+        ::close(fd);
+        ::unlink(neu.c_str());
+        neu.clear();
+        errno = grund;
+    }
+    return f;
+}
+
+bool ersatzEinsetzen(std::FILE* f, std::string& neu, const std::string& ziel)
+{
+    if (std::ferror(f)) {
+        errno = EIO;
+        return false;
+    }
+    if (std::fflush(f) != 0 || ::fsync(::fileno(f)) != 0)
+        return false;
+    if (::rename(neu.c_str(), plattform::pfadAufloesen(ziel).c_str()) != 0)
+        return false;
+    neu.clear();
+    return true;
+}
+
+void ersatzVerwerfen(std::FILE*& f, std::string& neu)
+{
+    if (f)
+        std::fclose(f);
+    f = nullptr;
+    if (!neu.empty())
+        ::unlink(neu.c_str());
+    neu.clear();
+}
+
+void ersatzFehlerMelden(const std::string& ziel, int grund)
+{
+    plattform::hinweisBox(meldungFormatieren(947, ziel, std::string(std::strerror(grund ? grund : EIO))));
+}
