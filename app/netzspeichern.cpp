@@ -66,9 +66,8 @@ bool netzSpeichernVorDemSchliessen()
     if (neuronKette.anzahl <= 0)
         return true;
     // Nothing tells an edited network from the one read, so any network is offered. One
-    // without a file of its own (never saved, or taken out of a result file whose copy is
-    // gone) is saved under a name the user gives: a name left from the settings is not
-    // where this network came from.
+    // without a file (never saved, or taken out of a result file whose copy is gone) is
+    // saved under a name the user gives, even where the settings left a name.
     const bool mitDatei = !dateipfade.vollerPfad.empty() && plattform::dateiExistiert(dateipfade.vollerPfad);
     const std::string frage = mitDatei ? meldungFormatieren(802, dateipfade.vollerPfad) : meldungsTexte[803];
     return speichernAnbieten(frage, plattform::knoepfe::JaNeinAbbrechen, !mitDatei || dateipfade.netzName.empty()) !=
