@@ -8,7 +8,9 @@
 #include "model/permutation.h"
 #include "model/rueckkopplung.h"
 #include "model/undo.h"
+#include "permutation/modus.h"
 #include "platform/dialog.h"
+#include "platform/menue.h"
 #include "platform/pfad.h"
 #include "platform/system.h"
 #include "server/serverbetrieb.h"
@@ -55,6 +57,12 @@ void hookEntfernen() { tastaturHookEntfernen(); }
 
 void hauptfensterZerstoeren()
 {
+    // The window frees the menu of its bar. The main menu loaded at the start goes here when
+    // the bar holds another or none: a window closed in the permutation mode lost the mode's
+    // menu from its bar before the main menu could take its place again.
+    const Menue leiste = fensterMenue(fensterhandles.hauptfenster);
+    if (fensterhandles.hauptmenue && fensterhandles.hauptmenue != leiste)
+        menueZerstoeren(fensterhandles.hauptmenue);
     // owned windows (the protocol's own window among them) die with it
     fensterZerstoeren(fensterhandles.hauptfenster);
     fensterhandles = {};
@@ -144,7 +152,8 @@ bool speichernVorDemEndeAnbieten()
 {
     if (endet || endeAngeboten)
         return true;
-    if (!netzSpeichernAnbieten())
+    // the definition first: a Cancel there leaves even the network's file unwritten
+    if (!permutationsdefinitionSpeichernAnbieten() || !netzSpeichernAnbieten())
         return false;
     endeAngeboten = true;
     return true;
@@ -156,8 +165,10 @@ void hauptfensterZerstoert()
         return;                      // the shutdown itself destroys it: nothing is offered then
     // a window destroyed without the close that asks: the offer comes now, while the
     // records still exist, and the end follows whatever the save gave
-    if (!endeAngeboten)
-        netzSpeichernAnbieten();
+    if (!endeAngeboten) {
+        permutationsdefinitionSpeichernAnbieten(false);
+        netzSpeichernAnbieten(false);
+    }
     programmEndeAufraeumen(0);
     programmBeenden();
 }

@@ -20,8 +20,9 @@ void programmEndeAufraeumen(int modus);
 // a file to remove at the end of the program
 void temporaereDateiAnmelden(const std::string& pfad);
 
-// The regular close asks before the main window goes: the offer to save the network and
-// the settings, once. false when the chosen save failed: the window and the program stay.
+// The regular close asks before the main window goes: the offer to save an unsaved
+// permutation definition, then the network and the settings, once. false when the user
+// cancelled or a chosen save failed: the window and the program stay.
 bool speichernVorDemEndeAnbieten();
 // the main window's destruction: the shutdown, after the offer to save when the close has
 // not made it yet

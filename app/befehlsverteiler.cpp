@@ -276,9 +276,12 @@ void guiSpeichernBefehl(Fenster, int)
 
 void guiSpeichernUnterBefehl(Fenster, int) { guiDateiSpeichern(1, nullptr, 1); }
 
-// "Datei schliessen": the network goes, the program is as after its start
+// "Datei schliessen": the network goes, the program is as after its start; the user may
+// save it first, or cancel and keep it
 void dateiSchliessenBefehl(Fenster f, int)
 {
+    if (!netzSpeichernVorDemSchliessen())
+        return;
     netzLoeschen();
     if (programmEndet())
         return;

@@ -2,6 +2,7 @@
 #include "app/hauptfenster.h"
 #include "app/beenden.h"
 #include "app/protokoll.h"
+#include "app/sprache.h"
 #include "app/netzbild.h"
 #include "app/neuroneditor.h"
 #include "app/start.h"
@@ -118,17 +119,22 @@ void hauptfensterSchliessen()
     if (laufAktiv()) {
         // The run is on the stack below this message: it must return before anything is
         // freed. Stop it, and close once it has returned.
-        if (sysInfoBox(meldungsTexte[887], knoepfe::JaNein) != antwort::Ja)
+        if (sysInfoBox(meldungsTexte[887], knoepfe::JaNein) != antwort::Ja) {
+            spracheWechselAbschliessen(false);
             return;
+        }
         laeufeAbbrechenZumSchliessen();
         if (serverThreadLaeuft())
             serverBeenden();
         nachLaufAufschieben(befehlProgrammBeenden);
         return;
     }
-    // the question to save comes while the window is there; a failed save keeps it
-    if (!speichernVorDemEndeAnbieten())
+    // the questions to save come while the window is there; a Cancel or a failed save keeps it
+    if (!speichernVorDemEndeAnbieten()) {
+        spracheWechselAbschliessen(false);
         return;
+    }
+    spracheWechselAbschliessen(true);
     fensterZerstoeren(fensterhandles.hauptfenster);
 }
 

@@ -6,9 +6,14 @@
 
 // Before a regular end, while the main window and everything else still exist: offers to
 // save the network file that was read, and writes the settings file (unless the settings
-// ask to end without saving). false when the user chose to save and the save failed: the
-// program goes on with the network.
-bool netzSpeichernAnbieten();
+// ask to end without saving). false when the user cancelled (abbrechbar: the question has
+// a Cancel) or chose to save and the save failed: the program goes on with the network.
+bool netzSpeichernAnbieten(bool abbrechbar = true);
+// Before a command closes or replaces the network: any network with neurons is offered
+// for saving (Yes/No/Cancel; one without a file of its own under a name the save dialog
+// asks for). false when the user cancelled or the save failed: the command stops, and
+// the network, its names and paths stay as they are.
+bool netzSpeichernVorDemSchliessen();
 // true: the end that follows leaves the settings file as it is (the language command has
 // just written its line into it); a network is still offered. false takes that back.
 void einstellungenBeimEndeBehalten(bool behalten);

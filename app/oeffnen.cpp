@@ -1,5 +1,5 @@
-// app/oeffnen.cpp - the open command: a file chosen or named, the network cleared, the file
-// handed to the reader of its kind
+// app/oeffnen.cpp - the open command: a file chosen or named, the network offered for saving
+// and cleared, the file handed to the reader of its kind
 #include "app/hilfen.h"
 #include "app/netzdateien.h"
 #include "core/rahmen.h"
@@ -218,6 +218,10 @@ int simulationOeffnen(int fragen)
         break;
     default: break;
     }
+
+    // the network that the file replaces: saved first if the user wants, kept on Cancel
+    if (!netzSpeichernVorDemSchliessen())
+        return nichtGeoeffnet();
 
     // what a file that fails inside its reader must not take away
     Vorher vorher;

@@ -10,3 +10,7 @@ bool spracheSpeichern(int neueSprache, std::string* fehler = nullptr);
 // must be started again, then it ends (as a regular close does). The language in use
 // already changes nothing.
 void spracheWechseln(int neueSprache);
+// The close that the language command started is made (endet) or refused. Refused: the
+// language in use stays, and default.cfg gets back what it held before the command (only
+// the language line, when the settings were written since). Nothing without such a close.
+void spracheWechselAbschliessen(bool endet);

@@ -5,6 +5,7 @@
 #include "app/hauptfenster.h"
 #include "app/protokoll.h"
 #include "app/restzeit.h"
+#include "app/sprache.h"
 #include "app/status.h"
 #include "diagrams/ablesungen.h"
 #include "diagrams/diagramm.h"
@@ -271,5 +272,6 @@ void startZuruecksetzen()
     startOeffnen = false;
     beendenZuruecksetzen();
     nachLaufVerwerfen();
+    spracheWechselAbschliessen(true);
     cfgZuruecksetzen();
 }

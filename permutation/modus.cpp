@@ -23,10 +23,9 @@ using namespace plattform;
 
 namespace {
 
-int frage(int text)
+int frage(int text, uint32_t knoepfeArt = knoepfe::JaNeinAbbrechen)
 {
-    return meldungsBox(fensterhandles.hauptfenster, meldungsTexte[text], "SysInfo",
-                       knoepfe::JaNeinAbbrechen | symbol::Frage);
+    return meldungsBox(fensterhandles.hauptfenster, meldungsTexte[text], "SysInfo", knoepfeArt | symbol::Frage);
 }
 
 // a failure of the mode's start is said in the fatal form
@@ -95,17 +94,8 @@ void beendenBefehl()
         modusStatus &= ~modusBit::DateiOperation;
         return;
     }
-    if (!(modusStatus & modusBit::Permutationsmodus))
+    if (!(modusStatus & modusBit::Permutationsmodus) || !permutationsdefinitionSpeichernAnbieten())
         return;
-    const uint32_t ungespeichert = modusBit::DefinitionDa | modusBit::DefinitionUngespeichert;
-    if ((modusStatus & ungespeichert) == ungespeichert) {
-        const int antwort = frage(542);
-        if (antwort == antwort::Abbrechen)
-            return;
-        // a save that is cancelled or fails keeps the mode with the definition unsaved
-        if (antwort == antwort::Ja && !definitionSpeichernBefehl())
-            return;
-    }
     simulationsmodusEinschalten();
     modusStatus &= ~(modusBit::Permutationsmodus | modusBit::DefinitionUngespeichert);
 }
@@ -182,6 +172,18 @@ void permutationsmodusVerlassen()
 {
     einzelErgebnisFreigeben();
     permutationsmodus.schalter.clear();
+}
+
+bool permutationsdefinitionSpeichernAnbieten(bool abbrechbar)
+{
+    const uint32_t ungespeichert = modusBit::DefinitionDa | modusBit::DefinitionUngespeichert;
+    if (!(modusStatus & modusBit::Permutationsmodus) || (modusStatus & ungespeichert) != ungespeichert)
+        return true;
+    const int antwort = frage(542, abbrechbar ? knoepfe::JaNeinAbbrechen : knoepfe::JaNein);
+    if (antwort == antwort::Abbrechen)
+        return false;
+    // a save that is cancelled or fails keeps the mode with the definition unsaved
+    return antwort != antwort::Ja || definitionSpeichernBefehl();
 }
 
 void permutationsBefehl(Fenster f, int befehl)

@@ -11,6 +11,11 @@ int permutationsmodusEinschalten();
 // export mask as before the mode, ordinary runs of the whole network. Always 1.
 int simulationsmodusEinschalten();
 
+// The question whether to save a definition the mode holds unsaved (none: true at once).
+// Yes saves it, No leaves it; false when the user cancels (abbrechbar: the question has a
+// Cancel) or the save is cancelled or fails.
+bool permutationsdefinitionSpeichernAnbieten(bool abbrechbar = true);
+
 // The commands 178, 4, 184, 239, 183, 181 and 213, and those of the series (permutation/
 // lauf.h), as the main window's dispatcher forwards them.
 void permutationsBefehl(plattform::Fenster f, int befehl);

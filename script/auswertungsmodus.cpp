@@ -84,6 +84,8 @@ void ergebnisDateiOeffnen(Auswertungsdaten& a)
                         knoepfe::JaNein | symbol::Frage) != antwort::Ja)
             return;
         senden(fensterhandles.hauptfenster, nachricht::Befehl, machWParam(befehlDateiSchliessen, 0));
+        if (neuronKette.kopf)
+            return;                  // the user kept the network when asked to save it
     }
     skriptStatus |= skriptBit::AuswertungsModus;
     if (!ergebnisDateiLaden(a, 1)) {

@@ -27,7 +27,7 @@ namespace fs = std::filesystem;
 // the series script of the result-file tests
 const std::string& reihe = reizserieSkript;
 
-constexpr int Ja = plattform::antwort::Ja;
+constexpr int Ja = plattform::antwort::Ja, Nein = plattform::antwort::Nein;
 
 struct AuswertungFall : AppFall {
     fs::path vorher = fs::current_path();
@@ -155,10 +155,10 @@ struct AuswertungFall : AppFall {
             ++n;
         return n;
     }
-    // 40195 with the network closed and the file chosen
+    // 40195 with the network closed (not saved when offered) and the file chosen
     void oeffnen(const std::string& pfad)
     {
-        pt::boxAntworten({Ja});
+        pt::boxAntworten({Ja, Nein});
         pt::dateiAntworten({pt::dateiAntwort(pfad)});
         befehlAn(auswertungBefehlDateiOeffnen);
     }
@@ -175,8 +175,9 @@ TEST_F(AuswertungFall, ErgebnisdateiOeffnenBlaetternIndexUndSchliessen)
 
     // the network and the script come from the file; what was written out goes again
     oeffnen(ordner + "erg.bin");
-    ASSERT_EQ(pt::boxLog().size(), 1u);
+    ASSERT_EQ(pt::boxLog().size(), 2u);
     EXPECT_EQ(pt::boxLog()[0].text, "aktuelle datei schliessen?");
+    EXPECT_EQ(pt::boxLog()[1].text, meldungFormatieren(802, ordner + "netz.gui"));
     EXPECT_EQ(std::tuple(neurone(), skript.anweisungen.size(), tmpDateien(ordner).size()), std::tuple(3, size_t{23}, size_t{1}));
     EXPECT_EQ(auswertungsdaten.index.size(), 7u);
     const DiagrammDaten& motor = neuronNachNummer(2)->hauptDiagramm;
@@ -222,12 +223,14 @@ TEST_F(AuswertungFall, ErgebnisdateiOeffnenBlaetternIndexUndSchliessen)
     // the index again after its result file moved: asked once, found through the dialog
     fs::create_directory(ordner + "weg");
     fs::rename(ordner + "erg.bin", ordner + "weg/erg.bin");
+    // (the network the index brings replaces the one of the file before: it is offered)
     const size_t boxen = pt::boxLog().size();
-    pt::boxAntworten({Ja});
+    pt::boxAntworten({Ja, Nein});
     pt::dateiAntworten({pt::dateiAntwort(ordner + "erg.inx"), pt::dateiAntwort(ordner + "weg/erg.bin")});
     befehlAn(auswertungBefehlIndexOeffnen);
-    ASSERT_EQ(pt::boxLog().size(), boxen + 1);
-    EXPECT_NE(pt::boxLog().back().text.find("nicht finden"), std::string::npos);
+    ASSERT_EQ(pt::boxLog().size(), boxen + 2);
+    EXPECT_NE(pt::boxLog()[boxen].text.find("nicht finden"), std::string::npos);
+    EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[803]);
     EXPECT_EQ(auswertungsdaten.namen, std::vector<std::string>{ordner + "weg/erg.bin"});
     EXPECT_EQ(std::tuple(neurone(), auswertungsdaten.index.size()), std::tuple(3, size_t{7}));
     EXPECT_EQ(gemalt(), zeile(1, "2.5e-09", "5e-10"));
@@ -348,6 +351,7 @@ TEST_F(AuswertungFall, MusterIndiziertNummernreiheUndPlatzhalterInNamensfolge)
         ASSERT_TRUE(fs::exists(ordner + n)) << n;
     maxBinDateiGroesse = 0;
     // the network comes from the first file of the series
+    pt::boxAntworten({Nein});
     befehl(befehlDateiSchliessen);
     ASSERT_EQ(neurone(), 0);
     befehl(befehlAuswertemodus);
@@ -371,7 +375,7 @@ TEST_F(AuswertungFall, MusterIndiziertNummernreiheUndPlatzhalterInNamensfolge)
     befehlAn(auswertungBefehlDateiSchliessen);
     pt::dialogSkript(146, {pt::schritt::tippen(1251, "lauf*.bin"), pt::schritt::klicken(1)});
     pt::dateiAntworten({pt::dateiAntwort(ordner + "lauf.bin"), pt::dateiAntwort(ordner + "lauf.inx")});
-    pt::boxAntworten({1, Ja});
+    pt::boxAntworten({Nein, 1, Ja});           // the network of the first series is offered
     befehlAn(auswertungBefehlMehrereDateien);
     EXPECT_EQ(auswertungsdaten.namen, (std::vector<std::string>{ordner + "lauf 000.bin", ordner + "lauf 001.bin",
                                                                 ordner + "lauf 002.bin"}));
@@ -402,7 +406,9 @@ TEST_F(AuswertungFall, EinFehlgeschlagenesOeffnenLaesstNichtsHalbGeladenesZuruec
     laufen("erg.bin");
     fs::remove(ordner + "sim liste.txt");
     befehl(befehlAuswertemodus);
-    pt::boxAntworten({Ja, 1, 1});
+    // the two notices come between the offer for the network before and the one for the
+    // network the file brought, which goes again
+    pt::boxAntworten({Ja, Nein, 1, 1, Nein});
     pt::dateiAntworten({pt::dateiAntwort(ordner + "erg.bin")});
     befehlAn(auswertungBefehlDateiOeffnen);
     EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
@@ -461,12 +467,13 @@ TEST_F(AuswertungFall, PlatzhalterreiheEndetBeiVollerListe)
     const size_t boxen = pt::boxLog().size();
     pt::dialogSkript(146, {pt::schritt::tippen(1251, "reihe ????.bin"), pt::schritt::klicken(1)});
     pt::dateiAntworten({pt::dateiAntwort(ordner + "reihe/reihe.bin")});
-    pt::boxAntworten({1, 1, plattform::antwort::Nein});
+    pt::boxAntworten({Nein, 1, 1, Nein});      // first the offer to save the network the files replace
     befehlAn(auswertungBefehlMehrereDateien);
     ::setrlimit(RLIMIT_NOFILE, &offen);
-    ASSERT_EQ(pt::boxLog().size(), boxen + 3);
-    EXPECT_EQ(pt::boxLog()[boxen].text, "zuviele bin-dateien, einlesen wird beendet");
-    EXPECT_NE(pt::boxLog()[boxen + 1].text.find("1024 dateien entsprachen"), std::string::npos);
+    ASSERT_EQ(pt::boxLog().size(), boxen + 4);
+    EXPECT_EQ(pt::boxLog()[boxen].text, meldungFormatieren(802, ordner + "netz.gui"));
+    EXPECT_EQ(pt::boxLog()[boxen + 1].text, "zuviele bin-dateien, einlesen wird beendet");
+    EXPECT_NE(pt::boxLog()[boxen + 2].text.find("1024 dateien entsprachen"), std::string::npos);
     EXPECT_EQ(std::tuple(auswertungsdaten.namen.size(), auswertungsdaten.index.size()), std::tuple(size_t{1024}, size_t{7 * 1024}));
     EXPECT_EQ(auswertungsdaten.namen.back(), ordner + "reihe/Reihe 1023.BIN");
 }

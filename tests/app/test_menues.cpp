@@ -239,7 +239,7 @@ TEST_F(Menues, BefehleAusMenueUndTaste)
         {"the network in the other program's format", {}, befehlSimDateiSpeichern, 0, 0,
          [&] { return da("alt.sim"); }, "alt.sim"},
         {"a new neuron", {}, befehlNeuronNeu, 0, 0, [] { return neuronKette.anzahl == 3; }},
-        {"the file closed", {}, befehlDateiSchliessen, 0, 0,
+        {"the file closed, not saved when offered", [] { pt::boxAntworten({antwort::Nein}); }, befehlDateiSchliessen, 0, 0,
          [] { return neuronKette.anzahl == 0 && (dateipfade.netzName + dateipfade.vollerPfad).empty(); }},
     };
     for (const auto& s : schritte) {

@@ -30,13 +30,18 @@ BoxTexte boxenAb(size_t ab)
     return {alle.begin() + static_cast<std::ptrdiff_t>(ab), alle.end()};
 }
 
+// the answers to the boxes a case shows: OK to the notices, No to the offer to save
+void antwortenFuer(const BoxTexte& boxen)
+{
+    for (const std::string& b : boxen)
+        pt::boxAntworten({b.starts_with("SysInfo") ? antwort::Nein : antwort::Ok});
+}
+
 struct Oeffnen : AppFall {
     void SetUp() override
     {
         AppFall::SetUp();
         ASSERT_TRUE(starten());
-        for (int i = 0; i < 20; ++i)          // the notices the cases show: OK
-            pt::boxAntworten({antwort::Ok});
     }
     void TearDown() override
     {
@@ -54,6 +59,8 @@ TEST_F(Oeffnen, DieArtEntscheidenEndungUndErsteBytesUndNurLesbareArtenLoeschenDa
     const auto hinweis = [this](int n, const char* datei = nullptr) {
         return "Hinweis: " + (datei ? meldungFormatieren(n, ordner + datei) : meldungsTexte[n]);
     };
+    // a file of a kind that can be read replaces the network: the network is offered first
+    const std::string angebot = "SysInfo: " + meldungsTexte[803];
     const struct {
         const char* was;
         const char* datei;              // "": the dialog cancelled
@@ -63,12 +70,14 @@ TEST_F(Oeffnen, DieArtEntscheidenEndungUndErsteBytesUndNurLesbareArtenLoeschenDa
         std::vector<int> neurone;       // afterwards; {1, 2} is the network before
         BoxTexte boxen;
     } faelle[] = {
-        {"a network text", "netz.gui", einNeuron, 1, 1, {7}, {}},
-        {"another name, a byte order mark", "Netz.TXT", "\xEF\xBB\xBF" + einNeuron, 1, 1, {7}, {}},
+        {"a network text", "netz.gui", einNeuron, 1, 1, {7}, {angebot}},
+        {"another name, a byte order mark", "Netz.TXT", "\xEF\xBB\xBF" + einNeuron, 1, 1, {7}, {angebot}},
         // a file that fails inside its reader gives the network back
-        {"refused", "kaputt.gui", netzText("7 7 ", {7, 7}), 0, 5, {1, 2}, {hinweis(247, "kaputt.gui")}},
-        {"curve data, by the extension", "kurven.DAT", std::string("[datFile]\0", 10), 0, 5, {1, 2}, {hinweis(842)}},
-        {"sibling format, first bytes", "alt.sim", "100\n0\n0\n", 0, 5, {1, 2}, {"Hinweis: Dateiende wurde vorzeitig erreicht", hinweis(902)}},
+        {"refused", "kaputt.gui", netzText("7 7 ", {7, 7}), 0, 5, {1, 2}, {angebot, hinweis(247, "kaputt.gui")}},
+        {"curve data, by the extension", "kurven.DAT", std::string("[datFile]\0", 10), 0, 5, {1, 2},
+         {angebot, hinweis(842)}},
+        {"sibling format, first bytes", "alt.sim", "100\n0\n0\n", 0, 5, {1, 2},
+         {angebot, "Hinweis: Dateiende wurde vorzeitig erreicht", hinweis(902)}},
         {"a recording too short", "ton.wav", "RIFF", 0, 5, {1, 2},
          {"Hinweis: " + meldungFormatieren(1472, ordner + "ton.wav", meldungsTexte[1473])}},
         {"curve data that is not there", "fehlt.dat", "-", 0, 5, {1, 2}, {hinweis(73, "fehlt.dat")}},
@@ -94,6 +103,7 @@ TEST_F(Oeffnen, DieArtEntscheidenEndungUndErsteBytesUndNurLesbareArtenLoeschenDa
         else if (f.inhalt != "-")
             schreiben(pfad, f.inhalt == "-0" ? "" : f.inhalt);
         pt::dateiAntworten({*f.datei ? pt::dateiAntwort(pfad) : pt::dateiAbbruch()});
+        antwortenFuer(f.boxen);
         const size_t boxen = pt::boxLog().size();
 
         EXPECT_EQ(simulationOeffnen(1), f.ergebnis);
@@ -153,6 +163,7 @@ TEST_F(Oeffnen, NetzAusDemSpeicherNenntDenLeserDerVersagt)
         undoListe.text = datHeader.text = "[programmdefinitionen]\nsprache=1031\n" + f.netz;
         datHeader.flags = f.kurven ? datBit::WirdGeladen : 0;
         zeigen(haupt(), anzeige::Minimiert);
+        antwortenFuer(f.boxen);
         const size_t boxen = pt::boxLog().size();
         EXPECT_EQ(netzwerkAusPufferLaden(), f.ergebnis);
         // after a load the main window is back

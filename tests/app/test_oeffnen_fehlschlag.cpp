@@ -39,15 +39,19 @@ struct OeffnenFehlschlag : AppFall {
 
     std::string vorherTitel, vorherDat;
 
-    // the file chosen in the open dialog; the boxes it gives are answered with OK
-    int oeffnen(const std::string& name, const std::string& inhalt)
+    // the file chosen in the open dialog; No to the offer to save the network (when the
+    // file is of a kind that is read), the notices it gives are answered with OK
+    int oeffnen(const std::string& name, const std::string& inhalt, bool angeboten = true)
     {
         schreiben(ordner + name, inhalt);
         pt::dateiAntworten({pt::dateiAntwort(ordner + name)});
+        if (angeboten)
+            pt::boxAntworten({antwort::Nein});
         for (int i = 0; i < 5; ++i)
             pt::boxAntworten({antwort::Ok});
         return simulationOeffnen(1);
     }
+    std::string angebot() const { return "SysInfo: " + meldungFormatieren(802, ordner + "netz.gui"); }
 
     // what the user had: neurons with their names, the network's name, path and title, and
     // the window at its place
@@ -80,7 +84,7 @@ TEST_F(OeffnenFehlschlag, AbgeschnitteneNetzdateiBehaeltDasNetz)
     const size_t neuron = ganz.find("[NEURON 1]");
     ASSERT_NE(neuron, std::string::npos);
     EXPECT_EQ(oeffnen("kaputt.gui", ganz.substr(0, neuron + 40)), 0);
-    EXPECT_EQ(gezeigteBoxen(), BoxTexte{"Hinweis: " + meldungFormatieren(253, ordner + "kaputt.gui", 2)});
+    EXPECT_EQ(gezeigteBoxen(), (BoxTexte{angebot(), "Hinweis: " + meldungFormatieren(253, ordner + "kaputt.gui", 2)}));
     netzWieVorher();
     // the status bar no longer asks for a network
     EXPECT_FALSE(pt::statusleisteZustand(fensterhandles.statusleiste)->einfach);
@@ -100,7 +104,7 @@ TEST_F(OeffnenFehlschlag, KurvendateiOhneNetzwerkWirdAbgelehntUndDasNetzBleibt)
         datei.append(reinterpret_cast<const char*>(&w), sizeof w);
     datei += text + '\0';
     EXPECT_EQ(oeffnen("ohne.dat", datei), 0);
-    EXPECT_EQ(gezeigteBoxen(), BoxTexte{"Hinweis: " + meldungFormatieren(907, ordner + "ohne.dat")});
+    EXPECT_EQ(gezeigteBoxen(), (BoxTexte{angebot(), "Hinweis: " + meldungFormatieren(907, ordner + "ohne.dat")}));
     netzWieVorher();
 }
 
@@ -125,7 +129,7 @@ TEST_F(OeffnenFehlschlag, BeschaedigteKurvendateiBehaeltDasNetzUndSeineEinstellu
     const double vorherDauer = simulationsParameter.simulationsDauer;
 
     EXPECT_EQ(oeffnen("kaputt.dat", datei), 0);
-    EXPECT_EQ(gezeigteBoxen().size(), 2u);    // the list that does not fit, the reader that failed
+    EXPECT_EQ(gezeigteBoxen().size(), 3u);    // the offer, the list that does not fit, the reader that failed
     netzWieVorher();
     EXPECT_EQ(simulationsParameter.simulationsDauer, vorherDauer);
 }
@@ -135,7 +139,7 @@ TEST_F(OeffnenFehlschlag, AbgelehnteWavDateiLaesstDasNetzUnberuehrt)
 {
     const Fenster fenster = neuronNachNummer(2)->hauptDiagramm.fenster;
     std::string wav = "RIFF" + std::string(40, '\0');   // a header of no channels
-    EXPECT_EQ(oeffnen("ton.wav", wav), 0);
+    EXPECT_EQ(oeffnen("ton.wav", wav, false), 0);
     EXPECT_EQ(gezeigteBoxen(), BoxTexte{"Hinweis: " + meldungFormatieren(1472, ordner + "ton.wav",
                                                                           meldungFormatieren(1474, 0))});
     netzWieVorher();

@@ -1,6 +1,7 @@
 // tests/app/test_sprache.cpp - the language by default.cfg and the language command
 #include "app_hilfe.h"
 #include "app/protokoll.h"
+#include "files/netzdatei.h"
 #include "platform/box.h"
 #include "platform/menue.h"
 #include "platform/steuerelemente.h"
@@ -123,4 +124,77 @@ TEST_F(Sprache, ImEnglischenSprichtAuchDerRahmenEnglisch)
               "The chosen language applies from the next start.\n"
               "The program ends now; please start it again.");
     EXPECT_TRUE(programmEndet());
+}
+
+// The end the command starts may be refused: the offer to save the network cancelled, its
+// save failed, a run kept, or a run stopped and the offer cancelled afterwards. The program
+// stays German and default.cfg holds what it held before (nothing, when there was none;
+// only the line back, when the settings were written meanwhile). The command works again.
+TEST_F(Sprache, EinAbgelehntesEndeLaesstSpracheUndDefaultCfgWieVorher)
+{
+    const struct {
+        const char* was;
+        bool lauf, ordnerWeg, ohneDatei, zwischendurch;
+        std::vector<int> antworten, nachDemLauf;
+    } faelle[] = {
+        {"the offer cancelled", false, false, false, false, {antwort::Abbrechen}, {}},
+        {"the save failed", false, true, false, false, {antwort::Ja, antwort::Ok}, {}},
+        {"the run kept", true, false, false, false, {antwort::Nein}, {}},
+        {"the offer cancelled after the run, no file before", true, false, true, false, {antwort::Ja},
+         {antwort::Abbrechen}},
+        {"the settings written meanwhile", true, false, false, true, {antwort::Ja}, {antwort::Abbrechen}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        programmZuruecksetzen();
+        NeuronFall::leeren();                  // the network of a program that stayed
+        if (!ordner.empty())
+            std::filesystem::remove_all(ordner);
+        ASSERT_TRUE(starten(bloecke() + "sprache=1031\r\nzoom faktor=2.5\r\n"));
+        std::filesystem::create_directory(ordner + "netze");
+        laufbaresNetz(2, ordner + "netze/");
+        dateipfade.endung = "gui";
+        ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
+        const std::string cfg = ordner + "default.cfg";
+        if (f.ohneDatei)
+            std::filesystem::remove(cfg);
+        if (f.ordnerWeg)
+            std::filesystem::remove_all(ordner + "netze");
+        const std::string vorher = f.ohneDatei ? "" : lesen(cfg);
+        if (f.lauf)
+            programmStatus |= programmBit::LaufAktiv;
+
+        pt::boxAntworten({antwort::Ok});
+        for (int a : f.antworten)
+            pt::boxAntworten({a});
+        befehl(befehlSpracheEnglisch);
+        std::string erwartet = vorher;
+        if (f.lauf) {
+            programmStatus &= ~programmBit::LaufAktiv;
+            if (f.zwischendurch) {
+                // a settings save while the run stopped wrote the new language with others
+                const size_t p = vorher.find("\nsprache=") + 1;
+                const std::string alte = vorher.substr(p, vorher.find("\r\n", p) - p);
+                schreiben(cfg, "x=1\r\nsprache=1033\r\ny=2\r\n");
+                erwartet = "x=1\r\n" + alte + "\r\ny=2\r\n";
+            }
+            for (int a : f.nachDemLauf)
+                pt::boxAntworten({a});
+            pt::uhrVorstellen(200);
+            nachrichtenVerarbeiten();
+        }
+        EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
+        EXPECT_FALSE(programmEndet());
+        EXPECT_EQ(sprache, spracheDeutsch);
+        EXPECT_EQ(std::filesystem::exists(cfg), !f.ohneDatei);
+        if (!f.ohneDatei)
+            EXPECT_EQ(lesen(cfg), erwartet);
+        if (&f != &faelle[0])
+            continue;
+        // asked again, the end goes on: the next start is English
+        pt::boxAntworten({antwort::Ok, antwort::Nein});
+        befehl(befehlSpracheEnglisch);
+        EXPECT_TRUE(programmEndet());
+        EXPECT_NE(lesen(cfg).find("\nsprache=1033 "), std::string::npos);
+    }
 }

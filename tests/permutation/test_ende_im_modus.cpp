@@ -1,0 +1,73 @@
+// tests/permutation/test_ende_im_modus.cpp - the end of the program in the permutation mode:
+// an unsaved definition is offered as leaving the mode offers it, and nothing stays behind
+#include "permutation_hilfe.h"
+#include "files/netzdatei.h"
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
+using namespace permutationstest;
+using EndeImModus = PermutationFall;
+
+// Cancel keeps the program with the mode, the definition and the network's file as they
+// were; a save dialog cancelled after Yes too. Yes saves the definition, then the end goes on.
+TEST_F(EndeImModus, UngespeicherteDefinitionWirdAngebotenAbbrechenLaesstDasProgramm)
+{
+    const struct {
+        std::vector<int> antworten;
+        const char* datei;             // the save dialog's answer after Yes; null: none shown
+        bool endet;
+    } faelle[] = {
+        {{antwort::Abbrechen}, nullptr, false},
+        {{antwort::Ja}, "", false},
+        {{antwort::Ja}, "def.pmt", true},
+    };
+    modusAn();
+    dateipfade.endung = "gui";
+    ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
+    const std::string netz = lesen(dateipfade.vollerPfad);
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::to_string(f.antworten[0]) + (f.datei ? std::string(" then ") + f.datei : ""));
+        modusStatus |= modusBit::DefinitionDa | modusBit::DefinitionUngespeichert;
+        boxenVergessen();
+        for (int a : f.antworten)
+            pt::boxAntworten({a});
+        if (f.datei)
+            pt::dateiAntworten({*f.datei ? pt::dateiAntwort(ordner + f.datei) : pt::dateiAbbruch()});
+        if (f.endet)
+            pt::boxAntworten({antwort::Nein});   // the network's own offer, once the definition is settled
+        senden(haupt(), nachricht::Schliessen);
+        nachrichtenVerarbeiten();
+
+        ASSERT_FALSE(boxen().empty());
+        EXPECT_EQ(boxen()[0], meldungsTexte[542]);
+        EXPECT_EQ(pt::boxLog()[boxenVorher].art & 0xF, knoepfe::JaNeinAbbrechen);
+        EXPECT_EQ(boxen().size(), f.endet ? 2u : 1u);
+        EXPECT_EQ(programmEndet(), f.endet);
+        if (f.endet)
+            break;
+        EXPECT_TRUE(istFenster(haupt()));
+        EXPECT_EQ(modusStatus & (modusBit::Permutationsmodus | modusBit::DefinitionUngespeichert),
+                  modusBit::Permutationsmodus | modusBit::DefinitionUngespeichert);
+        EXPECT_EQ(fensterMenue(haupt()), fensterhandles.permutationsMenue);
+        EXPECT_EQ(lesen(dateipfade.vollerPfad), netz);
+    }
+    EXPECT_TRUE(std::filesystem::exists(ordner + "def.pmt"));
+}
+
+// No ends without the definition. The main menu loaded at the start was not the bar when
+// the window went: the end frees it.
+TEST_F(EndeImModus, NeinEndetOhneDefinitionUndDasHauptmenueGehtMit)
+{
+    modusAn();
+    modusStatus |= modusBit::DefinitionDa | modusBit::DefinitionUngespeichert;
+    pt::boxAntworten({antwort::Nein});
+    senden(haupt(), nachricht::Schliessen);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(boxen(), std::vector<std::string>{meldungsTexte[542]});
+    ASSERT_TRUE(programmEndet());
+    EXPECT_TRUE(pt::dateiWahlLog().empty());
+#if defined(__SANITIZE_ADDRESS__)
+    EXPECT_EQ(__lsan_do_recoverable_leak_check(), 0);
+#endif
+}
