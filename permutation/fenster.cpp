@@ -419,12 +419,9 @@ void meldungenZeigen()
 {
     const int nummer = zustand().ausstehendeMeldung;
     zustand().ausstehendeMeldung = 0;
-    if (nummer == 39) {
-        if (velnorInfoBox(meldungsTexte[39]) == antwort::Abbrechen)
-            programmBeenden();
-    } else if (nummer) {
+    // nothing to show is no reason to end the program: a notice, also for 39
+    if (nummer)
         hinweisBox(meldungsTexte[nummer]);
-    }
 }
 
 } // namespace
@@ -597,7 +594,8 @@ void permutationsAnzeigeBefehl(Fenster f, int id)
         }
         return;
     }
-    if (id != befehlPmtErgebnisseDarstellen)
+    // the results are the permutation mode's: outside it there is nothing to show
+    if (id != befehlPmtErgebnisseDarstellen || !(modusStatus & modusBit::Permutationsmodus))
         return;
     if (ergebnisse().einzel.nummer != -1)
         modusStatus |= modusBit::ErgebnisseVerfuegbar;

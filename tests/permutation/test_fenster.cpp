@@ -331,3 +331,32 @@ TEST_F(Anzeige, DasNeuronDerAnzeigeGehoertZuKeinerDateiUndKeinemLauf)
     EXPECT_EQ(NeuronFall::nummern(), (std::vector{1, 2, 3, 4}));
     EXPECT_EQ(neuronNachNummer(eigene), nullptr);
 }
+
+// 207 shows results in the permutation mode only, and never during a run: outside the mode
+// (where the program's own post or a key may still send it) nothing opens; during a run or a
+// series the dispatcher refuses it with its notice, and no neuron is made meanwhile.
+TEST_F(Anzeige, Befehl207NurImPermutationsmodusUndNichtImLauf)
+{
+    permutationsErgebnisse.einzel.nummer = 2;
+    befehl(befehlPmtErgebnisseDarstellen);
+    EXPECT_EQ(permutationsPseudoNeuron(), nullptr);
+    EXPECT_TRUE(pt::boxLog().empty());
+
+    modusAn();
+    for (const bool serie : {false, true}) {
+        SCOPED_TRACE(serie ? "series" : "run");
+        if (serie)
+            modusStatus |= modusBit::SerieLaeuft;
+        else
+            programmStatus |= programmBit::LaufAktiv;
+        boxenVergessen();
+        pt::boxAntworten({antwort::Ok});
+        befehl(befehlPmtErgebnisseDarstellen);
+        EXPECT_EQ(boxen(), std::vector<std::string>{meldungsTexte[881]});
+        EXPECT_EQ(permutationsPseudoNeuron(), nullptr);
+        modusStatus &= ~modusBit::SerieLaeuft;
+        programmStatus &= ~programmBit::LaufAktiv;
+    }
+    befehl(befehlPmtErgebnisseDarstellen);
+    EXPECT_NE(permutationsPseudoNeuron(), nullptr);
+}
