@@ -800,6 +800,8 @@ bool aendertNetz(int befehl)
     case befehlAusListeGleichgross: case befehlDiagrammeSchliessen:
     case befehlPermutationsmodusEinschalten: case befehlPmtModusBeenden:
     case befehlPmtStarten: case befehlPmtErneutStarten: case befehlPmtPartiell: case befehlPmtFreieReihenfolge:
+    // the display makes its own neuron; a loaded definition closes it and frees its results
+    case befehlPmtErgebnisseDarstellen: case befehlPmtDefinitionLaden:
     case befehlSkriptLaden: case befehlSkriptSchliessen: case befehlSkriptStarten:
     case befehlSkriptNeuLadenUndStarten: case befehlSkriptInteraktiv: case befehlSkriptTesten:
     case befehlAuswertemodus: case befehlServerStarten:

@@ -130,10 +130,39 @@ void neuZeichnenLassen()
         ungueltigMachen(fensterhandles.hauptfenster);
 }
 
+// The permutation display's own neuron: no neuron of the network, so it takes part in no
+// run and no file. It takes the highest free number, which leaves the network's numbering
+// (and the number its next neuron gets) as it is.
+NeuronDaten* permutationsneuronErzeugen()
+{
+    int nummer = neuronTabellenGroesse - 1;
+    while (nummer > 0 && neuronNachNummer(nummer))
+        --nummer;
+    if (!neuronNummerGueltig(nummer)) {
+        hinweis(meldungFormatieren(860));
+        return nullptr;
+    }
+    NeuronDaten* n = hilfsneuronNeu(nummer);
+    if (!n)
+        return nullptr;
+    // the recorder multiplies some curves by their slot's faktor and the legend divides by it
+    for (KurvenDaten& k : n->hauptDiagramm.kurven)
+        if (k.faktor == 0.0)
+            k.faktor = 1.0;
+    // one display, one neuron
+    if (!permutationsNeuronEinrichten(*n)) {
+        neuronFreigeben(n);
+        return nullptr;
+    }
+    return n;
+}
+
 } // namespace
 
 NeuronDaten* neuronErzeugen(int modus)
 {
+    if (modus == 6)
+        return permutationsneuronErzeugen();
     const int nummer = freieNeuronNummer();
     if (!neuronNummerGueltig(nummer)) {
         hinweis(meldungFormatieren(860));
@@ -149,17 +178,6 @@ NeuronDaten* neuronErzeugen(int modus)
     for (KurvenDaten& k : n->hauptDiagramm.kurven)
         if (k.faktor == 0.0)
             k.faktor = 1.0;
-    if (modus == 6) {
-        // the permutation display's own neuron: a network saved while it exists warns of it
-        n->hilfsneuron = 1;
-        if (!permutationsNeuronEinrichten(*n)) {
-            neuronFreigeben(n);
-            --neuronKette.anzahl;
-            neuronKette.hoechsteNummer = hoechsteVorher;
-            return nullptr;
-        }
-        return n;
-    }
     const int d = zeichenGroesseVon(*n, zeichenGroesse::Soma);
     if (modus == 2) {
         // one neuron per channel of a WAV import: a row along the top, right of every neuron there is
@@ -234,8 +252,10 @@ int neuronLoeschen(NeuronDaten* neuron, int)
             return 0;
         }
     for (NeuronDaten* n : weg) {
+        const bool imNetz = !n->hilfsneuron;
         neuronFreigeben(n);
-        --neuronKette.anzahl;
+        if (imNetz)
+            --neuronKette.anzahl;
     }
     if (!weg.empty()) {
         einstellungenAktualisieren(nullptr, 0);

@@ -11,8 +11,9 @@ struct NeuronDaten;
 // letzterKlickpunkt (or, where another soma lies, at the nearest place where it covers none),
 // refreshed, checked and painted. modus 2 (the WAV import) places it in
 // a row along the top, right of every other neuron, and skips the settings check; modus 6
-// makes the permutation display's pseudo-neuron (a helper neuron that the display
-// takes over). Null when no neuron could be made.
+// makes the permutation display's pseudo-neuron (a helper neuron that the display takes
+// over: in no chain, under the highest free number, outside every run and file). Null when
+// no neuron could be made.
 NeuronDaten* neuronErzeugen(int modus);
 // Copies the marked neurons with the synapses among them, one soma width down and right;
 // the copies become the marked neurons. A copy's name gets the first free count behind it.

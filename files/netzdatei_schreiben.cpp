@@ -50,10 +50,8 @@ void netzTextSchreiben()
     diagrammEinstellungenSpeichern(&permutationsDiagramm, nullptr, p, 0);
     p.drucken("[ende NEURON -1] ************************\n\n");
 
+    // the program's own neurons (the permutation display's) are in no chain: no file holds them
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
-        // an auxiliary neuron should have gone with its run; it is kept all the same
-        if (n->hilfsneuron)
-            plattform::hinweisBox(meldungFormatieren(287, n->name));
         p.drucken("\n[NEURON %d] *******************************************\n", n->nummer);
         guiNeuronSpeichern(n, -1, nullptr, p, 0);
         n->hauptDiagramm.neuronId = n->nummer;

@@ -5,6 +5,7 @@
 #include "files/einstellungsdatei.h"
 #include "files/kurvendatei.h"
 #include "files/netzdatei.h"
+#include "files/neuronabschnitt.h"
 #include "model/netz.h"
 #include "model/undo.h"
 #include "platform/box.h"
@@ -64,6 +65,7 @@ int netzwerkAusPufferLaden()
 
 bool netzwerkKopieren(NetzKopie& kopie)
 {
+    const SpeicherkopieSchreiben speicherkopie;
     XBuffer puffer;
     if (!guiDateiSpeichern(0, &puffer, 0))
         return false;

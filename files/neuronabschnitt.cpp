@@ -9,6 +9,7 @@
 #include "files/neuronzeilen.h"
 #include "files/stromdateien.h"
 #include "model/netz.h"
+#include "model/permutation.h"
 #include "model/stromreiz.h"
 #include "model/zeichengrenzen.h"
 #include <cfloat>
@@ -22,6 +23,29 @@
 bool altePausenUmrechnen = false;
 
 namespace {
+
+int speicherkopien = 0;
+
+// The permutation mode's cleared switches in the record while the block is written, the
+// user's kept-aside ones in the text; the record gets its own back at the end.
+struct BeiseiteGelegteSchalterSchreiben {
+    NeuronDaten& n;
+    const int exportMaske, spikezeitenSpeichern;
+    explicit BeiseiteGelegteSchalterSchreiben(NeuronDaten& neuron)
+        : n(neuron), exportMaske(neuron.exportMaske), spikezeitenSpeichern(neuron.spikezeitenSpeichern)
+    {
+        const bool datei = &n != &stdNeuron && speicherkopien == 0;
+        if (const NeuronSchalterSicherung* s = datei ? beiseiteGelegteSchalter(n.nummer) : nullptr) {
+            n.exportMaske = s->exportMaske;
+            n.spikezeitenSpeichern = s->spikezeitenSpeichern;
+        }
+    }
+    ~BeiseiteGelegteSchalterSchreiben()
+    {
+        n.exportMaske = exportMaske;
+        n.spikezeitenSpeichern = spikezeitenSpeichern;
+    }
+};
 
 // ---- the rows ----------------------------------------------------------------------------
 
@@ -410,6 +434,9 @@ void gestaltBegrenzen(NeuronDaten& n)
 
 } // namespace
 
+SpeicherkopieSchreiben::SpeicherkopieSchreiben() { ++speicherkopien; }
+SpeicherkopieSchreiben::~SpeicherkopieSchreiben() { --speicherkopien; }
+
 int guiNeuronSpeichern(NeuronDaten* neuron, int nummer, std::FILE* datei, XBuffer& puffer, int flush)
 {
     if (!neuron)
@@ -454,7 +481,10 @@ int guiNeuronSpeichern(NeuronDaten* neuron, int nummer, std::FILE* datei, XBuffe
     for (int s = 0; s <= hoechsteReizDefinition(n); ++s)
         reizSchreiben(w, n.stromreize[s], s);
     // pictures, recording, Izhikevich, K(Ca), clipping
-    w.zeilen(n, bilderUndAufzeichnung);
+    {
+        const BeiseiteGelegteSchalterSchreiben schalter(n);
+        w.zeilen(n, bilderUndAufzeichnung);
+    }
     w.ganz(w.schluessel(kcaSchluessel), n.kcaModus);
     if (n.kcaModus != 0 && n.kca) {
         kCaKanalSpeichern(*n.kca, w.nummer, datei, puffer, 0);

@@ -13,8 +13,18 @@ struct NeuronDaten;
 struct KCaKanal;
 
 // The neuron block. nummer < 1: the lines carry the neuron's own number; >= 1: that number
-// (the definition export renumbers). The result is not used by the callers.
+// (the definition export renumbers). The result is not used by the callers. While the
+// permutation mode keeps a neuron's export mask and spike-time switch aside, the block
+// carries those (the user's), unless a copy for memory is being written.
 int guiNeuronSpeichern(NeuronDaten* neuron, int nummer, std::FILE* datei, XBuffer& puffer, int flush);
+// While one lives, the neuron blocks carry the switches as memory holds them: a copy that
+// is read back at once (the open command's way back) must leave memory as it was.
+struct SpeicherkopieSchreiben {
+    SpeicherkopieSchreiben();
+    ~SpeicherkopieSchreiben();
+    SpeicherkopieSchreiben(const SpeicherkopieSchreiben&) = delete;
+    SpeicherkopieSchreiben& operator=(const SpeicherkopieSchreiben&) = delete;
+};
 // Older network texts (those without "[Servereinstellungen]") kept the pause of a pulse
 // series as the gap between pulses, not from start to start. The network-file reader sets
 // this while it reads the neurons of such a text and clears it afterwards; guiNeuronLaden

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <initializer_list>
+#include <vector>
 
 namespace {
 
@@ -92,9 +93,17 @@ void neuronTabelleAktualisieren(NeuronDaten* n, int)
             neuronTabelleSetzen(n->nummer, n);
         return;
     }
+    // the program's own neurons are in no chain: the table alone holds them
+    std::vector<NeuronDaten*> eigene;
+    for (int nummer = 1; nummer < neuronTabellenGroesse; ++nummer)
+        if (NeuronDaten* x = neuronNachNummer(nummer); x && x->hilfsneuron)
+            eigene.push_back(x);
     neuronTabelleLeeren();
     for (NeuronDaten* x = neuronKette.kopf; x; x = x->naechstesNeuron)
         if (!neuronNachNummer(x->nummer))   // the first of equal numbers keeps the slot
+            neuronTabelleSetzen(x->nummer, x);
+    for (NeuronDaten* x : eigene)
+        if (!neuronNachNummer(x->nummer))
             neuronTabelleSetzen(x->nummer, x);
 }
 

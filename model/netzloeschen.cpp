@@ -50,6 +50,10 @@ void netzLoeschen()
             neuronFreigeben(n);
             n = weiter;
         }
+        // the program's own neurons, which only the table holds
+        for (int nummer = 1; nummer < neuronTabellenGroesse; ++nummer)
+            if (NeuronDaten* n = neuronNachNummer(nummer); n && n->hilfsneuron)
+                neuronFreigeben(n);
     }
     neuronKette = NeuronenKette{};
     aktuellesNeuron = nullptr;

@@ -56,7 +56,9 @@ bool kompartimenteAnpassen(NeuronDaten& n, int segmente)
     return true;
 }
 
-NeuronDaten* neuronNeu(int nummer, int standardDateien)
+namespace {
+
+NeuronDaten* neuAnlegen(int nummer, int standardDateien, bool inKette)
 {
     // numbers index the table: only 1..1023 and the scratch record
     if (nummer != -1 && (!neuronNummerGueltig(nummer) || neuronNachNummer(nummer)))
@@ -88,7 +90,8 @@ NeuronDaten* neuronNeu(int nummer, int standardDateien)
 
     // links and switches
     neuron->nummer = nummer;
-    neuron->vorigesNeuron = neuronKette.ende;
+    neuron->vorigesNeuron = inKette ? neuronKette.ende : nullptr;
+    neuron->hilfsneuron = inKette ? 0 : 1;
     neuron->kompartimentSchalter = {1, n, 0, 1};
 
     // the scratch record is in no list and no table
@@ -96,17 +99,19 @@ NeuronDaten* neuronNeu(int nummer, int standardDateien)
         return neuron;
 
     // at the end of the chain
-    if (neuronKette.ende)
-        neuronKette.ende->naechstesNeuron = neuron;
-    else
-        neuronKette.kopf = neuron;
-    neuronKette.ende = neuron;
+    if (inKette) {
+        if (neuronKette.ende)
+            neuronKette.ende->naechstesNeuron = neuron;
+        else
+            neuronKette.kopf = neuron;
+        neuronKette.ende = neuron;
+    }
 
     // the standard neuron's values of the network model
     parameterGruppeZuruecksetzen(neuron, simulationsParameter.netzwerkmodell, 1);
 
     // the neuron count in the status bar
-    if (statusMelden()) {
+    if (inKette && statusMelden()) {
         const bool ohnePlusEins = modusStatus & modusBit::NeuronzahlOhnePlusEins;
         const int zahl = ohnePlusEins ? neuronKette.anzahl : neuronKette.anzahl + 1;
         if (neuron->vorigesNeuron)
@@ -133,6 +138,12 @@ NeuronDaten* neuronNeu(int nummer, int standardDateien)
     haupt.rechteckFarbe = diagrammVorlage.rechteckFarbe;
     return neuron;
 }
+
+} // namespace
+
+NeuronDaten* neuronNeu(int nummer, int standardDateien) { return neuAnlegen(nummer, standardDateien, true); }
+
+NeuronDaten* hilfsneuronNeu(int nummer) { return nummer == -1 ? nullptr : neuAnlegen(nummer, 1, false); }
 
 void neuronFensterLoeschen(NeuronDaten& neuron)
 {
@@ -228,7 +239,7 @@ void neuronFreigeben(NeuronDaten* neuron)
     neuronFensterLoeschen(*neuron);
 
     // the neuron count; of a network taken apart, the count its last neuron leaves
-    if (statusMelden() && (!netzWirdAbgebaut || neuronKette.kopf == neuronKette.ende)) {
+    if (!neuron->hilfsneuron && statusMelden() && (!netzWirdAbgebaut || neuronKette.kopf == neuronKette.ende)) {
         if (neuronKette.anzahl == 2)
             statusTeilSetzen(0, meldungFormatieren(774, 1));
         else if (neuronKette.anzahl == 1)

@@ -318,6 +318,11 @@ inline int kompartimentAnzahl(const NeuronDaten& n) { return static_cast<int>(n.
 // already in use, for a network segment count no arrays can have (reported), and when
 // memory runs out.
 NeuronDaten* neuronNeu(int nummer, int standardDateien);
+// A neuron the program keeps for itself (the permutation display's): entered in the table
+// under its number, with the defaults of the default files, flagged hilfsneuron, but in no
+// chain. Whatever walks the network (runs, files, the editor, the lists) never meets it;
+// neuronFreigeben frees it, and netzLoeschen too. Null as neuronNeu.
+NeuronDaten* hilfsneuronNeu(int nummer);
 // Deletes its synapses, windows and diagrams, clears every reference to it, unlinks and
 // frees it. The callers keep the neuron count.
 void neuronFreigeben(NeuronDaten* neuron);

@@ -7,6 +7,17 @@
 #include <algorithm>
 
 PermutationsLaufstand permutationsLaufstand;
+Permutationsmodus permutationsmodus;
+
+const NeuronSchalterSicherung* beiseiteGelegteSchalter(int nummer)
+{
+    if (!(modusStatus & modusBit::Permutationsmodus))
+        return nullptr;
+    for (const NeuronSchalterSicherung& s : permutationsmodus.schalter)
+        if (s.nummer == nummer)
+            return &s;
+    return nullptr;
+}
 
 NeuronDaten* teilsimulationsNeuron() { return neuronNachNummer(permutationsLaufstand.zielNeuron); }
 

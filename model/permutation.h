@@ -23,6 +23,22 @@ struct PermutationsLaufstand {
 };
 extern PermutationsLaufstand permutationsLaufstand;
 
+// What entering the permutation mode cleared on each neuron, kept by number and given back
+// when the mode is left. These are the user's values: a network file written meanwhile
+// carries them, not the cleared ones.
+struct NeuronSchalterSicherung {
+    int nummer = 0;
+    int exportMaske = 0;
+    int spikezeitenSpeichern = 0;
+};
+struct Permutationsmodus {
+    std::vector<NeuronSchalterSicherung> schalter;   // empty outside the mode
+};
+extern Permutationsmodus permutationsmodus;
+// the values kept for the neuron of that number; null outside the mode and when the mode
+// keeps none for it
+const NeuronSchalterSicherung* beiseiteGelegteSchalter(int nummer);
+
 // the neuron of the single-neuron run: the target of the first varied synapse of the
 // permutation; null when there is none
 NeuronDaten* teilsimulationsNeuron();

@@ -127,6 +127,18 @@ void scrollPositionSetzen(Fenster f)
 // the layout back into the template (the next opening and the network file see it)
 void layoutInVorlage(DiagrammDaten& d, NeuronDaten& n) { diagrammFormatKopieren(&permutationsDiagramm, &d, &n, 1); }
 
+// The template follows the open display: a network saved meanwhile holds what closing the
+// display would leave there, its layout and its place.
+void vorlageNachziehen(DiagrammDaten& d, NeuronDaten& n)
+{
+    layoutInVorlage(d, n);
+    DiagrammDaten& v = permutationsDiagramm;
+    v.fensterBreite = d.fensterBreite;
+    v.fensterHoehe = d.fensterHoehe;
+    v.fensterX = d.fensterX;
+    v.fensterY = d.fensterY;
+}
+
 // ---- handlers ------------------------------------------------------------------------------
 
 intptr_t erstellt(Fenster f)
@@ -154,12 +166,13 @@ void zerstoert(Fenster f)
 
 void bewegt(Fenster f)
 {
-    DiagrammDaten* d = pseudoDiagramm();
-    if (!d || istMinimiert(f))
+    NeuronDaten* n = pseudo();
+    if (!n || istMinimiert(f))
         return;
     const Rechteck r = fensterRechteck(f);
-    d->fensterX = r.links;
-    d->fensterY = r.oben;
+    n->hauptDiagramm.fensterX = r.links;
+    n->hauptDiagramm.fensterY = r.oben;
+    vorlageNachziehen(n->hauptDiagramm, *n);
 }
 
 void groesseGeaendert(Fenster f, uintptr_t art)
@@ -180,7 +193,7 @@ void groesseGeaendert(Fenster f, uintptr_t art)
         d.breite = c.breite();
         d.hoehe = c.hoehe();
         diagrammLayoutBerechnen(n, &d, 0);
-        permutationsDiagramm.fensterBreite = d.fensterBreite;
+        vorlageNachziehen(d, *n);
     }
     if (permutationsFenster.stromreizAnzeigen) {
         permutationsDiagramm.fenster = d.fenster;
@@ -406,12 +419,9 @@ void meldungenZeigen()
 {
     const int nummer = zustand().ausstehendeMeldung;
     zustand().ausstehendeMeldung = 0;
-    if (nummer == 39) {
-        if (velnorInfoBox(meldungsTexte[39]) == antwort::Abbrechen)
-            programmBeenden();
-    } else if (nummer) {
+    // nothing to show is no reason to end the program: a notice, also for 39
+    if (nummer)
         hinweisBox(meldungsTexte[nummer]);
-    }
 }
 
 } // namespace
@@ -528,6 +538,7 @@ bool permutationFensterErzeugen()
     if (!pseudo())
         return false;
     diagrammLayoutBerechnen(n, &d, 0);
+    vorlageNachziehen(d, *n);
     if (istFenster(d.fenster)) {
         scrollbereichSetzen(d.fenster);
         zeigen(d.fenster, anzeige::Normal);
@@ -583,7 +594,8 @@ void permutationsAnzeigeBefehl(Fenster f, int id)
         }
         return;
     }
-    if (id != befehlPmtErgebnisseDarstellen)
+    // the results are the permutation mode's: outside it there is nothing to show
+    if (id != befehlPmtErgebnisseDarstellen || !(modusStatus & modusBit::Permutationsmodus))
         return;
     if (ergebnisse().einzel.nummer != -1)
         modusStatus |= modusBit::ErgebnisseVerfuegbar;

@@ -6,7 +6,9 @@
 // finished record and no partial one. The file is written under a temporary name and takes
 // the chosen name only once its header is written, so a refused series leaves an old file
 // of that name as it was. Neuron and synapses are looked up again before each run: the
-// user may delete them while the series pumps messages.
+// user may delete them while the series pumps messages. The levels only serve the
+// comparison: a series gives the varied synapses back their conductances when it ends, in
+// whatever way; a single permutation in free order keeps its levels, to show them.
 #include "permutation/lauf.h"
 #include "core/rahmen.h"
 #include "core/status.h"
@@ -85,6 +87,63 @@ struct Serie {
         ganzBis = static_cast<uint64_t>(p);
         return true;
     }
+};
+
+// ---- the conductances before the series ----------------------------------------------------------
+
+std::vector<int> senderIds(const SynapsenPool& p)
+{
+    std::vector<int> ids;
+    for (const SenderKnoten* k = p.sender; k; k = k->naechste)
+        if (k->synapse)
+            ids.push_back(k->synapse->id);
+    std::sort(ids.begin(), ids.end());
+    return ids;
+}
+
+// The varied synapses' conductances and pool sums as they were before the first level, by
+// id, given back when the series ends (unless behalten is set). A pool whose senders are
+// still the same gets its sum back as it was; one whose senders changed meanwhile gets back
+// only what its varied synapse's level added.
+struct LeitfaehigkeitenVorher {
+    struct Wert {
+        int id;
+        double initial, aktuell, poolSumme;
+        std::vector<int> poolSender;
+    };
+    std::vector<Wert> werte;
+    bool behalten = false;
+
+    LeitfaehigkeitenVorher()
+    {
+        for (const VariierteSynapse& v : permutationsDefinition.synapsen) {
+            const SynapseDaten* s = variierteSynapseSuchen(v);
+            if (!s || std::any_of(werte.begin(), werte.end(), [&](const Wert& w) { return w.id == v.id; }))
+                continue;
+            werte.push_back({v.id, s->initialLeitfaehigkeit, s->leitfaehigkeit, s->pool ? s->pool->gSumme : 0.0,
+                             s->pool ? senderIds(*s->pool) : std::vector<int>{}});
+        }
+    }
+    ~LeitfaehigkeitenVorher()
+    {
+        if (behalten)
+            return;
+        for (const Wert& w : werte) {
+            SynapseDaten* s = synapseNachId(w.id);
+            if (!s)
+                continue;            // deleted meanwhile: its pool no longer counts it
+            if (s->pool) {
+                if (senderIds(*s->pool) == w.poolSender)
+                    s->pool->gSumme = w.poolSumme;
+                else
+                    s->pool->gSumme += w.initial - s->initialLeitfaehigkeit;
+            }
+            s->initialLeitfaehigkeit = w.initial;
+            s->leitfaehigkeit = w.aktuell;
+        }
+    }
+    LeitfaehigkeitenVorher(const LeitfaehigkeitenVorher&) = delete;
+    LeitfaehigkeitenVorher& operator=(const LeitfaehigkeitenVorher&) = delete;
 };
 
 // ---- numbers ------------------------------------------------------------------------------------
@@ -485,6 +544,8 @@ int permutationAusfuehren(int start, int anzahl)
         hinweisBox(meldungFormatieren(1257, doppelt, skript.pfad));
 
     // the series
+    LeitfaehigkeitenVorher vorher;
+    int64_t gesetzt = -1;
     int64_t nummer = mitListe ? liste.front() : start;
     size_t listenPlatz = 0;
     int64_t berechnet = 0, rest = anzahl;
@@ -528,6 +589,9 @@ int permutationAusfuehren(int start, int anzahl)
             ergebnis = 0;
             break;
         }
+        // the network now holds this permutation; free order leaves it so
+        vorher.behalten = frei;
+        gesetzt = nummer;
         // the run; one that was aborted or never ran is not recorded
         permutationsLaufstand.nummer = static_cast<int>(nummer);
         if (s.fenster)
@@ -576,6 +640,8 @@ int permutationAusfuehren(int start, int anzahl)
     // the end
     d.letzteNummer = static_cast<int>(std::min<int64_t>(nummer, INT32_MAX));
     if (frei) {
+        if (vorher.behalten)
+            statusTeilSetzen(0, meldungFormatieren(1283, static_cast<int>(gesetzt)));
         if (ergebnis && (modusStatus & modusBit::ErgebnisseNachFreier) && fensterhandles.hauptfenster)
             posten(fensterhandles.hauptfenster, nachricht::Befehl, machWParam(befehlPmtErgebnisseDarstellen, 0));
         return ergebnis;

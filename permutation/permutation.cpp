@@ -7,7 +7,6 @@ PermutationsDefinition permutationsDefinition;
 Klassentabelle analyseKlassen = standardKlassen();
 PermutationsErgebnisZustand permutationsErgebnisse;
 int klassenAnzahlKopien = 0;
-Permutationsmodus permutationsmodus;
 
 void permutationZuruecksetzen()
 {

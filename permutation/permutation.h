@@ -127,24 +127,12 @@ struct PermutationsErgebnisZustand {
     int exportDezimalstellen = 0;
 };
 
-// what entering the mode cleared on each neuron, given back when the mode is left
-struct NeuronSchalterSicherung {
-    int nummer = 0;
-    int exportMaske = 0;
-    int spikezeitenSpeichern = 0;
-};
-
-struct Permutationsmodus {
-    std::vector<NeuronSchalterSicherung> schalter;
-};
-
 extern PermutationsDefinition permutationsDefinition;
 extern Klassentabelle analyseKlassen;    // the current class table; c = size()
 extern PermutationsErgebnisZustand permutationsErgebnisse;
 // The class count with which copies and counts locate the records' fields: every load sets
 // it to the loaded c. It is no part of the loaded results and outlives their unloading.
 extern int klassenAnzahlKopien;
-extern Permutationsmodus permutationsmodus;
 
 // Everything above back to the start of the program.
 void permutationZuruecksetzen();

@@ -53,9 +53,12 @@ void serieStarten(int start, int anzahl)
     modusStatus &= ~(modusBit::SerieLaeuft | modusBit::SerieAbbrechen | modusBit::Pause);
 }
 
+// The series bit stands only while a number is computed: between two, while the next number
+// is asked for, nothing runs, and the display that a computed number asked for (207, posted)
+// opens then.
 void freieReihenfolge(int64_t t)
 {
-    modusStatus |= modusBit::FreieReihenfolge | modusBit::SerieLaeuft;
+    modusStatus |= modusBit::FreieReihenfolge;
     long long nummer = 0;
     while (!programmEndet() &&
            zahlErfragen(170, 171, 172, std::to_string(permutationsDefinition.letzteNummer), nummer)) {
@@ -63,8 +66,9 @@ void freieReihenfolge(int64_t t)
             hinweisBox(meldungFormatieren(176, nummer, t));
             continue;
         }
+        modusStatus |= modusBit::SerieLaeuft;
         permutationAusfuehren(static_cast<int>(nummer), 1);
-        modusStatus &= ~(modusBit::SerieAbbrechen | modusBit::Pause);
+        modusStatus &= ~(modusBit::SerieLaeuft | modusBit::SerieAbbrechen | modusBit::Pause);
     }
     modusStatus &= ~(modusBit::FreieReihenfolge | modusBit::SerieLaeuft);
 }

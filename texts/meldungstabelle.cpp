@@ -876,6 +876,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {1276, "FRAGE_PMT_DATEINUMMER_WEITERZAEHLEN=", "der dateinamen %s endet mit %d. soll diese zahl als index benutzt und bei erreichen der maximalen groesse fuer die bin-datei weiter erhoeht werden?"},
     {1277, "FEHLER_PMT_DATEINAME_OHNE_NUMMER=", "Der Dateiname %s endet nicht mit einer Zahl gr\xF6" "\xDF" "er 0. Bitte einen Namen w\xE4" "hlen, der mit der ersten Dateinummer endet (z.B. \"kopie 1\")."},
     {1278, "FRAGE_PMT_KOPIE_UEBERSCHREIBEN=", "Die Datei\n%s\ngibt es schon. Soll sie \xFC" "berschrieben werden?"},
+    {1283, "STATUS_PMT_NETZ_MIT_PERMUTATION=", "\tNetz mit den Leveln von Permutation %d"},
     {1310, "PMT_FENSTER_TITEL=", "Permutations-Darstellung"},
     {1350, "SERVER_RUECKKOPPLUNG_NICHT=", "rueckkopplungsobjekte werden im server noch nicht unterstuetzt"},
     {1351, "SERVER_TEILSIMULATION_NICHT=", "teilsimulation geht wg mehrerer int-variable in die hose\nzb: simSchrittCnt"},

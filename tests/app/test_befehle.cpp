@@ -4,7 +4,10 @@
 #include "model/simulationsparameter.h"
 #include "model/synapse.h"
 #include "platform/box.h"
+#include "model/permutation.h"
+#include "permutation/permutation.h"
 #include "platform/menue.h"
+#include "resources/befehle.h"
 #include "script/skript.h"
 
 using namespace apphilfe;
@@ -240,4 +243,50 @@ TEST_F(Befehle, SkriptLadenUndSchliessen)
     befehl(befehlSkriptSchliessen);
     EXPECT_FALSE(skriptStatus & skriptBit::Geladen);
     EXPECT_TRUE(skript.anweisungen.empty());
+}
+
+// Every command whose handler can make or delete a neuron or a synapse is refused while a
+// run goes on, with the notice of the lock or of its handler, and nothing is made or
+// deleted. The list comes from the handlers: what replaces or clears the network, makes or
+// deletes neurons, makes, re-creates or deletes synapses (the synapse and group menus and
+// dialog 306 too), runs a script (whose statements re-create synapses), and what opens or
+// closes the permutation display, which has a neuron of its own, or frees what it shows.
+TEST_F(Befehle, ImLaufMachtOderLoeschtKeinBefehlEinNeuronOderEineSynapse)
+{
+    laufbaresNetz(2, ordner);
+    SynapseDaten* s = synapseNeu(neuronSuchen(1), neuronSuchen(2), 0, 1e-7, 0.003, -0.04, 0.05, 0, nullptr);
+    synapsenTabelleSetzen(s->id, s);
+    neuronMarkieren(neuronSuchen(1), 1);
+    permutationsDefinition.synapsen.push_back({s->id, {0.0, 1e-7}});
+    befehl(befehlPermutationsmodusEinschalten);
+    ASSERT_TRUE(modusStatus & modusBit::Permutationsmodus);
+    modusStatus |= modusBit::DefinitionDa;
+    permutationsErgebnisse.einzel.nummer = 1;       // the display would have something to show
+    const int befehle[] = {
+        befehlDateiOeffnen, befehlDateiSchliessen, befehlDefinitionImportieren, befehlAuswertemodus,
+        befehlNeuronNeu, befehlNeuroneKopieren, befehlNeuroneLoeschen,
+        befehlSynapseNeu, befehlSynapseNeuKontext, befehlSynapseAendern, befehlSynapseBearbeitenErste,
+        befehlSynapseLoeschenErste, befehlAxoSynapseErste, befehlGruppeBearbeiten, befehlAlleSynapsenBearbeiten,
+        befehlGruppenMitgliedErste, befehlGruppeAufloesenErste,
+        befehlSkriptStarten, befehlSkriptTesten, befehlSkriptNeuLadenUndStarten, befehlSkriptInteraktiv,
+        befehlPermutationsmodusEinschalten, befehlPmtDefinitionLaden, befehlPmtErgebnisseDarstellen,
+        befehlPmtStarten, befehlPmtErneutStarten, befehlPmtPartiell, befehlPmtFreieReihenfolge,
+        befehlPmtErgebnisseLaden, befehlPmtErgebnisseUnsortiertLaden, befehlPmtIndexPartiellLesen,
+        befehlPmtIndexAusBinDateien, befehlPmtErgebnisdateienSchliessen, befehlPmtNeuBewerten,
+        befehlPmtBurstBewertung, befehlPmtDublettenSuchen, befehlPmtErgebnisAnzahl,
+    };
+    programmStatus |= programmBit::LaufAktiv;
+    for (const int b : befehle) {
+        SCOPED_TRACE(b);
+        const size_t vorher = pt::boxLog().size();
+        pt::boxAntworten({antwort::Ok});
+        befehl(b);
+        ASSERT_EQ(pt::boxLog().size(), vorher + 1);
+        EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[881]);
+        EXPECT_EQ(std::tuple(NeuronFall::nummern(), synapseNachId(s->id), synapsenZaehler, permutationsPseudoNeuron()),
+                  std::tuple(std::vector{1, 2}, s, 1, nullptr));
+    }
+    programmStatus &= ~programmBit::LaufAktiv;
+    befehl(befehlPmtModusBeenden);
+    permutationZuruecksetzen();
 }

@@ -180,16 +180,20 @@ TEST_F(NeuronEditor, ImportNeuroneStehenInEinerZeileUndDasPermutationsneuronGibt
     const NeuronDaten* n = neuronErzeugen(2);
     EXPECT_EQ(std::pair(n->x, n->y), std::pair(300 + 2 * d, d));
     EXPECT_EQ(neuronErzeugen(2)->x, 300 + 4 * d);
-    // the display takes one neuron of its own; a second is refused and leaves no trace
+    // the display takes one neuron of its own, outside the network under the highest free
+    // number; a second is refused and leaves no trace
     const NeuronDaten* pseudo = neuronErzeugen(6);
     ASSERT_NE(pseudo, nullptr);
-    EXPECT_EQ(pseudo->hilfsneuron, 1);
+    EXPECT_EQ(std::pair(pseudo->hilfsneuron, pseudo->nummer), std::pair(1, neuronTabellenGroesse - 1));
     EXPECT_EQ(permutationsPseudoNeuron(), pseudo);
     EXPECT_EQ(neuronErzeugen(6), nullptr);
-    EXPECT_EQ(std::pair(NeuronFall::nummern().size(), neuronKette.hoechsteNummer), std::pair(size_t{6}, 6));
+    EXPECT_EQ(std::tuple(NeuronFall::nummern().size(), neuronKette.anzahl, neuronKette.hoechsteNummer),
+              std::tuple(size_t{5}, 5, 5));
+    EXPECT_EQ(neuronErzeugen(0)->nummer, 6) << "the network's next number as without the display";
     permutationFensterSchliessen();
     EXPECT_EQ(permutationsPseudoNeuron(), nullptr);
-    EXPECT_EQ(NeuronFall::nummern().size(), size_t{5});
+    EXPECT_EQ(neuronNachNummer(neuronTabellenGroesse - 1), nullptr);
+    EXPECT_EQ(NeuronFall::nummern().size(), size_t{6});
 }
 
 TEST_F(NeuronEditor, EinGeloeschtesNeuronHinterlaesstKeinenVerweisAufSich)

@@ -2,6 +2,9 @@
 // the keys and the scroll bar through the loaded results, the time axis of the latest AP,
 // the menu commands
 #include "fenster_hilfe.h"
+#include "core/rahmen.h"
+#include "files/netzdatei.h"
+#include "model/laufstart.h"
 
 using namespace permutationstest;
 
@@ -288,4 +291,72 @@ TEST_F(Anzeige, Befehl207ZeigtDasEinzelergebnis)
     // closing discards the single result
     permutationFensterSchliessen();
     EXPECT_EQ(permutationsErgebnisse.einzel.nummer, -1);
+}
+
+// The display's own neuron belongs to no network: saved with the display open, the network
+// file is byte for byte the one saved after it is closed, and it opens with the same
+// neurons; a run steps the network's neurons and leaves the display's alone.
+TEST_F(Anzeige, DasNeuronDerAnzeigeGehoertZuKeinerDateiUndKeinemLauf)
+{
+    modusAn();
+    dateipfade.endung = "gui";
+    const auto speichern = [&](const std::string& name) {
+        dateipfade.netzName = name;
+        EXPECT_TRUE(guiDateiSpeichern(0, nullptr, 1));
+        return testhilfe::lesen(ordner + name + ".gui");
+    };
+    permutationsErgebnisse.einzel.nummer = 2;
+    befehl(befehlPmtErgebnisseDarstellen);
+    ASSERT_NE(fenster(), nullptr);
+    const int eigene = pseudo().nummer;
+
+    // a run with the display open
+    const std::vector<double> vorher = pseudo().potentiale;
+    laufzeitSetzen(0.002, 1e-4);
+    simulationStarten();
+    EXPECT_NE(neuronSuchen(1)->potentiale[0], 0.0);
+    EXPECT_EQ(pseudo().potentiale, vorher);
+    EXPECT_EQ(pseudo().hauptDiagramm.kurven[0].werteAnzahl, 0);
+
+    const std::string offen = speichern("offen");
+    EXPECT_NE(offen.find("anzahl neurone=4\r\nneuronname anzeigen=1\r\nexistierende Neurone=1 2 3 4 \r\n"),
+              std::string::npos);
+    permutationFensterSchliessen();
+    EXPECT_EQ(speichern("zu"), offen);
+
+    // the file saved with the display open, opened again
+    netzLoeschen();
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "offen.gui")});
+    ASSERT_EQ(simulationOeffnen(1), 1);
+    EXPECT_EQ(NeuronFall::nummern(), (std::vector{1, 2, 3, 4}));
+    EXPECT_EQ(neuronNachNummer(eigene), nullptr);
+}
+
+// 207 shows results in the permutation mode only, and never during a run: outside the mode
+// (where the program's own post or a key may still send it) nothing opens; during a run or a
+// series the dispatcher refuses it with its notice, and no neuron is made meanwhile.
+TEST_F(Anzeige, Befehl207NurImPermutationsmodusUndNichtImLauf)
+{
+    permutationsErgebnisse.einzel.nummer = 2;
+    befehl(befehlPmtErgebnisseDarstellen);
+    EXPECT_EQ(permutationsPseudoNeuron(), nullptr);
+    EXPECT_TRUE(pt::boxLog().empty());
+
+    modusAn();
+    for (const bool serie : {false, true}) {
+        SCOPED_TRACE(serie ? "series" : "run");
+        if (serie)
+            modusStatus |= modusBit::SerieLaeuft;
+        else
+            programmStatus |= programmBit::LaufAktiv;
+        boxenVergessen();
+        pt::boxAntworten({antwort::Ok});
+        befehl(befehlPmtErgebnisseDarstellen);
+        EXPECT_EQ(boxen(), std::vector<std::string>{meldungsTexte[881]});
+        EXPECT_EQ(permutationsPseudoNeuron(), nullptr);
+        modusStatus &= ~modusBit::SerieLaeuft;
+        programmStatus &= ~programmBit::LaufAktiv;
+    }
+    befehl(befehlPmtErgebnisseDarstellen);
+    EXPECT_NE(permutationsPseudoNeuron(), nullptr);
 }

@@ -1,5 +1,6 @@
 // tests/permutation/test_modus.cpp - entering and leaving the permutation mode (178, 4)
 #include "permutation_hilfe.h"
+#include "files/netzdatei.h"
 #include "model/laufstart.h"
 #include "platform/menue.h"
 
@@ -67,6 +68,33 @@ TEST_F(Modus, EinFehlgeschlagenerStartLaesstDenSimulationsmodus)
     EXPECT_EQ(modusStatus & modusBit::Permutationsmodus, 0u);
     EXPECT_EQ(leiste(), fensterhandles.hauptmenue);
     EXPECT_EQ(neuronSuchen(2)->exportMaske, 7);
+}
+
+// Saved in the mode, the network file holds the switches the mode keeps aside for the
+// user, byte for byte the file saved after the mode is left; memory keeps the mode's cleared
+// ones until then.
+TEST_F(Modus, GespeichertWerdenDieSchalterDesBenutzers)
+{
+    neuronSuchen(2)->exportMaske = 0x5;
+    neuronSuchen(2)->spikezeitenSpeichern = 1;
+    neuronSuchen(4)->exportMaske = 0x30;
+    permutationsDefinition.auswerteNeuron = 1;
+    dateipfade.endung = "gui";
+    const auto speichern = [&](const std::string& name) {
+        dateipfade.netzName = name;
+        EXPECT_TRUE(guiDateiSpeichern(0, nullptr, 1));
+        return testhilfe::lesen(ordner + name + ".gui");
+    };
+    modusAn();
+    const std::string imModus = speichern("im modus");
+    for (const char* zeile : {"neuron 2 parameter fuer ascii-export=5\r\n", "neuron 2 spikezeiten speichern=1\r\n",
+                              "neuron 4 parameter fuer ascii-export=48\r\n", "neuron 1 spikezeiten speichern=0\r\n"})
+        EXPECT_NE(imModus.find(zeile), std::string::npos) << zeile;
+    EXPECT_EQ(std::tuple(neuronSuchen(2)->exportMaske, neuronSuchen(2)->spikezeitenSpeichern,
+                         neuronSuchen(4)->exportMaske, neuronSuchen(1)->spikezeitenSpeichern),
+              std::tuple(0, 0, 0, 1));
+    befehl(befehlPmtModusBeenden);
+    EXPECT_EQ(speichern("danach"), imModus);
 }
 
 // 4 while a result-file operation runs only stops it; a second 4 leaves.
