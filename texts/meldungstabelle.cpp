@@ -946,6 +946,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {1461, "SIMULATION_EXPORT_DEZIMALSTELLEN_HINWEIS=", "es sind neurone fuer ASCII-Export aktiviert. jetzt sollte die anzahl dezimalstellen "
                                                     "ggfls. angepasst werden.\n\nfalls ihnen dieser hinweis auf die nerven geht, einfach auf "
                                                     "NEIN klicken, dann ist bis zum nexten programmstart ruhe."},
+    {1462, "SIMULATION_EXPORT_OHNE_SPALTEN=", "Kein Neuron ist f\xFCr den ASCII-Export ausgew\xE4hlt: es wird keine Exportdatei geschrieben."},
     {1470, "WAV_OEFFNEN_FEHLER=", "unable to open wave file\n%s"},
     {1471, "WAV_SPEICHER_FEHLER=", "fatal error during memory allocation for wav-data buffer"},
     {1472, "WAV_ABGELEHNT=", "Die WAV-Datei\n%s\nwird nicht importiert: %s"},
