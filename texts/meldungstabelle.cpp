@@ -581,6 +581,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {964, "SYSTEMGRUND_KEIN_PLATZ=", "der Datentr\xE4ger ist voll, oder die Datei w\xE4re gr\xF6\xDF" "er, als das System erlaubt"},
     {965, "SYSTEMGRUND_SCHREIBGESCHUETZT=", "der Datentr\xE4ger ist schreibgesch\xFCtzt"},
     {966, "SYSTEMGRUND_ANDERER=", "Systemfehler %d (%s)"},
+    {967, "FEHLER_FELD_UNTER_ANDEREM=", "\"%s\": der Wert darf nicht kleiner sein als der bei \"%s\"."},
     {970, "FEHLER_ZUVIELE_SYNAPSENTYPEN=", "Die Datei nennt %d Synapsentypen; h\xF6" "chstens %d sind m\xF6glich. Die Datei wird nicht geladen."},
     {971, "FEHLER_UNGUELTIGE_SYNAPSENNUMMER=", "Die Synapsennummer %d der Datei ist ung\xFCltig oder doppelt (erlaubt sind 1 bis 4095, jede einmal). Die Datei wird nicht geladen."},
     {972, "FEHLER_SYNAPSEN_UNVOLLSTAENDIG=", "%d Synapsen der Datei sind unvollst\xE4ndig oder haben einen ung\xFCltigen Synapsentyp oder Zielbereich; sie wurden nicht geladen."},
