@@ -18,6 +18,7 @@
 #include "resources/befehle.h"
 #include "resources/diagrammmenue.h"
 #include "texts/texte.h"
+#include <algorithm>
 #include <cmath>
 
 using namespace plattform;
@@ -83,7 +84,8 @@ bool zeitachsenTaste(DiagrammDaten* d, int taste)
         return false;
     switch (taste) {
     case taste::Ende:
-        d->minX = T - w, d->maxX = T;
+        // a window wider than the run starts at 0, not before it
+        d->minX = std::max(0.0, T - w), d->maxX = T;
         return true;
     case taste::Pos1:
         d->maxX = w, d->minX = 0.0;

@@ -338,6 +338,17 @@ bool felderUebernehmen(Fenster dlg)
     for (size_t i = 0; i < real.size(); ++i)
         if (!dialogZahlFeldLesen(dlg, realFelder[i].id, real[i]))
             return false;
+    // an axis whose "bis" lies below its "von" shows nothing: refused as typed
+    const auto gelesen = [&real](int id) {
+        for (size_t i = 0; i < real.size(); ++i)
+            if (realFelder[i].id == id)
+                return real[i];
+        return 0.0;
+    };
+    for (const auto& [von, bis] : {std::pair{idXVon, idXBis}, std::pair{idYVon, idYBis}})
+        if (!dialogFeldNichtUnter(dlg, bis, feldBeschriftung(dlg, bis), gelesen(bis), feldBeschriftung(dlg, von),
+                                  gelesen(von)))
+            return false;
     DiagrammDaten& k = kopie;
     for (size_t i = 0; i < ganz.size(); ++i)
         k.*ganzzahlFelder[i].feld = ganz[i];

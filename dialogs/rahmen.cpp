@@ -206,6 +206,14 @@ bool dialogZahlFeldLesen(Fenster dlg, int id, const std::string& feld, double vo
     return zahlLesen(dlg, id, &feld, von, bis, true, aus);
 }
 
+bool dialogFeldNichtUnter(Fenster dlg, int id, const std::string& feld, double wert, const std::string& anderesFeld,
+                          double andererWert)
+{
+    if (wert >= andererWert)
+        return true;
+    return feldAblehnen(dlg, id, meldungFormatieren(967, feld, anderesFeld));
+}
+
 bool dialogZahlFeldLesen(Fenster dlg, int id, double& aus)
 {
     return zahlLesen(dlg, id, nullptr, 0.0, 0.0, false, aus);

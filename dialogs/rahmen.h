@@ -96,6 +96,11 @@ bool dialogZahlFeldLesen(plattform::Fenster dlg, int id, const std::string& feld
 // shows it) and the range. Either way the focus goes into the field with its text
 // selected, and false comes back; aus is then unchanged. An empty field reads as 0.
 bool dialogGanzzahlLesen(plattform::Fenster dlg, int id, int von, int bis, const std::string& feld, int& aus);
+// A field whose value must not lie below that of another field (an end before its begin,
+// "bis" below "von"): otherwise a notice names both fields (as the dialog shows them), the
+// focus goes into the field with its text selected, and false comes back.
+bool dialogFeldNichtUnter(plattform::Fenster dlg, int id, const std::string& feld, double wert,
+                          const std::string& anderesFeld, double andererWert);
 // The same three readers naming the field by its label (feldBeschriftung).
 bool dialogZahlFeldLesen(plattform::Fenster dlg, int id, double& aus);
 bool dialogZahlFeldLesen(plattform::Fenster dlg, int id, double von, double bis, double& aus);

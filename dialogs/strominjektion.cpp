@@ -179,6 +179,11 @@ bool spalteLesen(Fenster dlg, int c, StromreizDefinition& d)
         } else {
             neu.alternieren = haken(dlg, s.alternieren);
         }
+        // a sine train that ends before it begins would never flow (a file stimulus keeps
+        // its fields, a permanent one becomes a rectangle)
+        if (gut && neu.reizart == 1 && !neu.ausDatei && !neu.dauerreiz)
+            gut = dialogFeldNichtUnter(dlg, s.zeile2, feldName(dlg, c, s.zeile2), neu.ende,
+                                       feldName(dlg, c, s.beginn), neu.beginn);
     }
     if (gut)
         d = neu;

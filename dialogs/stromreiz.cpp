@@ -86,6 +86,13 @@ void speichern(Fenster dlg)
         !dialogZahlFeldLesen(dlg, idSomaStrom, w.somaStrom) || !dialogZahlFeldLesen(dlg, idDendStart, w.dendStart) ||
         !dialogZahlFeldLesen(dlg, idDendEnde, w.dendEnde) || !dialogZahlFeldLesen(dlg, idDendStrom, w.dendStrom))
         return;
+    // a pulse that ends before it starts would never flow
+    const auto nichtVorStart = [dlg](int ende, double e, int start, double s) {
+        return dialogFeldNichtUnter(dlg, ende, feldBeschriftung(dlg, ende), e, feldBeschriftung(dlg, start), s);
+    };
+    if (!nichtVorStart(idSomaEnde, w.somaEnde, idSomaStart, w.somaStart) ||
+        !nichtVorStart(idDendEnde, w.dendEnde, idDendStart, w.dendStart))
+        return;
     w.segment = 0;
     for (int s = 1; s <= 3; ++s)
         if (haken(dlg, segmentKnoepfe[static_cast<size_t>(s - 1)]))

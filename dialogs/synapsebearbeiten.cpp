@@ -442,6 +442,13 @@ void ok(Fenster dlg, int id)
         dialogElementFokussieren(dlg, idVerzoegerung, 1);
         return;
     }
+    // electrical synapses, and all with the restriction on, have no least: a delay below 0
+    // is refused, not taken as none
+    if (d < 0.0 && elementIstSichtbar(dlg, idVerzoegerung)) {
+        hinweisBox(meldungFormatieren(954, elementText(dlg, idVerzoegerungText)));
+        dialogElementFokussieren(dlg, idVerzoegerung, 1);
+        return;
+    }
     if (ringSchritte(d) < 0) {
         hinweisBox(meldungFormatieren(1202, elementText(dlg, idVerzoegerungText)));
         dialogElementFokussieren(dlg, idVerzoegerung, 1);

@@ -412,10 +412,17 @@ bool verzoegerungPruefen(Fenster dlg)
     double mindestens = 0.0;
     if (!nurDendrit12())
         mindestens = elektrisch ? schritt() : 2.0 * schritt();
-    if (d < mindestens) {
+    if (mindestens > 0.0 && d < mindestens) {
         z.verzoegerung = mindestens;
         piepen(1000, 100);
         elementTextSetzen(dlg, idVerzoegerung, feldText(mindestens));
+        dialogElementFokussieren(dlg, idVerzoegerung, 1);
+        return false;
+    }
+    // without a least, a delay below 0 is no delay at all: refused, not taken as 0 (a hidden
+    // field is not checked)
+    if (d < 0.0 && elementIstSichtbar(dlg, idVerzoegerung)) {
+        hinweisBox(meldungFormatieren(954, elementText(dlg, idVerzoegerungText)));
         dialogElementFokussieren(dlg, idVerzoegerung, 1);
         return false;
     }

@@ -97,9 +97,16 @@ void ergebnisNamenBilden()
 {
     ergebnisNamen = {};
     if (programmStatus & programmBit::WerteExportieren) {
-        ergebnisNamen.exportDatei = freierName(" soma potential." + ausgabeDateiEndung);
-        ergebnisNamen.laufInfo = freierName(" info." + ausgabeDateiEndung);
-        dateipfade.laufInfoDatei = ergebnisNamen.laufInfo;
+        if (exportSpaltenDa()) {
+            ergebnisNamen.exportDatei = freierName(" soma potential." + ausgabeDateiEndung);
+            ergebnisNamen.laufInfo = freierName(" info." + ausgabeDateiEndung);
+            dateipfade.laufInfoDatei = ergebnisNamen.laufInfo;
+        } else if (!(skriptStatus & skriptBit::Laeuft)) {
+            // said before any name is asked for, so no old file is let go for nothing; a
+            // script's runs go on without a box
+            plattform::meldungsBox(fensterhandles.hauptfenster, meldungsTexte[1462], "Hinweis",
+                                   plattform::knoepfe::Ok | plattform::symbol::Information);
+        }
     }
     if (programmStatus & programmBit::SomaDateiSchreiben) {
         datPfad.ordner = ordnerOhneTrenner();

@@ -55,7 +55,8 @@ std::string zeitgestempelterName(const std::string& rest);
 
 // The names of a network run: the export and run-information names while
 // programmStatus WerteExportieren is set (an existing file: question 338, Yes deletes it,
-// No takes a fresh time stamp and asks again); the soma-potential name into datPfad
+// No takes a fresh time stamp and asks again); with no column to export neither name,
+// and outside a script a notice says so; the soma-potential name into datPfad
 // while SomaDateiSchreiben is set (an existing file is deleted without asking, unless it
 // is a curve data file); the spike-time and PSP names always.
 void ergebnisNamenBilden();

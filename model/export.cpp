@@ -10,6 +10,7 @@
 #include "platform/box.h"
 #include "platform/pfad.h"
 #include "texts/texte.h"
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <cstdint>
@@ -30,6 +31,7 @@ struct ExportZustand {
     std::string datei;                  // the export name
     std::string teilDatei;              // where the flushes of the run go
     bool teilBegonnen = false;
+    int zeitStellen = 3;                // decimals of the time column in this run
 };
 ExportZustand ex;
 
@@ -163,6 +165,22 @@ double spaltenWert(const NeuronDaten& n, int bit)
 // bit 30 only marks a neuron chosen while the export dialog is open
 int wirksameMaske(const NeuronDaten& n) { return n.exportMaske & 0x1FF; }
 
+// The decimals of the time column: those of the settings, and at least as many as the step
+// needs to be written exactly, so that no two lines share a time. A step that no decimal
+// holds exactly (a third of a millisecond) gets one decimal more than its first digit.
+int zeitStellenFuerSchritt(int gegeben, double schritt)
+{
+    if (!(schritt > 0.0) || !std::isfinite(schritt))
+        return gegeben;
+    int noetig = 0;
+    for (double x = schritt; noetig <= 15; ++noetig, x *= 10.0)
+        if (x >= 1.0 - 1e-9 && std::fabs(x - std::round(x)) <= 1e-6)
+            break;
+    if (noetig > 15)
+        noetig = static_cast<int>(std::ceil(-std::log10(schritt))) + 1;
+    return std::max(gegeben, noetig);
+}
+
 void zahlAnhaengenLE(std::string& aus, uint64_t bits, int bytes)
 {
     for (int i = 0; i < bytes; ++i)
@@ -224,11 +242,22 @@ std::string exportKopfZellen(const NeuronDaten& n)
     return kopf;
 }
 
+bool exportSpaltenDa()
+{
+    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        if (n->exportMaske != 0 && !exportKopfZellen(*n).empty())
+            return true;
+    return false;
+}
+
 bool exportPufferDa() { return ex.da; }
 
 void exportPufferAnlegen()
 {
     freigeben();
+    // a file of times alone says nothing: without a column there is no file
+    if (!exportSpaltenDa())
+        return;
     // numbered files of a script
     if (skriptStatus & skriptBit::AsciiWerte)
         ergebnisNamen.exportDatei = nummerierterName();
@@ -273,6 +302,8 @@ void exportLaufBeginnen()
         return;
     ex.kapazitaet = ex.puffer.capacity();
     ex.zeilenSchaetzung = -1;
+    ex.zeitStellen = zeitStellenFuerSchritt(asciiExportEinstellungen.zeitDezimalstellen,
+                                            simulationsParameter.schrittweite);
     if (asciiExportEinstellungen.intervall > 0)
         anhaengen("%c%cIntervall = %d", '\r', '\n', asciiExportEinstellungen.intervall + 1);
 }
@@ -280,7 +311,7 @@ void exportLaufBeginnen()
 void exportZeileBeginnen(double t)
 {
     ex.zeilenBeginn = ex.puffer.size();
-    anhaengen("%c%c%.*lf", '\r', '\n', asciiExportEinstellungen.zeitDezimalstellen, t);
+    anhaengen("%c%c%.*lf", '\r', '\n', ex.zeitStellen, t);
 }
 
 void exportNeuronZellen(const NeuronDaten& n)

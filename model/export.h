@@ -30,8 +30,10 @@ inline constexpr const char* Intervall = "bei export werte in intervallen ausgeb
 void exportEinstellungenLesen(char* text);
 
 // ---- the run ----------------------------------------------------------------------------
+// true when some neuron gives the export at least one column
+bool exportSpaltenDa();
 // the buffer with its header line; a script asking for numbered files gets a fresh
-// numbered name first. No buffer when there is no export name.
+// numbered name first. No buffer when there is no export name or no column to export.
 void exportPufferAnlegen();
 // the buffer freed; a started part file removed (an aborted run writes no export file)
 void exportPufferFreigeben();
@@ -46,7 +48,7 @@ void somaDateiSchreiben();
 // used by the recorder: start of a run, one step's line, one neuron's cells
 bool exportPufferDa();
 void exportLaufBeginnen();              // estimate reset, the "Intervall" line
-void exportZeileBeginnen(double t);     // CR LF and the time cell
+void exportZeileBeginnen(double t);     // CR LF and the time cell, with the decimals the step needs
 void exportNeuronZellen(const NeuronDaten& n);
 
 // true when the file's first ten bytes are "[datFile]\0" (a saved curve data file)

@@ -583,6 +583,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {964, "SYSTEMGRUND_KEIN_PLATZ=", "der Datentr\xE4ger ist voll, oder die Datei w\xE4re gr\xF6\xDF" "er, als das System erlaubt"},
     {965, "SYSTEMGRUND_SCHREIBGESCHUETZT=", "der Datentr\xE4ger ist schreibgesch\xFCtzt"},
     {966, "SYSTEMGRUND_ANDERER=", "Systemfehler %d (%s)"},
+    {967, "FEHLER_FELD_UNTER_ANDEREM=", "\"%s\": der Wert darf nicht kleiner sein als der bei \"%s\"."},
     {970, "FEHLER_ZUVIELE_SYNAPSENTYPEN=", "Die Datei nennt %d Synapsentypen; h\xF6" "chstens %d sind m\xF6glich. Die Datei wird nicht geladen."},
     {971, "FEHLER_UNGUELTIGE_SYNAPSENNUMMER=", "Die Synapsennummer %d der Datei ist ung\xFCltig oder doppelt (erlaubt sind 1 bis 4095, jede einmal). Die Datei wird nicht geladen."},
     {972, "FEHLER_SYNAPSEN_UNVOLLSTAENDIG=", "%d Synapsen der Datei sind unvollst\xE4ndig oder haben einen ung\xFCltigen Synapsentyp oder Zielbereich; sie wurden nicht geladen."},
@@ -950,6 +951,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {1461, "SIMULATION_EXPORT_DEZIMALSTELLEN_HINWEIS=", "es sind neurone fuer ASCII-Export aktiviert. jetzt sollte die anzahl dezimalstellen "
                                                     "ggfls. angepasst werden.\n\nfalls ihnen dieser hinweis auf die nerven geht, einfach auf "
                                                     "NEIN klicken, dann ist bis zum nexten programmstart ruhe."},
+    {1462, "SIMULATION_EXPORT_OHNE_SPALTEN=", "Kein Neuron ist f\xFCr den ASCII-Export ausgew\xE4hlt: es wird keine Exportdatei geschrieben."},
     {1470, "WAV_OEFFNEN_FEHLER=", "unable to open wave file\n%s"},
     {1471, "WAV_SPEICHER_FEHLER=", "fatal error during memory allocation for wav-data buffer"},
     {1472, "WAV_ABGELEHNT=", "Die WAV-Datei\n%s\nwird nicht importiert: %s"},

@@ -64,6 +64,31 @@ TEST_F(DiagrammZahlen, LayoutNimmtNichtsWennEinFeldKeineZahlOderZuGrossIst)
     EXPECT_EQ(std::pair(d->achsenDicke, d->tickLaenge), std::pair(100, 2000));
 }
 
+// An axis whose "bis" lies below its "von" is refused naming both fields; nothing is stored
+// until it is mended.
+TEST_F(DiagrammZahlen, LayoutAchseMitBisUnterVonWirdAbgelehnt)   // it was taken and ignored
+{
+    const struct { int von, bis; const char* vonText; const char* bisText; const char* vonName; } faelle[] = {
+        {1140, 1142, "0.005", "0.002", "X-Achse (s) von:"},
+        {1144, 1145, "10", "-10", "Y-Achse (mV) von:"},
+    };
+    const DiagrammDaten vorher = *d;
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.vonName);
+        pt::boxAntworten({plattform::antwort::Ok});
+        Schritte s{sch::tippen(f.von, f.vonText)};
+        for (const pt::DialogSchritt& x : abgelehnt(f.bis, f.bisText, 1))
+            s.push_back(x);
+        oeffnen(127, diagrammBefehlLayout, s);
+        EXPECT_EQ(letzteBox(), meldungFormatieren(967, "bis", f.vonName));
+        EXPECT_EQ(std::tuple(d->minX, d->maxX, d->minY, d->maxY),
+                  std::tuple(vorher.minX, vorher.maxX, vorher.minY, vorher.maxY));
+    }
+    oeffnen(127, diagrammBefehlLayout, {sch::tippen(1140, "0.002"), sch::tippen(1142, "0.005"),
+                                        sch::tippen(1144, "-10"), sch::tippen(1145, "10"), sch::klicken(1)});
+    EXPECT_EQ(std::tuple(d->minX, d->maxX, d->minY, d->maxY), std::tuple(0.002, 0.005, -10.0, 10.0));
+}
+
 // 100000 as a curve's line width turned the whole diagram black
 TEST_F(DiagrammZahlen, KurvenLiniendickeUndZoomOhneZahlWerdenAbgelehnt)
 {

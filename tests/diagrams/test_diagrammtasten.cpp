@@ -47,7 +47,9 @@ TEST_F(TastenFall, ZeitachsentastenZoomenUndSchiebenInnerhalbDesLaufs)
     const AchsenTaste faelle[] = {
         {plattform::taste::Hoch, 0.2, 0.6, 0.3, 0.5},   {plattform::taste::Hoch, 0.2, 0.25, 0.2, 0.25},
         {plattform::taste::Runter, 0.0, 1.0, 0.0, 1.0}, {plattform::taste::Runter, 0.1, 0.3, 0.0, 0.4},
-        {plattform::taste::Ende, 0.2, 0.4, 0.8, 1.0},   {plattform::taste::Pos1, 0.5, 0.7, 0.0, 0.2},
+        {plattform::taste::Ende, 0.2, 0.4, 0.8, 1.0},
+        {plattform::taste::Ende, 0.0, 2.0, 0.0, 1.0},   // wider than the run: from 0, not before
+        {plattform::taste::Pos1, 0.5, 0.7, 0.0, 0.2},
     };
     for (const AchsenTaste& f : faelle) {
         d->minX = f.von, d->maxX = f.bis, d->vCursor1 = 0.6;

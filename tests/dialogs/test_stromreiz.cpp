@@ -82,6 +82,30 @@ TEST_F(Stromreiz, DreiMarkierteBekommenDieselbenSiebenWerteAbbrechenAendertNicht
     EXPECT_EQ(n[1]->somaSCStart, 0.1);
 }
 
+// A pulse that ends before it starts is refused with a notice naming the end and its start;
+// nothing is written, the dialog stays open; an end equal to its start is taken.
+TEST_F(Stromreiz, EndeVorDemStartWirdAbgelehntUndNichtsGespeichert)
+{
+    neuronMarkieren(n[1], 1);
+    const auto altreiz = [this] {
+        return std::make_tuple(n[1]->somaSCStart, n[1]->somaSCEnd, n[1]->dendSCStart, n[1]->dendSCEnd);
+    };
+    const auto vorher = altreiz();
+    test::boxAntworten({antwort::Ok, antwort::Ok});
+    test::dialogSkript(132, {sch::tippen(1209, "0.3"), sch::tippen(1212, "0.2"), sch::klicken(1), fokus(1212),
+                             sch::tippen(1212, "0.4"), sch::tippen(1219, "0.5"), sch::tippen(1221, "0,1"),
+                             sch::klicken(1), fokus(1221), sch::klicken(2)});
+    EXPECT_EQ(stromReizDialogOeffnen(nullptr), 2);
+    EXPECT_EQ(altreiz(), vorher);
+    ASSERT_EQ(test::boxLog().size(), 2u);
+    EXPECT_EQ(test::boxLog()[0].text, meldungFormatieren(967, "Ende", "Soma-Stromreiz (s)"));
+    EXPECT_EQ(test::boxLog()[1].text, meldungFormatieren(967, "Ende", "Dendriten-Stromreiz Start (s)"));
+    test::dialogSkript(132, {sch::tippen(1209, "0.3"), sch::tippen(1212, "0.4"), sch::tippen(1219, "0.5"),
+                             sch::tippen(1221, "0.5"), sch::klicken(1)});
+    EXPECT_EQ(stromReizDialogOeffnen(nullptr), 1);
+    EXPECT_EQ(altreiz(), std::make_tuple(0.3, 0.4, 0.5, 0.5));
+}
+
 // The marker goes to every marked neuron; length and thickness are checked against their
 // range; the colour dialog starts at the shown neuron's colour and a cancelled one keeps it.
 TEST_F(Stromreiz, KennzeichnungGehtAnAlleMarkiertenLaengeUndDickeInIhremBereich)

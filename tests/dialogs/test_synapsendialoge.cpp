@@ -117,6 +117,20 @@ TEST_F(SynapsenDialoge, VerzoegerungUnterZweiSchrittenPiepstUndZeigtZweiSchritte
     }
 }
 
+// Without a least (electrical synapses restricted) a delay below 0 is refused with the
+// field's notice, not taken as 0 with a beep; 0 itself is taken.
+TEST_F(SynapsenDialoge, NegativeVerzoegerungOhneUntergrenzeNenntDasFeld)
+{
+    const int vorher = piepse();
+    test::boxAntworten({antwort::Ok});
+    neueNatriumSynapse({{1236, "-0.001"}}, {fokus(1236), sch::tippen(1236, "0"), sch::klicken(1)});
+    EXPECT_EQ(letzteBox(), meldungFormatieren(954, "\xDC" "bertragungsdauer (s)"));
+    EXPECT_EQ(piepse(), vorher);
+    ASSERT_TRUE(n1->ausgangsSynapsen);
+    EXPECT_EQ(n1->ausgangsSynapsen->verzoegerung, 0.0);
+    synapseLoeschen(n1, n1->ausgangsSynapsen, 0);
+}
+
 // The new synapse has the highest id given + 1 where that is free, else the first free id;
 // "nan" is refused with the field's notice, in the delay (a ranged field) and in the conductance.
 TEST_F(SynapsenDialoge, NeueIdIstDieHoechstePlusEinsOderDieErsteFreie)
@@ -327,6 +341,32 @@ TEST_F(Bearbeiten, LeitfaehigkeitImOrtVerzoegerungNeuMitIdGruppeUndAxo)
         EXPECT_EQ(std::tuple(jetzt->gruppe, axo->elternSynapse, axo->elternId, jetzt->axoAnzahl, aktuelleSynapse),
                   std::tuple(3, jetzt, 5, 1, jetzt));
         EXPECT_DOUBLE_EQ(jetzt->pool->gSumme, jetzt->initialLeitfaehigkeit + nachbar->initialLeitfaehigkeit);
+    }
+}
+
+// Where the edit dialog sets no least (a chemical synapse with electrical synapses restricted,
+// an electrical one without), a delay below 0 is refused and the synapse kept; 0 is taken.
+TEST_F(Bearbeiten, NegativeVerzoegerungOhneUntergrenzeWirdAbgelehnt)
+{
+    const struct { const char* was; int typ, eingeschraenkt; } faelle[] = {
+        {"sodium, restricted", 0, 1},
+        {"electrical, not restricted", 3, 0},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.was);
+        netzvorgaben.elektrischeSynapsenEingeschraenkt = f.eingeschraenkt;
+        SynapseDaten* alt = gewaehlteSynapse = synapse(n2, n1, f.typ, 9);
+        test::boxAntworten({antwort::Ok});
+        test::dialogSkript(135, {sch::tippen(1236, "-0.001"), sch::klicken(1), fokus(1236), sch::klicken(2)});
+        EXPECT_EQ(synapseBearbeitenDialogOeffnen(nullptr), 2);
+        EXPECT_EQ(letzteBox(), meldungFormatieren(954, "\xDC" "bertragungsdauer (s)"));
+        EXPECT_EQ(std::pair(synapseNachId(9), alt->verzoegerung), std::pair(alt, 0.003));
+        gewaehlteSynapse = alt;
+        test::dialogSkript(135, {sch::tippen(1236, "0"), sch::klicken(1)});
+        EXPECT_EQ(synapseBearbeitenDialogOeffnen(nullptr), 1);
+        ASSERT_TRUE(synapseNachId(9));
+        EXPECT_EQ(synapseNachId(9)->verzoegerung, 0.0);
+        synapseLoeschen(n2, synapseNachId(9), 0);
     }
 }
 

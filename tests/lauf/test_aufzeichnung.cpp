@@ -132,6 +132,61 @@ TEST_F(Aufzeichnung, ExportdateiNameKopfDezimalzeichenUndIntervallUndNichtsNachE
     EXPECT_TRUE(dateien().empty()) << dateien().front();
 }
 
+// Export switched on with no column to write: the notice comes before any name is asked
+// for, no file is written and none replaced; a script's run goes on without a box.
+TEST_F(Aufzeichnung, ExportOhneSpalteSchreibtKeineDateiUndSagtEsVorDerNamensfrage)   // it wrote "Zeit" alone
+{
+    knoten(1, "A", true);                   // no mask
+    knoten(2, "B", false).exportMaske = 0x100;   // user channels, but none to export
+    programmStatus |= programmBit::WerteExportieren;
+    const std::string name = "netz 240305070801 soma potential.TXT";
+    testhilfe::schreiben(ordner + name, "alt");
+    pt::boxAntworten({plattform::antwort::Ok});
+    laufen(0.001, 1e-4);
+    ASSERT_EQ(pt::boxLog().size(), 1u);     // not question 338
+    EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[1462]);
+    EXPECT_TRUE(ergebnisNamen.exportDatei.empty());
+    EXPECT_EQ(testhilfe::lesen(ordner + name), "alt");
+    EXPECT_EQ(dateien(), std::vector<std::string>{name});
+    // numbered script files: no name, no buffer, no box
+    skriptStatus |= skriptBit::Laeuft | skriptBit::AsciiWerte;
+    ergebnisNamenBilden();
+    exportPufferAnlegen();
+    skriptStatus = 0;
+    EXPECT_FALSE(exportPufferDa());
+    EXPECT_EQ(pt::boxLog().size(), 1u);
+    EXPECT_EQ(dateien(), std::vector<std::string>{name});
+}
+
+// The time column takes the decimals of the settings, and more where the step needs them:
+// no two lines share a time.
+TEST_F(Aufzeichnung, ZeitspalteHatSovieleStellenWieDerSchrittBraucht)   // 0.1 ms steps shared "0.000"
+{
+    knoten(1, "A", false).exportMaske = 0x1;
+    programmStatus |= programmBit::WerteExportieren;
+    asciiExportEinstellungen.dezimalzeichen = '.';
+    const auto zeiten = [] {
+        const std::string text = testhilfe::lesen(ergebnisNamen.exportDatei);
+        fs::remove(ergebnisNamen.exportDatei);
+        std::vector<std::string> spalte;
+        for (size_t p = text.find("\r\n"); p != std::string::npos; p = text.find("\r\n", p + 2))
+            spalte.push_back(text.substr(p + 2, text.find(';', p) - p - 2));
+        return spalte;
+    };
+    const struct { int gegeben; double dauer, schritt; std::vector<std::string> zeiten; } faelle[] = {
+        {3, 0.0005, 1e-4, {"0.0000", "0.0001", "0.0002", "0.0003", "0.0004"}},
+        {3, 0.0001, 2.5e-5, {"0.000000", "0.000025", "0.000050", "0.000075"}},
+        {5, 0.003, 1e-3, {"0.00000", "0.00100", "0.00200"}},          // the settings' decimals stay
+        {3, 0.001, 1.0 / 3000, {"0.00000", "0.00033", "0.00067"}},    // no decimal holds it exactly
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.schritt);
+        asciiExportEinstellungen.zeitDezimalstellen = f.gegeben;
+        laufen(f.dauer, f.schritt);
+        EXPECT_EQ(zeiten(), f.zeiten);
+    }
+}
+
 TEST_F(Aufzeichnung, VollerDatentraegerBehaeltDenGeschriebenenExportUndSagtEs)   // the part was deleted
 {
     NeuronDaten& a = knoten(1, "A", false);

@@ -91,6 +91,7 @@ TEST_F(Lauf, ErgebnisnamenTragenDenZeitstempelUndEinVorhandenerExportFragt338)
     EXPECT_TRUE(ergebnisNamen.exportDatei.empty());
     // No takes a new time, Yes deletes the old file
     programmStatus |= programmBit::WerteExportieren;
+    neuron().exportMaske = 0x1;
     const std::string alt = ordner + "netz 240305070801 soma potential.TXT";
     testhilfe::schreiben(alt, "x");
     zeitenSetzen({1, 2, 2});
