@@ -6,6 +6,7 @@
 #include "dialogs/synapsenfelder.h"
 #include "model/diagramm.h"
 #include "model/ergebnisdateien.h"
+#include "model/export.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "model/undo.h"
@@ -23,7 +24,7 @@ using namespace plattform;
 
 namespace {
 
-constexpr int groessteDezimalstellen = 20;
+constexpr int groessteDezimalstellen = groessteExportDezimalstellen;
 
 // a sign as its field shows it; a code that is no printable character shows nothing
 std::string zeichenText(int zeichen)

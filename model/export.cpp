@@ -217,6 +217,9 @@ void exportEinstellungenLesen(char* text)
     ganz(e.trennzeichen, exportSchluessel::Trennzeichen);
     ganz(e.dezimalstellen, exportSchluessel::Dezimalstellen);
     ganz(e.zeitDezimalstellen, exportSchluessel::ZeitDezimalstellen);
+    // a count from the file is a printf precision: bounded as the dialog bounds it
+    e.dezimalstellen = std::clamp(e.dezimalstellen, 0, groessteExportDezimalstellen);
+    e.zeitDezimalstellen = std::clamp(e.zeitDezimalstellen, 0, groessteExportDezimalstellen);
     ganz(e.dezimalzeichen, exportSchluessel::Dezimalzeichen);
     ganz(e.intervall, exportSchluessel::Intervall);
     double skalierung = 0.0;

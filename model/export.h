@@ -25,6 +25,9 @@ inline constexpr const char* Dezimalzeichen = "dezimalzeichen fuer ausgabedateie
 inline constexpr const char* StromSkalierung = "strom-skalierungsfaktor fuer ausgabedateien=";
 inline constexpr const char* Intervall = "bei export werte in intervallen ausgeben, intervall=";
 }
+// The most decimals a value or a time is written with; the export dialog takes no more,
+// and a settings file's larger count is cut to it where it is read.
+constexpr int groessteExportDezimalstellen = 20;
 // Reads the export keys of a settings text into asciiExportEinstellungen (whole numbers
 // rounded to the nearest). The text is writable: the key readers turn a decimal comma.
 void exportEinstellungenLesen(char* text);

@@ -321,4 +321,11 @@ TEST_F(Aufzeichnung, ExportSchluessel)
     EXPECT_EQ(asciiExportEinstellungen.dezimalzeichen, '.');
     EXPECT_EQ(asciiExportEinstellungen.stromSkalierung, 1000.0);
     EXPECT_EQ(asciiExportEinstellungen.intervall, 4);
+
+    // a count a file gives beyond what the dialog takes would be a precision of a billion
+    // digits per value: cut to the dialog's bounds
+    std::string gross = "anzahl von dezimalstellen=1999999999\r\nanzahl von zeitangabe dezimalstellen=-7\r\n";
+    exportEinstellungenLesen(gross.data());
+    EXPECT_EQ(asciiExportEinstellungen.dezimalstellen, groessteExportDezimalstellen);
+    EXPECT_EQ(asciiExportEinstellungen.zeitDezimalstellen, 0);
 }
