@@ -53,7 +53,7 @@ void netzTextSchreiben()
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         // an auxiliary neuron should have gone with its run; it is kept all the same
         if (n->hilfsneuron)
-            plattform::hinweisBox(meldungFormatieren(287, n->name));
+            plattform::hinweisBox(meldungFormatieren(287, neuronAnzeigename(*n)));
         p.drucken("\n[NEURON %d] *******************************************\n", n->nummer);
         guiNeuronSpeichern(n, -1, nullptr, p, 0);
         n->hauptDiagramm.neuronId = n->nummer;

@@ -228,7 +228,7 @@ Ende reizAktualisieren(Lauf& l, const SkriptAnweisung& a)
     }
     if (r.beginn <= 0.0) {
         r.beginn = reizSchrittweite;
-        const std::string frage = meldungFormatieren(1108, n->name, textFeldHolen(meldungsTexte[979], a.ziel), r.beginn);
+        const std::string frage = meldungFormatieren(1108, neuronAnzeigename(*n), textFeldHolen(meldungsTexte[979], a.ziel), r.beginn);
         if (plattform::meldungsBox(fensterhandles.hauptfenster, frage, "SysInfo",
                                    plattform::knoepfe::JaNein | plattform::symbol::Frage) != plattform::antwort::Ja)
             return Ende::Abgebrochen;
@@ -245,7 +245,7 @@ Ende kanalWaehlen(Lauf& l, const SkriptAnweisung& a)
     if (a.code == c("KAN")) {
         StandardKanal k{};
         if (!standardKanal(a.ziel, k)) {
-            plattform::hinweisBox(meldungFormatieren(1105, n->name, a.ziel));
+            plattform::hinweisBox(meldungFormatieren(1105, neuronAnzeigename(*n), a.ziel));
             return Ende::Abgebrochen;
         }
         l.kanalNeuron = n->nummer;
@@ -254,7 +254,7 @@ Ende kanalWaehlen(Lauf& l, const SkriptAnweisung& a)
         return Ende::Weiter;
     }
     if (!benutzerKanalNummer(*n, a.ziel)) {
-        plattform::hinweisBox(meldungFormatieren(1106, n->name, a.ziel));
+        plattform::hinweisBox(meldungFormatieren(1106, neuronAnzeigename(*n), a.ziel));
         return Ende::Abgebrochen;
     }
     l.kanalNeuron = n->nummer;
@@ -558,7 +558,12 @@ Ende anweisungAusfuehren(Lauf& l, int& i)
         return Ende::Weiter;
     const std::string bericht = meldungsPuffer;
     logZeile(l.log, bericht);
-    return weiterFragen(bericht) ? Ende::Weiter : Ende::Abgebrochen;
+    // the box names an unnamed neuron by its number; the buffer keeps the log's wording
+    if (!l.tauFehler)
+        anweisungsBerichtBilden(l.s, l.s.anweisungen[k], l.standardKanal, true);
+    const std::string frage = meldungsPuffer;
+    meldungsPuffer = bericht;
+    return weiterFragen(frage) ? Ende::Weiter : Ende::Abgebrochen;
 }
 
 // ---- start ------------------------------------------------------------------------------------
