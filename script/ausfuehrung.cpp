@@ -103,6 +103,12 @@ bool kopfzeile(Lauf& l, const std::string& text)
     logZeile(l.log, text);
     return weiterFragen(text);
 }
+// the same where the box names an unnamed neuron by its number and the log by its stored name
+bool kopfzeile(Lauf& l, const std::string& text, const std::string& frage)
+{
+    logZeile(l.log, text);
+    return weiterFragen(frage);
+}
 
 void statusLaeuft()
 {
@@ -698,12 +704,15 @@ bool kopfSchreiben(Lauf& l)
         NeuronDaten* n = skriptNeuron(s.auswertungsNeuron);
         if (!n)
             return false;
-        const std::string name = n->name;
+        const std::string name = n->name, anzeige = neuronAnzeigename(*n);
+        const auto neuronZeile = [&](auto... vorn) {
+            const std::string text = meldungFormatieren(vorn..., name);
+            return kopfzeile(l, text, meldungFormatieren(vorn..., anzeige));
+        };
         const int k = s.klassenAnzahl;
         const double von = s.klassen.empty() ? 0.0 : s.klassen.front().start;
         const double bis = k > 0 ? s.klassen[static_cast<size_t>(k) - 1].start : 0.0;
-        if (!kopfzeile(l, meldungFormatieren(1090, name)) ||
-            !kopfzeile(l, meldungFormatieren(1091, s.auswertungsKurve, name)) ||
+        if (!neuronZeile(1090) || !neuronZeile(1091, s.auswertungsKurve) ||
             !kopfzeile(l, meldungFormatieren(1092, k, von, bis)))
             return false;
         for (int nr : {1093, 1094, 1095, 1096})
