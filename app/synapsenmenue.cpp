@@ -25,13 +25,7 @@ bool enthaelt(const Rechteck& r, Punkt p)
 std::string neuronName(int nummer)
 {
     const NeuronDaten* n = neuronSuchen(nummer);
-    return n ? n->name : std::to_string(nummer);
-}
-
-// "Neuron N" for a neuron without a name
-std::string neuronText(const NeuronDaten& n)
-{
-    return n.name.empty() ? meldungFormatieren(1404, n.nummer) : n.name;
+    return n ? neuronAnzeigename(*n) : std::to_string(nummer);
 }
 
 // Two synapses of one type on one segment would share one pool, and an axo-axonic synapse
@@ -107,7 +101,7 @@ bool synapsenKontextMenueFuellen(Menue m, const std::vector<SynapseDaten*>& list
     if ((programmStatus & programmBit::AxoAxonisch) && markierteNeurone.anzahl() == 1) {
         // an axo-axonic synapse carries none of its own
         const size_t axoAnzahl = std::min(liste.size(), static_cast<size_t>(befehlAxoSynapseLetzte - befehlAxoSynapseErste + 1));
-        const std::string quelle = neuronText(*markierteNeurone.erstes());
+        const std::string quelle = neuronAnzeigename(*markierteNeurone.erstes());
         bool angehaengt = false;
         for (size_t i = 0; i < axoAnzahl; ++i)
             if (liste[i]->axoIndex < 1) {

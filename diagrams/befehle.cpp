@@ -304,7 +304,7 @@ void wertCursorHolen(Fenster f, DiagrammDaten* d)
 void drucken(Fenster f, DiagrammDaten* d)
 {
     NeuronDaten* n = neuronVon(d);
-    const std::string name = n ? n->name : std::string();
+    const std::string name = n ? neuronAnzeigename(*n) : std::string();
     if (meldungsBox(f, meldungFormatieren(1371, name, druckAuftrag.druckerName), "SysInfo",
                     knoepfe::JaNein | symbol::Frage)
         != antwort::Ja)
@@ -331,7 +331,7 @@ void spikefolgeAuswerten(int neuronId)
     spikefolgeVorgabenSetzen(n->spikefolge);
     // the AP times are those a run stores while the neuron keeps its spike times
     if (!(n->spikezeitenSpeichern && !n->spikeZeiten.empty())) {
-        if (meldungsBox(n->hauptDiagramm.fenster, meldungFormatieren(292, n->name), "SysInfo",
+        if (meldungsBox(n->hauptDiagramm.fenster, meldungFormatieren(292, neuronAnzeigename(*n)), "SysInfo",
                         knoepfe::JaNein | symbol::Frage)
             != antwort::Ja)
             return;

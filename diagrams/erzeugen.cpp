@@ -91,7 +91,7 @@ int diagrammErzeugen(NeuronDaten* neuron, DiagrammDaten* diagramm)
     // a new diagram shows what the main diagram has
     if (neu && !hauptWerteKopieren(*neuron, d, simulationsParameter.anzahlSchritte))
         return fatal(696);
-    d.titel = neu ? diagrammTitel(*neuron, d) : neuron->name;
+    d.titel = neu ? diagrammTitel(*neuron, d) : neuronAnzeigename(*neuron);
     titelSetzen(d.fenster, d.titel);
     // the soma curve's points, the printer menu, the window shown
     if (!d.kurven[kurve::Soma].werte.empty())

@@ -183,7 +183,7 @@ bool diagrammSchliessenPruefen(Fenster f)
         return true;
     if (d == &n->hauptDiagramm && d->naechstes) {
         // a. the further diagrams go with the main one
-        if (sysInfoBox(meldungFormatieren(291, n->name), knoepfe::JaNein) != antwort::Ja)
+        if (sysInfoBox(meldungFormatieren(291, neuronAnzeigename(*n)), knoepfe::JaNein) != antwort::Ja)
             return false;
         DiagrammDaten* weitere = d->naechstes;
         d->naechstes = nullptr;

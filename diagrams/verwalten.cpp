@@ -225,7 +225,7 @@ DiagrammDaten* diagrammZuFenster(plattform::Fenster fenster)
         NeuronDaten* erstes = neuronKette.kopf;
         if (!erstes)
             return nullptr;          // nothing to fall back on: the callers check
-        if (plattform::velnorInfoBox(meldungFormatieren(343, erstes->name)) == plattform::antwort::Abbrechen)
+        if (plattform::velnorInfoBox(meldungFormatieren(343, neuronAnzeigename(*erstes))) == plattform::antwort::Abbrechen)
             programmBeenden();
         return &erstes->hauptDiagramm;
     }

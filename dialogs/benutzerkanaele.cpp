@@ -137,7 +137,7 @@ void fuellen(Fenster dlg)
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         if (!neuronNummerGueltig(n->nummer))
             continue;
-        const int i = listeHinzufuegen(dlg, idNeuron, (marke[n->nummer] ? "* " : "    ") + n->name);
+        const int i = listeHinzufuegen(dlg, idNeuron, (marke[n->nummer] ? "* " : "    ") + neuronAnzeigename(*n));
         listeDatenSetzen(dlg, idNeuron, i, reinterpret_cast<intptr_t>(n));
         if (n == gezeigt)
             listeAuswahlSetzen(dlg, idNeuron, i);

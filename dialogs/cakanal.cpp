@@ -268,7 +268,7 @@ intptr_t speichern(Fenster dlg, int id)
 
 void entfernen(Fenster dlg)
 {
-    if (sysInfoBox(meldungFormatieren(textEntfernen, neuron->name), knoepfe::JaNein) != antwort::Ja)
+    if (sysInfoBox(meldungFormatieren(textEntfernen, neuronAnzeigename(*neuron)), knoepfe::JaNein) != antwort::Ja)
         return;
     kopie = KCaKanal{};
     neuron->kcaModus = kcaModus::Aus;

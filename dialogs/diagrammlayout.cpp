@@ -259,7 +259,7 @@ void fuellen(Fenster dlg)
     } else if (vorlagenModus) {
         titelSetzen(dlg, meldungsTexte[meldungTitelVorlage]);
     } else {
-        titelSetzen(dlg, meldungFormatieren(meldungTitelNeuron, neuron ? neuron->name : std::string{}));
+        titelSetzen(dlg, meldungFormatieren(meldungTitelNeuron, neuron ? neuronAnzeigename(*neuron) : std::string{}));
     }
 }
 

@@ -114,7 +114,7 @@ void fuellen(Fenster dlg)
 {
     listeLeeren(dlg, idListe);
     for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
-        const int i = listeHinzufuegen(dlg, idListe, (eintrag(n->nummer) ? "  *   " : "      ") + n->name);
+        const int i = listeHinzufuegen(dlg, idListe, (eintrag(n->nummer) ? "  *   " : "      ") + neuronAnzeigename(*n));
         listeDatenSetzen(dlg, idListe, i, n->nummer);
     }
     listeAuswahlSetzen(dlg, idListe, position >= 0 && position < listeAnzahl(dlg, idListe) ? position : 0);
@@ -204,8 +204,8 @@ void oeffnen(Fenster)
 std::string neuronZeile(const NeuronDaten& n)
 {
     if (!(n.exportMaske & exportGewaehlt))
-        return "      " + n.name;
-    return "* " + n.name + " (" + std::to_string(std::popcount(static_cast<unsigned>(n.exportMaske & maskenBits))) + ")";
+        return "      " + neuronAnzeigename(n);
+    return "* " + neuronAnzeigename(n) + " (" + std::to_string(std::popcount(static_cast<unsigned>(n.exportMaske & maskenBits))) + ")";
 }
 
 void neuroneFuellen(Fenster dlg)

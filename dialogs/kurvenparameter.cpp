@@ -171,7 +171,7 @@ void fuellen(Fenster dlg)
     hakenSetzen(dlg, idEigeneAchse, k.eigeneYAchse ? 1 : 0);
     dialogElementAktivieren(dlg, idAchse, k.eigeneYAchse != 0);
     hakenSetzen(dlg, idLegende, kopie.werteInLegende ? 1 : 0);
-    titelSetzen(dlg, meldungFormatieren(748, neuron ? neuron->name : std::string{}));
+    titelSetzen(dlg, meldungFormatieren(748, neuron ? neuronAnzeigename(*neuron) : std::string{}));
 }
 
 void vorlagenKanal(KurvenDaten& k, int slot)
@@ -477,7 +477,7 @@ void externOeffnen(Fenster dlg)
     listeLeeren(dlg, idNeuronListe);
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         if (n != eigner && n->hauptDiagramm.fenster)
-            listeDatenSetzen(dlg, idNeuronListe, listeHinzufuegen(dlg, idNeuronListe, n->name),
+            listeDatenSetzen(dlg, idNeuronListe, listeHinzufuegen(dlg, idNeuronListe, neuronAnzeigename(*n)),
                              reinterpret_cast<intptr_t>(n));
     if (listeAnzahl(dlg, idNeuronListe) == 0) {
         hinweisBox(meldungsTexte[445]);

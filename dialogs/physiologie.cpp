@@ -115,7 +115,7 @@ void oeffnen(Fenster dlg)
     }
     kopie.slot6 = slotWert(n, 6);
     const int anzahl = markierteNeurone.anzahl();
-    titelSetzen(dlg, anzahl == 1 ? meldungFormatieren(301, n.name) : meldungFormatieren(302, anzahl));
+    titelSetzen(dlg, anzahl == 1 ? meldungFormatieren(301, neuronAnzeigename(n)) : meldungFormatieren(302, anzahl));
 }
 
 void texteUndOptionen(Fenster dlg)

@@ -147,7 +147,7 @@ void fuellen(Fenster dlg)
     listeLeeren(dlg, idListe);
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         const Rauschwerte* e = eintrag(n);
-        const int i = listeHinzufuegen(dlg, idListe, (e && e->an ? "*   " : "      ") + n->name);
+        const int i = listeHinzufuegen(dlg, idListe, (e && e->an ? "*   " : "      ") + neuronAnzeigename(*n));
         listeDatenSetzen(dlg, idListe, i, reinterpret_cast<intptr_t>(n));
     }
     const int anzahl = listeAnzahl(dlg, idListe);

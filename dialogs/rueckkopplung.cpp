@@ -100,7 +100,7 @@ void listenFuellen(Fenster dlg)
         int erstesMarkiertes = -1;
         for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
             const bool rolle = hatRolle(l, n);
-            const int i = listeHinzufuegen(dlg, id, (rolle ? "*    " : "     ") + n->name);
+            const int i = listeHinzufuegen(dlg, id, (rolle ? "*    " : "     ") + neuronAnzeigename(*n));
             listeDatenSetzen(dlg, id, i, reinterpret_cast<intptr_t>(n));
             if (rolle && erstesMarkiertes < 0)
                 erstesMarkiertes = i;

@@ -425,7 +425,7 @@ void fuellen(Fenster dlg)
     int anzahl = 0;
     for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron, ++anzahl) {
         const Eintrag* e = eintrag(n->nummer);
-        std::string text = (e && e->marke ? "*    " : "       ") + n->name;
+        std::string text = (e && e->marke ? "*    " : "       ") + neuronAnzeigename(*n);
         for (size_t c = 0; c < n->stromTabellen.size(); ++c)
             if (n->stromTabellen[c].anzahlPunkte > 3)
                 text += " s" + std::to_string(c);
@@ -440,7 +440,7 @@ void fuellen(Fenster dlg)
     Eintrag* e = eintrag(gezeigt);
     if (!n || !e)
         return;
-    titelSetzen(dlg, dialogTextFormatieren(295, n->name));
+    titelSetzen(dlg, dialogTextFormatieren(295, neuronAnzeigename(*n)));
     elementTextSetzen(dlg, idMarkieren, feldText("IDC_SI_MARK=", e->marke ? 2 : 1));
     elementTextSetzen(dlg, idListeText, dialogTextFormatieren(294, ausgewaehlt));
     // a permanent soma stimulus is a rectangle over the whole run
@@ -522,7 +522,7 @@ bool neuronSchreiben(NeuronDaten& n, Eintrag& e, const Eintrag& gezeigtes, bool&
     // a clamped neuron ignores any stimulus
     if (v.klemmWarnung && (n.klemme.flags & 0x1)) {
         char text[512];
-        std::snprintf(text, sizeof text, klemmFrage, n.name.c_str());
+        std::snprintf(text, sizeof text, klemmFrage, neuronAnzeigename(n).c_str());
         if (sysInfoBox(text, knoepfe::JaNein) == antwort::Nein)
             v.klemmWarnung = false;
     }
@@ -542,7 +542,7 @@ bool neuronSchreiben(NeuronDaten& n, Eintrag& e, const Eintrag& gezeigtes, bool&
                 d.an = 1;
         }
         if (d.anzahl == 0 && d.an == 1) {
-            if (sysInfoBox(meldungFormatieren(388, n.name, n.name, c), knoepfe::JaNein) == antwort::Ja)
+            if (sysInfoBox(meldungFormatieren(388, neuronAnzeigename(n), neuronAnzeigename(n), c), knoepfe::JaNein) == antwort::Ja)
                 d.anzahl = 1;
             else
                 d.an = 0;

@@ -80,7 +80,8 @@ bool oeffnen(Fenster dlg)
     }
     texteSetzen(dlg);
     SynapseDaten& s = *synapse;
-    titelSetzen(dlg, meldungFormatieren(26, quelle->name, ziel->name, kontaktortName(dlg, s.zielBereich, s.elternId)));
+    const std::string ort = kontaktortName(dlg, s.zielBereich, s.elternId);
+    titelSetzen(dlg, meldungFormatieren(26, neuronAnzeigename(*quelle), neuronAnzeigename(*ziel), ort));
     w = {};
     std::tie(w.ort, w.verzoegerung, w.typ, w.art) = std::tuple(s.zielBereich, s.verzoegerung, s.synapsenTyp, synapsenTypIon(s.synapsenTyp));
     w.axo = s.zielBereich == kontaktort::Axo && s.elternSynapse;
@@ -142,8 +143,8 @@ void fuellen(Fenster dlg)
     elementZeigen(dlg, idLoeschen, 5);
     elementTextSetzen(dlg, idIdText, dialogTextFormatieren(1333, synapse->id));
     elementZeigen(dlg, idIdText, 5);
-    elementTextSetzen(dlg, idQuelle, quelle->name);
-    elementTextSetzen(dlg, idZiel, ziel->name);
+    elementTextSetzen(dlg, idQuelle, neuronAnzeigename(*quelle));
+    elementTextSetzen(dlg, idZiel, neuronAnzeigename(*ziel));
     elementFreigeben(dlg, idQuelle, false);
     elementFreigeben(dlg, idZiel, false);
     radiosSetzen(dlg, ortKnoepfe, w.ort);
@@ -325,7 +326,7 @@ bool oeffnungsfaktorLesen(Fenster dlg)
     }
     const DiagrammDaten& d = quelle->hauptDiagramm;
     if (!d.fenster || !d.kurven[oeffnungsSlot].anzeigen) {
-        hinweisBox(meldungFormatieren(d.fenster ? 1206 : 1205, quelle->name));
+        hinweisBox(meldungFormatieren(d.fenster ? 1206 : 1205, neuronAnzeigename(*quelle)));
         return false;
     }
     w.oeffnungsId = synapse->id;

@@ -66,8 +66,8 @@ bool synapseFinden(Fenster dlg)
     for (SynapseDaten* s = n->ausgangsSynapsen; s; s = s->naechsteSynapse) {
         NeuronDaten* z = neuronSuchen(s->zielNummer);
         const std::string ort = kontaktortName(dlg, s->zielBereich, s->elternId);
-        const int a = meldungsBox(dlg, meldungFormatieren(25, n->name, z ? z->name : std::string(), ort), "SysInfo",
-                                  knoepfe::JaNeinAbbrechen | symbol::Frage);
+        const std::string frage = meldungFormatieren(25, neuronAnzeigename(*n), z ? neuronAnzeigename(*z) : std::string(), ort);
+        const int a = meldungsBox(dlg, frage, "SysInfo", knoepfe::JaNeinAbbrechen | symbol::Frage);
         if (a == antwort::Abbrechen)
             return false;
         if (a == antwort::Ja) {
@@ -88,8 +88,8 @@ void fuellen(Fenster dlg)
     const int anzeige = dialogEinstellungen.synapsenDialogAnzeige;
     elementTextSetzen(dlg, idIdText, dialogTextFormatieren(1333, s.id));
     // names, radios, what is shown
-    elementTextSetzen(dlg, idQuelle, quelle->name);
-    elementTextSetzen(dlg, idZiel, ziel->name);
+    elementTextSetzen(dlg, idQuelle, neuronAnzeigename(*quelle));
+    elementTextSetzen(dlg, idZiel, neuronAnzeigename(*ziel));
     radiosSetzen(dlg, ortKnoepfe, s.zielBereich);
     radiosSetzen(dlg, artKnoepfe, ion - 1);
     elementZeigen(dlg, idIdText, 5);

@@ -41,12 +41,6 @@ NeuZustand z;
 
 double schritt() { return simulationsParameter.schrittweite; }
 
-// a neuron as the two neuron lists show it: its name, "Neuron N" while it has none
-std::string listenText(const NeuronDaten& n)
-{
-    return n.name.empty() ? meldungFormatieren(1404, n.nummer) : n.name;
-}
-
 bool nurDendrit12() { return netzvorgaben.elektrischeSynapsenEingeschraenkt != 0; }
 
 int ersterTypDerArt(int art)
@@ -98,7 +92,7 @@ void oeffnen(Fenster dlg)
     editierStatus &= ~0x4u;
     idReservieren();
     const NeuronDaten* markiert = markierteNeurone.anzahl() == 1 ? markierteNeurone.erstes() : nullptr;
-    z.quelle = markiert ? listenText(*markiert) : std::string();
+    z.quelle = markiert ? neuronAnzeigename(*markiert) : std::string();
     z.quellNummer = markiert ? markiert->nummer : 0;
     z.ziel.clear();
     z.zielNummer = 0;
@@ -150,7 +144,7 @@ void neuroneFuellen(Fenster dlg)
     for (int id : {idQuelle, idZiel}) {
         listeLeeren(dlg, id);
         for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-            listeDatenSetzen(dlg, id, listeHinzufuegen(dlg, id, listenText(*n)), n->nummer);
+            listeDatenSetzen(dlg, id, listeHinzufuegen(dlg, id, neuronAnzeigename(*n)), n->nummer);
     }
     // the source: the neuron kept, else the entry of the text kept; the target: the neuron
     // kept, else the last target
@@ -479,7 +473,7 @@ void ok(Fenster dlg, int id)
     }
     // an Izhikevich neuron has its soma only
     if (ziel->izhikevichAktiv && z.ort != kontaktort::Soma) {
-        hinweisBox(meldungFormatieren(305, ziel->name));
+        hinweisBox(meldungFormatieren(305, neuronAnzeigename(*ziel)));
         dialogElementFokussieren(dlg, idQuelle, 1);
         return;
     }

@@ -47,9 +47,9 @@ std::string mitgliedText(int id)
     if (!s || !s->quelle)
         return {};
     if (s->axoIndex >= 1)
-        return s->elternSynapse ? meldungFormatieren(1234, id, s->quelle->name, s->elternId) : std::string();
+        return s->elternSynapse ? meldungFormatieren(1234, id, neuronAnzeigename(*s->quelle), s->elternId) : std::string();
     const NeuronDaten* ziel = neuronNachNummer(s->zielNummer);
-    return ziel ? meldungFormatieren(1233, id, s->quelle->name, ziel->name) : std::string();
+    return ziel ? meldungFormatieren(1233, id, neuronAnzeigename(*s->quelle), neuronAnzeigename(*ziel)) : std::string();
 }
 
 // a popup at the cursor, owned by the main window; the choice goes to the main window as

@@ -45,7 +45,7 @@ void pulsFelderFreigeben(Fenster dlg, bool an)
 void fuellen(Fenster dlg)
 {
     hakenSetzen(dlg, idAn, kopie.flags & 0x1);
-    elementTextSetzen(dlg, idAn, dialogTextFormatieren(30, neuron->name));
+    elementTextSetzen(dlg, idAn, dialogTextFormatieren(30, neuronAnzeigename(*neuron)));
     hakenSetzen(dlg, idAlleGleich, kopie.alleGleich ? 1 : 0);
     elementTextSetzen(dlg, idStart, zahlText(kopie.startSpannung));
     elementTextSetzen(dlg, idPuls, zahlText(kopie.pulsSpannung));

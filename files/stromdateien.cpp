@@ -435,7 +435,7 @@ int reizDefinitionsDateiLaden(NeuronDaten* neuron, int kompartiment, const std::
     try {
         return modus == 0 ? reizWaehlen(*neuron, kompartiment) : reizLaden(*neuron, kompartiment, reizName, pfad);
     } catch (const std::bad_alloc&) {
-        plattform::hinweisBox(meldungFormatieren(285, neuron->name));
+        plattform::hinweisBox(meldungFormatieren(285, neuronAnzeigename(*neuron)));
         programmBeenden();
         return 0;
     }

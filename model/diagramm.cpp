@@ -416,7 +416,7 @@ int freieDiagrammNummer(const NeuronDaten& neuron)
 
 std::string diagrammTitel(const NeuronDaten& neuron, const DiagrammDaten& d)
 {
-    return d.nummer < 1 ? neuron.name : neuron.name + " " + std::to_string(d.nummer);
+    return d.nummer < 1 ? neuronAnzeigename(neuron) : neuronAnzeigename(neuron) + " " + std::to_string(d.nummer);
 }
 
 DiagrammDaten* diagrammAnhaengen(NeuronDaten& neuron)

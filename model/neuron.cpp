@@ -290,13 +290,22 @@ void neuronFreigeben(NeuronDaten* neuron)
     delete neuron;
 }
 
+std::string neuronAnzeigename(const NeuronDaten& n)
+{
+    if (!n.name.empty())
+        return n.name;
+    // formatted aside: a caller may be building a message in meldungsPuffer meanwhile
+    const std::array<FormatArgument, 1> nummer{FormatArgument(n.nummer)};
+    return sicherFormatieren(meldungsTexte[1404], meldungsTexte.eingebauterText(1404), nummer);
+}
+
 int neuronAuswahlMenu()
 {
     // one entry per neuron in list order, command id = position from 1
     plattform::Menue menue = plattform::menueErzeugen();
     int k = 0;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-        plattform::postenAnhaengen(menue, 0, ++k, n->name);
+        plattform::postenAnhaengen(menue, 0, ++k, neuronAnzeigename(*n));
     // at the cursor; the handle is known while the menu is open
     offenesKontextMenu = menue;
     const int gewaehlt = plattform::popupMenue(menue, fensterhandles.hauptfenster, plattform::mausPosition());

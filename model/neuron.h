@@ -329,3 +329,6 @@ void neuronFreigeben(NeuronDaten* neuron);
 void neuronFensterLoeschen(NeuronDaten& neuron);
 // a popup of all neurons by name; the chosen neuron's number, 0 for none
 int neuronAuswahlMenu();
+// The name a neuron goes by on screen: its own, "Neuron N" (text 1404) while it has none.
+// Files and result tables keep the stored name, empty or not.
+std::string neuronAnzeigename(const NeuronDaten& n);

@@ -43,13 +43,14 @@ bool benutzerKanaeleVorbereiten(NeuronDaten& n)
         if (k.stromUeberSynapse == 0)
             continue;
         // the synapse that activates the channel
+        const std::string name = neuronAnzeigename(n);
         if (k.synapseId == 0) {
-            const std::array<FormatArgument, 1> a{FormatArgument(std::string_view(n.name))};
+            const std::array<FormatArgument, 1> a{FormatArgument(name)};
             return verknuepfungVerweigern("strom ueber synapse aktivieren mit synapseID = 0 bei neuron %s", a);
         }
         SynapseDaten* s = synapseNachId(k.synapseId);
         if (s == nullptr) {
-            const std::array<FormatArgument, 2> a{FormatArgument(k.synapseId), FormatArgument(std::string_view(n.name))};
+            const std::array<FormatArgument, 2> a{FormatArgument(k.synapseId), FormatArgument(name)};
             return verknuepfungVerweigern(
                 "strom ueber synapse aktivieren mit synapseID = %d bei neuron %s nicht gefunden", a);
         }

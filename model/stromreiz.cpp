@@ -64,14 +64,14 @@ bool stromreizKompartimentZuruecksetzen(NeuronDaten& n, int kompartiment)
     try {
         t.startzeiten = {0.0, ende, ende};
     } catch (const std::bad_alloc&) {
-        plattform::hinweisBox(meldungFormatieren(391, n.name));
+        plattform::hinweisBox(meldungFormatieren(391, neuronAnzeigename(n)));
         return false;
     }
     try {
         t.stromwerte = {0.0, 0.0, 0.0};
     } catch (const std::bad_alloc&) {
         std::vector<double>().swap(t.startzeiten);
-        plattform::hinweisBox(meldungFormatieren(392, n.name));
+        plattform::hinweisBox(meldungFormatieren(392, neuronAnzeigename(n)));
         return false;
     }
     t.anzahlPunkte = 3;

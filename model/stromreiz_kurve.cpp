@@ -26,7 +26,7 @@ constexpr int textZuVieleReize = 840;
 
 int verweigern(int text, const NeuronDaten& n, int kompartiment)
 {
-    plattform::hinweisBox(meldungFormatieren(text, n.name, kompartiment));
+    plattform::hinweisBox(meldungFormatieren(text, neuronAnzeigename(n), kompartiment));
     return -2;
 }
 
@@ -42,7 +42,7 @@ int arbeitsbereichFehlt(int text)
 
 int neuronSpeicherFehlt(int text, const NeuronDaten& n)
 {
-    plattform::hinweisBox(meldungFormatieren(text, n.name));
+    plattform::hinweisBox(meldungFormatieren(text, neuronAnzeigename(n)));
     programmBeenden();
     return 0;
 }

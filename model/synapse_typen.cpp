@@ -62,7 +62,7 @@ int loeschbarerEintrag(const SynapsenTyp* eintrag, const std::vector<SynapsenTyp
                 continue;
             const NeuronDaten* ziel = neuronSuchen(s->zielNummer);
             plattform::hinweisBox(meldungFormatieren(309, eintrag->bezeichnung.c_str(), eintrag->potential,
-                                                     n->name.c_str(), ziel ? ziel->name.c_str() : ""));
+                                                     neuronAnzeigename(*n), ziel ? neuronAnzeigename(*ziel) : std::string()));
             return -1;
         }
     return weg;

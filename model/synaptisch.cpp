@@ -127,7 +127,7 @@ bool synapsenLaufVorbereiten(NeuronDaten& neuron)
                 std::string text = "es gibt probleme bei einer synapse mit xlpsp (lang andauerndes postsyn. "
                                    "potential). ich weiss nicht wie ich das berechnen soll!?! so kann ich nicht "
                                    "weiterleben...\n\n";
-                text += meldungFormatieren(800, s->id, neuron.name.c_str(), ziel ? ziel->name.c_str() : "");
+                text += meldungFormatieren(800, s->id, neuronAnzeigename(neuron), ziel ? neuronAnzeigename(*ziel) : std::string());
                 plattform::hinweisBox(text);
                 return false;
             }
@@ -156,7 +156,7 @@ bool synapsenEinrichtungPruefen()
                           "eigenen Synapsentyp haben (der braucht sich nur im Text fuer die Bezeichnung "
                           "unterscheiden) bitte die Synapsen an Neuron %s kontrollieren. Die Simulation kann "
                           "deshalb nicht starten.",
-                          n->name.c_str());
+                          neuronAnzeigename(*n).c_str());
             plattform::sysInfoBox(text, plattform::knoepfe::Ok);
             laufZustand.eingerichtet = 0;
             return false;

@@ -418,7 +418,7 @@ int simulationAusfuehren()
     if (entgleist) {
         laufAngehalten = true;
         const double seit = nichtEndlichSeit(*entgleist, static_cast<size_t>(letztePruefung), schritt, t);
-        plattform::hinweisBox(meldungFormatieren(820, entgleist->nummer, entgleist->name, seit));
+        plattform::hinweisBox(meldungFormatieren(820, entgleist->nummer, neuronAnzeigename(*entgleist), seit));
         exportSchreiben();
         if (teilsimulationsModus == 0)
             for (NeuronDaten* n : laufNeurone)

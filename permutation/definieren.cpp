@@ -82,7 +82,7 @@ int neuronPerKlick()
 std::string name(int nummer)
 {
     const NeuronDaten* n = neuronNachNummer(nummer);
-    return n ? n->name : std::string();
+    return n ? neuronAnzeigename(*n) : std::string();
 }
 
 enum class Ausgang { Weiter, Abbruch };

@@ -83,7 +83,7 @@ void neuronenFuellen(Fenster dlg)
         if (!reizNeuron)
             reizNeuron = n->nummer;
         const bool dieses = n->nummer == reizNeuron;
-        const int i = listeHinzufuegen(dlg, idNeuron, (dieses ? "  * " : "      ") + n->name);
+        const int i = listeHinzufuegen(dlg, idNeuron, (dieses ? "  * " : "      ") + neuronAnzeigename(*n));
         listeDatenSetzen(dlg, idNeuron, i, n->nummer);
         if (dieses) {
             auswahl = i;

@@ -82,13 +82,13 @@ int spikefolgeErgebnisMeldung(NeuronDaten* neuron)
     else if (b.code & (code::KeineSpikes | code::ZuWenige))
         text = 408;
     if (text == 405)
-        b.ergebnisText = meldungFormatieren(405, neuron->name, neuron->rrModus, frequenz(b.isiMittel), b.isiMittel,
+        b.ergebnisText = meldungFormatieren(405, neuronAnzeigename(*neuron), neuron->rrModus, frequenz(b.isiMittel), b.isiMittel,
                                             b.isiStreuung, b.spikes.mittel, b.spikes.streuung, b.spikes.anzahl,
                                             b.periode.mittel, b.periode.streuung, b.periode.anzahl, b.dauer.mittel,
                                             b.dauer.streuung, b.dauer.anzahl, b.luecke.mittel, b.luecke.streuung,
                                             b.luecke.anzahl);
     else
-        b.ergebnisText = meldungFormatieren(text, neuron->name);
+        b.ergebnisText = meldungFormatieren(text, neuronAnzeigename(*neuron));
     const std::string zeigen = b.ergebnisText;   // the box may let the neuron go
     hinweisBox(zeigen);
     return text;
@@ -113,7 +113,7 @@ int spikefolgeFrequenzMeldung(NeuronDaten* neuron, const SpikefolgenBewertung* b
     }
     if (dauer.anzahl == 0)
         return 0;
-    hinweisBox(meldungFormatieren(239, dauer.anzahl, neuron->name, dauer.mittel(), dauer.streuung(), isi.mittel(),
+    hinweisBox(meldungFormatieren(239, dauer.anzahl, neuronAnzeigename(*neuron), dauer.mittel(), dauer.streuung(), isi.mittel(),
                                   isi.streuung(), frequenz(isi.mittel()), luecke.mittel(), luecke.streuung(),
                                   periode.mittel(), periode.streuung(), spikes.mittel(), spikes.streuung()));
     return dauer.anzahl;
@@ -183,17 +183,17 @@ void spikefolgeStatistik(DiagrammDaten* diagramm)
     }
 
     // the report, one line per neuron with phases, in the order of the network
-    std::string text = meldungFormatieren(236, static_cast<int>(referenz) + 1, bezug->name);
+    std::string text = meldungFormatieren(236, static_cast<int>(referenz) + 1, neuronAnzeigename(*bezug));
     for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         const auto p = phasen.find(n);
         if (p == phasen.end())
             continue;
         const Werte& w = p->second;
-        text += w.anzahl > 1 ? meldungFormatieren(1480, n->name, w.mittel(), w.streuung(), w.anzahl)
-                             : meldungFormatieren(1481, n->name, w.mittel(), w.anzahl);
+        text += w.anzahl > 1 ? meldungFormatieren(1480, neuronAnzeigename(*n), w.mittel(), w.streuung(), w.anzahl)
+                             : meldungFormatieren(1481, neuronAnzeigename(*n), w.mittel(), w.anzahl);
     }
     if (phasen.empty())
-        text = bezugsBursts[referenz].luecke == 0.0 ? meldungFormatieren(237) : meldungFormatieren(238, bezug->name);
+        text = bezugsBursts[referenz].luecke == 0.0 ? meldungFormatieren(237) : meldungFormatieren(238, neuronAnzeigename(*bezug));
     bezug->spikefolgenBewertung.ergebnisText = text;
     hinweisBox(text);
 }
@@ -244,7 +244,7 @@ bool burstDoppelklick(Fenster fenster, int x, int y)
         const std::string naechster =
             b.luecke > 0.0 ? meldungFormatieren(452, b.luecke, b.luecke + b.dauer) : meldungsTexte[453];
         n->spikefolgenBewertung.ergebnisText =
-            meldungFormatieren(454, static_cast<int>(i) + 1, n->name, b.dauer, b.intervallAnzahl + 1,
+            meldungFormatieren(454, static_cast<int>(i) + 1, neuronAnzeigename(*n), b.dauer, b.intervallAnzahl + 1,
                                frequenz(b.mittleresIsi), b.mittleresIsi, std::string(sd), naechster);
         hinweisBox(n->spikefolgenBewertung.ergebnisText);
         return true;

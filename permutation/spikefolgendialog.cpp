@@ -116,7 +116,7 @@ void oeffnen(NeuronDaten* parameter)
         titel = meldungFormatieren(241, markierteNeurone.anzahl());
         return;
     }
-    titel = meldungFormatieren(240, n->name);
+    titel = meldungFormatieren(240, neuronAnzeigename(*n));
     kopie = n->spikefolge;
     // a neuron that never had settings shows the standard neuron's
     if (kopie.lueckeMaximum <= 0.0) {

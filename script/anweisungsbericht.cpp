@@ -37,10 +37,13 @@ int feldVon(Anweisungscode code, const std::array<const char*, N>& woerter)
     return 0;
 }
 
-std::string neuronName(int nummer)
+// on screen an unnamed neuron goes by its number, in the log by its stored name
+std::string neuronName(int nummer, bool anzeige)
 {
     const NeuronDaten* n = neuronNachNummer(nummer);
-    return n ? n->name : std::string();
+    if (!n)
+        return {};
+    return anzeige ? neuronAnzeigename(*n) : n->name;
 }
 
 constexpr std::array<const char*, 5> neuronWoerter = {"SRU", "DRU", "SKA", "DKA", "LLE"};
@@ -53,7 +56,7 @@ constexpr std::array<const char*, 12> bahnungsWoerter = {"TNF", "TBF", "TND", "T
                                                          "AND", "ABD", "BNF", "BBF", "BND", "BBD"};
 
 // "stromreiz in neuron X, kompartiment c " and the value
-void reizBericht(const SkriptAnweisung& a)
+void reizBericht(const SkriptAnweisung& a, bool anzeige)
 {
     std::string wert;
     if (const int f = feldVon(a.code, reizWoerter))
@@ -66,11 +69,11 @@ void reizBericht(const SkriptAnweisung& a)
         wert = feldFormatieren(1445, a.ganzzahl == 0 ? 12 : 13);
     else
         wert = feldFormatieren(1445, a.ganzzahl == 1 ? 14 : 15);   // REI
-    meldungFormatieren(1444, neuronName(a.neuronNummer), a.ziel, wert);
+    meldungFormatieren(1444, neuronName(a.neuronNummer, anzeige), a.ziel, wert);
 }
 
 // "synapse id von X auf Y " and the value
-void synapsenBericht(const SkriptAnweisung& a)
+void synapsenBericht(const SkriptAnweisung& a, bool anzeige)
 {
     std::string wert;
     if (const int f = feldVon(a.code, synapsenWoerter))
@@ -78,15 +81,15 @@ void synapsenBericht(const SkriptAnweisung& a)
     else if (const int g = feldVon(a.code, bahnungsWoerter))
         wert = feldFormatieren(1450, g, a.wert);
     const SynapseDaten* syn = synapseNachId(a.ziel);
-    meldungFormatieren(1448, a.ziel, syn ? neuronName(syn->quellNummer) : std::string(),
-                       syn ? neuronName(syn->zielNummer) : std::string(), wert);
+    meldungFormatieren(1448, a.ziel, syn ? neuronName(syn->quellNummer, anzeige) : std::string(),
+                       syn ? neuronName(syn->zielNummer, anzeige) : std::string(), wert);
 }
 
-void kanalBericht(const SkriptAnweisung& a, int standardKanal)
+void kanalBericht(const SkriptAnweisung& a, int standardKanal, bool anzeige)
 {
     const int f = feldVon(a.code, kanalWoerter);
     NeuronDaten* n = neuronNachNummer(a.neuronNummer);
-    const std::string name = n ? n->name : std::string();
+    const std::string name = neuronName(a.neuronNummer, anzeige);
     if (a.zielArt == zielArt::Benutzerkanal) {
         const BenutzerKanal* k = n ? benutzerKanalNummer(*n, a.ziel) : nullptr;
         meldungsPuffer = feldFormatieren(1447, f, name, k ? k->name : std::string(), a.wert);
@@ -97,7 +100,7 @@ void kanalBericht(const SkriptAnweisung& a, int standardKanal)
 
 } // namespace
 
-void anweisungsBerichtBilden(const Skript& s, const SkriptAnweisung& a, int standardKanal)
+void anweisungsBerichtBilden(const Skript& s, const SkriptAnweisung& a, int standardKanal, bool anzeige)
 {
     const Anweisungscode code = a.code;
     if (code == c("SCHLEIFE")) {
@@ -112,35 +115,35 @@ void anweisungsBerichtBilden(const Skript& s, const SkriptAnweisung& a, int stan
     } else if (code == c("NUM") || code == c("FMI")) {
         meldungFormatieren(code == c("NUM") ? 1191 : 1192, a.ganzzahl);
     } else if (code == c("NEU")) {
-        meldungFormatieren(1193, a.neuronNummer, neuronName(a.neuronNummer));
+        meldungFormatieren(1193, a.neuronNummer, neuronName(a.neuronNummer, anzeige));
     } else if (code == c("SYN")) {
         const SynapseDaten* syn = synapseNachId(a.ziel);
-        meldungFormatieren(1194, a.ziel, syn ? neuronName(syn->quellNummer) : std::string(),
-                           syn ? neuronName(syn->zielNummer) : std::string());
+        meldungFormatieren(1194, a.ziel, syn ? neuronName(syn->quellNummer, anzeige) : std::string(),
+                           syn ? neuronName(syn->zielNummer, anzeige) : std::string());
     } else if (code == c("RZI")) {
-        meldungFormatieren(1195, neuronName(a.neuronNummer), a.ziel);
+        meldungFormatieren(1195, neuronName(a.neuronNummer, anzeige), a.ziel);
     } else if (code == c("KAN")) {
         const int feld = a.ziel == 1 ? 1 : a.ziel == 8 ? 2 : a.ziel == 2 ? 3 : 4;
-        meldungsPuffer = feldFormatieren(1196, feld, neuronName(a.neuronNummer));
+        meldungsPuffer = feldFormatieren(1196, feld, neuronName(a.neuronNummer, anzeige));
     } else if (code == c("BKA")) {
         NeuronDaten* n = neuronNachNummer(a.neuronNummer);
         const BenutzerKanal* k = n ? benutzerKanalNummer(*n, a.ziel) : nullptr;
-        meldungFormatieren(1197, a.neuronNummer, n ? n->name : std::string(), a.ziel,
+        meldungFormatieren(1197, a.neuronNummer, neuronName(a.neuronNummer, anzeige), a.ziel,
                            k ? k->name : std::string());
     } else if (code == c("RUP")) {
         const std::string segment = textFeldHolen(meldungsTexte[979], a.ziel);
-        meldungFormatieren(1198, neuronName(a.neuronNummer), segment);
+        meldungFormatieren(1198, neuronName(a.neuronNummer, anzeige), segment);
     } else if (code == c("SUP") || code == c("BUP")) {
         const SynapseDaten* syn = synapseNachId(a.ziel);
-        meldungFormatieren(1199, a.ziel, syn ? neuronName(syn->quellNummer) : neuronName(a.neuronNummer));
+        meldungFormatieren(1199, a.ziel, syn ? neuronName(syn->quellNummer, anzeige) : neuronName(a.neuronNummer, anzeige));
     } else if (const int f = feldVon(code, neuronWoerter)) {
-        meldungsPuffer = feldFormatieren(1443, f, neuronName(a.neuronNummer), a.wert);
+        meldungsPuffer = feldFormatieren(1443, f, neuronName(a.neuronNummer, anzeige), a.wert);
     } else if (feldVon(code, kanalWoerter)) {
-        kanalBericht(a, standardKanal);
+        kanalBericht(a, standardKanal, anzeige);
     } else if (a.zielArt == zielArt::Stromreiz) {
-        reizBericht(a);
+        reizBericht(a, anzeige);
     } else if (feldVon(code, synapsenWoerter) || feldVon(code, bahnungsWoerter)) {
-        synapsenBericht(a);
+        synapsenBericht(a, anzeige);
     } else {
         unbekannteAnweisungBerichtBilden(code);
     }

@@ -103,6 +103,12 @@ bool kopfzeile(Lauf& l, const std::string& text)
     logZeile(l.log, text);
     return weiterFragen(text);
 }
+// the same where the box names an unnamed neuron by its number and the log by its stored name
+bool kopfzeile(Lauf& l, const std::string& text, const std::string& frage)
+{
+    logZeile(l.log, text);
+    return weiterFragen(frage);
+}
 
 void statusLaeuft()
 {
@@ -228,7 +234,7 @@ Ende reizAktualisieren(Lauf& l, const SkriptAnweisung& a)
     }
     if (r.beginn <= 0.0) {
         r.beginn = reizSchrittweite;
-        const std::string frage = meldungFormatieren(1108, n->name, textFeldHolen(meldungsTexte[979], a.ziel), r.beginn);
+        const std::string frage = meldungFormatieren(1108, neuronAnzeigename(*n), textFeldHolen(meldungsTexte[979], a.ziel), r.beginn);
         if (plattform::meldungsBox(fensterhandles.hauptfenster, frage, "SysInfo",
                                    plattform::knoepfe::JaNein | plattform::symbol::Frage) != plattform::antwort::Ja)
             return Ende::Abgebrochen;
@@ -245,7 +251,7 @@ Ende kanalWaehlen(Lauf& l, const SkriptAnweisung& a)
     if (a.code == c("KAN")) {
         StandardKanal k{};
         if (!standardKanal(a.ziel, k)) {
-            plattform::hinweisBox(meldungFormatieren(1105, n->name, a.ziel));
+            plattform::hinweisBox(meldungFormatieren(1105, neuronAnzeigename(*n), a.ziel));
             return Ende::Abgebrochen;
         }
         l.kanalNeuron = n->nummer;
@@ -254,7 +260,7 @@ Ende kanalWaehlen(Lauf& l, const SkriptAnweisung& a)
         return Ende::Weiter;
     }
     if (!benutzerKanalNummer(*n, a.ziel)) {
-        plattform::hinweisBox(meldungFormatieren(1106, n->name, a.ziel));
+        plattform::hinweisBox(meldungFormatieren(1106, neuronAnzeigename(*n), a.ziel));
         return Ende::Abgebrochen;
     }
     l.kanalNeuron = n->nummer;
@@ -558,7 +564,12 @@ Ende anweisungAusfuehren(Lauf& l, int& i)
         return Ende::Weiter;
     const std::string bericht = meldungsPuffer;
     logZeile(l.log, bericht);
-    return weiterFragen(bericht) ? Ende::Weiter : Ende::Abgebrochen;
+    // the box names an unnamed neuron by its number; the buffer keeps the log's wording
+    if (!l.tauFehler)
+        anweisungsBerichtBilden(l.s, l.s.anweisungen[k], l.standardKanal, true);
+    const std::string frage = meldungsPuffer;
+    meldungsPuffer = bericht;
+    return weiterFragen(frage) ? Ende::Weiter : Ende::Abgebrochen;
 }
 
 // ---- start ------------------------------------------------------------------------------------
@@ -693,12 +704,15 @@ bool kopfSchreiben(Lauf& l)
         NeuronDaten* n = skriptNeuron(s.auswertungsNeuron);
         if (!n)
             return false;
-        const std::string name = n->name;
+        const std::string name = n->name, anzeige = neuronAnzeigename(*n);
+        const auto neuronZeile = [&](auto... vorn) {
+            const std::string text = meldungFormatieren(vorn..., name);
+            return kopfzeile(l, text, meldungFormatieren(vorn..., anzeige));
+        };
         const int k = s.klassenAnzahl;
         const double von = s.klassen.empty() ? 0.0 : s.klassen.front().start;
         const double bis = k > 0 ? s.klassen[static_cast<size_t>(k) - 1].start : 0.0;
-        if (!kopfzeile(l, meldungFormatieren(1090, name)) ||
-            !kopfzeile(l, meldungFormatieren(1091, s.auswertungsKurve, name)) ||
+        if (!neuronZeile(1090) || !neuronZeile(1091, s.auswertungsKurve) ||
             !kopfzeile(l, meldungFormatieren(1092, k, von, bis)))
             return false;
         for (int nr : {1093, 1094, 1095, 1096})

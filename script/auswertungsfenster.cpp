@@ -231,7 +231,7 @@ void auswertungFensterZeichnen(Auswertungsdaten& a, Zeichenflaeche& z)
         const ParameterEintrag& e = a.skript.dokumentiert[i];
         const std::string name(e.bezeichnung.data(), strnlen(e.bezeichnung.data(), e.bezeichnung.size()));
         const NeuronDaten* n = neuronNachNummer(e.neuronNummer);
-        Zeile zeile{n ? auswertungsText(auswertungsMeldung::FensterTexte, 6, name, n->name) : name + ":",
+        Zeile zeile{n ? auswertungsText(auswertungsMeldung::FensterTexte, 6, name, neuronAnzeigename(*n)) : name + ":",
                     e.istReal ? zahl("%.15g", e.wert) : std::to_string(e.ganzzahl)};
         breite = std::max(breite, textAusmass(z, zeile.bezeichnung + zeile.wert).breite);
         zeilen.push_back(std::move(zeile));

@@ -123,7 +123,7 @@ bool benutzerKanalSetzen(const ParameterEintrag& e)
     const int nummer = e.objektNummer <= 1 ? 1 : e.objektNummer;
     BenutzerKanal* k = benutzerKanalNummer(*n, nummer);
     if (!k) {
-        plattform::hinweisBox(auswertungsText(auswertungsMeldung::ParameterZiel, 1, n->name, nummer));
+        plattform::hinweisBox(auswertungsText(auswertungsMeldung::ParameterZiel, 1, neuronAnzeigename(*n), nummer));
         return true;
     }
     const double w = e.wert;

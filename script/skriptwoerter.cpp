@@ -360,7 +360,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
             s.bmpZaehler = 0;
             s.bmpNeuron = neuron->nummer;
             if (!neuron->hauptDiagramm.fenster)
-                return fehler(meldungFormatieren(1048, text.c_str(), neuron->name.c_str()));
+                return fehler(meldungFormatieren(1048, text.c_str(), neuronAnzeigename(*neuron)));
             s.bmpTitel = plattform::titel(neuron->hauptDiagramm.fenster).substr(0, 259);
         }
         break;
@@ -541,7 +541,7 @@ Folge Lader::anweisung(Anweisungscode code, bool& bekannt)
         default: nr = kommaGanzzahlLesen(wert);
         }
         if (nr != 1 && nr != 2 && nr != 3 && nr != 8)
-            return fehler(meldungFormatieren(1058, wert, neuron->name.c_str()));
+            return fehler(meldungFormatieren(1058, wert, neuronAnzeigename(*neuron)));
         kanal = nr;
         kanalArt = art = zielArt::Standardkanal;
         reiz = 0;
@@ -564,7 +564,7 @@ Folge Lader::anweisung(Anweisungscode code, bool& bekannt)
             }
         }
         if (position == 0)
-            return fehler(meldungFormatieren(1059, neuron->name.c_str(), wert));
+            return fehler(meldungFormatieren(1059, neuronAnzeigename(*neuron), wert));
         kanal = position;
         kanalArt = art = zielArt::Benutzerkanal;
         reiz = 0;

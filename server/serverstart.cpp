@@ -97,7 +97,7 @@ bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s)
         return verweigern(meldungsTexte[1351]);
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         if (!rechenbar(*n))   // it would run without its channels
-            return verweigern(meldungFormatieren(1352, n->name));
+            return verweigern(meldungFormatieren(1352, neuronAnzeigename(*n)));
     serverNeuroneAufloesen(d, s);
     if (!s.eingangsNeuron || !s.ausgangsNeuron) {
         s.eingangsNeuron = s.ausgangsNeuron = s.angezeigtesNeuron = nullptr;

@@ -137,3 +137,23 @@ TEST_F(Definieren, Befehl239BeendetDasWartenAufDenKlick)
     EXPECT_FALSE(modusStatus & (modusBit::DefinitionDa | modusBit::InteraktiveDefinition | modusBit::NeuronPerKlick));
     EXPECT_EQ(fensterMenue(haupt()), fensterhandles.permutationsMenue);
 }
+
+// Neurons without a name are asked about as "Neuron N", by their numbers.
+TEST_F(Definieren, NeuronOhneNamenWirdAlsNeuronNGefragt)
+{
+    neuronSuchen(1)->name.clear();
+    neuronSuchen(2)->name.clear();
+    stufen({"2"});
+    klicks = {4, 1, 2};
+    pt::boxAntworten({antwort::Ok, antwort::Ja, antwort::Ja,   // 52, 53, 54
+                      antwort::Ja, antwort::Ja,                // 55, 56: synapse 2->1
+                      antwort::Nein, antwort::Nein, antwort::Ok});
+    befehl(befehlPmtDefinieren);
+    const std::vector<std::string> b = boxen();
+    ASSERT_GE(b.size(), 5u);
+    EXPECT_EQ(b[2], "Postsynaptisches Neuron 1: \"Neuron 1\" \xFC" "bernehmen?");
+    EXPECT_EQ(b[3], meldungFormatieren(55, "Neuron 1"));
+    EXPECT_EQ(b[4], meldungFormatieren(56, "Neuron 1", "Neuron 2"));
+    EXPECT_EQ(permutationsDefinition.synapsen.size(), 1u);
+    EXPECT_EQ(neuronSuchen(1)->name, "");
+}

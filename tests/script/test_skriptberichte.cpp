@@ -119,6 +119,27 @@ TEST_F(BerichtFall, DieFrageboxBietetJedenBerichtAn)
     }
 }
 
+// a neuron without a name: the box names it by its number, the log keeps the empty name
+TEST_F(BerichtFall, NeuronOhneNamenHeisstNurInDerBoxNeuronN)
+{
+    protokolliertLaden(kopf + "SCHLEIFE1=1\nNEU=2 SRU=-0,07 STEP=0,001\nWIEDERHOLEN1=\n");
+    neuronNachNummer(2)->name.clear();
+    skriptMeldungenAnzeigen = 1;
+    beimLauf = [](int) {};
+    const size_t vorher = pt::boxLog().size();
+    // seven header lines and the SCHLEIFE's report, the NEU's, then No at the SRU's
+    pt::boxAntworten({6, 6, 6, 6, 6, 6, 6, 6, 6, 7});
+    EXPECT_EQ(skriptAusfuehren(skript, 1), 1);
+    ASSERT_GT(pt::boxLog().size(), vorher + 9);
+    EXPECT_EQ(pt::boxLog()[vorher + 8].text.rfind("neuron 2 (Neuron 2) als aktuelles objekt definieren\n", 0), 0u);
+    EXPECT_EQ(pt::boxLog()[vorher + 9].text.rfind("neuron Neuron 2, soma-ruhepotential = -0.070000\n", 0), 0u);
+    const std::string log = lesen("!   skript.log");
+    for (const char* zeile : {"neuron 2 () als aktuelles objekt definieren\r\n", "neuron , soma-ruhepotential = -0.070000\r\n"})
+        EXPECT_NE(log.find(zeile), std::string::npos) << zeile;
+    EXPECT_EQ(log.find("Neuron 2"), std::string::npos);
+    EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
+}
+
 // the wordings of every family, formed from the statement and its targets
 TEST_F(BerichtFall, BerichteJederAnweisungsfamilie)
 {
