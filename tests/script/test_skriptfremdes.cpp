@@ -2,9 +2,12 @@
 #include "skript_hilfe.h"
 #include "script/epspbewertung.h"
 #include "core/skriptwerte.h"
+#include "files/netzdefinition.h"
+#include "model/permutationsfenster.h"
 #include "model/skript.h"
 #include "platform/system.h"
 #include "texts/texte.h"
+#include <filesystem>
 
 namespace {
 using namespace skripttest;
@@ -21,6 +24,71 @@ TEST_F(SkriptFall, DateiMitNullBytesWirdMitEinerMeldungAbgelehnt)
     EXPECT_EQ(pt::boxLog()[0].text,
               "die datei\n" + ordner + "t.skr\nenth\xE4lt null-bytes und ist keine skript-datei");
     EXPECT_FALSE(skriptStatus & skriptBit::Geladen);
+}
+
+// the settings file and a neuron definition file are no scripts: after ten notices of unknown
+// statements one notice says so, and the script loaded before stays as it was
+TEST_F(SkriptFall, FremdeDateiLaedtNichtsUndLaesstDasGeladeneSkript)
+{
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        neuronMarkieren(n, 1);
+    ASSERT_TRUE(netzwerkDefinitionSchreiben(ordner + "netz.def"));
+    const std::string einstellungen =
+        std::filesystem::canonical(std::string(VELNOR_TEST_DATEN) + "/../../resources/parameter/default.cfg");
+    testhilfe::schreiben(ordner + "reizserie.skr", text());
+    pt::boxAntworten({1});
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "reizserie.skr")});
+    ASSERT_EQ(skriptLaden(skript), 1);
+    const uint32_t status = skriptStatus;
+    for (const std::string& fremd : {einstellungen, ordner + "netz.def"}) {
+        pt::zuruecksetzen();
+        pt::boxAntworten({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+        pt::dateiAntworten({pt::dateiAntwort(fremd)});
+        EXPECT_EQ(skriptLaden(skript), 0) << fremd;
+        ASSERT_EQ(pt::boxLog().size(), 11u) << fremd;
+        for (size_t i = 0; i < 10; ++i)
+            EXPECT_NE(pt::boxLog()[i].text.find("anweisung:\t"), std::string::npos) << pt::boxLog()[i].text;
+        EXPECT_EQ(pt::boxLog()[10].text, "die datei\n" + fremd + "\nliest sich nicht als skript: nach 10 unbekannten "
+                                         "anweisungen wurde das lesen beendet. es wurde nichts geladen.");
+        EXPECT_EQ(skriptStatus, status);
+        EXPECT_EQ(skript.anweisungen.size(), 23u);
+        EXPECT_EQ(skript.liste, (std::vector<int>{2, 5, 6, 11, 15}));
+        EXPECT_EQ(skript.pfad, ordner + "reizserie.skr");
+        EXPECT_EQ(dateipfade.letzteSkriptDatei, ordner + "reizserie.skr");
+    }
+}
+
+// nine slips in a script load with their notices; a tenth makes it no script, and what its
+// lines before had set outside the record goes back
+TEST_F(SkriptFall, ZehnteUnbekannteAnweisungMachtDieDateiZuKeinemSkript)
+{
+    const std::string kopf = "SDAUER=0,2 SAUFLOESUNG=0,0001 SELSYNDELAY=OHNE DEZ=46 FIL=500000 DAT=1\n"
+                             "APS= ENEURON=2 NEU=1 PSP= PSS=0,5\n";
+    std::string zeilen;
+    for (int i = 0; i < 9; ++i)
+        zeilen += "Zeile=" + std::to_string(i) + "\n";
+    const uint32_t maxBin = maxBinDateiGroesse;
+    const int pspMessung = pspMessungAktiv;
+
+    pt::boxAntworten({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+    EXPECT_EQ(laden(kopf + zeilen + "Zeile=9\nSIM=\n"), 0);
+    ASSERT_EQ(pt::boxLog().size(), 11u);
+    EXPECT_EQ(pt::boxLog()[9].text, "unm\xF6gliche anweisung:\tZeile=\nmit wert\t\t9");
+    EXPECT_EQ(skriptStatus, 0u);
+    EXPECT_TRUE(skript.anweisungen.empty());
+    EXPECT_EQ(asciiExportEinstellungen.dezimalzeichen, AsciiExportEinstellungen{}.dezimalzeichen);
+    EXPECT_EQ(std::tuple(maxBinDateiGroesse, skriptLaufwerte.dat, pspMessungAktiv), std::tuple(maxBin, 0, pspMessung));
+    EXPECT_EQ(std::tuple(neuronNachNummer(2)->apZeitenAufzeichnen, neuronNachNummer(1)->pspModus,
+                         neuronNachNummer(1)->pspSchwelle), std::tuple(0, 0, 0.0f));
+
+    pt::zuruecksetzen();
+    pt::boxAntworten({1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+    EXPECT_EQ(laden(kopf + zeilen + "SIM=\n"), 1);
+    ASSERT_EQ(pt::boxLog().size(), 10u);
+    EXPECT_NE(pt::boxLog()[9].text.find("skript wurde erfolgreich geladen"), std::string::npos);
+    EXPECT_TRUE(skriptStatus & skriptBit::Geladen);
+    EXPECT_EQ(std::tuple(asciiExportEinstellungen.dezimalzeichen, neuronNachNummer(2)->apZeitenAufzeichnen),
+              std::tuple(int('.'), 1));
 }
 
 // an unknown keyword shows the bytes of its value that print nothing as \xNN
