@@ -241,3 +241,23 @@ TEST_F(Befehle, SkriptLadenUndSchliessen)
     EXPECT_FALSE(skriptStatus & skriptBit::Geladen);
     EXPECT_TRUE(skript.anweisungen.empty());
 }
+
+// "Skript laden" on a file that is no script keeps the script loaded before
+TEST_F(Befehle, SkriptLadenMitFremderDateiBehaeltDasSkript)
+{
+    laufbaresNetz(1, ordner);
+    testhilfe::schreiben(ordner + "a.skr", "SDAUER=0.02 SAUFLOESUNG=0.0001 SELSYNDELAY=O NEU=1 SIM=\n");
+    std::string fremd;
+    for (int i = 0; i < 20; ++i)
+        fremd += "Eintrag " + std::to_string(i) + "=ja\r\n";
+    testhilfe::schreiben(ordner + "b.cfg", fremd);
+    pt::boxAntworten({antwort::Ok, antwort::Ok, antwort::Ok, antwort::Ok, antwort::Ok, antwort::Ok, antwort::Ok,
+                      antwort::Ok, antwort::Ok, antwort::Ok, antwort::Ok, antwort::Ok});
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "a.skr"), pt::dateiAntwort(ordner + "b.cfg")});
+    befehl(befehlSkriptLaden);
+    befehl(befehlSkriptLaden);
+    EXPECT_EQ(pt::boxLog().size(), 12u);
+    EXPECT_TRUE(skriptStatus & skriptBit::Geladen);
+    EXPECT_EQ(skript.anweisungen.size(), 2u);
+    EXPECT_EQ(skript.pfad, ordner + "a.skr");
+}
