@@ -4,7 +4,8 @@
 // capitals (everything else is comment). Load-time settings go into the record, every
 // executable statement becomes a SkriptAnweisung. An error drops the rest of the file and
 // the load fails after the end checks; a stop returns at once. A failed load leaves nothing
-// of the script in the record, so nothing half-read can run.
+// of the script in the record, so nothing half-read can run. A file that is no script (zero
+// bytes, or ten unknown statements) is refused whole and changes nothing.
 #include "script/lader.h"
 #include "core/rahmen.h"
 #include "core/status.h"
