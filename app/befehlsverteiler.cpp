@@ -116,10 +116,9 @@ void dateiOeffnenBefehl(Fenster, int)
     simulationOeffnen(amStart && startDateiUebernehmen() ? 0 : 1);
 }
 
-// "Skript laden": a loaded script goes first, then the file dialog
+// "Skript laden": the loader replaces a loaded script, except by a file that is no script
 void skriptLadenBefehl(Fenster, int)
 {
-    skriptFreigeben(skript);
     skriptLaden(skript);
 }
 

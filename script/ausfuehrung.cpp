@@ -786,8 +786,7 @@ int beenden(Lauf& l, bool fertig, bool kopfAbgebrochen, double anzeigeIntervall)
     }
 
     skriptFreigeben(s);
-    skriptStatus |= skriptBit::DateiAusSkriptLaden;
-    if (!skriptLaden(s)) {
+    if (!skriptNachLaufLaden(s)) {
         skriptFreigeben(s);
         return 0;
     }

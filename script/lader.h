@@ -20,6 +20,8 @@ void melden(const std::string& text);
 inline bool grossbuchstabe(char z) { return z >= 'A' && z <= 'Z'; }
 
 constexpr int behebenNeuron = 1065;   // "there is no neuron for this statement"
+// unknown statements one load shows before it takes the file for something else than a script
+constexpr int hoechstensUnbekannt = 10;
 
 enum class Folge { Weiter, ZeileEnde, Fehler, Stopp };
 
@@ -43,6 +45,9 @@ struct Lader {
     bool exi = false;
     bool gestoppt = false;
     int fehlerZeile = 0;
+    int unbekannt = 0;               // unknown statements shown so far
+    bool keinSkript = false;         // too many of them: the file is something else
+    bool sep = false;                // a SEP statement, which no run can follow
     // the statement being read
     std::string text;                // its capitals and the five characters after them
     char* wert = nullptr;

@@ -164,8 +164,11 @@ struct Skript {
 extern Skript skript;
 
 // Reads a script file into s. 1 when it was loaded; 0 on a cancelled dialog, a missing
-// file or any fault, and then nothing of it stays in the record.
+// file or any fault, and then nothing of it stays in the record. A file that is no script
+// (zero bytes, or too many unknown statements) loads nothing and leaves s as it was.
 int skriptLaden(Skript& s);
+// The run's reload of its own file after its end, without the notices of the first load.
+int skriptNachLaufLaden(Skript& s);
 // Releases a loaded script; the script status keeps only the evaluation-mode bit. Always 1.
 int skriptFreigeben(Skript& s);
 // The numbers of a list (blanks, TABs and the list separator between them). anzahl -1

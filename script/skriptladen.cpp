@@ -4,7 +4,8 @@
 // capitals (everything else is comment). Load-time settings go into the record, every
 // executable statement becomes a SkriptAnweisung. An error drops the rest of the file and
 // the load fails after the end checks; a stop returns at once. A failed load leaves nothing
-// of the script in the record, so nothing half-read can run.
+// of the script in the record, so nothing half-read can run. A file that is no script (zero
+// bytes, or ten unknown statements) is refused whole and changes nothing.
 #include "script/lader.h"
 #include "core/rahmen.h"
 #include "core/status.h"
@@ -14,6 +15,7 @@
 #include "model/layout.h"
 #include "model/netz.h"
 #include "model/netzeinstellungen.h"
+#include "model/permutationsfenster.h"
 #include "model/neuron.h"
 #include "model/simulationsparameter.h"
 #include "core/schluessel.h"
@@ -108,6 +110,11 @@ bool Lader::zeileLesen(char* z)
         if (!bekannt) {
             const int art = (code >= 757 && code <= 19682) ? 1000 : 1001;
             melden(meldungFormatieren(art, druckbar(text), druckbar(wert)));
+            // a script with a few slips still loads; a file of other text would give a box a line
+            if (++unbekannt >= hoechstensUnbekannt) {
+                keinSkript = true;
+                return false;
+            }
         }
         if (f == Folge::Fehler) {
             skriptStatus = skriptBit::LadeFehler;
@@ -310,8 +317,11 @@ void abschlussMelden(const Skript& s)
     melden(t);
 }
 
-// the load after the file was chosen; false on any fault
-bool lesen(Skript& s, std::vector<char>& puffer)
+// how a read ended: a script, a script with a fault, or a file that is no script at all
+enum class Gelesen { Geladen, Fehler, KeinSkript };
+
+// the load after the file was chosen; sep tells whether the script sets SEP
+Gelesen lesen(Skript& s, std::vector<char>& puffer, bool& sep)
 {
     Lader l(s);
     l.datei = puffer.data();
@@ -332,10 +342,15 @@ bool lesen(Skript& s, std::vector<char>& puffer)
         weiter = l.zeileLesen(z.data());
         if (l.gestoppt) {
             ::zeileLesen(l.datei, nullptr, 0);
-            return false;                      // a stop
+            return Gelesen::Fehler;            // a stop
         }
     }
     ::zeileLesen(l.datei, nullptr, 0);
+    if (l.keinSkript) {
+        melden(meldungFormatieren(1241, s.pfad.c_str(), l.unbekannt));
+        return Gelesen::KeinSkript;
+    }
+    sep = l.sep;
     if (skriptStatus != skriptBit::LadeFehler && l.ebene > 0) {
         melden(meldungFormatieren(875, l.ebene, l.ebene));
         skriptStatus = skriptBit::LadeFehler;
@@ -352,24 +367,76 @@ bool lesen(Skript& s, std::vector<char>& puffer)
         if (l.fehlerZeile > 0)
             statusTeilSetzen(3, meldungFormatieren(870, l.fehlerZeile));
         melden(meldungFormatieren(1025, s.pfad.c_str()));
-        return false;
+        return Gelesen::Fehler;
     }
-    return endPruefungen(s);
+    return endPruefungen(s) ? Gelesen::Geladen : Gelesen::Fehler;
 }
+
+// What reading a file changes outside the record (output settings, run values, the marks of
+// the neurons it names, the remembered path): put back when the file turns out no script.
+struct Aussenwerte {
+    struct Neuronwerte {
+        int nummer, apZeiten, aufzeichnung, pspModus, inPsp;
+        float pspSchwelle, pspMaximum, pspMaximumZeit;
+    };
+    std::string letzteSkriptDatei = dateipfade.letzteSkriptDatei;
+    AsciiExportEinstellungen ausgabe = asciiExportEinstellungen;
+    uint32_t maxBin = maxBinDateiGroesse;
+    SkriptLaufwerte laufwerte = skriptLaufwerte;
+    int pspMessung = pspMessungAktiv;
+    std::vector<Neuronwerte> neurone;
+
+    Aussenwerte()
+    {
+        for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+            neurone.push_back({n->nummer, n->apZeitenAufzeichnen, n->aufzeichnungsModus, n->pspModus, n->inPsp,
+                               n->pspSchwelle, n->pspMaximum, n->pspMaximumZeit});
+    }
+    void zurueck() const
+    {
+        dateipfade.letzteSkriptDatei = letzteSkriptDatei;
+        asciiExportEinstellungen = ausgabe;
+        maxBinDateiGroesse = maxBin;
+        skriptLaufwerte = laufwerte;
+        pspMessungAktiv = pspMessung;
+        for (const Neuronwerte& w : neurone)
+            if (NeuronDaten* n = neuronNachNummer(w.nummer)) {
+                n->apZeitenAufzeichnen = w.apZeiten;
+                n->aufzeichnungsModus = w.aufzeichnung;
+                n->pspModus = w.pspModus;
+                n->inPsp = w.inPsp;
+                n->pspSchwelle = w.pspSchwelle;
+                n->pspMaximum = w.pspMaximum;
+                n->pspMaximumZeit = w.pspMaximumZeit;
+            }
+    }
+};
+
+// the run's own reload after its end: the user saw the script's notices when it was loaded
+bool nachLaufLaden = false;
 
 } // namespace
 
+// The file is read into a record of its own. A file that reads as a script, with or without
+// faults, replaces the script loaded before, as does a cancelled choice; a file that is no
+// script leaves that script, the status and everything else as they were.
 int skriptLaden(Skript& s)
 {
+    const uint32_t vorher = skriptStatus;
+    const bool mitDialog = !(vorher & (skriptBit::AuswertungLaedt | skriptBit::DateiAusSkriptLaden));
+    const auto ohneDatei = [&]() {
+        if (mitDialog)
+            skriptFreigeben(s);
+        return 0;
+    };
     std::string pfad;
     if (!dateiWaehlen(s, pfad))
-        return 0;
+        return ohneDatei();
     std::FILE* f = plattform::dateiOeffnen(pfad, "rb");
     if (!f) {
         melden(meldungFormatieren(73, pfad));
-        return 0;
+        return ohneDatei();
     }
-    dateipfade.letzteSkriptDatei = pfad;
     std::vector<char> puffer;
     char block[4096];
     for (size_t n; (n = std::fread(block, 1, sizeof block, f)) > 0;)
@@ -380,22 +447,20 @@ int skriptLaden(Skript& s)
     const bool binaer = std::find(puffer.begin(), puffer.end(), '\0') != puffer.end();
     puffer.resize(puffer.size() + 64, '\0');
 
-    // every neuron's diagram afresh, as a run of the script will fill it
-    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
-        diagrammLayoutBerechnen(n, &n->hauptDiagramm, 0);
-        kurvenVorbereiten(&n->hauptDiagramm, -1);
-    }
+    const Aussenwerte aussen;
+    dateipfade.letzteSkriptDatei = pfad;
     const uint32_t behalten = skriptStatus & (skriptBit::AuswertungLaedt | skriptBit::AuswertungsModus);
-    s = Skript{};
-    s.pfad = pfad;
+    Skript neu;
+    neu.pfad = pfad;
     skriptLaufwerte = {};
     skriptStatus = behalten;
-    bool geladen = false;
+    Gelesen gelesen = Gelesen::KeinSkript;
+    bool sep = false;
     if (binaer) {
         melden(meldungFormatieren(1189, pfad));
     } else {
         try {
-            geladen = lesen(s, puffer);
+            gelesen = lesen(neu, puffer, sep);
         } catch (const std::bad_alloc&) {
             plattform::velnorInfoBox(meldungsTexte[1026]);
             skriptFreigeben(s);
@@ -403,14 +468,37 @@ int skriptLaden(Skript& s)
             return 0;
         }
     }
-    if (!geladen) {
+    if (gelesen == Gelesen::KeinSkript) {
+        aussen.zurueck();
+        skriptStatus = vorher & ~skriptBit::DateiAusSkriptLaden;
+        return 0;
+    }
+    s = std::move(neu);
+    // every neuron's diagram afresh, as a run of the script will fill it
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        diagrammLayoutBerechnen(n, &n->hauptDiagramm, 0);
+        kurvenVorbereiten(&n->hauptDiagramm, -1);
+    }
+    if (gelesen != Gelesen::Geladen) {
         const bool fehler = skriptStatus == skriptBit::LadeFehler;
         skriptFreigeben(s);
         s.pfad = pfad;
         skriptStatus = (behalten & skriptBit::AuswertungsModus) | (fehler ? skriptBit::LadeFehler : 0);
         return 0;
     }
+    // the equilibrium potential is the synapse type's: the tables document SEP values no run used
+    if (sep && !nachLaufLaden)
+        melden(meldungFormatieren(1242, pfad));
     abschlussMelden(s);
     skriptStatus = (skriptStatus & ~skriptBit::LadeFehler) | skriptBit::Geladen;
     return 1;
+}
+
+int skriptNachLaufLaden(Skript& s)
+{
+    skriptStatus |= skriptBit::DateiAusSkriptLaden;
+    nachLaufLaden = true;
+    const int geladen = skriptLaden(s);
+    nachLaufLaden = false;
+    return geladen;
 }

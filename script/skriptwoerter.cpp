@@ -615,9 +615,12 @@ Folge Lader::anweisung(Anweisungscode code, bool& bekannt)
         return Folge::Weiter;
     }
     case c("TFA"): case c("THA"): case c("TRA"): case c("TSA"): case c("THB"): case c("TRB"): case c("TSB"):
-    case c("TSC"): case c("SLE"): case c("DEL"): case c("SEP"): case c("TKR"): case c("TRS"): case c("TRT"):
+    case c("TSC"): case c("SLE"): case c("DEL"): case c("TKR"): case c("TRS"): case c("TRT"):
     case c("TNF"): case c("ANF"): case c("BNF"): case c("TBF"): case c("ABF"): case c("BBF"): case c("TND"):
     case c("AND"): case c("BND"): case c("TBD"): case c("ABD"): case c("BBD"):
+        return synapsenWert(true);
+    case c("SEP"):
+        sep = true;
         return synapsenWert(true);
     case c("BAH"): case c("DEP"): case c("FAZ"): return synapsenWert(false);
     case c("SUP"): case c("BUP"): {

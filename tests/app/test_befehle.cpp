@@ -226,7 +226,8 @@ TEST_F(Befehle, NeuronDialogeOeffnenUeberIhreBefehleUndMerkenSichDenBefehl)
     EXPECT_TRUE(befehlVerfuegbar(befehlVoltageClamp));
 }
 
-// "Skript laden" releases the loaded script before the dialog; "Skript schliessen" releases it
+// "Skript laden" releases the loaded script also when the dialog is cancelled, but not for a
+// file that is no script; "Skript schliessen" releases it
 TEST_F(Befehle, SkriptLadenUndSchliessen)
 {
     laufbaresNetz(1, ordner);
@@ -240,6 +241,15 @@ TEST_F(Befehle, SkriptLadenUndSchliessen)
     EXPECT_FALSE(skriptStatus & skriptBit::Geladen);
     EXPECT_TRUE(skript.anweisungen.empty());
     befehl(befehlSkriptLaden);
+    // a file that is no script: ten notices, the refusal, and the script stays
+    std::string fremd;
+    for (int i = 0; i < 11; ++i, pt::boxAntworten({antwort::Ok}))
+        fremd += "Eintrag=ja\r\n";
+    testhilfe::schreiben(ordner + "b.cfg", fremd);
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "b.cfg")});
+    befehl(befehlSkriptLaden);
+    EXPECT_TRUE(skriptStatus & skriptBit::Geladen);
+    EXPECT_EQ(skript.anweisungen.size(), 2u);
     befehl(befehlSkriptSchliessen);
     EXPECT_FALSE(skriptStatus & skriptBit::Geladen);
     EXPECT_TRUE(skript.anweisungen.empty());

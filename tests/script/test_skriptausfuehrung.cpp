@@ -166,6 +166,27 @@ TEST_F(AusfuehrungFall, WerteSkriptBereitetDieErgebniskurvenVor)
     EXPECT_TRUE(gesehen.empty());
 }
 
+// SEP cannot reach a run (the potential is the synapse type's): one notice at the load however
+// many SEP lines, none without SEP and none at the reload after the run; the table is as always
+TEST_F(AusfuehrungFall, SepWirdBeimLadenEinmalAlsWirkungslosGenannt)
+{
+    ASSERT_EQ(laden(reihe()), 1);
+    EXPECT_TRUE(pt::boxLog().empty());
+    std::string t = reihe();
+    t.replace(t.find("SUP="), 4, "SEP=-0,06 STEP=0,01 DOKUMENTIEREN=umkehrpotential\n  SUP=");
+    t.replace(t.find("  NEU=Motor"), 0, "  SYN=1 SEP=-0,05\n");
+    pt::boxAntworten({1});
+    ASSERT_EQ(laden(t), 1);
+    ASSERT_EQ(skriptAusfuehren(skript, 1), 1);
+    EXPECT_EQ(gesehen.size(), 7u);
+    ASSERT_EQ(pt::boxLog().size(), 1u);
+    EXPECT_EQ(pt::boxLog()[0].text.rfind("das skript\n" + ordner + "t.skr\nsetzt mit SEP das gleichgewichtspotential "
+                                         "von synapsen. SEP hat auf keinen lauf eine wirkung", 0), 0u);
+    EXPECT_TRUE(skriptStatus & skriptBit::Geladen);
+    const std::string tabelle = lesen(ordner + "netz skript 311104 210509.txt");
+    EXPECT_NE(tabelle.find("\tleitfaehigkeit syn1\tumkehrpotential\tamplitude\tNeuron Name\t"), std::string::npos);
+}
+
 // a target gone since the load ends the walk with a message; the program goes on
 TEST_F(AusfuehrungFall, FehlendesZielBeendetDenLaufMitMeldung)
 {

@@ -2,9 +2,12 @@
 #include "skript_hilfe.h"
 #include "script/epspbewertung.h"
 #include "core/skriptwerte.h"
+#include "files/netzdefinition.h"
+#include "model/permutationsfenster.h"
 #include "model/skript.h"
 #include "platform/system.h"
 #include "texts/texte.h"
+#include <filesystem>
 
 namespace {
 using namespace skripttest;
@@ -21,6 +24,55 @@ TEST_F(SkriptFall, DateiMitNullBytesWirdMitEinerMeldungAbgelehnt)
     EXPECT_EQ(pt::boxLog()[0].text,
               "die datei\n" + ordner + "t.skr\nenth\xE4lt null-bytes und ist keine skript-datei");
     EXPECT_FALSE(skriptStatus & skriptBit::Geladen);
+}
+
+// the settings file and a neuron definition file are no scripts: after ten notices of unknown
+// statements one notice says so, and the script loaded before stays as it was
+TEST_F(SkriptFall, FremdeDateiLaedtNichtsUndLaesstDasGeladeneSkript)
+{
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        neuronMarkieren(n, 1);
+    ASSERT_TRUE(netzwerkDefinitionSchreiben(ordner + "netz.def"));
+    const std::string einstellungen =
+        std::filesystem::canonical(std::string(VELNOR_TEST_DATEN) + "/../../resources/parameter/default.cfg");
+    testhilfe::schreiben(ordner + "reizserie.skr", text());
+    pt::boxAntworten({1});
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "reizserie.skr")});
+    ASSERT_EQ(skriptLaden(skript), 1);
+    const uint32_t status = skriptStatus;
+    for (const std::string& fremd : {einstellungen, ordner + "netz.def"}) {
+        pt::zuruecksetzen();
+        pt::boxAntworten({1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1});
+        pt::dateiAntworten({pt::dateiAntwort(fremd)});
+        EXPECT_EQ(skriptLaden(skript), 0);
+        ASSERT_EQ(pt::boxLog().size(), 11u) << fremd;
+        EXPECT_NE(pt::boxLog()[9].text.find("anweisung:\t"), std::string::npos) << pt::boxLog()[9].text;
+        EXPECT_EQ(pt::boxLog()[10].text, "die datei\n" + fremd + "\nliest sich nicht als skript: nach 10 unbekannten "
+                                         "anweisungen wurde das lesen beendet. es wurde nichts geladen.");
+        EXPECT_EQ(std::tuple(skriptStatus, skript.anweisungen.size(), dateipfade.letzteSkriptDatei),
+                  std::tuple(status, 23u, ordner + "reizserie.skr"));
+    }
+}
+
+// nine slips in a script load with their notices; a tenth makes it no script, and what its
+// lines before had set outside the record goes back
+TEST_F(SkriptFall, ZehnteUnbekannteAnweisungMachtDieDateiZuKeinemSkript)
+{
+    std::string t = "SDAUER=0,2 SAUFLOESUNG=0,0001 SELSYNDELAY=OHNE DEZ=46 FIL=500000 APS= ENEURON=2 NEU=1 PSP=\n";
+    for (int i = 0; i < 9; ++i, pt::boxAntworten({1, 1}))
+        t += "Zeile=" + std::to_string(i) + "\n";
+    const uint32_t maxBin = maxBinDateiGroesse;
+    pt::boxAntworten({1, 1, 1});   // with the loop's: two loads' notices, the refusal, the report
+    EXPECT_EQ(laden(t + "Zeile=9\nSIM=\n"), 0);
+    ASSERT_EQ(pt::boxLog().size(), 11u);
+    EXPECT_EQ(pt::boxLog()[9].text, "unm\xF6gliche anweisung:\tZeile=\nmit wert\t\t9");
+    EXPECT_EQ(std::tuple(skriptStatus, skript.anweisungen.size(), asciiExportEinstellungen.dezimalzeichen, maxBinDateiGroesse,
+                         neuronNachNummer(2)->apZeitenAufzeichnen, neuronNachNummer(1)->pspModus),
+              std::tuple(0u, 0u, int(','), maxBin, 0, 0));
+    EXPECT_EQ(laden(t + "SIM=\n"), 1);
+    EXPECT_EQ(pt::boxLog().size(), 21u);
+    EXPECT_EQ(std::tuple(asciiExportEinstellungen.dezimalzeichen, neuronNachNummer(2)->apZeitenAufzeichnen),
+              std::tuple(int('.'), 1));
 }
 
 // an unknown keyword shows the bytes of its value that print nothing as \xNN
