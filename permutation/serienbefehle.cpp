@@ -3,10 +3,12 @@
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "dialogs/eingabe.h"
+#include "model/netz.h"
 #include "model/permutationsfenster.h"
 #include "permutation/lauf.h"
 #include "permutation/permutation.h"
 #include "platform/box.h"
+#include "platform/fenster.h"
 #include "resources/befehle.h"
 #include "texts/texte.h"
 #include <cstdlib>
@@ -46,11 +48,22 @@ bool startErfragen(int64_t t, long long& start)
     }
 }
 
+// The diagrams show the level bars only while a series runs: at its end each diagram window
+// is painted anew, or the last run's bars would stay in it until the next run.
+void serieBeenden(uint32_t bits)
+{
+    modusStatus &= ~bits;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes)
+            if (d->fenster && istFenster(d->fenster))
+                ungueltigMachen(d->fenster);
+}
+
 void serieStarten(int start, int anzahl)
 {
     modusStatus |= modusBit::SerieLaeuft;
     permutationAusfuehren(start, anzahl);
-    modusStatus &= ~(modusBit::SerieLaeuft | modusBit::SerieAbbrechen | modusBit::Pause);
+    serieBeenden(modusBit::SerieLaeuft | modusBit::SerieAbbrechen | modusBit::Pause);
 }
 
 void freieReihenfolge(int64_t t)
@@ -66,7 +79,7 @@ void freieReihenfolge(int64_t t)
         permutationAusfuehren(static_cast<int>(nummer), 1);
         modusStatus &= ~(modusBit::SerieAbbrechen | modusBit::Pause);
     }
-    modusStatus &= ~(modusBit::FreieReihenfolge | modusBit::SerieLaeuft);
+    serieBeenden(modusBit::FreieReihenfolge | modusBit::SerieLaeuft);
 }
 
 // 236: the series stands still until the command comes again
