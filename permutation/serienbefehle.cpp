@@ -11,7 +11,7 @@
 #include "platform/fenster.h"
 #include "resources/befehle.h"
 #include "texts/texte.h"
-#include <cstdlib>
+#include <climits>
 #include <string>
 
 using namespace plattform;
@@ -21,6 +21,15 @@ namespace {
 constexpr uint32_t standardGrenze = 0x7fefffff;
 constexpr long long megabyte = 1LL << 20;
 
+// The input dialog asks for a whole number (text without one is named and asked again);
+// the caller checks the range with its own notice.
+void ganzzahlVerlangen()
+{
+    eingabeParameter.flags = eingabeFlag::Ganzzahl;
+    eingabeParameter.ganzzahlVon = INT_MIN;
+    eingabeParameter.ganzzahlBis = INT_MAX;
+}
+
 // The input dialog with a number; false on Cancel.
 bool zahlErfragen(int titel, int text, int beschriftung, const std::string& vorgabe, long long& wert)
 {
@@ -29,10 +38,10 @@ bool zahlErfragen(int titel, int text, int beschriftung, const std::string& vorg
     eingabeParameter.text2.clear();
     eingabeParameter.eingabeBeschriftung = meldungsTexte[beschriftung];
     eingabeParameter.eingabeText = vorgabe;
-    eingabeParameter.flags = 0;
+    ganzzahlVerlangen();
     if (eingabeDialogOeffnen() != 1)
         return false;
-    wert = std::atoll(eingabeParameter.eingabeText.c_str());
+    wert = eingabeParameter.ganzzahl;
     return true;
 }
 
@@ -114,10 +123,10 @@ void groesseFestlegen()
     eingabeParameter.text2.clear();
     eingabeParameter.eingabeBeschriftung = meldungsTexte[1267];
     eingabeParameter.eingabeText = gezeigt;
-    eingabeParameter.flags = 0;
+    ganzzahlVerlangen();
     if (eingabeDialogOeffnen() != 1 || eingabeParameter.eingabeText == gezeigt)
         return;
-    mb = std::atoll(eingabeParameter.eingabeText.c_str());
+    mb = eingabeParameter.ganzzahl;
     const long long groesse = mb > 4096 ? INT64_MAX : mb * megabyte - megabyte;
     if (groesse < 0 || groesse > standardGrenze)
         maxBinDateiGroesse = standardGrenze;

@@ -484,6 +484,22 @@ TEST_F(Serie, GroesseDerErgebnisdatei)
     EXPECT_EQ(binDateiGrenze(), 0x7fefffffu);
 }
 
+// Text without a number in the number inputs is named and asked for again, and nothing is
+// taken: no permutation computed in free order, the file size as it was.
+TEST_F(Serie, TextOhneZahlWirdGenannt)
+{
+    namespace s = pt::schritt;
+    pt::dialogSkript(146, {s::tippen(idEingabe, "abc"), s::klicken(1), s::klicken(2)});
+    pt::dialogSkript(146, {s::tippen(idEingabe, "viel"), s::klicken(1), s::klicken(2)});
+    pt::boxAntworten({antwort::Ok, antwort::Ok});
+    befehl(befehlPmtFreieReihenfolge);
+    befehl(befehlPmtErgebnisGroesse);
+    EXPECT_EQ(boxen(), (std::vector<std::string>{meldungFormatieren(952, meldungsTexte[172]),
+                                                 meldungFormatieren(952, meldungsTexte[1267])}));
+    EXPECT_TRUE(laeufe.empty());
+    EXPECT_EQ(maxBinDateiGroesse, 0u);
+}
+
 // With extra values nothing is rated: the quality is the number, class values and extra
 // values are 0. A single level puts every bar at its bottom - 2.
 TEST_F(Serie, ZusatzwerteOhneBewertungUndEinLevel)
