@@ -63,6 +63,9 @@ intptr_t eingabeDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t)
 
     case nachricht::Befehl:
         if (loWort(w) == 1) {
+            if ((e.flags & eingabeFlag::Ganzzahl) && !(e.flags & eingabeFlag::KeineEingabe) &&
+                !dialogGanzzahlLesen(dlg, idEingabe, e.ganzzahlVon, e.ganzzahlBis, e.eingabeBeschriftung, e.ganzzahl))
+                return 1;
             if (!(e.flags & eingabeFlag::KeineEingabe))
                 e.eingabeText = elementText(dlg, idEingabe, 511);
             dialogBeenden(dlg, 1);

@@ -13,11 +13,15 @@ struct EingabeParameter {
     std::string eingabeBeschriftung;
     std::string kastenText;         // label of the check box
     int kastenZustand = 0;          // in: 1 checked; out: the state at OK
-    int flags = 0;                  // 0x1 show the check box, 0x2 no input field; 0 after closing
+    int flags = 0;                  // 0x1 show the check box, 0x2 no input field, 0x4 a whole number; 0 after closing
+    int ganzzahlVon = 0, ganzzahlBis = 0;   // with 0x4: the range the number must lie in
+    int ganzzahl = 0;               // with 0x4, out: the number read at OK
 };
 extern EingabeParameter eingabeParameter;
 
-namespace eingabeFlag { constexpr int Kontrollkasten = 0x1, KeineEingabe = 0x2; }
+// Ganzzahl: OK reads the input as a whole number in ganzzahlVon..ganzzahlBis; anything else
+// gets the notice naming the input and the dialog stays open
+namespace eingabeFlag { constexpr int Kontrollkasten = 0x1, KeineEingabe = 0x2, Ganzzahl = 0x4; }
 
 // AnzeigeboxParameter anzeigeboxParameter (the box's record) is in core/status.h
 

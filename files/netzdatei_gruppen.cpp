@@ -164,6 +164,12 @@ std::string altStromSchluessel(const NeuronDaten& n, const char* feld)
     return "Current " + std::to_string(n.nummer) + " " + feld + "=";
 }
 
+// Constant currents this program wrote (set in its own dialog, or kept when the question
+// was answered No) act as they are: the conversion is offered for texts from elsewhere only.
+constexpr const char* eigeneStroemeSchluessel = "Currents: konstantstroeme beibehalten=";
+
+bool konstantstromGesetzt(const NeuronDaten& n) { return n.somaCurrent != 0.0 || n.dendCurrent != 0.0; }
+
 // The constant current becomes a rectangle stimulus from its start to its end, first at
 // the soma, then in the segment the dendrite current was given for.
 bool altStromUmwandeln(NeuronDaten& n)
@@ -211,6 +217,12 @@ bool altStromUmwandeln(NeuronDaten& n)
 void altStromSpeichern(XBuffer& p)
 {
     p.drucken("[Currents] *******************************************\n");
+    // only where the reader would offer the conversion: other files stay as they were
+    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        if (konstantstromGesetzt(*n)) {
+            p.drucken("%s1\n", eigeneStroemeSchluessel);
+            break;
+        }
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         altStromFelder(*n, [&](const char* feld, auto& wert) {
             if constexpr (std::is_same_v<std::decay_t<decltype(wert)>, double>)
@@ -230,7 +242,9 @@ bool altStromLesen(char* text, int& fehlerNeuron)
     Abschnitt schnitt(block, "[ende Currents]", true);
     KettenSuche kette(block);
     enum { Ungefragt, Umwandeln, NichtUmwandeln } antwort = Ungefragt;
-    if (programmStatus & programmBit::StromdateienNutzen)
+    double eigene = 0.0;
+    if ((programmStatus & programmBit::StromdateienNutzen) ||
+        (schluesselZahlLesen(&eigene, block, eigeneStroemeSchluessel) && eigene != 0.0))
         antwort = NichtUmwandeln;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         // without the first key the neuron keeps its values and is not converted
@@ -240,7 +254,7 @@ bool altStromLesen(char* text, int& fehlerNeuron)
             if (&wert != static_cast<void*>(&n->somaCurrent))
                 kette.lesen(wert, altStromSchluessel(*n, feld).c_str());
         });
-        if (antwort == NichtUmwandeln || (n->somaCurrent == 0.0 && n->dendCurrent == 0.0))
+        if (antwort == NichtUmwandeln || !konstantstromGesetzt(*n))
             continue;
         if (antwort == Ungefragt)
             antwort = jaGesagt(meldungsTexte[531]) ? Umwandeln : NichtUmwandeln;

@@ -14,7 +14,6 @@
 #include "platform/steuerelemente.h"
 #include "texts/texte.h"
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 
 using namespace plattform;
@@ -39,23 +38,20 @@ void markierungLoeschen()
 
 void piep() { piepen(1000, 100); }
 
-// the level count, 2 to 20; anything else beeps and asks again. 0 on Cancel.
+// the level count, 2 to 20: the input dialog names anything else and stays open. 0 on Cancel.
 int levelAnzahlErfragen(int bisher)
 {
-    for (;;) {
-        eingabeParameter.titel = meldungsTexte[187];
-        eingabeParameter.text1 = meldungsTexte[188];
-        eingabeParameter.text2.clear();
-        eingabeParameter.eingabeBeschriftung = meldungsTexte[190];
-        eingabeParameter.eingabeText = std::to_string(bisher);
-        eingabeParameter.flags = 0;
-        if (eingabeDialogOeffnen() != 1)
-            return 0;
-        const int m = std::atoi(eingabeParameter.eingabeText.c_str());
-        if (m >= 2 && m <= groessteLevelAnzahl)
-            return m;
-        piep();
-    }
+    eingabeParameter.titel = meldungsTexte[187];
+    eingabeParameter.text1 = meldungsTexte[188];
+    eingabeParameter.text2.clear();
+    eingabeParameter.eingabeBeschriftung = meldungsTexte[190];
+    eingabeParameter.eingabeText = std::to_string(bisher);
+    eingabeParameter.flags = eingabeFlag::Ganzzahl;
+    eingabeParameter.ganzzahlVon = 2;
+    eingabeParameter.ganzzahlBis = groessteLevelAnzahl;
+    if (eingabeDialogOeffnen() != 1)
+        return 0;
+    return eingabeParameter.ganzzahl;
 }
 
 // A neuron chosen by a click on the network window: the events are passed on one pass

@@ -3,13 +3,15 @@
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "dialogs/eingabe.h"
+#include "model/netz.h"
 #include "model/permutationsfenster.h"
 #include "permutation/lauf.h"
 #include "permutation/permutation.h"
 #include "platform/box.h"
+#include "platform/fenster.h"
 #include "resources/befehle.h"
 #include "texts/texte.h"
-#include <cstdlib>
+#include <climits>
 #include <string>
 
 using namespace plattform;
@@ -19,6 +21,15 @@ namespace {
 constexpr uint32_t standardGrenze = 0x7fefffff;
 constexpr long long megabyte = 1LL << 20;
 
+// The input dialog asks for a whole number (text without one is named and asked again);
+// the caller checks the range with its own notice.
+void ganzzahlVerlangen()
+{
+    eingabeParameter.flags = eingabeFlag::Ganzzahl;
+    eingabeParameter.ganzzahlVon = INT_MIN;
+    eingabeParameter.ganzzahlBis = INT_MAX;
+}
+
 // The input dialog with a number; false on Cancel.
 bool zahlErfragen(int titel, int text, int beschriftung, const std::string& vorgabe, long long& wert)
 {
@@ -27,10 +38,10 @@ bool zahlErfragen(int titel, int text, int beschriftung, const std::string& vorg
     eingabeParameter.text2.clear();
     eingabeParameter.eingabeBeschriftung = meldungsTexte[beschriftung];
     eingabeParameter.eingabeText = vorgabe;
-    eingabeParameter.flags = 0;
+    ganzzahlVerlangen();
     if (eingabeDialogOeffnen() != 1)
         return false;
-    wert = std::atoll(eingabeParameter.eingabeText.c_str());
+    wert = eingabeParameter.ganzzahl;
     return true;
 }
 
@@ -46,11 +57,22 @@ bool startErfragen(int64_t t, long long& start)
     }
 }
 
+// The diagrams show the level bars only while a series runs: at its end each diagram window
+// is painted anew, or the last run's bars would stay in it until the next run.
+void serieBeenden(uint32_t bits)
+{
+    modusStatus &= ~bits;
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes)
+            if (d->fenster && istFenster(d->fenster))
+                ungueltigMachen(d->fenster);
+}
+
 void serieStarten(int start, int anzahl)
 {
     modusStatus |= modusBit::SerieLaeuft;
     permutationAusfuehren(start, anzahl);
-    modusStatus &= ~(modusBit::SerieLaeuft | modusBit::SerieAbbrechen | modusBit::Pause);
+    serieBeenden(modusBit::SerieLaeuft | modusBit::SerieAbbrechen | modusBit::Pause);
 }
 
 // The series bit stands only while a number is computed: between two, while the next number
@@ -70,7 +92,7 @@ void freieReihenfolge(int64_t t)
         permutationAusfuehren(static_cast<int>(nummer), 1);
         modusStatus &= ~(modusBit::SerieLaeuft | modusBit::SerieAbbrechen | modusBit::Pause);
     }
-    modusStatus &= ~(modusBit::FreieReihenfolge | modusBit::SerieLaeuft);
+    serieBeenden(modusBit::FreieReihenfolge | modusBit::SerieLaeuft);
 }
 
 // 236: the series stands still until the command comes again
@@ -105,10 +127,10 @@ void groesseFestlegen()
     eingabeParameter.text2.clear();
     eingabeParameter.eingabeBeschriftung = meldungsTexte[1267];
     eingabeParameter.eingabeText = gezeigt;
-    eingabeParameter.flags = 0;
+    ganzzahlVerlangen();
     if (eingabeDialogOeffnen() != 1 || eingabeParameter.eingabeText == gezeigt)
         return;
-    mb = std::atoll(eingabeParameter.eingabeText.c_str());
+    mb = eingabeParameter.ganzzahl;
     const long long groesse = mb > 4096 ? INT64_MAX : mb * megabyte - megabyte;
     if (groesse < 0 || groesse > standardGrenze)
         maxBinDateiGroesse = standardGrenze;

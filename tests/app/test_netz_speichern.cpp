@@ -85,3 +85,51 @@ TEST_F(NetzSpeichern, EinEndeMitFehlgeschlagenemSpeichernLaesstDasProgrammLaufen
     EXPECT_TRUE(programmEndet());
     EXPECT_FALSE(std::filesystem::exists(netzPfad));
 }
+
+// A constant current set in the "Strom-Reiz" dialog is saved and opened again as it was,
+// without the question meant for old files. The same file without the line this program
+// adds to it counts as one from elsewhere and still gets the question; No keeps the currents,
+// and once saved here the file opens without it.
+TEST_F(NetzSpeichern, KonstantstromAusDemDialogKommtOhneFrageWieder)
+{
+    namespace s = pt::schritt;
+    neuronMarkieren(neuronNachNummer(2), 1);
+    pt::dialogSkript(132, {s::tippen(1209, "0.005"), s::tippen(1212, "0.015"), s::tippen(1216, "2e-10"),
+                           s::tippen(1219, "0.002"), s::tippen(1221, "0.012"), s::tippen(1222, "1e-10"),
+                           s::klicken(1223), s::klicken(1)});
+    befehl(befehlStromReiz);
+    befehl(befehlGuiDateiSpeichern);
+    nachrichtenVerarbeiten();
+    ASSERT_TRUE(gezeigteBoxen().empty()) << gezeigteBoxen().front();
+    const auto altreiz = [] {
+        const NeuronDaten* n = neuronNachNummer(2);
+        return std::tuple(n->somaSCStart, n->somaSCEnd, n->somaCurrent, n->dendSCStart, n->dendSCEnd,
+                          n->dendCurrent, n->dendSCLocation, n->stromreize[0].an);
+    };
+    const auto gesetzt = std::tuple(0.005, 0.015, 2e-10, 0.002, 0.012, 1e-10, 2, 0);
+    ASSERT_EQ(altreiz(), gesetzt);
+    const auto oeffnen = [](const std::string& pfad) {
+        pt::dateiAntworten({pt::dateiAntwort(pfad)});
+        return simulationOeffnen(1);
+    };
+
+    EXPECT_EQ(oeffnen(netzPfad), 1);
+    EXPECT_TRUE(gezeigteBoxen().empty());
+    EXPECT_EQ(altreiz(), gesetzt);
+
+    std::string fremd = lesen(netzPfad);
+    const size_t zeile = fremd.find("Currents: ");
+    ASSERT_NE(zeile, std::string::npos);
+    fremd.erase(zeile, fremd.find('\n', zeile) + 1 - zeile);
+    const std::string fremdPfad = ordner + "netze/fremd.gui";
+    schreiben(fremdPfad, fremd);
+    pt::boxAntworten({antwort::Nein});
+    EXPECT_EQ(oeffnen(fremdPfad), 1);
+    EXPECT_EQ(gezeigteBoxen(), BoxTexte{"SysInfo: " + meldungsTexte[531]});
+    EXPECT_EQ(altreiz(), gesetzt);
+    befehl(befehlGuiDateiSpeichern);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(oeffnen(fremdPfad), 1);
+    EXPECT_EQ(gezeigteBoxen().size(), 1u);
+    EXPECT_EQ(altreiz(), gesetzt);
+}

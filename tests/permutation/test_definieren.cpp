@@ -32,18 +32,21 @@ protected:
 
 } // namespace
 
-// A level count outside 2..20 beeps and is asked again. The clicks choose neuron 4 for the
-// evaluation, 1 as the postsynaptic neuron and 2 and 3 as its presynaptic ones; each varied
-// synapse holds its conductance at level m / 2, the other levels 0.
+// A level count outside 2..20 gets the notice naming the field, and the dialog stays open.
+// The clicks choose neuron 4 for the evaluation, 1 as the postsynaptic neuron and 2 and 3 as
+// its presynaptic ones; each varied synapse holds its conductance at level m / 2, the other
+// levels 0.
 TEST_F(Definieren, KlicksWaehlenAuswerteneuronUndZweiSynapsen)
 {
-    stufen({"0", "25", "6"});
+    pt::dialogSkript(146, {pt::schritt::tippen(idEingabe, "0"), pt::schritt::klicken(1),
+                           pt::schritt::tippen(idEingabe, "25"), pt::schritt::klicken(1),
+                           pt::schritt::tippen(idEingabe, "6"), pt::schritt::klicken(1)});
     klicks = {4, 1, 2, 3};
-    pt::boxAntworten({antwort::Ok, antwort::Ja, antwort::Ja, antwort::Ja, antwort::Ja, antwort::Ja, antwort::Ja,
-                      antwort::Nein, antwort::Nein, antwort::Ok});
+    pt::boxAntworten({antwort::Ok, antwort::Ok, antwort::Ok, antwort::Ja, antwort::Ja, antwort::Ja, antwort::Ja,
+                      antwort::Ja, antwort::Ja, antwort::Nein, antwort::Nein, antwort::Ok});
     pt::dialogSkript(146, {});   // not asked again
     befehl(befehlPmtDefinieren);
-    EXPECT_EQ(piepser(), 2);
+    EXPECT_EQ(piepser(), 0);
     const PermutationsDefinition& d = permutationsDefinition;
     EXPECT_EQ(std::tuple(d.auswerteNeuron, d.postsynaptischeAnzahl, d.levelAnzahl, d.synapsen.size()),
               std::tuple(4, 1, 6, size_t{2}));
@@ -57,6 +60,8 @@ TEST_F(Definieren, KlicksWaehlenAuswerteneuronUndZweiSynapsen)
               modusBit::DefinitionDa | modusBit::DefinitionUngespeichert);
     EXPECT_EQ(neuronSuchen(4)->spikezeitenSpeichern, 1);
     const std::vector<std::string> erwartet = {
+        meldungFormatieren(822, meldungsTexte[190], 2, 20),
+        meldungFormatieren(822, meldungsTexte[190], 2, 20),
         meldungsTexte[52],
         meldungsTexte[53],
         meldungFormatieren(54, 1, "Motor"),
@@ -72,6 +77,32 @@ TEST_F(Definieren, KlicksWaehlenAuswerteneuronUndZweiSynapsen)
     // the definition's menu came and went
     EXPECT_EQ(fensterMenue(haupt()), fensterhandles.permutationsMenue);
     EXPECT_EQ(pt::offeneDialogSkripte(), 1u);
+}
+
+// Text that holds no number and a count outside 2..20 each get the notice naming the field,
+// the focus back in it; Cancel then leaves the level count and the definition as they were.
+TEST_F(Definieren, StufenOhneZahlWerdenGenanntUndNichtGenommen)
+{
+    permutationsDefinition.levelAnzahl = 3;
+    const PermutationsDefinition frueher = permutationsDefinition;
+    const uint32_t bits = modusStatus;
+    const auto fokusMitText = [](const char* text) {
+        return [text](Fenster d) {
+            EXPECT_EQ(pt::dialogFokus(d), idEingabe);
+            EXPECT_EQ(pt::dialogElement(d, idEingabe)->text, text);
+        };
+    };
+    pt::dialogSkript(146, {fokusMitText("3"), pt::schritt::tippen(idEingabe, "abc"), pt::schritt::klicken(1),
+                           fokusMitText("abc"), pt::schritt::tippen(idEingabe, "1"), pt::schritt::klicken(1),
+                           fokusMitText("1"), pt::schritt::klicken(2)});
+    pt::boxAntworten({antwort::Ok, antwort::Ok});
+    befehl(befehlPmtDefinieren);
+    EXPECT_EQ(boxen(), (std::vector<std::string>{meldungFormatieren(952, meldungsTexte[190]),
+                                                 meldungFormatieren(822, meldungsTexte[190], 2, 20)}));
+    const PermutationsDefinition& d = permutationsDefinition;
+    EXPECT_EQ(std::tuple(d.levelAnzahl, d.auswerteNeuron, d.synapsen.size()),
+              std::tuple(3, frueher.auswerteNeuron, frueher.synapsen.size()));
+    EXPECT_EQ(modusStatus, bits);
 }
 
 // Cancel at question 53 leaves the earlier definition as it was, with its bits.

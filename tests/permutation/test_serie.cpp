@@ -4,6 +4,7 @@
 // A stand-in run gives the evaluation neuron a spike train made of the current levels, so
 // every record can be checked against the rating of its own train.
 #include "permutation_hilfe.h"
+#include "diagrams/diagramm.h"
 #include "model/laufstart.h"
 #include "model/permutation.h"
 #include "model/permutationsfenster.h"
@@ -471,6 +472,61 @@ TEST_F(Serie, BalkenNachLevel)
     permutationsFenster = PermutationsFensterEinstellungen{};
 }
 
+// Diagrams show the level bars while the series runs only: once it ends, every diagram
+// window (a further one too) is painted again without them, also after free order, whose
+// display still draws them for its result.
+TEST_F(Serie, BalkenVerlassenDieDiagrammeMitDerSerie)
+{
+    permutationsFenster.balkenFarbe = 0x123456;
+    permutationsDefinition.levelAnzahl = 3;
+    permutationsDefinition.synapsen = {{synapsenId(2, 1), {1e-8, 2e-8, 3e-8}},
+                                       {synapsenId(4, 2), {5e-8, 6e-8, 7e-8}}};
+    std::vector<Fenster> diagramme;
+    for (int i = 1; i <= 4; ++i) {
+        NeuronDaten* n = neuronSuchen(i);
+        ASSERT_EQ(diagrammAnzeigen(n, &n->hauptDiagramm), &n->hauptDiagramm);
+        diagramme.push_back(n->hauptDiagramm.fenster);
+    }
+    const DiagrammDaten* weiteres = diagrammAnzeigen(neuronSuchen(1), nullptr);
+    ASSERT_NE(weiteres, nullptr);
+    diagramme.push_back(weiteres->fenster);
+    const auto balken = [](Fenster f) {
+        return std::ranges::count_if(pt::letzteZeichnung(f), [](const pt::ZeichenAufruf& a) {
+            return a.art == pt::ZeichenArt::Rechteck && a.zustand.pinsel == 0x123456;
+        });
+    };
+    waehrendLauf = [&](int nummer) {
+        if (nummer != 7)
+            return;
+        for (Fenster f : diagramme) {
+            ungueltigMachen(f);
+            neuZeichnen(f);
+            EXPECT_EQ(balken(f), 2);
+        }
+    };
+    pt::dateiAntworten({pt::dateiAntwort(pfad)});
+    starten(befehlPmtStarten);
+    ASSERT_EQ(laeufe.size(), 9u);
+    nachrichtenVerarbeiten();
+    for (Fenster f : diagramme)
+        EXPECT_EQ(balken(f), 0) << "after the series";
+
+    waehrendLauf = nullptr;
+    modusStatus |= modusBit::ErgebnisseNachFreier;
+    pt::dialogSkript(146, {pt::schritt::tippen(idEingabe, "5"), pt::schritt::klicken(1)});
+    pt::dialogSkript(146, {pt::schritt::klicken(2)});
+    befehl(befehlPmtFreieReihenfolge);
+    nachrichtenVerarbeiten();
+    ASSERT_NE(permutationsPseudoNeuron(), nullptr);
+    const Fenster anzeige = permutationsPseudoNeuron()->hauptDiagramm.fenster;
+    neuZeichnen(anzeige);
+    EXPECT_EQ(balken(anzeige), 2);
+    for (Fenster f : diagramme)
+        EXPECT_EQ(balken(f), 0) << "after free order";
+    modusStatus &= ~modusBit::ErgebnisseNachFreier;
+    permutationsFenster = PermutationsFensterEinstellungen{};
+}
+
 // 252: 700 MB give 699 MB; the size shown unchanged keeps what is stored, also the default.
 TEST_F(Serie, GroesseDerErgebnisdatei)
 {
@@ -490,6 +546,22 @@ TEST_F(Serie, GroesseDerErgebnisdatei)
     EXPECT_EQ(maxBinDateiGroesse, 1u << 20);
     maxBinDateiGroesse = 0x90000000u;
     EXPECT_EQ(binDateiGrenze(), 0x7fefffffu);
+}
+
+// Text without a number in the number inputs is named and asked for again, and nothing is
+// taken: no permutation computed in free order, the file size as it was.
+TEST_F(Serie, TextOhneZahlWirdGenannt)
+{
+    namespace s = pt::schritt;
+    pt::dialogSkript(146, {s::tippen(idEingabe, "abc"), s::klicken(1), s::klicken(2)});
+    pt::dialogSkript(146, {s::tippen(idEingabe, "viel"), s::klicken(1), s::klicken(2)});
+    pt::boxAntworten({antwort::Ok, antwort::Ok});
+    befehl(befehlPmtFreieReihenfolge);
+    befehl(befehlPmtErgebnisGroesse);
+    EXPECT_EQ(boxen(), (std::vector<std::string>{meldungFormatieren(952, meldungsTexte[172]),
+                                                 meldungFormatieren(952, meldungsTexte[1267])}));
+    EXPECT_TRUE(laeufe.empty());
+    EXPECT_EQ(maxBinDateiGroesse, 0u);
 }
 
 // With extra values nothing is rated: the quality is the number, class values and extra
