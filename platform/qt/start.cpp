@@ -172,7 +172,8 @@ bool plattformTexteSprache(const std::string& kuerzel)
         delete uebersetzung;
         uebersetzung = nullptr;
     }
-    // dates, sizes and the names of file types in the file chooser too
+    // the file chooser names the types of files in it too (its dates and sizes keep the
+    // system's locale)
     QLocale::setDefault(QLocale(eigene ? QString::fromStdString(kuerzel) : QStringLiteral("en")));
     if (kuerzel == "en")
         return true;
