@@ -227,7 +227,6 @@ bool programmStarten(const std::string& dateiArgument, const std::string& progra
         meldungsBox(nullptr, fehler, "Hinweis", knoepfe::Ok | symbol::Information);
         return false;
     }
-    plattformTexteSprache(sprache == spracheEnglisch ? "en" : "de");   // the file choosers' own texts
 
     // classes and the main window with the menu of the language
     fensterklassenRegistrieren();

@@ -3,7 +3,7 @@
 // The program shows three forms: a notice ("Hinweis", information, OK), a fatal message
 // ("Velnor info", information too, OK and Cancel) and a question ("SysInfo", question,
 // with Yes/No, Yes/No/Cancel or OK/Cancel). Boxes are modal over the owner (null: over
-// the foreground window) and use German buttons, whatever the program's language.
+// the foreground window); their buttons speak the language set by plattformTexteSprache.
 #pragma once
 #include "platform/fenster.h"
 #include <string>

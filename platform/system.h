@@ -22,10 +22,12 @@ struct DateiArgument {
 // returns 1 without calling programm.
 int starten(int argc, char** argv, int (*programm)(const DateiArgument& datei));
 
-// The language the program speaks, as a language code ("de", "en"). The platform's own
-// texts (the labels and buttons of the file, colour and font choosers and of the input
-// dialog) follow it where the system has them in that language; false when it has not,
-// and those texts stay English. The program calls it once its language is known.
+// The language the program speaks, as a language code ("de", "en"); German until it is
+// set. The texts the platform shows of its own accord follow it: the buttons of the boxes
+// and its own titles (platform/eigene_texte.h), and Qt's texts (the labels and buttons of
+// the file, colour and font choosers, the widgets' context menus) where the system has Qt's
+// translation for it. false when some of them stay English (another language, or no
+// translation installed). Called whenever the program's texts are loaded.
 bool plattformTexteSprache(const std::string& kuerzel);
 
 // ---- threads -------------------------------------------------------------

@@ -5,6 +5,7 @@
 // beginning with "//" and lines without '=' are notes. A key that comes twice counts
 // with its first line.
 #include "platform/pfad.h"
+#include "platform/system.h"
 #include "platform/zeichensatz.h"
 #include "texts/eingebaut.h"
 #include "texts/texte.h"
@@ -130,6 +131,8 @@ int spracheLesen(const std::string& cfgPfad)
 std::string sprachTexteLaden(int spracheWahl)
 {
     sprache = spracheWahl == spracheEnglisch ? spracheEnglisch : spracheDeutsch;
+    // the buttons of the boxes and Qt's own texts speak it too
+    plattform::plattformTexteSprache(sprache == spracheEnglisch ? "en" : "de");
     if (parameterOrdner.pfad.empty())
         parameterOrdner.pfad = plattform::programmVerzeichnis() + "parameter/";
     meldungsTexte.zuruecksetzen();

@@ -74,7 +74,8 @@ const std::string& textFeldHolen(std::string_view text, int n);
 // "sprache=" of a settings file: 1033 gives English, anything else (no file, no key)
 // German.
 int spracheLesen(const std::string& cfgPfad);
-// Sets sprache and loads the German texts, then for English the English ones over them.
+// Sets sprache (and the platform's own texts to it) and loads the German texts, then for
+// English the English ones over them.
 // Returns "" or, when a message-text file is missing, the text to show before the
 // program ends (the built-in German texts stay in place meanwhile). Missing dialog or
 // tooltip files leave the built-in texts.

@@ -1,5 +1,6 @@
 // platform/qt/box_qt.cpp - message boxes
 #include "platform/box.h"
+#include "platform/eigene_texte.h"
 #include "platform/qt/qtfenster.h"
 #include <QApplication>
 #include <QMessageBox>
@@ -35,27 +36,27 @@ int meldungsBox(Fenster eigner, const std::string& text, const std::string& tite
     if (ueber)
         box.setWindowModality(Qt::WindowModal);   // blocks the owner, not the other windows
 
-    // German texts whatever the program's language
+    // the buttons speak the program's language
     std::vector<std::pair<QPushButton*, int>> antworten;
-    auto knopf = [&](const char* beschriftung, QMessageBox::ButtonRole rolle, int a) {
-        antworten.emplace_back(box.addButton(QString::fromUtf8(beschriftung), rolle), a);
+    auto knopf = [&](EigenerText beschriftung, QMessageBox::ButtonRole rolle, int a) {
+        antworten.emplace_back(box.addButton(qt::text(eigenerText(beschriftung)), rolle), a);
     };
     switch (art & 0xF) {
     case knoepfe::OkAbbrechen:
-        knopf("OK", QMessageBox::AcceptRole, antwort::Ok);
-        knopf("Abbrechen", QMessageBox::RejectRole, antwort::Abbrechen);
+        knopf(EigenerText::Ok, QMessageBox::AcceptRole, antwort::Ok);
+        knopf(EigenerText::Abbrechen, QMessageBox::RejectRole, antwort::Abbrechen);
         break;
     case knoepfe::JaNeinAbbrechen:
-        knopf("Ja", QMessageBox::YesRole, antwort::Ja);
-        knopf("Nein", QMessageBox::NoRole, antwort::Nein);
-        knopf("Abbrechen", QMessageBox::RejectRole, antwort::Abbrechen);
+        knopf(EigenerText::Ja, QMessageBox::YesRole, antwort::Ja);
+        knopf(EigenerText::Nein, QMessageBox::NoRole, antwort::Nein);
+        knopf(EigenerText::Abbrechen, QMessageBox::RejectRole, antwort::Abbrechen);
         break;
     case knoepfe::JaNein:
-        knopf("Ja", QMessageBox::YesRole, antwort::Ja);
-        knopf("Nein", QMessageBox::NoRole, antwort::Nein);
+        knopf(EigenerText::Ja, QMessageBox::YesRole, antwort::Ja);
+        knopf(EigenerText::Nein, QMessageBox::NoRole, antwort::Nein);
         break;
     default:
-        knopf("OK", QMessageBox::AcceptRole, antwort::Ok);
+        knopf(EigenerText::Ok, QMessageBox::AcceptRole, antwort::Ok);
         break;
     }
     // closing the box (Esc, close box) answers Cancel where there is one, else the last

@@ -4,6 +4,7 @@
 // printable area. The PDF printer writes into a temporary file first; only a finished job
 // replaces the target, through the same safe write as every saved file.
 #include "platform/drucken.h"
+#include "platform/eigene_texte.h"
 #include "platform/pfad.h"
 #include "platform/qt/qtfenster.h"
 #include "platform/qt/zeichenflaeche.h"
@@ -56,8 +57,8 @@ bool pdfDateiErfragen(Fenster eigner, const std::string& dokument, std::string& 
     DateiWahl w;
     w.name = dokument;
     w.endung = "pdf";
-    w.filter = {{"PDF-Dateien (*.pdf)", "*.pdf"}};
-    w.titel = "Als PDF-Datei drucken";
+    w.filter = {{eigenerText(EigenerText::PdfDateien), "*.pdf"}};
+    w.titel = eigenerText(EigenerText::PdfDruckenTitel);
     w.speichern = true;
     if (!dateiWaehlen(eigner, w))
         return false;

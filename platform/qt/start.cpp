@@ -1,4 +1,5 @@
 // platform/qt/start.cpp - the application, the GUI thread and the clock
+#include "platform/eigene_texte.h"
 #include "platform/qt/qtfenster.h"
 #include "platform/qt/qtstart.h"
 #include "platform/system.h"
@@ -162,6 +163,7 @@ int starten(int argc, char** argv, int (*programm)(const DateiArgument& datei))
 
 bool plattformTexteSprache(const std::string& kuerzel)
 {
+    const bool eigene = eigeneTexteSprache(kuerzel);
     // Qt's own texts are English; another language comes from Qt's translations, where the
     // system has them installed
     static QTranslator* uebersetzung = nullptr;
@@ -170,9 +172,12 @@ bool plattformTexteSprache(const std::string& kuerzel)
         delete uebersetzung;
         uebersetzung = nullptr;
     }
+    // the file chooser names the types of files in it too (its dates and sizes keep the
+    // system's locale)
+    QLocale::setDefault(QLocale(eigene ? QString::fromStdString(kuerzel) : QStringLiteral("en")));
     if (kuerzel == "en")
         return true;
-    if (!QCoreApplication::instance())
+    if (!eigene || !QCoreApplication::instance())
         return false;
     auto neu = std::make_unique<QTranslator>();
     if (!neu->load(QLocale(QString::fromStdString(kuerzel)), "qtbase", "_",
@@ -204,6 +209,9 @@ void anwendungSicherstellen()
         static char name[] = "velnor";
         static char* argv[] = {name, nullptr};
         new QApplication(argc, argv);     // lives as long as the process
+        anwendungEinrichten();
+        plattformTexteSprache("de");      // as the program's texts before they are loaded
+        return;
     }
     anwendungEinrichten();
 }

@@ -3,6 +3,7 @@
 // Qt's own dialogs (not the desktop's), so they look and behave the same everywhere and
 // the filters work as the program expects: ignoring the case of the names.
 #include "platform/box.h"
+#include "platform/eigene_texte.h"
 #include "platform/pfad.h"
 #include "platform/qt/qtfenster.h"
 #include "platform/qt/zeichenflaeche.h"
@@ -117,10 +118,9 @@ bool dateiWaehlen(Fenster eigner, DateiWahl& wahl)
             zerlegen(pfad, wahl);
             return true;
         }
-        meldungsBox(eigner,
-                    "Der Pfad enth\xe4lt Zeichen, die das Programm nicht speichern kann:\n" +
-                        qt::text(gewaehlt) + "\nBitte einen anderen Namen oder Ordner w\xe4hlen.",
-                    "Hinweis", knoepfe::Ok | symbol::Information);
+        std::string text = eigenerText(EigenerText::PfadNichtDarstellbar);
+        text.replace(text.find("%s"), 2, qt::text(gewaehlt));
+        meldungsBox(eigner, text, "Hinweis", knoepfe::Ok | symbol::Information);
         const QFileInfo info(gewaehlt);
         ordner = info.absolutePath();
         vorschlag = info.fileName();
@@ -130,7 +130,7 @@ bool dateiWaehlen(Fenster eigner, DateiWahl& wahl)
 Farbe farbeWaehlen(Fenster eigner, Farbe vorgabe)
 {
     const QColor c = QColorDialog::getColor(qt::farbe(vorgabe == KeineFarbe ? 0 : vorgabe), ueber(eigner),
-                                            QString::fromUtf8("Farbe w\xc3\xa4hlen"),
+                                            qt::text(eigenerText(EigenerText::FarbeWaehlen)),
                                             QColorDialog::DontUseNativeDialog);
     qt::pumpeVermerken();
     return c.isValid() ? rgbFarbe(c.red(), c.green(), c.blue()) : KeineFarbe;
@@ -143,7 +143,7 @@ bool schriftWaehlen(Fenster eigner, SchriftMerkmale& m, Farbe& /*farbe*/)
     if (m.hoehe != 0)                  // the dialog speaks points; the program's 96 dpi heights
         start.setPointSizeF(std::abs(m.hoehe) * 72.0 / 96.0);
     bool ok = false;
-    const QFont f = QFontDialog::getFont(&ok, start, ueber(eigner), QString::fromUtf8("Schrift w\xc3\xa4hlen"),
+    const QFont f = QFontDialog::getFont(&ok, start, ueber(eigner), qt::text(eigenerText(EigenerText::SchriftWaehlen)),
                                          QFontDialog::DontUseNativeDialog);
     qt::pumpeVermerken();
     if (!ok)

@@ -1,5 +1,6 @@
 // platform/test/druckauftrag.cpp - the scripted printer list and recorded print jobs
 #include "platform/drucken.h"
+#include "platform/eigene_texte.h"
 #include "platform/test/zeichenflaeche.h"
 #include "platform/test/zustand.h"
 #include <algorithm>
@@ -33,8 +34,8 @@ bool pdfDateiErfragen(Fenster eigner, const std::string& dokument, std::string& 
     DateiWahl w;
     w.name = dokument;
     w.endung = "pdf";
-    w.filter = {{"PDF-Dateien (*.pdf)", "*.pdf"}};
-    w.titel = test::pdfWahlTitel;
+    w.filter = {{eigenerText(EigenerText::PdfDateien), "*.pdf"}};
+    w.titel = eigenerText(EigenerText::PdfDruckenTitel);
     w.speichern = true;
     if (!dateiWaehlen(eigner, w))
         return false;

@@ -1,5 +1,6 @@
 // platform/test/system.cpp - start-up, the GUI thread and the clock of the scripted platform
 // (the rest of platform/system.h is the core library's, the same for both implementations)
+#include "platform/eigene_texte.h"
 #include "platform/system.h"
 #include "platform/test/zustand.h"
 #include "platform/zeichensatz.h"
@@ -20,8 +21,8 @@ int starten(int argc, char** argv, int (*programm)(const DateiArgument& datei))
     return programm(datei);
 }
 
-// no texts of its own that a language could change
-bool plattformTexteSprache(const std::string& kuerzel) { return kuerzel == "en"; }
+// no chooser of Qt's: only the platform's own texts change
+bool plattformTexteSprache(const std::string& kuerzel) { return eigeneTexteSprache(kuerzel); }
 
 bool istGuiThread() { return std::this_thread::get_id() == zustand().guiThread.load(); }
 

@@ -174,8 +174,8 @@ void druckerSetzen(const std::vector<std::string>& namen, const std::string& sta
 // An A4 sheet at 600 dpi: 4961 x 7016 device units (swapped for landscape); the printable
 // area lies druckRand units inside every edge (5 mm).
 constexpr int a4Breite = 4961, a4Hoehe = 7016, druckDpi = 600, druckRand = 118;
-// The PDF printer with an empty pdfDatei asks through dateiWaehlen (save, this title).
-constexpr const char* pdfWahlTitel = "Als PDF-Datei drucken";
+// The PDF printer with an empty pdfDatei asks through dateiWaehlen (save, titled
+// eigenerText(EigenerText::PdfDruckenTitel)).
 struct DruckEintrag {
     std::string drucker;                 // resolved: never ""
     bool quer;

@@ -92,7 +92,7 @@ TEST_F(QtFenster, MenueleisteAusQtAktionenOhneKuerzelGebautNachDemInit)
     EXPECT_TRUE(leiste->actions()[0]->text() == "&Akte" && leiste->actions()[0]->menu() == datei);
 }
 
-// The driver answers boxes by their German buttons; here the user closes them instead.
+// The driver answers boxes by their buttons; here the user closes them instead.
 TEST_F(QtFenster, SchliessenDerBoxZaehltAlsAbbrechenNeinOderOk)
 {
     std::function<void()> schliessen = [&schliessen] {    // once the box shows

@@ -7,6 +7,7 @@
 // in queues that a look every few milliseconds hands out, from inside those loops. What
 // nobody answers is closed after a while and fails the test.
 #pragma once
+#include "platform/eigene_texte.h"
 #include "platform/qt/qtdialog.h"
 #include "platform/qt/qtstart.h"
 #include "platform/steuerelemente.h"
@@ -83,9 +84,12 @@ inline bool beantworten(QWidget* w)
     } else if (auto* b = qobject_cast<QMessageBox*>(w); b && !a.boxen.empty()) {
         const int x = a.boxen.front();
         a.boxen.pop_front();
-        const char* name = x == antwort::Ok ? "OK" : x == antwort::Ja ? "Ja" : x == antwort::Nein ? "Nein" : "Abbrechen";
+        const EigenerText name = x == antwort::Ok     ? EigenerText::Ok
+                                 : x == antwort::Ja   ? EigenerText::Ja
+                                 : x == antwort::Nein ? EigenerText::Nein
+                                                      : EigenerText::Abbrechen;
         for (QAbstractButton* k : b->buttons())
-            if (k->text() == QLatin1String(name))
+            if (k->text() == text(eigenerText(name)))
                 k->click();
     } else if (auto* d = qobject_cast<QFileDialog*>(w); d && !a.dateien.empty()) {
         d->selectFile(text(a.dateien.front()));

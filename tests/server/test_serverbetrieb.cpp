@@ -67,9 +67,14 @@ struct ServerBetrieb : AppFall {
     {
         return warten([&] { return statusTexte[0] == text; });
     }
-    // a receipt for everything the loop took before
+    // a receipt for everything the loop took before: the posted keys go to the window
+    // first, so the commands they send queue ahead of the one the receipt answers (the
+    // stop does not wait for the queue: a key handled after the receipt may be lost)
     bool quittiert()
     {
+        nachrichtenVerarbeiten();
+        if (pt::wartendeNachrichten() != 0)
+            return false;
         const uint32_t vorher = serverLauf.anzeige.quittung.load();
         serverBefehlSenden({ServerBefehl::SpurSchritteSetzen, 0.0, serverLauf.anzeige.spurSchritte.load()});
         return warten([&] { return serverLauf.anzeige.quittung.load() != vorher; });

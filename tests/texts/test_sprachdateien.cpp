@@ -1,5 +1,6 @@
 // tests/texts/test_sprachdateien.cpp - loading the language files, the fallbacks and
 // the formatter against lines a user broke
+#include "platform/eigene_texte.h"
 #include "texte_hilfe.h"
 
 using namespace texthilfe;
@@ -21,9 +22,12 @@ TEST_F(SprachDateien, AusgelieferteDateienDeutschUndEnglischUeberDeutsch)
     EXPECT_EQ(dialogTexte[0], "Cancel");
     EXPECT_EQ(meldungsTexte[769], "\tRun in progress");
     EXPECT_EQ(meldungFormatieren(73, "netz.gui"), "The file\nnetz.gui\ncannot be opened for reading.");
+    // the boxes' buttons speak the language of the texts
+    EXPECT_EQ(plattform::eigenerText(plattform::EigenerText::Ja), "Yes");
 
     ASSERT_EQ(sprachTexteLaden(spracheDeutsch), "");   // back to German: the English texts do not linger
     EXPECT_EQ(dialogTexte[0], "Abbrechen");
+    EXPECT_EQ(plattform::eigenerText(plattform::EigenerText::Ja), "Ja");
 }
 
 TEST_F(SprachDateien, FehlendeMeldungsdateiBeendetDenStartMitIhremPfad)
