@@ -1,7 +1,6 @@
 // tests/app_qt/test_server_qt.cpp - a server run on the Qt platform, without a board, stopped
 // by Esc where the main window has its keyboard; the main window afterwards as before
 #include "app/beenden.h"
-#include "app/hauptfenster.h"
 #include "app/start.h"
 #include "app/status.h"
 #include "core/status.h"
