@@ -62,6 +62,12 @@ constexpr uint32_t RechtsRunter    = 0x204;
 constexpr uint32_t RechtsHoch      = 0x205;
 constexpr uint32_t Benutzer        = 0x400; // Benutzer + n: the program's own messages
 }
+// the five messages a key brings
+constexpr bool istTastenNachricht(uint32_t n)
+{
+    return n == nachricht::TasteRunter || n == nachricht::TasteHoch || n == nachricht::Zeichen ||
+           n == nachricht::SystemTasteRunter || n == nachricht::SystemTasteHoch;
+}
 
 namespace groesse { constexpr uintptr_t Wiederhergestellt = 0, Minimiert = 1, Maximiert = 2; }
 namespace systembefehl {

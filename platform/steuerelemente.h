@@ -23,6 +23,8 @@ std::string statusText(Fenster leiste, int teil);
 void statusEinfach(Fenster leiste, bool einfach);
 
 // ---- text box (the protocol window) ---------------------------------------------------
+// Keys the box has no use for itself (Esc, F2, Ctrl with a letter) go on to its parent
+// window, as if they were typed there; so do those that reach a trackbar.
 Fenster textfeldErzeugen(Fenster eltern, int id, const Rechteck& r, bool nurLesen);
 void textfeldTextSetzen(Fenster feld, const std::string& text);
 void textfeldAnhaengen(Fenster feld, const std::string& text);   // at the end, scrolled to it

@@ -319,10 +319,14 @@ void serverLogZeile(std::FILE* log, double faktor);
 
 // ---- start and end of a run --------------------------------------------------------------
 
-// what a start changes for an endless run and the end gives back
+// what a start changes for an endless run and the end gives back: besides the run's own
+// values the user's switches of spike recording and value export, which a run without
+// end may not use
 struct ServerSicherung {
     double dauer = 0.0, schrittweite = 0.0;
     std::vector<std::pair<int, int>> abgeschalteteReize;   // neuron number, compartment
+    int spikesAufzeichnen = 0;
+    bool werteExportieren = false;
 };
 extern ServerSicherung serverSicherung;
 
@@ -338,7 +342,7 @@ bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s);
 // when asked for, the loop until the stop bit or the abort flag, then the board released
 // and both outputs back at 0. Returns the wall-clock seconds of the run on the clock.
 double serverBetriebThread(const ServerDaten& d, ServerLaufzeit& s, ServerUhr& uhr, ServerBefehle& befehle);
-// After the thread returned: duration, step length and the switched-off stimuli (with
-// their tables) as before the start, however the run ended; the run's neuron pointers
-// go. Returns the report text; sekunden is the wall-clock length of the run.
+// After the thread returned: duration, step length, the switched-off stimuli (with their
+// tables) and the two switches as before the start, however the run ended; the run's
+// neuron pointers go. Returns the report text; sekunden is the wall-clock length of the run.
 std::string serverEndeBearbeiten(ServerLaufzeit& s, double sekunden);

@@ -50,6 +50,16 @@ void statusLeeren()
         statusTeilSetzen(teil, "\t");
 }
 
+// The main window as before the start: its status texts, and its whole picture painted
+// anew, as the stimuli the run switched off are on again (a paint meanwhile drew them off).
+void hauptfensterWiederherstellen()
+{
+    for (int teil = 0; teil < statusTeile; ++teil)
+        statusTeilSetzen(teil, serverFenster.statusVorher[static_cast<size_t>(teil)]);
+    if (istFenster(fensterhandles.hauptfenster))
+        ungueltigMachen(fensterhandles.hauptfenster);
+}
+
 // What follows the loop on the GUI thread: the start's changes given back, the report, the
 // window closed. ohneBericht while the program closes.
 void endeBearbeiten(double sekunden, int fehler, bool ohneBericht)
@@ -72,6 +82,7 @@ void endeBearbeiten(double sekunden, int fehler, bool ohneBericht)
     z.spalten.clear();
     programmStatus |= programmBit::WiederherstellenAuslassen;
     serverLaufAktiv = false;
+    hauptfensterWiederherstellen();
     // left Shift + Esc asked for the program's end: it comes now that the run is over
     if (z.beendenNachEnde && !ohneBericht && fensterhandles.hauptfenster)
         posten(fensterhandles.hauptfenster, nachricht::Befehl, machWParam(befehlProgrammBeenden, 0));
@@ -165,6 +176,7 @@ int serverStarten()
         return 0;
     serverLaufAktiv = true;
     ioTabelleLesen(serverLauf);
+    serverFenster.statusVorher = statusTexte;
     statusTeilSetzen(0, meldungsTexte[1359]);
     statusTeilSetzen(1, "\t");
     statusTeilSetzen(2, meldungFormatieren(1360, 0, 0.0));
@@ -201,8 +213,9 @@ void serverStartBefehl(Fenster hauptfenster)
 {
     if (serverThreadLaeuft()) {
         serverBeenden();
+        const bool maximiert = istMaximiert(hauptfenster);
         zeigen(hauptfenster, anzeige::Verbergen);
-        zeigen(hauptfenster, anzeige::Wiederherstellen);
+        zeigen(hauptfenster, maximiert ? anzeige::Maximiert : anzeige::Wiederherstellen);
         ungueltigMachen(hauptfenster);
         return;
     }

@@ -7,8 +7,10 @@
 // real-time scheduling was refused and that its loop has ended. Everything on a window,
 // a box or the status bar happens here, on the GUI thread.
 #pragma once
+#include "core/status.h"
 #include "platform/fenster.h"
 #include "server/server.h"
+#include <array>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,7 @@ struct ServerFensterZustand {
     uint32_t gelesen = 0;                    // trace segments taken from the ring
     uint32_t sekunden = 0, quittung = 0;     // publications already shown
     bool beendenNachEnde = false;            // left Shift + Esc: the program ends after the run
+    std::array<std::string, statusTeile> statusVorher;   // the main window's status texts before the start
 };
 extern ServerFensterZustand serverFenster;
 
@@ -50,8 +53,9 @@ constexpr int befehlKaliumUmschalten = 40316;
 
 // ---- start and stop (command 290 and the context commands) ---------------------------
 
-// Command 290: with a server thread the stop request, the main window hidden, restored and
-// repainted; otherwise the start, and when no thread could be made notice 477.
+// Command 290: with a server thread the stop request, the main window hidden, shown again
+// as it stood (maximised stays maximised) and repainted; otherwise the start, and when no
+// thread could be made notice 477.
 void serverStartBefehl(plattform::Fenster hauptfenster);
 // The start: 1 with a running thread, 0 refused (its notice shown, nothing changed), -1
 // when the thread could not be made (board released, the preparation undone).

@@ -134,6 +134,8 @@ bool serverStartVorbereiten(ServerDaten& d, ServerLaufzeit& s)
     serverSicherung = {};
     serverSicherung.dauer = simulationsParameter.simulationsDauer;
     serverSicherung.schrittweite = simulationsParameter.schrittweite;
+    serverSicherung.spikesAufzeichnen = spikeAufzeichnung.aufzeichnen;
+    serverSicherung.werteExportieren = programmStatus & programmBit::WerteExportieren;
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         if (!synapsenLaufVorbereiten(*n))
             return vorher.zuruecknehmen();
@@ -253,6 +255,9 @@ std::string serverEndeBearbeiten(ServerLaufzeit& s, double sekunden)
     // whatever ended the run, the next one finds duration, step and stimuli as they were
     simulationsParameter.simulationsDauer = serverSicherung.dauer;
     simulationsParameter.schrittweite = serverSicherung.schrittweite;
+    spikeAufzeichnung.aufzeichnen = serverSicherung.spikesAufzeichnen;
+    if (serverSicherung.werteExportieren)
+        programmStatus |= programmBit::WerteExportieren;
     for (const auto& [nummer, k] : serverSicherung.abgeschalteteReize)
         if (NeuronDaten* n = neuronNachNummer(nummer)) {
             n->stromreize[static_cast<size_t>(k)].an = 1;

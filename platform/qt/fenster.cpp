@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCursor>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 #include <deque>
 #include <memory>
@@ -276,9 +277,14 @@ void zeigen(Fenster f, int art)
     QWidget* w = qt::aussen(f);
     if (!w)
         return;
-    if (art == anzeige::Verbergen)
+    if (art == anzeige::Verbergen) {
+        const bool normal = f->rahmen && !f->rahmen->isMinimized() && !f->rahmen->isMaximized();
         w->hide();
-    else if (!f->rahmen)
+        // Shown again, a window stands where it was hidden: a place Qt still counts as the
+        // window manager's choice would be chosen anew, elsewhere, when it maps again.
+        if (QWindow* h = normal ? f->rahmen->windowHandle() : nullptr)
+            h->setGeometry(h->geometry());
+    } else if (!f->rahmen)
         w->show();
     else if (art == anzeige::Minimiert)
         w->showMinimized();

@@ -29,12 +29,15 @@ T* inhalt(Fenster f, const char* klasse)
     return f->klient->findChild<T*>(inhaltName, Qt::FindDirectChildrenOnly);
 }
 
-// the control widget follows the size of its window
+// The control widget follows the size of its window. A key reaches the window only when
+// the widget had no use for it: it goes on to the parent, whose shortcuts it is.
 intptr_t steuerProc(Fenster f, uint32_t n, uintptr_t w, intptr_t l)
 {
     if (n == nachricht::Groesse && istFenster(f))
         if (auto* innen = f->klient->findChild<QWidget*>(inhaltName, Qt::FindDirectChildrenOnly))
             innen->setGeometry(0, 0, f->klient->width(), f->klient->height());
+    if (istTastenNachricht(n) && istFenster(f))
+        return senden(f->eltern, n, w, l);
     return standardFensterProc(f, n, w, l);
 }
 

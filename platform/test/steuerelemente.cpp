@@ -8,7 +8,14 @@ using namespace test::intern;
 
 namespace {
 
-intptr_t steuerProc(Fenster f, uint32_t n, uintptr_t w, intptr_t l) { return standardFensterProc(f, n, w, l); }
+// a key that reaches a control is one it has no use for: its parent's shortcuts take it
+intptr_t steuerProc(Fenster f, uint32_t n, uintptr_t w, intptr_t l)
+{
+    if (istTastenNachricht(n))
+        if (Fenster eltern = elternFenster(f))
+            return senden(eltern, n, w, l);
+    return standardFensterProc(f, n, w, l);
+}
 
 // zuruecksetzen forgets every class, so the built-in ones come back on demand
 void klassenSicherstellen()

@@ -29,6 +29,8 @@ inline void zeitVergehen(int ms) { test::uhrVorstellen(ms); }
 
 inline void taste(Fenster f, int t, char zeichen = 0) { test::tasteDruecken(f, t, zeichen); }
 inline void klick(Fenster f, int x, int y, bool rechts = false) { test::klicken(f, x, y, rechts); }
+// a key typed into a text box (the box here uses none itself)
+inline void tasteInTextfeld(Fenster feld, int t, char zeichen = 0) { test::tasteDruecken(feld, t, zeichen); }
 
 // ---- the user at a dialog ------------------------------------------------------------
 inline void tippen(Fenster dlg, int id, const std::string& text) { test::tippen(dlg, id, text); }

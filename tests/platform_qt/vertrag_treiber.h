@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QTextEdit>
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <deque>
@@ -181,6 +182,15 @@ inline void zeitVergehen(int ms)
 inline void taste(Fenster f, int t, char zeichen = 0)
 {
     intern::tasteSenden(qt::clientWidget(f), intern::qtTaste(t), zeichen ? intern::text(std::string(1, zeichen)) : QString());
+}
+
+// a key typed into a text box: to the editor inside it, which keeps what it uses
+inline void tasteInTextfeld(Fenster feld, int t, char zeichen = 0)
+{
+    QWidget* w = qt::clientWidget(feld);
+    if (auto* editor = w ? w->findChild<QTextEdit*>() : nullptr)
+        w = editor;
+    intern::tasteSenden(w, intern::qtTaste(t), zeichen ? intern::text(std::string(1, zeichen)) : QString());
 }
 
 inline void klick(Fenster f, int x, int y, bool rechts = false)

@@ -51,6 +51,27 @@ TEST_F(VertragSteuerelemente, TextfeldHaeltZeilenMitLfUndEineKopieDerSchrift)
     loeschen(s);                                           // the box keeps its own copy
 }
 
+// Esc and F2 mean nothing to the box: they reach the window it sits in, as its shortcuts
+TEST_F(VertragSteuerelemente, TastenDieDasTextfeldNichtNutztErreichenSeinElternfenster)
+{
+    Fenster f = neu();
+    Fenster t = textfeldErzeugen(f, 9, {0, 0, 300, 80}, false);
+    nachrichtenVerarbeiten();
+    eingang.clear();
+    treiber::tasteInTextfeld(t, taste::Esc, 27);
+    treiber::tasteInTextfeld(t, taste::F2);
+    nachrichtenVerarbeiten();
+    std::vector<std::pair<uint32_t, uintptr_t>> ist;
+    for (const Eintrag& e : eingang)
+        if (e.f == f && (e.n == n::TasteRunter || e.n == n::Zeichen || e.n == n::TasteHoch))
+            ist.emplace_back(e.n, e.w);
+    EXPECT_EQ(ist, (std::vector<std::pair<uint32_t, uintptr_t>>{{n::TasteRunter, taste::Esc},
+                                                                 {n::Zeichen, 27},
+                                                                 {n::TasteHoch, taste::Esc},
+                                                                 {n::TasteRunter, taste::F2},
+                                                                 {n::TasteHoch, taste::F2}}));
+}
+
 TEST_F(VertragSteuerelemente, CursorAusDateiWirdGeprueftTastenLinksUndRechts)
 {
     TempOrdner ordner;

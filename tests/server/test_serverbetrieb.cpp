@@ -2,6 +2,7 @@
 // own thread and the real clock, driven through the server window as a user would
 #include "../app/app_hilfe.h"
 #include "core/fehler.h"
+#include "diagrams/drucken.h"
 #include "model/stromreiz.h"
 #include "platform/box.h"
 #include "resources/befehle.h"
@@ -301,6 +302,87 @@ TEST_F(ServerBetrieb, TwoSecondsShowStatusTextsAndTheSweepingTrace)
     nachrichtenVerarbeiten();
     EXPECT_TRUE(std::ranges::none_of(serverFenster.spalten, [](const SpurSpalte& c) { return c.gesetzt; }));
     ASSERT_TRUE(anhalten());
+}
+
+// What the main window shows: its title, status texts, menu marks (each item's command,
+// tick and grey), place, and the picture of a paint of the whole client area.
+struct Hauptbild {
+    std::string titel;
+    std::array<std::string, statusTeile> status;
+    std::vector<std::tuple<int, bool, bool>> marken;
+    std::tuple<int, int, int, int, bool> platz;   // the rectangle, maximised
+    std::vector<std::string> bild;
+};
+
+void markenSammeln(Menue m, std::vector<std::tuple<int, bool, bool>>& marken)
+{
+    for (int i = 0; i < postenAnzahl(m); ++i)
+        if (Menue u = untermenue(m, i))
+            markenSammeln(u, marken);
+        else if (const int b = postenBefehl(m, i); b > 0)
+            marken.emplace_back(b, istAbgehakt(m, i, Nach::Position), istGrau(m, i, Nach::Position));
+}
+
+Hauptbild hauptbild(Fenster f)
+{
+    const Rechteck r = fensterRechteck(f);
+    Hauptbild h{titel(f), statusTexte, {}, {r.links, r.oben, r.rechts, r.unten, istMaximiert(f)}, {}};
+    menueStandSetzen(fensterhandles.hauptmenue);   // as the menus set their marks when they open
+    markenSammeln(fensterhandles.hauptmenue, h.marken);
+    nachrichtenVerarbeiten();                       // the paint due now
+    const Rechteck c = clientRechteck(f), b = pt::letzterZeichenBereich(f);
+    if (b.links <= c.links && b.oben <= c.oben && b.rechts >= c.rechts && b.unten >= c.unten)
+        for (const pt::ZeichenAufruf& a : pt::letzteZeichnung(f)) {
+            std::string zeile = std::to_string(static_cast<int>(a.art)) + " " + std::to_string(a.zustand.stift.farbe);
+            for (const Punkt& p : a.punkte)
+                zeile += " " + std::to_string(p.x) + "," + std::to_string(p.y);
+            h.bild.push_back(zeile);
+        }
+    return h;
+}
+
+// After the end the main window is as before the start, with the spike recording and the
+// export switched on, however the run was stopped: Esc typed where the main window's
+// keyboard was (its protocol box), or 290 with the main window maximised. In between the
+// potassium dialog closed over the main window, which painted its neurons without the
+// stimuli the run switched off.
+TEST_F(ServerBetrieb, EndShowsTheMainWindowAsBeforeTheStart)
+{
+    druckerSucheAbwarten();   // the printer list of the start is in the menu
+    const Fenster box = fensterhandles.protokollfenster;
+    ASSERT_EQ(elternFenster(box), haupt());
+    spikeAufzeichnung.aufzeichnen = 1;
+    programmStatus |= programmBit::WerteExportieren;
+    for (int teil = 0; teil < statusTeile; ++teil)
+        statusTeilSetzen(teil, "\tvorher " + std::to_string(teil));
+    for (const bool maximiert : {false, true}) {
+        if (maximiert)
+            zeigen(haupt(), anzeige::Maximiert);
+        ungueltigMachen(haupt());
+        const Hauptbild vorher = hauptbild(haupt());
+        ASSERT_FALSE(vorher.bild.empty());
+        befehl(befehlServerStarten);
+        ASSERT_TRUE(serverThreadLaeuft());
+        taste('G');
+        nachrichtenVerarbeiten();
+        pt::klicken(pt::offenerDialog(320), 2);
+        ungueltigMachen(haupt());
+        EXPECT_NE(hauptbild(haupt()).bild, vorher.bild) << "the stimuli are off during the run";
+        pt::boxAntworten({antwort::Ok});
+        if (maximiert)
+            befehl(befehlServerStarten);
+        else
+            pt::tasteDruecken(box, taste::Esc, 27);
+        ASSERT_TRUE(warten([] { return !serverThreadLaeuft(); })) << maximiert;
+        EXPECT_EQ(pt::boxLog().back().titel, "Hinweis");
+        const Hauptbild nachher = hauptbild(haupt());
+        EXPECT_EQ(nachher.titel, vorher.titel);
+        EXPECT_EQ(nachher.status, vorher.status);
+        EXPECT_EQ(nachher.marken, vorher.marken);
+        EXPECT_EQ(nachher.platz, vorher.platz);
+        EXPECT_EQ(nachher.bild, vorher.bild) << "a paint of the whole client area, with the stimuli";
+    }
+    spikeAufzeichnung.aufzeichnen = 0;
 }
 
 TEST(ServerKalium, ApplyStepSetsPotentialsAndTheirProducts)

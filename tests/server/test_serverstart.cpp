@@ -22,11 +22,21 @@ struct ServerStart : servertest::ZweiNeuroneFall {
         r.an = 1, r.beginn = 0.002, r.dach = 0.005, r.amplitude = 1e-9, r.pause = 0.01, r.anzahl = 1;
         ASSERT_EQ(stromreizKurveErzeugen(*n[1], 0), 1);
         daqFunktionen = &karte;
+        spikeAufzeichnung.aufzeichnen = 1;
+        programmStatus |= programmBit::WerteExportieren;
     }
-    // duration, stimulus switch and table points: what an endless run changes
-    std::tuple<double, int, int> netz() const
+    void TearDown() override
     {
-        return {simulationsParameter.simulationsDauer, n[1]->stromreize[0].an, n[1]->stromTabellen[0].anzahlPunkte};
+        spikeAufzeichnung.aufzeichnen = 0;
+        programmStatus &= ~programmBit::WerteExportieren;
+        ZweiNeuroneFall::TearDown();
+    }
+    // duration, stimulus switch and table points, the user's switches of spike recording
+    // and export (their menu marks): what an endless run changes
+    std::tuple<double, int, int, int, bool> netz() const
+    {
+        return {simulationsParameter.simulationsDauer, n[1]->stromreize[0].an, n[1]->stromTabellen[0].anzahlPunkte,
+                spikeAufzeichnung.aufzeichnen, (programmStatus & programmBit::WerteExportieren) != 0};
     }
 };
 
@@ -52,7 +62,7 @@ TEST_F(ServerStart, RefusedStartLeavesRecordNetworkAndProgram)
     }
 }
 
-// however the loop ended, the next run finds duration, step and stimuli as before
+// however the loop ended, the next run finds duration, step, stimuli and switches as before
 TEST_F(ServerStart, EndRestoresDurationStepAndStimuliAfterEveryEnd)
 {
     struct Uhr : ServerUhr {   // a step ahead per reading; the fourth ends the run
