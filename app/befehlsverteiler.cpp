@@ -344,6 +344,12 @@ void fensterBefehl(Fenster, int befehl)
 
 void stromreizDialogBefehl(Fenster f, int befehl)
 {
+    // F12 replays these after the neurons they edit may be gone: say why no dialog opens
+    const bool injektion = befehl == befehlStrominjektion;
+    if (injektion ? neuronKette.anzahl == 0 : markierteNeurone.anzahl() == 0) {
+        hinweisBox(meldungsTexte[injektion ? 518 : 519]);
+        return;
+    }
     letzterDialog = befehl;
     if (befehl == befehlStrominjektion)
         strominjektionDialogOeffnen(f);
@@ -623,9 +629,9 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlDendritEinSegment, dendritBefehl, immer},
     {befehlDendritDreiSegmente, dendritBefehl, immer},
     {befehlDendritNSegmente, dendritBefehl, immer},
-    {befehlStrominjektion, stromreizDialogBefehl, immer},
-    {befehlStromReiz, stromreizDialogBefehl, immer},
-    {befehlStromreizKennzeichnung, stromreizDialogBefehl, immer},
+    {befehlStrominjektion, stromreizDialogBefehl, mitNetz},
+    {befehlStromReiz, stromreizDialogBefehl, mitMarkierten},
+    {befehlStromreizKennzeichnung, stromreizDialogBefehl, mitMarkierten},
     {befehlDarzustellendeKurven, kurvenDialogBefehl, mitMarkierten},
     {befehlNeuronName, neuronNameBefehl, mitMarkierten},
     {befehlNeuronNameKontext, neuronNameBefehl, mitMarkierten},

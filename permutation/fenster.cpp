@@ -356,17 +356,25 @@ void befehl(Fenster f, int id)
         break;
     }
     case befehlPmtSpikefolgeBewerten: {
+        // the rating goes into the evaluation neuron; once on, it can always be switched off
         NeuronDaten* n = auswerteNeuron();
-        if (!n)
+        if (!n && !bewertungAn()) {
+            hinweisBox(meldungsTexte[1275]);
             return;
-        spikefolgeVorgabenSetzen(n->spikefolge);
+        }
+        if (n)
+            spikefolgeVorgabenSetzen(n->spikefolge);
         modusStatus ^= modusBit::SpikefolgenBewertung;
         ungueltigMachen(f);
         break;
     }
     case pmtFensterBefehlSpikefolgeParameter: {
         NeuronDaten* n = auswerteNeuron();
-        if (!n || spikefolgenParameterDialogFuer(f, n) != 1)
+        if (!n) {
+            hinweisBox(meldungsTexte[1275]);
+            return;
+        }
+        if (spikefolgenParameterDialogFuer(f, n) != 1)
             return;
         markenFarbeNehmen();
         gezeigtesBewerten();
@@ -386,8 +394,13 @@ void menueAktualisieren(Fenster f)
 {
     menuePunktHaken(f, befehlPmtSpikefolgeBewerten, bewertungAn() ? 1 : -1);
     menuePunktHaken(f, befehlPmtBurstdaten, (modusStatus & modusBit::BurstBericht) ? 1 : -1);
-    if (Menue m = fensterMenue(f))
+    if (Menue m = fensterMenue(f)) {
         grauSetzen(m, befehlPmtBurstdaten, Nach::Befehl, !(modusStatus & modusBit::IndexGeladen) || !bewertungAn());
+        // without an evaluation neuron there is nothing to rate and no settings to edit
+        const bool ohneNeuron = !auswerteNeuron();
+        grauSetzen(m, befehlPmtSpikefolgeBewerten, Nach::Befehl, ohneNeuron && !bewertungAn());
+        grauSetzen(m, pmtFensterBefehlSpikefolgeParameter, Nach::Befehl, ohneNeuron);
+    }
 }
 
 // left Shift + Esc: the quick exit, without a question

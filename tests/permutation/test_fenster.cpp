@@ -233,19 +233,71 @@ TEST_F(Anzeige, BeendenSchliessenUndSchnellerAusstieg)
     EXPECT_EQ(permutationsPseudoNeuron(), nullptr);
 }
 
-// Without an evaluation neuron, 276, Ctrl+B and B change nothing and rate nothing.
+// Without an evaluation neuron, 276, Ctrl+B and B change nothing and rate nothing; the
+// command and Ctrl+B say why.
 TEST_F(Anzeige, OhneAuswerteneuronBewertetNichts)
 {
     ergebnisseLaden(3);
     permutationsDefinition.auswerteNeuron = 0;
     ASSERT_TRUE(permutationFensterErzeugen());
     const uint32_t vorher = modusStatus;
+    pt::boxAntworten({antwort::Ok, antwort::Ok});
     senden(fenster(), nachricht::Befehl, machWParam(befehlPmtSpikefolgeBewerten, 0));
     pt::tastenZustandSetzen(tastenStatus::LinksStrg, true);
     senden(fenster(), nachricht::TasteRunter, 'B', 1);
     pt::tastenZustandSetzen(tastenStatus::LinksStrg, false);
     senden(fenster(), nachricht::TasteRunter, 'B', 1);
     EXPECT_EQ(modusStatus & modusBit::SpikefolgenBewertung, vorher & modusBit::SpikefolgenBewertung);
+    ASSERT_EQ(pt::boxLog().size(), 2u);
+    for (const pt::BoxEintrag& b : pt::boxLog())
+        EXPECT_EQ(b.text, meldungsTexte[1275]);
+}
+
+// Without an evaluation neuron "Spikefolge bewerten" and "Parameter für Spikefolge ..." are
+// grey, and 286 sent anyway opens no dialog but says why; a rating left on stays switchable
+// off. With the evaluation neuron both are enabled and 286 edits its settings, whose box
+// colour the display takes.
+TEST_F(Anzeige, BewertenUndParameterNurMitAuswerteneuron)
+{
+    ergebnisseLaden(3);
+    permutationsDefinition.auswerteNeuron = 0;
+    ASSERT_TRUE(permutationFensterErzeugen());
+    const Fenster f = fenster();
+    Menue m = fensterMenue(f);
+    auto grau = [&](int befehl) {
+        senden(f, nachricht::MenuePopupInit, reinterpret_cast<uintptr_t>(m), 1);
+        return istGrau(m, befehl, Nach::Befehl);
+    };
+    EXPECT_TRUE(grau(befehlPmtSpikefolgeBewerten));
+    EXPECT_TRUE(grau(pmtFensterBefehlSpikefolgeParameter));
+    const size_t dialoge = pt::dialogLog().size();
+    pt::boxAntworten({antwort::Ok});
+    senden(f, nachricht::Befehl, machWParam(pmtFensterBefehlSpikefolgeParameter, 0));
+    EXPECT_EQ(pt::dialogLog().size(), dialoge);
+    ASSERT_EQ(pt::boxLog().size(), 1u);
+    EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[1275]);
+    // the evaluation neuron went while the rating was on
+    modusStatus |= modusBit::SpikefolgenBewertung;
+    EXPECT_FALSE(grau(befehlPmtSpikefolgeBewerten));
+    senden(f, nachricht::Befehl, machWParam(befehlPmtSpikefolgeBewerten, 0));
+    EXPECT_FALSE(modusStatus & modusBit::SpikefolgenBewertung);
+    EXPECT_EQ(pt::boxLog().size(), 1u);
+
+    permutationsDefinition.auswerteNeuron = 1;
+    NeuronDaten* n = neuronSuchen(1);
+    ASSERT_NE(n, nullptr);
+    n->spikefolge.mindestApAnzahlGesamt = 4;
+    n->spikefolge.burstFaktor = 2.0;
+    n->spikefolge.lueckeMaximum = 1.0;
+    n->spikefolge.kastenFarbe = 0x123456;
+    EXPECT_FALSE(grau(befehlPmtSpikefolgeBewerten));
+    EXPECT_FALSE(grau(pmtFensterBefehlSpikefolgeParameter));
+    pt::dialogSkript(284, {pt::schritt::klicken(1)});
+    senden(f, nachricht::Befehl, machWParam(pmtFensterBefehlSpikefolgeParameter, 0));
+    ASSERT_EQ(pt::dialogLog().size(), dialoge + 1);
+    EXPECT_EQ(std::pair(pt::dialogLog().back().vorlage, pt::dialogLog().back().ergebnis), std::pair(284, intptr_t{1}));
+    EXPECT_EQ(permutationsAnzeige.markenFarbe, 0x123456u);
+    EXPECT_EQ(pt::boxLog().size(), 1u);
 }
 
 // 276 switches the rating on (its settings made usable) and the moves rate the shown result
