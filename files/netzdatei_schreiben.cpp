@@ -139,7 +139,9 @@ bool namenErfragen(plattform::DateiWahl& wahl)
     const Dateipfade& d = dateipfade;
     wahl.ordner = d.dokumentVerzeichnis;
     wahl.name = d.netzName;
-    wahl.endung = d.endung;
+    // a network read from curve data or a recording is proposed as a network file, never
+    // under its source's extension
+    wahl.endung = d.ohneNetzdatei ? "gui" : d.endung;
     wahl.titel = meldungsTexte[948];
     wahl.speichern = true;
     // the settings file keeps '0' where the dialog separates text and pattern
@@ -217,6 +219,9 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
         ort.name.replace(stelle, std::char_traits<char>::length(tmpAusBin), " ");
         fragen = 1;
     }
+    // so is one that has no file: its name, if any, is that of curve data or a recording
+    if (!eigeneNetzdatei())
+        fragen = 1;
     if (fragen) {
         plattform::DateiWahl wahl;
         if (!namenErfragen(wahl))
@@ -248,6 +253,8 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
     d.netzName = ort.name;
     d.endung = ort.endung;
     d.vollerPfad = pfad;
+    d.ohneNetzdatei = false;
+    d.letzteNetzDatei = ort.name;
     if (!sicherung && fensterhandles.hauptfenster)
         plattform::titelSetzen(fensterhandles.hauptfenster, pfad);
     cfgDateiSpeichern((sicherung ? cfgPfad + ".bkp" : cfgPfad).c_str(), nullptr, 1);

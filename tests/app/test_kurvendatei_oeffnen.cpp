@@ -2,6 +2,7 @@
 // again through the commands gives back every sample of every curve
 #include "app_hilfe.h"
 #include "files/kurvendatei.h"
+#include "platform/box.h"
 #include "resources/befehle.h"
 #include <map>
 #include <tuple>
@@ -35,13 +36,20 @@ struct KurvendateiOeffnen : AppFall {
         AppFall::TearDown();
         std::filesystem::remove_all(arbeit);
     }
-    // the open command on a file chosen in its dialog
+    // the open command on a file chosen in its dialog; a network there is offered for
+    // saving (No), and nothing else is said
     void oeffnen(const std::string& pfad)
     {
         pt::dateiAntworten({pt::dateiAntwort(pfad)});
+        const bool angebot = neuronKette.anzahl > 0;
+        if (angebot)
+            pt::boxAntworten({antwort::Nein});
+        const size_t ab = pt::boxLog().size();
         befehl(befehlDateiOeffnen);
         nachrichtenVerarbeiten();
-        ASSERT_TRUE(pt::boxLog().empty()) << pt::boxLog().front().text;
+        ASSERT_EQ(pt::boxLog().size(), ab + (angebot ? 1 : 0)) << pt::boxLog().back().text;
+        if (angebot)
+            EXPECT_EQ(pt::boxLog().back().titel, "SysInfo");
     }
     void offenUndGezeigt()
     {
