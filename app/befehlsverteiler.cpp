@@ -605,7 +605,7 @@ struct BefehlsEintrag {
 };
 
 // A run steps through the records these commands replace: a key that reaches them in a run
-// learns so. The result commands say what holds them.
+// learns so. The result commands say what holds them back for now.
 int imLaufHinweis() { return laufAktiv() ? 881 : 0; }
 int ergebnisHinweis()
 {
@@ -613,7 +613,7 @@ int ergebnisHinweis()
         return 0;
     if (laufAktiv())
         return 881;
-    return (modusStatus & modusBit::DateiOperation) ? 1273 : 400;
+    return (modusStatus & modusBit::DateiOperation) ? 1273 : 0;
 }
 
 const BefehlsEintrag befehlsTabelle[] = {
