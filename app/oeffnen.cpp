@@ -111,14 +111,17 @@ bool dateiErfragen(std::string& pfad)
 }
 
 // The network's name and path: a network file's, which the writers save under and the
-// settings remember
+// settings remember. The network of a result file is read from a copy deleted after the
+// load: it keeps that name but has no file of its own.
 void netzdateiSetzen(const Pfadteile& t, const std::string& vollerPfad)
 {
+    const bool kopie = skriptStatus & skriptBit::AuswertungLaedt;
     dateipfade.netzName = t.name;
     dateipfade.endung = t.endung;
     dateipfade.vollerPfad = vollerPfad;
-    dateipfade.ohneNetzdatei = false;
-    dateipfade.letzteNetzDatei = t.name;
+    dateipfade.ohneNetzdatei = kopie;
+    if (!kopie)
+        dateipfade.letzteNetzDatei = t.name;
 }
 
 // A network read from curve data or a recording is named after its source but has no file
