@@ -6,6 +6,7 @@
 #include "core/rahmen.h"
 #include "files/einstellungsdatei.h"
 #include "files/netzdatei.h"
+#include "model/export.h"
 #include "model/netz.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
@@ -30,18 +31,22 @@ Angebot speichernAnbieten(const std::string& frage, uint32_t knoepfeArt, bool na
     return guiDateiSpeichern(nameErfragen ? 1 : 0, nullptr, 1) ? Angebot::Gespeichert : Angebot::Abgebrochen;
 }
 
-// the network's own file, where Yes saves it and the offers name it; empty for one without
+// The network's own file, where Yes saves it and the offers name it; empty for one without,
+// and for a file that holds curve data now, which the save replaces only where the user
+// names it in the dialog.
 std::string angebotenePfad()
 {
     const Dateipfade& d = dateipfade;
     if (!eigeneNetzdatei())
         return {};
-    if (!d.vollerPfad.empty())
-        return d.vollerPfad;
-    std::string ordner = d.dokumentVerzeichnis;
-    if (!ordner.empty() && ordner.back() != '/')
-        ordner += '/';
-    return ordner + d.netzName + (d.endung.empty() ? "" : "." + d.endung);
+    std::string pfad = d.vollerPfad;
+    if (pfad.empty()) {
+        pfad = d.dokumentVerzeichnis;
+        if (!pfad.empty() && pfad.back() != '/')
+            pfad += '/';
+        pfad += d.netzName + (d.endung.empty() ? "" : "." + d.endung);
+    }
+    return kurvenDateiIst(pfad) ? std::string() : pfad;
 }
 
 } // namespace

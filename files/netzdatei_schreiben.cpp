@@ -12,6 +12,7 @@
 #include "files/protokolldatei.h"
 #include "files/schriftdefinitionen.h"
 #include "files/stromdateien.h"
+#include "model/export.h"
 #include "model/kollision.h"
 #include "model/laufstart.h"
 #include "model/permutationsfenster.h"
@@ -222,6 +223,12 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
     // so is one that has no file: its name, if any, is that of curve data or a recording
     if (!eigeneNetzdatei())
         fragen = 1;
+    // the backup before a run goes beside the files under ".bkp" names
+    const bool sicherung = sicherungsOptionen & sicherungBit::WirdGeschrieben;
+    // the network's file turned into curve data (saved there as such): network text goes
+    // over it only where the user names it in the dialog
+    if (!fragen && !sicherung && kurvenDateiIst(ort.pfad()))
+        fragen = 1;
     if (fragen) {
         plattform::DateiWahl wahl;
         if (!namenErfragen(wahl))
@@ -231,8 +238,6 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
     if (!ort.ordner.empty() && (ort.ordner.back() == '/' || ort.ordner.back() == '\\'))
         ort.ordner.pop_back();
     const std::string pfad = ort.pfad();
-    // the backup before a run goes beside the files under ".bkp" names
-    const bool sicherung = sicherungsOptionen & sicherungBit::WirdGeschrieben;
     const std::string netzDatei = sicherung ? pfad + ".bkp" : pfad;
 
     // the network text, the protocol as the window shows it (or the saved text while it is

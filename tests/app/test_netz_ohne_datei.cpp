@@ -179,6 +179,12 @@ TEST_F(NetzOhneDatei, EineKurvendateiAmStartWirdNichtMitDemNetzUeberschrieben)
     strgS();                                 // its own file now: no question
     EXPECT_EQ(pt::dateiWahlLog().size(), fragen);
     EXPECT_TRUE(std::filesystem::exists(arbeit + "kopie.gui"));
+
+    // the curves saved over that very file: it is curve data now, and Ctrl+S asks again
+    pt::dateiAntworten({pt::dateiAntwort(arbeit + "kopie.gui")});
+    befehl(befehlDatDateiSpeichernUnter);
+    speichernFragtOhneZuSchreiben({arbeit + "kopie.gui"}, "kopie");
+    EXPECT_TRUE(lesen(arbeit + "kopie.gui").starts_with(std::string("[datFile]\0", 10)));
 }
 
 // Opened through the dialog after another network, curve data keep neither that network's
