@@ -2,7 +2,9 @@
 //
 // One table says which commands have code and what each needs to be chosen (a network,
 // marked neurons, a run or none). Their menu items are enabled while that holds, all
-// others grey; a command without code that still arrives (a key, another window) does
+// others grey, and the same condition decides whether a command that arrives another way
+// (a key, a replayed dialog, another window, a posted command) is carried out: a grey
+// command does nothing, or says why where a key reaches it. A command without code does
 // nothing. The switches are ticked from the values they stand for.
 #include "app/beenden.h"
 #include "app/dateityp.h"
@@ -263,14 +265,15 @@ void einstellungenLadenBefehl(Fenster f, int)
         ungueltigMachen(f);
 }
 
-// "GU&I-Datei speichern": under the network's name, which the dialog asks for while it has
-// none. The backup before a run sends it too: without a name there is nothing to back up.
+// "GU&I-Datei speichern": into the network's own file, which the dialog asks for while it
+// has none (curve data and recordings are no such file). The backup before a run sends it
+// too: without a file there is nothing to back up.
 void guiSpeichernBefehl(Fenster, int)
 {
-    const bool ohneNamen = dateipfade.netzName.empty();
-    if (ohneNamen && (sicherungsOptionen & sicherungBit::WirdGeschrieben))
+    const bool ohneDatei = !eigeneNetzdatei();
+    if (ohneDatei && (sicherungsOptionen & sicherungBit::WirdGeschrieben))
         return;
-    guiDateiSpeichern(ohneNamen ? 1 : 0, nullptr, 1);
+    guiDateiSpeichern(ohneDatei ? 1 : 0, nullptr, 1);
 }
 
 void guiSpeichernUnterBefehl(Fenster, int) { guiDateiSpeichern(1, nullptr, 1); }
@@ -286,6 +289,7 @@ void dateiSchliessenBefehl(Fenster f, int)
         return;
     dateipfade.netzName.clear();
     dateipfade.vollerPfad.clear();
+    dateipfade.ohneNetzdatei = false;
     einstellungenAktualisieren(nullptr, 1);
     if (f)
         ungueltigMachen(f);
@@ -499,13 +503,10 @@ void synapsenDialogBefehl(Fenster f, int befehl)
 
 // ---- the SWIM channel dialogs ------------------------------------------------------------
 
-// 219 and 40271 replace or free channel records the running engine steps through
+// 219 and 40271 replace or free channel records the running engine steps through: their
+// items wait for the run's end
 void swimKanalBefehl(Fenster f, int befehl)
 {
-    if (befehl != befehlStandardKanaele && laufAktiv()) {
-        hinweisBox(meldungsTexte[881]);
-        return;
-    }
     letzterDialog = befehl;
     if (befehl == befehlStandardKanaele)
         swimStdKanalBefehl(f);
@@ -604,8 +605,21 @@ void exportDialogBefehl(Fenster f, int befehl)
 struct BefehlsEintrag {
     int befehl;
     void (*behandeln)(Fenster f, int befehl);
-    bool (*verfuegbar)();
+    bool (*verfuegbar)();                 // the item is enabled and the command carried out
+    int (*hinweis)() = nullptr;           // while not: the notice that says why, 0 for none
 };
+
+// A run steps through the records these commands replace: a key that reaches them in a run
+// learns so. The result commands say what holds them back for now.
+int imLaufHinweis() { return laufAktiv() ? 881 : 0; }
+int ergebnisHinweis()
+{
+    if (!imPermutationsmodus())
+        return 0;
+    if (laufAktiv())
+        return 881;
+    return (modusStatus & modusBit::DateiOperation) ? 1273 : 0;
+}
 
 const BefehlsEintrag befehlsTabelle[] = {
     {befehlSimulationStarten, simulationStartenBefehl, ohneLauf},
@@ -702,23 +716,23 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlPmtAbbrechen, permutationsBefehl, inPermutationsserie},
     {befehlPmtErgebnisGroesse, permutationsBefehl, imPermutationsmodus},
     // the loaded results
-    {befehlPmtErgebnisseLaden, ergebnisBefehl, ergebnisseLadbar},
-    {befehlPmtErgebnisseUnsortiertLaden, ergebnisBefehl, ergebnisseLadbar},
-    {befehlPmtIndexPartiellLesen, ergebnisBefehl, ergebnisseLadbar},
-    {befehlPmtIndexAusBinDateien, ergebnisBefehl, ergebnisseLadbar},
-    {befehlPmtErgebnisdateienSchliessen, ergebnisBefehl, ergebnisseLadbar},
-    {befehlPmtIndexSpeichernUnter, ergebnisBefehl, mitErgebnisIndex},
-    {befehlPmtIndexPartiellSpeichern, ergebnisBefehl, mitErgebnisIndex},
-    {befehlPmtSortGuete, ergebnisBefehl, mitErgebnisIndex},
-    {befehlPmtSortNummer, ergebnisBefehl, mitErgebnisIndex},
-    {befehlPmtSortGueteAbsteigend, ergebnisBefehl, mitErgebnisIndex},
-    {befehlPmtDublettenSuchen, ergebnisBefehl, mitErgebnisIndex},
-    {befehlPmtLevelHaeufigkeit, ergebnisBefehl, mitErgebnisIndex},
-    {befehlPmtAusgabe, ergebnisBefehl, mitErgebnisIndex},
-    {befehlPmtErgebnisAnzahl, ergebnisBefehl, mitErgebnisIndex},
-    {befehlPmtNeuBewerten, ergebnisBefehl, ergebnisseLadbar},
-    {befehlPmtBurstBewertung, ergebnisBefehl, ergebnisseLadbar},
-    {befehlPmtNeueBinDatei, ergebnisBefehl, mitErgebnisIndex},
+    {befehlPmtErgebnisseLaden, ergebnisBefehl, ergebnisseLadbar, ergebnisHinweis},
+    {befehlPmtErgebnisseUnsortiertLaden, ergebnisBefehl, ergebnisseLadbar, ergebnisHinweis},
+    {befehlPmtIndexPartiellLesen, ergebnisBefehl, ergebnisseLadbar, ergebnisHinweis},
+    {befehlPmtIndexAusBinDateien, ergebnisBefehl, ergebnisseLadbar, ergebnisHinweis},
+    {befehlPmtErgebnisdateienSchliessen, ergebnisBefehl, ergebnisseLadbar, ergebnisHinweis},
+    {befehlPmtIndexSpeichernUnter, ergebnisBefehl, mitErgebnisIndex, ergebnisHinweis},
+    {befehlPmtIndexPartiellSpeichern, ergebnisBefehl, mitErgebnisIndex, ergebnisHinweis},
+    {befehlPmtSortGuete, ergebnisBefehl, mitErgebnisIndex, ergebnisHinweis},
+    {befehlPmtSortNummer, ergebnisBefehl, mitErgebnisIndex, ergebnisHinweis},
+    {befehlPmtSortGueteAbsteigend, ergebnisBefehl, mitErgebnisIndex, ergebnisHinweis},
+    {befehlPmtDublettenSuchen, ergebnisBefehl, mitErgebnisIndex, ergebnisHinweis},
+    {befehlPmtLevelHaeufigkeit, ergebnisBefehl, mitErgebnisIndex, ergebnisHinweis},
+    {befehlPmtAusgabe, ergebnisBefehl, mitErgebnisIndex, ergebnisHinweis},
+    {befehlPmtErgebnisAnzahl, ergebnisBefehl, mitErgebnisIndex, ergebnisHinweis},
+    {befehlPmtNeuBewerten, ergebnisBefehl, ergebnisseLadbar, ergebnisHinweis},
+    {befehlPmtBurstBewertung, ergebnisBefehl, ergebnisseLadbar, ergebnisHinweis},
+    {befehlPmtNeueBinDatei, ergebnisBefehl, mitErgebnisIndex, ergebnisHinweis},
     // the permutation mode's switches
     {befehlPmtTeilsimulation, schalterBefehl, immer},
     {befehlPmtFensterNachFreier, schalterBefehl, immer},
@@ -749,8 +763,8 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlSpikefolgeBewerten, exportDialogBefehl, immer},
     {befehlSpikefolgeParameter, [](Fenster f, int) { spikefolgenParameterDialog(f, nullptr); }, immer},
     {befehlStandardKanaele, swimKanalBefehl, mitMarkierten},
-    {befehlKCaKanal, swimKanalBefehl, kCaKanalWaehlbar},
-    {befehlBenutzerKanaele, swimKanalBefehl, [] { return mitMarkierten() && !laufAktiv(); }},
+    {befehlKCaKanal, swimKanalBefehl, kCaKanalWaehlbar, imLaufHinweis},
+    {befehlBenutzerKanaele, swimKanalBefehl, [] { return mitMarkierten() && !laufAktiv(); }, imLaufHinweis},
     // the WAV import's settings
     {befehlWavImportEinstellungen, [](Fenster f, int befehl) { letzterDialog = befehl; wavImportDialogOeffnen(f); },
      immer},
@@ -892,8 +906,14 @@ void hauptfensterBefehl(Fenster f, int befehl)
         hinweisBox(meldungsTexte[881]);
         return;
     }
-    // verfuegbar only greys the menu item: F2, "OK - F2" and the start-up reach the
-    // handlers anyway, and those refuse with a notice what is not there yet
-    if (const BefehlsEintrag* e = eintrag(befehl))
-        e->behandeln(f, befehl);
+    // what greys the item refuses the command, from wherever it came
+    const BefehlsEintrag* e = eintrag(befehl);
+    if (!e)
+        return;
+    if (!e->verfuegbar()) {
+        if (const int n = e->hinweis ? e->hinweis() : 0)
+            hinweisBox(meldungsTexte[n]);
+        return;
+    }
+    e->behandeln(f, befehl);
 }

@@ -5,9 +5,11 @@
 #pragma once
 
 // Before a regular end, while the main window and everything else still exist: offers to
-// save the network file that was read, and writes the settings file (unless the settings
-// ask to end without saving). false when the user cancelled (abbrechbar: the question has
-// a Cancel) or chose to save and the save failed: the program goes on with the network.
+// save any network with neurons (one without a file of its own under a name the save
+// dialog asks for), and writes the settings file (unless the settings ask to end without
+// saving). false when the user cancelled (abbrechbar: the question has a Cancel) or chose
+// to save and the save failed or its dialog was cancelled: the program goes on with the
+// network.
 bool netzSpeichernAnbieten(bool abbrechbar = true);
 // Before a command closes or replaces the network: any network with neurons is offered
 // for saving (Yes/No/Cancel; one without a file of its own under a name the save dialog

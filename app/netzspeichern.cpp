@@ -6,6 +6,7 @@
 #include "core/rahmen.h"
 #include "files/einstellungsdatei.h"
 #include "files/netzdatei.h"
+#include "model/export.h"
 #include "model/netz.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
@@ -30,6 +31,24 @@ Angebot speichernAnbieten(const std::string& frage, uint32_t knoepfeArt, bool na
     return guiDateiSpeichern(nameErfragen ? 1 : 0, nullptr, 1) ? Angebot::Gespeichert : Angebot::Abgebrochen;
 }
 
+// The network's own file, where Yes saves it and the offers name it; empty for one without,
+// and for a file that holds curve data now, which the save replaces only where the user
+// names it in the dialog.
+std::string angebotenePfad()
+{
+    const Dateipfade& d = dateipfade;
+    if (!eigeneNetzdatei())
+        return {};
+    std::string pfad = d.vollerPfad;
+    if (pfad.empty()) {
+        pfad = d.dokumentVerzeichnis;
+        if (!pfad.empty() && pfad.back() != '/')
+            pfad += '/';
+        pfad += d.netzName + (d.endung.empty() ? "" : "." + d.endung);
+    }
+    return kurvenDateiIst(pfad) ? std::string() : pfad;
+}
+
 } // namespace
 
 // as "GU&I-Datei speichern" from the main window; the run has marked the save as a backup
@@ -46,10 +65,14 @@ bool netzSpeichernAnbieten(bool abbrechbar)
         einstellungenBleiben = false;
         return true;
     }
-    // a network read from a file: the user decides; its save writes the settings too
-    if (neuronKette.anzahl > 0 && !dateipfade.vollerPfad.empty()) {
+    // Any network is offered: one read from its file under that file's name, one without
+    // (built here, or read from curve data or a recording) under a name the save dialog
+    // asks for. The user decides; a save writes the settings too.
+    if (neuronKette.anzahl > 0) {
+        const std::string pfad = angebotenePfad();
         const uint32_t knoepfe = abbrechbar ? plattform::knoepfe::JaNeinAbbrechen : plattform::knoepfe::JaNein;
-        switch (speichernAnbieten(meldungFormatieren(801, dateipfade.vollerPfad), knoepfe, false)) {
+        const std::string frage = pfad.empty() ? meldungsTexte[803] : meldungFormatieren(801, pfad);
+        switch (speichernAnbieten(frage, knoepfe, pfad.empty())) {
         case Angebot::Abgebrochen: return false;
         case Angebot::Gespeichert: einstellungenBleiben = false; return true;
         case Angebot::NichtGespeichert: break;
@@ -66,12 +89,12 @@ bool netzSpeichernVorDemSchliessen()
     if (neuronKette.anzahl <= 0)
         return true;
     // Nothing tells an edited network from the one read, so any network is offered. One
-    // without a file (never saved, or taken out of a result file whose copy is gone) is
-    // saved under a name the user gives, even where the settings left a name.
-    const bool mitDatei = !dateipfade.vollerPfad.empty() && plattform::dateiExistiert(dateipfade.vollerPfad);
-    const std::string frage = mitDatei ? meldungFormatieren(802, dateipfade.vollerPfad) : meldungsTexte[803];
-    return speichernAnbieten(frage, plattform::knoepfe::JaNeinAbbrechen, !mitDatei || dateipfade.netzName.empty()) !=
-           Angebot::Abgebrochen;
+    // without a file (never saved, read from curve data or a recording, or taken out of a
+    // result file whose copy is gone) is saved under a name the user gives.
+    const std::string pfad = angebotenePfad();
+    const bool mitDatei = !pfad.empty() && plattform::dateiExistiert(pfad);
+    const std::string frage = mitDatei ? meldungFormatieren(802, pfad) : meldungsTexte[803];
+    return speichernAnbieten(frage, plattform::knoepfe::JaNeinAbbrechen, !mitDatei) != Angebot::Abgebrochen;
 }
 
 void einstellungenBeimEndeBehalten(bool behalten) { einstellungenBleiben = behalten; }

@@ -23,8 +23,12 @@
 #include <cctype>
 #include <cstdio>
 #include <string_view>
+#include <utility>
 
 namespace {
+
+// the file the next open without its dialog takes, once: the start's
+std::string startPfad;
 
 enum class Art { Netz, Kurvendaten, Fremdformat, Wav, Mpf, Unbekannt, Unlesbar };
 
@@ -87,11 +91,12 @@ Art artErkennen(const std::string& pfad)
     return Art::Unbekannt;
 }
 
-// The open dialog on the document folder and the network's name; false on cancel.
+// The open dialog on the document folder and the network's name, else the remembered
+// one; false on cancel.
 bool dateiErfragen(std::string& pfad)
 {
     std::string ordner = dateipfade.dokumentVerzeichnis;
-    std::string name = dateipfade.netzName;
+    std::string name = dateipfade.netzName.empty() ? dateipfade.letzteNetzDatei : dateipfade.netzName;
     std::string endung = dateipfade.endung.empty() ? "gui" : dateipfade.endung;
     std::string filter = meldungsTexte[906];
     if (!dateipfade.filterText.empty()) {
@@ -105,12 +110,29 @@ bool dateiErfragen(std::string& pfad)
     return true;
 }
 
-// The network's name and path; the writers save under them.
-void netzNameSetzen(const Pfadteile& t, const std::string& endung, const std::string& vollerPfad)
+// The network's name and path: a network file's, which the writers save under and the
+// settings remember. The network of a result file is read from a copy deleted after the
+// load: it keeps that name but has no file of its own.
+void netzdateiSetzen(const Pfadteile& t, const std::string& vollerPfad)
+{
+    const bool kopie = skriptStatus & skriptBit::AuswertungLaedt;
+    dateipfade.netzName = t.name;
+    dateipfade.endung = t.endung;
+    dateipfade.vollerPfad = vollerPfad;
+    dateipfade.ohneNetzdatei = kopie;
+    if (!kopie)
+        dateipfade.letzteNetzDatei = t.name;
+}
+
+// A network read from curve data or a recording is named after its source but has no file
+// of its own: a save asks where it goes, so the source is never written over unasked.
+void ohneNetzdateiSetzen(const Pfadteile& t, const std::string& pfad)
 {
     dateipfade.netzName = t.name;
-    dateipfade.endung = endung;
-    dateipfade.vollerPfad = vollerPfad;
+    dateipfade.vollerPfad.clear();
+    dateipfade.ohneNetzdatei = true;
+    if (fensterhandles.hauptfenster)
+        plattform::titelSetzen(fensterhandles.hauptfenster, pfad);
 }
 
 int nichtGeoeffnet()
@@ -197,10 +219,8 @@ int simulationOeffnen(int fragen)
         if (pfad.empty())
             return nichtGeoeffnet();
     } else {
-        pfad = !dateipfade.vollerPfad.empty() ? dateipfade.vollerPfad
-               : dateipfade.netzName.empty()  ? ""
-                                              : zusammensetzen(dateipfade.dokumentVerzeichnis, dateipfade.netzName,
-                                                               dateipfade.endung);
+        // the start's file, else the network's own
+        pfad = startPfad.empty() ? dateipfade.vollerPfad : std::exchange(startPfad, std::string());
         if (pfad.empty())
             return nichtGeoeffnet();
     }
@@ -240,14 +260,14 @@ int simulationOeffnen(int fragen)
     switch (art) {
     case Art::Netz: {
         dateipfade.dateiArt = 1;
-        netzNameSetzen(teile, teile.endung, pfad);
+        netzdateiSetzen(teile, pfad);
         std::string name = pfad;
         geladen = guiDateiLaden(name);
         break;
     }
     case Art::Fremdformat:
         dateipfade.dateiArt = 0;
-        netzNameSetzen(teile, teile.endung, pfad);
+        netzdateiSetzen(teile, pfad);
         cfgDateiLaden(0);
         geladen = simDateiLesen(pfad);
         if (!geladen && !programmEndet())
@@ -260,10 +280,12 @@ int simulationOeffnen(int fragen)
         datPfad.kurvenDateiWirdGeoeffnet = 1;
         geladen = datDateiLaden(datHeader);
         datPfad.kurvenDateiWirdGeoeffnet = 0;
+        if (geladen)
+            ohneNetzdateiSetzen(teile, pfad);   // the settings in the file named another network
         break;
     default:   // Art::Wav: the recording becomes a network of that name
         dateipfade.dateiArt = -1;
-        netzNameSetzen(teile, "gui", zusammensetzen(teile.ordner, teile.name, "gui"));
+        ohneNetzdateiSetzen(teile, pfad);
         geladen = wavKopfLesen();
         break;
     }
@@ -282,14 +304,15 @@ int simulationOeffnen(int fragen)
 
 bool startDateiUebernehmen()
 {
-    if (dateipfade.startModus && !dateipfade.startDatei.empty()) {
-        const Pfadteile t = zerlegen(dateipfade.startDatei);
-        dateipfade.dokumentVerzeichnis = t.ordner;
-        netzNameSetzen(t, t.endung, dateipfade.startDatei);
-        dateipfade.startDatei.clear();
-        dateipfade.startModus = 0;
-        return true;
+    startPfad.clear();
+    Dateipfade& d = dateipfade;
+    if (d.startModus && !d.startDatei.empty()) {
+        d.dokumentVerzeichnis = zerlegen(d.startDatei).ordner;
+        startPfad = d.startDatei;
+        d.startDatei.clear();
+        d.startModus = 0;
+    } else if ((programmStatus & programmBit::ZuletztGeladeneOeffnen) && !d.letzteNetzDatei.empty()) {
+        startPfad = zusammensetzen(d.dokumentVerzeichnis, d.letzteNetzDatei, d.endung);
     }
-    return (programmStatus & programmBit::ZuletztGeladeneOeffnen) &&
-           (!dateipfade.vollerPfad.empty() || !dateipfade.netzName.empty());
+    return !startPfad.empty();
 }

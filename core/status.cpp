@@ -47,6 +47,8 @@ plattform::Punkt letzterKlickpunkt;
 
 bool serverLaufAktiv = false;
 
+bool eigeneNetzdatei() { return !dateipfade.netzName.empty() && !dateipfade.ohneNetzdatei; }
+
 bool laufAktiv()
 {
     return (programmStatus & programmBit::LaufAktiv) || (skriptStatus & skriptBit::Laeuft) ||

@@ -185,10 +185,17 @@ extern int bildschirmBreite, bildschirmHoehe;
 
 // ---- paths ----------------------------------------------------------------------------
 struct Dateipfade {
-    std::string netzName;             // network file name without folder and extension
+    // The loaded network's own file: name without folder and extension, and the path (the
+    // main window's title after loads and runs). Empty while it has none; a network read
+    // from curve data or a recording keeps its source's name but no path.
+    std::string netzName;
     std::string dokumentVerzeichnis;
-    std::string vollerPfad;           // of the network file: the main window's title after loads and runs
+    std::string vollerPfad;
     std::string endung;
+    bool ohneNetzdatei = false;       // curve data or a recording: the name is no file to save into
+    // "zuletzt geladene eingabedatei=": the network file last loaded or saved, which the
+    // settings remember for the open dialog and the start; no save ever goes there unasked
+    std::string letzteNetzDatei;
     int dateiArt = -1;                // 1 network file, 0 Tervak file, -1 unknown
     std::string programmVerzeichnis;  // with a trailing '/'; the "parameter" folder lies below it
     std::string letzteSkriptDatei;
@@ -209,6 +216,10 @@ struct Dateipfade {
     std::string cfgName, cfgEndung;   // of the settings file; "default" and "cfg" when empty
 };
 extern Dateipfade dateipfade;
+// The network has a file of its own that a save may write without asking: a name, and it
+// came from neither curve data nor a recording. The save asks for a name otherwise, and
+// the offers to save treat the network as one without a file.
+bool eigeneNetzdatei();
 
 
 // ---- windows and settings that the settings and network files keep ----------------------------

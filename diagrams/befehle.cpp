@@ -385,6 +385,21 @@ void alleVollstaendig()
         }
 }
 
+// What greys the menu bar's items refuses their commands too, from wherever they come:
+// the stimulus curve of a compartment whose table holds a stimulus (under a submenu grey
+// while the neuron has no stimulated compartment), and the spike distribution's display
+// and burst phases once the spike train is rated.
+bool reizeVorhanden(const NeuronDaten* n) { return n && n->gereizteKompartimente > 0; }
+
+bool reizkurveWaehlbar(const NeuronDaten* n, int kompartiment)
+{
+    return reizeVorhanden(n) && kompartiment >= 0 &&
+           kompartiment < static_cast<int>(n->stromTabellen.size()) &&
+           n->stromTabellen[static_cast<size_t>(kompartiment)].anzahlPunkte > 3;
+}
+
+bool spikefolgeBewertet(const NeuronDaten* n) { return n && n->spikefolge.an; }
+
 void zeitmessungBefehl(Fenster f)
 {
     if (zeitmessung.erkennungsOptionen & erkennungsBit::DialogOffen)
@@ -576,7 +591,9 @@ intptr_t diagrammBefehl(Fenster f, int befehl, intptr_t, int)
         return 0;
     }
     if (befehl >= diagrammBefehlStromreizSoma && befehl <= diagrammBefehlStromreizDendrit3) {
-        stromreizReferenzkurveAnzeigen(f, befehl - diagrammBefehlStromreizSoma, -1);
+        const DiagrammDaten* d = wieder(f);
+        if (reizkurveWaehlbar(neuronVon(d), befehl - diagrammBefehlStromreizSoma))
+            stromreizReferenzkurveAnzeigen(f, befehl - diagrammBefehlStromreizSoma, -1);
         return 0;
     }
     DiagrammDaten* d = wieder(f);
@@ -620,7 +637,7 @@ intptr_t diagrammBefehl(Fenster f, int befehl, intptr_t, int)
         }
         break;
     case diagrammBefehlSpikeverteilungAnzeigen:
-        if (n)
+        if (spikefolgeBewertet(n))
             spikefolgeAuswerten(n->nummer);
         break;
     case diagrammBefehlSpikeverteilungParameter:
@@ -631,7 +648,10 @@ intptr_t diagrammBefehl(Fenster f, int befehl, intptr_t, int)
                     auffrischen(m->hauptDiagramm.fenster);
         }
         break;
-    case diagrammBefehlBurstPhasen: spikefolgeStatistik(d); break;
+    case diagrammBefehlBurstPhasen:
+        if (spikefolgeBewertet(n))
+            spikefolgeStatistik(d);
+        break;
     case diagrammBefehlAlleAngleichen: alleAngleichen(d); break;
     case diagrammBefehlDezimalstellen:
         dezimalstellenDialogOeffnen(*d);
@@ -707,12 +727,9 @@ void diagrammMenuInitialisieren(Fenster f, Menue popup, int, int)
     // the stimulus submenu of this popup, by position
     for (int i = 0; i < postenAnzahl(popup); ++i)
         if (Menue unter = untermenue(popup, i); unter && menueMitBefehl(unter, diagrammBefehlStromreizSoma))
-            grauSetzen(popup, i, Nach::Position, !(n && n->gereizteKompartimente > 0));
-    for (int k = 0; k < 4; ++k) {
-        const bool an = n && k < static_cast<int>(n->stromTabellen.size()) && n->stromTabellen[static_cast<size_t>(k)].anzahlPunkte > 3;
-        grauSetzen(popup, diagrammBefehlStromreizSoma + k, Nach::Befehl, !an);
-    }
-    const bool bewertet = n && n->spikefolge.an;
-    grauSetzen(popup, diagrammBefehlSpikeverteilungAnzeigen, Nach::Befehl, !bewertet);
-    grauSetzen(popup, diagrammBefehlBurstPhasen, Nach::Befehl, !bewertet);
+            grauSetzen(popup, i, Nach::Position, !reizeVorhanden(n));
+    for (int k = 0; k < 4; ++k)
+        grauSetzen(popup, diagrammBefehlStromreizSoma + k, Nach::Befehl, !reizkurveWaehlbar(n, k));
+    grauSetzen(popup, diagrammBefehlSpikeverteilungAnzeigen, Nach::Befehl, !spikefolgeBewertet(n));
+    grauSetzen(popup, diagrammBefehlBurstPhasen, Nach::Befehl, !spikefolgeBewertet(n));
 }

@@ -246,9 +246,14 @@ void ersteLesung(char* text)
     textLesen(d.permutationsFilter, 512, text, k::PermutationsFilter);
     textLesen(d.konfigurationsFilter, 512, text, k::CfgFilter);
     textLesen(d.protokollFilter, 512, text, k::ProtokollFilter);
+    // No network is loaded yet: the remembered one is only remembered. Its name is no
+    // network's, or a new network would be saved over that file unasked.
     d.netzName.clear();
     d.vollerPfad.clear();
-    textLesen(d.netzName, 256, text, k::NetzName);
+    d.ohneNetzdatei = false;
+    d.letzteNetzDatei.clear();
+    textLesen(d.letzteNetzDatei, 256, text, k::NetzName);
+    std::string name = d.letzteNetzDatei, endung = d.endung;
 
     // a file named on the command line takes the place of the remembered one
     if (d.startModus && d.startDatei.empty())
@@ -259,19 +264,18 @@ void ersteLesung(char* text)
         const std::string datei = schnitt == std::string::npos ? s : s.substr(schnitt + 1);
         const size_t punkt = datei.rfind('.');
         d.dokumentVerzeichnis = schnitt == std::string::npos ? std::string() : s.substr(0, schnitt);
-        d.netzName = punkt == std::string::npos ? datei : datei.substr(0, punkt);
-        d.endung = punkt == std::string::npos ? std::string() : datei.substr(punkt + 1);
+        name = punkt == std::string::npos ? datei : datei.substr(0, punkt);
+        endung = punkt == std::string::npos ? std::string() : datei.substr(punkt + 1);
     }
     bool oeffnen = false;
-    if (!d.dokumentVerzeichnis.empty() && !d.netzName.empty() && !d.endung.empty()) {
+    if (!d.dokumentVerzeichnis.empty() && !name.empty() && !endung.empty()) {
         std::string ordner;
         if (!d.startModus && textLesen(ordner, 256, text, k::Verzeichnis) && !ordner.empty())
             d.dokumentVerzeichnis = ordner;
         d.dokumentVerzeichnis = ohneSchraegstrich(d.dokumentVerzeichnis);
-        d.vollerPfad = pfadBilden(d.dokumentVerzeichnis, d.netzName, d.endung);
         oeffnen = d.startModus || jaGesetzt(text, k::SofortOeffnen);
         // A start file that is missing stays named: the open command says so and drops it.
-        if (!plattform::dateiExistiert(d.vollerPfad))
+        if (!plattform::dateiExistiert(pfadBilden(d.dokumentVerzeichnis, name, endung)))
             oeffnen = false;
     }
     bitSetzen(programmStatus, programmBit::ZuletztGeladeneOeffnen, oeffnen);

@@ -38,7 +38,9 @@ void pfadeDrucken(XBuffer& p)
         p.drucken("%s%s\n", schluessel, wert.empty() ? leer : wert.c_str());
     };
     p.drucken("[programmdefinitionen]\n\n[pfade und dateien]\n");
-    text(k::NetzName, d.netzName);
+    // the network's own file, else the one remembered before: a network without a file
+    // leaves the settings' last file as it was
+    text(k::NetzName, eigeneNetzdatei() ? d.netzName : d.letzteNetzDatei);
     text(k::Verzeichnis, d.dokumentVerzeichnis);
     text(k::Skript, d.letzteSkriptDatei);
     text(k::NetzEndung, d.endung);

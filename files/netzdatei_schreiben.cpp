@@ -12,6 +12,7 @@
 #include "files/protokolldatei.h"
 #include "files/schriftdefinitionen.h"
 #include "files/stromdateien.h"
+#include "model/export.h"
 #include "model/kollision.h"
 #include "model/laufstart.h"
 #include "model/permutationsfenster.h"
@@ -137,7 +138,9 @@ bool namenErfragen(plattform::DateiWahl& wahl)
     const Dateipfade& d = dateipfade;
     wahl.ordner = d.dokumentVerzeichnis;
     wahl.name = d.netzName;
-    wahl.endung = d.endung;
+    // a network read from curve data or a recording is proposed as a network file, never
+    // under its source's extension
+    wahl.endung = d.ohneNetzdatei ? "gui" : d.endung;
     wahl.titel = meldungsTexte[948];
     wahl.speichern = true;
     // the settings file keeps '0' where the dialog separates text and pattern
@@ -215,6 +218,15 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
         ort.name.replace(stelle, std::char_traits<char>::length(tmpAusBin), " ");
         fragen = 1;
     }
+    // so is one that has no file: its name, if any, is that of curve data or a recording
+    if (!eigeneNetzdatei())
+        fragen = 1;
+    // the backup before a run goes beside the files under ".bkp" names
+    const bool sicherung = sicherungsOptionen & sicherungBit::WirdGeschrieben;
+    // the network's file turned into curve data (saved there as such): network text goes
+    // over it only where the user names it in the dialog
+    if (!fragen && !sicherung && kurvenDateiIst(ort.pfad()))
+        fragen = 1;
     if (fragen) {
         plattform::DateiWahl wahl;
         if (!namenErfragen(wahl))
@@ -224,8 +236,6 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
     if (!ort.ordner.empty() && (ort.ordner.back() == '/' || ort.ordner.back() == '\\'))
         ort.ordner.pop_back();
     const std::string pfad = ort.pfad();
-    // the backup before a run goes beside the files under ".bkp" names
-    const bool sicherung = sicherungsOptionen & sicherungBit::WirdGeschrieben;
     const std::string netzDatei = sicherung ? pfad + ".bkp" : pfad;
 
     // the network text, the protocol as the window shows it (or the saved text while it is
@@ -246,6 +256,8 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
     d.netzName = ort.name;
     d.endung = ort.endung;
     d.vollerPfad = pfad;
+    d.ohneNetzdatei = false;
+    d.letzteNetzDatei = ort.name;
     if (!sicherung && fensterhandles.hauptfenster)
         plattform::titelSetzen(fensterhandles.hauptfenster, pfad);
     cfgDateiSpeichern((sicherung ? cfgPfad + ".bkp" : cfgPfad).c_str(), nullptr, 1);

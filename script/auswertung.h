@@ -51,7 +51,10 @@ void auswertungsfensterZerstoeren();
 int auswertungAbbrechen(Auswertungsdaten& a, bool netz);
 
 intptr_t auswertungFensterProc(plattform::Fenster f, uint32_t nachricht, uintptr_t w, intptr_t l);
+// A command of the window's menu; one whose item is grey (auswertungBefehlWaehlbar) does
+// nothing, from wherever it comes.
 void auswertungBefehl(Auswertungsdaten& a, int befehl);
+bool auswertungBefehlWaehlbar(int befehl);
 void auswertungMenueAktualisieren(plattform::Menue m);
 // the status text after a change of size or data: the counts, or the hint to open a file
 void auswertungStatusZeigen(Auswertungsdaten& a);

@@ -250,20 +250,31 @@ void auswertungFensterZeichnen(Auswertungsdaten& a, Zeichenflaeche& z)
 
 // ---- menu -----------------------------------------------------------------------------------
 
+bool auswertungBefehlWaehlbar(int befehl)
+{
+    const bool daten = skriptStatus & skriptBit::AuswertungsdatenDa;
+    const bool gezeigt = skriptStatus & skriptBit::ErgebnisseAngezeigt;
+    switch (befehl) {
+    case auswertungBefehlDateiOeffnen:
+    case auswertungBefehlMehrereDateien: return !daten;
+    case auswertungBefehlDateiSchliessen:
+    case auswertungBefehlWeitereDateien:
+    case auswertungBefehlIndexSpeichern:
+    case auswertungBefehlSkriptSpeichern: return daten;
+    case auswertungBefehlDarstellen: return daten && !gezeigt;
+    }
+    return true;
+}
+
 void auswertungMenueAktualisieren(Menue m)
 {
     if (!m)
         return;
-    const bool daten = skriptStatus & skriptBit::AuswertungsdatenDa;
-    const bool gezeigt = skriptStatus & skriptBit::ErgebnisseAngezeigt;
-    for (int befehl : {auswertungBefehlDateiOeffnen, auswertungBefehlMehrereDateien})
-        grauSetzen(m, befehl, Nach::Befehl, daten);
-    for (int befehl : {auswertungBefehlDateiSchliessen, auswertungBefehlWeitereDateien, auswertungBefehlIndexSpeichern,
-                       auswertungBefehlSkriptSpeichern})
-        grauSetzen(m, befehl, Nach::Befehl, !daten);
-    grauSetzen(m, auswertungBefehlDarstellen, Nach::Befehl, !(daten && !gezeigt));
-    for (int befehl : {auswertungBefehlIndexOeffnen, auswertungBefehlEinstellungenSpeichern, auswertungBefehlModusBeenden})
-        grauSetzen(m, befehl, Nach::Befehl, false);
+    for (int befehl : {auswertungBefehlDateiOeffnen, auswertungBefehlMehrereDateien, auswertungBefehlDateiSchliessen,
+                       auswertungBefehlWeitereDateien, auswertungBefehlIndexSpeichern, auswertungBefehlSkriptSpeichern,
+                       auswertungBefehlDarstellen, auswertungBefehlIndexOeffnen, auswertungBefehlEinstellungenSpeichern,
+                       auswertungBefehlModusBeenden})
+        grauSetzen(m, befehl, Nach::Befehl, !auswertungBefehlWaehlbar(befehl));
 }
 
 // ---- the window procedure -------------------------------------------------------------------

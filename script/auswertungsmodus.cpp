@@ -378,6 +378,8 @@ int auswertungAbbrechen(Auswertungsdaten& a, bool netz)
 
 void auswertungBefehl(Auswertungsdaten& a, int befehl)
 {
+    if (!auswertungBefehlWaehlbar(befehl))
+        return;
     switch (befehl) {
     case auswertungBefehlDarstellen:
         skriptStatus |= skriptBit::ErgebnisseAngezeigt;

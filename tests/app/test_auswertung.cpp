@@ -179,6 +179,8 @@ TEST_F(AuswertungFall, ErgebnisdateiOeffnenBlaetternIndexUndSchliessen)
     EXPECT_EQ(pt::boxLog()[0].text, "aktuelle datei schliessen?");
     EXPECT_EQ(pt::boxLog()[1].text, meldungFormatieren(802, ordner + "netz.gui"));
     EXPECT_EQ(std::tuple(neurone(), skript.anweisungen.size(), tmpDateien(ordner).size()), std::tuple(3, size_t{23}, size_t{1}));
+    // read from a copy that is gone: no file of its own; the settings remember the last one
+    EXPECT_EQ(std::tuple(dateipfade.ohneNetzdatei, dateipfade.letzteNetzDatei), std::tuple(true, "netz"));
     EXPECT_EQ(auswertungsdaten.index.size(), 7u);
     const DiagrammDaten& motor = neuronNachNummer(2)->hauptDiagramm;
     for (int slot : {0, 2}) {

@@ -1,6 +1,7 @@
 // tests/files/test_einstellungsdatei.cpp - the settings file: reading, writing, refusals, damage
 #include "netzdatei_hilfe.h"
 #include "files/einstellungsdatei.h"
+#include "files/einstellungszeilen.h"
 #include "files/standardparameter.h"
 #include "model/ergebnisdateien.h"
 #include "model/laufstart.h"
@@ -196,9 +197,13 @@ TEST_F(Einstellungsdatei, GespeichertBeginntMitDenAbschnittenUndLiestSichGleichZ
                       "markierungsfarbe flaeche gruenanteil=0", "markierungsfarbe flaeche blauanteil=0",
                       "markierungsfarbe rand blauanteil=0"}));
     EXPECT_TRUE(programmStatus & programmBit::ZuletztGeladeneOeffnen);   // the network is there
+    // remembered only: no network is loaded, so none has the file's name
+    EXPECT_EQ(std::tie(dateipfade.letzteNetzDatei, dateipfade.netzName, dateipfade.vollerPfad),
+              std::make_tuple("netz", "", ""));
 
     // a network save writes them to their own file; the losses are six decimals of "%lf" and
     // the protocol's height as its window has it
+    dateipfade.netzName = "netz";
     kleinsterZoom = 0.123456789;
     plattform::klasseRegistrieren({"Protokollprobe", plattform::standardFensterProc});
     fensterhandles.protokollfenster = plattform::fensterErzeugen("Protokollprobe", "", 0, 0, 0, 100, 77);
@@ -216,7 +221,8 @@ TEST_F(Einstellungsdatei, GespeichertBeginntMitDenAbschnittenUndLiestSichGleichZ
     // a remembered network that is gone is not opened; a later read leaves the first read's keys
     std::filesystem::remove(ordner + "netze/netz.gui");
     ASSERT_EQ(laden(datei), 1);
-    EXPECT_EQ(dateipfade.vollerPfad, ordner + "netze/netz.gui");
+    EXPECT_EQ(cfgZeilen::pfadBilden(dateipfade.dokumentVerzeichnis, dateipfade.letzteNetzDatei, dateipfade.endung),
+              ordner + "netze/netz.gui");
     EXPECT_FALSE(programmStatus & programmBit::ZuletztGeladeneOeffnen);
     ASSERT_EQ(laden("extension fuer eingabedateien=sim\nmaximale undo anzahl=3", false), 1);
     EXPECT_EQ(dateipfade.endung + std::to_string(programmOptionen.undoMaximum), "gui3");

@@ -61,10 +61,10 @@ TEST_F(EndeImModus, NeinEndetOhneDefinitionUndDasHauptmenueGehtMit)
 {
     modusAn();
     modusStatus |= modusBit::DefinitionDa | modusBit::DefinitionUngespeichert;
-    pt::boxAntworten({antwort::Nein});
+    pt::boxAntworten({antwort::Nein, antwort::Nein});   // the definition, then the network's own offer
     senden(haupt(), nachricht::Schliessen);
     nachrichtenVerarbeiten();
-    EXPECT_EQ(boxen(), std::vector<std::string>{meldungsTexte[542]});
+    EXPECT_EQ(boxen(), (std::vector<std::string>{meldungsTexte[542], meldungFormatieren(801, ordner + "netz")}));
     ASSERT_TRUE(programmEndet());
     EXPECT_TRUE(pt::dateiWahlLog().empty());
 #if defined(__SANITIZE_ADDRESS__)
