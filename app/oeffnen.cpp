@@ -270,8 +270,15 @@ int simulationOeffnen(int fragen)
         netzdateiSetzen(teile, pfad);
         cfgDateiLaden(0);
         geladen = simDateiLesen(pfad);
-        if (!geladen && !programmEndet())
+        if (geladen) {
+            // our writer's text is no file of the sibling's: a save asks where it goes, and
+            // the settings go on remembering the last network file with its extension
+            ohneNetzdateiSetzen(teile, pfad);
+            dateipfade.letzteNetzDatei = vorher.pfade.letzteNetzDatei;
+            dateipfade.endung = vorher.pfade.endung;
+        } else if (!programmEndet()) {
             plattform::hinweisBox(meldungsTexte[902]);
+        }
         break;
     case Art::Kurvendaten:
         // the settings and the network come from the file's own text

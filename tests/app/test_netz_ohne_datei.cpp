@@ -1,7 +1,8 @@
 // tests/app/test_netz_ohne_datei.cpp - a network has a file of its own only once it was read
-// from or saved to one: the end offers one without, curve data and recordings are never
-// written over by a save, and the file the settings remember is no network's name
+// from or saved to one: the end offers one without, curve data, recordings and the sibling
+// program's files are never written over by a save, and the file the settings remember is no network's name
 #include "app_hilfe.h"
+#include "files/fremdformat.h"
 #include "files/netzdatei.h"
 #include "platform/box.h"
 #include "platform/menue.h"
@@ -216,6 +217,43 @@ TEST_F(NetzOhneDatei, KurvendatenUndAufnahmenAusDemDialogFragenBeimSpeichern)
     ASSERT_GE(neuronKette.anzahl, 1);
     ASSERT_TRUE(dateipfade.ohneNetzdatei);
     speichernFragtOhneZuSchreiben({arbeit + "ton.gui", arbeit + "ton.wav"}, "ton");
+}
+
+// A file of the sibling program's format, opened through the dialog after a network file,
+// gives a network without a file: Ctrl+S proposes a network file and leaves the .sim as it
+// was, and the settings go on remembering the network file with its extension.
+TEST_F(NetzOhneDatei, EineDateiDesGeschwisterformatsWirdNichtUeberschrieben)
+{
+    ASSERT_TRUE(starten());
+    std::filesystem::create_directory(arbeit + "netze");
+    laufbaresNetz(2, arbeit + "netze/");
+    dateipfade.endung = "gui";
+    ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
+    // the writer's layout; the sibling's has three more header values (no synapse here)
+    ASSERT_EQ(simDateiSchreiben(arbeit + "eigen.sim"), 1);
+    std::string sim = lesen(arbeit + "eigen.sim");
+    size_t kopfEnde = 0;
+    for (int i = 0; i < 40; ++i)
+        kopfEnde = sim.find('\n', kopfEnde) + 1;
+    sim.insert(kopfEnde, "0\r\n0\r\n0\r\n");
+    const std::string fremd = arbeit + "fremd.sim", netzPfad = arbeit + "netze/netz.gui";
+    schreiben(fremd, sim);
+
+    oeffnen(netzPfad);
+    oeffnen(fremd);
+    ASSERT_EQ(neuronKette.anzahl, 2);
+    EXPECT_EQ(std::tuple(dateipfade.netzName, dateipfade.vollerPfad, titel(haupt())), std::tuple("fremd", "", fremd));
+    speichernFragtOhneZuSchreiben({fremd, netzPfad}, "fremd");
+    EXPECT_FALSE(std::filesystem::exists(arbeit + "fremd.gui"));
+
+    pt::boxAntworten({antwort::Nein});
+    befehl(befehlProgrammBeenden);
+    nachrichtenVerarbeiten();
+    ASSERT_TRUE(programmEndet());
+    EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[803]);
+    EXPECT_EQ(gemerkt(), "netz");
+    EXPECT_NE(lesen(ordner + "default.cfg").find("extension fuer eingabedateien=gui\r"), std::string::npos);
+    EXPECT_TRUE(lesen(fremd) == sim);
 }
 
 // The settings remember a network that is not opened at the start: a network built then is
