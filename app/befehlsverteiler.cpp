@@ -348,12 +348,6 @@ void fensterBefehl(Fenster, int befehl)
 
 void stromreizDialogBefehl(Fenster f, int befehl)
 {
-    // F12 replays these after the neurons they edit may be gone: say why no dialog opens
-    const bool injektion = befehl == befehlStrominjektion;
-    if (injektion ? neuronKette.anzahl == 0 : markierteNeurone.anzahl() == 0) {
-        hinweisBox(meldungsTexte[injektion ? 518 : 519]);
-        return;
-    }
     letzterDialog = befehl;
     if (befehl == befehlStrominjektion)
         strominjektionDialogOeffnen(f);
@@ -612,6 +606,9 @@ struct BefehlsEintrag {
 // A run steps through the records these commands replace: a key that reaches them in a run
 // learns so. The result commands say what holds them back for now.
 int imLaufHinweis() { return laufAktiv() ? 881 : 0; }
+// F12 replays the stimulus dialogs after the neurons they edit may be gone: say why none opens
+int ohneNeuronHinweis() { return 518; }
+int ohneMarkierteHinweis() { return 519; }
 int ergebnisHinweis()
 {
     if (!imPermutationsmodus())
@@ -643,9 +640,9 @@ const BefehlsEintrag befehlsTabelle[] = {
     {befehlDendritEinSegment, dendritBefehl, immer},
     {befehlDendritDreiSegmente, dendritBefehl, immer},
     {befehlDendritNSegmente, dendritBefehl, immer},
-    {befehlStrominjektion, stromreizDialogBefehl, mitNetz},
-    {befehlStromReiz, stromreizDialogBefehl, mitMarkierten},
-    {befehlStromreizKennzeichnung, stromreizDialogBefehl, mitMarkierten},
+    {befehlStrominjektion, stromreizDialogBefehl, mitNetz, ohneNeuronHinweis},
+    {befehlStromReiz, stromreizDialogBefehl, mitMarkierten, ohneMarkierteHinweis},
+    {befehlStromreizKennzeichnung, stromreizDialogBefehl, mitMarkierten, ohneMarkierteHinweis},
     {befehlDarzustellendeKurven, kurvenDialogBefehl, mitMarkierten},
     {befehlNeuronName, neuronNameBefehl, mitMarkierten},
     {befehlNeuronNameKontext, neuronNameBefehl, mitMarkierten},

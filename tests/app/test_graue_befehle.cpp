@@ -102,24 +102,32 @@ struct GraueBefehle : AppFall {
             std::tuple(pt::dateiWahlLog().size(), pt::dialogLog().size(), markierteNeurone.anzahl());
         return s;
     }
+    // The stimulus dialogs say why they do not open, as F12 replays them; nothing else does.
+    static int stimulusHinweis(int b)
+    {
+        if (b == befehlStrominjektion)
+            return 518;
+        return b == befehlStromReiz || b == befehlStromreizKennzeichnung ? 519 : 0;
+    }
     // Each command sent to the window as a key or another window would send it: nothing
-    // changes, and the only box is notice 881 where hinweis says a run holds the command.
+    // changes, and the only box is the notice hinweis gives (0: none).
     void nichtsGeschieht(Fenster f, const std::vector<int>& befehle,
-                         const std::function<bool(int)>& hinweis = [](int) { return false; })
+                         const std::function<int(int)>& hinweis = stimulusHinweis)
     {
         ASSERT_FALSE(befehle.empty());
         for (int b : befehle) {
             SCOPED_TRACE(b);
             const Stand vorher = stand();
             const size_t boxen = pt::boxLog().size();
-            if (hinweis(b))
+            const int n = hinweis(b);
+            if (n)
                 pt::boxAntworten({antwort::Ok});
             senden(f, nachricht::Befehl, machWParam(b, 0));
             nachrichtenVerarbeiten();
             EXPECT_TRUE(stand() == vorher);
-            ASSERT_EQ(pt::boxLog().size(), boxen + (hinweis(b) ? 1 : 0)) << pt::boxLog().back().text;
-            if (hinweis(b))
-                EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[881]);
+            ASSERT_EQ(pt::boxLog().size(), boxen + (n ? 1 : 0)) << pt::boxLog().back().text;
+            if (n)
+                EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[n]);
             EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
         }
     }
@@ -156,7 +164,7 @@ TEST_F(GraueBefehle, HauptmenueOhneNetzOhneMarkierungMitZweiMarkiertenUndImLauf)
     grau = graueHauptbefehle(tabelle);
     EXPECT_TRUE(enthaelt(grau, {befehlDateiOeffnen, befehlNeuronNeu, befehlBenutzerKanaele, befehlSimulationStarten}));
     nichtsGeschieht(haupt(), grau, [](int b) {
-        return imLaufGesperrt(b) || b == befehlKCaKanal || b == befehlBenutzerKanaele;
+        return imLaufGesperrt(b) || b == befehlKCaKanal || b == befehlBenutzerKanaele ? 881 : stimulusHinweis(b);
     });
 }
 
