@@ -146,6 +146,8 @@ struct Geraet {
     int16_t* puffer = nullptr;
     uint32_t laenge = 0;
     uint64_t gelesen = 0;
+    unsigned char rest[sizeof(Roh)]{};   // the bytes of a sample that a read split
+    size_t restLaenge = 0;
     // the slot of the next sample; it lives as long as the program, as the caller's last
     // count does, so that the first count of a new acquisition differs from the last one
     uint32_t schreiben = 0;
@@ -303,6 +305,7 @@ public:
         g->puffer = puffer;
         g->laenge = anzahl;
         g->gelesen = 0;
+        g->restLaenge = 0;
         // one pass fills the buffer from its start; a continuous one goes on where the last left
         g->schreiben = g->doppelpuffer ? g->schreiben % anzahl : 0;
         return 0;
@@ -526,12 +529,16 @@ private:
             return status;
         }
         const size_t groesse = (g.einFlags & langeProben) ? sizeof(Roh) : sizeof(unsigned short);
-        size_t offen = static_cast<size_t>(vorhanden) - static_cast<size_t>(vorhanden) % groesse;
-        if (!g.doppelpuffer)   // one pass takes no more than its count
-            offen = std::min<size_t>(offen, (g.laenge - std::min<uint64_t>(g.gelesen, g.laenge)) * groesse);
+        // a read may end inside a sample: its first bytes wait in front of the next read
+        size_t vorrat = g.restLaenge;
+        std::memcpy(lesen_.data(), g.rest, vorrat);
+        size_t offen = static_cast<size_t>(vorhanden);
+        if (!g.doppelpuffer) {   // one pass takes no more than its count
+            const size_t frei = (g.laenge - std::min<uint64_t>(g.gelesen, g.laenge)) * groesse;
+            offen = std::min(offen, frei > vorrat ? frei - vorrat : 0);
+        }
         while (offen > 0) {
-            const size_t stueck = std::min(offen, lesen_.size());
-            const ssize_t n = read(g.fd, lesen_.data(), stueck);
+            const ssize_t n = read(g.fd, lesen_.data() + vorrat, std::min(offen, lesen_.size() - vorrat));
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0 && errno == EAGAIN)
@@ -545,7 +552,8 @@ private:
                 g.laeuft = false;
                 break;
             }
-            const size_t proben = static_cast<size_t>(n) / groesse;
+            const size_t bytes = vorrat + static_cast<size_t>(n);
+            const size_t proben = bytes / groesse;
             for (size_t i = 0; i < proben; ++i) {
                 Roh roh = 0;
                 if (groesse == sizeof(Roh)) {
@@ -560,8 +568,12 @@ private:
             }
             neue += static_cast<uint32_t>(proben);
             g.gelesen += proben;
-            offen -= proben * groesse;
+            vorrat = bytes % groesse;
+            std::memmove(lesen_.data(), lesen_.data() + proben * groesse, vorrat);
+            offen -= static_cast<size_t>(n);
         }
+        std::memcpy(g.rest, lesen_.data(), vorrat);
+        g.restLaenge = vorrat;
         if (!g.doppelpuffer && g.gelesen >= g.laenge)
             g.laeuft = false;
         return 0;

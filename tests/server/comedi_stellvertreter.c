@@ -427,14 +427,14 @@ EXPORT void stellvertreterEntfernen(void)
     pthread_mutex_unlock(&sperre);
 }
 
-/* raw samples into the running acquisition; the count taken (0 while none runs) */
-EXPORT int stellvertreterEinspeisen(const unsigned short* proben, int anzahl)
+/* bytes of raw samples into the running acquisition; the count taken (0 while none runs) */
+EXPORT int stellvertreterEinspeisen(const void* bytes, int anzahl)
 {
     pthread_mutex_lock(&sperre);
     int r = 0;
     if (laeuft && !weg && anzahl > 0) {
-        const ssize_t n = write(rohr[1], proben, (size_t)anzahl * sizeof *proben);
-        r = n > 0 ? (int)(n / (ssize_t)sizeof *proben) : 0;
+        const ssize_t n = write(rohr[1], bytes, (size_t)anzahl);
+        r = n > 0 ? (int)n : 0;
     }
     pthread_mutex_unlock(&sperre);
     return r;

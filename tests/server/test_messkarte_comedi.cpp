@@ -29,8 +29,7 @@ struct Stellvertreter {
     }
     void (*zuruecksetzen)() = funktion<void (*)()>("stellvertreterZuruecksetzen");
     void (*entfernen)() = funktion<void (*)()>("stellvertreterEntfernen");
-    int (*einspeisenRoh)(const unsigned short*, int) =
-        funktion<int (*)(const unsigned short*, int)>("stellvertreterEinspeisen");
+    int (*einspeisenBytes)(const void*, int) = funktion<int (*)(const void*, int)>("stellvertreterEinspeisen");
     int (*ungelesen)() = funktion<int (*)()>("stellvertreterUngelesen");
     int (*zeile)(int, char*, int) = funktion<int (*)(int, char*, int)>("stellvertreterZeile");
     int (*ausgangRoh)(int, unsigned*, int, unsigned*, unsigned*) =
@@ -41,7 +40,7 @@ struct Stellvertreter {
         if (bib)
             dlclose(bib);
     }
-    bool da() const { return zuruecksetzen && entfernen && einspeisenRoh && ungelesen && zeile && ausgangRoh; }
+    bool da() const { return zuruecksetzen && entfernen && einspeisenBytes && ungelesen && zeile && ausgangRoh; }
 
     std::vector<std::string> protokoll() const
     {
@@ -64,9 +63,10 @@ struct Stellvertreter {
         a.werte.resize(static_cast<size_t>(ausgangRoh(kanal, a.werte.data(), 256, &a.kleinster, &a.groesster)));
         return a;
     }
-    int einspeisen(std::initializer_list<unsigned short> proben) const
+    // samples into the input; how many it took
+    int einspeisen(const std::vector<unsigned short>& proben) const
     {
-        return einspeisenRoh(std::data(proben), static_cast<int>(proben.size()));
+        return einspeisenBytes(proben.data(), static_cast<int>(proben.size() * 2)) / 2;
     }
 };
 
@@ -129,17 +129,27 @@ TEST_F(ComediKarte, CheckTakesEverythingNewPutsTheNewestAtCountMinusOneAndConver
     // 98 more wrap the slots: the newest stands at count - 1
     std::vector<unsigned short> viele(98, eingangRoh(100));
     viele.back() = eingangRoh(-409);
-    ASSERT_EQ(sv.einspeisenRoh(viele.data(), 98), 98);
+    ASSERT_EQ(sv.einspeisen(viele), 98);
     karte->DAQ_Check(1, &gestoppt, &abgeholt);
     ASSERT_EQ(abgeholt, 1u);
     EXPECT_EQ(puffer[0], -409);
     // exactly a buffer's worth still changes the count
     std::vector<unsigned short> hundert(100, eingangRoh(5));
     hundert.back() = eingangRoh(2000);
-    ASSERT_EQ(sv.einspeisenRoh(hundert.data(), 100), 100);
+    ASSERT_EQ(sv.einspeisen(hundert), 100);
     karte->DAQ_Check(1, &gestoppt, &abgeholt);
     ASSERT_EQ(abgeholt, 2u);
     EXPECT_EQ(puffer[1], 2000);
+    // a sample split between two reads is put together
+    const unsigned short probe = eingangRoh(-1000);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(&probe);
+    ASSERT_EQ(sv.einspeisenBytes(bytes, 1), 1);
+    karte->DAQ_Check(1, &gestoppt, &abgeholt);
+    EXPECT_EQ(abgeholt, 2u) << "half a sample is none";
+    ASSERT_EQ(sv.einspeisenBytes(bytes + 1, 1), 1);
+    karte->DAQ_Check(1, &gestoppt, &abgeholt);
+    ASSERT_EQ(abgeholt, 3u);
+    EXPECT_EQ(puffer[2], -1000);
 
     // cleared: the buffer is the caller's again, and the check says the acquisition stopped
     EXPECT_EQ(karte->DAQ_Clear(1), 0);
