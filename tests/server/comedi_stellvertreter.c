@@ -46,7 +46,7 @@ static pthread_mutex_t sperre = PTHREAD_MUTEX_INITIALIZER;
 static comedi_t geraet;
 static int weg, laeuft;
 static int rohr[2] = {-1, -1};
-static _Thread_local int fehlernummer;
+static int fehlernummer;   /* per thread in the library; the program asks under its own lock */
 
 static comedi_range eingangsBereiche[] = {{-10, 10, 0}, {-5, 5, 0}, {-1, 1, 0}};
 static comedi_range ausgangsBereiche[] = {{-10, 10, 0}, {0, 10, 0}};
@@ -148,7 +148,13 @@ EXPORT int comedi_close(comedi_t* it)
     return r;
 }
 
-EXPORT int comedi_errno(void) { return fehlernummer; }
+EXPORT int comedi_errno(void)
+{
+    pthread_mutex_lock(&sperre);
+    const int r = fehlernummer;
+    pthread_mutex_unlock(&sperre);
+    return r;
+}
 
 EXPORT const char* comedi_strerror(int nummer)
 {
