@@ -135,7 +135,7 @@ struct Geraet {
     // analog outputs by channel
     int aus = -1;
     std::vector<Ausgang> ausgaenge;
-    bool doppelpuffer = false;
+    bool doppelpuffer = false;   // kept: the acquisition always runs until it is cleared
     int32_t zeitlimit = -1;
     // the command given and not yet cancelled; whether it still delivers; the caller's
     // buffer it fills
@@ -289,9 +289,8 @@ public:
         c.start_arg = 0;
         c.scan_end_src = trigCount;
         c.scan_end_arg = 1;
-        // with double buffering the acquisition runs until it is cleared
-        c.stop_src = g->doppelpuffer ? trigNone : trigCount;
-        c.stop_arg = g->doppelpuffer ? 0 : anzahl;
+        c.stop_src = trigNone;
+        c.stop_arg = 0;
         // the driver adjusts what it cannot do; a few rounds settle it
         int test = -1;
         for (int runde = 0; runde < 5 && test != 0; ++runde)
@@ -306,11 +305,11 @@ public:
         g->laenge = anzahl;
         g->gelesen = 0;
         g->restLaenge = 0;
-        // one pass fills the buffer from its start; a continuous one goes on where the last left
-        g->schreiben = g->doppelpuffer ? g->schreiben % anzahl : 0;
+        g->schreiben %= anzahl;
         return 0;
     }
 
+    // The Comedi command keeps filling the driver's buffer whatever is set here.
     int16_t DAQ_DB_Config(int16_t geraet, int16_t doppelpuffer) override
     {
         std::lock_guard sperre(m_);
@@ -331,7 +330,7 @@ public:
             status = g ? -EINVAL : -ENODEV;
         else if (g->laeuft)
             status = abholen(*g, neue);
-        if (neue > 0 && neue % g->laenge == 0 && g->doppelpuffer) {
+        if (neue > 0 && neue % g->laenge == 0) {
             // a whole buffer's worth would leave the count where it was, which reads as
             // nothing new: the newest moves on by one slot
             const uint32_t letzte = (g->schreiben + g->laenge - 1) % g->laenge;
@@ -533,10 +532,6 @@ private:
         size_t vorrat = g.restLaenge;
         std::memcpy(lesen_.data(), g.rest, vorrat);
         size_t offen = static_cast<size_t>(vorhanden);
-        if (!g.doppelpuffer) {   // one pass takes no more than its count
-            const size_t frei = (g.laenge - std::min<uint64_t>(g.gelesen, g.laenge)) * groesse;
-            offen = std::min(offen, frei > vorrat ? frei - vorrat : 0);
-        }
         while (offen > 0) {
             const ssize_t n = read(g.fd, lesen_.data() + vorrat, std::min(offen, lesen_.size() - vorrat));
             if (n < 0 && errno == EINTR)
@@ -574,8 +569,6 @@ private:
         }
         std::memcpy(g.rest, lesen_.data(), vorrat);
         g.restLaenge = vorrat;
-        if (!g.doppelpuffer && g.gelesen >= g.laenge)
-            g.laeuft = false;
         return 0;
     }
 
