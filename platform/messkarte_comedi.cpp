@@ -95,7 +95,7 @@ bool binden(void* bibliothek, const char* name, F& ziel, std::string& fehlt)
     return adresse != nullptr;
 }
 
-// ---- the Part's scales -------------------------------------------------------------------
+// ---- the server's scales -----------------------------------------------------------------
 
 // Input samples become 12-bit bipolar codes of +-10 V, whatever the board's resolution,
 // so that a level means the same voltage on every board.
