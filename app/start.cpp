@@ -27,6 +27,7 @@
 #include "server/serverbetrieb.h"
 #include "texts/texte.h"
 #include <cstdio>
+#include <memory>
 
 using namespace plattform;
 
@@ -81,9 +82,28 @@ bool lesbar(const std::string& pfad)
     return gut;
 }
 
-// There is no board library on this system: the absent board is bound, its probe fails
-// and the program runs without a board.
-void daqFunktionenBinden() { messkarteBinden(plattform::keineMesskarte()); }
+// the board that Comedi drives, bound while its probe passed; its library stays loaded
+// as long as it is bound
+std::unique_ptr<Messkarte> comediKarte;
+
+void messkartenFehlerZeigen(const MesskartenFehler& f)
+{
+    hinweisBox(meldungFormatieren(1377, f.funktion, static_cast<int>(f.status), f.text));
+}
+
+// The board through Comedi's library when the library, the device and the probe are
+// there; otherwise the absent board, and the program runs without one.
+void daqFunktionenBinden()
+{
+    messkarteBinden(keineMesskarte());   // nothing points at a board that goes
+    const char* bibliothek = startHaken.messkartenBibliothek ? startHaken.messkartenBibliothek : "libcomedi.so.0";
+    comediKarte = comediMesskarteLaden(bibliothek, messkartenFehlerZeigen);
+    if (!comediKarte)
+        return;
+    messkarteBinden(*comediKarte);
+    if (!serverLauf.karteVorhanden)
+        comediKarte.reset();
+}
 
 // ---- the steps of the initialisation ---------------------------------------------------------
 
@@ -266,6 +286,10 @@ int programmStart(const DateiArgument& datei)
 
 void startZuruecksetzen()
 {
+    if (comediKarte) {   // the board goes with the start that bound it
+        messkarteBinden(keineMesskarte());
+        comediKarte.reset();
+    }
     initialisiert = false;
     startDateiDarstellbar = true;
     startOeffnen = false;

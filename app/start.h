@@ -41,6 +41,8 @@ struct StartTestHaken {
     // in place of reading the settings file (a probe of what the start has done by then,
     // an end of the program in the middle of the start)
     void (*einstellungenLaden)() = nullptr;
+    // in place of Comedi's library "libcomedi.so.0": a file of that interface to load
+    const char* messkartenBibliothek = nullptr;
 };
 extern StartTestHaken startHaken;
 

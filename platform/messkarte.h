@@ -2,13 +2,17 @@
 //
 // The server reaches the board only through these eleven entry points; their names and
 // arguments are the board library's. Every status is 16 bits: 0 success, negative an
-// error, positive a warning. The program runs without a board by default; tests and the
-// benchmark use the simulated board, which logs what it is asked and plays recorded input.
+// error, positive a warning. On Linux the board is one that Comedi drives, reached through
+// its driver library loaded at start; without it the program runs without a board. Tests
+// and the benchmark use the simulated board, which logs what it is asked and plays
+// recorded input.
 #pragma once
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -35,6 +39,25 @@ public:
 
 // No board on this system: the probe fails; the program never calls anything else on it.
 Messkarte& keineMesskarte();
+
+// An error the board's handler was given: the entry point, its status and the driver's
+// own text for it.
+struct MesskartenFehler {
+    int16_t status = 0;
+    std::string funktion;
+    std::string text;
+};
+using MesskartenFehlerAnzeige = std::function<void(const MesskartenFehler&)>;
+
+// A board that Comedi drives, device N being /dev/comedi(N-1). The driver library is
+// loaded by this name ("libcomedi.so.0"; a name with a slash loads that file) and its
+// functions bound by name, so the program needs no library to start. Null when the library
+// or one of its functions is missing (the reason in grund). AI_Configure opens the device.
+// NIDAQErrorHandler hands a non-zero status to anzeige on the GUI thread, whichever thread
+// called it; the same error of the same entry point only once per acquisition, since a
+// board that is gone fails every step.
+std::unique_ptr<Messkarte> comediMesskarteLaden(const std::string& bibliothek, MesskartenFehlerAnzeige anzeige,
+                                                std::string* grund = nullptr);
 
 // A board in memory. Each call is logged as text ("DAQ_Start(1, 0, 1, 100, 3, 50)", a
 // buffer is not shown) unless nurZaehlen is set: then only the calls per entry point are

@@ -910,6 +910,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {1374, "SERVER_INFOBOX_TEXT=", "Server wird gestartet"},
     {1375, "KALIUM_BESCHRIFTUNG=", "K-Konzentration Innen : Au\xDF" "en  =  %.2lf : 1   (KGP = %.3lf mV)"},
     {1376, "KALIUM_FENSTER_FEHLER=", "Fenster zur Kalium-Konzentration konnte nicht erzeugt werden weil:\n\n%s\nFehlernummer: %d"},
+    {1377, "SERVER_MESSKARTE_FEHLER=", "Die Messkarte meldet bei %s den Status %d:\n%s"},
     {1400, "SYNAPSE_MENUE_BEARBEITEN=", "Synapse ID=%d von %s auf %s bearbeiten"},
     {1401, "SYNAPSE_MENUE_LOESCHEN=", "Synapse ID=%d von %s auf %s l\xF6schen"},
     {1402, "SYNAPSE_MENUE_ZIELSYNAPSE=", "Synapse %d"},

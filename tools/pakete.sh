@@ -1,8 +1,10 @@
 # Sourced by run.sh and test.sh: installs the Debian packages the build needs when
 # any is missing (as root directly, else through sudo). qt6-translations-l10n gives Qt's
-# own texts (file choosers) in the program's language.
+# own texts (file choosers) in the program's language. libcomedi0 is the board driver
+# library the program loads at start when it is there (it runs without it too);
+# libcomedi-dev brings its manual pages and header.
 pakete=(cmake ninja-build g++ qt6-base-dev libgl-dev libgtest-dev libgmock-dev
-        libbenchmark-dev fonts-dejavu-core qt6-translations-l10n)
+        libbenchmark-dev fonts-dejavu-core qt6-translations-l10n libcomedi0 libcomedi-dev)
 
 fehlende=()
 for p in "${pakete[@]}"; do

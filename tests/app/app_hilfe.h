@@ -100,6 +100,10 @@ inline void programmZuruecksetzen()
     eingabeParameter = {};
     dialogEinstellungen = {};
     startHaken = {};
+    // A start binds no board library, as where Comedi is not installed. The tests of the
+    // board ask for the real one or the stand-in: the library's thread-local error number,
+    // once set, can crash the leak checker of a test that goes on to other work.
+    startHaken.messkartenBibliothek = "libvelnor-ohne-messkarte.so";
 }
 
 class AppFall : public ::testing::Test {
