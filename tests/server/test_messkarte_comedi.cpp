@@ -2,6 +2,7 @@
 // Debian library without a device, and a stand-in library with a board in memory that the
 // program binds by path as it binds the real one by name
 #include "../app/app_hilfe.h"
+#include "server_warten.h"
 #include "platform/box.h"
 #include "platform/system.h"
 #include "resources/befehle.h"
@@ -15,6 +16,7 @@
 #include <thread>
 
 using namespace apphilfe;
+using servertest::warten;
 using plattform::MesskartenFehler;
 
 namespace {
@@ -251,20 +253,6 @@ struct ComediBetrieb : AppFall {
         if (!starten())
             return false;
         laufbaresNetz(2, ordner);
-        return true;
-    }
-    // the GUI thread's events and timers until the condition holds; a wall-clock bound
-    // keeps a hung thread from hanging the test
-    bool warten(const std::function<bool()>& bedingung)
-    {
-        const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (!bedingung()) {
-            if (std::chrono::steady_clock::now() > ende)
-                return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            nachrichtenVerarbeiten();
-            pt::uhrVorstellen(serverFensterTaktMs);
-        }
         return true;
     }
     // a receipt from the loop: every step before it is done

@@ -1,6 +1,7 @@
 // tests/server/test_serverbetrieb.cpp - the server run from command 290 to its end, on its
 // own thread and the real clock, driven through the server window as a user would
 #include "../app/app_hilfe.h"
+#include "server_warten.h"
 #include "core/fehler.h"
 #include "diagrams/drucken.h"
 #include "model/stromreiz.h"
@@ -13,6 +14,7 @@
 #include <thread>
 
 using namespace apphilfe;
+using servertest::warten;
 
 namespace {
 
@@ -49,20 +51,6 @@ struct ServerBetrieb : AppFall {
         serverLaufZuruecksetzen();
         daqFunktionen = &keineMesskarte();
         AppFall::TearDown();
-    }
-    // the events a user would see come as the GUI thread's timers fire; a wall-clock bound
-    // keeps a hung thread from hanging the test
-    bool warten(const std::function<bool()>& bedingung)
-    {
-        const auto ende = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (!bedingung()) {
-            if (std::chrono::steady_clock::now() > ende)
-                return false;
-            std::this_thread::sleep_for(std::chrono::milliseconds(1));
-            nachrichtenVerarbeiten();
-            pt::uhrVorstellen(serverFensterTaktMs);
-        }
-        return true;
     }
     bool status0(const std::string& text)
     {
