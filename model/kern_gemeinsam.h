@@ -427,11 +427,12 @@ private:
     size_t laufend = keiner;
     std::vector<int> cursor;        // kMax per neuron
     Lanes reizD;                    // kMax per neuron: the segments' stimulus currents of the step
-    // A stimulus without noise whose tables only the user changes (between steps, after
-    // which the lanes are loaded again) gives the same currents from reizAb up to reizBis:
-    // the soma's in reizSoma, the segments' in reizD. An empty span after loading.
+    // A stimulus whose tables only the user changes (between steps, after which the lanes
+    // are loaded again) gives the same currents from reizAb up to reizBis: the soma's in
+    // reizSoma, the segments' in reizD. An empty span after loading. The noise is drawn in
+    // every step all the same, in the same order.
     Lanes reizSoma, reizAb, reizBis;
-    std::vector<char> reizHalten;
+    std::vector<char> reizHalten, mitRauschen;
     LanenBlock block;               // the lanes above
     std::vector<char> mitReiz, mitPool;
     std::vector<size_t> vorListe, dendritListe;
@@ -460,6 +461,8 @@ template <class Eigen>
         // within the span its currents were worked out for, the stimulus is not read again
         // (the segments' currents stay in reizD)
         if (t >= reizAb[i] && t < reizBis[i]) {
+            if (mitRauschen[i])
+                rausch[i] = netzRauschen(T);
             vor[i] = syn + reizSoma[i] + rausch[i];
             continue;
         }

@@ -25,6 +25,7 @@ void Kompartimente::anlegen(const std::vector<NeuronDaten*>& neurone, int typ)
     cursor.assign(N * kMax, 0);
     mitReiz.assign(N, 0);
     reizHalten.assign(N, 0);
+    mitRauschen.assign(N, 0);
     mitPool.assign(N, 0);
     geschritten = false;
 }
@@ -53,8 +54,9 @@ void Kompartimente::laden(size_t i, bool eigen)
     v0[i] = pot[i];
     mitPool[i] = n.eingangsPools != nullptr;
     mitReiz[i] = reizMoeglich(n, k, mitDendriten) || reizZiel(n);
-    // the noise draws in every step; an object may rebuild the tables during the run
-    reizHalten[i] = !(simulationsParameter.rauschenEin && n.rauschenAn) && !reizZiel(n);
+    // an object may rebuild the tables during the run
+    reizHalten[i] = !reizZiel(n);
+    mitRauschen[i] = simulationsParameter.rauschenEin && n.rauschenAn;
     ein[i] = n.eingangSumme;
     synSumme[i] = mitPool[i] ? n.synStromSumme : 0.0;
     rausch[i] = mitReiz[i] ? n.rauschStrom : 0.0;

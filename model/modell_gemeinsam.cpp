@@ -20,19 +20,20 @@ void reizUndRauschen(const NeuronDaten& n, PassivSchritt& s, double t, double T,
     const int tabellen = std::min(s.kompartimente, static_cast<int>(n.stromTabellen.size()));
     for (int c = 0; c < tabellen; ++c)
         s.reizStrom[c] = stromAusTabelle(n.stromTabellen[c], cursor[c], t);
-    // the network noise: one shared state, advanced once for every neuron with noise
-    if (simulationsParameter.rauschenEin && n.rauschenAn) {
-        gemeinsamerRauschZustand = std::exp(-T / netzvorgaben.rauschAbklingzeit) * gemeinsamerRauschZustand
-                                   + zufallszahlPoisson(netzvorgaben.rauschHaeufigkeit, T);
-        rauschStrom = gemeinsamerRauschZustand * netzvorgaben.rauschStaerke;
-    } else {
-        rauschStrom = 0.0;
-    }
+    rauschStrom = simulationsParameter.rauschenEin && n.rauschenAn ? netzRauschen(T) : 0.0;
     s.somaStroeme = (imFenster(t, n.somaSCStart, n.somaSCEnd) ? n.somaCurrent : 0.0)
                     + (imFenster(t, n.dendStartAmSoma, n.dendEndeAmSoma) ? n.dendStromAmSoma : 0.0)
                     + s.reizStrom[0];
     s.mitDendriten = n.kompartimentSchalter[0] != 0 && s.kompartimente > 1;
     s.letztes = s.mitDendriten ? s.kompartimente - 1 : 0;
+}
+
+double netzRauschen(double T)
+{
+    // one shared state, advanced once for every neuron with noise
+    gemeinsamerRauschZustand = std::exp(-T / netzvorgaben.rauschAbklingzeit) * gemeinsamerRauschZustand
+                               + zufallszahlPoisson(netzvorgaben.rauschHaeufigkeit, T);
+    return gemeinsamerRauschZustand * netzvorgaben.rauschStaerke;
 }
 
 double reizGleichBis(const NeuronDaten& n, int kompartimente, const int* cursor, double t)
