@@ -15,6 +15,7 @@
 #include "model/parameter.h"
 #include "model/simulationsparameter.h"
 #include "model/standarddateien.h"
+#include "model/stromreiz.h"
 #include "model/synapse.h"
 #include "model/synaptisch.h"
 #include "model/zeitschleife.h"
@@ -23,6 +24,7 @@
 #include <malloc.h>
 #include <algorithm>
 #include <cstdlib>
+#include <random>
 #include <string>
 
 namespace {
@@ -134,30 +136,31 @@ void heapMessen()
 // the neuron-steps of a benchmark: about 2e5 per run, never fewer than 100 steps
 int schritteFuer(int neurone) { return std::max(100, 200000 / std::max(1, neurone)); }
 
-void laufen(benchmark::State& state, int neurone, bool mitSynapsen)
+// a soma stimulus table from the definition d (built for the run's length)
+void somareizSetzen(NeuronDaten& n, const StromreizDefinition& d)
 {
-    const int m = static_cast<int>(state.range(0));
-    const int modus = static_cast<int>(state.range(1));
-    const bool aufzeichnen = state.range(2) != 0;
-    const int schritte = schritteFuer(neurone);
-    netzLeeren();
-    laufEinstellen(m, modus, schritte);
-    const double heapVorher = heapBytes();
-    std::vector<NeuronDaten*> netz;
-    for (int i = 1; i <= neurone; ++i)
-        netz.push_back(neuronAnlegen(i, m, aufzeichnen, schritte));
-    if (mitSynapsen) {
-        // every neuron excites the next and the seventh after it (chemical, 1 ms delay)
-        for (int i = 0; i < neurone; ++i)
-            for (int d : {1, 7}) {
-                SynapseDaten* s = synapseNeu(netz[i], netz[(i + d) % neurone], 0, 1e-9, 0.001, -0.05, -0.03, 0, nullptr);
-                if (!s || !synapsenTabelleSetzen(s->id, s))
-                    std::abort();
-            }
-        for (NeuronDaten* n : netz)
-            if (!synapsenLaufVorbereiten(*n))
-                std::abort();
-    }
+    n.stromreize[0] = d;
+    if (stromreizKurveErzeugen(n, 0) != 1)
+        std::abort();
+}
+
+// a constant soma stimulus from the run's start, too weak to make the default neurons fire:
+// what the step pays for reading a stimulus, not for spikes
+StromreizDefinition dauerreiz()
+{
+    StromreizDefinition d;
+    d.an = 1;
+    d.dauerreiz = 1;
+    d.anzahl = 1;
+    d.amplitude = 0.02e-9;
+    return d;
+}
+
+// Calls simulationAusfuehren() while the benchmark runs, then once more with the heap
+// sampled in every step, and sets the counters.
+void messen(benchmark::State& state, const std::vector<NeuronDaten*>& netz, double heapVorher)
+{
+    const int neurone = static_cast<int>(netz.size());
     int64_t durchlaeufe = 0;
     for (auto _ : state) {
         laufZustand.eingerichtet = 0;
@@ -192,9 +195,88 @@ void laufen(benchmark::State& state, int neurone, bool mitSynapsen)
     netzLeeren();
 }
 
+void laufen(benchmark::State& state, int neurone, bool mitSynapsen, bool mitReiz = false)
+{
+    const int m = static_cast<int>(state.range(0));
+    const int modus = static_cast<int>(state.range(1));
+    const bool aufzeichnen = state.range(2) != 0;
+    const int schritte = schritteFuer(neurone);
+    netzLeeren();
+    laufEinstellen(m, modus, schritte);
+    const double heapVorher = heapBytes();
+    std::vector<NeuronDaten*> netz;
+    for (int i = 1; i <= neurone; ++i)
+        netz.push_back(neuronAnlegen(i, m, aufzeichnen, schritte));
+    if (mitReiz) {
+        reizSchrittweiteVoreinstellen();
+        for (NeuronDaten* n : netz)
+            somareizSetzen(*n, dauerreiz());
+        gereizteKompartimenteGesamtZaehlen();
+    }
+    if (mitSynapsen) {
+        // every neuron excites the next and the seventh after it (chemical, 1 ms delay)
+        for (int i = 0; i < neurone; ++i)
+            for (int d : {1, 7}) {
+                SynapseDaten* s = synapseNeu(netz[i], netz[(i + d) % neurone], 0, 1e-9, 0.001, -0.05, -0.03, 0, nullptr);
+                if (!s || !synapsenTabelleSetzen(s->id, s))
+                    std::abort();
+            }
+        for (NeuronDaten* n : netz)
+            if (!synapsenLaufVorbereiten(*n))
+                std::abort();
+    }
+    messen(state, netz, heapVorher);
+}
+
+// One second of a network as users build one: 100 SWIM neurons in dendrite mode 3, five
+// chemical synapses from each to neurons drawn with a fixed seed (four excitatory, one
+// inhibitory; conductance and delay spread by a seeded factor 0.5-2), a train of soma pulses
+// into ten of them, the soma potential and the first channel current of every neuron
+// recorded. Counted per time step.
+void BM_NetzEineSekunde(benchmark::State& state)
+{
+    const int neurone = 100;
+    const int schritte = 10000;
+    netzLeeren();
+    laufEinstellen(modell::Swim, 3, schritte);
+    const double heapVorher = heapBytes();
+    std::vector<NeuronDaten*> netz;
+    for (int i = 1; i <= neurone; ++i)
+        netz.push_back(neuronAnlegen(i, modell::Swim, true, schritte));
+    reizSchrittweiteVoreinstellen();
+    for (int i = 0; i < neurone; i += neurone / 10) {
+        StromreizDefinition d;
+        d.an = 1;
+        d.beginn = 0.05 + 0.002 * i;
+        d.dach = 0.1;
+        d.pause = 0.25;
+        d.anzahl = 4;
+        d.amplitude = 2e-9 + i * 1e-11;
+        somareizSetzen(*netz[static_cast<size_t>(i)], d);
+    }
+    gereizteKompartimenteGesamtZaehlen();
+    std::mt19937 zufall(4711);
+    std::uniform_int_distribution<int> ziel(0, neurone - 1);
+    std::uniform_real_distribution<double> streuung(0.5, 2.0);
+    for (NeuronDaten* n : netz)
+        for (int k = 0; k < 5; ++k) {
+            const int typ = k < 4 ? 0 : 1;
+            const double g = 5e-9 * streuung(zufall), verzoegerung = 0.002 * streuung(zufall);
+            SynapseDaten* s = synapseNeu(n, netz[static_cast<size_t>(ziel(zufall))], typ, g, verzoegerung, -0.05, -0.03, 0, nullptr);
+            if (!s || !synapsenTabelleSetzen(s->id, s))
+                std::abort();
+        }
+    for (NeuronDaten* n : netz)
+        if (!synapsenLaufVorbereiten(*n))
+            std::abort();
+    messen(state, netz, heapVorher);
+}
+
 void BM_Ungekoppelt(benchmark::State& state) { laufen(state, static_cast<int>(state.range(3)), false); }
 void BM_Gekoppelt(benchmark::State& state) { laufen(state, static_cast<int>(state.range(3)), true); }
 void BM_LeeresNetz(benchmark::State& state) { laufen(state, 0, false); }
+// the uncoupled neurons, each with a constant soma stimulus
+void BM_Gereizt(benchmark::State& state) { laufen(state, static_cast<int>(state.range(3)), false, true); }
 
 // arguments: model (1 on/off, 2 SWIM, 3 HH, 4 GB), dendrite mode (1 or 3), recording (0/1), neurons
 void ungekoppeltArgumente(benchmark::internal::Benchmark* b)
@@ -214,6 +296,13 @@ void gekoppeltArgumente(benchmark::internal::Benchmark* b)
             for (int aufz : {0, 1})
                 b->Args({m, modus, aufz, 100});
 }
+void gereiztArgumente(benchmark::internal::Benchmark* b)
+{
+    b->ArgNames({"modell", "modus", "aufz", "n"});
+    for (int m : {2, 3})
+        for (int modus : {1, 3})
+            b->Args({m, modus, 0, 100});
+}
 void leerArgumente(benchmark::internal::Benchmark* b)
 {
     b->ArgNames({"modell", "modus", "aufz"});
@@ -224,6 +313,8 @@ void leerArgumente(benchmark::internal::Benchmark* b)
 BENCHMARK(BM_LeeresNetz)->Apply(leerArgumente)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Ungekoppelt)->Apply(ungekoppeltArgumente)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Gekoppelt)->Apply(gekoppeltArgumente)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Gereizt)->Apply(gereiztArgumente)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_NetzEineSekunde)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

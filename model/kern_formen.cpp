@@ -152,7 +152,9 @@ void Formen::berechnen(const double* V, double Vs, const char* aktiv)
                 gerechnet.push_back(static_cast<uint32_t>(g));
         gerechnetAlt = false;
     }
-    const int nullNenner = formenRechnen(gerechnet.data(), gerechnet.size(), n, np, V, block.data(), werte.data());
+    // to the padded count: a padding lane is a fixed 0 at a potential of 0, and a loop of whole
+    // vectors has no scalar tail
+    const int nullNenner = formenRechnen(gerechnet.data(), gerechnet.size(), np, np, V, block.data(), werte.data());
     if (sonderAlt) {
         sonder.clear();
         for (size_t i = 0; i < n; ++i)

@@ -427,6 +427,12 @@ private:
     size_t laufend = keiner;
     std::vector<int> cursor;        // kMax per neuron
     Lanes reizD;                    // kMax per neuron: the segments' stimulus currents of the step
+    // A stimulus whose tables only the user changes (between steps, after which the lanes
+    // are loaded again) gives the same currents from reizAb up to reizBis: the soma's in
+    // reizSoma, the segments' in reizD. An empty span after loading. The noise is drawn in
+    // every step all the same, in the same order.
+    Lanes reizSoma, reizAb, reizBis;
+    std::vector<char> reizHalten, mitRauschen;
     LanenBlock block;               // the lanes above
     std::vector<char> mitReiz, mitPool;
     std::vector<size_t> vorListe, dendritListe;
@@ -452,12 +458,25 @@ template <class Eigen>
             vor[i] = syn + 0.0 + 0.0;
             continue;
         }
+        // within the span its currents were worked out for, the stimulus is not read again
+        // (the segments' currents stay in reizD)
+        if (t >= reizAb[i] && t < reizBis[i]) {
+            if (mitRauschen[i])
+                rausch[i] = netzRauschen(T);
+            vor[i] = syn + reizSoma[i] + rausch[i];
+            continue;
+        }
         PassivSchritt s;
         s.kompartimente = kompartimente[i];
         reizUndRauschen(n, s, t, T, &cursor[i * kMax], rausch[i]);
         vor[i] = syn + s.somaStroeme + rausch[i];
         for (int c = 1; c < s.kompartimente; ++c)
             reizD[i * kMax + static_cast<size_t>(c)] = s.reizStrom[static_cast<size_t>(c)];
+        if (reizHalten[i]) {
+            reizSoma[i] = s.somaStroeme;
+            reizAb[i] = t;
+            reizBis[i] = reizGleichBis(n, s.kompartimente, &cursor[i * kMax], t);
+        }
     }
 }
 

@@ -148,7 +148,8 @@ int HhKern::lanes(double T, double Vs)
                           z.vor.data(), leck.data(), gEna.data(), gEk.data(), naE.data(), naG.data(), kE.data(),
                           kG.data(), kehrC.data(), L.data(), pm.data(), ph.data(), pn.data(), schwelle.data(),
                           segmentPotentiale(), segmentKopplung()};
-    return kern::hhSchritt(M, z.N, T, l);
+    // the padding lanes too (their conductances 0, their thresholds NaN): whole vectors
+    return kern::hhSchritt(M, z.np, T, l);
 }
 
 template <int M>

@@ -2,6 +2,7 @@
 // sums and stimulus cursors on lanes, taken from the records and written back
 #include "model/kern_gemeinsam.h"
 #include "model/neuron.h"
+#include <limits>
 
 namespace kern {
 
@@ -17,12 +18,14 @@ void Kompartimente::anlegen(const std::vector<NeuronDaten*>& neurone, int typ)
     N = nr.size();
     np = aufVektoren(N);
     block.anlegen({{&pot, K * np}, {&v0, np}, {&ein, np}, {&synSumme, np}, {&rausch, np}, {&vor, np},
-                   {&kopplung, np}, {&reizD, N * kMax}});
+                   {&kopplung, np}, {&reizD, N * kMax}, {&reizSoma, np}, {&reizAb, np}, {&reizBis, np}});
     kompartimente.assign(N, 0);
     letztes.assign(N, 0);
     aktiv.assign(np, 0);
     cursor.assign(N * kMax, 0);
     mitReiz.assign(N, 0);
+    reizHalten.assign(N, 0);
+    mitRauschen.assign(N, 0);
     mitPool.assign(N, 0);
     geschritten = false;
 }
@@ -51,6 +54,9 @@ void Kompartimente::laden(size_t i, bool eigen)
     v0[i] = pot[i];
     mitPool[i] = n.eingangsPools != nullptr;
     mitReiz[i] = reizMoeglich(n, k, mitDendriten) || reizZiel(n);
+    // an object may rebuild the tables during the run
+    reizHalten[i] = !reizZiel(n);
+    mitRauschen[i] = simulationsParameter.rauschenEin && n.rauschenAn;
     ein[i] = n.eingangSumme;
     synSumme[i] = mitPool[i] ? n.synStromSumme : 0.0;
     rausch[i] = mitReiz[i] ? n.rauschStrom : 0.0;
@@ -66,6 +72,8 @@ void Kompartimente::cursorLaden(size_t i)
     const size_t tabellen = std::min(static_cast<size_t>(kompartimente[i]), n.stromTabellen.size());
     for (size_t c = 0; c < tabellen; ++c)
         cursor[i * kMax + c] = n.stromTabellen[c].aktuellerIndex;
+    reizAb[i] = std::numeric_limits<double>::infinity();
+    reizBis[i] = -std::numeric_limits<double>::infinity();
 }
 
 void Kompartimente::listenBilden()

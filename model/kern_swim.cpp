@@ -157,7 +157,8 @@ int SwimKern::lanes(double T, double Vs)
                             kE.data(), kG.data(), caE.data(), caG.data(), C.data(), L.data(), exponent[0].data(),
                             exponent[1].data(), exponent[2].data(), exponent[3].data(), naAn.data(), kAn.data(), caAn.data(), schwelle.data(),
                             segmentPotentiale(), segmentKopplung()};
-    return kern::swimSchritt(M, z.N, T, l);
+    // the padding lanes too (their conductances 0, their thresholds NaN): whole vectors
+    return kern::swimSchritt(M, z.np, T, l);
 }
 
 template <int M>

@@ -5,6 +5,7 @@
 #include "model/zufall.h"
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 int passivKompartimente(const NeuronDaten& n)
 {
@@ -19,19 +20,51 @@ void reizUndRauschen(const NeuronDaten& n, PassivSchritt& s, double t, double T,
     const int tabellen = std::min(s.kompartimente, static_cast<int>(n.stromTabellen.size()));
     for (int c = 0; c < tabellen; ++c)
         s.reizStrom[c] = stromAusTabelle(n.stromTabellen[c], cursor[c], t);
-    // the network noise: one shared state, advanced once for every neuron with noise
-    if (simulationsParameter.rauschenEin && n.rauschenAn) {
-        gemeinsamerRauschZustand = std::exp(-T / netzvorgaben.rauschAbklingzeit) * gemeinsamerRauschZustand
-                                   + zufallszahlPoisson(netzvorgaben.rauschHaeufigkeit, T);
-        rauschStrom = gemeinsamerRauschZustand * netzvorgaben.rauschStaerke;
-    } else {
-        rauschStrom = 0.0;
-    }
+    rauschStrom = simulationsParameter.rauschenEin && n.rauschenAn ? netzRauschen(T) : 0.0;
     s.somaStroeme = (imFenster(t, n.somaSCStart, n.somaSCEnd) ? n.somaCurrent : 0.0)
                     + (imFenster(t, n.dendStartAmSoma, n.dendEndeAmSoma) ? n.dendStromAmSoma : 0.0)
                     + s.reizStrom[0];
     s.mitDendriten = n.kompartimentSchalter[0] != 0 && s.kompartimente > 1;
     s.letztes = s.mitDendriten ? s.kompartimente - 1 : 0;
+}
+
+double netzRauschen(double T)
+{
+    // one shared state, advanced once for every neuron with noise
+    gemeinsamerRauschZustand = std::exp(-T / netzvorgaben.rauschAbklingzeit) * gemeinsamerRauschZustand
+                               + zufallszahlPoisson(netzvorgaben.rauschHaeufigkeit, T);
+    return gemeinsamerRauschZustand * netzvorgaben.rauschStaerke;
+}
+
+double reizGleichBis(const NeuronDaten& n, int kompartimente, const int* cursor, double t)
+{
+    // every time the step compares t with; one ahead (not NaN, with which every comparison
+    // stays false) ends the span
+    double bis = std::numeric_limits<double>::infinity();
+    const auto grenze = [&](double x) {
+        if (x > t && x < bis)
+            bis = x;
+    };
+    const int tabellen = std::min(kompartimente, static_cast<int>(n.stromTabellen.size()));
+    for (int c = 0; c < tabellen; ++c) {
+        const StromTabelle& tab = n.stromTabellen[c];
+        const int punkte = std::min({tab.anzahlPunkte, static_cast<int>(tab.startzeiten.size()),
+                                     static_cast<int>(tab.stromwerte.size())});
+        const int i = cursor[c];
+        if (i < 0 || i >= punkte)
+            continue;   // the cursor stays, the current is 0
+        // the cursor moves a point a step: several points at or before t take several steps
+        if (tab.startzeiten[i] <= t)
+            return t;
+        grenze(tab.startzeiten[i]);
+        if (i >= 1)
+            grenze(tab.startzeiten[i - 1]);
+    }
+    grenze(n.somaSCStart);
+    grenze(n.somaSCEnd);
+    grenze(n.dendStartAmSoma);
+    grenze(n.dendEndeAmSoma);
+    return bis;
 }
 
 void reizUndRauschen(NeuronDaten& n, PassivSchritt& s, double t, double T)

@@ -51,6 +51,15 @@ void reizUndRauschen(NeuronDaten& n, PassivSchritt& s, double t, double T);
 // The same with the cursors (one per compartment) and the noise current kept elsewhere:
 // a run kernel keeps them in its lanes.
 void reizUndRauschen(const NeuronDaten& n, PassivSchritt& s, double t, double T, int* cursor, double& rauschStrom);
+// the noise current of a neuron with noise in a step of width T; the network's noise state
+// moves on
+double netzRauschen(double T);
+// After reizUndRauschen's step at time t moved the cursors: the time from which a later step
+// may give other stimulus currents or move a cursor (the next table point or window edge
+// ahead); up to then, with time not going back and the records unchanged, every step gives
+// the currents of the step at t. At most t when the next step moves a cursor, +inf when
+// nothing changes any more. The noise is not considered.
+double reizGleichBis(const NeuronDaten& n, int kompartimente, const int* cursor, double t);
 // True when the neuron's step may get a stimulus or noise current (a table with a current
 // other than 0, one of the legacy currents, the network noise): a run kernel skips
 // reizUndRauschen for the others, whose stimulus and noise currents are 0.

@@ -1,11 +1,13 @@
 // tests/lauf/test_kern_lanes.cpp - the run kernels with enough neurons to step them on
 // vectors of lanes, against the models' own steps: forms computed one by one, a quotient
 // whose denominator is 0 at the first step, a gate power the lanes do not select among, and
-// the records after a run the event pump aborts after its first step
+// the records after a run the event pump aborts after its first step, and stimuli whose
+// currents the kernels hold between table points and window edges
 #include "../model/test_synapse_hilfe.h"
 #include "model/gb.h"
 #include "model/hh.h"
 #include "model/parameter.h"
+#include "model/stromreiz.h"
 #include "model/swim.h"
 #include <cmath>
 #include <tuple>
@@ -175,6 +177,52 @@ TEST_F(KernLanes, LanesRechnenWieDieEigenenSchritte)
             EXPECT_GT(aps, 0) << name;   // the comparison covers spikes
             EXPECT_TRUE(pt::boxLog().empty()) << name << ": " << pt::boxLog().front().text;
         }
+    netzvorgaben = {};
+    modusStatus = 0;
+}
+
+// The kernels read a stimulus again only where its current may change; the currents must
+// still follow every point and edge: table points closer than a step (the cursor lags behind
+// them), several points at one time (a permanent stimulus), pulses into the soma and into a
+// segment, the legacy windows with edges between two steps, in dendrite modes 1 and 3
+TEST_F(KernLanes, GehalteneReizeFolgenPunktenUndKanten)
+{
+    const double reizSchritt = std::exchange(reizSchrittweite, 0.3e-4);
+    const auto reize = [](NeuronDaten& n, int i) {
+        EXPECT_TRUE(stromtabellenSicherstellen(n));
+        n.somaCurrent = 0.0;
+        StromreizDefinition& d = n.stromreize[0];
+        if (i == 1)   // permanent, rising over three table points stacked at 0
+            std::tie(d.an, d.dauerreiz, d.anzahl, d.amplitude) = std::tuple(1, 1, 1, 0.6e-9);
+        if (i == 2 || i == 5)   // ramps with points a third of a step apart, and a train
+            std::tie(d.an, d.beginn, d.anstieg, d.dach, d.abfall, d.amplitude, d.anzahl, d.pause) =
+                std::tuple(1, 0.01003, 0.002, 0.01, 0.001, 1.5e-9, 5, 0.05);
+        if (d.an)
+            EXPECT_EQ(stromreizKurveErzeugen(n, 0), 1);
+        if (i == 3 && simulationsParameter.anzahlSegmente > 0) {
+            StromreizDefinition& s = n.stromreize[1];
+            std::tie(s.an, s.beginn, s.dach, s.amplitude, s.anzahl, s.pause) = std::tuple(1, 0.02, 0.01, 3e-9, 4, 0.06);
+            EXPECT_EQ(stromreizKurveErzeugen(n, 1), 1);
+        }
+        if (i == 3 || i == 5)
+            std::tie(n.somaCurrent, n.somaSCStart, n.somaSCEnd) = std::tuple(1.2e-9, 0.03005, 0.21995);
+        if (i == 4)   // in dendrite mode 1 into the soma
+            std::tie(n.dendCurrent, n.dendSCStart, n.dendSCEnd) = std::tuple(3e-9, 0.05002, 0.15007);
+    };
+    for (int modus : {1, 3}) {
+        const std::string name = "modus " + std::to_string(modus);
+        std::vector<NeuronDaten*> v = netz(modell::Swim, modus, reize);
+        gereizteKompartimenteGesamtZaehlen();
+        const double schwelle = v[0]->parameter[spikeSchwellenIndex(modell::Swim)] * 1000.0;
+        const Ergebnis mitKern = laufen(v, modell::Swim, true);
+        const Ergebnis eigen = laufen(v, modell::Swim, false);
+        vergleichen(name, mitKern, eigen, schwelle);
+        for (int i : {0, 1, 2, 3, 4})
+            if (i != 3 || modus == 1)
+                EXPECT_GT(eigen.aps[static_cast<size_t>(i)], 0) << name << " n" << i + 1;
+        EXPECT_TRUE(pt::boxLog().empty()) << name << ": " << pt::boxLog().front().text;
+    }
+    reizSchrittweite = reizSchritt;
     netzvorgaben = {};
     modusStatus = 0;
 }
