@@ -23,8 +23,8 @@ namespace kern {
 namespace {
 
 [[gnu::always_inline]] inline int formenRechnenT(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand,
-                                                  const double* __restrict V, const double* __restrict feld,
-                                                  double* __restrict wert)
+                                                  size_t feldAbstand, const double* __restrict V,
+                                                  const double* __restrict feld, double* __restrict wert)
 {
     // (the arrays are distinct: saying so spares the compiler its overlap checks)
     // (counts as whole numbers of the doubles' width: a sum of doubles would have to keep its
@@ -32,11 +32,11 @@ namespace {
     int64_t nullNenner = 0;
     for (size_t s = 0; s < anzahl; ++s) {
         const size_t g = slots[s];
-        const double* __restrict H = feld + (g * 5 + 0) * abstand;
-        const double* __restrict k = feld + (g * 5 + 1) * abstand;
-        const double* __restrict c = feld + (g * 5 + 2) * abstand;
-        const double* __restrict D = feld + (g * 5 + 3) * abstand;
-        const double* __restrict art = feld + (g * 5 + 4) * abstand;
+        const double* __restrict H = feld + 0 * feldAbstand + g * abstand;
+        const double* __restrict k = feld + 1 * feldAbstand + g * abstand;
+        const double* __restrict c = feld + 2 * feldAbstand + g * abstand;
+        const double* __restrict D = feld + 3 * feldAbstand + g * abstand;
+        const double* __restrict art = feld + 4 * feldAbstand + g * abstand;
         double* __restrict w = wert + g * abstand;
         for (size_t i = 0; i < n; ++i) {
             const double dx = V[i] - H[i];
@@ -263,10 +263,10 @@ struct Endlich_ {
 
 // the loops as classes, for the copies
 struct Formen_ {
-    [[gnu::always_inline]] static int lauf(const uint32_t* s, size_t a, size_t n, size_t ab, const double* V,
-                                           const double* f, double* w)
+    [[gnu::always_inline]] static int lauf(const uint32_t* s, size_t a, size_t n, size_t ab, size_t fa,
+                                           const double* V, const double* f, double* w)
     {
-        return formenRechnenT(s, a, n, ab, V, f, w);
+        return formenRechnenT(s, a, n, ab, fa, V, f, w);
     }
 };
 template <int M, bool d>
@@ -350,10 +350,10 @@ int nachMethode(int methode, bool d, A... a)
 
 } // namespace
 
-int formenRechnen(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand, const double* V, const double* feld,
-                  double* wert)
+int formenRechnen(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand, size_t feldAbstand, const double* V,
+                  const double* feld, double* wert)
 {
-    return gewaehlt<Formen_>(slots, anzahl, n, abstand, V, feld, wert);
+    return gewaehlt<Formen_>(slots, anzahl, n, abstand, feldAbstand, V, feld, wert);
 }
 
 bool alleEndlich(const double* V, size_t n) { return gewaehlt<Endlich_>(V, n) != 0; }

@@ -1,8 +1,12 @@
 // model/kern_formen.cpp - the rate forms of a run kernel on lanes: setting a lane, and the
 // forms computed one by one after the lanes
 #include "model/kern_gemeinsam.h"
+#include <algorithm>
 
 namespace kern {
+
+// below this many lanes a slot the forms take one loop over all their slots
+constexpr size_t einLaufBis = 32;
 
 void Formen::groesse(size_t s, size_t neurone)
 {
@@ -21,11 +25,13 @@ void Formen::groesse(size_t s, size_t neurone)
         andereFormen.assign(n, 0);
         block = {};
         werte = {};
+        vielfach = {};
     } else {
         paare = {};
         andereFormen = {};
         block.assign(slots * felder * np, 0.0);
         werte.assign(slots * np, 0.0);
+        vielfach.assign(np < einLaufBis ? slots * np : 0, 0.0);
     }
     art.assign(slots * np, Lane::Fest);
     expLanes.assign(slots, 0);
@@ -151,10 +157,25 @@ void Formen::berechnen(const double* V, double Vs, const char* aktiv)
             if (expLanes[g])
                 gerechnet.push_back(static_cast<uint32_t>(g));
         gerechnetAlt = false;
+        alsEinLauf = !vielfach.empty() && !gerechnet.empty()
+                     && gerechnet.back() - gerechnet.front() + 1 == gerechnet.size();
     }
     // to the padded count: a padding lane is a fixed 0 at a potential of 0, and a loop of whole
     // vectors has no scalar tail
-    const int nullNenner = formenRechnen(gerechnet.data(), gerechnet.size(), np, np, V, block.data(), werte.data());
+    int nullNenner = 0;
+    if (alsEinLauf) {
+        // few lanes: the slots' arrays lie one after the other, so with the voltages once per
+        // slot they are one loop of whole vectors instead of a short loop and its tail per slot
+        const size_t erster = gerechnet.front(), anzahl = gerechnet.size();
+        for (size_t s = 0; s < anzahl; ++s)
+            std::copy(V, V + np, vielfach.begin() + static_cast<ptrdiff_t>(s * np));
+        const uint32_t g = static_cast<uint32_t>(erster);
+        nullNenner = formenRechnen(&g, 1, anzahl * np, np, slots * np, vielfach.data(), block.data(),
+                                   werte.data());
+    } else {
+        nullNenner = formenRechnen(gerechnet.data(), gerechnet.size(), np, np, slots * np, V, block.data(),
+                                   werte.data());
+    }
     if (sonderAlt) {
         sonder.clear();
         for (size_t i = 0; i < n; ++i)

@@ -196,10 +196,10 @@ private:
 namespace formArt { constexpr double Produkt = 0, QuotientPlus = 1, QuotientMinus = 2, LinearMinus = 3; }
 
 // The first n lanes of the slots listed from the voltages V: wert[g * abstand + i] for slot g;
-// feld holds per slot the arrays H, k, c, D, art (abstand lanes each). Returns the number of
-// quotients with w = 0.
-int formenRechnen(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand, const double* V,
-                  const double* feld, double* wert);
+// feld holds the arrays H, k, c, D, art, feldAbstand apart, each of them slot after slot
+// (abstand lanes a slot). Returns the number of quotients with w = 0.
+int formenRechnen(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand, size_t feldAbstand,
+                  const double* V, const double* feld, double* wert);
 
 // a form lane as its kernel sets it from the neuron's parameters (and state)
 struct FormAngaben {
@@ -327,7 +327,7 @@ private:
         return (schlecht[0] | schlecht[1]) == 0;
     }
     enum Feld { FH, FK, FC, FD, FArt, felder };
-    double* feld(size_t g, Feld f) { return &block[(g * felder + f) * np]; }
+    double* feld(size_t g, Feld f) { return &block[(f * slots + g) * np]; }
     // one field of lane i of slot g, where it is kept, if the lane computes its exponential
     [[gnu::always_inline]] void expSetzen(size_t g, size_t i, double (Paar::*imPaar)[2], Feld imFeld, double wert)
     {
@@ -338,7 +338,7 @@ private:
         else
             feld(g, imFeld)[i] = wert;
     }
-    const double* feld(size_t g, Feld f) const { return &block[(g * felder + f) * np]; }
+    const double* feld(size_t g, Feld f) const { return &block[(f * slots + g) * np]; }
     void einzeln(size_t g, size_t i, const double* V, double Vs);
     double einzelwertSelten(size_t g, size_t i, double V, double Vs) const;
     struct Lane { enum : uint8_t { Exp, Fest, Sonder }; };
@@ -347,13 +347,15 @@ private:
     size_t paarZahl = 0;               // pairs of slots
     std::vector<Paar> paare;           // per neuron the pairs of its slots
     std::vector<uint32_t> andereFormen;   // per neuron: its slots computed one by one (Sonder)
-    std::vector<double> block;         // per slot the arrays H, k, c, D, art
+    std::vector<double> block;         // the arrays H, k, c, D, art, each slot after slot
+    std::vector<double> vielfach;      // the voltages once per slot of a run of slots
     std::vector<double> werte;         // per slot the values of the step
     std::vector<uint8_t> art;          // per slot and lane: Lane::Exp, Fest or Sonder
     std::vector<uint32_t> sonder;      // the single lanes as i * slots + g, in lane order
     bool sonderAlt = false;
     std::vector<size_t> expLanes;      // per slot: lanes of one exponential
     std::vector<uint32_t> gerechnet;   // the slots that have some
+    bool alsEinLauf = false;           // gerechnet is a run of slots computed as one loop
     bool gerechnetAlt = true;
     FormAngaben (*angabenFn)(const void*, size_t, size_t) = nullptr;
     const void* angabenKern = nullptr;

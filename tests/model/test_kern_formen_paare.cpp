@@ -110,4 +110,61 @@ TEST(KernFormenPaare, EinNeuronMitSonderformNullnennerOderGrossemArgumentEinzeln
     EXPECT_EQ(laufZustand.abbrechen, 0);
 }
 
+// the forms of neurons on lanes: f.wert after one step's berechnen at the potentials V
+std::vector<double> aufLanen(size_t neurone, const std::vector<double>& V)
+{
+    kern::Formen f;
+    f.groesse(6, neurone);
+    f.angabenVon(angaben, nullptr);
+    for (size_t i = 0; i < neurone; ++i)
+        for (size_t g = 0; g < 6; ++g) {
+            const Lane& l = lanen[i % lanen.size()][g];
+            f.setzen(g, i, l.form, l.A, l.H, l.S, l.D);
+        }
+    std::vector<double> pot(f.lanes(), 0.0);
+    for (size_t i = 0; i < neurone; ++i)
+        pot[i] = V[i % V.size()];
+    const std::vector<char> aktiv(f.lanes(), 1);
+    f.berechnen(pot.data(), 0.0, aktiv.data());
+    std::vector<double> w;
+    for (size_t i = 0; i < neurone; ++i)
+        for (size_t g = 0; g < 6; ++g)
+            w.push_back(f.wert(g, i));
+    return w;
+}
+
+TEST(KernFormenPaare, WenigeLanenInEinerSchleifeWieVieleJeSlot)
+{
+    laufZustand = {};
+    // ten neurons (the slots in one loop) against forty (a loop per slot): the same bits for
+    // the first ten, with every slot computed, with a slot of fixed lanes only in the middle
+    // (no run of slots), and with the first and last slots fixed (a run from the second)
+    const std::vector<Lane> alle = {{12, 1e5, -0.040, 0.010, 1.0}, {1, 4000, -0.065, 0.018, 0.0},
+                                    {2, 70, -0.065, 0.020, 0.0},   {21, 1000, -0.035, 0.010, 1.0},
+                                    {13, 1e4, -0.055, 0.010, 1.0}, {5, 8.0, -0.065, 0.080, 0.0}};
+    const Lane fest{27, 6.0, 0.0, 1.0, 3.0};
+    const std::vector<double> V = {-0.071, -0.065, -0.052, -0.040, -0.0213, 0.0, 0.018, 0.044, -0.0893, -0.0331};
+    for (int fall = 0; fall < 3; ++fall) {
+        std::vector<Lane> slots = alle;
+        if (fall == 1)
+            slots[2] = fest;
+        if (fall == 2)
+            slots[0] = slots[5] = fest;
+        // the second neuron's lanes shifted, so that a wrong lane or slot shows
+        std::vector<Lane> anders = slots;
+        for (Lane& l : anders)
+            l.H += 0.003;
+        lanen = {slots, anders};
+        const std::vector<double> wenige = aufLanen(10, V), viele = aufLanen(40, V);
+        for (size_t j = 0; j < wenige.size(); ++j)
+            ASSERT_TRUE(gleicheBits(wenige[j], viele[j]))
+                << "case " << fall << " neuron " << j / 6 << " slot " << j % 6 << ": " << wenige[j] << " against "
+                << viele[j];
+        // and what the lane gives one by one
+        const double soll = funktionaleFormBerechnen(1, 4000, -0.062, 0.018, 0.0, 0.0, {V[3], 0.0});
+        EXPECT_NEAR(wenige[6 * 3 + 1], soll, 1e-12 * std::fabs(soll));
+    }
+    EXPECT_EQ(laufZustand.abbrechen, 0);
+}
+
 } // namespace
