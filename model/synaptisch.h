@@ -23,6 +23,9 @@ void synaptischeStroemeBerechnen();
 // currents. The others' vectors stay as they are, which is 0 once a step of the whole
 // chain has cleared them and nothing else writes them.
 void synaptischeStroemeBerechnen(const std::vector<NeuronDaten*>& mitPools);
+// What that pass reads of the chemical pools that consume their rings (compartment and
+// reversal potential per pool), copied into arrays, like synapsenFelderBilden below.
+void synapsenPoolFelderBilden(const std::vector<NeuronDaten*>& mitPools);
 // the synapse dynamics of one step, after the model steps
 void synapsenBerechnen();
 // The same for a loop that knows the neurons with outgoing synapses (in chain order): only

@@ -202,6 +202,7 @@ void synapsenListenBilden()
             quellNeurone.push_back(n);
     }
     synapsenFelderBilden(quellNeurone);
+    synapsenPoolFelderBilden(poolNeurone);
 }
 
 // Code outside the kernels reads and writes the records: they are brought up to date first,
@@ -411,6 +412,7 @@ int simulationAusfuehren()
     // the records and the slots hold the last step again; the synapses' arrays go with the run
     laufKerneBeenden();
     synapsenFelderBilden({});
+    synapsenPoolFelderBilden({});
     aufzeichnungSichern();
 
     // after the loop

@@ -175,10 +175,10 @@ TEST_F(Synaptisch, VerteilungSchreibtNieHinterDasRingende)   // the mended sprea
     EXPECT_GT(ringSumme(*s->pool), 0.0);
 }
 
-// The loop's pass takes the plain chemical synapses from arrays built at the run start and
-// after every change of the records: the rings must hold exactly what the walk through the
-// records writes, for sources with and without such synapses, and a changed conductance
-// counts once the arrays are built again.
+// The loop's passes take the plain chemical synapses and pools from arrays built at the run
+// start and after every change of the records: the rings and currents must be exactly what
+// the walk through the records gives, for sources with and without such synapses, and a
+// changed conductance counts once the arrays are built again.
 TEST_F(Synaptisch, ArraysDerEinfachenSynapsenSchreibenDieRingeWieDieRecords)
 {
     paar(-0.07, natrium, 1e-7, 0.0003);
@@ -186,10 +186,12 @@ TEST_F(Synaptisch, ArraysDerEinfachenSynapsenSchreibenDieRingeWieDieRecords)
     SynapseDaten* zweite = SynapsenFall::verbinde(a, b, natrium, 3e-7, 0.0007);
     // a shown release takes the full step
     SynapsenFall::verbinde(c, b, natrium, 2e-7, 0.0005)->freisetzungAnzeigen = 1;
-    const std::vector<NeuronDaten*> quellen{a, c};
+    SynapsenFall::verbinde(a, b, kalium, 4e-7, 0.0002);   // a second pool
+    const std::vector<NeuronDaten*> quellen{a, c}, ziele{b};
     const auto lauf = [&](bool ueberArrays) {
         einrichten();
         synapsenFelderBilden(quellen);
+        synapsenPoolFelderBilden(ziele);
         std::vector<double> ringe;
         for (int i = 0; i < 40; ++i) {
             // below, inside and above the release range, the source c on its own rhythm
@@ -200,11 +202,13 @@ TEST_F(Synaptisch, ArraysDerEinfachenSynapsenSchreibenDieRingeWieDieRecords)
                 synapsenFelderBilden(quellen);
             }
             laufZustand.t = i * simulationsParameter.schrittweite;
-            synaptischeStroemeBerechnen();
-            if (ueberArrays)
+            if (ueberArrays) {
+                synaptischeStroemeBerechnen(ziele);
                 synapsenBerechnen(quellen);
-            else
+            } else {
+                synaptischeStroemeBerechnen();
                 synapsenBerechnen();
+            }
             for (SynapsenPool* p = b->eingangsPools; p; p = p->naechsterPool)
                 ringe.insert(ringe.end(), p->ring.begin(), p->ring.end());
             ringe.push_back(b->synStromChemisch[0]);
