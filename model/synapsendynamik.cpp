@@ -212,7 +212,9 @@ void ringSchreiben(SynapsenPool& p, const SynapseDaten& s, int pos, double v)
         }
         return;
     }
-    if (pos < groesse)
+    // Most steps release nothing. Adding 0 changes no slot (the rings hold no -0), and not
+    // touching the slot spares a cache miss: the lanes of a step push the rings out.
+    if (pos < groesse && v != 0.0)
         ring[pos] += v;
 }
 
@@ -324,14 +326,15 @@ namespace {
 // the dynamics of the neuron's outgoing synapses; mitCursor: the synapse cursor follows
 void quellSynapsenBerechnen(NeuronDaten& n, bool mitCursor)
 {
+    // the source's soma potential drives the release; no synapse's step changes it
+    const double quelle = laufPotential(n, 0);
     for (SynapseDaten* s = n.ausgangsSynapsen; s; s = s->naechsteSynapse) {
         if (mitCursor)
             laufZustand.aktuelleSynapse = s;
         // a switched-off synapse transmits nothing
         if (s->ausgeschaltet)
             continue;
-        // the source's soma potential drives the release
-        s->quellPotential = laufPotential(n, 0);
+        s->quellPotential = quelle;
         synapsenPotential = s->quellPotential;
         // an axo-axonic synapse acts on its parent
         if (s->axoIndex >= 1) {
@@ -360,11 +363,104 @@ void synapsenBerechnen()
     laufZustand.aktuelleSynapse = nullptr;
 }
 
+namespace {
+
+// A chemical synapse whose step needs nothing but its threshold, conductance and ring: no
+// gate, facilitation, free PSP, display, spread or input record. What its step reads is
+// copied here, so the pass does not walk the records, which the lanes of a step push out
+// of the caches.
+struct EinfacheSynapse {
+    SynapseDaten* s;
+    SynapsenPool* pool;
+    double schwelle, bereich, leitfaehigkeit;
+    int schlange;
+};
+
+// per source neuron of the list the arrays were built for: its range of einfache, or -1
+// when one of its synapses takes the full step
+struct QuellBereich {
+    int anfang, ende;
+};
+
+std::vector<EinfacheSynapse> einfache;
+std::vector<QuellBereich> bereiche;
+const std::vector<NeuronDaten*>* felderFuer = nullptr;
+
+bool istEinfach(const SynapseDaten& s)
+{
+    if (s.ausgeschaltet || s.axoIndex >= 1 || !s.pool || s.pool->ring.empty())
+        return false;
+    const int ion = synapsenTypIon(s.pool->typ);
+    if (ion < 1 || ion > 3)
+        return false;
+    if (s.psp.an || s.transmitter.an || s.bahnung.an || s.freisetzungAnzeigen || s.kanalAktivierung)
+        return false;
+    return !(s.verzoegerungsfaktorAn && s.verteilungsSchritte >= 1);
+}
+
+} // namespace
+
+void synapsenFelderBilden(const std::vector<NeuronDaten*>& quellen)
+{
+    einfache.clear();
+    bereiche.clear();
+    felderFuer = nullptr;
+    // the input record of a partial run goes the full way
+    if (teilsimulationsModus == 1)
+        return;
+    for (NeuronDaten* n : quellen) {
+        const size_t anfang = einfache.size();
+        bool alle = true;
+        for (SynapseDaten* s = n->ausgangsSynapsen; s && alle; s = s->naechsteSynapse) {
+            alle = istEinfach(*s);
+            if (alle)
+                einfache.push_back({s, s->pool, s->freisetzungsSchwelle, s->freisetzungsBereich, s->leitfaehigkeit, s->schlangenLaenge});
+        }
+        if (!alle)
+            einfache.resize(anfang);
+        bereiche.push_back({alle ? static_cast<int>(anfang) : -1, static_cast<int>(einfache.size())});
+    }
+    felderFuer = quellen.empty() ? nullptr : &quellen;
+}
+
 void synapsenBerechnen(const std::vector<NeuronDaten*>& quellen)
 {
-    for (NeuronDaten* n : quellen) {
+    if (felderFuer != &quellen || bereiche.size() != quellen.size()) {
+        for (NeuronDaten* n : quellen) {
+            aktuellesNeuron = n;
+            quellSynapsenBerechnen(*n, true);
+        }
+        aktuellesNeuron = nullptr;
+        laufZustand.aktuelleSynapse = nullptr;
+        return;
+    }
+    for (size_t i = 0; i < quellen.size(); ++i) {
+        NeuronDaten* n = quellen[i];
         aktuellesNeuron = n;
-        quellSynapsenBerechnen(*n, true);
+        const QuellBereich b = bereiche[i];
+        if (b.anfang < 0) {
+            quellSynapsenBerechnen(*n, true);
+            continue;
+        }
+        // the same arithmetic as chemischeSynapse for such a synapse, in list order
+        const double quelle = laufPotential(*n, 0);
+        for (int j = b.anfang; j < b.ende; ++j) {
+            const EinfacheSynapse& e = einfache[static_cast<size_t>(j)];
+            SynapseDaten& s = *e.s;
+            s.quellPotential = quelle;
+            const double v = freisetzungsAnteil(quelle, e.schwelle, e.bereich) * e.leitfaehigkeit;
+            s.abgabe = v;
+            SynapsenPool& p = *e.pool;
+            const int L = std::max(1, p.ringLaenge);
+            int pos = p.ringPosition + e.schlange;
+            while (pos >= L)
+                pos -= L;
+            pos = std::max(0, pos);
+            if (pos < static_cast<int>(p.ring.size()) && v != 0.0)
+                p.ring[static_cast<size_t>(pos)] += v;
+        }
+        if (b.ende > b.anfang)
+            synapsenPotential = quelle;
     }
     // where the walk through the whole chain leaves the cursors
     aktuellesNeuron = nullptr;

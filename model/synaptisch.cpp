@@ -344,12 +344,89 @@ void synaptischeStroemeBerechnenOhneCursor()
         stroemeInsNeuron(*n, simulationsParameter, t);
 }
 
+namespace {
+
+// A chemical pool that delivers its ring's present slot into one compartment and consumes
+// it: not kept for the whole run. Its compartment (-1: none) and reversal potential are
+// copied here, so the pass reads of the pool's record only its ring.
+struct EinfacherPool {
+    SynapsenPool* pool;
+    int kompartiment;
+    double umkehr;
+};
+
+// per target neuron of the list the arrays were built for: its range of einfachePools and
+// how many compartments the step clears, or anfang -1 when one of its pools takes the
+// full way
+struct ZielBereich {
+    int anfang, ende, bis;
+};
+
+std::vector<EinfacherPool> einfachePools;
+std::vector<ZielBereich> ziele;
+const std::vector<NeuronDaten*>* poolFelderFuer = nullptr;
+
+} // namespace
+
+void synapsenPoolFelderBilden(const std::vector<NeuronDaten*>& mitPools)
+{
+    einfachePools.clear();
+    ziele.clear();
+    poolFelderFuer = nullptr;
+    const Simulationsparameter& sp = simulationsParameter;
+    for (NeuronDaten* n : mitPools) {
+        const int kompartimente = kompartimentAnzahl(*n);
+        const int modus = n->izhikevichAktiv ? 1 : sp.netzwerktyp;
+        const size_t anfang = einfachePools.size();
+        bool alle = kompartimente >= 1;
+        for (SynapsenPool* p = n->eingangsPools; p && alle; p = p->naechsterPool) {
+            const int k = synapsenTypIon(p->typ);
+            const SynapseDaten* erster = ersterSender(*p);
+            alle = !p->ring.empty() && p->ringLaenge >= 1 && k >= 1 && k <= 3 && p->geschlossen <= 0
+                && !(erster && erster->verzoegerungsfaktorAn);
+            if (!alle)
+                break;
+            int c = zielKompartiment(modus, p->zielBereich, sp.anzahlSegmente, kompartimente, false);
+            if (c >= static_cast<int>(n->synStromChemisch.size()))
+                c = -1;
+            einfachePools.push_back({p, c, typPotential(p->typ)});
+        }
+        if (!alle)
+            einfachePools.resize(anfang);
+        ziele.push_back({alle ? static_cast<int>(anfang) : -1, static_cast<int>(einfachePools.size()),
+                         n->izhikevichAktiv ? 1 : kompartimente});
+    }
+    poolFelderFuer = mitPools.empty() ? nullptr : &mitPools;
+}
+
 void synaptischeStroemeBerechnen(const std::vector<NeuronDaten*>& mitPools)
 {
     axoAxonischUebertragen();
     const double t = laufZustand.t;
-    for (NeuronDaten* n : mitPools)
-        stroemeInsNeuron(*n, simulationsParameter, t);
+    const bool felder = poolFelderFuer == &mitPools && ziele.size() == mitPools.size();
+    for (size_t i = 0; i < mitPools.size(); ++i) {
+        NeuronDaten& n = *mitPools[i];
+        if (!felder || ziele[i].anfang < 0) {
+            stroemeInsNeuron(n, simulationsParameter, t);
+            continue;
+        }
+        // the same arithmetic as stroemeInsNeuron for such pools, in list order
+        const ZielBereich z = ziele[i];
+        for (int c = 0; c < z.bis && c < static_cast<int>(n.synStromChemisch.size()); ++c)
+            n.synStromChemisch[c] = 0.0;
+        for (int c = 0; c < z.bis && c < static_cast<int>(n.synStromElektrisch.size()); ++c)
+            n.synStromElektrisch[c] = 0.0;
+        for (int j = z.anfang; j < z.ende; ++j) {
+            const EinfacherPool& e = einfachePools[static_cast<size_t>(j)];
+            SynapsenPool& p = *e.pool;
+            if (++p.ringPosition >= p.ringLaenge)
+                p.ringPosition -= p.ringLaenge;
+            double& g = p.ring[static_cast<size_t>(p.ringPosition)];
+            if (e.kompartiment >= 0)
+                n.synStromChemisch[static_cast<size_t>(e.kompartiment)] += (e.umkehr - laufPotential(n, e.kompartiment)) * g;
+            g = 0.0;
+        }
+    }
     aktuellesNeuron = nullptr;
 }
 

@@ -23,11 +23,18 @@ void synaptischeStroemeBerechnen();
 // currents. The others' vectors stay as they are, which is 0 once a step of the whole
 // chain has cleared them and nothing else writes them.
 void synaptischeStroemeBerechnen(const std::vector<NeuronDaten*>& mitPools);
+// What that pass reads of the chemical pools that consume their rings (compartment and
+// reversal potential per pool), copied into arrays, like synapsenFelderBilden below.
+void synapsenPoolFelderBilden(const std::vector<NeuronDaten*>& mitPools);
 // the synapse dynamics of one step, after the model steps
 void synapsenBerechnen();
 // The same for a loop that knows the neurons with outgoing synapses (in chain order): only
 // these are visited; the cursors end where the walk through the whole chain leaves them.
 void synapsenBerechnen(const std::vector<NeuronDaten*>& quellen);
+// What the pass above reads of the plain chemical synapses of these sources, copied into
+// arrays; again whenever the records may have changed (a synapse's conductance, threshold,
+// switches or pool). The pass uses them for exactly this list; an empty list lets go of them.
+void synapsenFelderBilden(const std::vector<NeuronDaten*>& quellen);
 // The same two passes for a thread that shares the network with the editor: the neuron
 // and synapse cursors stay where they are.
 void synaptischeStroemeBerechnenOhneCursor();

@@ -201,6 +201,8 @@ void synapsenListenBilden()
         if (n->ausgangsSynapsen)
             quellNeurone.push_back(n);
     }
+    synapsenFelderBilden(quellNeurone);
+    synapsenPoolFelderBilden(poolNeurone);
 }
 
 // Code outside the kernels reads and writes the records: they are brought up to date first,
@@ -407,8 +409,10 @@ int simulationAusfuehren()
     // the last steps since the final check
     if (!laufZustand.abbrechen && (entgleist = nichtEndlichesNeuron()))
         laufZustand.abbrechen = 1;
-    // the records and the slots hold the last step again
+    // the records and the slots hold the last step again; the synapses' arrays go with the run
     laufKerneBeenden();
+    synapsenFelderBilden({});
+    synapsenPoolFelderBilden({});
     aufzeichnungSichern();
 
     // after the loop

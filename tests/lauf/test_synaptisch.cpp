@@ -5,7 +5,9 @@
 #include "model/integration.h"
 #include "model/synaptisch.h"
 #include "rahmen_attrappe.h"
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <numeric>
 
 namespace {
@@ -171,6 +173,56 @@ TEST_F(Synaptisch, VerteilungSchreibtNieHinterDasRingende)   // the mended sprea
     s->pool->ringPosition = 3;
     synapsenBerechnen();                    // the sanitizer sees every write
     EXPECT_GT(ringSumme(*s->pool), 0.0);
+}
+
+// The loop's passes take the plain chemical synapses and pools from arrays built at the run
+// start and after every change of the records: the rings and currents must be exactly what
+// the walk through the records gives, for sources with and without such synapses, and a
+// changed conductance counts once the arrays are built again.
+TEST_F(Synaptisch, ArraysDerEinfachenSynapsenSchreibenDieRingeWieDieRecords)
+{
+    paar(-0.07, natrium, 1e-7, 0.0003);
+    NeuronDaten* c = knoten(3, -0.07);
+    SynapseDaten* zweite = SynapsenFall::verbinde(a, b, natrium, 3e-7, 0.0007);
+    // a shown release takes the full step
+    SynapsenFall::verbinde(c, b, natrium, 2e-7, 0.0005)->freisetzungAnzeigen = 1;
+    SynapsenFall::verbinde(a, b, kalium, 4e-7, 0.0002);   // a second pool
+    const std::vector<NeuronDaten*> quellen{a, c}, ziele{b};
+    const auto lauf = [&](bool ueberArrays) {
+        einrichten();
+        synapsenFelderBilden(quellen);
+        synapsenPoolFelderBilden(ziele);
+        std::vector<double> ringe;
+        for (int i = 0; i < 40; ++i) {
+            // below, inside and above the release range, the source c on its own rhythm
+            a->potentiale[0] = -0.06 + 0.001 * ((i + 16) % 35);
+            c->potentiale[0] = i % 3 ? -0.035 : -0.07;
+            if (i == 20) {
+                s->leitfaehigkeit = 5e-7;
+                synapsenFelderBilden(quellen);
+            }
+            laufZustand.t = i * simulationsParameter.schrittweite;
+            if (ueberArrays) {
+                synaptischeStroemeBerechnen(ziele);
+                synapsenBerechnen(quellen);
+            } else {
+                synaptischeStroemeBerechnen();
+                synapsenBerechnen();
+            }
+            for (SynapsenPool* p = b->eingangsPools; p; p = p->naechsterPool)
+                ringe.insert(ringe.end(), p->ring.begin(), p->ring.end());
+            ringe.push_back(b->synStromChemisch[0]);
+        }
+        return std::make_pair(ringe, std::make_pair(s->abgabe, zweite->quellPotential));
+    };
+    const auto records = lauf(false);
+    const auto arrays = lauf(true);
+    ASSERT_EQ(arrays.first.size(), records.first.size());
+    for (size_t i = 0; i < records.first.size(); ++i)
+        ASSERT_EQ(std::memcmp(&arrays.first[i], &records.first[i], sizeof(double)), 0) << i;
+    EXPECT_EQ(arrays.second, records.second);
+    EXPECT_GT(*std::max_element(records.first.begin(), records.first.end()), 0.0);
+    EXPECT_DOUBLE_EQ(s->abgabe, 5e-7 * 0.5);   // the last step's release at the new conductance
 }
 
 TEST_F(Synaptisch, BahnungWaechstOderSinktImZugUndKehrtGenauAufEinsZurueck)
