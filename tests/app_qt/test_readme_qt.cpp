@@ -13,6 +13,7 @@
 #include "platform/fenster.h"
 #include "platform/system.h"
 #include "platform/qt/qtstart.h"
+#include "qt_ende.h"
 #include <QApplication>
 #include <QDialog>
 #include <QImage>
@@ -145,15 +146,7 @@ struct ReadmeQt : ::testing::TestWithParam<Beispiel> {
     // yet started, for the next example in the same process
     void TearDown() override
     {
-        if (!programmEndet() && fensterhandles.hauptfenster)
-            programmBeenden();
-        nachrichtenSchleife();               // takes the end the shutdown posted
-        qt::geloeschteFreigeben();
-        startZuruecksetzen();
-        programmStatus = programmBit::DiagrammeOeffnen | programmBit::StartUnfertig;
-        statusWoerterSetzen();
-        dateipfade = {};
-        laufZustand = {};
+        qttest::programmEndenUndZuruecksetzen();
         fs::remove_all(ordner);
     }
 };
@@ -255,17 +248,7 @@ namespace {
 
 struct KurvendateiQt : ReadmeQt {
     // the program ended as TearDown ends it, ready for another start in this process
-    void beenden()
-    {
-        programmBeenden();
-        nachrichtenSchleife();
-        qt::geloeschteFreigeben();
-        startZuruecksetzen();
-        programmStatus = programmBit::DiagrammeOeffnen | programmBit::StartUnfertig;
-        statusWoerterSetzen();
-        dateipfade = {};
-        laufZustand = {};
-    }
+    void beenden() { qttest::programmEndenUndZuruecksetzen(); }
     static std::vector<std::vector<float>> somaKurven()
     {
         std::vector<std::vector<float>> k;

@@ -4,6 +4,7 @@
 #include "app/start.h"
 #include "app/status.h"
 #include "core/status.h"
+#include "qt_ende.h"
 #include "diagrams/drucken.h"
 #include "platform/menue.h"
 #include "platform/qt/qtstart.h"
@@ -95,17 +96,9 @@ struct ServerQt : ::testing::Test {
     void TearDown() override
     {
         aufpasser.stop();
-        if (!programmEndet() && fensterhandles.hauptfenster)
-            programmBeenden();
-        nachrichtenSchleife();
-        qt::geloeschteFreigeben();
+        qttest::programmEndenUndZuruecksetzen();
         serverStartHaken = {};
         serverFenster = {};
-        startZuruecksetzen();
-        programmStatus = programmBit::DiagrammeOeffnen | programmBit::StartUnfertig;
-        statusWoerterSetzen();
-        dateipfade = {};
-        laufZustand = {};
         fs::remove_all(ordner);
     }
 };
