@@ -5,6 +5,7 @@
 #include "app/status.h"
 #include "core/status.h"
 #include "qt_ende.h"
+#include "../stuetzen/menuemarken.h"
 #include "diagrams/drucken.h"
 #include "platform/menue.h"
 #include "platform/qt/qtstart.h"
@@ -44,15 +45,6 @@ bool warten(const std::function<bool()>& bis)
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     return true;
-}
-
-void markenSammeln(Menue m, std::vector<std::tuple<int, bool, bool>>& marken)
-{
-    for (int i = 0; i < postenAnzahl(m); ++i)
-        if (Menue u = untermenue(m, i))
-            markenSammeln(u, marken);
-        else if (const int b = postenBefehl(m, i); b > 0)
-            marken.emplace_back(b, istAbgehakt(m, i, Nach::Position), istGrau(m, i, Nach::Position));
 }
 
 // title, status texts, menu marks as a menu opening sets them, place

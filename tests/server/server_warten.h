@@ -1,6 +1,8 @@
-// tests/server/server_warten.h - waiting for what the server thread does, as a user sees it
+// tests/server/server_warten.h - waiting for what the server thread does, as a user sees it,
+// and clearing up after its run
 #pragma once
 #include "../app/app_hilfe.h"
+#include "server/server.h"
 #include "server/serverbetrieb.h"
 #include <chrono>
 #include <functional>
@@ -21,6 +23,16 @@ inline bool warten(const std::function<bool()>& bedingung)
         plattform::test::uhrVorstellen(serverFensterTaktMs);
     }
     return true;
+}
+
+// what a test's server run leaves behind: its thread, its hooks, its window and data
+inline void serverLaufAufraeumen()
+{
+    serverThreadBeenden();
+    serverStartHaken = {};
+    serverFenster = {};
+    serverDaten = {};
+    serverLaufZuruecksetzen();
 }
 
 } // namespace servertest

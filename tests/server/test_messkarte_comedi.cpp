@@ -239,11 +239,7 @@ struct ComediBetrieb : AppFall {
     }
     void TearDown() override
     {
-        serverThreadBeenden();
-        serverStartHaken = {};
-        serverFenster = {};
-        serverDaten = {};
-        serverLaufZuruecksetzen();
+        servertest::serverLaufAufraeumen();
         zuletztAbgeholt = 0;
         AppFall::TearDown();   // the start's board goes with it
     }

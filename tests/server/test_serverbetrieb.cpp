@@ -2,6 +2,7 @@
 // own thread and the real clock, driven through the server window as a user would
 #include "../app/app_hilfe.h"
 #include "server_warten.h"
+#include "../stuetzen/menuemarken.h"
 #include "core/fehler.h"
 #include "diagrams/drucken.h"
 #include "model/stromreiz.h"
@@ -44,11 +45,7 @@ struct ServerBetrieb : AppFall {
     }
     void TearDown() override
     {
-        serverThreadBeenden();
-        serverStartHaken = {};
-        serverFenster = {};
-        serverDaten = {};
-        serverLaufZuruecksetzen();
+        servertest::serverLaufAufraeumen();
         daqFunktionen = &keineMesskarte();
         AppFall::TearDown();
     }
@@ -301,15 +298,6 @@ struct Hauptbild {
     std::tuple<int, int, int, int, bool> platz;   // the rectangle, maximised
     std::vector<std::string> bild;
 };
-
-void markenSammeln(Menue m, std::vector<std::tuple<int, bool, bool>>& marken)
-{
-    for (int i = 0; i < postenAnzahl(m); ++i)
-        if (Menue u = untermenue(m, i))
-            markenSammeln(u, marken);
-        else if (const int b = postenBefehl(m, i); b > 0)
-            marken.emplace_back(b, istAbgehakt(m, i, Nach::Position), istGrau(m, i, Nach::Position));
-}
 
 Hauptbild hauptbild(Fenster f)
 {
