@@ -23,6 +23,8 @@
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
@@ -158,6 +160,32 @@ StromreizDefinition dauerreiz()
 
 // Calls simulationAusfuehren() while the benchmark runs, then once more with the heap
 // sampled in every step, and sets the counters.
+// With VELNOR_PRUEFSUMME set, a checksum of what the last run left in every neuron (potentials,
+// gates, currents, spike count, samples), as the case's label: builds that step alike show the
+// same, so a change to the engine can show that it keeps every bit.
+void pruefsummeZeigen(benchmark::State& state, const std::vector<NeuronDaten*>& netz)
+{
+    if (!std::getenv("VELNOR_PRUEFSUMME"))
+        return;
+    uint64_t h = 1469598103934665603ull;
+    const auto dazu = [&h](const void* p, size_t bytes) {
+        for (size_t i = 0; i < bytes; ++i)
+            h = (h ^ static_cast<const unsigned char*>(p)[i]) * 1099511628211ull;
+    };
+    for (const NeuronDaten* n : netz) {
+        dazu(n->potentiale.data(), n->potentiale.size() * sizeof(double));
+        dazu(n->torVariable.data(), sizeof n->torVariable);
+        dazu(n->kanalStrom.data(), sizeof n->kanalStrom);
+        dazu(n->synStromChemisch.data(), n->synStromChemisch.size() * sizeof(double));
+        dazu(&n->apAnzahl, sizeof n->apAnzahl);
+        for (const KurvenDaten& k : n->hauptDiagramm.kurven)
+            dazu(k.werte.data(), std::min(k.schreibPosition, k.werte.size()) * sizeof(float));
+    }
+    char text[24];
+    std::snprintf(text, sizeof text, "%016llx", static_cast<unsigned long long>(h));
+    state.SetLabel(text);
+}
+
 void messen(benchmark::State& state, const std::vector<NeuronDaten*>& netz, double heapVorher)
 {
     const int neurone = static_cast<int>(netz.size());
@@ -172,6 +200,7 @@ void messen(benchmark::State& state, const std::vector<NeuronDaten*>& netz, doub
         durchlaeufe += r;
         benchmark::ClobberMemory();
     }
+    pruefsummeZeigen(state, netz);
     // What the network holds during a run: the records with their arrays, tables and
     // diagrams, the kernels' lanes, the samples when recording. One more run, with the heap
     // sampled in every step.
