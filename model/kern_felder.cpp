@@ -250,6 +250,44 @@ template <int M>
         ca[i] = schritt<M>(ca[i], zufluss[i] + (I4[i] + I5[i]) * faktor[i], abbau[i], T);
 }
 
+template <int M>
+[[gnu::always_inline]] inline void segmentSchrittT(size_t np, double T, const SegmentLanes& l)
+{
+    // the same operations in the same order as segmentKoeffizienten and schritt on one neuron
+    for (size_t c = 1; c < l.K; ++c) {
+        const size_t o = c * np;
+        double* __restrict pot = l.pot + o;
+        double* __restrict syn = l.synSumme;
+        double* __restrict ein = l.ein;
+        const double* __restrict vorher = l.alt + o - np;
+        const double* __restrict nachher = l.alt + o + np;
+        const double* __restrict sc = l.sc + o;
+        const double* __restrict reiz = l.reiz + o;
+        const double* __restrict b = l.b + o;
+        const double* __restrict em = l.em + o;
+        const double* __restrict zwei = l.zwei + o;
+        const double* __restrict maske = l.maske + o;
+        const double nr = static_cast<double>(c);
+#pragma GCC ivdep
+        for (size_t i = 0; i < np; ++i) {
+            const bool an = maske[i] != 0.0;
+            const double nachbarn = waehle(zwei[i] != 0.0, vorher[i] + nachher[i], vorher[i]);
+            const bool imFenster = l.altNr[i] == nr && l.altAb[i] <= l.t && l.t < l.altBis[i];
+            const double alt = waehle(imFenster, l.altStrom[i], 0.0);
+            const double ic = alt + reiz[i] + l.leck[i] + nachbarn * l.dendKopplung[i] + sc[i];
+            const double a = ic / l.C[i];
+            double neu;
+            if constexpr (M == integration::ExponentiellerEuler)
+                neu = schrittMitEm(pot[i], a, b[i], T, em[i]);
+            else
+                neu = schritt<M>(pot[i], a, b[i], T);
+            syn[i] = waehle(an, syn[i] + sc[i], syn[i]);
+            ein[i] = waehle(an, ein[i] + ic, ein[i]);
+            pot[i] = waehle(an, neu, pot[i]);
+        }
+    }
+}
+
 
 struct Endlich_ {
     [[gnu::always_inline]] static int lauf(const double* V, size_t n)
@@ -283,6 +321,14 @@ struct Swim_ {
 template <int M, bool d>
 struct Gb_ {
     [[gnu::always_inline]] static int lauf(size_t n, double T, const GbLanes* l) { return gbSchrittT<M, d>(n, T, *l); }
+};
+template <int M>
+struct Segmente_ {
+    [[gnu::always_inline]] static int lauf(size_t np, double T, const SegmentLanes* l)
+    {
+        segmentSchrittT<M>(np, T, *l);
+        return 0;
+    }
 };
 template <int M>
 struct Ca_ {
@@ -382,6 +428,17 @@ void gbCaSchritt(int methode, size_t n, double T, double* ca, const double* abba
     case CrankNicolson: gewaehlt<Ca_<CrankNicolson>>(n, T, ca, abbau, zufluss, I4, I5, faktor); break;
     case RungeKutta4: gewaehlt<Ca_<RungeKutta4>>(n, T, ca, abbau, zufluss, I4, I5, faktor); break;
     default: gewaehlt<Ca_<ExponentiellerEuler>>(n, T, ca, abbau, zufluss, I4, I5, faktor); break;
+    }
+}
+
+void segmentSchritt(int methode, size_t np, double T, const SegmentLanes& l)
+{
+    using namespace integration;
+    switch (methode) {
+    case Euler: gewaehlt<Segmente_<Euler>>(np, T, &l); break;
+    case CrankNicolson: gewaehlt<Segmente_<CrankNicolson>>(np, T, &l); break;
+    case RungeKutta4: gewaehlt<Segmente_<RungeKutta4>>(np, T, &l); break;
+    default: gewaehlt<Segmente_<ExponentiellerEuler>>(np, T, &l); break;
     }
 }
 

@@ -64,4 +64,19 @@ int gbSchritt(int methode, size_t n, double T, const GbLanes& l);
 void gbCaSchritt(int methode, size_t n, double T, double* ca, const double* abbau, const double* zufluss,
                  const double* I4, const double* I5, const double* faktor);
 
+// The passive segments c = 1 .. K-1 of every lane (compartment c of lane i at c * np + i): the
+// coefficients from the old potentials (alt, the soma's in row 0, row K zero), the segment's
+// synaptic and input sums added, the potential moved on. A lane takes segment c only where
+// maske is not 0; em is emVon(b, T) for the exponential Euler.
+struct SegmentLanes {
+    double *pot, *synSumme, *ein;
+    const double *alt;
+    const double *sc, *reiz, *b, *em, *zwei, *maske;     // per compartment
+    const double *dendKopplung, *C, *leck;              // per lane
+    const double *altNr, *altAb, *altBis, *altStrom;    // the old dendrite current: its segment, window, value
+    size_t K;
+    double t;
+};
+void segmentSchritt(int methode, size_t np, double T, const SegmentLanes& l);
+
 } // namespace kern

@@ -107,6 +107,23 @@ template <int M>
     }
 }
 
+// e^(-b T) - 1 as the exponential Euler step takes it; where b and T stay the same over a run
+// it may be worked out once, with the same bits
+[[gnu::always_inline]] inline double emVon(double b, double T)
+{
+    const double x = -b * T;
+    return std::fabs(x) < 0.01
+               ? x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))))
+               : expEigen(x) - 1.0;
+}
+// the exponential Euler step with em = emVon(b, T)
+[[gnu::always_inline]] inline double schrittMitEm(double y, double a, double b, double T, double em)
+{
+    // without decay the variable grows linearly; a/b would divide by zero
+    const double mitZerfall = y * (1.0 + em) - (a / b) * em;
+    return b == 0.0 ? y + a * T : mitZerfall;
+}
+
 template <int M, bool einzeln>
 [[gnu::always_inline]] inline double schritt(double y, double a, double b, double T)
 {
@@ -123,13 +140,7 @@ template <int M, bool einzeln>
     } else if constexpr (einzeln) {
         return schrittEinzeln<M>(y, a, b, T, b * (T * -expSkala));
     } else {
-        // without decay the variable grows linearly; a/b would divide by zero
-        const double x = -b * T;
-        const double em = std::fabs(x) < 0.01
-                              ? x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))))
-                              : expEigen(x) - 1.0;
-        const double mitZerfall = y * (1.0 + em) - (a / b) * em;
-        return b == 0.0 ? y + a * T : mitZerfall;
+        return schrittMitEm(y, a, b, T, emVon(b, T));
     }
 }
 
@@ -428,7 +439,15 @@ private:
     static constexpr size_t keiner = ~size_t{0};
     size_t laufend = keiner;
     std::vector<int> cursor;        // kMax per neuron
-    Lanes reizD;                    // kMax per neuron: the segments' stimulus currents of the step
+    Lanes reizD;                    // per compartment: the segments' stimulus currents of the step
+    // The segments on lanes, per compartment c at c * np + i: what their coefficients take
+    // from the record (the same over a run: only the user changes it, between steps, after
+    // which the lanes are loaded again), the synaptic currents of the step, the old potentials.
+    Lanes segB, segEm, segZwei, segMaske, segSc, segAlt;
+    Lanes dendKopplung, dendC, dendLeck, altNr, altAb, altBis, altStrom;   // per lane
+    double emSchritt = 0.0;         // the step segEm was worked out for
+    void segmentLaden(size_t i);
+    void segmenteAufLanes(int methode, double t, double T);
     // A stimulus whose tables only the user changes (between steps, after which the lanes
     // are loaded again) gives the same currents from reizAb up to reizBis: the soma's in
     // reizSoma, the segments' in reizD. An empty span after loading. The noise is drawn in
@@ -473,7 +492,7 @@ template <class Eigen>
         reizUndRauschen(n, s, t, T, &cursor[i * kMax], rausch[i]);
         vor[i] = syn + s.somaStroeme + rausch[i];
         for (int c = 1; c < s.kompartimente; ++c)
-            reizD[i * kMax + static_cast<size_t>(c)] = s.reizStrom[static_cast<size_t>(c)];
+            reizD[static_cast<size_t>(c) * np + i] = s.reizStrom[static_cast<size_t>(c)];
         if (reizHalten[i]) {
             reizSoma[i] = s.somaStroeme;
             reizAb[i] = t;
@@ -485,6 +504,10 @@ template <class Eigen>
 template <int M, bool einzeln>
 void Kompartimente::segmenteRechnen(double t, double T)
 {
+    if constexpr (!einzeln) {
+        segmenteAufLanes(M, t, T);
+        return;
+    }
     for (size_t i : dendritListe) {
         const NeuronDaten& n = *nr[i];
         const int l = letztes[i];
@@ -492,7 +515,7 @@ void Kompartimente::segmenteRechnen(double t, double T)
         p[0] = v0[i];
         for (int c = 1; c < kompartimente[i]; ++c) {
             p[static_cast<size_t>(c)] = pot[static_cast<size_t>(c) * np + i];
-            reiz[static_cast<size_t>(c)] = reizD[i * kMax + static_cast<size_t>(c)];
+            reiz[static_cast<size_t>(c)] = reizD[static_cast<size_t>(c) * np + i];
         }
         segmentKoeffizienten(n, p.data(), l, kompartimente[i] - 1, reiz, a, b, t, synSumme[i], ein[i]);
         for (int c = 1; c <= l; ++c)

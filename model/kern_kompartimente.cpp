@@ -1,6 +1,7 @@
 // model/kern_kompartimente.cpp - what every run kernel keeps of its neurons: compartments,
 // sums and stimulus cursors on lanes, taken from the records and written back
 #include "model/kern_gemeinsam.h"
+#include "model/kern_felder.h"
 #include "model/neuron.h"
 #include <limits>
 
@@ -18,7 +19,11 @@ void Kompartimente::anlegen(const std::vector<NeuronDaten*>& neurone, int typ)
     N = nr.size();
     np = aufVektoren(N);
     block.anlegen({{&pot, K * np}, {&v0, np}, {&ein, np}, {&synSumme, np}, {&rausch, np}, {&vor, np},
-                   {&kopplung, np}, {&reizD, N * kMax}, {&reizSoma, np}, {&reizAb, np}, {&reizBis, np}});
+                   {&kopplung, np}, {&reizD, K * np}, {&reizSoma, np}, {&reizAb, np}, {&reizBis, np},
+                   {&segB, K * np}, {&segEm, K * np}, {&segZwei, K * np}, {&segMaske, K * np}, {&segSc, K * np},
+                   {&segAlt, (K + 1) * np}, {&dendKopplung, np}, {&dendC, np, 1.0}, {&dendLeck, np},
+                   {&altNr, np}, {&altAb, np}, {&altBis, np}, {&altStrom, np}});
+    emSchritt = simulationsParameter.schrittweite;
     kompartimente.assign(N, 0);
     letztes.assign(N, 0);
     aktiv.assign(np, 0);
@@ -62,8 +67,61 @@ void Kompartimente::laden(size_t i, bool eigen)
     rausch[i] = mitReiz[i] ? n.rauschStrom : 0.0;
     vor[i] = 0.0;
     cursorLaden(i);
-    for (size_t c = 0; c < kMax; ++c)
-        reizD[i * kMax + c] = 0.0;
+    for (size_t c = 0; c < K; ++c)
+        reizD[c * np + i] = 0.0;
+    segmentLaden(i);
+}
+
+void Kompartimente::segmentLaden(size_t i)
+{
+    // what segmentKoeffizienten takes from the record, and its b as it computes it
+    const NeuronDaten& n = *nr[i];
+    const ParameterVektor& P = n.parameter;
+    const int l = letztes[i];
+    for (size_t c = 1; c < K; ++c) {
+        const size_t o = c * np + i;
+        const int ci = static_cast<int>(c);
+        segMaske[o] = aktiv[i] && ci <= l ? 1.0 : 0.0;
+        segZwei[o] = segB[o] = segEm[o] = 0.0;
+        if (ci > l)
+            continue;
+        const int k = ci == n.kompartimentSchalter[1] || ci == kompartimente[i] - 1 ? 1 : 2;
+        segZwei[o] = k == 2 ? 1.0 : 0.0;
+        segB[o] = (k * P[par::DendritSomaKopplung] + P[par::DendritLeitwert]) / P[par::DendritKapazitaet];
+        segEm[o] = emVon(segB[o], emSchritt);
+    }
+    dendKopplung[i] = l > 0 ? P[par::DendritSomaKopplung] : 0.0;
+    dendC[i] = l > 0 ? P[par::DendritKapazitaet] : 1.0;
+    dendLeck[i] = l > 0 ? n.dendLeckTerm : 0.0;
+    altNr[i] = n.kompartimentSchalter[2];
+    altAb[i] = n.dendSCStart;
+    altBis[i] = n.dendSCEnd;
+    altStrom[i] = n.dendCurrent;
+}
+
+void Kompartimente::segmenteAufLanes(int methode, double t, double T)
+{
+    if (T != emSchritt) {
+        emSchritt = T;
+        for (size_t c = 1; c < K; ++c)
+            for (size_t i = 0; i < N; ++i)
+                if (segMaske[c * np + i] != 0.0)
+                    segEm[c * np + i] = emVon(segB[c * np + i], T);
+    }
+    // the step's synaptic currents of the segments, which the synaptic pass leaves in the records
+    for (size_t i : dendritListe) {
+        const NeuronDaten& n = *nr[i];
+        for (int c = 1; c <= letztes[i]; ++c)
+            segSc[static_cast<size_t>(c) * np + i] = n.synStromChemisch[static_cast<size_t>(c)]
+                                                     + n.synStromElektrisch[static_cast<size_t>(c)];
+    }
+    // the old potentials: the soma's, then the segments'
+    std::copy_n(v0.data(), np, segAlt.data());
+    std::copy_n(pot.data() + np, (K - 1) * np, segAlt.data() + np);
+    const SegmentLanes l{pot.data(), synSumme.data(), ein.data(), segAlt.data(), segSc.data(), reizD.data(),
+                         segB.data(), segEm.data(), segZwei.data(), segMaske.data(), dendKopplung.data(), dendC.data(),
+                         dendLeck.data(), altNr.data(), altAb.data(), altBis.data(), altStrom.data(), K, t};
+    segmentSchritt(methode, np, T, l);
 }
 
 void Kompartimente::cursorLaden(size_t i)

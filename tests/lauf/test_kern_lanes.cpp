@@ -227,6 +227,59 @@ TEST_F(KernLanes, GehalteneReizeFolgenPunktenUndKanten)
     modusStatus = 0;
 }
 
+// The segments on lanes against the model's own step, with every integration method: one
+// segment (dendrite mode 2); six with dendrites cut short at different segments, one neuron
+// without dendrites, the legacy dendrite current into a segment and a segment's stimulus
+// (mode 4). The segments' last potentials too, not only what reaches the soma.
+TEST_F(KernLanes, SegmenteAufLanesWieDieEigenenSchritte)
+{
+    const auto dendriten = [](NeuronDaten& n, int i) {
+        ParameterVektor& P = n.parameter;
+        if (i == 2 || i == 6)
+            std::tie(n.dendCurrent, n.dendSCStart, n.dendSCEnd, n.dendSCLocation) = std::tuple(4e-9, 0.05002, 0.15007, i == 2 ? 2 : 5);
+        if (i == 3 && simulationsParameter.anzahlSegmente > 0) {
+            EXPECT_TRUE(stromtabellenSicherstellen(n));
+            StromreizDefinition& s = n.stromreize[1];
+            std::tie(s.an, s.beginn, s.dach, s.amplitude, s.anzahl, s.pause) = std::tuple(1, 0.02, 0.01, 3e-9, 4, 0.06);
+            EXPECT_EQ(stromreizKurveErzeugen(n, 1), 1);
+        }
+        if (i >= 3)
+            P[par::SegmentAnzahl] = i - 1;   // cut after segment 2, 3, 4, 5
+        if (i == 5)
+            P[par::ErstesSegment] = 0;
+    };
+    using namespace integration;
+    for (int modus : {2, 4})
+        for (int methode : {ExponentiellerEuler, Euler, CrankNicolson, RungeKutta4}) {
+            const std::string name = "modus " + std::to_string(modus) + " methode " + std::to_string(methode);
+            std::vector<NeuronDaten*> v = netz(modell::Swim, modus, dendriten);
+            simulationsParameter.integrationsmethode = methode;
+            // (the explicit methods need a smaller step than the stiff channels have at 0.1 ms)
+            const bool explizit = methode == Euler || methode == RungeKutta4;
+            if (explizit)
+                std::tie(simulationsParameter.schrittweite, simulationsParameter.simulationsDauer) =
+                    std::tuple(1e-5, (schritte - 0.5) * 1e-5);
+            gereizteKompartimenteGesamtZaehlen();
+            const double schwelle = v[0]->parameter[spikeSchwellenIndex(modell::Swim)] * 1000.0;
+            const Ergebnis mitKern = laufen(v, modell::Swim, true);
+            std::vector<std::vector<double>> segmente;
+            for (NeuronDaten* n : v)
+                segmente.push_back(n->potentiale);
+            const Ergebnis eigen = laufen(v, modell::Swim, false);
+            vergleichen(name, mitKern, eigen, schwelle);
+            for (size_t i = 0; i < v.size(); ++i) {
+                ASSERT_EQ(segmente[i].size(), v[i]->potentiale.size()) << name;
+                for (size_t c = 1; c < segmente[i].size(); ++c)
+                    EXPECT_NEAR(segmente[i][c], v[i]->potentiale[c], 1e-4) << name << " n" << i + 1 << " segment " << c;
+            }
+            if (!explizit)
+                EXPECT_GT(eigen.aps[1], 0) << name;
+            EXPECT_TRUE(pt::boxLog().empty()) << name << ": " << pt::boxLog().front().text;
+        }
+    netzvorgaben = {};
+    modusStatus = 0;
+}
+
 // An abort keeps the state of the last step in the records: the pump finds a quit request
 // at the first step, so one step is taken, with the kernel on its lanes (six neurons) or one
 // by one (two) as with the model's own step.
