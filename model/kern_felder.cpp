@@ -267,15 +267,23 @@ template <int M>
         const double* __restrict em = l.em + o;
         const double* __restrict zwei = l.zwei + o;
         const double* __restrict maske = l.maske + o;
-        const double nr = static_cast<double>(c);
+        const double* __restrict altNr = l.altNr;
+        const double* __restrict altAb = l.altAb;
+        const double* __restrict altBis = l.altBis;
+        const double* __restrict altStrom = l.altStrom;
+        const double* __restrict leck = l.leck;
+        const double* __restrict kopplung = l.dendKopplung;
+        const double* __restrict C = l.C;
+        const double nr = static_cast<double>(c), t = l.t;
+        // (the struct's pointers copied: stores through the lanes could otherwise change them)
 #pragma GCC ivdep
         for (size_t i = 0; i < np; ++i) {
             const bool an = maske[i] != 0.0;
             const double nachbarn = waehle(zwei[i] != 0.0, vorher[i] + nachher[i], vorher[i]);
-            const bool imFenster = l.altNr[i] == nr && l.altAb[i] <= l.t && l.t < l.altBis[i];
-            const double alt = waehle(imFenster, l.altStrom[i], 0.0);
-            const double ic = alt + reiz[i] + l.leck[i] + nachbarn * l.dendKopplung[i] + sc[i];
-            const double a = ic / l.C[i];
+            const bool imFenster = (altNr[i] == nr) & (altAb[i] <= t) & (t < altBis[i]);
+            const double alt = waehle(imFenster, altStrom[i], 0.0);
+            const double ic = alt + reiz[i] + leck[i] + nachbarn * kopplung[i] + sc[i];
+            const double a = ic / C[i];
             double neu;
             if constexpr (M == integration::ExponentiellerEuler)
                 neu = schrittMitEm(pot[i], a, b[i], T, em[i]);
