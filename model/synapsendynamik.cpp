@@ -369,22 +369,30 @@ namespace {
 // gate, facilitation, free PSP, display, spread or input record. What its step reads is
 // copied here, so the pass does not walk the records, which the lanes of a step push out
 // of the caches.
+// Its release and source potential, which only its own step and code after the run read,
+// go into the record when the records are brought up to date: the release follows from the
+// source potential of the last step.
 struct EinfacheSynapse {
     SynapseDaten* s;
     SynapsenPool* pool;
     double schwelle, bereich, leitfaehigkeit;
     int schlange;
+    bool stummUnterSchwelle;   // a potential at or below the threshold releases 0 exactly
 };
 
 // per source neuron of the list the arrays were built for: its range of einfache, or -1
-// when one of its synapses takes the full step
+// when one of its synapses takes the full step; where its soma potential lives during the
+// run, and its value at the last step
 struct QuellBereich {
     int anfang, ende;
+    const double* potential;
+    double quelle;
 };
 
 std::vector<EinfacheSynapse> einfache;
 std::vector<QuellBereich> bereiche;
 const std::vector<NeuronDaten*>* felderFuer = nullptr;
+bool felderGeschritten = false;   // the pass has stepped with the arrays since they were built
 
 bool istEinfach(const SynapseDaten& s)
 {
@@ -400,8 +408,22 @@ bool istEinfach(const SynapseDaten& s)
 
 } // namespace
 
+void synapsenFelderZurueckschreiben()
+{
+    if (!felderGeschritten)
+        return;
+    for (const QuellBereich& b : bereiche)
+        for (int j = b.anfang < 0 ? b.ende : b.anfang; j < b.ende; ++j) {
+            const EinfacheSynapse& e = einfache[static_cast<size_t>(j)];
+            e.s->quellPotential = b.quelle;
+            e.s->abgabe = freisetzungsAnteil(b.quelle, e.schwelle, e.bereich) * e.leitfaehigkeit;
+        }
+    felderGeschritten = false;
+}
+
 void synapsenFelderBilden(const std::vector<NeuronDaten*>& quellen)
 {
+    synapsenFelderZurueckschreiben();
     einfache.clear();
     bereiche.clear();
     felderFuer = nullptr;
@@ -414,11 +436,14 @@ void synapsenFelderBilden(const std::vector<NeuronDaten*>& quellen)
         for (SynapseDaten* s = n->ausgangsSynapsen; s && alle; s = s->naechsteSynapse) {
             alle = istEinfach(*s);
             if (alle)
-                einfache.push_back({s, s->pool, s->freisetzungsSchwelle, s->freisetzungsBereich, s->leitfaehigkeit, s->schlangenLaenge});
+                einfache.push_back({s, s->pool, s->freisetzungsSchwelle, s->freisetzungsBereich, s->leitfaehigkeit,
+                                    s->schlangenLaenge,
+                                    s->freisetzungsBereich > 0.0 && std::isfinite(s->leitfaehigkeit)});
         }
         if (!alle)
             einfache.resize(anfang);
-        bereiche.push_back({alle ? static_cast<int>(anfang) : -1, static_cast<int>(einfache.size())});
+        bereiche.push_back({alle ? static_cast<int>(anfang) : -1, static_cast<int>(einfache.size()),
+                            laufQuelle(*n, laufGroesse::Potential, 0).wert, 0.0});
     }
     felderFuer = quellen.empty() ? nullptr : &quellen;
 }
@@ -434,22 +459,25 @@ void synapsenBerechnen(const std::vector<NeuronDaten*>& quellen)
         laufZustand.aktuelleSynapse = nullptr;
         return;
     }
+    felderGeschritten = true;
     for (size_t i = 0; i < quellen.size(); ++i) {
         NeuronDaten* n = quellen[i];
         aktuellesNeuron = n;
-        const QuellBereich b = bereiche[i];
+        QuellBereich& b = bereiche[i];
         if (b.anfang < 0) {
             quellSynapsenBerechnen(*n, true);
             continue;
         }
         // the same arithmetic as chemischeSynapse for such a synapse, in list order
-        const double quelle = laufPotential(*n, 0);
+        const double quelle = *b.potential;
+        b.quelle = quelle;
         for (int j = b.anfang; j < b.ende; ++j) {
             const EinfacheSynapse& e = einfache[static_cast<size_t>(j)];
-            SynapseDaten& s = *e.s;
-            s.quellPotential = quelle;
+            // at or below its threshold (not NaN) the fraction is 0 and the release 0 (a
+            // finite conductance): nothing goes into the ring
+            if (e.stummUnterSchwelle && quelle <= e.schwelle)
+                continue;
             const double v = freisetzungsAnteil(quelle, e.schwelle, e.bereich) * e.leitfaehigkeit;
-            s.abgabe = v;
             SynapsenPool& p = *e.pool;
             const int L = std::max(1, p.ringLaenge);
             int pos = p.ringPosition + e.schlange;

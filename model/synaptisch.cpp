@@ -353,6 +353,7 @@ struct EinfacherPool {
     SynapsenPool* pool;
     int kompartiment;
     double umkehr;
+    const double* potential;   // the target compartment's, where it lives during the run
 };
 
 // per target neuron of the list the arrays were built for: its range of einfachePools and
@@ -389,7 +390,7 @@ void synapsenPoolFelderBilden(const std::vector<NeuronDaten*>& mitPools)
             int c = zielKompartiment(modus, p->zielBereich, sp.anzahlSegmente, kompartimente, false);
             if (c >= static_cast<int>(n->synStromChemisch.size()))
                 c = -1;
-            einfachePools.push_back({p, c, typPotential(p->typ)});
+            einfachePools.push_back({p, c, typPotential(p->typ), laufQuelle(*n, laufGroesse::Potential, c).wert});
         }
         if (!alle)
             einfachePools.resize(anfang);
@@ -423,7 +424,7 @@ void synaptischeStroemeBerechnen(const std::vector<NeuronDaten*>& mitPools)
                 p.ringPosition -= p.ringLaenge;
             double& g = p.ring[static_cast<size_t>(p.ringPosition)];
             if (e.kompartiment >= 0)
-                n.synStromChemisch[static_cast<size_t>(e.kompartiment)] += (e.umkehr - laufPotential(n, e.kompartiment)) * g;
+                n.synStromChemisch[static_cast<size_t>(e.kompartiment)] += (e.umkehr - *e.potential) * g;
             g = 0.0;
         }
     }

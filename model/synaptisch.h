@@ -35,6 +35,10 @@ void synapsenBerechnen(const std::vector<NeuronDaten*>& quellen);
 // arrays; again whenever the records may have changed (a synapse's conductance, threshold,
 // switches or pool). The pass uses them for exactly this list; an empty list lets go of them.
 void synapsenFelderBilden(const std::vector<NeuronDaten*>& quellen);
+// The release and source potential of the synapses in those arrays, which the pass keeps
+// there, written to their records: before code outside the loop reads them (building the
+// arrays anew does it first).
+void synapsenFelderZurueckschreiben();
 // The same two passes for a thread that shares the network with the editor: the neuron
 // and synapse cursors stay where they are.
 void synaptischeStroemeBerechnenOhneCursor();

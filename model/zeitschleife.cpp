@@ -212,6 +212,7 @@ template <class Aussen>
 {
     aufzeichnungSichern();
     laufKerneZurueckschreiben();
+    synapsenFelderZurueckschreiben();
     tun();
     laufKerneUebernehmen();
     synapsenListenBilden();

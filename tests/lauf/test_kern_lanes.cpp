@@ -9,6 +9,7 @@
 #include "model/parameter.h"
 #include "model/stromreiz.h"
 #include "model/swim.h"
+#include "model/synaptisch.h"
 #include <cmath>
 #include <tuple>
 
@@ -276,6 +277,30 @@ TEST_F(KernLanes, SegmenteAufLanesWieDieEigenenSchritte)
                 EXPECT_GT(eigen.aps[1], 0) << name;
             EXPECT_TRUE(pt::boxLog().empty()) << name << ": " << pt::boxLog().front().text;
         }
+    netzvorgaben = {};
+    modusStatus = 0;
+}
+
+// The plain synapses' release and source potential live in the loop's arrays during a run;
+// afterwards the records hold those of the last step, as the walk through the records left them.
+TEST_F(KernLanes, NachDemLaufHaltenDieSynapsenIhreLetzteFreisetzung)
+{
+    std::vector<NeuronDaten*> v = netz(modell::Swim, 1);
+    std::vector<SynapseDaten*> synapsen;
+    for (int i : {0, 1, 2})
+        synapsen.push_back(verbinde(v[5], v[static_cast<size_t>(i)], 0, 2e-7, 0.001));
+    synapsen.push_back(verbinde(v[4], v[0], 0, 1e-7, 0.002));
+    // the last step of the run (at rest) between threshold and saturation
+    for (SynapseDaten* s : synapsen)
+        std::tie(s->freisetzungsSchwelle, s->freisetzungsSaettigung) = std::tuple(-0.2, 0.2);
+    const Ergebnis e = laufen(v, modell::Swim, true);
+    EXPECT_GT(e.aps[0], 0);
+    for (SynapseDaten* s : synapsen) {
+        const double quelle = neuronNachNummer(s->quellNummer)->potentiale[0];
+        EXPECT_EQ(s->quellPotential, quelle) << s->id;
+        EXPECT_EQ(s->abgabe, freisetzungsAnteil(quelle, -0.2, 0.4) * s->leitfaehigkeit) << s->id;
+        EXPECT_GT(s->abgabe, 0.0) << s->id;
+    }
     netzvorgaben = {};
     modusStatus = 0;
 }

@@ -213,6 +213,8 @@ TEST_F(Synaptisch, ArraysDerEinfachenSynapsenSchreibenDieRingeWieDieRecords)
                 ringe.insert(ringe.end(), p->ring.begin(), p->ring.end());
             ringe.push_back(b->synStromChemisch[0]);
         }
+        // the arrays keep release and source potential until the records are brought up to date
+        synapsenFelderZurueckschreiben();
         return std::make_pair(ringe, std::make_pair(s->abgabe, zweite->quellPotential));
     };
     const auto records = lauf(false);
