@@ -18,6 +18,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <vector>
 
 namespace kern {
@@ -456,7 +457,12 @@ private:
     std::vector<char> reizHalten, mitRauschen;
     LanenBlock block;               // the lanes above
     std::vector<char> mitReiz, mitPool;
-    std::vector<size_t> vorListe, dendritListe;
+    std::vector<size_t> vorListe, dendritListe, segmentPoolListe;
+    // the neurons with a held stimulus and nothing else before their step (no input pools,
+    // no noise, not an own step), and the earliest end of their spans
+    std::vector<size_t> gehalten;
+    double gehaltenBis = 0.0;
+    void reizLesen(size_t i, double t, double T, double syn);
     template <int M, bool einzeln>
     void segmenteRechnen(double t, double T);
 };
@@ -487,17 +493,33 @@ template <class Eigen>
             vor[i] = syn + reizSoma[i] + rausch[i];
             continue;
         }
-        PassivSchritt s;
-        s.kompartimente = kompartimente[i];
-        reizUndRauschen(n, s, t, T, &cursor[i * kMax], rausch[i]);
-        vor[i] = syn + s.somaStroeme + rausch[i];
-        for (int c = 1; c < s.kompartimente; ++c)
-            reizD[static_cast<size_t>(c) * np + i] = s.reizStrom[static_cast<size_t>(c)];
-        if (reizHalten[i]) {
-            reizSoma[i] = s.somaStroeme;
-            reizAb[i] = t;
-            reizBis[i] = reizGleichBis(n, s.kompartimente, &cursor[i * kMax], t);
+        reizLesen(i, t, T, syn);
+    }
+    // The neurons with nothing but a held stimulus keep the sum of the step that read it
+    // (no synaptic input, no noise) until the first of their spans ends.
+    if (t >= gehaltenBis) [[unlikely]] {
+        gehaltenBis = std::numeric_limits<double>::infinity();
+        for (size_t i : gehalten) {
+            if (!(t >= reizAb[i] && t < reizBis[i]))
+                reizLesen(i, t, T, 0.0);
+            gehaltenBis = std::min(gehaltenBis, reizBis[i]);
         }
+    }
+}
+
+[[gnu::always_inline]] inline void Kompartimente::reizLesen(size_t i, double t, double T, double syn)
+{
+    const NeuronDaten& n = *nr[i];
+    PassivSchritt s;
+    s.kompartimente = kompartimente[i];
+    reizUndRauschen(n, s, t, T, &cursor[i * kMax], rausch[i]);
+    vor[i] = syn + s.somaStroeme + rausch[i];
+    for (int c = 1; c < s.kompartimente; ++c)
+        reizD[static_cast<size_t>(c) * np + i] = s.reizStrom[static_cast<size_t>(c)];
+    if (reizHalten[i]) {
+        reizSoma[i] = s.somaStroeme;
+        reizAb[i] = t;
+        reizBis[i] = reizGleichBis(n, s.kompartimente, &cursor[i * kMax], t);
     }
 }
 

@@ -82,7 +82,7 @@ void Kompartimente::segmentLaden(size_t i)
         const size_t o = c * np + i;
         const int ci = static_cast<int>(c);
         segMaske[o] = aktiv[i] && ci <= l ? 1.0 : 0.0;
-        segZwei[o] = segB[o] = segEm[o] = 0.0;
+        segZwei[o] = segB[o] = segEm[o] = segSc[o] = 0.0;
         if (ci > l)
             continue;
         const int k = ci == n.kompartimentSchalter[1] || ci == kompartimente[i] - 1 ? 1 : 2;
@@ -108,8 +108,9 @@ void Kompartimente::segmenteAufLanes(int methode, double t, double T)
                 if (segMaske[c * np + i] != 0.0)
                     segEm[c * np + i] = emVon(segB[c * np + i], T);
     }
-    // the step's synaptic currents of the segments, which the synaptic pass leaves in the records
-    for (size_t i : dendritListe) {
+    // the step's synaptic currents of the segments, which the synaptic pass leaves in the
+    // records of the neurons with input pools (the others' are 0 from the run's first step on)
+    for (size_t i : segmentPoolListe) {
         const NeuronDaten& n = *nr[i];
         for (int c = 1; c <= letztes[i]; ++c)
             segSc[static_cast<size_t>(c) * np + i] = n.synStromChemisch[static_cast<size_t>(c)]
@@ -132,12 +133,16 @@ void Kompartimente::cursorLaden(size_t i)
         cursor[i * kMax + c] = n.stromTabellen[c].aktuellerIndex;
     reizAb[i] = std::numeric_limits<double>::infinity();
     reizBis[i] = -std::numeric_limits<double>::infinity();
+    gehaltenBis = -std::numeric_limits<double>::infinity();
 }
 
 void Kompartimente::listenBilden()
 {
     vorListe.clear();
     dendritListe.clear();
+    segmentPoolListe.clear();
+    gehalten.clear();
+    gehaltenBis = -std::numeric_limits<double>::infinity();
     eigene.clear();
     for (size_t i = 0; i < N; ++i) {
         if (!aktiv[i]) {
@@ -145,10 +150,14 @@ void Kompartimente::listenBilden()
             vorListe.push_back(i);
             continue;
         }
-        if (mitReiz[i] || mitPool[i])
+        if (mitReiz[i] && reizHalten[i] && !mitPool[i] && !mitRauschen[i])
+            gehalten.push_back(i);
+        else if (mitReiz[i] || mitPool[i])
             vorListe.push_back(i);
         if (letztes[i] > 0)
             dendritListe.push_back(i);
+        if (letztes[i] > 0 && mitPool[i])
+            segmentPoolListe.push_back(i);
     }
 }
 
