@@ -186,7 +186,7 @@ void GbKern::operator()()
     // the K(Ca) forms that follow it
     const bool wenige = z.N < kern::wenigeNeurone;
     if (!wenige)
-        kern::gbCaSchritt(M, z.N, T, ca.data(), caAbbau.data(), caZufluss.data(), I[4].data(), I[5].data(),
+        kern::gbCaSchritt(M, z.np, T, ca.data(), caAbbau.data(), caZufluss.data(), I[4].data(), I[5].data(),
                           caFaktor.data());
     for (size_t i = 0; i < z.N; ++i) {
         if (!z.aktiv[i])
@@ -251,7 +251,7 @@ int GbKern::lanes(double T)
     l.schwelle = schwelle.data();
     l.V1 = segmentPotentiale();
     l.kopplung = segmentKopplung();
-    const int spikes = kern::gbSchritt(M, z.N, T, l);
+    const int spikes = kern::gbSchritt(M, z.np, T, l);
     // the mixing factor, for the records
     const double* m = f.wert(26);
     for (size_t i = 0; i < z.N; ++i)
