@@ -18,11 +18,13 @@ void Kompartimente::anlegen(const std::vector<NeuronDaten*>& neurone, int typ)
         }
     N = nr.size();
     np = aufVektoren(N);
+    // (the segments' lanes only where some neuron has segments)
+    const size_t S = K > 1 ? np : 0;
     block.anlegen({{&pot, K * np}, {&v0, np}, {&ein, np}, {&synSumme, np}, {&rausch, np}, {&vor, np},
                    {&kopplung, np}, {&reizD, K * np}, {&reizSoma, np}, {&reizAb, np}, {&reizBis, np},
-                   {&segB, K * np}, {&segEm, K * np}, {&segZwei, K * np}, {&segMaske, K * np}, {&segSc, K * np},
-                   {&segAlt, (K + 1) * np}, {&dendKopplung, np}, {&dendC, np, 1.0}, {&dendLeck, np},
-                   {&altNr, np}, {&altAb, np}, {&altBis, np}, {&altStrom, np}});
+                   {&segB, K * S}, {&segEm, K * S}, {&segZwei, K * S}, {&segMaske, K * S}, {&segSc, K * S},
+                   {&segAlt, (K + 1) * S}, {&dendKopplung, S}, {&dendC, S, 1.0}, {&dendLeck, S},
+                   {&altNr, S}, {&altAb, S}, {&altBis, S}, {&altStrom, S}});
     emSchritt = simulationsParameter.schrittweite;
     kompartimente.assign(N, 0);
     letztes.assign(N, 0);
@@ -75,6 +77,8 @@ void Kompartimente::laden(size_t i, bool eigen)
 void Kompartimente::segmentLaden(size_t i)
 {
     // what segmentKoeffizienten takes from the record, and its b as it computes it
+    if (K < 2)
+        return;
     const NeuronDaten& n = *nr[i];
     const ParameterVektor& P = n.parameter;
     const int l = letztes[i];
