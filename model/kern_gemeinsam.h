@@ -61,16 +61,19 @@ constexpr bool hochAufLanes(int p) { return p >= 0 && p <= 4; }
     const uint64_t m = 0 - static_cast<uint64_t>(c);
     return std::bit_cast<double>((std::bit_cast<uint64_t>(a) & m) | (std::bit_cast<uint64_t>(b) & ~m));
 }
-[[gnu::always_inline]] inline double hochAuswahl(double x, double p)
+// (D a double or a vector of them, as for expEigenT)
+template <class D>
+[[gnu::always_inline]] inline D hochAuswahl(const D& x, const D& p)
 {
+    using kernExp::wahl;
     // one selection after the other: nested conditional expressions would join in one place
     // with five ways in, which the compiler does not vectorise
-    const double x2 = x * x, x3 = x * x2, x4 = x2 * x2;
-    double r = x4;
-    r = p == 3.0 ? x3 : r;
-    r = p == 2.0 ? x2 : r;
-    r = p == 1.0 ? x : r;
-    r = p == 0.0 ? 1.0 : r;
+    const D x2 = x * x, x3 = x * x2, x4 = x2 * x2;
+    D r = x4;
+    r = wahl(p == 3.0, x3, r);
+    r = wahl(p == 2.0, x2, r);
+    r = wahl(p == 1.0, x, r);
+    r = wahl(p == 0.0, D(1.0), r);
     return r;
 }
 
@@ -81,6 +84,9 @@ constexpr bool hochAufLanes(int p) { return p >= 0 && p <= 4; }
 // which a vector waits for far less.
 template <int M, bool einzeln = false>
 [[gnu::always_inline]] inline double schritt(double y, double a, double b, double T);
+// the same on lanes (einzeln false), D a double or a vector of them
+template <int M, class D>
+[[gnu::always_inline]] inline D schrittLanes(const D& y, const D& a, const D& b, double T);
 
 // the same for a step of few neurons, with xs = -b T expSkala up to a few roundings, which
 // the caller may compute from b's own factors, so that the exponential need not wait for b
@@ -110,26 +116,34 @@ template <int M>
 template <int M, bool einzeln>
 [[gnu::always_inline]] inline double schritt(double y, double a, double b, double T)
 {
+    if constexpr (einzeln && M == integration::ExponentiellerEuler)
+        return schrittEinzeln<M>(y, a, b, T, b * (T * -expSkala));
+    else
+        return schrittLanes<M>(y, a, b, T);
+}
+
+template <int M, class D>
+[[gnu::always_inline]] inline D schrittLanes(const D& y, const D& a, const D& b, double T)
+{
+    using namespace kernExp;
     if constexpr (M == integration::Euler) {
         return y + T * (a - b * y);
     } else if constexpr (M == integration::CrankNicolson) {
         return ((1.0 - T * b / 2.0) * y + T * a) / (1.0 + T * b / 2.0);
     } else if constexpr (M == integration::RungeKutta4) {
-        const double k1 = T * (a - b * y);
-        const double k2 = T * (a - b * (y + k1 / 2.0));
-        const double k3 = T * (a - b * (y + k2 / 2.0));
-        const double k4 = T * (a - b * (y + k3));
+        const D k1 = T * (a - b * y);
+        const D k2 = T * (a - b * (y + k1 / 2.0));
+        const D k3 = T * (a - b * (y + k2 / 2.0));
+        const D k4 = T * (a - b * (y + k3));
         return y + (k1 + 2.0 * k2 + 2.0 * k3 + k4) / 6.0;
-    } else if constexpr (einzeln) {
-        return schrittEinzeln<M>(y, a, b, T, b * (T * -expSkala));
     } else {
         // without decay the variable grows linearly; a/b would divide by zero
-        const double x = -b * T;
-        const double em = std::fabs(x) < 0.01
-                              ? x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))))
-                              : expEigen(x) - 1.0;
-        const double mitZerfall = y * (1.0 + em) - (a / b) * em;
-        return b == 0.0 ? y + a * T : mitZerfall;
+        const D x = -b * T;
+        const D em = wahl(betrag(x) < 0.01,
+                          x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6)))))),
+                          expEigenT(x) - 1.0);
+        const D mitZerfall = y * (1.0 + em) - (a / b) * em;
+        return wahl(b == 0.0, y + a * T, mitZerfall);
     }
 }
 
