@@ -374,6 +374,42 @@ struct Formen_ {
         return formenRechnenT(s, a, n, ab, fa, V, f, w);
     }
 };
+struct Vielfach_ {
+    // (lane by lane: in these copies the loop's stores have the width of the forms' loads)
+    [[gnu::always_inline]] static int lauf(const double* __restrict V, size_t n, size_t mal, double* __restrict ziel)
+    {
+        for (size_t s = 0; s < mal; ++s)
+            for (size_t i = 0; i < n; ++i)
+                ziel[s * n + i] = V[i];
+        return 0;
+    }
+    // Vectors of eight stored where the forms' loop loads them, so that each load takes its
+    // vector from one store still in flight; for n = 8 k + 4 one in two copies of V begins
+    // inside a vector, whose halves then come from V's end and its start.
+    [[gnu::always_inline]] static int lauf512(const double* __restrict V, size_t n, size_t mal,
+                                              double* __restrict ziel)
+    {
+        const size_t alle = n * mal;
+        size_t j = 0, o = 0;
+        for (; j + 8 <= alle; j += 8) {
+            D8 x;
+            if (o + 8 <= n) {
+                __builtin_memcpy(&x, V + o, sizeof x);
+            } else {
+                D4 ende, anfang;
+                __builtin_memcpy(&ende, V + o, sizeof ende);
+                __builtin_memcpy(&anfang, V, sizeof anfang);
+                x = __builtin_shufflevector(ende, anfang, 0, 1, 2, 3, 4, 5, 6, 7);
+            }
+            __builtin_memcpy(ziel + j, &x, sizeof x);
+            for (o += 8; o >= n; o -= n) {
+            }
+        }
+        if (j < alle)
+            __builtin_memcpy(ziel + j, V + o, 4 * sizeof(double));
+        return 0;
+    }
+};
 template <int M, bool d>
 struct Hh_ {
     [[gnu::always_inline]] static int lauf(size_t n, double T, const HhLanes* l) { return hhSchrittT<M, d>(n, T, *l); }
@@ -468,6 +504,8 @@ int formenRechnen(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand
 {
     return gewaehlt<Formen_>(slots, anzahl, n, abstand, feldAbstand, V, feld, wert);
 }
+
+void vervielfachen(const double* V, size_t n, size_t mal, double* ziel) { gewaehlt<Vielfach_>(V, n, mal, ziel); }
 
 bool alleEndlich(const double* V, size_t n) { return gewaehlt<Endlich_>(V, n) != 0; }
 

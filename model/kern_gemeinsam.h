@@ -214,6 +214,9 @@ namespace formArt { constexpr double Produkt = 0, QuotientPlus = 1, QuotientMinu
 // (abstand lanes a slot). Returns the number of quotients with w = 0.
 int formenRechnen(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand, size_t feldAbstand,
                   const double* V, const double* feld, double* wert);
+// the n voltages V mal times one after the other into ziel (n a multiple of four), for
+// formenRechnen over a run of slots
+void vervielfachen(const double* V, size_t n, size_t mal, double* ziel);
 
 // a form lane as its kernel sets it from the neuron's parameters (and state)
 struct FormAngaben {
