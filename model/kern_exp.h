@@ -22,6 +22,12 @@ namespace kernExp {
 [[gnu::always_inline]] inline uint64_t bits(double x) { return std::bit_cast<uint64_t>(x); }
 [[gnu::always_inline]] inline double zahl(uint64_t u) { return std::bit_cast<double>(u); }
 [[gnu::always_inline]] inline double betrag(double x) { return std::fabs(x); }
+// c ? a() : b(): of one value only the one taken is computed (a vector computes both)
+template <class A, class B>
+[[gnu::always_inline]] inline double wahlJe(bool c, A&& a, B&& b)
+{
+    return c ? a() : b();
+}
 } // namespace kernExp
 
 // Internal linkage and always inlined: every file gets its own copy, compiled with that

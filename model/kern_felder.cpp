@@ -77,6 +77,11 @@ ZW_VERGLEICH(==)
 {
     return {c.acht ? x.acht : y.acht, c.vier ? x.vier : y.vier};
 }
+template <class A, class B>
+[[gnu::always_inline]] inline Zw wahlJe(const ZwWahr& c, A&& a, B&& b)
+{
+    return wahl(c, a(), b());
+}
 [[gnu::always_inline]] inline ZwBits bits(const Zw& x) { return {(B8)x.acht, (B4)x.vier}; }
 [[gnu::always_inline]] inline Zw zahl(const ZwBits& u) { return {(D8)u.acht, (D4)u.vier}; }
 [[gnu::always_inline]] inline Zw betrag(const Zw& x) { return zahl(bits(x) & ~(uint64_t{1} << 63)); }

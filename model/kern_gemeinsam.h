@@ -139,11 +139,13 @@ template <int M, class D>
     } else {
         // without decay the variable grows linearly; a/b would divide by zero
         const D x = -b * T;
-        const D em = wahl(betrag(x) < 0.01,
-                          x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6)))))),
-                          expEigenT(x) - 1.0);
-        const D mitZerfall = y * (1.0 + em) - (a / b) * em;
-        return wahl(b == 0.0, y + a * T, mitZerfall);
+        const auto reihe = [&]() __attribute__((always_inline)) {
+            return x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))));
+        };
+        const D em = wahlJe(betrag(x) < 0.01, reihe, [&]() __attribute__((always_inline)) { return expEigenT(x) - 1.0; });
+        return wahlJe(
+            b == 0.0, [&]() __attribute__((always_inline)) { return y + a * T; },
+            [&]() __attribute__((always_inline)) { return y * (1.0 + em) - (a / b) * em; });
     }
 }
 
