@@ -56,9 +56,7 @@ ZW_ART(Zw, +, Zw)
 ZW_ART(Zw, -, Zw)
 ZW_ART(Zw, *, Zw)
 ZW_ART(Zw, /, Zw)
-ZW_ART(ZwBits, +, ZwBits)
 ZW_ART(ZwBits, -, ZwBits)
-ZW_ART(ZwBits, &, ZwBits)
 #undef ZW_ART
 #define ZW_VERGLEICH(op)                                                                                          \
     [[gnu::always_inline]] inline ZwWahr operator op(const Zw& x, const Zw& y) { return {x.acht op y.acht, x.vier op y.vier}; }
