@@ -77,6 +77,35 @@ template <class D>
     return r;
 }
 
+// schritt's step (below) on lanes, D a double or a vector of them: the same operations on
+// each lane; of one value only the branch taken is computed
+template <int M, class D>
+[[gnu::always_inline]] inline D schrittLanes(const D& y, const D& a, const D& b, double T)
+{
+    using namespace kernExp;
+    if constexpr (M == integration::Euler) {
+        return y + T * (a - b * y);
+    } else if constexpr (M == integration::CrankNicolson) {
+        return ((1.0 - T * b / 2.0) * y + T * a) / (1.0 + T * b / 2.0);
+    } else if constexpr (M == integration::RungeKutta4) {
+        const D k1 = T * (a - b * y);
+        const D k2 = T * (a - b * (y + k1 / 2.0));
+        const D k3 = T * (a - b * (y + k2 / 2.0));
+        const D k4 = T * (a - b * (y + k3));
+        return y + (k1 + 2.0 * k2 + 2.0 * k3 + k4) / 6.0;
+    } else {
+        // without decay the variable grows linearly; a/b would divide by zero
+        const D x = -b * T;
+        const auto reihe = [&]() __attribute__((always_inline)) {
+            return x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))));
+        };
+        const D em = wahlJe(betrag(x) < 0.01, reihe, [&]() __attribute__((always_inline)) { return expEigenT(x) - 1.0; });
+        return wahlJe(
+            b == 0.0, [&]() __attribute__((always_inline)) { return y + a * T; },
+            [&]() __attribute__((always_inline)) { return y * (1.0 + em) - (a / b) * em; });
+    }
+}
+
 // One step of dy/dt = a - b y for the method M, as integrationsSchritt computes it; the
 // exponential Euler with the kernels' own exponential, or for a step of few neurons with
 // expEinzeln, whose latency a single chain of dependent operations waits for less; and
@@ -84,9 +113,6 @@ template <class D>
 // which a vector waits for far less.
 template <int M, bool einzeln = false>
 [[gnu::always_inline]] inline double schritt(double y, double a, double b, double T);
-// the same on lanes (einzeln false), D a double or a vector of them
-template <int M, class D>
-[[gnu::always_inline]] inline D schrittLanes(const D& y, const D& a, const D& b, double T);
 
 // the same for a step of few neurons, with xs = -b T expSkala up to a few roundings, which
 // the caller may compute from b's own factors, so that the exponential need not wait for b
@@ -116,36 +142,26 @@ template <int M>
 template <int M, bool einzeln>
 [[gnu::always_inline]] inline double schritt(double y, double a, double b, double T)
 {
-    if constexpr (einzeln && M == integration::ExponentiellerEuler)
-        return schrittEinzeln<M>(y, a, b, T, b * (T * -expSkala));
-    else
-        return schrittLanes<M>(y, a, b, T);
-}
-
-template <int M, class D>
-[[gnu::always_inline]] inline D schrittLanes(const D& y, const D& a, const D& b, double T)
-{
-    using namespace kernExp;
     if constexpr (M == integration::Euler) {
         return y + T * (a - b * y);
     } else if constexpr (M == integration::CrankNicolson) {
         return ((1.0 - T * b / 2.0) * y + T * a) / (1.0 + T * b / 2.0);
     } else if constexpr (M == integration::RungeKutta4) {
-        const D k1 = T * (a - b * y);
-        const D k2 = T * (a - b * (y + k1 / 2.0));
-        const D k3 = T * (a - b * (y + k2 / 2.0));
-        const D k4 = T * (a - b * (y + k3));
+        const double k1 = T * (a - b * y);
+        const double k2 = T * (a - b * (y + k1 / 2.0));
+        const double k3 = T * (a - b * (y + k2 / 2.0));
+        const double k4 = T * (a - b * (y + k3));
         return y + (k1 + 2.0 * k2 + 2.0 * k3 + k4) / 6.0;
+    } else if constexpr (einzeln) {
+        return schrittEinzeln<M>(y, a, b, T, b * (T * -expSkala));
     } else {
         // without decay the variable grows linearly; a/b would divide by zero
-        const D x = -b * T;
-        const auto reihe = [&]() __attribute__((always_inline)) {
-            return x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))));
-        };
-        const D em = wahlJe(betrag(x) < 0.01, reihe, [&]() __attribute__((always_inline)) { return expEigenT(x) - 1.0; });
-        return wahlJe(
-            b == 0.0, [&]() __attribute__((always_inline)) { return y + a * T; },
-            [&]() __attribute__((always_inline)) { return y * (1.0 + em) - (a / b) * em; });
+        const double x = -b * T;
+        const double em = std::fabs(x) < 0.01
+                              ? x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))))
+                              : expEigen(x) - 1.0;
+        const double mitZerfall = y * (1.0 + em) - (a / b) * em;
+        return b == 0.0 ? y + a * T : mitZerfall;
     }
 }
 
