@@ -15,37 +15,56 @@
 #include <cmath>
 #include <cstdint>
 
-// Internal linkage and always inlined: every file gets its own copy, compiled with that
-// file's options (kern_exp.cpp vectorises it), never one shared out-of-line copy.
-[[gnu::always_inline]] static inline double expEigen(double x)
+// The operations expEigen does differently on one value and on a vector of them: a vector
+// type (model/kern_felder.cpp) brings its own, found beside it.
+namespace kernExp {
+[[gnu::always_inline]] inline double wahl(bool c, double a, double b) { return c ? a : b; }
+[[gnu::always_inline]] inline uint64_t bits(double x) { return std::bit_cast<uint64_t>(x); }
+[[gnu::always_inline]] inline double zahl(uint64_t u) { return std::bit_cast<double>(u); }
+[[gnu::always_inline]] inline double betrag(double x) { return std::fabs(x); }
+// c ? a() : b(): of one value only the one taken is computed (a vector computes both)
+template <class A, class B>
+[[gnu::always_inline]] inline double wahlJe(bool c, A&& a, B&& b)
 {
+    return c ? a() : b();
+}
+} // namespace kernExp
+
+// Internal linkage and always inlined: every file gets its own copy, compiled with that
+// file's options (kern_exp.cpp vectorises it), never one shared out-of-line copy. D is a
+// double or a vector of them, lane by lane the same operations.
+template <class D>
+[[gnu::always_inline]] static inline D expEigenT(const D& x)
+{
+    using namespace kernExp;
     constexpr double log2e = 1.4426950408889634;
     // ln 2 in two parts: the high part has enough trailing zero bits that n * ln2hoch is exact
     constexpr double ln2hoch = 6.93147180369123816490e-01;
     constexpr double ln2tief = 1.90821492927058770002e-10;
     constexpr double runden = 0x1.8p52;   // adding it rounds to a whole number in the low bits
-    double xc = x < -746.0 ? -746.0 : x;   // NaN passes both tests unchanged
-    xc = xc > 710.0 ? 710.0 : xc;
-    const double kv = xc * log2e + runden;
-    const double k = kv - runden;
-    const double r = (xc - k * ln2hoch) - k * ln2tief;
+    D xc = wahl(x < -746.0, D(-746.0), x);   // NaN passes both tests unchanged
+    xc = wahl(xc > 710.0, D(710.0), xc);
+    const D kv = xc * log2e + runden;
+    const D k = kv - runden;
+    const D r = (xc - k * ln2hoch) - k * ln2tief;
     // The Taylor polynomial by pairs (Estrin), a short chain of dependent operations, so that
     // a single call does not wait for thirteen multiply-adds in a row:
     // 1 + r + r^2 (a + r^4 (b + r^4 c)), a, b, c the coefficients 2-5, 6-9 and 10-13; the 1
     // comes last, so only its addition rounds near 1.
-    const double r2 = r * r, r4 = r2 * r2;
-    const double a = (1.0 / 2 + r * (1.0 / 6)) + r2 * (1.0 / 24 + r * (1.0 / 120));
-    const double b = (1.0 / 720 + r * (1.0 / 5040)) + r2 * (1.0 / 40320 + r * (1.0 / 362880));
-    const double c = (1.0 / 3628800 + r * (1.0 / 39916800)) + r2 * (1.0 / 479001600 + r * (1.0 / 6227020800));
-    const double p = 1.0 + (r + r2 * (a + r4 * (b + r4 * c)));
+    const D r2 = r * r, r4 = r2 * r2;
+    const D a = (1.0 / 2 + r * (1.0 / 6)) + r2 * (1.0 / 24 + r * (1.0 / 120));
+    const D b = (1.0 / 720 + r * (1.0 / 5040)) + r2 * (1.0 / 40320 + r * (1.0 / 362880));
+    const D c = (1.0 / 3628800 + r * (1.0 / 39916800)) + r2 * (1.0 / 479001600 + r * (1.0 / 6227020800));
+    const D p = 1.0 + (r + r2 * (a + r4 * (b + r4 * c)));
     // 2^n in two factors, each a normal number, so results down to the denormals round once;
     // u = n + 2048 keeps the shifts on unsigned numbers
-    const uint64_t u = std::bit_cast<uint64_t>(kv) - std::bit_cast<uint64_t>(runden) + 2048;
-    const uint64_t u1 = u >> 1;
-    const double s1 = std::bit_cast<double>((u1 - 1) << 52);
-    const double s2 = std::bit_cast<double>((u - u1 - 1) << 52);
+    const auto u = bits(kv) - std::bit_cast<uint64_t>(runden) + 2048;
+    const auto u1 = u >> 1;
+    const D s1 = zahl((u1 - 1) << 52);
+    const D s2 = zahl((u - u1 - 1) << 52);
     return p * s1 * s2;
 }
+[[gnu::always_inline]] static inline double expEigen(double x) { return expEigenT(x); }
 
 // ---- one value at a time -------------------------------------------------------------------
 // A single neuron's step waits for its exponentials one after the other (the rate forms, the

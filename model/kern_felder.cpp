@@ -22,6 +22,104 @@
 namespace kern {
 namespace {
 
+// ---- twelve lanes side by side -----------------------------------------------------------
+// A vector of eight lanes and one of four, every operation on the one and then on the other.
+// A vector's step is a long chain of dependent operations (each gate through an exponential
+// and a division, then the soma through another); twelve lanes as a loop's vector of eight
+// and its last vector of four run the two chains one after the other, side by side they
+// overlap. The operations are those of one double on each lane, so the bits are the same.
+typedef double D8 __attribute__((vector_size(64)));
+typedef double D4 __attribute__((vector_size(32)));
+typedef uint64_t B8 __attribute__((vector_size(64)));
+typedef uint64_t B4 __attribute__((vector_size(32)));
+typedef int64_t W8 __attribute__((vector_size(64)));   // a comparison: all bits or none
+typedef int64_t W4 __attribute__((vector_size(32)));
+
+struct Zw {
+    D8 acht;
+    D4 vier;
+    Zw() = default;
+    Zw(const D8& a, const D4& v) : acht(a), vier(v) {}
+    Zw(double c) : acht{c, c, c, c, c, c, c, c}, vier{c, c, c, c} {}
+};
+struct ZwBits {
+    B8 acht;
+    B4 vier;
+};
+struct ZwWahr {
+    W8 acht;
+    W4 vier;
+};
+#define ZW_ART(T, op, U)                                                                                          \
+    [[gnu::always_inline]] inline T operator op(const T& x, const U& y) { return {x.acht op y.acht, x.vier op y.vier}; }
+ZW_ART(Zw, +, Zw)
+ZW_ART(Zw, -, Zw)
+ZW_ART(Zw, *, Zw)
+ZW_ART(Zw, /, Zw)
+ZW_ART(ZwBits, -, ZwBits)
+#undef ZW_ART
+#define ZW_VERGLEICH(op)                                                                                          \
+    [[gnu::always_inline]] inline ZwWahr operator op(const Zw& x, const Zw& y) { return {x.acht op y.acht, x.vier op y.vier}; }
+ZW_VERGLEICH(<)
+ZW_VERGLEICH(>)
+ZW_VERGLEICH(==)
+#undef ZW_VERGLEICH
+[[gnu::always_inline]] inline Zw operator-(const Zw& x) { return {-x.acht, -x.vier}; }
+[[gnu::always_inline]] inline ZwBits operator+(const ZwBits& x, uint64_t y) { return {x.acht + y, x.vier + y}; }
+[[gnu::always_inline]] inline ZwBits operator-(const ZwBits& x, uint64_t y) { return {x.acht - y, x.vier - y}; }
+[[gnu::always_inline]] inline ZwBits operator&(const ZwBits& x, uint64_t y) { return {x.acht & y, x.vier & y}; }
+[[gnu::always_inline]] inline ZwBits operator>>(const ZwBits& x, int y) { return {x.acht >> y, x.vier >> y}; }
+[[gnu::always_inline]] inline ZwBits operator<<(const ZwBits& x, int y) { return {x.acht << y, x.vier << y}; }
+// what expEigenT and schrittLanes ask of their value type
+[[gnu::always_inline]] inline Zw wahl(const ZwWahr& c, const Zw& x, const Zw& y)
+{
+    return {c.acht ? x.acht : y.acht, c.vier ? x.vier : y.vier};
+}
+template <class A, class B>
+[[gnu::always_inline]] inline Zw wahlJe(const ZwWahr& c, A&& a, B&& b)
+{
+    return wahl(c, a(), b());
+}
+[[gnu::always_inline]] inline ZwBits bits(const Zw& x) { return {(B8)x.acht, (B4)x.vier}; }
+[[gnu::always_inline]] inline Zw zahl(const ZwBits& u) { return {(D8)u.acht, (D4)u.vier}; }
+[[gnu::always_inline]] inline Zw betrag(const Zw& x) { return zahl(bits(x) & ~(uint64_t{1} << 63)); }
+// the lanes lane by lane or twelve at a time
+template <class D>
+[[gnu::always_inline]] inline D lade(const double* p, size_t i);
+template <>
+[[gnu::always_inline]] inline double lade<double>(const double* p, size_t i)
+{
+    return p[i];
+}
+template <>
+[[gnu::always_inline]] inline Zw lade<Zw>(const double* p, size_t i)
+{
+    Zw z;
+    __builtin_memcpy(&z.acht, p + i, sizeof z.acht);
+    __builtin_memcpy(&z.vier, p + i + 8, sizeof z.vier);
+    return z;
+}
+[[gnu::always_inline]] inline void lege(double* p, size_t i, double x) { p[i] = x; }
+[[gnu::always_inline]] inline void lege(double* p, size_t i, const Zw& x)
+{
+    __builtin_memcpy(p + i, &x.acht, sizeof x.acht);
+    __builtin_memcpy(p + i + 8, &x.vier, sizeof x.vier);
+}
+// the lanes where a potential v0 below its threshold s went to v above it
+[[gnu::always_inline]] inline int64_t kreuzt(double v0, double v, double s) { return v0 < s && v > s; }
+[[gnu::always_inline]] inline int64_t kreuzt(const Zw& v0, const Zw& v, const Zw& s)
+{
+    // v where v0 < s, else s; then ones where that lies above s, added as vectors (two
+    // comparisons joined, or a sum lane by lane, the compiler takes apart into scalar ones)
+    const Zw w = wahl(v0 < s, v, s);
+    const D8 eins8 = {1, 1, 1, 1, 1, 1, 1, 1}, null8 = {};
+    const D4 eins4 = {1, 1, 1, 1}, null4 = {};
+    const D8 c8 = w.acht > s.acht ? eins8 : null8;
+    const D4 c4 = w.vier > s.vier ? eins4 : null4;
+    const D4 q = __builtin_shufflevector(c8, c8, 0, 1, 2, 3) + __builtin_shufflevector(c8, c8, 4, 5, 6, 7) + c4;
+    return static_cast<int64_t>((q[0] + q[1]) + (q[2] + q[3]));
+}
+
 [[gnu::always_inline]] inline int formenRechnenT(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand,
                                                   size_t feldAbstand, const double* __restrict V,
                                                   const double* __restrict feld, double* __restrict wert)
@@ -52,7 +150,7 @@ namespace {
 }
 
 template <int M, bool dendriten>
-[[gnu::always_inline]] inline int hhSchrittT(size_t n, double T, const HhLanes& l)
+[[gnu::always_inline]] inline int hhSchrittT(size_t n, double T, const HhLanes& l, bool zwoelf = false)
 {
     double* __restrict V = l.V;
     double* __restrict m = l.m;
@@ -84,36 +182,46 @@ template <int M, bool dendriten>
     const double* __restrict schwelle = l.schwelle;
     const double* __restrict V1 = l.V1;
     const double* __restrict kopplung = l.kopplung;
+    // lane i (D a double) or the twelve from i (D twelve side by side); the crossings
+    const auto lane = [&]<class D>(size_t i) __attribute__((always_inline)) {
+        const auto x = [i](const double* p) __attribute__((always_inline)) { return lade<D>(p, i); };
+        const D V0 = x(V);
+        // the gates: a = alpha, b = alpha + beta
+        const D m1 = schrittLanes<M>(x(m), x(am), x(am) + x(bm), T);
+        const D h1 = schrittLanes<M>(x(h), x(ah), x(ah) + x(bh), T);
+        const D n1 = schrittLanes<M>(x(nn), x(an), x(an) + x(bn), T);
+        const D gNa = hochAuswahl(m1, x(pm)) * hochAuswahl(h1, x(ph));
+        const D gK = hochAuswahl(n1, x(pn));
+        // the currents from the potential of the step's start
+        lege(iNa, i, (x(naE) - V0) * gNa * x(naG));
+        lege(iK, i, (x(kE) - V0) * gK * x(kG));
+        D e = x(vor) + x(leck) + x(gEna) * gNa + x(gEk) * gK;
+        if constexpr (dendriten)
+            e = e + x(V1) * x(kopplung);
+        const D kanalLeitwert = x(naG) * gNa + x(kG) * gK;
+        const D b = (kanalLeitwert + x(L)) * x(kehrC);
+        const D a = e * x(kehrC);
+        const D V2 = schrittLanes<M>(V0, a, b, T);
+        lege(m, i, m1);
+        lege(h, i, h1);
+        lege(nn, i, n1);
+        lege(ein, i, e);
+        lege(v0, i, V0);
+        lege(V, i, V2);
+        return kreuzt(V0, V2, x(schwelle));
+    };
     int64_t spikes = 0;
+    size_t bis = n;
+    if (zwoelf) {
+        // the last twelve side by side, the lanes before them (a multiple of eight) in the loop
+        bis = n - 12;
+        spikes = lane.template operator()<Zw>(bis);
+    }
     // (the lanes are distinct arrays: restrict on copies of the struct's pointers does not
     // tell the compiler so)
 #pragma GCC ivdep
-    for (size_t i = 0; i < n; ++i) {
-        const double V0 = V[i];
-        // the gates: a = alpha, b = alpha + beta
-        const double m1 = schritt<M>(m[i], am[i], am[i] + bm[i], T);
-        const double h1 = schritt<M>(h[i], ah[i], ah[i] + bh[i], T);
-        const double n1 = schritt<M>(nn[i], an[i], an[i] + bn[i], T);
-        const double gNa = hochAuswahl(m1, pm[i]) * hochAuswahl(h1, ph[i]);
-        const double gK = hochAuswahl(n1, pn[i]);
-        // the currents from the potential of the step's start
-        iNa[i] = (naE[i] - V0) * gNa * naG[i];
-        iK[i] = (kE[i] - V0) * gK * kG[i];
-        double e = vor[i] + leck[i] + gEna[i] * gNa + gEk[i] * gK;
-        if constexpr (dendriten)
-            e += V1[i] * kopplung[i];
-        const double kanalLeitwert = naG[i] * gNa + kG[i] * gK;
-        const double b = (kanalLeitwert + L[i]) * kehrC[i];
-        const double a = e * kehrC[i];
-        const double V2 = schritt<M>(V0, a, b, T);
-        spikes += V0 < schwelle[i] && V2 > schwelle[i];
-        m[i] = m1;
-        h[i] = h1;
-        nn[i] = n1;
-        ein[i] = e;
-        v0[i] = V0;
-        V[i] = V2;
-    }
+    for (size_t i = 0; i < bis; ++i)
+        spikes += lane.template operator()<double>(i);
     return static_cast<int>(spikes);
 }
 
@@ -315,9 +423,50 @@ struct Formen_ {
         return formenRechnenT(s, a, n, ab, fa, V, f, w);
     }
 };
+struct Vielfach_ {
+    // (lane by lane: in these copies the loop's stores have the width of the forms' loads)
+    [[gnu::always_inline]] static int lauf(const double* __restrict V, size_t n, size_t mal, double* __restrict ziel)
+    {
+        for (size_t s = 0; s < mal; ++s)
+            for (size_t i = 0; i < n; ++i)
+                ziel[s * n + i] = V[i];
+        return 0;
+    }
+    // Vectors of eight stored where the forms' loop loads them, so that each load takes its
+    // vector from one store still in flight; for n = 8 k + 4 one in two copies of V begins
+    // inside a vector, whose halves then come from V's end and its start.
+    [[gnu::always_inline]] static int lauf512(const double* __restrict V, size_t n, size_t mal,
+                                              double* __restrict ziel)
+    {
+        const size_t alle = n * mal;
+        size_t j = 0, o = 0;
+        for (; j + 8 <= alle; j += 8) {
+            D8 x;
+            if (o + 8 <= n) {
+                __builtin_memcpy(&x, V + o, sizeof x);
+            } else {
+                D4 ende, anfang;
+                __builtin_memcpy(&ende, V + o, sizeof ende);
+                __builtin_memcpy(&anfang, V, sizeof anfang);
+                x = __builtin_shufflevector(ende, anfang, 0, 1, 2, 3, 4, 5, 6, 7);
+            }
+            __builtin_memcpy(ziel + j, &x, sizeof x);
+            for (o += 8; o >= n; o -= n) {
+            }
+        }
+        if (j < alle)
+            __builtin_memcpy(ziel + j, V + o, 4 * sizeof(double));
+        return 0;
+    }
+};
 template <int M, bool d>
 struct Hh_ {
     [[gnu::always_inline]] static int lauf(size_t n, double T, const HhLanes* l) { return hhSchrittT<M, d>(n, T, *l); }
+    // vectors of eight: a last vector of four beside the one of eight before it
+    [[gnu::always_inline]] static int lauf512(size_t n, double T, const HhLanes* l)
+    {
+        return hhSchrittT<M, d>(n, T, *l, n % 8 == 4 && n >= 12);
+    }
 };
 template <int M, bool d>
 struct Swim_ {
@@ -376,7 +525,10 @@ KOPIE_AVX2 int kopie2(A... a)
 template <class K, class... A>
 KOPIE_AVX512 int kopie512(A... a)
 {
-    return K::lauf(a...);
+    if constexpr (requires { K::lauf512(a...); })
+        return K::lauf512(a...);
+    else
+        return K::lauf(a...);
 }
 template <class K, class... A>
 int gewaehlt(A... a)
@@ -409,6 +561,8 @@ int formenRechnen(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand
 {
     return gewaehlt<Formen_>(slots, anzahl, n, abstand, feldAbstand, V, feld, wert);
 }
+
+void vervielfachen(const double* V, size_t n, size_t mal, double* ziel) { gewaehlt<Vielfach_>(V, n, mal, ziel); }
 
 bool alleEndlich(const double* V, size_t n) { return gewaehlt<Endlich_>(V, n) != 0; }
 

@@ -167,8 +167,7 @@ void Formen::berechnen(const double* V, double Vs, const char* aktiv)
         // few lanes: the slots' arrays lie one after the other, so with the voltages once per
         // slot they are one loop of whole vectors instead of a short loop and its tail per slot
         const size_t erster = gerechnet.front(), anzahl = gerechnet.size();
-        for (size_t s = 0; s < anzahl; ++s)
-            std::copy(V, V + np, vielfach.begin() + static_cast<ptrdiff_t>(s * np));
+        vervielfachen(V, np, anzahl, vielfach.data());
         const uint32_t g = static_cast<uint32_t>(erster);
         nullNenner = formenRechnen(&g, 1, anzahl * np, np, slots * np, vielfach.data(), block.data(),
                                    werte.data());

@@ -62,17 +62,49 @@ constexpr bool hochAufLanes(int p) { return p >= 0 && p <= 4; }
     const uint64_t m = 0 - static_cast<uint64_t>(c);
     return std::bit_cast<double>((std::bit_cast<uint64_t>(a) & m) | (std::bit_cast<uint64_t>(b) & ~m));
 }
-[[gnu::always_inline]] inline double hochAuswahl(double x, double p)
+// (D a double or a vector of them, as for expEigenT)
+template <class D>
+[[gnu::always_inline]] inline D hochAuswahl(const D& x, const D& p)
 {
+    using kernExp::wahl;
     // one selection after the other: nested conditional expressions would join in one place
     // with five ways in, which the compiler does not vectorise
-    const double x2 = x * x, x3 = x * x2, x4 = x2 * x2;
-    double r = x4;
-    r = p == 3.0 ? x3 : r;
-    r = p == 2.0 ? x2 : r;
-    r = p == 1.0 ? x : r;
-    r = p == 0.0 ? 1.0 : r;
+    const D x2 = x * x, x3 = x * x2, x4 = x2 * x2;
+    D r = x4;
+    r = wahl(p == 3.0, x3, r);
+    r = wahl(p == 2.0, x2, r);
+    r = wahl(p == 1.0, x, r);
+    r = wahl(p == 0.0, D(1.0), r);
     return r;
+}
+
+// schritt's step (below) on lanes, D a double or a vector of them: the same operations on
+// each lane; of one value only the branch taken is computed
+template <int M, class D>
+[[gnu::always_inline]] inline D schrittLanes(const D& y, const D& a, const D& b, double T)
+{
+    using namespace kernExp;
+    if constexpr (M == integration::Euler) {
+        return y + T * (a - b * y);
+    } else if constexpr (M == integration::CrankNicolson) {
+        return ((1.0 - T * b / 2.0) * y + T * a) / (1.0 + T * b / 2.0);
+    } else if constexpr (M == integration::RungeKutta4) {
+        const D k1 = T * (a - b * y);
+        const D k2 = T * (a - b * (y + k1 / 2.0));
+        const D k3 = T * (a - b * (y + k2 / 2.0));
+        const D k4 = T * (a - b * (y + k3));
+        return y + (k1 + 2.0 * k2 + 2.0 * k3 + k4) / 6.0;
+    } else {
+        // without decay the variable grows linearly; a/b would divide by zero
+        const D x = -b * T;
+        const auto reihe = [&]() __attribute__((always_inline)) {
+            return x * (1.0 + x * 0.5 * (1.0 + x * (1.0 / 3) * (1.0 + x * 0.25 * (1.0 + x * 0.2 * (1.0 + x * (1.0 / 6))))));
+        };
+        const D em = wahlJe(betrag(x) < 0.01, reihe, [&]() __attribute__((always_inline)) { return expEigenT(x) - 1.0; });
+        return wahlJe(
+            b == 0.0, [&]() __attribute__((always_inline)) { return y + a * T; },
+            [&]() __attribute__((always_inline)) { return y * (1.0 + em) - (a / b) * em; });
+    }
 }
 
 // One step of dy/dt = a - b y for the method M, as integrationsSchritt computes it; the
@@ -212,6 +244,9 @@ namespace formArt { constexpr double Produkt = 0, QuotientPlus = 1, QuotientMinu
 // (abstand lanes a slot). Returns the number of quotients with w = 0.
 int formenRechnen(const uint32_t* slots, size_t anzahl, size_t n, size_t abstand, size_t feldAbstand,
                   const double* V, const double* feld, double* wert);
+// the n voltages V mal times one after the other into ziel (n a multiple of four), for
+// formenRechnen over a run of slots
+void vervielfachen(const double* V, size_t n, size_t mal, double* ziel);
 
 // a form lane as its kernel sets it from the neuron's parameters (and state)
 struct FormAngaben {
