@@ -1,8 +1,9 @@
 // model/kern_felder.h - the run kernels' passes over lanes (model/kern_felder.cpp)
 //
 // Each pass takes pointers to the lanes of one kernel (n lanes each, a multiple of four) and
-// the run's integration method; it has a baseline x86-64 copy and an AVX2 copy the loader
-// picks, neither with fused multiply-adds, so both give the same bits.
+// the run's integration method; it has a baseline x86-64 copy, an AVX2 and an AVX-512 copy,
+// of which the first call picks the widest the processor has; none uses fused multiply-adds,
+// so all give the same bits.
 #pragma once
 #include <cstddef>
 
