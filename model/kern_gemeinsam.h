@@ -160,16 +160,10 @@ template <int M>
 template <int M, bool einzeln>
 [[gnu::always_inline]] inline double schritt(double y, double a, double b, double T)
 {
-    if constexpr (M == integration::Euler) {
-        return y + T * (a - b * y);
-    } else if constexpr (M == integration::CrankNicolson) {
-        return ((1.0 - T * b / 2.0) * y + T * a) / (1.0 + T * b / 2.0);
-    } else if constexpr (M == integration::RungeKutta4) {
-        const double k1 = T * (a - b * y);
-        const double k2 = T * (a - b * (y + k1 / 2.0));
-        const double k3 = T * (a - b * (y + k2 / 2.0));
-        const double k4 = T * (a - b * (y + k3));
-        return y + (k1 + 2.0 * k2 + 2.0 * k3 + k4) / 6.0;
+    // (the methods without a branch as on lanes; the exponential Euler computes for one
+    // value only the branch taken)
+    if constexpr (M != integration::ExponentiellerEuler) {
+        return schrittLanes<M>(y, a, b, T);
     } else if constexpr (einzeln) {
         return schrittEinzeln<M>(y, a, b, T, b * (T * -expSkala));
     } else {
