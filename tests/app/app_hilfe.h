@@ -6,6 +6,7 @@
 #include "app/status.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
+#include "model/anzeigeeinstellungen.h"
 #include "model/netz.h"
 #include "model/parameter.h"
 #include "model/simulationspruefung.h"
@@ -99,6 +100,7 @@ inline void programmZuruecksetzen()
     anzeigeboxParameter = {};
     eingabeParameter = {};
     dialogEinstellungen = {};
+    skriptMeldungenAnzeigen = 1;
     startHaken = {};
     // A start binds no board library, as where Comedi is not installed. The tests of the
     // board ask for the real one or the stand-in: the library's thread-local error number,
