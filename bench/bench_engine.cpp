@@ -224,6 +224,20 @@ void messen(benchmark::State& state, const std::vector<NeuronDaten*>& netz, doub
     netzLeeren();
 }
 
+// a chemical synapse from a to b (release between -50 and -30 mV) in the table
+void verbinden(NeuronDaten* a, NeuronDaten* b, int typ, double g, double verzoegerung)
+{
+    SynapseDaten* s = synapseNeu(a, b, typ, g, verzoegerung, -0.05, -0.03, 0, nullptr);
+    if (!s || !synapsenTabelleSetzen(s->id, s))
+        std::abort();
+}
+void synapsenVorbereiten(const std::vector<NeuronDaten*>& netz)
+{
+    for (NeuronDaten* n : netz)
+        if (!synapsenLaufVorbereiten(*n))
+            std::abort();
+}
+
 void laufen(benchmark::State& state, int neurone, bool mitSynapsen, bool mitReiz = false)
 {
     const int m = static_cast<int>(state.range(0));
@@ -245,14 +259,9 @@ void laufen(benchmark::State& state, int neurone, bool mitSynapsen, bool mitReiz
     if (mitSynapsen) {
         // every neuron excites the next and the seventh after it (chemical, 1 ms delay)
         for (int i = 0; i < neurone; ++i)
-            for (int d : {1, 7}) {
-                SynapseDaten* s = synapseNeu(netz[i], netz[(i + d) % neurone], 0, 1e-9, 0.001, -0.05, -0.03, 0, nullptr);
-                if (!s || !synapsenTabelleSetzen(s->id, s))
-                    std::abort();
-            }
-        for (NeuronDaten* n : netz)
-            if (!synapsenLaufVorbereiten(*n))
-                std::abort();
+            for (int d : {1, 7})
+                verbinden(netz[i], netz[(i + d) % neurone], 0, 1e-9, 0.001);
+        synapsenVorbereiten(netz);
     }
     messen(state, netz, heapVorher);
 }
@@ -291,13 +300,9 @@ void BM_NetzEineSekunde(benchmark::State& state)
         for (int k = 0; k < 5; ++k) {
             const int typ = k < 4 ? 0 : 1;
             const double g = 5e-9 * streuung(zufall), verzoegerung = 0.002 * streuung(zufall);
-            SynapseDaten* s = synapseNeu(n, netz[static_cast<size_t>(ziel(zufall))], typ, g, verzoegerung, -0.05, -0.03, 0, nullptr);
-            if (!s || !synapsenTabelleSetzen(s->id, s))
-                std::abort();
+            verbinden(n, netz[static_cast<size_t>(ziel(zufall))], typ, g, verzoegerung);
         }
-    for (NeuronDaten* n : netz)
-        if (!synapsenLaufVorbereiten(*n))
-            std::abort();
+    synapsenVorbereiten(netz);
     messen(state, netz, heapVorher);
 }
 

@@ -397,6 +397,21 @@ private:
         const int e = f_.errnum();
         return static_cast<int16_t>(-(e > 0 && e < SHRT_MAX ? e : unbekannt));
     }
+    // the volt range of channel k of subdevice s up to bis (bipolar: from -bis), its table and
+    // largest sample; 0, or the error to return
+    int16_t bereichSuchen(const Geraet& g, unsigned s, unsigned k, int16_t polaritaet, double bis, unsigned& nummer,
+                          ComediBereich*& tabelle, Roh& groesster) const
+    {
+        const int b = f_.find_range(g.it, s, k, einheitVolt, polaritaet == 0 ? -bis : 0.0, bis);
+        if (b < 0)
+            return -nichtUnterstuetzt;
+        tabelle = f_.get_range(g.it, s, k, static_cast<unsigned>(b));
+        groesster = f_.get_maxdata(g.it, s, k);
+        if (!tabelle || groesster == 0)
+            return fehler();
+        nummer = static_cast<unsigned>(b);
+        return 0;
+    }
 
     Geraet* offen(int16_t geraet)
     {
@@ -463,16 +478,12 @@ private:
             return -keinKanal;
         if (bereich <= 0)
             return -EINVAL;
-        const int b = f_.find_range(g.it, s, k, einheitVolt, polaritaet == 0 ? -bereich : 0.0, bereich);
-        if (b < 0)
-            return -nichtUnterstuetzt;
-        g.einB = f_.get_range(g.it, s, k, static_cast<unsigned>(b));
-        g.einMax = f_.get_maxdata(g.it, s, k);
-        if (!g.einB || g.einMax == 0)
-            return fehler();
+        unsigned b = 0;
+        if (const int16_t r = bereichSuchen(g, s, k, polaritaet, bereich, b, g.einB, g.einMax))
+            return r;
         g.ein = ein;
         g.einFlags = flags;
-        g.einBereich = static_cast<unsigned>(b);
+        g.einBereich = b;
         g.referenz = art.referenz;
         return 0;
     }
@@ -493,14 +504,10 @@ private:
             return -EINVAL;
         const unsigned s = static_cast<unsigned>(g.aus), k = static_cast<unsigned>(kanal);
         Ausgang& a = g.ausgaenge[k];
-        const int b = f_.find_range(g.it, s, k, einheitVolt, polaritaet == 0 ? -referenz : 0.0, referenz);
-        if (b < 0)
-            return -nichtUnterstuetzt;
-        a.b = f_.get_range(g.it, s, k, static_cast<unsigned>(b));
-        a.maxdata = f_.get_maxdata(g.it, s, k);
-        if (!a.b || a.maxdata == 0)
-            return fehler();
-        a.bereich = static_cast<unsigned>(b);
+        unsigned b = 0;
+        if (const int16_t r = bereichSuchen(g, s, k, polaritaet, referenz, b, a.b, a.maxdata))
+            return r;
+        a.bereich = b;
         // the codes are those of a 12-bit converter spanning the reference
         a.voltJeCode = referenz / (polaritaet == 0 ? 2048.0 : 4096.0);
         a.eingerichtet = true;

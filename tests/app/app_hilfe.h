@@ -12,6 +12,7 @@
 #include "model/simulationspruefung.h"
 #include "model/standarddateien.h"
 #include "platform/test/testplattform.h"
+#include "script/auswertung.h"
 #include "../model/test_neuron_hilfe.h"
 #include "../stuetzen/testhilfe.h"
 #include "texts/texte.h"
@@ -106,6 +107,15 @@ inline void programmZuruecksetzen()
     // board ask for the real one or the stand-in: the library's thread-local error number,
     // once set, can crash the leak checker of a test that goes on to other work.
     startHaken.messkartenBibliothek = "libvelnor-ohne-messkarte.so";
+}
+
+// the evaluation a test opened, closed: its result files, its window, its data
+inline void auswertungAbbauen()
+{
+    ergebnisDateienSchliessen(auswertungsdaten);
+    auswertungsfensterZerstoeren();
+    auswertungsdaten = {};
+    auswertungsfenster = {};
 }
 
 class AppFall : public ::testing::Test {

@@ -65,10 +65,7 @@ struct AuswertungFall : AppFall {
     void TearDown() override
     {
         skriptLaufHaken = nullptr;
-        ergebnisDateienSchliessen(auswertungsdaten);
-        auswertungsfensterZerstoeren();
-        auswertungsdaten = {};
-        auswertungsfenster = {};
+        auswertungAbbauen();
         skriptFreigeben(skript);
         skriptStatus = 0;
         maxBinDateiGroesse = 0;

@@ -71,10 +71,7 @@ struct GraueBefehle : AppFall {
         programmStatus &= ~programmBit::LaufAktiv;
         if (modusStatus & modusBit::Permutationsmodus)
             befehl(befehlPmtModusBeenden);
-        ergebnisDateienSchliessen(auswertungsdaten);
-        auswertungsfensterZerstoeren();
-        auswertungsdaten = {};
-        auswertungsfenster = {};
+        auswertungAbbauen();
         skriptStatus = 0;
         AppFall::TearDown();
     }
@@ -126,8 +123,9 @@ struct GraueBefehle : AppFall {
             nachrichtenVerarbeiten();
             EXPECT_TRUE(stand() == vorher);
             ASSERT_EQ(pt::boxLog().size(), boxen + (n ? 1 : 0)) << pt::boxLog().back().text;
-            if (n)
+            if (n) {
                 EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[n]);
+            }
             EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
         }
     }
@@ -193,9 +191,10 @@ TEST_F(GraueBefehle, PermutationsmodusDiagrammUndAuswertungsfenster)
     ASSERT_TRUE(modusStatus & modusBit::Permutationsmodus);
     for (Modusmenue art : {Modusmenue::Permutation, Modusmenue::Definition}) {
         const std::vector<int> grau = graueHauptbefehle(modusmenueTabelle(art, sprache));
-        if (art == Modusmenue::Permutation)
+        if (art == Modusmenue::Permutation) {
             EXPECT_TRUE(enthaelt(grau, {befehlPmtDefinitionSpeichern, befehlPmtStarten, befehlPmtSortGuete,
                                         befehlPmtIndexSpeichernUnter}));
+        }
         nichtsGeschieht(haupt(), grau);
     }
 }

@@ -48,8 +48,9 @@ struct KurvendateiOeffnen : AppFall {
         befehl(befehlDateiOeffnen);
         nachrichtenVerarbeiten();
         ASSERT_EQ(pt::boxLog().size(), ab + (angebot ? 1 : 0)) << pt::boxLog().back().text;
-        if (angebot)
+        if (angebot) {
             EXPECT_EQ(pt::boxLog().back().titel, "SysInfo");
+        }
     }
     void offenUndGezeigt()
     {

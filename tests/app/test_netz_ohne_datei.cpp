@@ -50,6 +50,15 @@ struct NetzOhneDatei : AppFall {
         nachrichtenVerarbeiten();
         pt::tastenZustandSetzen(tastenStatus::LinksStrg, false);
     }
+    // the program started with a network of two neurons saved as netze/netz.gui
+    void gespeichertesNetz()
+    {
+        ASSERT_TRUE(starten());
+        std::filesystem::create_directory(arbeit + "netze");
+        laufbaresNetz(2, arbeit + "netze/");
+        dateipfade.endung = "gui";
+        ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
+    }
     void oeffnen(const std::string& pfad)
     {
         pt::dateiAntworten({pt::dateiAntwort(pfad)});
@@ -193,11 +202,7 @@ TEST_F(NetzOhneDatei, EineKurvendateiAmStartWirdNichtMitDemNetzUeberschrieben)
 // does not take that network's file.
 TEST_F(NetzOhneDatei, KurvendatenUndAufnahmenAusDemDialogFragenBeimSpeichern)
 {
-    ASSERT_TRUE(starten());
-    std::filesystem::create_directory(arbeit + "netze");
-    laufbaresNetz(2, arbeit + "netze/");
-    dateipfade.endung = "gui";
-    ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
+    ASSERT_NO_FATAL_FAILURE(gespeichertesNetz());
     pt::dateiAntworten({pt::dateiAntwort(arbeit + "kurven.dat")});
     befehl(befehlDatDateiSpeichernUnter);
     const std::string netzPfad = arbeit + "netze/netz.gui";
@@ -224,11 +229,7 @@ TEST_F(NetzOhneDatei, KurvendatenUndAufnahmenAusDemDialogFragenBeimSpeichern)
 // was, and the settings go on remembering the network file with its extension.
 TEST_F(NetzOhneDatei, EineDateiDesGeschwisterformatsWirdNichtUeberschrieben)
 {
-    ASSERT_TRUE(starten());
-    std::filesystem::create_directory(arbeit + "netze");
-    laufbaresNetz(2, arbeit + "netze/");
-    dateipfade.endung = "gui";
-    ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
+    ASSERT_NO_FATAL_FAILURE(gespeichertesNetz());
     // the writer's layout; the sibling's has three more header values (no synapse here)
     ASSERT_EQ(simDateiSchreiben(arbeit + "eigen.sim"), 1);
     std::string sim = lesen(arbeit + "eigen.sim");

@@ -23,10 +23,7 @@ struct NetzSchliessen : AppFall {
     }
     void TearDown() override
     {
-        ergebnisDateienSchliessen(auswertungsdaten);
-        auswertungsfensterZerstoeren();
-        auswertungsdaten = {};
-        auswertungsfenster = {};
+        auswertungAbbauen();
         skriptStatus = 0;
         AppFall::TearDown();
     }

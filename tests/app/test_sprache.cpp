@@ -187,8 +187,9 @@ TEST_F(Sprache, EinAbgelehntesEndeLaesstSpracheUndDefaultCfgWieVorher)
         EXPECT_FALSE(programmEndet());
         EXPECT_EQ(sprache, spracheDeutsch);
         EXPECT_EQ(std::filesystem::exists(cfg), !f.ohneDatei);
-        if (!f.ohneDatei)
+        if (!f.ohneDatei) {
             EXPECT_EQ(lesen(cfg), erwartet);
+        }
         if (&f != &faelle[0])
             continue;
         // asked again, the end goes on: the next start is English
