@@ -1,5 +1,5 @@
 // tests/app/test_beispiele.cpp - the example networks in examples/: built here, saved by the
-// network writer, opened as a user opens them and run to their end
+// network writer, opened as a user opens them, run to their end and saved again unchanged
 //
 // After a change of what the network writer puts into a file, make them anew with
 //   VELNOR_BEISPIELE_NEU=1 build-test/tests/app/test_app --gtest_filter='Beispiele.*'
@@ -10,6 +10,7 @@
 #include "model/synapse.h"
 #include <algorithm>
 #include <cmath>
+#include <sstream>
 
 using namespace apphilfe;
 
@@ -33,6 +34,13 @@ NeuronDaten& zelle(int nummer, int m, const char* name, int x, int y)
     DiagrammDaten& d = n.hauptDiagramm;
     d.kurven[kurve::Soma].anzeigen = 1;
     std::tie(d.minX, d.maxX, d.xTickIntervall, d.xTickIntervallWirksam) = std::tuple(0.0, 0.3, 0.05, 0.05);
+    // what the window's layout and painter put in place of unset values, as a user's run
+    // and save would write them: the file stays as it is when opened, run and saved
+    d.legendeX = d.xRand;
+    d.xDimensionAbstand = -30;
+    d.dezimalstellenWerte = d.dezimalstellenHCursor = 3;
+    d.dezimalstellenVCursor = 4;          // the places of the 0.1 ms step
+    d.kurven[kurve::Soma].dimension = "mV ";
     return n;
 }
 
@@ -131,6 +139,24 @@ struct Beispiele : AppFall {
         AppFall::TearDown();
         ASSERT_TRUE(starten("", argument));
     }
+    // the network text as a file of that name, opened from the command line, run with F2
+    // and saved with Ctrl+S: what the file then holds
+    std::string oeffnenLaufenSpeichern(const std::string& name, const std::string& text)
+    {
+        const std::string datei = arbeit + name + ".gui";
+        schreiben(datei, text);
+        neuStarten(datei);
+        nachrichtenVerarbeiten();
+        pt::tasteDruecken(haupt(), taste::F2);
+        nachrichtenVerarbeiten();
+        pt::tastenZustandSetzen(tastenStatus::LinksStrg, true);
+        pt::tasteDruecken(haupt(), 'S');
+        nachrichtenVerarbeiten();
+        pt::tastenZustandSetzen(tastenStatus::LinksStrg, false);
+        EXPECT_TRUE(pt::boxLog().empty()) << pt::boxLog().front().text;
+        EXPECT_DOUBLE_EQ(laufZustand.t, simulationsParameter.simulationsDauer);
+        return lesen(datei);
+    }
 };
 
 } // namespace
@@ -195,4 +221,99 @@ TEST_F(Beispiele, AusgelieferteSindWasDerSchreiberAusIhnenMachtUndLaufenOhneHinw
     EXPECT_EQ(std::ranges::count_if(std::filesystem::directory_iterator(beispielOrdner),
                                     [](const auto& e) { return e.path().extension() == ".gui"; }),
               std::ssize(beispiele));
+}
+
+namespace {
+
+// the lines of b that a does not have in the same place, for a readable failure
+std::string andereZeilen(const std::string& a, const std::string& b)
+{
+    std::istringstream ea(a), eb(b);
+    std::string za, zb, aus;
+    for (int nr = 1; std::getline(eb, zb); ++nr) {
+        if (!std::getline(ea, za))
+            za.clear();
+        if (za != zb)
+            aus += std::to_string(nr) + ": " + za + " -> " + zb + "\n";
+    }
+    return aus;
+}
+
+} // namespace
+
+// A user opens an example from the command line, runs it with F2 and saves it with Ctrl+S:
+// the file is the one shipped, byte for byte.
+TEST_F(Beispiele, GeoeffnetGelaufenUndGespeichertBleibtJedesByteGleich)
+{
+    for (const Beispiel& b : beispiele) {
+        SCOPED_TRACE(b.name);
+        const std::string ausgeliefert = lesen(beispielOrdner + b.name + ".gui");
+        const std::string gespeichert = oeffnenLaufenSpeichern(b.name, ausgeliefert);
+        EXPECT_TRUE(gespeichert == ausgeliefert) << andereZeilen(ausgeliefert, gespeichert);
+    }
+}
+
+// What a file sets for a diagram, where the windows would put a value of their own in
+// place of an unset one, stays: after the open, the windows, the run and the save the file
+// is the same. So do the values of a further diagram, whose window the list opens.
+TEST_F(Beispiele, DiagrammwerteDerDateiUeberstehenFensterLaufUndSpeichern)
+{
+    std::string text = lesen(beispielOrdner + "swim.gui");
+    const auto setzen = [](std::string& t, const std::string& vorsilbe, const std::string& schluessel,
+                           const std::string& wert) {
+        const std::string zeile = vorsilbe + schluessel + "=";
+        const size_t a = t.find(zeile);
+        ASSERT_NE(a, std::string::npos) << schluessel;
+        const size_t w = a + zeile.size();
+        t.replace(w, t.find("\r\n", w) - w, wert);
+    };
+    for (const auto& [schluessel, wert] : std::initializer_list<std::pair<std::string, std::string>>{
+             {"hilfslinien", "ja"},
+             {"linienWieTicks", "1"},
+             {"X-Rand rechts (in Pixel)", "12"},
+             {"xTickPosition", "-6"},
+             {"tickFontSize", "11"},
+             {"dimensionen anzeigen", "1"},
+             {"x-dimension", "[ms]"},
+             {"abstand x-dimension von x-achse", "-22"},
+             {"ticks anpassen", "1"},
+             {"legendeFontSize", "7"},
+             {"legendePosition x", "55"},
+             {"legendePosition y", "12"},
+             {"xUrsprung (werte)", "0.100000"},
+             {"anzahl dezimalstellen fuer x-achse automatisch", "1"},
+             {"anzahl dezimalstellen fuer x-achse", "2"},
+             {"anzahl dezimalstellen fuer werte", "5"},
+             {"anzahl dezimalstellen fuer hCursor", "2"},
+             {"anzahl dezimalstellen fuer vCursor", "6"},
+             {"y-tick im ursprung beschriften", "ja"},
+             {"cursorFarbe rot", "200"},
+             {"werte in legende anzeigen", "1"},
+             {"farbe fuer Kurve 0", "255"},
+             {"liniendicke fuer Kurve 0", "2"},
+             {"yZoom fuer Kurve 0", "2"},
+             {"dimension fuer Kurve 0", "V"},
+         })
+        setzen(text, "\nDiagramm 1 zu 1 ", schluessel, wert);
+
+    // neuron 1's second diagram: the first one's lines with values of its own, its window
+    // in the list
+    const std::string erstesDiagramm = "\nDiagramm 1 zu 1 ", zweitesDiagramm = "\nDiagramm 2 zu 1 ";
+    std::string zweites;
+    for (size_t a = 0; (a = text.find(erstesDiagramm, a)) != std::string::npos; ++a) {
+        const size_t wert = a + erstesDiagramm.size();
+        zweites += zweitesDiagramm + text.substr(wert, text.find('\n', wert) - wert);
+    }
+    setzen(zweites, zweitesDiagramm, "legendePosition x", "44");
+    setzen(zweites, zweitesDiagramm, "anzahl dezimalstellen fuer werte", "6");
+    setzen(zweites, zweitesDiagramm, "dimension fuer Kurve 0", "A");
+    text.insert(text.find("[ende NEURON 1]"), zweites.substr(1) + "\n");
+    text.insert(text.find("[fensterliste ende]"), "fensterliste 3 neuron=1\r\nfensterliste 3 diagramm=1\r\n"
+                                                   "fensterliste 3 x=100\r\nfensterliste 3 y=100\r\n"
+                                                   "fensterliste 3 breite=700\r\nfensterliste 3 hoehe=300\r\n");
+
+    const std::string gespeichert = oeffnenLaufenSpeichern("gesetzt", text);
+    ASSERT_NE(neuronNachNummer(1)->hauptDiagramm.naechstes, nullptr);
+    EXPECT_TRUE(neuronNachNummer(1)->hauptDiagramm.naechstes->fenster);
+    EXPECT_TRUE(gespeichert == text) << andereZeilen(text, gespeichert);
 }
