@@ -110,18 +110,18 @@ bool dateiErfragen(std::string& pfad)
     return true;
 }
 
-// The network's name and path: a network file's, which the writers save under and the
-// settings remember. The network of a result file is read from a copy deleted after the
-// load: it keeps that name but has no file of its own.
+// The network of a result file is read from a copy deleted after the load: it keeps that
+// name but has no file of its own.
+bool ausErgebnisdatei() { return skriptStatus & skriptBit::AuswertungLaedt; }
+
+// The network's name and path: a network file's, which the writers save under. The
+// settings remember it once it is read (netzdateiMerken).
 void netzdateiSetzen(const Pfadteile& t, const std::string& vollerPfad)
 {
-    const bool kopie = skriptStatus & skriptBit::AuswertungLaedt;
     dateipfade.netzName = t.name;
     dateipfade.endung = t.endung;
     dateipfade.vollerPfad = vollerPfad;
-    dateipfade.ohneNetzdatei = kopie;
-    if (!kopie)
-        dateipfade.letzteNetzDatei = t.name;
+    dateipfade.ohneNetzdatei = ausErgebnisdatei();
 }
 
 // A network read from curve data or a recording is named after its source but has no file
@@ -250,6 +250,7 @@ int simulationOeffnen(int fragen)
     const Pfadteile teile = zerlegen(pfad);
     dateipfade.oeffnenPfad = pfad;
     dateipfade.oeffnenName = teile.name + (teile.endung.empty() ? "" : "." + teile.endung);
+    // the document folder follows every file opened; the remembered network file keeps its own
     dateipfade.dokumentVerzeichnis = teile.ordner;
 
     // the network goes, then the reader of the kind builds the new one
@@ -272,9 +273,8 @@ int simulationOeffnen(int fragen)
         geladen = simDateiLesen(pfad);
         if (geladen) {
             // our writer's text is no file of the sibling's: a save asks where it goes, and
-            // the settings go on remembering the last network file with its extension
+            // proposes the extension of network files
             ohneNetzdateiSetzen(teile, pfad);
-            dateipfade.letzteNetzDatei = vorher.pfade.letzteNetzDatei;
             dateipfade.endung = vorher.pfade.endung;
         } else if (!programmEndet()) {
             plattform::hinweisBox(meldungsTexte[902]);
@@ -303,7 +303,11 @@ int simulationOeffnen(int fragen)
         vorherZurueckholen(vorher);
         return nichtGeoeffnet();
     }
-    // the load succeeded: everything derived from the new network
+    // the load succeeded: a network file is the one the settings remember, in its folder
+    // whatever kinds of files are opened from other folders later
+    if (art == Art::Netz && !ausErgebnisdatei())
+        netzdateiMerken(teile.ordner, teile.name, teile.endung);
+    // everything derived from the new network
     einstellungenAktualisieren(nullptr, 1);
     geladeneFensterZeigen();
     return 1;
@@ -319,7 +323,7 @@ bool startDateiUebernehmen()
         d.startDatei.clear();
         d.startModus = 0;
     } else if ((programmStatus & programmBit::ZuletztGeladeneOeffnen) && !d.letzteNetzDatei.empty()) {
-        startPfad = zusammensetzen(d.dokumentVerzeichnis, d.letzteNetzDatei, d.endung);
+        startPfad = zusammensetzen(d.letzterNetzOrdner, d.letzteNetzDatei, d.letzteNetzEndung);
     }
     return !startPfad.empty();
 }

@@ -196,6 +196,9 @@ struct Dateipfade {
     // "zuletzt geladene eingabedatei=": the network file last loaded or saved, which the
     // settings remember for the open dialog and the start; no save ever goes there unasked
     std::string letzteNetzDatei;
+    // ... its folder and extension: the settings name the three of one file, wherever the
+    // files opened since lie (the document folder follows them)
+    std::string letzterNetzOrdner, letzteNetzEndung;
     int dateiArt = -1;                // 1 network file, 0 Tervak file, -1 unknown
     std::string programmVerzeichnis;  // with a trailing '/'; the "parameter" folder lies below it
     std::string letzteSkriptDatei;

@@ -229,11 +229,17 @@ bool einstellungsText(const std::string& text)
     return std::ranges::any_of(eigeneSchluessel, [&](const char* s) { return text.find(s) != std::string::npos; });
 }
 
-// What only the run's first read of a file takes: extensions, filters and the remembered
-// network (or the file the program was started with), and whether it opens at once.
+// What only the run's first read of a file takes: the language, extensions, filters and the
+// remembered network (or the file the program was started with), and whether it opens at once.
 void ersteLesung(char* text)
 {
     Dateipfade& d = dateipfade;
+    // The language the texts and menus were made in at the start comes from this file. No
+    // later read changes it, neither a settings text that an opened file carries nor a
+    // settings file loaded on purpose: the menus made later would speak the other one. The
+    // language command changes it, for the next start.
+    int wert = 0;
+    sprache = zahlLesen(wert, text, k::Sprache) && wert == spracheEnglisch ? spracheEnglisch : spracheDeutsch;
     textLesen(d.endung, 256, text, k::NetzEndung);
     textLesen(ausgabeDateiEndung, 256, text, k::AusgabeEndung);
     textLesen(d.permutationsEndung, 256, text, k::PermutationsEndung);
@@ -253,6 +259,11 @@ void ersteLesung(char* text)
     d.ohneNetzdatei = false;
     d.letzteNetzDatei.clear();
     textLesen(d.letzteNetzDatei, 256, text, k::NetzName);
+    // the remembered file as one: in the folder the file names, else in the present one
+    std::string ordner;
+    textLesen(ordner, 256, text, k::Verzeichnis);
+    d.letzterNetzOrdner = ohneSchraegstrich(ordner.empty() ? d.dokumentVerzeichnis : ordner);
+    d.letzteNetzEndung = d.endung;
     std::string name = d.letzteNetzDatei, endung = d.endung;
 
     // a file named on the command line takes the place of the remembered one
@@ -269,8 +280,7 @@ void ersteLesung(char* text)
     }
     bool oeffnen = false;
     if (!d.dokumentVerzeichnis.empty() && !name.empty() && !endung.empty()) {
-        std::string ordner;
-        if (!d.startModus && textLesen(ordner, 256, text, k::Verzeichnis) && !ordner.empty())
+        if (!d.startModus && !ordner.empty())
             d.dokumentVerzeichnis = ordner;
         d.dokumentVerzeichnis = ohneSchraegstrich(d.dokumentVerzeichnis);
         oeffnen = d.startModus || jaGesetzt(text, k::SofortOeffnen);
@@ -319,7 +329,6 @@ void ablaufLesen(char* text)
     DiagrammOptionen& o = diagrammOptionen;
 
     int wert = 0;
-    sprache = zahlLesen(wert, text, k::Sprache) && wert == spracheEnglisch ? spracheEnglisch : spracheDeutsch;
     if (zahlLesen(wert, text, k::Backup))
         sicherungsOptionen = wert & ~sicherungBit::WirdGeschrieben;
     if (!zahlLesen(po.undoMaximum, text, k::Undo))

@@ -58,5 +58,11 @@ int cfgTextLaden(char* text);
 // save keeps the old settings (said in a notice, as is a file that may not be written).
 void cfgDateiSpeichern(const char* pfad, XBuffer* puffer, int inDatei);
 
+// The network file the settings remember ("zuletzt geladene eingabedatei=" with its folder
+// and extension) is always the three of one file: set here when a network file is read,
+// and taken from the network's own file by every settings text written while it has one.
+// A network read later from curve data, a sibling file or a result file elsewhere leaves it.
+void netzdateiMerken(const std::string& ordner, const std::string& name, const std::string& endung);
+
 // back to a program that has read no settings file yet (the next read is the run's first)
 void cfgZuruecksetzen();

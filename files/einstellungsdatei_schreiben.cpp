@@ -38,12 +38,13 @@ void pfadeDrucken(XBuffer& p)
         p.drucken("%s%s\n", schluessel, wert.empty() ? leer : wert.c_str());
     };
     p.drucken("[programmdefinitionen]\n\n[pfade und dateien]\n");
-    // the network's own file, else the one remembered before: a network without a file
-    // leaves the settings' last file as it was
-    text(k::NetzName, eigeneNetzdatei() ? d.netzName : d.letzteNetzDatei);
-    text(k::Verzeichnis, d.dokumentVerzeichnis);
+    // the remembered network file, its folder and extension; with none, the folder last used
+    // and the extension of network files
+    const bool gemerkt = !d.letzteNetzDatei.empty();
+    text(k::NetzName, d.letzteNetzDatei);
+    text(k::Verzeichnis, gemerkt ? d.letzterNetzOrdner : d.dokumentVerzeichnis);
     text(k::Skript, d.letzteSkriptDatei);
-    text(k::NetzEndung, d.endung);
+    text(k::NetzEndung, gemerkt ? d.letzteNetzEndung : d.endung);
     text(k::AusgabeEndung, ausgabeDateiEndung);
     text(k::PermutationsEndung, d.permutationsEndung);
     text(k::ProtokollEndung, d.protokollEndung);
@@ -204,10 +205,31 @@ void einstellungenDrucken(XBuffer& p)
     reizUndBeispieleDrucken(p);
 }
 
+// A network with a file of its own is the network file the settings remember: saved under
+// a new name and then closed or replaced, it is still that file they name.
+void eigeneNetzdateiMerken()
+{
+    const Dateipfade& d = dateipfade;
+    if (!eigeneNetzdatei())
+        return;
+    const size_t trenner = d.vollerPfad.find_last_of("/\\");
+    netzdateiMerken(trenner == std::string::npos ? d.dokumentVerzeichnis : d.vollerPfad.substr(0, trenner),
+                    d.netzName, d.endung);
+}
+
 } // namespace
+
+void netzdateiMerken(const std::string& ordner, const std::string& name, const std::string& endung)
+{
+    Dateipfade& d = dateipfade;
+    d.letzterNetzOrdner = ohneSchraegstrich(ordner);
+    d.letzteNetzDatei = name;
+    d.letzteNetzEndung = endung;
+}
 
 void cfgDateiSpeichern(const char* pfad, XBuffer* puffer, int inDatei)
 {
+    eigeneNetzdateiMerken();
     // the settings part of an in-memory network text
     if (puffer) {
         einstellungenDrucken(*puffer);

@@ -1,0 +1,274 @@
+// tests/app/test_oeffnen_einstellungen.cpp - what the files a user opens leave in the
+// settings: the remembered network file stays one file, whatever is opened from other
+// folders, and the language stays the one the program started in
+#include "app_hilfe.h"
+#include "files/einstellungsdatei.h"
+#include "files/fremdformat.h"
+#include "files/netzdatei.h"
+#include "model/netz.h"
+#include "model/permutationsfenster.h"
+#include "model/synapse.h"
+#include "platform/box.h"
+#include "platform/menue.h"
+#include "platform/steuerelemente.h"
+#include "resources/auswertungsmenue.h"
+#include "resources/befehle.h"
+#include "script/ausfuehrung.h"
+#include "script/skript.h"
+#include "../stuetzen/reizserie_skript.h"
+#include <map>
+
+using namespace apphilfe;
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string einNeuron = "[neuronen-netzwerk-datei]\nanzahl neurone=1\nexistierende Neurone=7 \n"
+                              "[NEURON 7] ***\n[ende NEURON 7] ***\n[Dateiende]\n";
+
+// the value of the settings line that starts with schluessel; "-" when there is none
+std::string zeile(const std::string& cfg, const std::string& schluessel)
+{
+    const size_t a = cfg.find("\n" + schluessel);
+    if (a == std::string::npos)
+        return "-";
+    const size_t wert = a + 1 + schluessel.size();
+    return cfg.substr(wert, cfg.find('\r', wert) - wert);
+}
+
+struct OeffnenEinstellungen : AppFall {
+    std::string arbeit = testhilfe::tempOrdner("velnor-gemerkt");
+    fs::path vorher = fs::current_path();
+
+    void TearDown() override
+    {
+        skriptLaufHaken = nullptr;
+        auswertungAbbauen();
+        skriptFreigeben(skript);
+        skriptStatus = 0;
+        maxBinDateiGroesse = 0;
+        fs::current_path(vorher);
+        AppFall::TearDown();
+        fs::remove_all(arbeit);
+    }
+    std::string cfg() const { return lesen(ordner + "default.cfg"); }
+    // the program started again in its folder, on the given settings file unless empty
+    void neuStarten(const std::string& einstellungen = "")
+    {
+        netzLoeschen();
+        programmZuruecksetzen();
+        if (!einstellungen.empty())
+            schreiben(ordner + "default.cfg", einstellungen);
+        ASSERT_TRUE(programmStarten("", ordner));
+        nachrichtenVerarbeiten();
+    }
+    // the open command on a file chosen in its dialog; a network there is not saved
+    void oeffnen(const std::string& pfad)
+    {
+        pt::dateiAntworten({pt::dateiAntwort(pfad)});
+        if (neuronKette.anzahl > 0)
+            pt::boxAntworten({antwort::Nein});
+        befehl(befehlDateiOeffnen);
+        nachrichtenVerarbeiten();
+        ASSERT_EQ(pt::offeneBoxAntworten(), 0u);
+    }
+    // the end, a network not saved
+    void beenden()
+    {
+        if (neuronKette.anzahl > 0)
+            pt::boxAntworten({antwort::Nein});
+        befehl(befehlProgrammBeenden);
+        nachrichtenVerarbeiten();
+        ASSERT_TRUE(programmEndet());
+    }
+    void strgS()
+    {
+        pt::tastenZustandSetzen(tastenStatus::LinksStrg, true);
+        pt::tasteDruecken(haupt(), 'S');
+        nachrichtenVerarbeiten();
+        pt::tastenZustandSetzen(tastenStatus::LinksStrg, false);
+    }
+    // A/x.gui, and in B: curve data y.dat, a sibling file z.sim, a result file erg.bin of the
+    // series script, and another network under A's name, x.gui
+    void dateienAnlegen(const std::string& a, const std::string& b)
+    {
+        fs::create_directory(a);
+        fs::create_directory(b);
+        laufbaresNetz(3, a);
+        dateipfade.netzName = "x";
+        dateipfade.endung = "gui";
+        // the sibling's layout has three more header values than our writer's
+        ASSERT_EQ(simDateiSchreiben(b + "z.sim"), 1);
+        std::string sim = lesen(b + "z.sim");
+        size_t kopfEnde = 0;
+        for (int i = 0; i < 40; ++i)
+            kopfEnde = sim.find('\n', kopfEnde) + 1;
+        schreiben(b + "z.sim", sim.insert(kopfEnde, "0\r\n0\r\n0\r\n"));
+
+        const char* namen[] = {"Sensor links", "Motor", "Inter"};
+        for (int i = 1; i <= 3; ++i)
+            neuronNachNummer(i)->name = namen[i - 1];
+        SynapseDaten* s = synapseNeu(neuronNachNummer(1), neuronNachNummer(2), 0, 1e-7, 0.001, -0.05, -0.03, 0, nullptr);
+        synapsenTabelleSetzen(s->id, s);
+        ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
+        pt::tasteDruecken(haupt(), taste::F2);
+        nachrichtenVerarbeiten();
+        pt::dateiAntworten({pt::dateiAntwort(b + "y.dat")});
+        befehl(befehlDatDateiSpeichernUnter);
+
+        // the series script, its simulations ramps in Motor's stored curves
+        fs::current_path(arbeit);           // where the script's log goes
+        laufzeitSetzen(0.2, 1e-4);          // as the script has it
+        skriptMeldungenAnzeigen = 0;
+        netzvorgaben.elektrischeSynapsenEingeschraenkt = 1;
+        skriptLaufHaken = [] {
+            DiagrammDaten& d = neuronNachNummer(2)->hauptDiagramm;
+            for (int slot : {0, 2})
+                d.kurven[slot].werte.assign(2000, slot ? -0.5f : 0.5f);
+        };
+        schreiben(b + "sim liste.txt", "2 5\r\n6\r\n11 15\r\n");
+        std::string t = reizserieSkript;
+        t.replace(t.find("ORDNER/"), 7, b);
+        schreiben(arbeit + "t.skr", t);
+        skript.pfad = arbeit + "t.skr";
+        skriptStatus = skriptBit::DateiAusSkriptLaden;
+        ASSERT_EQ(skriptLaden(skript), 1);
+        pt::dateiAntworten({pt::dateiAntwort(b + "erg.bin")});
+        ASSERT_EQ(skriptAusfuehren(skript, 1), 1);
+        skriptFreigeben(skript);
+        skriptStatus = 0;
+        skriptLaufHaken = nullptr;
+
+        schreiben(b + "x.gui", einNeuron);
+        ASSERT_TRUE(pt::boxLog().empty()) << pt::boxLog().front().text;
+        for (const char* datei : {"y.dat", "z.sim", "erg.bin"})
+            ASSERT_TRUE(fs::exists(b + datei)) << datei;
+    }
+};
+
+} // namespace
+
+// A network opened from folder A, then curve data, a sibling file and a result file from
+// folder B: the end's settings name A's file with its folder and extension, the next start
+// with "sofort bearbeiten" opens it, and Ctrl+S writes there, not into B's network of that name.
+TEST_F(OeffnenEinstellungen, DieGemerkteNetzdateiBleibtDieDateiAusIhremOrdner)
+{
+    ASSERT_TRUE(starten());
+    const std::string a = arbeit + "A/", b = arbeit + "B/";
+    ASSERT_NO_FATAL_FAILURE(dateienAnlegen(a, b));
+    std::map<std::string, std::string> dateien;
+    for (const std::string& p : {a + "x.gui", b + "x.gui", b + "y.dat", b + "z.sim", b + "erg.bin"})
+        dateien[p] = lesen(p);
+    const auto unveraendert = [&](bool ohneA) {
+        for (const auto& [p, inhalt] : dateien) {
+            if (!(ohneA && p == a + "x.gui")) {
+                EXPECT_TRUE(lesen(p) == inhalt) << p;
+            }
+        }
+    };
+    ASSERT_NO_FATAL_FAILURE(neuStarten(lesen(ausgelieferteTexte() + "default.cfg")));
+
+    oeffnen(a + "x.gui");
+    ASSERT_EQ(NeuronFall::nummern(), (std::vector{1, 2, 3}));
+    oeffnen(b + "y.dat");
+    EXPECT_EQ(std::tuple(neuronKette.anzahl, dateipfade.netzName), std::tuple(3, "y"));
+    oeffnen(b + "z.sim");
+    EXPECT_EQ(std::tuple(neuronKette.anzahl, dateipfade.netzName), std::tuple(3, "z"));
+    // the result file in the evaluation window: its network replaces the one before
+    befehl(befehlAuswertemodus);
+    pt::boxAntworten({antwort::Ja, antwort::Nein});
+    pt::dateiAntworten({pt::dateiAntwort(b + "erg.bin")});
+    ASSERT_TRUE(pt::menueBefehlWaehlen(auswertungsfenster.fenster, auswertungBefehlDateiOeffnen));
+    nachrichtenVerarbeiten();
+    ASSERT_TRUE(pt::menueBefehlWaehlen(auswertungsfenster.fenster, auswertungBefehlModusBeenden));
+    nachrichtenVerarbeiten();
+    ASSERT_EQ(pt::offeneBoxAntworten(), 0u);
+    EXPECT_TRUE(dateipfade.netzName.starts_with("erg tmp aus bin ")) << dateipfade.netzName;
+    EXPECT_EQ(dateipfade.dokumentVerzeichnis + "/", b);   // the folder the files came from
+
+    ASSERT_NO_FATAL_FAILURE(beenden());
+    const std::string gemerkt = cfg();
+    EXPECT_EQ(std::tuple(zeile(gemerkt, "zuletzt geladene eingabedatei="), zeile(gemerkt, "zuletzt benutztes verzeichnis="),
+                         zeile(gemerkt, "extension fuer eingabedateien=")),
+              std::tuple("x", arbeit + "A", "gui"));
+    unveraendert(false);
+
+    // the user sets "sofort bearbeiten"; the next start opens A's network as its own file
+    std::string sofort = gemerkt;
+    const std::string nein = "zuletzt geladenene datei sofort bearbeiten=nein";
+    ASSERT_NE(sofort.find(nein), std::string::npos);
+    sofort.replace(sofort.find(nein), nein.size(), "zuletzt geladenene datei sofort bearbeiten=ja");
+    ASSERT_NO_FATAL_FAILURE(neuStarten(sofort));
+    EXPECT_EQ(std::tuple(NeuronFall::nummern(), dateipfade.vollerPfad), std::tuple(std::vector{1, 2, 3}, a + "x.gui"));
+    const size_t fragen = pt::dateiWahlLog().size();
+    fs::remove(a + "x.gui");
+    strgS();
+    EXPECT_EQ(pt::dateiWahlLog().size(), fragen);
+    EXPECT_TRUE(lesen(a + "x.gui").starts_with("[neuronen-netzwerk-datei]"));
+    unveraendert(true);
+    EXPECT_TRUE(pt::boxLog().empty()) << pt::boxLog().front().text;
+}
+
+// A curve data file saved by the program set to English carries "sprache=1033" in its
+// settings text. Opened by the program set to German, its other settings come with it; the
+// language, the menus of the windows opened then and default.cfg's language line stay German.
+TEST_F(OeffnenEinstellungen, EineKurvendateiAusDemEnglischenLaesstDieSpracheDesProgramms)
+{
+    const std::string deutsch = lesen(ausgelieferteTexte() + "default.cfg");
+    std::string englisch = deutsch;
+    englisch.replace(englisch.find("\nsprache=1031"), 13, "\nsprache=1033");
+    ASSERT_TRUE(starten(englisch));
+    ASSERT_EQ(sprache, spracheEnglisch);
+    laufbaresNetz(2, arbeit);
+    dateipfade.endung = "gui";
+    programmOptionen.undoMaximum = 7;
+    ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
+    pt::tasteDruecken(haupt(), taste::F2);
+    nachrichtenVerarbeiten();
+    const std::string kurven = arbeit + "kurven.dat";
+    pt::dateiAntworten({pt::dateiAntwort(kurven)});
+    befehl(befehlDatDateiSpeichernUnter);
+    ASSERT_TRUE(pt::boxLog().empty()) << pt::boxLog().front().text;
+    const std::string dat = lesen(kurven);
+    ASSERT_NE(dat.find("\nsprache=1033 "), std::string::npos);
+
+    ASSERT_NO_FATAL_FAILURE(neuStarten(deutsch));
+    ASSERT_EQ(std::tuple(sprache, programmOptionen.undoMaximum), std::tuple(spracheDeutsch, 10));
+    const std::string spracheVorher = zeile(cfg(), "sprache=");
+    oeffnen(kurven);
+    ASSERT_EQ(neuronKette.anzahl, 2);
+    EXPECT_EQ(std::tuple(sprache, programmOptionen.undoMaximum), std::tuple(spracheDeutsch, 7));
+    befehl(befehlDiagrammeAlle);
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        ASSERT_TRUE(istFenster(n->hauptDiagramm.fenster)) << n->nummer;
+        EXPECT_EQ(postenText(fensterMenue(n->hauptDiagramm.fenster), 0, Nach::Position), "&Datei");
+    }
+
+    ASSERT_NO_FATAL_FAILURE(beenden());
+    EXPECT_EQ(std::tuple(zeile(cfg(), "sprache="), zeile(cfg(), "maximale undo anzahl=")),
+              std::tuple(spracheVorher, "7"));
+    EXPECT_TRUE(lesen(kurven) == dat);
+    ASSERT_NO_FATAL_FAILURE(neuStarten());
+    EXPECT_EQ(postenText(fensterhandles.hauptmenue, 0, Nach::Position), "&Datei");
+}
+
+// A settings file loaded on purpose brings its settings, but not its language: the texts and
+// menus stay in the language the program started in, and default.cfg stays as it was.
+TEST_F(OeffnenEinstellungen, EinstellungenLadenWechseltDieSpracheNicht)
+{
+    ASSERT_TRUE(starten());
+    std::string englisch = cfg();
+    englisch.replace(englisch.find("\nsprache=1031"), 13, "\nsprache=1033");
+    englisch.replace(englisch.find("\nmaximale undo anzahl=10"), 24, "\nmaximale undo anzahl=4");
+    schreiben(arbeit + "englisch.cfg", englisch);
+    const std::string standard = cfg();
+
+    pt::dateiAntworten({pt::dateiAntwort(arbeit + "englisch.cfg")});
+    befehl(befehlEinstellungenLaden);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(std::tuple(cfgPfad, sprache, programmOptionen.undoMaximum),
+              std::tuple(arbeit + "englisch.cfg", spracheDeutsch, 4));
+    ASSERT_NO_FATAL_FAILURE(beenden());
+    EXPECT_TRUE(cfg() == standard);
+    EXPECT_TRUE(pt::boxLog().empty()) << pt::boxLog().front().text;
+}
