@@ -14,6 +14,7 @@
 #include "model/export.h"
 #include "model/laufstart.h"
 #include "model/netz.h"
+#include "model/permutation.h"
 #include "model/simulationsparameter.h"
 #include "platform/box.h"
 #include "platform/pfad.h"
@@ -63,7 +64,8 @@ void pfadeDrucken(XBuffer& p)
     text(k::ProtokollFilter, d.protokollFilter, protokollFilterVorgabe);
 }
 
-void ablaufDrucken(XBuffer& p)
+// wort: the program word whose export and soma-file switches are written
+void ablaufDrucken(XBuffer& p, uint32_t wort)
 {
     const auto ganz = [&](const char* s, int wert) { p.drucken("%s%d\n", s, wert); };
     const auto zahl = [&](const char* s, double wert) { p.drucken("%s%.15g\n", s, wert); };
@@ -91,9 +93,9 @@ void ablaufDrucken(XBuffer& p)
     ganz(exportSchluessel::Dezimalzeichen, e.dezimalzeichen);
     p.drucken("%s%lf\n", exportSchluessel::StromSkalierung, e.stromSkalierung);
     ganz(exportSchluessel::Intervall, e.intervall);
-    schalter(k::SomaAscii, an(programmStatus, programmBit::WerteExportieren));
-    schalter(k::SomaBinaerLesen, an(programmStatus, programmBit::SomaDateiLesen));
-    schalter(k::SomaBinaerSchreiben, an(programmStatus, programmBit::SomaDateiSchreiben));
+    schalter(k::SomaAscii, an(wort, programmBit::WerteExportieren));
+    schalter(k::SomaBinaerLesen, an(wort, programmBit::SomaDateiLesen));
+    schalter(k::SomaBinaerSchreiben, an(wort, programmBit::SomaDateiSchreiben));
     schalter(k::Stromdateien, an(programmStatus, programmBit::StromdateienNutzen));
     schalter(k::SpikesZaehlen, an(programmStatus, programmBit::SpikesZaehlen));
     zahl(k::Verzoegerung, v.verzoegerung);
@@ -192,11 +194,11 @@ void reizUndBeispieleDrucken(XBuffer& p)
 }
 
 // The whole settings text at the end of p; the section writers print there too.
-void einstellungenDrucken(XBuffer& p)
+void einstellungenDrucken(XBuffer& p, uint32_t wort)
 {
     textZeiger = &p;
     pfadeDrucken(p);
-    ablaufDrucken(p);
+    ablaufDrucken(p, wort);
     darstellungDrucken(p);
     stdParameterSpeichern(&stdNeuron, nullptr, p);
     guiNeuronSpeichern(&stdNeuron, -1, nullptr, p, 0);
@@ -232,7 +234,7 @@ void cfgDateiSpeichern(const char* pfad, XBuffer* puffer, int inDatei)
     eigeneNetzdateiMerken();
     // the settings part of an in-memory network text
     if (puffer) {
-        einstellungenDrucken(*puffer);
+        einstellungenDrucken(*puffer, programmStatus);
         return;
     }
     std::string ziel;
@@ -260,7 +262,8 @@ void cfgDateiSpeichern(const char* pfad, XBuffer* puffer, int inDatei)
     XBuffer* vorher = textZeiger;
     XBuffer eigener;
     try {
-        einstellungenDrucken(eigener);
+        // the switches the permutation mode keeps aside are the user's
+        einstellungenDrucken(eigener, benutzerProgrammStatus());
     } catch (const std::bad_alloc&) {
         textZeiger = vorher;
         plattform::hinweisBox(meldungsTexte[924]);

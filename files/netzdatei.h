@@ -13,7 +13,9 @@
 // buffer, nothing to disk. false when nothing was saved: the dialog was cancelled or the
 // file could not be written (a notice names the system's reason; the old file is kept, and
 // so are the network's folder, name, path and title and the settings file). The settings
-// file is written after the network file.
+// file is written after the network file. A file is refused, with a notice that says why,
+// while a series, a script or a free permutation holds values that are not the user's;
+// the backup before a run is written all the same.
 bool guiDateiSpeichern(int fragen, XBuffer* puffer, int inDatei);
 
 // Where a network text comes from: a network file, the undo text being restored, or the

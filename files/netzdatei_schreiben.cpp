@@ -15,6 +15,7 @@
 #include "model/export.h"
 #include "model/kollision.h"
 #include "model/laufstart.h"
+#include "model/permutation.h"
 #include "model/permutationsfenster.h"
 #include "model/rueckkopplung.h"
 #include "model/simulationsparameter.h"
@@ -274,6 +275,13 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
 
 bool guiDateiSpeichern(int fragen, XBuffer* puffer, int inDatei)
 {
+    // A series, a script or a free permutation holds values in the network that are not the
+    // user's: no file of the user's gets them. The backup before each run is no such file.
+    if (inDatei && !(sicherungsOptionen & sicherungBit::WirdGeschrieben))
+        if (const int grund = fremdeWerteImNetz()) {
+            plattform::hinweisBox(meldungsTexte[grund]);
+            return false;
+        }
     XBuffer* vorher = textZeiger;
     bool gut = false;
     try {

@@ -4,6 +4,7 @@
 #include "core/status.h"
 #include "model/netz.h"
 #include "model/permutationsfenster.h"
+#include "model/synapse.h"
 #include <algorithm>
 
 PermutationsLaufstand permutationsLaufstand;
@@ -17,6 +18,46 @@ const NeuronSchalterSicherung* beiseiteGelegteSchalter(int nummer)
         if (s.nummer == nummer)
             return &s;
     return nullptr;
+}
+
+uint32_t benutzerProgrammStatus()
+{
+    const Permutationsmodus& m = permutationsmodus;
+    if (!(modusStatus & modusBit::Permutationsmodus) || !m.programmSchalterBeiseite)
+        return programmStatus;
+    return (programmStatus & ~permutationsProgrammSchalter) | (m.programmSchalter & permutationsProgrammSchalter);
+}
+
+namespace {
+
+// the synapse still holds the level, and the level is not the user's own value
+bool levelGehalten(const GehalteneLeitfaehigkeit& g)
+{
+    const SynapseDaten* s = synapseNachId(g.id);
+    if (!s || s->initialLeitfaehigkeit != g.gesetzt)
+        return false;
+    if (g.gesetzt != g.initial)
+        return true;
+    // the single-neuron runs put the level into the pool's sum alone
+    return s->pool && s->pool->gSumme == g.gesetztePoolSumme && g.gesetztePoolSumme != g.poolSumme;
+}
+
+} // namespace
+
+bool permutationsLevelImNetz()
+{
+    const Permutationsmodus& m = permutationsmodus;
+    return !m.leitfaehigkeiten.empty() && m.netzPfad == dateipfade.vollerPfad &&
+           std::any_of(m.leitfaehigkeiten.begin(), m.leitfaehigkeiten.end(), levelGehalten);
+}
+
+int fremdeWerteImNetz()
+{
+    if (modusStatus & modusBit::SerieLaeuft)
+        return 1500;
+    if (skriptStatus & skriptBit::Laeuft)
+        return 1501;
+    return permutationsLevelImNetz() ? 1502 : 0;
 }
 
 NeuronDaten* teilsimulationsNeuron() { return neuronNachNummer(permutationsLaufstand.zielNeuron); }

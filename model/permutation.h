@@ -1,9 +1,11 @@
 // model/permutation.h - what the run driver, the shutdown and the diagram painter ask of
 // the permutation mode
 #pragma once
+#include "core/status.h"
 #include "platform/zeichnen.h"
 #include <array>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 struct NeuronDaten;
@@ -31,13 +33,45 @@ struct NeuronSchalterSicherung {
     int exportMaske = 0;
     int spikezeitenSpeichern = 0;
 };
+// A conductance that a permutation in free order replaced by its level, by synapse id: the
+// user's values, and what the level put in their place. They go back when the mode is left,
+// where the synapse still holds the level (an edit meanwhile is the user's own).
+struct GehalteneLeitfaehigkeit {
+    int id = 0;
+    double initial = 0.0, aktuell = 0.0;      // the user's base and dynamic conductance
+    double poolSumme = 0.0;                   // the pool's sum then, exact where nothing changed it
+    std::vector<int> poolSender;              // the pool's senders then; empty: the sum is not known
+    double gesetzt = 0.0;                     // the base conductance the level left
+    double gesetztePoolSumme = 0.0;           // and the pool's sum
+};
+// the bits of programmStatus that the mode clears: the value export and the soma file's
+// pair, which the menu switches together
+constexpr uint32_t permutationsProgrammSchalter =
+    programmBit::WerteExportieren | programmBit::SomaDateiLesen | programmBit::SomaDateiSchreiben;
 struct Permutationsmodus {
     std::vector<NeuronSchalterSicherung> schalter;   // empty outside the mode
+    // the program switches the mode clears (export and soma file), as the user had them
+    bool programmSchalterBeiseite = false;
+    uint32_t programmSchalter = 0;
+    // the levels of the last free permutation that the network holds, with the network's
+    // file then: another network loaded meanwhile gets nothing of them
+    std::vector<GehalteneLeitfaehigkeit> leitfaehigkeiten;
+    std::string netzPfad;
 };
 extern Permutationsmodus permutationsmodus;
 // the values kept for the neuron of that number; null outside the mode and when the mode
 // keeps none for it
 const NeuronSchalterSicherung* beiseiteGelegteSchalter(int nummer);
+// programmStatus with the switches the mode cleared as the user had them: what a settings
+// file written in the mode carries
+uint32_t benutzerProgrammStatus();
+// true while the network holds the levels of a free permutation in place of the user's
+// conductances
+bool permutationsLevelImNetz();
+// Why the network holds values that are not the user's (a series, a script, the levels of a
+// free permutation): the number of the notice that says so, 0 when it holds the user's. No
+// network file is written meanwhile.
+int fremdeWerteImNetz();
 
 // the neuron of the single-neuron run: the target of the first varied synapse of the
 // permutation; null when there is none

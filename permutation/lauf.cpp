@@ -8,7 +8,8 @@
 // of that name as it was. Neuron and synapses are looked up again before each run: the
 // user may delete them while the series pumps messages. The levels only serve the
 // comparison: a series gives the varied synapses back their conductances when it ends, in
-// whatever way; a single permutation in free order keeps its levels, to show them.
+// whatever way; a single permutation in free order keeps its levels, to show them, until
+// the mode is left, which gives the user's conductances back.
 #include "permutation/lauf.h"
 #include "core/rahmen.h"
 #include "core/status.h"
@@ -145,6 +146,39 @@ struct LeitfaehigkeitenVorher {
     LeitfaehigkeitenVorher(const LeitfaehigkeitenVorher&) = delete;
     LeitfaehigkeitenVorher& operator=(const LeitfaehigkeitenVorher&) = delete;
 };
+
+// ---- the levels a free permutation leaves in the network ----------------------------------------
+
+// What the synapses held before this permutation is the user's where nothing is held for
+// them yet, or where the user changed them since the last level; then what the levels left.
+void freieLevelHalten(const LeitfaehigkeitenVorher& vorher)
+{
+    Permutationsmodus& m = permutationsmodus;
+    if (m.netzPfad != dateipfade.vollerPfad)
+        m.leitfaehigkeiten.clear();          // another network's: its synapses are gone
+    m.netzPfad = dateipfade.vollerPfad;
+    for (const LeitfaehigkeitenVorher::Wert& w : vorher.werte) {
+        const SynapseDaten* s = synapseNachId(w.id);
+        if (!s)
+            continue;
+        auto g = std::find_if(m.leitfaehigkeiten.begin(), m.leitfaehigkeiten.end(),
+                              [&](const GehalteneLeitfaehigkeit& x) { return x.id == w.id; });
+        if (g == m.leitfaehigkeiten.end()) {
+            m.leitfaehigkeiten.push_back({w.id, w.initial, w.aktuell, w.poolSumme, w.poolSender});
+            g = m.leitfaehigkeiten.end() - 1;
+        } else {
+            if (w.initial != g->gesetzt) {
+                g->initial = w.initial;
+                g->aktuell = w.aktuell;
+            }
+            // a pool changed since: its sum goes back by the difference only
+            if (w.poolSumme != g->gesetztePoolSumme || w.poolSender != g->poolSender)
+                g->poolSender.clear();
+        }
+        g->gesetzt = s->initialLeitfaehigkeit;
+        g->gesetztePoolSumme = s->pool ? s->pool->gSumme : 0.0;
+    }
+}
 
 // ---- numbers ------------------------------------------------------------------------------------
 
@@ -434,6 +468,39 @@ void balkenStiftNeu()
 
 } // namespace
 
+void freieLevelZurueckgeben()
+{
+    Permutationsmodus& m = permutationsmodus;
+    const std::vector<GehalteneLeitfaehigkeit> gehalten = std::move(m.leitfaehigkeiten);
+    m.leitfaehigkeiten.clear();
+    const bool diesesNetz = m.netzPfad == dateipfade.vollerPfad;
+    m.netzPfad.clear();
+    if (!diesesNetz)
+        return;
+    // a pool that still has the sum the levels left gets its own back exactly, once
+    std::vector<const SynapsenPool*> genau;
+    for (const GehalteneLeitfaehigkeit& g : gehalten) {
+        SynapseDaten* s = synapseNachId(g.id);
+        if (!s)
+            continue;
+        // a conductance the user set since is the user's own
+        const bool level = s->initialLeitfaehigkeit == g.gesetzt;
+        SynapsenPool* p = s->pool;
+        if (p && std::find(genau.begin(), genau.end(), p) == genau.end()) {
+            if (p->gSumme == g.gesetztePoolSumme && !g.poolSender.empty() && senderIds(*p) == g.poolSender) {
+                p->gSumme = g.poolSumme;
+                genau.push_back(p);
+            } else if (level) {
+                p->gSumme += g.initial - s->initialLeitfaehigkeit;
+            }
+        }
+        if (level) {
+            s->initialLeitfaehigkeit = g.initial;
+            s->leitfaehigkeit = g.aktuell;
+        }
+    }
+}
+
 Laufausgang (*permutationsLaufHaken)() = nullptr;
 void (*serienPauseWarten)() = pause300;
 
@@ -640,8 +707,10 @@ int permutationAusfuehren(int start, int anzahl)
     // the end
     d.letzteNummer = static_cast<int>(std::min<int64_t>(nummer, INT32_MAX));
     if (frei) {
-        if (vorher.behalten)
+        if (vorher.behalten) {
+            freieLevelHalten(vorher);
             statusTeilSetzen(0, meldungFormatieren(1283, static_cast<int>(gesetzt)));
+        }
         if (ergebnis && (modusStatus & modusBit::ErgebnisseNachFreier) && fensterhandles.hauptfenster)
             posten(fensterhandles.hauptfenster, nachricht::Befehl, machWParam(befehlPmtErgebnisseDarstellen, 0));
         return ergebnis;

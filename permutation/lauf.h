@@ -11,6 +11,10 @@
 // or a write failed (said in a notice; the files keep every whole record).
 int permutationAusfuehren(int start, int anzahl);
 
+// The conductances that free permutations replaced by their levels back as the user had
+// them, where the synapses still hold the levels; nothing is held afterwards.
+void freieLevelZurueckgeben();
+
 // the commands of the series (40174, 191, 193, 200, 236, 40177, 252)
 void serienBefehl(plattform::Fenster f, int befehl);
 

@@ -1,9 +1,11 @@
 // permutation/modus.cpp - the two modes of the main window and the commands of the
 // permutation mode's menu that make, load and save a definition
 //
-// The evaluation flags and export masks the mode clears are stored with the network, so
-// the mode keeps each neuron's own values (by number) and gives them back when it is left:
-// a network saved after the mode holds the user's choices, not the mode's.
+// The evaluation flags and export masks the mode clears are stored with the network, the
+// export and soma-file switches with the settings, so the mode keeps the user's values (the
+// neurons' by number) and gives them back when it is left, as it gives back the
+// conductances of a free permutation: files saved in or after the mode hold the user's
+// choices, not the mode's.
 #include "permutation/modus.h"
 #include "core/rahmen.h"
 #include "core/status.h"
@@ -43,14 +45,20 @@ void schalterSichern()
         s.push_back({n->nummer, n->exportMaske, n->spikezeitenSpeichern});
 }
 
+// the neurons' switches and the program's, as the user had them before the mode
 void schalterZurueckgeben()
 {
-    for (const NeuronSchalterSicherung& s : permutationsmodus.schalter)
+    Permutationsmodus& m = permutationsmodus;
+    for (const NeuronSchalterSicherung& s : m.schalter)
         if (NeuronDaten* n = neuronNachNummer(s.nummer)) {
             n->exportMaske = s.exportMaske;
             n->spikezeitenSpeichern = s.spikezeitenSpeichern;
         }
-    permutationsmodus.schalter.clear();
+    m.schalter.clear();
+    if (m.programmSchalterBeiseite)
+        programmStatus = (programmStatus & ~permutationsProgrammSchalter) | m.programmSchalter;
+    m.programmSchalterBeiseite = false;
+    m.programmSchalter = 0;
 }
 
 void einzelErgebnisFreigeben() { permutationsErgebnisse.einzel = PermutationsErgebnis{}; }
@@ -142,6 +150,11 @@ int permutationsmodusEinschalten()
 {
     if (permutationsmodus.schalter.empty())
         schalterSichern();
+    // the export and the soma file's pair (read and write go together) are off in the mode
+    if (!permutationsmodus.programmSchalterBeiseite) {
+        permutationsmodus.programmSchalter = programmStatus & permutationsProgrammSchalter;
+        permutationsmodus.programmSchalterBeiseite = true;
+    }
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         n->spikezeitenSpeichern = 0;
         n->exportMaske = 0;
@@ -149,7 +162,7 @@ int permutationsmodusEinschalten()
     if (NeuronDaten* n = auswerteNeuron())
         n->spikezeitenSpeichern = 1;
     exportPufferFreigeben();
-    programmStatus &= ~(programmBit::SomaDateiSchreiben | programmBit::WerteExportieren);
+    programmStatus &= ~permutationsProgrammSchalter;
     if (!permutationsMenueZeigen()) {
         fatal(meldungsTexte[90]);
         return 0;
@@ -162,6 +175,7 @@ int simulationsmodusEinschalten()
 {
     simulationsMenueZeigen();
     einzelErgebnisFreigeben();
+    freieLevelZurueckgeben();
     schalterZurueckgeben();
     teilsimulationsModus = 0;
     statusTeilSetzen(0, "\tSimulationsmodus");
@@ -171,7 +185,8 @@ int simulationsmodusEinschalten()
 void permutationsmodusVerlassen()
 {
     einzelErgebnisFreigeben();
-    permutationsmodus.schalter.clear();
+    freieLevelZurueckgeben();
+    schalterZurueckgeben();
 }
 
 bool permutationsdefinitionSpeichernAnbieten(bool abbrechbar)

@@ -3,12 +3,13 @@
 #pragma once
 #include "platform/fenster.h"
 
-// Every neuron's evaluation flag and export mask cleared (their values kept for the way
-// back), the evaluation neuron rated, the mode's menu shown. 1, or 0 when the language has
-// no menu for the mode (said in a message).
+// Every neuron's evaluation flag and export mask cleared, the value export and the soma
+// file switched off (all kept for the way back), the evaluation neuron rated, the mode's
+// menu shown. 1, or 0 when the language has no menu for the mode (said in a message).
 int permutationsmodusEinschalten();
-// The main menu again, the single result released, every neuron's evaluation flag and
-// export mask as before the mode, ordinary runs of the whole network. Always 1.
+// The main menu again, the single result released, the conductances a free permutation
+// left given back, every neuron's evaluation flag and export mask and the program's export
+// switches as before the mode, ordinary runs of the whole network. Always 1.
 int simulationsmodusEinschalten();
 
 // The question whether to save a definition the mode holds unsaved (none: true at once).

@@ -2,6 +2,7 @@
 // an unsaved definition is offered as leaving the mode offers it, and nothing stays behind
 #include "permutation_hilfe.h"
 #include "files/netzdatei.h"
+#include "permutation/lauf.h"
 #if defined(__SANITIZE_ADDRESS__)
 #include <sanitizer/lsan_interface.h>
 #endif
@@ -70,4 +71,38 @@ TEST_F(EndeImModus, NeinEndetOhneDefinitionUndDasHauptmenueGehtMit)
 #if defined(__SANITIZE_ADDRESS__)
     EXPECT_EQ(__lsan_do_recoverable_leak_check(), 0);
 #endif
+}
+
+// The end offers the network while a free permutation's levels are in it: Yes is refused with
+// the notice and the program stays, its file as it was; No ends without a save.
+TEST_F(EndeImModus, DieLevelEinerFreienPermutationWerdenBeimEndeNichtGespeichert)
+{
+    dateipfade.endung = "gui";
+    ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
+    const std::string pfad = dateipfade.vollerPfad, netz = lesen(pfad);
+    permutationsDefinition.auswerteNeuron = 1;
+    permutationsDefinition.levelAnzahl = 2;
+    permutationsDefinition.synapsen = {{synapsenId(2, 1), {1e-8, 2e-8}}};
+    permutationsLaufHaken = [] { return Laufausgang::Beendet; };
+    modusAn();
+    modusStatus |= modusBit::DefinitionDa;
+    pt::dialogSkript(146, {pt::schritt::tippen(1251, "1"), pt::schritt::klicken(1)});
+    pt::dialogSkript(146, {pt::schritt::klicken(2)});
+    befehl(befehlPmtFreieReihenfolge);
+    permutationsLaufHaken = nullptr;
+    ASSERT_EQ(synapseNachId(synapsenId(2, 1))->initialLeitfaehigkeit, 2e-8);
+
+    pt::boxAntworten({antwort::Ja, antwort::Ok});
+    senden(haupt(), nachricht::Schliessen);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(boxen(), (std::vector<std::string>{meldungFormatieren(801, pfad), meldungsTexte[1502]}));
+    EXPECT_FALSE(programmEndet());
+    EXPECT_TRUE(istFenster(haupt()));
+    EXPECT_EQ(lesen(pfad), netz);
+
+    pt::boxAntworten({antwort::Nein});
+    senden(haupt(), nachricht::Schliessen);
+    nachrichtenVerarbeiten();
+    EXPECT_TRUE(programmEndet());
+    EXPECT_EQ(lesen(pfad), netz);
 }
