@@ -968,6 +968,8 @@ constexpr TextEintrag meldungsTabelle[] = {
     {1478, "INTERAKTIV_FENSTER_TITEL=", "Interaktive Skriptausfuehrung"},
     {1480, "PHASENLAGE_ZEILE=", "zu \"%s\":\t%.4f s (%.4f) %d\n"},
     {1481, "PHASENLAGE_ZEILE_EINE=", "zu \"%s\":\t%.4f s %d\n"},
+    {1490, "FEHLER_SKRIPTAUSGABE_SCHREIBEN=", "Die Datei\n%s\nkonnte nicht vollst\xE4ndig geschrieben werden; die Skriptbearbeitung wird beendet.\n(%s)"},
+    {1491, "FEHLER_DATEI_UNVOLLSTAENDIG=", "Die Datei\n%s\nkonnte nicht vollst\xE4ndig geschrieben werden.\n(%s)"},
 };
 
 } // namespace
