@@ -18,6 +18,14 @@
 // the backup before a run is written all the same.
 bool guiDateiSpeichern(int fragen, XBuffer* puffer, int inDatei);
 
+// The bytes a save would write into the network file (the network text with the file's
+// line ends, the protocol, the end mark), made in memory: nothing is written and nothing
+// of the network's names changes. false after the notice when there is no memory for it.
+bool netzDateiText(std::string& text);
+
+// The reason the system gave for a failed write (an errno value), in the user's language.
+std::string systemGrund(int fehler);
+
 // Where a network text comes from: a network file, the undo text being restored, or the
 // text of a curve data file. Only files are read so far; the other two hand their text to
 // guiTextLaden.

@@ -159,7 +159,8 @@ struct NetzOrt {
     }
 };
 
-// The reason the system gave, in the user's language.
+} // namespace
+
 std::string systemGrund(int fehler)
 {
     switch (fehler) {
@@ -175,6 +176,8 @@ std::string systemGrund(int fehler)
     }
 }
 
+namespace {
+
 // the file through a temporary file beside it; a failure names the file and the reason
 bool netzDateiSchreiben(const std::string& pfad, const std::string& bytes)
 {
@@ -185,15 +188,27 @@ bool netzDateiSchreiben(const std::string& pfad, const std::string& bytes)
     return false;
 }
 
+// what follows the network text in its file: the protocol as the window shows it (or the
+// saved text while it is hidden) and the end mark
+void dateiSchlussSchreiben(XBuffer& puffer)
+{
+    protokollSpeichern(protokoll.sichtbar ? nullptr : protokoll.gesicherterText.c_str(), puffer);
+    puffer.drucken("[Dateiende]\n");
+}
+
+// the room the text of a network of this size takes at most, so it is built in one piece
+size_t textPlatz()
+{
+    return (static_cast<size_t>(std::max(neuronKette.anzahl, 0)) * 15000 +
+            static_cast<size_t>(std::max(synapsenZaehler, 0)) * 1000) * 2 + 200000;
+}
+
 bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
 {
     XBuffer eigenerPuffer;
     XBuffer& puffer = fremderPuffer ? *fremderPuffer : eigenerPuffer;
     textZeiger = &puffer;
-    // the room the text of a network of this size takes at most, so it is built in one piece
-    const size_t platz = (static_cast<size_t>(std::max(neuronKette.anzahl, 0)) * 15000 +
-                          static_cast<size_t>(std::max(synapsenZaehler, 0)) * 1000) * 2 + 200000;
-    puffer.reservieren(puffer.laenge() + platz);
+    puffer.reservieren(puffer.laenge() + textPlatz());
     if (!inDatei) {
         // the settings text leads an in-memory text
         cfgDateiSpeichern(nullptr, &puffer, 0);
@@ -228,6 +243,9 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
     // over it only where the user names it in the dialog
     if (!fragen && !sicherung && kurvenDateiIst(ort.pfad()))
         fragen = 1;
+    // a network without a file of its own has nothing to back up
+    if (fragen && sicherung)
+        return false;
     if (fragen) {
         plattform::DateiWahl wahl;
         if (!namenErfragen(wahl))
@@ -246,12 +264,20 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
     if (mitCrLfGebaut)
         puffer.crLfZeilenenden();
     netzTextSchreiben();
-    protokollSpeichern(protokoll.sichtbar ? nullptr : protokoll.gesicherterText.c_str(), puffer);
-    puffer.drucken("[Dateiende]\n");
+    dateiSchlussSchreiben(puffer);
     if (!(mitCrLfGebaut ? netzDateiSchreiben(netzDatei, puffer.text())
                         : netzDateiSchreiben(netzDatei, mitCrLf(puffer.text()))))
         return false;
 
+    // The backup is the two files under ".bkp" names and nothing else: the network keeps
+    // its names and title, and the current and reference files beside the network file
+    // keep what the user saved last.
+    if (sicherung) {
+        if (!cfgPfad.empty())
+            cfgDateiSpeichern((cfgPfad + ".bkp").c_str(), nullptr, 1);
+        textZeiger = &puffer;
+        return true;
+    }
     // the network is now the file just written; the settings file names it
     d.dokumentVerzeichnis = ort.ordner;
     d.netzName = ort.name;
@@ -259,9 +285,9 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
     d.vollerPfad = pfad;
     d.ohneNetzdatei = false;
     d.letzteNetzDatei = ort.name;
-    if (!sicherung && fensterhandles.hauptfenster)
+    if (fensterhandles.hauptfenster)
         plattform::titelSetzen(fensterhandles.hauptfenster, pfad);
-    cfgDateiSpeichern((sicherung ? cfgPfad + ".bkp" : cfgPfad).c_str(), nullptr, 1);
+    cfgDateiSpeichern(cfgPfad.c_str(), nullptr, 1);
     textZeiger = &puffer;
     // the reference curves go beside the network just saved, never over another one's
     netzBegleitdateien.refPfad = endungErsetzen(pfad, "ref");
@@ -272,6 +298,26 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
 }
 
 } // namespace
+
+bool netzDateiText(std::string& text)
+{
+    XBuffer* vorher = textZeiger;
+    bool gut = false;
+    try {
+        XBuffer puffer;
+        puffer.reservieren(textPlatz());
+        puffer.crLfZeilenenden();
+        textZeiger = &puffer;
+        netzTextSchreiben();
+        dateiSchlussSchreiben(puffer);
+        text = puffer.text();
+        gut = true;
+    } catch (const std::bad_alloc&) {
+        plattform::hinweisBox(meldungsTexte[949]);
+    }
+    textZeiger = vorher;
+    return gut;
+}
 
 bool guiDateiSpeichern(int fragen, XBuffer* puffer, int inDatei)
 {

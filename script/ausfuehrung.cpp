@@ -4,14 +4,17 @@
 // at every pass through the WIEDERHOLEN of a loop that holds no further loop (subject to
 // the selection of simulation numbers). Targets are looked up when a statement is applied,
 // so a neuron or synapse that went away since the load ends the walk with a message
-// instead of writing into freed memory. At the end the script is released and loaded
-// again, so every value it changed in its own record starts fresh for the next run.
+// instead of writing into freed memory. At the end the network gets back every value the
+// statements set (a script is an analysis), and the script is released and loaded again,
+// so every value it changed in its own record starts fresh for the next run.
 #include "script/ausfuehrung.h"
 #include "script/interaktiv.h"
 #include "script/anweisungsbericht.h"
+#include "script/skriptfelder.h"
 #include "core/rahmen.h"
 #include "core/skriptwerte.h"
 #include "core/status.h"
+#include "files/netzdatei.h"
 #include "model/anzeigeeinstellungen.h"
 #include "model/ergebnisdateien.h"
 #include "model/kanalzeiger.h"
@@ -33,7 +36,9 @@
 #include "resources/befehle.h"
 #include "texts/texte.h"
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <filesystem>
 
 void (*skriptLaufHaken)() = nullptr;
 
@@ -60,6 +65,8 @@ void epspZeileSchreiben()
 struct Lauf {
     Skript& s;
     std::FILE* log = nullptr;
+    // what the statements set, as it was; given back at the end, however the run ends
+    Ausgangswerte alt;
     int verfeinerungen = 0;
     // the channel chosen last, by number: a simulation between the choice and its use may
     // let the user delete the neuron or its channels
@@ -68,15 +75,36 @@ struct Lauf {
     int benutzerKanal = 0;              // position in the neuron's list, 0 none
     bool tauFehler = false;             // the last BUP found a tau product of 0 or less
     double startZeit = 0.0;
+
+    explicit Lauf(Skript& skript) : s(skript) {}
+    ~Lauf() { alt.zurueckgeben(); }
+    Lauf(const Lauf&) = delete;
+    Lauf& operator=(const Lauf&) = delete;
 };
 
-void logZeile(std::FILE* log, const std::string& text)
+// the log's path as the notices name it: it lies in the working folder
+std::string logPfad()
+{
+    std::error_code fehler;
+    const std::filesystem::path p = std::filesystem::absolute(logName, fehler);
+    return fehler ? std::string(logName) : p.string();
+}
+
+// A line of the log, on the disk at once: a log the disk did not take is closed and named
+// in a notice, and the run stops at its next simulation.
+void logZeile(Skript& s, std::FILE*& log, const std::string& text)
 {
     if (!log)
         return;
-    std::fputs(text.c_str(), log);
-    std::fputs("\r\n", log);
+    errno = 0;
+    if (std::fputs(text.c_str(), log) >= 0 && std::fputs("\r\n", log) >= 0 && std::fflush(log) == 0)
+        return;
+    const int grund = errno;
+    std::fclose(log);
+    log = nullptr;
+    skriptAusgabeFehler(s, logPfad(), grund);
 }
+void logZeile(Lauf& l, const std::string& text) { logZeile(l.s, l.log, text); }
 
 std::string zeitText()
 {
@@ -97,17 +125,17 @@ bool weiterFragen(const std::string& text)
     return a != plattform::antwort::Abbrechen;
 }
 
-// a header line: into the log and offered in the question box
+// a header line: into the log and offered in the question box; false when the log failed
 bool kopfzeile(Lauf& l, const std::string& text)
 {
-    logZeile(l.log, text);
-    return weiterFragen(text);
+    logZeile(l, text);
+    return l.log && weiterFragen(text);
 }
 // the same where the box names an unnamed neuron by its number and the log by its stored name
 bool kopfzeile(Lauf& l, const std::string& text, const std::string& frage)
 {
-    logZeile(l.log, text);
-    return weiterFragen(frage);
+    logZeile(l, text);
+    return l.log && weiterFragen(frage);
 }
 
 void statusLaeuft()
@@ -176,19 +204,6 @@ bool skriptNeuroneVorhanden(const Skript& s)
     return true;
 }
 
-// the gate fields of a standard channel in the parameter vector
-struct StandardKanal { int alpha, beta, potenz, start, e, g; };
-bool standardKanal(int nr, StandardKanal& k)
-{
-    switch (nr) {
-    case 1: k = {par::SwimMAlpha, par::SwimMBeta, par::SwimMPotenz, par::SwimMStart, par::SwimNaE, par::SwimNaG}; return true;
-    case 8: k = {par::SwimHAlpha, par::SwimHBeta, par::SwimHPotenz, par::SwimHStart, par::SwimNaE, par::SwimNaG}; return true;
-    case 2: k = {par::SwimNAlpha, par::SwimNBeta, par::SwimNPotenz, par::SwimNStart, par::SwimKE, par::SwimKG}; return true;
-    case 3: k = {par::SwimCAlpha, par::SwimCBeta, par::SwimCPotenz, par::SwimCStart, par::SwimCaE, par::SwimCaG}; return true;
-    default: return false;
-    }
-}
-
 // ---- statement actions ----------------------------------------------------------------------
 
 Ende neuronWert(Lauf& l, SkriptAnweisung& a)
@@ -197,14 +212,12 @@ Ende neuronWert(Lauf& l, SkriptAnweisung& a)
     if (!n)
         return zielFehlt(a);
     const double w = schleifenWert(l.s, a, true);
-    auto& p = n->parameter;
-    switch (a.code) {
-    case c("SRU"): p[par::SomaRuhepotential] = w; break;
-    case c("DRU"): p[par::DendritRuhepotential] = w; break;
-    case c("SKA"): p[par::SomaKapazitaet] = w; break;
-    case c("DKA"): p[par::DendritKapazitaet] = w; break;
-    default: p[par::SomaLeitwert] = w; p[par::DendritLeitwert] = w; break;   // LLE: both
-    }
+    const ParameterFelder f = neuronFelder(a.code);
+    for (int feld : {f.erstes, f.zweites})
+        if (feld >= 0) {
+            l.alt.parameter(n->nummer, feld);
+            n->parameter[static_cast<size_t>(feld)] = w;
+        }
     dokumentieren(l.s, a);
     return Ende::Weiter;
 }
@@ -216,8 +229,8 @@ Ende reizWert(Lauf& l, SkriptAnweisung& a)
         return zielFehlt(a);
     StromreizDefinition& r = n->stromreize[static_cast<size_t>(a.ziel) - 1];
     const double w = a.istReal ? schleifenWert(l.s, a, true) : 0.0;
-    if (!reizFeldSetzen(r, a.code, w, a.ganzzahl))
-        r.an = a.ganzzahl == 1 ? 1 : 0;   // REI
+    l.alt.reiz(n->nummer, a.ziel, a.code);
+    reizFeldSetzen(r, a.code, w, a.ganzzahl);
     dokumentieren(l.s, a);
     return Ende::Weiter;
 }
@@ -233,12 +246,14 @@ Ende reizAktualisieren(Lauf& l, const SkriptAnweisung& a)
         return Ende::Abgebrochen;
     }
     if (r.beginn <= 0.0) {
+        l.alt.reiz(n->nummer, a.ziel, c("RBE"));
         r.beginn = reizSchrittweite;
         const std::string frage = meldungFormatieren(1108, neuronAnzeigename(*n), textFeldHolen(meldungsTexte[979], a.ziel), r.beginn);
         if (plattform::meldungsBox(fensterhandles.hauptfenster, frage, "SysInfo",
                                    plattform::knoepfe::JaNein | plattform::symbol::Frage) != plattform::antwort::Ja)
             return Ende::Abgebrochen;
     }
+    l.alt.reizTabelle(n->nummer, a.ziel - 1);
     stromreizKurveErzeugen(*n, a.ziel - 1);
     return Ende::Weiter;
 }
@@ -249,8 +264,7 @@ Ende kanalWaehlen(Lauf& l, const SkriptAnweisung& a)
     if (!n)
         return zielFehlt(a);
     if (a.code == c("KAN")) {
-        StandardKanal k{};
-        if (!standardKanal(a.ziel, k)) {
+        if (!standardKanalBekannt(a.ziel)) {
             plattform::hinweisBox(meldungFormatieren(1105, neuronAnzeigename(*n), a.ziel));
             return Ende::Abgebrochen;
         }
@@ -282,35 +296,14 @@ Ende kanalWert(Lauf& l, SkriptAnweisung& a)
         BenutzerKanal* k = l.benutzerKanal ? benutzerKanalNummer(*n, l.benutzerKanal) : nullptr;
         if (!k)
             return zielFehlt(a);
-        switch (a.code) {
-        case c("INI"): k->torStartwert = w; break;
-        case c("POW"): k->potenz = w; break;
-        case c("RCA"): k->alpha[1] = w; break;
-        case c("HMA"): k->alpha[2] = w; break;
-        case c("SWA"): k->alpha[3] = w; break;
-        case c("RCB"): k->beta[1] = w; break;
-        case c("HMB"): k->beta[2] = w; break;
-        case c("SWB"): k->beta[3] = w; break;
-        case c("EPO"): k->gleichgewichtspotential = w; break;
-        default: k->leitfaehigkeit = w; break;   // LEI
-        }
+        l.alt.benutzerKanal(n->nummer, l.benutzerKanal, a.code);
+        benutzerKanalFeld(*k, a.code) = w;
     } else {
-        StandardKanal k{};
-        if (!standardKanal(l.standardKanal, k))
+        const int feld = standardKanalFeld(l.standardKanal, a.code);
+        if (feld < 0)
             return zielFehlt(a);
-        auto& p = n->parameter;
-        switch (a.code) {
-        case c("INI"): p[static_cast<size_t>(k.start)] = w; break;
-        case c("POW"): p[static_cast<size_t>(k.potenz)] = w; break;
-        case c("RCA"): p[static_cast<size_t>(k.alpha + tor::Rate)] = w; break;
-        case c("HMA"): p[static_cast<size_t>(k.alpha + tor::Halbwert)] = w; break;
-        case c("SWA"): p[static_cast<size_t>(k.alpha + tor::Steigung)] = w; break;
-        case c("RCB"): p[static_cast<size_t>(k.beta + tor::Rate)] = w; break;
-        case c("HMB"): p[static_cast<size_t>(k.beta + tor::Halbwert)] = w; break;
-        case c("SWB"): p[static_cast<size_t>(k.beta + tor::Steigung)] = w; break;
-        case c("EPO"): p[static_cast<size_t>(k.e)] = w; break;
-        default: p[static_cast<size_t>(k.g)] = w; break;   // LEI
-        }
+        l.alt.parameter(n->nummer, feld);
+        n->parameter[static_cast<size_t>(feld)] = w;
     }
     dokumentieren(l.s, a);
     return Ende::Weiter;
@@ -324,26 +317,10 @@ Ende synapsenWert(Lauf& l, SkriptAnweisung& a)
     if (a.code == c("BAH") || a.code == c("DEP") || a.code == c("FAZ"))
         return Ende::Weiter;
     const double w = schleifenWert(l.s, a, true);
-    Bahnung& b = syn->bahnung;
-    if (synapsenFeldSetzen(*syn, a.code, w)) {
-        dokumentieren(l.s, a);
-        return Ende::Weiter;
-    }
-    switch (a.code) {
-    case c("TNF"): b.tau[0] = w; break;
-    case c("TBF"): b.tau[1] = w; break;
-    case c("TND"): b.tau[2] = w; break;
-    case c("TBD"): b.tau[3] = w; break;
-    case c("ANF"): b.a[0] = w; break;
-    case c("ABF"): b.a[1] = w; break;
-    case c("AND"): b.a[2] = w; break;
-    case c("ABD"): b.a[3] = w; break;
-    case c("BNF"): b.b[0] = w; break;
-    case c("BBF"): b.b[1] = w; break;
-    case c("BND"): b.b[2] = w; break;
-    case c("BBD"): b.b[3] = w; break;
-    default: break;
-    }
+    l.alt.synapse(syn->id, a.code);
+    if (!synapsenFeldSetzen(*syn, a.code, w))
+        if (double* f = bahnungsFeld(syn->bahnung, a.code))
+            *f = w;
     dokumentieren(l.s, a);
     return Ende::Weiter;
 }
@@ -362,6 +339,7 @@ Ende bahnungAktualisieren(Lauf& l, const SkriptAnweisung& a)
     SynapseDaten* syn = synapseNachId(a.ziel);
     if (!syn)
         return zielFehlt(a);
+    l.alt.synapsenAbleitung(syn->id);
     Bahnung& b = syn->bahnung;
     b.kurvenZeit = {};
     bahnungAbleiten(b);
@@ -526,7 +504,9 @@ Ende aktionAusfuehren(Lauf& l, int& i)
         return Ende::Weiter;
     case c("KAN"): case c("BKA"): return kanalWaehlen(l, a);
     case c("RUP"): return reizAktualisieren(l, a);
-    case c("SUP"): return synapseNachIdSuchen(s, a.ziel) ? Ende::Weiter : Ende::Abgebrochen;
+    case c("SUP"):
+        l.alt.synapsenAbleitung(a.ziel);
+        return synapseNachIdSuchen(s, a.ziel) ? Ende::Weiter : Ende::Abgebrochen;
     case c("BUP"): return bahnungAktualisieren(l, a);
     case c("SRU"): case c("DRU"): case c("SKA"): case c("DKA"): case c("LLE"): return neuronWert(l, a);
     case c("RBE"): case c("RAN"): case c("RAB"): case c("RDA"): case c("REN"): case c("RPE"): case c("RAM"):
@@ -563,7 +543,7 @@ Ende anweisungAusfuehren(Lauf& l, int& i)
     if (!l.s.anweisungenProtokollieren || meldungsPuffer.empty())
         return Ende::Weiter;
     const std::string bericht = meldungsPuffer;
-    logZeile(l.log, bericht);
+    logZeile(l, bericht);
     // the box names an unnamed neuron by its number; the buffer keeps the log's wording
     if (!l.tauFehler)
         anweisungsBerichtBilden(l.s, l.s.anweisungen[k], l.standardKanal, true);
@@ -593,17 +573,19 @@ bool ergebnisneuroneVorbereiten(Lauf& l)
             e.kurvenAnzahl = 1;
             e.kurven[0] = 1;
             if (s.ergebnisArt == ergebnisArt::ApZeiten) {
+                l.alt.neuronMarken(n->nummer);
                 n->apZeitenAufzeichnen |= 1;
                 e.kurven = {};
             }
             s.ergebnisneurone.push_back(e);
-            logZeile(l.log, meldungFormatieren(1098, n->name));
+            logZeile(l, meldungFormatieren(1098, n->name));
         }
     } else if (s.ergebnisArt == ergebnisArt::ApZeiten && !s.ergebnisneurone.empty()) {
         Ergebnisneuron& e = s.ergebnisneurone.front();
         NeuronDaten* n = skriptNeuron(e.nummer);
         if (!n)
             return false;
+        l.alt.neuronMarken(n->nummer);
         n->apZeitenAufzeichnen |= 1;
         e.kurvenAnzahl = 1;
         e.kurven = {};
@@ -618,14 +600,14 @@ bool ergebnisneuroneVorbereiten(Lauf& l)
                 return false;
             if (!n->hauptDiagramm.fenster)
                 rahmen::diagrammFensterOeffnen(n);
-            logZeile(l.log, meldungFormatieren(1100, e.kurvenAnzahl, n->name));
+            logZeile(l, meldungFormatieren(1100, e.kurvenAnzahl, n->name));
             DiagrammDaten& d = n->hauptDiagramm;
             for (size_t k = 0; k < e.kurven.size() && k < d.kurven.size(); ++k) {
                 if (!e.kurven[k] || d.kurven[k].anzeigen)
                     continue;
                 d.kurven[k].anzeigen = 1;
                 kurvenVorbereiten(&d, static_cast<int>(k));
-                logZeile(l.log, meldungFormatieren(1101, d.kurven[k].bezeichnung, static_cast<int>(k) + 1, n->name));
+                logZeile(l, meldungFormatieren(1101, d.kurven[k].bezeichnung, static_cast<int>(k) + 1, n->name));
             }
         }
     }
@@ -633,8 +615,9 @@ bool ergebnisneuroneVorbereiten(Lauf& l)
 }
 
 // the ASCII value export of the result neurons' curves 1..8
-bool werteExportVorbereiten(Skript& s)
+bool werteExportVorbereiten(Lauf& l)
 {
+    Skript& s = l.s;
     if (!(s.ergebnisBits & ergebnisBit::Werte)) {
         programmStatus &= ~programmBit::WerteExportieren;
         return true;
@@ -646,6 +629,7 @@ bool werteExportVorbereiten(Skript& s)
         NeuronDaten* n = skriptNeuron(e.nummer);
         if (!n)
             return false;
+        l.alt.neuronMarken(n->nummer);
         n->exportMaske = 0;
         for (size_t k = 0; k < e.kurven.size(); ++k) {
             if (!e.kurven[k])
@@ -721,6 +705,7 @@ bool kopfSchreiben(Lauf& l)
         // a question box may have let the user delete it
         if (!(n = skriptNeuron(s.auswertungsNeuron)))
             return false;
+        l.alt.neuronMarken(n->nummer);
         n->apZeitenAufzeichnen |= 1;
     }
     return true;
@@ -728,13 +713,18 @@ bool kopfSchreiben(Lauf& l)
 
 // ---- end --------------------------------------------------------------------------------------
 
+// the result files closed; a table the disk did not take whole is named in a notice
 void dateienSchliessen(Skript& s)
 {
     ergebnisDateiSchliessen(s);
-    for (std::FILE** f : {&s.apDatei, &s.epspDatei})
-        if (*f) {
-            std::fclose(*f);
-            *f = nullptr;
+    const struct { std::FILE** datei; const std::string& pfad; } tabellen[] = {{&s.apDatei, s.apPfad},
+                                                                                {&s.epspDatei, s.epspPfad}};
+    for (const auto& t : tabellen)
+        if (*t.datei) {
+            const bool gut = std::fclose(*t.datei) == 0;
+            *t.datei = nullptr;
+            if (!gut)
+                skriptAusgabeFehler(s, t.pfad, errno);
         }
     s.fortsetzenBei = 0;
     s.apZeilen = 0;
@@ -744,20 +734,24 @@ int beenden(Lauf& l, bool fertig, bool kopfAbgebrochen, double anzeigeIntervall)
 {
     Skript& s = l.s;
     if (fertig)
-        logZeile(l.log, meldungFormatieren(1117, zeitText(), s.pfad));
+        logZeile(l, meldungFormatieren(1117, zeitText(), s.pfad));
     else
-        logZeile(l.log, meldungsTexte[1116]);
+        logZeile(l, meldungsTexte[1116]);
     if (!kopfAbgebrochen)
         simulationsParameter.anzeigeIntervall = anzeigeIntervall;
     dateienSchliessen(s);
     skriptLaufwerte.epspZeileSchreiben = nullptr;
     skriptLaufwerte.ergebnisArt = skriptErgebnisArt = 0;
     laufendesSkript = nullptr;
-    if (l.log)
-        std::fclose(l.log);
+    if (l.log && std::fclose(l.log) != 0)
+        skriptAusgabeFehler(s, logPfad(), errno);
     l.log = nullptr;
+    // The network as it was before the run; only then does the run end, so that nothing
+    // (a save above all) takes the run's values for the user's.
+    l.alt.zurueckgeben();
     skriptStatus &= ~(skriptBit::Laeuft | skriptBit::Fortsetzen);
     einstellungenAktualisieren(nullptr, 0);
+    const bool gespeichert = s.ausgabeFehler == 0;
 
     const double sekunden = std::clamp(plattform::uhrSekunden() - l.startZeit, 0.0, 1e15);
     const long long sek = static_cast<long long>(sekunden), min = sek / 60, std = min / 60;
@@ -790,61 +784,50 @@ int beenden(Lauf& l, bool fertig, bool kopfAbgebrochen, double anzeigeIntervall)
         skriptFreigeben(s);
         return 0;
     }
-    return 1;
+    return gespeichert ? 1 : 0;
 }
 
 } // namespace
 
 bool reizFeldSetzen(StromreizDefinition& r, Anweisungscode code, double w, int ganzzahl)
 {
-    switch (code) {
-    case c("RBE"): r.beginn = w; break;
-    case c("RAN"): r.anstieg = w; break;
-    case c("RAB"): r.abfall = w; break;
-    case c("RDA"): r.dach = w; break;
-    case c("REN"): r.ende = w; break;
-    case c("RPE"): r.periode = w; break;
-    case c("RAM"): r.amplitude = w; break;
-    case c("RPA"): r.pause = w; break;
-    case c("RWI"): r.anzahl = ganzzahl; break;
-    case c("RAL"): r.alternieren = ganzzahl == 1 ? 1 : 0; break;
-    case c("RAR"): r.reizart = ganzzahl == 0 ? 0 : 1; break;
-    case c("REI"): r.an = ganzzahl == 1 ? 1 : 0; break;
-    default: return false;
-    }
-    return true;
+    const ReizFeld f = reizFeld(r, code);
+    if (f.zahl)
+        *f.zahl = w;
+    else if (f.ganz)
+        // the switches take their two values only
+        *f.ganz = code == c("RWI") ? ganzzahl : code == c("RAR") ? (ganzzahl == 0 ? 0 : 1) : (ganzzahl == 1 ? 1 : 0);
+    return f.zahl || f.ganz;
 }
 
 bool synapsenFeldSetzen(SynapseDaten& syn, Anweisungscode code, double w)
 {
-    TransmitterDynamik& t = syn.transmitter;
-    switch (code) {
-    case c("DEL"): syn.verzoegerung = w; break;
-    case c("SEP"): break;   // the equilibrium potential is the synapse type's, shared by all its synapses
-    case c("SLE"):
+    if (code == c("SEP"))
+        return true;   // the equilibrium potential is the synapse type's, shared by all its synapses
+    if (code == c("SLE")) {
         if (syn.pool)
             syn.pool->gSumme += w - syn.initialLeitfaehigkeit;
         syn.initialLeitfaehigkeit = syn.leitfaehigkeit = w;
-        break;
-    case c("TRT"): syn.freisetzungsSchwelle = w; break;
-    case c("TRS"): syn.freisetzungsSaettigung = w; break;
-    case c("TSC"): t.e = w; break;
-    case c("TKR"): t.potenz = w; break;
-    case c("TFA"): t.faktor = w; break;
-    case c("THA"): t.v0Alpha = w; break;
-    case c("THB"): t.v0Beta = w; break;
-    case c("TRA"): t.rateAlpha = w; break;
-    case c("TRB"): t.rateBeta = w; break;
-    case c("TSA"): t.schrittweiteAlpha = w; break;
-    case c("TSB"): t.schrittweiteBeta = w; break;
-    default: return false;
+        return true;
     }
-    return true;
+    double* f = synapsenFeld(syn, code);
+    if (f)
+        *f = w;
+    return f != nullptr;
+}
+
+void skriptAusgabeFehler(Skript& s, const std::string& pfad, int grund)
+{
+    ++s.ausgabeFehler;
+    // before the walk the start itself stops
+    if (skriptStatus & skriptBit::Laeuft)
+        skriptStatus |= skriptBit::Anhalten;
+    plattform::hinweisBox(meldungFormatieren(1490, pfad, systemGrund(grund ? grund : EIO)));
 }
 
 // ---- one simulation ---------------------------------------------------------------------------
 
-int skriptSimulationStarten(Skript& s, int, std::FILE* log)
+int skriptSimulationStarten(Skript& s, int, std::FILE*& log)
 {
     plattform::nachrichtenVerarbeiten();
     if (skriptStatus & skriptBit::Anhalten) {
@@ -852,7 +835,7 @@ int skriptSimulationStarten(Skript& s, int, std::FILE* log)
         return 0;
     }
     if (s.anweisungenProtokollieren)
-        logZeile(log, meldungFormatieren(1137, zeitText()));
+        logZeile(s, log, meldungFormatieren(1137, zeitText()));
     // before each simulation the question box offers the last text formed
     if (!weiterFragen(std::string(meldungsPuffer)))
         return 0;
@@ -870,10 +853,15 @@ int skriptSimulationStarten(Skript& s, int, std::FILE* log)
         ausgabefensterBmpSpeichern(&neuronNachNummer(s.bmpNeuron)->hauptDiagramm);
     if (s.auswertung & auswertungsBit::An && s.auswertungsNeuron) {
         const NeuronDaten* n = neuronNachNummer(s.auswertungsNeuron);
-        logZeile(log, meldungFormatieren(1112, n->name, n->apAnzahl));
+        logZeile(s, log, meldungFormatieren(1112, n->name, n->apAnzahl));
     }
+    // results not saved: the next simulation ends the walk, and the run reports the failure
+    const int gemeldet = s.ausgabeFehler;
     if (s.ergebnisArt != ergebnisArt::Epsp && !ergebnisSpeichern(s)) {
-        plattform::hinweisBox(meldungFormatieren(1113, s.gesamtSimulationen));
+        // a notice that named the file and the reason says enough
+        if (s.ausgabeFehler == gemeldet)
+            plattform::hinweisBox(meldungFormatieren(1113, s.gesamtSimulationen));
+        s.ausgabeFehler = std::max(s.ausgabeFehler, gemeldet + 1);
         skriptStatus |= skriptBit::Anhalten;
     }
     if (skriptStatus & skriptBit::Abbrechen) {
@@ -926,6 +914,8 @@ int synapseNachIdSuchen(Skript&, int id)
     }
     const SynapseDaten kopie = *alt;
     NeuronDaten* quelle = alt->quelle;
+    // only the rebuilt record goes: the one before it in the source's list stays
+    SynapseDaten* vorgaenger = alt->vorigeSynapse;
     AxoKnoten* axo = synapseLoeschen(quelle, alt, 1);
     SynapseDaten* neu = synapseNeu(quelle, ziel, kopie.synapsenTyp, kopie.initialLeitfaehigkeit, kopie.verzoegerung,
                                    kopie.freisetzungsSchwelle, kopie.freisetzungsSaettigung, kopie.zielBereich,
@@ -936,12 +926,20 @@ int synapseNachIdSuchen(Skript&, int id)
     }
     neu->id = id;
     synapsenTabelleSetzen(id, neu);
+    // the rebuilt synapse keeps its place, so the network lists its synapses as before
+    if (vorgaenger)
+        synapseHinterStellen(*neu, *vorgaenger);
     if (axo)
         axoSynapsenUebernehmen(*neu, axo);
+    // every setting of its own the file keeps
+    neu->elektrischerTyp = kopie.elektrischerTyp;
+    neu->ausgeschaltet = kopie.ausgeschaltet;
+    neu->ausgeschalteteLeitfaehigkeit = kopie.ausgeschalteteLeitfaehigkeit;
     neu->gruppe = kopie.gruppe;
     neu->transmitter = kopie.transmitter;
     neu->bahnung = kopie.bahnung;
     neu->psp = kopie.psp;
+    neu->psp.liste = nullptr;   // the old record's release episodes went with it
     neu->verzoegerungsfaktorAn = kopie.verzoegerungsfaktorAn;
     neu->verteilungsSchritte = kopie.verteilungsSchritte;
     neu->freisetzungszeit = kopie.freisetzungszeit;
@@ -1008,13 +1006,16 @@ int skriptAusfuehren(Skript& s, int modus)
     s.guiName = dateipfade.vollerPfad;
     if (!s.pmtName.empty())
         s.pmtName = dateipfade.permutationsDefinition;
+    s.ausgabeFehler = 0;
     if ((s.ergebnisBits & ergebnisBit::ApZeiten) && !apZeitenDateiErzeugen(s, 1))
         return 0;
-    if (!werteExportVorbereiten(s)) {
+    // from here on what the run marks in the network goes back at its end, as what its
+    // statements set does
+    Lauf l{s};
+    if (!werteExportVorbereiten(l)) {
         dateienSchliessen(s);
         return 0;
     }
-    Lauf l{s};
     l.log = plattform::dateiOeffnen(logName, "wb");
     if (!l.log) {
         plattform::hinweisBox(meldungFormatieren(74, logName));
@@ -1022,14 +1023,18 @@ int skriptAusfuehren(Skript& s, int modus)
         return 0;
     }
     l.startZeit = plattform::uhrSekunden();
-    logZeile(l.log, meldungFormatieren(1071, zeitText(), s.pfad));
+    logZeile(l, meldungFormatieren(1071, zeitText(), s.pfad));
     const double anzeigeIntervall = simulationsParameter.anzeigeIntervall;
-    if (!kopfSchreiben(l))
+    // a log the disk does not take stops the run before its first simulation
+    if (!l.log || !kopfSchreiben(l) || !l.log)
         return beenden(l, false, true, anzeigeIntervall);
 
     const auto nichtGestartet = [&]() {
         dateienSchliessen(s);
-        std::fclose(l.log);
+        if (l.log)
+            std::fclose(l.log);
+        l.log = nullptr;
+        l.alt.zurueckgeben();
         return 0;
     };
     if (s.ergebnisArt == ergebnisArt::Epsp) {

@@ -2,8 +2,8 @@
 //
 // The window paints itself into an image of its client size through the same painting code
 // it uses on screen (the frame is the window manager's), and the image is written as a
-// 24-bit bottom-up BMP through a temporary file. A failed snapshot leaves no file and says
-// nothing: the run goes on.
+// 24-bit bottom-up BMP through a temporary file. A snapshot that cannot be written leaves
+// no file; the notice names it and the run stops, as for any result it could not save.
 #include "script/ausfuehrung.h"
 #include "core/skriptwerte.h"
 #include "model/diagramm.h"
@@ -13,15 +13,22 @@
 #include "platform/zeichnen.h"
 #include <algorithm>
 #include <cctype>
+#include <cerrno>
 #include <cstdio>
 
 int bitmapDateiSchreiben(plattform::Fenster quelle, const std::string& pfad)
 {
+    errno = 0;
     plattform::Bild bild = plattform::fensterAbbild(quelle);
-    if (!bild)
+    if (!bild) {
+        if (!errno)
+            errno = ENOMEM;
         return 0;
+    }
     const bool geschrieben = plattform::bildAlsBmp(bild, pfad);
+    const int grund = errno;
     plattform::bildLoeschen(bild);
+    errno = grund;
     return geschrieben ? 1 : 0;
 }
 
@@ -68,9 +75,13 @@ void ausgabefensterBmpSpeichern(DiagrammDaten* diagramm)
     const plattform::Fenster vorher = plattform::vordergrundFenster();
     plattform::vordergrundSetzen(f);
     plattform::nachrichtenVerarbeiten();
-    bitmapDateiSchreiben(f, name);
+    // a window closed while the messages were served has nothing to show
+    const bool geschrieben = !plattform::istFenster(f) || bitmapDateiSchreiben(f, name);
+    const int grund = errno;
     if (plattform::istFenster(vorher))
         plattform::vordergrundSetzen(vorher);
     if (plattform::istFenster(f))
         plattform::titelSetzen(f, skript.bmpTitel);
+    if (!geschrieben)
+        skriptAusgabeFehler(skript, name, grund);
 }

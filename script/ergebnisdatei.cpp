@@ -172,12 +172,9 @@ bool ersteDateiWaehlen(Skript& s)
     std::string pmt;
     if (!ganzLesen(s.pfad, b.skriptText))
         return false;
-    // the file embeds the network as it is now
-    if (!guiDateiSpeichern(0, nullptr, 1))
-        return false;
-    s.guiName = dateipfade.vollerPfad;
-    if (!ganzLesen(s.guiName, b.netzText) ||
-        (!s.pmtName.empty() && !ganzLesen(s.pmtName, pmt)))
+    // The file embeds the network as it is now, as its file would hold it: the user's own
+    // files keep what the user saved, whatever the run and the answer at the end.
+    if (!netzDateiText(b.netzText) || (!s.pmtName.empty() && !ganzLesen(s.pmtName, pmt)))
         return false;
     const double schaetzung = groesseSchaetzen(s, b.skriptText.size() + b.netzText.size() + pmt.size());
 
@@ -217,8 +214,6 @@ bool ersteDateiWaehlen(Skript& s)
             plattform::antwort::Ja)
             return false;
     }
-    if (maxBinDateiGroesse == 0)
-        maxBinDateiGroesse = 0x7fefffffu;
     b.permutationText = std::move(pmt);
     return true;
 }
@@ -325,6 +320,10 @@ bool kopfSchreiben(Skript& s, Schreiber& w)
     w.eintragen(feldErsterSatz, static_cast<uint32_t>(w.position()));
     return w.gut;
 }
+
+// the size after which the run goes on in the next numbered file; 0 in the setting means
+// the largest (the setting stays as the network has it)
+uint32_t binGrenze() { return maxBinDateiGroesse ? maxBinDateiGroesse : 0x7fefffffu; }
 
 // a failed write: what is there is kept readable, the run stops with the message
 int schreibFehler(Skript& s)
@@ -473,7 +472,7 @@ int ergebnisBinSpeichern(Skript& s)
     b.naechsterFeld = start + 4;
     if (!w.gut)
         return schreibFehler(s);
-    if (static_cast<uint32_t>(ende) < maxBinDateiGroesse) {
+    if (static_cast<uint32_t>(ende) < binGrenze()) {
         w.eintragen(b.naechsterFeld, static_cast<uint32_t>(ende));
         return w.gut ? 1 : schreibFehler(s);
     }
@@ -485,8 +484,10 @@ int ergebnisBinSpeichern(Skript& s)
 void ergebnisDateiSchliessen(Skript& s)
 {
     Skript::BinDatei& b = s.bin;
-    if (!abschliessen(b))
+    if (!abschliessen(b)) {
         plattform::hinweisBox(meldungFormatieren(1113, s.aktuelleSimulation));
+        ++s.ausgabeFehler;
+    }
     // the run is over: the next one begins with a first file again
     const std::string pfad = b.pfad;
     b = {};

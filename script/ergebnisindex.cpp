@@ -7,6 +7,7 @@
 #include "script/auswertung.h"
 #include "script/ersatzdatei.h"
 #include "core/status.h"
+#include "files/netzdatei.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
 #include "platform/pfad.h"
@@ -44,13 +45,23 @@ int hinweis(const std::string& text)
     return 0;
 }
 
+// The notice of a failed write says what is on the disk: a saved index is written beside
+// an older file of its name, which stays as it was; a temporary one is the only file.
+void indexFehlerMelden(const Auswertungsdaten& a, int grund)
+{
+    if (a.temporaererIndex)
+        plattform::hinweisBox(meldungFormatieren(1491, a.indexPfad, systemGrund(grund ? grund : EIO)));
+    else
+        ersatzFehlerMelden(a.indexPfad, grund);
+}
+
 // a write into the index failed: it is closed, a new file beside an older one goes, and the
 // notice says why
 int schreibFehler(Auswertungsdaten& a)
 {
     const int grund = errno;
     indexDateiVerwerfen(a);
-    ersatzFehlerMelden(a.indexPfad, grund);
+    indexFehlerMelden(a, grund);
     return 0;
 }
 
@@ -99,6 +110,7 @@ int ergebnisIndexSpeichern(Auswertungsdaten& a, int temporaer)
     a.indexDatei = temporaer ? plattform::dateiOeffnen(a.indexPfad, "wb") : ersatzOeffnen(a.indexPfad, a.indexNeu);
     if (!a.indexDatei)
         return hinweis(meldungFormatieren(74, a.indexPfad));
+    a.temporaererIndex = temporaer;
     std::FILE* f = a.indexDatei;
     char kopf[64] = {};
     std::memcpy(kopf, magie, sizeof magie);
@@ -114,7 +126,6 @@ int ergebnisIndexSpeichern(Auswertungsdaten& a, int temporaer)
         return schreibFehler(a);
     a.listenOffset = listenAnfang;
     a.indexOffset = static_cast<uint32_t>(listenAnfang + liste.size());
-    a.temporaererIndex = temporaer;
     return 1;
 }
 
@@ -155,7 +166,7 @@ int ergebnisIndexErstellen(Auswertungsdaten& a, int)
         const auto b = slot(a.ergebnisPfad);
         if (std::fseek(a.indexDatei, static_cast<long>(a.listenOffset + pfadLaenge * datei), SEEK_SET) != 0 ||
             !schreiben(a.indexDatei, b.data(), b.size())) {
-            ersatzFehlerMelden(a.indexPfad, errno);
+            indexFehlerMelden(a, errno);
             return 0;
         }
     }
@@ -181,13 +192,22 @@ int indexDateiListeAktualisieren(Auswertungsdaten& a)
     }
     gut = gut && std::fseek(f, static_cast<long>(a.indexOffset), SEEK_SET) == 0 &&
           schreiben(f, a.index.data(), a.index.size() * sizeof(IndexEintrag));
-    // whole on the disk before a saved index takes its name
-    gut = gut && (a.indexNeu.empty() ? std::fflush(f) == 0 : ersatzEinsetzen(f, a.indexNeu, a.indexPfad));
     if (!gut)
         return schreibFehler(a);
+    // A saved index is whole on the disk and closed before it takes its name: once it has
+    // replaced the older file, nothing is left that could fail.
+    if (!a.indexNeu.empty()) {
+        if (!ersatzAbschliessen(a.indexDatei, a.indexNeu, a.indexPfad)) {
+            indexFehlerMelden(a, errno);
+            return 0;
+        }
+        return 1;
+    }
     a.indexDatei = nullptr;
-    if (std::fclose(f) != 0) {
-        ersatzFehlerMelden(a.indexPfad, errno);
+    const bool geschrieben = std::fflush(f) == 0;
+    const int grund = errno;
+    if (std::fclose(f) != 0 || !geschrieben) {
+        indexFehlerMelden(a, geschrieben ? errno : grund);
         return 0;
     }
     return 1;

@@ -2,7 +2,9 @@
 //
 // Tab-separated text for a spreadsheet, one row block per simulation. Both are created at
 // the start of a run under a time-stamped name; a name already taken (a table started in
-// the same second) gets a number, so a table never replaces another.
+// the same second) gets a number, so a table never replaces another. Each block reaches
+// the disk when it is written: a table the disk does not take is closed, named in a
+// notice, and the run stops.
 #include "script/ausfuehrung.h"
 #include "core/status.h"
 #include "model/ergebnisdateien.h"
@@ -13,6 +15,7 @@
 #include "platform/pfad.h"
 #include "texts/texte.h"
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 namespace {
@@ -59,10 +62,20 @@ std::FILE* tabelleAnlegen(const char* art, std::string& pfad, std::string& stemp
     return f;
 }
 
-void schreiben(std::FILE* f, const std::string& t)
+// The text into the open table, on the disk at once. A failed write closes the table and
+// tells its path and the reason; 0 then.
+int schreiben(Skript& s, std::FILE*& f, const std::string& pfad, const std::string& t)
 {
-    if (f)
-        std::fwrite(t.data(), 1, t.size(), f);
+    if (!f)
+        return 0;
+    errno = 0;
+    if (std::fwrite(t.data(), 1, t.size(), f) == t.size() && std::fflush(f) == 0)
+        return 1;
+    const int grund = errno;
+    std::fclose(f);
+    f = nullptr;
+    skriptAusgabeFehler(s, pfad, grund);
+    return 0;
 }
 
 } // namespace
@@ -83,8 +96,7 @@ int apZeitenDateiErzeugen(Skript& s, int modus)
         t += meldungsTexte[1125];
         t += meldungsTexte[1126];
         t += meldungsTexte[1127] + dokumentierteNamen(s) + meldungsTexte[1128];
-        schreiben(s.apDatei, t);
-        return 1;
+        return schreiben(s, s.apDatei, s.apPfad, t);
     }
     if (!s.apDatei)
         return 0;
@@ -108,8 +120,7 @@ int apZeitenDateiErzeugen(Skript& s, int modus)
         }
         t += "\n";
     }
-    schreiben(s.apDatei, t);
-    return 1;
+    return schreiben(s, s.apDatei, s.apPfad, t);
 }
 
 int epspDateiErzeugen(Skript& s, int modus)
@@ -128,8 +139,7 @@ int epspDateiErzeugen(Skript& s, int modus)
         t += meldungsTexte[1134];
         t += meldungsTexte[1125];
         t += meldungsTexte[1135] + dokumentierteNamen(s) + meldungsTexte[1136];
-        schreiben(s.epspDatei, t);
-        return 1;
+        return schreiben(s, s.epspDatei, s.epspPfad, t);
     }
     if (!s.epspDatei)
         return 0;
@@ -138,8 +148,7 @@ int epspDateiErzeugen(Skript& s, int modus)
     for (int k = 0; k < anzahl; ++k)
         t += tabellenZahl("%.4f", s.epspAmplituden[static_cast<size_t>(k)]) + "\t";
     t += "\n";
-    schreiben(s.epspDatei, tabelleDezimal(t));
-    return 1;
+    return schreiben(s, s.epspDatei, s.epspPfad, tabelleDezimal(t));
 }
 
 std::string tabellenZahl(const char* f, double w)

@@ -13,6 +13,10 @@ std::FILE* ersatzOeffnen(const std::string& ziel, std::string& neu);
 // What was written goes to the disk and the file takes ziel's name; the handle stays open
 // and goes on writing into it. false with errno set, the file still under its own name.
 bool ersatzEinsetzen(std::FILE* f, std::string& neu, const std::string& ziel);
+// What was written goes to the disk, the handle is closed, and only then the file takes
+// ziel's name, so nothing can fail after the old file is gone. false with errno set: the
+// new file is removed, a file of ziel's name is as it was. f is null afterwards.
+bool ersatzAbschliessen(std::FILE*& f, std::string& neu, const std::string& ziel);
 // Closes the handle and removes a file that has not taken its target's name.
 void ersatzVerwerfen(std::FILE*& f, std::string& neu);
 // The notice of a failed write: the file, the system's reason, and that an older file of

@@ -147,6 +147,7 @@ struct Skript {
     int epspAnzahl = 0;                         // amplitudes of the current simulation
     int anweisungenProtokollieren = 0;          // each statement's report into the log
     int gelaufen = 0;                           // simulations that ran in this execution
+    int ausgabeFehler = 0;                      // outputs of this execution not written (each told)
     // the binary result file of a run (BIN) and the numbered files that continue it
     struct BinDatei {
         std::FILE* datei = nullptr;
@@ -164,8 +165,8 @@ struct Skript {
 extern Skript skript;
 
 // Reads a script file into s. 1 when it was loaded; 0 on a cancelled dialog, a missing
-// file or any fault, and then nothing of it stays in the record. A file that is no script
-// (zero bytes, or too many unknown statements) loads nothing and leaves s as it was.
+// file, a file that is no script or any fault, and then s, the script status and the
+// settings the loader touches (the remembered script path among them) are as they were.
 int skriptLaden(Skript& s);
 // The run's reload of its own file after its end, without the notices of the first load.
 int skriptNachLaufLaden(Skript& s);

@@ -3,9 +3,9 @@
 // The file is read line by line; each line holds statements "KEYWORD=value", found by their
 // capitals (everything else is comment). Load-time settings go into the record, every
 // executable statement becomes a SkriptAnweisung. An error drops the rest of the file and
-// the load fails after the end checks; a stop returns at once. A failed load leaves nothing
-// of the script in the record, so nothing half-read can run. A file that is no script (zero
-// bytes, or ten unknown statements) is refused whole and changes nothing.
+// the load fails after the end checks; a stop returns at once. A failed load changes
+// nothing: the script loaded before stays, so nothing half-read can run. A file that is no
+// script (zero bytes, or ten unknown statements) is refused with one notice.
 #include "script/lader.h"
 #include "core/rahmen.h"
 #include "core/status.h"
@@ -174,7 +174,8 @@ long long simulationenZaehlen(const std::vector<SkriptAnweisung>& anweisungen)
     return summe == 0 ? 1 : summe;
 }
 
-bool dateiWaehlen(Skript& s, std::string& pfad)
+// the file to load; false after a notice, or with abgebrochen when the user cancelled the dialog
+bool dateiWaehlen(Skript& s, std::string& pfad, bool& abgebrochen)
 {
     if (skriptStatus & (skriptBit::AuswertungLaedt | skriptBit::DateiAusSkriptLaden)) {
         pfad = s.pfad;
@@ -194,8 +195,10 @@ bool dateiWaehlen(Skript& s, std::string& pfad)
         }
         wahl.filter = {{meldungsTexte[1002], "*.skr"}};
         wahl.titel = meldungsTexte[1003];
-        if (!plattform::dateiWaehlen(fensterhandles.hauptfenster, wahl))
+        if (!plattform::dateiWaehlen(fensterhandles.hauptfenster, wahl)) {
+            abgebrochen = true;
             return false;
+        }
         while (wahl.ordner.size() > 1 && wahl.ordner.back() == '/')
             wahl.ordner.pop_back();
         pfad = plattform::gewaehlterPfad(wahl);
@@ -417,21 +420,26 @@ bool nachLaufLaden = false;
 
 } // namespace
 
-// The file is read into a record of its own. A file that reads as a script, with or without
-// faults, replaces the script loaded before, as does a cancelled choice; a file that is no
-// script leaves that script, the status and everything else as they were.
+// The file is read into a record of its own and replaces the script loaded before only
+// when it loads. A refused file (one with a fault, one that is no script, one that is not
+// there or cannot be read) leaves that script, its path, the status and the settings the
+// loader touches as they were. A cancelled choice releases the script, as the user asked
+// for another.
 int skriptLaden(Skript& s)
 {
     const uint32_t vorher = skriptStatus;
-    const bool mitDialog = !(vorher & (skriptBit::AuswertungLaedt | skriptBit::DateiAusSkriptLaden));
     const auto ohneDatei = [&]() {
-        if (mitDialog)
-            skriptFreigeben(s);
+        skriptStatus = vorher & ~skriptBit::DateiAusSkriptLaden;
         return 0;
     };
     std::string pfad;
-    if (!dateiWaehlen(s, pfad))
-        return ohneDatei();
+    bool abgebrochen = false;
+    if (!dateiWaehlen(s, pfad, abgebrochen)) {
+        if (!abgebrochen)
+            return ohneDatei();
+        skriptFreigeben(s);
+        return 0;
+    }
     std::FILE* f = plattform::dateiOeffnen(pfad, "rb");
     if (!f) {
         melden(meldungFormatieren(73, pfad));
@@ -468,23 +476,15 @@ int skriptLaden(Skript& s)
             return 0;
         }
     }
-    if (gelesen == Gelesen::KeinSkript) {
+    if (gelesen != Gelesen::Geladen) {
         aussen.zurueck();
-        skriptStatus = vorher & ~skriptBit::DateiAusSkriptLaden;
-        return 0;
+        return ohneDatei();
     }
     s = std::move(neu);
     // every neuron's diagram afresh, as a run of the script will fill it
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         diagrammLayoutBerechnen(n, &n->hauptDiagramm, 0);
         kurvenVorbereiten(&n->hauptDiagramm, -1);
-    }
-    if (gelesen != Gelesen::Geladen) {
-        const bool fehler = skriptStatus == skriptBit::LadeFehler;
-        skriptFreigeben(s);
-        s.pfad = pfad;
-        skriptStatus = (behalten & skriptBit::AuswertungsModus) | (fehler ? skriptBit::LadeFehler : 0);
-        return 0;
     }
     // the equilibrium potential is the synapse type's: the tables document SEP values no run used
     if (sep && !nachLaufLaden)

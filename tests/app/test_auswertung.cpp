@@ -51,6 +51,8 @@ struct AuswertungFall : AppFall {
             NeuronFall::neu(i)->name = namen[i - 1];
         SynapseDaten* s = synapseNeu(neuronNachNummer(1), neuronNachNummer(2), 0, 1e-7, 0.001, -0.05, -0.03, 0, nullptr);
         synapsenTabelleSetzen(s->id, s);
+        // the network the user saved: a script run writes no file of the user's
+        befehl(befehlGuiDateiSpeichern);
         schreiben(ordner + "sim liste.txt", "2 5\r\n6\r\n11 15\r\n");
         // each simulation leaves ramps in Motor's curves 1 and 3
         skriptLaufHaken = [] {

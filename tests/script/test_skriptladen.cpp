@@ -154,6 +154,7 @@ TEST_F(SkriptFall, SimulationslisteNimmtJedeNummer)
         pt::zuruecksetzen();
         pt::boxAntworten({1, 1});
         listeSchreiben(f.liste);
+        skriptFreigeben(skript);   // a refused file keeps the script loaded before
         EXPECT_EQ(laden(text()), f.geladen) << f.liste;
         EXPECT_EQ(skript.liste.size(), f.anzahl) << f.liste;
     }
