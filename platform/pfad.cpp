@@ -7,6 +7,8 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <vector>
@@ -174,6 +176,42 @@ bool dateienAuflisten(const std::string& ordner, const std::string& muster, std:
     return true;
 }
 
+namespace {
+
+// the process's file-creation mask as the system tells it; false when it does not
+bool dateiMaske(mode_t& maske)
+{
+    std::FILE* f = std::fopen("/proc/self/status", "r");
+    if (!f)
+        return false;
+    char zeile[256];
+    bool gefunden = false;
+    while (!gefunden && std::fgets(zeile, sizeof zeile, f)) {
+        if (std::strncmp(zeile, "Umask:", 6) != 0)
+            continue;
+        char* ende = nullptr;
+        const unsigned long wert = std::strtoul(zeile + 6, &ende, 8);
+        gefunden = ende != zeile + 6 && wert <= 0777;
+        maske = static_cast<mode_t>(wert);
+    }
+    std::fclose(f);
+    return gefunden;
+}
+
+} // namespace
+
+void ersatzRechteGeben(int fd, const std::string& ziel)
+{
+    struct stat alt;
+    if (::stat(ziel.c_str(), &alt) == 0 && S_ISREG(alt.st_mode)) {
+        ::fchmod(fd, alt.st_mode & 07777);
+        return;
+    }
+    mode_t maske = 0;
+    if (dateiMaske(maske))
+        ::fchmod(fd, 0666 & ~maske);
+}
+
 bool dateiSicherSchreiben(const std::string& pfad, std::string_view bytes, std::string* fehler, SchreibFehler* art)
 {
     const std::string ziel = pfadAufloesen(pfad);
@@ -191,14 +229,7 @@ bool dateiSicherSchreiben(const std::string& pfad, std::string_view bytes, std::
     const int fd = ::mkstemp(vorlage.data());
     if (fd < 0)
         return melden("cannot create a temporary file beside", SchreibFehler::Oeffnen);
-    // mkstemp makes the file private; a saved file gets the usual rights, or the old file's
-    struct stat alt;
-    const mode_t rechte = ::stat(ziel.c_str(), &alt) == 0 ? (alt.st_mode & 07777) : [] {
-        const mode_t maske = ::umask(0);
-        ::umask(maske);
-        return static_cast<mode_t>(0666 & ~maske);
-    }();
-    ::fchmod(fd, rechte);
+    ersatzRechteGeben(fd, ziel);
     size_t geschrieben = 0;
     while (geschrieben < bytes.size()) {
         const ssize_t n = ::write(fd, bytes.data() + geschrieben, bytes.size() - geschrieben);

@@ -45,4 +45,10 @@ enum class SchreibFehler { Oeffnen, Schreiben };
 bool dateiSicherSchreiben(const std::string& pfad, std::string_view bytes, std::string* fehler = nullptr,
                           SchreibFehler* art = nullptr);
 
+// The rights of a file written under a temporary name (fd) before it replaces ziel: those
+// of the file it replaces, else those a file simply created would get, from the process's
+// creation mask read without setting it (setting it even for a moment gives a file another
+// thread creates meanwhile the wrong rights). Without either the file stays private.
+void ersatzRechteGeben(int fd, const std::string& ziel);
+
 } // namespace plattform

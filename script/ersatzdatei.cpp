@@ -9,46 +9,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-// The process's file-creation mask, read without setting it: setting it even for a moment
-// would give a file another thread creates meanwhile the wrong rights. false when the
-// system does not tell it.
-bool dateiMaske(mode_t& maske)
-{
-    std::FILE* f = std::fopen("/proc/self/status", "r");
-    if (!f)
-        return false;
-    char zeile[256];
-    bool gefunden = false;
-    while (!gefunden && std::fgets(zeile, sizeof zeile, f)) {
-        if (std::strncmp(zeile, "Umask:", 6) != 0)
-            continue;
-        char* ende = nullptr;
-        const unsigned long wert = std::strtoul(zeile + 6, &ende, 8);
-        gefunden = ende != zeile + 6 && wert <= 0777;
-        maske = static_cast<mode_t>(wert);
-    }
-    std::fclose(f);
-    return gefunden;
-}
-
-// The rights of the new file: those of the file it replaces, else those a file simply
-// created would get. Without either it stays private, as mkstemp made it.
-void rechteSetzen(int fd, const std::string& ziel)
-{
-    struct stat alt;
-    if (::stat(ziel.c_str(), &alt) == 0 && S_ISREG(alt.st_mode)) {
-        ::fchmod(fd, alt.st_mode & 07777);
-        return;
-    }
-    mode_t maske = 0;
-    if (dateiMaske(maske))
-        ::fchmod(fd, 0666 & ~maske);
-}
-
-} // namespace
-
 std::FILE* ersatzOeffnen(const std::string& ziel, std::string& neu)
 {
     const std::string aufgeloest = plattform::pfadAufloesen(ziel);
@@ -58,7 +18,7 @@ std::FILE* ersatzOeffnen(const std::string& ziel, std::string& neu)
         neu.clear();
         return nullptr;
     }
-    rechteSetzen(fd, aufgeloest);
+    plattform::ersatzRechteGeben(fd, aufgeloest);
     std::FILE* f = ::fdopen(fd, "wb");
     if (!f) {
         const int grund = errno;

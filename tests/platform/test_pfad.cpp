@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdlib>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <filesystem>
 #include <fstream>
@@ -86,4 +87,20 @@ TEST_F(Pfad, SicheresSchreibenErsetztGanzOderGarNicht)
     SchreibFehler art = SchreibFehler::Schreiben;   // no temporary file where no folder is
     EXPECT_FALSE(dateiSicherSchreiben(basis() + "gibt/es/nicht/x.cfg", "x", &fehler, &art));
     EXPECT_EQ(art, SchreibFehler::Oeffnen);
+}
+
+// A saved file gets the rights the process's mask gives a created file, and the mask stays as
+// it is meanwhile; a file that replaces another keeps the other's rights.
+TEST_F(Pfad, SicheresSchreibenGibtDieRechteOhneDieMaskeZuAendern)
+{
+    const mode_t vorher = ::umask(027);
+    const auto rechte = [](const fs::path& p) { return fs::status(p).permissions() & fs::perms::mask; };
+    using fs::perms;
+    EXPECT_TRUE(dateiSicherSchreiben(basis() + "neu.gui", "neu"));
+    EXPECT_EQ(rechte(wurzel / "neu.gui"), perms::owner_read | perms::owner_write | perms::group_read);
+    EXPECT_EQ(::umask(027), 027u);
+    fs::permissions(wurzel / "neu.gui", perms::owner_read | perms::owner_write | perms::others_read);
+    EXPECT_TRUE(dateiSicherSchreiben(basis() + "neu.gui", "anders"));
+    EXPECT_EQ(rechte(wurzel / "neu.gui"), perms::owner_read | perms::owner_write | perms::others_read);
+    ::umask(vorher);
 }
