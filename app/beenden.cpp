@@ -2,6 +2,7 @@
 #include "app/beenden.h"
 #include "app/hauptfenster.h"
 #include "app/netzdateien.h"
+#include "app/sprache.h"
 #include "app/status.h"
 #include "model/kollision.h"
 #include "model/netz.h"
@@ -24,6 +25,7 @@ namespace {
 
 bool endet = false;
 bool endeAngeboten = false;      // the close asked about saving already
+bool angebotOffen = false;       // the offers of an end are on screen
 std::vector<std::string> temporaereDateien;
 
 // the objects name neurons: they go before them
@@ -135,6 +137,46 @@ void programmBeenden()
         s.ausfuehren();
 }
 
+bool programmBeendenMitAngebot()
+{
+    if (!istGuiThread()) {
+        aufGuiThread([] { programmBeendenMitAngebot(); });
+        return true;
+    }
+    if (endet || angebotOffen)
+        return true;                 // a failure inside the offers: the end on screen decides
+    if (programmStatus & programmBit::StartUnfertig) {
+        programmBeenden();           // nothing the user made exists yet
+        return true;
+    }
+    if (laufAktiv()) {
+        // The run is on the stack below: freeing now would pull its records away under it.
+        // It stops, and the close with its offers follows once it has returned.
+        laeufeAbbrechenZumSchliessen();
+        if (serverThreadLaeuft())
+            serverBeenden();
+        nachLaufAufschieben(befehlProgrammBeenden);
+        return true;
+    }
+    angebotOffen = true;
+    const bool weiter = speichernVorDemEndeAnbieten();
+    angebotOffen = false;
+    if (!weiter) {
+        // kept: a series or a server run started later must not take the program as closing
+        schliessenZuruecknehmen();
+        spracheWechselAbschliessen(false);
+        return false;
+    }
+    spracheWechselAbschliessen(true);
+    if (istFenster(fensterhandles.hauptfenster)) {
+        fensterZerstoeren(fensterhandles.hauptfenster);   // its destruction runs the shutdown
+    } else {
+        programmEndeAufraeumen(0);
+        programmBeenden();
+    }
+    return true;
+}
+
 void programmEndeAufraeumen(int modus)
 {
     if (modus != 0)
@@ -177,5 +219,6 @@ void beendenZuruecksetzen()
 {
     endet = false;
     endeAngeboten = false;
+    angebotOffen = false;
     temporaereDateien.clear();
 }

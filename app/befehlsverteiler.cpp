@@ -280,20 +280,7 @@ void guiSpeichernUnterBefehl(Fenster, int) { guiDateiSpeichern(1, nullptr, 1); }
 
 // "Datei schliessen": the network goes, the program is as after its start; the user may
 // save it first, or cancel and keep it
-void dateiSchliessenBefehl(Fenster f, int)
-{
-    if (!netzSpeichernVorDemSchliessen())
-        return;
-    netzLoeschen();
-    if (programmEndet())
-        return;
-    dateipfade.netzName.clear();
-    dateipfade.vollerPfad.clear();
-    dateipfade.ohneNetzdatei = false;
-    einstellungenAktualisieren(nullptr, 1);
-    if (f)
-        ungueltigMachen(f);
-}
+void dateiSchliessenBefehl(Fenster, int) { netzSchliessen(SpeichernAngebot::Fragen); }
 
 void stromreizeZuruecksetzenBefehl(Fenster f, int)
 {

@@ -12,7 +12,6 @@
 #include "platform/box.h"
 #include "platform/menue.h"
 #include "platform/steuerelemente.h"
-#include "server/serverbetrieb.h"
 #include "texts/texte.h"
 #include <algorithm>
 #include <vector>
@@ -116,26 +115,14 @@ void hauptfensterSchliessen()
 {
     if (programmEndet())
         return;
-    if (laufAktiv()) {
-        // The run is on the stack below this message: it must return before anything is
-        // freed. Stop it, and close once it has returned.
-        if (sysInfoBox(meldungsTexte[887], knoepfe::JaNein) != antwort::Ja) {
-            spracheWechselAbschliessen(false);
-            return;
-        }
-        laeufeAbbrechenZumSchliessen();
-        if (serverThreadLaeuft())
-            serverBeenden();
-        nachLaufAufschieben(befehlProgrammBeenden);
-        return;
-    }
-    // the questions to save come while the window is there; a Cancel or a failed save keeps it
-    if (!speichernVorDemEndeAnbieten()) {
+    // A run is on the stack below this message: the user is asked whether to stop it; the
+    // close follows once it has returned.
+    if (laufAktiv() && sysInfoBox(meldungsTexte[887], knoepfe::JaNein) != antwort::Ja) {
         spracheWechselAbschliessen(false);
         return;
     }
-    spracheWechselAbschliessen(true);
-    fensterZerstoeren(fensterhandles.hauptfenster);
+    // the questions to save come while the window is there; a Cancel or a failed save keeps it
+    programmBeendenMitAngebot();
 }
 
 void hauptfensterTimer(Fenster f, uintptr_t id)

@@ -1,6 +1,7 @@
 // app/netzspeichern.cpp - what the frame saves besides its commands: the backup before a
 // run, the network before a command closes it, and the network and the settings when the
 // program ends
+#include "app/hauptfenster.h"
 #include "app/netzdateien.h"
 #include "app/status.h"
 #include "core/rahmen.h"
@@ -17,18 +18,18 @@ namespace {
 
 bool einstellungenBleiben = false;
 
-enum class Angebot { Gespeichert, NichtGespeichert, Abgebrochen };
+enum class Ausgang { Gespeichert, NichtGespeichert, Abgelehnt, Fehlgeschlagen };
 
 // Yes saves (under a name the save dialog asks for when nameErfragen), No goes on without;
 // Cancel, a cancelled save dialog and a failed save keep everything (a notice said why).
-Angebot speichernAnbieten(const std::string& frage, uint32_t knoepfeArt, bool nameErfragen)
+Ausgang speichernAnbieten(const std::string& frage, uint32_t knoepfeArt, bool nameErfragen)
 {
     const int antwort = plattform::sysInfoBox(frage, knoepfeArt);
     if (antwort == plattform::antwort::Nein)
-        return Angebot::NichtGespeichert;
+        return Ausgang::NichtGespeichert;
     if (antwort != plattform::antwort::Ja)
-        return Angebot::Abgebrochen;
-    return guiDateiSpeichern(nameErfragen ? 1 : 0, nullptr, 1) ? Angebot::Gespeichert : Angebot::Abgebrochen;
+        return Ausgang::Abgelehnt;
+    return guiDateiSpeichern(nameErfragen ? 1 : 0, nullptr, 1) ? Ausgang::Gespeichert : Ausgang::Fehlgeschlagen;
 }
 
 // The network's own file, where Yes saves it and the offers name it; empty for one without,
@@ -73,9 +74,10 @@ bool netzSpeichernAnbieten(bool abbrechbar)
         const uint32_t knoepfe = abbrechbar ? plattform::knoepfe::JaNeinAbbrechen : plattform::knoepfe::JaNein;
         const std::string frage = pfad.empty() ? meldungsTexte[803] : meldungFormatieren(801, pfad);
         switch (speichernAnbieten(frage, knoepfe, pfad.empty())) {
-        case Angebot::Abgebrochen: return false;
-        case Angebot::Gespeichert: einstellungenBleiben = false; return true;
-        case Angebot::NichtGespeichert: break;
+        case Ausgang::Abgelehnt:
+        case Ausgang::Fehlgeschlagen: return false;
+        case Ausgang::Gespeichert: einstellungenBleiben = false; return true;
+        case Ausgang::NichtGespeichert: break;
         }
     }
     if (!einstellungenBleiben && !cfgPfad.empty())
@@ -84,17 +86,55 @@ bool netzSpeichernAnbieten(bool abbrechbar)
     return true;
 }
 
-bool netzSpeichernVorDemSchliessen()
+namespace {
+
+// The offer before the network is closed or replaced. Nothing tells an edited network from
+// the one read, so any network is offered. One without a file (never saved, read from curve
+// data or a recording, or taken out of a result file whose copy is gone) is saved under a
+// name the user gives.
+Ausgang vorDemSchliessenAnbieten()
 {
     if (neuronKette.anzahl <= 0)
-        return true;
-    // Nothing tells an edited network from the one read, so any network is offered. One
-    // without a file (never saved, read from curve data or a recording, or taken out of a
-    // result file whose copy is gone) is saved under a name the user gives.
+        return Ausgang::NichtGespeichert;
     const std::string pfad = angebotenePfad();
     const bool mitDatei = !pfad.empty() && plattform::dateiExistiert(pfad);
     const std::string frage = mitDatei ? meldungFormatieren(802, pfad) : meldungsTexte[803];
-    return speichernAnbieten(frage, plattform::knoepfe::JaNeinAbbrechen, !mitDatei) != Angebot::Abgebrochen;
+    return speichernAnbieten(frage, plattform::knoepfe::JaNeinAbbrechen, !mitDatei);
+}
+
+} // namespace
+
+bool netzSpeichernVorDemSchliessen()
+{
+    const Ausgang a = vorDemSchliessenAnbieten();
+    return a != Ausgang::Abgelehnt && a != Ausgang::Fehlgeschlagen;
+}
+
+Schliessen netzSchliessen(SpeichernAngebot angebot)
+{
+    // a run on the stack holds the network (the evaluation window calls this outside the
+    // dispatcher, which refuses the command then)
+    if (imLaufGesperrt(befehlDateiSchliessen)) {
+        plattform::hinweisBox(meldungsTexte[881]);
+        return Schliessen::Abgelehnt;
+    }
+    if (angebot == SpeichernAngebot::Fragen) {
+        switch (vorDemSchliessenAnbieten()) {
+        case Ausgang::Abgelehnt: return Schliessen::Abgelehnt;
+        case Ausgang::Fehlgeschlagen: return Schliessen::Fehlgeschlagen;
+        default: break;
+        }
+    }
+    netzLoeschen();
+    if (programmEndet())
+        return Schliessen::Geschlossen;
+    dateipfade.netzName.clear();
+    dateipfade.vollerPfad.clear();
+    dateipfade.ohneNetzdatei = false;
+    einstellungenAktualisieren(nullptr, 1);
+    if (fensterhandles.hauptfenster)
+        plattform::ungueltigMachen(fensterhandles.hauptfenster);
+    return Schliessen::Geschlossen;
 }
 
 void einstellungenBeimEndeBehalten(bool behalten) { einstellungenBleiben = behalten; }

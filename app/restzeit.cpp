@@ -114,7 +114,7 @@ Fenster restzeitFensterErzeugen(const std::string& titel, Menue menue, int fehle
                                 r.hoehe(), fensterhandles.hauptfenster, menue);
     if (!f) {
         hinweisBox(meldungsTexte[fehlerText]);
-        programmBeenden();
+        programmBeendenMitAngebot();
         return nullptr;
     }
     restzeit.fenster = f;

@@ -15,6 +15,22 @@ struct NeuronDaten;
 void programmBeenden();
 // true from the first step of the shutdown on: nothing may use the freed records then
 bool programmEndet();
+// The end a box asks for (its Cancel, or a failure the program cannot go on after, such as
+// memory running out): the regular end with its offers, an unsaved permutation definition
+// (question 542) first, then the network, and then the shutdown. A Cancel or a failed save
+// at an offer keeps the program running. With a run on the stack the run stops, and the end
+// with its offers follows once it has returned. false when the user kept the program.
+// Every box that ends the program calls this, never programmBeenden.
+bool programmBeendenMitAngebot();
+
+// Closing the network, as "Datei schliessen" does: the offer to save it, the save, the
+// deletion, in that order. Ohne leaves the offer out: a network that a failed load left
+// behind came from a temporary copy that is gone, and there is nothing of the user's in it.
+// Abgelehnt: Cancel at the offer; Fehlgeschlagen: the save chosen did not happen (its dialog
+// cancelled, or the write failed and a notice said why). Either keeps the network as it was.
+enum class Schliessen { Geschlossen, Abgelehnt, Fehlgeschlagen };
+enum class SpeichernAngebot { Fragen, Ohne };
+Schliessen netzSchliessen(SpeichernAngebot angebot);
 
 // The global refresh after edits, loads and dialogs. With a neuron (as a new neuron calls
 // it) the steps for that neuron; with (null, 1) after a load everything derived.

@@ -67,6 +67,8 @@ void laeufeAbbrechenZumSchliessen()
         modusStatus |= modusBit::SerieAbbrechen;
 }
 
+void schliessenZuruecknehmen() { programmStatus &= ~programmBit::ProgrammSchliesst; }
+
 void statusWoerterSetzen()
 {
     programmStatus = programmBit::DiagrammeOeffnen | (programmStatus & programmBit::StartUnfertig);

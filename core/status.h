@@ -128,6 +128,9 @@ bool laufAktiv();
 extern bool serverLaufAktiv;
 // asks every run on the stack to stop, and marks the program as closing
 void laeufeAbbrechenZumSchliessen();
+// the end was refused (Cancel or a failed save at an offer): the program is no longer
+// closing, and the next series, script or server run goes on as usual
+void schliessenZuruecknehmen();
 
 // The start values: first word 0x800000, second 0x10, the others 0. The start-up mark
 // survives, so a reset during the initialisation keeps it.

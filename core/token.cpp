@@ -69,7 +69,7 @@ bool fensterBereitstellen(std::FILE* datei)
         if (zuGross)
             plattform::hinweisBox(meldungsPuffer);
         else if (plattform::velnorInfoBox(meldungsPuffer) == plattform::antwort::Abbrechen)
-            programmBeenden();
+            programmBeendenMitAngebot();
         fehlerMelden(122);
     }
     return ok;

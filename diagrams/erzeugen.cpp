@@ -18,7 +18,7 @@ namespace {
 int fatal(int meldung)
 {
     velnorInfoBox(meldungFormatieren(meldung));
-    programmBeenden();
+    programmBeendenMitAngebot();
     return 0;
 }
 
@@ -67,7 +67,7 @@ int diagrammErzeugen(NeuronDaten* neuron, DiagrammDaten* diagramm)
         fensterDatenSetzen(d.fenster, neuron->nummer);
     if (!d.fenster) {
         if (velnorInfoBox(meldungFormatieren(695)) == antwort::Abbrechen)
-            programmBeenden();
+            programmBeendenMitAngebot();
         return 0;
     }
     // geometry from the window, or the window to the stored place
@@ -112,7 +112,7 @@ DiagrammDaten* diagrammAnzeigen(NeuronDaten* neuron, DiagrammDaten* diagramm)
             if (diagramm)
                 diagramm->offen = 0;
             if (velnorInfoBox(meldungFormatieren(697)) == antwort::Abbrechen)
-                programmBeenden();
+                programmBeendenMitAngebot();
             return nullptr;
         }
         if (!diagramm) {

@@ -77,7 +77,7 @@ void stromreizReferenzkurveAnzeigen(Fenster w, int c, int s, std::string* meldun
         std::vector<float>(platz, 0.0f).swap(k.werte);
     } catch (const std::bad_alloc&) {
         velnorInfoBox(meldungsTexte[729]);
-        programmBeenden();
+        programmBeendenMitAngebot();
         return;
     }
     // sampled as the engine plays it: one table point per step at most

@@ -226,7 +226,7 @@ DiagrammDaten* diagrammZuFenster(plattform::Fenster fenster)
         if (!erstes)
             return nullptr;          // nothing to fall back on: the callers check
         if (plattform::velnorInfoBox(meldungFormatieren(343, neuronAnzeigename(*erstes))) == plattform::antwort::Abbrechen)
-            programmBeenden();
+            programmBeendenMitAngebot();
         return &erstes->hauptDiagramm;
     }
     // the diagrams of the neuron the window names

@@ -73,7 +73,7 @@ void neuAuslegen(plattform::Fenster f)
 int speicherFehler()
 {
     plattform::hinweisBox(meldungsTexte[1471]);
-    programmBeenden();
+    programmBeendenMitAngebot();
     return 0;
 }
 

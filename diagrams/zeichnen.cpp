@@ -471,7 +471,7 @@ void zeichenMeldungenZeigen()
             continue;
         }
         velnorInfoBox(m.text);
-        programmBeenden();
+        programmBeendenMitAngebot();
         return;
     }
 }

@@ -182,7 +182,7 @@ void speichern(Fenster dlg)
             } else if (!slotEinschalten(*n, slot)) {
                 hinweisBox(meldungsTexte[462]);
                 dialogSchliessen(dlg, kurvenRahmen, 0, false);
-                programmBeenden();
+                programmBeendenMitAngebot();
                 return;
             }
         }

@@ -105,7 +105,7 @@ void werteKopieren(KurvenDaten& ziel, const KurvenDaten& quelle)
 void schwererFehler(int meldung)
 {
     velnorInfoBox(meldungsTexte[meldung]);
-    programmBeenden();
+    programmBeendenMitAngebot();
 }
 
 void slotFreigeben(Fenster dlg, bool an)
@@ -332,7 +332,7 @@ void uebernehmen(Fenster dlg, int knopf)
             if (!wertePlatz(z, q.werte.size())) {
                 hinweisBox(meldungsTexte[444]);
                 ende(dlg, -1);
-                programmBeenden();
+                programmBeendenMitAngebot();
                 return;
             }
             werteKopieren(z, q);

@@ -128,7 +128,7 @@ bool tabelleAnlegen()
         sitzung.tabelle.assign(static_cast<size_t>(hoechste) + 1, {});
     } catch (const std::bad_alloc&) {
         velnorInfoBox(meldungsTexte[710]);
-        programmBeenden();
+        programmBeendenMitAngebot();
         return false;
     }
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)

@@ -347,6 +347,6 @@ void rueckkopplungHilfeZeigen()
     std::string pfad = parameterOrdner.pfad + name;
     if (schnitt != std::string::npos && dateiExistiert(netz.substr(0, schnitt) + "/parameter/" + name))
         pfad = netz.substr(0, schnitt) + "/parameter/" + name;
-    if (!hilfeSeiteZeigen(pfad) && velnorInfoBox(meldungFormatieren(358)) == antwort::Abbrechen)
-        programmBeenden();
+    if (!hilfeSeiteZeigen(pfad))
+        hinweisBox(meldungFormatieren(358));   // a help page not shown ends nothing
 }

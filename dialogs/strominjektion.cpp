@@ -373,7 +373,7 @@ void oeffnen(Fenster dlg)
         std::vector<Eintrag>(static_cast<size_t>(hoechste) + 1).swap(kopie);
     } catch (const std::bad_alloc&) {
         velnorInfoBox(meldungsTexte[728]);
-        programmBeenden();
+        programmBeendenMitAngebot();
         return;
     }
     // the marked neurons are selected, the first of them is shown

@@ -102,7 +102,7 @@ void oeffnen(Fenster dlg)
         simulationsParameterPruefen(dlg);
     if (!synapsenTypArbeitskopieNehmen(kopie)) {
         velnorInfoBox(meldungsTexte[108]);
-        programmBeenden();
+        programmBeendenMitAngebot();
         return;
     }
     nurDendrit12 = netzvorgaben.elektrischeSynapsenEingeschraenkt;
@@ -284,7 +284,7 @@ void ok(Fenster dlg)
     const int neuerWert = haken(dlg, idEinschraenken);
     if (!synapsenTypenUebernehmen(kopie)) {
         velnorInfoBox(meldungsTexte[712]);
-        programmBeenden();
+        programmBeendenMitAngebot();
         return;
     }
     if (netzvorgaben.elektrischeSynapsenEingeschraenkt && !neuerWert)

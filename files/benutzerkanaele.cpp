@@ -195,7 +195,7 @@ int userSwimKanalLaden(std::list<BenutzerKanal>& kanaele, int nummer, char* text
         ergebnis = kanaeleLesen(kanaele, r, nummer, text);
     } catch (const std::bad_alloc&) {
         plattform::hinweisBox(meldungFormatieren(textKeinSpeicher));
-        programmBeenden();
+        programmBeendenMitAngebot();
         ergebnis = 0;
     }
     // the list holds what was read; channels of an earlier text behind it go

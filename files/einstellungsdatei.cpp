@@ -188,7 +188,7 @@ bool dateiLesen(std::string& text)
     long laenge = 0;
     if (dateiGanzLesen(f, text, laenge) == DateiGelesen::KeinSpeicher) {
         plattform::velnorInfoBox(meldungFormatieren(245, cfgPfad, laenge));
-        programmBeenden();
+        programmBeendenMitAngebot();
         return false;
     }
     textAngleichen(text);
@@ -502,7 +502,7 @@ int speichertextLesen()
     Abschnitt netzTeil(text, netzMarke);
     if (!netzTeil.geschnitten()) {
         plattform::hinweisBox(meldungsTexte[921]);
-        programmBeenden();
+        programmBeendenMitAngebot();
         return 0;
     }
     Dateipfade& d = dateipfade;

@@ -298,7 +298,7 @@ int datSchreiben(DatHeader& kopf, std::string& aus)
         aus.shrink_to_fit();
         plattform::hinweisBox(meldungFormatieren(845, static_cast<long>(datKopfLaenge + kopf.textLaenge +
                                                                         int64_t{kopf.kurvenBytes})));
-        programmBeenden();
+        programmBeendenMitAngebot();
         return 0;
     }
 }
@@ -372,7 +372,7 @@ int datLesen(DatHeader& kopf)
         kopf.text.assign(static_cast<size_t>(kopf.textLaenge) + 1, '\0');
     } catch (const std::bad_alloc&) {
         plattform::hinweisBox(meldungsTexte[846]);
-        programmBeenden();
+        programmBeendenMitAngebot();
         return 0;
     }
     if (std::fseek(f, kopf.textPosition, SEEK_SET) != 0 ||
@@ -421,7 +421,7 @@ int datLesen(DatHeader& kopf)
         // run replaces the buffer; the slot counts the stored samples
         if (!wertePufferBereitstellen(k, std::max(anzahl, schritte))) {
             plattform::velnorInfoBox(meldungsTexte[696]);
-            programmBeenden();
+            programmBeendenMitAngebot();
             return 0;
         }
         if (!werteLesen(f, k, anzahl))

@@ -240,7 +240,7 @@ int guiTextLaden(char* text, NetzQuelle quelle, std::string& name)
     char* netz = text ? std::strstr(text, netzMarke) : nullptr;
     if (!netz) {
         plattform::hinweisBox(meldungsTexte[940]);
-        programmBeenden();
+        programmBeendenMitAngebot();
         return 0;
     }
     name = dateipfade.vollerPfad;
@@ -267,7 +267,7 @@ int guiDateiLaden(std::string& name)
     long laenge = 0;
     if (dateiGanzLesen(f, text, laenge) == DateiGelesen::KeinSpeicher) {
         plattform::velnorInfoBox(meldungFormatieren(245, name, laenge));
-        programmBeenden();
+        programmBeendenMitAngebot();
         return 0;
     }
     dateipfade.letzteNetzLaenge = laenge;

@@ -433,7 +433,7 @@ int netzwerkDefinitionTextImportieren(std::string text, const std::string& herku
         return definitionLesen(text, herkunft);
     } catch (const std::bad_alloc&) {
         plattform::velnorInfoBox(meldungFormatieren(133));
-        programmBeenden();
+        programmBeendenMitAngebot();
         return 0;
     }
 }

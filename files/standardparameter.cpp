@@ -163,7 +163,7 @@ void stdSynapsenTypenLaden(NeuronDaten* neuronZeiger, char* text)
         plattform::hinweisBox(meldungFormatieren(425, e));
         if (!stdParameterAllgemeinLaden(neuron)) {
             plattform::velnorInfoBox(meldungFormatieren(426));
-            programmBeenden();
+            programmBeendenMitAngebot();
             return;
         }
     }
@@ -212,7 +212,7 @@ int definitionsDateiLesen(NeuronDaten* neuron, int first, int count)
     } catch (const std::bad_alloc&) {
         std::fclose(f);
         plattform::velnorInfoBox(meldungFormatieren(433));
-        programmBeenden();
+        programmBeendenMitAngebot();
         return 0;
     }
     if (std::ferror(f)) {

@@ -436,7 +436,7 @@ int reizDefinitionsDateiLaden(NeuronDaten* neuron, int kompartiment, const std::
         return modus == 0 ? reizWaehlen(*neuron, kompartiment) : reizLaden(*neuron, kompartiment, reizName, pfad);
     } catch (const std::bad_alloc&) {
         plattform::hinweisBox(meldungFormatieren(285, neuronAnzeigename(*neuron)));
-        programmBeenden();
+        programmBeendenMitAngebot();
         return 0;
     }
 }

@@ -125,7 +125,7 @@ bool synapsenTypenLaden(char* text)
         }
     } catch (const std::bad_alloc&) {
         plattform::velnorInfoBox(meldungFormatieren(692));
-        programmBeenden();
+        programmBeendenMitAngebot();
         return false;
     }
     synapsenTypen.swap(tabelle);

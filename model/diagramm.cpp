@@ -424,7 +424,7 @@ DiagrammDaten* diagrammAnhaengen(NeuronDaten& neuron)
     DiagrammDaten* neu = new (std::nothrow) DiagrammDaten;
     if (!neu) {
         plattform::velnorInfoBox(meldungFormatieren(693));
-        programmBeenden();
+        programmBeendenMitAngebot();
         return nullptr;
     }
     neu->nummer = freieDiagrammNummer(neuron);

@@ -281,7 +281,7 @@ void exportPufferAnlegen()
         ex.puffer.reserve(std::max(groesse, kopf.size() + 1));
     } catch (const std::bad_alloc&) {
         plattform::hinweisBox(meldungFormatieren(118, static_cast<int>(groesse)));
-        programmBeenden();
+        programmBeendenMitAngebot();
         return;
     }
     // (the changed-parameter line of numbered script files is not written yet)

@@ -54,7 +54,7 @@ Kollisionsobjekt* kollisionsObjektNeu()
     auto* o = new (std::nothrow) Kollisionsobjekt;
     if (!o) {
         plattform::hinweisBox(meldungFormatieren(514));
-        programmBeenden();
+        programmBeendenMitAngebot();
         return nullptr;
     }
     int hoechste = 0;

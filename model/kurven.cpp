@@ -38,7 +38,7 @@ void vorlagenKurven(DiagrammDaten& v)
 void fatal(int meldung)
 {
     velnorInfoBox(meldungFormatieren(meldung));
-    programmBeenden();
+    programmBeendenMitAngebot();
 }
 
 // a copied curve takes the samples of its source when they match in count

@@ -83,7 +83,7 @@ bool laufDiagrammeVorbereiten(NeuronDaten& n)
             } else if (k.referenz == kurvenReferenz::Eigen || static_cast<int>(k.werte.size()) < schritte) {
                 if (!wertePufferBereitstellen(k, schritte)) {
                     plattform::velnorInfoBox(meldungFormatieren(701));
-                    programmBeenden();
+                    programmBeendenMitAngebot();
                     gut = false;
                     return;
                 }

@@ -77,7 +77,7 @@ void netzLoeschen()
     // the four standard types; the count goes with the table, or files would skip them
     if (!synapsenTypTabelleAusStandard(synapsenTypen)) {
         plattform::velnorInfoBox(meldungFormatieren(109));
-        programmBeenden();
+        programmBeendenMitAngebot();
         return;
     }
     synapsenTypAnzahl = static_cast<int>(synapsenTypen.size());

@@ -72,7 +72,7 @@ NeuronDaten* neuAnlegen(int nummer, int standardDateien, bool inKette)
     NeuronDaten* neuron = new (std::nothrow) NeuronDaten;
     if (!neuron) {
         plattform::velnorInfoBox(meldungFormatieren(133));
-        programmBeenden();
+        programmBeendenMitAngebot();
         return nullptr;
     }
     // the per-compartment arrays: zeroed, tables without points

@@ -20,7 +20,7 @@ int anzahl = 0;
 void speicherFehlt(int text)
 {
     plattform::hinweisBox(meldungFormatieren(text));
-    programmBeenden();
+    programmBeendenMitAngebot();
 }
 
 // the soma stimulus switched off and its table back to "no stimulus"

@@ -192,7 +192,7 @@ bool synapsenTypenSicherstellen()
         plattform::Fenster fokus = plattform::fokusFenster();
         plattform::velnorInfoBox(meldungFormatieren(692));
         plattform::fokusSetzen(fokus);
-        programmBeenden();
+        programmBeendenMitAngebot();
         return false;
     }
     // kind and potential of the standard types; the names stay empty

@@ -50,7 +50,7 @@ struct Summe {
 int speicherFehlt(int text)
 {
     plattform::hinweisBox(meldungFormatieren(text));
-    programmBeenden();
+    programmBeendenMitAngebot();
     return 0;
 }
 

@@ -36,14 +36,14 @@ int arbeitsbereichFehlt(int text)
     const plattform::Fenster fokus = plattform::fokusFenster();
     plattform::velnorInfoBox(meldungFormatieren(text));
     plattform::fokusSetzen(fokus);
-    programmBeenden();
+    programmBeendenMitAngebot();
     return 0;
 }
 
 int neuronSpeicherFehlt(int text, const NeuronDaten& n)
 {
     plattform::hinweisBox(meldungFormatieren(text, neuronAnzeigename(n)));
-    programmBeenden();
+    programmBeendenMitAngebot();
     return 0;
 }
 

@@ -28,7 +28,7 @@ void zeitenListeVoll()
     plattform::meldungsBox(plattform::vordergrundFenster(), meldungFormatieren(116), "Velnor info",
                            plattform::knoepfe::OkAbbrechen | plattform::symbol::Information);
     plattform::fokusSetzen(fokus);
-    programmBeenden();
+    programmBeendenMitAngebot();
 }
 
 // Grows capacity by whole blocks until it holds anzahl entries; new entries are 0.

@@ -297,7 +297,7 @@ SynapseDaten* synapseNeu(NeuronDaten* quelle, NeuronDaten* ziel, int synapticTyp
             s->axoSchlange.assign(static_cast<size_t>(schritte) + 10, 0.0);
         } catch (const std::bad_alloc&) {
             plattform::hinweisBox(meldungFormatieren(399));
-            programmBeenden();
+            programmBeendenMitAngebot();
             return zurueckrollen(quelle, s, 0);
         }
     }

@@ -62,7 +62,7 @@ double xlpspAktualisieren(PspForm& f, double r, double t)
             XLPSP* neu = new (std::nothrow) XLPSP;
             if (!neu) {
                 plattform::hinweisBox("fataler absemmler bei reservieren von speicher fuer XLPSP");
-                programmBeenden();
+                programmBeendenMitAngebot();
                 return 0.0;
             }
             neu->startzeit = t;

@@ -139,7 +139,7 @@ Durchlauf eintraegeDurchlaufen(int anzahl, const char* statusText,
             }
         } catch (const std::bad_alloc&) {
             hinweisBox(meldungsTexte[116]);
-            programmBeenden();
+            programmBeendenMitAngebot();
             ende = Durchlauf::Fehler;
             break;
         }

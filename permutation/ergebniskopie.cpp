@@ -108,8 +108,7 @@ bool zielWaehlen(const std::string& startPfad, std::string& ordner, std::string&
 bool ausgabeBeginnen(Ausgabedatei& aus, const std::string& pfad, const PermutationsKopf& kopf)
 {
     if (!aus.oeffnen(pfad)) {
-        if (velnorInfoBox(meldungFormatieren(74, pfad)) == antwort::Abbrechen)
-            programmBeenden();
+        hinweisBox(meldungFormatieren(74, pfad));
         return false;
     }
     if (!permutationsErgebnisKopfSchreiben(aus.handle(), kopf)) {
@@ -151,8 +150,7 @@ int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, in
     const int ende = anzahl < 0 ? eintraege : static_cast<int>(std::min<int64_t>(int64_t{start} + anzahl, eintraege));
     // files to copy from, and classes to locate their fields
     if (z.dateien.namen.empty()) {
-        if (velnorInfoBox(meldungsTexte[83]) == antwort::Abbrechen)
-            programmBeenden();
+        hinweisBox(meldungsTexte[83]);
         return 0;
     }
     if (klassenAnzahlKopien < 1) {

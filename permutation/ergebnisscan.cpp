@@ -101,7 +101,7 @@ bool platzFuerEintrag(int modus, const std::string& pfad, uint16_t& dateiNummer)
         z.index.reserve(indexKapazitaet + 1);
     } catch (const std::bad_alloc&) {
         velnorInfoBox(meldungFormatieren(112, static_cast<long long>((indexKapazitaet + 1) * sizeof(PermutationsIndexEintrag))));
-        programmBeenden();
+        programmBeendenMitAngebot();
         return false;
     }
     return true;
@@ -174,8 +174,7 @@ ScanStand ergebnisdateiScannen(const std::string& pfad, int modus, bool& gestopp
     // open
     OffeneDatei datei(dateiOeffnen(pfad, "rb"));
     if (!datei) {
-        if (velnorInfoBox(meldungFormatieren(73, pfad)) == antwort::Abbrechen)
-            programmBeenden();
+        hinweisBox(meldungFormatieren(73, pfad));
         return ScanStand::Kaputt;
     }
     Dateifenster f(datei.get());

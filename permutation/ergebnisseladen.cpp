@@ -103,8 +103,7 @@ int permutationErgebnisseLaden(int erster, int ende, int flags, std::FILE* text)
         ende = eintraege;
     erster = std::max(erster, 0);
     if (z.dateien.namen.empty()) {
-        if (velnorInfoBox(meldungsTexte[83]) == antwort::Abbrechen)
-            programmBeenden();
+        hinweisBox(meldungsTexte[83]);
         return 0;
     }
     // how many
@@ -126,7 +125,7 @@ int permutationErgebnisseLaden(int erster, int ende, int flags, std::FILE* text)
             z.ergebnisse.reserve(static_cast<size_t>(ende - erster));
         } catch (const std::bad_alloc&) {
             velnorInfoBox(meldungFormatieren(112, static_cast<long long>(ende - erster) * static_cast<long long>(sizeof(PermutationsErgebnis))));
-            programmBeenden();
+            programmBeendenMitAngebot();
             ergebnisdateienSchliessen();
             return 0;
         }

@@ -174,7 +174,7 @@ int indexDateienLesen(const std::string& erster, int modus)
         permutationsErgebnisse.index.reserve(summe + 1024);
     } catch (const std::bad_alloc&) {
         velnorInfoBox(meldungFormatieren(114, static_cast<long long>((summe + 1024) * sizeof(PermutationsIndexEintrag))));
-        programmBeenden();
+        programmBeendenMitAngebot();
         return 0;
     }
     for (size_t i = 0; i < pfade.size(); ++i)
@@ -246,7 +246,7 @@ int permutationsIndexLesen(const std::string& pfad, int anhaengen, int modus)
         z.index.reserve(vorherEintraege + static_cast<size_t>(letzter - std::max(erster, 1) + 1));
     } catch (const std::bad_alloc&) {
         velnorInfoBox(meldungFormatieren(114, static_cast<long long>(letzter) * 16));
-        programmBeenden();
+        programmBeendenMitAngebot();
         return 0;
     }
     modusStatus |= modusBit::DateiOperation;

@@ -67,8 +67,7 @@ int synapsenstaerkenHaeufigkeitSpeichern(int anzahl)
 {
     const PermutationsErgebnisZustand& z = permutationsErgebnisse;
     if (z.dateien.namen.empty()) {
-        if (velnorInfoBox(meldungsTexte[83]) == antwort::Abbrechen)
-            programmBeenden();
+        hinweisBox(meldungsTexte[83]);
         return 0;
     }
     const int eintraege = static_cast<int>(z.index.size());

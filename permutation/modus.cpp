@@ -30,11 +30,12 @@ int frage(int text, uint32_t knoepfeArt = knoepfe::JaNeinAbbrechen)
     return meldungsBox(fensterhandles.hauptfenster, meldungsTexte[text], "SysInfo", knoepfeArt | symbol::Frage);
 }
 
-// a failure of the mode's start is said in the fatal form
+// a failure of the mode's start is said in the fatal form; its Cancel ends the program
+// through the regular end, with the offers to save
 void fatal(const std::string& text)
 {
     if (velnorInfoBox(text) == antwort::Abbrechen)
-        programmBeenden();
+        programmBeendenMitAngebot();
 }
 
 void schalterSichern()

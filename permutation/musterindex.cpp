@@ -96,8 +96,7 @@ int indexAusDatendateienErstellen(const std::string& startPfad)
     std::vector<std::string> namen;
     std::string fehler;
     if (!dateienAuflisten(ordner, muster, namen, &fehler)) {
-        if (velnorInfoBox(meldungFormatieren(231, fehler)) == antwort::Abbrechen)
-            programmBeenden();
+        hinweisBox(meldungFormatieren(231, fehler));
         return 0;
     }
     if (namen.empty()) {

@@ -82,7 +82,7 @@ bool auswertungStatuszeileErzeugen(Fenster f)
     Fenster leiste = statusleisteErzeugen(f, statusleistenId);
     if (!leiste) {
         velnorInfoBox(auswertungsText(auswertungsMeldung::Fehler, 3));
-        programmBeenden();
+        programmBeendenMitAngebot();
         return false;
     }
     auswertungsfenster.statusleiste = leiste;
@@ -355,8 +355,7 @@ int auswertungEinstellungenSpeichern(Auswertungsdaten& a)
     const std::string pfad = auswertungEinstellungsPfad(a);
     if (dateiSicherSchreiben(pfad, text))
         return 1;
-    if (velnorInfoBox(meldungFormatieren(74, pfad)) == antwort::Abbrechen)
-        programmBeenden();
+    hinweisBox(meldungFormatieren(74, pfad));      // the settings stay as they were; nothing ends
     return 0;
 }
 

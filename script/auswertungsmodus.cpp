@@ -61,7 +61,7 @@ void ergebnisWerteLoesen(Auswertungsdaten& a)
 void menueFehler(int feld)
 {
     if (velnorInfoBox(auswertungsText(auswertungsMeldung::Fehler, feld)) == antwort::Abbrechen)
-        programmBeenden();
+        programmBeendenMitAngebot();
 }
 
 void hauptfensterZeigen()
@@ -83,8 +83,7 @@ void ergebnisDateiOeffnen(Auswertungsdaten& a)
         if (meldungsBox(fensterhandles.hauptfenster, auswertungsText(SkriptTexte, 1), "SysInfo",
                         knoepfe::JaNein | symbol::Frage) != antwort::Ja)
             return;
-        senden(fensterhandles.hauptfenster, nachricht::Befehl, machWParam(befehlDateiSchliessen, 0));
-        if (neuronKette.kopf)
+        if (netzSchliessen(SpeichernAngebot::Fragen) != Schliessen::Geschlossen || programmEndet())
             return;                  // the user kept the network when asked to save it
     }
     skriptStatus |= skriptBit::AuswertungsModus;
@@ -369,8 +368,9 @@ int ergebnisDateienSchliessen(Auswertungsdaten& a)
 int auswertungAbbrechen(Auswertungsdaten& a, bool netz)
 {
     ergebnisDateienSchliessen(a);
-    if (netz && fensterhandles.hauptfenster)
-        senden(fensterhandles.hauptfenster, nachricht::Befehl, machWParam(befehlDateiSchliessen, 0));
+    // the network came with the failed load, from a copy that is gone: not offered for saving
+    if (netz && neuronKette.kopf)
+        netzSchliessen(SpeichernAngebot::Ohne);
     return 0;
 }
 

@@ -177,8 +177,7 @@ void textErgebnisAuswerten()
     programmStatus &= ~programmBit::AbbruchAnforderung;   // a request left from before stops nothing
     std::string text;
     if (!textDateiLesen(pfad, text)) {
-        if (plattform::velnorInfoBox(meldungsTexte[1412]) != plattform::antwort::Ok)
-            programmBeenden();
+        plattform::hinweisBox(meldungsTexte[1412]);
         return;
     }
     // the long and the short table beside it, "<stem> Ergebnis.<ext>"

@@ -197,8 +197,9 @@ int eingebettetesNetzLaden(Auswertungsdaten& a)
             dateiEntfernen(*pfad);
         pfad->clear();
     }
-    if (netz && !geladen && fensterhandles.hauptfenster)
-        senden(fensterhandles.hauptfenster, nachricht::Befehl, machWParam(befehlDateiSchliessen, 0));
+    // the network of a load that failed came from the copy just removed: not offered for saving
+    if (netz && !geladen && !programmEndet())
+        netzSchliessen(SpeichernAngebot::Ohne);
     if (!netz || !geladen)
         return 0;
     skriptStatus |= skriptBit::AuswertungsdatenDa;
@@ -231,8 +232,7 @@ int indexDateiOeffnen(Auswertungsdaten& a)
     if (std::FILE* f = dateiOeffnen(pfad, "rb")) {
         std::fclose(f);
     } else {
-        if (velnorInfoBox(auswertungsText(Index, 5, pfad)) == antwort::Abbrechen)
-            programmBeenden();
+        hinweisBox(auswertungsText(Index, 5, pfad));
         return 0;
     }
     if (!ergebnisIndexLaden(a)) {
@@ -243,8 +243,7 @@ int indexDateiOeffnen(Auswertungsdaten& a)
     a.ergebnisPfad = a.namen.front();
     a.ergebnisDatei = dateiOeffnen(a.ergebnisPfad, "rb");
     if (!a.ergebnisDatei) {
-        if (velnorInfoBox(meldungsTexte[226]) == antwort::Abbrechen)
-            programmBeenden();
+        hinweisBox(meldungsTexte[226]);
         ergebnisDateienSchliessen(a);
         return 0;
     }
@@ -346,8 +345,7 @@ int binDateienIndizieren(Auswertungsdaten& a)
                 namen.push_back(name);
         }
         if (fehler) {
-            if (velnorInfoBox(auswertungsText(Muster, 7, fehler.message())) == antwort::Abbrechen)
-                programmBeenden();
+            hinweisBox(auswertungsText(Muster, 7, fehler.message()));
             return musterAbbrechen(a);
         }
         std::sort(namen.begin(), namen.end());

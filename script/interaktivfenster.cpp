@@ -74,7 +74,7 @@ int interaktivFensterErzeugen()
     if (!f) {
         menueZerstoeren(menue);
         hinweisBox(meldungsTexte[128]);
-        programmBeenden();
+        programmBeendenMitAngebot();
         return 0;
     }
     fensterhandles.interaktivFenster = f;

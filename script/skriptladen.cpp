@@ -472,7 +472,7 @@ int skriptLaden(Skript& s)
         } catch (const std::bad_alloc&) {
             plattform::velnorInfoBox(meldungsTexte[1026]);
             skriptFreigeben(s);
-            programmBeenden();
+            programmBeendenMitAngebot();
             return 0;
         }
     }

@@ -401,18 +401,24 @@ TEST_F(AuswertungFall, MusterIndiziertNummernreiheUndPlatzhalterInNamensfolge)
 }
 
 // A flow that fails closes what it opened: the result file whose script cannot be loaded
-// (its list of simulations is gone) leaves no network, no index and no extracted file.
+// (its list of simulations is gone) leaves no network, no index and no extracted file. The
+// network the file brought came from a copy that is gone: it goes without an offer to save it.
 TEST_F(AuswertungFall, EinFehlgeschlagenesOeffnenLaesstNichtsHalbGeladenesZurueck)
 {
     laufen("erg.bin");
     fs::remove(ordner + "sim liste.txt");
     befehl(befehlAuswertemodus);
-    // the two notices come between the offer for the network before and the one for the
-    // network the file brought, which goes again
-    pt::boxAntworten({Ja, Nein, 1, 1, Nein});
+    // the offer for the network before, then the two notices of the script, and nothing after
+    const size_t ab = pt::boxLog().size(), wahlen = pt::dateiWahlLog().size();
+    pt::boxAntworten({Ja, Nein, 1, 1});
     pt::dateiAntworten({pt::dateiAntwort(ordner + "erg.bin")});
     befehlAn(auswertungBefehlDateiOeffnen);
     EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
+    ASSERT_EQ(pt::boxLog().size(), ab + 4);
+    EXPECT_EQ(pt::boxLog()[ab + 1].text, meldungFormatieren(802, ordner + "netz.gui"));
+    EXPECT_EQ(std::tuple(pt::boxLog()[ab + 2].titel, pt::boxLog()[ab + 3].titel),
+              std::tuple(std::string("Hinweis"), std::string("Hinweis")));
+    EXPECT_EQ(pt::dateiWahlLog().size(), wahlen + 1);    // the result file's; no save dialog after it
     EXPECT_EQ(std::tuple(neurone(), auswertungsdaten.index.size(), tmpDateien(ordner).size()),
               std::tuple(0, size_t{0}, size_t{0}));
     EXPECT_EQ(skriptStatus & (skriptBit::AuswertungsdatenDa | skriptBit::ErgebnisKopfGeladen), 0u);
@@ -521,3 +527,22 @@ TEST_F(AuswertungFall, SkriptStartMitGeladenerErgebnisdateiWirdAbgelehnt)
 }
 
 } // namespace
+
+// The window's place cannot be written (a folder stands where auswertung.cfg goes): a notice,
+// and the program and the mode go on.
+TEST_F(AuswertungFall, EinstellungenDieNichtGeschriebenWerdenSindEinHinweis)
+{
+    befehl(befehlAuswertemodus);
+    ASSERT_TRUE(istFenster(fenster()));
+    const std::string pfad = auswertungEinstellungsPfad(auswertungsdaten);
+    fs::create_directory(pfad);
+    const size_t ab = pt::boxLog().size();
+    pt::boxAntworten({1});
+    befehlAn(auswertungBefehlEinstellungenSpeichern);
+    ASSERT_EQ(pt::boxLog().size(), ab + 1);
+    EXPECT_EQ(std::tuple(pt::boxLog()[ab].titel, pt::boxLog()[ab].text, pt::boxLog()[ab].art & 0xF),
+              std::tuple(std::string("Hinweis"), meldungFormatieren(74, pfad), knoepfe::Ok));
+    EXPECT_FALSE(programmEndet());
+    EXPECT_TRUE(istFenster(fenster()) && istFenster(haupt()));
+    EXPECT_EQ(neurone(), 3);
+}

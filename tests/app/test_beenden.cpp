@@ -1,5 +1,6 @@
 // tests/app/test_beenden.cpp - the shutdown: its order, once only, from anywhere
 #include "app_hilfe.h"
+#include "platform/box.h"
 #include "platform/dialog.h"
 #include <thread>
 #include <vector>
@@ -121,4 +122,35 @@ TEST_F(Beenden, AusEinemAnderenThreadAufDemGuiThread)
     EXPECT_TRUE(istFenster(haupt()));
     EXPECT_EQ(nachrichtenSchleife(), 0);
     EXPECT_EQ(gesehen.size(), beendenSchritte().size());
+}
+
+// A box that ends the program goes through the regular end: the mode's menu cannot be
+// loaded, and Cancel at the fatal form offers the network first. Cancel there keeps the
+// program (not closing), No ends it.
+TEST_F(Beenden, DasEndeAusEinerBoxBietetDasNetzAnUndAbbrechenBehaeltDasProgramm)
+{
+    NeuronFall::neu(1);
+    const int vorher = sprache;
+    sprache = 0;                                // no menu table of this language
+    const size_t ab = pt::boxLog().size();
+    pt::boxAntworten({antwort::Ok, antwort::Abbrechen, antwort::Abbrechen});
+    befehl(befehlPermutationsmodusEinschalten);
+    std::vector<std::pair<std::string, std::string>> boxen;
+    for (size_t i = ab; i < pt::boxLog().size(); ++i)
+        boxen.emplace_back(pt::boxLog()[i].titel, pt::boxLog()[i].text);
+    EXPECT_EQ(boxen, (std::vector<std::pair<std::string, std::string>>{{"Velnor info", meldungsTexte[90]},
+                                                                       {"Velnor info", meldungsTexte[717]},
+                                                                       {"SysInfo", meldungsTexte[803]}}));
+    EXPECT_TRUE(gesehen.empty());
+    EXPECT_FALSE(programmEndet());
+    EXPECT_FALSE(programmStatus & programmBit::ProgrammSchliesst);
+    EXPECT_TRUE(istFenster(haupt()));
+    EXPECT_EQ(NeuronFall::nummern(), std::vector{1});
+
+    pt::boxAntworten({antwort::Ok, antwort::Abbrechen, antwort::Nein});
+    befehl(befehlPermutationsmodusEinschalten);
+    sprache = vorher;
+    EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[803]);
+    EXPECT_EQ(gesehen.size(), beendenSchritte().size());
+    EXPECT_TRUE(programmEndet());
 }

@@ -142,3 +142,59 @@ TEST_F(NetzSchliessen, ErgebnisdateiOeffnenEndetBeiAbgebrochenemAngebotMitDemNet
     EXPECT_EQ(std::tuple(NeuronFall::nummern(), dateipfade.vollerPfad), std::tuple(std::vector{1, 2, 3}, netzPfad));
     EXPECT_FALSE(skriptStatus & skriptBit::AuswertungsdatenDa);
 }
+
+// The one function that closes the network says what happened: Cancel keeps it (Abgelehnt),
+// a Yes whose save cannot be written keeps it too (Fehlgeschlagen), No closes it; without
+// the offer it goes at once, with no box.
+TEST_F(NetzSchliessen, NetzSchliessenSagtWasGeschah)
+{
+    const struct {
+        SpeichernAngebot angebot;
+        int antwort;
+        bool ordnerWeg;
+        Schliessen ergebnis;
+        size_t boxen;
+    } faelle[] = {
+        {SpeichernAngebot::Fragen, antwort::Abbrechen, false, Schliessen::Abgelehnt, 1},
+        {SpeichernAngebot::Fragen, antwort::Ja, true, Schliessen::Fehlgeschlagen, 2},
+        {SpeichernAngebot::Fragen, antwort::Nein, false, Schliessen::Geschlossen, 1},
+        {SpeichernAngebot::Ohne, 0, false, Schliessen::Geschlossen, 0},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(static_cast<int>(f.ergebnis));
+        geaendertesNetz();
+        if (f.ordnerWeg)
+            std::filesystem::remove_all(ordner + "netze");
+        const size_t ab = pt::boxLog().size();
+        if (f.antwort)
+            pt::boxAntworten({f.antwort});
+        if (f.ordnerWeg) {
+            pt::dateiAntworten({pt::dateiAntwort(ordner + "netze/netz.gui")});
+            pt::boxAntworten({antwort::Ok});
+        }
+        EXPECT_EQ(netzSchliessen(f.angebot), f.ergebnis);
+        EXPECT_EQ(pt::boxLog().size() - ab, f.boxen);
+        const bool geschlossen = f.ergebnis == Schliessen::Geschlossen;
+        EXPECT_EQ(NeuronFall::nummern().empty(), geschlossen);
+        EXPECT_EQ(dateipfade.vollerPfad.empty(), geschlossen);
+        EXPECT_EQ(titel(haupt()), geschlossen ? std::string("unbenannt") : netzPfad);
+    }
+}
+
+// "aktuelle datei schliessen?" with Yes, then Yes at the offer and a save that fails: the
+// network stays and the command ends before it asks for the result file.
+TEST_F(NetzSchliessen, ErgebnisdateiOeffnenEndetWennDasSpeichernFehlschlaegt)
+{
+    geaendertesNetz();
+    std::filesystem::remove_all(ordner + "netze");
+    befehl(befehlAuswertemodus);
+    const size_t wahlen = pt::dateiWahlLog().size();
+    pt::boxAntworten({antwort::Ja, antwort::Ja, antwort::Ok});
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "netze/netz.gui")});
+    ASSERT_TRUE(pt::menueBefehlWaehlen(auswertungsfenster.fenster, auswertungBefehlDateiOeffnen));
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
+    EXPECT_EQ(pt::dateiWahlLog().size(), wahlen + 1);     // the save's dialog only
+    EXPECT_EQ(NeuronFall::nummern(), (std::vector{1, 2, 3}));
+    EXPECT_FALSE(skriptStatus & skriptBit::AuswertungsdatenDa);
+}

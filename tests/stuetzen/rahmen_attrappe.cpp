@@ -2,6 +2,7 @@
 #include "rahmen_attrappe.h"
 #include "core/rahmen.h"
 #include "core/status.h"
+#include "model/netz.h"
 #include "model/netzeinstellungen.h"
 #include "model/neuron.h"
 #include "platform/steuerelemente.h"
@@ -37,6 +38,21 @@ void programmBeenden()
 }
 
 bool programmEndet() { return dienste.endet; }
+
+// the frame's offers need its windows: the stand-in ends as if the user saved nothing
+bool programmBeendenMitAngebot()
+{
+    ++dienste.angeboteneEnden;
+    programmBeenden();
+    return true;
+}
+
+Schliessen netzSchliessen(SpeichernAngebot)
+{
+    ++dienste.netzGeschlossen;
+    netzLoeschen();
+    return Schliessen::Geschlossen;
+}
 
 // the frame's own refresh steps only touch its windows; the engine's share runs as there
 void einstellungenAktualisieren(NeuronDaten* neuron, int nachLaden)

@@ -13,6 +13,8 @@ namespace attrappe {
 struct Rahmen {
     bool endet = false;                 // programmBeenden came while no run was on the stack
     int beendenAufrufe = 0;
+    int angeboteneEnden = 0;            // programmBeendenMitAngebot: here the end without offers
+    int netzGeschlossen = 0;            // netzSchliessen, without its offer
     int aktualisierungen = 0;
     int laufDialoge = 0;
     int restzeitFenster = 0;
