@@ -18,15 +18,32 @@ bool passt(uint32_t knoepfeArt, int a)
     return true;
 }
 
+// the button a declining user takes: Cancel or No as the test chose, else the other, else OK
+int abgelehnt(uint32_t knoepfeArt, test::Ablehnen wie)
+{
+    const bool nein = knoepfeArt == knoepfe::JaNein || knoepfeArt == knoepfe::JaNeinAbbrechen;
+    const bool abbrechen = knoepfeArt == knoepfe::OkAbbrechen || knoepfeArt == knoepfe::JaNeinAbbrechen;
+    if (nein && (wie == test::Ablehnen::Nein || !abbrechen))
+        return antwort::Nein;
+    return abbrechen ? antwort::Abbrechen : antwort::Ok;
+}
+
 } // namespace
 
-// No answer scripted: the test fails and the box returns what closing it would.
+// No answer scripted: the test fails and the box returns what closing it would, unless
+// the test lets such boxes be declined.
 int meldungsBox(Fenster, const std::string& text, const std::string& titel, uint32_t art)
 {
     Zustand& z = zustand();
     uint32_t k = art & 0xF;
     int schliessen = (k == knoepfe::OkAbbrechen || k == knoepfe::JaNeinAbbrechen) ? antwort::Abbrechen
                    : k == knoepfe::JaNein ? antwort::Nein : antwort::Ok;
+    if (z.boxAntworten.empty() && z.ablehnen != test::Ablehnen::Aus) {
+        const int a = abgelehnt(k, z.ablehnen);
+        z.boxen.push_back({titel, text, art, a, true});
+        z.ereignisse.push_back({test::Ereignis::Box, text, a, static_cast<int>(art)});
+        return a;
+    }
     if (z.boxAntworten.empty()) {
         z.boxen.push_back({titel, text, art, schliessen, false});
         z.ereignisse.push_back({test::Ereignis::Box, text, schliessen, static_cast<int>(art)});

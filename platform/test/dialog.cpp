@@ -300,9 +300,14 @@ intptr_t dialogModal(const DialogVorlage& v, Fenster eigner, DialogProc proc, in
         zeigen(dlg, anzeige::Zeigen);
     abarbeitenBis(fertig);
     size_t schritt = 0;
+    bool abgelehnt = false;
     while (!fertig() && !beendenWartet()) {
         if (schritt < skript.size()) {
             schrittSpielen(dlg, skript[schritt++]);
+            abarbeitenBis(fertig);
+        } else if (!geskriptet && !abgelehnt && z.ablehnen != test::Ablehnen::Aus) {
+            abgelehnt = true;   // the user's Esc, once
+            test::schliessenKlicken(dlg);
             abarbeitenBis(fertig);
         } else if (!test::laufenBis(fertig, name + " waits for the user")) {
             break;

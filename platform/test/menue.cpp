@@ -83,6 +83,8 @@ int popupMenue(Menue m, Fenster eigner, Punkt)
     for (const MenuePostenDaten& p : m->posten)
         befehle.push_back(p.befehl);
     z.popups.push_back(befehle);
+    if (z.popupAntworten.empty() && z.ablehnen != test::Ablehnen::Aus)
+        return 0;
     if (z.popupAntworten.empty()) {
         std::string liste;
         for (int b : befehle)

@@ -108,6 +108,16 @@ void popupAntworten(std::initializer_list<int> befehle);   // 0 = the user chose
 // the popups shown so far: the command ids of their items in order
 const std::vector<std::vector<int>>& popupLog();
 
+// ---- a user who declines what nobody scripted ---------------------------------------
+// Off by default, and after zuruecksetzen. On, whatever finds no scripted answer is
+// declined instead of failing the test: a box takes Cancel where it has one, else No, else
+// OK (Nein: No before Cancel); the file, colour and font choosers are cancelled; a popup
+// menu chooses nothing; a modal dialog without a script gets Cancel (command 2, as Esc)
+// once the queue is done, and waits as before should it stay open. Scripted answers still
+// come first; what was declined is logged as answered.
+enum class Ablehnen { Aus, Abbrechen, Nein };
+void unbeantwortetAblehnen(Ablehnen art);
+
 // ---- desktop ---------------------------------------------------------------
 void arbeitsbereichSetzen(Rechteck r);
 void fokusFensterSetzen(Fenster f);   // as if the user had activated that window

@@ -5,15 +5,17 @@
 namespace plattform {
 using namespace test::intern;
 
-// The answer stands for the user's final choice; the overwrite question and the
-// refusal of paths outside Windows-1252 happen inside the real dialog, not here.
+// The answer stands for the user's final choice (a declining user cancels); the overwrite
+// question and the refusal of paths outside Windows-1252 happen inside the real dialog, not here.
 bool dateiWaehlen(Fenster, DateiWahl& wahl)
 {
     if (!aufGui("dateiWaehlen"))
         return false;
     Zustand& z = zustand();
     const bool da = !z.dateiAntworten.empty();
-    z.dateiWahlen.push_back({wahl, da});
+    z.dateiWahlen.push_back({wahl, da || z.ablehnen != test::Ablehnen::Aus});
+    if (!da && z.ablehnen != test::Ablehnen::Aus)
+        return false;
     if (!da) {
         fehler("file chooser without a scripted answer: \"" + wahl.titel + "\"");
         return false;
@@ -34,7 +36,9 @@ Farbe farbeWaehlen(Fenster, Farbe vorgabe)
         return KeineFarbe;
     Zustand& z = zustand();
     const bool da = !z.farbAntworten.empty();
-    z.farbWahlen.push_back({vorgabe, da});
+    z.farbWahlen.push_back({vorgabe, da || z.ablehnen != test::Ablehnen::Aus});
+    if (!da && z.ablehnen != test::Ablehnen::Aus)
+        return KeineFarbe;
     if (!da) {
         fehler("colour chooser without a scripted answer");
         return KeineFarbe;
@@ -50,7 +54,9 @@ bool schriftWaehlen(Fenster, SchriftMerkmale& m, Farbe& farbe)
         return false;
     Zustand& z = zustand();
     const bool da = !z.schriftAntworten.empty();
-    z.schriftWahlen.push_back({m, farbe, da});
+    z.schriftWahlen.push_back({m, farbe, da || z.ablehnen != test::Ablehnen::Aus});
+    if (!da && z.ablehnen != test::Ablehnen::Aus)
+        return false;
     if (!da) {
         fehler("font chooser without a scripted answer (font \"" + m.name + "\")");
         return false;

@@ -117,6 +117,7 @@ void zuruecksetzen()
     z.dialogOeffnungen.clear();
     z.tastaturHook = nullptr;
     z.fehlerBehandlung = nullptr;
+    z.ablehnen = Ablehnen::Aus;
     std::lock_guard<std::mutex> sperre(z.arbeitMutex);
     z.arbeiten.clear();
 }
@@ -142,6 +143,8 @@ void fehlerBehandlungSetzen(std::function<void(const std::string&)> behandlung)
 }
 
 void arbeitsbereichSetzen(Rechteck r) { zustand().arbeitsbereich = r; }
+
+void unbeantwortetAblehnen(Ablehnen art) { zustand().ablehnen = art; }
 
 } // namespace test
 } // namespace plattform

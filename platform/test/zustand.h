@@ -150,6 +150,7 @@ struct Zustand {
     std::vector<test::DialogOeffnung> dialogOeffnungen;
     Fenster tastaturHook = nullptr;
 
+    test::Ablehnen ablehnen = test::Ablehnen::Aus;   // what has no scripted answer
     std::function<void(const std::string&)> fehlerBehandlung;
     std::atomic<std::thread::id> guiThread;
     std::mutex arbeitMutex;
