@@ -1,10 +1,12 @@
 // platform/messkarte_comedi.cpp - the board through Comedi's driver library
 //
 // The library is opened by name and its functions bound by name at start, so nothing is
-// linked against it. The few types of its interface are declared here as its manual
-// pages describe them. Every failing call gives a negative status, the driver's error
-// number negated; what the driver cannot say (a range or reference the board lacks) is
-// given as the nearest of its numbers, so that its own text names it.
+// linked against it; the few types of its interface are our own declarations
+// (platform/comedi_schnittstelle.h). Every failing call gives a negative status, the
+// driver's error number negated; what the driver cannot say (a range or reference the
+// board lacks, an acquisition that ended) is given as the nearest of its numbers, so that
+// its own text names it.
+#include "platform/comedi_schnittstelle.h"
 #include "platform/messkarte.h"
 #include "platform/system.h"
 #include <algorithm>
@@ -21,77 +23,16 @@ namespace plattform {
 
 namespace {
 
-// ---- the driver library's interface ----------------------------------------------------
-
-struct ComediHandle;   // the library's device handle, never looked into
-using Roh = unsigned int;
-
-struct ComediBereich {
-    double min;
-    double max;
-    unsigned int einheit;
-};
-
-struct ComediBefehl {
-    unsigned int subdev, flags;
-    unsigned int start_src, start_arg;
-    unsigned int scan_begin_src, scan_begin_arg;
-    unsigned int convert_src, convert_arg;
-    unsigned int scan_end_src, scan_end_arg;
-    unsigned int stop_src, stop_arg;
-    unsigned int* chanlist;
-    unsigned int chanlist_len;
-    unsigned short* data;
-    unsigned int data_len;
-};
-
-constexpr int analogEingang = 1, analogAusgang = 2;   // subdevice types
-constexpr unsigned trigNone = 0x1, trigNow = 0x2, trigCount = 0x20;
-constexpr unsigned aufwachenJeScan = 0x20;             // data readable after every scan
-constexpr int kannBefehle = 0x8000, langeProben = 0x10000000;
-constexpr int kannMasse = 0x100000, kannGemeinsam = 0x200000, kannDifferenz = 0x400000;
-constexpr unsigned refMasse = 0, refGemeinsam = 1, refDifferenz = 2;
-constexpr unsigned einheitVolt = 0;
-// the driver's own error numbers beside the system's
-constexpr int unbekannt = 0x1001, keinSubdevice = 0x1003, keinKanal = 0x1004, keinBefehl = 0x1007,
-              nichtUnterstuetzt = 0x1008;
-
-unsigned kanalAngabe(unsigned kanal, unsigned bereich, unsigned referenz)
-{
-    return (referenz & 0x3) << 24 | (bereich & 0xff) << 16 | kanal;
-}
-
-struct Funktionen {
-    ComediHandle* (*open)(const char*);
-    int (*close)(ComediHandle*);
-    const char* (*strerror)(int);
-    int (*errnum)();
-    int (*fileno)(ComediHandle*);
-    int (*find_subdevice_by_type)(ComediHandle*, int, unsigned);
-    int (*get_subdevice_flags)(ComediHandle*, unsigned);
-    int (*get_n_channels)(ComediHandle*, unsigned);
-    Roh (*get_maxdata)(ComediHandle*, unsigned, unsigned);
-    ComediBereich* (*get_range)(ComediHandle*, unsigned, unsigned, unsigned);
-    int (*find_range)(ComediHandle*, unsigned, unsigned, unsigned, double, double);
-    double (*to_phys)(Roh, ComediBereich*, Roh);
-    Roh (*from_phys)(double, ComediBereich*, Roh);
-    int (*data_read)(ComediHandle*, unsigned, unsigned, unsigned, unsigned, Roh*);
-    int (*data_write)(ComediHandle*, unsigned, unsigned, unsigned, unsigned, Roh);
-    int (*get_cmd_generic_timed)(ComediHandle*, unsigned, ComediBefehl*, unsigned, unsigned);
-    int (*command_test)(ComediHandle*, ComediBefehl*);
-    int (*command)(ComediHandle*, ComediBefehl*);
-    int (*cancel)(ComediHandle*, unsigned);
-    int (*poll)(ComediHandle*, unsigned);
-    int (*get_buffer_contents)(ComediHandle*, unsigned);
-};
+using namespace comedi;
+using Roh = ComediRoh;
 
 template <typename F>
-bool binden(void* bibliothek, const char* name, F& ziel, std::string& fehlt)
+bool binden(void* bibliothek, const char* name, const char* version, F& ziel, std::string& fehlt)
 {
-    void* adresse = dlsym(bibliothek, name);
+    void* adresse = version ? dlvsym(bibliothek, name, version) : dlsym(bibliothek, name);
     ziel = reinterpret_cast<F>(adresse);
     if (!adresse)
-        fehlt = name;
+        fehlt = version ? std::string(name) + "@" + version : std::string(name);
     return adresse != nullptr;
 }
 
@@ -115,6 +56,15 @@ double zeitbasisSekunden(int16_t zeitbasis)
     return 0.0;
 }
 
+// How the samples of an input channel become codes: the range they are taken in, and the
+// gain by which the codes scale the volts.
+struct Skala {
+    unsigned bereich = 0;
+    ComediBereich* b = nullptr;
+    Roh maxdata = 0;
+    int verstaerkung = 1;
+};
+
 struct Ausgang {
     bool eingerichtet = false;
     unsigned bereich = 0;
@@ -126,12 +76,12 @@ struct Ausgang {
 struct Geraet {
     ComediHandle* it = nullptr;
     int fd = -1;
-    // analog input, set by AI_Configure
+    // analog input, set by AI_Configure: its volts (from -einVolt, or from 0 when unipolar)
     int ein = -1;
     int einFlags = 0;
-    unsigned einBereich = 0, referenz = refMasse;
-    ComediBereich* einB = nullptr;
-    Roh einMax = 0;
+    double einVolt = 10.0;
+    int16_t einPolaritaet = 0;
+    unsigned referenz = refMasse;
     // analog outputs by channel
     int aus = -1;
     std::vector<Ausgang> ausgaenge;
@@ -142,6 +92,7 @@ struct Geraet {
     bool befohlen = false;
     bool laeuft = false;
     ComediBefehl befehl{};
+    Skala skala;
     unsigned kanalliste[1]{};
     int16_t* puffer = nullptr;
     uint32_t laenge = 0;
@@ -183,18 +134,21 @@ public:
         return s;
     }
 
-    int16_t AI_Read(int16_t geraet, int16_t kanal, int16_t, int16_t* wert) override
+    int16_t AI_Read(int16_t geraet, int16_t kanal, int16_t verstaerkung, int16_t* wert) override
     {
         std::lock_guard sperre(m_);
         Geraet* g = offen(geraet);
         if (!g || g->ein < 0)
             return -ENODEV;
+        const unsigned k = static_cast<unsigned>(std::max<int16_t>(kanal, 0));
+        Skala skala;
+        if (const int16_t s = eingangSkala(*g, k, verstaerkung, skala))
+            return s;
         Roh roh = 0;
-        if (f_.data_read(g->it, static_cast<unsigned>(g->ein), static_cast<unsigned>(std::max<int16_t>(kanal, 0)),
-                         g->einBereich, g->referenz, &roh) < 0)
+        if (f_.data_read(g->it, static_cast<unsigned>(g->ein), k, skala.bereich, g->referenz, &roh) < 0)
             return fehler();
         if (wert)
-            *wert = code(*g, roh);
+            *wert = code(skala, roh);
         return 0;
     }
 
@@ -262,16 +216,9 @@ public:
         if (g->ein < 0)
             if (const int16_t s = eingangEinrichten(*g, kanal, 1, 10, 0))
                 return s;
-        if (kanal >= f_.get_n_channels(g->it, static_cast<unsigned>(g->ein)))
-            return -keinKanal;
-        unsigned bereich = g->einBereich;
-        if (verstaerkung != 1) {
-            const int b = f_.find_range(g->it, static_cast<unsigned>(g->ein), static_cast<unsigned>(kanal),
-                                        einheitVolt, -10.0 / verstaerkung, 10.0 / verstaerkung);
-            if (b < 0)
-                return -nichtUnterstuetzt;
-            bereich = static_cast<unsigned>(b);
-        }
+        Skala skala;
+        if (const int16_t s = eingangSkala(*g, static_cast<unsigned>(kanal), verstaerkung, skala))
+            return s;
         const double ns = std::round(zeitbasisSekunden(zeitbasis) * intervall * 1e9);
         if (!(ns >= 1.0) || ns > UINT_MAX)
             return -EINVAL;
@@ -281,7 +228,7 @@ public:
         c = {};
         if (f_.get_cmd_generic_timed(g->it, static_cast<unsigned>(g->ein), &c, 1, static_cast<unsigned>(ns)) < 0)
             return fehler();
-        g->kanalliste[0] = kanalAngabe(static_cast<unsigned>(kanal), bereich, g->referenz);
+        g->kanalliste[0] = kanalAngabe(static_cast<unsigned>(kanal), skala.bereich, g->referenz);
         c.chanlist = g->kanalliste;
         c.chanlist_len = 1;
         c.flags |= aufwachenJeScan;
@@ -301,6 +248,7 @@ public:
         if (f_.command(g->it, &c) < 0)
             return fehler();
         g->befohlen = g->laeuft = true;
+        g->skala = skala;
         g->puffer = puffer;
         g->laenge = anzahl;
         g->gelesen = 0;
@@ -478,14 +426,30 @@ private:
             return -keinKanal;
         if (bereich <= 0)
             return -EINVAL;
-        unsigned b = 0;
-        if (const int16_t r = bereichSuchen(g, s, k, polaritaet, bereich, b, g.einB, g.einMax))
+        Skala probe;
+        if (const int16_t r = bereichSuchen(g, s, k, polaritaet, bereich, probe.bereich, probe.b, probe.maxdata))
             return r;
         g.ein = ein;
         g.einFlags = flags;
-        g.einBereich = b;
+        g.einVolt = bereich;
+        g.einPolaritaet = polaritaet;
         g.referenz = art.referenz;
         return 0;
+    }
+
+    // The range of input channel k at a gain: the probe's at gain 1, else the one holding
+    // 10 V / gain, the span of the codes of the amplified signal. A gain that no range of
+    // the channel serves is refused.
+    int16_t eingangSkala(const Geraet& g, unsigned k, int16_t verstaerkung, Skala& skala) const
+    {
+        const unsigned s = static_cast<unsigned>(g.ein);
+        if (static_cast<int>(k) >= f_.get_n_channels(g.it, s))
+            return -keinKanal;
+        if (verstaerkung < 1)
+            return -EINVAL;
+        const double bis = verstaerkung == 1 ? g.einVolt : 10.0 / verstaerkung;
+        skala.verstaerkung = verstaerkung;
+        return bereichSuchen(g, s, k, g.einPolaritaet, bis, skala.bereich, skala.b, skala.maxdata);
     }
 
     int16_t ausgangEinrichten(Geraet& g, int16_t kanal, int16_t polaritaet, double referenz)
@@ -514,16 +478,20 @@ private:
         return 0;
     }
 
-    int16_t code(const Geraet& g, Roh roh) const
+    // a sample in the range it was taken in; the gain amplifies the volts the codes count
+    int16_t code(const Skala& s, Roh roh) const
     {
-        double volt = f_.to_phys(roh, g.einB, g.einMax);
+        double volt = f_.to_phys(roh, s.b, s.maxdata);
         if (std::isnan(volt))   // the library may leave the end codes without a value
-            volt = roh <= g.einMax / 2 ? g.einB->min : g.einB->max;
-        return static_cast<int16_t>(std::clamp(std::round(volt * codesJeVolt), -2048.0, 2047.0));
+            volt = roh <= s.maxdata / 2 ? s.b->min : s.b->max;
+        return static_cast<int16_t>(std::clamp(std::round(volt * s.verstaerkung * codesJeVolt), -2048.0, 2047.0));
     }
 
     // Reads what the driver has, without waiting, into the caller's buffer behind the
-    // slot of the last sample.
+    // slot of the last sample. The acquisition is over on the driver's error (a board that
+    // is gone; an overrun or a fault of the board, once its last samples are read) and where
+    // a read finds its end, which our command does not have: the driver or another program
+    // ended it, which is said as cancelled.
     int16_t abholen(Geraet& g, uint32_t& neue)
     {
         const unsigned s = static_cast<unsigned>(g.ein);
@@ -534,23 +502,22 @@ private:
             g.laeuft = false;
             return status;
         }
-        const size_t groesse = (g.einFlags & langeProben) ? sizeof(Roh) : sizeof(unsigned short);
+        const size_t groesse = (g.einFlags & langeProben) ? sizeof(Roh) : sizeof(ComediKurz);
         // a read may end inside a sample: its first bytes wait in front of the next read
         size_t vorrat = g.restLaenge;
         std::memcpy(lesen_.data(), g.rest, vorrat);
         size_t offen = static_cast<size_t>(vorhanden);
-        while (offen > 0) {
-            const ssize_t n = read(g.fd, lesen_.data() + vorrat, std::min(offen, lesen_.size() - vorrat));
+        int16_t status = 0;
+        for (;;) {
+            // what the driver has, then one read more: only a read tells an ended acquisition
+            const size_t platz = lesen_.size() - vorrat;
+            const ssize_t n = read(g.fd, lesen_.data() + vorrat, offen > 0 ? std::min(offen, platz) : platz);
             if (n < 0 && errno == EINTR)
                 continue;
             if (n < 0 && errno == EAGAIN)
                 break;
-            if (n < 0) {
-                const int16_t status = static_cast<int16_t>(-errno);
-                g.laeuft = false;
-                return status;
-            }
-            if (n == 0) {   // the acquisition has ended
+            if (n <= 0) {
+                status = static_cast<int16_t>(n < 0 ? -errno : -ECANCELED);
                 g.laeuft = false;
                 break;
             }
@@ -561,22 +528,24 @@ private:
                 if (groesse == sizeof(Roh)) {
                     std::memcpy(&roh, lesen_.data() + i * groesse, sizeof roh);
                 } else {
-                    unsigned short kurz = 0;
+                    ComediKurz kurz = 0;
                     std::memcpy(&kurz, lesen_.data() + i * groesse, sizeof kurz);
                     roh = kurz;
                 }
-                g.puffer[g.schreiben] = code(g, roh);
+                g.puffer[g.schreiben] = code(g.skala, roh);
                 g.schreiben = (g.schreiben + 1) % g.laenge;
             }
             neue += static_cast<uint32_t>(proben);
             g.gelesen += proben;
             vorrat = bytes % groesse;
             std::memmove(lesen_.data(), lesen_.data() + proben * groesse, vorrat);
-            offen -= static_cast<size_t>(n);
+            if (offen == 0)   // arrived since: the next check reads on
+                break;
+            offen -= std::min(offen, static_cast<size_t>(n));
         }
         std::memcpy(g.rest, lesen_.data(), vorrat);
         g.restLaenge = vorrat;
-        return 0;
+        return status;
     }
 
     void* bib_;
@@ -603,21 +572,9 @@ std::unique_ptr<Messkarte> comediMesskarteLaden(const std::string& bibliothek, M
     }
     Funktionen f{};
     std::string fehlt;
-    const bool alle =
-        binden(bib, "comedi_open", f.open, fehlt) && binden(bib, "comedi_close", f.close, fehlt) &&
-        binden(bib, "comedi_strerror", f.strerror, fehlt) && binden(bib, "comedi_errno", f.errnum, fehlt) &&
-        binden(bib, "comedi_fileno", f.fileno, fehlt) &&
-        binden(bib, "comedi_find_subdevice_by_type", f.find_subdevice_by_type, fehlt) &&
-        binden(bib, "comedi_get_subdevice_flags", f.get_subdevice_flags, fehlt) &&
-        binden(bib, "comedi_get_n_channels", f.get_n_channels, fehlt) &&
-        binden(bib, "comedi_get_maxdata", f.get_maxdata, fehlt) &&
-        binden(bib, "comedi_get_range", f.get_range, fehlt) && binden(bib, "comedi_find_range", f.find_range, fehlt) &&
-        binden(bib, "comedi_to_phys", f.to_phys, fehlt) && binden(bib, "comedi_from_phys", f.from_phys, fehlt) &&
-        binden(bib, "comedi_data_read", f.data_read, fehlt) && binden(bib, "comedi_data_write", f.data_write, fehlt) &&
-        binden(bib, "comedi_get_cmd_generic_timed", f.get_cmd_generic_timed, fehlt) &&
-        binden(bib, "comedi_command_test", f.command_test, fehlt) && binden(bib, "comedi_command", f.command, fehlt) &&
-        binden(bib, "comedi_cancel", f.cancel, fehlt) && binden(bib, "comedi_poll", f.poll, fehlt) &&
-        binden(bib, "comedi_get_buffer_contents", f.get_buffer_contents, fehlt);
+#define VELNOR_COMEDI_BINDEN(feld, funktion, version) &&binden(bib, #funktion, version, f.feld, fehlt)
+    const bool alle = true VELNOR_COMEDI_FUNKTIONEN(VELNOR_COMEDI_BINDEN);
+#undef VELNOR_COMEDI_BINDEN
     if (!alle) {
         if (grund)
             *grund = bibliothek + ": " + fehlt + " missing";

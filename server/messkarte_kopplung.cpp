@@ -13,6 +13,9 @@ uint32_t zuletztAbgeholt = 0;
 
 namespace {
 int16_t zuletztGestoppt = 0;
+// A board whose check fails fails every step after: the first status of an acquisition is
+// said. An acquisition that did not start has said so already.
+bool pruefungGemeldet = false;
 
 // a DA code from a value, NaN-safe; the value is clamped before it becomes an integer
 int16_t daCode(double wert, double grenze)
@@ -81,6 +84,7 @@ bool erfassungEinrichten(ServerLaufzeit& s)
     const int16_t start = k.DAQ_Start(s.geraet, s.eingangsKanal, s.verstaerkung, s.eingangsPuffer.data(),
                                       s.abtastAnzahl, s.zeitbasis, s.abtastIntervall);
     behandeln(start, "DAQ_Start");
+    pruefungGemeldet = start < 0;
     // a warning: the user decides; No releases the board and ends this start only
     if (start > 0 &&
         meldungsBox(fensterhandles.hauptfenster, meldungsTexte[558], "SysInfo", knoepfe::JaNein | symbol::Frage) !=
@@ -104,7 +108,11 @@ void erfassungFreigeben(ServerLaufzeit& s)
 bool eingangAbfragen(ServerLaufzeit& s, int16_t& probe)
 {
     uint32_t abgeholt = 0;
-    daqFunktionen->DAQ_Check(s.geraet, &zuletztGestoppt, &abgeholt);
+    const int16_t status = daqFunktionen->DAQ_Check(s.geraet, &zuletztGestoppt, &abgeholt);
+    if (status != 0 && !pruefungGemeldet) {
+        pruefungGemeldet = true;
+        s.fehlerSumme += daqFunktionen->NIDAQErrorHandler(status, "DAQ_Check", 0);
+    }
     if (abgeholt == zuletztAbgeholt || abgeholt == 0)
         return false;
     zuletztAbgeholt = abgeholt;

@@ -1,14 +1,19 @@
 /* tests/server/comedi_stellvertreter.c - a stand-in for Comedi's driver library
  *
  * Built as a file named libcomedi.so.0 and loaded by path where the program loads the
- * real one by name. It exports the functions the program binds, for one board in memory
- * at /dev/comedi0: subdevice 0 an analog input (16 channels, 16 bits, +-10/+-5/+-1 V),
- * subdevice 1 an analog output (2 channels, 16 bits, +-10 V and 0..10 V). The input's
- * stream is a pipe the test writes samples into; its read end is the device's descriptor,
- * read as the real one is. The test sees the calls in a log and what each output channel
- * was given; it can make the board vanish, after which every call fails as a device that
- * was unplugged does. Both threads of a server run call in, so one mutex guards it all. */
+ * real one by name. It exports the functions the program binds, in the versions the real
+ * one gives them (comedi_stellvertreter.map), with the program's own declarations of
+ * their types, for one board in memory at /dev/comedi0: subdevice 0 an analog input
+ * (16 channels, 16 bits, +-10/+-5/+-1 V; channel 15 +-1 V only), subdevice 1 an analog
+ * output (2 channels, 16 bits, +-10 V and 0..10 V). The input's stream is a pipe the test
+ * writes samples into; its read end is the device's descriptor, read as the real one is:
+ * a new command gets a new pipe behind the same descriptor, whose write end closes when
+ * the acquisition ends. The test sees the calls in a log and what each output channel
+ * was given; it can end the acquisition, overrun it, or make the board vanish, after which
+ * every call fails as a device that was unplugged does. Both threads of a server run call
+ * in, so one mutex guards it all. */
 #define _GNU_SOURCE
+#include "platform/comedi_schnittstelle.h"
 #include <errno.h>
 #include <fcntl.h>
 #include <math.h>
@@ -21,34 +26,25 @@
 
 #define EXPORT __attribute__((visibility("default")))
 
-typedef unsigned int lsampl_t;
-typedef struct {
-    double min, max;
-    unsigned int unit;
-} comedi_range;
-typedef struct {
-    unsigned int subdev, flags, start_src, start_arg, scan_begin_src, scan_begin_arg, convert_src, convert_arg,
-        scan_end_src, scan_end_arg, stop_src, stop_arg;
-    unsigned int* chanlist;
-    unsigned int chanlist_len;
-    unsigned short* data;
-    unsigned int data_len;
-} comedi_cmd;
-typedef struct {
+typedef ComediRoh lsampl_t;
+typedef ComediBereich comedi_range;
+typedef ComediBefehl comedi_cmd;
+typedef ComediHandle comedi_t;
+struct ComediHandle {
     int offen;
-} comedi_t;
+};
 
-enum { TRIG_NONE = 0x1, TRIG_NOW = 0x2, TRIG_TIMER = 0x10, TRIG_COUNT = 0x20 };
-enum { AI = 0, AO = 1 };
-enum { EINVAL_SUBD = 0x1003, EINVAL_CHAN = 0x1004 };
+enum { AI = 0, AO = 1 };   /* the subdevices' numbers */
 
 static pthread_mutex_t sperre = PTHREAD_MUTEX_INITIALIZER;
 static comedi_t geraet;
 static int weg, laeuft;
+static int ueberlaufen;   /* the acquisition stopped on an overrun; its samples are still there */
 static int rohr[2] = {-1, -1};
 static int fehlernummer;   /* per thread in the library; the program asks under its own lock */
 
 static comedi_range eingangsBereiche[] = {{-10, 10, 0}, {-5, 5, 0}, {-1, 1, 0}};
+static comedi_range kanal15Bereiche[] = {{-1, 1, 0}};
 static comedi_range ausgangsBereiche[] = {{-10, 10, 0}, {0, 10, 0}};
 static const lsampl_t hoechsterWert = 65535;
 
@@ -102,8 +98,43 @@ static void leeren(void)
             break;
 }
 
-static comedi_range* bereiche(unsigned int subdevice, int* anzahl)
+/* A new stream for a new command: a new pipe behind the program's descriptor, which keeps
+ * its number and the flags the program gave it. */
+static int stromErneuern(void)
 {
+    int neu[2];
+    if (pipe2(neu, O_CLOEXEC) != 0)
+        return -1;
+    const int flags = fcntl(rohr[0], F_GETFL);
+    const int r = dup3(neu[0], rohr[0], O_CLOEXEC);
+    close(neu[0]);
+    if (r < 0) {
+        close(neu[1]);
+        return -1;
+    }
+    fcntl(rohr[0], F_SETFL, flags);
+    if (rohr[1] >= 0)
+        close(rohr[1]);
+    rohr[1] = neu[1];
+    fcntl(rohr[1], F_SETFL, O_NONBLOCK);   /* the test never waits on a full pipe */
+    return 0;
+}
+
+/* the acquisition ends: what it took stays readable, then a read finds the end */
+static void beenden(void)
+{
+    laeuft = 0;
+    if (rohr[1] >= 0)
+        close(rohr[1]);
+    rohr[1] = -1;
+}
+
+static comedi_range* bereiche(unsigned int subdevice, unsigned int kanal, int* anzahl)
+{
+    if (subdevice == AI && kanal == 15) {
+        *anzahl = 1;
+        return kanal15Bereiche;
+    }
     *anzahl = subdevice == AI ? 3 : subdevice == AO ? 2 : 0;
     return subdevice == AI ? eingangsBereiche : subdevice == AO ? ausgangsBereiche : NULL;
 }
@@ -139,10 +170,10 @@ EXPORT int comedi_close(comedi_t* it)
         r = scheitern(EBADF);
     } else {
         close(rohr[0]);
-        close(rohr[1]);
-        rohr[0] = rohr[1] = -1;
+        beenden();
+        rohr[0] = -1;
         geraet.offen = 0;
-        laeuft = 0;
+        ueberlaufen = 0;
     }
     pthread_mutex_unlock(&sperre);
     return r;
@@ -159,8 +190,8 @@ EXPORT int comedi_errno(void)
 EXPORT const char* comedi_strerror(int nummer)
 {
     switch (nummer) {
-    case EINVAL_SUBD: return "Invalid subdevice";
-    case EINVAL_CHAN: return "Invalid channel";
+    case keinSubdevice: return "Invalid subdevice";
+    case keinKanal: return "Invalid channel";
     }
     return nummer < 0x1000 ? strerror(nummer) : "Unknown error";
 }
@@ -178,8 +209,8 @@ EXPORT int comedi_find_subdevice_by_type(comedi_t* it, int art, unsigned int ab)
     pthread_mutex_lock(&sperre);
     int r = pruefen(it);
     if (r == 0) {
-        const int s = art == 1 ? AI : art == 2 ? AO : -1;
-        r = s >= 0 && (unsigned)s >= ab ? s : scheitern(EINVAL_SUBD);
+        const int s = art == analogEingang ? AI : art == analogAusgang ? AO : -1;
+        r = s >= 0 && (unsigned)s >= ab ? s : scheitern(keinSubdevice);
     }
     pthread_mutex_unlock(&sperre);
     return r;
@@ -190,12 +221,12 @@ EXPORT int comedi_get_subdevice_flags(comedi_t* it, unsigned int subdevice)
     pthread_mutex_lock(&sperre);
     int r = pruefen(it);
     if (r == 0) {
-        if (subdevice == AI)   /* commands, readable, ground and differential reference */
-            r = 0x8000 | 0x10000 | 0x100000 | 0x400000 | (laeuft ? 0x8000000 : 0);
-        else if (subdevice == AO)   /* writable, ground */
-            r = 0x20000 | 0x100000;
+        if (subdevice == AI)
+            r = kannBefehle | lesbar | kannMasse | kannDifferenz | (laeuft ? erfasst : 0);
+        else if (subdevice == AO)
+            r = schreibbar | kannMasse;
         else
-            r = scheitern(EINVAL_SUBD);
+            r = scheitern(keinSubdevice);
     }
     pthread_mutex_unlock(&sperre);
     return r;
@@ -206,7 +237,7 @@ EXPORT int comedi_get_n_channels(comedi_t* it, unsigned int subdevice)
     pthread_mutex_lock(&sperre);
     int r = pruefen(it);
     if (r == 0)
-        r = subdevice == AI ? 16 : subdevice == AO ? 2 : scheitern(EINVAL_SUBD);
+        r = subdevice == AI ? 16 : subdevice == AO ? 2 : scheitern(keinSubdevice);
     pthread_mutex_unlock(&sperre);
     return r;
 }
@@ -222,10 +253,9 @@ EXPORT lsampl_t comedi_get_maxdata(comedi_t* it, unsigned int subdevice, unsigne
 
 EXPORT comedi_range* comedi_get_range(comedi_t* it, unsigned int subdevice, unsigned int kanal, unsigned int bereich)
 {
-    (void)kanal;
     pthread_mutex_lock(&sperre);
     int anzahl = 0;
-    comedi_range* b = bereiche(subdevice, &anzahl);
+    comedi_range* b = bereiche(subdevice, kanal, &anzahl);
     comedi_range* r = pruefen(it) < 0 || (int)bereich >= anzahl ? NULL : &b[bereich];
     pthread_mutex_unlock(&sperre);
     return r;
@@ -235,15 +265,14 @@ EXPORT comedi_range* comedi_get_range(comedi_t* it, unsigned int subdevice, unsi
 EXPORT int comedi_find_range(comedi_t* it, unsigned int subdevice, unsigned int kanal, unsigned int einheit,
                              double min, double max)
 {
-    (void)kanal;
     pthread_mutex_lock(&sperre);
     int r = pruefen(it);
     if (r == 0) {
         int anzahl = 0;
-        const comedi_range* b = bereiche(subdevice, &anzahl);
+        const comedi_range* b = bereiche(subdevice, kanal, &anzahl);
         r = -1;
         for (int i = 0; i < anzahl; ++i)
-            if (b[i].unit == einheit && b[i].min <= min && b[i].max >= max &&
+            if (b[i].einheit == einheit && b[i].min <= min && b[i].max >= max &&
                 (r < 0 || b[i].max - b[i].min < b[r].max - b[r].min))
                 r = i;
     }
@@ -308,18 +337,18 @@ EXPORT int comedi_get_cmd_generic_timed(comedi_t* it, unsigned int subdevice, co
     pthread_mutex_lock(&sperre);
     int r = pruefen(it);
     if (r == 0 && subdevice != AI)
-        r = scheitern(EINVAL_SUBD);
+        r = scheitern(keinSubdevice);
     if (r == 0) {
         memset(c, 0, sizeof *c);
         c->subdev = subdevice;
-        c->start_src = TRIG_NOW;
-        c->scan_begin_src = TRIG_TIMER;
+        c->start_src = trigNow;
+        c->scan_begin_src = trigTimer;
         c->scan_begin_arg = periode;
-        c->convert_src = TRIG_TIMER;
+        c->convert_src = trigTimer;
         c->convert_arg = periode / (kanaele ? kanaele : 1);
-        c->scan_end_src = TRIG_COUNT;
+        c->scan_end_src = trigCount;
         c->scan_end_arg = kanaele;
-        c->stop_src = TRIG_COUNT;
+        c->stop_src = trigCount;
         c->stop_arg = 2;
     }
     pthread_mutex_unlock(&sperre);
@@ -335,7 +364,7 @@ EXPORT int comedi_command_test(comedi_t* it, comedi_cmd* c)
     if (r == 0) {
         if (c->subdev != AI || !c->chanlist || c->chanlist_len == 0)
             r = 5;
-        else if (c->scan_begin_src != TRIG_TIMER || c->start_src != TRIG_NOW)
+        else if (c->scan_begin_src != trigTimer || c->start_src != trigNow)
             r = 2;
         else if (c->scan_begin_arg < 10000) {
             c->scan_begin_arg = 10000;
@@ -365,9 +394,13 @@ EXPORT int comedi_command(comedi_t* it, comedi_cmd* c)
         notieren("comedi_command(subdevice %u, channel %u, range %u, reference %u, scan %u ns, conversion %u ns, "
                  "stop %s %u, flags 0x%x)",
                  c->subdev, k & 0xffff, (k >> 16) & 0xff, (k >> 24) & 0x3, c->scan_begin_arg, c->convert_arg,
-                 c->stop_src == TRIG_NONE ? "never" : "after", c->stop_arg, c->flags);
-        leeren();   /* a new command starts with an empty buffer */
-        laeuft = 1;
+                 c->stop_src == trigNone ? "never" : "after", c->stop_arg, c->flags);
+        if (stromErneuern() == 0) {   /* a new command starts with an empty buffer */
+            laeuft = 1;
+            ueberlaufen = 0;
+        } else {
+            r = scheitern(errno);
+        }
     }
     pthread_mutex_unlock(&sperre);
     return r;
@@ -379,7 +412,7 @@ EXPORT int comedi_cancel(comedi_t* it, unsigned int subdevice)
     notieren("comedi_cancel(%u)", subdevice);
     int r = pruefen(it);
     if (r == 0) {
-        laeuft = 0;
+        laeuft = ueberlaufen = 0;
         leeren();
     }
     pthread_mutex_unlock(&sperre);
@@ -400,9 +433,12 @@ EXPORT int comedi_get_buffer_contents(comedi_t* it, unsigned int subdevice)
     pthread_mutex_lock(&sperre);
     int r = pruefen(it);
     if (r == 0 && subdevice != AI)
-        r = scheitern(EINVAL_SUBD);
+        r = scheitern(keinSubdevice);
     if (r == 0 && ioctl(rohr[0], FIONREAD, &r) < 0)
         r = scheitern(errno);
+    /* an overrun is told once its samples are read */
+    if (r == 0 && ueberlaufen)
+        r = scheitern(EPIPE);
     pthread_mutex_unlock(&sperre);
     return r;
 }
@@ -415,11 +451,11 @@ EXPORT void stellvertreterZuruecksetzen(void)
     pthread_mutex_lock(&sperre);
     if (geraet.offen) {
         close(rohr[0]);
-        close(rohr[1]);
-        rohr[0] = rohr[1] = -1;
+        beenden();
+        rohr[0] = -1;
     }
     geraet.offen = 0;
-    weg = laeuft = 0;
+    weg = laeuft = ueberlaufen = 0;
     zeilen = 0;
     memset(ausgaenge, 0, sizeof ausgaenge);
     pthread_mutex_unlock(&sperre);
@@ -430,6 +466,23 @@ EXPORT void stellvertreterEntfernen(void)
 {
     pthread_mutex_lock(&sperre);
     weg = 1;
+    pthread_mutex_unlock(&sperre);
+}
+
+/* The acquisition ends on its own (the driver ends it), or stops on an overrun of its
+ * buffer: what it took can still be read, then the driver says so. */
+EXPORT void stellvertreterBeenden(void)
+{
+    pthread_mutex_lock(&sperre);
+    if (laeuft)
+        beenden();
+    pthread_mutex_unlock(&sperre);
+}
+EXPORT void stellvertreterUeberlaufen(void)
+{
+    pthread_mutex_lock(&sperre);
+    if (laeuft)
+        laeuft = 0, ueberlaufen = 1;
     pthread_mutex_unlock(&sperre);
 }
 

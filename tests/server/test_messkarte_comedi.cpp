@@ -31,6 +31,8 @@ struct Stellvertreter {
     }
     void (*zuruecksetzen)() = funktion<void (*)()>("stellvertreterZuruecksetzen");
     void (*entfernen)() = funktion<void (*)()>("stellvertreterEntfernen");
+    void (*beenden)() = funktion<void (*)()>("stellvertreterBeenden");
+    void (*ueberlaufen)() = funktion<void (*)()>("stellvertreterUeberlaufen");
     int (*einspeisenBytes)(const void*, int) = funktion<int (*)(const void*, int)>("stellvertreterEinspeisen");
     int (*ungelesen)() = funktion<int (*)()>("stellvertreterUngelesen");
     int (*zeile)(int, char*, int) = funktion<int (*)(int, char*, int)>("stellvertreterZeile");
@@ -42,7 +44,11 @@ struct Stellvertreter {
         if (bib)
             dlclose(bib);
     }
-    bool da() const { return zuruecksetzen && entfernen && einspeisenBytes && ungelesen && zeile && ausgangRoh; }
+    bool da() const
+    {
+        return zuruecksetzen && entfernen && beenden && ueberlaufen && einspeisenBytes && ungelesen && zeile &&
+               ausgangRoh;
+    }
 
     std::vector<std::string> protokoll() const
     {
@@ -53,6 +59,14 @@ struct Stellvertreter {
         return z;
     }
     bool protokolliert(const std::string& text) const { return std::ranges::count(protokoll(), text) > 0; }
+    std::string letzterBefehl() const
+    {
+        std::string b;
+        for (const std::string& z : protokoll())
+            if (z.starts_with("comedi_command("))
+                b = z;
+        return b;
+    }
 
     struct Ausgang {
         std::vector<unsigned> werte;   // as they changed
@@ -79,6 +93,11 @@ unsigned short eingangRoh(int code, double volt = 10.0)
     return static_cast<unsigned short>(std::lround((code * 10.0 / 2048.0 + volt) / (2 * volt) * 65535.0));
 }
 unsigned ausgangRoh(int code) { return static_cast<unsigned>(std::floor((code * 10.0 / 2048.0 + 10.0) / 20.0 * 65535.0 + 0.5)); }
+// the stand-in's raw input value of a voltage in its range of +-bereich volts
+unsigned short rohVonVolt(double volt, double bereich)
+{
+    return static_cast<unsigned short>(std::lround((volt + bereich) / (2 * bereich) * 65535.0));
+}
 // the code of an output value, when it is exactly one
 std::optional<int> ausgangCode(unsigned roh)
 {
@@ -200,6 +219,92 @@ TEST_F(ComediKarte, RatesRangesChannelsAndFinishedAcquisitionsMapToTheDriver)
     uint32_t abgeholt = 0;
     karte->DAQ_Check(1, &gestoppt, &abgeholt);
     EXPECT_EQ(puffer[abgeholt - 1], -999);
+}
+
+// A gain scales the codes: the command takes the range holding 10 V / gain (the probe's at
+// gain 1), and its samples are converted in that range; a channel without such a range
+// refuses the gain. 0.5 V at the input, with a gain of 3, are 1.5 V of the 12-bit code's
+// 10 V: 307.
+TEST_F(ComediKarte, GainTakesTheRangeItsSamplesAreConvertedInAndARangeMustServeIt)
+{
+    struct Fall {
+        int16_t probe, kanal, verstaerkung;
+        int bereich;        // the one the command takes
+        double volt;        // of it
+        double eingang;     // at the input
+        int16_t code;
+    } faelle[] = {
+        {10, 0, 3, 1, 5.0, 0.5, 307},
+        {5, 0, 2, 1, 5.0, 0.5, 205},
+        {5, 0, 1, 1, 5.0, 0.5, 102},
+        {10, 0, 20, 2, 1.0, -0.04, -164},
+        {10, 15, 10, 0, 1.0, 0.5, 1024},   // channel 15 has +-1 V only
+    };
+    std::array<int16_t, 100> puffer{};
+    int16_t gestoppt = 0;
+    uint32_t abgeholt = 0;
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(testing::Message() << f.probe << " V, channel " << f.kanal << ", gain " << f.verstaerkung);
+        ASSERT_EQ(karte->AI_Configure(1, 0, 1, f.probe, 0, 0), 0);
+        ASSERT_EQ(karte->DAQ_Start(1, f.kanal, f.verstaerkung, puffer.data(), 100, -3, 2000), 0);
+        EXPECT_EQ(sv.letzterBefehl(), "comedi_command(subdevice 0, channel " + std::to_string(f.kanal) + ", range " +
+                                          std::to_string(f.bereich) +
+                                          ", reference 0, scan 100000 ns, conversion 100000 ns, stop never 0, flags 0x20)");
+        ASSERT_EQ(sv.einspeisen({rohVonVolt(f.eingang, f.volt)}), 1);
+        ASSERT_EQ(karte->DAQ_Check(1, &gestoppt, &abgeholt), 0);
+        ASSERT_GT(abgeholt, 0u);
+        EXPECT_EQ(puffer[abgeholt - 1], f.code);
+    }
+
+    // no range of +-5 V or more on channel 15: gain 2 is refused, as gain 1 of a 10 V probe;
+    // nothing is commanded
+    ASSERT_EQ(karte->AI_Configure(1, 0, 1, 10, 0, 0), 0);
+    const size_t zeilen = sv.protokoll().size();
+    for (const int16_t verstaerkung : {1, 2})
+        EXPECT_EQ(karte->DAQ_Start(1, 15, verstaerkung, puffer.data(), 100, -3, 2000), -0x1008) << verstaerkung;
+    EXPECT_EQ(sv.protokoll().size(), zeilen);
+    // a single reading takes the gain's range too
+    int16_t wert = 0;
+    EXPECT_EQ(karte->AI_Read(1, 0, 3, &wert), 0);
+    EXPECT_TRUE(sv.protokolliert("comedi_data_read(0, 0, 1, 0)"));
+}
+
+// An acquisition the driver ends: its last samples are taken first, then the end is told
+// once, as an error (the command has no end of its own), and the check says it stopped.
+TEST_F(ComediKarte, OverrunEndAndVanishedBoardAreToldOnceAfterTheLastSamples)
+{
+    std::array<int16_t, 100> puffer{};
+    int16_t gestoppt = 0;
+    uint32_t abgeholt = 0;
+    ASSERT_EQ(karte->AI_Configure(1, 0, 1, 10, 0, 0), 0);
+    const auto starten = [&] { return karte->DAQ_Start(1, 0, 1, puffer.data(), 100, -3, 2000); };
+    // three checks: the status of each, the count and the stop flag after the last
+    const auto pruefen = [&] {
+        std::vector<int16_t> status;
+        for (int i = 0; i < 3; ++i)
+            status.push_back(karte->DAQ_Check(1, &gestoppt, &abgeholt));
+        return status;
+    };
+
+    ASSERT_EQ(starten(), 0);
+    ASSERT_EQ(sv.einspeisen({eingangRoh(100), eingangRoh(200)}), 2);
+    sv.ueberlaufen();
+    EXPECT_EQ(sv.einspeisen({eingangRoh(300)}), 0) << "stopped";
+    EXPECT_EQ(pruefen(), (std::vector<int16_t>{0, -EPIPE, 0}));
+    EXPECT_EQ(std::tuple(abgeholt, puffer[1], gestoppt), std::tuple(2u, int16_t{200}, int16_t{1}));
+
+    ASSERT_EQ(starten(), 0);
+    ASSERT_EQ(sv.einspeisen({eingangRoh(-300)}), 1);
+    sv.beenden();
+    EXPECT_EQ(pruefen(), (std::vector<int16_t>{-ECANCELED, 0, 0}));
+    EXPECT_EQ(std::tuple(abgeholt, puffer[2], gestoppt), std::tuple(3u, int16_t{-300}, int16_t{1}));
+
+    ASSERT_EQ(starten(), 0);
+    EXPECT_EQ(pruefen(), (std::vector<int16_t>{0, 0, 0})) << "runs, nothing new";
+    EXPECT_EQ(gestoppt, 0);
+    sv.entfernen();
+    EXPECT_EQ(pruefen(), (std::vector<int16_t>{-ENODEV, 0, 0}));
+    EXPECT_EQ(gestoppt, 1);
 }
 
 // The handler: status 0 shows nothing; an error reaches the display on the GUI thread
@@ -340,8 +445,9 @@ TEST_F(ComediBetrieb, StartRunAndStopDriveTheBoardThroughItsLibrary)
     EXPECT_LT(*tief, -400);
 }
 
-// A board unplugged while the server runs: its error shown once, on the GUI thread; the run
-// goes on; the stop releases what is left; the next start runs without acquisition.
+// A board unplugged while the server runs: the error of the output and of the input each
+// shown once, on the GUI thread; the run goes on; the stop releases what is left; the next
+// start runs without acquisition.
 TEST_F(ComediBetrieb, VanishingBoardReportsOnceTheRunGoesOnAndTheStopReleasesTheRest)
 {
     ASSERT_TRUE(startenMit(COMEDI_STELLVERTRETER));
@@ -349,15 +455,18 @@ TEST_F(ComediBetrieb, VanishingBoardReportsOnceTheRunGoesOnAndTheStopReleasesThe
     befehl(befehlServerStarten);
     ASSERT_TRUE(serverThreadLaeuft());
     ASSERT_TRUE(quittiert());
-    pt::boxAntworten({antwort::Ok});
+    pt::boxAntworten({antwort::Ok, antwort::Ok});
     sv.entfernen();
-    ASSERT_TRUE(warten([] { return !pt::boxLog().empty(); }));
-    EXPECT_EQ(pt::boxLog()[0].text, meldungFormatieren(1377, "AO_Write", -ENODEV, "No such device"));
+    ASSERT_TRUE(warten([] { return pt::boxLog().size() >= 2; }));
+    std::vector<std::string> texte = {pt::boxLog()[0].text, pt::boxLog()[1].text};
+    std::ranges::sort(texte);   // which step meets the board first is the thread's
+    EXPECT_EQ(texte, (std::vector<std::string>{meldungFormatieren(1377, "AO_Write", -ENODEV, "No such device"),
+                                               meldungFormatieren(1377, "DAQ_Check", -ENODEV, "No such device")}));
     ASSERT_TRUE(quittiert());
     EXPECT_TRUE(serverThreadLaeuft());
 
     ASSERT_TRUE(anhalten());
-    EXPECT_EQ(pt::boxLog().size(), 2u) << "the error once, then the report";
+    EXPECT_EQ(pt::boxLog().size(), 3u) << "each error once, then the report";
     const std::vector<std::string> p = sv.protokoll();
     ASSERT_GE(p.size(), 2u);
     EXPECT_EQ(std::vector(p.end() - 2, p.end()), (std::vector<std::string>{"comedi_cancel(0)", "comedi_close"}));
@@ -366,6 +475,33 @@ TEST_F(ComediBetrieb, VanishingBoardReportsOnceTheRunGoesOnAndTheStopReleasesThe
     ASSERT_TRUE(serverThreadLaeuft());
     EXPECT_EQ(serverLauf.modus, serverModus::OhneErfassung);
     ASSERT_TRUE(anhalten());
+}
+
+// An overrun of the board's buffer while the server runs: shown once, on the GUI thread; the
+// run goes on without input, and the next start's acquisition shows its own.
+TEST_F(ComediBetrieb, OverrunIsShownOnceAndTheRunGoesOnWithoutInput)
+{
+    ASSERT_TRUE(startenMit(COMEDI_STELLVERTRETER));
+    const std::string ueberlauf = meldungFormatieren(1377, "DAQ_Check", -EPIPE, "Broken pipe");
+    for (int lauf = 0; lauf < 2; ++lauf) {
+        SCOPED_TRACE(lauf);
+        const size_t vorher = pt::boxLog().size();
+        befehl(befehlServerStarten);
+        ASSERT_TRUE(serverThreadLaeuft());
+        ASSERT_EQ(serverLauf.modus, serverModus::MitKarte);
+        ASSERT_EQ(sv.einspeisen({eingangRoh(-409)}), 1);
+        ASSERT_TRUE(eingelesen());
+        pt::boxAntworten({antwort::Ok});
+        sv.ueberlaufen();
+        ASSERT_TRUE(warten([&] { return pt::boxLog().size() > vorher; }));
+        EXPECT_EQ(pt::boxLog()[vorher].text, ueberlauf);
+        ASSERT_TRUE(quittiert());
+        EXPECT_TRUE(serverThreadLaeuft());
+        EXPECT_EQ(sv.einspeisen({eingangRoh(-410)}), 0) << "no stop level can come";
+
+        ASSERT_TRUE(anhalten());
+        EXPECT_EQ(pt::boxLog().size(), vorher + 2) << "the error once, then the report";
+    }
 }
 
 } // namespace

@@ -96,6 +96,40 @@ TEST_F(ServerFall, AbfrageLiefertNurNeueProbenInnerhalbDesPuffers)
     EXPECT_EQ(proben, (std::vector<int>{321, -1, -1, -1, -4}));
 }
 
+// A board whose check fails fails at every step: the first error of an acquisition goes to
+// the handler, the next acquisition's too; one that did not start has told its own.
+TEST_F(ServerFall, FehlerDerAbfrageGehenEinmalJeErfassungAnDieFehlerbehandlung)
+{
+    const auto fehlerMeldungen = [&] {
+        std::vector<std::string> m;
+        std::ranges::copy_if(karte.log, std::back_inserter(m), [](const std::string& z) {
+            return z.starts_with("NIDAQErrorHandler(") && !z.starts_with("NIDAQErrorHandler(0,");
+        });
+        karte.log.clear();
+        return m;
+    };
+    const auto abfragen = [&] {
+        int16_t probe = 0;
+        for (int i = 0; i < 4; ++i)
+            eingangAbfragen(serverLauf, probe);
+    };
+    karte.status["DAQ_Check"] = {0, -10845, -10846, -10845};
+    ASSERT_TRUE(erfassungEinrichten(serverLauf));
+    abfragen();
+    EXPECT_EQ(fehlerMeldungen(), std::vector<std::string>{"NIDAQErrorHandler(-10845, DAQ_Check, 0)"});
+
+    karte.status["DAQ_Check"] = {-10846, -10846};
+    ASSERT_TRUE(erfassungEinrichten(serverLauf));
+    abfragen();
+    EXPECT_EQ(fehlerMeldungen(), std::vector<std::string>{"NIDAQErrorHandler(-10846, DAQ_Check, 0)"});
+
+    karte.status["DAQ_Start"] = {-10401};
+    karte.status["DAQ_Check"] = {-10608, -10608};
+    ASSERT_TRUE(erfassungEinrichten(serverLauf));
+    abfragen();
+    EXPECT_EQ(fehlerMeldungen(), std::vector<std::string>{"NIDAQErrorHandler(-10401, DAQ_Start, 0)"});
+}
+
 TEST_F(ServerFall, KanalEinsSchreibtBegrenzteCodesUndNullFuerNaN)
 {
     serverDaten.daKalibrierung = 5;
