@@ -174,8 +174,8 @@ long long simulationenZaehlen(const std::vector<SkriptAnweisung>& anweisungen)
     return summe == 0 ? 1 : summe;
 }
 
-// the file to load; false after a notice, or with abgebrochen when the user cancelled the dialog
-bool dateiWaehlen(Skript& s, std::string& pfad, bool& abgebrochen)
+// the file to load; false after a notice or when the user cancelled the dialog
+bool dateiWaehlen(Skript& s, std::string& pfad)
 {
     if (skriptStatus & (skriptBit::AuswertungLaedt | skriptBit::DateiAusSkriptLaden)) {
         pfad = s.pfad;
@@ -195,10 +195,8 @@ bool dateiWaehlen(Skript& s, std::string& pfad, bool& abgebrochen)
         }
         wahl.filter = {{meldungsTexte[1002], "*.skr"}};
         wahl.titel = meldungsTexte[1003];
-        if (!plattform::dateiWaehlen(fensterhandles.hauptfenster, wahl)) {
-            abgebrochen = true;
+        if (!plattform::dateiWaehlen(fensterhandles.hauptfenster, wahl))
             return false;
-        }
         while (wahl.ordner.size() > 1 && wahl.ordner.back() == '/')
             wahl.ordner.pop_back();
         pfad = plattform::gewaehlterPfad(wahl);
@@ -433,13 +431,10 @@ int skriptLaden(Skript& s)
         return 0;
     };
     std::string pfad;
-    bool abgebrochen = false;
-    if (!dateiWaehlen(s, pfad, abgebrochen)) {
-        if (!abgebrochen)
-            return ohneDatei();
-        skriptFreigeben(s);
-        return 0;
-    }
+    // a cancelled chooser loads nothing and takes nothing away: the script loaded before
+    // stays, and with it the result data the evaluation took it from
+    if (!dateiWaehlen(s, pfad))
+        return ohneDatei();
     std::FILE* f = plattform::dateiOeffnen(pfad, "rb");
     if (!f) {
         melden(meldungFormatieren(73, pfad));

@@ -241,9 +241,10 @@ TEST_F(Befehle, SkriptLadenUndSchliessen)
     befehl(befehlSkriptLaden);
     EXPECT_TRUE(skriptStatus & skriptBit::Geladen);
     EXPECT_EQ(skript.anweisungen.size(), 2u);
-    befehl(befehlSkriptLaden);                  // cancelled: the old script is gone all the same
-    EXPECT_FALSE(skriptStatus & skriptBit::Geladen);
-    EXPECT_TRUE(skript.anweisungen.empty());
+    befehl(befehlSkriptLaden);                  // cancelled: the loaded script stays
+    EXPECT_TRUE(skriptStatus & skriptBit::Geladen);
+    EXPECT_EQ(skript.anweisungen.size(), 2u);
+    EXPECT_EQ(skript.pfad, ordner + "a.skr");
     befehl(befehlSkriptLaden);
     // a file that is no script: ten notices, the refusal, and the script stays
     std::string fremd;
