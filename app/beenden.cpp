@@ -124,7 +124,7 @@ void programmBeenden()
     }
     // the server thread holds the network: it stops and is waited for before anything goes
     serverThreadBeenden();
-    if (laufAktiv()) {
+    if (endeMussWarten()) {
         // A run (or a script or a series) is on the stack: freeing now would pull its
         // records away under it. Stop it; the shutdown follows once it has returned.
         laeufeAbbrechenZumSchliessen();
@@ -149,7 +149,7 @@ bool programmBeendenMitAngebot()
         programmBeenden();           // nothing the user made exists yet
         return true;
     }
-    if (laufAktiv()) {
+    if (endeMussWarten()) {
         // The run is on the stack below: freeing now would pull its records away under it.
         // It stops, and the close with its offers follows once it has returned.
         laeufeAbbrechenZumSchliessen();

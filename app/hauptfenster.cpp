@@ -41,7 +41,7 @@ void zeitgeberStatusleiste()
 
 void zeitgeberNachLauf(Fenster f)
 {
-    if (laufAktiv())
+    if (endeMussWarten())
         return;                      // still inside a run's pump: wait for the next tick
     zeitgeberLoeschen(f, zeitgeber::NachLauf);
     std::vector<int> befehle;

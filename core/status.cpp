@@ -55,8 +55,19 @@ bool laufAktiv()
            (modusStatus & modusBit::SerieLaeuft) || serverLaufAktiv;
 }
 
+namespace {
+int dateiOperationen = 0;
+}
+
+DateiOperationAufStapel::DateiOperationAufStapel() { ++dateiOperationen; }
+DateiOperationAufStapel::~DateiOperationAufStapel() { --dateiOperationen; }
+
+bool endeMussWarten() { return laufAktiv() || dateiOperationen > 0; }
+
 void laeufeAbbrechenZumSchliessen()
 {
+    if (dateiOperationen > 0)
+        modusStatus &= ~modusBit::DateiOperation;
     // a server run's thread reads the flag: the frame stops that run by its own stop bit
     if (!serverLaufAktiv)
         laufZustand.abbrechen = 1;

@@ -126,7 +126,19 @@ bool laufAktiv();
 // Set by the GUI thread from a server start until its end handling; read there only. The
 // server thread meanwhile owns the network: nothing on the GUI thread may change it.
 extern bool serverLaufAktiv;
-// asks every run on the stack to stop, and marks the program as closing
+// A result-file operation of the permutation mode reads or writes with messages pumped
+// between its blocks; it lives on the stack while this record does. The end waits for it as
+// for a run, and stops it by clearing modusBit::DateiOperation.
+struct DateiOperationAufStapel {
+    DateiOperationAufStapel();
+    ~DateiOperationAufStapel();
+    DateiOperationAufStapel(const DateiOperationAufStapel&) = delete;
+    DateiOperationAufStapel& operator=(const DateiOperationAufStapel&) = delete;
+};
+// a run (laufAktiv) or a result-file operation is on the stack: nothing may be freed yet
+bool endeMussWarten();
+// asks every run and result-file operation on the stack to stop, and marks the program as
+// closing
 void laeufeAbbrechenZumSchliessen();
 // the end was refused (Cancel or a failed save at an offer): the program is no longer
 // closing, and the next series, script or server run goes on as usual

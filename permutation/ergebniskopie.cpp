@@ -183,6 +183,7 @@ int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, in
     // the single result is no part of a copy
     z.einzel = PermutationsErgebnis{};
     statusTeilSetzen(0, "\tlese ergebnisse ein");
+    const DateiOperationAufStapel aufStapel;
     modusStatus |= modusBit::DateiOperation;
     cursorSetzen(standardCursor(cursorArt::Warten));
     // each record read whole and written, the stop asked about every 100

@@ -180,6 +180,7 @@ ScanStand ergebnisdateiScannen(const std::string& pfad, int modus, bool& gestopp
     Dateifenster f(datei.get());
     statusTeilSetzen(0, "\tlese BIN-Datei");
     prozentZeigen(0, f.laenge());
+    const DateiOperationAufStapel aufStapel;
     modusStatus |= modusBit::DateiOperation;
     // the header
     PermutationsKopf kopf;

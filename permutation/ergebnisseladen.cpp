@@ -133,6 +133,7 @@ int permutationErgebnisseLaden(int erster, int ende, int flags, std::FILE* text)
     } else {
         statusTeilSetzen(0, "\tspeichere ASCII-daten");
     }
+    const DateiOperationAufStapel aufStapel;
     modusStatus |= modusBit::DateiOperation;
     cursorSetzen(standardCursor(cursorArt::Warten));
     bool satzFehler = false, schreibFehler = false;

@@ -249,6 +249,7 @@ int permutationsIndexLesen(const std::string& pfad, int anhaengen, int modus)
         programmBeendenMitAngebot();
         return 0;
     }
+    const DateiOperationAufStapel aufStapel;
     modusStatus |= modusBit::DateiOperation;
     cursorSetzen(standardCursor(cursorArt::Warten));
     const auto ende = [](int ergebnis) {

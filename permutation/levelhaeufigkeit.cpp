@@ -31,6 +31,7 @@ bool zaehlen(int anzahl, Zaehler& zaehler)
     if (!ergebnisdateienOeffnen(fenster, form))
         return false;
     const int n = std::clamp(z.synapsenAnzahl, 0, groessteSynapsenAnzahl);
+    const DateiOperationAufStapel aufStapel;
     modusStatus |= modusBit::DateiOperation;
     bool gut = true;
     for (int i = 0; i < anzahl; ++i) {

@@ -190,3 +190,23 @@ TEST_F(Laden, ZweimalEntladen)
     // the class count for copies is no part of the loaded results
     EXPECT_EQ(klassenAnzahlKopien, 2);
 }
+
+// The window is closed while results load: the load stops at its next block (Yes to the stop
+// question), nothing is freed under it, and the end with its offer follows once it returned.
+TEST_F(Laden, SchliessenWaehrendDesLadensEndetErstNachDemLaden)
+{
+    modusAn();
+    indexieren(130, 120);
+    z().ergebnisse.assign(1, PermutationsErgebnis{});
+    boxenVergessen();
+    posten(haupt(), nachricht::Schliessen);
+    pt::boxAntworten({antwort::Ja});
+    EXPECT_EQ(permutationErgebnisseLaden(0, -1, 0, nullptr), 1);
+    EXPECT_FALSE(programmEndet());
+    EXPECT_EQ(geladen().size(), 100u);
+    EXPECT_EQ(boxen(), (std::vector<std::string>{meldungFormatieren(49, 100)}));
+    pt::boxAntworten({antwort::Nein});
+    pt::uhrVorstellen(200);
+    EXPECT_TRUE(programmEndet());
+    EXPECT_EQ(boxen().size(), 2u);
+}
