@@ -3,6 +3,7 @@
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "model/kurven.h"
+#include "model/layout.h"
 #include "model/ergebnisdateien.h"
 #include "model/einzelneuron.h"
 #include "model/izhikevich.h"
@@ -109,6 +110,11 @@ void laufKurvenUebertragen(NeuronDaten& n)
     // the further diagrams take the main diagram's samples before their slots are
     // prepared, so that their points are drawn from this run's values
     alleDiagramme(n, [&](DiagrammDaten& d) {
+        // a further diagram read from a file whose window is not open has no layout yet: it
+        // gets the one its window would have given it, without the notice meant for a
+        // diagram prepared before its layout
+        if (!d.fenster && d.plotBreite < 1 && &d != &n.hauptDiagramm)
+            diagrammLayoutBerechnen(&n, &d, 0);
         for (int slot = 0; slot < kurvenProDiagramm; ++slot) {
             KurvenDaten& k = d.kurven[slot];
             const KurvenDaten& haupt = n.hauptDiagramm.kurven[slot];

@@ -308,10 +308,16 @@ TEST_F(Beispiele, DiagrammwerteDerDateiUeberstehenFensterLaufUndSpeichern)
     setzen(zweites, zweitesDiagramm, "anzahl dezimalstellen fuer werte", "6");
     setzen(zweites, zweitesDiagramm, "dimension fuer Kurve 0", "A");
     text.insert(text.find("[ende NEURON 1]"), zweites.substr(1) + "\n");
+    // without a window in the list the run lays it out as its window would have, with no
+    // notice of a diagram prepared before its layout
+    const std::string ohneFenster = text;
+    EXPECT_TRUE(oeffnenLaufenSpeichern("ohneFenster", ohneFenster) == ohneFenster);
+    ASSERT_NE(neuronNachNummer(1)->hauptDiagramm.naechstes, nullptr);
+    EXPECT_FALSE(neuronNachNummer(1)->hauptDiagramm.naechstes->fenster);
+
     text.insert(text.find("[fensterliste ende]"), "fensterliste 3 neuron=1\r\nfensterliste 3 diagramm=1\r\n"
                                                    "fensterliste 3 x=100\r\nfensterliste 3 y=100\r\n"
                                                    "fensterliste 3 breite=700\r\nfensterliste 3 hoehe=300\r\n");
-
     const std::string gespeichert = oeffnenLaufenSpeichern("gesetzt", text);
     ASSERT_NE(neuronNachNummer(1)->hauptDiagramm.naechstes, nullptr);
     EXPECT_TRUE(neuronNachNummer(1)->hauptDiagramm.naechstes->fenster);
