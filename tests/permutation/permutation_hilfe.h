@@ -86,6 +86,16 @@ protected:
             t.push_back(pt::boxLog()[i].text);
         return t;
     }
+    // the series' definition: neuron 1 rated, two levels for each of the three synapses
+    // (2->1 and 3->1 share the pool of neuron 1)
+    void dreiSynapsenDefinieren()
+    {
+        permutationsDefinition.auswerteNeuron = 1;
+        permutationsDefinition.levelAnzahl = 2;
+        permutationsDefinition.synapsen = {{synapsenId(2, 1), {1e-8, 2e-8}},
+                                           {synapsenId(3, 1), {3e-8, 4e-8}},
+                                           {synapsenId(4, 2), {5e-8, 6e-8}}};
+    }
     void modusAn()
     {
         // a definition with a varied synapse: the mode asks for none

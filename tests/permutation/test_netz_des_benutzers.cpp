@@ -35,12 +35,7 @@ protected:
     void SetUp() override
     {
         PermutationFall::SetUp();
-        // two levels each; 2->1 and 3->1 share the pool of neuron 1
-        permutationsDefinition.auswerteNeuron = 1;
-        permutationsDefinition.levelAnzahl = 2;
-        permutationsDefinition.synapsen = {{synapsenId(2, 1), {1e-8, 2e-8}},
-                                           {synapsenId(3, 1), {3e-8, 4e-8}},
-                                           {synapsenId(4, 2), {5e-8, 6e-8}}};
+        dreiSynapsenDefinieren();
         synapseNachId(synapsenId(2, 1))->leitfaehigkeit = 1.5e-7;   // the dynamic value apart from the base
         neuronSuchen(2)->exportMaske = 0x5;
         programmStatus |= exportSchalter;

@@ -61,11 +61,7 @@ protected:
     void SetUp() override
     {
         PermutationFall::SetUp();
-        permutationsDefinition.auswerteNeuron = 1;
-        permutationsDefinition.levelAnzahl = 2;
-        permutationsDefinition.synapsen = {{synapsenId(2, 1), {1e-8, 2e-8}},
-                                           {synapsenId(3, 1), {3e-8, 4e-8}},
-                                           {synapsenId(4, 2), {5e-8, 6e-8}}};
+        dreiSynapsenDefinieren();
         modusAn();
         modusStatus |= modusBit::DefinitionDa;
         pfad = ordner + "serie.bin";

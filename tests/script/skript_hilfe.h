@@ -66,6 +66,14 @@ struct SkriptFall : ::testing::Test {
         const size_t i = t.find("ORDNER/");
         return i == std::string::npos ? t : t.replace(i, 7, ordner);
     }
+    // the series script with an AP-times table in place of the result file
+    std::string reihe()
+    {
+        std::string t = text();
+        t.replace(t.find("ERG=W  BIN="), 11, "APS=");
+        t.erase(t.find(" EKU=1 EKU=3"), 12);
+        return t;
+    }
     // the script as the file named in the record, no dialog
     int laden(const std::string& t)
     {

@@ -66,14 +66,6 @@ struct AusfuehrungFall : SkriptFall {
         laufHaken = {};
         SkriptFall::TearDown();
     }
-    // the series script with an AP-times table in place of the binary file
-    std::string reihe()
-    {
-        std::string t = text();
-        t.replace(t.find("ERG=W  BIN="), 11, "APS=");
-        t.erase(t.find(" EKU=1 EKU=3"), 12);
-        return t;
-    }
 };
 
 TEST_F(AusfuehrungFall, ReiheLaeuftDieGewaehltenSimulationenMitTabelleUndLog)

@@ -79,14 +79,6 @@ struct AusgabeFall : SkriptFall {
         laufHaken = {};
         SkriptFall::TearDown();
     }
-    // the series script (seven simulations) with an AP-times table in place of the result file
-    std::string reihe()
-    {
-        std::string t = text();
-        t.replace(t.find("ERG=W  BIN="), 11, "APS=");
-        t.erase(t.find(" EKU=1 EKU=3"), 12);
-        return t;
-    }
     std::string tabelle() const { return ordner + "netz skript 311104 210509.txt"; }
     static std::string voll(const std::string& pfad)
     {
