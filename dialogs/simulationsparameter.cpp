@@ -14,6 +14,7 @@
 #include "texts/texte.h"
 #include <bit>
 #include <cstdio>
+#include <tuple>
 
 using namespace plattform;
 
@@ -38,6 +39,8 @@ struct Arbeitskopie {
 DialogRahmen rahmen;
 Arbeitskopie kopie;
 bool exportHinweisFaellig = false;
+// the dialog from its opening until it is gone: an ended one stays while its "OK - F2" run goes on
+Fenster offenerDialog = nullptr;
 
 std::string zahlText(double x)
 {
@@ -52,11 +55,19 @@ bool zahlLesen(Fenster dlg, int id, int beschriftung, double& aus)
     return dialogZahlFeldLesen(dlg, id, elementText(dlg, beschriftung, 255), aus);
 }
 
-// A duration and step that no run can take are refused in the field the user changed (the
-// duration when both or neither changed), before anything is stored.
+// A duration and step that no run can take are refused before anything is stored: one that
+// is not positive in its own field (the step the Izhikevich question put in as well), a run
+// too large in the field the user changed (the duration when both or neither changed).
 bool laufumfangAnnehmen(Fenster dlg, double dauer, double schritt)
 {
     const Simulationsparameter& sp = simulationsParameter;
+    for (const auto& [wert, id, beschriftung] : {std::tuple(dauer, idDauer, idDauerText),
+                                                std::tuple(schritt, idSchritt, idSchrittText)})
+        if (!(wert > 0.0)) {
+            hinweisBox(meldungFormatieren(953, elementText(dlg, beschriftung, 255)));
+            dialogElementFokussieren(dlg, id, 1);
+            return false;
+        }
     const bool schrittGeaendert = schritt != sp.schrittweite && dauer == sp.simulationsDauer;
     const int id = schrittGeaendert ? idSchritt : idDauer;
     if (laufumfangPruefen(dauer, schritt, elementText(dlg, schrittGeaendert ? idSchrittText : idDauerText, 255)))
@@ -116,6 +127,7 @@ void kernAuswahlFuellen(Fenster dlg)
 void oeffnen(Fenster dlg)
 {
     Simulationsparameter& sp = simulationsParameter;
+    offenerDialog = dlg;
     tastaturHookSetzen(dlg);
     kopie = {sp.simulationsDauer, sp.schrittweite, sp.spikeSchwelle,
              sp.restzeitFensterAnzeigen, sp.rueckkopplungAktiv, sp.kollisionAktiv};
@@ -163,7 +175,9 @@ intptr_t speichern(Fenster dlg, int id)
         !zahlLesen(dlg, idIntervall, idIntervallText, intervall) ||
         !zahlLesen(dlg, idSchwelle, idSchwelleText, schwelle))
         return 1;
-    // a run of this length must fit the step counter and the memory
+    // a run needs a positive duration and step (the run check would otherwise open this
+    // dialog again before an "OK - F2" run), and its length must fit the step counter and
+    // the memory
     if (!laufumfangAnnehmen(dlg, dauer, schritt))
         return 1;
     // the step against the Izhikevich step (exact: both are typed numbers)
@@ -269,7 +283,16 @@ intptr_t simulationsParameterDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intpt
     return 0;
 }
 
+// Never twice: the run check of a run started by "OK - F2" (or any other way in while the
+// dialog is up) finds it open, ended or not, and brings it to the front instead.
 intptr_t simulationsParameterDialogOeffnen(Fenster eigner)
 {
-    return dialogModal(vorlageSimulation, eigner ? eigner : fensterhandles.hauptfenster, simulationsParameterDlgProc);
+    if (offenerDialog && istFenster(offenerDialog)) {
+        vordergrundSetzen(offenerDialog);
+        return 2;
+    }
+    const intptr_t ergebnis =
+        dialogModal(vorlageSimulation, eigner ? eigner : fensterhandles.hauptfenster, simulationsParameterDlgProc);
+    offenerDialog = nullptr;
+    return ergebnis;
 }

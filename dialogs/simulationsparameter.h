@@ -4,7 +4,9 @@
 #include <cstdint>
 
 intptr_t simulationsParameterDlgProc(plattform::Fenster dlg, uint32_t nachricht, uintptr_t w, intptr_t l);
-// modal over eigner (null: the main window); the callers do not use the result
+// modal over eigner (null: the main window); the callers do not use the result. While the
+// dialog is up (an ended one included, whose "OK - F2" run goes on) it is brought to the
+// front instead, and 2 comes back.
 intptr_t simulationsParameterDialogOeffnen(plattform::Fenster eigner);
 
 // What tests of the dialog may put in place of its own behaviour; null is the dialog's own.

@@ -64,6 +64,19 @@ void schalterZurueckgeben()
 
 void einzelErgebnisFreigeben() { permutationsErgebnisse.einzel = PermutationsErgebnis{}; }
 
+// What the mode leaves behind goes with it, however it is left: its single result, the free
+// permutation's conductances, the user's switches, and the last series' number and time in
+// the status bar, which would otherwise stand beside "Simulationsmodus" as if they were the
+// simulation's.
+void verlassen()
+{
+    einzelErgebnisFreigeben();
+    freieLevelZurueckgeben();
+    schalterZurueckgeben();
+    statusTeilSetzen(1, "");
+    statusTeilSetzen(2, "");
+}
+
 // the menu command that switches the permutation mode on
 void einschaltenBefehl(Fenster f)
 {
@@ -175,20 +188,13 @@ int permutationsmodusEinschalten()
 int simulationsmodusEinschalten()
 {
     simulationsMenueZeigen();
-    einzelErgebnisFreigeben();
-    freieLevelZurueckgeben();
-    schalterZurueckgeben();
+    verlassen();
     teilsimulationsModus = 0;
     statusTeilSetzen(0, "\tSimulationsmodus");
     return 1;
 }
 
-void permutationsmodusVerlassen()
-{
-    einzelErgebnisFreigeben();
-    freieLevelZurueckgeben();
-    schalterZurueckgeben();
-}
+void permutationsmodusVerlassen() { verlassen(); }
 
 bool permutationsdefinitionSpeichernAnbieten(bool abbrechbar)
 {

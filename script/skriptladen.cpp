@@ -50,6 +50,20 @@ std::string druckbar(const std::string& t)
     return aus;
 }
 
+// the line an unknown statement stands in, as its notice names it: without the blanks around
+// it, tabs as blanks, and cut after so many characters that a box still shows it
+std::string zeileFuerMeldung(std::string zeile)
+{
+    constexpr size_t hoechstens = 120;
+    std::replace(zeile.begin(), zeile.end(), '\t', ' ');
+    const size_t anfang = zeile.find_first_not_of(' ');
+    zeile.erase(0, anfang == std::string::npos ? zeile.size() : anfang);
+    zeile.erase(zeile.find_last_not_of(' ') + 1);
+    if (zeile.size() > hoechstens)
+        zeile = zeile.substr(0, hoechstens) + "...";
+    return druckbar(zeile);
+}
+
 } // namespace
 
 // ---- one line ------------------------------------------------------------------------------------
@@ -57,6 +71,8 @@ std::string druckbar(const std::string& t)
 // false when reading ends (an error, a stop, EXI); a stop is told by the caller's flag
 bool Lader::zeileLesen(char* z)
 {
+    // the scan below cuts the line at each value: its notices name it as it was read
+    const std::string ganzeZeile = z;
     char* p = z;
     while (!exi) {
         while (*p && !grossbuchstabe(*p))
@@ -108,8 +124,10 @@ bool Lader::zeileLesen(char* z)
         if (!bekannt)
             f = anweisung(code, bekannt);
         if (!bekannt) {
+            // the keyword and the whole line: the keyword's first characters alone read alike
+            // for every line of a file that is no script
             const int art = (code >= 757 && code <= 19682) ? 1000 : 1001;
-            melden(meldungFormatieren(art, druckbar(text), druckbar(wert)));
+            melden(meldungFormatieren(art, druckbar(text.substr(0, kopf)), zeile, zeileFuerMeldung(ganzeZeile)));
             // a script with a few slips still loads; a file of other text would give a box a line
             if (++unbekannt >= hoechstensUnbekannt) {
                 keinSkript = true;
@@ -208,7 +226,7 @@ bool dateiWaehlen(Skript& s, std::string& pfad)
     return true;
 }
 
-// the checks after the last line; false after a message
+// the checks after the last line; false after a message, which says that nothing was loaded
 bool endPruefungen(Skript& s)
 {
     if (s.bereichStart > 0 || s.bereichEnde >= 1) {
@@ -224,7 +242,7 @@ bool endPruefungen(Skript& s)
         return false;
     }
     if (s.dauer != simulationsParameter.simulationsDauer) {
-        melden(meldungsTexte[1006]);
+        melden(meldungFormatieren(1006, s.dauer, simulationsParameter.simulationsDauer));
         return false;
     }
     if (!(s.schrittweite > 0.0)) {
@@ -232,7 +250,7 @@ bool endPruefungen(Skript& s)
         return false;
     }
     if (s.schrittweite != simulationsParameter.schrittweite) {
-        melden(meldungsTexte[1008]);
+        melden(meldungFormatieren(1008, s.schrittweite, simulationsParameter.schrittweite));
         return false;
     }
     if (s.elSynapsenSchalter < 0) {

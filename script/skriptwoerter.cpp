@@ -54,12 +54,12 @@ Folge Lader::liste(Anweisungscode code)
         s.klassenAnzahl = anzahl;
         s.klassen.assign(static_cast<size_t>(anzahl) + 1, Auswertungsklasse{});
     } else if (anzahl != s.klassenAnzahl) {
-        const std::string m = meldungFormatieren(1032, a.name, text.c_str());
+        // the class times stop the load at once: their notice says itself that nothing was loaded
         if (code == c("AKLASSENZEITEN")) {
-            melden(m);
+            melden(meldungFormatieren(1535, a.name, text.c_str()));
             return Folge::Stopp;
         }
-        return fehler(m);
+        return fehler(meldungFormatieren(1032, a.name, text.c_str()));
     }
     s.auswertung |= a.bit;
     for (int i = 0; i < anzahl; ++i) {

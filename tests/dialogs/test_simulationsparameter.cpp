@@ -7,6 +7,7 @@
 #include "model/netzeinstellungen.h"
 #include "model/simulationsparameter.h"
 #include "platform/box.h"
+#include <algorithm>
 
 using namespace plattform;
 namespace sch = plattform::test::schritt;
@@ -123,4 +124,17 @@ TEST_F(SimDialog, IzhikevichFrageAbbrechenJaUndNein)
     test::dialogSkript(133, {sch::klicken(1)});   // after No both agree: no question any more
     EXPECT_EQ(oeffnen(), 1);
     EXPECT_EQ(test::boxLog().size(), 3u);
+}
+
+// Opened again while it is up, the dialog comes to the front instead of a second one.
+TEST_F(SimDialog, EinOffenerDialogWirdNichtZumZweitenMalGeoeffnet)
+{
+    test::dialogSkript(133, {[](Fenster d) {
+        EXPECT_EQ(oeffnen(), 2);
+        EXPECT_EQ(test::offenerDialog(133), d);
+    }, sch::klicken(2)});
+    EXPECT_EQ(oeffnen(), 2);
+    EXPECT_EQ(std::ranges::count(test::dialogLog(), 133, &test::DialogOeffnung::vorlage), 1);
+    test::dialogSkript(133, {sch::klicken(1)});
+    EXPECT_EQ(oeffnen(), 1);
 }

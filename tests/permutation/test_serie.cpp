@@ -228,6 +228,36 @@ TEST_F(Serie, FreieReihenfolgeOhneDatei)
     EXPECT_FALSE(modusStatus & (modusBit::FreieReihenfolge | modusBit::SerieLaeuft));
 }
 
+// Leaving the mode takes the last series' number and time out of the status bar, after a
+// series into a file and after one of free order: the simulation mode shows none of them.
+TEST_F(Serie, VerlassenDesModusLeertNummerUndZeitDerSerie)
+{
+    const auto gezeigt = [](int teil) {
+        const pt::StatusleisteZustand* z = pt::statusleisteZustand(fensterhandles.statusleiste);
+        return z && z->teile.count(teil) ? z->teile.at(teil).text : std::string("?");
+    };
+    pt::dateiAntworten({pt::dateiAntwort(pfad)});
+    starten(befehlPmtStarten);
+    ASSERT_EQ(std::tuple(gezeigt(1), statusTexte[2].substr(0, 3)), std::tuple(std::string("\t8"), std::string("\t8 ")));
+    befehl(befehlPmtModusBeenden);
+    ASSERT_FALSE(modusStatus & modusBit::Permutationsmodus);
+    EXPECT_EQ(std::tuple(statusTexte[0], statusTexte[1], statusTexte[2]),
+              std::tuple(std::string("\tSimulationsmodus"), std::string(), std::string()));
+    EXPECT_EQ(std::tuple(gezeigt(0), gezeigt(1), gezeigt(2)),
+              std::tuple(std::string("\tSimulationsmodus"), std::string(), std::string()));
+
+    modusAn();
+    modusStatus |= modusBit::DefinitionDa;
+    pt::dialogSkript(146, {pt::schritt::tippen(idEingabe, "3"), pt::schritt::klicken(1)});
+    pt::dialogSkript(146, {pt::schritt::klicken(2)});
+    befehl(befehlPmtFreieReihenfolge);
+    ASSERT_EQ(nummern(), (V{0, 1, 2, 3, 4, 5, 6, 7, 3}));
+    ASSERT_FALSE(statusTexte[2].empty());
+    befehl(befehlPmtModusBeenden);
+    EXPECT_EQ(std::tuple(gezeigt(1), gezeigt(2), statusTexte[1], statusTexte[2]),
+              std::tuple(std::string(), std::string(), std::string(), std::string()));
+}
+
 // A series gives the varied synapses back what they had, however it ends: at its end,
 // aborted by Esc in the run of number 4, stopped by a record that cannot be written. Two
 // synapses of three levels share the pool of neuron 1.

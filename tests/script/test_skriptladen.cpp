@@ -65,7 +65,8 @@ TEST_F(SkriptFall, AbschlussNenntDieLaufendenSimulationen)
     }
 }
 
-// each check as a one-line fault of the script: the load fails with its text, nothing stays
+// each check as a one-line fault of the script: the load fails with its text, nothing stays;
+// a refusal that ends the load without the closing notice says itself that nothing was loaded
 TEST_F(SkriptFall, FehlerImSkriptLaedtNichts)
 {
     enum Art { Zeile, Fehler, Stopp };
@@ -114,9 +115,9 @@ TEST_F(SkriptFall, FehlerImSkriptLaedtNichts)
         {"DEZ=44", "ZEI=2", "Zeitangaben: \"2\"", Stopp},
         {"DEZ=44", "NAC=20", "Werte: \"20\"", Stopp},
         {"DEZ=44", "STR=0,5", "Stromwerte: \"0.5\"", Stopp},
-        {"SDAUER=0,2", "SDAUER=0,3", "simulationsdauer ist im skript anders", Stopp},
+        {"SDAUER=0,2", "SDAUER=0,3", "simulationsdauer ist im skript (0.3 s) anders als in der gui (0.2 s)", Stopp},
         {"SDAUER=0,2", "", "SDAUER fehlt", Stopp},
-        {"SAUFLOESUNG=0,0001", "SAUFLOESUNG=0,001", "simulationsschrittes ist im skript anders", Stopp},
+        {"SAUFLOESUNG=0,0001", "SAUFLOESUNG=0,001", "simulationsschrittes ist im skript (0.001 s) anders als in der gui (0.0001 s)", Stopp},
         {"SELSYNDELAY=OHNE", "SELSYNDELAY=MIT", "elektrische synapsen werden im skript anders", Stopp},
         {"DEZ=44", "DEZ=44 SBSTART=5 SBENDE=3", "Fehler bei SBSTART bzw. SBENDE", Stopp},
         {"DEZ=44", "DEZ=44 AUSWERTUNG=MIT", "(ANEURON) fehlt", Stopp},
@@ -134,6 +135,8 @@ TEST_F(SkriptFall, FehlerImSkriptLaedtNichts)
         ASSERT_FALSE(pt::boxLog().empty()) << f.text;
         EXPECT_NE(pt::boxLog()[0].text.find(f.text), std::string::npos) << pt::boxLog()[0].text;
         EXPECT_EQ(pt::boxLog().back().text.find("fehler in der skript-datei") == 0, f.art != Stopp) << f.text;
+        if (f.art == Stopp)
+            EXPECT_NE(pt::boxLog().back().text.find("s wurde nichts geladen."), std::string::npos) << f.text;
         const int zeile = 1 + f.versatz + static_cast<int>(std::count(t.begin(), t.begin() + static_cast<long>(i), '\n'));
         EXPECT_EQ(statusTexte[3], f.art == Zeile ? "\tfehler in zeile " + std::to_string(zeile) : "") << f.text;
         EXPECT_TRUE(skript.anweisungen.empty() && skript.liste.empty()) << f.text;
