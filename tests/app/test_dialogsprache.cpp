@@ -1,10 +1,12 @@
 // tests/app/test_dialogsprache.cpp - in an English session the dialogs say nothing in German,
-// not after their opener rebuilt them either, and the boxes' captions are English
+// not after their opener rebuilt them either, and the boxes' captions are English; the open
+// dialog lists every kind of file the command opens, in the session's language
 #include "app_hilfe.h"
 #include "diagrams/diagramm.h"
 #include "diagrams/fensterhandler.h"
 #include "diagrams/zeitmessung.h"
 #include "platform/box.h"
+#include "platform/waehler.h"
 #include "resources/befehle.h"
 #include "resources/diagrammmenue.h"
 #include "resources/vorlagen.h"
@@ -195,4 +197,41 @@ TEST_F(DialogSprache, BoxtitelInBeidenSprachen)
         std::filesystem::remove_all(ordner);
     }
     ordner.clear();
+}
+
+// The open dialog offers the language's file kinds, curve data among them, unless the
+// settings file names a filter of the user's own; the default the settings write stores
+// for an empty filter is none.
+TEST_F(DialogSprache, OeffnenZeigtDieDateiartenDerSpracheAusserEinemEigenenFilter)
+{
+    const auto muster = [this](const std::string& cfg, bool neuStarten = true) {
+        if (neuStarten) {
+            programmZuruecksetzen();
+            if (!ordner.empty())
+                std::filesystem::remove_all(ordner);
+            EXPECT_TRUE(starten(cfg));
+        }
+        pt::dateiAntworten({pt::dateiAbbruch()});
+        befehl(befehlDateiOeffnen);
+        std::string s;
+        for (const DateiFilter& f : pt::dateiWahlLog().back().gefragt.filter)
+            s += f.text + "=" + f.muster + ";";
+        return s;
+    };
+    EXPECT_EQ(muster(""), "Simulationsdateien (*.GUI)=*.GUI;Daten-Dateien (*.dat)=*.DAT;SIM-Dateien (*.sim)=*.SIM;"
+                          "simulation files (*.wav; *.mpf)=*.WAV;*.MPF;alle Dateien (*.*)=*.*;");
+    EXPECT_EQ(muster(einstellungen(englisch)), "Simulation files (*.GUI)=*.GUI;Data files (*.dat)=*.DAT;SIM files (*.sim)=*.SIM;"
+                                "simulation files (*.wav; *.mpf)=*.WAV;*.MPF;All files (*.*)=*.*;");
+    EXPECT_EQ(muster(einstellungen("dateityp fuer eingabedateien=Netze (*.NET)0*.NET0alle (*.*)0*.*00\r\n")),
+              "Netze (*.NET)=*.NET;alle (*.*)=*.*;");
+
+    // the settings written and read at the next start: the default they hold is no choice
+    muster(einstellungen(englisch));
+    befehl(befehlEinstellungenSpeichern);
+    ASSERT_NE(lesen(ordner + "default.cfg").find("dateityp fuer eingabedateien=Simulationsdateien"),
+              std::string::npos);
+    const std::string gleicherOrdner = ordner;
+    programmZuruecksetzen();
+    ASSERT_TRUE(programmStarten("", gleicherOrdner));
+    EXPECT_EQ(muster("", false).substr(0, 52), "Simulation files (*.GUI)=*.GUI;Data files (*.dat)=*.");
 }
