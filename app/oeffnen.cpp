@@ -7,6 +7,7 @@
 #include "diagrams/diagramm.h"
 #include "diagrams/wavimport.h"
 #include "files/einstellungsdatei.h"
+#include "files/einstellungszeilen.h"
 #include "files/fremdformat.h"
 #include "files/kurvendatei.h"
 #include "files/netzdatei.h"
@@ -98,8 +99,11 @@ bool dateiErfragen(std::string& pfad)
     std::string ordner = dateipfade.dokumentVerzeichnis;
     std::string name = dateipfade.netzName.empty() ? dateipfade.letzteNetzDatei : dateipfade.netzName;
     std::string endung = dateipfade.endung.empty() ? "gui" : dateipfade.endung;
+    // The language's filter lists every kind the command opens. A filter of the user's own
+    // in the settings file is kept; the default the refresh fills in (and the settings
+    // writer therefore stores) is no choice of his, and names network files only.
     std::string filter = meldungsTexte[906];
-    if (!dateipfade.filterText.empty()) {
+    if (!dateipfade.filterText.empty() && dateipfade.filterText != cfgZeilen::netzFilterVorgabe) {
         // the settings file keeps '0' where the dialog separates text and pattern
         filter = dateipfade.filterText;
         std::ranges::replace(filter, '0', '|');

@@ -85,6 +85,7 @@ void platzieren(Fenster dlg)
 
 void initialisieren(Fenster dlg)
 {
+    vorlagenTexteSetzen(dlg, vorlageEreignisSchwelle);
     if (schwelleFrisch) {
         tastaturHookSetzen(dlg);
         schwelleFrisch = 0;

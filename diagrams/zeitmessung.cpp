@@ -372,6 +372,7 @@ intptr_t zeitmessungDlgProc(Fenster dlg, uint32_t nachricht, uintptr_t w, intptr
         }
         zm.messDialog = dlg;
         zm.erkennungsOptionen |= erkennungsBit::DialogOffen;
+        vorlagenTexteSetzen(dlg, vorlageZeitmessung);
         dialogFuellen(dlg);
         dialogPlatzieren(dlg);
         return 1;

@@ -22,6 +22,8 @@ intptr_t anzeigeboxDlgProc(Fenster dlg, uint32_t n, uintptr_t, intptr_t)
 {
     switch (n) {
     case nachricht::DialogInit: {
+        if (vorlagenNummer(dlg) == vorlageStartbild.nummer)
+            vorlagenTexteSetzen(dlg, vorlageStartbild);
         anzeigeBoxTexteSetzen(dlg);
         if (vordergrund) {
             vordergrundSetzen(dlg);

@@ -6,6 +6,7 @@
 #include "model/netz.h"
 #include "model/undo.h"
 #include "resources/vorlagen.h"
+#include "texts/texte.h"
 #include <climits>
 #include <string>
 
@@ -76,7 +77,7 @@ void speichern(Fenster dlg)
 
 intptr_t dezimalstellenDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr_t l)
 {
-    const DialogInitTeile teile{oeffnen, nullptr, fuellen};
+    const DialogInitTeile teile{oeffnen, [](Fenster d) { vorlagenTexteSetzen(d, vorlageDezimalstellen); }, fuellen};
     if (intptr_t antwort; satzDialogAnfang(dlg, n, l, rahmen, diagramm, teile, antwort))
         return antwort;
     switch (n) {

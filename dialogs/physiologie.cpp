@@ -114,13 +114,15 @@ void oeffnen(Fenster dlg)
             n.gespeicherteLeitwerte[i] = kopie.werte[leitwertSlots[i]];
     }
     kopie.slot6 = slotWert(n, 6);
-    const int anzahl = markierteNeurone.anzahl();
-    titelSetzen(dlg, anzahl == 1 ? meldungFormatieren(301, neuronAnzeigename(n)) : meldungFormatieren(302, anzahl));
 }
 
 void texteUndOptionen(Fenster dlg)
 {
     vorlagenTexteSetzen(dlg, vorlagePhysiologie);
+    // the caption names the neuron, or how many are marked
+    const int anzahl = markierteNeurone.anzahl();
+    if (const NeuronDaten* n = markierteNeurone.erstes())
+        titelSetzen(dlg, anzahl == 1 ? meldungFormatieren(301, neuronAnzeigename(*n)) : meldungFormatieren(302, anzahl));
     const int zeigen = dialogEinstellungen.dialogeKomplett;
     for (int k : kaesten)
         elementZeigen(dlg, k, zeigen);

@@ -192,7 +192,7 @@ intptr_t potentialbegrenzungDlgProc(Fenster dlg, uint32_t n, uintptr_t w, intptr
             dialogSchliessen(dlg, rahmen, 2, false);   // nothing to edit: as Cancel
             return 1;
         }
-        dialogInitialisieren(dlg, rahmen, {oeffnen, nullptr, fuellen});
+        dialogInitialisieren(dlg, rahmen, {oeffnen, [](Fenster d) { vorlagenTexteSetzen(d, vorlagePotentialbegrenzung); }, fuellen});
         return 1;
     case nachricht::Befehl: {
         const int id = loWort(w);

@@ -44,12 +44,12 @@ void dialogAnPosition(Fenster dlg, const DialogRahmen& r)
 void dialogInitialisieren(Fenster dlg, DialogRahmen& r, const DialogInitTeile& teile)
 {
     const bool oeffnung = r.frisch != 0;
-    if (oeffnung) {
-        if (teile.einmalig)
-            teile.einmalig(dlg);
-        if (teile.texteSetzen)
-            teile.texteSetzen(dlg);
-    }
+    if (oeffnung && teile.einmalig)
+        teile.einmalig(dlg);
+    // every time: a dialog its opener builds anew (a switch that reshapes it) is a new
+    // window with the template's texts, though no opening
+    if (teile.texteSetzen)
+        teile.texteSetzen(dlg);
     if (teile.fuellen)
         teile.fuellen(dlg);
     if (oeffnung) {

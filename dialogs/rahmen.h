@@ -21,10 +21,11 @@ struct DialogInitTeile {
     void (*fuellen)(plattform::Fenster) = nullptr;      // every control from the working values
 };
 // Every DialogInit goes through here. An opening (fresh flag set) runs the dialog's own
-// one-time work and its text applier; then every time the controls are filled; only then
+// one-time work; then every time the text applier sets the texts of the session's language
+// (a dialog rebuilt by its opener is a new window) and the controls are filled; only then
 // is an opening measured and placed, so the dialog is measured with the texts it shows
 // (texts make it wider, and the work area must hold it as it shows); last it goes to its
-// place. A refill (fresh flag clear) only fills; the dialog stays where it is.
+// place. A refill (fresh flag clear) sets texts and fills; the dialog stays where it is.
 void dialogInitialisieren(plattform::Fenster dlg, DialogRahmen& r, const DialogInitTeile& teile);
 
 // The steps of the above for dialogs of their own order. dialogPlatzieren measures the

@@ -1,5 +1,6 @@
 // platform/eigene_texte.cpp - the platform's own texts in both languages
 #include "platform/eigene_texte.h"
+#include "platform/box.h"
 #include <array>
 #include <atomic>
 
@@ -30,7 +31,27 @@ const std::array<Paar, 9>& tabelle()
 
 std::atomic<bool> englisch{false};
 
+// the form names the program passes, and what each shows
+struct Form {
+    const char* name;
+    std::string titel;
+};
+std::array<Form, 3> formen{{{"Hinweis", "Hinweis"}, {"Velnor info", "Velnor info"}, {"SysInfo", "SysInfo"}}};
+
 } // namespace
+
+void boxTitelSetzen(BoxForm form, const std::string& titel)
+{
+    formen[static_cast<size_t>(form)].titel = titel;
+}
+
+const std::string& boxTitel(const std::string& titel)
+{
+    for (const Form& f : formen)
+        if (titel == f.name)
+            return f.titel;
+    return titel;
+}
 
 const std::string& eigenerText(EigenerText t)
 {

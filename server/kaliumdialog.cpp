@@ -90,6 +90,7 @@ intptr_t kaliumKonzentrationDlgProc(Fenster dlg, uint32_t nachricht, uintptr_t w
     NeuronDaten* n = ausgangsNeuron();
     switch (nachricht) {
     case nachricht::DialogInit:
+        vorlagenTexteSetzen(dlg, vorlageKalium);
         init(dlg);
         return 1;
     case nachricht::HScroll: {

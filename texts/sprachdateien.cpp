@@ -4,6 +4,7 @@
 // for a line break and "\\" for a backslash; every other backslash is kept. Lines
 // beginning with "//" and lines without '=' are notes. A key that comes twice counts
 // with its first line.
+#include "platform/box.h"
 #include "platform/pfad.h"
 #include "platform/system.h"
 #include "platform/zeichensatz.h"
@@ -18,6 +19,9 @@
 namespace {
 
 using Werte = std::map<std::string, std::string, std::less<>>;
+
+// the captions of the box forms
+constexpr int meldungBoxHinweis = 1530, meldungBoxVelnorInfo = 1531, meldungBoxSysInfo = 1532;
 
 // the tooltip texts by key, straight from the files: there are no built-in ones
 Werte tooltips;
@@ -112,6 +116,14 @@ int spracheImText(const std::string& text)
     return std::strtol(wert, nullptr, 10) == spracheEnglisch ? spracheEnglisch : spracheDeutsch;
 }
 
+// the captions of the three box forms, as the message texts now read
+void boxTitelUebernehmen()
+{
+    plattform::boxTitelSetzen(plattform::BoxForm::Hinweis, meldungsTexte[meldungBoxHinweis]);
+    plattform::boxTitelSetzen(plattform::BoxForm::VelnorInfo, meldungsTexte[meldungBoxVelnorInfo]);
+    plattform::boxTitelSetzen(plattform::BoxForm::SysInfo, meldungsTexte[meldungBoxSysInfo]);
+}
+
 std::string fehlendeDatei(const std::string& pfad)
 {
     // no language file could be read, so both languages say it
@@ -138,6 +150,7 @@ std::string sprachTexteLaden(int spracheWahl)
     meldungsTexte.zuruecksetzen();
     dialogTexte.zuruecksetzen();
     tooltips.clear();
+    boxTitelUebernehmen();   // the built-in ones while a file is missing
 
     std::vector<const char*> kuerzel{"de"};
     if (sprache == spracheEnglisch)
@@ -157,6 +170,7 @@ std::string sprachTexteLaden(int spracheWahl)
                 tooltips.insert_or_assign(schluessel, std::move(text));
         }
     }
+    boxTitelUebernehmen();
     return {};
 }
 

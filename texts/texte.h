@@ -117,8 +117,9 @@ void vorlagenTooltipsSetzen(plattform::Fenster dlg, const plattform::DialogVorla
 void eingabeTexteSetzen(plattform::Fenster dlg);
 // dialog 174: caption, Cancel and the static 1424
 void anzeigeBoxTexteSetzen(plattform::Fenster dlg);
-// dialog 133: caption, Cancel, the statics 1645-1648 and the check boxes 1559-1561 (the
-// dialog then writes the object counts into the labels of 1560 and 1561)
+// dialog 133: every control that names a key, then the caption, Cancel, the statics
+// 1645-1648 and the check boxes 1559-1561 by their slots (the dialog then writes the object
+// counts into the labels of 1560 and 1561)
 void simulationTexteSetzen(plattform::Fenster dlg);
 // dialog 150 (caption "IDD_STROMINJEKTION="), 132 ("IDD_STROMREIZ=") and 152
 // ("IDD_NEURON_BLITZ="): the caption and every control that names a key

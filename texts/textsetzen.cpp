@@ -78,6 +78,7 @@ void anzeigeBoxTexteSetzen(Fenster dlg)
 
 void simulationTexteSetzen(Fenster dlg)
 {
+    vorlagenTexteSetzen(dlg, vorlageSimulation);   // the buttons beside those below
     texteSetzen(dlg, "IDD_SIMULATION=",
                 {{2, abbrechen},
                  {1645, "IDC_SIM_DAUER_TXT="},

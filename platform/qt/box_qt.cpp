@@ -29,7 +29,7 @@ int meldungsBox(Fenster eigner, const std::string& text, const std::string& tite
 {
     QWidget* ueber = istFenster(eigner) ? qt::aussen(eigner)->window() : QApplication::activeWindow();
     QMessageBox box(ueber);
-    box.setWindowTitle(qt::text(titel));
+    box.setWindowTitle(qt::text(boxTitel(titel)));
     box.setTextFormat(Qt::PlainText);
     box.setText(qt::text(text));
     box.setIcon(bild(art));

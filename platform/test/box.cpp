@@ -32,8 +32,9 @@ int abgelehnt(uint32_t knoepfeArt, test::Ablehnen wie)
 
 // No answer scripted: the test fails and the box returns what closing it would, unless
 // the test lets such boxes be declined.
-int meldungsBox(Fenster, const std::string& text, const std::string& titel, uint32_t art)
+int meldungsBox(Fenster, const std::string& text, const std::string& formTitel, uint32_t art)
 {
+    const std::string& titel = boxTitel(formTitel);   // logged as the user sees it
     Zustand& z = zustand();
     uint32_t k = art & 0xF;
     int schliessen = (k == knoepfe::OkAbbrechen || k == knoepfe::JaNeinAbbrechen) ? antwort::Abbrechen

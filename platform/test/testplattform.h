@@ -95,7 +95,7 @@ int menueLeisteZeichnungen(Fenster f);   // how often menueLeisteZeichnen(f) was
 
 // ---- boxes and popup menus -------------------------------------------------------
 struct BoxEintrag {
-    std::string titel, text;   // Windows-1252, as the program passed them
+    std::string titel, text;   // Windows-1252: the caption as the box shows it (boxTitel), the text as passed
     uint32_t art;
     int antwort;               // what the box returned
     bool beantwortet;          // false: no scripted answer was there (the test failed)

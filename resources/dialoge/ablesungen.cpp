@@ -23,7 +23,7 @@ const DialogElement yAchse2Elemente[] = {
     {1227, A::Eingabe, "", "", 0, 0, 3, 2, 1},
     {3304, A::Text, "Rechter Rand groesser (Pixel)", "IDC_Y2_RAND_TXT=", 0, 0, 4, 0, 2},
     {1215, A::Eingabe, "", "", 0, 0, 4, 2, 1},
-    {3305, A::Text, "Position auf der X-Achse in %", "", 0, 0, 5, 0, 2},
+    {3305, A::Text, "Position auf der X-Achse (in %)", "IDC_Y2_POSITION_TXT=", 0, 0, 5, 0, 2},
     {1213, A::Eingabe, "", "", 0, 0, 5, 2, 1},
     {2227, A::Optionsfeld, "Anzahl von Teilstrichen (Ticks)", "IDC_Y2_ANZAHL_TICKS=", 0, 0, 6, 0, 2},
     {1219, A::Eingabe, "", "", 0, 0, 6, 2, 1},
@@ -47,17 +47,17 @@ const DialogElement yAchse2Elemente[] = {
 };
 
 const DialogElement dezimalstellenElemente[] = {
-    {3311, A::Text, "Fuer Beschriftung der X-Achse", "", 0, 0, 0, 0, 1},
+    {3311, A::Text, "Fuer Beschriftung der X-Achse", "IDC_DZ_X_TXT=", 0, 0, 0, 0, 1},
     {2228, A::Eingabe, "", "", 0, 0, 0, 1, 1},
-    {2297, A::Kontrollkasten, " fest", "", 0, 0, 0, 2, 1},
-    {3312, A::Text, "Fuer Zeitanzeige an vert. Cursor", "", 0, 0, 1, 0, 1},
+    {2297, A::Kontrollkasten, " fest", "IDC_DZ_FEST=", 0, 0, 0, 2, 1},
+    {3312, A::Text, "Fuer Zeitanzeige an vert. Cursor", "IDC_DZ_ZEIT_TXT=", 0, 0, 1, 0, 1},
     {2222, A::Eingabe, "", "", 0, 0, 1, 1, 1},
-    {3313, A::Text, "Fuer Wertanzeige an horiz. Cursor", "", 0, 0, 2, 0, 1},
+    {3313, A::Text, "Fuer Wertanzeige an horiz. Cursor", "IDC_DZ_WERT_TXT=", 0, 0, 2, 0, 1},
     {2224, A::Eingabe, "", "", 0, 0, 2, 1, 1},
-    {3314, A::Text, "Fuer Wertanzeige in Legende", "", 0, 0, 3, 0, 1},
+    {3314, A::Text, "Fuer Wertanzeige in Legende", "IDC_DZ_LEGENDE_TXT=", 0, 0, 3, 0, 1},
     {2226, A::Eingabe, "", "", 0, 0, 3, 1, 1},
-    {2298, A::Kontrollkasten, "fuer alle Diagramme uebernehmen", "", 0, 0, 4, 0, 3},
-    {1, A::StandardKnopf, "OK", "", 0, 0, 5, 0, 1},
+    {2298, A::Kontrollkasten, "fuer alle Diagramme uebernehmen", "IDC_DZ_ALLE=", 0, 0, 4, 0, 3},
+    {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 5, 0, 1},
     {2, A::Knopf, "Abbrechen", "IDCANCEL=", 0, 0, 5, 2, 1},
 };
 
@@ -98,7 +98,7 @@ const DialogElement legendeFormatElemente[] = {
 
 const DialogVorlage vorlageYAchse2{305, "zus\xE4tzliche Y-Achse formatieren", "IDD_ZWEITE_Y_ACHSE=", yAchse2Elemente,
                                    1};
-const DialogVorlage vorlageDezimalstellen{317, "Anzahl Dezimalstellen f\xFCr Anzeige", "", dezimalstellenElemente, 1};
+const DialogVorlage vorlageDezimalstellen{317, "Anzahl Dezimalstellen f\xFCr Anzeige", "IDD_DEZIMALSTELLEN=", dezimalstellenElemente, 1};
 const DialogVorlage vorlageAchsenFormat{173, "Dimensionen an den Achsen formatieren", "IDD_DIAGRAMM_DIMENSIONEN=",
                                         achsenFormatElemente, 1};
 const DialogVorlage vorlageLegendeFormat{171, "Lengende Formatieren", "IDD_DIAGRAMM_LEGENDE=", legendeFormatElemente,

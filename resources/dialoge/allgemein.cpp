@@ -23,9 +23,9 @@ const DialogElement anzeigeboxElemente[] = {
 };
 
 const DialogElement startbildElemente[] = {
-    {-1, A::Text, "Velnor", "", 0, 0, 0, 0, 1},
-    {2228, A::Text, "Version     X.Y", "", 0, 0, 1, 0, 1},
-    {2299, A::Text, "!Ravlok", "", s::Verborgen, 0, 2, 0, 1},
+    {2227, A::Text, "Velnor", "IDC_START_NAME=", 0, 0, 0, 0, 1},
+    {2228, A::Text, "Version     X.Y", "IDC_START_VERSION=", 0, 0, 1, 0, 1},
+    {2299, A::Text, "!Ravlok", "IDC_START_OHNE_HOOK=", s::Verborgen, 0, 2, 0, 1},
 };
 
 } // namespace

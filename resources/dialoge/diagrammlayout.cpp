@@ -124,7 +124,7 @@ const DialogElement layoutElemente[] = {
     {1398, A::Text, "", "IDC_D_UEBERSCHRIFT1=", 0, 0, 20, 0, 7},
     {1399, A::Text, "", "IDC_D_UEBERSCHRIFT2=", 0, 0, 21, 0, 7},
     {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 22, 0, 1},
-    {1206, A::Knopf, "gecheckte Werte \xFC" "berall \xE4ndern", "", 0, 0, 22, 1, 2},
+    {1206, A::Knopf, "gecheckte Werte \xFC" "berall \xE4ndern", "IDC_D_GECHECKTE_WERTE_AENDERN=", 0, 0, 22, 1, 2},
     {2, A::Knopf, "nix tun", "IDC_D_NIX_TUN=", 0, 0, 22, 3, 1},
     {1172, A::Knopf, "in Vorlage", "IDC_D_IN_VORLAGE=", 0, 0, 22, 4, 1},
     {1173, A::Knopf, "...und alle \xE4ndern", "IDC_D_UND_ALLE_AENDERN=", 0, 0, 22, 5, 1},

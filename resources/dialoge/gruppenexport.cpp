@@ -44,7 +44,7 @@ const DialogElement gruppeElemente[] = {
     {2066, A::Knopf, "gecheckte NUR bei der angezeigten Synapse aendern", "IDC_SG_NUR_ANGEZEIGTE=", 0, 0, 10, 2, 3},
     {2056, A::Knopf, "alle loeschen", "IDC_SG_ALLE_LOESCHEN=", 0, 0, 11, 0, 1},
     {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 11, 2, 1},
-    {2300, A::Knopf, "OK - F2", "", 0, 0, 11, 3, 1},
+    {2300, A::Knopf, "OK - F2", "IDC_OK_F2=", 0, 0, 11, 3, 1},
     {2, A::Knopf, "Abbrechen", "IDCANCEL=", 0, 0, 11, 4, 1},
 };
 
@@ -54,7 +54,7 @@ const DialogElement spikeZeitenElemente[] = {
     {1840, A::Knopf, "Speichern an", "IDC_SZ_AN=", 0, 0, 2, 0, 1},
     {1841, A::Knopf, "Speichern aus", "IDC_SZ_AUS=", 0, 0, 2, 1, 1},
     {2066, A::Kontrollkasten, "Spikefolge bewerten", "IDC_SZ_BEWERTEN=", s::Gesperrt, 0, 2, 2, 2},
-    {2224, A::Text, "Anzahl Dezimalstellen (empfohlen):", "", 0, 0, 3, 0, 3},
+    {2224, A::Text, "Anzahl Dezimalstellen (empfohlen):", "IDC_SPIKEZEITEN_SPEICHERN_ANZDEZI_TXT=", 0, 0, 3, 0, 3},
     {2223, A::Eingabe, "", "", 0, 0, 3, 3, 1},
     {4330, A::Text, "Dezimalzeichen", "IDC_SZ_DEZIMALZEICHEN_TXT=", 0, 0, 4, 0, 3},
     {2225, A::Eingabe, "", "", 0, 0, 4, 3, 1},

@@ -99,7 +99,7 @@ const DialogElement izhikevichElemente[] = {
     {1934, A::Knopf, "l\xF6schen", "IDC_IZH_LOESCHEN=", 0, 1, 1, 2, 1},
     {1937, A::Knopf, "urspruengliche Werte wiederherstellen", "IDC_IZH_WIEDERHERSTELLEN=", 0, 0, 8, 0, 2},
     {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 9, 0, 1},
-    {2300, A::Knopf, "OK - F2", "", 0, 0, 9, 1, 1},
+    {2300, A::Knopf, "OK - F2", "IDC_OK_F2=", 0, 0, 9, 1, 1},
     {2, A::Knopf, "Abbrechen", "IDCANCEL=", 0, 0, 9, 3, 1},
 };
 

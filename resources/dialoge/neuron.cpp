@@ -16,7 +16,7 @@ namespace {
     {kasten, A::Kontrollkasten, "", "", 0, gruppe, zeile, 3, 1}
 
 const DialogElement physiologieElemente[] = {
-    {-1, A::Gruppe, "Aktive Eigenschaften Soma", "", 0, 0, 0, 0, 4},
+    {3201, A::Gruppe, "Aktive Eigenschaften Soma", "IDC_PHYS_AKTIV_GRUPPE=", 0, 0, 0, 0, 4},
     ZEILE(1, 0, "Natrium-Gleichgewichtspotenzial (V)", "IDC_PHYS_NA_E_TXT=", 1082, 1257),
     ZEILE(1, 1, "Natrium Leitf\xE4higkeit (S)", "IDC_PHYS_NA_G_TXT=", 1087, 1258),
     ZEILE(1, 2, "Kalium Gleichgewichtspotenzial (V)", "IDC_PHYS_K_E_TXT=", 1091, 1260),
@@ -26,15 +26,15 @@ const DialogElement physiologieElemente[] = {
     {1253, A::Optionsfeld, "Spiker", "IDC_PHYS_SPIKER=", 0, 1, 6, 0, 1},
     {1255, A::Optionsfeld, "Nichtspiker", "IDC_PHYS_NICHTSPIKER=", 0, 1, 6, 1, 1},
     {1268, A::Kontrollkasten, "", "", 0, 1, 6, 3, 1},
-    {1811, A::Kontrollkasten, "Ca-Gleichgewichtspotential berechnen", "", s::Verborgen | s::Gesperrt, 1, 7, 0, 2},
+    {1811, A::Kontrollkasten, "Ca-Gleichgewichtspotential berechnen", "IDC_PHYS_CA_BERECHNEN=", s::Verborgen | s::Gesperrt, 1, 7, 0, 2},
     {1267, A::Kontrollkasten, "", "", s::Verborgen | s::Gesperrt, 1, 7, 3, 1},
-    {-1, A::Gruppe, "Soma Parameter", "", 0, 0, 1, 0, 4},
+    {3202, A::Gruppe, "Soma Parameter", "IDC_PHYS_SOMA_GRUPPE=", 0, 0, 1, 0, 4},
     ZEILE(2, 0, "Leitf\xE4higkeit (Membranleckstrom) (S)", "IDC_PHYS_SOMA_LECK_TXT=", 1104, 1270),
     ZEILE(2, 1, "Ruhepotential (V)", "IDC_PHYS_SOMA_RUHE_TXT=", 1107, 1272),
     ZEILE(2, 2, "Anfangspotential (V)", "IDC_PHYS_SOMA_START_TXT=", 1108, 1273),
     ZEILE(2, 3, "Kapazit\xE4t (F)", "IDC_PHYS_SOMA_KAPAZITAET_TXT=", 1109, 1274),
     ZEILE(2, 4, "Leitf\xE4higkeit zum Dendriten (S)", "IDC_PHYS_SOMA_KOPPLUNG_TXT=", 1111, 1276),
-    {-1, A::Gruppe, "Dendrit Parameter", "", 0, 0, 2, 0, 4},
+    {3203, A::Gruppe, "Dendrit Parameter", "IDC_PHYS_DENDRIT_GRUPPE=", 0, 0, 2, 0, 4},
     ZEILE(3, 0, "Leitf\xE4higkeit (Membranleckstrom) (S)", "IDC_PHYS_DEND_LECK_TXT=", 1117, 1277),
     ZEILE(3, 1, "Ruhepotential (V)", "IDC_PHYS_DEND_RUHE_TXT=", 1120, 1278),
     ZEILE(3, 2, "Anfangspotential (V)", "IDC_PHYS_DEND_START_TXT=", 1121, 1279),
@@ -45,12 +45,12 @@ const DialogElement physiologieElemente[] = {
     {5, A::Knopf, "gechekte bei MARKIERTEN \xE4ndern", "IDC_PHYS_MARKIERTE_AENDERN=", 0, 0, 4, 0, 2},
     {4, A::Knopf, "gechekte bei ALLEN \xE4ndern", "IDC_PHYS_ALLE_AENDERN=", 0, 0, 4, 2, 2},
     {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 5, 0, 1},
-    {2300, A::Knopf, "OK - F2", "", 0, 0, 5, 1, 1},
+    {2300, A::Knopf, "OK - F2", "IDC_OK_F2=", 0, 0, 5, 1, 1},
     {2, A::Knopf, "nixtun", "IDC_PHYS_NIXTUN=", 0, 0, 5, 3, 1},
 };
 
 const DialogElement morphologieElemente[] = {
-    {-1, A::Gruppe, "alle Angaben in Pixel", "", 0, 0, 0, 0, 3},
+    {3201, A::Gruppe, "alle Angaben in Pixel", "IDC_MORPH_GRUPPE=", 0, 0, 0, 0, 3},
     ZEILE(1, 0, "Soma-Durchmesser", "IDC_MORPH_SOMA_TXT=", 1083, 1259),
     ZEILE(1, 1, "Dendrit-L\xE4nge", "IDC_MORPH_DENDRIT_LAENGE_TXT=", 1088, 1261),
     ZEILE(1, 2, "Dendrit-Dicke", "IDC_MORPH_DENDRIT_DICKE_TXT=", 1092, 1263),
@@ -85,7 +85,7 @@ const DialogElement rauschenElemente[] = {
     {3006, A::Text, "Ab&klingzeit (s)", "IDC_RAUSCHEN_ABKLINGZEIT_TXT=", 0, 0, 6, 0, 2},
     {1274, A::Eingabe, "", "", 0, 0, 6, 2, 1},
     {1284, A::Eingabe, "", "", 0, 0, 6, 3, 1},
-    {1280, A::Knopf, "(de)aktivieren", "", 0, 0, 7, 0, 1},
+    {1280, A::Knopf, "(de)aktivieren", "IDC_RAUSCHEN_SCHALTEN=", 0, 0, 7, 0, 1},
     {1273, A::Knopf, "&alle an", "IDC_RAUSCHEN_ALLE_AN=", 0, 0, 7, 1, 1},
     {1278, A::Knopf, "alle a&us", "IDC_RAUSCHEN_ALLE_AUS=", 0, 0, 7, 2, 1},
     {1287, A::Knopf, "&Werte f\xFCr dieses Neuron speichern", "IDC_RAUSCHEN_NEURON_SPEICHERN=", 0, 0, 8, 0, 2},
@@ -95,13 +95,13 @@ const DialogElement rauschenElemente[] = {
     {1282, A::Knopf, "&Standardwerte f\xFCr aktivierte  Neurone &\xFC" "bernehmen",
      "IDC_RAUSCHEN_STANDARD_AKTIVIERTE=", 0, 0, 9, 2, 2},
     {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 10, 0, 1},
-    {2300, A::Knopf, "OK - F2", "", 0, 0, 10, 1, 1},
+    {2300, A::Knopf, "OK - F2", "IDC_OK_F2=", 0, 0, 10, 1, 1},
     {2, A::Knopf, "Abbrechen", "IDCANCEL=", 0, 0, 10, 3, 1},
 };
 
 const DialogElement voltageClampElemente[] = {
     {1559, A::Kontrollkasten, "Voltage-Clamp f\xFCr neuron X", "IDC_VOLTAGE_CLAMP_AKTIVIEREN=", 0, 0, 0, 0, 3},
-    {-1, A::Gruppe, "Klemm-Spannungen", "", 0, 0, 1, 0, 3},
+    {3201, A::Gruppe, "Klemm-Spannungen", "IDC_VC_SPANNUNGEN_GRUPPE=", 0, 0, 1, 0, 3},
     {3007, A::Text, "Anfangsspannung (V)", "IDC_VC_ANFANG_TXT=", 0, 1, 0, 0, 1},
     {1560, A::Eingabe, "", "", 0, 1, 0, 1, 1},
     {1565, A::Kontrollkasten, "alle gleich", "IDC_VC_ALLE_GLEICH=", 0, 1, 0, 2, 1},
@@ -109,49 +109,49 @@ const DialogElement voltageClampElemente[] = {
     {1561, A::Eingabe, "", "", 0, 1, 1, 1, 1},
     {3009, A::Text, "Endspannung (V)", "IDC_VC_ENDE_TXT=", 0, 1, 2, 0, 1},
     {1562, A::Eingabe, "", "", 0, 1, 2, 1, 1},
-    {-1, A::Gruppe, "Zeiten f\xFCr \xC4nderungen der Klemm-Spannung", "", 0, 0, 2, 0, 3},
+    {3202, A::Gruppe, "Zeiten f\xFCr \xC4nderungen der Klemm-Spannung", "IDC_VC_ZEITEN_GRUPPE=", 0, 0, 2, 0, 3},
     {3010, A::Text, "Beginn des Pulses (s)", "IDC_VC_BEGINN_TXT=", 0, 2, 0, 0, 1},
     {1563, A::Eingabe, "", "", 0, 2, 0, 1, 1},
     {3011, A::Text, "Ende des Pulses (s)", "IDC_VC_PULSENDE_TXT=", 0, 2, 1, 0, 1},
     {1564, A::Eingabe, "", "", 0, 2, 1, 1, 1},
     {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 3, 0, 1},
-    {2300, A::Knopf, "OK - F2", "", 0, 0, 3, 1, 1},
+    {2300, A::Knopf, "OK - F2", "IDC_OK_F2=", 0, 0, 3, 1, 1},
     {2, A::Knopf, "Abbrechen", "IDCANCEL=", 0, 0, 3, 2, 1},
 };
 
 // One compartment's column pair under its name: its switch, then the upper and the lower
 // limit, each a box and its field, and "Auto". The row labels stand left of the same grid
 // rows, so each sits beside its fields.
-#define KOMPARTIMENT(spalte, name, an, obenKasten, oben, untenKasten, unten, auto_) \
-    {-1, A::Text, name, "", 0, 0, 2, spalte, 2},                                     \
-    {an, A::Kontrollkasten, "aktivieren", "", 0, 0, 3, spalte, 2},                   \
-    {obenKasten, A::Kontrollkasten, "", "", 0, 0, 4, spalte, 1},                     \
-    {oben, A::Eingabe, "", "", 0, 0, 4, spalte + 1, 1},                              \
-    {untenKasten, A::Kontrollkasten, "", "", 0, 0, 5, spalte, 1},                    \
-    {unten, A::Eingabe, "", "", 0, 0, 5, spalte + 1, 1},                             \
-    {auto_, A::Kontrollkasten, "Auto", "", s::Gesperrt, 0, 6, spalte, 2}
+#define KOMPARTIMENT(spalte, nameId, name, schluessel, an, obenKasten, oben, untenKasten, unten, auto_) \
+    {nameId, A::Text, name, schluessel, 0, 0, 2, spalte, 2},                                            \
+    {an, A::Kontrollkasten, "aktivieren", "IDC_PB_AN=", 0, 0, 3, spalte, 2},                            \
+    {obenKasten, A::Kontrollkasten, "", "", 0, 0, 4, spalte, 1},                                        \
+    {oben, A::Eingabe, "", "", 0, 0, 4, spalte + 1, 1},                                                 \
+    {untenKasten, A::Kontrollkasten, "", "", 0, 0, 5, spalte, 1},                                       \
+    {unten, A::Eingabe, "", "", 0, 0, 5, spalte + 1, 1},                                                \
+    {auto_, A::Kontrollkasten, "Auto", "IDC_PB_AUTO=", s::Gesperrt, 0, 6, spalte, 2}
 
 const DialogElement begrenzungElemente[] = {
-    {-1, A::Text, "Bei stark gereizten Segmenten und langen Zeitschritten k\xF6nnen Schwingungen "
-                  "entstehen; die Begrenzung h\xE4lt das Potential zwischen den Grenzen.", "", 0, 0, 0, 0, 9},
-    {2066, A::Kontrollkasten, "Potentialbegrenzung fuer markierte Neuron aktivieren", "", 0, 0, 1, 0, 9},
-    {-1, A::Text, "obere Grenze (Volt)", "", 0, 0, 4, 0, 1},
-    {-1, A::Text, "untere Grenze (Volt)", "", 0, 0, 5, 0, 1},
-    {-1, A::Text, "Grenze autom. setzen", "", 0, 0, 6, 0, 1},
-    KOMPARTIMENT(1, "Soma", 2067, 2068, 2176, 2072, 2177, 2076),
-    KOMPARTIMENT(3, "Dendrit 1", 2069, 2073, 2181, 2074, 2182, 2077),
-    KOMPARTIMENT(5, "Dendrit 2", 2070, 2075, 2183, 2080, 2184, 2078),
-    KOMPARTIMENT(7, "Dendrit 3", 2071, 2081, 2185, 2082, 2186, 2079),
-    {-1, A::Text, "Bogendicke", "", 0, 0, 7, 0, 1},
+    {3150, A::Text, "Bei stark gereizten Segmenten und langen Zeitschritten k\xF6nnen Schwingungen "
+                  "entstehen; die Begrenzung h\xE4lt das Potential zwischen den Grenzen.", "IDC_PB_HINWEIS_TXT=", 0, 0, 0, 0, 9},
+    {2066, A::Kontrollkasten, "Potentialbegrenzung fuer markierte Neuron aktivieren", "IDC_PB_MARKIERTE=", 0, 0, 1, 0, 9},
+    {3151, A::Text, "obere Grenze (Volt)", "IDC_PB_OBEN_TXT=", 0, 0, 4, 0, 1},
+    {3152, A::Text, "untere Grenze (Volt)", "IDC_PB_UNTEN_TXT=", 0, 0, 5, 0, 1},
+    {3153, A::Text, "Grenze autom. setzen", "IDC_PB_AUTO_TXT=", 0, 0, 6, 0, 1},
+    KOMPARTIMENT(1, 3154, "Soma", "IDC_PB_SOMA=", 2067, 2068, 2176, 2072, 2177, 2076),
+    KOMPARTIMENT(3, 3155, "Dendrit 1", "IDC_PB_DENDRIT1=", 2069, 2073, 2181, 2074, 2182, 2077),
+    KOMPARTIMENT(5, 3156, "Dendrit 2", "IDC_PB_DENDRIT2=", 2070, 2075, 2183, 2080, 2184, 2078),
+    KOMPARTIMENT(7, 3157, "Dendrit 3", "IDC_PB_DENDRIT3=", 2071, 2081, 2185, 2082, 2186, 2079),
+    {3158, A::Text, "Bogendicke", "IDC_PB_BOGENDICKE_TXT=", 0, 0, 7, 0, 1},
     {2192, A::Eingabe, "", "", 0, 0, 7, 1, 2},
-    {-1, A::Text, "Bogenabstand", "", 0, 0, 7, 3, 2},
+    {3159, A::Text, "Bogenabstand", "IDC_PB_BOGENABSTAND_TXT=", 0, 0, 7, 3, 2},
     {2194, A::Eingabe, "", "", 0, 0, 7, 5, 2},
-    {-1, A::Text, "Bogenfarbe", "", 0, 0, 8, 0, 1},
-    {2195, A::Knopf, "Farbe", "", 0, 0, 8, 1, 2},
-    {2084, A::Kontrollkasten, "Alle Neurone mit Begrenzung graphisch kennzeichnen", "", 0, 0, 9, 0, 9},
-    {1, A::StandardKnopf, "OK", "", 0, 0, 10, 0, 1},
-    {2300, A::Knopf, "OK-F2", "", 0, 0, 10, 1, 2},
-    {2, A::Knopf, "Abbrechen", "", 0, 0, 10, 7, 2},
+    {3160, A::Text, "Bogenfarbe", "IDC_PB_BOGENFARBE_TXT=", 0, 0, 8, 0, 1},
+    {2195, A::Knopf, "Farbe", "IDC_PB_FARBE=", 0, 0, 8, 1, 2},
+    {2084, A::Kontrollkasten, "Alle Neurone mit Begrenzung graphisch kennzeichnen", "IDC_PB_KENNZEICHNEN=", 0, 0, 9, 0, 9},
+    {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 10, 0, 1},
+    {2300, A::Knopf, "OK-F2", "IDC_OK_F2=", 0, 0, 10, 1, 2},
+    {2, A::Knopf, "Abbrechen", "IDCANCEL=", 0, 0, 10, 7, 2},
 };
 
 #undef ZEILE
@@ -159,9 +159,9 @@ const DialogElement begrenzungElemente[] = {
 
 } // namespace
 
-const DialogVorlage vorlagePhysiologie{117, "Physiologische Neuron-Eigenschaften", "", physiologieElemente, 1};
+const DialogVorlage vorlagePhysiologie{117, "Physiologische Neuron-Eigenschaften", "IDD_PHYSIOLOGIE=", physiologieElemente, 1};
 const DialogVorlage vorlageMorphologie{138, "Morphologische Parameter", "IDD_MORPHOLOGIE=", morphologieElemente, 1};
 const DialogVorlage vorlageRauschen{149, "Rauschen", "IDD_RAUSCHEN=", rauschenElemente, 1};
 const DialogVorlage vorlageVoltageClamp{229, "Voltage-Clamp Einstellungen", "IDD_VOLTAGE_CLAMP=", voltageClampElemente,
                                        1};
-const DialogVorlage vorlagePotentialbegrenzung{315, "Potentialbegrenzung", "", begrenzungElemente, 1};
+const DialogVorlage vorlagePotentialbegrenzung{315, "Potentialbegrenzung", "IDD_POTENTIALBEGRENZUNG=", begrenzungElemente, 1};

@@ -68,7 +68,7 @@ const DialogElement rueckkopplungElemente[] = {
     {1919, A::Knopf, "Hilfe", "IDC_RK_HILFE=", 0, 0, 5, 1, 1},
     {1920, A::Knopf, "Objekt l\xF6schen", "IDC_RK_LOESCHEN=", 0, 0, 5, 2, 1},
     {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 6, 2, 1},
-    {2300, A::Knopf, "OK-F2", "", 0, 0, 6, 3, 1},
+    {2300, A::Knopf, "OK-F2", "IDC_OK_F2=", 0, 0, 6, 3, 1},
     {2, A::Knopf, "Abbrechen", "IDCANCEL=", 0, 0, 6, 4, 1},
 };
 
@@ -125,7 +125,7 @@ const DialogElement kollisionElemente[] = {
     {2209, A::Knopf, "Graphik", "IDC_RK_GRAPHIK=", 0, 0, 7, 0, 1},
     {2212, A::Knopf, "Objekt\nloeschen", "IDC_KO_LOESCHEN=", 0, 0, 7, 1, 1},
     {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 8, 1, 1},
-    {2300, A::Knopf, "OK - F2", "", 0, 0, 8, 2, 1},
+    {2300, A::Knopf, "OK - F2", "IDC_OK_F2=", 0, 0, 8, 2, 1},
     {2, A::Knopf, "Abbrechen", "IDCANCEL=", 0, 0, 8, 3, 1},
 };
 

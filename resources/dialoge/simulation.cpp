@@ -19,13 +19,13 @@ const DialogElement simulationElemente[] = {
     {1219, A::Eingabe, "", "", 0, 0, 3, 2, 1},
     {1559, A::Kontrollkasten, "Fenster mit Restzeit anzeigen", "IDC_SIM_RESTZEIT_ZEIGEN=", s::Gesperrt, 0, 4, 0, 3},
     {1560, A::Kontrollkasten, "Rueckkopplungs-Objekte aktivieren", "IDC_SIM_OBJEKTE_AKTIVIEREN=", 0, 0, 5, 0, 2},
-    {1919, A::Knopf, "neu", "", 0, 0, 5, 2, 1},
+    {1919, A::Knopf, "neu", "IDC_SIM_NEU=", 0, 0, 5, 2, 1},
     {1561, A::Kontrollkasten, "Kollisions-Objekte aktivieren", "IDC_SIM_KOLLISIONS_OBJEKTE_AKTIVIEREN=", 0, 0, 6, 0, 2},
-    {1920, A::Knopf, "neu", "", 0, 0, 6, 2, 1},
-    {1562, A::Kontrollkasten, "Simulation diesem Prozessorkern zuweisen:", "", 0, 0, 7, 0, 2},
+    {1920, A::Knopf, "neu", "IDC_SIM_NEU=", 0, 0, 6, 2, 1},
+    {1562, A::Kontrollkasten, "Simulation diesem Prozessorkern zuweisen:", "IDC_SIM_KERN_ZUWEISEN=", 0, 0, 7, 0, 2},
     {2321, A::Auswahlliste, "", "", 0, 0, 7, 2, 1},
     {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 8, 0, 1},
-    {2300, A::Knopf, "OK - F2", "", 0, 0, 8, 1, 1},
+    {2300, A::Knopf, "OK - F2", "IDC_OK_F2=", 0, 0, 8, 1, 1},
     {2, A::Knopf, "Abbrechen", "IDCANCEL=", 0, 0, 8, 2, 1},
 };
 

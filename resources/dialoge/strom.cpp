@@ -119,7 +119,7 @@ const DialogElement strominjektionElemente[] = {
     {1338, A::Knopf, "merken", "IDC_SI_MERKEN=", 0, 6, 0, 1, 1},
     {2066, A::Kontrollkasten, "Einfache Darstellung", "IDC_SI_EINFACH=", 0, 0, 0, 5, 1},
     {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 19, 2, 1},
-    {2300, A::Knopf, "OK - F2", "", 0, 0, 19, 3, 1},
+    {2300, A::Knopf, "OK - F2", "IDC_OK_F2=", 0, 0, 19, 3, 1},
     {2, A::Knopf, "nixtun", "IDC_SI_NIXTUN=", 0, 0, 19, 4, 1},
 };
 

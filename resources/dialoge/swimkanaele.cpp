@@ -33,7 +33,7 @@ const DialogElement stdKanalElemente[] = {
     {1923, A::Kontrollkasten, "nur den angezeigten Kanal bei markierten Neuronen \xE4ndern", "IDC_SWK_1923=", 0, 0, 4, 0, 4},
     {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 5, 0, 1},
     {2300, A::Knopf, "OK - F2", "IDC_SWK_2300=", 0, 0, 5, 1, 1},
-    {1354, A::Knopf, "\xFC" "bernehmen", "", 0, 0, 5, 2, 1},
+    {1354, A::Knopf, "\xFC" "bernehmen", "IDC_SWK_1354=", 0, 0, 5, 2, 1},
     {2, A::Knopf, "Abbrechen", "IDCANCEL=", 0, 0, 5, 3, 1},
 };
 

@@ -65,7 +65,7 @@ const DialogElement synapseElemente[] = {
     {1836, A::Kontrollkasten, "Einfache Darstellung", "IDC_SYN_EINFACH=", 0, 0, 14, 1, 2},
     {1266, A::Knopf, "", "", s::Verborgen, 0, 14, 4, 2},
     {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 15, 0, 1},
-    {2300, A::Knopf, "OK - F2", "", 0, 0, 15, 1, 1},
+    {2300, A::Knopf, "OK - F2", "IDC_OK_F2=", 0, 0, 15, 1, 1},
     {2, A::Knopf, "Abbrechen", "IDCANCEL=", 0, 0, 15, 5, 1},
 };
 

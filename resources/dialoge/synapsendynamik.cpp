@@ -58,7 +58,7 @@ const DialogElement transmitterElemente[] = {
      "IDC_TD_ERKLAERUNG=", 0, 0, 5, 0, 8},
     {2007, A::StandardKnopf, "\xD6" "ffnungs faktor berechnen", "IDC_TD_BERECHNEN=", 0, 0, 6, 0, 2},
     {2035, A::Knopf, "OK", "IDOK=", 0, 0, 6, 2, 2},
-    {2300, A::Knopf, "OK - F2", "", 0, 0, 6, 4, 2},
+    {2300, A::Knopf, "OK - F2", "IDC_OK_F2=", 0, 0, 6, 4, 2},
     {2, A::Knopf, "nixtun", "IDC_SI_NIXTUN=", 0, 0, 6, 6, 2},
 };
 
@@ -78,7 +78,7 @@ const DialogElement bahnungElemente[] = {
     {3700, A::Gruppe, "Fazilitation", "IDC_BA_FAZILITATION=", 0, 0, 2, 0, 3},
     {3702, A::Text, "Zunahme", "IDC_BA_ZUNAHME=", 0, 1, 0, 1, 1},
     {3703, A::Text, "Abnahme", "IDC_BA_ABNAHME=", 0, 1, 0, 2, 1},
-    {3704, A::Text, "tau", "", 0, 1, 1, 0, 1},
+    {3704, A::Text, "tau", "IDC_BA_TAU_TXT=", 0, 1, 1, 0, 1},
     {1938, A::Eingabe, "", "", 0, 1, 1, 1, 1},
     {1945, A::Eingabe, "", "", 0, 1, 1, 2, 1},
     {3705, A::Text, "A", "", 0, 1, 2, 0, 1},
@@ -90,7 +90,7 @@ const DialogElement bahnungElemente[] = {
     {3701, A::Gruppe, "Depression", "IDC_BA_DEPRESSION=", 0, 0, 2, 3, 3},
     {3707, A::Text, "Zunahme", "IDC_BA_ZUNAHME=", 0, 2, 0, 1, 1},
     {3708, A::Text, "Abnahme", "IDC_BA_ABNAHME=", 0, 2, 0, 2, 1},
-    {3709, A::Text, "tau", "", 0, 2, 1, 0, 1},
+    {3709, A::Text, "tau", "IDC_BA_TAU_TXT=", 0, 2, 1, 0, 1},
     {1971, A::Eingabe, "", "", 0, 2, 1, 1, 1},
     {1973, A::Eingabe, "", "", 0, 2, 1, 2, 1},
     {3710, A::Text, "A", "", 0, 2, 2, 0, 1},
@@ -105,7 +105,7 @@ const DialogElement bahnungElemente[] = {
     {1984, A::Knopf, "rechnen", "IDC_BA_RECHNEN=", 0, 0, 4, 3, 1},
     {1942, A::Knopf, "Standardwerte setzen", "IDC_BA_STANDARDWERTE=", 0, 0, 4, 4, 2},
     {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 5, 3, 1},
-    {2300, A::Knopf, "OK - F2", "", 0, 0, 5, 4, 1},
+    {2300, A::Knopf, "OK - F2", "IDC_OK_F2=", 0, 0, 5, 4, 1},
     {2, A::Knopf, "Abbrechen", "IDCANCEL=", 0, 0, 5, 5, 1},
 };
 
@@ -116,7 +116,7 @@ const DialogElement maximumElemente[] = {
      2},
     {2060, A::Eingabe, "", "", 0, 0, 1, 2, 1},
     {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 2, 0, 1},
-    {2300, A::Knopf, "OK - F2", "", 0, 0, 2, 1, 1},
+    {2300, A::Knopf, "OK - F2", "IDC_OK_F2=", 0, 0, 2, 1, 1},
     {2, A::Knopf, "Abbrechen", "IDCANCEL=", 0, 0, 2, 2, 1},
 };
 
@@ -183,7 +183,7 @@ const DialogElement pspElemente[] = {
     {2277, A::Eingabe, "", "", 0, 0, 3, 2, 2},
     {2278, A::Knopf, "Hilfe", "IDC_TD_HILFE=", 0, 0, 3, 6, 2},
     {1, A::StandardKnopf, "OK", "IDOK=", 0, 0, 4, 2, 2},
-    {2300, A::Knopf, "OK - F2", "", 0, 0, 4, 4, 2},
+    {2300, A::Knopf, "OK - F2", "IDC_OK_F2=", 0, 0, 4, 4, 2},
     {2, A::Knopf, "Abbrechen", "IDCANCEL=", 0, 0, 4, 6, 2},
 };
 

@@ -116,9 +116,9 @@ TEST_F(DiagrammZahlen, SchwellendialogNimmtNichtsVonEinemFeldOhneZahl)
     ASSERT_TRUE(mess);
     diagrammOptionen.schwelle = -20.0, diagrammOptionen.glaettungsrate = 5;
     const struct { int id; const char* text; std::string meldung; } faelle[] = {
-        {schwelleId::Schwelle, "abc", meldungFormatieren(952, "threshold (mV)")},
-        {schwelleId::Ende, "1e400", meldungFormatieren(952, "time range for detection (start - end) (s)")},
-        {schwelleId::Rate, "nan", meldungFormatieren(952, "rate:")},
+        {schwelleId::Schwelle, "abc", meldungFormatieren(952, "Schwelle (mV)")},
+        {schwelleId::Ende, "1e400", meldungFormatieren(952, "Zeitbereich der Erkennung (Start - Ende) (s)")},
+        {schwelleId::Rate, "nan", meldungFormatieren(952, "Rate:")},
     };
     for (const auto& f : faelle) {
         pt::boxAntworten({plattform::antwort::Ok});
@@ -144,7 +144,7 @@ TEST_F(DiagrammZahlen, SchwellendialogNimmtNichtsVonEinemFeldOhneZahl)
     pt::boxAntworten({plattform::antwort::Ok});
     pt::tippen(mess, zeitmessungId::Alternieren, "abc");
     pt::klicken(mess, zeitmessungId::Zeit);
-    EXPECT_EQ(letzteBox(), meldungFormatieren(952, "alternate position by"));
+    EXPECT_EQ(letzteBox(), meldungFormatieren(952, "Position abwechselnd versetzen um"));
     pt::klicken(mess, zeitmessungId::Verbergen);
     EXPECT_EQ(std::pair(diagrammOptionen.hoeheAlternieren, pt::boxLog().size()), std::pair(3, boxen + 1));
 }

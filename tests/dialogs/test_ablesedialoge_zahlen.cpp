@@ -51,7 +51,7 @@ TEST_F(AbleseZahlen, AchsenDezimalstellenEinheitenUndLegendeNehmenNichtsOhneZahl
         {305, 1217, "abc", meldungFormatieren(952, "max:")},
         {305, 1219, "nan", meldungFormatieren(952, "Anzahl von Teilstrichen (Ticks)")},
         {305, 1227, "101", meldungFormatieren(822, "Achsendicke", 0, 100)},
-        {305, 1213, "1e6", meldungFormatieren(958, "Position auf der X-Achse in %", "-2000", "2000")},
+        {305, 1213, "1e6", meldungFormatieren(958, "Position auf der X-Achse (in %)", "-2000", "2000")},
         {317, 2222, "x", meldungFormatieren(952, "Fuer Zeitanzeige an vert. Cursor")},
         {173, 1397, "1e400", meldungFormatieren(952, "Abstand von der X-Achse (Pixel)")},
         {173, 1398, "3000", meldungFormatieren(822, "Position entlang der X-Achse (Pixel)", -2000, 2000)},
