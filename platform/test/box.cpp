@@ -20,21 +20,24 @@ bool passt(uint32_t knoepfeArt, int a)
 
 } // namespace
 
-// No answer scripted: the test fails and the box returns what closing it would.
+// No answer scripted and none by the rule: the test fails and the box returns what closing
+// it would.
 int meldungsBox(Fenster, const std::string& text, const std::string& titel, uint32_t art)
 {
     Zustand& z = zustand();
     uint32_t k = art & 0xF;
     int schliessen = (k == knoepfe::OkAbbrechen || k == knoepfe::JaNeinAbbrechen) ? antwort::Abbrechen
                    : k == knoepfe::JaNein ? antwort::Nein : antwort::Ok;
-    if (z.boxAntworten.empty()) {
+    int a = 0;
+    if (!z.boxAntworten.empty()) {
+        a = z.boxAntworten.front();
+        z.boxAntworten.pop_front();
+    } else if (!z.boxRegel || (a = z.boxRegel(titel, text, art)) == 0) {
         z.boxen.push_back({titel, text, art, schliessen, false});
         z.ereignisse.push_back({test::Ereignis::Box, text, schliessen, static_cast<int>(art)});
         fehler("message box without a scripted answer: \"" + titel + "\": " + text);
         return schliessen;
     }
-    int a = z.boxAntworten.front();
-    z.boxAntworten.pop_front();
     bool gut = passt(k, a);
     z.boxen.push_back({titel, text, art, gut ? a : schliessen, true});
     z.ereignisse.push_back({test::Ereignis::Box, text, gut ? a : schliessen, static_cast<int>(art)});
@@ -52,6 +55,11 @@ void boxAntworten(std::initializer_list<int> antworten)
 {
     auto& a = zustand().boxAntworten;
     a.insert(a.end(), antworten.begin(), antworten.end());
+}
+
+void boxRegelSetzen(std::function<int(const std::string&, const std::string&, uint32_t)> regel)
+{
+    zustand().boxRegel = std::move(regel);
 }
 
 const std::vector<BoxEintrag>& boxLog() { return zustand().boxen; }

@@ -117,6 +117,7 @@ void zuruecksetzen()
     z.dialogOeffnungen.clear();
     z.tastaturHook = nullptr;
     z.fehlerBehandlung = nullptr;
+    z.boxRegel = nullptr;
     std::lock_guard<std::mutex> sperre(z.arbeitMutex);
     z.arbeiten.clear();
 }
