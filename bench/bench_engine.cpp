@@ -6,6 +6,7 @@
 // state, synapse rings) and its end bookkeeping, which the long runs amortise. The counter
 // B/neuron is the most heap the network holds during a run, per neuron.
 #include "app/einstellungen.h"
+#include "bench_hilfe.h"
 #include "app/status.h"
 #include "model/diagramm.h"
 #include "model/laufhaken.h"
@@ -48,6 +49,7 @@ void netzLeeren()
     markierteNeurone = {};
     netzLoeschen();
     plattform::test::zuruecksetzen();
+    benchhilfe::boxenBeantworten();
     simulationsparameterVoreinstellen();
     laufZustand = {};
     stdNeuron.parameter = {};
@@ -135,8 +137,14 @@ void heapMessen()
     hoechsterHeap = std::max(hoechsterHeap, heapBytes());
 }
 
-// the neuron-steps of a benchmark: about 2e5 per run, never fewer than 100 steps
-int schritteFuer(int neurone) { return std::max(100, 200000 / std::max(1, neurone)); }
+// the neuron-steps of a benchmark: about 2e5 per run, never fewer than 100 steps (the probe
+// run: 2000, at least 10)
+int schritteFuer(int neurone)
+{
+    if (benchhilfe::probe())
+        return std::max(10, 2000 / std::max(1, neurone));
+    return std::max(100, 200000 / std::max(1, neurone));
+}
 
 // a soma stimulus table from the definition d (built for the run's length)
 void somareizSetzen(NeuronDaten& n, const StromreizDefinition& d)
@@ -193,10 +201,8 @@ void messen(benchmark::State& state, const std::vector<NeuronDaten*>& netz, doub
     for (auto _ : state) {
         laufZustand.eingerichtet = 0;
         const int r = simulationAusfuehren();
-        if (r <= 0) {
-            state.SkipWithError("run refused");
-            break;
-        }
+        if (r <= 0)
+            benchhilfe::abbrechen("a run was refused");
         durchlaeufe += r;
         benchmark::ClobberMemory();
     }
@@ -274,7 +280,7 @@ void laufen(benchmark::State& state, int neurone, bool mitSynapsen, bool mitReiz
 void BM_NetzEineSekunde(benchmark::State& state)
 {
     const int neurone = 100;
-    const int schritte = 10000;
+    const int schritte = benchhilfe::probe() ? 1000 : 10000;   // the probe: the first pulses
     netzLeeren();
     laufEinstellen(modell::Swim, 3, schritte);
     const double heapVorher = heapBytes();

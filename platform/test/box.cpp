@@ -30,8 +30,8 @@ int abgelehnt(uint32_t knoepfeArt, test::Ablehnen wie)
 
 } // namespace
 
-// No answer scripted: the test fails and the box returns what closing it would, unless
-// the test lets such boxes be declined.
+// No answer scripted and none by the rule: the box is declined where the test lets such
+// boxes be declined, else the test fails and the box returns what closing it would.
 int meldungsBox(Fenster, const std::string& text, const std::string& formTitel, uint32_t art)
 {
     const std::string& titel = boxTitel(formTitel);   // logged as the user sees it
@@ -39,20 +39,20 @@ int meldungsBox(Fenster, const std::string& text, const std::string& formTitel, 
     uint32_t k = art & 0xF;
     int schliessen = (k == knoepfe::OkAbbrechen || k == knoepfe::JaNeinAbbrechen) ? antwort::Abbrechen
                    : k == knoepfe::JaNein ? antwort::Nein : antwort::Ok;
-    if (z.boxAntworten.empty() && z.ablehnen != test::Ablehnen::Aus) {
-        const int a = abgelehnt(k, z.ablehnen);
-        z.boxen.push_back({titel, text, art, a, true});
-        z.ereignisse.push_back({test::Ereignis::Box, text, a, static_cast<int>(art)});
-        return a;
-    }
-    if (z.boxAntworten.empty()) {
+    int a = 0;
+    if (!z.boxAntworten.empty()) {
+        a = z.boxAntworten.front();
+        z.boxAntworten.pop_front();
+    } else if (z.boxRegel && (a = z.boxRegel(titel, text, art)) != 0) {
+        // the rule's answer, checked below as a scripted one
+    } else if (z.ablehnen != test::Ablehnen::Aus) {
+        a = abgelehnt(k, z.ablehnen);
+    } else {
         z.boxen.push_back({titel, text, art, schliessen, false});
         z.ereignisse.push_back({test::Ereignis::Box, text, schliessen, static_cast<int>(art)});
         fehler("message box without a scripted answer: \"" + titel + "\": " + text);
         return schliessen;
     }
-    int a = z.boxAntworten.front();
-    z.boxAntworten.pop_front();
     bool gut = passt(k, a);
     z.boxen.push_back({titel, text, art, gut ? a : schliessen, true});
     z.ereignisse.push_back({test::Ereignis::Box, text, gut ? a : schliessen, static_cast<int>(art)});
@@ -70,6 +70,11 @@ void boxAntworten(std::initializer_list<int> antworten)
 {
     auto& a = zustand().boxAntworten;
     a.insert(a.end(), antworten.begin(), antworten.end());
+}
+
+void boxRegelSetzen(std::function<int(const std::string&, const std::string&, uint32_t)> regel)
+{
+    zustand().boxRegel = std::move(regel);
 }
 
 const std::vector<BoxEintrag>& boxLog() { return zustand().boxen; }

@@ -101,6 +101,11 @@ struct BoxEintrag {
     bool beantwortet;          // false: no scripted answer was there (the test failed)
 };
 void boxAntworten(std::initializer_list<int> antworten);   // appended to the queue
+// A rule for the boxes no scripted answer waits for (the benchmarks, which take whatever
+// the program asks): it gets title, text and art of the box and returns one of its
+// buttons, 0 for none (the box fails as without a rule). Empty: no rule (zuruecksetzen
+// removes it too).
+void boxRegelSetzen(std::function<int(const std::string& titel, const std::string& text, uint32_t art)> regel);
 const std::vector<BoxEintrag>& boxLog();
 size_t offeneBoxAntworten();
 

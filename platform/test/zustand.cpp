@@ -118,6 +118,7 @@ void zuruecksetzen()
     z.tastaturHook = nullptr;
     z.fehlerBehandlung = nullptr;
     z.ablehnen = Ablehnen::Aus;
+    z.boxRegel = nullptr;
     std::lock_guard<std::mutex> sperre(z.arbeitMutex);
     z.arbeiten.clear();
 }

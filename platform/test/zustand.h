@@ -108,6 +108,7 @@ struct Zustand {
 
     std::vector<LogEintrag> log;
     std::deque<int> boxAntworten, popupAntworten;
+    std::function<int(const std::string&, const std::string&, uint32_t)> boxRegel;
     std::vector<BoxEintrag> boxen;
     std::vector<std::vector<int>> popups;
 

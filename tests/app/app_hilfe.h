@@ -14,6 +14,7 @@
 #include "platform/test/testplattform.h"
 #include "script/auswertung.h"
 #include "../model/test_neuron_hilfe.h"
+#include "../stuetzen/programmstart.h"
 #include "../stuetzen/testhilfe.h"
 #include "texts/texte.h"
 #include <gtest/gtest.h>
@@ -102,11 +103,7 @@ inline void programmZuruecksetzen()
     eingabeParameter = {};
     dialogEinstellungen = {};
     skriptMeldungenAnzeigen = 1;
-    startHaken = {};
-    // A start binds no board library, as where Comedi is not installed. The tests of the
-    // board ask for the real one or the stand-in: the library's thread-local error number,
-    // once set, can crash the leak checker of a test that goes on to other work.
-    startHaken.messkartenBibliothek = "libvelnor-ohne-messkarte.so";
+    testhilfe::startHakenZuruecksetzen();   // no board library unless a test names one
 }
 
 // the evaluation a test opened, closed: its result files, its window, its data
@@ -138,7 +135,7 @@ protected:
     bool starten(const std::string& cfg = "", const std::string& argument = "")
     {
         ordner = programmOrdner(cfg);
-        return programmStarten(argument, ordner);
+        return testhilfe::programmStarten(argument, ordner);
     }
     Fenster haupt() const { return fensterhandles.hauptfenster; }
     void befehl(int id) { senden(haupt(), nachricht::Befehl, machWParam(id, 0)); }

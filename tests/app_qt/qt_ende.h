@@ -6,6 +6,7 @@
 #include "core/status.h"
 #include "platform/fenster.h"
 #include "platform/qt/qtstart.h"
+#include "../stuetzen/programmstart.h"
 
 namespace qttest {
 
@@ -18,6 +19,7 @@ inline void programmEndenUndZuruecksetzen()
     plattform::nachrichtenSchleife();
     plattform::qt::geloeschteFreigeben();
     startZuruecksetzen();
+    testhilfe::startHakenZuruecksetzen();
     programmStatus = programmBit::DiagrammeOeffnen | programmBit::StartUnfertig;
     statusWoerterSetzen();
     dateipfade = {};

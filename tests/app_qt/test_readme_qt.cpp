@@ -163,7 +163,7 @@ TEST_P(ReadmeQt, BeispielZeigtNachF2JedeSomakurveMitBeschriftetenAchsen)
     // as ./run.sh passes it: the absolute path; a copy, since the run may write beside it
     const fs::path datei = ordner / b.datei;
     fs::copy_file(quellBaum() / "examples" / b.datei, datei);
-    ASSERT_TRUE(programmStarten(datei.string(), ordner.string() + "/"));
+    ASSERT_TRUE(testhilfe::programmStarten(datei.string(), ordner.string() + "/"));
     ereignisseAbarbeiten(1.5);          // the start picture goes after a second
     ASSERT_TRUE(aufpasser.gesehen.empty()) << aufpasser.gesehen.front();
     ASSERT_EQ(neuronKette.anzahl, static_cast<int>(b.spikes.size()));
@@ -269,7 +269,7 @@ TEST_F(KurvendateiQt, GeoeffneteKurvendateiZeigtIhreKurven)
     Aufpasser aufpasser;
     const fs::path netz = ordner / "swim.gui", kurven = ordner / "swim.dat";
     fs::copy_file(quellBaum() / "examples" / "swim.gui", netz);
-    ASSERT_TRUE(programmStarten(netz.string(), ordner.string() + "/"));
+    ASSERT_TRUE(testhilfe::programmStarten(netz.string(), ordner.string() + "/"));
     ereignisseAbarbeiten(1.5);
     ASSERT_EQ(simulationStarten(), Laufausgang::Beendet);
     const std::vector<std::vector<float>> vorher = somaKurven();
@@ -281,7 +281,7 @@ TEST_F(KurvendateiQt, GeoeffneteKurvendateiZeigtIhreKurven)
     std::ofstream(kurven, std::ios::binary) << bytes;
     beenden();
 
-    ASSERT_TRUE(programmStarten(kurven.string(), ordner.string() + "/"));
+    ASSERT_TRUE(testhilfe::programmStarten(kurven.string(), ordner.string() + "/"));
     ereignisseAbarbeiten(1.5);
     ASSERT_TRUE(aufpasser.gesehen.empty()) << aufpasser.gesehen.front();
     EXPECT_EQ(somaKurven(), vorher);

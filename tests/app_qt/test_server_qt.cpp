@@ -104,7 +104,7 @@ TEST_F(ServerQt, EscImHauptfensterHaeltDenServerAnUndLaesstEsWieVorDemStart)
 {
     const fs::path datei = ordner / "swim.gui";
     fs::copy_file(quellBaum() / "examples" / "swim.gui", datei);
-    ASSERT_TRUE(programmStarten(datei.string(), ordner.string() + "/"));
+    ASSERT_TRUE(testhilfe::programmStarten(datei.string(), ordner.string() + "/"));
     ereignisseAbarbeiten(1.5);          // the start picture goes after a second
     druckerSucheAbwarten();
     QWidget* bild = qt::clientWidget(fensterhandles.hauptfenster);

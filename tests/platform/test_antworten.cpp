@@ -38,6 +38,34 @@ TEST_F(SkriptAntworten, BoxenNehmenIhreAntwortenDerReiheNachOhneAntwortScheitert
     EXPECT_TRUE(test::boxLog()[1].beantwortet && !test::boxLog()[3].beantwortet);
 }
 
+// the benchmarks' rule answers what no queued answer waits for; its 0 and a button the box
+// does not have fail as before
+TEST_F(SkriptAntworten, BoxRegelAntwortetNachDerWarteschlange)
+{
+    std::vector<std::string> gefragt;
+    test::boxRegelSetzen([&](const std::string& titel, const std::string& text, uint32_t art) {
+        gefragt.push_back(titel + "|" + text);
+        return (art & 0xF) == knoepfe::JaNeinAbbrechen ? antwort::Nein : (art & 0xF) == knoepfe::Ok ? 0 : antwort::Ja;
+    });
+    test::boxAntworten({antwort::Abbrechen});
+    EXPECT_EQ(sysInfoBox("Speichern?", knoepfe::JaNeinAbbrechen), antwort::Abbrechen);   // the queue first
+    EXPECT_EQ(sysInfoBox("Speichern?", knoepfe::JaNeinAbbrechen), antwort::Nein);
+    EXPECT_TRUE(gefragt == std::vector<std::string>{"SysInfo|Speichern?"});
+    EXPECT_TRUE(test::boxLog().back().beantwortet);
+
+    fehlerSammeln();
+    EXPECT_EQ(hinweisBox("Nur zur Info"), antwort::Ok);                       // the rule has none
+    EXPECT_EQ(sysInfoBox("Abbrechen?", knoepfe::OkAbbrechen), antwort::Abbrechen);   // no Yes there
+    ASSERT_EQ(fehler.size(), 2u);
+    EXPECT_NE(fehler[0].find("Nur zur Info"), std::string::npos);
+
+    test::zuruecksetzen();                                  // takes the rule away
+    fehlerSammeln();
+    sysInfoBox("Speichern?", knoepfe::JaNeinAbbrechen);
+    EXPECT_EQ(fehler.size(), 3u);
+    EXPECT_EQ(gefragt.size(), 3u);
+}
+
 TEST_F(SkriptAntworten, PopupUndMenueleisteOeffnenJedesUntermenueUndScheiternAnGrauem)
 {
     Menue m = menueLaden(tabelle);
