@@ -11,8 +11,12 @@
 #include "model/parameter.h"
 #include "model/simulationspruefung.h"
 #include "model/standarddateien.h"
+#include "platform/box.h"
 #include "platform/test/testplattform.h"
+#include "resources/befehle.h"
+#include "script/ausfuehrung.h"
 #include "script/auswertung.h"
+#include "script/skript.h"
 #include "../model/test_neuron_hilfe.h"
 #include "../stuetzen/programmstart.h"
 #include "../stuetzen/testhilfe.h"
@@ -115,6 +119,14 @@ inline void auswertungAbbauen()
     auswertungsfenster = {};
 }
 
+// the script a test loaded or ran, gone with its run hook and status
+inline void skriptAbbauen()
+{
+    skriptLaufHaken = nullptr;
+    skriptFreigeben(skript);
+    skriptStatus = 0;
+}
+
 class AppFall : public ::testing::Test {
 protected:
     std::string ordner;
@@ -139,6 +151,16 @@ protected:
     }
     Fenster haupt() const { return fensterhandles.hauptfenster; }
     void befehl(int id) { senden(haupt(), nachricht::Befehl, machWParam(id, 0)); }
+    // the open command on a file chosen in its dialog; a network there is offered for
+    // saving and not saved
+    void oeffnenOhneSpeichern(const std::string& pfad)
+    {
+        pt::dateiAntworten({pt::dateiAntwort(pfad)});
+        if (neuronKette.anzahl > 0)
+            pt::boxAntworten({antwort::Nein});
+        befehl(befehlDateiOeffnen);
+        nachrichtenVerarbeiten();
+    }
 };
 
 } // namespace apphilfe

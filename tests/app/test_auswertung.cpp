@@ -66,10 +66,8 @@ struct AuswertungFall : AppFall {
     }
     void TearDown() override
     {
-        skriptLaufHaken = nullptr;
         auswertungAbbauen();
-        skriptFreigeben(skript);
-        skriptStatus = 0;
+        skriptAbbauen();
         maxBinDateiGroesse = 0;
         fs::current_path(vorher);
         AppFall::TearDown();

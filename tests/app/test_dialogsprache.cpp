@@ -2,6 +2,7 @@
 // not after their opener rebuilt them either, and the boxes' captions are English; the open
 // dialog lists every kind of file the command opens, in the session's language
 #include "app_hilfe.h"
+#include "../stuetzen/sprachtexte.h"
 #include "diagrams/diagramm.h"
 #include "diagrams/fensterhandler.h"
 #include "diagrams/zeitmessung.h"
@@ -27,29 +28,8 @@ std::string einstellungen(const std::string& zeilen)
 }
 const std::string englisch = "sprache=1033     // deutsch=1031   english=1033\r\n";
 
-// Symbols, numbers and short unit labels read the same in both languages.
-bool sprachfrei(const std::string& t)
-{
-    int buchstaben = 0;
-    for (unsigned char c : t)
-        if (std::isalpha(c) || c >= 0xC0)
-            ++buchstaben;
-    return buchstaben <= 2;
-}
-
-// the dialog texts of one language file, each "||" field on its own
-std::set<std::string> dialogTexteVon(int s)
-{
-    EXPECT_EQ(sprachTexteLaden(s), "");
-    std::set<std::string> texte;
-    for (const TextEintrag& e : dialogTexte.eingebaut()) {
-        const std::string& t = dialogTexte[e.nummer];
-        texte.insert(t);
-        for (int feld = 1; t.find("||") != std::string::npos && !textFeldHolen(t, feld).empty(); ++feld)
-            texte.insert(textFeldHolen(t, feld));
-    }
-    return texte;
-}
+using testhilfe::dialogTexteVon;
+using testhilfe::sprachfrei;
 
 class DialogSprache : public AppFall {
 protected:

@@ -72,9 +72,7 @@ protected:
     }
     void TearDown() override
     {
-        skriptLaufHaken = nullptr;
-        skriptFreigeben(skript);
-        skriptStatus = 0;
+        skriptAbbauen();
         std::filesystem::current_path(vorher);
         AppFall::TearDown();
     }

@@ -59,14 +59,6 @@ struct NetzOhneDatei : AppFall {
         dateipfade.endung = "gui";
         ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
     }
-    void oeffnen(const std::string& pfad)
-    {
-        pt::dateiAntworten({pt::dateiAntwort(pfad)});
-        if (neuronKette.anzahl > 0)
-            pt::boxAntworten({antwort::Nein});
-        befehl(befehlDateiOeffnen);
-        nachrichtenVerarbeiten();
-    }
     // The save of a network without a file: the dialog is asked, proposing a network file,
     // and cancelled; nothing of the files named changes.
     void speichernFragtOhneZuSchreiben(const std::vector<std::string>& unberuehrt, const std::string& name)
@@ -207,8 +199,8 @@ TEST_F(NetzOhneDatei, KurvendatenUndAufnahmenAusDemDialogFragenBeimSpeichern)
     befehl(befehlDatDateiSpeichernUnter);
     const std::string netzPfad = arbeit + "netze/netz.gui";
 
-    oeffnen(netzPfad);
-    oeffnen(arbeit + "kurven.dat");
+    oeffnenOhneSpeichern(netzPfad);
+    oeffnenOhneSpeichern(arbeit + "kurven.dat");
     ASSERT_EQ(neuronKette.anzahl, 2);
     speichernFragtOhneZuSchreiben({arbeit + "kurven.dat", netzPfad}, "kurven");
     EXPECT_FALSE(std::filesystem::exists(arbeit + "netz.gui"));
@@ -218,7 +210,7 @@ TEST_F(NetzOhneDatei, KurvendatenUndAufnahmenAusDemDialogFragenBeimSpeichern)
     for (size_t i = 0; i < werte.size(); ++i)
         werte[i] = static_cast<int16_t>(i * 50);
     schreiben(arbeit + "ton.wav", wavText(werte));
-    oeffnen(arbeit + "ton.wav");
+    oeffnenOhneSpeichern(arbeit + "ton.wav");
     ASSERT_GE(neuronKette.anzahl, 1);
     ASSERT_TRUE(dateipfade.ohneNetzdatei);
     speichernFragtOhneZuSchreiben({arbeit + "ton.gui", arbeit + "ton.wav"}, "ton");
@@ -240,8 +232,8 @@ TEST_F(NetzOhneDatei, EineDateiDesGeschwisterformatsWirdNichtUeberschrieben)
     const std::string fremd = arbeit + "fremd.sim", netzPfad = arbeit + "netze/netz.gui";
     schreiben(fremd, sim);
 
-    oeffnen(netzPfad);
-    oeffnen(fremd);
+    oeffnenOhneSpeichern(netzPfad);
+    oeffnenOhneSpeichern(fremd);
     ASSERT_EQ(neuronKette.anzahl, 2);
     EXPECT_EQ(std::tuple(dateipfade.netzName, dateipfade.vollerPfad, titel(haupt())), std::tuple("fremd", "", fremd));
     speichernFragtOhneZuSchreiben({fremd, netzPfad}, "fremd");

@@ -42,10 +42,8 @@ struct OeffnenEinstellungen : AppFall {
 
     void TearDown() override
     {
-        skriptLaufHaken = nullptr;
         auswertungAbbauen();
-        skriptFreigeben(skript);
-        skriptStatus = 0;
+        skriptAbbauen();
         maxBinDateiGroesse = 0;
         fs::current_path(vorher);
         AppFall::TearDown();
@@ -62,14 +60,9 @@ struct OeffnenEinstellungen : AppFall {
         ASSERT_TRUE(programmStarten("", ordner));
         nachrichtenVerarbeiten();
     }
-    // the open command on a file chosen in its dialog; a network there is not saved
     void oeffnen(const std::string& pfad)
     {
-        pt::dateiAntworten({pt::dateiAntwort(pfad)});
-        if (neuronKette.anzahl > 0)
-            pt::boxAntworten({antwort::Nein});
-        befehl(befehlDateiOeffnen);
-        nachrichtenVerarbeiten();
+        oeffnenOhneSpeichern(pfad);
         ASSERT_EQ(pt::offeneBoxAntworten(), 0u);
     }
     // the end, a network not saved

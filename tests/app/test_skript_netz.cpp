@@ -65,10 +65,8 @@ struct SkriptNetz : AppFall {
     }
     void TearDown() override
     {
-        skriptLaufHaken = nullptr;
+        skriptAbbauen();
         laufHaken = {};
-        skriptFreigeben(skript);
-        skriptStatus = 0;
         std::filesystem::current_path(vorher);
         AppFall::TearDown();
     }

@@ -61,10 +61,8 @@ protected:
     }
     void TearDown() override
     {
-        skriptLaufHaken = nullptr;
+        skriptAbbauen();
         imLauf = nullptr;
-        skriptFreigeben(skript);
-        skriptStatus = 0;
         std::filesystem::current_path(vorher);
         AppFall::TearDown();
     }

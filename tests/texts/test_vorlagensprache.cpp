@@ -4,10 +4,13 @@
 #include "platform/dialog.h"
 #include "resources/vorlagen.h"
 #include "texte_hilfe.h"
+#include "../stuetzen/sprachtexte.h"
 #include <map>
 #include <set>
 
 using namespace texthilfe;
+using testhilfe::dialogTexteVon;
+using testhilfe::sprachfrei;
 using namespace plattform;
 namespace pt = plattform::test;
 
@@ -16,31 +19,6 @@ namespace {
 intptr_t stillDlgProc(Fenster, uint32_t n, uintptr_t, intptr_t)
 {
     return n == nachricht::DialogInit ? 1 : 0;
-}
-
-// Symbols, numbers and short unit labels ("nA", "A0:", "ID = ") read the same in both
-// languages; a word of three letters or more must come from a language file.
-bool sprachfrei(const std::string& t)
-{
-    int buchstaben = 0;
-    for (unsigned char c : t)
-        if (std::isalpha(c) || c >= 0xC0)
-            ++buchstaben;
-    return buchstaben <= 2;
-}
-
-// every text the dialog text file of the language gives, each "||" field on its own
-std::set<std::string> sprachTexte(int sprache)
-{
-    EXPECT_EQ(sprachTexteLaden(sprache), "");
-    std::set<std::string> texte;
-    for (const TextEintrag& e : dialogTexte.eingebaut()) {
-        const std::string& t = dialogTexte[e.nummer];
-        texte.insert(t);
-        for (int feld = 1; t.find("||") != std::string::npos && !textFeldHolen(t, feld).empty(); ++feld)
-            texte.insert(textFeldHolen(t, feld));
-    }
-    return texte;
 }
 
 // what the dialog shows: its caption, then each control's text (a control whose id the
@@ -64,8 +42,8 @@ using VorlagenSprache = TexteFall;
 
 TEST_F(VorlagenSprache, JedeVorlageZeigtNurTexteDerDateiIhrerSprache)
 {
-    const std::map<int, std::set<std::string>> texte{{spracheDeutsch, sprachTexte(spracheDeutsch)},
-                                                     {spracheEnglisch, sprachTexte(spracheEnglisch)}};
+    const std::map<int, std::set<std::string>> texte{{spracheDeutsch, dialogTexteVon(spracheDeutsch)},
+                                                     {spracheEnglisch, dialogTexteVon(spracheEnglisch)}};
     for (const int sprache : {spracheEnglisch, spracheDeutsch}) {
         const int andere = sprache == spracheDeutsch ? spracheEnglisch : spracheDeutsch;
         ASSERT_EQ(sprachTexteLaden(sprache), "");
