@@ -72,6 +72,10 @@ constexpr const char* unbenannt = "unbenannt";
 // Deletes the whole network and leaves the empty, untitled one with the standard
 // synapse types.
 void netzLoeschen();
+// Which network the records hold: a new number whenever netzLoeschen makes room for another
+// network (new, opened, closed), kept while an undo step restores the same one. What an
+// analysis keeps of a network belongs to that number and never reaches another network.
+extern unsigned long long netzKennung;
 // True while netzLoeschen takes the network apart. Deleting a single synapse or neuron then
 // skips what only a surviving network needs (the walk over every neuron for the links to a
 // synapse, the synapse's curves in its source's diagrams, the window list entry by entry,

@@ -11,9 +11,14 @@
 #include "texts/texte.h"
 
 bool netzWirdAbgebaut = false;
+unsigned long long netzKennung = 1;
 
 void netzLoeschen()
 {
+    // an undo step gives back the same network; anything else makes room for another
+    if (!undoListe.wiederherstellen)
+        ++netzKennung;
+
     // the groups with members
     for (int g = 0; g < synapsengruppenAnzahl; ++g)
         if (synapsengruppen[g].anzahl() > 0)
