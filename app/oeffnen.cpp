@@ -146,8 +146,10 @@ int nichtGeoeffnet()
 }
 
 // What an open takes away and gives back when the file fails inside its reader: the
-// network with its settings, its names and paths, the title and the open diagram windows
-// (by number, place and size).
+// network with the whole settings (the copy's settings text is the session's, and is read
+// back as the records were), its names and paths, the title and the open diagram windows
+// (by number, place and size). The settings file read again before a sibling file and the
+// text of curve data change the settings before their reader can fail.
 struct Vorher {
     NetzKopie netz;
     Dateipfade pfade;

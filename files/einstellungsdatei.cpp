@@ -234,12 +234,6 @@ bool einstellungsText(const std::string& text)
 void ersteLesung(char* text)
 {
     Dateipfade& d = dateipfade;
-    // The language the texts and menus were made in at the start comes from this file. No
-    // later read changes it, neither a settings text that an opened file carries nor a
-    // settings file loaded on purpose: the menus made later would speak the other one. The
-    // language command changes it, for the next start.
-    int wert = 0;
-    sprache = zahlLesen(wert, text, k::Sprache) && wert == spracheEnglisch ? spracheEnglisch : spracheDeutsch;
     textLesen(d.endung, 256, text, k::NetzEndung);
     textLesen(ausgabeDateiEndung, 256, text, k::AusgabeEndung);
     textLesen(d.permutationsEndung, 256, text, k::PermutationsEndung);
@@ -321,9 +315,45 @@ void definitionsDateienLesen(char* text)
     definitionsDateiPfade = {standardDateien.onOff, standardDateien.hh, standardDateien.swim, standardDateien.gb};
 }
 
-void ablaufLesen(char* text)
+// What a read takes depends on where its text comes from. The program's options and its
+// language belong to the program, not to a network: only its settings file gives them (the
+// language at the start, since the texts and menus are made once; the options also from a
+// file loaded on purpose), never an in-memory text nor the re-read before a sibling file.
+// The session's own text given back (a restore copy) is taken as the records were: fitting
+// the standard diagram and stimulus to the run again would change what the session had.
+struct Lesart {
+    bool sprache = false;
+    bool optionen = false;
+    bool angleichen = true;
+};
+// how the in-memory text of cfgSpeichertext is read
+Lesart speichertextArt;
+
+void spracheLesen(char* text)
+{
+    int wert = 0;
+    sprache = zahlLesen(wert, text, k::Sprache) && wert == spracheEnglisch ? spracheEnglisch : spracheDeutsch;
+}
+
+void optionenLesen(char* text)
 {
     Programmoptionen& po = programmOptionen;
+    if (!zahlLesen(po.undoMaximum, text, k::Undo))
+        po.undoMaximum = 10;
+    double psp = 0.0;
+    po.pspSchwelle = zahlLesen(psp, text, k::PspSchwelle) ? static_cast<float>(psp) : -0.069f;
+    zahlLesen(po.kanalDialogSofortStarten, text, k::KanalDialogStarten);
+    zahlLesen(po.heimverzeichnisAnzeigen, text, k::HomeDir);
+    zahlLesen(po.ohneSpeichernBeenden, text, k::OhneSpeichern);
+    po.synapsenIdsAnzeigen = jaGesetzt(text, k::SynapsenIds) ? 1 : 0;
+    // the note is off only when the file says "nein"
+    po.parameterHinweis = std::strstr(text, (std::string(k::ParameterHinweis) + "nein").c_str()) ? 0 : 1;
+    zahlLesen(po.alleDiagrammeFormatieren, text, k::AlleFormatieren);
+    zahlLesen(po.potentialbegrenzungKennzeichnen, text, k::Potentialbegrenzung);
+}
+
+void ablaufLesen(char* text)
+{
     NeueSynapseVorgaben& v = neueSynapseVorgaben;
     Simulationsparameter& sp = simulationsParameter;
     DiagrammOptionen& o = diagrammOptionen;
@@ -331,8 +361,6 @@ void ablaufLesen(char* text)
     int wert = 0;
     if (zahlLesen(wert, text, k::Backup))
         sicherungsOptionen = wert & ~sicherungBit::WirdGeschrieben;
-    if (!zahlLesen(po.undoMaximum, text, k::Undo))
-        po.undoMaximum = 10;
     zahlLesen(o.kontextMenuCursor, text, k::KontextCursor);
     zahlLesen(v.verzoegerung, text, k::Verzoegerung);
     zahlLesen(v.leitfaehigkeit, text, k::Leitfaehigkeit);
@@ -344,9 +372,6 @@ void ablaufLesen(char* text)
     zahlLesen(sp.simulationsDauer, text, k::Dauer);
     zahlLesen(sp.schrittweite, text, k::Schritt);
     sp.anzahlSchritte = anzahlSchritteBerechnen(sp.simulationsDauer, sp.schrittweite);
-    double psp = 0.0;
-    po.pspSchwelle = zahlLesen(psp, text, k::PspSchwelle) ? static_cast<float>(psp) : -0.069f;
-    zahlLesen(po.kanalDialogSofortStarten, text, k::KanalDialogStarten);
     zahlLesen(sp.anzeigeIntervall, text, k::AnzeigeIntervall);
     zahlLesen(sp.restzeitFensterAnzeigen, text, k::Restzeit);
     zahlLesen(o.strgMMinimieren, text, k::StrgM);
@@ -364,13 +389,11 @@ void ablaufLesen(char* text)
     zahlLesen(dialogEinstellungen.strominjektionAnzeige, text, k::StrominjektionEinfach);
     zahlLesen(dialogEinstellungen.diagrammDialogAnzeige, text, k::DiagrammEinfach);
     zahlLesen(dialogEinstellungen.synapsenDialogAnzeige, text, k::SynapseEinfach);
-    zahlLesen(po.heimverzeichnisAnzeigen, text, k::HomeDir);
 }
 
 // the keys read after the standard synapse types and parameters
 void ablaufRestLesen(char* text)
 {
-    Programmoptionen& po = programmOptionen;
     // the export keys: some of them take their start value when missing
     AsciiExportEinstellungen& e = asciiExportEinstellungen;
     e.dezimalstellen = 6;
@@ -391,11 +414,7 @@ void ablaufRestLesen(char* text)
     int nebeneinander = 0;
     if (zahlLesen(nebeneinander, text, k::Nebeneinander))
         bitSetzen(programmStatus, programmBit::SynapsenNichtNebeneinander, nebeneinander == 0);
-    po.synapsenIdsAnzeigen = jaGesetzt(text, k::SynapsenIds) ? 1 : 0;
-    // the note is off only when the file says "nein"
-    po.parameterHinweis = std::strstr(text, (std::string(k::ParameterHinweis) + "nein").c_str()) ? 0 : 1;
     bitSetzen(anzeigeStatus, anzeigeBit::SynapsenBeimVerschieben, jaGesetzt(text, k::BeimVerschieben));
-    zahlLesen(po.ohneSpeichernBeenden, text, k::OhneSpeichern);
     zahlLesen(statuszeilenAnzeigedauer, text, k::StatuszeileDauer);
     if (!zahlLesen(anzeigeboxParameter.anzeigedauer, text, k::AnzeigeboxDauer))
         anzeigeboxParameter.anzeigedauer = 2000;
@@ -407,15 +426,12 @@ void ablaufRestLesen(char* text)
 void darstellungLesen(char* text)
 {
     DiagrammOptionen& o = diagrammOptionen;
-    Programmoptionen& po = programmOptionen;
     zahlLesen(zoomFaktor, text, k::Zoom);
-    zahlLesen(po.alleDiagrammeFormatieren, text, k::AlleFormatieren);
     zahlLesen(o.alleVerlinken, text, k::AlleVerlinken);
     zahlLesen(kleinsterZoom, text, k::MinZoom);
     zahlLesen(groessterZoom, text, k::MaxZoom);
     zahlLesen(o.scrollleisteAnzeigen, text, k::Scrollleiste);
     zahlLesen(o.scrollleisteAutomatisch, text, k::ScrollleisteAuto);
-    zahlLesen(po.potentialbegrenzungKennzeichnen, text, k::Potentialbegrenzung);
     HauptfensterGeometrie& h = hauptfensterGeometrie;
     zahlLesen(h.x, text, k::HauptX);
     zahlLesen(h.y, text, k::HauptY);
@@ -451,7 +467,7 @@ void darstellungLesen(char* text)
 
 // A standard soma stimulus that does not fit the run (starts before the first step or
 // after the end, or a pulse series that passes the end) gives way to the default one.
-void standardReizLesen(char* text)
+void standardReizLesen(char* text, bool angleichen)
 {
     StromreizDefinition& r = standardSomareiz;
     for (const ReizZeile& z : reizZeilen) {
@@ -465,7 +481,7 @@ void standardReizLesen(char* text)
     const bool passt = simulationsParameter.schrittweite <= r.beginn && r.beginn <= dauer && r.anstieg <= dauer &&
                        r.dach <= dauer && r.abfall <= dauer && r.ende <= dauer && r.pause <= dauer &&
                        r.beginn + r.anzahl * r.pause <= dauer;
-    if (passt)
+    if (passt || !angleichen)
         return;
     for (const ReizZeile& z : reizZeilen) {
         if (z.zahl)
@@ -476,8 +492,12 @@ void standardReizLesen(char* text)
 }
 
 // Every read, file or in-memory: the settings in the order they depend on each other.
-void einstellungenLesen(char* text)
+void einstellungenLesen(char* text, const Lesart& art)
 {
+    if (art.sprache)
+        spracheLesen(text);
+    if (art.optionen)
+        optionenLesen(text);
     ablaufLesen(text);
     definitionsDateienLesen(text);
     stdSynapsenTypenLaden(&stdNeuron, text);
@@ -489,10 +509,11 @@ void einstellungenLesen(char* text)
     guiNeuronLaden(&stdNeuron, text);
     diagrammEinstellungenLaden(&diagrammVorlage, text);
     diagrammVorlage.neuronId = stdNeuron.nummer;
-    standardReizLesen(text);
+    standardReizLesen(text, art.angleichen);
     zahlLesen(laufEinstellungen.xlpspToleranz, text, k::XlpspToleranz);
     beispielFelder([&](const std::string& schluessel, double& wert) { zahlLesen(wert, text, schluessel.c_str()); });
-    diagrammLayoutBerechnen(&stdNeuron, &diagrammVorlage, 0);
+    if (art.angleichen)
+        diagrammLayoutBerechnen(&stdNeuron, &diagrammVorlage, 0);
     programmStatus |= programmBit::EinstellungenGeladen;
 }
 
@@ -513,7 +534,7 @@ int speichertextLesen()
         d.dokumentVerzeichnis = ohneSchraegstrich(d.dokumentVerzeichnis);
         d.vollerPfad = pfadBilden(d.dokumentVerzeichnis, d.netzName, d.endung);
     }
-    einstellungenLesen(text);
+    einstellungenLesen(text, speichertextArt);
     return programmEndet() ? 0 : 1;
 }
 
@@ -550,10 +571,11 @@ int cfgDateiLaden(int fragen)
     }
     if (fensterhandles.hauptfenster)
         plattform::titelSetzen(fensterhandles.hauptfenster, cfgPfad);
+    const Lesart art{.sprache = ersterLesevorgang, .optionen = ersterLesevorgang || fragen != 0};
     if (ersterLesevorgang)
         ersteLesung(text.data());
     ersterLesevorgang = false;
-    einstellungenLesen(text.data());
+    einstellungenLesen(text.data(), art);
     return programmEndet() ? 0 : 1;
 }
 
@@ -562,6 +584,14 @@ int cfgTextLaden(char* text)
     cfgSpeichertext.text = text;
     const int gelesen = cfgDateiLaden(0);
     cfgSpeichertext.text = nullptr;
+    return gelesen;
+}
+
+int cfgTextZurueckgeben(char* text)
+{
+    speichertextArt.angleichen = false;
+    const int gelesen = cfgTextLaden(text);
+    speichertextArt = {};
     return gelesen;
 }
 

@@ -46,10 +46,19 @@ extern EinstellungsSpeichertext cfgSpeichertext;
 // Then the settings are unchanged, and so are their path and the title when the user
 // asked for the file.
 // Sets programmBit::ZuletztGeladeneOeffnen when the remembered network is to be opened.
+// The program's options (Programmoptionen) come only from the run's first read and from a
+// file the user asked for, the language only from the first read: the settings file read
+// again before a sibling-format file leaves both, and so does every in-memory text.
 int cfgDateiLaden(int fragen);
 // reads text as the settings part of an in-memory network text: cfgDateiLaden with
-// cfgSpeichertext pointed at it; afterwards cfgSpeichertext.netzwerkTeil is its network part
+// cfgSpeichertext pointed at it; afterwards cfgSpeichertext.netzwerkTeil is its network part.
+// Such a text (curve data, a restore copy) brings its settings but leaves the program's
+// options and the language as they are.
 int cfgTextLaden(char* text);
+// cfgTextLaden for a text the session wrote itself (the copy an open that fails restores):
+// read as the records were, with nothing fitted to the run again, so that the settings
+// text written afterwards is the one written into it, byte for byte
+int cfgTextZurueckgeben(char* text);
 
 // Writes the settings text. With a buffer it is printed at the buffer's end (the network
 // text follows it there) and nothing goes to disk. Without one, with inDatei set, it goes

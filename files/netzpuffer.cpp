@@ -38,9 +38,13 @@ int netzwerkAusPufferLaden()
     const NetzQuelle quelle =
         undoListe.wiederherstellen || (kopieImLesen && !(datHeader.flags & datBit::WirdGeladen)) ? NetzQuelle::Undo
                                                                                                  : NetzQuelle::Kurvendaten;
-    // the settings part; without a text there is nothing the reader could take
+    // the settings part; without a text there is nothing the reader could take. A copy is
+    // the session's own text: its settings come back as they were.
+    const bool kopie = kopieImLesen && text == kopieImLesen->text.data();
     const bool eingestellt =
-        text && (netzPufferHaken.einstellungenLaden ? netzPufferHaken.einstellungenLaden(0) : cfgTextLaden(text));
+        text && (netzPufferHaken.einstellungenLaden ? netzPufferHaken.einstellungenLaden(0)
+                 : kopie                            ? cfgTextZurueckgeben(text)
+                                                    : cfgTextLaden(text));
     if (!eingestellt) {
         plattform::hinweisBox(meldungsTexte[900]);
         return 0;
@@ -84,7 +88,7 @@ int netzwerkAusKopieLaden(NetzKopie& kopie)
         return netzwerkAusPufferLaden();
     // an empty network has nothing to read but its settings
     const bool eingestellt = netzPufferHaken.einstellungenLaden ? netzPufferHaken.einstellungenLaden(0)
-                                                                : cfgTextLaden(kopie.text.data());
+                                                                : cfgTextZurueckgeben(kopie.text.data());
     if (!eingestellt) {
         if (!programmEndet())
             plattform::hinweisBox(meldungsTexte[900]);

@@ -84,6 +84,26 @@ inline void laufbaresNetz(int anzahl, const std::string& ordner)
     dateipfade.netzName = "netz";
 }
 
+// a canonical mono recording of 16-bit samples
+inline std::string wavText(const std::vector<int16_t>& werte, uint32_t rate = 1000)
+{
+    std::string s;
+    const auto n = [&](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            s += static_cast<char>(v >> (8 * i) & 0xFF);
+    };
+    const auto daten = static_cast<uint32_t>(werte.size() * 2);
+    s += "RIFF";
+    n(daten + 36, 4);
+    s += "WAVEfmt ";
+    n(16, 4), n(1, 2), n(1, 2), n(rate, 4), n(rate * 2, 4), n(2, 2), n(16, 2);
+    s += "data";
+    n(daten, 4);
+    for (int16_t w : werte)
+        n(static_cast<uint16_t>(w), 2);
+    return s;
+}
+
 // every record of the frame back to the state of a program that has not started
 inline void programmZuruecksetzen()
 {

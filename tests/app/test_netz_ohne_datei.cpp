@@ -15,26 +15,6 @@ namespace {
 const std::string einNeuron = "[neuronen-netzwerk-datei]\nanzahl neurone=1\nexistierende Neurone=7 \n"
                               "[NEURON 7] ***\n[ende NEURON 7] ***\n[Dateiende]\n";
 
-// a canonical mono recording of 16-bit samples
-std::string wavText(const std::vector<int16_t>& werte, uint32_t rate = 1000)
-{
-    std::string s;
-    const auto n = [&](uint32_t v, int bytes) {
-        for (int i = 0; i < bytes; ++i)
-            s += static_cast<char>(v >> (8 * i) & 0xFF);
-    };
-    const auto daten = static_cast<uint32_t>(werte.size() * 2);
-    s += "RIFF";
-    n(daten + 36, 4);
-    s += "WAVEfmt ";
-    n(16, 4), n(1, 2), n(1, 2), n(rate, 4), n(rate * 2, 4), n(2, 2), n(16, 2);
-    s += "data";
-    n(daten, 4);
-    for (int16_t w : werte)
-        n(static_cast<uint16_t>(w), 2);
-    return s;
-}
-
 struct NetzOhneDatei : AppFall {
     std::string arbeit = testhilfe::tempOrdner("velnor-ohne-datei");
 

@@ -1,8 +1,10 @@
 // tests/app/test_oeffnen_einstellungen.cpp - what the files a user opens leave in the
 // settings: the remembered network file stays one file, whatever is opened from other
-// folders, and the language stays the one the program started in
+// folders, the program's options and the language stay the session's, and a file that is
+// refused leaves every setting as it was
 #include "app_hilfe.h"
 #include "files/einstellungsdatei.h"
+#include "files/einstellungszeilen.h"
 #include "files/fremdformat.h"
 #include "files/netzdatei.h"
 #include "model/netz.h"
@@ -16,6 +18,7 @@
 #include "script/ausfuehrung.h"
 #include "script/skript.h"
 #include "../stuetzen/reizserie_skript.h"
+#include <cstring>
 #include <map>
 
 using namespace apphilfe;
@@ -202,9 +205,10 @@ TEST_F(OeffnenEinstellungen, DieGemerkteNetzdateiBleibtDieDateiAusIhremOrdner)
     EXPECT_TRUE(pt::boxLog().empty()) << pt::boxLog().front().text;
 }
 
-// A curve data file saved by the program set to English carries "sprache=1033" in its
-// settings text. Opened by the program set to German, its other settings come with it; the
-// language, the menus of the windows opened then and default.cfg's language line stay German.
+// A curve data file saved by the program set to English and to end without saving carries
+// "sprache=1033" and that option in its settings text. Opened by the program set to German,
+// its other settings come with it; the language, the menus of the windows opened then and
+// default.cfg's language line stay German, and the end offers the network for saving.
 TEST_F(OeffnenEinstellungen, EineKurvendateiAusDemEnglischenLaesstDieSpracheDesProgramms)
 {
     const std::string deutsch = lesen(ausgelieferteTexte() + "default.cfg");
@@ -215,6 +219,8 @@ TEST_F(OeffnenEinstellungen, EineKurvendateiAusDemEnglischenLaesstDieSpracheDesP
     laufbaresNetz(2, arbeit);
     dateipfade.endung = "gui";
     programmOptionen.undoMaximum = 7;
+    programmOptionen.ohneSpeichernBeenden = 1;
+    simulationsParameter.anzeigeIntervall = 0.005;
     ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
     pt::tasteDruecken(haupt(), taste::F2);
     nachrichtenVerarbeiten();
@@ -224,22 +230,30 @@ TEST_F(OeffnenEinstellungen, EineKurvendateiAusDemEnglischenLaesstDieSpracheDesP
     ASSERT_TRUE(pt::boxLog().empty()) << pt::boxLog().front().text;
     const std::string dat = lesen(kurven);
     ASSERT_NE(dat.find("\nsprache=1033 "), std::string::npos);
+    ASSERT_NE(dat.find("\nprogramm ohne speichern beenden (vorsicht)=1\n"), std::string::npos);
 
     ASSERT_NO_FATAL_FAILURE(neuStarten(deutsch));
     ASSERT_EQ(std::tuple(sprache, programmOptionen.undoMaximum), std::tuple(spracheDeutsch, 10));
     const std::string spracheVorher = zeile(cfg(), "sprache=");
     oeffnen(kurven);
     ASSERT_EQ(neuronKette.anzahl, 2);
-    EXPECT_EQ(std::tuple(sprache, programmOptionen.undoMaximum), std::tuple(spracheDeutsch, 7));
+    EXPECT_EQ(std::tuple(sprache, programmOptionen.undoMaximum, simulationsParameter.anzeigeIntervall),
+              std::tuple(spracheDeutsch, 10, 0.005));
     befehl(befehlDiagrammeAlle);
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         ASSERT_TRUE(istFenster(n->hauptDiagramm.fenster)) << n->nummer;
         EXPECT_EQ(postenText(fensterMenue(n->hauptDiagramm.fenster), 0, Nach::Position), "&Datei");
     }
 
+    // an edit, then the end: the network is offered (No)
+    befehl(befehlNeuronNeu);
+    nachrichtenVerarbeiten();
     ASSERT_NO_FATAL_FAILURE(beenden());
-    EXPECT_EQ(std::tuple(zeile(cfg(), "sprache="), zeile(cfg(), "maximale undo anzahl=")),
-              std::tuple(spracheVorher, "7"));
+    ASSERT_EQ(pt::offeneBoxAntworten(), 0u);
+    EXPECT_EQ(pt::boxLog().back().titel, "SysInfo");
+    EXPECT_EQ(std::tuple(zeile(cfg(), "sprache="), zeile(cfg(), "maximale undo anzahl="),
+                         zeile(cfg(), "programm ohne speichern beenden (vorsicht)=")),
+              std::tuple(spracheVorher, "10", "0"));
     EXPECT_TRUE(lesen(kurven) == dat);
     ASSERT_NO_FATAL_FAILURE(neuStarten());
     EXPECT_EQ(postenText(fensterhandles.hauptmenue, 0, Nach::Position), "&Datei");
@@ -264,4 +278,118 @@ TEST_F(OeffnenEinstellungen, EinstellungenLadenWechseltDieSpracheNicht)
     ASSERT_NO_FATAL_FAILURE(beenden());
     EXPECT_TRUE(cfg() == standard);
     EXPECT_TRUE(pt::boxLog().empty()) << pt::boxLog().front().text;
+}
+
+// The rule for every kind of file the open command takes, written by a session that is
+// English and has every option of its own set otherwise: read, the options and the language
+// stay the opening session's; refused, every setting stays as it was, byte for byte.
+TEST_F(OeffnenEinstellungen, OptionenUndSpracheKommenNieAusEinerGeoeffnetenDatei)
+{
+    namespace k = cfgZeilen;
+    const std::pair<const char*, const char*> anders[] = {
+        {k::Sprache, "1033"}, {k::Undo, "3"}, {k::PspSchwelle, "-0.05"}, {k::KanalDialogStarten, "1"},
+        {k::HomeDir, "1"}, {k::OhneSpeichern, "1"}, {k::SynapsenIds, "ja"}, {k::ParameterHinweis, "nein"},
+        {k::AlleFormatieren, "1"}, {k::Potentialbegrenzung, "1"},
+    };
+    // the lines of these keys in a settings text, up to the line end
+    const auto eigene = [&](const std::string& t) {
+        std::string z;
+        for (const auto& [schluessel, wert] : anders) {
+            const size_t a = t.find(std::string("\n") + schluessel) + 1;
+            z += t.substr(a, t.find_first_of("\r\n", a) - a) + "\n";
+        }
+        return z;
+    };
+    const auto einstellungen = [] {
+        XBuffer b;
+        cfgDateiSpeichern(nullptr, &b, 0);
+        textZeiger = nullptr;
+        return b.text();
+    };
+    const std::string deutsch = lesen(ausgelieferteTexte() + "default.cfg");
+    std::string fremd = deutsch;
+    for (const auto& [schluessel, wert] : anders) {
+        const size_t a = fremd.find(std::string("\n") + schluessel) + 1 + std::strlen(schluessel);
+        fremd.replace(a, fremd.find_first_of(" \r", a) - a, wert);
+    }
+    ASSERT_TRUE(starten(fremd));
+    ASSERT_EQ(sprache, spracheEnglisch);
+    const std::string b = arbeit + "B/";
+    ASSERT_NO_FATAL_FAILURE(dateienAnlegen(arbeit + "A/", b));
+    const std::string fremdeZeilen = eigene(einstellungen());
+    // each kind once more, refused by its reader: a network without the block of its first
+    // neuron (in the network file, the curve data and the result file), a sibling file cut
+    // short, a recording of no channels
+    for (const char* name : {"y.dat", "erg.bin"}) {
+        std::string inhalt = lesen(b + name);
+        const size_t n = inhalt.find("[NEURON 1]");
+        ASSERT_NE(n, std::string::npos) << name;
+        inhalt[n + 5] = 'X';
+        schreiben(b + "kaputt " + name, inhalt);
+    }
+    std::string netz = lesen(arbeit + "A/x.gui");
+    netz[netz.find("[NEURON 1]") + 5] = 'X';
+    schreiben(b + "kaputt x.gui", netz);
+    schreiben(b + "kaputt z.sim", lesen(b + "z.sim").substr(0, 40));
+    schreiben(b + "w.wav", wavText({0, 100, 200, 300, 200, 100, 0, -100}));
+    schreiben(b + "kaputt w.wav", "RIFF" + std::string(40, '\0'));
+
+    ASSERT_NO_FATAL_FAILURE(neuStarten(deutsch));
+    const std::string eigeneZeilen = eigene(einstellungen());
+    ASSERT_NE(eigeneZeilen, fremdeZeilen);
+    // the offers are declined, the notices of a refused file taken
+    pt::boxRegelSetzen([](const std::string& titel, const std::string& text, uint32_t) {
+        if (text == "aktuelle datei schliessen?")   // the result file before
+            return antwort::Ja;
+        return titel == "SysInfo" ? antwort::Nein : antwort::Ok;
+    });
+    // the open command, or the result file in the evaluation window
+    const auto oeffnenMit = [&](const std::string& pfad) {
+        pt::dateiAntworten({pt::dateiAntwort(pfad)});
+        if (!pfad.ends_with(".bin")) {
+            befehl(befehlDateiOeffnen);
+            nachrichtenVerarbeiten();
+            return;
+        }
+        befehl(befehlAuswertemodus);
+        if (skriptStatus & skriptBit::ErgebnisKopfGeladen) {   // the one before is closed first
+            ASSERT_TRUE(pt::menueBefehlWaehlen(auswertungsfenster.fenster, auswertungBefehlDateiSchliessen));
+            nachrichtenVerarbeiten();
+        }
+        ASSERT_TRUE(pt::menueBefehlWaehlen(auswertungsfenster.fenster, auswertungBefehlDateiOeffnen));
+        nachrichtenVerarbeiten();
+        ASSERT_TRUE(pt::menueBefehlWaehlen(auswertungsfenster.fenster, auswertungBefehlModusBeenden));
+        nachrichtenVerarbeiten();
+    };
+    const auto gelesen = [&](const std::string& pfad, int neurone) {
+        SCOPED_TRACE(pfad);
+        oeffnenMit(pfad);
+        EXPECT_EQ(neuronKette.anzahl, neurone);
+        EXPECT_EQ(std::tuple(eigene(einstellungen()), sprache), std::tuple(eigeneZeilen, spracheDeutsch));
+    };
+    const auto abgelehnt = [&](const std::string& pfad) {
+        SCOPED_TRACE(pfad);
+        const std::string vorher = einstellungen();
+        const size_t boxen = pt::boxLog().size();
+        oeffnenMit(pfad);
+        EXPECT_GT(pt::boxLog().size(), boxen);
+        EXPECT_TRUE(einstellungen() == vorher);
+        EXPECT_FALSE(programmEndet());
+    };
+    gelesen(arbeit + "A/x.gui", 3);
+    abgelehnt(b + "kaputt z.sim");
+    abgelehnt(b + "kaputt x.gui");
+    gelesen(b + "y.dat", 3);
+    abgelehnt(b + "kaputt y.dat");
+    gelesen(b + "z.sim", 3);
+    abgelehnt(b + "kaputt z.sim");
+    gelesen(b + "w.wav", 1);
+    abgelehnt(b + "kaputt w.wav");
+    gelesen(b + "erg.bin", 3);
+    abgelehnt(b + "kaputt erg.bin");
+    pt::boxRegelSetzen({});
+    ASSERT_EQ(pt::offeneBoxAntworten(), 0u);
+
+    ASSERT_NO_FATAL_FAILURE(beenden());
+    EXPECT_EQ(eigene(cfg()), eigene(deutsch));
 }

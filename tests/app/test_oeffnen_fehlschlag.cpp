@@ -1,7 +1,8 @@
 // tests/app/test_oeffnen_fehlschlag.cpp - an open that fails keeps the network the user
-// had: its neurons, its name and path, the title and its diagram windows
+// had: its neurons, its name and path, the title, its diagram windows and every setting
 #include "app_hilfe.h"
 #include "diagrams/diagramm.h"
+#include "files/einstellungsdatei.h"
 #include "files/kurvendatei.h"
 #include "files/netzdatei.h"
 #include "files/netzpuffer.h"
@@ -30,6 +31,7 @@ struct OeffnenFehlschlag : AppFall {
         vorherTitel = titel(haupt());
         ASSERT_EQ(vorherTitel, ordner + "netz.gui");
         vorherDat = datPfad.pfad;
+        vorherEinstellungen = einstellungen();
     }
     void TearDown() override
     {
@@ -37,7 +39,16 @@ struct OeffnenFehlschlag : AppFall {
         AppFall::TearDown();
     }
 
-    std::string vorherTitel, vorherDat;
+    std::string vorherTitel, vorherDat, vorherEinstellungen;
+
+    // the settings text the session would write
+    static std::string einstellungen()
+    {
+        XBuffer b;
+        cfgDateiSpeichern(nullptr, &b, 0);
+        textZeiger = nullptr;
+        return b.text();
+    }
 
     // the file chosen in the open dialog; No to the offer to save the network (when the
     // file is of a kind that is read), the notices it gives are answered with OK
@@ -71,6 +82,7 @@ struct OeffnenFehlschlag : AppFall {
         EXPECT_EQ(std::tuple(r.links, r.oben, r.breite(), r.hoehe()), std::tuple(40, 60, 420, 260));
         EXPECT_EQ(neuronNachNummer(1)->hauptDiagramm.fenster, nullptr);
         EXPECT_FALSE(programmEndet());
+        EXPECT_TRUE(einstellungen() == vorherEinstellungen);
     }
 };
 
@@ -145,4 +157,36 @@ TEST_F(OeffnenFehlschlag, AbgelehnteWavDateiLaesstDasNetzUnberuehrt)
     netzWieVorher();
     EXPECT_EQ(neuronNachNummer(2)->hauptDiagramm.fenster, fenster);
     EXPECT_FALSE(programmStatus & programmBit::LaufGesperrt);
+}
+
+// A sibling-format file that fails in its reader, after the settings file was read again
+// for it: the settings come back whole. The run of the user's network is shorter than the
+// standard diagram's time axis, which a settings read would cut to the run; the end writes
+// the settings as the session had them.
+TEST_F(OeffnenFehlschlag, AbgelehnteFremdformatdateiLaesstDieEinstellungenWieSieWaren)
+{
+    const auto wert = [](const std::string& t, const std::string& schluessel) {
+        const size_t a = t.find(schluessel) + schluessel.size();
+        return t.substr(a, t.find('\n', a) - a);
+    };
+    ASSERT_EQ(std::tuple(wert(vorherEinstellungen, "\ndauer der simulation in sekunden="),
+                         wert(vorherEinstellungen, " zu 0 maxX="), wert(vorherEinstellungen, " zu 0 xTickIntervall=")),
+              std::tuple("0.02", "1", "0.2"));
+    programmOptionen.alleDiagrammeFormatieren = 1;   // the user's choice, not in default.cfg
+    vorherEinstellungen = einstellungen();
+
+    schreiben(ordner + "kaputt.sim", "100\r\n1\r\n");
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "kaputt.sim")});
+    pt::boxAntworten({antwort::Nein, antwort::Ok, antwort::Ok, antwort::Nein});
+    EXPECT_EQ(simulationOeffnen(1), 0);
+    EXPECT_EQ(gezeigteBoxen(), (BoxTexte{angebot(), "Hinweis: Dateiende wurde vorzeitig erreicht",
+                                        "Hinweis: " + meldungsTexte[902]}));
+    netzWieVorher();
+    befehl(befehlProgrammBeenden);
+    nachrichtenVerarbeiten();
+    ASSERT_TRUE(programmEndet());
+    EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
+    std::string datei = lesen(ordner + "default.cfg");
+    std::erase(datei, '\r');
+    EXPECT_TRUE(datei == vorherEinstellungen);
 }

@@ -224,8 +224,11 @@ TEST_F(Einstellungsdatei, GespeichertBeginntMitDenAbschnittenUndLiestSichGleichZ
     EXPECT_EQ(cfgZeilen::pfadBilden(dateipfade.dokumentVerzeichnis, dateipfade.letzteNetzDatei, dateipfade.endung),
               ordner + "netze/netz.gui");
     EXPECT_FALSE(programmStatus & programmBit::ZuletztGeladeneOeffnen);
-    ASSERT_EQ(laden("extension fuer eingabedateien=sim\nmaximale undo anzahl=3", false), 1);
-    EXPECT_EQ(dateipfade.endung + std::to_string(programmOptionen.undoMaximum), "gui3");
+    // nor the program's options: the file read again (before a sibling file) is no start
+    // and no file the user asked for
+    const int undo = programmOptionen.undoMaximum;
+    ASSERT_EQ(laden("extension fuer eingabedateien=sim\nmaximale undo anzahl=3\nzoom faktor=2", false), 1);
+    EXPECT_EQ(std::tuple(dateipfade.endung, programmOptionen.undoMaximum, zoomFaktor), std::tuple("gui", undo, 2.0));
 }
 
 TEST_F(Einstellungsdatei, OhneDefaultCfgFragtDerDialogUndDieDefinitionsdateienFolgenSeinemOrdner)
@@ -269,10 +272,29 @@ TEST_F(Einstellungsdatei, SpeichertextFuehrtDenNetztextWirdAmNetzteilGeschnitten
     const std::string netzteil = t.substr(t.find("[neuronen-netzwerk-datei]\n"));
     cfgPfad = "/woanders/default.cfg";
     programmOptionen.undoMaximum = 10;
+    sprache = spracheEnglisch;
+    simulationsParameter.anzeigeIntervall = 0.5;
     ASSERT_EQ(cfgTextLaden(t.data()), 1);
     EXPECT_EQ(cfgSpeichertext.netzwerkTeil, netzteil);
-    EXPECT_EQ(std::tie(dateipfade.netzName, dateipfade.vollerPfad, cfgPfad, programmOptionen.undoMaximum),
-              std::make_tuple("im speicher", ordner + "netze/im speicher.gui", "/woanders/default.cfg", 4));
+    // the text's other settings come with it; the program's options and language stay
+    EXPECT_EQ(std::tie(dateipfade.netzName, dateipfade.vollerPfad, cfgPfad, programmOptionen.undoMaximum, sprache),
+              std::make_tuple("im speicher", ordner + "netze/im speicher.gui", "/woanders/default.cfg", 10,
+                              spracheEnglisch));
+    EXPECT_NE(simulationsParameter.anzeigeIntervall, 0.5);
+    sprache = spracheDeutsch;
+
+    // A standard diagram and stimulus longer than a shorter run: a text that comes with a
+    // file has them fitted to its run, the session's own text given back keeps them.
+    laufzeitSetzen(0.02, 1e-4);
+    standardSomareiz.beginn = 0.5;
+    const std::string geschrieben = text() + "[neuronen-netzwerk-datei]\n";
+    std::string eigen = geschrieben;   // the reader works in the text
+    ASSERT_EQ(diagrammVorlage.maxX, 1.0);
+    ASSERT_EQ(cfgTextZurueckgeben(eigen.data()), 1);
+    EXPECT_EQ(text() + "[neuronen-netzwerk-datei]\n", geschrieben);
+    eigen = geschrieben;
+    ASSERT_EQ(cfgTextLaden(eigen.data()), 1);
+    EXPECT_EQ(std::tuple(diagrammVorlage.maxX, standardSomareiz.beginn), std::tuple(0.02, 0.1));
 
     // a text without the network part ends the program
     std::string ohne = "maximale undo anzahl=5";
