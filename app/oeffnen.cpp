@@ -103,7 +103,7 @@ bool dateiErfragen(std::string& pfad)
     // in the settings file is kept; the default the refresh fills in (and the settings
     // writer therefore stores) is no choice of his, and names network files only.
     std::string filter = meldungsTexte[906];
-    if (!dateipfade.filterText.empty() && dateipfade.filterText != cfgZeilen::netzFilterVorgabe) {
+    if (cfgZeilen::eigenerFilter(dateipfade.filterText, cfgZeilen::netzFilterVorgabe, cfgZeilen::netzFilterMeldung)) {
         // the settings file keeps '0' where the dialog separates text and pattern
         filter = dateipfade.filterText;
         std::ranges::replace(filter, '0', '|');

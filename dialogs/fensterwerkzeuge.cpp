@@ -15,7 +15,7 @@ using namespace plattform;
 void letzterFehlerAnzeigen()
 {
     const int fehler = errno;
-    meldungsBox(nullptr, std::strerror(fehler), "Error", knoepfe::Ok | symbol::Information);
+    meldungsBox(nullptr, std::strerror(fehler), meldungsTexte[1653], knoepfe::Ok | symbol::Information);
 }
 
 bool guiThreadInfoHolen(Fenster f)
@@ -46,8 +46,8 @@ int dateinamenNummerieren(const std::string& pfad, int anzahl, int breite)
         name.resize(punkt);
     }
     wahl.name = name;
-    wahl.filter = {{"dateinamen-stamm (*." + wahl.endung + ")", "*." + wahl.endung}, {"alle Dateien (*.*)", "*.*"}};
-    wahl.titel = "stamm des dateinamens zum nummerieren ausw\xE4hlen";
+    wahl.filter = {{meldungFormatieren(1655, wahl.endung), "*." + wahl.endung}, {meldungsTexte[1656], "*.*"}};
+    wahl.titel = meldungsTexte[1654];
     if (!dateiWaehlen(nullptr, wahl))
         return 0;
     while (wahl.ordner.size() > 1 && (wahl.ordner.back() == '/' || wahl.ordner.back() == '\\'))

@@ -77,6 +77,24 @@ void cfgNamenVorgeben()
         d.cfgName = "default";
 }
 
+bool eigenerFilter(const std::string& gespeichert, const char* dateiVorgabe, int sprachMeldung)
+{
+    if (gespeichert.empty())
+        return false;
+    const auto gleich = [liste = plattform::filterAusText(gespeichert, '0')](std::string_view text, char trenner) {
+        const std::vector<plattform::DateiFilter> andere = plattform::filterAusText(text, trenner);
+        return std::ranges::equal(liste, andere, [](const plattform::DateiFilter& a, const plattform::DateiFilter& b) {
+            return a.text == b.text && a.muster == b.muster;
+        });
+    };
+    if (gleich(dateiVorgabe, '0'))
+        return false;
+    for (const std::string& vorgabe : meldungInBeidenSprachen(sprachMeldung))
+        if (gleich(vorgabe, '|'))
+            return false;
+    return true;
+}
+
 bool cfgDialog(std::string& ordner, bool speichern)
 {
     Dateipfade& d = dateipfade;
@@ -86,8 +104,10 @@ bool cfgDialog(std::string& ordner, bool speichern)
     wahl.endung = d.cfgEndung;
     wahl.titel = meldungsTexte[speichern ? 923 : 922];
     wahl.speichern = speichern;
-    // the dialog's filter; '0' separates its parts
-    wahl.filter = plattform::filterAusText("Config-Dateien (*.cfg)0*.CFG0alle Dateien (*.*)0*.*00", '0');
+    // the language's filter unless the settings name one of the user's own
+    wahl.filter = eigenerFilter(d.konfigurationsFilter, cfgFilterVorgabe, cfgFilterMeldung)
+                      ? plattform::filterAusText(d.konfigurationsFilter, '0')
+                      : plattform::filterAusText(meldungsTexte[cfgFilterMeldung]);
     if (!plattform::dateiWaehlen(fensterhandles.hauptfenster, wahl))
         return false;
     ordner = wahl.ordner;

@@ -35,7 +35,9 @@ inline constexpr const char* CfgFilter = "dateityp fuer konfigurationsdateien=";
 inline constexpr const char* ProtokollFilter = "dateityp fuer protokolldateien=";
 
 // the filters a settings file names when it is new or names none ('0' separates the parts);
-// the writer writes them for empty ones, the refresh fills empty ones with them
+// the writer writes them for empty ones, the refresh fills empty ones with them. They are
+// the file's bytes, in German whatever the language: the choosers show the language's
+// filter in their place (see eigenerFilter).
 inline constexpr const char* netzFilterVorgabe = "Simulationsdateien (*.GUI)0*.GUI0alle Dateien (*.*)0*.*00";
 inline constexpr const char* ausgabeFilterVorgabe =
     "Ausgabe-Dateien (*.ASC)0*.ASC0Text-Dateien (*.TXT)0*.TXT0alle Dateien (*.*)0*.*00";
@@ -44,6 +46,16 @@ inline constexpr const char* permutationsFilterVorgabe =
 inline constexpr const char* cfgFilterVorgabe = "Config-Dateien (*.CFG)0*.CFG0alle Dateien (*.*)0*.*00";
 inline constexpr const char* protokollFilterVorgabe =
     "Protokoll-Dateien (*.LOG)0*.LOG0Text-Dateien (*.TXT)0*.TXT0alle Dateien (*.*)0*.*00";
+
+// the message texts of the choosers' own filters: network files, settings files
+inline constexpr int netzFilterMeldung = 1660;
+inline constexpr int cfgFilterMeldung = 1661;
+
+// A filter the settings file stores ('0' separating its parts) is the user's own only where
+// it differs from the program's default in either language: the file's default above and
+// the language files' filter (message sprachMeldung) in German and in English. A default is
+// what the settings write for an empty filter and what another language's session stored.
+bool eigenerFilter(const std::string& gespeichert, const char* dateiVorgabe, int sprachMeldung);
 
 // [parameter fuer den programmablauf]
 inline constexpr const char* SofortOeffnen = "zuletzt geladenene datei sofort bearbeiten=";

@@ -4,6 +4,7 @@
 #include "core/status.h"
 #include "files/diagrammeinstellungen.h"
 #include "files/einstellungsdatei.h"
+#include "files/einstellungszeilen.h"
 #include "files/netzdatei.h"
 #include "files/textdatei.h"
 #include "files/netzdatei_abschnitte.h"
@@ -144,8 +145,11 @@ bool namenErfragen(plattform::DateiWahl& wahl)
     wahl.endung = d.ohneNetzdatei ? "gui" : d.endung;
     wahl.titel = meldungsTexte[948];
     wahl.speichern = true;
-    // the settings file keeps '0' where the dialog separates text and pattern
-    wahl.filter = plattform::filterAusText(d.filterText, '0');
+    // the language's filter unless the settings name one of the user's own; the settings
+    // file keeps '0' where the dialog separates text and pattern
+    wahl.filter = cfgZeilen::eigenerFilter(d.filterText, cfgZeilen::netzFilterVorgabe, cfgZeilen::netzFilterMeldung)
+                      ? plattform::filterAusText(d.filterText, '0')
+                      : plattform::filterAusText(meldungsTexte[cfgZeilen::netzFilterMeldung]);
     return plattform::dateiWaehlen(fensterhandles.hauptfenster, wahl);
 }
 

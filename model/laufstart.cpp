@@ -148,7 +148,7 @@ int simulationslaufSteuern()
     bool restzeitFenster = false;
     if (imDialog) {
         // the backup
-        statusTeilSetzen(0, "\tspeichere gui-backup...");
+        statusTeilSetzen(0, meldungsTexte[1642]);
         if ((sicherungsOptionen & sicherungBit::An) &&
             dateipfade.netzName.find(" tmp aus bin ") == std::string::npos) {
             sicherungsOptionen |= sicherungBit::WirdGeschrieben;
@@ -156,10 +156,10 @@ int simulationslaufSteuern()
             sicherungsOptionen &= ~sicherungBit::WirdGeschrieben;
         }
         // memory and the remaining-time window
-        statusTeilSetzen(0, "\treserviere Speicher...");
+        statusTeilSetzen(0, meldungsTexte[1643]);
         if (simulationsParameter.restzeitFensterAnzeigen) {
             restzeit.fortschritt = 0.0;
-            restzeit.fenster = rahmen::restzeitFensterZeigen("Restzeit-Anzeige", 483);
+            restzeit.fenster = rahmen::restzeitFensterZeigen(meldungsTexte[1651], 483);
             if (!restzeit.fenster)
                 return 0;
             restzeitFenster = true;
@@ -264,7 +264,7 @@ Laufausgang simulationStarten()
             plattform::titelSetzen(fensterhandles.hauptfenster, dateipfade.vollerPfad);
     };
     if (imDialog) {
-        statusTeilSetzen(0, "\tbereite Simulation vor");
+        statusTeilSetzen(0, meldungsTexte[1644]);
         statusTeilSetzen(3, meldungFormatieren(770));
         if (!simulationsParameterPruefen(fensterhandles.hauptfenster)) {
             programmStatus &= ~programmBit::LaufAktiv;

@@ -77,7 +77,7 @@ void netzLoeschen()
 
     // the title of an unsaved network
     if (fensterhandles.hauptfenster)
-        plattform::titelSetzen(fensterhandles.hauptfenster, "unbenannt");
+        plattform::titelSetzen(fensterhandles.hauptfenster, meldungsTexte[1652]);
 
     // the four standard types; the count goes with the table, or files would skip them
     if (!synapsenTypTabelleAusStandard(synapsenTypen)) {

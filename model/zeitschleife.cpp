@@ -448,7 +448,7 @@ int simulationAusfuehren()
         if (sp.rueckkopplungAktiv)
             rueckkopplungNachLauf();
         if (interaktiv()) {
-            statusTeilSetzen(0, "\tdatenspeicherung...");
+            statusTeilSetzen(0, meldungsTexte[1641]);
             const double sekunden = plattform::uhrSekunden() - beginn;
             const int minuten = static_cast<int>(sekunden / 60.0);
             char puffer[64];
@@ -476,7 +476,7 @@ int simulationAusfuehren()
         exportSchreiben();
         if (programmStatus & programmBit::SomaDateiSchreiben)
             somaDateiSchreiben();
-        statusTeilSetzen(0, "\tSimulation beendet");
+        statusTeilSetzen(0, meldungsTexte[771]);
         if (fensterhandles.hauptfenster)
             plattform::titelSetzen(fensterhandles.hauptfenster, dateipfade.vollerPfad);
         if (laufZustand.prozessorzeitAnzeigen) {

@@ -155,7 +155,7 @@ Durchlauf eintraegeDurchlaufen(int anzahl, const char* statusText,
     modusStatus &= ~modusBit::DateiOperation;
     ergebnisdateienSchliessen();
     if (ende == Durchlauf::Fertig) {
-        statusTeilSetzen(0, "\tBIN-Datei bewertet");
+        statusTeilSetzen(0, meldungsTexte[1640]);
         fortschrittZeigen(anzahl, anzahl, anfang);
     }
     return ende;

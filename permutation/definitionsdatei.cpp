@@ -392,12 +392,12 @@ int permutationsdefinitionSpeichern(int modus)
     wahl.speichern = true;
     if (modus == 1) {
         wahl.endung = "anl";
-        wahl.filter = {{"analyse-dateien, (*.anl)", "*.anl"}};
-        wahl.titel = "analyse-datei Speichern";
+        wahl.filter = {{meldungsTexte[1610], "*.anl"}};
+        wahl.titel = meldungsTexte[1603];
     } else {
         wahl.endung = "pmt";
-        wahl.filter = {{"permutations-definitionen, (*.pmt)", "*.pmt"}};
-        wahl.titel = "Definitionsdatei Speichern";
+        wahl.filter = {{meldungsTexte[1611], "*.pmt"}};
+        wahl.titel = meldungsTexte[1602];
     }
     const std::string endung = wahl.endung;
     if (!dateiWaehlen(fensterhandles.hauptfenster, wahl))
@@ -463,13 +463,13 @@ int permutationsdefinitionLesen(int modus, int* apFlagZiel, Klassentabelle* klas
     DateiWahl wahl;
     wahl.ordner = dateipfade.dokumentVerzeichnis;
     wahl.name = vorgeschlagenerName();
-    wahl.titel = "Permutationsdatei Lesen";
+    wahl.titel = meldungsTexte[1600];
     if (modus == 1) {
         wahl.endung = "anl";
-        wahl.filter = {{"analyse-dateien, (*.anl)", "*.anl"}};
+        wahl.filter = {{meldungsTexte[1610], "*.anl"}};
     } else {
         wahl.endung = "pmt";
-        wahl.filter = {{"permutationsdateien, (*.pmt)", "*.pmt"}};
+        wahl.filter = {{meldungsTexte[1612], "*.pmt"}};
     }
     const std::string endung = wahl.endung;
     std::string pfad;

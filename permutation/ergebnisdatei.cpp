@@ -117,8 +117,8 @@ int permutationIndexSpeichern(const char* pfad, int anzahl, const std::vector<Pe
         wahl.ordner = dateipfade.dokumentVerzeichnis;
         wahl.name = dateipfade.netzName + " 1";
         wahl.endung = "inx";
-        wahl.filter = {{"permutation index-dateien, (*.inx)", "*.inx"}};
-        wahl.titel = "Permutationsindex Speichern";
+        wahl.filter = {{meldungsTexte[1618], "*.inx"}};
+        wahl.titel = meldungsTexte[1605];
         wahl.speichern = true;
         if (!dateiWaehlen(fensterhandles.hauptfenster, wahl))
             return 0;

@@ -74,8 +74,8 @@ bool zielWaehlen(const std::string& startPfad, std::string& ordner, std::string&
     if (punkt != std::string::npos)
         wahl.name.resize(punkt);
     wahl.endung = "bin";
-    wahl.titel = "Permutationsdatei Speichern";
-    wahl.filter = {{"permutationsdateien, (*.bin)", "*.bin"}};
+    wahl.titel = meldungsTexte[1601];
+    wahl.filter = {{meldungsTexte[1617], "*.bin"}};
     wahl.speichern = true;
     for (;;) {
         DateiWahl w = wahl;
@@ -182,7 +182,7 @@ int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, in
         return 0;
     // the single result is no part of a copy
     z.einzel = PermutationsErgebnis{};
-    statusTeilSetzen(0, "\tlese ergebnisse ein");
+    statusTeilSetzen(0, meldungsTexte[1633]);
     const DateiOperationAufStapel aufStapel;
     modusStatus |= modusBit::DateiOperation;
     cursorSetzen(standardCursor(cursorArt::Warten));
@@ -236,7 +236,7 @@ int permutationsdateiSpeichern(const std::string& startPfad, int ersteNummer, in
         if (!(modusStatus & modusBit::DateiOperation)) {
             modusStatus |= modusBit::DateiOperation;
             if (sysInfoBox(meldungFormatieren(49, fertig), knoepfe::JaNein) == antwort::Ja) {
-                statusTeilSetzen(0, "\tlesen abgebrochen");
+                statusTeilSetzen(0, meldungsTexte[1630]);
                 break;
             }
         }

@@ -178,7 +178,7 @@ ScanStand ergebnisdateiScannen(const std::string& pfad, int modus, bool& gestopp
         return ScanStand::Kaputt;
     }
     Dateifenster f(datei.get());
-    statusTeilSetzen(0, "\tlese BIN-Datei");
+    statusTeilSetzen(0, meldungsTexte[1629]);
     prozentZeigen(0, f.laenge());
     const DateiOperationAufStapel aufStapel;
     modusStatus |= modusBit::DateiOperation;
@@ -261,7 +261,7 @@ ScanStand ergebnisdateiScannen(const std::string& pfad, int modus, bool& gestopp
         if (++gelesen % 1000 == 0) {
             nachrichtenVerarbeiten();
             if (!(modusStatus & modusBit::DateiOperation)) {
-                statusTeilSetzen(0, "\tlesen abgebrochen");
+                statusTeilSetzen(0, meldungsTexte[1630]);
                 gestoppt = true;
                 break;
             }
@@ -309,13 +309,13 @@ bool ergebnisDateiWaehlen(int modus, bool erste, std::string& pfad)
     DateiWahl wahl;
     wahl.ordner = dateipfade.dokumentVerzeichnis;
     wahl.endung = modus == ladeModus::NurIndex ? "inx" : "bin";
-    wahl.titel = "Permutationsdatei Lesen";
+    wahl.titel = meldungsTexte[1600];
     if (!erste)
-        wahl.filter = {{"permutations-ergebnis-dateien, (*.bin)", "*.bin"}};
+        wahl.filter = {{meldungsTexte[1614], "*.bin"}};
     else if (modus == ladeModus::NurIndex)
-        wahl.filter = {{"index-dateien, (*.inx)", "*.inx"}};
+        wahl.filter = {{meldungsTexte[1615], "*.inx"}};
     else
-        wahl.filter = {{"permutations-dateien, (*.bin;*.inx)", "*.bin;*.inx"}};
+        wahl.filter = {{meldungsTexte[1616], "*.bin;*.inx"}};
     for (;;) {
         DateiWahl w = wahl;
         if (!dateiWaehlen(fensterhandles.hauptfenster, w))
@@ -367,12 +367,10 @@ int ergebnisdateienLaden(std::string pfad, int modus)
         }
         // the end of a file
         if (gestoppt) {
-            statusTeilSetzen(0, "\tladen abgebrochen");
+            statusTeilSetzen(0, meldungsTexte[1631]);
         } else {
-            statusTeilSetzen(0, "\tfertig");
-            char text[48];
-            std::snprintf(text, sizeof text, "\t%d datei(en) geladen", static_cast<int>(z.dateien.namen.size()));
-            statusTeilSetzen(1, text);
+            statusTeilSetzen(0, meldungsTexte[1632]);
+            statusTeilSetzen(1, meldungFormatieren(1645, static_cast<int>(z.dateien.namen.size())));
         }
         if (z.dateien.namen.size() >= static_cast<size_t>(groessteDateiAnzahl)) {
             hinweisBox(meldungsTexte[201]);

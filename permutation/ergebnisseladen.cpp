@@ -129,9 +129,9 @@ int permutationErgebnisseLaden(int erster, int ende, int flags, std::FILE* text)
             ergebnisdateienSchliessen();
             return 0;
         }
-        statusTeilSetzen(0, "\tlese ergebnisse ein");
+        statusTeilSetzen(0, meldungsTexte[1633]);
     } else {
-        statusTeilSetzen(0, "\tspeichere ASCII-daten");
+        statusTeilSetzen(0, meldungsTexte[1634]);
     }
     const DateiOperationAufStapel aufStapel;
     modusStatus |= modusBit::DateiOperation;
@@ -168,7 +168,7 @@ int permutationErgebnisseLaden(int erster, int ende, int flags, std::FILE* text)
         if (!(modusStatus & modusBit::DateiOperation)) {
             modusStatus |= modusBit::DateiOperation;
             if (sysInfoBox(meldungFormatieren(49, fertig), knoepfe::JaNein) == antwort::Ja) {
-                statusTeilSetzen(0, "\tladen abgebrochen");
+                statusTeilSetzen(0, meldungsTexte[1631]);
                 break;
             }
         }

@@ -49,8 +49,8 @@ bool indexWaehlen(std::string& pfad)
     DateiWahl wahl;
     wahl.ordner = dateipfade.dokumentVerzeichnis;
     wahl.endung = "inx";
-    wahl.titel = "Permutations-Indexdatei Lesen";
-    wahl.filter = {{"permutations-index-dateien, (*.inx)", "*.inx"}};
+    wahl.titel = meldungsTexte[1604];
+    wahl.filter = {{meldungsTexte[1613], "*.inx"}};
     if (!dateiWaehlen(fensterhandles.hauptfenster, wahl))
         return false;
     pfad = gewaehlterPfad(wahl);
@@ -89,8 +89,8 @@ std::string ergebnisDateiFinden(const std::string& gespeichert, const std::strin
     wahl.ordner = ordnerVon(indexPfad);
     wahl.name = stammVon(gespeichert);
     wahl.endung = "bin";
-    wahl.titel = "Permutationsdatei Lesen";
-    wahl.filter = {{"permutations-ergebnis-dateien, (*.bin)", "*.bin"}};
+    wahl.titel = meldungsTexte[1600];
+    wahl.filter = {{meldungsTexte[1614], "*.bin"}};
     if (!dateiWaehlen(fensterhandles.hauptfenster, wahl))
         return {};
     return gewaehlterPfad(wahl);
@@ -187,7 +187,7 @@ int permutationsIndexLesen(const std::string& pfad, int anhaengen, int modus)
 {
     PermutationsErgebnisZustand& z = permutationsErgebnisse;
     // the header
-    statusTeilSetzen(0, "\tlese: " + pfad.substr(ordnerVon(pfad).size()));
+    statusTeilSetzen(0, meldungFormatieren(1628, pfad.substr(ordnerVon(pfad).size())));
     OffeneDatei datei(dateiOeffnen(pfad, "rb"));
     if (!datei) {
         hinweisBox(meldungFormatieren(73, pfad));

@@ -55,11 +55,11 @@ void permutationIndexSortierenNach(std::span<PermutationsIndexEintrag> eintraege
     case sortierSchluessel::WertAb: vor = wertAbVor; break;
     default: return;
     }
-    statusTeilSetzen(0, "\tsortiere Index");
+    statusTeilSetzen(0, meldungsTexte[1637]);
     cursorSetzen(standardCursor(cursorArt::Warten));
     std::sort(eintraege.begin(), eintraege.end(), vor);
     cursorSetzen(standardCursor(cursorArt::Pfeil));
-    statusTeilSetzen(0, "\tIndex sortiert");
+    statusTeilSetzen(0, meldungsTexte[1638]);
 }
 
 int indexDoppelteMarkieren(std::vector<PermutationsIndexEintrag>& eintraege)

@@ -240,8 +240,8 @@ bool pfadWaehlen(std::string& pfad)
     wahl.ordner = dateipfade.dokumentVerzeichnis;
     wahl.name = freierName();
     wahl.endung = "bin";
-    wahl.filter = {{"permutationsdateien, (*.bin)", "*.bin"}};
-    wahl.titel = "Permutationsdatei Speichern";
+    wahl.filter = {{meldungsTexte[1617], "*.bin"}};
+    wahl.titel = meldungsTexte[1601];
     wahl.speichern = true;
     if (!dateiWaehlen(fensterhandles.hauptfenster, wahl))
         return false;
@@ -443,7 +443,7 @@ Fenster fortschrittsFenster()
 {
     const Rechteck& r = restzeit.rechteck;
     Menue menue = modusMenueLaden(Modusmenue::Fortschritt);
-    Fenster f = fensterErzeugen(meldungsTexte[14], "Permutations-Anzeige", stil::Hauptfenster, r.links, r.oben,
+    Fenster f = fensterErzeugen(meldungsTexte[14], meldungsTexte[1650], stil::Hauptfenster, r.links, r.oben,
                                 r.breite(), r.hoehe(), fensterhandles.hauptfenster, menue);
     if (!f) {
         if (menue)
@@ -574,7 +574,7 @@ int permutationAusfuehren(int start, int anzahl)
         permutationDatenFreigeben();
     }
     const double anfang = uhrSekunden();
-    statusTeilSetzen(0, "Permutation l\xE4uft");
+    statusTeilSetzen(0, meldungsTexte[1626]);
     permutationsLaufstand.level = {};
     permutationsLaufstand.balkenOben = {};
     permutationsLaufstand.synapsenAnzahl = n;
@@ -716,7 +716,7 @@ int permutationAusfuehren(int start, int anzahl)
         return ergebnis;
     }
     s.datei.reset();
-    statusTeilSetzen(0, "\tbeendet bei");
+    statusTeilSetzen(0, meldungsTexte[1627]);
     statusTeilSetzen(1, "\t" + std::to_string(nummer));
     statusTeilSetzen(2, zeitText("\t%lld %02d:%02d:%02d:%04.02lf", nummer, uhrSekunden() - anfang));
     return ergebnis;

@@ -53,7 +53,7 @@ bool zaehlen(int anzahl, Zaehler& zaehler)
         }
         modusStatus |= modusBit::DateiOperation;
         if (sysInfoBox(meldungFormatieren(49, i + 1), knoepfe::JaNein) == antwort::Ja) {
-            statusTeilSetzen(0, "\tlesen abgebrochen");
+            statusTeilSetzen(0, meldungsTexte[1630]);
             break;
         }
     }
@@ -81,8 +81,8 @@ int synapsenstaerkenHaeufigkeitSpeichern(int anzahl)
     DateiWahl wahl;
     wahl.ordner = dateipfade.programmVerzeichnis;
     wahl.endung = "txt";
-    wahl.titel = "textdatei speichern";
-    wahl.filter = {{"textdateien, (*.txt)", "*.txt"}};
+    wahl.titel = meldungsTexte[1606];
+    wahl.filter = {{meldungsTexte[1619], "*.txt"}};
     wahl.speichern = true;
     if (!dateiWaehlen(fensterhandles.hauptfenster, wahl))
         return 0;

@@ -181,7 +181,7 @@ int permutationsmodusEinschalten()
         fatal(meldungsTexte[90]);
         return 0;
     }
-    statusTeilSetzen(0, "\tPermutationsmodus");
+    statusTeilSetzen(0, "\t" + meldungsTexte[71]);
     return 1;
 }
 
@@ -190,7 +190,7 @@ int simulationsmodusEinschalten()
     simulationsMenueZeigen();
     verlassen();
     teilsimulationsModus = 0;
-    statusTeilSetzen(0, "\tSimulationsmodus");
+    statusTeilSetzen(0, meldungsTexte[1625]);
     return 1;
 }
 

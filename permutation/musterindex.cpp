@@ -36,8 +36,8 @@ bool musterWaehlen(const std::string& startPfad, std::string& ordner, std::strin
     const size_t schnitt = startPfad.find_last_of("/\\");
     wahl.ordner = schnitt == std::string::npos ? dateipfade.dokumentVerzeichnis : startPfad.substr(0, schnitt);
     wahl.endung = "bin";
-    wahl.titel = "Datendateien zum inizieren w\xE4hlen";
-    wahl.filter = {{"daten-dateien, (*.bin)", "*.bin"}};
+    wahl.titel = meldungsTexte[1607];
+    wahl.filter = {{meldungsTexte[1620], "*.bin"}};
     if (!dateiWaehlen(fensterhandles.hauptfenster, wahl))
         return false;
     ordner = wahl.ordner;
@@ -65,8 +65,8 @@ bool indexNameWaehlen(const std::string& ordner, std::string stamm)
         wahl.ordner = ordner;
         wahl.name = stamm + " 0000";
         wahl.endung = "inx";
-        wahl.titel = "Permutationsindex Speichern";
-        wahl.filter = {{"permutations-index-dateien, (*.inx)", "*.inx"}};
+        wahl.titel = meldungsTexte[1605];
+        wahl.filter = {{meldungsTexte[1613], "*.inx"}};
         wahl.speichern = true;
         if (!dateiWaehlen(fensterhandles.hauptfenster, wahl))
             return false;
@@ -129,6 +129,6 @@ int indexAusDatendateienErstellen(const std::string& startPfad)
         hinweisBox(meldungFormatieren(230, dateien, ordner + "/" + muster));
     }
     z.laufenderZaehler = static_cast<int>(z.index.size());
-    statusTeilSetzen(0, "\tbeendet");
+    statusTeilSetzen(0, meldungsTexte[1639]);
     return gestoppt ? 0 : 1;
 }

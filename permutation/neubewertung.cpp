@@ -81,8 +81,8 @@ void indexSpeichernAnbieten(int anzahl)
     wahl.ordner = dateipfade.dokumentVerzeichnis;
     wahl.name = dateipfade.netzName + " " + std::to_string(d);
     wahl.endung = "inx";
-    wahl.filter = {{"permutations-index-dateien, (*.inx)", "*.inx"}};
-    wahl.titel = "Permutationsindex Speichern";
+    wahl.filter = {{meldungsTexte[1613], "*.inx"}};
+    wahl.titel = meldungsTexte[1605];
     wahl.speichern = true;
     if (!dateiWaehlen(fensterhandles.hauptfenster, wahl))
         return;

@@ -180,7 +180,7 @@ void permutationTextdateiSpeichern()
     wahl.ordner = dateipfade.programmVerzeichnis;
     wahl.endung = "txt";
     wahl.titel = meldungsTexte[197];
-    wahl.filter = {{"textdateien, (*.txt)", "*.txt"}};
+    wahl.filter = {{meldungsTexte[1619], "*.txt"}};
     wahl.speichern = true;
     if (!dateiWaehlen(fensterhandles.hauptfenster, wahl))
         return;
@@ -205,7 +205,7 @@ void permutationTextdateiSpeichern()
             if (!(modusStatus & modusBit::DateiOperation)) {
                 modusStatus |= modusBit::DateiOperation;
                 if (sysInfoBox(meldungFormatieren(200, static_cast<int>(i + 1)), knoepfe::JaNein) == antwort::Ja) {
-                    statusTeilSetzen(0, "\tschreiben abgebrochen");
+                    statusTeilSetzen(0, meldungsTexte[1635]);
                     break;
                 }
             } else {
@@ -226,7 +226,7 @@ void permutationTextdateiSpeichern()
     if (gut && !schreibFehler) {
         std::filesystem::rename(pfadAufloesen(teil), pfadAufloesen(pfad), fehler);
         if (!fehler) {
-            statusTeilSetzen(0, "\t speichern beendet");
+            statusTeilSetzen(0, meldungsTexte[1636]);
             return;
         }
     }

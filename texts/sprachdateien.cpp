@@ -179,6 +179,21 @@ std::string sprachTexteLaden()
     return sprachTexteLaden(spracheLesen(plattform::programmVerzeichnis() + "default.cfg"));
 }
 
+std::vector<std::string> meldungInBeidenSprachen(int nummer)
+{
+    std::vector<std::string> texte{std::string(meldungsTexte.eingebauterText(nummer))};
+    const std::string_view schluessel = meldungsTexte.schluesselVon(nummer);
+    if (schluessel.empty())
+        return texte;
+    for (const char* kuerzel : {"de", "en"})
+        if (const auto inhalt = dateiLesen(dateiPfad("meldung texte", kuerzel))) {
+            const Werte werte = zeilenLesen(*inhalt);
+            if (const auto it = werte.find(schluessel); it != werte.end())
+                texte.push_back(it->second);
+        }
+    return texte;
+}
+
 const std::string* tooltipText(std::string_view schluessel)
 {
     const auto it = tooltips.find(schluessel);

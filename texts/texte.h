@@ -83,6 +83,11 @@ std::string sprachTexteLaden(int spracheWahl);
 // the same with the language of default.cfg in the program directory
 std::string sprachTexteLaden();
 
+// Message nummer as each language words it: the built-in German text, then the German and
+// the English file's text where the file has one, whatever the session's language. For
+// telling a default the program once stored from a choice of the user's own.
+std::vector<std::string> meldungInBeidenSprachen(int nummer);
+
 // ---- formatting ----------------------------------------------------------------------
 // Message nummer formatted with the arguments into meldungsPuffer. A language text that
 // does not fit the arguments gives way to the built-in German text, and that to the raw

@@ -310,6 +310,8 @@ Fenster fensterErzeugen(const std::string& klasse, const std::string& titel, uin
                                       {x, y, x + breite, y + hoehe}, e);
     if (menue && !kind)
         leisteAnbringen(*f, menue);
+    if (!kind)
+        z.titel.push_back({f, titel});
 
     if (senden(f, nachricht::Erzeugen, 0, parameter) == -1) {
         fensterZerstoeren(f);
@@ -456,8 +458,11 @@ void verschieben(Fenster f, int x, int y, int breite, int hoehe)
 
 void titelSetzen(Fenster f, const std::string& titel)
 {
-    if (FensterObjekt* o = lebend(f))
+    if (FensterObjekt* o = lebend(f)) {
         o->titel = titel;
+        if (!(o->stil & stil::Kind))
+            zustand().titel.push_back({f, titel});
+    }
 }
 
 std::string titel(Fenster f)

@@ -421,6 +421,13 @@ struct Ereignis {
 };
 const std::vector<Ereignis>& ereignisLog();
 
+// every title a window that is no child got, at its creation or later, in order
+struct TitelEintrag {
+    Fenster fenster;
+    std::string titel;   // Windows-1252, as set
+};
+const std::vector<TitelEintrag>& titelLog();
+
 // How a failure is reported; by default a GoogleTest failure with the text. An empty
 // function brings the default back (zuruecksetzen does too).
 void fehlerBehandlungSetzen(std::function<void(const std::string&)> behandlung);

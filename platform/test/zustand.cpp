@@ -113,6 +113,7 @@ void zuruecksetzen()
     std::fill(std::begin(z.tasten), std::end(z.tasten), false);
     z.feststell = false;
     z.ereignisse.clear();
+    z.titel.clear();
     z.dialogSkripte.clear();
     z.dialogOeffnungen.clear();
     z.tastaturHook = nullptr;
@@ -126,6 +127,8 @@ void zuruecksetzen()
 const std::vector<LogEintrag>& nachrichtenLog() { return zustand().log; }
 
 const std::vector<Ereignis>& ereignisLog() { return zustand().ereignisse; }
+
+const std::vector<TitelEintrag>& titelLog() { return zustand().titel; }
 
 std::vector<LogEintrag> nachrichtenVon(Fenster f)
 {

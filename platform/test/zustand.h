@@ -145,6 +145,7 @@ struct Zustand {
     bool tasten[4] = {};
     bool feststell = false;
     std::vector<test::Ereignis> ereignisse;
+    std::vector<test::TitelEintrag> titel;
 
     // dialogs
     std::map<int, std::deque<std::vector<test::DialogSchritt>>> dialogSkripte;   // per template number

@@ -179,31 +179,46 @@ TEST_F(DialogSprache, BoxtitelInBeidenSprachen)
     ordner.clear();
 }
 
-// The open dialog offers the language's file kinds, curve data among them, unless the
-// settings file names a filter of the user's own; the default the settings write stores
-// for an empty filter is none.
-TEST_F(DialogSprache, OeffnenZeigtDieDateiartenDerSpracheAusserEinemEigenenFilter)
+// The open dialog offers the language's file kinds, curve data among them, the save dialog
+// the language's network files and the settings chooser the language's settings files,
+// unless the settings file names a filter of the user's own; the default the settings
+// write stores for an empty filter is none, nor is what an English session would store.
+TEST_F(DialogSprache, WaehlerZeigenDieDateiartenDerSpracheAusserEinemEigenenFilter)
 {
-    const auto muster = [this](const std::string& cfg, bool neuStarten = true) {
+    const auto muster = [this](const std::string& cfg, int befehlId = befehlDateiOeffnen, bool neuStarten = true) {
         if (neuStarten) {
             programmZuruecksetzen();
             if (!ordner.empty())
                 std::filesystem::remove_all(ordner);
             EXPECT_TRUE(starten(cfg));
         }
+        if (befehlId == befehlGuiDateiSpeichernUnter && neuronKette.anzahl == 0)
+            NeuronFall::neu(1);   // nothing to save otherwise
         pt::dateiAntworten({pt::dateiAbbruch()});
-        befehl(befehlDateiOeffnen);
+        befehl(befehlId);
+        if (pt::dateiWahlLog().empty())
+            return std::string("no chooser");
         std::string s;
         for (const DateiFilter& f : pt::dateiWahlLog().back().gefragt.filter)
             s += f.text + "=" + f.muster + ";";
         return s;
     };
-    EXPECT_EQ(muster(""), "Simulationsdateien (*.GUI)=*.GUI;Daten-Dateien (*.dat)=*.DAT;SIM-Dateien (*.sim)=*.SIM;"
-                          "simulation files (*.wav; *.mpf)=*.WAV;*.MPF;alle Dateien (*.*)=*.*;");
-    EXPECT_EQ(muster(einstellungen(englisch)), "Simulation files (*.GUI)=*.GUI;Data files (*.dat)=*.DAT;SIM files (*.sim)=*.SIM;"
-                                "simulation files (*.wav; *.mpf)=*.WAV;*.MPF;All files (*.*)=*.*;");
-    EXPECT_EQ(muster(einstellungen("dateityp fuer eingabedateien=Netze (*.NET)0*.NET0alle (*.*)0*.*00\r\n")),
-              "Netze (*.NET)=*.NET;alle (*.*)=*.*;");
+    const std::string netzDe = "Simulationsdateien (*.GUI)=*.GUI;", netzEn = "Simulation files (*.GUI)=*.GUI;";
+    const std::string oeffnenDe = netzDe + "Daten-Dateien (*.dat)=*.DAT;SIM-Dateien (*.sim)=*.SIM;"
+                                           "WAV- und MPF-Dateien (*.wav; *.mpf)=*.WAV;*.MPF;alle Dateien (*.*)=*.*;";
+    EXPECT_EQ(muster(""), oeffnenDe);
+    EXPECT_EQ(muster(einstellungen(englisch)), netzEn + "Data files (*.dat)=*.DAT;SIM files (*.sim)=*.SIM;"
+                                                        "simulation files (*.wav; *.mpf)=*.WAV;*.MPF;All files (*.*)=*.*;");
+    const std::string eigener = "dateityp fuer eingabedateien=Netze (*.NET)0*.NET0alle (*.*)0*.*00\r\n";
+    EXPECT_EQ(muster(einstellungen(eigener)), "Netze (*.NET)=*.NET;alle (*.*)=*.*;");
+    EXPECT_EQ(muster(einstellungen(eigener + englisch), befehlGuiDateiSpeichernUnter), "Netze (*.NET)=*.NET;alle (*.*)=*.*;");
+    // the English default in a German session, the German one in an English session
+    const std::string englischeVorgabe = "dateityp fuer eingabedateien=Simulation files (*.GUI)0*.GUI0All files (*.*)0*.*00\r\n";
+    EXPECT_EQ(muster(einstellungen(englischeVorgabe)), oeffnenDe);
+    EXPECT_EQ(muster(einstellungen(englischeVorgabe), befehlGuiDateiSpeichernUnter), netzDe + "alle Dateien (*.*)=*.*;");
+    EXPECT_EQ(muster(einstellungen(englisch), befehlGuiDateiSpeichernUnter), netzEn + "All files (*.*)=*.*;");
+    EXPECT_EQ(muster(einstellungen(englisch), befehlEinstellungenLaden, false), "Settings files (*.cfg)=*.CFG;All files (*.*)=*.*;");
+    EXPECT_EQ(muster("", befehlEinstellungenSpeichernUnter), "Config-Dateien (*.cfg)=*.CFG;alle Dateien (*.*)=*.*;");
 
     // the settings written and read at the next start: the default they hold is no choice
     muster(einstellungen(englisch));
@@ -213,5 +228,5 @@ TEST_F(DialogSprache, OeffnenZeigtDieDateiartenDerSpracheAusserEinemEigenenFilte
     const std::string gleicherOrdner = ordner;
     programmZuruecksetzen();
     ASSERT_TRUE(programmStarten("", gleicherOrdner));
-    EXPECT_EQ(muster("", false).substr(0, 52), "Simulation files (*.GUI)=*.GUI;Data files (*.dat)=*.");
+    EXPECT_EQ(muster("", befehlDateiOeffnen, false).substr(0, 52), "Simulation files (*.GUI)=*.GUI;Data files (*.dat)=*.");
 }

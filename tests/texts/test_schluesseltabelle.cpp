@@ -115,6 +115,41 @@ TEST(SchluesselTabelle, DerQuelltextBenutztNurNummernUndSchluesselDerTabellen)
     EXPECT_GT(gefunden, 0);   // the scan found the tree at all
 }
 
+// What the user reads in a chooser, the status bar, a window's title or a box's caption comes
+// from the language files: the program passes no word of its own to those calls. The
+// platform's own texts and the per-language tables of resources/ stand apart; "Velnor" and
+// the box forms' names are no words of a language.
+TEST(SchluesselTabelle, DerQuelltextGibtWaehlernStatusleisteTitelnUndBoxenKeineEigenenWorte)
+{
+    // each call from its name to the end of its statement
+    const std::pair<const char*, std::regex> aufrufe[] = {
+        {".titel", std::regex(R"(\.titel\s*=\s*"[^"])")},
+        {"filter", std::regex(R"(filter\s*(?:=\s*\{\{|\.push_back\(\{)\s*")")},
+        {"statusTeilSetzen(", std::regex(R"(statusTeilSetzen\([^,]*,\s*"(?:\\t)?\s*[A-Za-z])")},
+        {"statusTextSetzen(", std::regex(R"(statusTextSetzen\([^;]*?,\s*"(?:\\t)?\s*[A-Za-z])")},
+        {"titelSetzen(", std::regex(R"(titelSetzen\([^;]*?,\s*"[A-Za-z])")},
+        {"fensterErzeugen(", std::regex(R"(fensterErzeugen\([^,;]*,\s*"(?!Velnor")[A-Za-z])")},
+        {"restzeitFensterZeigen(", std::regex(R"(restzeitFensterZeigen\(\s*")")},
+        {"filterAusText(", std::regex(R"(filterAusText\(\s*")")},
+        {"meldungsBox(", std::regex(R"(meldungsBox\([^;]*"(?!SysInfo"|Hinweis"|Velnor info")[^"]*"\s*,\s*(?:plattform::)?knoepfe)")},
+    };
+    int dateien = 0;
+    for (const fs::path& p : quellDateien()) {
+        const std::string ordner = p.parent_path().filename().string();
+        if (ordner == "resources" || ordner == "menues" || p.string().find("/platform/") != std::string::npos)
+            continue;
+        ++dateien;
+        const std::string text = lesen(p.string());
+        for (const auto& [name, muster] : aufrufe)
+            for (size_t pos = text.find(name); pos != std::string::npos; pos = text.find(name, pos + 1)) {
+                const std::string aufruf = text.substr(pos, text.find(';', pos) - pos);
+                if (std::regex_search(aufruf, muster))
+                    ADD_FAILURE() << p << ": " << aufruf;
+            }
+    }
+    EXPECT_GT(dateien, 100);
+}
+
 // Two texts under one number would make one of them unreachable, and which one depends on
 // the table's order: every number and every key stands once.
 TEST(SchluesselTabelle, JedeNummerUndJederSchluesselStehtEinmal)

@@ -25,7 +25,13 @@ TEST_F(SprachDateien, AusgelieferteDateienDeutschUndEnglischUeberDeutsch)
     // the boxes' buttons speak the language of the texts
     EXPECT_EQ(plattform::eigenerText(plattform::EigenerText::Ja), "Yes");
 
+    // a message in both languages, whichever the session speaks: what a default was
+    const std::vector<std::string> netzFilter{"Simulationsdateien (*.GUI)|*.GUI|alle Dateien (*.*)|*.*",
+                                              "Simulationsdateien (*.GUI)|*.GUI|alle Dateien (*.*)|*.*",
+                                              "Simulation files (*.GUI)|*.GUI|All files (*.*)|*.*"};
+    EXPECT_EQ(meldungInBeidenSprachen(1660), netzFilter);
     ASSERT_EQ(sprachTexteLaden(spracheDeutsch), "");   // back to German: the English texts do not linger
+    EXPECT_EQ(meldungInBeidenSprachen(1660), netzFilter);
     EXPECT_EQ(dialogTexte[0], "Abbrechen");
     EXPECT_EQ(plattform::eigenerText(plattform::EigenerText::Ja), "Ja");
 }
