@@ -116,6 +116,10 @@ void dateiOeffnenBefehl(Fenster, int)
         return;                          // named in a notice and dropped
     // the file of the start opens without the dialog
     simulationOeffnen(amStart && startDateiUebernehmen() ? 0 : 1);
+    // the diagram windows the network's list opened came up over the main window; a user
+    // who just started the program sees the main window first
+    if (amStart && fensterhandles.hauptfenster)
+        vordergrundSetzen(fensterhandles.hauptfenster);
 }
 
 // "Skript laden": the loader replaces a loaded script, except by a file that is no script

@@ -114,29 +114,35 @@ bool dateiErfragen(std::string& pfad)
     return true;
 }
 
-// The network of a result file is read from a copy deleted after the load: it keeps that
-// name but has no file of its own.
+// The network of a result file is read from a copy deleted after the load.
 bool ausErgebnisdatei() { return skriptStatus & skriptBit::AuswertungLaedt; }
 
-// The network's name and path: a network file's, which the writers save under. The
-// settings remember it once it is read (netzdateiMerken).
-void netzdateiSetzen(const Pfadteile& t, const std::string& vollerPfad)
-{
-    dateipfade.netzName = t.name;
-    dateipfade.endung = t.endung;
-    dateipfade.vollerPfad = vollerPfad;
-    dateipfade.ohneNetzdatei = ausErgebnisdatei();
-}
-
-// A network read from curve data or a recording is named after its source but has no file
-// of its own: a save asks where it goes, so the source is never written over unasked.
+// A network read from curve data, a recording or a result file is named after its source
+// but has no file of its own: a save asks where it goes, so the source is never written
+// over unasked, and the title names the source.
 void ohneNetzdateiSetzen(const Pfadteile& t, const std::string& pfad)
 {
     dateipfade.netzName = t.name;
     dateipfade.vollerPfad.clear();
     dateipfade.ohneNetzdatei = true;
-    if (fensterhandles.hauptfenster)
-        plattform::titelSetzen(fensterhandles.hauptfenster, pfad);
+    dateipfade.quellPfad = pfad;
+    netzTitelZeigen();
+}
+
+// The network's name and path: a network file's, which the writers save under. The
+// settings remember it once it is read (netzdateiMerken). A result file's network is one
+// without a file, named after the result file: its copy's name is no name of the user's.
+void netzdateiSetzen(const Pfadteile& t, const std::string& vollerPfad)
+{
+    dateipfade.endung = t.endung;
+    if (ausErgebnisdatei()) {
+        const std::string& ergebnis = auswertungsdaten.ergebnisPfad;
+        ohneNetzdateiSetzen(zerlegen(ergebnis), ergebnis);
+        return;
+    }
+    dateipfade.netzName = t.name;
+    dateipfade.vollerPfad = vollerPfad;
+    dateipfade.ohneNetzdatei = false;
 }
 
 int nichtGeoeffnet()
@@ -313,6 +319,8 @@ int simulationOeffnen(int fragen)
     // whatever kinds of files are opened from other folders later
     if (art == Art::Netz && !ausErgebnisdatei())
         netzdateiMerken(teile.ordner, teile.name, teile.endung);
+    else if (art == Art::Netz)   // its curve data go beside the result file, not beside the copy
+        datPfadSetzen(zusammensetzen(zerlegen(dateipfade.quellPfad).ordner, dateipfade.netzName, "dat"));
     // everything derived from the new network
     einstellungenAktualisieren(nullptr, 1);
     geladeneFensterZeigen();

@@ -1,5 +1,6 @@
 // core/status.cpp - the program-wide status words and the records every subsystem reads
 #include "core/status.h"
+#include "platform/fenster.h"
 #include "platform/steuerelemente.h"
 #include "texts/texte.h"
 
@@ -48,6 +49,19 @@ plattform::Punkt letzterKlickpunkt;
 bool serverLaufAktiv = false;
 
 bool eigeneNetzdatei() { return !dateipfade.netzName.empty() && !dateipfade.ohneNetzdatei; }
+
+std::string netzTitel()
+{
+    const Dateipfade& d = dateipfade;
+    const std::string& pfad = d.ohneNetzdatei ? d.quellPfad : d.vollerPfad;
+    return pfad.empty() ? meldungsTexte[1652] : pfad;
+}
+
+void netzTitelZeigen()
+{
+    if (fensterhandles.hauptfenster)
+        plattform::titelSetzen(fensterhandles.hauptfenster, netzTitel());
+}
 
 bool laufAktiv()
 {

@@ -208,6 +208,7 @@ struct Dateipfade {
     std::string vollerPfad;
     std::string endung;
     bool ohneNetzdatei = false;       // curve data or a recording: the name is no file to save into
+    std::string quellPfad;            // ... the file it was read from (curve data, recording, result file)
     // "zuletzt geladene eingabedatei=": the network file last loaded or saved, which the
     // settings remember for the open dialog and the start; no save ever goes there unasked
     std::string letzteNetzDatei;
@@ -238,6 +239,10 @@ extern Dateipfade dateipfade;
 // came from neither curve data nor a recording. The save asks for a name otherwise, and
 // the offers to save treat the network as one without a file.
 bool eigeneNetzdatei();
+// The main window's title for the network: its file's path; for one without a file of its
+// own the file it was read from; "unbenannt" for one never saved. netzTitelZeigen sets it.
+std::string netzTitel();
+void netzTitelZeigen();
 
 
 // ---- windows and settings that the settings and network files keep ----------------------------

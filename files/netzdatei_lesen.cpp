@@ -209,8 +209,7 @@ int abschnitteLesen(char* text, const std::string& name, bool undo)
 int netzLesen(char* text, const std::string& name, NetzQuelle quelle)
 {
     const bool undo = quelle == NetzQuelle::Undo;
-    if (fensterhandles.hauptfenster)
-        plattform::titelSetzen(fensterhandles.hauptfenster, name);
+    netzTitelZeigen();
     int ergebnis;
     {
         // what a user wrote into the protocol is never taken for a section or a key
@@ -261,8 +260,7 @@ int guiDateiLaden(std::string& name)
         plattform::hinweisBox(meldungFormatieren(73, name));
         return 0;
     }
-    if (fensterhandles.hauptfenster)
-        plattform::titelSetzen(fensterhandles.hauptfenster, name);
+    netzTitelZeigen();
     std::string text;
     long laenge = 0;
     if (dateiGanzLesen(f, text, laenge) == DateiGelesen::KeinSpeicher) {

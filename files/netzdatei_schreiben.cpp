@@ -289,8 +289,7 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
     d.vollerPfad = pfad;
     d.ohneNetzdatei = false;
     d.letzteNetzDatei = ort.name;
-    if (fensterhandles.hauptfenster)
-        plattform::titelSetzen(fensterhandles.hauptfenster, pfad);
+    netzTitelZeigen();
     cfgDateiSpeichern(cfgPfad.c_str(), nullptr, 1);
     textZeiger = &puffer;
     // the reference curves go beside the network just saved, never over another one's

@@ -260,8 +260,7 @@ Laufausgang simulationStarten()
             return;
         statusTeilSetzen(0, meldungFormatieren(text));
         statusTeilSetzen(3, "");
-        if (fensterhandles.hauptfenster)
-            plattform::titelSetzen(fensterhandles.hauptfenster, dateipfade.vollerPfad);
+        netzTitelZeigen();
     };
     if (imDialog) {
         statusTeilSetzen(0, meldungsTexte[1644]);

@@ -66,8 +66,6 @@ extern int synapsengruppenZahl;
 extern int gruppeWirdAufgeloest;              // the group being dissolved (0 none): deleting its members leaves it alone
 extern int letztesZielNeuron;
 
-extern std::string netzTitel;                 // the main window's title for an unsaved network
-constexpr const char* unbenannt = "unbenannt";
 
 // Deletes the whole network and leaves the empty, untitled one with the standard
 // synapse types.

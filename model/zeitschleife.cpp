@@ -477,8 +477,7 @@ int simulationAusfuehren()
         if (programmStatus & programmBit::SomaDateiSchreiben)
             somaDateiSchreiben();
         statusTeilSetzen(0, meldungsTexte[771]);
-        if (fensterhandles.hauptfenster)
-            plattform::titelSetzen(fensterhandles.hauptfenster, dateipfade.vollerPfad);
+        netzTitelZeigen();
         if (laufZustand.prozessorzeitAnzeigen) {
             char puffer[96];
             std::snprintf(puffer, sizeof puffer, "%s %f", "Prozessorzeit [s]:", prozessorzeit);

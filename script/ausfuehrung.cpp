@@ -759,7 +759,7 @@ int beenden(Lauf& l, bool fertig, bool kopfAbgebrochen, double anzeigeIntervall)
     statusTeilSetzen(1, meldungFormatieren(1119, std, min - 60 * std, sek - 60 * min));
     statusTeilSetzen(3, meldungFormatieren(1120, s.gelaufen));
     s.aktuelleSimulation = 0;
-    plattform::titelSetzen(fensterhandles.hauptfenster, dateipfade.vollerPfad);
+    netzTitelZeigen();
     if (skriptStatus & skriptBit::InteraktiveAusfuehrung) {
         skriptStatus &= ~skriptBit::InteraktiveAusfuehrung;
         plattform::fensterZerstoeren(fensterhandles.interaktivFenster);

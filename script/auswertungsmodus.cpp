@@ -239,6 +239,15 @@ int simulationsModusSetzen(Auswertungsdaten& a)
         skriptStatus &= ~skriptBit::ErgebnisseAngezeigt;
     }
     skriptStatus &= ~skriptBit::AuswertungsModus;
+    // The mode's temporary files leave the user's folder with it. The index is the one in
+    // memory; nothing reads its temporary file back, and the next file indexed or the index
+    // saved writes a new one.
+    if (a.temporaererIndex) {
+        indexDateiVerwerfen(a);
+        tmpLoeschen(a.indexPfad);
+        a.temporaererIndex = 0;
+    }
+    tmpLoeschen(a.tmpPermutation);
     auswertungsfensterZerstoeren();
     fensterhandles.auswertungsMenue = nullptr;   // it died with the window
     if (Fenster h = fensterhandles.hauptfenster) {

@@ -4,6 +4,7 @@
 #include "platform/zeichensatz.h"
 #include <QApplication>
 #include <QCursor>
+#include <QPointer>
 #include <QScreen>
 #include <QWindow>
 #include <algorithm>
@@ -332,12 +333,55 @@ std::string titel(Fenster f)
     return w ? qt::text(w->windowTitle()) : std::string();
 }
 
+namespace {
+
+// The window last asked to the front. Qt asks the window manager to activate a window that
+// is not mapped yet only once it is, which may be after a later request for another one:
+// only the last request counts, so the window asked for last is the one in front.
+QPointer<QWidget> vornGewuenscht;
+
+class NachVornWennSichtbar : public QObject {
+public:
+    static constexpr const char* merkmal = "velnorVornWennSichtbar";
+    explicit NachVornWennSichtbar(QWidget* w) : QObject(w), w_(w)
+    {
+        w->setProperty(merkmal, true);
+        w->windowHandle()->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* e) override
+    {
+        if (e->type() == QEvent::Expose && w_->windowHandle()->isExposed()) {
+            if (vornGewuenscht == w_) {
+                w_->raise();
+                w_->activateWindow();
+            }
+            w_->windowHandle()->removeEventFilter(this);
+            w_->setProperty(merkmal, false);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QWidget* w_;
+};
+
+} // namespace
+
 void vordergrundSetzen(Fenster f)
 {
-    if (QWidget* w = qt::aussen(f)) {
-        w->window()->raise();
-        w->window()->activateWindow();
+    QWidget* w = qt::aussen(f);
+    if (!w)
+        return;
+    w = w->window();
+    vornGewuenscht = w;
+    if (w->isVisible() && w->windowHandle() && !w->windowHandle()->isExposed()) {
+        if (!w->property(NachVornWennSichtbar::merkmal).toBool())
+            new NachVornWennSichtbar(w);
+        return;
     }
+    w->raise();
+    w->activateWindow();
 }
 
 Fenster vordergrundFenster() { return qt::fensterVonWidget(QApplication::activeWindow()); }

@@ -11,9 +11,13 @@
 #include "platform/zeichensatz.h"
 #include <QApplication>
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFileSystemModel>
 #include <QFontDialog>
+#include <QLineEdit>
+#include <QRegularExpression>
 #include <cmath>
 
 namespace plattform {
@@ -83,6 +87,130 @@ void zerlegen(const std::string& pfad, DateiWahl& w)
     w.name = datei;
 }
 
+// The extensions a filter's patterns name, in their order ("*.WAV;*.MPF": WAV, MPF); a
+// pattern that takes any extension names none.
+QStringList filterEndungen(const DateiFilter& f)
+{
+    QStringList endungen;
+    for (const QString& m : qt::text(f.muster).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
+        const QString t = m.trimmed();
+        if (!t.startsWith(QLatin1String("*.")))
+            continue;
+        const QString e = t.mid(2);
+        if (!e.isEmpty() && !e.contains(QRegularExpression(QStringLiteral("[*?\\[\\].]"))))
+            endungen << e;
+    }
+    return endungen;
+}
+
+// Qt's dialog gives a name without an extension its default suffix. That suffix follows
+// the filter the user chooses: the first of its extensions that names an existing file
+// (the filter of every name: the caller's default), so the file opened or replaced is one
+// the list shows, never another kind of the same name.
+class Dateidialog : public QFileDialog {
+public:
+    Dateidialog(QWidget* eltern, const DateiWahl& wahl, const QString& ordner, const QString& vorgabe)
+        : QFileDialog(eltern, qt::text(wahl.titel), ordner), wahl_(wahl), vorgabe_(vorgabe)
+    {
+        setOption(QFileDialog::DontUseNativeDialog);
+        setOption(QFileDialog::HideNameFilterDetails);
+        if (!wahl.filter.empty())
+            setNameFilters(qt::dateiFilterListe(wahl.filter));
+        if (wahl.speichern) {
+            setAcceptMode(QFileDialog::AcceptSave);   // asks before overwriting
+            setFileMode(QFileDialog::AnyFile);
+        } else {
+            setAcceptMode(QFileDialog::AcceptOpen);
+            setFileMode(QFileDialog::ExistingFile);
+        }
+        zeile_ = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        connect(this, &QFileDialog::filterSelected, this, [this] { filterGewechselt(); });
+        if (zeile_)
+            connect(zeile_, &QLineEdit::textChanged, this, [this] { endungSetzen(); });
+        // the list shows a filter's files only once it has sorted them anew
+        if (auto* modell = findChild<QFileSystemModel*>()) {
+            connect(modell, &QFileSystemModel::layoutChanged, this, [this] { knopfPruefen(); });
+            connect(modell, &QFileSystemModel::directoryLoaded, this, [this] { knopfPruefen(); });
+        }
+        endungSetzen();
+    }
+
+    void accept() override
+    {
+        endungSetzen();
+        QFileDialog::accept();
+    }
+
+private:
+    // the chosen filter's: the dialog names it by its text alone (the details are hidden)
+    QStringList endungen() const
+    {
+        const QString gewaehlt = selectedNameFilter();
+        for (size_t i = 0; i < wahl_.filter.size(); ++i)
+            if (gewaehlt == qt::text(wahl_.filter[i].text) || (i < static_cast<size_t>(nameFilters().size()) &&
+                                                               gewaehlt == nameFilters()[static_cast<qsizetype>(i)]))
+                return filterEndungen(wahl_.filter[i]);
+        return {};
+    }
+
+    // as the name shows it: the caller's spelling of its default, else lower case
+    QString schreibweise(const QString& e) const
+    {
+        return e.compare(vorgabe_, Qt::CaseInsensitive) == 0 ? vorgabe_ : e.toLower();
+    }
+
+    // the extension a name typed without one takes
+    QString endungFuer(const QString& name) const
+    {
+        const QStringList liste = endungen();
+        if (liste.isEmpty())
+            return vorgabe_;
+        if (!name.isEmpty()) {
+            const QString pfad = QDir(directory()).absoluteFilePath(name);
+            for (const QString& e : liste)
+                for (const QString& s : {schreibweise(e), e, e.toLower(), e.toUpper()})
+                    if (QFileInfo(pfad + QLatin1Char('.') + s).isFile())
+                        return s;
+        }
+        return schreibweise(liste.front());
+    }
+
+    void endungSetzen()
+    {
+        const QString neu = endungFuer(zeile_ ? zeile_->text().trimmed() : QString());
+        if (neu == defaultSuffix())
+            return;
+        setDefaultSuffix(neu);
+        knopfPruefen();
+    }
+
+    // The Open button is enabled where the name with the suffix is a file the list shows;
+    // Qt asks that on its own changes only, not on a new suffix or a list sorted anew.
+    void knopfPruefen()
+    {
+        if (metaObject()->indexOfSlot("_q_updateOkButton()") >= 0)
+            QMetaObject::invokeMethod(this, "_q_updateOkButton");
+    }
+
+    // Qt puts the new filter's pattern in place of the extension a save name has; our
+    // patterns spell each letter in both cases, which is no extension
+    void filterGewechselt()
+    {
+        if (zeile_ && wahl_.speichern) {
+            const QString text = zeile_->text();
+            const qsizetype punkt = text.lastIndexOf(QLatin1Char('.'));
+            const QStringList liste = endungen();
+            if (punkt > 0 && text.indexOf(QLatin1Char('['), punkt) >= 0 && !liste.isEmpty())
+                zeile_->setText(text.left(punkt + 1) + schreibweise(liste.front()));
+        }
+        endungSetzen();
+    }
+
+    const DateiWahl& wahl_;
+    QString vorgabe_;
+    QLineEdit* zeile_ = nullptr;
+};
+
 } // namespace
 
 bool dateiWaehlen(Fenster eigner, DateiWahl& wahl)
@@ -93,19 +221,7 @@ bool dateiWaehlen(Fenster eigner, DateiWahl& wahl)
     if (!endung.empty() && endung.front() == '.')
         endung.erase(0, 1);
     for (;;) {
-        QFileDialog d(ueber(eigner), qt::text(wahl.titel), ordner);
-        d.setOption(QFileDialog::DontUseNativeDialog);
-        d.setOption(QFileDialog::HideNameFilterDetails);
-        if (!wahl.filter.empty())
-            d.setNameFilters(qt::dateiFilterListe(wahl.filter));
-        if (wahl.speichern) {
-            d.setAcceptMode(QFileDialog::AcceptSave);   // asks before overwriting
-            d.setFileMode(QFileDialog::AnyFile);
-        } else {
-            d.setAcceptMode(QFileDialog::AcceptOpen);
-            d.setFileMode(QFileDialog::ExistingFile);
-        }
-        d.setDefaultSuffix(qt::text(endung));
+        Dateidialog d(ueber(eigner), wahl, ordner, qt::text(endung));
         if (!vorschlag.isEmpty())
             d.selectFile(vorschlag);
         const int ergebnis = d.exec();

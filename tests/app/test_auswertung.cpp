@@ -244,17 +244,19 @@ TEST_F(AuswertungFall, ErgebnisdateiOeffnenBlaetternIndexUndSchliessen)
     EXPECT_FALSE(scrollLeiste(fenster(), true).sichtbar);
 }
 
+// Leaving the mode keeps the results and takes its temporary files away; the network is one
+// without a file, named after the result file as one read from curve data is after that.
 TEST_F(AuswertungFall, VerlassenBehaeltDieDatenUndWiederEintretenZeigtDasErgebnis)
 {
     laufen("erg.bin");
+    laufen("mehr.bin");
     befehl(befehlAuswertemodus);
     oeffnen(ordner + "erg.bin");
-    const std::vector<std::string> tmp = tmpDateien(ordner);
-    ASSERT_EQ(tmp.size(), 1u);   // the temporary index
+    ASSERT_EQ(tmpDateien(ordner).size(), 1u);   // the temporary index
     taste(plattform::taste::Runter);
     taste(plattform::taste::Runter);
 
-    // 40197 and the close box leave the mode; the data and the temporary index stay
+    // 40197 and the close box leave the mode; the data stay, the temporary index goes
     for (bool schliessbox : {false, true}) {
         SCOPED_TRACE(schliessbox);
         if (schliessbox)
@@ -265,15 +267,26 @@ TEST_F(AuswertungFall, VerlassenBehaeltDieDatenUndWiederEintretenZeigtDasErgebni
         EXPECT_TRUE(istFreigegeben(haupt()));
         EXPECT_EQ(skriptStatus & (skriptBit::AuswertungsModus | skriptBit::ErgebnisseAngezeigt), 0u);
         EXPECT_NE(skriptStatus & skriptBit::AuswertungsdatenDa, 0u);
-        EXPECT_EQ(tmpDateien(ordner), tmp);
+        EXPECT_TRUE(tmpDateien(ordner).empty());
+        EXPECT_EQ(titel(haupt()), ordner + "erg.bin");
+        const size_t fragen = pt::dateiWahlLog().size();
+        pt::dateiAntworten({pt::dateiAbbruch()});
+        befehl(befehlGuiDateiSpeichern);
+        ASSERT_EQ(pt::dateiWahlLog().size(), fragen + 1);
+        const auto& gefragt = pt::dateiWahlLog().back().gefragt;
+        EXPECT_EQ(std::tie(gefragt.ordner, gefragt.name, gefragt.endung),
+                  std::tuple(ordner.substr(0, ordner.size() - 1), "erg", "gui"));
         befehl(befehlAuswertemodus);
         EXPECT_EQ(gemalt(), zeile(3, "2.5e-09", "1.25e-09"));
         EXPECT_EQ(scrollLeiste(fenster(), true).position, 2);
     }
-    // the script's close closes the results too: the temporary index goes
+    // the next file indexed makes a temporary index of its own, which leaving takes again
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "mehr.bin")});
+    befehlAn(auswertungBefehlWeitereDateien);
+    EXPECT_EQ(std::tuple(auswertungsdaten.index.size(), tmpDateien(ordner).size()), std::tuple(size_t{14}, size_t{1}));
     befehlAn(auswertungBefehlModusBeenden);
-    befehl(befehlSkriptSchliessen);
     EXPECT_TRUE(tmpDateien(ordner).empty());
+    befehl(befehlSkriptSchliessen);
     EXPECT_TRUE(auswertungsdaten.index.empty());
 }
 

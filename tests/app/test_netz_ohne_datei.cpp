@@ -196,6 +196,31 @@ TEST_F(NetzOhneDatei, KurvendatenUndAufnahmenAusDemDialogFragenBeimSpeichern)
     speichernFragtOhneZuSchreiben({arbeit + "ton.gui", arbeit + "ton.wav"}, "ton");
 }
 
+// A run ends with the network's title: the file a network without one was read from,
+// "unbenannt" for one built by hand; never an empty title, under which the window manager
+// shows the program's file name.
+TEST_F(NetzOhneDatei, NachDemLaufNenntDerTitelDieQuelleDesNetzes)
+{
+    ASSERT_NO_FATAL_FAILURE(gespeichertesNetz());
+    const std::string kurven = arbeit + "kurven.dat";
+    pt::dateiAntworten({pt::dateiAntwort(kurven)});
+    befehl(befehlDatDateiSpeichernUnter);
+    oeffnenOhneSpeichern(kurven);
+    ASSERT_EQ(neuronKette.anzahl, 2);
+    for (bool vonHand : {false, true}) {
+        SCOPED_TRACE(vonHand);
+        if (vonHand) {
+            pt::boxAntworten({antwort::Nein});
+            befehl(befehlDateiSchliessen);
+            laufbaresNetz(2, arbeit);
+        }
+        pt::tasteDruecken(haupt(), taste::F2);
+        nachrichtenVerarbeiten();
+        EXPECT_EQ(statusTexte[0], "\tSimulation beendet");
+        EXPECT_EQ(titel(haupt()), vonHand ? "unbenannt" : kurven);
+    }
+}
+
 // A file of the sibling program's format, opened through the dialog after a network file,
 // gives a network without a file: Ctrl+S proposes a network file and leaves the .sim as it
 // was, and the settings go on remembering the network file with its extension.

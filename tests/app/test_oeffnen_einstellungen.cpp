@@ -179,7 +179,7 @@ TEST_F(OeffnenEinstellungen, DieGemerkteNetzdateiBleibtDieDateiAusIhremOrdner)
     ASSERT_TRUE(pt::menueBefehlWaehlen(auswertungsfenster.fenster, auswertungBefehlModusBeenden));
     nachrichtenVerarbeiten();
     ASSERT_EQ(pt::offeneBoxAntworten(), 0u);
-    EXPECT_TRUE(dateipfade.netzName.starts_with("erg tmp aus bin ")) << dateipfade.netzName;
+    EXPECT_EQ(std::tuple(dateipfade.netzName, dateipfade.ohneNetzdatei), std::tuple("erg", true));
     EXPECT_EQ(dateipfade.dokumentVerzeichnis + "/", b);   // the folder the files came from
 
     ASSERT_NO_FATAL_FAILURE(beenden());

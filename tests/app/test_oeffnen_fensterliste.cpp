@@ -52,11 +52,12 @@ Rechteck platz(int nummer) { return fensterRechteck(neuronNachNummer(nummer)->ha
 
 // With "fenster aus liste beim start automatisch oeffnen=ja" (the shipped settings) the open
 // shows each listed window: at its stored place, or, where that lies off the work area,
-// inside it at the size the work area allows.
+// inside it at the size the work area allows. The main window is in front of them.
 TEST_F(FensterlisteOeffnen, ZeigtDieFensterDerListeImArbeitsbereich)
 {
     netzSpeichern();
     oeffnen();
+    EXPECT_EQ(vordergrundFenster(), haupt());
     const Rechteck a = arbeitsbereich();
     for (int nummer : {1, 2}) {
         const DiagrammDaten& d = neuronNachNummer(nummer)->hauptDiagramm;

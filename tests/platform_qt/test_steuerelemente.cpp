@@ -2,7 +2,9 @@
 // controls and choosers: the widgets behind them, the keys of the display server, file
 // dialogs that compare names with their case
 #include "vertrag.h"
+#include <QDialogButtonBox>
 #include <QDir>
+#include <QPushButton>
 #include <QTextEdit>
 
 using namespace vertrag;
@@ -95,6 +97,60 @@ TEST_F(QtSteuerelemente, DateifilterFindenNamenInJederSchreibweise)
     };
     EXPECT_EQ(treffer(filter[0]), (QStringList{"B.KNL", "a.knl", "c.Knl"}));
     EXPECT_TRUE(treffer(filter[1]).size() == 5 && treffer(filter[2]).size() == 4);
+}
+
+// A name without an extension takes the chosen filter's: the first of its extensions that
+// names an existing file, else its first; the filter of every name takes the default. The user
+// picks the filter with the keys and presses the dialog's Open or Save button, which is
+// enabled once the name with that extension is a file the list shows.
+TEST_F(QtSteuerelemente, NameOhneEndungNimmtDieDesGewaehltenFilters)
+{
+    TempOrdner ordner;
+    for (const char* name : {"synapsen.gui", "synapsen.dat", "ton.MPF", "netz.gui"})
+        std::ofstream(ordner.datei(name)) << "x";
+    const std::vector<DateiFilter> filter = {{"Simulationsdateien (*.GUI)", "*.GUI"},
+                                             {"Daten-Dateien (*.dat)", "*.DAT"},
+                                             {"Aufnahmen (*.wav; *.mpf)", "*.WAV;*.MPF"},
+                                             {"alle Dateien (*.*)", "*.*"}};
+    const struct {
+        bool speichern;
+        const char* vorschlag;
+        int filter;                     // chosen with the down key from the first
+        const char* gewaehlt;
+    } faelle[] = {
+        {false, "synapsen", 1, "synapsen.dat"}, {false, "synapsen", 0, "synapsen.gui"},
+        {false, "ton", 2, "ton.MPF"},           {false, "synapsen", 3, "synapsen.gui"},
+        {true, "neu", 1, "neu.dat"},            {true, "neu", 2, "neu.wav"},
+        {true, "neu", 3, "neu.gui"},            {true, "netz.gui", 1, "netz.dat"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(f.vorschlag) + " " + std::to_string(f.filter));
+        bool gedrueckt = false;
+        double seit = uhrSekunden();
+        QTimer blick;
+        QObject::connect(&blick, &QTimer::timeout, [&] {
+            auto* d = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            auto* wahl = d->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+            auto* knopf = d->findChild<QDialogButtonBox*>()->button(f.speichern ? QDialogButtonBox::Save
+                                                                                : QDialogButtonBox::Open);
+            if (wahl && wahl->currentIndex() < f.filter) {
+                QKeyEvent runter(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+                QApplication::sendEvent(wahl, &runter);
+            } else if (knopf && knopf->isEnabled() && !gedrueckt) {
+                gedrueckt = true;
+                knopf->click();
+            } else if (uhrSekunden() - seit > 5.0) {
+                d->reject();                   // the button never came: the name names no file
+            }
+        });
+        blick.start(20);
+        DateiWahl wahl{.ordner = ordner.pfad.string(), .name = f.vorschlag, .endung = "gui", .filter = filter,
+                       .titel = "", .speichern = f.speichern};
+        ASSERT_TRUE(dateiWaehlen(nullptr, wahl));
+        EXPECT_EQ(gewaehlterPfad(wahl), ordner.datei(f.gewaehlt));
+    }
 }
 
 TEST_F(QtSteuerelemente, PfadOhneWindows1252WirdAbgelehntUndDerDialogKommtWieder)
