@@ -462,6 +462,8 @@ constexpr TextEintrag meldungsTabelle[] = {
     {801, "NETZ_VOR_DEM_ENDE_SPEICHERN=", "Die Netzwerkdatei\n%s\nvor dem Beenden speichern?"},
     {802, "NETZ_VOR_DEM_SCHLIESSEN_SPEICHERN=", "Die Netzwerkdatei\n%s\nspeichern, bevor sie geschlossen wird?"},
     {803, "NETZ_OHNE_NAMEN_SPEICHERN=", "Das Netzwerk ist in keiner Datei gespeichert. Jetzt speichern, bevor es geschlossen wird?"},
+    {812, "SERIE_WERTE_NICHT_ENDLICH=", "L\xE4ufe der Permutationsserie, die angehalten wurden, weil ein Somapotential keine endliche Zahl mehr war: %d. Der erste: Permutation %d, Neuron %d (%s) bei t = %g s. Was bis dahin aufgezeichnet war, bleibt erhalten.\nBitte eine kleinere Schrittweite oder eine andere Integrationsmethode (z. B. das exponentielle Euler-Verfahren) w\xE4hlen."},
+    {813, "SKRIPT_WERTE_NICHT_ENDLICH=", "Simulationen des Skripts, die angehalten wurden, weil ein Somapotential keine endliche Zahl mehr war: %d. Die erste: Simulation %d, Neuron %d (%s) bei t = %g s. Was bis dahin aufgezeichnet war, bleibt erhalten.\nBitte eine kleinere Schrittweite oder eine andere Integrationsmethode (z. B. das exponentielle Euler-Verfahren) w\xE4hlen."},
     {816, "FEHLER_LAUFUMFANG=", "\"%s\": %s s Dauer bei %s s Schrittweite ergeben %s Schritte; die Kurven (%d) br\xE4uchten daf\xFCr %s Speicher. M\xF6glich sind h\xF6" "chstens %d Schritte und %s Speicher (die H\xE4lfte des Arbeitsspeichers)."},
     {817, "SIMULATION_ABGEBROCHEN=", "\tSimulation abgebrochen"},
     {818, "SIMULATION_ANGEHALTEN=", "\tSimulation angehalten: Werte nicht endlich"},
