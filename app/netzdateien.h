@@ -5,16 +5,17 @@
 #pragma once
 
 // Before a regular end, while the main window and everything else still exist: offers to
-// save any network with neurons (one without a file of its own under a name the save
-// dialog asks for), and writes the settings file (unless the settings ask to end without
-// saving). false when the user cancelled (abbrechbar: the question has a Cancel) or chose
-// to save and the save failed or its dialog was cancelled: the program goes on with the
-// network.
+// save a network with neurons unless a save would write exactly the bytes of its own file
+// (one without a file of its own under a name the save dialog asks for), and writes the
+// settings file (unless the settings ask to end without saving). false when the user
+// cancelled (abbrechbar: the question has a Cancel) or chose to save and the save failed
+// or its dialog was cancelled: the program goes on with the network.
 bool netzSpeichernAnbieten(bool abbrechbar = true);
-// Before a command closes or replaces the network: any network with neurons is offered
-// for saving (Yes/No/Cancel; one without a file of its own under a name the save dialog
-// asks for). false when the user cancelled or the save failed: the command stops, and
-// the network, its names and paths stay as they are.
+// Before a command closes or replaces the network: a network with neurons is offered for
+// saving unless a save would write exactly the bytes of its own file (Yes/No/Cancel; one
+// without a file of its own under a name the save dialog asks for). false when the user
+// cancelled or the save failed: the command stops, and the network, its names and paths
+// stay as they are.
 bool netzSpeichernVorDemSchliessen();
 // true: the end that follows leaves the settings file as it is (the language command has
 // just written its line into it); a network is still offered. false takes that back.

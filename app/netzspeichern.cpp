@@ -13,6 +13,7 @@
 #include "platform/fenster.h"
 #include "platform/pfad.h"
 #include "texts/texte.h"
+#include <cstring>
 
 namespace {
 
@@ -50,6 +51,32 @@ std::string angebotenePfad()
     return kurvenDateiIst(pfad) ? std::string() : pfad;
 }
 
+// true when the file can be read and holds exactly these bytes
+bool dateiHaelt(const std::string& pfad, const std::string& bytes)
+{
+    std::FILE* datei = plattform::dateiOeffnen(pfad, "rb");
+    if (!datei)
+        return false;
+    std::string inhalt(bytes.size() + 1, '\0');   // one byte more: a longer file differs
+    const size_t gelesen = std::fread(inhalt.data(), 1, inhalt.size(), datei);
+    const bool fehler = std::ferror(datei) != 0;
+    std::fclose(datei);
+    return !fehler && gelesen == bytes.size() && std::memcmp(inhalt.data(), bytes.data(), gelesen) == 0;
+}
+
+// The network is its own file as it stands: the bytes a save would write are the file's.
+// An offer then only teaches the user to answer without reading. A network without a file
+// of its own (one taken out of a result file has only a temporary copy), or whose file
+// differs or cannot be read, has something to save.
+bool nichtsZuSpeichern()
+{
+    const std::string pfad = angebotenePfad();
+    if (pfad.empty() || dateipfade.netzName.find(" tmp aus bin ") != std::string::npos)
+        return false;
+    std::string text;
+    return netzDateiText(text) && dateiHaelt(pfad, text);
+}
+
 } // namespace
 
 // as "GU&I-Datei speichern" from the main window; the run has marked the save as a backup
@@ -66,10 +93,10 @@ bool netzSpeichernAnbieten(bool abbrechbar)
         einstellungenBleiben = false;
         return true;
     }
-    // Any network is offered: one read from its file under that file's name, one without
+    // A network that differs from its file is offered under that file's name, one without
     // (built here, or read from curve data or a recording) under a name the save dialog
     // asks for. The user decides; a save writes the settings too.
-    if (neuronKette.anzahl > 0) {
+    if (neuronKette.anzahl > 0 && !nichtsZuSpeichern()) {
         const std::string pfad = angebotenePfad();
         const uint32_t knoepfe = abbrechbar ? plattform::knoepfe::JaNeinAbbrechen : plattform::knoepfe::JaNein;
         const std::string frage = pfad.empty() ? meldungsTexte[803] : meldungFormatieren(801, pfad);
@@ -88,13 +115,12 @@ bool netzSpeichernAnbieten(bool abbrechbar)
 
 namespace {
 
-// The offer before the network is closed or replaced. Nothing tells an edited network from
-// the one read, so any network is offered. One without a file (never saved, read from curve
-// data or a recording, or taken out of a result file whose copy is gone) is saved under a
-// name the user gives.
+// The offer before the network is closed or replaced, unless it is its file as it stands.
+// One without a file (never saved, read from curve data or a recording, or taken out of a
+// result file whose copy is gone) is saved under a name the user gives.
 Ausgang vorDemSchliessenAnbieten()
 {
-    if (neuronKette.anzahl <= 0)
+    if (neuronKette.anzahl <= 0 || nichtsZuSpeichern())
         return Ausgang::NichtGespeichert;
     const std::string pfad = angebotenePfad();
     const bool mitDatei = !pfad.empty() && plattform::dateiExistiert(pfad);

@@ -28,8 +28,22 @@ uint32_t doppelwort(const unsigned char* b)
            static_cast<uint32_t>(b[3]) << 24;
 }
 
-// frames of c channels of 16-bit values in laenge bytes
-uint32_t frames(uint32_t laenge, int c) { return c > 0 ? laenge / static_cast<uint32_t>(c) / 2 : 0; }
+// frames of c channels of samples of the file's size in laenge bytes
+uint32_t frames(uint32_t laenge, int c, const WavKopf& k)
+{
+    const int bytes = wavBytesProWert(k);
+    return c > 0 && bytes > 0 ? laenge / static_cast<uint32_t>(c) / static_cast<uint32_t>(bytes) : 0;
+}
+
+// the sample format behind the format number: 1 integers, 3 floating point, else 0
+int wertArt(const WavKopf& k)
+{
+    const int art = k.format == 0xFFFE ? k.unterformat : k.format;
+    const int bytes = wavBytesProWert(k);
+    if (art == 1 && bytes > 0)
+        return 1;
+    return art == 3 && bytes == 4 ? 3 : 0;
+}
 
 int freieNeuronNummern()
 {
@@ -79,40 +93,97 @@ int speicherFehler()
 
 } // namespace
 
-WavKopf wavKopfZerlegen(const unsigned char* b)
+WavKopf wavKopfSuchen(std::FILE* datei, int64_t groesse)
 {
     WavKopf k;
+    unsigned char b[40]{};
+    if (std::fseek(datei, 0, SEEK_SET) != 0 || std::fread(b, 1, 12, datei) != 12)
+        return k;
     std::memcpy(k.riff, b, 4);
     k.riffGroesse = doppelwort(b + 4);
     std::memcpy(k.wave, b + 8, 4);
-    std::memcpy(k.fmt, b + 12, 4);
-    k.fmtGroesse = doppelwort(b + 16);
-    k.format = wort(b + 20);
-    k.kanaele = wort(b + 22);
-    k.rate = doppelwort(b + 24);
-    k.bytesProSekunde = doppelwort(b + 28);
-    k.blockAusrichtung = wort(b + 32);
-    k.bitsProWert = wort(b + 34);
-    std::memcpy(k.datenTag, b + 36, 4);
-    k.datenLaenge = doppelwort(b + 40);
+    // chunk by chunk, each an id, a length and its bytes padded to an even length, up to the
+    // file's end (the RIFF length of many writers is wrong); the first of each kind counts
+    bool fmtDa = false;
+    for (int64_t stelle = 12; stelle + 8 <= groesse && !(fmtDa && k.datenStart > 0);) {
+        if (std::fseek(datei, static_cast<long>(stelle), SEEK_SET) != 0 || std::fread(b, 1, 8, datei) != 8)
+            break;
+        const uint32_t laenge = doppelwort(b + 4);
+        const int64_t inhalt = stelle + 8;
+        if (!fmtDa && std::memcmp(b, "fmt ", 4) == 0) {
+            const size_t gelesen = std::fread(b, 1, std::min<size_t>(laenge, sizeof b), datei);
+            if (laenge < 16 || gelesen < 16)
+                break;
+            fmtDa = true;
+            std::memcpy(k.fmt, "fmt ", 4);
+            k.fmtGroesse = laenge;
+            k.format = wort(b);
+            k.kanaele = wort(b + 2);
+            k.rate = doppelwort(b + 4);
+            k.bytesProSekunde = doppelwort(b + 8);
+            k.blockAusrichtung = wort(b + 12);
+            k.bitsProWert = wort(b + 14);
+            // the extensible form names its sample format in a GUID of the common base
+            static constexpr unsigned char basis[14] = {0, 0, 0, 0, 0x10, 0, 0x80, 0, 0, 0xAA, 0, 0x38, 0x9B, 0x71};
+            if (k.format == 0xFFFE && gelesen >= 40 && std::memcmp(b + 26, basis, sizeof basis) == 0)
+                k.unterformat = wort(b + 24);
+        } else if (k.datenStart == 0 && std::memcmp(b, "data", 4) == 0) {
+            std::memcpy(k.datenTag, "data", 4);
+            k.datenLaenge = laenge;
+            k.datenStart = inhalt;
+        }
+        stelle = inhalt + laenge + (laenge & 1);
+    }
     return k;
+}
+
+int wavBytesProWert(const WavKopf& k)
+{
+    return k.bitsProWert % 8 == 0 && k.bitsProWert >= 8 && k.bitsProWert <= 32 ? k.bitsProWert / 8 : 0;
 }
 
 uint32_t wavDatenLaenge(const WavKopf& k, int64_t dateiGroesse)
 {
-    const int64_t vorhanden = std::max<int64_t>(0, dateiGroesse - wavKopfGroesse);
-    return static_cast<uint32_t>(std::min<int64_t>(k.datenLaenge, vorhanden));
+    const int64_t vorhanden = std::max<int64_t>(0, dateiGroesse - k.datenStart);
+    return k.datenStart > 0 ? static_cast<uint32_t>(std::min<int64_t>(k.datenLaenge, vorhanden)) : 0;
+}
+
+int wavWert16(const unsigned char* p, const WavKopf& k)
+{
+    switch (wertArt(k) == 3 ? 0 : wavBytesProWert(k)) {
+    case 0: {   // 32-bit floating point, full scale 1.0
+        float x;
+        const uint32_t bits = doppelwort(p);
+        std::memcpy(&x, &bits, sizeof x);
+        return std::isfinite(x) ? static_cast<int>(std::lround(std::clamp(x * 32768.0, -32768.0, 32767.0))) : 0;
+    }
+    case 1: return (p[0] - 128) * 256;   // 8 bits are unsigned
+    case 2: return static_cast<int16_t>(wort(p));
+    case 3: return static_cast<int16_t>(wort(p + 1));   // the upper 16 of 24 bits
+    default: return static_cast<int16_t>(wort(p + 2));  // ... and of 32
+    }
 }
 
 std::string wavAblehnungsGrund(const WavKopf& k, int64_t dateiGroesse, int freieNummern)
 {
     if (dateiGroesse < wavKopfGroesse)
         return meldungsTexte[1473];
+    if (std::memcmp(k.riff, "RIFF", 4) != 0 || std::memcmp(k.wave, "WAVE", 4) != 0)
+        return meldungsTexte[1486];
+    if (k.fmt[0] == 0)
+        return meldungFormatieren(1487, "fmt ");
+    if (k.datenStart <= 0)
+        return meldungFormatieren(1487, "data");
+    if (k.datenStart + k.datenLaenge > dateiGroesse)
+        return meldungFormatieren(1488, static_cast<long long>(k.datenLaenge), static_cast<long long>(k.datenStart),
+                                  static_cast<long long>(dateiGroesse));
+    if (!wertArt(k))
+        return meldungFormatieren(1489, static_cast<int>(k.format), static_cast<int>(k.bitsProWert));
     if (k.kanaele < 1 || k.kanaele > wavMaxKanaele)
         return meldungFormatieren(1474, static_cast<int>(k.kanaele));
     if (k.rate == 0)
         return meldungsTexte[1475];
-    if (frames(wavDatenLaenge(k, dateiGroesse), k.kanaele) < 2)
+    if (frames(wavDatenLaenge(k, dateiGroesse), k.kanaele, k) < 2)
         return meldungsTexte[1476];
     if (freieNummern < k.kanaele)
         return meldungFormatieren(1477, static_cast<int>(k.kanaele), freieNummern);
@@ -122,7 +193,8 @@ std::string wavAblehnungsGrund(const WavKopf& k, int64_t dateiGroesse, int freie
 std::string wavBericht(const WavKopf& k, int64_t dateiGroesse)
 {
     const double rate = k.rate;
-    const double dauer = k.rate ? wavDatenLaenge(k, dateiGroesse) / (k.kanaele * 2.0) / rate : 0.0;
+    const double frameBytes = static_cast<double>(k.kanaele) * wavBytesProWert(k);
+    const double dauer = k.rate && frameBytes > 0 ? wavDatenLaenge(k, dateiGroesse) / frameBytes / rate : 0.0;
     std::string text;
     char zeile[160];
     const auto an = [&](int n) { text.append(zeile, static_cast<size_t>(std::clamp(n, 0, 159))); };
@@ -165,10 +237,8 @@ std::FILE* kopfPruefen(const std::string& pfad, int freieNummern, WavKopf& kopf,
         return nullptr;
     }
     groesse = dateiGroesse(datei);
-    std::array<unsigned char, wavKopfGroesse> roh{};
-    const size_t gelesen = std::fread(roh.data(), 1, roh.size(), datei);
-    kopf = wavKopfZerlegen(roh.data());
-    const std::string grund = wavAblehnungsGrund(kopf, gelesen < roh.size() ? int64_t{0} : groesse, freieNummern);
+    kopf = wavKopfSuchen(datei, groesse);
+    const std::string grund = wavAblehnungsGrund(kopf, groesse, freieNummern);
     if (!grund.empty()) {
         std::fclose(datei);
         plattform::hinweisBox(meldungFormatieren(1472, pfad, grund));
@@ -200,7 +270,8 @@ int wavKopfLesen()
     wavBericht(kopf, groesse);
 
     // the run covers the recording, one step per frame
-    const double dauer = wavDatenLaenge(kopf, groesse) / (kopf.kanaele * 2.0) / static_cast<double>(kopf.rate);
+    const double dauer = wavDatenLaenge(kopf, groesse) / (kopf.kanaele * static_cast<double>(wavBytesProWert(kopf))) /
+                         static_cast<double>(kopf.rate);
     const double schritt = 1.0 / static_cast<double>(kopf.rate);
     simulationsParameter.simulationsDauer = dauer;
     simulationsParameter.schrittweite = schritt;
@@ -209,7 +280,7 @@ int wavKopfLesen()
     // a run would overwrite the imported curves
     programmStatus |= programmBit::LaufGesperrt;
 
-    std::fseek(datei, wavKopfGroesse, SEEK_SET);
+    std::fseek(datei, static_cast<long>(kopf.datenStart), SEEK_SET);
     wavDatenImportieren(datei, kopf, groesse);
     std::fclose(datei);
     return 1;
@@ -219,7 +290,8 @@ int wavDatenImportieren(std::FILE* datei, const WavKopf& kopf, int64_t groesse)
 {
     const int kanaele = std::clamp<int>(kopf.kanaele, 0, wavMaxKanaele);
     const uint32_t laenge = wavDatenLaenge(kopf, groesse);
-    const int64_t anzahlFrames = frames(laenge, kanaele);
+    const int64_t anzahlFrames = frames(laenge, kanaele, kopf);
+    const int bytes = wavBytesProWert(kopf);
     const int64_t konvertiert = std::max<int64_t>(0, anzahlFrames - 1);   // the last frame stays out
 
     std::array<NeuronDaten*, wavMaxKanaele> neurone{};
@@ -294,7 +366,7 @@ int wavDatenImportieren(std::FILE* datei, const WavKopf& kopf, int64_t groesse)
         bool gezaehlt = false;
         const int64_t bis = std::min<int64_t>(konvertiert, static_cast<int64_t>(soma.werte.size()));
         for (int64_t f = 0; f < bis; ++f) {
-            const int wert = static_cast<int16_t>(wort(&puffer[static_cast<size_t>((f * kanaele + c) * 2)]));
+            const int wert = wavWert16(&puffer[static_cast<size_t>((f * kanaele + c) * bytes)], kopf);
             soma.werte[static_cast<size_t>(f)] = static_cast<float>(wert);
             if (f > rand && f < konvertiert - rand) {
                 groesster = std::max(groesster, wert);

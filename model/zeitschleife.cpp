@@ -4,6 +4,7 @@
 #include "core/status.h"
 #include "model/kurven.h"
 #include "model/aufzeichnung.h"
+#include "model/entgleisung.h"
 #include "model/export.h"
 #include "model/kollision.h"
 #include "model/laufhaken.h"
@@ -423,7 +424,7 @@ int simulationAusfuehren()
     if (entgleist) {
         laufAngehalten = true;
         const double seit = nichtEndlichSeit(*entgleist, static_cast<size_t>(letztePruefung), schritt, t);
-        plattform::hinweisBox(meldungFormatieren(820, entgleist->nummer, neuronAnzeigename(*entgleist), seit));
+        laufEntgleist(*entgleist, seit);
         exportSchreiben();
         if (teilsimulationsModus == 0)
             for (NeuronDaten* n : laufNeurone)

@@ -3,6 +3,7 @@
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "dialogs/eingabe.h"
+#include "model/entgleisung.h"
 #include "model/netz.h"
 #include "model/permutationsfenster.h"
 #include "permutation/lauf.h"
@@ -73,6 +74,7 @@ void serieStarten(int start, int anzahl)
     modusStatus |= modusBit::SerieLaeuft;
     permutationAusfuehren(start, anzahl);
     serieBeenden(modusBit::SerieLaeuft | modusBit::SerieAbbrechen | modusBit::Pause);
+    entgleisteLaeufeMelden();
 }
 
 // The series bit stands only while a number is computed: between two, while the next number

@@ -16,6 +16,7 @@
 #include "core/status.h"
 #include "files/netzdatei.h"
 #include "model/anzeigeeinstellungen.h"
+#include "model/entgleisung.h"
 #include "model/ergebnisdateien.h"
 #include "model/kanalzeiger.h"
 #include "model/kurven.h"
@@ -778,6 +779,7 @@ int beenden(Lauf& l, bool fertig, bool kopfAbgebrochen, double anzeigeIntervall)
         plattform::ungueltigMachen(fensterhandles.hauptfenster);
         plattform::neuZeichnen(fensterhandles.hauptfenster);
     }
+    entgleisteLaeufeMelden();
 
     skriptFreigeben(s);
     if (!skriptNachLaufLaden(s)) {

@@ -104,6 +104,33 @@ inline std::string wavText(const std::vector<int16_t>& werte, uint32_t rate = 10
     return s;
 }
 
+// whether a box text is the offer to save the network before the end or before it is closed
+inline bool istSpeicherAngebot(const std::string& text)
+{
+    for (int nr : {801, 802}) {
+        const std::string& m = meldungsTexte[nr];
+        const size_t stelle = m.find("%s");
+        if (stelle != std::string::npos && text.starts_with(m.substr(0, stelle)) && text.ends_with(m.substr(stelle + 2)))
+            return true;
+    }
+    return text == meldungsTexte[803];
+}
+
+// While it lives, the offer to save the network is declined where it comes (only a network
+// that differs from its file, or has none, is offered); every other box takes the answers
+// scripted for it.
+struct AngebotAblehnen {
+    AngebotAblehnen()
+    {
+        pt::boxRegelSetzen([](const std::string&, const std::string& text, uint32_t) {
+            return istSpeicherAngebot(text) ? antwort::Nein : 0;
+        });
+    }
+    ~AngebotAblehnen() { pt::boxRegelSetzen({}); }
+    AngebotAblehnen(const AngebotAblehnen&) = delete;
+    AngebotAblehnen& operator=(const AngebotAblehnen&) = delete;
+};
+
 // every record of the frame back to the state of a program that has not started
 inline void programmZuruecksetzen()
 {
@@ -171,13 +198,12 @@ protected:
     }
     Fenster haupt() const { return fensterhandles.hauptfenster; }
     void befehl(int id) { senden(haupt(), nachricht::Befehl, machWParam(id, 0)); }
-    // the open command on a file chosen in its dialog; a network there is offered for
-    // saving and not saved
+    // the open command on a file chosen in its dialog; a network there is not saved (the
+    // offer, where it comes, is declined)
     void oeffnenOhneSpeichern(const std::string& pfad)
     {
         pt::dateiAntworten({pt::dateiAntwort(pfad)});
-        if (neuronKette.anzahl > 0)
-            pt::boxAntworten({antwort::Nein});
+        const AngebotAblehnen nein;
         befehl(befehlDateiOeffnen);
         nachrichtenVerarbeiten();
     }

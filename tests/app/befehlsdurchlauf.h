@@ -243,10 +243,13 @@ protected:
         befehl(befehlAuswertemodus);
         ASSERT_TRUE(istFenster(auswertungsfenster.fenster));
         if (neuronKette.anzahl > 0)
-            pt::boxAntworten({antwort::Ja, antwort::Nein});
+            pt::boxAntworten({antwort::Ja});
         pt::dateiAntworten({pt::dateiAntwort(ordner + "erg.bin")});
-        senden(auswertungsfenster.fenster, nachricht::Befehl, machWParam(auswertungBefehlDateiOeffnen, 0));
-        nachrichtenVerarbeiten();
+        {
+            const AngebotAblehnen nein;   // a network the command before changed
+            senden(auswertungsfenster.fenster, nachricht::Befehl, machWParam(auswertungBefehlDateiOeffnen, 0));
+            nachrichtenVerarbeiten();
+        }
         ASSERT_EQ(pt::offeneBoxAntworten() + pt::offeneWahlAntworten(), 0u);
         senden(auswertungsfenster.fenster, nachricht::Befehl, machWParam(auswertungBefehlModusBeenden, 0));
         nachrichtenVerarbeiten();

@@ -51,11 +51,12 @@ TEST_F(EinstellungenLaden, NetzdateiWirdAbgelehntUndBleibtNachDemEndeUnveraender
     EXPECT_EQ(std::tuple(cfgPfad, titel(haupt()), simulationsParameter.simulationsDauer, NeuronFall::nummern()),
               std::tuple(cfgVorher, titelVorher, dauer, std::vector{1, 2}));
 
-    // the end: the network is not saved, the settings go to their own file
-    pt::boxAntworten({antwort::Nein});
+    // the end: the network is its file, so no save is offered; the settings go to their own file
+    const size_t vorDemEnde = pt::boxLog().size();
     befehl(befehlProgrammBeenden);
     nachrichtenVerarbeiten();
     EXPECT_TRUE(programmEndet());
+    EXPECT_EQ(pt::boxLog().size(), vorDemEnde);
     EXPECT_EQ(lesen(netzdatei), netz);
     EXPECT_NE(lesen(cfgVorher).find("zuletzt geladene eingabedatei=netz"), std::string::npos);
 }

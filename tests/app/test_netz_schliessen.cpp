@@ -198,3 +198,59 @@ TEST_F(NetzSchliessen, ErgebnisdateiOeffnenEndetWennDasSpeichernFehlschlaegt)
     EXPECT_EQ(NeuronFall::nummern(), (std::vector{1, 2, 3}));
     EXPECT_FALSE(skriptStatus & skriptBit::AuswertungsdatenDa);
 }
+
+// The offer came at every open, close and end, also for a network just saved, and users
+// learned to answer it without reading. A network whose save would write the bytes its file
+// holds goes without a box (the end still writes the settings); one whose file differs or
+// cannot be read is offered as before.
+TEST_F(NetzSchliessen, NurEinNetzDasSeineDateiNichtIstWirdAngeboten)
+{
+    enum Datei { Gleich, Anders, Unlesbar };
+    const struct {
+        int befehl;
+        Datei datei;
+        int antwort;                    // 0: no box
+        std::vector<int> nachher;
+    } faelle[] = {
+        {befehlDateiSchliessen, Gleich, 0, {}},
+        {befehlDateiOeffnen, Gleich, 0, {7}},
+        {befehlDateiSchliessen, Anders, antwort::Nein, {}},
+        {befehlDateiOeffnen, Unlesbar, antwort::Nein, {7}},
+        {befehlProgrammBeenden, Anders, antwort::Abbrechen, {1, 2, 3}},
+        {befehlProgrammBeenden, Gleich, 0, {}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::to_string(f.befehl) + " file " + std::to_string(f.datei));
+        geaendertesNetz();
+        ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));   // neuron 3 saved too
+        const std::string datei = lesen(netzPfad);
+        if (f.datei == Anders)
+            schreiben(netzPfad, gespeichert);           // the file as it was before neuron 3
+        if (f.datei == Unlesbar) {
+            std::filesystem::remove(netzPfad);
+            std::filesystem::create_directory(netzPfad);
+        }
+        std::filesystem::remove(ordner + "default.cfg");
+        const size_t ab = pt::boxLog().size();
+        if (f.befehl == befehlDateiOeffnen)
+            pt::dateiAntworten({pt::dateiAntwort(ordner + "andere.gui")});
+        if (f.antwort)
+            pt::boxAntworten({f.antwort});
+        ASSERT_TRUE(pt::menueBefehlWaehlen(haupt(), f.befehl));
+        nachrichtenVerarbeiten();
+
+        const auto boxen = boxenAb(ab);
+        ASSERT_EQ(boxen.size(), f.antwort ? 1u : 0u) << boxen.front().first;
+        if (f.antwort)
+            EXPECT_TRUE(istSpeicherAngebot(boxen[0].first)) << boxen[0].first;
+        EXPECT_EQ(NeuronFall::nummern(), f.nachher);
+        if (f.datei == Gleich)
+            EXPECT_EQ(lesen(netzPfad), datei);
+        if (f.datei == Unlesbar)
+            std::filesystem::remove(netzPfad);
+        if (f.befehl == befehlProgrammBeenden) {
+            EXPECT_EQ(programmEndet(), f.antwort == 0);
+            EXPECT_EQ(std::filesystem::exists(ordner + "default.cfg"), f.antwort == 0);   // the end's settings
+        }
+    }
+}

@@ -108,16 +108,15 @@ TEST_F(NetzSpeichern, KonstantstromAusDemDialogKommtOhneFrageWieder)
     };
     const auto gesetzt = std::tuple(0.005, 0.015, 2e-10, 0.002, 0.012, 1e-10, 2, 0);
     ASSERT_EQ(altreiz(), gesetzt);
-    // each open first offers to save the network it replaces: No
+    // the network just saved is its file: an open replaces it without the offer
     const auto oeffnen = [](const std::string& pfad) {
         pt::dateiAntworten({pt::dateiAntwort(pfad)});
-        pt::boxAntworten({antwort::Nein});
         return simulationOeffnen(1);
     };
     const auto altfragen = [] { return std::ranges::count(gezeigteBoxen(), "SysInfo: " + meldungsTexte[531]); };
 
     EXPECT_EQ(oeffnen(netzPfad), 1);
-    EXPECT_EQ(gezeigteBoxen().size(), 1u);
+    EXPECT_EQ(gezeigteBoxen().size(), 0u);
     EXPECT_EQ(altfragen(), 0);
     EXPECT_EQ(altreiz(), gesetzt);
 
@@ -128,9 +127,10 @@ TEST_F(NetzSpeichern, KonstantstromAusDemDialogKommtOhneFrageWieder)
     const std::string fremdPfad = ordner + "netze/fremd.gui";
     schreiben(fremdPfad, fremd);
     pt::dateiAntworten({pt::dateiAntwort(fremdPfad)});
-    pt::boxAntworten({antwort::Nein, antwort::Nein});
+    pt::boxAntworten({antwort::Nein});
     EXPECT_EQ(simulationOeffnen(1), 1);
     EXPECT_EQ(altfragen(), 1);
+    EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
     EXPECT_EQ(altreiz(), gesetzt);
     befehl(befehlGuiDateiSpeichern);
     nachrichtenVerarbeiten();

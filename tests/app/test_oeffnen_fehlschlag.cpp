@@ -150,7 +150,8 @@ TEST_F(OeffnenFehlschlag, BeschaedigteKurvendateiBehaeltDasNetzUndSeineEinstellu
 TEST_F(OeffnenFehlschlag, AbgelehnteWavDateiLaesstDasNetzUnberuehrt)
 {
     const Fenster fenster = neuronNachNummer(2)->hauptDiagramm.fenster;
-    std::string wav = "RIFF" + std::string(40, '\0');   // a header of no channels
+    // a canonical header of no channels
+    const std::string wav("RIFF\x24\0\0\0WAVEfmt \x10\0\0\0\x01\0\0\0\x40\x1F\0\0\0\0\0\0\0\0\x10\0data\0\0\0\0", 44);
     EXPECT_EQ(oeffnen("ton.wav", wav, false), 0);
     EXPECT_EQ(gezeigteBoxen(), BoxTexte{"Hinweis: " + meldungFormatieren(1472, ordner + "ton.wav",
                                                                           meldungFormatieren(1474, 0))});

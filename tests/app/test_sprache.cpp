@@ -155,6 +155,7 @@ TEST_F(Sprache, EinAbgelehntesEndeLaesstSpracheUndDefaultCfgWieVorher)
         laufbaresNetz(2, ordner + "netze/");
         dateipfade.endung = "gui";
         ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
+        neuronNachNummer(2)->name = "bearbeitet";   // since the save: the end offers it
         const std::string cfg = ordner + "default.cfg";
         if (f.ohneDatei)
             std::filesystem::remove(cfg);

@@ -5,6 +5,7 @@
 // every record can be checked against the rating of its own train.
 #include "permutation_hilfe.h"
 #include "diagrams/diagramm.h"
+#include "model/entgleisung.h"
 #include "model/laufstart.h"
 #include "model/permutation.h"
 #include "model/permutationsfenster.h"
@@ -335,6 +336,29 @@ TEST_F(Serie, AbbrechenNachDemLaufendenLauf)
     starten(befehlPmtStarten);
     EXPECT_EQ(saetze(pfad), (V{0, 1, 2, 3, 4}));
     EXPECT_EQ(permutationsDefinition.letzteNummer, 5);
+}
+
+// A run that ran away ends the series, as the run reports it aborted; no box stands between
+// the runs, and one notice after the series names the permutation.
+TEST_F(Serie, EinAngehaltenerLaufWirdNachDerSerieGemeldet)
+{
+    pt::dateiAntworten({pt::dateiAntwort(pfad)});
+    static size_t boxen = 0;
+    boxen = pt::boxLog().size();
+    waehrendLauf = [](int nummer) {
+        EXPECT_EQ(pt::boxLog().size(), boxen) << nummer;
+        if (nummer == 3) {
+            laufEntgleist(*auswerteNeuron(), 0.005);
+            laufZustand.abbrechen = 1;
+        }
+    };
+    pt::boxAntworten({antwort::Ok});
+    starten(befehlPmtStarten);
+    laufZustand.abbrechen = 0;
+    EXPECT_EQ(saetze(pfad), (V{0, 1, 2}));
+    const NeuronDaten* n = auswerteNeuron();
+    ASSERT_EQ(pt::boxLog().size(), boxen + 1);
+    EXPECT_EQ(pt::boxLog().back().text, meldungFormatieren(812, 1, 3, n->nummer, neuronAnzeigename(*n), 0.005));
 }
 
 // A pause holds the series: time runs, nothing is written, and 236 again lets it go on.

@@ -1,6 +1,7 @@
 // tests/script/test_skriptausfuehrung.cpp - running the series script with a stand-in for the run
 #include "skript_hilfe.h"
 #include "script/ausfuehrung.h"
+#include "model/entgleisung.h"
 #include "model/laufhaken.h"
 #include "model/parameter.h"
 #include "model/skript.h"
@@ -121,6 +122,22 @@ TEST_F(AusfuehrungFall, AufgebrauchteListeUeberspringtDieRestlichenSimulationen)
     for (const Gesehen& g : gesehen)
         nummern.push_back(g.nr);
     EXPECT_EQ(nummern, (std::vector<int>{1, 2, 5, 6, 11, 16}));
+}
+
+// runs that ran away say so once, after the script, with the first of them
+TEST_F(AusfuehrungFall, AngehalteneLaeufeNenntEinHinweisNachDemSkript)
+{
+    ASSERT_EQ(laden(reihe()), 1);
+    beimLauf = [](int lauf) {
+        if (lauf == 2 || lauf == 5)
+            laufEntgleist(*neuronNachNummer(2), 0.001 * lauf);
+        EXPECT_TRUE(pt::boxLog().empty()) << lauf;
+    };
+    pt::boxAntworten({1});   // OK
+    ASSERT_EQ(skriptAusfuehren(skript, 1), 1);
+    ASSERT_EQ(gesehen.size(), 7u);
+    ASSERT_EQ(pt::boxLog().size(), 1u);
+    EXPECT_EQ(pt::boxLog()[0].text, meldungFormatieren(813, 2, gesehen[1].nr, 2, "Motor", 0.002));
 }
 
 TEST_F(AusfuehrungFall, TestmodusUndAbbruchLadenDasSkriptNeu)
