@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <sys/stat.h>
+#include <fcntl.h>
 #include <unistd.h>
 #include <filesystem>
 #include <fstream>
@@ -12,12 +13,25 @@
 using namespace plattform;
 namespace fs = std::filesystem;
 
+namespace {
+// the file-creation mask this test program was started with, as the system tells it
+const mode_t maskeBeimStart = [] {
+    std::ifstream status("/proc/self/status");
+    std::string zeile;
+    while (std::getline(status, zeile))
+        if (zeile.starts_with("Umask:"))
+            return static_cast<mode_t>(std::stoul(zeile.substr(6), nullptr, 8));
+    ADD_FAILURE() << "no Umask line in /proc/self/status";
+    return mode_t{077};
+}();
+} // namespace
+
 class Pfad : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char muster[] = "/tmp/velnor-pfad-XXXXXX";
-        ASSERT_NE(::mkdtemp(muster), nullptr);
+        std::string muster = (fs::temp_directory_path() / "velnor-pfad-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(muster.data()), nullptr);
         wurzel = muster;
         fs::create_directories(wurzel / "Parameter" / "Unter");
         std::ofstream(wurzel / "Parameter" / "Unter" / "Standard.GEN") << "1\n";
@@ -102,5 +116,16 @@ TEST_F(Pfad, SicheresSchreibenGibtDieRechteOhneDieMaskeZuAendern)
     fs::permissions(wurzel / "neu.gui", perms::owner_read | perms::owner_write | perms::others_read);
     EXPECT_TRUE(dateiSicherSchreiben(basis() + "neu.gui", "anders"));
     EXPECT_EQ(rechte(wurzel / "neu.gui"), perms::owner_read | perms::owner_write | perms::others_read);
+
+    // where the system does not tell the mask, the one the process started with counts
+    std::ofstream(wurzel / "status") << "Name:\ttest_platform\nUmask:\tkeine\n";
+    for (const fs::path status : {wurzel / "gibt-es-nicht", wurzel / "status"}) {
+        const int fd = ::open((wurzel / "ohne-proc").c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0600);
+        ASSERT_GE(fd, 0);
+        ersatzRechteGeben(fd, basis() + "neu-ohne-proc.gui", status.c_str());
+        ::close(fd);
+        EXPECT_EQ(rechte(wurzel / "ohne-proc"), static_cast<perms>(0666 & ~maskeBeimStart)) << status;
+        EXPECT_EQ(::umask(027), 027u);
+    }
     ::umask(vorher);
 }
