@@ -119,7 +119,7 @@ TEST_F(Pfad, SicheresSchreibenGibtDieRechteOhneDieMaskeZuAendern)
 
     // where the system does not tell the mask, the one the process started with counts
     std::ofstream(wurzel / "status") << "Name:\ttest_platform\nUmask:\tkeine\n";
-    for (const fs::path status : {wurzel / "gibt-es-nicht", wurzel / "status"}) {
+    for (const fs::path& status : {wurzel / "gibt-es-nicht", wurzel / "status"}) {
         const int fd = ::open((wurzel / "ohne-proc").c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0600);
         ASSERT_GE(fd, 0);
         ersatzRechteGeben(fd, basis() + "neu-ohne-proc.gui", status.c_str());
