@@ -1,6 +1,7 @@
 // tests/platform/test_pfad.cpp
 #include "platform/pfad.h"
 #include "platform/zeichensatz.h"
+#include "../stuetzen/testhilfe.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdlib>
@@ -128,4 +129,38 @@ TEST_F(Pfad, SicheresSchreibenGibtDieRechteOhneDieMaskeZuAendern)
         EXPECT_EQ(::umask(027), 027u);
     }
     ::umask(vorher);
+}
+
+// A folder the test support makes for a test is gone once that test has ended (the next
+// test of the suite looks), whether the test passed or failed: nothing builds up in the
+// temporary directory over a run.
+std::string ordnerDesVorigenTests;
+TEST(TempOrdner, WirdAmEndeDesTestsAngelegt)
+{
+    ordnerDesVorigenTests = testhilfe::tempOrdner("velnor-aufraeumen");
+    testhilfe::schreiben(ordnerDesVorigenTests + "datei", "x");
+    EXPECT_TRUE(fs::exists(ordnerDesVorigenTests + "datei"));
+}
+TEST(TempOrdner, IstImNaechstenTestWeg)
+{
+    if (ordnerDesVorigenTests.empty())
+        GTEST_SKIP() << "run alone";
+    EXPECT_FALSE(fs::exists(ordnerDesVorigenTests));
+}
+// the pair above in one process of its own, as ctest runs every test alone
+TEST(TempOrdner, GehtMitDemTestDerIhnAnlegte)
+{
+    if (!ordnerDesVorigenTests.empty())
+        GTEST_SKIP() << "the pair ran in this process";
+    const std::string befehl = fs::read_symlink("/proc/self/exe").string() +
+                               " --gtest_filter='TempOrdner.WirdAmEndeDesTestsAngelegt:TempOrdner.IstImNaechstenTestWeg'"
+                               " --gtest_brief=1 2>&1";
+    std::FILE* kind = ::popen(befehl.c_str(), "r");
+    ASSERT_NE(kind, nullptr);
+    std::string ausgabe;
+    char puffer[256];
+    while (std::fgets(puffer, sizeof puffer, kind))
+        ausgabe += puffer;
+    EXPECT_EQ(::pclose(kind), 0) << ausgabe;
+    EXPECT_EQ(ausgabe.find("SKIPPED"), std::string::npos) << ausgabe;
 }
