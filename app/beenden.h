@@ -31,5 +31,4 @@ void hauptfensterZerstoert();
 // back to the state before the start (tests start the program more than once)
 void beendenZuruecksetzen();
 
-// ---- what the shutdown asks of parts not built yet (their stub files in app/) -------------
-// (the board's outputs and the server thread: server/serverbetrieb.h)
+// (the board's outputs and the server thread the shutdown stops: server/serverbetrieb.h)

@@ -595,7 +595,7 @@ struct BefehlsEintrag {
 };
 
 // A run steps through the records these commands replace: a key that reaches them in a run
-// learns so. The result commands say what holds them back for now.
+// learns so. The result commands say what holds them back.
 int imLaufHinweis() { return laufAktiv() ? 881 : 0; }
 // F12 replays the stimulus dialogs after the neurons they edit may be gone: say why none opens
 int ohneNeuronHinweis() { return 518; }

@@ -77,7 +77,7 @@ void diagrammVorlageAnlegen()
     kurvenVorbereiten(&v, -1);
 }
 
-// Each part of the program adds its start values here, behind the frame's.
+// Every subsystem's start values, behind the frame's.
 constexpr Voreinstellung voreinstellungen[] = {
     {"Statuswoerter", statusWoerter},
     {"Restzeitfenster", restzeitRechteck},
@@ -314,7 +314,7 @@ void hauptfensterLage(NeuronDaten*, int)
     h.hoehe = r.hoehe();
 }
 
-// Each part of the program adds its steps here where their order asks for it.
+// Every subsystem's refresh steps, in the order their records need.
 constexpr Aktualisierung aktualisierungen[] = {
     {"Zoom", zoomGrenzen},
     {"Zeiten", zeiten},

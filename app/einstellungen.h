@@ -1,7 +1,7 @@
 // app/einstellungen.h - the start values of the program and the global refresh
 //
-// Both are ordered lists of steps. Each part of the program adds its own steps where its
-// records come into being, so no step reaches into a record that does not exist yet.
+// Both are ordered lists of steps. Each subsystem's steps stand where its records come into
+// being, so no step reaches into a record that does not exist yet.
 #pragma once
 #include "app/status.h"
 #include "core/rahmen.h"

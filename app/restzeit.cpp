@@ -1,5 +1,6 @@
 // app/restzeit.cpp - the remaining-time window of runs and permutation series
 #include "app/restzeit.h"
+#include "core/endemeldung.h"
 #include "app/beenden.h"
 #include "app/status.h"
 #include "model/permutation.h"
@@ -113,8 +114,7 @@ Fenster restzeitFensterErzeugen(const std::string& titel, Menue menue, int fehle
     Fenster f = fensterErzeugen(meldungsTexte[14], titel, stil::Hauptfenster, r.links, r.oben, r.breite(),
                                 r.hoehe(), fensterhandles.hauptfenster, menue);
     if (!f) {
-        hinweisBox(meldungsTexte[fehlerText]);
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Hinweis, meldungsTexte[fehlerText]);
         return nullptr;
     }
     restzeit.fenster = f;

@@ -3,10 +3,12 @@
 #include "app/hauptfenster.h"
 #include "app/netzdateien.h"
 #include "core/rahmen.h"
+#include "files/netzdatei.h"
 #include "app/status.h"
 #include "platform/box.h"
 #include "platform/pfad.h"
 #include "texts/texte.h"
+#include <cerrno>
 #include <cstdio>
 #include <optional>
 
@@ -96,9 +98,8 @@ void spracheWechseln(int neueSprache)
     // written now, so that a file that cannot be written is said before the program ends
     const std::string pfad = cfgPfadImProgrammordner();
     OffenerWechsel w{true, sprache, dateiLesen(pfad), {}};
-    std::string fehler;
-    if (!spracheSpeichern(neueSprache, &fehler)) {
-        plattform::hinweisBox(meldungFormatieren(890, fehler));
+    if (!spracheSpeichern(neueSprache)) {
+        plattform::hinweisBox(meldungFormatieren(890, systemGrund(errno)));
         return;
     }
     w.geschrieben = dateiLesen(pfad).value_or("");

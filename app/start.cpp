@@ -39,8 +39,8 @@ bool initialisiert = false;
 bool startDateiDarstellbar = true;
 bool startOeffnen = false;     // the open command the start posted has not come yet
 
-// The classes whose procedures belong to later parts are registered with the standard
-// procedure; each part puts its own procedure here when it comes.
+// Every window class the program registers: its name (a message text or a literal), its
+// procedure and its background.
 struct Klasse {
     int textNummer;          // the class name from the message texts; 0: the literal name
     const char* name;
@@ -55,7 +55,7 @@ const Klasse klassen[] = {
     {14, nullptr, restzeitFensterProc, 0xFFFFFF},
     {15, nullptr, auswertungFensterProc, 0xFFFFFF},
     {16, nullptr, serverFensterProc, 0xFFFFFF},
-    {0, "Vidiz Testfenster", standardFensterProc, 0xFFFFFF},   // threadTestFensterProc
+    {0, "Vidiz Testfenster", standardFensterProc, 0xFFFFFF},   // the thread test draws nothing of its own
     {17, nullptr, interaktivFensterProc, 0xFFFFFF},
 };
 

@@ -5,6 +5,7 @@
 // being read or do not tell their length. The end of the filled bytes is the end mark:
 // no byte value stands for it, so a stray byte 255 is just a bad entry (124).
 #include "core/token.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 
 #include "core/fehler.h"
@@ -68,8 +69,8 @@ bool fensterBereitstellen(std::FILE* datei)
         meldungFormatieren(124, static_cast<int>(std::min<long>(laenge, INT_MAX)), dateiPfad);
         if (zuGross)
             plattform::hinweisBox(meldungsPuffer);
-        else if (plattform::velnorInfoBox(meldungsPuffer) == plattform::antwort::Abbrechen)
-            programmBeendenMitAngebot();
+        else
+            endeMelden(EndeForm::InfoAbbrechen, meldungsPuffer);
         fehlerMelden(122);
     }
     return ok;

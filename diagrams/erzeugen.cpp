@@ -1,5 +1,6 @@
 // diagrams/erzeugen.cpp - the windows of the diagrams
 #include "core/rahmen.h"
+#include "core/endemeldung.h"
 #include "diagrams/diagramm.h"
 #include "diagrams/drucken.h"
 #include "model/kurven.h"
@@ -17,8 +18,7 @@ namespace {
 
 int fatal(int meldung)
 {
-    velnorInfoBox(meldungFormatieren(meldung));
-    programmBeendenMitAngebot();
+    endeMelden(EndeForm::Info, meldungFormatieren(meldung));
     return 0;
 }
 
@@ -66,8 +66,7 @@ int diagrammErzeugen(NeuronDaten* neuron, DiagrammDaten* diagramm)
     if (d.fenster)
         fensterDatenSetzen(d.fenster, neuron->nummer);
     if (!d.fenster) {
-        if (velnorInfoBox(meldungFormatieren(695)) == antwort::Abbrechen)
-            programmBeendenMitAngebot();
+        endeMelden(EndeForm::InfoAbbrechen, meldungFormatieren(695));
         return 0;
     }
     // geometry from the window, or the window to the stored place
@@ -111,8 +110,7 @@ DiagrammDaten* diagrammAnzeigen(NeuronDaten* neuron, DiagrammDaten* diagramm)
             // the diagram is marked closed before a shutdown frees the network it belongs to
             if (diagramm)
                 diagramm->offen = 0;
-            if (velnorInfoBox(meldungFormatieren(697)) == antwort::Abbrechen)
-                programmBeendenMitAngebot();
+            endeMelden(EndeForm::InfoAbbrechen, meldungFormatieren(697));
             return nullptr;
         }
         if (!diagramm) {

@@ -1,5 +1,6 @@
 // diagrams/reizkurve.cpp - a compartment's stimulus table as a reference curve of a diagram
 #include "diagrams/reizkurve.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "diagrams/diagramm.h"
 #include "model/kurven.h"
@@ -76,8 +77,7 @@ void stromreizReferenzkurveAnzeigen(Fenster w, int c, int s, std::string* meldun
     try {
         std::vector<float>(platz, 0.0f).swap(k.werte);
     } catch (const std::bad_alloc&) {
-        velnorInfoBox(meldungsTexte[729]);
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungsTexte[729]);
         return;
     }
     // sampled as the engine plays it: one table point per step at most

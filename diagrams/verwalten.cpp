@@ -1,5 +1,6 @@
 // diagrams/verwalten.cpp - showing, closing, restoring and arranging the diagram windows
 #include "core/rahmen.h"
+#include "core/endemeldung.h"
 #include "core/status.h"
 #include "diagrams/diagramm.h"
 #include "model/netz.h"
@@ -225,8 +226,7 @@ DiagrammDaten* diagrammZuFenster(plattform::Fenster fenster)
         NeuronDaten* erstes = neuronKette.kopf;
         if (!erstes)
             return nullptr;          // nothing to fall back on: the callers check
-        if (plattform::velnorInfoBox(meldungFormatieren(343, neuronAnzeigename(*erstes))) == plattform::antwort::Abbrechen)
-            programmBeendenMitAngebot();
+        endeMelden(EndeForm::InfoAbbrechen, meldungFormatieren(343, neuronAnzeigename(*erstes)));
         return &erstes->hauptDiagramm;
     }
     // the diagrams of the neuron the window names

@@ -1,5 +1,6 @@
 // diagrams/wavimport.cpp - a WAV recording becomes one neuron per channel with its curve
 #include "diagrams/wavimport.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "diagrams/diagramm.h"
@@ -86,8 +87,7 @@ void neuAuslegen(plattform::Fenster f)
 
 int speicherFehler()
 {
-    plattform::hinweisBox(meldungsTexte[1471]);
-    programmBeendenMitAngebot();
+    endeMelden(EndeForm::Hinweis, meldungsTexte[1471]);
     return 0;
 }
 

@@ -1,6 +1,7 @@
 // diagrams/zeichnen.cpp - diagrammZeichnen: page frames, level bars, axes, ticks, labels,
 // grid lines, stimulus marks and curves; then the read-outs and the close
 #include "diagrams/diagramm.h"
+#include "core/endemeldung.h"
 #include "diagrams/drucken.h"
 #include "diagrams/zeichner.h"
 #include "core/rahmen.h"
@@ -470,8 +471,7 @@ void zeichenMeldungenZeigen()
                 m.danach();
             continue;
         }
-        velnorInfoBox(m.text);
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, m.text);
         return;
     }
 }

@@ -5,6 +5,7 @@
 // channel); everything else waits for OK. Cancel puts every slot's switch and channel
 // back as the opening found them.
 #include "dialogs/darzustellendekurven.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "dialogs/kanalauswahl.h"
 #include "dialogs/rahmen.h"
@@ -180,9 +181,8 @@ void speichern(Fenster dlg)
             if (haken(dlg, idErsterKasten + slot) != 1) {
                 slotAusschalten(*n, slot);
             } else if (!slotEinschalten(*n, slot)) {
-                hinweisBox(meldungsTexte[462]);
                 dialogSchliessen(dlg, kurvenRahmen, 0, false);
-                programmBeendenMitAngebot();
+                endeMelden(EndeForm::Hinweis, meldungsTexte[462]);
                 return;
             }
         }

@@ -6,6 +6,7 @@
 // The dialog ends whenever another slot is chosen and its opener reopens it there; the
 // working copy lives across those reopenings until "fertig", "Abbrechen" or another end.
 #include "dialogs/kurvenparameter.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/schluessel.h"
 #include "diagrams/diagramm.h"
@@ -104,8 +105,7 @@ void werteKopieren(KurvenDaten& ziel, const KurvenDaten& quelle)
 
 void schwererFehler(int meldung)
 {
-    velnorInfoBox(meldungsTexte[meldung]);
-    programmBeendenMitAngebot();
+    endeMelden(EndeForm::Info, meldungsTexte[meldung]);
 }
 
 void slotFreigeben(Fenster dlg, bool an)
@@ -330,9 +330,8 @@ void uebernehmen(Fenster dlg, int knopf)
         KurvenDaten& z = diagramm->kurven[i];
         if (q.referenz == kurvenReferenz::Kopie && hatDaten(q)) {
             if (!wertePlatz(z, q.werte.size())) {
-                hinweisBox(meldungsTexte[444]);
                 ende(dlg, -1);
-                programmBeendenMitAngebot();
+                endeMelden(EndeForm::Hinweis, meldungsTexte[444]);
                 return;
             }
             werteKopieren(z, q);

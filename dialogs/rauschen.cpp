@@ -4,6 +4,7 @@
 // so one editing session spans several dialog windows: the working table of every
 // neuron's noise, the standard values and the switches live here until OK or Cancel.
 #include "dialogs/rauschen.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/schluessel.h"
 #include "core/status.h"
@@ -127,8 +128,7 @@ bool tabelleAnlegen()
     try {
         sitzung.tabelle.assign(static_cast<size_t>(hoechste) + 1, {});
     } catch (const std::bad_alloc&) {
-        velnorInfoBox(meldungsTexte[710]);
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungsTexte[710]);
         return false;
     }
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)

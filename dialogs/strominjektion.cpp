@@ -4,6 +4,7 @@
 // neurons get them, and their current tables, only on OK. Loading or dropping a stimulus
 // from a file acts on the neuron's table at once.
 #include "dialogs/strominjektion.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/schluessel.h"
 #include "core/status.h"
@@ -372,8 +373,7 @@ void oeffnen(Fenster dlg)
     try {
         std::vector<Eintrag>(static_cast<size_t>(hoechste) + 1).swap(kopie);
     } catch (const std::bad_alloc&) {
-        velnorInfoBox(meldungsTexte[728]);
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungsTexte[728]);
         return;
     }
     // the marked neurons are selected, the first of them is shown

@@ -1,6 +1,7 @@
 // dialogs/synapsentypen.cpp - the synapse types dialog (134): the type table edited as a
 // whole on a working copy that OK commits and Cancel drops
 #include "core/rahmen.h"
+#include "core/endemeldung.h"
 #include "core/schluessel.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
@@ -101,8 +102,7 @@ void oeffnen(Fenster dlg)
     if (synapsenTypen.empty())
         simulationsParameterPruefen(dlg);
     if (!synapsenTypArbeitskopieNehmen(kopie)) {
-        velnorInfoBox(meldungsTexte[108]);
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungsTexte[108]);
         return;
     }
     nurDendrit12 = netzvorgaben.elektrischeSynapsenEingeschraenkt;
@@ -283,8 +283,7 @@ void ok(Fenster dlg)
 {
     const int neuerWert = haken(dlg, idEinschraenken);
     if (!synapsenTypenUebernehmen(kopie)) {
-        velnorInfoBox(meldungsTexte[712]);
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungsTexte[712]);
         return;
     }
     if (netzvorgaben.elektrischeSynapsenEingeschraenkt && !neuerWert)

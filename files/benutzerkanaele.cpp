@@ -5,6 +5,7 @@
 // An activating channel always needs its deactivating one behind it: the reader puts an
 // empty channel in where a text lacks it, so the engine never pairs the wrong channels.
 #include "files/benutzerkanaele.h"
+#include "core/endemeldung.h"
 #include "files/textdatei.h"
 #include "core/rahmen.h"
 #include "core/status.h"
@@ -194,8 +195,7 @@ int userSwimKanalLaden(std::list<BenutzerKanal>& kanaele, int nummer, char* text
     try {
         ergebnis = kanaeleLesen(kanaele, r, nummer, text);
     } catch (const std::bad_alloc&) {
-        plattform::hinweisBox(meldungFormatieren(textKeinSpeicher));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Hinweis, meldungFormatieren(textKeinSpeicher));
         ergebnis = 0;
     }
     // the list holds what was read; channels of an earlier text behind it go

@@ -1,6 +1,7 @@
 // files/einstellungsdatei.cpp - the settings file's reader: the file or the in-memory text
 // into the settings, with the first read's paths and the definition files
 #include "files/einstellungsdatei.h"
+#include "core/endemeldung.h"
 #include "files/textdatei.h"
 #include "core/rahmen.h"
 #include "core/schluessel.h"
@@ -207,8 +208,7 @@ bool dateiLesen(std::string& text)
     }
     long laenge = 0;
     if (dateiGanzLesen(f, text, laenge) == DateiGelesen::KeinSpeicher) {
-        plattform::velnorInfoBox(meldungFormatieren(245, cfgPfad, laenge));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungFormatieren(245, cfgPfad, laenge));
         return false;
     }
     textAngleichen(text);
@@ -542,8 +542,7 @@ int speichertextLesen()
     char* text = cfgSpeichertext.text;
     Abschnitt netzTeil(text, netzMarke);
     if (!netzTeil.geschnitten()) {
-        plattform::hinweisBox(meldungsTexte[921]);
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Hinweis, meldungsTexte[921]);
         return 0;
     }
     Dateipfade& d = dateipfade;

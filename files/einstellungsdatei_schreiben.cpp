@@ -1,6 +1,7 @@
 // files/einstellungsdatei_schreiben.cpp - the settings file's writer: the whole settings
 // text, into a network text's buffer or through a temporary file into the settings file
 #include "files/einstellungsdatei.h"
+#include "files/netzdatei.h"
 #include "files/textdatei.h"
 #include "core/status.h"
 #include "files/diagrammeinstellungen.h"
@@ -19,6 +20,7 @@
 #include "platform/box.h"
 #include "platform/pfad.h"
 #include "texts/texte.h"
+#include <cerrno>
 #include <new>
 
 namespace {
@@ -270,8 +272,7 @@ void cfgDateiSpeichern(const char* pfad, XBuffer* puffer, int inDatei)
         return;
     }
     textZeiger = vorher;
-    std::string grund;
-    if (!plattform::dateiSicherSchreiben(ziel, mitCrLf(eigener.text()), &grund))
-        plattform::hinweisBox(meldungFormatieren(920, ziel, grund));
+    if (!plattform::dateiSicherSchreiben(ziel, mitCrLf(eigener.text())))
+        plattform::hinweisBox(meldungFormatieren(920, ziel, systemGrund(errno)));
 }
 

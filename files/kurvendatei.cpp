@@ -4,6 +4,7 @@
 // an old file of the name survives a failed save. The reader checks every header word
 // against the others and against the file's size before it changes anything.
 #include "files/kurvendatei.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/skriptwerte.h"
 #include "core/status.h"
@@ -296,9 +297,8 @@ int datSchreiben(DatHeader& kopf, std::string& aus)
     } catch (const std::bad_alloc&) {
         aus.clear();
         aus.shrink_to_fit();
-        plattform::hinweisBox(meldungFormatieren(845, static_cast<long>(datKopfLaenge + kopf.textLaenge +
-                                                                        int64_t{kopf.kurvenBytes})));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Hinweis, meldungFormatieren(845, static_cast<long>(datKopfLaenge + kopf.textLaenge +
+                                                                             int64_t{kopf.kurvenBytes})));
         return 0;
     }
 }
@@ -371,8 +371,7 @@ int datLesen(DatHeader& kopf)
     try {
         kopf.text.assign(static_cast<size_t>(kopf.textLaenge) + 1, '\0');
     } catch (const std::bad_alloc&) {
-        plattform::hinweisBox(meldungsTexte[846]);
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Hinweis, meldungsTexte[846]);
         return 0;
     }
     if (std::fseek(f, kopf.textPosition, SEEK_SET) != 0 ||
@@ -420,8 +419,7 @@ int datLesen(DatHeader& kopf)
         // room for the stored samples and for the run, so no later preparation for the
         // run replaces the buffer; the slot counts the stored samples
         if (!wertePufferBereitstellen(k, std::max(anzahl, schritte))) {
-            plattform::velnorInfoBox(meldungsTexte[696]);
-            programmBeendenMitAngebot();
+            endeMelden(EndeForm::Info, meldungsTexte[696]);
             return 0;
         }
         if (!werteLesen(f, k, anzahl))

@@ -1,6 +1,7 @@
 // files/netzdatei_lesen.cpp - the network reader: the text's source, then every section in
 // the order of the file
 #include "core/rahmen.h"
+#include "core/endemeldung.h"
 #include "core/status.h"
 #include "files/diagrammeinstellungen.h"
 #include "files/lesen.h"
@@ -238,8 +239,7 @@ int guiTextLaden(char* text, NetzQuelle quelle, std::string& name)
 {
     char* netz = text ? std::strstr(text, netzMarke) : nullptr;
     if (!netz) {
-        plattform::hinweisBox(meldungsTexte[940]);
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Hinweis, meldungsTexte[940]);
         return 0;
     }
     name = dateipfade.vollerPfad;
@@ -264,8 +264,7 @@ int guiDateiLaden(std::string& name)
     std::string text;
     long laenge = 0;
     if (dateiGanzLesen(f, text, laenge) == DateiGelesen::KeinSpeicher) {
-        plattform::velnorInfoBox(meldungFormatieren(245, name, laenge));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungFormatieren(245, name, laenge));
         return 0;
     }
     dateipfade.letzteNetzLaenge = laenge;

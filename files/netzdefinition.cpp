@@ -6,6 +6,7 @@
 // each block under the file's number, then hands the synapse reader the synapse lines
 // with ids, neuron numbers and type indices turned into those of this network.
 #include "files/netzdefinition.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/schluessel.h"
 #include "core/status.h"
@@ -432,8 +433,7 @@ int netzwerkDefinitionTextImportieren(std::string text, const std::string& herku
     try {
         return definitionLesen(text, herkunft);
     } catch (const std::bad_alloc&) {
-        plattform::velnorInfoBox(meldungFormatieren(133));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungFormatieren(133));
         return 0;
     }
 }

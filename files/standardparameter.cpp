@@ -1,6 +1,7 @@
 // files/standardparameter.cpp - the standard synapse types and standard parameters of the
 // settings text, and the definition files that fill a model group the settings lack
 #include "files/standardparameter.h"
+#include "core/endemeldung.h"
 #include "core/fehler.h"
 #include "core/rahmen.h"
 #include "core/schluessel.h"
@@ -162,8 +163,7 @@ void stdSynapsenTypenLaden(NeuronDaten* neuronZeiger, char* text)
     if (e > 0) {
         plattform::hinweisBox(meldungFormatieren(425, e));
         if (!stdParameterAllgemeinLaden(neuron)) {
-            plattform::velnorInfoBox(meldungFormatieren(426));
-            programmBeendenMitAngebot();
+            endeMelden(EndeForm::Info, meldungFormatieren(426));
             return;
         }
     }
@@ -211,8 +211,7 @@ int definitionsDateiLesen(NeuronDaten* neuron, int first, int count)
             text.append(block, n);
     } catch (const std::bad_alloc&) {
         std::fclose(f);
-        plattform::velnorInfoBox(meldungFormatieren(433));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungFormatieren(433));
         return 0;
     }
     if (std::ferror(f)) {

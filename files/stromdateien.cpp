@@ -6,6 +6,7 @@
 // table of a network under keys in the style of the network file; a stimulus file holds
 // stimuli by name, written by hand or by other programs. docs/dateiformate.md shows both.
 #include "files/stromdateien.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "files/reizdefinitionen.h"
@@ -435,8 +436,7 @@ int reizDefinitionsDateiLaden(NeuronDaten* neuron, int kompartiment, const std::
     try {
         return modus == 0 ? reizWaehlen(*neuron, kompartiment) : reizLaden(*neuron, kompartiment, reizName, pfad);
     } catch (const std::bad_alloc&) {
-        plattform::hinweisBox(meldungFormatieren(285, neuronAnzeigename(*neuron)));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Hinweis, meldungFormatieren(285, neuronAnzeigename(*neuron)));
         return 0;
     }
 }

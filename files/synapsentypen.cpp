@@ -1,6 +1,7 @@
 // files/synapsentypen.cpp - the network's synapse-type table from the type lines of a
 // network text, or from the standard types
 #include "core/rahmen.h"
+#include "core/endemeldung.h"
 #include "core/schluessel.h"
 #include "files/lesen.h"
 #include "files/synapsenabschnitt.h"
@@ -124,8 +125,7 @@ bool synapsenTypenLaden(char* text)
                 return verweigern(415);
         }
     } catch (const std::bad_alloc&) {
-        plattform::velnorInfoBox(meldungFormatieren(692));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungFormatieren(692));
         return false;
     }
     synapsenTypen.swap(tabelle);

@@ -1,5 +1,6 @@
 // model/diagramm.cpp - the diagram globals, curve buffers, format copies, clearing and freeing
 #include "model/diagramm.h"
+#include "core/endemeldung.h"
 #include "model/kurven.h"
 #include "model/netz.h"
 #include "core/rahmen.h"
@@ -423,8 +424,7 @@ DiagrammDaten* diagrammAnhaengen(NeuronDaten& neuron)
 {
     DiagrammDaten* neu = new (std::nothrow) DiagrammDaten;
     if (!neu) {
-        plattform::velnorInfoBox(meldungFormatieren(693));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungFormatieren(693));
         return nullptr;
     }
     neu->nummer = freieDiagrammNummer(neuron);

@@ -1,5 +1,6 @@
 // model/export.cpp - export buffer, export file, soma-potential file, export settings keys
 #include "model/export.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "core/schluessel.h"
@@ -280,8 +281,7 @@ void exportPufferAnlegen()
     try {
         ex.puffer.reserve(std::max(groesse, kopf.size() + 1));
     } catch (const std::bad_alloc&) {
-        plattform::hinweisBox(meldungFormatieren(118, static_cast<int>(groesse)));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Hinweis, meldungFormatieren(118, static_cast<int>(groesse)));
         return;
     }
     // (the changed-parameter line of numbered script files is not written yet)

@@ -7,7 +7,7 @@ namespace {
 
 constexpr double untereGrenze = -120.0;   // mV: at or below it the neuron is reset to c
 
-// steps 1 and 2 of both variants: the Euler step of v and u from the current values
+// what both variants do first: the Euler step of v and u from the current values
 void eulerSchritt(NeuronDaten& n, double strom)
 {
     const double h = simulationsParameter.izhikevichSchrittweite;

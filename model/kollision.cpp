@@ -1,5 +1,6 @@
 // model/kollision.cpp - collision objects: the list and the run of spikes along their axon
 #include "model/kollision.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "model/netz.h"
@@ -53,8 +54,7 @@ Kollisionsobjekt* kollisionsObjektNeu()
 {
     auto* o = new (std::nothrow) Kollisionsobjekt;
     if (!o) {
-        plattform::hinweisBox(meldungFormatieren(514));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Hinweis, meldungFormatieren(514));
         return nullptr;
     }
     int hoechste = 0;

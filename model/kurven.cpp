@@ -1,5 +1,6 @@
 // model/kurven.cpp - curve slots made ready for drawing, and their pixel points
 #include "model/kurven.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "model/layout.h"
@@ -37,8 +38,7 @@ void vorlagenKurven(DiagrammDaten& v)
 
 void fatal(int meldung)
 {
-    velnorInfoBox(meldungFormatieren(meldung));
-    programmBeendenMitAngebot();
+    endeMelden(EndeForm::Info, meldungFormatieren(meldung));
 }
 
 // a copied curve takes the samples of its source when they match in count

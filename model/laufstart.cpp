@@ -1,5 +1,6 @@
 // model/laufstart.cpp - the start of a run and the run driver
 #include "model/laufstart.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "model/kurven.h"
@@ -83,8 +84,7 @@ bool laufDiagrammeVorbereiten(NeuronDaten& n)
                 k.werteAnzahl = 0;
             } else if (k.referenz == kurvenReferenz::Eigen || static_cast<int>(k.werte.size()) < schritte) {
                 if (!wertePufferBereitstellen(k, schritte)) {
-                    plattform::velnorInfoBox(meldungFormatieren(701));
-                    programmBeendenMitAngebot();
+                    endeMelden(EndeForm::Info, meldungFormatieren(701));
                     gut = false;
                     return;
                 }

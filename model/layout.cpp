@@ -106,8 +106,8 @@ void stiftUndPinsel(DiagrammDaten& d, int welche, int stil, int breite, Farbe fa
     d.pinsel[welche] = pinselErzeugen(farbe);
 }
 
-// Where pixels per tick come out at 0 or below the program used to end. A notice and a
-// fifth of the range keep it running.
+// Pixels per tick at 0 or below would leave no tick to draw: a notice, and a fifth of the
+// range as the interval, keep the diagram going.
 double pixelProTick(int pixel, double& intervall, double spanne, int meldung)
 {
     double proTick = pixel * intervall / spanne;

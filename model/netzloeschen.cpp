@@ -1,5 +1,6 @@
 // model/netzloeschen.cpp - clearing the whole network
 #include "model/netz.h"
+#include "core/endemeldung.h"
 #include "model/kollision.h"
 #include "model/rueckkopplung.h"
 #include "model/simulationsparameter.h"
@@ -81,8 +82,7 @@ void netzLoeschen()
 
     // the four standard types; the count goes with the table, or files would skip them
     if (!synapsenTypTabelleAusStandard(synapsenTypen)) {
-        plattform::velnorInfoBox(meldungFormatieren(109));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungFormatieren(109));
         return;
     }
     synapsenTypAnzahl = static_cast<int>(synapsenTypen.size());

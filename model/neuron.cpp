@@ -1,5 +1,6 @@
 // model/neuron.cpp - creating and freeing neurons
 #include "model/netz.h"
+#include "core/endemeldung.h"
 #include "core/fehler.h"
 #include "model/serverdaten.h"
 #include "model/simulationsparameter.h"
@@ -71,8 +72,7 @@ NeuronDaten* neuAnlegen(int nummer, int standardDateien, bool inKette)
     // the record
     NeuronDaten* neuron = new (std::nothrow) NeuronDaten;
     if (!neuron) {
-        plattform::velnorInfoBox(meldungFormatieren(133));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungFormatieren(133));
         return nullptr;
     }
     // the per-compartment arrays: zeroed, tables without points

@@ -35,7 +35,8 @@ bool modellWerteSetzen(int modell, ParameterVektor& p)
     return true;
 }
 
-// steps 1-3 of both setters; the current segment of dendCurrent stays n here
+// what both setters do first: the AP count, the dendrite couplings and the constant
+// currents; the current segment of dendCurrent stays n here
 void gemeinsameSchritte(NeuronDaten& n)
 {
     aktuellesNeuron = &n;

@@ -1,6 +1,7 @@
 // model/rueckkopplung.cpp - feedback objects: the list, the protection of their neurons and
 // the burst detector a SWIM neuron's spikes run through
 #include "model/rueckkopplung.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
@@ -19,8 +20,7 @@ int anzahl = 0;
 
 void speicherFehlt(int text)
 {
-    plattform::hinweisBox(meldungFormatieren(text));
-    programmBeendenMitAngebot();
+    endeMelden(EndeForm::Hinweis, meldungFormatieren(text));
 }
 
 // the soma stimulus switched off and its table back to "no stimulus"

@@ -1,6 +1,7 @@
 // model/simulationspruefung.cpp - the check before a run and the run settings' changes that
 // reach every neuron
 #include "model/simulationspruefung.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "model/kurven.h"
@@ -189,10 +190,7 @@ bool synapsenTypenSicherstellen()
     try {
         synapsenTypen.assign(standardSynapsenTypAnzahl, SynapsenTyp{});
     } catch (const std::bad_alloc&) {
-        plattform::Fenster fokus = plattform::fokusFenster();
-        plattform::velnorInfoBox(meldungFormatieren(692));
-        plattform::fokusSetzen(fokus);
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungFormatieren(692));
         return false;
     }
     // kind and potential of the standard types; the names stay empty

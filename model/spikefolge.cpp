@@ -5,6 +5,7 @@
 // closer than it form a burst. The bursts are filtered by the neuron's settings and
 // summed up in its result block.
 #include "model/spikefolge.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "model/neuron.h"
 #include "model/simulationsparameter.h"
@@ -49,8 +50,7 @@ struct Summe {
 // the notice of a memory failure; the program ends
 int speicherFehlt(int text)
 {
-    plattform::hinweisBox(meldungFormatieren(text));
-    programmBeendenMitAngebot();
+    endeMelden(EndeForm::Hinweis, meldungFormatieren(text));
     return 0;
 }
 

@@ -4,6 +4,7 @@
 // area), copied, then repeated, shifted into bursts and merged with the single pulse. The
 // neuron's table is replaced only when everything is built.
 #include "core/rahmen.h"
+#include "core/endemeldung.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
 #include "model/stromreiz.h"
@@ -33,17 +34,13 @@ int verweigern(int text, const NeuronDaten& n, int kompartiment)
 // the work area cannot be had: the program ends whatever the user answers
 int arbeitsbereichFehlt(int text)
 {
-    const plattform::Fenster fokus = plattform::fokusFenster();
-    plattform::velnorInfoBox(meldungFormatieren(text));
-    plattform::fokusSetzen(fokus);
-    programmBeendenMitAngebot();
+    endeMelden(EndeForm::Info, meldungFormatieren(text));
     return 0;
 }
 
 int neuronSpeicherFehlt(int text, const NeuronDaten& n)
 {
-    plattform::hinweisBox(meldungFormatieren(text, neuronAnzeigename(n)));
-    programmBeendenMitAngebot();
+    endeMelden(EndeForm::Hinweis, meldungFormatieren(text, neuronAnzeigename(n)));
     return 0;
 }
 

@@ -1,6 +1,7 @@
 // model/swim_spikes.cpp - what a SWIM spike feeds: counters, lists, recording, and the
 // objects and scripts waiting for it
 #include "core/rahmen.h"
+#include "core/endemeldung.h"
 #include "core/status.h"
 #include "model/kern.h"
 #include "model/kollision.h"
@@ -24,11 +25,7 @@ constexpr int listenReserve = 512 / 4;   // the lists keep 512 bytes behind thei
 void zeitenListeVoll()
 {
     laufZustand.abbrechen = 1;
-    const plattform::Fenster fokus = plattform::fokusFenster();
-    plattform::meldungsBox(plattform::vordergrundFenster(), meldungFormatieren(116), "Velnor info",
-                           plattform::knoepfe::OkAbbrechen | plattform::symbol::Information);
-    plattform::fokusSetzen(fokus);
-    programmBeendenMitAngebot();
+    endeMelden(EndeForm::Info, meldungFormatieren(116));
 }
 
 // Grows capacity by whole blocks until it holds anzahl entries; new entries are 0.

@@ -1,5 +1,6 @@
 // model/synapsen.cpp - creating and deleting synapses with their pools and axo-axonic lists
 #include "core/fehler.h"
+#include "core/endemeldung.h"
 #include "model/geometrie.h"
 #include "model/netz.h"
 #include "model/simulationsparameter.h"
@@ -296,8 +297,7 @@ SynapseDaten* synapseNeu(NeuronDaten* quelle, NeuronDaten* ziel, int synapticTyp
         try {
             s->axoSchlange.assign(static_cast<size_t>(schritte) + 10, 0.0);
         } catch (const std::bad_alloc&) {
-            plattform::hinweisBox(meldungFormatieren(399));
-            programmBeendenMitAngebot();
+            endeMelden(EndeForm::Hinweis, meldungFormatieren(399));
             return zurueckrollen(quelle, s, 0);
         }
     }

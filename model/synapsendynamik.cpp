@@ -1,6 +1,7 @@
 // model/synapsendynamik.cpp - the synapse dynamics of a step: the source potential becomes a
 // conductance written into the delay ring of the synapse's pool
 #include "model/synaptisch.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "model/formen.h"
@@ -61,8 +62,7 @@ double xlpspAktualisieren(PspForm& f, double r, double t)
         if (f.letzteFreisetzung <= 1e-30 || !letztes) {
             XLPSP* neu = new (std::nothrow) XLPSP;
             if (!neu) {
-                plattform::hinweisBox("fataler absemmler bei reservieren von speicher fuer XLPSP");
-                programmBeendenMitAngebot();
+                endeMelden(EndeForm::Hinweis, "fataler absemmler bei reservieren von speicher fuer XLPSP");
                 return 0.0;
             }
             neu->startzeit = t;

@@ -1,6 +1,7 @@
 // permutation/bewertungshilfe.cpp - the output files of the ratings and the copy, and the
 // walk over the indexed records that both ratings take
 #include "core/rahmen.h"
+#include "core/endemeldung.h"
 #include "core/status.h"
 #include "permutation/bewertungintern.h"
 #include "permutation/ergebnisdatei.h"
@@ -138,8 +139,7 @@ Durchlauf eintraegeDurchlaufen(int anzahl, const char* statusText,
                 break;
             }
         } catch (const std::bad_alloc&) {
-            hinweisBox(meldungsTexte[116]);
-            programmBeendenMitAngebot();
+            endeMelden(EndeForm::Hinweis, meldungsTexte[116]);
             ende = Durchlauf::Fehler;
             break;
         }

@@ -5,6 +5,7 @@
 // file there, or give up the load. Files of another permutation are left out, never mixed
 // into the index.
 #include "core/rahmen.h"
+#include "core/endemeldung.h"
 #include "core/status.h"
 #include "model/permutationsfenster.h"
 #include "permutation/ergebnisdatei.h"
@@ -100,8 +101,7 @@ bool platzFuerEintrag(int modus, const std::string& pfad, uint16_t& dateiNummer)
     try {
         z.index.reserve(indexKapazitaet + 1);
     } catch (const std::bad_alloc&) {
-        velnorInfoBox(meldungFormatieren(112, static_cast<long long>((indexKapazitaet + 1) * sizeof(PermutationsIndexEintrag))));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungFormatieren(112, static_cast<long long>((indexKapazitaet + 1) * sizeof(PermutationsIndexEintrag))));
         return false;
     }
     return true;

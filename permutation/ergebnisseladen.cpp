@@ -5,6 +5,7 @@
 // not point at a record of the loaded results' form, or of its own number, means the index
 // does not belong to its files, and nothing of it stays loaded.
 #include "core/rahmen.h"
+#include "core/endemeldung.h"
 #include "core/status.h"
 #include "dialogs/eingabe.h"
 #include "dialogs/rahmen.h"
@@ -124,8 +125,7 @@ int permutationErgebnisseLaden(int erster, int ende, int flags, std::FILE* text)
             z.ergebnisse.clear();
             z.ergebnisse.reserve(static_cast<size_t>(ende - erster));
         } catch (const std::bad_alloc&) {
-            velnorInfoBox(meldungFormatieren(112, static_cast<long long>(ende - erster) * static_cast<long long>(sizeof(PermutationsErgebnis))));
-            programmBeendenMitAngebot();
+            endeMelden(EndeForm::Info, meldungFormatieren(112, static_cast<long long>(ende - erster) * static_cast<long long>(sizeof(PermutationsErgebnis))));
             ergebnisdateienSchliessen();
             return 0;
         }

@@ -5,6 +5,7 @@
 // and lie inside it, and every listed file must carry as many extra values per record as
 // the first one: an index that does not fit its files loads nothing.
 #include "core/rahmen.h"
+#include "core/endemeldung.h"
 #include "core/status.h"
 #include "permutation/ergebnisleser.h"
 #include "permutation/ergebnisintern.h"
@@ -173,8 +174,7 @@ int indexDateienLesen(const std::string& erster, int modus)
         permutationsErgebnisse.index.clear();
         permutationsErgebnisse.index.reserve(summe + 1024);
     } catch (const std::bad_alloc&) {
-        velnorInfoBox(meldungFormatieren(114, static_cast<long long>((summe + 1024) * sizeof(PermutationsIndexEintrag))));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungFormatieren(114, static_cast<long long>((summe + 1024) * sizeof(PermutationsIndexEintrag))));
         return 0;
     }
     for (size_t i = 0; i < pfade.size(); ++i)
@@ -245,8 +245,7 @@ int permutationsIndexLesen(const std::string& pfad, int anhaengen, int modus)
     try {
         z.index.reserve(vorherEintraege + static_cast<size_t>(letzter - std::max(erster, 1) + 1));
     } catch (const std::bad_alloc&) {
-        velnorInfoBox(meldungFormatieren(114, static_cast<long long>(letzter) * 16));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungFormatieren(114, static_cast<long long>(letzter) * 16));
         return 0;
     }
     const DateiOperationAufStapel aufStapel;

@@ -7,6 +7,7 @@
 // conductances of a free permutation: files saved in or after the mode hold the user's
 // choices, not the mode's.
 #include "permutation/modus.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "model/export.h"
@@ -34,8 +35,7 @@ int frage(int text, uint32_t knoepfeArt = knoepfe::JaNeinAbbrechen)
 // through the regular end, with the offers to save
 void fatal(const std::string& text)
 {
-    if (velnorInfoBox(text) == antwort::Abbrechen)
-        programmBeendenMitAngebot();
+    endeMelden(EndeForm::InfoAbbrechen, text);
 }
 
 void schalterSichern()

@@ -17,7 +17,7 @@
 //   HScroll/VScroll  w: machWParam(scroll::*, position), l: the control id
 //   Zeichnen    w: the id of a paint area, l: Zeichenflaeche*
 //   Aktivieren, Zeitgeber, Benutzer + n: as for windows
-// and returns a value: for DialogInit 1, otherwise what the Parts say (mostly 0).
+// and returns a value: for DialogInit 1, otherwise what the message asks for (mostly 0).
 #pragma once
 #include "platform/fenster.h"
 #include <cstdint>

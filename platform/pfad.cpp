@@ -178,10 +178,18 @@ bool dateienAuflisten(const std::string& ordner, const std::string& muster, std:
 
 namespace {
 
+// The file-creation mask as the process starts: setting and resetting it is harmless
+// while no other thread exists that could create a file meanwhile.
+const mode_t startMaske = [] {
+    const mode_t m = ::umask(0);
+    ::umask(m);
+    return m;
+}();
+
 // the process's file-creation mask as the system tells it; false when it does not
-bool dateiMaske(mode_t& maske)
+bool dateiMaske(const char* statusDatei, mode_t& maske)
 {
-    std::FILE* f = std::fopen("/proc/self/status", "r");
+    std::FILE* f = std::fopen(statusDatei, "r");
     if (!f)
         return false;
     char zeile[256];
@@ -192,7 +200,8 @@ bool dateiMaske(mode_t& maske)
         char* ende = nullptr;
         const unsigned long wert = std::strtoul(zeile + 6, &ende, 8);
         gefunden = ende != zeile + 6 && wert <= 0777;
-        maske = static_cast<mode_t>(wert);
+        if (gefunden)
+            maske = static_cast<mode_t>(wert);
     }
     std::fclose(f);
     return gefunden;
@@ -200,16 +209,16 @@ bool dateiMaske(mode_t& maske)
 
 } // namespace
 
-void ersatzRechteGeben(int fd, const std::string& ziel)
+void ersatzRechteGeben(int fd, const std::string& ziel, const char* statusDatei)
 {
     struct stat alt;
     if (::stat(ziel.c_str(), &alt) == 0 && S_ISREG(alt.st_mode)) {
         ::fchmod(fd, alt.st_mode & 07777);
         return;
     }
-    mode_t maske = 0;
-    if (dateiMaske(maske))
-        ::fchmod(fd, 0666 & ~maske);
+    mode_t maske = startMaske;
+    dateiMaske(statusDatei, maske);
+    ::fchmod(fd, 0666 & ~maske);
 }
 
 bool dateiSicherSchreiben(const std::string& pfad, std::string_view bytes, std::string* fehler, SchreibFehler* art)

@@ -47,8 +47,9 @@ bool dateiSicherSchreiben(const std::string& pfad, std::string_view bytes, std::
 
 // The rights of a file written under a temporary name (fd) before it replaces ziel: those
 // of the file it replaces, else those a file simply created would get, from the process's
-// creation mask read without setting it (setting it even for a moment gives a file another
-// thread creates meanwhile the wrong rights). Without either the file stays private.
-void ersatzRechteGeben(int fd, const std::string& ziel);
+// creation mask as statusDatei tells it, read without setting it (setting it even for a
+// moment gives a file another thread creates meanwhile the wrong rights). Where the system
+// does not tell it (no /proc, an old kernel), the mask the process started with.
+void ersatzRechteGeben(int fd, const std::string& ziel, const char* statusDatei = "/proc/self/status");
 
 } // namespace plattform

@@ -48,7 +48,7 @@ int apZeitenDateiErzeugen(Skript& s, int modus);
 // just finished. 1, or 0 (after a message) when it cannot be opened or written.
 int epspDateiErzeugen(Skript& s, int modus);
 
-// The binary result file (a later part): creating it, and storing one simulation (the
+// The binary result file of a script run: creating it, and storing one simulation (the
 // AP-times rows first). 1 on success.
 int ergebnisDateiErzeugen(Skript& s);
 int ergebnisSpeichern(Skript& s);

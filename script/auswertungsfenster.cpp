@@ -1,6 +1,7 @@
 // script/auswertungsfenster.cpp - the evaluation window: its messages, status bar, scroll
 // bar, keys, painting, menu states and its place in "auswertung.cfg"
 #include "script/auswertung.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/schluessel.h"
 #include "core/status.h"
@@ -81,8 +82,7 @@ bool auswertungStatuszeileErzeugen(Fenster f)
 {
     Fenster leiste = statusleisteErzeugen(f, statusleistenId);
     if (!leiste) {
-        velnorInfoBox(auswertungsText(auswertungsMeldung::Fehler, 3));
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, auswertungsText(auswertungsMeldung::Fehler, 3));
         return false;
     }
     auswertungsfenster.statusleiste = leiste;

@@ -1,6 +1,7 @@
 // script/auswertungsmodus.cpp - entering and leaving the evaluation mode, showing a result,
 // closing the loaded results and the commands of the evaluation window
 #include "script/auswertung.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "model/diagramm.h"
@@ -60,8 +61,7 @@ void ergebnisWerteLoesen(Auswertungsdaten& a)
 
 void menueFehler(int feld)
 {
-    if (velnorInfoBox(auswertungsText(auswertungsMeldung::Fehler, feld)) == antwort::Abbrechen)
-        programmBeendenMitAngebot();
+    endeMelden(EndeForm::InfoAbbrechen, auswertungsText(auswertungsMeldung::Fehler, feld));
 }
 
 void hauptfensterZeigen()

@@ -1,5 +1,6 @@
 // script/ersatzdatei.cpp - a result or index file written beside the file it replaces
 #include "script/ersatzdatei.h"
+#include "files/netzdatei.h"
 #include "platform/box.h"
 #include "platform/pfad.h"
 #include "texts/texte.h"
@@ -76,5 +77,5 @@ void ersatzVerwerfen(std::FILE*& f, std::string& neu)
 
 void ersatzFehlerMelden(const std::string& ziel, int grund)
 {
-    plattform::hinweisBox(meldungFormatieren(947, ziel, std::string(std::strerror(grund ? grund : EIO))));
+    plattform::hinweisBox(meldungFormatieren(947, ziel, systemGrund(grund ? grund : EIO)));
 }

@@ -4,6 +4,7 @@
 // double click finds the bar the user sees. Its keys are the main window's, and closing it
 // is the main window's cancel, which asks first: the window stays while the run goes on.
 #include "script/interaktiv.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/skriptwerte.h"
 #include "core/status.h"
@@ -73,8 +74,7 @@ int interaktivFensterErzeugen()
                                 fensterhandles.hauptfenster, menue);
     if (!f) {
         menueZerstoeren(menue);
-        hinweisBox(meldungsTexte[128]);
-        programmBeendenMitAngebot();
+        endeMelden(EndeForm::Hinweis, meldungsTexte[128]);
         return 0;
     }
     fensterhandles.interaktivFenster = f;

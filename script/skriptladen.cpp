@@ -7,6 +7,7 @@
 // nothing: the script loaded before stays, so nothing half-read can run. A file that is no
 // script (zero bytes, or ten unknown statements) is refused with one notice.
 #include "script/lader.h"
+#include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "model/anzeigeeinstellungen.h"
@@ -483,9 +484,8 @@ int skriptLaden(Skript& s)
         try {
             gelesen = lesen(neu, puffer, sep);
         } catch (const std::bad_alloc&) {
-            plattform::velnorInfoBox(meldungsTexte[1026]);
             skriptFreigeben(s);
-            programmBeendenMitAngebot();
+            endeMelden(EndeForm::Info, meldungsTexte[1026]);
             return 0;
         }
     }

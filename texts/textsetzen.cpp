@@ -30,7 +30,7 @@ void titelAusSchluessel(Fenster dlg, const char* schluessel)
         titelSetzen(dlg, *t);
 }
 
-// A named applier: the caption and the controls its dialog's Part lists, whatever keys
+// A named applier: the caption and the controls it names for its dialog, whatever keys
 // the template carries.
 void texteSetzen(Fenster dlg, const char* titelSchluessel,
                  std::initializer_list<std::pair<int, const char*>> elemente)

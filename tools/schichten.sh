@@ -27,8 +27,8 @@ while IFS= read -r datei; do
   done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([a-z_]*\)\/.*/\1/p' "$datei")
 done < <(git ls-files '*.cpp' '*.h' 2>/dev/null || find . -name '*.cpp' -o -name '*.h')
 
-# A stub file (*/stummel_*.cpp) stands in for a part not built yet; once the part defines
-# one of its functions, the stub must go.
+# A stub file (*/stummel_*.cpp) stands in for functions no folder defines; a function that
+# a folder defines as well would be defined twice, so the stub must go.
 while IFS= read -r stummel; do
   while IFS= read -r name; do
     andere=$(git grep -l -E "^[A-Za-z_][A-Za-z0-9_:<>,* &]*[ *&]${name}\(" -- '*.cpp' ':!*/stummel_*.cpp' ':!tests/*' 2>/dev/null)

@@ -15,7 +15,7 @@ int starten(int argc, char** argv, int (*programm)(const DateiArgument& datei))
     std::setlocale(LC_NUMERIC, "C");
     zustand().guiThread = std::this_thread::get_id();
     std::string argument = argc > 1 && argv[1] ? argv[1] : "";
-    std::erase(argument, '"');   // a quoted path as the original's command line brought it
+    std::erase(argument, '"');   // a path quoted on the command line comes without its quotes
     DateiArgument datei;
     datei.darstellbar = nachCp1252(argument, datei.pfad);
     return programm(datei);

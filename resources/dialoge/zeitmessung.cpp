@@ -1,5 +1,5 @@
 // resources/dialoge/zeitmessung.cpp - "Time measurement" (328) and "Event detection by
-// threshold" (329), which the English texts name as the original did.
+// threshold" (329); the English texts keep the names users of the English version know.
 #include "resources/vorlagen.h"
 
 using plattform::DialogElement;

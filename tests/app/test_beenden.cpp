@@ -1,7 +1,9 @@
 // tests/app/test_beenden.cpp - the shutdown: its order, once only, from anywhere
 #include "app_hilfe.h"
 #include "platform/box.h"
+#include "core/endemeldung.h"
 #include "platform/dialog.h"
+#include "resources/vorlagen.h"
 #include <thread>
 #include <vector>
 
@@ -153,4 +155,45 @@ TEST_F(Beenden, DasEndeAusEinerBoxBietetDasNetzAnUndAbbrechenBehaeltDasProgramm)
     EXPECT_EQ(pt::boxLog().back().text, meldungsTexte[803]);
     EXPECT_EQ(gesehen.size(), beendenSchritte().size());
     EXPECT_TRUE(programmEndet());
+}
+
+// Every box that ends the program is shown by endeMelden: its forms end after the notice,
+// after either answer of the fatal form, or after its Cancel only; each end offers the
+// network first, where Cancel keeps the program, and the focus is back where it was.
+TEST_F(Beenden, JedeEndeBoxBietetDasNetzAnUndGibtDenFokusZurueck)
+{
+    NeuronFall::neu(1);
+    Fenster dlg = dialogModeless(vorlageEingabe, haupt(), [](Fenster, uint32_t n, uintptr_t, intptr_t) -> intptr_t {
+        return n == nachricht::DialogInit ? 1 : 0;
+    });
+    ASSERT_TRUE(dlg);
+    const struct { EndeForm form; int antwort; bool endet; const char* titel; } faelle[] = {
+        {EndeForm::Hinweis, antwort::Ok, true, "Hinweis"},
+        {EndeForm::Info, antwort::Ok, true, "Velnor info"},
+        {EndeForm::Info, antwort::Abbrechen, true, "Velnor info"},
+        {EndeForm::InfoAbbrechen, antwort::Ok, false, "Velnor info"},
+        {EndeForm::InfoAbbrechen, antwort::Abbrechen, true, "Velnor info"},
+    };
+    for (const auto& f : faelle) {
+        fokusSetzen(dlg);
+        const size_t ab = pt::boxLog().size();
+        pt::boxAntworten({f.antwort});
+        if (f.endet)
+            pt::boxAntworten({antwort::Abbrechen});
+        EXPECT_EQ(endeMelden(f.form, "kein Speicher"), f.endet) << f.titel << f.antwort;
+        std::vector<std::pair<std::string, std::string>> boxen;
+        for (size_t i = ab; i < pt::boxLog().size(); ++i)
+            boxen.emplace_back(pt::boxLog()[i].titel, pt::boxLog()[i].text);
+        std::vector<std::pair<std::string, std::string>> erwartet{{f.titel, "kein Speicher"}};
+        if (f.endet)
+            erwartet.emplace_back("SysInfo", meldungsTexte[803]);
+        EXPECT_EQ(boxen, erwartet) << f.titel << f.antwort;
+        EXPECT_EQ(fokusFenster(), dlg);
+        EXPECT_FALSE(programmEndet());
+        EXPECT_FALSE(programmStatus & programmBit::ProgrammSchliesst);
+    }
+    pt::boxAntworten({antwort::Ok, antwort::Nein});
+    EXPECT_TRUE(endeMelden(EndeForm::Hinweis, "kein Speicher"));
+    EXPECT_TRUE(programmEndet());
+    EXPECT_EQ(gesehen.size(), beendenSchritte().size());
 }

@@ -199,7 +199,12 @@ TEST_F(SkriptNetz, JedesEndeGibtDieWerteZurueck)
          },
          2, {"SysInfo: " + std::string(meldungsTexte[882])}},
         {"failed", "spaet.skr", [] {}, 1, {"Hinweis: " + std::string(meldungsTexte[1107])}},
-        {"closing", "t.skr", [] { laeufeAbbrechenZumSchliessen(); }, 2, {}},
+        {"closing", "t.skr",
+         [] {
+             pt::boxAntworten({antwort::Ja, antwort::Abbrechen});   // stop the run; keep the program at the offer
+             senden(fensterhandles.hauptfenster, nachricht::Schliessen, 0, 0);
+         },
+         2, {"SysInfo: " + std::string(meldungsTexte[887]), "SysInfo: " + meldungFormatieren(801, netzPfad)}},
     };
     for (const auto& e : enden) {
         laden(ordner + e.skript);
@@ -215,12 +220,22 @@ TEST_F(SkriptNetz, JedesEndeGibtDieWerteZurueck)
                 imZweiten();
         };
         laufen(ordner + std::string(e.name) + ".bin");
+        pt::uhrVorstellen(200);                 // what waited for the run's return comes now
+        nachrichtenVerarbeiten();
         EXPECT_EQ(laeufe, e.laeufe) << e.name;
         const BoxTexte alle = gezeigteBoxen();
         EXPECT_EQ(BoxTexte(alle.begin() + static_cast<long>(boxenVorher), alle.end()), e.boxen) << e.name;
         EXPECT_FALSE(skriptStatus & skriptBit::Laeuft) << e.name;
         EXPECT_EQ(netz(), vorher) << e.name;
-        programmStatus &= ~programmBit::ProgrammSchliesst;
-        laufZustand.abbrechen = 0;
+        // the program took the end back itself: it is not closing
+        EXPECT_FALSE(programmEndet()) << e.name;
+        EXPECT_FALSE(programmStatus & programmBit::ProgrammSchliesst) << e.name;
     }
+    // and the next run, which takes back the stop the last one was asked for, goes through
+    // all its passes
+    laden(ordner + "t.skr");
+    laeufe = 0;
+    skriptLaufHaken = [] { ++laeufe; };
+    laufen(ordner + "danach.bin");
+    EXPECT_EQ(laeufe, 3);
 }

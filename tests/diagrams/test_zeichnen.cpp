@@ -76,8 +76,8 @@ TEST_F(Zeichnen, VertikaleGitterlinienNegativerOderWinzigerAbstandHoechstensEine
     d->hilfslinien = d->vertikaleHilfslinien = 1;
     const struct { double abstand; size_t linien; } faelle[] = {
         {0.01, 11},                                      // 0, 0.01, ..., 0.1
-        {-0.01, 11},                                     // the same lines: it used to run off to the left
-        {1e-12, 0},                                      // one per column: it used to take 1e11 rounds
+        {-0.01, 11},                                     // the same lines, not a walk off to the left
+        {1e-12, 0},                                      // one per column, not 1e11 rounds
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.abstand);

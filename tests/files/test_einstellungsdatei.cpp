@@ -318,7 +318,7 @@ TEST_F(Einstellungsdatei, EinFehlgeschlagenesSpeichernBehaeltDieAltenEinstellung
     std::signal(SIGXFSZ, signalVorher);
     EXPECT_EQ(testhilfe::lesen(cfg()), "maximale undo anzahl=3\r\n");
     EXPECT_EQ(pt::boxLog().size(), 1u);
-    EXPECT_TRUE(pt::boxLog().at(0).text.starts_with("Die Einstellungsdatei\n" + cfg() + "\nkonnte nicht"));
+    EXPECT_EQ(pt::boxLog().at(0).text, meldungFormatieren(920, cfg(), meldungsTexte[964]));   // the disk is full
 
     // a file that opens for reading only, for root too (a kernel value): it is neither read
     // nor written, and both say so

@@ -227,7 +227,7 @@ TEST_F(NetzdateiFall, LeserVerweigertRepariertOderNimmtVorgaben)
         liste(eins + "anzahl synapsen=1\nanzahl axo-axonischer synapsen=1\nexistierende Axo-Synapsen=0 \n",
               250),
         liste(eins + "anzahl axo-axonischer synapsen=-1\n", 250),
-        // what used to end the program refuses the file
+        // a block the lists name but the text lacks refuses the file; the program goes on
         {"a neuron block missing", netzText("anzahl neurone=2\nexistierende Neurone=4 5 \n", {4}), 0,
          meldungFormatieren(253, datei, 5), {Ok}},
         {"a group without member 1", netzText(eins, {1}, gruppe), 0, meldungsTexte[944], {Ok}},

@@ -16,16 +16,18 @@ protected:
         ErgebnisFall::SetUp();
         dauerVorher = simulationsParameter.simulationsDauer;
         schreibenVorher = ergebnisSchreiben;
+        arbeitsordnerVorher = std::filesystem::current_path();
         std::filesystem::current_path(ordner);
     }
     void TearDown() override
     {
-        std::filesystem::current_path(std::filesystem::temp_directory_path());
+        std::filesystem::current_path(arbeitsordnerVorher);   // the folder goes when the test ends
         ergebnisSchreiben = schreibenVorher;
         simulationsParameter.simulationsDauer = dauerVorher;
         maxBinDateiGroesse = 0;
         ErgebnisFall::TearDown();
     }
+    std::filesystem::path arbeitsordnerVorher;
     bool vorhanden(const std::string& name) const { return std::filesystem::exists(ordner + name); }
     // nothing half-written is left in the folder
     bool keineTeildateien() const

@@ -1,10 +1,12 @@
 // tests/platform/test_pfad.cpp
 #include "platform/pfad.h"
 #include "platform/zeichensatz.h"
+#include "../stuetzen/testhilfe.h"
 #include <gtest/gtest.h>
 #include <algorithm>
 #include <cstdlib>
 #include <sys/stat.h>
+#include <fcntl.h>
 #include <unistd.h>
 #include <filesystem>
 #include <fstream>
@@ -12,12 +14,25 @@
 using namespace plattform;
 namespace fs = std::filesystem;
 
+namespace {
+// the file-creation mask this test program was started with, as the system tells it
+const mode_t maskeBeimStart = [] {
+    std::ifstream status("/proc/self/status");
+    std::string zeile;
+    while (std::getline(status, zeile))
+        if (zeile.starts_with("Umask:"))
+            return static_cast<mode_t>(std::stoul(zeile.substr(6), nullptr, 8));
+    ADD_FAILURE() << "no Umask line in /proc/self/status";
+    return mode_t{077};
+}();
+} // namespace
+
 class Pfad : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        char muster[] = "/tmp/velnor-pfad-XXXXXX";
-        ASSERT_NE(::mkdtemp(muster), nullptr);
+        std::string muster = (fs::temp_directory_path() / "velnor-pfad-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(muster.data()), nullptr);
         wurzel = muster;
         fs::create_directories(wurzel / "Parameter" / "Unter");
         std::ofstream(wurzel / "Parameter" / "Unter" / "Standard.GEN") << "1\n";
@@ -102,5 +117,50 @@ TEST_F(Pfad, SicheresSchreibenGibtDieRechteOhneDieMaskeZuAendern)
     fs::permissions(wurzel / "neu.gui", perms::owner_read | perms::owner_write | perms::others_read);
     EXPECT_TRUE(dateiSicherSchreiben(basis() + "neu.gui", "anders"));
     EXPECT_EQ(rechte(wurzel / "neu.gui"), perms::owner_read | perms::owner_write | perms::others_read);
+
+    // where the system does not tell the mask, the one the process started with counts
+    std::ofstream(wurzel / "status") << "Name:\ttest_platform\nUmask:\tkeine\n";
+    for (const fs::path& status : {wurzel / "gibt-es-nicht", wurzel / "status"}) {
+        const int fd = ::open((wurzel / "ohne-proc").c_str(), O_CREAT | O_WRONLY | O_TRUNC, 0600);
+        ASSERT_GE(fd, 0);
+        ersatzRechteGeben(fd, basis() + "neu-ohne-proc.gui", status.c_str());
+        ::close(fd);
+        EXPECT_EQ(rechte(wurzel / "ohne-proc"), static_cast<perms>(0666 & ~maskeBeimStart)) << status;
+        EXPECT_EQ(::umask(027), 027u);
+    }
     ::umask(vorher);
+}
+
+// A folder the test support makes for a test is gone once that test has ended (the next
+// test of the suite looks), whether the test passed or failed: nothing builds up in the
+// temporary directory over a run.
+std::string ordnerDesVorigenTests;
+TEST(TempOrdner, WirdAmEndeDesTestsAngelegt)
+{
+    ordnerDesVorigenTests = testhilfe::tempOrdner("velnor-aufraeumen");
+    testhilfe::schreiben(ordnerDesVorigenTests + "datei", "x");
+    EXPECT_TRUE(fs::exists(ordnerDesVorigenTests + "datei"));
+}
+TEST(TempOrdner, IstImNaechstenTestWeg)
+{
+    if (ordnerDesVorigenTests.empty())
+        GTEST_SKIP() << "run alone";
+    EXPECT_FALSE(fs::exists(ordnerDesVorigenTests));
+}
+// the pair above in one process of its own, as ctest runs every test alone
+TEST(TempOrdner, GehtMitDemTestDerIhnAnlegte)
+{
+    if (!ordnerDesVorigenTests.empty())
+        GTEST_SKIP() << "the pair ran in this process";
+    const std::string befehl = fs::read_symlink("/proc/self/exe").string() +
+                               " --gtest_filter='TempOrdner.WirdAmEndeDesTestsAngelegt:TempOrdner.IstImNaechstenTestWeg'"
+                               " --gtest_brief=1 2>&1";
+    std::FILE* kind = ::popen(befehl.c_str(), "r");
+    ASSERT_NE(kind, nullptr);
+    std::string ausgabe;
+    char puffer[256];
+    while (std::fgets(puffer, sizeof puffer, kind))
+        ausgabe += puffer;
+    EXPECT_EQ(::pclose(kind), 0) << ausgabe;
+    EXPECT_EQ(ausgabe.find("SKIPPED"), std::string::npos) << ausgabe;
 }

@@ -117,13 +117,13 @@ struct BildWeg {
 using EigenesBild = std::unique_ptr<BildObjekt, BildWeg>;   // the images of a test die with it
 inline EigenesBild bild(int b, int h, Farbe hintergrund = 0xFFFFFF) { return EigenesBild(bildErzeugen(b, h, hintergrund)); }
 
-// a folder of its own under /tmp, removed with everything in it
+// a folder of its own in the temporary directory, removed with everything in it
 struct TempOrdner {
     std::filesystem::path pfad;
     TempOrdner()
     {
-        char muster[] = "/tmp/velnor-vertrag-XXXXXX";
-        if (::mkdtemp(muster))
+        std::string muster = (std::filesystem::temp_directory_path() / "velnor-vertrag-XXXXXX").string();
+        if (::mkdtemp(muster.data()))
             pfad = muster;
     }
     ~TempOrdner()

@@ -303,7 +303,7 @@ TEST_F(ErgebnisFall, VollerDatentraegerLaesstDieAlteErgebnisdateiGanz)
         pt::boxAntworten({1});
         if (skriptAusfuehren(skript, 1) != 0 || laeufe != 0)
             return "the run started";
-        const std::string erwartet = meldungFormatieren(947, ordner + "erg.bin", std::string(std::strerror(EFBIG)));
+        const std::string erwartet = meldungFormatieren(947, ordner + "erg.bin", meldungsTexte[964]);
         return pt::boxLog().empty() || pt::boxLog().back().text != erwartet ? "notice: " + pt::boxLog().back().text : "";
     });
     EXPECT_TRUE(lesen(ordner + "erg.bin") == alt) << lesen(ordner + "erg.bin").size() << " bytes";
@@ -335,7 +335,7 @@ TEST_F(ErgebnisFall, VollerDatentraegerLaesstDenAltenIndexGanz)
         pt::boxAntworten({1});
         if (indexSpeichern(n, a.ergebnisPfad, a.indexPfad))
             return "saved past the limit";
-        const std::string erwartet = meldungFormatieren(947, n.indexPfad, std::string(std::strerror(EFBIG)));
+        const std::string erwartet = meldungFormatieren(947, n.indexPfad, meldungsTexte[964]);
         return n.indexDatei || pt::boxLog().empty() || pt::boxLog().back().text != erwartet
                    ? "notice: " + (pt::boxLog().empty() ? "" : pt::boxLog().back().text)
                    : "";

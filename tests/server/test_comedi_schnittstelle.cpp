@@ -6,8 +6,13 @@
 #include <comedilib.h>
 #include <cstddef>
 #include <dlfcn.h>
+#include <elf.h>
 #include <gtest/gtest.h>
+#include <link.h>
+#include <set>
+#include <string>
 #include <type_traits>
+#include <vector>
 
 namespace {
 
@@ -37,6 +42,36 @@ struct Abbild<R (*)(A...)> {
 
 template <typename Unser, typename Ihr>
 constexpr bool gleich = std::is_same_v<typename Abbild<Unser>::typ, Ihr>;
+
+// the versions the loaded library defines (its version definitions, the library's own name
+// left out)
+std::vector<std::string> versionenDerBibliothek(void* bib)
+{
+    link_map* karte = nullptr;
+    if (dlinfo(bib, RTLD_DI_LINKMAP, &karte) != 0 || !karte)
+        return {};
+    // the dynamic section holds addresses either relocated or relative to the load address
+    const auto adresse = [&](ElfW(Addr) a) { return a < karte->l_addr ? a + karte->l_addr : a; };
+    const char* namen = nullptr;
+    const char* definition = nullptr;
+    ElfW(Xword) anzahl = 0;
+    for (const ElfW(Dyn)* d = karte->l_ld; d->d_tag != DT_NULL; ++d) {
+        if (d->d_tag == DT_STRTAB)
+            namen = reinterpret_cast<const char*>(adresse(d->d_un.d_ptr));
+        else if (d->d_tag == DT_VERDEF)
+            definition = reinterpret_cast<const char*>(adresse(d->d_un.d_ptr));
+        else if (d->d_tag == DT_VERDEFNUM)
+            anzahl = d->d_un.d_val;
+    }
+    std::vector<std::string> versionen;
+    for (ElfW(Xword) i = 0; namen && definition && i < anzahl; ++i) {
+        const auto* v = reinterpret_cast<const ElfW(Verdef)*>(definition);
+        if (!(v->vd_flags & VER_FLG_BASE))
+            versionen.emplace_back(namen + reinterpret_cast<const ElfW(Verdaux)*>(definition + v->vd_aux)->vda_name);
+        definition += v->vd_next;
+    }
+    return versionen;
+}
 
 #define FELD(unser, ihr, u, i)                                                                                         \
     EXPECT_EQ(offsetof(unser, u), offsetof(ihr, i)) << #i;                                                             \
@@ -106,7 +141,9 @@ TEST(ComediSchnittstelle, NumbersAreTheHeaders)
 }
 
 // Every function we bind has the header's signature, and the versions named beside it are
-// the current ones of the installed library (whose header this is) and of the stand-in.
+// the current ones of the installed library (whose header this is) and of the stand-in. A
+// function the installed library holds in more than one version is bound by its version:
+// the unversioned name would give whichever the library calls current.
 TEST(ComediSchnittstelle, BoundFunctionsHaveTheHeadersSignaturesInTheVersionsNamed)
 {
 #define SIGNATUR(feld, funktion, version)                                                                              \
@@ -127,6 +164,20 @@ TEST(ComediSchnittstelle, BoundFunctionsHaveTheHeadersSignaturesInTheVersionsNam
     }
         VELNOR_COMEDI_FUNKTIONEN(VERSION)
 #undef VERSION
+        const std::vector<std::string> versionen = versionenDerBibliothek(bib);
+        EXPECT_FALSE(versionen.empty()) << datei << ": no versions";
+#define VERSIONEN(feld, funktion, version)                                                                             \
+    {                                                                                                                  \
+        const char* gepinnt = version;                                                                                 \
+        std::set<void*> fassungen;                                                                                     \
+        for (const std::string& v : versionen)                                                                         \
+            if (void* a = dlvsym(bib, #funktion, v.c_str()))                                                           \
+                fassungen.insert(a);                                                                                   \
+        EXPECT_TRUE(fassungen.size() < 2 || gepinnt != nullptr)                                                        \
+            << datei << ": " #funktion " is held in " << fassungen.size() << " versions, but bound by name alone";     \
+    }
+        VELNOR_COMEDI_FUNKTIONEN(VERSIONEN)
+#undef VERSIONEN
         dlclose(bib);
     }
 }

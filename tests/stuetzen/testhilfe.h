@@ -8,6 +8,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 namespace testhilfe {
 
@@ -22,12 +23,44 @@ inline std::string lesen(const std::string& pfad)
     return std::string(std::istreambuf_iterator<char>(f), {});
 }
 
-// a fresh folder in the temporary directory; the path ends in '/'
+// Removes the folders tempOrdner made once the test that made them has ended, passed or
+// failed; those made outside a test when the program's tests have run.
+class TempAufraeumer : public ::testing::EmptyTestEventListener {
+public:
+    void merken(const std::string& ordner)
+    {
+        (::testing::UnitTest::GetInstance()->current_test_info() ? imTest : sonst).push_back(ordner);
+    }
+
+private:
+    std::vector<std::string> imTest, sonst;
+
+    static void weg(std::vector<std::string>& ordner)
+    {
+        for (const std::string& o : ordner) {
+            std::error_code egal;
+            std::filesystem::remove_all(o, egal);
+        }
+        ordner.clear();
+    }
+    void OnTestEnd(const ::testing::TestInfo&) override { weg(imTest); }
+    void OnTestProgramEnd(const ::testing::UnitTest&) override { weg(imTest), weg(sonst); }
+};
+
+// registered once per test program, before its first test; GoogleTest owns it
+inline TempAufraeumer* const tempAufraeumer = [] {
+    auto* a = new TempAufraeumer;
+    ::testing::UnitTest::GetInstance()->listeners().Append(a);
+    return a;
+}();
+
+// a fresh folder in the temporary directory, gone when the test ends; the path ends in '/'
 inline std::string tempOrdner(const std::string& name)
 {
     std::string vorlage = std::filesystem::temp_directory_path().string() + "/" + name + "-XXXXXX";
     if (!mkdtemp(vorlage.data()))
         ADD_FAILURE() << "no temporary folder";
+    tempAufraeumer->merken(vorlage);
     return vorlage + "/";
 }
 

@@ -1,0 +1,16 @@
+// core/endemeldung.cpp - the boxes after which the program cannot go on
+#include "core/endemeldung.h"
+#include "core/rahmen.h"
+#include "platform/box.h"
+
+bool endeMelden(EndeForm form, const std::string& text)
+{
+    const plattform::Fenster fokus = plattform::fokusFenster();
+    const int antwort = form == EndeForm::Hinweis ? plattform::hinweisBox(text) : plattform::velnorInfoBox(text);
+    if (fokus && plattform::istFenster(fokus))
+        plattform::fokusSetzen(fokus);
+    if (form == EndeForm::InfoAbbrechen && antwort != plattform::antwort::Abbrechen)
+        return false;
+    programmBeendenMitAngebot();
+    return true;
+}
