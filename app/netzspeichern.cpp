@@ -62,7 +62,9 @@ void guiSicherungSpeichern()
 
 bool netzSpeichernAnbieten(bool abbrechbar)
 {
-    if (programmOptionen.ohneSpeichernBeenden) {
+    // A network being read is nobody's yet: neither it nor the settings its read brought
+    // are offered or written, so the user's files stay as they are.
+    if (programmOptionen.ohneSpeichernBeenden || netzWirdGelesen()) {
         einstellungenBleiben = false;
         return true;
     }
@@ -94,7 +96,7 @@ namespace {
 // name the user gives.
 Ausgang vorDemSchliessenAnbieten()
 {
-    if (neuronKette.anzahl <= 0)
+    if (neuronKette.anzahl <= 0 || netzWirdGelesen())   // nothing of a network being read is offered
         return Ausgang::NichtGespeichert;
     const std::string pfad = angebotenePfad();
     const bool mitDatei = !pfad.empty() && plattform::dateiExistiert(pfad);

@@ -2,6 +2,7 @@
 // network text, or from the standard types
 #include "core/rahmen.h"
 #include "core/schluessel.h"
+#include "core/status.h"
 #include "files/lesen.h"
 #include "files/synapsenabschnitt.h"
 #include "model/netz.h"
@@ -124,8 +125,9 @@ bool synapsenTypenLaden(char* text)
                 return verweigern(415);
         }
     } catch (const std::bad_alloc&) {
-        plattform::velnorInfoBox(meldungFormatieren(692));
-        programmBeendenMitAngebot();
+        // inside a network's read, Cancel abandons only the read: the reader refuses the text
+        if (plattform::velnorInfoBox(meldungFormatieren(692)) != plattform::antwort::Abbrechen || !netzWirdGelesen())
+            programmBeendenMitAngebot();
         return false;
     }
     synapsenTypen.swap(tabelle);

@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <new>
 
+bool (*neuronSpeicherVerweigert)() = nullptr;
+
 namespace {
 
 bool gehoertZu(const DiagrammDaten* d, NeuronDaten& n)
@@ -68,11 +70,12 @@ NeuronDaten* neuAnlegen(int nummer, int standardDateien, bool inKette)
     if (!segmentAnzahlPruefen(n))
         return nullptr;
 
-    // the record
-    NeuronDaten* neuron = new (std::nothrow) NeuronDaten;
+    // the record; while a network is being read, Cancel at the box abandons only the read
+    NeuronDaten* neuron =
+        neuronSpeicherVerweigert && neuronSpeicherVerweigert() ? nullptr : new (std::nothrow) NeuronDaten;
     if (!neuron) {
-        plattform::velnorInfoBox(meldungFormatieren(133));
-        programmBeendenMitAngebot();
+        if (plattform::velnorInfoBox(meldungFormatieren(133)) != plattform::antwort::Abbrechen || !netzWirdGelesen())
+            programmBeendenMitAngebot();
         return nullptr;
     }
     // the per-compartment arrays: zeroed, tables without points
