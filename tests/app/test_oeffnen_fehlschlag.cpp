@@ -4,6 +4,7 @@
 #include "app_hilfe.h"
 #include "diagrams/diagramm.h"
 #include "files/fremdformat.h"
+#include "files/netzdefinition.h"
 #include "files/kurvendatei.h"
 #include "files/netzdatei.h"
 #include "files/netzpuffer.h"
@@ -161,9 +162,10 @@ namespace fs = std::filesystem;
 int neuronAnfragen = 0, verweigertesNeuron = 0;
 bool neuronVerweigern() { return ++neuronAnfragen == verweigertesNeuron; }
 
-// the reads: each kind the open command takes, the network in a script's result file, and
-// the give-back of the user's network after a file that was refused
-enum class Lesen { Netzdatei, Kurvendaten, Geschwisterformat, Aufnahme, Ergebnisdatei, Rueckgabe };
+// the reads: each kind the open command takes, the network in a script's result file, the
+// give-back of the user's network after a file that was refused, and a definition imported
+// into the user's network
+enum class Lesen { Netzdatei, Kurvendaten, Geschwisterformat, Aufnahme, Ergebnisdatei, Rueckgabe, Definition };
 
 // a stereo recording of 16-bit samples: a neuron for each channel
 std::string stereoAufnahme()
@@ -274,6 +276,12 @@ struct HalbGelesen : OeffnenFehlschlag, ::testing::WithParamInterface<std::tuple
             EXPECT_TRUE(istFenster(auswertungsfenster.fenster));
             return ordner + "erg.bin";
         case Lesen::Rueckgabe: return ordner + "abgelehnt.gui";   // refused once neuron 2 is made
+        case Lesen::Definition:
+            for (int k : {1, 2})
+                neuronMarkieren(neuronNachNummer(k), 1);
+            EXPECT_TRUE(netzwerkDefinitionSchreiben(ordner + "zwei.def"));
+            neuronMarkieren(nullptr, 0);
+            return ordner + "zwei.def";
         }
         return {};
     }
@@ -307,6 +315,9 @@ TEST_P(HalbGelesen, WirdNieAngebotenUndSchreibtKeineDatei)
         pt::boxAntworten({antwort::Ja, antwort::Nein});   // the network closed, not saved
         pt::boxRegelSetzen([wie](const std::string&, const std::string&, uint32_t art) { return antwortAuf(wie, art); });
         senden(auswertungsfenster.fenster, nachricht::Befehl, machWParam(auswertungBefehlDateiOeffnen, 0));
+    } else if (art == Lesen::Definition) {
+        pt::boxRegelSetzen([wie](const std::string&, const std::string&, uint32_t art) { return antwortAuf(wie, art); });
+        befehl(befehlDefinitionImportieren);
     } else {
         pt::boxAntworten({antwort::Nein});
         pt::boxRegelSetzen([wie](const std::string&, const std::string&, uint32_t art) { return antwortAuf(wie, art); });
@@ -331,8 +342,9 @@ TEST_P(HalbGelesen, WirdNieAngebotenUndSchreibtKeineDatei)
     EXPECT_EQ(programmEndet(), wie != antwort::Abbrechen);
     if (wie != antwort::Abbrechen)
         return;
-    // Cancel: the program goes on with what a refused file leaves; a network that the
-    // give-back could not rebuild, and the one the result file closed, are gone unoffered
+    // Cancel: the program goes on with what a refused file leaves (for an import, the network
+    // without it); a network that the give-back could not rebuild, and the one the result
+    // file closed, are gone unoffered
     if (art == Lesen::Rueckgabe || art == Lesen::Ergebnisdatei) {
         EXPECT_EQ(std::tuple(neuronKette.anzahl, dateipfade.vollerPfad), std::tuple(0, ""));
     } else {
@@ -346,5 +358,5 @@ TEST_P(HalbGelesen, WirdNieAngebotenUndSchreibtKeineDatei)
 INSTANTIATE_TEST_SUITE_P(Lesevorgaenge, HalbGelesen,
                          ::testing::Combine(::testing::Values(Lesen::Netzdatei, Lesen::Kurvendaten,
                                                               Lesen::Geschwisterformat, Lesen::Aufnahme,
-                                                              Lesen::Ergebnisdatei, Lesen::Rueckgabe),
+                                                              Lesen::Ergebnisdatei, Lesen::Rueckgabe, Lesen::Definition),
                                             ::testing::Values(antwort::Ja, antwort::Nein, antwort::Abbrechen)));
