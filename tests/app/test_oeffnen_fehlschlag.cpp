@@ -300,29 +300,27 @@ TEST_P(HalbGelesen, WirdNieAngebotenUndSchreibtKeineDatei)
     const std::string datei = dateiMachen(art);
     ASSERT_FALSE(HasFailure());
     ASSERT_EQ(pt::offeneBoxAntworten(), 0u);
-    vorherDat = datPfad.pfad;   // a curve data file saved names itself
+    vorherDat = datPfad.pfad;   // saving curve data points the network's curve data path at them
     std::string netzVorher;
     ASSERT_TRUE(netzDateiText(netzVorher));
     const auto vorher = platte();
 
-    // the user's network is declined where it is offered before the read
+    // the user's network is declined where it is offered before the read; the rule answers
+    // every box after that
     const size_t ab = pt::boxLog().size();
     pt::dateiAntworten({pt::dateiAntwort(datei)});
     neuronAnfragen = 0;
     verweigertesNeuron = art == Lesen::Rueckgabe ? 4 : 2;   // the give-back's neuron 2
     neuronSpeicherVerweigert = neuronVerweigern;
-    if (art == Lesen::Ergebnisdatei) {
+    if (art == Lesen::Ergebnisdatei)
         pt::boxAntworten({antwort::Ja, antwort::Nein});   // the network closed, not saved
-        pt::boxRegelSetzen([wie](const std::string&, const std::string&, uint32_t art) { return antwortAuf(wie, art); });
-        senden(auswertungsfenster.fenster, nachricht::Befehl, machWParam(auswertungBefehlDateiOeffnen, 0));
-    } else if (art == Lesen::Definition) {
-        pt::boxRegelSetzen([wie](const std::string&, const std::string&, uint32_t art) { return antwortAuf(wie, art); });
-        befehl(befehlDefinitionImportieren);
-    } else {
+    else if (art != Lesen::Definition)
         pt::boxAntworten({antwort::Nein});
-        pt::boxRegelSetzen([wie](const std::string&, const std::string&, uint32_t art) { return antwortAuf(wie, art); });
-        befehl(befehlDateiOeffnen);
-    }
+    pt::boxRegelSetzen([wie](const std::string&, const std::string&, uint32_t form) { return antwortAuf(wie, form); });
+    if (art == Lesen::Ergebnisdatei)
+        senden(auswertungsfenster.fenster, nachricht::Befehl, machWParam(auswertungBefehlDateiOeffnen, 0));
+    else
+        befehl(art == Lesen::Definition ? befehlDefinitionImportieren : befehlDateiOeffnen);
     nachrichtenVerarbeiten();
     neuronSpeicherVerweigert = nullptr;
 
