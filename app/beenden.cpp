@@ -205,6 +205,8 @@ void hauptfensterZerstoert()
 {
     if (endet)
         return;                      // the shutdown itself destroys it: nothing is offered then
+    // the server thread holds the network: it stops before anything of it is saved
+    serverThreadBeenden();
     // a window destroyed without the close that asks: the offer comes now, while the
     // records still exist, and the end follows whatever the save gave
     if (!endeAngeboten) {

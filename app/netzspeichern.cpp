@@ -89,7 +89,9 @@ void guiSicherungSpeichern()
 
 bool netzSpeichernAnbieten(bool abbrechbar)
 {
-    if (programmOptionen.ohneSpeichernBeenden) {
+    // A network being read is nobody's yet: neither it nor the settings its read brought
+    // are offered or written, so the user's files stay as they are.
+    if (programmOptionen.ohneSpeichernBeenden || netzWirdGelesen()) {
         einstellungenBleiben = false;
         return true;
     }
@@ -120,7 +122,7 @@ namespace {
 // result file whose copy is gone) is saved under a name the user gives.
 Ausgang vorDemSchliessenAnbieten()
 {
-    if (neuronKette.anzahl <= 0 || nichtsZuSpeichern())
+    if (neuronKette.anzahl <= 0 || netzWirdGelesen() || nichtsZuSpeichern())   // nothing of a network being read is offered
         return Ausgang::NichtGespeichert;
     const std::string pfad = angebotenePfad();
     const bool mitDatei = !pfad.empty() && plattform::dateiExistiert(pfad);

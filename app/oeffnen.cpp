@@ -202,7 +202,13 @@ void vorherZurueckholen(Vorher& v)
     // the reader of the copy builds the paths from the names it finds; the old ones stand
     // before and after it
     pfadeZurueck(v);
-    if (!netzwerkAusKopieLaden(v.netz) || programmEndet())
+    if (!netzwerkAusKopieLaden(v.netz)) {
+        // what a give-back that failed in turn left is nobody's network: it goes unoffered
+        if (!programmEndet())
+            netzSchliessen(SpeichernAngebot::Ohne);
+        return;
+    }
+    if (programmEndet())
         return;
     pfadeZurueck(v);
     if (fensterhandles.hauptfenster)
@@ -215,6 +221,18 @@ void vorherZurueckholen(Vorher& v)
     diagrammeVerwalten(5, 3);
     fensterliste = liste;
 }
+
+// From the network's deletion until the new one stands or the one before is back, what
+// exists is no network of the user's: the end offers and writes nothing of it, and the
+// Cancel of a box that would end the program abandons the read (netzWirdGelesen).
+class LeseVorgang {
+public:
+    LeseVorgang() { editierStatus |= editierBit::NetzWirdGelesen; }
+    ~LeseVorgang() { beenden(); }
+    LeseVorgang(const LeseVorgang&) = delete;
+    LeseVorgang& operator=(const LeseVorgang&) = delete;
+    void beenden() { editierStatus &= ~editierBit::NetzWirdGelesen; }
+};
 
 } // namespace
 
@@ -266,6 +284,7 @@ int simulationOeffnen(int fragen)
     dateipfade.dokumentVerzeichnis = teile.ordner;
 
     // the network goes, then the reader of the kind builds the new one
+    LeseVorgang leseVorgang;
     netzLoeschen();
     if (programmEndet())
         return 0;
@@ -315,6 +334,7 @@ int simulationOeffnen(int fragen)
         vorherZurueckholen(vorher);
         return nichtGeoeffnet();
     }
+    leseVorgang.beenden();
     // the load succeeded: a network file is the one the settings remember, in its folder
     // whatever kinds of files are opened from other folders later
     if (art == Art::Netz && !ausErgebnisdatei())

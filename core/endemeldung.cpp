@@ -1,6 +1,7 @@
 // core/endemeldung.cpp - the boxes after which the program cannot go on
 #include "core/endemeldung.h"
 #include "core/rahmen.h"
+#include "core/status.h"
 #include "platform/box.h"
 
 bool endeMelden(EndeForm form, const std::string& text)
@@ -10,6 +11,10 @@ bool endeMelden(EndeForm form, const std::string& text)
     if (fokus && plattform::istFenster(fokus))
         plattform::fokusSetzen(fokus);
     if (form == EndeForm::InfoAbbrechen && antwort != plattform::antwort::Abbrechen)
+        return false;
+    // while a file is read, the fatal form's Cancel abandons only the read: the reader fails,
+    // and the open gives back what a refused file leaves
+    if (form == EndeForm::Info && antwort == plattform::antwort::Abbrechen && netzWirdGelesen())
         return false;
     programmBeendenMitAngebot();
     return true;

@@ -4,7 +4,8 @@
 
 enum class EndeForm {
     Hinweis,         // the notice, then the end
-    Info,            // the fatal form ("Velnor info"), then the end whatever its answer
+    Info,            // the fatal form ("Velnor info"), then the end whatever its answer, but
+                     // for Cancel while a file is read: that abandons only the read
     InfoAbbrechen,   // the fatal form: its Cancel ends, its OK goes on
 };
 

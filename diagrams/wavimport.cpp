@@ -268,6 +268,7 @@ int wavKopfLesen()
     if (!datei)
         return 0;
     wavBericht(kopf, groesse);
+    const uint32_t gesperrt = programmStatus & programmBit::LaufGesperrt;
 
     // the run covers the recording, one step per frame
     const double dauer = wavDatenLaenge(kopf, groesse) / (kopf.kanaele * static_cast<double>(wavBytesProWert(kopf))) /
@@ -281,9 +282,12 @@ int wavKopfLesen()
     programmStatus |= programmBit::LaufGesperrt;
 
     std::fseek(datei, static_cast<long>(kopf.datenStart), SEEK_SET);
-    wavDatenImportieren(datei, kopf, groesse);
+    const int importiert = wavDatenImportieren(datei, kopf, groesse);
     std::fclose(datei);
-    return 1;
+    // an import abandoned half-way: runs are as they were for the network given back
+    if (!importiert)
+        programmStatus = (programmStatus & ~programmBit::LaufGesperrt) | gesperrt;
+    return importiert;
 }
 
 int wavDatenImportieren(std::FILE* datei, const WavKopf& kopf, int64_t groesse)
@@ -296,12 +300,14 @@ int wavDatenImportieren(std::FILE* datei, const WavKopf& kopf, int64_t groesse)
 
     std::array<NeuronDaten*, wavMaxKanaele> neurone{};
     for (int c = 0; c < kanaele; ++c) {
+        // a channel without its neuron (memory, said in its box) abandons the import: the
+        // recording is taken whole or not at all
         neurone[c] = rahmen::wavNeuronErzeugen();
-        if (neurone[c]) {
-            char name[32];
-            std::snprintf(name, sizeof name, "wav %d", c);
-            neurone[c]->name = name;
-        }
+        if (!neurone[c])
+            return 0;
+        char name[32];
+        std::snprintf(name, sizeof name, "wav %d", c);
+        neurone[c]->name = name;
     }
     einstellungenAktualisieren(nullptr, 0);
     plattform::ungueltigMachen(fensterhandles.hauptfenster);

@@ -292,47 +292,56 @@ int definitionLesen(std::string& text, const std::string& pfad)
     const size_t typAnzahl = synapsenTypen.size();
     Abbildung a;
     std::vector<NeuronDaten*> neue;
+    neue.reserve(bloecke.size());   // so a neuron that got into the network is in the list a refusal takes back
     neuronMarkieren(nullptr, 0);
     editierStatus |= editierBit::DateiWirdGelesen;
     struct Zuruecksetzen {
         ~Zuruecksetzen() { editierStatus &= ~editierBit::DateiWirdGelesen; }
     } zuruecksetzen;
-    for (size_t i = 0; i < bloecke.size(); ++i) {
-        const auto [k, block] = bloecke[i];
-        NeuronDaten* n = neuronNeu(nummern[i], 0);
-        if (!n) {
+    // an end on the way has freed the neurons already
+    const auto abbrechen = [&] {
+        if (!programmEndet())
             rueckgaengig(neue, hoechsteNummer, typAnzahl);
-            return 0;   // said why, or the program is ending
-        }
-        ++neuronKette.anzahl;
-        neuronKette.hoechsteNummer = std::max(neuronKette.hoechsteNummer, nummern[i]);
-        neue.push_back(n);
-        a.neuron[static_cast<size_t>(k)] = nummern[i];
-        n->nummer = k;
-        guiNeuronLaden(n, block);
-        const int gelesen = physParameterLaden(n, block);
-        stromreizSchluesselLesen(n, t);
-        n->nummer = nummern[i];
-        n->hauptDiagramm.neuronId = nummern[i];
-        if (!gelesen) {
-            rueckgaengig(neue, hoechsteNummer, typAnzahl);
-            return 0;   // the user cancelled reading its channels
-        }
-    }
-
-    // the synapses under free ids, their types found or added
-    for (size_t i = 0; i < synapsen.size(); ++i)
-        a.synapse[synapsen[i]] = ids[i];
-    for (size_t i = 0; i < axo.size(); ++i)
-        a.axo[axo[i]] = ids[synapsen.size() + i];
-    a.typen = std::strstr(t, typenAnfang);
-    std::string synapsenText = synapsenTextBilden(zeilen, a);
-    SynapsenIdListen liste;
-    liste.synapsen.assign(ids.begin(), ids.begin() + static_cast<long>(synapsen.size()));
-    liste.axoSynapsen.assign(ids.begin() + static_cast<long>(synapsen.size()), ids.end());
-    if (!synapsenLaden(synapsenText.data(), liste)) {
-        rueckgaengig(neue, hoechsteNummer, typAnzahl);
         return 0;
+    };
+    try {
+        for (size_t i = 0; i < bloecke.size(); ++i) {
+            const auto [k, block] = bloecke[i];
+            NeuronDaten* n = neuronNeu(nummern[i], 0);
+            if (!n)
+                return abbrechen();   // said why, or the program is ending
+            ++neuronKette.anzahl;
+            neuronKette.hoechsteNummer = std::max(neuronKette.hoechsteNummer, nummern[i]);
+            neue.push_back(n);
+            a.neuron[static_cast<size_t>(k)] = nummern[i];
+            n->nummer = k;
+            guiNeuronLaden(n, block);
+            const int gelesen = physParameterLaden(n, block);
+            stromreizSchluesselLesen(n, t);
+            n->nummer = nummern[i];
+            n->hauptDiagramm.neuronId = nummern[i];
+            if (!gelesen)
+                return abbrechen();   // the user cancelled reading its channels
+        }
+
+        // the synapses under free ids, their types found or added
+        for (size_t i = 0; i < synapsen.size(); ++i)
+            a.synapse[synapsen[i]] = ids[i];
+        for (size_t i = 0; i < axo.size(); ++i)
+            a.axo[axo[i]] = ids[synapsen.size() + i];
+        a.typen = std::strstr(t, typenAnfang);
+        std::string synapsenText = synapsenTextBilden(zeilen, a);
+        SynapsenIdListen liste;
+        liste.synapsen.assign(ids.begin(), ids.begin() + static_cast<long>(synapsen.size()));
+        liste.axoSynapsen.assign(ids.begin() + static_cast<long>(synapsen.size()), ids.end());
+        if (!synapsenLaden(synapsenText.data(), liste))
+            return abbrechen();
+    } catch (const std::bad_alloc&) {
+        // said while the import is still under way: the end offers nothing of a network
+        // half imported, and Cancel abandons the import, which takes its neurons back
+        if (plattform::velnorInfoBox(meldungFormatieren(133)) != plattform::antwort::Abbrechen)
+            programmBeendenMitAngebot();
+        return abbrechen();
     }
 
     // the new neurons are the marked ones, so the user can move them at once

@@ -3,6 +3,7 @@
 #include "core/rahmen.h"
 #include "core/endemeldung.h"
 #include "core/schluessel.h"
+#include "core/status.h"
 #include "files/lesen.h"
 #include "files/synapsenabschnitt.h"
 #include "model/netz.h"

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <new>
 
+bool (*neuronSpeicherVerweigert)() = nullptr;
+
 namespace {
 
 bool gehoertZu(const DiagrammDaten* d, NeuronDaten& n)
@@ -69,8 +71,9 @@ NeuronDaten* neuAnlegen(int nummer, int standardDateien, bool inKette)
     if (!segmentAnzahlPruefen(n))
         return nullptr;
 
-    // the record
-    NeuronDaten* neuron = new (std::nothrow) NeuronDaten;
+    // the record; while a network is being read, Cancel at the box abandons only the read
+    NeuronDaten* neuron =
+        neuronSpeicherVerweigert && neuronSpeicherVerweigert() ? nullptr : new (std::nothrow) NeuronDaten;
     if (!neuron) {
         endeMelden(EndeForm::Info, meldungFormatieren(133));
         return nullptr;

@@ -323,6 +323,9 @@ NeuronDaten* neuronNeu(int nummer, int standardDateien);
 // chain. Whatever walks the network (runs, files, the editor, the lists) never meets it;
 // neuronFreigeben frees it, and netzLoeschen too. Null as neuronNeu.
 NeuronDaten* hilfsneuronNeu(int nummer);
+// Tests let a record's allocation fail on purpose (true: this one fails), as no machine runs
+// out of memory on demand; null in the program.
+extern bool (*neuronSpeicherVerweigert)();
 // Deletes its synapses, windows and diagrams, clears every reference to it, unlinks and
 // frees it. The callers keep the neuron count.
 void neuronFreigeben(NeuronDaten* neuron);

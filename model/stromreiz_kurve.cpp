@@ -31,7 +31,8 @@ int verweigern(int text, const NeuronDaten& n, int kompartiment)
     return -2;
 }
 
-// the work area cannot be had: the program ends whatever the user answers
+// the work area cannot be had: whatever the user answers here, the end with its offers to
+// save follows, and only a Cancel there keeps the program
 int arbeitsbereichFehlt(int text)
 {
     endeMelden(EndeForm::Info, meldungFormatieren(text));

@@ -108,7 +108,9 @@ constexpr TextEintrag meldungsTabelle[] = {
     {130, "FATAL_SPEICHER_EL_Q=", "Kein Speicher f\xFCr die Liste der elektrischen Synapsen. Das Programm wird beendet."},
     {131, "FATAL_SPEICHER_STROM_PUNKTE=", "Kein Speicher f\xFCr die Punkte der Reizkurve. Das Programm wird beendet."},
     {132, "FATAL_SPEICHER_KLASSEN_MARKEN=", "Kein Speicher f\xFCr die Marken der Analyseklassen. Das Programm wird beendet."},
-    {133, "FATAL_SPEICHER_NEUES_NEURON=", "Kein Speicher f\xFCr ein neues Neuron. Das Programm wird beendet."},
+    {133, "FATAL_SPEICHER_NEUES_NEURON=", "Kein Speicher f\xFCr ein neues Neuron. Das Programm wird beendet, sofern Sie beim Angebot zu "
+                                          "speichern nicht abbrechen. Wird gerade eine Datei gelesen, wird ihr Netz nicht angeboten, "
+                                          "und Abbrechen hier bricht nur das Lesen ab."},
     {134, "FATAL_SPEICHER_FUER_TMP_SWIM_KANAL=", "Kein Speicher f\xFCr die Arbeitskopie der Kan\xE4le. Das Programm wird beendet."},
     {135, "KANALDEFINITION_SPEICHERN=", "Kanaldefinition speichern"},
     {136, "KANALDEFINITION_WIEVIELE=", "Wie viele Kan\xE4le ab dem angezeigten sollen gespeichert werden?"},

@@ -1,14 +1,19 @@
 // tests/app/test_oeffnen_fehlschlag.cpp - an open that fails keeps the network the user
-// had: its neurons, its name and path, the title, its diagram windows and every setting
+// had: its neurons, its name and path, the title, its diagram windows and every setting; a
+// read that runs out of memory half-way is never offered and writes no file
 #include "app_hilfe.h"
 #include "diagrams/diagramm.h"
 #include "files/einstellungsdatei.h"
+#include "files/fremdformat.h"
+#include "files/netzdefinition.h"
 #include "files/kurvendatei.h"
 #include "files/netzdatei.h"
 #include "files/netzpuffer.h"
 #include "model/ergebnisdateien.h"
 #include "platform/box.h"
+#include "resources/auswertungsmenue.h"
 #include <cstring>
+#include <map>
 
 using namespace apphilfe;
 
@@ -191,3 +196,210 @@ TEST_F(OeffnenFehlschlag, AbgelehnteFremdformatdateiLaesstDieEinstellungenWieSie
     std::erase(datei, '\r');
     EXPECT_TRUE(datei == vorherEinstellungen);
 }
+
+// ---- a read that runs out of memory half-way ---------------------------------------------
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// the neuron record the hook refuses, counted from the open on
+int neuronAnfragen = 0, verweigertesNeuron = 0;
+bool neuronVerweigern() { return ++neuronAnfragen == verweigertesNeuron; }
+
+// the reads: each kind the open command takes, the network in a script's result file, the
+// give-back of the user's network after a file that was refused, and a definition imported
+// into the user's network
+enum class Lesen { Netzdatei, Kurvendaten, Geschwisterformat, Aufnahme, Ergebnisdatei, Rueckgabe, Definition };
+
+// a stereo recording of 16-bit samples: a neuron for each channel
+std::string stereoAufnahme()
+{
+    std::string s;
+    const auto n = [&](uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i)
+            s += static_cast<char>(v >> (8 * i) & 0xFF);
+    };
+    constexpr uint32_t frames = 100, rate = 1000;
+    s += "RIFF";
+    n(frames * 4 + 36, 4);
+    s += "WAVEfmt ";
+    n(16, 4), n(1, 2), n(2, 2), n(rate, 4), n(rate * 4, 4), n(4, 2), n(16, 2);
+    s += "data";
+    n(frames * 4, 4);
+    for (uint32_t i = 0; i < frames * 2; ++i)
+        n(i * 50, 2);
+    return s;
+}
+
+// one simulation of the two neurons into a result file
+const std::string einLauf = "SDAUER=0,02  SAUFLOESUNG=0,0001  SELSYNDELAY=OHNE\nERG=W  BIN=\nENEURON=2 EKU=1\nSIM=\nEXI=\n";
+
+struct HalbGelesen : OeffnenFehlschlag, ::testing::WithParamInterface<std::tuple<Lesen, int>> {
+    fs::path arbeitsOrdner = fs::current_path();
+
+    void SetUp() override
+    {
+        OeffnenFehlschlag::SetUp();
+        fs::current_path(ordner);   // the script's log goes there
+    }
+    void TearDown() override
+    {
+        neuronSpeicherVerweigert = nullptr;
+        auswertungAbbauen();
+        skriptAbbauen();
+        fs::current_path(arbeitsOrdner);
+        OeffnenFehlschlag::TearDown();
+    }
+
+    // every file below the program's folder, byte for byte
+    std::map<std::string, std::string> platte() const
+    {
+        std::map<std::string, std::string> d;
+        for (const auto& e : fs::recursive_directory_iterator(ordner))
+            if (e.is_regular_file())
+                d[e.path().string()] = lesen(e.path().string());
+        return d;
+    }
+
+    // What the user answers at every box from the read on: the button where the box has it,
+    // else the nearest one (Yes and No take OK; Cancel takes No, then OK).
+    static int antwortAuf(int wie, uint32_t art)
+    {
+        const uint32_t k = art & 0xF;
+        const bool jaNein = k == knoepfe::JaNeinAbbrechen || k == knoepfe::JaNein;
+        const bool abbrechen = k == knoepfe::OkAbbrechen || k == knoepfe::JaNeinAbbrechen;
+        if (wie == antwort::Abbrechen)
+            return abbrechen ? antwort::Abbrechen : jaNein ? antwort::Nein : antwort::Ok;
+        return jaNein ? wie : antwort::Ok;
+    }
+
+    // A network file cut inside its first neuron, opened: what its refusal leaves is what a
+    // read abandoned half-way must leave.
+    void abgelehntOeffnen()
+    {
+        const std::string ganz = lesen(ordner + "netz.gui");
+        schreiben(ordner + "abgelehnt.gui", ganz.substr(0, ganz.find("[NEURON 1]") + 40));
+        pt::dateiAntworten({pt::dateiAntwort(ordner + "abgelehnt.gui")});
+        pt::boxAntworten({antwort::Nein, antwort::Ok});
+        befehl(befehlDateiOeffnen);
+        nachrichtenVerarbeiten();
+    }
+
+    // the file of the read, made from the user's network
+    std::string dateiMachen(Lesen art)
+    {
+        switch (art) {
+        case Lesen::Netzdatei: return ordner + "netz.gui";
+        case Lesen::Kurvendaten:
+            pt::dateiAntworten({pt::dateiAntwort(ordner + "kurven.dat")});
+            befehl(befehlDatDateiSpeichernUnter);
+            return ordner + "kurven.dat";
+        case Lesen::Geschwisterformat: {
+            // the writer's layout; the sibling's has three more header values
+            EXPECT_EQ(simDateiSchreiben(ordner + "eigen.sim"), 1);
+            std::string sim = lesen(ordner + "eigen.sim");
+            size_t kopfEnde = 0;
+            for (int i = 0; i < 40; ++i)
+                kopfEnde = sim.find('\n', kopfEnde) + 1;
+            sim.insert(kopfEnde, "0\r\n0\r\n0\r\n");
+            schreiben(ordner + "fremd.sim", sim);
+            return ordner + "fremd.sim";
+        }
+        case Lesen::Aufnahme: schreiben(ordner + "ton.wav", stereoAufnahme()); return ordner + "ton.wav";
+        case Lesen::Ergebnisdatei:
+            skriptMeldungenAnzeigen = 0;
+            schreiben(ordner + "lauf.skr", einLauf);
+            skript.pfad = ordner + "lauf.skr";
+            skriptStatus = skriptBit::DateiAusSkriptLaden;
+            EXPECT_EQ(skriptLaden(skript), 1);
+            pt::dateiAntworten({pt::dateiAntwort(ordner + "erg.bin")});
+            EXPECT_EQ(skriptAusfuehren(skript, 1), 1);
+            skriptFreigeben(skript);
+            skriptStatus = 0;
+            befehl(befehlAuswertemodus);
+            EXPECT_TRUE(istFenster(auswertungsfenster.fenster));
+            return ordner + "erg.bin";
+        case Lesen::Rueckgabe: return ordner + "abgelehnt.gui";   // refused once neuron 2 is made
+        case Lesen::Definition:
+            for (int k : {1, 2})
+                neuronMarkieren(neuronNachNummer(k), 1);
+            EXPECT_TRUE(netzwerkDefinitionSchreiben(ordner + "zwei.def"));
+            neuronMarkieren(nullptr, 0);
+            return ordner + "zwei.def";
+        }
+        return {};
+    }
+};
+
+} // namespace
+
+// Whichever read the allocation fails in, and whatever the user answers at the boxes that
+// follow, nothing half-read is offered and no file on the disk changes: OK ends the program,
+// Cancel abandons the read and leaves what a refused file leaves.
+TEST_P(HalbGelesen, WirdNieAngebotenUndSchreibtKeineDatei)
+{
+    const Lesen art = std::get<0>(GetParam());
+    const int wie = std::get<1>(GetParam());
+    abgelehntOeffnen();
+    const std::string datei = dateiMachen(art);
+    ASSERT_FALSE(HasFailure());
+    ASSERT_EQ(pt::offeneBoxAntworten(), 0u);
+    vorherDat = datPfad.pfad;   // saving curve data points the network's curve data path at them
+    std::string netzVorher;
+    ASSERT_TRUE(netzDateiText(netzVorher));
+    const auto vorher = platte();
+
+    // the user's network is declined where it is offered before the read; the rule answers
+    // every box after that
+    const size_t ab = pt::boxLog().size();
+    pt::dateiAntworten({pt::dateiAntwort(datei)});
+    neuronAnfragen = 0;
+    verweigertesNeuron = art == Lesen::Rueckgabe ? 4 : 2;   // the give-back's neuron 2
+    neuronSpeicherVerweigert = neuronVerweigern;
+    if (art == Lesen::Ergebnisdatei)
+        pt::boxAntworten({antwort::Ja, antwort::Nein});   // the network closed, not saved
+    else if (art != Lesen::Definition)
+        pt::boxAntworten({antwort::Nein});
+    pt::boxRegelSetzen([wie](const std::string&, const std::string&, uint32_t form) { return antwortAuf(wie, form); });
+    if (art == Lesen::Ergebnisdatei)
+        senden(auswertungsfenster.fenster, nachricht::Befehl, machWParam(auswertungBefehlDateiOeffnen, 0));
+    else
+        befehl(art == Lesen::Definition ? befehlDefinitionImportieren : befehlDateiOeffnen);
+    nachrichtenVerarbeiten();
+    neuronSpeicherVerweigert = nullptr;
+
+    // the record was refused inside the read, and after its box nothing asked to save
+    std::vector<std::string> texte;
+    for (size_t i = ab; i < pt::boxLog().size(); ++i)
+        texte.push_back(pt::boxLog()[i].text);
+    const auto fatal = std::ranges::find(texte, meldungFormatieren(133));
+    ASSERT_NE(fatal, texte.end());
+    for (auto t = fatal; t != texte.end(); ++t)
+        for (int angebot : {801, 802, 803}) {
+            const std::string& frage = meldungsTexte[angebot];
+            EXPECT_FALSE(t->starts_with(frage.substr(0, frage.find("%s")))) << *t;
+        }
+
+    EXPECT_TRUE(platte() == vorher);
+    EXPECT_EQ(programmEndet(), wie != antwort::Abbrechen);
+    if (wie != antwort::Abbrechen)
+        return;
+    // Cancel: the program goes on with what a refused file leaves (for an import, the network
+    // without it); a network that the give-back could not rebuild, and the one the result
+    // file closed, are gone unoffered
+    if (art == Lesen::Rueckgabe || art == Lesen::Ergebnisdatei) {
+        EXPECT_EQ(std::tuple(neuronKette.anzahl, dateipfade.vollerPfad), std::tuple(0, ""));
+    } else {
+        std::string netz;
+        ASSERT_TRUE(netzDateiText(netz));
+        EXPECT_TRUE(netz == netzVorher);
+        netzWieVorher();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lesevorgaenge, HalbGelesen,
+                         ::testing::Combine(::testing::Values(Lesen::Netzdatei, Lesen::Kurvendaten,
+                                                              Lesen::Geschwisterformat, Lesen::Aufnahme,
+                                                              Lesen::Ergebnisdatei, Lesen::Rueckgabe, Lesen::Definition),
+                                            ::testing::Values(antwort::Ja, antwort::Nein, antwort::Abbrechen)));

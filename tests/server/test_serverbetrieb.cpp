@@ -187,6 +187,23 @@ TEST_F(ServerBetrieb, ExitWhileRunningStopsJoinsAndReleasesTheBoard)
     EXPECT_TRUE(programmEndet());
 }
 
+// The main window destroyed while the server runs: the thread, which holds the network,
+// stops before the network is offered for saving.
+TEST_F(ServerBetrieb, DestroyedMainWindowStopsTheThreadBeforeTheOffer)
+{
+    befehl(befehlServerStarten);
+    ASSERT_TRUE(serverThreadLaeuft());
+    ASSERT_TRUE(quittiert());
+    std::vector<bool> laeuftBeimAngebot;
+    pt::boxRegelSetzen([&](const std::string&, const std::string&, uint32_t) {
+        laeuftBeimAngebot.push_back(serverThreadLaeuft());
+        return antwort::Nein;
+    });
+    fensterZerstoeren(haupt());
+    EXPECT_EQ(laeuftBeimAngebot, std::vector{false});
+    EXPECT_TRUE(programmEndet());
+}
+
 // real time refused: notice 522 and the run goes on; no thread: 477, the preparation undone
 TEST_F(ServerBetrieb, RefusedPriorityRunsOnAndAFailedThreadUndoesTheStart)
 {
