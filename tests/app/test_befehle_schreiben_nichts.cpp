@@ -1,6 +1,8 @@
 // tests/app/test_befehle_schreiben_nichts.cpp - every command of the main window's menus,
 // declined wherever it asks, leaves the user's files alone: the network file, its .cur and
-// .ref, the settings file and the file it remembers. Only the saves write them.
+// .ref, the settings file and the file it remembers. Only the saves write them. In the
+// permutation mode each series and free permutation leaves the network's text, the settings,
+// the switches and the run-time values as it found them.
 #include "app_hilfe.h"
 #include "files/einstellungsdatei.h"
 #include "files/xbuffer.h"
@@ -21,6 +23,7 @@
 #include "script/skript.h"
 #include "server/server.h"
 #include "server/serverbetrieb.h"
+#include "../permutation/waechter_hilfe.h"
 #include "../stuetzen/reizserie_skript.h"
 #include <chrono>
 #include <cstdlib>
@@ -97,6 +100,9 @@ void laufAntworten(int befehl, const std::string& ordner)
     case befehlPmtFreieReihenfolge: eingabe("1"); break;   // one number, then the next question is declined
     }
 }
+
+// the commands of the permutation mode that run an analysis
+const std::set<int> analyse = {befehlPmtStarten, befehlPmtErneutStarten, befehlPmtPartiell, befehlPmtFreieReihenfolge};
 
 // A loaded result file keeps the script from running: these meet the script without one.
 bool ohneErgebnisdatei(int befehl)
@@ -401,8 +407,19 @@ protected:
                 if (HasFatalFailure())
                     return;
                 laufAntworten(b, ordner);
-                befehl(b);
-                nachrichtenVerarbeiten();
+                {
+                    // in the mode, every analysis a command runs gives back what it set
+                    std::optional<permutationstest::WaechterPruefen> pruefen;
+                    if (permutation)
+                        pruefen.emplace();
+                    befehl(b);
+                    nachrichtenVerarbeiten();
+                    // a free permutation's levels go back with the mode
+                    if (permutation && b == befehlPmtFreieReihenfolge && (modusStatus & modusBit::Permutationsmodus))
+                        befehl(befehlPmtModusBeenden);
+                    if (permutation && analyse.contains(b))
+                        EXPECT_GT(permutationstest::WaechterPruefen::verglichen, 0) << "no guard gave back";
+                }
                 serverAnhalten();
                 EXPECT_EQ(pt::offeneWahlAntworten() + pt::offeneDialogSkripte(), 0u) << "a run's answer was not asked for";
                 vergleichen(b);
