@@ -5,7 +5,9 @@
 #include "files/einstellungsdatei.h"
 #include "files/netzdatei.h"
 #include "model/netz.h"
+#include "model/synapse.h"
 #include <algorithm>
+#include <cstdio>
 
 bool AnalyseWaechter::standAufnehmen = false;
 void (*AnalyseWaechter::nachRueckgabe)(const AnalyseWaechter&) = nullptr;
@@ -21,6 +23,18 @@ AnalyseStand analyseStandNehmen()
     s.programm = programmStatus;
     s.skript = skriptStatus;
     s.modus = modusStatus;
+    char zeile[96];
+    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        for (const SynapseDaten* y = n->ausgangsSynapsen; y; y = y->naechsteSynapse) {
+            std::snprintf(zeile, sizeof zeile, "synapse %d %a\n", y->id, y->leitfaehigkeit);
+            s.laufwerte += zeile;
+        }
+        for (const SynapsenPool* p = n->eingangsPools; p; p = p->naechsterPool) {
+            std::snprintf(zeile, sizeof zeile, "pool %d %d %d %a\n", n->nummer, p->typ, p->zielBereich, p->gSumme);
+            s.laufwerte += zeile;
+        }
+    }
+    s.netzKennung = netzKennung;
     return s;
 }
 
@@ -49,6 +63,15 @@ bool AnalyseWaechter::behalten(const AnalyseSchluessel& schluessel, std::functio
         return false;
     rueckgaben.push_back({schluessel, std::move(rueckgabe), ansNetz});
     return true;
+}
+
+void AnalyseWaechter::ersetzen(const AnalyseSchluessel& schluessel, std::function<void()> rueckgabe, bool ansNetz)
+{
+    if (behalten(schluessel, rueckgabe, ansNetz))
+        return;
+    auto r = std::ranges::find_if(rueckgaben, [&](const Rueckgabe& x) { return x.schluessel == schluessel; });
+    r->ausfuehren = std::move(rueckgabe);
+    r->ansNetz = ansNetz;
 }
 
 bool AnalyseWaechter::imselbenNetz() const { return begonnen && kennung == netzKennung; }

@@ -20,11 +20,15 @@
 #include <vector>
 
 // what a user has before and after an analysis: the bytes a save of the network would
-// write, the settings text, and the switch words of the program, the script and the mode
+// write, the settings text, the switch words of the program, the script and the mode, the
+// values a run uses that no file holds (each synapse's dynamic conductance, each pool's sum,
+// exactly), and which network it is
 struct AnalyseStand {
     std::string netz;
     std::string einstellungen;
     uint32_t programm = 0, skript = 0, modus = 0;
+    std::string laufwerte;
+    unsigned long long netzKennung = 0;
     bool operator==(const AnalyseStand&) const = default;
 };
 // the state as it stands now (no file is written, nothing is changed)
@@ -56,6 +60,10 @@ public:
     // the network the guard began on, looked up again by its numbers; a setting or a switch
     // of the program (ansNetz false) goes back whatever network is open then.
     bool behalten(const AnalyseSchluessel& schluessel, std::function<void()> rueckgabe, bool ansNetz = true);
+    // The same, but a give-back kept under the key already is replaced in its place: for a
+    // field whose value to give back the analysis learns anew while it holds it (the user
+    // set it meanwhile, so the newer value is the user's).
+    void ersetzen(const AnalyseSchluessel& schluessel, std::function<void()> rueckgabe, bool ansNetz = true);
     bool haelt(const AnalyseSchluessel& schluessel) const;
     // Everything back, into the network it came from; afterwards nothing is kept, and the
     // state after is taken while standAufnehmen is set. Safe to call more than once.

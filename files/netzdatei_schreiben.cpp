@@ -324,8 +324,9 @@ bool netzDateiText(std::string& text)
 
 bool guiDateiSpeichern(int fragen, XBuffer* puffer, int inDatei)
 {
-    // A series, a script or a free permutation holds values in the network that are not the
-    // user's: no file of the user's gets them. The backup before each run is no such file.
+    // A running series or script holds values in the network that are not the user's: no
+    // file of the user's gets them. The backup before each run is no such file. The levels a
+    // free permutation leaves are no reason: the writers put the user's values in their place.
     if (inDatei && !(sicherungsOptionen & sicherungBit::WirdGeschrieben))
         if (const int grund = fremdeWerteImNetz()) {
             plattform::hinweisBox(meldungsTexte[grund]);

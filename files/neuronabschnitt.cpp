@@ -436,6 +436,7 @@ void gestaltBegrenzen(NeuronDaten& n)
 
 SpeicherkopieSchreiben::SpeicherkopieSchreiben() { ++speicherkopien; }
 SpeicherkopieSchreiben::~SpeicherkopieSchreiben() { --speicherkopien; }
+bool speicherkopieImSchreiben() { return speicherkopien > 0; }
 
 int guiNeuronSpeichern(NeuronDaten* neuron, int nummer, std::FILE* datei, XBuffer& puffer, int flush)
 {

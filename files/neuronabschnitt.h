@@ -17,14 +17,17 @@ struct KCaKanal;
 // permutation mode keeps a neuron's export mask and spike-time switch aside, the block
 // carries those (the user's), unless a copy for memory is being written.
 int guiNeuronSpeichern(NeuronDaten* neuron, int nummer, std::FILE* datei, XBuffer& puffer, int flush);
-// While one lives, the neuron blocks carry the switches as memory holds them: a copy that
-// is read back at once (the open command's way back) must leave memory as it was.
+// While one lives, the neuron blocks carry the switches and the synapse blocks the
+// conductances as memory holds them: a copy that is read back at once (the open command's
+// way back) must leave memory as it was.
 struct SpeicherkopieSchreiben {
     SpeicherkopieSchreiben();
     ~SpeicherkopieSchreiben();
     SpeicherkopieSchreiben(const SpeicherkopieSchreiben&) = delete;
     SpeicherkopieSchreiben& operator=(const SpeicherkopieSchreiben&) = delete;
 };
+// true while a SpeicherkopieSchreiben lives
+bool speicherkopieImSchreiben();
 // Older network texts (those without "[Servereinstellungen]") kept the pause of a pulse
 // series as the gap between pulses, not from start to start. The network-file reader sets
 // this while it reads the neurons of such a text and clears it afterwards; guiNeuronLaden

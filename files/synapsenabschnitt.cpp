@@ -6,8 +6,10 @@
 #include "files/synapsenabschnitt.h"
 #include "core/status.h"
 #include "files/lesen.h"
+#include "files/neuronabschnitt.h"
 #include "files/schluesselverzeichnis.h"
 #include "model/netz.h"
+#include "model/permutation.h"
 #include "model/simulationsparameter.h"
 #include "platform/box.h"
 #include "texts/texte.h"
@@ -190,7 +192,10 @@ void synapseDrucken(SynapseDaten& s, const char* vorsatz, int nummer, int von, i
     zeile(V, schluessel::ElektrischerTyp, s.elektrischerTyp);
     zeile(V, schluessel::Verzoegerung, s.verzoegerung);
     zeile(V, schluessel::Typ, s.synapsenTyp);
-    zeile(V, schluessel::Leitfaehigkeit, s.initialLeitfaehigkeit);
+    // the user's conductance where a free permutation's level stands in for it; a copy for
+    // memory keeps the level, which the mode gives back from its own record
+    zeile(V, schluessel::Leitfaehigkeit,
+          speicherkopieImSchreiben() ? s.initialLeitfaehigkeit : benutzerLeitfaehigkeit(s));
     zeile(V, schluessel::AusLeitfaehigkeit, s.ausgeschalteteLeitfaehigkeit);
     zeile(V, schluessel::Ausgeschaltet, s.ausgeschaltet);
     zeile(V, schluessel::Schwelle, s.freisetzungsSchwelle);

@@ -12,7 +12,7 @@ Permutationsmodus permutationsmodus;
 
 const NeuronSchalterSicherung* beiseiteGelegteSchalter(int nummer)
 {
-    if (!(modusStatus & modusBit::Permutationsmodus))
+    if (!(modusStatus & modusBit::Permutationsmodus) || permutationsmodus.schalterNetz != netzKennung)
         return nullptr;
     for (const NeuronSchalterSicherung& s : permutationsmodus.schalter)
         if (s.nummer == nummer)
@@ -42,13 +42,28 @@ bool levelGehalten(const GehalteneLeitfaehigkeit& g)
     return s->pool && s->pool->gSumme == g.gesetztePoolSumme && g.gesetztePoolSumme != g.poolSumme;
 }
 
+// the levels kept for this network
+const std::vector<GehalteneLeitfaehigkeit>* levelDiesesNetzes()
+{
+    const Permutationsmodus& m = permutationsmodus;
+    return m.leitfaehigkeiten.empty() || m.levelNetz != netzKennung ? nullptr : &m.leitfaehigkeiten;
+}
+
 } // namespace
 
 bool permutationsLevelImNetz()
 {
-    const Permutationsmodus& m = permutationsmodus;
-    return !m.leitfaehigkeiten.empty() && m.netzPfad == dateipfade.vollerPfad &&
-           std::any_of(m.leitfaehigkeiten.begin(), m.leitfaehigkeiten.end(), levelGehalten);
+    const auto* l = levelDiesesNetzes();
+    return l && std::any_of(l->begin(), l->end(), levelGehalten);
+}
+
+double benutzerLeitfaehigkeit(const SynapseDaten& synapse)
+{
+    if (const auto* l = levelDiesesNetzes())
+        for (const GehalteneLeitfaehigkeit& g : *l)
+            if (g.id == synapse.id && synapseNachId(g.id) == &synapse && synapse.initialLeitfaehigkeit == g.gesetzt)
+                return g.initial;
+    return synapse.initialLeitfaehigkeit;
 }
 
 int fremdeWerteImNetz()
@@ -57,7 +72,7 @@ int fremdeWerteImNetz()
         return 1500;
     if (skriptStatus & skriptBit::Laeuft)
         return 1501;
-    return permutationsLevelImNetz() ? 1502 : 0;
+    return 0;
 }
 
 NeuronDaten* teilsimulationsNeuron() { return neuronNachNummer(permutationsLaufstand.zielNeuron); }

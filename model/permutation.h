@@ -9,6 +9,7 @@
 #include <vector>
 
 struct NeuronDaten;
+struct SynapseDaten;
 
 // The state of a running permutation series that the engine and the painters read: the
 // series writes it before each run, the single-neuron run and the level bars take it.
@@ -25,9 +26,9 @@ struct PermutationsLaufstand {
 };
 extern PermutationsLaufstand permutationsLaufstand;
 
-// What entering the permutation mode cleared on each neuron, kept by number and given back
-// when the mode is left. These are the user's values: a network file written meanwhile
-// carries them, not the cleared ones.
+// What entering the permutation mode cleared on each neuron, by number, as the user had it.
+// These are the user's values: a network file written meanwhile carries them, not the
+// cleared ones.
 struct NeuronSchalterSicherung {
     int nummer = 0;
     int exportMaske = 0;
@@ -48,19 +49,22 @@ struct GehalteneLeitfaehigkeit {
 // pair, which the menu switches together
 constexpr uint32_t permutationsProgrammSchalter =
     programmBit::WerteExportieren | programmBit::SomaDateiLesen | programmBit::SomaDateiSchreiben;
+// What the mode set aside, as the writers read it. The values of the network belong to the
+// network they were taken from (its netzKennung): a network opened, made or closed meanwhile
+// gets none of them, and they are dropped with it. The mode's guards give them back.
 struct Permutationsmodus {
     std::vector<NeuronSchalterSicherung> schalter;   // empty outside the mode
+    unsigned long long schalterNetz = 0;             // the network they came from
     // the program switches the mode clears (export and soma file), as the user had them
     bool programmSchalterBeiseite = false;
     uint32_t programmSchalter = 0;
-    // the levels of the last free permutation that the network holds, with the network's
-    // file then: another network loaded meanwhile gets nothing of them
+    // the levels of the free permutations that the network holds, and the network
     std::vector<GehalteneLeitfaehigkeit> leitfaehigkeiten;
-    std::string netzPfad;
+    unsigned long long levelNetz = 0;
 };
 extern Permutationsmodus permutationsmodus;
-// the values kept for the neuron of that number; null outside the mode and when the mode
-// keeps none for it
+// the values kept for the neuron of that number; null outside the mode, in another network
+// than the one they came from, and when the mode keeps none for it
 const NeuronSchalterSicherung* beiseiteGelegteSchalter(int nummer);
 // programmStatus with the switches the mode cleared as the user had them: what a settings
 // file written in the mode carries
@@ -68,9 +72,12 @@ uint32_t benutzerProgrammStatus();
 // true while the network holds the levels of a free permutation in place of the user's
 // conductances
 bool permutationsLevelImNetz();
-// Why the network holds values that are not the user's (a series, a script, the levels of a
-// free permutation): the number of the notice that says so, 0 when it holds the user's. No
-// network file is written meanwhile.
+// the synapse's base conductance as the user has it: the kept one where the synapse holds
+// the level of a free permutation, else its own. What a network file carries.
+double benutzerLeitfaehigkeit(const SynapseDaten& synapse);
+// Why the network holds values that are not the user's and no file can say which (a series,
+// a script): the number of the notice that says so, 0 when a file gets the user's. The
+// levels of a free permutation are no such values: the writers put the user's in their place.
 int fremdeWerteImNetz();
 
 // the neuron of the single-neuron run: the target of the first varied synapse of the

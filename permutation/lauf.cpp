@@ -7,12 +7,14 @@
 // the chosen name only once its header is written, so a refused series leaves an old file
 // of that name as it was. Neuron and synapses are looked up again before each run: the
 // user may delete them while the series pumps messages. The levels only serve the
-// comparison: a series gives the varied synapses back their conductances when it ends, in
-// whatever way; a single permutation in free order keeps its levels, to show them, until
-// the mode is left, which gives the user's conductances back.
+// comparison: a series gives the varied synapses back their conductances through its guard
+// when it ends, in whatever way; a single permutation in free order keeps its levels, to
+// show them, until the mode is left, which gives the user's conductances back to the
+// network they came from. A save meanwhile writes the user's conductances, not the levels.
 #include "permutation/lauf.h"
 #include "core/rahmen.h"
 #include "core/status.h"
+#include "files/analysewaechter.h"
 #include "model/netz.h"
 #include "model/permutation.h"
 #include "model/permutationsfenster.h"
@@ -103,61 +105,88 @@ std::vector<int> senderIds(const SynapsenPool& p)
 }
 
 // The varied synapses' conductances and pool sums as they were before the first level, by
-// id, given back when the series ends (unless behalten is set). A pool whose senders are
-// still the same gets its sum back as it was; one whose senders changed meanwhile gets back
-// only what its varied synapse's level added.
-struct LeitfaehigkeitenVorher {
-    struct Wert {
-        int id;
-        double initial, aktuell, poolSumme;
-        std::vector<int> poolSender;
-    };
-    std::vector<Wert> werte;
-    bool behalten = false;
-
-    LeitfaehigkeitenVorher()
-    {
-        for (const VariierteSynapse& v : permutationsDefinition.synapsen) {
-            const SynapseDaten* s = variierteSynapseSuchen(v);
-            if (!s || std::any_of(werte.begin(), werte.end(), [&](const Wert& w) { return w.id == v.id; }))
-                continue;
-            werte.push_back({v.id, s->initialLeitfaehigkeit, s->leitfaehigkeit, s->pool ? s->pool->gSumme : 0.0,
-                             s->pool ? senderIds(*s->pool) : std::vector<int>{}});
-        }
-    }
-    ~LeitfaehigkeitenVorher()
-    {
-        if (behalten)
-            return;
-        for (const Wert& w : werte) {
-            SynapseDaten* s = synapseNachId(w.id);
-            if (!s)
-                continue;            // deleted meanwhile: its pool no longer counts it
-            if (s->pool) {
-                if (senderIds(*s->pool) == w.poolSender)
-                    s->pool->gSumme = w.poolSumme;
-                else
-                    s->pool->gSumme += w.initial - s->initialLeitfaehigkeit;
-            }
-            s->initialLeitfaehigkeit = w.initial;
-            s->leitfaehigkeit = w.aktuell;
-        }
-    }
-    LeitfaehigkeitenVorher(const LeitfaehigkeitenVorher&) = delete;
-    LeitfaehigkeitenVorher& operator=(const LeitfaehigkeitenVorher&) = delete;
+// id. A pool whose senders are still the same gets its sum back exactly; one whose senders
+// changed meanwhile (the user added or deleted a synapse of it) gets back only what its
+// varied synapse's level added, so the user's change stays in it.
+struct LeitfaehigkeitVorher {
+    int id;
+    double initial, aktuell, poolSumme;
+    std::vector<int> poolSender;
 };
+
+std::vector<LeitfaehigkeitVorher> leitfaehigkeitenVorher()
+{
+    std::vector<LeitfaehigkeitVorher> werte;
+    for (const VariierteSynapse& v : permutationsDefinition.synapsen) {
+        const SynapseDaten* s = variierteSynapseSuchen(v);
+        if (!s || std::any_of(werte.begin(), werte.end(), [&](const LeitfaehigkeitVorher& w) { return w.id == v.id; }))
+            continue;
+        werte.push_back({v.id, s->initialLeitfaehigkeit, s->leitfaehigkeit, s->pool ? s->pool->gSumme : 0.0,
+                         s->pool ? senderIds(*s->pool) : std::vector<int>{}});
+    }
+    return werte;
+}
+
+void leitfaehigkeitenZurueckgeben(const std::vector<LeitfaehigkeitVorher>& werte)
+{
+    for (const LeitfaehigkeitVorher& w : werte) {
+        SynapseDaten* s = synapseNachId(w.id);
+        if (!s)
+            continue;            // deleted meanwhile: its pool no longer counts it
+        if (s->pool) {
+            if (senderIds(*s->pool) == w.poolSender)
+                s->pool->gSumme = w.poolSumme;
+            else
+                s->pool->gSumme += w.initial - s->initialLeitfaehigkeit;
+        }
+        s->initialLeitfaehigkeit = w.initial;
+        s->leitfaehigkeit = w.aktuell;
+    }
+}
 
 // ---- the levels a free permutation leaves in the network ----------------------------------------
 
+// Holds the user's conductances from a free permutation until the mode is left, for the
+// network they came from only; what a permutationAusfuehren of free order began.
+AnalyseWaechter freieLevel;
+
+// The conductances held back as the user had them, where the synapses still hold the levels.
+void levelZurueckgeben(const std::vector<GehalteneLeitfaehigkeit>& gehalten)
+{
+    // a pool that still has the sum the levels left gets its own back exactly, once
+    std::vector<const SynapsenPool*> genau;
+    for (const GehalteneLeitfaehigkeit& g : gehalten) {
+        SynapseDaten* s = synapseNachId(g.id);
+        if (!s)
+            continue;
+        // a conductance the user set since is the user's own
+        const bool level = s->initialLeitfaehigkeit == g.gesetzt;
+        SynapsenPool* p = s->pool;
+        if (p && std::find(genau.begin(), genau.end(), p) == genau.end()) {
+            if (p->gSumme == g.gesetztePoolSumme && !g.poolSender.empty() && senderIds(*p) == g.poolSender) {
+                p->gSumme = g.poolSumme;
+                genau.push_back(p);
+            } else if (level) {
+                p->gSumme += g.initial - s->initialLeitfaehigkeit;
+            }
+        }
+        if (level) {
+            s->initialLeitfaehigkeit = g.initial;
+            s->leitfaehigkeit = g.aktuell;
+        }
+    }
+}
+
 // What the synapses held before this permutation is the user's where nothing is held for
 // them yet, or where the user changed them since the last level; then what the levels left.
-void freieLevelHalten(const LeitfaehigkeitenVorher& vorher)
+// The guard of the free levels then gives back what the record holds now.
+void freieLevelHalten(const std::vector<LeitfaehigkeitVorher>& vorher)
 {
     Permutationsmodus& m = permutationsmodus;
-    if (m.netzPfad != dateipfade.vollerPfad)
-        m.leitfaehigkeiten.clear();          // another network's: its synapses are gone
-    m.netzPfad = dateipfade.vollerPfad;
-    for (const LeitfaehigkeitenVorher::Wert& w : vorher.werte) {
+    if (m.levelNetz != netzKennung)
+        m.leitfaehigkeiten.clear();          // another network's: they went with it
+    m.levelNetz = netzKennung;
+    for (const LeitfaehigkeitVorher& w : vorher) {
         const SynapseDaten* s = synapseNachId(w.id);
         if (!s)
             continue;
@@ -178,6 +207,8 @@ void freieLevelHalten(const LeitfaehigkeitenVorher& vorher)
         g->gesetzt = s->initialLeitfaehigkeit;
         g->gesetztePoolSumme = s->pool ? s->pool->gSumme : 0.0;
     }
+    freieLevel.ersetzen({permutationsFeld::FreieLevel, 0, 0, 0},
+                        [gehalten = m.leitfaehigkeiten] { levelZurueckgeben(gehalten); });
 }
 
 // ---- numbers ------------------------------------------------------------------------------------
@@ -470,35 +501,16 @@ void balkenStiftNeu()
 
 void freieLevelZurueckgeben()
 {
-    Permutationsmodus& m = permutationsmodus;
-    const std::vector<GehalteneLeitfaehigkeit> gehalten = std::move(m.leitfaehigkeiten);
-    m.leitfaehigkeiten.clear();
-    const bool diesesNetz = m.netzPfad == dateipfade.vollerPfad;
-    m.netzPfad.clear();
-    if (!diesesNetz)
-        return;
-    // a pool that still has the sum the levels left gets its own back exactly, once
-    std::vector<const SynapsenPool*> genau;
-    for (const GehalteneLeitfaehigkeit& g : gehalten) {
-        SynapseDaten* s = synapseNachId(g.id);
-        if (!s)
-            continue;
-        // a conductance the user set since is the user's own
-        const bool level = s->initialLeitfaehigkeit == g.gesetzt;
-        SynapsenPool* p = s->pool;
-        if (p && std::find(genau.begin(), genau.end(), p) == genau.end()) {
-            if (p->gSumme == g.gesetztePoolSumme && !g.poolSender.empty() && senderIds(*p) == g.poolSender) {
-                p->gSumme = g.poolSumme;
-                genau.push_back(p);
-            } else if (level) {
-                p->gSumme += g.initial - s->initialLeitfaehigkeit;
-            }
-        }
-        if (level) {
-            s->initialLeitfaehigkeit = g.initial;
-            s->leitfaehigkeit = g.aktuell;
-        }
-    }
+    freieLevel.zurueckgeben();
+    permutationsmodus.leitfaehigkeiten.clear();
+    permutationsmodus.levelNetz = 0;
+}
+
+void freieLevelVerwerfen()
+{
+    freieLevel.verwerfen();
+    permutationsmodus.leitfaehigkeiten.clear();
+    permutationsmodus.levelNetz = 0;
 }
 
 Laufausgang (*permutationsLaufHaken)() = nullptr;
@@ -532,6 +544,12 @@ int permutationAusfuehren(int start, int anzahl)
     z.marke = dateiMarke;
     z.version = 1;
     const int64_t geplant = anzahl > 0 ? anzahl : std::max<int64_t>(t - start, 0);
+    // What the run changes goes back however it ends; free order's levels stay, held by the
+    // guard of the free levels, which begins with the first of them in a network.
+    AnalyseWaechter lauf;
+    lauf.beginnen();
+    if (frei && !freieLevel.imselbenNetz())
+        freieLevel.beginnen();
     Serie s;
     // the path
     if (!frei && !pfadWaehlen(s.pfad))
@@ -611,7 +629,9 @@ int permutationAusfuehren(int start, int anzahl)
         hinweisBox(meldungFormatieren(1257, doppelt, skript.pfad));
 
     // the series
-    LeitfaehigkeitenVorher vorher;
+    const std::vector<LeitfaehigkeitVorher> vorher = leitfaehigkeitenVorher();
+    lauf.behalten({permutationsFeld::Leitfaehigkeiten, 0, 0, 0}, [vorher] { leitfaehigkeitenZurueckgeben(vorher); });
+    bool levelBleiben = false;
     int64_t gesetzt = -1;
     int64_t nummer = mitListe ? liste.front() : start;
     size_t listenPlatz = 0;
@@ -657,7 +677,7 @@ int permutationAusfuehren(int start, int anzahl)
             break;
         }
         // the network now holds this permutation; free order leaves it so
-        vorher.behalten = frei;
+        levelBleiben = frei;
         gesetzt = nummer;
         // the run; one that was aborted or never ran is not recorded
         permutationsLaufstand.nummer = static_cast<int>(nummer);
@@ -707,8 +727,9 @@ int permutationAusfuehren(int start, int anzahl)
     // the end
     d.letzteNummer = static_cast<int>(std::min<int64_t>(nummer, INT32_MAX));
     if (frei) {
-        if (vorher.behalten) {
+        if (levelBleiben) {
             freieLevelHalten(vorher);
+            lauf.verwerfen();
             statusTeilSetzen(0, meldungFormatieren(1283, static_cast<int>(gesetzt)));
         }
         if (ergebnis && (modusStatus & modusBit::ErgebnisseNachFreier) && fensterhandles.hauptfenster)

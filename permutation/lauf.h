@@ -12,8 +12,19 @@
 int permutationAusfuehren(int start, int anzahl);
 
 // The conductances that free permutations replaced by their levels back as the user had
-// them, where the synapses still hold the levels; nothing is held afterwards.
+// them, where the synapses still hold the levels and only into the network they came from;
+// nothing is held afterwards.
 void freieLevelZurueckgeben();
+// the same without giving anything back: the program's state is reset
+void freieLevelVerwerfen();
+
+// what the permutation mode's guards keep, by kind (AnalyseSchluessel::art)
+namespace permutationsFeld {
+constexpr uint32_t Leitfaehigkeiten = 1;   // the varied synapses of one run
+constexpr uint32_t FreieLevel = 2;         // the user's conductances behind the free levels
+constexpr uint32_t NeuronSchalter = 3;     // a neuron's export mask and spike-time switch, by number
+constexpr uint32_t ProgrammSchalter = 4;   // the value export and the soma file's pair
+}
 
 // the commands of the series (40174, 191, 193, 200, 236, 40177, 252)
 void serienBefehl(plattform::Fenster f, int befehl);

@@ -3,13 +3,14 @@
 //
 // The evaluation flags and export masks the mode clears are stored with the network, the
 // export and soma-file switches with the settings, so the mode keeps the user's values (the
-// neurons' by number) and gives them back when it is left, as it gives back the
-// conductances of a free permutation: files saved in or after the mode hold the user's
-// choices, not the mode's.
+// neurons' by number, for the network they came from) and gives them back when it is left,
+// as it gives back the conductances of a free permutation: files saved in or after the mode
+// hold the user's choices, not the mode's.
 #include "permutation/modus.h"
 #include "core/endemeldung.h"
 #include "core/rahmen.h"
 #include "core/status.h"
+#include "files/analysewaechter.h"
 #include "model/export.h"
 #include "model/laufstart.h"
 #include "model/netz.h"
@@ -38,28 +39,48 @@ void fatal(const std::string& text)
     endeMelden(EndeForm::InfoAbbrechen, text);
 }
 
+// What entering the mode cleared, given back when it is left however: the neurons'
+// switches only into the network they came from, the program's whatever network is open.
+AnalyseWaechter modusWaechter;
+
 void schalterSichern()
 {
-    auto& s = permutationsmodus.schalter;
-    s.clear();
-    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-        s.push_back({n->nummer, n->exportMaske, n->spikezeitenSpeichern});
+    Permutationsmodus& m = permutationsmodus;
+    modusWaechter.beginnen();
+    m.schalter.clear();
+    m.schalterNetz = netzKennung;
+    for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
+        const NeuronSchalterSicherung s{n->nummer, n->exportMaske, n->spikezeitenSpeichern};
+        m.schalter.push_back(s);
+        modusWaechter.behalten({permutationsFeld::NeuronSchalter, s.nummer, 0, 0}, [s] {
+            if (NeuronDaten* x = neuronNachNummer(s.nummer)) {
+                x->exportMaske = s.exportMaske;
+                x->spikezeitenSpeichern = s.spikezeitenSpeichern;
+            }
+        });
+    }
+    const uint32_t programm = programmStatus & permutationsProgrammSchalter;
+    m.programmSchalter = programm;
+    m.programmSchalterBeiseite = true;
+    modusWaechter.behalten(
+        {permutationsFeld::ProgrammSchalter, 0, 0, 0},
+        [programm] { programmStatus = (programmStatus & ~permutationsProgrammSchalter) | programm; }, false);
+}
+
+void schalterVergessen()
+{
+    Permutationsmodus& m = permutationsmodus;
+    m.schalter.clear();
+    m.schalterNetz = 0;
+    m.programmSchalterBeiseite = false;
+    m.programmSchalter = 0;
 }
 
 // the neurons' switches and the program's, as the user had them before the mode
 void schalterZurueckgeben()
 {
-    Permutationsmodus& m = permutationsmodus;
-    for (const NeuronSchalterSicherung& s : m.schalter)
-        if (NeuronDaten* n = neuronNachNummer(s.nummer)) {
-            n->exportMaske = s.exportMaske;
-            n->spikezeitenSpeichern = s.spikezeitenSpeichern;
-        }
-    m.schalter.clear();
-    if (m.programmSchalterBeiseite)
-        programmStatus = (programmStatus & ~permutationsProgrammSchalter) | m.programmSchalter;
-    m.programmSchalterBeiseite = false;
-    m.programmSchalter = 0;
+    modusWaechter.zurueckgeben();
+    schalterVergessen();
 }
 
 void einzelErgebnisFreigeben() { permutationsErgebnisse.einzel = PermutationsErgebnis{}; }
@@ -162,13 +183,9 @@ void ladenBefehl()
 
 int permutationsmodusEinschalten()
 {
-    if (permutationsmodus.schalter.empty())
-        schalterSichern();
     // the export and the soma file's pair (read and write go together) are off in the mode
-    if (!permutationsmodus.programmSchalterBeiseite) {
-        permutationsmodus.programmSchalter = programmStatus & permutationsProgrammSchalter;
-        permutationsmodus.programmSchalterBeiseite = true;
-    }
+    if (!modusWaechter.imselbenNetz())
+        schalterSichern();
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         n->spikezeitenSpeichern = 0;
         n->exportMaske = 0;
@@ -195,6 +212,13 @@ int simulationsmodusEinschalten()
 }
 
 void permutationsmodusVerlassen() { verlassen(); }
+
+void permutationsmodusVerwerfen()
+{
+    modusWaechter.verwerfen();
+    schalterVergessen();
+    freieLevelVerwerfen();
+}
 
 bool permutationsdefinitionSpeichernAnbieten(bool abbrechbar)
 {

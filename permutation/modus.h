@@ -11,6 +11,8 @@ int permutationsmodusEinschalten();
 // left given back, every neuron's evaluation flag and export mask and the program's export
 // switches as before the mode, ordinary runs of the whole network. Always 1.
 int simulationsmodusEinschalten();
+// what the mode set aside forgotten without giving it back: the program's state is reset
+void permutationsmodusVerwerfen();
 
 // The question whether to save a definition the mode holds unsaved (none: true at once).
 // Yes saves it, No leaves it; false when the user cancels (abbrechbar: the question has a

@@ -2,6 +2,7 @@
 #include "permutation/permutation.h"
 #include "model/netz.h"
 #include "model/permutation.h"
+#include "permutation/modus.h"
 
 PermutationsDefinition permutationsDefinition;
 Klassentabelle analyseKlassen = standardKlassen();
@@ -14,6 +15,7 @@ void permutationZuruecksetzen()
     analyseKlassen = standardKlassen();
     permutationsErgebnisseEntladen();
     klassenAnzahlKopien = 0;
+    permutationsmodusVerwerfen();
     permutationsmodus = {};
     permutationsLaufstand.zielNeuron = 0;
     permutationsLaufstand.synapsenAnzahl = 0;

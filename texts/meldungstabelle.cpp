@@ -980,7 +980,6 @@ constexpr TextEintrag meldungsTabelle[] = {
     {1491, "FEHLER_DATEI_UNVOLLSTAENDIG=", "Die Datei\n%s\nkonnte nicht vollst\xE4ndig geschrieben werden.\n(%s)"},
     {1500, "FEHLER_SPEICHERN_WAEHREND_SERIE=", "Das Netz wird nicht gespeichert: w\xE4hrend einer Permutationsserie h\xE4lt es die Leitf\xE4higkeiten der laufenden Permutation, nicht Ihre. Nach dem Ende der Serie sind Ihre Werte wieder da."},
     {1501, "FEHLER_SPEICHERN_WAEHREND_SKRIPT=", "Das Netz wird nicht gespeichert: w\xE4hrend ein Skript l\xE4uft, h\xE4lt es die Werte, die das Skript f\xFCr den laufenden Lauf gesetzt hat, nicht Ihre. Nach dem Ende des Skripts sind Ihre Werte wieder da."},
-    {1502, "FEHLER_SPEICHERN_MIT_PERMUTATIONSLEVELN=", "Das Netz wird nicht gespeichert: es h\xE4lt die Leitf\xE4higkeiten einer Permutation in freier Reihenfolge, nicht Ihre. \"Permutationsmodus beenden\" gibt Ihnen Ihre Werte zur\xFC" "ck; danach kann es gespeichert werden."},
     {1530, "BOX_TITEL_HINWEIS=", "Hinweis"},
     {1531, "BOX_TITEL_VELNOR_INFO=", "Velnor info"},
     {1532, "BOX_TITEL_SYSINFO=", "SysInfo"},

@@ -22,6 +22,7 @@
 #include "script/skript.h"
 #include "server/server.h"
 #include "server/serverbetrieb.h"
+#include "../permutation/waechter_hilfe.h"
 #include "../stuetzen/reizserie_skript.h"
 #include <chrono>
 #include <cstdlib>
@@ -98,6 +99,10 @@ inline void laufAntworten(int befehl, const std::string& ordner)
     case befehlPmtFreieReihenfolge: eingabe("1"); break;   // one number, then the next question is declined
     }
 }
+
+// the commands of the permutation mode that run an analysis
+inline const std::set<int> analyse = {befehlPmtStarten, befehlPmtErneutStarten, befehlPmtPartiell,
+                                      befehlPmtFreieReihenfolge};
 
 // A loaded result file keeps the script from running: these meet the script without one.
 inline bool ohneErgebnisdatei(int befehl)
@@ -409,8 +414,19 @@ protected:
                 if (HasFatalFailure())
                     return;
                 laufAntworten(b, ordner);
-                befehl(b);
-                nachrichtenVerarbeiten();
+                {
+                    // in the mode, every analysis a command runs gives back what it set
+                    std::optional<permutationstest::WaechterPruefen> pruefen;
+                    if (permutation)
+                        pruefen.emplace();
+                    befehl(b);
+                    nachrichtenVerarbeiten();
+                    // a free permutation's levels go back with the mode
+                    if (permutation && b == befehlPmtFreieReihenfolge && (modusStatus & modusBit::Permutationsmodus))
+                        befehl(befehlPmtModusBeenden);
+                    if (permutation && analyse.contains(b))
+                        EXPECT_GT(permutationstest::WaechterPruefen::verglichen, 0) << "no guard gave back";
+                }
                 serverAnhalten();
                 EXPECT_EQ(pt::offeneWahlAntworten() + pt::offeneDialogSkripte(), 0u) << "a run's answer was not asked for";
                 vergleichen(b);

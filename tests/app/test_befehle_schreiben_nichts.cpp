@@ -1,6 +1,8 @@
 // tests/app/test_befehle_schreiben_nichts.cpp - every command of the main window's menus,
 // declined wherever it asks, leaves the user's files alone: the network file, its .cur and
-// .ref, the settings file and the file it remembers. Only the saves write them.
+// .ref, the settings file and the file it remembers. Only the saves write them. In the
+// permutation mode each series and free permutation leaves the network's text, the settings,
+// the switches and the run-time values as it found them.
 #include "befehlsdurchlauf.h"
 
 using namespace befehlsdurchlauf;

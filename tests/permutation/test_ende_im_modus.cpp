@@ -1,5 +1,6 @@
 // tests/permutation/test_ende_im_modus.cpp - the end of the program in the permutation mode:
-// an unsaved definition is offered as leaving the mode offers it, and nothing stays behind
+// an unsaved definition is offered as leaving the mode offers it, the network is saved with
+// the user's values, and nothing stays behind
 #include "permutation_hilfe.h"
 #include "files/netzdatei.h"
 #include "permutation/lauf.h"
@@ -72,36 +73,43 @@ TEST_F(EndeImModus, NeinEndetOhneDefinitionUndDasHauptmenueGehtMit)
 #endif
 }
 
-// The end offers the network while a free permutation's levels are in it: Yes is refused with
-// the notice and the program stays, its file as it was; No ends without a save.
-TEST_F(EndeImModus, DieLevelEinerFreienPermutationWerdenBeimEndeNichtGespeichert)
-{
-    dateipfade.endung = "gui";
-    ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
-    const std::string pfad = dateipfade.vollerPfad, netz = lesen(pfad);
-    permutationsDefinition.auswerteNeuron = 1;
-    permutationsDefinition.levelAnzahl = 2;
-    permutationsDefinition.synapsen = {{synapsenId(2, 1), {1e-8, 2e-8}}};
-    permutationsLaufHaken = [] { return Laufausgang::Beendet; };
-    modusAn();
-    modusStatus |= modusBit::DefinitionDa;
-    pt::dialogSkript(146, {pt::schritt::tippen(1251, "1"), pt::schritt::klicken(1)});
-    pt::dialogSkript(146, {pt::schritt::klicken(2)});
-    befehl(befehlPmtFreieReihenfolge);
-    permutationsLaufHaken = nullptr;
-    ASSERT_EQ(synapseNachId(synapsenId(2, 1))->initialLeitfaehigkeit, 2e-8);
+// The end offers the network, edited, while a free permutation's levels are in it: Yes
+// saves the user's values with the edit, byte for byte what the network held before the
+// levels, and the end goes on; so where the main window is destroyed without the close.
+class EndeMitLeveln : public PermutationFall {
+protected:
+    void endeMitJa(bool schliessen)
+    {
+        dateipfade.endung = "gui";
+        ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
+        const std::string pfad = dateipfade.vollerPfad;
+        permutationsDefinition.auswerteNeuron = 1;
+        permutationsDefinition.levelAnzahl = 2;
+        permutationsDefinition.synapsen = {{synapsenId(2, 1), {1e-8, 2e-8}}};
+        permutationsLaufHaken = [] { return Laufausgang::Beendet; };
+        modusAn();
+        modusStatus |= modusBit::DefinitionDa;
+        neuronSuchen(3)->x += 9;             // an edit of the user's, not saved yet
+        std::string erwartet;
+        ASSERT_TRUE(netzDateiText(erwartet));
+        pt::dialogSkript(146, {pt::schritt::tippen(1251, "1"), pt::schritt::klicken(1)});
+        pt::dialogSkript(146, {pt::schritt::klicken(2)});
+        befehl(befehlPmtFreieReihenfolge);
+        permutationsLaufHaken = nullptr;
+        ASSERT_EQ(synapseNachId(synapsenId(2, 1))->initialLeitfaehigkeit, 2e-8);
 
-    pt::boxAntworten({antwort::Ja, antwort::Ok});
-    senden(haupt(), nachricht::Schliessen);
-    nachrichtenVerarbeiten();
-    EXPECT_EQ(boxen(), (std::vector<std::string>{meldungFormatieren(801, pfad), meldungsTexte[1502]}));
-    EXPECT_FALSE(programmEndet());
-    EXPECT_TRUE(istFenster(haupt()));
-    EXPECT_EQ(lesen(pfad), netz);
+        boxenVergessen();
+        pt::boxAntworten({antwort::Ja});
+        if (schliessen)
+            senden(haupt(), nachricht::Schliessen);
+        else
+            fensterZerstoeren(haupt());
+        nachrichtenVerarbeiten();
+        EXPECT_EQ(boxen(), (std::vector<std::string>{meldungFormatieren(801, pfad)}));
+        EXPECT_TRUE(programmEndet());
+        EXPECT_EQ(lesen(pfad), erwartet);
+    }
+};
 
-    pt::boxAntworten({antwort::Nein});
-    senden(haupt(), nachricht::Schliessen);
-    nachrichtenVerarbeiten();
-    EXPECT_TRUE(programmEndet());
-    EXPECT_EQ(lesen(pfad), netz);
-}
+TEST_F(EndeMitLeveln, JaBeimSchliessenSpeichertDieWerteDesBenutzers) { endeMitJa(true); }
+TEST_F(EndeMitLeveln, JaWennDasHauptfensterOhneSchliessenGehtSpeichertDieWerteDesBenutzers) { endeMitJa(false); }

@@ -1,7 +1,10 @@
 // tests/permutation/test_netz_des_benutzers.cpp - a series and a free permutation leave the
-// user's network as they found it: in memory, in its file and in the settings file, with
-// every save meanwhile refused with a notice that says why
+// user's network as they found it: in memory, in its file and in the settings file; a save
+// during a series is refused with a notice that says why, one while a free permutation's
+// levels are in the network writes the user's values; what the mode set aside belongs to
+// the network it came from
 #include "permutation_hilfe.h"
+#include "waechter_hilfe.h"
 #include "app/hauptfenster.h"
 #include "files/netzdatei.h"
 #include "files/einstellungsdatei.h"
@@ -52,8 +55,15 @@ protected:
     }
     void modusMitDefinition()
     {
-        modusAn();
         modusStatus |= modusBit::DefinitionDa;
+        modusAn();
+    }
+    // a free permutation of that number, then the next number is declined
+    void frei(const char* nummer)
+    {
+        pt::dialogSkript(146, {pt::schritt::tippen(idEingabe, nummer), pt::schritt::klicken(1)});
+        pt::dialogSkript(146, {pt::schritt::klicken(2)});
+        befehl(befehlPmtFreieReihenfolge);
     }
     // Ctrl+S as the user presses it
     void strgS()
@@ -79,6 +89,25 @@ protected:
         EXPECT_EQ(pt::dateiWahlLog().size(), dialoge);
         EXPECT_EQ(lesen(netz), netzVorher);
         EXPECT_EQ(lesen(cfgPfad), cfgVorher);
+    }
+    // the same saves write, without a notice, what the user has: the files as the user saved them
+    void speichernWieDerBenutzer(bool taste = true)
+    {
+        std::filesystem::remove(netz);
+        std::filesystem::remove(cfgPfad);
+        boxenVergessen();
+        if (taste)
+            strgS();
+        else
+            befehl(befehlGuiDateiSpeichern);
+        EXPECT_TRUE(boxen().empty()) << boxen().front();
+        EXPECT_EQ(lesen(netz), netzVorher);
+        EXPECT_EQ(lesen(cfgPfad), cfgVorher);
+        std::filesystem::remove(netz);
+        pt::dateiAntworten({pt::dateiAntwort(netz)});
+        befehl(befehlGuiDateiSpeichernUnter);
+        EXPECT_TRUE(boxen().empty()) << boxen().front();
+        EXPECT_EQ(lesen(netz), netzVorher);
     }
     std::string netzVorher, cfgVorher;
     static std::string imSpeicher()
@@ -109,15 +138,18 @@ protected:
 
 } // namespace
 
-// The rule swept for the series and for free order: saves inside them are refused and say
-// why, the network file and the settings file stay byte for byte; leaving the mode gives the
-// conductances and the switches back, and the network in memory and its next save are the
-// user's again, byte for byte.
+// The rule swept for the series and for free order: a save inside a series is refused and
+// says why, one while a free permutation's levels are in the network writes the user's
+// values, the network file and the settings file stay byte for byte; leaving the mode gives
+// the conductances and the switches back, and the network in memory and its next save are
+// the user's again, byte for byte. Each guard (the series', the free levels', the mode's)
+// leaves the network text, the settings, the switches and the run-time values as it found them.
 TEST_F(NetzDesBenutzers, SerieUndFreieReihenfolgeLassenDasNetzWieSieEsFanden)
 {
     gespeichert();
     const std::string speicher = imSpeicher();
     const auto werte = leitfaehigkeiten();
+    WaechterPruefen pruefen;
 
     modusMitDefinition();
     const std::string speicherImModus = imSpeicher();
@@ -135,26 +167,29 @@ TEST_F(NetzDesBenutzers, SerieUndFreieReihenfolgeLassenDasNetzWieSieEsFanden)
     EXPECT_EQ(gesehen, 1);
     EXPECT_EQ(leitfaehigkeiten(), werte);
     EXPECT_EQ(imSpeicher(), speicherImModus);
+    EXPECT_EQ(WaechterPruefen::verglichen, 1);
 
     // free order: number 5 and, while the next number is asked for, its levels in the network
     imLauf = nullptr;
     pt::dialogSkript(146, {pt::schritt::tippen(idEingabe, "5"), pt::schritt::klicken(1)});
     pt::dialogSkript(146, {[&](Fenster) {
                                EXPECT_EQ(std::get<3>(leitfaehigkeiten()), 6e-8);
-                               speichernVerweigert(1502, false);
+                               speichernWieDerBenutzer(false);
                            },
                            pt::schritt::klicken(2)});
     befehl(befehlPmtFreieReihenfolge);
     EXPECT_EQ(statusTexte[0], meldungFormatieren(1283, 5));
-    speichernVerweigert(1502);
+    speichernWieDerBenutzer();
+    EXPECT_EQ(std::get<3>(leitfaehigkeiten()), 6e-8);     // the levels stay to be shown
+    EXPECT_EQ(imSpeicher(), speicherImModus);
 
     // another number keeps what the user had, not the first number's levels
-    pt::dialogSkript(146, {pt::schritt::tippen(idEingabe, "2"), pt::schritt::klicken(1)});
-    pt::dialogSkript(146, {pt::schritt::klicken(2)});
-    befehl(befehlPmtFreieReihenfolge);
+    frei("2");
     EXPECT_EQ(std::get<2>(leitfaehigkeiten()), 4e-8);
+    EXPECT_EQ(WaechterPruefen::verglichen, 1);
 
     befehl(befehlPmtModusBeenden);
+    EXPECT_EQ(WaechterPruefen::verglichen, 3);          // the free levels', then the mode's
     EXPECT_EQ(statusTexte[0], "\tSimulationsmodus");
     EXPECT_EQ(leitfaehigkeiten(), werte);
     EXPECT_EQ(programmStatus & exportSchalter, exportSchalter);
@@ -172,9 +207,7 @@ TEST_F(NetzDesBenutzers, EinWertDesBenutzersNachDerFreienPermutationBleibt)
 {
     const auto werte = leitfaehigkeiten();
     modusMitDefinition();
-    pt::dialogSkript(146, {pt::schritt::tippen(idEingabe, "7"), pt::schritt::klicken(1)});
-    pt::dialogSkript(146, {pt::schritt::klicken(2)});
-    befehl(befehlPmtFreieReihenfolge);
+    frei("7");
     ASSERT_TRUE(permutationsLevelImNetz());
     // the user sets 4->2 anew, as the synapse dialog does
     SynapseDaten* c = synapseNachId(synapsenId(4, 2));
@@ -188,38 +221,102 @@ TEST_F(NetzDesBenutzers, EinWertDesBenutzersNachDerFreienPermutationBleibt)
     EXPECT_FALSE(permutationsLevelImNetz());
 }
 
-// Closing or opening a network offers to save it: while the levels are in it, Yes is refused
-// and the network stays; No lets it go, and the network that follows gets nothing of the
-// levels when the mode is left, though its synapses have the same ids.
+// Closing a network offers to save it: while the levels are in it, Yes saves the user's
+// values with the user's edit. A network without a file closed with No, the next one without
+// a file gets nothing of the levels though its synapses have the same ids: its save writes
+// its own values, and leaving the mode leaves them.
 TEST_F(NetzDesBenutzers, EinGeschlossenesNetzNimmtDieLevelMit)
 {
     gespeichert();
+    WaechterPruefen pruefen;
     modusMitDefinition();
-    pt::dialogSkript(146, {pt::schritt::tippen(idEingabe, "7"), pt::schritt::klicken(1)});
-    pt::dialogSkript(146, {pt::schritt::klicken(2)});
-    befehl(befehlPmtFreieReihenfolge);
+    neuronSuchen(3)->x += 7;             // an edit of the user's, not saved yet
+    std::string erwartet;
+    ASSERT_TRUE(netzDateiText(erwartet));
+    frei("7");
+    ASSERT_TRUE(permutationsLevelImNetz());
 
     boxenVergessen();
-    pt::boxAntworten({antwort::Ja, antwort::Ok});
+    pt::boxAntworten({antwort::Ja});
     befehl(befehlDateiSchliessen);
-    EXPECT_EQ(boxen(), (std::vector<std::string>{meldungFormatieren(802, netz), meldungsTexte[1502]}));
-    EXPECT_EQ(neuronKette.anzahl, 4);
-    EXPECT_EQ(lesen(netz), netzVorher);
+    EXPECT_EQ(boxen(), (std::vector<std::string>{meldungFormatieren(802, netz)}));
+    EXPECT_EQ(neuronKette.anzahl, 0);
+    EXPECT_EQ(lesen(netz), erwartet);
 
-    const int a = synapsenId(2, 1), c = synapsenId(4, 2);
-    pt::boxAntworten({antwort::Nein});
-    befehl(befehlDateiSchliessen);
-    ASSERT_EQ(neuronKette.anzahl, 0);
-    EXPECT_FALSE(permutationsLevelImNetz());
-    for (int i = 1; i <= 4; ++i)
-        NeuronFall::neu(i);
-    synapse(2, 1, 2e-8);                 // at the level the other network's synapse had
-    synapse(3, 1, 3e-7);
-    synapse(4, 2, 6e-8);
-    ASSERT_EQ(std::pair(synapsenId(2, 1), synapsenId(4, 2)), std::pair(a, c));
+    // the offers to save a network closed or replaced unedited are declined, where they come
+    pt::unbeantwortetAblehnen(pt::Ablehnen::Nein);
+    for (const bool ersterOhneDatei : {false, true}) {
+        SCOPED_TRACE(ersterOhneDatei ? "a network without a file closed" : "the saved network closed");
+        if (ersterOhneDatei) {
+            for (int i = 1; i <= 4; ++i)
+                NeuronFall::neu(i);
+            synapse(2, 1, 2e-7);
+            synapse(3, 1, 3e-7);
+            synapse(4, 2, 4e-7);
+            dreiSynapsenDefinieren();
+            frei("7");
+            ASSERT_TRUE(permutationsLevelImNetz());
+            befehl(befehlDateiSchliessen);
+            ASSERT_EQ(neuronKette.anzahl, 0);
+        }
+        EXPECT_FALSE(permutationsLevelImNetz());
+        for (int i = 1; i <= 4; ++i)
+            NeuronFall::neu(i);
+        synapse(2, 1, 2e-8);                 // at the level the other network's synapse had
+        synapse(3, 1, 3e-7);
+        synapse(4, 2, 6e-8);
+        EXPECT_FALSE(permutationsLevelImNetz());
+        std::string eigenes;
+        ASSERT_TRUE(netzDateiText(eigenes));
+        const std::string datei = ordner + (ersterOhneDatei ? "zweites.gui" : "drittes.gui");
+        boxenVergessen();
+        pt::dateiAntworten({pt::dateiAntwort(datei)});
+        strgS();
+        EXPECT_TRUE(boxen().empty()) << boxen().front();
+        EXPECT_EQ(lesen(datei), eigenes);
+        const auto eigene = leitfaehigkeiten();
+        befehl(befehlPmtModusBeenden);
+        EXPECT_EQ(leitfaehigkeiten(), eigene);
+        EXPECT_EQ(programmStatus & exportSchalter, exportSchalter);
+        modusMitDefinition();
+        befehl(befehlDateiSchliessen);
+        ASSERT_EQ(neuronKette.anzahl, 0);
+    }
+}
+
+// The switches the mode set aside are the network's it was entered with: another network
+// opened in the mode is saved with its own, and keeps them when the mode is left.
+TEST_F(NetzDesBenutzers, DieSchalterGehoerenDemNetzAusDemSieKamen)
+{
+    const std::string b = ordner + "b.gui";
+    neuronSuchen(2)->exportMaske = 0x3;
+    neuronSuchen(3)->spikezeitenSpeichern = 1;
+    pt::dateiAntworten({pt::dateiAntwort(b)});
+    befehl(befehlGuiDateiSpeichernUnter);
+    const std::string bVorher = lesen(b);
+    neuronSuchen(2)->exportMaske = 0x5;
+    neuronSuchen(3)->spikezeitenSpeichern = 0;
+    gespeichert();                       // a.gui: the network the mode is entered with
+
+    modusMitDefinition();
+    EXPECT_EQ(neuronSuchen(2)->exportMaske, 0);
+    pt::dateiAntworten({pt::dateiAntwort(b)});
+    pt::unbeantwortetAblehnen(pt::Ablehnen::Nein);   // the offer to save a.gui, where it comes
+    befehl(befehlDateiOeffnen);
+    ASSERT_EQ(dateipfade.vollerPfad, b);
+    ASSERT_EQ(neuronSuchen(2)->exportMaske, 0x3);
+    boxenVergessen();
+    strgS();
+    EXPECT_TRUE(boxen().empty()) << boxen().front();
+    EXPECT_EQ(lesen(b), bVorher);
+
     befehl(befehlPmtModusBeenden);
-    EXPECT_EQ(synapseNachId(synapsenId(2, 1))->initialLeitfaehigkeit, 2e-8);
-    EXPECT_EQ(synapseNachId(synapsenId(4, 2))->initialLeitfaehigkeit, 6e-8);
+    EXPECT_EQ(std::pair(neuronSuchen(2)->exportMaske, neuronSuchen(3)->spikezeitenSpeichern), std::pair(0x3, 1));
+    EXPECT_EQ(programmStatus & exportSchalter, exportSchalter);
+    std::string text;
+    ASSERT_TRUE(netzDateiText(text));
+    EXPECT_EQ(text, bVorher);
+    EXPECT_EQ(lesen(netz), netzVorher);
 }
 
 // The user's file opened again in the mode (after No to the offer) holds the user's values:
@@ -228,11 +325,9 @@ TEST_F(NetzDesBenutzers, DasWiederGeoeffneteNetzIstDasDesBenutzers)
 {
     gespeichert();
     modusMitDefinition();
-    pt::dialogSkript(146, {pt::schritt::tippen(idEingabe, "7"), pt::schritt::klicken(1)});
-    pt::dialogSkript(146, {pt::schritt::klicken(2)});
-    befehl(befehlPmtFreieReihenfolge);
+    frei("7");
     pt::dateiAntworten({pt::dateiAntwort(netz)});
-    pt::boxAntworten({antwort::Nein});
+    pt::unbeantwortetAblehnen(pt::Ablehnen::Nein);   // the offer to save, where it comes
     befehl(befehlDateiOeffnen);
     ASSERT_EQ(neuronKette.anzahl, 4);
     const auto geladen = leitfaehigkeiten();

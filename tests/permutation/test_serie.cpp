@@ -4,6 +4,7 @@
 // A stand-in run gives the evaluation neuron a spike train made of the current levels, so
 // every record can be checked against the rating of its own train.
 #include "permutation_hilfe.h"
+#include "waechter_hilfe.h"
 #include "diagrams/diagramm.h"
 #include "model/entgleisung.h"
 #include "model/laufstart.h"
@@ -261,9 +262,11 @@ TEST_F(Serie, VerlassenDesModusLeertNummerUndZeitDerSerie)
 
 // A series gives the varied synapses back what they had, however it ends: at its end,
 // aborted by Esc in the run of number 4, stopped by a record that cannot be written. Two
-// synapses of three levels share the pool of neuron 1.
+// synapses of three levels share the pool of neuron 1. Its guard finds the network's text,
+// the settings, the switches and the run-time values as they were before, each time.
 TEST_F(Serie, DieLeitfaehigkeitenSindNachDerSerieWieDavor)
 {
+    WaechterPruefen pruefen;
     permutationsDefinition.levelAnzahl = 3;
     permutationsDefinition.synapsen = {{synapsenId(2, 1), {1e-8, 2e-8, 3e-8}}, {synapsenId(3, 1), {4e-8, 5e-8, 6e-8}}};
     SynapseDaten* a = synapseNachId(synapsenId(2, 1));
@@ -294,6 +297,7 @@ TEST_F(Serie, DieLeitfaehigkeitenSindNachDerSerieWieDavor)
     };
     pt::boxAntworten({antwort::Ok});
     EXPECT_EQ(serie("voll", nullptr), (V{0, 1}));
+    EXPECT_EQ(WaechterPruefen::verglichen, 3);
 }
 
 // A single permutation in free order keeps its levels, to show them, and the status bar says
@@ -436,9 +440,11 @@ TEST_F(Serie, GrosseDateienGehenInNummeriertenWeiter)
 }
 
 // Refusals before the file leave a file at the path as it was: too many permutations (508),
-// No to the space question, and each part-simulation check (101, 207, 102).
+// No to the space question, and each part-simulation check (101, 207, 102). A series that
+// never started gives back nothing and leaves all as it was.
 TEST_F(Serie, VerweigerungenLassenDieAlteDatei)
 {
+    WaechterPruefen pruefen;
     testhilfe::schreiben(pfad, "alte Datei");
     // the box said (its beginning: the space question names the free space, which changes)
     const auto versuchen = [&](const std::string& meldung, int antwort, size_t laenge = std::string::npos) {
@@ -473,6 +479,7 @@ TEST_F(Serie, VerweigerungenLassenDieAlteDatei)
     versuchen(meldungsTexte[207], antwort::Ok);           // 2->1 and 3->1 share their pool
     permutationsDefinition.synapsen = {gut.synapsen[2]};
     versuchen(meldungsTexte[102], antwort::Ok);           // 2, the target, has a synapse onto 1
+    EXPECT_EQ(WaechterPruefen::verglichen, 5);
 }
 
 // Part-simulation: the first run records the input of the target, the others run it alone
