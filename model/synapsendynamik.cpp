@@ -11,6 +11,7 @@
 #include "model/netz.h"
 #include "model/zahlen.h"
 #include "platform/box.h"
+#include "texts/texte.h"
 #include <algorithm>
 #include <cmath>
 
@@ -61,7 +62,7 @@ double xlpspAktualisieren(PspForm& f, double r, double t)
         if (f.letzteFreisetzung <= 1e-30 || !letztes) {
             XLPSP* neu = new (std::nothrow) XLPSP;
             if (!neu) {
-                plattform::hinweisBox("fataler absemmler bei reservieren von speicher fuer XLPSP");
+                plattform::hinweisBox(meldungsTexte[1744]);
                 programmBeendenMitAngebot();
                 return 0.0;
             }
