@@ -1,8 +1,9 @@
 // core/fehler.h - the numbered error messages of the engine and the file readers
 #pragma once
 
-// The text of an error number, Windows-1252; numbers without a text of their own give
-// the unknown-error text.
+// The text of an error number in the session's language (Windows-1252); numbers without
+// a text of their own give the unknown-error text. Valid until the language texts are
+// loaded again.
 const char* fehlerText(int code);
 
 // Shows the text in a "Hinweis" box over the foreground window. The caller decides what

@@ -174,7 +174,7 @@ bool diagrammSchliessenPruefen(Fenster f)
     }
     // imported data would be lost
     if ((programmStatus & programmBit::LaufGesperrt)
-        && sysInfoBox("closing the window will delete all displayed data\n\ncontinue?", knoepfe::JaNein) != antwort::Ja)
+        && sysInfoBox(meldungsTexte[1733], knoepfe::JaNein) != antwort::Ja)
         return false;
     // the record
     DiagrammDaten* d = diagrammZuFenster(f);

@@ -16,7 +16,7 @@ using namespace plattform;
 
 namespace {
 
-constexpr const char* keinPlatz = "kein freier platz fuer eine referenzkurve. eine der referenzen loeschen!!!";
+constexpr int keinPlatz = 1734;   // no free slot for a reference curve
 
 // a notice into the box, or, inside a paint, to the painter
 void melden(Fenster eigner, const std::string& text, std::string* meldung)
@@ -66,7 +66,7 @@ void stromreizReferenzkurveAnzeigen(Fenster w, int c, int s, std::string* meldun
             if (!d->kurven[i].anzeigen)
                 s = i;
         if (s < 0) {
-            melden(w, keinPlatz, meldung);
+            melden(w, meldungsTexte[keinPlatz], meldung);
             return;
         }
     }

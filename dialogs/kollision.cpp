@@ -81,7 +81,7 @@ void elementGewaehlt(Fenster dlg, int e)
     for (int andere = 0; andere < 4; ++andere)
         if (andere != e && kopie.elementNummern[andere] == nummer) {
             piepen(1000, 40);
-            hinweisBox("dieses Neuron wird bereits verwendet");
+            hinweisBox(meldungsTexte[1730]);
             elementZeigen(dlg, e);
             dialogElementFokussieren(dlg, id, 0);
             return;
@@ -117,7 +117,7 @@ void speichern(Fenster dlg, int id)
         kopie.elemente[e] = neuronNachNummer(kopie.elementNummern[e]);
     }
     if (kopie.somaAxonVerzoegerung < simulationsParameter.schrittweite) {
-        hinweisBox("die laufzeit von einem soma- zum axon-element muss mindestens einen zeitschritt betragen");
+        hinweisBox(meldungsTexte[1731]);
         dialogElementFokussieren(dlg, idSomaAxon, 1);
         return;
     }

@@ -65,23 +65,9 @@ constexpr int nurVoll[] = {
     1351, 2071, 1331, 1344, 3031, 1283, 1285,
 };
 
-constexpr const char* konfliktText =
-    "in Segment %d gibt es einen Konflikt zwischen Stromreiz aus Datei und Dauerreiz\n"
-    "Bringen Sie das bloss in Ordnung...";
-constexpr const char* dauerreizFrage =
-    "wenn ich das mache, werden (fast) alle einstellungen fuer den SOMA-reiz geaendert. sollmer weiter machen?";
-constexpr const char* dateiReizFrage =
-    "fuer das Segment \"%s\" existiert ein Stromreiz aus einer Datei:\n\nReiz:  \"%s\"\nDatei: %s\n\n"
-    "sollich diesen Reiz beibehalten? (Nein entfernt den Reiz!)";
-constexpr const char* typenText =
-    "Neurone mit unterschiedlichem Simulationstyp duerfen nicht gemeinsam fuer eine Strom-Injektion "
-    "markiert werden";
-constexpr const char* izhikevichText =
-    "bei neuronen vom izhikevich-simulationstyp muss ein stromreiz ins soma gegeben werden. ich mach' "
-    "jetzt weiter, aber in diesem neuron wird kein reiz wirksam sein!!!";
-constexpr const char* klemmFrage =
-    "in neuron \"%s\" ist der voltage clamp modus aktiviert, da bleibt ein stromreiz voellig wirkungslos.\n\n"
-    "soll diese warnung weiter angezeigt werden?";
+// the dialog's notices and questions, by message number
+constexpr int konfliktText = 1735, dauerreizFrage = 1736, dateiReizFrage = 1737, typenText = 1738,
+              izhikevichText = 1739, klemmFrage = 1740;
 
 // one neuron of the working copy, by its number
 struct Eintrag {
@@ -447,9 +433,7 @@ void fuellen(Fenster dlg)
     StromreizDefinition& soma = e->reize[0];
     if (soma.dauerreiz) {
         if (soma.ausDatei == 1) {
-            char text[256];
-            std::snprintf(text, sizeof text, konfliktText, 0);
-            hinweisBox(text);
+            hinweisBox(meldungFormatieren(konfliktText, 0));
         }
         dauerreizNormieren(soma);
     }
@@ -521,9 +505,7 @@ bool neuronSchreiben(NeuronDaten& n, Eintrag& e, const Eintrag& gezeigtes, bool&
     StrominjektionVorgaben& v = strominjektionVorgaben;
     // a clamped neuron ignores any stimulus
     if (v.klemmWarnung && (n.klemme.flags & 0x1)) {
-        char text[512];
-        std::snprintf(text, sizeof text, klemmFrage, neuronAnzeigename(n).c_str());
-        if (sysInfoBox(text, knoepfe::JaNein) == antwort::Nein)
+        if (sysInfoBox(meldungFormatieren(klemmFrage, neuronAnzeigename(n)), knoepfe::JaNein) == antwort::Nein)
             v.klemmWarnung = false;
     }
     n.strominjektionBezeichnung = e.bezeichnung;
@@ -581,7 +563,7 @@ bool anwenden(Fenster dlg, Anwendung art)
         if (!(e && e->marke) && !n->markiert)
             continue;
         if (typ >= 0 && typ != n->izhikevichAktiv) {
-            hinweisBox(typenText);
+            hinweisBox(meldungsTexte[typenText]);
             abbrechen(dlg);
             return false;
         }
@@ -599,7 +581,7 @@ bool anwenden(Fenster dlg, Anwendung art)
         return false;
     // an Izhikevich neuron takes its stimuli through the soma only
     if (gezeigtesNeuron->izhikevichAktiv && an > 0 && e->reize[0].an == 0)
-        hinweisBox(izhikevichText);
+        hinweisBox(meldungsTexte[izhikevichText]);
     // the stimuli's step lies above the run's step
     const double T = simulationsParameter.schrittweite;
     if (T >= arbeitsSchritt) {
@@ -713,9 +695,7 @@ void dateiKnopfGeklickt(Fenster dlg, int c)
         return;
     }
     const std::string segment = elementText(dlg, spalten[static_cast<size_t>(c)].kopf);
-    std::vector<char> text(std::strlen(dateiReizFrage) + segment.size() + d.reizName.size() + d.reizDatei.size() + 1);
-    std::snprintf(text.data(), text.size(), dateiReizFrage, segment.c_str(), d.reizName.c_str(), d.reizDatei.c_str());
-    if (sysInfoBox(text.data(), knoepfe::JaNein) == antwort::Ja) {
+    if (sysInfoBox(meldungFormatieren(dateiReizFrage, segment, d.reizName, d.reizDatei), knoepfe::JaNein) == antwort::Ja) {
         dateiReizLaden(dlg, c, d.ausDatei);
         return;
     }
@@ -762,7 +742,7 @@ void dauerreizGeklickt(Fenster dlg)
         e->reize[0].dauerreiz = 0;
         return;
     }
-    if (sysInfoBox(dauerreizFrage, knoepfe::JaNein) != antwort::Ja) {
+    if (sysInfoBox(meldungsTexte[dauerreizFrage], knoepfe::JaNein) != antwort::Ja) {
         hakenSetzen(dlg, idDauerreiz, 0);
         return;
     }

@@ -369,8 +369,7 @@ void somaDateiSchreiben()
         return;
     // a curve data file under this name is never replaced
     if (kurvenDateiIst(name)) {
-        plattform::hinweisBox(name + "\r\nist eine gespeicherte Kurvendatei und wird nicht \xFC" "berschrieben: "
-                                     "keine Somapotential-Datei geschrieben.");
+        plattform::hinweisBox(name + "\r\n" + meldungsTexte[1741]);
         return;
     }
     // duration and step

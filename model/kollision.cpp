@@ -175,8 +175,7 @@ void kollisionenNachLauf()
         NeuronDaten* s1 = o->elemente[element::Soma1];
         NeuronDaten* s2 = o->elemente[element::Soma2];
         if (!s1 || !s2) {
-            plattform::hinweisBox("man sollte in der gui den eintrag\n\"anzahl definierter kollisions-objekte=\"\n"
-                                  "checken. vielleicht steht da ja was bloedes drin... :-)");
+            plattform::hinweisBox(meldungsTexte[1732]);
             return;
         }
         for (NeuronDaten* s : {s1, s2}) {

@@ -20,9 +20,9 @@ int ganzZurNull(double w)
 }
 
 // the notice of a channel that cannot be linked; always returns false
-bool verknuepfungVerweigern(const char* text, std::span<const FormatArgument> argumente)
+bool verknuepfungVerweigern(int meldung, std::span<const FormatArgument> argumente)
 {
-    meldungsPuffer = sicherFormatieren(text, text, argumente);
+    meldungsPuffer = sicherFormatieren(meldungsTexte[meldung], meldungsTexte.eingebauterText(meldung), argumente);
     plattform::hinweisBox(meldungsPuffer);
     return false;
 }
@@ -46,13 +46,12 @@ bool benutzerKanaeleVorbereiten(NeuronDaten& n)
         const std::string name = neuronAnzeigename(n);
         if (k.synapseId == 0) {
             const std::array<FormatArgument, 1> a{FormatArgument(name)};
-            return verknuepfungVerweigern("strom ueber synapse aktivieren mit synapseID = 0 bei neuron %s", a);
+            return verknuepfungVerweigern(1742, a);
         }
         SynapseDaten* s = synapseNachId(k.synapseId);
         if (s == nullptr) {
             const std::array<FormatArgument, 2> a{FormatArgument(k.synapseId), FormatArgument(name)};
-            return verknuepfungVerweigern(
-                "strom ueber synapse aktivieren mit synapseID = %d bei neuron %s nicht gefunden", a);
+            return verknuepfungVerweigern(1743, a);
         }
         // it delivers its release fraction one step later and practically no conductance
         k.synapse = s;

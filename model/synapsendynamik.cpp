@@ -12,6 +12,7 @@
 #include "model/netz.h"
 #include "model/zahlen.h"
 #include "platform/box.h"
+#include "texts/texte.h"
 #include <algorithm>
 #include <cmath>
 
@@ -62,7 +63,7 @@ double xlpspAktualisieren(PspForm& f, double r, double t)
         if (f.letzteFreisetzung <= 1e-30 || !letztes) {
             XLPSP* neu = new (std::nothrow) XLPSP;
             if (!neu) {
-                endeMelden(EndeForm::Hinweis, "fataler absemmler bei reservieren von speicher fuer XLPSP");
+                endeMelden(EndeForm::Hinweis, meldungsTexte[1744]);
                 return 0.0;
             }
             neu->startzeit = t;

@@ -124,9 +124,7 @@ bool synapsenLaufVorbereiten(NeuronDaten& neuron)
             if (psp.art == 0) {
                 // a shape that cannot be computed refuses the run; nothing else is lost
                 const NeuronDaten* ziel = neuronNachNummer(s->zielNummer);
-                std::string text = "es gibt probleme bei einer synapse mit xlpsp (lang andauerndes postsyn. "
-                                   "potential). ich weiss nicht wie ich das berechnen soll!?! so kann ich nicht "
-                                   "weiterleben...\n\n";
+                std::string text = meldungsTexte[1745];
                 text += meldungFormatieren(800, s->id, neuronAnzeigename(neuron), ziel ? neuronAnzeigename(*ziel) : std::string());
                 plattform::hinweisBox(text);
                 return false;
@@ -150,14 +148,7 @@ bool synapsenEinrichtungPruefen()
                 ++mitglieder;
             if (mitglieder < 2)
                 continue;
-            char text[512];
-            std::snprintf(text, sizeof text,
-                          "wenn elektrische Synapsen nicht eingeschraenkt sind, muss jede el. Synapse einen "
-                          "eigenen Synapsentyp haben (der braucht sich nur im Text fuer die Bezeichnung "
-                          "unterscheiden) bitte die Synapsen an Neuron %s kontrollieren. Die Simulation kann "
-                          "deshalb nicht starten.",
-                          neuronAnzeigename(*n).c_str());
-            plattform::sysInfoBox(text, plattform::knoepfe::Ok);
+            plattform::sysInfoBox(meldungFormatieren(1746, neuronAnzeigename(*n)), plattform::knoepfe::Ok);
             laufZustand.eingerichtet = 0;
             return false;
         }

@@ -265,7 +265,7 @@ int simulationAusfuehren()
     }
     // processor core
     if (sp.prozessorkernZuweisen && sp.prozessorkern > 0 && !plattform::aufKernBinden(sp.prozessorkern - 1))
-        plattform::hinweisBox("fehler beim zuweisen des prozesses auf einen bestimmten prozessor-kern");
+        plattform::hinweisBox(meldungsTexte[1747]);
     // progress
     double naechsterFortschritt = 0.0;
     const double beginn = plattform::uhrSekunden();
@@ -479,18 +479,13 @@ int simulationAusfuehren()
             somaDateiSchreiben();
         statusTeilSetzen(0, meldungsTexte[771]);
         netzTitelZeigen();
-        if (laufZustand.prozessorzeitAnzeigen) {
-            char puffer[96];
-            std::snprintf(puffer, sizeof puffer, "%s %f", "Prozessorzeit [s]:", prozessorzeit);
-            plattform::hinweisBox(puffer);
-        }
+        if (laufZustand.prozessorzeitAnzeigen)
+            plattform::hinweisBox(meldungFormatieren(1748, prozessorzeit));
         if (programmStatus & programmBit::SpikesZaehlen) {
             int summe = 0;
             for (NeuronDaten* n : laufNeurone)
                 summe += n->apAnzahl;
-            char puffer[48];
-            std::snprintf(puffer, sizeof puffer, "\tAPs: %d", summe);
-            statusTeilSetzen(1, puffer);
+            statusTeilSetzen(1, meldungFormatieren(1749, summe));
         }
     }
     return schritte;

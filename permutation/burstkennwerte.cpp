@@ -187,7 +187,7 @@ int spikeverteilungBewerten(int anzahl)
         return 0;
     // each train through the burst search and the templates
     bool neuronWeg = false;
-    const Durchlauf ende = eintraegeDurchlaufen(anzahl, "\tsuche Bursts", [&](PermutationsIndexEintrag& e, PermutationsErgebnis& r) {
+    const Durchlauf ende = eintraegeDurchlaufen(anzahl, meldungsTexte[1750].c_str(), [&](PermutationsIndexEintrag& e, PermutationsErgebnis& r) {
         // the neuron is looked up anew: the user may have deleted it while the walk pumped
         NeuronDaten* n = auswerteNeuron();
         if (!n) {

@@ -124,7 +124,7 @@ int binDateiBewerten(int anzahl)
         return 0;
     }
     // each train rated, its value into its entry
-    const Durchlauf ende = eintraegeDurchlaufen(anzahl, "\tbewerte BIN-Datei", [](PermutationsIndexEintrag& e, PermutationsErgebnis& r) {
+    const Durchlauf ende = eintraegeDurchlaufen(anzahl, meldungsTexte[1751].c_str(), [](PermutationsIndexEintrag& e, PermutationsErgebnis& r) {
         e.wert = analyseKlassenZuordnen(r.apZeiten.data(), r.apAnzahl);
         return true;
     });

@@ -5,6 +5,7 @@
 #include "platform/box.h"
 #include "platform/fenster.h"
 #include "platform/test/testplattform.h"
+#include "../texts/texte_hilfe.h"
 
 #include <gtest/gtest.h>
 
@@ -120,9 +121,14 @@ TEST_F(TokenTest, GrosseDateiNachEinerKleinenUndDatenstromOhneLaengeBisZumLetzte
     pclose(strom);
 }
 
-TEST(Fehler, EineNummerOhneTextGibtDenUnbekanntenFehler)
+TEST(Fehler, EineNummerOhneTextGibtDenUnbekanntenFehlerUndJederTextSprichtDieSpracheDerSitzung)
 {
     EXPECT_STREQ(fehlerText(2), "Unknown error has been encountered in error handler\n");
+    parameterOrdner.pfad = texthilfe::ausgelieferteDateien();
+    ASSERT_EQ(sprachTexteLaden(spracheEnglisch), "");
+    EXPECT_STREQ(fehlerText(115), "The file cannot be opened");
+    ASSERT_EQ(sprachTexteLaden(spracheDeutsch), "");
+    EXPECT_STREQ(fehlerText(115), "Datei kann nicht ge\xF6" "ffnet werden");
 }
 
 // A file larger than the window may grow is refused in a notice: it is the file's size, not

@@ -3,6 +3,7 @@
 #include "resources/vorlagen.h"
 #include "texts/eingebaut.h"
 #include "texte_hilfe.h"
+#include <cstring>
 #include <fstream>
 #include <map>
 #include <regex>
@@ -148,6 +149,75 @@ TEST(SchluesselTabelle, DerQuelltextGibtWaehlernStatusleisteTitelnUndBoxenKeineE
             }
     }
     EXPECT_GT(dateien, 100);
+}
+
+namespace {
+
+// The arguments of a call, from the '(' at auf to its matching ')', string and character
+// literals skipped whole; "" when the call does not close.
+std::string aufrufArgumente(const std::string& text, size_t auf)
+{
+    int tiefe = 0;
+    for (size_t i = auf; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c == '"' || c == '\'') {
+            for (++i; i < text.size() && text[i] != c; ++i)
+                if (text[i] == '\\')
+                    ++i;
+        } else if (c == '(') {
+            ++tiefe;
+        } else if (c == ')' && --tiefe == 0) {
+            return text.substr(auf + 1, i - auf - 1);
+        }
+    }
+    return "";
+}
+
+// The words of the string literals in a piece of code: each literal with its escapes
+// blanked ("\r\n", "\xFC" are no words), those with two letters in a row.
+std::vector<std::string> literalWorte(const std::string& code)
+{
+    static const std::regex literal(R"re("((?:[^"\\\n]|\\.)*)")re");
+    static const std::regex escape(R"(\\(?:x[0-9A-Fa-f]+|[0-7]{1,3}|.))");
+    static const std::regex wort("[A-Za-z]{2}");
+    std::vector<std::string> worte;
+    for (std::sregex_iterator it(code.begin(), code.end(), literal), ende; it != ende; ++it) {
+        const std::string inhalt = (*it)[1].str();
+        if (inhalt == "SysInfo" || inhalt == "Hinweis" || inhalt == "Velnor info")
+            continue;   // the box forms' names: the platform shows the caption the language files give
+        if (std::regex_search(std::regex_replace(inhalt, escape, " "), wort))
+            worte.push_back(inhalt);
+    }
+    return worte;
+}
+
+} // namespace
+
+// A box's text, and the notice a helper shows for its caller, comes from the language files:
+// no call passes words of its own, neither as one literal nor pieced together with names.
+TEST(SchluesselTabelle, DerQuelltextGibtBoxenKeineEigenenWorte)
+{
+    const char* boxen[] = {"hinweisBox(", "velnorInfoBox(", "sysInfoBox(", "meldungsBox(",
+                           // the helpers that hand their text to a box unchanged
+                           "verknuepfungVerweigern(", "feldAblehnen(", "fehlerMelden(", "endeMelden("};
+    // what the check sees: a literal word anywhere in the arguments, escapes aside
+    EXPECT_EQ(literalWorte(aufrufArgumente(R"x(f(name + "\r\n" + t[3], "\xFC", ')'))x", 1)), std::vector<std::string>{});
+    EXPECT_EQ(literalWorte(aufrufArgumente(R"x(f(g(a), "ein (wort)" "x", "Hinweis"))x", 1)),
+              std::vector<std::string>{"ein (wort)"});
+    int aufrufe = 0;
+    for (const fs::path& p : quellDateien()) {
+        if (p.string().find("/platform/") != std::string::npos)
+            continue;
+        const std::string text = lesen(p.string());
+        for (const char* name : boxen)
+            for (size_t pos = text.find(name); pos != std::string::npos; pos = text.find(name, pos + 1)) {
+                const std::string argumente = aufrufArgumente(text, pos + std::strlen(name) - 1);
+                ++aufrufe;
+                for (const std::string& w : literalWorte(argumente))
+                    ADD_FAILURE() << p << ": " << name << argumente << ")  -- \"" << w << "\"";
+            }
+    }
+    EXPECT_GT(aufrufe, 100);   // the scan found the calls at all
 }
 
 // Two texts under one number would make one of them unreachable, and which one depends on
