@@ -4,9 +4,11 @@
 // at every pass through the WIEDERHOLEN of a loop that holds no further loop (subject to
 // the selection of simulation numbers). Targets are looked up when a statement is applied,
 // so a neuron or synapse that went away since the load ends the walk with a message
-// instead of writing into freed memory. At the end the network gets back every value the
-// statements set (a script is an analysis), and the script is released and loaded again,
-// so every value it changed in its own record starts fresh for the next run.
+// instead of writing into freed memory. A run is an analysis: whatever it changes (its
+// statements' values, the marks and curves of its result neurons, the switches it sets) is
+// kept in its guard and given back at the end, however the run ends. Then the script is
+// released and loaded again, so every value it changed in its own record starts fresh for
+// the next run; the reload sets none of the load's values again over the user's.
 #include "script/ausfuehrung.h"
 #include "script/interaktiv.h"
 #include "script/anweisungsbericht.h"
@@ -1020,6 +1022,10 @@ int skriptAusfuehren(Skript& s, int modus)
     // it never starts (a file chooser cancelled)
     Lauf l{s};
     l.alt.beginnen();
+    // the result file embeds the network as the user has it, before the run marks anything
+    s.bin.netzText.clear();
+    if ((s.ergebnisBits & ergebnisBit::Bin) && modus == 1 && !netzDateiText(s.bin.netzText))
+        return 0;
     if ((s.ergebnisBits & ergebnisBit::ApZeiten) && !apZeitenDateiErzeugen(s, 1))
         return 0;
     if (!werteExportVorbereiten(l)) {

@@ -2,10 +2,13 @@
 //
 // The file is read line by line; each line holds statements "KEYWORD=value", found by their
 // capitals (everything else is comment). Load-time settings go into the record, every
-// executable statement becomes a SkriptAnweisung. An error drops the rest of the file and
-// the load fails after the end checks; a stop returns at once. A failed load changes
-// nothing: the script loaded before stays, so nothing half-read can run. A file that is no
-// script (zero bytes, or ten unknown statements) is refused with one notice.
+// executable statement becomes a SkriptAnweisung. What the file sets outside the record (the
+// output settings, the PSP measurement and AP marks of neurons) is set only once the whole
+// file has loaded, through the script's own guard: a loaded script is an analysis, and its
+// release gives those values back. An error drops the rest of the file and the load fails
+// after the end checks; a stop returns at once. A failed load changes nothing: the script
+// loaded before stays, so nothing half-read can run. A file that is no script (zero bytes,
+// or ten unknown statements) is refused with one notice.
 #include "script/lader.h"
 #include "core/rahmen.h"
 #include "core/status.h"

@@ -241,6 +241,18 @@ TEST_F(SkriptWaechter, JederLaufUndJedesSkriptGibtAllesZurueck)
     ASSERT_TRUE(skriptStatus & skriptBit::Geladen);
     schliessen();
     const std::string netzPfad = dateipfade.vollerPfad;
+    // the load and the close alone
+    for (const Ergebnisart& art : ergebnisarten) {
+        rueckgaben.clear();
+        const Zustand ohneSkript = zustand();
+        laden(std::string(art.zeilen) + anweisungen("0,0001"));
+        ASSERT_TRUE(skriptStatus & skriptBit::Geladen) << art.name;
+        EXPECT_FALSE(zustand() == ohneSkript) << art.name;   // the load has set its values
+        schliessen();
+        ASSERT_EQ(rueckgaben.size(), 1u) << art.name;
+        EXPECT_TRUE(rueckgaben[0].first == rueckgaben[0].second) << art.name;
+        EXPECT_TRUE(zustand() == ohneSkript) << art.name;
+    }
     for (const Ende& e : enden)
         for (const Ergebnisart& art : ergebnisarten) {
             const std::string fall = std::string(art.name) + " / " + e.name;
@@ -415,4 +427,24 @@ TEST_F(SkriptWaechter, PoolsummeKommtBitgenauZurueck)
     const double nachher = synapseNachId(1)->pool->gSumme;
     EXPECT_EQ(std::memcmp(&nachher, &vorher, sizeof vorher), 0) << nachher - vorher;
     EXPECT_EQ(synapseNachId(1)->initialLeitfaehigkeit, 1e-9);
+}
+
+// The program's end offers to save with the user's values: default.cfg gets the decimals the
+// user has, not the loaded script's. A user who stays keeps the script with its values.
+TEST_F(SkriptWaechter, DasEndeSchreibtDieWerteDesNutzers)
+{
+    laden(std::string(kopf) + "NAC=8\r\nERG=A ENEURON=2\r\nSIM=\r\n");
+    ASSERT_EQ(asciiExportEinstellungen.dezimalstellen, 8);
+    pt::boxAntworten({antwort::Abbrechen});
+    befehl(befehlProgrammBeenden);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
+    EXPECT_EQ(asciiExportEinstellungen.dezimalstellen, 8);
+    EXPECT_TRUE(skriptStatus & skriptBit::Geladen);
+
+    pt::boxAntworten({antwort::Nein});
+    befehl(befehlProgrammBeenden);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(pt::offeneBoxAntworten(), 0u);
+    EXPECT_NE(lesen(ordner + "default.cfg").find("anzahl von dezimalstellen=10 "), std::string::npos);
 }
