@@ -16,6 +16,7 @@
 #include "platform/system.h"
 #include "server/serverbetrieb.h"
 #include "script/auswertung.h"
+#include "script/skript.h"
 #include <cstdio>
 #include <vector>
 
@@ -194,9 +195,14 @@ bool speichernVorDemEndeAnbieten()
 {
     if (endet || endeAngeboten)
         return true;
+    // what a loaded script set at its load is not the user's: the files the offers write
+    // (the network, default.cfg) get the user's values; a user who stays gets them back
+    skriptLadewerteZurueckgeben(skript);
     // the definition first: a Cancel there leaves even the network's file unwritten
-    if (!permutationsdefinitionSpeichernAnbieten() || !netzSpeichernAnbieten())
+    if (!permutationsdefinitionSpeichernAnbieten() || !netzSpeichernAnbieten()) {
+        skriptLadewerteWiederSetzen(skript);
         return false;
+    }
     endeAngeboten = true;
     return true;
 }
@@ -210,6 +216,7 @@ void hauptfensterZerstoert()
     // a window destroyed without the close that asks: the offer comes now, while the
     // records still exist, and the end follows whatever the save gave
     if (!endeAngeboten) {
+        skriptLadewerteZurueckgeben(skript);
         permutationsdefinitionSpeichernAnbieten(false);
         netzSpeichernAnbieten(false);
     }

@@ -4,13 +4,16 @@
 // at every pass through the WIEDERHOLEN of a loop that holds no further loop (subject to
 // the selection of simulation numbers). Targets are looked up when a statement is applied,
 // so a neuron or synapse that went away since the load ends the walk with a message
-// instead of writing into freed memory. At the end the network gets back every value the
-// statements set (a script is an analysis), and the script is released and loaded again,
-// so every value it changed in its own record starts fresh for the next run.
+// instead of writing into freed memory. A run is an analysis: whatever it changes (its
+// statements' values, the marks and curves of its result neurons, the switches it sets) is
+// kept in its guard and given back at the end, however the run ends. Then the script is
+// released and loaded again, so every value it changed in its own record starts fresh for
+// the next run; the reload sets none of the load's values again over the user's.
 #include "script/ausfuehrung.h"
 #include "script/interaktiv.h"
 #include "script/anweisungsbericht.h"
 #include "script/skriptfelder.h"
+#include "script/lader.h"
 #include "core/rahmen.h"
 #include "core/skriptwerte.h"
 #include "core/status.h"
@@ -507,6 +510,7 @@ Ende aktionAusfuehren(Lauf& l, int& i)
     case c("RUP"): return reizAktualisieren(l, a);
     case c("SUP"):
         l.alt.synapsenAbleitung(a.ziel);
+        l.alt.poolSumme(a.ziel);
         return synapseNachIdSuchen(s, a.ziel) ? Ende::Weiter : Ende::Abgebrochen;
     case c("BUP"): return bahnungAktualisieren(l, a);
     case c("SRU"): case c("DRU"): case c("SKA"): case c("DKA"): case c("LLE"): return neuronWert(l, a);
@@ -606,6 +610,7 @@ bool ergebnisneuroneVorbereiten(Lauf& l)
             for (size_t k = 0; k < e.kurven.size() && k < d.kurven.size(); ++k) {
                 if (!e.kurven[k] || d.kurven[k].anzeigen)
                     continue;
+                l.alt.kurve(n->nummer, static_cast<int>(k));
                 d.kurven[k].anzeigen = 1;
                 kurvenVorbereiten(&d, static_cast<int>(k));
                 logZeile(l, meldungFormatieren(1101, d.kurven[k].bezeichnung, static_cast<int>(k) + 1, n->name));
@@ -619,10 +624,13 @@ bool ergebnisneuroneVorbereiten(Lauf& l)
 bool werteExportVorbereiten(Lauf& l)
 {
     Skript& s = l.s;
+    // the user's switch serves the run's own export only: it comes back when the run ends
+    l.alt.programmSchalter(programmBit::WerteExportieren);
     if (!(s.ergebnisBits & ergebnisBit::Werte)) {
         programmStatus &= ~programmBit::WerteExportieren;
         return true;
     }
+    l.alt.skriptSchalter(skriptBit::AsciiWerte);
     skriptStatus |= skriptBit::AsciiWerte;
     programmStatus |= programmBit::WerteExportieren;
     static const int bits[8] = {0x1, 0x10, 0x20, 0x40, 0x80, 0x2, 0x4, 0x8};
@@ -731,15 +739,13 @@ void dateienSchliessen(Skript& s)
     s.apZeilen = 0;
 }
 
-int beenden(Lauf& l, bool fertig, bool kopfAbgebrochen, double anzeigeIntervall)
+int beenden(Lauf& l, bool fertig)
 {
     Skript& s = l.s;
     if (fertig)
         logZeile(l, meldungFormatieren(1117, zeitText(), s.pfad));
     else
         logZeile(l, meldungsTexte[1116]);
-    if (!kopfAbgebrochen)
-        simulationsParameter.anzeigeIntervall = anzeigeIntervall;
     dateienSchliessen(s);
     skriptLaufwerte.epspZeileSchreiben = nullptr;
     skriptLaufwerte.ergebnisArt = skriptErgebnisArt = 0;
@@ -747,10 +753,10 @@ int beenden(Lauf& l, bool fertig, bool kopfAbgebrochen, double anzeigeIntervall)
     if (l.log && std::fclose(l.log) != 0)
         skriptAusgabeFehler(s, logPfad(), errno);
     l.log = nullptr;
-    // The network as it was before the run; only then does the run end, so that nothing
-    // (a save above all) takes the run's values for the user's.
+    // The network and the settings as they were before the run, in the same step as the run
+    // ends, so that nothing (a save above all) takes the run's values for the user's.
+    skriptStatus &= ~(skriptBit::Laeuft | skriptBit::Fortsetzen | skriptBit::Anhalten | skriptBit::Abbrechen);
     l.alt.zurueckgeben();
-    skriptStatus &= ~(skriptBit::Laeuft | skriptBit::Fortsetzen);
     einstellungenAktualisieren(nullptr, 0);
     const bool gespeichert = s.ausgabeFehler == 0;
 
@@ -781,11 +787,16 @@ int beenden(Lauf& l, bool fertig, bool kopfAbgebrochen, double anzeigeIntervall)
     }
     entgleisteLaeufeMelden();
 
+    // The record afresh for the next run. What the load set stays as the user has it now:
+    // the reload sets none of it again, and the values the load kept go on with the script
+    // (or back, with a reload that fails).
+    std::shared_ptr<SkriptLadewerte> ladewerte = std::move(s.ladewerte);
     skriptFreigeben(s);
     if (!skriptNachLaufLaden(s)) {
         skriptFreigeben(s);
         return 0;
     }
+    s.ladewerte = std::move(ladewerte);
     return gespeichert ? 1 : 0;
 }
 
@@ -1009,11 +1020,16 @@ int skriptAusfuehren(Skript& s, int modus)
     if (!s.pmtName.empty())
         s.pmtName = dateipfade.permutationsDefinition;
     s.ausgabeFehler = 0;
+    // from here on whatever the run changes goes back at its end, however it ends: also when
+    // it never starts (a file chooser cancelled)
+    Lauf l{s};
+    l.alt.beginnen();
+    // the result file embeds the network as the user has it, before the run marks anything
+    s.bin.netzText.clear();
+    if ((s.ergebnisBits & ergebnisBit::Bin) && modus == 1 && !netzDateiText(s.bin.netzText))
+        return 0;
     if ((s.ergebnisBits & ergebnisBit::ApZeiten) && !apZeitenDateiErzeugen(s, 1))
         return 0;
-    // from here on what the run marks in the network goes back at its end, as what its
-    // statements set does
-    Lauf l{s};
     if (!werteExportVorbereiten(l)) {
         dateienSchliessen(s);
         return 0;
@@ -1026,10 +1042,9 @@ int skriptAusfuehren(Skript& s, int modus)
     }
     l.startZeit = plattform::uhrSekunden();
     logZeile(l, meldungFormatieren(1071, zeitText(), s.pfad));
-    const double anzeigeIntervall = simulationsParameter.anzeigeIntervall;
     // a log the disk does not take stops the run before its first simulation
     if (!l.log || !kopfSchreiben(l) || !l.log)
-        return beenden(l, false, true, anzeigeIntervall);
+        return beenden(l, false);
 
     const auto nichtGestartet = [&]() {
         dateienSchliessen(s);
@@ -1068,8 +1083,9 @@ int skriptAusfuehren(Skript& s, int modus)
     }
     plattform::nachrichtenVerarbeiten();
     // about five display refreshes per simulation, never fewer than one step apart
-    simulationsParameter.anzeigeIntervall =
-        std::max(1.0, std::round(s.dauer / (s.schrittweite > 0.0 ? s.schrittweite : 1.0) / 5.0));
+    const double intervall = std::max(1.0, std::round(s.dauer / (s.schrittweite > 0.0 ? s.schrittweite : 1.0) / 5.0));
+    l.alt.anzeigeIntervall(intervall);
+    simulationsParameter.anzeigeIntervall = intervall;
     if ((skriptStatus & skriptBit::InteraktiveAusfuehrung) && fensterhandles.interaktivFenster)
         plattform::vordergrundSetzen(fensterhandles.interaktivFenster);
     l.startZeit = plattform::uhrSekunden();
@@ -1088,7 +1104,9 @@ int skriptAusfuehren(Skript& s, int modus)
     Ende ende = Ende::Fertig;
     int i = 0;
     for (; i < static_cast<int>(s.anweisungen.size()); ++i) {
-        if (!(skriptStatus & skriptBit::Laeuft)) {
+        // a network closed or replaced under the run ends it: its statements would set
+        // values in a network that never gets them back
+        if (!(skriptStatus & skriptBit::Laeuft) || !l.alt.imselbenNetz()) {
             ende = Ende::Abgebrochen;
             break;
         }
@@ -1098,5 +1116,5 @@ int skriptAusfuehren(Skript& s, int modus)
             break;
         }
     }
-    return beenden(l, ende == Ende::Fertig, false, anzeigeIntervall);
+    return beenden(l, ende == Ende::Fertig);
 }

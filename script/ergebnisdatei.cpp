@@ -172,9 +172,10 @@ bool ersteDateiWaehlen(Skript& s)
     std::string pmt;
     if (!ganzLesen(s.pfad, b.skriptText))
         return false;
-    // The file embeds the network as it is now, as its file would hold it: the user's own
-    // files keep what the user saved, whatever the run and the answer at the end.
-    if (!netzDateiText(b.netzText) || (!s.pmtName.empty() && !ganzLesen(s.pmtName, pmt)))
+    // The file embeds the user's network as its file would hold it, taken by the run's start
+    // before the run marked its result neurons (taken now where no run started); the user's
+    // own files keep what the user saved, whatever the run and the answer at the end.
+    if ((b.netzText.empty() && !netzDateiText(b.netzText)) || (!s.pmtName.empty() && !ganzLesen(s.pmtName, pmt)))
         return false;
     const double schaetzung = groesseSchaetzen(s, b.skriptText.size() + b.netzText.size() + pmt.size());
 

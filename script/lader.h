@@ -5,7 +5,9 @@
 #include "model/netz.h"
 #include "model/neuron.h"
 #include "texts/texte.h"
+#include "files/analysewaechter.h"
 #include <string>
+#include <vector>
 
 namespace skriptlader {
 
@@ -24,6 +26,31 @@ constexpr int behebenNeuron = 1065;   // "there is no neuron for this statement"
 constexpr int hoechstensUnbekannt = 10;
 
 enum class Folge { Weiter, ZeileEnde, Fehler, Stopp };
+
+// A value a script sets at its load outside its own record: read with the file, set once the
+// whole file has loaded (a refused file sets nothing), one per field and neuron, the last
+// one read.
+struct Ladewert {
+    enum Feld : uint32_t {
+        ZeitDezimalstellen = 1, Dezimalstellen, Dezimalzeichen, StromSkalierung, MaxBin, PspMessung,
+        PspModus, InPsp, PspMaximum, PspMaximumZeit, PspSchwelle, ApZeiten, Aufzeichnung
+    };
+    Feld feld;
+    int neuron;                      // 0 for a setting of the program
+    double wert;
+    bool zurueckgegeben = false;     // by the end's offers, to be set again when the user stays
+};
+
+} // namespace skriptlader
+
+// the loaded script's values and the guard that gives them back; the guard goes first when
+// the record goes, while the values its give-backs mark are still there
+struct SkriptLadewerte {
+    std::vector<skriptlader::Ladewert> werte;
+    AnalyseWaechter waechter;
+};
+
+namespace skriptlader {
 
 struct Lader {
     Skript& s;
@@ -48,6 +75,7 @@ struct Lader {
     int unbekannt = 0;               // unknown statements shown so far
     bool keinSkript = false;         // too many of them: the file is something else
     bool sep = false;                // a SEP statement, which no run can follow
+    std::vector<Ladewert> ladewerte; // in the order read
     // the statement being read
     std::string text;                // its capitals and the five characters after them
     char* wert = nullptr;
@@ -124,6 +152,8 @@ struct Lader {
         return &a;
     }
     Folge ohneVorige(const char* schluessel) { return fehler(meldungFormatieren(873, schluessel, text)); }
+
+    void ladewert(Ladewert::Feld feld, int nummer, double w) { ladewerte.push_back({feld, nummer, w}); }
 
     Folge liste(Anweisungscode code);
     Folge einstellung(Anweisungscode code, bool& bekannt);

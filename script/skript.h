@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdint>
 #include <string>
+#include <memory>
 #include <vector>
 #include "core/skriptwerte.h"
 
@@ -93,6 +94,8 @@ constexpr uint32_t An = 0x1, AaFaktor = 0x2, AapAnzahl = 0x4, Frequenz = 0x8, Kl
                    AsFaktor = 0x40, Sollwerte = 0x80, Neuron = 0x100, Ergebnisneuron = 0x200, Kurve = 0x400;
 }
 
+struct SkriptLadewerte;
+
 struct Skript {
     uint32_t klassenEintragGroesse = 64, anweisungsGroesse = 80;
     int gesamtSimulationen = 0;
@@ -161,6 +164,11 @@ struct Skript {
         std::string skriptText, netzText;       // embedded in every file of the run
         std::string permutationText;            // embedded in the first file only
     } bin;
+    // What the load set outside the record (output settings, the neurons' PSP measurement
+    // and AP marks), kept with the values before it: a release gives them back where they
+    // still hold the script's values. Shared by the copies of the record; the run's own
+    // reload carries it over instead of setting the values again.
+    std::shared_ptr<SkriptLadewerte> ladewerte;
 };
 extern Skript skript;
 
@@ -168,8 +176,13 @@ extern Skript skript;
 // file, a file that is no script or any fault, and then s, the script status and the
 // settings the loader touches (the remembered script path among them) are as they were.
 int skriptLaden(Skript& s);
-// The run's reload of its own file after its end, without the notices of the first load.
+// The run's reload of its own file after its end, without the notices of the first load;
+// it sets none of the load's values again (what the user set since the load stays).
 int skriptNachLaufLaden(Skript& s);
+// The load's values given back for the time the program's end offers to save (where they
+// still hold the script's values), and set again when the user stays.
+void skriptLadewerteZurueckgeben(Skript& s);
+void skriptLadewerteWiederSetzen(Skript& s);
 // Releases a loaded script; the script status keeps only the evaluation-mode bit. Always 1.
 int skriptFreigeben(Skript& s);
 // The numbers of a list (blanks, TABs and the list separator between them). anzahl -1

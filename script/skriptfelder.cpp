@@ -7,7 +7,11 @@
 #include "model/neuron.h"
 #include "model/parameter.h"
 #include "model/stromreiz.h"
+#include "model/simulationsparameter.h"
 #include "model/synapse.h"
+#include "core/status.h"
+#include "model/diagramm.h"
+#include "platform/fenster.h"
 
 namespace {
 
@@ -16,7 +20,8 @@ constexpr Anweisungscode c(const char* wort) { return anweisungscode(wort); }
 // the kinds of kept values; the statement kinds of zielArt and a few of our own
 namespace art {
 constexpr uint32_t Parameter = zielArt::Neuron, Benutzerkanal = zielArt::Benutzerkanal, Reiz = zielArt::Stromreiz,
-                   Synapse = zielArt::Synapse, ReizTabelle = 0x100, Ableitung = 0x200, Marken = 0x400;
+                   Synapse = zielArt::Synapse, ReizTabelle = 0x100, Ableitung = 0x200, Marken = 0x400,
+                   PoolSumme = 0x800, Kurve = 0x1000, Schalter = 0x2000, Anzeige = 0x4000;
 }
 
 // the gate fields of a standard channel in the parameter vector
@@ -147,23 +152,14 @@ double* bahnungsFeld(Bahnung& b, Anweisungscode code)
 
 // ---- the values before the run ----------------------------------------------------------------
 
-bool Ausgangswerte::neu(const Schluessel& k)
-{
-    for (const Schluessel& b : bekannt)
-        if (b == k)
-            return false;
-    bekannt.push_back(k);
-    return true;
-}
-
 void Ausgangswerte::parameter(int neuron, int feld)
 {
     NeuronDaten* n = neuronNachNummer(neuron);
-    if (!n || feld < 0 || feld >= static_cast<int>(n->parameter.size()) || !neu({art::Parameter, neuron, feld, 0}))
+    if (!n || feld < 0 || feld >= static_cast<int>(n->parameter.size()))
         return;
-    const double alt = n->parameter[static_cast<size_t>(feld)];
-    rueckgaben.push_back([=] {
-        if (NeuronDaten* m = neuronNachNummer(neuron))
+    waechter.behalten({art::Parameter, neuron, feld, 0}, [=, alt = n->parameter[static_cast<size_t>(feld)]] {
+        NeuronDaten* m = neuronNachNummer(neuron);
+        if (m && static_cast<size_t>(feld) < m->parameter.size())
             m->parameter[static_cast<size_t>(feld)] = alt;
     });
 }
@@ -172,17 +168,17 @@ void Ausgangswerte::benutzerKanal(int neuron, int position, Anweisungscode code)
 {
     NeuronDaten* n = neuronNachNummer(neuron);
     BenutzerKanal* k = n ? benutzerKanalNummer(*n, position) : nullptr;
-    if (!k || !neu({art::Benutzerkanal, neuron, position, code}))
+    if (!k)
         return;
-    const double alt = benutzerKanalFeld(*k, code);
     // a channel deleted meanwhile moves the ones behind it up: the value goes back only to
     // the channel of the name it was taken from
-    rueckgaben.push_back([=, name = k->name] {
-        NeuronDaten* m = neuronNachNummer(neuron);
-        BenutzerKanal* b = m ? benutzerKanalNummer(*m, position) : nullptr;
-        if (b && b->name == name)
-            benutzerKanalFeld(*b, code) = alt;
-    });
+    waechter.behalten({art::Benutzerkanal, neuron, position, code},
+                      [=, name = k->name, alt = benutzerKanalFeld(*k, code)] {
+                          NeuronDaten* m = neuronNachNummer(neuron);
+                          BenutzerKanal* b = m ? benutzerKanalNummer(*m, position) : nullptr;
+                          if (b && b->name == name)
+                              benutzerKanalFeld(*b, code) = alt;
+                      });
 }
 
 void Ausgangswerte::reiz(int neuron, int reiz, Anweisungscode code)
@@ -192,11 +188,11 @@ void Ausgangswerte::reiz(int neuron, int reiz, Anweisungscode code)
         return;
     const size_t k = static_cast<size_t>(reiz) - 1;
     const ReizFeld f = reizFeld(n->stromreize[k], code);
-    if ((!f.zahl && !f.ganz) || !neu({art::Reiz, neuron, reiz, code}))
+    if (!f.zahl && !f.ganz)
         return;
     const double zahl = f.zahl ? *f.zahl : 0.0;
     const int ganz = f.ganz ? *f.ganz : 0;
-    rueckgaben.push_back([=] {
+    waechter.behalten({art::Reiz, neuron, reiz, code}, [=] {
         NeuronDaten* m = neuronNachNummer(neuron);
         if (!m)
             return;
@@ -212,9 +208,9 @@ void Ausgangswerte::reizTabelle(int neuron, int kompartiment)
 {
     NeuronDaten* n = neuronNachNummer(neuron);
     const size_t k = static_cast<size_t>(kompartiment);
-    if (!n || kompartiment < 0 || k >= n->stromTabellen.size() || !neu({art::ReizTabelle, neuron, kompartiment, 0}))
+    if (!n || kompartiment < 0 || k >= n->stromTabellen.size() || waechter.haelt({art::ReizTabelle, neuron, kompartiment, 0}))
         return;
-    rueckgaben.push_back([neuron, k, alt = n->stromTabellen[k]] {
+    waechter.behalten({art::ReizTabelle, neuron, kompartiment, 0}, [neuron, k, alt = n->stromTabellen[k]] {
         NeuronDaten* m = neuronNachNummer(neuron);
         if (!m || k >= m->stromTabellen.size())
             return;
@@ -227,17 +223,19 @@ void Ausgangswerte::reizTabelle(int neuron, int kompartiment)
 void Ausgangswerte::synapse(int id, Anweisungscode code)
 {
     SynapseDaten* s = synapseNachId(id);
-    if (!s || !neu({art::Synapse, id, 0, code}))
+    if (!s)
         return;
     if (code == c("SLE")) {
-        // the pool's sum follows the conductance back
-        const double initial = s->initialLeitfaehigkeit, aktuell = s->leitfaehigkeit;
-        rueckgaben.push_back([=] {
-            if (SynapseDaten* t = synapseNachId(id)) {
-                synapsenFeldSetzen(*t, code, initial);
-                t->leitfaehigkeit = aktuell;
-            }
-        });
+        // the pool's sum goes back by itself (poolSumme): adding the difference back would
+        // leave it a rounding off the sum the user had
+        poolSumme(id);
+        waechter.behalten({art::Synapse, id, 0, code},
+                          [=, initial = s->initialLeitfaehigkeit, aktuell = s->leitfaehigkeit] {
+                              if (SynapseDaten* t = synapseNachId(id)) {
+                                  t->initialLeitfaehigkeit = initial;
+                                  t->leitfaehigkeit = aktuell;
+                              }
+                          });
         return;
     }
     double* f = synapsenFeld(*s, code);
@@ -245,8 +243,7 @@ void Ausgangswerte::synapse(int id, Anweisungscode code)
         f = bahnungsFeld(s->bahnung, code);
     if (!f)
         return;
-    const double alt = *f;
-    rueckgaben.push_back([=] {
+    waechter.behalten({art::Synapse, id, 0, code}, [=, alt = *f] {
         SynapseDaten* t = synapseNachId(id);
         double* g = t ? synapsenFeld(*t, code) : nullptr;
         if (t && !g)
@@ -259,10 +256,10 @@ void Ausgangswerte::synapse(int id, Anweisungscode code)
 void Ausgangswerte::synapsenAbleitung(int id)
 {
     SynapseDaten* s = synapseNachId(id);
-    if (!s || !neu({art::Ableitung, id, 0, 0}))
+    if (!s)
         return;
-    rueckgaben.push_back([id, bahnung = s->bahnung, schritte = s->verteilungsSchritte,
-                          gewicht = s->gewichtungsfaktor] {
+    waechter.behalten({art::Ableitung, id, 0, 0}, [id, bahnung = s->bahnung, schritte = s->verteilungsSchritte,
+                                                   gewicht = s->gewichtungsfaktor] {
         if (SynapseDaten* t = synapseNachId(id)) {
             t->bahnung = bahnung;
             t->verteilungsSchritte = schritte;
@@ -271,12 +268,25 @@ void Ausgangswerte::synapsenAbleitung(int id)
     });
 }
 
+void Ausgangswerte::poolSumme(int id)
+{
+    SynapseDaten* s = synapseNachId(id);
+    if (!s || !s->pool)
+        return;
+    // Found again through the synapse: a rebuild may give it a pool of its own. Several
+    // synapses of one pool keep the sum each; the oldest goes back last.
+    waechter.behalten({art::PoolSumme, id, 0, 0}, [id, summe = s->pool->gSumme] {
+        if (SynapseDaten* t = synapseNachId(id); t && t->pool)
+            t->pool->gSumme = summe;
+    });
+}
+
 void Ausgangswerte::neuronMarken(int neuron)
 {
     NeuronDaten* n = neuronNachNummer(neuron);
-    if (!n || !neu({art::Marken, neuron, 0, 0}))
+    if (!n)
         return;
-    rueckgaben.push_back([neuron, ap = n->apZeitenAufzeichnen, ausgabe = n->exportMaske] {
+    waechter.behalten({art::Marken, neuron, 0, 0}, [neuron, ap = n->apZeitenAufzeichnen, ausgabe = n->exportMaske] {
         if (NeuronDaten* m = neuronNachNummer(neuron)) {
             m->apZeitenAufzeichnen = ap;
             m->exportMaske = ausgabe;
@@ -284,10 +294,51 @@ void Ausgangswerte::neuronMarken(int neuron)
     });
 }
 
-void Ausgangswerte::zurueckgeben()
+void Ausgangswerte::kurve(int neuron, int slot)
 {
-    for (auto r = rueckgaben.rbegin(); r != rueckgaben.rend(); ++r)
-        (*r)();
-    rueckgaben.clear();
-    bekannt.clear();
+    NeuronDaten* n = neuronNachNummer(neuron);
+    if (!n || slot < 0 || slot >= kurvenProDiagramm)
+        return;
+    // what the preparation of a switched-on slot fills in from the template goes back too
+    const KurvenDaten& k = n->hauptDiagramm.kurven[slot];
+    waechter.behalten({art::Kurve, neuron, slot, 0}, [neuron, slot, an = k.anzeigen, name = k.bezeichnung,
+                                                     einheit = k.dimension, farbe = k.farbe, dicke = k.dicke] {
+        NeuronDaten* m = neuronNachNummer(neuron);
+        if (!m)
+            return;
+        DiagrammDaten& d = m->hauptDiagramm;
+        KurvenDaten& z = d.kurven[slot];
+        z.anzeigen = an;
+        z.bezeichnung = name;
+        z.dimension = einheit;
+        z.farbe = farbe;
+        z.dicke = dicke;
+        if (d.fenster)
+            plattform::ungueltigMachen(d.fenster);
+    });
+}
+
+void Ausgangswerte::programmSchalter(uint32_t bits)
+{
+    // a switch of the program, not of the network: it goes back whatever network is open
+    waechter.behalten({art::Schalter, 0, 0, bits}, [bits, alt = programmStatus & bits] {
+        programmStatus = (programmStatus & ~bits) | alt;
+    }, false);
+}
+
+void Ausgangswerte::skriptSchalter(uint32_t bits)
+{
+    waechter.behalten({art::Schalter, 1, 0, bits}, [bits, alt = skriptStatus & bits] {
+        skriptStatus = (skriptStatus & ~bits) | alt;
+    }, false);
+}
+
+void Ausgangswerte::anzeigeIntervall(double neu)
+{
+    // Both the network's file and the settings hold it: it goes back whatever network is
+    // open, unless a network opened meanwhile brought its own.
+    waechter.behalten({art::Anzeige, 0, 0, 0}, [neu, alt = simulationsParameter.anzeigeIntervall] {
+        if (simulationsParameter.anzeigeIntervall == neu)
+            simulationsParameter.anzeigeIntervall = alt;
+    }, false);
 }

@@ -10,8 +10,7 @@
 // commands that apply stored parameters.
 #pragma once
 #include "script/skript.h"
-#include <functional>
-#include <vector>
+#include "files/analysewaechter.h"
 
 struct BenutzerKanal;
 struct Bahnung;
@@ -46,11 +45,15 @@ double* synapsenFeld(SynapseDaten& syn, Anweisungscode code);
 // the facilitation or depression field a code (TNF .. BBD) names, null for others
 double* bahnungsFeld(Bahnung& b, Anweisungscode code);
 
-// The values a run's statements changed, as they were before; given back in the reverse
-// order of keeping, so where two kept values cover one field the older one wins. A target
-// gone by the end is passed over.
+// The values a run changed, as they were before, kept in the run's guard: its statements'
+// values, the marks and curves of its result neurons, the program switches and settings it
+// sets. Given back in the reverse order of keeping, so where two kept values cover one field
+// the older one wins; a target gone by the end is passed over, and a network closed or
+// replaced meanwhile gets nothing.
 class Ausgangswerte {
 public:
+    // the run begins on the network as it is now
+    void beginnen() { waechter.beginnen(); }
     // before a neuron statement or a standard channel statement sets parameter feld
     void parameter(int neuron, int feld);
     // before a user channel statement sets the field of code in the channel at position
@@ -63,22 +66,24 @@ public:
     void synapse(int id, Anweisungscode code);
     // before an update or a rebuild derives the synapse's facilitation and spread values
     void synapsenAbleitung(int id);
+    // before a conductance statement or a rebuild moves the sum of the synapse's pool
+    void poolSumme(int id);
     // before the run's start marks a neuron for AP recording or the ASCII value export
     void neuronMarken(int neuron);
+    // before the run switches curve slot of a result neuron's diagram on
+    void kurve(int neuron, int slot);
+    // before the run sets or clears program switches of bits, or switches of the script's
+    void programmSchalter(uint32_t bits);
+    void skriptSchalter(uint32_t bits);
+    // before the run sets the display interval neu for its simulations
+    void anzeigeIntervall(double neu);
 
     // Everything back; afterwards nothing is kept.
-    void zurueckgeben();
-    bool leer() const { return rueckgaben.empty(); }
+    void zurueckgeben() { waechter.zurueckgeben(); }
+    bool leer() const { return waechter.leer(); }
+    // the network the run began on is still the one in the records
+    bool imselbenNetz() const { return waechter.imselbenNetz(); }
 
 private:
-    struct Schluessel {
-        uint32_t art;
-        int nummer, ziel;
-        Anweisungscode code;
-        bool operator==(const Schluessel&) const = default;
-    };
-    // true when the key is new: the caller keeps the value then
-    bool neu(const Schluessel& k);
-    std::vector<Schluessel> bekannt;
-    std::vector<std::function<void()>> rueckgaben;
+    AnalyseWaechter waechter;
 };

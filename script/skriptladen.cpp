@@ -2,10 +2,13 @@
 //
 // The file is read line by line; each line holds statements "KEYWORD=value", found by their
 // capitals (everything else is comment). Load-time settings go into the record, every
-// executable statement becomes a SkriptAnweisung. An error drops the rest of the file and
-// the load fails after the end checks; a stop returns at once. A failed load changes
-// nothing: the script loaded before stays, so nothing half-read can run. A file that is no
-// script (zero bytes, or ten unknown statements) is refused with one notice.
+// executable statement becomes a SkriptAnweisung. What the file sets outside the record (the
+// output settings, the PSP measurement and AP marks of neurons) is set only once the whole
+// file has loaded, through the script's own guard: a loaded script is an analysis, and its
+// release gives those values back. An error drops the rest of the file and the load fails
+// after the end checks; a stop returns at once. A failed load changes nothing: the script
+// loaded before stays, so nothing half-read can run. A file that is no script (zero bytes,
+// or ten unknown statements) is refused with one notice.
 #include "script/lader.h"
 #include "core/endemeldung.h"
 #include "core/rahmen.h"
@@ -340,8 +343,9 @@ void abschlussMelden(const Skript& s)
 // how a read ended: a script, a script with a fault, or a file that is no script at all
 enum class Gelesen { Geladen, Fehler, KeinSkript };
 
-// the load after the file was chosen; sep tells whether the script sets SEP
-Gelesen lesen(Skript& s, std::vector<char>& puffer, bool& sep)
+// the load after the file was chosen; sep tells whether the script sets SEP, werte are the
+// values it sets outside its record
+Gelesen lesen(Skript& s, std::vector<char>& puffer, bool& sep, std::vector<Ladewert>& werte)
 {
     Lader l(s);
     l.datei = puffer.data();
@@ -371,6 +375,7 @@ Gelesen lesen(Skript& s, std::vector<char>& puffer, bool& sep)
         return Gelesen::KeinSkript;
     }
     sep = l.sep;
+    werte = std::move(l.ladewerte);
     if (skriptStatus != skriptBit::LadeFehler && l.ebene > 0) {
         melden(meldungFormatieren(875, l.ebene, l.ebene));
         skriptStatus = skriptBit::LadeFehler;
@@ -392,45 +397,128 @@ Gelesen lesen(Skript& s, std::vector<char>& puffer, bool& sep)
     return endPruefungen(s) ? Gelesen::Geladen : Gelesen::Fehler;
 }
 
-// What reading a file changes outside the record (output settings, run values, the marks of
-// the neurons it names, the remembered path): put back when the file turns out no script.
+// What reading a file changes outside the record and outside the values it sets once it
+// has loaded (the run values, the remembered path): put back when the file is refused.
 struct Aussenwerte {
-    struct Neuronwerte {
-        int nummer, apZeiten, aufzeichnung, pspModus, inPsp;
-        float pspSchwelle, pspMaximum, pspMaximumZeit;
-    };
     std::string letzteSkriptDatei = dateipfade.letzteSkriptDatei;
-    AsciiExportEinstellungen ausgabe = asciiExportEinstellungen;
-    uint32_t maxBin = maxBinDateiGroesse;
     SkriptLaufwerte laufwerte = skriptLaufwerte;
-    int pspMessung = pspMessungAktiv;
-    std::vector<Neuronwerte> neurone;
 
-    Aussenwerte()
-    {
-        for (const NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-            neurone.push_back({n->nummer, n->apZeitenAufzeichnen, n->aufzeichnungsModus, n->pspModus, n->inPsp,
-                               n->pspSchwelle, n->pspMaximum, n->pspMaximumZeit});
-    }
     void zurueck() const
     {
         dateipfade.letzteSkriptDatei = letzteSkriptDatei;
-        asciiExportEinstellungen = ausgabe;
-        maxBinDateiGroesse = maxBin;
         skriptLaufwerte = laufwerte;
-        pspMessungAktiv = pspMessung;
-        for (const Neuronwerte& w : neurone)
-            if (NeuronDaten* n = neuronNachNummer(w.nummer)) {
-                n->apZeitenAufzeichnen = w.apZeiten;
-                n->aufzeichnungsModus = w.aufzeichnung;
-                n->pspModus = w.pspModus;
-                n->inPsp = w.inPsp;
-                n->pspSchwelle = w.pspSchwelle;
-                n->pspMaximum = w.pspMaximum;
-                n->pspMaximumZeit = w.pspMaximumZeit;
-            }
     }
 };
+
+// ---- the values a script sets at its load -------------------------------------------------------
+
+// a field a load-time value names: a whole number, a float or a double; all null when the
+// neuron is not there
+struct Ladefeld {
+    int* ganz = nullptr;
+    uint32_t* wort = nullptr;
+    float* einfach = nullptr;
+    double* zahl = nullptr;
+};
+Ladefeld ladefeld(Ladewert::Feld feld, int nummer)
+{
+    AsciiExportEinstellungen& aus = asciiExportEinstellungen;
+    switch (feld) {
+    case Ladewert::ZeitDezimalstellen: return {&aus.zeitDezimalstellen};
+    case Ladewert::Dezimalstellen: return {&aus.dezimalstellen};
+    case Ladewert::Dezimalzeichen: return {&aus.dezimalzeichen};
+    case Ladewert::StromSkalierung: return {nullptr, nullptr, nullptr, &aus.stromSkalierung};
+    case Ladewert::MaxBin: return {nullptr, &maxBinDateiGroesse};
+    case Ladewert::PspMessung: return {&pspMessungAktiv};
+    default: break;
+    }
+    NeuronDaten* n = neuronNachNummer(nummer);
+    if (!n)
+        return {};
+    switch (feld) {
+    case Ladewert::PspModus: return {&n->pspModus};
+    case Ladewert::InPsp: return {&n->inPsp};
+    case Ladewert::PspMaximum: return {nullptr, nullptr, &n->pspMaximum};
+    case Ladewert::PspMaximumZeit: return {nullptr, nullptr, &n->pspMaximumZeit};
+    case Ladewert::PspSchwelle: return {nullptr, nullptr, &n->pspSchwelle};
+    case Ladewert::ApZeiten: return {&n->apZeitenAufzeichnen};
+    case Ladewert::Aufzeichnung: return {&n->aufzeichnungsModus};
+    default: return {};
+    }
+}
+// Every field's value fits a double exactly, so a value read back compares equal to the one
+// set, and the one kept goes back as it was.
+bool feldLesen(Ladewert::Feld feld, int nummer, double& w)
+{
+    const Ladefeld f = ladefeld(feld, nummer);
+    if (f.ganz)
+        w = *f.ganz;
+    else if (f.wort)
+        w = *f.wort;
+    else if (f.einfach)
+        w = static_cast<double>(*f.einfach);
+    else if (f.zahl)
+        w = *f.zahl;
+    else
+        return false;
+    return true;
+}
+void feldSchreiben(Ladewert::Feld feld, int nummer, double w)
+{
+    const Ladefeld f = ladefeld(feld, nummer);
+    if (f.ganz)
+        *f.ganz = static_cast<int>(w);
+    else if (f.wort)
+        *f.wort = static_cast<uint32_t>(w);
+    else if (f.einfach)
+        *f.einfach = static_cast<float>(w);
+    else if (f.zahl)
+        *f.zahl = w;
+}
+
+// The values set, each kept first: the give-back puts a field's value before back only where
+// the field still holds the script's, as the user may have set it since.
+void ladewerteSetzen(SkriptLadewerte& l)
+{
+    AnalyseWaechter& w = l.waechter;
+    w.beginnen();
+    for (size_t i = 0; i < l.werte.size(); ++i) {
+        Ladewert& e = l.werte[i];
+        double alt = 0.0;
+        if (!feldLesen(e.feld, e.neuron, alt))
+            continue;
+        const Ladewert::Feld feld = e.feld;
+        const int nummer = e.neuron;
+        const double neu = e.wert;
+        // the settings of the program go back whatever network is open; the neurons' fields
+        // and the file size limit, which the network's file holds, into the network they came from
+        const bool ansNetz = nummer != 0 || feld == Ladewert::MaxBin;
+        e.zurueckgegeben = false;
+        w.behalten({feld, nummer, 0, 0}, [&l, i, feld, nummer, neu, alt] {
+            double jetzt = 0.0;
+            if (feldLesen(feld, nummer, jetzt) && jetzt == neu) {
+                feldSchreiben(feld, nummer, alt);
+                l.werte[i].zurueckgegeben = true;
+            }
+        }, ansNetz);
+        feldSchreiben(feld, nummer, neu);
+    }
+}
+
+// one value per field, the last one read, in the order of the fields' first appearance
+std::vector<Ladewert> letzteWerte(const std::vector<Ladewert>& gelesen)
+{
+    std::vector<Ladewert> werte;
+    for (const Ladewert& g : gelesen) {
+        auto w = std::find_if(werte.begin(), werte.end(),
+                              [&](const Ladewert& x) { return x.feld == g.feld && x.neuron == g.neuron; });
+        if (w == werte.end())
+            werte.push_back(g);
+        else
+            w->wert = g.wert;
+    }
+    return werte;
+}
 
 // the run's own reload after its end: the user saw the script's notices when it was loaded
 bool nachLaufLaden = false;
@@ -478,11 +566,12 @@ int skriptLaden(Skript& s)
     skriptStatus = behalten;
     Gelesen gelesen = Gelesen::KeinSkript;
     bool sep = false;
+    std::vector<Ladewert> ladewerte;
     if (binaer) {
         melden(meldungFormatieren(1189, pfad));
     } else {
         try {
-            gelesen = lesen(neu, puffer, sep);
+            gelesen = lesen(neu, puffer, sep, ladewerte);
         } catch (const std::bad_alloc&) {
             skriptFreigeben(s);
             endeMelden(EndeForm::Info, meldungsTexte[1026]);
@@ -493,7 +582,15 @@ int skriptLaden(Skript& s)
         aussen.zurueck();
         return ohneDatei();
     }
+    // the script loaded before gives back what its load set (its record goes here), before
+    // this one sets its own; the run's reload sets nothing again: the run carries over what
+    // the first load kept
     s = std::move(neu);
+    if (!nachLaufLaden) {
+        s.ladewerte = std::make_shared<SkriptLadewerte>();
+        s.ladewerte->werte = letzteWerte(ladewerte);
+        ladewerteSetzen(*s.ladewerte);
+    }
     // every neuron's diagram afresh, as a run of the script will fill it
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
         diagrammLayoutBerechnen(n, &n->hauptDiagramm, 0);
@@ -514,4 +611,24 @@ int skriptNachLaufLaden(Skript& s)
     const int geladen = skriptLaden(s);
     nachLaufLaden = false;
     return geladen;
+}
+
+void skriptLadewerteZurueckgeben(Skript& s)
+{
+    if (s.ladewerte)
+        s.ladewerte->waechter.zurueckgeben();
+}
+
+void skriptLadewerteWiederSetzen(Skript& s)
+{
+    if (!s.ladewerte || !s.ladewerte->waechter.leer())
+        return;
+    // only what went back: a field the user set since the load keeps the user's value
+    SkriptLadewerte& l = *s.ladewerte;
+    std::vector<Ladewert> alle = std::move(l.werte);
+    l.werte.clear();
+    for (const Ladewert& w : alle)
+        if (w.zurueckgegeben)
+            l.werte.push_back(w);
+    ladewerteSetzen(l);
 }

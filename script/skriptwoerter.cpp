@@ -181,7 +181,6 @@ Folge Lader::wiederholen()
 Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
 {
     bekannt = true;
-    AsciiExportEinstellungen& aus = asciiExportEinstellungen;
     switch (code) {
     case c("SDAUER"): s.dauer = kommaZahlLesen(wert); break;
     case c("SAUFLOESUNG"): s.schrittweite = kommaZahlLesen(wert); break;
@@ -193,7 +192,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
     case c("SNL"): return simulationsListe();
     case c("FIL"): {
         const int v = kommaGanzzahlLesen(wert);
-        maxBinDateiGroesse = v < 100000 ? 0x7fefffffu : static_cast<uint32_t>(v);
+        ladewert(Ladewert::MaxBin, 0, v < 100000 ? 0x7fefffffu : static_cast<uint32_t>(v));
         break;
     }
     case c("DAT"): skriptLaufwerte.dat = kommaGanzzahlLesen(wert) >= 1 ? 1 : 0; break;
@@ -203,7 +202,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
             melden(meldungFormatieren(383, wert, s.schrittweite));
             return Folge::Stopp;
         }
-        aus.zeitDezimalstellen = v;
+        ladewert(Ladewert::ZeitDezimalstellen, 0, v);
         break;
     }
     case c("NAC"): {
@@ -212,7 +211,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
             melden(meldungFormatieren(384, wert));
             return Folge::Stopp;
         }
-        aus.dezimalstellen = v;
+        ladewert(Ladewert::Dezimalstellen, 0, v);
         break;
     }
     case c("DEZ"): {
@@ -221,7 +220,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
             melden(meldungFormatieren(385, wert));
             return Folge::Stopp;
         }
-        aus.dezimalzeichen = v;
+        ladewert(Ladewert::Dezimalzeichen, 0, v);
         break;
     }
     case c("STR"): {
@@ -230,7 +229,7 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
             melden(meldungFormatieren(382, wert));
             return Folge::Stopp;
         }
-        aus.stromSkalierung = v;
+        ladewert(Ladewert::StromSkalierung, 0, v);
         break;
     }
     case c("BIN"): s.ergebnisBits |= ergebnisBit::Bin; break;
@@ -339,15 +338,16 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
     case c("PSP"):
         if (!neuron)
             return fehlerMitText(1046);
-        neuron->pspModus = 16;
-        neuron->inPsp = 0;
-        neuron->pspMaximum = neuron->pspMaximumZeit = 0.0f;
-        pspMessungAktiv = 1;
+        ladewert(Ladewert::PspModus, neuron->nummer, 16);
+        ladewert(Ladewert::InPsp, neuron->nummer, 0);
+        ladewert(Ladewert::PspMaximum, neuron->nummer, 0.0);
+        ladewert(Ladewert::PspMaximumZeit, neuron->nummer, 0.0);
+        ladewert(Ladewert::PspMessung, 0, 1);
         break;
     case c("PSS"):
         if (!neuron)
             return fehlerMitText(1047);
-        neuron->pspSchwelle = static_cast<float>(kommaZahlLesen(wert));
+        ladewert(Ladewert::PspSchwelle, neuron->nummer, static_cast<float>(kommaZahlLesen(wert)));
         break;
     case c("BMP"):
         if (!neuron)
@@ -392,8 +392,8 @@ Folge Lader::einstellung(Anweisungscode code, bool& bekannt)
         e.nummer = n->nummer;
         s.ergebnisneurone.push_back(e);
         if (s.ergebnisBits & ergebnisBit::ApZeiten) {
-            n->apZeitenAufzeichnen = 1;
-            n->aufzeichnungsModus = 1;
+            ladewert(Ladewert::ApZeiten, n->nummer, 1);
+            ladewert(Ladewert::Aufzeichnung, n->nummer, 1);
         }
         s.auswertung |= auswertungsBit::Ergebnisneuron;
         if (s.ergebnisArt == ergebnisArt::Epsp)

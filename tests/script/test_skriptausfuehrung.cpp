@@ -169,7 +169,8 @@ TEST_F(AusfuehrungFall, WerteSkriptBereitetDieErgebniskurvenVor)
     EXPECT_EQ(skriptAusfuehren(skript, 2), 1);
     const std::string log = lesen("!   skript.log");
     EXPECT_NE(log.find("2 ergebnis-parameter von neuron Motor speichern\r\n"), std::string::npos) << log;
-    EXPECT_TRUE(neuronNachNummer(2)->hauptDiagramm.kurven[2].anzeigen);
+    // the result curves are on for the run only: the switch is the user's again afterwards
+    EXPECT_FALSE(neuronNachNummer(2)->hauptDiagramm.kurven[2].anzeigen);
     EXPECT_EQ(attrappe::dienste.diagrammFenster, std::vector<int>{2});
     pt::dateiAntworten({pt::dateiAbbruch()});
     EXPECT_EQ(skriptAusfuehren(skript, 1), 0);
