@@ -253,11 +253,16 @@ void simulationseinstellungenBefehl(Fenster f, int befehl)
 // "Einstellungen speichern": under the settings file's path; the dialog asks while there is none
 void einstellungenSpeichernBefehl(Fenster, int)
 {
+    const Nutzerwerte nutzer;
     cfgDateiSpeichern(cfgPfad.empty() ? nullptr : cfgPfad.c_str(), nullptr, 1);
 }
 
 // the save dialog names the file, which is the settings file from then on
-void einstellungenSpeichernUnterBefehl(Fenster, int) { cfgDateiSpeichern(nullptr, nullptr, 1); }
+void einstellungenSpeichernUnterBefehl(Fenster, int)
+{
+    const Nutzerwerte nutzer;
+    cfgDateiSpeichern(nullptr, nullptr, 1);
+}
 
 // a settings file chosen in the open dialog, and everything derived from it
 void einstellungenLadenBefehl(Fenster f, int)
@@ -277,10 +282,10 @@ void guiSpeichernBefehl(Fenster, int)
     const bool ohneDatei = !eigeneNetzdatei();
     if (ohneDatei && (sicherungsOptionen & sicherungBit::WirdGeschrieben))
         return;
-    guiDateiSpeichern(ohneDatei ? 1 : 0, nullptr, 1);
+    netzInDateiSpeichern(ohneDatei ? 1 : 0);
 }
 
-void guiSpeichernUnterBefehl(Fenster, int) { guiDateiSpeichern(1, nullptr, 1); }
+void guiSpeichernUnterBefehl(Fenster, int) { netzInDateiSpeichern(1); }
 
 // "Datei schliessen": the network goes, the program is as after its start; the user may
 // save it first, or cancel and keep it

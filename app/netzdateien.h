@@ -11,6 +11,22 @@
 // cancelled (abbrechbar: the question has a Cancel) or chose to save and the save failed
 // or its dialog was cancelled: the program goes on with the network.
 bool netzSpeichernAnbieten(bool abbrechbar = true);
+// What a loaded script set at its load is no value of the user's: while one of these lives,
+// the network and the settings hold the user's values, and the script's are set again
+// afterwards. Every save into a file of the user's holds one.
+struct Nutzerwerte {
+    Nutzerwerte();
+    ~Nutzerwerte();
+    Nutzerwerte(const Nutzerwerte&) = delete;
+    Nutzerwerte& operator=(const Nutzerwerte&) = delete;
+
+private:
+    bool gegeben;
+};
+// A save into a file of the user's (the dialog asks for its name with fragen non-zero): the
+// network and the settings as the user has them, without what a loaded script set at its
+// load, which stays set in memory.
+bool netzInDateiSpeichern(int fragen);
 // Before a command closes or replaces the network: a network with neurons is offered for
 // saving unless a save would write exactly the bytes of its own file (Yes/No/Cancel; one
 // without a file of its own under a name the save dialog asks for). false when the user

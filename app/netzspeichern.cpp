@@ -12,12 +12,14 @@
 #include "platform/box.h"
 #include "platform/fenster.h"
 #include "platform/pfad.h"
+#include "script/skript.h"
 #include "texts/texte.h"
 #include <cstring>
 
 namespace {
 
 bool einstellungenBleiben = false;
+
 
 enum class Ausgang { Gespeichert, NichtGespeichert, Abgelehnt, Fehlgeschlagen };
 
@@ -30,7 +32,7 @@ Ausgang speichernAnbieten(const std::string& frage, uint32_t knoepfeArt, bool na
         return Ausgang::NichtGespeichert;
     if (antwort != plattform::antwort::Ja)
         return Ausgang::Abgelehnt;
-    return guiDateiSpeichern(nameErfragen ? 1 : 0, nullptr, 1) ? Ausgang::Gespeichert : Ausgang::Fehlgeschlagen;
+    return netzInDateiSpeichern(nameErfragen ? 1 : 0) ? Ausgang::Gespeichert : Ausgang::Fehlgeschlagen;
 }
 
 // The network's own file, where Yes saves it and the offers name it; empty for one without,
@@ -74,10 +76,29 @@ bool nichtsZuSpeichern()
     if (pfad.empty() || dateipfade.netzName.find(" tmp aus bin ") != std::string::npos)
         return false;
     std::string text;
+    const Nutzerwerte nutzer;
     return netzDateiText(text) && dateiHaelt(pfad, text);
 }
 
 } // namespace
+
+Nutzerwerte::Nutzerwerte() : gegeben(skriptLadewerteGesetzt(skript))
+{
+    if (gegeben)
+        skriptLadewerteZurueckgeben(skript);
+}
+
+Nutzerwerte::~Nutzerwerte()
+{
+    if (gegeben)
+        skriptLadewerteWiederSetzen(skript);
+}
+
+bool netzInDateiSpeichern(int fragen)
+{
+    const Nutzerwerte nutzer;
+    return guiDateiSpeichern(fragen, nullptr, 1);
+}
 
 // as "GU&I-Datei speichern" from the main window; the run has marked the save as a backup
 void guiSicherungSpeichern()
@@ -109,8 +130,10 @@ bool netzSpeichernAnbieten(bool abbrechbar)
         case Ausgang::NichtGespeichert: break;
         }
     }
-    if (!einstellungenBleiben && !cfgPfad.empty())
+    if (!einstellungenBleiben && !cfgPfad.empty()) {
+        const Nutzerwerte nutzer;
         cfgDateiSpeichern(cfgPfad.c_str(), nullptr, 1);
+    }
     einstellungenBleiben = false;
     return true;
 }

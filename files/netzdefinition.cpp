@@ -339,8 +339,7 @@ int definitionLesen(std::string& text, const std::string& pfad)
     } catch (const std::bad_alloc&) {
         // said while the import is still under way: the end offers nothing of a network
         // half imported, and Cancel abandons the import, which takes its neurons back
-        if (plattform::velnorInfoBox(meldungFormatieren(133)) != plattform::antwort::Abbrechen)
-            programmBeendenMitAngebot();
+        endeMelden(EndeForm::Info, meldungFormatieren(133));
         return abbrechen();
     }
 

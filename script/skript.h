@@ -183,6 +183,8 @@ int skriptNachLaufLaden(Skript& s);
 // still hold the script's values), and set again when the user stays.
 void skriptLadewerteZurueckgeben(Skript& s);
 void skriptLadewerteWiederSetzen(Skript& s);
+// true while the network and the settings hold values the script's load set
+bool skriptLadewerteGesetzt(const Skript& s);
 // Releases a loaded script; the script status keeps only the evaluation-mode bit. Always 1.
 int skriptFreigeben(Skript& s);
 // The numbers of a list (blanks, TABs and the list separator between them). anzahl -1

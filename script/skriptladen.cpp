@@ -619,6 +619,8 @@ void skriptLadewerteZurueckgeben(Skript& s)
         s.ladewerte->waechter.zurueckgeben();
 }
 
+bool skriptLadewerteGesetzt(const Skript& s) { return s.ladewerte && !s.ladewerte->waechter.leer(); }
+
 void skriptLadewerteWiederSetzen(Skript& s)
 {
     if (!s.ladewerte || !s.ladewerte->waechter.leer())

@@ -4,6 +4,7 @@
 #include "app_hilfe.h"
 #include "core/rahmen.h"
 #include "files/analysewaechter.h"
+#include "files/einstellungsdatei.h"
 #include "files/netzdatei.h"
 #include "model/ergebnisdateien.h"
 #include "model/netzeinstellungen.h"
@@ -385,7 +386,8 @@ TEST_F(SkriptWaechter, KurvenUndExportschalterGehoerenDemNutzer)
 
 // What a script sets at its load (PSP measurement and threshold, the output's decimals and
 // decimal sign) goes back when it is closed, where the field still holds the script's value;
-// a run's end does not set it again over what the user set since the load.
+// a run's end does not set it again over what the user set since the load, and a save
+// meanwhile writes the user's values.
 TEST_F(SkriptWaechter, LadewerteGehenMitDemSkript)
 {
     NeuronDaten& n = *neuronNachNummer(1);
@@ -396,7 +398,16 @@ TEST_F(SkriptWaechter, LadewerteGehenMitDemSkript)
     };
     const auto vorLaden = werte();
     ASSERT_EQ(vorLaden, std::make_tuple(0, -0.069f, 10, 44));
+    std::string nutzerNetz;
+    ASSERT_TRUE(netzDateiText(nutzerNetz));
     laden(skriptText);
+    EXPECT_EQ(werte(), std::make_tuple(16, -0.05f, 8, 46));
+    // a save meanwhile writes the user's values into the files and leaves the script's set
+    befehl(befehlGuiDateiSpeichern);
+    befehl(befehlEinstellungenSpeichern);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(lesen(dateipfade.vollerPfad), nutzerNetz);
+    EXPECT_NE(lesen(cfgPfad).find("anzahl von dezimalstellen=10 "), std::string::npos);
     EXPECT_EQ(werte(), std::make_tuple(16, -0.05f, 8, 46));
     schliessen();
     EXPECT_EQ(werte(), vorLaden);
