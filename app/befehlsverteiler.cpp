@@ -112,10 +112,16 @@ void programmBeendenBefehl(Fenster, int) { hauptfensterSchliessen(); }
 void dateiOeffnenBefehl(Fenster, int)
 {
     const bool amStart = startOeffnenNehmen();
-    if (!startDateiPruefen())
+    // the settings read at the start named their file in the title: a start whose file is
+    // refused shows the network it goes on with, as an open shows the one it read
+    if (!startDateiPruefen()) {
+        if (amStart)
+            netzTitelZeigen();
         return;                          // named in a notice and dropped
+    }
     // the file of the start opens without the dialog
-    simulationOeffnen(amStart && startDateiUebernehmen() ? 0 : 1);
+    if (!simulationOeffnen(amStart && startDateiUebernehmen() ? 0 : 1) && amStart && !programmEndet())
+        netzTitelZeigen();
     // the diagram windows the network's list opened came up over the main window; a user
     // who just started the program sees the main window first
     if (amStart && fensterhandles.hauptfenster)

@@ -14,7 +14,9 @@
 #include "files/netzpuffer.h"
 #include "files/stromdateien.h"
 #include "model/ergebnisdateien.h"
+#include "model/layout.h"
 #include "model/netz.h"
+#include "permutation/modus.h"
 #include "platform/box.h"
 #include "platform/fenster.h"
 #include "platform/pfad.h"
@@ -215,10 +217,13 @@ void vorherZurueckholen(Vorher& v)
         plattform::titelSetzen(fensterhandles.hauptfenster, v.titel);
     // the status bar leaves the empty network's hint, as after a load of the file itself
     statusTeilSetzen(0, "");
-    // the windows that were open, at their places; the network's own list stays its own
+    // the windows that were open, at their places, with the time windows they showed; the
+    // network's own list stays its own
     const Fensterliste liste = fensterliste;
     fensterliste = v.fenster;
+    const bool behalten = std::exchange(zeitfensterBehalten, true);
     diagrammeVerwalten(5, 3);
+    zeitfensterBehalten = behalten;
     fensterliste = liste;
 }
 
@@ -341,6 +346,8 @@ int simulationOeffnen(int fragen)
         netzdateiMerken(teile.ordner, teile.name, teile.endung);
     else if (art == Art::Netz)   // its curve data go beside the result file, not beside the copy
         datPfadSetzen(zusammensetzen(zerlegen(dateipfade.quellPfad).ordner, dateipfade.netzName, "dat"));
+    // a network opened in the permutation mode has the mode's switches, its own set aside
+    permutationsmodusNetzUebernehmen();
     // everything derived from the new network
     einstellungenAktualisieren(nullptr, 1);
     geladeneFensterZeigen();

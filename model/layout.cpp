@@ -14,6 +14,8 @@
 
 using namespace plattform;
 
+bool zeitfensterBehalten = false;
+
 namespace {
 
 int gerundet(double x) { return static_cast<int>(std::lround(x)); }
@@ -178,7 +180,7 @@ void diagrammLayoutBerechnen(NeuronDaten* neuron, DiagrammDaten* diagramm, int v
     if (d.neuronId == 0)
         d.neuronId = neuron->nummer;
     // the permutation display's axis runs to the latest stored spike, past the run's end too
-    const double grenze = neuron->hilfsneuron ? std::numeric_limits<double>::infinity() : dauer;
+    const double grenze = neuron->hilfsneuron || zeitfensterBehalten ? std::numeric_limits<double>::infinity() : dauer;
     if (zeitfensterUngueltig(d, grenze)) {
         d.minX = v.minX;
         d.maxX = v.maxX;

@@ -36,6 +36,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <new>
 #include <thread>
 
@@ -347,24 +348,76 @@ bool teilsimulationPruefen(int& ziel)
     return true;
 }
 
-// The recording run's set-up: the target's further diagrams go, every pool on it gets a
-// recording buffer for the whole run, the pools of all other neurons none.
-bool teilsimulationEinrichten(NeuronDaten& ziel)
+// the diagram of that number of the neuron of that number, looked up anew; null when either is gone
+DiagrammDaten* diagrammNachNummern(int neuron, int nummer)
+{
+    NeuronDaten* n = neuronNachNummer(neuron);
+    for (DiagrammDaten* d = n ? &n->hauptDiagramm : nullptr; d; d = d->naechstes)
+        if (d->nummer == nummer)
+            return d;
+    return nullptr;
+}
+
+// A slot switched off for the series, its switch kept for the way back. The samples of a
+// curve the run does not make (a reference, a copy) are the user's and go back with it; a
+// curve of the run's own starts empty after the series, as the run that filled it is over.
+void kurveAusschalten(AnalyseWaechter& lauf, int neuron, DiagrammDaten& d, int slot)
+{
+    KurvenDaten& k = d.kurven[static_cast<size_t>(slot)];
+    struct Alt {
+        int anzeigen, werteAnzahl = 0, punktAnzahl = 0;
+        std::vector<float> werte;
+        std::vector<int32_t> punkte;
+    };
+    const bool mitWerten = k.referenz != kurvenReferenz::Eigen;
+    auto alt = std::make_shared<Alt>(Alt{k.anzeigen});
+    if (mitWerten) {
+        alt->werteAnzahl = k.werteAnzahl;
+        alt->punktAnzahl = k.punktAnzahl;
+        alt->werte = k.werte;
+        alt->punkte = k.punkte;
+    }
+    lauf.behalten({permutationsFeld::Kurve, neuron, d.nummer, static_cast<uint32_t>(slot)},
+                  [alt, mitWerten, neuron, nummer = d.nummer, slot] {
+                      DiagrammDaten* x = diagrammNachNummern(neuron, nummer);
+                      if (!x)
+                          return;
+                      KurvenDaten& z = x->kurven[static_cast<size_t>(slot)];
+                      z.anzeigen = alt->anzeigen;
+                      if (mitWerten) {
+                          z.werte = alt->werte;
+                          z.punkte = alt->punkte;
+                          z.werteAnzahl = alt->werteAnzahl;
+                          z.punktAnzahl = alt->punktAnzahl;
+                      }
+                      if (x->fenster)
+                          ungueltigMachen(x->fenster);
+                  });
+    k.anzeigen = 0;
+    kurvenPufferFreigeben(k);
+}
+
+// The recording run's set-up: the target's main diagram shows the soma alone and its
+// further diagrams nothing, their windows hidden; every pool on it gets a recording buffer
+// for the whole run, the pools of all other neurons none. The diagrams are the user's: the
+// series gives back their switches and windows through its guard, found by the neuron's
+// and the diagram's numbers.
+bool teilsimulationEinrichten(NeuronDaten& ziel, AnalyseWaechter& lauf)
 {
     if (ziel.hauptDiagramm.fenster) {
-        for (size_t k = 1; k < ziel.hauptDiagramm.kurven.size(); ++k) {
-            ziel.hauptDiagramm.kurven[k].anzeigen = 0;
-            kurvenPufferFreigeben(ziel.hauptDiagramm.kurven[k]);
-        }
-        DiagrammDaten* weitere = ziel.hauptDiagramm.naechstes;
-        for (const DiagrammDaten* x = weitere; x; x = x->naechstes)
-            diagrammVerweiseLoesen(*x);
-        ziel.hauptDiagramm.naechstes = nullptr;
-        while (weitere) {
-            DiagrammDaten* weiter = weitere->naechstes;
-            diagrammFreigeben(*weitere);
-            delete weitere;
-            weitere = weiter;
+        const int nr = ziel.nummer;
+        for (int k = 1; k < kurvenProDiagramm; ++k)
+            kurveAusschalten(lauf, nr, ziel.hauptDiagramm, k);
+        for (DiagrammDaten* d = ziel.hauptDiagramm.naechstes; d; d = d->naechstes) {
+            if (d->fenster && istSichtbar(d->fenster)) {
+                lauf.behalten({permutationsFeld::DiagrammFenster, nr, d->nummer, 0}, [nr, nummer = d->nummer] {
+                    if (DiagrammDaten* x = diagrammNachNummern(nr, nummer); x && x->fenster)
+                        zeigen(x->fenster, anzeige::Zeigen);
+                });
+                zeigen(d->fenster, anzeige::Verbergen);
+            }
+            for (int k = 0; k < kurvenProDiagramm; ++k)
+                kurveAusschalten(lauf, nr, *d, k);
         }
     }
     const ParameterVektor& p = ziel.parameter;
@@ -621,7 +674,7 @@ int permutationAusfuehren(int start, int anzahl)
         NeuronDaten* zn = neuronNachNummer(ziel);
         permutationsLaufstand.zielNeuron = ziel;
         aktuellesNeuron = zn;
-        if (!zn || !teilsimulationEinrichten(*zn))
+        if (!zn || !teilsimulationEinrichten(*zn, lauf))
             return 0;
         teilsimulationsModus = 1;
     }

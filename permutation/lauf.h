@@ -24,6 +24,8 @@ constexpr uint32_t Leitfaehigkeiten = 1;   // the varied synapses of one run
 constexpr uint32_t FreieLevel = 2;         // the user's conductances behind the free levels
 constexpr uint32_t NeuronSchalter = 3;     // a neuron's export mask and spike-time switch, by number
 constexpr uint32_t ProgrammSchalter = 4;   // the value export and the soma file's pair
+constexpr uint32_t Kurve = 5;              // a diagram's slot, by neuron, diagram and slot number
+constexpr uint32_t DiagrammFenster = 6;    // a diagram's window shown, by neuron and diagram number
 }
 
 // the commands of the series (40174, 191, 193, 200, 236, 40177, 252)

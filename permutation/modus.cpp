@@ -181,9 +181,12 @@ void ladenBefehl()
 
 } // namespace
 
-int permutationsmodusEinschalten()
+namespace {
+
+// The export and the soma file's pair (read and write go together) are off in the mode, in
+// each network it holds: the user's values of a network are set aside the first time.
+void schalterAusschalten()
 {
-    // the export and the soma file's pair (read and write go together) are off in the mode
     if (!modusWaechter.imselbenNetz())
         schalterSichern();
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron) {
@@ -194,6 +197,19 @@ int permutationsmodusEinschalten()
         n->spikezeitenSpeichern = 1;
     exportPufferFreigeben();
     programmStatus &= ~permutationsProgrammSchalter;
+}
+
+} // namespace
+
+void permutationsmodusNetzUebernehmen()
+{
+    if (imPermutationsmodus())
+        schalterAusschalten();
+}
+
+int permutationsmodusEinschalten()
+{
+    schalterAusschalten();
     if (!permutationsMenueZeigen()) {
         fatal(meldungsTexte[90]);
         return 0;

@@ -11,6 +11,10 @@ int permutationsmodusEinschalten();
 // left given back, every neuron's evaluation flag and export mask and the program's export
 // switches as before the mode, ordinary runs of the whole network. Always 1.
 int simulationsmodusEinschalten();
+// A network opened while the mode is on becomes one of the mode's as on entering: its
+// neurons' evaluation flags and export masks set aside for it and cleared, the export
+// switches off. Nothing outside the mode.
+void permutationsmodusNetzUebernehmen();
 // what the mode set aside forgotten without giving it back: the program's state is reset
 void permutationsmodusVerwerfen();
 

@@ -107,11 +107,15 @@ TEST_F(Start, DateiDerBefehlszeileWirdZumSchlussGeoeffnet)
 
 TEST_F(Start, DateiDerBefehlszeileDieSichNichtOeffnenLaesstWirdImHinweisGenannt)
 {
-    // a path below the program folder, and the start of the notice; the path follows it
-    const struct { const char* argument; bool darstellbar; const char* anfang; } faelle[] = {
-        {"gibt es nicht.gui", true, "Die Datei\n"},
-        {"parameter", true, "Die Datei\n"},   // a folder
-        {"netz-?.gui", false, "Der Pfad enth\xE4lt Zeichen, die das Programm nicht speichern kann:\n"},
+    // a path below the program folder (a file with that text, where there is one), and the
+    // start of the notice; the path follows it
+    const struct { const char* argument; bool darstellbar; const char* anfang; const char* inhalt; } faelle[] = {
+        {"gibt es nicht.gui", true, "Die Datei\n", nullptr},
+        {"parameter", true, "Die Datei\n", nullptr},   // a folder
+        {"netz-?.gui", false, "Der Pfad enth\xE4lt Zeichen, die das Programm nicht speichern kann:\n", nullptr},
+        // a network file whose reader finds no block of its neuron
+        {"kaputt.gui", true, "",
+         "[neuronen-netzwerk-datei]\r\nanzahl neurone=1\r\nexistierende Neurone=7 \r\n[Dateiende]\r\n"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.argument);
@@ -120,15 +124,25 @@ TEST_F(Start, DateiDerBefehlszeileDieSichNichtOeffnenLaesstWirdImHinweisGenannt)
             std::filesystem::remove_all(ordner);
         ordner = programmOrdner();
         const std::string pfad = ordner + f.argument;
+        if (f.inhalt)
+            schreiben(pfad, f.inhalt);
         ASSERT_TRUE(programmStarten(pfad, ordner, f.darstellbar));
-        pt::boxAntworten({antwort::Ok});
+        pt::unbeantwortetAblehnen(pt::Ablehnen::Nein);
         nachrichtenVerarbeiten();
-        ASSERT_EQ(pt::boxLog().size(), 1u);
+        ASSERT_GE(pt::boxLog().size(), 1u);
         EXPECT_EQ(pt::boxLog()[0].titel, "Hinweis");
-        EXPECT_EQ(pt::boxLog()[0].text.rfind(f.anfang + pfad + "\n", 0), 0u) << pt::boxLog()[0].text;
-        // the one box is the refusal: nothing is opened, the start goes on empty
+        if (!f.inhalt) {
+            // the one box is the refusal: nothing is opened
+            EXPECT_EQ(pt::boxLog().size(), 1u);
+            EXPECT_EQ(pt::boxLog()[0].text.rfind(f.anfang + pfad + "\n", 0), 0u) << pt::boxLog()[0].text;
+        } else {
+            EXPECT_NE(pt::boxLog()[0].text.find(pfad), std::string::npos) << pt::boxLog()[0].text;
+        }
+        // the start goes on empty, and the title says so, not the settings file's path
         EXPECT_EQ(dateipfade.startDatei + std::to_string(dateipfade.startModus), "0");
+        EXPECT_EQ(neuronKette.anzahl, 0);
         EXPECT_TRUE(istFenster(haupt()));
+        EXPECT_EQ(titel(haupt()), meldungsTexte[1652]);
     }
 }
 

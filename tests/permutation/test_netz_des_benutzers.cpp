@@ -6,9 +6,11 @@
 #include "permutation_hilfe.h"
 #include "waechter_hilfe.h"
 #include "app/hauptfenster.h"
+#include "diagrams/diagramm.h"
 #include "files/netzdatei.h"
 #include "files/einstellungsdatei.h"
 #include "model/permutation.h"
+#include "model/simulationsparameter.h"
 #include "permutation/ergebnisse.h"
 #include "permutation/lauf.h"
 #include "platform/steuerelemente.h"
@@ -201,6 +203,74 @@ TEST_F(NetzDesBenutzers, SerieUndFreieReihenfolgeLassenDasNetzWieSieEsFanden)
     EXPECT_EQ(lesen(cfgPfad), cfgVorher);
 }
 
+// A series that runs the target of its synapses alone shows only that neuron's soma: the
+// target's other curves are off and its further diagrams hidden while it runs. Its guard
+// gives them back, found by number: the network's text is the user's again, the further
+// windows are shown, and a reference curve keeps its samples for the next save.
+TEST_F(NetzDesBenutzers, EineTeilsimulationGibtDieDiagrammeDesZielsZurueck)
+{
+    NeuronDaten* drei = neuronSuchen(3);
+    synapseLoeschen(drei, drei->ausgangsSynapsen, 0);
+    permutationsDefinition.synapsen.resize(1);           // 2->1 alone in its pool, onto 1
+    modusStatus |= modusBit::Teilsimulation;
+    simulationsParameter.netzwerkmodell = 2;
+    simulationsParameter.netzwerktyp = 3;
+    NeuronDaten* ziel = neuronSuchen(1);
+    ASSERT_EQ(diagrammAnzeigen(ziel, &ziel->hauptDiagramm), &ziel->hauptDiagramm);
+    std::vector<int> weitere;
+    for (int i = 0; i < 2; ++i) {
+        DiagrammDaten* d = diagrammAnzeigen(ziel, nullptr);
+        ASSERT_NE(d, nullptr);
+        weitere.push_back(d->nummer);
+    }
+    // the user's curves: sodium and a reference curve with samples, in the main diagram and a further one
+    const std::vector<float> referenz{keineDaten + 1.0f, -60.0f, -55.5f, -61.25f};
+    for (DiagrammDaten* d = &ziel->hauptDiagramm; d; d = d->naechstes) {
+        d->kurven[kurve::Natrium].anzeigen = 1;
+        KurvenDaten& r = d->kurven[kurve::Referenz1 + 1];
+        r.anzeigen = 1;
+        r.referenz = kurvenReferenz::Gespeichert;
+        r.werte = referenz;
+        r.werteAnzahl = static_cast<int>(referenz.size());
+    }
+    std::string vorher;
+    ASSERT_TRUE(netzDateiText(vorher));
+    const auto sichtbar = [&] {
+        std::vector<bool> v;
+        for (int nummer : weitere) {
+            const DiagrammDaten* d = ziel->hauptDiagramm.naechstes;
+            while (d && d->nummer != nummer)
+                d = d->naechstes;
+            v.push_back(d && d->fenster && istSichtbar(d->fenster));
+        }
+        return v;
+    };
+    ASSERT_EQ(sichtbar(), (std::vector<bool>{true, true}));
+    WaechterPruefen pruefen;
+    modusMitDefinition();
+    const int verglichen = WaechterPruefen::verglichen;
+
+    int gesehen = 0;
+    imLauf = [&](int) {
+        ++gesehen;
+        EXPECT_EQ(teilsimulationsModus, 1);
+        EXPECT_EQ(sichtbar(), (std::vector<bool>{false, false}));
+        for (const DiagrammDaten* d = &ziel->hauptDiagramm; d; d = d->naechstes)
+            for (int k = d == &ziel->hauptDiagramm ? 1 : 0; k < kurvenProDiagramm; ++k)
+                EXPECT_EQ(d->kurven[static_cast<size_t>(k)].anzeigen, 0) << d->nummer << " " << k;
+    };
+    pt::dateiAntworten({pt::dateiAntwort(ordner + "teil.bin")});
+    befehl(befehlPmtStarten);
+    EXPECT_EQ(gesehen, 2);
+    EXPECT_EQ(WaechterPruefen::verglichen, verglichen + 1);
+    std::string nachher;
+    ASSERT_TRUE(netzDateiText(nachher));
+    EXPECT_TRUE(nachher == vorher);
+    EXPECT_EQ(sichtbar(), (std::vector<bool>{true, true}));
+    for (const DiagrammDaten* d = &ziel->hauptDiagramm; d; d = d->naechstes)
+        EXPECT_EQ(d->kurven[kurve::Referenz1 + 1].werte, referenz) << d->nummer;
+}
+
 // A level that the user replaced meanwhile is the user's: leaving keeps it, and gives back
 // the others. With no level left in the network a save is the user's again.
 TEST_F(NetzDesBenutzers, EinWertDesBenutzersNachDerFreienPermutationBleibt)
@@ -284,8 +354,9 @@ TEST_F(NetzDesBenutzers, EinGeschlossenesNetzNimmtDieLevelMit)
     }
 }
 
-// The switches the mode set aside are the network's it was entered with: another network
-// opened in the mode is saved with its own, and keeps them when the mode is left.
+// The switches the mode set aside are the network's they came from: another network opened
+// in the mode has them cleared and set aside for it in turn, is saved with its own, and gets
+// them back when the mode is left; the first network's file keeps the user's.
 TEST_F(NetzDesBenutzers, DieSchalterGehoerenDemNetzAusDemSieKamen)
 {
     const std::string b = ordner + "b.gui";
@@ -304,7 +375,9 @@ TEST_F(NetzDesBenutzers, DieSchalterGehoerenDemNetzAusDemSieKamen)
     pt::unbeantwortetAblehnen(pt::Ablehnen::Nein);   // the offer to save a.gui, where it comes
     befehl(befehlDateiOeffnen);
     ASSERT_EQ(dateipfade.vollerPfad, b);
-    ASSERT_EQ(neuronSuchen(2)->exportMaske, 0x3);
+    EXPECT_EQ(std::pair(neuronSuchen(2)->exportMaske, neuronSuchen(3)->spikezeitenSpeichern), std::pair(0, 0));
+    EXPECT_EQ(neuronSuchen(1)->spikezeitenSpeichern, 1);   // the rated neuron
+    EXPECT_EQ(programmStatus & exportSchalter, 0u);
     boxenVergessen();
     strgS();
     EXPECT_TRUE(boxen().empty()) << boxen().front();
