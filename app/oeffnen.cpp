@@ -164,12 +164,14 @@ struct Vorher {
     DatPfad dat;
     std::string strom, referenz, titel;
     Fensterliste fenster{};
+    unsigned long long kennung = 0;   // the network's identity: what analyses keep of it stays its own
 };
 
 bool vorherMerken(Vorher& v)
 {
     if (!netzwerkKopieren(v.netz))
         return false;
+    v.kennung = netzKennung;
     v.pfade = dateipfade;
     v.dat = datPfad;
     v.strom = stromDateiPfad;
@@ -212,6 +214,8 @@ void vorherZurueckholen(Vorher& v)
     }
     if (programmEndet())
         return;
+    // the user's network is back, the same one: what the permutation mode keeps of it is its own
+    netzKennung = v.kennung;
     pfadeZurueck(v);
     if (fensterhandles.hauptfenster)
         plattform::titelSetzen(fensterhandles.hauptfenster, v.titel);

@@ -383,6 +383,14 @@ TEST_F(NetzDesBenutzers, DieSchalterGehoerenDemNetzAusDemSieKamen)
     EXPECT_TRUE(boxen().empty()) << boxen().front();
     EXPECT_EQ(lesen(b), bVorher);
 
+    // a file the reader refuses gives b back as the same network: what the mode keeps of it
+    // still goes back to it
+    const std::string kaputt = ordner + "kaputt.gui";
+    schreiben(kaputt, bVorher.substr(0, bVorher.find("[NEURON 1]") + 40));
+    pt::dateiAntworten({pt::dateiAntwort(kaputt)});
+    befehl(befehlDateiOeffnen);
+    ASSERT_EQ(dateipfade.vollerPfad, b);
+
     befehl(befehlPmtModusBeenden);
     EXPECT_EQ(std::pair(neuronSuchen(2)->exportMaske, neuronSuchen(3)->spikezeitenSpeichern), std::pair(0x3, 1));
     EXPECT_EQ(programmStatus & exportSchalter, exportSchalter);
