@@ -1,5 +1,6 @@
 // dialogs/fensterwerkzeuge.cpp - small window and file utilities that no command reaches
 #include "dialogs/fensterwerkzeuge.h"
+#include "files/netzdatei.h"
 #include "platform/box.h"
 #include "platform/pfad.h"
 #include "platform/system.h"
@@ -8,26 +9,32 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 
 using namespace plattform;
 
-void letzterFehlerAnzeigen()
+namespace {
+
+void fehlerZeigen(const std::string& text)
 {
-    const int fehler = errno;
-    meldungsBox(nullptr, std::strerror(fehler), meldungsTexte[1653], knoepfe::Ok | symbol::Information);
+    meldungsBox(nullptr, text, meldungsTexte[1653], knoepfe::Ok | symbol::Information);
 }
 
+} // namespace
+
+void letzterFehlerAnzeigen(Zugriff zugriff)
+{
+    fehlerZeigen(systemGrund(errno, zugriff));
+}
+
+// what is wrong with the window is ours to say: no system error code tells it in words
 bool guiThreadInfoHolen(Fenster f)
 {
     if (!istFenster(f)) {
-        errno = EBADF;
-        letzterFehlerAnzeigen();
+        fehlerZeigen(meldungsTexte[1805]);
         return false;
     }
     if (!istGuiThread()) {
-        errno = EPERM;
-        letzterFehlerAnzeigen();
+        fehlerZeigen(meldungsTexte[1806]);
         return false;
     }
     return true;
@@ -71,7 +78,7 @@ int dateinamenNummerieren(const std::string& pfad, int anzahl, int breite)
             continue;
         }
         if (std::rename(pfadAufloesen(alt).c_str(), pfadAufloesen(neu).c_str()) != 0)
-            letzterFehlerAnzeigen();
+            letzterFehlerAnzeigen(Zugriff::Schreiben);
     }
     return 1;
 }

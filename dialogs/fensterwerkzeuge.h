@@ -1,12 +1,14 @@
 // dialogs/fensterwerkzeuge.h - small window and file utilities that no command reaches
 #pragma once
+#include "files/netzdatei.h"
 #include "platform/fenster.h"
 #include <string>
 
-// the text of the last system error (errno) in a box "Error" without owner
-void letzterFehlerAnzeigen();
-// whether the window lives and belongs to the GUI thread, as asked from this thread; when
-// not, the error is shown
+// the reason of the last system error (errno) for the access that failed, in the session's
+// language, in a box "Error" without owner
+void letzterFehlerAnzeigen(Zugriff zugriff);
+// whether the window lives and is asked about from the GUI thread; when not, a box "Error"
+// says which
 bool guiThreadInfoHolen(plattform::Fenster f);
 
 // Asks for a file (starting at pfad) whose stem and extension name a numbered series: the

@@ -23,8 +23,10 @@ bool guiDateiSpeichern(int fragen, XBuffer* puffer, int inDatei);
 // of the network's names changes. false after the notice when there is no memory for it.
 bool netzDateiText(std::string& text);
 
-// The reason the system gave for a failed write (an errno value), in the user's language.
-std::string systemGrund(int fehler);
+// The reason the system gave for a failed write or read (an errno value), in the user's
+// language and in words that fit the access: a missing file is no missing folder to a read.
+enum class Zugriff { Schreiben, Lesen };
+std::string systemGrund(int fehler, Zugriff zugriff = Zugriff::Schreiben);
 
 // Where a network text comes from: a network file, the undo text being restored, or the
 // text of a curve data file. Only files are read so far; the other two hand their text to

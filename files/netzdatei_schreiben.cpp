@@ -165,8 +165,24 @@ struct NetzOrt {
 
 } // namespace
 
-std::string systemGrund(int fehler)
+std::string systemGrund(int fehler, Zugriff zugriff)
 {
+    // what both kinds of access meet alike
+    switch (fehler) {
+    case EISDIR: return meldungsTexte[1802];
+    case EMFILE:
+    case ENFILE: return meldungsTexte[1803];
+    default: break;
+    }
+    if (zugriff == Zugriff::Lesen)
+        switch (fehler) {
+        case ENOENT:
+        case ENOTDIR: return meldungsTexte[1800];
+        case EACCES:
+        case EPERM: return meldungsTexte[1801];
+        case EIO: return meldungsTexte[1804];
+        default: return meldungFormatieren(966, fehler, std::strerror(fehler));
+        }
     switch (fehler) {
     case ENOENT:
     case ENOTDIR: return meldungsTexte[962];

@@ -19,6 +19,7 @@
 #include "model/permutation.h"
 #include "model/permutationsfenster.h"
 #include "model/simulationsparameter.h"
+#include "model/zeitschleife.h"
 #include "permutation/ergebnisdatei.h"
 #include "permutation/ergebnisformat.h"
 #include "permutation/ergebnisse.h"
@@ -732,12 +733,15 @@ int permutationAusfuehren(int start, int anzahl)
         // the network now holds this permutation; free order leaves it so
         levelBleiben = frei;
         gesetzt = nummer;
-        // the run; one that was aborted or never ran is not recorded
+        // the run; one that was aborted or never ran is not recorded. A run that ran away ends
+        // like an abort, but keeps what it recorded: it counts as ended, and the series goes on
+        // (the one notice of runaway runs comes after the series)
         permutationsLaufstand.nummer = static_cast<int>(nummer);
         if (s.fenster)
             ungueltigMachen(s.fenster);
         const Laufausgang ende = permutationsLaufHaken ? permutationsLaufHaken() : simulationStarten();
-        if (ende != Laufausgang::Beendet || (programmStatus & programmBit::ProgrammSchliesst) || programmEndet()) {
+        const bool zuEnde = ende == Laufausgang::Beendet || (ende == Laufausgang::Abgebrochen && laufAngehalten);
+        if (!zuEnde || (programmStatus & programmBit::ProgrammSchliesst) || programmEndet()) {
             if (ende == Laufausgang::Verweigert)
                 ergebnis = 0;
             break;

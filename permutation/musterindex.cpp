@@ -7,6 +7,7 @@
 #include "core/rahmen.h"
 #include "core/status.h"
 #include "dialogs/eingabe.h"
+#include "files/netzdatei.h"
 #include "permutation/ergebnisdatei.h"
 #include "permutation/ergebnisintern.h"
 #include "permutation/ergebnisse.h"
@@ -15,7 +16,6 @@
 #include "platform/waehler.h"
 #include "texts/texte.h"
 #include <cerrno>
-#include <cstring>
 
 using namespace plattform;
 
@@ -100,7 +100,7 @@ int indexAusDatendateienErstellen(const std::string& startPfad)
         return 0;
     }
     if (namen.empty()) {
-        hinweisBox(meldungFormatieren(229, std::string(std::strerror(ENOENT)), ordner + "/" + muster));
+        hinweisBox(meldungFormatieren(229, systemGrund(ENOENT, Zugriff::Lesen), ordner + "/" + muster));
         return 0;
     }
     permutationDatenFreigeben();

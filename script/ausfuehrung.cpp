@@ -1016,7 +1016,9 @@ int skriptAusfuehren(Skript& s, int modus)
         s.dauer = simulationsParameter.simulationsDauer;
     if (s.schrittweite == 0.0)
         s.schrittweite = simulationsParameter.schrittweite;
-    s.guiName = dateipfade.vollerPfad;
+    // the network as the title names it: a network read from curve data has no file of its
+    // own, and its log and result file name the file it came from
+    s.guiName = netzTitel();
     if (!s.pmtName.empty())
         s.pmtName = dateipfade.permutationsDefinition;
     s.ausgabeFehler = 0;

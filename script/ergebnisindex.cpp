@@ -319,7 +319,7 @@ int ergebnisNachIndexLesen(Auswertungsdaten& a, int eintrag)
     if (!h)
         h = plattform::dateiOeffnen(a.namen[e.datei], "rb");
     if (!h)
-        return hinweis(meldungFormatieren(1169, std::strerror(errno)));
+        return hinweis(meldungFormatieren(1169, systemGrund(errno, Zugriff::Lesen)));
     a.satzZeiger = e.satz;
     const int gut = ergebnisLesen(a, h);
     if (!gut)

@@ -479,7 +479,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {827, "ZWEITE_ACHSE_MINIMUM_NICHT_NEGATIV=", "der minimalwert muss kleiner als null sein! (weil sonst die null nicht auf der x-axe plaziert werden kann, paletti?"},
     {828, "ZWEITE_ACHSE_NULL_AM_RAND=", "sorry :-( weil es in dieser kurve sowohl positive, als auch negative werte gibt, kann der stromwert 0 (null :-) nur auf die X-axe gelegt werden, wenn diese innerhalb des diagramms liegt und nicht am rand!!!"},
     {829, "ZWEITE_ACHSE_ABSTAND_NICHT_POSITIV=", "Der Abstand zwischen den Ticks muss gr\xF6" "\xDF" "er als 0 sein."},
-    {830, "ZM_ANZAHL_PUNKTE=", "number of points: % 4d"},
+    {830, "ZM_ANZAHL_PUNKTE=", "Anzahl Punkte: % 4d"},
     {831, "ZM_DATEI_NICHT_LESBAR=", "unable to open file\n\n%s\n\nfor reading"},
     {832, "ZM_DATEI_NICHT_SCHREIBBAR=", "unable to open file\n\n%s\n\nfor writing"},
     {833, "ZM_ALLES_LOESCHEN_FRAGE=", "really?\n\n\nchoose \"cancel\" to clear all and suppress this question until Velnor is closed ;-)"},
@@ -1085,6 +1085,13 @@ constexpr TextEintrag meldungsTabelle[] = {
     {1749, "STATUS_APS=", "\tAPs: %d"},
     {1750, "PMT_STATUS_SUCHE_BURSTS=", "\tsuche Bursts"},
     {1751, "PMT_STATUS_BEWERTE_BIN=", "\tbewerte BIN-Datei"},
+    {1800, "SYSTEMGRUND_LESEN_FEHLT=", "die Datei gibt es nicht"},
+    {1801, "SYSTEMGRUND_LESEN_KEINE_BERECHTIGUNG=", "keine Berechtigung, sie zu lesen"},
+    {1802, "SYSTEMGRUND_ORDNER=", "dort liegt ein Ordner dieses Namens"},
+    {1803, "SYSTEMGRUND_ZU_VIELE_OFFEN=", "zu viele Dateien sind gleichzeitig offen"},
+    {1804, "SYSTEMGRUND_LESEFEHLER=", "der Datentr\xE4ger lie\xDF sich nicht lesen"},
+    {1805, "FENSTER_GIBT_ES_NICHT=", "Das Fenster gibt es nicht (mehr)."},
+    {1806, "FENSTER_NICHT_IM_GUI_THREAD=", "Fenster lassen sich nur aus dem Programmfaden der Oberfl\xE4" "che abfragen."},
 };
 
 } // namespace

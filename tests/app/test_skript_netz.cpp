@@ -239,3 +239,28 @@ TEST_F(SkriptNetz, JedesEndeGibtDieWerteZurueck)
     laufen(ordner + "danach.bin");
     EXPECT_EQ(laeufe, 3);
 }
+
+// A network read from curve data has no file of its own: the script's log named it with an
+// empty name. It names it as the title does, by the file it came from.
+TEST_F(SkriptNetz, EinNetzAusKurvendatenHeisstImLogWieImTitel)
+{
+    befehl(befehlSimulationStarten);
+    nachrichtenVerarbeiten();
+    const std::string kurven = ordner + "kurven.dat";
+    pt::dateiAntworten({pt::dateiAntwort(kurven)});
+    befehl(befehlDatDateiSpeichernUnter);
+    pt::dateiAntworten({pt::dateiAntwort(kurven)});
+    pt::boxAntworten({antwort::Nein});   // the run changed the network: no save of it
+    befehl(befehlDateiOeffnen);
+    nachrichtenVerarbeiten();
+    ASSERT_EQ(pt::boxLog().size(), 1u) << pt::boxLog().back().text;
+    ASSERT_TRUE(dateipfade.ohneNetzdatei);
+    const std::string titel = plattform::titel(fensterhandles.hauptfenster);
+    EXPECT_NE(titel.find("kurven.dat"), std::string::npos) << titel;
+    laden(ordner + "t.skr");
+    ASSERT_TRUE(skriptStatus & skriptBit::Geladen);
+    skriptLaufHaken = [] {};
+    laufen(ordner + "erg.bin");
+    const std::string log = lesen(ordner + "!   skript.log");
+    EXPECT_NE(log.find(meldungFormatieren(1072, titel) + "\r\n"), std::string::npos) << log;
+}

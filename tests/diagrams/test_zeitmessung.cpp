@@ -54,7 +54,7 @@ TEST_F(Zeitmessen, EinKlickNimmtDieZeitUnterDerMausNurImLebendenDiagramm)
     ereignisZeitHinzufuegen(-1.0);
     EXPECT_EQ(zeiten(), std::vector<double>{0.5});
     EXPECT_EQ(liste(), "0.50000\r\n");
-    EXPECT_EQ(pt::dialogElement(dlg, Anzahl)->text, "number of points:    1");
+    EXPECT_EQ(pt::dialogElement(dlg, Anzahl)->text, "Anzahl Punkte:    1");
     const int breite = std::exchange(d->plotBreite, 0);
     ereignisZeitHinzufuegen(-1.0);
     d->plotBreite = breite;

@@ -43,7 +43,7 @@ TEST_F(ZeitmessListe, EreignisGehtAnDieSchreibmarkeDerListe)
     EXPECT_TRUE(pt::dialogElement(dlg, Liste)->geaendert);
     pt::fokusVerlassen(dlg, Liste);
     EXPECT_EQ(zeitmessung.ereignisZeiten, (std::vector<double>{0.5, 0.6}));
-    EXPECT_EQ(pt::dialogElement(dlg, Anzahl)->text, "number of points:    2");
+    EXPECT_EQ(pt::dialogElement(dlg, Anzahl)->text, "Anzahl Punkte:    2");
 }
 
 } // namespace

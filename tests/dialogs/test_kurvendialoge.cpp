@@ -17,6 +17,7 @@
 #include <filesystem>
 #include <sys/resource.h>
 #include <set>
+#include <thread>
 
 using namespace reizdialog;
 
@@ -313,4 +314,33 @@ TEST_F(KurvenDialoge, DateinamenNummerierenFuelltNullenAufUndErsetztNichts)
     }
     test::dateiAntworten({test::dateiAbbruch()});
     EXPECT_EQ(dateinamenNummerieren("/x.txt", 2, 3), 0);
+
+    // a folder in the target's place: the rename fails, and the box says why in words
+    const std::string ordner = testhilfe::tempOrdner("nummerieren");
+    testhilfe::schreiben(ordner + "x.txt", "x");
+    std::filesystem::create_directory(ordner + "x 000.txt");
+    test::dateiAntworten({test::dateiAntwort(ordner + "x.txt")});
+    test::boxAntworten({antwort::Ok});
+    EXPECT_EQ(dateinamenNummerieren(ordner + "x.txt", 1, 3), 1);
+    ASSERT_FALSE(test::boxLog().empty());
+    EXPECT_EQ(std::tuple(test::boxLog().back().titel, test::boxLog().back().text),
+              std::tuple(meldungsTexte[1653], meldungsTexte[1802]));
+    EXPECT_EQ(testhilfe::lesen(ordner + "x.txt"), "x");
+}
+
+// the window checks say what is wrong, in the session's language
+TEST_F(KurvenDialoge, FensterpruefungSagtWasNichtStimmt)
+{
+    const Fenster f = fensterErzeugen("Ersatz", "", 0, 0, 0, 10, 10);
+    test::boxAntworten({antwort::Ok, antwort::Ok});
+    EXPECT_TRUE(guiThreadInfoHolen(f));
+    EXPECT_FALSE(guiThreadInfoHolen(nullptr));
+    bool ausAnderemFaden = true;
+    std::thread([&] { ausAnderemFaden = guiThreadInfoHolen(f); }).join();
+    EXPECT_FALSE(ausAnderemFaden);
+    std::vector<std::string> gezeigt;
+    for (const auto& b : test::boxLog())
+        gezeigt.push_back(b.text);
+    EXPECT_EQ(gezeigt, (std::vector<std::string>{meldungsTexte[1805], meldungsTexte[1806]}));
+    fensterZerstoeren(f);
 }

@@ -93,7 +93,7 @@ TEST_F(NetzdateiFall, EinFehlgeschlagenesSpeichernSagtEsUndLaesstDieAlteDatei)
              ::setrlimit(RLIMIT_FSIZE, &grenze);
              std::signal(SIGXFSZ, signalVorher);
          }},
-        {"a folder of that name: the rename fails", meldungFormatieren(966, EISDIR, std::strerror(EISDIR)), [this] {
+        {"a folder of that name: the rename fails", meldungsTexte[1802], [this] {
              return fs::remove(pfad()) && fs::create_directory(pfad());
          }, [this] { fs::remove(pfad()); }},
     };

@@ -147,9 +147,12 @@ TEST_F(Laufende, HaltHinweisNenntDieZeitDerErstenProbeDieKeineZahlMehrIst)
 
 // A series of 60 runs took 34 clicks on the notice, one per run that ran away, and Esc could
 // not get between them: in a series or a script it comes once, when it is over, with the
-// count and the first; a single permutation in free order is a run of its own.
+// count and the first; a single permutation in free order is a run of its own. A runaway
+// run ends like an abort, and the halt flag is what tells it from Esc: the series records
+// it and goes on, and stops at Esc.
 TEST_F(Laufende, InSerieUndSkriptKommtDerHaltHinweisEinmalNachIhremEnde)
 {
+    using A = Laufausgang;
     struct Fall { uint32_t modus, skript; int text, ersterLauf; };
     for (const Fall f : {Fall{modusBit::SerieLaeuft, 0, 812, 42}, Fall{0, skriptBit::Laeuft, 813, 2},
                          Fall{modusBit::SerieLaeuft | modusBit::FreieReihenfolge, 0, 820, 0}}) {
@@ -157,28 +160,37 @@ TEST_F(Laufende, InSerieUndSkriptKommtDerHaltHinweisEinmalNachIhremEnde)
         pt::zuruecksetzen();
         std::tie(modusStatus, skriptStatus) = std::tuple(f.modus, f.skript);
         std::vector<size_t> boxenNachLauf;
-        for (int lauf = 1; lauf <= 3; ++lauf) {
+        std::vector<std::pair<A, bool>> ausgaenge;
+        // a whole run, two that run away, one that Esc stops, one that runs away again
+        for (int lauf = 1; lauf <= 5; ++lauf) {
             restzeit.permutationsNummer = 40 + lauf;
             skriptLaufwerte.lauf = lauf - 1;
             durchlaeufe = 0;
-            laufHaken.synapsen = lauf == 1 ? +[] { ++durchlaeufe; } : nanAbDurchlauf;
-            if (f.text == 820)
+            laufHaken.synapsen = lauf == 1 ? +[] { ++durchlaeufe; }
+                                 : lauf == 4 ? +[] {
+                                       if (++durchlaeufe == 5)
+                                           laufZustand.abbrechen = 1;   // the key in the run
+                                   }
+                                             : nanAbDurchlauf;
+            if (f.text == 820 && lauf != 1 && lauf != 4)
                 pt::boxAntworten({plattform::antwort::Ok});
-            simulationStarten();
-            EXPECT_EQ(laufAngehalten, lauf > 1);
+            ausgaenge.emplace_back(simulationStarten(), laufAngehalten);
             boxenNachLauf.push_back(pt::boxLog().size());
         }
+        EXPECT_EQ(ausgaenge, (std::vector<std::pair<A, bool>>{{A::Beendet, false}, {A::Abgebrochen, true},
+                                                                {A::Abgebrochen, true}, {A::Abgebrochen, false},
+                                                                {A::Abgebrochen, true}}));
         pt::boxAntworten({plattform::antwort::Ok});
         entgleisteLaeufeMelden();
         entgleisteLaeufeMelden();   // the count starts afresh
         if (f.text == 820) {
-            EXPECT_EQ(boxenNachLauf, (std::vector<size_t>{0, 1, 2}));
+            EXPECT_EQ(boxenNachLauf, (std::vector<size_t>{0, 1, 2, 2, 3}));
             EXPECT_EQ(pt::boxLog().back().text, meldungFormatieren(820, 1, "Zelle", laufZustand.t));
             continue;
         }
-        EXPECT_EQ(boxenNachLauf, (std::vector<size_t>{0, 0, 0}));
+        EXPECT_EQ(boxenNachLauf, (std::vector<size_t>{0, 0, 0, 0, 0}));
         ASSERT_EQ(pt::boxLog().size(), 1u);
-        EXPECT_EQ(pt::boxLog()[0].text, meldungFormatieren(f.text, 2, f.ersterLauf, 1, "Zelle", laufZustand.t));
+        EXPECT_EQ(pt::boxLog()[0].text, meldungFormatieren(f.text, 3, f.ersterLauf, 1, "Zelle", laufZustand.t));
     }
 }
 

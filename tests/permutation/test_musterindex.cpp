@@ -69,7 +69,8 @@ TEST_F(Musterindex, WenigSpeicherTeiltDenIndexAufNummerierteDateien)
     EXPECT_EQ(statusTexte[0], "\tbeendet");
 }
 
-// A name ending in one digit other than 0 is asked again; no file matching says so (229).
+// A name ending in one digit other than 0 is asked again; no file matching says so (229),
+// with the reason in the session's words for a read.
 TEST_F(Musterindex, EinzelneZifferUndKeinTreffer)
 {
     pt::dateiAntworten({pt::dateiAntwort(ordner + "daten/a.bin"), pt::dateiAntwort(ordner + "daten/idx7.inx"),
@@ -79,7 +80,7 @@ TEST_F(Musterindex, EinzelneZifferUndKeinTreffer)
     EXPECT_EQ(indexAusDatendateienErstellen(""), 0);
     ASSERT_EQ(pt::dateiWahlLog().size(), 3u);
     EXPECT_EQ(pt::dateiWahlLog()[1].gefragt.name, "a 0000");
-    EXPECT_EQ(boxen(), (std::vector<std::string>{meldungFormatieren(229, std::string(std::strerror(ENOENT)), ordner + "daten/x*.bin")}));
+    EXPECT_EQ(boxen(), (std::vector<std::string>{meldungFormatieren(229, meldungsTexte[1800], ordner + "daten/x*.bin")}));
     EXPECT_EQ(permutationsIndexPfad, ordner + "daten/idx.inx");
 }
 

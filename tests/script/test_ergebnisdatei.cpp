@@ -5,6 +5,8 @@
 #include "texts/texte.h"
 #include <cerrno>
 #include <csignal>
+#include <filesystem>
+#include <utility>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -200,9 +202,15 @@ TEST_F(ErgebnisFall, IndexUeberDieDateiLiestSichGleichZurueck)
     EXPECT_EQ(0, std::memcmp(z.index.data(), a.index.data(), 7 * 16));
     ASSERT_EQ(ergebnisNachIndexLesen(z, 3), 1);
     EXPECT_DOUBLE_EQ(z.skript.dokumentiert[1].wert, 3.75e-9);
-    for (std::FILE* h : z.handles)
+    for (std::FILE*& h : z.handles)
         if (h)
-            std::fclose(h);
+            std::fclose(std::exchange(h, nullptr));
+    // a result file gone since: the notice says why in the session's words for a read
+    std::filesystem::rename(a.ergebnisPfad, ordner + "weg.bin");
+    pt::boxAntworten({1});
+    EXPECT_EQ(ergebnisNachIndexLesen(z, 4), 0);
+    EXPECT_EQ(pt::boxLog().back().text, meldungFormatieren(1169, meldungsTexte[1800]));
+    std::filesystem::rename(ordner + "weg.bin", a.ergebnisPfad);
 
     // an index larger than the memory at hand: asked about, or refused when it passes the
     // virtual memory too
