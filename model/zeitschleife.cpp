@@ -378,7 +378,8 @@ int simulationAusfuehren()
         ++schritte;
         if (--bisZurPruefung == 0) [[unlikely]] {
             bisZurPruefung = pruefAbstand;
-            if ((entgleist = nichtEndlichesNeuron()))
+            // an Esc already pending is the user's abort, not a run that ran away
+            if (!laufZustand.abbrechen && (entgleist = nichtEndlichesNeuron()))
                 laufZustand.abbrechen = 1;
             else
                 letztePruefung = schritte;
