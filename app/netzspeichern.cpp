@@ -20,7 +20,6 @@ namespace {
 
 bool einstellungenBleiben = false;
 
-
 enum class Ausgang { Gespeichert, NichtGespeichert, Abgelehnt, Fehlgeschlagen };
 
 // Yes saves (under a name the save dialog asks for when nameErfragen), No goes on without;
@@ -68,12 +67,12 @@ bool dateiHaelt(const std::string& pfad, const std::string& bytes)
 
 // The network is its own file as it stands: the bytes a save would write are the file's.
 // An offer then only teaches the user to answer without reading. A network without a file
-// of its own (one taken out of a result file has only a temporary copy), or whose file
-// differs or cannot be read, has something to save.
+// of its own (a result file's among them), or whose file differs or cannot be read, has
+// something to save.
 bool nichtsZuSpeichern()
 {
     const std::string pfad = angebotenePfad();
-    if (pfad.empty() || dateipfade.netzName.find(" tmp aus bin ") != std::string::npos)
+    if (pfad.empty())
         return false;
     std::string text;
     const Nutzerwerte nutzer;
