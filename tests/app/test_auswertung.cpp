@@ -73,8 +73,10 @@ struct AuswertungFall : AppFall {
         AppFall::TearDown();
     }
 
-    // the series script run into ordner/name; the script released afterwards
-    void laufen(const std::string& name)
+    // the series script run into ordner/name; the script released afterwards. With
+    // permutation, the run's script names that permutation definition, whose text the result
+    // file then carries (no statement of ours names one; files from elsewhere have it).
+    void laufen(const std::string& name, const std::string& permutation = "")
     {
         std::string t = reihe;
         t.replace(t.find("ORDNER/"), 7, ordner);
@@ -82,6 +84,7 @@ struct AuswertungFall : AppFall {
         skript.pfad = ordner + "t.skr";
         skriptStatus = skriptBit::DateiAusSkriptLaden;
         ASSERT_EQ(skriptLaden(skript), 1);
+        skript.pmtName = dateipfade.permutationsDefinition = permutation;
         pt::dateiAntworten({pt::dateiAntwort(ordner + name)});
         ASSERT_EQ(skriptAusfuehren(skript, 1), 1);
         skriptFreigeben(skript);
@@ -248,15 +251,17 @@ TEST_F(AuswertungFall, ErgebnisdateiOeffnenBlaetternIndexUndSchliessen)
 // without a file, named after the result file as one read from curve data is after that.
 TEST_F(AuswertungFall, VerlassenBehaeltDieDatenUndWiederEintretenZeigtDasErgebnis)
 {
-    laufen("erg.bin");
+    schreiben(ordner + "netz.pmt", "definition der synaptischen leitfaehigkeiten zur flexiblen permutation=\n");
+    laufen("erg.bin", ordner + "netz.pmt");
     laufen("mehr.bin");
     befehl(befehlAuswertemodus);
     oeffnen(ordner + "erg.bin");
-    ASSERT_EQ(tmpDateien(ordner).size(), 1u);   // the temporary index
+    // the temporary index and the copy of the permutation definition the file carries
+    ASSERT_EQ(tmpDateien(ordner).size(), 2u);
     taste(plattform::taste::Runter);
     taste(plattform::taste::Runter);
 
-    // 40197 and the close box leave the mode; the data stay, the temporary index goes
+    // 40197 and the close box leave the mode; the data stay, the temporary files go
     for (bool schliessbox : {false, true}) {
         SCOPED_TRACE(schliessbox);
         if (schliessbox)

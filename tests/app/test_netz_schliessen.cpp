@@ -1,6 +1,7 @@
 // tests/app/test_netz_schliessen.cpp - the commands that close or replace the network offer
 // to save it first, and Cancel keeps it as it was
 #include "app_hilfe.h"
+#include "core/rahmen.h"
 #include "files/netzdatei.h"
 #include "platform/box.h"
 #include "platform/dialog.h"
@@ -201,31 +202,58 @@ TEST_F(NetzSchliessen, ErgebnisdateiOeffnenEndetWennDasSpeichernFehlschlaegt)
 
 // The offer came at every open, close and end, also for a network just saved, and users
 // learned to answer it without reading. A network whose save would write the bytes its file
-// holds goes without a box (the end still writes the settings); one whose file differs or
-// cannot be read is offered as before.
+// holds goes without a box (the end still writes the settings); one whose file differs, holds
+// those bytes and more, or cannot be read is offered as before. A loaded script's values
+// (its PSP measurement and threshold) are in the network only while the script is there: a
+// save would write the user's, so those are what the file is compared with.
 TEST_F(NetzSchliessen, NurEinNetzDasSeineDateiNichtIstWirdAngeboten)
 {
-    enum Datei { Gleich, Anders, Unlesbar };
+    enum Datei { Gleich, Anders, Laenger, Unlesbar };
     const struct {
         int befehl;
         Datei datei;
         int antwort;                    // 0: no box
         std::vector<int> nachher;
+        bool skript = false;            // a script that sets the load values is loaded after the save
     } faelle[] = {
         {befehlDateiSchliessen, Gleich, 0, {}},
         {befehlDateiOeffnen, Gleich, 0, {7}},
         {befehlDateiSchliessen, Anders, antwort::Nein, {}},
+        {befehlDateiSchliessen, Laenger, antwort::Nein, {}},
         {befehlDateiOeffnen, Unlesbar, antwort::Nein, {7}},
         {befehlProgrammBeenden, Anders, antwort::Abbrechen, {1, 2, 3}},
+        {befehlDateiSchliessen, Gleich, 0, {}, true},
+        {befehlDateiSchliessen, Anders, antwort::Nein, {}, true},
         {befehlProgrammBeenden, Gleich, 0, {}},
     };
     for (const auto& f : faelle) {
-        SCOPED_TRACE(std::to_string(f.befehl) + " file " + std::to_string(f.datei));
+        SCOPED_TRACE(std::to_string(f.befehl) + " file " + std::to_string(f.datei) + (f.skript ? " with script" : ""));
         geaendertesNetz();
+        if (f.skript) {
+            // laid out as the user's diagrams are: the load lays out any that are not
+            for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+                rahmen::diagrammFensterOeffnen(n);
+            skriptMeldungenAnzeigen = 0;
+        }
         ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));   // neuron 3 saved too
         const std::string datei = lesen(netzPfad);
+        if (f.skript) {
+            std::string vorher;
+            ASSERT_TRUE(netzDateiText(vorher));
+            schreiben(ordner + "s.skr", "SDAUER=0,02  SAUFLOESUNG=0,0001  SELSYNDELAY=OHNE\r\n"
+                                        "NEU=1 PSP=1 PSS=-0,05 NAC=8\r\nERG=A ENEURON=2\r\nSIM=\r\n");
+            pt::dateiAntworten({pt::dateiAntwort(ordner + "s.skr")});
+            befehl(befehlSkriptLaden);
+            nachrichtenVerarbeiten();
+            ASSERT_TRUE(skriptStatus & skriptBit::Geladen);
+            std::string mitSkript;
+            ASSERT_TRUE(netzDateiText(mitSkript));
+            ASSERT_NE(mitSkript, vorher);   // the script's values are in the network now
+        }
         if (f.datei == Anders)
             schreiben(netzPfad, gespeichert);           // the file as it was before neuron 3
+        if (f.datei == Laenger)
+            schreiben(netzPfad, datei + "\r\n");        // the network's bytes, and more
         if (f.datei == Unlesbar) {
             std::filesystem::remove(netzPfad);
             std::filesystem::create_directory(netzPfad);
@@ -240,7 +268,7 @@ TEST_F(NetzSchliessen, NurEinNetzDasSeineDateiNichtIstWirdAngeboten)
         nachrichtenVerarbeiten();
 
         const auto boxen = boxenAb(ab);
-        ASSERT_EQ(boxen.size(), f.antwort ? 1u : 0u) << boxen.front().first;
+        ASSERT_EQ(boxen.size(), f.antwort ? 1u : 0u) << (boxen.empty() ? std::string() : boxen.front().first);
         if (f.antwort)
             EXPECT_TRUE(istSpeicherAngebot(boxen[0].first)) << boxen[0].first;
         EXPECT_EQ(NeuronFall::nummern(), f.nachher);
@@ -251,6 +279,10 @@ TEST_F(NetzSchliessen, NurEinNetzDasSeineDateiNichtIstWirdAngeboten)
         if (f.befehl == befehlProgrammBeenden) {
             EXPECT_EQ(programmEndet(), f.antwort == 0);
             EXPECT_EQ(std::filesystem::exists(ordner + "default.cfg"), f.antwort == 0);   // the end's settings
+        }
+        if (f.skript) {
+            befehl(befehlSkriptSchliessen);
+            nachrichtenVerarbeiten();
         }
     }
 }
