@@ -45,21 +45,25 @@ locale_t cLocale()
     return c;
 }
 
-// The value's start behind a key at a line start, or null.
-const char* wertSuchen(const char* text, const char* schluessel)
+// The position just behind a key at a line start, or null.
+const char* schluesselSuchen(const char* text, const char* schluessel)
 {
     if (text == nullptr || schluessel == nullptr || *schluessel == '\0')
         return nullptr;
     const size_t n = std::strlen(schluessel);
-    for (const char* p = std::strstr(text, schluessel); p != nullptr; p = std::strstr(p + 1, schluessel)) {
-        if (p == text || static_cast<unsigned char>(p[-1]) < 14) {
-            p += n;
-            while (leer(*p))
-                ++p;
-            return p;
-        }
-    }
+    for (const char* p = std::strstr(text, schluessel); p != nullptr; p = std::strstr(p + 1, schluessel))
+        if (p == text || static_cast<unsigned char>(p[-1]) < 14)
+            return p + n;
     return nullptr;
+}
+
+// The value's start behind a key at a line start (the blanks between skipped), or null.
+const char* wertSuchen(const char* text, const char* schluessel)
+{
+    const char* p = schluesselSuchen(text, schluessel);
+    while (p != nullptr && leer(*p))
+        ++p;
+    return p;
 }
 
 size_t zeilenLaenge(const char* p)
@@ -183,6 +187,16 @@ const char* schluesselTextLesen(std::string& aus, int max, const char* text, con
     if (max > 0)
         n = std::min(n, static_cast<size_t>(max - 1));
     aus.assign(wert, ohneKommentar(wert, n));
+    return wert + n;
+}
+
+const char* schluesselZeileLesen(std::string& aus, int max, const char* text, const char* schluessel)
+{
+    const char* wert = schluesselSuchen(text, schluessel);
+    if (wert == nullptr || max < 1)
+        return wert;
+    const size_t n = std::min(zeilenLaenge(wert), static_cast<size_t>(max - 1));
+    aus.assign(wert, n);
     return wert + n;
 }
 

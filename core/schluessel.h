@@ -21,6 +21,12 @@ const char* schluesselTextLesen(char* aus, int max, const char* text, const char
 // The same with a growing output, where max -1 takes the whole rest of the line.
 const char* schluesselTextLesen(std::string& aus, int max, const char* text, const char* schluessel);
 
+// For a text the user typed and the writer puts behind its key as it is: the same key
+// search, then the rest of the line exactly (blanks behind the key and "//" belong to the
+// text), at most max - 1 bytes. Returns the position behind the copied bytes, or null with
+// aus unchanged; max below 1 copies nothing.
+const char* schluesselZeileLesen(std::string& aus, int max, const char* text, const char* schluessel);
+
 inline char* schluesselTextLesen(char* aus, int max, char* text, const char* schluessel)
 {
     return const_cast<char*>(schluesselTextLesen(aus, max, static_cast<const char*>(text), schluessel));

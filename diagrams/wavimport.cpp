@@ -29,7 +29,7 @@ uint32_t doppelwort(const unsigned char* b)
            static_cast<uint32_t>(b[3]) << 24;
 }
 
-// frames of c channels of samples of the file's size in laenge bytes
+// whole frames of c channels of samples of the file's size in laenge bytes
 uint32_t frames(uint32_t laenge, int c, const WavKopf& k)
 {
     const int bytes = wavBytesProWert(k);
@@ -193,8 +193,7 @@ std::string wavAblehnungsGrund(const WavKopf& k, int64_t dateiGroesse, int freie
 std::string wavBericht(const WavKopf& k, int64_t dateiGroesse)
 {
     const double rate = k.rate;
-    const double frameBytes = static_cast<double>(k.kanaele) * wavBytesProWert(k);
-    const double dauer = k.rate && frameBytes > 0 ? wavDatenLaenge(k, dateiGroesse) / frameBytes / rate : 0.0;
+    const double dauer = k.rate ? frames(wavDatenLaenge(k, dateiGroesse), k.kanaele, k) / rate : 0.0;
     std::string text;
     char zeile[160];
     const auto an = [&](int n) { text.append(zeile, static_cast<size_t>(std::clamp(n, 0, 159))); };
@@ -270,9 +269,9 @@ int wavKopfLesen()
     wavBericht(kopf, groesse);
     const uint32_t gesperrt = programmStatus & programmBit::LaufGesperrt;
 
-    // the run covers the recording, one step per frame
-    const double dauer = wavDatenLaenge(kopf, groesse) / (kopf.kanaele * static_cast<double>(wavBytesProWert(kopf))) /
-                         static_cast<double>(kopf.rate);
+    // the run covers the recording, one step per frame; bytes that end the data inside a
+    // frame are no sample of every channel and count for nothing
+    const double dauer = frames(wavDatenLaenge(kopf, groesse), kopf.kanaele, kopf) / static_cast<double>(kopf.rate);
     const double schritt = 1.0 / static_cast<double>(kopf.rate);
     simulationsParameter.simulationsDauer = dauer;
     simulationsParameter.schrittweite = schritt;

@@ -315,10 +315,12 @@ int kopfLesen(char* text, NetzKopf& kopf)
 
 namespace {
 
-// a text value and the bytes the reader takes of it
+// a text value and the bytes the reader takes of it; a typed text (the header and footer)
+// comes back as it was written, blanks and "//" included, where a name loses a comment
 struct TextFeld {
     std::string& text;
     int max;
+    bool getippt = false;
 };
 
 // The 33 keys of a page record in file order, each with its field.
@@ -342,7 +344,7 @@ void seitenFelder(SeitenEinrichtung& s, B&& b)
     for (const auto& z : zeilen) {
         const std::string k = z.name;
         b((k + " drucken").c_str(), z.an);
-        b((k + " text").c_str(), TextFeld{z.text, 1024});
+        b((k + " text").c_str(), TextFeld{z.text, 1024, true});
         b((k + " abstand zum rand").c_str(), z.abstand);
         b((k + " position").c_str(), z.position);
         b((k + " fontfarbe").c_str(), z.schrift.farbe);
@@ -395,10 +397,14 @@ void seiteneinstellungenLesen(char* text)
         seitenFelder(*s.seite, [&](const char* key, auto&& wert) {
             const std::string schluessel = std::string(s.praefix) + key + "=";
             using T = std::decay_t<decltype(wert)>;
-            if constexpr (std::is_same_v<T, TextFeld>)
-                schluesselTextLesen(wert.text, wert.max, block, schluessel.c_str());
-            else
+            if constexpr (std::is_same_v<T, TextFeld>) {
+                if (wert.getippt)
+                    schluesselZeileLesen(wert.text, wert.max, block, schluessel.c_str());
+                else
+                    schluesselTextLesen(wert.text, wert.max, block, schluessel.c_str());
+            } else {
                 zahlLesen(wert, block, schluessel.c_str());
+            }
         });
     // the lengths become device units at each print: a page must leave room and fit an int
     for (const auto& s : seiten)

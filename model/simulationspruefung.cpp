@@ -72,16 +72,21 @@ std::string zahlText(const char* format, double x)
     return puffer;
 }
 
-// bytes in the largest unit that leaves a number of at least 1
-std::string speicherText(double bytes)
+// bytes in the largest unit that leaves a number of at least 1; taken as long double, so
+// that the bytes of any finite step count are a number (as a double they overflow)
+std::string speicherText(long double bytes)
 {
     static const char* const einheiten[] = {"Bytes", "KB", "MB", "GB", "TB"};
     int e = 0;
-    while (bytes >= 1024.0 && e < 4) {
-        bytes /= 1024.0;
+    while (bytes >= 1024.0L && e < 4) {
+        bytes /= 1024.0L;
         ++e;
     }
-    return e == 0 ? zahlText("%.0f ", bytes) + einheiten[0] : zahlText("%.1f ", bytes) + einheiten[e];
+    const double wert = static_cast<double>(bytes);
+    if (e == 0)
+        return zahlText("%.0f ", wert) + einheiten[0];
+    // beyond a million TB the digits say nothing, and hundreds of them would not fit
+    return zahlText(wert < 1e6 ? "%.1f " : "%.3g ", wert) + einheiten[e];
 }
 
 // the step count as a whole number while it reads as one
@@ -118,9 +123,19 @@ bool laufumfangPruefen(double dauer, double schritt, const std::string& feld)
     const Laufumfang u = laufumfangBerechnen(dauer, schritt);
     if (u.moeglich)
         return true;
-    plattform::hinweisBox(meldungFormatieren(816, feld, zahlText("%g", dauer), zahlText("%g", schritt),
-                                             schritteText(u.schritte), u.kurven, speicherText(u.bytes),
-                                             INT_MAX / 2, speicherText(u.speicherGrenze)));
+    // No notice names "inf" or "nan": a value that is no finite number (a file or a script
+    // brings those, the dialog refuses them) is asked for as one; finite values whose
+    // quotient overflows give more steps than can be counted, and then no memory either.
+    if (!std::isfinite(dauer) || !std::isfinite(schritt))
+        plattform::hinweisBox(meldungFormatieren(952, feld));
+    else if (!std::isfinite(u.schritte))
+        plattform::hinweisBox(meldungFormatieren(1807, feld, zahlText("%g", dauer), zahlText("%g", schritt),
+                                                 INT_MAX / 2, speicherText(u.speicherGrenze)));
+    else
+        plattform::hinweisBox(meldungFormatieren(816, feld, zahlText("%g", dauer), zahlText("%g", schritt),
+                                                 schritteText(u.schritte), u.kurven,
+                                                 speicherText(static_cast<long double>(u.kurven) * u.schritte * 4.0L),
+                                                 INT_MAX / 2, speicherText(u.speicherGrenze)));
     return false;
 }
 

@@ -243,11 +243,13 @@ bool ereignisKernSchritt(const ServerDaten& d, ServerLaufzeit& s, std::FILE* log
 
 // ---- the paced loop --------------------------------------------------------------------
 
-// what the loop paces against: seconds from any fixed origin, one reading per call
+// what the loop paces against: seconds from any fixed origin, one reading per call; and
+// the calendar time a run's log is named after
 class ServerUhr {
 public:
     virtual ~ServerUhr() = default;
     virtual double jetzt() = 0;
+    virtual std::time_t kalenderzeit() { return std::time(nullptr); }
 };
 ServerUhr& serverSystemUhr();
 
@@ -311,9 +313,11 @@ int ioTabelleLesen(ServerLaufzeit& s);
 // "parameter/reizFuerServerBetrieb.txt": 1 when read
 int serverReizDateiLesen(ServerLaufzeit& s);
 
-// The log of a run, in the current folder, named after the prefix and the start time. A
-// file that cannot be made is no log; the run goes on.
-std::string serverLogName(const ServerDaten& d, const std::tm& start);
+// The log of a run, in the current folder, named after the prefix and the start time; a
+// name already taken gets "_2", "_3", ... (nummer) behind the time, so an existing record
+// is never replaced. A file that cannot be made is no log; the run goes on.
+constexpr int serverLogNummern = 999;
+std::string serverLogName(const ServerDaten& d, const std::tm& start, int nummer = 1);
 std::FILE* serverLogOeffnen(const ServerDaten& d, const std::tm& start);
 void serverLogZeile(std::FILE* log, double faktor);
 

@@ -7,6 +7,7 @@
 #include "server/server.h"
 #include "texts/texte.h"
 #include <cctype>
+#include <cerrno>
 #include <cstring>
 #include <new>
 
@@ -133,20 +134,28 @@ int serverReizDateiLesen(ServerLaufzeit& s)
     return 1;
 }
 
-std::string serverLogName(const ServerDaten& d, const std::tm& t)
+std::string serverLogName(const ServerDaten& d, const std::tm& t, int nummer)
 {
     const std::string& praefix = d.stromDatei.empty() ? std::string(serverStromDateiVorgabe) : d.stromDatei;
     char zeit[64];
-    std::snprintf(zeit, sizeof zeit, " %02d%02d%02d %02d%02d%02d.txt", t.tm_year % 100, t.tm_mon + 1, t.tm_mday,
+    std::snprintf(zeit, sizeof zeit, " %02d%02d%02d %02d%02d%02d", t.tm_year % 100, t.tm_mon + 1, t.tm_mday,
                   t.tm_hour, t.tm_min, t.tm_sec);
-    return praefix + zeit;
+    // "_" sorts behind ".", so the records of one second stay in their order
+    return praefix + zeit + (nummer > 1 ? "_" + std::to_string(nummer) : std::string()) + ".txt";
 }
 
 // Written as the run goes, line by line with CR LF as text files of this program have them;
-// a log that cannot be made is simply not written.
+// a log that cannot be made is simply not written. A run started in the same second as an
+// earlier one must not wipe that one's record: the file is only ever made new ("x" fails on
+// an existing name, with no gap between the look and the making), else the next number.
 std::FILE* serverLogOeffnen(const ServerDaten& d, const std::tm& start)
 {
-    std::FILE* f = dateiOeffnen(serverLogName(d, start), "wb");
+    std::FILE* f = nullptr;
+    for (int nummer = 1; !f && nummer <= serverLogNummern; ++nummer) {
+        f = dateiOeffnen(serverLogName(d, start, nummer), "wbx");
+        if (!f && errno != EEXIST)
+            break;
+    }
     if (f)
         std::fprintf(f, "%s\r\ndelay: %g\r\n\r\n", dateipfade.netzName.c_str(), d.verzoegerung);
     return f;

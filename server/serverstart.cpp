@@ -216,7 +216,7 @@ double serverBetriebThread(const ServerDaten& d, ServerLaufzeit& s, ServerUhr& u
         serverApAusgeben(s);
     std::FILE* log = nullptr;
     if (d.stromInDatei) {
-        const std::time_t jetzt = std::time(nullptr);
+        const std::time_t jetzt = uhr.kalenderzeit();
         std::tm start{};
         localtime_r(&jetzt, &start);
         log = serverLogOeffnen(d, start);

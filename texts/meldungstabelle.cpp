@@ -1092,6 +1092,7 @@ constexpr TextEintrag meldungsTabelle[] = {
     {1804, "SYSTEMGRUND_LESEFEHLER=", "der Datentr\xE4ger lie\xDF sich nicht lesen"},
     {1805, "FENSTER_GIBT_ES_NICHT=", "Das Fenster gibt es nicht (mehr)."},
     {1806, "FENSTER_NICHT_IM_GUI_THREAD=", "Fenster lassen sich nur aus dem Programmfaden der Oberfl\xE4" "che abfragen."},
+    {1807, "FEHLER_LAUFUMFANG_UNZAEHLBAR=", "\"%s\": %s s Dauer bei %s s Schrittweite ergeben mehr Schritte, als sich z\xE4hlen lassen. M\xF6glich sind h\xF6" "chstens %d Schritte und %s Speicher (die H\xE4lfte des Arbeitsspeichers)."},
 };
 
 } // namespace

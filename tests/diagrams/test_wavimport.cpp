@@ -84,6 +84,16 @@ struct WavFall : DiagrammFall {
         dateipfade.oeffnenName = "aufnahme.wav";
         return wavKopfLesen();
     }
+    // the report on the file's header, as the import makes it
+    std::string bericht() const
+    {
+        const auto groesse = int64_t(std::filesystem::file_size(pfad));
+        std::FILE* datei = std::fopen(pfad.c_str(), "rb");
+        const WavKopf kopf = datei ? wavKopfSuchen(datei, groesse) : WavKopf{};
+        if (datei)
+            std::fclose(datei);
+        return wavBericht(kopf, groesse);
+    }
     static std::vector<float> soma(int nummer, int n)
     {
         const auto& w = neuronNachNummer(nummer)->hauptDiagramm.kurven[kurve::Soma].werte;
@@ -216,6 +226,9 @@ TEST_F(WavFall, JedeProbenartUndJedeLageDerAbschnitteGibtDieWerteDerSechzehnBitD
         {"32 bits", riff(fmt(1, 2, 8000, 32) + chunk("data", proben(werte, 32))), kanal1},
         {"32-bit floats", riff(fmt(3, 2, 8000, 32) + chunk("data", proben(werte, 32, true))), kanal1},
         {"floats extensible", riff(fmt(0xFFFE, 2, 8000, 32, 3) + chunk("data", proben(werte, 32, true))), kanal1},
+        // data that end inside a frame: the rest is no frame (it made 301 steps, or 300.25 frames long)
+        {"two bytes of a frame left", riff(fmt(1, 2, 8000, 16) + chunk("data", proben(werte, 16) + "\x11\x22")), kanal1},
+        {"one byte of a frame left", riff(fmt(1, 2, 8000, 16) + chunk("data", proben(werte, 16) + "\x11")), kanal1},
     };
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.art);
@@ -223,6 +236,7 @@ TEST_F(WavFall, JedeProbenartUndJedeLageDerAbschnitteGibtDieWerteDerSechzehnBitD
         ASSERT_EQ(lesen(f.inhalt), 1);
         EXPECT_EQ(std::tuple(simulationsParameter.simulationsDauer, simulationsParameter.anzahlSchritte),
                   std::tuple(300 / 8000.0, 300));
+        EXPECT_TRUE(bericht().ends_with("\nRequired simulation lengt:\t\t0.037500\n")) << bericht();
         const int zweiter = neuronKette.hoechsteNummer;
         if (f.erwartet == kanal1)
             EXPECT_EQ(soma(zweiter - 1, 299), kanal0);

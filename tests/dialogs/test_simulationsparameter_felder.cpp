@@ -10,6 +10,7 @@
 #include "model/simulationspruefung.h"
 #include "platform/box.h"
 #include "texts/texte.h"
+#include <climits>
 #include <tuple>
 
 using namespace plattform;
@@ -92,21 +93,33 @@ TEST_F(SimFelder, ZuLangerLaufWirdImGeaendertenFeldAbgelehntOhneDassEinPufferWae
             EXPECT_EQ(simulationsParameter.simulationsDauer, 1.0);
         };
     };
-    test::boxAntworten({antwort::Ok, antwort::Ok});
+    test::boxAntworten({antwort::Ok, antwort::Ok, antwort::Ok, antwort::Ok});
     test::dialogSkript(133, {
         sch::tippen(1213, "1e12"), sch::klicken(1), unveraendert(1213),
+        // a quotient beyond every double, and one whose buffers are
+        sch::tippen(1213, "1e300"), sch::tippen(1217, "1e-300"), sch::klicken(1), unveraendert(1213),
+        sch::tippen(1217, "1e-8"), sch::klicken(1), unveraendert(1213),
         sch::tippen(1213, "1"), sch::tippen(1217, "1e-12"), sch::klicken(1), unveraendert(1217),
         sch::tippen(1217, "0.0002"), sch::klicken(1),
     });
     EXPECT_EQ(oeffnen(), 1);
-    ASSERT_EQ(test::boxLog().size(), 2u);
+    ASSERT_EQ(test::boxLog().size(), 4u);
     EXPECT_EQ(test::boxLog()[0].text.rfind("\"Simulationsdauer (sec)\": 1e+12 s Dauer bei 0.0001 s Schrittweite "
                                            "ergeben 1e+16 Schritte; die Kurven (1) br\xE4uchten daf\xFCr "
                                            "36379.8 TB Speicher.", 0),
               0u)
         << test::boxLog()[0].text;
-    EXPECT_EQ(test::boxLog()[1].text.rfind("\"Einzelschrittl\xE4nge (sec)\": 1 s Dauer bei 1e-12 s", 0), 0u)
-        << test::boxLog()[1].text;
+    EXPECT_EQ(test::boxLog()[1].text, meldungFormatieren(1807, "Simulationsdauer (sec)", "1e+300", "1e-300",
+                                                         INT_MAX / 2, "4.0 GB"));
+    EXPECT_EQ(test::boxLog()[2].text.rfind("\"Simulationsdauer (sec)\": 1e+300 s Dauer bei 1e-08 s Schrittweite "
+                                           "ergeben 1e+308 Schritte; die Kurven (1) br\xE4uchten daf\xFCr "
+                                           "3.64e+296 TB Speicher.", 0),
+              0u)
+        << test::boxLog()[2].text;
+    EXPECT_EQ(test::boxLog()[3].text.rfind("\"Einzelschrittl\xE4nge (sec)\": 1 s Dauer bei 1e-12 s", 0), 0u)
+        << test::boxLog()[3].text;
+    for (const auto& b : test::boxLog())
+        EXPECT_TRUE(b.text.find("inf") == std::string::npos && b.text.find("nan") == std::string::npos) << b.text;
     EXPECT_EQ(std::get<2>(vorher), 10000);
     EXPECT_EQ(simulationsParameter.anzahlSchritte, 5000);
 }

@@ -255,6 +255,9 @@ TEST_F(NetzdateiFall, EinGanzesNetzKommtAusDerDateiFeldFuerFeldZurueck)
     // the display's line widths within what the reader takes (0..100)
     PermutationsFensterEinstellungen& p = permutationsFenster;
     std::tie(p.apLinienstaerke, p.stromreizDicke, p.klassenmarkenDicke) = std::tuple(3, 4, 5);
+    // the page texts as typed: a "//" and the blanks at either end are part of them
+    seiteNetzfenster.kopfText = "Quelle: http://labor.example/x";
+    seiteDiagrammfenster.fussText = "   einger\xFC" "ckt // Seite  ";
     const auto einstellungenVorher =   // the values, not the fields
         std::apply([](const auto&... x) { return std::make_tuple(x...); }, einstellungsFelder());
     serverDaten.pulsDauer = 0.00123456789;   // "%g"

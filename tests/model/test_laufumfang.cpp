@@ -105,6 +105,7 @@ TEST_F(Umfang, LaufpruefungOeffnetBeiEinemZuLangenLaufDenDialogUndLaesstIhnNurMi
     pt::boxAntworten({plattform::antwort::Ok});
     EXPECT_EQ(simulationsParameterPruefen(nullptr), 0);
     EXPECT_EQ(attrappe::dienste.laufDialoge, 2);
+    EXPECT_EQ(pt::boxLog().back().text, meldungFormatieren(952, laufzeitFelderName()));   // no "nan" in it
     // what the dialog puts right lets the run go on
     pt::boxAntworten({plattform::antwort::Ok});
     attrappe::dienste.laufDialog = [](plattform::Fenster) { laufzeitSetzen(0.5, 1e-4); };

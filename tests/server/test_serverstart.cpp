@@ -5,6 +5,8 @@
 #include "model/stromreiz.h"
 #include "platform/box.h"
 #include "server/server.h"
+#include <algorithm>
+#include <filesystem>
 #include <functional>
 
 using namespace apphilfe;
@@ -75,7 +77,16 @@ TEST_F(ServerStart, EndRestoresDurationStepAndStimuliAfterEveryEnd)
                 serverLauf.steuerBits |= serverBit::StoppAnforderung;
             return n * 0.25;
         }
+        std::time_t kalenderzeit() override { return 1700000000; }   // every run in the same second
     };
+    // every run logs; a record of the same second is there already
+    serverDaten.stromInDatei = 1;
+    serverDaten.stromDatei = ordner + "kern";
+    std::tm start{};
+    const std::time_t zeit = 1700000000;
+    localtime_r(&zeit, &start);
+    const std::string name = serverLogName(serverDaten, start), ohneEndung = name.substr(0, name.size() - 4);
+    testhilfe::schreiben(ohneEndung + "_2.txt", "fremd");
     // 0 the stop bit, 1 the abort flag, 2 a sample at the stop level
     for (const auto& [abbruch, modus] : {std::pair{0, serverModus::KeineKarte}, {1, serverModus::KeineKarte},
                                         {1, serverModus::MitKarte}, {2, serverModus::MitKarte}}) {
@@ -105,6 +116,16 @@ TEST_F(ServerStart, EndRestoresDurationStepAndStimuliAfterEveryEnd)
         }
         laufZustand.abbrechen = 0;
     }
+    // each run its own record, the first under the time alone, the others under free numbers
+    std::vector<std::string> logs;
+    for (const auto& e : std::filesystem::directory_iterator(ordner))
+        if (e.path().filename().string().starts_with("kern "))
+            logs.push_back(e.path().string());
+    std::ranges::sort(logs);
+    EXPECT_EQ(logs, (std::vector<std::string>{name, ohneEndung + "_2.txt", ohneEndung + "_3.txt",
+                                              ohneEndung + "_4.txt", ohneEndung + "_5.txt"}));
+    EXPECT_EQ(testhilfe::lesen(ohneEndung + "_2.txt"), "fremd");
+    EXPECT_TRUE(testhilfe::lesen(name).starts_with("netz\r\ndelay: "));
 }
 
 } // namespace
