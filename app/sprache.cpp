@@ -133,7 +133,7 @@ void spracheWechselAbschliessen(bool endet)
     std::string inhalt;
     if (*jetzt == w.geschrieben) {
         if (!w.alterInhalt) {
-            std::remove(plattform::pfadAufloesen(pfad).c_str());
+            std::remove(plattform::schreibPfadAufloesen(pfad).c_str());
             return;
         }
         inhalt = *w.alterInhalt;

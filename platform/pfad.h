@@ -21,7 +21,22 @@ const std::string& programmDatei();
 // nor ignoring case are kept as given, so a new file can be created under the name.
 std::string pfadAufloesen(const std::string& pfad);
 
-// fopen on the resolved path; null with errno set on failure.
+// The file-system form of a path that is written, renamed to or deleted: its folders are
+// found as pfadAufloesen finds them, its last name part is taken exactly as given, so a
+// write never lands in another file whose name differs only in case.
+std::string schreibPfadAufloesen(const std::string& pfad);
+// pfad with its last name part as the file on the disk has it, when the file was found only
+// ignoring case; else pfad as it is. A file opened or remembered under such a name is later
+// written under this one, not beside it under the name that found it.
+std::string gefundenenNamenNehmen(const std::string& pfad);
+// Whether writing to a and to b writes one file: the same write-side path, or, where both
+// exist, the same file by another name.
+bool gleichesSchreibziel(const std::string& a, const std::string& b);
+// Whether an fopen mode writes ('w', 'a', 'x' or '+').
+bool schreibModus(const char* modus);
+
+// fopen on the resolved path (the write-side form for a writing mode); null with errno set
+// on failure.
 std::FILE* dateiOeffnen(const std::string& pfad, const char* modus);
 bool dateiExistiert(const std::string& pfad);
 
@@ -38,7 +53,7 @@ bool dateienAuflisten(const std::string& ordner, const std::string& muster, std:
 // folder is missing or not writable), or writing, closing or renaming it failed.
 enum class SchreibFehler { Oeffnen, Schreiben };
 
-// Writes bytes to pfad without ever destroying the old file first: a temporary file in
+// Writes bytes to pfad (its last name part taken exactly) without ever destroying the old file first: a temporary file in
 // the same folder is written, flushed and renamed over it. On failure the old file is
 // untouched, the temporary one removed, fehler says why and art at which step; errno
 // holds the system's reason.

@@ -26,7 +26,7 @@ void tmpLoeschen(std::string& pfad)
 {
     if (!pfad.empty()) {
         std::error_code fehler;
-        std::filesystem::remove(pfadAufloesen(pfad), fehler);
+        std::filesystem::remove(schreibPfadAufloesen(pfad), fehler);
     }
     pfad.clear();
 }

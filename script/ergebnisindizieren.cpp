@@ -39,7 +39,7 @@ std::string nameVon(const std::string& pfad)
 void dateiEntfernen(const std::string& pfad)
 {
     std::error_code fehler;
-    fs::remove(pfadAufloesen(pfad), fehler);
+    fs::remove(schreibPfadAufloesen(pfad), fehler);
 }
 
 // A name no other file has in the folder, "!   tmp" and six random characters with the

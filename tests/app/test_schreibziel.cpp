@@ -1,0 +1,194 @@
+// tests/app/test_schreibziel.cpp - a save writes the file the user named and no other: not a
+// file beside it whose name differs only in case, and not another file of the same save
+#include "app_hilfe.h"
+#include "files/einstellungsdatei.h"
+#include "files/netzdatei.h"
+#include "platform/box.h"
+#include <map>
+
+using namespace apphilfe;
+namespace fs = std::filesystem;
+
+namespace {
+
+using Dateien = std::map<std::string, std::string>;
+
+// every file of the folder with its bytes
+Dateien inhalt(const std::string& ordner)
+{
+    Dateien d;
+    for (const auto& e : fs::directory_iterator(ordner))
+        if (e.is_regular_file())
+            d[e.path().filename().string()] = lesen(e.path().string());
+    return d;
+}
+
+struct Schreibziel : AppFall {
+    std::string w;   // the user's folder
+
+    void SetUp() override
+    {
+        AppFall::SetUp();
+        ASSERT_TRUE(starten());
+        w = ordner + "w/";
+        fs::create_directory(w);
+        // the network in its own file, saved with its current file and a reference curve
+        laufbaresNetz(2, w);
+        dateipfade.endung = "gui";
+        befehl(befehlSomapotentialSpeichern);
+        ASSERT_TRUE(programmStatus & programmBit::SomaDateiSchreiben);
+        KurvenDaten& referenz = neuronNachNummer(2)->hauptDiagramm.kurven[kurve::Referenz1];
+        referenz.werte.assign(200, -0.06f);
+        referenz.werteAnzahl = 200;
+        ASSERT_TRUE(guiDateiSpeichern(0, nullptr, 1));
+        ASSERT_EQ(dateipfade.vollerPfad, w + "netz.gui");
+        ASSERT_EQ(cfgPfad, ordner + "default.cfg");
+        // other files of the user's: for each name a save below writes, one that differs
+        // only in case, and a settings file that is not the session's
+        for (const char* name : {"Messung.gui", "Messung.cur", "Messung.ref", "Messung.dat", "Messung.sim",
+                                 "Messung.def", "Sitzung.cfg", "default.cfg", "Default.cfg"})
+            schreiben(w + name, std::string("fremd ") + name);
+    }
+
+    // The save leaves every file of the folder byte for byte but those it writes, which
+    // exist exactly as named; no box came. neueErlaubt: files of names no test can know
+    // (time-stamped) may come besides.
+    void nurGeschrieben(const Dateien& vorher, std::initializer_list<const char*> ausgaben, bool neueErlaubt = false)
+    {
+        Dateien nachher = inhalt(w);
+        Dateien erwartet = vorher;
+        for (const char* name : ausgaben) {
+            EXPECT_TRUE(nachher.contains(name)) << name;
+            erwartet[name] = nachher[name];
+        }
+        if (neueErlaubt)
+            for (const auto& [name, bytes] : nachher)
+                if (!vorher.contains(name))
+                    erwartet[name] = bytes;
+        EXPECT_EQ(nachher, erwartet);
+        EXPECT_EQ(gezeigteBoxen(), BoxTexte{});
+    }
+};
+
+struct Schreiber {
+    const char* name;
+    int befehl;
+    const char* ziel;                          // named in the save dialog, in the user's folder
+    std::initializer_list<const char*> ausgaben;   // what the save writes there
+};
+
+struct SchreibzielJeSchreiber : Schreibziel, ::testing::WithParamInterface<Schreiber> {};
+
+} // namespace
+
+TEST_P(SchreibzielJeSchreiber, SchreibtNurDieGenannteDatei)
+{
+    const Schreiber& s = GetParam();
+    for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
+        neuronMarkieren(n, 1);
+    const Dateien vorher = inhalt(w);
+    pt::dateiAntworten({pt::dateiAntwort(w + s.ziel)});
+    befehl(s.befehl);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(pt::offeneWahlAntworten(), 0u);
+    nurGeschrieben(vorher, s.ausgaben);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Schreiber, SchreibzielJeSchreiber,
+    ::testing::Values(
+        Schreiber{"NetzUnterNeuemNamen", befehlGuiDateiSpeichernUnter, "messung.gui",
+                  {"messung.gui", "messung.cur", "messung.ref"}},
+        Schreiber{"EinstellungenUnterNeuemNamen", befehlEinstellungenSpeichernUnter, "sitzung.cfg", {"sitzung.cfg"}},
+        Schreiber{"Kurvendaten", befehlDatDateiSpeichernUnter, "messung.dat", {"messung.dat"}},
+        Schreiber{"SimDatei", befehlSimDateiSpeichernUnter, "messung.sim", {"messung.sim"}},
+        Schreiber{"Definition", befehlDefinitionExportieren, "messung.def", {"messung.def"}}),
+    [](const ::testing::TestParamInfo<Schreiber>& i) { return std::string(i.param.name); });
+
+// A run from the main window writes the soma potentials into the network's .dat, and a
+// script its result file, its log and the output window's bitmap: each under its own name.
+TEST_F(Schreibziel, LaufUndSkriptSchreibenNurIhreDateien)
+{
+    const fs::path vorherOrdner = fs::current_path();
+    fs::current_path(w);   // the script log goes to the working folder
+    skriptMeldungenAnzeigen = 0;
+    for (const char* name : {"Netz.dat", "Messung.bin", "!   Skript.log"})
+        schreiben(w + name, std::string("fremd ") + name);
+    schreiben(w + "s.skr", "SDAUER=0,02  SAUFLOESUNG=0,0001\r\nBIN= ERG=A ENEURON=2 NEU=1 BMP=1\r\nSIM=\r\n");
+    Dateien vorher = inhalt(w);
+    befehl(befehlSimulationStarten);
+    nachrichtenVerarbeiten();
+    nurGeschrieben(vorher, {"netz.dat"}, true);
+
+    vorher = inhalt(w);
+    pt::dateiAntworten({pt::dateiAntwort(w + "s.skr")});
+    befehl(befehlSkriptLaden);
+    pt::dateiAntworten({pt::dateiAntwort(w + "messung.bin")});
+    befehl(befehlSkriptStarten);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(pt::offeneWahlAntworten(), 0u);
+    nurGeschrieben(vorher, {"messung.bin", "!   skript.log"}, true);
+
+    // a result file under the log's name is refused before the run: the log would take its place
+    vorher = inhalt(w);
+    const std::string log = w + "!   skript.log";
+    pt::dateiAntworten({pt::dateiAntwort(log)});
+    pt::boxAntworten({antwort::Ok});
+    befehl(befehlSkriptStarten);
+    nachrichtenVerarbeiten();
+    skriptAbbauen();
+    fs::current_path(vorherOrdner);
+    EXPECT_EQ(gezeigteBoxen(),
+              BoxTexte{"Hinweis: " + meldungFormatieren(1760, log, meldungsTexte[1767], meldungsTexte[1768])});
+    Dateien nachher = inhalt(w);
+    vorher.erase("!   skript.log");   // the run's start began its log
+    nachher.erase("!   skript.log");
+    EXPECT_EQ(nachher, vorher);
+}
+
+// A network opened by a name that found its file only ignoring case is that file: the title
+// names it as the disk does, and Ctrl+S writes it, not a new file beside it.
+TEST_F(Schreibziel, GeoeffnetUeberAndereSchreibungSpeichertInDieGefundeneDatei)
+{
+    pt::dateiAntworten({pt::dateiAntwort(w + "Netz2.gui")});
+    befehl(befehlGuiDateiSpeichernUnter);
+    oeffnenOhneSpeichern(w + "netz2.GUI");
+    EXPECT_EQ(std::tuple(dateipfade.vollerPfad, titel(haupt())), std::tuple(w + "Netz2.gui", w + "Netz2.gui"));
+    neuronNachNummer(1)->x += 40;
+    const Dateien vorher = inhalt(w);
+    befehl(befehlGuiDateiSpeichern);
+    nachrichtenVerarbeiten();
+    EXPECT_NE(inhalt(w)["Netz2.gui"], vorher.at("Netz2.gui"));
+    nurGeschrieben(vorher, {"Netz2.gui", "Netz2.cur", "Netz2.ref"});
+}
+
+// "Speichern unter" onto a file the same save writes beside the network: the notice says which
+// and why, nothing is written, the network keeps its file and title.
+struct Doppelt {
+    const char* name;
+    const char* ziel;   // in the user's folder; "" the session's settings file
+    int erste, zweite;  // what the file would be twice
+};
+struct SchreibzielDoppelt : Schreibziel, ::testing::WithParamInterface<Doppelt> {};
+
+TEST_P(SchreibzielDoppelt, WirdAbgelehntUndNichtsGeschrieben)
+{
+    const Doppelt& d = GetParam();
+    const std::string ziel = *d.ziel ? w + d.ziel : cfgPfad;
+    const Dateien vorher = inhalt(w), programm = inhalt(ordner);
+    pt::dateiAntworten({pt::dateiAntwort(ziel)});
+    pt::boxAntworten({antwort::Ok});
+    befehl(befehlGuiDateiSpeichernUnter);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(gezeigteBoxen(), BoxTexte{"Hinweis: " + meldungFormatieren(1760, ziel, meldungsTexte[d.erste],
+                                                                          meldungsTexte[d.zweite])});
+    EXPECT_EQ(inhalt(w), vorher);
+    EXPECT_EQ(inhalt(ordner), programm);
+    EXPECT_EQ(std::tuple(dateipfade.vollerPfad, titel(haupt())), std::tuple(w + "netz.gui", w + "netz.gui"));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ziele, SchreibzielDoppelt,
+                         ::testing::Values(Doppelt{"Einstellungsdatei", "", 1761, 1762},
+                                           Doppelt{"Stromdatei", "netz.cur", 1761, 1763},
+                                           Doppelt{"Referenzdatei", "netz.ref", 1761, 1764}),
+                         [](const ::testing::TestParamInfo<Doppelt>& i) { return std::string(i.param.name); });
