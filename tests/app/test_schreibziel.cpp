@@ -219,3 +219,21 @@ INSTANTIATE_TEST_SUITE_P(Ziele, SchreibzielDoppelt,
                                            Doppelt{"Stromdatei", "netz.cur", 1761, 1763},
                                            Doppelt{"Referenzdatei", "netz.ref", 1761, 1764}),
                          [](const ::testing::TestParamInfo<Doppelt>& i) { return std::string(i.param.name); });
+
+// A settings file the start found only ignoring case is the one "Einstellungen speichern"
+// writes, not a new default.cfg beside it.
+struct EinstellungenAndersGeschrieben : AppFall {};
+TEST_F(EinstellungenAndersGeschrieben, WerdenInDieGefundeneDateiGespeichert)
+{
+    ordner = programmOrdner();
+    fs::rename(ordner + "default.cfg", ordner + "Default.CFG");
+    ASSERT_TRUE(testhilfe::programmStarten("", ordner));
+    EXPECT_EQ(cfgPfad, ordner + "Default.CFG");
+    const std::string vorher = lesen(ordner + "Default.CFG");
+    laufzeitSetzen(0.03, 1e-4);   // a setting unlike the file's
+    befehl(befehlEinstellungenSpeichern);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(gezeigteBoxen(), BoxTexte{});
+    EXPECT_NE(lesen(ordner + "Default.CFG"), vorher);
+    EXPECT_FALSE(fs::exists(ordner + "default.cfg"));
+}
