@@ -3,6 +3,10 @@
 #include "app_hilfe.h"
 #include "files/einstellungsdatei.h"
 #include "files/netzdatei.h"
+#include "model/synapse.h"
+#include "permutation/ergebnisse.h"
+#include "permutation/modus.h"
+#include "permutation/permutation.h"
 #include "platform/box.h"
 #include <map>
 
@@ -48,6 +52,14 @@ struct Schreibziel : AppFall {
             schreiben(w + name, std::string("fremd ") + name);
     }
 
+    size_t boxenVorher = 0;
+    // the folder's files before a save, and the boxes shown so far
+    Dateien stand()
+    {
+        boxenVorher = gezeigteBoxen().size();
+        return inhalt(w);
+    }
+
     static void referenzSetzen()
     {
         KurvenDaten& referenz = neuronNachNummer(2)->hauptDiagramm.kurven[kurve::Referenz1];
@@ -71,7 +83,9 @@ struct Schreibziel : AppFall {
                 if (!vorher.contains(name))
                     erwartet[name] = bytes;
         EXPECT_EQ(anders(nachher, erwartet), std::vector<std::string>{});
-        EXPECT_EQ(gezeigteBoxen(), BoxTexte{});
+        const BoxTexte boxen = gezeigteBoxen();
+        EXPECT_EQ(BoxTexte(boxen.begin() + static_cast<std::ptrdiff_t>(std::min(boxenVorher, boxen.size())), boxen.end()),
+                  BoxTexte{});
     }
     // the names of the files that differ between a and b, or are in one only
     static std::vector<std::string> anders(const Dateien& a, const Dateien& b)
@@ -105,7 +119,7 @@ TEST_P(SchreibzielJeSchreiber, SchreibtNurDieGenannteDatei)
     const Schreiber& s = GetParam();
     for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
         neuronMarkieren(n, 1);
-    const Dateien vorher = inhalt(w);
+    const Dateien vorher = stand();
     pt::dateiAntworten({pt::dateiAntwort(w + s.ziel)});
     befehl(s.befehl);
     nachrichtenVerarbeiten();
@@ -135,13 +149,13 @@ TEST_F(Schreibziel, LaufUndSkriptSchreibenNurIhreDateien)
     for (const char* name : {"Netz.dat", "Messung.bin", "!   Skript.log"})
         schreiben(w + name, std::string("fremd ") + name);
     schreiben(w + "s.skr", "SDAUER=0,02  SAUFLOESUNG=0,0001  SELSYNDELAY=OHNE\r\nBIN= ERG=A ENEURON=2 NEU=1 BMP=1\r\nSIM=\r\n");
-    Dateien vorher = inhalt(w);
+    Dateien vorher = stand();
     befehl(befehlSimulationStarten);
     nachrichtenVerarbeiten();
     nurGeschrieben(vorher, {"netz.dat"}, true);
 
     fs::remove(w + "netz.dat");   // the soma file of the run before, which a run's start removes
-    vorher = inhalt(w);
+    vorher = stand();
     pt::dateiAntworten({pt::dateiAntwort(w + "s.skr")});
     befehl(befehlSkriptLaden);
     pt::dateiAntworten({pt::dateiAntwort(w + "messung.bin")});
@@ -151,7 +165,7 @@ TEST_F(Schreibziel, LaufUndSkriptSchreibenNurIhreDateien)
     nurGeschrieben(vorher, {"messung.bin", "!   skript.log"}, true);
 
     // a result file under the log's name is refused before the run: the log would take its place
-    vorher = inhalt(w);
+    vorher = stand();
     const std::string log = w + "!   skript.log";
     pt::dateiAntworten({pt::dateiAntwort(log)});
     pt::boxAntworten({antwort::Ok});
@@ -167,6 +181,47 @@ TEST_F(Schreibziel, LaufUndSkriptSchreibenNurIhreDateien)
     EXPECT_EQ(anders(nachher, vorher), std::vector<std::string>{});
 }
 
+// The permutation mode's series writes its result file, and the index of its results goes
+// where the user names it: each under its own name.
+TEST_F(Schreibziel, PermutationSchreibtNurIhreDateien)
+{
+    SynapseDaten* s = synapseNeu(neuronNachNummer(1), neuronNachNummer(2), 0, 1e-7, 0.001, -0.05, -0.03, 0, nullptr);
+    ASSERT_NE(s, nullptr);
+    synapsenTabelleSetzen(s->id, s);
+    permutationsDefinition.auswerteNeuron = 2;
+    permutationsDefinition.levelAnzahl = 2;
+    permutationsDefinition.synapsen = {{s->id, {1e-8, 2e-8}}};
+    befehl(befehlPermutationsmodusEinschalten);
+    ASSERT_TRUE(modusStatus & modusBit::Permutationsmodus);
+    modusStatus |= modusBit::DefinitionDa;
+    for (const char* name : {"Serie.bin", "Serie.inx"})
+        schreiben(w + name, std::string("fremd ") + name);
+
+    Dateien vorher = stand();
+    pt::dateiAntworten({pt::dateiAntwort(w + "serie.bin")});
+    befehl(befehlPmtStarten);
+    nachrichtenVerarbeiten();
+    nurGeschrieben(vorher, {"serie.bin"}, true);
+
+    // the results loaded into the mode's index; the offer to load another file is declined
+    pt::dateiAntworten({pt::dateiAntwort(w + "serie.bin")});
+    pt::unbeantwortetAblehnen(pt::Ablehnen::Nein);
+    befehl(befehlPmtErgebnisseLaden);
+    nachrichtenVerarbeiten();
+    pt::unbeantwortetAblehnen(pt::Ablehnen::Aus);
+    EXPECT_TRUE(mitErgebnisIndex());
+    vorher = stand();
+    pt::dateiAntworten({pt::dateiAntwort(w + "serie.inx")});
+    befehl(befehlPmtIndexSpeichernUnter);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(pt::offeneWahlAntworten(), 0u);
+    nurGeschrieben(vorher, {"serie.inx"}, true);
+
+    pt::unbeantwortetAblehnen(pt::Ablehnen::Nein);
+    befehl(befehlPmtModusBeenden);
+    permutationZuruecksetzen();
+}
+
 // A network opened by a name that found its file only ignoring case is that file: the title
 // names it as the disk does, and Ctrl+S writes it, not a new file beside it.
 TEST_F(Schreibziel, GeoeffnetUeberAndereSchreibungSpeichertInDieGefundeneDatei)
@@ -177,7 +232,7 @@ TEST_F(Schreibziel, GeoeffnetUeberAndereSchreibungSpeichertInDieGefundeneDatei)
     EXPECT_EQ(std::tuple(dateipfade.vollerPfad, titel(haupt())), std::tuple(w + "Netz2.gui", w + "Netz2.gui"));
     neuronNachNummer(1)->x += 40;
     referenzSetzen();
-    const Dateien vorher = inhalt(w);
+    const Dateien vorher = stand();
     befehl(befehlGuiDateiSpeichern);
     nachrichtenVerarbeiten();
     EXPECT_NE(inhalt(w)["Netz2.gui"], vorher.at("Netz2.gui"));
@@ -202,7 +257,7 @@ TEST_P(SchreibzielDoppelt, WirdAbgelehntUndNichtsGeschrieben)
 {
     const Doppelt& d = GetParam();
     const std::string ziel = *d.ziel ? w + d.ziel : cfgPfad;
-    const Dateien vorher = inhalt(w), programm = inhalt(ordner);
+    const Dateien vorher = stand(), programm = inhalt(ordner);
     pt::dateiAntworten({pt::dateiAntwort(ziel)});
     pt::boxAntworten({antwort::Ok});
     befehl(befehlGuiDateiSpeichernUnter);
