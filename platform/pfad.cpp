@@ -173,6 +173,12 @@ bool dateiExistiert(const std::string& pfad)
     return ::stat(pfadAufloesen(pfad).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
+bool schreibzielExistiert(const std::string& pfad)
+{
+    struct stat st;
+    return ::stat(schreibPfadAufloesen(pfad).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
 bool namePasst(std::string_view muster, std::string_view name)
 {
     size_t m = 0, n = 0, sternM = std::string_view::npos, sternN = 0;

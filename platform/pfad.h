@@ -39,6 +39,9 @@ bool schreibModus(const char* modus);
 // on failure.
 std::FILE* dateiOeffnen(const std::string& pfad, const char* modus);
 bool dateiExistiert(const std::string& pfad);
+// Whether a write to pfad replaces a file: the one of exactly that last name part. What asks
+// before replacing a file asks by this, not about a file whose name differs only in case.
+bool schreibzielExistiert(const std::string& pfad);
 
 // Whether name matches muster: '*' any run of characters, '?' one, letters without regard
 // to case (Windows-1252).

@@ -149,7 +149,7 @@ void skriptSpeichern(Auswertungsdaten& a)
         hinweisBox(auswertungsText(SkriptTexte, 2));
         return;
     }
-    if (dateiExistiert(pfad) && meldungsBox(fensterhandles.hauptfenster, auswertungsText(SkriptTexte, 3, pfad), "SysInfo",
+    if (schreibzielExistiert(pfad) && meldungsBox(fensterhandles.hauptfenster, auswertungsText(SkriptTexte, 3, pfad), "SysInfo",
                                             knoepfe::JaNein | symbol::Frage) != antwort::Ja) {
         DateiWahl wahl;
         const size_t strich = pfad.find_last_of("/\\");

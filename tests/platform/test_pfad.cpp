@@ -109,6 +109,9 @@ TEST_F(Pfad, SchreibenNimmtDenLetztenNamensteilGenau)
     std::FILE* f = dateiOeffnen(genannt, "rb");
     ASSERT_NE(f, nullptr);
     std::fclose(f);
+    EXPECT_TRUE(dateiExistiert(genannt));
+    EXPECT_FALSE(schreibzielExistiert(genannt));   // nothing to ask before it is written
+    EXPECT_TRUE(schreibzielExistiert(alt.string()));
 
     // the safe write, and the found name a later write takes
     ASSERT_TRUE(dateiSicherSchreiben(genannt, "neu"));
