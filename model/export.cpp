@@ -85,7 +85,8 @@ void freigeben()
 bool teilUmbenennen()
 {
     std::error_code fehler;
-    std::filesystem::rename(plattform::schreibPfadAufloesen(ex.teilDatei), plattform::schreibPfadAufloesen(ex.datei), fehler);
+    std::filesystem::rename(plattform::schreibPfadAufloesen(ex.teilDatei), plattform::schreibPfadAufloesen(ex.datei),
+                            fehler);
     ex.teilBegonnen = false;
     return !fehler;
 }

@@ -3,7 +3,8 @@
 // Paths inside the program are Windows-1252 text with '/' (or '\' as stored files have
 // them). Before they reach the file system they are mapped here: '\' becomes '/', a
 // drive prefix "C:" is dropped, the text becomes UTF-8, and each component that does
-// not exist under its exact name is looked up ignoring case.
+// not exist under its exact name is looked up ignoring case - except the last one of a
+// file that is written, renamed to or deleted.
 #pragma once
 #include <cstdio>
 #include <string>
@@ -56,10 +57,10 @@ bool dateienAuflisten(const std::string& ordner, const std::string& muster, std:
 // folder is missing or not writable), or writing, closing or renaming it failed.
 enum class SchreibFehler { Oeffnen, Schreiben };
 
-// Writes bytes to pfad (its last name part taken exactly) without ever destroying the old file first: a temporary file in
-// the same folder is written, flushed and renamed over it. On failure the old file is
-// untouched, the temporary one removed, fehler says why and art at which step; errno
-// holds the system's reason.
+// Writes bytes to pfad (its last name part taken exactly) without ever destroying the old
+// file first: a temporary file in the same folder is written, flushed and renamed over it.
+// On failure the old file is untouched, the temporary one removed, fehler says why and art
+// at which step; errno holds the system's reason.
 bool dateiSicherSchreiben(const std::string& pfad, std::string_view bytes, std::string* fehler = nullptr,
                           SchreibFehler* art = nullptr);
 

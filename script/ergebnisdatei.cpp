@@ -115,7 +115,10 @@ struct Schreiber {
     }
 };
 
-std::filesystem::path fs(const std::string& pfad) { return std::filesystem::path(plattform::schreibPfadAufloesen(pfad)); }
+std::filesystem::path fs(const std::string& pfad)
+{
+    return std::filesystem::path(plattform::schreibPfadAufloesen(pfad));
+}
 
 // a whole file; false after the message when it cannot be read
 bool ganzLesen(const std::string& pfad, std::string& inhalt)

@@ -84,8 +84,8 @@ struct Schreibziel : AppFall {
                     erwartet[name] = bytes;
         EXPECT_EQ(anders(nachher, erwartet), std::vector<std::string>{});
         const BoxTexte boxen = gezeigteBoxen();
-        EXPECT_EQ(BoxTexte(boxen.begin() + static_cast<std::ptrdiff_t>(std::min(boxenVorher, boxen.size())), boxen.end()),
-                  BoxTexte{});
+        const auto neu = static_cast<std::ptrdiff_t>(std::min(boxenVorher, boxen.size()));
+        EXPECT_EQ(BoxTexte(boxen.begin() + neu, boxen.end()), BoxTexte{});
     }
     // the names of the files that differ between a and b, or are in one only
     static std::vector<std::string> anders(const Dateien& a, const Dateien& b)
@@ -148,7 +148,8 @@ TEST_F(Schreibziel, LaufUndSkriptSchreibenNurIhreDateien)
     rahmen::diagrammFensterOeffnen(neuronNachNummer(1));   // the bitmap is its output window's
     for (const char* name : {"Netz.dat", "Messung.bin", "!   Skript.log"})
         schreiben(w + name, std::string("fremd ") + name);
-    schreiben(w + "s.skr", "SDAUER=0,02  SAUFLOESUNG=0,0001  SELSYNDELAY=OHNE\r\nBIN= ERG=A ENEURON=2 NEU=1 BMP=1\r\nSIM=\r\n");
+    schreiben(w + "s.skr", "SDAUER=0,02  SAUFLOESUNG=0,0001  SELSYNDELAY=OHNE\r\n"
+                           "BIN= ERG=A ENEURON=2 NEU=1 BMP=1\r\nSIM=\r\n");
     Dateien vorher = stand();
     befehl(befehlSimulationStarten);
     nachrichtenVerarbeiten();

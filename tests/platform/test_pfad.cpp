@@ -90,7 +90,8 @@ TEST_F(Pfad, SchreibenNimmtDenLetztenNamensteilGenau)
     std::replace(windows.begin() + 2, windows.end(), '/', '\\');
     EXPECT_EQ(schreibPfadAufloesen(windows), neu.string());
     EXPECT_EQ(schreibPfadAufloesen("C:neu.gui"), "neu.gui");
-    EXPECT_EQ(schreibPfadAufloesen(basis() + "parameter/GR\xD6\xDF" "E.TXT"), basis() + "Parameter/GR\xC3\x96\xC3\x9F" "E.TXT");
+    EXPECT_EQ(schreibPfadAufloesen(basis() + "parameter/GR\xD6\xDF" "E.TXT"),
+              basis() + "Parameter/GR\xC3\x96\xC3\x9F" "E.TXT");
 
     // opening: a reading mode finds the file ignoring case, every writing mode does not
     for (const char* modus : {"r+", "rb+"}) {
@@ -124,7 +125,8 @@ TEST_F(Pfad, SchreibenNimmtDenLetztenNamensteilGenau)
     EXPECT_FALSE(fs::exists(neu));
     EXPECT_EQ(gefundenenNamenNehmen(windows), windows.substr(0, windows.rfind('\\') + 1) + "Standard.GEN");
     EXPECT_EQ(gefundenenNamenNehmen(basis() + "parameter/neu.gui"), basis() + "parameter/neu.gui");
-    EXPECT_EQ(gefundenenNamenNehmen(basis() + "parameter/gr\xF6\xDF" "E.txt"), basis() + "parameter/gr\xF6\xDF" "e.txt");
+    EXPECT_EQ(gefundenenNamenNehmen(basis() + "parameter/gr\xF6\xDF" "E.txt"),
+              basis() + "parameter/gr\xF6\xDF" "e.txt");
 
     // one file by two names is one target; names that differ in case are two
     EXPECT_TRUE(gleichesSchreibziel(genannt, basis() + "Parameter/Unter/standard.gen"));
