@@ -277,7 +277,7 @@ INSTANTIATE_TEST_SUITE_P(Ziele, SchreibzielDoppelt,
                          [](const ::testing::TestParamInfo<Doppelt>& i) { return std::string(i.param.name); });
 
 // A settings file the start found only ignoring case is the one "Einstellungen speichern"
-// writes, not a new default.cfg beside it.
+// and the language switch write, not a new default.cfg beside it.
 struct EinstellungenAndersGeschrieben : AppFall {};
 TEST_F(EinstellungenAndersGeschrieben, WerdenInDieGefundeneDateiGespeichert)
 {
@@ -291,5 +291,11 @@ TEST_F(EinstellungenAndersGeschrieben, WerdenInDieGefundeneDateiGespeichert)
     nachrichtenVerarbeiten();
     EXPECT_EQ(gezeigteBoxen(), BoxTexte{});
     EXPECT_NE(lesen(ordner + "Default.CFG"), vorher);
+    EXPECT_FALSE(fs::exists(ordner + "default.cfg"));
+
+    // so does the language, which ends the program after its notice
+    pt::boxAntworten({antwort::Ok});
+    befehl(befehlSpracheEnglisch);
+    EXPECT_NE(lesen(ordner + "Default.CFG").find("sprache=1033"), std::string::npos);
     EXPECT_FALSE(fs::exists(ordner + "default.cfg"));
 }
