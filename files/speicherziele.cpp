@@ -43,3 +43,11 @@ bool ausgabenGetrennt(const std::vector<SpeicherAusgabe>& ausgaben)
             }
     return true;
 }
+
+bool zielGetrennt(const SpeicherAusgabe& ziel, const std::vector<std::string>& andere, int art)
+{
+    for (const std::string& pfad : andere)
+        if (!pfad.empty() && !ausgabenGetrennt({ziel, {pfad, art}}))
+            return false;
+    return true;
+}

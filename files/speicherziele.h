@@ -18,3 +18,6 @@ std::vector<SpeicherAusgabe> netzSpeicherAusgaben(const std::string& pfad, bool 
 // of its uses, and false: the save writes nothing, or one output would overwrite or delete
 // another right after it was written and the save would still report success.
 bool ausgabenGetrennt(const std::vector<SpeicherAusgabe>& ausgaben);
+// Whether ziel is none of the files andere, which the save's file points into (the result
+// files an index names); else the notice, with art for what they are, and false.
+bool zielGetrennt(const SpeicherAusgabe& ziel, const std::vector<std::string>& andere, int art);

@@ -8,6 +8,7 @@
 #include "permutation/modus.h"
 #include "permutation/permutation.h"
 #include "platform/box.h"
+#include "resources/auswertungsmenue.h"
 #include <map>
 
 using namespace apphilfe;
@@ -172,14 +173,44 @@ TEST_F(Schreibziel, LaufUndSkriptSchreibenNurIhreDateien)
     pt::boxAntworten({antwort::Ok});
     befehl(befehlSkriptStarten);
     nachrichtenVerarbeiten();
-    skriptAbbauen();
-    fs::current_path(vorherOrdner);
     EXPECT_EQ(gezeigteBoxen(),
               BoxTexte{"Hinweis: " + meldungFormatieren(1760, log, meldungsTexte[1767], meldungsTexte[1768])});
     Dateien nachher = inhalt(w);
     vorher.erase("!   skript.log");   // the run's start began its log
     nachher.erase("!   skript.log");
     EXPECT_EQ(anders(nachher, vorher), std::vector<std::string>{});
+
+    // the evaluation's index is refused over the result file it is made of (one whose script
+    // needs no output window in the network the evaluation opens)
+    schreiben(w + "s.skr", "SDAUER=0,02  SAUFLOESUNG=0,0001  SELSYNDELAY=OHNE\r\n"
+                           "WER= BIN= ERG=W ENEURON=2 EKU=1\r\nSIM=\r\n");
+    pt::dateiAntworten({pt::dateiAntwort(w + "erg.bin")});
+    befehl(befehlSkriptNeuLadenUndStarten);
+    nachrichtenVerarbeiten();
+    befehl(befehlSkriptSchliessen);
+    befehl(befehlAuswertemodus);
+    ASSERT_TRUE(istFenster(auswertungsfenster.fenster));
+    pt::boxAntworten({antwort::Ja});   // the network goes
+    pt::dateiAntworten({pt::dateiAntwort(w + "erg.bin")});
+    {
+        const AngebotAblehnen nein;
+        senden(auswertungsfenster.fenster, nachricht::Befehl, machWParam(auswertungBefehlDateiOeffnen, 0));
+        nachrichtenVerarbeiten();
+    }
+    ASSERT_EQ(pt::offeneBoxAntworten() + pt::offeneWahlAntworten(), 0u);
+    vorher = stand();
+    pt::dateiAntworten({pt::dateiAntwort(w + "erg.bin")});
+    pt::boxAntworten({antwort::Ok});
+    senden(auswertungsfenster.fenster, nachricht::Befehl, machWParam(auswertungBefehlIndexSpeichern, 0));
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(gezeigteBoxen().back(),
+              "Hinweis: " + meldungFormatieren(1760, w + "erg.bin", meldungsTexte[1769], meldungsTexte[1770]));
+    EXPECT_TRUE(istFenster(auswertungsfenster.fenster));
+    std::erase_if(vorher, [](const auto& d) { return d.first.starts_with("!   tmp"); });   // gone as on a cancel
+    EXPECT_EQ(anders(inhalt(w), vorher), std::vector<std::string>{});
+    auswertungAbbauen();
+    skriptAbbauen();
+    fs::current_path(vorherOrdner);
 }
 
 // The permutation mode's series writes its result file, and the index of its results goes
@@ -217,6 +248,16 @@ TEST_F(Schreibziel, PermutationSchreibtNurIhreDateien)
     nachrichtenVerarbeiten();
     EXPECT_EQ(pt::offeneWahlAntworten(), 0u);
     nurGeschrieben(vorher, {"serie.inx"}, true);
+
+    // an index over the result file it names is refused
+    vorher = stand();
+    pt::dateiAntworten({pt::dateiAntwort(w + "serie.bin")});
+    pt::boxAntworten({antwort::Ok});
+    befehl(befehlPmtIndexSpeichernUnter);
+    nachrichtenVerarbeiten();
+    EXPECT_EQ(gezeigteBoxen().back(), "Hinweis: " + meldungFormatieren(1760, w + "serie.bin", meldungsTexte[1769],
+                                                                        meldungsTexte[1770]));
+    EXPECT_EQ(anders(inhalt(w), vorher), std::vector<std::string>{});
 
     pt::unbeantwortetAblehnen(pt::Ablehnen::Nein);
     befehl(befehlPmtModusBeenden);
