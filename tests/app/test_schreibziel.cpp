@@ -105,7 +105,7 @@ struct Schreibziel : AppFall {
 struct Schreiber {
     const char* name;
     int befehl;
-    const char* ziel;                          // named in the save dialog, in the user's folder
+    const char* ziel;                    // named in the save dialog, in the user's folder
     std::vector<std::string> ausgaben;   // what the save writes there
 };
 
