@@ -183,9 +183,9 @@ void programmEndeAufraeumen(int modus)
     if (modus != 0)
         return;
     if (dateipfade.laufInfoDatei.size() > 3)
-        std::remove(pfadAufloesen(dateipfade.laufInfoDatei).c_str());
+        std::remove(schreibPfadAufloesen(dateipfade.laufInfoDatei).c_str());
     for (const std::string& pfad : temporaereDateien)
-        std::remove(pfadAufloesen(pfad).c_str());
+        std::remove(schreibPfadAufloesen(pfad).c_str());
     temporaereDateien.clear();
 }
 

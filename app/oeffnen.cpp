@@ -263,6 +263,7 @@ int simulationOeffnen(int fragen)
         if (pfad.empty())
             return nichtGeoeffnet();
     }
+    pfad = plattform::gefundenenNamenNehmen(pfad);   // a save goes to the file that opened
 
     // a file that cannot be read, or that no reader takes, leaves the network as it is; so
     // does a recording the import refuses

@@ -24,7 +24,11 @@ struct OffenerWechsel {
 };
 OffenerWechsel wechsel;
 
-std::string cfgPfadImProgrammordner() { return dateipfade.programmVerzeichnis + "default.cfg"; }
+// as the disk names it: the language goes into the file the start read, found ignoring case
+std::string cfgPfadImProgrammordner()
+{
+    return plattform::gefundenenNamenNehmen(dateipfade.programmVerzeichnis + "default.cfg");
+}
 
 std::optional<std::string> dateiLesen(const std::string& pfad)
 {
@@ -133,7 +137,7 @@ void spracheWechselAbschliessen(bool endet)
     std::string inhalt;
     if (*jetzt == w.geschrieben) {
         if (!w.alterInhalt) {
-            std::remove(plattform::pfadAufloesen(pfad).c_str());
+            std::remove(plattform::schreibPfadAufloesen(pfad).c_str());
             return;
         }
         inhalt = *w.alterInhalt;

@@ -77,7 +77,7 @@ int dateinamenNummerieren(const std::string& pfad, int anzahl, int breite)
             hinweisBox(meldungFormatieren(990, alt, neu));
             continue;
         }
-        if (std::rename(pfadAufloesen(alt).c_str(), pfadAufloesen(neu).c_str()) != 0)
+        if (std::rename(pfadAufloesen(alt).c_str(), schreibPfadAufloesen(neu).c_str()) != 0)
             letzterFehlerAnzeigen(Zugriff::Schreiben);
     }
     return 1;

@@ -13,6 +13,7 @@
 #include "model/simulationspruefung.h"
 #include "model/undo.h"
 #include "platform/box.h"
+#include "platform/pfad.h"
 #include "platform/steuerelemente.h"
 #include "resources/vorlagen.h"
 #include "texts/texte.h"
@@ -296,7 +297,8 @@ intptr_t speichern(Fenster dlg, int id)
         if (arbeit[static_cast<size_t>(i)].a != 0.0)
             typen.push_back(arbeit[static_cast<size_t>(i)]);
     izhikevichTypen = typen;
-    const std::string pfad = izhikevichTypenPfad();
+    // the table's file as the disk names it, which its read may have found ignoring case
+    const std::string pfad = gefundenenNamenNehmen(izhikevichTypenPfad());
     if (!izhikevichTypenSchreiben(pfad, simulationsParameter.izhikevichSchrittweite, typen))
         hinweisBox(meldungFormatieren(223, pfad));
     undoSchrittSpeichern(undoListe);

@@ -184,7 +184,8 @@ bool dateiBestimmen(int fragen, std::optional<PfadZustand>& vorDialog)
     d.dokumentVerzeichnis = ohneSchraegstrich(d.dokumentVerzeichnis);
     cfgNamenVorgeben();
     definitionsBasis = d.programmVerzeichnis;
-    cfgPfad = pfadBilden(d.programmVerzeichnis, d.cfgName, d.cfgEndung);
+    // a file found only ignoring case is the one the settings are later written into
+    cfgPfad = plattform::gefundenenNamenNehmen(pfadBilden(d.programmVerzeichnis, d.cfgName, d.cfgEndung));
     if (plattform::dateiExistiert(cfgPfad) && !fragen)
         return true;
     const PfadZustand vorher = PfadZustand::jetzt();
@@ -193,7 +194,7 @@ bool dateiBestimmen(int fragen, std::optional<PfadZustand>& vorDialog)
         return false;
     vorDialog = vorher;
     definitionsBasis = ohneSchraegstrich(ordner) + "/";
-    cfgPfad = pfadBilden(ordner, d.cfgName, d.cfgEndung);
+    cfgPfad = plattform::gefundenenNamenNehmen(pfadBilden(ordner, d.cfgName, d.cfgEndung));
     return true;
 }
 

@@ -253,13 +253,12 @@ void cfgDateiSpeichern(const char* pfad, XBuffer* puffer, int inDatei)
     if (ziel.empty() || !inDatei)
         return;
     // a settings file that may not be written keeps its contents
-    if (plattform::dateiExistiert(ziel)) {
-        std::FILE* f = plattform::dateiOeffnen(ziel, "r+");
-        if (!f) {
-            plattform::hinweisBox(meldungFormatieren(286, ziel));
-            return;
-        }
+    // (the file of exactly that name: one whose name differs only in case is not written)
+    if (std::FILE* f = plattform::dateiOeffnen(ziel, "r+")) {
         std::fclose(f);
+    } else if (errno != ENOENT) {
+        plattform::hinweisBox(meldungFormatieren(286, ziel));
+        return;
     }
     XBuffer* vorher = textZeiger;
     XBuffer eigener;

@@ -12,6 +12,7 @@
 #include "files/objektdaten.h"
 #include "files/protokolldatei.h"
 #include "files/schriftdefinitionen.h"
+#include "files/speicherziele.h"
 #include "files/stromdateien.h"
 #include "model/export.h"
 #include "model/kollision.h"
@@ -128,7 +129,7 @@ void referenzKurvenSpeichern(const std::string& pfad)
     if (!bytes.empty())
         sicherSchreiben(pfad, bytes, 74);
     else if (plattform::dateiExistiert(pfad))
-        std::remove(plattform::pfadAufloesen(pfad).c_str());
+        std::remove(plattform::schreibPfadAufloesen(pfad).c_str());
 }
 
 // ---- saving ---------------------------------------------------------------------------------------
@@ -276,6 +277,10 @@ bool speichern(int fragen, XBuffer* fremderPuffer, int inDatei)
         ort.ordner.pop_back();
     const std::string pfad = ort.pfad();
     const std::string netzDatei = sicherung ? pfad + ".bkp" : pfad;
+    // a name that another file of this save has (the settings file, the current or reference
+    // file beside it) would be written over or deleted right after the network
+    if (!ausgabenGetrennt(netzSpeicherAusgaben(pfad, sicherung)))
+        return false;
 
     // the network text, the protocol as the window shows it (or the saved text while it is
     // hidden), then the file; a failed write leaves folder, name, extension, path and title.

@@ -40,7 +40,7 @@ std::string ordnerOhneTrenner()
 void entfernen(const std::string& name)
 {
     std::error_code fehler;
-    std::filesystem::remove(plattform::pfadAufloesen(name), fehler);
+    std::filesystem::remove(plattform::schreibPfadAufloesen(name), fehler);
 }
 
 // question 338 until the name is free or the user lets the old file go

@@ -71,7 +71,7 @@ void hinweis(int text, const std::string& name)
 void entfernen(const std::string& pfad)
 {
     std::error_code fehler;
-    std::filesystem::remove(plattform::pfadAufloesen(pfad), fehler);
+    std::filesystem::remove(plattform::schreibPfadAufloesen(pfad), fehler);
 }
 
 void freigeben()
@@ -85,7 +85,8 @@ void freigeben()
 bool teilUmbenennen()
 {
     std::error_code fehler;
-    std::filesystem::rename(plattform::pfadAufloesen(ex.teilDatei), plattform::pfadAufloesen(ex.datei), fehler);
+    std::filesystem::rename(plattform::schreibPfadAufloesen(ex.teilDatei), plattform::schreibPfadAufloesen(ex.datei),
+                            fehler);
     ex.teilBegonnen = false;
     return !fehler;
 }

@@ -65,12 +65,12 @@ bool Ausgabedatei::abschliessen()
     const bool geschlossen = std::fclose(datei.release()) == 0;
     std::error_code f;
     if (!fehler && geschlossen) {
-        std::filesystem::rename(pfadAufloesen(teil), pfadAufloesen(ziel), f);
+        std::filesystem::rename(schreibPfadAufloesen(teil), schreibPfadAufloesen(ziel), f);
         if (!f)
             return true;
     }
     fehler = true;
-    std::filesystem::remove(pfadAufloesen(teil), f);
+    std::filesystem::remove(schreibPfadAufloesen(teil), f);
     return false;
 }
 
@@ -80,7 +80,7 @@ void Ausgabedatei::verwerfen()
         return;
     datei.reset();
     std::error_code f;
-    std::filesystem::remove(pfadAufloesen(teil), f);
+    std::filesystem::remove(schreibPfadAufloesen(teil), f);
 }
 
 std::string imNetzordner(const std::string& name)

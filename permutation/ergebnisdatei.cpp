@@ -6,6 +6,7 @@
 // when the save fails.
 #include "permutation/ergebnisdatei.h"
 #include "core/status.h"
+#include "files/speicherziele.h"
 #include "files/textdatei.h"
 #include "model/netz.h"
 #include "model/permutation.h"
@@ -126,6 +127,9 @@ int permutationIndexSpeichern(const char* pfad, int anzahl, const std::vector<Pe
             wahl.endung = "inx";
         ziel = gewaehlterPfad(wahl);
     }
+    // an index written over a result file it names would leave nothing to point into
+    if (!zielGetrennt({ziel, 1769}, z.dateien.namen, 1770))
+        return 0;
     // how many
     const int vorhanden = static_cast<int>(eintraege.size());
     if ((anzahl < 0 || anzahl > vorhanden) && vorhanden > 0)

@@ -96,7 +96,7 @@ bool zielWaehlen(const std::string& startPfad, std::string& ordner, std::string&
         // the dialog asked about the name as typed; the copy writes the numbered file, which
         // must not replace an existing one unasked
         if (const std::string erste = kopiePfad(w.ordner, w.name, d);
-            dateiExistiert(erste) && sysInfoBox(meldungFormatieren(1278, erste), knoepfe::JaNein) != antwort::Ja)
+            schreibzielExistiert(erste) && sysInfoBox(meldungFormatieren(1278, erste), knoepfe::JaNein) != antwort::Ja)
             continue;
         ordner = w.ordner;
         name = w.name;

@@ -74,7 +74,7 @@ struct Serie {
         datei.reset();
         if (vorlaeufig) {
             std::error_code f;
-            std::filesystem::remove(pfadAufloesen(offenerPfad), f);
+            std::filesystem::remove(schreibPfadAufloesen(offenerPfad), f);
         }
     }
     // a failed write: back to the last whole record, and closed
@@ -82,7 +82,7 @@ struct Serie {
     {
         datei.reset();
         std::error_code f;
-        std::filesystem::resize_file(pfadAufloesen(offenerPfad), ganzBis, f);
+        std::filesystem::resize_file(schreibPfadAufloesen(offenerPfad), ganzBis, f);
     }
     bool standMerken()
     {
@@ -659,7 +659,7 @@ int permutationAusfuehren(int start, int anzahl)
             return 0;
         }
         std::error_code f;
-        std::filesystem::rename(pfadAufloesen(s.offenerPfad), pfadAufloesen(s.pfad), f);
+        std::filesystem::rename(schreibPfadAufloesen(s.offenerPfad), schreibPfadAufloesen(s.pfad), f);
         if (f) {
             hinweisBox(meldungFormatieren(74, s.pfad));
             return 0;

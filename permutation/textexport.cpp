@@ -224,13 +224,13 @@ void permutationTextdateiSpeichern()
     modusStatus &= ~(modusBit::TextExport | modusBit::DateiOperation);
     std::error_code fehler;
     if (gut && !schreibFehler) {
-        std::filesystem::rename(pfadAufloesen(teil), pfadAufloesen(pfad), fehler);
+        std::filesystem::rename(schreibPfadAufloesen(teil), schreibPfadAufloesen(pfad), fehler);
         if (!fehler) {
             statusTeilSetzen(0, meldungsTexte[1636]);
             return;
         }
     }
-    std::filesystem::remove(pfadAufloesen(teil), fehler);
+    std::filesystem::remove(schreibPfadAufloesen(teil), fehler);
     // a file that could not be read was said already, as was a record that does not fit
     if (gut || schreibFehler)
         hinweisBox(meldungFormatieren(75, pfad));

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 #include <vector>
 
@@ -107,15 +108,75 @@ std::string pfadAufloesen(const std::string& pfad)
     return aufgeloest;
 }
 
+std::string schreibPfadAufloesen(const std::string& pfad)
+{
+    std::string p = pfad;
+    for (char& c : p)
+        if (c == '\\')
+            c = '/';
+    const size_t schnitt = p.rfind('/');
+    // "C:name" has no folder part of its own: the drive means nothing here
+    if (schnitt == std::string::npos && p.size() >= 2 && p[1] == ':' && ((p[0] | 0x20) >= 'a' && (p[0] | 0x20) <= 'z'))
+        p.erase(0, 2);
+    if (schnitt == std::string::npos)
+        return nachUtf8(p);
+    // the folders may be found ignoring case, as a reader finds them; the name itself is the
+    // one the user gave, or a file whose name differs only in case would be replaced
+    std::string ordner = pfadAufloesen(p.substr(0, schnitt + 1));
+    if (ordner.empty() || ordner.back() != '/')
+        ordner += '/';
+    return ordner + nachUtf8(p.substr(schnitt + 1));
+}
+
+std::string gefundenenNamenNehmen(const std::string& pfad)
+{
+    const std::string nativ = pfadAufloesen(pfad);
+    if (!existiert(nativ))
+        return pfad;
+    const size_t trenner = pfad.find_last_of("/\\");
+    std::string name;
+    if (!nachCp1252(nativ.substr(nativ.rfind('/') + 1), name) || name.empty())
+        return pfad;
+    return (trenner == std::string::npos ? std::string() : pfad.substr(0, trenner + 1)) + name;
+}
+
+bool gleichesSchreibziel(const std::string& a, const std::string& b)
+{
+    const std::string na = schreibPfadAufloesen(a), nb = schreibPfadAufloesen(b);
+    if (na == nb)
+        return true;
+    // "./x" and "x", a link to the folder: one file by two names
+    std::error_code fa, fb;
+    const std::filesystem::path ka = std::filesystem::weakly_canonical(std::filesystem::absolute(na, fa), fa);
+    const std::filesystem::path kb = std::filesystem::weakly_canonical(std::filesystem::absolute(nb, fb), fb);
+    if (!fa && !fb && ka == kb)
+        return true;
+    // a hard link: the same file when both exist
+    struct stat sa, sb;
+    return ::stat(na.c_str(), &sa) == 0 && ::stat(nb.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
+           sa.st_ino == sb.st_ino;
+}
+
+bool schreibModus(const char* modus)
+{
+    return modus && std::strpbrk(modus, "wax+") != nullptr;
+}
+
 std::FILE* dateiOeffnen(const std::string& pfad, const char* modus)
 {
-    return std::fopen(pfadAufloesen(pfad).c_str(), modus);
+    return std::fopen((schreibModus(modus) ? schreibPfadAufloesen(pfad) : pfadAufloesen(pfad)).c_str(), modus);
 }
 
 bool dateiExistiert(const std::string& pfad)
 {
     struct stat st;
     return ::stat(pfadAufloesen(pfad).c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool schreibzielExistiert(const std::string& pfad)
+{
+    struct stat st;
+    return ::stat(schreibPfadAufloesen(pfad).c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
 bool namePasst(std::string_view muster, std::string_view name)
@@ -223,7 +284,7 @@ void ersatzRechteGeben(int fd, const std::string& ziel, const char* statusDatei)
 
 bool dateiSicherSchreiben(const std::string& pfad, std::string_view bytes, std::string* fehler, SchreibFehler* art)
 {
-    const std::string ziel = pfadAufloesen(pfad);
+    const std::string ziel = schreibPfadAufloesen(pfad);
     std::string vorlage = ziel + ".XXXXXX";
     const auto melden = [&](const char* was, SchreibFehler schritt = SchreibFehler::Schreiben) {
         // errno stays the system's reason for the caller, whatever building the text does

@@ -49,7 +49,7 @@ void (*skriptLaufHaken)() = nullptr;
 namespace {
 
 constexpr Anweisungscode c(const char* wort) { return anweisungscode(wort); }
-const char* const logName = "!   skript.log";
+const char* const logName = skriptLogName;
 
 enum class Ende { Weiter, Fertig, Abgebrochen };
 

@@ -40,6 +40,8 @@ bool reizFeldSetzen(StromreizDefinition& r, Anweisungscode code, double w, int g
 
 // What runs one simulation; null is simulationStarten. Tests put a stand-in here.
 extern void (*skriptLaufHaken)();
+// the log of a run, in the working folder
+inline constexpr const char* skriptLogName = "!   skript.log";
 
 // The AP-times table: modus 1 creates it with its header, -1 appends the rows of the
 // simulation just finished. 1, or 0 (after a message) when it cannot be opened or written.

@@ -352,7 +352,8 @@ int auswertungEinstellungenSpeichern(Auswertungsdaten& a)
     std::snprintf(text, sizeof text,
                   "auswertfenster xl=%d\nauswertfenster yl=%d\nauswertfenster breite=%d\nauswertfenster hoehe=%d\n",
                   r.links, r.oben, r.breite(), r.hoehe());
-    const std::string pfad = auswertungEinstellungsPfad(a);
+    // the file the window's settings were read from, as the disk names it
+    const std::string pfad = gefundenenNamenNehmen(auswertungEinstellungsPfad(a));
     if (dateiSicherSchreiben(pfad, text))
         return 1;
     hinweisBox(meldungFormatieren(74, pfad));      // the settings stay as they were; nothing ends

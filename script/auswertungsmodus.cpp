@@ -26,7 +26,7 @@ void tmpLoeschen(std::string& pfad)
 {
     if (!pfad.empty()) {
         std::error_code fehler;
-        std::filesystem::remove(pfadAufloesen(pfad), fehler);
+        std::filesystem::remove(schreibPfadAufloesen(pfad), fehler);
     }
     pfad.clear();
 }
@@ -149,8 +149,9 @@ void skriptSpeichern(Auswertungsdaten& a)
         hinweisBox(auswertungsText(SkriptTexte, 2));
         return;
     }
-    if (dateiExistiert(pfad) && meldungsBox(fensterhandles.hauptfenster, auswertungsText(SkriptTexte, 3, pfad), "SysInfo",
-                                            knoepfe::JaNein | symbol::Frage) != antwort::Ja) {
+    if (schreibzielExistiert(pfad) &&
+        meldungsBox(fensterhandles.hauptfenster, auswertungsText(SkriptTexte, 3, pfad), "SysInfo",
+                    knoepfe::JaNein | symbol::Frage) != antwort::Ja) {
         DateiWahl wahl;
         const size_t strich = pfad.find_last_of("/\\");
         wahl.ordner = strich == std::string::npos ? "" : pfad.substr(0, strich);

@@ -84,7 +84,7 @@ struct Ausgabe {
 // false when the file exists and the user keeps it
 bool ausgabeAnlegen(const std::string& pfad)
 {
-    return !plattform::dateiExistiert(pfad) ||
+    return !plattform::schreibzielExistiert(pfad) ||
            plattform::sysInfoBox(meldungFormatieren(1414, pfad), plattform::knoepfe::JaNein) == plattform::antwort::Ja;
 }
 

@@ -11,6 +11,7 @@
 #include "script/ersatzdatei.h"
 #include "core/status.h"
 #include "files/netzdatei.h"
+#include "files/speicherziele.h"
 #include "model/diagramm.h"
 #include "model/ergebnisdateien.h"
 #include "model/netz.h"
@@ -114,7 +115,10 @@ struct Schreiber {
     }
 };
 
-std::filesystem::path fs(const std::string& pfad) { return std::filesystem::path(plattform::pfadAufloesen(pfad)); }
+std::filesystem::path fs(const std::string& pfad)
+{
+    return std::filesystem::path(plattform::schreibPfadAufloesen(pfad));
+}
 
 // a whole file; false after the message when it cannot be read
 bool ganzLesen(const std::string& pfad, std::string& inhalt)
@@ -205,6 +209,9 @@ bool ersteDateiWaehlen(Skript& s)
     b.stamm = wahl.name.substr(0, ende);
     b.zaehler = std::atoi(wahl.name.c_str() + ende) + 1;
     b.pfad = binPfad(b.ordner, wahl.name, b.endung);
+    // the run's log is written all along: a result file of its name would take its place
+    if (!ausgabenGetrennt({{b.pfad, 1767}, {skriptLogName, 1768}}))
+        return false;
 
     const int64_t frei = plattform::freierPlatz(b.ordner);
     if (frei >= 0 && static_cast<double>(frei) <= schaetzung) {

@@ -3,6 +3,7 @@
 #include "script/auswertung.h"
 #include "core/rahmen.h"
 #include "core/status.h"
+#include "files/speicherziele.h"
 #include "platform/box.h"
 #include "platform/pfad.h"
 #include "platform/waehler.h"
@@ -39,7 +40,7 @@ std::string nameVon(const std::string& pfad)
 void dateiEntfernen(const std::string& pfad)
 {
     std::error_code fehler;
-    fs::remove(pfadAufloesen(pfad), fehler);
+    fs::remove(schreibPfadAufloesen(pfad), fehler);
 }
 
 // A name no other file has in the folder, "!   tmp" and six random characters with the
@@ -135,6 +136,11 @@ int indexDateiAnlegen(Auswertungsdaten& a, int temporaer)
         wahl.speichern = true;
         if (!dateiWaehlen(fensterhandles.hauptfenster, wahl))
             return -1;
+        // an index written over the result file it is made of would leave nothing to point into
+        std::vector<std::string> ergebnisse = a.namen;
+        ergebnisse.push_back(a.ergebnisPfad);
+        if (!zielGetrennt({gewaehlterPfad(wahl), 1769}, ergebnisse, 1770))
+            return -1;   // said; the evaluation goes on as after a cancel
         a.indexPfad = gewaehlterPfad(wahl);
         auswertungsfenster.indexName = wahl.name;
     }

@@ -230,7 +230,7 @@ bool textAuslagern(Leser& l, uint32_t offset, uint32_t laenge, const std::string
     if (!f || std::fclose(f) != 0 || !geschrieben) {
         if (f) {
             std::error_code fehler;
-            std::filesystem::remove(plattform::pfadAufloesen(ziel), fehler);
+            std::filesystem::remove(plattform::schreibPfadAufloesen(ziel), fehler);
         }
         plattform::hinweisBox(meldungFormatieren(74, ziel));
         return false;
@@ -349,7 +349,7 @@ int ergebnisDateiLaden(Auswertungsdaten& a, int interaktiv)
             std::error_code fehler;
             for (const std::string& t : tmp)
                 if (!t.empty())
-                    std::filesystem::remove(plattform::pfadAufloesen(t), fehler);
+                    std::filesystem::remove(plattform::schreibPfadAufloesen(t), fehler);
             return 0;
         }
     }

@@ -12,7 +12,7 @@
 
 std::FILE* ersatzOeffnen(const std::string& ziel, std::string& neu)
 {
-    const std::string aufgeloest = plattform::pfadAufloesen(ziel);
+    const std::string aufgeloest = plattform::schreibPfadAufloesen(ziel);
     neu = aufgeloest + ".XXXXXX";
     const int fd = ::mkstemp(neu.data());
     if (fd < 0) {
@@ -39,7 +39,7 @@ bool ersatzEinsetzen(std::FILE* f, std::string& neu, const std::string& ziel)
     }
     if (std::fflush(f) != 0 || ::fsync(::fileno(f)) != 0)
         return false;
-    if (::rename(neu.c_str(), plattform::pfadAufloesen(ziel).c_str()) != 0)
+    if (::rename(neu.c_str(), plattform::schreibPfadAufloesen(ziel).c_str()) != 0)
         return false;
     neu.clear();
     return true;
@@ -53,7 +53,7 @@ bool ersatzAbschliessen(std::FILE*& f, std::string& neu, const std::string& ziel
     if (std::fclose(f) != 0 && !grund)
         grund = errno;
     f = nullptr;
-    if (!grund && ::rename(neu.c_str(), plattform::pfadAufloesen(ziel).c_str()) != 0)
+    if (!grund && ::rename(neu.c_str(), plattform::schreibPfadAufloesen(ziel).c_str()) != 0)
         grund = errno;
     if (grund) {
         ::unlink(neu.c_str());

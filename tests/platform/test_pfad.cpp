@@ -4,6 +4,7 @@
 #include "../stuetzen/testhilfe.h"
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <sys/stat.h>
 #include <fcntl.h>
@@ -71,6 +72,69 @@ TEST_F(Pfad, KomponentenWerdenOhneGrossKleinschreibungGefundenNeueBehaltenIhrenN
     ASSERT_NE(f, nullptr);
     std::fclose(f);
     EXPECT_TRUE(fs::exists(wurzel / "Parameter" / "Neu.cfg"));
+}
+
+// A written file takes its last name part exactly: a file whose name differs only in case is
+// neither written, appended to, replaced nor deleted; its folders are still found ignoring case.
+TEST_F(Pfad, SchreibenNimmtDenLetztenNamensteilGenau)
+{
+    const fs::path alt = wurzel / "Parameter" / "Unter" / "Standard.GEN";
+    const fs::path neu = wurzel / "Parameter" / "Unter" / "standard.gen";
+    const std::string genannt = basis() + "parameter/unter/standard.gen";
+    const auto inhalt = [](const fs::path& p) {
+        std::ifstream ein(p, std::ios::binary);
+        return std::string((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+    };
+    EXPECT_EQ(schreibPfadAufloesen(genannt), neu.string());
+    std::string windows = "C:" + basis() + "PARAMETER/unter/standard.gen";
+    std::replace(windows.begin() + 2, windows.end(), '/', '\\');
+    EXPECT_EQ(schreibPfadAufloesen(windows), neu.string());
+    EXPECT_EQ(schreibPfadAufloesen("C:neu.gui"), "neu.gui");
+    EXPECT_EQ(schreibPfadAufloesen(basis() + "parameter/GR\xD6\xDF" "E.TXT"),
+              basis() + "Parameter/GR\xC3\x96\xC3\x9F" "E.TXT");
+
+    // opening: a reading mode finds the file ignoring case, every writing mode does not
+    for (const char* modus : {"r+", "rb+"}) {
+        errno = 0;
+        EXPECT_EQ(dateiOeffnen(genannt, modus), nullptr) << modus;
+        EXPECT_EQ(errno, ENOENT) << modus;
+    }
+    for (const char* modus : {"ab", "wb", "w", "a+", "wx"}) {
+        std::FILE* f = dateiOeffnen(genannt, modus);
+        ASSERT_NE(f, nullptr) << modus;
+        std::fputs(modus, f);
+        std::fclose(f);
+        EXPECT_EQ(inhalt(alt), "1\n") << modus;
+        fs::remove(neu);
+    }
+    std::FILE* f = dateiOeffnen(genannt, "rb");
+    ASSERT_NE(f, nullptr);
+    std::fclose(f);
+    EXPECT_TRUE(dateiExistiert(genannt));
+    EXPECT_FALSE(schreibzielExistiert(genannt));   // nothing to ask before it is written
+    EXPECT_TRUE(schreibzielExistiert(alt.string()));
+
+    // the safe write, and the found name a later write takes
+    ASSERT_TRUE(dateiSicherSchreiben(genannt, "neu"));
+    EXPECT_EQ(std::tuple(inhalt(alt), inhalt(neu)), std::tuple("1\n", "neu"));
+    fs::remove(neu);
+    const std::string gefunden = gefundenenNamenNehmen(genannt);
+    EXPECT_EQ(gefunden, basis() + "parameter/unter/Standard.GEN");
+    ASSERT_TRUE(dateiSicherSchreiben(gefunden, "2\n"));
+    EXPECT_EQ(inhalt(alt), "2\n");
+    EXPECT_FALSE(fs::exists(neu));
+    EXPECT_EQ(gefundenenNamenNehmen(windows), windows.substr(0, windows.rfind('\\') + 1) + "Standard.GEN");
+    EXPECT_EQ(gefundenenNamenNehmen(basis() + "parameter/neu.gui"), basis() + "parameter/neu.gui");
+    EXPECT_EQ(gefundenenNamenNehmen(basis() + "parameter/gr\xF6\xDF" "E.txt"),
+              basis() + "parameter/gr\xF6\xDF" "e.txt");
+
+    // one file by two names is one target; names that differ in case are two
+    EXPECT_TRUE(gleichesSchreibziel(genannt, basis() + "Parameter/Unter/standard.gen"));
+    EXPECT_TRUE(gleichesSchreibziel(genannt, basis() + "parameter/./Unter/../unter/standard.gen"));
+    EXPECT_FALSE(gleichesSchreibziel(genannt, alt.string()));
+    EXPECT_FALSE(gleichesSchreibziel(basis() + "a.gui", basis() + "a.cur"));
+    fs::create_hard_link(alt, wurzel / "verweis.gen");
+    EXPECT_TRUE(gleichesSchreibziel(basis() + "verweis.gen", alt.string()));
 }
 
 TEST(Programmverzeichnis, IstDerOrdnerDesLaufendenProgramms)
