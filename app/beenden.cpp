@@ -86,7 +86,7 @@ void schleifeBeenden() { beendenPosten(0); }
 BeendenSchritt schritte[] = {
     {"Undo-Liste", [] { undoListeLoeschen(undoListe); }},
     {"Rueckkopplungs- und Kollisionsobjekte", objekteFreigeben},
-    {"Neurone", netzLoeschen},              // with them their synapses, groups and diagrams
+    {"Neurone", [] { netzLoeschen(); }},   // with them their synapses, groups and diagrams
     {"Markierungen und Spike-Aufzeichnung", markierungenFreigeben},
     {"Board-Ausgaenge", boardAusgaengeZuruecksetzen},
     {"Threads", serverThreadBeenden},       // a running series stops before the shutdown begins

@@ -197,21 +197,26 @@ void pfadeZurueck(const Vorher& v)
     netzBegleitdateien.refPfad = v.referenz;
 }
 
+// What a give-back that failed in turn left, or one abandoned at a box, is nobody's
+// network: it goes unoffered.
+void unvollstaendigSchliessen()
+{
+    if (!programmEndet())
+        netzSchliessen(SpeichernAngebot::Ohne);
+}
+
 // The network as it was before the open; the undo list, which stores nothing, stays empty.
+// A read of its own: a box whose Cancel abandons it abandons the give-back.
 void vorherZurueckholen(Vorher& v)
 {
-    netzLoeschen();
-    if (programmEndet())
-        return;
+    lesenBeginnen();
+    if (!netzLoeschen() || lesenAbgebrochen())
+        return unvollstaendigSchliessen();
     // the reader of the copy builds the paths from the names it finds; the old ones stand
     // before and after it
     pfadeZurueck(v);
-    if (!netzwerkAusKopieLaden(v.netz)) {
-        // what a give-back that failed in turn left is nobody's network: it goes unoffered
-        if (!programmEndet())
-            netzSchliessen(SpeichernAngebot::Ohne);
-        return;
-    }
+    if (!netzwerkAusKopieLaden(v.netz) || lesenAbgebrochen())
+        return unvollstaendigSchliessen();
     if (programmEndet())
         return;
     // the user's network is back, the same one: what the permutation mode keeps of it is its own
@@ -233,14 +238,19 @@ void vorherZurueckholen(Vorher& v)
 
 // From the network's deletion until the new one stands or the one before is back, what
 // exists is no network of the user's: the end offers and writes nothing of it, and the
-// Cancel of a box that would end the program abandons the read (netzWirdGelesen).
+// Cancel of a box that would end the program abandons the read (netzWirdGelesen), which
+// then fails whichever step showed the box (lesenAbgebrochen).
 class LeseVorgang {
 public:
-    LeseVorgang() { editierStatus |= editierBit::NetzWirdGelesen; }
+    LeseVorgang()
+    {
+        editierStatus |= editierBit::NetzWirdGelesen;
+        lesenBeginnen();
+    }
     ~LeseVorgang() { beenden(); }
     LeseVorgang(const LeseVorgang&) = delete;
     LeseVorgang& operator=(const LeseVorgang&) = delete;
-    void beenden() { editierStatus &= ~editierBit::NetzWirdGelesen; }
+    void beenden() { editierStatus &= ~(editierBit::NetzWirdGelesen | editierBit::LesenAbgebrochen); }
 };
 
 } // namespace
@@ -295,9 +305,14 @@ int simulationOeffnen(int fragen)
 
     // the network goes, then the reader of the kind builds the new one
     LeseVorgang leseVorgang;
-    netzLoeschen();
+    const bool geloescht = netzLoeschen();
     if (programmEndet())
         return 0;
+    if (!geloescht || lesenAbgebrochen()) {
+        // the empty network lacks its synapse types: no reader builds on it
+        vorherZurueckholen(vorher);
+        return nichtGeoeffnet();
+    }
     int geladen = 0;
     switch (art) {
     case Art::Netz: {
@@ -310,14 +325,15 @@ int simulationOeffnen(int fragen)
     case Art::Fremdformat:
         dateipfade.dateiArt = 0;
         netzdateiSetzen(teile, pfad);
-        cfgDateiLaden(0);
-        geladen = simDateiLesen(pfad);
+        cfgDateiLaden(0);   // a file that does not read leaves the settings (said)
+        if (!programmEndet() && !lesenAbgebrochen())
+            geladen = simDateiLesen(pfad);
         if (geladen) {
             // our writer's text is no file of the sibling's: a save asks where it goes, and
             // proposes the extension of network files
             ohneNetzdateiSetzen(teile, pfad);
             dateipfade.endung = vorher.pfade.endung;
-        } else if (!programmEndet()) {
+        } else if (!programmEndet() && !lesenAbgebrochen()) {
             plattform::hinweisBox(meldungsTexte[902]);
         }
         break;
@@ -339,8 +355,9 @@ int simulationOeffnen(int fragen)
     }
     if (programmEndet())
         return 0;
-    if (!geladen) {
-        // the reader said why; the network the user had comes back
+    // a read abandoned at a box has failed, even where the step that showed it went on
+    if (!geladen || lesenAbgebrochen()) {
+        // the reader said why, or the user abandoned it; the network the user had comes back
         vorherZurueckholen(vorher);
         return nichtGeoeffnet();
     }

@@ -13,9 +13,12 @@ bool endeMelden(EndeForm form, const std::string& text)
     if (form == EndeForm::InfoAbbrechen && antwort != plattform::antwort::Abbrechen)
         return false;
     // while a file is read, the fatal form's Cancel abandons only the read: the reader fails,
-    // and the open gives back what a refused file leaves
-    if (form == EndeForm::Info && antwort == plattform::antwort::Abbrechen && netzWirdGelesen())
+    // and the open gives back what a refused file leaves. Noted, as the step that showed the
+    // box may return nothing its reader checks.
+    if (form == EndeForm::Info && antwort == plattform::antwort::Abbrechen && netzWirdGelesen()) {
+        editierStatus |= editierBit::LesenAbgebrochen;
         return false;
+    }
     programmBeendenMitAngebot();
     return true;
 }

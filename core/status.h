@@ -119,12 +119,17 @@ namespace editierBit {
 constexpr uint32_t MarkierteZiehen       = 0x4;      // marked neurons are dragged
 constexpr uint32_t DateiWirdGelesen      = 0x8;      // a network file creates neurons: no status texts, no repaints
 constexpr uint32_t NetzWirdGelesen       = 0x10;     // an open reads its file or gives the network before it back
+constexpr uint32_t LesenAbgebrochen      = 0x20;     // Cancel at a box that would end the program abandoned the read
 }
 
 // A network is being read (an open, the give-back after a failed one, a definition imported):
 // what exists of it is nobody's yet, so the end offers and writes nothing of it, and the
 // Cancel of a box that would end the program abandons the read instead.
 inline bool netzWirdGelesen() { return editierStatus & (editierBit::DateiWirdGelesen | editierBit::NetzWirdGelesen); }
+// The read under way was abandoned at such a box, by whichever step showed it: the read
+// fails, though the step itself may have gone on. A read clears it when it starts.
+inline bool lesenAbgebrochen() { return netzWirdGelesen() && (editierStatus & editierBit::LesenAbgebrochen); }
+inline void lesenBeginnen() { editierStatus &= ~editierBit::LesenAbgebrochen; }
 
 // a run, a script run or a permutation series is on the stack and pumps messages, or a
 // server run is on between its start and its end handling

@@ -513,7 +513,9 @@ void standardReizLesen(char* text, bool angleichen)
 }
 
 // Every read, file or in-memory: the settings in the order they depend on each other.
-void einstellungenLesen(char* text, const Lesart& art)
+// false when the program ends or the read under way was abandoned at a box: nothing after
+// that step is read. An end the user refused reads on, as before the box.
+bool einstellungenLesen(char* text, const Lesart& art)
 {
     if (art.sprache)
         spracheLesen(text);
@@ -521,9 +523,8 @@ void einstellungenLesen(char* text, const Lesart& art)
         optionenLesen(text);
     ablaufLesen(text);
     definitionsDateienLesen(text);
-    stdSynapsenTypenLaden(&stdNeuron, text);
-    if (programmEndet())
-        return;
+    if (!stdSynapsenTypenLaden(&stdNeuron, text) && (programmEndet() || lesenAbgebrochen()))
+        return false;
     ablaufRestLesen(text);
     fontDefinitionenLaden(text);
     darstellungLesen(text);
@@ -536,6 +537,7 @@ void einstellungenLesen(char* text, const Lesart& art)
     if (art.angleichen)
         diagrammLayoutBerechnen(&stdNeuron, &diagrammVorlage, 0);
     programmStatus |= programmBit::EinstellungenGeladen;
+    return true;
 }
 
 int speichertextLesen()
@@ -554,8 +556,7 @@ int speichertextLesen()
         d.dokumentVerzeichnis = ohneSchraegstrich(d.dokumentVerzeichnis);
         d.vollerPfad = pfadBilden(d.dokumentVerzeichnis, d.netzName, d.endung);
     }
-    einstellungenLesen(text, speichertextArt);
-    return programmEndet() ? 0 : 1;
+    return einstellungenLesen(text, speichertextArt) && !programmEndet() ? 1 : 0;
 }
 
 } // namespace
@@ -595,8 +596,7 @@ int cfgDateiLaden(int fragen)
     if (ersterLesevorgang)
         ersteLesung(text.data());
     ersterLesevorgang = false;
-    einstellungenLesen(text.data(), art);
-    return programmEndet() ? 0 : 1;
+    return einstellungenLesen(text.data(), art) && !programmEndet() ? 1 : 0;
 }
 
 int cfgTextLaden(char* text)

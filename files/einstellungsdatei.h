@@ -44,7 +44,8 @@ extern EinstellungsSpeichertext cfgSpeichertext;
 // could not be opened for reading and writing (said in a notice), or the file the dialog
 // chose is no settings file (a network file, binary bytes, no settings key: one notice).
 // Then the settings are unchanged, and so are their path and the title when the user
-// asked for the file.
+// asked for the file. 0 too when a box that ends the program came: the program ends, or
+// the read under way is abandoned with the settings half read.
 // Sets programmBit::ZuletztGeladeneOeffnen when the remembered network is to be opened.
 // The program's options (Programmoptionen) come only from the run's first read and from a
 // file the user asked for, the language only from the first read: the settings file read

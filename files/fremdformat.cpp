@@ -6,6 +6,7 @@
 // of it is sound.
 #include "files/fremdformat.h"
 #include "core/fehler.h"
+#include "core/rahmen.h"
 #include "core/status.h"
 #include "core/token.h"
 #include "files/textdatei.h"
@@ -167,7 +168,8 @@ bool neuroneLesen(SimLeser& l, std::FILE* f, int anzahl)
         // a number outside the table or given twice makes no neuron
         NeuronDaten* n = neuronNummerGueltig(nummer) ? neuronNeu(nummer, 0) : nullptr;
         if (!n) {
-            fehlerMelden(118);
+            if (!programmEndet() && !lesenAbgebrochen())   // else its box came, and the user chose
+                fehlerMelden(118);
             return false;
         }
         ++neuronKette.anzahl;

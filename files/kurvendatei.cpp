@@ -314,15 +314,18 @@ int datDateiLaden(DatHeader& kopf)
     programmStatus |= programmBit::Beschaeftigt;
 
     // every diagram laid out and drawn with the curves it got
-    const int gelesen = datLesen(kopf);
+    int gelesen = datLesen(kopf);
     if (gelesen && !programmEndet()) {
-        for (NeuronDaten* n = neuronKette.kopf; n; n = n->naechstesNeuron)
-            for (DiagrammDaten* d = &n->hauptDiagramm; d; d = d->naechstes) {
+        for (NeuronDaten* n = neuronKette.kopf; n && gelesen; n = n->naechstesNeuron)
+            for (DiagrammDaten* d = &n->hauptDiagramm; d && gelesen; d = d->naechstes) {
                 diagrammLayoutBerechnen(n, d, 0);
-                kurvenVorbereiten(d, -1);
-                if (d->fenster)
+                if (!kurvenVorbereiten(d, -1))
+                    gelesen = 0;   // its box came: the program ends, or the read is abandoned
+                else if (d->fenster)
                     plattform::ungueltigMachen(d->fenster);
             }
+    }
+    if (gelesen && !programmEndet()) {
         gelesenenWertezahlenHalten();
         if (fensterhandles.hauptfenster)
             plattform::vordergrundSetzen(fensterhandles.hauptfenster);
@@ -411,7 +414,8 @@ int datLesen(DatHeader& kopf)
         }
         if (std::ranges::find(vorbereitet, d) == vorbereitet.end()) {
             diagrammLayoutBerechnen(n, d, 0);
-            kurvenVorbereiten(d, -1);
+            if (!kurvenVorbereiten(d, -1))
+                return 0;
             vorbereitet.push_back(d);
         }
         kopf.kurvenIndex = slot;

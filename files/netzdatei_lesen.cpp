@@ -48,10 +48,12 @@ void statusZeigen(bool undo, const std::string& text)
         statusTeilSetzen(0, text);
 }
 
-// A refused text: its message, and nothing of it stays - the network is empty again.
+// A refused text: its message, and nothing of it stays - the network is empty again. After
+// a box that ended the program or abandoned the read no message follows: the user chose.
 int verweigern(const std::string& meldung)
 {
-    plattform::hinweisBox(meldung);
+    if (!programmEndet() && !lesenAbgebrochen())
+        plattform::hinweisBox(meldung);
     editierStatus &= ~editierBit::DateiWirdGelesen;
     netzLoeschen();
     return 0;
@@ -87,7 +89,7 @@ int neuroneErzeugen(char* text, const NetzKopf& kopf, const std::string& name, b
         statusZeigen(undo, meldungFormatieren(942, static_cast<int>(i) + 1));
         NeuronDaten* n = neuronNeu(k, 0);
         if (!n)
-            return programmEndet() ? verweigern() : verweigern(meldungFormatieren(253, name, k));
+            return verweigern(meldungFormatieren(253, name, k));
         ++neuronKette.anzahl;
         char* block = neuronBlockSuchen(text, letzter, k);
         if (!block)
@@ -183,7 +185,7 @@ int abschnitteLesen(char* text, const std::string& name, bool undo)
     if (kopf.stromAnzahl > neuronKette.anzahl)
         plattform::hinweisBox(meldungFormatieren(258, name, kopf.stromAnzahl, neuronKette.anzahl));
     if (int neuron = 0; !altStromLesen(text, neuron))
-        return programmEndet() ? verweigern() : verweigern(meldungFormatieren(253, name, neuron));
+        return verweigern(meldungFormatieren(253, name, neuron));
     if ((programmStatus & programmBit::StromdateienNutzen) && !stromDateiPfad.empty() &&
         plattform::dateiExistiert(stromDateiPfad) && !stromDateiLaden(0, 0))
         plattform::hinweisBox(meldungsTexte[414]);

@@ -295,8 +295,9 @@ int definitionLesen(std::string& text, const std::string& pfad)
     neue.reserve(bloecke.size());   // so a neuron that got into the network is in the list a refusal takes back
     neuronMarkieren(nullptr, 0);
     editierStatus |= editierBit::DateiWirdGelesen;
+    lesenBeginnen();
     struct Zuruecksetzen {
-        ~Zuruecksetzen() { editierStatus &= ~editierBit::DateiWirdGelesen; }
+        ~Zuruecksetzen() { editierStatus &= ~(editierBit::DateiWirdGelesen | editierBit::LesenAbgebrochen); }
     } zuruecksetzen;
     // an end on the way has freed the neurons already
     const auto abbrechen = [&] {
@@ -342,6 +343,9 @@ int definitionLesen(std::string& text, const std::string& pfad)
         endeMelden(EndeForm::Info, meldungFormatieren(133));
         return abbrechen();
     }
+    // Cancel at a box that ends abandons the import, whichever step showed it
+    if (lesenAbgebrochen())
+        return abbrechen();
 
     // the new neurons are the marked ones, so the user can move them at once
     for (NeuronDaten* n : neue)

@@ -46,13 +46,14 @@ int netzwerkAusPufferLaden()
                  : kopie                            ? cfgTextZurueckgeben(text)
                                                     : cfgTextLaden(text));
     if (!eingestellt) {
-        plattform::hinweisBox(meldungsTexte[900]);
+        if (!programmEndet() && !lesenAbgebrochen())   // else the user chose at a box that ends
+            plattform::hinweisBox(meldungsTexte[900]);
         return 0;
     }
     // the network part, which the reader finds behind the settings
     std::string name;
     if (!guiTextLaden(text, quelle, name)) {
-        if (!programmEndet())
+        if (!programmEndet() && !lesenAbgebrochen())
             plattform::hinweisBox(meldungsTexte[901]);
         return 0;
     }
@@ -90,7 +91,7 @@ int netzwerkAusKopieLaden(NetzKopie& kopie)
     const bool eingestellt = netzPufferHaken.einstellungenLaden ? netzPufferHaken.einstellungenLaden(0)
                                                                 : cfgTextZurueckgeben(kopie.text.data());
     if (!eingestellt) {
-        if (!programmEndet())
+        if (!programmEndet() && !lesenAbgebrochen())
             plattform::hinweisBox(meldungsTexte[900]);
         return 0;
     }

@@ -5,6 +5,7 @@
 #include "core/fehler.h"
 #include "core/rahmen.h"
 #include "core/schluessel.h"
+#include "core/status.h"
 #include "files/lesen.h"
 #include "files/synapsenabschnitt.h"
 #include "model/netz.h"
@@ -135,7 +136,7 @@ void stdParameterSpeichern(NeuronDaten* neuron, std::FILE*, XBuffer& puffer)
             p.drucken("%s%.15g\n", schluessel(b.format, i).c_str(), n.parameter[static_cast<size_t>(i)]);
 }
 
-void stdSynapsenTypenLaden(NeuronDaten* neuronZeiger, char* text)
+bool stdSynapsenTypenLaden(NeuronDaten* neuronZeiger, char* text)
 {
     NeuronDaten& neuron = neuronZeiger ? *neuronZeiger : stdNeuron;
     char leer[] = "";
@@ -156,7 +157,9 @@ void stdSynapsenTypenLaden(NeuronDaten* neuronZeiger, char* text)
         stdSynapsenTypen = eingebauteSynapsenTypen();
         synapsenTypAnzahl = standardSynapsenTypAnzahl;
     }
-    synapsenTypenLaden(nullptr);
+    // the standard table refuses nothing: false is the box of no memory
+    if (!synapsenTypenLaden(nullptr))
+        return false;
 
     // the common parameters come from the standard-neuron file when any is missing
     e = bereichLesen(neuron, text, soma) + bereichLesen(neuron, text, dendrit);
@@ -164,7 +167,7 @@ void stdSynapsenTypenLaden(NeuronDaten* neuronZeiger, char* text)
         plattform::hinweisBox(meldungFormatieren(425, e));
         if (!stdParameterAllgemeinLaden(neuron)) {
             endeMelden(EndeForm::Info, meldungFormatieren(426));
-            return;
+            return false;
         }
     }
 
@@ -178,9 +181,14 @@ void stdSynapsenTypenLaden(NeuronDaten* neuronZeiger, char* text)
         }
         if (e > 0 || neuron.parameter[static_cast<size_t>(g.pruefIndex)] <= 0.0) {
             plattform::hinweisBox(meldungFormatieren(g.meldung, e));
+            // a file that is not there leaves the values (a notice); one without memory is
+            // the box that ends
             definitionsDateiLesen(&neuron, g.schluessel.bereich.erster, g.schluessel.bereich.anzahl);
+            if (programmEndet() || lesenAbgebrochen())
+                return false;
         }
     }
+    return true;
 }
 
 int definitionsDateiLesen(NeuronDaten* neuron, int first, int count)

@@ -105,6 +105,8 @@ bool synapsenTypenLaden(char* text)
     if (text && anzahl > groessteSynapsenTypAnzahl)
         return verweigern(970, anzahl, groessteSynapsenTypAnzahl);
     try {
+        if (synapsenTypSpeicherVerweigert && synapsenTypSpeicherVerweigert())
+            throw std::bad_alloc();
         if (!text || anzahl <= 0) {
             // the standard types; there are four of them whatever the count says
             tabelle.assign(stdSynapsenTypen.begin(), stdSynapsenTypen.end());

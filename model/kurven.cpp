@@ -36,9 +36,10 @@ void vorlagenKurven(DiagrammDaten& v)
     }
 }
 
-void fatal(int meldung)
+bool fatal(int meldung)
 {
     endeMelden(EndeForm::Info, meldungFormatieren(meldung));
+    return false;
 }
 
 // a copied curve takes the samples of its source when they match in count
@@ -58,7 +59,7 @@ void kopieUebernehmen(KurvenDaten& k, int schritte)
     std::copy_n(quelle.werte.begin(), n, k.werte.begin());
 }
 
-void slotVorbereiten(DiagrammDaten& d, int i, bool alle, int schritte)
+bool slotVorbereiten(DiagrammDaten& d, int i, bool alle, int schritte)
 {
     KurvenDaten& k = d.kurven[i];
     const KurvenDaten& v = diagrammVorlage.kurven[i];
@@ -103,6 +104,7 @@ void slotVorbereiten(DiagrammDaten& d, int i, bool alle, int schritte)
     const int art = (k.linienart >= 0 && k.linienart <= 2) ? k.linienart : 0;
     k.stift = stiftErzeugen(linienArten[art], k.dicke, k.farbe);
     k.pinsel = pinselErzeugen(k.farbe);
+    return true;
 }
 
 } // namespace
@@ -119,15 +121,15 @@ const char* standardDimension(int slot)
     return slot >= kurve::Referenz1 ? "" : "nA ";
 }
 
-void kurvenVorbereiten(DiagrammDaten* diagramm, int slot)
+bool kurvenVorbereiten(DiagrammDaten* diagramm, int slot)
 {
     if (!diagramm || slot >= kurvenProDiagramm)
-        return;
+        return true;
     DiagrammDaten& d = *diagramm;
     // the template's diagrams only get their defaults
     if (gehoertZurVorlage(&d)) {
         vorlagenKurven(d);
-        return;
+        return true;
     }
     // a diagram without a layout gets one first
     if (d.plotBreite < 1) {
@@ -139,11 +141,13 @@ void kurvenVorbereiten(DiagrammDaten* diagramm, int slot)
     // the shown slots
     const int schritte = simulationsParameter.anzahlSchritte;
     if (schritte < 1)
-        return;
+        return true;
+    // after a box that ends the program no slot follows: the end, or the read abandoned
     const bool alle = slot < 0;
     for (int i = alle ? 0 : slot; i < (alle ? kurvenProDiagramm : slot + 1); ++i)
-        if (d.kurven[i].anzeigen)
-            slotVorbereiten(d, i, alle, schritte);
+        if (d.kurven[i].anzeigen && !slotVorbereiten(d, i, alle, schritte))
+            return false;
+    return true;
 }
 
 namespace {

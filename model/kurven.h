@@ -4,7 +4,9 @@
 
 // Prepares one slot, or all 20 when slot is negative: name, unit, colour and pen, and the
 // buffers when the diagram has a window. The template's own diagram only gets its defaults.
-void kurvenVorbereiten(DiagrammDaten* diagramm, int slot);
+// false after the box that a buffer without memory shows (the program ends, or a read
+// under way is abandoned).
+bool kurvenVorbereiten(DiagrammDaten* diagramm, int slot);
 // Reduces the samples of the visible time window to at most two points per pixel column
 // (minimum and maximum in time order). Runs during a run: allocates nothing unless the
 // plot became wider than the point buffer.

@@ -68,8 +68,9 @@ extern int letztesZielNeuron;
 
 
 // Deletes the whole network and leaves the empty, untitled one with the standard
-// synapse types.
-void netzLoeschen();
+// synapse types. false when those types found no memory (said; the network is gone, but
+// the empty one lacks its types): the program ends, or a read under way is abandoned.
+bool netzLoeschen();
 // Which network the records hold: a new number whenever netzLoeschen makes room for another
 // network (new, opened, closed), kept while an undo step restores the same one. What an
 // analysis keeps of a network belongs to that number and never reaches another network.

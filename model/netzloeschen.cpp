@@ -14,7 +14,7 @@
 bool netzWirdAbgebaut = false;
 unsigned long long netzKennung = 1;
 
-void netzLoeschen()
+bool netzLoeschen()
 {
     // an undo step gives back the same network; anything else makes room for another
     if (!undoListe.wiederherstellen)
@@ -83,7 +83,7 @@ void netzLoeschen()
     // the four standard types; the count goes with the table, or files would skip them
     if (!synapsenTypTabelleAusStandard(synapsenTypen)) {
         endeMelden(EndeForm::Info, meldungFormatieren(109));
-        return;
+        return false;
     }
     synapsenTypAnzahl = static_cast<int>(synapsenTypen.size());
 
@@ -95,6 +95,7 @@ void netzLoeschen()
         rahmen::netzlosStatusZeigen();
         undoListeLoeschen(undoListe);
     }
+    return true;
 }
 
 void netzKompartimenteAnpassen()

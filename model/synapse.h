@@ -221,6 +221,9 @@ extern std::array<SynapsenTyp, standardSynapsenTypAnzahl> stdSynapsenTypen;
 const std::array<SynapsenTyp, standardSynapsenTypAnzahl>& eingebauteSynapsenTypen();
 // the table as a copy of all four standard types; false when it cannot be built
 bool synapsenTypTabelleAusStandard(std::vector<SynapsenTyp>& tabelle);
+// Tests let the memory of a type table fail on purpose (true: this one fails), as the
+// neuron records' neuronSpeicherVerweigert does; null in the program.
+extern bool (*synapsenTypSpeicherVerweigert)();
 // ion of entry typ of the global table; 0 outside it
 int synapsenTypIon(int typ);
 // Removes the entry named like eintrag from tabelle; refused with message 309 while a

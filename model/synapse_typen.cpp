@@ -20,8 +20,12 @@ std::array<SynapsenTyp, standardSynapsenTypAnzahl> stdSynapsenTypen = eingebaut;
 
 const std::array<SynapsenTyp, standardSynapsenTypAnzahl>& eingebauteSynapsenTypen() { return eingebaut; }
 
+bool (*synapsenTypSpeicherVerweigert)() = nullptr;
+
 bool synapsenTypTabelleAusStandard(std::vector<SynapsenTyp>& tabelle)
 {
+    if (synapsenTypSpeicherVerweigert && synapsenTypSpeicherVerweigert())
+        return false;
     try {
         tabelle.assign(stdSynapsenTypen.begin(), stdSynapsenTypen.end());
     } catch (const std::bad_alloc&) {

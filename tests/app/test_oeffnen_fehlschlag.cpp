@@ -1,7 +1,9 @@
 // tests/app/test_oeffnen_fehlschlag.cpp - an open that fails keeps the network the user
 // had: its neurons, its name and path, the title, its diagram windows and every setting; a
-// read that runs out of memory half-way is never offered and writes no file
+// read that a box ending the program interrupts half-way is never offered and writes no
+// file, and Cancel at that box fails it whatever step showed the box
 #include "app_hilfe.h"
+#include "app/netzdateien.h"
 #include "diagrams/diagramm.h"
 #include "files/einstellungsdatei.h"
 #include "files/fremdformat.h"
@@ -50,6 +52,16 @@ struct OeffnenFehlschlag : AppFall {
     }
 
     std::string vorherTitel, vorherDat, vorherEinstellungen, vorherNetz;
+
+    // curve data of no curves around a settings and network text
+    static std::string kurvenDatei(const std::string& text)
+    {
+        std::string datei("[datFile]\0", 10);
+        const int32_t L = static_cast<int32_t>(text.size() + 1);
+        for (int32_t w : {38, 0, 0, 38, L, 38 + L, 0})
+            datei.append(reinterpret_cast<const char*>(&w), sizeof w);
+        return datei + text + '\0';
+    }
 
     // the settings text the session would write
     static std::string einstellungen()
@@ -122,13 +134,7 @@ TEST_F(OeffnenFehlschlag, AbgeschnitteneNetzdateiBehaeltDasNetz)
 // program goes on, and so does the network.
 TEST_F(OeffnenFehlschlag, KurvendateiOhneNetzwerkWirdAbgelehntUndDasNetzBleibt)
 {
-    const std::string text = "[programmdefinitionen]\nsprache=1031\n";
-    std::string datei("[datFile]\0", 10);
-    const int32_t L = static_cast<int32_t>(text.size() + 1);
-    for (int32_t w : {38, 0, 0, 38, L, 38 + L, 0})
-        datei.append(reinterpret_cast<const char*>(&w), sizeof w);
-    datei += text + '\0';
-    EXPECT_EQ(oeffnen("ohne.dat", datei), 0);
+    EXPECT_EQ(oeffnen("ohne.dat", kurvenDatei("[programmdefinitionen]\nsprache=1031\n")), 0);
     EXPECT_EQ(gezeigteBoxen(), (BoxTexte{angebot(), "Hinweis: " + meldungFormatieren(907, ordner + "ohne.dat")}));
     netzWieVorher();
 }
@@ -146,14 +152,9 @@ TEST_F(OeffnenFehlschlag, BeschaedigteKurvendateiBehaeltDasNetzUndSeineEinstellu
     const size_t dauer = text.find("dauer der simulation in sekunden=");
     ASSERT_NE(dauer, std::string::npos);
     text.insert(dauer + std::strlen("dauer der simulation in sekunden="), "7");
-    std::string datei("[datFile]\0", 10);
-    const int32_t L = static_cast<int32_t>(text.size() + 1);
-    for (int32_t w : {38, 0, 0, 38, L, 38 + L, 0})
-        datei.append(reinterpret_cast<const char*>(&w), sizeof w);
-    datei += text + '\0';
     const double vorherDauer = simulationsParameter.simulationsDauer;
 
-    EXPECT_EQ(oeffnen("kaputt.dat", datei), 0);
+    EXPECT_EQ(oeffnen("kaputt.dat", kurvenDatei(text)), 0);
     EXPECT_EQ(gezeigteBoxen().size(), 3u);    // the offer, the list that does not fit, the reader that failed
     netzWieVorher();
     EXPECT_EQ(simulationsParameter.simulationsDauer, vorherDauer);
@@ -205,15 +206,28 @@ TEST_F(OeffnenFehlschlag, AbgelehnteFremdformatdateiLaesstDieEinstellungenWieSie
     EXPECT_TRUE(datei == vorherEinstellungen);
 }
 
-// ---- a read that runs out of memory half-way ---------------------------------------------
+// ---- a read that a box ending the program interrupts half-way ----------------------------
 
 namespace {
 
 namespace fs = std::filesystem;
 
-// the neuron record the hook refuses, counted from the open on
-int neuronAnfragen = 0, verweigertesNeuron = 0;
-bool neuronVerweigern() { return ++neuronAnfragen == verweigertesNeuron; }
+// The box a read is made to show: the memory of a neuron record or of a synapse type table
+// refused (the request counted from the open on), or curve data whose settings lack the
+// standard soma parameters and name a standard-neuron file that is not there.
+enum class Box { Neuron, Typen, Standardneuron };
+
+// the offers a command arriving at that moment would make: none, however the read ends
+size_t angeboteImLesen = 0;
+void angeboteFragen()
+{
+    const size_t vorher = pt::boxLog().size();
+    EXPECT_TRUE(netzSpeichernVorDemSchliessen());
+    angeboteImLesen += pt::boxLog().size() - vorher;
+}
+
+int anfragen = 0, verweigerteAnfrage = 0;
+bool verweigern() { return ++anfragen == verweigerteAnfrage; }
 
 // the reads: each kind the open command takes, the network in a script's result file, the
 // give-back of the user's network after a file that was refused, and a definition imported
@@ -243,7 +257,20 @@ std::string stereoAufnahme()
 // one simulation of the two neurons into a result file
 const std::string einLauf = "SDAUER=0,02  SAUFLOESUNG=0,0001  SELSYNDELAY=OHNE\nERG=W  BIN=\nENEURON=2 EKU=1\nSIM=\nEXI=\n";
 
-struct HalbGelesen : OeffnenFehlschlag, ::testing::WithParamInterface<std::tuple<Lesen, int>> {
+struct Fall {
+    Lesen art;
+    Box box;
+    int anfrage;    // the refused request, for the memory boxes
+    int meldung;    // the box it shows
+    bool leer;      // Cancel leaves no network: the give-back failed, or none was to be had
+};
+
+void PrintTo(const Fall& f, std::ostream* aus)
+{
+    *aus << "read " << static_cast<int>(f.art) << ", box " << f.meldung << " at request " << f.anfrage;
+}
+
+struct HalbGelesen : OeffnenFehlschlag, ::testing::WithParamInterface<std::tuple<Fall, int>> {
     fs::path arbeitsOrdner = fs::current_path();
 
     void SetUp() override
@@ -254,6 +281,7 @@ struct HalbGelesen : OeffnenFehlschlag, ::testing::WithParamInterface<std::tuple
     void TearDown() override
     {
         neuronSpeicherVerweigert = nullptr;
+        synapsenTypSpeicherVerweigert = nullptr;
         auswertungAbbauen();
         skriptAbbauen();
         fs::current_path(arbeitsOrdner);
@@ -342,15 +370,30 @@ struct HalbGelesen : OeffnenFehlschlag, ::testing::WithParamInterface<std::tuple
 
 } // namespace
 
-// Whichever read the allocation fails in, and whatever the user answers at the boxes that
-// follow, nothing half-read is offered and no file on the disk changes: OK ends the program,
-// Cancel abandons the read and leaves what a refused file leaves.
+// Whichever read the box comes in, whatever step shows it, and whatever the user answers at
+// the boxes that follow, nothing half-read is offered and no file on the disk changes: OK
+// ends the program, Cancel abandons the read and leaves what a refused file leaves.
 TEST_P(HalbGelesen, WirdNieAngebotenUndSchreibtKeineDatei)
 {
-    const Lesen art = std::get<0>(GetParam());
+    const Fall fall = std::get<0>(GetParam());
+    const Lesen art = fall.art;
     const int wie = std::get<1>(GetParam());
     abgelehntOeffnen();
-    const std::string datei = dateiMachen(art);
+    std::string datei = dateiMachen(art);
+    if (fall.box == Box::Standardneuron) {
+        // the settings of the curve data without the first soma parameter, naming a
+        // standard-neuron file that is not there
+        XBuffer puffer;
+        ASSERT_TRUE(guiDateiSpeichern(0, &puffer, 0));
+        std::string text = puffer.text();
+        const size_t soma = text.find("std soma-parameter 0=");
+        const size_t name = text.find("std neuron definitionsdatei=");
+        ASSERT_TRUE(soma != std::string::npos && name != std::string::npos && name < soma);
+        text.erase(soma, text.find('\n', soma) + 1 - soma);
+        text.insert(name + std::strlen("std neuron definitionsdatei="), "fehlt-");
+        schreiben(ordner + "ohne-soma.dat", kurvenDatei(text));
+        datei = ordner + "ohne-soma.dat";
+    }
     ASSERT_FALSE(HasFailure());
     ASSERT_EQ(pt::offeneBoxAntworten(), 0u);
     vorherDat = datPfad.pfad;   // saving curve data points the network's curve data path at them
@@ -360,27 +403,41 @@ TEST_P(HalbGelesen, WirdNieAngebotenUndSchreibtKeineDatei)
     // every box after that
     const size_t ab = pt::boxLog().size();
     pt::dateiAntworten({pt::dateiAntwort(datei)});
-    neuronAnfragen = 0;
-    verweigertesNeuron = art == Lesen::Rueckgabe ? 4 : 2;   // the give-back's neuron 2
-    neuronSpeicherVerweigert = neuronVerweigern;
+    anfragen = 0;
+    angeboteImLesen = 0;
+    verweigerteAnfrage = fall.anfrage;
+    if (fall.box == Box::Neuron)
+        neuronSpeicherVerweigert = verweigern;
+    else if (fall.box == Box::Typen)
+        synapsenTypSpeicherVerweigert = verweigern;
     if (art == Lesen::Ergebnisdatei)
         pt::boxAntworten({antwort::Ja, antwort::Nein});   // the network closed, not saved
     else if (art != Lesen::Definition)
         pt::boxAntworten({antwort::Nein});
-    pt::boxRegelSetzen([wie](const std::string&, const std::string&, uint32_t form) { return antwortAuf(wie, form); });
+    // (the box's text is the shared message buffer: the rule formats nothing)
+    const std::string fatalText = meldungFormatieren(fall.meldung);
+    pt::boxRegelSetzen([wie, fatalText](const std::string&, const std::string& text, uint32_t form) {
+        if (text == fatalText)
+            angeboteFragen();
+        return antwortAuf(wie, form);
+    });
     if (art == Lesen::Ergebnisdatei)
         senden(auswertungsfenster.fenster, nachricht::Befehl, machWParam(auswertungBefehlDateiOeffnen, 0));
     else
         befehl(art == Lesen::Definition ? befehlDefinitionImportieren : befehlDateiOeffnen);
     nachrichtenVerarbeiten();
     neuronSpeicherVerweigert = nullptr;
+    synapsenTypSpeicherVerweigert = nullptr;
 
-    // the record was refused inside the read, and after its box nothing asked to save
+    // the box came inside the read, once; while it was up nothing offered to save, and after
+    // it nothing asked to save
     std::vector<std::string> texte;
     for (size_t i = ab; i < pt::boxLog().size(); ++i)
         texte.push_back(pt::boxLog()[i].text);
-    const auto fatal = std::ranges::find(texte, meldungFormatieren(133));
+    const auto fatal = std::ranges::find(texte, fatalText);
     ASSERT_NE(fatal, texte.end());
+    EXPECT_EQ(std::count(fatal, texte.end(), *fatal), 1);
+    EXPECT_EQ(angeboteImLesen, 0u);
     for (auto t = fatal; t != texte.end(); ++t)
         for (int angebot : {801, 802, 803}) {
             const std::string& frage = meldungsTexte[angebot];
@@ -392,17 +449,41 @@ TEST_P(HalbGelesen, WirdNieAngebotenUndSchreibtKeineDatei)
     if (wie != antwort::Abbrechen)
         return;
     // Cancel: the program goes on with what a refused file leaves (for an import, the network
-    // without it); a network that the give-back could not rebuild, and the one the result
-    // file closed, are gone unoffered
-    if (art == Lesen::Rueckgabe || art == Lesen::Ergebnisdatei) {
+    // without it), and says nothing more of the read; a network that the give-back could not
+    // rebuild, and the one the result file closed, are gone unoffered
+    EXPECT_EQ(fatal + 1, texte.end()) << texte.back();
+    if (fall.leer) {
         EXPECT_EQ(std::tuple(neuronKette.anzahl, dateipfade.vollerPfad), std::tuple(0, ""));
     } else {
         netzWieVorher();        // the text as the user had it before the first refusal
     }
 }
 
+// The requests of a type table: the open's deletion of the network (109), then the reader's
+// table (692); curve data read their settings' table first, a sibling file the settings
+// file's; the evaluation closes the network before its open; a refused file deletes what it
+// read before the give-back deletes and reads in turn.
 INSTANTIATE_TEST_SUITE_P(Lesevorgaenge, HalbGelesen,
-                         ::testing::Combine(::testing::Values(Lesen::Netzdatei, Lesen::Kurvendaten,
-                                                              Lesen::Geschwisterformat, Lesen::Aufnahme,
-                                                              Lesen::Ergebnisdatei, Lesen::Rueckgabe, Lesen::Definition),
+                         ::testing::Combine(::testing::Values(Fall{Lesen::Netzdatei, Box::Neuron, 2, 133, false},
+                                                              Fall{Lesen::Kurvendaten, Box::Neuron, 2, 133, false},
+                                                              Fall{Lesen::Geschwisterformat, Box::Neuron, 2, 133, false},
+                                                              Fall{Lesen::Aufnahme, Box::Neuron, 2, 133, false},
+                                                              Fall{Lesen::Ergebnisdatei, Box::Neuron, 2, 133, true},
+                                                              Fall{Lesen::Rueckgabe, Box::Neuron, 4, 133, true},   // the give-back's neuron 2
+                                                              Fall{Lesen::Definition, Box::Neuron, 2, 133, false},
+                                                              Fall{Lesen::Netzdatei, Box::Typen, 1, 109, false},
+                                                              Fall{Lesen::Netzdatei, Box::Typen, 2, 692, false},
+                                                              Fall{Lesen::Kurvendaten, Box::Typen, 1, 109, false},
+                                                              Fall{Lesen::Kurvendaten, Box::Typen, 2, 692, false},
+                                                              Fall{Lesen::Kurvendaten, Box::Typen, 3, 692, false},
+                                                              Fall{Lesen::Kurvendaten, Box::Standardneuron, 0, 426, false},
+                                                              Fall{Lesen::Geschwisterformat, Box::Typen, 1, 109, false},
+                                                              Fall{Lesen::Geschwisterformat, Box::Typen, 2, 692, false},
+                                                              Fall{Lesen::Aufnahme, Box::Typen, 1, 109, false},
+                                                              Fall{Lesen::Ergebnisdatei, Box::Typen, 2, 109, true},
+                                                              Fall{Lesen::Ergebnisdatei, Box::Typen, 3, 692, true},
+                                                              Fall{Lesen::Rueckgabe, Box::Typen, 2, 109, false},   // the refusal's deletion
+                                                              Fall{Lesen::Rueckgabe, Box::Typen, 3, 109, true},    // the give-back's deletion
+                                                              Fall{Lesen::Rueckgabe, Box::Typen, 4, 692, true},    // the copy's settings
+                                                              Fall{Lesen::Rueckgabe, Box::Typen, 5, 692, true}),   // the copy's network
                                             ::testing::Values(antwort::Ja, antwort::Nein, antwort::Abbrechen)));
