@@ -163,11 +163,9 @@ TEST_F(Schreibziel, LaufUndSkriptSchreibenNurIhreDateien)
     befehl(befehlSkriptSchliessen);
     befehl(befehlAuswertemodus);
     ASSERT_TRUE(istFenster(auswertungsfenster.fenster));
-    pt::boxAntworten({antwort::Ja});   // the network goes
-    {
-        const AngebotAblehnen nein;
-        mitDatei(auswertungBefehlDateiOeffnen, w + "erg.bin", auswertungsfenster.fenster);
-    }
+    pt::boxAntworten({antwort::Ja});   // the network goes, unsaved
+    const AngebotAblehnen nein;
+    mitDatei(auswertungBefehlDateiOeffnen, w + "erg.bin", auswertungsfenster.fenster);
     ASSERT_EQ(pt::offeneBoxAntworten() + pt::offeneWahlAntworten(), 0u);
     speichern(auswertungBefehlIndexSpeichern, w + "erg.bin", {}, false, 1769, 1770, auswertungsfenster.fenster);
     EXPECT_TRUE(istFenster(auswertungsfenster.fenster));
