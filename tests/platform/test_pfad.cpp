@@ -78,63 +78,42 @@ TEST_F(Pfad, KomponentenWerdenOhneGrossKleinschreibungGefundenNeueBehaltenIhrenN
 // neither written, appended to, replaced nor deleted; its folders are still found ignoring case.
 TEST_F(Pfad, SchreibenNimmtDenLetztenNamensteilGenau)
 {
-    const fs::path alt = wurzel / "Parameter" / "Unter" / "Standard.GEN";
-    const fs::path neu = wurzel / "Parameter" / "Unter" / "standard.gen";
-    const std::string genannt = basis() + "parameter/unter/standard.gen";
-    const auto inhalt = [](const fs::path& p) {
-        std::ifstream ein(p, std::ios::binary);
-        return std::string((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
-    };
-    EXPECT_EQ(schreibPfadAufloesen(genannt), neu.string());
+    using testhilfe::lesen;
+    const std::string alt = basis() + "Parameter/Unter/Standard.GEN", neu = basis() + "Parameter/Unter/standard.gen";
+    const std::string genannt = basis() + "parameter/unter/standard.gen", umlaut = basis() + "parameter/gr\xF6\xDF";
     std::string windows = "C:" + basis() + "PARAMETER/unter/standard.gen";
     std::replace(windows.begin() + 2, windows.end(), '/', '\\');
-    EXPECT_EQ(schreibPfadAufloesen(windows), neu.string());
-    EXPECT_EQ(schreibPfadAufloesen("C:neu.gui"), "neu.gui");
-    EXPECT_EQ(schreibPfadAufloesen(basis() + "parameter/GR\xD6\xDF" "E.TXT"),
-              basis() + "Parameter/GR\xC3\x96\xC3\x9F" "E.TXT");
-
-    // opening: a reading mode finds the file ignoring case, every writing mode does not
-    for (const char* modus : {"r+", "rb+"}) {
+    EXPECT_EQ(std::tuple(schreibPfadAufloesen(genannt), schreibPfadAufloesen(windows),
+                         schreibPfadAufloesen("C:neu.gui"), schreibPfadAufloesen(umlaut + "E.TXT")),
+              std::tuple(neu, neu, "neu.gui", basis() + "Parameter/gr\xC3\xB6\xC3\x9F" "E.TXT"));
+    for (const char* modus : {"r+", "rb+", "ab", "wb", "w", "a+", "wx"}) {
         errno = 0;
-        EXPECT_EQ(dateiOeffnen(genannt, modus), nullptr) << modus;
-        EXPECT_EQ(errno, ENOENT) << modus;
-    }
-    for (const char* modus : {"ab", "wb", "w", "a+", "wx"}) {
-        std::FILE* f = dateiOeffnen(genannt, modus);
-        ASSERT_NE(f, nullptr) << modus;
-        std::fputs(modus, f);
-        std::fclose(f);
-        EXPECT_EQ(inhalt(alt), "1\n") << modus;
+        std::FILE* f = dateiOeffnen(genannt, modus);   // updating finds no file of that exact name
+        EXPECT_EQ(std::tuple(f ? 0 : errno, fs::exists(neu)), std::tuple(modus[0] == 'r' ? ENOENT : 0, modus[0] != 'r'))
+            << modus;
+        if (f)
+            std::fclose(f);
         fs::remove(neu);
     }
-    std::FILE* f = dateiOeffnen(genannt, "rb");
-    ASSERT_NE(f, nullptr);
-    std::fclose(f);
-    EXPECT_TRUE(dateiExistiert(genannt));
-    EXPECT_FALSE(schreibzielExistiert(genannt));   // nothing to ask before it is written
-    EXPECT_TRUE(schreibzielExistiert(alt.string()));
-
-    // the safe write, and the found name a later write takes
+    EXPECT_EQ(std::tuple(lesen(alt), dateiExistiert(genannt), schreibzielExistiert(genannt), schreibzielExistiert(alt)),
+              std::tuple("1\n", true, false, true));
     ASSERT_TRUE(dateiSicherSchreiben(genannt, "neu"));
-    EXPECT_EQ(std::tuple(inhalt(alt), inhalt(neu)), std::tuple("1\n", "neu"));
+    EXPECT_EQ(std::tuple(lesen(alt), lesen(neu)), std::tuple("1\n", "neu"));
     fs::remove(neu);
-    const std::string gefunden = gefundenenNamenNehmen(genannt);
-    EXPECT_EQ(gefunden, basis() + "parameter/unter/Standard.GEN");
-    ASSERT_TRUE(dateiSicherSchreiben(gefunden, "2\n"));
-    EXPECT_EQ(inhalt(alt), "2\n");
-    EXPECT_FALSE(fs::exists(neu));
-    EXPECT_EQ(gefundenenNamenNehmen(windows), windows.substr(0, windows.rfind('\\') + 1) + "Standard.GEN");
-    EXPECT_EQ(gefundenenNamenNehmen(basis() + "parameter/neu.gui"), basis() + "parameter/neu.gui");
-    EXPECT_EQ(gefundenenNamenNehmen(basis() + "parameter/gr\xF6\xDF" "E.txt"),
-              basis() + "parameter/gr\xF6\xDF" "e.txt");
-
+    EXPECT_EQ(std::tuple(gefundenenNamenNehmen(genannt), gefundenenNamenNehmen(windows),
+                         gefundenenNamenNehmen(basis() + "parameter/neu.gui"), gefundenenNamenNehmen(umlaut + "E.txt")),
+              std::tuple(basis() + "parameter/unter/Standard.GEN",
+                         windows.substr(0, windows.rfind('\\') + 1) + "Standard.GEN", basis() + "parameter/neu.gui",
+                         umlaut + "e.txt"));
+    ASSERT_TRUE(dateiSicherSchreiben(gefundenenNamenNehmen(genannt), "2\n"));   // the found name is the old file's
+    EXPECT_EQ(std::tuple(lesen(alt), fs::exists(neu)), std::tuple("2\n", false));
     // one file by two names is one target; names that differ in case are two
-    EXPECT_TRUE(gleichesSchreibziel(genannt, basis() + "Parameter/Unter/standard.gen"));
-    EXPECT_TRUE(gleichesSchreibziel(genannt, basis() + "parameter/./Unter/../unter/standard.gen"));
-    EXPECT_FALSE(gleichesSchreibziel(genannt, alt.string()));
-    EXPECT_FALSE(gleichesSchreibziel(basis() + "a.gui", basis() + "a.cur"));
     fs::create_hard_link(alt, wurzel / "verweis.gen");
-    EXPECT_TRUE(gleichesSchreibziel(basis() + "verweis.gen", alt.string()));
+    EXPECT_EQ(std::tuple(gleichesSchreibziel(genannt, basis() + "Parameter/Unter/standard.gen"),
+                         gleichesSchreibziel(genannt, basis() + "parameter/./Unter/../unter/standard.gen"),
+                         gleichesSchreibziel(basis() + "verweis.gen", alt), gleichesSchreibziel(genannt, alt),
+                         gleichesSchreibziel(basis() + "a.gui", basis() + "a.cur")),
+              std::tuple(true, true, true, false, false));
 }
 
 TEST(Programmverzeichnis, IstDerOrdnerDesLaufendenProgramms)
