@@ -72,8 +72,7 @@ std::string zahlText(const char* format, double x)
     return puffer;
 }
 
-// bytes in the largest unit that leaves a number of at least 1; taken as long double, so
-// that the bytes of any finite step count are a number (as a double they overflow)
+// bytes in the largest unit that leaves a number of at least 1
 std::string speicherText(long double bytes)
 {
     static const char* const einheiten[] = {"Bytes", "KB", "MB", "GB", "TB"};
@@ -104,14 +103,14 @@ Laufumfang laufumfangBerechnen(double dauer, double schritt)
     u.speicherGrenze = static_cast<double>(physischerSpeicher()) / 2.0;
     if (!std::isfinite(dauer) || !std::isfinite(schritt)) {
         u.schritte = INFINITY;
-        u.bytes = u.kurven > 0 ? INFINITY : 0.0;
+        u.bytes = u.kurven > 0 ? HUGE_VALL : 0.0L;
         u.moeglich = false;
         return u;
     }
     if (!(dauer > 0.0) || !(schritt > 0.0))
         return u;
     u.schritte = std::round(dauer / schritt);
-    u.bytes = static_cast<double>(u.kurven) * u.schritte * 4.0;
+    u.bytes = static_cast<long double>(u.kurven) * u.schritte * 4.0L;
     const bool zaehlerReicht = 2.0 * u.schritte <= static_cast<double>(INT_MAX);
     const bool speicherReicht = u.speicherGrenze <= 0.0 || u.bytes <= u.speicherGrenze;
     u.moeglich = zaehlerReicht && speicherReicht;
@@ -134,7 +133,7 @@ bool laufumfangPruefen(double dauer, double schritt, const std::string& feld)
     else
         plattform::hinweisBox(meldungFormatieren(816, feld, zahlText("%g", dauer), zahlText("%g", schritt),
                                                  schritteText(u.schritte), u.kurven,
-                                                 speicherText(static_cast<long double>(u.kurven) * u.schritte * 4.0L),
+                                                 speicherText(u.bytes),
                                                  INT_MAX / 2, speicherText(u.speicherGrenze)));
     return false;
 }

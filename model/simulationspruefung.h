@@ -22,7 +22,7 @@ void laufzeitSetzen(double dauer, double schritt);
 struct Laufumfang {
     double schritte = 0.0;          // duration / step, rounded
     int kurven = 0;                 // slots that get a sample per step
-    double bytes = 0.0;             // what their buffers would take
+    long double bytes = 0.0;        // what their buffers would take (a number for any finite step count)
     double speicherGrenze = 0.0;    // half of the physical memory; 0 when unknown (not bounded)
     bool moeglich = true;
 };

@@ -70,16 +70,26 @@ const std::string& programmVerzeichnis()
     return verzeichnis;
 }
 
-std::string pfadAufloesen(const std::string& pfad)
+namespace {
+
+// '/' for '\\', and without the drive of a stored Windows path ("C:/...", "C:name"), which
+// has no meaning here
+std::string ohneWindowsForm(const std::string& pfad)
 {
     std::string p = pfad;
     for (char& c : p)
         if (c == '\\')
             c = '/';
-    // "C:/..." of a stored Windows path: the drive has no meaning here
     if (p.size() >= 2 && p[1] == ':' && ((p[0] | 0x20) >= 'a' && (p[0] | 0x20) <= 'z'))
         p.erase(0, 2);
-    const std::string nativ = nachUtf8(p);
+    return p;
+}
+
+} // namespace
+
+std::string pfadAufloesen(const std::string& pfad)
+{
+    const std::string nativ = nachUtf8(ohneWindowsForm(pfad));
     if (nativ.empty() || existiert(nativ))
         return nativ;
 
@@ -110,14 +120,8 @@ std::string pfadAufloesen(const std::string& pfad)
 
 std::string schreibPfadAufloesen(const std::string& pfad)
 {
-    std::string p = pfad;
-    for (char& c : p)
-        if (c == '\\')
-            c = '/';
+    const std::string p = ohneWindowsForm(pfad);
     const size_t schnitt = p.rfind('/');
-    // "C:name" has no folder part of its own: the drive means nothing here
-    if (schnitt == std::string::npos && p.size() >= 2 && p[1] == ':' && ((p[0] | 0x20) >= 'a' && (p[0] | 0x20) <= 'z'))
-        p.erase(0, 2);
     if (schnitt == std::string::npos)
         return nachUtf8(p);
     // the folders may be found ignoring case, as a reader finds them; the name itself is the
